@@ -1,0 +1,26 @@
+#include "model/defaults.h"
+
+#include "model/state.h"
+
+void SetStartDefaults(ProgramState& s)
+{
+    s.MaxX = 50;
+    s.MaxY = 30;
+    s.P.Redim(s.MaxX + 1, s.MaxY + 1);
+    s.Elements.assign(1, ElementRecord{});
+    s.ElementCount = 0;
+    s.Levels.assign(1, LevelRecord{});
+    s.ICInstances.assign(1, ICInstanceRecord{});
+    s.LevelUBound = 0;
+    s.ICCount = 0;
+    s.ClockElement.assign(1, 0);
+    s.ClockHigh.assign(1, 500);
+    s.ClockLow.assign(1, 500);
+    s.ClockLinked.assign(1, kTrue);
+    s.ClockCycles.assign(1, 1);
+    s.ClockCounter.assign(1, 0);
+    s.ClockOutputHigh.assign(1, 0);
+    s.ClockTrigger.assign(1, 0);
+    s.ClockCount = 0;
+    s.SelectedClock = 0;
+}

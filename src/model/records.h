@@ -1,0 +1,141 @@
+#pragma once
+// The records a circuit is held in. Field order and widths matter: circuit
+// files and undo snapshots are written from them.
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "model/array2d.h"
+
+// Logic levels and flags are 16-bit Booleans.
+constexpr int16_t kTrue = -1;
+constexpr int16_t kFalse = 0;
+inline int16_t VbBool(bool b) { return b ? kTrue : kFalse; }
+
+struct GridCell {
+    int16_t Value = 0;
+    uint8_t Type = 0;
+    int16_t ConLeft = 0;
+    int16_t ConUp = 0;
+    int16_t ConRight = 0;
+    int16_t ConDown = 0;
+    int16_t Marker = 0;
+    uint8_t ICConnector = 0;
+    int16_t ElementNr = 0;
+    uint8_t ICLink = 0;
+    int16_t WireSignalH = 0;
+    int16_t WireSignalV = 0;
+    uint8_t PostponeCount = 0;
+
+    bool operator==(const GridCell&) const = default;
+};
+
+using Grid = Array2D<GridCell>;
+
+struct ElementRecord {
+    uint8_t Orientation = 0;
+    QString InPinList;
+    QString OutPinList;
+    uint8_t Type = 0;
+    std::array<int16_t, 11> StageWords{};
+    int16_t State = 0;
+    int32_t Color = 0;
+    int16_t SelfIndex = 0;
+    QString Label;
+
+    bool operator==(const ElementRecord&) const = default;
+};
+
+struct PinPos {
+    int16_t X = 0;
+    int16_t Y = 0;
+    bool operator==(const PinPos&) const = default;
+};
+
+constexpr int kPinTableSize = 21;
+using PinTable = std::array<PinPos, kPinTableSize>;
+
+struct LevelRecord {
+    QString Name;
+    int16_t Width = 0;
+    int16_t Height = 0;
+    int16_t ElementCount = 0;
+    Grid Field;
+    std::vector<ElementRecord> Elements;
+};
+
+struct ICInstanceRecord {
+    QString Name;
+    int16_t Width = 0;
+    int16_t Height = 0;
+    QStringList PinStates;
+    QStringList GraphicPins;
+    int16_t PinCount = 0;
+    int16_t ElementNr = 0;
+    uint8_t ParentLevel = 0;
+    uint8_t NestingLevel = 0;
+    QString Notes;
+};
+
+struct LineMapEntry {
+    int16_t CoveredH = 0;
+    int16_t CoveredV = 0;
+    int16_t EndX = 0;
+    int16_t EndY = 0;
+};
+
+// Element type codes; also the tool codes of the editor.
+namespace ElementType {
+constexpr uint8_t Empty = 0; // also the select tool
+constexpr uint8_t Conductor = 1;
+constexpr uint8_t Juncture = 2;
+constexpr uint8_t NegationMarker = 3;
+constexpr uint8_t LED = 4;
+constexpr uint8_t Switch = 5;
+constexpr uint8_t AND = 6;
+constexpr uint8_t OR = 7;
+constexpr uint8_t XOR = 8;
+constexpr uint8_t Inverter = 9;
+constexpr uint8_t ClockGenerator = 10;
+constexpr uint8_t HalfAdder = 11;
+constexpr uint8_t FullAdder = 12;
+constexpr uint8_t TriState = 13;
+constexpr uint8_t Multiplexer = 14;
+constexpr uint8_t CouplingDiode = 15;
+constexpr uint8_t Decoder = 16;
+constexpr uint8_t FlipFlop = 17;
+constexpr uint8_t ShiftRegister = 18;
+constexpr uint8_t SevenSegment = 19;
+constexpr uint8_t IC = 20;
+constexpr uint8_t TextLabel = 22;
+constexpr uint8_t AnalysisSensor = 27;
+} // namespace ElementType
+
+// Tool codes beyond the element types.
+namespace ToolCode {
+constexpr uint8_t MovingArea = 23;
+constexpr uint8_t GrabbedForMove = 25;
+constexpr uint8_t PopupOpen = 26;
+constexpr uint8_t ICConnector = 28;
+constexpr uint8_t ICDefinitionView = 98;
+constexpr uint8_t SimulationRunning = 99;
+constexpr uint8_t QuickHelp = 200;
+} // namespace ToolCode
+
+// Orientation codes: where the outputs point.
+namespace Orientation {
+constexpr uint8_t Left = 1;
+constexpr uint8_t Right = 2;
+constexpr uint8_t Up = 3;
+constexpr uint8_t Down = 4;
+} // namespace Orientation
+
+// Direction codes: travel of a signal, side of a connection.
+namespace Direction {
+constexpr uint8_t Left = 1;
+constexpr uint8_t Right = 2;
+constexpr uint8_t Up = 3;
+constexpr uint8_t Down = 4;
+} // namespace Direction
