@@ -1,7 +1,35 @@
 #include <QApplication>
+#include <QStringList>
+
+#include "model/state.h"
+#include "platform/qt_user_dialogs.h"
+#include "platform/registry.h"
+#include "platform/timers.h"
+#include "settings/settings_store.h"
+#include "shell/frmGatrel.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Gatrel"));
+
+    ProgramState s;
+    s.settings.registryFiles = DefaultRegistryLocations();
+    const QString key = QString::fromLatin1(kSettingsKey);
+    const auto root = ChooseRegRoot(RegKeyExists(s.settings.registryFiles, RegistryRoot::CurrentUser, key),
+                                    RegKeyExists(s.settings.registryFiles, RegistryRoot::LocalMachine, key));
+    s.settings.RegRoot = root.value_or(RegistryRoot::CurrentUser);
+
+    QtUserDialogs dialogs;
+    QtTimerHost timers;
+    frmGatrel window(s, dialogs, timers);
+    dialogs.SetParent(&window);
+    LoadSettings(s);
+    s.ShowGrid = kTrue; // the grid is always shown at start
+    window.RedrawAllElements();
+    window.show();
+
+    const int rc = app.exec();
+    SaveSettings(s, s.settings.DummyUndo);
+    return rc;
 }

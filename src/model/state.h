@@ -12,6 +12,11 @@
 
 class MainWindowServices;
 
+struct SelLabelPoint {
+    int16_t Left = 0;
+    int16_t Top = 0;
+};
+
 struct ProgramState {
     ProgramState();
 
@@ -60,6 +65,7 @@ struct ProgramState {
     int16_t AutoJunction = kTrue;
     int16_t Scroll = kTrue;
     int16_t AutoStop = 1000;
+    int16_t SaveICsWithFile = kFalse;
     int16_t FileSaved = kTrue;
     uint8_t ProbeCount = 0;
     QString CurrentProc;
@@ -75,6 +81,15 @@ struct ProgramState {
     QStringList ICGraphicPins{QString()};
     int16_t ICPinCount = 0;
     QString ICNotes;
+
+    // Zoom factor (1.0 at 100 %); belongs to the drawing object once it exists.
+    float GridMode = 1.0f;
+
+    // Left and top of each selection marker picBorder(k), in drawing units.
+    std::vector<SelLabelPoint> SelLabelPos;
+
+    // The property panel parts last passed to ChangePropertyWindow.
+    std::array<bool, 8> PropertyWindowState{};
 
     // Saved tool selection (SaveToolSelection / RestoreToolSelection).
     uint8_t SavedToolMode = ElementType::Conductor;

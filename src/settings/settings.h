@@ -17,6 +17,14 @@ struct ICManagerFields {
 // Which root holds the settings key.
 enum class RegistryRoot { CurrentUser, LocalMachine };
 
+// The files that stand in for the two registry roots. Empty paths make
+// every read miss and every write fail quietly (the state of a fresh
+// ProgramState, so tests never touch the user's real settings).
+struct RegistryLocations {
+    QString userFile;    // RegistryRoot::CurrentUser
+    QString machineFile; // RegistryRoot::LocalMachine
+};
+
 struct Settings {
     int16_t AnzImpulse = 0;
     int16_t DummyUndo = 10;
@@ -36,6 +44,7 @@ struct Settings {
     ICManagerFields icManager;
 
     RegistryRoot RegRoot = RegistryRoot::CurrentUser;
+    RegistryLocations registryFiles;
     QString OSName;
     // 0 while the main window loads, 255 after its first layout, 1 after its first activation.
     uint8_t MainFormReady = 0;

@@ -57,4 +57,7 @@ public:
     virtual void DeleteUndoData() = 0;           // objUndo's stored steps
     virtual void ResetAnalyser() = 0;            // logic analyzer value list and trace rows
     virtual bool MainFormLoaded() const = 0;
+
+    // Whether the command line is open (its close button cmdCloseFormel visible).
+    virtual bool FormelPanelOpen() const = 0;
 };

@@ -1,0 +1,391 @@
+#include "model/geometry.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "model/pin_lists.h"
+#include "model/state.h"
+#include "platform/numeric.h"
+#include "platform/string_table.h"
+#include "platform/user_dialogs.h"
+#include "shell/main_window_services.h"
+
+namespace {
+
+constexpr int kStrConductorEnd = 4513;
+
+double Zoom(const ProgramState& s)
+{
+    return static_cast<double>(s.GridMode);
+}
+
+const GridCell& CellOfP(const ProgramState& s, int x, int y)
+{
+    return s.P.at(x, y);
+}
+
+// Start cell of a bound walk: the first input pin, (0, 0) when there is none.
+PinPos WalkStart(ProgramState& s, int16_t c)
+{
+    ParseInputPins(s, c, 0);
+    return s.InputPins[0];
+}
+
+bool InPinTable(const PinTable& table, int16_t count, int16_t x, int16_t y)
+{
+    for (int i = 0; i < count && i < kPinTableSize; ++i)
+        if (table[static_cast<size_t>(i)].X == x && table[static_cast<size_t>(i)].Y == y)
+            return true;
+    return false;
+}
+
+} // namespace
+
+int16_t GridToPixel(const ProgramState& s, int16_t i)
+{
+    const double scaled = static_cast<double>(s.GridMode * static_cast<float>(kGridPixel));
+    return CInt(scaled * (i + 0.5));
+}
+
+int16_t PixelToGrid(const ProgramState& s, int16_t p)
+{
+    const double zoom = Zoom(s);
+    const double cell = s.CellSize;
+    const int16_t g = CInt((p - cell * zoom / 2.0) / zoom / cell);
+    return g < 0 ? int16_t{0} : g;
+}
+
+int ZoomedCellSize(const ProgramState& s)
+{
+    return static_cast<int>(RoundHalfEven(kGridPixel * Zoom(s)));
+}
+
+int16_t CountConnections(const ProgramState& s, int16_t x, int16_t y, int16_t level)
+{
+    const GridCell* cell = nullptr;
+    if (s.engine.PowerFlag != 0) {
+        if (level < 0 || static_cast<size_t>(level) >= s.Levels.size())
+            throw RuntimeError(kErrSubscript, "Subscript out of range");
+        const LevelRecord& lv = s.Levels[static_cast<size_t>(level)];
+        if (x > lv.Width || y > lv.Height)
+            return 0;
+        cell = &lv.Field.at(x, y);
+    } else {
+        cell = &CellOfP(s, x, y);
+    }
+    int16_t n = 0;
+    for (int16_t flag : {cell->ConLeft, cell->ConUp, cell->ConRight, cell->ConDown})
+        if (flag != 0)
+            ++n;
+    return n;
+}
+
+bool IsPinPosition(ProgramState& s, int16_t x, int16_t y)
+{
+    const int16_t c = CellOfP(s, x, y).ElementNr;
+    if (c == 0)
+        return false;
+    ParseInputPins(s, c, 0);
+    ParseOutputPins(s, c, 0);
+    return InPinTable(s.InputPins, s.InputPinCount, x, y)
+        || InPinTable(s.OutputPins, s.OutputPinCount, x, y);
+}
+
+int16_t GetElementLeft(ProgramState& s, int16_t c)
+{
+    if (c < 1)
+        return s.CursorX;
+    const PinPos start = WalkStart(s, c);
+    int x = start.X;
+    const int y = start.Y;
+    if (x <= 0)
+        return 0;
+    while (CellOfP(s, x, y).ElementNr == c) {
+        --x;
+        if (x < 0)
+            return 0;
+    }
+    return static_cast<int16_t>(x + 1);
+}
+
+int16_t GetElementTop(ProgramState& s, int16_t c)
+{
+    if (c < 1)
+        return s.CursorY;
+    const PinPos start = WalkStart(s, c);
+    const int x = start.X;
+    int y = start.Y;
+    if (y <= 0)
+        return 0;
+    while (CellOfP(s, x, y).ElementNr == c) {
+        --y;
+        if (y < 0)
+            return 0;
+    }
+    return static_cast<int16_t>(y + 1);
+}
+
+int16_t GetElementRight(ProgramState& s, int16_t c)
+{
+    if (c < 1)
+        return s.CursorX;
+    const PinPos start = WalkStart(s, c);
+    int x = start.X;
+    const int y = start.Y;
+    // A pin beyond the worksheet (never written by the placing code) ends at the border.
+    while (x <= s.MaxX) {
+        if (CellOfP(s, x, y).ElementNr != c)
+            return static_cast<int16_t>(x - 1);
+        if (x == s.MaxX)
+            break;
+        ++x;
+    }
+    return s.MaxX;
+}
+
+int16_t GetElementBottom(ProgramState& s, int16_t c)
+{
+    if (c < 1)
+        return s.CursorY;
+    const PinPos start = WalkStart(s, c);
+    const int x = start.X;
+    int y = start.Y;
+    while (y <= s.MaxY) {
+        if (CellOfP(s, x, y).ElementNr != c)
+            return static_cast<int16_t>(y - 1);
+        if (y == s.MaxY)
+            break;
+        ++y;
+    }
+    return s.MaxY;
+}
+
+void ClearFeld(ProgramState& s, int16_t x, int16_t y)
+{
+    GridCell& cell = s.P.at(x, y);
+    cell.Type = 0;
+    cell.ElementNr = 0;
+    cell.Marker = 0;
+    cell.ConLeft = 0;
+    cell.ConUp = 0;
+    cell.ConRight = 0;
+    cell.ConDown = 0;
+    // A connector of a circuit being defined as an IC has no ICLink and stays.
+    if (cell.ICLink != 0) {
+        cell.ICConnector = 0;
+        cell.ICLink = 0;
+    }
+}
+
+SelLabelRect PositionSelLabel(ProgramState& s, int16_t c, int16_t k)
+{
+    if (k < 0)
+        throw RuntimeError(kErrSubscript, "Subscript out of range");
+    if (c < 0 || static_cast<size_t>(c) >= s.Elements.size())
+        throw RuntimeError(kErrSubscript, "Subscript out of range");
+    const uint8_t type = s.Elements[static_cast<size_t>(c)].Type;
+    const uint8_t orient = s.Elements[static_cast<size_t>(c)].Orientation;
+    const bool vertical = orient == Orientation::Up || orient == Orientation::Down;
+
+    const int16_t L = GetElementLeft(s, c);
+    const int16_t T = GetElementTop(s, c);
+    const int16_t R = GetElementRight(s, c);
+    const int16_t B = GetElementBottom(s, c);
+    auto G = [&s](int n) -> double { return GridToPixel(s, CInt(n)); };
+    const double cs = ZoomedCellSize(s);
+
+    double left = G(L);
+    double top = G(T);
+    double width = G(R - L) - cs / 2;
+    double height = G(B - T) - cs / 2;
+    using namespace ElementType;
+    switch (type) {
+    case AND: case OR: case XOR: case TriState: case ClockGenerator:
+    case HalfAdder: case FullAdder: case ShiftRegister:
+        if (vertical) {
+            left = G(L) - cs / 4;
+            width = G(R - L);
+        } else {
+            top = G(T) - cs / 4;
+            height = G(B - T);
+        }
+        break;
+    case FlipFlop:
+        if (vertical) {
+            left = G(L) - cs / 2;
+            width = G(R - L) + cs / 2;
+        } else {
+            top = G(T) - cs / 2;
+            height = G(B - T) + cs / 2;
+        }
+        break;
+    case Multiplexer:
+        if (vertical) {
+            left = G(L) - cs / 3;
+            width = G(R - L);
+        } else {
+            height = G(B - T);
+        }
+        break;
+    case Inverter:
+        if (vertical) {
+            left = G(L) - cs / 3;
+            width = G(1) - cs / 1.5;
+            height = G(1) - cs / 2;
+        } else {
+            top = G(T) - cs / 3;
+            width = G(1) - cs / 2;
+            height = G(1) - cs / 1.5;
+        }
+        break;
+    case LED: case Switch:
+        left = G(L) - cs / 2;
+        top = G(T) - cs / 2;
+        width = G(1) - cs / 2;
+        height = G(1) - cs / 2;
+        break;
+    default:
+        break;
+    }
+
+    SelLabelRect r;
+    r.Left = CInt(left);
+    r.Top = CInt(top);
+    r.Width = width;
+    r.Height = height;
+    if (static_cast<size_t>(k) >= s.SelLabelPos.size())
+        s.SelLabelPos.resize(static_cast<size_t>(k) + 1);
+    s.SelLabelPos[static_cast<size_t>(k)] = SelLabelPoint{r.Left, r.Top};
+    return r;
+}
+
+void SetStatusText(ProgramState& s, const QString& text)
+{
+    if (!s.shell)
+        return;
+    s.shell->SetStatusPanel(0, text);
+    s.shell->EnableMainWindow(true);
+}
+
+QString ErrorExplanation(int code)
+{
+    switch (code) {
+    case 32755: return QStringLiteral("Canceled by user.");
+    case 0: return QStringLiteral("No error number specified.");
+    case 20477: return QStringLiteral("Invalid file name.");
+    case -32768: return QStringLiteral("Could not load dialog.");
+    case 20478: case 32752: case 32757: case 32758: return QStringLiteral("Memory error.");
+    case 28667: return QStringLiteral("Could not load printer driver.");
+    case 28663: return QStringLiteral("Could not find default printer.");
+    case 28664: return QStringLiteral("Could not find printer.");
+    case 28666: return QStringLiteral("Could not initialize DevMode-Structure.");
+    case 28669: return QStringLiteral("Error in WIN.INI, section [devices].");
+    case 28660: return QStringLiteral("Error in WIN.INI, section [devices]: Printer not found.");
+    default: break;
+    }
+    if (code >= 101)
+        return QStringLiteral("Could not open file.");
+    return QString();
+}
+
+std::optional<QString> ErrorBoxText(int code)
+{
+    const QString crlf = QStringLiteral("\r\n");
+    if (code == 53)
+        return QStringLiteral("Error 53:") + crlf + QStringLiteral("File not found.");
+    if (code >= 11)
+        return QStringLiteral("Error #") + Str(code) + crlf + ErrorExplanation(code);
+    return std::nullopt;
+}
+
+void ShowError(ProgramState& s, UserDialogs* dialogs, int code)
+{
+    if (const auto text = ErrorBoxText(code); text && dialogs)
+        // No title of its own: the program's name, as message boxes default to.
+        dialogs->ShowMessage(*text, MessageButtons::OK, MessageIcon::Exclamation, QStringLiteral("Gatrel"));
+    if (code == 1)
+        SetStatusText(s, LoadResString(kStrConductorEnd));
+    else if (code == 2)
+        SetStatusText(s, QStringLiteral("Elements can not be places outside the worksheet."));
+}
+
+void SaveToolSelection(ProgramState& s)
+{
+    s.SavedToolMode = s.ToolMode;
+    s.SavedToolKey = kConductorToolKey;
+    s.SavedToolIndex = kConductorToolIndex;
+    if (!s.shell)
+        return;
+    s.SavedMousePointer = s.shell->WorksheetMousePointer();
+    int index = 0;
+    const QString key = s.shell->PressedToolKey(&index);
+    if (!key.isEmpty()) {
+        s.SavedToolKey = key;
+        s.SavedToolIndex = index;
+    }
+}
+
+void RestoreToolSelection(ProgramState& s)
+{
+    s.ToolMode = s.SavedToolMode;
+    if (!s.shell)
+        return;
+    MainWindowServices& w = *s.shell;
+    w.SetWorksheetMousePointer(s.SavedMousePointer);
+    int index = 0;
+    const QString pressed = w.PressedToolKey(&index);
+    const bool alreadyPressed = !pressed.isEmpty()
+        && (pressed == s.SavedToolKey || index == s.SavedToolIndex);
+    if (!alreadyPressed)
+        w.PressToolButton(s.SavedToolKey, s.SavedToolIndex);
+    // These tools place nothing that can be turned.
+    using namespace ElementType;
+    const uint8_t t = s.ToolMode;
+    const bool fixed = t == Empty || t == Conductor || t == LED || t == Switch || t == SevenSegment
+        || t == IC;
+    if (w.OrientationToolbarEnabled() == fixed)
+        w.SetOrientationToolbarEnabled(!fixed);
+    w.ChangePropertyWindow(s.PropertyWindowState);
+}
+
+QString GetField(const QString& s, int n)
+{
+    if (s.isEmpty() || n < 1)
+        return QString();
+    qsizetype start = 0;
+    for (int i = 1; i < n; ++i) {
+        const qsizetype sep = s.indexOf(u';', start);
+        if (sep < 0)
+            return QString();
+        start = sep + 1;
+    }
+    const qsizetype end = s.indexOf(u';', start);
+    if (end < 0)
+        return QString();
+    return s.mid(start, end - start);
+}
+
+QString NumToStr(double v)
+{
+    return QString::number(CInt(v));
+}
+
+bool FileExists(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    return QFileInfo(path).isFile();
+}
+
+bool DirExists(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    return QFileInfo(path).isDir();
+}
+
+QString GetFileName(const QString& path)
+{
+    const qsizetype cut = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+    return cut < 0 ? path : path.mid(cut + 1);
+}

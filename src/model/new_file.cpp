@@ -1,0 +1,178 @@
+#include "model/new_file.h"
+
+#include "model/geometry.h"
+#include "model/state.h"
+#include "platform/numeric.h"
+#include "platform/string_table.h"
+#include "shell/main_window_services.h"
+
+namespace {
+
+constexpr int kStrUnsavedCaption = 2506;
+
+void ResetClockSlots(ProgramState& s)
+{
+    s.ClockElement.assign(1, 0);
+    s.ClockHigh.assign(1, 0);
+    s.ClockLow.assign(1, 0);
+    s.ClockLinked.assign(1, kTrue);
+    s.ClockCycles.assign(1, 1);
+    s.ClockCounter.assign(1, 0);
+    s.ClockOutputHigh.assign(1, 0);
+    s.ClockTrigger.assign(1, 0);
+    s.SelectedClock = 0;
+    s.ClockCount = 0;
+}
+
+void ClearICDefinition(ProgramState& s)
+{
+    s.ICName.clear();
+    s.ICWidth = 0;
+    s.ICHeight = 0;
+    s.ICPinCount = 0;
+    s.ICPins = QStringList{QString()};
+    s.ICGraphicPins = QStringList{QString()};
+}
+
+} // namespace
+
+void InitArbeitsfeld(ProgramState& s)
+{
+    s.P.Redim(s.MaxX + 1, s.MaxY + 1);
+    s.Elements.assign(1, ElementRecord{});
+    s.Levels.assign(1, LevelRecord{});
+    s.ICInstances.assign(1, ICInstanceRecord{});
+    s.ElementCount = 0;
+    s.ICCount = 0;
+    s.LevelUBound = 0;
+
+    s.objFile.FileName.clear();
+    s.objFile.FilePath.clear();
+
+    ResetClockSlots(s);
+    ClearICDefinition(s);
+    s.ProbeCount = 0;
+
+    if (MainWindowServices* w = s.shell) {
+        w->UnloadClockTimers();
+        w->UnloadICConnectorLabels();
+        w->ResetICWindow();
+        w->RebuildLevelTree();
+        // The undo history does not exist before the main window has loaded.
+        if (w->MainFormLoaded())
+            w->DeleteUndoData();
+        w->ResetAnalyser();
+    }
+}
+
+void NewFile(ProgramState& s, bool noRedraw)
+{
+    MainWindowServices* w = s.shell;
+    if (w)
+        w->SetDialogFileName(QString());
+    if (s.engine.PowerFlag != 0 && w)
+        w->PressPowerOff();
+
+    InitArbeitsfeld(s);
+
+    if (w) {
+        w->SetSizeBoxes(s.MaxX, s.MaxY);
+        // A new worksheet starts at its top left corner.
+        w->ResetScrollBars();
+        w->SetAnalyserMenuEnabled(false);
+        w->SetUndoListMenuEnabled(false);
+        if (!noRedraw) {
+            w->RedrawAllElements();
+            w->DrawGrid();
+        }
+        w->SetDialogFileName(QString());
+    }
+
+    if (s.ToolMode == ElementType::IC) {
+        if (w) {
+            w->ReleaseToolButton(QStringLiteral("cmdIC"));
+            w->PressToolButton(kConductorToolKey, kConductorToolIndex);
+        }
+        s.ToolMode = ElementType::Conductor;
+        s.PropertyWindowState.fill(false);
+        if (w) {
+            w->ChangePropertyWindow(s.PropertyWindowState);
+            w->ChangeSelPicture(ElementType::Conductor);
+            w->CheckComponentMenuOnly(1);
+        }
+    }
+
+    if (w)
+        w->SetCaption(LoadResString(kStrUnsavedCaption));
+}
+
+namespace {
+
+// A box holding fewer than two characters is left alone while typing.
+QString ClampWhileTyping(const QString& text, double upper)
+{
+    if (text.size() < 2)
+        return text;
+    const double v = Val(text);
+    if (v > upper)
+        return QString::number(static_cast<int>(upper));
+    if (v < 10)
+        return QStringLiteral("10");
+    return text;
+}
+
+QString ClampOnLeaving(const QString& text)
+{
+    const double v = Val(text);
+    if (v < 10)
+        return QStringLiteral("10");
+    if (v > 100)
+        return QStringLiteral("100");
+    return text;
+}
+
+} // namespace
+
+WorksheetSize SizeClassBoxes(uint8_t sizeClass)
+{
+    switch (sizeClass) {
+    case 1: return {40, 25};
+    case 2: return {60, 35};
+    case 3: return {80, 50};
+    default: return {};
+    }
+}
+
+WorksheetSize SizeClassWorksheet(uint8_t sizeClass, const QString& widthBox, const QString& heightBox)
+{
+    switch (sizeClass) {
+    case 1: return {40, 25};
+    case 2: return {50, 30};
+    case 3: return {70, 45};
+    default:
+        // Create can be reached by its access key without leaving a box, so the
+        // leaving rule is applied here too: an empty or tiny box never makes a
+        // worksheet of one cell.
+        return {CInt(Val(ClampOnLeaving(widthBox))), CInt(Val(ClampOnLeaving(heightBox)))};
+    }
+}
+
+QString WidthBoxChanged(const QString& text)
+{
+    return ClampWhileTyping(text, 100);
+}
+
+QString WidthBoxLeft(const QString& text)
+{
+    return ClampOnLeaving(text);
+}
+
+QString HeightBoxChanged(const QString& text)
+{
+    return ClampWhileTyping(text, 70);
+}
+
+QString HeightBoxLeft(const QString& text)
+{
+    return ClampOnLeaving(text);
+}

@@ -1,0 +1,85 @@
+#include "model/pin_lists.h"
+
+#include "model/state.h"
+#include "platform/numeric.h"
+
+namespace {
+
+// Blanks only, as the lists are written.
+QString TrimBlanks(const QString& t)
+{
+    qsizetype b = 0;
+    qsizetype e = t.size();
+    while (b < e && t[b] == u' ')
+        ++b;
+    while (e > b && t[e - 1] == u' ')
+        --e;
+    return t.mid(b, e - b);
+}
+
+// While the power is on, level 0 and the IC levels keep their own element
+// tables; an inner level being shown is already copied into Elements.
+const std::vector<ElementRecord>& SourceTable(const ProgramState& s, int16_t level)
+{
+    if (s.engine.PowerFlag != 0 && s.engine.InnerLevelShown == 0) {
+        if (level < 0 || static_cast<size_t>(level) >= s.Levels.size())
+            throw RuntimeError(kErrSubscript, "Subscript out of range");
+        return s.Levels[static_cast<size_t>(level)].Elements;
+    }
+    return s.Elements;
+}
+
+PinPos ParseEntry(const QString& entry)
+{
+    const qsizetype y = entry.indexOf(u'Y');
+    PinPos p;
+    if (y < 0) {
+        p.X = CInt(Val(entry.mid(1)));
+        return p;
+    }
+    p.X = CInt(Val(entry.mid(1, y - 1)));
+    p.Y = CInt(Val(entry.mid(y + 1)));
+    return p;
+}
+
+} // namespace
+
+int16_t ParsePinList(const QString& list, PinTable& table)
+{
+    const QString text = TrimBlanks(list);
+    table.fill(PinPos{});
+    int16_t count = 0;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size() && count < kPinTableSize; ++i) {
+        if (text[i] != u':')
+            continue;
+        table[static_cast<size_t>(count)] = ParseEntry(text.mid(start, i - start));
+        ++count;
+        start = i + 1;
+    }
+    return count;
+}
+
+void ParseInputPins(ProgramState& s, int16_t c, int16_t level)
+{
+    const auto& table = SourceTable(s, level);
+    if (c <= 0 || static_cast<size_t>(c) >= table.size())
+        return;
+    s.InputPinCount = ParsePinList(table[static_cast<size_t>(c)].InPinList, s.InputPins);
+}
+
+void ParseOutputPins(ProgramState& s, int16_t c, int16_t level)
+{
+    const auto& table = SourceTable(s, level);
+    if (c < 0 || static_cast<size_t>(c) >= table.size())
+        return;
+    s.OutputPinCount = ParsePinList(table[static_cast<size_t>(c)].OutPinList, s.OutputPins);
+}
+
+QString PinListText(const std::vector<PinPos>& pins)
+{
+    QString t;
+    for (const PinPos& p : pins)
+        t += QStringLiteral("X%1Y%2:").arg(p.X).arg(p.Y);
+    return t;
+}

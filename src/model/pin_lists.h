@@ -1,0 +1,23 @@
+#pragma once
+// Pin lists: "X12Y7:X12Y9:" holds one entry per pin in pin order; the
+// parsers fill the shared pin tables InputPins and OutputPins.
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+#include "model/records.h"
+
+struct ProgramState;
+
+// Parses element c's input list into InputPins/InputPinCount. c of 0 or
+// beyond the element table leaves table and count as they were.
+void ParseInputPins(ProgramState& s, int16_t c, int16_t level);
+// The same for the outputs, except that element 0 (always empty) clears them.
+void ParseOutputPins(ProgramState& s, int16_t c, int16_t level);
+
+// Fills table from list and returns the count. Entries past the table's 21
+// positions are ignored, so a longer list never writes beyond it.
+int16_t ParsePinList(const QString& list, PinTable& table);
+
+// Pin-list text of the given pins, e.g. "X12Y7:X12Y9:".
+QString PinListText(const std::vector<PinPos>& pins);

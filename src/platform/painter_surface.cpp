@@ -1,0 +1,327 @@
+#include "platform/painter_surface.h"
+
+#include "platform/color.h"
+#include "platform/font_map.h"
+#include "platform/numeric.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kDotsPerMeter96Dpi = 3780;
+// Far beyond any page, still safe for the rasterizer's fixed-point numbers.
+constexpr double kCoordinateLimit = 1 << 22;
+
+bool Finite(double a, double b)
+{
+    return std::isfinite(a) && std::isfinite(b);
+}
+
+int ToPixel(double v)
+{
+    return static_cast<int>(std::clamp(RoundHalfEven(v), -kCoordinateLimit, kCoordinateLimit));
+}
+
+QRect Inclusive(QPoint a, QPoint b)
+{
+    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+}
+
+} // namespace
+
+QList<QPoint> LinePixels(QPoint from, QPoint to)
+{
+    QList<QPoint> pixels;
+    const int dx = std::abs(to.x() - from.x());
+    const int dy = -std::abs(to.y() - from.y());
+    const int sx = from.x() < to.x() ? 1 : -1;
+    const int sy = from.y() < to.y() ? 1 : -1;
+    int err = dx + dy;
+    QPoint p = from;
+    pixels.reserve(std::max(dx, -dy) + 1);
+    for (;;) {
+        pixels.append(p);
+        if (p == to)
+            break;
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            p.rx() += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            p.ry() += sy;
+        }
+    }
+    return pixels;
+}
+
+PainterSurface::PainterSurface(int width, int height, SurfaceKind kind)
+    : Surface(kind)
+    , image_(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32)
+{
+    image_.setDotsPerMeterX(kDotsPerMeter96Dpi);
+    image_.setDotsPerMeterY(kDotsPerMeter96Dpi);
+    image_.fill(ColorFromBgr(BackColor));
+    BeginPainting();
+}
+
+PainterSurface::PainterSurface(QPaintDevice* device, SurfaceKind kind)
+    : Surface(kind)
+    , outside_(device)
+{
+    if (outside_)
+        BeginPainting();
+}
+
+PainterSurface::~PainterSurface()
+{
+    Finish();
+}
+
+void PainterSurface::Finish()
+{
+    if (painter_.isActive())
+        painter_.end();
+}
+
+void PainterSurface::BeginPainting()
+{
+    if (!painter_.begin(Device()))
+        return;
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::TextAntialiasing, false);
+}
+
+QPaintDevice* PainterSurface::Device() const
+{
+    return outside_ ? outside_ : const_cast<QImage*>(&image_);
+}
+
+void PainterSurface::Resize(int width, int height)
+{
+    if (outside_)
+        return;
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    if (width == image_.width() && height == image_.height())
+        return;
+    Finish();
+    QImage next(width, height, QImage::Format_RGB32);
+    next.setDotsPerMeterX(kDotsPerMeter96Dpi);
+    next.setDotsPerMeterY(kDotsPerMeter96Dpi);
+    next.fill(ColorFromBgr(BackColor));
+    {
+        QPainter copy(&next);
+        copy.drawImage(0, 0, image_);
+    }
+    image_ = std::move(next);
+    BeginPainting();
+}
+
+int PainterSurface::Width() const
+{
+    return outside_ ? outside_->width() : image_.width();
+}
+
+int PainterSurface::Height() const
+{
+    return outside_ ? outside_->height() : image_.height();
+}
+
+QPoint PainterSurface::DevicePoint(double x, double y) const
+{
+    const QPointF p = ToDevice(x, y);
+    return QPoint(ToPixel(p.x()), ToPixel(p.y()));
+}
+
+QPen PainterSurface::Pen(int32_t color) const
+{
+    QPen pen(ColorFromBgr(color), std::max(DrawWidth, 1));
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    switch (DrawStyle) {
+    case 1: pen.setStyle(Qt::DashLine); break;
+    case 2: pen.setStyle(Qt::DotLine); break;
+    case 3: pen.setStyle(Qt::DashDotLine); break;
+    case 4: pen.setStyle(Qt::DashDotDotLine); break;
+    case 5: pen.setStyle(Qt::NoPen); break;
+    default: break;
+    }
+    return pen;
+}
+
+QBrush PainterSurface::FillBrush() const
+{
+    const QColor color = ColorFromBgr(FillColor);
+    switch (FillStyle) {
+    case 0: return QBrush(color);
+    case 2: return QBrush(color, Qt::HorPattern);
+    case 3: return QBrush(color, Qt::VerPattern);
+    case 4: return QBrush(color, Qt::BDiagPattern);
+    case 5: return QBrush(color, Qt::FDiagPattern);
+    case 6: return QBrush(color, Qt::CrossPattern);
+    case 7: return QBrush(color, Qt::DiagCrossPattern);
+    default: return QBrush(Qt::NoBrush);
+    }
+}
+
+void PainterSurface::Stroke(QPoint from, QPoint to, int32_t color, bool omitLast)
+{
+    const QPen pen = Pen(color);
+    if (pen.style() == Qt::NoPen)
+        return;
+    if (pen.width() > 1) {
+        // A wide pen has round ends that cover the end point anyway.
+        painter_.setPen(pen);
+        painter_.drawLine(from, to);
+        return;
+    }
+    QList<QPoint> pixels = LinePixels(from, to);
+    if (omitLast)
+        pixels.removeLast();
+    if (pixels.isEmpty())
+        return;
+    if (pen.style() != Qt::SolidLine) {
+        QPen square = pen;
+        square.setCapStyle(Qt::SquareCap); // a one-pixel square cap covers the end pixel
+        painter_.setPen(square);
+        painter_.drawLine(pixels.first(), pixels.last());
+        return;
+    }
+    if (from.x() == to.x() || from.y() == to.y()) {
+        painter_.fillRect(Inclusive(pixels.first(), pixels.last()), pen.color());
+        return;
+    }
+    painter_.setPen(pen);
+    painter_.drawPoints(pixels.constData(), static_cast<int>(pixels.size()));
+}
+
+void PainterSurface::Box(QPoint a, QPoint b, int32_t color, bool filledWithColor)
+{
+    const QRect area = Inclusive(a, b);
+    if (filledWithColor) {
+        painter_.fillRect(area, ColorFromBgr(color));
+        return;
+    }
+    const QBrush brush = FillBrush();
+    if (brush.style() != Qt::NoBrush)
+        painter_.fillRect(area, brush);
+    const QPen pen = Pen(color);
+    if (pen.style() == Qt::NoPen)
+        return;
+    if (pen.width() == 1 && pen.style() == Qt::SolidLine) {
+        const QColor c = pen.color();
+        painter_.fillRect(QRect(area.topLeft(), QPoint(area.right(), area.top())), c);
+        painter_.fillRect(QRect(QPoint(area.left(), area.bottom()), area.bottomRight()), c);
+        painter_.fillRect(QRect(area.topLeft(), QPoint(area.left(), area.bottom())), c);
+        painter_.fillRect(QRect(QPoint(area.right(), area.top()), area.bottomRight()), c);
+        return;
+    }
+    QPen square = pen;
+    square.setCapStyle(Qt::SquareCap);
+    square.setJoinStyle(Qt::MiterJoin);
+    painter_.setPen(square);
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawRect(QRect(area.topLeft(), QSize(area.width() - 1, area.height() - 1)));
+}
+
+void PainterSurface::DrawLine(double x1, double y1, double x2, double y2, int32_t color, LineMode mode)
+{
+    if (!painter_.isActive() || !Finite(x1, y1) || !Finite(x2, y2))
+        return;
+    const QPoint a = DevicePoint(x1, y1);
+    const QPoint b = DevicePoint(x2, y2);
+    if (mode == LineMode::Plain)
+        Stroke(a, b, color, true);
+    else
+        Box(a, b, color, mode == LineMode::BoxFilled);
+}
+
+void PainterSurface::DrawCircle(double x, double y, double radius, int32_t color)
+{
+    if (!painter_.isActive() || !Finite(x, y) || !std::isfinite(radius))
+        return;
+    // Round on the device: the radius follows the horizontal scale.
+    const int r = ToPixel(radius * std::abs(PixelsPerUnitX()));
+    painter_.setPen(Pen(color));
+    painter_.setBrush(FillBrush());
+    painter_.drawEllipse(DevicePoint(x, y), r, r);
+}
+
+void PainterSurface::DrawPoint(double x, double y, int32_t color)
+{
+    if (!painter_.isActive() || !Finite(x, y))
+        return;
+    const QPoint p = DevicePoint(x, y);
+    if (DrawWidth <= 1) {
+        painter_.fillRect(QRect(p, QSize(1, 1)), ColorFromBgr(color));
+        return;
+    }
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(ColorFromBgr(color));
+    painter_.drawEllipse(QPointF(p), DrawWidth / 2.0, DrawWidth / 2.0);
+}
+
+void PainterSurface::DrawTextLine(double x, double y, const QString& line)
+{
+    if (!painter_.isActive() || !Finite(x, y))
+        return;
+    const QFont font = MakeSurfaceFont(FontName, FontSize, FontBold);
+    const QString shown = IsSymbolFont(FontName) ? SymbolToUnicode(line) : line;
+    painter_.setFont(font);
+    const QFontMetrics metrics = painter_.fontMetrics();
+    const QPoint topLeft = DevicePoint(x, y);
+    if (!FontTransparent)
+        painter_.fillRect(QRect(topLeft, QSize(metrics.horizontalAdvance(shown), metrics.height())),
+                          ColorFromBgr(BackColor));
+    painter_.setPen(ColorFromBgr(ForeColor));
+    painter_.drawText(QPoint(topLeft.x(), topLeft.y() + metrics.ascent()), shown);
+}
+
+void PainterSurface::DrawPolyline(const QList<QPoint>& points)
+{
+    if (!painter_.isActive())
+        return;
+    // Each piece leaves out its end, which the next piece starts with.
+    for (qsizetype i = 1; i < points.size(); ++i) {
+        Stroke(DevicePoint(points[i - 1].x(), points[i - 1].y()),
+               DevicePoint(points[i].x(), points[i].y()), ForeColor, true);
+    }
+}
+
+void PainterSurface::DrawPolygon(const QList<QPoint>& points)
+{
+    if (!painter_.isActive())
+        return;
+    QPolygon polygon;
+    for (const QPoint& p : points)
+        polygon.append(DevicePoint(p.x(), p.y()));
+    painter_.setPen(Pen(ForeColor));
+    painter_.setBrush(FillBrush());
+    painter_.drawPolygon(polygon);
+}
+
+void PainterSurface::DrawPixel(int x, int y, int32_t color)
+{
+    if (painter_.isActive())
+        painter_.fillRect(QRect(DevicePoint(x, y), QSize(1, 1)), ColorFromBgr(color));
+}
+
+void PainterSurface::Clear()
+{
+    if (painter_.isActive())
+        painter_.fillRect(QRect(0, 0, Width(), Height()), ColorFromBgr(BackColor));
+}
+
+QSizeF PainterSurface::MeasureLine(const QString& line) const
+{
+    const QFontMetricsF metrics(MakeSurfaceFont(FontName, FontSize, FontBold), Device());
+    const QString shown = IsSymbolFont(FontName) ? SymbolToUnicode(line) : line;
+    return QSizeF(metrics.horizontalAdvance(shown), metrics.height());
+}

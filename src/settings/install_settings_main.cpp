@@ -1,0 +1,18 @@
+// Run by the install step: creates the machine-wide settings key, without
+// which the program does not start.
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include "settings/settings_store.h"
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() != 2) {
+        QTextStream(stderr) << "usage: gatrel-install-settings <machine-wide settings file>\n";
+        return 2;
+    }
+    WriteInstallSettings(args.at(1));
+    return 0;
+}

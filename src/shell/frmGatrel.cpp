@@ -1,0 +1,769 @@
+#include "shell/frmGatrel.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "model/frmCreateNewFile.h"
+#include "model/new_file.h"
+#include "model/state.h"
+#include "platform/null_surface.h"
+#include "platform/numeric.h"
+#include "platform/string_table.h"
+#include "platform/timers.h"
+#include "platform/user_dialogs.h"
+#include "render/draw_grid.h"
+#include "shell/worksheet_picture.h"
+
+namespace {
+
+// Components menu: item number and text id; the gaps are separators.
+struct ComponentMenuItem {
+    int index;
+    int textId;
+};
+constexpr ComponentMenuItem kComponentMenu[] = {
+    {1, 2451},  {2, 2452},  {3, 2453},  {4, 2454},  {5, 2455},  {7, 2456},  {8, 2457},
+    {9, 2458},  {11, 2459}, {12, 2460}, {13, 2461}, {15, 2462}, {16, 2463}, {18, 2464},
+    {19, 2465}, {20, 2466}, {21, 2467}, {22, 2468}, {23, 2469}, {25, 2470},
+};
+constexpr int kComponentSeparators[] = {6, 10, 14, 17, 24};
+
+struct ToolbarKey {
+    const char* key;
+    int tooltipId;
+};
+constexpr ToolbarKey kMainToolbar[] = {
+    {"cmdNew", 2800},  {"cmdOpen", 2801}, {"cmdSave", 2802},     {"cmdPrint", 2803},
+    {"cmdCut", 2804},  {"cmdCopy", 2805}, {"cmdPaste", 2806},    {"cmdUndo", 2807},
+    {"cmdUndoList", 2808},
+};
+constexpr ToolbarKey kElementToolbar[] = {
+    {"cmdSelect", 2822},      {"cmdText", 2823},           {"cmdLeitungen", 2824},
+    {"cmdDiode", 2825},       {"cmdSchalter", 2826},       {"cmdInverter", 2827},
+    {"cmdVerbindungspunkt", 2828}, {"cmdKoppeldiode", 2829}, {"cmdNegationspunkt", 2830},
+    {"cmdAnalysepunkt", 2831}, {"cmdUND", 2832},           {"cmdODER", 2833},
+    {"cmdXODER", 2834},       {"cmdHA", 2835},             {"cmdVA", 2836},
+    {"cmdTriState", 2837},    {"cmdDecoder", 2838},        {"cmdDecoderT", 2839},
+    {"cmdKomplex", 2840},     {"cmdIC", 2841},
+};
+constexpr ToolbarKey kClockToolbar[] = {
+    {"cmdDauertakt", 2842}, {"cmdEinzeltakt", 2843}, {"cmdStop", 2844}, {"cmdFullStop", 2845},
+};
+
+// Short captions for the element toolbar until it gets its pictures.
+QString ShortCaption(const QString& tooltip)
+{
+    return tooltip;
+}
+
+QLabel* NamedLabel(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+} // namespace
+
+frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, QWidget* parent)
+    : QMainWindow(parent), s_(s), dialogs_(dialogs), timers_(timers), picNone_(std::make_unique<NullSurface>())
+{
+    setObjectName(QStringLiteral("frmGatrel"));
+    s_.shell = this;
+
+    BuildMenus();
+    BuildToolbars();
+    BuildStatusBar();
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("frmGatrelClient"));
+    setCentralWidget(central);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    BuildLeftPanel();
+    BuildWorkField();
+    layout->addWidget(picLeft_);
+    layout->addWidget(picContainer_, 1);
+
+    // The engine's step timer and the clock generators' timers (member 0 exists from the start).
+    timer1_ = timers_.CreateTimer([] {});
+    timer2_.push_back(timers_.CreateTimer([] {}));
+    timPort_ = timers_.CreateTimer([] {}); // the port option has no effect
+
+    PressToolButton(QStringLiteral("cmdLeitungen"), 3);
+    CheckComponentMenuOnly(1);
+    SetSizeBoxes(s_.MaxX, s_.MaxY);
+    SetCaption(QStringLiteral("Unsaved circuit - Gatrel"));
+    resize(1000, 700);
+    loaded_ = true;
+    RedrawAllElements();
+}
+
+frmGatrel::~frmGatrel()
+{
+    if (s_.shell == this)
+        s_.shell = nullptr;
+}
+
+void frmGatrel::BuildMenus()
+{
+    auto addItem = [this](QMenu* menu, const QString& name, int textId) {
+        QAction* a = menu->addAction(LoadResString(textId));
+        a->setObjectName(name);
+        menus_[name] = a;
+        return a;
+    };
+
+    QMenu* file = menuBar()->addMenu(LoadResString(2400));
+    file->setObjectName(QStringLiteral("mDatei"));
+    QAction* neu = addItem(file, QStringLiteral("mNeu"), 2401);
+    connect(neu, &QAction::triggered, this, &frmGatrel::mNeu_Click);
+    for (auto [name, id] : {std::pair{"mOpen", 2402}, {"mSave", 2403}, {"mSaveAs", 2404},
+                            {"mSaveBitmap", 2405}, {"mPrint", 2406}})
+        addItem(file, QString::fromLatin1(name), id)->setEnabled(false);
+    file->addSeparator();
+    auto& used = menuArrays_[QStringLiteral("mUsedFiles")];
+    for (int i = 0; i < 4; ++i) {
+        QAction* a = file->addAction(QString());
+        a->setObjectName(QStringLiteral("mUsedFiles%1").arg(i));
+        a->setVisible(false);
+        a->setEnabled(false); // opening a file comes with the file reader
+        used.push_back(a);
+    }
+    QAction* separator = file->addSeparator();
+    separator->setObjectName(QStringLiteral("Trennstrich3"));
+    separator->setVisible(false);
+    menus_[QStringLiteral("Trennstrich3")] = separator;
+    QAction* exit = addItem(file, QStringLiteral("mBeenden"), 2407);
+    connect(exit, &QAction::triggered, this, &frmGatrel::mBeenden_Click);
+
+    QMenu* edit = menuBar()->addMenu(LoadResString(2410));
+    edit->setObjectName(QStringLiteral("mBearbeiten"));
+    QAction* undo = addItem(edit, QStringLiteral("mUndo"), 2411);
+    undo->setText(LoadResString(2581));
+    undo->setEnabled(false);
+    addItem(edit, QStringLiteral("mUndoList"), 2412)->setEnabled(false);
+    addItem(edit, QStringLiteral("mDelete"), 2413)->setEnabled(false);
+
+    QMenu* view = menuBar()->addMenu(LoadResString(2420));
+    view->setObjectName(QStringLiteral("mAnsicht"));
+    auto& viewItems = menuArrays_[QStringLiteral("mAnsichtItem")];
+    viewItems.assign(4, nullptr);
+    QAction* analyser = view->addAction(LoadResString(2433));
+    analyser->setObjectName(QStringLiteral("mAnsichtItem2"));
+    analyser->setCheckable(true);
+    analyser->setEnabled(false);
+    viewItems[2] = analyser;
+    QAction* grid = view->addAction(LoadResString(2434));
+    grid->setObjectName(QStringLiteral("mAnsichtItem3"));
+    grid->setCheckable(true);
+    grid->setChecked(s_.ShowGrid != 0);
+    viewItems[3] = grid;
+    connect(grid, &QAction::triggered, this, [this](bool on) {
+        s_.ShowGrid = VbBool(on);
+        DrawGrid();
+    });
+
+    QMenu* components = menuBar()->addMenu(LoadResString(2450));
+    components->setObjectName(QStringLiteral("mBauelemente"));
+    auto& items = menuArrays_[QStringLiteral("mBauteil")];
+    items.assign(26, nullptr);
+    int next = 0;
+    for (int index = 1; index <= 25; ++index) {
+        if (std::find(std::begin(kComponentSeparators), std::end(kComponentSeparators), index) !=
+            std::end(kComponentSeparators)) {
+            components->addSeparator();
+            continue;
+        }
+        const ComponentMenuItem& item = kComponentMenu[next++];
+        QAction* a = components->addAction(LoadResString(item.textId));
+        a->setObjectName(QStringLiteral("mBauteil%1").arg(index));
+        a->setCheckable(true);
+        items[static_cast<size_t>(index)] = a;
+    }
+}
+
+QAction* frmGatrel::AddToolbarButton(QToolBar* bar, const QString& key, int tooltipId, bool checkable)
+{
+    QAction* a = bar->addAction(ShortCaption(LoadResString(tooltipId)));
+    a->setObjectName(key);
+    a->setToolTip(LoadResString(tooltipId));
+    a->setCheckable(checkable);
+    toolbarButtons_[bar->objectName()][key] = a;
+    return a;
+}
+
+void frmGatrel::BuildToolbars()
+{
+    auto makeBar = [this](const QString& name) {
+        auto* bar = new QToolBar(name, this);
+        bar->setObjectName(name);
+        bar->setMovable(false);
+        bar->setFloatable(false);
+        bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        toolbars_[name] = bar;
+        return bar;
+    };
+
+    QToolBar* main = makeBar(QStringLiteral("Toolbar"));
+    addToolBar(Qt::TopToolBarArea, main);
+    for (const ToolbarKey& k : kMainToolbar) {
+        QAction* a = AddToolbarButton(main, QString::fromLatin1(k.key), k.tooltipId, false);
+        a->setEnabled(false);
+    }
+    connect(ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdNew")), &QAction::triggered,
+            this, &frmGatrel::mNeu_Click);
+    ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdNew"))->setEnabled(true);
+
+    addToolBarBreak();
+    QToolBar* elements = makeBar(QStringLiteral("Toolbar2"));
+    addToolBar(Qt::TopToolBarArea, elements);
+    toolGroup_ = new QActionGroup(this);
+    toolGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    int index = 1;
+    for (const ToolbarKey& k : kElementToolbar) {
+        QAction* a = AddToolbarButton(elements, QString::fromLatin1(k.key), k.tooltipId, true);
+        a->setProperty("Index", index++);
+        toolGroup_->addAction(a);
+    }
+
+    QToolBar* orientation = makeBar(QStringLiteral("tlbOrientation"));
+    orientation->setOrientation(Qt::Horizontal);
+    auto* orientationGroup = new QActionGroup(this);
+    const char* arrows[] = {"\u2190", "\u2192", "\u2191", "\u2193"};
+    for (int i = 0; i < 4; ++i) {
+        QAction* a = orientation->addAction(QString::fromUtf8(arrows[i]));
+        a->setObjectName(QStringLiteral("tlbOrientation%1").arg(i + 1));
+        a->setCheckable(true);
+        a->setChecked(i + 1 == s_.PlaceOrientation);
+        orientationGroup->addAction(a);
+        toolbarButtons_[QStringLiteral("tlbOrientation")][a->objectName()] = a;
+        connect(a, &QAction::triggered, this, [this, i] { s_.PlaceOrientation = static_cast<uint8_t>(i + 1); });
+    }
+    addToolBar(Qt::TopToolBarArea, orientation);
+
+    QToolBar* clock = makeBar(QStringLiteral("Toolbar3"));
+    for (const ToolbarKey& k : kClockToolbar)
+        AddToolbarButton(clock, QString::fromLatin1(k.key), k.tooltipId, false)->setEnabled(false);
+    clock->setVisible(false); // shown with the clock panel
+}
+
+void frmGatrel::BuildLeftPanel()
+{
+    picLeft_ = new QWidget(this);
+    picLeft_->setObjectName(QStringLiteral("picLeft"));
+    picLeft_->setFixedWidth(190);
+    auto* column = new QVBoxLayout(picLeft_);
+    column->setContentsMargins(4, 4, 4, 4);
+
+    // Power panel.
+    auto* picEinAus = new QGroupBox(LoadResString(2427), picLeft_);
+    picEinAus->setObjectName(QStringLiteral("picEinAus"));
+    auto* power = new QGridLayout(picEinAus);
+    cmdOn_ = new QPushButton(QStringLiteral("On"), picEinAus);
+    cmdOn_->setObjectName(QStringLiteral("cmdOn"));
+    cmdOff_ = new QPushButton(QStringLiteral("Off"), picEinAus);
+    cmdOff_->setObjectName(QStringLiteral("cmdOff"));
+    for (QPushButton* b : {cmdOn_, cmdOff_})
+        b->setCheckable(true);
+    powerGroup_ = new QButtonGroup(this);
+    powerGroup_->setExclusive(true);
+    powerGroup_->addButton(cmdOn_);
+    powerGroup_->addButton(cmdOff_);
+    cmdOff_->setChecked(true);
+    cmdOn_->setEnabled(false); // the engine comes with the simulation
+    auto* picRot = new QFrame(picEinAus);
+    picRot->setObjectName(QStringLiteral("picRot"));
+    auto* picGruen = new QFrame(picEinAus);
+    picGruen->setObjectName(QString::fromUtf8("picGrün"));
+    for (QFrame* lamp : {picRot, picGruen}) {
+        lamp->setFixedSize(12, 12);
+        lamp->setFrameShape(QFrame::Box);
+    }
+    picRot->setStyleSheet(QStringLiteral("background:#ff0000"));
+    picGruen->setStyleSheet(QStringLiteral("background:#c0c0c0"));
+    auto* cmdPause = new QPushButton(QStringLiteral("&Pause"), picEinAus);
+    cmdPause->setObjectName(QStringLiteral("cmdPause"));
+    auto* cmdStop = new QPushButton(LoadResString(2578), picEinAus);
+    cmdStop->setObjectName(QStringLiteral("cmdStop"));
+    cmdPause->setEnabled(false);
+    cmdStop->setEnabled(false);
+    power->addWidget(picRot, 0, 0);
+    power->addWidget(cmdOn_, 0, 1);
+    power->addWidget(picGruen, 1, 0);
+    power->addWidget(cmdOff_, 1, 1);
+    power->addWidget(cmdPause, 2, 0, 1, 2);
+    power->addWidget(cmdStop, 3, 0, 1, 2);
+    power->addWidget(NamedLabel(QStringLiteral("lblOnOff"), QStringLiteral("Ready"), picEinAus), 4, 0, 1, 2);
+    auto* lblTime = NamedLabel(QStringLiteral("lblTime"), QString(), picEinAus);
+    lblTime->setVisible(false);
+    power->addWidget(lblTime, 5, 0, 1, 2);
+
+    // Delay.
+    auto* delayRow = new QHBoxLayout;
+    delayRow->addWidget(NamedLabel(QStringLiteral("lblText1"), LoadResString(2556), picEinAus));
+    auto* txtDelay = new QLineEdit(LoadResString(2557), picEinAus);
+    txtDelay->setObjectName(QString::fromUtf8("txtVerzögerung"));
+    txtDelay->setReadOnly(true);
+    delayRow->addWidget(txtDelay);
+    power->addLayout(delayRow, 6, 0, 1, 2);
+    auto* sldDelay = new QSlider(Qt::Horizontal, picEinAus);
+    sldDelay->setObjectName(QStringLiteral("sldDelay"));
+    sldDelay->setRange(0, 100);
+    power->addWidget(sldDelay, 7, 0, 1, 2);
+    column->addWidget(picEinAus);
+
+    // Clock generator panel (shown while clock generators exist).
+    auto* picTakt = new QGroupBox(LoadResString(2467), picLeft_);
+    picTakt->setObjectName(QStringLiteral("picTaktgeber"));
+    auto* clock = new QGridLayout(picTakt);
+    clock->addWidget(NamedLabel(QStringLiteral("lblTaktgeber"), QString(), picTakt), 0, 0, 1, 2);
+    clock->addWidget(Toolbar(QStringLiteral("Toolbar3")), 1, 0, 1, 2);
+    clock->addWidget(NamedLabel(QStringLiteral("lblAllgemein1"), LoadResString(2540), picTakt), 2, 0);
+    auto* txtAnzTakte = new QLineEdit(QStringLiteral("1"), picTakt);
+    txtAnzTakte->setObjectName(QStringLiteral("txtAnzTakte"));
+    clock->addWidget(txtAnzTakte, 2, 1);
+    for (int i = 0; i < 2; ++i) {
+        auto* slider = new QSlider(Qt::Horizontal, picTakt);
+        slider->setObjectName(QStringLiteral("Slider%1").arg(i));
+        clock->addWidget(NamedLabel(QStringLiteral("lbl%1").arg(i), QString(), picTakt), 3 + i, 0);
+        clock->addWidget(slider, 3 + i, 1);
+    }
+    auto* chkLink = new QCheckBox(picTakt);
+    chkLink->setObjectName(QStringLiteral("chkLink"));
+    clock->addWidget(chkLink, 5, 0, 1, 2);
+    auto* shpSelectedTimer = new QFrame(picTakt);
+    shpSelectedTimer->setObjectName(QStringLiteral("shpSelectedTimer"));
+    shpSelectedTimer->setVisible(false);
+    picTakt->setVisible(false);
+    column->addWidget(picTakt);
+
+    // Worksheet size and gate inputs.
+    auto* picSize = new QGroupBox(LoadResString(2429), picLeft_);
+    picSize->setObjectName(QStringLiteral("picSize"));
+    auto* size = new QGridLayout(picSize);
+    size->addWidget(NamedLabel(QStringLiteral("lblInfo11"), LoadResString(2541), picSize), 0, 0, 1, 2);
+    txtX_ = new QLineEdit(picSize);
+    txtX_->setObjectName(QStringLiteral("txtX"));
+    txtY_ = new QLineEdit(picSize);
+    txtY_->setObjectName(QStringLiteral("txtY"));
+    for (QLineEdit* box : {txtX_, txtY_})
+        box->setReadOnly(true); // resizing comes with the worksheet editor
+    size->addWidget(txtX_, 1, 0);
+    size->addWidget(txtY_, 1, 1);
+    size->addWidget(NamedLabel(QStringLiteral("lblAllgemein0"), LoadResString(2544), picSize), 2, 0);
+    auto* txtAnschluesse = new QLineEdit(QStringLiteral("2"), picSize);
+    txtAnschluesse->setObjectName(QString::fromUtf8("txtAnschlüsse"));
+    size->addWidget(txtAnschluesse, 2, 1);
+    column->addWidget(picSize);
+
+    // Layers: the level tree.
+    auto* picLevel = new QGroupBox(LoadResString(2431), picLeft_);
+    picLevel->setObjectName(QStringLiteral("picLevel"));
+    auto* levels = new QVBoxLayout(picLevel);
+    levels->addWidget(NamedLabel(QStringLiteral("lblLevel"), LoadResString(2543), picLevel));
+    auto* tvwLevel = new QTreeWidget(picLevel);
+    tvwLevel->setObjectName(QStringLiteral("tvwLevel"));
+    tvwLevel->setHeaderHidden(true);
+    levels->addWidget(tvwLevel);
+    column->addWidget(picLevel);
+
+    // Selected tool.
+    lblSelTool_ = NamedLabel(QStringLiteral("lblSelTool"), QString(), picLeft_);
+    column->addWidget(NamedLabel(QStringLiteral("lblAllgemein2"), LoadResString(2510), picLeft_));
+    column->addWidget(lblSelTool_);
+
+    auto* lstIC = new QListWidget(picLeft_);
+    lstIC->setObjectName(QStringLiteral("lstIC"));
+    lstIC->setVisible(false);
+    column->addStretch(1);
+
+    RebuildLevelTree();
+}
+
+void frmGatrel::BuildWorkField()
+{
+    picContainer_ = new QWidget(this);
+    picContainer_->setObjectName(QStringLiteral("picContainer"));
+    picContainer_->setAutoFillBackground(true);
+    QPalette pal = picContainer_->palette();
+    pal.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
+    picContainer_->setPalette(pal);
+    picGrid_ = new WorksheetPicture(picContainer_);
+    HScroll_ = new QScrollBar(Qt::Horizontal, this);
+    HScroll_->setObjectName(QStringLiteral("HScroll"));
+    VScroll_ = new QScrollBar(Qt::Vertical, this);
+    VScroll_->setObjectName(QStringLiteral("VScroll"));
+    HScroll_->setParent(picContainer_);
+    VScroll_->setParent(picContainer_);
+    connect(HScroll_, &QScrollBar::valueChanged, this, &frmGatrel::ScrollPicture);
+    connect(VScroll_, &QScrollBar::valueChanged, this, &frmGatrel::ScrollPicture);
+}
+
+void frmGatrel::BuildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    for (int i = 0; i < 3; ++i) {
+        auto* panel = new QLabel(bar);
+        panel->setObjectName(QStringLiteral("StatusBarPanel%1").arg(i + 1));
+        statusPanels_[static_cast<size_t>(i)] = panel;
+    }
+    bar->addWidget(statusPanels_[0], 2);
+    bar->addWidget(statusPanels_[1], 1);
+    ProgressBar_ = new QProgressBar(bar);
+    ProgressBar_->setObjectName(QStringLiteral("ProgressBar"));
+    ProgressBar_->setRange(0, 100);
+    ProgressBar_->setValue(0);
+    ProgressBar_->setTextVisible(false);
+    ProgressBar_->setFixedWidth(180);
+    bar->addPermanentWidget(ProgressBar_);
+}
+
+QAction* frmGatrel::ToolbarButton(const QString& toolbar, const QString& key) const
+{
+    return toolbarButtons_.value(toolbar).value(key, nullptr);
+}
+
+QToolBar* frmGatrel::Toolbar(const QString& name) const
+{
+    return toolbars_.value(name, nullptr);
+}
+
+QAction* frmGatrel::MenuItem(const QString& array, int index) const
+{
+    const auto it = menuArrays_.find(array);
+    if (it == menuArrays_.end() || index < 0 || static_cast<size_t>(index) >= it->size())
+        return nullptr;
+    return (*it)[static_cast<size_t>(index)];
+}
+
+QAction* frmGatrel::Menu(const QString& name) const
+{
+    return menus_.value(name, nullptr);
+}
+
+void frmGatrel::ResizeWorksheet()
+{
+    if (isMinimized())
+        return;
+    const int sb = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int cw = std::max(picContainer_->width() - sb, 1);
+    const int ch = std::max(picContainer_->height() - sb, 1);
+    const double cell = 14.0 * s_.GridMode;
+
+    const bool needH = picGrid_->width() > cw;
+    const bool needV = picGrid_->height() > ch;
+    HScroll_->setVisible(needH);
+    VScroll_->setVisible(needV);
+    HScroll_->setGeometry(0, ch, cw, sb);
+    VScroll_->setGeometry(cw, 0, sb, ch);
+    const int visibleColumns = static_cast<int>(cw / cell);
+    const int visibleRows = static_cast<int>(ch / cell);
+    HScroll_->setMaximum(needH ? std::max(0, s_.MaxX - visibleColumns + 3) : 0);
+    VScroll_->setMaximum(needV ? std::max(0, s_.MaxY - visibleRows + 3) : 0);
+    if (!needH)
+        HScroll_->setValue(0);
+    if (!needV)
+        VScroll_->setValue(0);
+    ScrollPicture();
+}
+
+void frmGatrel::ScrollPicture()
+{
+    const double cell = 14.0 * s_.GridMode;
+    picGrid_->move(-static_cast<int>(HScroll_->value() * cell), -static_cast<int>(VScroll_->value() * cell));
+}
+
+void frmGatrel::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    ResizeWorksheet();
+}
+
+void frmGatrel::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+}
+
+void frmGatrel::mNeu_Click()
+{
+    auto* dialog = new frmCreateNewFile(s_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
+void frmGatrel::mBeenden_Click()
+{
+    close();
+}
+
+// MainWindowServices
+
+void frmGatrel::SetStatusPanel(int panel, const QString& text)
+{
+    if (panel >= 0 && panel < static_cast<int>(statusPanels_.size()))
+        statusPanels_[static_cast<size_t>(panel)]->setText(text);
+}
+
+void frmGatrel::SetProgress(int value)
+{
+    ProgressBar_->setValue(std::clamp(value, 0, 100));
+}
+
+void frmGatrel::EnableMainWindow(bool enabled)
+{
+    // The modal dialogs block input on their own; this keeps menus and panels greyed as well.
+    menuBar()->setEnabled(enabled);
+    centralWidget()->setEnabled(enabled);
+    for (QToolBar* bar : toolbars_)
+        bar->setEnabled(enabled);
+}
+
+void frmGatrel::SetCaption(const QString& caption)
+{
+    setWindowTitle(caption);
+}
+
+QString frmGatrel::DialogFileName() const
+{
+    return dialogFileName_;
+}
+
+void frmGatrel::SetDialogFileName(const QString& name)
+{
+    dialogFileName_ = name;
+}
+
+void frmGatrel::ChangePropertyWindow(std::array<bool, 8> parts)
+{
+    s_.PropertyWindowState = parts;
+}
+
+void frmGatrel::ChangeGUI(bool edit)
+{
+    menuBar()->setEnabled(true);
+    for (const char* name : {"mNeu", "mBeenden"})
+        if (QAction* a = Menu(QString::fromLatin1(name)))
+            a->setEnabled(edit || QString::fromLatin1(name) == QLatin1String("mBeenden"));
+    Toolbar(QStringLiteral("Toolbar2"))->setEnabled(edit);
+    txtX_->setEnabled(edit);
+    txtY_->setEnabled(edit);
+}
+
+void frmGatrel::ChangeSelPicture(int16_t tool)
+{
+    // Tool code -> Components menu item that names it.
+    static const std::pair<int, int> kMenuOfTool[] = {
+        {1, 1},   {2, 2},   {15, 3},  {3, 4},   {27, 5},  {4, 7},   {5, 8},
+        {9, 9},   {6, 11},  {7, 12},  {8, 13},  {11, 15}, {12, 16}, {17, 18},
+        {14, 19}, {16, 20}, {10, 21}, {18, 22}, {19, 23}, {20, 25},
+    };
+    QString name;
+    if (tool == 0)
+        name = LoadResString(2822);
+    else if (tool == 22)
+        name = LoadResString(2823);
+    for (auto [code, item] : kMenuOfTool)
+        if (code == tool)
+            if (QAction* a = MenuItem(QStringLiteral("mBauteil"), item))
+                name = a->text();
+    lblSelTool_->setText(name);
+}
+
+void frmGatrel::SetSizeBoxes(int16_t maxX, int16_t maxY)
+{
+    txtX_->setText(QString::number(maxX));
+    txtY_->setText(QString::number(maxY));
+}
+
+void frmGatrel::ResetScrollBars()
+{
+    HScroll_->setValue(0);
+    VScroll_->setValue(0);
+}
+
+void frmGatrel::PressPowerOff()
+{
+    cmdOff_->setChecked(true);
+    cmdOff_->click();
+}
+
+void frmGatrel::SetAnalyserMenuEnabled(bool enabled)
+{
+    MenuItem(QStringLiteral("mAnsichtItem"), 2)->setEnabled(enabled);
+}
+
+void frmGatrel::SetUndoListMenuEnabled(bool enabled)
+{
+    Menu(QStringLiteral("mUndoList"))->setEnabled(enabled);
+}
+
+void frmGatrel::CheckComponentMenuOnly(int item)
+{
+    const auto& items = menuArrays_[QStringLiteral("mBauteil")];
+    for (size_t i = 1; i < items.size(); ++i)
+        if (items[i])
+            items[i]->setChecked(static_cast<int>(i) == item);
+}
+
+void frmGatrel::SetUsedFileItem(int index, const QString& caption)
+{
+    QAction* a = MenuItem(QStringLiteral("mUsedFiles"), index);
+    if (!a)
+        return;
+    a->setText(caption);
+    a->setVisible(!caption.isEmpty());
+}
+
+QString frmGatrel::UsedFileItem(int index) const
+{
+    QAction* a = MenuItem(QStringLiteral("mUsedFiles"), index);
+    return a ? a->text() : QString();
+}
+
+void frmGatrel::ShowUsedFilesSeparator()
+{
+    Menu(QStringLiteral("Trennstrich3"))->setVisible(true);
+}
+
+QString frmGatrel::PressedToolKey(int* index) const
+{
+    for (QAction* a : Toolbar(QStringLiteral("Toolbar2"))->actions()) {
+        if (a->isChecked()) {
+            if (index)
+                *index = a->property("Index").toInt();
+            return a->objectName();
+        }
+    }
+    return QString();
+}
+
+void frmGatrel::PressToolButton(const QString& key, int index)
+{
+    for (QAction* a : Toolbar(QStringLiteral("Toolbar2"))->actions()) {
+        if (a->objectName() == key || a->property("Index").toInt() == index) {
+            if (!a->isChecked())
+                a->setChecked(true);
+            return;
+        }
+    }
+}
+
+void frmGatrel::ReleaseToolButton(const QString& key)
+{
+    if (QAction* a = ToolbarButton(QStringLiteral("Toolbar2"), key))
+        a->setChecked(false);
+}
+
+bool frmGatrel::OrientationToolbarEnabled() const
+{
+    return Toolbar(QStringLiteral("tlbOrientation"))->actions().value(0)->isEnabled();
+}
+
+void frmGatrel::SetOrientationToolbarEnabled(bool enabled)
+{
+    for (QAction* a : Toolbar(QStringLiteral("tlbOrientation"))->actions())
+        a->setEnabled(enabled);
+}
+
+int frmGatrel::WorksheetMousePointer() const
+{
+    return picGrid_->MousePointer();
+}
+
+void frmGatrel::SetWorksheetMousePointer(int pointer)
+{
+    picGrid_->SetMousePointer(pointer);
+}
+
+void frmGatrel::RedrawAllElements()
+{
+    // Picture size, white background and grid dots; the symbols join once the drawing object exists.
+    const double pitch = 14.0 * s_.GridMode;
+    picGrid_->SetPictureSize(CInt((s_.MaxX + 1) * pitch), CInt((s_.MaxY + 1) * pitch));
+    PainterSurface& surface = picGrid_->surface();
+    if (!s_.engine.SwitchingOff) {
+        surface.FillStyle = 0;
+        surface.FillColor = 0xFFFFFF;
+        surface.Line(0, 0, surface.ScaleWidth(), surface.ScaleHeight(), 0xFFFFFF, LineMode::Box);
+    }
+    if (!s_.engine.PowerFlag)
+        DrawGrid();
+    ResizeWorksheet();
+}
+
+void frmGatrel::DrawGrid()
+{
+    ::DrawGrid(s_, picGrid_->surface());
+    picGrid_->update();
+}
+
+void frmGatrel::UnloadClockTimers()
+{
+    if (timer2_.size() > 1)
+        timer2_.resize(1);
+}
+
+void frmGatrel::UnloadICConnectorLabels()
+{
+    for (auto& label : lblICAnschluss_)
+        delete label;
+    lblICAnschluss_.clear();
+}
+
+void frmGatrel::ResetICWindow()
+{
+    // The IC window does not exist yet; it starts empty when it comes.
+}
+
+void frmGatrel::RebuildLevelTree()
+{
+    auto* tree = findChild<QTreeWidget*>(QStringLiteral("tvwLevel"));
+    if (!tree)
+        return;
+    tree->clear();
+    auto* root = new QTreeWidgetItem(tree, QStringList(LoadResString(2543)));
+    root->setData(0, Qt::UserRole, QStringLiteral("L_0"));
+}
+
+void frmGatrel::DeleteUndoData()
+{
+    // The undo history starts empty; nothing is recorded before it exists.
+}
+
+void frmGatrel::ResetAnalyser()
+{
+    // The logic analyzer starts empty; nothing is recorded before it exists.
+}
+
+bool frmGatrel::MainFormLoaded() const
+{
+    return loaded_;
+}
+
+bool frmGatrel::FormelPanelOpen() const
+{
+    return false;
+}

@@ -1,0 +1,144 @@
+#pragma once
+// The main window: worksheet, menus, toolbars, side panels and status bar.
+#include <QMainWindow>
+#include <QMap>
+#include <QPointer>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "shell/main_window_services.h"
+
+class QAction;
+class QActionGroup;
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QScrollBar;
+class QSlider;
+class QToolBar;
+class QToolButton;
+class QTreeWidget;
+class NullSurface;
+class PlatformTimer;
+class TimerHost;
+class UserDialogs;
+class WorksheetPicture;
+struct ProgramState;
+
+class frmGatrel : public QMainWindow, public MainWindowServices {
+    Q_OBJECT
+public:
+    frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, QWidget* parent = nullptr);
+    ~frmGatrel() override;
+
+    ProgramState& state() { return s_; }
+    WorksheetPicture* picGrid() const { return picGrid_; }
+    NullSurface& picNone() { return *picNone_; }
+    // A toolbar button by toolbar and key: keys repeat across toolbars.
+    QAction* ToolbarButton(const QString& toolbar, const QString& key) const;
+    QToolBar* Toolbar(const QString& name) const;
+    // Menu item arrays by name and index (mBauteil, mAnsichtItem, mUsedFiles).
+    QAction* MenuItem(const QString& array, int index) const;
+    QAction* Menu(const QString& name) const;
+
+    PlatformTimer& Timer1() { return *timer1_; }
+    std::vector<std::unique_ptr<PlatformTimer>>& Timer2() { return timer2_; }
+
+    // Lays out the work field: container, scroll bars, picture.
+    void ResizeWorksheet();
+
+    // MainWindowServices
+    void SetStatusPanel(int panel, const QString& text) override;
+    void SetProgress(int value) override;
+    void EnableMainWindow(bool enabled) override;
+    void SetCaption(const QString& caption) override;
+    QString DialogFileName() const override;
+    void SetDialogFileName(const QString& name) override;
+    void ChangePropertyWindow(std::array<bool, 8> parts) override;
+    void ChangeGUI(bool edit) override;
+    void ChangeSelPicture(int16_t tool) override;
+    void SetSizeBoxes(int16_t maxX, int16_t maxY) override;
+    void ResetScrollBars() override;
+    void PressPowerOff() override;
+    void SetAnalyserMenuEnabled(bool enabled) override;
+    void SetUndoListMenuEnabled(bool enabled) override;
+    void CheckComponentMenuOnly(int item) override;
+    void SetUsedFileItem(int index, const QString& caption) override;
+    QString UsedFileItem(int index) const override;
+    void ShowUsedFilesSeparator() override;
+    QString PressedToolKey(int* index) const override;
+    void PressToolButton(const QString& key, int index) override;
+    void ReleaseToolButton(const QString& key) override;
+    bool OrientationToolbarEnabled() const override;
+    void SetOrientationToolbarEnabled(bool enabled) override;
+    int WorksheetMousePointer() const override;
+    void SetWorksheetMousePointer(int pointer) override;
+    void RedrawAllElements() override;
+    void DrawGrid() override;
+    void UnloadClockTimers() override;
+    void UnloadICConnectorLabels() override;
+    void ResetICWindow() override;
+    void RebuildLevelTree() override;
+    void DeleteUndoData() override;
+    void ResetAnalyser() override;
+    bool MainFormLoaded() const override;
+    bool FormelPanelOpen() const override;
+
+public slots:
+    void mNeu_Click();
+    void mBeenden_Click();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildToolbars();
+    void BuildLeftPanel();
+    void BuildWorkField();
+    void BuildStatusBar();
+    QAction* AddToolbarButton(QToolBar* bar, const QString& key, int tooltipId, bool checkable);
+    void ScrollPicture();
+
+    ProgramState& s_;
+    UserDialogs& dialogs_;
+    TimerHost& timers_;
+
+    QMap<QString, QAction*> menus_;
+    QMap<QString, std::vector<QAction*>> menuArrays_;
+    QMap<QString, QToolBar*> toolbars_;
+    QMap<QString, QMap<QString, QAction*>> toolbarButtons_;
+    QActionGroup* toolGroup_ = nullptr;
+
+    QWidget* picLeft_ = nullptr;
+    QWidget* picContainer_ = nullptr;
+    WorksheetPicture* picGrid_ = nullptr;
+    QScrollBar* HScroll_ = nullptr;
+    QScrollBar* VScroll_ = nullptr;
+    std::unique_ptr<NullSurface> picNone_;
+
+    std::array<QLabel*, 3> statusPanels_{};
+    QProgressBar* ProgressBar_ = nullptr;
+
+    QPushButton* cmdOn_ = nullptr;
+    QPushButton* cmdOff_ = nullptr;
+    QButtonGroup* powerGroup_ = nullptr;
+    QLineEdit* txtX_ = nullptr;
+    QLineEdit* txtY_ = nullptr;
+    QLabel* lblSelTool_ = nullptr;
+    std::vector<QPointer<QLabel>> lblICAnschluss_;
+
+    std::unique_ptr<PlatformTimer> timer1_;
+    std::vector<std::unique_ptr<PlatformTimer>> timer2_;
+    std::unique_ptr<PlatformTimer> timPort_;
+
+    QString dialogFileName_;
+    bool loaded_ = false;
+};

@@ -1,0 +1,100 @@
+#include "shell/worksheet_picture.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+WorksheetPicture::WorksheetPicture(QWidget* parent)
+    : QWidget(parent), surface_(std::make_unique<PainterSurface>(1, 1, SurfaceKind::Worksheet))
+{
+    setObjectName(QStringLiteral("picGrid"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus); // the space bar goes to the worksheet
+    setContextMenuPolicy(Qt::PreventContextMenu);
+}
+
+void WorksheetPicture::SetPictureSize(int width, int height)
+{
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    if (surface_->Width() != width || surface_->Height() != height)
+        surface_->Resize(width, height);
+    resize(width, height);
+    update();
+}
+
+void WorksheetPicture::SetMousePointer(int pointer)
+{
+    mousePointer_ = pointer;
+    switch (pointer) {
+    case 2:
+        setCursor(Qt::CrossCursor);
+        break;
+    case 5:
+    case 15:
+        setCursor(Qt::SizeAllCursor);
+        break;
+    case 14:
+        setCursor(Qt::WhatsThisCursor);
+        break;
+    default:
+        setCursor(Qt::ArrowCursor);
+        break;
+    }
+}
+
+void WorksheetPicture::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    const QRect r = event->rect();
+    painter.fillRect(r, Qt::white);
+    painter.drawImage(r.topLeft(), surface_->Image(), r);
+}
+
+int MouseButtonCode(Qt::MouseButtons buttons)
+{
+    int code = 0;
+    if (buttons & Qt::LeftButton)
+        code |= 1;
+    if (buttons & Qt::RightButton)
+        code |= 2;
+    if (buttons & Qt::MiddleButton)
+        code |= 4;
+    return code;
+}
+
+int ShiftCode(Qt::KeyboardModifiers modifiers)
+{
+    int code = 0;
+    if (modifiers & Qt::ShiftModifier)
+        code |= 1;
+    if (modifiers & Qt::ControlModifier)
+        code |= 2;
+    if (modifiers & Qt::AltModifier)
+        code |= 4;
+    return code;
+}
+
+void WorksheetPicture::mousePressEvent(QMouseEvent* event)
+{
+    const QPointF p = event->position();
+    emit MouseDown(MouseButtonCode(event->button()), ShiftCode(event->modifiers()), p.x(), p.y());
+}
+
+void WorksheetPicture::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF p = event->position();
+    emit MouseMove(MouseButtonCode(event->buttons()), ShiftCode(event->modifiers()), p.x(), p.y());
+}
+
+void WorksheetPicture::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPointF p = event->position();
+    emit MouseUp(MouseButtonCode(event->button()), ShiftCode(event->modifiers()), p.x(), p.y());
+}
+
+void WorksheetPicture::mouseDoubleClickEvent(QMouseEvent*)
+{
+    // A double click is press, release, double click, release: no third press.
+    emit DoubleClick();
+}

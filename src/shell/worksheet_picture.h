@@ -1,0 +1,42 @@
+#pragma once
+// The worksheet picture picGrid: shows the picture its surface keeps, like an
+// auto-redrawn picture box, and passes the mouse on to the editor.
+#include <QWidget>
+#include <memory>
+
+#include "platform/painter_surface.h"
+
+class WorksheetPicture : public QWidget {
+    Q_OBJECT
+public:
+    explicit WorksheetPicture(QWidget* parent = nullptr);
+
+    PainterSurface& surface() { return *surface_; }
+    // Sizes the widget and its picture together.
+    void SetPictureSize(int width, int height);
+
+    // Mouse pointer shape by number (0 default, 1 arrow, 2 cross hair, ...).
+    int MousePointer() const { return mousePointer_; }
+    void SetMousePointer(int pointer);
+
+signals:
+    // Button 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl, 4 Alt.
+    void MouseDown(int button, int shift, double x, double y);
+    void MouseMove(int buttons, int shift, double x, double y);
+    void MouseUp(int button, int shift, double x, double y);
+    void DoubleClick();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    std::unique_ptr<PainterSurface> surface_;
+    int mousePointer_ = 0;
+};
+
+int MouseButtonCode(Qt::MouseButtons buttons);
+int ShiftCode(Qt::KeyboardModifiers modifiers);

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include "model/new_file.h"
+#include "model/state.h"
+#include "support/fake_main_window.h"
+
+namespace {
+
+class NewCircuit : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        s.shell = &w;
+        s.Elements.resize(4);
+        s.Elements[0].Type = 6; // record 0 must come back empty
+        s.ElementCount = 3;
+        s.Levels.resize(3);
+        s.ICInstances.resize(3);
+        s.LevelUBound = s.ICCount = 2;
+        s.P(3, 3).Type = 1;
+        s.ClockElement = {2, 3};
+        s.ClockHigh = {100, 200};
+        s.ClockLinked = {0, 0};
+        s.ClockCycles = {5, 7};
+        s.ClockCount = 2;
+        s.SelectedClock = 1;
+        s.ICName = QStringLiteral("adder");
+        s.ICPinCount = 2;
+        s.ICPins = {QString(), QStringLiteral("1;2;A;"), QStringLiteral("1;4;B;")};
+        s.ProbeCount = 3;
+        s.objFile.FileName = QStringLiteral("/tmp/old.gtr");
+        s.objFile.FilePath = QStringLiteral("/tmp/");
+        s.MaxX = 20;
+        s.MaxY = 12;
+    }
+    ProgramState s;
+    FakeMainWindow w;
+};
+
+TEST_F(NewCircuit, InitArbeitsfeldResetsEveryTable)
+{
+    InitArbeitsfeld(s);
+    EXPECT_EQ(s.P.UBoundX(), 21);
+    EXPECT_EQ(s.P.UBoundY(), 13);
+    EXPECT_EQ(s.P(3, 3), GridCell{});
+    ASSERT_EQ(s.Elements.size(), 1u);
+    EXPECT_EQ(s.Elements[0], ElementRecord{});
+    EXPECT_EQ(s.ElementCount, 0);
+    EXPECT_EQ(s.Levels.size(), 1u);
+    EXPECT_EQ(s.ICInstances.size(), 1u);
+    EXPECT_EQ(s.LevelUBound + s.ICCount + s.ProbeCount, 0);
+    EXPECT_TRUE(s.objFile.FileName.isEmpty());
+    EXPECT_TRUE(s.objFile.FilePath.isEmpty());
+    EXPECT_EQ(s.ClockCount, 0);
+    EXPECT_EQ(s.SelectedClock, 0);
+    EXPECT_EQ(s.ClockCycles, std::vector<uint8_t>{1});
+    EXPECT_EQ(s.ClockLinked, std::vector<int16_t>{kTrue});
+    EXPECT_EQ(s.ClockHigh, std::vector<int16_t>{0});
+    EXPECT_EQ(s.ClockElement, std::vector<int16_t>{0});
+    EXPECT_TRUE(s.ICName.isEmpty());
+    EXPECT_EQ(s.ICPinCount, 0);
+    EXPECT_EQ(s.ICPins, QStringList{QString()});
+    for (int n : {w.unloadClockTimersCount, w.unloadICConnectorLabelsCount, w.resetICWindowCount,
+                  w.rebuildLevelTreeCount, w.deleteUndoDataCount, w.resetAnalyserCount})
+        EXPECT_EQ(n, 1);
+
+    w.mainFormLoaded = false; // undo history not there yet
+    InitArbeitsfeld(s);
+    EXPECT_EQ(w.deleteUndoDataCount, 1);
+}
+
+TEST_F(NewCircuit, NewFileSwitchesPowerOffFirst)
+{
+    s.engine.PowerFlag = kTrue;
+    w.dialogFileName = QStringLiteral("/tmp/old.gtr");
+    NewFile(s, false);
+    ASSERT_EQ(w.pressPowerOffCount, 1);
+    EXPECT_LT(w.calls.indexOf(QStringLiteral("PressPowerOff")), w.calls.indexOf(QStringLiteral("UnloadClockTimers")));
+    EXPECT_TRUE(w.dialogFileName.isEmpty());
+    EXPECT_EQ(s.ClockCount, 0);
+    EXPECT_EQ(s.ClockCycles.size(), 1u);
+}
+
+TEST_F(NewCircuit, NewFileUpdatesTheWindow)
+{
+    NewFile(s, false);
+    EXPECT_EQ(w.pressPowerOffCount, 0);
+    EXPECT_EQ(w.sizeBoxes, (std::vector<std::pair<int16_t, int16_t>>{{20, 12}}));
+    EXPECT_EQ(w.resetScrollBarsCount, 1);
+    EXPECT_FALSE(w.analyserMenuEnabled);
+    EXPECT_FALSE(w.undoListMenuEnabled);
+    EXPECT_EQ(w.redrawAllElementsCount, 1);
+    EXPECT_EQ(w.drawGridCount, 1);
+    EXPECT_EQ(w.caption, QStringLiteral("Unsaved circuit - Gatrel"));
+    EXPECT_EQ(w.calls.count(QStringLiteral("PressToolButton")), 0);
+
+    NewFile(s, true);
+    EXPECT_EQ(w.redrawAllElementsCount, 1);
+    EXPECT_EQ(w.drawGridCount, 1);
+}
+
+TEST_F(NewCircuit, ICToolFallsBackToConductor)
+{
+    s.ToolMode = ElementType::IC;
+    w.pressedToolKey = QStringLiteral("cmdIC");
+    s.PropertyWindowState.fill(true);
+    NewFile(s, false);
+    EXPECT_EQ(s.ToolMode, ElementType::Conductor);
+    EXPECT_EQ(w.pressedToolKey, QStringLiteral("cmdLeitungen"));
+    EXPECT_EQ(w.pressedToolIndex, 3);
+    EXPECT_EQ(w.propertyWindowParts, (std::vector<std::array<bool, 8>>{{}}));
+    EXPECT_EQ(w.selPictures, std::vector<int16_t>{1});
+    EXPECT_EQ(w.checkedComponentItem, 1);
+
+    s.shell = nullptr; // headless use needs no window
+    s.ToolMode = ElementType::IC;
+    NewFile(s, false);
+    EXPECT_EQ(s.ToolMode, ElementType::Conductor);
+}
+
+TEST(ExistFile, EmptyNameIsFalse)
+{
+    clsFile f;
+    EXPECT_FALSE(f.ExistFile(QString()));
+    EXPECT_FALSE(f.ExistFile(QStringLiteral("/no/such/dir/x.gtr")));
+    EXPECT_FALSE(f.ExistFile(QStringLiteral("/tmp")));
+}
+
+TEST(NewCircuitDialogRules, BoxesWhileTypingAndOnLeaving)
+{
+    EXPECT_EQ(WidthBoxChanged(QStringLiteral("5")), QStringLiteral("5"));
+    EXPECT_EQ(WidthBoxChanged(QStringLiteral("150")), QStringLiteral("100"));
+    EXPECT_EQ(WidthBoxChanged(QStringLiteral("05")), QStringLiteral("10"));
+    EXPECT_EQ(WidthBoxChanged(QStringLiteral("85")), QStringLiteral("85"));
+    EXPECT_EQ(HeightBoxChanged(QStringLiteral("85")), QStringLiteral("70"));
+    EXPECT_EQ(HeightBoxChanged(QStringLiteral("8")), QStringLiteral("8"));
+    EXPECT_EQ(WidthBoxLeft(QStringLiteral("5")), QStringLiteral("10"));
+    EXPECT_EQ(WidthBoxLeft(QStringLiteral("101")), QStringLiteral("100"));
+    EXPECT_EQ(HeightBoxLeft(QStringLiteral("85")), QStringLiteral("85"));
+    EXPECT_EQ(HeightBoxLeft(QStringLiteral("120")), QStringLiteral("100"));
+}
+
+TEST(NewCircuitDialogRules, SizeClasses)
+{
+    EXPECT_EQ(SizeClassBoxes(2), (WorksheetSize{60, 35}));
+    EXPECT_EQ(SizeClassWorksheet(2, QStringLiteral("60"), QStringLiteral("35")), (WorksheetSize{50, 30}));
+    EXPECT_EQ(SizeClassWorksheet(3, QStringLiteral("80"), QStringLiteral("50")), (WorksheetSize{70, 45}));
+    EXPECT_EQ(SizeClassWorksheet(4, QStringLiteral("42.5"), QStringLiteral("17.6")), (WorksheetSize{42, 18}));
+    EXPECT_EQ(SizeClassWorksheet(4, QString(), QStringLiteral("5")), (WorksheetSize{10, 10}));
+}
+
+} // namespace

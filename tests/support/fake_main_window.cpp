@@ -1,0 +1,218 @@
+#include "support/fake_main_window.h"
+
+void FakeMainWindow::SetStatusPanel(int panel, const QString& text)
+{
+    calls << QStringLiteral("SetStatusPanel");
+    statusPanels[panel] = text;
+}
+
+void FakeMainWindow::SetProgress(int value)
+{
+    calls << QStringLiteral("SetProgress");
+    progressValues.push_back(value);
+}
+
+void FakeMainWindow::EnableMainWindow(bool enabled)
+{
+    calls << QStringLiteral("EnableMainWindow");
+    mainWindowEnabled = enabled;
+}
+
+void FakeMainWindow::SetCaption(const QString& text)
+{
+    calls << QStringLiteral("SetCaption");
+    caption = text;
+}
+
+QString FakeMainWindow::DialogFileName() const
+{
+    calls << QStringLiteral("DialogFileName");
+    return dialogFileName;
+}
+
+void FakeMainWindow::SetDialogFileName(const QString& name)
+{
+    calls << QStringLiteral("SetDialogFileName");
+    dialogFileName = name;
+}
+
+void FakeMainWindow::ChangePropertyWindow(std::array<bool, 8> parts)
+{
+    calls << QStringLiteral("ChangePropertyWindow");
+    propertyWindowParts.push_back(parts);
+}
+
+void FakeMainWindow::ChangeGUI(bool edit)
+{
+    calls << QStringLiteral("ChangeGUI");
+    changeGUICalls.push_back(edit);
+}
+
+void FakeMainWindow::ChangeSelPicture(int16_t tool)
+{
+    calls << QStringLiteral("ChangeSelPicture");
+    selPictures.push_back(tool);
+}
+
+void FakeMainWindow::SetSizeBoxes(int16_t maxX, int16_t maxY)
+{
+    calls << QStringLiteral("SetSizeBoxes");
+    sizeBoxes.emplace_back(maxX, maxY);
+}
+
+void FakeMainWindow::ResetScrollBars()
+{
+    calls << QStringLiteral("ResetScrollBars");
+    ++resetScrollBarsCount;
+}
+
+void FakeMainWindow::PressPowerOff()
+{
+    calls << QStringLiteral("PressPowerOff");
+    ++pressPowerOffCount;
+}
+
+void FakeMainWindow::SetAnalyserMenuEnabled(bool enabled)
+{
+    calls << QStringLiteral("SetAnalyserMenuEnabled");
+    analyserMenuEnabled = enabled;
+}
+
+void FakeMainWindow::SetUndoListMenuEnabled(bool enabled)
+{
+    calls << QStringLiteral("SetUndoListMenuEnabled");
+    undoListMenuEnabled = enabled;
+}
+
+void FakeMainWindow::CheckComponentMenuOnly(int item)
+{
+    calls << QStringLiteral("CheckComponentMenuOnly");
+    checkedComponentItem = item;
+}
+
+void FakeMainWindow::SetUsedFileItem(int index, const QString& text)
+{
+    calls << QStringLiteral("SetUsedFileItem");
+    usedFileCaptions.at(index) = text;
+    usedFileVisible.at(index) = !text.isEmpty();
+}
+
+QString FakeMainWindow::UsedFileItem(int index) const
+{
+    calls << QStringLiteral("UsedFileItem");
+    return usedFileCaptions.at(index);
+}
+
+void FakeMainWindow::ShowUsedFilesSeparator()
+{
+    calls << QStringLiteral("ShowUsedFilesSeparator");
+    usedFilesSeparatorVisible = true;
+}
+
+QString FakeMainWindow::PressedToolKey(int* index) const
+{
+    calls << QStringLiteral("PressedToolKey");
+    if (index)
+        *index = pressedToolIndex;
+    return pressedToolKey;
+}
+
+void FakeMainWindow::PressToolButton(const QString& key, int index)
+{
+    calls << QStringLiteral("PressToolButton");
+    pressedToolKey = key;
+    pressedToolIndex = index;
+}
+
+void FakeMainWindow::ReleaseToolButton(const QString& key)
+{
+    calls << QStringLiteral("ReleaseToolButton");
+    if (pressedToolKey == key) {
+        pressedToolKey.clear();
+        pressedToolIndex = 0;
+    }
+}
+
+bool FakeMainWindow::OrientationToolbarEnabled() const
+{
+    calls << QStringLiteral("OrientationToolbarEnabled");
+    return orientationToolbarEnabled;
+}
+
+void FakeMainWindow::SetOrientationToolbarEnabled(bool enabled)
+{
+    calls << QStringLiteral("SetOrientationToolbarEnabled");
+    orientationToolbarEnabled = enabled;
+}
+
+int FakeMainWindow::WorksheetMousePointer() const
+{
+    calls << QStringLiteral("WorksheetMousePointer");
+    return worksheetMousePointer;
+}
+
+void FakeMainWindow::SetWorksheetMousePointer(int pointer)
+{
+    calls << QStringLiteral("SetWorksheetMousePointer");
+    worksheetMousePointer = pointer;
+}
+
+void FakeMainWindow::RedrawAllElements()
+{
+    calls << QStringLiteral("RedrawAllElements");
+    ++redrawAllElementsCount;
+}
+
+void FakeMainWindow::DrawGrid()
+{
+    calls << QStringLiteral("DrawGrid");
+    ++drawGridCount;
+}
+
+void FakeMainWindow::UnloadClockTimers()
+{
+    calls << QStringLiteral("UnloadClockTimers");
+    ++unloadClockTimersCount;
+}
+
+void FakeMainWindow::UnloadICConnectorLabels()
+{
+    calls << QStringLiteral("UnloadICConnectorLabels");
+    ++unloadICConnectorLabelsCount;
+}
+
+void FakeMainWindow::ResetICWindow()
+{
+    calls << QStringLiteral("ResetICWindow");
+    ++resetICWindowCount;
+}
+
+void FakeMainWindow::RebuildLevelTree()
+{
+    calls << QStringLiteral("RebuildLevelTree");
+    ++rebuildLevelTreeCount;
+}
+
+void FakeMainWindow::DeleteUndoData()
+{
+    calls << QStringLiteral("DeleteUndoData");
+    ++deleteUndoDataCount;
+}
+
+void FakeMainWindow::ResetAnalyser()
+{
+    calls << QStringLiteral("ResetAnalyser");
+    ++resetAnalyserCount;
+}
+
+bool FakeMainWindow::MainFormLoaded() const
+{
+    calls << QStringLiteral("MainFormLoaded");
+    return mainFormLoaded;
+}
+
+bool FakeMainWindow::FormelPanelOpen() const
+{
+    calls << QStringLiteral("FormelPanelOpen");
+    return formelPanelOpen;
+}
