@@ -59,6 +59,17 @@ QString NormalizeKey(const QString& key)
     return key.mid(b, e - b);
 }
 
+// The files already stand for Software\Kestrun\Gatrel, so its subkeys are
+// the groups: Software\Kestrun\Gatrel\1.0 is [1.0].
+QString GroupOfKey(const QString& subkey)
+{
+    static const QString kProgramKey = QStringLiteral("Software\\Kestrun\\Gatrel\\");
+    const QString key = NormalizeKey(subkey);
+    if (key.startsWith(kProgramKey, Qt::CaseInsensitive) && key.size() > kProgramKey.size())
+        return key.mid(kProgramKey.size());
+    return key;
+}
+
 bool ValidKey(const QString& key)
 {
     return !key.isEmpty() && !key.contains(u'\n') && !key.contains(u'\r') && !key.contains(QChar(0));
@@ -258,6 +269,14 @@ public:
         return true;
     }
 
+    bool hasAnyKey() const
+    {
+        for (const QByteArray& raw : lines_)
+            if (SectionOf(raw))
+                return true;
+        return false;
+    }
+
     bool hasKey(const QString& key) const
     {
         const QString below = key + u'\\';
@@ -380,17 +399,22 @@ private:
 
 bool RegKeyExists(const RegistryLocations& where, RegistryRoot root, const QString& subkey)
 {
-    const QString key = NormalizeKey(subkey);
+    const QString key = GroupOfKey(subkey);
     if (!ValidKey(key))
         return false;
     IniDocument doc;
-    return doc.load(FileOf(where, root)) && doc.hasKey(key);
+    if (!doc.load(FileOf(where, root)))
+        return false;
+    // Software\Kestrun and Software\Kestrun\Gatrel hold whatever the file holds.
+    if (QStringLiteral("Software\\Kestrun\\Gatrel\\").startsWith(key + u'\\', Qt::CaseInsensitive))
+        return doc.hasAnyKey();
+    return doc.hasKey(key);
 }
 
 RegValue RegGetValue(const RegistryLocations& where, RegistryRoot root, const QString& subkey,
                      const QString& name)
 {
-    const QString key = NormalizeKey(subkey);
+    const QString key = GroupOfKey(subkey);
     IniDocument doc;
     if (!ValidKey(key) || !doc.load(FileOf(where, root)))
         return RegValue();
@@ -407,7 +431,7 @@ RegValue RegGetValue(const RegistryLocations& where, RegistryRoot root, const QS
 void RegSetValues(const RegistryLocations& where, RegistryRoot root, const QString& subkey,
                   const std::vector<std::pair<QString, RegValue>>& values)
 {
-    const QString key = NormalizeKey(subkey);
+    const QString key = GroupOfKey(subkey);
     const QString& path = FileOf(where, root);
     IniDocument doc;
     // A file that exists but cannot be read is never overwritten.

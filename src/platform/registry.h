@@ -1,8 +1,10 @@
 #pragma once
 // Named values under keys, kept in one INI-style file per root.
 //
-// File layout (UTF-8): a section header per key holding the key's full
-// path, e.g. [Software\Kestrun\Gatrel\1.0], then one line per value:
+// File layout (UTF-8): a section header per key; the files stand for
+// Software\Kestrun\Gatrel, so its subkeys are named relative to it
+// (Software\Kestrun\Gatrel\1.0 is [1.0]) and any other key by its full
+// path. Then one line per value:
 //     AutoStop=dword:000003e8      a signed 32-bit number, 8 hex digits
 //     BoolTerme="A&B|C"            a text; \\ \" \n \r \t \xHH \uHHHH escapes
 // Key paths and value names compare case-insensitively. Lines that are not

@@ -139,11 +139,11 @@ TEST_F(Registry, KeysExistOnlyOnceCreatedAndParentsExistWithThem)
 
 TEST_F(Registry, NewValuesFollowTheirKeyInWriteOrder)
 {
-    writeFile(where.userFile, "[Software\\Kestrun\\Gatrel\\1.0]\nA=dword:00000001\n\n[Software\\Other]\nZ=\"z\"\n");
+    writeFile(where.userFile, "[1.0]\nA=dword:00000001\n\n[Software\\Other]\nZ=\"z\"\n");
     RegSetValues(where, RegistryRoot::CurrentUser, kKey,
                  {{QStringLiteral("B"), RegValue::Number(2)}, {QStringLiteral("C"), RegValue::Text(QStringLiteral("c"))}});
     EXPECT_EQ(readFile(where.userFile),
-              "[Software\\Kestrun\\Gatrel\\1.0]\nA=dword:00000001\nB=dword:00000002\nC=\"c\"\n\n"
+              "[1.0]\nA=dword:00000001\nB=dword:00000002\nC=\"c\"\n\n"
               "[Software\\Other]\nZ=\"z\"\n");
 }
 
@@ -152,7 +152,7 @@ TEST_F(Registry, UnknownLinesSurviveARewrite)
     const QByteArray garbage[] = {"; a comment", "free text without equals", "Bad=dword:123456789",
                                   "Bad2=\"unterminated", "Bad3=\"bad \\q escape\"", "Bad4=dword:xyz",
                                   "Bad5=plain", "\xff\xfe not utf-8", "=\"no name\""};
-    QByteArray file = "leading line\n[Software\\Kestrun\\Gatrel\\1.0]\n";
+    QByteArray file = "leading line\n[1.0]\n";
     for (const QByteArray& g : garbage)
         file += g + "\r\n";
     file += "Good=dword:0000000c\r\n";
@@ -207,11 +207,11 @@ TEST_F(Registry, UnreadableFileIsNeverOverwritten)
 {
     if (geteuid() == 0)
         GTEST_SKIP() << "root reads every file";
-    writeFile(where.userFile, "[Software\\Kestrun\\Gatrel\\1.0]\nA=dword:00000001\n");
+    writeFile(where.userFile, "[1.0]\nA=dword:00000001\n");
     QFile::setPermissions(where.userFile, QFileDevice::WriteOwner);
     set(RegistryRoot::CurrentUser, QStringLiteral("B"), RegValue::Number(2));
     QFile::setPermissions(where.userFile, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    EXPECT_EQ(readFile(where.userFile), "[Software\\Kestrun\\Gatrel\\1.0]\nA=dword:00000001\n");
+    EXPECT_EQ(readFile(where.userFile), "[1.0]\nA=dword:00000001\n");
 }
 
 TEST_F(Registry, NoLocationsMeansNothingIsReadOrWritten)

@@ -375,5 +375,5 @@ TEST(SettingsStoreFiles, InstallSettingsCreateOnlyTheKeyAndKeepValues)
     EXPECT_EQ(RegGetValue(where, RegistryRoot::LocalMachine, key, N("Permissions")).text(), N("x"));
     QFile f(where.machineFile);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), "[Software\\Kestrun\\Gatrel\\1.0]\nPermissions=\"x\"\n");
+    EXPECT_EQ(f.readAll(), "[1.0]\nPermissions=\"x\"\n");
 }
