@@ -14,7 +14,7 @@ configure_and_build build -DGATREL_TESTS=OFF -DGATREL_BENCH=OFF
 cmake --install build --prefix "$PWD/install" >/dev/null
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  echo "No display found: start Gatrel under a virtual display with: xvfb-run -a ./run.sh ${*}" >&2
+  echo "No display found: start Gatrel under a virtual display with: xvfb-run -a ./run.sh${*:+ $*}" >&2
   exit 1
 fi
 exec "$PWD/install/bin/gatrel" "${args[@]}"

@@ -113,6 +113,7 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
 
     PressToolButton(QStringLiteral("cmdLeitungen"), 3);
     CheckComponentMenuOnly(1);
+    ChangeSelPicture(1);
     SetSizeBoxes(s_.MaxX, s_.MaxY);
     SetCaption(QStringLiteral("Unsaved circuit - Gatrel"));
     resize(1000, 700);
@@ -417,6 +418,7 @@ void frmGatrel::BuildWorkField()
     VScroll_->setObjectName(QStringLiteral("VScroll"));
     HScroll_->setParent(picContainer_);
     VScroll_->setParent(picContainer_);
+    picContainer_->installEventFilter(this);
     connect(HScroll_, &QScrollBar::valueChanged, this, &frmGatrel::ScrollPicture);
     connect(VScroll_, &QScrollBar::valueChanged, this, &frmGatrel::ScrollPicture);
 }
@@ -496,10 +498,11 @@ void frmGatrel::ScrollPicture()
     picGrid_->move(-static_cast<int>(HScroll_->value() * cell), -static_cast<int>(VScroll_->value() * cell));
 }
 
-void frmGatrel::resizeEvent(QResizeEvent* event)
+bool frmGatrel::eventFilter(QObject* watched, QEvent* event)
 {
-    QMainWindow::resizeEvent(event);
-    ResizeWorksheet();
+    if (watched == picContainer_ && event->type() == QEvent::Resize)
+        ResizeWorksheet();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmGatrel::closeEvent(QCloseEvent* event)

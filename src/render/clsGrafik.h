@@ -1,0 +1,79 @@
+#pragma once
+// The one object through which every symbol, conductor piece and run is drawn,
+// on whatever surface Device names, at the zoom factor GridMode.
+#include <cstdint>
+
+#include "model/state.h"
+
+class Surface;
+
+class clsGrafik {
+public:
+    // GridMode is kept in the program state (the coordinate helpers read it there).
+    clsGrafik(ProgramState& s, Surface* device);
+
+    // Properties.
+    int16_t GridPixel = 14;
+    float GridMode() const { return s_.GridMode; }
+    void SetGridMode(float mode) { s_.GridMode = mode; }
+    uint8_t Orientation = 0;
+    Surface* Device = nullptr;
+    int16_t VStartX = 0;
+    int16_t VEndX = 0;
+    int16_t VStartY = 0;
+    int16_t VEndY = 0;
+
+    // Where the drawing lands: the worksheet picture decides font sizes and the
+    // conductor method, the printer decides fill colours; the hidden picture is neither.
+    bool OnWorksheet() const;
+    bool OnPrinter() const;
+
+    // Small routines.
+    void DrawAnalysepunkt(int16_t x, int16_t y);
+    void DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode);
+    void PaintLine(int16_t x1, int16_t y1, int16_t x2, int16_t y2);
+    void DrawDiode(int16_t x, int16_t y);
+    void DrawNegationsPunkt(int16_t x, int16_t y);
+    void DrawSwitch(int16_t x, int16_t y);
+    int16_t SearchEndX(int16_t x, int16_t y, int16_t dir, int16_t unused = 0);
+    int16_t SearchEndY(int16_t x, int16_t y, int16_t dir, int16_t unused = 0);
+
+    // IC symbol and connector mark.
+    void DrawICInOut(int16_t x, int16_t y);
+    void DrawIC(int16_t x, int16_t y, int16_t icIndex, bool outline);
+
+    // Gates.
+    void DrawUnd(int16_t x, int16_t y, bool outline);
+    void DrawOder(int16_t x, int16_t y, bool outline);
+    void DrawXOder(int16_t x, int16_t y);
+    void DrawInverter(int16_t x, int16_t y);
+    void DrawTriState(int16_t x, int16_t y);
+
+    // Adders and the 7-segment display.
+    void DrawHA(int16_t x, int16_t y);
+    void DrawVA(int16_t x, int16_t y);
+    void DrawZAnzeige(int16_t x, int16_t y);
+
+    // Decoder and multiplexer.
+    void DrawDecoder(int16_t x, int16_t y, bool outline);
+    void DrawMultiplexer(int16_t x, int16_t y);
+
+    // Flip-flop and shift register.
+    void DrawFlipFlop(int16_t x, int16_t y, bool outline, int16_t fourth);
+    void DrawSRegister(int16_t x, int16_t y);
+
+    // Clock generator.
+    void DrawTimer(int16_t x, int16_t y, bool selected);
+
+    // Zoom commands (they redraw through the main window).
+    void Zoom100();
+    void ZoomFull();
+    void ZoomHeight();
+    void ZoomWidth();
+
+private:
+    int16_t GridPixelZoomed() const;
+
+    ProgramState& s_;
+    float ZoomedPitch = 0; // read once at the start of a symbol routine
+};
