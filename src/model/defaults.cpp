@@ -13,9 +13,14 @@ void SetStartDefaults(ProgramState& s)
     s.ICInstances.assign(1, ICInstanceRecord{});
     s.LevelUBound = 0;
     s.ICCount = 0;
+    ResetClockSlots(s, 500);
+}
+
+void ResetClockSlots(ProgramState& s, int16_t phaseMs)
+{
     s.ClockElement.assign(1, 0);
-    s.ClockHigh.assign(1, 500);
-    s.ClockLow.assign(1, 500);
+    s.ClockHigh.assign(1, phaseMs);
+    s.ClockLow.assign(1, phaseMs);
     s.ClockLinked.assign(1, kTrue);
     s.ClockCycles.assign(1, 1);
     s.ClockCounter.assign(1, 0);

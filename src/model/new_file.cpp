@@ -1,5 +1,6 @@
 #include "model/new_file.h"
 
+#include "model/defaults.h"
 #include "model/geometry.h"
 #include "model/state.h"
 #include "platform/numeric.h"
@@ -9,20 +10,6 @@
 namespace {
 
 constexpr int kStrUnsavedCaption = 2506;
-
-void ResetClockSlots(ProgramState& s)
-{
-    s.ClockElement.assign(1, 0);
-    s.ClockHigh.assign(1, 0);
-    s.ClockLow.assign(1, 0);
-    s.ClockLinked.assign(1, kTrue);
-    s.ClockCycles.assign(1, 1);
-    s.ClockCounter.assign(1, 0);
-    s.ClockOutputHigh.assign(1, 0);
-    s.ClockTrigger.assign(1, 0);
-    s.SelectedClock = 0;
-    s.ClockCount = 0;
-}
 
 void ClearICDefinition(ProgramState& s)
 {
@@ -49,7 +36,7 @@ void InitArbeitsfeld(ProgramState& s)
     s.objFile.FileName.clear();
     s.objFile.FilePath.clear();
 
-    ResetClockSlots(s);
+    ResetClockSlots(s, 0);
     ClearICDefinition(s);
     s.ProbeCount = 0;
 

@@ -5,17 +5,6 @@
 
 namespace {
 
-// Blanks only, as the lists are written.
-QString TrimBlanks(const QString& t)
-{
-    qsizetype b = 0;
-    qsizetype e = t.size();
-    while (b < e && t[b] == u' ')
-        ++b;
-    while (e > b && t[e - 1] == u' ')
-        --e;
-    return t.mid(b, e - b);
-}
 
 // While the power is on, level 0 and the IC levels keep their own element
 // tables; an inner level being shown is already copied into Elements.
@@ -46,7 +35,7 @@ PinPos ParseEntry(const QString& entry)
 
 int16_t ParsePinList(const QString& list, PinTable& table)
 {
-    const QString text = TrimBlanks(list);
+    const QString text = Trim(list);
     table.fill(PinPos{});
     int16_t count = 0;
     qsizetype start = 0;

@@ -90,3 +90,14 @@ QString Str(double v)
         t.prepend(u' ');
     return t;
 }
+
+QString Trim(const QString& s)
+{
+    qsizetype b = 0;
+    qsizetype e = s.size();
+    while (b < e && s[b] == u' ')
+        ++b;
+    while (e > b && s[e - 1] == u' ')
+        --e;
+    return s.mid(b, e - b);
+}

@@ -29,5 +29,7 @@ double Int(double v);
 // The numeric prefix of a text: leading blanks skipped, optional sign,
 // digits with an optional decimal point and exponent; no number gives 0.
 double Val(const QString& s);
+// The text without leading and trailing blanks (only blanks, not other white space).
+QString Trim(const QString& s);
 // Decimal text of a number with a leading blank when it is not negative.
 QString Str(double v);

@@ -89,17 +89,6 @@ int16_t ReadPanelState(const RegValue& v)
     return static_cast<int16_t>(-n);
 }
 
-// Stored texts lose their surrounding blanks (only blanks, as the store always did).
-QString TrimBlanks(const QString& t)
-{
-    qsizetype b = 0;
-    qsizetype e = t.size();
-    while (b < e && t[b] == u' ')
-        ++b;
-    while (e > b && t[e - 1] == u' ')
-        --e;
-    return t.mid(b, e - b);
-}
 
 } // namespace
 
@@ -164,7 +153,7 @@ void SaveSettings(ProgramState& s, int16_t undoSteps)
     auto number = [&](const QString& name, int32_t value) { v.emplace_back(name, RegValue::Number(value)); };
     auto flag = [&](const QString& name, int16_t value) { number(name, value != 0 ? 1 : 0); };
     auto text = [&](const QString& name, const QString& value) {
-        v.emplace_back(name, RegValue::Text(TrimBlanks(value)));
+        v.emplace_back(name, RegValue::Text(Trim(value)));
     };
 
     for (int i = 0; i < 4; ++i)
