@@ -81,6 +81,16 @@ struct ProgramState {
     QStringList ICGraphicPins{QString()};
     int16_t ICPinCount = 0;
     QString ICNotes;
+    // Tags of the IC window's connector labels ([Tags] lines), entry i for connector i.
+    QStringList ICTags{QString()};
+    // Used area of the IC's circuit, found before it is saved.
+    int16_t CropMinX = 0;
+    int16_t CropMaxX = 0;
+    int16_t CropMinY = 0;
+    int16_t CropMaxY = 0;
+    // Nested ICs loaded since the IC placer last reset it, and whether a long load showed progress.
+    int16_t ICLoadDepth = 0;
+    int16_t LongLoad = kFalse;
 
     // Zoom factor (1.0 at 100 %); belongs to the drawing object once it exists.
     float GridMode = 1.0f;

@@ -24,6 +24,8 @@
 #include <QVBoxLayout>
 
 #include "model/frmCreateNewFile.h"
+#include "model/geometry.h"
+#include "model/pin_lists.h"
 #include "model/new_file.h"
 #include "model/state.h"
 #include "platform/null_surface.h"
@@ -31,7 +33,9 @@
 #include "platform/string_table.h"
 #include "platform/timers.h"
 #include "platform/user_dialogs.h"
+#include "render/clsGrafik.h"
 #include "render/draw_grid.h"
+#include "render/redraw.h"
 #include "shell/worksheet_picture.h"
 
 namespace {
@@ -103,6 +107,7 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     layout->setSpacing(2);
     BuildLeftPanel();
     BuildWorkField();
+    objGrafik_ = std::make_unique<clsGrafik>(s_, &picGrid_->surface());
     layout->addWidget(picLeft_);
     layout->addWidget(picContainer_, 1);
 
@@ -490,6 +495,12 @@ void frmGatrel::ResizeWorksheet()
     if (!needV)
         VScroll_->setValue(0);
     ScrollPicture();
+    if (objGrafik_) {
+        objGrafik_->VStartX = static_cast<int16_t>(HScroll_->value());
+        objGrafik_->VEndX = static_cast<int16_t>(std::min<int>(s_.MaxX, HScroll_->value() + visibleColumns));
+        objGrafik_->VStartY = static_cast<int16_t>(VScroll_->value());
+        objGrafik_->VEndY = static_cast<int16_t>(std::min<int>(s_.MaxY, VScroll_->value() + visibleRows));
+    }
 }
 
 void frmGatrel::ScrollPicture()
@@ -703,18 +714,8 @@ void frmGatrel::SetWorksheetMousePointer(int pointer)
 
 void frmGatrel::RedrawAllElements()
 {
-    // Picture size, white background and grid dots; the symbols join once the drawing object exists.
-    const double pitch = 14.0 * s_.GridMode;
-    picGrid_->SetPictureSize(CInt((s_.MaxX + 1) * pitch), CInt((s_.MaxY + 1) * pitch));
-    PainterSurface& surface = picGrid_->surface();
-    if (!s_.engine.SwitchingOff) {
-        surface.FillStyle = 0;
-        surface.FillColor = 0xFFFFFF;
-        surface.Line(0, 0, surface.ScaleWidth(), surface.ScaleHeight(), 0xFFFFFF, LineMode::Box);
-    }
-    if (!s_.engine.PowerFlag)
-        DrawGrid();
-    ResizeWorksheet();
+    ::RedrawAllElements(s_, *objGrafik_, 0);
+    picGrid_->update();
 }
 
 void frmGatrel::DrawGrid()
@@ -769,4 +770,205 @@ bool frmGatrel::MainFormLoaded() const
 bool frmGatrel::FormelPanelOpen() const
 {
     return false;
+}
+
+// The worksheet redraw's calls into the window.
+
+void frmGatrel::SetWorksheetPictureSize(int width, int height)
+{
+    picGrid_->SetPictureSize(width, height);
+}
+
+QSize frmGatrel::WorksheetContainerSize() const
+{
+    return picContainer_->size();
+}
+
+QSize frmGatrel::WorksheetContainerInnerSize() const
+{
+    return picContainer_->contentsRect().size();
+}
+
+void frmGatrel::SelectNone()
+{
+    // The selection itself comes with the worksheet editor.
+    if (QAction* del = Menu(QStringLiteral("mDelete")))
+        del->setEnabled(false);
+}
+
+void frmGatrel::DisplayBeschriftungsText(int16_t n, const QString& oldText)
+{
+    s_.CurrentProc = QStringLiteral("DisplayBeschriftungsText");
+    if (n <= 0 || static_cast<size_t>(n) >= s_.Elements.size()
+        || s_.Elements[static_cast<size_t>(n)].Type != ElementType::TextLabel || !objGrafik_->Device)
+        return;
+    Surface& dev = *objGrafik_->Device;
+    try {
+        PinTable anchor{};
+        ParsePinList(s_.Elements[static_cast<size_t>(n)].InPinList, anchor);
+        const int16_t x = anchor[0].X;
+        const int16_t y = anchor[0].Y;
+        const float zoom = s_.GridMode;
+        dev.FontTransparent = false;
+        dev.FontSize = objGrafik_->OnPrinter() ? zoom : static_cast<double>(s_.LabelFontSize * zoom);
+        dev.ForeColor = 0;
+
+        // lblBeschriftung: the label font at the worksheet's zoom, in drawing units.
+        NullSurface measure;
+        measure.FontName = QStringLiteral("MS Sans Serif");
+        measure.FontSize = static_cast<double>(s_.LabelFontSize * zoom);
+        const QString text = s_.Elements[static_cast<size_t>(n)].Label;
+        const double px = GridToPixel(s_, x);
+        const double w = measure.TextWidth(text);
+        const double h = measure.TextHeight(text);
+        const double py = CInt(GridToPixel(s_, y) - h / 1.6);
+
+        bool shrunk = false;
+        if (!oldText.isEmpty()) {
+            const int16_t k = PixelToGrid(s_, CInt(w));
+            const double w0 = measure.TextWidth(oldText);
+            const double h0 = measure.TextHeight(oldText);
+            int16_t ax1 = PixelToGrid(s_, CInt(px));
+            int16_t ay1 = PixelToGrid(s_, CInt(py));
+            int16_t ax2 = PixelToGrid(s_, CInt(px + w0));
+            int16_t ay2 = PixelToGrid(s_, CInt(py + h0));
+            ::RedrawArea(s_, *objGrafik_, ax1, ay1, ax2, ay2, true);
+            const int r = PixelToGrid(s_, CInt(py));
+            const int last = PixelToGrid(s_, CInt(px + w0));
+            for (int col = PixelToGrid(s_, CInt(px)) + k + 1; col <= last; ++col) {
+                shrunk = true;
+                for (int row : {r, r - 1, r + 1}) {
+                    if (!s_.P.Contains(col, row) || s_.P(col, row).ElementNr != n)
+                        continue;
+                    s_.P(col, row).ElementNr = 0;
+                    s_.P(col, row).Type = 0;
+                    if (s_.ShowGrid != 0 && s_.engine.PowerFlag == 0)
+                        picGrid_->surface().PSet(GridToPixel(s_, static_cast<int16_t>(col)),
+                                                 GridToPixel(s_, static_cast<int16_t>(row)), 0x808080);
+                }
+            }
+        }
+        if (!shrunk) {
+            const int r = PixelToGrid(s_, CInt(py));
+            const int a = PixelToGrid(s_, CInt(px));
+            auto owns = [&](int row) { return s_.P.Contains(a, row) && s_.P(a, row).ElementNr == n; };
+            const int row = owns(r) ? r : owns(r - 1) ? r - 1 : owns(r + 1) ? r + 1 : -1;
+            if (row >= 0) {
+                const int last = PixelToGrid(s_, CInt(px + w));
+                for (int col = a; col <= last && s_.P.Contains(col, row); ++col) {
+                    s_.P(col, row).Type = ElementType::TextLabel;
+                    s_.P(col, row).ElementNr = n;
+                }
+            }
+        }
+        const int16_t owner = s_.P.at(x, y).ElementNr;
+        if (owner > 0 && static_cast<size_t>(owner) < s_.Elements.size())
+            s_.Elements[static_cast<size_t>(owner)].Orientation = Orientation::Right;
+
+        dev.FontName = QStringLiteral("MS Sans Serif");
+        dev.CurrentX = px;
+        dev.CurrentY = py;
+        dev.Print(text);
+    } catch (const RuntimeError&) {
+        // A label that cannot be drawn is left out; the rest of the redraw goes on.
+    }
+    dev.FontTransparent = true;
+}
+
+void frmGatrel::ShowICInOut(int16_t x, int16_t y)
+{
+    if (!s_.P.Contains(x, y))
+        return;
+    const size_t n = s_.P(x, y).ICConnector;
+    if (n >= lblICAnschluss_.size() || !lblICAnschluss_[n])
+        return;
+    QLabel* label = lblICAnschluss_[n];
+    double f = 1;
+    if (objGrafik_->OnPrinter() && picGrid_->surface().ScaleWidth() != 0)
+        f = CInt(objGrafik_->Device->ScaleWidth() / picGrid_->surface().ScaleWidth());
+    const GridCell& cell = s_.P(x, y);
+    const double px = GridToPixel(s_, x);
+    const double py = GridToPixel(s_, y);
+    double left = px + 5 * f;
+    double top = py - 6 * f;
+    if (cell.ConLeft == 0) {
+        if (cell.ConRight != 0) {
+            left = px - 20 * f;
+        } else if (cell.ConDown != 0) {
+            left = px;
+            top = py - 18 * f;
+        } else if (cell.ConUp != 0) {
+            left = px;
+            top = py + 6 * f;
+        }
+    }
+    const double w = label->width();
+    if (cell.ConRight != 0)
+        left = px - w - 5 * f;
+    else if (cell.ConDown != 0 || cell.ConUp != 0)
+        left = px - w / 2;
+    label->move(static_cast<int>(RoundHalfEven(left)), static_cast<int>(RoundHalfEven(top)));
+    label->setVisible(true);
+}
+
+void frmGatrel::HideICConnectorLabels()
+{
+    for (auto& label : lblICAnschluss_)
+        if (label)
+            label->setVisible(false);
+}
+
+void frmGatrel::ShowNamedICConnectorLabels()
+{
+    for (auto& label : lblICAnschluss_)
+        if (label && label->text() != QLatin1String("#Input#"))
+            label->setVisible(true);
+}
+
+void frmGatrel::SetTimeLabel(const QString& text)
+{
+    if (auto* label = findChild<QLabel*>(QStringLiteral("lblTime")))
+        label->setText(text);
+}
+
+void frmGatrel::CreateClockTimers(int count)
+{
+    while (static_cast<int>(timer2_.size()) < count)
+        timer2_.push_back(timers_.CreateTimer([] {}));
+}
+
+void frmGatrel::AddAnalyserChannel(int /*channel*/)
+{
+    // The logic analyzer keeps no trace rows before it exists.
+}
+
+void frmGatrel::AddICConnectorLabel(int index, const QString& name, const QString& /*tag*/)
+{
+    if (index < 1)
+        return;
+    if (lblICAnschluss_.size() <= static_cast<size_t>(index))
+        lblICAnschluss_.resize(static_cast<size_t>(index) + 1);
+    if (!lblICAnschluss_[index]) {
+        auto* label = new QLabel(picGrid_);
+        label->setObjectName(QStringLiteral("lblICAnschluß%1").arg(index));
+        label->setVisible(false);
+        lblICAnschluss_[index] = label;
+    }
+    lblICAnschluss_[index]->setText(u'[' + name + u']');
+    lblICAnschluss_[index]->adjustSize();
+}
+
+void frmGatrel::SetICWindowFields(const QString& /*name*/, const QString& /*width*/, const QString& /*height*/)
+{
+    // The IC window comes with IC definition; until then there are no boxes to fill.
+}
+
+void frmGatrel::ShowInOut()
+{
+    // The IC window comes with IC definition.
+}
+
+void frmGatrel::ShowICView()
+{
+    // The IC-definition view comes with the IC window.
 }

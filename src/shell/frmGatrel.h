@@ -29,6 +29,7 @@ class PlatformTimer;
 class TimerHost;
 class UserDialogs;
 class WorksheetPicture;
+class clsGrafik;
 struct ProgramState;
 
 class frmGatrel : public QMainWindow, public MainWindowServices {
@@ -40,6 +41,8 @@ public:
     ProgramState& state() { return s_; }
     WorksheetPicture* picGrid() const { return picGrid_; }
     NullSurface& picNone() { return *picNone_; }
+    // The drawing object; its Device is the worksheet picture's surface.
+    clsGrafik& objGrafik() { return *objGrafik_; }
     // A toolbar button by toolbar and key: keys repeat across toolbars.
     QAction* ToolbarButton(const QString& toolbar, const QString& key) const;
     QToolBar* Toolbar(const QString& name) const;
@@ -51,7 +54,7 @@ public:
     std::vector<std::unique_ptr<PlatformTimer>>& Timer2() { return timer2_; }
 
     // Lays out the work field: container, scroll bars, picture.
-    void ResizeWorksheet();
+    void ResizeWorksheet() override;
 
     // MainWindowServices
     void SetStatusPanel(int panel, const QString& text) override;
@@ -89,6 +92,21 @@ public:
     void ResetAnalyser() override;
     bool MainFormLoaded() const override;
     bool FormelPanelOpen() const override;
+    void SetWorksheetPictureSize(int width, int height) override;
+    QSize WorksheetContainerSize() const override;
+    QSize WorksheetContainerInnerSize() const override;
+    void SelectNone() override;
+    void DisplayBeschriftungsText(int16_t n, const QString& oldText) override;
+    void ShowICInOut(int16_t x, int16_t y) override;
+    void HideICConnectorLabels() override;
+    void ShowNamedICConnectorLabels() override;
+    void SetTimeLabel(const QString& text) override;
+    void CreateClockTimers(int count) override;
+    void AddAnalyserChannel(int channel) override;
+    void AddICConnectorLabel(int index, const QString& name, const QString& tag) override;
+    void SetICWindowFields(const QString& name, const QString& width, const QString& height) override;
+    void ShowInOut() override;
+    void ShowICView() override;
 
 public slots:
     void mNeu_Click();
@@ -123,6 +141,7 @@ private:
     QScrollBar* HScroll_ = nullptr;
     QScrollBar* VScroll_ = nullptr;
     std::unique_ptr<NullSurface> picNone_;
+    std::unique_ptr<clsGrafik> objGrafik_;
 
     std::array<QLabel*, 3> statusPanels_{};
     QProgressBar* ProgressBar_ = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 // What the model, placement, engine and drawing need of the main window.
 // The main window implements it; tests replace it with a recording fake.
+#include <QSize>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -60,4 +61,28 @@ public:
 
     // Whether the command line is open (its close button cmdCloseFormel visible).
     virtual bool FormelPanelOpen() const = 0;
+
+    // What the worksheet redraw and the zoom commands need of the window.
+    virtual void SetWorksheetPictureSize(int width, int height) = 0; // picGrid, in pixels
+    virtual QSize WorksheetContainerSize() const = 0;      // picContainer, outer size in pixels
+    virtual QSize WorksheetContainerInnerSize() const = 0; // its inner (scale) size in pixels
+    virtual void ResizeWorksheet() = 0;
+    virtual void SelectNone() = 0;
+    // Draws text label n; oldText is its previous text when it has just changed.
+    virtual void DisplayBeschriftungsText(int16_t n, const QString& oldText) = 0;
+    // Places and shows the worksheet label of the IC connector at cell (x, y).
+    virtual void ShowICInOut(int16_t x, int16_t y) = 0;
+    virtual void HideICConnectorLabels() = 0;      // every lblICAnschluss(i)
+    virtual void ShowNamedICConnectorLabels() = 0; // those whose caption is not "#Input#"
+    virtual void SetTimeLabel(const QString& text) = 0; // lblTime
+
+    // What loading a circuit or IC definition file needs of the window.
+    virtual void CreateClockTimers(int count) = 0;   // Timer2 members 0..count-1 exist
+    virtual void AddAnalyserChannel(int channel) = 0; // the logic analyzer's trace row of a loaded sensor
+    // Connector i of a loaded IC definition: lblICAnschluss(i) shows "[" name "]"; the IC
+    // window's line and label i get the name and the tag.
+    virtual void AddICConnectorLabel(int index, const QString& name, const QString& tag) = 0;
+    virtual void SetICWindowFields(const QString& name, const QString& width, const QString& height) = 0;
+    virtual void ShowInOut() = 0;  // frmIC lays out its connector labels
+    virtual void ShowICView() = 0; // enters the IC-definition view
 };

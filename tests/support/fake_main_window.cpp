@@ -216,3 +216,99 @@ bool FakeMainWindow::FormelPanelOpen() const
     calls << QStringLiteral("FormelPanelOpen");
     return formelPanelOpen;
 }
+
+void FakeMainWindow::SetWorksheetPictureSize(int width, int height)
+{
+    calls << QStringLiteral("SetWorksheetPictureSize");
+    pictureSize = {width, height};
+}
+
+QSize FakeMainWindow::WorksheetContainerSize() const
+{
+    calls << QStringLiteral("WorksheetContainerSize");
+    return containerSize;
+}
+
+QSize FakeMainWindow::WorksheetContainerInnerSize() const
+{
+    calls << QStringLiteral("WorksheetContainerInnerSize");
+    return containerInnerSize;
+}
+
+void FakeMainWindow::ResizeWorksheet()
+{
+    calls << QStringLiteral("ResizeWorksheet");
+    ++resizeWorksheetCount;
+}
+
+void FakeMainWindow::SelectNone()
+{
+    calls << QStringLiteral("SelectNone");
+    ++selectNoneCount;
+}
+
+void FakeMainWindow::DisplayBeschriftungsText(int16_t n, const QString& oldText)
+{
+    calls << QStringLiteral("DisplayBeschriftungsText");
+    displayedLabels.emplace_back(n, oldText);
+}
+
+void FakeMainWindow::ShowICInOut(int16_t x, int16_t y)
+{
+    calls << QStringLiteral("ShowICInOut");
+    shownICInOut.emplace_back(x, y);
+}
+
+void FakeMainWindow::HideICConnectorLabels()
+{
+    calls << QStringLiteral("HideICConnectorLabels");
+    ++hideICConnectorLabelsCount;
+}
+
+void FakeMainWindow::ShowNamedICConnectorLabels()
+{
+    calls << QStringLiteral("ShowNamedICConnectorLabels");
+    ++showNamedICConnectorLabelsCount;
+}
+
+void FakeMainWindow::SetTimeLabel(const QString& text)
+{
+    calls << QStringLiteral("SetTimeLabel");
+    timeLabel = text;
+}
+
+void FakeMainWindow::CreateClockTimers(int count)
+{
+    calls << QStringLiteral("CreateClockTimers");
+    clockTimerCount = count;
+}
+
+void FakeMainWindow::AddAnalyserChannel(int channel)
+{
+    calls << QStringLiteral("AddAnalyserChannel");
+    analyserChannels.push_back(channel);
+}
+
+void FakeMainWindow::AddICConnectorLabel(int index, const QString& name, const QString& tag)
+{
+    calls << QStringLiteral("AddICConnectorLabel");
+    icConnectorLabels.push_back({index, name, tag});
+}
+
+void FakeMainWindow::SetICWindowFields(const QString& name, const QString& width, const QString& height)
+{
+    calls << QStringLiteral("SetICWindowFields");
+    icWindowFields = {name, width, height};
+}
+
+void FakeMainWindow::ShowInOut()
+{
+    calls << QStringLiteral("ShowInOut");
+    ++showInOutCount;
+}
+
+void FakeMainWindow::ShowICView()
+{
+    calls << QStringLiteral("ShowICView");
+    ++showICViewCount;
+}

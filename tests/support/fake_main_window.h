@@ -85,4 +85,47 @@ public:
     void ResetAnalyser() override;
     bool MainFormLoaded() const override;
     bool FormelPanelOpen() const override;
+
+    // Worksheet redraw and zoom.
+    std::pair<int, int> pictureSize{0, 0};
+    QSize containerSize{0, 0};
+    QSize containerInnerSize{0, 0};
+    int resizeWorksheetCount = 0;
+    int selectNoneCount = 0;
+    std::vector<std::pair<int16_t, QString>> displayedLabels; // DisplayBeschriftungsText
+    std::vector<std::pair<int16_t, int16_t>> shownICInOut;
+    int hideICConnectorLabelsCount = 0;
+    int showNamedICConnectorLabelsCount = 0;
+    QString timeLabel;
+
+    void SetWorksheetPictureSize(int width, int height) override;
+    QSize WorksheetContainerSize() const override;
+    QSize WorksheetContainerInnerSize() const override;
+    void ResizeWorksheet() override;
+    void SelectNone() override;
+    void DisplayBeschriftungsText(int16_t n, const QString& oldText) override;
+    void ShowICInOut(int16_t x, int16_t y) override;
+    void HideICConnectorLabels() override;
+    void ShowNamedICConnectorLabels() override;
+    void SetTimeLabel(const QString& text) override;
+
+    // Loading circuit and IC definition files.
+    int clockTimerCount = 1;
+    std::vector<int> analyserChannels;
+    struct ICConnectorLabel {
+        int index;
+        QString name;
+        QString tag;
+    };
+    std::vector<ICConnectorLabel> icConnectorLabels;
+    QStringList icWindowFields; // name, width, height
+    int showInOutCount = 0;
+    int showICViewCount = 0;
+
+    void CreateClockTimers(int count) override;
+    void AddAnalyserChannel(int channel) override;
+    void AddICConnectorLabel(int index, const QString& name, const QString& tag) override;
+    void SetICWindowFields(const QString& name, const QString& width, const QString& height) override;
+    void ShowInOut() override;
+    void ShowICView() override;
 };

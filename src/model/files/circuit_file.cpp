@@ -1,0 +1,278 @@
+#include "model/files/circuit_file.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+
+#include "model/files/circuit_reader.h"
+#include "model/files/circuit_writer.h"
+#include "model/files/file_messages.h"
+#include "model/files/ic_check.h"
+#include "model/files/ic_lookup.h"
+#include "model/files/record_writer.h"
+#include "model/geometry.h"
+#include "model/new_file.h"
+#include "model/state.h"
+#include "platform/numeric.h"
+#include "platform/user_dialogs.h"
+#include "settings/settings_store.h"
+#include "shell/main_window_services.h"
+
+namespace {
+
+constexpr int kCrossPointer = 2;
+constexpr int kHourglassPointer = 11;
+const QString kCaptionSuffix = QStringLiteral(" - Gatrel");
+
+QString FolderOf(const QString& fullPath)
+{
+    return JoinDir(QFileInfo(fullPath).absolutePath(), QString());
+}
+
+bool HasSectionHeader(const QStringList& lines)
+{
+    return std::any_of(lines.begin(), lines.end(), [](const QString& l) { return SectionHeader(l).has_value(); });
+}
+
+// The circuit tables of a fully read file replace those of s.
+void TakeCircuit(ProgramState& s, ProgramState& t)
+{
+    s.MaxX = t.MaxX;
+    s.MaxY = t.MaxY;
+    s.P = std::move(t.P);
+    s.LineMap = std::move(t.LineMap);
+    s.Elements = std::move(t.Elements);
+    s.ElementCount = t.ElementCount;
+    s.Levels = std::move(t.Levels);
+    s.ICInstances = std::move(t.ICInstances);
+    s.LevelUBound = t.LevelUBound;
+    s.ICCount = t.ICCount;
+    s.CurrentLevel = t.CurrentLevel;
+    s.ClockElement = std::move(t.ClockElement);
+    s.ClockHigh = std::move(t.ClockHigh);
+    s.ClockLow = std::move(t.ClockLow);
+    s.ClockLinked = std::move(t.ClockLinked);
+    s.ClockCycles = std::move(t.ClockCycles);
+    s.ClockCounter = std::move(t.ClockCounter);
+    s.ClockOutputHigh = std::move(t.ClockOutputHigh);
+    s.ClockTrigger = std::move(t.ClockTrigger);
+    s.ClockCount = t.ClockCount;
+    s.SelectedClock = 0;
+    s.ProbeCount = t.ProbeCount;
+    s.ICName = t.ICName;
+    s.ICWidth = t.ICWidth;
+    s.ICHeight = t.ICHeight;
+    s.ICPins = t.ICPins;
+    s.ICGraphicPins = t.ICGraphicPins;
+    s.ICPinCount = t.ICPinCount;
+    s.ICNotes = t.ICNotes;
+    s.ICTags = t.ICTags;
+}
+
+void SelectConductorTool(ProgramState& s)
+{
+    s.ToolMode = ElementType::Conductor;
+    s.PropertyWindowState.fill(false);
+    if (MainWindowServices* w = s.shell) {
+        w->ChangeSelPicture(ElementType::Conductor);
+        w->ReleaseToolButton(QStringLiteral("cmdIC"));
+        w->PressToolButton(kConductorToolKey, kConductorToolIndex);
+        w->ChangePropertyWindow(s.PropertyWindowState);
+    }
+}
+
+// What the window shows of a circuit just taken over.
+void ShowLoadedCircuit(ProgramState& s, const QString& fullPath, bool showedProgress, double seconds)
+{
+    MainWindowServices* w = s.shell;
+    if (w) {
+        w->SetDialogFileName(fullPath);
+        w->CreateClockTimers(std::max<int>(s.ClockCount, 1));
+        for (int e = 1; e <= s.ElementCount; ++e) {
+            const ElementRecord& r = s.Elements[static_cast<size_t>(e)];
+            if (r.Type != ElementType::AnalysisSensor)
+                continue;
+            const int channel = static_cast<int>(Val(r.Label));
+            w->AddAnalyserChannel(channel);
+            if (channel == 1)
+                w->SetAnalyserMenuEnabled(true);
+        }
+    }
+    SetStatusText(s, QString());
+    if (w) {
+        for (int i = 1; i <= s.ICPinCount; ++i) {
+            const QString pins = i < s.ICPins.size() ? s.ICPins.at(i) : QString();
+            const QString tag = i < s.ICTags.size() ? s.ICTags.at(i) : QString();
+            w->AddICConnectorLabel(i, GetField(pins, 3), tag);
+        }
+    }
+    AddToRecentFiles(s, fullPath);
+    if (s.ToolMode == ElementType::IC)
+        SelectConductorTool(s);
+    if (!s.ICName.isEmpty() && s.ICName != u"IC-Neu") {
+        s.CropMinX = 0;
+        s.CropMinY = 0;
+        if (w) {
+            w->SetICWindowFields(s.ICName, u' ' + QString::number(s.ICWidth), u' ' + QString::number(s.ICHeight));
+            w->ShowInOut();
+            w->ShowICView();
+        }
+    }
+    if (w) {
+        w->SetWorksheetMousePointer(kCrossPointer);
+        w->RebuildLevelTree();
+        w->SetSizeBoxes(s.MaxX, s.MaxY);
+        w->SetCaption(GetFileName(fullPath) + kCaptionSuffix);
+        w->SetTimeLabel(QString::number(seconds));
+        if (showedProgress)
+            w->SetProgress(0);
+    }
+}
+
+void FailLoad(ProgramState& s)
+{
+    RestoreToolSelection(s);
+    SetStatusText(s, QString());
+}
+
+QString OpenDialogFolder(const ProgramState& s)
+{
+    if (!s.objFile.FilePath.isEmpty())
+        return s.objFile.FilePath;
+    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+}
+
+// A copy of each IC of the circuit in its folder, unless one is there already.
+void CopyICsToFolder(const ProgramState& s, const QString& folder)
+{
+    for (int k = 1; k <= s.ICCount && static_cast<size_t>(k) < s.ICInstances.size(); ++k) {
+        const ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(k)];
+        if (ic.NestingLevel != 0 || !IsPlainICName(ic.Name) || !ResolveICFile(folder, ic.Name).isEmpty())
+            continue;
+        const QString source = ResolveICFile(s.Verzeichnisse[1], ic.Name);
+        if (!source.isEmpty())
+            QFile::copy(source, JoinDir(folder, ic.Name + QStringLiteral(".icd")));
+    }
+}
+
+QString CaptionName(const QString& fullPath)
+{
+    QString name = GetFileName(fullPath);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot > 0)
+        name.truncate(dot);
+    return name;
+}
+
+} // namespace
+
+LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
+{
+    QElapsedTimer clock;
+    clock.start();
+    s.CurrentProc = QStringLiteral("LoadFile");
+    MainWindowServices* w = s.shell;
+
+    QString chosen = path;
+    if (chosen.isEmpty()) {
+        FileDialogRequest request;
+        request.title = QStringLiteral("Open file");
+        request.filter = QStringLiteral("*.GTR (Gatrel file)|*.gtr|*.* (All files)|*.*");
+        request.initialDir = OpenDialogFolder(s);
+        chosen = dialogs.ChooseOpenFile(request);
+        if (chosen.isEmpty())
+            return LoadResult::Cancelled;
+    }
+    if (!s.objFile.ExistFile(chosen)) {
+        ShowFileNotFound(dialogs);
+        return LoadResult::Failed;
+    }
+    const QString fullPath = QFileInfo(chosen).absoluteFilePath();
+    const auto file = ReadRecordFile(fullPath);
+    if (!file || file->bytes.isEmpty() || !HasSectionHeader(file->lines)) {
+        ShowUnrecognizableFile(dialogs);
+        return LoadResult::Failed;
+    }
+
+    SaveToolSelection(s);
+    SetStatusText(s, QStringLiteral("Verifying ICs.."));
+    if (!CheckICFiles(s, dialogs, fullPath)) {
+        FailLoad(s);
+        return LoadResult::Failed;
+    }
+    if (w)
+        w->SetWorksheetMousePointer(kHourglassPointer);
+
+    // Read into a state of its own, so that a refused file leaves the circuit as it was.
+    ProgramState t;
+    t.Verzeichnisse = s.Verzeichnisse;
+    t.MaxX = s.MaxX;
+    t.MaxY = s.MaxY;
+    InitArbeitsfeld(t);
+    t.LineMap.Redim(t.MaxX, t.MaxY);
+    t.shell = w; // for the progress texts only
+    try {
+        ReadCircuitRecords(t, &dialogs, file->lines);
+    } catch (const std::exception&) {
+        t.shell = nullptr;
+        if (w && (t.ICLoadDepth != 0 || t.LongLoad != 0))
+            w->SetProgress(0);
+        FailLoad(s);
+        ShowUnrecognizableFile(dialogs);
+        return LoadResult::Failed;
+    }
+    t.shell = nullptr;
+
+    InitArbeitsfeld(s);
+    TakeCircuit(s, t);
+    s.objFile.FileName = fullPath;
+    s.objFile.FilePath = FolderOf(fullPath);
+    s.CircuitFilePath = fullPath;
+    ShowLoadedCircuit(s, fullPath, t.ICLoadDepth != 0 || t.LongLoad != 0, clock.elapsed() / 1000.0);
+    return LoadResult::Loaded;
+}
+
+bool SaveFile(ProgramState& s, UserDialogs& dialogs, bool quiet)
+{
+    QString target = quiet ? s.objFile.FileName : QString();
+    if (target.isEmpty()) {
+        FileDialogRequest request;
+        request.title = QStringLiteral("Save file as");
+        request.filter = QStringLiteral("*.GTR (Gatrel file)|*.gtr");
+        request.initialDir = s.Verzeichnisse[0];
+        target = dialogs.ChooseSaveFile(request);
+        if (target.isEmpty())
+            return false;
+        if (QFileInfo(target).suffix().isEmpty())
+            target += QStringLiteral(".gtr");
+    }
+    target = QFileInfo(target).absoluteFilePath();
+
+    QByteArray bytes;
+    QString reason;
+    try {
+        bytes = CircuitFileBytes(s);
+    } catch (const std::exception& e) {
+        reason = QString::fromLocal8Bit(e.what());
+    }
+    if (bytes.isEmpty() || !WriteRecordFile(target, bytes, &reason)) {
+        ShowSaveFailed(dialogs, target, reason);
+        return false;
+    }
+
+    const QString folder = FolderOf(target);
+    s.CircuitFilePath = target;
+    s.objFile.FileName = target;
+    s.objFile.FilePath = folder;
+    if (s.SaveICsWithFile != 0)
+        CopyICsToFolder(s, folder);
+    if (s.shell)
+        s.shell->SetDialogFileName(target);
+    AddToRecentFiles(s, target);
+    s.FileSaved = kTrue;
+    if (s.shell)
+        s.shell->SetCaption(CaptionName(target) + kCaptionSuffix);
+    return true;
+}

@@ -1,0 +1,76 @@
+#include "model/files/circuit_writer.h"
+
+#include "editing/conductor_runs.h"
+#include "model/files/element_records.h"
+#include "model/files/record_writer.h"
+#include "model/state.h"
+#include "platform/numeric.h"
+
+namespace {
+
+// Plain conductor cells are left to [Jump].
+bool WrittenInPunkte(const GridCell& c)
+{
+    return c.Type >= 2 || c.ElementNr != 0
+        || (c.Type == ElementType::Conductor && (c.Marker != 0 || c.ICLink != 0));
+}
+
+QString JumpLine(int16_t x, int16_t y, const LineMapEntry& run)
+{
+    return Str(x) + u';' + Str(y) + u';' + Str(run.EndX) + u';' + Str(run.EndY) + u';';
+}
+
+} // namespace
+
+QByteArray CircuitFileBytes(ProgramState& s)
+{
+    s.LineMap.Redim(s.MaxX, s.MaxY);
+    AnalysiereLeitungen(s);
+
+    RecordWriter w;
+    w.Header(Section::Feld);
+    w.Line(QString::number(s.MaxX) + u';' + QString::number(s.MaxY) + u';');
+
+    w.Header(Section::Punkte);
+    for (int16_t x = 0; x <= s.MaxX; ++x) {
+        for (int16_t y = 0; y <= s.MaxY; ++y) {
+            if (WrittenInPunkte(s.P(x, y)))
+                w.Line(PunktLine(x, y, s.P(x, y)));
+        }
+    }
+
+    w.Header(Section::Jump);
+    for (int16_t x = 0; x <= s.MaxX; ++x) {
+        for (int16_t y = 0; y <= s.MaxY; ++y) {
+            const LineMapEntry& run = s.LineMap(x, y);
+            if (run.EndX != 0 || run.EndY != 0)
+                w.Line(JumpLine(x, y, run));
+        }
+    }
+
+    w.Header(Section::Elemente);
+    for (int e = 1; e <= s.ElementCount; ++e)
+        w.Line(ElementLine(s.Elements[static_cast<size_t>(e)]));
+
+    w.Header(Section::IC);
+    for (int k = 1; k <= s.ICCount && static_cast<size_t>(k) < s.ICInstances.size(); ++k) {
+        const ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(k)];
+        if (ic.NestingLevel == 0)
+            w.Line(ic.Name + u';' + QString::number(ic.ElementNr) + u';');
+    }
+
+    w.Header(Section::Timer);
+    w.Line(QString::number(s.ClockCount));
+    QString elements;
+    for (int16_t e : s.ClockElement)
+        elements += QString::number(e) + u';';
+    w.Line(elements);
+    for (size_t i = 0; i < s.ClockHigh.size(); ++i) {
+        const int16_t linked = i < s.ClockLinked.size() && s.ClockLinked[i] != 0 ? kTrue : kFalse;
+        const int cycles = i < s.ClockCycles.size() ? s.ClockCycles[i] : 0;
+        const int16_t low = i < s.ClockLow.size() ? s.ClockLow[i] : int16_t(0);
+        w.Line(QString::number(s.ClockHigh[i]) + u';' + QString::number(low) + u';' + QString::number(linked)
+               + u';' + QString::number(cycles) + u';');
+    }
+    return w.Bytes();
+}

@@ -1,0 +1,53 @@
+#include "model/files/file_messages.h"
+
+#include "platform/user_dialogs.h"
+
+namespace {
+
+const QString kIOError = QStringLiteral("I/O error");
+
+QString NameList(const QString& heading, const QStringList& names)
+{
+    QString text = heading + u'\n';
+    for (const QString& name : names)
+        text += QStringLiteral(" - ") + name + u'\n';
+    return text;
+}
+
+} // namespace
+
+void ShowFileNotFound(UserDialogs& dialogs)
+{
+    dialogs.ShowMessage(QStringLiteral("File not found."), MessageButtons::OK, MessageIcon::Information, kIOError);
+}
+
+void ShowUnrecognizableFile(UserDialogs& dialogs)
+{
+    dialogs.ShowMessage(QStringLiteral("Unrecognizable file format or file not found!"), MessageButtons::OK,
+                        MessageIcon::None, QStringLiteral("Gatrel"));
+}
+
+void ShowSaveFailed(UserDialogs& dialogs, const QString& path, const QString& reason)
+{
+    QString text = QStringLiteral("The file '%1' could not be saved.").arg(path);
+    if (!reason.isEmpty())
+        text += u'\n' + reason;
+    dialogs.ShowMessage(text, MessageButtons::OK, MessageIcon::Critical, kIOError);
+}
+
+void ShowICErrors(UserDialogs& dialogs, const QStringList& missing, const QList<QStringList>& cycles,
+                  const QStringList& tooMany)
+{
+    QString text;
+    if (!missing.isEmpty())
+        text += NameList(QStringLiteral("The following ICs are missing:"), missing);
+    if (!cycles.isEmpty()) {
+        QStringList chains;
+        for (const QStringList& chain : cycles)
+            chains.append(chain.join(QStringLiteral(" > ")));
+        text += NameList(QStringLiteral("The following ICs contain themselves:"), chains);
+    }
+    if (!tooMany.isEmpty())
+        text += NameList(QStringLiteral("The following ICs contain more ICs than can be loaded:"), tooMany);
+    dialogs.ShowMessage(text, MessageButtons::OK, MessageIcon::Critical, QStringLiteral("IC error"));
+}

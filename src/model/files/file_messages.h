@@ -1,0 +1,18 @@
+#pragma once
+// The messages of the circuit and IC file routines.
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class UserDialogs;
+
+// "File not found." when a file to open does not exist.
+void ShowFileNotFound(UserDialogs& dialogs);
+// The one message of every file that cannot be read as a circuit.
+void ShowUnrecognizableFile(UserDialogs& dialogs);
+// A file that could not be written; the old file, if any, is unchanged.
+void ShowSaveFailed(UserDialogs& dialogs, const QString& path, const QString& reason);
+// The ICs a circuit needs that are missing, contain themselves or nest too
+// deeply, in one message.
+void ShowICErrors(UserDialogs& dialogs, const QStringList& missing, const QList<QStringList>& cycles,
+                  const QStringList& tooMany);

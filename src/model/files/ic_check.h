@@ -1,0 +1,13 @@
+#pragma once
+// The IC check before a circuit file is loaded.
+#include <QString>
+
+struct ProgramState;
+class UserDialogs;
+
+// Every IC the circuit file at path lists must be in the IC directory; one
+// found only in the circuit's folder is copied there first. Then every IC
+// they contain, at any depth, must be found, and none may contain itself.
+// What is wrong is reported in one message and the result is false. False
+// without a message for an empty path or a file that does not exist.
+bool CheckICFiles(ProgramState& s, UserDialogs& dialogs, const QString& path);

@@ -1,0 +1,52 @@
+#pragma once
+// Reading IC definition files: loading an IC with its nested ICs into the
+// IC table and the level table, its connectors and outline, its size, and
+// the number of ICs nested in it.
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+#include "model/files/record_reader.h"
+
+struct ProgramState;
+class UserDialogs;
+
+// An IC that contains itself, directly or through others.
+class ICCycleError : public RecordFormatError {
+public:
+    explicit ICCycleError(QStringList chain)
+        : RecordFormatError("IC contains itself"), chain_(std::move(chain))
+    {
+    }
+    // The names from the IC met again to itself, e.g. A, B, A.
+    const QStringList& Chain() const { return chain_; }
+
+private:
+    QStringList chain_;
+};
+
+// The slot the next IC instance takes: the first free one, else the one
+// after the last.
+int16_t GetFreeICIndex(const ProgramState& s);
+
+// Loads IC name into slot CurrentLevel (set by the caller) and the ICs
+// nested in it into the next free slots, depth first; leaves CurrentLevel
+// at the last slot filled. depth is 1 for an IC of the main circuit.
+// False when nothing was loaded: the name is empty, "<Name>" or not plain,
+// or its file is missing; also when the file or one of its nested ICs is
+// refused, and then the IC and level tables are as they were.
+bool LoadIC(ProgramState& s, UserDialogs* dialogs, const QString& name, uint8_t depth);
+// The same for a reader that loads into a scratch state: a refused file
+// throws RecordFormatError (ICCycleError for a cycle) and leaves the tables
+// part-filled; a missing nested IC is refused too.
+bool LoadICStrict(ProgramState& s, UserDialogs* dialogs, const QString& name, uint8_t depth);
+
+// Reads the connectors and outline of IC name into ICInstances(CurrentLevel).
+// A missing file is reported and clears the IC being defined.
+void LoadICAnschluesse(ProgramState& s, UserDialogs* dialogs, const QString& name);
+// Sets ICWidth and ICHeight from the [Maße] section of IC name. A missing
+// file is reported and clears the IC being defined. False when no size was read.
+bool GetICSize(ProgramState& s, UserDialogs* dialogs, const QString& name);
+// IC instances nested in IC name at every depth; a missing nested file
+// counts its own line only, and an IC met again inside itself is not counted further.
+int16_t CountICLevels(const ProgramState& s, const QString& name);

@@ -1,0 +1,82 @@
+#include "model/files/ic_file_writer.h"
+
+#include "model/files/element_records.h"
+#include "model/files/file_messages.h"
+#include "model/files/ic_lookup.h"
+#include "model/files/record_writer.h"
+#include "model/geometry.h"
+#include "model/state.h"
+
+namespace {
+
+// Entry i of a list counted from 1; a connector without one gets an empty line.
+QString Entry(const QStringList& list, int i)
+{
+    return i < list.size() ? list.at(i) : QString();
+}
+
+} // namespace
+
+QByteArray ICFileBytes(const ProgramState& s)
+{
+    RecordWriter w;
+    w.Header(Section::Name);
+    w.Line(s.ICName);
+    w.Header(Section::Feld);
+    w.Line(NumToStr(s.CropMaxX - s.CropMinX) + u';' + NumToStr(s.CropMaxY - s.CropMinY) + u';');
+    w.Header(Section::Punkte);
+    for (int16_t x = 0; x <= s.MaxX; ++x) {
+        for (int16_t y = 0; y <= s.MaxY; ++y) {
+            const GridCell& c = s.P(x, y);
+            if (c.Type != 0)
+                w.Line(PunktLine(CInt(x - s.CropMinX), CInt(y - s.CropMinY), c));
+        }
+    }
+    w.Header(Section::Elemente);
+    for (int e = 1; e <= s.ElementCount; ++e)
+        w.Line(ElementLine(s.Elements[static_cast<size_t>(e)]));
+    w.Header(Section::Anschluesse);
+    for (int i = 1; i <= s.ICPinCount; ++i)
+        w.Line(Entry(s.ICPins, i));
+    w.Header(Section::Masse);
+    w.Line(u'X' + QString::number(s.ICWidth));
+    w.Line(u'Y' + QString::number(s.ICHeight));
+    w.Header(Section::GraphischeAnschluesse);
+    for (int i = 1; i <= s.ICPinCount; ++i)
+        w.Line(Entry(s.ICGraphicPins, i));
+    w.Header(Section::IC);
+    for (int k = 1; k <= s.ICCount && static_cast<size_t>(k) < s.ICInstances.size(); ++k) {
+        const ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(k)];
+        if (ic.NestingLevel == 0)
+            w.Line(ic.Name + u';' + QString::number(ic.ElementNr) + u';');
+    }
+    w.Header(Section::Tags);
+    for (int i = 1; i <= s.ICPinCount; ++i)
+        w.Line(Entry(s.ICTags, i));
+    w.Header(Section::Notizen);
+    w.Line(s.ICNotes);
+    return w.Bytes();
+}
+
+bool SaveIC(ProgramState& s, UserDialogs& dialogs)
+{
+    const QString path = JoinDir(s.Verzeichnisse[1], s.ICName + QStringLiteral(".icd"));
+    if (!IsPlainICName(s.ICName) || s.Verzeichnisse[1].isEmpty()) {
+        ShowSaveFailed(dialogs, path, QString());
+        return false;
+    }
+    QByteArray bytes;
+    try {
+        bytes = ICFileBytes(s);
+    } catch (const std::exception&) {
+        ShowSaveFailed(dialogs, path, QString());
+        return false;
+    }
+    QString reason;
+    if (!WriteRecordFile(path, bytes, &reason)) {
+        ShowSaveFailed(dialogs, path, reason);
+        return false;
+    }
+    s.CircuitFilePath = path;
+    return true;
+}

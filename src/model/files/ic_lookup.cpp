@@ -1,0 +1,50 @@
+#include "model/files/ic_lookup.h"
+
+#include <QDir>
+
+#include "model/files/record_reader.h"
+#include "model/geometry.h"
+#include "platform/numeric.h"
+
+bool IsPlainICName(const QString& name)
+{
+    if (Trim(name).isEmpty() || name == u"." || name == u".." || name == u"<Name>")
+        return false;
+    return !name.contains(u'/') && !name.contains(u'\\') && !name.contains(QChar(0));
+}
+
+QString JoinDir(const QString& dir, const QString& file)
+{
+    if (dir.isEmpty() || dir.endsWith(u'/') || dir.endsWith(u'\\'))
+        return dir + file;
+    return dir + u'/' + file;
+}
+
+QString ResolveICFile(const QString& dir, const QString& name)
+{
+    if (dir.isEmpty() || !IsPlainICName(name))
+        return QString();
+    const QString file = name + QStringLiteral(".icd");
+    const QString exact = JoinDir(dir, file);
+    if (FileExists(exact))
+        return exact;
+    const QStringList entries = QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString& entry : entries) {
+        if (entry.compare(file, Qt::CaseInsensitive) == 0)
+            return JoinDir(dir, entry);
+    }
+    return QString();
+}
+
+std::optional<QStringList> ReadICNames(const QString& path)
+{
+    const auto file = ReadRecordFile(path);
+    if (!file)
+        return std::nullopt;
+    QStringList names;
+    ForEachRecord(file->lines, nullptr, [&](Section section, const QString& line) {
+        if (section == Section::IC)
+            names.append(FieldList(line).Text(1));
+    });
+    return names;
+}

@@ -1,0 +1,355 @@
+// The drawing object itself and its small routines: conductor pieces and
+// runs, the negation dot, the LED, the switch, the analysis sensor and the
+// straight-conductor end search.
+#include "render/clsGrafik.h"
+
+#include <QList>
+#include <QPoint>
+
+#include "model/geometry.h"
+#include "model/pin_lists.h"
+#include "model/state.h"
+#include "placement/conductor_markers.h"
+#include "platform/numeric.h"
+#include "platform/surface.h"
+#include "render/redraw.h"
+
+namespace {
+
+constexpr int32_t kRed = 0xFF;
+constexpr int32_t kGrey = 0x808080;
+constexpr int32_t kWhite = 0xFFFFFF;
+constexpr int32_t kSilver = 0xC0C0C0;
+constexpr int32_t kUnlitLED = 0xE0E0E0;
+constexpr int32_t kSensorFill = 0xFFFFC0;
+
+// A cell outside a grid reads as an empty cell, so that a piece at the
+// border never reads beyond the grid.
+const GridCell& CellOr(const Grid& grid, int x, int y)
+{
+    static const GridCell empty;
+    return grid.Contains(x, y) ? grid(x, y) : empty;
+}
+
+const Grid& Level0Field(const ProgramState& s)
+{
+    static const Grid none;
+    return s.Levels.empty() ? none : s.Levels.front().Field;
+}
+
+// The grid a cell's level is read from: the shown level while the power is
+// on, else the worksheet.
+const GridCell& ShownCellOr(const ProgramState& s, int x, int y)
+{
+    static const Grid none;
+    if (s.engine.PowerFlag != 0) {
+        if (s.CurrentLevel < 0 || static_cast<size_t>(s.CurrentLevel) >= s.Levels.size())
+            return CellOr(none, x, y);
+        return CellOr(s.Levels[static_cast<size_t>(s.CurrentLevel)].Field, x, y);
+    }
+    return CellOr(s.P, x, y);
+}
+
+const ElementRecord& ElementOr(const ProgramState& s, int e)
+{
+    static const ElementRecord empty;
+    if (e < 0 || static_cast<size_t>(e) >= s.Elements.size())
+        return empty;
+    return s.Elements[static_cast<size_t>(e)];
+}
+
+void Stroke(Surface& device, int x1, int y1, int x2, int y2)
+{
+    device.Polyline(QList<QPoint>{QPoint(x1, y1), QPoint(x2, y2)});
+}
+
+bool IsHigh(const GridCell& cell)
+{
+    return cell.Value == kTrue;
+}
+
+} // namespace
+
+clsGrafik::clsGrafik(ProgramState& s, Surface* device)
+    : Device(device), s_(s)
+{
+}
+
+bool clsGrafik::OnWorksheet() const
+{
+    return Device != nullptr && Device->kind() == SurfaceKind::Worksheet;
+}
+
+bool clsGrafik::OnPrinter() const
+{
+    return Device != nullptr && Device->kind() == SurfaceKind::Printer;
+}
+
+int16_t clsGrafik::GridPixelZoomed() const
+{
+    // The product is a single, as the old arithmetic had it: 14 x 1.25 = 17.5 -> 18.
+    return CInt(static_cast<double>(static_cast<float>(GridPixel) * s_.GridMode));
+}
+
+void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode)
+{
+    s_.CurrentLevel = 0;
+    int dx = 0;
+    int dy = 0;
+    switch (dir) {
+    case 1: dx = 1; break;
+    case 2: dx = -1; break;
+    case 3: dy = 1; break;
+    case 4: dy = -1; break;
+    default: break;
+    }
+    const int xn = x + dx;
+    const int yn = y + dy;
+    if (CellOr(s_.P, x, y).Type == 0 || CellOr(s_.P, xn, yn).Type == 0)
+        return;
+    if (Device == nullptr)
+        return;
+    Surface& dev = *Device;
+
+    const int cx = GridToPixel(s_, x);
+    const int cy = GridToPixel(s_, y);
+    const int nx = GridToPixel(s_, static_cast<int16_t>(xn));
+    const int ny = GridToPixel(s_, static_cast<int16_t>(yn));
+    const Grid& level0 = Level0Field(s_);
+
+    if (mode == 1) {
+        dev.ForeColor = kRed;
+        Stroke(dev, nx + dy, ny + dx, cx + dy - dx, cy + dx - dy);
+        Stroke(dev, nx, ny, cx - dx, cy - dy);
+        Stroke(dev, nx - dy, ny - dx, cx - dx - dy, cy - dy - dx);
+    } else if (mode == 0) {
+        dev.ForeColor = kGrey;
+        Stroke(dev, nx, ny, cx - dx, cy - dy);
+        dev.ForeColor = kWhite;
+        const bool hereHigh = IsHigh(CellOr(level0, x, y));
+        const bool thereHigh = IsHigh(CellOr(level0, xn, yn));
+        // The ends of a white edge stay clear of a conductor that joins from the side.
+        auto pulled = [](int end, int step, bool joined, bool high, int sign) {
+            if (!joined)
+                return end;
+            return end + sign * (high ? 2 * step : step);
+        };
+        if (dy == 0 && dx != 0) {
+            const int step = dx;
+            const bool upperHere = y > 0 && CellOr(level0, x, y - 1).ConDown != 0;
+            const bool upperThere = y > 0 && CellOr(level0, xn, y - 1).ConDown != 0;
+            int x1 = pulled(cx, step, upperHere, hereHigh, 1);
+            int x0 = pulled(nx, step, upperThere, thereHigh, -1);
+            Stroke(dev, x0, cy - 1, x1 - step, cy - 1);
+            const bool lowerHere = CellOr(level0, x, y + 1).ConUp != 0;
+            const bool lowerThere = CellOr(level0, xn, y + 1).ConUp != 0;
+            x1 = pulled(cx, step, lowerHere, hereHigh, 1);
+            x0 = pulled(nx, step, lowerThere, thereHigh, -1);
+            Stroke(dev, x0, cy + 1, x1 - step, cy + 1);
+        } else if (dx == 0 && dy != 0) {
+            const int step = dy;
+            const bool leftHere = x > 0 && CellOr(level0, x - 1, y).ConRight != 0;
+            const bool leftThere = x > 0 && CellOr(level0, x - 1, yn).ConRight != 0;
+            int y1 = pulled(cy, step, leftHere, hereHigh, 1);
+            int y0 = pulled(ny, step, leftThere, thereHigh, -1);
+            Stroke(dev, cx - 1, y0, cx - 1, y1 - step);
+            const bool rightHere = CellOr(level0, x + 1, y).ConLeft != 0;
+            const bool rightThere = CellOr(level0, x + 1, yn).ConLeft != 0;
+            y1 = pulled(cy, step, rightHere, hereHigh, 1);
+            y0 = pulled(ny, step, rightThere, thereHigh, -1);
+            Stroke(dev, cx + 1, y0, cx + 1, y1 - step);
+        }
+    }
+
+    // What sits on the two cells is drawn again over the new piece.
+    const GridCell& here = CellOr(level0, x, y);
+    const GridCell& there = CellOr(level0, xn, yn);
+    const int16_t hereMarker = here.Marker;
+    const int16_t thereMarker = there.Marker;
+    if (hereMarker == -1)
+        SetKnotenpunkt(s_, *this, x, y, false);
+    if (thereMarker == -1)
+        SetKnotenpunkt(s_, *this, static_cast<int16_t>(xn), static_cast<int16_t>(yn), false);
+    if (hereMarker == 1)
+        SetKoppeldiode(s_, *this, x, y, false);
+    if (thereMarker == 1)
+        SetKoppeldiode(s_, *this, static_cast<int16_t>(xn), static_cast<int16_t>(yn), false);
+    if (CellOr(Level0Field(s_), xn, yn).Type != ElementType::Conductor)
+        DrawElement(s_, *this, static_cast<int16_t>(xn), static_cast<int16_t>(yn), false, true);
+    if (CellOr(Level0Field(s_), x, y).Type != ElementType::Conductor)
+        DrawElement(s_, *this, x, y, false, true);
+}
+
+void clsGrafik::PaintLine(int16_t x1, int16_t y1, int16_t x2, int16_t y2)
+{
+    if (Device == nullptr)
+        return;
+    Surface& dev = *Device;
+    const int px1 = GridToPixel(s_, x1);
+    const int py1 = GridToPixel(s_, y1);
+    const int px2 = GridToPixel(s_, x2);
+    const int py2 = GridToPixel(s_, y2);
+    const bool horizontal = py1 == py2;
+    const GridCell& a = CellOr(s_.P, x1, y1);
+    const GridCell& b = CellOr(s_.P, x2, y2);
+    const bool high = horizontal ? (a.WireSignalH == kTrue && b.WireSignalH == kTrue)
+                                 : (a.WireSignalV == kTrue && b.WireSignalV == kTrue);
+    if (high) {
+        dev.ForeColor = kRed;
+        for (int k : {0, 1, -1}) {
+            if (horizontal)
+                Stroke(dev, px1, py1 + k, px2 + 1, py2 + k);
+            else
+                Stroke(dev, px1 + k, py1, px2 + k, py2 + 1);
+        }
+    } else {
+        dev.ForeColor = kGrey;
+        if (OnWorksheet())
+            Stroke(dev, px1, py1, px2, py2);
+        else
+            dev.Line(px1, py1, px2, py2, s_.LineColor);
+    }
+    dev.PSet(-1, -1, kRed);
+}
+
+void clsGrafik::DrawNegationsPunkt(int16_t x, int16_t y)
+{
+    if (Device == nullptr)
+        return;
+    Surface& dev = *Device;
+    const int16_t e = CellOr(s_.P, x, y).ElementNr;
+    ParseInputPins(s_, e, 0);
+    bool input = false;
+    for (int i = 0; i < s_.InputPinCount && i < kPinTableSize; ++i) {
+        const PinPos& pin = s_.InputPins[static_cast<size_t>(i)];
+        if (pin.X == x && pin.Y == y)
+            input = true;
+    }
+    const int d = CInt(static_cast<double>(4.0f * s_.GridMode));
+    // Outwards from the pin cell, towards its conductor.
+    int ox = 0;
+    int oy = 0;
+    switch (ElementOr(s_, e).Orientation) {
+    case Orientation::Left: ox = input ? d : -d; break;
+    case Orientation::Right: ox = input ? -d : d; break;
+    case Orientation::Up: oy = input ? d : -d; break;
+    case Orientation::Down: oy = input ? -d : d; break;
+    default: break;
+    }
+    dev.FillColor = OnPrinter() ? kWhite : kSilver;
+    dev.FillStyle = 0;
+    dev.Circle(GridToPixel(s_, x) + ox, GridToPixel(s_, y) + oy, static_cast<double>(3.0f * s_.GridMode));
+}
+
+void clsGrafik::DrawDiode(int16_t x, int16_t y)
+{
+    if (Device == nullptr)
+        return;
+    Surface& dev = *Device;
+    dev.FillStyle = 0;
+    const bool lit = ShownCellOr(s_, x, y).Value != 0;
+    if (lit)
+        dev.FillColor = ElementOr(s_, CellOr(s_.P, x, y).ElementNr).Color;
+    else if (OnPrinter() && s_.engine.PowerFlag == 0)
+        dev.FillColor = kWhite;
+    else
+        dev.FillColor = kUnlitLED;
+    dev.Circle(GridToPixel(s_, x), GridToPixel(s_, y), static_cast<double>(6.0f * s_.GridMode));
+}
+
+void clsGrafik::DrawSwitch(int16_t x, int16_t y)
+{
+    if (Device == nullptr)
+        return;
+    Surface& dev = *Device;
+    ZoomedPitch = GridPixelZoomed();
+    const double z = ZoomedPitch;
+    const double cx = GridToPixel(s_, x);
+    const double cy = GridToPixel(s_, y);
+    dev.FillStyle = 0;
+    dev.FillColor = OnPrinter() ? kWhite : kSilver;
+    dev.Line(cx - z / 3, cy - z / 3, cx + z / 3, cy + z / 3, s_.LineColor, LineMode::Box);
+    dev.FontName = QStringLiteral("Arial");
+    dev.FontTransparent = true;
+    dev.FontSize = static_cast<double>((OnWorksheet() ? 7.0f : 0.74f) * s_.GridMode);
+    dev.ForeColor = 0;
+    dev.CurrentX = cx - z / 5;
+    dev.CurrentY = cy - z / 2.75;
+    const int16_t level = ShownCellOr(s_, x, y).Value;
+    if (level == 0)
+        dev.Print(QStringLiteral("0"));
+    else if (level == kTrue)
+        dev.Print(QStringLiteral("1"));
+    dev.FillStyle = 1;
+    if (OnPrinter())
+        dev.Line(cx - z / 3, cy - z / 3, cx + z / 3, cy + z / 3, s_.LineColor, LineMode::Box);
+}
+
+void clsGrafik::DrawAnalysepunkt(int16_t x, int16_t y)
+{
+    if (Device == nullptr || OnPrinter())
+        return;
+    Surface& dev = *Device;
+    const double g = s_.GridMode;
+    const double cx = GridToPixel(s_, x);
+    const double cy = GridToPixel(s_, y);
+    dev.FillStyle = 0;
+    dev.ForeColor = 0;
+    dev.FillColor = kSensorFill;
+    dev.Circle(cx, cy, static_cast<double>(6.0f * s_.GridMode));
+    dev.FontName = QStringLiteral("Arial");
+    dev.FontSize = static_cast<double>(7.0f * s_.GridMode);
+    dev.CurrentX = cx - 2 * g;
+    dev.CurrentY = cy - 5 * g;
+    dev.Print(ElementOr(s_, CellOr(s_.P, x, y).ElementNr).Label);
+}
+
+int16_t clsGrafik::SearchEndX(int16_t x, int16_t y, int16_t dir, int16_t /*unused*/)
+{
+    switch (dir) {
+    case 2:
+        for (int i = x + 1; i <= s_.MaxX; ++i) {
+            const GridCell& c = CellOr(s_.P, i, y);
+            if (c.Type != ElementType::Conductor || c.ConRight == 0)
+                return static_cast<int16_t>(i);
+        }
+        return 0;
+    case 1:
+        for (int i = x - 1; i >= 0; --i) {
+            const GridCell& c = CellOr(s_.P, i, y);
+            if (c.Type != ElementType::Conductor || c.ConLeft == 0)
+                return static_cast<int16_t>(i);
+        }
+        return 0;
+    case 3:
+    case 4:
+        return x;
+    default:
+        return 0;
+    }
+}
+
+int16_t clsGrafik::SearchEndY(int16_t x, int16_t y, int16_t dir, int16_t /*unused*/)
+{
+    switch (dir) {
+    case 4:
+        for (int j = y + 1; j <= s_.MaxY; ++j) {
+            const GridCell& c = CellOr(s_.P, x, j);
+            if (c.Type != ElementType::Conductor || c.ConDown == 0)
+                return static_cast<int16_t>(j);
+        }
+        return 0;
+    case 3:
+        for (int j = y - 1; j >= 0; --j) {
+            const GridCell& c = CellOr(s_.P, x, j);
+            if (c.Type != ElementType::Conductor || c.ConUp == 0)
+                return static_cast<int16_t>(j);
+        }
+        return 0;
+    case 1:
+    case 2:
+        return y;
+    default:
+        return 0;
+    }
+}

@@ -1,0 +1,145 @@
+#include "render/symbol_helpers.h"
+
+#include "model/geometry.h"
+#include "model/state.h"
+#include "platform/numeric.h"
+#include "platform/surface.h"
+
+namespace symbols {
+
+Canvas::Canvas(ProgramState& state, Surface& device, double pitch, bool onWorksheet, bool onPrinter)
+    : s(state)
+    , dev(device)
+    , z(pitch)
+    , g(state.GridMode)
+    , worksheet(onWorksheet)
+    , printer(onPrinter)
+{
+}
+
+double Canvas::G(int i) const
+{
+    if (i < INT16_MIN || i > INT16_MAX)
+        throw RuntimeError(kErrOverflow, "Overflow");
+    return GridToPixel(s, static_cast<int16_t>(i));
+}
+
+double Canvas::Size(float onWorksheet, float elsewhere) const
+{
+    // The product is a single, as the font property takes it.
+    return static_cast<double>((worksheet ? onWorksheet : elsewhere) * g);
+}
+
+void Canvas::Stub(double x1, double y1, double x2, double y2)
+{
+    dev.Line(x1, y1, x2, y2, s.LineColor);
+}
+
+void Canvas::Line(double x1, double y1, double x2, double y2, int32_t color)
+{
+    dev.Line(x1, y1, x2, y2, color);
+}
+
+void Canvas::Box(double x1, double y1, double x2, double y2)
+{
+    dev.Line(x1, y1, x2, y2, s.LineColor, LineMode::Box);
+}
+
+void Canvas::Text(double x, double y, const QString& text)
+{
+    dev.CurrentX = x;
+    dev.CurrentY = y;
+    dev.Print(text);
+}
+
+void Canvas::Prologue(double fontSize, int32_t fill, int fillStyle)
+{
+    dev.ForeColor = 0;
+    dev.FontName = QStringLiteral("Arial");
+    dev.FontSize = fontSize;
+    dev.FillColor = fill;
+    dev.FillStyle = fillStyle;
+}
+
+const GridCell& SheetCell(const ProgramState& s, int x, int y)
+{
+    return s.P.at(x, y);
+}
+
+namespace {
+
+const LevelRecord& ShownLevel(const ProgramState& s)
+{
+    if (s.CurrentLevel < 0 || static_cast<size_t>(s.CurrentLevel) >= s.Levels.size())
+        throw RuntimeError(kErrSubscript, "Subscript out of range");
+    return s.Levels[static_cast<size_t>(s.CurrentLevel)];
+}
+
+const ElementRecord& Record(const std::vector<ElementRecord>& table, int c)
+{
+    if (c < 0 || static_cast<size_t>(c) >= table.size())
+        throw RuntimeError(kErrSubscript, "Subscript out of range");
+    return table[static_cast<size_t>(c)];
+}
+
+} // namespace
+
+const GridCell& ShownCell(const ProgramState& s, int x, int y)
+{
+    if (s.engine.PowerFlag != 0)
+        return ShownLevel(s).Field.at(x, y);
+    return s.P.at(x, y);
+}
+
+const ElementRecord& SheetElement(const ProgramState& s, int c)
+{
+    return Record(s.Elements, c);
+}
+
+const ElementRecord& ShownElement(const ProgramState& s, int c)
+{
+    if (s.engine.PowerFlag != 0)
+        return Record(ShownLevel(s).Elements, c);
+    return Record(s.Elements, c);
+}
+
+int Rotation::CellX(int u, int v) const
+{
+    switch (orientation) {
+    case Orientation::Left: return x - u;
+    case Orientation::Up:
+    case Orientation::Down: return x - v;
+    default: return x + u;
+    }
+}
+
+int Rotation::CellY(int u, int v) const
+{
+    switch (orientation) {
+    case Orientation::Down: return y + u;
+    case Orientation::Up: return y - u;
+    default: return y + v;
+    }
+}
+
+QPointF Rotation::Point(const Canvas& c, int u, double du, int v, double dv) const
+{
+    switch (orientation) {
+    case Orientation::Left: return {c.G(x - u) - du, c.G(y + v) + dv};
+    case Orientation::Down: return {c.G(x - v) - dv, c.G(y + u) + du};
+    case Orientation::Up: return {c.G(x - v) - dv, c.G(y - u) - du};
+    default: return {c.G(x + u) + du, c.G(y + v) + dv};
+    }
+}
+
+int16_t Rotation::Flag(const GridCell& cell, int along) const
+{
+    switch (orientation) {
+    case Orientation::Left: return along > 0 ? cell.ConLeft : cell.ConRight;
+    case Orientation::Down: return along > 0 ? cell.ConDown : cell.ConUp;
+    case Orientation::Up: return along > 0 ? cell.ConUp : cell.ConDown;
+    default: return along > 0 ? cell.ConRight : cell.ConLeft;
+    }
+}
+
+} // namespace symbols

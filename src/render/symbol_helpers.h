@@ -1,0 +1,84 @@
+#pragma once
+// What the component symbols share: one drawing call's pitch, cell centres
+// and surface tests, the grids and element tables a symbol reads, and the
+// carrying of an outputs-right picture into the other orientations.
+#include <QPointF>
+#include <QString>
+#include <cstdint>
+
+#include "model/records.h"
+
+struct ProgramState;
+class Surface;
+
+namespace symbols {
+
+constexpr int32_t kWhite = 0xFFFFFF;
+constexpr int32_t kPaleYellow = 0xC0FFFF;
+constexpr int32_t kPaleCyan = 0xFFFFC0;
+constexpr int32_t kGrey = 0x808080;
+constexpr int32_t kRed = 0xFF;
+
+// One symbol call on one surface. z is the zoomed pitch the routine cached,
+// g the zoom factor.
+class Canvas {
+public:
+    Canvas(ProgramState& s, Surface& device, double z, bool worksheet, bool printer);
+
+    ProgramState& s;
+    Surface& dev;
+    const double z;
+    const float g;
+    const bool worksheet;
+    const bool printer;
+
+    // Centre of column or row i.
+    double G(int i) const;
+    // Font size: one factor of the zoom on the worksheet, another elsewhere.
+    double Size(float onWorksheet, float elsewhere) const;
+    // The symbol body colour: white on paper, else the given one.
+    int32_t Body(int32_t screen) const { return printer ? kWhite : screen; }
+
+    // Plain line in the program's LineColor.
+    void Stub(double x1, double y1, double x2, double y2);
+    void Line(double x1, double y1, double x2, double y2, int32_t color);
+    // Box outlined in LineColor, filled by the device's fill settings.
+    void Box(double x1, double y1, double x2, double y2);
+    void Box(QPointF a, QPointF b) { Box(a.x(), a.y(), b.x(), b.y()); }
+    void Stub(QPointF a, QPointF b) { Stub(a.x(), a.y(), b.x(), b.y()); }
+    void Text(double x, double y, const QString& text);
+
+    // ForeColor black, font "Arial" at the size, fill colour and style.
+    void Prologue(double fontSize, int32_t fill, int fillStyle);
+};
+
+// Cells and records. The worksheet grid P, or while the power is on the grid
+// and element table of the level shown (CurrentLevel). Out of range is a
+// subscript error.
+const GridCell& SheetCell(const ProgramState& s, int x, int y);
+const GridCell& ShownCell(const ProgramState& s, int x, int y);
+const ElementRecord& SheetElement(const ProgramState& s, int c);
+const ElementRecord& ShownElement(const ProgramState& s, int c);
+
+// A place of the outputs-right picture, (x + u, y + v) with u along the
+// outputs and v across, each a whole number of cells plus an offset in
+// drawing units, drawn in another orientation:
+//   1: (x - u, y + v), 4: (x - v, y + u), 3: (x - v, y - u).
+struct Rotation {
+    uint8_t orientation;
+    int x;
+    int y;
+
+    bool Valid() const { return orientation >= 1 && orientation <= 4; }
+    // The cell (x + u, y + v) carried over.
+    int CellX(int u, int v) const;
+    int CellY(int u, int v) const;
+    QPointF Point(const Canvas& c, int u, double du, int v, double dv) const;
+    // Connection flag of a cell that faces along the outputs (+1) or against them (-1).
+    int16_t Flag(const GridCell& cell, int along) const;
+};
+
+// The number as its decimal text without blanks ("-1", "0", "1").
+inline QString Digits(int v) { return QString::number(v); }
+
+} // namespace symbols

@@ -1,0 +1,80 @@
+// The zoom commands of the drawing object: each sets the zoom factor and
+// redraws the whole worksheet.
+#include "render/clsGrafik.h"
+
+#include <QSize>
+
+#include "model/state.h"
+#include "platform/numeric.h"
+#include "render/redraw.h"
+#include "shell/main_window_services.h"
+
+namespace {
+
+constexpr float kMinimumFitZoom = 0.6f;
+
+enum class Fit { Best, Height, Width };
+
+// (cells + 2) x pitch, as the 16-bit product it was.
+int16_t SheetSpan(int16_t cells, int16_t pitch)
+{
+    const int span = (cells + 2) * pitch;
+    if (span < INT16_MIN || span > INT16_MAX)
+        throw RuntimeError(kErrOverflow, "Overflow");
+    return static_cast<int16_t>(span);
+}
+
+float FitZoom(const ProgramState& s, int16_t pitch, Fit fit)
+{
+    const QSize outer = s.shell->WorksheetContainerSize();
+    const QSize inner = s.shell->WorksheetContainerInnerSize();
+    bool byHeight = fit == Fit::Height;
+    if (fit == Fit::Best) {
+        // Decided on the outer size; a worksheet of no rows or columns counts as endless.
+        const double perRow = static_cast<double>(outer.height()) / s.MaxY;
+        const double perColumn = static_cast<double>(outer.width()) / s.MaxX;
+        byHeight = perRow <= perColumn;
+    }
+    const double zoom = byHeight ? static_cast<double>(inner.height()) / SheetSpan(s.MaxY, pitch)
+                                 : static_cast<double>(inner.width()) / SheetSpan(s.MaxX, pitch);
+    const float result = static_cast<float>(zoom);
+    return result < kMinimumFitZoom ? kMinimumFitZoom : result;
+}
+
+void Redraw(ProgramState& s, clsGrafik& g)
+{
+    // Through the window when there is one, so that it shows the new picture.
+    if (s.shell)
+        s.shell->RedrawAllElements();
+    else
+        RedrawAllElements(s, g, 0);
+}
+
+} // namespace
+
+void clsGrafik::Zoom100()
+{
+    s_.GridMode = 1.0f;
+    Redraw(s_, *this);
+}
+
+void clsGrafik::ZoomFull()
+{
+    if (s_.shell)
+        s_.GridMode = FitZoom(s_, GridPixel, Fit::Best);
+    Redraw(s_, *this);
+}
+
+void clsGrafik::ZoomHeight()
+{
+    if (s_.shell)
+        s_.GridMode = FitZoom(s_, GridPixel, Fit::Height);
+    Redraw(s_, *this);
+}
+
+void clsGrafik::ZoomWidth()
+{
+    if (s_.shell)
+        s_.GridMode = FitZoom(s_, GridPixel, Fit::Width);
+    Redraw(s_, *this);
+}

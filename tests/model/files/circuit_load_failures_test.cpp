@@ -1,0 +1,173 @@
+#include "file_fixture.h"
+
+#include "model/files/circuit_file.h"
+
+namespace {
+
+// Every refused file leaves the circuit loaded before it, its names and the
+// window as they were, and shows exactly one message.
+class RefusedFile : public FileFixture {
+protected:
+    void SetUp() override
+    {
+        FileFixture::SetUp();
+        InstallICs();
+        previous = CopyData(QStringLiteral("components.gtr"), circuitDir);
+        ASSERT_EQ(LoadFile(s, dialogs, previous), LoadResult::Loaded);
+        s.ToolMode = ElementType::AND;
+        w.worksheetMousePointer = 5;
+        before = Snapshot();
+    }
+
+    struct State {
+        Grid P;
+        std::vector<ElementRecord> Elements;
+        int16_t MaxX, ElementCount, ICCount, LevelUBound;
+        uint8_t ClockCount, ToolMode;
+        QString FileName, FilePath, CircuitFilePath, Caption, DialogFileName;
+        std::array<QString, 4> LastFiles;
+        int deleteUndo, unloadTimers, pointer;
+        bool operator==(const State&) const = default;
+    };
+    State Snapshot() const
+    {
+        return State{s.P, s.Elements, s.MaxX, s.ElementCount, s.ICCount, s.LevelUBound, s.ClockCount, s.ToolMode,
+                     s.objFile.FileName, s.objFile.FilePath, s.CircuitFilePath, w.caption, w.dialogFileName,
+                     s.LastFiles, w.deleteUndoDataCount, w.unloadClockTimersCount, w.worksheetMousePointer};
+    }
+
+    // Loads a file holding lines; expects it refused with the one message given.
+    void ExpectRefused(const QString& path, const QString& message)
+    {
+        const size_t asked = dialogs.Asked().size();
+        EXPECT_EQ(LoadFile(s, dialogs, path), LoadResult::Failed);
+        ASSERT_EQ(dialogs.Asked().size(), asked + 1);
+        EXPECT_EQ(dialogs.Asked().back().text, message);
+        EXPECT_TRUE(Snapshot() == before);
+        EXPECT_EQ(s.ElementCount, 17);
+        EXPECT_EQ(w.caption, QStringLiteral("components.gtr - Gatrel"));
+    }
+    void ExpectRefused(std::initializer_list<QString> lines, const QString& message)
+    {
+        const QString path = circuitDir + QStringLiteral("bad.gtr");
+        WriteBytes(path, CrLfLines(lines));
+        ExpectRefused(path, message);
+    }
+
+    const QString kFormat = QStringLiteral("Unrecognizable file format or file not found!");
+    QString previous;
+    State before;
+};
+
+TEST_F(RefusedFile, MissingEmptyOrWithoutHeader)
+{
+    ExpectRefused(circuitDir + QStringLiteral("none.gtr"), QStringLiteral("File not found."));
+    EXPECT_EQ(dialogs.Asked().back().title, QStringLiteral("I/O error"));
+    EXPECT_EQ(dialogs.Asked().back().icon, MessageIcon::Information);
+    WriteBytes(circuitDir + QStringLiteral("empty.gtr"), QByteArray());
+    ExpectRefused(circuitDir + QStringLiteral("empty.gtr"), kFormat);
+    ExpectRefused({"just text", "and more"}, kFormat);
+    ExpectRefused({"[feld]", "10;10;"}, kFormat);
+}
+
+TEST_F(RefusedFile, NumbersOutsideTheirField)
+{
+    ExpectRefused({"[Feld]", "12;8;", "[Punkte]", "3;6;300;0;0;0;0;0;0;0;0;"}, kFormat); // Type is a byte
+    ExpectRefused({"[Feld]", "40000;8;"}, kFormat);
+    ExpectRefused({"[Elemente]", "4;2;X1Y1:;;99999999999;1;;"}, kFormat); // Color beyond 32 bits
+    ExpectRefused({"[Timer]", "256", "0;"}, kFormat);
+}
+
+TEST_F(RefusedFile, SizesAndCellsOutsideTheGrid)
+{
+    ExpectRefused({"[Feld]", "0;8;"}, kFormat);
+    ExpectRefused({"[Feld]", "10;1001;"}, kFormat);
+    ExpectRefused({"[Feld]", "12;8;", "[Punkte]", "14;2;1;0;0;0;0;-1;0;0;0;"}, kFormat);
+    ExpectRefused({"[Feld]", "12;8;", "[Punkte]", "-1;2;1;0;0;0;0;-1;0;0;0;"}, kFormat);
+    ExpectRefused({"[Feld]", "12;8;", "[Jump]", " 13; 1; 0; 0;"}, kFormat);
+    ExpectRefused({"[Feld]", "12;8;", "[Jump]", " 1; 1; 20; 0;"}, kFormat);
+    ExpectRefused({"[Feld]", "12;8;", "[Elemente]", "4;2;X20Y1:;;0;1;;"}, kFormat); // a pin outside
+}
+
+TEST_F(RefusedFile, ReferencesOutsideTheirTables)
+{
+    // An element number without element, an IC link without IC.
+    ExpectRefused({"[Feld]", "12;8;", "[Punkte]", "2;2;4;0;0;0;0;0;1;0;0;"}, kFormat);
+    ExpectRefused({"[Feld]", "12;8;", "[Punkte]", "2;2;1;0;0;0;0;0;0;1;3;"}, kFormat);
+    // A clock generator without slot, a slot without generator, a slot naming another element.
+    ExpectRefused({"[Feld]", "12;8;", "[Elemente]", "10;2;;X2Y2:;0;1;;"}, kFormat);
+    ExpectRefused({"[Feld]", "12;8;", "[Timer]", "1", "1;", "500;500;-1;1;"}, kFormat);
+    ExpectRefused({"[Feld]", "12;8;", "[Elemente]", "4;2;X2Y2:;;0;1;;", "[Timer]", "1", "1;", "500;500;-1;1;"},
+                  kFormat);
+    // An IC whose element number is beyond the element table.
+    ExpectRefused({"[Feld]", "12;8;", "[IC]", "HALF;4;"}, kFormat);
+}
+
+TEST_F(RefusedFile, MissingICs)
+{
+    const QString missing = QStringLiteral("The following ICs are missing:\n - NOPE\n");
+    ExpectRefused({"[Feld]", "12;8;", "[IC]", "NOPE;1;", "NOPE;2;"}, missing);
+    EXPECT_EQ(dialogs.Asked().back().title, QStringLiteral("IC error"));
+    EXPECT_EQ(dialogs.Asked().back().icon, MessageIcon::Critical);
+    // The tool selection is restored.
+    EXPECT_EQ(s.ToolMode, ElementType::AND);
+
+    QFile::remove(icDir + QStringLiteral("HALF.icd"));
+    ExpectRefused({"[Feld]", "12;8;", "[IC]", "FULL;1;"}, QStringLiteral("The following ICs are missing:\n - HALF\n"));
+}
+
+TEST_F(RefusedFile, ICNamesThatAreNoPlainFileNames)
+{
+    // The file exists, but only a plain name is looked up.
+    ExpectRefused({"[Feld]", "12;8;", "[IC]", "../ics/HALF;1;"},
+                  QStringLiteral("The following ICs are missing:\n - ../ics/HALF\n"));
+    ExpectRefused({"[Feld]", "12;8;", "[IC]", QStringLiteral("%1HALF;1;").arg(icDir)},
+                  QStringLiteral("The following ICs are missing:\n - %1HALF\n").arg(icDir));
+    ExpectRefused({"[Feld]", "12;8;", "[IC]", "..;1;"}, QStringLiteral("The following ICs are missing:\n - ..\n"));
+}
+
+TEST_F(RefusedFile, ICsThatContainThemselves)
+{
+    WriteBytes(icDir + QStringLiteral("LOOP.icd"), CrLfLines({"[Feld]", "4;4;", "[IC]", "LOOP;1;"}));
+    ExpectRefused({"[Feld]", "12;8;", "[IC]", "LOOP;1;"},
+                  QStringLiteral("The following ICs contain themselves:\n - LOOP > LOOP\n"));
+    WriteBytes(icDir + QStringLiteral("A.icd"), CrLfLines({"[Feld]", "4;4;", "[IC]", "HALF;1;", "B;1;"}));
+    WriteBytes(icDir + QStringLiteral("B.icd"), CrLfLines({"[Feld]", "4;4;", "[IC]", "A;1;"}));
+    ExpectRefused({"[Feld]", "12;8;", "[IC]", "A;1;"},
+                  QStringLiteral("The following ICs contain themselves:\n - A > B > A\n"));
+}
+
+TEST_F(RefusedFile, ICsNestedBeyondTheICTable)
+{
+    // A chain of 300 ICs, each holding the next: more than 255 slots.
+    for (int i = 0; i < 300; ++i)
+        WriteBytes(icDir + QStringLiteral("C%1.icd").arg(i),
+                   CrLfLines({"[Feld]", "4;4;", "[Elemente]", "20;2;;;0;1;;", "[IC]", QStringLiteral("C%1;1;").arg(i + 1)}));
+    WriteBytes(icDir + QStringLiteral("C300.icd"), CrLfLines({"[Feld]", "4;4;"}));
+    ExpectRefused({"[Feld]", "12;8;", "[Elemente]", "20;2;;;0;1;;", "[IC]", "C0;1;"},
+                  QStringLiteral("The following ICs contain more ICs than can be loaded:\n - C0\n"));
+}
+
+TEST_F(RefusedFile, ABrokenICDefinition)
+{
+    WriteBytes(icDir + QStringLiteral("BAD.icd"), CrLfLines({"[Feld]", "4;4;", "[Punkte]", "9;9;1;0;0;0;0;0;0;0;0;"}));
+    ExpectRefused({"[Feld]", "12;8;", "[Elemente]", "20;2;;;0;1;;", "[IC]", "BAD;1;"}, kFormat);
+    WriteBytes(icDir + QStringLiteral("NOGRID.icd"), CrLfLines({"[Name]", "NOGRID"}));
+    ExpectRefused({"[Feld]", "12;8;", "[Elemente]", "20;2;;;0;1;;", "[IC]", "NOGRID;1;"}, kFormat);
+}
+
+TEST_F(RefusedFile, CancelledOpenDialogChangesNothing)
+{
+    dialogs.QueueOpenFile(QString());
+    EXPECT_EQ(LoadFile(s, dialogs, QString()), LoadResult::Cancelled);
+    ASSERT_EQ(dialogs.Asked().size(), 1u);
+    const auto& q = dialogs.Asked().back();
+    EXPECT_EQ(q.kind, ScriptedUserDialogs::Kind::OpenFile);
+    EXPECT_EQ(q.file.title, QStringLiteral("Open file"));
+    EXPECT_EQ(q.file.filter, QStringLiteral("*.GTR (Gatrel file)|*.gtr|*.* (All files)|*.*"));
+    EXPECT_EQ(q.file.initialDir, s.objFile.FilePath);
+    EXPECT_EQ(s.objFile.FilePath, circuitDir);
+    EXPECT_TRUE(Snapshot() == before);
+}
+
+} // namespace

@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include "platform/recording_surface.h"
+#include "render/clsGrafik.h"
+#include "symbol_fixture.h"
+
+using namespace symfix;
+
+namespace {
+
+struct GateSheet : ::testing::Test {
+    ProgramState s;
+    RecordingSurface rec{SurfaceKind::Worksheet};
+    clsGrafik g{s, &rec};
+    void SetUp() override { Sheet(s, 30, 30); }
+    QStringList Drawn(const Part& p, bool outline = false)
+    {
+        rec.ClearLog();
+        Draw(g, p, outline);
+        return rec.Log();
+    }
+};
+
+} // namespace
+
+TEST_F(GateSheet, ThreeInputAndAtZoomOne)
+{
+    Part p = Gate(ElementType::AND, 5, 5, 2, 3);
+    Put(s, p);
+    const QStringList expected = {
+        BoxLine(77, 59.5, 105, 94.5, 0xC0FFFF, 0),
+        StubLine(70, 63, 77, 63),
+        StubLine(70, 77, 77, 77),
+        StubLine(70, 91, 77, 91),
+        StubLine(105, 77, 112, 77),
+        PrintLine(84, 70, QStringLiteral(" &"), 10),
+    };
+    EXPECT_EQ(Drawn(p), expected);
+}
+
+TEST_F(GateSheet, OrAndXorDifferFromAndInTheirLabelOnly)
+{
+    Part orGate = Gate(ElementType::OR, 5, 5, 2, 3);
+    Put(s, orGate);
+    QStringList log = Drawn(orGate);
+    ASSERT_EQ(log.size(), 6);
+    EXPECT_EQ(log[0], BoxLine(77, 59.5, 105, 94.5, 0xC0FFFF, 0));
+    EXPECT_EQ(log[5], PrintLine(84, 70, QString(QChar(0x2265)) + QStringLiteral("1"), 10, false, 0,
+                                QStringLiteral("Arial")));
+
+    Part xorGate = Gate(ElementType::XOR, 15, 5, 2, 3);
+    Put(s, xorGate);
+    log = Drawn(xorGate);
+    ASSERT_EQ(log.size(), 6);
+    EXPECT_EQ(log[5], PrintLine(84 + 140, 70, QStringLiteral("=1"), 10));
+}
+
+TEST_F(GateSheet, LabelOffsetsInTheVerticalOrientations)
+{
+    // Orientation 4, three inputs at (4..6, 5): label at G(x) - k, G(y) + z/2.
+    Part a = Gate(ElementType::AND, 5, 5, 4, 3);
+    Put(s, a);
+    QStringList log = Drawn(a);
+    EXPECT_EQ(log.first(), BoxLine(63 - 3.5, 77, 91 + 3.5, 105, 0xC0FFFF, 0));
+    EXPECT_EQ(log.last(), PrintLine(77 - 3.5, 84, QStringLiteral("&"), 10));
+
+    Part x = Gate(ElementType::XOR, 15, 10, 3, 3);
+    Put(s, x);
+    log = Drawn(x);
+    EXPECT_EQ(log.last(), PrintLine(217 - 14 / 3.0, 133 - 7, QStringLiteral("=1"), 10));
+}
+
+TEST_F(GateSheet, TwoInputGateIsThreeCellsWithStubsAtItsEnds)
+{
+    Part p = Gate(ElementType::AND, 5, 5, 2, 2);
+    Put(s, p);
+    const QStringList log = Drawn(p);
+    EXPECT_EQ(s.InputPinCount, 3);
+    EXPECT_EQ(log[0], BoxLine(77, 59.5, 105, 94.5, 0xC0FFFF, 0));
+    EXPECT_TRUE(log.contains(StubLine(70, 63, 77, 63)));
+    EXPECT_TRUE(log.contains(StubLine(70, 91, 77, 91)));
+    EXPECT_FALSE(log.contains(StubLine(70, 77, 77, 77))) << "the middle row has no pin";
+    EXPECT_TRUE(log.contains(StubLine(105, 77, 112, 77)));
+}
+
+TEST_F(GateSheet, OutputStubRowFollowsTheInputCount)
+{
+    // Rows y - 1 + Int(n / 2): 4 inputs -> y + 1, 5 -> y + 1, 6 -> y + 2.
+    const int rows[][2] = {{4, 6}, {5, 6}, {6, 7}};
+    int x = 3;
+    for (const auto& [n, row] : rows) {
+        Part p = Gate(ElementType::OR, x, 5, 2, n);
+        Put(s, p);
+        const QStringList log = Drawn(p);
+        const double gx = 14 * (x + 2) + 7;
+        EXPECT_TRUE(log.contains(StubLine(gx, 14 * row + 7, gx + 7, 14 * row + 7))) << n << " inputs";
+        EXPECT_EQ(log[0], BoxLine(14 * x + 7, 59.5, gx, 14 * (5 + n - 2) + 7 + 3.5, 0xC0FFFF, 0));
+        x += 5;
+    }
+}
+
+TEST_F(GateSheet, OutlineShowsTheTransparentBodyAndTheNegationDots)
+{
+    Part p = Gate(ElementType::OR, 5, 5, 2, 3);
+    Put(s, p);
+    s.P(5, 6).Marker = -1;  // input 3
+    s.P(7, 5).Marker = -1;  // output
+    const QStringList log = Drawn(p, true);
+    ASSERT_EQ(log.size(), 3);
+    EXPECT_EQ(log[0], BoxLine(77, 59.5, 105, 94.5, 0xC0FFFF, 1));
+    // The dots sit on the conductor side of their pins.
+    EXPECT_TRUE(log[1].startsWith(QStringLiteral("Circle 73,91 r=3"))) << log[1].toStdString();
+    EXPECT_TRUE(log[2].startsWith(QStringLiteral("Circle 109,77 r=3"))) << log[2].toStdString();
+}
+
+TEST_F(GateSheet, XorIsFilledEvenAfterAnOutline)
+{
+    Part a = Gate(ElementType::AND, 5, 5, 2, 3);
+    Put(s, a);
+    Drawn(a, true);
+    ASSERT_EQ(rec.FillStyle, 1);
+    Part x = Gate(ElementType::XOR, 15, 5, 2, 3);
+    Put(s, x);
+    s.P(15, 5).Marker = -1;
+    const QStringList log = Drawn(x);
+    EXPECT_EQ(log[0], BoxLine(217, 59.5, 245, 94.5, 0xC0FFFF, 0));
+    ASSERT_EQ(log.size(), 7) << "stubs, label and the dot";
+    EXPECT_TRUE(log.last().startsWith(QStringLiteral("Circle 213,77 r=3"))) << log.last().toStdString();
+}
+
+TEST_F(GateSheet, OrientationOutsideTheCodesDrawsNothing)
+{
+    Part p = Gate(ElementType::AND, 5, 5, 2, 3);
+    Put(s, p);
+    s.P(5, 5).Marker = -1;
+    g.Orientation = 0;
+    rec.ClearLog();
+    g.DrawUnd(5, 5, false);
+    g.DrawTriState(5, 5);
+    g.DrawInverter(5, 5);
+    EXPECT_TRUE(rec.Log().isEmpty()) << rec.Log().join('\n').toStdString();
+}
+
+TEST_F(GateSheet, InverterAtZoomOne)
+{
+    Part p = Inverter(5, 5, 2);
+    Put(s, p);
+    const QStringList expected = {
+        StubLine(91, 77, 91 + 14 / 1.5, 77),
+        QStringLiteral("Circle 91,77 r=3 color=0 fill=0xC0FFC0 style=0 width=1"),
+        BoxLine(77, 72, 88, 82, 0xC0FFC0, 0),
+        PrintLine(80, 72, QStringLiteral("1"), 6),
+    };
+    EXPECT_EQ(Drawn(p), expected);
+}
+
+TEST_F(GateSheet, InverterCornersAreWholePixelsInEveryOrientation)
+{
+    // Zoom 1.25: z = 18 (17.5 to even), cx = G(5) = 96 (96.25), g = 1.25.
+    s.GridMode = 1.25f;
+    Part up = Inverter(5, 5, 3);
+    Put(s, up);
+    const QStringList log = Drawn(up);
+    // Box from (CInt(96 + 6), 96) to (CInt(96 - 6), CInt(96 - 13.5) = 82); circle at CInt(82 - 3.75).
+    EXPECT_EQ(log[1], QStringLiteral("Circle 96,78 r=3.75 color=0 fill=0xC0FFC0 style=0 width=1"));
+    EXPECT_EQ(log[2], BoxLine(102, 96, 90, 82, 0xC0FFC0, 0));
+    EXPECT_EQ(log[3], PrintLine(94, 84, QStringLiteral("1"), 7.5));
+}
+
+TEST_F(GateSheet, InverterOnThePrinterGetsItsOutlineAgain)
+{
+    Part p = Inverter(5, 5, 2);
+    Put(s, p);
+    rec.SetKind(SurfaceKind::Printer);
+    const QStringList log = Drawn(p);
+    ASSERT_EQ(log.size(), 5);
+    EXPECT_EQ(log[1], QStringLiteral("Circle 91,77 r=3 color=0 fill=0xFFFFFF style=0 width=1"));
+    EXPECT_EQ(log[3], PrintLine(80, 72, QStringLiteral("1"), static_cast<double>(0.62f)));
+    EXPECT_EQ(log[4], BoxLine(77, 72, 88, 82, 0xFFFFFF, 1));
+}
+
+TEST_F(GateSheet, TriStateAtZoomOne)
+{
+    Part p = TriState(5, 5, 2);
+    Put(s, p);
+    const double apex = 91 + 14 / 1.7;
+    const QStringList expected = {
+        BoxLine(77, 59.5, 105, 94.5, 0xC0FFFF, 0),
+        StubLine(70, 91, 77, 91),
+        StubLine(70, 63, 77, 63),
+        StubLine(105, 77, 112, 77),
+        StubLine(84, 70, apex, 77),
+        StubLine(84, 84, apex, 77),
+        StubLine(84, 70, 84, 84),
+        QStringLiteral("PSet %1,77 color=0 width=1").arg(N(apex)),
+        PrintLine(79.8, 84, QStringLiteral("s"), 7),
+    };
+    EXPECT_EQ(Drawn(p), expected);
+}
+
+TEST_F(GateSheet, TriStateKeepsItsColourAndSizeOnThePrinter)
+{
+    Part p = TriState(5, 5, 4);
+    Put(s, p);
+    rec.SetKind(SurfaceKind::Printer);
+    const QStringList log = Drawn(p);
+    EXPECT_EQ(log[0], BoxLine(63 - 3.5, 77, 91 + 3.5, 105, 0xC0FFFF, 0));
+    // Triangle fills the middle cell (5, 6): back side on row 84, apex at 98.
+    EXPECT_TRUE(log.contains(StubLine(70, 84, 84, 84)));
+    EXPECT_TRUE(log.contains(QStringLiteral("PSet 77,98 color=0 width=1")));
+    EXPECT_EQ(log.last(), PrintLine(87.5, 77, QStringLiteral("s"), 7));
+}

@@ -1,0 +1,246 @@
+// Properties every symbol keeps in every orientation and at every zoom.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "model/geometry.h"
+#include "platform/numeric.h"
+#include "platform/recording_surface.h"
+#include "render/clsGrafik.h"
+#include "symbol_fixture.h"
+
+using namespace symfix;
+
+namespace {
+
+struct Kind {
+    const char* name;
+    std::function<Part(int X, int Y, int o)> make;
+    bool stubsFollowConductors;
+    int32_t screenFill;   // first filled shape on the worksheet and the hidden picture
+    int32_t paperFill;    // on the printer; -1: nothing filled
+    double margin;        // in pitches: how far a stub may reach beyond the footprint
+};
+
+const std::vector<Kind>& Kinds()
+{
+    using namespace ElementType;
+    static const std::vector<Kind> kinds = {
+        {"AND3", [](int X, int Y, int o) { return Gate(AND, X, Y, o, 3); }, true, 0xC0FFFF, 0xFFFFFF, 0},
+        {"AND2", [](int X, int Y, int o) { return Gate(AND, X, Y, o, 2); }, true, 0xC0FFFF, 0xFFFFFF, 0},
+        {"OR5", [](int X, int Y, int o) { return Gate(OR, X, Y, o, 5); }, true, 0xC0FFFF, 0xFFFFFF, 0},
+        {"XOR4", [](int X, int Y, int o) { return Gate(XOR, X, Y, o, 4); }, true, 0xC0FFFF, 0xFFFFFF, 0},
+        {"Inverter", [](int X, int Y, int o) { return symfix::Inverter(X, Y, o); }, false, 0xC0FFC0, 0xFFFFFF, 1.0 / 6},
+        {"TriState", [](int X, int Y, int o) { return symfix::TriState(X, Y, o); }, true, 0xC0FFFF, 0xC0FFFF, 0},
+        {"HalfAdder", [](int X, int Y, int o) { return Adder(HalfAdder, X, Y, o); }, true, 0xC0FFFF, 0xFFFFFF, 0},
+        {"FullAdder", [](int X, int Y, int o) { return Adder(FullAdder, X, Y, o); }, true, 0xC0FFFF, 0xFFFFFF, 0},
+        {"ShiftRegister", [](int X, int Y, int o) { return Adder(ShiftRegister, X, Y, o); }, true, 0xC0FFFF, 0xFFFFFF, 0},
+        {"Decoder", [](int X, int Y, int o) { return symfix::Decoder(X, Y, o, false); }, true, 0xC0FFFF, -1, 0},
+        {"DecoderClock", [](int X, int Y, int o) { return symfix::Decoder(X, Y, o, true); }, true, 0xC0FFFF, -1, 0},
+        {"Multiplexer", [](int X, int Y, int o) { return symfix::Multiplexer(X, Y, o); }, false, 0xFFFFC0, 0xFFFFFF, 0},
+        {"FlipFlop", [](int X, int Y, int o) { return symfix::FlipFlop(X, Y, o); }, false, 0xFFFFC0, 0xFFFFFF, 0.5},
+        {"Display", [](int X, int Y, int) { return Display(X, Y); }, false, 0xC0FFFF, 0xFFFFFF, 0},
+        {"Timer", [](int X, int Y, int o) { return Timer(X, Y, o); }, false, 0xC0FFFF, 0xFFFFFF, 0.25},
+    };
+    return kinds;
+}
+
+constexpr float kZooms[] = {0.6f, 1.0f, 1.25f, 2.0f};
+
+struct Case {
+    ProgramState s;
+    RecordingSurface rec{SurfaceKind::Worksheet, 2000, 2000};
+    clsGrafik g{s, &rec};
+    Part part;
+    Case(const Kind& k, int o, float zoom)
+    {
+        Sheet(s, 40, 40);
+        s.GridMode = zoom;
+        part = k.make(15, 15, o);
+        Put(s, part);
+    }
+    QStringList Drawn()
+    {
+        rec.ClearLog();
+        Draw(g, part);
+        return rec.Log();
+    }
+    double G(int i) const { return GridToPixel(s, static_cast<int16_t>(i)); }
+    double Z() const { return CInt(14.0 * static_cast<double>(s.GridMode)); }
+};
+
+std::vector<QPointF> Points(const Prim& p)
+{
+    std::vector<QPointF> pts;
+    if (p.kind == QLatin1String("Circle")) {
+        const double r = p.v[2];
+        pts = {{p.v[0] - r, p.v[1] - r}, {p.v[0] + r, p.v[1] + r}};
+        return pts;
+    }
+    for (size_t i = 0; i + 1 < p.v.size(); i += 2)
+        pts.emplace_back(p.v[i], p.v[i + 1]);
+    return pts;
+}
+
+// The stub that leaves a pin cell towards its conductor.
+bool HasStub(const std::vector<Prim>& prims, QPointF a, QPointF b)
+{
+    auto same = [](QPointF p, double x, double y) {
+        return std::abs(p.x() - x) < 1e-9 && std::abs(p.y() - y) < 1e-9;
+    };
+    for (const Prim& p : prims) {
+        if (p.kind != QLatin1String("Line") || p.mode != QLatin1String("Plain") || p.color != 0)
+            continue;
+        if ((same(a, p.v[0], p.v[1]) && same(b, p.v[2], p.v[3]))
+            || (same(b, p.v[0], p.v[1]) && same(a, p.v[2], p.v[3])))
+            return true;
+    }
+    return false;
+}
+
+struct PinStub {
+    PinPos pin;
+    int dx, dy;   // outwards
+    bool drawn;   // the symbol has a stub there at all
+};
+
+std::vector<PinStub> Stubs(const Part& p)
+{
+    const int ox = DirX(p.orientation), oy = DirY(p.orientation);
+    std::vector<PinStub> stubs;
+    for (size_t i = 0; i < p.in.size(); ++i) {
+        // The half-adder's middle input (pin 3) has no stub.
+        const bool drawn = !(p.type == ElementType::HalfAdder && i == 2);
+        stubs.push_back({p.in[i], -ox, -oy, drawn});
+    }
+    for (const PinPos& pin : p.out)
+        stubs.push_back({pin, ox, oy, true});
+    return stubs;
+}
+
+void SetOutwardFlag(GridCell& cell, int dx, int dy, int16_t v)
+{
+    if (dx < 0) cell.ConLeft = v;
+    if (dx > 0) cell.ConRight = v;
+    if (dy < 0) cell.ConUp = v;
+    if (dy > 0) cell.ConDown = v;
+}
+
+} // namespace
+
+TEST(SymbolProperties, EverythingStaysInsideTheFootprint)
+{
+    for (const Kind& k : Kinds()) {
+        for (int o = 1; o <= 4; ++o) {
+            for (float zoom : kZooms) {
+                Case c(k, o, zoom);
+                const double z = c.Z();
+                const double m = z / 2 + k.margin * z + 1;  // a pixel for the rounded centres
+                const double left = c.G(c.part.x1) - m, right = c.G(c.part.x2) + m;
+                const double top = c.G(c.part.y1) - m, bottom = c.G(c.part.y2) + m;
+                const QStringList log = c.Drawn();
+                ASSERT_FALSE(log.isEmpty()) << k.name << " o=" << o;
+                for (const QString& line : log) {
+                    for (const QPointF& pt : Points(Parse(line))) {
+                        EXPECT_TRUE(pt.x() >= left && pt.x() <= right && pt.y() >= top && pt.y() <= bottom)
+                            << k.name << " o=" << o << " zoom=" << zoom << ": " << line.toStdString();
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(SymbolProperties, StubsExactlyWhereNoConductorIsAttached)
+{
+    for (const Kind& k : Kinds()) {
+        if (!k.stubsFollowConductors)
+            continue;
+        for (int o = 1; o <= 4; ++o) {
+            for (float zoom : {1.0f, 1.25f}) {
+                Case c(k, o, zoom);
+                const double z = c.Z();
+                const std::vector<PinStub> stubs = Stubs(c.part);
+                auto stubOf = [&](const PinStub& st, const std::vector<Prim>& prims) {
+                    const QPointF centre(c.G(st.pin.X), c.G(st.pin.Y));
+                    return HasStub(prims, centre, centre + QPointF(st.dx * z / 2, st.dy * z / 2));
+                };
+                const std::vector<Prim> plain = ParseAll(c.Drawn());
+                for (const PinStub& st : stubs)
+                    EXPECT_EQ(stubOf(st, plain), st.drawn)
+                        << k.name << " o=" << o << " pin " << st.pin.X << "," << st.pin.Y;
+                for (const PinStub& attached : stubs) {
+                    GridCell& cell = c.s.P(attached.pin.X, attached.pin.Y);
+                    SetOutwardFlag(cell, attached.dx, attached.dy, kTrue);
+                    const std::vector<Prim> prims = ParseAll(c.Drawn());
+                    SetOutwardFlag(cell, attached.dx, attached.dy, 0);
+                    for (const PinStub& st : stubs) {
+                        const bool expected = st.drawn && !(st.pin == attached.pin);
+                        EXPECT_EQ(stubOf(st, prims), expected)
+                            << k.name << " o=" << o << " conductor at " << attached.pin.X << ","
+                            << attached.pin.Y << ", stub of " << st.pin.X << "," << st.pin.Y;
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(SymbolProperties, FixedStubsIgnoreConductors)
+{
+    for (const Kind& k : Kinds()) {
+        if (k.stubsFollowConductors)
+            continue;
+        for (int o = 1; o <= 4; ++o) {
+            Case c(k, o, 1.0f);
+            const QStringList plain = c.Drawn();
+            std::vector<PinPos> pins = c.part.in;
+            pins.insert(pins.end(), c.part.out.begin(), c.part.out.end());
+            for (const PinPos& pin : pins) {
+                GridCell& cell = c.s.P(pin.X, pin.Y);
+                cell.ConLeft = cell.ConUp = cell.ConRight = cell.ConDown = kTrue;
+            }
+            EXPECT_EQ(c.Drawn(), plain) << k.name << " o=" << o;
+        }
+    }
+}
+
+TEST(SymbolProperties, FillColoursBySurface)
+{
+    auto firstFill = [](const QStringList& log) -> int32_t {
+        for (const QString& line : log) {
+            const Prim p = Parse(line);
+            if (p.fill >= 0 && p.style == 0)
+                return p.fill;
+        }
+        return -1;
+    };
+    for (const Kind& k : Kinds()) {
+        for (int o = 1; o <= 4; ++o) {
+            Case c(k, o, 1.0f);
+            EXPECT_EQ(firstFill(c.Drawn()), k.screenFill) << k.name << " o=" << o << " worksheet";
+            c.rec.SetKind(SurfaceKind::Hidden);
+            const int32_t hidden = k.paperFill == -1 ? -1 : k.screenFill;
+            EXPECT_EQ(firstFill(c.Drawn()), hidden) << k.name << " o=" << o << " hidden";
+            c.rec.SetKind(SurfaceKind::Printer);
+            EXPECT_EQ(firstFill(c.Drawn()), k.paperFill) << k.name << " o=" << o << " printer";
+        }
+    }
+}
+
+TEST(SymbolProperties, FontSizesFollowTheSurfaceAndTheZoom)
+{
+    // The body label of the gates, adders, register and clock: 10 x zoom on the
+    // worksheet, 1.2 x zoom elsewhere.
+    for (const char* name : {"AND3", "HalfAdder", "ShiftRegister", "Timer"}) {
+        const Kind& k = *std::find_if(Kinds().begin(), Kinds().end(),
+                                      [&](const Kind& x) { return QLatin1String(x.name) == QLatin1String(name); });
+        Case c(k, 2, 1.25f);
+        const QString sheet = c.Drawn().filter(QStringLiteral("Print ")).first();
+        EXPECT_TRUE(sheet.contains(QStringLiteral(" size=12.5 "))) << sheet.toStdString();
+        c.rec.SetKind(SurfaceKind::Hidden);
+        const QString hidden = c.Drawn().filter(QStringLiteral("Print ")).first();
+        EXPECT_TRUE(hidden.contains(QStringLiteral(" size=1.5 "))) << hidden.toStdString();
+    }
+}

@@ -1,0 +1,277 @@
+// Every component placed on a worksheet in its four orientations and drawn
+// by the full redraw, at zoom 1 and 2, saved as pictures under the build
+// folder (worksheet_gallery/) to be looked at; and the check that each
+// component, drawn alone, stays inside its footprint.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <functional>
+
+#include "model/geometry.h"
+#include "platform/painter_surface.h"
+#include "render/clsGrafik.h"
+#include "render/redraw.h"
+#include "render/sheet_builder.h"
+
+namespace {
+
+constexpr int kSlot = 20; // cells per orientation
+
+struct Component {
+    const char* name;
+    // Places the component in the slot whose top-left cell is (left, 0).
+    std::function<int16_t(ProgramState&, int o, int left)> place;
+    bool turns = true; // false: one orientation only
+    // How far the symbol may reach beyond its footprint's cells, in pitches:
+    // the inverter's output line is two thirds of a pitch long, the
+    // flip-flop's body is half a cell higher than its footprint, and the
+    // clock generator's stop stub leaves its cell by a quarter pitch.
+    double spill = 0;
+};
+
+// Anchor of a slot: the body extends along the outputs, so the anchor sits
+// on the input side.
+int AnchorX(int o, int left) { return left + (o == 2 ? 5 : o == 1 ? 15 : 10); }
+int AnchorY(int o) { return o == 4 ? 5 : o == 3 ? 15 : 10; }
+
+std::vector<Component> Components()
+{
+    using namespace ElementType;
+    auto gate = [](uint8_t type, int n) {
+        return [type, n](ProgramState& s, int o, int left) {
+            return sheet::Gate(s, type, o, AnchorX(o, left), AnchorY(o), n);
+        };
+    };
+    auto adder = [](uint8_t type) {
+        return [type](ProgramState& s, int o, int left) {
+            return sheet::Adder(s, type, o, AnchorX(o, left), AnchorY(o));
+        };
+    };
+    return {
+        {"and3", gate(AND, 3)},
+        {"and2", gate(AND, 2)},
+        {"or4", gate(OR, 4)},
+        {"xor3", gate(XOR, 3)},
+        {"inverter", [](ProgramState& s, int o, int l) { return sheet::Inverter(s, o, AnchorX(o, l), AnchorY(o)); },
+         true, 1.0 / 6},
+        {"tristate", [](ProgramState& s, int o, int l) { return sheet::TriState(s, o, AnchorX(o, l), AnchorY(o)); }},
+        {"halfadder", adder(HalfAdder)},
+        {"fulladder", adder(FullAdder)},
+        {"shiftregister",
+         [](ProgramState& s, int o, int l) { return sheet::ShiftRegister(s, o, AnchorX(o, l), AnchorY(o)); }},
+        {"decoder", [](ProgramState& s, int o, int l) { return sheet::Decoder(s, o, AnchorX(o, l), AnchorY(o), false); }},
+        {"decoder_clock",
+         [](ProgramState& s, int o, int l) { return sheet::Decoder(s, o, AnchorX(o, l), AnchorY(o), true); }},
+        {"multiplexer", [](ProgramState& s, int o, int l) { return sheet::Multiplexer(s, o, AnchorX(o, l), AnchorY(o)); }},
+        {"flipflop", [](ProgramState& s, int o, int l) { return sheet::FlipFlop(s, o, AnchorX(o, l), AnchorY(o)); },
+         true, 0.5},
+        {"clock", [](ProgramState& s, int o, int l) { return sheet::Clock(s, o, AnchorX(o, l), AnchorY(o)); },
+         true, 0.25},
+        {"display", [](ProgramState& s, int, int l) { return sheet::SevenSegment(s, l + 7, 10); }, false},
+        {"led", [](ProgramState& s, int, int l) { return sheet::LED(s, l + 10, 10); }, false},
+        {"sensor", [](ProgramState& s, int, int l) {
+             sheet::Wire(s, l + 7, 10, l + 13, 10);
+             return sheet::Sensor(s, l + 10, 10, QStringLiteral("3"));
+         }, false},
+        {"switch", [](ProgramState& s, int, int l) {
+             sheet::Wire(s, l + 10, 10, l + 13, 10);
+             return sheet::Switch(s, l + 10, 10);
+         }, false},
+        {"ic", [](ProgramState& s, int o, int l) {
+             return sheet::IC(s, o, l + 7, 8, 5, 4,
+                              {QStringLiteral("0;1;A;"), QStringLiteral("0;3;B;"), QStringLiteral("5;2;Q;"),
+                               QStringLiteral("2;0;C;"), QStringLiteral("3;4;R;")},
+                              QStringLiteral("ALU"));
+         }, false},
+    };
+}
+
+// The side of the footprint a pin lies on, as the step out of it.
+QPoint Outwards(const QRect& f, PinPos p, int o)
+{
+    const bool horizontalFirst = o <= 2;
+    const QPoint left(-1, 0), right(1, 0), up(0, -1), down(0, 1);
+    const std::vector<std::pair<bool, QPoint>> h{{p.X == f.left(), left}, {p.X == f.right(), right}};
+    const std::vector<std::pair<bool, QPoint>> v{{p.Y == f.top(), up}, {p.Y == f.bottom(), down}};
+    for (const auto& list : horizontalFirst ? std::vector{h, v} : std::vector{v, h})
+        for (const auto& [on, step] : list)
+            if (on)
+                return step;
+    return {};
+}
+
+QRect Footprint(const ProgramState& s, int16_t n)
+{
+    QRect r;
+    for (int x = 0; x <= s.MaxX; ++x)
+        for (int y = 0; y <= s.MaxY; ++y)
+            if (s.P(x, y).ElementNr == n)
+                r = r.isNull() ? QRect(x, y, 1, 1) : r.united(QRect(x, y, 1, 1));
+    return r;
+}
+
+// A conductor of two cells leaving the pin.
+void WirePin(ProgramState& s, const QRect& f, PinPos p, int o)
+{
+    const QPoint d = Outwards(f, p, o);
+    if (d.isNull())
+        return;
+    sheet::Wire(s, p.X, p.Y, p.X + 2 * d.x(), p.Y + 2 * d.y()); // the pin cell keeps its type
+}
+
+QString GalleryDir()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/worksheet_gallery");
+}
+
+// Pixels that are neither background nor grid dot.
+QRect InkBox(const QImage& image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y) & 0xFFFFFF;
+            if (c != 0xFFFFFF)
+                box = box.isNull() ? QRect(x, y, 1, 1) : box.united(QRect(x, y, 1, 1));
+        }
+    return box;
+}
+
+ProgramState Sheet(const Component& c, float zoom, bool wired)
+{
+    ProgramState s;
+    sheet::NewSheet(s, 4 * kSlot - 1, kSlot - 1);
+    s.GridMode = zoom;
+    for (int o = 1; o <= (c.turns ? 4 : 1); ++o) {
+        const int16_t n = c.place(s, o, (o - 1) * kSlot);
+        if (!wired)
+            continue;
+        const QRect f = Footprint(s, n);
+        PinTable pins{};
+        const int count = ParsePinList(s.Elements[static_cast<size_t>(n)].InPinList, pins);
+        if (count > 0)
+            WirePin(s, f, pins[0], o);
+        const int outs = ParsePinList(s.Elements[static_cast<size_t>(n)].OutPinList, pins);
+        if (outs > 0 && c.name != std::string("switch"))
+            WirePin(s, f, pins[0], o);
+    }
+    return s;
+}
+
+} // namespace
+
+TEST(WorksheetGallery, EveryComponentRedrawnInFourOrientationsAtZoomOneAndTwo)
+{
+    ASSERT_TRUE(QDir().mkpath(GalleryDir()));
+    for (const Component& c : Components()) {
+        for (float zoom : {1.0f, 2.0f}) {
+            ProgramState s = Sheet(c, zoom, true);
+            const int cell = static_cast<int>(14 * zoom);
+            PainterSurface picGrid(4 * kSlot * cell, kSlot * cell);
+            clsGrafik g(s, &picGrid);
+            RedrawAllElements(s, g, 0);
+            const QString file = QStringLiteral("%1/%2_zoom%3.png")
+                                     .arg(GalleryDir(), QLatin1String(c.name))
+                                     .arg(static_cast<int>(zoom));
+            EXPECT_TRUE(picGrid.Image().save(file)) << file.toStdString();
+        }
+    }
+}
+
+// Drawn alone, a component keeps to the cells of its footprint: its stubs
+// end at the footprint's edge and nothing is drawn beside it.
+TEST(WorksheetGallery, EachComponentStaysInsideItsFootprint)
+{
+    for (const Component& c : Components()) {
+        for (float zoom : {1.0f, 2.0f}) {
+            for (int o = 1; o <= (c.turns ? 4 : 1); ++o) {
+                ProgramState s;
+                sheet::NewSheet(s, kSlot - 1, kSlot - 1);
+                s.GridMode = zoom;
+                const int16_t n = c.place(s, o, 0);
+                const int cell = static_cast<int>(14 * zoom);
+                PainterSurface pic(kSlot * cell, kSlot * cell);
+                clsGrafik g(s, &pic);
+                PinTable pins{};
+                ParsePinList(s.Elements[static_cast<size_t>(n)].InPinList, pins);
+                DrawElement(s, g, pins[0].X, pins[0].Y, false, false);
+                const QRect ink = InkBox(pic.Image());
+                ASSERT_FALSE(ink.isNull()) << c.name << " orientation " << o;
+                const QRect f = Footprint(s, n);
+                const double half = ZoomedCellSize(s) * (0.5 + c.spill);
+                const QRect allowed(QPoint(static_cast<int>(GridToPixel(s, static_cast<int16_t>(f.left())) - half - 1),
+                                           static_cast<int>(GridToPixel(s, static_cast<int16_t>(f.top())) - half - 1)),
+                                    QPoint(static_cast<int>(GridToPixel(s, static_cast<int16_t>(f.right())) + half + 1),
+                                           static_cast<int>(GridToPixel(s, static_cast<int16_t>(f.bottom())) + half + 1)));
+                EXPECT_TRUE(allowed.contains(ink))
+                    << c.name << " orientation " << o << " zoom " << zoom << ": ink (" << ink.left() << ","
+                    << ink.top() << ")-(" << ink.right() << "," << ink.bottom() << ") allowed (" << allowed.left()
+                    << "," << allowed.top() << ")-(" << allowed.right() << "," << allowed.bottom() << ")";
+            }
+        }
+    }
+}
+
+// Conductors, junctures, coupling diodes, IC connector marks and the power-on
+// colours in one picture per zoom, on the worksheet and on paper.
+TEST(WorksheetGallery, ConductorsAndMarkers)
+{
+    ASSERT_TRUE(QDir().mkpath(GalleryDir()));
+    for (float zoom : {1.0f, 2.0f}) {
+        for (bool power : {false, true}) {
+            ProgramState s;
+            sheet::NewSheet(s, 24, 14);
+            s.GridMode = zoom;
+            sheet::Wire(s, 1, 2, 10, 2);   // a plain run
+            sheet::Wire(s, 1, 4, 10, 4);   // a T with a juncture at (5, 4)
+            sheet::Wire(s, 5, 4, 5, 8);
+            sheet::Wire(s, 1, 6, 10, 6);   // crossing with a juncture at (5, 6)
+            sheet::Wire(s, 1, 8, 10, 8);   // a T with a coupling diode at (8, 8)
+            sheet::Wire(s, 8, 8, 8, 12);
+            sheet::Wire(s, 12, 2, 12, 12); // crossing without juncture at (12, 6)
+            sheet::Wire(s, 11, 6, 14, 6);
+            sheet::Wire(s, 16, 3, 22, 3);  // an IC connector end at (16, 3)
+            s.P(5, 4).Marker = -1;
+            s.P(5, 6).Marker = -1;
+            s.P(8, 8).Marker = 1;
+            s.P(16, 3).ICConnector = 1;
+            sheet::Wire(s, 16, 6, 20, 6);
+            sheet::LED(s, 21, 6);
+            s.P(20, 6).ConRight = kTrue;
+            s.P(21, 6).ConLeft = kTrue;
+            sheet::Wire(s, 16, 10, 19, 10);
+            sheet::Switch(s, 16, 10);
+            if (power) {
+                s.engine.PowerFlag = kTrue;
+                sheet::CopyToLevel0(s);
+                Grid& f = s.Levels[0].Field;
+                for (int x = 1; x <= 10; ++x) {
+                    f(x, 4).WireSignalH = kTrue;
+                    f(x, 4).Value = kTrue;
+                }
+                for (int y = 4; y <= 8; ++y)
+                    f(5, y).WireSignalV = kTrue;
+                for (int y = 2; y <= 12; ++y)
+                    f(12, y).WireSignalV = kTrue;
+                for (int x = 16; x <= 21; ++x)
+                    f(x, 6).Value = f(x, 6).WireSignalH = kTrue;
+                f(16, 10).Value = kTrue;
+                for (int x = 16; x <= 19; ++x)
+                    f(x, 10).WireSignalH = kTrue;
+            }
+            for (SurfaceKind kind : {SurfaceKind::Worksheet, SurfaceKind::Printer}) {
+                const int cell = static_cast<int>(14 * zoom);
+                PainterSurface pic(25 * cell, 15 * cell, kind);
+                clsGrafik g(s, &pic);
+                RedrawAllElements(s, g, 0);
+                const QString file = QStringLiteral("%1/conductors_%2%3_zoom%4.png")
+                                         .arg(GalleryDir(), kind == SurfaceKind::Printer ? QStringLiteral("paper")
+                                                                                         : QStringLiteral("sheet"),
+                                              power ? QStringLiteral("_power") : QString())
+                                         .arg(static_cast<int>(zoom));
+                EXPECT_TRUE(pic.Image().save(file));
+            }
+        }
+    }
+}
