@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QStringList>
 
+#include "model/files/file_commands.h"
 #include "model/state.h"
 #include "platform/qt_user_dialogs.h"
 #include "platform/registry.h"
@@ -28,6 +29,8 @@ int main(int argc, char** argv)
     s.ShowGrid = kTrue; // the grid is always shown at start
     window.RedrawAllElements();
     window.show();
+    QString ladeDatei = QCoreApplication::arguments().value(1);
+    LoadStartupFile(s, dialogs, ladeDatei);
 
     const int rc = app.exec();
     SaveSettings(s, s.settings.DummyUndo);

@@ -23,6 +23,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "model/files/file_commands.h"
 #include "model/frmCreateNewFile.h"
 #include "model/geometry.h"
 #include "model/pin_lists.h"
@@ -145,8 +146,13 @@ void frmGatrel::BuildMenus()
     file->setObjectName(QStringLiteral("mDatei"));
     QAction* neu = addItem(file, QStringLiteral("mNeu"), 2401);
     connect(neu, &QAction::triggered, this, &frmGatrel::mNeu_Click);
-    for (auto [name, id] : {std::pair{"mOpen", 2402}, {"mSave", 2403}, {"mSaveAs", 2404},
-                            {"mSaveBitmap", 2405}, {"mPrint", 2406}})
+    connect(addItem(file, QStringLiteral("mOpen"), 2402), &QAction::triggered, this,
+            [this] { mOpen_Click(s_, dialogs_); });
+    connect(addItem(file, QStringLiteral("mSave"), 2403), &QAction::triggered, this,
+            [this] { mSave_Click(s_, dialogs_); });
+    connect(addItem(file, QStringLiteral("mSaveAs"), 2404), &QAction::triggered, this,
+            [this] { mSaveAs_Click(s_, dialogs_); });
+    for (auto [name, id] : {std::pair{"mSaveBitmap", 2405}, {"mPrint", 2406}})
         addItem(file, QString::fromLatin1(name), id)->setEnabled(false);
     file->addSeparator();
     auto& used = menuArrays_[QStringLiteral("mUsedFiles")];
@@ -154,7 +160,7 @@ void frmGatrel::BuildMenus()
         QAction* a = file->addAction(QString());
         a->setObjectName(QStringLiteral("mUsedFiles%1").arg(i));
         a->setVisible(false);
-        a->setEnabled(false); // opening a file comes with the file reader
+        connect(a, &QAction::triggered, this, [this, i] { OpenRecentFile(s_, dialogs_, i); });
         used.push_back(a);
     }
     QAction* separator = file->addSeparator();
@@ -241,6 +247,12 @@ void frmGatrel::BuildToolbars()
     connect(ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdNew")), &QAction::triggered,
             this, &frmGatrel::mNeu_Click);
     ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdNew"))->setEnabled(true);
+    QAction* open = ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdOpen"));
+    open->setEnabled(true);
+    connect(open, &QAction::triggered, this, [this] { mOpen_Click(s_, dialogs_); });
+    QAction* save = ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdSave"));
+    save->setEnabled(true);
+    connect(save, &QAction::triggered, this, [this] { mSave_Click(s_, dialogs_); });
 
     addToolBarBreak();
     QToolBar* elements = makeBar(QStringLiteral("Toolbar2"));

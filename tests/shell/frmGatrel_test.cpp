@@ -118,6 +118,26 @@ TEST_F(MainWindow, FileNewOpensTheDialogAndMakesTheChosenWorksheet)
     EXPECT_TRUE(window.menuBar()->isEnabled());
 }
 
+TEST_F(MainWindow, FileOpenLoadsTheChosenCircuitAndNamesIt)
+{
+    const QString path = QStringLiteral(GATREL_TEST_DATA "/components.gtr");
+    dialogs.QueueOpenFile(path);
+    window.Menu(QStringLiteral("mOpen"))->trigger();
+    EXPECT_TRUE(dialogs.AllAnswersUsed());
+    EXPECT_TRUE(dialogs.MessageTexts().isEmpty()) << dialogs.MessageTexts().join(u'|').toStdString();
+    EXPECT_EQ(s.MaxX, 20);
+    EXPECT_EQ(s.MaxY, 12);
+    EXPECT_GT(s.ElementCount, 0);
+    EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("txtX"))->text(), QStringLiteral("20"));
+    EXPECT_TRUE(window.windowTitle().contains(QStringLiteral("components"))) << window.windowTitle().toStdString();
+    EXPECT_EQ(window.MenuItem(QStringLiteral("mUsedFiles"), 0)->isVisible(), true);
+
+    // A cancelled dialog changes nothing.
+    dialogs.QueueOpenFile(QString());
+    window.Menu(QStringLiteral("mOpen"))->trigger();
+    EXPECT_EQ(s.MaxX, 20);
+}
+
 TEST_F(MainWindow, ScrollBarsAppearOnlyWhenTheWorksheetDoesNotFit)
 {
     window.resize(1200, 900);
