@@ -27,7 +27,7 @@ struct GridCell {
     uint8_t ICLink = 0;
     int16_t WireSignalH = 0;
     int16_t WireSignalV = 0;
-    uint8_t PostponeCount = 0;
+    int32_t PostponeCount = 0; // wide: repeated selections add 20 each
 
     bool operator==(const GridCell&) const = default;
 };

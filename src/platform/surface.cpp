@@ -19,14 +19,17 @@ QStringList SplitTextLines(const QString& text)
 void Surface::Line(double x1, double y1, double x2, double y2, int32_t color, LineMode mode)
 {
     DrawLine(x1, y1, x2, y2, color, mode);
+    Drawn();
     CurrentX = x2;
     CurrentY = y2;
 }
 
 void Surface::Circle(double x, double y, double radius, int32_t color)
 {
-    if (radius >= 0)
+    if (radius >= 0) {
         DrawCircle(x, y, radius, color);
+        Drawn();
+    }
     CurrentX = x;
     CurrentY = y;
 }
@@ -34,6 +37,7 @@ void Surface::Circle(double x, double y, double radius, int32_t color)
 void Surface::PSet(double x, double y, int32_t color)
 {
     DrawPoint(x, y, color);
+    Drawn();
     CurrentX = x;
     CurrentY = y;
 }
@@ -41,8 +45,10 @@ void Surface::PSet(double x, double y, int32_t color)
 void Surface::Print(const QString& text)
 {
     for (const QString& line : SplitTextLines(text)) {
-        if (!line.isEmpty())
+        if (!line.isEmpty()) {
             DrawTextLine(CurrentX, CurrentY, line);
+            Drawn();
+        }
         CurrentY += MeasureLine(line).height() / PixelsPerUnitY();
         CurrentX = ScaleLeft();
     }
@@ -65,25 +71,31 @@ double Surface::TextHeight(const QString& text) const
 void Surface::Cls()
 {
     Clear();
+    Drawn();
     CurrentX = 0;
     CurrentY = 0;
 }
 
 void Surface::Polyline(const QList<QPoint>& points)
 {
-    if (points.size() >= 2)
+    if (points.size() >= 2) {
         DrawPolyline(points);
+        Drawn();
+    }
 }
 
 void Surface::Polygon(const QList<QPoint>& points)
 {
-    if (points.size() >= 2)
+    if (points.size() >= 2) {
         DrawPolygon(points);
+        Drawn();
+    }
 }
 
 void Surface::SetPixel(int x, int y, int32_t color)
 {
     DrawPixel(x, y, color);
+    Drawn();
 }
 
 void Surface::SetScale(double left, double top, double width, double height)

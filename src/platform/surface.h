@@ -21,6 +21,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 
 enum class SurfaceKind { Worksheet, Printer, Hidden };
 // Plain: a line; Box: a rectangle in the colour, filled by FillStyle and
@@ -96,7 +97,17 @@ public:
     double PixelsPerUnitX() const;
     double PixelsPerUnitY() const;
 
+    // Called after every primitive that may have changed the picture, so that a
+    // window showing it can repaint whoever drew (engine, placing routines, redraw).
+    std::function<void()> OnDrawn;
+
 protected:
+    void Drawn()
+    {
+        if (OnDrawn)
+            OnDrawn();
+    }
+
     // Hooks of the devices, in the coordinates of the current scale.
     virtual void DrawLine(double x1, double y1, double x2, double y2, int32_t color, LineMode mode) = 0;
     virtual void DrawCircle(double x, double y, double radius, int32_t color) = 0;

@@ -21,6 +21,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 #include "model/files/file_commands.h"
@@ -983,4 +984,173 @@ void frmGatrel::ShowInOut()
 void frmGatrel::ShowICView()
 {
     // The IC-definition view comes with the IC window.
+}
+
+void frmGatrel::SetOnOffText(const QString& text)
+{
+    if (auto* l = findChild<QLabel*>(QStringLiteral("lblOnOff")))
+        l->setText(text);
+}
+
+QString frmGatrel::OnOffText() const
+{
+    auto* l = findChild<QLabel*>(QStringLiteral("lblOnOff"));
+    return l ? l->text() : QString();
+}
+
+void frmGatrel::SetRunLamp(bool red)
+{
+    if (auto* f = findChild<QFrame*>(QStringLiteral("picRot")))
+        f->setVisible(red);
+    if (auto* f = findChild<QFrame*>(QString::fromUtf8("picGrün"))) {
+        f->setStyleSheet(QStringLiteral("background:#00ff00"));
+        f->setVisible(!red);
+    }
+}
+
+void frmGatrel::SetPauseEnabled(bool enabled)
+{
+    if (auto* b = findChild<QPushButton*>(QStringLiteral("cmdPause")))
+        b->setEnabled(enabled);
+}
+
+void frmGatrel::SetPauseCaption(const QString& caption)
+{
+    if (auto* b = findChild<QPushButton*>(QStringLiteral("cmdPause")))
+        b->setText(caption);
+}
+
+QString frmGatrel::PauseCaption() const
+{
+    auto* b = findChild<QPushButton*>(QStringLiteral("cmdPause"));
+    return b ? b->text() : QString();
+}
+
+void frmGatrel::SetStopEnabled(bool enabled)
+{
+    if (auto* b = findChild<QPushButton*>(QStringLiteral("cmdStop")))
+        b->setEnabled(enabled);
+}
+
+void frmGatrel::ShowPowerPanel()
+{
+    if (auto* w = findChild<QWidget*>(QStringLiteral("picEinAus")))
+        w->setVisible(true);
+}
+
+void frmGatrel::CommitLabelEdit()
+{
+    // Text labels are entered by the worksheet editor; nothing is being edited before it exists.
+}
+
+void frmGatrel::ClearLevelTree()
+{
+    if (auto* tree = findChild<QTreeWidget*>(QStringLiteral("tvwLevel")))
+        tree->clear();
+}
+
+namespace {
+QTreeWidgetItem* FindLevelNode(QTreeWidget* tree, const QString& key)
+{
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        if ((*it)->data(0, Qt::UserRole).toString() == key)
+            return *it;
+    return nullptr;
+}
+} // namespace
+
+void frmGatrel::AddLevelNode(const QString& parentKey, const QString& key, const QString& text)
+{
+    auto* tree = findChild<QTreeWidget*>(QStringLiteral("tvwLevel"));
+    if (!tree)
+        return;
+    QTreeWidgetItem* parent = parentKey.isEmpty() ? nullptr : FindLevelNode(tree, parentKey);
+    auto* item = parent ? new QTreeWidgetItem(parent, QStringList(text)) : new QTreeWidgetItem(tree, QStringList(text));
+    item->setData(0, Qt::UserRole, key);
+}
+
+bool frmGatrel::LevelNodeExists(const QString& key) const
+{
+    auto* tree = findChild<QTreeWidget*>(QStringLiteral("tvwLevel"));
+    return tree && FindLevelNode(tree, key);
+}
+
+void frmGatrel::ExpandAndSelectLevelRoot()
+{
+    auto* tree = findChild<QTreeWidget*>(QStringLiteral("tvwLevel"));
+    if (!tree || tree->topLevelItemCount() == 0)
+        return;
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    root->setExpanded(true);
+    tree->setCurrentItem(root);
+}
+
+void frmGatrel::SetLevelLabel(const QString& text)
+{
+    if (auto* l = findChild<QLabel*>(QStringLiteral("lblLevel")))
+        l->setText(text);
+}
+
+void frmGatrel::LoadICConnectorLabel(int index, const QString& caption)
+{
+    if (index < 1)
+        return;
+    if (lblICAnschluss_.size() <= static_cast<size_t>(index))
+        lblICAnschluss_.resize(static_cast<size_t>(index) + 1);
+    if (!lblICAnschluss_[index]) {
+        auto* label = new QLabel(picGrid_);
+        label->setObjectName(QStringLiteral("lblICAnschluß%1").arg(index));
+        label->setVisible(false);
+        lblICAnschluss_[index] = label;
+    }
+    lblICAnschluss_[index]->setText(caption);
+    lblICAnschluss_[index]->adjustSize();
+}
+
+void frmGatrel::SetClockButtonEnabled(const QString& key, bool enabled)
+{
+    if (QAction* a = ToolbarButton(QStringLiteral("Toolbar3"), key))
+        a->setEnabled(enabled);
+}
+
+void frmGatrel::SetClockCyclesText(const QString& text)
+{
+    if (auto* box = findChild<QLineEdit*>(QStringLiteral("txtAnzTakte")))
+        box->setText(text);
+}
+
+void frmGatrel::SetClockSliders(int slider1, int slider0)
+{
+    for (auto [name, value] : {std::pair{"Slider1", slider1}, std::pair{"Slider0", slider0}}) {
+        if (auto* slider = findChild<QSlider*>(QString::fromLatin1(name))) {
+            slider->setRange(0, 10000);
+            slider->setValue(value);
+        }
+    }
+}
+
+void frmGatrel::SetClockPhaseLabels(const QString& lbl1, const QString& lbl0)
+{
+    if (auto* l = findChild<QLabel*>(QStringLiteral("lbl1")))
+        l->setText(lbl1);
+    if (auto* l = findChild<QLabel*>(QStringLiteral("lbl0")))
+        l->setText(lbl0);
+}
+
+void frmGatrel::SetClockTitle(const QString& text)
+{
+    if (auto* l = findChild<QLabel*>(QStringLiteral("lblTaktgeber")))
+        l->setText(text);
+}
+
+void frmGatrel::SetClockLinkChecked(bool checked)
+{
+    if (auto* box = findChild<QCheckBox*>(QStringLiteral("chkLink")))
+        box->setChecked(checked);
+}
+
+void frmGatrel::HideSelectedClockFrame()
+{
+    if (auto* f = findChild<QFrame*>(QStringLiteral("shpSelectedTimer")))
+        f->setVisible(false);
 }

@@ -107,6 +107,28 @@ public:
     void SetICWindowFields(const QString& name, const QString& width, const QString& height) override;
     void ShowInOut() override;
     void ShowICView() override;
+    void SetOnOffText(const QString& text) override;
+    QString OnOffText() const override;
+    void SetRunLamp(bool red) override;
+    void SetPauseEnabled(bool enabled) override;
+    void SetPauseCaption(const QString& caption) override;
+    QString PauseCaption() const override;
+    void SetStopEnabled(bool enabled) override;
+    void ShowPowerPanel() override;
+    void CommitLabelEdit() override;
+    void ClearLevelTree() override;
+    void AddLevelNode(const QString& parentKey, const QString& key, const QString& text) override;
+    bool LevelNodeExists(const QString& key) const override;
+    void ExpandAndSelectLevelRoot() override;
+    void SetLevelLabel(const QString& text) override;
+    void LoadICConnectorLabel(int index, const QString& caption) override;
+    void SetClockButtonEnabled(const QString& key, bool enabled) override;
+    void SetClockCyclesText(const QString& text) override;
+    void SetClockSliders(int slider1, int slider0) override;
+    void SetClockPhaseLabels(const QString& lbl1, const QString& lbl0) override;
+    void SetClockTitle(const QString& text) override;
+    void SetClockLinkChecked(bool checked) override;
+    void HideSelectedClockFrame() override;
 
 public slots:
     void mNeu_Click();

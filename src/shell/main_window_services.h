@@ -85,4 +85,30 @@ public:
     virtual void SetICWindowFields(const QString& name, const QString& width, const QString& height) = 0;
     virtual void ShowInOut() = 0;  // frmIC lays out its connector labels
     virtual void ShowICView() = 0; // enters the IC-definition view
+
+    // The engine's power panel: status label, lamps, pause and stop buttons.
+    virtual void SetOnOffText(const QString& text) = 0; // lblOnOff
+    virtual QString OnOffText() const = 0;
+    virtual void SetRunLamp(bool red) = 0;              // picRot shown and picGrün hidden, or the reverse
+    virtual void SetPauseEnabled(bool enabled) = 0;     // cmdPause
+    virtual void SetPauseCaption(const QString& caption) = 0;
+    virtual QString PauseCaption() const = 0;
+    virtual void SetStopEnabled(bool enabled) = 0;      // cmdStop
+    virtual void ShowPowerPanel() = 0;                  // picEinAus
+    virtual void CommitLabelEdit() = 0;                 // txtBeschriftung_LostFocus
+    // Level tree tvwLevel (a parent key that is empty adds a top node), level name and connector labels.
+    virtual void ClearLevelTree() = 0;
+    virtual void AddLevelNode(const QString& parentKey, const QString& key, const QString& text) = 0;
+    virtual bool LevelNodeExists(const QString& key) const = 0;
+    virtual void ExpandAndSelectLevelRoot() = 0;
+    virtual void SetLevelLabel(const QString& text) = 0;                    // lblLevel
+    virtual void LoadICConnectorLabel(int index, const QString& caption) = 0; // lblICAnschluss(index)
+    // Clock panel.
+    virtual void SetClockButtonEnabled(const QString& key, bool enabled) = 0; // Toolbar3 button
+    virtual void SetClockCyclesText(const QString& text) = 0;                 // txtAnzTakte
+    virtual void SetClockSliders(int slider1, int slider0) = 0;               // Slider1, Slider0
+    virtual void SetClockPhaseLabels(const QString& lbl1, const QString& lbl0) = 0;
+    virtual void SetClockTitle(const QString& text) = 0;                      // lblTaktgeber
+    virtual void SetClockLinkChecked(bool checked) = 0;                       // chkLink
+    virtual void HideSelectedClockFrame() = 0;                                // shpSelectedTimer
 };

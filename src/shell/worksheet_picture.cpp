@@ -11,6 +11,7 @@ WorksheetPicture::WorksheetPicture(QWidget* parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus); // the space bar goes to the worksheet
     setContextMenuPolicy(Qt::PreventContextMenu);
+    surface_->OnDrawn = [this] { update(); };
 }
 
 void WorksheetPicture::SetPictureSize(int width, int height)

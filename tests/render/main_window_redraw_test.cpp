@@ -88,4 +88,24 @@ TEST_F(MainWindowRedraw, TheTimeOfAnAreaRedrawShowsInItsLabel)
               QStringLiteral("Leitungen werden gezeichnet ..."));
 }
 
+TEST_F(MainWindowRedraw, ConnectorLabelsOfAnICBeingDefinedSitBesideTheirConductorEnds)
+{
+    sheet::Wire(s, 3, 8, 6, 8); // leaves (3, 8) to the right
+    s.P(3, 8).ICConnector = 1;
+    sheet::Wire(s, 10, 6, 10, 8); // leaves (10, 6) downwards
+    s.P(10, 6).ICConnector = 2;
+    window->AddICConnectorLabel(1, QStringLiteral("A"), QString());
+    window->AddICConnectorLabel(2, QStringLiteral("Clock"), QString());
+    window->RedrawAllElements();
+    auto* a = window->findChild<QLabel*>(QString::fromUtf8("lblICAnschluß1"));
+    auto* clock = window->findChild<QLabel*>(QString::fromUtf8("lblICAnschluß2"));
+    ASSERT_NE(a, nullptr);
+    ASSERT_NE(clock, nullptr);
+    EXPECT_TRUE(a->isVisible());
+    EXPECT_EQ(a->pos(), QPoint(49 - a->width() - 5, 119 - 6)) << "it ends five pixels left of the cell centre";
+    EXPECT_EQ(clock->pos(), QPoint(static_cast<int>(RoundHalfEven(147 - clock->width() / 2.0)), 91 - 18))
+        << "centred above the cell";
+    EXPECT_EQ(Pixel(49, 119), 0x0000FFu) << "the connector mark";
+}
+
 } // namespace

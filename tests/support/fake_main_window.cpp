@@ -312,3 +312,139 @@ void FakeMainWindow::ShowICView()
     calls << QStringLiteral("ShowICView");
     ++showICViewCount;
 }
+
+void FakeMainWindow::SetOnOffText(const QString& text)
+{
+    calls << QStringLiteral("SetOnOffText");
+    onOffText = text;
+}
+
+QString FakeMainWindow::OnOffText() const
+{
+    calls << QStringLiteral("OnOffText");
+    return onOffText;
+}
+
+void FakeMainWindow::SetRunLamp(bool red)
+{
+    calls << QStringLiteral("SetRunLamp");
+    redLamp = red;
+}
+
+void FakeMainWindow::SetPauseEnabled(bool enabled)
+{
+    calls << QStringLiteral("SetPauseEnabled");
+    pauseEnabled = enabled;
+}
+
+void FakeMainWindow::SetPauseCaption(const QString& text)
+{
+    calls << QStringLiteral("SetPauseCaption");
+    pauseCaption = text;
+}
+
+QString FakeMainWindow::PauseCaption() const
+{
+    calls << QStringLiteral("PauseCaption");
+    return pauseCaption;
+}
+
+void FakeMainWindow::SetStopEnabled(bool enabled)
+{
+    calls << QStringLiteral("SetStopEnabled");
+    stopEnabled = enabled;
+}
+
+void FakeMainWindow::ShowPowerPanel()
+{
+    calls << QStringLiteral("ShowPowerPanel");
+    ++showPowerPanelCount;
+}
+
+void FakeMainWindow::CommitLabelEdit()
+{
+    calls << QStringLiteral("CommitLabelEdit");
+    ++commitLabelEditCount;
+}
+
+void FakeMainWindow::ClearLevelTree()
+{
+    calls << QStringLiteral("ClearLevelTree");
+    levelNodes.clear();
+    levelRootExpandedAndSelected = false;
+}
+
+void FakeMainWindow::AddLevelNode(const QString& parentKey, const QString& key, const QString& text)
+{
+    calls << QStringLiteral("AddLevelNode");
+    levelNodes.push_back(LevelNode{parentKey, key, text});
+}
+
+bool FakeMainWindow::LevelNodeExists(const QString& key) const
+{
+    calls << QStringLiteral("LevelNodeExists");
+    for (const LevelNode& n : levelNodes)
+        if (n.key == key)
+            return true;
+    return false;
+}
+
+void FakeMainWindow::ExpandAndSelectLevelRoot()
+{
+    calls << QStringLiteral("ExpandAndSelectLevelRoot");
+    levelRootExpandedAndSelected = true;
+}
+
+void FakeMainWindow::SetLevelLabel(const QString& text)
+{
+    calls << QStringLiteral("SetLevelLabel");
+    levelLabel = text;
+}
+
+void FakeMainWindow::LoadICConnectorLabel(int index, const QString& text)
+{
+    calls << QStringLiteral("LoadICConnectorLabel");
+    loadedICConnectorLabels[index] = text;
+}
+
+void FakeMainWindow::SetClockButtonEnabled(const QString& key, bool enabled)
+{
+    calls << QStringLiteral("SetClockButtonEnabled");
+    clockButtons[key] = enabled;
+}
+
+void FakeMainWindow::SetClockCyclesText(const QString& text)
+{
+    calls << QStringLiteral("SetClockCyclesText");
+    clockCyclesText = text;
+}
+
+void FakeMainWindow::SetClockSliders(int slider1, int slider0)
+{
+    calls << QStringLiteral("SetClockSliders");
+    clockSliders = {slider1, slider0};
+}
+
+void FakeMainWindow::SetClockPhaseLabels(const QString& lbl1, const QString& lbl0)
+{
+    calls << QStringLiteral("SetClockPhaseLabels");
+    clockPhaseLabels = {lbl1, lbl0};
+}
+
+void FakeMainWindow::SetClockTitle(const QString& text)
+{
+    calls << QStringLiteral("SetClockTitle");
+    clockTitle = text;
+}
+
+void FakeMainWindow::SetClockLinkChecked(bool checked)
+{
+    calls << QStringLiteral("SetClockLinkChecked");
+    clockLinkChecked = checked;
+}
+
+void FakeMainWindow::HideSelectedClockFrame()
+{
+    calls << QStringLiteral("HideSelectedClockFrame");
+    ++hideSelectedClockFrameCount;
+}

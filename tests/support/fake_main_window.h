@@ -128,4 +128,52 @@ public:
     void SetICWindowFields(const QString& name, const QString& width, const QString& height) override;
     void ShowInOut() override;
     void ShowICView() override;
+
+    // The engine's power panel, level tree and clock panel.
+    QString onOffText = QStringLiteral("Ready");
+    bool redLamp = false; // picRot shown, picGrün hidden
+    bool pauseEnabled = false;
+    QString pauseCaption = QStringLiteral("&Pause");
+    bool stopEnabled = false;
+    int showPowerPanelCount = 0;
+    int commitLabelEditCount = 0;
+    struct LevelNode {
+        QString parentKey;
+        QString key;
+        QString text;
+    };
+    std::vector<LevelNode> levelNodes;
+    bool levelRootExpandedAndSelected = false;
+    QString levelLabel;
+    std::map<int, QString> loadedICConnectorLabels;
+    std::map<QString, bool> clockButtons;
+    QString clockCyclesText;
+    std::pair<int, int> clockSliders{0, 0}; // Slider1, Slider0
+    std::pair<QString, QString> clockPhaseLabels; // lbl1, lbl0
+    QString clockTitle;
+    bool clockLinkChecked = false;
+    int hideSelectedClockFrameCount = 0;
+
+    void SetOnOffText(const QString& text) override;
+    QString OnOffText() const override;
+    void SetRunLamp(bool red) override;
+    void SetPauseEnabled(bool enabled) override;
+    void SetPauseCaption(const QString& text) override;
+    QString PauseCaption() const override;
+    void SetStopEnabled(bool enabled) override;
+    void ShowPowerPanel() override;
+    void CommitLabelEdit() override;
+    void ClearLevelTree() override;
+    void AddLevelNode(const QString& parentKey, const QString& key, const QString& text) override;
+    bool LevelNodeExists(const QString& key) const override;
+    void ExpandAndSelectLevelRoot() override;
+    void SetLevelLabel(const QString& text) override;
+    void LoadICConnectorLabel(int index, const QString& text) override;
+    void SetClockButtonEnabled(const QString& key, bool enabled) override;
+    void SetClockCyclesText(const QString& text) override;
+    void SetClockSliders(int slider1, int slider0) override;
+    void SetClockPhaseLabels(const QString& lbl1, const QString& lbl0) override;
+    void SetClockTitle(const QString& text) override;
+    void SetClockLinkChecked(bool checked) override;
+    void HideSelectedClockFrame() override;
 };

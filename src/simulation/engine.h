@@ -1,0 +1,136 @@
+#pragma once
+// The simulation engine: event queues, the pass loop, dispatch and conductor
+// propagation, power on and off, levels, inputs, pause and clock ticks.
+//
+// Calling convention: routines that may draw, run the engine or reach the
+// window take (ProgramState& s, EngineContext& e, ...); the plain cell and
+// queue helpers take only the state. Evaluators all have the Evaluator
+// signature below and are found through EngineContext::evaluators by the
+// cell's element type.
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "model/state.h"
+#include "platform/wait.h"
+
+class clsGrafik;
+class PlatformTimer;
+class Surface;
+class UserDialogs;
+struct EngineContext;
+
+// One component's event handler: (x, y) the cell the event is for, dir its
+// travel direction 1..4, value 1 High or 0 Low, level the index into Levels.
+using Evaluator = void (*)(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level);
+// Indexed by the cell's Type; an empty entry ends the event.
+using EvaluatorTable = std::array<Evaluator, 256>;
+
+// What the engine needs beyond the program state. The main window fills one
+// from its own objects; tests fill one with fakes. Every member may be left
+// empty: nothing is drawn, asked or timed then.
+struct EngineContext {
+    // The drawing object and the worksheet surface it draws level 0 on.
+    clsGrafik* objGrafik = nullptr;
+    Surface* picGrid = nullptr;
+    // Asks the abort question (the step-limit message).
+    UserDialogs* dialogs = nullptr;
+    // The delay wait and "let pending window events run".
+    WaitHooks waitHooks = RealWaitHooks();
+    // The step timer and the clock generators' timers (member i for slot i).
+    PlatformTimer* Timer1 = nullptr;
+    std::vector<std::unique_ptr<PlatformTimer>>* Timer2 = nullptr;
+    // Seconds since midnight, for the run-time label; empty: the time of day.
+    std::function<double()> timerSeconds;
+    // The logic analyzer's probe hook, called when a sensor cell changes.
+    std::function<void()> AnalyserProbeEvent;
+    // The logic analyzer's graph rows and trace positions, cleared at power-on.
+    std::function<void()> ClearAnalyserTraces;
+    // Component evaluators by element type; StandardEvaluators() (evaluators.h)
+    // gives the full table.
+    EvaluatorTable evaluators{};
+};
+
+// ---- Queues and the pass loop ----
+
+// Appends one event to PendingEvents. No check of any kind is made.
+inline void QueueEvent(ProgramState& s, int x, int y, int dir, int value, int level)
+{
+    s.engine.PendingEvents.push_back(
+        SimEvent{x, y, static_cast<uint8_t>(dir), static_cast<int16_t>(value != 0 ? kTrue : kFalse), level});
+}
+// Empties both queues and ends the run (EngineBusy false).
+void ClearQueues(ProgramState& s);
+// 1: events of the pass being worked off, 2: events pending, else 0.
+int QueueCount(const ProgramState& s, int which);
+// Runs passes until nothing is pending, the engine is paused, or the step
+// limit aborts the run (power off and the abort message).
+void Simulate(ProgramState& s, EngineContext& e);
+// Starts a run when the engine is idle (pass count reset first); while a run
+// is under way or paused it does nothing, and that run takes the queued events.
+void RunIfIdle(ProgramState& s, EngineContext& e);
+
+// ---- Dispatch and conductors ----
+
+void DispatchEvent(ProgramState& s, EngineContext& e, int x, int y, int dir, int v, int level);
+void PropagateConductor(ProgramState& s, EngineContext& e, int x, int y, int dir, int v, int level);
+void ContinueConductor(ProgramState& s, EngineContext& e, int x, int y, int dir, int v, int level);
+// dir 1 or 2 sets WireSignalH, 3 or 4 WireSignalV; value is -1 High or 0 Low.
+// A cell outside the level's grid is left alone.
+void SetWireSignal(ProgramState& s, int level, int x, int y, int dir, int16_t value);
+// Value of the neighbour of (x, y) in direction dir; false outside the grid.
+bool GetNeighbourValue(const ProgramState& s, int x, int y, int dir, int level);
+// mode 1: from an IC element's pin cell into the IC; mode 2: from a connector
+// cell inside an IC out to its parent level.
+void TransferICSignal(ProgramState& s, EngineContext& e, int x, int y, int dir, int v, int level, int mode);
+// The 7-segment display: redrawn on level 0, nothing else.
+void EvalZAnzeige(ProgramState& s, EngineContext& e, int x, int y, int dir, int v, int level);
+
+// The drawing object aimed at the worksheet when an event of `level` is to be
+// drawn now (power on, level 0, level 0 shown); null when nothing is drawn.
+clsGrafik* GrafikFor(ProgramState& s, EngineContext& e, int level);
+
+// Pins of element c of `level`, parsed once per power-on and kept (CachedPins
+// is in engine_state.h). Also fills the shared tables InputPins/OutputPins and
+// their counts, as the parsers do. While the power is on the pins always come
+// from Levels(level), whatever level is shown; while it is off they are parsed
+// from Elements each time. An element number outside the table leaves the
+// shared tables alone and gives an empty entry.
+const CachedPins& ParsePinsCached(ProgramState& s, int c, int level);
+// Forgets every cached pin list (power on and off do this).
+void ClearPinCache(ProgramState& s);
+
+// ---- Power and levels ----
+
+void PowerOnOff(ProgramState& s, EngineContext& e);
+void Copy_P_to_Field(ProgramState& s);
+// Initial output of the component of type t at (x, y) of level CurrentLevel.
+void CheckElements(ProgramState& s, EngineContext& e, int x, int y, int t);
+int LowestLevel(const ProgramState& s);
+void ShowLevel(ProgramState& s, EngineContext& e, int16_t n);
+void RefreshTreeView(ProgramState& s, int16_t& first, int16_t& last);
+bool ExistKey(const ProgramState& s, const QString& key);
+// Level number of a level tree key ("Root layer" 0, "IC3" 3).
+int16_t LevelOfTreeKey(const QString& key);
+// tvwLevel_NodeClick: shows the level of the clicked node.
+void LevelTreeClick(ProgramState& s, EngineContext& e, const QString& key);
+
+// ---- Inputs, pause and clocks ----
+
+// A click on the worksheet while simulating at level 0: cell (CursorX, CursorY).
+void InitSwitchOn(ProgramState& s, EngineContext& e);
+// The pause button: pauses a running engine or resumes a paused one.
+void Pause(ProgramState& s, EngineContext& e);
+// The stop button (cmdStop_Click).
+void StopEngine(ProgramState& s, EngineContext& e);
+void Timer1_Timer(ProgramState& s, EngineContext& e);
+void Timer2_Timer(ProgramState& s, EngineContext& e, int16_t index);
+void ClockTick(ProgramState& s, EngineContext& e, int16_t i);
+void SelectTimer(ProgramState& s, EngineContext& e, int16_t i);
+void ChangeToolbar3(ProgramState& s, EngineContext& e);
+// The clock panel's toolbar: "cmdDauertakt", "cmdEinzeltakt", "cmdStop", "cmdFullStop".
+void Toolbar3_ButtonClick(ProgramState& s, EngineContext& e, const QString& key);
+void timPort_Timer();

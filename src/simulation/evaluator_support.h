@@ -1,0 +1,118 @@
+#pragma once
+// Small helpers the component evaluators share: checked cell and element
+// access in a level, pin lookup, the orientation step and driving an output.
+#include <climits>
+#include <cstdint>
+
+#include "model/state.h"
+#include "simulation/engine.h"
+
+namespace evaluators {
+
+struct Step {
+    int dx = 0;
+    int dy = 0;
+};
+
+// One cell in the direction of the outputs; (0, 0) for a code outside 1..4.
+inline Step OrientationStep(int orientation)
+{
+    switch (orientation) {
+    case 1: return {-1, 0};
+    case 2: return {1, 0};
+    case 3: return {0, -1};
+    case 4: return {0, 1};
+    default: return {};
+    }
+}
+
+inline bool ValidDirection(int d) { return d >= 1 && d <= 4; }
+
+inline int16_t Level16(bool high) { return high ? kTrue : kFalse; }
+
+inline LevelRecord* LevelAt(ProgramState& s, int level)
+{
+    if (level < 0 || static_cast<size_t>(level) >= s.Levels.size())
+        return nullptr;
+    return &s.Levels[static_cast<size_t>(level)];
+}
+
+// Cells outside the level's grid (pin lists from damaged files) are null.
+inline GridCell* CellAt(ProgramState& s, int level, int x, int y)
+{
+    LevelRecord* lv = LevelAt(s, level);
+    if (lv == nullptr || !lv->Field.Contains(x, y))
+        return nullptr;
+    return &lv->Field(x, y);
+}
+
+inline GridCell* CellAt(ProgramState& s, int level, PinPos p) { return CellAt(s, level, p.X, p.Y); }
+
+inline ElementRecord* ElementAt(ProgramState& s, int level, int c)
+{
+    LevelRecord* lv = LevelAt(s, level);
+    if (lv == nullptr || c <= 0 || static_cast<size_t>(c) >= lv->Elements.size())
+        return nullptr;
+    return &lv->Elements[static_cast<size_t>(c)];
+}
+
+inline bool IsHigh(const GridCell* c) { return c != nullptr && c->Value != 0; }
+
+// 1-based number of the pin at (x, y) among the first `count` entries; 0 when none.
+inline int PinNumber(const PinTable& table, int count, int x, int y)
+{
+    for (int k = 0; k < count && k < kPinTableSize; ++k)
+        if (table[static_cast<size_t>(k)].X == x && table[static_cast<size_t>(k)].Y == y)
+            return k + 1;
+    return 0;
+}
+
+inline bool SamePos(PinPos p, int x, int y) { return p.X == x && p.Y == y; }
+
+// Adds without wrapping; the count is never saved, only its size matters.
+inline void AddPostpone(GridCell* c, int32_t n)
+{
+    if (c == nullptr)
+        return;
+    c->PostponeCount = c->PostponeCount > INT32_MAX - n ? INT32_MAX : c->PostponeCount + n;
+}
+
+// The connection-flag count of a cell of the level.
+inline int Connections(const GridCell* c)
+{
+    if (c == nullptr)
+        return 0;
+    return (c->ConLeft != 0) + (c->ConUp != 0) + (c->ConRight != 0) + (c->ConDown != 0);
+}
+
+// Queues an event unless the cell lies outside the level or the direction is
+// no travel direction (an element with a damaged orientation drives nothing).
+inline void QueueIfInside(ProgramState& s, int x, int y, int dir, bool high, int level)
+{
+    if (!ValidDirection(dir) || CellAt(s, level, x, y) == nullptr)
+        return;
+    QueueEvent(s, x, y, dir, high ? 1 : 0, level);
+}
+
+// The element whose footprint covers (x, y) and its cached pins.
+struct Found {
+    ElementRecord* element = nullptr;
+    const CachedPins* pins = nullptr;
+    int number = 0;
+};
+
+inline Found FindElement(ProgramState& s, int x, int y, int level)
+{
+    Found f;
+    const GridCell* cell = CellAt(s, level, x, y);
+    if (cell == nullptr)
+        return f;
+    f.element = ElementAt(s, level, cell->ElementNr);
+    if (f.element == nullptr)
+        return f;
+    f.number = cell->ElementNr;
+    f.pins = &ParsePinsCached(s, f.number, level);
+    return f;
+}
+
+} // namespace evaluators

@@ -1,0 +1,260 @@
+// The clocked components: JK master-slave flip-flop with set and reset, and
+// the shift register of two 4-stage registers; with their click routines.
+#include "simulation/evaluators.h"
+
+#include "render/clsGrafik.h"
+#include "simulation/evaluator_support.h"
+
+using namespace evaluators;
+
+namespace {
+
+constexpr size_t kLatchJ = 0;
+constexpr size_t kLatchK = 2;
+constexpr size_t kSerialA = 9;
+constexpr size_t kSerialB = 10;
+
+// Output k (1 Q, 2 Q inverted) of a flip-flop.
+void SetOutput(ProgramState& s, const CachedPins& p, int orientation, int k, bool high, int travel, int level)
+{
+    if (k > p.OutputCount)
+        return;
+    const PinPos out = p.Out[static_cast<size_t>(k - 1)];
+    const Step st = OrientationStep(orientation);
+    QueueIfInside(s, out.X + st.dx, out.Y + st.dy, travel, high, level);
+    if (GridCell* o = CellAt(s, level, out))
+        o->Value = Level16(high);
+    if (high && ValidDirection(orientation))
+        SetWireSignal(s, level, out.X, out.Y, orientation, kTrue);
+}
+
+void DrawFlipFlopAt(ProgramState& s, EngineContext& e, const CachedPins& p, int orientation, int level)
+{
+    if (e.objGrafik != nullptr)
+        e.objGrafik->Orientation = static_cast<uint8_t>(orientation);
+    if (p.InputCount < 2)
+        return;
+    const PinPos clock = p.In[1];
+    if (clsGrafik* g = GrafikFor(s, e, level))
+        g->DrawFlipFlop(clock.X, clock.Y, false, 0);
+}
+
+void DrawSRegisterAt(ProgramState& s, EngineContext& e, PinPos at, int orientation, int level)
+{
+    if (e.objGrafik != nullptr)
+        e.objGrafik->Orientation = static_cast<uint8_t>(orientation);
+    if (clsGrafik* g = GrafikFor(s, e, level))
+        g->DrawSRegister(at.X, at.Y);
+}
+
+bool ClicksAllowed(const ProgramState& s)
+{
+    return s.engine.PowerFlag != 0 && s.CurrentLevel < 1 && s.engine.InnerLevelShown == 0 && !s.Levels.empty();
+}
+
+} // namespace
+
+void EvalFlipFlop(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level)
+{
+    const Found f = FindElement(s, x, y, level);
+    if (f.pins == nullptr || f.pins->InputCount < 5 || f.pins->OutputCount < 2)
+        return;
+    const CachedPins& p = *f.pins;
+    ElementRecord& el = *f.element;
+    const int pin = PinNumber(p.In, p.InputCount, x, y);
+    if (pin == 0)
+        return;
+    GridCell* own = CellAt(s, level, x, y);
+    if (own == nullptr)
+        return;
+    // From here on the pin holds its effective level.
+    if (own->Marker != 0)
+        own->Value = Level16(own->Value == 0);
+
+    const int orientation = el.Orientation;
+    GridCell* J = CellAt(s, level, p.In[0]);
+    GridCell* K = CellAt(s, level, p.In[2]);
+    const bool setHigh = IsHigh(CellAt(s, level, p.In[3]));
+    const bool resetHigh = IsHigh(CellAt(s, level, p.In[4]));
+    const bool high = value != 0;
+
+    if (pin == 4 || pin == 5) {
+        const int k = pin == 4 ? 1 : 2;
+        const int other = 3 - k;
+        SetOutput(s, p, orientation, k, true, orientation, level);
+        if (high) {
+            SetOutput(s, p, orientation, other, false, orientation, level);
+        } else if (pin == 4 && resetHigh) {
+            SetOutput(s, p, orientation, 2, true, orientation, level);
+            SetOutput(s, p, orientation, 1, false, orientation, level);
+        } else if (pin == 5 && setHigh) {
+            SetOutput(s, p, orientation, 1, true, orientation, level);
+            SetOutput(s, p, orientation, 2, false, orientation, level);
+        }
+        // Master preset of a flip-flop without J and K wiring.
+        if (Connections(J) == 0 && Connections(K) == 0 && IsHigh(CellAt(s, level, p.In[1])) && !IsHigh(J)
+            && !IsHigh(K)) {
+            el.StageWords[kLatchJ] = kTrue;
+            el.StageWords[kLatchK] = kTrue;
+        }
+        if (const GridCell* q = CellAt(s, level, p.Out[0]))
+            el.State = q->Value;
+        DrawFlipFlopAt(s, e, p, orientation, level);
+        return;
+    }
+
+    if (pin != 2 || setHigh || resetHigh)
+        return;
+
+    if (high) {
+        // Rising edge: the master takes J and K; open inputs count as High.
+        el.StageWords[kLatchJ] = Connections(J) == 0 ? kTrue : Level16(IsHigh(J));
+        el.StageWords[kLatchK] = Connections(K) == 0 ? kTrue : Level16(IsHigh(K));
+        return;
+    }
+
+    // Falling edge: the slave acts on the latched J and K.
+    const bool j = el.StageWords[kLatchJ] != 0;
+    const bool k = el.StageWords[kLatchK] != 0;
+    if (j && !k) {
+        el.State = kTrue;
+        SetOutput(s, p, orientation, 1, true, dir, level);
+        SetOutput(s, p, orientation, 2, false, dir, level);
+    } else if (!j && k) {
+        el.State = kFalse;
+        SetOutput(s, p, orientation, 1, false, dir, level);
+        SetOutput(s, p, orientation, 2, true, dir, level);
+    } else if (j && k) {
+        if (IsHigh(CellAt(s, level, p.Out[0]))) {
+            SetOutput(s, p, orientation, 2, true, dir, level);
+            SetOutput(s, p, orientation, 1, false, dir, level);
+        } else {
+            SetOutput(s, p, orientation, 1, true, dir, level);
+            SetOutput(s, p, orientation, 2, false, dir, level);
+        }
+    } else {
+        return;
+    }
+    if (const GridCell* q = CellAt(s, level, p.Out[0]))
+        el.State = q->Value;
+    DrawFlipFlopAt(s, e, p, orientation, level);
+}
+
+void EvalSRegister(ProgramState& s, EngineContext& e, int x, int y, int, int value, int level)
+{
+    const Found f = FindElement(s, x, y, level);
+    if (f.pins == nullptr || f.pins->InputCount < 3)
+        return;
+    const CachedPins& p = *f.pins;
+    // Only the clock acts; the serial inputs are read at its rising edge.
+    if (!SamePos(p.In[2], x, y))
+        return;
+    ElementRecord& el = *f.element;
+    auto& w = el.StageWords;
+    if (value != 0) {
+        w[kSerialA] = Level16(IsHigh(CellAt(s, level, p.In[0])));
+        w[kSerialB] = Level16(IsHigh(CellAt(s, level, p.In[1])));
+        return;
+    }
+    for (size_t i = 4; i > 1; --i) {
+        w[i] = w[i - 1];
+        w[i + 4] = w[i + 3];
+    }
+    w[1] = w[kSerialA];
+    w[5] = w[kSerialB];
+
+    const int orientation = el.Orientation;
+    const Step st = OrientationStep(orientation);
+    const int16_t stage4[2] = {w[4], w[8]};
+    for (int k = 0; k < 2 && k < p.OutputCount; ++k) {
+        const PinPos out = p.Out[static_cast<size_t>(k)];
+        const int16_t v = stage4[k];
+        if (GridCell* o = CellAt(s, level, out))
+            o->Value = v;
+        QueueIfInside(s, out.X + st.dx, out.Y + st.dy, orientation, v != 0, level);
+        if (ValidDirection(orientation))
+            SetWireSignal(s, level, out.X, out.Y, orientation, v);
+    }
+    DrawSRegisterAt(s, e, PinPos{static_cast<int16_t>(x), static_cast<int16_t>(y)}, orientation, level);
+}
+
+void ClickFlipFlop(ProgramState& s, EngineContext& e, int16_t c)
+{
+    if (!ClicksAllowed(s))
+        return;
+    ElementRecord* el = ElementAt(s, 0, c);
+    if (el == nullptr)
+        return;
+    const CachedPins p = ParsePinsCached(s, c, 0);
+    if (p.OutputCount < 2)
+        return;
+    const int orientation = el->Orientation;
+    if (!ValidDirection(orientation))
+        return;
+    const Step st = OrientationStep(orientation);
+    const PinPos q = p.Out[0];
+    if (s.CursorX != q.X - st.dx || s.CursorY != q.Y - st.dy)
+        return;
+
+    el->State = el->State == kTrue ? kFalse : kTrue;
+    const int16_t state = el->State;
+    DrawFlipFlopAt(s, e, p, orientation, 0);
+
+    const int16_t levels[2] = {state, Level16(state == 0)};
+    for (int k = 0; k < 2; ++k) {
+        const PinPos out = p.Out[static_cast<size_t>(k)];
+        if (GridCell* o = CellAt(s, 0, out))
+            o->Value = levels[k];
+        QueueIfInside(s, out.X + st.dx, out.Y + st.dy, orientation, levels[k] != 0, 0);
+        SetWireSignal(s, 0, out.X, out.Y, orientation, levels[k]);
+    }
+    RunIfIdle(s, e);
+}
+
+void ClickSRegister(ProgramState& s, EngineContext& e, int16_t c)
+{
+    if (!ClicksAllowed(s))
+        return;
+    ElementRecord* el = ElementAt(s, 0, c);
+    if (el == nullptr)
+        return;
+    const CachedPins p = ParsePinsCached(s, c, 0);
+    if (p.OutputCount < 2 || p.InputCount < 3)
+        return;
+    const int orientation = el->Orientation;
+    if (!ValidDirection(orientation))
+        return;
+    const Step st = OrientationStep(orientation);
+
+    // Stage 4, 3, 2, 1 of a register lies 1, 3, 5, 7 cells back from its output.
+    int reg = -1;
+    size_t word = 0;
+    for (int r = 0; r < 2 && reg < 0; ++r) {
+        const PinPos out = p.Out[static_cast<size_t>(r)];
+        for (int stage = 4; stage >= 1; --stage) {
+            const int back = 2 * (4 - stage) + 1;
+            if (s.CursorX == out.X - back * st.dx && s.CursorY == out.Y - back * st.dy) {
+                reg = r;
+                word = static_cast<size_t>(4 * r + stage);
+                break;
+            }
+        }
+    }
+    if (reg < 0)
+        return;
+
+    auto& w = el->StageWords;
+    w[word] = w[word] == kTrue ? kFalse : kTrue;
+    DrawSRegisterAt(s, e, p.In[2], orientation, 0);
+
+    if (word == 4 || word == 8) {
+        const PinPos out = p.Out[static_cast<size_t>(reg)];
+        QueueIfInside(s, out.X + st.dx, out.Y + st.dy, orientation, w[word] != 0, 0);
+        SetWireSignal(s, 0, out.X, out.Y, orientation, w[word]);
+    }
+    if (GridCell* o = CellAt(s, 0, p.Out[0]))
+        o->Value = w[4];
+    if (GridCell* o = CellAt(s, 0, p.Out[1]))
+        o->Value = w[8];
+    RunIfIdle(s, e);
+}

@@ -1,0 +1,150 @@
+// AND, OR, XOR, inverter, TriState gate, LED and switch.
+#include "simulation/evaluators.h"
+
+#include "model/geometry.h"
+#include "platform/surface.h"
+#include "render/clsGrafik.h"
+#include "simulation/evaluator_support.h"
+
+using namespace evaluators;
+
+namespace {
+
+enum class GateKind { And, Or, Xor };
+
+void EvalGate(ProgramState& s, int x, int y, int level, GateKind kind)
+{
+    const Found f = FindElement(s, x, y, level);
+    if (f.pins == nullptr || f.pins->OutputCount < 1)
+        return;
+    const CachedPins& p = *f.pins;
+    const PinPos out = p.Out[0];
+    if (SamePos(out, x, y))
+        return;
+
+    int highs = 0;
+    for (int k = 0; k < p.InputCount && k < kPinTableSize; ++k) {
+        const GridCell* in = CellAt(s, level, p.In[static_cast<size_t>(k)]);
+        if (in == nullptr)
+            continue;
+        const bool high = (in->Value != 0) != (in->Marker != 0);
+        highs += high ? 1 : 0;
+    }
+    bool r = false;
+    switch (kind) {
+    case GateKind::And: r = highs == p.InputCount; break;
+    case GateKind::Or: r = highs > 0; break;
+    case GateKind::Xor: r = (highs % 2) == 1; break;
+    }
+
+    GridCell* o = CellAt(s, level, out);
+    if (o == nullptr)
+        return;
+    if (o->Marker != 0)
+        r = !r;
+    const int orientation = f.element->Orientation;
+    o->Value = Level16(r);
+    if (orientation == 1 || orientation == 2)
+        o->WireSignalH = Level16(r);
+    else if (orientation == 3 || orientation == 4)
+        o->WireSignalV = Level16(r);
+
+    const Step st = OrientationStep(orientation);
+    const int bx = out.X + st.dx;
+    const int by = out.Y + st.dy;
+    // A NAND switches one pass after an AND would.
+    if (kind == GateKind::And && o->Marker == -1 && ValidDirection(orientation))
+        AddPostpone(CellAt(s, level, bx, by), 1);
+    QueueIfInside(s, bx, by, orientation, r, level);
+}
+
+} // namespace
+
+void EvalAND(ProgramState& s, EngineContext&, int x, int y, int, int, int level)
+{
+    EvalGate(s, x, y, level, GateKind::And);
+}
+
+void EvalOR(ProgramState& s, EngineContext&, int x, int y, int, int, int level)
+{
+    EvalGate(s, x, y, level, GateKind::Or);
+}
+
+void EvalXOR(ProgramState& s, EngineContext&, int x, int y, int, int, int level)
+{
+    EvalGate(s, x, y, level, GateKind::Xor);
+}
+
+void EvalInverter(ProgramState& s, EngineContext& e, int x, int y, int, int value, int level)
+{
+    const Found f = FindElement(s, x, y, level);
+    if (f.pins == nullptr || f.pins->InputCount < 1 || !SamePos(f.pins->In[0], x, y))
+        return;
+    // The output cell follows the orientation, not the event's travel: an
+    // input wired from the side must still drive the output cell.
+    const int orientation = f.element->Orientation;
+    if (!ValidDirection(orientation))
+        return;
+    const Step st = OrientationStep(orientation);
+    const int ox = x + st.dx;
+    const int oy = y + st.dy;
+    GridCell* o = CellAt(s, level, ox, oy);
+    if (o == nullptr)
+        return;
+    const bool r = value == 0;
+    o->Value = Level16(r);
+    SetWireSignal(s, level, ox, oy, orientation, Level16(r));
+    QueueIfInside(s, ox + st.dx, oy + st.dy, orientation, r, level);
+    if (clsGrafik* g = GrafikFor(s, e, level))
+        g->DrawLines(static_cast<int16_t>(ox), static_cast<int16_t>(oy), static_cast<int16_t>(orientation),
+                     r ? 1 : 0);
+}
+
+void EvalTriState(ProgramState& s, EngineContext&, int x, int y, int, int, int level)
+{
+    const Found f = FindElement(s, x, y, level);
+    if (f.pins == nullptr || f.pins->InputCount < 2 || f.pins->OutputCount < 1)
+        return;
+    const CachedPins& p = *f.pins;
+    if (!SamePos(p.In[0], x, y) && !SamePos(p.In[1], x, y))
+        return;
+    const bool data = IsHigh(CellAt(s, level, p.In[0]));
+    const bool enable = IsHigh(CellAt(s, level, p.In[1]));
+    if (!enable)
+        return; // a disabled gate stops driving; the conductor keeps its level
+    const int orientation = f.element->Orientation;
+    if (!ValidDirection(orientation))
+        return;
+    const PinPos out = p.Out[0];
+    const Step st = OrientationStep(orientation);
+    // The cell beyond the output lies along the orientation also for an
+    // input wired from the side.
+    QueueIfInside(s, out.X + st.dx, out.Y + st.dy, orientation, data, level);
+    if (data)
+        SetWireSignal(s, level, out.X, out.Y, orientation, kTrue);
+    // The driven level, which the coupling diode's neighbour test reads.
+    if (GridCell* o = CellAt(s, level, out))
+        o->Value = Level16(data);
+}
+
+void EvalLED(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level)
+{
+    if (clsGrafik* g = GrafikFor(s, e, level); g != nullptr && g->Device != nullptr) {
+        const GridCell* cell = CellAt(s, level, x, y);
+        const ElementRecord* led = cell ? ElementAt(s, level, cell->ElementNr) : nullptr;
+        Surface& d = *g->Device;
+        d.FillStyle = 0;
+        d.FillColor = value != 0 && led != nullptr ? led->Color : 0xE0E0E0;
+        d.Circle(GridToPixel(s, static_cast<int16_t>(x)), GridToPixel(s, static_cast<int16_t>(y)),
+                 static_cast<double>(6.0f * s.GridMode));
+        d.FillStyle = 1;
+    }
+    PropagateConductor(s, e, x, y, dir, value, level);
+}
+
+void EvalSwitch(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level)
+{
+    if (clsGrafik* g = GrafikFor(s, e, level))
+        g->DrawSwitch(static_cast<int16_t>(x), static_cast<int16_t>(y));
+    PropagateConductor(s, e, x, y, dir, value, level);
+}
