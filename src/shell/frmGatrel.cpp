@@ -181,6 +181,18 @@ void frmGatrel::BuildMenus()
 
     QMenu* view = menuBar()->addMenu(LoadResString(2420));
     view->setObjectName(QStringLiteral("mAnsicht"));
+    // Full size, fit to worksheet, fit to height, fit to width.
+    auto& zoomItems = menuArrays_[QStringLiteral("mZoom")];
+    const std::array<void (clsGrafik::*)(), 4> zoomCommands = {&clsGrafik::Zoom100, &clsGrafik::ZoomFull,
+                                                                &clsGrafik::ZoomHeight, &clsGrafik::ZoomWidth};
+    for (int i = 0; i < 4; ++i) {
+        QAction* a = view->addAction(LoadResString(2423 + i));
+        a->setObjectName(QStringLiteral("mZoom%1").arg(i));
+        const auto command = zoomCommands[static_cast<size_t>(i)];
+        connect(a, &QAction::triggered, this, [this, command] { (objGrafik_.get()->*command)(); });
+        zoomItems.push_back(a);
+    }
+    view->addSeparator();
     auto& viewItems = menuArrays_[QStringLiteral("mAnsichtItem")];
     viewItems.assign(4, nullptr);
     QAction* analyser = view->addAction(LoadResString(2433));

@@ -11,6 +11,7 @@
 
 #include "model/frmCreateNewFile.h"
 #include "model/state.h"
+#include "platform/numeric.h"
 #include "platform/timers.h"
 #include "settings/settings_store.h"
 #include "shell/frmGatrel.h"
@@ -136,6 +137,18 @@ TEST_F(MainWindow, FileOpenLoadsTheChosenCircuitAndNamesIt)
     dialogs.QueueOpenFile(QString());
     window.Menu(QStringLiteral("mOpen"))->trigger();
     EXPECT_EQ(s.MaxX, 20);
+}
+
+TEST_F(MainWindow, ZoomMenuItemsSetTheZoomAndRedraw)
+{
+    window.resize(1200, 900);
+    QTest::qWait(0);
+    window.MenuItem(QStringLiteral("mZoom"), 3)->trigger(); // fit to width
+    EXPECT_GT(s.GridMode, 1.0f);
+    EXPECT_EQ(window.picGrid()->surface().Image().width(), CInt(51 * 14 * s.GridMode));
+    window.MenuItem(QStringLiteral("mZoom"), 0)->trigger(); // full size
+    EXPECT_EQ(s.GridMode, 1.0f);
+    EXPECT_EQ(window.picGrid()->surface().Image().width(), 51 * 14);
 }
 
 TEST_F(MainWindow, ScrollBarsAppearOnlyWhenTheWorksheetDoesNotFit)
