@@ -3,6 +3,7 @@
 
 #include "model/files/file_commands.h"
 #include "model/state.h"
+#include "placement/clsUndo.h"
 #include "platform/qt_user_dialogs.h"
 #include "platform/registry.h"
 #include "platform/timers.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv)
     frmGatrel window(s, dialogs, timers);
     dialogs.SetParent(&window);
     LoadSettings(s);
+    window.objUndo().SetUndos(s.settings.DummyUndo);
     s.ShowGrid = kTrue; // the grid is always shown at start
     window.RedrawAllElements();
     window.show();
@@ -33,6 +35,6 @@ int main(int argc, char** argv)
     LoadStartupFile(s, dialogs, ladeDatei);
 
     const int rc = app.exec();
-    SaveSettings(s, s.settings.DummyUndo);
+    SaveSettings(s, window.objUndo().Undos());
     return rc;
 }

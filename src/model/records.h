@@ -44,8 +44,19 @@ struct ElementRecord {
     int32_t Color = 0;
     int16_t SelfIndex = 0;
     QString Label;
+    // Tells the undo history whether a saved element still exists. Not saved
+    // and no part of the record's content; kept through renumbering and
+    // copies. 0 until the history first saves the element; an element made
+    // anew from a copy of another (paste) must start at 0 again.
+    uint64_t Identity = 0;
 
-    bool operator==(const ElementRecord&) const = default;
+    // The content, as a file holds it: the identity is left out.
+    bool operator==(const ElementRecord& o) const
+    {
+        return Orientation == o.Orientation && InPinList == o.InPinList && OutPinList == o.OutPinList
+            && Type == o.Type && StageWords == o.StageWords && State == o.State && Color == o.Color
+            && SelfIndex == o.SelfIndex && Label == o.Label;
+    }
 };
 
 struct PinPos {

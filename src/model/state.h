@@ -58,6 +58,8 @@ struct ProgramState {
     uint8_t ToolMode = ElementType::Conductor;
     uint8_t PlaceOrientation = Orientation::Right;
     int16_t DecoderClockInput = kFalse;
+    // The last AND, OR or XOR placed had two inputs (its outline reads it).
+    bool TwoInputGate = false;
     int32_t LEDColor = 255;
     int32_t LineColor = 0;
     int16_t LabelFontSize = 8;

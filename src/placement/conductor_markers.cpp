@@ -4,16 +4,48 @@
 #include <QPoint>
 
 #include "model/geometry.h"
+#include "model/pin_lists.h"
 #include "model/state.h"
+#include "placement/clsUndo.h"
+#include "placement/placement_context.h"
 #include "platform/numeric.h"
+#include "platform/string_table.h"
 #include "platform/surface.h"
 #include "render/clsGrafik.h"
+#include "render/redraw.h"
 
 namespace {
 
 constexpr int32_t kGrey = 0x808080;
 constexpr int32_t kBlue = 0xFF0000;
+constexpr int32_t kWhite = 0xFFFFFF;
 constexpr int kBranching = 3;
+
+bool PowerOff(const ProgramState& s)
+{
+    return s.engine.PowerFlag == 0;
+}
+
+// A conductor cell of P where a juncture or a diode may go.
+bool BranchingConductor(ProgramState& s, int16_t x, int16_t y)
+{
+    return s.P.Contains(x, y) && s.P(x, y).Type == ElementType::Conductor && CountConnections(s, x, y) >= kBranching;
+}
+
+void RecordCellsOnly(PlacementContext& c, int x1, int y1, int x2, int y2, int textId)
+{
+    c.objUndo.NoObjects = true;
+    c.objUndo.NewUndo(x1, y1, x2, y2, LoadResString(textId));
+}
+
+void Redraw(PlacementContext& c, int x1, int y1, int x2, int y2)
+{
+    int16_t a = static_cast<int16_t>(x1);
+    int16_t b = static_cast<int16_t>(y1);
+    int16_t d = static_cast<int16_t>(x2);
+    int16_t e = static_cast<int16_t>(y2);
+    RedrawArea(c.s, c.objGrafik, a, b, d, e, false);
+}
 
 // A pen left three pixels wide by a conductor stroke would thicken the marker.
 void NarrowPen(Surface& device)
@@ -70,9 +102,7 @@ void SetKoppeldiode(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y,
     GridCell& cell = s.P(x, y);
     if (cell.Marker == -1)
         return;
-    // Placing (not redrawing) with the power off also records an undo step
-    // "Place coupling diode"; that belongs to the undo history.
-    (void)redrawOnly;
+    (void)redrawOnly; // nothing to record here
     if (s.engine.PowerFlag == 0
         && (CountConnections(s, x, y) < kBranching || cell.Type != ElementType::Conductor))
         return;
@@ -82,9 +112,7 @@ void SetKoppeldiode(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y,
 
 void SetKnotenpunkt(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y, bool redrawOnly)
 {
-    // Placing (not redrawing) with the power off also records an undo step
-    // "Place juncture"; that belongs to the undo history.
-    (void)redrawOnly;
+    (void)redrawOnly; // nothing to record here
     if (s.engine.PowerFlag == 0) {
         if (!s.P.Contains(x, y))
             return;
@@ -107,4 +135,112 @@ void SetKnotenpunkt(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y,
         return;
     cell.Marker = -1;
     DrawJunctureDot(s, objGrafik, x, y, true);
+}
+
+void SetKoppeldiode(PlacementContext& c, int16_t x, int16_t y, bool redrawOnly)
+{
+    ProgramState& s = c.s;
+    if (!s.P.Contains(x, y) || s.P(x, y).Marker == -1)
+        return;
+    if (!redrawOnly && PowerOff(s) && BranchingConductor(s, x, y))
+        RecordCellsOnly(c, x - 1, y - 1, x + 1, y + 1, 2601);
+    SetKoppeldiode(s, c.objGrafik, x, y, redrawOnly);
+}
+
+void RemoveKoppeldiode(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    const int16_t x = s.CursorX;
+    const int16_t y = s.CursorY;
+    if (!s.P.Contains(x, y) || s.P(x, y).Marker != 1 || s.P(x, y).Type != ElementType::Conductor)
+        return;
+    RecordCellsOnly(c, x - 1, y - 1, x + 1, y + 1, 2602);
+    s.P(x, y).Marker = 0;
+    Redraw(c, x - 1, y - 1, x + 1, y + 1);
+}
+
+void SetKnotenpunkt(PlacementContext& c, int16_t x, int16_t y, bool redrawOnly)
+{
+    ProgramState& s = c.s;
+    if (!redrawOnly && PowerOff(s) && BranchingConductor(s, x, y) && s.P(x, y).Marker != 1)
+        RecordCellsOnly(c, x - 1, y - 1, x + 1, y + 1, 2603);
+    SetKnotenpunkt(s, c.objGrafik, x, y, redrawOnly);
+}
+
+void RemoveKnotenpunkt(PlacementContext& c, int16_t x, int16_t y)
+{
+    ProgramState& s = c.s;
+    RecordCellsOnly(c, x - 1, y - 1, x + 1, y + 1, 2604);
+    if (!s.P.Contains(x, y))
+        return;
+    GridCell& cell = s.P(x, y);
+    if (cell.Marker != -1 || cell.Type != ElementType::Conductor)
+        return;
+    if (c.objGrafik.OnWorksheet() && c.objGrafik.Device != nullptr) {
+        Surface& dev = *c.objGrafik.Device;
+        const double cx = GridToPixel(s, x);
+        const double cy = GridToPixel(s, y);
+        dev.Line(cx - 2, cy - 4, cx + 2, cy + 2, kWhite, LineMode::BoxFilled);
+        // Unzoomed stubs: the redraw of the cell below draws the real pieces.
+        if (cell.ConLeft != 0)
+            dev.Line(cx, cy, cx - 2, cy, 0);
+        if (cell.ConRight != 0)
+            dev.Line(cx, cy, cx + 4, cy, 0);
+        if (cell.ConUp != 0)
+            dev.Line(cx, cy, cx, cy - 5, 0);
+        if (cell.ConDown != 0)
+            dev.Line(cx, cy, cx, cy + 4, 0);
+    }
+    cell.Marker = 0;
+    Redraw(c, x, y, x, y);
+}
+
+void SetNegationsPunkt(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    const int16_t x = s.CursorX;
+    const int16_t y = s.CursorY;
+    if (!s.P.Contains(x, y))
+        return;
+    const uint8_t t = s.P(x, y).Type;
+    if (t != ElementType::AND && t != ElementType::OR && t != ElementType::XOR && t != ElementType::FlipFlop)
+        return;
+    const int16_t e = s.P(x, y).ElementNr;
+    if (e < 1 || e > s.ElementCount)
+        return;
+    auto isInput = [&](int pin) {
+        return pin < s.InputPinCount && s.InputPins[static_cast<size_t>(pin)].X == x
+            && s.InputPins[static_cast<size_t>(pin)].Y == y;
+    };
+    if (t == ElementType::FlipFlop) {
+        // J and K only: neither the clock input nor an output.
+        ParseInputPins(s, e, 0);
+        if (!isInput(0) && !isInput(2))
+            return;
+    }
+    bool onPin = false;
+    ParseInputPins(s, e, 0);
+    for (int i = 0; i < s.InputPinCount && i < kPinTableSize; ++i)
+        onPin = onPin || isInput(i);
+    ParseOutputPins(s, e, 0);
+    for (int i = 0; i < s.OutputPinCount && i < kPinTableSize; ++i) {
+        const PinPos& pin = s.OutputPins[static_cast<size_t>(i)];
+        onPin = onPin || (pin.X == x && pin.Y == y);
+    }
+    if (!onPin)
+        return;
+    RecordCellsOnly(c, x - 2, y - 2, x + 2, y + 2, 2605);
+    s.P(x, y).Marker = -1;
+    c.objGrafik.DrawNegationsPunkt(x, y);
+}
+
+void RemoveNegationsPunkt(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    const int16_t x = s.CursorX;
+    const int16_t y = s.CursorY;
+    RecordCellsOnly(c, x - 1, y - 1, x + 1, y + 1, 2606);
+    if (s.P.Contains(x, y))
+        s.P(x, y).Marker = 0;
+    Redraw(c, x - 1, y - 1, x + 1, y + 1);
 }

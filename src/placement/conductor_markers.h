@@ -1,15 +1,31 @@
 #pragma once
-// Juncture and coupling diode on a conductor cell. They live only in the
-// cell's Marker; setting one also draws it, and the redraw sets them again
-// with redrawOnly to draw them.
+// Juncture, coupling diode and negation marker. They live only in a cell's
+// Marker (-1 juncture or negation marker, 1 coupling diode). Setting a
+// juncture or a diode also draws it, and the redraw sets them again with
+// redrawOnly to draw them. Every change records a cells-only undo step.
 #include <cstdint>
 
+struct PlacementContext;
 struct ProgramState;
 class clsGrafik;
 
-// Coupling diode (Marker 1): only on a branching conductor cell while the
-// power is off; with the power on the cell is not tested.
-void SetKoppeldiode(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y, bool redrawOnly);
+// Coupling diode (Marker 1): only on a branching conductor cell without a
+// juncture while the power is off; with the power on the cell is not tested.
+void SetKoppeldiode(PlacementContext& c, int16_t x, int16_t y, bool redrawOnly);
+// Removes the diode at the cursor cell.
+void RemoveKoppeldiode(PlacementContext& c);
 // Juncture (Marker -1): only on a branching conductor cell without a diode.
 // With the power on it goes into the shown level's grid, not into P.
+void SetKnotenpunkt(PlacementContext& c, int16_t x, int16_t y, bool redrawOnly);
+// Records its step even when (x, y) holds no juncture.
+void RemoveKnotenpunkt(PlacementContext& c, int16_t x, int16_t y);
+// Negation marker on the cursor cell: only on a pin of an AND, OR or XOR
+// element, or on the J or K input of a flip-flop.
+void SetNegationsPunkt(PlacementContext& c);
+// Clears the cursor cell's marker, whatever it holds.
+void RemoveNegationsPunkt(PlacementContext& c);
+
+// The same two set routines where no undo history is at hand (the drawing
+// object redrawing a conductor piece): they record nothing.
+void SetKoppeldiode(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y, bool redrawOnly);
 void SetKnotenpunkt(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y, bool redrawOnly);

@@ -1,11 +1,14 @@
 #include "shell/frmGatrel.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -30,6 +33,9 @@
 #include "model/pin_lists.h"
 #include "model/new_file.h"
 #include "model/state.h"
+#include "placement/clsUndo.h"
+#include "placement/frmUndoList.h"
+#include "placement/placement_context.h"
 #include "platform/null_surface.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
@@ -39,6 +45,7 @@
 #include "render/draw_grid.h"
 #include "render/redraw.h"
 #include "shell/worksheet_picture.h"
+#include "simulation/evaluators.h"
 
 namespace {
 
@@ -110,13 +117,28 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     BuildLeftPanel();
     BuildWorkField();
     objGrafik_ = std::make_unique<clsGrafik>(s_, &picGrid_->surface());
+    objUndo_ = std::make_unique<clsUndo>(s_);
+    placement_ = std::make_unique<PlacementContext>(PlacementContext{s_, *objGrafik_, *objUndo_, &dialogs_});
+    // Undo and the undo list, from the Edit menu and the main toolbar.
+    auto undo = [this] { objUndo_->Undo(*placement_); };
+    auto undoList = [this] {
+        frmUndoList dialog(*placement_, this);
+        dialog.exec();
+    };
+    connect(Menu(QStringLiteral("mUndo")), &QAction::triggered, this, undo);
+    connect(ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdUndo")), &QAction::triggered, this, undo);
+    connect(Menu(QStringLiteral("mUndoList")), &QAction::triggered, this, undoList);
+    connect(ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdUndoList")), &QAction::triggered, this,
+            undoList);
     layout->addWidget(picLeft_);
     layout->addWidget(picContainer_, 1);
 
     // The engine's step timer and the clock generators' timers (member 0 exists from the start).
-    timer1_ = timers_.CreateTimer([] {});
-    timer2_.push_back(timers_.CreateTimer([] {}));
+    timer1_ = timers_.CreateTimer([this] { Timer1_Timer(s_, engine_); });
+    timer2_.push_back(CreateClockTimer(0));
     timPort_ = timers_.CreateTimer([] {}); // the port option has no effect
+
+    WireEngineControls();
 
     PressToolButton(QStringLiteral("cmdLeitungen"), 3);
     CheckComponentMenuOnly(1);
@@ -323,7 +345,6 @@ void frmGatrel::BuildLeftPanel()
     powerGroup_->addButton(cmdOn_);
     powerGroup_->addButton(cmdOff_);
     cmdOff_->setChecked(true);
-    cmdOn_->setEnabled(false); // the engine comes with the simulation
     auto* picRot = new QFrame(picEinAus);
     picRot->setObjectName(QStringLiteral("picRot"));
     auto* picGruen = new QFrame(picEinAus);
@@ -769,17 +790,14 @@ void frmGatrel::ResetICWindow()
 
 void frmGatrel::RebuildLevelTree()
 {
-    auto* tree = findChild<QTreeWidget*>(QStringLiteral("tvwLevel"));
-    if (!tree)
-        return;
-    tree->clear();
-    auto* root = new QTreeWidgetItem(tree, QStringList(LoadResString(2543)));
-    root->setData(0, Qt::UserRole, QStringLiteral("L_0"));
+    int16_t first = 0;
+    int16_t last = 0;
+    RefreshTreeView(s_, first, last);
 }
 
 void frmGatrel::DeleteUndoData()
 {
-    // The undo history starts empty; nothing is recorded before it exists.
+    objUndo_->DeleteUndoData(false);
 }
 
 void frmGatrel::ResetAnalyser()
@@ -959,7 +977,7 @@ void frmGatrel::SetTimeLabel(const QString& text)
 void frmGatrel::CreateClockTimers(int count)
 {
     while (static_cast<int>(timer2_.size()) < count)
-        timer2_.push_back(timers_.CreateTimer([] {}));
+        timer2_.push_back(CreateClockTimer(static_cast<int>(timer2_.size())));
 }
 
 void frmGatrel::AddAnalyserChannel(int /*channel*/)
@@ -1165,4 +1183,144 @@ void frmGatrel::HideSelectedClockFrame()
 {
     if (auto* f = findChild<QFrame*>(QStringLiteral("shpSelectedTimer")))
         f->setVisible(false);
+}
+
+QString frmGatrel::GateInputsText() const
+{
+    auto* box = findChild<QLineEdit*>(QString::fromUtf8("txtAnschlüsse"));
+    return box ? box->text() : QString();
+}
+
+int frmGatrel::ClockTimerUBound() const
+{
+    return static_cast<int>(timer2_.size()) - 1;
+}
+
+void frmGatrel::AddClockTimer()
+{
+    CreateClockTimers(static_cast<int>(timer2_.size()) + 1);
+}
+
+void frmGatrel::RemoveLastClockTimer()
+{
+    if (timer2_.size() > 1)
+        timer2_.pop_back();
+}
+
+int frmGatrel::ClockTimerInterval(int index) const
+{
+    if (index < 0 || index >= static_cast<int>(timer2_.size()))
+        return 0;
+    return timer2_[static_cast<size_t>(index)]->interval();
+}
+
+void frmGatrel::SetClockTimerInterval(int index, int ms)
+{
+    if (index >= 0 && index < static_cast<int>(timer2_.size()))
+        timer2_[static_cast<size_t>(index)]->setInterval(ms);
+}
+
+// The logic analyzer's windows are not part of the program yet; their list
+// and traces are rebuilt from the sensors when they are.
+void frmGatrel::PrepareListView() {}
+void frmGatrel::ResizeListView() {}
+void frmGatrel::AddGraph(int) {}
+void frmGatrel::RemoveGraph(int) {}
+
+std::unique_ptr<PlatformTimer> frmGatrel::CreateClockTimer(int index)
+{
+    auto timer = timers_.CreateTimer([this, index] { Timer2_Timer(s_, engine_, static_cast<int16_t>(index)); });
+    timer->setInterval(200);
+    timer->Tag = QStringLiteral("Stop");
+    return timer;
+}
+
+void frmGatrel::WireEngineControls()
+{
+    engine_.objGrafik = objGrafik_.get();
+    engine_.picGrid = &picGrid_->surface();
+    engine_.dialogs = &dialogs_;
+    engine_.Timer1 = timer1_.get();
+    engine_.Timer2 = &timer2_;
+    engine_.evaluators = StandardEvaluators();
+
+    // The two power buttons are one toggle group: pressing the one not
+    // pressed switches the power.
+    connect(cmdOn_, &QPushButton::clicked, this, [this] {
+        if (s_.ToolMode == ToolCode::QuickHelp) {
+            cmdOff_->setChecked(true);
+            return;
+        }
+        if (s_.engine.PowerFlag == 0)
+            PowerOnOff(s_, engine_);
+        cmdOn_->setChecked(s_.engine.PowerFlag != 0);
+        cmdOff_->setChecked(s_.engine.PowerFlag == 0);
+    });
+    connect(cmdOff_, &QPushButton::clicked, this, [this] {
+        if (s_.ToolMode == ToolCode::QuickHelp)
+            return;
+        if (s_.engine.PowerFlag != 0)
+            PowerOnOff(s_, engine_);
+        cmdOn_->setChecked(s_.engine.PowerFlag != 0);
+        cmdOff_->setChecked(s_.engine.PowerFlag == 0);
+    });
+    if (auto* b = findChild<QPushButton*>(QStringLiteral("cmdPause")))
+        connect(b, &QPushButton::clicked, this, [this] { Pause(s_, engine_); });
+    if (auto* b = findChild<QPushButton*>(QStringLiteral("cmdStop")))
+        connect(b, &QPushButton::clicked, this, [this] { StopEngine(s_, engine_); });
+
+    if (auto* sld = findChild<QSlider*>(QStringLiteral("sldDelay"))) {
+        connect(sld, &QSlider::valueChanged, this, [this](int v) {
+            s_.engine.DelaySetting = static_cast<int16_t>(std::clamp(v, 0, 100));
+            if (auto* box = findChild<QLineEdit*>(QString::fromUtf8("txtVerzögerung")))
+                box->setText(v == 0 ? LoadResString(2557) : QString::number(v) + QStringLiteral("ms"));
+        });
+    }
+
+    for (const char* key : {"cmdDauertakt", "cmdEinzeltakt", "cmdStop", "cmdFullStop"}) {
+        const QString k = QString::fromLatin1(key);
+        if (QAction* a = ToolbarButton(QStringLiteral("Toolbar3"), k))
+            connect(a, &QAction::triggered, this, [this, k] { Toolbar3_ButtonClick(s_, engine_, k); });
+    }
+
+    if (auto* tree = findChild<QTreeWidget*>(QStringLiteral("tvwLevel"))) {
+        connect(tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) {
+            if (item)
+                LevelTreeClick(s_, engine_, item->data(0, Qt::UserRole).toString());
+        });
+    }
+
+    // Worksheet clicks while the simulation runs; editing clicks belong to the worksheet editor.
+    connect(picGrid_, &WorksheetPicture::MouseDown, this, [this](int button, int, double x, double y) {
+        if (s_.ToolMode != ToolCode::SimulationRunning)
+            return;
+        s_.CursorX = PixelToGrid(s_, static_cast<int16_t>(std::clamp(x, 0.0, 32767.0)));
+        s_.CursorY = PixelToGrid(s_, static_cast<int16_t>(std::clamp(y, 0.0, 32767.0)));
+        SimulationMouseDown(s_, engine_, button);
+    });
+    connect(picGrid_, &WorksheetPicture::DoubleClick, this, [this] {
+        if (s_.ToolMode == ToolCode::SimulationRunning)
+            SimulationMouseDown(s_, engine_, 1);
+    });
+}
+
+void frmGatrel::SetUndoMenu(bool enabled, const QString& caption)
+{
+    QAction* undo = Menu(QStringLiteral("mUndo"));
+    undo->setText(caption);
+    undo->setEnabled(enabled);
+}
+
+void frmGatrel::SetUndoButtonsEnabled(bool enabled)
+{
+    ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdUndo"))->setEnabled(enabled);
+    ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdUndoList"))->setEnabled(enabled);
+}
+
+void frmGatrel::RefreshICFileLists()
+{
+    if (auto* list = findChild<QListWidget*>(QStringLiteral("lstIC"))) {
+        list->clear();
+        list->addItems(QDir(s_.Verzeichnisse[1]).entryList({QStringLiteral("*.icd")}, QDir::Files, QDir::Name));
+    }
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "shell/main_window_services.h"
+#include "simulation/engine.h"
 
 class QAction;
 class QActionGroup;
@@ -30,6 +31,8 @@ class TimerHost;
 class UserDialogs;
 class WorksheetPicture;
 class clsGrafik;
+class clsUndo;
+struct PlacementContext;
 struct ProgramState;
 
 class frmGatrel : public QMainWindow, public MainWindowServices {
@@ -43,12 +46,18 @@ public:
     NullSurface& picNone() { return *picNone_; }
     // The drawing object; its Device is the worksheet picture's surface.
     clsGrafik& objGrafik() { return *objGrafik_; }
+    // The undo history, and what the placing routines work with in this window.
+    clsUndo& objUndo() { return *objUndo_; }
+    PlacementContext& placement() { return *placement_; }
     // A toolbar button by toolbar and key: keys repeat across toolbars.
     QAction* ToolbarButton(const QString& toolbar, const QString& key) const;
     QToolBar* Toolbar(const QString& name) const;
     // Menu item arrays by name and index (mBauteil, mAnsichtItem, mUsedFiles).
     QAction* MenuItem(const QString& array, int index) const;
     QAction* Menu(const QString& name) const;
+
+    // What the engine runs with in this window.
+    EngineContext& engineContext() { return engine_; }
 
     PlatformTimer& Timer1() { return *timer1_; }
     std::vector<std::unique_ptr<PlatformTimer>>& Timer2() { return timer2_; }
@@ -129,6 +138,19 @@ public:
     void SetClockTitle(const QString& text) override;
     void SetClockLinkChecked(bool checked) override;
     void HideSelectedClockFrame() override;
+    QString GateInputsText() const override;
+    int ClockTimerUBound() const override;
+    void AddClockTimer() override;
+    void RemoveLastClockTimer() override;
+    int ClockTimerInterval(int index) const override;
+    void SetClockTimerInterval(int index, int ms) override;
+    void PrepareListView() override;
+    void ResizeListView() override;
+    void AddGraph(int channel) override;
+    void RemoveGraph(int channel) override;
+    void SetUndoMenu(bool enabled, const QString& caption) override;
+    void SetUndoButtonsEnabled(bool enabled) override;
+    void RefreshICFileLists() override;
 
 public slots:
     void mNeu_Click();
@@ -146,6 +168,9 @@ private:
     void BuildStatusBar();
     QAction* AddToolbarButton(QToolBar* bar, const QString& key, int tooltipId, bool checkable);
     void ScrollPicture();
+    // The engine's controls: power, pause, stop, delay, clock panel, level tree, worksheet clicks.
+    void WireEngineControls();
+    std::unique_ptr<PlatformTimer> CreateClockTimer(int index);
 
     ProgramState& s_;
     UserDialogs& dialogs_;
@@ -164,6 +189,8 @@ private:
     QScrollBar* VScroll_ = nullptr;
     std::unique_ptr<NullSurface> picNone_;
     std::unique_ptr<clsGrafik> objGrafik_;
+    std::unique_ptr<clsUndo> objUndo_;
+    std::unique_ptr<PlacementContext> placement_;
 
     std::array<QLabel*, 3> statusPanels_{};
     QProgressBar* ProgressBar_ = nullptr;
@@ -179,6 +206,8 @@ private:
     std::unique_ptr<PlatformTimer> timer1_;
     std::vector<std::unique_ptr<PlatformTimer>> timer2_;
     std::unique_ptr<PlatformTimer> timPort_;
+
+    EngineContext engine_;
 
     QString dialogFileName_;
     bool loaded_ = false;

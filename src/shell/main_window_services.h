@@ -111,4 +111,25 @@ public:
     virtual void SetClockTitle(const QString& text) = 0;                      // lblTaktgeber
     virtual void SetClockLinkChecked(bool checked) = 0;                       // chkLink
     virtual void HideSelectedClockFrame() = 0;                                // shpSelectedTimer
+
+    // What the placing routines need of the window.
+    virtual QString GateInputsText() const = 0; // txtAnschlüsse: inputs of the next AND, OR, XOR
+    // The clock timers Timer2: upper bound, a new member UBound+1, dropping the
+    // last member (never member 0), and each member's interval in milliseconds.
+    virtual int ClockTimerUBound() const = 0;
+    virtual void AddClockTimer() = 0;
+    virtual void RemoveLastClockTimer() = 0;
+    virtual int ClockTimerInterval(int index) const = 0;
+    virtual void SetClockTimerInterval(int index, int ms) = 0;
+    // The logic analyzer: value list rebuilt and resized (frmAnalyse), a sensor
+    // channel's trace added or removed (frmAnalyse2).
+    virtual void PrepareListView() = 0;
+    virtual void ResizeListView() = 0;
+    virtual void AddGraph(int channel) = 0;
+    virtual void RemoveGraph(int channel) = 0;
+
+    // What the undo history and the IC placing need of the window.
+    virtual void SetUndoMenu(bool enabled, const QString& caption) = 0; // mUndo
+    virtual void SetUndoButtonsEnabled(bool enabled) = 0; // Toolbar buttons cmdUndo and cmdUndoList
+    virtual void RefreshICFileLists() = 0; // lstIC and the IC manager's File1 re-read the IC directory
 };

@@ -134,3 +134,9 @@ void ChangeToolbar3(ProgramState& s, EngineContext& e);
 // The clock panel's toolbar: "cmdDauertakt", "cmdEinzeltakt", "cmdStop", "cmdFullStop".
 void Toolbar3_ButtonClick(ProgramState& s, EngineContext& e, const QString& key);
 void timPort_Timer();
+
+// picGrid_MouseDown while the simulation runs (ToolMode 99), the cell being
+// (CursorX, CursorY): button 1 toggles an input, clicks a flip-flop or shift
+// register, selects a clock generator or opens an IC; button 2 returns from
+// an IC's interior to its parent level.
+void SimulationMouseDown(ProgramState& s, EngineContext& e, int button);

@@ -42,6 +42,10 @@ struct EngineState {
     std::vector<SimEvent> PendingEvents{SimEvent{}};
     std::vector<SimEvent> CurrentEvents{SimEvent{}};
 
-    // PinCache[level][element].
+    // PinCache[level][element]; ScratchPins serves while the power is off.
     std::vector<std::vector<CachedPins>> PinCache;
+    CachedPins ScratchPins;
+    // Counts power-ons, so that a switch-on interrupted by a power cycle in
+    // one of its waits notices it.
+    uint32_t PowerCycle = 0;
 };

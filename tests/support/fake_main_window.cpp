@@ -173,6 +173,8 @@ void FakeMainWindow::UnloadClockTimers()
 {
     calls << QStringLiteral("UnloadClockTimers");
     ++unloadClockTimersCount;
+    clockTimerCount = 1;
+    clockTimerIntervals.resize(1);
 }
 
 void FakeMainWindow::UnloadICConnectorLabels()
@@ -281,6 +283,7 @@ void FakeMainWindow::CreateClockTimers(int count)
 {
     calls << QStringLiteral("CreateClockTimers");
     clockTimerCount = count;
+    clockTimerIntervals.resize(static_cast<size_t>(count));
 }
 
 void FakeMainWindow::AddAnalyserChannel(int channel)
@@ -447,4 +450,89 @@ void FakeMainWindow::HideSelectedClockFrame()
 {
     calls << QStringLiteral("HideSelectedClockFrame");
     ++hideSelectedClockFrameCount;
+}
+
+QString FakeMainWindow::GateInputsText() const
+{
+    calls << QStringLiteral("GateInputsText");
+    return gateInputsText;
+}
+
+int FakeMainWindow::ClockTimerUBound() const
+{
+    calls << QStringLiteral("ClockTimerUBound");
+    return clockTimerCount - 1;
+}
+
+void FakeMainWindow::AddClockTimer()
+{
+    calls << QStringLiteral("AddClockTimer");
+    ++clockTimerCount;
+    clockTimerIntervals.resize(static_cast<size_t>(clockTimerCount));
+}
+
+void FakeMainWindow::RemoveLastClockTimer()
+{
+    calls << QStringLiteral("RemoveLastClockTimer");
+    if (clockTimerCount > 1)
+        --clockTimerCount;
+    clockTimerIntervals.resize(static_cast<size_t>(clockTimerCount));
+}
+
+int FakeMainWindow::ClockTimerInterval(int index) const
+{
+    calls << QStringLiteral("ClockTimerInterval");
+    if (index < 0 || index >= static_cast<int>(clockTimerIntervals.size()))
+        return 0;
+    return clockTimerIntervals[static_cast<size_t>(index)];
+}
+
+void FakeMainWindow::SetClockTimerInterval(int index, int ms)
+{
+    calls << QStringLiteral("SetClockTimerInterval");
+    if (index >= 0 && index < static_cast<int>(clockTimerIntervals.size()))
+        clockTimerIntervals[static_cast<size_t>(index)] = ms;
+}
+
+void FakeMainWindow::PrepareListView()
+{
+    calls << QStringLiteral("PrepareListView");
+    ++prepareListViewCount;
+}
+
+void FakeMainWindow::ResizeListView()
+{
+    calls << QStringLiteral("ResizeListView");
+    ++resizeListViewCount;
+}
+
+void FakeMainWindow::AddGraph(int channel)
+{
+    calls << QStringLiteral("AddGraph");
+    addedGraphs.push_back(channel);
+}
+
+void FakeMainWindow::RemoveGraph(int channel)
+{
+    calls << QStringLiteral("RemoveGraph");
+    removedGraphs.push_back(channel);
+}
+
+void FakeMainWindow::SetUndoMenu(bool enabled, const QString& caption)
+{
+    calls << QStringLiteral("SetUndoMenu");
+    undoMenuEnabled = enabled;
+    undoMenuCaption = caption;
+}
+
+void FakeMainWindow::SetUndoButtonsEnabled(bool enabled)
+{
+    calls << QStringLiteral("SetUndoButtonsEnabled");
+    undoButtonsEnabled = enabled;
+}
+
+void FakeMainWindow::RefreshICFileLists()
+{
+    calls << QStringLiteral("RefreshICFileLists");
+    ++refreshICFileListsCount;
 }

@@ -176,4 +176,33 @@ public:
     void SetClockTitle(const QString& text) override;
     void SetClockLinkChecked(bool checked) override;
     void HideSelectedClockFrame() override;
+
+    // Placing: the gate-inputs box, the clock timers and the logic analyzer.
+    QString gateInputsText = QStringLiteral("2");
+    std::vector<int> clockTimerIntervals{0}; // one per member, kept as long as clockTimerCount
+    int prepareListViewCount = 0;
+    int resizeListViewCount = 0;
+    std::vector<int> addedGraphs;
+    std::vector<int> removedGraphs;
+
+    QString GateInputsText() const override;
+    int ClockTimerUBound() const override;
+    void AddClockTimer() override;
+    void RemoveLastClockTimer() override;
+    int ClockTimerInterval(int index) const override;
+    void SetClockTimerInterval(int index, int ms) override;
+    void PrepareListView() override;
+    void ResizeListView() override;
+    void AddGraph(int channel) override;
+    void RemoveGraph(int channel) override;
+
+    // The undo history's menu items and buttons, and the IC file lists.
+    bool undoMenuEnabled = false;
+    QString undoMenuCaption = QStringLiteral("Undo: Impossible");
+    bool undoButtonsEnabled = false;
+    int refreshICFileListsCount = 0;
+
+    void SetUndoMenu(bool enabled, const QString& caption) override;
+    void SetUndoButtonsEnabled(bool enabled) override;
+    void RefreshICFileLists() override;
 };

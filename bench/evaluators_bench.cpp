@@ -1,0 +1,231 @@
+// An array of decoders and multiplexers run by the engine: five input lines
+// (three address bits, two select bits) are clicked through a Gray-code cycle
+// of 32 steps with InitSwitchOn, without delay: without a drawing object,
+// drawing on a null surface, and drawing on a picture. Each tile is a decoder whose eight outputs
+// feed two multiplexers; the buses reach every tile through junctures and
+// plain crossings.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <memory>
+#include <utility>
+
+#include "../tests/render/sheet_builder.h"
+#include "platform/null_surface.h"
+#include "platform/painter_surface.h"
+#include "render/clsGrafik.h"
+#include "simulation/engine.h"
+#include "simulation/evaluators.h"
+
+namespace {
+
+constexpr int kPitch = 14;
+constexpr int kFirstX = 6;
+constexpr int kBusRows = 5; // A0, A1, A2, S1, S0 in rows 1..5
+constexpr int kMaxY = 26;
+
+int TileX(int i) { return kFirstX + kPitch * i; }
+
+void BuildArray(ProgramState& s, int tiles)
+{
+    sheet::NewSheet(s, TileX(tiles) + 4, kMaxY);
+    for (int row = 1; row <= kBusRows; ++row)
+        sheet::Wire(s, 1, row, s.MaxX - 1, row);
+    for (int i = 0; i < tiles; ++i) {
+        const int X = TileX(i);
+        // Address bits down to the decoder's inputs (weights 1, 2, 4).
+        for (int bit = 0; bit < 3; ++bit) {
+            const int col = X + 2 - bit;
+            sheet::Wire(s, col, 1 + bit, col, 7);
+            s.P(col, 1 + bit).Marker = -1;
+        }
+        sheet::Decoder(s, Orientation::Down, X, 7, false);
+        sheet::Multiplexer(s, Orientation::Down, X + 3, 11);
+        sheet::Multiplexer(s, Orientation::Down, X - 1, 17);
+        for (int k = 0; k < 4; ++k) {
+            sheet::Wire(s, X + 4 - k, 9, X + 4 - k, 11); // outputs 0..3 to the first multiplexer
+            sheet::Wire(s, X - k, 9, X - k, 17);         // outputs 4..7 to the second
+        }
+        // Select lines: S1 in column X+7, S0 in column X+8, each tapped for
+        // the first multiplexer and turned into the second.
+        sheet::Wire(s, X + 7, 4, X + 7, 19);
+        s.P(X + 7, 4).Marker = -1;
+        sheet::Wire(s, X + 5, 13, X + 7, 13);
+        s.P(X + 7, 13).Marker = -1;
+        sheet::Wire(s, X + 1, 19, X + 7, 19);
+        sheet::Wire(s, X + 8, 5, X + 8, 20);
+        s.P(X + 8, 5).Marker = -1;
+        sheet::Wire(s, X + 5, 14, X + 8, 14);
+        s.P(X + 8, 14).Marker = -1;
+        sheet::Wire(s, X + 1, 20, X + 8, 20);
+        // Outputs to LEDs.
+        sheet::Wire(s, X + 2, 15, X + 2, 17);
+        sheet::LED(s, X + 2, 17);
+        sheet::Wire(s, X - 2, 21, X - 2, 24);
+        sheet::LED(s, X - 2, 24);
+    }
+}
+
+// The input that changes between Gray codes k and k+1 (mod 32).
+int GrayToggle(int k)
+{
+    const int a = k ^ (k >> 1);
+    const int n = (k + 1) % 32;
+    const int b = n ^ (n >> 1);
+    int bit = 0;
+    while (((a ^ b) >> bit) != 1)
+        ++bit;
+    return bit;
+}
+
+// Component evaluations are counted by routing the dispatch table through
+// one counting entry per type.
+EvaluatorTable g_inner{};
+long long g_evaluations = 0;
+
+template <int T>
+void Counted(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level)
+{
+    ++g_evaluations;
+    g_inner[T](s, e, x, y, dir, value, level);
+}
+
+template <int... T>
+void InstallCounters(EvaluatorTable& table, std::integer_sequence<int, T...>)
+{
+    ((table[T] = g_inner[T] ? &Counted<T> : nullptr), ...);
+}
+
+struct Rig {
+    enum class Drawing { None, NullSurface, Picture };
+
+    Rig(int tiles, Drawing drawing)
+    {
+        BuildArray(s, tiles);
+        const int w = (s.MaxX + 2) * 14;
+        const int h = (s.MaxY + 2) * 14;
+        if (drawing == Drawing::Picture)
+            surface = std::make_unique<PainterSurface>(w, h);
+        else
+            surface = std::make_unique<NullSurface>(w, h);
+        grafik = std::make_unique<clsGrafik>(s, surface.get());
+        if (drawing != Drawing::None) {
+            e.objGrafik = grafik.get();
+            e.picGrid = surface.get();
+        }
+        e.evaluators = StandardEvaluators();
+        e.timerSeconds = [] { return 0.0; };
+        PowerOnOff(s, e);
+    }
+
+    void Click(int input)
+    {
+        s.CursorX = 1;
+        s.CursorY = static_cast<int16_t>(1 + input);
+        InitSwitchOn(s, e);
+    }
+    void Cycle()
+    {
+        for (int k = 0; k < 32; ++k)
+            Click(GrayToggle(k));
+    }
+    // With all inputs Low the decoders select output 0 and both multiplexers
+    // pass their data input 0: the first LED is lit, the second dark.
+    bool RestingStateOk(int tiles)
+    {
+        for (int i = 0; i < tiles; ++i) {
+            const int X = TileX(i);
+            if (s.Levels[0].Field(X + 2, 17).Value == 0 || s.Levels[0].Field(X - 2, 24).Value != 0)
+                return false;
+        }
+        return true;
+    }
+
+    ProgramState s;
+    EngineContext e;
+    std::unique_ptr<Surface> surface;
+    std::unique_ptr<clsGrafik> grafik;
+};
+
+struct Work {
+    long long conductorEvents = 0;
+    long long evaluations = 0;
+    long long passes = 0;
+};
+
+// One cycle with a one-step delay whose scripted wait tallies each pass;
+// the run itself is the same as without delay.
+Work Measure(int tiles)
+{
+    Rig r(tiles, Rig::Drawing::None);
+    Work w;
+    r.s.engine.DelaySetting = 1;
+    double clock = 0;
+    r.e.waitHooks.now = [&clock] { return clock; };
+    r.e.waitHooks.idle = nullptr;
+    r.e.waitHooks.pumpEvents = [&] {
+        clock += 1.0; // the wait ends after this round
+        ++w.passes;
+        const auto& q = r.s.engine.CurrentEvents;
+        for (size_t k = 1; k < q.size(); ++k) {
+            const LevelRecord& L = r.s.Levels[static_cast<size_t>(q[k].Level)];
+            if (L.Field.Contains(q[k].X, q[k].Y) && L.Field(q[k].X, q[k].Y).Type == ElementType::Conductor)
+                ++w.conductorEvents;
+        }
+    };
+    g_inner = r.e.evaluators;
+    InstallCounters(r.e.evaluators, std::make_integer_sequence<int, 32>{});
+    g_evaluations = 0;
+    r.Cycle();
+    w.evaluations = g_evaluations;
+    return w;
+}
+
+void BM_DecoderMultiplexerArray(benchmark::State& state, Rig::Drawing drawing)
+{
+    const int tiles = static_cast<int>(state.range(0));
+    const Work w = Measure(tiles);
+    Rig r(tiles, drawing);
+    for (auto _ : state)
+        r.Cycle();
+    if (!r.RestingStateOk(tiles))
+        state.SkipWithError("the array did not return to its resting state");
+    const double n = static_cast<double>(state.iterations());
+    state.counters["conductor_events/s"] =
+        benchmark::Counter(static_cast<double>(w.conductorEvents) * n, benchmark::Counter::kIsRate);
+    state.counters["evaluations/s"] =
+        benchmark::Counter(static_cast<double>(w.evaluations) * n, benchmark::Counter::kIsRate);
+    state.counters["passes/s"] = benchmark::Counter(static_cast<double>(w.passes) * n, benchmark::Counter::kIsRate);
+    state.counters["components"] = r.s.ElementCount;
+}
+
+void BM_DecoderMultiplexerArray_NoDrawing(benchmark::State& state)
+{
+    BM_DecoderMultiplexerArray(state, Rig::Drawing::None);
+}
+void BM_DecoderMultiplexerArray_Null(benchmark::State& state)
+{
+    BM_DecoderMultiplexerArray(state, Rig::Drawing::NullSurface);
+}
+void BM_DecoderMultiplexerArray_Picture(benchmark::State& state)
+{
+    BM_DecoderMultiplexerArray(state, Rig::Drawing::Picture);
+}
+
+BENCHMARK(BM_DecoderMultiplexerArray_NoDrawing)->Arg(16)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecoderMultiplexerArray_Null)->Arg(16)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecoderMultiplexerArray_Picture)->Arg(16)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+// Symbols print text, which needs a GUI application for its fonts; no display is needed.
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

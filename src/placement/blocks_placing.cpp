@@ -1,0 +1,295 @@
+// Half- and full-adder, shift register, decoder, multiplexer, flip-flop and
+// 7-segment display.
+#include <algorithm>
+
+#include "model/state.h"
+#include "placement/components.h"
+#include "placement/placement_context.h"
+#include "placement/placement_frame.h"
+#include "placement/undo_texts.h"
+#include "render/clsGrafik.h"
+
+namespace {
+
+PinPos At(int x, int y)
+{
+    return {static_cast<int16_t>(x), static_cast<int16_t>(y)};
+}
+
+bool ValidOrientation(uint8_t o)
+{
+    return o >= Orientation::Left && o <= Orientation::Down;
+}
+
+// Bounds and occupancy of the general rule.
+bool Fits(const ProgramState& s, const CellRect& r)
+{
+    return InsideBorder(s, r)
+        && !IsAreaOccupied(s, static_cast<int16_t>(r.x1), static_cast<int16_t>(r.y1), static_cast<int16_t>(r.x2),
+                           static_cast<int16_t>(r.y2));
+}
+
+// Adders (length 3) and the shift register (length 8): three inputs on the
+// anchor's side, two outputs `len` cells along the signal.
+Layout BarLayout(uint8_t o, int X, int Y, int len)
+{
+    switch (o) {
+    case Orientation::Left:
+        return {{X - len, Y - 1, X, Y + 1}, {At(X, Y - 1), At(X, Y + 1), At(X, Y)},
+                {At(X - len, Y - 1), At(X - len, Y + 1)}};
+    case Orientation::Up:
+        return {{X - 1, Y - len, X + 1, Y}, {At(X + 1, Y), At(X - 1, Y), At(X, Y)},
+                {At(X + 1, Y - len), At(X - 1, Y - len)}};
+    case Orientation::Down:
+        return {{X - 1, Y, X + 1, Y + len}, {At(X + 1, Y), At(X - 1, Y), At(X, Y)},
+                {At(X + 1, Y + len), At(X - 1, Y + len)}};
+    default:
+        return {{X, Y - 1, X + len, Y + 1}, {At(X, Y - 1), At(X, Y + 1), At(X, Y)},
+                {At(X + len, Y - 1), At(X + len, Y + 1)}};
+    }
+}
+
+// The footprint back from output 1 of a bar-shaped element.
+CellRect BarFromOutput(uint8_t o, PinPos p, int len)
+{
+    switch (o) {
+    case Orientation::Left: return {p.X, p.Y, p.X + len, p.Y + 2};
+    case Orientation::Up: return {p.X - 2, p.Y, p.X, p.Y + len};
+    case Orientation::Down: return {p.X - 2, p.Y - len, p.X, p.Y};
+    default: return {p.X - len, p.Y, p.X, p.Y + 2};
+    }
+}
+
+bool PlaceBar(PlacementContext& c, uint8_t type, int len, int textId)
+{
+    ProgramState& s = c.s;
+    const uint8_t o = s.PlaceOrientation;
+    if (!ValidOrientation(o))
+        return false;
+    const Layout l = BarLayout(o, s.CursorX, s.CursorY, len);
+    if (!Fits(s, l.area))
+        return false;
+    PlaceLayout(c, l, type, o, textId);
+    c.objGrafik.Orientation = o;
+    return true;
+}
+
+void RemoveBar(PlacementContext& c, std::initializer_list<uint8_t> types, int len, int textId)
+{
+    ProgramState& s = c.s;
+    const int16_t n = CursorElement(s, types);
+    if (n == 0 || s.OutputPinCount < 1)
+        return;
+    const CellRect r = BarFromOutput(s.Elements[static_cast<size_t>(n)].Orientation, s.OutputPins[0], len);
+    RemoveLayout(c, n, r, textId, 1);
+}
+
+constexpr int kAdderLength = 3;
+constexpr int kRegisterLength = 8;
+
+Layout DecoderLayout(uint8_t o, int X, int Y, bool clock)
+{
+    Layout l;
+    const int lastInput = clock ? 1 : 0;
+    if (o == Orientation::Left || o == Orientation::Right) {
+        const int outX = o == Orientation::Left ? X - 2 : X + 2;
+        l.area = {std::min(X, outX), Y - 5, std::max(X, outX), Y + 4};
+        for (int v = -2; v <= lastInput; ++v)
+            l.in.push_back(At(X, Y + v));
+        for (int y = Y - 4; y <= Y + 3; ++y)
+            l.out.push_back(At(outX, y));
+    } else {
+        const int outY = o == Orientation::Up ? Y - 2 : Y + 2;
+        l.area = {X - 4, std::min(Y, outY), X + 5, std::max(Y, outY)};
+        for (int v = -2; v <= lastInput; ++v)
+            l.in.push_back(At(X - v, Y));
+        for (int x = X + 4; x >= X - 3; --x)
+            l.out.push_back(At(x, outY));
+    }
+    return l;
+}
+
+Layout MultiplexerLayout(uint8_t o, int X, int Y)
+{
+    switch (o) {
+    case Orientation::Left:
+        return {{X - 4, Y - 2, X, Y + 2},
+                {At(X, Y + 2), At(X, Y + 1), At(X, Y), At(X, Y - 1), At(X - 3, Y - 2), At(X - 2, Y - 2)},
+                {At(X - 4, Y + 1)}};
+    case Orientation::Up:
+        return {{X - 2, Y - 4, X + 2, Y},
+                {At(X + 1, Y), At(X, Y), At(X - 1, Y), At(X - 2, Y), At(X + 2, Y - 3), At(X + 2, Y - 2)},
+                {At(X - 1, Y - 4)}};
+    case Orientation::Down:
+        return {{X - 2, Y, X + 2, Y + 4},
+                {At(X + 1, Y), At(X, Y), At(X - 1, Y), At(X - 2, Y), At(X + 2, Y + 2), At(X + 2, Y + 3)},
+                {At(X - 1, Y + 4)}};
+    default:
+        return {{X, Y - 2, X + 4, Y + 2},
+                {At(X, Y + 2), At(X, Y + 1), At(X, Y), At(X, Y - 1), At(X + 2, Y - 2), At(X + 3, Y - 2)},
+                {At(X + 4, Y + 1)}};
+    }
+}
+
+Layout FlipFlopLayout(uint8_t o, int X, int Y)
+{
+    switch (o) {
+    case Orientation::Left:
+        return {{X - 5, Y - 1, X, Y + 1},
+                {At(X, Y - 1), At(X, Y), At(X, Y + 1), At(X - 3, Y - 1), At(X - 3, Y + 1)},
+                {At(X - 5, Y - 1), At(X - 5, Y + 1)}};
+    case Orientation::Up:
+        return {{X - 1, Y - 5, X + 1, Y},
+                {At(X + 1, Y), At(X, Y), At(X - 1, Y), At(X + 1, Y - 3), At(X - 1, Y - 3)},
+                {At(X + 1, Y - 5), At(X - 1, Y - 5)}};
+    case Orientation::Down:
+        return {{X - 1, Y, X + 1, Y + 5},
+                {At(X + 1, Y), At(X, Y), At(X - 1, Y), At(X + 1, Y + 2), At(X - 1, Y + 2)},
+                {At(X + 1, Y + 5), At(X - 1, Y + 5)}};
+    default:
+        return {{X, Y - 1, X + 5, Y + 1},
+                {At(X, Y - 1), At(X, Y), At(X, Y + 1), At(X + 2, Y - 1), At(X + 2, Y + 1)},
+                {At(X + 5, Y - 1), At(X + 5, Y + 1)}};
+    }
+}
+
+} // namespace
+
+void SetHA(PlacementContext& c)
+{
+    if (PlaceBar(c, ElementType::HalfAdder, kAdderLength, UndoText::PlaceHA))
+        c.objGrafik.DrawHA(c.s.CursorX, c.s.CursorY);
+}
+
+void SetVA(PlacementContext& c)
+{
+    if (PlaceBar(c, ElementType::FullAdder, kAdderLength, UndoText::PlaceFA))
+        c.objGrafik.DrawVA(c.s.CursorX, c.s.CursorY);
+}
+
+void RemoveHA(PlacementContext& c)
+{
+    RemoveBar(c, {ElementType::HalfAdder, ElementType::FullAdder}, kAdderLength, UndoText::DeleteAdder);
+}
+
+void SetSRegister(PlacementContext& c)
+{
+    if (PlaceBar(c, ElementType::ShiftRegister, kRegisterLength, UndoText::PlaceShiftRegister))
+        c.objGrafik.DrawSRegister(c.s.CursorX, c.s.CursorY);
+}
+
+void RemoveSRegister(PlacementContext& c)
+{
+    RemoveBar(c, {ElementType::ShiftRegister}, kRegisterLength, UndoText::DeleteShiftRegister);
+}
+
+void SetDecoder(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    const uint8_t o = s.PlaceOrientation;
+    if (!ValidOrientation(o))
+        return;
+    const Layout l = DecoderLayout(o, s.CursorX, s.CursorY, s.DecoderClockInput != 0);
+    if (!Fits(s, l.area))
+        return;
+    PlaceLayout(c, l, ElementType::Decoder, o, UndoText::PlaceDecoder);
+    c.objGrafik.Orientation = o;
+    c.objGrafik.DrawDecoder(s.CursorX, s.CursorY, false);
+}
+
+void RemoveDecoder(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    const int16_t n = CursorElement(s, {ElementType::Decoder});
+    if (n == 0 || s.InputPinCount < 3)
+        return;
+    const PinPos a = s.InputPins[2]; // the anchor
+    CellRect r;
+    switch (s.Elements[static_cast<size_t>(n)].Orientation) {
+    case Orientation::Left: r = {a.X - 2, a.Y - 5, a.X, a.Y + 4}; break;
+    case Orientation::Up: r = {a.X - 4, a.Y - 2, a.X + 5, a.Y}; break;
+    case Orientation::Down: r = {a.X - 4, a.Y, a.X + 5, a.Y + 2}; break;
+    default: r = {a.X, a.Y - 5, a.X + 2, a.Y + 4}; break;
+    }
+    RemoveLayout(c, n, r, UndoText::DeleteDecoder, 1);
+}
+
+void SetMultiplexer(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    const uint8_t o = s.PlaceOrientation;
+    if (!ValidOrientation(o))
+        return;
+    const Layout l = MultiplexerLayout(o, s.CursorX, s.CursorY);
+    if (!Fits(s, l.area))
+        return;
+    PlaceLayout(c, l, ElementType::Multiplexer, o, UndoText::PlaceMultiplexer);
+    c.objGrafik.Orientation = o;
+    c.objGrafik.DrawMultiplexer(s.CursorX, s.CursorY);
+}
+
+void RemoveMultiplexer(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    const int16_t n = CursorElement(s, {ElementType::Multiplexer});
+    if (n == 0 || s.InputPinCount < 1 || s.OutputPinCount < 1)
+        return;
+    // The data inputs' side, the select pins' row and the output span it.
+    std::vector<PinPos> pins = ParsedInputs(s);
+    pins.push_back(s.OutputPins[0]);
+    RemoveLayout(c, n, PinBounds(pins), UndoText::DeleteMultiplexer, 1);
+}
+
+void SetFlipFlop(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    const uint8_t o = s.PlaceOrientation;
+    if (!ValidOrientation(o))
+        return;
+    const Layout l = FlipFlopLayout(o, s.CursorX, s.CursorY);
+    if (!Fits(s, l.area))
+        return;
+    PlaceLayout(c, l, ElementType::FlipFlop, o, UndoText::PlaceFlipFlop);
+    c.objGrafik.Orientation = o;
+    c.objGrafik.DrawFlipFlop(s.CursorX, s.CursorY, false, 0);
+}
+
+void RemoveFlipFlop(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    const int16_t n = CursorElement(s, {ElementType::FlipFlop});
+    if (n == 0 || s.InputPinCount < 1 || s.OutputPinCount < 2)
+        return;
+    const CellRect r = PinBounds({s.InputPins[0], s.OutputPins[0], s.OutputPins[1]});
+    RemoveLayout(c, n, r, UndoText::DeleteFlipFlop, 2);
+}
+
+void SetZAnzeige(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    // Always upright; the next placement starts from here too.
+    s.PlaceOrientation = Orientation::Right;
+    const int X = s.CursorX;
+    const int Y = s.CursorY;
+    if (X < 1 || X > s.MaxX - 5 || Y < 3 || Y > s.MaxY - 2)
+        return;
+    const Layout l{{X, Y - 2, X + 4, Y + 2},
+                   {At(X + 3, Y - 2), At(X + 2, Y - 2), At(X + 1, Y - 2), At(X, Y - 1), At(X, Y), At(X, Y + 1)},
+                   {}};
+    if (IsAreaOccupied(s, static_cast<int16_t>(l.area.x1), static_cast<int16_t>(l.area.y1),
+                       static_cast<int16_t>(l.area.x2), static_cast<int16_t>(l.area.y2)))
+        return;
+    PlaceLayout(c, l, ElementType::SevenSegment, Orientation::Right, UndoText::PlaceSevenSegment);
+    c.objGrafik.Orientation = Orientation::Right;
+    c.objGrafik.DrawZAnzeige(s.CursorX, s.CursorY);
+}
+
+void RemoveZAnzeige(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    const int16_t n = CursorElement(s, {ElementType::SevenSegment});
+    if (n == 0 || s.InputPinCount < 6)
+        return;
+    const CellRect r{s.InputPins[3].X, s.InputPins[2].Y, s.InputPins[0].X + 1, s.InputPins[5].Y + 1};
+    RemoveLayout(c, n, r, UndoText::DeleteSevenSegment, 1);
+}

@@ -1,0 +1,226 @@
+#include "placement/clock_slots.h"
+
+#include <algorithm>
+
+#include "model/geometry.h"
+#include "model/state.h"
+#include "placement/placement_context.h"
+#include "placement/placement_frame.h"
+#include "placement/undo_texts.h"
+#include "platform/numeric.h"
+#include "render/clsGrafik.h"
+#include "shell/main_window_services.h"
+
+namespace {
+
+constexpr int16_t kStartPhaseMs = 1000;
+constexpr int kStoredSlotFields = 7;
+
+PinPos At(int x, int y)
+{
+    return {static_cast<int16_t>(x), static_cast<int16_t>(y)};
+}
+
+// Without a window the slot arrays stand for the timer members.
+int TimerUBound(const ProgramState& s)
+{
+    return s.shell ? s.shell->ClockTimerUBound() : static_cast<int>(s.ClockElement.size()) - 1;
+}
+
+int TimerInterval(const ProgramState& s, int k)
+{
+    return s.shell ? s.shell->ClockTimerInterval(k) : 0;
+}
+
+void SetTimerInterval(ProgramState& s, int k, int ms)
+{
+    if (s.shell)
+        s.shell->SetClockTimerInterval(k, ms);
+}
+
+// Adds timer member u+1 and returns the new upper bound.
+int AddTimerMember(ProgramState& s, int u)
+{
+    if (s.shell == nullptr)
+        return u + 1;
+    s.shell->AddClockTimer();
+    return s.shell->ClockTimerUBound();
+}
+
+void ResizeSlots(ProgramState& s, int u)
+{
+    const auto n = static_cast<size_t>(u + 1);
+    s.ClockElement.resize(n);
+    s.ClockHigh.resize(n);
+    s.ClockLow.resize(n);
+    s.ClockLinked.resize(n);
+    s.ClockCycles.resize(n);
+    s.ClockCounter.resize(n);
+    s.ClockOutputHigh.resize(n);
+}
+
+// Slot `to` takes slot `from` in every array; the element number is shifted.
+void CopySlot(ProgramState& s, int to, int from, int elementShift)
+{
+    const auto t = static_cast<size_t>(to);
+    const auto f = static_cast<size_t>(from);
+    s.ClockElement[t] = static_cast<int16_t>(s.ClockElement[f] + elementShift);
+    s.ClockHigh[t] = s.ClockHigh[f];
+    s.ClockLow[t] = s.ClockLow[f];
+    s.ClockLinked[t] = s.ClockLinked[f];
+    s.ClockCycles[t] = s.ClockCycles[f];
+    s.ClockCounter[t] = s.ClockCounter[f];
+    s.ClockOutputHigh[t] = s.ClockOutputHigh[f];
+    SetTimerInterval(s, to, TimerInterval(s, from));
+}
+
+Layout ClockLayout(uint8_t o, int X, int Y)
+{
+    switch (o) {
+    case Orientation::Left: return {{X - 3, Y - 1, X, Y + 1}, {At(X - 2, Y + 1)}, {At(X - 3, Y)}};
+    case Orientation::Up: return {{X - 1, Y - 3, X + 1, Y}, {At(X + 1, Y - 1)}, {At(X, Y - 3)}};
+    case Orientation::Down: return {{X - 1, Y, X + 1, Y + 3}, {At(X + 1, Y + 1)}, {At(X, Y + 3)}};
+    default: return {{X, Y - 1, X + 3, Y + 1}, {At(X + 2, Y + 1)}, {At(X + 3, Y)}};
+    }
+}
+
+int16_t Bool16(double v)
+{
+    return v != 0 ? kTrue : kFalse;
+}
+
+} // namespace
+
+void SetTimer(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    const uint8_t o = s.PlaceOrientation;
+    if (o < Orientation::Left || o > Orientation::Down || s.ClockCount >= kMaxClockGenerators)
+        return;
+    const Layout l = ClockLayout(o, s.CursorX, s.CursorY);
+    if (!InsideBorder(s, l.area)
+        || IsAreaOccupied(s, static_cast<int16_t>(l.area.x1), static_cast<int16_t>(l.area.y1),
+                          static_cast<int16_t>(l.area.x2), static_cast<int16_t>(l.area.y2)))
+        return;
+    const int16_t n = PlaceLayout(c, l, ElementType::ClockGenerator, o, UndoText::PlaceClock);
+    const uint8_t used = s.ClockCount;
+    ++s.ClockCount;
+    int u = TimerUBound(s);
+    if (used != 0)
+        u = AddTimerMember(s, u);
+    ResizeSlots(s, u);
+    const auto slot = static_cast<size_t>(u);
+    s.ClockElement[slot] = n;
+    s.ClockHigh[slot] = kStartPhaseMs;
+    s.ClockLow[slot] = kStartPhaseMs;
+    s.ClockLinked[slot] = kTrue;
+    s.ClockCycles[slot] = 1;
+    // Slot 0 may still hold the run state of a removed generator.
+    s.ClockCounter[slot] = 0;
+    s.ClockOutputHigh[slot] = kFalse;
+    c.objGrafik.Orientation = o;
+    c.objGrafik.DrawTimer(s.CursorX, s.CursorY, false);
+}
+
+void RemoveTimer(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    const int16_t n = CursorElement(s, {ElementType::ClockGenerator});
+    if (n == 0 || s.OutputPinCount < 1)
+        return;
+    const PinPos p = s.OutputPins[0];
+    const uint8_t o = s.Elements[static_cast<size_t>(n)].Orientation;
+    int x1 = p.X - 3;
+    int y1 = p.Y - 1;
+    switch (o) {
+    case Orientation::Left: x1 = p.X; break;
+    case Orientation::Up: x1 = p.X - 1; y1 = p.Y; break;
+    case Orientation::Down: x1 = p.X - 1; y1 = p.Y - 3; break;
+    default: break;
+    }
+    const bool horizontal = o == Orientation::Left || o == Orientation::Right;
+    const CellRect r{x1, y1, x1 + (horizontal ? 3 : 2), y1 + (horizontal ? 2 : 3)};
+    // The slot goes into the Label first, so that the undo step keeps it.
+    const int used = std::min<int>(s.ClockCount, static_cast<int>(s.ClockElement.size()));
+    for (int k = 0; k < used; ++k) {
+        if (s.ClockElement[static_cast<size_t>(k)] == n) {
+            RemoveTimerSlot(s, static_cast<int16_t>(k));
+            break;
+        }
+    }
+    RemoveLayout(c, n, r, UndoText::DeleteClock, 2);
+}
+
+void RemoveTimerSlot(ProgramState& s, int16_t slot)
+{
+    const int u = TimerUBound(s);
+    if (slot < 0 || slot > u || static_cast<size_t>(slot) >= s.ClockElement.size())
+        return;
+    const auto k0 = static_cast<size_t>(slot);
+    const int16_t e = s.ClockElement[k0];
+    if (e >= 1 && e <= s.ElementCount && static_cast<size_t>(e) < s.Elements.size()) {
+        QString stored;
+        for (int v : {static_cast<int>(slot), static_cast<int>(s.ClockHigh[k0]), static_cast<int>(s.ClockLow[k0]),
+                      static_cast<int>(s.ClockLinked[k0]), static_cast<int>(s.ClockCycles[k0]),
+                      static_cast<int>(s.ClockOutputHigh[k0]), TimerInterval(s, slot)})
+            stored += QString::number(v) + QLatin1Char(';');
+        s.Elements[static_cast<size_t>(e)].Label = stored;
+    }
+    if (u >= 1 && static_cast<size_t>(u) < s.ClockElement.size()) {
+        // The generators after it lose one element number with its removal.
+        for (int k = slot; k < u; ++k)
+            CopySlot(s, k, k + 1, -1);
+        if (s.shell)
+            s.shell->RemoveLastClockTimer();
+        ResizeSlots(s, u - 1);
+    }
+    if (s.ClockCount > 0)
+        --s.ClockCount;
+}
+
+void RestoreTimer(ProgramState& s, int16_t n)
+{
+    if (n < 1 || static_cast<size_t>(n) >= s.Elements.size() || s.ClockCount >= kMaxClockGenerators)
+        return;
+    ElementRecord& r = s.Elements[static_cast<size_t>(n)];
+    const QString stored = r.Label;
+    r.Label.clear();
+    const int used = std::min<int>(s.ClockCount, static_cast<int>(s.ClockElement.size()));
+    int slot = 0;
+    int16_t high = kStartPhaseMs;
+    int16_t low = kStartPhaseMs;
+    int16_t linked = kTrue;
+    int cycles = 1;
+    int16_t outputHigh = kFalse;
+    int interval = 0;
+    if (stored.count(QLatin1Char(';')) >= kStoredSlotFields) {
+        auto field = [&stored](int i) { return Val(GetField(stored, i)); };
+        slot = std::clamp(static_cast<int>(field(1)), 0, used);
+        high = static_cast<int16_t>(std::clamp(field(2), -32768.0, 32767.0));
+        low = static_cast<int16_t>(std::clamp(field(3), -32768.0, 32767.0));
+        linked = Bool16(field(4));
+        cycles = std::clamp(static_cast<int>(field(5)), 0, 255);
+        outputHigh = Bool16(field(6));
+        interval = static_cast<int>(std::clamp(field(7), 0.0, 2147483647.0));
+    } else {
+        // No stored slot: a fresh one in element order.
+        while (slot < used && s.ClockElement[static_cast<size_t>(slot)] < n)
+            ++slot;
+    }
+    int u = TimerUBound(s);
+    if (s.ClockCount != 0)
+        u = AddTimerMember(s, u);
+    ResizeSlots(s, u);
+    // The generators after the re-inserted one have moved up by one element.
+    for (int k = u - 1; k >= slot; --k)
+        CopySlot(s, k + 1, k, 1);
+    const auto k0 = static_cast<size_t>(slot);
+    s.ClockElement[k0] = n;
+    s.ClockHigh[k0] = high;
+    s.ClockLow[k0] = low;
+    s.ClockLinked[k0] = linked;
+    s.ClockCycles[k0] = static_cast<uint8_t>(cycles);
+    s.ClockOutputHigh[k0] = outputHigh;
+    SetTimerInterval(s, slot, interval);
+    ++s.ClockCount;
+}

@@ -1,0 +1,630 @@
+#include "placement/clsUndo.h"
+
+#include <algorithm>
+#include <cassert>
+#include <set>
+
+#include "model/state.h"
+#include "placement/clock_slots.h"
+#include "placement/ic_instances.h"
+#include "placement/placement_context.h"
+#include "placement/placement_frame.h"
+#include "platform/numeric.h"
+#include "platform/string_table.h"
+#include "platform/user_dialogs.h"
+#include "render/redraw.h"
+#include "shell/main_window_services.h"
+
+namespace {
+
+// Keeps the history from recording what the undo itself changes, even when a
+// routine it calls throws.
+class SuspendRecording {
+public:
+    explicit SuspendRecording(bool& flag) : flag_(flag) { flag_ = true; }
+    ~SuspendRecording() { flag_ = false; }
+    SuspendRecording(const SuspendRecording&) = delete;
+    SuspendRecording& operator=(const SuspendRecording&) = delete;
+
+private:
+    bool& flag_;
+};
+
+bool ElementExists(const ProgramState& s, uint64_t identity)
+{
+    if (identity == 0)
+        return false;
+    for (int e = 1; e <= s.ElementCount && static_cast<size_t>(e) < s.Elements.size(); ++e)
+        if (s.Elements[static_cast<size_t>(e)].Identity == identity)
+            return true;
+    return false;
+}
+
+int16_t ElementWithIdentity(const ProgramState& s, uint64_t identity)
+{
+    for (int e = 1; e <= s.ElementCount && static_cast<size_t>(e) < s.Elements.size(); ++e)
+        if (s.Elements[static_cast<size_t>(e)].Identity == identity)
+            return static_cast<int16_t>(e);
+    return 0;
+}
+
+std::set<int> SensorChannels(const ProgramState& s)
+{
+    std::set<int> channels;
+    for (int e = 1; e <= s.ElementCount && static_cast<size_t>(e) < s.Elements.size(); ++e) {
+        const ElementRecord& r = s.Elements[static_cast<size_t>(e)];
+        if (r.Type == ElementType::AnalysisSensor)
+            channels.insert(static_cast<int>(Val(r.Label)));
+    }
+    return channels;
+}
+
+// Makes room for a re-inserted element at number n: every later element, the
+// cells, clock slots and worksheet IC entries that name it move up by one.
+void MakeRoom(ProgramState& s, int16_t n, bool isClock)
+{
+    if (n > s.ElementCount) {
+        s.Elements.resize(std::max(s.Elements.size(), static_cast<size_t>(n) + 1));
+        s.ElementCount = n;
+        return;
+    }
+    s.Elements.resize(std::max(s.Elements.size(), static_cast<size_t>(s.ElementCount) + 2));
+    for (int j = s.ElementCount; j >= n; --j) {
+        ElementRecord& moved = s.Elements[static_cast<size_t>(j)];
+        if (moved.Type == ElementType::ClockGenerator && !isClock) {
+            // Only slots in use: an idle slot 0 may still name an old generator.
+            const int used = std::min<int>(s.ClockCount, static_cast<int>(s.ClockElement.size()));
+            for (int k = 0; k < used; ++k) {
+                if (s.ClockElement[static_cast<size_t>(k)] == j) {
+                    s.ClockElement[static_cast<size_t>(k)] = static_cast<int16_t>(j + 1);
+                    break;
+                }
+            }
+        }
+        s.Elements[static_cast<size_t>(j) + 1] = moved;
+        s.Elements[static_cast<size_t>(j) + 1].SelfIndex = static_cast<int16_t>(moved.SelfIndex + 1);
+    }
+    for (int x = 0; x <= s.MaxX && x <= s.P.UBoundX(); ++x)
+        for (int y = 0; y <= s.MaxY && y <= s.P.UBoundY(); ++y)
+            if (s.P(x, y).ElementNr >= n)
+                ++s.P(x, y).ElementNr;
+    for (int k = 1; k <= s.LevelUBound && static_cast<size_t>(k) < s.ICInstances.size(); ++k) {
+        ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(k)];
+        if (ic.NestingLevel == 0 && ic.ElementNr >= n)
+            ++ic.ElementNr;
+    }
+    ++s.ElementCount;
+}
+
+void ShowICNotRestored(PlacementContext& c, const QString& name)
+{
+    if (c.dialogs)
+        c.dialogs->ShowMessage(QStringLiteral("IC '%1' could not be restored.").arg(name), MessageButtons::OK,
+                               MessageIcon::Information, LoadResString(2612));
+}
+
+} // namespace
+
+clsUndo::clsUndo(ProgramState& s) : s_(s)
+{
+    UndoRecords.resize(static_cast<size_t>(undos_) + 1);
+}
+
+// ---- Recording ----
+
+void clsUndo::NewUndo(int x1, int y1, int x2, int y2, const QString& Description)
+{
+    auto clamp16 = [](int v) { return static_cast<int16_t>(std::clamp(v, -32768, 32767)); };
+    int16_t a = clamp16(x1);
+    int16_t b = clamp16(y1);
+    int16_t c = clamp16(x2);
+    int16_t d = clamp16(y2);
+    NewUndo(a, b, c, d, Description);
+}
+
+void clsUndo::NewUndo(int16_t& x1, int16_t& y1, int16_t& x2, int16_t& y2, const QString& Description)
+{
+    if (x1 > x2 || y1 > y2 || undoSuspended_)
+        return;
+    x1 = std::max<int16_t>(x1, 0);
+    y1 = std::max<int16_t>(y1, 0);
+    x2 = std::min(x2, s_.MaxX);
+    y2 = std::min(y2, s_.MaxY);
+    // A rectangle wholly beyond the worksheet holds nothing to save.
+    if (x1 > x2 || y1 > y2)
+        return;
+    if (undoPointer_ != 1)
+        DeleteUndoData(true);
+    else
+        ShiftUndoStack();
+    undoPointer_ = 1;
+    UndoRecord& r = UndoRecords[1];
+    r = UndoRecord{};
+    SaveUndoGrid(x1, y1, x2, y2);
+    if (!NoObjects)
+        SaveUndoElements(x1, y1, x2, y2);
+    if (Move)
+        r.Kind = UndoKind::Moved;
+    if (Delete) {
+        r.Kind = UndoKind::WholeField;
+        SaveTables(r);
+    }
+    r.Description = Description;
+    r.Used = true;
+    ShowStep(r, true);
+    NoObjects = false;
+    Move = false;
+    Delete = false;
+}
+
+void clsUndo::ShiftUndoStack()
+{
+    for (int k = undos_ - 1; k >= 1; --k)
+        UndoRecords[static_cast<size_t>(k) + 1] = std::move(UndoRecords[static_cast<size_t>(k)]);
+    UndoRecords[1] = UndoRecord{};
+}
+
+void clsUndo::SaveUndoGrid(int16_t& x1, int16_t& y1, int16_t& x2, int16_t& y2)
+{
+    UndoRecord& r = UndoRecords[1];
+    if (Delete) {
+        r.AreaX1 = x1;
+        r.AreaY1 = y1;
+        r.AreaX2 = x2;
+        r.AreaY2 = y2;
+        x1 = 0;
+        y1 = 0;
+        x2 = s_.MaxX;
+        y2 = s_.MaxY;
+    }
+    r.X1 = x1;
+    r.Y1 = y1;
+    r.X2 = x2;
+    r.Y2 = y2;
+    r.Cells.Redim(x2 - x1, y2 - y1);
+    for (int x = x1; x <= x2; ++x)
+        for (int y = y1; y <= y2; ++y)
+            if (s_.P.Contains(x, y))
+                r.Cells(x - x1, y - y1) = s_.P(x, y);
+}
+
+uint64_t clsUndo::NewIdentity()
+{
+    // Elements may carry identities from an earlier history over the same tables.
+    for (const ElementRecord& e : s_.Elements)
+        lastIdentity_ = std::max(lastIdentity_, e.Identity);
+    return ++lastIdentity_;
+}
+
+void clsUndo::SaveUndoElements(int16_t x1, int16_t y1, int16_t x2, int16_t y2)
+{
+    UndoRecord& r = UndoRecords[1];
+    r.SavedElements.assign(1, ElementRecord{});
+    std::set<int16_t> saved;
+    for (int x = x1; x <= x2; ++x) {
+        for (int y = y1; y <= y2; ++y) {
+            if (!s_.P.Contains(x, y))
+                continue;
+            const GridCell& cell = s_.P(x, y);
+            const int16_t e = cell.ElementNr;
+            if (e < 1 || e > s_.ElementCount || static_cast<size_t>(e) >= s_.Elements.size() || saved.count(e))
+                continue;
+            ElementRecord& live = s_.Elements[static_cast<size_t>(e)];
+            ElementRecord copy = live;
+            if (cell.Type == ElementType::IC && !Move) {
+                int link = cell.ICLink;
+                // An IC without connectors has no linked cell; its slot is found by its element.
+                if (link == 0 && live.InPinList.isEmpty()) {
+                    for (int k = 1; k <= s_.LevelUBound && static_cast<size_t>(k) < s_.ICInstances.size(); ++k)
+                        if (s_.ICInstances[static_cast<size_t>(k)].NestingLevel == 0
+                            && s_.ICInstances[static_cast<size_t>(k)].ElementNr == e)
+                            link = k;
+                }
+                if (link == 0 || static_cast<size_t>(link) >= s_.ICInstances.size())
+                    continue;
+                copy.InPinList = s_.ICInstances[static_cast<size_t>(link)].Name;
+                copy.Label = QString::number(link);
+            }
+            if (live.Identity == 0)
+                live.Identity = NewIdentity();
+            copy.Identity = live.Identity;
+            saved.insert(e);
+            r.SavedElements.push_back(std::move(copy));
+        }
+    }
+    r.SavedCount = static_cast<int16_t>(r.SavedElements.size() - 1);
+}
+
+void clsUndo::SaveTables(UndoRecord& r) const
+{
+    auto t = std::make_shared<UndoTables>();
+    t->Elements = s_.Elements;
+    t->ElementCount = s_.ElementCount;
+    t->ICInstances = s_.ICInstances;
+    t->Levels = s_.Levels;
+    t->ICCount = s_.ICCount;
+    t->LevelUBound = s_.LevelUBound;
+    t->ClockElement = s_.ClockElement;
+    t->ClockHigh = s_.ClockHigh;
+    t->ClockLow = s_.ClockLow;
+    t->ClockLinked = s_.ClockLinked;
+    t->ClockCycles = s_.ClockCycles;
+    t->ClockCounter = s_.ClockCounter;
+    t->ClockOutputHigh = s_.ClockOutputHigh;
+    t->ClockTrigger = s_.ClockTrigger;
+    t->ClockCount = s_.ClockCount;
+    t->SelectedClock = s_.SelectedClock;
+    if (s_.shell)
+        for (int i = 0; i <= s_.shell->ClockTimerUBound(); ++i)
+            t->TimerIntervals.push_back(s_.shell->ClockTimerInterval(i));
+    r.Tables = std::move(t);
+}
+
+// ---- Undoing ----
+
+void clsUndo::Undo(PlacementContext& c)
+{
+    assert(&c.objUndo == this);
+    restoreLevel_ = 0;
+    if (undoPointer_ < 1 || undoPointer_ > undos_)
+        return;
+    const UndoRecord& r = UndoRecords[static_cast<size_t>(undoPointer_)];
+    if (r.IsEmpty())
+        return;
+    // What re-creating an IC borrows of the editor's state.
+    const QString icName = s_.ICName;
+    const int16_t cursorX = s_.CursorX;
+    const int16_t cursorY = s_.CursorY;
+    const int16_t currentLevel = s_.CurrentLevel;
+    {
+        SuspendRecording suspended(undoSuspended_);
+        if (r.Kind == UndoKind::WholeField) {
+            RestoreWholeField(c, r);
+        } else {
+            RestoreUndoElements(c, r);
+            RestoreUndoGrid(c, r);
+        }
+        RedrawUndoArea(c, r);
+        RecountProbes(s_);
+        if (s_.shell) {
+            s_.shell->PrepareListView();
+            s_.shell->ResizeListView();
+        }
+        ++undoPointer_;
+    }
+    s_.ICName = icName;
+    s_.CursorX = cursorX;
+    s_.CursorY = cursorY;
+    s_.CurrentLevel = currentLevel;
+    if (s_.shell)
+        s_.shell->SelectNone();
+    if (undoPointer_ <= undos_ && !UndoRecords[static_cast<size_t>(undoPointer_)].IsEmpty())
+        ShowStep(UndoRecords[static_cast<size_t>(undoPointer_)], false);
+    else
+        DisableUndo(true);
+}
+
+void clsUndo::RestoreUndoElements(PlacementContext& c, const UndoRecord& r)
+{
+    ProgramState& s = s_;
+    const bool plain = r.Kind == UndoKind::Plain;
+    // Only what no longer exists goes back: a step also saves neighbours
+    // that the change left standing. Lowest numbers first, so each finds room.
+    std::vector<const ElementRecord*> missing;
+    for (int i = 1; i <= r.SavedCount && static_cast<size_t>(i) < r.SavedElements.size(); ++i) {
+        const ElementRecord& E = r.SavedElements[static_cast<size_t>(i)];
+        if (plain && ElementExists(s, E.Identity))
+            continue;
+        missing.push_back(&E);
+    }
+    if (plain)
+        std::stable_sort(missing.begin(), missing.end(),
+                         [](const ElementRecord* a, const ElementRecord* b) { return a->SelfIndex < b->SelfIndex; });
+
+    icLevelMap_.clear();
+    failedICs_.clear();
+    for (const ElementRecord* saved : missing) {
+        const ElementRecord& E = *saved;
+        const int16_t n = E.SelfIndex;
+        if (n < 1)
+            continue;
+        if (!plain) {
+            // A move changes no numbers: the record is overwritten where it stands.
+            if (n > s.ElementCount || static_cast<size_t>(n) >= s.Elements.size())
+                continue;
+            s.Elements[static_cast<size_t>(n)] = E;
+            if (E.Type == ElementType::IC)
+                s.Elements[static_cast<size_t>(n)].InPinList = E.OutPinList;
+            continue;
+        }
+        MakeRoom(s, n, E.Type == ElementType::ClockGenerator);
+        if (E.Type == ElementType::IC) {
+            const int16_t count = s.ElementCount;
+            s.ElementCount = static_cast<int16_t>(n - 1);
+            s.ICName = E.InPinList;
+            s.CursorX = r.X1;
+            s.CursorY = static_cast<int16_t>(r.Y1 + Int((r.Y2 - r.Y1) / 2.0));
+            ElementRecord fresh;
+            fresh.SelfIndex = n;
+            fresh.Identity = E.Identity;
+            s.Elements[static_cast<size_t>(n)] = fresh;
+            restoreLevel_ = static_cast<int16_t>(Val(E.Label));
+            const int16_t oldLevel = restoreLevel_;
+            const bool placed = SetIC(c, true, n, restoreLevel_);
+            s.ElementCount = count;
+            ElementRecord& rec = s.Elements[static_cast<size_t>(n)];
+            if (placed) {
+                rec.Orientation = E.Orientation;
+                rec.Color = E.Color;
+                icLevelMap_.emplace_back(oldLevel, s.CurrentLevel);
+            } else {
+                // Kept for the moment so that the numbers in the saved cells
+                // stay right; taken off again once the cells are back.
+                rec = E;
+                rec.InPinList = E.OutPinList;
+                rec.Label.clear();
+                failedICs_.emplace_back(E.Identity, E.InPinList);
+            }
+            continue;
+        }
+        s.Elements[static_cast<size_t>(n)] = E;
+        if (E.Type == ElementType::ClockGenerator)
+            RestoreTimer(s, n);
+        else if (E.Type == ElementType::AnalysisSensor && s.shell)
+            s.shell->AddGraph(static_cast<int>(Val(E.Label)));
+    }
+}
+
+void clsUndo::RestoreUndoGrid(PlacementContext& c, const UndoRecord& r)
+{
+    ProgramState& s = s_;
+    if (r.Kind == UndoKind::Plain) {
+        // Elements that appeared in the rectangle since the step, each with one
+        // of its cells; removed from the highest number down so that no
+        // removal renumbers one still to come.
+        std::vector<std::pair<int16_t, std::pair<int16_t, int16_t>>> appeared;
+        std::set<int16_t> seen;
+        for (int x = r.X1; x <= r.X2; ++x) {
+            for (int y = r.Y1; y <= r.Y2; ++y) {
+                if (!s.P.Contains(x, y))
+                    continue;
+                const int16_t e = s.P(x, y).ElementNr;
+                if (e >= 1 && r.Cells(x - r.X1, y - r.Y1).ElementNr == 0 && seen.insert(e).second)
+                    appeared.push_back({e, {static_cast<int16_t>(x), static_cast<int16_t>(y)}});
+            }
+        }
+        std::sort(appeared.begin(), appeared.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+        for (const auto& [e, cell] : appeared) {
+            if (e > s.ElementCount)
+                continue;
+            const ElementRecord& rec = s.Elements[static_cast<size_t>(e)];
+            switch (rec.Type) {
+            case ElementType::IC:
+                s.CursorX = cell.first;
+                s.CursorY = cell.second;
+                RemoveIC(c);
+                break;
+            case ElementType::ClockGenerator: {
+                const auto used = s.ClockElement.begin()
+                    + std::min<std::ptrdiff_t>(s.ClockCount, static_cast<std::ptrdiff_t>(s.ClockElement.size()));
+                const auto it = std::find(s.ClockElement.begin(), used, e);
+                if (it != used)
+                    RemoveTimerSlot(s, static_cast<int16_t>(it - s.ClockElement.begin()));
+                DeleteElement(s, e);
+                break;
+            }
+            case ElementType::AnalysisSensor:
+                if (s.shell)
+                    s.shell->RemoveGraph(static_cast<int>(Val(rec.Label)));
+                DeleteElement(s, e);
+                break;
+            default:
+                DeleteElement(s, e);
+                break;
+            }
+        }
+    }
+    for (int x = r.X1; x <= r.X2; ++x) {
+        for (int y = r.Y1; y <= r.Y2; ++y) {
+            if (!s.P.Contains(x, y))
+                continue;
+            GridCell& cell = s.P(x, y);
+            cell = r.Cells(x - r.X1, y - r.Y1);
+            for (const auto& [from, to] : icLevelMap_)
+                if (cell.ICLink != 0 && cell.ICLink == from)
+                    cell.ICLink = static_cast<uint8_t>(to);
+        }
+    }
+    // An IC that could not be loaded again leaves its area empty.
+    for (const auto& [identity, name] : failedICs_) {
+        const int16_t e = ElementWithIdentity(s, identity);
+        if (e == 0)
+            continue;
+        int x1 = s.MaxX, y1 = s.MaxY, x2 = -1, y2 = -1;
+        for (int x = 0; x <= s.MaxX; ++x) {
+            for (int y = 0; y <= s.MaxY; ++y) {
+                if (s.P(x, y).ElementNr == e) {
+                    x1 = std::min(x1, x);
+                    y1 = std::min(y1, y);
+                    x2 = std::max(x2, x);
+                    y2 = std::max(y2, y);
+                }
+            }
+        }
+        if (x2 >= 0)
+            ClearGridArea(s, static_cast<int16_t>(x1), static_cast<int16_t>(y1), static_cast<int16_t>(x2),
+                          static_cast<int16_t>(y2));
+        DeleteElement(s, e);
+        ShowICNotRestored(c, name);
+    }
+    icLevelMap_.clear();
+    failedICs_.clear();
+}
+
+void clsUndo::RestoreWholeField(PlacementContext& c, const UndoRecord& r)
+{
+    (void)c;
+    ProgramState& s = s_;
+    const std::set<int> channelsBefore = SensorChannels(s);
+    if (r.Tables) {
+        const UndoTables& t = *r.Tables;
+        s.Elements = t.Elements;
+        s.ElementCount = t.ElementCount;
+        s.ICInstances = t.ICInstances;
+        // Level 0 belongs to the power-on copy, not to the circuit.
+        LevelRecord level0 = s.Levels.empty() ? LevelRecord{} : std::move(s.Levels[0]);
+        s.Levels = t.Levels;
+        if (s.Levels.empty())
+            s.Levels.resize(1);
+        s.Levels[0] = std::move(level0);
+        s.ICCount = t.ICCount;
+        s.LevelUBound = t.LevelUBound;
+        s.ClockElement = t.ClockElement;
+        s.ClockHigh = t.ClockHigh;
+        s.ClockLow = t.ClockLow;
+        s.ClockLinked = t.ClockLinked;
+        s.ClockCycles = t.ClockCycles;
+        s.ClockCounter = t.ClockCounter;
+        s.ClockOutputHigh = t.ClockOutputHigh;
+        s.ClockTrigger = t.ClockTrigger;
+        s.ClockCount = t.ClockCount;
+        s.SelectedClock = t.SelectedClock;
+        if (s.shell && !t.TimerIntervals.empty()) {
+            const int ub = static_cast<int>(t.TimerIntervals.size()) - 1;
+            while (s.shell->ClockTimerUBound() < ub)
+                s.shell->AddClockTimer();
+            while (s.shell->ClockTimerUBound() > ub && s.shell->ClockTimerUBound() > 0)
+                s.shell->RemoveLastClockTimer();
+            for (int i = 0; i <= ub; ++i)
+                s.shell->SetClockTimerInterval(i, t.TimerIntervals[static_cast<size_t>(i)]);
+        }
+    }
+    for (int x = r.X1; x <= r.X2; ++x)
+        for (int y = r.Y1; y <= r.Y2; ++y)
+            if (s.P.Contains(x, y))
+                s.P(x, y) = r.Cells(x - r.X1, y - r.Y1);
+    const std::set<int> channelsAfter = SensorChannels(s);
+    if (s.shell) {
+        for (int k : channelsBefore)
+            if (!channelsAfter.count(k))
+                s.shell->RemoveGraph(k);
+        for (int k : channelsAfter)
+            if (!channelsBefore.count(k))
+                s.shell->AddGraph(k);
+        s.shell->RebuildLevelTree();
+    }
+}
+
+void clsUndo::RedrawUndoArea(PlacementContext& c, const UndoRecord& r)
+{
+    const bool whole = r.Kind == UndoKind::WholeField;
+    int16_t x1 = static_cast<int16_t>((whole ? r.AreaX1 : r.X1) - 1);
+    int16_t y1 = static_cast<int16_t>((whole ? r.AreaY1 : r.Y1) - 1);
+    int16_t x2 = static_cast<int16_t>((whole ? r.AreaX2 : r.X2) + 1);
+    int16_t y2 = static_cast<int16_t>((whole ? r.AreaY2 : r.Y2) + 1);
+    RedrawArea(s_, c.objGrafik, x1, y1, x2, y2, false);
+}
+
+// ---- Emptying and sizing ----
+
+void clsUndo::DeleteLastUndo()
+{
+    UndoRecords[1] = UndoRecord{};
+    int i = 2;
+    for (; i <= undos_; ++i) {
+        undoPointer_ = static_cast<int16_t>(i);
+        if (UndoRecords[static_cast<size_t>(i)].IsEmpty())
+            break;
+        UndoRecords[static_cast<size_t>(i) - 1] = std::move(UndoRecords[static_cast<size_t>(i)]);
+    }
+    UndoRecords[static_cast<size_t>(i) - 1] = UndoRecord{};
+    undoPointer_ = 1;
+    if (!UndoRecords[1].IsEmpty())
+        ShowStep(UndoRecords[1], false);
+    else
+        DisableUndo(false);
+}
+
+void clsUndo::DeleteUndoData(bool KeepMode)
+{
+    for (int i = 1; i <= undos_; ++i)
+        UndoRecords[static_cast<size_t>(i)] = UndoRecord{};
+    undoPointer_ = 0;
+    DisableUndo(false);
+    if (!KeepMode) {
+        NoObjects = false;
+        Move = false;
+        Delete = false;
+    }
+}
+
+void clsUndo::DeleteAllUndo()
+{
+    for (UndoRecord& r : UndoRecords)
+        r = UndoRecord{};
+    undoPointer_ = 1;
+    DisableUndo(true);
+}
+
+void clsUndo::SetUndos(int16_t n)
+{
+    const int16_t count = std::clamp<int16_t>(n, 1, kMaxUndos);
+    // Steps already undone are dropped, so the pointer can start at 1 again
+    // without undoing one of them a second time.
+    std::vector<UndoRecord> next(static_cast<size_t>(count) + 1);
+    const int first = std::max<int>(undoPointer_, 1);
+    for (int i = first; i <= undos_; ++i) {
+        const int j = i - first + 1;
+        if (j > count)
+            break;
+        next[static_cast<size_t>(j)] = std::move(UndoRecords[static_cast<size_t>(i)]);
+    }
+    UndoRecords = std::move(next);
+    undos_ = count;
+    undoPointer_ = 1;
+    if (!UndoRecords[1].IsEmpty())
+        ShowStep(UndoRecords[1], true);
+    else
+        DisableUndo(true);
+}
+
+// ---- Queries ----
+
+bool clsUndo::NoUndoData() const
+{
+    if (undoPointer_ < 0 || undoPointer_ > undos_)
+        return false;
+    return UndoRecords[static_cast<size_t>(undoPointer_)].IsEmpty();
+}
+
+void clsUndo::ListUndos(QStringList& Element) const
+{
+    for (int i = std::max<int>(undoPointer_, 0); i <= undos_; ++i) {
+        const UndoRecord& r = UndoRecords[static_cast<size_t>(i)];
+        if (r.IsEmpty() || r.Description.isEmpty())
+            break;
+        Element << QStringLiteral("%1 (%2,%3 - %4,%5)").arg(r.Description).arg(r.X1).arg(r.Y1).arg(r.X2).arg(r.Y2);
+    }
+}
+
+// ---- Menu and toolbar ----
+
+void clsUndo::ShowStep(const UndoRecord& r, bool alsoList)
+{
+    if (!s_.shell)
+        return;
+    s_.shell->SetUndoMenu(true, LoadResString(2580) + r.Description);
+    s_.shell->SetUndoButtonsEnabled(true);
+    if (alsoList)
+        s_.shell->SetUndoListMenuEnabled(true);
+}
+
+void clsUndo::DisableUndo(bool alsoList)
+{
+    if (!s_.shell)
+        return;
+    s_.shell->SetUndoMenu(false, LoadResString(2581));
+    s_.shell->SetUndoButtonsEnabled(false);
+    if (alsoList)
+        s_.shell->SetUndoListMenuEnabled(false);
+}

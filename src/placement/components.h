@@ -1,0 +1,38 @@
+#pragma once
+// Placing and removing every component but the markers, ICs, clock
+// generators and sensors. A placing routine works at (CursorX, CursorY) with
+// PlaceOrientation; a removing routine removes the element under the cursor.
+#include <cstdint>
+
+struct PlacementContext;
+
+// AND (6), OR (7) or XOR (8) with the number of inputs in the main window's
+// gate-inputs box, held within 2..20 (2 when there is no window).
+void SetGatter(PlacementContext& c, uint8_t gateType);
+void RemoveGatter(PlacementContext& c);
+void SetInverter(PlacementContext& c);
+void RemoveInverter(PlacementContext& c);
+void SetTriState(PlacementContext& c);
+void RemoveTriState(PlacementContext& c);
+
+void SetHA(PlacementContext& c);
+void SetVA(PlacementContext& c);
+void RemoveHA(PlacementContext& c); // half- and full-adder
+void SetSRegister(PlacementContext& c);
+void RemoveSRegister(PlacementContext& c);
+// With a clock input (a fourth input) when DecoderClockInput is set.
+void SetDecoder(PlacementContext& c);
+void RemoveDecoder(PlacementContext& c);
+void SetMultiplexer(PlacementContext& c);
+void RemoveMultiplexer(PlacementContext& c);
+void SetFlipFlop(PlacementContext& c);
+void RemoveFlipFlop(PlacementContext& c);
+// Always in orientation 2; sets PlaceOrientation to 2.
+void SetZAnzeige(PlacementContext& c);
+void RemoveZAnzeige(PlacementContext& c);
+
+void SetDiode(PlacementContext& c); // LED
+void RemoveDiode(PlacementContext& c);
+void SetSwitch(PlacementContext& c);
+void RemoveSwitch(PlacementContext& c);
+void RemoveText(PlacementContext& c);

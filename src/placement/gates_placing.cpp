@@ -1,0 +1,278 @@
+// AND, OR and XOR elements, the inverter and the TriState gate.
+#include <algorithm>
+#include <cmath>
+
+#include "model/geometry.h"
+#include "model/state.h"
+#include "placement/components.h"
+#include "placement/placement_context.h"
+#include "placement/placement_frame.h"
+#include "placement/undo_texts.h"
+#include "platform/numeric.h"
+#include "render/clsGrafik.h"
+#include "shell/main_window_services.h"
+
+namespace {
+
+constexpr int kMinGateInputs = 2;
+// The pin tables hold 21 entries; a gate uses one for its output.
+constexpr int kMaxGateInputs = 20;
+
+bool ValidOrientation(uint8_t o)
+{
+    return o >= Orientation::Left && o <= Orientation::Down;
+}
+
+bool Horizontal(uint8_t o)
+{
+    return o == Orientation::Left || o == Orientation::Right;
+}
+
+PinPos At(int x, int y)
+{
+    return {static_cast<int16_t>(x), static_cast<int16_t>(y)};
+}
+
+// The box may hold anything typed or written by synthesis.
+int GateInputs(const ProgramState& s)
+{
+    if (s.shell == nullptr)
+        return kMinGateInputs;
+    double v = Val(s.shell->GateInputsText());
+    if (!(v >= kMinGateInputs))
+        v = kMinGateInputs;
+    v = std::min<double>(v, kMaxGateInputs);
+    return static_cast<int>(RoundHalfEven(v));
+}
+
+// rows: the footprint's extent across the signal (3 for a two-input gate).
+Layout GateLayout(uint8_t o, int X, int Y, int rows, bool two)
+{
+    Layout l;
+    const int mid = rows / 2;
+    for (int i = 0; i < rows; ++i) {
+        if (two && i == 1)
+            continue;
+        l.in.push_back(Horizontal(o) ? At(X, Y - 1 + i) : At(X - 1 + i, Y));
+    }
+    switch (o) {
+    case Orientation::Left:
+        l.area = {X - 2, Y - 1, X, Y + rows - 2};
+        l.out = {At(X - 2, Y - 1 + mid)};
+        break;
+    case Orientation::Up:
+        l.area = {X - 1, Y - 2, X + rows - 2, Y};
+        l.out = {At(X - 1 + mid, Y - 2)};
+        break;
+    case Orientation::Down:
+        l.area = {X - 1, Y, X + rows - 2, Y + 2};
+        l.out = {At(X - 1 + mid, Y + 2)};
+        break;
+    default:
+        l.area = {X, Y - 1, X + 2, Y + rows - 2};
+        l.out = {At(X + 2, Y - 1 + mid)};
+        break;
+    }
+    return l;
+}
+
+Layout TriStateLayout(uint8_t o, int X, int Y)
+{
+    switch (o) {
+    case Orientation::Left: return {{X - 2, Y - 1, X, Y + 1}, {At(X, Y - 1), At(X, Y + 1)}, {At(X - 2, Y)}};
+    case Orientation::Up: return {{X - 1, Y - 2, X + 1, Y}, {At(X - 1, Y), At(X + 1, Y)}, {At(X, Y - 2)}};
+    case Orientation::Down: return {{X - 1, Y, X + 1, Y + 2}, {At(X - 1, Y), At(X + 1, Y)}, {At(X, Y + 2)}};
+    default: return {{X, Y - 1, X + 2, Y + 1}, {At(X, Y - 1), At(X, Y + 1)}, {At(X + 2, Y)}};
+    }
+}
+
+// The inverter's output cell, one step in the output direction.
+PinPos InverterOutput(uint8_t o, int X, int Y)
+{
+    switch (o) {
+    case Orientation::Left: return At(X - 1, Y);
+    case Orientation::Up: return At(X, Y - 1);
+    case Orientation::Down: return At(X, Y + 1);
+    default: return At(X + 1, Y);
+    }
+}
+
+// A cell left behind by a removed component: it stays a conductor while a
+// neighbour answers one of its connections, else it becomes empty. Flags no
+// neighbour answers are dropped, so that no conductor ends in nothing.
+void LeaveConductorOrEmpty(ProgramState& s, int x, int y)
+{
+    GridCell& c = s.P(x, y);
+    auto answered = [&s](int nx, int ny, int16_t GridCell::*flag) {
+        return s.P.Contains(nx, ny) && s.P(nx, ny).*flag != 0;
+    };
+    if (c.ConLeft != 0 && !answered(x - 1, y, &GridCell::ConRight))
+        c.ConLeft = 0;
+    if (c.ConUp != 0 && !answered(x, y - 1, &GridCell::ConDown))
+        c.ConUp = 0;
+    if (c.ConRight != 0 && !answered(x + 1, y, &GridCell::ConLeft))
+        c.ConRight = 0;
+    if (c.ConDown != 0 && !answered(x, y + 1, &GridCell::ConUp))
+        c.ConDown = 0;
+    if (CountConnections(s, static_cast<int16_t>(x), static_cast<int16_t>(y)) != 0) {
+        c.Type = ElementType::Conductor;
+    } else {
+        c.Type = ElementType::Empty;
+        c.Marker = 0;
+    }
+    c.ElementNr = 0;
+}
+
+} // namespace
+
+void SetGatter(PlacementContext& c, uint8_t gateType)
+{
+    ProgramState& s = c.s;
+    const uint8_t o = s.PlaceOrientation;
+    if (gateType < ElementType::AND || gateType > ElementType::XOR || !ValidOrientation(o))
+        return;
+    int n = GateInputs(s);
+    const bool two = n == 2;
+    s.TwoInputGate = two;
+    if (two)
+        n = 3;
+    const int X = s.CursorX;
+    const int Y = s.CursorY;
+    const Layout l = GateLayout(o, X, Y, n, two);
+    if (!InsideBorder(s, l.area))
+        return;
+    if (IsAreaOccupied(s, static_cast<int16_t>(l.area.x1), static_cast<int16_t>(l.area.y1),
+                       static_cast<int16_t>(l.area.x2), static_cast<int16_t>(l.area.y2)))
+        return;
+    const int16_t e = PlaceLayout(c, l, gateType, o, UndoText::PlaceGate);
+    if (two)
+        s.Elements[static_cast<size_t>(e)].Label = QStringLiteral("2");
+    c.objGrafik.Orientation = o;
+    if (gateType == ElementType::AND)
+        c.objGrafik.DrawUnd(s.CursorX, s.CursorY, false);
+    else if (gateType == ElementType::OR)
+        c.objGrafik.DrawOder(s.CursorX, s.CursorY, false);
+    else
+        c.objGrafik.DrawXOder(s.CursorX, s.CursorY);
+}
+
+void RemoveGatter(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    const int16_t n = CursorElement(s, {ElementType::AND, ElementType::OR, ElementType::XOR});
+    if (n == 0 || s.InputPinCount < 1 || s.OutputPinCount < 1)
+        return;
+    const PinPos first = s.InputPins[0];
+    const PinPos last = s.InputPins[static_cast<size_t>(s.InputPinCount - 1)];
+    const PinPos out = s.OutputPins[0];
+    CellRect r;
+    if (Horizontal(s.Elements[static_cast<size_t>(n)].Orientation))
+        r = {std::min(out.X, first.X), first.Y, std::max(out.X, first.X), last.Y};
+    else
+        r = {first.X, std::min(first.Y, out.Y), last.X, std::max(first.Y, out.Y)};
+    RemoveLayout(c, n, r, UndoText::DeleteGate, 1);
+}
+
+void SetInverter(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    const uint8_t o = s.PlaceOrientation;
+    const int X = s.CursorX;
+    const int Y = s.CursorY;
+    if (!ValidOrientation(o))
+        return;
+    const PinPos second = InverterOutput(o, X, Y);
+    const CellRect r{std::min<int>(X, second.X), std::min<int>(Y, second.Y), std::max<int>(X, second.X),
+                     std::max<int>(Y, second.Y)};
+    if (!InsideBorder(s, r))
+        return;
+    // Either cell may lie on a conductor, neither on another element.
+    for (const PinPos p : {At(X, Y), second}) {
+        const uint8_t t = s.P(p.X, p.Y).Type;
+        if (t != ElementType::Empty && t != ElementType::Conductor)
+            return;
+    }
+    const int16_t n = PlaceLayout(c, {r, {At(X, Y)}, {second}}, ElementType::Inverter, o, UndoText::PlaceInverter);
+    (void)n;
+    // The conductor through both cells now feeds the input and leaves the output.
+    GridCell& in = s.P(X, Y);
+    GridCell& out = s.P(second.X, second.Y);
+    switch (o) {
+    case Orientation::Left: in.ConLeft = out.ConRight = 0; break;
+    case Orientation::Up: in.ConUp = out.ConDown = 0; break;
+    case Orientation::Down: in.ConDown = out.ConUp = 0; break;
+    default: in.ConRight = out.ConLeft = 0; break;
+    }
+    c.objGrafik.Orientation = o;
+    c.objGrafik.DrawInverter(s.CursorX, s.CursorY);
+}
+
+void RemoveInverter(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    const int16_t n = CursorElement(s, {ElementType::Inverter});
+    if (n == 0 || s.InputPinCount < 1 || s.OutputPinCount < 1)
+        return;
+    const PinPos a = s.InputPins[0];
+    const PinPos b = s.OutputPins[0];
+    const CellRect r{std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X), std::max(a.Y, b.Y)};
+    RecordStep(c, r, UndoText::DeleteInverter);
+    LeaveConductorOrEmpty(s, a.X, a.Y);
+    LeaveConductorOrEmpty(s, b.X, b.Y);
+    RedrawGrown(c, {s.CursorX, s.CursorY, s.CursorX, s.CursorY}, 2);
+    DeleteElement(s, n);
+}
+
+void SetTriState(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    const uint8_t o = s.PlaceOrientation;
+    const int X = s.CursorX;
+    const int Y = s.CursorY;
+    if (!ValidOrientation(o))
+        return;
+    const Layout l = TriStateLayout(o, X, Y);
+    // Across the signal the footprint may reach the border.
+    const bool fits = Horizontal(o)
+        ? l.area.x1 >= 1 && l.area.x2 <= s.MaxX - 1 && Y >= 1 && Y <= s.MaxY - 1
+        : l.area.y1 >= 1 && l.area.y2 <= s.MaxY - 1 && X >= 1 && X <= s.MaxX - 1;
+    if (!fits)
+        return;
+    // Its input side may lie on conductors; the rest must be empty.
+    for (int x = l.area.x1; x <= l.area.x2; ++x) {
+        for (int y = l.area.y1; y <= l.area.y2; ++y) {
+            const uint8_t t = s.P(x, y).Type;
+            const bool inputSide = Horizontal(o) ? x == X : y == Y;
+            if (t != ElementType::Empty && !(inputSide && t == ElementType::Conductor))
+                return;
+        }
+    }
+    PlaceLayout(c, l, ElementType::TriState, o, UndoText::PlaceTriState);
+    c.objGrafik.Orientation = o;
+    c.objGrafik.DrawTriState(s.CursorX, s.CursorY);
+}
+
+void RemoveTriState(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    const int16_t n = CursorElement(s, {ElementType::TriState});
+    if (n == 0 || s.OutputPinCount < 1)
+        return;
+    const PinPos o = s.OutputPins[0];
+    CellRect outer;
+    switch (s.Elements[static_cast<size_t>(n)].Orientation) {
+    case Orientation::Left: outer = {o.X - 2, o.Y - 3, o.X + 4, o.Y + 3}; break;
+    case Orientation::Up: outer = {o.X - 3, o.Y - 2, o.X + 3, o.Y + 4}; break;
+    case Orientation::Down: outer = {o.X - 3, o.Y - 4, o.X + 3, o.Y + 2}; break;
+    default: outer = {o.X - 4, o.Y - 3, o.X + 2, o.Y + 3}; break;
+    }
+    const CellRect foot{outer.x1 + 2, outer.y1 + 2, outer.x2 - 2, outer.y2 - 2};
+    RecordStep(c, foot, UndoText::DeleteTriState);
+    DeleteElement(s, n);
+    // A conductor along the input side stays a conductor.
+    for (int x = foot.x1; x <= foot.x2; ++x)
+        for (int y = foot.y1; y <= foot.y2; ++y)
+            if (s.P.Contains(x, y))
+                LeaveConductorOrEmpty(s, x, y);
+    RedrawGrown(c, outer, 0);
+}

@@ -1,0 +1,175 @@
+// LEDs, switches and the removal of text labels.
+#include "model/geometry.h"
+#include "model/pin_lists.h"
+#include "model/state.h"
+#include "placement/components.h"
+#include "placement/placement_context.h"
+#include "placement/placement_frame.h"
+#include "placement/undo_texts.h"
+#include "platform/numeric.h"
+#include "platform/surface.h"
+#include "render/clsGrafik.h"
+
+namespace {
+
+constexpr int32_t kWhite = 0xFFFFFF;
+
+bool OffBorder(const ProgramState& s, int x, int y)
+{
+    return x >= 1 && x <= s.MaxX - 1 && y >= 1 && y <= s.MaxY - 1;
+}
+
+// The four neighbours with the flag of this cell towards each and the
+// neighbour's flag back.
+struct Side {
+    int dx;
+    int dy;
+    int16_t GridCell::*mine;
+    int16_t GridCell::*theirs;
+};
+constexpr Side kSides[] = {
+    {-1, 0, &GridCell::ConLeft, &GridCell::ConRight},
+    {0, -1, &GridCell::ConUp, &GridCell::ConDown},
+    {1, 0, &GridCell::ConRight, &GridCell::ConLeft},
+    {0, 1, &GridCell::ConDown, &GridCell::ConUp},
+};
+
+} // namespace
+
+void SetDiode(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    const int X = s.CursorX;
+    const int Y = s.CursorY;
+    if (!OffBorder(s, X, Y))
+        return;
+    // Not on another LED: its record would be left without a cell.
+    GridCell& cell = s.P(X, Y);
+    if (cell.Type != ElementType::Empty && cell.Type != ElementType::Conductor)
+        return;
+    RecordStep(c, {X - 1, Y - 1, X + 1, Y + 1}, UndoText::PlaceLED);
+    cell.Type = ElementType::LED;
+    // Neighbouring LEDs join into one lit chain.
+    for (const Side& side : kSides) {
+        GridCell& other = s.P(X + side.dx, Y + side.dy);
+        if (other.Type == ElementType::LED) {
+            cell.*side.mine = kTrue;
+            other.*side.theirs = kTrue;
+        }
+    }
+    cell.Marker = -1;
+    const int16_t n = AppendElement(s);
+    ElementRecord& r = s.Elements[static_cast<size_t>(n)];
+    r.InPinList = PinListText({{static_cast<int16_t>(X), static_cast<int16_t>(Y)}});
+    r.Type = ElementType::LED;
+    r.Color = s.LEDColor;
+    r.SelfIndex = n;
+    cell.ElementNr = n;
+    c.objGrafik.DrawDiode(static_cast<int16_t>(X), static_cast<int16_t>(Y));
+}
+
+void RemoveDiode(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    const int16_t n = CursorElement(s, {ElementType::LED});
+    if (n == 0)
+        return;
+    const int X = s.CursorX;
+    const int Y = s.CursorY;
+    if (c.objGrafik.OnWorksheet()) {
+        Surface& dev = *c.objGrafik.Device;
+        const double cx = GridToPixel(s, static_cast<int16_t>(X));
+        const double cy = GridToPixel(s, static_cast<int16_t>(Y));
+        const double r = CInt(s.CellSize * static_cast<double>(s.GridMode));
+        dev.FillColor = kWhite;
+        dev.Line(cx - r, cy - r, cx + r, cy + r, kWhite, LineMode::BoxFilled);
+    }
+    RecordStep(c, {X - 1, Y - 1, X + 1, Y + 1}, UndoText::DeleteLED);
+    DeleteElement(s, n);
+    bool besideConductor = false;
+    for (const Side& side : kSides)
+        if (s.P.Contains(X + side.dx, Y + side.dy) && s.P(X + side.dx, Y + side.dy).Type == ElementType::Conductor)
+            besideConductor = true;
+    GridCell& cell = s.P(X, Y);
+    if (besideConductor) {
+        cell.Type = ElementType::Conductor;
+        cell.ElementNr = 0;
+        cell.Marker = 0;
+    } else {
+        // Neighbours must not keep a link into the emptied cell.
+        for (const Side& side : kSides)
+            if (s.P.Contains(X + side.dx, Y + side.dy))
+                s.P(X + side.dx, Y + side.dy).*side.theirs = 0;
+        ClearFeld(s, static_cast<int16_t>(X), static_cast<int16_t>(Y));
+    }
+    RedrawGrown(c, {X, Y, X, Y}, 1);
+}
+
+void SetSwitch(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    const int X = s.CursorX;
+    const int Y = s.CursorY;
+    if (!OffBorder(s, X, Y))
+        return;
+    GridCell& cell = s.P(X, Y);
+    if (cell.Type != ElementType::Conductor || CountConnections(s, s.CursorX, s.CursorY) >= 2)
+        return;
+    RecordStep(c, {X - 1, Y - 1, X + 1, Y + 1}, UndoText::PlaceSwitch);
+    const int16_t n = AppendElement(s);
+    ElementRecord& r = s.Elements[static_cast<size_t>(n)];
+    r.Orientation = Orientation::Right;
+    r.Type = ElementType::Switch;
+    r.SelfIndex = n;
+    r.InPinList = PinListText({{static_cast<int16_t>(X), static_cast<int16_t>(Y)}});
+    r.OutPinList = r.InPinList;
+    cell.Type = ElementType::Switch;
+    cell.ElementNr = n;
+    c.objGrafik.DrawSwitch(static_cast<int16_t>(X), static_cast<int16_t>(Y));
+}
+
+void RemoveSwitch(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    const int16_t n = CursorElement(s, {ElementType::Switch});
+    if (n == 0)
+        return;
+    const int X = s.CursorX;
+    const int Y = s.CursorY;
+    RecordStep(c, {X - 1, Y - 1, X + 1, Y + 1}, UndoText::DeleteSwitch);
+    DeleteElement(s, n);
+    GridCell& cell = s.P(X, Y);
+    cell.Type = ElementType::Conductor;
+    cell.ElementNr = 0;
+    RedrawGrown(c, {X, Y, X, Y}, 1);
+}
+
+void RemoveText(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    const int16_t n = CursorElement(s, {ElementType::TextLabel});
+    if (n == 0)
+        return;
+    auto carries = [&s, n](int x, int y) {
+        return s.P.Contains(x, y) && x <= s.MaxX && s.P(x, y).Type == ElementType::TextLabel
+            && s.P(x, y).ElementNr == n;
+    };
+    int x0 = s.InputPinCount > 0 ? s.InputPins[0].X : s.CursorX;
+    int y0 = s.InputPinCount > 0 ? s.InputPins[0].Y : s.CursorY;
+    if (!carries(x0, y0)) {
+        // A pin that lost its cell: take the run the cursor is on.
+        x0 = s.CursorX;
+        y0 = s.CursorY;
+        while (carries(x0 - 1, y0))
+            --x0;
+    }
+    int xe = x0;
+    while (carries(xe + 1, y0))
+        ++xe;
+    const CellRect run{x0, y0, xe, y0};
+    RecordStep(c, run, UndoText::DeleteText);
+    ClearGridArea(s, static_cast<int16_t>(x0), static_cast<int16_t>(y0), static_cast<int16_t>(xe),
+                  static_cast<int16_t>(y0));
+    DeleteElement(s, n);
+    RedrawGrown(c, run, 2);
+}

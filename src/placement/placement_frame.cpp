@@ -1,0 +1,345 @@
+#include "placement/placement_frame.h"
+
+#include <algorithm>
+
+#include "model/geometry.h"
+#include "model/pin_lists.h"
+#include "model/state.h"
+#include "placement/clsUndo.h"
+#include "placement/placement_context.h"
+#include "placement/undo_texts.h"
+#include "platform/numeric.h"
+#include "platform/string_table.h"
+#include "platform/user_dialogs.h"
+#include "render/clsGrafik.h"
+#include "render/redraw.h"
+#include "shell/main_window_services.h"
+
+namespace {
+
+constexpr int kMaxSensors = 9;
+
+// Whether a conductor cell on the rectangle's edge leads along the edge or
+// into the rectangle. Corners first, so that a rectangle one column wide is
+// tested as a left edge and one row high as a top edge.
+bool EdgeConductorBlocks(const GridCell& c, int x, int y, int x1, int y1, int x2, int y2)
+{
+    if (x == x1 && y == y1)
+        return c.ConRight != 0 || c.ConDown != 0;
+    if (x == x2 && y == y1)
+        return c.ConLeft != 0 || c.ConDown != 0;
+    if (x == x1 && y == y2)
+        return c.ConRight != 0 || c.ConUp != 0;
+    if (x == x2 && y == y2)
+        return c.ConLeft != 0 || c.ConUp != 0;
+    if (x == x1 || x == x2)
+        return c.ConUp != 0 || c.ConDown != 0;
+    if (y == y1 || y == y2)
+        return c.ConLeft != 0 || c.ConRight != 0;
+    return true; // strictly inside
+}
+
+bool IsSensor(const ElementRecord& r)
+{
+    return r.Type == ElementType::AnalysisSensor;
+}
+
+} // namespace
+
+bool IsAreaOccupied(const ProgramState& s, int16_t x1, int16_t y1, int16_t x2, int16_t y2)
+{
+    if (x1 > x2 || y1 > y2)
+        return false;
+    for (int x = x1; x <= x2; ++x) {
+        for (int y = y1; y <= y2; ++y) {
+            if (!s.P.Contains(x, y))
+                return true;
+            const GridCell& c = s.P(x, y);
+            if (c.Type == ElementType::Empty)
+                continue;
+            if (c.Type != ElementType::Conductor)
+                return true;
+            if (EdgeConductorBlocks(c, x, y, x1, y1, x2, y2))
+                return true;
+        }
+    }
+    return false;
+}
+
+void ClearGridArea(ProgramState& s, int16_t x1, int16_t y1, int16_t x2, int16_t y2)
+{
+    auto keepsLink = [&s](int nx, int ny, int16_t GridCell::*flag) {
+        return s.P.Contains(nx, ny) && s.P(nx, ny).*flag != 0;
+    };
+    for (int x = x1; x <= x2; ++x) {
+        for (int y = y1; y <= y2; ++y) {
+            if (!s.P.Contains(x, y))
+                continue;
+            GridCell& c = s.P(x, y);
+            // Each edge test may overwrite what the one before decided.
+            auto edge = [&c](bool linked, bool neighbourAnswers) {
+                if (linked)
+                    c.Type = neighbourAnswers ? ElementType::Conductor : ElementType::Empty;
+                else if (c.Type != ElementType::Conductor)
+                    c.Type = ElementType::Empty;
+            };
+            if (x == x1)
+                edge(c.ConLeft != 0 && x >= 1, keepsLink(x - 1, y, &GridCell::ConRight));
+            if (x == x2)
+                edge(c.ConRight != 0 && x < s.MaxX, keepsLink(x + 1, y, &GridCell::ConLeft));
+            if (y == y1)
+                edge(c.ConUp != 0 && y > 0, keepsLink(x, y - 1, &GridCell::ConDown));
+            if (y == y2)
+                edge(c.ConDown != 0 && y < s.MaxY, keepsLink(x, y + 1, &GridCell::ConUp));
+            if (x != x1 && x != x2 && y != y1 && y != y2)
+                c.Type = ElementType::Empty;
+            c.Marker = 0;
+            c.ICConnector = 0;
+            c.ElementNr = 0;
+            c.ICLink = 0;
+        }
+    }
+}
+
+void DeleteElement(ProgramState& s, int16_t i)
+{
+    if (i < 1 || i > s.ElementCount || static_cast<size_t>(s.ElementCount) >= s.Elements.size())
+        return;
+    const uint8_t t = s.Elements[static_cast<size_t>(i)].Type;
+    for (int j = i; j < s.ElementCount; ++j) {
+        ElementRecord& r = s.Elements[static_cast<size_t>(j)];
+        r = s.Elements[static_cast<size_t>(j) + 1];
+        r.SelfIndex = static_cast<int16_t>(r.SelfIndex - 1);
+        if (r.Type == ElementType::ClockGenerator && t != ElementType::ClockGenerator) {
+            // Only slots in use: an idle slot 0 may still name an old generator.
+            const int used = std::min<int>(s.ClockCount, static_cast<int>(s.ClockElement.size()));
+            for (int k = 0; k < used; ++k) {
+                if (s.ClockElement[static_cast<size_t>(k)] == j + 1) {
+                    s.ClockElement[static_cast<size_t>(k)] = static_cast<int16_t>(j);
+                    break;
+                }
+            }
+        }
+    }
+    --s.ElementCount;
+    s.Elements.resize(static_cast<size_t>(s.ElementCount) + 1);
+
+    for (int x = 0; x <= s.MaxX && x <= s.P.UBoundX(); ++x) {
+        for (int y = 0; y <= s.MaxY && y <= s.P.UBoundY(); ++y) {
+            GridCell& c = s.P(x, y);
+            if (c.ElementNr > i)
+                --c.ElementNr;
+        }
+    }
+    // ICs inside ICs refer to elements of their own levels.
+    const int last = std::min<int>(s.LevelUBound, static_cast<int>(s.ICInstances.size()) - 1);
+    for (int k = 1; k <= last; ++k) {
+        ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(k)];
+        if (ic.ElementNr > i && ic.NestingLevel == 0)
+            --ic.ElementNr;
+    }
+}
+
+int16_t GetFreeAnalysepunktNr(const ProgramState& s)
+{
+    for (int n = 1; n <= kMaxSensors; ++n) {
+        bool used = false;
+        for (int e = 1; e <= s.ElementCount && static_cast<size_t>(e) < s.Elements.size(); ++e) {
+            const ElementRecord& r = s.Elements[static_cast<size_t>(e)];
+            if (IsSensor(r) && Val(r.Label) == n) {
+                used = true;
+                break;
+            }
+        }
+        if (!used)
+            return static_cast<int16_t>(n);
+    }
+    return 0;
+}
+
+int CountAnalysisSensors(const ProgramState& s)
+{
+    int count = 0;
+    for (int e = 1; e <= s.ElementCount && static_cast<size_t>(e) < s.Elements.size(); ++e)
+        if (IsSensor(s.Elements[static_cast<size_t>(e)]))
+            ++count;
+    return count;
+}
+
+void RecountProbes(ProgramState& s)
+{
+    const int count = CountAnalysisSensors(s);
+    s.ProbeCount = static_cast<uint8_t>(std::min(count, 255));
+    if (s.shell)
+        s.shell->SetAnalyserMenuEnabled(count > 0);
+}
+
+void SetAnalysepunkt(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    const int16_t x = s.CursorX;
+    const int16_t y = s.CursorY;
+    if (!s.P.Contains(x, y))
+        return;
+    GridCell& cell = s.P(x, y);
+    if (cell.Type != ElementType::Conductor || cell.Marker != 0)
+        return;
+    // The count is taken from the sensors themselves, so a file with more
+    // than nine sensors cannot make a tenth one channel 0.
+    const int16_t k = GetFreeAnalysepunktNr(s);
+    if (CountAnalysisSensors(s) >= kMaxSensors || k == 0) {
+        if (c.dialogs)
+            c.dialogs->ShowMessage(QString::fromUtf8("Es können maximal 9 Analysepunkte gesetzt werden!"),
+                                   MessageButtons::OK, MessageIcon::Information, QStringLiteral("Analysepunkt"));
+        return;
+    }
+    RecordStep(c, {x - 1, y - 1, x + 1, y + 1}, UndoText::PlaceSensor);
+    const int16_t n = AppendElement(s);
+    ElementRecord& r = s.Elements[static_cast<size_t>(n)];
+    r.Orientation = 0;
+    r.Type = ElementType::AnalysisSensor;
+    r.SelfIndex = n;
+    r.InPinList = PinListText({{x, y}});
+    r.OutPinList = r.InPinList;
+    r.Label = QString::number(k);
+    cell.ElementNr = n;
+    cell.Type = ElementType::AnalysisSensor;
+    RecountProbes(s);
+    if (s.shell) {
+        s.shell->PrepareListView();
+        s.shell->ResizeListView();
+        s.shell->AddGraph(k);
+    }
+    c.objGrafik.DrawAnalysepunkt(x, y);
+}
+
+void RemoveAnalysepunkt(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    const int16_t x = s.CursorX;
+    const int16_t y = s.CursorY;
+    if (!s.P.Contains(x, y))
+        return;
+    const int16_t n = s.P(x, y).ElementNr;
+    if (n < 1 || n > s.ElementCount || !IsSensor(s.Elements[static_cast<size_t>(n)]))
+        return;
+    RecordStep(c, {x - 1, y - 1, x + 1, y + 1}, UndoText::DeleteSensor);
+    const int k = static_cast<int>(Val(s.Elements[static_cast<size_t>(n)].Label));
+    if (s.shell)
+        s.shell->RemoveGraph(k);
+    DeleteElement(s, n);
+    GridCell& cell = s.P(x, y);
+    cell.Type = ElementType::Conductor;
+    cell.ElementNr = 0;
+    cell.Marker = 0;
+    RecountProbes(s);
+    if (s.shell) {
+        s.shell->PrepareListView();
+        s.shell->ResizeListView();
+    }
+    RedrawGrown(c, {x, y, x, y}, 1);
+}
+
+bool InsideBorder(const ProgramState& s, const CellRect& r)
+{
+    return r.x1 >= 1 && r.y1 >= 1 && r.x2 <= s.MaxX - 1 && r.y2 <= s.MaxY - 1;
+}
+
+int16_t AppendElement(ProgramState& s)
+{
+    const auto n = static_cast<int16_t>(s.ElementCount + 1);
+    s.Elements.resize(static_cast<size_t>(n) + 1);
+    s.Elements[static_cast<size_t>(n)] = ElementRecord{};
+    s.ElementCount = n;
+    return n;
+}
+
+void MarkCells(ProgramState& s, const CellRect& r, uint8_t type, int16_t n)
+{
+    for (int x = r.x1; x <= r.x2; ++x) {
+        for (int y = r.y1; y <= r.y2; ++y) {
+            GridCell& c = s.P.at(x, y);
+            c.Type = type;
+            c.ElementNr = n;
+        }
+    }
+}
+
+CellRect PinBounds(const std::vector<PinPos>& pins)
+{
+    if (pins.empty())
+        return {};
+    CellRect r{pins[0].X, pins[0].Y, pins[0].X, pins[0].Y};
+    for (const PinPos& p : pins) {
+        r.x1 = std::min<int>(r.x1, p.X);
+        r.y1 = std::min<int>(r.y1, p.Y);
+        r.x2 = std::max<int>(r.x2, p.X);
+        r.y2 = std::max<int>(r.y2, p.Y);
+    }
+    return r;
+}
+
+std::vector<PinPos> ParsedInputs(const ProgramState& s)
+{
+    const int n = std::clamp<int>(s.InputPinCount, 0, kPinTableSize);
+    return {s.InputPins.begin(), s.InputPins.begin() + n};
+}
+
+std::vector<PinPos> ParsedOutputs(const ProgramState& s)
+{
+    const int n = std::clamp<int>(s.OutputPinCount, 0, kPinTableSize);
+    return {s.OutputPins.begin(), s.OutputPins.begin() + n};
+}
+
+void RecordStep(PlacementContext& c, const CellRect& r, int textId)
+{
+    c.objUndo.NewUndo(r.x1, r.y1, r.x2, r.y2, LoadResString(textId));
+}
+
+void RedrawGrown(PlacementContext& c, const CellRect& r, int grow)
+{
+    auto clamp16 = [](int v) { return static_cast<int16_t>(std::clamp(v, -32768, 32767)); };
+    int16_t x1 = clamp16(r.x1 - grow);
+    int16_t y1 = clamp16(r.y1 - grow);
+    int16_t x2 = clamp16(r.x2 + grow);
+    int16_t y2 = clamp16(r.y2 + grow);
+    RedrawArea(c.s, c.objGrafik, x1, y1, x2, y2, false);
+}
+
+int16_t PlaceLayout(PlacementContext& c, const Layout& l, uint8_t type, uint8_t orientation, int textId)
+{
+    ProgramState& s = c.s;
+    RecordStep(c, l.area, textId);
+    const int16_t n = AppendElement(s);
+    MarkCells(s, l.area, type, n);
+    ElementRecord& r = s.Elements[static_cast<size_t>(n)];
+    r.Orientation = orientation;
+    r.Type = type;
+    r.SelfIndex = n;
+    r.InPinList = PinListText(l.in);
+    r.OutPinList = PinListText(l.out);
+    return n;
+}
+
+int16_t CursorElement(ProgramState& s, std::initializer_list<uint8_t> types)
+{
+    if (!s.P.Contains(s.CursorX, s.CursorY))
+        return 0;
+    const int16_t n = s.P(s.CursorX, s.CursorY).ElementNr;
+    if (n < 1 || n > s.ElementCount || static_cast<size_t>(n) >= s.Elements.size())
+        return 0;
+    if (std::find(types.begin(), types.end(), s.Elements[static_cast<size_t>(n)].Type) == types.end())
+        return 0;
+    ParseInputPins(s, n, 0);
+    ParseOutputPins(s, n, 0);
+    return n;
+}
+
+void RemoveLayout(PlacementContext& c, int16_t n, const CellRect& r, int textId, int grow)
+{
+    RecordStep(c, r, textId);
+    ClearGridArea(c.s, static_cast<int16_t>(r.x1), static_cast<int16_t>(r.y1), static_cast<int16_t>(r.x2),
+                  static_cast<int16_t>(r.y2));
+    DeleteElement(c.s, n);
+    RedrawGrown(c, r, grow);
+}

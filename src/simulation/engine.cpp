@@ -1,0 +1,498 @@
+#include "simulation/engine.h"
+
+#include <utility>
+
+#include "model/geometry.h"
+#include "model/pin_lists.h"
+#include "platform/numeric.h"
+#include "platform/string_table.h"
+#include "platform/surface.h"
+#include "platform/user_dialogs.h"
+#include "render/clsGrafik.h"
+#include "shell/main_window_services.h"
+
+namespace {
+
+constexpr int32_t kRed = 255;
+
+// A point outside the visible area, drawn after each delayed pass so that the
+// worksheet shows what the pass drew.
+void MarkPassDrawn(EngineContext& e)
+{
+    if (e.picGrid)
+        e.picGrid->PSet(-1, -1, kRed);
+}
+
+void Abort(ProgramState& s, EngineContext& e)
+{
+    if (s.shell)
+        s.shell->SetOnOffText(LoadResString(2575));
+    ClearQueues(s);
+    s.engine.StepCount = 0;
+    // The power buttons' handler switches off; without a window (or when the
+    // handler did not) the engine does it itself, so the power is off either way.
+    if (s.shell)
+        s.shell->PressPowerOff();
+    if (s.engine.PowerFlag != 0)
+        PowerOnOff(s, e);
+    if (e.dialogs) {
+        QString text = LoadResString(2576);
+        text.replace(QStringLiteral("\\n"), QStringLiteral("\r\n"));
+        e.dialogs->ShowMessage(text, MessageButtons::OK, MessageIcon::Exclamation, LoadResString(2577));
+    }
+    s.engine.AbortFlag = kTrue;
+}
+
+inline int16_t Level16(int v) { return v != 0 ? kTrue : kFalse; }
+
+inline int StepX(int dir) { return dir == 1 ? -1 : (dir == 2 ? 1 : 0); }
+inline int StepY(int dir) { return dir == 3 ? -1 : (dir == 4 ? 1 : 0); }
+
+// Direction out of a cell by its first connection flag, in the order left, right, up, down.
+int FirstFlagDirection(const GridCell& c)
+{
+    if (c.ConLeft != 0)
+        return 1;
+    if (c.ConRight != 0)
+        return 2;
+    if (c.ConUp != 0)
+        return 3;
+    if (c.ConDown != 0)
+        return 4;
+    return 0;
+}
+
+LevelRecord* LevelAt(ProgramState& s, int level)
+{
+    if (level < 0 || static_cast<size_t>(level) >= s.Levels.size())
+        return nullptr;
+    return &s.Levels[static_cast<size_t>(level)];
+}
+
+} // namespace
+
+// ---- Queues and the pass loop ----
+
+void ClearQueues(ProgramState& s)
+{
+    s.engine.PendingEvents.resize(1);
+    s.engine.CurrentEvents.resize(1);
+    s.engine.EngineBusy = kFalse;
+}
+
+int QueueCount(const ProgramState& s, int which)
+{
+    if (which == 1)
+        return static_cast<int>(s.engine.CurrentEvents.size()) - 1;
+    if (which == 2)
+        return static_cast<int>(s.engine.PendingEvents.size()) - 1;
+    return 0;
+}
+
+void Simulate(ProgramState& s, EngineContext& e)
+{
+    EngineState& g = s.engine;
+    g.EngineBusy = kTrue;
+    int d = g.DelaySetting;
+    for (;;) {
+        if (g.PausedFlag != 0)
+            return;
+        ++g.StepCount;
+        if (g.StepCount > s.AutoStop && d == 0) {
+            Abort(s, e);
+            return;
+        }
+        for (size_t i = 0; i < s.ClockTrigger.size(); ++i) {
+            if (s.ClockTrigger[i] != 0) {
+                ClockTick(s, e, static_cast<int16_t>(i));
+                if (i < s.ClockTrigger.size())
+                    s.ClockTrigger[i] = kFalse;
+            }
+        }
+        const int n = QueueCount(s, 2);
+        if (n <= 0)
+            break;
+        // Swapping keeps both vectors' capacity from pass to pass.
+        std::swap(g.CurrentEvents, g.PendingEvents);
+        g.PendingEvents.resize(1);
+        bool touched = false;
+        for (size_t k = 1; k < g.CurrentEvents.size(); ++k) {
+            const SimEvent ev = g.CurrentEvents[k];
+            if (ev.Dir == 0)
+                continue;
+            if (ev.Level == 0)
+                touched = true;
+            DispatchEvent(s, e, ev.X, ev.Y, ev.Dir, ev.Value != 0 ? 1 : 0, ev.Level);
+            if (k < g.CurrentEvents.size())
+                g.CurrentEvents[k].Dir = 0;
+        }
+        d = g.DelaySetting;
+        if (d > 0 && touched) {
+            WaitSeconds(d / 110.0, false, e.waitHooks);
+            MarkPassDrawn(e);
+            d = g.DelaySetting;
+        }
+    }
+    MarkPassDrawn(e);
+    if (s.shell) {
+        if (s.shell->PauseCaption() == LoadResString(2574))
+            s.shell->SetPauseEnabled(false);
+        s.shell->SetStopEnabled(false);
+    }
+    g.EngineBusy = kFalse;
+}
+
+void RunIfIdle(ProgramState& s, EngineContext& e)
+{
+    if (s.engine.EngineBusy != 0)
+        return;
+    s.engine.StepCount = 0;
+    Simulate(s, e);
+}
+
+// ---- Dispatch and conductors ----
+
+clsGrafik* GrafikFor(ProgramState& s, EngineContext& e, int level)
+{
+    if (level != 0 || !e.objGrafik || s.engine.PowerFlag == 0 || s.engine.InnerLevelShown != 0)
+        return nullptr;
+    if (e.picGrid)
+        e.objGrafik->Device = e.picGrid;
+    return e.objGrafik;
+}
+
+void DispatchEvent(ProgramState& s, EngineContext& e, int x, int y, int dir, int v, int level)
+{
+    LevelRecord* lv = LevelAt(s, level);
+    if (!lv || !lv->Field.Contains(x, y))
+        return;
+    GridCell& c = lv->Field(x, y);
+
+    if (c.PostponeCount > 0) {
+        --c.PostponeCount;
+        QueueEvent(s, x, y, dir, v, level);
+        return;
+    }
+
+    const int connections = (c.ConLeft != 0) + (c.ConRight != 0) + (c.ConUp != 0) + (c.ConDown != 0);
+    const bool horizontal = dir == 1 || dir == 2;
+    const bool vertical = dir == 3 || dir == 4;
+    if (v != 0) {
+        if (c.Type == ElementType::Conductor) {
+            if (horizontal && c.ConLeft == 0 && c.ConRight == 0)
+                return;
+            if (vertical && c.ConUp == 0 && c.ConDown == 0)
+                return;
+        }
+        if (connections < 3 && c.Value != 0 && c.Marker == 0)
+            return;
+        c.Value = kTrue;
+        if (horizontal)
+            c.WireSignalH = kTrue;
+        else if (vertical)
+            c.WireSignalV = kTrue;
+    } else {
+        if (c.Value == 0 && c.Marker == 0)
+            return;
+        if (connections == 4 && c.Marker == 0) {
+            if (horizontal) {
+                if (c.WireSignalV == 0)
+                    c.Value = kFalse;
+                c.WireSignalH = kFalse;
+            } else if (vertical) {
+                if (c.WireSignalH == 0)
+                    c.Value = kFalse;
+                c.WireSignalV = kFalse;
+            }
+        } else if (connections >= 3 && c.Marker == 1) {
+            if (horizontal
+                || (vertical && !(GetNeighbourValue(s, x, y, 2, level) && GetNeighbourValue(s, x, y, 1, level)))) {
+                c.Value = kFalse;
+                c.WireSignalH = kFalse;
+                c.WireSignalV = kFalse;
+            }
+        } else {
+            c.Value = kFalse;
+            c.WireSignalH = kFalse;
+            c.WireSignalV = kFalse;
+        }
+    }
+
+    if (level == 0) {
+        if (clsGrafik* g = GrafikFor(s, e, 0))
+            g->DrawLines(static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<int16_t>(dir),
+                         static_cast<uint8_t>(v));
+    }
+
+    switch (c.Type) {
+    case ElementType::Conductor:
+        if (c.ICConnector == 0)
+            ContinueConductor(s, e, x, y, dir, v, level);
+        else if (level != 0)
+            TransferICSignal(s, e, x, y, dir, v, level, 2);
+        return;
+    case ElementType::AnalysisSensor: {
+        const int n = c.ElementNr;
+        if (n > 0 && static_cast<size_t>(n) < lv->Elements.size())
+            lv->Elements[static_cast<size_t>(n)].State = Level16(v);
+        if (e.AnalyserProbeEvent)
+            e.AnalyserProbeEvent();
+        // The probe hook may not move the grid, but read the cell afresh all the same.
+        LevelRecord* again = LevelAt(s, level);
+        if (!again || !again->Field.Contains(x, y))
+            return;
+        const GridCell& cell = again->Field(x, y);
+        if (cell.ICConnector == 0)
+            ContinueConductor(s, e, x, y, dir, v, level);
+        else if (level != 0)
+            TransferICSignal(s, e, x, y, dir, v, level, 2);
+        return;
+    }
+    case ElementType::SevenSegment:
+        EvalZAnzeige(s, e, x, y, dir, v, level);
+        return;
+    case ElementType::IC:
+        if (c.ICLink != 0)
+            TransferICSignal(s, e, x, y, dir, v, level, 1);
+        return;
+    default:
+        if (Evaluator f = e.evaluators[c.Type])
+            f(s, e, x, y, dir, v, level);
+        return;
+    }
+}
+
+void PropagateConductor(ProgramState& s, EngineContext& /*e*/, int x, int y, int dir, int v, int level)
+{
+    LevelRecord* lv = LevelAt(s, level);
+    if (!lv || !lv->Field.Contains(x, y))
+        return;
+    GridCell& c = lv->Field(x, y);
+    const int16_t w = Level16(v);
+    const bool junction = c.Marker != 0; // juncture or coupling diode
+    const bool juncture = c.Marker == kTrue;
+
+    auto queue = [&](int d) { QueueEvent(s, x + StepX(d), y + StepY(d), d, v, level); };
+
+    if (dir == 1 || dir == 2) {
+        const bool ahead = (dir == 1 ? c.ConLeft : c.ConRight) != 0;
+        const bool up = c.ConUp != 0;
+        const bool down = c.ConDown != 0;
+        if (ahead && !up && !down) {
+            queue(dir);
+        } else if (!ahead && up && !down) {
+            c.WireSignalV = w;
+            queue(3);
+        } else if (!ahead && !up && down) {
+            c.WireSignalV = w;
+            queue(4);
+        } else if (!ahead && up && down) {
+            if (junction) {
+                c.WireSignalV = w;
+                queue(3);
+                queue(4);
+            }
+        } else if (ahead && up && down) {
+            queue(dir);
+            if (junction) {
+                c.WireSignalV = w;
+                queue(3);
+                queue(4);
+            }
+        } else if (ahead && up) {
+            if (junction)
+                c.WireSignalV = w;
+            queue(dir);
+            if (junction)
+                queue(3);
+        } else if (ahead && down) {
+            queue(dir);
+            if (junction) {
+                c.WireSignalV = w;
+                queue(4);
+            }
+        }
+    } else if (dir == 3 || dir == 4) {
+        const bool ahead = (dir == 3 ? c.ConUp : c.ConDown) != 0;
+        const bool left = c.ConLeft != 0;
+        const bool right = c.ConRight != 0;
+        if (ahead && !left && !right) {
+            queue(dir);
+        } else if (!ahead && left && !right) {
+            c.WireSignalH = w;
+            queue(1);
+        } else if (!ahead && !left && right) {
+            c.WireSignalH = w;
+            queue(2);
+        } else if (!ahead && left && right) {
+            if (juncture) {
+                c.WireSignalH = w;
+                queue(1);
+                queue(2);
+            }
+        } else if (ahead && left && right) {
+            if (juncture) {
+                c.WireSignalH = w;
+                queue(1);
+                queue(2);
+            }
+            queue(dir);
+        } else if (ahead && right) {
+            if (!juncture) {
+                queue(dir);
+            } else if (dir == 4) {
+                c.WireSignalH = w;
+                queue(2);
+                queue(dir);
+            } else {
+                queue(dir);
+                c.WireSignalH = w;
+                queue(2);
+            }
+        } else if (ahead && left) {
+            queue(dir);
+            if (juncture) {
+                c.WireSignalH = w;
+                queue(1);
+            }
+        }
+    }
+}
+
+void ContinueConductor(ProgramState& s, EngineContext& e, int x, int y, int dir, int v, int level)
+{
+    PropagateConductor(s, e, x, y, dir, v, level);
+}
+
+void SetWireSignal(ProgramState& s, int level, int x, int y, int dir, int16_t value)
+{
+    LevelRecord* lv = LevelAt(s, level);
+    if (!lv || !lv->Field.Contains(x, y))
+        return;
+    GridCell& c = lv->Field(x, y);
+    if (dir == 1 || dir == 2)
+        c.WireSignalH = value;
+    else if (dir == 3 || dir == 4)
+        c.WireSignalV = value;
+}
+
+bool GetNeighbourValue(const ProgramState& s, int x, int y, int dir, int level)
+{
+    if (dir < 1 || dir > 4 || level < 0 || static_cast<size_t>(level) >= s.Levels.size())
+        return false;
+    const Grid& f = s.Levels[static_cast<size_t>(level)].Field;
+    const int nx = x + StepX(dir);
+    const int ny = y + StepY(dir);
+    if (!f.Contains(nx, ny))
+        return false;
+    return f(nx, ny).Value != 0;
+}
+
+void TransferICSignal(ProgramState& s, EngineContext& /*e*/, int x, int y, int /*dir*/, int v, int level, int mode)
+{
+    LevelRecord* from = LevelAt(s, level);
+    if (!from || !from->Field.Contains(x, y))
+        return;
+    const GridCell& c = from->Field(x, y);
+    const int16_t w = Level16(v);
+
+    if (mode == 1) {
+        const int n = c.ICLink;
+        const int k = c.ICConnector;
+        LevelRecord* inner = LevelAt(s, n);
+        if (!inner || static_cast<size_t>(n) >= s.ICInstances.size())
+            return;
+        const ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(n)];
+        if (k < 1 || k >= ic.PinStates.size())
+            return;
+        const QString& ps = ic.PinStates[k];
+        const int cx = static_cast<int>(Val(GetField(ps, 1)));
+        const int cy = static_cast<int>(Val(GetField(ps, 2)));
+        if (!inner->Field.Contains(cx, cy))
+            return;
+        GridCell& ic_cell = inner->Field(cx, cy);
+        const int d = FirstFlagDirection(ic_cell);
+        SetWireSignal(s, n, cx, cy, d, w);
+        ic_cell.Value = w;
+        QueueEvent(s, cx + StepX(d), cy + StepY(d), d, v, n);
+    } else if (mode == 2) {
+        if (static_cast<size_t>(level) >= s.ICInstances.size())
+            return;
+        const ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(level)];
+        const int p = ic.ParentLevel;
+        LevelRecord* parent = LevelAt(s, p);
+        if (!parent)
+            return;
+        const int k = c.ICConnector;
+        const CachedPins& pins = ParsePinsCached(s, ic.ElementNr, p);
+        // The pin list skips connectors without a place on the outline, so
+        // connector k is found by the connector number of its pin cell.
+        for (int i = 0; i < pins.InputCount; ++i) {
+            const int px = pins.In[static_cast<size_t>(i)].X;
+            const int py = pins.In[static_cast<size_t>(i)].Y;
+            if (!parent->Field.Contains(px, py))
+                continue;
+            GridCell& pc = parent->Field(px, py);
+            if (pc.ICConnector != k || pc.ICLink != level)
+                continue;
+            const int d = FirstFlagDirection(pc);
+            pc.Value = w;
+            SetWireSignal(s, p, px, py, d, w);
+            QueueEvent(s, px + StepX(d), py + StepY(d), d, v, p);
+            return;
+        }
+    }
+}
+
+void EvalZAnzeige(ProgramState& s, EngineContext& e, int x, int y, int /*dir*/, int /*v*/, int level)
+{
+    if (clsGrafik* g = GrafikFor(s, e, level))
+        g->DrawZAnzeige(static_cast<int16_t>(x), static_cast<int16_t>(y));
+}
+
+// ---- Pin cache ----
+
+const CachedPins& ParsePinsCached(ProgramState& s, int c, int level)
+{
+    static const CachedPins kNone{};
+    EngineState& g = s.engine;
+    if (g.PowerFlag == 0) {
+        if (c <= 0 || static_cast<size_t>(c) >= s.Elements.size())
+            return kNone;
+        CachedPins& p = g.ScratchPins;
+        const ElementRecord& r = s.Elements[static_cast<size_t>(c)];
+        p.InputCount = ParsePinList(r.InPinList, p.In);
+        p.OutputCount = ParsePinList(r.OutPinList, p.Out);
+        p.valid = true;
+        s.InputPins = p.In;
+        s.InputPinCount = p.InputCount;
+        s.OutputPins = p.Out;
+        s.OutputPinCount = p.OutputCount;
+        return p;
+    }
+    LevelRecord* lv = LevelAt(s, level);
+    if (!lv || c <= 0 || static_cast<size_t>(c) >= lv->Elements.size())
+        return kNone;
+    if (g.PinCache.size() <= static_cast<size_t>(level))
+        g.PinCache.resize(static_cast<size_t>(level) + 1);
+    auto& row = g.PinCache[static_cast<size_t>(level)];
+    if (row.size() < lv->Elements.size())
+        row.resize(lv->Elements.size());
+    CachedPins& p = row[static_cast<size_t>(c)];
+    if (!p.valid) {
+        const ElementRecord& r = lv->Elements[static_cast<size_t>(c)];
+        p.InputCount = ParsePinList(r.InPinList, p.In);
+        p.OutputCount = ParsePinList(r.OutPinList, p.Out);
+        p.valid = true;
+    }
+    s.InputPins = p.In;
+    s.InputPinCount = p.InputCount;
+    s.OutputPins = p.Out;
+    s.OutputPinCount = p.OutputCount;
+    return p;
+}
+
+void ClearPinCache(ProgramState& s)
+{
+    s.engine.PinCache.clear();
+}

@@ -1,0 +1,370 @@
+#include <QTime>
+
+#include "model/geometry.h"
+#include "platform/numeric.h"
+#include "platform/string_table.h"
+#include "platform/timers.h"
+#include "render/clsGrafik.h"
+#include "shell/main_window_services.h"
+#include "simulation/engine.h"
+
+namespace {
+
+inline int StepX(int dir) { return dir == 1 ? -1 : (dir == 2 ? 1 : 0); }
+inline int StepY(int dir) { return dir == 3 ? -1 : (dir == 4 ? 1 : 0); }
+
+// Decimal text with seven significant digits and no digit before the point
+// below 1 (0.5 gives ".5").
+QString ShortNumber(double v)
+{
+    QString t = QString::number(v, 'g', 7);
+    if (t.startsWith(QLatin1String("0.")))
+        t.remove(0, 1);
+    else if (t.startsWith(QLatin1String("-0.")))
+        t.remove(1, 1);
+    return t;
+}
+
+double TimerSeconds(const EngineContext& e)
+{
+    if (e.timerSeconds)
+        return e.timerSeconds();
+    return QTime(0, 0).msecsTo(QTime::currentTime()) / 1000.0;
+}
+
+PlatformTimer* ClockTimer(EngineContext& e, int i)
+{
+    if (!e.Timer2 || i < 0 || static_cast<size_t>(i) >= e.Timer2->size())
+        return nullptr;
+    return (*e.Timer2)[static_cast<size_t>(i)].get();
+}
+
+bool ValidSlot(const ProgramState& s, int i)
+{
+    return i >= 0 && static_cast<size_t>(i) < s.ClockElement.size() && static_cast<size_t>(i) < s.ClockHigh.size()
+        && static_cast<size_t>(i) < s.ClockLow.size() && static_cast<size_t>(i) < s.ClockCycles.size()
+        && static_cast<size_t>(i) < s.ClockCounter.size() && static_cast<size_t>(i) < s.ClockOutputHigh.size()
+        && static_cast<size_t>(i) < s.ClockLinked.size();
+}
+
+// Starts a run for an input or a clock and shows its progress and duration.
+void RunWithBracket(ProgramState& s, EngineContext& e)
+{
+    MainWindowServices* w = s.shell;
+    if (w && s.engine.DelaySetting > 0) {
+        w->SetRunLamp(true);
+        w->SetOnOffText(LoadResString(2555));
+        w->SetStopEnabled(true);
+        w->SetPauseEnabled(true);
+    }
+    s.engine.StepCount = 0;
+    const double t1 = TimerSeconds(e);
+    Simulate(s, e);
+    const double t2 = TimerSeconds(e);
+    if (w) {
+        if (s.engine.DelaySetting > 0) {
+            w->SetRunLamp(false);
+            if (w->OnOffText() != LoadResString(2571))
+                w->SetOnOffText(LoadResString(2572));
+        }
+        if (w->PauseCaption() == LoadResString(2574))
+            w->SetPauseEnabled(false);
+        w->SetStopEnabled(false);
+        const double dt = t2 - t1;
+        w->SetTimeLabel((dt >= 0 ? QStringLiteral(" ") : QString()) + ShortNumber(dt));
+    }
+    // EngineBusy is Simulate's alone: a run paused during its last wait stays busy.
+}
+
+void SetClockButtons(ProgramState& s, bool running)
+{
+    if (!s.shell)
+        return;
+    s.shell->SetClockButtonEnabled(QStringLiteral("cmdStop"), running);
+    s.shell->SetClockButtonEnabled(QStringLiteral("cmdDauertakt"), !running);
+    s.shell->SetClockButtonEnabled(QStringLiteral("cmdEinzeltakt"), !running);
+}
+
+QString PhaseLabel(int slider)
+{
+    const double seconds = Int((10000 - slider) / 1000.0 * 10) / 10;
+    QString t = Trim(ShortNumber(seconds)) + u's';
+    if (slider > 9000)
+        t.prepend(u'0');
+    if (t == QLatin1String("00s"))
+        t = QStringLiteral("0.0s");
+    return t;
+}
+
+// Asks generator i to stop at its next low phase.
+void AskClockToStop(ProgramState& s, EngineContext& e, int i)
+{
+    if (!ValidSlot(s, i))
+        return;
+    s.ClockCounter[static_cast<size_t>(i)] = static_cast<uint8_t>(2 * (s.ClockCycles[static_cast<size_t>(i)] + 1));
+    if (PlatformTimer* t = ClockTimer(e, i))
+        t->Tag = QStringLiteral("Stop");
+}
+
+} // namespace
+
+void InitSwitchOn(ProgramState& s, EngineContext& e)
+{
+    EngineState& g = s.engine;
+    // Inputs are clicked in the main circuit only.
+    if (g.PowerFlag == 0 || g.InnerLevelShown != 0 || s.Levels.empty())
+        return;
+    s.CurrentLevel = 0;
+    const int x = s.CursorX, y = s.CursorY;
+    LevelRecord& L0 = s.Levels[0];
+    if (!s.P.Contains(x, y) || !L0.Field.Contains(x, y))
+        return;
+    const GridCell& c = s.P(x, y);
+    const int flags = (c.ConLeft != 0) + (c.ConUp != 0) + (c.ConRight != 0) + (c.ConDown != 0);
+    int dir = 0;
+    if (flags == 1) {
+        if (c.ConUp != 0)
+            dir = 3;
+        else if (c.ConRight != 0)
+            dir = 2;
+        else if (c.ConDown != 0)
+            dir = 4;
+        else
+            dir = 1;
+    }
+    if (dir == 0) {
+        ShowError(s, nullptr, 1);
+        return;
+    }
+    GridCell& lc = L0.Field(x, y);
+    const int16_t level = lc.Value == 0 ? kTrue : kFalse;
+    QueueEvent(s, x + StepX(dir), y + StepY(dir), dir, level != 0 ? 1 : 0, 0);
+    lc.Value = level;
+    s.P(x, y).Value = level;
+    SetWireSignal(s, 0, x, y, dir, level);
+    if (g.EngineBusy == 0)
+        RunWithBracket(s, e);
+    if (e.objGrafik && e.picGrid)
+        e.objGrafik->Device = e.picGrid;
+}
+
+void Pause(ProgramState& s, EngineContext& e)
+{
+    EngineState& g = s.engine;
+    MainWindowServices* w = s.shell;
+    if (g.PausedFlag != 0) {
+        if (w) {
+            w->SetOnOffText(LoadResString(2555));
+            w->SetRunLamp(true);
+            w->SetPauseCaption(LoadResString(2574));
+            if (g.DelaySetting > 0)
+                w->SetStopEnabled(true);
+        }
+        g.PausedFlag = kFalse;
+        Simulate(s, e);
+        if (g.EngineBusy == 0 && w) {
+            w->SetOnOffText(LoadResString(2572));
+            w->SetRunLamp(false);
+        }
+        return;
+    }
+    if (QueueCount(s, 2) == 0 && g.EngineBusy == 0)
+        return;
+    if (w) {
+        w->SetOnOffText(LoadResString(2571));
+        w->SetRunLamp(true);
+        w->SetPauseCaption(LoadResString(2573));
+        w->SetStopEnabled(false);
+    }
+    g.PausedFlag = kTrue;
+}
+
+void StopEngine(ProgramState& s, EngineContext& /*e*/)
+{
+    ClearQueues(s);
+    s.engine.PausedFlag = kFalse;
+    if (MainWindowServices* w = s.shell) {
+        w->SetStopEnabled(false);
+        w->SetPauseEnabled(false);
+        w->SetPauseCaption(LoadResString(2574));
+        w->SetOnOffText(LoadResString(2572));
+    }
+}
+
+void Timer1_Timer(ProgramState& s, EngineContext& e)
+{
+    EngineState& g = s.engine;
+    if (g.InnerLevelShown != 0)
+        return;
+    if (g.PowerFlag != 0 && g.EngineBusy == 0)
+        RunWithBracket(s, e);
+    if (e.Timer1)
+        e.Timer1->setEnabled(false);
+}
+
+void Timer2_Timer(ProgramState& s, EngineContext& e, int16_t index)
+{
+    EngineState& g = s.engine;
+    if (g.PowerFlag == 0 || index < 0)
+        return;
+    g.StepCount = 0;
+    if (g.InnerLevelShown != 0)
+        return;
+    if (s.ClockTrigger.size() <= static_cast<size_t>(index))
+        s.ClockTrigger.resize(static_cast<size_t>(index) + 1, kFalse);
+    s.ClockTrigger[static_cast<size_t>(index)] = kTrue;
+    if (g.EngineBusy == 0 && e.Timer1)
+        e.Timer1->setEnabled(true);
+}
+
+void ClockTick(ProgramState& s, EngineContext& e, int16_t i)
+{
+    if (!ValidSlot(s, i) || s.Levels.empty())
+        return;
+    const size_t k = static_cast<size_t>(i);
+    LevelRecord& L0 = s.Levels[0];
+    const int n = s.ClockElement[k];
+    if (n <= 0 || static_cast<size_t>(n) >= L0.Elements.size())
+        return;
+    const CachedPins& pins = ParsePinsCached(s, n, 0);
+    if (pins.OutputCount < 1)
+        return;
+    const int ox = pins.Out[0].X, oy = pins.Out[0].Y;
+    if (!L0.Field.Contains(ox, oy))
+        return;
+    const int o = L0.Elements[static_cast<size_t>(n)].Orientation;
+    const bool outputHigh = L0.Field(ox, oy).Value != 0;
+    PlatformTimer* timer = ClockTimer(e, i);
+
+    if (s.ClockCounter[k] != 0) {
+        s.ClockCounter[k] = static_cast<uint8_t>(s.ClockCounter[k] + 1);
+        if (s.ClockCounter[k] >= 2 * s.ClockCycles[k] + 2 && !outputHigh) {
+            s.ClockCounter[k] = 0;
+            if (timer)
+                timer->setEnabled(false);
+            SetClockButtons(s, false);
+            return;
+        }
+    }
+
+    auto stopButton = [&] {
+        if (s.shell)
+            s.shell->SetStopEnabled(s.engine.DelaySetting > 0);
+    };
+    if (!outputHigh) {
+        if (timer)
+            timer->setInterval(s.ClockHigh[k]);
+        s.ClockOutputHigh[k] = kTrue;
+        bool stopHigh = false;
+        if (pins.InputCount >= 1 && L0.Field.Contains(pins.In[0].X, pins.In[0].Y))
+            stopHigh = L0.Field(pins.In[0].X, pins.In[0].Y).Value != 0;
+        if (!stopHigh) {
+            QueueEvent(s, ox, oy, o, 1, 0);
+            QueueEvent(s, ox + StepX(o), oy + StepY(o), o, 1, 0);
+            s.engine.StepCount = 0;
+            stopButton();
+        }
+    } else {
+        s.ClockOutputHigh[k] = kFalse;
+        QueueEvent(s, ox, oy, o, 0, 0);
+        QueueEvent(s, ox + StepX(o), oy + StepY(o), o, 0, 0);
+        s.engine.StepCount = 0;
+        stopButton();
+        if (timer)
+            timer->setInterval(s.ClockLow[k]);
+    }
+}
+
+void SelectTimer(ProgramState& s, EngineContext& e, int16_t i)
+{
+    if (s.ClockCount == 0) {
+        if (s.shell)
+            s.shell->HideSelectedClockFrame();
+        return;
+    }
+    if (!e.objGrafik)
+        return;
+    auto draw = [&](int slot, bool marked) {
+        if (!ValidSlot(s, slot))
+            return;
+        const int n = s.ClockElement[static_cast<size_t>(slot)];
+        if (n <= 0 || static_cast<size_t>(n) >= s.Elements.size())
+            return;
+        const CachedPins& pins = ParsePinsCached(s, n, 0);
+        if (pins.OutputCount < 1)
+            return;
+        int x = pins.Out[0].X, y = pins.Out[0].Y;
+        const int o = s.Elements[static_cast<size_t>(n)].Orientation;
+        switch (o) {
+        case 1: x += 3; break;
+        case 2: x -= 3; break;
+        case 3: y += 3; break;
+        case 4: y -= 3; break;
+        default: break;
+        }
+        e.objGrafik->Orientation = static_cast<uint8_t>(o);
+        e.objGrafik->DrawTimer(static_cast<int16_t>(x), static_cast<int16_t>(y), marked);
+    };
+    draw(s.SelectedClock, false);
+    draw(i, true);
+}
+
+void ChangeToolbar3(ProgramState& s, EngineContext& e)
+{
+    const int sc = s.SelectedClock;
+    if (!ValidSlot(s, sc))
+        return;
+    const size_t k = static_cast<size_t>(sc);
+    MainWindowServices* w = s.shell;
+    if (!w)
+        return;
+    const PlatformTimer* t = ClockTimer(e, sc);
+    const QString tag = t ? t->Tag : QString();
+    if (tag.isEmpty() || tag == QLatin1String("Stop"))
+        SetClockButtons(s, false);
+    else if (tag == QLatin1String("Dauertakt"))
+        SetClockButtons(s, true);
+    else if (tag == QLatin1String("Einzeltakt"))
+        SetClockButtons(s, s.ClockOutputHigh[k] != 0);
+    w->SetClockCyclesText(NumToStr(s.ClockCycles[k]));
+    const int slider1 = 10000 - s.ClockHigh[k];
+    const int slider0 = 10000 - s.ClockLow[k];
+    w->SetClockSliders(slider1, slider0);
+    w->SetClockPhaseLabels(PhaseLabel(slider1), PhaseLabel(slider0));
+    w->SetClockTitle(QStringLiteral("Taktgeber: ") + QString::number(sc + 1));
+    w->SetClockLinkChecked(s.ClockLinked[k] != 0);
+}
+
+void Toolbar3_ButtonClick(ProgramState& s, EngineContext& e, const QString& key)
+{
+    const int sc = s.SelectedClock;
+    if (key == QLatin1String("cmdFullStop")) {
+        for (int i = 0; ValidSlot(s, i); ++i)
+            AskClockToStop(s, e, i);
+        SetClockButtons(s, false);
+        return;
+    }
+    if (!ValidSlot(s, sc))
+        return;
+    const size_t k = static_cast<size_t>(sc);
+    if (key == QLatin1String("cmdStop")) {
+        AskClockToStop(s, e, sc);
+        SetClockButtons(s, false);
+        return;
+    }
+    const bool continuous = key == QLatin1String("cmdDauertakt");
+    if (!continuous && key != QLatin1String("cmdEinzeltakt"))
+        return;
+    s.ClockCounter[k] = continuous ? 0 : 1;
+    if (PlatformTimer* t = ClockTimer(e, sc)) {
+        t->Tag = continuous ? QStringLiteral("Dauertakt") : QStringLiteral("Einzeltakt");
+        // The phase in progress runs out first.
+        t->setInterval(s.ClockOutputHigh[k] != 0 ? s.ClockHigh[k] : s.ClockLow[k]);
+        t->setEnabled(true);
+    }
+    SetClockButtons(s, true);
+}
+
+void timPort_Timer()
+{
+}

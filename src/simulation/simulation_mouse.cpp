@@ -1,0 +1,61 @@
+#include "model/geometry.h"
+#include "model/pin_lists.h"
+#include "platform/timers.h"
+#include "shell/main_window_services.h"
+#include "simulation/evaluators.h"
+
+void SimulationMouseDown(ProgramState& s, EngineContext& e, int button)
+{
+    if (s.ToolMode != ToolCode::SimulationRunning || !s.P.Contains(s.CursorX, s.CursorY))
+        return;
+    const GridCell& cell = s.P(s.CursorX, s.CursorY);
+    const int t = cell.Type;
+    const int16_t n = cell.ElementNr;
+
+    if (button == 2) {
+        if (s.CurrentLevel > 0 && static_cast<size_t>(s.CurrentLevel) < s.ICInstances.size())
+            ShowLevel(s, e, s.ICInstances[static_cast<size_t>(s.CurrentLevel)].ParentLevel);
+        return;
+    }
+    if (button != 1)
+        return;
+
+    if (t <= ElementType::Conductor || t == ElementType::Switch) {
+        if (s.CurrentLevel == 0)
+            InitSwitchOn(s, e);
+        if (s.shell)
+            s.shell->SelectNone();
+    }
+    switch (t) {
+    case ElementType::IC:
+        if (s.engine.EngineBusy == 0) {
+            // While an inner level is shown, Elements holds that level's copy.
+            ParseInputPins(s, n, s.CurrentLevel);
+            if (s.InputPinCount >= 1 && s.P.Contains(s.InputPins[0].X, s.InputPins[0].Y)) {
+                const int link = s.P(s.InputPins[0].X, s.InputPins[0].Y).ICLink;
+                if (link > 0)
+                    ShowLevel(s, e, static_cast<int16_t>(link));
+            }
+        }
+        break;
+    case ElementType::FlipFlop:
+        ClickFlipFlop(s, e, n);
+        break;
+    case ElementType::ShiftRegister:
+        ClickSRegister(s, e, n);
+        break;
+    case ElementType::ClockGenerator: {
+        const size_t members = e.Timer2 ? e.Timer2->size() : s.ClockElement.size();
+        for (size_t i = 0; i < members && i < s.ClockElement.size(); ++i) {
+            if (s.ClockElement[i] == n) {
+                SelectTimer(s, e, static_cast<int16_t>(i));
+                s.SelectedClock = static_cast<int16_t>(i);
+                ChangeToolbar3(s, e);
+            }
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}

@@ -1,0 +1,93 @@
+#pragma once
+// A worksheet of 40 x 30 cells with the placing routines' context: a
+// recording main window, a hidden drawing surface, an undo history and
+// scripted prompts.
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <vector>
+
+#include "model/files/circuit_writer.h"
+#include "model/new_file.h"
+#include "model/state.h"
+#include "placement/clsUndo.h"
+#include "placement/placement_context.h"
+#include "platform/null_surface.h"
+#include "render/clsGrafik.h"
+#include "support/fake_main_window.h"
+#include "support/scripted_user_dialogs.h"
+
+class Placing : public ::testing::Test {
+protected:
+    static constexpr int kMaxX = 40;
+    static constexpr int kMaxY = 30;
+
+    Placing() : g(s, &surface), undo(s), c{s, g, undo, &dialogs}
+    {
+        s.shell = &w;
+        s.MaxX = kMaxX;
+        s.MaxY = kMaxY;
+        InitArbeitsfeld(s);
+    }
+
+    // Runs a placing routine at (x, y) in orientation o; the new element's
+    // number, or 0 when nothing was placed.
+    template <typename F>
+    int16_t PlaceAt(F&& set, int x, int y, int o = Orientation::Right)
+    {
+        s.CursorX = static_cast<int16_t>(x);
+        s.CursorY = static_cast<int16_t>(y);
+        s.PlaceOrientation = static_cast<uint8_t>(o);
+        const int16_t before = s.ElementCount;
+        set(c);
+        return s.ElementCount > before ? s.ElementCount : int16_t(0);
+    }
+
+    // A straight conductor between two cells of one row or column.
+    void Wire(int x1, int y1, int x2, int y2)
+    {
+        const bool row = y1 == y2;
+        const int a = row ? std::min(x1, x2) : std::min(y1, y2);
+        const int b = row ? std::max(x1, x2) : std::max(y1, y2);
+        for (int i = a; i <= b; ++i) {
+            GridCell& cell = row ? s.P(i, y1) : s.P(x1, i);
+            if (cell.Type == 0)
+                cell.Type = ElementType::Conductor;
+            if (i < b)
+                (row ? cell.ConRight : cell.ConDown) = kTrue;
+            if (i > a)
+                (row ? cell.ConLeft : cell.ConUp) = kTrue;
+        }
+    }
+
+    // Every link between two neighbouring cells is set on both sides.
+    bool LinksAgree() const
+    {
+        for (int x = 0; x <= s.MaxX; ++x) {
+            for (int y = 0; y <= s.MaxY; ++y) {
+                if ((s.P(x, y).ConRight != 0) != (s.P(x + 1, y).ConLeft != 0))
+                    return false;
+                if ((s.P(x, y).ConDown != 0) != (s.P(x, y + 1).ConUp != 0))
+                    return false;
+            }
+        }
+        return true;
+    }
+
+    QByteArray FileBytes() { return CircuitFileBytes(s); }
+
+    // The "[Timer]" section and everything after it.
+    QByteArray TimerSection()
+    {
+        const QByteArray b = FileBytes();
+        return b.mid(b.indexOf("[Timer]"));
+    }
+
+    ProgramState s;
+    FakeMainWindow w;
+    NullSurface surface;
+    clsGrafik g;
+    clsUndo undo;
+    ScriptedUserDialogs dialogs;
+    PlacementContext c;
+};

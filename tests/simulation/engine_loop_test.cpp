@@ -1,0 +1,242 @@
+// The pass loop: pass order, the step limit, the delay and its waits.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "render/sheet_builder.h"
+#include "simulation/engine.h"
+#include "support/circuit_driver.h"
+
+namespace {
+
+// An input conductor from (2, 5) into a 2 x 2 square of juncture cells at
+// (5..6, 5..6): a High fed in circulates for ever. The square's cells are
+// sensors, so that the probe hook sees every pass.
+void BuildEndlessSquare(ProgramState& s)
+{
+    sheet::NewSheet(s, 20, 12);
+    sheet::Wire(s, 2, 5, 6, 5);
+    sheet::Wire(s, 6, 5, 6, 6);
+    sheet::Wire(s, 5, 6, 6, 6);
+    sheet::Wire(s, 5, 5, 5, 6);
+    for (auto [x, y] : {std::pair{5, 5}, {6, 5}, {5, 6}, {6, 6}}) {
+        s.P(x, y).Marker = kTrue;
+        s.P(x, y).Type = ElementType::AnalysisSensor;
+    }
+}
+
+// A straight conductor from (1, 3) to (10, 3) with an open end at (1, 3).
+void BuildLine(ProgramState& s)
+{
+    sheet::NewSheet(s, 20, 8);
+    sheet::Wire(s, 1, 3, 10, 3);
+}
+
+} // namespace
+
+TEST(EventQueues, QueueCountAndClearQueues)
+{
+    ProgramState s;
+    EXPECT_EQ(QueueCount(s, 1), 0);
+    EXPECT_EQ(QueueCount(s, 2), 0);
+    QueueEvent(s, 300, 400, 4, 7, 260);
+    QueueEvent(s, 1, 2, 0, 0, 0);
+    EXPECT_EQ(QueueCount(s, 2), 2);
+    EXPECT_EQ(QueueCount(s, 3), 0);
+    const SimEvent& ev = s.engine.PendingEvents[1];
+    // Coordinates and levels beyond a byte are held whole.
+    EXPECT_EQ(ev.X, 300);
+    EXPECT_EQ(ev.Y, 400);
+    EXPECT_EQ(ev.Level, 260);
+    EXPECT_EQ(ev.Value, kTrue);
+    EXPECT_EQ(s.engine.PendingEvents[2].Value, kFalse);
+    s.engine.EngineBusy = kTrue;
+    ClearQueues(s);
+    EXPECT_EQ(QueueCount(s, 2), 0);
+    EXPECT_EQ(s.engine.EngineBusy, kFalse);
+}
+
+TEST(EngineLoop, RunWithoutEventsTakesOnePassAndDisablesStop)
+{
+    CircuitDriver d;
+    BuildLine(d.s);
+    d.PowerOn();
+    d.window.stopEnabled = true;
+    d.s.engine.StepCount = 0;
+    Simulate(d.s, d.e);
+    EXPECT_EQ(d.s.engine.StepCount, 1);
+    EXPECT_FALSE(d.window.stopEnabled);
+    EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
+}
+
+TEST(EngineLoop, EventsQueuedDuringAPassWaitForTheNext)
+{
+    CircuitDriver d;
+    BuildLine(d.s);
+    d.PowerOn();
+    // Held three passes at its own cell, handled in the fourth, the fifth finds nothing.
+    d.s.Levels[0].Field(10, 3).PostponeCount = 3;
+    QueueEvent(d.s, 10, 3, 2, 1, 0);
+    QueueEvent(d.s, 9, 3, 0, 1, 0); // a used-up slot is skipped
+    d.s.engine.StepCount = 0;
+    Simulate(d.s, d.e);
+    EXPECT_EQ(d.s.engine.StepCount, 5);
+    EXPECT_TRUE(d.High(10, 3));
+    EXPECT_FALSE(d.High(9, 3));
+}
+
+TEST(EngineLoop, SignalTravelsOneCellPerPass)
+{
+    CircuitDriver d;
+    BuildLine(d.s);
+    d.PowerOn();
+    d.Click(1, 3);
+    // Cells 2..10 take a pass each; the last pass finds the queue empty.
+    EXPECT_EQ(d.s.engine.StepCount, 10);
+    for (int x = 1; x <= 10; ++x)
+        EXPECT_TRUE(d.High(x, 3)) << x;
+}
+
+TEST(EngineLoop, StepLimitAbortsAfterAutoStopPassesWithoutDelay)
+{
+    CircuitDriver d;
+    BuildEndlessSquare(d.s);
+    d.s.AutoStop = 1000;
+    std::set<int> passes;
+    d.e.AnalyserProbeEvent = [&] { passes.insert(d.s.engine.StepCount); };
+    d.PowerOn();
+    d.Click(2, 5);
+
+    ASSERT_FALSE(passes.empty());
+    EXPECT_EQ(*passes.rbegin(), 1000);
+    EXPECT_EQ(d.window.onOffText, QStringLiteral("Simulation interrupted"));
+    EXPECT_EQ(d.window.pressPowerOffCount, 1);
+    EXPECT_EQ(d.s.engine.PowerFlag, kFalse);
+    EXPECT_EQ(d.s.engine.AbortFlag, kTrue);
+    EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
+    EXPECT_EQ(d.s.engine.StepCount, 0);
+    EXPECT_EQ(QueueCount(d.s, 1), 0);
+    EXPECT_EQ(QueueCount(d.s, 2), 0);
+    ASSERT_EQ(d.dialogs.Asked().size(), 1u);
+    const auto& q = d.dialogs.Asked()[0];
+    EXPECT_EQ(q.title, QStringLiteral("Simulation aborted"));
+    EXPECT_EQ(q.text, QStringLiteral("Simulation has been aborted.\r\nPlease check for infinite loops."));
+    EXPECT_EQ(q.icon, MessageIcon::Exclamation);
+    EXPECT_EQ(q.buttons, MessageButtons::OK);
+    // The power-off redrew the circuit at rest.
+    EXPECT_FALSE(d.High(5, 5));
+
+    // Switching on again clears the abort.
+    d.PowerOn();
+    EXPECT_EQ(d.s.engine.AbortFlag, kFalse);
+}
+
+TEST(EngineLoop, AutoStopSettingIsTheLimit)
+{
+    CircuitDriver d;
+    BuildEndlessSquare(d.s);
+    d.s.AutoStop = 250;
+    int last = 0;
+    d.e.AnalyserProbeEvent = [&] { last = std::max(last, d.s.engine.StepCount); };
+    d.PowerOn();
+    d.Click(2, 5);
+    EXPECT_EQ(last, 250);
+    EXPECT_EQ(d.s.engine.PowerFlag, kFalse);
+}
+
+TEST(EngineLoop, DelayedRunNeverAbortsAndWaitsAfterEveryPass)
+{
+    CircuitDriver d;
+    BuildEndlessSquare(d.s);
+    d.s.AutoStop = 250;
+    d.PowerOn();
+    d.s.engine.DelaySetting = 55;
+    const int start = d.pumps;
+    d.onPump = [&](int n) {
+        if (n - start == 400)
+            StopEngine(d.s, d.e);
+    };
+    d.Click(2, 5);
+
+    EXPECT_EQ(d.s.engine.PowerFlag, kTrue);
+    EXPECT_TRUE(d.dialogs.Asked().empty());
+    EXPECT_GT(d.s.engine.StepCount, 250);
+    ASSERT_EQ(d.pumps - start, 400);
+    EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
+    EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
+    // Every wait took the delay's 55/110 s.
+    ASSERT_EQ(d.waits.size(), 400u);
+    for (double w : d.waits)
+        EXPECT_DOUBLE_EQ(w, 0.5);
+}
+
+TEST(EngineLoop, DelayChangedDuringAWaitCountsFromTheNextPass)
+{
+    CircuitDriver d;
+    BuildEndlessSquare(d.s);
+    d.s.AutoStop = 100;
+    d.PowerOn();
+    d.s.engine.DelaySetting = 11;
+    const int start = d.pumps;
+    // Turning the delay off during a wait lets the step limit act again, now
+    // counting the passes already made.
+    d.onPump = [&](int n) {
+        if (n - start == 150)
+            d.s.engine.DelaySetting = 0;
+    };
+    d.Click(2, 5);
+    EXPECT_EQ(d.pumps - start, 150);
+    EXPECT_EQ(d.s.engine.PowerFlag, kFalse);
+    EXPECT_EQ(d.s.engine.AbortFlag, kTrue);
+}
+
+TEST(EngineLoop, PassesThatTouchOnlyICLevelsDoNotWait)
+{
+    CircuitDriver d;
+    BuildLine(d.s);
+    // An IC level holding the same line.
+    d.s.Levels.resize(2);
+    d.s.ICInstances.resize(2);
+    d.s.LevelUBound = 1;
+    LevelRecord& inner = d.s.Levels[1];
+    inner.Name = QStringLiteral("LINE");
+    inner.Width = d.s.MaxX;
+    inner.Height = d.s.MaxY;
+    inner.Field = d.s.P;
+    inner.Elements.assign(1, ElementRecord{});
+    d.s.ICInstances[1].Name = QStringLiteral("LINE");
+    d.PowerOn();
+    d.s.engine.DelaySetting = 20;
+    const int start = d.pumps;
+
+    QueueEvent(d.s, 2, 3, 2, 1, 1);
+    d.s.engine.StepCount = 0;
+    Simulate(d.s, d.e);
+    EXPECT_TRUE(d.High(10, 3, 1));
+    EXPECT_EQ(d.pumps, start);
+    EXPECT_EQ(d.waits.size(), 0u);
+
+    // The same line in level 0 waits after each of its nine passes.
+    QueueEvent(d.s, 2, 3, 2, 1, 0);
+    Simulate(d.s, d.e);
+    EXPECT_TRUE(d.High(10, 3, 0));
+    EXPECT_EQ(d.pumps - start, 9);
+}
+
+TEST(EngineLoop, LongDelayedRunCountsPassesBeyondSixteenBits)
+{
+    CircuitDriver d;
+    BuildEndlessSquare(d.s);
+    d.PowerOn();
+    d.s.engine.DelaySetting = 1;
+    const int start = d.pumps;
+    d.onPump = [&](int n) {
+        if (n - start == 40000)
+            StopEngine(d.s, d.e);
+    };
+    d.Click(2, 5);
+    EXPECT_GT(d.s.engine.StepCount, 40000);
+    EXPECT_EQ(d.s.engine.PowerFlag, kTrue);
+    EXPECT_TRUE(d.dialogs.Asked().empty());
+}

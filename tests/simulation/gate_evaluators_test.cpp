@@ -1,0 +1,353 @@
+#include <gtest/gtest.h>
+
+#include "evaluator_rig.h"
+#include "simulation/evaluators.h"
+
+namespace {
+
+// A gate of n inputs in orientation 2 anchored at (x, y): inputs (x, y-1) ..
+// (x, y+n-2), output (x+2, y-1+n/2).
+int GateN(EvaluatorRig& r, uint8_t type, int n, int x, int y)
+{
+    std::vector<PinPos> in;
+    for (int k = 0; k < n; ++k)
+        in.push_back({static_cast<int16_t>(x), static_cast<int16_t>(y - 1 + k)});
+    return r.Add(type, 2, x, y - 1, x + 2, y + n - 2, in,
+                 {{static_cast<int16_t>(x + 2), static_cast<int16_t>(y - 1 + n / 2)}});
+}
+
+bool HasEvent(const std::vector<SimEvent>& q, int x, int y, int dir, bool high)
+{
+    for (const SimEvent& ev : q)
+        if (ev.X == x && ev.Y == y && ev.Dir == dir && (ev.Value != 0) == high)
+            return true;
+    return false;
+}
+
+int CountLines(const QStringList& log, const QString& start, const QString& part)
+{
+    int n = 0;
+    for (const QString& l : log)
+        if (l.startsWith(start) && l.contains(part))
+            ++n;
+    return n;
+}
+
+using GateFn = void (*)(ProgramState&, EngineContext&, int, int, int, int, int);
+
+TEST(GateEvaluators, TwoInputAndDrivesHighOnlyWhenBothInputsAre)
+{
+    EvaluatorRig r;
+    r.Gate2(ElementType::AND, 10, 10);
+    r.SetPin(10, 9, true);
+    EvalAND(r.s, r.e, 10, 9, 2, 1, 0);
+    ASSERT_EQ(r.Pending().size(), 1u);
+    EXPECT_TRUE(HasEvent(r.Pending(), 13, 10, 2, false));
+    EXPECT_EQ(r.C(12, 10).Value, kFalse);
+
+    r.ClearPending();
+    r.SetPin(10, 11, true);
+    EvalAND(r.s, r.e, 10, 11, 2, 1, 0);
+    ASSERT_EQ(r.Pending().size(), 1u);
+    EXPECT_TRUE(HasEvent(r.Pending(), 13, 10, 2, true));
+    EXPECT_EQ(r.C(12, 10).Value, kTrue);
+    EXPECT_EQ(r.C(12, 10).WireSignalH, kTrue);
+    EXPECT_EQ(r.C(12, 10).WireSignalV, kFalse);
+}
+
+TEST(GateEvaluators, OrAndXorFollowTheirTruthTablesWithNegatedInputs)
+{
+    {
+        EvaluatorRig r;
+        GateN(r, ElementType::OR, 3, 10, 10);
+        EvalOR(r.s, r.e, 10, 9, 2, 0, 0);
+        EXPECT_TRUE(HasEvent(r.Pending(), 13, 10, 2, false));
+        r.ClearPending();
+        r.SetMarker(10, 10, -1); // input 2 negated: a Low there counts as High
+        EvalOR(r.s, r.e, 10, 9, 2, 0, 0);
+        EXPECT_TRUE(HasEvent(r.Pending(), 13, 10, 2, true));
+        EXPECT_EQ(r.C(12, 10).Value, kTrue);
+    }
+    {
+        EvaluatorRig r;
+        GateN(r, ElementType::XOR, 5, 10, 10); // inputs rows 9..13, output (12, 11)
+        for (int y : {9, 11, 13})
+            r.SetPin(10, y, true);
+        EvalXOR(r.s, r.e, 10, 9, 2, 1, 0);
+        EXPECT_EQ(r.C(12, 11).Value, kTrue);
+        r.SetPin(10, 12, true);
+        EvalXOR(r.s, r.e, 10, 12, 2, 1, 0);
+        EXPECT_EQ(r.C(12, 11).Value, kFalse);
+        r.SetMarker(10, 10, -1); // five effective Highs
+        EvalXOR(r.s, r.e, 10, 10, 2, 0, 0);
+        EXPECT_EQ(r.C(12, 11).Value, kTrue);
+    }
+}
+
+TEST(GateEvaluators, NegatedOutputsInvertAndOnlyNandPostponesTheNextCell)
+{
+    struct Case {
+        uint8_t type;
+        GateFn fn;
+        bool result; // with both inputs High and the output negated
+        int postpone;
+    };
+    const Case cases[] = {{ElementType::AND, EvalAND, false, 1},
+                          {ElementType::OR, EvalOR, false, 0},
+                          {ElementType::XOR, EvalXOR, true, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
+        EvaluatorRig r;
+        r.Gate2(c.type, 10, 10);
+        r.SetMarker(12, 10, -1);
+        r.SetPin(10, 9, true);
+        r.SetPin(10, 11, true);
+        c.fn(r.s, r.e, 10, 11, 2, 1, 0);
+        EXPECT_EQ(r.C(12, 10).Value != 0, c.result);
+        EXPECT_TRUE(HasEvent(r.Pending(), 13, 10, 2, c.result));
+        EXPECT_EQ(r.C(13, 10).PostponeCount, c.postpone);
+        c.fn(r.s, r.e, 10, 11, 2, 1, 0);
+        EXPECT_EQ(r.C(13, 10).PostponeCount, 2 * c.postpone);
+    }
+}
+
+TEST(GateEvaluators, EventAtTheOutputPinChangesNothing)
+{
+    EvaluatorRig r;
+    r.Gate2(ElementType::AND, 10, 10);
+    r.C(12, 10).Value = kTrue;
+    EvalAND(r.s, r.e, 12, 10, 1, 0, 0);
+    EvalOR(r.s, r.e, 12, 10, 1, 0, 0);
+    EvalXOR(r.s, r.e, 12, 10, 1, 0, 0);
+    EXPECT_TRUE(r.Pending().empty());
+    EXPECT_EQ(r.C(12, 10).Value, kTrue);
+}
+
+TEST(GateEvaluators, UpwardGateSetsTheVerticalSignalAndSendsUp)
+{
+    EvaluatorRig r;
+    // Orientation 3 at (10, 10): inputs (9, 10) and (11, 10), output (10, 8).
+    r.Add(ElementType::AND, 3, 9, 8, 11, 10, {{9, 10}, {11, 10}}, {{10, 8}});
+    r.SetPin(9, 10, true);
+    r.SetPin(11, 10, true);
+    EvalAND(r.s, r.e, 11, 10, 3, 1, 0);
+    EXPECT_TRUE(HasEvent(r.Pending(), 10, 7, 3, true));
+    EXPECT_EQ(r.C(10, 8).WireSignalV, kTrue);
+    EXPECT_EQ(r.C(10, 8).WireSignalH, kFalse);
+}
+
+TEST(GateEvaluators, NandOutputArrivesOnePassAfterAndAndXnor)
+{
+    EvaluatorRig r;
+    // Three two-input gates fed over conductors of the same length.
+    const int rows[] = {5, 12, 19};
+    r.Gate2(ElementType::AND, 10, rows[0]);
+    r.Gate2(ElementType::AND, 10, rows[1]);
+    r.SetMarker(12, rows[1], -1);
+    r.Gate2(ElementType::XOR, 10, rows[2]);
+    r.SetMarker(12, rows[2], -1);
+    for (int y : rows) {
+        r.HWire(5, 10, y - 1);
+        r.HWire(5, 10, y + 1);
+        r.HWire(12, 16, y);
+    }
+    // AND and XNOR get both inputs High, the NAND only its first one.
+    r.Send(5, rows[0] - 1, 2, true);
+    r.Send(5, rows[0] + 1, 2, true);
+    r.Send(5, rows[1] - 1, 2, true);
+    r.Send(5, rows[2] - 1, 2, true);
+    r.Send(5, rows[2] + 1, 2, true);
+
+    int arrival[3] = {-1, -1, -1};
+    for (int pass = 1; pass <= 40 && !r.Pending().empty(); ++pass) {
+        r.Pass();
+        for (int g = 0; g < 3; ++g)
+            if (arrival[g] < 0 && r.High(13, rows[g]))
+                arrival[g] = pass;
+    }
+    // The inputs reach the pins in pass 6; the output cell beyond in pass 7.
+    EXPECT_EQ(arrival[0], 7);
+    EXPECT_EQ(arrival[1], 8);
+    EXPECT_EQ(arrival[2], 7);
+    for (int y : rows)
+        EXPECT_TRUE(r.High(16, y));
+    EXPECT_EQ(r.C(13, rows[1]).PostponeCount, 0);
+}
+
+TEST(InverterEvaluator, InvertsTwoCellsAheadAndRedrawsItsOutputOnLevelZero)
+{
+    EvaluatorRig r;
+    r.Add(ElementType::Inverter, 2, 10, 5, 11, 5, {{10, 5}}, {{11, 5}});
+    r.HWire(5, 10, 5);
+    r.HWire(11, 15, 5);
+    r.Send(5, 5, 2, true);
+    ASSERT_GT(r.PassWhen([&] { return r.High(10, 5); }), 0);
+    EXPECT_TRUE(HasEvent(r.Pending(), 12, 5, 2, false));
+    EXPECT_EQ(r.C(11, 5).Value, kFalse);
+    r.Settle();
+
+    r.surface.ClearLog();
+    r.SetPin(10, 5, false);
+    EvalInverter(r.s, r.e, 10, 5, 2, 0, 0);
+    EXPECT_TRUE(HasEvent(r.Pending(), 12, 5, 2, true));
+    EXPECT_EQ(r.C(11, 5).WireSignalH, kTrue);
+    // The output piece is drawn High: three red strokes.
+    EXPECT_EQ(CountLines(r.surface.Log(), "Polyline", "color=0xFF "), 3);
+    r.Settle();
+    for (int x = 11; x <= 15; ++x)
+        EXPECT_TRUE(r.High(x, 5)) << x;
+
+    // An event at the output cell is not the inverter's business.
+    r.ClearPending();
+    EvalInverter(r.s, r.e, 11, 5, 2, 0, 0);
+    EXPECT_TRUE(r.Pending().empty());
+}
+
+TEST(InverterEvaluator, InputWiredAcrossTheAxisStillDrivesTheOutputCell)
+{
+    EvaluatorRig r;
+    r.Add(ElementType::Inverter, 2, 10, 5, 11, 5, {{10, 5}}, {{11, 5}});
+    r.VWire(10, 1, 5); // the input is fed from above
+    r.HWire(11, 15, 5);
+    r.HWire(8, 12, 6); // an unrelated conductor just below
+    r.Send(10, 1, 4, true);
+    r.Settle();
+    r.Send(10, 1, 4, false);
+    r.Settle();
+    for (int x = 11; x <= 15; ++x)
+        EXPECT_TRUE(r.High(x, 5)) << x;
+    EXPECT_EQ(r.C(11, 5).WireSignalH, kTrue);
+    for (int x = 8; x <= 12; ++x) {
+        EXPECT_EQ(r.C(x, 6).Value, kFalse) << x;
+        EXPECT_EQ(r.C(x, 6).WireSignalV, kFalse) << x;
+    }
+}
+
+class TriStateTest : public ::testing::Test {
+protected:
+    // Orientation 2 at (10, 10): data (10, 9), enable (10, 11), output (12, 10).
+    void Build(bool dataFromAbove)
+    {
+        r.Add(ElementType::TriState, 2, 10, 9, 12, 11, {{10, 9}, {10, 11}}, {{12, 10}});
+        if (dataFromAbove)
+            r.VWire(10, 4, 9);
+        else
+            r.HWire(5, 10, 9);
+        r.HWire(5, 10, 11);
+        r.HWire(12, 16, 10);
+    }
+    void Data(bool high, bool fromAbove = false)
+    {
+        if (fromAbove)
+            r.Send(10, 4, 4, high);
+        else
+            r.Send(5, 9, 2, high);
+        r.Settle();
+    }
+    void Enable(bool high)
+    {
+        r.Send(5, 11, 2, high);
+        r.Settle();
+    }
+    EvaluatorRig r;
+};
+
+TEST_F(TriStateTest, DrivesOnlyWhileEnabledAndTheConductorKeepsItsLastLevel)
+{
+    Build(false);
+    Data(true);
+    EXPECT_FALSE(r.High(16, 10)); // disabled: nothing driven
+    Enable(true);
+    EXPECT_TRUE(r.High(16, 10));
+    Data(false);
+    EXPECT_FALSE(r.High(16, 10));
+    Data(true);
+    EXPECT_TRUE(r.High(16, 10));
+    Enable(false);
+    Data(false);
+    EXPECT_TRUE(r.High(16, 10)); // the last driven level stays
+}
+
+TEST_F(TriStateTest, StoresTheLevelItDrives)
+{
+    Build(false);
+    Enable(true);
+    Data(true);
+    EXPECT_EQ(r.C(12, 10).Value, kTrue);
+    Data(false);
+    EXPECT_EQ(r.C(12, 10).Value, kFalse);
+    // The coupling diode's neighbour test sees what the gate drives.
+    EXPECT_FALSE(GetNeighbourValue(r.s, 13, 10, 1, 0));
+}
+
+TEST_F(TriStateTest, DataWiredAcrossTheAxisReachesTheOutputConductor)
+{
+    Build(true);
+    Enable(true);
+    Data(true, true);
+    for (int x = 13; x <= 16; ++x)
+        EXPECT_TRUE(r.High(x, 10)) << x;
+    Data(false, true);
+    EXPECT_FALSE(r.High(16, 10));
+}
+
+TEST(LedAndSwitchEvaluators, LedLightsInItsColourAndPassesTheEventOn)
+{
+    EvaluatorRig r;
+    r.HWire(5, 15, 5);
+    const int led = r.Add(ElementType::LED, 0, 9, 5, 9, 5, {{9, 5}}, {});
+    r.SetMarker(9, 5, -1);
+    r.El(led).Color = 0x00FF00;
+
+    r.SetPin(9, 5, true);
+    EvalLED(r.s, r.e, 9, 5, 2, 1, 0);
+    EXPECT_EQ(CountLines(r.surface.Log(), "Circle", "fill=0xFF00 style=0"), 1);
+    EXPECT_TRUE(HasEvent(r.Pending(), 10, 5, 2, true));
+    EXPECT_EQ(r.surface.FillStyle, 1);
+
+    r.surface.ClearLog();
+    r.ClearPending();
+    r.SetPin(9, 5, false);
+    EvalLED(r.s, r.e, 9, 5, 2, 0, 0);
+    EXPECT_EQ(CountLines(r.surface.Log(), "Circle", "fill=0xE0E0E0 style=0"), 1);
+    EXPECT_TRUE(HasEvent(r.Pending(), 10, 5, 2, false));
+
+    r.ClearPending();
+    r.Send(5, 5, 2, true);
+    r.Settle();
+    EXPECT_TRUE(r.High(9, 5));
+    EXPECT_TRUE(r.High(15, 5));
+
+    // The same circuit as the inside of an IC: it runs but is not drawn.
+    r.s.Levels.push_back(r.s.Levels[0]);
+    r.s.Levels[1].Name = QStringLiteral("inner");
+    r.surface.ClearLog();
+    r.SetPin(9, 5, true);
+    EvalLED(r.s, r.e, 9, 5, 2, 1, 1);
+    EXPECT_EQ(CountLines(r.surface.Log(), "Circle", ""), 0);
+    r.ClearPending();
+    QueueEvent(r.s, 5, 5, 2, 0, 1);
+    r.Settle();
+    EXPECT_FALSE(r.High(15, 5, 1));
+    EXPECT_TRUE(r.High(15, 5, 0));
+}
+
+TEST(LedAndSwitchEvaluators, SwitchIsRedrawnAndPassesTheEventOn)
+{
+    EvaluatorRig r;
+    r.HWire(5, 12, 5);
+    r.Add(ElementType::Switch, 2, 8, 5, 8, 5, {{8, 5}}, {{8, 5}});
+    r.SetPin(8, 5, true);
+    EvalSwitch(r.s, r.e, 8, 5, 2, 1, 0);
+    EXPECT_EQ(CountLines(r.surface.Log(), "Print", "\"1\""), 1);
+    EXPECT_TRUE(HasEvent(r.Pending(), 9, 5, 2, true));
+
+    r.ClearPending();
+    r.SetPin(8, 5, false);
+    r.Send(5, 5, 2, true);
+    r.Settle();
+    EXPECT_TRUE(r.High(8, 5));
+    EXPECT_TRUE(r.High(12, 5));
+}
+
+} // namespace

@@ -1,0 +1,497 @@
+// Inputs, pause, stop and clock ticks, and what may happen during a delay wait.
+#include <gtest/gtest.h>
+
+#include "platform/timers.h"
+#include "render/sheet_builder.h"
+#include "simulation/engine.h"
+#include "support/circuit_driver.h"
+
+namespace {
+
+// Two straight lines with open ends at (1, 3) and (1, 6), nine cells each.
+void BuildTwoLines(ProgramState& s)
+{
+    sheet::NewSheet(s, 20, 10);
+    sheet::Wire(s, 1, 3, 10, 3);
+    sheet::Wire(s, 1, 6, 10, 6);
+}
+
+// A clock generator (outputs right, anchor (2, 3), output pin (5, 3), stop
+// input (4, 4)) driving a line to (12, 3).
+void BuildClock(ProgramState& s, int16_t high, int16_t low, uint8_t cycles)
+{
+    sheet::NewSheet(s, 20, 10);
+    sheet::Clock(s, Orientation::Right, 2, 3);
+    sheet::Wire(s, 5, 3, 12, 3);
+    s.P(5, 3).Type = ElementType::ClockGenerator; // the output pin keeps its type
+    s.ClockHigh[0] = high;
+    s.ClockLow[0] = low;
+    s.ClockCycles[0] = cycles;
+}
+
+bool AllHigh(const CircuitDriver& d, int y)
+{
+    for (int x = 2; x <= 10; ++x)
+        if (!d.High(x, y))
+            return false;
+    return true;
+}
+
+} // namespace
+
+TEST(InitSwitchOn, ClickingAnOpenEndTogglesTheLevelItFeeds)
+{
+    CircuitDriver d;
+    BuildTwoLines(d.s);
+    d.PowerOn();
+    d.Click(1, 3);
+    EXPECT_TRUE(AllHigh(d, 3));
+    EXPECT_TRUE(d.High(1, 3));
+    EXPECT_EQ(d.s.P(1, 3).Value, kTrue);
+    EXPECT_EQ(d.Cell(1, 3).WireSignalH, kTrue);
+    EXPECT_FALSE(d.High(5, 6));
+    EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
+    EXPECT_EQ(d.window.timeLabel.left(1), QStringLiteral(" "));
+
+    d.Click(1, 3);
+    for (int x = 1; x <= 10; ++x)
+        EXPECT_FALSE(d.High(x, 3)) << x;
+}
+
+TEST(InitSwitchOn, AnythingButAnOpenEndIsRefusedInTheStatusBar)
+{
+    CircuitDriver d;
+    BuildTwoLines(d.s);
+    sheet::Wire(d.s, 12, 2, 12, 5);
+    sheet::Wire(d.s, 12, 5, 15, 5);
+    d.PowerOn();
+    for (auto [x, y] : {std::pair{5, 3}, {12, 5}, {0, 0}}) {
+        d.window.statusPanels[0].clear();
+        d.Click(x, y);
+        EXPECT_EQ(d.window.statusPanels[0], QStringLiteral("Please select an end of the conductor.")) << x << "," << y;
+    }
+    EXPECT_EQ(QueueCount(d.s, 2), 0);
+}
+
+TEST(InitSwitchOn, RunTimeLabelHasNoDigitBeforeThePoint)
+{
+    CircuitDriver d;
+    BuildTwoLines(d.s);
+    d.PowerOn();
+    double t = 100.0;
+    d.e.timerSeconds = [&] {
+        const double now = t;
+        t += 0.046875;
+        return now;
+    };
+    d.Click(1, 3);
+    EXPECT_EQ(d.window.timeLabel, QStringLiteral(" .046875"));
+}
+
+TEST(Reentrancy, ClickDuringADelayedRunOnlyQueues)
+{
+    CircuitDriver d;
+    BuildTwoLines(d.s);
+    d.PowerOn();
+    d.s.engine.DelaySetting = 10;
+    const int start = d.pumps;
+    int nested = 0;
+    d.onPump = [&](int n) {
+        if (n - start == 2) {
+            const int before = static_cast<int>(d.window.calls.count(QStringLiteral("SetTimeLabel")));
+            d.Click(1, 6);
+            nested = static_cast<int>(d.window.calls.count(QStringLiteral("SetTimeLabel"))) - before;
+            EXPECT_EQ(QueueCount(d.s, 2), 2) << "the clicked event waits in the shared queue";
+        }
+    };
+    d.Click(1, 3);
+    EXPECT_EQ(nested, 0) << "no second run was started";
+    EXPECT_TRUE(AllHigh(d, 3));
+    EXPECT_TRUE(AllHigh(d, 6));
+    EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
+    EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
+    EXPECT_FALSE(d.window.redLamp);
+}
+
+TEST(Reentrancy, DelayedRunShowsItsProgressInThePowerPanel)
+{
+    CircuitDriver d;
+    BuildTwoLines(d.s);
+    d.PowerOn();
+    d.s.engine.DelaySetting = 10;
+    bool seen = false;
+    d.onPump = [&](int) {
+        seen = seen || (d.window.redLamp && d.window.stopEnabled && d.window.pauseEnabled
+                        && d.window.onOffText == QStringLiteral("Simulation in progress.."));
+    };
+    d.Click(1, 3);
+    EXPECT_TRUE(seen);
+    EXPECT_FALSE(d.window.stopEnabled);
+    EXPECT_FALSE(d.window.pauseEnabled);
+}
+
+TEST(Reentrancy, PauseWhileNothingRunsDoesNothing)
+{
+    CircuitDriver d;
+    BuildTwoLines(d.s);
+    d.PowerOn();
+    Pause(d.s, d.e);
+    EXPECT_EQ(d.s.engine.PausedFlag, kFalse);
+    EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
+    EXPECT_EQ(d.window.pauseCaption, QStringLiteral("&Pause"));
+}
+
+TEST(Reentrancy, PauseKeepsThePendingEventsAndContinueResumes)
+{
+    CircuitDriver d;
+    BuildTwoLines(d.s);
+    d.PowerOn();
+    d.s.engine.DelaySetting = 10;
+    const int start = d.pumps;
+    d.onPump = [&](int n) {
+        if (n - start == 3)
+            Pause(d.s, d.e);
+    };
+    d.Click(1, 3);
+
+    EXPECT_EQ(d.s.engine.PausedFlag, kTrue);
+    EXPECT_EQ(d.s.engine.EngineBusy, kTrue);
+    EXPECT_EQ(QueueCount(d.s, 2), 1);
+    EXPECT_TRUE(d.High(4, 3));
+    EXPECT_FALSE(d.High(5, 3));
+    EXPECT_EQ(d.window.onOffText, QStringLiteral("Paused"));
+    EXPECT_EQ(d.window.pauseCaption, QStringLiteral("Continue"));
+    EXPECT_TRUE(d.window.pauseEnabled);
+    EXPECT_FALSE(d.window.stopEnabled);
+
+    // A click while paused only queues.
+    d.Click(1, 6);
+    EXPECT_FALSE(d.High(2, 6));
+    EXPECT_EQ(QueueCount(d.s, 2), 2);
+
+    d.onPump = nullptr;
+    Pause(d.s, d.e);
+    EXPECT_TRUE(AllHigh(d, 3));
+    EXPECT_TRUE(AllHigh(d, 6));
+    EXPECT_EQ(d.s.engine.PausedFlag, kFalse);
+    EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
+    EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
+    EXPECT_EQ(d.window.pauseCaption, QStringLiteral("&Pause"));
+    EXPECT_FALSE(d.window.pauseEnabled);
+}
+
+TEST(Reentrancy, PauseInTheWaitAfterTheLastBusyPassCanStillBeContinued)
+{
+    CircuitDriver d;
+    BuildTwoLines(d.s);
+    d.PowerOn();
+    d.s.engine.DelaySetting = 10;
+    const int start = d.pumps;
+    // The line takes nine passes that touch level 0; the ninth wait is the last.
+    d.onPump = [&](int n) {
+        if (n - start == 9)
+            Pause(d.s, d.e);
+    };
+    d.Click(1, 3);
+    EXPECT_TRUE(AllHigh(d, 3));
+    EXPECT_EQ(d.s.engine.PausedFlag, kTrue);
+    EXPECT_EQ(d.s.engine.EngineBusy, kTrue) << "a paused run stays busy";
+
+    d.onPump = nullptr;
+    Pause(d.s, d.e);
+    EXPECT_EQ(d.s.engine.PausedFlag, kFalse);
+    EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
+    EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
+
+    // Later runs are not swallowed.
+    d.Click(1, 6);
+    EXPECT_TRUE(AllHigh(d, 6));
+}
+
+TEST(Reentrancy, ResumeFromInsideTheWaitRunsTheSharedQueues)
+{
+    CircuitDriver d;
+    BuildTwoLines(d.s);
+    d.PowerOn();
+    d.s.engine.DelaySetting = 10;
+    const int start = d.pumps;
+    int innerPumps = 0;
+    d.onPump = [&](int n) {
+        if (n - start == 2) {
+            Pause(d.s, d.e);
+            Pause(d.s, d.e); // Continue, pressed during the same wait
+            innerPumps = d.pumps - n;
+        }
+    };
+    d.Click(1, 3);
+    EXPECT_TRUE(AllHigh(d, 3));
+    EXPECT_EQ(d.s.engine.PausedFlag, kFalse);
+    EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
+    EXPECT_EQ(QueueCount(d.s, 2), 0);
+    // The inner run worked the rest of the line off: passes 3 to 9 waited.
+    EXPECT_EQ(innerPumps, 7);
+    EXPECT_EQ(d.pumps - start, 9);
+}
+
+TEST(Reentrancy, StopEmptiesTheQueuesAndTheRunEnds)
+{
+    CircuitDriver d;
+    BuildTwoLines(d.s);
+    d.PowerOn();
+    d.s.engine.DelaySetting = 10;
+    const int start = d.pumps;
+    d.onPump = [&](int n) {
+        if (n - start == 3)
+            StopEngine(d.s, d.e);
+    };
+    d.Click(1, 3);
+    EXPECT_EQ(d.pumps - start, 3);
+    EXPECT_TRUE(d.High(4, 3));
+    EXPECT_FALSE(d.High(5, 3));
+    EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
+    EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
+    EXPECT_FALSE(d.window.stopEnabled);
+    EXPECT_FALSE(d.window.pauseEnabled);
+    EXPECT_EQ(d.window.pauseCaption, QStringLiteral("&Pause"));
+}
+
+TEST(Reentrancy, StopWhilePausedEndsThePause)
+{
+    CircuitDriver d;
+    BuildTwoLines(d.s);
+    d.PowerOn();
+    d.s.engine.DelaySetting = 10;
+    const int start = d.pumps;
+    d.onPump = [&](int n) {
+        if (n - start == 3)
+            Pause(d.s, d.e);
+    };
+    d.Click(1, 3);
+    ASSERT_EQ(d.s.engine.PausedFlag, kTrue);
+    d.onPump = nullptr;
+    StopEngine(d.s, d.e);
+    EXPECT_EQ(d.s.engine.PausedFlag, kFalse);
+    EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
+    d.Click(1, 6);
+    EXPECT_TRUE(AllHigh(d, 6));
+}
+
+TEST(Reentrancy, PowerOffDuringAWaitEndsTheRunCleanly)
+{
+    CircuitDriver d;
+    BuildTwoLines(d.s);
+    d.PowerOn();
+    d.s.engine.DelaySetting = 10;
+    const int start = d.pumps;
+    d.onPump = [&](int n) {
+        if (n - start == 3)
+            d.TogglePower();
+    };
+    d.Click(1, 3);
+    EXPECT_EQ(d.pumps - start, 3);
+    EXPECT_EQ(d.s.engine.PowerFlag, kFalse);
+    EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
+    EXPECT_EQ(QueueCount(d.s, 2), 0);
+    for (int x = 1; x <= 10; ++x)
+        EXPECT_FALSE(d.High(x, 3)) << x;
+    EXPECT_EQ(d.s.Levels[0].Field.UBoundX(), 0) << "the level-0 copy is freed";
+
+    d.onPump = nullptr;
+    d.PowerOn();
+    d.s.engine.DelaySetting = 0;
+    d.Click(1, 3);
+    EXPECT_TRUE(AllHigh(d, 3));
+}
+
+TEST(Reentrancy, PowerOffDuringTheSwitchOnStopsIt)
+{
+    CircuitDriver d;
+    sheet::NewSheet(d.s, 20, 10);
+    // Two inverters with open inputs: each starts High at power-on.
+    sheet::Inverter(d.s, Orientation::Right, 2, 3);
+    sheet::Wire(d.s, 3, 3, 10, 3);
+    sheet::Inverter(d.s, Orientation::Right, 2, 7);
+    sheet::Wire(d.s, 3, 7, 10, 7);
+    d.s.engine.DelaySetting = 10;
+    d.onPump = [&](int n) {
+        if (n == 4) // the two pumps of the switch-on, then the first inverter's run
+            d.TogglePower();
+    };
+    d.PowerOn();
+    EXPECT_EQ(d.s.engine.PowerFlag, kFalse);
+    EXPECT_EQ(d.s.ToolMode, 0);
+    EXPECT_EQ(d.s.CurrentLevel, 0);
+    EXPECT_EQ(d.window.changeGUICalls.back(), true);
+
+    d.onPump = nullptr;
+    d.s.engine.DelaySetting = 0;
+    d.PowerOn();
+    EXPECT_TRUE(d.High(10, 3));
+    EXPECT_TRUE(d.High(10, 7));
+}
+
+TEST(ClockTicks, TickWhileBusyIsFiredByTheRunningLoop)
+{
+    CircuitDriver d;
+    BuildClock(d.s, 100, 100, 1);
+    sheet::Wire(d.s, 1, 8, 15, 8);
+    d.PowerOn();
+    d.s.SelectedClock = 0;
+    Toolbar3_ButtonClick(d.s, d.e, QStringLiteral("cmdDauertakt"));
+    d.s.engine.DelaySetting = 10;
+    const int start = d.pumps;
+    d.onPump = [&](int n) {
+        if (n - start == 2) {
+            d.timers.Advance(100); // the generator's timer ticks during the wait
+            EXPECT_EQ(d.s.ClockTrigger[0], kTrue);
+            EXPECT_EQ(d.s.engine.StepCount, 0);
+            EXPECT_FALSE(d.timer1->enabled()) << "a running engine needs no step timer";
+        }
+    };
+    d.Click(1, 8);
+    EXPECT_EQ(d.s.ClockTrigger[0], kFalse);
+    EXPECT_TRUE(d.High(12, 3));
+    EXPECT_EQ(d.s.ClockOutputHigh[0], kTrue);
+}
+
+TEST(ClockTicks, LimitedRunOfThreeCyclesEndsOnTheSeventhTick)
+{
+    CircuitDriver d;
+    BuildClock(d.s, 100, 100, 3);
+    d.PowerOn();
+    d.s.SelectedClock = 0;
+    Toolbar3_ButtonClick(d.s, d.e, QStringLiteral("cmdEinzeltakt"));
+    EXPECT_TRUE(d.window.clockButtons[QStringLiteral("cmdStop")]);
+
+    int rises = 0, falls = 0;
+    bool last = false;
+    for (int tick = 1; tick <= 7; ++tick) {
+        // The generator's tick, then the step timer's run 1 ms later, which
+        // starts the next phase's countdown.
+        d.Advance(101);
+        const bool now = d.High(12, 3);
+        rises += now && !last;
+        falls += !now && last;
+        last = now;
+        if (tick < 7) {
+            EXPECT_TRUE(d.timer2[0]->enabled()) << tick;
+        }
+    }
+    EXPECT_EQ(rises, 3);
+    EXPECT_EQ(falls, 3);
+    EXPECT_FALSE(d.timer2[0]->enabled());
+    EXPECT_EQ(d.s.ClockCounter[0], 0);
+    EXPECT_FALSE(d.window.clockButtons[QStringLiteral("cmdStop")]);
+    EXPECT_TRUE(d.window.clockButtons[QStringLiteral("cmdDauertakt")]);
+    EXPECT_TRUE(d.window.clockButtons[QStringLiteral("cmdEinzeltakt")]);
+}
+
+TEST(ClockTicks, StopInputHighKeepsTheOutputLowAndTakesTheRisingBranch)
+{
+    CircuitDriver d;
+    BuildClock(d.s, 300, 100, 1);
+    d.PowerOn();
+    d.s.Levels[0].Field(4, 4).Value = kTrue; // the stop input
+    d.s.SelectedClock = 0;
+    Toolbar3_ButtonClick(d.s, d.e, QStringLiteral("cmdDauertakt"));
+    EXPECT_EQ(d.timer2[0]->interval(), 100);
+    for (int tick = 0; tick < 4; ++tick) {
+        d.Advance(d.timer2[0]->interval() + 1);
+        EXPECT_FALSE(d.High(5, 3));
+        EXPECT_FALSE(d.High(8, 3));
+        EXPECT_EQ(d.timer2[0]->interval(), 300) << tick;
+        EXPECT_EQ(d.s.ClockOutputHigh[0], kTrue);
+    }
+}
+
+TEST(ClockTicks, StopButtonEndsARunAtItsNextLowPhase)
+{
+    CircuitDriver d;
+    BuildClock(d.s, 100, 100, 5);
+    d.PowerOn();
+    d.s.SelectedClock = 0;
+    Toolbar3_ButtonClick(d.s, d.e, QStringLiteral("cmdDauertakt"));
+    d.Advance(101);
+    ASSERT_TRUE(d.High(12, 3));
+    Toolbar3_ButtonClick(d.s, d.e, QStringLiteral("cmdStop"));
+    EXPECT_EQ(d.timer2[0]->Tag, QStringLiteral("Stop"));
+    d.Advance(101); // falls
+    EXPECT_FALSE(d.High(12, 3));
+    EXPECT_TRUE(d.timer2[0]->enabled());
+    d.Advance(101); // the low phase ends the run
+    EXPECT_FALSE(d.High(12, 3));
+    EXPECT_FALSE(d.timer2[0]->enabled());
+}
+
+TEST(ClockTicks, TicksAreLostWhileAnInnerLevelIsShownAndTheStepTimerRetries)
+{
+    CircuitDriver d;
+    BuildClock(d.s, 100, 100, 1);
+    d.PowerOn();
+    d.s.engine.InnerLevelShown = kTrue;
+    Timer2_Timer(d.s, d.e, 0);
+    EXPECT_EQ(d.s.ClockTrigger[0], kFalse);
+    d.timer1->setEnabled(true);
+    Timer1_Timer(d.s, d.e);
+    EXPECT_TRUE(d.timer1->enabled());
+    EXPECT_FALSE(d.High(12, 3));
+    d.s.engine.InnerLevelShown = kFalse;
+    Timer2_Timer(d.s, d.e, 0);
+    Timer1_Timer(d.s, d.e);
+    EXPECT_FALSE(d.timer1->enabled());
+    EXPECT_TRUE(d.High(12, 3));
+}
+
+TEST(ClockTicks, PowerOffDisarmsEveryTimerAndTicksThenDoNothing)
+{
+    CircuitDriver d;
+    BuildClock(d.s, 100, 100, 1);
+    d.PowerOn();
+    d.s.SelectedClock = 0;
+    Toolbar3_ButtonClick(d.s, d.e, QStringLiteral("cmdDauertakt"));
+    d.Advance(100); // the generator ticked; the step timer is armed but has not run
+    ASSERT_EQ(d.s.ClockTrigger[0], kTrue);
+    ASSERT_TRUE(d.timer1->enabled());
+    d.PowerOff();
+    EXPECT_EQ(d.s.ClockTrigger[0], kFalse);
+    EXPECT_FALSE(d.timer1->enabled());
+    EXPECT_FALSE(d.timer2[0]->enabled());
+    EXPECT_EQ(d.timer2[0]->Tag, QStringLiteral("Stop"));
+
+    // Late ticks find the power off.
+    Timer2_Timer(d.s, d.e, 0);
+    Timer1_Timer(d.s, d.e);
+    EXPECT_EQ(d.s.ClockTrigger[0], kFalse);
+    EXPECT_EQ(d.s.engine.StepCount, 0);
+    EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
+
+    // Power on starts without any trigger left from before.
+    d.s.ClockTrigger[0] = kTrue;
+    d.PowerOn();
+    EXPECT_EQ(d.s.ClockTrigger[0], kFalse);
+    EXPECT_FALSE(d.High(12, 3));
+}
+
+TEST(ClockPanel, ChangeToolbar3ShowsTheSelectedGenerator)
+{
+    CircuitDriver d;
+    BuildClock(d.s, 500, 1500, 7);
+    d.s.ClockLinked[0] = kFalse;
+    d.s.SelectedClock = 0;
+    ChangeToolbar3(d.s, d.e);
+    EXPECT_EQ(d.window.clockSliders, std::make_pair(9500, 8500));
+    EXPECT_EQ(d.window.clockPhaseLabels, std::make_pair(QStringLiteral("0.5s"), QStringLiteral("1.5s")));
+    EXPECT_EQ(d.window.clockCyclesText, QStringLiteral("7"));
+    EXPECT_EQ(d.window.clockTitle, QStringLiteral("Taktgeber: 1"));
+    EXPECT_FALSE(d.window.clockLinkChecked);
+    EXPECT_FALSE(d.window.clockButtons[QStringLiteral("cmdStop")]);
+    EXPECT_TRUE(d.window.clockButtons[QStringLiteral("cmdDauertakt")]);
+
+    d.s.ClockHigh[0] = 0;
+    d.s.ClockLow[0] = 2000;
+    d.timer2[0]->Tag = QStringLiteral("Dauertakt");
+    ChangeToolbar3(d.s, d.e);
+    EXPECT_EQ(d.window.clockPhaseLabels, std::make_pair(QStringLiteral("0.0s"), QStringLiteral("2s")));
+    EXPECT_TRUE(d.window.clockButtons[QStringLiteral("cmdStop")]);
+    EXPECT_FALSE(d.window.clockButtons[QStringLiteral("cmdEinzeltakt")]);
+}

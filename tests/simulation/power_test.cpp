@@ -1,0 +1,355 @@
+// Power on and off, the initial outputs, levels and the level tree.
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <vector>
+
+#include "platform/recording_surface.h"
+#include "render/sheet_builder.h"
+#include "sim_levels.h"
+#include "simulation/engine.h"
+#include "support/circuit_driver.h"
+
+namespace {
+
+// An inverter with an open input, outputs right, driving a line whose last
+// cell is a sensor.
+void InverterLine(ProgramState& t)
+{
+    sheet::Inverter(t, Orientation::Right, 2, 3);
+    sheet::Wire(t, 3, 3, 8, 3);
+    t.P(8, 3).Type = ElementType::AnalysisSensor;
+    t.P(8, 3).ElementNr = 0;
+}
+
+} // namespace
+
+TEST(PowerOn, CopiesTheWorksheetIntoLevelZero)
+{
+    ProgramState s;
+    sheet::NewSheet(s, 12, 8);
+    sheet::Wire(s, 1, 1, 5, 1);
+    sheet::Gate(s, ElementType::OR, Orientation::Right, 6, 4, 2);
+    s.P(2, 1).Value = kTrue;
+    Copy_P_to_Field(s);
+    const LevelRecord& L = s.Levels[0];
+    EXPECT_EQ(L.Width, 12);
+    EXPECT_EQ(L.Height, 8);
+    EXPECT_EQ(L.Field.UBoundX(), 13);
+    EXPECT_EQ(L.Field.UBoundY(), 9);
+    EXPECT_EQ(L.Field(2, 1), s.P(2, 1));
+    EXPECT_EQ(L.Field(6, 3).Type, ElementType::OR);
+    EXPECT_EQ(L.ElementCount, 1);
+    ASSERT_EQ(L.Elements.size(), 2u);
+    EXPECT_EQ(L.Elements[1], s.Elements[1]);
+    EXPECT_EQ(L.Elements[0], ElementRecord{});
+}
+
+TEST(PowerOn, SwitchesTheWindowIntoSimulationAndBack)
+{
+    CircuitDriver d;
+    sheet::NewSheet(d.s, 10, 6);
+    d.s.ToolMode = ElementType::AND;
+    d.PowerOn();
+    EXPECT_EQ(d.s.engine.PowerFlag, kTrue);
+    EXPECT_EQ(d.s.ToolMode, ToolCode::SimulationRunning);
+    EXPECT_EQ(d.window.worksheetMousePointer, 99);
+    EXPECT_EQ(d.window.changeGUICalls, std::vector<bool>{false});
+    EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
+    EXPECT_FALSE(d.window.redLamp);
+    EXPECT_EQ(d.window.commitLabelEditCount, 1);
+    EXPECT_EQ(d.s.SavedToolMode, ElementType::AND);
+
+    d.PowerOff();
+    EXPECT_EQ(d.s.engine.PowerFlag, kFalse);
+    EXPECT_EQ(d.s.ToolMode, 0);
+    EXPECT_EQ(d.window.worksheetMousePointer, 1);
+    EXPECT_EQ(d.window.changeGUICalls, (std::vector<bool>{false, true}));
+    EXPECT_EQ(d.s.Levels[0].Field.UBoundX(), 0);
+    EXPECT_EQ(d.s.Levels[0].Elements.size(), 1u);
+}
+
+TEST(PowerOn, EmptyCellsLoseTheirGridDot)
+{
+    CircuitDriver d;
+    sheet::NewSheet(d.s, 4, 3);
+    sheet::Wire(d.s, 1, 1, 3, 1);
+    RecordingSurface rec;
+    d.e.picGrid = &rec;
+    d.PowerOn();
+    EXPECT_TRUE(rec.Log().contains(QStringLiteral("PSet 7,7 color=0xFFFFFF width=1")));
+    EXPECT_FALSE(rec.Log().contains(QStringLiteral("PSet 21,21 color=0xFFFFFF width=1")));
+}
+
+TEST(PowerOn, InverterWithOpenInputStartsHighAlongItsOutput)
+{
+    CircuitDriver d;
+    sheet::NewSheet(d.s, 12, 6);
+    InverterLine(d.s);
+    d.PowerOn();
+    EXPECT_TRUE(d.High(3, 3));
+    EXPECT_TRUE(d.High(8, 3));
+    EXPECT_EQ(d.Cell(3, 3).WireSignalH, kTrue);
+    EXPECT_FALSE(d.High(2, 3));
+}
+
+TEST(PowerOn, NegatedGateOutputsStartHigh)
+{
+    CircuitDriver d;
+    sheet::NewSheet(d.s, 20, 12);
+    // NAND with open inputs.
+    sheet::Gate(d.s, ElementType::AND, Orientation::Right, 2, 3, 2);
+    d.s.P(4, 3).Marker = kTrue;
+    sheet::Wire(d.s, 4, 3, 9, 3);
+    // AND with both inputs negated and open.
+    sheet::Gate(d.s, ElementType::AND, Orientation::Right, 2, 8, 2);
+    d.s.P(2, 7).Marker = kTrue;
+    d.s.P(2, 9).Marker = kTrue;
+    sheet::Wire(d.s, 4, 8, 9, 8);
+    // AND with one negated input, the other open: Low.
+    sheet::Gate(d.s, ElementType::AND, Orientation::Right, 12, 3, 2);
+    d.s.P(12, 2).Marker = kTrue;
+    sheet::Wire(d.s, 14, 3, 18, 3);
+    d.PowerOn();
+    EXPECT_TRUE(d.High(9, 3));
+    EXPECT_TRUE(d.High(9, 8));
+    EXPECT_FALSE(d.High(14, 3));
+    EXPECT_FALSE(d.High(18, 3));
+}
+
+TEST(PowerOn, FlipFlopStartsWithQInvertedHigh)
+{
+    CircuitDriver d;
+    sheet::NewSheet(d.s, 20, 14);
+    sheet::FlipFlop(d.s, Orientation::Right, 2, 3); // outputs (7, 2) and (7, 4)
+    sheet::Wire(d.s, 7, 4, 12, 4);
+    sheet::FlipFlop(d.s, Orientation::Right, 2, 10); // no conductor at its outputs
+    d.PowerOn();
+    EXPECT_TRUE(d.High(7, 4));
+    EXPECT_TRUE(d.High(12, 4));
+    EXPECT_FALSE(d.High(7, 2));
+    EXPECT_TRUE(d.High(7, 11));
+    EXPECT_FALSE(d.High(8, 11));
+}
+
+TEST(PowerOn, DeepestLevelsAreInitialisedFirst)
+{
+    CircuitDriver d;
+    sheet::NewSheet(d.s, 12, 6);
+    InverterLine(d.s);
+    simlevels::AddLevel(d.s, 1, QStringLiteral("OUTER"), 0, 0, 12, 6, InverterLine);
+    simlevels::AddLevel(d.s, 2, QStringLiteral("INNER"), 1, 1, 12, 6, InverterLine);
+    EXPECT_EQ(LowestLevel(d.s), 2);
+    std::vector<int> order;
+    d.e.AnalyserProbeEvent = [&] { order.push_back(d.s.engine.InitDepth); };
+    d.PowerOn();
+    EXPECT_EQ(order, (std::vector<int>{2, 1, 0}));
+    for (int lv = 0; lv <= 2; ++lv)
+        EXPECT_TRUE(d.High(8, 3, lv)) << lv;
+    EXPECT_EQ(d.s.engine.InitDepth, 0);
+    EXPECT_EQ(d.s.CurrentLevel, 0);
+}
+
+TEST(PowerOn, LowestLevelWithoutICsIsOne)
+{
+    ProgramState s;
+    s.LevelUBound = -1;
+    EXPECT_EQ(LowestLevel(s), 1);
+    s.LevelUBound = 0;
+    EXPECT_EQ(LowestLevel(s), 1);
+}
+
+TEST(PowerOn, RunStateInsideICsStartsAfreshAtEveryPowerOn)
+{
+    CircuitDriver d;
+    sheet::NewSheet(d.s, 12, 6);
+    simlevels::AddLevel(d.s, 1, QStringLiteral("FF"), 0, 0, 20, 8, [](ProgramState& t) {
+        sheet::FlipFlop(t, Orientation::Right, 2, 3);
+    });
+    d.PowerOn();
+    ElementRecord& ff = d.s.Levels[1].Elements[1];
+    ff.State = kTrue;
+    ff.StageWords[0] = kTrue;
+    ff.StageWords[2] = kTrue;
+    d.s.Levels[1].Field(10, 5).PostponeCount = 7;
+    d.PowerOff();
+    d.PowerOn();
+    EXPECT_EQ(ff.State, kFalse);
+    EXPECT_EQ(ff.StageWords[0], kFalse);
+    EXPECT_EQ(ff.StageWords[2], kFalse);
+    EXPECT_EQ(d.s.Levels[1].Field(10, 5).PostponeCount, 0);
+    EXPECT_TRUE(d.High(7, 4, 1)) << "the outputs restart from their initial state";
+}
+
+TEST(PowerOff, FromAnInnerLevelShowsTheMainCircuitAndClearsEverySignal)
+{
+    CircuitDriver d;
+    sheet::NewSheet(d.s, 12, 6);
+    InverterLine(d.s);
+    simlevels::AddLevel(d.s, 1, QStringLiteral("INV"), 0, 0, 12, 6, InverterLine,
+                        {QStringLiteral("1;3;A;-1;"), QStringLiteral("8;3;Y;0;")});
+    d.PowerOn();
+    ShowLevel(d.s, d.e, 1);
+    EXPECT_EQ(d.s.engine.InnerLevelShown, kTrue);
+    d.PowerOff();
+    EXPECT_EQ(d.s.engine.InnerLevelShown, kFalse);
+    EXPECT_EQ(d.s.CurrentLevel, 0);
+    EXPECT_EQ(d.window.levelLabel, QStringLiteral("Root layer"));
+    EXPECT_FALSE(d.High(8, 3));
+    EXPECT_FALSE(d.High(3, 3));
+    EXPECT_EQ(d.s.P(3, 3).WireSignalH, kFalse);
+    EXPECT_EQ(d.s.Levels[1].Field(8, 3).Value, kFalse);
+    EXPECT_EQ(d.s.Levels[1].Field(3, 3).WireSignalH, kFalse);
+    // The worksheet is the main circuit again, element table included.
+    EXPECT_EQ(d.s.P(2, 3).Type, ElementType::Inverter);
+    EXPECT_EQ(d.s.ElementCount, 1);
+    EXPECT_EQ(d.s.MaxX, 12);
+    // Connector entries keep only column, row and name.
+    EXPECT_EQ(d.s.ICInstances[1].PinStates[1], QStringLiteral("1;3;A;"));
+    EXPECT_EQ(d.s.ICInstances[1].PinStates[2], QStringLiteral("8;3;Y;"));
+}
+
+TEST(Levels, ShowLevelPutsTheLevelOnTheWorksheet)
+{
+    CircuitDriver d;
+    sheet::NewSheet(d.s, 12, 6);
+    simlevels::AddLevel(d.s, 1, QStringLiteral("HALF"), 0, 0, 9, 5, InverterLine,
+                        {QStringLiteral("1;3;A;0;"), QStringLiteral("8;3;S;0;")});
+    d.PowerOn();
+    ShowLevel(d.s, d.e, 1);
+    EXPECT_EQ(d.window.levelLabel, QStringLiteral("HALF"));
+    EXPECT_EQ(d.s.MaxX, 9);
+    EXPECT_EQ(d.s.MaxY, 5);
+    EXPECT_EQ(d.s.P.UBoundX(), 10);
+    EXPECT_EQ(d.s.P(2, 3).Type, ElementType::Inverter);
+    EXPECT_TRUE(d.s.P(8, 3).Value != 0);
+    EXPECT_EQ(d.s.Elements.size(), 2u);
+    EXPECT_EQ(d.s.CurrentLevel, 1);
+    EXPECT_EQ(d.s.engine.InnerLevelShown, kTrue);
+    EXPECT_EQ(d.window.loadedICConnectorLabels.at(1), QStringLiteral("A"));
+    EXPECT_EQ(d.window.loadedICConnectorLabels.at(2), QStringLiteral("S"));
+
+    // A right click returns to the parent level.
+    d.Click(4, 4, 2);
+    EXPECT_EQ(d.s.CurrentLevel, 0);
+    EXPECT_EQ(d.s.engine.InnerLevelShown, kFalse);
+    EXPECT_EQ(d.window.levelLabel, QStringLiteral("Root layer"));
+    EXPECT_EQ(d.s.MaxX, 12);
+}
+
+TEST(Levels, ClickOnAnICWhileIdleShowsItsInterior)
+{
+    CircuitDriver d;
+    sheet::NewSheet(d.s, 20, 10);
+    sheet::IC(d.s, 1, 5, 3, 4, 2, {QStringLiteral("0;1;A;"), QStringLiteral("4;1;Y;")}, QStringLiteral("BUF"));
+    simlevels::AddLevel(d.s, 1, QStringLiteral("BUF"), 0, 0, 10, 5, [](ProgramState& t) { sheet::Wire(t, 1, 2, 8, 2); },
+                        {QStringLiteral("1;2;A;"), QStringLiteral("8;2;Y;")});
+    d.PowerOn();
+    d.Click(7, 4);
+    EXPECT_EQ(d.s.CurrentLevel, 1);
+    EXPECT_EQ(d.window.levelLabel, QStringLiteral("BUF"));
+}
+
+TEST(Levels, LevelTreeShowsNestedICsUnderTheirParents)
+{
+    CircuitDriver d;
+    sheet::NewSheet(d.s, 20, 10);
+    simlevels::AddLevel(d.s, 1, QStringLiteral("OUTER"), 0, 0, 10, 6, [](ProgramState& t) {
+        sheet::IC(t, 2, 3, 2, 3, 2, {QStringLiteral("0;1;A;")}, QStringLiteral("INNER"));
+    });
+    simlevels::AddLevel(d.s, 2, QStringLiteral("INNER"), 1, 1, 6, 4, [](ProgramState&) {});
+    simlevels::AddLevel(d.s, 3, QStringLiteral("SECOND"), 0, 0, 6, 4, [](ProgramState&) {});
+    int16_t first = 0, last = 0;
+    RefreshTreeView(d.s, first, last);
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(last, 3);
+    ASSERT_EQ(d.window.levelNodes.size(), 4u);
+    const auto& n = d.window.levelNodes;
+    EXPECT_EQ(n[0].key, QStringLiteral("Root layer"));
+    EXPECT_EQ(n[0].text, QStringLiteral("Root layer"));
+    EXPECT_TRUE(n[0].parentKey.isEmpty());
+    EXPECT_EQ(n[1].key, QStringLiteral("IC1"));
+    EXPECT_EQ(n[1].parentKey, QStringLiteral("Root layer"));
+    EXPECT_EQ(n[1].text, QStringLiteral("OUTER"));
+    EXPECT_EQ(n[2].key, QStringLiteral("IC2"));
+    EXPECT_EQ(n[2].parentKey, QStringLiteral("IC1"));
+    EXPECT_EQ(n[2].text, QStringLiteral("INNER"));
+    EXPECT_EQ(n[3].key, QStringLiteral("IC3"));
+    EXPECT_EQ(n[3].parentKey, QStringLiteral("Root layer"));
+    EXPECT_TRUE(d.window.levelRootExpandedAndSelected);
+    EXPECT_TRUE(ExistKey(d.s, QStringLiteral("IC2")));
+    EXPECT_FALSE(ExistKey(d.s, QStringLiteral("ic2")));
+    EXPECT_EQ(LevelOfTreeKey(QStringLiteral("IC12")), 12);
+    EXPECT_EQ(LevelOfTreeKey(QStringLiteral("Root layer")), 0);
+}
+
+TEST(Levels, LevelTreeOfACircuitWithoutICsIsTheRootAlone)
+{
+    CircuitDriver d;
+    int16_t first = 0, last = 0;
+    RefreshTreeView(d.s, first, last);
+    ASSERT_EQ(d.window.levelNodes.size(), 1u);
+    EXPECT_TRUE(d.window.levelRootExpandedAndSelected);
+}
+
+TEST(Levels, LevelTreeClickWhileThePowerIsOffKeepsTheWorksheet)
+{
+    CircuitDriver d;
+    sheet::NewSheet(d.s, 12, 6);
+    InverterLine(d.s);
+    simlevels::AddLevel(d.s, 1, QStringLiteral("INV"), 0, 0, 9, 5, InverterLine);
+    const Grid before = d.s.P;
+    LevelTreeClick(d.s, d.e, QStringLiteral("IC1"));
+    LevelTreeClick(d.s, d.e, QStringLiteral("Root layer"));
+    EXPECT_EQ(d.s.MaxX, 12);
+    EXPECT_EQ(d.s.ElementCount, 1);
+    EXPECT_TRUE(d.s.P.UBoundX() == before.UBoundX() && d.s.P(2, 3) == before(2, 3));
+    EXPECT_EQ(d.s.engine.InnerLevelShown, kFalse);
+}
+
+TEST(Levels, InnerLevelShownDuringARunChangesNeitherPinsNorDrawingOfLevelZero)
+{
+    CircuitDriver d;
+    sheet::NewSheet(d.s, 20, 10);
+    // An AND gate (element 1) whose second input is negated and open, fed
+    // through a line from (1, 4).
+    sheet::Gate(d.s, ElementType::AND, Orientation::Right, 6, 5, 2);
+    d.s.P(6, 6).Marker = kTrue;
+    sheet::Wire(d.s, 1, 4, 6, 4);
+    sheet::Wire(d.s, 8, 5, 14, 5);
+    // Element 1 of the IC level lies elsewhere.
+    simlevels::AddLevel(d.s, 1, QStringLiteral("OTHER"), 0, 0, 9, 5,
+                        [](ProgramState& t) { sheet::Inverter(t, Orientation::Right, 2, 2); });
+    RecordingSurface rec;
+    d.e.picGrid = &rec;
+    d.PowerOn();
+    d.s.engine.DelaySetting = 10;
+    const int start = d.pumps;
+    int drawnWhileInside = 0;
+    d.onPump = [&](int n) {
+        if (n - start == 2) {
+            LevelTreeClick(d.s, d.e, QStringLiteral("IC1"));
+            rec.ClearLog();
+        } else if (n - start > 2) {
+            for (const QString& line : rec.Log())
+                if (!line.startsWith(QStringLiteral("PSet -1,-1")))
+                    ++drawnWhileInside;
+            rec.ClearLog();
+        }
+    };
+    d.Click(1, 4);
+    EXPECT_TRUE(d.High(14, 5)) << "the gate used its own pins";
+    EXPECT_EQ(drawnWhileInside, 0);
+    EXPECT_EQ(d.s.CurrentLevel, 1);
+    EXPECT_EQ(d.s.engine.InnerLevelShown, kTrue);
+    EXPECT_EQ(d.s.P(2, 2).Type, ElementType::Inverter) << "the worksheet still shows the IC";
+
+    // Back at the main circuit, its current state is shown.
+    LevelTreeClick(d.s, d.e, QStringLiteral("Root layer"));
+    EXPECT_TRUE(d.s.P(14, 5).Value != 0);
+    // Clicks on inputs reach level 0 only while it is shown.
+    ShowLevel(d.s, d.e, 1);
+    d.s.engine.DelaySetting = 0;
+    InitSwitchOn(d.s, d.e);
+    EXPECT_EQ(QueueCount(d.s, 2), 0);
+}

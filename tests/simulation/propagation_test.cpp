@@ -1,0 +1,401 @@
+// Conductor propagation and the dispatcher's drop rules, cell by cell.
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "model/state.h"
+#include "simulation/engine.h"
+#include "simulation/evaluators.h"
+
+namespace {
+
+// A powered-on level 0 of 11 x 11 cells with nothing drawn.
+struct Level0 {
+    ProgramState s;
+    EngineContext e;
+
+    Level0()
+    {
+        s.Levels.assign(1, LevelRecord{});
+        LevelRecord& L = s.Levels[0];
+        L.Width = 10;
+        L.Height = 10;
+        L.Field.Redim(11, 11);
+        L.Elements.assign(1, ElementRecord{});
+        s.engine.PowerFlag = kTrue;
+    }
+    GridCell& C(int x, int y) { return s.Levels[0].Field(x, y); }
+    std::vector<SimEvent> Pending() const
+    {
+        return {s.engine.PendingEvents.begin() + 1, s.engine.PendingEvents.end()};
+    }
+};
+
+struct Flags {
+    bool left, right, up, down;
+};
+
+void SetFlags(GridCell& c, Flags f, int marker)
+{
+    c.Type = ElementType::Conductor;
+    c.ConLeft = VbBool(f.left);
+    c.ConRight = VbBool(f.right);
+    c.ConUp = VbBool(f.up);
+    c.ConDown = VbBool(f.down);
+    c.Marker = static_cast<int16_t>(marker);
+}
+
+// Steps of the queued events as letters: L x-1, R x+1, U y-1, D y+1.
+std::string Steps(const std::vector<SimEvent>& events, int x, int y)
+{
+    std::string t;
+    for (const SimEvent& ev : events) {
+        if (ev.X == x - 1 && ev.Y == y && ev.Dir == 1)
+            t += 'L';
+        else if (ev.X == x + 1 && ev.Y == y && ev.Dir == 2)
+            t += 'R';
+        else if (ev.X == x && ev.Y == y - 1 && ev.Dir == 3)
+            t += 'U';
+        else if (ev.X == x && ev.Y == y + 1 && ev.Dir == 4)
+            t += 'D';
+        else
+            t += '?';
+    }
+    return t;
+}
+
+// One row of the propagation tables in the frame of the travel: "ahead",
+// the two sides, the marker, and what happens: the steps taken in order and
+// the conductor signal set on the crossing axis.
+struct Row {
+    const char* shape;
+    bool ahead, side1, side2; // side1: up (horizontal travel) or left (vertical travel)
+    int marker;               // 0 none, -1 juncture, 1 coupling diode
+    const char* steps;        // 'A' ahead, '1' side1, '2' side2
+    bool setsCross;           // WireSignalV for horizontal travel, WireSignalH for vertical
+};
+
+// Horizontal travel (dir 1 or 2), sides up and down.
+const Row kHorizontal[] = {
+    {"straight", true, false, false, 0, "A", false},
+    {"straight with juncture", true, false, false, -1, "A", false},
+    {"corner up", false, true, false, 0, "1", true},
+    {"corner down", false, false, true, 0, "2", true},
+    {"corner up with diode", false, true, false, 1, "1", true},
+    {"T at its stem", false, true, true, 0, "", false},
+    {"T at its stem, juncture", false, true, true, -1, "12", true},
+    {"T at its stem, diode", false, true, true, 1, "12", true},
+    {"crossing", true, true, true, 0, "A", false},
+    {"crossing with juncture", true, true, true, -1, "A12", true},
+    {"crossing with diode", true, true, true, 1, "A12", true},
+    {"T along its bar, branch up", true, true, false, 0, "A", false},
+    {"T along its bar, branch up, juncture", true, true, false, -1, "A1", true},
+    {"T along its bar, branch up, diode", true, true, false, 1, "A1", true},
+    {"T along its bar, branch down", true, false, true, 0, "A", false},
+    {"T along its bar, branch down, juncture", true, false, true, -1, "A2", true},
+    {"T along its bar, branch down, diode", true, false, true, 1, "A2", true},
+    {"dead end", false, false, false, 0, "", false},
+    {"dead end with juncture", false, false, false, -1, "", false},
+};
+
+// Vertical travel (dir 3 or 4), sides left and right. The T along its bar
+// with the branch to the right depends on the direction: see below.
+const Row kVertical[] = {
+    {"straight", true, false, false, 0, "A", false},
+    {"corner left", false, true, false, 0, "1", true},
+    {"corner right", false, false, true, 0, "2", true},
+    {"corner right with diode", false, false, true, 1, "2", true},
+    {"T at its stem", false, true, true, 0, "", false},
+    {"T at its stem, juncture", false, true, true, -1, "12", true},
+    {"T at its stem, diode", false, true, true, 1, "", false},
+    {"crossing", true, true, true, 0, "A", false},
+    {"crossing with juncture", true, true, true, -1, "12A", true},
+    {"crossing with diode", true, true, true, 1, "A", false},
+    {"T along its bar, branch left", true, true, false, 0, "A", false},
+    {"T along its bar, branch left, juncture", true, true, false, -1, "A1", true},
+    {"T along its bar, branch left, diode", true, true, false, 1, "A", false},
+    {"T along its bar, branch right", true, false, true, 0, "A", false},
+    {"T along its bar, branch right, diode", true, false, true, 1, "A", false},
+    {"dead end", false, false, false, 0, "", false},
+};
+
+char Letter(int dir)
+{
+    return "?LRUD"[dir];
+}
+
+std::string Expected(const char* steps, int dir, bool horizontal)
+{
+    std::string t;
+    for (const char* p = steps; *p; ++p) {
+        if (*p == 'A')
+            t += Letter(dir);
+        else if (*p == '1')
+            t += horizontal ? 'U' : 'L';
+        else
+            t += horizontal ? 'D' : 'R';
+    }
+    return t;
+}
+
+Flags Place(const Row& r, int dir)
+{
+    switch (dir) {
+    case 1: return {r.ahead, false, r.side1, r.side2};
+    case 2: return {false, r.ahead, r.side1, r.side2};
+    case 3: return {r.side1, r.side2, r.ahead, false};
+    default: return {r.side1, r.side2, false, r.ahead};
+    }
+}
+
+void CheckRow(const Row& r, int dir, int v)
+{
+    SCOPED_TRACE(std::string(r.shape) + " dir " + std::to_string(dir) + " v " + std::to_string(v));
+    const bool horizontal = dir <= 2;
+    Level0 t;
+    GridCell& c = t.C(5, 5);
+    SetFlags(c, Place(r, dir), r.marker);
+    // Start from the opposite level so that any write shows.
+    const int16_t before = v ? kFalse : kTrue;
+    c.WireSignalH = before;
+    c.WireSignalV = before;
+    PropagateConductor(t.s, t.e, 5, 5, dir, v, 0);
+
+    const std::vector<SimEvent> events = t.Pending();
+    EXPECT_EQ(Steps(events, 5, 5), Expected(r.steps, dir, horizontal));
+    for (const SimEvent& ev : events) {
+        EXPECT_EQ(ev.Value, v ? kTrue : kFalse);
+        EXPECT_EQ(ev.Level, 0);
+    }
+    const int16_t after = v ? kTrue : kFalse;
+    const int16_t cross = horizontal ? c.WireSignalV : c.WireSignalH;
+    const int16_t along = horizontal ? c.WireSignalH : c.WireSignalV;
+    EXPECT_EQ(cross, r.setsCross ? after : before);
+    EXPECT_EQ(along, before) << "the conductor step leaves its own axis to the dispatcher";
+}
+
+} // namespace
+
+TEST(ConductorPropagation, EveryShapeInBothHorizontalDirections)
+{
+    for (const Row& r : kHorizontal)
+        for (int dir : {1, 2})
+            for (int v : {1, 0})
+                CheckRow(r, dir, v);
+}
+
+TEST(ConductorPropagation, EveryShapeInBothVerticalDirections)
+{
+    for (const Row& r : kVertical)
+        for (int dir : {3, 4})
+            for (int v : {1, 0})
+                CheckRow(r, dir, v);
+}
+
+TEST(ConductorPropagation, JunctureOnATPassedAlongItsBarToTheRightDependsOnTheDirection)
+{
+    for (int dir : {3, 4}) {
+        Level0 t;
+        GridCell& c = t.C(5, 5);
+        SetFlags(c, {false, true, true, true}, -1);
+        PropagateConductor(t.s, t.e, 5, 5, dir, 1, 0);
+        EXPECT_EQ(Steps(t.Pending(), 5, 5), dir == 4 ? "RD" : "UR");
+        EXPECT_EQ(c.WireSignalH, kTrue);
+    }
+}
+
+TEST(ConductorPropagation, DirectionOutsideOneToFourDoesNothing)
+{
+    Level0 t;
+    SetFlags(t.C(5, 5), {true, true, true, true}, -1);
+    for (int dir : {0, 5}) {
+        PropagateConductor(t.s, t.e, 5, 5, dir, 1, 0);
+        EXPECT_EQ(QueueCount(t.s, 2), 0);
+    }
+}
+
+TEST(Dispatch, HighIsDroppedWhereNothingChanges)
+{
+    Level0 t;
+    // A straight conductor already High.
+    SetFlags(t.C(5, 5), {true, true, false, false}, 0);
+    t.C(5, 5).Value = kTrue;
+    DispatchEvent(t.s, t.e, 5, 5, 2, 1, 0);
+    EXPECT_EQ(QueueCount(t.s, 2), 0);
+
+    // A horizontal High entering a vertical conductor.
+    SetFlags(t.C(3, 3), {false, false, true, true}, 0);
+    DispatchEvent(t.s, t.e, 3, 3, 2, 1, 0);
+    EXPECT_EQ(t.C(3, 3).Value, kFalse);
+    EXPECT_EQ(QueueCount(t.s, 2), 0);
+
+    // A juncture already High passes the High on again.
+    SetFlags(t.C(7, 7), {true, true, true, false}, -1);
+    t.C(7, 7).Value = kTrue;
+    DispatchEvent(t.s, t.e, 7, 7, 2, 1, 0);
+    EXPECT_EQ(QueueCount(t.s, 2), 2);
+}
+
+TEST(Dispatch, HighSetsTheCellAndTheConductorOfItsAxis)
+{
+    Level0 t;
+    SetFlags(t.C(5, 5), {true, true, false, false}, 0);
+    DispatchEvent(t.s, t.e, 5, 5, 1, 1, 0);
+    EXPECT_EQ(t.C(5, 5).Value, kTrue);
+    EXPECT_EQ(t.C(5, 5).WireSignalH, kTrue);
+    EXPECT_EQ(t.C(5, 5).WireSignalV, kFalse);
+    ASSERT_EQ(QueueCount(t.s, 2), 1);
+    EXPECT_EQ(t.s.engine.PendingEvents[1].X, 4);
+}
+
+TEST(Dispatch, LowOnAPlainCrossingKeepsTheOtherConductor)
+{
+    Level0 t;
+    SetFlags(t.C(5, 5), {true, true, true, true}, 0);
+    DispatchEvent(t.s, t.e, 5, 5, 2, 1, 0);
+    DispatchEvent(t.s, t.e, 5, 5, 4, 1, 0);
+    DispatchEvent(t.s, t.e, 5, 5, 4, 0, 0);
+    EXPECT_EQ(t.C(5, 5).Value, kTrue);
+    EXPECT_EQ(t.C(5, 5).WireSignalH, kTrue);
+    EXPECT_EQ(t.C(5, 5).WireSignalV, kFalse);
+    DispatchEvent(t.s, t.e, 5, 5, 1, 0, 0);
+    EXPECT_EQ(t.C(5, 5).Value, kFalse);
+    EXPECT_EQ(t.C(5, 5).WireSignalH, kFalse);
+}
+
+TEST(Dispatch, LowIsDroppedOnALowCellWithoutMarker)
+{
+    Level0 t;
+    SetFlags(t.C(5, 5), {true, true, false, false}, 0);
+    DispatchEvent(t.s, t.e, 5, 5, 2, 0, 0);
+    EXPECT_EQ(QueueCount(t.s, 2), 0);
+    // With a marker the Low goes on even though the cell is Low.
+    SetFlags(t.C(6, 6), {true, true, true, false}, -1);
+    DispatchEvent(t.s, t.e, 6, 6, 2, 0, 0);
+    EXPECT_EQ(QueueCount(t.s, 2), 2);
+}
+
+TEST(Dispatch, CouplingDiodeHoldsHighWhileBothHorizontalNeighboursAreHigh)
+{
+    Level0 t;
+    SetFlags(t.C(5, 5), {true, true, true, true}, 1);
+    SetFlags(t.C(4, 5), {true, true, false, false}, 0);
+    SetFlags(t.C(6, 5), {true, true, false, false}, 0);
+    t.C(4, 5).Value = kTrue;
+    t.C(6, 5).Value = kTrue;
+    DispatchEvent(t.s, t.e, 5, 5, 2, 1, 0);
+    t.s.engine.PendingEvents.resize(1);
+    DispatchEvent(t.s, t.e, 5, 5, 4, 0, 0);
+    EXPECT_EQ(t.C(5, 5).Value, kTrue);
+    EXPECT_EQ(t.C(5, 5).WireSignalH, kTrue);
+    // The Low still continues down the vertical conductor.
+    EXPECT_EQ(Steps(t.Pending(), 5, 5), "D");
+
+    t.C(6, 5).Value = kFalse;
+    t.s.engine.PendingEvents.resize(1);
+    DispatchEvent(t.s, t.e, 5, 5, 4, 0, 0);
+    EXPECT_EQ(t.C(5, 5).Value, kFalse);
+    EXPECT_EQ(t.C(5, 5).WireSignalH, kFalse);
+    EXPECT_EQ(t.C(5, 5).WireSignalV, kFalse);
+}
+
+TEST(Dispatch, PostponedEventIsQueuedAgainUnchanged)
+{
+    Level0 t;
+    SetFlags(t.C(5, 5), {true, true, false, false}, 0);
+    t.C(5, 5).PostponeCount = 2;
+    DispatchEvent(t.s, t.e, 5, 5, 2, 1, 0);
+    EXPECT_EQ(t.C(5, 5).PostponeCount, 1);
+    EXPECT_EQ(t.C(5, 5).Value, kFalse);
+    ASSERT_EQ(QueueCount(t.s, 2), 1);
+    const SimEvent ev = t.s.engine.PendingEvents[1];
+    EXPECT_EQ(ev.X, 5);
+    EXPECT_EQ(ev.Y, 5);
+    EXPECT_EQ(ev.Dir, 2);
+    EXPECT_EQ(ev.Value, kTrue);
+}
+
+TEST(Dispatch, EventsOutsideTheGridOrLevelTableAreDropped)
+{
+    Level0 t;
+    DispatchEvent(t.s, t.e, -1, 5, 1, 1, 0);
+    DispatchEvent(t.s, t.e, 12, 5, 2, 1, 0);
+    DispatchEvent(t.s, t.e, 5, 5, 2, 1, 3);
+    EXPECT_EQ(QueueCount(t.s, 2), 0);
+}
+
+TEST(Dispatch, ConnectorCellOfTheMainCircuitEndsTheEvent)
+{
+    Level0 t;
+    SetFlags(t.C(5, 5), {true, true, false, false}, 0);
+    t.C(5, 5).ICConnector = 1;
+    DispatchEvent(t.s, t.e, 5, 5, 2, 1, 0);
+    EXPECT_EQ(t.C(5, 5).Value, kTrue);
+    EXPECT_EQ(QueueCount(t.s, 2), 0);
+}
+
+TEST(Dispatch, SensorRecordsItsLevelCallsTheProbeAndPassesOn)
+{
+    Level0 t;
+    GridCell& c = t.C(5, 5);
+    SetFlags(c, {true, true, false, false}, 0);
+    c.Type = ElementType::AnalysisSensor;
+    c.ElementNr = 1;
+    t.s.Levels[0].Elements.push_back(ElementRecord{});
+    int probes = 0;
+    t.e.AnalyserProbeEvent = [&] { ++probes; };
+    DispatchEvent(t.s, t.e, 5, 5, 2, 1, 0);
+    EXPECT_EQ(t.s.Levels[0].Elements[1].State, kTrue);
+    EXPECT_EQ(probes, 1);
+    EXPECT_EQ(Steps(t.Pending(), 5, 5), "R");
+}
+
+TEST(Dispatch, ComponentCellsGoToTheirEvaluatorByType)
+{
+    Level0 t;
+    static int calls;
+    static int lastType;
+    calls = 0;
+    t.e.evaluators[ElementType::OR] = [](ProgramState& s, EngineContext&, int x, int y, int, int, int level) {
+        ++calls;
+        lastType = s.Levels[static_cast<size_t>(level)].Field(x, y).Type;
+    };
+    t.C(2, 2).Type = ElementType::OR;
+    t.C(3, 3).Type = ElementType::TextLabel;
+    DispatchEvent(t.s, t.e, 2, 2, 2, 1, 0);
+    DispatchEvent(t.s, t.e, 3, 3, 2, 1, 0);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(lastType, ElementType::OR);
+    // The pin's level is stored before the evaluator runs.
+    EXPECT_EQ(t.C(2, 2).Value, kTrue);
+}
+
+TEST(WireSignals, SetWireSignalPicksTheAxisByDirection)
+{
+    Level0 t;
+    SetWireSignal(t.s, 0, 1, 1, 1, kTrue);
+    SetWireSignal(t.s, 0, 2, 2, 4, kTrue);
+    SetWireSignal(t.s, 0, 3, 3, 0, kTrue);
+    SetWireSignal(t.s, 0, 99, 3, 1, kTrue); // outside: ignored
+    EXPECT_EQ(t.C(1, 1).WireSignalH, kTrue);
+    EXPECT_EQ(t.C(1, 1).WireSignalV, kFalse);
+    EXPECT_EQ(t.C(2, 2).WireSignalV, kTrue);
+    EXPECT_EQ(t.C(2, 2).WireSignalH, kFalse);
+    EXPECT_EQ(t.C(3, 3).WireSignalH, kFalse);
+    EXPECT_EQ(t.C(3, 3).WireSignalV, kFalse);
+}
+
+TEST(WireSignals, NeighbourValueIsFalseBeyondTheGrid)
+{
+    Level0 t;
+    t.C(0, 0).Value = kTrue;
+    t.C(1, 0).Value = kTrue;
+    EXPECT_TRUE(GetNeighbourValue(t.s, 1, 0, 1, 0));
+    EXPECT_TRUE(GetNeighbourValue(t.s, 0, 0, 2, 0));
+    EXPECT_FALSE(GetNeighbourValue(t.s, 0, 0, 1, 0));
+    EXPECT_FALSE(GetNeighbourValue(t.s, 0, 0, 3, 0));
+    EXPECT_FALSE(GetNeighbourValue(t.s, 1, 0, 0, 0));
+    EXPECT_FALSE(GetNeighbourValue(t.s, 1, 0, 1, 7));
+}

@@ -1,0 +1,250 @@
+// Whole circuits run pass by pass: components, ICs and long grids.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+
+#include "render/sheet_builder.h"
+#include "sim_levels.h"
+#include "simulation/engine.h"
+#include "support/circuit_driver.h"
+
+namespace {
+
+// Runs with a delay so that every pass touching level 0 ends in a wait, and
+// notes the pass in which each watched condition first holds.
+struct PassWatch {
+    CircuitDriver& d;
+    std::map<QString, std::function<bool()>> conditions;
+    std::map<QString, int> firstPass;
+
+    explicit PassWatch(CircuitDriver& driver) : d(driver)
+    {
+        d.s.engine.DelaySetting = 1;
+        d.onPump = [this](int) {
+            for (const auto& [name, holds] : conditions)
+                if (!firstPass.count(name) && holds())
+                    firstPass[name] = d.s.engine.StepCount;
+        };
+    }
+    void Watch(const QString& name, std::function<bool()> holds) { conditions[name] = std::move(holds); }
+    int operator[](const QString& name) const { return firstPass.count(name) ? firstPass.at(name) : -1; }
+};
+
+// An input at (1, 6) split by a juncture at (3, 6) into two branches of equal
+// length: up to (6, 2) and down to (6, 10).
+void SplitInput(ProgramState& s)
+{
+    sheet::Wire(s, 1, 6, 3, 6);
+    sheet::Wire(s, 3, 2, 3, 10);
+    s.P(3, 6).Marker = kTrue;
+    sheet::Wire(s, 3, 2, 6, 2);
+    sheet::Wire(s, 3, 10, 6, 10);
+}
+
+// A level-0 IC at (5, 3), outline 4 x 2, whose interior is a line from its
+// connector A to its connector Y; the outside runs from (1, 4) to (14, 4).
+// places are the outline places of the connectors, pinStates their inner cells.
+void BufferIC(ProgramState& s, const QStringList& places, const QStringList& pinStates, int yConnector)
+{
+    sheet::NewSheet(s, 20, 10);
+    sheet::IC(s, 1, 5, 3, 4, 2, places, QStringLiteral("BUF"));
+    sheet::Wire(s, 1, 4, 5, 4);
+    sheet::Wire(s, 9, 4, 14, 4);
+    simlevels::AddLevel(
+        s, 1, QStringLiteral("BUF"), 0, 0, 10, 5,
+        [yConnector](ProgramState& t) {
+            sheet::Wire(t, 1, 2, 8, 2);
+            t.P(1, 2).ICConnector = 1;
+            t.P(8, 2).ICConnector = static_cast<uint8_t>(yConnector);
+        },
+        pinStates);
+}
+
+} // namespace
+
+TEST(Scenarios, NandOutputArrivesOnePassAfterAnd)
+{
+    CircuitDriver d;
+    sheet::NewSheet(d.s, 16, 14);
+    SplitInput(d.s);
+    sheet::Gate(d.s, ElementType::AND, Orientation::Right, 6, 3, 2);
+    d.s.P(6, 4).Marker = kTrue; // open, negated: High
+    sheet::Wire(d.s, 8, 3, 12, 3);
+    sheet::Gate(d.s, ElementType::AND, Orientation::Right, 6, 11, 2);
+    d.s.P(6, 12).Marker = kTrue;
+    d.s.P(8, 11).Marker = kTrue; // NAND
+    sheet::Wire(d.s, 8, 11, 12, 11);
+    d.PowerOn();
+    ASSERT_FALSE(d.High(9, 3));
+    ASSERT_TRUE(d.High(9, 11));
+
+    PassWatch w(d);
+    w.Watch("and", [&] { return d.High(9, 3); });
+    w.Watch("nand", [&] { return !d.High(9, 11); });
+    d.Click(1, 6);
+    ASSERT_GT(w["and"], 0);
+    EXPECT_EQ(w["nand"], w["and"] + 1);
+    EXPECT_TRUE(d.High(12, 3));
+    EXPECT_FALSE(d.High(12, 11));
+}
+
+TEST(Scenarios, DecoderHoldsItsNewHighTwentyPasses)
+{
+    CircuitDriver d;
+    sheet::NewSheet(d.s, 16, 12);
+    sheet::Decoder(d.s, Orientation::Right, 6, 6, false); // inputs (6, 4..6), outputs (8, 2..9)
+    sheet::Wire(d.s, 1, 4, 6, 4);
+    sheet::Wire(d.s, 8, 2, 12, 2);
+    sheet::Wire(d.s, 8, 3, 12, 3);
+    d.PowerOn();
+    ASSERT_TRUE(d.High(12, 2)) << "address 0 selects output 0 at power-on";
+
+    PassWatch w(d);
+    w.Watch("out0 low", [&] { return !d.High(9, 2); });
+    w.Watch("out1 high", [&] { return d.High(9, 3); });
+    d.Click(1, 4);
+    ASSERT_GT(w["out0 low"], 0);
+    EXPECT_EQ(w["out1 high"], w["out0 low"] + 20);
+    EXPECT_TRUE(d.High(12, 3));
+    EXPECT_FALSE(d.High(12, 2));
+}
+
+TEST(Scenarios, FlipFlopLatchesAtTheRiseActsAtTheFallAndYieldsToReset)
+{
+    CircuitDriver d;
+    sheet::NewSheet(d.s, 20, 14);
+    // J (6, 5), C (6, 6), K (6, 7), S (8, 5), R (8, 7); Q (11, 5), Q inverted (11, 7).
+    sheet::FlipFlop(d.s, Orientation::Right, 6, 6);
+    sheet::Wire(d.s, 1, 5, 6, 5);
+    sheet::Wire(d.s, 1, 6, 6, 6);
+    sheet::Wire(d.s, 1, 7, 6, 7);
+    sheet::Wire(d.s, 8, 1, 8, 5);
+    sheet::Wire(d.s, 8, 7, 8, 12);
+    sheet::Wire(d.s, 11, 5, 15, 5);
+    sheet::Wire(d.s, 11, 7, 15, 7);
+    d.PowerOn();
+    auto q = [&] { return d.High(15, 5); };
+    auto qn = [&] { return d.High(15, 7); };
+    ASSERT_FALSE(q());
+    ASSERT_TRUE(qn());
+
+    d.Click(1, 5); // J High
+    d.Click(1, 6); // clock rises: J latched
+    EXPECT_FALSE(q());
+    d.Click(1, 5); // J Low again before the fall: no effect
+    d.Click(1, 6); // clock falls
+    EXPECT_TRUE(q());
+    EXPECT_FALSE(qn());
+
+    d.Click(8, 12); // R High: Q inverted at once
+    EXPECT_FALSE(q());
+    EXPECT_TRUE(qn());
+    d.Click(1, 5); // J High
+    d.Click(1, 6);
+    d.Click(1, 6); // a full clock pulse while R is High
+    EXPECT_FALSE(q());
+    EXPECT_TRUE(qn());
+}
+
+TEST(Scenarios, HighShiftsThroughFourRegisterStages)
+{
+    CircuitDriver d;
+    sheet::NewSheet(d.s, 22, 10);
+    // Serial A (6, 5), clock (6, 6), serial B (6, 7); outputs (14, 5) and (14, 7).
+    sheet::ShiftRegister(d.s, Orientation::Right, 6, 6);
+    sheet::Wire(d.s, 1, 5, 6, 5);
+    sheet::Wire(d.s, 1, 6, 6, 6);
+    sheet::Wire(d.s, 14, 5, 18, 5);
+    sheet::Wire(d.s, 14, 7, 18, 7);
+    d.PowerOn();
+    d.Click(1, 5);
+    for (int pulse = 1; pulse <= 4; ++pulse) {
+        EXPECT_FALSE(d.High(18, 5)) << pulse;
+        d.Click(1, 6);
+        d.Click(1, 6);
+    }
+    EXPECT_TRUE(d.High(18, 5));
+    EXPECT_FALSE(d.High(18, 7));
+}
+
+TEST(Scenarios, SignalCrossesAnICAndItsInnerPassesDoNotWait)
+{
+    CircuitDriver d;
+    BufferIC(d.s, {QStringLiteral("0;1;A;"), QStringLiteral("4;1;Y;")},
+             {QStringLiteral("1;2;A;"), QStringLiteral("8;2;Y;")}, 2);
+    d.PowerOn();
+    d.s.engine.DelaySetting = 20;
+    const int start = d.pumps;
+    d.Click(1, 4);
+    EXPECT_TRUE(d.High(8, 2, 1));
+    EXPECT_TRUE(d.High(14, 4));
+    EXPECT_TRUE(d.High(9, 4));
+    EXPECT_EQ(d.Cell(1, 2, 1).WireSignalH, kTrue);
+    // Four cells to the IC, seven inside, five beyond it, and the empty last pass.
+    EXPECT_EQ(d.s.engine.StepCount, 17);
+    EXPECT_EQ(d.pumps - start, 9);
+
+    d.s.engine.DelaySetting = 0;
+    d.Click(1, 4);
+    EXPECT_FALSE(d.High(14, 4));
+    EXPECT_FALSE(d.High(5, 2, 1));
+}
+
+TEST(Scenarios, ICConnectorWithoutAPlaceOnTheOutlineLeavesTheOthersInPlace)
+{
+    CircuitDriver d;
+    // Connector 2 has no place, so the element's pin list holds connectors 1 and 3.
+    BufferIC(d.s, {QStringLiteral("0;1;A;"), QString(), QStringLiteral("4;1;Y;")},
+             {QStringLiteral("1;2;A;"), QStringLiteral("4;4;N;"), QStringLiteral("8;2;Y;")}, 3);
+    d.PowerOn();
+    d.Click(1, 4);
+    EXPECT_TRUE(d.High(8, 2, 1));
+    EXPECT_TRUE(d.High(9, 4));
+    EXPECT_TRUE(d.High(14, 4));
+    EXPECT_FALSE(d.High(0, 0));
+}
+
+TEST(Scenarios, GridsWiderThanAByteKeepTheirCoordinates)
+{
+    CircuitDriver d;
+    sheet::NewSheet(d.s, 305, 6);
+    sheet::Wire(d.s, 1, 3, 300, 3);
+    d.PowerOn();
+    d.Click(1, 3);
+    EXPECT_TRUE(d.High(300, 3));
+    EXPECT_TRUE(d.High(257, 3));
+    EXPECT_EQ(d.s.engine.StepCount, 300);
+}
+
+TEST(Scenarios, PostponeCountsBeyondAByteHoldTheEventThatLong)
+{
+    CircuitDriver d;
+    sheet::NewSheet(d.s, 10, 4);
+    sheet::Wire(d.s, 1, 2, 5, 2);
+    d.PowerOn();
+    d.s.Levels[0].Field(3, 2).PostponeCount = 300;
+    d.Click(1, 2);
+    EXPECT_TRUE(d.High(5, 2));
+    // One pass to (2, 2), 300 held and one handled at (3, 2), two more, and the empty pass.
+    EXPECT_EQ(d.s.engine.StepCount, 1 + 301 + 2 + 1);
+}
+
+TEST(Scenarios, ClicksOnASettlingFlipFlopNeverAddUpToTheStepLimit)
+{
+    CircuitDriver d;
+    sheet::NewSheet(d.s, 20, 12);
+    sheet::FlipFlop(d.s, Orientation::Right, 6, 6); // Q (11, 5), Q inverted (11, 7)
+    sheet::Wire(d.s, 11, 5, 18, 5);
+    sheet::Wire(d.s, 11, 7, 18, 7);
+    d.s.AutoStop = 250;
+    d.PowerOn();
+    for (int i = 0; i < 200; ++i)
+        d.Click(10, 5); // the cell inside the symbol next to Q
+    EXPECT_EQ(d.s.engine.PowerFlag, kTrue);
+    EXPECT_TRUE(d.dialogs.Asked().empty());
+    EXPECT_FALSE(d.High(18, 5)) << "an even number of clicks";
+    d.Click(10, 5);
+    EXPECT_TRUE(d.High(18, 5));
+    EXPECT_FALSE(d.High(18, 7));
+}

@@ -1,0 +1,42 @@
+#pragma once
+// IC levels for the engine tests, built with the worksheet builder in a
+// scratch state and copied into a slot of the level table.
+#include <QString>
+#include <functional>
+
+#include "model/state.h"
+#include "render/sheet_builder.h"
+
+namespace simlevels {
+
+// Fills slot `slot` with the circuit `build` makes on a width x height sheet.
+// connectors are the PinStates entries ("x;y;name;"), counted from 1.
+inline void AddLevel(ProgramState& s, int slot, const QString& name, int nesting, int parent, int width,
+                     int height, const std::function<void(ProgramState&)>& build,
+                     const QStringList& connectors = {})
+{
+    ProgramState t;
+    sheet::NewSheet(t, width, height);
+    build(t);
+    if (s.Levels.size() <= static_cast<size_t>(slot))
+        s.Levels.resize(static_cast<size_t>(slot) + 1);
+    if (s.ICInstances.size() <= static_cast<size_t>(slot))
+        s.ICInstances.resize(static_cast<size_t>(slot) + 1);
+    LevelRecord& L = s.Levels[static_cast<size_t>(slot)];
+    L.Name = name;
+    L.Width = t.MaxX;
+    L.Height = t.MaxY;
+    L.Field = t.P;
+    L.Elements = t.Elements;
+    L.ElementCount = t.ElementCount;
+    ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(slot)];
+    ic.Name = name;
+    ic.NestingLevel = static_cast<uint8_t>(nesting);
+    ic.ParentLevel = static_cast<uint8_t>(parent);
+    ic.PinStates = QStringList{QString()} + connectors;
+    ic.PinCount = static_cast<int16_t>(connectors.size());
+    s.LevelUBound = static_cast<int16_t>(std::max<int>(s.LevelUBound, slot));
+    s.ICCount = static_cast<int16_t>(std::max<int>(s.ICCount, slot));
+}
+
+} // namespace simlevels

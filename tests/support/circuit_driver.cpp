@@ -1,0 +1,90 @@
+#include "support/circuit_driver.h"
+
+#include <QColor>
+#include <QImage>
+
+#include "model/files/circuit_file.h"
+#include "model/geometry.h"
+#include "simulation/evaluators.h"
+
+CircuitDriver::CircuitDriver() : surface(1400, 1000, SurfaceKind::Worksheet), grafik(s, &surface)
+{
+    s.shell = &window;
+    e.objGrafik = &grafik;
+    e.picGrid = &surface;
+    e.dialogs = &dialogs;
+    e.evaluators = StandardEvaluators();
+    e.timerSeconds = [this] { return clock; };
+    e.waitHooks.now = [this] { return clock; };
+    e.waitHooks.idle = [this](double seconds) {
+        waits.push_back(seconds);
+        clock += seconds + 1e-9;
+    };
+    e.waitHooks.pumpEvents = [this] {
+        const int n = ++pumps;
+        if (onPump)
+            onPump(n);
+    };
+    timer1 = timers.CreateTimer([this] { Timer1_Timer(s, e); });
+    timer1->setInterval(1);
+    e.Timer1 = timer1.get();
+    e.Timer2 = &timer2;
+    SyncClockTimers();
+}
+
+CircuitDriver::~CircuitDriver()
+{
+    s.shell = nullptr;
+}
+
+void CircuitDriver::SyncClockTimers()
+{
+    const size_t want = std::max<size_t>({1, s.ClockElement.size(), static_cast<size_t>(window.clockTimerCount)});
+    while (timer2.size() < want) {
+        const int index = static_cast<int>(timer2.size());
+        auto t = timers.CreateTimer([this, index] { Timer2_Timer(s, e, static_cast<int16_t>(index)); });
+        t->setInterval(200);
+        t->Tag = QStringLiteral("Stop");
+        timer2.push_back(std::move(t));
+    }
+}
+
+bool CircuitDriver::Load(const QString& path)
+{
+    const bool ok = LoadFile(s, dialogs, path) == LoadResult::Loaded;
+    SyncClockTimers();
+    return ok;
+}
+
+void CircuitDriver::PowerOn()
+{
+    SyncClockTimers();
+    if (s.engine.PowerFlag == 0)
+        PowerOnOff(s, e);
+}
+
+void CircuitDriver::PowerOff()
+{
+    if (s.engine.PowerFlag != 0)
+        PowerOnOff(s, e);
+}
+
+void CircuitDriver::Click(int x, int y, int button)
+{
+    s.CursorX = static_cast<int16_t>(x);
+    s.CursorY = static_cast<int16_t>(y);
+    SimulationMouseDown(s, e, button);
+}
+
+const GridCell& CircuitDriver::Cell(int x, int y, int level) const
+{
+    if (s.engine.PowerFlag != 0)
+        return s.Levels.at(static_cast<size_t>(level)).Field.at(x, y);
+    return s.P.at(x, y);
+}
+
+int32_t CircuitDriver::PixelAtCell(int x, int y) const
+{
+    const QColor c = surface.Image().pixelColor(GridToPixel(s, static_cast<int16_t>(x)), GridToPixel(s, static_cast<int16_t>(y)));
+    return (c.blue() << 16) | (c.green() << 8) | c.red();
+}
