@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/defaults.h"
 #include "model/geometry.h"
 #include "model/state.h"
 #include "placement/placement_context.h"
@@ -154,7 +155,7 @@ void RemoveTimer(PlacementContext& c)
 void RemoveTimerSlot(ProgramState& s, int16_t slot)
 {
     const int u = TimerUBound(s);
-    if (slot < 0 || slot > u || static_cast<size_t>(slot) >= s.ClockElement.size())
+    if (slot < 0 || slot >= s.ClockCount || slot > u || static_cast<size_t>(slot) >= s.ClockElement.size())
         return;
     const auto k0 = static_cast<size_t>(slot);
     const int16_t e = s.ClockElement[k0];
@@ -176,6 +177,10 @@ void RemoveTimerSlot(ProgramState& s, int16_t slot)
     }
     if (s.ClockCount > 0)
         --s.ClockCount;
+    // The idle slot is written to the file: without a generator it reads as
+    // in a new circuit, so that undoing a placement gives back the same file.
+    if (s.ClockCount == 0)
+        ResetClockSlots(s, 0);
 }
 
 void RestoreTimer(ProgramState& s, int16_t n)

@@ -1269,14 +1269,6 @@ void frmGatrel::WireEngineControls()
     if (auto* b = findChild<QPushButton*>(QStringLiteral("cmdStop")))
         connect(b, &QPushButton::clicked, this, [this] { StopEngine(s_, engine_); });
 
-    if (auto* sld = findChild<QSlider*>(QStringLiteral("sldDelay"))) {
-        connect(sld, &QSlider::valueChanged, this, [this](int v) {
-            s_.engine.DelaySetting = static_cast<int16_t>(std::clamp(v, 0, 100));
-            if (auto* box = findChild<QLineEdit*>(QString::fromUtf8("txtVerzögerung")))
-                box->setText(v == 0 ? LoadResString(2557) : QString::number(v) + QStringLiteral("ms"));
-        });
-    }
-
     for (const char* key : {"cmdDauertakt", "cmdEinzeltakt", "cmdStop", "cmdFullStop"}) {
         const QString k = QString::fromLatin1(key);
         if (QAction* a = ToolbarButton(QStringLiteral("Toolbar3"), k))

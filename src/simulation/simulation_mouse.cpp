@@ -45,6 +45,9 @@ void SimulationMouseDown(ProgramState& s, EngineContext& e, int button)
         ClickSRegister(s, e, n);
         break;
     case ElementType::ClockGenerator: {
+        // Generators belong to the main circuit; the slots name its elements.
+        if (s.engine.InnerLevelShown != 0)
+            break;
         const size_t members = e.Timer2 ? e.Timer2->size() : s.ClockElement.size();
         for (size_t i = 0; i < members && i < s.ClockElement.size(); ++i) {
             if (s.ClockElement[i] == n) {

@@ -4,6 +4,7 @@
 #include <random>
 
 #include "editing/mouse_dispatch.h"
+#include "model/pin_lists.h"
 #include "placement/clock_slots.h"
 #include "placement/components.h"
 #include "placing_fixture.h"
@@ -125,9 +126,10 @@ protected:
 
 TEST_F(ComponentShapes, PinListsAndFootprintsFollowTheTables)
 {
+    w.gateInputsText = QStringLiteral("3");
     for (const Shape& sh : Shapes()) {
         SCOPED_TRACE(QStringLiteral("%1 orientation %2").arg(sh.name).arg(sh.o).toStdString());
-        InitArbeitsfeld(s);
+        Reset();
         const int X = 20, Y = 15;
         const int16_t n = PlaceAt(sh.set, X, Y, sh.o);
         ASSERT_EQ(n, 1);
@@ -173,7 +175,7 @@ TEST_F(ComponentShapes, GateInputCountComesFromTheBoxAndIsHeldWithin2To20)
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(QStringLiteral("%1 inputs, orientation %2").arg(k.box).arg(k.o).toStdString());
-        InitArbeitsfeld(s);
+        Reset();
         w.gateInputsText = QString::fromLatin1(k.box);
         ASSERT_EQ(PlaceAt(Gate(ElementType::OR), 10, 10, k.o), 1);
         EXPECT_EQ(s.Elements[1].InPinList, k.in);
@@ -187,7 +189,7 @@ TEST_F(ComponentShapes, GateInputCountComesFromTheBoxAndIsHeldWithin2To20)
     }
 
     // More than 20 gives 20 inputs: the pin tables keep room for the output.
-    InitArbeitsfeld(s);
+    Reset();
     w.gateInputsText = QStringLiteral("35");
     ASSERT_EQ(PlaceAt(Gate(ElementType::XOR), 5, 2, 2), 1);
     ParseInputPins(s, 1, 0);
@@ -226,7 +228,7 @@ TEST_F(ComponentShapes, FootprintsMayNotReachTheBorder)
                       {right + 1, midY, false}, {midX, top, true},      {midX, top - 1, false},
                       {midX, bottom, true},   {midX, bottom + 1, false}};
         for (const auto& p : probes) {
-            InitArbeitsfeld(s);
+            Reset();
             const int16_t n = PlaceAt(sh.set, p.x, p.y, sh.o);
             EXPECT_EQ(n != 0, p.fits) << "anchor " << p.x << "," << p.y;
             if (!p.fits) {
@@ -248,7 +250,7 @@ TEST_F(ComponentShapes, RemovingClearsExactlyWhatPlacingCovered)
     for (int round = 0; round < 6; ++round) {
         for (const Shape& sh : Shapes()) {
             SCOPED_TRACE(QStringLiteral("%1 orientation %2").arg(sh.name).arg(sh.o).toStdString());
-            InitArbeitsfeld(s);
+            Reset();
             const Grid before = s.P;
             const int X = ax(rng), Y = ay(rng);
             const int16_t n = PlaceAt(sh.set, X, Y, sh.o);

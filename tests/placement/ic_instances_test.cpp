@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "editing/mouse_dispatch.h"
 #include "model/files/ic_file.h"
 #include "placement/components.h"
 #include "placement/ic_instances.h"
@@ -146,7 +149,7 @@ TEST_F(ICInstances, RemovingAnICClosesTheGapAndUndoOpensItAgain)
     EXPECT_EQ(s.ICCount, 4);
     EXPECT_EQ(s.LevelUBound, 4);
     EXPECT_EQ(s.Levels[2].Name, QStringLiteral("HALF"));
-    EXPECT_EQ(Steps(), QStringList{QStringLiteral("Place IC (25,11 - 29,14)"), QStringLiteral("Place IC (10,10 - 16,14)")})
+    EXPECT_EQ(Steps(), QStringList({QStringLiteral("Place IC (25,11 - 29,14)"), QStringLiteral("Place IC (10,10 - 16,14)")}))
         << "the re-created IC recorded no step of its own";
     EXPECT_EQ(File(), before);
 
@@ -249,6 +252,54 @@ TEST_F(ICInstances, UndoOfAStepBesideAConnectorLeavesTheICAlone)
     EXPECT_EQ(s.ElementCount, 1);
     EXPECT_TRUE(dialogs.MessageTexts().isEmpty());
     EXPECT_EQ(File(), before);
+}
+
+// ICs placed and removed among other elements in a seeded order, each step
+// undone again: every file on the way back is the one before that step.
+TEST_F(ICInstances, ASeededRunWithICsUndoesBackToEveryEarlierFile)
+{
+    for (int y : {5, 16, 26})
+        Wire(1, y, 39, y);
+    std::mt19937 rng(7331);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    u.SetUndos(clsUndo::kMaxUndos);
+    std::vector<QByteArray> files{File()};
+    int icsPlaced = 0;
+    int icsRemoved = 0;
+    for (int i = 0; i < 400 && files.size() < 80; ++i) {
+        const int held = static_cast<int>(Steps().size());
+        const int kind = pick(0, 5);
+        At(pick(1, 39), pick(1, 29));
+        s.PlaceOrientation = static_cast<uint8_t>(pick(1, 4));
+        if (kind <= 1) {
+            s.ToolMode = ElementType::IC;
+            s.ICName = kind == 0 ? QStringLiteral("FULL") : QStringLiteral("HALF");
+            CheckMouseMode(c);
+            icsPlaced += static_cast<int>(Steps().size()) > held;
+        } else if (kind == 2) {
+            s.ToolMode = pick(0, 1) ? ElementType::LED : ElementType::AnalysisSensor;
+            CheckMouseMode(c);
+        } else {
+            const GridCell& cell = s.P(s.CursorX, s.CursorY);
+            if (cell.ElementNr == 0)
+                continue;
+            const bool ic = cell.Type == ElementType::IC;
+            s.ToolMode = ElementType::Empty;
+            RemoveElement(c, s.CursorX, s.CursorY);
+            icsRemoved += ic;
+        }
+        if (static_cast<int>(Steps().size()) > held)
+            files.push_back(File());
+    }
+    ASSERT_GT(icsPlaced, 5);
+    ASSERT_GT(icsRemoved, 2);
+    for (size_t k = files.size() - 1; k >= 1; --k) {
+        u.Undo(c);
+        ASSERT_EQ(File(), files[k - 1]) << "after undoing step " << k;
+    }
+    EXPECT_EQ(s.ICCount, 0);
+    EXPECT_EQ(s.LevelUBound, 0);
+    EXPECT_TRUE(dialogs.MessageTexts().isEmpty());
 }
 
 } // namespace

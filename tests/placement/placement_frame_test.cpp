@@ -20,20 +20,20 @@ TEST_F(Frame, ConductorEndsMayMeetAFootprintButNotRunAlongOrInto)
     EXPECT_TRUE(IsAreaOccupied(s, 9, 9, 11, 11)); // (10, 10) inside
     EXPECT_TRUE(IsAreaOccupied(s, 8, 10, 11, 12)); // top edge, along it
 
-    InitArbeitsfeld(s);
+    Reset();
     Wire(10, 5, 10, 9); // from above onto the top-left corner
     EXPECT_FALSE(IsAreaOccupied(s, 10, 9, 12, 11));
-    InitArbeitsfeld(s);
+    Reset();
     Wire(10, 9, 14, 9); // turning into the top edge from the corner
     EXPECT_TRUE(IsAreaOccupied(s, 10, 9, 12, 11));
-    InitArbeitsfeld(s);
+    Reset();
     Wire(12, 11, 12, 14); // leaving the bottom-right corner downwards
     EXPECT_FALSE(IsAreaOccupied(s, 10, 9, 12, 11));
     Wire(8, 11, 12, 11); // and now along the bottom edge into it
     EXPECT_TRUE(IsAreaOccupied(s, 10, 9, 12, 11));
 
     // Any component cell blocks; empty cells never do, whatever they carry.
-    InitArbeitsfeld(s);
+    Reset();
     s.P(11, 10).Marker = -1;
     s.P(11, 10).ElementNr = 7;
     EXPECT_FALSE(IsAreaOccupied(s, 10, 9, 12, 11));
@@ -42,7 +42,7 @@ TEST_F(Frame, ConductorEndsMayMeetAFootprintButNotRunAlongOrInto)
     EXPECT_FALSE(IsAreaOccupied(s, 12, 9, 10, 11)); // inverted: empty range
 
     // One column wide: the cells are left-edge cells.
-    InitArbeitsfeld(s);
+    Reset();
     Wire(3, 5, 5, 5);
     EXPECT_FALSE(IsAreaOccupied(s, 5, 4, 5, 6));
     Wire(5, 5, 5, 8);

@@ -27,7 +27,14 @@ protected:
         s.shell = &w;
         s.MaxX = kMaxX;
         s.MaxY = kMaxY;
+        Reset();
+    }
+
+    // An empty worksheet and history (the fake window does not reach the history).
+    void Reset()
+    {
         InitArbeitsfeld(s);
+        undo.DeleteUndoData(false);
     }
 
     // Runs a placing routine at (x, y) in orientation o; the new element's

@@ -2,6 +2,7 @@
 
 #include "placement/clock_slots.h"
 #include "placement/components.h"
+#include "placement/ic_instances.h"
 #include "placement/placement_frame.h"
 #include "undo_fixture.h"
 
@@ -121,6 +122,7 @@ TEST_F(History, ResizingWithEverythingUndoneLeavesNothingToUndo)
     u.Undo(c);
     u.Undo(c);
     EXPECT_EQ(u.UndoPointer(), 3);
+    EXPECT_FALSE(u.NoUndoData()) << "beyond the last record";
     u.SetUndos(5);
     EXPECT_TRUE(Steps().isEmpty());
     s.P(1, 1).Type = 8;
@@ -190,7 +192,7 @@ TEST_F(History, TheMenuShowsTheNextStep)
     u.Undo(c);
     EXPECT_EQ(w.undoMenuCaption, QStringLiteral("Undo: Impossible"));
     EXPECT_FALSE(w.undoMenuEnabled || w.undoButtonsEnabled || w.undoListMenuEnabled);
-    EXPECT_FALSE(u.NoUndoData()) << "all undone is not an empty history";
+    EXPECT_TRUE(u.NoUndoData());
 }
 
 TEST_F(History, AListLineNamesTheRectangle)

@@ -240,3 +240,35 @@ TEST(EngineLoop, LongDelayedRunCountsPassesBeyondSixteenBits)
     EXPECT_EQ(d.s.engine.PowerFlag, kTrue);
     EXPECT_TRUE(d.dialogs.Asked().empty());
 }
+
+TEST(PinCache, ParsedOncePerPowerOnAndCopiedIntoTheSharedTables)
+{
+    CircuitDriver d;
+    sheet::NewSheet(d.s, 12, 8);
+    sheet::Gate(d.s, ElementType::OR, Orientation::Right, 3, 3, 3);
+    d.PowerOn();
+    const CachedPins& p = ParsePinsCached(d.s, 1, 0);
+    EXPECT_EQ(p.InputCount, 3);
+    EXPECT_EQ(p.OutputCount, 1);
+    EXPECT_EQ(d.s.InputPinCount, 3);
+    EXPECT_EQ(d.s.InputPins[2], (PinPos{3, 4}));
+    EXPECT_EQ(d.s.OutputPins[0], (PinPos{5, 3}));
+
+    // The text is not read again while the power stays on.
+    d.s.Levels[0].Elements[1].InPinList = QStringLiteral("X1Y1:");
+    d.s.InputPinCount = 0;
+    EXPECT_EQ(ParsePinsCached(d.s, 1, 0).InputCount, 3);
+    EXPECT_EQ(d.s.InputPinCount, 3);
+
+    // An element number outside the table leaves the shared tables alone.
+    EXPECT_EQ(ParsePinsCached(d.s, 9, 0).InputCount, 0);
+    EXPECT_EQ(d.s.InputPinCount, 3);
+
+    // A new power-on reads the worksheet's lists afresh; with the power off
+    // they come from the worksheet's element table.
+    d.PowerOff();
+    d.s.Elements[1].InPinList = QStringLiteral("X3Y2:X3Y4:");
+    EXPECT_EQ(ParsePinsCached(d.s, 1, 0).InputCount, 2);
+    d.PowerOn();
+    EXPECT_EQ(ParsePinsCached(d.s, 1, 0).InputCount, 2);
+}

@@ -495,3 +495,43 @@ TEST(ClockPanel, ChangeToolbar3ShowsTheSelectedGenerator)
     EXPECT_TRUE(d.window.clockButtons[QStringLiteral("cmdStop")]);
     EXPECT_FALSE(d.window.clockButtons[QStringLiteral("cmdEinzeltakt")]);
 }
+
+TEST(ClockPanel, ClickingAGeneratorSelectsItsSlot)
+{
+    CircuitDriver d;
+    sheet::NewSheet(d.s, 20, 12);
+    sheet::Clock(d.s, Orientation::Right, 2, 3);
+    sheet::Clock(d.s, Orientation::Right, 2, 8);
+    d.s.ClockCycles[1] = 4;
+    d.PowerOn();
+    d.Click(3, 8);
+    EXPECT_EQ(d.s.SelectedClock, 1);
+    EXPECT_EQ(d.window.clockTitle, QStringLiteral("Taktgeber: 2"));
+    EXPECT_EQ(d.window.clockCyclesText, QStringLiteral("4"));
+    d.Click(3, 3);
+    EXPECT_EQ(d.s.SelectedClock, 0);
+}
+
+TEST(ClockPanel, FullStopAsksEveryGeneratorToStop)
+{
+    CircuitDriver d;
+    sheet::NewSheet(d.s, 20, 12);
+    sheet::Clock(d.s, Orientation::Right, 2, 3);
+    sheet::Clock(d.s, Orientation::Right, 2, 8);
+    d.s.ClockCycles[0] = 2;
+    d.s.ClockCycles[1] = 5;
+    d.PowerOn();
+    for (int16_t i : {0, 1}) {
+        d.s.SelectedClock = i;
+        Toolbar3_ButtonClick(d.s, d.e, QStringLiteral("cmdDauertakt"));
+    }
+    Toolbar3_ButtonClick(d.s, d.e, QStringLiteral("cmdFullStop"));
+    EXPECT_EQ(d.s.ClockCounter[0], 6);
+    EXPECT_EQ(d.s.ClockCounter[1], 12);
+    EXPECT_EQ(d.timer2[0]->Tag, QStringLiteral("Stop"));
+    EXPECT_EQ(d.timer2[1]->Tag, QStringLiteral("Stop"));
+    d.Advance(502); // each stops at its first tick, its output being Low
+    EXPECT_FALSE(d.High(5, 3));
+    EXPECT_FALSE(d.timer2[0]->enabled());
+    EXPECT_FALSE(d.timer2[1]->enabled());
+}

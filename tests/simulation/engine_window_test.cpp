@@ -1,0 +1,115 @@
+// The engine in the main window: open a circuit, switch on, click, watch.
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "model/geometry.h"
+#include "model/state.h"
+#include "platform/timers.h"
+#include "shell/frmGatrel.h"
+#include "shell/worksheet_picture.h"
+#include "support/circuit_driver.h"
+#include "support/scripted_user_dialogs.h"
+
+namespace {
+
+const QString kSwitchAndLed = QStringLiteral(GATREL_TEST_DATA "/sim/switch_and_led.gtr");
+
+class EngineWindow : public ::testing::Test {
+protected:
+    EngineWindow() : window(s, dialogs, timers) { window.show(); }
+
+    QPushButton* Button(const char* name) { return window.findChild<QPushButton*>(QString::fromLatin1(name)); }
+    QPoint CellCentre(int x, int y) const
+    {
+        return {GridToPixel(s, static_cast<int16_t>(x)), GridToPixel(s, static_cast<int16_t>(y))};
+    }
+    QRgb Pixel(QPoint p) const { return window.picGrid()->surface().Image().pixel(p) & 0xFFFFFF; }
+
+    ProgramState s;
+    ScriptedUserDialogs dialogs;
+    VirtualTimerHost timers;
+    frmGatrel window;
+};
+
+} // namespace
+
+TEST(SwitchAndLedFile, RunsHeadless)
+{
+    CircuitDriver d;
+    ASSERT_TRUE(d.Load(kSwitchAndLed));
+    d.PowerOn();
+    EXPECT_FALSE(d.High(14, 5));
+    d.Click(2, 4);
+    EXPECT_TRUE(d.High(14, 5));
+    d.Click(2, 4);
+    EXPECT_FALSE(d.High(14, 5));
+}
+
+TEST_F(EngineWindow, SwitchDrivesTheLedThroughTheAndGate)
+{
+    dialogs.QueueOpenFile(kSwitchAndLed);
+    window.findChild<QAction*>(QStringLiteral("mOpen"))->trigger();
+    ASSERT_EQ(s.MaxX, 20);
+
+    QTest::mouseClick(Button("cmdOn"), Qt::LeftButton);
+    ASSERT_EQ(s.engine.PowerFlag, kTrue);
+    EXPECT_TRUE(Button("cmdOn")->isChecked());
+    EXPECT_EQ(s.ToolMode, ToolCode::SimulationRunning);
+    const QPoint led = CellCentre(14, 5);
+    EXPECT_NE(Pixel(led), 0x0000FFu);
+
+    QTest::mouseClick(window.picGrid(), Qt::LeftButton, {}, CellCentre(2, 4));
+    EXPECT_EQ(s.Levels[0].Field(14, 5).Value, kTrue);
+    EXPECT_EQ(Pixel(led), 0xFF0000u) << "lit in the LED's red";
+
+    QTest::mouseClick(window.picGrid(), Qt::LeftButton, {}, CellCentre(2, 4));
+    EXPECT_EQ(s.Levels[0].Field(14, 5).Value, kFalse);
+    EXPECT_EQ(Pixel(led), 0xE0E0E0u);
+
+    QTest::mouseClick(Button("cmdOff"), Qt::LeftButton);
+    EXPECT_EQ(s.engine.PowerFlag, kFalse);
+    EXPECT_TRUE(Button("cmdOff")->isChecked());
+    EXPECT_EQ(s.ToolMode, 0);
+}
+
+TEST_F(EngineWindow, AbortSwitchesThePowerOffThroughTheButtons)
+{
+    dialogs.QueueOpenFile(kSwitchAndLed);
+    window.findChild<QAction*>(QStringLiteral("mOpen"))->trigger();
+    s.AutoStop = 250;
+    QTest::mouseClick(Button("cmdOn"), Qt::LeftButton);
+    // A High that keeps going round: a juncture square fed nowhere, started by hand.
+    for (auto [x, y] : {std::pair{16, 8}, {17, 8}, {16, 9}, {17, 9}}) {
+        GridCell& c = s.Levels[0].Field(x, y);
+        c.Type = ElementType::Conductor;
+        c.Marker = kTrue;
+    }
+    s.Levels[0].Field(16, 8).ConRight = s.Levels[0].Field(17, 8).ConLeft = kTrue;
+    s.Levels[0].Field(17, 8).ConDown = s.Levels[0].Field(17, 9).ConUp = kTrue;
+    s.Levels[0].Field(17, 9).ConLeft = s.Levels[0].Field(16, 9).ConRight = kTrue;
+    s.Levels[0].Field(16, 9).ConUp = s.Levels[0].Field(16, 8).ConDown = kTrue;
+    QueueEvent(s, 17, 8, 2, 1, 0);
+    RunIfIdle(s, window.engineContext());
+    EXPECT_EQ(s.engine.PowerFlag, kFalse);
+    EXPECT_TRUE(Button("cmdOff")->isChecked());
+    EXPECT_FALSE(Button("cmdOn")->isChecked());
+    ASSERT_EQ(dialogs.MessageTexts().size(), 1);
+    EXPECT_EQ(window.OnOffText(), QStringLiteral("Simulation interrupted"));
+}
+
+TEST_F(EngineWindow, PauseAndStopButtonsFollowTheRun)
+{
+    dialogs.QueueOpenFile(kSwitchAndLed);
+    window.findChild<QAction*>(QStringLiteral("mOpen"))->trigger();
+    QTest::mouseClick(Button("cmdOn"), Qt::LeftButton);
+    EXPECT_FALSE(Button("cmdPause")->isEnabled());
+    EXPECT_FALSE(Button("cmdStop")->isEnabled());
+    window.PressPowerOff();
+    EXPECT_EQ(s.engine.PowerFlag, kFalse);
+    auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("tvwLevel"));
+    ASSERT_EQ(tree->topLevelItemCount(), 1);
+    EXPECT_EQ(tree->topLevelItem(0)->text(0), QStringLiteral("Root layer"));
+}
