@@ -1,6 +1,5 @@
 // AND, OR and XOR elements, the inverter and the TriState gate.
 #include <algorithm>
-#include <cmath>
 
 #include "model/geometry.h"
 #include "model/state.h"
@@ -192,8 +191,7 @@ void SetInverter(PlacementContext& c)
         if (t != ElementType::Empty && t != ElementType::Conductor)
             return;
     }
-    const int16_t n = PlaceLayout(c, {r, {At(X, Y)}, {second}}, ElementType::Inverter, o, UndoText::PlaceInverter);
-    (void)n;
+    PlaceLayout(c, {r, {At(X, Y)}, {second}}, ElementType::Inverter, o, UndoText::PlaceInverter);
     // The conductor through both cells now feeds the input and leaves the output.
     GridCell& in = s.P(X, Y);
     GridCell& out = s.P(second.X, second.Y);

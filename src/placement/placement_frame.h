@@ -6,7 +6,6 @@
 // Placing and removing routines work on the cursor cell (CursorX, CursorY)
 // with the orientation PlaceOrientation; a refused placement changes nothing
 // and records no undo step.
-#include <QString>
 #include <cstdint>
 #include <initializer_list>
 #include <vector>
@@ -74,8 +73,8 @@ struct Layout {
 // The placing frame once bounds and occupancy have passed: the undo step,
 // the new element (returned) with its pins, and its cells.
 int16_t PlaceLayout(PlacementContext& c, const Layout& l, uint8_t type, uint8_t orientation, int textId);
-// The element under the cursor when it has one of the types (0 ends the
-// list), with its pins parsed at level 0; 0 otherwise.
+// The element under the cursor when it has one of the types, with its pins
+// parsed at level 0; 0 otherwise.
 int16_t CursorElement(ProgramState& s, std::initializer_list<uint8_t> types);
 // The removing frame: undo step over r, r cleared, element n deleted, r
 // grown by `grow` redrawn.
