@@ -96,9 +96,9 @@ void ShowLoadedCircuit(ProgramState& s, const QString& fullPath, bool showedProg
                 continue;
             const int channel = static_cast<int>(Val(r.Label));
             w->AddAnalyserChannel(channel);
-            if (channel == 1)
-                w->SetAnalyserMenuEnabled(true);
         }
+        // Enabled exactly while a sensor exists, whatever channels the file gives them.
+        w->SetAnalyserMenuEnabled(s.ProbeCount > 0);
     }
     SetStatusText(s, QString());
     if (w) {

@@ -250,3 +250,20 @@ TEST_F(RoundTrip, LoadedICDefinitionReachesTheICWindow)
 }
 
 } // namespace
+
+TEST_F(FileFixture, TheAnalyserMenuFollowsTheSensorsNotChannelOne)
+{
+    const QByteArray onlyChannel2 = "[Feld]\r\n5;5;\r\n[Punkte]\r\n2;2;27;0;0;0;0;0;1;0;0;\r\n[Jump]\r\n"
+                                    "[Elemente]\r\n27;2;X2Y2:;;0;1;2;\r\n[IC]\r\n[Timer]\r\n0\r\n0;\r\n"
+                                    "500;500;-1;1;\r\n";
+    const QString path = circuitDir + QStringLiteral("sensor2.gtr");
+    WriteBytes(path, onlyChannel2);
+    w.analyserMenuEnabled = false;
+    ASSERT_EQ(LoadFile(s, dialogs, path), LoadResult::Loaded);
+    EXPECT_EQ(s.ProbeCount, 1);
+    EXPECT_TRUE(w.analyserMenuEnabled);
+
+    ASSERT_EQ(LoadFile(s, dialogs, CopyData(QStringLiteral("empty.gtr"), circuitDir)), LoadResult::Loaded);
+    EXPECT_EQ(s.ProbeCount, 0);
+    EXPECT_FALSE(w.analyserMenuEnabled);
+}
