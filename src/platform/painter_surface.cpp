@@ -272,10 +272,11 @@ void PainterSurface::DrawTextLine(double x, double y, const QString& line)
 {
     if (!painter_.isActive() || !Finite(x, y))
         return;
-    const QFont font = MakeSurfaceFont(FontName, FontSize, FontBold);
+    const QFont& font = CurrentFont();
     const QString shown = IsSymbolFont(FontName) ? SymbolToUnicode(line) : line;
-    painter_.setFont(font);
-    const QFontMetrics metrics = painter_.fontMetrics();
+    if (painter_.font() != font)
+        painter_.setFont(font);
+    const QFontMetrics& metrics = CurrentWholeMetrics(Device());
     const QPoint topLeft = DevicePoint(x, y);
     if (!FontTransparent)
         painter_.fillRect(QRect(topLeft, QSize(metrics.horizontalAdvance(shown), metrics.height())),
@@ -321,7 +322,7 @@ void PainterSurface::Clear()
 
 QSizeF PainterSurface::MeasureLine(const QString& line) const
 {
-    const QFontMetricsF metrics(MakeSurfaceFont(FontName, FontSize, FontBold), Device());
+    const QFontMetricsF& metrics = CurrentMetrics(Device());
     const QString shown = IsSymbolFont(FontName) ? SymbolToUnicode(line) : line;
     return QSizeF(metrics.horizontalAdvance(shown), metrics.height());
 }

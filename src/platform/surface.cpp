@@ -135,7 +135,44 @@ QSizeF Surface::MeasureLine(const QString& line) const
         image.setDotsPerMeterY(3780);
         return image;
     }();
-    const QFontMetricsF metrics(MakeSurfaceFont(FontName, FontSize, FontBold), &screen);
+    const QFontMetricsF& metrics = CurrentMetrics(&screen);
     const QString shown = IsSymbolFont(FontName) ? SymbolToUnicode(line) : line;
     return QSizeF(metrics.horizontalAdvance(shown), metrics.height());
+}
+
+const QFont& Surface::CurrentFont() const
+{
+    FontCache& c = fontCache_;
+    if (c.size != FontSize || c.bold != FontBold || c.name != FontName) {
+        c.name = FontName;
+        c.size = FontSize;
+        c.bold = FontBold;
+        c.font = MakeSurfaceFont(FontName, FontSize, FontBold);
+        c.metrics.reset();
+        c.wholeMetrics.reset();
+    }
+    return c.font;
+}
+
+const QFontMetricsF& Surface::CurrentMetrics(const QPaintDevice* device) const
+{
+    const QFont& font = CurrentFont();
+    FontCache& c = fontCache_;
+    if (c.device != device) {
+        c.device = device;
+        c.metrics.reset();
+        c.wholeMetrics.reset();
+    }
+    if (!c.metrics)
+        c.metrics.emplace(font, device);
+    return *c.metrics;
+}
+
+const QFontMetrics& Surface::CurrentWholeMetrics(const QPaintDevice* device) const
+{
+    CurrentMetrics(device);
+    FontCache& c = fontCache_;
+    if (!c.wholeMetrics)
+        c.wholeMetrics.emplace(c.font, device);
+    return *c.wholeMetrics;
 }

@@ -14,6 +14,9 @@
 // - The direct device calls take the same coordinates as everything else,
 //   also under a user scale (they do not fall back to raw printer pixels).
 // - Nothing here resets the state behind the caller's back.
+#include <QFont>
+#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QList>
 #include <QPoint>
 #include <QPointF>
@@ -22,6 +25,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 enum class SurfaceKind { Worksheet, Printer, Hidden };
 // Plain: a line; Box: a rectangle in the colour, filled by FillStyle and
@@ -120,10 +124,26 @@ protected:
     // Size of one line of text in device pixels; by default measured at the
     // screen's 96 dots per inch.
     virtual QSizeF MeasureLine(const QString& line) const;
+    // The font of FontName, FontSize and FontBold and its metrics on a device,
+    // kept until one of them changes: symbols print and measure text constantly.
+    const QFont& CurrentFont() const;
+    const QFontMetricsF& CurrentMetrics(const QPaintDevice* device) const;
+    const QFontMetrics& CurrentWholeMetrics(const QPaintDevice* device) const;
 
     SurfaceKind kind_;
 
 private:
+    struct FontCache {
+        QString name;
+        double size = -1;
+        bool bold = false;
+        QFont font;
+        const QPaintDevice* device = nullptr;
+        std::optional<QFontMetricsF> metrics;
+        std::optional<QFontMetrics> wholeMetrics;
+    };
+    mutable FontCache fontCache_;
+
     bool userScale_ = false;
     double scaleLeft_ = 0;
     double scaleTop_ = 0;
