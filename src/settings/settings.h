@@ -46,6 +46,10 @@ struct Settings {
     RegistryRoot RegRoot = RegistryRoot::CurrentUser;
     RegistryLocations registryFiles;
     QString OSName;
+    // Stored permissions: component and feature switches (-1 on, 0 off) and the settings password.
+    std::array<int16_t, 14> ElementEnable{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+    std::array<int16_t, 7> FeatureEnable{-1, -1, -1, -1, -1, -1, -1};
+    QString OptionsPassword;
     // 0 while the main window loads, 255 after its first layout, 1 after its first activation.
     uint8_t MainFormReady = 0;
 };

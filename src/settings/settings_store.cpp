@@ -7,6 +7,7 @@
 
 #include "model/state.h"
 #include "platform/numeric.h"
+#include "settings/permissions.h"
 #include "shell/main_window_services.h"
 
 std::optional<RegistryRoot> ChooseRegRoot(bool keyInCurrentUser, bool keyInLocalMachine)
@@ -215,6 +216,15 @@ void AddToRecentFiles(ProgramState& s, const QString& path)
 
 void WriteInstallSettings(const QString& machineFile)
 {
-    RegCreateKey(RegistryLocations{QString(), machineFile}, RegistryRoot::LocalMachine,
-                 QString::fromLatin1(kSettingsKey));
+    const RegistryLocations where{QString(), machineFile};
+    RegCreateKey(where, RegistryRoot::LocalMachine, QString::fromLatin1(kSettingsKey));
+    // Every switch on, no password: the program refuses to start without a valid value.
+    // A value already there (an earlier installation's) is kept.
+    if (!RegGetValue(where, RegistryRoot::LocalMachine, QString::fromLatin1(kSettingsKey),
+                     QString::fromLatin1(kPermissionsValue)).isEmpty())
+        return;
+    Permissions all;
+    all.FeatureEnable.fill(kTrue);
+    all.ElementEnable.fill(kTrue);
+    SavePermissions(where, RegistryRoot::LocalMachine, all);
 }

@@ -44,6 +44,6 @@ void RefreshUsedFilesMenu(ProgramState& s);
 // stays where it is; then the menu is refreshed.
 void AddToRecentFiles(ProgramState& s, const QString& path);
 
-// Creates the settings key in the installer's machine-wide file. The key
-// is all it writes: no values.
+// Creates the settings key in the installer's machine-wide file with a
+// Permissions value that switches everything on and sets no password.
 void WriteInstallSettings(const QString& machineFile);

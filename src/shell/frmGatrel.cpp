@@ -27,6 +27,7 @@
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
+#include "editing/worksheet_editor.h"
 #include "model/files/file_commands.h"
 #include "model/frmCreateNewFile.h"
 #include "model/geometry.h"
@@ -44,6 +45,7 @@
 #include "render/clsGrafik.h"
 #include "render/draw_grid.h"
 #include "render/redraw.h"
+#include "shell/worksheet_overlay_painter.h"
 #include "shell/worksheet_picture.h"
 #include "simulation/evaluators.h"
 
@@ -139,6 +141,7 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     timPort_ = timers_.CreateTimer([] {}); // the port option has no effect
 
     WireEngineControls();
+    WireWorksheetEditor();
 
     PressToolButton(QStringLiteral("cmdLeitungen"), 3);
     CheckComponentMenuOnly(1);
@@ -634,6 +637,8 @@ void frmGatrel::ChangeGUI(bool edit)
 
 void frmGatrel::ChangeSelPicture(int16_t tool)
 {
+    if (editor_)
+        editor_->HidePlacementAids();
     // Tool code -> Components menu item that names it.
     static const std::pair<int, int> kMenuOfTool[] = {
         {1, 1},   {2, 2},   {15, 3},  {3, 4},   {27, 5},  {4, 7},   {5, 8},
@@ -834,6 +839,8 @@ QSize frmGatrel::WorksheetContainerInnerSize() const
 
 void frmGatrel::SelectNone()
 {
+    if (editor_)
+        editor_->SelectNone();
     // The selection itself comes with the worksheet editor.
     if (QAction* del = Menu(QStringLiteral("mDelete")))
         del->setEnabled(false);
@@ -1315,4 +1322,20 @@ void frmGatrel::RefreshICFileLists()
         list->clear();
         list->addItems(QDir(s_.Verzeichnisse[1]).entryList({QStringLiteral("*.icd")}, QDir::Files, QDir::Name));
     }
+}
+
+void frmGatrel::WireWorksheetEditor()
+{
+    editor_ = std::make_unique<WorksheetEditor>(*placement_, &engine_);
+    editor_->OverlayChanged = [this] { picGrid_->update(); };
+    picGrid_->PaintOverlay = [this](QPainter& painter) { PaintWorksheetOverlay(painter, editor_->overlay); };
+    connect(picGrid_, &WorksheetPicture::MouseDown, this,
+            [this](int button, int shift, double x, double y) { editor_->MouseDown(button, shift, x, y); });
+    connect(picGrid_, &WorksheetPicture::MouseMove, this,
+            [this](int buttons, int shift, double x, double y) { editor_->MouseMove(buttons, shift, x, y); });
+    connect(picGrid_, &WorksheetPicture::MouseUp, this,
+            [this](int button, int shift, double x, double y) { editor_->MouseUp(button, shift, x, y); });
+    connect(picGrid_, &WorksheetPicture::DoubleClick, this, [this] { editor_->DblClick(); });
+    connect(picGrid_, &WorksheetPicture::MouseLeave, this, [this] { editor_->HidePlacementAids(); });
+    connect(picGrid_, &WorksheetPicture::KeyPress, this, [this](int key) { editor_->KeyPress(key); });
 }

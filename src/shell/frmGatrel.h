@@ -29,6 +29,7 @@ class NullSurface;
 class PlatformTimer;
 class TimerHost;
 class UserDialogs;
+class WorksheetEditor;
 class WorksheetPicture;
 class clsGrafik;
 class clsUndo;
@@ -49,6 +50,8 @@ public:
     // The undo history, and what the placing routines work with in this window.
     clsUndo& objUndo() { return *objUndo_; }
     PlacementContext& placement() { return *placement_; }
+    // The worksheet's mouse and key protocol while editing.
+    WorksheetEditor& editor() { return *editor_; }
     // A toolbar button by toolbar and key: keys repeat across toolbars.
     QAction* ToolbarButton(const QString& toolbar, const QString& key) const;
     QToolBar* Toolbar(const QString& name) const;
@@ -170,6 +173,7 @@ private:
     void ScrollPicture();
     // The engine's controls: power, pause, stop, delay, clock panel, level tree, worksheet clicks.
     void WireEngineControls();
+    void WireWorksheetEditor();
     std::unique_ptr<PlatformTimer> CreateClockTimer(int index);
 
     ProgramState& s_;
@@ -191,6 +195,7 @@ private:
     std::unique_ptr<clsGrafik> objGrafik_;
     std::unique_ptr<clsUndo> objUndo_;
     std::unique_ptr<PlacementContext> placement_;
+    std::unique_ptr<WorksheetEditor> editor_;
 
     std::array<QLabel*, 3> statusPanels_{};
     QProgressBar* ProgressBar_ = nullptr;

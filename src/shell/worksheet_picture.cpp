@@ -1,5 +1,6 @@
 #include "shell/worksheet_picture.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -38,6 +39,9 @@ void WorksheetPicture::SetMousePointer(int pointer)
     case 14:
         setCursor(Qt::WhatsThisCursor);
         break;
+    case 99:
+        setCursor(Qt::PointingHandCursor);
+        break;
     default:
         setCursor(Qt::ArrowCursor);
         break;
@@ -50,6 +54,8 @@ void WorksheetPicture::paintEvent(QPaintEvent* event)
     const QRect r = event->rect();
     painter.fillRect(r, Qt::white);
     painter.drawImage(r.topLeft(), surface_->Image(), r);
+    if (PaintOverlay)
+        PaintOverlay(painter);
 }
 
 int MouseButtonCode(Qt::MouseButtons buttons)
@@ -98,4 +104,19 @@ void WorksheetPicture::mouseDoubleClickEvent(QMouseEvent*)
 {
     // A double click is press, release, double click, release: no third press.
     emit DoubleClick();
+}
+
+void WorksheetPicture::leaveEvent(QEvent* event)
+{
+    emit MouseLeave();
+    QWidget::leaveEvent(event);
+}
+
+void WorksheetPicture::keyPressEvent(QKeyEvent* event)
+{
+    const QString text = event->text();
+    if (text.size() == 1 && text.at(0).unicode() < 256)
+        emit KeyPress(text.at(0).unicode());
+    else
+        QWidget::keyPressEvent(event);
 }

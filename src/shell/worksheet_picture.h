@@ -2,6 +2,7 @@
 // The worksheet picture picGrid: shows the picture its surface keeps, like an
 // auto-redrawn picture box, and passes the mouse on to the editor.
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "platform/painter_surface.h"
@@ -19,12 +20,17 @@ public:
     int MousePointer() const { return mousePointer_; }
     void SetMousePointer(int pointer);
 
+    // Draws the editor's overlays over the picture.
+    std::function<void(QPainter&)> PaintOverlay;
+
 signals:
     // Button 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl, 4 Alt.
     void MouseDown(int button, int shift, double x, double y);
     void MouseMove(int buttons, int shift, double x, double y);
     void MouseUp(int button, int shift, double x, double y);
     void DoubleClick();
+    void MouseLeave();
+    void KeyPress(int keyAscii);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,6 +38,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::unique_ptr<PainterSurface> surface_;
