@@ -23,6 +23,7 @@
 #include <QSlider>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
@@ -46,6 +47,7 @@
 #include "render/draw_grid.h"
 #include "render/redraw.h"
 #include "shell/worksheet_overlay_painter.h"
+#include "shell/delay_setting.h"
 #include "shell/worksheet_picture.h"
 #include "simulation/evaluators.h"
 
@@ -382,6 +384,18 @@ void frmGatrel::BuildLeftPanel()
     txtDelay->setObjectName(QString::fromUtf8("txtVerzögerung"));
     txtDelay->setReadOnly(true);
     delayRow->addWidget(txtDelay);
+    // cmdVerzögerung: up (index 0) and down (index 1) by one step within 0..100.
+    for (int index = 0; index < 2; ++index) {
+        auto* step = new QToolButton(picEinAus);
+        step->setObjectName(QString::fromUtf8("cmdVerzögerung%1").arg(index));
+        step->setArrowType(index == 0 ? Qt::UpArrow : Qt::DownArrow);
+        step->setAutoRepeat(true);
+        delayRow->addWidget(step);
+        connect(step, &QToolButton::clicked, this, [this, txtDelay, index] {
+            s_.engine.DelaySetting = DelayStep(s_.engine.DelaySetting, index == 0 ? 1 : -1);
+            txtDelay->setText(DelayText(s_.engine.DelaySetting));
+        });
+    }
     power->addLayout(delayRow, 6, 0, 1, 2);
     auto* sldDelay = new QSlider(Qt::Horizontal, picEinAus);
     sldDelay->setObjectName(QStringLiteral("sldDelay"));
