@@ -1,40 +1,52 @@
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 #include <QStringList>
+#include <memory>
 
-#include "model/files/file_commands.h"
 #include "model/state.h"
-#include "placement/clsUndo.h"
+#include "platform/data_paths.h"
 #include "platform/qt_user_dialogs.h"
 #include "platform/registry.h"
 #include "platform/timers.h"
-#include "settings/settings_store.h"
+#include "settings/frmBevorStart.h"
+#include "settings/startup.h"
 #include "shell/frmGatrel.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Gatrel"));
+    QApplication::setApplicationVersion(QStringLiteral(GATREL_VERSION));
 
     ProgramState s;
-    s.settings.registryFiles = DefaultRegistryLocations();
-    const QString key = QString::fromLatin1(kSettingsKey);
-    const auto root = ChooseRegRoot(RegKeyExists(s.settings.registryFiles, RegistryRoot::CurrentUser, key),
-                                    RegKeyExists(s.settings.registryFiles, RegistryRoot::LocalMachine, key));
-    s.settings.RegRoot = root.value_or(RegistryRoot::CurrentUser);
-
     QtUserDialogs dialogs;
-    QtTimerHost timers;
-    frmGatrel window(s, dialogs, timers);
-    dialogs.SetParent(&window);
-    LoadSettings(s);
-    window.objUndo().SetUndos(s.settings.DummyUndo);
-    s.ShowGrid = kTrue; // the grid is always shown at start
-    window.RedrawAllElements();
-    window.show();
-    QString ladeDatei = QCoreApplication::arguments().value(1);
-    LoadStartupFile(s, dialogs, ladeDatei);
+    s.settings.registryFiles = DefaultRegistryLocations();
+    s.settings.OSName = GetOSName();
 
-    const int rc = app.exec();
-    SaveSettings(s, window.objUndo().Undos());
-    return rc;
+    frmBevorStart splash(FindDataFile(QStringLiteral("start.jpg")), s.settings.OSName);
+    const auto root = FindSettingsRoot(s.settings.registryFiles, dialogs);
+    if (!root)
+        return 1; // nothing shown, nothing written
+    s.settings.RegRoot = *root;
+    CheckIconFiles(FindDataFile(QStringLiteral("gatrel.ico")), FindDataFile(QStringLiteral("ic.ico")), dialogs);
+    // The whole command line after the program name is the file to open.
+    const QString ladeDatei = QApplication::arguments().mid(1).join(u' ');
+
+    QtTimerHost timers;
+    std::unique_ptr<frmGatrel> window;
+    QObject::connect(&splash, &frmBevorStart::Finished, &app, [&] {
+        window = std::make_unique<frmGatrel>(s, dialogs, timers);
+        dialogs.SetParent(window.get());
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const int failure = window->Form_Load(ladeDatei, documents, QApplication::applicationDirPath());
+        if (failure != 0) {
+            QCoreApplication::exit(failure);
+            return;
+        }
+        window->show();
+        window->Form_Activate();
+    });
+    splash.show();
+    return app.exec();
 }

@@ -5,11 +5,14 @@
 
 #include "editing/mouse_dispatch.h"
 #include "model/geometry.h"
+#include "model/pin_lists.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
 #include "placement/components.h"
 #include "placement/conductor_markers.h"
+#include "placement/placement_frame.h"
 #include "placement/placement_context.h"
+#include "platform/null_surface.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "render/redraw.h"
@@ -19,6 +22,7 @@
 namespace {
 
 constexpr int32_t kGrey = 0x808080;
+constexpr int32_t kFrameBlue = 0xFF0000;
 
 double Clamp16(double v)
 {
@@ -100,6 +104,22 @@ void WorksheetEditor::MouseMove(int buttons, int /*shift*/, double x, double y)
     if (s_.engine.InnerLevelShown != 0)
         return;
     ChangeMouseCursor(buttons);
+    OverlayShape& frame = overlay.picRahmen;
+    if (s_.ToolMode == ElementType::Empty && buttons == 1 && st.MouseDownFlag && frame.BorderStyle != 1) {
+        frame.Visible = true;
+        ResizeBorder();
+    }
+    if (s_.ToolMode == ElementType::Empty && buttons == 2 && MovePicGrid)
+        MovePicGrid(x, y);
+    if (s_.ToolMode == ToolCode::MovingArea && frame.Visible) {
+        // Both axes by the selected rectangle, so the area never reaches the spare row or column.
+        const int nx = s_.CursorX - st.GrabX, ny = s_.CursorY - st.GrabY;
+        if (nx >= 0 && nx + (SelRect.X2 - SelRect.X1) <= s_.MaxX)
+            frame.Left = GridToPixel(s_, static_cast<int16_t>(nx));
+        if (ny >= 0 && ny + (SelRect.Y2 - SelRect.Y1) <= s_.MaxY)
+            frame.Top = GridToPixel(s_, static_cast<int16_t>(ny));
+        Changed();
+    }
     if (s_.ToolMode == ElementType::Conductor && (buttons == 1 || buttons == 2) && st.MouseDownFlag)
         ShowTempLines(s_.CursorX, s_.CursorY);
     ShowBorder();
@@ -108,6 +128,9 @@ void WorksheetEditor::MouseMove(int buttons, int /*shift*/, double x, double y)
         if (!st.MouseDownFlag)
             s_.shell->SetStatusPanel(1, QString());
     }
+    const bool dragScroll = s_.shell && s_.shell->WorksheetMousePointer() == 5;
+    if (st.MouseDownFlag && !dragScroll && AutoScroll)
+        AutoScroll(st.LastMoveX, st.LastMoveY);
 }
 
 void WorksheetEditor::MouseDown(int button, int shift, double x, double y)
@@ -116,6 +139,7 @@ void WorksheetEditor::MouseDown(int button, int shift, double x, double y)
     // The simulation's clicks and quick help are handled by their own owners.
     if (tool == ToolCode::SimulationRunning || tool == ToolCode::QuickHelp)
         return;
+    CommitOpenLabel();
     // The cell under the press itself: scrolling or zooming may have moved
     // the picture under a still pointer since the last move.
     CellFromPixel(x, y);
@@ -137,7 +161,8 @@ void WorksheetEditor::MouseDown(int button, int shift, double x, double y)
             return;
         }
         if (tool == ElementType::Empty) {
-            if (t >= 2 && n > 0) {
+            OverlayShape& frame = overlay.picRahmen;
+            if (!frame.Visible && t >= 2 && n > 0) {
                 st.GrabX = cx;
                 st.GrabY = cy;
                 const bool selected = ObjectSelected(n);
@@ -146,9 +171,34 @@ void WorksheetEditor::MouseDown(int button, int shift, double x, double y)
                 } else if (shift == 0 && !selected) {
                     SelectNone();
                     SelectObject(n);
+                    s_.ToolMode = ToolCode::GrabbedForMove;
+                    CopyObjectsToPuffer();
+                } else if (ObjectSelected(n)) {
+                    s_.ToolMode = ToolCode::GrabbedForMove;
+                    CopyObjectsToPuffer();
                 }
-            } else if (shift == 0) {
+            } else if (!frame.Visible && t < 2 && shift == 0) {
                 SelectNone();
+            }
+            const bool inside = InsideFrame(x, y);
+            if (!inside && t < 2) {
+                if (shift == 0)
+                    SelectNone();
+                frame = OverlayShape{false, static_cast<double>(GridToPixel(s_, cx)),
+                                     static_cast<double>(GridToPixel(s_, cy)), 0, 0, 3, kGrey};
+                st.AnchorX = cx;
+                st.AnchorY = cy;
+                st.CornerX = cx;
+                st.CornerY = cy;
+                Changed();
+            } else if (inside && FrameFixed()) {
+                // Only a fixed frame holds an area that can move.
+                st.GrabX = static_cast<int16_t>(cx - SelRect.X1);
+                st.GrabY = static_cast<int16_t>(cy - SelRect.Y1);
+                s_.ToolMode = ToolCode::MovingArea;
+                overlay.PObj.clear();
+                PlaceMoveOutlines();
+                Changed();
             }
         }
     } else if (button == 2) {
@@ -158,11 +208,14 @@ void WorksheetEditor::MouseDown(int button, int shift, double x, double y)
         overlay.LeitungV = OverlayLine{false, px, py, px, py};
         Changed();
         const bool power = s_.engine.PowerFlag != 0;
-        if (tool == ElementType::Empty && t >= 2) {
+        if (tool == ElementType::Empty && t >= 2 && !overlay.picRahmen.Visible) {
             if (!ObjectSelected(n)) {
                 SelectNone();
                 SelectObject(n);
             }
+            s_.ToolMode = ToolCode::PopupOpen;
+            if (ShowPopupMenu)
+                ShowPopupMenu(PopupItemsAtCursor());
             st.MouseDownFlag = false;
             return;
         }
@@ -193,6 +246,9 @@ void WorksheetEditor::MouseDown(int button, int shift, double x, double y)
             st.PullH = false;
             st.PullV = false;
             return;
+        }
+        if (InsideFrame(x, y) && FrameFixed()) {
+            LoescheBereich();
         }
     } else if (button == 4) {
         if (tool == ElementType::Conductor)
@@ -225,6 +281,28 @@ void WorksheetEditor::MouseUp(int button, int /*shift*/, double /*x*/, double /*
             DeleteLines();
     } else if (button == 1 && tool == ElementType::Conductor) {
         SetLines();
+    } else if (button == 1 && tool == ElementType::Empty && overlay.picRahmen.Visible
+               && overlay.picRahmen.BorderStyle == 3) {
+        OverlayShape& frame = overlay.picRahmen;
+        frame.BorderStyle = 1;
+        frame.BorderColor = kFrameBlue;
+        st.DifX = static_cast<int16_t>(std::abs(st.CornerX - st.AnchorX));
+        st.DifY = static_cast<int16_t>(std::abs(st.CornerY - st.AnchorY));
+        if (st.DifX >= 1 && st.DifY >= 1) {
+            if (!CheckBorderPosition())
+                SelectArea(st.AnchorX, st.AnchorY, st.CornerX, st.CornerY);
+        } else {
+            frame.Visible = false;
+        }
+    } else if (button == 1 && tool == ToolCode::MovingArea && overlay.picRahmen.Visible) {
+        ReleaseAreaMove();
+    } else if (button == 1 && tool == ToolCode::GrabbedForMove) {
+        if (s_.CursorX == st.GrabX && s_.CursorY == st.GrabY) {
+            s_.ToolMode = ElementType::Empty;
+            overlay.picBorder.clear();
+        } else {
+            PasteObjects(false);
+        }
     }
     Changed();
 }
@@ -258,6 +336,14 @@ void WorksheetEditor::CheckMouseMode()
         if (!overlay.picRahmen.Visible)
             SelectNone();
         return;
+    }
+    if (tool == ElementType::TextLabel && !overlay.txtBeschriftung.Visible) {
+        const GridCell& cell = s_.P(s_.CursorX, s_.CursorY);
+        if (cell.Type == ElementType::Empty && cell.ElementNr == 0)
+            ChangeBeschriftung(QStringLiteral("CREATE"));
+        else if (cell.ElementNr > 0 && cell.ElementNr <= s_.ElementCount
+                 && s_.Elements[static_cast<size_t>(cell.ElementNr)].Type == ElementType::TextLabel)
+            ChangeBeschriftung(QStringLiteral("EDIT"));
     }
     ::CheckMouseMode(c_, nullptr);
     SelectNone();
@@ -593,6 +679,24 @@ void WorksheetEditor::ShowBorder()
     case ElementType::ShiftRegister: ShowRahmenSRegister(); break;
     case ElementType::SevenSegment: ShowRahmenIC(4, 4); break;
     case ElementType::IC: ShowRahmenIC(s_.ICWidth, s_.ICHeight); break;
+    case ToolCode::GrabbedForMove:
+    case ToolCode::MovingArea: {
+        const double half = kGridPixel * s_.GridMode / 2;
+        const bool area = tool == ToolCode::MovingArea;
+        const int dx = area ? s_.CursorX - SelRect.X1 - st.GrabX : s_.CursorX - st.GrabX;
+        const int dy = area ? s_.CursorY - SelRect.Y1 - st.GrabY : s_.CursorY - st.GrabY;
+        const bool inX = !area || (s_.CursorX - st.GrabX >= 0 && s_.CursorX - st.GrabX + (SelRect.X2 - SelRect.X1) <= s_.MaxX);
+        const bool inY = !area || (s_.CursorY - st.GrabY >= 0 && s_.CursorY - st.GrabY + (SelRect.Y2 - SelRect.Y1) <= s_.MaxY);
+        for (size_t k = 1; k < overlay.picBorder.size() && k < s_.SelLabelPos.size(); ++k) {
+            OverlayShape& b = overlay.picBorder[k];
+            b.Visible = true;
+            if (inX)
+                b.Left = s_.SelLabelPos[k].Left + GridToPixel(s_, static_cast<int16_t>(dx)) - half;
+            if (inY)
+                b.Top = s_.SelLabelPos[k].Top + GridToPixel(s_, static_cast<int16_t>(dy)) - half;
+        }
+        break;
+    }
     default: return;
     }
     Changed();
@@ -826,8 +930,11 @@ void WorksheetEditor::SelectNone()
 {
     SelectionList.clear();
     SelCount = 0;
-    const bool had = !overlay.PObj.empty() || (s_.ToolMode == ElementType::Empty && overlay.picRahmen.Visible);
+    SelRect = CellBox{};
+    const bool had = !overlay.PObj.empty() || !overlay.picBorder.empty()
+        || (s_.ToolMode == ElementType::Empty && overlay.picRahmen.Visible);
     overlay.PObj.clear();
+    overlay.picBorder.clear();
     if (s_.ToolMode == ElementType::Empty)
         overlay.picRahmen.Visible = false;
     if (had)
@@ -861,5 +968,643 @@ void WorksheetEditor::DeleteSelection()
                 }
             }
         }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Area frame, area selection, area delete and area move
+
+bool WorksheetEditor::FrameFixed() const
+{
+    const OverlayShape& f = overlay.picRahmen;
+    return f.Visible && f.BorderStyle == 1 && f.BorderColor == kFrameBlue;
+}
+
+bool WorksheetEditor::InsideFrame(double x, double y) const
+{
+    const OverlayShape& f = overlay.picRahmen;
+    return f.Visible && f.Left < x && x < f.Left + f.Width && f.Top < y && y < f.Top + f.Height;
+}
+
+void WorksheetEditor::ResizeBorder()
+{
+    OverlayShape& f = overlay.picRahmen;
+    auto axis = [this](int16_t cursor, int16_t anchor, double& pos, double& size, int16_t& corner) {
+        const int d = cursor - anchor;
+        if (d >= 1) {
+            pos = GridToPixel(s_, anchor);
+            size = GridToPixel(s_, cursor) - GridToPixel(s_, anchor) + 1;
+        } else if (d < 0) {
+            pos = GridToPixel(s_, cursor);
+            size = GridToPixel(s_, anchor) - GridToPixel(s_, cursor) + 1;
+        }
+        corner = d == 0 ? anchor : cursor;
+    };
+    axis(s_.CursorX, st.AnchorX, f.Left, f.Width, st.CornerX);
+    axis(s_.CursorY, st.AnchorY, f.Top, f.Height, st.CornerY);
+    Changed();
+}
+
+bool WorksheetEditor::CheckBorderPosition()
+{
+    const int16_t x1 = std::min(st.AnchorX, st.CornerX), x2 = std::max(st.AnchorX, st.CornerX);
+    const int16_t y1 = std::min(st.AnchorY, st.CornerY), y2 = std::max(st.AnchorY, st.CornerY);
+    bool cut = false;
+    for (int16_t x = x1; x <= x2; ++x)
+        cut = cut || s_.P(x, st.AnchorY).Type >= 2 || s_.P(x, st.CornerY).Type >= 2;
+    for (int16_t y = y1; y <= y2; ++y)
+        cut = cut || s_.P(st.AnchorX, y).Type >= 2 || s_.P(st.CornerX, y).Type >= 2;
+    st.AnchorX = x1;
+    st.AnchorY = y1;
+    st.CornerX = x2;
+    st.CornerY = y2;
+    if (cut) {
+        overlay.picRahmen.Visible = false;
+        Changed();
+    }
+    return cut;
+}
+
+void WorksheetEditor::SelectArea(int16_t x1, int16_t y1, int16_t x2, int16_t y2)
+{
+    Puffer.assign(static_cast<size_t>(x2 - x1 + 1), std::vector<GridCell>(static_cast<size_t>(y2 - y1 + 1)));
+    for (int16_t i = 0; i <= x2 - x1; ++i) {
+        for (int16_t j = 0; j <= y2 - y1; ++j) {
+            const GridCell& c = s_.P(x1 + i, y1 + j);
+            GridCell& b = Puffer[static_cast<size_t>(i)][static_cast<size_t>(j)];
+            if (c.Type != ElementType::Conductor) {
+                b.Type = c.Type;
+            } else {
+                const bool left = i == 0, right = x1 + i == x2, top = j == 0, bottom = y1 + j == y2;
+                bool take = true;
+                if (left && top)
+                    take = c.ConDown || c.ConRight;
+                else if (left && bottom)
+                    take = c.ConUp || c.ConRight;
+                else if (right && top)
+                    take = c.ConDown || c.ConLeft;
+                else if (right && bottom)
+                    take = c.ConUp || c.ConLeft;
+                if (take)
+                    b.Type = ElementType::Conductor;
+            }
+            b.ElementNr = c.ElementNr;
+            b.ICLink = c.ICLink;
+            b.ICConnector = c.ICConnector;
+            b.Marker = c.Marker;
+            b.ConLeft = i > 0 ? c.ConLeft : kFalse;
+            b.ConRight = x1 + i < x2 ? c.ConRight : kFalse;
+            b.ConUp = j > 0 ? c.ConUp : kFalse;
+            b.ConDown = y1 + j < y2 ? c.ConDown : kFalse;
+            if (c.ElementNr >= 1 && !ObjectSelected(c.ElementNr))
+                SelectObject(c.ElementNr);
+        }
+    }
+    SelRect = CellBox{x1, y1, x2, y2};
+}
+
+void WorksheetEditor::LoescheBereich()
+{
+    if (overlay.picRahmen.Visible) {
+        const CellBox r = SelRect;
+        for (int16_t x = r.X1; x <= r.X2; ++x)
+            for (int16_t y = r.Y1; y <= r.Y2; ++y) {
+                const uint8_t t = s_.P(x, y).Type;
+                if (t == ElementType::IC || t == ElementType::ClockGenerator)
+                    return;
+            }
+        c_.objUndo.Delete = true;
+        c_.objUndo.NewUndo(r.X1, r.Y1, r.X2, r.Y2, LoadResString(2613));
+        DeleteArea(r.X1, r.Y1, r.X2, r.Y2, false);
+        int16_t x1 = static_cast<int16_t>(std::max(0, r.X1 - 1)), y1 = static_cast<int16_t>(std::max(0, r.Y1 - 1));
+        int16_t x2 = static_cast<int16_t>(std::min<int>(s_.MaxX, r.X2 + 1));
+        int16_t y2 = static_cast<int16_t>(std::min<int>(s_.MaxY, r.Y2 + 1));
+        RedrawArea(s_, c_.objGrafik, x1, y1, x2, y2, false);
+        SelectNone();
+        overlay.picRahmen.Visible = false;
+        Changed();
+        return;
+    }
+    DeleteSelection();
+}
+
+void WorksheetEditor::DeleteArea(int16_t x1, int16_t y1, int16_t x2, int16_t y2, bool keepElements)
+{
+    std::vector<int16_t> collected;
+    for (int16_t x = x1; x <= x2; ++x) {
+        for (int16_t y = y1; y <= y2; ++y) {
+            GridCell& c = s_.P(x, y);
+            const bool onLeft = x == x1, onRight = x == x2, onTop = y == y1, onBottom = y == y2;
+            if (!(onLeft || onRight || onTop || onBottom)) {
+                if (c.ElementNr >= 1 && std::find(collected.begin(), collected.end(), c.ElementNr) == collected.end())
+                    collected.push_back(c.ElementNr);
+                ClearFeld(s_, x, y);
+                continue;
+            }
+            c.ElementNr = 0;
+            if (c.ICLink != 0) {
+                c.ICLink = 0;
+                c.ICConnector = 0;
+            }
+            c.Marker = 0;
+            const bool corner = (onLeft || onRight) && (onTop || onBottom);
+            // Whether a conductor crosses the edge at this cell on its outward side.
+            auto crossed = [&](int dx, int dy, int16_t own) {
+                const int nx = x + dx, ny = y + dy;
+                if (nx < 0 || ny < 0 || nx > s_.MaxX || ny > s_.MaxY)
+                    return false;
+                const GridCell& o = s_.P(nx, ny);
+                const int16_t facing = dx < 0 ? o.ConRight : dx > 0 ? o.ConLeft : dy < 0 ? o.ConDown : o.ConUp;
+                return own != 0 || facing != 0;
+            };
+            struct Edge {
+                bool on;
+                int dx, dy;
+                bool vertical; // left or right edge: flags along it are up/down
+            };
+            const Edge edges[] = {{onLeft, -1, 0, true}, {onRight, 1, 0, true}, {onTop, 0, -1, false},
+                                  {onBottom, 0, 1, false}};
+            for (const Edge& e : edges) {
+                if (!e.on)
+                    continue;
+                int16_t& outward = e.dx < 0 ? c.ConLeft : e.dx > 0 ? c.ConRight : e.dy < 0 ? c.ConUp : c.ConDown;
+                if (!corner) {
+                    if (!crossed(e.dx, e.dy, outward)) {
+                        c.Type = ElementType::Empty;
+                        outward = kFalse;
+                    }
+                    if (e.vertical) {
+                        c.ConUp = kFalse;
+                        c.ConDown = kFalse;
+                    } else {
+                        c.ConLeft = kFalse;
+                        c.ConRight = kFalse;
+                    }
+                } else {
+                    const int16_t outX = onLeft ? c.ConLeft : c.ConRight;
+                    const int16_t outY = onTop ? c.ConUp : c.ConDown;
+                    if (outX == 0 && outY == 0)
+                        c.Type = ElementType::Empty;
+                    if (e.vertical)
+                        (onTop ? c.ConDown : c.ConUp) = kFalse;
+                    else
+                        (onLeft ? c.ConRight : c.ConLeft) = kFalse;
+                }
+            }
+            if (onLeft)
+                c.ConRight = kFalse;
+            if (onRight)
+                c.ConLeft = kFalse;
+            if (onTop)
+                c.ConDown = kFalse;
+            if (onBottom)
+                c.ConUp = kFalse;
+            if (c.Type >= 2)
+                c.Type = CountConnections(s_, x, y, 0) > 0 ? ElementType::Conductor : ElementType::Empty;
+        }
+    }
+    if (keepElements)
+        return;
+    bool sensors = false;
+    for (size_t i = 0; i < collected.size(); ++i) {
+        const int16_t n = collected[i];
+        if (n < 1 || n > s_.ElementCount)
+            continue;
+        const ElementRecord& e = s_.Elements[static_cast<size_t>(n)];
+        // Each sensor gives its analyzer channel back, as its own removal does.
+        if (e.Type == ElementType::AnalysisSensor) {
+            sensors = true;
+            if (s_.shell)
+                s_.shell->RemoveGraph(static_cast<int>(Val(e.Label)));
+        }
+        DeleteElement(s_, n);
+        for (size_t k = i + 1; k < collected.size(); ++k)
+            if (collected[k] > n)
+                --collected[k];
+    }
+    if (sensors) {
+        RecountProbes(s_);
+        if (s_.shell) {
+            s_.shell->PrepareListView();
+            s_.shell->ResizeListView();
+        }
+    }
+}
+
+void WorksheetEditor::ChangeInOut(int16_t n)
+{
+    if (n < 1 || n > s_.ElementCount)
+        return;
+    ParseInputPins(s_, n, 0);
+    ParseOutputPins(s_, n, 0);
+    auto rewrite = [this](const PinTable& pins, int16_t count) {
+        QString list;
+        for (int i = 0; i < count; ++i)
+            list += QStringLiteral("X%1Y%2:").arg(pins[static_cast<size_t>(i)].X + st.DifX).arg(
+                pins[static_cast<size_t>(i)].Y + st.DifY);
+        return list;
+    };
+    ElementRecord& e = s_.Elements[static_cast<size_t>(n)];
+    e.InPinList = rewrite(s_.InputPins, s_.InputPinCount);
+    e.OutPinList = rewrite(s_.OutputPins, s_.OutputPinCount);
+}
+
+void WorksheetEditor::PasteArea(int16_t x1, int16_t y1, int16_t x2, int16_t y2)
+{
+    if (x1 == x2 || y1 == y2 || Puffer.empty())
+        return;
+    auto B = [this, x1, y1](int x, int y) -> const GridCell& {
+        return Puffer[static_cast<size_t>(x - x1)][static_cast<size_t>(y - y1)];
+    };
+    auto border = [&](int x, int y) { return x == x1 || x == x2 || y == y1 || y == y2; };
+    for (int x = x1; x <= x2; ++x)
+        for (int y = y1; y <= y2; ++y) {
+            const GridCell& c = s_.P(x, y);
+            const GridCell& b = B(x, y);
+            const bool collide = border(x, y) ? (c.Type > 1 && b.Type > 1) : (c.Type != 0 && b.Type != 0);
+            if (collide) {
+                st.DifX = 0;
+                st.DifY = 0;
+                if (SelRect.X1 != x1 || SelRect.Y1 != y1)
+                    PasteArea(SelRect.X1, SelRect.Y1, SelRect.X2, SelRect.Y2);
+                return;
+            }
+        }
+    for (int x = x1; x <= x2; ++x)
+        for (int y = y1; y <= y2; ++y) {
+            GridCell& c = s_.P(x, y);
+            const GridCell& b = B(x, y);
+            if (b.Type == 0)
+                continue;
+            if (c.Type == 0 || !border(x, y)) {
+                if (c.Type == 0) {
+                    c = b;
+                }
+                continue;
+            }
+            // Join a border cell with what lies outside.
+            if (x == x1) {
+                if (x > 0 && s_.P(x - 1, y).ConRight)
+                    c.ConLeft = kTrue;
+                if (x + 1 <= x2 && B(x + 1, y).ConLeft)
+                    c.ConRight = kTrue;
+            }
+            if (x == x2) {
+                if (x < s_.MaxX && s_.P(x + 1, y).ConLeft)
+                    c.ConRight = kTrue;
+                if (x - 1 >= x1 && B(x - 1, y).ConRight)
+                    c.ConLeft = kTrue;
+            }
+            if (x == x1 || x == x2) {
+                if (!c.ConUp)
+                    c.ConUp = b.ConUp;
+                if (!c.ConDown)
+                    c.ConDown = b.ConDown;
+            }
+            if (y == y1) {
+                if (y > 0 && s_.P(x, y - 1).ConDown)
+                    c.ConUp = kTrue;
+                if (y + 1 <= y2 && B(x, y + 1).ConUp)
+                    c.ConDown = kTrue;
+            }
+            if (y == y2) {
+                if (y < s_.MaxY && s_.P(x, y + 1).ConUp)
+                    c.ConDown = kTrue;
+                if (y - 1 >= y1 && B(x, y - 1).ConDown)
+                    c.ConUp = kTrue;
+            }
+            if (y == y1 || y == y2) {
+                if (!c.ConLeft)
+                    c.ConLeft = b.ConLeft;
+                if (!c.ConRight)
+                    c.ConRight = b.ConRight;
+            }
+        }
+    for (int i = 1; i <= SelCount; ++i)
+        ChangeInOut(static_cast<int16_t>(GetField(SelectionList, i).toInt()));
+    int16_t rx1 = x1, ry1 = y1, rx2 = x2, ry2 = y2;
+    RedrawArea(s_, c_.objGrafik, rx1, ry1, rx2, ry2, false);
+}
+
+void WorksheetEditor::ReleaseAreaMove()
+{
+    OverlayShape& f = overlay.picRahmen;
+    const CellBox old = SelRect;
+    const int16_t nx1 = PixelToGrid(s_, CInt(f.Left));
+    const int16_t ny1 = PixelToGrid(s_, CInt(f.Top));
+    const int16_t nx2 = static_cast<int16_t>(nx1 + (old.X2 - old.X1));
+    const int16_t ny2 = static_cast<int16_t>(ny1 + (old.Y2 - old.Y1));
+    f.Visible = false;
+    f.BorderColor = kGrey;
+    st.DifX = static_cast<int16_t>(nx1 - old.X1);
+    st.DifY = static_cast<int16_t>(ny1 - old.Y1);
+    c_.objUndo.Move = true;
+    c_.objUndo.NoObjects = false;
+    c_.objUndo.NewUndo(std::min(old.X1, nx1), std::min(old.Y1, ny1), std::max(old.X2, nx2), std::max(old.Y2, ny2),
+                       LoadResString(2617));
+    DeleteArea(old.X1, old.Y1, old.X2, old.Y2, true);
+    int16_t x1 = old.X1, y1 = old.Y1, x2 = old.X2, y2 = old.Y2;
+    RedrawArea(s_, c_.objGrafik, x1, y1, x2, y2, false);
+    PasteArea(nx1, ny1, nx2, ny2);
+    s_.ToolMode = ElementType::Empty;
+    SelectNone();
+    Changed();
+}
+
+// ---------------------------------------------------------------------------
+// Moving selected components
+
+void WorksheetEditor::PlaceMoveOutlines()
+{
+    overlay.picBorder.assign(static_cast<size_t>(SelCount) + 1, OverlayShape{});
+    for (int k = 1; k <= SelCount; ++k) {
+        const int16_t e = static_cast<int16_t>(GetField(SelectionList, k).toInt());
+        const SelLabelRect r = PositionSelLabel(s_, e, static_cast<int16_t>(k));
+        overlay.picBorder[static_cast<size_t>(k)] = OverlayShape{false, static_cast<double>(r.Left),
+                                                                 static_cast<double>(r.Top), r.Width, r.Height, 3,
+                                                                 kGrey};
+    }
+    Changed();
+}
+
+void WorksheetEditor::CopyObjectsToPuffer()
+{
+    CellBox box{s_.MaxX, s_.MaxY, 0, 0};
+    for (int k = 1; k <= SelCount; ++k) {
+        const int16_t n = static_cast<int16_t>(GetField(SelectionList, k).toInt());
+        box.X1 = std::min(box.X1, GetElementLeft(s_, n));
+        box.Y1 = std::min(box.Y1, GetElementTop(s_, n));
+        box.X2 = std::max(box.X2, GetElementRight(s_, n));
+        box.Y2 = std::max(box.Y2, GetElementBottom(s_, n));
+    }
+    SelRect = box;
+    ObjectPuffer.assign(static_cast<size_t>(std::max(0, box.X2 - box.X1) + 1),
+                        std::vector<GridCell>(static_cast<size_t>(std::max(0, box.Y2 - box.Y1) + 1)));
+    for (int16_t x = box.X1; x <= box.X2; ++x)
+        for (int16_t y = box.Y1; y <= box.Y2; ++y) {
+            const GridCell& c = s_.P(x, y);
+            if (c.Type > 1 && ObjectSelected(c.ElementNr))
+                ObjectPuffer[static_cast<size_t>(x - box.X1)][static_cast<size_t>(y - box.Y1)] = c;
+        }
+    st.DifX = static_cast<int16_t>(s_.CursorX - box.X1);
+    st.DifY = static_cast<int16_t>(s_.CursorY - box.Y1);
+    PlaceMoveOutlines();
+}
+
+void WorksheetEditor::RemoveObjects()
+{
+    const CellBox& r = SelRect;
+    for (int16_t x = r.X1; x <= r.X2; ++x)
+        for (int16_t y = r.Y1; y <= r.Y2; ++y) {
+            GridCell& c = s_.P(x, y);
+            if (c.Type >= 2 && ObjectSelected(c.ElementNr)) {
+                c.ElementNr = 0;
+                c.ICConnector = 0;
+                c.Marker = 0;
+                c.ICLink = 0;
+                c.Type = CountConnections(s_, x, y, 0) >= 1 ? ElementType::Conductor : ElementType::Empty;
+            }
+        }
+    int16_t x1 = static_cast<int16_t>(std::max(0, r.X1 - 1)), y1 = static_cast<int16_t>(std::max(0, r.Y1 - 1));
+    int16_t x2 = static_cast<int16_t>(std::min<int>(s_.MaxX, r.X2 + 1));
+    int16_t y2 = static_cast<int16_t>(std::min<int>(s_.MaxY, r.Y2 + 1));
+    RedrawArea(s_, c_.objGrafik, x1, y1, x2, y2, false);
+}
+
+void WorksheetEditor::PasteObjects(bool restore)
+{
+    const CellBox old = SelRect;
+    const int w = old.X2 - old.X1, h = old.Y2 - old.Y1;
+    int nx = old.X1, ny = old.Y1;
+    if (!restore) {
+        nx = s_.CursorX - st.DifX;
+        ny = s_.CursorY - st.DifY;
+        c_.objUndo.Move = true;
+        c_.objUndo.NoObjects = false;
+        c_.objUndo.NewUndo(std::min<int>(old.X1, nx), std::min<int>(old.Y1, ny), std::max<int>(old.X2, nx + w),
+                           std::max<int>(old.Y2, ny + h), LoadResString(2614));
+    } else {
+        c_.objUndo.DeleteLastUndo();
+    }
+    RemoveObjects();
+    auto B = [this](int i, int j) -> const GridCell& {
+        return ObjectPuffer[static_cast<size_t>(i)][static_cast<size_t>(j)];
+    };
+    if (!restore) {
+        for (int x = nx; x <= nx + w; ++x)
+            for (int y = ny; y <= ny + h; ++y) {
+                const GridCell& b = B(x - nx, y - ny);
+                if (b.Type <= 1)
+                    continue;
+                const bool outside = x < 1 || y < 1 || x >= s_.MaxX || y >= s_.MaxY;
+                if (outside || s_.P(x, y).Type > 1
+                    || (s_.P(x, y).Type == 1 && CountConnections(s_, static_cast<int16_t>(x), static_cast<int16_t>(y), 0) >= 2)) {
+                    PasteObjects(true);
+                    return;
+                }
+            }
+    }
+    for (int x = nx; x <= nx + w; ++x)
+        for (int y = ny; y <= ny + h; ++y) {
+            const GridCell& b = B(x - nx, y - ny);
+            if (b.Type <= 1)
+                continue;
+            GridCell& c = s_.P(x, y);
+            c.Type = b.Type;
+            c.ElementNr = b.ElementNr;
+            c.Marker = b.Marker;
+            c.ICLink = b.ICLink;
+            c.ICConnector = b.ICConnector;
+        }
+    st.DifX = static_cast<int16_t>(nx - old.X1);
+    st.DifY = static_cast<int16_t>(ny - old.Y1);
+    for (int k = 1; k <= SelCount; ++k)
+        ChangeInOut(static_cast<int16_t>(GetField(SelectionList, k).toInt()));
+    s_.ToolMode = ElementType::Empty;
+    int16_t x1 = static_cast<int16_t>(std::max(0, nx - 1)), y1 = static_cast<int16_t>(std::max(0, ny - 1));
+    int16_t x2 = static_cast<int16_t>(std::min<int>(s_.MaxX, nx + w + 1));
+    int16_t y2 = static_cast<int16_t>(std::min<int>(s_.MaxY, ny + h + 1));
+    RedrawArea(s_, c_.objGrafik, x1, y1, x2, y2, false);
+    overlay.picBorder.clear();
+    PlaceHandles();
+}
+
+// ---------------------------------------------------------------------------
+// Text labels
+
+QSizeF WorksheetEditor::MeasureLabel(const QString& text) const
+{
+    NullSurface measure;
+    measure.FontName = QStringLiteral("MS Sans Serif");
+    measure.FontSize = static_cast<double>(s_.LabelFontSize * s_.GridMode);
+    return QSizeF(measure.TextWidth(text), measure.TextHeight(text));
+}
+
+void WorksheetEditor::ChangeBeschriftung(const QString& mode)
+{
+    LabelEditBox& box = overlay.txtBeschriftung;
+    const int16_t x = s_.CursorX, y = s_.CursorY;
+    const GridCell& cell = s_.P(x, y);
+    if (mode == QStringLiteral("CREATE")) {
+        if (cell.ElementNr != 0)
+            return;
+        box = LabelEditBox{};
+        box.X = x;
+        box.Y = y;
+    } else if (mode == QStringLiteral("EDIT")) {
+        const int16_t n = cell.ElementNr;
+        if (n < 1 || n > s_.ElementCount || s_.Elements[static_cast<size_t>(n)].Type != ElementType::TextLabel)
+            return;
+        ParseInputPins(s_, n, 0);
+        box = LabelEditBox{};
+        box.Edit = true;
+        box.ElementNr = n;
+        box.X = s_.InputPins[0].X;
+        box.Y = s_.InputPins[0].Y;
+        box.Text = s_.Elements[static_cast<size_t>(n)].Label;
+    } else {
+        return;
+    }
+    const double c = CInt(kGridPixel * s_.GridMode);
+    const QSizeF size = MeasureLabel(box.Text.isEmpty() ? QStringLiteral("X") : box.Text);
+    box.FontSize = s_.LabelFontSize * s_.GridMode;
+    box.Height = c / 5 + size.height();
+    box.Left = GridToPixel(s_, box.X);
+    box.Top = GridToPixel(s_, box.Y) - box.Height / 2;
+    box.Width = box.Edit ? MeasureLabel(box.Text).width() + 20 : 5;
+    box.Visible = true;
+    Changed();
+}
+
+bool WorksheetEditor::LabelFits(const QString& text) const
+{
+    const LabelEditBox& box = overlay.txtBeschriftung;
+    const QSizeF size = MeasureLabel(text);
+    const int x2 = PixelToGrid(s_, CInt(GridToPixel(s_, box.X) + size.width()));
+    int y2 = PixelToGrid(s_, CInt(GridToPixel(s_, box.Y) + size.height() / 2));
+    if (y2 - 1 >= box.Y)
+        --y2;
+    if (box.X < 0 || box.Y < 0 || x2 > s_.MaxX || y2 > s_.MaxY)
+        return false;
+    for (int x = box.X; x <= x2; ++x)
+        for (int y = box.Y; y <= y2; ++y) {
+            const GridCell& cell = s_.P(x, y);
+            const bool own = box.Edit && cell.ElementNr == box.ElementNr;
+            if (!own && (cell.Type != ElementType::Empty || cell.ElementNr != 0))
+                return false;
+        }
+    return true;
+}
+
+bool WorksheetEditor::CommitLabel(const QString& typed)
+{
+    LabelEditBox& box = overlay.txtBeschriftung;
+    if (!box.Visible)
+        return false;
+    box.Visible = false;
+    Changed();
+    // A ";" would end the label's field in the circuit file.
+    QString text = typed;
+    text.remove(QLatin1Char(';'));
+    if (text.isEmpty())
+        return false;
+    // The whole rectangle is checked before anything changes.
+    if (!LabelFits(text))
+        return false;
+    if (box.Edit) {
+        ElementRecord& e = s_.Elements[static_cast<size_t>(box.ElementNr)];
+        const QString old = e.Label;
+        e.Label = text;
+        if (s_.shell)
+            s_.shell->DisplayBeschriftungsText(box.ElementNr, old);
+        return true;
+    }
+    const QSizeF size = MeasureLabel(text);
+    const int16_t x = box.X, y = box.Y;
+    const int16_t x2 = PixelToGrid(s_, CInt(GridToPixel(s_, x) + size.width()));
+    int16_t y2 = PixelToGrid(s_, CInt(GridToPixel(s_, y) + size.height() / 2));
+    if (y2 - 1 >= y)
+        --y2;
+    c_.objUndo.NewUndo(x, y, x2, y2, LoadResString(2618));
+    const int16_t n = AppendElement(s_);
+    ElementRecord& e = s_.Elements[static_cast<size_t>(n)];
+    e.SelfIndex = n;
+    e.Type = ElementType::TextLabel;
+    e.InPinList = QStringLiteral("X%1Y%2:").arg(x).arg(y);
+    e.Label = text;
+    e.Orientation = Orientation::Right;
+    for (int16_t cx = x; cx <= x2; ++cx)
+        for (int16_t cy = y; cy <= y2; ++cy) {
+            s_.P(cx, cy).Type = ElementType::TextLabel;
+            s_.P(cx, cy).ElementNr = n;
+        }
+    s_.FileSaved = kFalse;
+    if (s_.shell)
+        s_.shell->DisplayBeschriftungsText(n, QString());
+    return true;
+}
+
+void WorksheetEditor::CancelLabel()
+{
+    if (!overlay.txtBeschriftung.Visible)
+        return;
+    overlay.txtBeschriftung.Visible = false;
+    Changed();
+}
+
+void WorksheetEditor::CommitOpenLabel()
+{
+    if (overlay.txtBeschriftung.Visible)
+        CommitLabel(LabelBoxText ? LabelBoxText() : QString());
+}
+
+// ---------------------------------------------------------------------------
+// Component popup menu
+
+PopupItems WorksheetEditor::PopupItemsAtCursor()
+{
+    PopupItems items;
+    const int16_t x = s_.CursorX, y = s_.CursorY;
+    const GridCell& cell = s_.P(x, y);
+    const int t = cell.Type;
+    const bool gateOrFlipFlop = t == ElementType::AND || t == ElementType::OR || t == ElementType::XOR
+        || t == ElementType::FlipFlop;
+    if (gateOrFlipFlop && IsPinPosition(s_, x, y)) {
+        if (cell.Marker == 0) {
+            items.Negate = true;
+            if (t == ElementType::FlipFlop) {
+                int index = -1;
+                for (int i = 0; i < s_.InputPinCount; ++i)
+                    if (s_.InputPins[static_cast<size_t>(i)].X == x && s_.InputPins[static_cast<size_t>(i)].Y == y)
+                        index = i;
+                if (index != 0 && index != 2) {
+                    items.Negate = false;
+                    items.Separator = false;
+                }
+            }
+        } else {
+            items.RemoveNegation = true;
+        }
+    } else {
+        items.Separator = false;
+    }
+    if (t == ElementType::TextLabel) {
+        items.Edit = true;
+        items.Separator = true;
+    }
+    return items;
+}
+
+void WorksheetEditor::PopupChosen(PopupChoice choice)
+{
+    s_.ToolMode = ElementType::Empty;
+    switch (choice) {
+    case PopupChoice::Delete: DeleteSelection(); break;
+    case PopupChoice::Negate: SetNegationsPunkt(c_); break;
+    case PopupChoice::RemoveNegation: RemoveNegationsPunkt(c_); break;
+    case PopupChoice::Edit:
+        SelectNone();
+        ChangeBeschriftung(QStringLiteral("EDIT"));
+        break;
     }
 }

@@ -8,6 +8,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDir>
 #include <QFrame>
 #include <QGridLayout>
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -29,6 +31,7 @@
 #include <QVBoxLayout>
 
 #include "editing/worksheet_editor.h"
+#include "editing/worksheet_size.h"
 #include "model/files/file_commands.h"
 #include "model/frmCreateNewFile.h"
 #include "model/geometry.h"
@@ -46,24 +49,13 @@
 #include "render/clsGrafik.h"
 #include "render/draw_grid.h"
 #include "render/redraw.h"
+#include "shell/label_text_box.h"
 #include "shell/worksheet_overlay_painter.h"
 #include "shell/delay_setting.h"
 #include "shell/worksheet_picture.h"
 #include "simulation/evaluators.h"
 
 namespace {
-
-// Components menu: item number and text id; the gaps are separators.
-struct ComponentMenuItem {
-    int index;
-    int textId;
-};
-constexpr ComponentMenuItem kComponentMenu[] = {
-    {1, 2451},  {2, 2452},  {3, 2453},  {4, 2454},  {5, 2455},  {7, 2456},  {8, 2457},
-    {9, 2458},  {11, 2459}, {12, 2460}, {13, 2461}, {15, 2462}, {16, 2463}, {18, 2464},
-    {19, 2465}, {20, 2466}, {21, 2467}, {22, 2468}, {23, 2469}, {25, 2470},
-};
-constexpr int kComponentSeparators[] = {6, 10, 14, 17, 24};
 
 struct ToolbarKey {
     const char* key;
@@ -136,6 +128,7 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
             undoList);
     layout->addWidget(picLeft_);
     layout->addWidget(picContainer_, 1);
+    BuildShellControls();
 
     // The engine's step timer and the clock generators' timers (member 0 exists from the start).
     timer1_ = timers_.CreateTimer([this] { Timer1_Timer(s_, engine_); });
@@ -151,6 +144,7 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     SetSizeBoxes(s_.MaxX, s_.MaxY);
     SetCaption(QStringLiteral("Unsaved circuit - Gatrel"));
     resize(1000, 700);
+    ApplyTexts();
     loaded_ = true;
     RedrawAllElements();
 }
@@ -159,101 +153,6 @@ frmGatrel::~frmGatrel()
 {
     if (s_.shell == this)
         s_.shell = nullptr;
-}
-
-void frmGatrel::BuildMenus()
-{
-    auto addItem = [this](QMenu* menu, const QString& name, int textId) {
-        QAction* a = menu->addAction(LoadResString(textId));
-        a->setObjectName(name);
-        menus_[name] = a;
-        return a;
-    };
-
-    QMenu* file = menuBar()->addMenu(LoadResString(2400));
-    file->setObjectName(QStringLiteral("mDatei"));
-    QAction* neu = addItem(file, QStringLiteral("mNeu"), 2401);
-    connect(neu, &QAction::triggered, this, &frmGatrel::mNeu_Click);
-    connect(addItem(file, QStringLiteral("mOpen"), 2402), &QAction::triggered, this,
-            [this] { mOpen_Click(s_, dialogs_); });
-    connect(addItem(file, QStringLiteral("mSave"), 2403), &QAction::triggered, this,
-            [this] { mSave_Click(s_, dialogs_); });
-    connect(addItem(file, QStringLiteral("mSaveAs"), 2404), &QAction::triggered, this,
-            [this] { mSaveAs_Click(s_, dialogs_); });
-    for (auto [name, id] : {std::pair{"mSaveBitmap", 2405}, {"mPrint", 2406}})
-        addItem(file, QString::fromLatin1(name), id)->setEnabled(false);
-    file->addSeparator();
-    auto& used = menuArrays_[QStringLiteral("mUsedFiles")];
-    for (int i = 0; i < 4; ++i) {
-        QAction* a = file->addAction(QString());
-        a->setObjectName(QStringLiteral("mUsedFiles%1").arg(i));
-        a->setVisible(false);
-        connect(a, &QAction::triggered, this, [this, i] { OpenRecentFile(s_, dialogs_, i); });
-        used.push_back(a);
-    }
-    QAction* separator = file->addSeparator();
-    separator->setObjectName(QStringLiteral("Trennstrich3"));
-    separator->setVisible(false);
-    menus_[QStringLiteral("Trennstrich3")] = separator;
-    QAction* exit = addItem(file, QStringLiteral("mBeenden"), 2407);
-    connect(exit, &QAction::triggered, this, &frmGatrel::mBeenden_Click);
-
-    QMenu* edit = menuBar()->addMenu(LoadResString(2410));
-    edit->setObjectName(QStringLiteral("mBearbeiten"));
-    QAction* undo = addItem(edit, QStringLiteral("mUndo"), 2411);
-    undo->setText(LoadResString(2581));
-    undo->setEnabled(false);
-    addItem(edit, QStringLiteral("mUndoList"), 2412)->setEnabled(false);
-    addItem(edit, QStringLiteral("mDelete"), 2413)->setEnabled(false);
-
-    QMenu* view = menuBar()->addMenu(LoadResString(2420));
-    view->setObjectName(QStringLiteral("mAnsicht"));
-    // Full size, fit to worksheet, fit to height, fit to width.
-    auto& zoomItems = menuArrays_[QStringLiteral("mZoom")];
-    const std::array<void (clsGrafik::*)(), 4> zoomCommands = {&clsGrafik::Zoom100, &clsGrafik::ZoomFull,
-                                                                &clsGrafik::ZoomHeight, &clsGrafik::ZoomWidth};
-    for (int i = 0; i < 4; ++i) {
-        QAction* a = view->addAction(LoadResString(2423 + i));
-        a->setObjectName(QStringLiteral("mZoom%1").arg(i));
-        const auto command = zoomCommands[static_cast<size_t>(i)];
-        connect(a, &QAction::triggered, this, [this, command] { (objGrafik_.get()->*command)(); });
-        zoomItems.push_back(a);
-    }
-    view->addSeparator();
-    auto& viewItems = menuArrays_[QStringLiteral("mAnsichtItem")];
-    viewItems.assign(4, nullptr);
-    QAction* analyser = view->addAction(LoadResString(2433));
-    analyser->setObjectName(QStringLiteral("mAnsichtItem2"));
-    analyser->setCheckable(true);
-    analyser->setEnabled(false);
-    viewItems[2] = analyser;
-    QAction* grid = view->addAction(LoadResString(2434));
-    grid->setObjectName(QStringLiteral("mAnsichtItem3"));
-    grid->setCheckable(true);
-    grid->setChecked(s_.ShowGrid != 0);
-    viewItems[3] = grid;
-    connect(grid, &QAction::triggered, this, [this](bool on) {
-        s_.ShowGrid = VbBool(on);
-        DrawGrid();
-    });
-
-    QMenu* components = menuBar()->addMenu(LoadResString(2450));
-    components->setObjectName(QStringLiteral("mBauelemente"));
-    auto& items = menuArrays_[QStringLiteral("mBauteil")];
-    items.assign(26, nullptr);
-    int next = 0;
-    for (int index = 1; index <= 25; ++index) {
-        if (std::find(std::begin(kComponentSeparators), std::end(kComponentSeparators), index) !=
-            std::end(kComponentSeparators)) {
-            components->addSeparator();
-            continue;
-        }
-        const ComponentMenuItem& item = kComponentMenu[next++];
-        QAction* a = components->addAction(LoadResString(item.textId));
-        a->setObjectName(QStringLiteral("mBauteil%1").arg(index));
-        a->setCheckable(true);
-        items[static_cast<size_t>(index)] = a;
-    }
 }
 
 QAction* frmGatrel::AddToolbarButton(QToolBar* bar, const QString& key, int tooltipId, bool checkable)
@@ -437,8 +336,6 @@ void frmGatrel::BuildLeftPanel()
     txtX_->setObjectName(QStringLiteral("txtX"));
     txtY_ = new QLineEdit(picSize);
     txtY_->setObjectName(QStringLiteral("txtY"));
-    for (QLineEdit* box : {txtX_, txtY_})
-        box->setReadOnly(true); // resizing comes with the worksheet editor
     size->addWidget(txtX_, 1, 0);
     size->addWidget(txtY_, 1, 1);
     size->addWidget(NamedLabel(QStringLiteral("lblAllgemein0"), LoadResString(2544), picSize), 2, 0);
@@ -579,21 +476,11 @@ bool frmGatrel::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmGatrel::closeEvent(QCloseEvent* event)
-{
-    event->accept();
-}
-
 void frmGatrel::mNeu_Click()
 {
     auto* dialog = new frmCreateNewFile(s_, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
-}
-
-void frmGatrel::mBeenden_Click()
-{
-    close();
 }
 
 // MainWindowServices
@@ -1091,7 +978,8 @@ void frmGatrel::ShowPowerPanel()
 
 void frmGatrel::CommitLabelEdit()
 {
-    // Text labels are entered by the worksheet editor; nothing is being edited before it exists.
+    if (editor_)
+        editor_->CommitOpenLabel();
 }
 
 void frmGatrel::ClearLevelTree()
@@ -1341,8 +1229,111 @@ void frmGatrel::RefreshICFileLists()
 void frmGatrel::WireWorksheetEditor()
 {
     editor_ = std::make_unique<WorksheetEditor>(*placement_, &engine_);
-    editor_->OverlayChanged = [this] { picGrid_->update(); };
+    auto* txtBeschriftung = new LabelTextBox(picGrid_);
+    editor_->LabelBoxText = [txtBeschriftung] { return txtBeschriftung->text(); };
+    editor_->OverlayChanged = [this, txtBeschriftung] {
+        picGrid_->update();
+        const LabelEditBox& box = editor_->overlay.txtBeschriftung;
+        if (box.Visible && !txtBeschriftung->isVisible()) {
+            QFont font(QStringLiteral("MS Sans Serif"));
+            font.setPointSizeF(std::max(1.0, box.FontSize));
+            txtBeschriftung->setFont(font);
+            txtBeschriftung->setText(box.Text);
+            txtBeschriftung->setGeometry(static_cast<int>(box.Left), static_cast<int>(box.Top),
+                                         std::max(40, static_cast<int>(box.Width)),
+                                         std::max(static_cast<int>(box.Height), txtBeschriftung->sizeHint().height()));
+            txtBeschriftung->show();
+            txtBeschriftung->raise();
+            txtBeschriftung->setFocus();
+            if (box.Edit)
+                txtBeschriftung->selectAll();
+        } else if (!box.Visible && txtBeschriftung->isVisible()) {
+            txtBeschriftung->hide();
+        }
+    };
+    connect(txtBeschriftung, &LabelTextBox::Committed, this, [this, txtBeschriftung] {
+        editor_->CommitLabel(txtBeschriftung->text());
+        picGrid_->setFocus();
+    });
+    connect(txtBeschriftung, &LabelTextBox::Cancelled, this, [this] {
+        editor_->CancelLabel();
+        picGrid_->setFocus();
+    });
+    // Typing stops where the text would run into an occupied cell.
+    connect(txtBeschriftung, &QLineEdit::textEdited, this, [this, txtBeschriftung](const QString& text) {
+        if (editor_->LabelFits(text)) {
+            const double c = CInt(14 * s_.GridMode);
+            const int w = static_cast<int>(editor_->MeasureLabel(text).width() + 1.3 * c);
+            txtBeschriftung->resize(std::max(40, w), txtBeschriftung->height());
+        } else {
+            const int pos = txtBeschriftung->cursorPosition();
+            QString shorter = text;
+            shorter.remove(std::max(0, pos - 1), 1);
+            txtBeschriftung->setText(shorter);
+        }
+    });
     picGrid_->PaintOverlay = [this](QPainter& painter) { PaintWorksheetOverlay(painter, editor_->overlay); };
+    // One cell per test and move near the edge of the visible part.
+    editor_->AutoScroll = [this](int x, int y) {
+        if (s_.Scroll == 0)
+            return;
+        const int sb = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const int cw = picContainer_->width() - (VScroll_->isVisible() ? sb : 0);
+        const int ch = picContainer_->height() - (HScroll_->isVisible() ? sb : 0);
+        constexpr int kMargin = 20;
+        if (picGrid_->y() + y > ch - kMargin)
+            VScroll_->setValue(std::min(VScroll_->value() + 1, VScroll_->maximum()));
+        if (picGrid_->x() + x > cw - kMargin)
+            HScroll_->setValue(std::min(HScroll_->value() + 1, HScroll_->maximum()));
+        if (picGrid_->y() + y < kMargin)
+            VScroll_->setValue(std::max(VScroll_->value() - 1, 0));
+        if (picGrid_->x() + x < kMargin)
+            HScroll_->setValue(std::max(HScroll_->value() - 1, 0));
+    };
+    // The edge moves one twip (a fifteenth of a pixel) per pixel of pointer travel.
+    editor_->MovePicGrid = [this](double x, double y) {
+        constexpr double kTwipsPerPixel = 15;
+        const double cw = Int(14 * s_.GridMode) * kTwipsPerPixel;
+        const double nl = CLng(x - editor_->st.DownX + picGrid_->x() * kTwipsPerPixel);
+        const double nt = CLng(y - editor_->st.DownY + picGrid_->y() * kTwipsPerPixel);
+        if (HScroll_->minimum() * cw <= -nl && -nl <= HScroll_->maximum() * cw)
+            HScroll_->setValue(static_cast<int>(CLng(-nl / cw)));
+        if (VScroll_->minimum() * cw <= -nt && -nt <= VScroll_->maximum() * cw)
+            VScroll_->setValue(static_cast<int>(CLng(-nt / cw)));
+    };
+    // The component popup menu: it opens and the worksheet goes on; a choice acts and ends it.
+    auto* mPopupMenu = new QMenu(this);
+    mPopupMenu->setObjectName(QStringLiteral("mPopupMenu"));
+    const std::pair<const char*, WorksheetEditor::PopupChoice> kPopup[] = {
+        {"Löschen", WorksheetEditor::PopupChoice::Delete},
+        {"Negieren", WorksheetEditor::PopupChoice::Negate},
+        {"Negationspunkt löschen", WorksheetEditor::PopupChoice::RemoveNegation},
+        {"Ändern", WorksheetEditor::PopupChoice::Edit},
+    };
+    std::vector<QAction*> popupItems;
+    for (const auto& [caption, choice] : kPopup) {
+        QAction* a = mPopupMenu->addAction(QString::fromUtf8(caption));
+        const WorksheetEditor::PopupChoice c = choice;
+        connect(a, &QAction::triggered, this, [this, c] { editor_->PopupChosen(c); });
+        popupItems.push_back(a);
+        if (popupItems.size() == 1)
+            popupItems.push_back(mPopupMenu->addSeparator());
+    }
+    editor_->ShowPopupMenu = [this, mPopupMenu, popupItems](const PopupItems& items) {
+        popupItems[0]->setVisible(items.Delete);
+        popupItems[1]->setVisible(items.Separator);
+        popupItems[2]->setVisible(items.Negate);
+        popupItems[3]->setVisible(items.RemoveNegation);
+        popupItems[4]->setVisible(items.Edit);
+        mPopupMenu->popup(QCursor::pos());
+    };
+    // Enter or leaving a size box applies both boxes.
+    for (QLineEdit* box : {txtX_, txtY_}) {
+        connect(box, &QLineEdit::editingFinished, this, [this, box] {
+            box->setText(ClampSizeText(box->text()));
+            SetNewSize(s_, CInt(Val(ClampSizeText(txtX_->text()))), CInt(Val(ClampSizeText(txtY_->text()))));
+        });
+    }
     connect(picGrid_, &WorksheetPicture::MouseDown, this,
             [this](int button, int shift, double x, double y) { editor_->MouseDown(button, shift, x, y); });
     connect(picGrid_, &WorksheetPicture::MouseMove, this,

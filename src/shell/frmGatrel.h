@@ -4,7 +4,10 @@
 #include <QMap>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <QRect>
 #include <vector>
 
 #include "shell/main_window_services.h"
@@ -155,6 +158,36 @@ public:
     void SetUndoButtonsEnabled(bool enabled) override;
     void RefreshICFileLists() override;
 
+    // Start-up, texts, menus, toolbars and shut-down (frmGatrel_shell.cpp).
+    // The loading after construction: 0 when the window may be shown, else
+    // the exit status to end with (its message has been shown).
+    int Form_Load(const QString& ladeDatei, const QString& documentsFolder, const QString& programFolder);
+    void Form_Activate();
+    // Asks about a changed circuit, stops the engine and clocks and saves the
+    // settings; false when the user keeps the window open.
+    bool Form_QueryUnload();
+    void ApplyTexts();
+    void Toolbar_ButtonClick(const QString& key);
+    void Toolbar2_ButtonClick(const QString& key);
+    void MenueClick(int index);
+    void SetElementButtons();
+    void ShowPanels();
+    void ResizeProperties(bool force);
+
+    // Windows that later parts of the program bring; empty ones do nothing.
+    struct Seams {
+        std::function<void()> printDialog, deleteArea, numberConversion, help, webPage, supportMail, about;
+        std::function<void()> passwordCheck, passwordChange, settingsDialog, hideQuickHelp;
+        std::function<void(int)> booleanTools;   // tab 0 synthesis, 1 truth table, 2 term synthesis
+        std::function<void(bool)> icManager;     // show (true) or unload
+        std::function<void(bool)> logicAnalyzer; // show (true) or hide
+        std::function<void(bool)> simplificationEnabled;
+        std::function<void(const QString&)> quickHelp;
+        // The IC manager's frame in pixels while it is visible, else nothing.
+        std::function<std::optional<QRect>()> icManagerGeometry;
+    };
+    Seams& seams() { return seams_; }
+
 public slots:
     void mNeu_Click();
     void mBeenden_Click();
@@ -162,9 +195,26 @@ public slots:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void BuildMenus();
+    void BuildShellControls();
+    void CallSeam(const std::function<void()>& seam);
+    void ChangeToolbarStyle();
+    int ICFileCount() const;
+    void StopForShutDown();
+    void SelectKomplexElement();
+    void AddComboItem(const QString& text, bool enabled);
+    void SetElementButton(int kind, bool enabled);
+    void mPanel_Click(int index);
+    void mICAuswahl_Click();
+    void mOptionen_Click();
+    void mSaveBitmap_Click();
+    void SetShowGrid(bool on);
+    void StepZoom(float delta);
+    void ShowZoomText();
+    void OpenBooleanTools(int tab);
     void BuildToolbars();
     void BuildLeftPanel();
     void BuildWorkField();
@@ -216,4 +266,8 @@ private:
 
     QString dialogFileName_;
     bool loaded_ = false;
+    bool closing_ = false;
+    bool comboClickSuppressed_ = false;
+    Seams seams_;
+    std::array<QAction*, 26> separators_{};
 };

@@ -44,6 +44,8 @@ void PaintWorksheetOverlay(QPainter& painter, const WorksheetOverlay& overlay)
     band.setWidth(2);
     Line(painter, overlay.LeitungH, band);
     Line(painter, overlay.LeitungV, band);
+    for (const OverlayShape& b : overlay.picBorder)
+        Shape(painter, b, false);
     for (const OverlayShape& h : overlay.PObj)
         Shape(painter, h, true);
     painter.restore();

@@ -41,7 +41,7 @@ TEST_F(UndoInTheWindow, MenuAndButtonsFollowTheHistory)
 {
     EXPECT_EQ(window.objUndo().Undos(), 10);
     EXPECT_FALSE(Undo()->isEnabled());
-    EXPECT_EQ(Undo()->text(), QStringLiteral("Undo: Impossible"));
+    EXPECT_EQ(Undo()->text(), QStringLiteral("Undo"));
     Step(QStringLiteral("Place LED"), 3);
     Step(QStringLiteral("Place switch"), 4);
     EXPECT_TRUE(Undo()->isEnabled() && UndoList()->isEnabled());

@@ -67,10 +67,14 @@ TEST(MainWindowLayout, ScrollBarsExactlyWhenWorksheetPlusThreeCellsDoesNotFit)
     EXPECT_EQ(l.hScroll.rect.width, in.innerWidth - 255 - 2145);
     EXPECT_EQ(l.visibleColumns, 11325 / 210);
     EXPECT_EQ(l.hScroll.maximum, 50 - 53 + 3);
+    EXPECT_EQ(l.pictureLeft, 0) << "the value cannot exceed the maximum";
+    in.maxX = 60;
+    l = LayoutMainWindow(in);
+    EXPECT_EQ(l.hScroll.maximum, 10);
     EXPECT_EQ(l.pictureLeft, -5 * 14 * 15);
 
     // Height, with a scrolled picture pulled back once it fits.
-    in = Window(30000, 9300 + 255 + 960 + 300 + 60);
+    in = Window(30000, 7140 + 255 + 960 + 300 + 60);
     in.pictureTop = -420;
     l = LayoutMainWindow(in);
     EXPECT_FALSE(l.vScroll.visible);
@@ -78,6 +82,7 @@ TEST(MainWindowLayout, ScrollBarsExactlyWhenWorksheetPlusThreeCellsDoesNotFit)
     EXPECT_EQ(l.pictureTop, 0);
     in.innerHeight -= 1;
     in.vValue = 2;
+    in.maxY = 60;
     l = LayoutMainWindow(in);
     ASSERT_TRUE(l.vScroll.visible);
     EXPECT_EQ(l.vScroll.rect.left, 30000 - 255);

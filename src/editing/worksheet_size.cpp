@@ -1,0 +1,64 @@
+#include "editing/worksheet_size.h"
+
+#include <algorithm>
+
+#include "model/state.h"
+#include "platform/numeric.h"
+#include "shell/main_window_services.h"
+
+QString ClampSizeText(const QString& text)
+{
+    const double v = Val(text);
+    if (v < 10)
+        return QStringLiteral("10");
+    if (v > 200)
+        return QStringLiteral("200");
+    return text;
+}
+
+bool SetNewSize(ProgramState& s, int16_t w, int16_t h)
+{
+    if (w == s.MaxX && h == s.MaxY)
+        return false;
+    auto occupied = [&s](int x, int y) { return s.P(x, y).Type != 0; };
+    int ly = 0;
+    for (int y = s.MaxY; y >= 0 && ly == 0; --y)
+        for (int x = 0; x <= s.MaxX; ++x)
+            if (occupied(x, y)) {
+                ly = y;
+                break;
+            }
+    int lx = 0;
+    for (int x = s.MaxX; x >= 0 && lx == 0; --x)
+        for (int y = 0; y <= s.MaxY; ++y)
+            if (occupied(x, y)) {
+                lx = x;
+                break;
+            }
+    // An occupied last row or column keeps the current size on that axis.
+    if (ly + 1 > h)
+        h = static_cast<int16_t>(std::min<int>(ly + 1, s.MaxY));
+    if (lx + 1 > w)
+        w = static_cast<int16_t>(std::min<int>(lx + 1, s.MaxX));
+    if (w == s.MaxX && h == s.MaxY) {
+        if (s.shell)
+            s.shell->SetSizeBoxes(s.MaxX, s.MaxY);
+        return false;
+    }
+    // A grid of its own: nothing else's buffer is overwritten.
+    const Grid old = s.P;
+    const int keepX = std::min<int>(s.MaxX, w);
+    const int keepY = std::min<int>(s.MaxY, h);
+    s.MaxX = w;
+    s.MaxY = h;
+    s.P.Redim(w + 1, h + 1);
+    for (int x = 0; x <= keepX; ++x)
+        for (int y = 0; y <= keepY; ++y)
+            s.P(x, y) = old(x, y);
+    if (s.shell) {
+        s.shell->SetSizeBoxes(s.MaxX, s.MaxY);
+        s.shell->RedrawAllElements();
+        s.shell->ResizeWorksheet();
+    }
+    return true;
+}

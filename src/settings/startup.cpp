@@ -1,0 +1,80 @@
+#include "settings/startup.h"
+
+#include <QDir>
+
+#include "model/geometry.h"
+#include "model/state.h"
+#include "platform/registry.h"
+#include "platform/string_table.h"
+#include "platform/user_dialogs.h"
+#include "settings/settings_store.h"
+
+namespace {
+
+QString WithLineBreaks(QString text, const QString& lineBreak)
+{
+    return text.replace(QStringLiteral("\\n"), lineBreak);
+}
+
+} // namespace
+
+std::optional<RegistryRoot> FindSettingsRoot(const RegistryLocations& where, UserDialogs& dialogs)
+{
+    const QString key = QString::fromLatin1(kSettingsKey);
+    const auto root = ChooseRegRoot(RegKeyExists(where, RegistryRoot::CurrentUser, key),
+                                    RegKeyExists(where, RegistryRoot::LocalMachine, key));
+    if (!root)
+        dialogs.ShowMessage(LoadResString(1203), MessageButtons::OK, MessageIcon::None, QString());
+    return root;
+}
+
+void CheckIconFiles(const QString& gatrelIco, const QString& icIco, UserDialogs& dialogs)
+{
+    if (gatrelIco.isEmpty() || icIco.isEmpty() || !FileExists(gatrelIco) || !FileExists(icIco))
+        dialogs.ShowMessage(LoadResString(1207), MessageButtons::OK, MessageIcon::None, QString());
+}
+
+QString DefaultWorkingFolder(const QString& documentsFolder, const QString& programFolder)
+{
+    if (documentsFolder.isEmpty())
+        return QDir::cleanPath(programFolder) + QStringLiteral("/Gatrel/");
+    const QString folder = QDir::cleanPath(documentsFolder) + QStringLiteral("/Gatrel");
+    if (!DirExists(folder))
+        QDir().mkpath(folder); // a folder that cannot be made shows up in the directory check
+    return folder + u'/';
+}
+
+void CheckDirectories(ProgramState& s, UserDialogs& dialogs, const QString& defaultFolder)
+{
+    for (QString& dir : s.Verzeichnisse) {
+        if (dir.isEmpty()) {
+            dir = defaultFolder;
+        } else if (!DirExists(dir)) {
+            dialogs.ShowMessage(WithLineBreaks(LoadResString(2504), QStringLiteral("\n")).arg(dir),
+                                MessageButtons::OK, MessageIcon::Exclamation, LoadResString(2503));
+            dir = defaultFolder;
+        }
+    }
+}
+
+QString SaveQuestion(const QString& path)
+{
+    if (path.isEmpty())
+        return WithLineBreaks(LoadResString(2703), QStringLiteral("\r\n"));
+    return WithLineBreaks(LoadResString(2702), QStringLiteral("\r\n")).arg(path);
+}
+
+bool ConfirmClose(ProgramState& s, UserDialogs& dialogs, const QString& path, const std::function<bool()>& save)
+{
+    if (s.FileSaved != 0)
+        return true;
+    switch (dialogs.ShowMessage(SaveQuestion(path), MessageButtons::YesNoCancel, MessageIcon::Question,
+                                QString())) {
+    case MessageResult::Yes:
+        return save();
+    case MessageResult::No:
+        return true;
+    default:
+        return false;
+    }
+}
