@@ -52,6 +52,7 @@
 #include "shell/label_text_box.h"
 #include "shell/worksheet_overlay_painter.h"
 #include "shell/delay_setting.h"
+#include "shell/main_window_layout.h"
 #include "shell/worksheet_picture.h"
 #include "simulation/evaluators.h"
 
@@ -440,8 +441,11 @@ void frmGatrel::ResizeWorksheet()
     const int ch = std::max(picContainer_->height() - sb, 1);
     const double cell = 14.0 * s_.GridMode;
 
-    const bool needH = picGrid_->width() > cw;
-    const bool needV = picGrid_->height() > ch;
+    // A scroll bar only when the worksheet plus three cells does not fit.
+    const bool needH = !WorksheetFits(picGrid_->width() * double(kTwipsPerPixel), cell, kTwipsPerPixel,
+                                      cw * double(kTwipsPerPixel));
+    const bool needV = !WorksheetFits(picGrid_->height() * double(kTwipsPerPixel), cell, kTwipsPerPixel,
+                                      ch * double(kTwipsPerPixel));
     HScroll_->setVisible(needH);
     VScroll_->setVisible(needV);
     HScroll_->setGeometry(0, ch, cw, sb);
@@ -1231,8 +1235,12 @@ void frmGatrel::WireWorksheetEditor()
     editor_ = std::make_unique<WorksheetEditor>(*placement_, &engine_);
     auto* txtBeschriftung = new LabelTextBox(picGrid_);
     editor_->LabelBoxText = [txtBeschriftung] { return txtBeschriftung->text(); };
+    // Edit > Delete: the framed area, or else the selected components.
+    seams_.deleteArea = [this] { editor_->LoescheBereich(); };
     editor_->OverlayChanged = [this, txtBeschriftung] {
         picGrid_->update();
+        if (QAction* del = Menu(QStringLiteral("mDelete")))
+            del->setEnabled(editor_->SelCount > 0 || editor_->FrameFixed());
         const LabelEditBox& box = editor_->overlay.txtBeschriftung;
         if (box.Visible && !txtBeschriftung->isVisible()) {
             QFont font(QStringLiteral("MS Sans Serif"));

@@ -21,6 +21,13 @@ int VisibleCells(double lengthTwips, double cellPx, double twipsPerPixel)
     return static_cast<int>(std::floor(lengthTwips / cell));
 }
 
+bool WorksheetFits(double pictureLength, double cellPx, double twipsPerPixel, double containerLength)
+{
+    // Single precision, as the fit test has always been computed.
+    return static_cast<float>(pictureLength) + 3.0f * static_cast<float>(cellPx * twipsPerPixel)
+           <= static_cast<float>(containerLength);
+}
+
 ResizeLayout LayoutMainWindow(const ResizeInput& in)
 {
     ResizeLayout out;
@@ -34,12 +41,8 @@ ResizeLayout LayoutMainWindow(const ResizeInput& in)
     out.visibleColumns = VisibleCells(out.containerWidth, in.cellPx, in.tpx);
     out.visibleRows = VisibleCells(out.containerHeight, in.cellPx, in.tpy);
 
-    // Single precision, as the fit test has always been computed.
-    const float needW = static_cast<float>(in.pictureWidth) + 3.0f * static_cast<float>(in.cellPx * in.tpx);
-    const float needH = static_cast<float>(in.pictureHeight) + 3.0f * static_cast<float>(in.cellPx * in.tpy);
-
     out.pictureLeft = in.pictureLeft;
-    if (needW <= static_cast<float>(out.containerWidth)) {
+    if (WorksheetFits(in.pictureWidth, in.cellPx, in.tpx, out.containerWidth)) {
         out.hScroll.visible = false;
         out.hScroll.value = 0;
         out.pictureLeft = std::max(0.0, in.pictureLeft);
@@ -52,7 +55,7 @@ ResizeLayout LayoutMainWindow(const ResizeInput& in)
         out.pictureLeft = std::floor(-out.hScroll.value * in.cellPx) * in.tpx;
     }
     out.pictureTop = in.pictureTop;
-    if (needH <= static_cast<float>(out.containerHeight)) {
+    if (WorksheetFits(in.pictureHeight, in.cellPx, in.tpy, out.containerHeight)) {
         out.vScroll.visible = false;
         out.vScroll.value = 0;
         out.pictureTop = std::max(0.0, in.pictureTop);

@@ -20,6 +20,9 @@ void EnforceMinimumSize(double& outerWidth, double& outerHeight);
 // Whole cells of cellPx pixels that fit into a length in twips.
 int VisibleCells(double lengthTwips, double cellPx, double twipsPerPixel);
 
+// Whether a worksheet picture plus three cells fits the container (lengths in twips).
+bool WorksheetFits(double pictureLength, double cellPx, double twipsPerPixel, double containerLength);
+
 struct ResizeInput {
     double outerWidth = 0, outerHeight = 0, innerWidth = 0, innerHeight = 0;
     double containerLeft = 0, containerTop = 0;

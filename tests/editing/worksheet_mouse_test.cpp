@@ -360,7 +360,10 @@ TEST_F(WorksheetMouse, SelectsByClickAndCtrlAndDeletesTheSelection)
     Click(21, 10, Qt::LeftButton, Qt::ControlModifier);
     EXPECT_EQ(ed.SelectionList, QStringLiteral("1;"));
     Click(21, 10, Qt::LeftButton, Qt::ControlModifier);
-    ed.DeleteSelection();
+    QAction* del = window.Menu(QStringLiteral("mDelete"));
+    ASSERT_TRUE(del->isEnabled());
+    del->trigger();
+    EXPECT_FALSE(del->isEnabled());
     EXPECT_EQ(s.ElementCount, 0);
     EXPECT_EQ(ed.SelCount, 0);
     Click(30, 20); // a press on an empty cell clears any selection
@@ -814,6 +817,27 @@ TEST_F(WorksheetMouse, InTheSimulationClicksFeedInputsAndFlipFlops)
     EXPECT_EQ(C(3, 4).Type, ElementType::Empty) << "no conductor drawn while running";
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdOff")), Qt::LeftButton);
     EXPECT_EQ(s.ToolMode, ElementType::Empty);
+}
+
+// Fault: the area buffer was shared with the resize, so a later move pasted its scratch.
+TEST_F(WorksheetMouse, AResizeLeavesTheAreaBufferAlone)
+{
+    Drag({{6, 8}, {9, 8}});
+    Tool(ElementType::Empty);
+    Drag({{5, 6}, {10, 10}});
+    ASSERT_TRUE(window.editor().FrameFixed());
+    const auto buffer = window.editor().Puffer;
+    auto* txtX = window.findChild<QLineEdit*>(QStringLiteral("txtX"));
+    TypeSize(txtX, QStringLiteral("60"));
+    ASSERT_EQ(s.MaxX, 60);
+    EXPECT_TRUE(window.editor().Puffer == buffer);
+    // The full redraw ends the selection; a new frame moves the area as it is.
+    Drag({{5, 6}, {10, 10}});
+    ASSERT_TRUE(window.editor().FrameFixed());
+    Drag({{7, 7}, {17, 7}});
+    EXPECT_EQ(C(16, 8).Type, ElementType::Conductor);
+    EXPECT_EQ(C(19, 8).Type, ElementType::Conductor);
+    EXPECT_EQ(C(7, 8).Type, ElementType::Empty);
 }
 
 } // namespace
