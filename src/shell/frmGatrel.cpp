@@ -21,6 +21,8 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
 #include <QScrollBar>
 #include <QSlider>
 #include <QStatusBar>
@@ -54,6 +56,7 @@
 #include "shell/delay_setting.h"
 #include "shell/main_window_layout.h"
 #include "shell/worksheet_picture.h"
+#include "simulation/engine.h"
 #include "simulation/evaluators.h"
 
 namespace {
@@ -127,12 +130,21 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     connect(Menu(QStringLiteral("mUndoList")), &QAction::triggered, this, undoList);
     connect(ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdUndoList")), &QAction::triggered, this,
             undoList);
-    layout->addWidget(picLeft_);
+    // The panel column scrolls rather than squeezing its controls when the window is short.
+    auto* column = new QScrollArea(central);
+    column->setObjectName(QStringLiteral("picLeftScroll"));
+    column->setWidget(picLeft_);
+    column->setWidgetResizable(true);
+    column->setFrameShape(QFrame::NoFrame);
+    column->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    column->setFixedWidth(picLeft_->width() + column->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    layout->addWidget(column);
     layout->addWidget(picContainer_, 1);
     BuildShellControls();
 
     // The engine's step timer and the clock generators' timers (member 0 exists from the start).
     timer1_ = timers_.CreateTimer([this] { Timer1_Timer(s_, engine_); });
+    timer1_->setInterval(1); // the step timer: one run soon after a clock tick
     timer2_.push_back(CreateClockTimer(0));
     timPort_ = timers_.CreateTimer([] {}); // the port option has no effect
 
@@ -224,7 +236,7 @@ void frmGatrel::BuildToolbars()
     QToolBar* clock = makeBar(QStringLiteral("Toolbar3"));
     for (const ToolbarKey& k : kClockToolbar)
         AddToolbarButton(clock, QString::fromLatin1(k.key), k.tooltipId, false)->setEnabled(false);
-    clock->setVisible(false); // shown with the clock panel
+    // Shown and hidden with its page, the clock panel picTaktgeber.
 }
 
 void frmGatrel::BuildLeftPanel()
@@ -538,6 +550,29 @@ void frmGatrel::ChangeGUI(bool edit)
     Toolbar(QStringLiteral("Toolbar2"))->setEnabled(edit);
     txtX_->setEnabled(edit);
     txtY_->setEnabled(edit);
+    ShowClockPage(!edit);
+}
+
+void frmGatrel::ShowClockPage(bool simulation)
+{
+    // The clock page belongs to simulation mode; its controls only when the circuit has a generator.
+    auto* page = findChild<QWidget*>(QStringLiteral("picTaktgeber"));
+    bool anyClock = false;
+    for (int e = 1; e <= s_.ElementCount && !anyClock; ++e)
+        anyClock = s_.Elements[static_cast<size_t>(e)].Type == ElementType::ClockGenerator;
+    const bool controls = simulation && anyClock;
+    // The column is not yet laid out to take every page at once: show it only when it has work.
+    page->setVisible(controls);
+    for (const char* key : {"cmdDauertakt", "cmdEinzeltakt", "cmdStop", "cmdFullStop"})
+        ToolbarButton(QStringLiteral("Toolbar3"), QString::fromLatin1(key))->setEnabled(false);
+    Toolbar(QStringLiteral("Toolbar3"))->setVisible(controls);
+    for (const char* name : {"txtAnzTakte", "lblTaktgeber", "Slider0", "Slider1", "lbl0", "lbl1", "chkLink"})
+        if (auto* w = findChild<QWidget*>(QString::fromLatin1(name)))
+            w->setEnabled(controls);
+    if (controls) {
+        SelectTimer(s_, engineContext(), 0);
+        ChangeToolbar3(s_, engineContext());
+    }
 }
 
 void frmGatrel::ChangeSelPicture(int16_t tool)

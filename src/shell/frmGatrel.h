@@ -199,6 +199,8 @@ protected:
 
 private:
     void BuildMenus();
+    // Shows the clock page in simulation mode and sets up its controls.
+    void ShowClockPage(bool simulation);
     void BuildShellControls();
     void CallSeam(const std::function<void()>& seam);
     void ChangeToolbarStyle();

@@ -113,3 +113,39 @@ TEST_F(EngineWindow, PauseAndStopButtonsFollowTheRun)
     ASSERT_EQ(tree->topLevelItemCount(), 1);
     EXPECT_EQ(tree->topLevelItem(0)->text(0), QStringLiteral("Root layer"));
 }
+
+TEST_F(EngineWindow, TheClockPageLetsAPersonRunAClockGenerator)
+{
+    dialogs.QueueOpenFile(QStringLiteral(GATREL_TEST_DATA "/clocks.gtr"));
+    window.findChild<QAction*>(QStringLiteral("mOpen"))->trigger();
+    ASSERT_GT(s.ClockCount, 0);
+    auto* page = window.findChild<QWidget*>(QStringLiteral("picTaktgeber"));
+    EXPECT_FALSE(page->isVisible());
+
+    QTest::mouseClick(Button("cmdOn"), Qt::LeftButton);
+    ASSERT_EQ(s.engine.PowerFlag, kTrue);
+    EXPECT_TRUE(page->isVisible());
+    QAction* run = window.ToolbarButton(QStringLiteral("Toolbar3"), QStringLiteral("cmdDauertakt"));
+    ASSERT_TRUE(run->isEnabled());
+    run->trigger();
+
+    const int slot = s.SelectedClock;
+    const int16_t before = s.ClockOutputHigh[static_cast<size_t>(slot)];
+    timers.Advance(s.ClockHigh[static_cast<size_t>(slot)] + s.ClockLow[static_cast<size_t>(slot)] + 5);
+    int changes = 0;
+    for (int i = 0; i < 6; ++i) {
+        const int16_t was = s.ClockOutputHigh[static_cast<size_t>(slot)];
+        timers.Advance(std::max(s.ClockHigh[static_cast<size_t>(slot)], s.ClockLow[static_cast<size_t>(slot)]) + 2);
+        changes += s.ClockOutputHigh[static_cast<size_t>(slot)] != was;
+    }
+    EXPECT_GT(changes, 2) << "started from " << before << " slot " << slot << " high " << s.ClockHigh[0] << " low "
+                          << s.ClockLow[0] << " tag " << window.Timer2()[0]->Tag.toStdString() << " enabled "
+                          << window.Timer2()[0]->enabled() << " interval " << window.Timer2()[0]->interval()
+                          << " power " << s.engine.PowerFlag;
+
+    QPushButton* off = Button("cmdOff");
+    ASSERT_GT(off->height(), 0) << off->geometry().width();
+    QTest::mouseClick(off, Qt::LeftButton);
+    EXPECT_EQ(s.engine.PowerFlag, kFalse);
+    EXPECT_FALSE(page->isVisible());
+}
