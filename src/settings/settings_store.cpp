@@ -217,7 +217,14 @@ void AddToRecentFiles(ProgramState& s, const QString& path)
 void WriteInstallSettings(const QString& machineFile)
 {
     const RegistryLocations where{QString(), machineFile};
-    RegCreateKey(where, RegistryRoot::LocalMachine, QString::fromLatin1(kSettingsKey));
+    const QString key = QString::fromLatin1(kSettingsKey);
+    RegCreateKey(where, RegistryRoot::LocalMachine, key);
+    // A first start shows the side panels open; values already there are kept.
+    for (int n = 0; n < 5; ++n) {
+        const QString name = QStringLiteral("PanelVisible%1").arg(n);
+        if (RegGetValue(where, RegistryRoot::LocalMachine, key, name).isEmpty())
+            RegSetValue(where, RegistryRoot::LocalMachine, key, name, RegValue::Number(1));
+    }
     // Every switch on, no password: the program refuses to start without a valid value.
     // A value already there (an earlier installation's) is kept.
     if (!RegGetValue(where, RegistryRoot::LocalMachine, QString::fromLatin1(kSettingsKey),

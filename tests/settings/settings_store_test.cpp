@@ -375,5 +375,15 @@ TEST(SettingsStoreFiles, InstallSettingsCreateOnlyTheKeyAndKeepValues)
     EXPECT_EQ(RegGetValue(where, RegistryRoot::LocalMachine, key, N("Permissions")).text(), N("x"));
     QFile f(where.machineFile);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), "[1.0]\nPermissions=\"x\"\n");
+    EXPECT_EQ(f.readAll(), "[1.0]\nPanelVisible0=dword:00000001\nPanelVisible1=dword:00000001\n"
+                           "PanelVisible2=dword:00000001\nPanelVisible3=dword:00000001\n"
+                           "PanelVisible4=dword:00000001\nPermissions=\"x\"\n");
+
+    // A first start shows every side panel open.
+    ProgramState s;
+    s.settings.registryFiles = where;
+    s.settings.RegRoot = RegistryRoot::LocalMachine;
+    LoadSettings(s);
+    for (int16_t state : s.settings.PanelVisible)
+        EXPECT_EQ(state, -1);
 }
