@@ -158,6 +158,7 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     SetCaption(QStringLiteral("Unsaved circuit - Gatrel"));
     resize(1000, 700);
     ApplyTexts();
+    findChild<QLabel*>(QStringLiteral("lblOnOff"))->setVisible(false); // shown in simulation mode
     loaded_ = true;
     RedrawAllElements();
 }
@@ -551,6 +552,9 @@ void frmGatrel::ChangeGUI(bool edit)
     txtX_->setEnabled(edit);
     txtY_->setEnabled(edit);
     ShowClockPage(!edit);
+    // The status label speaks of the running simulation only.
+    if (auto* label = findChild<QLabel*>(QStringLiteral("lblOnOff")))
+        label->setVisible(!edit);
 }
 
 void frmGatrel::ShowClockPage(bool simulation)
