@@ -17,6 +17,7 @@
 #include "platform/timers.h"
 #include "render/clsGrafik.h"
 #include "simulation/engine.h"
+#include "counting_evaluators.h"
 #include "simulation/evaluators.h"
 
 namespace {
@@ -114,21 +115,6 @@ bool CombHigh(const ProgramState& s)
 
 // ---- The rig ----
 
-EvaluatorTable g_inner{};
-long long g_evaluations = 0;
-
-template <int T>
-void Counted(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level)
-{
-    ++g_evaluations;
-    g_inner[T](s, e, x, y, dir, value, level);
-}
-
-template <int... T>
-void InstallCounters(EvaluatorTable& table, std::integer_sequence<int, T...>)
-{
-    ((table[T] = g_inner[T] ? &Counted<T> : nullptr), ...);
-}
 
 struct Rig {
     Rig(const std::function<void(ProgramState&)>& build, Drawing drawing)

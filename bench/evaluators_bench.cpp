@@ -15,6 +15,7 @@
 #include "platform/painter_surface.h"
 #include "render/clsGrafik.h"
 #include "simulation/engine.h"
+#include "counting_evaluators.h"
 #include "simulation/evaluators.h"
 
 namespace {
@@ -78,23 +79,6 @@ int GrayToggle(int k)
     return bit;
 }
 
-// Component evaluations are counted by routing the dispatch table through
-// one counting entry per type.
-EvaluatorTable g_inner{};
-long long g_evaluations = 0;
-
-template <int T>
-void Counted(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level)
-{
-    ++g_evaluations;
-    g_inner[T](s, e, x, y, dir, value, level);
-}
-
-template <int... T>
-void InstallCounters(EvaluatorTable& table, std::integer_sequence<int, T...>)
-{
-    ((table[T] = g_inner[T] ? &Counted<T> : nullptr), ...);
-}
 
 struct Rig {
     enum class Drawing { None, NullSurface, Picture };
