@@ -16,13 +16,12 @@
 #include "platform/painter_surface.h"
 #include "platform/timers.h"
 #include "render/clsGrafik.h"
+#include "engine_rig.h"
 #include "simulation/engine.h"
-#include "counting_evaluators.h"
 #include "simulation/evaluators.h"
 
 namespace {
 
-enum class Drawing { None, NullSurface, Picture };
 
 // ---- Circuits ----
 
@@ -120,19 +119,7 @@ struct Rig {
     Rig(const std::function<void(ProgramState&)>& build, Drawing drawing)
     {
         build(s);
-        const int w = (s.MaxX + 2) * 14;
-        const int h = (s.MaxY + 2) * 14;
-        if (drawing == Drawing::Picture)
-            surface = std::make_unique<PainterSurface>(w, h);
-        else
-            surface = std::make_unique<NullSurface>(w, h);
-        grafik = std::make_unique<clsGrafik>(s, surface.get());
-        if (drawing != Drawing::None) {
-            e.objGrafik = grafik.get();
-            e.picGrid = surface.get();
-        }
-        e.evaluators = StandardEvaluators();
-        e.timerSeconds = [] { return 0.0; };
+        drawing_.Attach(s, e, drawing);
         timer1 = timers.CreateTimer([this] { Timer1_Timer(s, e); });
         timer1->setInterval(1);
         e.Timer1 = timer1.get();
@@ -169,8 +156,7 @@ struct Rig {
     VirtualTimerHost timers;
     std::unique_ptr<PlatformTimer> timer1;
     std::vector<std::unique_ptr<PlatformTimer>> timer2;
-    std::unique_ptr<Surface> surface;
-    std::unique_ptr<clsGrafik> grafik;
+    BenchDrawing drawing_;
 };
 
 struct Work {

@@ -14,8 +14,8 @@
 #include "platform/null_surface.h"
 #include "platform/painter_surface.h"
 #include "render/clsGrafik.h"
+#include "engine_rig.h"
 #include "simulation/engine.h"
-#include "counting_evaluators.h"
 #include "simulation/evaluators.h"
 
 namespace {
@@ -81,24 +81,11 @@ int GrayToggle(int k)
 
 
 struct Rig {
-    enum class Drawing { None, NullSurface, Picture };
-
+    
     Rig(int tiles, Drawing drawing)
     {
         BuildArray(s, tiles);
-        const int w = (s.MaxX + 2) * 14;
-        const int h = (s.MaxY + 2) * 14;
-        if (drawing == Drawing::Picture)
-            surface = std::make_unique<PainterSurface>(w, h);
-        else
-            surface = std::make_unique<NullSurface>(w, h);
-        grafik = std::make_unique<clsGrafik>(s, surface.get());
-        if (drawing != Drawing::None) {
-            e.objGrafik = grafik.get();
-            e.picGrid = surface.get();
-        }
-        e.evaluators = StandardEvaluators();
-        e.timerSeconds = [] { return 0.0; };
+        drawing_.Attach(s, e, drawing);
         PowerOnOff(s, e);
     }
 
@@ -127,8 +114,7 @@ struct Rig {
 
     ProgramState s;
     EngineContext e;
-    std::unique_ptr<Surface> surface;
-    std::unique_ptr<clsGrafik> grafik;
+    BenchDrawing drawing_;
 };
 
 struct Work {
@@ -141,7 +127,7 @@ struct Work {
 // the run itself is the same as without delay.
 Work Measure(int tiles)
 {
-    Rig r(tiles, Rig::Drawing::None);
+    Rig r(tiles, Drawing::None);
     Work w;
     r.s.engine.DelaySetting = 1;
     double clock = 0;
@@ -165,7 +151,7 @@ Work Measure(int tiles)
     return w;
 }
 
-void BM_DecoderMultiplexerArray(benchmark::State& state, Rig::Drawing drawing)
+void BM_DecoderMultiplexerArray(benchmark::State& state, Drawing drawing)
 {
     const int tiles = static_cast<int>(state.range(0));
     const Work w = Measure(tiles);
@@ -185,15 +171,15 @@ void BM_DecoderMultiplexerArray(benchmark::State& state, Rig::Drawing drawing)
 
 void BM_DecoderMultiplexerArray_NoDrawing(benchmark::State& state)
 {
-    BM_DecoderMultiplexerArray(state, Rig::Drawing::None);
+    BM_DecoderMultiplexerArray(state, Drawing::None);
 }
 void BM_DecoderMultiplexerArray_Null(benchmark::State& state)
 {
-    BM_DecoderMultiplexerArray(state, Rig::Drawing::NullSurface);
+    BM_DecoderMultiplexerArray(state, Drawing::NullSurface);
 }
 void BM_DecoderMultiplexerArray_Picture(benchmark::State& state)
 {
-    BM_DecoderMultiplexerArray(state, Rig::Drawing::Picture);
+    BM_DecoderMultiplexerArray(state, Drawing::Picture);
 }
 
 BENCHMARK(BM_DecoderMultiplexerArray_NoDrawing)->Arg(16)->Unit(benchmark::kMillisecond);

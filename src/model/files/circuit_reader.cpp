@@ -97,14 +97,7 @@ private:
             throw RecordFormatError("cell outside the grid");
         ParsePunktLine(f, cell_);
         GridCell& c = s_.P(x, y);
-        c.Type = cell_.Type;
-        c.ConLeft = cell_.ConLeft;
-        c.ConRight = cell_.ConRight;
-        c.ConUp = cell_.ConUp;
-        c.ConDown = cell_.ConDown;
-        c.Marker = cell_.Marker;
-        c.ElementNr = cell_.ElementNr;
-        c.ICConnector = cell_.ICConnector;
+        TakeSavedCellFields(cell_, c);
         c.ICLink = cell_.ICLink;
     }
 

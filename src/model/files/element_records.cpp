@@ -33,6 +33,18 @@ void ParsePunktLine(const FieldList& f, GridCell& c)
         c.ICLink = ToByte(f.Text(11));
 }
 
+void TakeSavedCellFields(const GridCell& parsed, GridCell& c)
+{
+    c.Type = parsed.Type;
+    c.ConLeft = parsed.ConLeft;
+    c.ConRight = parsed.ConRight;
+    c.ConUp = parsed.ConUp;
+    c.ConDown = parsed.ConDown;
+    c.Marker = parsed.Marker;
+    c.ElementNr = parsed.ElementNr;
+    c.ICConnector = parsed.ICConnector;
+}
+
 void ParseElementLine(const FieldList& f, ElementRecord& e)
 {
     if (f.Has(1))

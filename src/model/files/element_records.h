@@ -11,6 +11,9 @@
 // lacks keeps the scratch's value. Throws RecordFormatError for a number
 // outside its field's width.
 void ParsePunktLine(const FieldList& fields, GridCell& scratch);
+// Takes the fields a [Punkte] line stores, but ICLink, from a parsed line
+// into a grid cell; the signals and counters of the cell stay.
+void TakeSavedCellFields(const GridCell& parsed, GridCell& cell);
 // Fields 1..7 of an [Elemente] line into scratch: Type, Orientation,
 // InPinList, OutPinList, Color, SelfIndex, Label; as ParsePunktLine.
 void ParseElementLine(const FieldList& fields, ElementRecord& scratch);

@@ -160,14 +160,7 @@ bool LoadICInto(ProgramState& s, UserDialogs* dialogs, const QString& name, uint
                 throw RecordFormatError("cell outside the IC's grid");
             ParsePunktLine(f, scratchCell);
             GridCell& c = level.Field(x, y);
-            c.Type = scratchCell.Type;
-            c.ConLeft = scratchCell.ConLeft;
-            c.ConRight = scratchCell.ConRight;
-            c.ConUp = scratchCell.ConUp;
-            c.ConDown = scratchCell.ConDown;
-            c.Marker = scratchCell.Marker;
-            c.ElementNr = scratchCell.ElementNr;
-            c.ICConnector = scratchCell.ICConnector;
+            TakeSavedCellFields(scratchCell, c);
             if (scratchCell.ICLink != 0) {
                 // The nested ICs take the slots after base, in the order of the [IC] lines.
                 const int ub = static_cast<int>(s.ICInstances.size()) - 1;

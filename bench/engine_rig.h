@@ -1,0 +1,54 @@
+#pragma once
+// What the engine benchmarks share: the drawing they run with, and
+// component evaluations counted by routing the dispatch table through one
+// counting entry per type.
+#include <memory>
+#include <utility>
+
+#include "platform/null_surface.h"
+#include "platform/painter_surface.h"
+#include "render/clsGrafik.h"
+#include "simulation/engine.h"
+#include "simulation/evaluators.h"
+
+enum class Drawing { None, NullSurface, Picture };
+
+// The worksheet surface and drawing object of a benchmark run; with
+// Drawing::None the engine draws nothing.
+struct BenchDrawing {
+    void Attach(ProgramState& s, EngineContext& e, Drawing drawing)
+    {
+        const int w = (s.MaxX + 2) * 14;
+        const int h = (s.MaxY + 2) * 14;
+        if (drawing == Drawing::Picture)
+            surface = std::make_unique<PainterSurface>(w, h);
+        else
+            surface = std::make_unique<NullSurface>(w, h);
+        grafik = std::make_unique<clsGrafik>(s, surface.get());
+        if (drawing != Drawing::None) {
+            e.objGrafik = grafik.get();
+            e.picGrid = surface.get();
+        }
+        e.evaluators = StandardEvaluators();
+        e.timerSeconds = [] { return 0.0; };
+    }
+
+    std::unique_ptr<Surface> surface;
+    std::unique_ptr<clsGrafik> grafik;
+};
+
+inline EvaluatorTable g_inner{};
+inline long long g_evaluations = 0;
+
+template <int T>
+void Counted(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level)
+{
+    ++g_evaluations;
+    g_inner[T](s, e, x, y, dir, value, level);
+}
+
+template <int... T>
+void InstallCounters(EvaluatorTable& table, std::integer_sequence<int, T...>)
+{
+    ((table[T] = g_inner[T] ? &Counted<T> : nullptr), ...);
+}
