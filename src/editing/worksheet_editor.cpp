@@ -720,34 +720,30 @@ void Place(OverlayShape& r, double l, double t, double w, double h)
 
 } // namespace
 
-void WorksheetEditor::ShowRahmenSRegister()
+void WorksheetEditor::ShowRahmenStrip(int length)
 {
+    // Two rows (or columns) and a quarter, `length` cells long from the anchor away from the outputs.
     const OutlineMath m{s_, RoundHalfEven(s_.CellSize * s_.GridMode)};
     const int X = s_.CursorX, Y = s_.CursorY;
     const double c = m.c;
     OverlayShape& r = overlay.picRahmen;
     switch (s_.PlaceOrientation) {
-    case 1: Place(r, m.G(X - 8), m.G(Y - 1) - c / 4, 8 * c, 2 * c + c / 2); break;
-    case 3: Place(r, m.G(X - 1) - c / 4, m.G(Y - 8), 2 * c + c / 2, 8 * c); break;
-    case 4: Place(r, m.G(X - 1) - c / 4, m.G(Y), 2 * c + c / 2, 8 * c); break;
-    default: Place(r, m.G(X), m.G(Y - 1) - c / 4, 8 * c, 2 * c + c / 2); break;
+    case 1: Place(r, m.G(X - length), m.G(Y - 1) - c / 4, length * c, 2 * c + c / 2); break;
+    case 3: Place(r, m.G(X - 1) - c / 4, m.G(Y - length), 2 * c + c / 2, length * c); break;
+    case 4: Place(r, m.G(X - 1) - c / 4, m.G(Y), 2 * c + c / 2, length * c); break;
+    default: Place(r, m.G(X), m.G(Y - 1) - c / 4, length * c, 2 * c + c / 2); break;
     }
     r.Visible = true;
 }
 
+void WorksheetEditor::ShowRahmenSRegister()
+{
+    ShowRahmenStrip(8);
+}
+
 void WorksheetEditor::ShowRahmenTimer()
 {
-    const OutlineMath m{s_, RoundHalfEven(s_.CellSize * s_.GridMode)};
-    const int X = s_.CursorX, Y = s_.CursorY;
-    const double c = m.c;
-    OverlayShape& r = overlay.picRahmen;
-    switch (s_.PlaceOrientation) {
-    case 1: Place(r, m.G(X - 3), m.G(Y - 1) - c / 4, 3 * c, 2 * c + c / 2); break;
-    case 3: Place(r, m.G(X - 1) - c / 4, m.G(Y - 3), 2 * c + c / 2, 3 * c); break;
-    case 4: Place(r, m.G(X - 1) - c / 4, m.G(Y), 2 * c + c / 2, 3 * c); break;
-    default: Place(r, m.G(X), m.G(Y - 1) - c / 4, 3 * c, 2 * c + c / 2); break;
-    }
-    r.Visible = true;
+    ShowRahmenStrip(3);
 }
 
 void WorksheetEditor::ShowRahmenFlipFlop()

@@ -151,6 +151,7 @@ public:
     void ShowRahmenDecoder();
     void ShowRahmenFlipFlop();
     void ShowRahmenSRegister();
+    void ShowRahmenStrip(int length);
     void ShowRahmenIC(int16_t w, int16_t h);
 
     // Component selection and its handles.
