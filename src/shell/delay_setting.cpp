@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/state.h"
+#include "platform/numeric.h"
 #include "platform/string_table.h"
 
 int16_t DelayStep(int16_t delay, int step)
@@ -12,4 +14,25 @@ int16_t DelayStep(int16_t delay, int step)
 QString DelayText(int16_t delay)
 {
     return delay == 0 ? LoadResString(2557) : QString::number(delay) + QStringLiteral("ms");
+}
+
+int16_t DelayFromText(const QString& text)
+{
+    // Clamped first: a long number typed into the box must not overflow the conversion.
+    return CInt(std::clamp(Val(text), 0.0, 100.0));
+}
+
+QString ApplyDelayText(ProgramState& s, const QString& text)
+{
+    s.engine.DelaySetting = DelayFromText(text);
+    return DelayText(s.engine.DelaySetting);
+}
+
+DelaySliderCaption DelaySliderLabel(int position)
+{
+    if (position <= 0)
+        return {LoadResString(2553), 0x808080};
+    if (position == 1)
+        return {LoadResString(2707), 0};
+    return {LoadResString(2708).replace(QStringLiteral("%1"), QString::number(position)), 0};
 }

@@ -111,9 +111,6 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("frmGatrelClient"));
     setCentralWidget(central);
-    auto* layout = new QHBoxLayout(central);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
     BuildLeftPanel();
     BuildWorkField();
     objGrafik_ = std::make_unique<clsGrafik>(s_, &picGrid_->surface());
@@ -130,16 +127,6 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     connect(Menu(QStringLiteral("mUndoList")), &QAction::triggered, this, undoList);
     connect(ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdUndoList")), &QAction::triggered, this,
             undoList);
-    // The panel column scrolls rather than squeezing its controls when the window is short.
-    auto* column = new QScrollArea(central);
-    column->setObjectName(QStringLiteral("picLeftScroll"));
-    column->setWidget(picLeft_);
-    column->setWidgetResizable(true);
-    column->setFrameShape(QFrame::NoFrame);
-    column->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    column->setFixedWidth(picLeft_->width() + column->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-    layout->addWidget(column);
-    layout->addWidget(picContainer_, 1);
     BuildShellControls();
 
     // The engine's step timer and the clock generators' timers (member 0 exists from the start).
@@ -150,6 +137,8 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
 
     WireEngineControls();
     WireWorksheetEditor();
+    WireControlPanel();
+    CloseFormelPanel(); // the command line starts closed
 
     PressToolButton(QStringLiteral("cmdLeitungen"), 3);
     CheckComponentMenuOnly(1);
@@ -158,7 +147,6 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     SetCaption(QStringLiteral("Unsaved circuit - Gatrel"));
     resize(1000, 700);
     ApplyTexts();
-    findChild<QLabel*>(QStringLiteral("lblOnOff"))->setVisible(false); // shown in simulation mode
     loaded_ = true;
     RedrawAllElements();
 }
@@ -219,6 +207,64 @@ void frmGatrel::BuildToolbars()
         toolGroup_->addAction(a);
     }
 
+    // While the power is on the simulation box stands where the palette was.
+    QToolBar* onOffBar = makeBar(QStringLiteral("OnOffBar"));
+    addToolBar(Qt::TopToolBarArea, onOffBar);
+    auto* picOnOff = new QWidget(onOffBar);
+    picOnOff->setObjectName(QStringLiteral("picOnOff"));
+    picOnOff->installEventFilter(this);
+    auto* row = new QHBoxLayout(picOnOff);
+    row->setContentsMargins(4, 0, 4, 0);
+    auto* picRot = new QFrame(picOnOff);
+    picRot->setObjectName(QStringLiteral("picRot"));
+    auto* picGruen = new QFrame(picOnOff);
+    picGruen->setObjectName(QString::fromUtf8("picGrün"));
+    for (QFrame* lamp : {picRot, picGruen}) {
+        lamp->setFixedSize(14, 14);
+        lamp->setFrameShape(QFrame::Box);
+    }
+    picRot->setStyleSheet(QStringLiteral("background:#ff0000"));
+    picGruen->setStyleSheet(QStringLiteral("background:#00c000"));
+    picGruen->setVisible(false);
+    row->addWidget(picRot);
+    row->addWidget(picGruen);
+    auto* lblOnOff = NamedLabel(QStringLiteral("lblOnOff"), QString(), picOnOff);
+    lblOnOff->setMinimumWidth(150);
+    row->addWidget(lblOnOff);
+    auto* cmdPause = new QPushButton(QStringLiteral("&Pause"), picOnOff);
+    cmdPause->setObjectName(QStringLiteral("cmdPause"));
+    auto* cmdStop = new QPushButton(picOnOff);
+    cmdStop->setObjectName(QStringLiteral("cmdStop"));
+    cmdPause->setEnabled(false);
+    cmdStop->setEnabled(false);
+    row->addWidget(cmdPause);
+    row->addWidget(cmdStop);
+    row->addSpacing(12);
+    row->addWidget(NamedLabel(QStringLiteral("lblText1"), QString(), picOnOff));
+    auto* txtDelay = new QLineEdit(picOnOff);
+    txtDelay->setObjectName(QString::fromUtf8("txtVerzögerung"));
+    txtDelay->setFixedWidth(56);
+    txtDelay->installEventFilter(this);
+    row->addWidget(txtDelay);
+    // cmdVerzögerung: up (index 0) and down (index 1) by one step within 0..100.
+    auto* steps = new QVBoxLayout;
+    steps->setSpacing(0);
+    for (int index = 0; index < 2; ++index) {
+        auto* step = new QToolButton(picOnOff);
+        step->setObjectName(QString::fromUtf8("cmdVerzögerung%1").arg(index));
+        step->setArrowType(index == 0 ? Qt::UpArrow : Qt::DownArrow);
+        step->setAutoRepeat(true);
+        step->setFixedSize(16, 11);
+        steps->addWidget(step);
+        connect(step, &QToolButton::clicked, this, [this, txtDelay, index] {
+            s_.engine.DelaySetting = DelayStep(s_.engine.DelaySetting, index == 0 ? 1 : -1);
+            txtDelay->setText(DelayText(s_.engine.DelaySetting));
+        });
+    }
+    row->addLayout(steps);
+    onOffBar->addWidget(picOnOff);
+    onOffBar->setVisible(false);
+
     QToolBar* orientation = makeBar(QStringLiteral("tlbOrientation"));
     orientation->setOrientation(Qt::Horizontal);
     auto* orientationGroup = new QActionGroup(this);
@@ -232,174 +278,11 @@ void frmGatrel::BuildToolbars()
         toolbarButtons_[QStringLiteral("tlbOrientation")][a->objectName()] = a;
         connect(a, &QAction::triggered, this, [this, i] { s_.PlaceOrientation = static_cast<uint8_t>(i + 1); });
     }
-    addToolBar(Qt::TopToolBarArea, orientation);
 
     QToolBar* clock = makeBar(QStringLiteral("Toolbar3"));
     for (const ToolbarKey& k : kClockToolbar)
         AddToolbarButton(clock, QString::fromLatin1(k.key), k.tooltipId, false)->setEnabled(false);
     // Shown and hidden with its page, the clock panel picTaktgeber.
-}
-
-void frmGatrel::BuildLeftPanel()
-{
-    picLeft_ = new QWidget(this);
-    picLeft_->setObjectName(QStringLiteral("picLeft"));
-    picLeft_->setFixedWidth(190);
-    auto* column = new QVBoxLayout(picLeft_);
-    column->setContentsMargins(4, 4, 4, 4);
-
-    // Power panel.
-    auto* picEinAus = new QGroupBox(LoadResString(2427), picLeft_);
-    picEinAus->setObjectName(QStringLiteral("picEinAus"));
-    auto* power = new QGridLayout(picEinAus);
-    cmdOn_ = new QPushButton(QStringLiteral("On"), picEinAus);
-    cmdOn_->setObjectName(QStringLiteral("cmdOn"));
-    cmdOff_ = new QPushButton(QStringLiteral("Off"), picEinAus);
-    cmdOff_->setObjectName(QStringLiteral("cmdOff"));
-    for (QPushButton* b : {cmdOn_, cmdOff_})
-        b->setCheckable(true);
-    powerGroup_ = new QButtonGroup(this);
-    powerGroup_->setExclusive(true);
-    powerGroup_->addButton(cmdOn_);
-    powerGroup_->addButton(cmdOff_);
-    cmdOff_->setChecked(true);
-    auto* picRot = new QFrame(picEinAus);
-    picRot->setObjectName(QStringLiteral("picRot"));
-    auto* picGruen = new QFrame(picEinAus);
-    picGruen->setObjectName(QString::fromUtf8("picGrün"));
-    for (QFrame* lamp : {picRot, picGruen}) {
-        lamp->setFixedSize(12, 12);
-        lamp->setFrameShape(QFrame::Box);
-    }
-    picRot->setStyleSheet(QStringLiteral("background:#ff0000"));
-    picGruen->setStyleSheet(QStringLiteral("background:#c0c0c0"));
-    auto* cmdPause = new QPushButton(QStringLiteral("&Pause"), picEinAus);
-    cmdPause->setObjectName(QStringLiteral("cmdPause"));
-    auto* cmdStop = new QPushButton(LoadResString(2578), picEinAus);
-    cmdStop->setObjectName(QStringLiteral("cmdStop"));
-    cmdPause->setEnabled(false);
-    cmdStop->setEnabled(false);
-    power->addWidget(picRot, 0, 0);
-    power->addWidget(cmdOn_, 0, 1);
-    power->addWidget(picGruen, 1, 0);
-    power->addWidget(cmdOff_, 1, 1);
-    power->addWidget(cmdPause, 2, 0, 1, 2);
-    power->addWidget(cmdStop, 3, 0, 1, 2);
-    power->addWidget(NamedLabel(QStringLiteral("lblOnOff"), QStringLiteral("Ready"), picEinAus), 4, 0, 1, 2);
-    auto* lblTime = NamedLabel(QStringLiteral("lblTime"), QString(), picEinAus);
-    lblTime->setVisible(false);
-    power->addWidget(lblTime, 5, 0, 1, 2);
-
-    // Delay.
-    auto* delayRow = new QHBoxLayout;
-    delayRow->addWidget(NamedLabel(QStringLiteral("lblText1"), LoadResString(2556), picEinAus));
-    auto* txtDelay = new QLineEdit(LoadResString(2557), picEinAus);
-    txtDelay->setObjectName(QString::fromUtf8("txtVerzögerung"));
-    txtDelay->setReadOnly(true);
-    delayRow->addWidget(txtDelay);
-    // cmdVerzögerung: up (index 0) and down (index 1) by one step within 0..100.
-    for (int index = 0; index < 2; ++index) {
-        auto* step = new QToolButton(picEinAus);
-        step->setObjectName(QString::fromUtf8("cmdVerzögerung%1").arg(index));
-        step->setArrowType(index == 0 ? Qt::UpArrow : Qt::DownArrow);
-        step->setAutoRepeat(true);
-        delayRow->addWidget(step);
-        connect(step, &QToolButton::clicked, this, [this, txtDelay, index] {
-            s_.engine.DelaySetting = DelayStep(s_.engine.DelaySetting, index == 0 ? 1 : -1);
-            txtDelay->setText(DelayText(s_.engine.DelaySetting));
-        });
-    }
-    power->addLayout(delayRow, 6, 0, 1, 2);
-    auto* sldDelay = new QSlider(Qt::Horizontal, picEinAus);
-    sldDelay->setObjectName(QStringLiteral("sldDelay"));
-    sldDelay->setRange(0, 100);
-    power->addWidget(sldDelay, 7, 0, 1, 2);
-    column->addWidget(picEinAus);
-
-    // Clock generator panel (shown while clock generators exist).
-    auto* picTakt = new QGroupBox(LoadResString(2467), picLeft_);
-    picTakt->setObjectName(QStringLiteral("picTaktgeber"));
-    auto* clock = new QGridLayout(picTakt);
-    clock->addWidget(NamedLabel(QStringLiteral("lblTaktgeber"), QString(), picTakt), 0, 0, 1, 2);
-    clock->addWidget(Toolbar(QStringLiteral("Toolbar3")), 1, 0, 1, 2);
-    clock->addWidget(NamedLabel(QStringLiteral("lblAllgemein1"), LoadResString(2540), picTakt), 2, 0);
-    auto* txtAnzTakte = new QLineEdit(QStringLiteral("1"), picTakt);
-    txtAnzTakte->setObjectName(QStringLiteral("txtAnzTakte"));
-    clock->addWidget(txtAnzTakte, 2, 1);
-    for (int i = 0; i < 2; ++i) {
-        auto* slider = new QSlider(Qt::Horizontal, picTakt);
-        slider->setObjectName(QStringLiteral("Slider%1").arg(i));
-        clock->addWidget(NamedLabel(QStringLiteral("lbl%1").arg(i), QString(), picTakt), 3 + i, 0);
-        clock->addWidget(slider, 3 + i, 1);
-    }
-    auto* chkLink = new QCheckBox(picTakt);
-    chkLink->setObjectName(QStringLiteral("chkLink"));
-    clock->addWidget(chkLink, 5, 0, 1, 2);
-    auto* shpSelectedTimer = new QFrame(picTakt);
-    shpSelectedTimer->setObjectName(QStringLiteral("shpSelectedTimer"));
-    shpSelectedTimer->setVisible(false);
-    picTakt->setVisible(false);
-    column->addWidget(picTakt);
-
-    // Worksheet size and gate inputs.
-    auto* picSize = new QGroupBox(LoadResString(2429), picLeft_);
-    picSize->setObjectName(QStringLiteral("picSize"));
-    auto* size = new QGridLayout(picSize);
-    size->addWidget(NamedLabel(QStringLiteral("lblInfo11"), LoadResString(2541), picSize), 0, 0, 1, 2);
-    txtX_ = new QLineEdit(picSize);
-    txtX_->setObjectName(QStringLiteral("txtX"));
-    txtY_ = new QLineEdit(picSize);
-    txtY_->setObjectName(QStringLiteral("txtY"));
-    size->addWidget(txtX_, 1, 0);
-    size->addWidget(txtY_, 1, 1);
-    size->addWidget(NamedLabel(QStringLiteral("lblAllgemein0"), LoadResString(2544), picSize), 2, 0);
-    auto* txtAnschluesse = new QLineEdit(QStringLiteral("2"), picSize);
-    txtAnschluesse->setObjectName(QString::fromUtf8("txtAnschlüsse"));
-    size->addWidget(txtAnschluesse, 2, 1);
-    column->addWidget(picSize);
-
-    // Layers: the level tree.
-    auto* picLevel = new QGroupBox(LoadResString(2431), picLeft_);
-    picLevel->setObjectName(QStringLiteral("picLevel"));
-    auto* levels = new QVBoxLayout(picLevel);
-    levels->addWidget(NamedLabel(QStringLiteral("lblLevel"), LoadResString(2543), picLevel));
-    auto* tvwLevel = new QTreeWidget(picLevel);
-    tvwLevel->setObjectName(QStringLiteral("tvwLevel"));
-    tvwLevel->setHeaderHidden(true);
-    levels->addWidget(tvwLevel);
-    column->addWidget(picLevel);
-
-    // Selected tool.
-    lblSelTool_ = NamedLabel(QStringLiteral("lblSelTool"), QString(), picLeft_);
-    column->addWidget(NamedLabel(QStringLiteral("lblAllgemein2"), LoadResString(2510), picLeft_));
-    column->addWidget(lblSelTool_);
-
-    auto* lstIC = new QListWidget(picLeft_);
-    lstIC->setObjectName(QStringLiteral("lstIC"));
-    lstIC->setVisible(false);
-    column->addStretch(1);
-
-    RebuildLevelTree();
-}
-
-void frmGatrel::BuildWorkField()
-{
-    picContainer_ = new QWidget(this);
-    picContainer_->setObjectName(QStringLiteral("picContainer"));
-    picContainer_->setAutoFillBackground(true);
-    QPalette pal = picContainer_->palette();
-    pal.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
-    picContainer_->setPalette(pal);
-    picGrid_ = new WorksheetPicture(picContainer_);
-    HScroll_ = new QScrollBar(Qt::Horizontal, this);
-    HScroll_->setObjectName(QStringLiteral("HScroll"));
-    VScroll_ = new QScrollBar(Qt::Vertical, this);
-    VScroll_->setObjectName(QStringLiteral("VScroll"));
-    HScroll_->setParent(picContainer_);
-    VScroll_->setParent(picContainer_);
-    picContainer_->installEventFilter(this);
-    connect(HScroll_, &QScrollBar::valueChanged, this, &frmGatrel::ScrollPicture);
-    connect(VScroll_, &QScrollBar::valueChanged, this, &frmGatrel::ScrollPicture);
 }
 
 void frmGatrel::BuildStatusBar()
@@ -443,54 +326,6 @@ QAction* frmGatrel::MenuItem(const QString& array, int index) const
 QAction* frmGatrel::Menu(const QString& name) const
 {
     return menus_.value(name, nullptr);
-}
-
-void frmGatrel::ResizeWorksheet()
-{
-    if (isMinimized())
-        return;
-    const int sb = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const int cw = std::max(picContainer_->width() - sb, 1);
-    const int ch = std::max(picContainer_->height() - sb, 1);
-    const double cell = 14.0 * s_.GridMode;
-
-    // A scroll bar only when the worksheet plus three cells does not fit.
-    const bool needH = !WorksheetFits(picGrid_->width() * double(kTwipsPerPixel), cell, kTwipsPerPixel,
-                                      cw * double(kTwipsPerPixel));
-    const bool needV = !WorksheetFits(picGrid_->height() * double(kTwipsPerPixel), cell, kTwipsPerPixel,
-                                      ch * double(kTwipsPerPixel));
-    HScroll_->setVisible(needH);
-    VScroll_->setVisible(needV);
-    HScroll_->setGeometry(0, ch, cw, sb);
-    VScroll_->setGeometry(cw, 0, sb, ch);
-    const int visibleColumns = static_cast<int>(cw / cell);
-    const int visibleRows = static_cast<int>(ch / cell);
-    HScroll_->setMaximum(needH ? std::max(0, s_.MaxX - visibleColumns + 3) : 0);
-    VScroll_->setMaximum(needV ? std::max(0, s_.MaxY - visibleRows + 3) : 0);
-    if (!needH)
-        HScroll_->setValue(0);
-    if (!needV)
-        VScroll_->setValue(0);
-    ScrollPicture();
-    if (objGrafik_) {
-        objGrafik_->VStartX = static_cast<int16_t>(HScroll_->value());
-        objGrafik_->VEndX = static_cast<int16_t>(std::min<int>(s_.MaxX, HScroll_->value() + visibleColumns));
-        objGrafik_->VStartY = static_cast<int16_t>(VScroll_->value());
-        objGrafik_->VEndY = static_cast<int16_t>(std::min<int>(s_.MaxY, VScroll_->value() + visibleRows));
-    }
-}
-
-void frmGatrel::ScrollPicture()
-{
-    const double cell = 14.0 * s_.GridMode;
-    picGrid_->move(-static_cast<int>(HScroll_->value() * cell), -static_cast<int>(VScroll_->value() * cell));
-}
-
-bool frmGatrel::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == picContainer_ && event->type() == QEvent::Resize)
-        ResizeWorksheet();
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmGatrel::mNeu_Click()
@@ -537,68 +372,20 @@ void frmGatrel::SetDialogFileName(const QString& name)
     dialogFileName_ = name;
 }
 
-void frmGatrel::ChangePropertyWindow(std::array<bool, 8> parts)
-{
-    s_.PropertyWindowState = parts;
-}
-
-void frmGatrel::ChangeGUI(bool edit)
-{
-    menuBar()->setEnabled(true);
-    for (const char* name : {"mNeu", "mBeenden"})
-        if (QAction* a = Menu(QString::fromLatin1(name)))
-            a->setEnabled(edit || QString::fromLatin1(name) == QLatin1String("mBeenden"));
-    Toolbar(QStringLiteral("Toolbar2"))->setEnabled(edit);
-    txtX_->setEnabled(edit);
-    txtY_->setEnabled(edit);
-    ShowClockPage(!edit);
-    // The status label speaks of the running simulation only.
-    if (auto* label = findChild<QLabel*>(QStringLiteral("lblOnOff")))
-        label->setVisible(!edit);
-}
-
-void frmGatrel::ShowClockPage(bool simulation)
-{
-    // The clock page belongs to simulation mode; its controls only when the circuit has a generator.
-    auto* page = findChild<QWidget*>(QStringLiteral("picTaktgeber"));
-    bool anyClock = false;
-    for (int e = 1; e <= s_.ElementCount && !anyClock; ++e)
-        anyClock = s_.Elements[static_cast<size_t>(e)].Type == ElementType::ClockGenerator;
-    const bool controls = simulation && anyClock;
-    // The column is not yet laid out to take every page at once: show it only when it has work.
-    page->setVisible(controls);
-    for (const char* key : {"cmdDauertakt", "cmdEinzeltakt", "cmdStop", "cmdFullStop"})
-        ToolbarButton(QStringLiteral("Toolbar3"), QString::fromLatin1(key))->setEnabled(false);
-    Toolbar(QStringLiteral("Toolbar3"))->setVisible(controls);
-    for (const char* name : {"txtAnzTakte", "lblTaktgeber", "Slider0", "Slider1", "lbl0", "lbl1", "chkLink"})
-        if (auto* w = findChild<QWidget*>(QString::fromLatin1(name)))
-            w->setEnabled(controls);
-    if (controls) {
-        SelectTimer(s_, engineContext(), 0);
-        ChangeToolbar3(s_, engineContext());
-    }
-}
-
 void frmGatrel::ChangeSelPicture(int16_t tool)
 {
     if (editor_)
         editor_->HidePlacementAids();
-    // Tool code -> Components menu item that names it.
-    static const std::pair<int, int> kMenuOfTool[] = {
-        {1, 1},   {2, 2},   {15, 3},  {3, 4},   {27, 5},  {4, 7},   {5, 8},
-        {9, 9},   {6, 11},  {7, 12},  {8, 13},  {11, 15}, {12, 16}, {17, 18},
-        {14, 19}, {16, 20}, {10, 21}, {18, 22}, {19, 23}, {20, 25},
+    // Tool code -> caption of the current tool.
+    static constexpr std::pair<int, int> kToolCaption[] = {
+        {0, 2512},  {1, 2511},  {2, 2513},  {3, 2515},  {4, 2516},  {5, 2517},  {6, 2519},
+        {7, 2520},  {8, 2521},  {9, 2518},  {10, 2529}, {11, 2522}, {12, 2523}, {13, 2524},
+        {14, 2527}, {15, 2514}, {16, 2525}, {17, 2528}, {18, 2526}, {19, 2530}, {20, 2531},
+        {22, 2532}, {27, 2534}, {98, 2533}, {99, 2535},
     };
-    QString name;
-    if (tool == 0)
-        name = LoadResString(2822);
-    else if (tool == 22)
-        name = LoadResString(2823);
-    for (auto [code, item] : kMenuOfTool)
+    for (auto [code, id] : kToolCaption)
         if (code == tool)
-            if (QAction* a = MenuItem(QStringLiteral("mBauteil"), item))
-                name = a->text();
-    lblSelTool_->setText(name);
+            lblSelTool_->setText(LoadResString(id));
 }
 
 void frmGatrel::SetSizeBoxes(int16_t maxX, int16_t maxY)
@@ -761,7 +548,8 @@ bool frmGatrel::MainFormLoaded() const
 
 bool frmGatrel::FormelPanelOpen() const
 {
-    return false;
+    auto* close = findChild<QWidget*>(QStringLiteral("cmdCloseFormel"));
+    return close && !close->isHidden();
 }
 
 // The worksheet redraw's calls into the window.
@@ -1103,12 +891,16 @@ void frmGatrel::SetClockCyclesText(const QString& text)
 
 void frmGatrel::SetClockSliders(int slider1, int slider0)
 {
+    // The engine shows a generator's phases; only the user's moves apply them.
+    const bool was = settingSliders_;
+    settingSliders_ = true;
     for (auto [name, value] : {std::pair{"Slider1", slider1}, std::pair{"Slider0", slider0}}) {
         if (auto* slider = findChild<QSlider*>(QString::fromLatin1(name))) {
             slider->setRange(0, 10000);
             slider->setValue(value);
         }
     }
+    settingSliders_ = was;
 }
 
 void frmGatrel::SetClockPhaseLabels(const QString& lbl1, const QString& lbl0)

@@ -11,9 +11,12 @@
 #include <vector>
 
 #include "shell/main_window_services.h"
+#include "shell/quick_help.h"
 #include "simulation/engine.h"
 
 class QAction;
+class QKeyEvent;
+class QuickHelpBox;
 class QActionGroup;
 class QButtonGroup;
 class QCheckBox;
@@ -174,6 +177,34 @@ public:
     void ShowPanels();
     void ResizeProperties(bool force);
 
+    // Side panels, work field and command line (frmGatrel_panels.cpp).
+    void Form_Resize();
+    QWidget* Panel(int index) const; // by PanelVisible index
+    void cmdClose_Click(int button);
+    void cmdMin_Click(int button, bool pressed);
+    void cmdChange_MouseUp();
+    void cmbIC_Click();
+    void DisplayEingabezeile();
+    void CloseFormelPanel();
+
+    // Modes, control panel, hover and quick-help hooks (frmGatrel_modes.cpp).
+    void SetRadioMenuChecks(QAction* item, int position);
+    void HideDecoder();
+    // Hides the placement aids when the pointer leaves the worksheet for a control.
+    void HidePlacementOutlines(bool evenForSelectTool = false);
+    void ShowQuickHelp(const QString& key, int index);
+    void PlaceQuickHelp(const QString& headline, const QString& body, const QString& key, int index);
+    void EnterQuickHelp();
+    void LeaveQuickHelp();
+    ToolbarButtons ReadToolbarButtons() const;
+    void ApplyToolbarButtons(const ToolbarButtons& buttons);
+    QuickHelpBox* picQuickHelp() const { return picQuickHelp_; }
+    void cmdColor_MouseDown(int index);
+    void cmdStop_Click();
+    void txtVerzoegerung_Apply();
+    void WireControlPanel();
+    void cmbFormel_KeyPress(QKeyEvent* event);
+
     // Windows that later parts of the program bring; empty ones do nothing.
     struct Seams {
         std::function<void()> printDialog, deleteArea, numberConversion, help, webPage, supportMail, about;
@@ -182,9 +213,12 @@ public:
         std::function<void(bool)> icManager;     // show (true) or unload
         std::function<void(bool)> logicAnalyzer; // show (true) or hide
         std::function<void(bool)> simplificationEnabled;
-        std::function<void(const QString&)> quickHelp;
         // The IC manager's frame in pixels while it is visible, else nothing.
         std::function<std::optional<QRect>()> icManagerGeometry;
+        // The IC chosen in the IC box, by its position counted from 1.
+        std::function<void(int)> icChosen;
+        // A circuit built from a Boolean term (the command line's formula mode).
+        std::function<void(const QString&)> synthesize;
     };
     Seams& seams() { return seams_; }
 
@@ -199,8 +233,6 @@ protected:
 
 private:
     void BuildMenus();
-    // Shows the clock page in simulation mode and sets up its controls.
-    void ShowClockPage(bool simulation);
     void BuildShellControls();
     void CallSeam(const std::function<void()>& seam);
     void ChangeToolbarStyle();
@@ -214,12 +246,14 @@ private:
     void mOptionen_Click();
     void mSaveBitmap_Click();
     void SetShowGrid(bool on);
-    void StepZoom(float delta);
+    void StepZoom(const QString& key);
     void ShowZoomText();
     void OpenBooleanTools(int tab);
     void BuildToolbars();
     void BuildLeftPanel();
+    QWidget* MakePanel(int index, const QString& title, QLabel* titleLabel);
     void BuildWorkField();
+    void PlaceEndLines();
     void BuildStatusBar();
     QAction* AddToolbarButton(QToolBar* bar, const QString& key, int tooltipId, bool checkable);
     void ScrollPicture();
@@ -238,7 +272,8 @@ private:
     QMap<QString, QMap<QString, QAction*>> toolbarButtons_;
     QActionGroup* toolGroup_ = nullptr;
 
-    QWidget* picLeft_ = nullptr;
+    QWidget* picPropContainer_ = nullptr;
+    std::array<QWidget*, 9> cmdColor_{};
     QWidget* picContainer_ = nullptr;
     WorksheetPicture* picGrid_ = nullptr;
     QScrollBar* HScroll_ = nullptr;
@@ -270,6 +305,19 @@ private:
     bool loaded_ = false;
     bool closing_ = false;
     bool comboClickSuppressed_ = false;
+    // Set while the mode switch runs: pending events may carry a second power click.
+    bool modeSwitching_ = false;
+    bool settingSliders_ = false;
+    QActionGroup* componentRadios_ = nullptr;
+    QuickHelpBox* picQuickHelp_ = nullptr;
+    // What quick help put aside: the toolbar states and its own tool selection.
+    SavedToolbarState quickHelpToolbars_;
+    struct {
+        uint8_t toolMode = 0;
+        int mousePointer = 0;
+        QString key;
+        int index = 0;
+    } quickHelpTool_;
     Seams seams_;
     std::array<QAction*, 26> separators_{};
 };

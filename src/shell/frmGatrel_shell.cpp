@@ -37,6 +37,7 @@
 #include "settings/permissions.h"
 #include "settings/settings_store.h"
 #include "settings/startup.h"
+#include "shell/control_panel_logic.h"
 #include "shell/main_window_layout.h"
 #include "shell/main_window_texts.h"
 #include "shell/worksheet_picture.h"
@@ -118,15 +119,6 @@ QString Placeholder(int id)
     return QString();
 }
 
-QLabel* PlaceholderLabel(const QString& name, int id, QWidget* parent, QLayout* layout)
-{
-    auto* label = new QLabel(Placeholder(id), parent);
-    label->setObjectName(name);
-    if (layout)
-        layout->addWidget(label);
-    return label;
-}
-
 } // namespace
 
 void frmGatrel::BuildMenus()
@@ -202,9 +194,9 @@ void frmGatrel::BuildMenus()
 
     QMenu* view = top(QStringLiteral("mAnsicht"), Placeholder(2420));
     connect(add(view, QStringLiteral("mZoomOut"), 2421, QKeySequence(Qt::Key_F3)), &QAction::triggered, this,
-            [this] { StepZoom(-0.2f); });
+            [this] { StepZoom(QStringLiteral("cmdZoomOut")); });
     connect(add(view, QStringLiteral("mZoomIn"), 2422, QKeySequence(Qt::Key_F4)), &QAction::triggered, this,
-            [this] { StepZoom(0.2f); });
+            [this] { StepZoom(QStringLiteral("cmdZoomIn")); });
     separator(view, QStringLiteral("mTrennlinie2"));
     auto& zoomItems = menuArrays_[QStringLiteral("mZoom")];
     const std::array<void (clsGrafik::*)(), 4> zoomCommands = {&clsGrafik::Zoom100, &clsGrafik::ZoomFull,
@@ -360,53 +352,7 @@ void frmGatrel::BuildShellControls()
         connect(a, &QAction::triggered, this, [this, key] { Toolbar2_ButtonClick(key); });
     }
 
-    // Property panel: high-level components, decoder clock input and its labels.
-    auto* column = qobject_cast<QVBoxLayout*>(picLeft_->layout());
-    auto* picEigenschaften = new QGroupBox(LoadResString(2428), picLeft_);
-    picEigenschaften->setObjectName(QStringLiteral("picEigenschaften"));
-    auto* props = new QVBoxLayout(picEigenschaften);
-    PlaceholderLabel(QStringLiteral("lblAllgemein10"), 2547, picEigenschaften, props);
-    // The orientation buttons live in the property panel, not in the toolbar area.
-    removeToolBar(Toolbar(QStringLiteral("tlbOrientation")));
-    props->addWidget(Toolbar(QStringLiteral("tlbOrientation")));
-    Toolbar(QStringLiteral("tlbOrientation"))->setVisible(true);
-    PlaceholderLabel(QStringLiteral("lblAllgemein13"), 2550, picEigenschaften, props);
-    auto* cmbKomplex = new QComboBox(picEigenschaften);
-    cmbKomplex->setObjectName(QStringLiteral("cmbKomplex"));
-    cmbKomplex->addItem(Placeholder(2560));
-    props->addWidget(cmbKomplex);
-    connect(cmbKomplex, &QComboBox::currentIndexChanged, this, [this](int) {
-        if (!comboClickSuppressed_ && MainFormLoaded())
-            SelectKomplexElement();
-    });
-    auto* chk = new QCheckBox(Placeholder(2579), picEigenschaften);
-    chk->setObjectName(QStringLiteral("chkTakteingang"));
-    props->addWidget(chk);
-    for (auto [name, id] : {std::pair{"lblAllgemein4", 2545}, {"lblAllgemein5", 2546}, {"lblAllgemein11", 2548},
-                            {"lblAllgemein12", 2549}, {"lblAllgemein15", 2552}, {"lblICFehler", 2554}})
-        PlaceholderLabel(QString::fromLatin1(name), id, picEigenschaften, props)->setVisible(false);
-    if (column)
-        column->insertWidget(1, picEigenschaften);
-
-    // Scale panel: zoom presets and zoom in and out.
-    auto* picZoom = new QGroupBox(LoadResString(2430), picLeft_);
-    picZoom->setObjectName(QStringLiteral("picZoom"));
-    auto* zoom = new QVBoxLayout(picZoom);
-    PlaceholderLabel(QStringLiteral("lblAllgemein3"), 2542, picZoom, zoom);
-    auto* cmbZoom = new QComboBox(picZoom);
-    cmbZoom->setObjectName(QStringLiteral("cmbZoom"));
-    cmbZoom->setEditable(true);
-    cmbZoom->setEditText(QStringLiteral("100%"));
-    zoom->addWidget(cmbZoom);
-    auto makeBar = [this, picZoom, zoom](const QString& name) {
-        auto* bar = new QToolBar(name, picZoom);
-        bar->setObjectName(name);
-        bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        toolbars_[name] = bar;
-        zoom->addWidget(bar);
-        return bar;
-    };
-    QToolBar* tlbZoom = makeBar(QStringLiteral("tlbZoom"));
+    QToolBar* tlbZoom = Toolbar(QStringLiteral("tlbZoom"));
     const std::array<void (clsGrafik::*)(), 4> zoomCommands = {&clsGrafik::Zoom100, &clsGrafik::ZoomFull,
                                                                 &clsGrafik::ZoomHeight, &clsGrafik::ZoomWidth};
     const char* zoomKeys[] = {"cmdZoom100", "cmdZoomFull", "cmdZoomHeight", "cmdZoomWidth"};
@@ -421,23 +367,13 @@ void frmGatrel::BuildShellControls()
             ShowZoomText();
         });
     }
-    QToolBar* inOut = makeBar(QStringLiteral("tlbZoomInOut"));
+    QToolBar* inOut = Toolbar(QStringLiteral("tlbZoomInOut"));
     QAction* in = AddToolbarButton(inOut, QStringLiteral("cmdZoomIn"), 2850, false);
     QAction* out = AddToolbarButton(inOut, QStringLiteral("cmdZoomOut"), 2851, false);
     in->setText(QStringLiteral("+"));
     out->setText(QStringLiteral("\u2212"));
-    connect(in, &QAction::triggered, this, [this] { StepZoom(0.2f); });
-    connect(out, &QAction::triggered, this, [this] { StepZoom(-0.2f); });
-    if (column)
-        column->insertWidget(column->indexOf(findChild<QWidget*>(QStringLiteral("picSize"))) + 1, picZoom);
-
-    // Delay label under the delay slider.
-    if (auto* picEinAus = findChild<QGroupBox*>(QStringLiteral("picEinAus"))) {
-        auto* grid = picEinAus->layout();
-        PlaceholderLabel(QStringLiteral("lblAllgemein14"), 2551, picEinAus, nullptr)->setVisible(false);
-        auto* lblDelay = PlaceholderLabel(QStringLiteral("lblDelay"), 2553, picEinAus, grid);
-        lblDelay->setStyleSheet(QStringLiteral("color:#808080"));
-    }
+    connect(in, &QAction::triggered, this, [this] { StepZoom(QStringLiteral("cmdZoomIn")); });
+    connect(out, &QAction::triggered, this, [this] { StepZoom(QStringLiteral("cmdZoomOut")); });
     // Design-time placeholders that the texts replace.
     for (const char* name : {"lblInfo11", "lblLevel", "lblAllgemein0", "lblAllgemein1", "lblAllgemein2", "lblText1"})
         if (auto* l = findChild<QLabel*>(QString::fromLatin1(name)))
@@ -660,10 +596,7 @@ void frmGatrel::Toolbar_ButtonClick(const QString& key)
         return;
     const bool pressed = button->isChecked();
     if (key == QLatin1String("cmdQuickHelp") && !pressed && s_.ToolMode == ToolCode::QuickHelp) {
-        RestoreToolSelection(s_);
-        setCursor(Qt::ArrowCursor);
-        Menu(QStringLiteral("mBauelemente"))->setEnabled(true);
-        CallSeam(seams_.hideQuickHelp);
+        LeaveQuickHelp();
         return;
     }
     if (s_.ToolMode == ToolCode::QuickHelp) {
@@ -671,18 +604,14 @@ void frmGatrel::Toolbar_ButtonClick(const QString& key)
             ResizeProperties(false);
         else if (key == QLatin1String("cmdPanel5"))
             button->setChecked(FormelPanelOpen());
-        if (seams_.quickHelp)
-            seams_.quickHelp(key);
+        else if (button->isCheckable() && key != QLatin1String("cmdQuickHelp"))
+            button->setChecked(!pressed); // the click explains, it does not switch
+        ShowQuickHelp(key, 0);
         return;
     }
     if (key == QLatin1String("cmdQuickHelp")) {
-        if (pressed) {
-            SaveToolSelection(s_);
-            s_.ToolMode = ToolCode::QuickHelp;
-            setCursor(Qt::WhatsThisCursor);
-            SetWorksheetMousePointer(14);
-            Menu(QStringLiteral("mBauelemente"))->setEnabled(false);
-        }
+        if (pressed)
+            EnterQuickHelp();
     } else if (key == QLatin1String("cmdNew")) {
         mNeu_Click();
     } else if (key == QLatin1String("cmdOpen")) {
@@ -714,8 +643,14 @@ void frmGatrel::Toolbar_ButtonClick(const QString& key)
         state = state == 0 ? kTrue : kFalse;
         ResizeProperties(false);
     } else if (key == QLatin1String("cmdPanel5")) {
-        // The command line itself comes with its panel; the button and menu mirror the request.
-        MenuItem(QStringLiteral("mPanel"), 5)->setChecked(pressed);
+        if (!FormelPanelOpen()) {
+            button->setChecked(true);
+            DisplayEingabezeile();
+            MenuItem(QStringLiteral("mPanel"), 5)->setChecked(true);
+        } else {
+            button->setChecked(false);
+            CloseFormelPanel();
+        }
     }
 }
 
@@ -735,8 +670,7 @@ void frmGatrel::Toolbar2_ButtonClick(const QString& key)
 
     if (s_.ToolMode == ToolCode::QuickHelp) {
         clicked->setChecked(false);
-        if (seams_.quickHelp)
-            seams_.quickHelp(key);
+        ShowQuickHelp(key, 0);
         return;
     }
     for (QAction* a : Toolbar(QStringLiteral("Toolbar2"))->actions())
@@ -914,44 +848,12 @@ void frmGatrel::ShowPanels()
     MenuItem(QStringLiteral("mAnsichtItem"), 2)->setVisible(f[5] != 0);
 }
 
-void frmGatrel::ResizeProperties(bool force)
-{
-    static const char* kPanels[] = {"picEinAus", "picEigenschaften", "picSize", "picZoom", "picLevel"};
-    PanelColumnInput in;
-    in.state = s_.settings.PanelVisible;
-    for (size_t i = 0; i < 5; ++i) {
-        if (auto* w = findChild<QWidget*>(QString::fromLatin1(kPanels[i]))) {
-            in.visible[i] = !w->isHidden();
-            in.height[i] = w->height() * kTwipsPerPixel;
-        }
-    }
-    in.force = force;
-    in.quickHelp = s_.ToolMode == ToolCode::QuickHelp;
-    in.powerOn = s_.engine.PowerFlag != 0;
-    in.column = {0, 0, static_cast<double>(picLeft_->width() * kTwipsPerPixel), 0};
-    in.container = {static_cast<double>(picContainer_->x() * kTwipsPerPixel), 0, 0, 0};
-    const PanelColumnLayout l = LayoutPanelColumn(in);
-    if (l.laidOut) {
-        for (size_t i = 0; i < 5; ++i)
-            if (auto* w = findChild<QWidget*>(QString::fromLatin1(kPanels[i])))
-                w->setVisible(l.visible[i]);
-        picLeft_->setVisible(l.columnVisible);
-        for (int i = 0; i < 5; ++i)
-            MenuItem(QStringLiteral("mPanel"), i)->setChecked(l.menuChecks[static_cast<size_t>(i)]);
-    }
-    if (l.setPanelButtons)
-        for (int i = 0; i < 5; ++i)
-            ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdPanel%1").arg(i))
-                ->setChecked(l.panelButtons[static_cast<size_t>(i)] != 0);
-}
-
 void frmGatrel::mPanel_Click(int index)
 {
     QAction* item = MenuItem(QStringLiteral("mPanel"), index);
     if (s_.ToolMode == ToolCode::QuickHelp) {
         item->setChecked(!item->isChecked()); // undo the toggle the click made
-        if (seams_.quickHelp)
-            seams_.quickHelp(QStringLiteral("picPanel%1").arg(index));
+        ShowQuickHelp(QStringLiteral("picPanel%1").arg(index), 0);
         return;
     }
     if (index <= 4) {
@@ -979,15 +881,9 @@ void frmGatrel::SetShowGrid(bool on)
     ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdRaster"))->setChecked(on);
 }
 
-void frmGatrel::StepZoom(float delta)
+void frmGatrel::StepZoom(const QString& key)
 {
-    float zoom = s_.GridMode + delta;
-    // Compare in tenths: 0.6 may come out as 0.59999.
-    if (zoom > 2.5f)
-        zoom = 2.5f;
-    if (RoundHalfEven(static_cast<double>(zoom) * 10) < 6)
-        zoom = 0.6f;
-    s_.GridMode = zoom;
+    s_.GridMode = ZoomStepped(s_.GridMode, key);
     ShowZoomText();
     RedrawAllElements();
 }
@@ -995,8 +891,7 @@ void frmGatrel::StepZoom(float delta)
 void frmGatrel::ShowZoomText()
 {
     if (auto* box = findChild<QComboBox*>(QStringLiteral("cmbZoom")))
-        box->setEditText(QString::number(static_cast<int>(RoundHalfEven(static_cast<double>(s_.GridMode) * 1000) / 10))
-                         + u'%');
+        box->setEditText(ZoomCutText(s_.GridMode));
 }
 
 void frmGatrel::OpenBooleanTools(int tab)

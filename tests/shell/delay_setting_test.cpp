@@ -18,6 +18,56 @@ TEST(DelaySetting, StepsStayWithinZeroToHundredAndShowOffAtZero)
     EXPECT_EQ(DelayText(42), QStringLiteral("42ms"));
 }
 
+TEST(DelaySetting, TheBoxTextIsAppliedWithinZeroToHundred)
+{
+    struct Case {
+        const char* typed;
+        int16_t delay;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"250", 100, "100ms"},
+        {"100", 100, "100ms"},
+        {"-5", 0, "Off"},
+        {"0.4", 0, "Off"},
+        {"0.5", 0, "Off"}, // halves to the even neighbour
+        {"0.6", 1, "1ms"},
+        {"2.5", 2, "2ms"},
+        {"3.5", 4, "4ms"},
+        {"Off", 0, "Off"},
+        {"", 0, "Off"},
+        {"42ms", 42, "42ms"},
+        {" 7", 7, "7ms"},
+        // Far beyond 16 bits either way: clamped, no overflow.
+        {"99999999999", 100, "100ms"},
+        {"-99999999999", 0, "Off"},
+        {"1e300", 100, "100ms"},
+    };
+    for (const Case& c : cases) {
+        ProgramState s;
+        s.engine.DelaySetting = 55;
+        EXPECT_EQ(ApplyDelayText(s, QString::fromLatin1(c.typed)), QString::fromLatin1(c.shown)) << c.typed;
+        EXPECT_EQ(s.engine.DelaySetting, c.delay) << c.typed;
+    }
+}
+
+TEST(DelaySetting, SliderLabelNamesTheCyclesAndGreysOutOff)
+{
+    struct Case {
+        int position;
+        const char* text;
+        int32_t colour;
+    };
+    const Case cases[] = {
+        {0, "[Off]", 0x808080}, {1, "1 cycle", 0}, {2, "2 cycles", 0}, {7, "7 cycles", 0}, {30, "30 cycles", 0},
+    };
+    for (const Case& c : cases) {
+        const DelaySliderCaption caption = DelaySliderLabel(c.position);
+        EXPECT_EQ(caption.text, QString::fromLatin1(c.text)) << c.position;
+        EXPECT_EQ(caption.colour, c.colour) << c.position;
+    }
+}
+
 TEST(DelaySetting, TheUpAndDownButtonsSetTheEngineDelay)
 {
     ProgramState s;

@@ -54,6 +54,7 @@ TEST_F(EngineWindow, SwitchDrivesTheLedThroughTheAndGate)
     window.findChild<QAction*>(QStringLiteral("mOpen"))->trigger();
     ASSERT_EQ(s.MaxX, 20);
 
+    const uint8_t editingTool = s.ToolMode;
     QTest::mouseClick(Button("cmdOn"), Qt::LeftButton);
     ASSERT_EQ(s.engine.PowerFlag, kTrue);
     EXPECT_TRUE(Button("cmdOn")->isChecked());
@@ -72,7 +73,7 @@ TEST_F(EngineWindow, SwitchDrivesTheLedThroughTheAndGate)
     QTest::mouseClick(Button("cmdOff"), Qt::LeftButton);
     EXPECT_EQ(s.engine.PowerFlag, kFalse);
     EXPECT_TRUE(Button("cmdOff")->isChecked());
-    EXPECT_EQ(s.ToolMode, 0);
+    EXPECT_EQ(s.ToolMode, editingTool) << "the editing tool comes back";
 }
 
 TEST_F(EngineWindow, AbortSwitchesThePowerOffThroughTheButtons)
@@ -119,12 +120,13 @@ TEST_F(EngineWindow, TheClockPageLetsAPersonRunAClockGenerator)
     dialogs.QueueOpenFile(QStringLiteral(GATREL_TEST_DATA "/clocks.gtr"));
     window.findChild<QAction*>(QStringLiteral("mOpen"))->trigger();
     ASSERT_GT(s.ClockCount, 0);
-    auto* page = window.findChild<QWidget*>(QStringLiteral("picTaktgeber"));
-    EXPECT_FALSE(page->isVisible());
+    auto* page = window.findChild<QWidget*>(QStringLiteral("picEigenschaft3"));
+    // Shown on its panel, whether the panel is open or not.
+    EXPECT_TRUE(page->isHidden());
 
     QTest::mouseClick(Button("cmdOn"), Qt::LeftButton);
     ASSERT_EQ(s.engine.PowerFlag, kTrue);
-    EXPECT_TRUE(page->isVisible());
+    EXPECT_FALSE(page->isHidden());
     QAction* run = window.ToolbarButton(QStringLiteral("Toolbar3"), QStringLiteral("cmdDauertakt"));
     ASSERT_TRUE(run->isEnabled());
     run->trigger();
@@ -147,5 +149,5 @@ TEST_F(EngineWindow, TheClockPageLetsAPersonRunAClockGenerator)
     ASSERT_GT(off->height(), 0) << off->geometry().width();
     QTest::mouseClick(off, Qt::LeftButton);
     EXPECT_EQ(s.engine.PowerFlag, kFalse);
-    EXPECT_FALSE(page->isVisible());
+    EXPECT_TRUE(page->isHidden());
 }

@@ -1,0 +1,243 @@
+#include "shell/control_panel_logic.h"
+
+#include <algorithm>
+
+#include "model/state.h"
+#include "platform/numeric.h"
+
+namespace {
+
+uint8_t* SelectedCycles(ProgramState& s)
+{
+    const int k = s.SelectedClock;
+    if (k < 0 || static_cast<size_t>(k) >= s.ClockCycles.size())
+        return nullptr;
+    return &s.ClockCycles[static_cast<size_t>(k)];
+}
+
+// Rounding alone would store 0 for a value below one half; the count never goes below 1.
+uint8_t StoredCycles(double v)
+{
+    return static_cast<uint8_t>(RoundHalfEven(std::clamp(v, 1.0, 100.0)));
+}
+
+std::optional<QString> StepCycles(ProgramState& s, int step)
+{
+    uint8_t* cycles = SelectedCycles(s);
+    if (!cycles)
+        return std::nullopt;
+    if (step < 0 ? *cycles <= 1 : *cycles >= 99)
+        return std::nullopt;
+    *cycles = static_cast<uint8_t>(*cycles + step);
+    return QString::number(*cycles);
+}
+
+PhaseSliders ApplyPhases(ProgramState& s, int slider0, int slider1, int timerInterval)
+{
+    PhaseSliders r;
+    r.slider0 = std::clamp(slider0, 0, kPhaseSliderMax);
+    r.slider1 = std::clamp(slider1, 0, kPhaseSliderMax);
+    r.lbl0 = PhaseSliderText(r.slider0);
+    r.lbl1 = PhaseSliderText(r.slider1);
+    const int k = s.SelectedClock;
+    if (k >= 0 && static_cast<size_t>(k) < s.ClockHigh.size() && static_cast<size_t>(k) < s.ClockLow.size()) {
+        s.ClockHigh[static_cast<size_t>(k)] = static_cast<int16_t>(kPhaseSliderMax - r.slider1);
+        s.ClockLow[static_cast<size_t>(k)] = static_cast<int16_t>(kPhaseSliderMax - r.slider0);
+    }
+    // A running timer keeps its interval: the new phases start at its next change.
+    r.timerInterval = timerInterval == 0 ? 1000 : timerInterval;
+    return r;
+}
+
+} // namespace
+
+// ---- Cycles ----
+
+std::optional<QString> cmdAnzTakte_UpClick(ProgramState& s)
+{
+    return StepCycles(s, 1);
+}
+
+std::optional<QString> cmdAnzTakte_DownClick(ProgramState& s)
+{
+    return StepCycles(s, -1);
+}
+
+CyclesKeyUp txtAnzTakte_KeyUp(ProgramState& s, const QString& text, bool enterKey)
+{
+    CyclesKeyUp r;
+    r.focusWorksheet = enterKey;
+    uint8_t* cycles = SelectedCycles(s);
+    if (!cycles)
+        return r;
+    QString shown = text;
+    const double v = Val(text);
+    if (v > 0 && v < 100) {
+        *cycles = StoredCycles(v);
+    } else if (v >= 100) {
+        // A third digit is refused: typing 100 leaves 10.
+        shown = text.left(2);
+        *cycles = StoredCycles(Val(shown));
+        r.text = shown;
+        r.caret = static_cast<int>(shown.size());
+    } else {
+        *cycles = 1;
+    }
+    const double w = Val(shown);
+    if (shown.size() > 2 && w < 100) {
+        // Clamped first: a long negative number must not overflow the conversion.
+        shown = QString::number(CInt(std::max(w, -32768.0)));
+        r.text = shown;
+        r.caret = static_cast<int>(shown.size());
+    }
+    r.cycles = *cycles;
+    return r;
+}
+
+std::optional<QString> txtAnzTakte_LostFocus(ProgramState& s, const QString& text)
+{
+    uint8_t* cycles = SelectedCycles(s);
+    if (!cycles)
+        return std::nullopt;
+    const double v = Val(text);
+    if (v > 100) {
+        *cycles = 100;
+        return QStringLiteral("100");
+    }
+    if (v > 0 && RoundHalfEven(v) >= 1) {
+        *cycles = StoredCycles(v);
+        return std::nullopt;
+    }
+    *cycles = 1;
+    return QStringLiteral("1");
+}
+
+// ---- Phase sliders ----
+
+QString PhaseSliderText(int position)
+{
+    const int p = std::clamp(position, 0, kPhaseSliderMax);
+    const int tenths = static_cast<int>(Int((kPhaseSliderMax - p) / 1000.0 * 10));
+    QString t;
+    if (tenths % 10 == 0)
+        t = QString::number(tenths / 10);
+    else // no digit before the point below one second: ".5"
+        t = (tenths >= 10 ? QString::number(tenths / 10) : QString()) + u'.' + QString::number(tenths % 10);
+    t += u's';
+    if (p > 9000)
+        t.prepend(u'0');
+    if (t == QLatin1String("00s"))
+        t = QStringLiteral("0.0s");
+    return t;
+}
+
+PhaseSliders Slider0_Scroll(ProgramState& s, int slider0, int slider1, bool linkTicked, int timerInterval)
+{
+    if (linkTicked)
+        slider1 = slider0;
+    return ApplyPhases(s, slider0, slider1, timerInterval);
+}
+
+PhaseSliders Slider1_Scroll(ProgramState& s, int slider0, int slider1, bool linkTicked, int timerInterval)
+{
+    if (linkTicked)
+        slider0 = slider1;
+    return ApplyPhases(s, slider0, slider1, timerInterval);
+}
+
+PhaseSliders chkLink_Click(ProgramState& s, Qt::CheckState state, int slider0, int slider1, int timerInterval)
+{
+    const bool checked = state == Qt::Checked;
+    if (checked)
+        slider0 = slider1;
+    const int k = s.SelectedClock;
+    if (state != Qt::PartiallyChecked && k >= 0 && static_cast<size_t>(k) < s.ClockLinked.size())
+        s.ClockLinked[static_cast<size_t>(k)] = VbBool(checked);
+    if (timerInterval == 0)
+        timerInterval = 10;
+    return Slider1_Scroll(s, slider0, slider1, checked, timerInterval);
+}
+
+// ---- LED colours ----
+
+bool cmdColor_MouseDown(ProgramState& s, int index)
+{
+    if (index < 0 || static_cast<size_t>(index) >= kLedButtonColours.size())
+        return false;
+    s.LEDColor = kLedButtonColours[static_cast<size_t>(index)];
+    return true;
+}
+
+// ---- Zoom ----
+
+double ZoomBoxPercent(const QString& text)
+{
+    return std::clamp(Val(text), kZoomMinPercent, kZoomMaxPercent);
+}
+
+ZoomBoxResult ConfirmZoomBox(const QString& text, float current, ZoomConfirm how)
+{
+    ZoomBoxResult r;
+    const double z = ZoomBoxPercent(text);
+    r.text = QString::number(z, 'g', 15) + u'%';
+    r.factor = static_cast<float>(z / 100);
+    if (how == ZoomConfirm::Click) {
+        // Compared as the factor is stored, so the entry in force redraws nothing.
+        r.apply = r.factor != current;
+    } else {
+        // The single-precision product keeps 0.7 at 70, not 69.
+        const float percent = current * 100.0f;
+        r.apply = z / 100 != Int(percent) / 100;
+    }
+    return r;
+}
+
+QString ZoomFactorText(float current)
+{
+    return QString::number(static_cast<double>(current * 100.0f), 'g', 7) + u'%';
+}
+
+QString ZoomCutText(float factor)
+{
+    return QString::number(static_cast<long long>(Int(static_cast<double>(factor) * 100))) + u'%';
+}
+
+float ZoomStepped(float factor, const QString& key)
+{
+    double z = factor;
+    if (key == QLatin1String("cmdZoomIn")) {
+        z += 0.2;
+        if (z > 2.5)
+            z = 2.5;
+    } else if (key == QLatin1String("cmdZoomOut")) {
+        z -= 0.2;
+        if (z < 0.6)
+            z = 0.6;
+    }
+    return static_cast<float>(z);
+}
+
+// ---- Side panels ----
+
+std::optional<int> cmdMin_Click(ProgramState& s, int index, bool pressed)
+{
+    if (index < 0 || static_cast<size_t>(index) >= kPanelButtons.size())
+        return std::nullopt;
+    const PanelButton& b = kPanelButtons[static_cast<size_t>(index)];
+    if (!b.minimises)
+        return std::nullopt;
+    s.settings.PanelVisible[static_cast<size_t>(b.visibleIndex)] = pressed ? 1 : -1;
+    return pressed ? b.minimisedHeight : b.openHeight;
+}
+
+std::optional<std::array<bool, 5>> cmdClose_Click(ProgramState& s, int index)
+{
+    if (index < 0 || static_cast<size_t>(index) >= kPanelButtons.size())
+        return std::nullopt;
+    auto& visible = s.settings.PanelVisible;
+    visible[static_cast<size_t>(kPanelButtons[static_cast<size_t>(index)].visibleIndex)] = 0;
+    std::array<bool, 5> checks{};
+    for (size_t i = 0; i < checks.size(); ++i)
+        checks[i] = visible[i] != 0;
+    return checks;
+}
