@@ -797,6 +797,7 @@ TEST_F(WorksheetMouse, InTheSimulationClicksFeedInputsAndFlipFlops)
     const int qx = q.mid(1, q.indexOf(QLatin1Char('Y')) - 1).toInt();
     const int qy = q.mid(q.indexOf(QLatin1Char('Y')) + 1).toInt();
 
+    const uint8_t editingTool = s.ToolMode;
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdOn")), Qt::LeftButton);
     ASSERT_EQ(s.ToolMode, ToolCode::SimulationRunning);
     const int before = s.ElementCount;
@@ -816,7 +817,7 @@ TEST_F(WorksheetMouse, InTheSimulationClicksFeedInputsAndFlipFlops)
     EXPECT_EQ(s.ElementCount, before);
     EXPECT_EQ(C(3, 4).Type, ElementType::Empty) << "no conductor drawn while running";
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdOff")), Qt::LeftButton);
-    EXPECT_EQ(s.ToolMode, ElementType::Empty);
+    EXPECT_EQ(s.ToolMode, editingTool) << "the editing tool comes back";
 }
 
 // Fault: the area buffer was shared with the resize, so a later move pasted its scratch.
