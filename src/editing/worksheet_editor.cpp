@@ -1,4 +1,5 @@
 #include "editing/worksheet_editor.h"
+#include "shell/quick_help.h"
 
 #include <algorithm>
 #include <cmath>
@@ -136,8 +137,8 @@ void WorksheetEditor::MouseMove(int buttons, int /*shift*/, double x, double y)
 void WorksheetEditor::MouseDown(int button, int shift, double x, double y)
 {
     const uint8_t tool = s_.ToolMode;
-    // The simulation's clicks and quick help are handled by their own owners.
-    if (tool == ToolCode::SimulationRunning || tool == ToolCode::QuickHelp)
+    // The simulation's clicks are handled by the engine's own dispatch.
+    if (tool == ToolCode::SimulationRunning)
         return;
     CommitOpenLabel();
     // The cell under the press itself: scrolling or zooming may have moved
@@ -152,6 +153,16 @@ void WorksheetEditor::MouseDown(int button, int shift, double x, double y)
     const GridCell& cell = s_.P(cx, cy);
     const int t = cell.Type;
     const int16_t n = cell.ElementNr;
+    // Quick help explains the worksheet wherever it is clicked, and acts on
+    // nothing: the right button would remove what lies under it.
+    if (tool == ToolCode::QuickHelp) {
+        if (button == 1 && PlaceQuickHelp) {
+            const QuickHelpText help = WorksheetQuickHelp();
+            PlaceQuickHelp(help.headline, help.body, QStringLiteral("picGrid"), 0);
+            SelectNone();
+        }
+        return;
+    }
 
     if (button == 1) {
         if (t <= ElementType::Conductor || tool == ElementType::NegationMarker || tool == ElementType::TextLabel)
@@ -249,6 +260,12 @@ void WorksheetEditor::MouseDown(int button, int shift, double x, double y)
         }
         if (InsideFrame(x, y) && FrameFixed()) {
             LoescheBereich();
+        } else if (tool == ToolCode::ICDefinitionView && cell.ICConnector != 0) {
+            if (DeleteICAnschluss)
+                DeleteICAnschluss();
+            int16_t x1 = static_cast<int16_t>(cx - 1), y1 = static_cast<int16_t>(cy - 1);
+            int16_t x2 = static_cast<int16_t>(cx + 1), y2 = static_cast<int16_t>(cy + 1);
+            RedrawArea(s_, c_.objGrafik, x1, y1, x2, y2, false);
         }
     } else if (button == 4) {
         if (tool == ElementType::Conductor)
@@ -345,6 +362,13 @@ void WorksheetEditor::CheckMouseMode()
                  && s_.Elements[static_cast<size_t>(cell.ElementNr)].Type == ElementType::TextLabel)
             ChangeBeschriftung(QStringLiteral("EDIT"));
     }
+    if (tool == ToolCode::ICDefinitionView) {
+        // A click starts the find-next search afresh at the top-left cell.
+        if (SetICSearchStart)
+            SetICSearchStart(0, 0);
+        if (CreateICAnschluss)
+            CreateICAnschluss();
+    }
     ::CheckMouseMode(c_, nullptr);
     SelectNone();
 }
@@ -394,7 +418,7 @@ void WorksheetEditor::ChangeMouseCursor(int button)
                     overlay.picBox.Visible = true;
                 Changed();
             }
-        } else if (k > 1 || m != 1) {
+        } else if (k > 1 || (t != ElementType::Conductor && t != ElementType::Switch && m != 1)) {
             set(1);
             if (overlay.picBox.Visible) {
                 overlay.picBox.Visible = false;

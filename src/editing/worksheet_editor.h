@@ -124,6 +124,16 @@ public:
     // Called whenever the overlay geometry or visibility changed.
     std::function<void()> OverlayChanged;
 
+    // The IC-definition view's connectors belong to the IC editor window:
+    // where its find-next search resumes, and adding (or renaming) and
+    // removing the connector at the cursor cell.
+    std::function<void(int16_t nextX, int16_t nextY)> SetICSearchStart;
+    std::function<void()> CreateICAnschluss;
+    std::function<void()> DeleteICAnschluss;
+    // Shows the quick-help box for the worksheet.
+    std::function<void(const QString& headline, const QString& body, const QString& key, int index)>
+        PlaceQuickHelp;
+
     void MouseDown(int button, int shift, double x, double y);
     void MouseMove(int buttons, int shift, double x, double y);
     void MouseUp(int button, int shift, double x, double y);

@@ -1,6 +1,7 @@
 #include "editing/worksheet_size.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "model/state.h"
 #include "platform/numeric.h"
@@ -61,4 +62,52 @@ bool SetNewSize(ProgramState& s, int16_t w, int16_t h)
         s.shell->ResizeWorksheet();
     }
     return true;
+}
+
+namespace {
+
+// Both boxes are held to the limits before converting: an uncommitted other
+// box may hold anything, and a huge number would overflow.
+int16_t BoxSize(const QString& text)
+{
+    return CInt(Val(ClampSizeText(text)));
+}
+
+} // namespace
+
+SizeBoxTexts CommitSizeBox(ProgramState& s, SizeBoxTexts boxes, SizeBox which)
+{
+    QString& box = which == SizeBox::Width ? boxes.txtX : boxes.txtY;
+    box = ClampSizeText(box);
+    const int16_t w = BoxSize(boxes.txtX);
+    const int16_t h = BoxSize(boxes.txtY);
+    if (w == s.MaxX && h == s.MaxY)
+        return boxes;
+    SetNewSize(s, w, h);
+    return SizeBoxTexts{QString::number(s.MaxX), QString::number(s.MaxY)};
+}
+
+SizeBoxTexts StepSizeBox(ProgramState& s, SizeBoxTexts boxes, SizeBox which, int step)
+{
+    QString& box = which == SizeBox::Width ? boxes.txtX : boxes.txtY;
+    double v = Val(box);
+    // Beyond fifteen digits the text would no longer read back as the number.
+    if (!(std::fabs(v) < 1e15))
+        v = v > 0 ? 1e15 : -1e15;
+    box = Trim(Str(v + step));
+    return CommitSizeBox(s, boxes, which);
+}
+
+QString ValidateGateInputs(const QString& text)
+{
+    // Held before rounding, so no count overflows the byte it is kept in.
+    const double v = std::clamp(Val(text), 0.0, 255.0);
+    const int n = std::clamp(static_cast<int>(RoundHalfEven(v)), 2, 15);
+    return Str(n);
+}
+
+GateInputsStep GateInputsUpDown(int value)
+{
+    const int v = std::clamp(value, 2, 15);
+    return GateInputsStep{v, QString::number(v)};
 }

@@ -1,5 +1,6 @@
 #pragma once
-// Worksheet size: applying the size typed in the size boxes.
+// Worksheet size: applying the size typed in the size boxes, and the
+// gate-input count box beside them.
 #include <QString>
 #include <cstdint>
 
@@ -12,3 +13,30 @@ QString ClampSizeText(const QString& text);
 // the last occupied one, or to the current size when that is the last one.
 // Fills the size boxes and redraws through the window. False when nothing changed.
 bool SetNewSize(ProgramState& s, int16_t w, int16_t h);
+
+// The texts of the width box txtX and the height box txtY.
+struct SizeBoxTexts {
+    QString txtX;
+    QString txtY;
+    bool operator==(const SizeBoxTexts&) const = default;
+};
+enum class SizeBox { Width, Height };
+
+// Enter in a size box, or leaving it: that box's text held to 10..200, then
+// both boxes applied. Returns what the boxes show afterwards: the applied
+// size, or the texts as they were when the size did not change.
+SizeBoxTexts CommitSizeBox(ProgramState& s, SizeBoxTexts boxes, SizeBox which);
+// An up-down click: the box's value moved by step cells (-5 down, +5 up),
+// then committed like Enter.
+SizeBoxTexts StepSizeBox(ProgramState& s, SizeBoxTexts boxes, SizeBox which, int step);
+
+// Enter in the gate-input box, or leaving it: the count held to 2..15 and
+// written with a leading blank (" 2").
+QString ValidateGateInputs(const QString& text);
+// An up-down click on the gate-input count, after the up-down moved its own
+// value: the value held to 2..15 and the box text it writes ("2").
+struct GateInputsStep {
+    int value = 2;
+    QString text;
+};
+GateInputsStep GateInputsUpDown(int value);

@@ -1,6 +1,7 @@
 #include "shell/frmGatrel.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include <QAction>
 #include <QActionGroup>
@@ -268,15 +269,22 @@ void frmGatrel::BuildToolbars()
     QToolBar* orientation = makeBar(QStringLiteral("tlbOrientation"));
     orientation->setOrientation(Qt::Horizontal);
     auto* orientationGroup = new QActionGroup(this);
-    const char* arrows[] = {"\u2190", "\u2192", "\u2191", "\u2193"};
-    for (int i = 0; i < 4; ++i) {
-        QAction* a = orientation->addAction(QString::fromUtf8(arrows[i]));
-        a->setObjectName(QStringLiteral("tlbOrientation%1").arg(i + 1));
+    // Key, arrow and the orientation code it gives the next component.
+    static constexpr struct {
+        const char* key;
+        const char* arrow;
+        uint8_t code;
+    } kOrientation[] = {{"cmdRechts", "\u2192", Orientation::Right}, {"cmdLinks", "\u2190", Orientation::Left},
+                        {"cmdOben", "\u2191", Orientation::Up},      {"cmdUnten", "\u2193", Orientation::Down}};
+    for (const auto& o : kOrientation) {
+        QAction* a = orientation->addAction(QString::fromUtf8(o.arrow));
+        a->setObjectName(QString::fromLatin1(o.key));
         a->setCheckable(true);
-        a->setChecked(i + 1 == s_.PlaceOrientation);
+        a->setChecked(o.code == s_.PlaceOrientation);
         orientationGroup->addAction(a);
         toolbarButtons_[QStringLiteral("tlbOrientation")][a->objectName()] = a;
-        connect(a, &QAction::triggered, this, [this, i] { s_.PlaceOrientation = static_cast<uint8_t>(i + 1); });
+        const uint8_t code = o.code;
+        connect(a, &QAction::triggered, this, [this, code] { s_.PlaceOrientation = code; });
     }
 
     QToolBar* clock = makeBar(QStringLiteral("Toolbar3"));
@@ -989,25 +997,16 @@ void frmGatrel::WireEngineControls()
     engine_.evaluators = StandardEvaluators();
 
     // The two power buttons are one toggle group: pressing the one not
-    // pressed switches the power.
-    connect(cmdOn_, &QPushButton::clicked, this, [this] {
-        if (s_.ToolMode == ToolCode::QuickHelp) {
-            cmdOff_->setChecked(true);
-            return;
-        }
-        if (s_.engine.PowerFlag == 0)
+    // pressed switches the power. A click that arrives while the mode switch
+    // lets pending events run only puts the buttons back.
+    const auto powerClick = [this](bool on) {
+        if (!modeSwitching_ && s_.ToolMode != ToolCode::QuickHelp && (s_.engine.PowerFlag != 0) != on)
             PowerOnOff(s_, engine_);
         cmdOn_->setChecked(s_.engine.PowerFlag != 0);
         cmdOff_->setChecked(s_.engine.PowerFlag == 0);
-    });
-    connect(cmdOff_, &QPushButton::clicked, this, [this] {
-        if (s_.ToolMode == ToolCode::QuickHelp)
-            return;
-        if (s_.engine.PowerFlag != 0)
-            PowerOnOff(s_, engine_);
-        cmdOn_->setChecked(s_.engine.PowerFlag != 0);
-        cmdOff_->setChecked(s_.engine.PowerFlag == 0);
-    });
+    };
+    connect(cmdOn_, &QPushButton::clicked, this, [powerClick] { powerClick(true); });
+    connect(cmdOff_, &QPushButton::clicked, this, [powerClick] { powerClick(false); });
     if (auto* b = findChild<QPushButton*>(QStringLiteral("cmdPause")))
         connect(b, &QPushButton::clicked, this, [this] { Pause(s_, engine_); });
     if (auto* b = findChild<QPushButton*>(QStringLiteral("cmdStop")))
@@ -1166,13 +1165,43 @@ void frmGatrel::WireWorksheetEditor()
         popupItems[4]->setVisible(items.Edit);
         mPopupMenu->popup(QCursor::pos());
     };
-    // Enter or leaving a size box applies both boxes.
-    for (QLineEdit* box : {txtX_, txtY_}) {
-        connect(box, &QLineEdit::editingFinished, this, [this, box] {
-            box->setText(ClampSizeText(box->text()));
-            SetNewSize(s_, CInt(Val(ClampSizeText(txtX_->text()))), CInt(Val(ClampSizeText(txtY_->text()))));
-        });
+    // Enter or leaving a size box applies both boxes; the step buttons go by five.
+    const auto showSize = [this](const SizeBoxTexts& r) {
+        txtX_->setText(r.txtX);
+        txtY_->setText(r.txtY);
+    };
+    for (auto [box, which] : {std::pair{txtX_, SizeBox::Width}, std::pair{txtY_, SizeBox::Height}}) {
+        const SizeBox w = which;
+        connect(box, &QLineEdit::editingFinished, this,
+                [this, w, showSize] { showSize(CommitSizeBox(s_, {txtX_->text(), txtY_->text()}, w)); });
+        box->installEventFilter(this);
     }
+    for (auto [name, which, step] : {std::tuple{"updSizeX0", SizeBox::Width, 5}, {"updSizeX1", SizeBox::Width, -5},
+                                     {"updSizeY0", SizeBox::Height, 5}, {"updSizeY1", SizeBox::Height, -5}}) {
+        const SizeBox w = which;
+        const int st = step;
+        connect(findChild<QToolButton*>(QString::fromLatin1(name)), &QToolButton::clicked, this,
+                [this, w, st, showSize] { showSize(StepSizeBox(s_, {txtX_->text(), txtY_->text()}, w, st)); });
+    }
+    // The gate-input count: the box is checked on Enter and when left; the
+    // up-down keeps a value of its own and writes it into the box.
+    auto* txtAnschluesse = findChild<QLineEdit*>(QString::fromUtf8("txtAnschlüsse"));
+    connect(txtAnschluesse, &QLineEdit::editingFinished, this,
+            [txtAnschluesse] { txtAnschluesse->setText(ValidateGateInputs(txtAnschluesse->text())); });
+    txtAnschluesse->installEventFilter(this);
+    for (auto [name, step] : {std::pair{"UpDown1Up", 1}, std::pair{"UpDown1Down", -1}}) {
+        const int st = step;
+        connect(findChild<QToolButton*>(QString::fromLatin1(name)), &QToolButton::clicked, this,
+                [this, st, txtAnschluesse] {
+                    const GateInputsStep g = GateInputsUpDown(upDown1Value_ + st);
+                    upDown1Value_ = g.value;
+                    txtAnschluesse->setText(g.text);
+                });
+    }
+    // Quick help on the worksheet; the IC-definition clicks belong to the IC editor.
+    editor_->PlaceQuickHelp = [this](const QString& headline, const QString& body, const QString& key, int index) {
+        PlaceQuickHelp(headline, body, key, index);
+    };
     connect(picGrid_, &WorksheetPicture::MouseDown, this,
             [this](int button, int shift, double x, double y) { editor_->MouseDown(button, shift, x, y); });
     connect(picGrid_, &WorksheetPicture::MouseMove, this,

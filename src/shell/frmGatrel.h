@@ -308,6 +308,7 @@ private:
     // Set while the mode switch runs: pending events may carry a second power click.
     bool modeSwitching_ = false;
     bool settingSliders_ = false;
+    int upDown1Value_ = 2; // the gate-input up-down's own value
     QActionGroup* componentRadios_ = nullptr;
     QuickHelpBox* picQuickHelp_ = nullptr;
     // What quick help put aside: the toolbar states and its own tool selection.

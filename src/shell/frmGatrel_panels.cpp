@@ -194,8 +194,8 @@ void frmGatrel::BuildLeftPanel()
     auto* txtAnschluesse = new QLineEdit(QStringLiteral("2"), picAnschluesse);
     txtAnschluesse->setObjectName(QString::fromUtf8("txtAnschlüsse"));
     txtAnschluesse->setGeometry(0, 17, 40, 22);
-    MakeStepButton(QString::fromUtf8("updAnschlüsse0"), Qt::UpArrow, picAnschluesse, 42, 17);
-    MakeStepButton(QString::fromUtf8("updAnschlüsse1"), Qt::DownArrow, picAnschluesse, 42, 28);
+    MakeStepButton(QStringLiteral("UpDown1Up"), Qt::UpArrow, picAnschluesse, 42, 17);
+    MakeStepButton(QStringLiteral("UpDown1Down"), Qt::DownArrow, picAnschluesse, 42, 28);
     // Complex components.
     QWidget* picKomplex = makePage(QStringLiteral("picKomplex"), pageTop + 46, 40);
     MakeLabel(QStringLiteral("lblAllgemein13"), TextPlaceholder(2550), picKomplex, 0, 0, pw, 16);
