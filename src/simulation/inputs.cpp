@@ -6,6 +6,7 @@
 #include "platform/timers.h"
 #include "render/clsGrafik.h"
 #include "shell/main_window_services.h"
+#include "shell/control_panel_logic.h"
 #include "simulation/engine.h"
 
 namespace {
@@ -83,17 +84,6 @@ void SetClockButtons(ProgramState& s, bool running)
     s.shell->SetClockButtonEnabled(QStringLiteral("cmdStop"), running);
     s.shell->SetClockButtonEnabled(QStringLiteral("cmdDauertakt"), !running);
     s.shell->SetClockButtonEnabled(QStringLiteral("cmdEinzeltakt"), !running);
-}
-
-QString PhaseLabel(int slider)
-{
-    const double seconds = Int((10000 - slider) / 1000.0 * 10) / 10;
-    QString t = Trim(ShortNumber(seconds)) + u's';
-    if (slider > 9000)
-        t.prepend(u'0');
-    if (t == QLatin1String("00s"))
-        t = QStringLiteral("0.0s");
-    return t;
 }
 
 // Asks generator i to stop at its next low phase.
@@ -330,7 +320,7 @@ void ChangeToolbar3(ProgramState& s, EngineContext& e)
     const int slider1 = 10000 - s.ClockHigh[k];
     const int slider0 = 10000 - s.ClockLow[k];
     w->SetClockSliders(slider1, slider0);
-    w->SetClockPhaseLabels(PhaseLabel(slider1), PhaseLabel(slider0));
+    w->SetClockPhaseLabels(PhaseSliderText(slider1), PhaseSliderText(slider0));
     w->SetClockTitle(QStringLiteral("Taktgeber: ") + QString::number(sc + 1));
     w->SetClockLinkChecked(s.ClockLinked[k] != 0);
 }
