@@ -56,6 +56,7 @@
 #include "shell/worksheet_overlay_painter.h"
 #include "shell/delay_setting.h"
 #include "shell/main_window_layout.h"
+#include "shell/toolbar_icons.h"
 #include "shell/worksheet_picture.h"
 #include "simulation/engine.h"
 #include "simulation/evaluators.h"
@@ -162,6 +163,7 @@ QAction* frmGatrel::AddToolbarButton(QToolBar* bar, const QString& key, int tool
 {
     QAction* a = bar->addAction(ShortCaption(LoadResString(tooltipId)));
     a->setObjectName(key);
+    a->setIcon(ToolbarIcon(bar->objectName(), key));
     a->setToolTip(LoadResString(tooltipId));
     a->setCheckable(checkable);
     toolbarButtons_[bar->objectName()][key] = a;
@@ -175,7 +177,8 @@ void frmGatrel::BuildToolbars()
         bar->setObjectName(name);
         bar->setMovable(false);
         bar->setFloatable(false);
-        bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        bar->setIconSize(QSize(24, 24));
         toolbars_[name] = bar;
         return bar;
     };
@@ -279,6 +282,7 @@ void frmGatrel::BuildToolbars()
     for (const auto& o : kOrientation) {
         QAction* a = orientation->addAction(QString::fromUtf8(o.arrow));
         a->setObjectName(QString::fromLatin1(o.key));
+        a->setIcon(ToolbarIcon(QStringLiteral("tlbOrientation"), a->objectName()));
         a->setCheckable(true);
         a->setChecked(o.code == s_.PlaceOrientation);
         orientationGroup->addAction(a);

@@ -372,6 +372,10 @@ void frmGatrel::BuildShellControls()
     QAction* out = AddToolbarButton(inOut, QStringLiteral("cmdZoomOut"), 2851, false);
     in->setText(QStringLiteral("+"));
     out->setText(QStringLiteral("\u2212"));
+    for (QToolBar* bar : {tlbZoom, inOut}) {
+        bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        bar->setIconSize(QSize(20, 20));
+    }
     connect(in, &QAction::triggered, this, [this] { StepZoom(QStringLiteral("cmdZoomIn")); });
     connect(out, &QAction::triggered, this, [this] { StepZoom(QStringLiteral("cmdZoomOut")); });
     // Design-time placeholders that the texts replace.
