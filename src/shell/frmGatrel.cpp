@@ -1004,8 +1004,15 @@ void frmGatrel::WireEngineControls()
     // pressed switches the power. A click that arrives while the mode switch
     // lets pending events run only puts the buttons back.
     const auto powerClick = [this](bool on) {
-        if (!modeSwitching_ && s_.ToolMode != ToolCode::QuickHelp && (s_.engine.PowerFlag != 0) != on)
+        // A second press on cmdOn while the power comes on must not switch on
+        // twice; cmdOff still switches off (the engine's abort relies on it).
+        const bool busy = modeSwitching_ || (on && poweringOn_);
+        if (!busy && s_.ToolMode != ToolCode::QuickHelp && (s_.engine.PowerFlag != 0) != on) {
+            const bool was = poweringOn_;
+            poweringOn_ = on;
             PowerOnOff(s_, engine_);
+            poweringOn_ = was;
+        }
         cmdOn_->setChecked(s_.engine.PowerFlag != 0);
         cmdOff_->setChecked(s_.engine.PowerFlag == 0);
     };

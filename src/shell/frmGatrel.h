@@ -307,6 +307,7 @@ private:
     bool comboClickSuppressed_ = false;
     // Set while the mode switch runs: pending events may carry a second power click.
     bool modeSwitching_ = false;
+    bool poweringOn_ = false; // a power-on is under way
     bool settingSliders_ = false;
     int upDown1Value_ = 2; // the gate-input up-down's own value
     QActionGroup* componentRadios_ = nullptr;

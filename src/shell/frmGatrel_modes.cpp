@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -31,6 +32,7 @@
 #include "placement/clsUndo.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
+#include "platform/timers.h"
 #include "model/files/circuit_file.h"
 #include "shell/command_line.h"
 #include "shell/control_panel_logic.h"
@@ -339,19 +341,25 @@ void frmGatrel::EnterQuickHelp()
 
 void frmGatrel::LeaveQuickHelp()
 {
-    const uint8_t savedMode = s_.SavedToolMode;
-    const int savedPointer = s_.SavedMousePointer;
-    const QString savedKey = s_.SavedToolKey;
-    const int savedIndex = s_.SavedToolIndex;
-    s_.SavedToolMode = quickHelpTool_.toolMode;
-    s_.SavedMousePointer = quickHelpTool_.mousePointer;
-    s_.SavedToolKey = quickHelpTool_.key;
-    s_.SavedToolIndex = quickHelpTool_.index;
-    RestoreToolSelection(s_);
-    s_.SavedToolMode = savedMode;
-    s_.SavedMousePointer = savedPointer;
-    s_.SavedToolKey = savedKey;
-    s_.SavedToolIndex = savedIndex;
+    if (s_.engine.PowerFlag != 0) {
+        // The run goes on; the editing tool's pages stay away until power-off.
+        s_.ToolMode = quickHelpTool_.toolMode;
+        SetWorksheetMousePointer(quickHelpTool_.mousePointer);
+    } else {
+        const uint8_t savedMode = s_.SavedToolMode;
+        const int savedPointer = s_.SavedMousePointer;
+        const QString savedKey = s_.SavedToolKey;
+        const int savedIndex = s_.SavedToolIndex;
+        s_.SavedToolMode = quickHelpTool_.toolMode;
+        s_.SavedMousePointer = quickHelpTool_.mousePointer;
+        s_.SavedToolKey = quickHelpTool_.key;
+        s_.SavedToolIndex = quickHelpTool_.index;
+        RestoreToolSelection(s_);
+        s_.SavedToolMode = savedMode;
+        s_.SavedMousePointer = savedPointer;
+        s_.SavedToolKey = savedKey;
+        s_.SavedToolIndex = savedIndex;
+    }
 
     unsetCursor();
     ToolbarButtons buttons = ReadToolbarButtons();
@@ -641,6 +649,11 @@ void frmGatrel::WireControlPanel()
         if (auto* w = findChild<QWidget*>(QString::fromUtf8(name))) {
             w->setMouseTracking(true);
             w->installEventFilter(this);
+            // A list's moves arrive on its viewport and stop there.
+            if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) {
+                area->viewport()->setMouseTracking(true);
+                area->viewport()->installEventFilter(this);
+            }
         }
     }
     for (int i = 0; i < 5; ++i)

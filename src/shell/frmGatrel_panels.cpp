@@ -353,6 +353,8 @@ void frmGatrel::BuildLeftPanel()
     auto* lblLevel = new QLabel(QStringLiteral("Label"));
     lblLevel->setObjectName(QStringLiteral("lblLevel"));
     lblLevel->installEventFilter(this);
+    // The label keeps the decoder outline; the panel under it would not.
+    lblLevel->setAttribute(Qt::WA_NoMousePropagation);
     QWidget* picIC = MakePanel(4, QString(), lblLevel);
     auto* picLevel = new QWidget(picIC);
     picLevel->setObjectName(QStringLiteral("picLevel"));

@@ -332,6 +332,8 @@ void Toolbar3_ButtonClick(ProgramState& s, EngineContext& e, const QString& key)
         for (int i = 0; ValidSlot(s, i); ++i)
             AskClockToStop(s, e, i);
         SetClockButtons(s, false);
+        if (s.shell)
+            s.shell->SetClockButtonEnabled(QStringLiteral("cmdFullStop"), false);
         return;
     }
     if (!ValidSlot(s, sc))
@@ -340,6 +342,13 @@ void Toolbar3_ButtonClick(ProgramState& s, EngineContext& e, const QString& key)
     if (key == QLatin1String("cmdStop")) {
         AskClockToStop(s, e, sc);
         SetClockButtons(s, false);
+        // The all-stop button stays while another generator still runs.
+        bool anyRunning = false;
+        if (e.Timer2)
+            for (const auto& t : *e.Timer2)
+                anyRunning = anyRunning || (t && !t->Tag.isEmpty() && t->Tag != QLatin1String("Stop"));
+        if (!anyRunning && s.shell)
+            s.shell->SetClockButtonEnabled(QStringLiteral("cmdFullStop"), false);
         return;
     }
     const bool continuous = key == QLatin1String("cmdDauertakt");
@@ -353,6 +362,8 @@ void Toolbar3_ButtonClick(ProgramState& s, EngineContext& e, const QString& key)
         t->setEnabled(true);
     }
     SetClockButtons(s, true);
+    if (s.shell)
+        s.shell->SetClockButtonEnabled(QStringLiteral("cmdFullStop"), true);
 }
 
 void timPort_Timer()
