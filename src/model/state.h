@@ -82,6 +82,7 @@ struct ProgramState {
     QStringList ICPins{QString()};
     QStringList ICGraphicPins{QString()};
     int16_t ICPinCount = 0;
+    int16_t ICPinIndex = 0; // the connector under the mouse or being named
     QString ICNotes;
     // Tags of the IC window's connector labels ([Tags] lines), entry i for connector i.
     QStringList ICTags{QString()};

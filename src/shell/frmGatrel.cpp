@@ -236,8 +236,10 @@ void frmGatrel::BuildToolbars()
     lblOnOff->setMinimumWidth(150);
     row->addWidget(lblOnOff);
     auto* cmdPause = new QPushButton(QStringLiteral("&Pause"), picOnOff);
+    cmdPause->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     cmdPause->setObjectName(QStringLiteral("cmdPause"));
     auto* cmdStop = new QPushButton(picOnOff);
+    cmdStop->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     cmdStop->setObjectName(QStringLiteral("cmdStop"));
     cmdPause->setEnabled(false);
     cmdStop->setEnabled(false);
@@ -266,6 +268,7 @@ void frmGatrel::BuildToolbars()
         });
     }
     row->addLayout(steps);
+    row->addStretch(1);
     onOffBar->addWidget(picOnOff);
     onOffBar->setVisible(false);
 
@@ -745,6 +748,8 @@ void frmGatrel::AddICConnectorLabel(int index, const QString& name, const QStrin
     if (!lblICAnschluss_[index]) {
         auto* label = new QLabel(picGrid_);
         label->setObjectName(QStringLiteral("lblICAnschluß%1").arg(index));
+        label->setMouseTracking(true);
+        label->installEventFilter(this);
         label->setVisible(false);
         lblICAnschluss_[index] = label;
     }
@@ -882,6 +887,8 @@ void frmGatrel::LoadICConnectorLabel(int index, const QString& caption)
     if (!lblICAnschluss_[index]) {
         auto* label = new QLabel(picGrid_);
         label->setObjectName(QStringLiteral("lblICAnschluß%1").arg(index));
+        label->setMouseTracking(true);
+        label->installEventFilter(this);
         label->setVisible(false);
         lblICAnschluss_[index] = label;
     }
@@ -1202,7 +1209,10 @@ void frmGatrel::WireWorksheetEditor()
     txtAnschluesse->installEventFilter(this);
     for (auto [name, step] : {std::pair{"UpDown1Up", 1}, std::pair{"UpDown1Down", -1}}) {
         const int st = step;
-        connect(findChild<QToolButton*>(QString::fromLatin1(name)), &QToolButton::clicked, this,
+        auto* button = findChild<QToolButton*>(QString::fromLatin1(name));
+        // Its own hover rule only: the page under it would hide more.
+        button->setAttribute(Qt::WA_NoMousePropagation);
+        connect(button, &QToolButton::clicked, this,
                 [this, st, txtAnschluesse] {
                     const GateInputsStep g = GateInputsUpDown(upDown1Value_ + st);
                     upDown1Value_ = g.value;

@@ -192,6 +192,10 @@ public:
     void HideDecoder();
     // Hides the placement aids when the pointer leaves the worksheet for a control.
     void HidePlacementOutlines(bool evenForSelectTool = false);
+    // The pointer arrived over a control around the worksheet.
+    void HoverOver(QWidget* w);
+    void Form_MouseMove();
+    void lblICAnschluss_MouseMove(int index);
     void ShowQuickHelp(const QString& key, int index);
     void PlaceQuickHelp(const QString& headline, const QString& body, const QString& key, int index);
     void EnterQuickHelp();

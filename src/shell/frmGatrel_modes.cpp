@@ -414,6 +414,64 @@ void frmGatrel::cmdColor_MouseDown(int index)
     ::cmdColor_MouseDown(s_, index);
 }
 
+void frmGatrel::HoverOver(QWidget* w)
+{
+    const QString name = w->objectName();
+    const bool decoder = editor_ && editor_->overlay.LineRahmen[0].Visible;
+    if (w == centralWidget()) {
+        Form_MouseMove();
+    } else if (name == QLatin1String("picIC") || name == QLatin1String("txtX") || name == QLatin1String("txtY")) {
+        if (decoder)
+            HideDecoder();
+    } else if (name.startsWith(QLatin1String("UpDown1"))) {
+        if (editor_ && editor_->overlay.picRahmen.Visible) {
+            editor_->overlay.picRahmen.Visible = false;
+            picGrid_->update();
+        }
+    } else if (name == QLatin1String("lblLevel")) {
+        // The level name leaves the decoder outline alone.
+        HidePlacementOutlines();
+        if (decoder)
+            for (OverlayLine& line : editor_->overlay.LineRahmen)
+                line.Visible = true;
+    } else if (name.startsWith(QString::fromUtf8("lblICAnschluß"))) {
+        lblICAnschluss_MouseMove(name.mid(13).toInt());
+    } else if (name.startsWith(QLatin1String("lblAllgemein"))) {
+        // Over a caption the switch tool keeps its small box.
+        const bool keepBox = s_.ToolMode == ElementType::Switch && editor_ && editor_->overlay.picBox.Visible;
+        HidePlacementOutlines();
+        if (keepBox)
+            editor_->overlay.picBox.Visible = true;
+        if (decoder)
+            for (OverlayLine& line : editor_->overlay.LineRahmen)
+                line.Visible = true;
+    } else if (name != QString::fromUtf8("txtAnschlüsse")) {
+        HidePlacementOutlines(w == statusBar());
+    }
+}
+
+void frmGatrel::Form_MouseMove()
+{
+    HidePlacementOutlines();
+    if (!statusPanels_[1]->text().isEmpty())
+        statusPanels_[1]->clear();
+}
+
+void frmGatrel::lblICAnschluss_MouseMove(int index)
+{
+    s_.ICPinIndex = static_cast<int16_t>(index);
+    if (s_.ToolMode != ToolCode::ICDefinitionView)
+        return;
+    for (const auto& label : lblICAnschluss_) {
+        if (!label)
+            continue;
+        const bool lit = label->objectName() == QString::fromUtf8("lblICAnschluß%1").arg(index);
+        label->setFrameShape(lit ? QFrame::Box : QFrame::NoFrame);
+        label->setStyleSheet(lit ? QStringLiteral("background:#000080;color:#ffffff")
+                                 : QStringLiteral("background:#ffffff;color:#000000"));
+    }
+}
+
 void frmGatrel::txtVerzoegerung_Apply()
 {
     auto* box = findChild<QLineEdit*>(QString::fromUtf8("txtVerzögerung"));
@@ -472,19 +530,21 @@ bool frmGatrel::eventFilter(QObject* watched, QEvent* event)
                 ShowLevel(s_, engine_, s_.ICInstances[static_cast<size_t>(s_.CurrentLevel)].ParentLevel);
     }
 
-    if (type == QEvent::MouseMove || type == QEvent::Enter) {
-        if (name == QLatin1String("picIC")) {
-            if (editor_ && editor_->overlay.LineRahmen[0].Visible)
-                HideDecoder();
-        } else if (name == QLatin1String("lblLevel")) {
-            const bool decoder = editor_ && editor_->overlay.LineRahmen[0].Visible;
-            HidePlacementOutlines();
-            if (decoder)
-                for (OverlayLine& line : editor_->overlay.LineRahmen)
-                    line.Visible = true;
-        } else {
-            HidePlacementOutlines(w == statusBar());
-        }
+    if (type == QEvent::MouseMove || type == QEvent::Enter)
+        HoverOver(w);
+
+    // Boxes that take their whole text on getting the focus.
+    static const QStringList kSelectAllOnFocus = {QStringLiteral("txtX"), QStringLiteral("txtY"),
+                                                  QString::fromUtf8("txtAnschlüsse")};
+    if (type == QEvent::FocusIn && kSelectAllOnFocus.contains(name))
+        if (auto* box = qobject_cast<QLineEdit*>(w))
+            QMetaObject::invokeMethod(box, &QLineEdit::selectAll, Qt::QueuedConnection);
+
+    if (name == QLatin1String("picICVorschau") && type == QEvent::MouseButtonDblClick) {
+        if (auto* b = findChild<QToolButton*>(QStringLiteral("cmdICVerwaltung")))
+            b->setChecked(true);
+        if (seams_.icManager)
+            seams_.icManager(true);
     }
 
     // Delay box: applied on Enter and when left.
@@ -645,7 +705,8 @@ void frmGatrel::WireControlPanel()
                              "picOnOff", "picOrientation", "picPropContainer", "picSize", "picZoom", "sldDelay",
                              "Slider0", "Slider1", "tlbOrientation", "Toolbar", "Toolbar2", "Toolbar3", "tvwLevel",
                              "txtAnzTakte", "txtVerzögerung", "picIC", "lblLevel", "lblAktElement", "picContainer",
-                             "StatusBar", "cmdOn", "cmdOff"}) {
+                             "StatusBar", "cmdOn", "cmdOff", "txtX", "txtY", "UpDown1Up", "UpDown1Down",
+                             "frmGatrelClient"}) {
         if (auto* w = findChild<QWidget*>(QString::fromUtf8(name))) {
             w->setMouseTracking(true);
             w->installEventFilter(this);
@@ -661,6 +722,11 @@ void frmGatrel::WireControlPanel()
             w->setMouseTracking(true);
     for (QWidget* w : cmdColor_)
         w->setMouseTracking(true);
+    for (QLabel* label : findChildren<QLabel*>())
+        if (label->objectName().startsWith(QLatin1String("lblAllgemein"))) {
+            label->setMouseTracking(true);
+            label->installEventFilter(this);
+        }
 }
 
 void frmGatrel::cmbFormel_KeyPress(QKeyEvent* event)

@@ -105,6 +105,7 @@ QWidget* frmGatrel::MakePanel(int index, const QString& title, QLabel* titleLabe
     titleLabel->setGeometry(4, 1, Px(kPanelWidth) - 40, kTitleHeight - 2);
     QFont bold = titleLabel->font();
     bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 0.9);
     titleLabel->setFont(bold);
     auto* bar = new QFrame(panel);
     bar->setObjectName(QStringLiteral("picTitle%1").arg(index));
@@ -208,7 +209,7 @@ void frmGatrel::BuildLeftPanel()
             SelectKomplexElement();
     });
     // Page 0: the IC to place.
-    QWidget* ic = makePage(QStringLiteral("picEigenschaft0"), pageTop, 150);
+    QWidget* ic = makePage(QStringLiteral("picEigenschaft0"), pageTop, 112);
     MakeLabel(QStringLiteral("lblAllgemein5"), TextPlaceholder(2546), ic, 0, 0, pw, 16);
     auto* cmbIC = new QComboBox(ic);
     cmbIC->setObjectName(QStringLiteral("cmbIC"));
@@ -232,14 +233,14 @@ void frmGatrel::BuildLeftPanel()
     auto* picICVorschau = new QFrame(ic);
     picICVorschau->setObjectName(QStringLiteral("picICVorschau"));
     picICVorschau->setFrameShape(QFrame::Box);
-    picICVorschau->setGeometry(0, 60, pw, 70);
+    picICVorschau->setGeometry(0, 60, pw, 50);
     picICVorschau->installEventFilter(this);
     auto* txtNotizen = new QLineEdit(ic);
     txtNotizen->setObjectName(QStringLiteral("txtNotizen"));
     txtNotizen->setReadOnly(true);
-    txtNotizen->setGeometry(0, 60, pw, 70);
+    txtNotizen->setGeometry(0, 60, pw, 50);
     txtNotizen->setVisible(false);
-    MakeLabel(QStringLiteral("lblICFehler"), TextPlaceholder(2554), ic, 0, 132, pw, 16)->setVisible(false);
+    MakeLabel(QStringLiteral("lblICFehler"), TextPlaceholder(2554), ic, 2, 92, pw - 4, 16)->setVisible(false);
     // Page 1: LED colours.
     QWidget* colours = makePage(QStringLiteral("picEigenschaft1"), pageTop, 60);
     MakeLabel(QStringLiteral("lblAllgemein4"), TextPlaceholder(2545), colours, 0, 0, pw, 16);
@@ -260,24 +261,25 @@ void frmGatrel::BuildLeftPanel()
     MakeLabel(QStringLiteral("lblAllgemein12"), TextPlaceholder(2549), selection, 0, 35, pw, 16);
     MakeLabel(QStringLiteral("lblFrameSize"), QString(), selection, 8, 52, pw - 8, 16);
     // Page 3: the selected clock generator.
-    QWidget* clock = makePage(QStringLiteral("picEigenschaft3"), pageTop, 170);
+    QWidget* clock = makePage(QStringLiteral("picEigenschaft3"), pageTop, 112);
     MakeLabel(QStringLiteral("lblTaktgeber"), QString(), clock, 0, 0, pw, 16);
     auto* SSTab1 = new QTabWidget(clock);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1->setGeometry(0, 17, pw, 150);
+    SSTab1->setGeometry(0, 16, pw, 96);
     auto* tab0 = new QWidget;
     tab0->setObjectName(QStringLiteral("SSTab1Tab0"));
     QToolBar* toolbar3 = Toolbar(QStringLiteral("Toolbar3"));
     toolbar3->setParent(tab0);
-    toolbar3->setGeometry(0, 2, pw - 4, 26);
+    toolbar3->setIconSize(QSize(20, 20));
+    toolbar3->setGeometry(0, 0, pw - 4, 28);
     toolbar3->installEventFilter(this);
-    MakeLabel(QStringLiteral("lblAllgemein1"), QStringLiteral("Label"), tab0, 2, 34, pw - 8, 16);
+    MakeLabel(QStringLiteral("lblAllgemein1"), QStringLiteral("Label"), tab0, 2, 29, pw - 8, 14);
     auto* txtAnzTakte = new QLineEdit(QStringLiteral("1"), tab0);
     txtAnzTakte->setObjectName(QStringLiteral("txtAnzTakte"));
-    txtAnzTakte->setGeometry(2, 52, 40, 22);
+    txtAnzTakte->setGeometry(2, 44, 40, 22);
     txtAnzTakte->installEventFilter(this);
-    MakeStepButton(QStringLiteral("cmdAnzTakte0"), Qt::UpArrow, tab0, 44, 52);
-    MakeStepButton(QStringLiteral("cmdAnzTakte1"), Qt::DownArrow, tab0, 44, 63);
+    MakeStepButton(QStringLiteral("cmdAnzTakte0"), Qt::UpArrow, tab0, 44, 44);
+    MakeStepButton(QStringLiteral("cmdAnzTakte1"), Qt::DownArrow, tab0, 44, 55);
     SSTab1->addTab(tab0, QStringLiteral("1"));
     auto* tab1 = new QWidget;
     tab1->setObjectName(QStringLiteral("SSTab1Tab1"));
@@ -287,13 +289,13 @@ void frmGatrel::BuildLeftPanel()
         slider->setRange(0, 10000);
         slider->setSingleStep(100);
         slider->setPageStep(1000);
-        slider->setGeometry(8 + i * 48, 4, 24, 80);
+        slider->setGeometry(8 + i * 44, 2, 24, 48);
         slider->installEventFilter(this);
-        MakeLabel(QStringLiteral("lbl%1").arg(i), QString(), tab1, 4 + i * 48, 86, 44, 16);
+        MakeLabel(QStringLiteral("lbl%1").arg(i), QString(), tab1, 4 + i * 44, 51, 42, 16);
     }
     auto* chkLink = new QCheckBox(tab1);
     chkLink->setObjectName(QStringLiteral("chkLink"));
-    chkLink->setGeometry(100, 36, 20, 20);
+    chkLink->setGeometry(96, 18, 20, 20);
     SSTab1->addTab(tab1, QStringLiteral("0 / 1"));
     // Page 4: the decoder's clock input.
     QWidget* decoder = makePage(QStringLiteral("picEigenschaft4"), pageTop + 46, 24);
@@ -346,8 +348,9 @@ void frmGatrel::BuildLeftPanel()
         bar->installEventFilter(this);
         toolbars_[bar->objectName()] = bar;
     }
-    Toolbar(QStringLiteral("tlbZoom"))->setGeometry(2, kTitleHeight + 30, 84, 26);
-    Toolbar(QStringLiteral("tlbZoomInOut"))->setGeometry(86, kTitleHeight + 30, w - 88, 26);
+    cmbZoom->resize(78, 22);
+    Toolbar(QStringLiteral("tlbZoomInOut"))->setGeometry(86, kTitleHeight + 2, w - 88, 26);
+    Toolbar(QStringLiteral("tlbZoom"))->setGeometry(2, kTitleHeight + 30, w - 4, 26);
 
     // Layers panel: the level tree, titled with the level shown.
     auto* lblLevel = new QLabel(QStringLiteral("Label"));
@@ -434,6 +437,9 @@ void frmGatrel::Form_Resize()
     if (s_.settings.MainFormReady == 0)
         s_.settings.MainFormReady = 255;
     ResizeWorksheet();
+    // A window dragged above the screen's top edge comes back to it.
+    if (!isMaximized() && y() < 0)
+        move(x(), 1);
     ResizeProperties(true);
     if (s_.ToolMode == ElementType::Conductor)
         PressToolButton(QStringLiteral("cmdLeitungen"), 3);

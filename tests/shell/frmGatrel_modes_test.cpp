@@ -475,6 +475,16 @@ TEST_F(ModeSwitch, MovingOntoAControlHidesThePlacementAids)
         {"cmdDecoder", "qt_scrollarea_viewport", [&] { return o.LineRahmen[0].Visible; }, true},
         {"cmdDecoder", "lblLevel", [&] { return o.LineRahmen[0].Visible; }, false},
         {"cmdDecoder", "picIC", [&] { return o.LineRahmen[0].Visible; }, true},
+        // The size boxes only take the decoder's lines, the gate-input step buttons only the outline.
+        {"cmdUND", "txtX", [&] { return o.picRahmen.Visible; }, false},
+        {"cmdDecoder", "txtY", [&] { return o.LineRahmen[0].Visible; }, true},
+        {"cmdUND", "UpDown1Up", [&] { return o.picRahmen.Visible; }, true},
+        {"cmdDiode", "UpDown1Down", [&] { return o.picBox.Visible; }, false},
+        // Over a caption the switch keeps its box, the LED does not.
+        {"cmdSchalter", "lblAllgemein2", [&] { return o.picBox.Visible; }, false},
+        {"cmdDiode", "lblAllgemein2", [&] { return o.picBox.Visible; }, true},
+        // The window's own background.
+        {"cmdUND", "frmGatrelClient", [&] { return o.picRahmen.Visible; }, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.tool) + " onto " + c.onto);
@@ -496,4 +506,9 @@ TEST_F(ModeSwitch, MovingOntoAControlHidesThePlacementAids)
     EXPECT_TRUE(o.picRahmen.Visible);
     moveOnto("StatusBar");
     EXPECT_FALSE(o.picRahmen.Visible);
+
+    // The window's background also clears the status bar's second panel.
+    window.SetStatusPanel(1, QStringLiteral("Redrawing.."));
+    moveOnto("frmGatrelClient");
+    EXPECT_TRUE(Find<QLabel>("StatusBarPanel2")->text().isEmpty());
 }
