@@ -348,8 +348,8 @@ void frmGatrel::BuildLeftPanel()
         bar->installEventFilter(this);
         toolbars_[bar->objectName()] = bar;
     }
-    cmbZoom->resize(78, 22);
-    Toolbar(QStringLiteral("tlbZoomInOut"))->setGeometry(86, kTitleHeight + 2, w - 88, 26);
+    cmbZoom->resize(70, 22);
+    Toolbar(QStringLiteral("tlbZoomInOut"))->setGeometry(76, kTitleHeight + 2, w - 77, 26);
     Toolbar(QStringLiteral("tlbZoom"))->setGeometry(2, kTitleHeight + 30, w - 4, 26);
 
     // Layers panel: the level tree, titled with the level shown.

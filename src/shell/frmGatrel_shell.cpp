@@ -374,7 +374,7 @@ void frmGatrel::BuildShellControls()
     out->setText(QStringLiteral("\u2212"));
     for (QToolBar* bar : {tlbZoom, inOut}) {
         bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        bar->setIconSize(QSize(20, 20));
+        bar->setIconSize(QSize(16, 16));
     }
     connect(in, &QAction::triggered, this, [this] { StepZoom(QStringLiteral("cmdZoomIn")); });
     connect(out, &QAction::triggered, this, [this] { StepZoom(QStringLiteral("cmdZoomOut")); });

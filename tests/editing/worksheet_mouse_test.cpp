@@ -842,3 +842,35 @@ TEST_F(WorksheetMouse, AResizeLeavesTheAreaBufferAlone)
 }
 
 } // namespace
+
+namespace {
+
+// Two switches into an AND gate into an LED, built with the mouse as a person
+// would: the conductors run into the gate's pin cells.
+TEST_F(WorksheetMouse, ACircuitBuiltWithTheMouseRuns)
+{
+    Tool(ElementType::AND);
+    Click(10, 6);
+    Tool(ElementType::Conductor);
+    Drag({{3, 4}, {10, 4}, {10, 5}});
+    Drag({{3, 8}, {10, 8}, {10, 7}});
+    Drag({{12, 6}, {17, 6}});
+    Tool(ElementType::Switch);
+    Click(3, 4);
+    Click(3, 8);
+    Tool(ElementType::LED);
+    Click(17, 6);
+    ASSERT_EQ(C(3, 4).Type, ElementType::Switch);
+    ASSERT_EQ(C(17, 6).Type, ElementType::LED);
+
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdOn")), Qt::LeftButton);
+    ASSERT_EQ(s.ToolMode, ToolCode::SimulationRunning);
+    Click(3, 4);
+    EXPECT_EQ(s.Levels[0].Field(17, 6).Value, kFalse) << "one input high";
+    Click(3, 8);
+    EXPECT_EQ(s.Levels[0].Field(17, 6).Value, kTrue) << "both inputs high light the LED";
+    Click(3, 4);
+    EXPECT_EQ(s.Levels[0].Field(17, 6).Value, kFalse);
+}
+
+} // namespace
