@@ -81,15 +81,6 @@ QToolButton* MakeStepButton(const QString& name, Qt::ArrowType arrow, QWidget* p
     return b;
 }
 
-QString TextPlaceholder(int id)
-{
-    size_t n = 0;
-    const TextBinding* t = MainWindowTexts(&n);
-    for (size_t i = 0; i < n; ++i)
-        if (t[i].id == id)
-            return QString::fromUtf8(t[i].placeholder);
-    return QString();
-}
 
 } // namespace
 
@@ -166,7 +157,7 @@ void frmGatrel::BuildLeftPanel()
     auto* SSPanel2 = new QFrame(picEigenschaften);
     SSPanel2->setObjectName(QStringLiteral("SSPanel2"));
     SSPanel2->setGeometry(2, kTitleHeight + 2, w - 4, Px(kPanelHeights[1]) - kTitleHeight - 4);
-    MakeLabel(QStringLiteral("lblAllgemein2"), TextPlaceholder(2510), SSPanel2, 2, 2, w - 8, 16);
+    MakeLabel(QStringLiteral("lblAllgemein2"), DesignPlaceholder(2510), SSPanel2, 2, 2, w - 8, 16);
     lblSelTool_ = MakeLabel(QStringLiteral("lblAktElement"), QString(), SSPanel2, 2, 18, w - 8, 16);
     QFont bold = lblSelTool_->font();
     bold.setBold(true);
@@ -184,7 +175,7 @@ void frmGatrel::BuildLeftPanel()
     };
     // Orientation.
     QWidget* picOrientation = makePage(QStringLiteral("picOrientation"), pageTop, 44);
-    MakeLabel(QStringLiteral("lblAllgemein10"), TextPlaceholder(2547), picOrientation, 0, 0, pw, 16);
+    MakeLabel(QStringLiteral("lblAllgemein10"), DesignPlaceholder(2547), picOrientation, 0, 0, pw, 16);
     QToolBar* orientation = Toolbar(QStringLiteral("tlbOrientation"));
     orientation->setParent(picOrientation);
     orientation->setGeometry(0, 17, pw, 26);
@@ -199,23 +190,23 @@ void frmGatrel::BuildLeftPanel()
     MakeStepButton(QStringLiteral("UpDown1Down"), Qt::DownArrow, picAnschluesse, 42, 28);
     // Complex components.
     QWidget* picKomplex = makePage(QStringLiteral("picKomplex"), pageTop + 46, 40);
-    MakeLabel(QStringLiteral("lblAllgemein13"), TextPlaceholder(2550), picKomplex, 0, 0, pw, 16);
+    MakeLabel(QStringLiteral("lblAllgemein13"), DesignPlaceholder(2550), picKomplex, 0, 0, pw, 16);
     auto* cmbKomplex = new QComboBox(picKomplex);
     cmbKomplex->setObjectName(QStringLiteral("cmbKomplex"));
     cmbKomplex->setGeometry(0, 17, pw, 22);
-    cmbKomplex->addItem(TextPlaceholder(2560));
+    cmbKomplex->addItem(DesignPlaceholder(2560));
     connect(cmbKomplex, &QComboBox::currentIndexChanged, this, [this](int) {
         if (!comboClickSuppressed_ && MainFormLoaded())
             SelectKomplexElement();
     });
     // Page 0: the IC to place.
     QWidget* ic = makePage(QStringLiteral("picEigenschaft0"), pageTop, 112);
-    MakeLabel(QStringLiteral("lblAllgemein5"), TextPlaceholder(2546), ic, 0, 0, pw, 16);
+    MakeLabel(QStringLiteral("lblAllgemein5"), DesignPlaceholder(2546), ic, 0, 0, pw, 16);
     auto* cmbIC = new QComboBox(ic);
     cmbIC->setObjectName(QStringLiteral("cmbIC"));
     cmbIC->setGeometry(0, 17, pw, 22);
     connect(cmbIC, &QComboBox::activated, this, [this](int) { cmbIC_Click(); });
-    MakeLabel(QStringLiteral("lblAllgemein15"), TextPlaceholder(2552), ic, 0, 42, pw - 40, 16);
+    MakeLabel(QStringLiteral("lblAllgemein15"), DesignPlaceholder(2552), ic, 0, 42, pw - 40, 16);
     auto* cmdChange = new QToolButton(ic);
     cmdChange->setObjectName(QStringLiteral("cmdChange"));
     cmdChange->setText(QStringLiteral("\u21c4"));
@@ -240,10 +231,10 @@ void frmGatrel::BuildLeftPanel()
     txtNotizen->setReadOnly(true);
     txtNotizen->setGeometry(0, 60, pw, 50);
     txtNotizen->setVisible(false);
-    MakeLabel(QStringLiteral("lblICFehler"), TextPlaceholder(2554), ic, 2, 92, pw - 4, 16)->setVisible(false);
+    MakeLabel(QStringLiteral("lblICFehler"), DesignPlaceholder(2554), ic, 2, 92, pw - 4, 16)->setVisible(false);
     // Page 1: LED colours.
     QWidget* colours = makePage(QStringLiteral("picEigenschaft1"), pageTop, 60);
-    MakeLabel(QStringLiteral("lblAllgemein4"), TextPlaceholder(2545), colours, 0, 0, pw, 16);
+    MakeLabel(QStringLiteral("lblAllgemein4"), DesignPlaceholder(2545), colours, 0, 0, pw, 16);
     for (int i = 0; i < 9; ++i) {
         auto* b = new QFrame(colours);
         b->setObjectName(QStringLiteral("cmdColor%1").arg(i));
@@ -256,9 +247,9 @@ void frmGatrel::BuildLeftPanel()
     }
     // Page 2: the selection.
     QWidget* selection = makePage(QStringLiteral("picEigenschaft2"), pageTop, 70);
-    MakeLabel(QStringLiteral("lblAllgemein11"), TextPlaceholder(2548), selection, 0, 0, pw, 16);
+    MakeLabel(QStringLiteral("lblAllgemein11"), DesignPlaceholder(2548), selection, 0, 0, pw, 16);
     MakeLabel(QStringLiteral("lblSelCount"), QString(), selection, 8, 17, pw - 8, 16);
-    MakeLabel(QStringLiteral("lblAllgemein12"), TextPlaceholder(2549), selection, 0, 35, pw, 16);
+    MakeLabel(QStringLiteral("lblAllgemein12"), DesignPlaceholder(2549), selection, 0, 35, pw, 16);
     MakeLabel(QStringLiteral("lblFrameSize"), QString(), selection, 8, 52, pw - 8, 16);
     // Page 3: the selected clock generator.
     QWidget* clock = makePage(QStringLiteral("picEigenschaft3"), pageTop, 112);
@@ -299,13 +290,13 @@ void frmGatrel::BuildLeftPanel()
     SSTab1->addTab(tab1, QStringLiteral("0 / 1"));
     // Page 4: the decoder's clock input.
     QWidget* decoder = makePage(QStringLiteral("picEigenschaft4"), pageTop + 46, 24);
-    auto* chk = new QCheckBox(TextPlaceholder(2579), decoder);
+    auto* chk = new QCheckBox(DesignPlaceholder(2579), decoder);
     chk->setObjectName(QStringLiteral("chkTakteingang"));
     chk->setGeometry(0, 2, pw, 20);
     // The second delay control, at the foot of the panel.
     const int foot = SSPanel2->height() - 44;
-    MakeLabel(QStringLiteral("lblAllgemein14"), TextPlaceholder(2551), SSPanel2, 2, foot, 70, 16);
-    auto* lblDelay = MakeLabel(QStringLiteral("lblDelay"), TextPlaceholder(2553), SSPanel2, 74, foot, pw - 70, 16);
+    MakeLabel(QStringLiteral("lblAllgemein14"), DesignPlaceholder(2551), SSPanel2, 2, foot, 70, 16);
+    auto* lblDelay = MakeLabel(QStringLiteral("lblDelay"), DesignPlaceholder(2553), SSPanel2, 74, foot, pw - 70, 16);
     lblDelay->setStyleSheet(QStringLiteral("color:#808080"));
     auto* sldDelay = new QSlider(Qt::Horizontal, SSPanel2);
     sldDelay->setObjectName(QStringLiteral("sldDelay"));

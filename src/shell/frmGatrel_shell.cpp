@@ -109,15 +109,6 @@ constexpr MenuTool kMenuTools[] = {
     {21, "cmdKomplex", 2563}, {22, "cmdKomplex", 2562},    {23, "cmdKomplex", 2564}, {25, "cmdIC", 0},
 };
 
-QString Placeholder(int id)
-{
-    size_t n = 0;
-    const TextBinding* t = MainWindowTexts(&n);
-    for (size_t i = 0; i < n; ++i)
-        if (t[i].id == id)
-            return QString::fromUtf8(t[i].placeholder);
-    return QString();
-}
 
 } // namespace
 
@@ -125,7 +116,7 @@ void frmGatrel::BuildMenus()
 {
     // Menus carry their design-time texts here; ApplyTexts replaces them.
     auto add = [this](QMenu* menu, const QString& name, int textId, QKeySequence key = {}) {
-        QAction* a = menu->addAction(Placeholder(textId));
+        QAction* a = menu->addAction(DesignPlaceholder(textId));
         a->setObjectName(name);
         if (!key.isEmpty())
             a->setShortcut(key);
@@ -147,7 +138,7 @@ void frmGatrel::BuildMenus()
         return m;
     };
 
-    QMenu* file = top(QStringLiteral("mDatei"), Placeholder(2400));
+    QMenu* file = top(QStringLiteral("mDatei"), DesignPlaceholder(2400));
     connect(add(file, QStringLiteral("mNeu"), 2401, QKeySequence(Qt::CTRL | Qt::Key_N)), &QAction::triggered, this,
             &frmGatrel::mNeu_Click);
     connect(add(file, QStringLiteral("mOpen"), 2402, QKeySequence(Qt::CTRL | Qt::Key_O)), &QAction::triggered, this,
@@ -184,7 +175,7 @@ void frmGatrel::BuildMenus()
     separator(file, QStringLiteral("Trennstrich3"), false);
     connect(add(file, QStringLiteral("mBeenden"), 2407), &QAction::triggered, this, &frmGatrel::mBeenden_Click);
 
-    QMenu* edit = top(QStringLiteral("mBearbeiten"), Placeholder(2410));
+    QMenu* edit = top(QStringLiteral("mBearbeiten"), DesignPlaceholder(2410));
     add(edit, QStringLiteral("mUndo"), 2411, QKeySequence(Qt::CTRL | Qt::Key_Z))->setEnabled(false);
     add(edit, QStringLiteral("mUndoList"), 2412)->setEnabled(false);
     separator(edit, QStringLiteral("mTrennlinie9"));
@@ -192,7 +183,7 @@ void frmGatrel::BuildMenus()
             [this] { CallSeam(seams_.deleteArea); });
     Menu(QStringLiteral("mDelete"))->setEnabled(false);
 
-    QMenu* view = top(QStringLiteral("mAnsicht"), Placeholder(2420));
+    QMenu* view = top(QStringLiteral("mAnsicht"), DesignPlaceholder(2420));
     connect(add(view, QStringLiteral("mZoomOut"), 2421, QKeySequence(Qt::Key_F3)), &QAction::triggered, this,
             [this] { StepZoom(QStringLiteral("cmdZoomOut")); });
     connect(add(view, QStringLiteral("mZoomIn"), 2422, QKeySequence(Qt::Key_F4)), &QAction::triggered, this,
@@ -202,7 +193,7 @@ void frmGatrel::BuildMenus()
     const std::array<void (clsGrafik::*)(), 4> zoomCommands = {&clsGrafik::Zoom100, &clsGrafik::ZoomFull,
                                                                 &clsGrafik::ZoomHeight, &clsGrafik::ZoomWidth};
     for (int i = 0; i < 4; ++i) {
-        QAction* a = view->addAction(Placeholder(2423 + i));
+        QAction* a = view->addAction(DesignPlaceholder(2423 + i));
         a->setObjectName(QStringLiteral("mZoom%1").arg(i));
         a->setShortcut(QKeySequence(Qt::Key_F5 + i));
         const auto command = zoomCommands[static_cast<size_t>(i)];
@@ -215,7 +206,7 @@ void frmGatrel::BuildMenus()
     separator(view, QStringLiteral("mTrennlinie"));
     auto& panels = menuArrays_[QStringLiteral("mPanel")];
     for (int i = 0; i <= 5; ++i) {
-        QAction* a = view->addAction(i < 5 ? Placeholder(2427 + i) : QStringLiteral("&Eingabezeilen-Panel"));
+        QAction* a = view->addAction(i < 5 ? DesignPlaceholder(2427 + i) : QStringLiteral("&Eingabezeilen-Panel"));
         a->setObjectName(QStringLiteral("mPanel%1").arg(i));
         a->setCheckable(true);
         a->setChecked(i == 0 || i == 1 || i == 3 || i == 5);
@@ -230,7 +221,7 @@ void frmGatrel::BuildMenus()
     connect(icManager, &QAction::triggered, this, [this] { mICAuswahl_Click(); });
     auto& viewItems = menuArrays_[QStringLiteral("mAnsichtItem")];
     viewItems.assign(4, nullptr);
-    QAction* analyser = view->addAction(Placeholder(2433));
+    QAction* analyser = view->addAction(DesignPlaceholder(2433));
     analyser->setObjectName(QStringLiteral("mAnsichtItem2"));
     analyser->setCheckable(true);
     analyser->setEnabled(false);
@@ -242,14 +233,14 @@ void frmGatrel::BuildMenus()
         else
             analyser->setChecked(!checked);
     });
-    QAction* grid = view->addAction(Placeholder(2434));
+    QAction* grid = view->addAction(DesignPlaceholder(2434));
     grid->setObjectName(QStringLiteral("mAnsichtItem3"));
     grid->setCheckable(true);
     grid->setChecked(s_.ShowGrid != 0);
     viewItems[3] = grid;
     connect(grid, &QAction::triggered, this, [this](bool on) { SetShowGrid(on); });
 
-    QMenu* components = top(QStringLiteral("mBauelemente"), Placeholder(2450));
+    QMenu* components = top(QStringLiteral("mBauelemente"), DesignPlaceholder(2450));
     auto& items = menuArrays_[QStringLiteral("mBauteil")];
     items.assign(26, nullptr);
     for (int index = 1; index <= 25; ++index) {
@@ -261,14 +252,14 @@ void frmGatrel::BuildMenus()
         }
         const int id = 2451 + static_cast<int>(std::count_if(std::begin(kMenuTools), std::end(kMenuTools),
                                                               [index](const MenuTool& m) { return m.item < index; }));
-        QAction* a = components->addAction(Placeholder(id));
+        QAction* a = components->addAction(DesignPlaceholder(id));
         a->setObjectName(QStringLiteral("mBauteil%1").arg(index));
         a->setCheckable(true);
         items[static_cast<size_t>(index)] = a;
         connect(a, &QAction::triggered, this, [this, index] { MenueClick(index); });
     }
 
-    QMenu* circuit = top(QStringLiteral("mSchaltung"), Placeholder(2471));
+    QMenu* circuit = top(QStringLiteral("mSchaltung"), DesignPlaceholder(2471));
     connect(add(circuit, QStringLiteral("mOnOff"), 2472, QKeySequence(Qt::Key_F12)), &QAction::triggered, this,
             [this] {
                 if (Menu(QStringLiteral("mOnOff"))->text() == LoadResString(2472))
@@ -359,7 +350,7 @@ void frmGatrel::BuildShellControls()
     const char* zoomCaptions[] = {"1:1", "[ ]", "|", "\u2194"};
     for (int i = 0; i < 4; ++i) {
         QAction* a = AddToolbarButton(tlbZoom, QString::fromLatin1(zoomKeys[i]), 2846 + i, false);
-        a->setToolTip(Placeholder(2846 + i));
+        a->setToolTip(DesignPlaceholder(2846 + i));
         a->setText(QString::fromUtf8(zoomCaptions[i]));
         const auto command = zoomCommands[static_cast<size_t>(i)];
         connect(a, &QAction::triggered, this, [this, command] {
@@ -383,11 +374,11 @@ void frmGatrel::BuildShellControls()
         if (auto* l = findChild<QLabel*>(QString::fromLatin1(name)))
             l->setText(QStringLiteral("Label"));
     if (auto* l = findChild<QLabel*>(QStringLiteral("lblOnOff")))
-        l->setText(Placeholder(2555));
+        l->setText(DesignPlaceholder(2555));
     if (auto* b = findChild<QPushButton*>(QStringLiteral("cmdStop")))
-        b->setText(Placeholder(2578));
+        b->setText(DesignPlaceholder(2578));
     if (auto* t = findChild<QLineEdit*>(QString::fromUtf8("txtVerzögerung")))
-        t->setText(Placeholder(2557));
+        t->setText(DesignPlaceholder(2557));
     for (const QString& bar : toolbars_.keys())
         for (QAction* a : Toolbar(bar)->actions())
             if (!a->toolTip().isEmpty() && toolbarButtons_.value(bar).contains(a->objectName()))

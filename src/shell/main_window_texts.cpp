@@ -151,3 +151,11 @@ const TextBinding* MainWindowTexts(size_t* count)
     *count = sizeof(kTexts) / sizeof(kTexts[0]);
     return kTexts;
 }
+
+QString DesignPlaceholder(int id)
+{
+    for (const TextBinding& t : kTexts)
+        if (t.id == id)
+            return QString::fromUtf8(t.placeholder);
+    return QString();
+}

@@ -1,6 +1,7 @@
 #pragma once
 // Which control of the main window gets which string, in the order the
 // loading applies them, with the design-time placeholder each replaces.
+#include <QString>
 #include <cstddef>
 
 enum class TextTarget {
@@ -24,3 +25,5 @@ struct TextBinding {
 
 // The whole table, in order.
 const TextBinding* MainWindowTexts(size_t* count);
+// The design-time text that string id replaces; empty when no control has one.
+QString DesignPlaceholder(int id);

@@ -20,41 +20,12 @@
 #include "shell/worksheet_picture.h"
 #include "simulation/engine.h"
 #include "support/scripted_user_dialogs.h"
+#include "worksheet_rig.h"
 
 namespace {
 
-class WorksheetSimulation : public ::testing::Test {
+class WorksheetSimulation : public WorksheetRig {
 protected:
-    WorksheetSimulation() : window(s, dialogs, timers) { window.show(); }
-
-    QPointF At(int x, int y) const
-    {
-        return QPointF(GridToPixel(s, static_cast<int16_t>(x)), GridToPixel(s, static_cast<int16_t>(y)));
-    }
-    void Send(QEvent::Type type, QPointF p, Qt::MouseButton button, Qt::MouseButtons held,
-              Qt::KeyboardModifiers mods = Qt::NoModifier)
-    {
-        QMouseEvent e(type, p, window.picGrid()->mapToGlobal(p), button, held, mods);
-        QApplication::sendEvent(window.picGrid(), &e);
-    }
-    void Click(int x, int y, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers mods = Qt::NoModifier)
-    {
-        Send(QEvent::MouseMove, At(x, y), Qt::NoButton, Qt::NoButton);
-        Send(QEvent::MouseButtonPress, At(x, y), b, b, mods);
-        Send(QEvent::MouseButtonRelease, At(x, y), b, Qt::NoButton, mods);
-    }
-    void Drag(int x1, int y1, int x2, int y2)
-    {
-        Send(QEvent::MouseMove, At(x1, y1), Qt::NoButton, Qt::NoButton);
-        Send(QEvent::MouseButtonPress, At(x1, y1), Qt::LeftButton, Qt::LeftButton);
-        Send(QEvent::MouseMove, At(x2, y2), Qt::NoButton, Qt::LeftButton);
-        Send(QEvent::MouseButtonRelease, At(x2, y2), Qt::LeftButton, Qt::NoButton);
-    }
-    void Tool(uint8_t t)
-    {
-        s.ToolMode = t;
-        window.ChangeSelPicture(t);
-    }
     void Open(const QString& path)
     {
         dialogs.QueueOpenFile(path);
@@ -74,11 +45,6 @@ protected:
         return {pin.mid(1, y - 1).toInt(), pin.mid(y + 1).toInt()};
     }
     const GridCell& Field(int x, int y) const { return s.Levels[0].Field(x, y); }
-
-    ProgramState s;
-    ScriptedUserDialogs dialogs;
-    VirtualTimerHost timers;
-    frmGatrel window;
 };
 
 TEST_F(WorksheetSimulation, AClickOpensAnICAndTheRightButtonGoesBackUp)
@@ -142,7 +108,7 @@ TEST_F(WorksheetSimulation, AClickOnAShiftRegisterStageTogglesIt)
     ASSERT_EQ(s.ElementCount, 1);
     const QPoint out = FirstPin(s.Elements[1].OutPinList);
     Tool(ElementType::Conductor);
-    Drag(out.x(), out.y(), out.x() + 6, out.y());
+    Drag({{out.x(), out.y()}, {out.x() + 6, out.y()}});
     ASSERT_EQ(s.P(out.x() + 6, out.y()).Type, ElementType::Conductor);
     Power();
     const ElementRecord& reg = s.Levels[0].Elements[1];

@@ -1,0 +1,73 @@
+#pragma once
+// The real main window with synthetic mouse events on its worksheet, at cell
+// centres: what the worksheet's widget tests share.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <initializer_list>
+#include <utility>
+
+#include "model/geometry.h"
+#include "model/state.h"
+#include "platform/timers.h"
+#include "shell/frmGatrel.h"
+#include "shell/worksheet_picture.h"
+#include "support/scripted_user_dialogs.h"
+
+class WorksheetRig : public ::testing::Test {
+protected:
+    WorksheetRig() : window(s, dialogs, timers) { window.show(); }
+
+    QPointF At(int x, int y) const
+    {
+        return QPointF(GridToPixel(s, static_cast<int16_t>(x)), GridToPixel(s, static_cast<int16_t>(y)));
+    }
+    void Send(QEvent::Type type, QPointF p, Qt::MouseButton button, Qt::MouseButtons held,
+              Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QMouseEvent e(type, p, window.picGrid()->mapToGlobal(p), button, held, mods);
+        QApplication::sendEvent(window.picGrid(), &e);
+    }
+    void Move(int x, int y, Qt::MouseButtons held = Qt::NoButton)
+    {
+        Send(QEvent::MouseMove, At(x, y), Qt::NoButton, held);
+    }
+    void Press(int x, int y, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        Send(QEvent::MouseButtonPress, At(x, y), b, b, mods);
+    }
+    void Release(int x, int y, Qt::MouseButton b = Qt::LeftButton)
+    {
+        Send(QEvent::MouseButtonRelease, At(x, y), b, Qt::NoButton);
+    }
+    void Click(int x, int y, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        Move(x, y);
+        Press(x, y, b, mods);
+        Release(x, y, b);
+    }
+    // Press on the first cell, move through the others with the button held, release on the last.
+    void Drag(std::initializer_list<std::pair<int, int>> path, Qt::MouseButton b = Qt::LeftButton)
+    {
+        const auto first = *path.begin();
+        Move(first.first, first.second);
+        Press(first.first, first.second, b);
+        std::pair<int, int> last = first;
+        for (const auto& p : path) {
+            Move(p.first, p.second, b);
+            last = p;
+        }
+        Release(last.first, last.second, b);
+    }
+    void Tool(uint8_t t)
+    {
+        s.ToolMode = t;
+        window.ChangeSelPicture(t);
+    }
+
+    ProgramState s;
+    ScriptedUserDialogs dialogs;
+    VirtualTimerHost timers;
+    frmGatrel window;
+};
