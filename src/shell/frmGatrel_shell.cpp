@@ -475,6 +475,9 @@ int frmGatrel::Form_Load(const QString& ladeDatei, const QString& documentsFolde
     SetElementButtons();
     ShowPanels();
     ResizeProperties(false);
+    for (int i = 1; i <= 25; ++i)
+        if (!IsComponentSeparator(i))
+            SetRadioMenuChecks(MenuItem(QStringLiteral("mBauteil"), i), i - 1);
 
     s_.ToolMode = ElementType::Conductor;
     ChangeSelPicture(1);

@@ -1,5 +1,7 @@
 // Edit and simulation mode of the main window, quick help and the level tree,
 // driven through the window's own buttons.
+#include <QActionGroup>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -512,3 +514,56 @@ TEST_F(ModeSwitch, MovingOntoAControlHidesThePlacementAids)
     moveOnto("frmGatrelClient");
     EXPECT_TRUE(Find<QLabel>("StatusBarPanel2")->text().isEmpty());
 }
+
+namespace {
+
+TEST_F(ModeSwitch, ComponentItemsShowTheRadioLookButSeparatorsDoNot)
+{
+    // From the start, and again after a run.
+    for (int i = 1; i <= 25; ++i) {
+        QAction* item = window.MenuItem(QStringLiteral("mBauteil"), i);
+        if (item && !item->isSeparator()) {
+            EXPECT_TRUE(item->actionGroup() && item->actionGroup()->isExclusive()) << "item " << i;
+        }
+    }
+    PowerOn();
+    QTest::mouseClick(Button("cmdOff"), Qt::LeftButton);
+    for (int i = 1; i <= 25; ++i) {
+        QAction* item = window.MenuItem(QStringLiteral("mBauteil"), i);
+        if (!item)
+            continue;
+        const bool separator = i == 6 || i == 10 || i == 14 || i == 17 || i == 24;
+        const bool radio = item->actionGroup() && item->actionGroup()->isExclusive();
+        EXPECT_EQ(radio, !separator) << "item " << i;
+    }
+}
+
+TEST_F(ModeSwitch, TheIcBoxChoosesTheIcOnlyForTheIcTool)
+{
+    auto* box = Find<QComboBox>("cmbIC");
+    ASSERT_NE(box, nullptr);
+    box->addItems({QStringLiteral("HALF"), QStringLiteral("<Name>")});
+    s.settings.ElementEnable[13] = kTrue;
+
+    // Another tool: the choice changes nothing.
+    s.ToolMode = ElementType::AND;
+    s.ICName.clear();
+    box->setCurrentIndex(0);
+    window.cmbIC_Click();
+    EXPECT_TRUE(s.ICName.isEmpty());
+
+    s.ToolMode = ElementType::IC;
+    window.MenuItem(QStringLiteral("mBauteil"), 11)->setChecked(true);
+    window.cmbIC_Click();
+    EXPECT_EQ(s.ICName, QStringLiteral("HALF"));
+    EXPECT_FALSE(window.MenuItem(QStringLiteral("mBauteil"), 11)->isChecked());
+    EXPECT_TRUE(Action("Toolbar2", "cmdIC")->isChecked());
+    EXPECT_FALSE(window.Panel(4)->isHidden());
+
+    // The placeholder entry hides the layers panel.
+    box->setCurrentIndex(1);
+    window.cmbIC_Click();
+    EXPECT_TRUE(window.Panel(4)->isHidden());
+}
+
+} // namespace
