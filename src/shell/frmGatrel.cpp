@@ -155,6 +155,8 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
 
 frmGatrel::~frmGatrel()
 {
+    // Hidden while every member still lives: hiding takes the focus from an open label box.
+    hide();
     if (s_.shell == this)
         s_.shell = nullptr;
 }

@@ -186,6 +186,10 @@ public:
     void cmbIC_Click();
     void DisplayEingabezeile();
     void CloseFormelPanel();
+    // A panel opened again from the toolbar or the View menu comes back whole.
+    void ReopenPanel(int index);
+    // Fills the IC box with the IC definitions of the IC folder.
+    void ShowICNames();
 
     // Modes, control panel, hover and quick-help hooks (frmGatrel_modes.cpp).
     void SetRadioMenuChecks(QAction* item, int position);
@@ -312,6 +316,7 @@ private:
     // Set while the mode switch runs: pending events may carry a second power click.
     bool modeSwitching_ = false;
     bool poweringOn_ = false; // a power-on is under way
+    bool quickHelpActive_ = false;
     bool settingSliders_ = false;
     int upDown1Value_ = 2; // the gate-input up-down's own value
     QActionGroup* componentRadios_ = nullptr;

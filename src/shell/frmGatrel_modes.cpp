@@ -114,7 +114,7 @@ void frmGatrel::ChangeGUI(bool edit)
             widget(name)->setEnabled(true);
         Panel(2)->setVisible(s_.settings.PanelVisible[2] != 0);
         ResizeProperties(false);
-        QApplication::processEvents();
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         widget("picEigenschaft3")->setVisible(false);
         for (QAction* a : Toolbar(QStringLiteral("Toolbar3"))->actions())
             a->setEnabled(false);
@@ -165,6 +165,7 @@ void frmGatrel::ChangeGUI(bool edit)
         for (const char* name : {"picEigenschaft0", "picEigenschaft1", "picEigenschaft2"})
             widget(name)->setVisible(false);
         widget("picEigenschaft3")->setVisible(true);
+        widget("picEigenschaft3")->raise(); // over the decoder's page, which stays as it is
         txtX_->setEnabled(false);
         txtY_->setEnabled(false);
         SaveToolSelection(s_);
@@ -207,7 +208,7 @@ void frmGatrel::ChangePropertyWindow(std::array<bool, 8> parts)
     auto page = [this](const char* name) { return findChild<QWidget*>(QString::fromUtf8(name)); };
     SetVisibleIfDifferent(page("picOrientation"), parts[0]);
     SetVisibleIfDifferent(page("picAnschlüsse"), parts[1]);
-    QApplication::processEvents();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     SetVisibleIfDifferent(page("picEigenschaft2"), parts[2]);
     SetVisibleIfDifferent(page("picEigenschaft0"), parts[3]);
     SetVisibleIfDifferent(page("picEigenschaft1"), parts[4]);
@@ -331,6 +332,7 @@ void frmGatrel::EnterQuickHelp()
     s_.SavedToolIndex = savedIndex;
 
     s_.ToolMode = ToolCode::QuickHelp;
+    quickHelpActive_ = true;
     setCursor(Qt::WhatsThisCursor);
     SetWorksheetMousePointer(14);
     ToolbarButtons buttons = ReadToolbarButtons();
@@ -341,6 +343,7 @@ void frmGatrel::EnterQuickHelp()
 
 void frmGatrel::LeaveQuickHelp()
 {
+    quickHelpActive_ = false;
     if (s_.engine.PowerFlag != 0) {
         // The run goes on; the editing tool's pages stay away until power-off.
         s_.ToolMode = quickHelpTool_.toolMode;
@@ -756,7 +759,9 @@ void frmGatrel::cmbFormel_KeyPress(QKeyEvent* event)
         CallSeam(seams_.about);
         break;
     case LineCommand::Save:
-        SaveFile(s_, dialogs_, false);
+        // While the power is on the worksheet may show an IC's inside, not the circuit.
+        if (mayReplaceCircuit)
+            SaveFile(s_, dialogs_, false);
         break;
     case LineCommand::Open:
         if (mayReplaceCircuit) {

@@ -196,7 +196,8 @@ void frmGatrel::BuildLeftPanel()
     cmbKomplex->setGeometry(0, 17, pw, 22);
     cmbKomplex->addItem(DesignPlaceholder(2560));
     connect(cmbKomplex, &QComboBox::currentIndexChanged, this, [this](int) {
-        if (!comboClickSuppressed_ && MainFormLoaded())
+        // Quick help explains; it chooses no tool.
+        if (!comboClickSuppressed_ && MainFormLoaded() && s_.ToolMode != ToolCode::QuickHelp)
             SelectKomplexElement();
     });
     // Page 0: the IC to place.
@@ -668,4 +669,39 @@ void frmGatrel::CloseFormelPanel()
     ResizeWorksheet();
     ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdPanel5"))->setChecked(false);
     MenuItem(QStringLiteral("mPanel"), 5)->setChecked(false);
+}
+
+void frmGatrel::ReopenPanel(int index)
+{
+    for (size_t button = 0; button < kPanelButtons.size(); ++button) {
+        const PanelButton& b = kPanelButtons[button];
+        if (b.visibleIndex != index || !b.minimises)
+            continue;
+        if (auto* min = findChild<QToolButton*>(QStringLiteral("cmdMin%1").arg(button)); min && min->isChecked()) {
+            min->setChecked(false);
+            QWidget* panel = Panel(index);
+            panel->resize(panel->width(), Px(b.openHeight));
+            if (b.carriesSSPanel2)
+                if (auto* inner = findChild<QWidget*>(QStringLiteral("SSPanel2")))
+                    inner->setVisible(true);
+        }
+    }
+}
+
+void frmGatrel::ShowICNames()
+{
+    auto* box = findChild<QComboBox*>(QStringLiteral("cmbIC"));
+    auto* list = findChild<QListWidget*>(QStringLiteral("lstIC"));
+    if (!box || !list)
+        return;
+    const QString chosen = box->currentText();
+    box->clear();
+    for (int i = 0; i < list->count(); ++i) {
+        QString name = list->item(i)->text();
+        if (name.endsWith(QLatin1String(".icd"), Qt::CaseInsensitive))
+            name.chop(4);
+        box->addItem(name);
+    }
+    const int at = box->findText(chosen.isEmpty() ? s_.ICName : chosen);
+    box->setCurrentIndex(at >= 0 ? at : (box->count() > 0 ? 0 : -1));
 }

@@ -593,7 +593,7 @@ void frmGatrel::Toolbar_ButtonClick(const QString& key)
     if (!button)
         return;
     const bool pressed = button->isChecked();
-    if (key == QLatin1String("cmdQuickHelp") && !pressed && s_.ToolMode == ToolCode::QuickHelp) {
+    if (key == QLatin1String("cmdQuickHelp") && !pressed && quickHelpActive_) {
         LeaveQuickHelp();
         return;
     }
@@ -607,6 +607,9 @@ void frmGatrel::Toolbar_ButtonClick(const QString& key)
         ShowQuickHelp(key, 0);
         return;
     }
+    // An open label box is committed before any command runs.
+    CommitLabelEdit();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (key == QLatin1String("cmdQuickHelp")) {
         if (pressed)
             EnterQuickHelp();
@@ -639,6 +642,8 @@ void frmGatrel::Toolbar_ButtonClick(const QString& key)
         const int i = key.mid(8).toInt();
         int16_t& state = s_.settings.PanelVisible[static_cast<size_t>(i)];
         state = state == 0 ? kTrue : kFalse;
+        if (state != 0)
+            ReopenPanel(i);
         ResizeProperties(false);
     } else if (key == QLatin1String("cmdPanel5")) {
         if (!FormelPanelOpen()) {
@@ -671,6 +676,9 @@ void frmGatrel::Toolbar2_ButtonClick(const QString& key)
         ShowQuickHelp(key, 0);
         return;
     }
+    // An open label box is committed before the tool changes.
+    CommitLabelEdit();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     for (QAction* a : Toolbar(QStringLiteral("Toolbar2"))->actions())
         if (a != clicked)
             a->setChecked(false);
@@ -695,7 +703,16 @@ void frmGatrel::Toolbar2_ButtonClick(const QString& key)
         else
             SelectKomplexElement();
         ChangePropertyWindow(Flags("TFFFFFTF"));
+    } else if (key == QLatin1String("cmdDecoderT")) {
+        // The decoder with its clock input ticked.
+        if (auto* chk = findChild<QCheckBox*>(QStringLiteral("chkTakteingang")))
+            chk->setChecked(true);
+        s_.DecoderClockInput = kTrue;
+        s_.ToolMode = ElementType::Decoder;
+        ChangePropertyWindow(Flags("TFFFFFTT"));
+        MenuItem(QStringLiteral("mBauteil"), 20)->setChecked(true);
     } else if (key == QLatin1String("cmdIC")) {
+        ShowICNames();
         if (ICFileCount() > 0) {
             s_.ToolMode = ElementType::IC;
             if (!s_.ICName.isEmpty() && s_.ICName != QLatin1String("<Name>"))
@@ -856,6 +873,8 @@ void frmGatrel::mPanel_Click(int index)
     }
     if (index <= 4) {
         s_.settings.PanelVisible[static_cast<size_t>(index)] = VbBool(item->isChecked());
+        if (item->isChecked())
+            ReopenPanel(index);
         ResizeProperties(false);
     }
 }
