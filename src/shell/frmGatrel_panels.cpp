@@ -93,10 +93,10 @@ QWidget* frmGatrel::MakePanel(int index, const QString& title, QLabel* titleLabe
     if (!titleLabel)
         titleLabel = new QLabel(title, panel);
     titleLabel->setParent(panel);
-    titleLabel->setGeometry(4, 1, Px(kPanelWidth) - 40, kTitleHeight - 2);
+    titleLabel->setGeometry(3, 1, Px(kPanelWidth) - 38, kTitleHeight - 2);
     QFont bold = titleLabel->font();
     bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 0.9);
+    bold.setPointSizeF(bold.pointSizeF() * 0.85);
     titleLabel->setFont(bold);
     auto* bar = new QFrame(panel);
     bar->setObjectName(QStringLiteral("picTitle%1").arg(index));
