@@ -6,6 +6,7 @@
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -15,6 +16,7 @@ namespace {
 constexpr int kDotsPerMeter96Dpi = 3780;
 // Far beyond any page, still safe for the rasterizer's fixed-point numbers.
 constexpr double kCoordinateLimit = 1 << 22;
+constexpr qsizetype kShapedLinesKept = 512;
 
 bool Finite(double a, double b)
 {
@@ -140,8 +142,14 @@ QPoint PainterSurface::DevicePoint(double x, double y) const
     return QPoint(ToPixel(p.x()), ToPixel(p.y()));
 }
 
-QPen PainterSurface::Pen(int32_t color) const
+const QPen& PainterSurface::Pen(int32_t color)
 {
+    if (penBuilt_ && color == penColor_ && DrawWidth == penWidth_ && DrawStyle == penStyle_)
+        return pen_;
+    penBuilt_ = true;
+    penColor_ = color;
+    penWidth_ = DrawWidth;
+    penStyle_ = DrawStyle;
     QPen pen(ColorFromBgr(color), std::max(DrawWidth, 1));
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
@@ -153,33 +161,50 @@ QPen PainterSurface::Pen(int32_t color) const
     case 5: pen.setStyle(Qt::NoPen); break;
     default: break;
     }
-    return pen;
+    pen_ = pen;
+    return pen_;
 }
 
-QBrush PainterSurface::FillBrush() const
+const QBrush& PainterSurface::FillBrush()
 {
+    if (brushBuilt_ && FillColor == brushColor_ && FillStyle == brushStyle_)
+        return brush_;
+    brushBuilt_ = true;
+    brushColor_ = FillColor;
+    brushStyle_ = FillStyle;
     const QColor color = ColorFromBgr(FillColor);
     switch (FillStyle) {
-    case 0: return QBrush(color);
-    case 2: return QBrush(color, Qt::HorPattern);
-    case 3: return QBrush(color, Qt::VerPattern);
-    case 4: return QBrush(color, Qt::BDiagPattern);
-    case 5: return QBrush(color, Qt::FDiagPattern);
-    case 6: return QBrush(color, Qt::CrossPattern);
-    case 7: return QBrush(color, Qt::DiagCrossPattern);
-    default: return QBrush(Qt::NoBrush);
+    case 0: brush_ = QBrush(color); break;
+    case 2: brush_ = QBrush(color, Qt::HorPattern); break;
+    case 3: brush_ = QBrush(color, Qt::VerPattern); break;
+    case 4: brush_ = QBrush(color, Qt::BDiagPattern); break;
+    case 5: brush_ = QBrush(color, Qt::FDiagPattern); break;
+    case 6: brush_ = QBrush(color, Qt::CrossPattern); break;
+    case 7: brush_ = QBrush(color, Qt::DiagCrossPattern); break;
+    default: brush_ = QBrush(Qt::NoBrush); break;
     }
+    return brush_;
 }
 
 void PainterSurface::Stroke(QPoint from, QPoint to, int32_t color, bool omitLast)
 {
-    const QPen pen = Pen(color);
+    const QPen& pen = Pen(color);
     if (pen.style() == Qt::NoPen)
         return;
     if (pen.width() > 1) {
         // A wide pen has round ends that cover the end point anyway.
         painter_.setPen(pen);
         painter_.drawLine(from, to);
+        return;
+    }
+    if (pen.style() == Qt::SolidLine && (from.x() == to.x() || from.y() == to.y())) {
+        // The pixels of a straight line are one rectangle; its end is a step short when left out.
+        if (omitLast) {
+            if (from == to)
+                return;
+            to -= QPoint((to.x() > from.x()) - (to.x() < from.x()), (to.y() > from.y()) - (to.y() < from.y()));
+        }
+        painter_.fillRect(Inclusive(from, to), pen.color());
         return;
     }
     QList<QPoint> pixels = LinePixels(from, to);
@@ -194,10 +219,6 @@ void PainterSurface::Stroke(QPoint from, QPoint to, int32_t color, bool omitLast
         painter_.drawLine(pixels.first(), pixels.last());
         return;
     }
-    if (from.x() == to.x() || from.y() == to.y()) {
-        painter_.fillRect(Inclusive(pixels.first(), pixels.last()), pen.color());
-        return;
-    }
     painter_.setPen(pen);
     painter_.drawPoints(pixels.constData(), static_cast<int>(pixels.size()));
 }
@@ -209,10 +230,10 @@ void PainterSurface::Box(QPoint a, QPoint b, int32_t color, bool filledWithColor
         painter_.fillRect(area, ColorFromBgr(color));
         return;
     }
-    const QBrush brush = FillBrush();
+    const QBrush& brush = FillBrush();
     if (brush.style() != Qt::NoBrush)
         painter_.fillRect(area, brush);
-    const QPen pen = Pen(color);
+    const QPen& pen = Pen(color);
     if (pen.style() == Qt::NoPen)
         return;
     if (pen.width() == 1 && pen.style() == Qt::SolidLine) {
@@ -272,17 +293,69 @@ void PainterSurface::DrawTextLine(double x, double y, const QString& line)
 {
     if (!painter_.isActive() || !Finite(x, y))
         return;
-    const QFont& font = CurrentFont();
     const QString shown = IsSymbolFont(FontName) ? SymbolToUnicode(line) : line;
-    if (painter_.font() != font)
-        painter_.setFont(font);
     const QFontMetrics& metrics = CurrentWholeMetrics(Device());
     const QPoint topLeft = DevicePoint(x, y);
-    if (!FontTransparent)
-        painter_.fillRect(QRect(topLeft, QSize(metrics.horizontalAdvance(shown), metrics.height())),
-                          ColorFromBgr(BackColor));
+    const ShapedLine* shapedLine = Shaped(line, shown, metrics);
+    if (!FontTransparent) {
+        const int width = shapedLine ? shapedLine->advance : metrics.horizontalAdvance(shown);
+        painter_.fillRect(QRect(topLeft, QSize(width, metrics.height())), ColorFromBgr(BackColor));
+    }
     painter_.setPen(ColorFromBgr(ForeColor));
-    painter_.drawText(QPoint(topLeft.x(), topLeft.y() + metrics.ascent()), shown);
+    const QPoint baseline(topLeft.x(), topLeft.y() + metrics.ascent());
+    if (!shapedLine) {
+        UsePainterFont();
+        painter_.drawText(baseline, shown);
+        return;
+    }
+    const QPointF origin(baseline.x(), baseline.y() - shapedLine->ascent);
+    for (const QGlyphRun& run : shapedLine->runs)
+        painter_.drawGlyphRun(origin, run);
+}
+
+void PainterSurface::UsePainterFont()
+{
+    const QFont& font = CurrentFont();
+    if (painter_.font() != font)
+        painter_.setFont(font);
+}
+
+const PainterSurface::ShapedLine* PainterSurface::Shaped(const QString& line, const QString& shown,
+                                                         const QFontMetrics& metrics)
+{
+    // A printer may keep the characters along with the glyphs; NaN sizes never match a key.
+    if (outside_ || !std::isfinite(FontSize))
+        return nullptr;
+    ShapedKey key{FontName, FontSize, FontBold, line};
+    if (auto found = shaped_.constFind(key); found != shaped_.cend())
+        return &found.value();
+    // Right-to-left and format characters are laid out differently from a painted line.
+    for (const QChar c : shown) {
+        const QChar::Direction d = c.direction();
+        if (c.isSurrogate() || c.category() == QChar::Other_Format || d == QChar::DirR || d == QChar::DirAL
+            || d == QChar::DirAN || (d >= QChar::DirLRE && d <= QChar::DirPDF) || d >= QChar::DirLRI)
+            return nullptr;
+    }
+    // Laid out in the painter's font, which is the font its own drawing would take.
+    UsePainterFont();
+    QTextLayout layout(shown, painter_.font(), Device());
+    QTextOption option;
+    option.setTextDirection(Qt::LeftToRight);
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine laidOut = layout.createLine();
+    layout.endLayout();
+    if (!laidOut.isValid())
+        return nullptr;
+    // Labels and names are few, but a sheet could still bring many.
+    if (shaped_.size() >= kShapedLinesKept)
+        shaped_.clear();
+    ShapedLine& entry = shaped_[key];
+    entry.runs = layout.glyphRuns();
+    entry.ascent = laidOut.ascent();
+    entry.advance = metrics.horizontalAdvance(shown);
+    return &entry;
 }
 
 void PainterSurface::DrawPolyline(const QList<QPoint>& points)
@@ -325,4 +398,9 @@ QSizeF PainterSurface::MeasureLine(const QString& line) const
     const QFontMetricsF& metrics = CurrentMetrics(Device());
     const QString shown = IsSymbolFont(FontName) ? SymbolToUnicode(line) : line;
     return QSizeF(metrics.horizontalAdvance(shown), metrics.height());
+}
+
+double PainterSurface::LineHeight() const
+{
+    return CurrentLineHeight(Device());
 }

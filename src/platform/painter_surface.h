@@ -4,7 +4,10 @@
 // shows it) or on an outside paint device such as a printer page.
 #include "platform/surface.h"
 
+#include <QGlyphRun>
+#include <QHash>
 #include <QImage>
+#include <QList>
 #include <QPainter>
 
 class QPaintDevice;
@@ -42,19 +45,56 @@ protected:
     void DrawPixel(int x, int y, int32_t color) override;
     void Clear() override;
     QSizeF MeasureLine(const QString& line) const override;
+    double LineHeight() const override;
 
 private:
     QPaintDevice* Device() const;
     void BeginPainting();
     QPoint DevicePoint(double x, double y) const;
-    QPen Pen(int32_t color) const;
-    QBrush FillBrush() const;
+    const QPen& Pen(int32_t color);
+    const QBrush& FillBrush();
     void Stroke(QPoint from, QPoint to, int32_t color, bool omitLast);
     void Box(QPoint a, QPoint b, int32_t color, bool filledWithColor);
+
+    // A line of text as drawn in the current font, shaped once: symbols print
+    // the same few labels over and over, and shaping costs more than drawing.
+    struct ShapedLine {
+        QList<QGlyphRun> runs;
+        double ascent = 0; // of the layout line, which the run positions include
+        int advance = 0;
+    };
+    struct ShapedKey {
+        QString fontName;
+        double fontSize;
+        bool bold;
+        QString text;
+        bool operator==(const ShapedKey&) const = default;
+    };
+    friend size_t qHash(const ShapedKey& k, size_t seed)
+    {
+        return qHashMulti(seed, k.fontName, k.fontSize, k.bold, k.text);
+    }
+    // Sets the current font on the painter; glyph runs carry their own.
+    void UsePainterFont();
+    // Null where only the painter's own text drawing gives the same picture.
+    const ShapedLine* Shaped(const QString& line, const QString& shown, const QFontMetrics& metrics);
 
     QImage image_;
     QPaintDevice* outside_ = nullptr;
     QPainter painter_;
+
+    // The last pen and brush, rebuilt only when their settings change: symbols
+    // draw with the same few over and over.
+    QPen pen_;
+    bool penBuilt_ = false;
+    int32_t penColor_ = 0;
+    int penWidth_ = 0;
+    int penStyle_ = 0;
+    QBrush brush_;
+    bool brushBuilt_ = false;
+    int32_t brushColor_ = 0;
+    int brushStyle_ = 0;
+    QHash<ShapedKey, ShapedLine> shaped_;
 };
 
 // The pixels of a one-pixel line from one point to another, both included,

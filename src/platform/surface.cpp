@@ -44,14 +44,23 @@ void Surface::PSet(double x, double y, int32_t color)
 
 void Surface::Print(const QString& text)
 {
-    for (const QString& line : SplitTextLines(text)) {
-        if (!line.isEmpty()) {
-            DrawTextLine(CurrentX, CurrentY, line);
-            Drawn();
-        }
-        CurrentY += MeasureLine(line).height() / PixelsPerUnitY();
-        CurrentX = ScaleLeft();
+    // Symbols print single lines all the time: they need no splitting.
+    if (!text.contains(u'\n')) {
+        PrintLine(text);
+        return;
     }
+    for (const QString& line : SplitTextLines(text))
+        PrintLine(line);
+}
+
+void Surface::PrintLine(const QString& line)
+{
+    if (!line.isEmpty()) {
+        DrawTextLine(CurrentX, CurrentY, line);
+        Drawn();
+    }
+    CurrentY += LineHeight() / PixelsPerUnitY();
+    CurrentX = ScaleLeft();
 }
 
 double Surface::TextWidth(const QString& text) const
@@ -65,7 +74,7 @@ double Surface::TextWidth(const QString& text) const
 double Surface::TextHeight(const QString& text) const
 {
     const QStringList lines = SplitTextLines(text);
-    return lines.size() * MeasureLine(QString()).height() / std::abs(PixelsPerUnitY());
+    return lines.size() * LineHeight() / std::abs(PixelsPerUnitY());
 }
 
 void Surface::Cls()
@@ -126,53 +135,93 @@ double Surface::PixelsPerUnitY() const
     return userScale_ && Height() > 0 ? Height() / scaleHeight_ : 1.0;
 }
 
-QSizeF Surface::MeasureLine(const QString& line) const
+namespace {
+
+// A 96 dpi image stands in for the screen the picture boxes live on.
+const QImage& Screen()
 {
-    // A 96 dpi image stands in for the screen the picture boxes live on.
     static const QImage screen = [] {
         QImage image(1, 1, QImage::Format_RGB32);
         image.setDotsPerMeterX(3780);
         image.setDotsPerMeterY(3780);
         return image;
     }();
-    const QFontMetricsF& metrics = CurrentMetrics(&screen);
+    return screen;
+}
+
+} // namespace
+
+QSizeF Surface::MeasureLine(const QString& line) const
+{
+    const QFontMetricsF& metrics = CurrentMetrics(&Screen());
     const QString shown = IsSymbolFont(FontName) ? SymbolToUnicode(line) : line;
     return QSizeF(metrics.horizontalAdvance(shown), metrics.height());
 }
 
-const QFont& Surface::CurrentFont() const
+double Surface::LineHeight() const
 {
-    FontCache& c = fontCache_;
-    if (c.size != FontSize || c.bold != FontBold || c.name != FontName) {
-        c.name = FontName;
-        c.size = FontSize;
-        c.bold = FontBold;
-        c.font = MakeSurfaceFont(FontName, FontSize, FontBold);
-        c.metrics.reset();
-        c.wholeMetrics.reset();
-    }
-    return c.font;
+    return CurrentLineHeight(&Screen());
 }
 
-const QFontMetricsF& Surface::CurrentMetrics(const QPaintDevice* device) const
+Surface::FontEntry& Surface::CurrentEntry() const
 {
-    const QFont& font = CurrentFont();
-    FontCache& c = fontCache_;
+    constexpr size_t kFontsKept = 8;
+    auto matches = [this](const std::unique_ptr<FontEntry>& f) {
+        return f->size == FontSize && f->bold == FontBold && f->name == FontName;
+    };
+    auto it = std::find_if(fonts_.begin(), fonts_.end(), matches);
+    if (it == fonts_.end()) {
+        if (fonts_.size() >= kFontsKept)
+            fonts_.pop_back();
+        auto entry = std::make_unique<FontEntry>();
+        entry->name = FontName;
+        entry->size = FontSize;
+        entry->bold = FontBold;
+        entry->font = MakeSurfaceFont(FontName, FontSize, FontBold);
+        fonts_.insert(fonts_.begin(), std::move(entry));
+    } else if (it != fonts_.begin()) {
+        std::rotate(fonts_.begin(), it, it + 1);
+    }
+    return *fonts_.front();
+}
+
+Surface::FontEntry& Surface::CurrentEntryOn(const QPaintDevice* device) const
+{
+    FontEntry& c = CurrentEntry();
     if (c.device != device) {
         c.device = device;
         c.metrics.reset();
         c.wholeMetrics.reset();
+        c.lineHeight.reset();
     }
+    return c;
+}
+
+const QFont& Surface::CurrentFont() const
+{
+    return CurrentEntry().font;
+}
+
+const QFontMetricsF& Surface::CurrentMetrics(const QPaintDevice* device) const
+{
+    FontEntry& c = CurrentEntryOn(device);
     if (!c.metrics)
-        c.metrics.emplace(font, device);
+        c.metrics.emplace(c.font, device);
     return *c.metrics;
 }
 
 const QFontMetrics& Surface::CurrentWholeMetrics(const QPaintDevice* device) const
 {
-    CurrentMetrics(device);
-    FontCache& c = fontCache_;
+    FontEntry& c = CurrentEntryOn(device);
     if (!c.wholeMetrics)
         c.wholeMetrics.emplace(c.font, device);
     return *c.wholeMetrics;
+}
+
+double Surface::CurrentLineHeight(const QPaintDevice* device) const
+{
+    FontEntry& c = CurrentEntryOn(device);
+    if (!c.lineHeight)
+        c.lineHeight = CurrentMetrics(device).height();
+    return *c.lineHeight;
 }

@@ -25,7 +25,9 @@
 #include <QStringList>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <vector>
 
 enum class SurfaceKind { Worksheet, Printer, Hidden };
 // Plain: a line; Box: a rectangle in the colour, filled by FillStyle and
@@ -124,16 +126,23 @@ protected:
     // Size of one line of text in device pixels; by default measured at the
     // screen's 96 dots per inch.
     virtual QSizeF MeasureLine(const QString& line) const;
+    // The height of MeasureLine, which does not depend on the text: printing
+    // needs only this, and measuring a width shapes the text.
+    virtual double LineHeight() const;
     // The font of FontName, FontSize and FontBold and its metrics on a device,
-    // kept until one of them changes: symbols print and measure text constantly.
+    // kept for the last few fonts used: symbols print and measure text
+    // constantly, switching between a few sizes.
     const QFont& CurrentFont() const;
     const QFontMetricsF& CurrentMetrics(const QPaintDevice* device) const;
     const QFontMetrics& CurrentWholeMetrics(const QPaintDevice* device) const;
+    double CurrentLineHeight(const QPaintDevice* device) const;
 
     SurfaceKind kind_;
 
 private:
-    struct FontCache {
+    void PrintLine(const QString& line);
+
+    struct FontEntry {
         QString name;
         double size = -1;
         bool bold = false;
@@ -141,8 +150,14 @@ private:
         const QPaintDevice* device = nullptr;
         std::optional<QFontMetricsF> metrics;
         std::optional<QFontMetrics> wholeMetrics;
+        std::optional<double> lineHeight;
     };
-    mutable FontCache fontCache_;
+    // The entry of the current font settings; the second one measures on device.
+    FontEntry& CurrentEntry() const;
+    FontEntry& CurrentEntryOn(const QPaintDevice* device) const;
+    // Most recently used first; held by pointer so that a returned font or
+    // metrics stays where it is while the list is reordered.
+    mutable std::vector<std::unique_ptr<FontEntry>> fonts_;
 
     bool userScale_ = false;
     double scaleLeft_ = 0;

@@ -1,7 +1,6 @@
 // Half-adder, full-adder and the 7-segment display.
 #include "render/clsGrafik.h"
 
-#include "model/pin_lists.h"
 #include "model/state.h"
 #include "platform/numeric.h"
 #include "platform/surface.h"
@@ -153,7 +152,7 @@ void clsGrafik::DrawZAnzeige(int16_t x, int16_t y)
     const double z = c.z;
     auto G = [&c](int i) { return c.G(i); };
 
-    ParseInputPins(s_, SheetCell(s_, x, y).ElementNr, 0);
+    LoadInputPins(s_, SheetCell(s_, x, y).ElementNr, 0);
     // Top row right to left, then the left column top to bottom.
     PinPos p[7];
     for (int k = 1; k <= 6; ++k)

@@ -3,16 +3,13 @@
 // straight-conductor end search.
 #include "render/clsGrafik.h"
 
-#include <QList>
-#include <QPoint>
-
 #include "model/geometry.h"
-#include "model/pin_lists.h"
 #include "model/state.h"
 #include "placement/conductor_markers.h"
 #include "platform/numeric.h"
 #include "platform/surface.h"
 #include "render/redraw.h"
+#include "render/symbol_helpers.h"
 
 namespace {
 
@@ -58,11 +55,6 @@ const ElementRecord& ElementOr(const ProgramState& s, int e)
     return s.Elements[static_cast<size_t>(e)];
 }
 
-void Stroke(Surface& device, int x1, int y1, int x2, int y2)
-{
-    device.Polyline(QList<QPoint>{QPoint(x1, y1), QPoint(x2, y2)});
-}
-
 bool IsHigh(const GridCell& cell)
 {
     return cell.Value == kTrue;
@@ -73,6 +65,13 @@ bool IsHigh(const GridCell& cell)
 clsGrafik::clsGrafik(ProgramState& s, Surface* device)
     : Device(device), s_(s)
 {
+}
+
+void clsGrafik::Stroke(Surface& device, int x1, int y1, int x2, int y2)
+{
+    strokePoints_[0] = QPoint(x1, y1);
+    strokePoints_[1] = QPoint(x2, y2);
+    device.Polyline(strokePoints_);
 }
 
 bool clsGrafik::OnWorksheet() const
@@ -218,7 +217,7 @@ void clsGrafik::DrawNegationsPunkt(int16_t x, int16_t y)
         return;
     Surface& dev = *Device;
     const int16_t e = CellOr(s_.P, x, y).ElementNr;
-    ParseInputPins(s_, e, 0);
+    symbols::LoadInputPins(s_, e, 0);
     bool input = false;
     for (int i = 0; i < s_.InputPinCount && i < kPinTableSize; ++i) {
         const PinPos& pin = s_.InputPins[static_cast<size_t>(i)];

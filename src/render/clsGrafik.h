@@ -1,6 +1,8 @@
 #pragma once
 // The one object through which every symbol, conductor piece and run is drawn,
 // on whatever surface Device names, at the zoom factor GridMode.
+#include <QList>
+#include <QPoint>
 #include <cstdint>
 
 #include "model/state.h"
@@ -73,7 +75,11 @@ public:
 
 private:
     int16_t GridPixelZoomed() const;
+    // A conductor piece as a two-point polyline.
+    void Stroke(Surface& device, int x1, int y1, int x2, int y2);
 
     ProgramState& s_;
     float ZoomedPitch = 0; // read once at the start of a symbol routine
+    // Kept between pieces: the engine draws one with every changed cell.
+    QList<QPoint> strokePoints_{QPoint(), QPoint()};
 };

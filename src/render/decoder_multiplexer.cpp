@@ -4,7 +4,6 @@
 #include <QList>
 #include <QPoint>
 
-#include "model/pin_lists.h"
 #include "model/state.h"
 #include "platform/surface.h"
 #include "render/symbol_helpers.h"
@@ -21,7 +20,7 @@ void clsGrafik::DrawDecoder(int16_t x, int16_t y, bool outline)
     auto G = [&c](int i) { return c.G(i); };
     // No printer test: the body colour is the same everywhere.
     c.Prologue(c.Size(8.0f, 0.96f), kPaleYellow, outline ? 1 : 0);
-    ParseInputPins(s_, SheetCell(s_, x, y).ElementNr, 0);
+    LoadInputPins(s_, SheetCell(s_, x, y).ElementNr, 0);
     const int n = s_.InputPinCount;
 
     const Rotation rot{Orientation, x, y};
@@ -116,8 +115,8 @@ void clsGrafik::DrawMultiplexer(int16_t x, int16_t y)
     auto G = [&c](int i) { return c.G(i); };
     c.Prologue(c.Size(8.0f, 0.96f), c.Body(kPaleCyan), 0);
     const int16_t nr = SheetCell(s_, x, y).ElementNr;
-    ParseInputPins(s_, nr, 0);
-    ParseOutputPins(s_, nr, 0);
+    LoadInputPins(s_, nr, 0);
+    LoadOutputPins(s_, nr, 0);
     const PinPos d0 = s_.InputPins[0];
     const PinPos d2 = s_.InputPins[2];
     const PinPos d3 = s_.InputPins[3];

@@ -1,7 +1,6 @@
 // Flip-flop and shift-register symbols, with the state they hold.
 #include "render/clsGrafik.h"
 
-#include "model/pin_lists.h"
 #include "model/state.h"
 #include "platform/surface.h"
 #include "render/symbol_helpers.h"
@@ -20,8 +19,8 @@ void clsGrafik::DrawFlipFlop(int16_t x, int16_t y, bool outline, int16_t /*unuse
     c.Prologue(c.Size(8.0f, 0.96f), c.Body(kPaleCyan), outline ? 1 : 0);
     d.FontBold = true;
     const int16_t nr = SheetCell(s_, x, y).ElementNr;
-    ParseInputPins(s_, nr, 0);
-    ParseOutputPins(s_, nr, 0);
+    LoadInputPins(s_, nr, 0);
+    LoadOutputPins(s_, nr, 0);
     // Kept here: the negation dots parse the pins again.
     const PinPos J = s_.InputPins[0];
     const PinPos C = s_.InputPins[1];

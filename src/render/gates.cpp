@@ -3,7 +3,6 @@
 
 #include <QChar>
 
-#include "model/pin_lists.h"
 #include "model/state.h"
 #include "platform/numeric.h"
 #include "platform/surface.h"
@@ -44,7 +43,7 @@ void DrawGate(clsGrafik& gr, Canvas& c, GateKind kind, int x, int y, bool outlin
     ProgramState& s = c.s;
     const double z = c.z;
     const int16_t nr = SheetCell(s, x, y).ElementNr;
-    ParseInputPins(s, nr, 0);
+    LoadInputPins(s, nr, 0);
     int n = s.InputPinCount;
     const bool twoInputs = SheetElement(s, nr).Label == QLatin1String("2");
     if (twoInputs) {
@@ -108,7 +107,7 @@ void DrawGate(clsGrafik& gr, Canvas& c, GateKind kind, int x, int y, bool outlin
     }
 
     // Negation dots, also on an outline.
-    ParseOutputPins(s, nr, 0);
+    LoadOutputPins(s, nr, 0);
     const PinPos output = s.OutputPins[0];
     const bool horizontal = gr.Orientation == Orientation::Right || gr.Orientation == Orientation::Left;
     for (int i = 0; i < n; ++i) {

@@ -3,11 +3,11 @@
 #include "render/clsGrafik.h"
 
 #include "model/geometry.h"
-#include "model/pin_lists.h"
 #include "model/state.h"
 #include "platform/null_surface.h"
 #include "platform/numeric.h"
 #include "platform/surface.h"
+#include "render/symbol_helpers.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ void clsGrafik::DrawIC(int16_t x, int16_t y, int16_t icIndex, bool outline)
     const uint8_t link = s_.P.Contains(x, y) ? s_.P(x, y).ICLink : 0;
     const int16_t element =
         link < s_.ICInstances.size() ? s_.ICInstances[link].ElementNr : int16_t{0};
-    ParseInputPins(s_, element, ic.ParentLevel);
+    symbols::LoadInputPins(s_, element, ic.ParentLevel);
     const QString first = ic.GraphicPins.value(1);
     const double gx1 = Val(GetField(first, 1));
     const double gy1 = Val(GetField(first, 2));

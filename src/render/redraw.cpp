@@ -6,13 +6,13 @@
 
 #include "editing/conductor_runs.h"
 #include "model/geometry.h"
-#include "model/pin_lists.h"
 #include "model/state.h"
 #include "placement/conductor_markers.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "platform/surface.h"
 #include "render/clsGrafik.h"
+#include "render/symbol_helpers.h"
 #include "shell/main_window_services.h"
 
 namespace {
@@ -90,7 +90,6 @@ void DrawElement(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, bool noTex
         g.DrawSwitch(x, y);
 
     const uint8_t type = ElementOr(s, e).Type;
-    const bool twoInputGate = ElementOr(s, e).Label == QLatin1String("2");
     const PinPos* in = s.InputPins.data();
     int16_t rx = 0;
     int16_t ry = 0;
@@ -104,8 +103,8 @@ void DrawElement(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, bool noTex
         case ElementType::AND:
         case ElementType::OR:
         case ElementType::XOR:
-            ParseInputPins(s, e, 0);
-            if (twoInputGate) {
+            symbols::LoadInputPins(s, e, 0);
+            if (ElementOr(s, e).Label == QLatin1String("2")) {
                 if (!MiddleOfThree(g.Orientation, in[0], rx, ry))
                     break;
             } else {
@@ -120,11 +119,11 @@ void DrawElement(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, bool noTex
                 g.DrawXOder(rx, ry);
             break;
         case ElementType::Inverter:
-            ParseInputPins(s, e, 0);
+            symbols::LoadInputPins(s, e, 0);
             g.DrawInverter(in[0].X, in[0].Y);
             break;
         case ElementType::ClockGenerator: {
-            ParseOutputPins(s, e, 0);
+            symbols::LoadOutputPins(s, e, 0);
             rx = s.OutputPins[0].X;
             ry = s.OutputPins[0].Y;
             switch (g.Orientation) {
@@ -142,14 +141,14 @@ void DrawElement(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, bool noTex
         }
         case ElementType::HalfAdder:
         case ElementType::FullAdder:
-            ParseInputPins(s, e, 0);
+            symbols::LoadInputPins(s, e, 0);
             if (type == ElementType::HalfAdder)
                 g.DrawHA(in[2].X, in[2].Y);
             else
                 g.DrawVA(in[2].X, in[2].Y);
             break;
         case ElementType::TriState:
-            ParseInputPins(s, e, 0);
+            symbols::LoadInputPins(s, e, 0);
             if (MiddleOfThree(g.Orientation, in[0], rx, ry))
                 g.DrawTriState(rx, ry);
             break;
@@ -157,22 +156,22 @@ void DrawElement(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, bool noTex
             g.DrawMultiplexer(x, y);
             break;
         case ElementType::Decoder:
-            ParseInputPins(s, e, 0);
+            symbols::LoadInputPins(s, e, 0);
             g.DrawDecoder(in[2].X, in[2].Y, outline);
             break;
         case ElementType::FlipFlop:
-            ParseInputPins(s, e, 0);
+            symbols::LoadInputPins(s, e, 0);
             g.DrawFlipFlop(in[1].X, in[1].Y, outline, 0);
             break;
         case ElementType::ShiftRegister:
-            ParseInputPins(s, e, 0);
+            symbols::LoadInputPins(s, e, 0);
             g.DrawSRegister(in[2].X, in[2].Y);
             break;
         case ElementType::SevenSegment:
             g.DrawZAnzeige(x, y);
             break;
         case ElementType::IC: {
-            ParseInputPins(s, e, s.CurrentLevel);
+            symbols::LoadInputPins(s, e, s.CurrentLevel);
             const uint8_t link = CellOr(s.P, in[0].X, in[0].Y).ICLink;
             // Nested ICs are drawn only inside their parent, while the power is on.
             const bool topLevel = link < s.ICInstances.size() && s.ICInstances[link].NestingLevel == 0;
@@ -267,7 +266,7 @@ void RedrawAllElements(ProgramState& s, clsGrafik& g, int16_t level)
     for (int16_t e = 1; e <= s.ElementCount; ++e) {
         if (s.engine.InnerLevelShown == 0)
             s.CurrentLevel = 0;
-        ParseInputPins(s, e, s.CurrentLevel);
+        symbols::LoadInputPins(s, e, s.CurrentLevel);
         DrawElement(s, g, s.InputPins[0].X, s.InputPins[0].Y, false, false);
     }
 
@@ -378,7 +377,7 @@ void RedrawArea(ProgramState& s, clsGrafik& g, int16_t& x1, int16_t& y1, int16_t
                     drawn.resize(static_cast<size_t>(e) + 1, 0);
                 if (!drawn[static_cast<size_t>(e)]) {
                     drawn[static_cast<size_t>(e)] = 1;
-                    ParseInputPins(s, e, 0);
+                    symbols::LoadInputPins(s, e, 0);
                     g.Orientation = ElementOr(s, e).Orientation;
                     DrawElement(s, g, x, y, noText, false);
                 }

@@ -1,9 +1,11 @@
 #include "render/symbol_helpers.h"
 
 #include "model/geometry.h"
+#include "model/pin_lists.h"
 #include "model/state.h"
 #include "platform/numeric.h"
 #include "platform/surface.h"
+#include "simulation/engine.h"
 
 namespace symbols {
 
@@ -101,6 +103,38 @@ const ElementRecord& ShownElement(const ProgramState& s, int c)
     if (s.engine.PowerFlag != 0)
         return Record(ShownLevel(s).Elements, c);
     return Record(s.Elements, c);
+}
+
+namespace {
+
+// The parsers read Levels(level) exactly when the engine's cache does.
+const CachedPins* RunningPins(ProgramState& s, int16_t c, int16_t level)
+{
+    if (s.engine.PowerFlag == 0 || s.engine.InnerLevelShown != 0)
+        return nullptr;
+    return PowerOnPins(s, c, level);
+}
+
+} // namespace
+
+void LoadInputPins(ProgramState& s, int16_t c, int16_t level)
+{
+    if (const CachedPins* p = RunningPins(s, c, level)) {
+        s.InputPins = p->In;
+        s.InputPinCount = p->InputCount;
+        return;
+    }
+    ParseInputPins(s, c, level);
+}
+
+void LoadOutputPins(ProgramState& s, int16_t c, int16_t level)
+{
+    if (const CachedPins* p = RunningPins(s, c, level)) {
+        s.OutputPins = p->Out;
+        s.OutputPinCount = p->OutputCount;
+        return;
+    }
+    ParseOutputPins(s, c, level);
 }
 
 int Rotation::CellX(int u, int v) const

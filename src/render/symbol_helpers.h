@@ -60,6 +60,12 @@ const GridCell& ShownCell(const ProgramState& s, int x, int y);
 const ElementRecord& SheetElement(const ProgramState& s, int c);
 const ElementRecord& ShownElement(const ProgramState& s, int c);
 
+// ParseInputPins and ParseOutputPins for drawing. While the engine runs, a
+// symbol is redrawn with every change next to it: its lists then come from the
+// engine's cache, parsed once per power-on, with the same result.
+void LoadInputPins(ProgramState& s, int16_t c, int16_t level);
+void LoadOutputPins(ProgramState& s, int16_t c, int16_t level);
+
 // A place of the outputs-right picture, (x + u, y + v) with u along the
 // outputs and v across, each a whole number of cells plus an offset in
 // drawing units, drawn in another orientation:

@@ -470,9 +470,22 @@ const CachedPins& ParsePinsCached(ProgramState& s, int c, int level)
         s.OutputPinCount = p.OutputCount;
         return p;
     }
-    LevelRecord* lv = LevelAt(s, level);
-    if (!lv || c <= 0 || static_cast<size_t>(c) >= lv->Elements.size())
+    const CachedPins* cached = PowerOnPins(s, c, level);
+    if (!cached)
         return kNone;
+    s.InputPins = cached->In;
+    s.InputPinCount = cached->InputCount;
+    s.OutputPins = cached->Out;
+    s.OutputPinCount = cached->OutputCount;
+    return *cached;
+}
+
+const CachedPins* PowerOnPins(ProgramState& s, int c, int level)
+{
+    EngineState& g = s.engine;
+    LevelRecord* lv = LevelAt(s, level);
+    if (g.PowerFlag == 0 || !lv || c <= 0 || static_cast<size_t>(c) >= lv->Elements.size())
+        return nullptr;
     if (g.PinCache.size() <= static_cast<size_t>(level))
         g.PinCache.resize(static_cast<size_t>(level) + 1);
     auto& row = g.PinCache[static_cast<size_t>(level)];
@@ -485,11 +498,7 @@ const CachedPins& ParsePinsCached(ProgramState& s, int c, int level)
         p.OutputCount = ParsePinList(r.OutPinList, p.Out);
         p.valid = true;
     }
-    s.InputPins = p.In;
-    s.InputPinCount = p.InputCount;
-    s.OutputPins = p.Out;
-    s.OutputPinCount = p.OutputCount;
-    return p;
+    return &p;
 }
 
 void ClearPinCache(ProgramState& s)

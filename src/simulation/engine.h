@@ -100,6 +100,9 @@ clsGrafik* GrafikFor(ProgramState& s, EngineContext& e, int level);
 // from Elements each time. An element number outside the table leaves the
 // shared tables alone and gives an empty entry.
 const CachedPins& ParsePinsCached(ProgramState& s, int c, int level);
+// The cached pins of element c of `level` while the power is on, leaving the
+// shared tables alone; null while it is off or for a number outside the table.
+const CachedPins* PowerOnPins(ProgramState& s, int c, int level);
 // Forgets every cached pin list (power on and off do this).
 void ClearPinCache(ProgramState& s);
 
