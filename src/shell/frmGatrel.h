@@ -204,6 +204,8 @@ public:
     void PlaceQuickHelp(const QString& headline, const QString& body, const QString& key, int index);
     void EnterQuickHelp();
     void LeaveQuickHelp();
+    // Puts quick help's own saved tool selection in place of the program's, or back.
+    void SwapQuickHelpSelection();
     ToolbarButtons ReadToolbarButtons() const;
     void ApplyToolbarButtons(const ToolbarButtons& buttons);
     QuickHelpBox* picQuickHelp() const { return picQuickHelp_; }

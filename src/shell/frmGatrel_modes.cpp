@@ -4,6 +4,7 @@
 #include "shell/frmGatrel.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QAbstractScrollArea>
 #include <QAction>
@@ -317,19 +318,20 @@ void frmGatrel::PlaceQuickHelp(const QString& headline, const QString& body, con
     picQuickHelp_->PlaceQuickHelp(headline, body, key, static_cast<int16_t>(index), g);
 }
 
+void frmGatrel::SwapQuickHelpSelection()
+{
+    std::swap(s_.SavedToolMode, quickHelpTool_.toolMode);
+    std::swap(s_.SavedMousePointer, quickHelpTool_.mousePointer);
+    std::swap(s_.SavedToolKey, quickHelpTool_.key);
+    std::swap(s_.SavedToolIndex, quickHelpTool_.index);
+}
+
 void frmGatrel::EnterQuickHelp()
 {
     // Quick help keeps its own tool selection: the one saved at power-on stays intact.
-    const uint8_t savedMode = s_.SavedToolMode;
-    const int savedPointer = s_.SavedMousePointer;
-    const QString savedKey = s_.SavedToolKey;
-    const int savedIndex = s_.SavedToolIndex;
+    SwapQuickHelpSelection();
     SaveToolSelection(s_);
-    quickHelpTool_ = {s_.SavedToolMode, s_.SavedMousePointer, s_.SavedToolKey, s_.SavedToolIndex};
-    s_.SavedToolMode = savedMode;
-    s_.SavedMousePointer = savedPointer;
-    s_.SavedToolKey = savedKey;
-    s_.SavedToolIndex = savedIndex;
+    SwapQuickHelpSelection();
 
     s_.ToolMode = ToolCode::QuickHelp;
     quickHelpActive_ = true;
@@ -349,19 +351,9 @@ void frmGatrel::LeaveQuickHelp()
         s_.ToolMode = quickHelpTool_.toolMode;
         SetWorksheetMousePointer(quickHelpTool_.mousePointer);
     } else {
-        const uint8_t savedMode = s_.SavedToolMode;
-        const int savedPointer = s_.SavedMousePointer;
-        const QString savedKey = s_.SavedToolKey;
-        const int savedIndex = s_.SavedToolIndex;
-        s_.SavedToolMode = quickHelpTool_.toolMode;
-        s_.SavedMousePointer = quickHelpTool_.mousePointer;
-        s_.SavedToolKey = quickHelpTool_.key;
-        s_.SavedToolIndex = quickHelpTool_.index;
+        SwapQuickHelpSelection();
         RestoreToolSelection(s_);
-        s_.SavedToolMode = savedMode;
-        s_.SavedMousePointer = savedPointer;
-        s_.SavedToolKey = savedKey;
-        s_.SavedToolIndex = savedIndex;
+        SwapQuickHelpSelection();
     }
 
     unsetCursor();
@@ -538,7 +530,8 @@ bool frmGatrel::eventFilter(QObject* watched, QEvent* event)
 
     // Boxes that take their whole text on getting the focus.
     static const QStringList kSelectAllOnFocus = {QStringLiteral("txtX"), QStringLiteral("txtY"),
-                                                  QString::fromUtf8("txtAnschlüsse")};
+                                                  QString::fromUtf8("txtAnschlüsse"), QString::fromUtf8("txtVerzögerung"),
+                                                  QStringLiteral("txtAnzTakte")};
     if (type == QEvent::FocusIn && kSelectAllOnFocus.contains(name))
         if (auto* box = qobject_cast<QLineEdit*>(w))
             QMetaObject::invokeMethod(box, &QLineEdit::selectAll, Qt::QueuedConnection);
@@ -552,10 +545,7 @@ bool frmGatrel::eventFilter(QObject* watched, QEvent* event)
 
     // Delay box: applied on Enter and when left.
     if (name == QString::fromUtf8("txtVerzögerung")) {
-        auto* box = static_cast<QLineEdit*>(w);
-        if (type == QEvent::FocusIn) {
-            QMetaObject::invokeMethod(box, &QLineEdit::selectAll, Qt::QueuedConnection);
-        } else if (type == QEvent::FocusOut) {
+        if (type == QEvent::FocusOut) {
             txtVerzoegerung_Apply();
         } else if (type == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
@@ -568,9 +558,7 @@ bool frmGatrel::eventFilter(QObject* watched, QEvent* event)
     }
     if (name == QLatin1String("txtAnzTakte")) {
         auto* box = static_cast<QLineEdit*>(w);
-        if (type == QEvent::FocusIn) {
-            QMetaObject::invokeMethod(box, &QLineEdit::selectAll, Qt::QueuedConnection);
-        } else if (type == QEvent::FocusOut) {
+        if (type == QEvent::FocusOut) {
             if (const auto text = txtAnzTakte_LostFocus(s_, box->text()))
                 box->setText(*text);
         } else if (type == QEvent::KeyRelease) {

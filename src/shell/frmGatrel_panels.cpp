@@ -674,16 +674,12 @@ void frmGatrel::CloseFormelPanel()
 void frmGatrel::ReopenPanel(int index)
 {
     for (size_t button = 0; button < kPanelButtons.size(); ++button) {
-        const PanelButton& b = kPanelButtons[button];
-        if (b.visibleIndex != index || !b.minimises)
+        if (kPanelButtons[button].visibleIndex != index || !kPanelButtons[button].minimises)
             continue;
-        if (auto* min = findChild<QToolButton*>(QStringLiteral("cmdMin%1").arg(button)); min && min->isChecked()) {
+        auto* min = findChild<QToolButton*>(QStringLiteral("cmdMin%1").arg(button));
+        if (min && min->isChecked()) {
             min->setChecked(false);
-            QWidget* panel = Panel(index);
-            panel->resize(panel->width(), Px(b.openHeight));
-            if (b.carriesSSPanel2)
-                if (auto* inner = findChild<QWidget*>(QStringLiteral("SSPanel2")))
-                    inner->setVisible(true);
+            cmdMin_Click(static_cast<int>(button), false);
         }
     }
 }
