@@ -30,7 +30,6 @@ struct BenchDrawing {
             e.picGrid = surface.get();
         }
         e.evaluators = StandardEvaluators();
-        e.timerSeconds = [] { return 0.0; };
     }
 
     std::unique_ptr<Surface> surface;

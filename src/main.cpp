@@ -33,7 +33,7 @@ int main(int argc, char** argv)
     // The whole command line after the program name is the file to open.
     const QString ladeDatei = QApplication::arguments().mid(1).join(u' ');
 
-    QtTimerHost timers;
+    QtTimerHost timers(&dialogs);
     std::unique_ptr<frmGatrel> window;
     QObject::connect(&splash, &frmBevorStart::Finished, &app, [&] {
         window = std::make_unique<frmGatrel>(s, dialogs, timers);

@@ -201,6 +201,7 @@ void WorksheetEditor::MouseDown(int button, int shift, double x, double y)
                 st.AnchorY = cy;
                 st.CornerX = cx;
                 st.CornerY = cy;
+                SetFrameLabel(0, 0);
                 Changed();
             } else if (inside && FrameFixed()) {
                 // Only a fixed frame holds an area that can move.
@@ -922,8 +923,10 @@ void WorksheetEditor::SelectObject(int16_t n)
         else
             kept << f;
     }
-    if (!removed)
+    if (!removed) {
         kept << QString::number(n);
+        EnableDelete(true);
+    }
     SelectionList.clear();
     for (const QString& f : kept)
         SelectionList += f + QLatin1Char(';');
@@ -957,8 +960,27 @@ void WorksheetEditor::SelectNone()
     overlay.picBorder.clear();
     if (s_.ToolMode == ElementType::Empty)
         overlay.picRahmen.Visible = false;
+    EnableDelete(false);
     if (had)
         Changed();
+}
+
+void WorksheetEditor::EnableDelete(bool on)
+{
+    if (SetDeleteEnabled)
+        SetDeleteEnabled(on);
+}
+
+void WorksheetEditor::SetFrameLabel(int16_t x, int16_t y)
+{
+    FrameLabelX = x;
+    FrameLabelY = y;
+    Changed();
+}
+
+QString WorksheetEditor::FrameLabelText() const
+{
+    return QStringLiteral("X: %1   Y: %2").arg(FrameLabelX).arg(FrameLabelY);
 }
 
 void WorksheetEditor::DeleteSelection()
@@ -1022,7 +1044,7 @@ void WorksheetEditor::ResizeBorder()
     };
     axis(s_.CursorX, st.AnchorX, f.Left, f.Width, st.CornerX);
     axis(s_.CursorY, st.AnchorY, f.Top, f.Height, st.CornerY);
-    Changed();
+    SetFrameLabel(PixelToGrid(s_, CInt(f.Width)), PixelToGrid(s_, CInt(f.Height)));
 }
 
 bool WorksheetEditor::CheckBorderPosition()
@@ -1081,6 +1103,7 @@ void WorksheetEditor::SelectArea(int16_t x1, int16_t y1, int16_t x2, int16_t y2)
         }
     }
     SelRect = CellBox{x1, y1, x2, y2};
+    EnableDelete(true);
 }
 
 void WorksheetEditor::LoescheBereich()
@@ -1100,12 +1123,14 @@ void WorksheetEditor::LoescheBereich()
         int16_t x2 = static_cast<int16_t>(std::min<int>(s_.MaxX, r.X2 + 1));
         int16_t y2 = static_cast<int16_t>(std::min<int>(s_.MaxY, r.Y2 + 1));
         RedrawArea(s_, c_.objGrafik, x1, y1, x2, y2, false);
+        SetFrameLabel(0, 0);
         SelectNone();
         overlay.picRahmen.Visible = false;
         Changed();
         return;
     }
     DeleteSelection();
+    EnableDelete(false);
 }
 
 void WorksheetEditor::DeleteArea(int16_t x1, int16_t y1, int16_t x2, int16_t y2, bool keepElements)
@@ -1328,7 +1353,7 @@ void WorksheetEditor::ReleaseAreaMove()
     PasteArea(nx1, ny1, nx2, ny2);
     s_.ToolMode = ElementType::Empty;
     SelectNone();
-    Changed();
+    SetFrameLabel(0, 0);
 }
 
 // ---------------------------------------------------------------------------

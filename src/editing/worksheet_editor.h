@@ -121,8 +121,16 @@ public:
     // Opens the component popup menu (without waiting for it).
     std::function<void(const PopupItems&)> ShowPopupMenu;
 
-    // Called whenever the overlay geometry or visibility changed.
+    // Called whenever the overlay geometry or visibility changed, or the
+    // selection count or the frame size that the select tool's page shows.
     std::function<void()> OverlayChanged;
+    // Edit > Delete follows the selection: a selected component or area
+    // enables it, clearing the selection disables it.
+    std::function<void(bool)> SetDeleteEnabled;
+    // The frame size in cells that the select tool's page shows ("X: 3   Y: 2").
+    int16_t FrameLabelX = 0;
+    int16_t FrameLabelY = 0;
+    QString FrameLabelText() const;
 
     // The IC-definition view's connectors belong to the IC editor window:
     // where its find-next search resumes, and adding (or renaming) and
@@ -218,6 +226,8 @@ private:
     void RemoveUnderCursor();
     void PlaceHandles();
     void Changed();
+    void EnableDelete(bool on);
+    void SetFrameLabel(int16_t x, int16_t y);
     bool CommitBand(bool erase);
 
     PlacementContext& c_;

@@ -49,17 +49,6 @@ Layout BarLayout(uint8_t o, int X, int Y, int len)
     }
 }
 
-// The footprint back from output 1 of a bar-shaped element.
-CellRect BarFromOutput(uint8_t o, PinPos p, int len)
-{
-    switch (o) {
-    case Orientation::Left: return {p.X, p.Y, p.X + len, p.Y + 2};
-    case Orientation::Up: return {p.X - 2, p.Y, p.X, p.Y + len};
-    case Orientation::Down: return {p.X - 2, p.Y - len, p.X, p.Y};
-    default: return {p.X - len, p.Y, p.X, p.Y + 2};
-    }
-}
-
 bool PlaceBar(PlacementContext& c, uint8_t type, int len, int textId)
 {
     ProgramState& s = c.s;
@@ -74,14 +63,15 @@ bool PlaceBar(PlacementContext& c, uint8_t type, int len, int textId)
     return true;
 }
 
-void RemoveBar(PlacementContext& c, std::initializer_list<uint8_t> types, int len, int textId)
+// Back from output 1 along the signal.
+void RemoveBar(PlacementContext& c, std::initializer_list<uint8_t> types, int textId)
 {
     ProgramState& s = c.s;
     const int16_t n = CursorElement(s, types);
-    if (n == 0 || s.OutputPinCount < 1)
+    if (n == 0)
         return;
-    const CellRect r = BarFromOutput(s.Elements[static_cast<size_t>(n)].Orientation, s.OutputPins[0], len);
-    RemoveLayout(c, n, r, textId, 1);
+    if (const auto r = ParsedFootprint(s, n))
+        RemoveLayout(c, n, *r, textId, 1);
 }
 
 constexpr int kAdderLength = 3;
@@ -169,7 +159,7 @@ void SetVA(PlacementContext& c)
 
 void RemoveHA(PlacementContext& c)
 {
-    RemoveBar(c, {ElementType::HalfAdder, ElementType::FullAdder}, kAdderLength, UndoText::DeleteAdder);
+    RemoveBar(c, {ElementType::HalfAdder, ElementType::FullAdder}, UndoText::DeleteAdder);
 }
 
 void SetSRegister(PlacementContext& c)
@@ -180,7 +170,7 @@ void SetSRegister(PlacementContext& c)
 
 void RemoveSRegister(PlacementContext& c)
 {
-    RemoveBar(c, {ElementType::ShiftRegister}, kRegisterLength, UndoText::DeleteShiftRegister);
+    RemoveBar(c, {ElementType::ShiftRegister}, UndoText::DeleteShiftRegister);
 }
 
 void SetDecoder(PlacementContext& c)
@@ -201,17 +191,11 @@ void RemoveDecoder(PlacementContext& c)
 {
     ProgramState& s = c.s;
     const int16_t n = CursorElement(s, {ElementType::Decoder});
-    if (n == 0 || s.InputPinCount < 3)
+    if (n == 0)
         return;
-    const PinPos a = s.InputPins[2]; // the anchor
-    CellRect r;
-    switch (s.Elements[static_cast<size_t>(n)].Orientation) {
-    case Orientation::Left: r = {a.X - 2, a.Y - 5, a.X, a.Y + 4}; break;
-    case Orientation::Up: r = {a.X - 4, a.Y - 2, a.X + 5, a.Y}; break;
-    case Orientation::Down: r = {a.X - 4, a.Y, a.X + 5, a.Y + 2}; break;
-    default: r = {a.X, a.Y - 5, a.X + 2, a.Y + 4}; break;
-    }
-    RemoveLayout(c, n, r, UndoText::DeleteDecoder, 1);
+    // From the anchor, the third input.
+    if (const auto r = ParsedFootprint(s, n))
+        RemoveLayout(c, n, *r, UndoText::DeleteDecoder, 1);
 }
 
 void SetMultiplexer(PlacementContext& c)
@@ -232,12 +216,10 @@ void RemoveMultiplexer(PlacementContext& c)
 {
     ProgramState& s = c.s;
     const int16_t n = CursorElement(s, {ElementType::Multiplexer});
-    if (n == 0 || s.InputPinCount < 1 || s.OutputPinCount < 1)
+    if (n == 0)
         return;
-    // The data inputs' side, the select pins' row and the output span it.
-    std::vector<PinPos> pins = ParsedInputs(s);
-    pins.push_back(s.OutputPins[0]);
-    RemoveLayout(c, n, PinBounds(pins), UndoText::DeleteMultiplexer, 1);
+    if (const auto r = ParsedFootprint(s, n))
+        RemoveLayout(c, n, *r, UndoText::DeleteMultiplexer, 1);
 }
 
 void SetFlipFlop(PlacementContext& c)
@@ -258,10 +240,10 @@ void RemoveFlipFlop(PlacementContext& c)
 {
     ProgramState& s = c.s;
     const int16_t n = CursorElement(s, {ElementType::FlipFlop});
-    if (n == 0 || s.InputPinCount < 1 || s.OutputPinCount < 2)
+    if (n == 0)
         return;
-    const CellRect r = PinBounds({s.InputPins[0], s.OutputPins[0], s.OutputPins[1]});
-    RemoveLayout(c, n, r, UndoText::DeleteFlipFlop, 2);
+    if (const auto r = ParsedFootprint(s, n))
+        RemoveLayout(c, n, *r, UndoText::DeleteFlipFlop, 2);
 }
 
 void SetZAnzeige(PlacementContext& c)
@@ -288,8 +270,8 @@ void RemoveZAnzeige(PlacementContext& c)
 {
     ProgramState& s = c.s;
     const int16_t n = CursorElement(s, {ElementType::SevenSegment});
-    if (n == 0 || s.InputPinCount < 6)
+    if (n == 0)
         return;
-    const CellRect r{s.InputPins[3].X, s.InputPins[2].Y, s.InputPins[0].X + 1, s.InputPins[5].Y + 1};
-    RemoveLayout(c, n, r, UndoText::DeleteSevenSegment, 1);
+    if (const auto r = ParsedFootprint(s, n))
+        RemoveLayout(c, n, *r, UndoText::DeleteSevenSegment, 1);
 }

@@ -127,20 +127,9 @@ void RemoveTimer(PlacementContext& c)
 {
     ProgramState& s = c.s;
     const int16_t n = CursorElement(s, {ElementType::ClockGenerator});
-    if (n == 0 || s.OutputPinCount < 1)
+    const auto r = n == 0 ? std::nullopt : ParsedFootprint(s, n);
+    if (!r)
         return;
-    const PinPos p = s.OutputPins[0];
-    const uint8_t o = s.Elements[static_cast<size_t>(n)].Orientation;
-    int x1 = p.X - 3;
-    int y1 = p.Y - 1;
-    switch (o) {
-    case Orientation::Left: x1 = p.X; break;
-    case Orientation::Up: x1 = p.X - 1; y1 = p.Y; break;
-    case Orientation::Down: x1 = p.X - 1; y1 = p.Y - 3; break;
-    default: break;
-    }
-    const bool horizontal = o == Orientation::Left || o == Orientation::Right;
-    const CellRect r{x1, y1, x1 + (horizontal ? 3 : 2), y1 + (horizontal ? 2 : 3)};
     // The slot goes into the Label first, so that the undo step keeps it.
     const int used = std::min<int>(s.ClockCount, static_cast<int>(s.ClockElement.size()));
     for (int k = 0; k < used; ++k) {
@@ -149,7 +138,7 @@ void RemoveTimer(PlacementContext& c)
             break;
         }
     }
-    RemoveLayout(c, n, r, UndoText::DeleteClock, 2);
+    RemoveLayout(c, n, *r, UndoText::DeleteClock, 2);
 }
 
 void RemoveTimerSlot(ProgramState& s, int16_t slot)

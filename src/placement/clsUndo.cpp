@@ -582,10 +582,7 @@ void clsUndo::SetUndos(int16_t n)
     UndoRecords = std::move(next);
     undos_ = count;
     undoPointer_ = 1;
-    if (!UndoRecords[1].IsEmpty())
-        ShowStep(UndoRecords[1], true);
-    else
-        DisableUndo(true);
+    // The caption already names the step at the pointer, which is now record 1.
 }
 
 // ---- Queries ----

@@ -159,17 +159,10 @@ void RemoveGatter(PlacementContext& c)
 {
     ProgramState& s = c.s;
     const int16_t n = CursorElement(s, {ElementType::AND, ElementType::OR, ElementType::XOR});
-    if (n == 0 || s.InputPinCount < 1 || s.OutputPinCount < 1)
+    if (n == 0)
         return;
-    const PinPos first = s.InputPins[0];
-    const PinPos last = s.InputPins[static_cast<size_t>(s.InputPinCount - 1)];
-    const PinPos out = s.OutputPins[0];
-    CellRect r;
-    if (Horizontal(s.Elements[static_cast<size_t>(n)].Orientation))
-        r = {std::min(out.X, first.X), first.Y, std::max(out.X, first.X), last.Y};
-    else
-        r = {first.X, std::min(first.Y, out.Y), last.X, std::max(first.Y, out.Y)};
-    RemoveLayout(c, n, r, UndoText::DeleteGate, 1);
+    if (const auto r = ParsedFootprint(s, n))
+        RemoveLayout(c, n, *r, UndoText::DeleteGate, 1);
 }
 
 void SetInverter(PlacementContext& c)
@@ -209,12 +202,12 @@ void RemoveInverter(PlacementContext& c)
 {
     ProgramState& s = c.s;
     const int16_t n = CursorElement(s, {ElementType::Inverter});
-    if (n == 0 || s.InputPinCount < 1 || s.OutputPinCount < 1)
+    const auto r = n == 0 ? std::nullopt : ParsedFootprint(s, n);
+    if (!r)
         return;
     const PinPos a = s.InputPins[0];
     const PinPos b = s.OutputPins[0];
-    const CellRect r{std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X), std::max(a.Y, b.Y)};
-    RecordStep(c, r, UndoText::DeleteInverter);
+    RecordStep(c, *r, UndoText::DeleteInverter);
     LeaveConductorOrEmpty(s, a.X, a.Y);
     LeaveConductorOrEmpty(s, b.X, b.Y);
     RedrawGrown(c, {s.CursorX, s.CursorY, s.CursorX, s.CursorY}, 2);
@@ -254,17 +247,11 @@ void RemoveTriState(PlacementContext& c)
 {
     ProgramState& s = c.s;
     const int16_t n = CursorElement(s, {ElementType::TriState});
-    if (n == 0 || s.OutputPinCount < 1)
+    const auto r = n == 0 ? std::nullopt : ParsedFootprint(s, n);
+    if (!r)
         return;
-    const PinPos o = s.OutputPins[0];
-    CellRect outer;
-    switch (s.Elements[static_cast<size_t>(n)].Orientation) {
-    case Orientation::Left: outer = {o.X - 2, o.Y - 3, o.X + 4, o.Y + 3}; break;
-    case Orientation::Up: outer = {o.X - 3, o.Y - 2, o.X + 3, o.Y + 4}; break;
-    case Orientation::Down: outer = {o.X - 3, o.Y - 4, o.X + 3, o.Y + 2}; break;
-    default: outer = {o.X - 4, o.Y - 3, o.X + 2, o.Y + 3}; break;
-    }
-    const CellRect foot{outer.x1 + 2, outer.y1 + 2, outer.x2 - 2, outer.y2 - 2};
+    const CellRect foot = *r;
+    const CellRect outer{foot.x1 - 2, foot.y1 - 2, foot.x2 + 2, foot.y2 + 2};
     RecordStep(c, foot, UndoText::DeleteTriState);
     DeleteElement(s, n);
     // A conductor along the input side stays a conductor.

@@ -265,20 +265,6 @@ void MarkCells(ProgramState& s, const CellRect& r, uint8_t type, int16_t n)
     }
 }
 
-CellRect PinBounds(const std::vector<PinPos>& pins)
-{
-    if (pins.empty())
-        return {};
-    CellRect r{pins[0].X, pins[0].Y, pins[0].X, pins[0].Y};
-    for (const PinPos& p : pins) {
-        r.x1 = std::min<int>(r.x1, p.X);
-        r.y1 = std::min<int>(r.y1, p.Y);
-        r.x2 = std::max<int>(r.x2, p.X);
-        r.y2 = std::max<int>(r.y2, p.Y);
-    }
-    return r;
-}
-
 std::vector<PinPos> ParsedInputs(const ProgramState& s)
 {
     const int n = std::clamp<int>(s.InputPinCount, 0, kPinTableSize);
@@ -333,6 +319,12 @@ int16_t CursorElement(ProgramState& s, std::initializer_list<uint8_t> types)
     ParseInputPins(s, n, 0);
     ParseOutputPins(s, n, 0);
     return n;
+}
+
+std::optional<CellRect> ParsedFootprint(const ProgramState& s, int16_t n)
+{
+    const ElementRecord& e = s.Elements[static_cast<size_t>(n)];
+    return ComponentFootprint(e.Type, e.Orientation, ParsedInputs(s), ParsedOutputs(s));
 }
 
 void RemoveLayout(PlacementContext& c, int16_t n, const CellRect& r, int textId, int grow)

@@ -10,19 +10,11 @@
 #include <initializer_list>
 #include <vector>
 
+#include "model/footprint.h"
 #include "model/records.h"
 
 struct ProgramState;
 struct PlacementContext;
-
-// A rectangle of cells, both corners included.
-struct CellRect {
-    int x1 = 0;
-    int y1 = 0;
-    int x2 = 0;
-    int y2 = 0;
-    bool operator==(const CellRect&) const = default;
-};
 
 // True when the rectangle may not take a new footprint: a component cell, a
 // conductor inside it, or a conductor on its edge that runs along the edge or
@@ -54,8 +46,6 @@ bool InsideBorder(const ProgramState& s, const CellRect& r);
 int16_t AppendElement(ProgramState& s);
 // Every cell of r gets the type and the element number.
 void MarkCells(ProgramState& s, const CellRect& r, uint8_t type, int16_t n);
-// Bounding rectangle of the given pins.
-CellRect PinBounds(const std::vector<PinPos>& pins);
 // The pins parsed into InputPins / OutputPins, as lists.
 std::vector<PinPos> ParsedInputs(const ProgramState& s);
 std::vector<PinPos> ParsedOutputs(const ProgramState& s);
@@ -76,6 +66,8 @@ int16_t PlaceLayout(PlacementContext& c, const Layout& l, uint8_t type, uint8_t 
 // The element under the cursor when it has one of the types, with its pins
 // parsed at level 0; 0 otherwise.
 int16_t CursorElement(ProgramState& s, std::initializer_list<uint8_t> types);
+// The footprint of element n from its pins as CursorElement parsed them.
+std::optional<CellRect> ParsedFootprint(const ProgramState& s, int16_t n);
 // The removing frame: undo step over r, r cleared, element n deleted, r
 // grown by `grow` redrawn.
 void RemoveLayout(PlacementContext& c, int16_t n, const CellRect& r, int textId, int grow);

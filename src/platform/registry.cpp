@@ -4,8 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <optional>
+
+#include "platform/replace_file.h"
 
 QString RegValue::text() const
 {
@@ -246,8 +247,9 @@ const QString& FileOf(const RegistryLocations& where, RegistryRoot root)
 // The lines of one root's file.
 class IniDocument {
 public:
-    // False when the file exists but cannot be read; a missing file is an empty document.
-    bool load(const QString& path)
+    // False when the file exists but cannot be read, with the reason in error
+    // (when given); a missing file is an empty document.
+    bool load(const QString& path, QString* error = nullptr)
     {
         lines_.clear();
         if (path.isEmpty())
@@ -255,11 +257,17 @@ public:
         QFile f(path);
         if (!f.exists())
             return true;
-        if (!f.open(QIODevice::ReadOnly))
+        if (!f.open(QIODevice::ReadOnly)) {
+            if (error)
+                *error = f.errorString();
             return false;
+        }
         QByteArray data = f.readAll();
-        if (f.error() != QFileDevice::NoError)
+        if (f.error() != QFileDevice::NoError) {
+            if (error)
+                *error = f.errorString();
             return false;
+        }
         if (data.isEmpty())
             return true;
         if (data.endsWith('\n'))
@@ -343,23 +351,20 @@ public:
         lines_.insert(lines_.begin() + at, line);
     }
 
-    bool save(const QString& path, bool privateFile) const
+    bool save(const QString& path, bool privateFile, QString* error) const
     {
-        const QFileInfo info(path);
-        if (!MakeFolder(info.absolutePath(), privateFile))
-            return false;
-        QSaveFile f(path);
-        if (!f.open(QIODevice::WriteOnly))
-            return false;
-        if (privateFile && !f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-            f.cancelWriting();
+        const QString folder = QFileInfo(path).absolutePath();
+        if (!MakeFolder(folder, privateFile)) {
+            if (error)
+                *error = QStringLiteral("The folder '%1' cannot be made.").arg(folder);
             return false;
         }
+        QByteArray text;
         for (const QByteArray& l : lines_) {
-            f.write(l);
-            f.write("\n", 1);
+            text += l;
+            text += '\n';
         }
-        return f.commit();
+        return ReplaceFileContents(path, text, error, privateFile);
     }
 
 private:
@@ -428,32 +433,38 @@ RegValue RegGetValue(const RegistryLocations& where, RegistryRoot root, const QS
     return v;
 }
 
-void RegSetValues(const RegistryLocations& where, RegistryRoot root, const QString& subkey,
-                  const std::vector<std::pair<QString, RegValue>>& values)
+bool RegSetValues(const RegistryLocations& where, RegistryRoot root, const QString& subkey,
+                  const std::vector<std::pair<QString, RegValue>>& values, QString* error)
 {
     const QString key = GroupOfKey(subkey);
     const QString& path = FileOf(where, root);
+    if (path.isEmpty())
+        return false;
+    if (!ValidKey(key)) {
+        if (error)
+            *error = QStringLiteral("The key '%1' cannot be stored.").arg(subkey);
+        return false;
+    }
     IniDocument doc;
     // A file that exists but cannot be read is never overwritten.
-    if (!ValidKey(key) || !doc.load(path))
-        return;
+    if (!doc.load(path, error))
+        return false;
     bool changed = doc.createKey(key);
     for (const auto& [name, value] : values)
         if (ValidName(name) && !value.isEmpty()) {
             doc.setValue(key, name, value);
             changed = true;
         }
-    if (changed)
-        doc.save(path, root == RegistryRoot::CurrentUser);
+    return !changed || doc.save(path, root == RegistryRoot::CurrentUser, error);
 }
 
-void RegSetValue(const RegistryLocations& where, RegistryRoot root, const QString& subkey,
-                 const QString& name, const RegValue& value)
+bool RegSetValue(const RegistryLocations& where, RegistryRoot root, const QString& subkey,
+                 const QString& name, const RegValue& value, QString* error)
 {
-    RegSetValues(where, root, subkey, {{name, value}});
+    return RegSetValues(where, root, subkey, {{name, value}}, error);
 }
 
-void RegCreateKey(const RegistryLocations& where, RegistryRoot root, const QString& subkey)
+bool RegCreateKey(const RegistryLocations& where, RegistryRoot root, const QString& subkey, QString* error)
 {
-    RegSetValues(where, root, subkey, {});
+    return RegSetValues(where, root, subkey, {}, error);
 }

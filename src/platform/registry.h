@@ -57,10 +57,13 @@ bool RegKeyExists(const RegistryLocations& where, RegistryRoot root, const QStri
 RegValue RegGetValue(const RegistryLocations& where, RegistryRoot root, const QString& subkey,
                      const QString& name);
 // Stores the value with its own type, creating file and key when missing;
-// an empty RegValue stores nothing. Failures are ignored.
-void RegSetValue(const RegistryLocations& where, RegistryRoot root, const QString& subkey,
-                 const QString& name, const RegValue& value);
+// an empty RegValue stores nothing. False when the file cannot be read or
+// written (also on a full disk), which leaves it unchanged; error (when
+// given) then says why, unless the root has no file at all.
+bool RegSetValue(const RegistryLocations& where, RegistryRoot root, const QString& subkey,
+                 const QString& name, const RegValue& value, QString* error = nullptr);
 // Several values in one rewrite of the file, in the given order.
-void RegSetValues(const RegistryLocations& where, RegistryRoot root, const QString& subkey,
-                  const std::vector<std::pair<QString, RegValue>>& values);
-void RegCreateKey(const RegistryLocations& where, RegistryRoot root, const QString& subkey);
+bool RegSetValues(const RegistryLocations& where, RegistryRoot root, const QString& subkey,
+                  const std::vector<std::pair<QString, RegValue>>& values, QString* error = nullptr);
+bool RegCreateKey(const RegistryLocations& where, RegistryRoot root, const QString& subkey,
+                  QString* error = nullptr);

@@ -3,27 +3,32 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "platform/guard.h"
+
 namespace {
 
 using Callback = std::shared_ptr<std::function<void()>>;
 
 class QtTimer : public PlatformTimer {
 public:
-    explicit QtTimer(std::function<void()> onTick)
+    QtTimer(std::function<void()> onTick, UserDialogs* dialogs)
         : onTick_(std::make_shared<std::function<void()>>(std::move(onTick)))
         , timer_(new QTimer)
         , alive_(std::make_shared<bool>(true))
     {
-        QObject::connect(timer_, &QTimer::timeout, timer_, [this, alive = alive_, tick = onTick_] {
+        QObject::connect(timer_, &QTimer::timeout, timer_, [this, alive = alive_, tick = onTick_, dialogs] {
             // The timer may be destroyed by its own tick; keep what the call needs.
             if (!*alive)
                 return;
             inTick_ = true;
             const Callback keep = tick;
             const std::shared_ptr<bool> stillAlive = alive;
-            (*keep)();
-            if (*stillAlive)
+            const bool ok = RunGuarded(dialogs, QStringLiteral("a timer tick"), *keep);
+            if (*stillAlive) {
                 inTick_ = false;
+                if (!ok)
+                    setEnabled(false);
+            }
         });
     }
 
@@ -75,7 +80,7 @@ private:
 
 std::unique_ptr<PlatformTimer> QtTimerHost::CreateTimer(std::function<void()> onTick)
 {
-    return std::make_unique<QtTimer>(std::move(onTick));
+    return std::make_unique<QtTimer>(std::move(onTick), dialogs_);
 }
 
 class VirtualTimerHost::Timer : public PlatformTimer {

@@ -9,6 +9,7 @@
 #include <vector>
 
 class QTimer;
+class UserDialogs;
 
 class PlatformTimer {
 public:
@@ -31,10 +32,16 @@ public:
     virtual std::unique_ptr<PlatformTimer> CreateTimer(std::function<void()> onTick) = 0;
 };
 
-// Timers of the Qt event loop.
+// Timers of the Qt event loop. A tick that throws is reported as an internal
+// error through dialogs (when given) and stops its timer, which would fail
+// again at every interval; the program goes on.
 class QtTimerHost : public TimerHost {
 public:
+    explicit QtTimerHost(UserDialogs* dialogs = nullptr) : dialogs_(dialogs) {}
     std::unique_ptr<PlatformTimer> CreateTimer(std::function<void()> onTick) override;
+
+private:
+    UserDialogs* dialogs_;
 };
 
 // Timers on a clock that moves only when told to, for tests.

@@ -13,6 +13,10 @@ int main(int argc, char** argv)
         QTextStream(stderr) << "usage: gatrel-install-settings <machine-wide settings file>\n";
         return 2;
     }
-    WriteInstallSettings(args.at(1));
+    QString reason;
+    if (!WriteInstallSettings(args.at(1), &reason)) {
+        QTextStream(stderr) << "gatrel-install-settings: cannot write " << args.at(1) << ": " << reason << "\n";
+        return 1;
+    }
     return 0;
 }

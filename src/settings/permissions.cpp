@@ -110,22 +110,21 @@ PermissionsStatus LoadPermissions(ProgramState& s)
     return PermissionsStatus::Loaded;
 }
 
-bool SavePermissions(const RegistryLocations& where, RegistryRoot root, const Permissions& p)
+bool SavePermissions(const RegistryLocations& where, RegistryRoot root, const Permissions& p, QString* error)
 {
     QRandomGenerator random(static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
     const auto text = EncodePermissions(p, [&random] { return random.generateDouble(); });
     if (!text)
         return false;
-    RegSetValue(where, root, QString::fromLatin1(kSettingsKey), QString::fromLatin1(kPermissionsValue),
-                RegValue::Text(*text));
-    return true;
+    return RegSetValue(where, root, QString::fromLatin1(kSettingsKey), QString::fromLatin1(kPermissionsValue),
+                       RegValue::Text(*text), error);
 }
 
-bool SavePermissions(ProgramState& s)
+bool SavePermissions(ProgramState& s, QString* error)
 {
     const Settings& st = s.settings;
     return SavePermissions(st.registryFiles, st.RegRoot,
-                           Permissions{st.FeatureEnable, st.ElementEnable, st.OptionsPassword});
+                           Permissions{st.FeatureEnable, st.ElementEnable, st.OptionsPassword}, error);
 }
 
 QString MissingPermissionsMessage()

@@ -41,10 +41,12 @@ enum class PermissionsStatus { Loaded, Missing, Broken };
 // BrokenPermissionsMessage.
 PermissionsStatus LoadPermissions(ProgramState& s);
 // Writes the settings' switches and password; false when nothing was written
-// because the password cannot be stored.
-bool SavePermissions(ProgramState& s);
+// because the password cannot be stored or the file cannot be written (then
+// with the reason in error, when given).
+bool SavePermissions(ProgramState& s, QString* error = nullptr);
 // The same for a store of its own (the install step).
-bool SavePermissions(const RegistryLocations& where, RegistryRoot root, const Permissions& p);
+bool SavePermissions(const RegistryLocations& where, RegistryRoot root, const Permissions& p,
+                     QString* error = nullptr);
 
 // The two start-up messages, their line breaks made real.
 QString MissingPermissionsMessage();

@@ -7,6 +7,8 @@
 
 #include "model/state.h"
 #include "platform/numeric.h"
+#include "platform/string_table.h"
+#include "platform/user_dialogs.h"
 #include "settings/permissions.h"
 #include "shell/main_window_services.h"
 
@@ -147,7 +149,7 @@ void LoadSettings(ProgramState& s)
     st.BoolAbstandSchalter = std::max<int16_t>(st.BoolAbstandSchalter, 2);
 }
 
-void SaveSettings(ProgramState& s, int16_t undoSteps)
+bool SaveSettings(ProgramState& s, int16_t undoSteps, UserDialogs* dialogs)
 {
     const Settings& st = s.settings;
     std::vector<std::pair<QString, RegValue>> v;
@@ -189,7 +191,17 @@ void SaveSettings(ProgramState& s, int16_t undoSteps)
     flag(QStringLiteral("BoolSorted"), st.BoolSorted);
     text(QStringLiteral("BoolTerme"), st.BoolTerme);
 
-    RegSetValues(st.registryFiles, st.RegRoot, QString::fromLatin1(kSettingsKey), v);
+    const QString& file =
+        st.RegRoot == RegistryRoot::CurrentUser ? st.registryFiles.userFile : st.registryFiles.machineFile;
+    if (file.isEmpty())
+        return true;
+    QString reason;
+    if (RegSetValues(st.registryFiles, st.RegRoot, QString::fromLatin1(kSettingsKey), v, &reason))
+        return true;
+    if (dialogs)
+        dialogs->ShowMessage(QStringLiteral("The settings could not be saved to '%1'.\n%2").arg(file, reason),
+                             MessageButtons::OK, MessageIcon::Critical, LoadResString(1533));
+    return false;
 }
 
 void RefreshUsedFilesMenu(ProgramState& s)
@@ -214,24 +226,26 @@ void AddToRecentFiles(ProgramState& s, const QString& path)
     RefreshUsedFilesMenu(s);
 }
 
-void WriteInstallSettings(const QString& machineFile)
+bool WriteInstallSettings(const QString& machineFile, QString* error)
 {
     const RegistryLocations where{QString(), machineFile};
     const QString key = QString::fromLatin1(kSettingsKey);
-    RegCreateKey(where, RegistryRoot::LocalMachine, key);
+    if (!RegCreateKey(where, RegistryRoot::LocalMachine, key, error))
+        return false;
     // A first start shows the side panels open; values already there are kept.
     for (int n = 0; n < 5; ++n) {
         const QString name = QStringLiteral("PanelVisible%1").arg(n);
-        if (RegGetValue(where, RegistryRoot::LocalMachine, key, name).isEmpty())
-            RegSetValue(where, RegistryRoot::LocalMachine, key, name, RegValue::Number(1));
+        if (RegGetValue(where, RegistryRoot::LocalMachine, key, name).isEmpty()
+            && !RegSetValue(where, RegistryRoot::LocalMachine, key, name, RegValue::Number(1), error))
+            return false;
     }
     // Every switch on, no password: the program refuses to start without a valid value.
     // A value already there (an earlier installation's) is kept.
     if (!RegGetValue(where, RegistryRoot::LocalMachine, QString::fromLatin1(kSettingsKey),
                      QString::fromLatin1(kPermissionsValue)).isEmpty())
-        return;
+        return true;
     Permissions all;
     all.FeatureEnable.fill(kTrue);
     all.ElementEnable.fill(kTrue);
-    SavePermissions(where, RegistryRoot::LocalMachine, all);
+    return SavePermissions(where, RegistryRoot::LocalMachine, all, error);
 }

@@ -10,6 +10,7 @@
 #include "settings/settings.h"
 
 struct ProgramState;
+class UserDialogs;
 
 inline constexpr char kSettingsKey[] = "Software\\Kestrun\\Gatrel\\1.0";
 
@@ -35,8 +36,11 @@ QString UsedFileCaption(int index, const QString& path);
 // which does it right after this returns.
 void LoadSettings(ProgramState& s);
 // Writes the settings back in one replacement of the store's file.
-// undoSteps: the undo history's current number of steps.
-void SaveSettings(ProgramState& s, int16_t undoSteps);
+// undoSteps: the undo history's current number of steps. A write that fails
+// leaves the old file as it was and is shown once through dialogs (when
+// given), naming the file and the reason; false then. A store without a
+// file (a fresh ProgramState) keeps nothing and reports nothing.
+bool SaveSettings(ProgramState& s, int16_t undoSteps, UserDialogs* dialogs = nullptr);
 
 // Captions and visibility of the recent-file menu items from LastFiles.
 void RefreshUsedFilesMenu(ProgramState& s);
@@ -46,4 +50,5 @@ void AddToRecentFiles(ProgramState& s, const QString& path);
 
 // Creates the settings key in the installer's machine-wide file with a
 // Permissions value that switches everything on and sets no password.
-void WriteInstallSettings(const QString& machineFile);
+// False when the file cannot be written, with the reason in error.
+bool WriteInstallSettings(const QString& machineFile, QString* error = nullptr);

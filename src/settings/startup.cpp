@@ -56,25 +56,3 @@ void CheckDirectories(ProgramState& s, UserDialogs& dialogs, const QString& defa
         }
     }
 }
-
-QString SaveQuestion(const QString& path)
-{
-    if (path.isEmpty())
-        return WithLineBreaks(LoadResString(2703), QStringLiteral("\r\n"));
-    return WithLineBreaks(LoadResString(2702), QStringLiteral("\r\n")).arg(path);
-}
-
-bool ConfirmClose(ProgramState& s, UserDialogs& dialogs, const QString& path, const std::function<bool()>& save)
-{
-    if (s.FileSaved != 0)
-        return true;
-    switch (dialogs.ShowMessage(SaveQuestion(path), MessageButtons::YesNoCancel, MessageIcon::Question,
-                                QString())) {
-    case MessageResult::Yes:
-        return save();
-    case MessageResult::No:
-        return true;
-    default:
-        return false;
-    }
-}

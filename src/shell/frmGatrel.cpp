@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QScopeGuard>
 #include <QDir>
 #include <QFrame>
 #include <QGridLayout>
@@ -44,6 +45,7 @@
 #include "placement/clsUndo.h"
 #include "placement/frmUndoList.h"
 #include "placement/placement_context.h"
+#include "platform/guard.h"
 #include "platform/null_surface.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
@@ -69,8 +71,8 @@ struct ToolbarKey {
 };
 constexpr ToolbarKey kMainToolbar[] = {
     {"cmdNew", 2800},  {"cmdOpen", 2801}, {"cmdSave", 2802},     {"cmdPrint", 2803},
-    {"cmdCut", 2804},  {"cmdCopy", 2805}, {"cmdPaste", 2806},    {"cmdUndo", 2807},
-    {"cmdUndoList", 2808},
+    {"cmdCut", 2804},  {"cmdCopy", 2805}, {"cmdPaste", 2806},    {nullptr, 0},
+    {"cmdUndo", 2807}, {"cmdUndoList", 2808},
 };
 constexpr ToolbarKey kElementToolbar[] = {
     {"cmdSelect", 2822},      {"cmdText", 2823},           {"cmdLeitungen", 2824},
@@ -115,6 +117,7 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     setCentralWidget(central);
     BuildLeftPanel();
     BuildWorkField();
+    picGrid_->SetDialogs(&dialogs_);
     objGrafik_ = std::make_unique<clsGrafik>(s_, &picGrid_->surface());
     objUndo_ = std::make_unique<clsUndo>(s_);
     placement_ = std::make_unique<PlacementContext>(PlacementContext{s_, *objGrafik_, *objUndo_, &dialogs_});
@@ -124,11 +127,14 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
         frmUndoList dialog(*placement_, this);
         dialog.exec();
     };
-    connect(Menu(QStringLiteral("mUndo")), &QAction::triggered, this, undo);
-    connect(ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdUndo")), &QAction::triggered, this, undo);
-    connect(Menu(QStringLiteral("mUndoList")), &QAction::triggered, this, undoList);
+    connect(Menu(QStringLiteral("mUndo")), &QAction::triggered, this,
+            GuardedSlot(dialogs_, QStringLiteral("mUndo"), undo));
+    connect(ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdUndo")), &QAction::triggered, this,
+            GuardedSlot(dialogs_, QStringLiteral("cmdUndo"), undo));
+    connect(Menu(QStringLiteral("mUndoList")), &QAction::triggered, this,
+            GuardedSlot(dialogs_, QStringLiteral("mUndoList"), undoList));
     connect(ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdUndoList")), &QAction::triggered, this,
-            undoList);
+            GuardedSlot(dialogs_, QStringLiteral("cmdUndoList"), undoList));
     BuildShellControls();
 
     // The engine's step timer and the clock generators' timers (member 0 exists from the start).
@@ -188,18 +194,24 @@ void frmGatrel::BuildToolbars()
     QToolBar* main = makeBar(QStringLiteral("Toolbar"));
     addToolBar(Qt::TopToolBarArea, main);
     for (const ToolbarKey& k : kMainToolbar) {
+        if (!k.key) {
+            main->addSeparator();
+            continue;
+        }
         QAction* a = AddToolbarButton(main, QString::fromLatin1(k.key), k.tooltipId, false);
         a->setEnabled(false);
     }
     connect(ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdNew")), &QAction::triggered,
-            this, &frmGatrel::mNeu_Click);
+            this, GuardedSlot(dialogs_, QStringLiteral("cmdNew"), [this] { mNeu_Click(); }));
     ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdNew"))->setEnabled(true);
     QAction* open = ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdOpen"));
     open->setEnabled(true);
-    connect(open, &QAction::triggered, this, [this] { mOpen_Click(s_, dialogs_); });
+    connect(open, &QAction::triggered, this,
+            GuardedSlot(dialogs_, open->objectName(), [this] { mOpen_Click(s_, dialogs_); }));
     QAction* save = ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdSave"));
     save->setEnabled(true);
-    connect(save, &QAction::triggered, this, [this] { mSave_Click(s_, dialogs_); });
+    connect(save, &QAction::triggered, this,
+            GuardedSlot(dialogs_, save->objectName(), [this] { mSave_Click(s_, dialogs_); }));
 
     addToolBarBreak();
     QToolBar* elements = makeBar(QStringLiteral("Toolbar2"));
@@ -293,7 +305,8 @@ void frmGatrel::BuildToolbars()
         orientationGroup->addAction(a);
         toolbarButtons_[QStringLiteral("tlbOrientation")][a->objectName()] = a;
         const uint8_t code = o.code;
-        connect(a, &QAction::triggered, this, [this, code] { s_.PlaceOrientation = code; });
+        connect(a, &QAction::triggered, this,
+                GuardedSlot(dialogs_, a->objectName(), [this, code] { s_.PlaceOrientation = code; }));
     }
 
     QToolBar* clock = makeBar(QStringLiteral("Toolbar3"));
@@ -347,6 +360,8 @@ QAction* frmGatrel::Menu(const QString& name) const
 
 void frmGatrel::mNeu_Click()
 {
+    if (!ConfirmReplace(s_, dialogs_))
+        return;
     auto* dialog = new frmCreateNewFile(s_, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
@@ -590,8 +605,7 @@ void frmGatrel::SelectNone()
 {
     if (editor_)
         editor_->SelectNone();
-    // The selection itself comes with the worksheet editor.
-    if (QAction* del = Menu(QStringLiteral("mDelete")))
+    else if (QAction* del = Menu(QStringLiteral("mDelete")))
         del->setEnabled(false);
 }
 
@@ -1019,23 +1033,33 @@ void frmGatrel::WireEngineControls()
         if (!busy && s_.ToolMode != ToolCode::QuickHelp && (s_.engine.PowerFlag != 0) != on) {
             const bool was = poweringOn_;
             poweringOn_ = on;
+            // Put back also when the switch fails: the button would stay dead.
+            const auto restore = qScopeGuard([this, was] { poweringOn_ = was; });
             PowerOnOff(s_, engine_);
-            poweringOn_ = was;
+            // Back in edit mode Delete is offered again; the redraw's
+            // selection reset after the mode switch must not withdraw it.
+            if (s_.engine.PowerFlag == 0)
+                if (QAction* del = Menu(QStringLiteral("mDelete")))
+                    del->setEnabled(true);
         }
         cmdOn_->setChecked(s_.engine.PowerFlag != 0);
         cmdOff_->setChecked(s_.engine.PowerFlag == 0);
     };
-    connect(cmdOn_, &QPushButton::clicked, this, [powerClick] { powerClick(true); });
-    connect(cmdOff_, &QPushButton::clicked, this, [powerClick] { powerClick(false); });
+    connect(cmdOn_, &QPushButton::clicked, this,
+            GuardedSlot(dialogs_, cmdOn_->objectName(), [powerClick] { powerClick(true); }));
+    connect(cmdOff_, &QPushButton::clicked, this,
+            GuardedSlot(dialogs_, cmdOff_->objectName(), [powerClick] { powerClick(false); }));
     if (auto* b = findChild<QPushButton*>(QStringLiteral("cmdPause")))
-        connect(b, &QPushButton::clicked, this, [this] { Pause(s_, engine_); });
+        connect(b, &QPushButton::clicked, this, GuardedSlot(dialogs_, b->objectName(), [this] { Pause(s_, engine_); }));
     if (auto* b = findChild<QPushButton*>(QStringLiteral("cmdStop")))
-        connect(b, &QPushButton::clicked, this, [this] { StopEngine(s_, engine_); });
+        connect(b, &QPushButton::clicked, this,
+                GuardedSlot(dialogs_, b->objectName(), [this] { StopEngine(s_, engine_); }));
 
     for (const char* key : {"cmdDauertakt", "cmdEinzeltakt", "cmdStop", "cmdFullStop"}) {
         const QString k = QString::fromLatin1(key);
         if (QAction* a = ToolbarButton(QStringLiteral("Toolbar3"), k))
-            connect(a, &QAction::triggered, this, [this, k] { Toolbar3_ButtonClick(s_, engine_, k); });
+            connect(a, &QAction::triggered, this,
+                    GuardedSlot(dialogs_, a->objectName(), [this, k] { Toolbar3_ButtonClick(s_, engine_, k); }));
     }
 
     if (auto* tree = findChild<QTreeWidget*>(QStringLiteral("tvwLevel"))) {
@@ -1087,10 +1111,16 @@ void frmGatrel::WireWorksheetEditor()
     editor_->LabelBoxText = [txtBeschriftung] { return txtBeschriftung->text(); };
     // Edit > Delete: the framed area, or else the selected components.
     seams_.deleteArea = [this] { editor_->LoescheBereich(); };
+    editor_->SetDeleteEnabled = [this](bool on) {
+        if (QAction* del = Menu(QStringLiteral("mDelete")))
+            del->setEnabled(on);
+    };
     editor_->OverlayChanged = [this, txtBeschriftung] {
         picGrid_->update();
-        if (QAction* del = Menu(QStringLiteral("mDelete")))
-            del->setEnabled(editor_->SelCount > 0 || editor_->FrameFixed());
+        if (auto* l = findChild<QLabel*>(QStringLiteral("lblSelElement")))
+            l->setText(QString::number(editor_->SelCount));
+        if (auto* l = findChild<QLabel*>(QStringLiteral("lblRahmen")))
+            l->setText(editor_->FrameLabelText());
         const LabelEditBox& box = editor_->overlay.txtBeschriftung;
         if (box.Visible && !txtBeschriftung->isVisible()) {
             QFont font(QStringLiteral("MS Sans Serif"));
@@ -1135,9 +1165,9 @@ void frmGatrel::WireWorksheetEditor()
     editor_->AutoScroll = [this](int x, int y) {
         if (s_.Scroll == 0)
             return;
-        const int sb = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-        const int cw = picContainer_->width() - (VScroll_->isVisible() ? sb : 0);
-        const int ch = picContainer_->height() - (HScroll_->isVisible() ? sb : 0);
+        // The bars lie outside the container: its own edges are the visible ones.
+        const int cw = picContainer_->width();
+        const int ch = picContainer_->height();
         constexpr int kMargin = 20;
         if (picGrid_->y() + y > ch - kMargin)
             VScroll_->setValue(std::min(VScroll_->value() + 1, VScroll_->maximum()));
@@ -1172,7 +1202,8 @@ void frmGatrel::WireWorksheetEditor()
     for (const auto& [caption, choice] : kPopup) {
         QAction* a = mPopupMenu->addAction(QString::fromUtf8(caption));
         const WorksheetEditor::PopupChoice c = choice;
-        connect(a, &QAction::triggered, this, [this, c] { editor_->PopupChosen(c); });
+        connect(a, &QAction::triggered, this,
+                GuardedSlot(dialogs_, a->text(), [this, c] { editor_->PopupChosen(c); }));
         popupItems.push_back(a);
         if (popupItems.size() == 1)
             popupItems.push_back(mPopupMenu->addSeparator());
@@ -1234,4 +1265,5 @@ void frmGatrel::WireWorksheetEditor()
     connect(picGrid_, &WorksheetPicture::DoubleClick, this, [this] { editor_->DblClick(); });
     connect(picGrid_, &WorksheetPicture::MouseLeave, this, [this] { editor_->HidePlacementAids(); });
     connect(picGrid_, &WorksheetPicture::KeyPress, this, [this](int key) { editor_->KeyPress(key); });
+    editor_->OverlayChanged(); // the select tool's labels start with their idle texts
 }

@@ -267,6 +267,8 @@ private:
     void BuildStatusBar();
     QAction* AddToolbarButton(QToolBar* bar, const QString& key, int tooltipId, bool checkable);
     void ScrollPicture();
+    // The drawing object's visible cell range from the bars and the container.
+    void GetVisibleP();
     // The engine's controls: power, pause, stop, delay, clock panel, level tree, worksheet clicks.
     void WireEngineControls();
     void WireWorksheetEditor();

@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -31,10 +32,12 @@
 #include "model/geometry.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
+#include "platform/guard.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "platform/timers.h"
 #include "model/files/circuit_file.h"
+#include "model/files/file_commands.h"
 #include "shell/command_line.h"
 #include "shell/control_panel_logic.h"
 #include "shell/delay_setting.h"
@@ -68,6 +71,8 @@ void frmGatrel::ChangeGUI(bool edit)
 {
     const bool was = modeSwitching_;
     modeSwitching_ = true;
+    // Put back also when the switch fails: the power buttons would stay dead.
+    const auto restore = qScopeGuard([this, was] { modeSwitching_ = was; });
     auto menu = [this](const char* name) { return Menu(QString::fromLatin1(name)); };
     auto button = [this](const char* key) { return ToolbarButton(QStringLiteral("Toolbar"), QString::fromLatin1(key)); };
     auto widget = [this](const char* name) { return findChild<QWidget*>(QString::fromUtf8(name)); };
@@ -179,8 +184,8 @@ void frmGatrel::ChangeGUI(bool edit)
             ToolbarButton(QStringLiteral("Toolbar3"), QStringLiteral("cmdEinzeltakt"))->setEnabled(true);
             const int16_t power = s_.engine.PowerFlag;
             s_.engine.PowerFlag = kFalse;
+            const auto restorePower = qScopeGuard([this, power] { s_.engine.PowerFlag = power; });
             SelectTimer(s_, engine_, 0);
-            s_.engine.PowerFlag = power;
             s_.SelectedClock = 0;
             clockFound = true;
             break;
@@ -195,7 +200,6 @@ void frmGatrel::ChangeGUI(bool edit)
         if (button("cmdICAuswahl")->isChecked() && seams_.icManager)
             seams_.icManager(false);
     }
-    modeSwitching_ = was;
 }
 
 void frmGatrel::ChangePropertyWindow(std::array<bool, 8> parts)
@@ -595,7 +599,8 @@ void frmGatrel::WireControlPanel()
 {
     auto* cmdStop = findChild<QPushButton*>(QStringLiteral("cmdStop"));
     disconnect(cmdStop, &QPushButton::clicked, nullptr, nullptr);
-    connect(cmdStop, &QPushButton::clicked, this, [this] { cmdStop_Click(); });
+    connect(cmdStop, &QPushButton::clicked, this,
+            GuardedSlot(dialogs_, cmdStop->objectName(), [this] { cmdStop_Click(); }));
 
     // Cycles of the selected clock generator.
     auto* txtAnzTakte = findChild<QLineEdit*>(QStringLiteral("txtAnzTakte"));
@@ -752,7 +757,7 @@ void frmGatrel::cmbFormel_KeyPress(QKeyEvent* event)
             SaveFile(s_, dialogs_, false);
         break;
     case LineCommand::Open:
-        if (mayReplaceCircuit) {
+        if (mayReplaceCircuit && ConfirmReplace(s_, dialogs_)) {
             LoadFile(s_, dialogs_, QString());
             RedrawAllElements();
         }

@@ -249,9 +249,9 @@ void frmGatrel::BuildLeftPanel()
     // Page 2: the selection.
     QWidget* selection = makePage(QStringLiteral("picEigenschaft2"), pageTop, 70);
     MakeLabel(QStringLiteral("lblAllgemein11"), DesignPlaceholder(2548), selection, 0, 0, pw, 16);
-    MakeLabel(QStringLiteral("lblSelCount"), QString(), selection, 8, 17, pw - 8, 16);
+    MakeLabel(QStringLiteral("lblSelElement"), QString(), selection, 8, 17, pw - 8, 16);
     MakeLabel(QStringLiteral("lblAllgemein12"), DesignPlaceholder(2549), selection, 0, 35, pw, 16);
-    MakeLabel(QStringLiteral("lblFrameSize"), QString(), selection, 8, 52, pw - 8, 16);
+    MakeLabel(QStringLiteral("lblRahmen"), QString(), selection, 8, 52, pw - 8, 16);
     // Page 3: the selected clock generator.
     QWidget* clock = makePage(QStringLiteral("picEigenschaft3"), pageTop, 112);
     MakeLabel(QStringLiteral("lblTaktgeber"), QString(), clock, 0, 0, pw, 16);
@@ -489,13 +489,20 @@ void frmGatrel::ResizeWorksheet()
     applyBar(VScroll_, l.vScroll);
     picGrid_->move(Px(l.pictureLeft), Px(l.pictureTop));
     PlaceEndLines();
+    GetVisibleP();
+}
 
-    if (objGrafik_) {
-        objGrafik_->VStartX = static_cast<int16_t>(HScroll_->value());
-        objGrafik_->VEndX = static_cast<int16_t>(std::min<int>(s_.MaxX, HScroll_->value() + l.visibleColumns));
-        objGrafik_->VStartY = static_cast<int16_t>(VScroll_->value());
-        objGrafik_->VEndY = static_cast<int16_t>(std::min<int>(s_.MaxY, VScroll_->value() + l.visibleRows));
-    }
+void frmGatrel::GetVisibleP()
+{
+    if (!objGrafik_)
+        return;
+    const double cellPx = 14.0 * s_.GridMode;
+    const int columns = GetVisibleArea(Tw(picGrid_->width()), Tw(picContainer_->width()), cellPx, kTwipsPerPixel);
+    const int rows = GetVisibleArea(Tw(picGrid_->height()), Tw(picContainer_->height()), cellPx, kTwipsPerPixel);
+    objGrafik_->VStartX = static_cast<int16_t>(HScroll_->value());
+    objGrafik_->VEndX = static_cast<int16_t>(std::min<int>(s_.MaxX, HScroll_->value() - 1 + columns));
+    objGrafik_->VStartY = static_cast<int16_t>(VScroll_->value());
+    objGrafik_->VEndY = static_cast<int16_t>(std::min<int>(s_.MaxY, VScroll_->value() - 1 + rows));
 }
 
 void frmGatrel::PlaceEndLines()
@@ -515,6 +522,7 @@ void frmGatrel::ScrollPicture()
     picGrid_->move(HScroll_->isVisible() ? static_cast<int>(std::floor(-HScroll_->value() * cell)) : picGrid_->x(),
                    VScroll_->isVisible() ? static_cast<int>(std::floor(-VScroll_->value() * cell)) : picGrid_->y());
     PlaceEndLines();
+    GetVisibleP();
 }
 
 void frmGatrel::ResizeProperties(bool force)
@@ -554,6 +562,9 @@ void frmGatrel::ResizeProperties(bool force)
         for (size_t i = 1; i < 5; ++i)
             if (auto* m = findChild<QToolButton*>(QStringLiteral("cmdMin%1").arg(kMinOfPanel[i])))
                 m->setChecked(l.minPressed[i]);
+        if (l.collapsed[1])
+            if (auto* inner = findChild<QWidget*>(QStringLiteral("SSPanel2")))
+                inner->setVisible(false);
         if (auto* tree = findChild<QWidget*>(QStringLiteral("tvwLevel")))
             tree->resize(tree->width(), Px(l.treeHeight));
         picPropContainer_->setVisible(l.columnVisible);

@@ -29,6 +29,7 @@
 #include "placement/clsUndo.h"
 #include "placement/frmUndoList.h"
 #include "placement/placement_context.h"
+#include "platform/guard.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "platform/timers.h"
@@ -140,9 +141,9 @@ void frmGatrel::BuildMenus()
 
     QMenu* file = top(QStringLiteral("mDatei"), DesignPlaceholder(2400));
     connect(add(file, QStringLiteral("mNeu"), 2401, QKeySequence(Qt::CTRL | Qt::Key_N)), &QAction::triggered, this,
-            &frmGatrel::mNeu_Click);
+            GuardedSlot(dialogs_, QStringLiteral("mNeu"), [this] { mNeu_Click(); }));
     connect(add(file, QStringLiteral("mOpen"), 2402, QKeySequence(Qt::CTRL | Qt::Key_O)), &QAction::triggered, this,
-            [this] { mOpen_Click(s_, dialogs_); });
+            GuardedSlot(dialogs_, QStringLiteral("mOpen"), [this] { mOpen_Click(s_, dialogs_); }));
     separator(file, QStringLiteral("Trennstrich4"), false);
     QAction* import = file->addAction(QString::fromUtf8("&Importieren..."));
     import->setObjectName(QStringLiteral("mImport"));
@@ -150,44 +151,47 @@ void frmGatrel::BuildMenus()
     import->setEnabled(false);
     menus_[QStringLiteral("mImport")] = import;
     separator(file, QStringLiteral("Trennstrich5"));
-    connect(add(file, QStringLiteral("mSave"), 2403), &QAction::triggered, this, [this] { mSave_Click(s_, dialogs_); });
+    connect(add(file, QStringLiteral("mSave"), 2403), &QAction::triggered, this,
+            GuardedSlot(dialogs_, QStringLiteral("mSave"), [this] { mSave_Click(s_, dialogs_); }));
     // Save as carries Ctrl+S, as it always has.
     connect(add(file, QStringLiteral("mSaveAs"), 2404, QKeySequence(Qt::CTRL | Qt::Key_S)), &QAction::triggered,
-            this, [this] { mSaveAs_Click(s_, dialogs_); });
+            this, GuardedSlot(dialogs_, QStringLiteral("mSaveAs"), [this] { mSaveAs_Click(s_, dialogs_); }));
     connect(add(file, QStringLiteral("mSaveBitmap"), 2405, QKeySequence(Qt::CTRL | Qt::Key_B)), &QAction::triggered,
-            this, &frmGatrel::mSaveBitmap_Click);
+            this, GuardedSlot(dialogs_, QStringLiteral("mSaveBitmap"), [this] { mSaveBitmap_Click(); }));
     separator(file, QStringLiteral("Trennstrich1"));
     QAction* page = file->addAction(QStringLiteral("Seite ein&richten..."));
     page->setObjectName(QStringLiteral("mSeiteEinrichten"));
     page->setVisible(false);
     menus_[QStringLiteral("mSeiteEinrichten")] = page;
     connect(add(file, QStringLiteral("mPrint"), 2406, QKeySequence(Qt::CTRL | Qt::Key_P)), &QAction::triggered, this,
-            [this] { CallSeam(seams_.printDialog); });
+            GuardedSlot(dialogs_, QStringLiteral("mPrint"), [this] { CallSeam(seams_.printDialog); }));
     separator(file, QStringLiteral("Trennstrich2"));
     auto& used = menuArrays_[QStringLiteral("mUsedFiles")];
     for (int i = 0; i < 4; ++i) {
         QAction* a = file->addAction(QString());
         a->setObjectName(QStringLiteral("mUsedFiles%1").arg(i));
         a->setVisible(false);
-        connect(a, &QAction::triggered, this, [this, i] { OpenRecentFile(s_, dialogs_, i); });
+        connect(a, &QAction::triggered, this,
+                GuardedSlot(dialogs_, a->objectName(), [this, i] { OpenRecentFile(s_, dialogs_, i); }));
         used.push_back(a);
     }
     separator(file, QStringLiteral("Trennstrich3"), false);
-    connect(add(file, QStringLiteral("mBeenden"), 2407), &QAction::triggered, this, &frmGatrel::mBeenden_Click);
+    connect(add(file, QStringLiteral("mBeenden"), 2407), &QAction::triggered, this,
+            GuardedSlot(dialogs_, QStringLiteral("mBeenden"), [this] { mBeenden_Click(); }));
 
     QMenu* edit = top(QStringLiteral("mBearbeiten"), DesignPlaceholder(2410));
     add(edit, QStringLiteral("mUndo"), 2411, QKeySequence(Qt::CTRL | Qt::Key_Z))->setEnabled(false);
     add(edit, QStringLiteral("mUndoList"), 2412)->setEnabled(false);
     separator(edit, QStringLiteral("mTrennlinie9"));
     connect(add(edit, QStringLiteral("mDelete"), 2413, QKeySequence(Qt::Key_Delete)), &QAction::triggered, this,
-            [this] { CallSeam(seams_.deleteArea); });
+            GuardedSlot(dialogs_, QStringLiteral("mDelete"), [this] { CallSeam(seams_.deleteArea); }));
     Menu(QStringLiteral("mDelete"))->setEnabled(false);
 
     QMenu* view = top(QStringLiteral("mAnsicht"), DesignPlaceholder(2420));
     connect(add(view, QStringLiteral("mZoomOut"), 2421, QKeySequence(Qt::Key_F3)), &QAction::triggered, this,
-            [this] { StepZoom(QStringLiteral("cmdZoomOut")); });
+            GuardedSlot(dialogs_, QStringLiteral("mZoomOut"), [this] { StepZoom(QStringLiteral("cmdZoomOut")); }));
     connect(add(view, QStringLiteral("mZoomIn"), 2422, QKeySequence(Qt::Key_F4)), &QAction::triggered, this,
-            [this] { StepZoom(QStringLiteral("cmdZoomIn")); });
+            GuardedSlot(dialogs_, QStringLiteral("mZoomIn"), [this] { StepZoom(QStringLiteral("cmdZoomIn")); }));
     separator(view, QStringLiteral("mTrennlinie2"));
     auto& zoomItems = menuArrays_[QStringLiteral("mZoom")];
     const std::array<void (clsGrafik::*)(), 4> zoomCommands = {&clsGrafik::Zoom100, &clsGrafik::ZoomFull,
@@ -197,10 +201,10 @@ void frmGatrel::BuildMenus()
         a->setObjectName(QStringLiteral("mZoom%1").arg(i));
         a->setShortcut(QKeySequence(Qt::Key_F5 + i));
         const auto command = zoomCommands[static_cast<size_t>(i)];
-        connect(a, &QAction::triggered, this, [this, command] {
+        connect(a, &QAction::triggered, this, GuardedSlot(dialogs_, a->objectName(), [this, command] {
             (objGrafik_.get()->*command)();
             ShowZoomText();
-        });
+        }));
         zoomItems.push_back(a);
     }
     separator(view, QStringLiteral("mTrennlinie"));
@@ -212,13 +216,14 @@ void frmGatrel::BuildMenus()
         a->setChecked(i == 0 || i == 1 || i == 3 || i == 5);
         if (i == 5)
             a->setVisible(false);
-        connect(a, &QAction::triggered, this, [this, i] { mPanel_Click(i); });
+        connect(a, &QAction::triggered, this, GuardedSlot(dialogs_, a->objectName(), [this, i] { mPanel_Click(i); }));
         panels.push_back(a);
     }
     separator(view, QStringLiteral("mLine10"));
     QAction* icManager = add(view, QStringLiteral("mICAuswahl"), 2432, QKeySequence(Qt::CTRL | Qt::Key_I));
     icManager->setCheckable(true);
-    connect(icManager, &QAction::triggered, this, [this] { mICAuswahl_Click(); });
+    connect(icManager, &QAction::triggered, this,
+            GuardedSlot(dialogs_, icManager->objectName(), [this] { mICAuswahl_Click(); }));
     auto& viewItems = menuArrays_[QStringLiteral("mAnsichtItem")];
     viewItems.assign(4, nullptr);
     QAction* analyser = view->addAction(DesignPlaceholder(2433));
@@ -226,19 +231,21 @@ void frmGatrel::BuildMenus()
     analyser->setCheckable(true);
     analyser->setEnabled(false);
     viewItems[2] = analyser;
-    connect(analyser, &QAction::triggered, this, [this, analyser](bool checked) {
-        // The item toggles itself; the seam gets the new state.
-        if (seams_.logicAnalyzer)
-            seams_.logicAnalyzer(checked);
-        else
-            analyser->setChecked(!checked);
-    });
+    connect(analyser, &QAction::triggered, this,
+            GuardedSlot(dialogs_, analyser->objectName(), [this, analyser](bool checked) {
+                // The item toggles itself; the seam gets the new state.
+                if (seams_.logicAnalyzer)
+                    seams_.logicAnalyzer(checked);
+                else
+                    analyser->setChecked(!checked);
+            }));
     QAction* grid = view->addAction(DesignPlaceholder(2434));
     grid->setObjectName(QStringLiteral("mAnsichtItem3"));
     grid->setCheckable(true);
     grid->setChecked(s_.ShowGrid != 0);
     viewItems[3] = grid;
-    connect(grid, &QAction::triggered, this, [this](bool on) { SetShowGrid(on); });
+    connect(grid, &QAction::triggered, this,
+            GuardedSlot(dialogs_, grid->objectName(), [this](bool on) { SetShowGrid(on); }));
 
     QMenu* components = top(QStringLiteral("mBauelemente"), DesignPlaceholder(2450));
     auto& items = menuArrays_[QStringLiteral("mBauteil")];
@@ -256,53 +263,61 @@ void frmGatrel::BuildMenus()
         a->setObjectName(QStringLiteral("mBauteil%1").arg(index));
         a->setCheckable(true);
         items[static_cast<size_t>(index)] = a;
-        connect(a, &QAction::triggered, this, [this, index] { MenueClick(index); });
+        connect(a, &QAction::triggered, this,
+                GuardedSlot(dialogs_, a->objectName(), [this, index] { MenueClick(index); }));
     }
 
     QMenu* circuit = top(QStringLiteral("mSchaltung"), DesignPlaceholder(2471));
     connect(add(circuit, QStringLiteral("mOnOff"), 2472, QKeySequence(Qt::Key_F12)), &QAction::triggered, this,
-            [this] {
-                if (Menu(QStringLiteral("mOnOff"))->text() == LoadResString(2472))
-                    cmdOn_->click();
-                else
-                    cmdOff_->click();
-            });
+            GuardedSlot(dialogs_, QStringLiteral("mOnOff"), [this] {
+                        if (Menu(QStringLiteral("mOnOff"))->text() == LoadResString(2472))
+                            cmdOn_->click();
+                        else
+                            cmdOff_->click();
+                    }));
     separator(circuit, QStringLiteral("mTrennstrich1"));
     connect(add(circuit, QStringLiteral("mSynthese"), 2474, QKeySequence(Qt::CTRL | Qt::Key_Y)), &QAction::triggered,
-            this, [this] { OpenBooleanTools(0); });
+            this, GuardedSlot(dialogs_, QStringLiteral("mSynthese"), [this] { OpenBooleanTools(0); }));
     connect(add(circuit, QStringLiteral("mBoolean"), 2475, QKeySequence(Qt::CTRL | Qt::Key_W)), &QAction::triggered,
-            this, [this] { OpenBooleanTools(1); });
+            this, GuardedSlot(dialogs_, QStringLiteral("mBoolean"), [this] { OpenBooleanTools(1); }));
     connect(add(circuit, QStringLiteral("mTermCreation"), 2476, QKeySequence(Qt::CTRL | Qt::Key_T)),
-            &QAction::triggered, this, [this] { OpenBooleanTools(2); });
+            &QAction::triggered, this,
+            GuardedSlot(dialogs_, QStringLiteral("mTermCreation"), [this] { OpenBooleanTools(2); }));
     QAction* analyse = circuit->addAction(QStringLiteral("&Analysieren"));
     analyse->setObjectName(QStringLiteral("mAnalysieren"));
     analyse->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     analyse->setVisible(false);
     menus_[QStringLiteral("mAnalysieren")] = analyse;
     separator(circuit, QStringLiteral("mLinie11"));
-    connect(add(circuit, QStringLiteral("mDefIC"), 2477), &QAction::triggered, this, [this] {
-        Menu(QStringLiteral("mDefIC"))->setEnabled(false);
-        s_.ICName.clear();
-        s_.ICWidth = 7;
-        s_.ICHeight = 4;
-        ShowICView();
-    });
+    connect(add(circuit, QStringLiteral("mDefIC"), 2477), &QAction::triggered, this,
+            GuardedSlot(dialogs_, QStringLiteral("mDefIC"), [this] {
+                Menu(QStringLiteral("mDefIC"))->setEnabled(false);
+                s_.ICName.clear();
+                s_.ICWidth = 7;
+                s_.ICHeight = 4;
+                ShowICView();
+            }));
 
     QMenu* extras = top(QStringLiteral("mExtras"), QStringLiteral("E&xtras"));
     separator(extras, QStringLiteral("mTrennlinie7"), false);
     connect(add(extras, QStringLiteral("mNumberConversion"), 2481, QKeySequence(Qt::CTRL | Qt::Key_K)),
-            &QAction::triggered, this, [this] { CallSeam(seams_.numberConversion); });
-    connect(add(extras, QStringLiteral("mOptionen"), 2482), &QAction::triggered, this, [this] { mOptionen_Click(); });
+            &QAction::triggered, this,
+            GuardedSlot(dialogs_, QStringLiteral("mNumberConversion"), [this] { CallSeam(seams_.numberConversion); }));
+    connect(add(extras, QStringLiteral("mOptionen"), 2482), &QAction::triggered, this,
+            GuardedSlot(dialogs_, QStringLiteral("mOptionen"), [this] { mOptionen_Click(); }));
 
     QMenu* help = top(QStringLiteral("mHilfe"), QStringLiteral("&?"));
-    connect(add(help, QStringLiteral("mHelp"), 2491), &QAction::triggered, this, [this] { CallSeam(seams_.help); });
+    connect(add(help, QStringLiteral("mHelp"), 2491), &QAction::triggered, this,
+            GuardedSlot(dialogs_, QStringLiteral("mHelp"), [this] { CallSeam(seams_.help); }));
     separator(help, QStringLiteral("mTrennlinie6"));
-    connect(add(help, QStringLiteral("mWeb"), 2492), &QAction::triggered, this, [this] { CallSeam(seams_.webPage); });
+    connect(add(help, QStringLiteral("mWeb"), 2492), &QAction::triggered, this,
+            GuardedSlot(dialogs_, QStringLiteral("mWeb"), [this] { CallSeam(seams_.webPage); }));
     connect(add(help, QStringLiteral("mService"), 2493), &QAction::triggered, this,
-            [this] { CallSeam(seams_.supportMail); });
+            GuardedSlot(dialogs_, QStringLiteral("mService"), [this] { CallSeam(seams_.supportMail); }));
     Menu(QStringLiteral("mService"))->setVisible(false);
     separator(help, QStringLiteral("mTrennlinie5"));
-    connect(add(help, QStringLiteral("mInfo"), 2494), &QAction::triggered, this, [this] { CallSeam(seams_.about); });
+    connect(add(help, QStringLiteral("mInfo"), 2494), &QAction::triggered, this,
+            GuardedSlot(dialogs_, QStringLiteral("mInfo"), [this] { CallSeam(seams_.about); }));
 }
 
 void frmGatrel::CallSeam(const std::function<void()>& seam)
@@ -336,11 +351,13 @@ void frmGatrel::BuildShellControls()
         const QString key = a->objectName();
         // Every button goes through the one handler, which knows quick-help mode.
         disconnect(a, &QAction::triggered, nullptr, nullptr);
-        connect(a, &QAction::triggered, this, [this, key] { Toolbar_ButtonClick(key); });
+        connect(a, &QAction::triggered, this,
+                GuardedSlot(dialogs_, a->objectName(), [this, key] { Toolbar_ButtonClick(key); }));
     }
     for (QAction* a : Toolbar(QStringLiteral("Toolbar2"))->actions()) {
         const QString key = a->objectName();
-        connect(a, &QAction::triggered, this, [this, key] { Toolbar2_ButtonClick(key); });
+        connect(a, &QAction::triggered, this,
+                GuardedSlot(dialogs_, a->objectName(), [this, key] { Toolbar2_ButtonClick(key); }));
     }
 
     QToolBar* tlbZoom = Toolbar(QStringLiteral("tlbZoom"));
@@ -353,10 +370,10 @@ void frmGatrel::BuildShellControls()
         a->setToolTip(DesignPlaceholder(2846 + i));
         a->setText(QString::fromUtf8(zoomCaptions[i]));
         const auto command = zoomCommands[static_cast<size_t>(i)];
-        connect(a, &QAction::triggered, this, [this, command] {
+        connect(a, &QAction::triggered, this, GuardedSlot(dialogs_, a->objectName(), [this, command] {
             (objGrafik_.get()->*command)();
             ShowZoomText();
-        });
+        }));
     }
     QToolBar* inOut = Toolbar(QStringLiteral("tlbZoomInOut"));
     QAction* in = AddToolbarButton(inOut, QStringLiteral("cmdZoomIn"), 2850, false);
@@ -367,8 +384,10 @@ void frmGatrel::BuildShellControls()
         bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
         bar->setIconSize(QSize(16, 16));
     }
-    connect(in, &QAction::triggered, this, [this] { StepZoom(QStringLiteral("cmdZoomIn")); });
-    connect(out, &QAction::triggered, this, [this] { StepZoom(QStringLiteral("cmdZoomOut")); });
+    connect(in, &QAction::triggered, this,
+            GuardedSlot(dialogs_, in->objectName(), [this] { StepZoom(QStringLiteral("cmdZoomIn")); }));
+    connect(out, &QAction::triggered, this,
+            GuardedSlot(dialogs_, out->objectName(), [this] { StepZoom(QStringLiteral("cmdZoomOut")); }));
     // Design-time placeholders that the texts replace.
     for (const char* name : {"lblInfo11", "lblLevel", "lblAllgemein0", "lblAllgemein1", "lblAllgemein2", "lblText1"})
         if (auto* l = findChild<QLabel*>(QString::fromLatin1(name)))
@@ -538,7 +557,7 @@ bool frmGatrel::Form_QueryUnload()
     if (!mayClose)
         return false;
     StopForShutDown();
-    SaveSettings(s_, objUndo_->Undos());
+    SaveSettings(s_, objUndo_->Undos(), &dialogs_);
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/numeric.h"
+#include "shell/control_panel_logic.h"
 
 void EnforceMinimumSize(double& outerWidth, double& outerHeight)
 {
@@ -19,6 +20,15 @@ int VisibleCells(double lengthTwips, double cellPx, double twipsPerPixel)
     if (cell <= 0 || lengthTwips <= 0)
         return 0;
     return static_cast<int>(std::floor(lengthTwips / cell));
+}
+
+int GetVisibleArea(double pictureLength, double containerLength, double cellPx, double twipsPerPixel)
+{
+    const double cell = cellPx * twipsPerPixel;
+    if (!(cell > 0))
+        return 0;
+    const double seen = pictureLength <= containerLength ? pictureLength : containerLength;
+    return static_cast<int>(RoundHalfEven(std::max(0.0, seen) / cell));
 }
 
 bool WorksheetFits(double pictureLength, double cellPx, double twipsPerPixel, double containerLength)
@@ -70,6 +80,24 @@ ResizeLayout LayoutMainWindow(const ResizeInput& in)
     return out;
 }
 
+namespace {
+
+// Pressing a minimise button runs its handler, which collapses the panel to
+// its title bar; a panel stored as title-only must not keep its open height.
+void PressMinimise(const PanelColumnInput& in, PanelColumnLayout& out, int panel)
+{
+    const auto i = static_cast<size_t>(panel);
+    if (in.minPressed[i])
+        return;
+    out.minPressed[i] = true;
+    out.collapsed[i] = true;
+    for (const PanelButton& b : kPanelButtons)
+        if (b.visibleIndex == panel && b.minimises)
+            out.height[i] = b.minimisedHeight;
+}
+
+} // namespace
+
 PanelColumnLayout LayoutPanelColumn(const PanelColumnInput& in)
 {
     PanelColumnLayout out;
@@ -102,7 +130,7 @@ PanelColumnLayout LayoutPanelColumn(const PanelColumnInput& in)
             const int16_t st = in.state[static_cast<size_t>(i)];
             if (st == -1 || st == 1) {
                 if (st == 1)
-                    out.minPressed[static_cast<size_t>(i)] = true;
+                    PressMinimise(in, out, i);
                 out.visible[static_cast<size_t>(i)] = true;
                 out.top[static_cast<size_t>(i)] = top;
                 top = next(out.height[static_cast<size_t>(i)], top);
@@ -111,7 +139,7 @@ PanelColumnLayout LayoutPanelColumn(const PanelColumnInput& in)
             }
         }
         if (in.state[4] == 1) {
-            out.minPressed[4] = true;
+            PressMinimise(in, out, 4);
             out.visible[4] = true;
             out.top[4] = top;
             out.height[4] = 420;

@@ -20,6 +20,11 @@ void EnforceMinimumSize(double& outerWidth, double& outerHeight);
 // Whole cells of cellPx pixels that fit into a length in twips.
 int VisibleCells(double lengthTwips, double cellPx, double twipsPerPixel);
 
+// Cells seen along one axis: the picture's length when the container shows
+// all of it, else the container's (twips), to the nearest whole cell, a half
+// to the even one.
+int GetVisibleArea(double pictureLength, double containerLength, double cellPx, double twipsPerPixel);
+
 // Whether a worksheet picture plus three cells fits the container (lengths in twips).
 bool WorksheetFits(double pictureLength, double cellPx, double twipsPerPixel, double containerLength);
 
@@ -79,6 +84,7 @@ struct PanelColumnLayout {
     std::array<double, 5> top{};
     std::array<double, 5> height{};
     std::array<bool, 5> minPressed{};
+    std::array<bool, 5> collapsed{}; // minimise button pressed by the layout: its handler's collapse applies
     double treeHeight = 0;
     bool columnVisible = true;
     bool moveWorksheet = false;     // container and command line moved: lay the worksheet out again

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/guard.h"
+
 WorksheetPicture::WorksheetPicture(QWidget* parent)
     : QWidget(parent), surface_(std::make_unique<PainterSurface>(1, 1, SurfaceKind::Worksheet))
 {
@@ -54,8 +56,14 @@ void WorksheetPicture::paintEvent(QPaintEvent* event)
     const QRect r = event->rect();
     painter.fillRect(r, Qt::white);
     painter.drawImage(r.topLeft(), surface_->Image(), r);
+    // Only logged: a message box from here would repaint into the same failure.
     if (PaintOverlay)
-        PaintOverlay(painter);
+        RunGuarded(nullptr, QStringLiteral("the worksheet's painting"), [&] { PaintOverlay(painter); });
+}
+
+void WorksheetPicture::Guarded(const char* what, const std::function<void()>& handlers)
+{
+    RunGuarded(dialogs_, QStringLiteral("the worksheet (%1)").arg(QLatin1String(what)), handlers);
 }
 
 int MouseButtonCode(Qt::MouseButtons buttons)
@@ -85,30 +93,33 @@ int ShiftCode(Qt::KeyboardModifiers modifiers)
 void WorksheetPicture::mousePressEvent(QMouseEvent* event)
 {
     const QPointF p = event->position();
-    emit MouseDown(MouseButtonCode(event->button()), ShiftCode(event->modifiers()), p.x(), p.y());
+    Guarded("mouse button pressed",
+            [&] { emit MouseDown(MouseButtonCode(event->button()), ShiftCode(event->modifiers()), p.x(), p.y()); });
 }
 
 void WorksheetPicture::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF p = event->position();
-    emit MouseMove(MouseButtonCode(event->buttons()), ShiftCode(event->modifiers()), p.x(), p.y());
+    Guarded("mouse moved",
+            [&] { emit MouseMove(MouseButtonCode(event->buttons()), ShiftCode(event->modifiers()), p.x(), p.y()); });
 }
 
 void WorksheetPicture::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPointF p = event->position();
-    emit MouseUp(MouseButtonCode(event->button()), ShiftCode(event->modifiers()), p.x(), p.y());
+    Guarded("mouse button released",
+            [&] { emit MouseUp(MouseButtonCode(event->button()), ShiftCode(event->modifiers()), p.x(), p.y()); });
 }
 
 void WorksheetPicture::mouseDoubleClickEvent(QMouseEvent*)
 {
     // A double click is press, release, double click, release: no third press.
-    emit DoubleClick();
+    Guarded("double click", [&] { emit DoubleClick(); });
 }
 
 void WorksheetPicture::leaveEvent(QEvent* event)
 {
-    emit MouseLeave();
+    Guarded("mouse left", [&] { emit MouseLeave(); });
     QWidget::leaveEvent(event);
 }
 
@@ -116,7 +127,7 @@ void WorksheetPicture::keyPressEvent(QKeyEvent* event)
 {
     const QString text = event->text();
     if (text.size() == 1 && text.at(0).unicode() < 256)
-        emit KeyPress(text.at(0).unicode());
+        Guarded("key pressed", [&] { emit KeyPress(text.at(0).unicode()); });
     else
         QWidget::keyPressEvent(event);
 }

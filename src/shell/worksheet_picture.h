@@ -7,6 +7,8 @@
 
 #include "platform/painter_surface.h"
 
+class UserDialogs;
+
 class WorksheetPicture : public QWidget {
     Q_OBJECT
 public:
@@ -22,6 +24,10 @@ public:
 
     // Draws the editor's overlays over the picture.
     std::function<void(QPainter&)> PaintOverlay;
+
+    // Where an exception from a handler of the mouse and key signals is
+    // reported; it never leaves the event handler.
+    void SetDialogs(UserDialogs* dialogs) { dialogs_ = dialogs; }
 
 signals:
     // Button 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl, 4 Alt.
@@ -42,8 +48,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Runs the handlers of one event under the guard.
+    void Guarded(const char* what, const std::function<void()>& handlers);
+
     std::unique_ptr<PainterSurface> surface_;
     int mousePointer_ = 0;
+    UserDialogs* dialogs_ = nullptr;
 };
 
 int MouseButtonCode(Qt::MouseButtons buttons);

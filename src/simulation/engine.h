@@ -38,13 +38,12 @@ struct EngineContext {
     Surface* picGrid = nullptr;
     // Asks the abort question (the step-limit message).
     UserDialogs* dialogs = nullptr;
-    // The delay wait and "let pending window events run".
+    // The delay wait and "let pending window events run"; its clock also
+    // times each run for the run-time label.
     WaitHooks waitHooks = RealWaitHooks();
     // The step timer and the clock generators' timers (member i for slot i).
     PlatformTimer* Timer1 = nullptr;
     std::vector<std::unique_ptr<PlatformTimer>>* Timer2 = nullptr;
-    // Seconds since midnight, for the run-time label; empty: the time of day.
-    std::function<double()> timerSeconds;
     // The logic analyzer's probe hook, called when a sensor cell changes.
     std::function<void()> AnalyserProbeEvent;
     // The logic analyzer's graph rows and trace positions, cleared at power-on.

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <vector>
 
 #include "editing/worksheet_editor.h"
 #include "model/files/circuit_file.h"
@@ -601,8 +602,8 @@ TEST_F(WorksheetScrolling, DraggingWithTheRightButtonScrollsSlowly)
 TEST_F(WorksheetScrolling, DrawingNearTheEdgeScrollsOneCellPerMove)
 {
     Tool(ElementType::Conductor);
-    // The first column whose centre lies within 20 pixels of the visible right edge.
-    const int cw = window.picGrid()->parentWidget()->width() - (V->isVisible() ? V->width() : 0);
+    // The first column whose centre lies within 20 pixels of the container's right edge.
+    const int cw = window.picGrid()->parentWidget()->width();
     int lastVisible = 0;
     while (GridToPixel(s, static_cast<int16_t>(lastVisible)) <= cw - 20)
         ++lastVisible;
@@ -623,6 +624,79 @@ TEST_F(WorksheetScrolling, DrawingNearTheEdgeScrollsOneCellPerMove)
     Move(lastVisible + 2, 5, Qt::LeftButton);
     EXPECT_EQ(H->value(), 2);
     Release(lastVisible + 2, 5);
+}
+
+TEST_F(WorksheetScrolling, DraggingScrollsOnlyWithinTwentyPixelsOfTheContainersEdge)
+{
+    QWidget* container = window.picGrid()->parentWidget();
+    const int cw = container->width();
+    const int ch = container->height();
+    ASSERT_TRUE(H->isVisible());
+    ASSERT_TRUE(V->isVisible());
+    ASSERT_GT(H->maximum(), 6);
+    ASSERT_GT(V->maximum(), 6);
+    Tool(ElementType::Conductor);
+    // Pointer positions in container pixels; the bars start at 5 and move by one cell at most.
+    struct Row {
+        int x, y, dh, dv;
+    } const rows[] = {
+        {cw - 21, ch / 2, 0, 0}, {cw - 20, ch / 2, 0, 0}, {cw - 19, ch / 2, 1, 0},
+        {cw / 2, ch - 21, 0, 0}, {cw / 2, ch - 20, 0, 0}, {cw / 2, ch - 19, 0, 1},
+        {21, ch / 2, 0, 0},      {20, ch / 2, 0, 0},      {19, ch / 2, -1, 0},
+        {cw / 2, 21, 0, 0},      {cw / 2, 20, 0, 0},      {cw / 2, 19, 0, -1},
+    };
+    for (const Row& row : rows) {
+        H->setValue(5);
+        V->setValue(5);
+        Move(12, 9);
+        Press(12, 9);
+        const QPointF p(row.x - window.picGrid()->x(), row.y - window.picGrid()->y());
+        Send(QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton);
+        EXPECT_EQ(H->value(), 5 + row.dh) << row.x << "," << row.y;
+        EXPECT_EQ(V->value(), 5 + row.dv) << row.x << "," << row.y;
+        Send(QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
+    }
+}
+
+TEST_F(WorksheetScrolling, TheBarsAndTheLayoutSetTheVisibleCellRange)
+{
+    // A container of 400 x 175 pixels at zoom 1 over the 51 x 31 cells of the worksheet.
+    QWidget* container = window.picGrid()->parentWidget();
+    window.resize(window.width() + 400 - container->width(), window.height());
+    QApplication::processEvents();
+    window.resize(window.width(), window.height() + 175 - container->height());
+    QApplication::processEvents();
+    ASSERT_EQ(container->width(), 400);
+    ASSERT_EQ(container->height(), 175);
+    const clsGrafik& g = window.objGrafik();
+    // 400 / 14 = 28.57 shows 29 columns; 175 / 14 = 12.5 shows 12 rows (a half goes to the even).
+    EXPECT_EQ(std::vector<int>({g.VStartX, g.VEndX, g.VStartY, g.VEndY}), std::vector<int>({0, 28, 0, 11}))
+        << "after the layout";
+    ASSERT_GE(H->maximum(), 24);
+    ASSERT_GE(V->maximum(), 21);
+
+    struct Row {
+        QScrollBar* bar;
+        int value, start, end;
+    } const rows[] = {
+        {H, 3, 3, 31},  {H, 1, 1, 29},  {H, 24, 24, 50}, {H, 0, 0, 28}, // the end is cut to MaxX 50
+        {V, 5, 5, 16},  {V, 21, 21, 30}, {V, 0, 0, 11},  {V, 2, 2, 13}, // the end is cut to MaxY 30
+    };
+    for (const Row& row : rows) {
+        row.bar->setValue(row.value);
+        const bool horizontal = row.bar == H;
+        EXPECT_EQ(horizontal ? g.VStartX : g.VStartY, row.start) << (horizontal ? "H " : "V ") << row.value;
+        EXPECT_EQ(horizontal ? g.VEndX : g.VEndY, row.end) << (horizontal ? "H " : "V ") << row.value;
+    }
+    // The other axis keeps what its own bar set.
+    EXPECT_EQ(std::vector<int>({g.VStartX, g.VEndX}), std::vector<int>({0, 28}));
+
+    // 189 / 14 = 13.5 shows 14 rows, and the layout keeps the bar's value.
+    window.resize(window.width(), window.height() + 14);
+    QApplication::processEvents();
+    ASSERT_EQ(container->height(), 189);
+    EXPECT_EQ(V->value(), 2);
+    EXPECT_EQ(std::vector<int>({g.VStartY, g.VEndY}), std::vector<int>({2, 15}));
 }
 
 void TypeSize(QLineEdit* box, const QString& text)

@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <optional>
 #include <sys/stat.h>
 
 #include "model/state.h"
 #include "settings/settings_store.h"
+#include "support/failing_writes.h"
 #include "support/fake_main_window.h"
+#include "support/record_files.h"
+#include "support/scripted_user_dialogs.h"
 
 namespace {
 
@@ -318,6 +323,41 @@ TEST_P(SettingsStore, BrokenFileLoadsDefaultsAndIsRepairedBySaving)
     LoadSettings(t);
     EXPECT_EQ(t.AutoStop, 300);
     EXPECT_EQ(t.settings.DummyUndo, 7);
+}
+
+TEST_P(SettingsStore, AFailedSaveIsReportedOnceWithFileAndReason)
+{
+    const QString file = root() == RegistryRoot::CurrentUser ? where.userFile : where.machineFile;
+    const QByteArray old = ReadBytes(file);
+    s.AutoStop = 4321;
+    auto messagesOfASave = [&](bool diskFull) {
+        ScriptedUserDialogs dialogs;
+        std::optional<FailingWrites> full;
+        if (diskFull)
+            full.emplace();
+        const bool saved = SaveSettings(s, 10, &dialogs);
+        full.reset();
+        EXPECT_FALSE(saved);
+        return dialogs.MessageTexts();
+    };
+    const QStringList onFullDisk = messagesOfASave(true);
+    ASSERT_EQ(onFullDisk.size(), 1);
+    EXPECT_TRUE(onFullDisk[0].contains(file)) << onFullDisk[0].toStdString();
+    EXPECT_TRUE(onFullDisk[0].endsWith(u'\n' + FailingWrites::Reason())) << onFullDisk[0].toStdString();
+    EXPECT_EQ(ReadBytes(file), old);
+
+    // A folder in the file's place.
+    QFile::remove(file);
+    QDir().mkpath(file);
+    const QStringList onFolder = messagesOfASave(false);
+    ASSERT_EQ(onFolder.size(), 1);
+    EXPECT_TRUE(onFolder[0].contains(file) && onFolder[0].contains(N("directory"))) << onFolder[0].toStdString();
+
+    // A store without a file keeps nothing and says nothing.
+    ProgramState fresh;
+    ScriptedUserDialogs dialogs;
+    EXPECT_TRUE(SaveSettings(fresh, 10, &dialogs));
+    EXPECT_TRUE(dialogs.Asked().empty());
 }
 
 TEST(SettingsStoreFiles, UserSettingsFileIsPrivate)

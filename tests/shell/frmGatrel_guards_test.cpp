@@ -3,6 +3,7 @@
 // that come back whole, the IC box and the clocked decoder key.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -10,6 +11,8 @@
 #include <QToolButton>
 
 #include "editing/worksheet_editor.h"
+#include "model/geometry.h"
+#include "platform/string_table.h"
 #include "window_rig.h"
 
 namespace {
@@ -102,6 +105,109 @@ TEST_F(WindowGuards, TheClockedDecoderKeyChoosesTheDecoderWithItsClockInput)
     EXPECT_TRUE(window.MenuItem(QStringLiteral("mBauteil"), 20)->isChecked());
     ClickAction("Toolbar2", "cmdDecoder");
     EXPECT_EQ(s.DecoderClockInput, kTrue) << "the box stays ticked for the next decoder";
+}
+
+// The select tool's page shows the selection count and the frame size at
+// every step that changes them; Edit > Delete follows the selection.
+TEST_F(WindowGuards, TheSelectToolShowsItsCountAndFrame)
+{
+    QLabel* count = Find<QLabel>("lblSelElement");
+    QLabel* frame = Find<QLabel>("lblRahmen");
+    QAction* del = window.Menu(QStringLiteral("mDelete"));
+    ASSERT_NE(count, nullptr);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(count->text(), QStringLiteral("0"));
+    EXPECT_EQ(frame->text(), QStringLiteral("X: 0   Y: 0"));
+    ClickAction("Toolbar2", "cmdUND");
+    ClickCell(20, 10);
+    ClickCell(20, 20);
+    ASSERT_EQ(s.ElementCount, 2);
+    ClickAction("Toolbar2", "cmdSelect");
+
+    QWidget* grid = window.picGrid();
+    auto drag = [&](QPoint from, QPoint to, const char* during) {
+        SendMouse(grid, QEvent::MouseMove, At(from.x(), from.y()), Qt::NoButton, Qt::NoButton);
+        SendMouse(grid, QEvent::MouseButtonPress, At(from.x(), from.y()), Qt::LeftButton, Qt::LeftButton);
+        EXPECT_EQ(frame->text(), QStringLiteral("X: 0   Y: 0")) << "a new frame starts at nothing";
+        SendMouse(grid, QEvent::MouseMove, At(to.x(), to.y()), Qt::NoButton, Qt::LeftButton);
+        EXPECT_EQ(frame->text(), QString::fromLatin1(during));
+        SendMouse(grid, QEvent::MouseButtonRelease, At(to.x(), to.y()), Qt::LeftButton, Qt::NoButton);
+    };
+    drag({1, 1}, {7, 6}, "X: 6   Y: 5");
+    EXPECT_EQ(count->text(), QStringLiteral("0")) << "an empty area";
+    EXPECT_TRUE(del->isEnabled()) << "a framed area can be deleted";
+    // Clicks pick components one by one; Ctrl-clicking a selected one drops it.
+    auto cellOf = [&](int n) {
+        for (int x = 0; x <= s.MaxX; ++x)
+            for (int y = 0; y <= s.MaxY; ++y)
+                if (s.P(x, y).ElementNr == n && s.P(x, y).Type >= 4)
+                    return At(x, y);
+        return QPointF();
+    };
+    auto click = [&](int n, Qt::KeyboardModifiers mods) {
+        const QPointF p = cellOf(n);
+        SendMouse(grid, QEvent::MouseMove, p, Qt::NoButton, Qt::NoButton);
+        QMouseEvent press(QEvent::MouseButtonPress, p, grid->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton, mods);
+        QApplication::sendEvent(grid, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, p, grid->mapToGlobal(p), Qt::LeftButton, Qt::NoButton, mods);
+        QApplication::sendEvent(grid, &release);
+    };
+    ClickCell(40, 28); // away from the frame: it goes
+    click(1, Qt::NoModifier);
+    EXPECT_EQ(count->text(), QStringLiteral("1"));
+    click(2, Qt::ControlModifier);
+    EXPECT_EQ(count->text(), QStringLiteral("2"));
+    click(2, Qt::ControlModifier);
+    EXPECT_EQ(count->text(), QStringLiteral("1"));
+    ClickCell(40, 28);
+    EXPECT_EQ(count->text(), QStringLiteral("0"));
+    EXPECT_FALSE(del->isEnabled());
+
+    // Moving the area leaves the frame label at nothing.
+    drag({30, 25}, {14, 5}, "X: 16   Y: 20");
+    SendMouse(grid, QEvent::MouseButtonPress, At(20, 15), Qt::LeftButton, Qt::LeftButton);
+    SendMouse(grid, QEvent::MouseMove, At(22, 15), Qt::NoButton, Qt::LeftButton);
+    SendMouse(grid, QEvent::MouseButtonRelease, At(22, 15), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(frame->text(), QStringLiteral("X: 0   Y: 0"));
+    EXPECT_EQ(count->text(), QStringLiteral("0"));
+    EXPECT_FALSE(del->isEnabled());
+
+    // Deleting an area clears both.
+    drag({32, 25}, {16, 5}, "X: 16   Y: 20");
+    ASSERT_EQ(count->text(), QStringLiteral("2"));
+    del->trigger();
+    EXPECT_EQ(s.ElementCount, 0);
+    EXPECT_EQ(frame->text(), QStringLiteral("X: 0   Y: 0"));
+    EXPECT_EQ(count->text(), QStringLiteral("0"));
+    EXPECT_FALSE(del->isEnabled());
+}
+
+TEST_F(WindowGuards, UndoCaptionDeleteItemAndToolbarOrderAfterStartAndPower)
+{
+    window.Form_Activate();
+    QAction* undo = window.Menu(QStringLiteral("mUndo"));
+    EXPECT_EQ(undo->text(), LoadResString(2411)) << "no step yet: the plain caption";
+    EXPECT_FALSE(undo->isEnabled());
+
+    // The first ten places of the main toolbar, with the separator before Undo.
+    const QList<QAction*> actions = window.Toolbar(QStringLiteral("Toolbar"))->actions();
+    const QStringList want = {QStringLiteral("cmdNew"), QStringLiteral("cmdOpen"), QStringLiteral("cmdSave"),
+                              QStringLiteral("cmdPrint"), QStringLiteral("cmdCut"), QStringLiteral("cmdCopy"),
+                              QStringLiteral("cmdPaste"), QString(), QStringLiteral("cmdUndo"),
+                              QStringLiteral("cmdUndoList")};
+    ASSERT_GE(actions.size(), want.size());
+    for (qsizetype i = 0; i < want.size(); ++i) {
+        EXPECT_EQ(actions[i]->isSeparator(), want[i].isEmpty()) << i;
+        if (!want[i].isEmpty()) {
+            EXPECT_EQ(actions[i]->objectName(), want[i]) << i;
+        }
+    }
+
+    Open(QStringLiteral(GATREL_TEST_DATA "/sim/switch_and_led.gtr"));
+    PowerOn();
+    EXPECT_FALSE(window.Menu(QStringLiteral("mDelete"))->isEnabled());
+    PowerOff();
+    EXPECT_TRUE(window.Menu(QStringLiteral("mDelete"))->isEnabled()) << "back in edit mode, Delete is offered";
 }
 
 } // namespace

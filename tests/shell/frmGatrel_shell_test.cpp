@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolBar>
 
 #include "model/files/circuit_file.h"
@@ -430,4 +431,50 @@ TEST_F(ShellWindow, SaveOnANewCircuitActsAsSaveAs)
     window.MenuItem(N("mUsedFiles"), 1)->trigger();
     EXPECT_EQ(s.objFile.FileName, file);
     EXPECT_EQ(window.DialogFileName(), file);
+}
+
+// Panels stored as title-only start collapsed, with the minimise button
+// pressed, and the first click on that button opens them.
+TEST_F(ShellWindow, PanelsStoredTitleOnlyStartCollapsed)
+{
+    struct Case {
+        int panel;
+        const char* minButton;
+        int openHeight; // twips
+    };
+    const Case cases[] = {{1, "cmdMin0", 3255}, {2, "cmdMin1", 750}, {3, "cmdMin4", 1335}, {4, "cmdMin2", 2055}};
+    for (int i = 0; i < 5; ++i)
+        SetValue(QStringLiteral("PanelVisible%1").arg(i).toLatin1().constData(), RegValue::Number(i == 0 ? 1 : -1));
+    ASSERT_EQ(Load(), 0);
+    window.resize(1100, 900);
+    window.show();
+    window.Form_Activate();
+    const double twips = 15.0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.panel);
+        ASSERT_EQ(s.settings.PanelVisible[static_cast<size_t>(c.panel)], 1);
+        auto* min = window.findChild<QAbstractButton*>(N(c.minButton));
+        ASSERT_NE(min, nullptr);
+        EXPECT_TRUE(min->isChecked());
+        const int collapsed = c.panel == 4 ? 420 : 370;
+        EXPECT_EQ(window.Panel(c.panel)->height(), qRound(collapsed / twips));
+    }
+    EXPECT_TRUE(window.findChild<QWidget*>(N("SSPanel2"))->isHidden()) << "the properties page is folded away";
+    for (int p = 1; p < 4; ++p)
+        EXPECT_NEAR(window.Panel(p + 1)->y(), window.Panel(p)->y() + window.Panel(p)->height() + 50 / twips, 1)
+            << "the column closes up below panel " << p;
+
+    // One click on each minimise button opens its panel again.
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.panel);
+        auto* min = window.findChild<QAbstractButton*>(N(c.minButton));
+        QTest::mouseClick(min, Qt::LeftButton);
+        EXPECT_FALSE(min->isChecked());
+        EXPECT_EQ(s.settings.PanelVisible[static_cast<size_t>(c.panel)], -1);
+        if (c.panel != 4)
+            EXPECT_EQ(window.Panel(c.panel)->height(), qRound(c.openHeight / twips));
+        else
+            EXPECT_GT(window.Panel(c.panel)->height(), qRound(420 / twips));
+    }
+    EXPECT_FALSE(window.findChild<QWidget*>(N("SSPanel2"))->isHidden());
 }

@@ -79,13 +79,53 @@ TEST(InitSwitchOn, RunTimeLabelHasNoDigitBeforeThePoint)
     BuildTwoLines(d.s);
     d.PowerOn();
     double t = 100.0;
-    d.e.timerSeconds = [&] {
+    d.e.waitHooks.now = [&] {
         const double now = t;
         t += 0.046875;
         return now;
     };
     d.Click(1, 3);
     EXPECT_EQ(d.window.timeLabel, QStringLiteral(" .046875"));
+}
+
+TEST(InitSwitchOn, RunTimeLabelIsTheSpanOfTheWaitsSteadyClock)
+{
+    // Each reading of the waits' clock moves it on by `step`: the label shows
+    // the span between the run's two readings wherever that clock stands,
+    // including where a time of day would pass midnight.
+    struct Row {
+        double start, step;
+        const char* label;
+    } const rows[] = {
+        {86399.99, 0.03, " .03"},
+        {86399.5, 1.0, " 1"},
+        {1.0e6, 2.5, " 2.5"},
+    };
+    for (const Row& row : rows) {
+        CircuitDriver d;
+        BuildTwoLines(d.s);
+        d.PowerOn();
+        double t = row.start;
+        d.e.waitHooks.now = [&] {
+            const double now = t;
+            t += row.step;
+            return now;
+        };
+        d.Click(1, 3);
+        EXPECT_EQ(d.window.timeLabel, QString::fromLatin1(row.label)) << row.start;
+        EXPECT_TRUE(AllHigh(d, 3)) << row.start;
+    }
+
+    // A delayed run's waits move the same clock: they are part of the duration.
+    CircuitDriver d;
+    BuildTwoLines(d.s);
+    d.PowerOn();
+    d.s.engine.DelaySetting = 10;
+    const double before = d.clock;
+    d.Click(1, 3);
+    const double span = d.clock - before;
+    ASSERT_GT(span, 0.1);
+    EXPECT_NEAR(d.window.timeLabel.toDouble(), span, span * 1e-6);
 }
 
 TEST(Reentrancy, ClickDuringADelayedRunOnlyQueues)

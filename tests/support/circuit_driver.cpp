@@ -14,7 +14,6 @@ CircuitDriver::CircuitDriver() : surface(1400, 1000, SurfaceKind::Worksheet), gr
     e.picGrid = &surface;
     e.dialogs = &dialogs;
     e.evaluators = StandardEvaluators();
-    e.timerSeconds = [this] { return clock; };
     e.waitHooks.now = [this] { return clock; };
     e.waitHooks.idle = [this](double seconds) {
         waits.push_back(seconds);

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "model/files/record_reader.h"
+#include "model/footprint.h"
 #include "model/state.h"
 #include "platform/numeric.h"
 
@@ -10,6 +11,13 @@ void CheckFileSize(int width, int height)
 {
     if (width < kMinFileSize || width > kMaxFileSize || height < kMinFileSize || height > kMaxFileSize)
         throw RecordFormatError("worksheet size out of range");
+}
+
+void AppendConnectorEntry(QStringList& list, const QString& entry)
+{
+    if (list.size() > INT16_MAX)
+        throw RecordFormatError("too many connectors");
+    list.append(entry);
 }
 
 bool ICSlotInUse(const ProgramState& s, int k)
@@ -53,6 +61,29 @@ void CheckPinCells(const std::vector<ElementRecord>& elements, int count, const 
     }
 }
 
+void CheckComponentCells(const std::vector<ElementRecord>& elements, int count, const Grid& grid)
+{
+    for (int x = 0; x <= grid.UBoundX(); ++x) {
+        for (int y = 0; y <= grid.UBoundY(); ++y) {
+            const GridCell& c = grid(x, y);
+            if (c.Type < ElementType::LED)
+                continue;
+            if (c.ElementNr < 1 || c.ElementNr > count || static_cast<size_t>(c.ElementNr) >= elements.size()
+                || elements[static_cast<size_t>(c.ElementNr)].Type != c.Type)
+                throw RecordFormatError("component cell names no element of its type");
+        }
+    }
+}
+
+void CheckFootprints(const std::vector<ElementRecord>& elements, int count, const Grid& grid)
+{
+    for (int e = 1; e <= count && static_cast<size_t>(e) < elements.size(); ++e) {
+        const std::optional<CellRect> foot = ElementFootprint(elements[static_cast<size_t>(e)]);
+        if (foot && (!grid.Contains(foot->x1, foot->y1) || !grid.Contains(foot->x2, foot->y2)))
+            throw RecordFormatError("component reaching outside the grid");
+    }
+}
+
 void CheckClockSlots(const ProgramState& s)
 {
     int generators = 0;
@@ -75,6 +106,8 @@ void CheckLoadedCircuit(const ProgramState& s)
 {
     CheckCellReferences(s, s.P, s.ElementCount, 1, s.LevelUBound);
     CheckPinCells(s.Elements, s.ElementCount, s.P);
+    CheckComponentCells(s.Elements, s.ElementCount, s.P);
+    CheckFootprints(s.Elements, s.ElementCount, s.P);
     for (int k = 1; k <= s.ICCount; ++k) {
         if (!ICSlotInUse(s, k))
             throw RecordFormatError("IC slot left empty");

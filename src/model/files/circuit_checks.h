@@ -1,6 +1,8 @@
 #pragma once
 // Checks of a circuit just read that keep later code inside its tables:
 // each throws RecordFormatError when something points outside.
+#include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "model/records.h"
@@ -12,6 +14,11 @@ constexpr int kMinFileSize = 1;
 constexpr int kMaxFileSize = 1000;
 void CheckFileSize(int width, int height);
 
+// Appends an entry to a list that holds one per connector after its unused
+// entry 0: no more entries than there can be connectors, so that a file of
+// blank lines cannot fill memory.
+void AppendConnectorEntry(QStringList& list, const QString& entry);
+
 // Slot k is in use in both the IC table and the level table.
 bool ICSlotInUse(const ProgramState& s, int k);
 
@@ -21,6 +28,13 @@ void CheckCellReferences(const ProgramState& s, const Grid& grid, int elementCou
                          int lastLink);
 // Every pin of elements 1..count lies inside grid.
 void CheckPinCells(const std::vector<ElementRecord>& elements, int count, const Grid& grid);
+// Every component cell (type 4 and above) of grid names an element of its
+// own type among elements 1..count; a conductor cell may keep any number.
+void CheckComponentCells(const std::vector<ElementRecord>& elements, int count, const Grid& grid);
+// The footprint of every element 1..count that its pins tell lies inside
+// grid; the drawing and the removal work on those cells. Run after
+// CheckPinCells, which keeps the pins within 16 bits.
+void CheckFootprints(const std::vector<ElementRecord>& elements, int count, const Grid& grid);
 // One clock slot per clock generator: ClockCount equals their number and
 // each slot names a different one.
 void CheckClockSlots(const ProgramState& s);

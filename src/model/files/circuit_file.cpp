@@ -31,9 +31,18 @@ QString FolderOf(const QString& fullPath)
     return JoinDir(QFileInfo(fullPath).absolutePath(), QString());
 }
 
-bool HasSectionHeader(const QStringList& lines)
+bool HasSectionHeader(RecordFile& file)
 {
-    return std::any_of(lines.begin(), lines.end(), [](const QString& l) { return SectionHeader(l).has_value(); });
+    bool found = false;
+    try {
+        file.ForEachLine([&found](const QString& line) {
+            found = SectionHeader(line).has_value();
+            return !found;
+        });
+    } catch (const RecordFormatError&) {
+        return false;
+    }
+    return found;
 }
 
 // The circuit tables of a fully read file replace those of s.
@@ -190,8 +199,9 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
         return LoadResult::Failed;
     }
     const QString fullPath = QFileInfo(chosen).absoluteFilePath();
-    const auto file = ReadRecordFile(fullPath);
-    if (!file || file->bytes.isEmpty() || !HasSectionHeader(file->lines)) {
+    // An empty file has no header either.
+    auto file = RecordFile::Open(fullPath);
+    if (!file || !HasSectionHeader(*file)) {
         ShowUnrecognizableFile(dialogs);
         return LoadResult::Failed;
     }
@@ -214,7 +224,7 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
     t.LineMap.Redim(t.MaxX, t.MaxY);
     t.shell = w; // for the progress texts only
     try {
-        ReadCircuitRecords(t, &dialogs, file->lines);
+        ReadCircuitRecords(t, &dialogs, *file);
     } catch (const std::exception&) {
         t.shell = nullptr;
         if (w && (t.ICLoadDepth != 0 || t.LongLoad != 0))
@@ -230,6 +240,8 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
     s.objFile.FileName = fullPath;
     s.objFile.FilePath = FolderOf(fullPath);
     s.CircuitFilePath = fullPath;
+    // A circuit just read from its file has nothing to save.
+    s.FileSaved = kTrue;
     ShowLoadedCircuit(s, fullPath, t.ICLoadDepth != 0 || t.LongLoad != 0, clock.elapsed() / 1000.0);
     return LoadResult::Loaded;
 }

@@ -59,8 +59,8 @@ public:
             ++s_.ICPinCount;
             s_.ICPins.append(line);
             break;
-        case Section::GraphischeAnschluesse: s_.ICGraphicPins.append(line); break;
-        case Section::Tags: s_.ICTags.append(line); break;
+        case Section::GraphischeAnschluesse: AppendConnectorEntry(s_.ICGraphicPins, line); break;
+        case Section::Tags: AppendConnectorEntry(s_.ICTags, line); break;
         case Section::Links:
         case Section::None: break;
         }
@@ -191,11 +191,11 @@ private:
 
 } // namespace
 
-void ReadCircuitRecords(ProgramState& s, UserDialogs* dialogs, const QStringList& lines)
+void ReadCircuitRecords(ProgramState& s, UserDialogs* dialogs, RecordFile& file)
 {
     CircuitReader reader(s, dialogs);
     ForEachRecord(
-        lines, [&](Section section) { reader.Header(section); },
+        file, [&](Section section) { reader.Header(section); },
         [&](Section section, const QString& line) { reader.Data(section, line); });
     reader.Finish();
 }

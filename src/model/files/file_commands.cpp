@@ -2,6 +2,8 @@
 
 #include "model/files/circuit_file.h"
 #include "model/state.h"
+#include "platform/string_table.h"
+#include "platform/user_dialogs.h"
 #include "shell/main_window_services.h"
 
 namespace {
@@ -14,9 +16,38 @@ void LoadAndRedraw(ProgramState& s, UserDialogs& dialogs, const QString& path)
 
 } // namespace
 
+QString SaveQuestion(const QString& path)
+{
+    const int id = path.isEmpty() ? 2703 : 2702;
+    QString text = LoadResString(id).replace(QStringLiteral("\\n"), QStringLiteral("\r\n"));
+    return path.isEmpty() ? text : text.arg(path);
+}
+
+bool ConfirmClose(ProgramState& s, UserDialogs& dialogs, const QString& path, const std::function<bool()>& save)
+{
+    if (s.FileSaved != 0)
+        return true;
+    switch (dialogs.ShowMessage(SaveQuestion(path), MessageButtons::YesNoCancel, MessageIcon::Question,
+                                QString())) {
+    case MessageResult::Yes:
+        return save();
+    case MessageResult::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool ConfirmReplace(ProgramState& s, UserDialogs& dialogs)
+{
+    const QString path = s.shell ? s.shell->DialogFileName() : QString();
+    return ConfirmClose(s, dialogs, path, [&s, &dialogs] { return SaveFile(s, dialogs, true); });
+}
+
 void mOpen_Click(ProgramState& s, UserDialogs& dialogs)
 {
-    LoadAndRedraw(s, dialogs, QString());
+    if (ConfirmReplace(s, dialogs))
+        LoadAndRedraw(s, dialogs, QString());
 }
 
 void mSave_Click(ProgramState& s, UserDialogs& dialogs)
@@ -32,6 +63,8 @@ void mSaveAs_Click(ProgramState& s, UserDialogs& dialogs)
 void OpenRecentFile(ProgramState& s, UserDialogs& dialogs, int index)
 {
     if (index < 0 || index >= static_cast<int>(s.LastFiles.size()) || s.LastFiles[index].isEmpty())
+        return;
+    if (!ConfirmReplace(s, dialogs))
         return;
     LoadAndRedraw(s, dialogs, s.LastFiles[index]);
 }

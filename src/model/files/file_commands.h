@@ -1,6 +1,7 @@
 #pragma once
 // What the main window's file commands run.
 #include <QString>
+#include <functional>
 
 struct ProgramState;
 class UserDialogs;
@@ -15,3 +16,15 @@ void mSaveAs_Click(ProgramState& s, UserDialogs& dialogs);
 void OpenRecentFile(ProgramState& s, UserDialogs& dialogs, int index);
 // At start-up: loads the command-line file ladeDatei, if any, and clears it.
 void LoadStartupFile(ProgramState& s, UserDialogs& dialogs, QString& ladeDatei);
+
+// The question asked when a changed circuit is about to be replaced or
+// closed; path is the current circuit's file, empty when it was never saved.
+QString SaveQuestion(const QString& path);
+// Whether a changed circuit may be replaced or closed. An unchanged circuit
+// may at once; a changed one asks Yes / No / Cancel. Yes saves (save() returns
+// false when the user cancelled its dialog or the write failed); Cancel or a
+// save that did not happen keeps everything as it was.
+bool ConfirmClose(ProgramState& s, UserDialogs& dialogs, const QString& path, const std::function<bool()>& save);
+// The same question before a command replaces the circuit, saving to the
+// circuit's own file on Yes.
+bool ConfirmReplace(ProgramState& s, UserDialogs& dialogs);

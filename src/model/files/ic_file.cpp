@@ -48,12 +48,12 @@ void ReadSizeLine(const QString& line, int16_t& width, int16_t& height)
 }
 
 // Connector entries count from 1, as the connector numbers of the cells do.
-void ReadConnectors(const QStringList& lines, ICInstanceRecord& ic)
+void ReadConnectors(RecordFile& file, ICInstanceRecord& ic)
 {
     ic.PinCount = 0;
     ic.PinStates = QStringList{QString()};
     ic.GraphicPins = QStringList{QString()};
-    ForEachRecord(lines, nullptr, [&](Section section, const QString& line) {
+    ForEachRecord(file, nullptr, [&](Section section, const QString& line) {
         switch (section) {
         case Section::Anschluesse:
             if (ic.PinCount == INT16_MAX)
@@ -63,7 +63,7 @@ void ReadConnectors(const QStringList& lines, ICInstanceRecord& ic)
             ic.PinStates.append(line + QStringLiteral("0;"));
             break;
         case Section::GraphischeAnschluesse:
-            ic.GraphicPins.append(line);
+            AppendConnectorEntry(ic.GraphicPins, line);
             break;
         case Section::Masse:
             ReadSizeLine(line, ic.Width, ic.Height);
@@ -100,7 +100,7 @@ bool LoadICInto(ProgramState& s, UserDialogs* dialogs, const QString& name, uint
         key = path;
     if (const qsizetype at = chain.files.indexOf(key); at >= 0)
         throw ICCycleError(chain.names.mid(at) << name);
-    const auto file = ReadRecordFile(path);
+    auto file = RecordFile::Open(path);
     if (!file)
         throw RecordFormatError("IC definition file cannot be read");
 
@@ -124,7 +124,7 @@ bool LoadICInto(ProgramState& s, UserDialogs* dialogs, const QString& name, uint
         // Named after the IC, so the slot never looks free; [Name] may rename it.
         level.Name = name;
         level.Elements.assign(1, ElementRecord{});
-        ReadConnectors(file->lines, ic);
+        ReadConnectors(*file, ic);
     }
 
     chain.files.append(key);
@@ -215,7 +215,7 @@ bool LoadICInto(ProgramState& s, UserDialogs* dialogs, const QString& name, uint
             break;
         }
     };
-    ForEachRecord(file->lines, [&](Section) { ShowLoadProgress(s, ++lineNo, name); }, onData);
+    ForEachRecord(*file, [&](Section) { ShowLoadProgress(s, ++lineNo, name); }, onData);
     chain.files.removeLast();
     chain.names.removeLast();
 
@@ -224,6 +224,8 @@ bool LoadICInto(ProgramState& s, UserDialogs* dialogs, const QString& name, uint
         throw RecordFormatError("IC definition without a grid");
     CheckCellReferences(s, level.Field, level.ElementCount, slot + 1, s.CurrentLevel);
     CheckPinCells(level.Elements, level.ElementCount, level.Field);
+    CheckComponentCells(level.Elements, level.ElementCount, level.Field);
+    CheckFootprints(level.Elements, level.ElementCount, level.Field);
     for (int k : nestedSlots) {
         const int16_t e = s.ICInstances[static_cast<size_t>(k)].ElementNr;
         if (e < 0 || e > level.ElementCount)
@@ -279,7 +281,7 @@ void LoadICAnschluesse(ProgramState& s, UserDialogs* dialogs, const QString& nam
     if (IsNoName(name))
         return;
     const QString path = ResolveICFile(s.Verzeichnisse[1], name);
-    const auto file = path.isEmpty() ? std::nullopt : ReadRecordFile(path);
+    auto file = RecordFile::Open(path);
     if (!file) {
         if (dialogs)
             dialogs->ShowMessage(QStringLiteral("Unable to find IC '%1'.").arg(name), MessageButtons::OK,
@@ -293,7 +295,7 @@ void LoadICAnschluesse(ProgramState& s, UserDialogs* dialogs, const QString& nam
         return;
     ICInstanceRecord ic = s.ICInstances[static_cast<size_t>(s.CurrentLevel)];
     try {
-        ReadConnectors(file->lines, ic);
+        ReadConnectors(*file, ic);
     } catch (const RecordFormatError&) {
         return;
     }
@@ -305,7 +307,7 @@ bool GetICSize(ProgramState& s, UserDialogs* dialogs, const QString& name)
     if (IsNoName(name))
         return false;
     const QString path = ResolveICFile(s.Verzeichnisse[1], name);
-    const auto file = path.isEmpty() ? std::nullopt : ReadRecordFile(path);
+    auto file = RecordFile::Open(path);
     if (!file) {
         if (dialogs)
             dialogs->ShowMessage(QStringLiteral("IC '") + name + QStringLiteral("' wurde nicht gefunden."),
@@ -318,7 +320,7 @@ bool GetICSize(ProgramState& s, UserDialogs* dialogs, const QString& name)
     int16_t width = s.ICWidth;
     int16_t height = s.ICHeight;
     try {
-        ForEachRecord(file->lines, nullptr, [&](Section section, const QString& line) {
+        ForEachRecord(*file, nullptr, [&](Section section, const QString& line) {
             if (section == Section::Masse)
                 ReadSizeLine(line, width, height);
         });

@@ -38,13 +38,18 @@ QString ResolveICFile(const QString& dir, const QString& name)
 
 std::optional<QStringList> ReadICNames(const QString& path)
 {
-    const auto file = ReadRecordFile(path);
+    auto file = RecordFile::Open(path);
     if (!file)
         return std::nullopt;
     QStringList names;
-    ForEachRecord(file->lines, nullptr, [&](Section section, const QString& line) {
-        if (section == Section::IC)
-            names.append(FieldList(line).Text(1));
-    });
+    try {
+        ForEachRecord(*file, nullptr, [&](Section section, const QString& line) {
+            // More than any circuit or IC can hold already tells every caller enough.
+            if (section == Section::IC && names.size() <= kMaxICSlots)
+                names.append(FieldList(line).Text(1));
+        });
+    } catch (const RecordFormatError&) {
+        return std::nullopt;
+    }
     return names;
 }

@@ -21,6 +21,6 @@ QString JoinDir(const QString& dir, const QString& file);
 // name is not plain.
 QString ResolveICFile(const QString& dir, const QString& name);
 
-// The IC names of the [IC] section of a file, one per line, in order.
-// Nothing when the file cannot be read.
+// The IC names of the [IC] section of a file, one per line, in order; no
+// more than kMaxICSlots + 1 of them. Nothing when the file cannot be read.
 std::optional<QStringList> ReadICNames(const QString& path);

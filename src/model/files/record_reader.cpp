@@ -36,6 +36,80 @@ double WholeNumber(const QString& field)
     return RoundHalfEven(Val(field));
 }
 
+constexpr qsizetype kReadPiece = 64 * 1024;
+
+using LineSink = std::function<bool(const QString&)>;
+
+// Cuts bytes into lines at CR LF, LF or CR, also where a line end falls
+// between two pieces of the file.
+class LineSplitter {
+public:
+    // False once onLine asked to stop.
+    bool Feed(const char* data, qsizetype size, const LineSink& onLine)
+    {
+        qsizetype start = 0;
+        if (afterCr_ && size > 0) {
+            afterCr_ = false;
+            if (data[0] == '\n')
+                start = 1;
+        }
+        for (qsizetype i = start; i < size; ++i) {
+            const char c = data[i];
+            if (c != '\r' && c != '\n')
+                continue;
+            QString line;
+            if (partial_.isEmpty()) {
+                line = FromCp1252(QByteArray::fromRawData(data + start, i - start));
+            } else {
+                partial_.append(data + start, i - start);
+                line = FromCp1252(partial_);
+                partial_.clear();
+            }
+            if (c == '\r') {
+                if (i + 1 == size)
+                    afterCr_ = true;
+                else if (data[i + 1] == '\n')
+                    ++i;
+            }
+            start = i + 1;
+            if (!onLine(line))
+                return false;
+        }
+        partial_.append(data + start, size - start);
+        return true;
+    }
+
+    // The last line, when the bytes do not end with a line end.
+    void Finish(const LineSink& onLine)
+    {
+        if (!partial_.isEmpty())
+            onLine(FromCp1252(partial_));
+        partial_.clear();
+    }
+
+private:
+    QByteArray partial_;
+    bool afterCr_ = false;
+};
+
+void TakeRecordLine(const QString& line, Section& current, const std::function<void(Section)>& onHeader,
+                    const std::function<void(Section, const QString&)>& onData)
+{
+    if (const auto header = SectionHeader(line)) {
+        current = *header;
+        if (onHeader)
+            onHeader(current);
+        return;
+    }
+    if (current == Section::None)
+        return;
+    if (!KeepsBlankLines(current) && Trim(line).isEmpty())
+        return;
+    if (current == Section::IC && Trim(FieldList(line).Text(1)).isEmpty())
+        return;
+    onData(current, line);
+}
+
 } // namespace
 
 std::optional<Section> SectionHeader(const QString& line)
@@ -61,56 +135,67 @@ QString SectionHeaderText(Section section)
 
 QStringList SplitRecordLines(const QByteArray& bytes)
 {
-    const QString text = FromCp1252(bytes);
     QStringList lines;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines.append(text.mid(start, i - start));
-        if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < n)
-        lines.append(text.mid(start));
+    const auto keep = [&lines](const QString& line) {
+        lines.append(line);
+        return true;
+    };
+    LineSplitter splitter;
+    splitter.Feed(bytes.constData(), bytes.size(), keep);
+    splitter.Finish(keep);
     return lines;
 }
 
-std::optional<RecordFile> ReadRecordFile(const QString& path)
+std::optional<RecordFile> RecordFile::Open(const QString& path)
 {
-    QFile f(path);
-    if (path.isEmpty() || !f.open(QIODevice::ReadOnly))
+    if (path.isEmpty())
         return std::nullopt;
-    RecordFile file;
-    file.bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
+    auto file = std::make_unique<QFile>(path);
+    // Unbuffered: the passes read in pieces of their own.
+    if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered) || file->size() > kMaxRecordFileSize)
         return std::nullopt;
-    file.lines = SplitRecordLines(file.bytes);
-    return file;
+    return RecordFile(std::move(file));
+}
+
+void RecordFile::ForEachLine(const std::function<bool(const QString&)>& onLine)
+{
+    if (!file_->seek(0))
+        throw RecordFormatError("file cannot be read");
+    LineSplitter splitter;
+    QByteArray piece(kReadPiece, Qt::Uninitialized);
+    qint64 total = 0;
+    for (;;) {
+        const qint64 n = file_->read(piece.data(), piece.size());
+        if (n < 0)
+            throw RecordFormatError("file cannot be read");
+        if (n == 0)
+            break;
+        // A file that grows while it is read, or a device without end.
+        total += n;
+        if (total > kMaxRecordFileSize)
+            throw RecordFormatError("file larger than any the program writes");
+        if (!splitter.Feed(piece.constData(), n, onLine))
+            return;
+    }
+    splitter.Finish(onLine);
 }
 
 void ForEachRecord(const QStringList& lines, const std::function<void(Section)>& onHeader,
                    const std::function<void(Section, const QString&)>& onData)
 {
     Section current = Section::None;
-    for (const QString& line : lines) {
-        if (const auto header = SectionHeader(line)) {
-            current = *header;
-            if (onHeader)
-                onHeader(current);
-            continue;
-        }
-        if (current == Section::None)
-            continue;
-        if (!KeepsBlankLines(current) && Trim(line).isEmpty())
-            continue;
-        if (current == Section::IC && Trim(FieldList(line).Text(1)).isEmpty())
-            continue;
-        onData(current, line);
-    }
+    for (const QString& line : lines)
+        TakeRecordLine(line, current, onHeader, onData);
+}
+
+void ForEachRecord(RecordFile& file, const std::function<void(Section)>& onHeader,
+                   const std::function<void(Section, const QString&)>& onData)
+{
+    Section current = Section::None;
+    file.ForEachLine([&](const QString& line) {
+        TakeRecordLine(line, current, onHeader, onData);
+        return true;
+    });
 }
 
 FieldList::FieldList(const QString& line)

@@ -4,10 +4,12 @@
 // section headers, data fields each ended by ";". Fields are split only at
 // ";", so a text holding a comma survives.
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -41,15 +43,30 @@ std::optional<Section> SectionHeader(const QString& line);
 // The header line of a section, e.g. "[Maße]".
 QString SectionHeaderText(Section section);
 
+// The largest file the readers take. A full sheet written as densely as the
+// writers allow stays well below it; anything larger is refused before it
+// is read, so that no file can make a load take unbounded memory.
+inline constexpr qint64 kMaxRecordFileSize = qint64(128) << 20;
+
 // The lines of a file's bytes; a line end at the very end starts no further line.
 QStringList SplitRecordLines(const QByteArray& bytes);
 
-struct RecordFile {
-    QByteArray bytes;
-    QStringList lines;
+// A circuit or IC definition file, read one line at a time: the file is
+// never held in memory as a whole. Each pass starts at its beginning.
+class RecordFile {
+public:
+    // Nothing when the file cannot be opened or is larger than kMaxRecordFileSize.
+    static std::optional<RecordFile> Open(const QString& path);
+
+    // Calls onLine with every line, the same lines SplitRecordLines gives,
+    // until onLine returns false. Throws RecordFormatError when the file
+    // cannot be read or has grown beyond kMaxRecordFileSize.
+    void ForEachLine(const std::function<bool(const QString&)>& onLine);
+
+private:
+    explicit RecordFile(std::unique_ptr<QFile> file) : file_(std::move(file)) {}
+    std::unique_ptr<QFile> file_;
 };
-// Nothing when the file cannot be opened or read.
-std::optional<RecordFile> ReadRecordFile(const QString& path);
 
 // Calls onHeader for every header and onData for every data line after the
 // first header, with the section it belongs to. Blank lines carry data only
@@ -57,6 +74,9 @@ std::optional<RecordFile> ReadRecordFile(const QString& path);
 // places and tags, notes); elsewhere, and [IC] lines with an empty name, are
 // skipped, so that every reader counts the same lines.
 void ForEachRecord(const QStringList& lines, const std::function<void(Section)>& onHeader,
+                   const std::function<void(Section, const QString&)>& onData);
+// The same for the lines of a file; throws as RecordFile::ForEachLine does.
+void ForEachRecord(RecordFile& file, const std::function<void(Section)>& onHeader,
                    const std::function<void(Section, const QString&)>& onData);
 
 // The fields of one data line (counted from 1); text after the last ";" is no field.

@@ -1,8 +1,7 @@
 #include "model/files/record_writer.h"
 
-#include <QSaveFile>
-
 #include "platform/codepage.h"
+#include "platform/replace_file.h"
 
 QByteArray RecordWriter::Bytes() const
 {
@@ -11,15 +10,5 @@ QByteArray RecordWriter::Bytes() const
 
 bool WriteRecordFile(const QString& path, const QByteArray& bytes, QString* error)
 {
-    QSaveFile f(path);
-    bool ok = !path.isEmpty() && f.open(QIODevice::WriteOnly);
-    if (ok)
-        ok = f.write(bytes) == bytes.size();
-    if (ok)
-        ok = f.commit();
-    else
-        f.cancelWriting();
-    if (!ok && error)
-        *error = f.errorString();
-    return ok;
+    return ReplaceFileContents(path, bytes, error);
 }

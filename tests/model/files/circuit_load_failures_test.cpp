@@ -1,6 +1,7 @@
 #include "file_fixture.h"
 
 #include "model/files/circuit_file.h"
+#include "model/files/record_reader.h"
 
 namespace {
 
@@ -70,6 +71,17 @@ TEST_F(RefusedFile, MissingEmptyOrWithoutHeader)
     ExpectRefused({"[feld]", "10;10;"}, kFormat);
 }
 
+TEST_F(RefusedFile, LargerThanAnyFileTheProgramWrites)
+{
+    // A circuit that would load but for its size: the notes run on to one byte over the limit.
+    const QString path = circuitDir + QStringLiteral("huge.gtr");
+    WriteBytes(path, CrLfLines({"[Feld]", "12;8;", "[Notizen]"}));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite) && f.resize(kMaxRecordFileSize + 1));
+    f.close();
+    ExpectRefused(path, kFormat);
+}
+
 TEST_F(RefusedFile, NumbersOutsideTheirField)
 {
     ExpectRefused({"[Feld]", "12;8;", "[Punkte]", "3;6;300;0;0;0;0;0;0;0;0;"}, kFormat); // Type is a byte
@@ -101,6 +113,55 @@ TEST_F(RefusedFile, ReferencesOutsideTheirTables)
                   kFormat);
     // An IC whose element number is beyond the element table.
     ExpectRefused({"[Feld]", "12;8;", "[IC]", "HALF;4;"}, kFormat);
+}
+
+// A component cell names an element of its own type, and every element's
+// footprint lies in its grid: else drawing or removing the element would reach
+// beyond the grid and end the program.
+TEST_F(RefusedFile, ComponentsThatDisagreeWithTheirCellsOrLeaveTheGrid)
+{
+    const std::initializer_list<QString> timer{"[Timer]", "1", "1;", "500;500;-1;1;"};
+    auto withTimer = [&](std::initializer_list<QString> lines) {
+        return CrLfLines(lines) + CrLfLines(timer);
+    };
+    WriteBytes(icDir + QStringLiteral("MIXED.icd"),
+               CrLfLines({"[Feld]", "4;4;", "[Punkte]", "2;2;6;0;0;0;0;0;1;0;0;", "[Elemente]",
+                          "9;2;X2Y2:;X3Y2:;0;1;;"}));
+    WriteBytes(icDir + QStringLiteral("WIDE.icd"),
+               CrLfLines({"[Feld]", "4;4;", "[Elemente]", "11;2;X4Y1:X4Y3:X4Y2:;X1Y1:X1Y3:;0;1;;"}));
+    const std::pair<const char*, QByteArray> files[] = {
+        {"the clock whose symbol starts left of the grid", DataBytes(QStringLiteral("refused/clock_outside_grid.gtr"))},
+        {"a shift-register cell on a conductor's record",
+         DataBytes(QStringLiteral("refused/shift_register_cell_on_conductor_record.gtr"))},
+        {"element number past the table",
+         CrLfLines({"[Feld]", "12;8;", "[Punkte]", "2;2;9;0;0;0;0;0;2;0;0;", "[Elemente]", "9;2;X2Y2:;X3Y2:;0;1;;"})},
+        {"record of another type",
+         CrLfLines({"[Feld]", "12;8;", "[Punkte]", "2;2;6;0;0;0;0;0;1;0;0;", "[Elemente]", "9;2;X2Y2:;X3Y2:;0;1;;"})},
+        {"component cell without element", CrLfLines({"[Feld]", "12;8;", "[Punkte]", "2;2;4;0;0;0;0;0;0;0;0;"})},
+        {"clock off the left edge", withTimer({"[Feld]", "12;8;", "[Elemente]", "10;2;X0Y5:;X1Y4:;0;1;;"})},
+        {"decoder off the top edge",
+         CrLfLines({"[Feld]", "12;8;", "[Elemente]", "16;2;X3Y1:X3Y2:X3Y3:;X5Y1:X5Y2:;0;1;;"})},
+        {"shift register off the right edge",
+         CrLfLines({"[Feld]", "12;8;", "[Elemente]", "18;1;X12Y3:X12Y5:X12Y4:;X8Y3:X8Y5:;0;1;;"})},
+        {"tri-state gate off the bottom edge",
+         CrLfLines({"[Feld]", "12;8;", "[Elemente]", "13;3;X4Y9:X6Y9:;X5Y8:;0;1;;"})},
+        {"IC definition with a cell on another type's record",
+         CrLfLines({"[Feld]", "12;8;", "[Elemente]", "20;2;;;0;1;;", "[IC]", "MIXED;1;"})},
+        {"IC definition with an adder off its grid",
+         CrLfLines({"[Feld]", "12;8;", "[Elemente]", "20;2;;;0;1;;", "[IC]", "WIDE;1;"})},
+    };
+    const QString path = circuitDir + QStringLiteral("bad.gtr");
+    for (const auto& [what, bytes] : files) {
+        SCOPED_TRACE(what);
+        WriteBytes(path, bytes);
+        ExpectRefused(path, kFormat);
+    }
+
+    // A conductor cell keeps the number of the element it was part of.
+    WriteBytes(path, CrLfLines({"[Feld]", "12;8;", "[Punkte]", "2;2;1;0;0;0;0;0;1;0;0;", "[Elemente]",
+                                "4;2;X5Y5:;;0;1;;"}));
+    EXPECT_EQ(LoadFile(s, dialogs, path), LoadResult::Loaded);
+    EXPECT_EQ(s.P(2, 2).ElementNr, 1);
 }
 
 TEST_F(RefusedFile, MissingICs)

@@ -2,8 +2,13 @@
 
 #include <QDir>
 
+#include "model/files/circuit_checks.h"
 #include "model/files/circuit_file.h"
 #include "model/files/file_commands.h"
+#include "model/files/ic_file_writer.h"
+#include "model/files/ic_lookup.h"
+#include "model/files/record_reader.h"
+#include "support/failing_writes.h"
 
 namespace {
 
@@ -73,6 +78,94 @@ TEST_F(SaveCircuit, AFailedWriteLeavesTheOldFile)
     EXPECT_EQ(dialogs.MessageTexts().size(), 2);
     EXPECT_EQ(ReadBytes(longPath), QByteArray("old contents\r\n"));
     EXPECT_EQ(s.FileSaved, kFalse);
+}
+
+TEST_F(SaveCircuit, AFullDiskKeepsTheOldFilesAndSaysWhy)
+{
+    const QString path = LoadCopy(QStringLiteral("conductors.gtr"));
+    const QByteArray old = ReadBytes(path);
+    s.P(9, 8).Type = ElementType::LED;
+    s.FileSaved = kFalse;
+    const QString icPath = icDir + QStringLiteral("SHIFT.icd");
+    WriteBytes(icPath, QByteArray("old IC\r\n"));
+    s.ICName = QStringLiteral("SHIFT");
+    s.CircuitFilePath.clear();
+    bool circuitSaved = true, icSaved = true;
+    {
+        FailingWrites full;
+        circuitSaved = SaveFile(s, dialogs, true);
+        icSaved = SaveIC(s, dialogs);
+    }
+    EXPECT_FALSE(circuitSaved);
+    EXPECT_FALSE(icSaved);
+    ASSERT_EQ(dialogs.MessageTexts().size(), 2);
+    for (const auto& [text, file] : {std::pair{dialogs.MessageTexts()[0], path},
+                                     std::pair{dialogs.MessageTexts()[1], icPath}}) {
+        EXPECT_TRUE(text.contains(file)) << text.toStdString();
+        EXPECT_TRUE(text.endsWith(u'\n' + FailingWrites::Reason())) << text.toStdString();
+    }
+    EXPECT_EQ(ReadBytes(path), old);
+    EXPECT_EQ(ReadBytes(icPath), QByteArray("old IC\r\n"));
+    EXPECT_EQ(s.FileSaved, kFalse);
+    EXPECT_TRUE(s.CircuitFilePath.isEmpty());
+    EXPECT_EQ(w.caption, QStringLiteral("conductors.gtr - Gatrel"));
+}
+
+TEST_F(SaveCircuit, TheLargestCircuitStaysWellBelowTheReadLimit)
+{
+    // A full sheet as dense as the writer allows: every cell with its widest
+    // line, a conductor run starting on three cells of four, the whole
+    // element table naming every cell as a pin with a few label characters
+    // each, every IC slot with the longest file name, every clock slot.
+    s.MaxX = kMaxFileSize;
+    s.MaxY = kMaxFileSize;
+    s.P.Redim(s.MaxX + 1, s.MaxY + 1);
+    s.ElementCount = INT16_MAX;
+    s.Elements.assign(size_t(INT16_MAX) + 1, ElementRecord{});
+    int e = 0;
+    for (int x = 0; x <= s.MaxX; ++x) {
+        for (int y = 0; y <= s.MaxY; ++y) {
+            GridCell& c = s.P(x, y);
+            c.Type = UINT8_MAX;
+            c.ConLeft = c.ConUp = kTrue;
+            c.ConRight = x % 2 == 0 ? kTrue : kFalse;
+            c.ConDown = y % 2 == 0 ? kTrue : kFalse;
+            c.Marker = c.ElementNr = INT16_MIN;
+            c.ICConnector = c.ICLink = UINT8_MAX;
+            ElementRecord& r = s.Elements[size_t(e % INT16_MAX + 1)];
+            r.InPinList += QStringLiteral("X%1Y%2:").arg(x).arg(y);
+            r.Label += QStringLiteral("WWWW");
+            ++e;
+        }
+    }
+    for (size_t i = 1; i < s.Elements.size(); ++i) {
+        ElementRecord& r = s.Elements[i];
+        r.Type = r.Orientation = UINT8_MAX;
+        r.Color = INT32_MIN;
+        r.SelfIndex = INT16_MIN;
+        r.OutPinList = r.InPinList;
+    }
+    s.ICCount = kMaxICSlots;
+    s.ICInstances.resize(kMaxICSlots + 1);
+    for (int k = 1; k <= kMaxICSlots; ++k) {
+        s.ICInstances[size_t(k)].Name = QString(251, u'N');
+        s.ICInstances[size_t(k)].ElementNr = INT16_MIN;
+    }
+    s.ClockCount = UINT8_MAX;
+    s.ClockElement.assign(UINT8_MAX, INT16_MIN);
+    s.ClockHigh.assign(UINT8_MAX, INT16_MIN);
+    s.ClockLow.assign(UINT8_MAX, INT16_MIN);
+    s.ClockLinked.assign(UINT8_MAX, kTrue);
+    s.ClockCycles.assign(UINT8_MAX, UINT8_MAX);
+
+    const QString path = circuitDir + QStringLiteral("largest.gtr");
+    s.objFile.FileName = path;
+    ASSERT_TRUE(SaveFile(s, dialogs, true));
+    const qint64 size = QFileInfo(path).size();
+    QFile::remove(path);
+    RecordProperty("largest_circuit_bytes", QString::number(size).toStdString());
+    EXPECT_GT(size, 50'000'000) << "the sheet was not filled";
+    EXPECT_LT(size + size / 2, kMaxRecordFileSize) << size;
 }
 
 TEST_F(SaveCircuit, RecentFilesTakeThePathActuallyUsed)

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "model/files/record_reader.h"
 #include "model/files/record_writer.h"
+#include "support/record_files.h"
 
 namespace {
 
@@ -21,6 +25,50 @@ TEST(RecordLines, EveryLineEndIsAccepted)
     EXPECT_TRUE(SplitRecordLines("").isEmpty());
     // Windows-1252: 0xE4 is a-umlaut, 0x80 the euro sign.
     EXPECT_EQ(SplitRecordLines("Z\xE4hler \x80\r\n"), QStringList{QStringLiteral("Zähler €")});
+}
+
+TEST(RecordLines, AFileIsReadInPiecesWithTheSameLines)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("lines.gtr"));
+    // Line ends on and around the border between two pieces of the file.
+    for (const char* end : {"\r\n", "\n", "\r"}) {
+        for (int pad = 65533; pad <= 65537; ++pad) {
+            SCOPED_TRACE(testing::Message() << int(end[0]) << int(end[1]) << " after " << pad);
+            WriteBytes(path, QByteArray(pad, 'a') + end + "Z\xE4hler" + end + end + "last");
+            auto file = RecordFile::Open(path);
+            ASSERT_TRUE(file);
+            QStringList lines;
+            file->ForEachLine([&](const QString& l) {
+                lines.append(l);
+                return true;
+            });
+            EXPECT_EQ(lines, (QStringList{QString(pad, u'a'), QStringLiteral("Zähler"), QString(), "last"}));
+            // Every pass starts at the beginning and may stop early.
+            int taken = 0;
+            file->ForEachLine([&](const QString& l) {
+                EXPECT_EQ(l.size(), pad);
+                return ++taken < 1;
+            });
+            EXPECT_EQ(taken, 1);
+        }
+    }
+}
+
+TEST(RecordLines, OnlyFilesUpToTheSizeLimitAreOpened)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("big.gtr"));
+    for (const qint64 size : {kMaxRecordFileSize, kMaxRecordFileSize + 1}) {
+        QFile f(path);
+        // Grown without writing: the file takes no room on the disk.
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.resize(size));
+        f.close();
+        EXPECT_EQ(RecordFile::Open(path).has_value(), size <= kMaxRecordFileSize) << size;
+    }
+    EXPECT_FALSE(RecordFile::Open(dir.filePath(QStringLiteral("none.gtr"))));
 }
 
 TEST(RecordLines, FieldsSplitOnlyAtSemicolons)

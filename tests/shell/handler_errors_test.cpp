@@ -1,0 +1,90 @@
+// A handler of the window that fails is reported in a message box; the
+// window, its circuit and the simulation go on.
+#include "window_rig.h"
+
+#include <stdexcept>
+
+namespace {
+
+class HandlerErrors : public WindowRig {
+protected:
+    // Exactly one message since `before`, naming what went wrong.
+    void ExpectOneReport(size_t before, const char* what)
+    {
+        ASSERT_EQ(dialogs.Asked().size(), before + 1) << dialogs.MessageTexts().join(u'|').toStdString();
+        const auto& q = dialogs.Asked().back();
+        EXPECT_EQ(q.title, QStringLiteral("Internal error"));
+        EXPECT_EQ(q.icon, MessageIcon::Critical);
+        EXPECT_TRUE(q.text.contains(QString::fromLatin1(what))) << q.text.toStdString();
+    }
+};
+
+TEST_F(HandlerErrors, AFailingClickOnTheWorksheetIsReportedAndTheSimulationGoesOn)
+{
+    Open(QStringLiteral(GATREL_TEST_DATA "/sim/clock_and_led.gtr"));
+    // What the loader now refuses, put straight into the model: a shift-register
+    // cell naming a conductor's record whose third input is at (0, 0), so that the
+    // register is drawn from there, reaching row -1.
+    ElementRecord conductor;
+    conductor.Type = ElementType::Conductor;
+    conductor.Orientation = Orientation::Right;
+    conductor.InPinList = QStringLiteral("::0:");
+    conductor.OutPinList = QStringLiteral("9:X18Y11:");
+    s.Elements.push_back(conductor);
+    const int16_t n = ++s.ElementCount;
+    s.P(11, 11).Type = ElementType::ShiftRegister;
+    s.P(11, 11).ElementNr = n;
+    PowerOn();
+    const size_t before = dialogs.Asked().size();
+
+    ClickCell(11, 11); // stage 1 of the second register, seven cells back from its output
+    ExpectOneReport(before, "Subscript out of range");
+    EXPECT_TRUE(dialogs.Asked().back().text.contains(QStringLiteral("worksheet")));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(s.engine.PowerFlag, kTrue);
+
+    // The window still answers: the power goes off, the circuit as it was.
+    PowerOff();
+    EXPECT_EQ(s.ElementCount, n);
+    EXPECT_EQ(s.Elements[1].Type, ElementType::ClockGenerator);
+    EXPECT_EQ(dialogs.Asked().size(), before + 1);
+}
+
+TEST_F(HandlerErrors, AFailingPowerOnIsReportedAndCanBeRepeated)
+{
+    Open(QStringLiteral(GATREL_TEST_DATA "/sim/clock_and_led.gtr"));
+    // The clock generator's output in column 1: its symbol would start at column -2.
+    const QString output = s.Elements[1].OutPinList;
+    s.Elements[1].OutPinList = QStringLiteral("X1Y5:");
+    const size_t before = dialogs.Asked().size();
+    QTest::mouseClick(Button("cmdOn"), Qt::LeftButton);
+    ExpectOneReport(before, "Subscript out of range");
+    EXPECT_TRUE(dialogs.Asked().back().text.contains(QStringLiteral("cmdOn")));
+    EXPECT_TRUE(window.isVisible());
+
+    // Switched off and mended, the circuit runs.
+    QTest::mouseClick(Button("cmdOff"), Qt::LeftButton);
+    EXPECT_EQ(s.engine.PowerFlag, kFalse);
+    s.Elements[1].OutPinList = output;
+    PowerOn();
+    EXPECT_EQ(s.ToolMode, ToolCode::SimulationRunning);
+    PowerOff();
+    EXPECT_EQ(dialogs.Asked().size(), before + 1);
+}
+
+TEST_F(HandlerErrors, FailingMenuAndToolbarCommandsAreReported)
+{
+    window.seams().help = [] { throw std::runtime_error("no help file"); };
+    window.seams().booleanTools = [](int) { throw std::runtime_error("no tools"); };
+    size_t before = dialogs.Asked().size();
+    window.Menu(QStringLiteral("mHelp"))->trigger();
+    ExpectOneReport(before, "no help file");
+    EXPECT_TRUE(dialogs.Asked().back().text.contains(QStringLiteral("mHelp")));
+
+    before = dialogs.Asked().size();
+    ClickAction("Toolbar", "cmdSynthese");
+    ExpectOneReport(before, "no tools");
+    EXPECT_TRUE(window.isVisible());
+}
+
+} // namespace
