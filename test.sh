@@ -8,6 +8,9 @@ source tools/common.sh
 ensure_packages
 jobs="$(nproc)"
 
+echo "== Layers"
+tools/check_layers.sh
+
 echo "== Build and test"
 configure_and_build build-test -DGATREL_WERROR=ON
 ctest --test-dir build-test --output-on-failure --parallel "$jobs"

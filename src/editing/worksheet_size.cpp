@@ -5,7 +5,7 @@
 
 #include "model/state.h"
 #include "platform/numeric.h"
-#include "shell/main_window_services.h"
+#include "model/ports/worksheet_port.h"
 
 QString ClampSizeText(const QString& text)
 {
@@ -41,9 +41,10 @@ bool SetNewSize(ProgramState& s, int16_t w, int16_t h)
         h = static_cast<int16_t>(std::min<int>(ly + 1, s.MaxY));
     if (lx + 1 > w)
         w = static_cast<int16_t>(std::min<int>(lx + 1, s.MaxX));
+    WorksheetPort* sheet = s.ports.worksheet;
     if (w == s.MaxX && h == s.MaxY) {
-        if (s.shell)
-            s.shell->SetSizeBoxes(s.MaxX, s.MaxY);
+        if (sheet)
+            sheet->SetSizeBoxes(s.MaxX, s.MaxY);
         return false;
     }
     // A grid of its own: nothing else's buffer is overwritten.
@@ -56,10 +57,10 @@ bool SetNewSize(ProgramState& s, int16_t w, int16_t h)
     for (int x = 0; x <= keepX; ++x)
         for (int y = 0; y <= keepY; ++y)
             s.P(x, y) = old(x, y);
-    if (s.shell) {
-        s.shell->SetSizeBoxes(s.MaxX, s.MaxY);
-        s.shell->RedrawAllElements();
-        s.shell->ResizeWorksheet();
+    if (sheet) {
+        sheet->SetSizeBoxes(s.MaxX, s.MaxY);
+        sheet->RedrawAllElements();
+        sheet->ResizeWorksheet();
     }
     return true;
 }

@@ -11,7 +11,7 @@
 
 #include "model/new_file.h"
 #include "model/state.h"
-#include "shell/main_window_services.h"
+#include "model/ports/status_port.h"
 
 frmCreateNewFile::frmCreateNewFile(ProgramState& s, QWidget* parent) : QDialog(parent), s_(s)
 {
@@ -78,8 +78,8 @@ frmCreateNewFile::frmCreateNewFile(ProgramState& s, QWidget* parent) : QDialog(p
     connect(cmdCreate_, &QPushButton::clicked, this, [this] { cmdCreate_Click(); });
     connect(cmdCancel_, &QPushButton::clicked, this, [this] { reject(); });
 
-    if (s_.shell)
-        s_.shell->EnableMainWindow(false);
+    if (s_.ports.status)
+        s_.ports.status->EnableMainWindow(false);
     sizeClass_ = 2;
 }
 
@@ -157,8 +157,8 @@ void frmCreateNewFile::cmdCreate_Click()
     const WorksheetSize size = SizeClassWorksheet(sizeClass_, txtWidth_->text(), txtHeight_->text());
     s_.MaxX = size.Width;
     s_.MaxY = size.Height;
-    if (s_.shell)
-        s_.shell->EnableMainWindow(true);
+    if (s_.ports.status)
+        s_.ports.status->EnableMainWindow(true);
     QDialog::accept();
     NewFile(s_, false);
 }
@@ -166,7 +166,7 @@ void frmCreateNewFile::cmdCreate_Click()
 void frmCreateNewFile::reject()
 {
     // Also reached by Escape and the window's close button.
-    if (s_.shell)
-        s_.shell->EnableMainWindow(true);
+    if (s_.ports.status)
+        s_.ports.status->EnableMainWindow(true);
     QDialog::reject();
 }

@@ -8,7 +8,8 @@
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "platform/user_dialogs.h"
-#include "shell/main_window_services.h"
+#include "model/ports/status_port.h"
+#include "model/ports/tool_port.h"
 
 namespace {
 
@@ -261,10 +262,10 @@ SelLabelRect PositionSelLabel(ProgramState& s, int16_t c, int16_t k)
 
 void SetStatusText(ProgramState& s, const QString& text)
 {
-    if (!s.shell)
-        return;
-    s.shell->SetStatusPanel(0, text);
-    s.shell->EnableMainWindow(true);
+    if (StatusPort* p = s.ports.status) {
+        p->SetStatusPanel(0, text);
+        p->EnableMainWindow(true);
+    }
 }
 
 QString ErrorExplanation(int code)
@@ -314,28 +315,24 @@ void SaveToolSelection(ProgramState& s)
     s.SavedToolMode = s.ToolMode;
     s.SavedToolKey = kConductorToolKey;
     s.SavedToolIndex = kConductorToolIndex;
-    if (!s.shell)
+    if (!s.ports.tools)
         return;
-    s.SavedMousePointer = s.shell->WorksheetMousePointer();
-    int index = 0;
-    const QString key = s.shell->PressedToolKey(&index);
-    if (!key.isEmpty()) {
-        s.SavedToolKey = key;
-        s.SavedToolIndex = index;
+    s.SavedMousePointer = s.WorksheetMousePointer;
+    if (!s.PressedToolKey.isEmpty()) {
+        s.SavedToolKey = s.PressedToolKey;
+        s.SavedToolIndex = s.PressedToolIndex;
     }
 }
 
 void RestoreToolSelection(ProgramState& s)
 {
     s.ToolMode = s.SavedToolMode;
-    if (!s.shell)
+    if (!s.ports.tools)
         return;
-    MainWindowServices& w = *s.shell;
-    w.SetWorksheetMousePointer(s.SavedMousePointer);
-    int index = 0;
-    const QString pressed = w.PressedToolKey(&index);
-    const bool alreadyPressed = !pressed.isEmpty()
-        && (pressed == s.SavedToolKey || index == s.SavedToolIndex);
+    ToolPort& w = *s.ports.tools;
+    SetWorksheetMousePointer(s, s.SavedMousePointer);
+    const bool alreadyPressed = !s.PressedToolKey.isEmpty()
+        && (s.PressedToolKey == s.SavedToolKey || s.PressedToolIndex == s.SavedToolIndex);
     if (!alreadyPressed)
         w.PressToolButton(s.SavedToolKey, s.SavedToolIndex);
     // These tools place nothing that can be turned.
@@ -343,9 +340,18 @@ void RestoreToolSelection(ProgramState& s)
     const uint8_t t = s.ToolMode;
     const bool fixed = t == Empty || t == Conductor || t == LED || t == Switch || t == SevenSegment
         || t == IC;
-    if (w.OrientationToolbarEnabled() == fixed)
+    if (s.OrientationToolbarEnabled == fixed) {
+        s.OrientationToolbarEnabled = !fixed;
         w.SetOrientationToolbarEnabled(!fixed);
+    }
     w.ChangePropertyWindow(s.PropertyWindowState);
+}
+
+void SetWorksheetMousePointer(ProgramState& s, int pointer)
+{
+    s.WorksheetMousePointer = pointer;
+    if (s.ports.tools)
+        s.ports.tools->SetWorksheetMousePointer(pointer);
 }
 
 QString GetField(const QString& s, int n)

@@ -66,6 +66,9 @@ QString ErrorExplanation(int code);
 // dialogs, skipped when null), status texts for codes 1 and 2.
 void ShowError(ProgramState& s, UserDialogs* dialogs, int code);
 
+// The worksheet's mouse pointer: kept in the state and shown by the window.
+void SetWorksheetMousePointer(ProgramState& s, int pointer);
+
 // Saves ToolMode, the worksheet pointer and the pressed element-tool button.
 void SaveToolSelection(ProgramState& s);
 // Restores what SaveToolSelection saved and updates the toolbars and the

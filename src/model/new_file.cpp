@@ -5,7 +5,7 @@
 #include "model/state.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
-#include "shell/main_window_services.h"
+#include "model/ports/all_ports.h"
 
 namespace {
 
@@ -40,57 +40,62 @@ void InitArbeitsfeld(ProgramState& s)
     ClearICDefinition(s);
     s.ProbeCount = 0;
 
-    if (MainWindowServices* w = s.shell) {
-        w->UnloadClockTimers();
-        w->UnloadICConnectorLabels();
-        w->ResetICWindow();
-        w->RebuildLevelTree();
-        // The undo history does not exist before the main window has loaded.
-        if (w->MainFormLoaded())
-            w->DeleteUndoData();
-        w->ResetAnalyser();
+    const Ports& p = s.ports;
+    if (p.clockTimers)
+        p.clockTimers->UnloadClockTimers();
+    if (p.icView) {
+        p.icView->UnloadICConnectorLabels();
+        p.icView->ResetICWindow();
     }
+    if (p.levels)
+        p.levels->RebuildLevelTree();
+    // The undo history is there once the main window has loaded.
+    if (p.undo)
+        p.undo->DeleteUndoData();
+    if (p.analyzer)
+        p.analyzer->ResetAnalyser();
 }
 
 void NewFile(ProgramState& s, bool noRedraw)
 {
-    MainWindowServices* w = s.shell;
-    if (w)
-        w->SetDialogFileName(QString());
-    if (s.engine.PowerFlag != 0 && w)
-        w->PressPowerOff();
+    const Ports& p = s.ports;
+    s.DialogFileName.clear();
+    if (s.engine.PowerFlag != 0 && p.power)
+        p.power->PressPowerOff();
 
     InitArbeitsfeld(s);
 
-    if (w) {
-        w->SetSizeBoxes(s.MaxX, s.MaxY);
+    if (p.worksheet) {
+        p.worksheet->SetSizeBoxes(s.MaxX, s.MaxY);
         // A new worksheet starts at its top left corner.
-        w->ResetScrollBars();
-        w->SetAnalyserMenuEnabled(false);
-        w->SetUndoListMenuEnabled(false);
-        if (!noRedraw) {
-            w->RedrawAllElements();
-            w->DrawGrid();
-        }
-        w->SetDialogFileName(QString());
+        p.worksheet->ResetScrollBars();
     }
+    if (p.analyzer)
+        p.analyzer->SetAnalyserMenuEnabled(false);
+    if (p.undo)
+        p.undo->SetUndoListMenuEnabled(false);
+    if (!noRedraw && p.worksheet) {
+        p.worksheet->RedrawAllElements();
+        p.worksheet->DrawGrid();
+    }
+    s.DialogFileName.clear();
 
     if (s.ToolMode == ElementType::IC) {
-        if (w) {
-            w->ReleaseToolButton(QStringLiteral("cmdIC"));
-            w->PressToolButton(kConductorToolKey, kConductorToolIndex);
+        if (p.tools) {
+            p.tools->ReleaseToolButton(QStringLiteral("cmdIC"));
+            p.tools->PressToolButton(kConductorToolKey, kConductorToolIndex);
         }
         s.ToolMode = ElementType::Conductor;
         s.PropertyWindowState.fill(false);
-        if (w) {
-            w->ChangePropertyWindow(s.PropertyWindowState);
-            w->ChangeSelPicture(ElementType::Conductor);
-            w->CheckComponentMenuOnly(1);
+        if (p.tools) {
+            p.tools->ChangePropertyWindow(s.PropertyWindowState);
+            p.tools->ChangeSelPicture(ElementType::Conductor);
+            p.tools->CheckComponentMenuOnly(1);
         }
     }
 
-    if (w)
-        w->SetCaption(LoadResString(kStrUnsavedCaption));
+    if (p.files)
+        p.files->SetCaption(LoadResString(kStrUnsavedCaption));
 }
 
 namespace {

@@ -5,53 +5,31 @@
 #include <array>
 #include <vector>
 
+#include "model/circuit.h"
 #include "model/cls_file.h"
+#include "model/ports/ports.h"
 #include "model/records.h"
-#include "settings/settings.h"
-#include "simulation/engine_state.h"
-
-class MainWindowServices;
+#include "model/settings.h"
+#include "model/engine_state.h"
 
 struct SelLabelPoint {
     int16_t Left = 0;
     int16_t Top = 0;
 };
 
-struct ProgramState {
+// The circuit (Circuit) and everything the program keeps around it.
+struct ProgramState : Circuit {
     ProgramState();
 
-    // Worksheet grid, x 0..MaxX+1 and y 0..MaxY+1 (one spare column and row).
-    Grid P;
-    std::vector<ElementRecord> Elements; // record 0 is always empty
-    int16_t ElementCount = 0;
-
-    std::vector<LevelRecord> Levels;
-    std::vector<ICInstanceRecord> ICInstances;
-    int16_t LevelUBound = 0;
-    int16_t ICCount = 0;
     int16_t CurrentLevel = 0;
-
-    Array2D<LineMapEntry> LineMap;
 
     PinTable InputPins{};
     PinTable OutputPins{};
     int16_t InputPinCount = 0;
     int16_t OutputPinCount = 0;
 
-    // Clock-generator slots, parallel arrays indexed 0..ClockCount-1 (slot 0 always exists).
-    std::vector<int16_t> ClockElement;
-    std::vector<int16_t> ClockHigh;
-    std::vector<int16_t> ClockLow;
-    std::vector<int16_t> ClockLinked;
-    std::vector<uint8_t> ClockCycles;
-    std::vector<uint8_t> ClockCounter;
-    std::vector<int16_t> ClockOutputHigh;
-    std::vector<int16_t> ClockTrigger;
-    uint8_t ClockCount = 0;
     int16_t SelectedClock = 0;
 
-    int16_t MaxX = 50;
-    int16_t MaxY = 30;
     uint8_t CellSize = 14;
     int16_t CursorX = 0;
     int16_t CursorY = 0;
@@ -75,17 +53,7 @@ struct ProgramState {
     std::array<QString, 4> LastFiles;
     std::array<QString, 3> Verzeichnisse; // circuit, IC and bitmap directories
 
-    // The IC being defined or chosen for placing.
-    QString ICName;
-    int16_t ICWidth = 0;
-    int16_t ICHeight = 0;
-    QStringList ICPins{QString()};
-    QStringList ICGraphicPins{QString()};
-    int16_t ICPinCount = 0;
     int16_t ICPinIndex = 0; // the connector under the mouse or being named
-    QString ICNotes;
-    // Tags of the IC window's connector labels ([Tags] lines), entry i for connector i.
-    QStringList ICTags{QString()};
     // Used area of the IC's circuit, found before it is saved.
     int16_t CropMinX = 0;
     int16_t CropMaxX = 0;
@@ -110,10 +78,22 @@ struct ProgramState {
     QString SavedToolKey;
     int SavedToolIndex = 0;
 
+    // What the windows show, kept here so that no routine reads it back from
+    // a control. The windows write the fields a user changes in them.
+    QString DialogFileName;         // the current circuit file as the file dialogs hold it
+    std::array<QString, 4> UsedFileCaptions; // the recent-file items of the File menu
+    QString PressedToolKey;         // the pressed button of the element toolbar, empty when none
+    int PressedToolIndex = 0;
+    bool OrientationToolbarEnabled = true;
+    int WorksheetMousePointer = 0;
+    QString GateInputsText = QStringLiteral("2"); // txtAnschlüsse: inputs of the next AND, OR, XOR
+    bool FormelPanelOpen = false;   // the command line is shown
+    QStringList LevelTreeKeys;      // the nodes of the level tree
+
     EngineState engine;
     Settings settings;
     clsFile objFile;
 
-    // The main window as the model sees it; null in headless use.
-    MainWindowServices* shell = nullptr;
+    // The windows as the core sees them; each null in headless use.
+    Ports ports;
 };

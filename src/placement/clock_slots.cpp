@@ -10,7 +10,7 @@
 #include "placement/undo_texts.h"
 #include "platform/numeric.h"
 #include "render/clsGrafik.h"
-#include "shell/main_window_services.h"
+#include "model/ports/clock_timer_port.h"
 
 namespace {
 
@@ -25,27 +25,28 @@ PinPos At(int x, int y)
 // Without a window the slot arrays stand for the timer members.
 int TimerUBound(const ProgramState& s)
 {
-    return s.shell ? s.shell->ClockTimerUBound() : static_cast<int>(s.ClockElement.size()) - 1;
+    return s.ports.clockTimers ? s.ports.clockTimers->ClockTimerUBound() : static_cast<int>(s.ClockElement.size()) - 1;
 }
 
 int TimerInterval(const ProgramState& s, int k)
 {
-    return s.shell ? s.shell->ClockTimerInterval(k) : 0;
+    return s.ports.clockTimers ? s.ports.clockTimers->ClockTimerInterval(k) : 0;
 }
 
 void SetTimerInterval(ProgramState& s, int k, int ms)
 {
-    if (s.shell)
-        s.shell->SetClockTimerInterval(k, ms);
+    if (s.ports.clockTimers)
+        s.ports.clockTimers->SetClockTimerInterval(k, ms);
 }
 
 // Adds timer member u+1 and returns the new upper bound.
 int AddTimerMember(ProgramState& s, int u)
 {
-    if (s.shell == nullptr)
+    ClockTimerPort* t = s.ports.clockTimers;
+    if (t == nullptr)
         return u + 1;
-    s.shell->AddClockTimer();
-    return s.shell->ClockTimerUBound();
+    t->AddClockTimer();
+    return t->ClockTimerUBound();
 }
 
 void ResizeSlots(ProgramState& s, int u)
@@ -160,8 +161,8 @@ void RemoveTimerSlot(ProgramState& s, int16_t slot)
         // The generators after it lose one element number with its removal.
         for (int k = slot; k < u; ++k)
             CopySlot(s, k, k + 1, -1);
-        if (s.shell)
-            s.shell->RemoveLastClockTimer();
+        if (s.ports.clockTimers)
+            s.ports.clockTimers->RemoveLastClockTimer();
         ResizeSlots(s, u - 1);
     }
     if (s.ClockCount > 0)

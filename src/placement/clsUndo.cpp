@@ -13,7 +13,7 @@
 #include "platform/string_table.h"
 #include "platform/user_dialogs.h"
 #include "render/redraw.h"
-#include "shell/main_window_services.h"
+#include "model/ports/all_ports.h"
 
 namespace {
 
@@ -238,25 +238,11 @@ void clsUndo::SaveUndoElements(int16_t x1, int16_t y1, int16_t x2, int16_t y2)
 void clsUndo::SaveTables(UndoRecord& r) const
 {
     auto t = std::make_shared<UndoTables>();
-    t->Elements = s_.Elements;
-    t->ElementCount = s_.ElementCount;
-    t->ICInstances = s_.ICInstances;
-    t->Levels = s_.Levels;
-    t->ICCount = s_.ICCount;
-    t->LevelUBound = s_.LevelUBound;
-    t->ClockElement = s_.ClockElement;
-    t->ClockHigh = s_.ClockHigh;
-    t->ClockLow = s_.ClockLow;
-    t->ClockLinked = s_.ClockLinked;
-    t->ClockCycles = s_.ClockCycles;
-    t->ClockCounter = s_.ClockCounter;
-    t->ClockOutputHigh = s_.ClockOutputHigh;
-    t->ClockTrigger = s_.ClockTrigger;
-    t->ClockCount = s_.ClockCount;
+    static_cast<CircuitTables&>(*t) = s_;
     t->SelectedClock = s_.SelectedClock;
-    if (s_.shell)
-        for (int i = 0; i <= s_.shell->ClockTimerUBound(); ++i)
-            t->TimerIntervals.push_back(s_.shell->ClockTimerInterval(i));
+    if (const ClockTimerPort* timers = s_.ports.clockTimers)
+        for (int i = 0; i <= timers->ClockTimerUBound(); ++i)
+            t->TimerIntervals.push_back(timers->ClockTimerInterval(i));
     r.Tables = std::move(t);
 }
 
@@ -286,9 +272,9 @@ void clsUndo::Undo(PlacementContext& c)
         }
         RedrawUndoArea(c, r);
         RecountProbes(s_);
-        if (s_.shell) {
-            s_.shell->PrepareListView();
-            s_.shell->ResizeListView();
+        if (s_.ports.analyzer) {
+            s_.ports.analyzer->PrepareListView();
+            s_.ports.analyzer->ResizeListView();
         }
         ++undoPointer_;
     }
@@ -296,8 +282,8 @@ void clsUndo::Undo(PlacementContext& c)
     s_.CursorX = cursorX;
     s_.CursorY = cursorY;
     s_.CurrentLevel = currentLevel;
-    if (s_.shell)
-        s_.shell->SelectNone();
+    if (s_.ports.worksheet)
+        s_.ports.worksheet->SelectNone();
     if (undoPointer_ <= undos_ && !UndoRecords[static_cast<size_t>(undoPointer_)].IsEmpty())
         ShowStep(UndoRecords[static_cast<size_t>(undoPointer_)], false);
     else
@@ -370,8 +356,8 @@ void clsUndo::RestoreUndoElements(PlacementContext& c, const UndoRecord& r)
         s.Elements[static_cast<size_t>(n)] = E;
         if (E.Type == ElementType::ClockGenerator)
             RestoreTimer(s, n);
-        else if (E.Type == ElementType::AnalysisSensor && s.shell)
-            s.shell->AddGraph(static_cast<int>(Val(E.Label)));
+        else if (E.Type == ElementType::AnalysisSensor && s.ports.analyzer)
+            s.ports.analyzer->AddGraph(static_cast<int>(Val(E.Label)));
     }
 }
 
@@ -414,8 +400,8 @@ void clsUndo::RestoreUndoGrid(PlacementContext& c, const UndoRecord& r)
                 break;
             }
             case ElementType::AnalysisSensor:
-                if (s.shell)
-                    s.shell->RemoveGraph(static_cast<int>(Val(rec.Label)));
+                if (s.ports.analyzer)
+                    s.ports.analyzer->RemoveGraph(static_cast<int>(Val(rec.Label)));
                 DeleteElement(s, e);
                 break;
             default:
@@ -468,35 +454,21 @@ void clsUndo::RestoreWholeField(PlacementContext& c, const UndoRecord& r)
     const std::set<int> channelsBefore = SensorChannels(s);
     if (r.Tables) {
         const UndoTables& t = *r.Tables;
-        s.Elements = t.Elements;
-        s.ElementCount = t.ElementCount;
-        s.ICInstances = t.ICInstances;
         // Level 0 belongs to the power-on copy, not to the circuit.
         LevelRecord level0 = s.Levels.empty() ? LevelRecord{} : std::move(s.Levels[0]);
-        s.Levels = t.Levels;
+        static_cast<CircuitTables&>(s) = t;
         if (s.Levels.empty())
             s.Levels.resize(1);
         s.Levels[0] = std::move(level0);
-        s.ICCount = t.ICCount;
-        s.LevelUBound = t.LevelUBound;
-        s.ClockElement = t.ClockElement;
-        s.ClockHigh = t.ClockHigh;
-        s.ClockLow = t.ClockLow;
-        s.ClockLinked = t.ClockLinked;
-        s.ClockCycles = t.ClockCycles;
-        s.ClockCounter = t.ClockCounter;
-        s.ClockOutputHigh = t.ClockOutputHigh;
-        s.ClockTrigger = t.ClockTrigger;
-        s.ClockCount = t.ClockCount;
         s.SelectedClock = t.SelectedClock;
-        if (s.shell && !t.TimerIntervals.empty()) {
+        if (ClockTimerPort* timers = s.ports.clockTimers; timers && !t.TimerIntervals.empty()) {
             const int ub = static_cast<int>(t.TimerIntervals.size()) - 1;
-            while (s.shell->ClockTimerUBound() < ub)
-                s.shell->AddClockTimer();
-            while (s.shell->ClockTimerUBound() > ub && s.shell->ClockTimerUBound() > 0)
-                s.shell->RemoveLastClockTimer();
+            while (timers->ClockTimerUBound() < ub)
+                timers->AddClockTimer();
+            while (timers->ClockTimerUBound() > ub && timers->ClockTimerUBound() > 0)
+                timers->RemoveLastClockTimer();
             for (int i = 0; i <= ub; ++i)
-                s.shell->SetClockTimerInterval(i, t.TimerIntervals[static_cast<size_t>(i)]);
+                timers->SetClockTimerInterval(i, t.TimerIntervals[static_cast<size_t>(i)]);
         }
     }
     for (int x = r.X1; x <= r.X2; ++x)
@@ -504,15 +476,16 @@ void clsUndo::RestoreWholeField(PlacementContext& c, const UndoRecord& r)
             if (s.P.Contains(x, y))
                 s.P(x, y) = r.Cells(x - r.X1, y - r.Y1);
     const std::set<int> channelsAfter = SensorChannels(s);
-    if (s.shell) {
+    if (AnalyzerPort* a = s.ports.analyzer) {
         for (int k : channelsBefore)
             if (!channelsAfter.count(k))
-                s.shell->RemoveGraph(k);
+                a->RemoveGraph(k);
         for (int k : channelsAfter)
             if (!channelsBefore.count(k))
-                s.shell->AddGraph(k);
-        s.shell->RebuildLevelTree();
+                a->AddGraph(k);
     }
+    if (s.ports.levels)
+        s.ports.levels->RebuildLevelTree();
 }
 
 void clsUndo::RedrawUndoArea(PlacementContext& c, const UndoRecord& r)
@@ -608,20 +581,22 @@ void clsUndo::ListUndos(QStringList& Element) const
 
 void clsUndo::ShowStep(const UndoRecord& r, bool alsoList)
 {
-    if (!s_.shell)
+    UndoPort* u = s_.ports.undo;
+    if (!u)
         return;
-    s_.shell->SetUndoMenu(true, LoadResString(2580) + r.Description);
-    s_.shell->SetUndoButtonsEnabled(true);
+    u->SetUndoMenu(true, LoadResString(2580) + r.Description);
+    u->SetUndoButtonsEnabled(true);
     if (alsoList)
-        s_.shell->SetUndoListMenuEnabled(true);
+        u->SetUndoListMenuEnabled(true);
 }
 
 void clsUndo::DisableUndo(bool alsoList)
 {
-    if (!s_.shell)
+    UndoPort* u = s_.ports.undo;
+    if (!u)
         return;
-    s_.shell->SetUndoMenu(false, LoadResString(2581));
-    s_.shell->SetUndoButtonsEnabled(false);
+    u->SetUndoMenu(false, LoadResString(2581));
+    u->SetUndoButtonsEnabled(false);
     if (alsoList)
-        s_.shell->SetUndoListMenuEnabled(false);
+        u->SetUndoListMenuEnabled(false);
 }

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/circuit.h"
 #include "model/records.h"
 
 struct ProgramState;
@@ -22,22 +23,7 @@ constexpr uint8_t WholeField = 2; // the whole worksheet and every element
 
 // What an area delete changes beyond the grid: an undo of it puts back the
 // element table, the IC and level tables and the clock slots as they were.
-struct UndoTables {
-    std::vector<ElementRecord> Elements;
-    int16_t ElementCount = 0;
-    std::vector<ICInstanceRecord> ICInstances;
-    std::vector<LevelRecord> Levels;
-    int16_t ICCount = 0;
-    int16_t LevelUBound = 0;
-    std::vector<int16_t> ClockElement;
-    std::vector<int16_t> ClockHigh;
-    std::vector<int16_t> ClockLow;
-    std::vector<int16_t> ClockLinked;
-    std::vector<uint8_t> ClockCycles;
-    std::vector<uint8_t> ClockCounter;
-    std::vector<int16_t> ClockOutputHigh;
-    std::vector<int16_t> ClockTrigger;
-    uint8_t ClockCount = 0;
+struct UndoTables : CircuitTables {
     int16_t SelectedClock = 0;
     std::vector<int> TimerIntervals; // Timer2 members 0..UBound
 };

@@ -25,7 +25,5 @@ void SetNegationsPunkt(PlacementContext& c);
 // Clears the cursor cell's marker, whatever it holds.
 void RemoveNegationsPunkt(PlacementContext& c);
 
-// The same two set routines where no undo history is at hand (the drawing
-// object redrawing a conductor piece): they record nothing.
-void SetKoppeldiode(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y, bool redrawOnly);
-void SetKnotenpunkt(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y, bool redrawOnly);
+// The same two set routines where no undo history is at hand are with the
+// drawing (render/marker_symbols.h).

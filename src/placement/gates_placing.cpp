@@ -9,7 +9,6 @@
 #include "placement/undo_texts.h"
 #include "platform/numeric.h"
 #include "render/clsGrafik.h"
-#include "shell/main_window_services.h"
 
 namespace {
 
@@ -35,9 +34,7 @@ PinPos At(int x, int y)
 // The box may hold anything typed or written by synthesis.
 int GateInputs(const ProgramState& s)
 {
-    if (s.shell == nullptr)
-        return kMinGateInputs;
-    double v = Val(s.shell->GateInputsText());
+    double v = Val(s.GateInputsText);
     if (!(v >= kMinGateInputs))
         v = kMinGateInputs;
     v = std::min<double>(v, kMaxGateInputs);

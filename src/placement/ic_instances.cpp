@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ic/ic_nesting.h"
+#include "model/files/ic_nesting.h"
 #include "model/files/ic_file.h"
 #include "model/files/ic_lookup.h"
 #include "model/geometry.h"
@@ -16,7 +16,7 @@
 #include "platform/wait.h"
 #include "render/clsGrafik.h"
 #include "render/redraw.h"
-#include "shell/main_window_services.h"
+#include "model/ports/all_ports.h"
 
 namespace {
 
@@ -93,8 +93,8 @@ bool SetIC(PlacementContext& c, bool restoring, int16_t elemNo, int16_t level)
         ? CheckICNesting(icDir, name)
         : ICNestingResult{};
     if (!nesting.ICNestingOK) {
-        if (s.shell)
-            s.shell->RefreshICFileLists();
+        if (s.ports.icView)
+            s.ports.icView->RefreshICFileLists();
         return false;
     }
     // A byte links the slots: refuse before the IC table is touched.
@@ -141,8 +141,8 @@ bool SetIC(PlacementContext& c, bool restoring, int16_t elemNo, int16_t level)
         s.CurrentLevel = 0;
         return false;
     }
-    if (s.LongLoad != 0 && s.shell)
-        s.shell->SetProgress(100);
+    if (s.LongLoad != 0 && s.ports.status)
+        s.ports.status->SetProgress(100);
     s.CurrentLevel = L;
 
     const ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(L)];
@@ -204,11 +204,11 @@ bool SetIC(PlacementContext& c, bool restoring, int16_t elemNo, int16_t level)
     ParseInputPins(s, e, 0);
     if (s.InputPinCount > 0)
         c.objGrafik.DrawIC(s.InputPins[0].X, s.InputPins[0].Y, L, false);
-    if (s.shell) {
-        s.shell->RebuildLevelTree();
-        s.shell->SetProgress(0);
-        s.shell->SetWorksheetMousePointer(kCrossPointer);
-    }
+    if (s.ports.levels)
+        s.ports.levels->RebuildLevelTree();
+    if (s.ports.status)
+        s.ports.status->SetProgress(0);
+    SetWorksheetMousePointer(s, kCrossPointer);
     return true;
 }
 
@@ -256,8 +256,8 @@ void RemoveIC(PlacementContext& c)
         s.LevelUBound = static_cast<int16_t>(std::max(0, s.LevelUBound - D));
         s.ICInstances.resize(static_cast<size_t>(s.LevelUBound) + 1);
     }
-    if (s.shell)
-        s.shell->RebuildLevelTree();
+    if (s.ports.levels)
+        s.ports.levels->RebuildLevelTree();
     int16_t x1 = static_cast<int16_t>(left - 1);
     int16_t y1 = static_cast<int16_t>(top - 1);
     int16_t x2 = static_cast<int16_t>(right + 1);

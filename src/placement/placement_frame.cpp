@@ -13,7 +13,7 @@
 #include "platform/user_dialogs.h"
 #include "render/clsGrafik.h"
 #include "render/redraw.h"
-#include "shell/main_window_services.h"
+#include "model/ports/analyzer_port.h"
 
 namespace {
 
@@ -170,8 +170,8 @@ void RecountProbes(ProgramState& s)
 {
     const int count = CountAnalysisSensors(s);
     s.ProbeCount = static_cast<uint8_t>(std::min(count, 255));
-    if (s.shell)
-        s.shell->SetAnalyserMenuEnabled(count > 0);
+    if (s.ports.analyzer)
+        s.ports.analyzer->SetAnalyserMenuEnabled(count > 0);
 }
 
 void SetAnalysepunkt(PlacementContext& c)
@@ -205,10 +205,10 @@ void SetAnalysepunkt(PlacementContext& c)
     cell.ElementNr = n;
     cell.Type = ElementType::AnalysisSensor;
     RecountProbes(s);
-    if (s.shell) {
-        s.shell->PrepareListView();
-        s.shell->ResizeListView();
-        s.shell->AddGraph(k);
+    if (s.ports.analyzer) {
+        s.ports.analyzer->PrepareListView();
+        s.ports.analyzer->ResizeListView();
+        s.ports.analyzer->AddGraph(k);
     }
     c.objGrafik.DrawAnalysepunkt(x, y);
 }
@@ -225,17 +225,17 @@ void RemoveAnalysepunkt(PlacementContext& c)
         return;
     RecordStep(c, {x - 1, y - 1, x + 1, y + 1}, UndoText::DeleteSensor);
     const int k = static_cast<int>(Val(s.Elements[static_cast<size_t>(n)].Label));
-    if (s.shell)
-        s.shell->RemoveGraph(k);
+    if (s.ports.analyzer)
+        s.ports.analyzer->RemoveGraph(k);
     DeleteElement(s, n);
     GridCell& cell = s.P(x, y);
     cell.Type = ElementType::Conductor;
     cell.ElementNr = 0;
     cell.Marker = 0;
     RecountProbes(s);
-    if (s.shell) {
-        s.shell->PrepareListView();
-        s.shell->ResizeListView();
+    if (s.ports.analyzer) {
+        s.ports.analyzer->PrepareListView();
+        s.ports.analyzer->ResizeListView();
     }
     RedrawGrown(c, {x, y, x, y}, 1);
 }

@@ -16,7 +16,16 @@
 #include <variant>
 #include <vector>
 
-#include "settings/settings.h"
+// Which root holds the settings key.
+enum class RegistryRoot { CurrentUser, LocalMachine };
+
+// The files that stand in for the two registry roots. Empty paths make
+// every read miss and every write fail quietly (the state of a fresh
+// ProgramState, so tests never touch the user's real settings).
+struct RegistryLocations {
+    QString userFile;    // RegistryRoot::CurrentUser
+    QString machineFile; // RegistryRoot::LocalMachine
+};
 
 // A stored value: nothing, a text or a 32-bit number.
 class RegValue {

@@ -5,7 +5,7 @@
 
 #include "model/geometry.h"
 #include "model/state.h"
-#include "placement/conductor_markers.h"
+#include "render/marker_symbols.h"
 #include "platform/numeric.h"
 #include "platform/surface.h"
 #include "render/redraw.h"

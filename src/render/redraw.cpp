@@ -4,16 +4,16 @@
 #include <QString>
 #include <vector>
 
-#include "editing/conductor_runs.h"
+#include "model/conductor_runs.h"
 #include "model/geometry.h"
 #include "model/state.h"
-#include "placement/conductor_markers.h"
+#include "render/marker_symbols.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "platform/surface.h"
 #include "render/clsGrafik.h"
 #include "render/symbol_helpers.h"
-#include "shell/main_window_services.h"
+#include "model/ports/all_ports.h"
 
 namespace {
 
@@ -188,19 +188,21 @@ void DrawElement(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, bool noTex
     } catch (const RuntimeError&) {
     }
 
-    if (!noText && type == ElementType::TextLabel && s.shell)
-        s.shell->DisplayBeschriftungsText(e, QString());
+    if (!noText && type == ElementType::TextLabel && s.ports.worksheet)
+        s.ports.worksheet->DisplayBeschriftungsText(e, QString());
 }
 
 void RedrawAllElements(ProgramState& s, clsGrafik& g, int16_t level)
 {
-    MainWindowServices* shell = s.shell;
+    StatusPort* status = s.ports.status;
+    WorksheetPort* sheet = s.ports.worksheet;
+    ICViewPort* icView = s.ports.icView;
     s.LineMap.Redim(s.MaxX, s.MaxY);
     s.CurrentProc = QStringLiteral("RedrawAllElements");
-    if (shell) {
-        shell->SetProgress(0);
-        shell->SelectNone();
-    }
+    if (status)
+        status->SetProgress(0);
+    if (sheet)
+        sheet->SelectNone();
 
     if (PowerOn(s) && s.CurrentLevel == 0 && level >= 0 && static_cast<size_t>(level) < s.Levels.size()) {
         const Grid& field = s.Levels[static_cast<size_t>(level)].Field;
@@ -218,18 +220,18 @@ void RedrawAllElements(ProgramState& s, clsGrafik& g, int16_t level)
     }
 
     const bool worksheet = g.OnWorksheet();
-    if (worksheet && shell) {
+    if (worksheet && sheet) {
         const double pitch = g.GridPixel * static_cast<double>(s.GridMode);
-        shell->SetWorksheetPictureSize(static_cast<int>(RoundHalfEven((s.MaxX + 1) * pitch)),
+        sheet->SetWorksheetPictureSize(static_cast<int>(RoundHalfEven((s.MaxX + 1) * pitch)),
                                        static_cast<int>(RoundHalfEven((s.MaxY + 1) * pitch)));
     }
-    if (shell)
-        shell->HideICConnectorLabels();
+    if (icView)
+        icView->HideICConnectorLabels();
     if (worksheet && g.Device && s.engine.SwitchingOff == 0)
         WhiteBox(*g.Device, 0, 0, g.Device->ScaleWidth(), g.Device->ScaleHeight());
 
-    if (shell)
-        shell->SetStatusPanel(1, LoadResString(kStrDrawingConductors));
+    if (status)
+        status->SetStatusPanel(1, LoadResString(kStrDrawingConductors));
     AnalysiereLeitungen(s);
 
     const bool gridDots = worksheet && s.ShowGrid != 0 && !PowerOn(s);
@@ -252,17 +254,17 @@ void RedrawAllElements(ProgramState& s, clsGrafik& g, int16_t level)
             if (s.P.at(x, y).Type == ElementType::Switch)
                 g.DrawSwitch(x, y);
             if (s.P.at(x, y).ICLink == 0 && s.P.at(x, y).ICConnector != 0) {
-                if (shell)
-                    shell->ShowICInOut(x, y);
+                if (icView)
+                    icView->ShowICInOut(x, y);
                 g.DrawICInOut(x, y);
             }
         }
-        if (shell)
-            shell->SetProgress(s.MaxX > 0 ? CInt(static_cast<double>(x) / s.MaxX * 100) : 100);
+        if (status)
+            status->SetProgress(s.MaxX > 0 ? CInt(static_cast<double>(x) / s.MaxX * 100) : 100);
     }
 
-    if (shell)
-        shell->SetStatusPanel(1, LoadResString(kStrDrawingObjects));
+    if (status)
+        status->SetStatusPanel(1, LoadResString(kStrDrawingObjects));
     for (int16_t e = 1; e <= s.ElementCount; ++e) {
         if (s.engine.InnerLevelShown == 0)
             s.CurrentLevel = 0;
@@ -270,12 +272,13 @@ void RedrawAllElements(ProgramState& s, clsGrafik& g, int16_t level)
         DrawElement(s, g, s.InputPins[0].X, s.InputPins[0].Y, false, false);
     }
 
-    if (shell) {
-        shell->ShowNamedICConnectorLabels();
-        if (s.engine.SwitchingOff == 0 && worksheet)
-            shell->ResizeWorksheet();
-        shell->SetProgress(0);
-        shell->SetStatusPanel(1, QString());
+    if (icView)
+        icView->ShowNamedICConnectorLabels();
+    if (sheet && s.engine.SwitchingOff == 0 && worksheet)
+        sheet->ResizeWorksheet();
+    if (status) {
+        status->SetProgress(0);
+        status->SetStatusPanel(1, QString());
     }
 }
 
@@ -284,7 +287,7 @@ void RedrawArea(ProgramState& s, clsGrafik& g, int16_t& x1, int16_t& y1, int16_t
 {
     QElapsedTimer took;
     took.start();
-    MainWindowServices* shell = s.shell;
+    StatusPort* status = s.ports.status;
     const double h = CInt(s.CellSize * static_cast<double>(s.GridMode) / 2);
 
     auto clampX = [&s](int16_t& v) {
@@ -308,8 +311,8 @@ void RedrawArea(ProgramState& s, clsGrafik& g, int16_t& x1, int16_t& y1, int16_t
     if (worksheet)
         WhiteBox(*g.Device, GridToPixel(s, x1) - h, GridToPixel(s, y1) - h, GridToPixel(s, x2) + h,
                  GridToPixel(s, y2) + h);
-    if (shell)
-        shell->SetStatusPanel(1, QStringLiteral("Leitungen werden gezeichnet ..."));
+    if (status)
+        status->SetStatusPanel(1, QStringLiteral("Leitungen werden gezeichnet ..."));
 
     // Runs that start on cells not yet covered are added; nothing is cleared.
     if (s.LineMap.UBoundX() != s.MaxX || s.LineMap.UBoundY() != s.MaxY)
@@ -387,6 +390,6 @@ void RedrawArea(ProgramState& s, clsGrafik& g, int16_t& x1, int16_t& y1, int16_t
         }
     }
 
-    if (shell)
-        shell->SetTimeLabel(QString::number(took.elapsed() / 1000.0));
+    if (s.ports.power)
+        s.ports.power->SetTimeLabel(QString::number(took.elapsed() / 1000.0));
 }

@@ -5,7 +5,7 @@
 #include "model/state.h"
 #include "platform/numeric.h"
 #include "platform/surface.h"
-#include "simulation/engine.h"
+#include "model/pin_cache.h"
 
 namespace symbols {
 

@@ -7,7 +7,7 @@
 #include "model/state.h"
 #include "platform/numeric.h"
 #include "render/redraw.h"
-#include "shell/main_window_services.h"
+#include "model/ports/worksheet_port.h"
 
 namespace {
 
@@ -26,8 +26,8 @@ int16_t SheetSpan(int16_t cells, int16_t pitch)
 
 float FitZoom(const ProgramState& s, int16_t pitch, Fit fit)
 {
-    const QSize outer = s.shell->WorksheetContainerSize();
-    const QSize inner = s.shell->WorksheetContainerInnerSize();
+    const QSize outer = s.ports.worksheet->WorksheetContainerSize();
+    const QSize inner = s.ports.worksheet->WorksheetContainerInnerSize();
     bool byHeight = fit == Fit::Height;
     if (fit == Fit::Best) {
         // Decided on the outer size; a worksheet of no rows or columns counts as endless.
@@ -44,8 +44,8 @@ float FitZoom(const ProgramState& s, int16_t pitch, Fit fit)
 void Redraw(ProgramState& s, clsGrafik& g)
 {
     // Through the window when there is one, so that it shows the new picture.
-    if (s.shell)
-        s.shell->RedrawAllElements();
+    if (s.ports.worksheet)
+        s.ports.worksheet->RedrawAllElements();
     else
         RedrawAllElements(s, g, 0);
 }
@@ -60,21 +60,21 @@ void clsGrafik::Zoom100()
 
 void clsGrafik::ZoomFull()
 {
-    if (s_.shell)
+    if (s_.ports.worksheet)
         s_.GridMode = FitZoom(s_, GridPixel, Fit::Best);
     Redraw(s_, *this);
 }
 
 void clsGrafik::ZoomHeight()
 {
-    if (s_.shell)
+    if (s_.ports.worksheet)
         s_.GridMode = FitZoom(s_, GridPixel, Fit::Height);
     Redraw(s_, *this);
 }
 
 void clsGrafik::ZoomWidth()
 {
-    if (s_.shell)
+    if (s_.ports.worksheet)
         s_.GridMode = FitZoom(s_, GridPixel, Fit::Width);
     Redraw(s_, *this);
 }

@@ -7,7 +7,7 @@
 #include "platform/registry.h"
 #include "platform/string_table.h"
 #include "platform/user_dialogs.h"
-#include "settings/settings_store.h"
+#include "model/files/settings_store.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-#include "settings/settings.h"
+#include "model/settings.h"
 
 struct ProgramState;
 class UserDialogs;

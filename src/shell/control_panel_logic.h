@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "simulation/clock_phase_text.h"
+
 struct ProgramState;
 
 // ---- Cycles of the selected clock generator (txtAnzTakte, cmdAnzTakte) ----
@@ -30,11 +32,6 @@ std::optional<QString> txtAnzTakte_LostFocus(ProgramState& s, const QString& tex
 
 // ---- Phase sliders (Slider0 low phase, Slider1 high phase, chkLink) ----
 
-inline constexpr int kPhaseSliderMax = 10000;
-
-// A slider position as lbl0/lbl1 show it: the phase (10000 - position ms)
-// cut to tenths of a second, "0.5s", "1s", "0.0s".
-QString PhaseSliderText(int position);
 
 struct PhaseSliders {
     int slider0 = 0; // positions afterwards

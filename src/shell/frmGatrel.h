@@ -1,55 +1,74 @@
 #pragma once
-// The main window: worksheet, menus, toolbars, side panels and status bar.
+// The main window: menus, toolbars, the side-panel column, the command line,
+// the worksheet and the status bar. The panels are rooms of their own; the
+// window builds them, wires them to one another and to the core, and answers
+// the ports that belong to the window as a whole.
 #include <QMainWindow>
 #include <QMap>
-#include <QPointer>
+#include <QRect>
 #include <array>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <QRect>
 #include <vector>
 
-#include "shell/main_window_services.h"
+#include "model/ports/analyzer_port.h"
+#include "model/ports/file_port.h"
+#include "model/ports/status_port.h"
+#include "model/ports/tool_port.h"
+#include "model/ports/undo_port.h"
+#include "model/ports/worksheet_port.h"
 #include "shell/quick_help.h"
+#include "shell/side_panel.h"
 #include "simulation/engine.h"
 
+class ClockTimers;
+class ComponentPopupMenu;
+class FormelPanel;
+class ICDefinitionView;
+class LayersPanel;
+class NullSurface;
+class PlatformTimer;
+class PowerPanel;
+class PropertiesPanel;
 class QAction;
-class QKeyEvent;
-class QuickHelpBox;
 class QActionGroup;
-class QButtonGroup;
-class QCheckBox;
+class QKeyEvent;
 class QLabel;
-class QLineEdit;
 class QListWidget;
 class QMenu;
 class QProgressBar;
-class QPushButton;
-class QScrollBar;
-class QSlider;
 class QToolBar;
-class QToolButton;
-class QTreeWidget;
-class NullSurface;
-class PlatformTimer;
+class QuickHelpBox;
+class SimulationBar;
+class SizePanel;
 class TimerHost;
 class UserDialogs;
 class WorksheetEditor;
 class WorksheetPicture;
+class WorksheetView;
+class ZoomPanel;
 class clsGrafik;
 class clsUndo;
+struct MenuRow;
 struct PlacementContext;
 struct ProgramState;
+struct ToolbarRow;
 
-class frmGatrel : public QMainWindow, public MainWindowServices {
+class frmGatrel : public QMainWindow,
+                  public StatusPort,
+                  public FilePort,
+                  public ToolPort,
+                  public AnalyzerPort,
+                  public WorksheetPort,
+                  public UndoPort {
     Q_OBJECT
 public:
     frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, QWidget* parent = nullptr);
     ~frmGatrel() override;
 
     ProgramState& state() { return s_; }
-    WorksheetPicture* picGrid() const { return picGrid_; }
+    WorksheetPicture* picGrid() const;
     NullSurface& picNone() { return *picNone_; }
     // The drawing object; its Device is the worksheet picture's surface.
     clsGrafik& objGrafik() { return *objGrafik_; }
@@ -69,99 +88,52 @@ public:
     EngineContext& engineContext() { return engine_; }
 
     PlatformTimer& Timer1() { return *timer1_; }
-    std::vector<std::unique_ptr<PlatformTimer>>& Timer2() { return timer2_; }
+    std::vector<std::unique_ptr<PlatformTimer>>& Timer2();
 
-    // Lays out the work field: container, scroll bars, picture.
-    void ResizeWorksheet() override;
-
-    // MainWindowServices
+    // StatusPort
     void SetStatusPanel(int panel, const QString& text) override;
     void SetProgress(int value) override;
     void EnableMainWindow(bool enabled) override;
+    // FilePort
     void SetCaption(const QString& caption) override;
-    QString DialogFileName() const override;
-    void SetDialogFileName(const QString& name) override;
-    void ChangePropertyWindow(std::array<bool, 8> parts) override;
-    void ChangeGUI(bool edit) override;
-    void ChangeSelPicture(int16_t tool) override;
-    void SetSizeBoxes(int16_t maxX, int16_t maxY) override;
-    void ResetScrollBars() override;
-    void PressPowerOff() override;
-    void SetAnalyserMenuEnabled(bool enabled) override;
-    void SetUndoListMenuEnabled(bool enabled) override;
-    void CheckComponentMenuOnly(int item) override;
     void SetUsedFileItem(int index, const QString& caption) override;
-    QString UsedFileItem(int index) const override;
     void ShowUsedFilesSeparator() override;
-    QString PressedToolKey(int* index) const override;
+    // ToolPort
+    void ChangeSelPicture(int16_t tool) override;
+    void ChangePropertyWindow(std::array<bool, 8> parts) override;
+    void CheckComponentMenuOnly(int item) override;
     void PressToolButton(const QString& key, int index) override;
     void ReleaseToolButton(const QString& key) override;
-    bool OrientationToolbarEnabled() const override;
     void SetOrientationToolbarEnabled(bool enabled) override;
-    int WorksheetMousePointer() const override;
     void SetWorksheetMousePointer(int pointer) override;
-    void RedrawAllElements() override;
-    void DrawGrid() override;
-    void UnloadClockTimers() override;
-    void UnloadICConnectorLabels() override;
-    void ResetICWindow() override;
-    void RebuildLevelTree() override;
-    void DeleteUndoData() override;
+    // AnalyzerPort
+    void SetAnalyserMenuEnabled(bool enabled) override;
     void ResetAnalyser() override;
-    bool MainFormLoaded() const override;
-    bool FormelPanelOpen() const override;
-    void SetWorksheetPictureSize(int width, int height) override;
-    QSize WorksheetContainerSize() const override;
-    QSize WorksheetContainerInnerSize() const override;
-    void SelectNone() override;
-    void DisplayBeschriftungsText(int16_t n, const QString& oldText) override;
-    void ShowICInOut(int16_t x, int16_t y) override;
-    void HideICConnectorLabels() override;
-    void ShowNamedICConnectorLabels() override;
-    void SetTimeLabel(const QString& text) override;
-    void CreateClockTimers(int count) override;
     void AddAnalyserChannel(int channel) override;
-    void AddICConnectorLabel(int index, const QString& name, const QString& tag) override;
-    void SetICWindowFields(const QString& name, const QString& width, const QString& height) override;
-    void ShowInOut() override;
-    void ShowICView() override;
-    void SetOnOffText(const QString& text) override;
-    QString OnOffText() const override;
-    void SetRunLamp(bool red) override;
-    void SetPauseEnabled(bool enabled) override;
-    void SetPauseCaption(const QString& caption) override;
-    QString PauseCaption() const override;
-    void SetStopEnabled(bool enabled) override;
-    void ShowPowerPanel() override;
-    void CommitLabelEdit() override;
-    void ClearLevelTree() override;
-    void AddLevelNode(const QString& parentKey, const QString& key, const QString& text) override;
-    bool LevelNodeExists(const QString& key) const override;
-    void ExpandAndSelectLevelRoot() override;
-    void SetLevelLabel(const QString& text) override;
-    void LoadICConnectorLabel(int index, const QString& caption) override;
-    void SetClockButtonEnabled(const QString& key, bool enabled) override;
-    void SetClockCyclesText(const QString& text) override;
-    void SetClockSliders(int slider1, int slider0) override;
-    void SetClockPhaseLabels(const QString& lbl1, const QString& lbl0) override;
-    void SetClockTitle(const QString& text) override;
-    void SetClockLinkChecked(bool checked) override;
-    void HideSelectedClockFrame() override;
-    QString GateInputsText() const override;
-    int ClockTimerUBound() const override;
-    void AddClockTimer() override;
-    void RemoveLastClockTimer() override;
-    int ClockTimerInterval(int index) const override;
-    void SetClockTimerInterval(int index, int ms) override;
     void PrepareListView() override;
     void ResizeListView() override;
     void AddGraph(int channel) override;
     void RemoveGraph(int channel) override;
+    // WorksheetPort
+    void RedrawAllElements() override;
+    void DrawGrid() override;
+    void SetWorksheetPictureSize(int width, int height) override;
+    QSize WorksheetContainerSize() const override;
+    QSize WorksheetContainerInnerSize() const override;
+    // Lays out the work field: container, scroll bars, picture.
+    void ResizeWorksheet() override;
+    void SetSizeBoxes(int16_t maxX, int16_t maxY) override;
+    void ResetScrollBars() override;
+    void SelectNone() override;
+    void DisplayBeschriftungsText(int16_t n, const QString& oldText) override;
+    void CommitLabelEdit() override;
+    // UndoPort
     void SetUndoMenu(bool enabled, const QString& caption) override;
     void SetUndoButtonsEnabled(bool enabled) override;
-    void RefreshICFileLists() override;
+    void SetUndoListMenuEnabled(bool enabled) override;
+    void DeleteUndoData() override;
 
-    // Start-up, texts, menus, toolbars and shut-down (frmGatrel_shell.cpp).
+    // Start-up, texts and shut-down (frmGatrel_shell.cpp).
     // The loading after construction: 0 when the window may be shown, else
     // the exit status to end with (its message has been shown).
     int Form_Load(const QString& ladeDatei, const QString& documentsFolder, const QString& programFolder);
@@ -170,20 +142,29 @@ public:
     // settings; false when the user keeps the window open.
     bool Form_QueryUnload();
     void ApplyTexts();
+    void ShowPanels();
+
+    // Toolbars and the tool choice (frmGatrel_toolbars.cpp).
     void Toolbar_ButtonClick(const QString& key);
     void Toolbar2_ButtonClick(const QString& key);
+    void Toolbar3_ButtonClick(const QString& key);
+    void tlbOrientation_ButtonClick(const QString& key);
+    void tlbZoom_ButtonClick(const QString& key);
+    void tlbZoomInOut_ButtonClick(const QString& key);
     void MenueClick(int index);
     void SetElementButtons();
-    void ShowPanels();
-    void ResizeProperties(bool force);
 
     // Side panels, work field and command line (frmGatrel_panels.cpp).
     void Form_Resize();
-    QWidget* Panel(int index) const; // by PanelVisible index
+    void ResizeProperties(bool force);
+    SidePanel* Panel(int index) const; // by PanelVisible index
+    void ShowPanel(int index, bool visible);
     void cmdClose_Click(int button);
     void cmdMin_Click(int button, bool pressed);
-    void cmdChange_MouseUp();
     void cmbIC_Click();
+    void cmbKomplex_Click();
+    // The IC manager asked for from the IC page (true) or sent away.
+    void cmdICVerwaltung_Click(bool pressed);
     void DisplayEingabezeile();
     void CloseFormelPanel();
     // A panel opened again from the toolbar or the View menu comes back whole.
@@ -191,7 +172,9 @@ public:
     // Fills the IC box with the IC definitions of the IC folder.
     void ShowICNames();
 
-    // Modes, control panel, hover and quick-help hooks (frmGatrel_modes.cpp).
+    // Modes and the hover rules of the controls around the worksheet (frmGatrel_modes.cpp).
+    // Edit mode (true) or simulation mode (false); the power panel runs it.
+    void ChangeGUI(bool edit);
     void SetRadioMenuChecks(QAction* item, int position);
     void HideDecoder();
     // Hides the placement aids when the pointer leaves the worksheet for a control.
@@ -199,9 +182,16 @@ public:
     // The pointer arrived over a control around the worksheet.
     void HoverOver(QWidget* w);
     void Form_MouseMove();
-    void lblICAnschluss_MouseMove(int index);
+    // Worksheet clicks while the simulation runs.
+    void picGrid_MouseDown(int button, double x, double y);
+    void picGrid_DblClick();
+    void cmbFormel_KeyPress(QKeyEvent* event);
+
+    // Quick help (frmGatrel_quick_help.cpp).
     void ShowQuickHelp(const QString& key, int index);
     void PlaceQuickHelp(const QString& headline, const QString& body, const QString& key, int index);
+    // The worksheet's own help, at the cell under the mouse.
+    void ShowWorksheetQuickHelp();
     void EnterQuickHelp();
     void LeaveQuickHelp();
     // Puts quick help's own saved tool selection in place of the program's, or back.
@@ -209,11 +199,6 @@ public:
     ToolbarButtons ReadToolbarButtons() const;
     void ApplyToolbarButtons(const ToolbarButtons& buttons);
     QuickHelpBox* picQuickHelp() const { return picQuickHelp_; }
-    void cmdColor_MouseDown(int index);
-    void cmdStop_Click();
-    void txtVerzoegerung_Apply();
-    void WireControlPanel();
-    void cmbFormel_KeyPress(QKeyEvent* event);
 
     // Windows that later parts of the program bring; empty ones do nothing.
     struct Seams {
@@ -233,8 +218,35 @@ public:
     Seams& seams() { return seams_; }
 
 public slots:
+    // Menu commands (frmGatrel_menus.cpp).
     void mNeu_Click();
+    void mOpen_Click();
+    void mSave_Click();
+    void mSaveAs_Click();
+    void mSaveBitmap_Click();
+    void mPrint_Click();
+    void mUsedFiles_Click(int index);
     void mBeenden_Click();
+    void mUndo_Click();
+    void mUndoList_Click();
+    void mDelete_Click();
+    void mZoomOut_Click();
+    void mZoomIn_Click();
+    void mZoom_Click(int index);
+    void mPanel_Click(int index);
+    void mICAuswahl_Click();
+    void mAnsichtItem_Click(int index);
+    void mOnOff_Click();
+    void mSynthese_Click();
+    void mBoolean_Click();
+    void mTermCreation_Click();
+    void mDefIC_Click();
+    void mNumberConversion_Click();
+    void mOptionen_Click();
+    void mHelp_Click();
+    void mWeb_Click();
+    void mService_Click();
+    void mInfo_Click();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -243,7 +255,22 @@ protected:
 
 private:
     void BuildMenus();
-    void BuildShellControls();
+    void AddMenuRow(const MenuRow& row, QMenu*& menu);
+    void BuildToolbars();
+    // The buttons of one toolbar from the table.
+    void BuildToolbarButtons(const QString& toolbar);
+    QAction* AddToolbarButton(const ToolbarRow& row);
+    // The pressed button of the element toolbar, in the program state.
+    void RecordPressedTool();
+    void BuildStatusBar();
+    void BuildLeftPanel();
+    void BuildWorkField();
+    void WireEngineControls();
+    void WireWorksheetEditor();
+    void WireLabelBox();
+    // The hover rules watch these controls.
+    void WatchHover();
+    void SetPorts();
     void CallSeam(const std::function<void()>& seam);
     void ChangeToolbarStyle();
     int ICFileCount() const;
@@ -251,28 +278,10 @@ private:
     void SelectKomplexElement();
     void AddComboItem(const QString& text, bool enabled);
     void SetElementButton(int kind, bool enabled);
-    void mPanel_Click(int index);
-    void mICAuswahl_Click();
-    void mOptionen_Click();
-    void mSaveBitmap_Click();
     void SetShowGrid(bool on);
     void StepZoom(const QString& key);
     void ShowZoomText();
     void OpenBooleanTools(int tab);
-    void BuildToolbars();
-    void BuildLeftPanel();
-    QWidget* MakePanel(int index, const QString& title, QLabel* titleLabel);
-    void BuildWorkField();
-    void PlaceEndLines();
-    void BuildStatusBar();
-    QAction* AddToolbarButton(QToolBar* bar, const QString& key, int tooltipId, bool checkable);
-    void ScrollPicture();
-    // The drawing object's visible cell range from the bars and the container.
-    void GetVisibleP();
-    // The engine's controls: power, pause, stop, delay, clock panel, level tree, worksheet clicks.
-    void WireEngineControls();
-    void WireWorksheetEditor();
-    std::unique_ptr<PlatformTimer> CreateClockTimer(int index);
 
     ProgramState& s_;
     UserDialogs& dialogs_;
@@ -280,51 +289,45 @@ private:
 
     QMap<QString, QAction*> menus_;
     QMap<QString, std::vector<QAction*>> menuArrays_;
+    std::array<QAction*, 26> separators_{}; // the Components menu's, by position
+    QActionGroup* componentRadios_ = nullptr;
     QMap<QString, QToolBar*> toolbars_;
     QMap<QString, QMap<QString, QAction*>> toolbarButtons_;
     QActionGroup* toolGroup_ = nullptr;
+    QActionGroup* orientationGroup_ = nullptr;
 
+    std::array<QLabel*, 3> statusPanels_{};
+    QProgressBar* ProgressBar_ = nullptr;
+
+    SimulationBar* simulationBar_ = nullptr;
     QWidget* picPropContainer_ = nullptr;
-    std::array<QWidget*, 9> cmdColor_{};
-    QWidget* picContainer_ = nullptr;
-    WorksheetPicture* picGrid_ = nullptr;
-    QScrollBar* HScroll_ = nullptr;
-    QScrollBar* VScroll_ = nullptr;
+    PowerPanel* powerPanel_ = nullptr;
+    PropertiesPanel* propertiesPanel_ = nullptr;
+    SizePanel* sizePanel_ = nullptr;
+    ZoomPanel* zoomPanel_ = nullptr;
+    LayersPanel* layersPanel_ = nullptr;
+    QListWidget* lstIC_ = nullptr;
+    FormelPanel* formel_ = nullptr;
+    WorksheetView* view_ = nullptr;
+    ICDefinitionView* icView_ = nullptr;
+    ComponentPopupMenu* mPopup_ = nullptr;
+    QuickHelpBox* picQuickHelp_ = nullptr;
+
     std::unique_ptr<NullSurface> picNone_;
     std::unique_ptr<clsGrafik> objGrafik_;
     std::unique_ptr<clsUndo> objUndo_;
     std::unique_ptr<PlacementContext> placement_;
     std::unique_ptr<WorksheetEditor> editor_;
 
-    std::array<QLabel*, 3> statusPanels_{};
-    QProgressBar* ProgressBar_ = nullptr;
-
-    QPushButton* cmdOn_ = nullptr;
-    QPushButton* cmdOff_ = nullptr;
-    QButtonGroup* powerGroup_ = nullptr;
-    QLineEdit* txtX_ = nullptr;
-    QLineEdit* txtY_ = nullptr;
-    QLabel* lblSelTool_ = nullptr;
-    std::vector<QPointer<QLabel>> lblICAnschluss_;
-
+    EngineContext engine_;
     std::unique_ptr<PlatformTimer> timer1_;
-    std::vector<std::unique_ptr<PlatformTimer>> timer2_;
+    std::unique_ptr<ClockTimers> clockTimers_;
     std::unique_ptr<PlatformTimer> timPort_;
 
-    EngineContext engine_;
-
-    QString dialogFileName_;
     bool loaded_ = false;
     bool closing_ = false;
     bool comboClickSuppressed_ = false;
-    // Set while the mode switch runs: pending events may carry a second power click.
-    bool modeSwitching_ = false;
-    bool poweringOn_ = false; // a power-on is under way
     bool quickHelpActive_ = false;
-    bool settingSliders_ = false;
-    int upDown1Value_ = 2; // the gate-input up-down's own value
-    QActionGroup* componentRadios_ = nullptr;
-    QuickHelpBox* picQuickHelp_ = nullptr;
     // What quick help put aside: the toolbar states and its own tool selection.
     SavedToolbarState quickHelpToolbars_;
     struct {
@@ -334,5 +337,4 @@ private:
         int index = 0;
     } quickHelpTool_;
     Seams seams_;
-    std::array<QAction*, 26> separators_{};
 };

@@ -2,6 +2,9 @@
 
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
+#include <algorithm>
+
+#include "editing/worksheet_overlay.h"
 
 LabelTextBox::LabelTextBox(QWidget* parent) : QLineEdit(parent)
 {
@@ -10,6 +13,25 @@ LabelTextBox::LabelTextBox(QWidget* parent) : QLineEdit(parent)
     setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^;]*")), this));
     setFrame(true);
     hide();
+}
+
+void LabelTextBox::Follow(const LabelEditBox& box)
+{
+    if (box.Visible && !isVisible()) {
+        QFont font(QStringLiteral("MS Sans Serif"));
+        font.setPointSizeF(std::max(1.0, box.FontSize));
+        setFont(font);
+        setText(box.Text);
+        setGeometry(static_cast<int>(box.Left), static_cast<int>(box.Top), std::max(40, static_cast<int>(box.Width)),
+                    std::max(static_cast<int>(box.Height), sizeHint().height()));
+        show();
+        raise();
+        setFocus();
+        if (box.Edit)
+            selectAll();
+    } else if (!box.Visible && isVisible()) {
+        hide();
+    }
 }
 
 void LabelTextBox::keyPressEvent(QKeyEvent* event)

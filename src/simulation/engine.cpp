@@ -9,7 +9,7 @@
 #include "platform/surface.h"
 #include "platform/user_dialogs.h"
 #include "render/clsGrafik.h"
-#include "shell/main_window_services.h"
+#include "model/ports/power_port.h"
 
 namespace {
 
@@ -25,14 +25,13 @@ void MarkPassDrawn(EngineContext& e)
 
 void Abort(ProgramState& s, EngineContext& e)
 {
-    if (s.shell)
-        s.shell->SetOnOffText(LoadResString(2575));
+    ShowOnOffText(s, LoadResString(2575));
     ClearQueues(s);
     s.engine.StepCount = 0;
     // The power buttons' handler switches off; without a window (or when the
     // handler did not) the engine does it itself, so the power is off either way.
-    if (s.shell)
-        s.shell->PressPowerOff();
+    if (s.ports.power)
+        s.ports.power->PressPowerOff();
     if (s.engine.PowerFlag != 0)
         PowerOnOff(s, e);
     if (e.dialogs) {
@@ -70,6 +69,25 @@ LevelRecord* LevelAt(ProgramState& s, int level)
 }
 
 } // namespace
+
+void ShowOnOffText(ProgramState& s, const QString& text)
+{
+    s.engine.OnOffText = text;
+    if (s.ports.power)
+        s.ports.power->SetOnOffText(text);
+}
+
+void ShowPauseCaption(ProgramState& s, const QString& caption)
+{
+    s.engine.PauseCaption = caption;
+    if (s.ports.power)
+        s.ports.power->SetPauseCaption(caption);
+}
+
+bool PauseOffersPause(const ProgramState& s)
+{
+    return s.engine.PauseCaption == LoadResString(2574);
+}
 
 // ---- Queues and the pass loop ----
 
@@ -134,10 +152,10 @@ void Simulate(ProgramState& s, EngineContext& e)
         }
     }
     MarkPassDrawn(e);
-    if (s.shell) {
-        if (s.shell->PauseCaption() == LoadResString(2574))
-            s.shell->SetPauseEnabled(false);
-        s.shell->SetStopEnabled(false);
+    if (PowerPort* w = s.ports.power) {
+        if (PauseOffersPause(s))
+            w->SetPauseEnabled(false);
+        w->SetStopEnabled(false);
     }
     g.EngineBusy = kFalse;
 }
@@ -450,58 +468,3 @@ void EvalZAnzeige(ProgramState& s, EngineContext& e, int x, int y, int /*dir*/, 
         g->DrawZAnzeige(static_cast<int16_t>(x), static_cast<int16_t>(y));
 }
 
-// ---- Pin cache ----
-
-const CachedPins& ParsePinsCached(ProgramState& s, int c, int level)
-{
-    static const CachedPins kNone{};
-    EngineState& g = s.engine;
-    if (g.PowerFlag == 0) {
-        if (c <= 0 || static_cast<size_t>(c) >= s.Elements.size())
-            return kNone;
-        CachedPins& p = g.ScratchPins;
-        const ElementRecord& r = s.Elements[static_cast<size_t>(c)];
-        p.InputCount = ParsePinList(r.InPinList, p.In);
-        p.OutputCount = ParsePinList(r.OutPinList, p.Out);
-        p.valid = true;
-        s.InputPins = p.In;
-        s.InputPinCount = p.InputCount;
-        s.OutputPins = p.Out;
-        s.OutputPinCount = p.OutputCount;
-        return p;
-    }
-    const CachedPins* cached = PowerOnPins(s, c, level);
-    if (!cached)
-        return kNone;
-    s.InputPins = cached->In;
-    s.InputPinCount = cached->InputCount;
-    s.OutputPins = cached->Out;
-    s.OutputPinCount = cached->OutputCount;
-    return *cached;
-}
-
-const CachedPins* PowerOnPins(ProgramState& s, int c, int level)
-{
-    EngineState& g = s.engine;
-    LevelRecord* lv = LevelAt(s, level);
-    if (g.PowerFlag == 0 || !lv || c <= 0 || static_cast<size_t>(c) >= lv->Elements.size())
-        return nullptr;
-    if (g.PinCache.size() <= static_cast<size_t>(level))
-        g.PinCache.resize(static_cast<size_t>(level) + 1);
-    auto& row = g.PinCache[static_cast<size_t>(level)];
-    if (row.size() < lv->Elements.size())
-        row.resize(lv->Elements.size());
-    CachedPins& p = row[static_cast<size_t>(c)];
-    if (!p.valid) {
-        const ElementRecord& r = lv->Elements[static_cast<size_t>(c)];
-        p.InputCount = ParsePinList(r.InPinList, p.In);
-        p.OutputCount = ParsePinList(r.OutPinList, p.Out);
-        p.valid = true;
-    }
-    return &p;
-}
-
-void ClearPinCache(ProgramState& s)
-{
-    s.engine.PinCache.clear();
-}

@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+#include "model/pin_cache.h"
 #include "model/state.h"
 #include "platform/wait.h"
 
@@ -92,18 +93,6 @@ void EvalZAnzeige(ProgramState& s, EngineContext& e, int x, int y, int dir, int 
 // drawn now (power on, level 0, level 0 shown); null when nothing is drawn.
 clsGrafik* GrafikFor(ProgramState& s, EngineContext& e, int level);
 
-// Pins of element c of `level`, parsed once per power-on and kept (CachedPins
-// is in engine_state.h). Also fills the shared tables InputPins/OutputPins and
-// their counts, as the parsers do. While the power is on the pins always come
-// from Levels(level), whatever level is shown; while it is off they are parsed
-// from Elements each time. An element number outside the table leaves the
-// shared tables alone and gives an empty entry.
-const CachedPins& ParsePinsCached(ProgramState& s, int c, int level);
-// The cached pins of element c of `level` while the power is on, leaving the
-// shared tables alone; null while it is off or for a number outside the table.
-const CachedPins* PowerOnPins(ProgramState& s, int c, int level);
-// Forgets every cached pin list (power on and off do this).
-void ClearPinCache(ProgramState& s);
 
 // ---- Power and levels ----
 
@@ -121,6 +110,13 @@ int16_t LevelOfTreeKey(const QString& key);
 void LevelTreeClick(ProgramState& s, EngineContext& e, const QString& key);
 
 // ---- Inputs, pause and clocks ----
+
+// The run state that the power panel shows: its status text and the pause
+// button's caption are kept in EngineState and only shown by the window.
+void ShowOnOffText(ProgramState& s, const QString& text);
+void ShowPauseCaption(ProgramState& s, const QString& caption);
+// Whether the pause button offers "&Pause" (rather than "&Continue").
+bool PauseOffersPause(const ProgramState& s);
 
 // A click on the worksheet while simulating at level 0: cell (CursorX, CursorY).
 void InitSwitchOn(ProgramState& s, EngineContext& e);

@@ -3,8 +3,8 @@
 #include "platform/string_table.h"
 #include "platform/timers.h"
 #include "render/clsGrafik.h"
-#include "shell/main_window_services.h"
-#include "shell/control_panel_logic.h"
+#include "model/ports/all_ports.h"
+#include "simulation/clock_phase_text.h"
 #include "simulation/engine.h"
 
 namespace {
@@ -49,10 +49,10 @@ bool ValidSlot(const ProgramState& s, int i)
 // Starts a run for an input or a clock and shows its progress and duration.
 void RunWithBracket(ProgramState& s, EngineContext& e)
 {
-    MainWindowServices* w = s.shell;
+    PowerPort* w = s.ports.power;
     if (w && s.engine.DelaySetting > 0) {
         w->SetRunLamp(true);
-        w->SetOnOffText(LoadResString(2555));
+        ShowOnOffText(s, LoadResString(2555));
         w->SetStopEnabled(true);
         w->SetPauseEnabled(true);
     }
@@ -63,10 +63,10 @@ void RunWithBracket(ProgramState& s, EngineContext& e)
     if (w) {
         if (s.engine.DelaySetting > 0) {
             w->SetRunLamp(false);
-            if (w->OnOffText() != LoadResString(2571))
-                w->SetOnOffText(LoadResString(2572));
+            if (s.engine.OnOffText != LoadResString(2571))
+                ShowOnOffText(s, LoadResString(2572));
         }
-        if (w->PauseCaption() == LoadResString(2574))
+        if (PauseOffersPause(s))
             w->SetPauseEnabled(false);
         w->SetStopEnabled(false);
         const double dt = t2 - t1;
@@ -77,11 +77,12 @@ void RunWithBracket(ProgramState& s, EngineContext& e)
 
 void SetClockButtons(ProgramState& s, bool running)
 {
-    if (!s.shell)
+    ClockPanelPort* w = s.ports.clockPanel;
+    if (!w)
         return;
-    s.shell->SetClockButtonEnabled(QStringLiteral("cmdStop"), running);
-    s.shell->SetClockButtonEnabled(QStringLiteral("cmdDauertakt"), !running);
-    s.shell->SetClockButtonEnabled(QStringLiteral("cmdEinzeltakt"), !running);
+    w->SetClockButtonEnabled(QStringLiteral("cmdStop"), running);
+    w->SetClockButtonEnabled(QStringLiteral("cmdDauertakt"), !running);
+    w->SetClockButtonEnabled(QStringLiteral("cmdEinzeltakt"), !running);
 }
 
 // Asks generator i to stop at its next low phase.
@@ -139,19 +140,19 @@ void InitSwitchOn(ProgramState& s, EngineContext& e)
 void Pause(ProgramState& s, EngineContext& e)
 {
     EngineState& g = s.engine;
-    MainWindowServices* w = s.shell;
+    PowerPort* w = s.ports.power;
     if (g.PausedFlag != 0) {
         if (w) {
-            w->SetOnOffText(LoadResString(2555));
+            ShowOnOffText(s, LoadResString(2555));
             w->SetRunLamp(true);
-            w->SetPauseCaption(LoadResString(2574));
+            ShowPauseCaption(s, LoadResString(2574));
             if (g.DelaySetting > 0)
                 w->SetStopEnabled(true);
         }
         g.PausedFlag = kFalse;
         Simulate(s, e);
         if (g.EngineBusy == 0 && w) {
-            w->SetOnOffText(LoadResString(2572));
+            ShowOnOffText(s, LoadResString(2572));
             w->SetRunLamp(false);
         }
         return;
@@ -159,9 +160,9 @@ void Pause(ProgramState& s, EngineContext& e)
     if (QueueCount(s, 2) == 0 && g.EngineBusy == 0)
         return;
     if (w) {
-        w->SetOnOffText(LoadResString(2571));
+        ShowOnOffText(s, LoadResString(2571));
         w->SetRunLamp(true);
-        w->SetPauseCaption(LoadResString(2573));
+        ShowPauseCaption(s, LoadResString(2573));
         w->SetStopEnabled(false);
     }
     g.PausedFlag = kTrue;
@@ -171,11 +172,11 @@ void StopEngine(ProgramState& s, EngineContext& /*e*/)
 {
     ClearQueues(s);
     s.engine.PausedFlag = kFalse;
-    if (MainWindowServices* w = s.shell) {
+    if (PowerPort* w = s.ports.power) {
         w->SetStopEnabled(false);
         w->SetPauseEnabled(false);
-        w->SetPauseCaption(LoadResString(2574));
-        w->SetOnOffText(LoadResString(2572));
+        ShowPauseCaption(s, LoadResString(2574));
+        ShowOnOffText(s, LoadResString(2572));
     }
 }
 
@@ -236,8 +237,8 @@ void ClockTick(ProgramState& s, EngineContext& e, int16_t i)
     }
 
     auto stopButton = [&] {
-        if (s.shell)
-            s.shell->SetStopEnabled(s.engine.DelaySetting > 0);
+        if (s.ports.power)
+            s.ports.power->SetStopEnabled(s.engine.DelaySetting > 0);
     };
     if (!outputHigh) {
         if (timer)
@@ -266,8 +267,8 @@ void ClockTick(ProgramState& s, EngineContext& e, int16_t i)
 void SelectTimer(ProgramState& s, EngineContext& e, int16_t i)
 {
     if (s.ClockCount == 0) {
-        if (s.shell)
-            s.shell->HideSelectedClockFrame();
+        if (s.ports.clockPanel)
+            s.ports.clockPanel->HideSelectedClockFrame();
         return;
     }
     if (!e.objGrafik)
@@ -303,7 +304,7 @@ void ChangeToolbar3(ProgramState& s, EngineContext& e)
     if (!ValidSlot(s, sc))
         return;
     const size_t k = static_cast<size_t>(sc);
-    MainWindowServices* w = s.shell;
+    ClockPanelPort* w = s.ports.clockPanel;
     if (!w)
         return;
     const PlatformTimer* t = ClockTimer(e, sc);
@@ -330,8 +331,8 @@ void Toolbar3_ButtonClick(ProgramState& s, EngineContext& e, const QString& key)
         for (int i = 0; ValidSlot(s, i); ++i)
             AskClockToStop(s, e, i);
         SetClockButtons(s, false);
-        if (s.shell)
-            s.shell->SetClockButtonEnabled(QStringLiteral("cmdFullStop"), false);
+        if (s.ports.clockPanel)
+            s.ports.clockPanel->SetClockButtonEnabled(QStringLiteral("cmdFullStop"), false);
         return;
     }
     if (!ValidSlot(s, sc))
@@ -345,8 +346,8 @@ void Toolbar3_ButtonClick(ProgramState& s, EngineContext& e, const QString& key)
         if (e.Timer2)
             for (const auto& t : *e.Timer2)
                 anyRunning = anyRunning || (t && !t->Tag.isEmpty() && t->Tag != QLatin1String("Stop"));
-        if (!anyRunning && s.shell)
-            s.shell->SetClockButtonEnabled(QStringLiteral("cmdFullStop"), false);
+        if (!anyRunning && s.ports.clockPanel)
+            s.ports.clockPanel->SetClockButtonEnabled(QStringLiteral("cmdFullStop"), false);
         return;
     }
     const bool continuous = key == QLatin1String("cmdDauertakt");
@@ -360,8 +361,8 @@ void Toolbar3_ButtonClick(ProgramState& s, EngineContext& e, const QString& key)
         t->setEnabled(true);
     }
     SetClockButtons(s, true);
-    if (s.shell)
-        s.shell->SetClockButtonEnabled(QStringLiteral("cmdFullStop"), true);
+    if (s.ports.clockPanel)
+        s.ports.clockPanel->SetClockButtonEnabled(QStringLiteral("cmdFullStop"), true);
 }
 
 void timPort_Timer()

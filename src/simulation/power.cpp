@@ -10,7 +10,7 @@
 #include "platform/timers.h"
 #include "render/clsGrafik.h"
 #include "render/redraw.h"
-#include "shell/main_window_services.h"
+#include "model/ports/all_ports.h"
 #include "simulation/engine.h"
 
 namespace {
@@ -180,8 +180,8 @@ void CheckElementsAt(ProgramState& s, EngineContext& e, int x, int y, int t, int
 void PowerOn(ProgramState& s, EngineContext& e)
 {
     EngineState& g = s.engine;
-    if (s.shell)
-        s.shell->CommitLabelEdit();
+    if (s.ports.worksheet)
+        s.ports.worksheet->CommitLabelEdit();
     PumpEvents(e);
     SaveToolSelection(s);
 
@@ -190,15 +190,15 @@ void PowerOn(ProgramState& s, EngineContext& e)
     g.PausedFlag = kFalse;
     g.AbortFlag = kFalse;
     StopTimers(s, e);
-    if (s.shell) {
-        s.shell->SetPauseCaption(LoadResString(2574));
-        s.shell->ShowPowerPanel();
-        s.shell->SelectNone();
-        s.shell->ChangeGUI(false);
-    }
+    ShowPauseCaption(s, LoadResString(2574));
+    if (s.ports.power)
+        s.ports.power->ShowPowerPanel();
+    if (s.ports.worksheet)
+        s.ports.worksheet->SelectNone();
+    if (s.ports.power)
+        s.ports.power->ChangeGUI(false);
     s.ToolMode = ToolCode::SimulationRunning;
-    if (s.shell)
-        s.shell->SetWorksheetMousePointer(kCustomPointer);
+    SetWorksheetMousePointer(s, kCustomPointer);
     s.CurrentLevel = 0;
 
     Copy_P_to_Field(s);
@@ -243,8 +243,8 @@ void PowerOn(ProgramState& s, EngineContext& e)
                             s.CurrentLevel = static_cast<int16_t>(lv);
                         CheckElementsAt(s, e, x, y, type, lv);
                         if (g.AbortFlag != 0) {
-                            if (s.shell)
-                                s.shell->PressPowerOff();
+                            if (s.ports.power)
+                                s.ports.power->PressPowerOff();
                             return;
                         }
                     }
@@ -259,10 +259,9 @@ void PowerOn(ProgramState& s, EngineContext& e)
     g.InitDepth = 0;
     if (e.ClearAnalyserTraces)
         e.ClearAnalyserTraces();
-    if (s.shell) {
-        s.shell->SetRunLamp(false);
-        s.shell->SetOnOffText(LoadResString(2572));
-    }
+    if (s.ports.power)
+        s.ports.power->SetRunLamp(false);
+    ShowOnOffText(s, LoadResString(2572));
 }
 
 void PowerOff(ProgramState& s, EngineContext& e)
@@ -272,10 +271,10 @@ void PowerOff(ProgramState& s, EngineContext& e)
         ClearQueues(s);
     // A pause does not outlive the power.
     g.PausedFlag = kFalse;
-    if (s.shell) {
-        s.shell->SetPauseCaption(LoadResString(2574));
-        s.shell->SetPauseEnabled(false);
-        s.shell->SetStopEnabled(false);
+    ShowPauseCaption(s, LoadResString(2574));
+    if (s.ports.power) {
+        s.ports.power->SetPauseEnabled(false);
+        s.ports.power->SetStopEnabled(false);
     }
     AimAtWorksheet(e);
     if (s.CurrentLevel > 0 || g.InnerLevelShown != 0)
@@ -283,8 +282,7 @@ void PowerOff(ProgramState& s, EngineContext& e)
     s.CurrentLevel = 0;
     g.PowerFlag = kFalse;
     s.ToolMode = 0;
-    if (s.shell)
-        s.shell->SetWorksheetMousePointer(kArrowPointer);
+    SetWorksheetMousePointer(s, kArrowPointer);
     g.SwitchingOff = kTrue;
 
     if (e.Timer2) {
@@ -296,8 +294,8 @@ void PowerOff(ProgramState& s, EngineContext& e)
         }
     }
     StopTimers(s, e);
-    if (s.shell)
-        s.shell->ChangeGUI(true);
+    if (s.ports.power)
+        s.ports.power->ChangeGUI(true);
     g.CurrentEvents.resize(1);
     g.PendingEvents.resize(1);
 
@@ -349,8 +347,8 @@ void PowerOff(ProgramState& s, EngineContext& e)
     g.SwitchingOff = kFalse;
     if (e.objGrafik)
         RedrawAllElements(s, *e.objGrafik, 0);
-    else if (s.shell)
-        s.shell->RedrawAllElements();
+    else if (s.ports.worksheet)
+        s.ports.worksheet->RedrawAllElements();
 }
 
 } // namespace
@@ -402,8 +400,8 @@ void ShowLevel(ProgramState& s, EngineContext& e, int16_t n)
         return;
     AimAtWorksheet(e);
     const LevelRecord& L = s.Levels[static_cast<size_t>(n)];
-    if (s.shell) {
-        s.shell->SetLevelLabel(n == 0 ? LoadResString(2543)
+    if (s.ports.levels) {
+        s.ports.levels->SetLevelLabel(n == 0 ? LoadResString(2543)
                                       : (static_cast<size_t>(n) < s.ICInstances.size()
                                              ? s.ICInstances[static_cast<size_t>(n)].Name
                                              : QString()));
@@ -421,12 +419,12 @@ void ShowLevel(ProgramState& s, EngineContext& e, int16_t n)
         s.Elements.assign(1, ElementRecord{});
     s.ElementCount = static_cast<int16_t>(s.Elements.size() - 1);
 
-    if (s.shell) {
-        s.shell->UnloadICConnectorLabels();
+    if (ICViewPort* v = s.ports.icView) {
+        v->UnloadICConnectorLabels();
         if (static_cast<size_t>(n) < s.ICInstances.size()) {
             const ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(n)];
             for (int k = 1; k <= ic.PinCount && k < ic.PinStates.size(); ++k)
-                s.shell->LoadICConnectorLabel(k, GetField(ic.PinStates[k], 3));
+                v->LoadICConnectorLabel(k, GetField(ic.PinStates[k], 3));
         }
     }
 
@@ -434,8 +432,8 @@ void ShowLevel(ProgramState& s, EngineContext& e, int16_t n)
     s.engine.InnerLevelShown = kTrue;
     if (e.objGrafik)
         RedrawAllElements(s, *e.objGrafik, n);
-    else if (s.shell)
-        s.shell->RedrawAllElements();
+    else if (s.ports.worksheet)
+        s.ports.worksheet->RedrawAllElements();
     s.CurrentLevel = n;
     if (n == 0)
         s.engine.InnerLevelShown = kFalse;
@@ -443,15 +441,21 @@ void ShowLevel(ProgramState& s, EngineContext& e, int16_t n)
 
 void RefreshTreeView(ProgramState& s, int16_t& first, int16_t& last)
 {
-    MainWindowServices* w = s.shell;
+    LevelPort* w = s.ports.levels;
     if (!w)
         return;
+    // The tree's keys are kept here, so that nothing asks the tree what it holds.
+    auto addNode = [&s, w](const QString& parent, const QString& key, const QString& text) {
+        s.LevelTreeKeys.append(key);
+        w->AddLevelNode(parent, key, text);
+    };
     const QString root = LoadResString(2543);
     if (first < 1 || last < 1) {
         w->ClearLevelTree();
+        s.LevelTreeKeys.clear();
         first = 1;
         last = s.LevelUBound;
-        w->AddLevelNode(QString(), root, root);
+        addNode(QString(), root, root);
     }
     std::vector<bool> marked(s.ICInstances.size() + 1, false);
     auto mark = [&](int i) {
@@ -470,8 +474,8 @@ void RefreshTreeView(ProgramState& s, int16_t& first, int16_t& last)
         const LevelRecord& L = s.Levels[static_cast<size_t>(n)];
         if (L.Width < 1 || L.Height < 1)
             continue;
-        if (s.ICInstances[static_cast<size_t>(n)].NestingLevel == 0 && !w->LevelNodeExists(key(n))) {
-            w->AddLevelNode(root, key(n), name(n));
+        if (s.ICInstances[static_cast<size_t>(n)].NestingLevel == 0 && !s.LevelTreeKeys.contains(key(n))) {
+            addNode(root, key(n), name(n));
             mark(n);
         }
         for (int x = 0; x <= L.Width; ++x) {
@@ -479,10 +483,10 @@ void RefreshTreeView(ProgramState& s, int16_t& first, int16_t& last)
                 if (!L.Field.Contains(x, y))
                     continue;
                 const int m = L.Field(x, y).ICLink;
-                if (m == 0 || isMarked(m) || w->LevelNodeExists(key(m)))
+                if (m == 0 || isMarked(m) || s.LevelTreeKeys.contains(key(m)))
                     continue;
                 mark(m);
-                w->AddLevelNode(key(n), key(m), name(m));
+                addNode(key(n), key(m), name(m));
             }
         }
     }
@@ -491,7 +495,7 @@ void RefreshTreeView(ProgramState& s, int16_t& first, int16_t& last)
 
 bool ExistKey(const ProgramState& s, const QString& key)
 {
-    return s.shell && s.shell->LevelNodeExists(key);
+    return s.ports.levels && s.LevelTreeKeys.contains(key);
 }
 
 int16_t LevelOfTreeKey(const QString& key)

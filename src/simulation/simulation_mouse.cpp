@@ -1,7 +1,7 @@
 #include "model/geometry.h"
 #include "model/pin_lists.h"
 #include "platform/timers.h"
-#include "shell/main_window_services.h"
+#include "model/ports/worksheet_port.h"
 #include "simulation/evaluators.h"
 
 void SimulationMouseDown(ProgramState& s, EngineContext& e, int button)
@@ -23,8 +23,8 @@ void SimulationMouseDown(ProgramState& s, EngineContext& e, int button)
     if (t <= ElementType::Conductor || t == ElementType::Switch) {
         if (s.CurrentLevel == 0)
             InitSwitchOn(s, e);
-        if (s.shell)
-            s.shell->SelectNone();
+        if (s.ports.worksheet)
+            s.ports.worksheet->SelectNone();
     }
     switch (t) {
     case ElementType::IC:

@@ -17,7 +17,7 @@ class MouseDispatch : public ::testing::Test {
 protected:
     MouseDispatch() : g(s, &surface), undo(s), c{s, g, undo, nullptr}
     {
-        s.shell = &w;
+        w.Attach(s);
         s.MaxX = 40;
         s.MaxY = 30;
         InitArbeitsfeld(s);

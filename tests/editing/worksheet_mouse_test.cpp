@@ -142,8 +142,8 @@ TEST_F(WorksheetMouse, ALegFromAPinInColumnZeroStaysOutOfItsComponent)
         s.P(x, 5).Type = ElementType::LED;
         s.P(x, 5).ElementNr = 1;
     }
-    EXPECT_EQ(window.editor().BlockedH(0, 5, 6), 0);
-    EXPECT_EQ(window.editor().BlockedH(2, 5, 6), kNoObstacle);
+    EXPECT_EQ(window.editor().band.ElementOnWayH(0, 5, 6), 0);
+    EXPECT_EQ(window.editor().band.ElementOnWayH(2, 5, 6), kNoObstacle);
     Drag({{0, 5}, {6, 5}});
     for (int x = 2; x <= 6; ++x)
         EXPECT_EQ(C(x, 5).Type, ElementType::Empty) << x;
@@ -302,19 +302,19 @@ TEST_F(WorksheetMouse, SelectsByClickAndCtrlAndDeletesTheSelection)
     Tool(ElementType::Empty);
     Click(11, 10);
     WorksheetEditor& ed = window.editor();
-    EXPECT_EQ(ed.SelectionList, QStringLiteral("1;"));
+    EXPECT_EQ(ed.SelectionList(), QStringLiteral("1;"));
     EXPECT_EQ(ed.overlay.PObj.size(), 4u);
     Click(21, 10, Qt::LeftButton, Qt::ControlModifier);
-    EXPECT_EQ(ed.SelCount, 2);
+    EXPECT_EQ(ed.SelCount(), 2);
     Click(21, 10, Qt::LeftButton, Qt::ControlModifier);
-    EXPECT_EQ(ed.SelectionList, QStringLiteral("1;"));
+    EXPECT_EQ(ed.SelectionList(), QStringLiteral("1;"));
     Click(21, 10, Qt::LeftButton, Qt::ControlModifier);
     QAction* del = window.Menu(QStringLiteral("mDelete"));
     ASSERT_TRUE(del->isEnabled());
     del->trigger();
     EXPECT_FALSE(del->isEnabled());
     EXPECT_EQ(s.ElementCount, 0);
-    EXPECT_EQ(ed.SelCount, 0);
+    EXPECT_EQ(ed.SelCount(), 0);
     Click(30, 20); // a press on an empty cell clears any selection
     EXPECT_TRUE(ed.overlay.PObj.empty());
 }
@@ -330,20 +330,20 @@ TEST_F(WorksheetMouse, AnAreaFrameSelectsWhatItHolds)
     Drag({{14, 14}, {10, 12}, {6, 7}});
     WorksheetEditor& ed = window.editor();
     EXPECT_TRUE(ed.FrameFixed());
-    EXPECT_EQ(ed.SelRect.X1, 6);
-    EXPECT_EQ(ed.SelRect.Y1, 7);
-    EXPECT_EQ(ed.SelRect.X2, 14);
-    EXPECT_EQ(ed.SelRect.Y2, 14);
-    EXPECT_EQ(ed.SelectionList, QStringLiteral("1;"));
+    EXPECT_EQ(ed.SelRect().X1, 6);
+    EXPECT_EQ(ed.SelRect().Y1, 7);
+    EXPECT_EQ(ed.SelRect().X2, 14);
+    EXPECT_EQ(ed.SelRect().Y2, 14);
+    EXPECT_EQ(ed.SelectionList(), QStringLiteral("1;"));
     // The conductor crossing the left edge arrives without its outward connection.
-    EXPECT_EQ(ed.Puffer[0][3].Type, ElementType::Conductor);
-    EXPECT_EQ(ed.Puffer[0][3].ConLeft, 0);
-    EXPECT_NE(ed.Puffer[0][3].ConRight, 0);
+    EXPECT_EQ(ed.area.Puffer[0][3].Type, ElementType::Conductor);
+    EXPECT_EQ(ed.area.Puffer[0][3].ConLeft, 0);
+    EXPECT_NE(ed.area.Puffer[0][3].ConRight, 0);
 
     // A frame whose border crosses the gate selects nothing.
     Drag({{5, 5}, {11, 12}});
     EXPECT_FALSE(ed.overlay.picRahmen.Visible);
-    EXPECT_EQ(ed.SelCount, 0);
+    EXPECT_EQ(ed.SelCount(), 0);
     // A frame of one row selects nothing either.
     Drag({{20, 5}, {25, 5}});
     EXPECT_FALSE(ed.overlay.picRahmen.Visible);
@@ -433,19 +433,19 @@ TEST_F(WorksheetMouse, DraggingSelectedComponentsMovesThemAndUndoes)
     Tool(ElementType::Empty);
     Click(11, 10);
     Click(21, 10, Qt::LeftButton, Qt::ControlModifier);
-    ASSERT_EQ(window.editor().SelCount, 2);
+    ASSERT_EQ(window.editor().SelCount(), 2);
     const QString pins1 = s.Elements[1].InPinList;
     // Pressing and releasing on the same cell changes nothing.
     Click(11, 10);
     EXPECT_EQ(s.ToolMode, ElementType::Empty);
     EXPECT_EQ(C(11, 10).ElementNr, 1);
-    EXPECT_EQ(window.editor().SelCount, 2);
+    EXPECT_EQ(window.editor().SelCount(), 2);
     Drag({{11, 10}, {12, 10}, {14, 10}});
     EXPECT_EQ(s.ToolMode, ElementType::Empty);
     EXPECT_EQ(C(14, 10).ElementNr, 1);
     EXPECT_EQ(C(24, 10).ElementNr, 2);
     EXPECT_EQ(C(10, 10).Type, ElementType::Empty);
-    EXPECT_EQ(window.editor().SelCount, 2) << "the selection stays";
+    EXPECT_EQ(window.editor().SelCount(), 2) << "the selection stays";
     EXPECT_TRUE(UndoCaption().contains(QStringLiteral("Move object(s)")));
     // Pin lists follow by three columns.
     QString shifted;
@@ -849,11 +849,11 @@ TEST_F(WorksheetMouse, AResizeLeavesTheAreaBufferAlone)
     Tool(ElementType::Empty);
     Drag({{5, 6}, {10, 10}});
     ASSERT_TRUE(window.editor().FrameFixed());
-    const auto buffer = window.editor().Puffer;
+    const auto buffer = window.editor().area.Puffer;
     auto* txtX = window.findChild<QLineEdit*>(QStringLiteral("txtX"));
     TypeSize(txtX, QStringLiteral("60"));
     ASSERT_EQ(s.MaxX, 60);
-    EXPECT_TRUE(window.editor().Puffer == buffer);
+    EXPECT_TRUE(window.editor().area.Puffer == buffer);
     // The full redraw ends the selection; a new frame moves the area as it is.
     Drag({{5, 6}, {10, 10}});
     ASSERT_TRUE(window.editor().FrameFixed());

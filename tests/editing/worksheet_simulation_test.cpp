@@ -207,7 +207,7 @@ TEST_F(WorksheetSimulation, DeletingASelectionFindsEachComponentByItsCells)
     Click(6, 5);
     Click(6, 16, Qt::LeftButton, Qt::ControlModifier);
     window.editor().SelectObject(5);
-    ASSERT_EQ(window.editor().SelCount, 3);
+    ASSERT_EQ(window.editor().SelCount(), 3);
     auto* menu = window.findChild<QMenu*>(QStringLiteral("mPopupMenu"));
     ASSERT_NE(menu, nullptr);
     Click(6, 16, Qt::RightButton);

@@ -118,7 +118,7 @@ TEST(SizeBoxes, ResizingKeepsEveryCellAndDropsTheOldSpareColumn)
     sheet.s.P(11, 4).Type = ElementType::Conductor; // spare column
     sheet.s.P(3, 4).ElementNr = 7;
     FakeMainWindow window;
-    sheet.s.shell = &window;
+    window.Attach(sheet.s);
     EXPECT_EQ(CommitSizeBox(sheet.s, {"200", "200"}, SizeBox::Width), (SizeBoxTexts{"200", "200"}));
     EXPECT_EQ(sheet.s.P.UBoundX(), 201);
     for (int x = 0; x <= 10; ++x)
@@ -127,7 +127,7 @@ TEST(SizeBoxes, ResizingKeepsEveryCellAndDropsTheOldSpareColumn)
     EXPECT_EQ(sheet.s.P(3, 4).ElementNr, 7);
     EXPECT_EQ(sheet.s.P(11, 4), GridCell{});
     EXPECT_EQ(sheet.s.P(150, 150), GridCell{});
-    sheet.s.shell = nullptr;
+    sheet.s.ports = Ports{};
 }
 
 TEST(GateInputs, EnterHoldsTheCountToTwoToFifteen)

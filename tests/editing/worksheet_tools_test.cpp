@@ -11,6 +11,7 @@
 #include "placement/placement_context.h"
 #include "platform/null_surface.h"
 #include "render/clsGrafik.h"
+#include "shell/quick_help.h"
 #include "support/fake_main_window.h"
 
 namespace {
@@ -19,7 +20,7 @@ class WorksheetTools : public ::testing::Test {
 protected:
     WorksheetTools() : g(s, &surface), undo(s), c{s, g, undo, nullptr}, editor(c, nullptr)
     {
-        s.shell = &w;
+        w.Attach(s);
         s.MaxX = 40;
         s.MaxY = 30;
         InitArbeitsfeld(s);
@@ -30,11 +31,13 @@ protected:
         editor.DeleteICAnschluss = [this] {
             calls << QStringLiteral("delete %1 %2").arg(s.CursorX).arg(s.CursorY);
         };
-        editor.PlaceQuickHelp = [this](const QString& headline, const QString& body, const QString& key, int index) {
-            calls << QStringLiteral("help %1|%2|%3|%4").arg(headline, body, key).arg(index);
+        // As the window does: the worksheet's texts in the box at the worksheet.
+        editor.ShowWorksheetQuickHelp = [this] {
+            const QuickHelpText help = WorksheetQuickHelp();
+            calls << QStringLiteral("help %1|%2|picGrid|0").arg(help.headline, help.body);
         };
     }
-    ~WorksheetTools() override { s.shell = nullptr; }
+    ~WorksheetTools() override { s.ports = Ports{}; }
 
     double Px(int i) const { return GridToPixel(s, static_cast<int16_t>(i)); }
     void Move(int x, int y, int buttons = 0) { editor.MouseMove(buttons, 0, Px(x), Px(y)); }
@@ -81,7 +84,7 @@ TEST_F(WorksheetTools, ALeftClickInTheICViewStartsTheSearchAfreshAndCreatesAConn
     s.FileSaved = kTrue;
     Click(6, 4);
     EXPECT_EQ(calls, (QStringList{"start 0 0", "create 6 4"}));
-    EXPECT_EQ(editor.SelCount, 0) << "the press clears the selection";
+    EXPECT_EQ(editor.SelCount(), 0) << "the press clears the selection";
     EXPECT_EQ(s.FileSaved, kFalse);
     EXPECT_EQ(s.ToolMode, ToolCode::ICDefinitionView);
 
@@ -135,7 +138,7 @@ TEST_F(WorksheetTools, ThePointerInTheICViewMarksOpenConductorEnds)
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(testing::Message() << k.x << "," << k.y);
-        w.worksheetMousePointer = k.before;
+        s.WorksheetMousePointer = w.worksheetMousePointer = k.before;
         editor.overlay.picBox.Visible = false;
         Move(k.x, k.y);
         EXPECT_EQ(w.worksheetMousePointer, k.pointer);
@@ -158,14 +161,14 @@ TEST_F(WorksheetTools, QuickHelpShowsTheWorksheetTextAndChangesNothing)
     const int gate = PlaceAnd(20, 10);
     editor.SelectObject(static_cast<int16_t>(gate));
     s.ToolMode = ToolCode::QuickHelp;
-    w.worksheetMousePointer = 14;
+    s.WorksheetMousePointer = w.worksheetMousePointer = 14;
     Click(30, 20);
     const QString help = QStringLiteral("help Das Arbeitsfeld|Auf diesem Feld können Schaltungen aufgebaut\r\n"
                                         "und simuliert werden.|picGrid|0");
     EXPECT_EQ(calls, QStringList{help});
     EXPECT_EQ(w.worksheetMousePointer, 14) << "the question-mark pointer stays";
     EXPECT_EQ(s.P(30, 20), GridCell{}) << "nothing placed";
-    EXPECT_EQ(editor.SelCount, 0);
+    EXPECT_EQ(editor.SelCount(), 0);
     EXPECT_EQ(s.ToolMode, ToolCode::QuickHelp);
     Click(4, 4);
     EXPECT_EQ(calls.size(), 2);

@@ -16,7 +16,7 @@ class NewCircuitDialog : public ::testing::Test {
 protected:
     void Open()
     {
-        s.shell = &w;
+        w.Attach(s);
         dlg = std::make_unique<frmCreateNewFile>(s);
         dlg->show();
         dlg->activateWindow();

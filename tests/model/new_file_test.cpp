@@ -10,7 +10,7 @@ class NewCircuit : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        s.shell = &w;
+        w.Attach(s);
         s.Elements.resize(4);
         s.Elements[0].Type = 6; // record 0 must come back empty
         s.ElementCount = 3;
@@ -64,7 +64,7 @@ TEST_F(NewCircuit, InitArbeitsfeldResetsEveryTable)
                   w.rebuildLevelTreeCount, w.deleteUndoDataCount, w.resetAnalyserCount})
         EXPECT_EQ(n, 1);
 
-    w.mainFormLoaded = false; // undo history not there yet
+    s.ports.undo = nullptr; // undo history not there yet
     InitArbeitsfeld(s);
     EXPECT_EQ(w.deleteUndoDataCount, 1);
 }
@@ -72,11 +72,11 @@ TEST_F(NewCircuit, InitArbeitsfeldResetsEveryTable)
 TEST_F(NewCircuit, NewFileSwitchesPowerOffFirst)
 {
     s.engine.PowerFlag = kTrue;
-    w.dialogFileName = QStringLiteral("/tmp/old.gtr");
+    s.DialogFileName = QStringLiteral("/tmp/old.gtr");
     NewFile(s, false);
     ASSERT_EQ(w.pressPowerOffCount, 1);
     EXPECT_LT(w.calls.indexOf(QStringLiteral("PressPowerOff")), w.calls.indexOf(QStringLiteral("UnloadClockTimers")));
-    EXPECT_TRUE(w.dialogFileName.isEmpty());
+    EXPECT_TRUE(s.DialogFileName.isEmpty());
     EXPECT_EQ(s.ClockCount, 0);
     EXPECT_EQ(s.ClockCycles.size(), 1u);
 }
@@ -103,6 +103,7 @@ TEST_F(NewCircuit, ICToolFallsBackToConductor)
 {
     s.ToolMode = ElementType::IC;
     w.pressedToolKey = QStringLiteral("cmdIC");
+    s.PressedToolKey = QStringLiteral("cmdIC");
     s.PropertyWindowState.fill(true);
     NewFile(s, false);
     EXPECT_EQ(s.ToolMode, ElementType::Conductor);
@@ -112,7 +113,7 @@ TEST_F(NewCircuit, ICToolFallsBackToConductor)
     EXPECT_EQ(w.selPictures, std::vector<int16_t>{1});
     EXPECT_EQ(w.checkedComponentItem, 1);
 
-    s.shell = nullptr; // headless use needs no window
+    s.ports = Ports{}; // headless use needs no window
     s.ToolMode = ElementType::IC;
     NewFile(s, false);
     EXPECT_EQ(s.ToolMode, ElementType::Conductor);

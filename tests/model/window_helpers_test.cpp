@@ -9,7 +9,7 @@ namespace {
 
 class WindowHelpers : public ::testing::Test {
 protected:
-    void SetUp() override { s.shell = &w; }
+    void SetUp() override { w.Attach(s); }
     ProgramState s;
     FakeMainWindow w;
     ScriptedUserDialogs d;
@@ -36,14 +36,14 @@ TEST_F(WindowHelpers, ShowErrorBoxesAndStatusTexts)
     EXPECT_EQ(d.Asked().size(), 1u);
 
     ShowError(s, nullptr, 53); // headless callers pass no dialogs
-    s.shell = nullptr;
+    s.ports = Ports{};
     ShowError(s, &d, 1);
     EXPECT_EQ(d.Asked().size(), 1u);
 }
 
 TEST_F(WindowHelpers, SaveToolSelectionWithoutPressedButton)
 {
-    w.worksheetMousePointer = 2;
+    s.WorksheetMousePointer = 2;
     SaveToolSelection(s);
     EXPECT_EQ(s.SavedMousePointer, 2);
     EXPECT_EQ(s.SavedToolKey, QStringLiteral("cmdLeitungen"));
@@ -53,15 +53,15 @@ TEST_F(WindowHelpers, SaveToolSelectionWithoutPressedButton)
 TEST_F(WindowHelpers, RestoreToolSelectionAfterModeChange)
 {
     s.ToolMode = ElementType::AND;
-    w.pressedToolKey = QStringLiteral("cmdUnd");
-    w.pressedToolIndex = 7;
-    w.worksheetMousePointer = 2;
+    s.PressedToolKey = QStringLiteral("cmdUnd");
+    s.PressedToolIndex = 7;
+    s.WorksheetMousePointer = 2;
     SaveToolSelection(s);
 
     s.ToolMode = ToolCode::SimulationRunning;
-    w.pressedToolKey.clear();
-    w.worksheetMousePointer = 0;
-    w.orientationToolbarEnabled = false;
+    s.PressedToolKey.clear();
+    s.WorksheetMousePointer = 0;
+    s.OrientationToolbarEnabled = false;
     s.PropertyWindowState = {true, false, true, false, false, false, false, true};
     RestoreToolSelection(s);
     EXPECT_EQ(s.ToolMode, ElementType::AND);
@@ -83,6 +83,7 @@ TEST_F(WindowHelpers, OrientationToolbarOffForUnturnableTools)
     for (uint8_t tool : {0, 1, 4, 5, 19, 20, 9}) {
         s.ToolMode = tool;
         SaveToolSelection(s);
+        s.OrientationToolbarEnabled = tool != 9;
         w.orientationToolbarEnabled = tool != 9;
         RestoreToolSelection(s);
         EXPECT_EQ(w.orientationToolbarEnabled, tool == 9) << int(tool);

@@ -126,7 +126,7 @@ protected:
 
 TEST_F(ComponentShapes, PinListsAndFootprintsFollowTheTables)
 {
-    w.gateInputsText = QStringLiteral("3");
+    s.GateInputsText = QStringLiteral("3");
     for (const Shape& sh : Shapes()) {
         SCOPED_TRACE(QStringLiteral("%1 orientation %2").arg(sh.name).arg(sh.o).toStdString());
         Reset();
@@ -176,7 +176,7 @@ TEST_F(ComponentShapes, GateInputCountComesFromTheBoxAndIsHeldWithin2To20)
     for (const Case& k : cases) {
         SCOPED_TRACE(QStringLiteral("%1 inputs, orientation %2").arg(k.box).arg(k.o).toStdString());
         Reset();
-        w.gateInputsText = QString::fromLatin1(k.box);
+        s.GateInputsText = QString::fromLatin1(k.box);
         ASSERT_EQ(PlaceAt(Gate(ElementType::OR), 10, 10, k.o), 1);
         EXPECT_EQ(s.Elements[1].InPinList, k.in);
         EXPECT_EQ(s.Elements[1].OutPinList, k.out);
@@ -190,7 +190,7 @@ TEST_F(ComponentShapes, GateInputCountComesFromTheBoxAndIsHeldWithin2To20)
 
     // More than 20 gives 20 inputs: the pin tables keep room for the output.
     Reset();
-    w.gateInputsText = QStringLiteral("35");
+    s.GateInputsText = QStringLiteral("35");
     ASSERT_EQ(PlaceAt(Gate(ElementType::XOR), 5, 2, 2), 1);
     ParseInputPins(s, 1, 0);
     ParseOutputPins(s, 1, 0);

@@ -2,6 +2,7 @@
 
 #include "model/state.h"
 #include "placement/conductor_markers.h"
+#include "render/marker_symbols.h"
 #include "platform/recording_surface.h"
 #include "render/clsGrafik.h"
 #include "../render/sheet_builder.h"

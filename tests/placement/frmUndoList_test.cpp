@@ -26,7 +26,7 @@ public:
 
 class UndoListDialog : public UndoFixture {
 protected:
-    UndoListDialog() { s.shell = &pw; }
+    UndoListDialog() { pw.Attach(s); }
 
     void Steps(int n)
     {

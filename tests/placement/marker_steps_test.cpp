@@ -92,7 +92,7 @@ TEST_F(MarkerSteps, WithThePowerOnAJunctureRecordsNothing)
 
 TEST_F(MarkerSteps, NegationMarkersOnlyOnGatePinsAndOnJAndK)
 {
-    w.gateInputsText = QStringLiteral("3");
+    s.GateInputsText = QStringLiteral("3");
     At(20, 10);
     SetGatter(c, ElementType::AND); // inputs (20, 9..11), output (22, 10)
     At(20, 20);

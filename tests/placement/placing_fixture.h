@@ -24,7 +24,7 @@ protected:
 
     Placing() : g(s, &surface), undo(s), c{s, g, undo, &dialogs}
     {
-        s.shell = &w;
+        w.Attach(s);
         s.MaxX = kMaxX;
         s.MaxY = kMaxY;
         Reset();

@@ -21,7 +21,7 @@ class UndoFixture : public ::testing::Test {
 protected:
     explicit UndoFixture(int maxX = 40, int maxY = 30) : g(s, &rec), u(s), c{s, g, u, &dialogs}
     {
-        s.shell = &w;
+        w.Attach(s);
         s.MaxX = static_cast<int16_t>(maxX);
         s.MaxY = static_cast<int16_t>(maxY);
         InitArbeitsfeld(s);

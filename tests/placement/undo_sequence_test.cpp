@@ -24,7 +24,7 @@ protected:
             Wire(2, y, 37, y);
         for (int x : {8, 32})
             Wire(x, 2, x, 27);
-        w.gateInputsText = QStringLiteral("3");
+        s.GateInputsText = QStringLiteral("3");
         Click(ElementType::HalfAdder, 12, 10);
         Click(ElementType::ClockGenerator, 24, 10);
         Click(ElementType::AnalysisSensor, 3, 6);
@@ -77,7 +77,7 @@ protected:
                                                ElementType::TriState};
         auto isConductor = [](const GridCell& g) { return g.Type == ElementType::Conductor; };
         s.PlaceOrientation = static_cast<uint8_t>(Pick(1, 4));
-        w.gateInputsText = QString::number(Pick(2, 5));
+        s.GateInputsText = QString::number(Pick(2, 5));
         s.DecoderClockInput = Pick(0, 1) != 0 ? kTrue : kFalse;
         const int kind = Pick(0, 9);
         if (kind <= 2) {

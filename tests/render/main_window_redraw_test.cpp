@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QTest>
 
+#include "model/ports/ic_view_port.h"
 #include "model/state.h"
 #include "platform/timers.h"
 #include "platform/numeric.h"
@@ -94,8 +95,8 @@ TEST_F(MainWindowRedraw, ConnectorLabelsOfAnICBeingDefinedSitBesideTheirConducto
     s.P(3, 8).ICConnector = 1;
     sheet::Wire(s, 10, 6, 10, 8); // leaves (10, 6) downwards
     s.P(10, 6).ICConnector = 2;
-    window->AddICConnectorLabel(1, QStringLiteral("A"), QString());
-    window->AddICConnectorLabel(2, QStringLiteral("Clock"), QString());
+    s.ports.icView->AddICConnectorLabel(1, QStringLiteral("A"), QString());
+    s.ports.icView->AddICConnectorLabel(2, QStringLiteral("Clock"), QString());
     window->RedrawAllElements();
     auto* a = window->findChild<QLabel*>(QString::fromUtf8("lblICAnschluß1"));
     auto* clock = window->findChild<QLabel*>(QString::fromUtf8("lblICAnschluß2"));

@@ -165,7 +165,7 @@ TEST(DrawElement, TextLabelsGoToTheWindowUnlessNoText)
     const int16_t n = sheet::Place(s, ElementType::TextLabel, 2, {sheet::At(2, 2)}, {}, sheet::Cells(2, 2, 4, 2),
                                    QStringLiteral("abc"));
     FakeMainWindow shell;
-    s.shell = &shell;
+    shell.Attach(s);
     RecordingSurface rec;
     clsGrafik g(s, &rec);
     DrawElement(s, g, 3, 2, true, false);
@@ -195,7 +195,7 @@ protected:
     Redraw() : g(s, &rec)
     {
         sheet::NewSheet(s, 20, 16);
-        s.shell = &shell;
+        shell.Attach(s);
     }
 
     int Count(const QString& part) const { return static_cast<int>(rec.Log().filter(part).size()); }

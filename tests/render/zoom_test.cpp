@@ -13,7 +13,7 @@ protected:
     Zoom() : g(s, &rec)
     {
         sheet::NewSheet(s, 50, 30);
-        s.shell = &shell;
+        shell.Attach(s);
     }
 
     void Container(int outerW, int outerH, int innerW, int innerH)

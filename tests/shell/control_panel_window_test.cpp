@@ -10,7 +10,9 @@
 #include <QToolButton>
 #include <functional>
 
+#include "model/ports/power_port.h"
 #include "platform/string_table.h"
+#include "simulation/engine.h"
 #include "window_rig.h"
 
 namespace {
@@ -178,10 +180,10 @@ TEST_F(ControlPanel, PauseContinueAndStopFollowADelayedRun)
     EXPECT_FALSE(Button("cmdStop")->isEnabled());
 
     // Stop while idle resets all the same.
-    window.SetPauseCaption(LoadResString(2573));
-    window.SetPauseEnabled(true);
-    window.SetStopEnabled(true);
-    window.SetOnOffText(LoadResString(2571));
+    ShowPauseCaption(s, LoadResString(2573));
+    s.ports.power->SetPauseEnabled(true);
+    s.ports.power->SetStopEnabled(true);
+    ShowOnOffText(s, LoadResString(2571));
     QTest::mouseClick(Button("cmdStop"), Qt::LeftButton);
     EXPECT_EQ(PauseText(), LoadResString(2574));
     EXPECT_EQ(OnOffText(), LoadResString(2572));

@@ -17,8 +17,8 @@
 #include "platform/registry.h"
 #include "platform/string_table.h"
 #include "platform/timers.h"
-#include "settings/permissions.h"
-#include "settings/settings_store.h"
+#include "model/files/permissions.h"
+#include "model/files/settings_store.h"
 #include "settings/startup.h"
 #include "shell/frmGatrel.h"
 #include "shell/quick_help_box.h"
@@ -56,6 +56,13 @@ protected:
     int Load(const QString& file = QString()) { return window.Form_Load(file, Docs(), dir.path()); }
     QAction* Bar(const char* bar, const char* key) { return window.ToolbarButton(N(bar), N(key)); }
     QAction* Item(int i) { return window.MenuItem(N("mBauteil"), i); }
+    // The orientation buttons as they show, and as the program state records them.
+    bool OrientationToolbarEnabled()
+    {
+        const bool shown = window.Toolbar(N("tlbOrientation"))->actions().value(0)->isEnabled();
+        EXPECT_EQ(s.OrientationToolbarEnabled, shown);
+        return shown;
+    }
 
     QTemporaryDir dir;
     ProgramState s;
@@ -249,7 +256,7 @@ TEST_F(ShellWindow, PaletteKeysSetToolPropertyPagesAndMenuCheck)
         EXPECT_EQ(pressed, 1) << r.key;
         EXPECT_TRUE(Bar("Toolbar2", r.key)->isChecked());
         const bool orient = !(r.tool == 0 || r.tool == 1 || r.tool == 4 || r.tool == 5);
-        EXPECT_EQ(window.OrientationToolbarEnabled(), orient) << r.key;
+        EXPECT_EQ(OrientationToolbarEnabled(), orient) << r.key;
     }
 
     window.findChild<QCheckBox*>(N("chkTakteingang"))->setChecked(true);
@@ -263,10 +270,10 @@ TEST_F(ShellWindow, PaletteKeysSetToolPropertyPagesAndMenuCheck)
     EXPECT_TRUE(Bar("Toolbar2", "cmdKomplex")->isChecked());
     Item(23)->trigger();
     EXPECT_EQ(s.ToolMode, 19);
-    EXPECT_FALSE(window.OrientationToolbarEnabled());
+    EXPECT_FALSE(OrientationToolbarEnabled());
     Item(18)->trigger();
     EXPECT_EQ(s.ToolMode, 17);
-    EXPECT_TRUE(window.OrientationToolbarEnabled());
+    EXPECT_TRUE(OrientationToolbarEnabled());
     Item(1)->trigger();
     EXPECT_EQ(s.ToolMode, 1);
     EXPECT_TRUE(Bar("Toolbar2", "cmdLeitungen")->isChecked());
@@ -430,7 +437,7 @@ TEST_F(ShellWindow, SaveOnANewCircuitActsAsSaveAs)
     window.MenuItem(N("mUsedFiles"), 1)->setVisible(true);
     window.MenuItem(N("mUsedFiles"), 1)->trigger();
     EXPECT_EQ(s.objFile.FileName, file);
-    EXPECT_EQ(window.DialogFileName(), file);
+    EXPECT_EQ(s.DialogFileName, file);
 }
 
 // Panels stored as title-only start collapsed, with the minimise button

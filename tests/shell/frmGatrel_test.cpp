@@ -13,7 +13,7 @@
 #include "model/state.h"
 #include "platform/numeric.h"
 #include "platform/timers.h"
-#include "settings/settings_store.h"
+#include "model/files/settings_store.h"
 #include "shell/frmGatrel.h"
 #include "shell/worksheet_picture.h"
 #include "support/scripted_user_dialogs.h"
@@ -35,7 +35,14 @@ protected:
 TEST_F(MainWindow, StartsWithTheEmptyDefaultWorksheet)
 {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Unsaved circuit - Gatrel"));
-    EXPECT_EQ(s.shell, &window);
+    // The window and its panels answer the core.
+    EXPECT_EQ(s.ports.status, static_cast<StatusPort*>(&window));
+    EXPECT_EQ(s.ports.worksheet, static_cast<WorksheetPort*>(&window));
+    const void* const ports[] = {s.ports.status,     s.ports.files,       s.ports.tools,  s.ports.power,
+                                 s.ports.clockPanel, s.ports.clockTimers, s.ports.levels, s.ports.icView,
+                                 s.ports.analyzer,   s.ports.worksheet,   s.ports.undo};
+    for (const void* port : ports)
+        EXPECT_NE(port, nullptr);
     const QImage& picture = window.picGrid()->surface().Image();
     EXPECT_EQ(picture.width(), 51 * 14);
     EXPECT_EQ(picture.height(), 31 * 14);
@@ -44,9 +51,8 @@ TEST_F(MainWindow, StartsWithTheEmptyDefaultWorksheet)
     EXPECT_EQ(Pixel(8, 7), 0xFFFFFFu);
     EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("txtX"))->text(), QStringLiteral("50"));
     EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("txtY"))->text(), QStringLiteral("30"));
-    int index = 0;
-    EXPECT_EQ(window.PressedToolKey(&index), QStringLiteral("cmdLeitungen"));
-    EXPECT_EQ(index, 3);
+    EXPECT_EQ(s.PressedToolKey, QStringLiteral("cmdLeitungen"));
+    EXPECT_EQ(s.PressedToolIndex, 3);
     EXPECT_TRUE(window.MenuItem(QStringLiteral("mBauteil"), 1)->isChecked());
     EXPECT_EQ(window.Timer2().size(), 1u);
 }
@@ -81,11 +87,10 @@ TEST_F(MainWindow, ToolbarButtonsAreFoundByToolbarAndKey)
     EXPECT_EQ(window.ToolbarButton(QStringLiteral("Toolbar2"), QStringLiteral("cmdStop")), nullptr);
 
     window.PressToolButton(QStringLiteral("cmdIC"), 0);
-    int index = 0;
-    EXPECT_EQ(window.PressedToolKey(&index), QStringLiteral("cmdIC"));
-    EXPECT_EQ(index, 20);
+    EXPECT_EQ(s.PressedToolKey, QStringLiteral("cmdIC"));
+    EXPECT_EQ(s.PressedToolIndex, 20);
     window.ReleaseToolButton(QStringLiteral("cmdIC"));
-    EXPECT_TRUE(window.PressedToolKey(nullptr).isEmpty());
+    EXPECT_TRUE(s.PressedToolKey.isEmpty());
 }
 
 TEST_F(MainWindow, RecentFileItemsShowOnlyFilledEntries)

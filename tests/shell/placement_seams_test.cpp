@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 
+#include "model/ports/clock_timer_port.h"
 #include "model/state.h"
 #include "platform/timers.h"
 #include "shell/frmGatrel.h"
@@ -19,9 +20,9 @@ TEST(MainWindowSeams, GateInputsBoxAndClockTimers)
     frmGatrel window(s, dialogs, timers);
 
     window.findChild<QLineEdit*>(QString::fromUtf8("txtAnschlüsse"))->setText(QStringLiteral("7"));
-    EXPECT_EQ(s.shell->GateInputsText(), QStringLiteral("7"));
+    EXPECT_EQ(s.GateInputsText, QStringLiteral("7"));
 
-    MainWindowServices& w = *s.shell;
+    ClockTimerPort& w = *s.ports.clockTimers;
     EXPECT_EQ(w.ClockTimerUBound(), 0);
     w.AddClockTimer();
     w.AddClockTimer();

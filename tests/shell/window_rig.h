@@ -16,7 +16,7 @@
 #include "model/state.h"
 #include "platform/registry.h"
 #include "platform/timers.h"
-#include "settings/settings_store.h"
+#include "model/files/settings_store.h"
 #include "shell/frmGatrel.h"
 #include "shell/worksheet_picture.h"
 #include "support/scripted_user_dialogs.h"

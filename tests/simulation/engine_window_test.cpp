@@ -1,10 +1,12 @@
 // The engine in the main window: open a circuit, switch on, click, watch.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
 
+#include "model/ports/power_port.h"
 #include "model/geometry.h"
 #include "model/state.h"
 #include "platform/timers.h"
@@ -98,7 +100,7 @@ TEST_F(EngineWindow, AbortSwitchesThePowerOffThroughTheButtons)
     EXPECT_TRUE(Button("cmdOff")->isChecked());
     EXPECT_FALSE(Button("cmdOn")->isChecked());
     ASSERT_EQ(dialogs.MessageTexts().size(), 1);
-    EXPECT_EQ(window.OnOffText(), QStringLiteral("Simulation interrupted"));
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("lblOnOff"))->text(), QStringLiteral("Simulation interrupted"));
 }
 
 TEST_F(EngineWindow, PauseAndStopButtonsFollowTheRun)
@@ -108,7 +110,7 @@ TEST_F(EngineWindow, PauseAndStopButtonsFollowTheRun)
     QTest::mouseClick(Button("cmdOn"), Qt::LeftButton);
     EXPECT_FALSE(Button("cmdPause")->isEnabled());
     EXPECT_FALSE(Button("cmdStop")->isEnabled());
-    window.PressPowerOff();
+    s.ports.power->PressPowerOff();
     EXPECT_EQ(s.engine.PowerFlag, kFalse);
     auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("tvwLevel"));
     ASSERT_EQ(tree->topLevelItemCount(), 1);

@@ -9,7 +9,7 @@
 
 CircuitDriver::CircuitDriver() : surface(1400, 1000, SurfaceKind::Worksheet), grafik(s, &surface)
 {
-    s.shell = &window;
+    window.Attach(s);
     e.objGrafik = &grafik;
     e.picGrid = &surface;
     e.dialogs = &dialogs;
@@ -33,7 +33,7 @@ CircuitDriver::CircuitDriver() : surface(1400, 1000, SurfaceKind::Worksheet), gr
 
 CircuitDriver::~CircuitDriver()
 {
-    s.shell = nullptr;
+    s.ports = Ports{};
 }
 
 void CircuitDriver::SyncClockTimers()

@@ -1,5 +1,20 @@
 #include "support/fake_main_window.h"
 
+#include "model/state.h"
+
+void FakeMainWindow::Attach(ProgramState& s)
+{
+    state_ = &s;
+    s.ports = Ports{this, this, this, this, this, this, this, this, this, this, this};
+}
+
+void FakeMainWindow::Detach()
+{
+    if (state_)
+        state_->ports = Ports{};
+    state_ = nullptr;
+}
+
 void FakeMainWindow::SetStatusPanel(int panel, const QString& text)
 {
     calls << QStringLiteral("SetStatusPanel");
@@ -22,18 +37,6 @@ void FakeMainWindow::SetCaption(const QString& text)
 {
     calls << QStringLiteral("SetCaption");
     caption = text;
-}
-
-QString FakeMainWindow::DialogFileName() const
-{
-    calls << QStringLiteral("DialogFileName");
-    return dialogFileName;
-}
-
-void FakeMainWindow::SetDialogFileName(const QString& name)
-{
-    calls << QStringLiteral("SetDialogFileName");
-    dialogFileName = name;
 }
 
 void FakeMainWindow::ChangePropertyWindow(std::array<bool, 8> parts)
@@ -97,24 +100,10 @@ void FakeMainWindow::SetUsedFileItem(int index, const QString& text)
     usedFileVisible.at(index) = !text.isEmpty();
 }
 
-QString FakeMainWindow::UsedFileItem(int index) const
-{
-    calls << QStringLiteral("UsedFileItem");
-    return usedFileCaptions.at(index);
-}
-
 void FakeMainWindow::ShowUsedFilesSeparator()
 {
     calls << QStringLiteral("ShowUsedFilesSeparator");
     usedFilesSeparatorVisible = true;
-}
-
-QString FakeMainWindow::PressedToolKey(int* index) const
-{
-    calls << QStringLiteral("PressedToolKey");
-    if (index)
-        *index = pressedToolIndex;
-    return pressedToolKey;
 }
 
 void FakeMainWindow::PressToolButton(const QString& key, int index)
@@ -122,6 +111,10 @@ void FakeMainWindow::PressToolButton(const QString& key, int index)
     calls << QStringLiteral("PressToolButton");
     pressedToolKey = key;
     pressedToolIndex = index;
+    if (state_) {
+        state_->PressedToolKey = key;
+        state_->PressedToolIndex = index;
+    }
 }
 
 void FakeMainWindow::ReleaseToolButton(const QString& key)
@@ -131,24 +124,16 @@ void FakeMainWindow::ReleaseToolButton(const QString& key)
         pressedToolKey.clear();
         pressedToolIndex = 0;
     }
-}
-
-bool FakeMainWindow::OrientationToolbarEnabled() const
-{
-    calls << QStringLiteral("OrientationToolbarEnabled");
-    return orientationToolbarEnabled;
+    if (state_ && state_->PressedToolKey == key) {
+        state_->PressedToolKey.clear();
+        state_->PressedToolIndex = 0;
+    }
 }
 
 void FakeMainWindow::SetOrientationToolbarEnabled(bool enabled)
 {
     calls << QStringLiteral("SetOrientationToolbarEnabled");
     orientationToolbarEnabled = enabled;
-}
-
-int FakeMainWindow::WorksheetMousePointer() const
-{
-    calls << QStringLiteral("WorksheetMousePointer");
-    return worksheetMousePointer;
 }
 
 void FakeMainWindow::SetWorksheetMousePointer(int pointer)
@@ -205,18 +190,6 @@ void FakeMainWindow::ResetAnalyser()
 {
     calls << QStringLiteral("ResetAnalyser");
     ++resetAnalyserCount;
-}
-
-bool FakeMainWindow::MainFormLoaded() const
-{
-    calls << QStringLiteral("MainFormLoaded");
-    return mainFormLoaded;
-}
-
-bool FakeMainWindow::FormelPanelOpen() const
-{
-    calls << QStringLiteral("FormelPanelOpen");
-    return formelPanelOpen;
 }
 
 void FakeMainWindow::SetWorksheetPictureSize(int width, int height)
@@ -322,12 +295,6 @@ void FakeMainWindow::SetOnOffText(const QString& text)
     onOffText = text;
 }
 
-QString FakeMainWindow::OnOffText() const
-{
-    calls << QStringLiteral("OnOffText");
-    return onOffText;
-}
-
 void FakeMainWindow::SetRunLamp(bool red)
 {
     calls << QStringLiteral("SetRunLamp");
@@ -344,12 +311,6 @@ void FakeMainWindow::SetPauseCaption(const QString& text)
 {
     calls << QStringLiteral("SetPauseCaption");
     pauseCaption = text;
-}
-
-QString FakeMainWindow::PauseCaption() const
-{
-    calls << QStringLiteral("PauseCaption");
-    return pauseCaption;
 }
 
 void FakeMainWindow::SetStopEnabled(bool enabled)
@@ -381,15 +342,6 @@ void FakeMainWindow::AddLevelNode(const QString& parentKey, const QString& key, 
 {
     calls << QStringLiteral("AddLevelNode");
     levelNodes.push_back(LevelNode{parentKey, key, text});
-}
-
-bool FakeMainWindow::LevelNodeExists(const QString& key) const
-{
-    calls << QStringLiteral("LevelNodeExists");
-    for (const LevelNode& n : levelNodes)
-        if (n.key == key)
-            return true;
-    return false;
 }
 
 void FakeMainWindow::ExpandAndSelectLevelRoot()
@@ -450,12 +402,6 @@ void FakeMainWindow::HideSelectedClockFrame()
 {
     calls << QStringLiteral("HideSelectedClockFrame");
     ++hideSelectedClockFrameCount;
-}
-
-QString FakeMainWindow::GateInputsText() const
-{
-    calls << QStringLiteral("GateInputsText");
-    return gateInputsText;
 }
 
 int FakeMainWindow::ClockTimerUBound() const

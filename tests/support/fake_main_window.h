@@ -1,7 +1,7 @@
 #pragma once
 // A main window that only records what core code asks of it. Every call is
-// appended to `calls` by name; its effect is kept in the public fields, which
-// tests may also preset (e.g. dialogFileName, mainFormLoaded).
+// appended to `calls` by name; its effect is kept in the public fields. Like
+// the real window it keeps the program state's record of the pressed tool.
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -9,17 +9,32 @@
 #include <utility>
 #include <vector>
 
-#include "shell/main_window_services.h"
+#include "model/ports/all_ports.h"
 
-class FakeMainWindow : public MainWindowServices {
+struct ProgramState;
+
+class FakeMainWindow : public StatusPort,
+                       public FilePort,
+                       public ToolPort,
+                       public PowerPort,
+                       public ClockPanelPort,
+                       public ClockTimerPort,
+                       public LevelPort,
+                       public ICViewPort,
+                       public AnalyzerPort,
+                       public WorksheetPort,
+                       public UndoPort {
 public:
+    // Stands in for every window of s; Detach takes it away again.
+    void Attach(ProgramState& s);
+    void Detach();
+
     mutable QStringList calls; // getters are recorded too
 
     std::map<int, QString> statusPanels;
     std::vector<int> progressValues;
     bool mainWindowEnabled = true;
     QString caption;
-    QString dialogFileName;
     std::vector<std::array<bool, 8>> propertyWindowParts;
     std::vector<bool> changeGUICalls;
     std::vector<int16_t> selPictures;
@@ -47,15 +62,11 @@ public:
     int rebuildLevelTreeCount = 0;
     int deleteUndoDataCount = 0;
     int resetAnalyserCount = 0;
-    bool mainFormLoaded = true;
-    bool formelPanelOpen = false;
 
     void SetStatusPanel(int panel, const QString& text) override;
     void SetProgress(int value) override;
     void EnableMainWindow(bool enabled) override;
     void SetCaption(const QString& text) override;
-    QString DialogFileName() const override;
-    void SetDialogFileName(const QString& name) override;
     void ChangePropertyWindow(std::array<bool, 8> parts) override;
     void ChangeGUI(bool edit) override;
     void ChangeSelPicture(int16_t tool) override;
@@ -66,14 +77,10 @@ public:
     void SetUndoListMenuEnabled(bool enabled) override;
     void CheckComponentMenuOnly(int item) override;
     void SetUsedFileItem(int index, const QString& text) override;
-    QString UsedFileItem(int index) const override;
     void ShowUsedFilesSeparator() override;
-    QString PressedToolKey(int* index) const override;
     void PressToolButton(const QString& key, int index) override;
     void ReleaseToolButton(const QString& key) override;
-    bool OrientationToolbarEnabled() const override;
     void SetOrientationToolbarEnabled(bool enabled) override;
-    int WorksheetMousePointer() const override;
     void SetWorksheetMousePointer(int pointer) override;
     void RedrawAllElements() override;
     void DrawGrid() override;
@@ -83,8 +90,6 @@ public:
     void RebuildLevelTree() override;
     void DeleteUndoData() override;
     void ResetAnalyser() override;
-    bool MainFormLoaded() const override;
-    bool FormelPanelOpen() const override;
 
     // Worksheet redraw and zoom.
     std::pair<int, int> pictureSize{0, 0};
@@ -155,17 +160,14 @@ public:
     int hideSelectedClockFrameCount = 0;
 
     void SetOnOffText(const QString& text) override;
-    QString OnOffText() const override;
     void SetRunLamp(bool red) override;
     void SetPauseEnabled(bool enabled) override;
     void SetPauseCaption(const QString& text) override;
-    QString PauseCaption() const override;
     void SetStopEnabled(bool enabled) override;
     void ShowPowerPanel() override;
     void CommitLabelEdit() override;
     void ClearLevelTree() override;
     void AddLevelNode(const QString& parentKey, const QString& key, const QString& text) override;
-    bool LevelNodeExists(const QString& key) const override;
     void ExpandAndSelectLevelRoot() override;
     void SetLevelLabel(const QString& text) override;
     void LoadICConnectorLabel(int index, const QString& text) override;
@@ -178,14 +180,12 @@ public:
     void HideSelectedClockFrame() override;
 
     // Placing: the gate-inputs box, the clock timers and the logic analyzer.
-    QString gateInputsText = QStringLiteral("2");
     std::vector<int> clockTimerIntervals{0}; // one per member, kept as long as clockTimerCount
     int prepareListViewCount = 0;
     int resizeListViewCount = 0;
     std::vector<int> addedGraphs;
     std::vector<int> removedGraphs;
 
-    QString GateInputsText() const override;
     int ClockTimerUBound() const override;
     void AddClockTimer() override;
     void RemoveLastClockTimer() override;
@@ -205,4 +205,7 @@ public:
     void SetUndoMenu(bool enabled, const QString& caption) override;
     void SetUndoButtonsEnabled(bool enabled) override;
     void RefreshICFileLists() override;
+
+private:
+    ProgramState* state_ = nullptr;
 };

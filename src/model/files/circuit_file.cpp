@@ -17,8 +17,8 @@
 #include "model/state.h"
 #include "platform/numeric.h"
 #include "platform/user_dialogs.h"
-#include "settings/settings_store.h"
-#include "shell/main_window_services.h"
+#include "model/files/settings_store.h"
+#include "model/ports/all_ports.h"
 
 namespace {
 
@@ -48,43 +48,17 @@ bool HasSectionHeader(RecordFile& file)
 // The circuit tables of a fully read file replace those of s.
 void TakeCircuit(ProgramState& s, ProgramState& t)
 {
-    s.MaxX = t.MaxX;
-    s.MaxY = t.MaxY;
-    s.P = std::move(t.P);
-    s.LineMap = std::move(t.LineMap);
-    s.Elements = std::move(t.Elements);
-    s.ElementCount = t.ElementCount;
-    s.Levels = std::move(t.Levels);
-    s.ICInstances = std::move(t.ICInstances);
-    s.LevelUBound = t.LevelUBound;
-    s.ICCount = t.ICCount;
+    static_cast<Circuit&>(s) = std::move(static_cast<Circuit&>(t));
     s.CurrentLevel = t.CurrentLevel;
-    s.ClockElement = std::move(t.ClockElement);
-    s.ClockHigh = std::move(t.ClockHigh);
-    s.ClockLow = std::move(t.ClockLow);
-    s.ClockLinked = std::move(t.ClockLinked);
-    s.ClockCycles = std::move(t.ClockCycles);
-    s.ClockCounter = std::move(t.ClockCounter);
-    s.ClockOutputHigh = std::move(t.ClockOutputHigh);
-    s.ClockTrigger = std::move(t.ClockTrigger);
-    s.ClockCount = t.ClockCount;
     s.SelectedClock = 0;
     s.ProbeCount = t.ProbeCount;
-    s.ICName = t.ICName;
-    s.ICWidth = t.ICWidth;
-    s.ICHeight = t.ICHeight;
-    s.ICPins = t.ICPins;
-    s.ICGraphicPins = t.ICGraphicPins;
-    s.ICPinCount = t.ICPinCount;
-    s.ICNotes = t.ICNotes;
-    s.ICTags = t.ICTags;
 }
 
 void SelectConductorTool(ProgramState& s)
 {
     s.ToolMode = ElementType::Conductor;
     s.PropertyWindowState.fill(false);
-    if (MainWindowServices* w = s.shell) {
+    if (ToolPort* w = s.ports.tools) {
         w->ChangeSelPicture(ElementType::Conductor);
         w->ReleaseToolButton(QStringLiteral("cmdIC"));
         w->PressToolButton(kConductorToolKey, kConductorToolIndex);
@@ -95,26 +69,27 @@ void SelectConductorTool(ProgramState& s)
 // What the window shows of a circuit just taken over.
 void ShowLoadedCircuit(ProgramState& s, const QString& fullPath, bool showedProgress, double seconds)
 {
-    MainWindowServices* w = s.shell;
-    if (w) {
-        w->SetDialogFileName(fullPath);
-        w->CreateClockTimers(std::max<int>(s.ClockCount, 1));
+    const Ports& p = s.ports;
+    s.DialogFileName = fullPath;
+    if (p.clockTimers)
+        p.clockTimers->CreateClockTimers(std::max<int>(s.ClockCount, 1));
+    if (p.analyzer) {
         for (int e = 1; e <= s.ElementCount; ++e) {
             const ElementRecord& r = s.Elements[static_cast<size_t>(e)];
             if (r.Type != ElementType::AnalysisSensor)
                 continue;
             const int channel = static_cast<int>(Val(r.Label));
-            w->AddAnalyserChannel(channel);
+            p.analyzer->AddAnalyserChannel(channel);
         }
         // Enabled exactly while a sensor exists, whatever channels the file gives them.
-        w->SetAnalyserMenuEnabled(s.ProbeCount > 0);
+        p.analyzer->SetAnalyserMenuEnabled(s.ProbeCount > 0);
     }
     SetStatusText(s, QString());
-    if (w) {
+    if (p.icView) {
         for (int i = 1; i <= s.ICPinCount; ++i) {
             const QString pins = i < s.ICPins.size() ? s.ICPins.at(i) : QString();
             const QString tag = i < s.ICTags.size() ? s.ICTags.at(i) : QString();
-            w->AddICConnectorLabel(i, GetField(pins, 3), tag);
+            p.icView->AddICConnectorLabel(i, GetField(pins, 3), tag);
         }
     }
     AddToRecentFiles(s, fullPath);
@@ -123,21 +98,24 @@ void ShowLoadedCircuit(ProgramState& s, const QString& fullPath, bool showedProg
     if (!s.ICName.isEmpty() && s.ICName != u"IC-Neu") {
         s.CropMinX = 0;
         s.CropMinY = 0;
-        if (w) {
-            w->SetICWindowFields(s.ICName, u' ' + QString::number(s.ICWidth), u' ' + QString::number(s.ICHeight));
-            w->ShowInOut();
-            w->ShowICView();
+        if (p.icView) {
+            p.icView->SetICWindowFields(s.ICName, u' ' + QString::number(s.ICWidth),
+                                        u' ' + QString::number(s.ICHeight));
+            p.icView->ShowInOut();
+            p.icView->ShowICView();
         }
     }
-    if (w) {
-        w->SetWorksheetMousePointer(kCrossPointer);
-        w->RebuildLevelTree();
-        w->SetSizeBoxes(s.MaxX, s.MaxY);
-        w->SetCaption(GetFileName(fullPath) + kCaptionSuffix);
-        w->SetTimeLabel(QString::number(seconds));
-        if (showedProgress)
-            w->SetProgress(0);
-    }
+    SetWorksheetMousePointer(s, kCrossPointer);
+    if (p.levels)
+        p.levels->RebuildLevelTree();
+    if (p.worksheet)
+        p.worksheet->SetSizeBoxes(s.MaxX, s.MaxY);
+    if (p.files)
+        p.files->SetCaption(GetFileName(fullPath) + kCaptionSuffix);
+    if (p.power)
+        p.power->SetTimeLabel(QString::number(seconds));
+    if (showedProgress && p.status)
+        p.status->SetProgress(0);
 }
 
 void FailLoad(ProgramState& s)
@@ -182,7 +160,7 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
     QElapsedTimer clock;
     clock.start();
     s.CurrentProc = QStringLiteral("LoadFile");
-    MainWindowServices* w = s.shell;
+    StatusPort* progress = s.ports.status;
 
     QString chosen = path;
     if (chosen.isEmpty()) {
@@ -212,8 +190,7 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
         FailLoad(s);
         return LoadResult::Failed;
     }
-    if (w)
-        w->SetWorksheetMousePointer(kHourglassPointer);
+    SetWorksheetMousePointer(s, kHourglassPointer);
 
     // Read into a state of its own, so that a refused file leaves the circuit as it was.
     ProgramState t;
@@ -222,18 +199,20 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
     t.MaxY = s.MaxY;
     InitArbeitsfeld(t);
     t.LineMap.Redim(t.MaxX, t.MaxY);
-    t.shell = w; // for the progress texts only
+    // For the progress texts and the pointer only.
+    t.ports.status = progress;
+    t.ports.tools = s.ports.tools;
     try {
         ReadCircuitRecords(t, &dialogs, *file);
     } catch (const std::exception&) {
-        t.shell = nullptr;
-        if (w && (t.ICLoadDepth != 0 || t.LongLoad != 0))
-            w->SetProgress(0);
+        t.ports = Ports{};
+        if (progress && (t.ICLoadDepth != 0 || t.LongLoad != 0))
+            progress->SetProgress(0);
         FailLoad(s);
         ShowUnrecognizableFile(dialogs);
         return LoadResult::Failed;
     }
-    t.shell = nullptr;
+    t.ports = Ports{};
 
     InitArbeitsfeld(s);
     TakeCircuit(s, t);
@@ -280,11 +259,10 @@ bool SaveFile(ProgramState& s, UserDialogs& dialogs, bool quiet)
     s.objFile.FilePath = folder;
     if (s.SaveICsWithFile != 0)
         CopyICsToFolder(s, folder);
-    if (s.shell)
-        s.shell->SetDialogFileName(target);
+    s.DialogFileName = target;
     AddToRecentFiles(s, target);
     s.FileSaved = kTrue;
-    if (s.shell)
-        s.shell->SetCaption(CaptionName(target) + kCaptionSuffix);
+    if (s.ports.files)
+        s.ports.files->SetCaption(CaptionName(target) + kCaptionSuffix);
     return true;
 }

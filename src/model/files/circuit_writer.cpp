@@ -1,6 +1,6 @@
 #include "model/files/circuit_writer.h"
 
-#include "editing/conductor_runs.h"
+#include "model/conductor_runs.h"
 #include "model/files/element_records.h"
 #include "model/files/record_writer.h"
 #include "model/state.h"

@@ -4,14 +4,14 @@
 #include "model/state.h"
 #include "platform/string_table.h"
 #include "platform/user_dialogs.h"
-#include "shell/main_window_services.h"
+#include "model/ports/worksheet_port.h"
 
 namespace {
 
 void LoadAndRedraw(ProgramState& s, UserDialogs& dialogs, const QString& path)
 {
-    if (LoadFile(s, dialogs, path) == LoadResult::Loaded && s.shell)
-        s.shell->RedrawAllElements();
+    if (LoadFile(s, dialogs, path) == LoadResult::Loaded && s.ports.worksheet)
+        s.ports.worksheet->RedrawAllElements();
 }
 
 } // namespace
@@ -40,8 +40,7 @@ bool ConfirmClose(ProgramState& s, UserDialogs& dialogs, const QString& path, co
 
 bool ConfirmReplace(ProgramState& s, UserDialogs& dialogs)
 {
-    const QString path = s.shell ? s.shell->DialogFileName() : QString();
-    return ConfirmClose(s, dialogs, path, [&s, &dialogs] { return SaveFile(s, dialogs, true); });
+    return ConfirmClose(s, dialogs, s.DialogFileName, [&s, &dialogs] { return SaveFile(s, dialogs, true); });
 }
 
 void mOpen_Click(ProgramState& s, UserDialogs& dialogs)

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <algorithm>
 
-#include "ic/ic_nesting.h"
+#include "model/files/ic_nesting.h"
 #include "model/files/file_messages.h"
 #include "model/files/ic_lookup.h"
 #include "model/geometry.h"

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "ic/ic_nesting.h"
+#include "model/files/ic_nesting.h"
 #include "model/files/circuit_checks.h"
 #include "model/files/element_records.h"
 #include "model/files/ic_lookup.h"
@@ -12,7 +12,7 @@
 #include "model/state.h"
 #include "platform/numeric.h"
 #include "platform/user_dialogs.h"
-#include "shell/main_window_services.h"
+#include "model/ports/status_port.h"
 
 namespace {
 
@@ -78,13 +78,12 @@ void ShowLoadProgress(ProgramState& s, int lineNo, const QString& name)
 {
     if (!((lineNo >= 201 && lineNo % 100 == 0) || s.ICLoadDepth != 0))
         return;
-    if (s.shell && lineNo < 1000)
-        s.shell->SetProgress(lineNo / 10);
+    if (s.ports.status && lineNo < 1000)
+        s.ports.status->SetProgress(lineNo / 10);
     SetStatusText(s, QStringLiteral("Loading IC '%1'..").arg(name));
     if (lineNo == 300) {
         s.LongLoad = kTrue;
-        if (s.shell)
-            s.shell->SetWorksheetMousePointer(kArrowHourglassPointer);
+        SetWorksheetMousePointer(s, kArrowHourglassPointer);
     }
 }
 

@@ -17,6 +17,7 @@ protected:
         ASSERT_EQ(LoadFile(s, dialogs, previous), LoadResult::Loaded);
         s.ToolMode = ElementType::AND;
         w.worksheetMousePointer = 5;
+        s.WorksheetMousePointer = 5;
         before = Snapshot();
     }
 
@@ -33,7 +34,7 @@ protected:
     State Snapshot() const
     {
         return State{s.P, s.Elements, s.MaxX, s.ElementCount, s.ICCount, s.LevelUBound, s.ClockCount, s.ToolMode,
-                     s.objFile.FileName, s.objFile.FilePath, s.CircuitFilePath, w.caption, w.dialogFileName,
+                     s.objFile.FileName, s.objFile.FilePath, s.CircuitFilePath, w.caption, s.DialogFileName,
                      s.LastFiles, w.deleteUndoDataCount, w.unloadClockTimersCount, w.worksheetMousePointer};
     }
 

@@ -39,7 +39,7 @@ TEST_F(SaveCircuit, QuietSaveOfANewCircuitAsksForAName)
     EXPECT_EQ(s.objFile.FileName, path);
     EXPECT_EQ(s.objFile.FilePath, circuitDir);
     EXPECT_EQ(s.CircuitFilePath, path);
-    EXPECT_EQ(w.dialogFileName, path);
+    EXPECT_EQ(s.DialogFileName, path);
     EXPECT_EQ(s.FileSaved, kTrue);
     EXPECT_EQ(w.caption, QStringLiteral("adder - Gatrel"));
     EXPECT_EQ(s.LastFiles[0], path);
@@ -185,7 +185,7 @@ TEST_F(SaveCircuit, RecentFilesTakeThePathActuallyUsed)
     EXPECT_EQ(w.usedFileCaptions[0].isEmpty(), false);
 
     // A stale name in the dialog does not reach the list.
-    w.dialogFileName = QStringLiteral("/elsewhere/old.gtr");
+    s.DialogFileName = QStringLiteral("/elsewhere/old.gtr");
     const QString other = CopyData(QStringLiteral("empty.gtr"), circuitDir, QStringLiteral("second.gtr"));
     s.objFile.FileName = other;
     ASSERT_TRUE(SaveFile(s, dialogs, true));

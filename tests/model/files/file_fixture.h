@@ -22,7 +22,7 @@ protected:
         QDir().mkpath(circuitDir);
         QDir().mkpath(icDir);
         s.Verzeichnisse = {circuitDir, icDir, tmp.path() + QStringLiteral("/bitmaps/")};
-        s.shell = &w;
+        w.Attach(s);
     }
 
     // A file of tests/data.

@@ -1,0 +1,40 @@
+#include "editing/component_popup.h"
+
+#include "model/geometry.h"
+#include "model/state.h"
+
+NegPosition SearchNegPosition(ProgramState& s, int16_t x, int16_t y)
+{
+    const GridCell& cell = s.P(x, y);
+    const int t = cell.Type;
+    const bool gateOrFlipFlop = t == ElementType::AND || t == ElementType::OR || t == ElementType::XOR
+        || t == ElementType::FlipFlop;
+    // The pin test fills the pin tables the flip-flop's input is looked up in.
+    if (!gateOrFlipFlop || !IsPinPosition(s, x, y))
+        return NegPosition::None;
+    if (cell.Marker != 0)
+        return NegPosition::Negated;
+    if (t == ElementType::FlipFlop) {
+        int index = -1;
+        for (int i = 0; i < s.InputPinCount; ++i)
+            if (s.InputPins[static_cast<size_t>(i)].X == x && s.InputPins[static_cast<size_t>(i)].Y == y)
+                index = i;
+        if (index != 0 && index != 2)
+            return NegPosition::None;
+    }
+    return NegPosition::Free;
+}
+
+PopupItems PopupItemsAt(ProgramState& s, int16_t x, int16_t y)
+{
+    PopupItems items;
+    const NegPosition neg = SearchNegPosition(s, x, y);
+    items.Negate = neg == NegPosition::Free;
+    items.RemoveNegation = neg == NegPosition::Negated;
+    items.Separator = neg != NegPosition::None;
+    if (s.P(x, y).Type == ElementType::TextLabel) {
+        items.Edit = true;
+        items.Separator = true;
+    }
+    return items;
+}

@@ -1,0 +1,55 @@
+#pragma once
+// What a circuit file holds, as one value: the grid with its conductor runs,
+// the element table, the IC instances with their levels, the clock slots,
+// and the tables of an IC definition. The program state holds the circuit
+// in use; a scratch Circuit can stand beside it (a file being read, a preview).
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "model/records.h"
+
+// The tables beside the grid: what an area delete changes beyond the cells,
+// and what its undo puts back.
+struct CircuitTables {
+    std::vector<ElementRecord> Elements; // record 0 is always empty
+    int16_t ElementCount = 0;
+
+    std::vector<LevelRecord> Levels;
+    std::vector<ICInstanceRecord> ICInstances;
+    int16_t LevelUBound = 0;
+    int16_t ICCount = 0;
+
+    // Clock-generator slots, parallel arrays indexed 0..ClockCount-1 (slot 0 always exists).
+    std::vector<int16_t> ClockElement;
+    std::vector<int16_t> ClockHigh;
+    std::vector<int16_t> ClockLow;
+    std::vector<int16_t> ClockLinked;
+    std::vector<uint8_t> ClockCycles;
+    std::vector<uint8_t> ClockCounter;
+    std::vector<int16_t> ClockOutputHigh;
+    std::vector<int16_t> ClockTrigger;
+    uint8_t ClockCount = 0;
+};
+
+// The IC being defined (an IC definition file) or chosen for placing.
+struct ICDefinition {
+    QString ICName;
+    int16_t ICWidth = 0;
+    int16_t ICHeight = 0;
+    QStringList ICPins{QString()};
+    QStringList ICGraphicPins{QString()};
+    int16_t ICPinCount = 0;
+    QString ICNotes;
+    // Tags of the IC window's connector labels ([Tags] lines), entry i for connector i.
+    QStringList ICTags{QString()};
+};
+
+struct Circuit : CircuitTables, ICDefinition {
+    int16_t MaxX = 50;
+    int16_t MaxY = 30;
+    // Worksheet grid, x 0..MaxX+1 and y 0..MaxY+1 (one spare column and row).
+    Grid P;
+    // The conductor runs found in the grid.
+    Array2D<LineMapEntry> LineMap;
+};

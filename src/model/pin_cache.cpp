@@ -1,0 +1,69 @@
+#include "model/pin_cache.h"
+
+#include "model/pin_lists.h"
+#include "model/state.h"
+
+namespace {
+
+LevelRecord* LevelAt(ProgramState& s, int level)
+{
+    if (level < 0 || static_cast<size_t>(level) >= s.Levels.size())
+        return nullptr;
+    return &s.Levels[static_cast<size_t>(level)];
+}
+
+} // namespace
+
+const CachedPins& ParsePinsCached(ProgramState& s, int c, int level)
+{
+    static const CachedPins kNone{};
+    EngineState& g = s.engine;
+    if (g.PowerFlag == 0) {
+        if (c <= 0 || static_cast<size_t>(c) >= s.Elements.size())
+            return kNone;
+        CachedPins& p = g.ScratchPins;
+        const ElementRecord& r = s.Elements[static_cast<size_t>(c)];
+        p.InputCount = ParsePinList(r.InPinList, p.In);
+        p.OutputCount = ParsePinList(r.OutPinList, p.Out);
+        p.valid = true;
+        s.InputPins = p.In;
+        s.InputPinCount = p.InputCount;
+        s.OutputPins = p.Out;
+        s.OutputPinCount = p.OutputCount;
+        return p;
+    }
+    const CachedPins* cached = PowerOnPins(s, c, level);
+    if (!cached)
+        return kNone;
+    s.InputPins = cached->In;
+    s.InputPinCount = cached->InputCount;
+    s.OutputPins = cached->Out;
+    s.OutputPinCount = cached->OutputCount;
+    return *cached;
+}
+
+const CachedPins* PowerOnPins(ProgramState& s, int c, int level)
+{
+    EngineState& g = s.engine;
+    LevelRecord* lv = LevelAt(s, level);
+    if (g.PowerFlag == 0 || !lv || c <= 0 || static_cast<size_t>(c) >= lv->Elements.size())
+        return nullptr;
+    if (g.PinCache.size() <= static_cast<size_t>(level))
+        g.PinCache.resize(static_cast<size_t>(level) + 1);
+    auto& row = g.PinCache[static_cast<size_t>(level)];
+    if (row.size() < lv->Elements.size())
+        row.resize(lv->Elements.size());
+    CachedPins& p = row[static_cast<size_t>(c)];
+    if (!p.valid) {
+        const ElementRecord& r = lv->Elements[static_cast<size_t>(c)];
+        p.InputCount = ParsePinList(r.InPinList, p.In);
+        p.OutputCount = ParsePinList(r.OutPinList, p.Out);
+        p.valid = true;
+    }
+    return &p;
+}
+
+void ClearPinCache(ProgramState& s)
+{
+    s.engine.PinCache.clear();
+}

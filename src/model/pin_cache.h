@@ -1,0 +1,17 @@
+#pragma once
+// Pin lists of the elements, parsed once per power-on and kept per level.
+#include "model/engine_state.h"
+
+struct ProgramState;
+
+// Pins of element c of `level`, parsed once per power-on and kept. Also
+// fills the shared tables InputPins/OutputPins and their counts, as the parsers do. While the power is on the pins always come
+// from Levels(level), whatever level is shown; while it is off they are parsed
+// from Elements each time. An element number outside the table leaves the
+// shared tables alone and gives an empty entry.
+const CachedPins& ParsePinsCached(ProgramState& s, int c, int level);
+// The cached pins of element c of `level` while the power is on, leaving the
+// shared tables alone; null while it is off or for a number outside the table.
+const CachedPins* PowerOnPins(ProgramState& s, int c, int level);
+// Forgets every cached pin list (power on and off do this).
+void ClearPinCache(ProgramState& s);

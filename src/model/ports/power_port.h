@@ -1,0 +1,20 @@
+#pragma once
+// The power panel and the mode switch it drives. The run state behind the
+// texts is the engine's own (EngineState); the panel only shows it.
+#include <QString>
+
+class PowerPort {
+public:
+    virtual ~PowerPort() = default;
+    // Edit mode (true) or simulation mode (false).
+    virtual void ChangeGUI(bool edit) = 0;
+    // Pressing cmdOff switches the power off at once.
+    virtual void PressPowerOff() = 0;
+    virtual void ShowPowerPanel() = 0;                  // picEinAus
+    virtual void SetOnOffText(const QString& text) = 0; // lblOnOff
+    virtual void SetRunLamp(bool red) = 0;              // picRot shown and picGrün hidden, or the reverse
+    virtual void SetPauseEnabled(bool enabled) = 0;     // cmdPause
+    virtual void SetPauseCaption(const QString& caption) = 0;
+    virtual void SetStopEnabled(bool enabled) = 0;      // cmdStop
+    virtual void SetTimeLabel(const QString& text) = 0; // lblTime
+};

@@ -1,0 +1,11 @@
+#pragma once
+// The juncture dot and the coupling-diode triangle, set on a conductor cell
+// and drawn, where no undo history is at hand (the drawing object redrawing
+// a conductor piece, the full redraw): they record nothing.
+#include <cstdint>
+
+struct ProgramState;
+class clsGrafik;
+
+void SetKoppeldiode(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y, bool redrawOnly);
+void SetKnotenpunkt(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y, bool redrawOnly);

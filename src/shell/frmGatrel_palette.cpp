@@ -1,0 +1,265 @@
+// The component palette Toolbar2 and the Components menu: choosing a tool,
+// the complex components' box, and which components the permissions offer.
+#include "shell/frmGatrel.h"
+
+#include <algorithm>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QToolBar>
+
+#include "model/state.h"
+#include "platform/numeric.h"
+#include "platform/string_table.h"
+#include "shell/ic_definition_view.h"
+#include "shell/properties_panel.h"
+
+namespace {
+
+// Components menu separators.
+constexpr int kComponentSeparators[] = {6, 10, 14, 17, 24};
+
+// The palette: key, tool code, the eight property-panel flags, the Components
+// menu item that gets the check mark (0 none).
+struct PaletteEntry {
+    const char* key;
+    uint8_t tool;
+    const char* flags; // "TTFFFFTF"
+    int menuItem;
+};
+constexpr PaletteEntry kPalette[] = {
+    {"cmdSelect", 0, "FFTFFFFF", 0},          {"cmdLeitungen", 1, "FFFFFFFF", 1},
+    {"cmdDiode", 4, "FFFFTFFF", 7},           {"cmdSchalter", 5, "FFFFFFFF", 8},
+    {"cmdInverter", 9, "TFFFFFTF", 9},        {"cmdVerbindungspunkt", 2, "FFFFFFFF", 2},
+    {"cmdKoppeldiode", 15, "FFFFFFFF", 3},    {"cmdNegationspunkt", 3, "FFFFFFFF", 4},
+    {"cmdAnalysepunkt", 27, "FFFFFFFF", 5},   {"cmdUND", 6, "TTFFFFTF", 11},
+    {"cmdODER", 7, "TTFFFFTF", 12},           {"cmdXODER", 8, "TTFFFFTF", 13},
+    {"cmdHA", 11, "TFFFFFTF", 15},            {"cmdVA", 12, "TFFFFFTF", 16},
+    {"cmdTriState", 13, "TFFFFFTF", 0},       {"cmdDecoder", 16, "TFFFFFTT", 20},
+    {"cmdText", 22, "FFFFFTFF", 0},
+};
+
+std::array<bool, 8> Flags(const char* f)
+{
+    std::array<bool, 8> out{};
+    for (size_t i = 0; i < 8; ++i)
+        out[i] = f[i] == 'T';
+    return out;
+}
+
+// Complex components: entry text id, tool code, menu item, ElementEnable index.
+struct ComplexEntry {
+    int textId;
+    uint8_t tool;
+    int menuItem;
+    int enableIndex;
+};
+constexpr ComplexEntry kComplex[] = {
+    {2560, 17, 18, 6}, {2561, 14, 19, 7}, {2562, 18, 22, 10}, {2563, 10, 21, 9}, {2564, 19, 23, 11},
+};
+
+// ElementEnable index -> element type code.
+constexpr uint8_t kEnableKind[14] = {9, 6, 7, 8, 11, 12, 17, 14, 16, 10, 18, 19, 27, 20};
+
+// Components menu item -> palette key (complex items go through cmbKomplex).
+struct MenuTool {
+    int item;
+    const char* key;
+    int complexTextId;
+};
+constexpr MenuTool kMenuTools[] = {
+    {1, "cmdLeitungen", 0},  {2, "cmdVerbindungspunkt", 0}, {3, "cmdKoppeldiode", 0}, {4, "cmdNegationspunkt", 0},
+    {5, "cmdAnalysepunkt", 0}, {7, "cmdDiode", 0},         {8, "cmdSchalter", 0},    {9, "cmdInverter", 0},
+    {11, "cmdUND", 0},       {12, "cmdODER", 0},           {13, "cmdXODER", 0},      {15, "cmdHA", 0},
+    {16, "cmdVA", 0},        {18, "cmdKomplex", 2560},     {19, "cmdKomplex", 2561}, {20, "cmdDecoder", 0},
+    {21, "cmdKomplex", 2563}, {22, "cmdKomplex", 2562},    {23, "cmdKomplex", 2564}, {25, "cmdIC", 0},
+};
+
+} // namespace
+
+int frmGatrel::ICFileCount() const
+{
+    return lstIC_->count();
+}
+
+void frmGatrel::Toolbar2_ButtonClick(const QString& key)
+{
+    QAction* clicked = ToolbarButton(QStringLiteral("Toolbar2"), key);
+    if (!clicked)
+        return;
+    icView_->RefreshICFileLists();
+    const bool icAvailable = s_.settings.ElementEnable[13] != 0 && ICFileCount() > 0;
+    QAction* cmdIC = ToolbarButton(QStringLiteral("Toolbar2"), QStringLiteral("cmdIC"));
+    QAction* icItem = MenuItem(QStringLiteral("mBauteil"), 25);
+    cmdIC->setEnabled(icAvailable);
+    icItem->setEnabled(icAvailable);
+    if (icAvailable)
+        icItem->setVisible(true);
+
+    if (s_.ToolMode == ToolCode::QuickHelp) {
+        clicked->setChecked(false);
+        ShowQuickHelp(key, 0);
+        return;
+    }
+    // An open label box is committed before the tool changes.
+    CommitLabelEdit();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    for (QAction* a : Toolbar(QStringLiteral("Toolbar2"))->actions())
+        if (a != clicked)
+            a->setChecked(false);
+    clicked->setChecked(true);
+    CheckComponentMenuOnly(0);
+
+    QCheckBox* chkTakteingang = propertiesPanel_->chkTakteingang;
+    const auto entry = std::find_if(std::begin(kPalette), std::end(kPalette),
+                                    [&](const PaletteEntry& p) { return key == QLatin1String(p.key); });
+    if (entry != std::end(kPalette)) {
+        if (key == QLatin1String("cmdDecoder"))
+            s_.DecoderClockInput = VbBool(chkTakteingang->isChecked());
+        s_.ToolMode = entry->tool;
+        ChangePropertyWindow(Flags(entry->flags));
+        if (entry->menuItem != 0)
+            MenuItem(QStringLiteral("mBauteil"), entry->menuItem)->setChecked(true);
+    } else if (key == QLatin1String("cmdKomplex")) {
+        QComboBox* box = propertiesPanel_->cmbKomplex;
+        if (box->currentText().isEmpty() && box->count() > 0)
+            box->setCurrentIndex(0);
+        else
+            SelectKomplexElement();
+        ChangePropertyWindow(Flags("TFFFFFTF"));
+    } else if (key == QLatin1String("cmdDecoderT")) {
+        // The decoder with its clock input ticked.
+        chkTakteingang->setChecked(true);
+        s_.DecoderClockInput = kTrue;
+        s_.ToolMode = ElementType::Decoder;
+        ChangePropertyWindow(Flags("TFFFFFTT"));
+        MenuItem(QStringLiteral("mBauteil"), 20)->setChecked(true);
+    } else if (key == QLatin1String("cmdIC")) {
+        ShowICNames();
+        if (ICFileCount() > 0) {
+            s_.ToolMode = ElementType::IC;
+            if (!s_.ICName.isEmpty() && s_.ICName != QLatin1String("<Name>"))
+                ChangePropertyWindow({false, false, false, true, false, false, false, false});
+            icItem->setChecked(true);
+        }
+    }
+
+    const uint8_t t = s_.ToolMode;
+    const bool noOrientation = t == 0 || t == 1 || t == 4 || t == 5 || t == 19 || t == 20;
+    SetOrientationToolbarEnabled(!noOrientation);
+    ChangeSelPicture(t);
+}
+
+void frmGatrel::SelectKomplexElement()
+{
+    const QString text = propertiesPanel_->cmbKomplex->currentText();
+    for (const ComplexEntry& c : kComplex) {
+        if (text == LoadResString(c.textId)) {
+            s_.ToolMode = c.tool;
+            PressToolButton(QStringLiteral("cmdKomplex"), -1);
+            CheckComponentMenuOnly(c.menuItem);
+            ChangeSelPicture(c.tool);
+            SetOrientationToolbarEnabled(c.tool != 19);
+            return;
+        }
+    }
+}
+
+void frmGatrel::MenueClick(int index)
+{
+    const auto m = std::find_if(std::begin(kMenuTools), std::end(kMenuTools),
+                                [index](const MenuTool& t) { return t.item == index; });
+    if (m == std::end(kMenuTools))
+        return;
+    if (m->complexTextId != 0) {
+        QComboBox* box = propertiesPanel_->cmbKomplex;
+        const int at = box->findText(LoadResString(m->complexTextId));
+        if (at < 0)
+            return;
+        const bool was = comboClickSuppressed_;
+        comboClickSuppressed_ = true;
+        box->setCurrentIndex(at);
+        comboClickSuppressed_ = was;
+    }
+    Toolbar2_ButtonClick(QString::fromLatin1(m->key));
+}
+
+void frmGatrel::AddComboItem(const QString& text, bool enabled)
+{
+    QComboBox* box = propertiesPanel_->cmbKomplex;
+    const bool was = comboClickSuppressed_;
+    comboClickSuppressed_ = true;
+    const int at = box->findText(text);
+    if (enabled && at < 0)
+        box->addItem(text);
+    else if (!enabled && at >= 0)
+        box->removeItem(at);
+    if (box->count() > 0)
+        box->setCurrentIndex(0);
+    comboClickSuppressed_ = was;
+}
+
+void frmGatrel::SetElementButton(int kind, bool enabled)
+{
+    auto item = [this](int i) { return MenuItem(QStringLiteral("mBauteil"), i); };
+    auto button = [this](const char* key) { return ToolbarButton(QStringLiteral("Toolbar2"), QString::fromLatin1(key)); };
+    struct Simple {
+        int kind;
+        int menu;
+        const char* key;
+    };
+    static constexpr Simple kSimple[] = {{9, 9, "cmdInverter"}, {6, 11, "cmdUND"}, {7, 12, "cmdODER"},
+                                         {8, 13, "cmdXODER"},   {11, 15, "cmdHA"}, {12, 16, "cmdVA"},
+                                         {27, 5, "cmdAnalysepunkt"}};
+    for (const Simple& sm : kSimple) {
+        if (sm.kind == kind) {
+            item(sm.menu)->setVisible(enabled);
+            button(sm.key)->setEnabled(enabled);
+        }
+    }
+    if (kind == 16) {
+        item(20)->setVisible(enabled);
+        button("cmdDecoder")->setEnabled(enabled);
+        button("cmdDecoderT")->setEnabled(enabled);
+    }
+    for (const ComplexEntry& c : kComplex) {
+        if (c.tool == kind) {
+            item(c.menuItem)->setVisible(enabled);
+            AddComboItem(LoadResString(c.textId), enabled);
+        }
+    }
+    if (kind == 20) {
+        if (!enabled || ICFileCount() == 0) {
+            item(25)->setEnabled(false);
+            button("cmdIC")->setEnabled(false);
+        } else {
+            item(25)->setVisible(true);
+            button("cmdIC")->setEnabled(true);
+        }
+    }
+    // A separator shows exactly when the item after it shows.
+    for (int k : kComponentSeparators)
+        if (QAction* next = item(k + 1); next && separators_[static_cast<size_t>(k)])
+            separators_[static_cast<size_t>(k)]->setVisible(next->isVisible());
+}
+
+void frmGatrel::SetElementButtons()
+{
+    const auto& on = s_.settings.ElementEnable;
+    const bool anyComplex = on[6] || on[7] || on[9] || on[10] || on[11];
+    ToolbarButton(QStringLiteral("Toolbar2"), QStringLiteral("cmdKomplex"))->setEnabled(anyComplex);
+    if (!anyComplex)
+        for (int i : {18, 19, 21, 22, 23})
+            MenuItem(QStringLiteral("mBauteil"), i)->setVisible(false);
+    for (int i = 0; i < 14; ++i) {
+        const bool complex = i == 6 || i == 7 || i == 9 || i == 10 || i == 11;
+        if (complex && !anyComplex)
+            continue;
+        SetElementButton(kEnableKind[i], on[static_cast<size_t>(i)] != 0);
+    }
+    if (!anyComplex && separators_[17])
+        separators_[17]->setVisible(false);
+}

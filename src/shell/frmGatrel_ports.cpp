@@ -1,0 +1,219 @@
+// What the core asks of the main window as a whole: the status bar, the File
+// menu, the tool buttons, the analyzer's menu item, the worksheet and the
+// undo history. The panels answer their own ports.
+#include "shell/frmGatrel.h"
+
+#include <algorithm>
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QToolBar>
+
+#include "editing/worksheet_editor.h"
+#include "model/state.h"
+#include "placement/clsUndo.h"
+#include "render/clsGrafik.h"
+#include "render/draw_grid.h"
+#include "render/redraw.h"
+#include "shell/label_text_drawing.h"
+#include "shell/properties_panel.h"
+#include "shell/size_panel.h"
+#include "shell/worksheet_picture.h"
+#include "shell/worksheet_view.h"
+
+// StatusPort
+
+void frmGatrel::SetStatusPanel(int panel, const QString& text)
+{
+    if (panel >= 0 && panel < static_cast<int>(statusPanels_.size()))
+        statusPanels_[static_cast<size_t>(panel)]->setText(text);
+}
+
+void frmGatrel::SetProgress(int value)
+{
+    ProgressBar_->setValue(std::clamp(value, 0, 100));
+}
+
+void frmGatrel::EnableMainWindow(bool enabled)
+{
+    // The modal dialogs block input on their own; this keeps menus and panels greyed as well.
+    menuBar()->setEnabled(enabled);
+    centralWidget()->setEnabled(enabled);
+    for (QToolBar* bar : toolbars_)
+        bar->setEnabled(enabled);
+}
+
+// FilePort
+
+void frmGatrel::SetCaption(const QString& caption)
+{
+    setWindowTitle(caption);
+}
+
+void frmGatrel::SetUsedFileItem(int index, const QString& caption)
+{
+    QAction* a = MenuItem(QStringLiteral("mUsedFiles"), index);
+    if (!a)
+        return;
+    a->setText(caption);
+    a->setVisible(!caption.isEmpty());
+}
+
+void frmGatrel::ShowUsedFilesSeparator()
+{
+    Menu(QStringLiteral("Trennstrich3"))->setVisible(true);
+}
+
+// ToolPort
+
+void frmGatrel::ChangeSelPicture(int16_t tool)
+{
+    if (editor_)
+        editor_->HidePlacementAids();
+    propertiesPanel_->ShowSelectedTool(tool);
+}
+
+void frmGatrel::ChangePropertyWindow(std::array<bool, 8> parts)
+{
+    if (propertiesPanel_->ShowPages(parts, s_.ToolMode))
+        SetOrientationToolbarEnabled(true);
+    s_.PropertyWindowState = parts;
+}
+
+void frmGatrel::CheckComponentMenuOnly(int item)
+{
+    const auto& items = menuArrays_[QStringLiteral("mBauteil")];
+    for (size_t i = 1; i < items.size(); ++i)
+        if (items[i])
+            items[i]->setChecked(static_cast<int>(i) == item);
+}
+
+void frmGatrel::PressToolButton(const QString& key, int index)
+{
+    for (QAction* a : Toolbar(QStringLiteral("Toolbar2"))->actions()) {
+        if (a->objectName() == key || a->property("Index").toInt() == index) {
+            if (!a->isChecked())
+                a->setChecked(true);
+            return;
+        }
+    }
+}
+
+void frmGatrel::ReleaseToolButton(const QString& key)
+{
+    if (QAction* a = ToolbarButton(QStringLiteral("Toolbar2"), key))
+        a->setChecked(false);
+}
+
+void frmGatrel::SetOrientationToolbarEnabled(bool enabled)
+{
+    s_.OrientationToolbarEnabled = enabled;
+    for (QAction* a : Toolbar(QStringLiteral("tlbOrientation"))->actions())
+        a->setEnabled(enabled);
+}
+
+void frmGatrel::SetWorksheetMousePointer(int pointer)
+{
+    s_.WorksheetMousePointer = pointer;
+    picGrid()->SetMousePointer(pointer);
+}
+
+// AnalyzerPort: the logic analyzer's windows are not part of the program yet;
+// their list and traces are rebuilt from the sensors when they are.
+
+void frmGatrel::SetAnalyserMenuEnabled(bool enabled)
+{
+    MenuItem(QStringLiteral("mAnsichtItem"), 2)->setEnabled(enabled);
+}
+
+void frmGatrel::ResetAnalyser() {}
+void frmGatrel::AddAnalyserChannel(int) {}
+void frmGatrel::PrepareListView() {}
+void frmGatrel::ResizeListView() {}
+void frmGatrel::AddGraph(int) {}
+void frmGatrel::RemoveGraph(int) {}
+
+// WorksheetPort
+
+void frmGatrel::RedrawAllElements()
+{
+    ::RedrawAllElements(s_, *objGrafik_, 0);
+    picGrid()->update();
+}
+
+void frmGatrel::DrawGrid()
+{
+    ::DrawGrid(s_, picGrid()->surface());
+    picGrid()->update();
+}
+
+void frmGatrel::SetWorksheetPictureSize(int width, int height)
+{
+    picGrid()->SetPictureSize(width, height);
+}
+
+QSize frmGatrel::WorksheetContainerSize() const
+{
+    return view_->picContainer->size();
+}
+
+QSize frmGatrel::WorksheetContainerInnerSize() const
+{
+    return view_->picContainer->contentsRect().size();
+}
+
+void frmGatrel::SetSizeBoxes(int16_t maxX, int16_t maxY)
+{
+    sizePanel_->SetSizeBoxes(maxX, maxY);
+}
+
+void frmGatrel::ResetScrollBars()
+{
+    view_->ResetScrollBars();
+}
+
+void frmGatrel::SelectNone()
+{
+    if (editor_)
+        editor_->SelectNone();
+    else
+        Menu(QStringLiteral("mDelete"))->setEnabled(false);
+}
+
+void frmGatrel::DisplayBeschriftungsText(int16_t n, const QString& oldText)
+{
+    ::DisplayBeschriftungsText(s_, *objGrafik_, picGrid()->surface(), n, oldText);
+}
+
+void frmGatrel::CommitLabelEdit()
+{
+    if (editor_)
+        editor_->CommitOpenLabel();
+}
+
+// UndoPort
+
+void frmGatrel::SetUndoMenu(bool enabled, const QString& caption)
+{
+    QAction* undo = Menu(QStringLiteral("mUndo"));
+    undo->setText(caption);
+    undo->setEnabled(enabled);
+}
+
+void frmGatrel::SetUndoButtonsEnabled(bool enabled)
+{
+    ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdUndo"))->setEnabled(enabled);
+    ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdUndoList"))->setEnabled(enabled);
+}
+
+void frmGatrel::SetUndoListMenuEnabled(bool enabled)
+{
+    Menu(QStringLiteral("mUndoList"))->setEnabled(enabled);
+}
+
+void frmGatrel::DeleteUndoData()
+{
+    objUndo_->DeleteUndoData(false);
+}

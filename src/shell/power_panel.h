@@ -1,0 +1,61 @@
+#pragma once
+// The control panel picEinAus: the power switch On / Off and the run-time
+// label. It shows the engine's run state through the simulation bar and
+// drives the mode switch of the window.
+#include <functional>
+
+#include "model/ports/power_port.h"
+#include "shell/side_panel.h"
+
+class QButtonGroup;
+class QLabel;
+class QPushButton;
+class SimulationBar;
+class UserDialogs;
+struct EngineContext;
+struct ProgramState;
+
+class PowerPanel : public SidePanel, public PowerPort {
+    Q_OBJECT
+public:
+    PowerPanel(ProgramState& s, EngineContext& engine, UserDialogs& dialogs, SimulationBar& bar, QWidget* parent);
+
+    QPushButton* cmdOn = nullptr;
+    QPushButton* cmdOff = nullptr;
+    QLabel* lblTime = nullptr;
+
+    // The window's part of the mode switch.
+    std::function<void(bool edit)> SwitchMode;
+    // After a switch-off that went through.
+    std::function<void()> PoweredOff;
+    // Quick help for a control of the panel.
+    std::function<void(const QString& key, int index)> ShowQuickHelp;
+
+    // Both buttons show the power state, whatever was clicked.
+    void ShowPowerState();
+    // A press on the button not pressed switches the power.
+    void cmdOnOff_Click(bool on);
+
+    // PowerPort
+    void ChangeGUI(bool edit) override;
+    void PressPowerOff() override;
+    void ShowPowerPanel() override;
+    void SetOnOffText(const QString& text) override;
+    void SetRunLamp(bool red) override;
+    void SetPauseEnabled(bool enabled) override;
+    void SetPauseCaption(const QString& caption) override;
+    void SetStopEnabled(bool enabled) override;
+    void SetTimeLabel(const QString& text) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    ProgramState& s_;
+    EngineContext& engine_;
+    SimulationBar& bar_;
+    QButtonGroup* powerGroup_ = nullptr;
+    // Set while the mode switch runs: pending events may carry a second power click.
+    bool modeSwitching_ = false;
+    bool poweringOn_ = false; // a power-on is under way
+};

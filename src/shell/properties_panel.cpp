@@ -1,0 +1,217 @@
+#include "shell/properties_panel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QSlider>
+#include <QTabWidget>
+#include <QToolBar>
+
+#include "model/state.h"
+#include "platform/numeric.h"
+#include "platform/string_table.h"
+#include "shell/clock_page.h"
+#include "shell/delay_setting.h"
+#include "shell/gate_inputs_page.h"
+#include "shell/ic_page.h"
+#include "shell/led_colour_page.h"
+#include "shell/main_window_texts.h"
+#include "shell/panel_controls.h"
+#include "shell/panel_metrics.h"
+
+namespace {
+
+constexpr int kPageTop = 38;
+
+void SetVisibleIfDifferent(QWidget* w, bool visible)
+{
+    if (w->isHidden() == visible)
+        w->setVisible(visible);
+}
+
+} // namespace
+
+PropertiesPanel::PropertiesPanel(ProgramState& s, ClockTimerPort& timers, QToolBar* tlbOrientation,
+                                 QToolBar* toolbar3, QWidget* parent)
+    : SidePanel(1, PlainCaption(LoadResString(2428)), QString(), parent), s_(s), tlbOrientation_(tlbOrientation)
+{
+    const int w = Px(kPanelWidth);
+    const int pw = kPageWidth;
+    SSPanel2 = new QFrame(this);
+    SSPanel2->setObjectName(QStringLiteral("SSPanel2"));
+    SSPanel2->setGeometry(2, kTitleHeight + 2, w - 4, Px(kPanelHeights[1]) - kTitleHeight - 4);
+    lblAllgemein2 = MakeLabel(QStringLiteral("lblAllgemein2"), DesignPlaceholder(2510), SSPanel2, 2, 2, w - 8, 16);
+    lblAktElement = MakeLabel(QStringLiteral("lblAktElement"), QString(), SSPanel2, 2, 18, w - 8, 16);
+    QFont bold = lblAktElement->font();
+    bold.setBold(true);
+    lblAktElement->setFont(bold);
+
+    picOrientation = Page(new QWidget(SSPanel2), QStringLiteral("picOrientation"), kPageTop, 44);
+    lblAllgemein10 = MakeLabel(QStringLiteral("lblAllgemein10"), DesignPlaceholder(2547), picOrientation, 0, 0, pw, 16);
+    tlbOrientation_->setParent(picOrientation);
+    tlbOrientation_->setGeometry(0, 17, pw, 26);
+    tlbOrientation_->setVisible(true);
+    picAnschluesse = new GateInputsPage(s_, SSPanel2);
+    Page(picAnschluesse, picAnschluesse->objectName(), kPageTop + 46, 40);
+    picKomplex = Page(new QWidget(SSPanel2), QStringLiteral("picKomplex"), kPageTop + 46, 40);
+    lblAllgemein13 = MakeLabel(QStringLiteral("lblAllgemein13"), DesignPlaceholder(2550), picKomplex, 0, 0, pw, 16);
+    cmbKomplex = new QComboBox(picKomplex);
+    cmbKomplex->setObjectName(QStringLiteral("cmbKomplex"));
+    cmbKomplex->setGeometry(0, 17, pw, 22);
+    cmbKomplex->addItem(DesignPlaceholder(2560));
+    icPage = new ICPage(SSPanel2);
+    Page(icPage, icPage->objectName(), kPageTop, 112);
+    colourPage = new LedColourPage(s_, SSPanel2);
+    Page(colourPage, colourPage->objectName(), kPageTop, 60);
+    BuildSelectionPage();
+    clockPage = new ClockPage(s_, timers, toolbar3, SSPanel2);
+    Page(clockPage, clockPage->objectName(), kPageTop, 112);
+    BuildDecoderPage();
+    BuildDelayFoot();
+
+    // In quick help the panel explains itself, wherever it is clicked.
+    installEventFilter(this);
+    lblAktElement->installEventFilter(this);
+    for (QWidget* page : Pages())
+        page->installEventFilter(this);
+}
+
+QWidget* PropertiesPanel::Page(QWidget* page, const QString& name, int top, int height)
+{
+    page->setObjectName(name);
+    page->setGeometry(2, top, kPageWidth, height);
+    page->setVisible(false);
+    return page;
+}
+
+void PropertiesPanel::BuildSelectionPage()
+{
+    const int pw = kPageWidth;
+    selectionPage = Page(new QWidget(SSPanel2), QStringLiteral("picEigenschaft2"), kPageTop, 70);
+    lblAllgemein11 = MakeLabel(QStringLiteral("lblAllgemein11"), DesignPlaceholder(2548), selectionPage, 0, 0, pw, 16);
+    lblSelElement = MakeLabel(QStringLiteral("lblSelElement"), QString(), selectionPage, 8, 17, pw - 8, 16);
+    lblAllgemein12 = MakeLabel(QStringLiteral("lblAllgemein12"), DesignPlaceholder(2549), selectionPage, 0, 35, pw, 16);
+    lblRahmen = MakeLabel(QStringLiteral("lblRahmen"), QString(), selectionPage, 8, 52, pw - 8, 16);
+}
+
+void PropertiesPanel::BuildDecoderPage()
+{
+    decoderPage = Page(new QWidget(SSPanel2), QStringLiteral("picEigenschaft4"), kPageTop + 46, 24);
+    chkTakteingang = new QCheckBox(DesignPlaceholder(2579), decoderPage);
+    chkTakteingang->setObjectName(QStringLiteral("chkTakteingang"));
+    chkTakteingang->setGeometry(0, 2, kPageWidth, 20);
+    connect(chkTakteingang, &QCheckBox::clicked, this, [this] { chkTakteingang_Click(); });
+}
+
+void PropertiesPanel::BuildDelayFoot()
+{
+    const int pw = kPageWidth;
+    const int foot = SSPanel2->height() - 44;
+    lblAllgemein14 = MakeLabel(QStringLiteral("lblAllgemein14"), DesignPlaceholder(2551), SSPanel2, 2, foot, 70, 16);
+    lblDelay = MakeLabel(QStringLiteral("lblDelay"), DesignPlaceholder(2553), SSPanel2, 74, foot, pw - 70, 16);
+    lblDelay->setStyleSheet(QStringLiteral("color:#808080"));
+    sldDelay = new QSlider(Qt::Horizontal, SSPanel2);
+    sldDelay->setObjectName(QStringLiteral("sldDelay"));
+    sldDelay->setRange(0, 30);
+    sldDelay->setGeometry(2, foot + 18, pw, 22);
+    // The second delay control only speaks through its label.
+    connect(sldDelay, &QSlider::valueChanged, this, [this](int position) { sldDelay_Change(position); });
+}
+
+std::array<QWidget*, 5> PropertiesPanel::Pages() const
+{
+    return {icPage, colourPage, selectionPage, clockPage, decoderPage};
+}
+
+std::vector<QLabel*> PropertiesPanel::Captions() const
+{
+    return {lblAllgemein2,  lblAllgemein10, picAnschluesse->lblAllgemein0, lblAllgemein13, icPage->lblAllgemein5,
+            icPage->lblAllgemein15, colourPage->lblAllgemein4, lblAllgemein11, lblAllgemein12,
+            clockPage->lblAllgemein1, lblAllgemein14};
+}
+
+void PropertiesPanel::ShowSelectedTool(int16_t tool)
+{
+    // Tool code -> caption of the current tool.
+    static constexpr std::pair<int, int> kToolCaption[] = {
+        {0, 2512},  {1, 2511},  {2, 2513},  {3, 2515},  {4, 2516},  {5, 2517},  {6, 2519},
+        {7, 2520},  {8, 2521},  {9, 2518},  {10, 2529}, {11, 2522}, {12, 2523}, {13, 2524},
+        {14, 2527}, {15, 2514}, {16, 2525}, {17, 2528}, {18, 2526}, {19, 2530}, {20, 2531},
+        {22, 2532}, {27, 2534}, {98, 2533}, {99, 2535},
+    };
+    for (auto [code, id] : kToolCaption)
+        if (code == tool)
+            lblAktElement->setText(LoadResString(id));
+}
+
+bool PropertiesPanel::ShowPages(const std::array<bool, 8>& parts, uint8_t tool)
+{
+    sldDelay->setValue(0);
+    lblDelay->setText(LoadResString(2553));
+    lblDelay->setStyleSheet(QStringLiteral("color:#808080"));
+    SetVisibleIfDifferent(picOrientation, parts[0]);
+    SetVisibleIfDifferent(picAnschluesse, parts[1]);
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    SetVisibleIfDifferent(selectionPage, parts[2]);
+    SetVisibleIfDifferent(icPage, parts[3]);
+    SetVisibleIfDifferent(colourPage, parts[4]);
+    SetVisibleIfDifferent(decoderPage, parts[7]);
+    const bool orientation = !picOrientation->isHidden();
+    picKomplex->setVisible(tool == 17 || tool == 14 || tool == 10 || tool == 18 || tool == 19);
+    return orientation;
+}
+
+void PropertiesPanel::ShowClockPage()
+{
+    for (QWidget* page : {picOrientation, static_cast<QWidget*>(picAnschluesse), picKomplex})
+        page->setVisible(false);
+    clockPage->SSTab1->setCurrentIndex(0);
+    for (QWidget* page : {static_cast<QWidget*>(icPage), static_cast<QWidget*>(colourPage), selectionPage})
+        page->setVisible(false);
+    clockPage->setVisible(true);
+    clockPage->raise();
+}
+
+void PropertiesPanel::HideClockPage()
+{
+    clockPage->setVisible(false);
+    for (QAction* a : clockPage->Toolbar3->actions())
+        a->setEnabled(false);
+    lblAllgemein2->setText(LoadResString(2510));
+}
+
+void PropertiesPanel::ShowSelection(const QString& count, const QString& frame)
+{
+    lblSelElement->setText(count);
+    lblRahmen->setText(frame);
+}
+
+void PropertiesPanel::sldDelay_Change(int position)
+{
+    const DelaySliderCaption caption = DelaySliderLabel(position);
+    lblDelay->setText(caption.text);
+    lblDelay->setStyleSheet(QStringLiteral("color:#%1")
+                                .arg(((caption.colour & 0xFF) << 16) | (caption.colour & 0xFF00)
+                                         | ((caption.colour >> 16) & 0xFF),
+                                     6, 16, QLatin1Char('0')));
+}
+
+void PropertiesPanel::chkTakteingang_Click()
+{
+    s_.DecoderClockInput = VbBool(chkTakteingang->checkState() != Qt::Unchecked);
+}
+
+bool PropertiesPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    if (press && s_.ToolMode == ToolCode::QuickHelp) {
+        if (ShowQuickHelp)
+            ShowQuickHelp(QStringLiteral("picPanel1"), 0);
+        return true;
+    }
+    return SidePanel::eventFilter(watched, event);
+}

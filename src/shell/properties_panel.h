@@ -1,0 +1,90 @@
+#pragma once
+// The properties panel picEigenschaften: the tool in use and the pages of
+// its properties (orientation, gate inputs, complex components, IC, LED
+// colour, selection, clock generator, decoder clock input), with the second
+// delay control at its foot.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "shell/side_panel.h"
+
+class ClockPage;
+class ClockTimerPort;
+class GateInputsPage;
+class ICPage;
+class LedColourPage;
+class QCheckBox;
+class QLabel;
+class QComboBox;
+class QSlider;
+class QToolBar;
+struct ProgramState;
+
+class PropertiesPanel : public SidePanel {
+    Q_OBJECT
+public:
+    // The orientation and clock toolbars move onto their pages.
+    PropertiesPanel(ProgramState& s, ClockTimerPort& timers, QToolBar* tlbOrientation, QToolBar* toolbar3,
+                    QWidget* parent);
+
+    QFrame* SSPanel2 = nullptr; // everything under the title, folded away with the panel
+    QLabel* lblAllgemein2 = nullptr;
+    QLabel* lblAktElement = nullptr;
+    QWidget* picOrientation = nullptr;
+    QLabel* lblAllgemein10 = nullptr;
+    GateInputsPage* picAnschluesse = nullptr;
+    QWidget* picKomplex = nullptr;
+    QLabel* lblAllgemein13 = nullptr;
+    QComboBox* cmbKomplex = nullptr;
+    ICPage* icPage = nullptr;             // picEigenschaft0
+    LedColourPage* colourPage = nullptr;  // picEigenschaft1
+    QWidget* selectionPage = nullptr;     // picEigenschaft2
+    QLabel* lblAllgemein11 = nullptr;
+    QLabel* lblSelElement = nullptr;
+    QLabel* lblAllgemein12 = nullptr;
+    QLabel* lblRahmen = nullptr;
+    ClockPage* clockPage = nullptr;       // picEigenschaft3
+    QWidget* decoderPage = nullptr;       // picEigenschaft4
+    QCheckBox* chkTakteingang = nullptr;
+    QLabel* lblAllgemein14 = nullptr;
+    QLabel* lblDelay = nullptr;
+    QSlider* sldDelay = nullptr;
+
+    // Pages 0 to 4 by number.
+    std::array<QWidget*, 5> Pages() const;
+    // Every caption of the panel and its pages.
+    std::vector<QLabel*> Captions() const;
+
+    std::function<void(const QString& key, int index)> ShowQuickHelp;
+
+    // The caption of the tool in use.
+    void ShowSelectedTool(int16_t tool);
+    // The pages for the parts of ChangePropertyWindow; `tool` decides the
+    // complex page. The delay control goes back to its start. True when the
+    // orientation page shows.
+    bool ShowPages(const std::array<bool, 8>& parts, uint8_t tool);
+    // The selection count and the frame size the select tool's page shows.
+    void ShowSelection(const QString& count, const QString& frame);
+    // Power-on: the clock generator's page alone, on its first tab; the
+    // decoder's page stays as it is, under it.
+    void ShowClockPage();
+    // Back in edit mode: the clock page and its toolbar go.
+    void HideClockPage();
+    void sldDelay_Change(int position);
+    // The next decoder's clock input.
+    void chkTakteingang_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* Page(QWidget* page, const QString& name, int top, int height);
+    void BuildSelectionPage();
+    void BuildDecoderPage();
+    void BuildDelayFoot();
+
+    ProgramState& s_;
+    QToolBar* tlbOrientation_;
+};

@@ -1,0 +1,82 @@
+#include "shell/size_panel.h"
+
+#include <QLineEdit>
+#include <QToolButton>
+
+#include "editing/worksheet_size.h"
+#include "model/state.h"
+#include "shell/panel_controls.h"
+#include "shell/panel_metrics.h"
+#include "shell/select_all_on_focus.h"
+
+SizePanel::SizePanel(ProgramState& s, QWidget* parent)
+    : SidePanel(2, QStringLiteral("Label"), QStringLiteral("lblInfo11"), parent), s_(s)
+{
+    txtX = new QLineEdit(this);
+    txtX->setObjectName(QStringLiteral("txtX"));
+    txtX->setGeometry(6, kTitleHeight + 4, 36, 22);
+    updSizeX[0] = MakeStepButton(QStringLiteral("updSizeX0"), Qt::UpArrow, this, 43, kTitleHeight + 4);
+    updSizeX[1] = MakeStepButton(QStringLiteral("updSizeX1"), Qt::DownArrow, this, 43, kTitleHeight + 15);
+    MakeLabel(QStringLiteral("lblSizeTimes"), QStringLiteral("x"), this, 63, kTitleHeight + 7, 10, 16);
+    txtY = new QLineEdit(this);
+    txtY->setObjectName(QStringLiteral("txtY"));
+    txtY->setGeometry(76, kTitleHeight + 4, 36, 22);
+    updSizeY[0] = MakeStepButton(QStringLiteral("updSizeY0"), Qt::UpArrow, this, 113, kTitleHeight + 4);
+    updSizeY[1] = MakeStepButton(QStringLiteral("updSizeY1"), Qt::DownArrow, this, 113, kTitleHeight + 15);
+
+    connect(txtX, &QLineEdit::editingFinished, this, [this] { txtX_LostFocus(); });
+    connect(txtY, &QLineEdit::editingFinished, this, [this] { txtY_LostFocus(); });
+    SelectAllOnFocus(txtX);
+    SelectAllOnFocus(txtY);
+    for (int index = 0; index < 2; ++index) {
+        connect(updSizeX[static_cast<size_t>(index)], &QToolButton::clicked, this,
+                [this, index] { updSizeX_Click(index); });
+        connect(updSizeY[static_cast<size_t>(index)], &QToolButton::clicked, this,
+                [this, index] { updSizeY_Click(index); });
+    }
+}
+
+void SizePanel::SetSizeBoxes(int16_t maxX, int16_t maxY)
+{
+    txtX->setText(QString::number(maxX));
+    txtY->setText(QString::number(maxY));
+}
+
+void SizePanel::txtX_LostFocus()
+{
+    ShowSize(CommitSizeBox(s_, {txtX->text(), txtY->text()}, SizeBox::Width));
+}
+
+void SizePanel::txtY_LostFocus()
+{
+    ShowSize(CommitSizeBox(s_, {txtX->text(), txtY->text()}, SizeBox::Height));
+}
+
+void SizePanel::updSizeX_Click(int index)
+{
+    ShowSize(StepSizeBox(s_, {txtX->text(), txtY->text()}, SizeBox::Width, index == 0 ? 5 : -5));
+}
+
+void SizePanel::updSizeY_Click(int index)
+{
+    ShowSize(StepSizeBox(s_, {txtX->text(), txtY->text()}, SizeBox::Height, index == 0 ? 5 : -5));
+}
+
+void SizePanel::SetStepsEnabled(bool enabled)
+{
+    for (const auto& pair : {updSizeX, updSizeY})
+        for (QToolButton* b : pair)
+            b->setEnabled(enabled);
+}
+
+void SizePanel::SetBoxesEnabled(bool enabled)
+{
+    txtX->setEnabled(enabled);
+    txtY->setEnabled(enabled);
+}
+
+void SizePanel::ShowSize(const SizeBoxTexts& texts)
+{
+    txtX->setText(texts.txtX);
+    txtY->setText(texts.txtY);
+}

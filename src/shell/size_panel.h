@@ -1,0 +1,38 @@
+#pragma once
+// The worksheet panel picSize: the size boxes txtX and txtY with their step
+// buttons. Enter or leaving a box applies both boxes; a step goes by five.
+#include <array>
+#include <cstdint>
+
+#include "shell/side_panel.h"
+
+class QLineEdit;
+class QToolButton;
+struct ProgramState;
+struct SizeBoxTexts;
+
+class SizePanel : public SidePanel {
+    Q_OBJECT
+public:
+    SizePanel(ProgramState& s, QWidget* parent);
+
+    QLineEdit* txtX = nullptr;
+    QLineEdit* txtY = nullptr;
+    std::array<QToolButton*, 2> updSizeX{}; // up, down
+    std::array<QToolButton*, 2> updSizeY{};
+
+    void SetSizeBoxes(int16_t maxX, int16_t maxY);
+    // Enter, or leaving a box: both boxes applied.
+    void txtX_LostFocus();
+    void txtY_LostFocus();
+    void updSizeX_Click(int index);
+    void updSizeY_Click(int index);
+    // The step buttons, and the boxes, as the mode allows.
+    void SetStepsEnabled(bool enabled);
+    void SetBoxesEnabled(bool enabled);
+
+private:
+    void ShowSize(const SizeBoxTexts& texts);
+
+    ProgramState& s_;
+};
