@@ -1,22 +1,15 @@
 #pragma once
-// Shared helpers over the grid and the element table: cell/pixel conversion,
-// connection count, element bounds, pin test, clearing a cell, the selection
-// marker's rectangle, status text and error reports, the saved tool
-// selection, and the text and file helpers.
+// Grid geometry over the grid and the element table: cell/pixel conversion,
+// connection count, element bounds, pin test, clearing a cell and the
+// selection marker's rectangle.
 #include <QString>
 #include <cstdint>
-#include <optional>
 
 struct ProgramState;
-class UserDialogs;
 
 // Cell pitch in drawing units at zoom 1; the cell/pixel conversion uses this
 // constant rather than CellSize.
 constexpr int kGridPixel = 14;
-
-// The conductor tool's button of the element toolbar.
-inline const QString kConductorToolKey = QStringLiteral("cmdLeitungen");
-constexpr int kConductorToolIndex = 3;
 
 // Centre of column or row i at the current zoom. Throws RuntimeError(kErrOverflow)
 // beyond 16 bits.
@@ -54,36 +47,3 @@ struct SelLabelRect {
 // Computes the marker rectangle of element c and stores its left and top in
 // SelLabelPos(k), growing the table when k is beyond it.
 SelLabelRect PositionSelLabel(ProgramState& s, int16_t c, int16_t k);
-
-// First panel of the status bar; also enables the main window.
-void SetStatusText(ProgramState& s, const QString& text);
-
-// Message-box text for an error number; none for codes below 11.
-std::optional<QString> ErrorBoxText(int code);
-// Explanation of an error number; empty when there is none.
-QString ErrorExplanation(int code);
-// Reports an error number: a message box for codes of 11 and more (through
-// dialogs, skipped when null), status texts for codes 1 and 2.
-void ShowError(ProgramState& s, UserDialogs* dialogs, int code);
-
-// The worksheet's mouse pointer: kept in the state and shown by the window.
-void SetWorksheetMousePointer(ProgramState& s, int pointer);
-
-// Saves ToolMode, the worksheet pointer and the pressed element-tool button.
-void SaveToolSelection(ProgramState& s);
-// Restores what SaveToolSelection saved and updates the toolbars and the
-// property panel.
-void RestoreToolSelection(ProgramState& s);
-
-// n-th field (from 1) of a list whose fields each end with ";"; text after
-// the last ";" is no field.
-QString GetField(const QString& s, int n);
-// Whole number (halves to even) as text without blanks. Throws
-// RuntimeError(kErrOverflow) beyond 16 bits.
-QString NumToStr(double v);
-// A regular file of that name exists.
-bool FileExists(const QString& path);
-// The path names a folder; false on any error.
-bool DirExists(const QString& path);
-// The part after the last "/" (or "\", as names in old files carry it).
-QString GetFileName(const QString& path);

@@ -1,11 +1,11 @@
 #include "model/new_file.h"
 
 #include "model/defaults.h"
-#include "model/geometry.h"
+#include "model/ports/all_ports.h"
 #include "model/state.h"
+#include "model/tool_selection.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
-#include "model/ports/all_ports.h"
 
 namespace {
 

@@ -3,14 +3,14 @@
 #include <algorithm>
 
 #include "model/defaults.h"
-#include "model/geometry.h"
+#include "model/field_list.h"
+#include "model/ports/clock_timer_port.h"
 #include "model/state.h"
 #include "placement/placement_context.h"
 #include "placement/placement_frame.h"
 #include "placement/undo_texts.h"
 #include "platform/numeric.h"
 #include "render/clsGrafik.h"
-#include "model/ports/clock_timer_port.h"
 
 namespace {
 

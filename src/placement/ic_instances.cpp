@@ -2,12 +2,14 @@
 
 #include <algorithm>
 
-#include "model/files/ic_nesting.h"
+#include "model/field_list.h"
 #include "model/files/ic_file.h"
 #include "model/files/ic_lookup.h"
-#include "model/geometry.h"
+#include "model/files/ic_nesting.h"
 #include "model/pin_lists.h"
+#include "model/ports/all_ports.h"
 #include "model/state.h"
+#include "model/tool_selection.h"
 #include "placement/clsUndo.h"
 #include "placement/placement_context.h"
 #include "placement/placement_frame.h"
@@ -16,7 +18,6 @@
 #include "platform/wait.h"
 #include "render/clsGrafik.h"
 #include "render/redraw.h"
-#include "model/ports/all_ports.h"
 
 namespace {
 

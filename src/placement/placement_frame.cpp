@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "model/geometry.h"
 #include "model/pin_lists.h"
+#include "model/ports/analyzer_port.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
 #include "placement/placement_context.h"
@@ -13,7 +13,6 @@
 #include "platform/user_dialogs.h"
 #include "render/clsGrafik.h"
 #include "render/redraw.h"
-#include "model/ports/analyzer_port.h"
 
 namespace {
 

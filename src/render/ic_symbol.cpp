@@ -2,6 +2,7 @@
 // an IC connector cell.
 #include "render/clsGrafik.h"
 
+#include "model/field_list.h"
 #include "model/geometry.h"
 #include "model/state.h"
 #include "platform/null_surface.h"

@@ -2,12 +2,12 @@
 
 #include <QDir>
 
-#include "model/geometry.h"
+#include "model/file_names.h"
+#include "model/files/settings_store.h"
 #include "model/state.h"
 #include "platform/registry.h"
 #include "platform/string_table.h"
 #include "platform/user_dialogs.h"
-#include "model/files/settings_store.h"
 
 namespace {
 

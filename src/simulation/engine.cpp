@@ -2,14 +2,14 @@
 
 #include <utility>
 
-#include "model/geometry.h"
+#include "model/field_list.h"
 #include "model/pin_lists.h"
+#include "model/ports/power_port.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "platform/surface.h"
 #include "platform/user_dialogs.h"
 #include "render/clsGrafik.h"
-#include "model/ports/power_port.h"
 
 namespace {
 

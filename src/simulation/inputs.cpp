@@ -1,9 +1,10 @@
-#include "model/geometry.h"
+#include "model/field_list.h"
+#include "model/ports/all_ports.h"
+#include "model/status_texts.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "platform/timers.h"
 #include "render/clsGrafik.h"
-#include "model/ports/all_ports.h"
 #include "simulation/clock_phase_text.h"
 #include "simulation/engine.h"
 

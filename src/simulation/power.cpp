@@ -3,14 +3,16 @@
 #include <QString>
 #include <vector>
 
+#include "model/field_list.h"
 #include "model/geometry.h"
+#include "model/ports/all_ports.h"
+#include "model/tool_selection.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "platform/surface.h"
 #include "platform/timers.h"
 #include "render/clsGrafik.h"
 #include "render/redraw.h"
-#include "model/ports/all_ports.h"
 #include "simulation/engine.h"
 
 namespace {

@@ -1,7 +1,6 @@
-#include "model/geometry.h"
 #include "model/pin_lists.h"
-#include "platform/timers.h"
 #include "model/ports/worksheet_port.h"
+#include "platform/timers.h"
 #include "simulation/evaluators.h"
 
 void SimulationMouseDown(ProgramState& s, EngineContext& e, int button)

@@ -13,7 +13,6 @@
 #include <QTest>
 
 #include "editing/worksheet_editor.h"
-#include "model/geometry.h"
 #include "model/state.h"
 #include "platform/timers.h"
 #include "shell/frmGatrel.h"

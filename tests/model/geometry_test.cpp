@@ -3,9 +3,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "model/field_list.h"
+#include "model/file_names.h"
 #include "model/geometry.h"
 #include "model/pin_lists.h"
 #include "model/state.h"
+#include "model/status_texts.h"
 #include "platform/numeric.h"
 
 namespace {

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "model/geometry.h"
 #include "model/state.h"
+#include "model/status_texts.h"
+#include "model/tool_selection.h"
 #include "support/fake_main_window.h"
 #include "support/scripted_user_dialogs.h"
 

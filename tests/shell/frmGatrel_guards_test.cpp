@@ -11,7 +11,6 @@
 #include <QToolButton>
 
 #include "editing/worksheet_editor.h"
-#include "model/geometry.h"
 #include "platform/string_table.h"
 #include "window_rig.h"
 

@@ -6,19 +6,22 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "model/field_list.h"
+#include "model/file_names.h"
 #include "model/files/circuit_reader.h"
 #include "model/files/circuit_writer.h"
 #include "model/files/file_messages.h"
 #include "model/files/ic_check.h"
 #include "model/files/ic_lookup.h"
 #include "model/files/record_writer.h"
-#include "model/geometry.h"
+#include "model/files/settings_store.h"
 #include "model/new_file.h"
+#include "model/ports/all_ports.h"
 #include "model/state.h"
+#include "model/status_texts.h"
+#include "model/tool_selection.h"
 #include "platform/numeric.h"
 #include "platform/user_dialogs.h"
-#include "model/files/settings_store.h"
-#include "model/ports/all_ports.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include "model/files/ic_file.h"
 #include "model/files/ic_lookup.h"
 #include "model/files/record_reader.h"
-#include "model/geometry.h"
 #include "model/state.h"
+#include "model/status_texts.h"
 #include "platform/numeric.h"
 
 namespace {

@@ -4,10 +4,10 @@
 #include <QFileInfo>
 #include <algorithm>
 
-#include "model/files/ic_nesting.h"
+#include "model/file_names.h"
 #include "model/files/file_messages.h"
 #include "model/files/ic_lookup.h"
-#include "model/geometry.h"
+#include "model/files/ic_nesting.h"
 #include "model/state.h"
 
 namespace {

@@ -4,15 +4,16 @@
 #include <algorithm>
 #include <vector>
 
-#include "model/files/ic_nesting.h"
 #include "model/files/circuit_checks.h"
 #include "model/files/element_records.h"
 #include "model/files/ic_lookup.h"
-#include "model/geometry.h"
+#include "model/files/ic_nesting.h"
+#include "model/ports/status_port.h"
 #include "model/state.h"
+#include "model/status_texts.h"
+#include "model/tool_selection.h"
 #include "platform/numeric.h"
 #include "platform/user_dialogs.h"
-#include "model/ports/status_port.h"
 
 namespace {
 

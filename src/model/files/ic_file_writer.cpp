@@ -1,10 +1,10 @@
 #include "model/files/ic_file_writer.h"
 
+#include "model/field_list.h"
 #include "model/files/element_records.h"
 #include "model/files/file_messages.h"
 #include "model/files/ic_lookup.h"
 #include "model/files/record_writer.h"
-#include "model/geometry.h"
 #include "model/state.h"
 
 namespace {

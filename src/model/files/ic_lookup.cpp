@@ -2,8 +2,8 @@
 
 #include <QDir>
 
+#include "model/file_names.h"
 #include "model/files/record_reader.h"
-#include "model/geometry.h"
 #include "platform/numeric.h"
 
 bool IsPlainICName(const QString& name)

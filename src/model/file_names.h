@@ -1,0 +1,10 @@
+#pragma once
+// File and folder names.
+#include <QString>
+
+// A regular file of that name exists.
+bool FileExists(const QString& path);
+// The path names a folder; false on any error.
+bool DirExists(const QString& path);
+// The part after the last "/" (or "\", as names in old files carry it).
+QString GetFileName(const QString& path);

@@ -1,0 +1,19 @@
+#pragma once
+// The chosen tool as the windows show it: the pressed element-tool button,
+// the worksheet's pointer, and saving and restoring them around a mode.
+#include <QString>
+
+struct ProgramState;
+
+// The conductor tool's button of the element toolbar.
+inline const QString kConductorToolKey = QStringLiteral("cmdLeitungen");
+constexpr int kConductorToolIndex = 3;
+
+// The worksheet's mouse pointer: kept in the state and shown by the window.
+void SetWorksheetMousePointer(ProgramState& s, int pointer);
+
+// Saves ToolMode, the worksheet pointer and the pressed element-tool button.
+void SaveToolSelection(ProgramState& s);
+// Restores what SaveToolSelection saved and updates the toolbars and the
+// property panel.
+void RestoreToolSelection(ProgramState& s);
