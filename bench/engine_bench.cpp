@@ -65,8 +65,8 @@ void BuildRippleCounter(ProgramState& s)
 {
     sheet::NewSheet(s, FlipFlopX(kBits) + 2, 10);
     sheet::Clock(s, Orientation::Right, 1, 5); // output (4, 5)
-    s.ClockHigh[0] = 10;
-    s.ClockLow[0] = 10;
+    s.Clocks[0].High = 10;
+    s.Clocks[0].Low = 10;
     sheet::Wire(s, 4, 5, FlipFlopX(0), 5);
     for (int k = 0; k < kBits; ++k) {
         const int X = FlipFlopX(k);
@@ -123,7 +123,7 @@ struct Rig {
         timer1 = timers.CreateTimer([this] { Timer1_Timer(s, e); });
         timer1->setInterval(1);
         e.Timer1 = timer1.get();
-        for (size_t i = 0; i < std::max<size_t>(1, s.ClockElement.size()); ++i) {
+        for (size_t i = 0; i < std::max<size_t>(1, s.Clocks.size()); ++i) {
             timer2.push_back(timers.CreateTimer([this, i] { Timer2_Timer(s, e, static_cast<int16_t>(i)); }));
             timer2.back()->Tag = QStringLiteral("Stop");
         }

@@ -44,7 +44,7 @@ public:
     void MouseMove(int buttons, int shift, double x, double y) { mouse.picGrid_MouseMove(buttons, shift, x, y); }
     void MouseUp(int button, int shift, double x, double y) { mouse.picGrid_MouseUp(button, shift, x, y); }
     void DblClick() { mouse.DblClick(); }
-    void KeyPress(int keyAscii) { mouse.KeyPress(keyAscii); }
+    void KeyPress(int keyAscii) { mouse.picGrid_KeyPress(keyAscii); }
     void HidePlacementAids() { mouse.HidePlacementAids(); }
 
     int16_t SelCount() const { return selection.SelCount(); }

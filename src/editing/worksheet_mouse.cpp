@@ -328,7 +328,7 @@ void WorksheetMouse::DblClick()
     }
 }
 
-void WorksheetMouse::KeyPress(int keyAscii)
+void WorksheetMouse::picGrid_KeyPress(int keyAscii)
 {
     if (keyAscii == 32 && e_.s.engine.PowerFlag != 0 && engine_ != nullptr)
         Pause(e_.s, *engine_);

@@ -34,7 +34,7 @@ public:
     // On an open conductor end a switch, on a junction a juncture, on a gate's pin a negation.
     void DblClick();
     // Space pauses a running simulation.
-    void KeyPress(int keyAscii);
+    void picGrid_KeyPress(int keyAscii);
 
     // Hides the outline, decoder lines, the LED/switch box and the band:
     // on a tool change and when the pointer leaves the worksheet.

@@ -20,15 +20,8 @@ struct CircuitTables {
     int16_t LevelUBound = 0;
     int16_t ICCount = 0;
 
-    // Clock-generator slots, parallel arrays indexed 0..ClockCount-1 (slot 0 always exists).
-    std::vector<int16_t> ClockElement;
-    std::vector<int16_t> ClockHigh;
-    std::vector<int16_t> ClockLow;
-    std::vector<int16_t> ClockLinked;
-    std::vector<uint8_t> ClockCycles;
-    std::vector<uint8_t> ClockCounter;
-    std::vector<int16_t> ClockOutputHigh;
-    std::vector<int16_t> ClockTrigger;
+    // Clock-generator slots, indexed 0..ClockCount-1 (slot 0 always exists).
+    std::vector<ClockSlot> Clocks;
     uint8_t ClockCount = 0;
 };
 

@@ -18,14 +18,12 @@ void SetStartDefaults(ProgramState& s)
 
 void ResetClockSlots(ProgramState& s, int16_t phaseMs)
 {
-    s.ClockElement.assign(1, 0);
-    s.ClockHigh.assign(1, phaseMs);
-    s.ClockLow.assign(1, phaseMs);
-    s.ClockLinked.assign(1, kTrue);
-    s.ClockCycles.assign(1, 1);
-    s.ClockCounter.assign(1, 0);
-    s.ClockOutputHigh.assign(1, 0);
-    s.ClockTrigger.assign(1, 0);
+    ClockSlot idle;
+    idle.High = phaseMs;
+    idle.Low = phaseMs;
+    idle.Linked = kTrue;
+    idle.Cycles = 1;
+    s.Clocks.assign(1, idle);
     s.ClockCount = 0;
     s.SelectedClock = 0;
 }

@@ -6,6 +6,6 @@ struct ProgramState;
 // IC, level and clock tables, clock slot 0 at 500/500 ms coupled, 1 cycle.
 void SetStartDefaults(ProgramState& s);
 
-// The clock-generator slot arrays shrink to slot 0: no generator, 1 cycle,
+// The clock-generator slots shrink to slot 0: no generator, 1 cycle,
 // coupled phases of phaseMs each.
 void ResetClockSlots(ProgramState& s, int16_t phaseMs);

@@ -90,6 +90,19 @@ struct ICInstanceRecord {
     QString Notes;
 };
 
+// One clock generator's slot. A file holds Element to Cycles; Counter,
+// OutputHigh and Trigger are run state (Trigger: a tick waiting for the engine).
+struct ClockSlot {
+    int16_t Element = 0;
+    int16_t High = 0;
+    int16_t Low = 0;
+    int16_t Linked = 0;
+    uint8_t Cycles = 0;
+    uint8_t Counter = 0;
+    int16_t OutputHigh = 0;
+    int16_t Trigger = 0;
+};
+
 struct LineMapEntry {
     int16_t CoveredH = 0;
     int16_t CoveredV = 0;

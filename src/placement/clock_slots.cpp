@@ -22,10 +22,10 @@ PinPos At(int x, int y)
     return {static_cast<int16_t>(x), static_cast<int16_t>(y)};
 }
 
-// Without a window the slot arrays stand for the timer members.
+// Without a window the slots stand for the timer members.
 int TimerUBound(const ProgramState& s)
 {
-    return s.ports.clockTimers ? s.ports.clockTimers->ClockTimerUBound() : static_cast<int>(s.ClockElement.size()) - 1;
+    return s.ports.clockTimers ? s.ports.clockTimers->ClockTimerUBound() : static_cast<int>(s.Clocks.size()) - 1;
 }
 
 int TimerInterval(const ProgramState& s, int k)
@@ -51,28 +51,18 @@ int AddTimerMember(ProgramState& s, int u)
 
 void ResizeSlots(ProgramState& s, int u)
 {
-    const auto n = static_cast<size_t>(u + 1);
-    s.ClockElement.resize(n);
-    s.ClockHigh.resize(n);
-    s.ClockLow.resize(n);
-    s.ClockLinked.resize(n);
-    s.ClockCycles.resize(n);
-    s.ClockCounter.resize(n);
-    s.ClockOutputHigh.resize(n);
+    s.Clocks.resize(static_cast<size_t>(u + 1));
 }
 
-// Slot `to` takes slot `from` in every array; the element number is shifted.
+// Slot `to` takes slot `from`; the element number is shifted.
 void CopySlot(ProgramState& s, int to, int from, int elementShift)
 {
-    const auto t = static_cast<size_t>(to);
-    const auto f = static_cast<size_t>(from);
-    s.ClockElement[t] = static_cast<int16_t>(s.ClockElement[f] + elementShift);
-    s.ClockHigh[t] = s.ClockHigh[f];
-    s.ClockLow[t] = s.ClockLow[f];
-    s.ClockLinked[t] = s.ClockLinked[f];
-    s.ClockCycles[t] = s.ClockCycles[f];
-    s.ClockCounter[t] = s.ClockCounter[f];
-    s.ClockOutputHigh[t] = s.ClockOutputHigh[f];
+    ClockSlot& t = s.Clocks[static_cast<size_t>(to)];
+    // A waiting tick belongs to the timer member, which stays where it is.
+    const int16_t trigger = t.Trigger;
+    t = s.Clocks[static_cast<size_t>(from)];
+    t.Element = static_cast<int16_t>(t.Element + elementShift);
+    t.Trigger = trigger;
     SetTimerInterval(s, to, TimerInterval(s, from));
 }
 
@@ -111,15 +101,15 @@ void SetTimer(PlacementContext& c)
     if (used != 0)
         u = AddTimerMember(s, u);
     ResizeSlots(s, u);
-    const auto slot = static_cast<size_t>(u);
-    s.ClockElement[slot] = n;
-    s.ClockHigh[slot] = kStartPhaseMs;
-    s.ClockLow[slot] = kStartPhaseMs;
-    s.ClockLinked[slot] = kTrue;
-    s.ClockCycles[slot] = 1;
+    ClockSlot& slot = s.Clocks[static_cast<size_t>(u)];
+    slot.Element = n;
+    slot.High = kStartPhaseMs;
+    slot.Low = kStartPhaseMs;
+    slot.Linked = kTrue;
+    slot.Cycles = 1;
     // Slot 0 may still hold the run state of a removed generator.
-    s.ClockCounter[slot] = 0;
-    s.ClockOutputHigh[slot] = kFalse;
+    slot.Counter = 0;
+    slot.OutputHigh = kFalse;
     c.objGrafik.Orientation = o;
     c.objGrafik.DrawTimer(s.CursorX, s.CursorY, false);
 }
@@ -132,9 +122,9 @@ void RemoveTimer(PlacementContext& c)
     if (!r)
         return;
     // The slot goes into the Label first, so that the undo step keeps it.
-    const int used = std::min<int>(s.ClockCount, static_cast<int>(s.ClockElement.size()));
+    const int used = std::min<int>(s.ClockCount, static_cast<int>(s.Clocks.size()));
     for (int k = 0; k < used; ++k) {
-        if (s.ClockElement[static_cast<size_t>(k)] == n) {
+        if (s.Clocks[static_cast<size_t>(k)].Element == n) {
             RemoveTimerSlot(s, static_cast<int16_t>(k));
             break;
         }
@@ -145,19 +135,19 @@ void RemoveTimer(PlacementContext& c)
 void RemoveTimerSlot(ProgramState& s, int16_t slot)
 {
     const int u = TimerUBound(s);
-    if (slot < 0 || slot >= s.ClockCount || slot > u || static_cast<size_t>(slot) >= s.ClockElement.size())
+    if (slot < 0 || slot >= s.ClockCount || slot > u || static_cast<size_t>(slot) >= s.Clocks.size())
         return;
-    const auto k0 = static_cast<size_t>(slot);
-    const int16_t e = s.ClockElement[k0];
+    const ClockSlot& c = s.Clocks[static_cast<size_t>(slot)];
+    const int16_t e = c.Element;
     if (e >= 1 && e <= s.ElementCount && static_cast<size_t>(e) < s.Elements.size()) {
         QString stored;
-        for (int v : {static_cast<int>(slot), static_cast<int>(s.ClockHigh[k0]), static_cast<int>(s.ClockLow[k0]),
-                      static_cast<int>(s.ClockLinked[k0]), static_cast<int>(s.ClockCycles[k0]),
-                      static_cast<int>(s.ClockOutputHigh[k0]), TimerInterval(s, slot)})
+        for (int v : {static_cast<int>(slot), static_cast<int>(c.High), static_cast<int>(c.Low),
+                      static_cast<int>(c.Linked), static_cast<int>(c.Cycles), static_cast<int>(c.OutputHigh),
+                      TimerInterval(s, slot)})
             stored += QString::number(v) + QLatin1Char(';');
         s.Elements[static_cast<size_t>(e)].Label = stored;
     }
-    if (u >= 1 && static_cast<size_t>(u) < s.ClockElement.size()) {
+    if (u >= 1 && static_cast<size_t>(u) < s.Clocks.size()) {
         // The generators after it lose one element number with its removal.
         for (int k = slot; k < u; ++k)
             CopySlot(s, k, k + 1, -1);
@@ -180,7 +170,7 @@ void RestoreTimer(ProgramState& s, int16_t n)
     ElementRecord& r = s.Elements[static_cast<size_t>(n)];
     const QString stored = r.Label;
     r.Label.clear();
-    const int used = std::min<int>(s.ClockCount, static_cast<int>(s.ClockElement.size()));
+    const int used = std::min<int>(s.ClockCount, static_cast<int>(s.Clocks.size()));
     int slot = 0;
     int16_t high = kStartPhaseMs;
     int16_t low = kStartPhaseMs;
@@ -199,7 +189,7 @@ void RestoreTimer(ProgramState& s, int16_t n)
         interval = static_cast<int>(std::clamp(field(7), 0.0, 2147483647.0));
     } else {
         // No stored slot: a fresh one in element order.
-        while (slot < used && s.ClockElement[static_cast<size_t>(slot)] < n)
+        while (slot < used && s.Clocks[static_cast<size_t>(slot)].Element < n)
             ++slot;
     }
     int u = TimerUBound(s);
@@ -209,13 +199,13 @@ void RestoreTimer(ProgramState& s, int16_t n)
     // The generators after the re-inserted one have moved up by one element.
     for (int k = u - 1; k >= slot; --k)
         CopySlot(s, k + 1, k, 1);
-    const auto k0 = static_cast<size_t>(slot);
-    s.ClockElement[k0] = n;
-    s.ClockHigh[k0] = high;
-    s.ClockLow[k0] = low;
-    s.ClockLinked[k0] = linked;
-    s.ClockCycles[k0] = static_cast<uint8_t>(cycles);
-    s.ClockOutputHigh[k0] = outputHigh;
+    ClockSlot& c = s.Clocks[static_cast<size_t>(slot)];
+    c.Element = n;
+    c.High = high;
+    c.Low = low;
+    c.Linked = linked;
+    c.Cycles = static_cast<uint8_t>(cycles);
+    c.OutputHigh = outputHigh;
     SetTimerInterval(s, slot, interval);
     ++s.ClockCount;
 }

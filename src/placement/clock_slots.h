@@ -1,6 +1,6 @@
 #pragma once
 // Clock generators and their slots. Each generator owns one slot of the
-// clock arrays and one member of the main window's timer array Timer2; the
+// circuit's Clocks and one member of the main window's timer array Timer2; the
 // slots stay in the order of their generators' element numbers. While a
 // generator is removed for undo, its slot is kept in its Label as seven
 // fields: slot;high;low;linked;cycles;output-high;timer interval;
@@ -14,7 +14,7 @@ constexpr int kMaxClockGenerators = 255;
 
 void SetTimer(PlacementContext& c);
 void RemoveTimer(PlacementContext& c);
-// Stores slot s in its generator's Label, closes the gap in the slot arrays
+// Stores slot s in its generator's Label, closes the gap in the slots
 // and drops the last timer member (the first stays).
 void RemoveTimerSlot(ProgramState& s, int16_t slot);
 // Re-creates the slot of re-inserted generator n from its Label at the stored

@@ -73,10 +73,10 @@ void MakeRoom(ProgramState& s, int16_t n, bool isClock)
         ElementRecord& moved = s.Elements[static_cast<size_t>(j)];
         if (moved.Type == ElementType::ClockGenerator && !isClock) {
             // Only slots in use: an idle slot 0 may still name an old generator.
-            const int used = std::min<int>(s.ClockCount, static_cast<int>(s.ClockElement.size()));
+            const int used = std::min<int>(s.ClockCount, static_cast<int>(s.Clocks.size()));
             for (int k = 0; k < used; ++k) {
-                if (s.ClockElement[static_cast<size_t>(k)] == j) {
-                    s.ClockElement[static_cast<size_t>(k)] = static_cast<int16_t>(j + 1);
+                if (s.Clocks[static_cast<size_t>(k)].Element == j) {
+                    s.Clocks[static_cast<size_t>(k)].Element = static_cast<int16_t>(j + 1);
                     break;
                 }
             }
@@ -391,11 +391,12 @@ void clsUndo::RestoreUndoGrid(PlacementContext& c, const UndoRecord& r)
                 RemoveIC(c);
                 break;
             case ElementType::ClockGenerator: {
-                const auto used = s.ClockElement.begin()
-                    + std::min<std::ptrdiff_t>(s.ClockCount, static_cast<std::ptrdiff_t>(s.ClockElement.size()));
-                const auto it = std::find(s.ClockElement.begin(), used, e);
+                const auto used = s.Clocks.begin()
+                    + std::min<std::ptrdiff_t>(s.ClockCount, static_cast<std::ptrdiff_t>(s.Clocks.size()));
+                const auto namesIt = [e](const ClockSlot& slot) { return slot.Element == e; };
+                const auto it = std::find_if(s.Clocks.begin(), used, namesIt);
                 if (it != used)
-                    RemoveTimerSlot(s, static_cast<int16_t>(it - s.ClockElement.begin()));
+                    RemoveTimerSlot(s, static_cast<int16_t>(it - s.Clocks.begin()));
                 DeleteElement(s, e);
                 break;
             }

@@ -111,10 +111,10 @@ void DeleteElement(ProgramState& s, int16_t i)
         r.SelfIndex = static_cast<int16_t>(r.SelfIndex - 1);
         if (r.Type == ElementType::ClockGenerator && t != ElementType::ClockGenerator) {
             // Only slots in use: an idle slot 0 may still name an old generator.
-            const int used = std::min<int>(s.ClockCount, static_cast<int>(s.ClockElement.size()));
+            const int used = std::min<int>(s.ClockCount, static_cast<int>(s.Clocks.size()));
             for (int k = 0; k < used; ++k) {
-                if (s.ClockElement[static_cast<size_t>(k)] == j + 1) {
-                    s.ClockElement[static_cast<size_t>(k)] = static_cast<int16_t>(j);
+                if (s.Clocks[static_cast<size_t>(k)].Element == j + 1) {
+                    s.Clocks[static_cast<size_t>(k)].Element = static_cast<int16_t>(j);
                     break;
                 }
             }

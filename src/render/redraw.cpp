@@ -134,8 +134,8 @@ void DrawElement(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, bool noTex
             default: break;
             }
             const size_t slot = static_cast<size_t>(s.SelectedClock);
-            const bool selected = PowerOn(s) && s.SelectedClock >= 0 && slot < s.ClockElement.size()
-                && s.ClockElement[slot] == e;
+            const bool selected = PowerOn(s) && s.SelectedClock >= 0 && slot < s.Clocks.size()
+                && s.Clocks[slot].Element == e;
             g.DrawTimer(rx, ry, selected);
             break;
         }

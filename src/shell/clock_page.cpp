@@ -44,7 +44,7 @@ void ClockPage::BuildCyclesTab()
     txtAnzTakte->setObjectName(QStringLiteral("txtAnzTakte"));
     txtAnzTakte->setGeometry(2, 44, 40, 22);
     txtAnzTakte->installEventFilter(this);
-    SelectAllOnFocus(txtAnzTakte);
+    OnGotFocus(txtAnzTakte, [this] { txtAnzTakte_GotFocus(); });
     cmdAnzTakte[0] = MakeStepButton(QStringLiteral("cmdAnzTakte0"), Qt::UpArrow, tab0, 44, 44);
     cmdAnzTakte[1] = MakeStepButton(QStringLiteral("cmdAnzTakte1"), Qt::DownArrow, tab0, 44, 55);
     SSTab1->addTab(tab0, QStringLiteral("1"));
@@ -123,6 +123,11 @@ void ClockPage::cmdAnzTakte_Click(int index)
 {
     if (const auto text = index == 0 ? cmdAnzTakte_UpClick(s_) : cmdAnzTakte_DownClick(s_))
         txtAnzTakte->setText(*text);
+}
+
+void ClockPage::txtAnzTakte_GotFocus()
+{
+    SelectWholeText(txtAnzTakte);
 }
 
 void ClockPage::SetClockButtonEnabled(const QString& key, bool enabled)

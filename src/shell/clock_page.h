@@ -44,6 +44,7 @@ public:
     // Power-on: the page for a circuit with clock generators or without.
     void ShowForRun(bool clockFound);
     void cmdAnzTakte_Click(int index);
+    void txtAnzTakte_GotFocus();
     // A user's move of a phase slider, or of the link between them.
     void Slider0_Change();
     void Slider1_Change();

@@ -10,9 +10,9 @@ namespace {
 uint8_t* SelectedCycles(ProgramState& s)
 {
     const int k = s.SelectedClock;
-    if (k < 0 || static_cast<size_t>(k) >= s.ClockCycles.size())
+    if (k < 0 || static_cast<size_t>(k) >= s.Clocks.size())
         return nullptr;
-    return &s.ClockCycles[static_cast<size_t>(k)];
+    return &s.Clocks[static_cast<size_t>(k)].Cycles;
 }
 
 // Rounding alone would store 0 for a value below one half; the count never goes below 1.
@@ -40,9 +40,9 @@ PhaseSliders ApplyPhases(ProgramState& s, int slider0, int slider1, int timerInt
     r.lbl0 = PhaseSliderText(r.slider0);
     r.lbl1 = PhaseSliderText(r.slider1);
     const int k = s.SelectedClock;
-    if (k >= 0 && static_cast<size_t>(k) < s.ClockHigh.size() && static_cast<size_t>(k) < s.ClockLow.size()) {
-        s.ClockHigh[static_cast<size_t>(k)] = static_cast<int16_t>(kPhaseSliderMax - r.slider1);
-        s.ClockLow[static_cast<size_t>(k)] = static_cast<int16_t>(kPhaseSliderMax - r.slider0);
+    if (k >= 0 && static_cast<size_t>(k) < s.Clocks.size()) {
+        s.Clocks[static_cast<size_t>(k)].High = static_cast<int16_t>(kPhaseSliderMax - r.slider1);
+        s.Clocks[static_cast<size_t>(k)].Low = static_cast<int16_t>(kPhaseSliderMax - r.slider0);
     }
     // A running timer keeps its interval: the new phases start at its next change.
     r.timerInterval = timerInterval == 0 ? 1000 : timerInterval;
@@ -135,8 +135,8 @@ PhaseSliders chkLink_Click(ProgramState& s, Qt::CheckState state, int slider0, i
     if (checked)
         slider0 = slider1;
     const int k = s.SelectedClock;
-    if (state != Qt::PartiallyChecked && k >= 0 && static_cast<size_t>(k) < s.ClockLinked.size())
-        s.ClockLinked[static_cast<size_t>(k)] = VbBool(checked);
+    if (state != Qt::PartiallyChecked && k >= 0 && static_cast<size_t>(k) < s.Clocks.size())
+        s.Clocks[static_cast<size_t>(k)].Linked = VbBool(checked);
     if (timerInterval == 0)
         timerInterval = 10;
     return Slider1_Scroll(s, slider0, slider1, checked, timerInterval);

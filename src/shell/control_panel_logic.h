@@ -41,7 +41,7 @@ struct PhaseSliders {
     int timerInterval = 0; // interval the selected generator's timer must have
 };
 // A scroll of one slider: `linkTicked` is chkLink's state, `timerInterval`
-// the selected generator's timer interval now. Writes ClockLow and ClockHigh.
+// the selected generator's timer interval now. Writes its slot's Low and High.
 PhaseSliders Slider0_Scroll(ProgramState& s, int slider0, int slider1, bool linkTicked, int timerInterval);
 PhaseSliders Slider1_Scroll(ProgramState& s, int slider0, int slider1, bool linkTicked, int timerInterval);
 // chkLink clicked into `state`; the phases are applied as by Slider1_Scroll.

@@ -25,7 +25,8 @@ FormelPanel::FormelPanel(QWidget* client, int left) : QObject(client)
     cmdCloseFormel->setCheckable(true);
     cmdCloseFormel->setGeometry(cmbFormel->x() + 304, 2, 20, 22);
 
-    connect(cmdFormel, &QToolButton::clicked, this, [this] { cmdFormel_Click(); });
+    // Qt's click comes with the button's release.
+    connect(cmdFormel, &QToolButton::clicked, this, &FormelPanel::cmdFormel_MouseUp);
     connect(cmdCloseFormel, &QToolButton::clicked, this, [this](bool pressed) { cmdCloseFormel_Click(pressed); });
     cmbFormel->lineEdit()->installEventFilter(this);
 }
@@ -37,7 +38,7 @@ void FormelPanel::SetShown(bool shown)
         w->setVisible(shown);
 }
 
-void FormelPanel::cmdFormel_Click()
+void FormelPanel::cmdFormel_MouseUp()
 {
     cmbFormel->setFocus();
 }

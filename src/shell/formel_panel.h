@@ -26,7 +26,8 @@ public:
     std::function<void(QKeyEvent*)> KeyPress;
 
     void SetShown(bool shown);
-    void cmdFormel_Click();
+    // After every click on the mode button the line takes the input.
+    void cmdFormel_MouseUp();
     void cmdCloseFormel_Click(bool pressed);
     bool FormulaMode() const;
 

@@ -172,7 +172,8 @@ void frmGatrel::WireEngineControls()
     zoomPanel_->Redraw = [this] { RedrawAllElements(); };
     ICPage* icPage = propertiesPanel_->icPage;
     connect(icPage, &ICPage::ICChosen, this, [this] { cmbIC_Click(); });
-    connect(icPage, &ICPage::ICManagerWanted, this, [this](bool show) { cmdICVerwaltung_Click(show); });
+    // The IC manager button toggles on its release, and the preview's double click presses it.
+    connect(icPage, &ICPage::ICManagerWanted, this, &frmGatrel::cmdICVerwaltung_MouseDown);
     connect(propertiesPanel_->cmbKomplex, &QComboBox::currentIndexChanged, this, [this](int) { cmbKomplex_Click(); });
     formel_->Close = [this] { CloseFormelPanel(); };
     formel_->KeyPress = [this](QKeyEvent* event) { cmbFormel_KeyPress(event); };
@@ -205,7 +206,7 @@ void frmGatrel::cmbKomplex_Click()
         SelectKomplexElement();
 }
 
-void frmGatrel::cmdICVerwaltung_Click(bool pressed)
+void frmGatrel::cmdICVerwaltung_MouseDown(bool pressed)
 {
     if (seams_.icManager)
         seams_.icManager(pressed);

@@ -151,6 +151,7 @@ public:
     void tlbOrientation_ButtonClick(const QString& key);
     void tlbZoom_ButtonClick(const QString& key);
     void tlbZoomInOut_ButtonClick(const QString& key);
+    // Selects the tool of Components menu item `index`.
     void MenueClick(int index);
     void SetElementButtons();
 
@@ -164,7 +165,7 @@ public:
     void cmbIC_Click();
     void cmbKomplex_Click();
     // The IC manager asked for from the IC page (true) or sent away.
-    void cmdICVerwaltung_Click(bool pressed);
+    void cmdICVerwaltung_MouseDown(bool pressed);
     void DisplayEingabezeile();
     void CloseFormelPanel();
     // A panel opened again from the toolbar or the View menu comes back whole.
@@ -172,20 +173,57 @@ public:
     // Fills the IC box with the IC definitions of the IC folder.
     void ShowICNames();
 
-    // Modes and the hover rules of the controls around the worksheet (frmGatrel_modes.cpp).
+    // Modes and the command line (frmGatrel_modes.cpp).
     // Edit mode (true) or simulation mode (false); the power panel runs it.
     void ChangeGUI(bool edit);
     void SetRadioMenuChecks(QAction* item, int position);
-    void HideDecoder();
-    // Hides the placement aids when the pointer leaves the worksheet for a control.
-    void HidePlacementOutlines(bool evenForSelectTool = false);
-    // The pointer arrived over a control around the worksheet.
-    void HoverOver(QWidget* w);
-    void Form_MouseMove();
     // Worksheet clicks while the simulation runs.
     void picGrid_MouseDown(int button, double x, double y);
     void picGrid_DblClick();
     void cmbFormel_KeyPress(QKeyEvent* event);
+
+    // The hover rules of the controls around the worksheet (frmGatrel_hover.cpp).
+    void HideDecoder();
+    // Hides the placement aids when the pointer leaves the worksheet for a control.
+    void HidePlacementOutlines(bool evenForSelectTool = false);
+    // The pointer arrived over a control around the worksheet: its mouse-move handler runs.
+    void HoverOver(QWidget* w);
+    void Form_MouseMove();
+    // The mouse-move handlers; each hides the placement aids as
+    // HidePlacementOutlines does, unless its definition says otherwise.
+    void cmdColor_MouseMove(int index);
+    void cmdOff_MouseMove();
+    void cmdOn_MouseMove();
+    void lblAktElement_MouseMove();
+    void lblAllgemein_MouseMove(int index);
+    void lblLevel_MouseMove();
+    void picAnschluesse_MouseMove();
+    void picContainer_MouseMove();
+    void picEigenschaft_MouseMove(int index);
+    void picEigenschaften_MouseMove();
+    void picEinAus_MouseMove();
+    void picIC_MouseMove();
+    void picKomplex_MouseMove();
+    void picLevel_MouseMove();
+    void picOnOff_MouseMove();
+    void picOrientation_MouseMove();
+    void picPropContainer_MouseMove();
+    void picSize_MouseMove();
+    void picZoom_MouseMove();
+    void sldDelay_MouseMove();
+    void Slider0_MouseMove();
+    void Slider1_MouseMove();
+    void StatusBar_MouseMove();
+    void tlbOrientation_MouseMove();
+    void Toolbar_MouseMove();
+    void Toolbar2_MouseMove();
+    void Toolbar3_MouseMove();
+    void tvwLevel_MouseMove();
+    void txtAnzTakte_MouseMove();
+    void txtVerzoegerung_MouseMove();
+    void txtX_MouseMove();
+    void txtY_MouseMove();
+    void UpDown1_MouseMove();
 
     // Quick help (frmGatrel_quick_help.cpp).
     void ShowQuickHelp(const QString& key, int index);
@@ -236,6 +274,8 @@ public slots:
     void mPanel_Click(int index);
     void mICAuswahl_Click();
     void mAnsichtItem_Click(int index);
+    // The Components menu's item `index` chooses its tool (frmGatrel_palette.cpp).
+    void mBauteil_Click(int index);
     void mOnOff_Click();
     void mSynthese_Click();
     void mBoolean_Click();
@@ -270,6 +310,8 @@ private:
     void WireLabelBox();
     // The hover rules watch these controls.
     void WatchHover();
+    // The decoder's outline alone, when it shows.
+    void HideDecoderOutline();
     void SetPorts();
     void CallSeam(const std::function<void()>& seam);
     void ChangeToolbarStyle();

@@ -1,8 +1,6 @@
-// Edit and simulation mode of the main window, the command line's commands,
-// and the hover rules of the controls around the worksheet.
+// Edit and simulation mode of the main window, and the command line's commands.
 #include "shell/frmGatrel.h"
 
-#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -13,12 +11,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QSlider>
-#include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
-#include <QTreeWidget>
 
 #include "editing/worksheet_editor.h"
 #include "model/files/circuit_file.h"
@@ -154,125 +149,6 @@ void frmGatrel::ChangeGUI(bool edit)
         ChangeToolbar3(s_, engine_);
     if (button("cmdICAuswahl")->isChecked() && seams_.icManager)
         seams_.icManager(false);
-}
-
-void frmGatrel::HideDecoder()
-{
-    for (OverlayLine& line : editor_->overlay.LineRahmen)
-        line.Visible = false;
-    picGrid()->update();
-}
-
-void frmGatrel::HidePlacementOutlines(bool evenForSelectTool)
-{
-    if (!editor_)
-        return;
-    WorksheetOverlay& o = editor_->overlay;
-    bool changed = false;
-    if ((evenForSelectTool || s_.ToolMode != 0) && o.picRahmen.Visible) {
-        o.picRahmen.Visible = false;
-        changed = true;
-    }
-    if (o.picBox.Visible) {
-        o.picBox.Visible = false;
-        changed = true;
-    }
-    if (o.LineRahmen[0].Visible) {
-        HideDecoder();
-        changed = true;
-    }
-    if (changed)
-        picGrid()->update();
-}
-
-void frmGatrel::HoverOver(QWidget* w)
-{
-    const QString name = w->objectName();
-    const bool decoder = editor_ && editor_->overlay.LineRahmen[0].Visible;
-    if (w == centralWidget()) {
-        Form_MouseMove();
-    } else if (name == QLatin1String("picIC") || name == QLatin1String("txtX") || name == QLatin1String("txtY")) {
-        if (decoder)
-            HideDecoder();
-    } else if (name.startsWith(QLatin1String("UpDown1"))) {
-        if (editor_ && editor_->overlay.picRahmen.Visible) {
-            editor_->overlay.picRahmen.Visible = false;
-            picGrid()->update();
-        }
-    } else if (name == QLatin1String("lblLevel")) {
-        // The level name leaves the decoder outline alone.
-        HidePlacementOutlines();
-        if (decoder)
-            for (OverlayLine& line : editor_->overlay.LineRahmen)
-                line.Visible = true;
-    } else if (name.startsWith(QLatin1String("lblAllgemein"))) {
-        // Over a caption the switch tool keeps its small box.
-        const bool keepBox = s_.ToolMode == ElementType::Switch && editor_ && editor_->overlay.picBox.Visible;
-        HidePlacementOutlines();
-        if (keepBox)
-            editor_->overlay.picBox.Visible = true;
-        if (decoder)
-            for (OverlayLine& line : editor_->overlay.LineRahmen)
-                line.Visible = true;
-    } else if (name != QString::fromUtf8("txtAnschlüsse")) {
-        HidePlacementOutlines(w == statusBar());
-    }
-}
-
-void frmGatrel::Form_MouseMove()
-{
-    HidePlacementOutlines();
-    if (!statusPanels_[1]->text().isEmpty())
-        statusPanels_[1]->clear();
-}
-
-bool frmGatrel::eventFilter(QObject* watched, QEvent* event)
-{
-    auto* w = qobject_cast<QWidget*>(watched);
-    if (!w)
-        return QMainWindow::eventFilter(watched, event);
-    if (w == centralWidget() && event->type() == QEvent::Resize) {
-        Form_Resize();
-        return false;
-    }
-    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)
-        HoverOver(w);
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void frmGatrel::WatchHover()
-{
-    PropertiesPanel& props = *propertiesPanel_;
-    ClockPage& clock = *props.clockPage;
-    const auto watch = [this](QWidget* w, bool track) {
-        if (track)
-            w->setMouseTracking(true);
-        w->installEventFilter(this);
-    };
-    // Followed as the pointer moves over them.
-    QWidget* const tracked[] = {
-             props.picAnschluesse, &props, powerPanel_, props.picKomplex, layersPanel_->picLevel, simulationBar_,
-             props.picOrientation, picPropContainer_, sizePanel_, zoomPanel_, props.sldDelay, clock.Slider[0],
-             clock.Slider[1], Toolbar(QStringLiteral("tlbOrientation")), Toolbar(QStringLiteral("Toolbar")),
-             Toolbar(QStringLiteral("Toolbar2")), clock.Toolbar3, layersPanel_->tvwLevel,
-             layersPanel_->tvwLevel->viewport(), clock.txtAnzTakte, simulationBar_->txtVerzoegerung, layersPanel_,
-             layersPanel_->lblLevel, props.lblAktElement, view_->picContainer, statusBar(), powerPanel_->cmdOn,
-             powerPanel_->cmdOff, sizePanel_->txtX, sizePanel_->txtY, props.picAnschluesse->UpDown1Up,
-             props.picAnschluesse->UpDown1Down, centralWidget(), zoomPanel_->lblTitle};
-    for (QWidget* w : tracked)
-        watch(w, true);
-    for (QLabel* caption : props.Captions())
-        watch(caption, true);
-    for (QWidget* page : props.Pages())
-        watch(page, true);
-    for (QWidget* colour : props.colourPage->cmdColor)
-        watch(colour, true);
-    // Only reached as the pointer enters them.
-    QWidget* const entered[] = {props.icPage->picICVorschau, zoomPanel_->tlbZoom, zoomPanel_->tlbZoomInOut,
-                                zoomPanel_->cmbZoom, formel_->cmbFormel->lineEdit(),
-                                props.picAnschluesse->txtAnschluesse};
-    for (QWidget* w : entered)
-        watch(w, false);
 }
 
 void frmGatrel::cmbFormel_KeyPress(QKeyEvent* event)

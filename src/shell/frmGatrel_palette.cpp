@@ -168,6 +168,11 @@ void frmGatrel::SelectKomplexElement()
     }
 }
 
+void frmGatrel::mBauteil_Click(int index)
+{
+    MenueClick(index);
+}
+
 void frmGatrel::MenueClick(int index)
 {
     const auto m = std::find_if(std::begin(kMenuTools), std::end(kMenuTools),

@@ -23,22 +23,44 @@ GateInputsPage::GateInputsPage(ProgramState& s, QWidget* parent) : QWidget(paren
     // The placing routines read the count from the program state.
     s_.GateInputsText = txtAnschluesse->text();
     connect(txtAnschluesse, &QLineEdit::textChanged, this, [this](const QString& text) { s_.GateInputsText = text; });
-    connect(txtAnschluesse, &QLineEdit::editingFinished, this, [this] { txtAnschluesse_LostFocus(); });
-    SelectAllOnFocus(txtAnschluesse);
-    for (auto [button, step] : {std::pair{UpDown1Up, 1}, std::pair{UpDown1Down, -1}}) {
-        const int st = step;
-        // Its own hover rule only: the page under it would hide more.
+    // Qt finishes an edit on Enter, while the box still has the focus, and on leaving it.
+    connect(txtAnschluesse, &QLineEdit::editingFinished, this,
+            [this] { txtAnschluesse->hasFocus() ? txtAnschluesse_KeyPress(13) : txtAnschluesse_LostFocus(); });
+    OnGotFocus(txtAnschluesse, [this] { txtAnschluesse_GotFocus(); });
+    // Their own hover rule only: the page under them would hide more.
+    for (QToolButton* button : {UpDown1Up, UpDown1Down})
         button->setAttribute(Qt::WA_NoMousePropagation);
-        connect(button, &QToolButton::clicked, this, [this, st] { UpDown1_Change(st); });
-    }
+    connect(UpDown1Up, &QToolButton::clicked, this, &GateInputsPage::UpDown1_UpClick);
+    connect(UpDown1Down, &QToolButton::clicked, this, &GateInputsPage::UpDown1_DownClick);
+}
+
+void GateInputsPage::txtAnschluesse_GotFocus()
+{
+    SelectWholeText(txtAnschluesse);
+}
+
+void GateInputsPage::txtAnschluesse_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        txtAnschluesse->setText(ValidateGateInputs(txtAnschluesse->text()));
 }
 
 void GateInputsPage::txtAnschluesse_LostFocus()
 {
-    txtAnschluesse->setText(ValidateGateInputs(txtAnschluesse->text()));
+    txtAnschluesse_KeyPress(13);
 }
 
-void GateInputsPage::UpDown1_Change(int step)
+void GateInputsPage::UpDown1_UpClick()
+{
+    StepUpDown1(1);
+}
+
+void GateInputsPage::UpDown1_DownClick()
+{
+    StepUpDown1(-1);
+}
+
+void GateInputsPage::StepUpDown1(int step)
 {
     const GateInputsStep g = GateInputsUpDown(upDown1Value_ + step);
     upDown1Value_ = g.value;

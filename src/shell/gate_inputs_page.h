@@ -19,12 +19,18 @@ public:
     QToolButton* UpDown1Up = nullptr;
     QToolButton* UpDown1Down = nullptr;
 
-    // Enter, or leaving the box: the count held to its range.
+    void txtAnschluesse_GotFocus();
+    // Enter (13), or leaving the box: the count held to its range. The key
+    // itself and other keys pass on.
+    void txtAnschluesse_KeyPress(int keyAscii);
     void txtAnschluesse_LostFocus();
-    // One step of the up-down, +1 or -1.
-    void UpDown1_Change(int step);
+    // One step of the up-down, within its range, into the box.
+    void UpDown1_UpClick();
+    void UpDown1_DownClick();
 
 private:
+    void StepUpDown1(int step);
+
     ProgramState& s_;
     int upDown1Value_ = 2; // the up-down's own value
 };

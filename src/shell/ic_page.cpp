@@ -59,6 +59,12 @@ void ICPage::cmdChange_MouseUp()
     ShowICDetails(!picICVorschau->isHidden());
 }
 
+void ICPage::picICVorschau_DblClick()
+{
+    cmdICVerwaltung->setChecked(true);
+    emit ICManagerWanted(true);
+}
+
 void ICPage::ShowICNames(const QStringList& files, const QString& icName)
 {
     const QString chosen = cmbIC->currentText();
@@ -74,10 +80,7 @@ void ICPage::ShowICNames(const QStringList& files, const QString& icName)
 
 bool ICPage::eventFilter(QObject* watched, QEvent* event)
 {
-    // A double click on the preview opens the IC manager.
-    if (watched == picICVorschau && event->type() == QEvent::MouseButtonDblClick) {
-        cmdICVerwaltung->setChecked(true);
-        emit ICManagerWanted(true);
-    }
+    if (watched == picICVorschau && event->type() == QEvent::MouseButtonDblClick)
+        picICVorschau_DblClick();
     return QWidget::eventFilter(watched, event);
 }

@@ -26,6 +26,8 @@ public:
     // The notes (true) or the preview in the details field.
     void ShowICDetails(bool notes);
     void cmdChange_MouseUp();
+    // The IC manager button pressed, and the manager asked for.
+    void picICVorschau_DblClick();
     // The IC box filled with the IC definitions of the IC folder (file names);
     // the entry chosen before stays, else `icName`, else the first.
     void ShowICNames(const QStringList& files, const QString& icName);

@@ -34,25 +34,36 @@ void LabelTextBox::Follow(const LabelEditBox& box)
     }
 }
 
-void LabelTextBox::keyPressEvent(QKeyEvent* event)
+bool LabelTextBox::txtBeschriftung_KeyPress(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         emit Committed();
-        return;
+        return true;
     }
     if (event->key() == Qt::Key_Escape) {
         if (hasSelectedText())
             deselect();
         else
             emit Cancelled();
-        return;
+        return true;
     }
-    QLineEdit::keyPressEvent(event);
+    return false;
+}
+
+void LabelTextBox::txtBeschriftung_LostFocus()
+{
+    if (isVisible())
+        emit Committed();
+}
+
+void LabelTextBox::keyPressEvent(QKeyEvent* event)
+{
+    if (!txtBeschriftung_KeyPress(event))
+        QLineEdit::keyPressEvent(event);
 }
 
 void LabelTextBox::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    if (isVisible())
-        emit Committed();
+    txtBeschriftung_LostFocus();
 }

@@ -14,6 +14,13 @@ public:
     // closes when the editor closed it.
     void Follow(const LabelEditBox& box);
 
+    // Enter commits, Esc cancels (or first drops a selection); true when the
+    // key is taken. Other keys reach the text, whose edits the window
+    // follows with the box's width and the room on the worksheet.
+    bool txtBeschriftung_KeyPress(QKeyEvent* event);
+    // Leaving an open box commits it.
+    void txtBeschriftung_LostFocus();
+
 signals:
     void Committed();
     void Cancelled();

@@ -38,9 +38,9 @@ PowerPanel::PowerPanel(ProgramState& s, EngineContext& engine, UserDialogs& dial
     installEventFilter(this);
 
     connect(cmdOn, &QPushButton::clicked, this,
-            GuardedSlot(dialogs, cmdOn->objectName(), [this] { cmdOnOff_Click(true); }));
+            GuardedSlot(dialogs, cmdOn->objectName(), [this] { cmdOn_Click(true); }));
     connect(cmdOff, &QPushButton::clicked, this,
-            GuardedSlot(dialogs, cmdOff->objectName(), [this] { cmdOnOff_Click(false); }));
+            GuardedSlot(dialogs, cmdOff->objectName(), [this] { cmdOn_Click(false); }));
 }
 
 void PowerPanel::ShowPowerState()
@@ -49,7 +49,7 @@ void PowerPanel::ShowPowerState()
     cmdOff->setChecked(s_.engine.PowerFlag == 0);
 }
 
-void PowerPanel::cmdOnOff_Click(bool on)
+void PowerPanel::cmdOn_Click(bool on)
 {
     // The two buttons are one toggle group. A click that arrives while the
     // mode switch lets pending events run only puts the buttons back; so does
@@ -66,6 +66,18 @@ void PowerPanel::cmdOnOff_Click(bool on)
             PoweredOff();
     }
     ShowPowerState();
+}
+
+void PowerPanel::cmdOff_MouseDown()
+{
+    if (s_.ToolMode == ToolCode::QuickHelp && ShowQuickHelp)
+        ShowQuickHelp(cmdOff->objectName(), 0);
+}
+
+void PowerPanel::picEinAus_MouseDown()
+{
+    if (s_.ToolMode == ToolCode::QuickHelp && ShowQuickHelp)
+        ShowQuickHelp(QStringLiteral("picPanel0"), 0);
 }
 
 void PowerPanel::ChangeGUI(bool edit)
@@ -125,16 +137,18 @@ bool PowerPanel::eventFilter(QObject* watched, QEvent* event)
         return SidePanel::eventFilter(watched, event);
     const QEvent::Type type = event->type();
     const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
-    // In quick help the power buttons only explain themselves.
+    // In quick help the power buttons only explain themselves; cmdOn's
+    // click never runs, its press explains it.
     if (watched == cmdOn || watched == cmdOff) {
-        if (press && ShowQuickHelp)
-            ShowQuickHelp(watched->objectName(), 0);
+        if (press && watched == cmdOff)
+            cmdOff_MouseDown();
+        else if (press && ShowQuickHelp)
+            ShowQuickHelp(cmdOn->objectName(), 0);
         if (press || type == QEvent::MouseButtonRelease || type == QEvent::KeyPress)
             return true;
     }
     if (watched == this && press) {
-        if (ShowQuickHelp)
-            ShowQuickHelp(QStringLiteral("picPanel0"), 0);
+        picEinAus_MouseDown();
         return true;
     }
     return SidePanel::eventFilter(watched, event);

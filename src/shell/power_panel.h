@@ -33,8 +33,13 @@ public:
 
     // Both buttons show the power state, whatever was clicked.
     void ShowPowerState();
-    // A press on the button not pressed switches the power.
-    void cmdOnOff_Click(bool on);
+    // The power group's one handler: a press on the button not pressed
+    // switches the power. `on` is cmdOn's value: a press on cmdOff, which
+    // releases cmdOn, arrives with false.
+    void cmdOn_Click(bool on);
+    // In quick help the off button and the panel explain themselves.
+    void cmdOff_MouseDown();
+    void picEinAus_MouseDown();
 
     // PowerPort
     void ChangeGUI(bool edit) override;

@@ -1,5 +1,7 @@
 #include "shell/properties_panel.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -117,8 +119,9 @@ void PropertiesPanel::BuildDelayFoot()
     sldDelay->setObjectName(QStringLiteral("sldDelay"));
     sldDelay->setRange(0, 30);
     sldDelay->setGeometry(2, foot + 18, pw, 22);
-    // The second delay control only speaks through its label.
-    connect(sldDelay, &QSlider::valueChanged, this, [this](int position) { sldDelay_Change(position); });
+    // The second delay control only speaks through its label; Qt reports a
+    // drag of the slider as value changes.
+    connect(sldDelay, &QSlider::valueChanged, this, &PropertiesPanel::sldDelay_Scroll);
 }
 
 std::array<QWidget*, 5> PropertiesPanel::Pages() const
@@ -189,7 +192,7 @@ void PropertiesPanel::ShowSelection(const QString& count, const QString& frame)
     lblRahmen->setText(frame);
 }
 
-void PropertiesPanel::sldDelay_Change(int position)
+void PropertiesPanel::sldDelay_Scroll(int position)
 {
     const DelaySliderCaption caption = DelaySliderLabel(position);
     lblDelay->setText(caption.text);
@@ -204,14 +207,36 @@ void PropertiesPanel::chkTakteingang_Click()
     s_.DecoderClockInput = VbBool(chkTakteingang->checkState() != Qt::Unchecked);
 }
 
+void PropertiesPanel::picEigenschaften_MouseDown()
+{
+    if (s_.ToolMode == ToolCode::QuickHelp && ShowQuickHelp)
+        ShowQuickHelp(QStringLiteral("picPanel1"), 0);
+}
+
+void PropertiesPanel::picEigenschaft_MouseDown(int /*index*/)
+{
+    picEigenschaften_MouseDown();
+}
+
+void PropertiesPanel::lblAktElement_MouseDown()
+{
+    picEigenschaften_MouseDown();
+}
+
 bool PropertiesPanel::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
-    if (press && s_.ToolMode == ToolCode::QuickHelp) {
-        if (ShowQuickHelp)
-            ShowQuickHelp(QStringLiteral("picPanel1"), 0);
-        return true;
-    }
-    return SidePanel::eventFilter(watched, event);
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick)
+        return SidePanel::eventFilter(watched, event);
+    // In quick help the press does nothing else.
+    const bool quickHelp = s_.ToolMode == ToolCode::QuickHelp;
+    const std::array<QWidget*, 5> pages = Pages();
+    const auto page = std::find(pages.begin(), pages.end(), watched);
+    if (watched == lblAktElement)
+        lblAktElement_MouseDown();
+    else if (page != pages.end())
+        picEigenschaft_MouseDown(static_cast<int>(page - pages.begin()));
+    else if (watched == this)
+        picEigenschaften_MouseDown();
+    return quickHelp || SidePanel::eventFilter(watched, event);
 }

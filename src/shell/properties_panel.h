@@ -72,9 +72,15 @@ public:
     void ShowClockPage();
     // Back in edit mode: the clock page and its toolbar go.
     void HideClockPage();
-    void sldDelay_Change(int position);
+    // The slider's label follows every move.
+    void sldDelay_Scroll(int position);
     // The next decoder's clock input.
     void chkTakteingang_Click();
+    // In quick help a press on the panel, a page (by number) or the tool's
+    // caption explains the panel.
+    void picEigenschaften_MouseDown();
+    void picEigenschaft_MouseDown(int index);
+    void lblAktElement_MouseDown();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

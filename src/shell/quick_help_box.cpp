@@ -62,10 +62,20 @@ void QuickHelpBox::SetCaptions(const QString& headline, const QString& body)
 {
     headline_->setText(headline);
     headline_->adjustSize();
-    ResizeQuickHelp();
+    lblHeadline_Change();
     // A label breaks lines at "\n"; a lone "\r" would show as a glyph.
     text_->setText(QString(body).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     text_->adjustSize();
+    lblQText_Change();
+}
+
+void QuickHelpBox::lblHeadline_Change()
+{
+    ResizeQuickHelp();
+}
+
+void QuickHelpBox::lblQText_Change()
+{
     ResizeQuickHelp();
 }
 
@@ -109,6 +119,11 @@ void QuickHelpBox::picQuickHelp_Click()
     hide();
 }
 
+void QuickHelpBox::picQuickHelp_LostFocus()
+{
+    hide();
+}
+
 void QuickHelpBox::lblHeadline_Click()
 {
     hide();
@@ -138,7 +153,7 @@ void QuickHelpBox::focusOutEvent(QFocusEvent* event)
     QFrame::focusOutEvent(event);
     // Switching to another program and back leaves the help up.
     if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
-        hide();
+        picQuickHelp_LostFocus();
 }
 
 bool QuickHelpBox::eventFilter(QObject* watched, QEvent* event)

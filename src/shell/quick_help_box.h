@@ -28,8 +28,12 @@ public:
 
 public slots:
     void picQuickHelp_Click();
+    void picQuickHelp_LostFocus();
     void lblHeadline_Click();
     void lblQText_Click();
+    // A caption changed: the box fits it again.
+    void lblHeadline_Change();
+    void lblQText_Change();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -3,26 +3,35 @@
 #include <QEvent>
 #include <QLineEdit>
 
+#include <utility>
+
 namespace {
 
-class SelectAllFilter : public QObject {
+class GotFocusFilter : public QObject {
 public:
-    using QObject::QObject;
+    GotFocusFilter(QObject* parent, std::function<void()> gotFocus) : QObject(parent), gotFocus_(std::move(gotFocus)) {}
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
+    bool eventFilter(QObject*, QEvent* event) override
     {
-        // Queued: the click that brought the focus would place the caret over the selection.
         if (event->type() == QEvent::FocusIn)
-            if (auto* box = qobject_cast<QLineEdit*>(watched))
-                QMetaObject::invokeMethod(box, &QLineEdit::selectAll, Qt::QueuedConnection);
+            gotFocus_();
         return false;
     }
+
+private:
+    std::function<void()> gotFocus_;
 };
 
 } // namespace
 
-void SelectAllOnFocus(QLineEdit* box)
+void OnGotFocus(QLineEdit* box, std::function<void()> gotFocus)
 {
-    box->installEventFilter(new SelectAllFilter(box));
+    box->installEventFilter(new GotFocusFilter(box, std::move(gotFocus)));
+}
+
+void SelectWholeText(QLineEdit* box)
+{
+    // Queued: the click that brought the focus would place the caret over the selection.
+    QMetaObject::invokeMethod(box, &QLineEdit::selectAll, Qt::QueuedConnection);
 }

@@ -58,7 +58,7 @@ SimulationBar::SimulationBar(ProgramState& s, EngineContext& engine, UserDialogs
     txtVerzoegerung->setObjectName(QString::fromUtf8("txtVerzögerung"));
     txtVerzoegerung->setFixedWidth(56);
     txtVerzoegerung->installEventFilter(this);
-    SelectAllOnFocus(txtVerzoegerung);
+    OnGotFocus(txtVerzoegerung, [this] { txtVerzoegerung_GotFocus(); });
     row->addWidget(txtVerzoegerung);
     auto* steps = new QVBoxLayout;
     steps->setSpacing(0);
@@ -69,7 +69,8 @@ SimulationBar::SimulationBar(ProgramState& s, EngineContext& engine, UserDialogs
         step->setAutoRepeat(true);
         step->setFixedSize(16, 11);
         steps->addWidget(step);
-        connect(step, &QToolButton::clicked, this, [this, index] { cmdVerzoegerung_Click(index); });
+        connect(step, &QToolButton::clicked, this,
+                index == 0 ? &SimulationBar::cmdVerzoegerung_UpClick : &SimulationBar::cmdVerzoegerung_DownClick);
         cmdVerzoegerung[static_cast<size_t>(index)] = step;
     }
     row->addLayout(steps);
@@ -108,15 +109,45 @@ void SimulationBar::SetStopEnabled(bool enabled)
     cmdStop->setEnabled(enabled);
 }
 
-void SimulationBar::txtVerzoegerung_Apply()
+void SimulationBar::ApplyDelayBox()
 {
     txtVerzoegerung->setText(ApplyDelayText(s_, txtVerzoegerung->text()));
 }
 
-void SimulationBar::cmdVerzoegerung_Click(int index)
+void SimulationBar::txtVerzoegerung_GotFocus()
 {
-    s_.engine.DelaySetting = DelayStep(s_.engine.DelaySetting, index == 0 ? 1 : -1);
+    SelectWholeText(txtVerzoegerung);
+}
+
+bool SimulationBar::txtVerzoegerung_KeyPress(int key)
+{
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    ApplyDelayBox();
+    if (FocusWorksheet)
+        FocusWorksheet();
+    return true;
+}
+
+void SimulationBar::txtVerzoegerung_LostFocus()
+{
+    ApplyDelayBox();
+}
+
+void SimulationBar::StepDelay(int step)
+{
+    s_.engine.DelaySetting = DelayStep(s_.engine.DelaySetting, step);
     txtVerzoegerung->setText(DelayText(s_.engine.DelaySetting));
+}
+
+void SimulationBar::cmdVerzoegerung_UpClick()
+{
+    StepDelay(1);
+}
+
+void SimulationBar::cmdVerzoegerung_DownClick()
+{
+    StepDelay(-1);
 }
 
 void SimulationBar::cmdPause_Click()
@@ -132,17 +163,10 @@ void SimulationBar::cmdStop_Click()
 bool SimulationBar::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == txtVerzoegerung) {
-        if (event->type() == QEvent::FocusOut) {
-            txtVerzoegerung_Apply();
-        } else if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                txtVerzoegerung_Apply();
-                if (FocusWorksheet)
-                    FocusWorksheet();
-                return true;
-            }
-        }
+        if (event->type() == QEvent::FocusOut)
+            txtVerzoegerung_LostFocus();
+        else if (event->type() == QEvent::KeyPress && txtVerzoegerung_KeyPress(static_cast<QKeyEvent*>(event)->key()))
+            return true;
     }
     return QWidget::eventFilter(watched, event);
 }

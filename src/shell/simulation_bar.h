@@ -39,10 +39,14 @@ public:
     void SetPauseCaption(const QString& caption);
     void SetStopEnabled(bool enabled);
 
-    // The delay box applied on Enter and when left.
-    void txtVerzoegerung_Apply();
-    // One step up (index 0) or down (index 1) within 0..100.
-    void cmdVerzoegerung_Click(int index);
+    void txtVerzoegerung_GotFocus();
+    // Enter applies the box and hands the focus on to the worksheet; true
+    // when the key is taken. Other keys reach the box unchanged.
+    bool txtVerzoegerung_KeyPress(int key);
+    void txtVerzoegerung_LostFocus();
+    // One step up or down within 0..100.
+    void cmdVerzoegerung_UpClick();
+    void cmdVerzoegerung_DownClick();
     void cmdPause_Click();
     void cmdStop_Click();
 
@@ -50,6 +54,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The delay box's text as the engine's delay, and shown back.
+    void ApplyDelayBox();
+    void StepDelay(int step);
+
     ProgramState& s_;
     EngineContext& engine_;
 };

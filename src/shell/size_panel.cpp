@@ -24,16 +24,17 @@ SizePanel::SizePanel(ProgramState& s, QWidget* parent)
     updSizeY[0] = MakeStepButton(QStringLiteral("updSizeY0"), Qt::UpArrow, this, 113, kTitleHeight + 4);
     updSizeY[1] = MakeStepButton(QStringLiteral("updSizeY1"), Qt::DownArrow, this, 113, kTitleHeight + 15);
 
-    connect(txtX, &QLineEdit::editingFinished, this, [this] { txtX_LostFocus(); });
-    connect(txtY, &QLineEdit::editingFinished, this, [this] { txtY_LostFocus(); });
-    SelectAllOnFocus(txtX);
-    SelectAllOnFocus(txtY);
-    for (int index = 0; index < 2; ++index) {
-        connect(updSizeX[static_cast<size_t>(index)], &QToolButton::clicked, this,
-                [this, index] { updSizeX_Click(index); });
-        connect(updSizeY[static_cast<size_t>(index)], &QToolButton::clicked, this,
-                [this, index] { updSizeY_Click(index); });
-    }
+    // Qt finishes an edit on Enter, while the box still has the focus, and on leaving it.
+    connect(txtX, &QLineEdit::editingFinished, this,
+            [this] { txtX->hasFocus() ? txtX_KeyPress(13) : txtX_LostFocus(); });
+    connect(txtY, &QLineEdit::editingFinished, this,
+            [this] { txtY->hasFocus() ? txtY_KeyPress(13) : txtY_LostFocus(); });
+    OnGotFocus(txtX, [this] { txtX_GotFocus(); });
+    OnGotFocus(txtY, [this] { txtY_GotFocus(); });
+    connect(updSizeX[0], &QToolButton::clicked, this, &SizePanel::updSizeX_UpClick);
+    connect(updSizeX[1], &QToolButton::clicked, this, &SizePanel::updSizeX_DownClick);
+    connect(updSizeY[0], &QToolButton::clicked, this, &SizePanel::updSizeY_UpClick);
+    connect(updSizeY[1], &QToolButton::clicked, this, &SizePanel::updSizeY_DownClick);
 }
 
 void SizePanel::SetSizeBoxes(int16_t maxX, int16_t maxY)
@@ -42,24 +43,56 @@ void SizePanel::SetSizeBoxes(int16_t maxX, int16_t maxY)
     txtY->setText(QString::number(maxY));
 }
 
+void SizePanel::txtX_GotFocus()
+{
+    SelectWholeText(txtX);
+}
+
+void SizePanel::txtY_GotFocus()
+{
+    SelectWholeText(txtY);
+}
+
+void SizePanel::txtX_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        ShowSize(CommitSizeBox(s_, {txtX->text(), txtY->text()}, SizeBox::Width));
+}
+
+void SizePanel::txtY_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        ShowSize(CommitSizeBox(s_, {txtX->text(), txtY->text()}, SizeBox::Height));
+}
+
 void SizePanel::txtX_LostFocus()
 {
-    ShowSize(CommitSizeBox(s_, {txtX->text(), txtY->text()}, SizeBox::Width));
+    txtX_KeyPress(13);
 }
 
 void SizePanel::txtY_LostFocus()
 {
-    ShowSize(CommitSizeBox(s_, {txtX->text(), txtY->text()}, SizeBox::Height));
+    txtY_KeyPress(13);
 }
 
-void SizePanel::updSizeX_Click(int index)
+void SizePanel::updSizeX_UpClick()
 {
-    ShowSize(StepSizeBox(s_, {txtX->text(), txtY->text()}, SizeBox::Width, index == 0 ? 5 : -5));
+    ShowSize(StepSizeBox(s_, {txtX->text(), txtY->text()}, SizeBox::Width, 5));
 }
 
-void SizePanel::updSizeY_Click(int index)
+void SizePanel::updSizeX_DownClick()
 {
-    ShowSize(StepSizeBox(s_, {txtX->text(), txtY->text()}, SizeBox::Height, index == 0 ? 5 : -5));
+    ShowSize(StepSizeBox(s_, {txtX->text(), txtY->text()}, SizeBox::Width, -5));
+}
+
+void SizePanel::updSizeY_UpClick()
+{
+    ShowSize(StepSizeBox(s_, {txtX->text(), txtY->text()}, SizeBox::Height, 5));
+}
+
+void SizePanel::updSizeY_DownClick()
+{
+    ShowSize(StepSizeBox(s_, {txtX->text(), txtY->text()}, SizeBox::Height, -5));
 }
 
 void SizePanel::SetStepsEnabled(bool enabled)

@@ -22,11 +22,18 @@ public:
     std::array<QToolButton*, 2> updSizeY{};
 
     void SetSizeBoxes(int16_t maxX, int16_t maxY);
-    // Enter, or leaving a box: both boxes applied.
+    void txtX_GotFocus();
+    void txtY_GotFocus();
+    // Enter (13), or leaving a box: both boxes applied. Other keys pass.
+    void txtX_KeyPress(int keyAscii);
+    void txtY_KeyPress(int keyAscii);
     void txtX_LostFocus();
     void txtY_LostFocus();
-    void updSizeX_Click(int index);
-    void updSizeY_Click(int index);
+    // Five up or down, then applied as on Enter.
+    void updSizeX_UpClick();
+    void updSizeX_DownClick();
+    void updSizeY_UpClick();
+    void updSizeY_DownClick();
     // The step buttons, and the boxes, as the mode allows.
     void SetStepsEnabled(bool enabled);
     void SetBoxesEnabled(bool enabled);

@@ -48,8 +48,11 @@ WorksheetView::WorksheetView(ProgramState& s, EngineContext& engine, QWidget* cl
     VScroll->setObjectName(QStringLiteral("VScroll"));
     HScroll->setVisible(false);
     VScroll->setVisible(false);
-    connect(HScroll, &QScrollBar::valueChanged, this, &WorksheetView::ScrollPicture);
-    connect(VScroll, &QScrollBar::valueChanged, this, &WorksheetView::ScrollPicture);
+    // Qt reports a dragged thumb as value changes too (the bars track).
+    connect(HScroll, &QScrollBar::valueChanged, this,
+            [this] { HScroll->isSliderDown() ? HScroll_Scroll() : HScroll_Change(); });
+    connect(VScroll, &QScrollBar::valueChanged, this,
+            [this] { VScroll->isSliderDown() ? VScroll_Scroll() : VScroll_Change(); });
 }
 
 int WorksheetView::GetContainerWidth() const
@@ -81,6 +84,28 @@ void WorksheetView::ResetScrollBars()
 {
     HScroll->setValue(0);
     VScroll->setValue(0);
+}
+
+void WorksheetView::HScroll_Change()
+{
+    ScrollPicture();
+}
+
+void WorksheetView::VScroll_Change()
+{
+    ScrollPicture();
+}
+
+// While tracking, each step of the thumb is a settled value: the visible
+// range follows at once, not only when the drag ends.
+void WorksheetView::HScroll_Scroll()
+{
+    ScrollPicture();
+}
+
+void WorksheetView::VScroll_Scroll()
+{
+    ScrollPicture();
 }
 
 void WorksheetView::ScrollPicture()
@@ -142,13 +167,16 @@ void WorksheetView::MovePicGrid(double x, double y, double downX, double downY)
         VScroll->setValue(static_cast<int>(CLng(-nt / cw)));
 }
 
-bool WorksheetView::eventFilter(QObject* watched, QEvent* event)
+void WorksheetView::picContainer_MouseDown(Qt::MouseButton button)
 {
-    // Beside the picture, the right button climbs out of a shown IC level.
-    if (watched == picContainer && event->type() == QEvent::MouseButtonPress
-        && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton
-        && s_.ToolMode == ToolCode::SimulationRunning && s_.CurrentLevel > 0
+    if (button == Qt::RightButton && s_.ToolMode == ToolCode::SimulationRunning && s_.CurrentLevel > 0
         && static_cast<size_t>(s_.CurrentLevel) < s_.ICInstances.size())
         ShowLevel(s_, engine_, s_.ICInstances[static_cast<size_t>(s_.CurrentLevel)].ParentLevel);
+}
+
+bool WorksheetView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == picContainer && event->type() == QEvent::MouseButtonPress)
+        picContainer_MouseDown(static_cast<QMouseEvent*>(event)->button());
     return QObject::eventFilter(watched, event);
 }

@@ -36,6 +36,15 @@ public:
     // Bars, picture and end lines as the window's layout placed them.
     void ApplyLayout(const ResizeLayout& l);
     void ResetScrollBars();
+    // A bar's value changed, by the user or by the program: the picture
+    // moves by whole cells and the visible cell range follows.
+    void HScroll_Change();
+    void VScroll_Change();
+    // The thumb being dragged: the picture follows it.
+    void HScroll_Scroll();
+    void VScroll_Scroll();
+    // Beside the picture, the right button climbs out of a shown IC level.
+    void picContainer_MouseDown(Qt::MouseButton button);
     void ScrollPicture();
     void PlaceEndLines();
     // The drawing object's visible cell range from the bars and the container.

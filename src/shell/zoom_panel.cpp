@@ -33,8 +33,9 @@ ZoomPanel::ZoomPanel(ProgramState& s, QWidget* parent)
     tlbZoomInOut->setGeometry(76, kTitleHeight + 2, w - 77, 26);
     tlbZoom->setGeometry(2, kTitleHeight + 30, w - 4, 26);
 
-    connect(cmbZoom, &QComboBox::activated, this, [this] { cmbZoom_Confirm(ZoomConfirm::Click); });
-    connect(cmbZoom->lineEdit(), &QLineEdit::returnPressed, this, [this] { cmbZoom_Confirm(ZoomConfirm::Enter); });
+    connect(cmbZoom, &QComboBox::activated, this, &ZoomPanel::cmbZoom_Click);
+    // Qt reports Enter in the box's line as returnPressed.
+    connect(cmbZoom->lineEdit(), &QLineEdit::returnPressed, this, [this] { cmbZoom_KeyPress(13); });
     cmbZoom->installEventFilter(this);
 }
 
@@ -43,7 +44,23 @@ void ZoomPanel::ShowZoomText()
     cmbZoom->setEditText(ZoomCutText(s_.GridMode));
 }
 
-void ZoomPanel::cmbZoom_Confirm(ZoomConfirm how)
+void ZoomPanel::cmbZoom_Click()
+{
+    ApplyZoomBox(ZoomConfirm::Click);
+}
+
+void ZoomPanel::cmbZoom_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        ApplyZoomBox(ZoomConfirm::Enter);
+}
+
+void ZoomPanel::cmbZoom_LostFocus()
+{
+    cmbZoom->setEditText(ZoomFactorText(s_.GridMode));
+}
+
+void ZoomPanel::ApplyZoomBox(ZoomConfirm how)
 {
     const ZoomBoxResult r = ConfirmZoomBox(cmbZoom->currentText(), s_.GridMode, how);
     cmbZoom->setEditText(r.text);
@@ -57,6 +74,6 @@ void ZoomPanel::cmbZoom_Confirm(ZoomConfirm how)
 bool ZoomPanel::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == cmbZoom && event->type() == QEvent::FocusOut)
-        cmbZoom->setEditText(ZoomFactorText(s_.GridMode));
+        cmbZoom_LostFocus();
     return SidePanel::eventFilter(watched, event);
 }

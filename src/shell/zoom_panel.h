@@ -25,11 +25,17 @@ public:
 
     // The box after a fixed fit or a zoom step.
     void ShowZoomText();
-    void cmbZoom_Confirm(ZoomConfirm how);
+    // An entry chosen, or Enter (13) typed: the box's zoom applied. Other keys pass.
+    void cmbZoom_Click();
+    void cmbZoom_KeyPress(int keyAscii);
+    // An entry not confirmed gives way to the factor in force.
+    void cmbZoom_LostFocus();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void ApplyZoomBox(ZoomConfirm how);
+
     ProgramState& s_;
 };

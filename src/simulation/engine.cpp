@@ -120,11 +120,11 @@ void Simulate(ProgramState& s, EngineContext& e)
             Abort(s, e);
             return;
         }
-        for (size_t i = 0; i < s.ClockTrigger.size(); ++i) {
-            if (s.ClockTrigger[i] != 0) {
+        for (size_t i = 0; i < s.Clocks.size(); ++i) {
+            if (s.Clocks[i].Trigger != 0) {
                 ClockTick(s, e, static_cast<int16_t>(i));
-                if (i < s.ClockTrigger.size())
-                    s.ClockTrigger[i] = kFalse;
+                if (i < s.Clocks.size())
+                    s.Clocks[i].Trigger = kFalse;
             }
         }
         const int n = QueueCount(s, 2);

@@ -41,10 +41,7 @@ PlatformTimer* ClockTimer(EngineContext& e, int i)
 
 bool ValidSlot(const ProgramState& s, int i)
 {
-    return i >= 0 && static_cast<size_t>(i) < s.ClockElement.size() && static_cast<size_t>(i) < s.ClockHigh.size()
-        && static_cast<size_t>(i) < s.ClockLow.size() && static_cast<size_t>(i) < s.ClockCycles.size()
-        && static_cast<size_t>(i) < s.ClockCounter.size() && static_cast<size_t>(i) < s.ClockOutputHigh.size()
-        && static_cast<size_t>(i) < s.ClockLinked.size();
+    return i >= 0 && static_cast<size_t>(i) < s.Clocks.size();
 }
 
 // Starts a run for an input or a clock and shows its progress and duration.
@@ -91,7 +88,8 @@ void AskClockToStop(ProgramState& s, EngineContext& e, int i)
 {
     if (!ValidSlot(s, i))
         return;
-    s.ClockCounter[static_cast<size_t>(i)] = static_cast<uint8_t>(2 * (s.ClockCycles[static_cast<size_t>(i)] + 1));
+    ClockSlot& c = s.Clocks[static_cast<size_t>(i)];
+    c.Counter = static_cast<uint8_t>(2 * (c.Cycles + 1));
     if (PlatformTimer* t = ClockTimer(e, i))
         t->Tag = QStringLiteral("Stop");
 }
@@ -200,9 +198,9 @@ void Timer2_Timer(ProgramState& s, EngineContext& e, int16_t index)
     g.StepCount = 0;
     if (g.InnerLevelShown != 0)
         return;
-    if (s.ClockTrigger.size() <= static_cast<size_t>(index))
-        s.ClockTrigger.resize(static_cast<size_t>(index) + 1, kFalse);
-    s.ClockTrigger[static_cast<size_t>(index)] = kTrue;
+    // A member without a slot has nothing to tick.
+    if (ValidSlot(s, index))
+        s.Clocks[static_cast<size_t>(index)].Trigger = kTrue;
     if (g.EngineBusy == 0 && e.Timer1)
         e.Timer1->setEnabled(true);
 }
@@ -211,9 +209,9 @@ void ClockTick(ProgramState& s, EngineContext& e, int16_t i)
 {
     if (!ValidSlot(s, i) || s.Levels.empty())
         return;
-    const size_t k = static_cast<size_t>(i);
+    ClockSlot& c = s.Clocks[static_cast<size_t>(i)];
     LevelRecord& L0 = s.Levels[0];
-    const int n = s.ClockElement[k];
+    const int n = c.Element;
     if (n <= 0 || static_cast<size_t>(n) >= L0.Elements.size())
         return;
     const CachedPins& pins = ParsePinsCached(s, n, 0);
@@ -226,10 +224,10 @@ void ClockTick(ProgramState& s, EngineContext& e, int16_t i)
     const bool outputHigh = L0.Field(ox, oy).Value != 0;
     PlatformTimer* timer = ClockTimer(e, i);
 
-    if (s.ClockCounter[k] != 0) {
-        s.ClockCounter[k] = static_cast<uint8_t>(s.ClockCounter[k] + 1);
-        if (s.ClockCounter[k] >= 2 * s.ClockCycles[k] + 2 && !outputHigh) {
-            s.ClockCounter[k] = 0;
+    if (c.Counter != 0) {
+        c.Counter = static_cast<uint8_t>(c.Counter + 1);
+        if (c.Counter >= 2 * c.Cycles + 2 && !outputHigh) {
+            c.Counter = 0;
             if (timer)
                 timer->setEnabled(false);
             SetClockButtons(s, false);
@@ -243,8 +241,8 @@ void ClockTick(ProgramState& s, EngineContext& e, int16_t i)
     };
     if (!outputHigh) {
         if (timer)
-            timer->setInterval(s.ClockHigh[k]);
-        s.ClockOutputHigh[k] = kTrue;
+            timer->setInterval(c.High);
+        c.OutputHigh = kTrue;
         bool stopHigh = false;
         if (pins.InputCount >= 1 && L0.Field.Contains(pins.In[0].X, pins.In[0].Y))
             stopHigh = L0.Field(pins.In[0].X, pins.In[0].Y).Value != 0;
@@ -255,13 +253,13 @@ void ClockTick(ProgramState& s, EngineContext& e, int16_t i)
             stopButton();
         }
     } else {
-        s.ClockOutputHigh[k] = kFalse;
+        c.OutputHigh = kFalse;
         QueueEvent(s, ox, oy, o, 0, 0);
         QueueEvent(s, ox + StepX(o), oy + StepY(o), o, 0, 0);
         s.engine.StepCount = 0;
         stopButton();
         if (timer)
-            timer->setInterval(s.ClockLow[k]);
+            timer->setInterval(c.Low);
     }
 }
 
@@ -277,7 +275,7 @@ void SelectTimer(ProgramState& s, EngineContext& e, int16_t i)
     auto draw = [&](int slot, bool marked) {
         if (!ValidSlot(s, slot))
             return;
-        const int n = s.ClockElement[static_cast<size_t>(slot)];
+        const int n = s.Clocks[static_cast<size_t>(slot)].Element;
         if (n <= 0 || static_cast<size_t>(n) >= s.Elements.size())
             return;
         const CachedPins& pins = ParsePinsCached(s, n, 0);
@@ -304,7 +302,7 @@ void ChangeToolbar3(ProgramState& s, EngineContext& e)
     const int sc = s.SelectedClock;
     if (!ValidSlot(s, sc))
         return;
-    const size_t k = static_cast<size_t>(sc);
+    const ClockSlot& c = s.Clocks[static_cast<size_t>(sc)];
     ClockPanelPort* w = s.ports.clockPanel;
     if (!w)
         return;
@@ -315,14 +313,14 @@ void ChangeToolbar3(ProgramState& s, EngineContext& e)
     else if (tag == QLatin1String("Dauertakt"))
         SetClockButtons(s, true);
     else if (tag == QLatin1String("Einzeltakt"))
-        SetClockButtons(s, s.ClockOutputHigh[k] != 0);
-    w->SetClockCyclesText(NumToStr(s.ClockCycles[k]));
-    const int slider1 = 10000 - s.ClockHigh[k];
-    const int slider0 = 10000 - s.ClockLow[k];
+        SetClockButtons(s, c.OutputHigh != 0);
+    w->SetClockCyclesText(NumToStr(c.Cycles));
+    const int slider1 = 10000 - c.High;
+    const int slider0 = 10000 - c.Low;
     w->SetClockSliders(slider1, slider0);
     w->SetClockPhaseLabels(PhaseSliderText(slider1), PhaseSliderText(slider0));
     w->SetClockTitle(QStringLiteral("Taktgeber: ") + QString::number(sc + 1));
-    w->SetClockLinkChecked(s.ClockLinked[k] != 0);
+    w->SetClockLinkChecked(c.Linked != 0);
 }
 
 void Toolbar3_ButtonClick(ProgramState& s, EngineContext& e, const QString& key)
@@ -338,7 +336,7 @@ void Toolbar3_ButtonClick(ProgramState& s, EngineContext& e, const QString& key)
     }
     if (!ValidSlot(s, sc))
         return;
-    const size_t k = static_cast<size_t>(sc);
+    ClockSlot& c = s.Clocks[static_cast<size_t>(sc)];
     if (key == QLatin1String("cmdStop")) {
         AskClockToStop(s, e, sc);
         SetClockButtons(s, false);
@@ -354,11 +352,11 @@ void Toolbar3_ButtonClick(ProgramState& s, EngineContext& e, const QString& key)
     const bool continuous = key == QLatin1String("cmdDauertakt");
     if (!continuous && key != QLatin1String("cmdEinzeltakt"))
         return;
-    s.ClockCounter[k] = continuous ? 0 : 1;
+    c.Counter = continuous ? 0 : 1;
     if (PlatformTimer* t = ClockTimer(e, sc)) {
         t->Tag = continuous ? QStringLiteral("Dauertakt") : QStringLiteral("Einzeltakt");
         // The phase in progress runs out first.
-        t->setInterval(s.ClockOutputHigh[k] != 0 ? s.ClockHigh[k] : s.ClockLow[k]);
+        t->setInterval(c.OutputHigh != 0 ? c.High : c.Low);
         t->setEnabled(true);
     }
     SetClockButtons(s, true);

@@ -74,8 +74,8 @@ void ClearRunState(ProgramState& s)
 
 void StopTimers(ProgramState& s, EngineContext& e)
 {
-    for (int16_t& t : s.ClockTrigger)
-        t = kFalse;
+    for (ClockSlot& c : s.Clocks)
+        c.Trigger = kFalse;
     if (e.Timer1)
         e.Timer1->setEnabled(false);
 }

@@ -47,9 +47,9 @@ void SimulationMouseDown(ProgramState& s, EngineContext& e, int button)
         // Generators belong to the main circuit; the slots name its elements.
         if (s.engine.InnerLevelShown != 0)
             break;
-        const size_t members = e.Timer2 ? e.Timer2->size() : s.ClockElement.size();
-        for (size_t i = 0; i < members && i < s.ClockElement.size(); ++i) {
-            if (s.ClockElement[i] == n) {
+        const size_t members = e.Timer2 ? e.Timer2->size() : s.Clocks.size();
+        for (size_t i = 0; i < members && i < s.Clocks.size(); ++i) {
+            if (s.Clocks[i].Element == n) {
                 SelectTimer(s, e, static_cast<int16_t>(i));
                 s.SelectedClock = static_cast<int16_t>(i);
                 ChangeToolbar3(s, e);

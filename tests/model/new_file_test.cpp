@@ -2,6 +2,7 @@
 
 #include "model/new_file.h"
 #include "model/state.h"
+#include "support/clock_columns.h"
 #include "support/fake_main_window.h"
 
 namespace {
@@ -18,10 +19,8 @@ protected:
         s.ICInstances.resize(3);
         s.LevelUBound = s.ICCount = 2;
         s.P(3, 3).Type = 1;
-        s.ClockElement = {2, 3};
-        s.ClockHigh = {100, 200};
-        s.ClockLinked = {0, 0};
-        s.ClockCycles = {5, 7};
+        s.Clocks = {{.Element = 2, .High = 100, .Linked = 0, .Cycles = 5},
+                    {.Element = 3, .High = 200, .Linked = 0, .Cycles = 7}};
         s.ClockCount = 2;
         s.SelectedClock = 1;
         s.ICName = QStringLiteral("adder");
@@ -53,10 +52,10 @@ TEST_F(NewCircuit, InitArbeitsfeldResetsEveryTable)
     EXPECT_TRUE(s.objFile.FilePath.isEmpty());
     EXPECT_EQ(s.ClockCount, 0);
     EXPECT_EQ(s.SelectedClock, 0);
-    EXPECT_EQ(s.ClockCycles, std::vector<uint8_t>{1});
-    EXPECT_EQ(s.ClockLinked, std::vector<int16_t>{kTrue});
-    EXPECT_EQ(s.ClockHigh, std::vector<int16_t>{0});
-    EXPECT_EQ(s.ClockElement, std::vector<int16_t>{0});
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Cycles), std::vector<uint8_t>{1});
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Linked), std::vector<int16_t>{kTrue});
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::High), std::vector<int16_t>{0});
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Element), std::vector<int16_t>{0});
     EXPECT_TRUE(s.ICName.isEmpty());
     EXPECT_EQ(s.ICPinCount, 0);
     EXPECT_EQ(s.ICPins, QStringList{QString()});
@@ -78,7 +77,7 @@ TEST_F(NewCircuit, NewFileSwitchesPowerOffFirst)
     EXPECT_LT(w.calls.indexOf(QStringLiteral("PressPowerOff")), w.calls.indexOf(QStringLiteral("UnloadClockTimers")));
     EXPECT_TRUE(s.DialogFileName.isEmpty());
     EXPECT_EQ(s.ClockCount, 0);
-    EXPECT_EQ(s.ClockCycles.size(), 1u);
+    EXPECT_EQ(s.Clocks.size(), 1u);
 }
 
 TEST_F(NewCircuit, NewFileUpdatesTheWindow)

@@ -5,6 +5,7 @@
 #include "placement/components.h"
 #include "placement/placement_frame.h"
 #include "placing_fixture.h"
+#include "support/clock_columns.h"
 
 namespace {
 
@@ -28,12 +29,12 @@ TEST_F(Clocks, EachGeneratorGetsASlotAndATimerMember)
     ASSERT_EQ(Generator(5, 15), 3);
     EXPECT_EQ(s.ClockCount, 2);
     EXPECT_EQ(w.clockTimerCount, 2);
-    EXPECT_EQ(s.ClockElement, (std::vector<int16_t>{1, 3}));
-    EXPECT_EQ(s.ClockHigh, (std::vector<int16_t>{1000, 1000}));
-    EXPECT_EQ(s.ClockLow, (std::vector<int16_t>{1000, 1000}));
-    EXPECT_EQ(s.ClockLinked, (std::vector<int16_t>{kTrue, kTrue}));
-    EXPECT_EQ(s.ClockCycles, (std::vector<uint8_t>{1, 1}));
-    EXPECT_EQ(s.ClockOutputHigh, (std::vector<int16_t>{0, 0}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Element), (std::vector<int16_t>{1, 3}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::High), (std::vector<int16_t>{1000, 1000}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Low), (std::vector<int16_t>{1000, 1000}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Linked), (std::vector<int16_t>{kTrue, kTrue}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Cycles), (std::vector<uint8_t>{1, 1}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::OutputHigh), (std::vector<int16_t>{0, 0}));
     EXPECT_EQ(s.Elements[3].Label, QString());
     EXPECT_EQ(undo.Record(1).Description, QStringLiteral("Place clock generator"));
 }
@@ -44,7 +45,7 @@ TEST_F(Clocks, RemovingTheOnlyGeneratorLeavesTheIdleSlot)
     RemoveAt(6, 4);
     EXPECT_EQ(s.ClockCount, 0);
     EXPECT_EQ(s.ElementCount, 0);
-    EXPECT_EQ(s.ClockElement.size(), 1u);
+    EXPECT_EQ(s.Clocks.size(), 1u);
     EXPECT_EQ(w.clockTimerCount, 1);
     // The idle slot reads as in a new circuit again.
     EXPECT_EQ(TimerSection(), QByteArray("[Timer]\r\n0\r\n0;\r\n0;0;-1;1;\r\n"));
@@ -53,11 +54,11 @@ TEST_F(Clocks, RemovingTheOnlyGeneratorLeavesTheIdleSlot)
     ASSERT_EQ(undo.Record(1).SavedCount, 1);
     EXPECT_EQ(undo.Record(1).SavedElements[1].Label, QStringLiteral("0;1000;1000;-1;1;0;0;"));
     // A new generator starts afresh in slot 0.
-    s.ClockOutputHigh[0] = kTrue;
-    s.ClockCounter[0] = 4;
+    s.Clocks[0].OutputHigh = kTrue;
+    s.Clocks[0].Counter = 4;
     ASSERT_EQ(Generator(20, 20), 1);
-    EXPECT_EQ(s.ClockOutputHigh[0], 0);
-    EXPECT_EQ(s.ClockCounter[0], 0);
+    EXPECT_EQ(s.Clocks[0].OutputHigh, 0);
+    EXPECT_EQ(s.Clocks[0].Counter, 0);
 }
 
 TEST_F(Clocks, RemovingTheMiddleOfThreeAndUndoingIt)
@@ -67,12 +68,12 @@ TEST_F(Clocks, RemovingTheMiddleOfThreeAndUndoingIt)
     ASSERT_EQ(PlaceAt(SetHA, 20, 5), 3);
     ASSERT_EQ(Generator(5, 25), 4);  // C
     // B gets a state of its own.
-    s.ClockHigh[1] = 200;
-    s.ClockLow[1] = 300;
-    s.ClockLinked[1] = 0;
-    s.ClockCycles[1] = 7;
-    s.ClockOutputHigh[1] = kTrue;
-    s.ClockCounter[1] = 3;
+    s.Clocks[1].High = 200;
+    s.Clocks[1].Low = 300;
+    s.Clocks[1].Linked = 0;
+    s.Clocks[1].Cycles = 7;
+    s.Clocks[1].OutputHigh = kTrue;
+    s.Clocks[1].Counter = 3;
     w.clockTimerIntervals = {1000, 300, 1000};
     const QByteArray before = FileBytes();
     EXPECT_TRUE(TimerSection().endsWith("[Timer]\r\n3\r\n1;2;4;\r\n1000;1000;-1;1;\r\n200;300;0;7;\r\n1000;1000;-1;1;\r\n"))
@@ -81,19 +82,19 @@ TEST_F(Clocks, RemovingTheMiddleOfThreeAndUndoingIt)
     RemoveAt(7, 16);
     EXPECT_EQ(s.ClockCount, 2);
     EXPECT_EQ(w.clockTimerCount, 2);
-    EXPECT_EQ(s.ClockElement, (std::vector<int16_t>{1, 3}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Element), (std::vector<int16_t>{1, 3}));
     EXPECT_EQ(s.Elements[3].Type, ElementType::ClockGenerator);
     EXPECT_EQ(TimerSection(), QByteArray("[Timer]\r\n2\r\n1;3;\r\n1000;1000;-1;1;\r\n1000;1000;-1;1;\r\n"));
 
     undo.Undo(c);
     EXPECT_EQ(s.ClockCount, 3);
     EXPECT_EQ(w.clockTimerCount, 3);
-    EXPECT_EQ(s.ClockElement, (std::vector<int16_t>{1, 2, 4}));
-    EXPECT_EQ(s.ClockHigh[1], 200);
-    EXPECT_EQ(s.ClockLow[1], 300);
-    EXPECT_EQ(s.ClockLinked[1], 0);
-    EXPECT_EQ(s.ClockCycles[1], 7);
-    EXPECT_EQ(s.ClockOutputHigh[1], kTrue);
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Element), (std::vector<int16_t>{1, 2, 4}));
+    EXPECT_EQ(s.Clocks[1].High, 200);
+    EXPECT_EQ(s.Clocks[1].Low, 300);
+    EXPECT_EQ(s.Clocks[1].Linked, 0);
+    EXPECT_EQ(s.Clocks[1].Cycles, 7);
+    EXPECT_EQ(s.Clocks[1].OutputHigh, kTrue);
     EXPECT_EQ(w.clockTimerIntervals, (std::vector<int>{1000, 300, 1000}));
     // The stored slot does not stay in the generator's Label, so the file is as before.
     EXPECT_EQ(s.Elements[2].Label, QString());
@@ -107,11 +108,11 @@ TEST_F(Clocks, AGeneratorWithoutStoredSlotGetsAFreshOneInElementOrder)
     ASSERT_EQ(Generator(5, 25), 3);
     RemoveTimerSlot(s, 1);
     s.Elements[2].Label.clear();
-    s.ClockElement[1] = 3; // as if element 2 had been re-inserted before it
+    s.Clocks[1].Element = 3; // as if element 2 had been re-inserted before it
     RestoreTimer(s, 2);
-    EXPECT_EQ(s.ClockElement, (std::vector<int16_t>{1, 2, 4}));
-    EXPECT_EQ(s.ClockHigh[1], 1000);
-    EXPECT_EQ(s.ClockCycles[1], 1);
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Element), (std::vector<int16_t>{1, 2, 4}));
+    EXPECT_EQ(s.Clocks[1].High, 1000);
+    EXPECT_EQ(s.Clocks[1].Cycles, 1);
 }
 
 TEST_F(Clocks, The256thGeneratorIsRefused)

@@ -4,6 +4,7 @@
 #include "placement/components.h"
 #include "placement/ic_instances.h"
 #include "placement/placement_frame.h"
+#include "support/clock_columns.h"
 #include "undo_fixture.h"
 
 namespace {
@@ -290,25 +291,28 @@ TEST_F(ElementUndo, AClockGeneratorGetsItsSlotBackWithEveryField)
         SetTimer(c);
     }
     ASSERT_EQ(s.ClockCount, 3);
-    s.ClockHigh[1] = 300;
-    s.ClockLow[1] = 700;
-    s.ClockLinked[1] = kFalse;
-    s.ClockCycles[1] = 4;
-    s.ClockOutputHigh[1] = kTrue;
+    s.Clocks[1].High = 300;
+    s.Clocks[1].Low = 700;
+    s.Clocks[1].Linked = kFalse;
+    s.Clocks[1].Cycles = 4;
+    s.Clocks[1].OutputHigh = kTrue;
     w.clockTimerIntervals = {1000, 300, 1000};
     const QByteArray before = File();
-    const auto slotsBefore = std::vector<std::vector<int16_t>>{s.ClockElement, s.ClockHigh, s.ClockLow,
-                                                               s.ClockLinked, s.ClockOutputHigh};
+    const auto columns = [this] {
+        return std::vector<std::vector<int16_t>>{
+            ClockColumn(s.Clocks, &ClockSlot::Element), ClockColumn(s.Clocks, &ClockSlot::High),
+            ClockColumn(s.Clocks, &ClockSlot::Low), ClockColumn(s.Clocks, &ClockSlot::Linked),
+            ClockColumn(s.Clocks, &ClockSlot::OutputHigh)};
+    };
+    const auto slotsBefore = columns();
     At(12, 5);
     RemoveTimer(c);
     ASSERT_EQ(s.ClockCount, 2);
-    EXPECT_EQ(s.ClockElement, (std::vector<int16_t>{1, 2}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Element), (std::vector<int16_t>{1, 2}));
     u.Undo(c);
     EXPECT_EQ(s.ClockCount, 3);
-    EXPECT_EQ((std::vector<std::vector<int16_t>>{s.ClockElement, s.ClockHigh, s.ClockLow, s.ClockLinked,
-                                                 s.ClockOutputHigh}),
-              slotsBefore);
-    EXPECT_EQ(s.ClockCycles[1], 4);
+    EXPECT_EQ(columns(), slotsBefore);
+    EXPECT_EQ(s.Clocks[1].Cycles, 4);
     EXPECT_EQ(w.clockTimerIntervals, (std::vector<int>{1000, 300, 1000}));
     EXPECT_TRUE(s.Elements[2].Label.isEmpty()) << "the stored slot is not left in the record";
     EXPECT_EQ(File(), before);
@@ -320,7 +324,7 @@ TEST_F(ElementUndo, AClockGeneratorGetsItsSlotBackWithEveryField)
     ASSERT_EQ(s.ClockCount, 4);
     u.Undo(c);
     EXPECT_EQ(s.ClockCount, 3);
-    EXPECT_EQ(s.ClockElement.size(), 3u);
+    EXPECT_EQ(s.Clocks.size(), 3u);
     EXPECT_EQ(w.clockTimerCount, 3);
     EXPECT_EQ(File(), before);
 }
@@ -349,7 +353,7 @@ protected:
             const uint8_t t = s.Elements[static_cast<size_t>(e)].Type;
             if (t == ElementType::ClockGenerator) {
                 for (int k = 0; k < s.ClockCount; ++k)
-                    if (s.ClockElement[static_cast<size_t>(k)] == e) {
+                    if (s.Clocks[static_cast<size_t>(k)].Element == e) {
                         RemoveTimerSlot(s, static_cast<int16_t>(k));
                         break;
                     }
@@ -393,7 +397,7 @@ TEST_F(AreaUndo, UndoPutsBackElementsICsClockSlotsAndSensors)
     s.ICName = QStringLiteral("FULL");
     At(30, 8);
     ASSERT_TRUE(SetIC(c, false, 0, 0));
-    s.ClockHigh[0] = 250;
+    s.Clocks[0].High = 250;
     w.clockTimerIntervals = {250, 1000};
     const QByteArray before = File();
     ASSERT_EQ(s.ICCount, 4);
@@ -411,7 +415,7 @@ TEST_F(AreaUndo, UndoPutsBackElementsICsClockSlotsAndSensors)
     EXPECT_EQ(s.ICCount, 4);
     EXPECT_EQ(s.LevelUBound, 4);
     EXPECT_EQ(s.ClockCount, 2);
-    EXPECT_EQ(s.ClockElement, (std::vector<int16_t>{2, 5}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Element), (std::vector<int16_t>{2, 5}));
     EXPECT_EQ(w.clockTimerIntervals, (std::vector<int>{250, 1000}));
     EXPECT_EQ(s.ProbeCount, 2);
     EXPECT_TRUE(w.analyserMenuEnabled);

@@ -223,17 +223,9 @@ inline int16_t Clock(ProgramState& s, int o, int X, int Y)
         break;
     }
     const size_t slot = s.ClockCount;
-    if (s.ClockElement.size() <= slot) {
-        s.ClockElement.resize(slot + 1);
-        s.ClockHigh.resize(slot + 1, 500);
-        s.ClockLow.resize(slot + 1, 500);
-        s.ClockLinked.resize(slot + 1, kTrue);
-        s.ClockCycles.resize(slot + 1, 1);
-        s.ClockCounter.resize(slot + 1, 0);
-        s.ClockOutputHigh.resize(slot + 1, 0);
-        s.ClockTrigger.resize(slot + 1, 0);
-    }
-    s.ClockElement[slot] = n;
+    if (s.Clocks.size() <= slot)
+        s.Clocks.resize(slot + 1, {.High = 500, .Low = 500, .Linked = kTrue, .Cycles = 1});
+    s.Clocks[slot].Element = n;
     ++s.ClockCount;
     return n;
 }

@@ -134,16 +134,16 @@ TEST_F(EngineWindow, TheClockPageLetsAPersonRunAClockGenerator)
     run->trigger();
 
     const int slot = s.SelectedClock;
-    const int16_t before = s.ClockOutputHigh[static_cast<size_t>(slot)];
-    timers.Advance(s.ClockHigh[static_cast<size_t>(slot)] + s.ClockLow[static_cast<size_t>(slot)] + 5);
+    const int16_t before = s.Clocks[static_cast<size_t>(slot)].OutputHigh;
+    timers.Advance(s.Clocks[static_cast<size_t>(slot)].High + s.Clocks[static_cast<size_t>(slot)].Low + 5);
     int changes = 0;
     for (int i = 0; i < 6; ++i) {
-        const int16_t was = s.ClockOutputHigh[static_cast<size_t>(slot)];
-        timers.Advance(std::max(s.ClockHigh[static_cast<size_t>(slot)], s.ClockLow[static_cast<size_t>(slot)]) + 2);
-        changes += s.ClockOutputHigh[static_cast<size_t>(slot)] != was;
+        const int16_t was = s.Clocks[static_cast<size_t>(slot)].OutputHigh;
+        timers.Advance(std::max(s.Clocks[static_cast<size_t>(slot)].High, s.Clocks[static_cast<size_t>(slot)].Low) + 2);
+        changes += s.Clocks[static_cast<size_t>(slot)].OutputHigh != was;
     }
-    EXPECT_GT(changes, 2) << "started from " << before << " slot " << slot << " high " << s.ClockHigh[0] << " low "
-                          << s.ClockLow[0] << " tag " << window.Timer2()[0]->Tag.toStdString() << " enabled "
+    EXPECT_GT(changes, 2) << "started from " << before << " slot " << slot << " high " << s.Clocks[0].High << " low "
+                          << s.Clocks[0].Low << " tag " << window.Timer2()[0]->Tag.toStdString() << " enabled "
                           << window.Timer2()[0]->enabled() << " interval " << window.Timer2()[0]->interval()
                           << " power " << s.engine.PowerFlag;
 

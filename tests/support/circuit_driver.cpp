@@ -38,7 +38,7 @@ CircuitDriver::~CircuitDriver()
 
 void CircuitDriver::SyncClockTimers()
 {
-    const size_t want = std::max<size_t>({1, s.ClockElement.size(), static_cast<size_t>(window.clockTimerCount)});
+    const size_t want = std::max<size_t>({1, s.Clocks.size(), static_cast<size_t>(window.clockTimerCount)});
     while (timer2.size() < want) {
         const int index = static_cast<int>(timer2.size());
         auto t = timers.CreateTimer([this, index] { Timer2_Timer(s, e, static_cast<int16_t>(index)); });

@@ -91,11 +91,11 @@ void CheckClockSlots(const ProgramState& s)
         if (s.Elements[static_cast<size_t>(e)].Type == ElementType::ClockGenerator)
             ++generators;
     }
-    if (s.ClockCount != generators || s.ClockElement.size() < static_cast<size_t>(s.ClockCount))
+    if (s.ClockCount != generators || s.Clocks.size() < static_cast<size_t>(s.ClockCount))
         throw RecordFormatError("clock slots do not match the clock generators");
     std::set<int16_t> seen;
     for (int i = 0; i < s.ClockCount; ++i) {
-        const int16_t e = s.ClockElement[static_cast<size_t>(i)];
+        const int16_t e = s.Clocks[static_cast<size_t>(i)].Element;
         if (e < 1 || e > s.ElementCount || s.Elements[static_cast<size_t>(e)].Type != ElementType::ClockGenerator
             || !seen.insert(e).second)
             throw RecordFormatError("clock slot names no clock generator");

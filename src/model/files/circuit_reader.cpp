@@ -16,14 +16,7 @@ namespace {
 void MakeClockSlots(ProgramState& s, uint8_t n)
 {
     const size_t count = std::max<size_t>(n, 1);
-    s.ClockElement.assign(count, 0);
-    s.ClockHigh.assign(count, 0);
-    s.ClockLow.assign(count, 0);
-    s.ClockLinked.assign(count, 0);
-    s.ClockCycles.assign(count, 0);
-    s.ClockCounter.assign(count, 0);
-    s.ClockOutputHigh.assign(count, 0);
-    s.ClockTrigger.assign(count, 0);
+    s.Clocks.assign(count, ClockSlot{});
     s.ClockCount = n;
 }
 
@@ -159,15 +152,16 @@ private:
             MakeClockSlots(s_, ToByte(line));
         } else if (timerLine_ == 2) {
             for (int i = 0; i < s_.ClockCount; ++i)
-                s_.ClockElement[static_cast<size_t>(i)] = ToInt(f.Text(i + 1));
+                s_.Clocks[static_cast<size_t>(i)].Element = ToInt(f.Text(i + 1));
         } else {
             const size_t slot = static_cast<size_t>(timerLine_ - 3);
-            if (slot >= s_.ClockHigh.size())
+            if (slot >= s_.Clocks.size())
                 return;
-            s_.ClockHigh[slot] = ToInt(f.Text(1));
-            s_.ClockLow[slot] = ToInt(f.Text(2));
-            s_.ClockLinked[slot] = ToFlag(f.Text(3));
-            s_.ClockCycles[slot] = ToByte(f.Text(4));
+            ClockSlot& c = s_.Clocks[slot];
+            c.High = ToInt(f.Text(1));
+            c.Low = ToInt(f.Text(2));
+            c.Linked = ToFlag(f.Text(3));
+            c.Cycles = ToByte(f.Text(4));
         }
     }
 

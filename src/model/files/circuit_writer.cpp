@@ -62,15 +62,13 @@ QByteArray CircuitFileBytes(ProgramState& s)
     w.Header(Section::Timer);
     w.Line(QString::number(s.ClockCount));
     QString elements;
-    for (int16_t e : s.ClockElement)
-        elements += QString::number(e) + u';';
+    for (const ClockSlot& c : s.Clocks)
+        elements += QString::number(c.Element) + u';';
     w.Line(elements);
-    for (size_t i = 0; i < s.ClockHigh.size(); ++i) {
-        const int16_t linked = i < s.ClockLinked.size() && s.ClockLinked[i] != 0 ? kTrue : kFalse;
-        const int cycles = i < s.ClockCycles.size() ? s.ClockCycles[i] : 0;
-        const int16_t low = i < s.ClockLow.size() ? s.ClockLow[i] : int16_t(0);
-        w.Line(QString::number(s.ClockHigh[i]) + u';' + QString::number(low) + u';' + QString::number(linked)
-               + u';' + QString::number(cycles) + u';');
+    for (const ClockSlot& c : s.Clocks) {
+        const int16_t linked = c.Linked != 0 ? kTrue : kFalse;
+        w.Line(QString::number(c.High) + u';' + QString::number(c.Low) + u';' + QString::number(linked) + u';'
+               + QString::number(static_cast<int>(c.Cycles)) + u';');
     }
     return w.Bytes();
 }

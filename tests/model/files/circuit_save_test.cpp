@@ -152,11 +152,8 @@ TEST_F(SaveCircuit, TheLargestCircuitStaysWellBelowTheReadLimit)
         s.ICInstances[size_t(k)].ElementNr = INT16_MIN;
     }
     s.ClockCount = UINT8_MAX;
-    s.ClockElement.assign(UINT8_MAX, INT16_MIN);
-    s.ClockHigh.assign(UINT8_MAX, INT16_MIN);
-    s.ClockLow.assign(UINT8_MAX, INT16_MIN);
-    s.ClockLinked.assign(UINT8_MAX, kTrue);
-    s.ClockCycles.assign(UINT8_MAX, UINT8_MAX);
+    s.Clocks.assign(UINT8_MAX,
+                    {.Element = INT16_MIN, .High = INT16_MIN, .Low = INT16_MIN, .Linked = kTrue, .Cycles = UINT8_MAX});
 
     const QString path = circuitDir + QStringLiteral("largest.gtr");
     s.objFile.FileName = path;
