@@ -1,6 +1,7 @@
 #include "editing/component_popup.h"
 
 #include "model/geometry.h"
+#include "model/pin_lists.h"
 #include "model/state.h"
 
 NegPosition SearchNegPosition(ProgramState& s, int16_t x, int16_t y)
@@ -9,15 +10,15 @@ NegPosition SearchNegPosition(ProgramState& s, int16_t x, int16_t y)
     const int t = cell.Type;
     const bool gateOrFlipFlop = t == ElementType::AND || t == ElementType::OR || t == ElementType::XOR
         || t == ElementType::FlipFlop;
-    // The pin test fills the pin tables the flip-flop's input is looked up in.
     if (!gateOrFlipFlop || !IsPinPosition(s, x, y))
         return NegPosition::None;
     if (cell.Marker != 0)
         return NegPosition::Negated;
     if (t == ElementType::FlipFlop) {
+        const ElementPins in = InputPinsOf(s, cell.ElementNr, 0);
         int index = -1;
-        for (int i = 0; i < s.InputPinCount; ++i)
-            if (s.InputPins[static_cast<size_t>(i)].X == x && s.InputPins[static_cast<size_t>(i)].Y == y)
+        for (int i = 0; i < in.count; ++i)
+            if (in.pin[static_cast<size_t>(i)].X == x && in.pin[static_cast<size_t>(i)].Y == y)
                 index = i;
         if (index != 0 && index != 2)
             return NegPosition::None;

@@ -44,11 +44,11 @@ void LabelEditor::ChangeBeschriftung(const QString& mode)
         if (n < 1 || n > s.ElementCount || s.Elements[static_cast<size_t>(n)].Type != ElementType::TextLabel)
             return;
         // A label is anchored at its first cell, not at the cell clicked.
-        ParseInputPins(s, n, 0);
+        const PinPos anchor = InputPinsOf(s, n, 0).pin[0];
         target.Edit = true;
         target.ElementNr = n;
-        target.X = s.InputPins[0].X;
-        target.Y = s.InputPins[0].Y;
+        target.X = anchor.X;
+        target.Y = anchor.Y;
         target.Text = s.Elements[static_cast<size_t>(n)].Label;
     } else {
         return;

@@ -162,10 +162,10 @@ void Selection::ChangeInOut(int16_t dx, int16_t dy)
     for (int16_t n : numbers_) {
         if (n < 1 || n > s.ElementCount)
             continue;
-        ParseInputPins(s, n, 0);
-        ParseOutputPins(s, n, 0);
+        const ElementPins in = InputPinsOf(s, n, 0);
+        const ElementPins out = OutputPinsOf(s, n, 0);
         ElementRecord& e = s.Elements[static_cast<size_t>(n)];
-        e.InPinList = moved(s.InputPins, s.InputPinCount);
-        e.OutPinList = moved(s.OutputPins, s.OutputPinCount);
+        e.InPinList = moved(in.pin, in.count);
+        e.OutPinList = moved(out.pin, out.count);
     }
 }

@@ -17,10 +17,9 @@ const GridCell& CellOfP(const ProgramState& s, int x, int y)
 }
 
 // Start cell of a bound walk: the first input pin, (0, 0) when there is none.
-PinPos WalkStart(ProgramState& s, int16_t c)
+PinPos WalkStart(const ProgramState& s, int16_t c)
 {
-    ParseInputPins(s, c, 0);
-    return s.InputPins[0];
+    return InputPinsOf(s, c, 0).pin[0];
 }
 
 bool InPinTable(const PinTable& table, int16_t count, int16_t x, int16_t y)
@@ -77,10 +76,11 @@ bool IsPinPosition(ProgramState& s, int16_t x, int16_t y)
     const int16_t c = CellOfP(s, x, y).ElementNr;
     if (c == 0)
         return false;
-    ParseInputPins(s, c, 0);
-    ParseOutputPins(s, c, 0);
-    return InPinTable(s.InputPins, s.InputPinCount, x, y)
-        || InPinTable(s.OutputPins, s.OutputPinCount, x, y);
+    const ElementPins in = InputPinsOf(s, c, 0);
+    if (InPinTable(in.pin, in.count, x, y))
+        return true;
+    const ElementPins out = OutputPinsOf(s, c, 0);
+    return InPinTable(out.pin, out.count, x, y);
 }
 
 int16_t GetElementLeft(ProgramState& s, int16_t c)

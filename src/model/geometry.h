@@ -22,12 +22,11 @@ int ZoomedCellSize(const ProgramState& s);
 // Number of connection flags set in cell (x, y): in P while the power is off,
 // in the grid of Levels(level) while it is on (0 beyond that level's size).
 int16_t CountConnections(const ProgramState& s, int16_t x, int16_t y, int16_t level = 0);
-// Whether (x, y) is one of the pins of the element covering it. Overwrites
-// both pin tables.
+// Whether (x, y) is one of the pins of the element covering it.
 bool IsPinPosition(ProgramState& s, int16_t x, int16_t y);
 
 // Bounding column or row of element c, walked through P from its first input
-// pin. Overwrite InputPins. For c < 1: CursorX or CursorY.
+// pin. For c < 1: CursorX or CursorY.
 int16_t GetElementLeft(ProgramState& s, int16_t c);
 int16_t GetElementTop(ProgramState& s, int16_t c);
 int16_t GetElementRight(ProgramState& s, int16_t c);

@@ -31,6 +31,24 @@ PinPos ParseEntry(const QString& entry)
     return p;
 }
 
+// The record whose inputs the parsers read; null where they leave the tables.
+const ElementRecord* InputSource(const ProgramState& s, int16_t c, int16_t level)
+{
+    const auto& table = SourceTable(s, level);
+    if (c <= 0 || static_cast<size_t>(c) >= table.size())
+        return nullptr;
+    return &table[static_cast<size_t>(c)];
+}
+
+// Element 0 is read like any other, so its (empty) list clears the outputs.
+const ElementRecord* OutputSource(const ProgramState& s, int16_t c, int16_t level)
+{
+    const auto& table = SourceTable(s, level);
+    if (c < 0 || static_cast<size_t>(c) >= table.size())
+        return nullptr;
+    return &table[static_cast<size_t>(c)];
+}
+
 } // namespace
 
 int16_t ParsePinList(const QString& list, PinTable& table)
@@ -51,18 +69,34 @@ int16_t ParsePinList(const QString& list, PinTable& table)
 
 void ParseInputPins(ProgramState& s, int16_t c, int16_t level)
 {
-    const auto& table = SourceTable(s, level);
-    if (c <= 0 || static_cast<size_t>(c) >= table.size())
-        return;
-    s.InputPinCount = ParsePinList(table[static_cast<size_t>(c)].InPinList, s.InputPins);
+    if (const ElementRecord* r = InputSource(s, c, level))
+        s.InputPinCount = ParsePinList(r->InPinList, s.InputPins);
 }
 
 void ParseOutputPins(ProgramState& s, int16_t c, int16_t level)
 {
-    const auto& table = SourceTable(s, level);
-    if (c < 0 || static_cast<size_t>(c) >= table.size())
-        return;
-    s.OutputPinCount = ParsePinList(table[static_cast<size_t>(c)].OutPinList, s.OutputPins);
+    if (const ElementRecord* r = OutputSource(s, c, level))
+        s.OutputPinCount = ParsePinList(r->OutPinList, s.OutputPins);
+}
+
+ElementPins InputPinsOf(const ProgramState& s, int16_t c, int16_t level)
+{
+    ElementPins p;
+    if (const ElementRecord* r = InputSource(s, c, level))
+        p.count = ParsePinList(r->InPinList, p.pin);
+    else
+        p = {s.InputPins, s.InputPinCount};
+    return p;
+}
+
+ElementPins OutputPinsOf(const ProgramState& s, int16_t c, int16_t level)
+{
+    ElementPins p;
+    if (const ElementRecord* r = OutputSource(s, c, level))
+        p.count = ParsePinList(r->OutPinList, p.pin);
+    else
+        p = {s.OutputPins, s.OutputPinCount};
+    return p;
 }
 
 QString PinListText(const std::vector<PinPos>& pins)

@@ -116,23 +116,22 @@ void SetNegationsPunkt(PlacementContext& c)
     const int16_t e = s.P(x, y).ElementNr;
     if (e < 1 || e > s.ElementCount)
         return;
+    const ElementPins in = InputPinsOf(s, e, 0);
     auto isInput = [&](int pin) {
-        return pin < s.InputPinCount && s.InputPins[static_cast<size_t>(pin)].X == x
-            && s.InputPins[static_cast<size_t>(pin)].Y == y;
+        return pin < in.count && in.pin[static_cast<size_t>(pin)].X == x
+            && in.pin[static_cast<size_t>(pin)].Y == y;
     };
     if (t == ElementType::FlipFlop) {
         // J and K only: neither the clock input nor an output.
-        ParseInputPins(s, e, 0);
         if (!isInput(0) && !isInput(2))
             return;
     }
     bool onPin = false;
-    ParseInputPins(s, e, 0);
-    for (int i = 0; i < s.InputPinCount && i < kPinTableSize; ++i)
+    for (int i = 0; i < in.count && i < kPinTableSize; ++i)
         onPin = onPin || isInput(i);
-    ParseOutputPins(s, e, 0);
-    for (int i = 0; i < s.OutputPinCount && i < kPinTableSize; ++i) {
-        const PinPos& pin = s.OutputPins[static_cast<size_t>(i)];
+    const ElementPins out = OutputPinsOf(s, e, 0);
+    for (int i = 0; i < out.count && i < kPinTableSize; ++i) {
+        const PinPos& pin = out.pin[static_cast<size_t>(i)];
         onPin = onPin || (pin.X == x && pin.Y == y);
     }
     if (!onPin)

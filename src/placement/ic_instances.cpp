@@ -202,6 +202,7 @@ bool SetIC(PlacementContext& c, bool restoring, int16_t elemNo, int16_t level)
         }
     }
 
+    // Into the shared tables: DrawIC takes these pins when its cell has no link.
     ParseInputPins(s, e, 0);
     if (s.InputPinCount > 0)
         c.objGrafik.DrawIC(s.InputPins[0].X, s.InputPins[0].Y, L, false);
@@ -223,10 +224,10 @@ void RemoveIC(PlacementContext& c)
     const int16_t e = s.P(cx, cy).ElementNr;
     if (e < 1 || e > s.ElementCount)
         return;
-    ParseInputPins(s, e, 0);
+    const ElementPins in = InputPinsOf(s, e, 0);
     int16_t L = 0;
-    if (s.InputPinCount > 0 && s.P.Contains(s.InputPins[0].X, s.InputPins[0].Y))
-        L = s.P(s.InputPins[0].X, s.InputPins[0].Y).ICLink;
+    if (in.count > 0 && s.P.Contains(in.pin[0].X, in.pin[0].Y))
+        L = s.P(in.pin[0].X, in.pin[0].Y).ICLink;
     // An IC without connectors is found by its element.
     if (L == 0 || !SlotInUse(s, L))
         L = SlotOfElement(s, e);

@@ -29,9 +29,9 @@ void SimulationMouseDown(ProgramState& s, EngineContext& e, int button)
     case ElementType::IC:
         if (s.engine.EngineBusy == 0) {
             // While an inner level is shown, Elements holds that level's copy.
-            ParseInputPins(s, n, s.CurrentLevel);
-            if (s.InputPinCount >= 1 && s.P.Contains(s.InputPins[0].X, s.InputPins[0].Y)) {
-                const int link = s.P(s.InputPins[0].X, s.InputPins[0].Y).ICLink;
+            const ElementPins in = InputPinsOf(s, n, s.CurrentLevel);
+            if (in.count >= 1 && s.P.Contains(in.pin[0].X, in.pin[0].Y)) {
+                const int link = s.P(in.pin[0].X, in.pin[0].Y).ICLink;
                 if (link > 0)
                     ShowLevel(s, e, static_cast<int16_t>(link));
             }

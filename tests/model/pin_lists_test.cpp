@@ -82,4 +82,37 @@ TEST_F(PinParsers, LevelSourceWhilePowerOn)
     EXPECT_EQ(s.InputPinCount, 3);
 }
 
+TEST_F(PinParsers, LookupsReturnWhatTheParsersFill)
+{
+    const ElementPins in = InputPinsOf(s, 5, 0);
+    const ElementPins out = OutputPinsOf(s, 5, 0);
+    EXPECT_EQ(in.count, 2);
+    EXPECT_EQ(in.pin[1], (PinPos{1, 3}));
+    EXPECT_EQ(in.pin[2], (PinPos{0, 0}));
+    EXPECT_EQ(out.count, 1);
+    EXPECT_EQ(out.pin[0], (PinPos{4, 2}));
+    EXPECT_EQ(s.InputPinCount, 0); // the shared tables stay as they were
+    EXPECT_EQ(s.OutputPinCount, 0);
+}
+
+TEST_F(PinParsers, LookupsWhereTheParsersLeaveTheTables)
+{
+    ParseInputPins(s, 5, 0);
+    ParseOutputPins(s, 5, 0);
+    EXPECT_EQ(InputPinsOf(s, 0, 0).count, 2);
+    EXPECT_EQ(InputPinsOf(s, 6, 0).pin[1], (PinPos{1, 3}));
+    EXPECT_EQ(OutputPinsOf(s, 6, 0).pin[0], (PinPos{4, 2}));
+    EXPECT_EQ(OutputPinsOf(s, 0, 0).count, 0);
+    EXPECT_EQ(OutputPinsOf(s, 0, 0).pin[0], (PinPos{0, 0}));
+}
+
+TEST_F(PinParsers, LookupLevelSourceWhilePowerOn)
+{
+    s.engine.PowerFlag = kTrue;
+    EXPECT_EQ(InputPinsOf(s, 1, 2).pin[0], (PinPos{8, 8}));
+    EXPECT_THROW(InputPinsOf(s, 1, 4), RuntimeError);
+    s.engine.InnerLevelShown = kTrue;
+    EXPECT_EQ(InputPinsOf(s, 1, 2).count, 3);
+}
+
 } // namespace
