@@ -3,27 +3,15 @@
 
 #include <QStringList>
 
-#include "editing/worksheet_editor.h"
-#include "model/geometry.h"
-#include "model/new_file.h"
-#include "model/state.h"
-#include "placement/clsUndo.h"
-#include "placement/placement_context.h"
-#include "platform/null_surface.h"
-#include "render/clsGrafik.h"
+#include "editor_rig.h"
 #include "shell/quick_help.h"
-#include "support/fake_main_window.h"
 
 namespace {
 
-class WorksheetTools : public ::testing::Test {
+class WorksheetTools : public EditorRig {
 protected:
-    WorksheetTools() : g(s, &surface), undo(s), c{s, g, undo, nullptr}, editor(c, nullptr)
+    WorksheetTools()
     {
-        w.Attach(s);
-        s.MaxX = 40;
-        s.MaxY = 30;
-        InitArbeitsfeld(s);
         editor.SetICSearchStart = [this](int16_t x, int16_t y) { calls << QStringLiteral("start %1 %2").arg(x).arg(y); };
         editor.CreateICAnschluss = [this] {
             calls << QStringLiteral("create %1 %2").arg(s.CursorX).arg(s.CursorY);
@@ -37,26 +25,6 @@ protected:
             calls << QStringLiteral("help %1|%2|picGrid|0").arg(help.headline, help.body);
         };
     }
-    ~WorksheetTools() override { s.ports = Ports{}; }
-
-    double Px(int i) const { return GridToPixel(s, static_cast<int16_t>(i)); }
-    void Move(int x, int y, int buttons = 0) { editor.MouseMove(buttons, 0, Px(x), Px(y)); }
-    void Click(int x, int y, int button = 1)
-    {
-        Move(x, y);
-        editor.MouseDown(button, 0, Px(x), Px(y));
-        editor.MouseUp(button, 0, Px(x), Px(y));
-    }
-    // A conductor along row y from x1 to x2.
-    void Run(int x1, int x2, int y)
-    {
-        for (int x = x1; x <= x2; ++x) {
-            GridCell& cell = s.P(x, y);
-            cell.Type = ElementType::Conductor;
-            cell.ConLeft = x > x1 ? kTrue : kFalse;
-            cell.ConRight = x < x2 ? kTrue : kFalse;
-        }
-    }
     int PlaceAnd(int x, int y)
     {
         s.ToolMode = ElementType::AND;
@@ -64,13 +32,6 @@ protected:
         return s.ElementCount;
     }
 
-    ProgramState s;
-    FakeMainWindow w;
-    NullSurface surface;
-    clsGrafik g;
-    clsUndo undo;
-    PlacementContext c;
-    WorksheetEditor editor;
     QStringList calls;
 };
 
