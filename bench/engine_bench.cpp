@@ -65,8 +65,8 @@ void BuildRippleCounter(ProgramState& s)
 {
     sheet::NewSheet(s, FlipFlopX(kBits) + 2, 10);
     sheet::Clock(s, Orientation::Right, 1, 5); // output (4, 5)
-    s.Clocks[0].High = 10;
-    s.Clocks[0].Low = 10;
+    s.Clocks[0].ClockHigh = 10;
+    s.Clocks[0].ClockLow = 10;
     sheet::Wire(s, 4, 5, FlipFlopX(0), 5);
     for (int k = 0; k < kBits; ++k) {
         const int X = FlipFlopX(k);

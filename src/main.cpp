@@ -31,7 +31,7 @@ int main(int argc, char** argv)
     s.settings.RegRoot = *root;
     CheckIconFiles(FindDataFile(QStringLiteral("gatrel.ico")), FindDataFile(QStringLiteral("ic.ico")), dialogs);
     // The whole command line after the program name is the file to open.
-    const QString ladeDatei = QApplication::arguments().mid(1).join(u' ');
+    const QString LadeDatei = QApplication::arguments().mid(1).join(u' ');
 
     QtTimerHost timers(&dialogs);
     std::unique_ptr<frmGatrel> window;
@@ -39,7 +39,7 @@ int main(int argc, char** argv)
         window = std::make_unique<frmGatrel>(s, dialogs, timers);
         dialogs.SetParent(window.get());
         const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        const int failure = window->Form_Load(ladeDatei, documents, QApplication::applicationDirPath());
+        const int failure = window->Form_Load(LadeDatei, documents, QApplication::applicationDirPath());
         if (failure != 0) {
             QCoreApplication::exit(failure);
             return;

@@ -108,7 +108,7 @@ void ConductorBand::ShowLines()
     e_.Changed();
 }
 
-int16_t ConductorBand::ElementOnWayH(int16_t x1, int16_t y, int16_t x2)
+int16_t ConductorBand::BlockedH(int16_t x1, int16_t y, int16_t x2)
 {
     ProgramState& s = e_.s;
     const int step = x1 <= x2 ? 1 : -1;
@@ -130,7 +130,7 @@ int16_t ConductorBand::ElementOnWayH(int16_t x1, int16_t y, int16_t x2)
     return kNoObstacle;
 }
 
-int16_t ConductorBand::ElementOnWayV(int16_t y1, int16_t x, int16_t y2)
+int16_t ConductorBand::BlockedV(int16_t y1, int16_t x, int16_t y2)
 {
     ProgramState& s = e_.s;
     const int step = y1 <= y2 ? 1 : -1;
@@ -152,7 +152,7 @@ int16_t ConductorBand::ElementOnWayV(int16_t y1, int16_t x, int16_t y2)
     return kNoObstacle;
 }
 
-void ConductorBand::FindWay(int16_t x, int16_t y)
+void ConductorBand::ShowTempLines(int16_t x, int16_t y)
 {
     const ProgramState& s = e_.s;
     EditorState& st = e_.st;
@@ -170,7 +170,7 @@ void ConductorBand::FindWay(int16_t x, int16_t y)
     if (y == st.AnchorY && !st.PullV) {
         V.Visible = false;
         H.Visible = true;
-        H.X2 = G(orElse(ElementOnWayH(st.AnchorX, st.AnchorY, x), x));
+        H.X2 = G(orElse(BlockedH(st.AnchorX, st.AnchorY, x), x));
         st.PullH = true;
         st.PullV = false;
         V.Y2 = H.Y1;
@@ -178,7 +178,7 @@ void ConductorBand::FindWay(int16_t x, int16_t y)
     if (x == st.AnchorX && !st.PullH) {
         H.Visible = false;
         V.Visible = true;
-        V.Y2 = G(orElse(ElementOnWayV(st.AnchorY, st.AnchorX, y), y));
+        V.Y2 = G(orElse(BlockedV(st.AnchorY, st.AnchorX, y), y));
         st.PullV = true;
         st.PullH = false;
         H.X2 = V.X1;
@@ -186,12 +186,12 @@ void ConductorBand::FindWay(int16_t x, int16_t y)
     // Round the corner; the second leg starts only from a free corner cell.
     if (y == st.AnchorY || !st.PullH) {
         if (st.PullV && x != st.AnchorX) {
-            const int16_t cy = orElse(ElementOnWayV(st.AnchorY, st.AnchorX, y), y);
+            const int16_t cy = orElse(BlockedV(st.AnchorY, st.AnchorX, y), y);
             V.Y2 = G(cy);
             H.X1 = V.X2;
             H.Y1 = V.Y2;
             H.Y2 = V.Y2;
-            const int16_t rH = ElementOnWayH(st.AnchorX, cy, x);
+            const int16_t rH = BlockedH(st.AnchorX, cy, x);
             if (s.P(st.AnchorX, cy).Type < 2) {
                 H.X2 = G(orElse(rH, x));
                 H.Visible = true;
@@ -201,12 +201,12 @@ void ConductorBand::FindWay(int16_t x, int16_t y)
             }
         }
     } else {
-        const int16_t cx = orElse(ElementOnWayH(st.AnchorX, st.AnchorY, x), x);
+        const int16_t cx = orElse(BlockedH(st.AnchorX, st.AnchorY, x), x);
         H.X2 = G(cx);
         V.X1 = H.X2;
         V.Y1 = H.Y1;
         V.X2 = H.X2;
-        const int16_t rV = ElementOnWayV(st.AnchorY, cx, y);
+        const int16_t rV = BlockedV(st.AnchorY, cx, y);
         if (s.P(cx, st.AnchorY).Type < 2) {
             V.Y2 = G(orElse(rV, y));
             V.Visible = true;

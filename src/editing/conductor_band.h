@@ -18,13 +18,13 @@ public:
     void ShowLines();
     // Routes the band from where it started to cell (x, y) and shows it; the
     // first direction taken stays for the rest of the drag.
-    void FindWay(int16_t x, int16_t y);
+    void ShowTempLines(int16_t x, int16_t y);
     // The column on row y, from x1 towards x2, where a component stops the
     // leg, or kNoObstacle. A pin may start a leg, but not one leading into
     // its own component. Overwrites both pin tables.
-    int16_t ElementOnWayH(int16_t x1, int16_t y, int16_t x2);
+    int16_t BlockedH(int16_t x1, int16_t y, int16_t x2);
     // The same for a leg down or up column x: the row, or kNoObstacle.
-    int16_t ElementOnWayV(int16_t y1, int16_t x, int16_t y2);
+    int16_t BlockedV(int16_t y1, int16_t x, int16_t y2);
 
     // Writes the band's legs into the grid as conductors, with one undo step
     // unless the band is a single cell.

@@ -108,7 +108,7 @@ void WorksheetMouse::picGrid_MouseMove(int buttons, int /*shift*/, double x, dou
     if (s.ToolMode == ToolCode::MovingArea && frame.Visible)
         targets_.area.DragFrame();
     if (s.ToolMode == ElementType::Conductor && (buttons == 1 || buttons == 2) && st.MouseDownFlag)
-        targets_.band.FindWay(s.CursorX, s.CursorY);
+        targets_.band.ShowTempLines(s.CursorX, s.CursorY);
     ShowBorder();
     if (StatusPort* status = s.ports.status) {
         status->SetStatusPanel(0, QStringLiteral("X: %1  Y: %2").arg(s.CursorX).arg(s.CursorY));

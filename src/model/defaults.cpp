@@ -19,10 +19,10 @@ void SetStartDefaults(ProgramState& s)
 void ResetClockSlots(ProgramState& s, int16_t phaseMs)
 {
     ClockSlot idle;
-    idle.High = phaseMs;
-    idle.Low = phaseMs;
-    idle.Linked = kTrue;
-    idle.Cycles = 1;
+    idle.ClockHigh = phaseMs;
+    idle.ClockLow = phaseMs;
+    idle.ClockLinked = kTrue;
+    idle.ClockCycles = 1;
     s.Clocks.assign(1, idle);
     s.ClockCount = 0;
     s.SelectedClock = 0;

@@ -59,7 +59,7 @@ void InitArbeitsfeld(ProgramState& s)
 void NewFile(ProgramState& s, bool noRedraw)
 {
     const Ports& p = s.ports;
-    s.DialogFileName.clear();
+    s.CmDialog1.FileName.clear();
     if (s.engine.PowerFlag != 0 && p.power)
         p.power->PressPowerOff();
 
@@ -78,7 +78,7 @@ void NewFile(ProgramState& s, bool noRedraw)
         p.worksheet->RedrawAllElements();
         p.worksheet->DrawGrid();
     }
-    s.DialogFileName.clear();
+    s.CmDialog1.FileName.clear();
 
     if (s.ToolMode == ElementType::IC) {
         if (p.tools) {

@@ -93,14 +93,14 @@ struct ICInstanceRecord {
 // One clock generator's slot. A file holds Element to Cycles; Counter,
 // OutputHigh and Trigger are run state (Trigger: a tick waiting for the engine).
 struct ClockSlot {
-    int16_t Element = 0;
-    int16_t High = 0;
-    int16_t Low = 0;
-    int16_t Linked = 0;
-    uint8_t Cycles = 0;
-    uint8_t Counter = 0;
-    int16_t OutputHigh = 0;
-    int16_t Trigger = 0;
+    int16_t ClockElement = 0;
+    int16_t ClockHigh = 0;
+    int16_t ClockLow = 0;
+    int16_t ClockLinked = 0;
+    uint8_t ClockCycles = 0;
+    uint8_t ClockCounter = 0;
+    int16_t ClockOutputHigh = 0;
+    int16_t ClockTrigger = 0;
 };
 
 struct LineMapEntry {

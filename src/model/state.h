@@ -80,7 +80,10 @@ struct ProgramState : Circuit {
 
     // What the windows show, kept here so that no routine reads it back from
     // a control. The windows write the fields a user changes in them.
-    QString DialogFileName;         // the current circuit file as the file dialogs hold it
+    // The file dialogs' current file name: the circuit file in use.
+    struct {
+        QString FileName;
+    } CmDialog1;
     std::array<QString, 4> UsedFileCaptions; // the recent-file items of the File menu
     QString PressedToolKey;         // the pressed button of the element toolbar, empty when none
     int PressedToolIndex = 0;

@@ -59,10 +59,10 @@ void CopySlot(ProgramState& s, int to, int from, int elementShift)
 {
     ClockSlot& t = s.Clocks[static_cast<size_t>(to)];
     // A waiting tick belongs to the timer member, which stays where it is.
-    const int16_t trigger = t.Trigger;
+    const int16_t trigger = t.ClockTrigger;
     t = s.Clocks[static_cast<size_t>(from)];
-    t.Element = static_cast<int16_t>(t.Element + elementShift);
-    t.Trigger = trigger;
+    t.ClockElement = static_cast<int16_t>(t.ClockElement + elementShift);
+    t.ClockTrigger = trigger;
     SetTimerInterval(s, to, TimerInterval(s, from));
 }
 
@@ -102,14 +102,14 @@ void SetTimer(PlacementContext& c)
         u = AddTimerMember(s, u);
     ResizeSlots(s, u);
     ClockSlot& slot = s.Clocks[static_cast<size_t>(u)];
-    slot.Element = n;
-    slot.High = kStartPhaseMs;
-    slot.Low = kStartPhaseMs;
-    slot.Linked = kTrue;
-    slot.Cycles = 1;
+    slot.ClockElement = n;
+    slot.ClockHigh = kStartPhaseMs;
+    slot.ClockLow = kStartPhaseMs;
+    slot.ClockLinked = kTrue;
+    slot.ClockCycles = 1;
     // Slot 0 may still hold the run state of a removed generator.
-    slot.Counter = 0;
-    slot.OutputHigh = kFalse;
+    slot.ClockCounter = 0;
+    slot.ClockOutputHigh = kFalse;
     c.objGrafik.Orientation = o;
     c.objGrafik.DrawTimer(s.CursorX, s.CursorY, false);
 }
@@ -124,7 +124,7 @@ void RemoveTimer(PlacementContext& c)
     // The slot goes into the Label first, so that the undo step keeps it.
     const int used = std::min<int>(s.ClockCount, static_cast<int>(s.Clocks.size()));
     for (int k = 0; k < used; ++k) {
-        if (s.Clocks[static_cast<size_t>(k)].Element == n) {
+        if (s.Clocks[static_cast<size_t>(k)].ClockElement == n) {
             RemoveTimerSlot(s, static_cast<int16_t>(k));
             break;
         }
@@ -138,11 +138,11 @@ void RemoveTimerSlot(ProgramState& s, int16_t slot)
     if (slot < 0 || slot >= s.ClockCount || slot > u || static_cast<size_t>(slot) >= s.Clocks.size())
         return;
     const ClockSlot& c = s.Clocks[static_cast<size_t>(slot)];
-    const int16_t e = c.Element;
+    const int16_t e = c.ClockElement;
     if (e >= 1 && e <= s.ElementCount && static_cast<size_t>(e) < s.Elements.size()) {
         QString stored;
-        for (int v : {static_cast<int>(slot), static_cast<int>(c.High), static_cast<int>(c.Low),
-                      static_cast<int>(c.Linked), static_cast<int>(c.Cycles), static_cast<int>(c.OutputHigh),
+        for (int v : {static_cast<int>(slot), static_cast<int>(c.ClockHigh), static_cast<int>(c.ClockLow),
+                      static_cast<int>(c.ClockLinked), static_cast<int>(c.ClockCycles), static_cast<int>(c.ClockOutputHigh),
                       TimerInterval(s, slot)})
             stored += QString::number(v) + QLatin1Char(';');
         s.Elements[static_cast<size_t>(e)].Label = stored;
@@ -189,7 +189,7 @@ void RestoreTimer(ProgramState& s, int16_t n)
         interval = static_cast<int>(std::clamp(field(7), 0.0, 2147483647.0));
     } else {
         // No stored slot: a fresh one in element order.
-        while (slot < used && s.Clocks[static_cast<size_t>(slot)].Element < n)
+        while (slot < used && s.Clocks[static_cast<size_t>(slot)].ClockElement < n)
             ++slot;
     }
     int u = TimerUBound(s);
@@ -200,12 +200,12 @@ void RestoreTimer(ProgramState& s, int16_t n)
     for (int k = u - 1; k >= slot; --k)
         CopySlot(s, k + 1, k, 1);
     ClockSlot& c = s.Clocks[static_cast<size_t>(slot)];
-    c.Element = n;
-    c.High = high;
-    c.Low = low;
-    c.Linked = linked;
-    c.Cycles = static_cast<uint8_t>(cycles);
-    c.OutputHigh = outputHigh;
+    c.ClockElement = n;
+    c.ClockHigh = high;
+    c.ClockLow = low;
+    c.ClockLinked = linked;
+    c.ClockCycles = static_cast<uint8_t>(cycles);
+    c.ClockOutputHigh = outputHigh;
     SetTimerInterval(s, slot, interval);
     ++s.ClockCount;
 }

@@ -75,8 +75,8 @@ void MakeRoom(ProgramState& s, int16_t n, bool isClock)
             // Only slots in use: an idle slot 0 may still name an old generator.
             const int used = std::min<int>(s.ClockCount, static_cast<int>(s.Clocks.size()));
             for (int k = 0; k < used; ++k) {
-                if (s.Clocks[static_cast<size_t>(k)].Element == j) {
-                    s.Clocks[static_cast<size_t>(k)].Element = static_cast<int16_t>(j + 1);
+                if (s.Clocks[static_cast<size_t>(k)].ClockElement == j) {
+                    s.Clocks[static_cast<size_t>(k)].ClockElement = static_cast<int16_t>(j + 1);
                     break;
                 }
             }
@@ -393,7 +393,7 @@ void clsUndo::RestoreUndoGrid(PlacementContext& c, const UndoRecord& r)
             case ElementType::ClockGenerator: {
                 const auto used = s.Clocks.begin()
                     + std::min<std::ptrdiff_t>(s.ClockCount, static_cast<std::ptrdiff_t>(s.Clocks.size()));
-                const auto namesIt = [e](const ClockSlot& slot) { return slot.Element == e; };
+                const auto namesIt = [e](const ClockSlot& slot) { return slot.ClockElement == e; };
                 const auto it = std::find_if(s.Clocks.begin(), used, namesIt);
                 if (it != used)
                     RemoveTimerSlot(s, static_cast<int16_t>(it - s.Clocks.begin()));

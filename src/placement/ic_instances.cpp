@@ -251,11 +251,11 @@ void RemoveIC(PlacementContext& c)
     DeleteElement(s, e);
 
     if (L > 0) {
-        const int16_t D = DeleteICLevel(s, L);
-        if (L + D - 1 < s.LevelUBound)
-            CompactICLevels(s, L, D);
-        s.ICCount = static_cast<int16_t>(std::max(0, s.ICCount - D));
-        s.LevelUBound = static_cast<int16_t>(std::max(0, s.LevelUBound - D));
+        const int16_t DeletedLevels = DeleteICLevel(s, L);
+        if (L + DeletedLevels - 1 < s.LevelUBound)
+            CompactICLevels(s, L, DeletedLevels);
+        s.ICCount = static_cast<int16_t>(std::max(0, s.ICCount - DeletedLevels));
+        s.LevelUBound = static_cast<int16_t>(std::max(0, s.LevelUBound - DeletedLevels));
         s.ICInstances.resize(static_cast<size_t>(s.LevelUBound) + 1);
     }
     if (s.ports.levels)
@@ -271,7 +271,7 @@ int16_t DeleteICLevel(ProgramState& s, int16_t level)
 {
     if (!SlotInUse(s, level))
         return 0;
-    int16_t deleted = 1;
+    int16_t DeletedLevels = 1; // this slot and those nested in it
     LevelRecord& lv = s.Levels[static_cast<size_t>(level)];
     lv.Name.clear();
     if (static_cast<size_t>(level) < s.ICInstances.size())
@@ -284,16 +284,16 @@ int16_t DeleteICLevel(ProgramState& s, int16_t level)
                 continue;
             const int k = field(x, y).ICLink;
             if (k != 0 && SlotInUse(s, k))
-                deleted = static_cast<int16_t>(deleted + DeleteICLevel(s, static_cast<int16_t>(k)));
+                DeletedLevels = static_cast<int16_t>(DeletedLevels + DeleteICLevel(s, static_cast<int16_t>(k)));
         }
     }
-    return deleted;
+    return DeletedLevels;
 }
 
-void CompactICLevels(ProgramState& s, int16_t level, int16_t deleted)
+void CompactICLevels(ProgramState& s, int16_t level, int16_t DeletedLevels)
 {
     const int L = level;
-    const int D = deleted;
+    const int D = DeletedLevels;
     if (D <= 0)
         return;
     EnsureSlots(s, s.LevelUBound);

@@ -20,8 +20,8 @@ void RemoveIC(PlacementContext& c);
 // Frees slot level and, recursively, the slots of the ICs nested in it;
 // returns how many slots it freed.
 int16_t DeleteICLevel(ProgramState& s, int16_t level);
-// Closes the gap of `deleted` free slots that starts at level.
-void CompactICLevels(ProgramState& s, int16_t level, int16_t deleted);
+// Closes the gap of DeletedLevels free slots that starts at level.
+void CompactICLevels(ProgramState& s, int16_t level, int16_t DeletedLevels);
 // Opens a gap of 1 + CountICLevels(ICName) free slots at p for LoadIC to fill.
 void InsertICLevels(ProgramState& s, int16_t p);
 

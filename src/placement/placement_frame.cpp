@@ -113,8 +113,8 @@ void DeleteElement(ProgramState& s, int16_t i)
             // Only slots in use: an idle slot 0 may still name an old generator.
             const int used = std::min<int>(s.ClockCount, static_cast<int>(s.Clocks.size()));
             for (int k = 0; k < used; ++k) {
-                if (s.Clocks[static_cast<size_t>(k)].Element == j + 1) {
-                    s.Clocks[static_cast<size_t>(k)].Element = static_cast<int16_t>(j);
+                if (s.Clocks[static_cast<size_t>(k)].ClockElement == j + 1) {
+                    s.Clocks[static_cast<size_t>(k)].ClockElement = static_cast<int16_t>(j);
                     break;
                 }
             }

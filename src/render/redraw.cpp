@@ -135,7 +135,7 @@ void DrawElement(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, bool noTex
             }
             const size_t slot = static_cast<size_t>(s.SelectedClock);
             const bool selected = PowerOn(s) && s.SelectedClock >= 0 && slot < s.Clocks.size()
-                && s.Clocks[slot].Element == e;
+                && s.Clocks[slot].ClockElement == e;
             g.DrawTimer(rx, ry, selected);
             break;
         }

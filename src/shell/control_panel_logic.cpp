@@ -12,7 +12,7 @@ uint8_t* SelectedCycles(ProgramState& s)
     const int k = s.SelectedClock;
     if (k < 0 || static_cast<size_t>(k) >= s.Clocks.size())
         return nullptr;
-    return &s.Clocks[static_cast<size_t>(k)].Cycles;
+    return &s.Clocks[static_cast<size_t>(k)].ClockCycles;
 }
 
 // Rounding alone would store 0 for a value below one half; the count never goes below 1.
@@ -41,8 +41,8 @@ PhaseSliders ApplyPhases(ProgramState& s, int slider0, int slider1, int timerInt
     r.lbl1 = PhaseSliderText(r.slider1);
     const int k = s.SelectedClock;
     if (k >= 0 && static_cast<size_t>(k) < s.Clocks.size()) {
-        s.Clocks[static_cast<size_t>(k)].High = static_cast<int16_t>(kPhaseSliderMax - r.slider1);
-        s.Clocks[static_cast<size_t>(k)].Low = static_cast<int16_t>(kPhaseSliderMax - r.slider0);
+        s.Clocks[static_cast<size_t>(k)].ClockHigh = static_cast<int16_t>(kPhaseSliderMax - r.slider1);
+        s.Clocks[static_cast<size_t>(k)].ClockLow = static_cast<int16_t>(kPhaseSliderMax - r.slider0);
     }
     // A running timer keeps its interval: the new phases start at its next change.
     r.timerInterval = timerInterval == 0 ? 1000 : timerInterval;
@@ -136,7 +136,7 @@ PhaseSliders chkLink_Click(ProgramState& s, Qt::CheckState state, int slider0, i
         slider0 = slider1;
     const int k = s.SelectedClock;
     if (state != Qt::PartiallyChecked && k >= 0 && static_cast<size_t>(k) < s.Clocks.size())
-        s.Clocks[static_cast<size_t>(k)].Linked = VbBool(checked);
+        s.Clocks[static_cast<size_t>(k)].ClockLinked = VbBool(checked);
     if (timerInterval == 0)
         timerInterval = 10;
     return Slider1_Scroll(s, slider0, slider1, checked, timerInterval);

@@ -62,7 +62,7 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     timer1_ = timers_.CreateTimer([this] { Timer1_Timer(s_, engine_); });
     timer1_->setInterval(1); // the step timer: one run soon after a clock tick
     clockTimers_->CreateClockTimers(1);
-    timPort_ = timers_.CreateTimer([] {}); // the port option has no effect
+    timPort = timers_.CreateTimer([] {}); // the port option has no effect
 
     WireEngineControls();
     WireWorksheetEditor();

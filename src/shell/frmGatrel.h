@@ -136,7 +136,7 @@ public:
     // Start-up, texts and shut-down (frmGatrel_shell.cpp).
     // The loading after construction: 0 when the window may be shown, else
     // the exit status to end with (its message has been shown).
-    int Form_Load(const QString& ladeDatei, const QString& documentsFolder, const QString& programFolder);
+    int Form_Load(const QString& LadeDatei, const QString& documentsFolder, const QString& programFolder);
     void Form_Activate();
     // Asks about a changed circuit, stops the engine and clocks and saves the
     // settings; false when the user keeps the window open.
@@ -364,7 +364,7 @@ private:
     EngineContext engine_;
     std::unique_ptr<PlatformTimer> timer1_;
     std::unique_ptr<ClockTimers> clockTimers_;
-    std::unique_ptr<PlatformTimer> timPort_;
+    std::unique_ptr<PlatformTimer> timPort;
 
     bool loaded_ = false;
     bool closing_ = false;

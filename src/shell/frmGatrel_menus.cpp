@@ -251,13 +251,13 @@ void frmGatrel::mSaveAs_Click()
 
 void frmGatrel::mSaveBitmap_Click()
 {
-    const QString remembered = s_.DialogFileName;
+    const QString remembered = s_.CmDialog1.FileName;
     FileDialogRequest request;
     request.title = LoadResString(2853);
     request.filter = QStringLiteral("*.BMP (Windows-Bitmap)|*.bmp");
     request.initialDir = s_.Verzeichnisse[2];
     const QString chosen = dialogs_.ChooseSaveFile(request);
-    s_.DialogFileName = remembered;
+    s_.CmDialog1.FileName = remembered;
     if (!chosen.isEmpty()) {
         RedrawAllElements();
         picGrid()->surface().Image().save(chosen, "BMP");

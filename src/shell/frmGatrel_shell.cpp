@@ -81,7 +81,7 @@ void frmGatrel::ApplyTexts()
     }
 }
 
-int frmGatrel::Form_Load(const QString& ladeDatei, const QString& documentsFolder, const QString& programFolder)
+int frmGatrel::Form_Load(const QString& LadeDatei, const QString& documentsFolder, const QString& programFolder)
 {
     ApplyTexts();
     s_.settings.MainFormReady = 0;
@@ -134,8 +134,8 @@ int frmGatrel::Form_Load(const QString& ladeDatei, const QString& documentsFolde
     CheckComponentMenuOnly(1);
     layersPanel_->RebuildLevelTree();
     RedrawAllElements();
-    if (!ladeDatei.isEmpty()) {
-        QString file = ladeDatei;
+    if (!LadeDatei.isEmpty()) {
+        QString file = LadeDatei;
         LoadStartupFile(s_, dialogs_, file);
     }
     return 0;
@@ -204,7 +204,7 @@ bool frmGatrel::Form_QueryUnload()
         }
     }
     const bool mayClose =
-        ConfirmClose(s_, dialogs_, s_.DialogFileName, [this] { return SaveFile(s_, dialogs_, true); });
+        ConfirmClose(s_, dialogs_, s_.CmDialog1.FileName, [this] { return SaveFile(s_, dialogs_, true); });
     if (!mayClose)
         return false;
     StopForShutDown();

@@ -121,10 +121,10 @@ void Simulate(ProgramState& s, EngineContext& e)
             return;
         }
         for (size_t i = 0; i < s.Clocks.size(); ++i) {
-            if (s.Clocks[i].Trigger != 0) {
+            if (s.Clocks[i].ClockTrigger != 0) {
                 ClockTick(s, e, static_cast<int16_t>(i));
                 if (i < s.Clocks.size())
-                    s.Clocks[i].Trigger = kFalse;
+                    s.Clocks[i].ClockTrigger = kFalse;
             }
         }
         const int n = QueueCount(s, 2);

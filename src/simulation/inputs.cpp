@@ -89,7 +89,7 @@ void AskClockToStop(ProgramState& s, EngineContext& e, int i)
     if (!ValidSlot(s, i))
         return;
     ClockSlot& c = s.Clocks[static_cast<size_t>(i)];
-    c.Counter = static_cast<uint8_t>(2 * (c.Cycles + 1));
+    c.ClockCounter = static_cast<uint8_t>(2 * (c.ClockCycles + 1));
     if (PlatformTimer* t = ClockTimer(e, i))
         t->Tag = QStringLiteral("Stop");
 }
@@ -200,7 +200,7 @@ void Timer2_Timer(ProgramState& s, EngineContext& e, int16_t index)
         return;
     // A member without a slot has nothing to tick.
     if (ValidSlot(s, index))
-        s.Clocks[static_cast<size_t>(index)].Trigger = kTrue;
+        s.Clocks[static_cast<size_t>(index)].ClockTrigger = kTrue;
     if (g.EngineBusy == 0 && e.Timer1)
         e.Timer1->setEnabled(true);
 }
@@ -211,7 +211,7 @@ void ClockTick(ProgramState& s, EngineContext& e, int16_t i)
         return;
     ClockSlot& c = s.Clocks[static_cast<size_t>(i)];
     LevelRecord& L0 = s.Levels[0];
-    const int n = c.Element;
+    const int n = c.ClockElement;
     if (n <= 0 || static_cast<size_t>(n) >= L0.Elements.size())
         return;
     const CachedPins& pins = ParsePinsCached(s, n, 0);
@@ -224,10 +224,10 @@ void ClockTick(ProgramState& s, EngineContext& e, int16_t i)
     const bool outputHigh = L0.Field(ox, oy).Value != 0;
     PlatformTimer* timer = ClockTimer(e, i);
 
-    if (c.Counter != 0) {
-        c.Counter = static_cast<uint8_t>(c.Counter + 1);
-        if (c.Counter >= 2 * c.Cycles + 2 && !outputHigh) {
-            c.Counter = 0;
+    if (c.ClockCounter != 0) {
+        c.ClockCounter = static_cast<uint8_t>(c.ClockCounter + 1);
+        if (c.ClockCounter >= 2 * c.ClockCycles + 2 && !outputHigh) {
+            c.ClockCounter = 0;
             if (timer)
                 timer->setEnabled(false);
             SetClockButtons(s, false);
@@ -241,8 +241,8 @@ void ClockTick(ProgramState& s, EngineContext& e, int16_t i)
     };
     if (!outputHigh) {
         if (timer)
-            timer->setInterval(c.High);
-        c.OutputHigh = kTrue;
+            timer->setInterval(c.ClockHigh);
+        c.ClockOutputHigh = kTrue;
         bool stopHigh = false;
         if (pins.InputCount >= 1 && L0.Field.Contains(pins.In[0].X, pins.In[0].Y))
             stopHigh = L0.Field(pins.In[0].X, pins.In[0].Y).Value != 0;
@@ -253,13 +253,13 @@ void ClockTick(ProgramState& s, EngineContext& e, int16_t i)
             stopButton();
         }
     } else {
-        c.OutputHigh = kFalse;
+        c.ClockOutputHigh = kFalse;
         QueueEvent(s, ox, oy, o, 0, 0);
         QueueEvent(s, ox + StepX(o), oy + StepY(o), o, 0, 0);
         s.engine.StepCount = 0;
         stopButton();
         if (timer)
-            timer->setInterval(c.Low);
+            timer->setInterval(c.ClockLow);
     }
 }
 
@@ -275,7 +275,7 @@ void SelectTimer(ProgramState& s, EngineContext& e, int16_t i)
     auto draw = [&](int slot, bool marked) {
         if (!ValidSlot(s, slot))
             return;
-        const int n = s.Clocks[static_cast<size_t>(slot)].Element;
+        const int n = s.Clocks[static_cast<size_t>(slot)].ClockElement;
         if (n <= 0 || static_cast<size_t>(n) >= s.Elements.size())
             return;
         const CachedPins& pins = ParsePinsCached(s, n, 0);
@@ -313,14 +313,14 @@ void ChangeToolbar3(ProgramState& s, EngineContext& e)
     else if (tag == QLatin1String("Dauertakt"))
         SetClockButtons(s, true);
     else if (tag == QLatin1String("Einzeltakt"))
-        SetClockButtons(s, c.OutputHigh != 0);
-    w->SetClockCyclesText(NumToStr(c.Cycles));
-    const int slider1 = 10000 - c.High;
-    const int slider0 = 10000 - c.Low;
+        SetClockButtons(s, c.ClockOutputHigh != 0);
+    w->SetClockCyclesText(NumToStr(c.ClockCycles));
+    const int slider1 = 10000 - c.ClockHigh;
+    const int slider0 = 10000 - c.ClockLow;
     w->SetClockSliders(slider1, slider0);
     w->SetClockPhaseLabels(PhaseSliderText(slider1), PhaseSliderText(slider0));
     w->SetClockTitle(QStringLiteral("Taktgeber: ") + QString::number(sc + 1));
-    w->SetClockLinkChecked(c.Linked != 0);
+    w->SetClockLinkChecked(c.ClockLinked != 0);
 }
 
 void Toolbar3_ButtonClick(ProgramState& s, EngineContext& e, const QString& key)
@@ -352,11 +352,11 @@ void Toolbar3_ButtonClick(ProgramState& s, EngineContext& e, const QString& key)
     const bool continuous = key == QLatin1String("cmdDauertakt");
     if (!continuous && key != QLatin1String("cmdEinzeltakt"))
         return;
-    c.Counter = continuous ? 0 : 1;
+    c.ClockCounter = continuous ? 0 : 1;
     if (PlatformTimer* t = ClockTimer(e, sc)) {
         t->Tag = continuous ? QStringLiteral("Dauertakt") : QStringLiteral("Einzeltakt");
         // The phase in progress runs out first.
-        t->setInterval(c.OutputHigh != 0 ? c.High : c.Low);
+        t->setInterval(c.ClockOutputHigh != 0 ? c.ClockHigh : c.ClockLow);
         t->setEnabled(true);
     }
     SetClockButtons(s, true);

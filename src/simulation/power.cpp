@@ -75,7 +75,7 @@ void ClearRunState(ProgramState& s)
 void StopTimers(ProgramState& s, EngineContext& e)
 {
     for (ClockSlot& c : s.Clocks)
-        c.Trigger = kFalse;
+        c.ClockTrigger = kFalse;
     if (e.Timer1)
         e.Timer1->setEnabled(false);
 }

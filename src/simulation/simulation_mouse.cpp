@@ -49,7 +49,7 @@ void SimulationMouseDown(ProgramState& s, EngineContext& e, int button)
             break;
         const size_t members = e.Timer2 ? e.Timer2->size() : s.Clocks.size();
         for (size_t i = 0; i < members && i < s.Clocks.size(); ++i) {
-            if (s.Clocks[i].Element == n) {
+            if (s.Clocks[i].ClockElement == n) {
                 SelectTimer(s, e, static_cast<int16_t>(i));
                 s.SelectedClock = static_cast<int16_t>(i);
                 ChangeToolbar3(s, e);

@@ -85,7 +85,7 @@ TEST_F(Band, ALegStopsAtTheFirstComponentInItsWay)
         {"a single free cell", 4, 5, 4, kNoObstacle},
     };
     for (const Case& k : rows)
-        EXPECT_EQ(band().ElementOnWayH(static_cast<int16_t>(k.from), static_cast<int16_t>(k.at),
+        EXPECT_EQ(band().BlockedH(static_cast<int16_t>(k.from), static_cast<int16_t>(k.at),
                                        static_cast<int16_t>(k.to)),
                   k.stop)
             << k.name;
@@ -98,7 +98,7 @@ TEST_F(Band, ALegStopsAtTheFirstComponentInItsWay)
         {"out of the body", 11, 30, 2, 11},
     };
     for (const Case& k : columns)
-        EXPECT_EQ(band().ElementOnWayV(static_cast<int16_t>(k.from), static_cast<int16_t>(k.at),
+        EXPECT_EQ(band().BlockedV(static_cast<int16_t>(k.from), static_cast<int16_t>(k.at),
                                        static_cast<int16_t>(k.to)),
                   k.stop)
             << k.name;

@@ -142,8 +142,8 @@ TEST_F(WorksheetMouse, ALegFromAPinInColumnZeroStaysOutOfItsComponent)
         s.P(x, 5).Type = ElementType::LED;
         s.P(x, 5).ElementNr = 1;
     }
-    EXPECT_EQ(window.editor().band.ElementOnWayH(0, 5, 6), 0);
-    EXPECT_EQ(window.editor().band.ElementOnWayH(2, 5, 6), kNoObstacle);
+    EXPECT_EQ(window.editor().band.BlockedH(0, 5, 6), 0);
+    EXPECT_EQ(window.editor().band.BlockedH(2, 5, 6), kNoObstacle);
     Drag({{0, 5}, {6, 5}});
     for (int x = 2; x <= 6; ++x)
         EXPECT_EQ(C(x, 5).Type, ElementType::Empty) << x;

@@ -19,8 +19,8 @@ protected:
         s.ICInstances.resize(3);
         s.LevelUBound = s.ICCount = 2;
         s.P(3, 3).Type = 1;
-        s.Clocks = {{.Element = 2, .High = 100, .Linked = 0, .Cycles = 5},
-                    {.Element = 3, .High = 200, .Linked = 0, .Cycles = 7}};
+        s.Clocks = {{.ClockElement = 2, .ClockHigh = 100, .ClockLinked = 0, .ClockCycles = 5},
+                    {.ClockElement = 3, .ClockHigh = 200, .ClockLinked = 0, .ClockCycles = 7}};
         s.ClockCount = 2;
         s.SelectedClock = 1;
         s.ICName = QStringLiteral("adder");
@@ -52,10 +52,10 @@ TEST_F(NewCircuit, InitArbeitsfeldResetsEveryTable)
     EXPECT_TRUE(s.objFile.FilePath.isEmpty());
     EXPECT_EQ(s.ClockCount, 0);
     EXPECT_EQ(s.SelectedClock, 0);
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Cycles), std::vector<uint8_t>{1});
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Linked), std::vector<int16_t>{kTrue});
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::High), std::vector<int16_t>{0});
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Element), std::vector<int16_t>{0});
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockCycles), std::vector<uint8_t>{1});
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockLinked), std::vector<int16_t>{kTrue});
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockHigh), std::vector<int16_t>{0});
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockElement), std::vector<int16_t>{0});
     EXPECT_TRUE(s.ICName.isEmpty());
     EXPECT_EQ(s.ICPinCount, 0);
     EXPECT_EQ(s.ICPins, QStringList{QString()});
@@ -71,11 +71,11 @@ TEST_F(NewCircuit, InitArbeitsfeldResetsEveryTable)
 TEST_F(NewCircuit, NewFileSwitchesPowerOffFirst)
 {
     s.engine.PowerFlag = kTrue;
-    s.DialogFileName = QStringLiteral("/tmp/old.gtr");
+    s.CmDialog1.FileName = QStringLiteral("/tmp/old.gtr");
     NewFile(s, false);
     ASSERT_EQ(w.pressPowerOffCount, 1);
     EXPECT_LT(w.calls.indexOf(QStringLiteral("PressPowerOff")), w.calls.indexOf(QStringLiteral("UnloadClockTimers")));
-    EXPECT_TRUE(s.DialogFileName.isEmpty());
+    EXPECT_TRUE(s.CmDialog1.FileName.isEmpty());
     EXPECT_EQ(s.ClockCount, 0);
     EXPECT_EQ(s.Clocks.size(), 1u);
 }

@@ -29,12 +29,12 @@ TEST_F(Clocks, EachGeneratorGetsASlotAndATimerMember)
     ASSERT_EQ(Generator(5, 15), 3);
     EXPECT_EQ(s.ClockCount, 2);
     EXPECT_EQ(w.clockTimerCount, 2);
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Element), (std::vector<int16_t>{1, 3}));
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::High), (std::vector<int16_t>{1000, 1000}));
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Low), (std::vector<int16_t>{1000, 1000}));
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Linked), (std::vector<int16_t>{kTrue, kTrue}));
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Cycles), (std::vector<uint8_t>{1, 1}));
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::OutputHigh), (std::vector<int16_t>{0, 0}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockElement), (std::vector<int16_t>{1, 3}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockHigh), (std::vector<int16_t>{1000, 1000}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockLow), (std::vector<int16_t>{1000, 1000}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockLinked), (std::vector<int16_t>{kTrue, kTrue}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockCycles), (std::vector<uint8_t>{1, 1}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockOutputHigh), (std::vector<int16_t>{0, 0}));
     EXPECT_EQ(s.Elements[3].Label, QString());
     EXPECT_EQ(undo.Record(1).Description, QStringLiteral("Place clock generator"));
 }
@@ -54,11 +54,11 @@ TEST_F(Clocks, RemovingTheOnlyGeneratorLeavesTheIdleSlot)
     ASSERT_EQ(undo.Record(1).SavedCount, 1);
     EXPECT_EQ(undo.Record(1).SavedElements[1].Label, QStringLiteral("0;1000;1000;-1;1;0;0;"));
     // A new generator starts afresh in slot 0.
-    s.Clocks[0].OutputHigh = kTrue;
-    s.Clocks[0].Counter = 4;
+    s.Clocks[0].ClockOutputHigh = kTrue;
+    s.Clocks[0].ClockCounter = 4;
     ASSERT_EQ(Generator(20, 20), 1);
-    EXPECT_EQ(s.Clocks[0].OutputHigh, 0);
-    EXPECT_EQ(s.Clocks[0].Counter, 0);
+    EXPECT_EQ(s.Clocks[0].ClockOutputHigh, 0);
+    EXPECT_EQ(s.Clocks[0].ClockCounter, 0);
 }
 
 TEST_F(Clocks, RemovingTheMiddleOfThreeAndUndoingIt)
@@ -68,12 +68,12 @@ TEST_F(Clocks, RemovingTheMiddleOfThreeAndUndoingIt)
     ASSERT_EQ(PlaceAt(SetHA, 20, 5), 3);
     ASSERT_EQ(Generator(5, 25), 4);  // C
     // B gets a state of its own.
-    s.Clocks[1].High = 200;
-    s.Clocks[1].Low = 300;
-    s.Clocks[1].Linked = 0;
-    s.Clocks[1].Cycles = 7;
-    s.Clocks[1].OutputHigh = kTrue;
-    s.Clocks[1].Counter = 3;
+    s.Clocks[1].ClockHigh = 200;
+    s.Clocks[1].ClockLow = 300;
+    s.Clocks[1].ClockLinked = 0;
+    s.Clocks[1].ClockCycles = 7;
+    s.Clocks[1].ClockOutputHigh = kTrue;
+    s.Clocks[1].ClockCounter = 3;
     w.clockTimerIntervals = {1000, 300, 1000};
     const QByteArray before = FileBytes();
     EXPECT_TRUE(TimerSection().endsWith("[Timer]\r\n3\r\n1;2;4;\r\n1000;1000;-1;1;\r\n200;300;0;7;\r\n1000;1000;-1;1;\r\n"))
@@ -82,19 +82,19 @@ TEST_F(Clocks, RemovingTheMiddleOfThreeAndUndoingIt)
     RemoveAt(7, 16);
     EXPECT_EQ(s.ClockCount, 2);
     EXPECT_EQ(w.clockTimerCount, 2);
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Element), (std::vector<int16_t>{1, 3}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockElement), (std::vector<int16_t>{1, 3}));
     EXPECT_EQ(s.Elements[3].Type, ElementType::ClockGenerator);
     EXPECT_EQ(TimerSection(), QByteArray("[Timer]\r\n2\r\n1;3;\r\n1000;1000;-1;1;\r\n1000;1000;-1;1;\r\n"));
 
     undo.Undo(c);
     EXPECT_EQ(s.ClockCount, 3);
     EXPECT_EQ(w.clockTimerCount, 3);
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Element), (std::vector<int16_t>{1, 2, 4}));
-    EXPECT_EQ(s.Clocks[1].High, 200);
-    EXPECT_EQ(s.Clocks[1].Low, 300);
-    EXPECT_EQ(s.Clocks[1].Linked, 0);
-    EXPECT_EQ(s.Clocks[1].Cycles, 7);
-    EXPECT_EQ(s.Clocks[1].OutputHigh, kTrue);
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockElement), (std::vector<int16_t>{1, 2, 4}));
+    EXPECT_EQ(s.Clocks[1].ClockHigh, 200);
+    EXPECT_EQ(s.Clocks[1].ClockLow, 300);
+    EXPECT_EQ(s.Clocks[1].ClockLinked, 0);
+    EXPECT_EQ(s.Clocks[1].ClockCycles, 7);
+    EXPECT_EQ(s.Clocks[1].ClockOutputHigh, kTrue);
     EXPECT_EQ(w.clockTimerIntervals, (std::vector<int>{1000, 300, 1000}));
     // The stored slot does not stay in the generator's Label, so the file is as before.
     EXPECT_EQ(s.Elements[2].Label, QString());
@@ -108,11 +108,11 @@ TEST_F(Clocks, AGeneratorWithoutStoredSlotGetsAFreshOneInElementOrder)
     ASSERT_EQ(Generator(5, 25), 3);
     RemoveTimerSlot(s, 1);
     s.Elements[2].Label.clear();
-    s.Clocks[1].Element = 3; // as if element 2 had been re-inserted before it
+    s.Clocks[1].ClockElement = 3; // as if element 2 had been re-inserted before it
     RestoreTimer(s, 2);
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Element), (std::vector<int16_t>{1, 2, 4}));
-    EXPECT_EQ(s.Clocks[1].High, 1000);
-    EXPECT_EQ(s.Clocks[1].Cycles, 1);
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockElement), (std::vector<int16_t>{1, 2, 4}));
+    EXPECT_EQ(s.Clocks[1].ClockHigh, 1000);
+    EXPECT_EQ(s.Clocks[1].ClockCycles, 1);
 }
 
 TEST_F(Clocks, The256thGeneratorIsRefused)

@@ -109,7 +109,7 @@ TEST_F(Renumbering, RemovingElement3Of5MovesEveryLaterReference)
     EXPECT_EQ(s.P(14, 13).ElementNr, 4);
     EXPECT_TRUE(s.P(11, 3) == hcell);
     EXPECT_EQ(s.P(22, 4).ElementNr, 0);
-    EXPECT_EQ(s.Clocks[0].Element, 3);
+    EXPECT_EQ(s.Clocks[0].ClockElement, 3);
     EXPECT_EQ(s.ICInstances[1].ElementNr, 4);
     // Entries and cells of a nested level refer to their own element table.
     EXPECT_EQ(s.ICInstances[2].ElementNr, 5);
@@ -122,7 +122,7 @@ TEST_F(Renumbering, RemovingTheLastElementOnlyLowersTheCount)
     DeleteElement(s, 5);
     EXPECT_EQ(s.ElementCount, 4);
     EXPECT_TRUE(s.P == before);
-    EXPECT_EQ(s.Clocks[0].Element, 4);
+    EXPECT_EQ(s.Clocks[0].ClockElement, 4);
     EXPECT_EQ(s.ICInstances[1].ElementNr, 5);
 }
 
@@ -130,9 +130,9 @@ TEST_F(Renumbering, AnIdleSlotKeepsItsNumberWhenNoGeneratorMatches)
 {
     // The generator lost its slot: nothing else may be renumbered for it.
     s.ClockCount = 0;
-    s.Clocks[0].Element = 4;
+    s.Clocks[0].ClockElement = 4;
     DeleteElement(s, 1);
-    EXPECT_EQ(s.Clocks[0].Element, 4);
+    EXPECT_EQ(s.Clocks[0].ClockElement, 4);
 }
 
 class Sensors : public Placing {

@@ -291,28 +291,28 @@ TEST_F(ElementUndo, AClockGeneratorGetsItsSlotBackWithEveryField)
         SetTimer(c);
     }
     ASSERT_EQ(s.ClockCount, 3);
-    s.Clocks[1].High = 300;
-    s.Clocks[1].Low = 700;
-    s.Clocks[1].Linked = kFalse;
-    s.Clocks[1].Cycles = 4;
-    s.Clocks[1].OutputHigh = kTrue;
+    s.Clocks[1].ClockHigh = 300;
+    s.Clocks[1].ClockLow = 700;
+    s.Clocks[1].ClockLinked = kFalse;
+    s.Clocks[1].ClockCycles = 4;
+    s.Clocks[1].ClockOutputHigh = kTrue;
     w.clockTimerIntervals = {1000, 300, 1000};
     const QByteArray before = File();
     const auto columns = [this] {
         return std::vector<std::vector<int16_t>>{
-            ClockColumn(s.Clocks, &ClockSlot::Element), ClockColumn(s.Clocks, &ClockSlot::High),
-            ClockColumn(s.Clocks, &ClockSlot::Low), ClockColumn(s.Clocks, &ClockSlot::Linked),
-            ClockColumn(s.Clocks, &ClockSlot::OutputHigh)};
+            ClockColumn(s.Clocks, &ClockSlot::ClockElement), ClockColumn(s.Clocks, &ClockSlot::ClockHigh),
+            ClockColumn(s.Clocks, &ClockSlot::ClockLow), ClockColumn(s.Clocks, &ClockSlot::ClockLinked),
+            ClockColumn(s.Clocks, &ClockSlot::ClockOutputHigh)};
     };
     const auto slotsBefore = columns();
     At(12, 5);
     RemoveTimer(c);
     ASSERT_EQ(s.ClockCount, 2);
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Element), (std::vector<int16_t>{1, 2}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockElement), (std::vector<int16_t>{1, 2}));
     u.Undo(c);
     EXPECT_EQ(s.ClockCount, 3);
     EXPECT_EQ(columns(), slotsBefore);
-    EXPECT_EQ(s.Clocks[1].Cycles, 4);
+    EXPECT_EQ(s.Clocks[1].ClockCycles, 4);
     EXPECT_EQ(w.clockTimerIntervals, (std::vector<int>{1000, 300, 1000}));
     EXPECT_TRUE(s.Elements[2].Label.isEmpty()) << "the stored slot is not left in the record";
     EXPECT_EQ(File(), before);
@@ -353,7 +353,7 @@ protected:
             const uint8_t t = s.Elements[static_cast<size_t>(e)].Type;
             if (t == ElementType::ClockGenerator) {
                 for (int k = 0; k < s.ClockCount; ++k)
-                    if (s.Clocks[static_cast<size_t>(k)].Element == e) {
+                    if (s.Clocks[static_cast<size_t>(k)].ClockElement == e) {
                         RemoveTimerSlot(s, static_cast<int16_t>(k));
                         break;
                     }
@@ -397,7 +397,7 @@ TEST_F(AreaUndo, UndoPutsBackElementsICsClockSlotsAndSensors)
     s.ICName = QStringLiteral("FULL");
     At(30, 8);
     ASSERT_TRUE(SetIC(c, false, 0, 0));
-    s.Clocks[0].High = 250;
+    s.Clocks[0].ClockHigh = 250;
     w.clockTimerIntervals = {250, 1000};
     const QByteArray before = File();
     ASSERT_EQ(s.ICCount, 4);
@@ -415,7 +415,7 @@ TEST_F(AreaUndo, UndoPutsBackElementsICsClockSlotsAndSensors)
     EXPECT_EQ(s.ICCount, 4);
     EXPECT_EQ(s.LevelUBound, 4);
     EXPECT_EQ(s.ClockCount, 2);
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Element), (std::vector<int16_t>{2, 5}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockElement), (std::vector<int16_t>{2, 5}));
     EXPECT_EQ(w.clockTimerIntervals, (std::vector<int>{250, 1000}));
     EXPECT_EQ(s.ProbeCount, 2);
     EXPECT_TRUE(w.analyserMenuEnabled);

@@ -224,8 +224,8 @@ inline int16_t Clock(ProgramState& s, int o, int X, int Y)
     }
     const size_t slot = s.ClockCount;
     if (s.Clocks.size() <= slot)
-        s.Clocks.resize(slot + 1, {.High = 500, .Low = 500, .Linked = kTrue, .Cycles = 1});
-    s.Clocks[slot].Element = n;
+        s.Clocks.resize(slot + 1, {.ClockHigh = 500, .ClockLow = 500, .ClockLinked = kTrue, .ClockCycles = 1});
+    s.Clocks[slot].ClockElement = n;
     ++s.ClockCount;
     return n;
 }

@@ -13,7 +13,7 @@ namespace {
 ProgramState TwoClocks()
 {
     ProgramState s;
-    s.Clocks.assign(2, {.High = 500, .Low = 500, .Linked = kFalse, .Cycles = 1});
+    s.Clocks.assign(2, {.ClockHigh = 500, .ClockLow = 500, .ClockLinked = kFalse, .ClockCycles = 1});
     s.SelectedClock = 1;
     return s;
 }
@@ -33,9 +33,9 @@ TEST(ClockCycles, UpDownStaysWithinOneToNinetyNine)
                           {100, true, 100, nullptr}, {100, false, 99, "99"}, {41, true, 42, "42"}};
     for (const Case& c : cases) {
         ProgramState s = TwoClocks();
-        s.Clocks[1].Cycles = c.start;
+        s.Clocks[1].ClockCycles = c.start;
         EXPECT_EQ(c.up ? cmdAnzTakte_UpClick(s) : cmdAnzTakte_DownClick(s), Text(c.text)) << c.start << c.up;
-        EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Cycles), (std::vector<uint8_t>{1, c.after})) << c.start << c.up;
+        EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockCycles), (std::vector<uint8_t>{1, c.after})) << c.start << c.up;
     }
 }
 
@@ -55,7 +55,7 @@ TEST(ClockCycles, KeyUpStoresAndCorrectsTheTypedCount)
     for (const Case& c : cases) {
         ProgramState s = TwoClocks();
         const CyclesKeyUp r = txtAnzTakte_KeyUp(s, QString::fromLatin1(c.typed), false);
-        EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Cycles), (std::vector<uint8_t>{1, c.stored})) << c.typed;
+        EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockCycles), (std::vector<uint8_t>{1, c.stored})) << c.typed;
         EXPECT_EQ(r.cycles, c.stored) << c.typed;
         EXPECT_EQ(r.text, Text(c.text)) << c.typed;
         EXPECT_EQ(r.text ? r.caret : 0, c.caret) << c.typed;
@@ -74,9 +74,9 @@ TEST(ClockCycles, LeavingTheBoxStoresOneToHundred)
                           {"", 1, "1"},          {"0.3", 1, "1"},       {"0.5", 1, "1"}};
     for (const Case& c : cases) {
         ProgramState s = TwoClocks();
-        s.Clocks[1].Cycles = 50;
+        s.Clocks[1].ClockCycles = 50;
         EXPECT_EQ(txtAnzTakte_LostFocus(s, QString::fromLatin1(c.typed)), Text(c.text)) << c.typed;
-        EXPECT_EQ(s.Clocks[1].Cycles, c.stored) << c.typed;
+        EXPECT_EQ(s.Clocks[1].ClockCycles, c.stored) << c.typed;
     }
 }
 
@@ -92,10 +92,10 @@ TEST(ClockCycles, ASelectedSlotOutsideTheTablesIsLeftAlone)
         EXPECT_EQ(Slider0_Scroll(s, 100, 200, false, 5).lbl0, QStringLiteral("9.9s"));
         chkLink_Click(s, Qt::Checked, 1, 2, 0);
     }
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Cycles), (std::vector<uint8_t>{1, 1}));
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::High), (std::vector<int16_t>{500, 500}));
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Low), (std::vector<int16_t>{500, 500}));
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Linked), (std::vector<int16_t>{kFalse, kFalse}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockCycles), (std::vector<uint8_t>{1, 1}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockHigh), (std::vector<int16_t>{500, 500}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockLow), (std::vector<int16_t>{500, 500}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockLinked), (std::vector<int16_t>{kFalse, kFalse}));
 }
 
 TEST(PhaseSliders, LabelCutsTheDurationToTenthsOfASecond)
@@ -123,8 +123,8 @@ TEST(PhaseSliders, ScrollWritesThePhasesOfTheSelectedGenerator)
                                               : Slider0_Scroll(s, c.low, c.high, c.linked, c.interval);
         EXPECT_EQ(r.slider0, c.pos0);
         EXPECT_EQ(r.slider1, c.pos1);
-        EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Low), (std::vector<int16_t>{500, int16_t(10000 - c.pos0)}));
-        EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::High), (std::vector<int16_t>{500, int16_t(10000 - c.pos1)}));
+        EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockLow), (std::vector<int16_t>{500, int16_t(10000 - c.pos0)}));
+        EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockHigh), (std::vector<int16_t>{500, int16_t(10000 - c.pos1)}));
         EXPECT_EQ(r.lbl0, PhaseSliderText(c.pos0));
         EXPECT_EQ(r.lbl1, PhaseSliderText(c.pos1));
         EXPECT_EQ(r.timerInterval, c.intervalAfter);
@@ -140,13 +140,13 @@ TEST(PhaseSliders, LinkCopiesTheHighPhaseSliderIntoTheLowOne)
                           {Qt::PartiallyChecked, kFalse, kFalse, 3000}};
     for (const Case& c : cases) {
         ProgramState s = TwoClocks();
-        s.Clocks[1].Linked = c.linkedBefore;
+        s.Clocks[1].ClockLinked = c.linkedBefore;
         const PhaseSliders r = chkLink_Click(s, c.state, 3000, 8000, 0);
-        EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Linked), (std::vector<int16_t>{kFalse, c.linkedAfter})) << c.state;
+        EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockLinked), (std::vector<int16_t>{kFalse, c.linkedAfter})) << c.state;
         EXPECT_EQ(r.slider0, c.pos0) << c.state;
         EXPECT_EQ(r.slider1, 8000) << c.state;
-        EXPECT_EQ(s.Clocks[1].Low, 10000 - c.pos0) << c.state;
-        EXPECT_EQ(s.Clocks[1].High, 2000) << c.state;
+        EXPECT_EQ(s.Clocks[1].ClockLow, 10000 - c.pos0) << c.state;
+        EXPECT_EQ(s.Clocks[1].ClockHigh, 2000) << c.state;
         // The link repairs a missing interval with 10 ms, before the scroll could.
         EXPECT_EQ(r.timerInterval, 10) << c.state;
     }

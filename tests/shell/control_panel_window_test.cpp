@@ -230,10 +230,10 @@ TEST_F(ControlPanel, CycleBoxKeepsTheCountWithinItsRange)
         SCOPED_TRACE(st.what);
         st.act();
         EXPECT_EQ(box->text(), QString::fromUtf8(st.text));
-        EXPECT_EQ(s.Clocks[0].Cycles, st.cycles);
+        EXPECT_EQ(s.Clocks[0].ClockCycles, st.cycles);
     }
     EXPECT_TRUE(window.picGrid()->hasFocus()) << "Enter ends the entry";
-    EXPECT_EQ(s.Clocks[1].Cycles, 10) << "only the selected generator";
+    EXPECT_EQ(s.Clocks[1].ClockCycles, 10) << "only the selected generator";
 }
 
 TEST_F(ControlPanel, PhaseSlidersShowTheirSecondsAndCanBeLinked)
@@ -250,7 +250,7 @@ TEST_F(ControlPanel, PhaseSlidersShowTheirSecondsAndCanBeLinked)
     ASSERT_TRUE(link->isChecked()) << "the file links generator 1's phases";
     QTest::mouseClick(link, Qt::LeftButton);
     ASSERT_FALSE(link->isChecked());
-    EXPECT_EQ(s.Clocks[0].Linked, kFalse);
+    EXPECT_EQ(s.Clocks[0].ClockLinked, kFalse);
 
     struct Move {
         QSlider* slider;
@@ -274,25 +274,25 @@ TEST_F(ControlPanel, PhaseSlidersShowTheirSecondsAndCanBeLinked)
         m.slider->setValue(m.position);
         EXPECT_EQ(lbl0->text(), QString::fromLatin1(m.lbl0));
         EXPECT_EQ(lbl1->text(), QString::fromLatin1(m.lbl1));
-        EXPECT_EQ(s.Clocks[0].Low, m.low);
-        EXPECT_EQ(s.Clocks[0].High, m.high);
+        EXPECT_EQ(s.Clocks[0].ClockLow, m.low);
+        EXPECT_EQ(s.Clocks[0].ClockHigh, m.high);
     }
 
     // Linking copies the high phase into the low one; then they move together.
     slider1->setValue(7000);
     QTest::mouseClick(link, Qt::LeftButton);
     ASSERT_TRUE(link->isChecked());
-    EXPECT_EQ(s.Clocks[0].Linked, kTrue);
+    EXPECT_EQ(s.Clocks[0].ClockLinked, kTrue);
     EXPECT_EQ(slider0->value(), 7000);
-    EXPECT_EQ(s.Clocks[0].Low, 3000);
+    EXPECT_EQ(s.Clocks[0].ClockLow, 3000);
     EXPECT_EQ(lbl0->text(), QStringLiteral("3s"));
     for (QSlider* moved : {slider0, slider1}) {
         const int p = moved == slider0 ? 8000 : 6000;
         moved->setValue(p);
         EXPECT_EQ(slider0->value(), p);
         EXPECT_EQ(slider1->value(), p);
-        EXPECT_EQ(s.Clocks[0].Low, 10000 - p);
-        EXPECT_EQ(s.Clocks[0].High, 10000 - p);
+        EXPECT_EQ(s.Clocks[0].ClockLow, 10000 - p);
+        EXPECT_EQ(s.Clocks[0].ClockHigh, 10000 - p);
     }
 }
 
@@ -377,9 +377,9 @@ TEST_F(ControlPanel, ClockToolbarRunsStopsAndStopsAll)
     const auto changesOver = [&](int k, int ms) {
         int changes = 0;
         for (int t = 0; t < ms; t += 10) {
-            const int16_t was = s.Clocks[static_cast<size_t>(k)].OutputHigh;
+            const int16_t was = s.Clocks[static_cast<size_t>(k)].ClockOutputHigh;
             timers.Advance(10);
-            changes += s.Clocks[static_cast<size_t>(k)].OutputHigh != was;
+            changes += s.Clocks[static_cast<size_t>(k)].ClockOutputHigh != was;
         }
         return changes;
     };
@@ -395,31 +395,31 @@ TEST_F(ControlPanel, ClockToolbarRunsStopsAndStopsAll)
         ClickAction("Toolbar3", "cmdDauertakt");
         EXPECT_EQ(timer[0]->Tag, QStringLiteral("Dauertakt"));
         EXPECT_TRUE(timer[0]->enabled());
-        EXPECT_EQ(s.Clocks[0].Counter, 0);
+        EXPECT_EQ(s.Clocks[0].ClockCounter, 0);
         expectButtons({false, false, true, true});
         EXPECT_GE(changesOver(0, 3000), 5);
-        EXPECT_EQ(s.Clocks[0].Counter, 0) << "never ends by itself";
+        EXPECT_EQ(s.Clocks[0].ClockCounter, 0) << "never ends by itself";
     }
     {
         SCOPED_TRACE("stop it");
         ClickAction("Toolbar3", "cmdStop");
         EXPECT_EQ(timer[0]->Tag, QStringLiteral("Stop"));
-        EXPECT_EQ(s.Clocks[0].Counter, 4);
+        EXPECT_EQ(s.Clocks[0].ClockCounter, 4);
         expectButtons({true, true, false, false});
         changesOver(0, 1200);
         EXPECT_FALSE(timer[0]->enabled());
-        EXPECT_EQ(s.Clocks[0].OutputHigh, kFalse);
+        EXPECT_EQ(s.Clocks[0].ClockOutputHigh, kFalse);
         EXPECT_EQ(changesOver(0, 2000), 0);
     }
     {
         SCOPED_TRACE("single run of one cycle");
         ClickAction("Toolbar3", "cmdEinzeltakt");
         EXPECT_EQ(timer[0]->Tag, QStringLiteral("Einzeltakt"));
-        EXPECT_EQ(s.Clocks[0].Counter, 1);
+        EXPECT_EQ(s.Clocks[0].ClockCounter, 1);
         expectButtons({false, false, true, true});
         EXPECT_EQ(changesOver(0, 3000), 2) << "one high phase";
         EXPECT_FALSE(timer[0]->enabled());
-        EXPECT_EQ(s.Clocks[0].Counter, 0);
+        EXPECT_EQ(s.Clocks[0].ClockCounter, 0);
         EXPECT_TRUE(Action("Toolbar3", "cmdDauertakt")->isEnabled());
         EXPECT_FALSE(Action("Toolbar3", "cmdStop")->isEnabled());
     }
@@ -444,12 +444,12 @@ TEST_F(ControlPanel, ClockToolbarRunsStopsAndStopsAll)
         ClickAction("Toolbar3", "cmdDauertakt");
         select(1);
         ClickAction("Toolbar3", "cmdEinzeltakt");
-        EXPECT_EQ(s.Clocks[1].Counter, 1) << "a fresh counted run after a stop";
+        EXPECT_EQ(s.Clocks[1].ClockCounter, 1) << "a fresh counted run after a stop";
         ClickAction("Toolbar3", "cmdFullStop");
         expectButtons({true, true, false, false});
         for (size_t k = 0; k < 3; ++k) {
             EXPECT_EQ(timer[k]->Tag, QStringLiteral("Stop"));
-            EXPECT_EQ(s.Clocks[k].Counter, (s.Clocks[k].Cycles + 1) * 2);
+            EXPECT_EQ(s.Clocks[k].ClockCounter, (s.Clocks[k].ClockCycles + 1) * 2);
         }
         changesOver(0, 3000);
         for (size_t k = 0; k < 3; ++k)
@@ -665,13 +665,13 @@ TEST_F(ControlPanel, ASingleRunOfThreeCyclesBlinksTheLedThreeTimes)
     Open(kClockAndLed);
     PowerOn();
     ASSERT_EQ(s.ClockCount, 1);
-    const int high = s.Clocks[0].High, low = s.Clocks[0].Low;
+    const int high = s.Clocks[0].ClockHigh, low = s.Clocks[0].ClockLow;
     ASSERT_EQ(high, 300);
     ASSERT_EQ(low, 200);
     QLineEdit* cycles = Box("txtAnzTakte");
     Type(cycles, QStringLiteral("3"));
     Enter(cycles);
-    ASSERT_EQ(s.Clocks[0].Cycles, 3);
+    ASSERT_EQ(s.Clocks[0].ClockCycles, 3);
     const auto led = [&] { return s.Levels[0].Field(12, 5).Value != 0; };
     ASSERT_FALSE(led());
 
@@ -691,7 +691,7 @@ TEST_F(ControlPanel, ASingleRunOfThreeCyclesBlinksTheLedThreeTimes)
             changes.push_back({timers.Now(), was});
         }
         // After every tick the LED shows what the generator puts out.
-        mismatches += led() != (s.Clocks[0].OutputHigh != 0);
+        mismatches += led() != (s.Clocks[0].ClockOutputHigh != 0);
     }
     EXPECT_EQ(mismatches, 0);
     ASSERT_EQ(changes.size(), 6u);
@@ -703,7 +703,7 @@ TEST_F(ControlPanel, ASingleRunOfThreeCyclesBlinksTheLedThreeTimes)
         EXPECT_NEAR(static_cast<double>(since), i == 0 ? low + 1 : (changes[i].lit ? low : high), 2.0);
     }
     EXPECT_FALSE(window.Timer2()[0]->enabled()) << "the run ended by itself";
-    EXPECT_EQ(s.Clocks[0].Counter, 0);
+    EXPECT_EQ(s.Clocks[0].ClockCounter, 0);
     EXPECT_TRUE(Action("Toolbar3", "cmdEinzeltakt")->isEnabled());
     EXPECT_FALSE(Action("Toolbar3", "cmdStop")->isEnabled());
 }

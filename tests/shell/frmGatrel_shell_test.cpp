@@ -437,7 +437,7 @@ TEST_F(ShellWindow, SaveOnANewCircuitActsAsSaveAs)
     window.MenuItem(N("mUsedFiles"), 1)->setVisible(true);
     window.MenuItem(N("mUsedFiles"), 1)->trigger();
     EXPECT_EQ(s.objFile.FileName, file);
-    EXPECT_EQ(s.DialogFileName, file);
+    EXPECT_EQ(s.CmDialog1.FileName, file);
 }
 
 // Panels stored as title-only start collapsed, with the minimise button

@@ -93,7 +93,7 @@ TEST_F(UnsavedWork, EveryReplacingCommandAsksFirst)
                 ASSERT_EQ(dialogs.Asked().size(), 1u) << "only the open dialog";
             }
             // As if never saved: Yes must ask for a name.
-            s.DialogFileName.clear();
+            s.CmDialog1.FileName.clear();
             s.objFile.FileName.clear();
             Edit();
             QFile::remove(saved);

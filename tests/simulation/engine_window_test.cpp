@@ -134,16 +134,16 @@ TEST_F(EngineWindow, TheClockPageLetsAPersonRunAClockGenerator)
     run->trigger();
 
     const int slot = s.SelectedClock;
-    const int16_t before = s.Clocks[static_cast<size_t>(slot)].OutputHigh;
-    timers.Advance(s.Clocks[static_cast<size_t>(slot)].High + s.Clocks[static_cast<size_t>(slot)].Low + 5);
+    const int16_t before = s.Clocks[static_cast<size_t>(slot)].ClockOutputHigh;
+    timers.Advance(s.Clocks[static_cast<size_t>(slot)].ClockHigh + s.Clocks[static_cast<size_t>(slot)].ClockLow + 5);
     int changes = 0;
     for (int i = 0; i < 6; ++i) {
-        const int16_t was = s.Clocks[static_cast<size_t>(slot)].OutputHigh;
-        timers.Advance(std::max(s.Clocks[static_cast<size_t>(slot)].High, s.Clocks[static_cast<size_t>(slot)].Low) + 2);
-        changes += s.Clocks[static_cast<size_t>(slot)].OutputHigh != was;
+        const int16_t was = s.Clocks[static_cast<size_t>(slot)].ClockOutputHigh;
+        timers.Advance(std::max(s.Clocks[static_cast<size_t>(slot)].ClockHigh, s.Clocks[static_cast<size_t>(slot)].ClockLow) + 2);
+        changes += s.Clocks[static_cast<size_t>(slot)].ClockOutputHigh != was;
     }
-    EXPECT_GT(changes, 2) << "started from " << before << " slot " << slot << " high " << s.Clocks[0].High << " low "
-                          << s.Clocks[0].Low << " tag " << window.Timer2()[0]->Tag.toStdString() << " enabled "
+    EXPECT_GT(changes, 2) << "started from " << before << " slot " << slot << " high " << s.Clocks[0].ClockHigh << " low "
+                          << s.Clocks[0].ClockLow << " tag " << window.Timer2()[0]->Tag.toStdString() << " enabled "
                           << window.Timer2()[0]->enabled() << " interval " << window.Timer2()[0]->interval()
                           << " power " << s.engine.PowerFlag;
 

@@ -95,7 +95,7 @@ void CheckClockSlots(const ProgramState& s)
         throw RecordFormatError("clock slots do not match the clock generators");
     std::set<int16_t> seen;
     for (int i = 0; i < s.ClockCount; ++i) {
-        const int16_t e = s.Clocks[static_cast<size_t>(i)].Element;
+        const int16_t e = s.Clocks[static_cast<size_t>(i)].ClockElement;
         if (e < 1 || e > s.ElementCount || s.Elements[static_cast<size_t>(e)].Type != ElementType::ClockGenerator
             || !seen.insert(e).second)
             throw RecordFormatError("clock slot names no clock generator");

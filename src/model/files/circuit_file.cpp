@@ -73,7 +73,7 @@ void SelectConductorTool(ProgramState& s)
 void ShowLoadedCircuit(ProgramState& s, const QString& fullPath, bool showedProgress, double seconds)
 {
     const Ports& p = s.ports;
-    s.DialogFileName = fullPath;
+    s.CmDialog1.FileName = fullPath;
     if (p.clockTimers)
         p.clockTimers->CreateClockTimers(std::max<int>(s.ClockCount, 1));
     if (p.analyzer) {
@@ -262,7 +262,7 @@ bool SaveFile(ProgramState& s, UserDialogs& dialogs, bool quiet)
     s.objFile.FilePath = folder;
     if (s.SaveICsWithFile != 0)
         CopyICsToFolder(s, folder);
-    s.DialogFileName = target;
+    s.CmDialog1.FileName = target;
     AddToRecentFiles(s, target);
     s.FileSaved = kTrue;
     if (s.ports.files)

@@ -152,16 +152,16 @@ private:
             MakeClockSlots(s_, ToByte(line));
         } else if (timerLine_ == 2) {
             for (int i = 0; i < s_.ClockCount; ++i)
-                s_.Clocks[static_cast<size_t>(i)].Element = ToInt(f.Text(i + 1));
+                s_.Clocks[static_cast<size_t>(i)].ClockElement = ToInt(f.Text(i + 1));
         } else {
             const size_t slot = static_cast<size_t>(timerLine_ - 3);
             if (slot >= s_.Clocks.size())
                 return;
             ClockSlot& c = s_.Clocks[slot];
-            c.High = ToInt(f.Text(1));
-            c.Low = ToInt(f.Text(2));
-            c.Linked = ToFlag(f.Text(3));
-            c.Cycles = ToByte(f.Text(4));
+            c.ClockHigh = ToInt(f.Text(1));
+            c.ClockLow = ToInt(f.Text(2));
+            c.ClockLinked = ToFlag(f.Text(3));
+            c.ClockCycles = ToByte(f.Text(4));
         }
     }
 

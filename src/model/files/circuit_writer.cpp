@@ -63,12 +63,12 @@ QByteArray CircuitFileBytes(ProgramState& s)
     w.Line(QString::number(s.ClockCount));
     QString elements;
     for (const ClockSlot& c : s.Clocks)
-        elements += QString::number(c.Element) + u';';
+        elements += QString::number(c.ClockElement) + u';';
     w.Line(elements);
     for (const ClockSlot& c : s.Clocks) {
-        const int16_t linked = c.Linked != 0 ? kTrue : kFalse;
-        w.Line(QString::number(c.High) + u';' + QString::number(c.Low) + u';' + QString::number(linked) + u';'
-               + QString::number(static_cast<int>(c.Cycles)) + u';');
+        const int16_t linked = c.ClockLinked != 0 ? kTrue : kFalse;
+        w.Line(QString::number(c.ClockHigh) + u';' + QString::number(c.ClockLow) + u';' + QString::number(linked) + u';'
+               + QString::number(static_cast<int>(c.ClockCycles)) + u';');
     }
     return w.Bytes();
 }

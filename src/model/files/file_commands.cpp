@@ -40,7 +40,7 @@ bool ConfirmClose(ProgramState& s, UserDialogs& dialogs, const QString& path, co
 
 bool ConfirmReplace(ProgramState& s, UserDialogs& dialogs)
 {
-    return ConfirmClose(s, dialogs, s.DialogFileName, [&s, &dialogs] { return SaveFile(s, dialogs, true); });
+    return ConfirmClose(s, dialogs, s.CmDialog1.FileName, [&s, &dialogs] { return SaveFile(s, dialogs, true); });
 }
 
 void mOpen_Click(ProgramState& s, UserDialogs& dialogs)
@@ -68,11 +68,11 @@ void OpenRecentFile(ProgramState& s, UserDialogs& dialogs, int index)
     LoadAndRedraw(s, dialogs, s.LastFiles[index]);
 }
 
-void LoadStartupFile(ProgramState& s, UserDialogs& dialogs, QString& ladeDatei)
+void LoadStartupFile(ProgramState& s, UserDialogs& dialogs, QString& LadeDatei)
 {
-    if (ladeDatei.isEmpty())
+    if (LadeDatei.isEmpty())
         return;
-    const QString path = ladeDatei;
-    ladeDatei.clear();
+    const QString path = LadeDatei;
+    LadeDatei.clear();
     LoadAndRedraw(s, dialogs, path);
 }

@@ -14,8 +14,8 @@ void mSave_Click(ProgramState& s, UserDialogs& dialogs);
 void mSaveAs_Click(ProgramState& s, UserDialogs& dialogs);
 // Recent-file item index (0..3): loads LastFiles(index) and redraws.
 void OpenRecentFile(ProgramState& s, UserDialogs& dialogs, int index);
-// At start-up: loads the command-line file ladeDatei, if any, and clears it.
-void LoadStartupFile(ProgramState& s, UserDialogs& dialogs, QString& ladeDatei);
+// At start-up: loads the command-line file LadeDatei, if any, and clears it.
+void LoadStartupFile(ProgramState& s, UserDialogs& dialogs, QString& LadeDatei);
 
 // The question asked when a changed circuit is about to be replaced or
 // closed; path is the current circuit's file, empty when it was never saved.

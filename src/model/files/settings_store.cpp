@@ -169,7 +169,7 @@ bool SaveSettings(ProgramState& s, int16_t undoSteps, UserDialogs* dialogs)
     flag(QStringLiteral("ShowGrid"), s.ShowGrid);
     flag(QStringLiteral("SaveICsWithFile"), s.SaveICsWithFile);
     flag(QStringLiteral("SucheNächstenAnschluss"), st.SucheNaechstenAnschluss);
-    text(QStringLiteral("LastUsedFile"), s.DialogFileName.isEmpty() ? st.LastUsedFile : s.DialogFileName);
+    text(QStringLiteral("LastUsedFile"), s.CmDialog1.FileName.isEmpty() ? st.LastUsedFile : s.CmDialog1.FileName);
     for (int i = 0; i < 5; ++i)
         number(QStringLiteral("PanelVisible%1").arg(i), -int32_t(st.PanelVisible[i]));
     flag(QStringLiteral("PanelVisible5"), s.FormelPanelOpen ? 1 : 0);

@@ -34,7 +34,7 @@ protected:
     State Snapshot() const
     {
         return State{s.P, s.Elements, s.MaxX, s.ElementCount, s.ICCount, s.LevelUBound, s.ClockCount, s.ToolMode,
-                     s.objFile.FileName, s.objFile.FilePath, s.CircuitFilePath, w.caption, s.DialogFileName,
+                     s.objFile.FileName, s.objFile.FilePath, s.CircuitFilePath, w.caption, s.CmDialog1.FileName,
                      s.LastFiles, w.deleteUndoDataCount, w.unloadClockTimersCount, w.worksheetMousePointer};
     }
 

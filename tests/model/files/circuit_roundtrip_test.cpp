@@ -129,29 +129,29 @@ TEST_F(RoundTrip, EveryComponentType)
     EXPECT_EQ(w.analyserChannels, std::vector<int>{1});
     EXPECT_TRUE(w.analyserMenuEnabled);
     EXPECT_EQ(s.ClockCount, 1);
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Element), std::vector<int16_t>{7});
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::High), std::vector<int16_t>{250});
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Low), std::vector<int16_t>{750});
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Linked), std::vector<int16_t>{0});
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Cycles), std::vector<uint8_t>{5});
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockElement), std::vector<int16_t>{7});
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockHigh), std::vector<int16_t>{250});
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockLow), std::vector<int16_t>{750});
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockLinked), std::vector<int16_t>{0});
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockCycles), std::vector<uint8_t>{5});
 }
 
 TEST_F(RoundTrip, TimerSectionWithoutAndWithGenerators)
 {
     Load(QStringLiteral("empty.gtr"));
     EXPECT_EQ(s.ClockCount, 0);
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::High), std::vector<int16_t>{500});
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Linked), std::vector<int16_t>{kTrue});
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Cycles), std::vector<uint8_t>{1});
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockHigh), std::vector<int16_t>{500});
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockLinked), std::vector<int16_t>{kTrue});
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockCycles), std::vector<uint8_t>{1});
     EXPECT_EQ(w.clockTimerCount, 1);
 
     Load(QStringLiteral("clocks.gtr"));
     EXPECT_EQ(s.ClockCount, 3);
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Element), (std::vector<int16_t>{1, 2, 3}));
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::High), (std::vector<int16_t>{500, 100, 1000}));
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Low), (std::vector<int16_t>{500, 300, 1000}));
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Linked), (std::vector<int16_t>{kTrue, 0, kTrue}));
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::Cycles), (std::vector<uint8_t>{1, 10, 100}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockElement), (std::vector<int16_t>{1, 2, 3}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockHigh), (std::vector<int16_t>{500, 100, 1000}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockLow), (std::vector<int16_t>{500, 300, 1000}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockLinked), (std::vector<int16_t>{kTrue, 0, kTrue}));
+    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockCycles), (std::vector<uint8_t>{1, 10, 100}));
     EXPECT_EQ(w.clockTimerCount, 3);
 
     // A new circuit without generators is written with the lines 0, 0; and one slot line.

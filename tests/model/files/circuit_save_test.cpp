@@ -39,7 +39,7 @@ TEST_F(SaveCircuit, QuietSaveOfANewCircuitAsksForAName)
     EXPECT_EQ(s.objFile.FileName, path);
     EXPECT_EQ(s.objFile.FilePath, circuitDir);
     EXPECT_EQ(s.CircuitFilePath, path);
-    EXPECT_EQ(s.DialogFileName, path);
+    EXPECT_EQ(s.CmDialog1.FileName, path);
     EXPECT_EQ(s.FileSaved, kTrue);
     EXPECT_EQ(w.caption, QStringLiteral("adder - Gatrel"));
     EXPECT_EQ(s.LastFiles[0], path);
@@ -153,7 +153,7 @@ TEST_F(SaveCircuit, TheLargestCircuitStaysWellBelowTheReadLimit)
     }
     s.ClockCount = UINT8_MAX;
     s.Clocks.assign(UINT8_MAX,
-                    {.Element = INT16_MIN, .High = INT16_MIN, .Low = INT16_MIN, .Linked = kTrue, .Cycles = UINT8_MAX});
+                    {.ClockElement = INT16_MIN, .ClockHigh = INT16_MIN, .ClockLow = INT16_MIN, .ClockLinked = kTrue, .ClockCycles = UINT8_MAX});
 
     const QString path = circuitDir + QStringLiteral("largest.gtr");
     s.objFile.FileName = path;
@@ -171,10 +171,10 @@ TEST_F(SaveCircuit, RecentFilesTakeThePathActuallyUsed)
     // Started from the command line with a relative name: the dialog holds nothing.
     const QString cwd = QDir::currentPath();
     QDir::setCurrent(circuitDir);
-    QString ladeDatei = QStringLiteral("empty.gtr");
-    LoadStartupFile(s, dialogs, ladeDatei);
+    QString LadeDatei = QStringLiteral("empty.gtr");
+    LoadStartupFile(s, dialogs, LadeDatei);
     QDir::setCurrent(cwd);
-    EXPECT_TRUE(ladeDatei.isEmpty());
+    EXPECT_TRUE(LadeDatei.isEmpty());
     const QString full = circuitDir + QStringLiteral("empty.gtr");
     EXPECT_EQ(s.LastFiles[0], full);
     EXPECT_EQ(s.objFile.FileName, full);
@@ -182,7 +182,7 @@ TEST_F(SaveCircuit, RecentFilesTakeThePathActuallyUsed)
     EXPECT_EQ(w.usedFileCaptions[0].isEmpty(), false);
 
     // A stale name in the dialog does not reach the list.
-    s.DialogFileName = QStringLiteral("/elsewhere/old.gtr");
+    s.CmDialog1.FileName = QStringLiteral("/elsewhere/old.gtr");
     const QString other = CopyData(QStringLiteral("empty.gtr"), circuitDir, QStringLiteral("second.gtr"));
     s.objFile.FileName = other;
     ASSERT_TRUE(SaveFile(s, dialogs, true));

@@ -200,17 +200,17 @@ TEST_P(SettingsStore, ValuesAreStoredWithTheirOwnTypeAndInOrder)
 TEST_P(SettingsStore, LastUsedFileComesFromTheDialogWhenItHasOne)
 {
     s.settings.LastUsedFile = QStringLiteral("/loaded.gtr");
-    s.DialogFileName = QStringLiteral("/dialog.gtr");
+    s.CmDialog1.FileName = QStringLiteral("/dialog.gtr");
     SaveSettings(s, 10);
     EXPECT_EQ(stored(N("LastUsedFile")).text(), QStringLiteral("/dialog.gtr"));
 
-    s.DialogFileName.clear();
+    s.CmDialog1.FileName.clear();
     SaveSettings(s, 10);
     EXPECT_EQ(stored(N("LastUsedFile")).text(), QStringLiteral("/loaded.gtr"));
 
     s.ports = Ports{}; // headless: no dialog, no command line
     s.FormelPanelOpen = false;
-    s.DialogFileName.clear();
+    s.CmDialog1.FileName.clear();
     SaveSettings(s, 10);
     EXPECT_EQ(stored(N("LastUsedFile")).text(), QStringLiteral("/loaded.gtr"));
     EXPECT_EQ(stored(N("PanelVisible5")), RegValue::Number(0));
