@@ -1,10 +1,10 @@
 #include "model/files/file_commands.h"
 
 #include "model/files/circuit_file.h"
+#include "model/ports/worksheet_port.h"
 #include "model/state.h"
 #include "platform/string_table.h"
 #include "platform/user_dialogs.h"
-#include "model/ports/worksheet_port.h"
 
 namespace {
 
