@@ -1,5 +1,6 @@
 #include "model/defaults.h"
 
+#include "model/circuit_tables.h"
 #include "model/state.h"
 
 void SetStartDefaults(ProgramState& s)
@@ -7,12 +8,7 @@ void SetStartDefaults(ProgramState& s)
     s.MaxX = 50;
     s.MaxY = 30;
     s.P.Redim(s.MaxX + 1, s.MaxY + 1);
-    s.Elements.assign(1, ElementRecord{});
-    s.ElementCount = 0;
-    s.Levels.assign(1, LevelRecord{});
-    s.ICInstances.assign(1, ICInstanceRecord{});
-    s.LevelUBound = 0;
-    s.ICCount = 0;
+    ClearCircuitTables(s);
     ResetClockSlots(s, 500);
 }
 

@@ -1,5 +1,6 @@
 #include "model/new_file.h"
 
+#include "model/circuit_tables.h"
 #include "model/defaults.h"
 #include "model/ports/all_ports.h"
 #include "model/state.h"
@@ -26,12 +27,7 @@ void ClearICDefinition(ProgramState& s)
 void InitArbeitsfeld(ProgramState& s)
 {
     s.P.Redim(s.MaxX + 1, s.MaxY + 1);
-    s.Elements.assign(1, ElementRecord{});
-    s.Levels.assign(1, LevelRecord{});
-    s.ICInstances.assign(1, ICInstanceRecord{});
-    s.ElementCount = 0;
-    s.ICCount = 0;
-    s.LevelUBound = 0;
+    ClearCircuitTables(s);
 
     s.objFile.FileName.clear();
     s.objFile.FilePath.clear();

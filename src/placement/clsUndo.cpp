@@ -4,6 +4,7 @@
 #include <cassert>
 #include <set>
 
+#include "model/circuit_tables.h"
 #include "model/state.h"
 #include "placement/clock_slots.h"
 #include "placement/ic_instances.h"
@@ -64,12 +65,12 @@ std::set<int> SensorChannels(const ProgramState& s)
 void MakeRoom(ProgramState& s, int16_t n, bool isClock)
 {
     if (n > s.ElementCount) {
-        s.Elements.resize(std::max(s.Elements.size(), static_cast<size_t>(n) + 1));
-        s.ElementCount = n;
+        SetElementCount(s, n);
         return;
     }
-    s.Elements.resize(std::max(s.Elements.size(), static_cast<size_t>(s.ElementCount) + 2));
-    for (int j = s.ElementCount; j >= n; --j) {
+    const int16_t last = s.ElementCount;
+    SetElementCount(s, static_cast<int16_t>(last + 1));
+    for (int j = last; j >= n; --j) {
         ElementRecord& moved = s.Elements[static_cast<size_t>(j)];
         if (moved.Type == ElementType::ClockGenerator && !isClock) {
             // Only slots in use: an idle slot 0 may still name an old generator.
@@ -93,7 +94,6 @@ void MakeRoom(ProgramState& s, int16_t n, bool isClock)
         if (ic.NestingLevel == 0 && ic.ElementNr >= n)
             ++ic.ElementNr;
     }
-    ++s.ElementCount;
 }
 
 void ShowICNotRestored(PlacementContext& c, const QString& name)
@@ -325,8 +325,6 @@ void clsUndo::RestoreUndoElements(PlacementContext& c, const UndoRecord& r)
         }
         MakeRoom(s, n, E.Type == ElementType::ClockGenerator);
         if (E.Type == ElementType::IC) {
-            const int16_t count = s.ElementCount;
-            s.ElementCount = static_cast<int16_t>(n - 1);
             s.ICName = E.InPinList;
             s.CursorX = r.X1;
             s.CursorY = static_cast<int16_t>(r.Y1 + Int((r.Y2 - r.Y1) / 2.0));
@@ -337,7 +335,6 @@ void clsUndo::RestoreUndoElements(PlacementContext& c, const UndoRecord& r)
             restoreLevel_ = static_cast<int16_t>(Val(E.Label));
             const int16_t oldLevel = restoreLevel_;
             const bool placed = SetIC(c, true, n, restoreLevel_);
-            s.ElementCount = count;
             ElementRecord& rec = s.Elements[static_cast<size_t>(n)];
             if (placed) {
                 rec.Orientation = E.Orientation;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/circuit_tables.h"
 #include "model/field_list.h"
 #include "model/files/ic_file.h"
 #include "model/files/ic_lookup.h"
@@ -22,15 +23,6 @@
 namespace {
 
 constexpr int kCrossPointer = 2;
-
-void EnsureSlots(ProgramState& s, int ub)
-{
-    const auto size = static_cast<size_t>(ub) + 1;
-    if (s.ICInstances.size() < size)
-        s.ICInstances.resize(size);
-    if (s.Levels.size() < size)
-        s.Levels.resize(size);
-}
 
 bool SlotInUse(const ProgramState& s, int k)
 {
@@ -74,10 +66,7 @@ int16_t SlotOfElement(const ProgramState& s, int16_t e)
 
 // Everything a failed load would have to give back.
 struct SlotTables {
-    std::vector<ICInstanceRecord> instances;
-    std::vector<LevelRecord> levels;
-    int16_t icCount = 0;
-    int16_t levelUBound = 0;
+    ICSlotTables saved;
     Grid p;
 };
 
@@ -117,7 +106,7 @@ bool SetIC(PlacementContext& c, bool restoring, int16_t elemNo, int16_t level)
                        static_cast<int16_t>(y0 + s.ICHeight)))
         return false;
 
-    SlotTables before{s.ICInstances, s.Levels, s.ICCount, s.LevelUBound, Grid{}};
+    SlotTables before{SaveICSlots(s), Grid{}};
     // An old slot beyond the blocks in use would leave a hole.
     if (level > s.LevelUBound + 1)
         level = static_cast<int16_t>(s.LevelUBound + 1);
@@ -133,10 +122,7 @@ bool SetIC(PlacementContext& c, bool restoring, int16_t elemNo, int16_t level)
     s.LongLoad = kFalse;
     const bool loaded = LoadIC(s, c.dialogs, name, 1);
     if (!loaded || !SlotInUse(s, L)) {
-        s.ICInstances = std::move(before.instances);
-        s.Levels = std::move(before.levels);
-        s.ICCount = before.icCount;
-        s.LevelUBound = before.levelUBound;
+        RestoreICSlots(s, std::move(before.saved));
         if (inserted)
             s.P = std::move(before.p);
         s.CurrentLevel = 0;
@@ -152,7 +138,7 @@ bool SetIC(PlacementContext& c, bool restoring, int16_t elemNo, int16_t level)
     if (!restoring)
         c.objUndo.NewUndo(static_cast<int>(x0), y0, x0 + W, y0 + H, LoadResString(2611));
 
-    const int16_t cellElement = static_cast<int16_t>(s.ElementCount + 1);
+    const int16_t cellElement = restoring ? elemNo : static_cast<int16_t>(s.ElementCount + 1);
     for (int x = x0; x <= x0 + W; ++x) {
         for (int y = y0; y <= y0 + H; ++y) {
             if (!s.P.Contains(x, y))
@@ -254,9 +240,7 @@ void RemoveIC(PlacementContext& c)
         const int16_t DeletedLevels = DeleteICLevel(s, L);
         if (L + DeletedLevels - 1 < s.LevelUBound)
             CompactICLevels(s, L, DeletedLevels);
-        s.ICCount = static_cast<int16_t>(std::max(0, s.ICCount - DeletedLevels));
-        s.LevelUBound = static_cast<int16_t>(std::max(0, s.LevelUBound - DeletedLevels));
-        s.ICInstances.resize(static_cast<size_t>(s.LevelUBound) + 1);
+        ReleaseICSlots(s, DeletedLevels);
     }
     if (s.ports.levels)
         s.ports.levels->RebuildLevelTree();
@@ -296,7 +280,7 @@ void CompactICLevels(ProgramState& s, int16_t level, int16_t DeletedLevels)
     const int D = DeletedLevels;
     if (D <= 0)
         return;
-    EnsureSlots(s, s.LevelUBound);
+    EnsureICSlots(s, s.LevelUBound);
     ShiftWorksheetLinks(s, L + D, -D);
     for (int k = L + D; k <= s.LevelUBound; ++k) {
         const int t = k - D;
@@ -317,7 +301,7 @@ void InsertICLevels(ProgramState& s, int16_t p)
 {
     const int n = CountICLevels(s, s.ICName) + 1;
     const int top = s.ICCount + n;
-    EnsureSlots(s, top);
+    EnsureICSlots(s, top);
     for (int k = s.ICCount; k >= p; --k) {
         s.ICInstances[static_cast<size_t>(k + n)] = std::move(s.ICInstances[static_cast<size_t>(k)]);
         s.Levels[static_cast<size_t>(k + n)] = std::move(s.Levels[static_cast<size_t>(k)]);

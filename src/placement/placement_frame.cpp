@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/circuit_tables.h"
 #include "model/pin_lists.h"
 #include "model/ports/analyzer_port.h"
 #include "model/state.h"
@@ -120,8 +121,7 @@ void DeleteElement(ProgramState& s, int16_t i)
             }
         }
     }
-    --s.ElementCount;
-    s.Elements.resize(static_cast<size_t>(s.ElementCount) + 1);
+    SetElementCount(s, static_cast<int16_t>(s.ElementCount - 1));
 
     for (int x = 0; x <= s.MaxX && x <= s.P.UBoundX(); ++x) {
         for (int y = 0; y <= s.MaxY && y <= s.P.UBoundY(); ++y) {
@@ -246,11 +246,7 @@ bool InsideBorder(const ProgramState& s, const CellRect& r)
 
 int16_t AppendElement(ProgramState& s)
 {
-    const auto n = static_cast<int16_t>(s.ElementCount + 1);
-    s.Elements.resize(static_cast<size_t>(n) + 1);
-    s.Elements[static_cast<size_t>(n)] = ElementRecord{};
-    s.ElementCount = n;
-    return n;
+    return AppendElementRecord(s);
 }
 
 void MarkCells(ProgramState& s, const CellRect& r, uint8_t type, int16_t n)

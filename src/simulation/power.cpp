@@ -3,6 +3,7 @@
 #include <QString>
 #include <vector>
 
+#include "model/circuit_tables.h"
 #include "model/field_list.h"
 #include "model/geometry.h"
 #include "model/ports/all_ports.h"
@@ -340,8 +341,8 @@ void PowerOff(ProgramState& s, EngineContext& e)
 
     LevelRecord& L0 = s.Levels[0];
     L0.Field.Redim(0, 0);
-    L0.Elements.assign(1, ElementRecord{});
-    L0.ElementCount = 0;
+    SetElementCount(L0, 0);
+    L0.Elements[0] = ElementRecord{};
     L0.Width = 0;
     L0.Height = 0;
     ClearPinCache(s);
@@ -377,8 +378,8 @@ void Copy_P_to_Field(ProgramState& s)
         for (int y = 0; y <= s.MaxY; ++y)
             if (s.P.Contains(x, y) && s.P(x, y).Type != 0)
                 L.Field(x, y) = s.P(x, y);
-    L.ElementCount = s.ElementCount;
-    L.Elements.assign(static_cast<size_t>(std::max<int>(s.ElementCount, 0)) + 1, ElementRecord{});
+    L.Elements.clear();
+    SetElementCount(L, s.ElementCount);
     for (int i = 1; i <= s.ElementCount && static_cast<size_t>(i) < s.Elements.size(); ++i)
         L.Elements[static_cast<size_t>(i)] = s.Elements[static_cast<size_t>(i)];
 }
@@ -417,9 +418,7 @@ void ShowLevel(ProgramState& s, EngineContext& e, int16_t n)
     s.MaxY = L.Height;
     const size_t count = static_cast<size_t>(std::max<int>(L.ElementCount, 0)) + 1;
     s.Elements.assign(L.Elements.begin(), L.Elements.begin() + static_cast<std::ptrdiff_t>(std::min(count, L.Elements.size())));
-    if (s.Elements.empty())
-        s.Elements.assign(1, ElementRecord{});
-    s.ElementCount = static_cast<int16_t>(s.Elements.size() - 1);
+    SetElementCount(s, static_cast<int16_t>(std::max<size_t>(s.Elements.size(), 1) - 1));
 
     if (ICViewPort* v = s.ports.icView) {
         v->UnloadICConnectorLabels();

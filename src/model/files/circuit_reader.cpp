@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/circuit_tables.h"
 #include "model/files/circuit_checks.h"
 #include "model/files/element_records.h"
 #include "model/files/ic_file.h"
@@ -124,8 +125,7 @@ private:
                 throw RecordFormatError("too many analysis sensors");
             ++s_.ProbeCount;
         }
-        s_.Elements.push_back(std::move(e));
-        ++s_.ElementCount;
+        AppendElementRecord(s_, std::move(e));
     }
 
     void IC(const FieldList& f)

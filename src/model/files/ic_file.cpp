@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "model/circuit_tables.h"
 #include "model/files/circuit_checks.h"
 #include "model/files/element_records.h"
 #include "model/files/ic_lookup.h"
@@ -28,15 +29,6 @@ struct LoadChain {
 bool IsNoName(const QString& name)
 {
     return name.isEmpty() || name == u"<Name>";
-}
-
-void EnsureSlot(ProgramState& s, int k)
-{
-    const auto size = static_cast<size_t>(k) + 1;
-    if (s.ICInstances.size() < size)
-        s.ICInstances.resize(size);
-    if (s.Levels.size() < size)
-        s.Levels.resize(size);
 }
 
 void ReadSizeLine(const QString& line, int16_t& width, int16_t& height)
@@ -107,9 +99,7 @@ bool LoadICInto(ProgramState& s, UserDialogs* dialogs, const QString& name, uint
     const int slot = s.CurrentLevel;
     if (s.ICCount >= kMaxICSlots || slot < 1 || slot > kMaxICSlots)
         throw RecordFormatError("more ICs than the IC table holds");
-    ++s.ICCount;
-    EnsureSlot(s, std::max<int>(s.ICCount, slot));
-    ++s.LevelUBound;
+    ClaimICSlot(s, slot);
 
     {
         ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(slot)];
@@ -184,8 +174,7 @@ bool LoadICInto(ProgramState& s, UserDialogs* dialogs, const QString& name, uint
             e.Color = scratchElement.Color;
             e.SelfIndex = scratchElement.SelfIndex;
             e.Label = scratchElement.Label;
-            level.Elements.push_back(std::move(e));
-            ++level.ElementCount;
+            AppendElementRecord(level, std::move(e));
             break;
         }
         case Section::IC: {
@@ -196,7 +185,7 @@ bool LoadICInto(ProgramState& s, UserDialogs* dialogs, const QString& name, uint
             if (next > kMaxICSlots)
                 throw RecordFormatError("more ICs than the IC table holds");
             s.CurrentLevel = next;
-            EnsureSlot(s, next);
+            EnsureICSlots(s, next);
             ICInstanceRecord& nested = s.ICInstances[static_cast<size_t>(next)];
             nested.ElementNr = elementNr;
             nested.NestingLevel = depth;
@@ -257,19 +246,13 @@ bool LoadICStrict(ProgramState& s, UserDialogs* dialogs, const QString& name, ui
 
 bool LoadIC(ProgramState& s, UserDialogs* dialogs, const QString& name, uint8_t depth)
 {
-    const auto instances = s.ICInstances;
-    const auto levels = s.Levels;
-    const int16_t icCount = s.ICCount;
-    const int16_t levelUBound = s.LevelUBound;
+    ICSlotTables saved = SaveICSlots(s);
     const int16_t currentLevel = s.CurrentLevel;
     const int16_t loadDepth = s.ICLoadDepth;
     try {
         return LoadICStrict(s, dialogs, name, depth);
     } catch (const std::exception&) {
-        s.ICInstances = instances;
-        s.Levels = levels;
-        s.ICCount = icCount;
-        s.LevelUBound = levelUBound;
+        RestoreICSlots(s, std::move(saved));
         s.CurrentLevel = currentLevel;
         s.ICLoadDepth = loadDepth;
         return false;
