@@ -1,0 +1,248 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <stdexcept>
+
+#include "model/files/circuit_file.h"
+#include "model/geometry.h"
+#include "model/state.h"
+#include "platform/painter_surface.h"
+#include "platform/recording_surface.h"
+#include "render/clsGrafik.h"
+#include "render/print_layout.h"
+#include "render/print_options.h"
+#include "render/print_pages.h"
+#include "render/sheet_builder.h"
+#include "support/fake_main_window.h"
+#include "support/recording_printer.h"
+#include "support/scripted_user_dialogs.h"
+
+namespace {
+
+const QString kProgramFolder = QStringLiteral("/opt/gatrel");
+
+// The worksheet as a user sees it, to compare before and after printing.
+struct Sheet {
+    int16_t maxX, maxY, elementCount, currentLevel;
+    Grid cells;
+    std::vector<ElementRecord> elements;
+    Array2D<LineMapEntry> lineMap;
+    bool operator==(const Sheet&) const = default;
+};
+
+Sheet Snapshot(const ProgramState& s)
+{
+    return {s.MaxX, s.MaxY, s.ElementCount, s.CurrentLevel, s.P, s.Elements, s.LineMap};
+}
+
+// The position of the first printed text line that holds text, as "x,y".
+QString PrintedAt(const QStringList& page, const QString& text)
+{
+    for (const QString& line : page)
+        if (line.startsWith(QLatin1String("Print ")) && line.contains(QLatin1Char('"') + text + QLatin1Char('"')))
+            return line.section(QLatin1Char(' '), 1, 1);
+    return QString();
+}
+
+class Printing : public ::testing::Test {
+protected:
+    void SetUp() override { window.Attach(s); }
+
+    void LoadNestedICs()
+    {
+        ASSERT_TRUE(tmp.isValid());
+        const QString ics = tmp.filePath(QStringLiteral("ics/"));
+        QDir().mkpath(ics);
+        for (const char* name : {"HALF.icd", "FULL.icd"})
+            ASSERT_TRUE(QFile::copy(QStringLiteral(GATREL_TEST_DATA "/ic/") + QLatin1String(name),
+                                    ics + QLatin1String(name)));
+        s.Verzeichnisse = {tmp.path() + QLatin1Char('/'), ics, tmp.path() + QLatin1Char('/')};
+        const QString circuit = tmp.filePath(QStringLiteral("nested_ics.gtr"));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(GATREL_TEST_DATA "/nested_ics.gtr"), circuit));
+        ASSERT_EQ(LoadFile(s, dialogs, circuit), LoadResult::Loaded);
+        ASSERT_EQ(s.LevelUBound, 4);
+    }
+
+    bool Print(const QStringList& pages = {QString()})
+    {
+        return PrintPages(s, grafik, printer, pages, kProgramFolder);
+    }
+
+    QTemporaryDir tmp;
+    ProgramState s;
+    FakeMainWindow window;
+    ScriptedUserDialogs dialogs;
+    RecordingSurface worksheet{SurfaceKind::Worksheet};
+    clsGrafik grafik{s, &worksheet};
+    RecordingPrinter printer;
+};
+
+TEST_F(Printing, FitsTheSheetToThePageAndPutsTheCaptionBelowIt)
+{
+    struct Case {
+        int maxX, maxY;
+        double zoom;
+    } const cases[] = {{50, 30, 7.40}, {30, 50, 10.28}, {50, 50, 7.40}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.maxX << " x " << c.maxY);
+        sheet::NewSheet(s, c.maxX, c.maxY);
+        sheet::Wire(s, 0, 2, c.maxX, 2); // a conductor across the whole width
+        s.GridMode = 1.6f;
+        float zoomOnPaper = 0;
+        printer.onDrawn = [&](int) { zoomOnPaper = s.GridMode; };
+        ASSERT_TRUE(Print());
+        ASSERT_EQ(printer.pages.size(), 1u);
+        EXPECT_NEAR(zoomOnPaper, c.zoom, 0.005);
+        EXPECT_EQ(printer.surface->ScaleLeft(), -500);
+        EXPECT_EQ(printer.surface->ScaleTop(), -300);
+        EXPECT_EQ(printer.surface->ScaleWidth(), 5758);
+        EXPECT_EQ(printer.surface->ScaleHeight(), 7999);
+
+        // The run's right end lies on the page.
+        ProgramState paper;
+        paper.GridMode = zoomOnPaper;
+        const int right = GridToPixel(paper, static_cast<int16_t>(c.maxX));
+        EXPECT_TRUE(printer.pages[0].contains(QStringLiteral("Line %1,%2-%3,%2 color=0 mode=Plain width=1")
+                                                  .arg(GridToPixel(paper, 0))
+                                                  .arg(GridToPixel(paper, 2))
+                                                  .arg(right)));
+        EXPECT_LE(right, kPageLeft + kPageWidth);
+
+        // The caption: one column in, four rows below the last, never below the page.
+        const QStringList texts = printer.Texts(0);
+        ASSERT_EQ(texts.size(), 1);
+        EXPECT_EQ(texts[0], QStringLiteral("(<No name>)"));
+        const double height = printer.surface->TextHeight(texts[0]);
+        const double top = std::min<double>(GridToPixel(paper, static_cast<int16_t>(c.maxY + 4)),
+                                            kPageTop + kPageHeight - height);
+        EXPECT_EQ(PrintedAt(printer.pages[0], texts[0]),
+                  QStringLiteral("%1,%2").arg(GridToPixel(paper, 1)).arg(QString::number(top, 'g', 12)));
+        EXPECT_LE(top + height, kPageTop + kPageHeight);
+        EXPECT_TRUE(printer.pages[0].last().contains(QStringLiteral("font=Arial size=8 bold=0")));
+
+        EXPECT_EQ(s.GridMode, 1.6f);
+        EXPECT_EQ(grafik.Device, &worksheet);
+    }
+}
+
+TEST_F(Printing, EachICOnAPageOfItsOwnAndTheWorksheetAsBefore)
+{
+    LoadNestedICs();
+    s.GridMode = 0.8f;
+    const Sheet before = Snapshot(s);
+    const QStringList names = BuildICPageNames(s);
+    ASSERT_EQ(names, (QStringList{QString(), QStringLiteral("FULL"), QStringLiteral("HALF")}));
+
+    std::vector<int16_t> widthOnPage;
+    printer.onDrawn = [&](int page) {
+        if (static_cast<size_t>(page) >= widthOnPage.size())
+            widthOnPage.push_back(s.MaxX);
+    };
+    ASSERT_TRUE(Print(names));
+    ASSERT_EQ(printer.pages.size(), 3u);
+    EXPECT_EQ(printer.sent, 1);
+    EXPECT_EQ(widthOnPage, (std::vector<int16_t>{30, 14, 8}));
+
+    // The main page shows both ICs, the full-adder's page its two half-adders.
+    const QStringList main = printer.Texts(0);
+    EXPECT_TRUE(main.contains(QStringLiteral("FULL")));
+    EXPECT_TRUE(main.contains(QStringLiteral("HALF")));
+    EXPECT_EQ(main.last(), QLatin1Char('(') + s.CmDialog1.FileName + QLatin1Char(')'));
+    const QStringList full = printer.Texts(1);
+    EXPECT_EQ(full.count(QStringLiteral("HALF")), 2);
+    EXPECT_EQ(full.last(), QStringLiteral("(/opt/gatrel/FULL.icd)"));
+    EXPECT_EQ(printer.Texts(2).last(), QStringLiteral("(/opt/gatrel/HALF.icd)"));
+    EXPECT_FALSE(printer.Texts(2).contains(QStringLiteral("HALF")));
+
+    EXPECT_TRUE(Snapshot(s) == before);
+    EXPECT_EQ(s.GridMode, 0.8f);
+    EXPECT_EQ(grafik.Device, &worksheet);
+    EXPECT_EQ(s.ports.worksheet, static_cast<WorksheetPort*>(&window));
+    EXPECT_EQ(s.ports.icView, static_cast<ICViewPort*>(&window));
+}
+
+TEST_F(Printing, WithoutICPagesOnlyTheCircuit)
+{
+    LoadNestedICs();
+    ASSERT_TRUE(Print());
+    EXPECT_EQ(printer.pages.size(), 1u);
+}
+
+TEST_F(Printing, AFailedPrintIsReportedAndLeavesEverythingAsItWas)
+{
+    enum class Fault { Start, NewPage, End, MidPage };
+    struct Case {
+        const char* name;
+        Fault fault;
+        int killed;
+    } const cases[] = {
+        {"the printer cannot start", Fault::Start, 0},
+        {"the printer refuses the IC page", Fault::NewPage, 1},
+        {"the document does not reach the printer", Fault::End, 0},
+        {"a printer error in the middle of an IC page", Fault::MidPage, 1},
+    };
+    LoadNestedICs();
+    s.GridMode = 1.2f;
+    s.CurrentLevel = 0;
+    const Sheet before = Snapshot(s);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingPrinter printer;
+        printer.failure = c.fault == Fault::Start     ? RecordingPrinter::Failure::StartDoc
+                          : c.fault == Fault::NewPage ? RecordingPrinter::Failure::NewPage
+                          : c.fault == Fault::End     ? RecordingPrinter::Failure::EndDoc
+                                                      : RecordingPrinter::Failure::None;
+        int calls = 0;
+        if (c.fault == Fault::MidPage)
+            printer.onDrawn = [&](int page) {
+                if (page == 1 && ++calls == 20)
+                    throw std::runtime_error("paper jam");
+            };
+        EXPECT_FALSE(PrintPages(s, grafik, printer, BuildICPageNames(s), kProgramFolder));
+        EXPECT_EQ(printer.sent, 0);
+        EXPECT_EQ(printer.killed, c.killed);
+        EXPECT_TRUE(Snapshot(s) == before);
+        EXPECT_EQ(s.GridMode, 1.2f);
+        EXPECT_EQ(grafik.Device, &worksheet);
+        EXPECT_NE(s.ports.worksheet, nullptr);
+        EXPECT_NE(s.ports.icView, nullptr);
+    }
+}
+
+TEST_F(Printing, CopiesReachThePrinterWithinOneTo999)
+{
+    sheet::NewSheet(s, 20, 20);
+    for (const auto& [asked, sent] : {std::pair{1500, 999}, {0, 1}, {7, 7}}) {
+        printer.copies = asked;
+        ASSERT_TRUE(Print());
+        EXPECT_EQ(printer.copiesSent, sent) << asked;
+    }
+}
+
+// Printer fonts are point sizes on the device: the caption takes the same
+// room on the page, and stays on it, whatever the printer's resolution.
+TEST_F(Printing, TheCaptionIsTheSameSizeOnThePageAtAnyResolution)
+{
+    sheet::NewSheet(s, 30, 50); // the caption would fall below the page
+    std::vector<double> heights;
+    for (int dpi : {150, 300}) {
+        QImage paper(static_cast<int>(8.27 * dpi), static_cast<int>(11.69 * dpi), QImage::Format_RGB32);
+        paper.setDotsPerMeterX(static_cast<int>(dpi / 0.0254));
+        paper.setDotsPerMeterY(static_cast<int>(dpi / 0.0254));
+        paper.fill(Qt::white);
+        PainterSurface page(&paper, SurfaceKind::Printer);
+        PrintCircuit(s, grafik, page, kProgramFolder);
+        // Print leaves CurrentY one caption line below the caption's top.
+        EXPECT_LE(page.CurrentY, kPageTop + kPageHeight + 0.5) << dpi;
+        heights.push_back(page.TextHeight(QStringLiteral("X")));
+        // 8 points of an A4 page's 297 mm are about 76 of its 7999 units; a line is a little more.
+        EXPECT_GT(heights.back(), 76) << dpi;
+        EXPECT_LT(heights.back(), 110) << dpi;
+    }
+    EXPECT_NEAR(heights[0], heights[1], 3);
+}
+
+} // namespace
