@@ -15,6 +15,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <initializer_list>
+#include <utility>
 
 #include "model/state.h"
 #include "platform/guard.h"

@@ -28,7 +28,8 @@ bool PrintPages(ProgramState& s, clsGrafik& g, Printer& printer, const QStringLi
                 const QString& programFolder);
 
 // The worksheet put aside while IC levels take its place in P, in a save area
-// of its own: the user's copied area is left alone. Restores on destruction.
+// of its own: the clipboard (Puffer, PufferElements, PufferElementCount) keeps
+// what the user copied. Restores on destruction.
 class PrintSaveArea {
 public:
     explicit PrintSaveArea(ProgramState& s);

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/qt_printer.h"
+#include "render/clsGrafik.h"
 #include "render/frmDrucken.h"
 #include "shell/frmGatrel.h"
 

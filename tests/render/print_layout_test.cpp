@@ -42,8 +42,9 @@ TEST(PageZoom, AgreesWithTheHeightRuleWhereverThatFitsAndStaysOnThePageElsewhere
             const double zoom = PageZoom(static_cast<int16_t>(maxX), static_cast<int16_t>(maxY), 14);
             const double old = HeightWhenNotWider(maxX, maxY);
             const bool oldFits = old * 14 * maxX <= kPageWidth * 0.9 + 1e-6 && old * 14 * maxY <= kPageHeight * 0.9 + 1e-6;
-            if (oldFits)
+            if (oldFits) {
                 EXPECT_NEAR(zoom, old, 1e-4) << maxX << " x " << maxY;
+            }
             EXPECT_LE(zoom * 14 * maxX, kPageWidth * 0.9 + 0.01) << maxX << " x " << maxY;
             EXPECT_LE(zoom * 14 * maxY, kPageHeight * 0.9 + 0.01) << maxX << " x " << maxY;
         }

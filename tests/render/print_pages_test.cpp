@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <array>
 #include <stdexcept>
 
 #include "model/files/circuit_file.h"
@@ -29,13 +30,19 @@ struct Sheet {
     int16_t maxX, maxY, elementCount, currentLevel;
     Grid cells;
     std::vector<ElementRecord> elements;
-    Array2D<LineMapEntry> lineMap;
+    std::vector<std::array<int, 4>> runs; // the conductor map, entry by entry
     bool operator==(const Sheet&) const = default;
 };
 
 Sheet Snapshot(const ProgramState& s)
 {
-    return {s.MaxX, s.MaxY, s.ElementCount, s.CurrentLevel, s.P, s.Elements, s.LineMap};
+    Sheet sheet{s.MaxX, s.MaxY, s.ElementCount, s.CurrentLevel, s.P, s.Elements, {}};
+    for (int x = 0; x <= s.LineMap.UBoundX(); ++x)
+        for (int y = 0; y <= s.LineMap.UBoundY(); ++y) {
+            const LineMapEntry& e = s.LineMap(x, y);
+            sheet.runs.push_back({e.EndX, e.EndY, e.CoveredH, e.CoveredV});
+        }
+    return sheet;
 }
 
 // The position of the first printed text line that holds text, as "x,y".
