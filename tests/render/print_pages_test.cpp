@@ -148,8 +148,15 @@ TEST_F(Printing, EachICOnAPageOfItsOwnAndTheWorksheetAsBefore)
         if (static_cast<size_t>(page) >= widthOnPage.size())
             widthOnPage.push_back(s.MaxX);
     };
+    window.calls.clear();
     ASSERT_TRUE(Print(names));
     ASSERT_EQ(printer.pages.size(), 3u);
+    // The selection goes as with any full redraw; the window's picture and
+    // connector labels are not drawn on at the page's zoom.
+    EXPECT_EQ(window.calls.count(QStringLiteral("SelectNone")), 1);
+    for (const char* call : {"HideICConnectorLabels", "ShowICInOut", "ShowNamedICConnectorLabels",
+                             "DisplayBeschriftungsText", "SetWorksheetPictureSize", "ResizeWorksheet"})
+        EXPECT_FALSE(window.calls.contains(QString::fromLatin1(call))) << call;
     EXPECT_EQ(printer.sent, 1);
     EXPECT_EQ(widthOnPage, (std::vector<int16_t>{30, 14, 8}));
 

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include "editing/worksheet_editor.h"
 #include "platform/string_table.h"
 #include "render/clsGrafik.h"
 #include "render/frmDrucken.h"
@@ -51,6 +52,12 @@ TEST_F(PrintFromTheWindow, TheCircuitPrintsIntoAPdfWithAPagePerIC)
     EXPECT_TRUE(Dialog()->isVisible());
     const int distinctICs = static_cast<int>(BuildICPageNames(s).size()) - 1;
     ASSERT_EQ(distinctICs, 2);
+    // An area the user copied before.
+    auto& copied = window.editor().area.Puffer;
+    copied.assign(3, std::vector<GridCell>(2));
+    copied[1][1].Type = ElementType::Conductor;
+    copied[2][0].ElementNr = 4;
+    const auto copiedBefore = copied;
 
     for (const bool withICs : {true, false}) {
         SCOPED_TRACE(withICs ? "with IC pages" : "the circuit alone");
@@ -63,6 +70,7 @@ TEST_F(PrintFromTheWindow, TheCircuitPrintsIntoAPdfWithAPagePerIC)
         EXPECT_EQ(PdfPageCount(pdf), withICs ? 1 + distinctICs : 1);
     }
     EXPECT_TRUE(dialogs.MessageTexts().isEmpty()) << dialogs.MessageTexts().join(u'|').toStdString();
+    EXPECT_EQ(copied, copiedBefore);
     // The window's worksheet as before.
     EXPECT_EQ(s.MaxX, 30);
     EXPECT_EQ(s.MaxY, 20);
