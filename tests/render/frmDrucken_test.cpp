@@ -3,44 +3,24 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <tuple>
 
-#include "model/files/circuit_file.h"
 #include "model/state.h"
 #include "platform/recording_surface.h"
-#include "render/clsGrafik.h"
 #include "render/frmDrucken.h"
-#include "support/fake_main_window.h"
-#include "support/recording_printer.h"
-#include "support/scripted_user_dialogs.h"
+#include "render/print_fixture.h"
 
 namespace {
 
-class PrintDialog : public ::testing::Test {
+class PrintDialog : public PrintFixture {
 protected:
-    void SetUp() override { window.Attach(s); }
-
-    void LoadNestedICs()
-    {
-        ASSERT_TRUE(tmp.isValid());
-        const QString ics = tmp.filePath(QStringLiteral("ics/"));
-        QDir().mkpath(ics);
-        for (const char* name : {"HALF.icd", "FULL.icd"})
-            ASSERT_TRUE(QFile::copy(QStringLiteral(GATREL_TEST_DATA "/ic/") + QLatin1String(name),
-                                    ics + QLatin1String(name)));
-        s.Verzeichnisse = {tmp.path() + QLatin1Char('/'), ics, tmp.path() + QLatin1Char('/')};
-        ASSERT_EQ(LoadFile(s, dialogs, QStringLiteral(GATREL_TEST_DATA "/nested_ics.gtr")), LoadResult::Loaded);
-    }
-
     void Open()
     {
         dialog = std::make_unique<frmDrucken>(s, grafik, printer, dialogs, QStringLiteral("/opt/gatrel"));
@@ -73,13 +53,6 @@ protected:
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
     }
 
-    QTemporaryDir tmp;
-    ProgramState s;
-    FakeMainWindow window;
-    ScriptedUserDialogs dialogs;
-    RecordingSurface worksheet{SurfaceKind::Worksheet};
-    clsGrafik grafik{s, &worksheet};
-    RecordingPrinter printer;
     std::unique_ptr<frmDrucken> dialog;
 };
 
@@ -118,29 +91,18 @@ TEST_F(PrintDialog, OpensWithItsTextsAndTheCurrentPrinter)
     EXPECT_EQ(Find<QComboBox>("cmbQualität")->currentIndex(), 3);
     EXPECT_EQ(printer.quality, -4);
     EXPECT_EQ(printer.colorMode, 1);
+    for (const auto& [position, value] : {std::pair{0, -1}, {1, -2}, {2, -3}, {3, -4}}) {
+        Find<QComboBox>("cmbQualität")->setCurrentIndex(position);
+        EXPECT_EQ(printer.quality, value);
+    }
+    Find<QComboBox>("cmbFarbe")->setCurrentIndex(0);
+    EXPECT_EQ(printer.colorMode, 2);
+    Find<QComboBox>("cmbDrucker")->setCurrentIndex(0);
+    EXPECT_EQ(printer.device, QStringLiteral("Office laser"));
     // No ICs in the circuit: no IC pages to ask for.
     EXPECT_FALSE(Find<QCheckBox>("chkIC")->isChecked());
     EXPECT_FALSE(Find<QCheckBox>("chkIC")->isEnabled());
     EXPECT_TRUE(dialogs.Asked().empty());
-}
-
-TEST_F(PrintDialog, TheListsSetThePrinter)
-{
-    Open();
-    auto* quality = Find<QComboBox>("cmbQualität");
-    for (const auto& [position, value] : {std::pair{0, -1}, {1, -2}, {2, -3}, {3, -4}}) {
-        quality->setCurrentIndex(position);
-        EXPECT_EQ(printer.quality, value);
-    }
-    auto* colour = Find<QComboBox>("cmbFarbe");
-    for (const auto& [position, mode] : {std::pair{0, 2}, {1, 1}}) {
-        colour->setCurrentIndex(position);
-        EXPECT_EQ(printer.colorMode, mode);
-    }
-    Find<QComboBox>("cmbDrucker")->setCurrentIndex(1);
-    EXPECT_EQ(printer.device, QStringLiteral("PDF file"));
-    Find<QComboBox>("cmbDrucker")->setCurrentIndex(0);
-    EXPECT_EQ(printer.device, QStringLiteral("Office laser"));
 }
 
 TEST_F(PrintDialog, CopiesFollowTheBoxAndAreCorrectedWhenItLosesTheFocus)
@@ -162,15 +124,13 @@ TEST_F(PrintDialog, CopiesFollowTheBoxAndAreCorrectedWhenItLosesTheFocus)
         EXPECT_EQ(printer.copies, st.copies) << (st.typed ? st.typed : "focus out");
         EXPECT_EQ(Copies()->text(), QString::fromUtf8(st.shown));
     }
-    // The up-down control stays within 1..999.
-    QTest::mouseClick(Find<QToolButton>("UpDown1Down"), Qt::LeftButton);
-    EXPECT_EQ(Copies()->text(), QStringLiteral("11"));
-    Copies()->setText(QStringLiteral("999"));
-    QTest::mouseClick(Find<QToolButton>("UpDown1Up"), Qt::LeftButton);
-    EXPECT_EQ(Copies()->text(), QStringLiteral("999"));
-    Copies()->setText(QStringLiteral("1"));
-    QTest::mouseClick(Find<QToolButton>("UpDown1Down"), Qt::LeftButton);
-    EXPECT_EQ(Copies()->text(), QStringLiteral("1"));
+    // The up-down control steps within 1..999.
+    for (const auto& [from, button, to] : {std::tuple{"12", "UpDown1Down", "11"}, {"999", "UpDown1Up", "999"},
+                                           {"1", "UpDown1Down", "1"}}) {
+        Copies()->setText(QString::fromLatin1(from));
+        QTest::mouseClick(Find<QToolButton>(button), Qt::LeftButton);
+        EXPECT_EQ(Copies()->text(), QString::fromLatin1(to)) << from << " " << button;
+    }
     EXPECT_EQ(printer.copies, 1);
 }
 

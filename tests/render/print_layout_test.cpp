@@ -66,21 +66,12 @@ TEST(PrintCaption, NamesTheCircuitFileOrTheICDefinitionInBrackets)
         {0, "", "/opt/gatrel", "(<No name>)"},
         {2, "/home/u/adder.gtr", "/opt/gatrel", "(/opt/gatrel/HALF.icd)"},
         {2, "", "/opt/gatrel/", "(/opt/gatrel/HALF.icd)"},
-        {1, "/home/u/adder.gtr", "/opt/gatrel", "(/opt/gatrel/.icd)"},
     };
     for (const Case& c : cases) {
         s.CurrentLevel = static_cast<int16_t>(c.level);
         s.CmDialog1.FileName = QString::fromUtf8(c.circuitFile);
         EXPECT_EQ(CaptionText(PageFileName(s, QString::fromUtf8(c.folder))), QString::fromUtf8(c.caption));
     }
-}
-
-TEST(PrintCaption, StaysAboveThePageBottom)
-{
-    const double bottom = kPageTop + kPageHeight;
-    EXPECT_EQ(CaptionTop(3000, 90), 3000);
-    EXPECT_EQ(CaptionTop(bottom - 90, 90), bottom - 90);
-    EXPECT_EQ(CaptionTop(7845, 90), bottom - 90);
 }
 
 TEST(PrintOptions, ICPagesOnePerDistinctName)
@@ -123,12 +114,4 @@ TEST(PrintOptions, CopiesTypedCorrectedAndPrinted)
     }
     for (const auto& [asked, printed] : {std::pair{0, 1}, {-4, 1}, {1, 1}, {999, 999}, {1000, 999}, {32767, 999}})
         EXPECT_EQ(CopiesToPrint(asked), printed) << asked;
-}
-
-TEST(PrintOptions, QualityAndColourOfTheListPositions)
-{
-    for (const auto& [position, quality] : {std::pair{0, -1}, {1, -2}, {2, -3}, {3, -4}})
-        EXPECT_EQ(QualityOfItem(position), quality);
-    for (const auto& [position, mode] : {std::pair{0, 2}, {1, 1}, {-1, 2}})
-        EXPECT_EQ(ColorModeOfItem(position), mode);
 }

@@ -1,25 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
 #include <array>
 #include <stdexcept>
 
-#include "model/files/circuit_file.h"
 #include "model/geometry.h"
 #include "model/state.h"
 #include "platform/painter_surface.h"
 #include "platform/recording_surface.h"
-#include "render/clsGrafik.h"
 #include "render/print_layout.h"
 #include "render/print_options.h"
 #include "render/print_pages.h"
+#include "render/print_fixture.h"
 #include "render/sheet_builder.h"
-#include "support/fake_main_window.h"
-#include "support/recording_printer.h"
-#include "support/scripted_user_dialogs.h"
 
 namespace {
 
@@ -54,37 +47,13 @@ QString PrintedAt(const QStringList& page, const QString& text)
     return QString();
 }
 
-class Printing : public ::testing::Test {
+class Printing : public PrintFixture {
 protected:
-    void SetUp() override { window.Attach(s); }
-
-    void LoadNestedICs()
-    {
-        ASSERT_TRUE(tmp.isValid());
-        const QString ics = tmp.filePath(QStringLiteral("ics/"));
-        QDir().mkpath(ics);
-        for (const char* name : {"HALF.icd", "FULL.icd"})
-            ASSERT_TRUE(QFile::copy(QStringLiteral(GATREL_TEST_DATA "/ic/") + QLatin1String(name),
-                                    ics + QLatin1String(name)));
-        s.Verzeichnisse = {tmp.path() + QLatin1Char('/'), ics, tmp.path() + QLatin1Char('/')};
-        const QString circuit = tmp.filePath(QStringLiteral("nested_ics.gtr"));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(GATREL_TEST_DATA "/nested_ics.gtr"), circuit));
-        ASSERT_EQ(LoadFile(s, dialogs, circuit), LoadResult::Loaded);
-        ASSERT_EQ(s.LevelUBound, 4);
-    }
-
     bool Print(const QStringList& pages = {QString()})
     {
         return PrintPages(s, grafik, printer, pages, kProgramFolder);
     }
 
-    QTemporaryDir tmp;
-    ProgramState s;
-    FakeMainWindow window;
-    ScriptedUserDialogs dialogs;
-    RecordingSurface worksheet{SurfaceKind::Worksheet};
-    clsGrafik grafik{s, &worksheet};
-    RecordingPrinter printer;
 };
 
 TEST_F(Printing, FitsTheSheetToThePageAndPutsTheCaptionBelowIt)
@@ -178,13 +147,6 @@ TEST_F(Printing, EachICOnAPageOfItsOwnAndTheWorksheetAsBefore)
     EXPECT_EQ(s.ports.icView, static_cast<ICViewPort*>(&window));
 }
 
-TEST_F(Printing, WithoutICPagesOnlyTheCircuit)
-{
-    LoadNestedICs();
-    ASSERT_TRUE(Print());
-    EXPECT_EQ(printer.pages.size(), 1u);
-}
-
 TEST_F(Printing, AFailedPrintIsReportedAndLeavesEverythingAsItWas)
 {
     enum class Fault { Start, NewPage, End, MidPage };
@@ -223,16 +185,6 @@ TEST_F(Printing, AFailedPrintIsReportedAndLeavesEverythingAsItWas)
         EXPECT_EQ(grafik.Device, &worksheet);
         EXPECT_NE(s.ports.worksheet, nullptr);
         EXPECT_NE(s.ports.icView, nullptr);
-    }
-}
-
-TEST_F(Printing, CopiesReachThePrinterWithinOneTo999)
-{
-    sheet::NewSheet(s, 20, 20);
-    for (const auto& [asked, sent] : {std::pair{1500, 999}, {0, 1}, {7, 7}}) {
-        printer.copies = asked;
-        ASSERT_TRUE(Print());
-        EXPECT_EQ(printer.copiesSent, sent) << asked;
     }
 }
 
