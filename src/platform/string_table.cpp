@@ -70,6 +70,10 @@ constexpr ResString kStrings[] = {
     {1811, "High"},
     {1812, "No printer was found. Please install a printer driver first."},
     {1813, "Gatrel Message"},
+    {1814, "PDF file"},
+    {1815, "Print into a PDF file"},
+    {1816, "PDF file (*.pdf)|*.pdf"},
+    {1817, "The circuit could not be printed."},
 
     // IC definition window
     {1900, "Create IC"},

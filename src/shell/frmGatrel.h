@@ -324,6 +324,8 @@ private:
     void StepZoom(const QString& key);
     void ShowZoomText();
     void OpenBooleanTools(int tab);
+    // Fills the print seam (frmGatrel_print.cpp).
+    void WirePrinting();
 
     ProgramState& s_;
     UserDialogs& dialogs_;

@@ -1,0 +1,198 @@
+#include "render/print_pages.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "model/geometry.h"
+#include "model/ports/all_ports.h"
+#include "model/state.h"
+#include "platform/printer.h"
+#include "platform/surface.h"
+#include "render/clsGrafik.h"
+#include "render/print_layout.h"
+#include "render/print_options.h"
+#include "render/redraw.h"
+
+namespace {
+
+constexpr double kCaptionFontSize = 8;
+
+// What a page borrows from the drawing object and the program, given back on
+// every way out.
+class PageBorrow {
+public:
+    PageBorrow(ProgramState& s, clsGrafik& g)
+        : s_(s), g_(g), device_(g.Device), zoom_(s.GridMode), level_(s.CurrentLevel)
+    {
+    }
+    ~PageBorrow()
+    {
+        g_.Device = device_;
+        s_.GridMode = zoom_;
+        s_.CurrentLevel = level_;
+    }
+    PageBorrow(const PageBorrow&) = delete;
+    PageBorrow& operator=(const PageBorrow&) = delete;
+
+private:
+    ProgramState& s_;
+    clsGrafik& g_;
+    Surface* device_;
+    float zoom_;
+    int16_t level_;
+};
+
+// The redraw talks to the worksheet window as well: on paper it would draw
+// the text labels onto the screen picture at the page's zoom and move the
+// IC connector labels there. While pages print, those windows stay out.
+class WindowsAside {
+public:
+    explicit WindowsAside(ProgramState& s)
+        : s_(s), worksheet_(s.ports.worksheet), icView_(s.ports.icView)
+    {
+        s.ports.worksheet = nullptr;
+        s.ports.icView = nullptr;
+    }
+    ~WindowsAside()
+    {
+        s_.ports.worksheet = worksheet_;
+        s_.ports.icView = icView_;
+    }
+    WindowsAside(const WindowsAside&) = delete;
+    WindowsAside& operator=(const WindowsAside&) = delete;
+
+private:
+    ProgramState& s_;
+    WorksheetPort* worksheet_;
+    ICViewPort* icView_;
+};
+
+// The first IC level of that name, 0 when there is none.
+int16_t LevelNamed(const ProgramState& s, const QString& name)
+{
+    for (int j = 1; j <= s.LevelUBound && static_cast<size_t>(j) < s.Levels.size(); ++j)
+        if (s.Levels[static_cast<size_t>(j)].Name == name)
+            return static_cast<int16_t>(j);
+    return 0;
+}
+
+struct PrinterFailure : std::exception {
+    const char* what() const noexcept override { return "The printer refused a new page"; }
+};
+
+} // namespace
+
+void PrintCircuit(ProgramState& s, clsGrafik& g, Surface& page, const QString& programFolder)
+{
+    PageBorrow borrow(s, g);
+    g.Device = &page;
+    page.FontBold = false;
+    page.SetScale(kPageLeft, kPageTop, kPageWidth, kPageHeight);
+    s.GridMode = PageZoom(s.MaxX, s.MaxY, g.GridPixel);
+    const int16_t level = s.CurrentLevel;
+    RedrawAllElements(s, g, 0);
+    s.CurrentLevel = level;
+    PrintCaption(s, page, programFolder);
+}
+
+void PrintCaption(ProgramState& s, Surface& page, const QString& programFolder)
+{
+    page.FontSize = kCaptionFontSize;
+    page.FontName = QStringLiteral("Arial");
+    page.FontBold = false;
+    page.FontTransparent = true;
+    page.ForeColor = 0;
+    const QString text = CaptionText(PageFileName(s, programFolder));
+    page.CurrentX = GridToPixel(s, 1);
+    page.CurrentY = CaptionTop(GridToPixel(s, static_cast<int16_t>(s.MaxY + 4)), page.TextHeight(text));
+    page.Print(text);
+}
+
+bool PrintPages(ProgramState& s, clsGrafik& g, Printer& printer, const QStringList& ICPageNames,
+                const QString& programFolder)
+{
+    printer.SetCopies(CopiesToPrint(printer.Copies()));
+    // As every full redraw does; the redraws on paper below leave the window alone.
+    if (s.ports.worksheet)
+        s.ports.worksheet->SelectNone();
+    PageBorrow borrow(s, g);
+    WindowsAside aside(s);
+    PrintSaveArea area(s);
+    Surface* page = printer.StartDoc();
+    if (!page)
+        return false;
+    try {
+        for (qsizetype k = 0; k < ICPageNames.size(); ++k) {
+            if (k == 0) {
+                s.CurrentLevel = 0;
+                PrintCircuit(s, g, *page, programFolder);
+                continue;
+            }
+            const int16_t j = LevelNamed(s, ICPageNames[k]);
+            if (j == 0)
+                continue;
+            s.CurrentLevel = j;
+            area.CopyArea(j);
+            if (!printer.NewPage())
+                throw PrinterFailure();
+            PrintCircuit(s, g, *page, programFolder);
+        }
+    } catch (const std::exception&) {
+        printer.KillDoc();
+        return false;
+    }
+    area.RestoreArea();
+    return printer.EndDoc();
+}
+
+PrintSaveArea::PrintSaveArea(ProgramState& s) : s_(s)
+{
+    SaveArea();
+}
+
+PrintSaveArea::~PrintSaveArea()
+{
+    RestoreArea();
+}
+
+void PrintSaveArea::SaveArea()
+{
+    maxX_ = s_.MaxX;
+    maxY_ = s_.MaxY;
+    elementCount_ = s_.ElementCount;
+    currentLevel_ = s_.CurrentLevel;
+    cells_ = s_.P;
+    elements_ = s_.Elements;
+    lineMap_ = s_.LineMap;
+}
+
+void PrintSaveArea::CopyArea(int16_t level)
+{
+    if (level < 0 || static_cast<size_t>(level) >= s_.Levels.size())
+        return;
+    const LevelRecord& from = s_.Levels[static_cast<size_t>(level)];
+    s_.MaxX = from.Width;
+    s_.MaxY = from.Height;
+    s_.ElementCount = from.ElementCount;
+    s_.P.Redim(s_.MaxX + 1, s_.MaxY + 1);
+    for (int x = 0; x <= s_.MaxX; ++x)
+        for (int y = 0; y <= s_.MaxY; ++y)
+            if (from.Field.Contains(x, y))
+                s_.P(x, y) = from.Field(x, y);
+    s_.Elements.assign(static_cast<size_t>(std::max<int>(s_.ElementCount, 0)) + 1, ElementRecord{});
+    for (size_t e = 1; e < s_.Elements.size() && e < from.Elements.size(); ++e)
+        s_.Elements[e] = from.Elements[e];
+    // The connector names of an IC are labels of the window, which do not
+    // print: nothing is made for them here.
+}
+
+void PrintSaveArea::RestoreArea()
+{
+    s_.MaxX = maxX_;
+    s_.MaxY = maxY_;
+    s_.ElementCount = elementCount_;
+    s_.CurrentLevel = currentLevel_;
+    s_.P = cells_;
+    s_.Elements = elements_;
+    s_.LineMap = lineMap_;
+}
