@@ -33,6 +33,7 @@
 #include "shell/worksheet_picture.h"
 #include "shell/worksheet_view.h"
 #include "shell/zoom_panel.h"
+#include "simulation/analyzer_windows.h"
 #include "simulation/evaluators.h"
 
 frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, QWidget* parent)
@@ -68,6 +69,7 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     WireWorksheetEditor();
     WatchHover();
     SetPorts();
+    WireLogicAnalyzer();
 
     CloseFormelPanel(); // the command line starts closed
     PressToolButton(QStringLiteral("cmdLeitungen"), 3);
