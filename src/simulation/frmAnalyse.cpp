@@ -47,7 +47,7 @@ frmAnalyse::frmAnalyse(LogicAnalyzer& model, const ProgramState& s, UserDialogs*
     lvwAnalyse_->header()->setStretchLastSection(false);
     lvwAnalyse_->move(0, kButtonSize);
 
-    resize(240, 320);
+    resize(280, 320); // nine columns side by side
     Form_Load();
 }
 

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <set>
 
+#include "probe_hook.h"
 #include "render/sheet_builder.h"
 #include "simulation/engine.h"
 #include "support/circuit_driver.h"
-#include "probe_hook.h"
 
 namespace {
 

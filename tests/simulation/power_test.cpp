@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "platform/recording_surface.h"
+#include "probe_hook.h"
 #include "render/sheet_builder.h"
 #include "sim_levels.h"
 #include "simulation/engine.h"
 #include "support/circuit_driver.h"
-#include "probe_hook.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "model/state.h"
+#include "probe_hook.h"
 #include "simulation/engine.h"
 #include "simulation/evaluators.h"
-#include "probe_hook.h"
 
 namespace {
 
