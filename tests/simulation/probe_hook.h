@@ -6,21 +6,22 @@
 #include "model/state.h"
 
 struct ProbeHook : ProbePort {
-    ProbeHook(ProgramState& s, std::function<void(const ProbeSample&)> f) : s_(s), onSample(std::move(f))
+    ProbeHook(ProgramState& s, std::function<void(const ProbeSample&)> sample, std::function<void()> clear = {})
+        : s_(s), onSample(std::move(sample)), onClear(std::move(clear))
     {
         s_.ports.probes = this;
     }
     ~ProbeHook() override { s_.ports.probes = nullptr; }
     ProbeHook(const ProbeHook&) = delete;
     ProbeHook& operator=(const ProbeHook&) = delete;
-    void AnalyserProbeEvent(const ProbeSample& sample) override
+    void AnalyserProbeEvent(const ProbeSample& sample) override { onSample(sample); }
+    void ClearAnalyserTraces() override
     {
-        if (onSample)
-            onSample(sample);
+        if (onClear)
+            onClear();
     }
-    void ClearAnalyserTraces() override { ++clears; }
 
     ProgramState& s_;
     std::function<void(const ProbeSample&)> onSample;
-    int clears = 0;
+    std::function<void()> onClear;
 };
