@@ -33,6 +33,7 @@
 #include "shell/worksheet_picture.h"
 #include "shell/worksheet_view.h"
 #include "shell/zoom_panel.h"
+#include "simulation/analyzer_windows.h"
 #include "simulation/evaluators.h"
 
 frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, QWidget* parent)
@@ -69,6 +70,7 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     WatchHover();
     SetPorts();
     WirePrinting();
+    WireLogicAnalyzer();
 
     CloseFormelPanel(); // the command line starts closed
     PressToolButton(QStringLiteral("cmdLeitungen"), 3);

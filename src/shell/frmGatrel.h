@@ -22,6 +22,7 @@
 #include "shell/side_panel.h"
 #include "simulation/engine.h"
 
+class AnalyzerWindows;
 class ClockTimers;
 class ComponentPopupMenu;
 class FormelPanel;
@@ -254,6 +255,8 @@ public:
         std::function<void(const QString&)> synthesize;
     };
     Seams& seams() { return seams_; }
+    // The logic analyzer's windows (frmGatrel_analyzer.cpp).
+    AnalyzerWindows& logicAnalyzer() { return *analyzer_; }
 
 public slots:
     // Menu commands (frmGatrel_menus.cpp).
@@ -313,6 +316,7 @@ private:
     // The decoder's outline alone, when it shows.
     void HideDecoderOutline();
     void SetPorts();
+    void WireLogicAnalyzer();
     void CallSeam(const std::function<void()>& seam);
     void ChangeToolbarStyle();
     int ICFileCount() const;
@@ -381,4 +385,5 @@ private:
         int index = 0;
     } quickHelpTool_;
     Seams seams_;
+    std::unique_ptr<AnalyzerWindows> analyzer_;
 };

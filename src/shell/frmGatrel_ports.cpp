@@ -120,20 +120,12 @@ void frmGatrel::SetWorksheetMousePointer(int pointer)
     picGrid()->SetMousePointer(pointer);
 }
 
-// AnalyzerPort: the logic analyzer's windows are not part of the program yet;
-// their list and traces are rebuilt from the sensors when they are.
+// AnalyzerPort: the menu item here, the rest in frmGatrel_analyzer.cpp.
 
 void frmGatrel::SetAnalyserMenuEnabled(bool enabled)
 {
     MenuItem(QStringLiteral("mAnsichtItem"), 2)->setEnabled(enabled);
 }
-
-void frmGatrel::ResetAnalyser() {}
-void frmGatrel::AddAnalyserChannel(int) {}
-void frmGatrel::PrepareListView() {}
-void frmGatrel::ResizeListView() {}
-void frmGatrel::AddGraph(int) {}
-void frmGatrel::RemoveGraph(int) {}
 
 // WorksheetPort
 

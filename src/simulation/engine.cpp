@@ -5,11 +5,13 @@
 #include "model/field_list.h"
 #include "model/pin_lists.h"
 #include "model/ports/power_port.h"
+#include "model/ports/probe_port.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "platform/surface.h"
 #include "platform/user_dialogs.h"
 #include "render/clsGrafik.h"
+#include "simulation/logic_analyzer.h"
 
 namespace {
 
@@ -253,9 +255,9 @@ void DispatchEvent(ProgramState& s, EngineContext& e, int x, int y, int dir, int
         const int n = c.ElementNr;
         if (n > 0 && static_cast<size_t>(n) < lv->Elements.size())
             lv->Elements[static_cast<size_t>(n)].State = Level16(v);
-        if (e.AnalyserProbeEvent)
-            e.AnalyserProbeEvent();
-        // The probe hook may not move the grid, but read the cell afresh all the same.
+        if (ProbePort* probes = s.ports.probes)
+            probes->AnalyserProbeEvent(SampleSensors(s));
+        // The analyzer may not move the grid, but read the cell afresh all the same.
         LevelRecord* again = LevelAt(s, level);
         if (!again || !again->Field.Contains(x, y))
             return;

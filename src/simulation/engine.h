@@ -45,10 +45,6 @@ struct EngineContext {
     // The step timer and the clock generators' timers (member i for slot i).
     PlatformTimer* Timer1 = nullptr;
     std::vector<std::unique_ptr<PlatformTimer>>* Timer2 = nullptr;
-    // The logic analyzer's probe hook, called when a sensor cell changes.
-    std::function<void()> AnalyserProbeEvent;
-    // The logic analyzer's graph rows and trace positions, cleared at power-on.
-    std::function<void()> ClearAnalyserTraces;
     // Component evaluators by element type; StandardEvaluators() (evaluators.h)
     // gives the full table.
     EvaluatorTable evaluators{};

@@ -260,8 +260,8 @@ void PowerOn(ProgramState& s, EngineContext& e)
     if (g.InnerLevelShown == 0)
         s.CurrentLevel = 0;
     g.InitDepth = 0;
-    if (e.ClearAnalyserTraces)
-        e.ClearAnalyserTraces();
+    if (ProbePort* probes = s.ports.probes)
+        probes->ClearAnalyserTraces();
     if (s.ports.power)
         s.ports.power->SetRunLamp(false);
     ShowOnOffText(s, LoadResString(2572));

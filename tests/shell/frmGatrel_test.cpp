@@ -40,7 +40,7 @@ TEST_F(MainWindow, StartsWithTheEmptyDefaultWorksheet)
     EXPECT_EQ(s.ports.worksheet, static_cast<WorksheetPort*>(&window));
     const void* const ports[] = {s.ports.status,     s.ports.files,       s.ports.tools,  s.ports.power,
                                  s.ports.clockPanel, s.ports.clockTimers, s.ports.levels, s.ports.icView,
-                                 s.ports.analyzer,   s.ports.worksheet,   s.ports.undo};
+                                 s.ports.analyzer,   s.ports.worksheet,   s.ports.undo,   s.ports.probes};
     for (const void* port : ports)
         EXPECT_NE(port, nullptr);
     const QImage& picture = window.picGrid()->surface().Image();

@@ -115,7 +115,7 @@ TEST(WindowPorts, AreHandedOverWithTheWindowAndTakenBackWithIt)
     }
     const void* const ports[] = {s.ports.status,     s.ports.files,       s.ports.tools,  s.ports.power,
                                  s.ports.clockPanel, s.ports.clockTimers, s.ports.levels, s.ports.icView,
-                                 s.ports.analyzer,   s.ports.worksheet,   s.ports.undo};
+                                 s.ports.analyzer,   s.ports.worksheet,   s.ports.undo,   s.ports.probes};
     for (const void* port : ports)
         EXPECT_EQ(port, nullptr);
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <set>
 
+#include "probe_hook.h"
 #include "render/sheet_builder.h"
 #include "simulation/engine.h"
 #include "support/circuit_driver.h"
@@ -104,7 +105,7 @@ TEST(EngineLoop, StepLimitAbortsAfterAutoStopPassesWithoutDelay)
     BuildEndlessSquare(d.s);
     d.s.AutoStop = 1000;
     std::set<int> passes;
-    d.e.AnalyserProbeEvent = [&] { passes.insert(d.s.engine.StepCount); };
+    ProbeHook hook(d.s, [&](const ProbeSample&) { passes.insert(d.s.engine.StepCount); });
     d.PowerOn();
     d.Click(2, 5);
 
@@ -138,7 +139,7 @@ TEST(EngineLoop, AutoStopSettingIsTheLimit)
     BuildEndlessSquare(d.s);
     d.s.AutoStop = 250;
     int last = 0;
-    d.e.AnalyserProbeEvent = [&] { last = std::max(last, d.s.engine.StepCount); };
+    ProbeHook hook(d.s, [&](const ProbeSample&) { last = std::max(last, d.s.engine.StepCount); });
     d.PowerOn();
     d.Click(2, 5);
     EXPECT_EQ(last, 250);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/recording_surface.h"
+#include "probe_hook.h"
 #include "render/sheet_builder.h"
 #include "sim_levels.h"
 #include "simulation/engine.h"
@@ -141,7 +142,7 @@ TEST(PowerOn, DeepestLevelsAreInitialisedFirst)
     simlevels::AddLevel(d.s, 2, QStringLiteral("INNER"), 1, 1, 12, 6, InverterLine);
     EXPECT_EQ(LowestLevel(d.s), 2);
     std::vector<int> order;
-    d.e.AnalyserProbeEvent = [&] { order.push_back(d.s.engine.InitDepth); };
+    ProbeHook hook(d.s, [&](const ProbeSample&) { order.push_back(d.s.engine.InitDepth); });
     d.PowerOn();
     EXPECT_EQ(order, (std::vector<int>{2, 1, 0}));
     for (int lv = 0; lv <= 2; ++lv)

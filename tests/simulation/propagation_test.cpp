@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/state.h"
+#include "probe_hook.h"
 #include "simulation/engine.h"
 #include "simulation/evaluators.h"
 
@@ -345,7 +346,7 @@ TEST(Dispatch, SensorRecordsItsLevelCallsTheProbeAndPassesOn)
     c.ElementNr = 1;
     t.s.Levels[0].Elements.push_back(ElementRecord{});
     int probes = 0;
-    t.e.AnalyserProbeEvent = [&] { ++probes; };
+    ProbeHook hook(t.s, [&](const ProbeSample&) { ++probes; });
     DispatchEvent(t.s, t.e, 5, 5, 2, 1, 0);
     EXPECT_EQ(t.s.Levels[0].Elements[1].State, kTrue);
     EXPECT_EQ(probes, 1);

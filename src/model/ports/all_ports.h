@@ -8,6 +8,7 @@
 #include "model/ports/level_port.h"
 #include "model/ports/ports.h"
 #include "model/ports/power_port.h"
+#include "model/ports/probe_port.h"
 #include "model/ports/status_port.h"
 #include "model/ports/tool_port.h"
 #include "model/ports/undo_port.h"

@@ -9,6 +9,7 @@ class FilePort;
 class ICViewPort;
 class LevelPort;
 class PowerPort;
+class ProbePort;
 class StatusPort;
 class ToolPort;
 class UndoPort;
@@ -26,4 +27,5 @@ struct Ports {
     AnalyzerPort* analyzer = nullptr;
     WorksheetPort* worksheet = nullptr;
     UndoPort* undo = nullptr;
+    ProbePort* probes = nullptr; // the engine's sensor events
 };
