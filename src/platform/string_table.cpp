@@ -500,6 +500,8 @@ constexpr ResString kStrings[] = {
     {6211, "You can not use more than 20 junctions at AND, OR and XOR elements."},
     {6212, "Unknown error."},
     {6213, "Circuit synthesis"},
+    {6214, "A term may contain at most 14 variables."},
+    {6215, "Nicht möglich"},
 };
 
 // A duplicate or misplaced id would make the binary search miss entries.

@@ -1,0 +1,99 @@
+// Random strings through the checker, the simplifier and the whole table and
+// minimiser pipeline: nothing crashes, every refusal is reported, and what is
+// accepted is computed right.
+#include <gtest/gtest.h>
+
+#include "boolean/boolean_ports.h"
+#include "boolean/clsBool.h"
+#include "boolean/clsGroups.h"
+#include "boolean/clsQuineMcCluskey.h"
+#include "support/scripted_user_dialogs.h"
+#include "term_oracle.h"
+
+#include <random>
+
+namespace {
+
+QString RandomText(std::mt19937& rng, const char* alphabet, int maxLength)
+{
+    const int size = static_cast<int>(std::strlen(alphabet));
+    std::uniform_int_distribution<int> length(0, maxLength);
+    std::uniform_int_distribution<int> pick(0, size - 1);
+    QString s;
+    for (int k = length(rng); k > 0; --k)
+        s += QChar(alphabet[pick(rng)]);
+    return s;
+}
+
+TEST(TermFuzz, PipelineRefusesWithAMessageOrComputesTheTerm)
+{
+    std::mt19937 rng(2026);
+    int accepted = 0;
+    for (int n = 0; n < 3000; ++n) {
+        const QString typed = RandomText(rng, "ABCAB()<>&v&v+1", 12);
+        SCOPED_TRACE(typed.toStdString());
+        ScriptedUserDialogs dialogs;
+        CalculatedTable table;
+        clsGroups g;
+        g.Dialogs = &dialogs;
+        g.Tabelle = &table;
+        clsQuineMcCluskey q;
+        q.Tabelle = &table;
+        q.PressTabelle = [&] {
+            g.Term = typed;
+            g.CreateTabelle();
+            q.Error = g.Error;
+        };
+        const QString minimised = q.Vereinfache();
+        if (g.Error) {
+            ASSERT_EQ(dialogs.Asked().size(), 1u);
+            EXPECT_FALSE(dialogs.Asked()[0].text.isEmpty());
+            EXPECT_TRUE(minimised.isEmpty());
+            continue;
+        }
+        ++accepted;
+        EXPECT_TRUE(dialogs.Asked().empty());
+        const unsigned mask = oracle::Variables(typed);
+        for (const QStringList& row : table.Rows()) {
+            unsigned values = 0;
+            for (int v = 0; v + 1 < row.size(); ++v) {
+                if (row[v] == QStringLiteral("1"))
+                    values |= 1u << (table.Columns()[static_cast<std::size_t>(v)].key[0].unicode() - u'A');
+            }
+            const auto expected = oracle::Evaluate(typed, values);
+            ASSERT_TRUE(expected.has_value());
+            EXPECT_EQ(row.back(), *expected ? QStringLiteral(" 1") : QStringLiteral(" 0"));
+        }
+        if (minimised != QStringLiteral("()")) {
+            EXPECT_TRUE(oracle::SameFunction(minimised, typed, mask)) << minimised.toStdString();
+        }
+    }
+    EXPECT_GT(accepted, 50);
+}
+
+TEST(TermFuzz, SimplifierEndsOnAnyText)
+{
+    std::mt19937 rng(9);
+    for (int n = 0; n < 3000; ++n) {
+        const QString text = RandomText(rng, "AB01()<>&v&v+", 14);
+        SCOPED_TRACE(text.toStdString());
+        TextCaption label;
+        clsBool b;
+        b.ErrorDevice = &label;
+        const bool invalid = b.FindErrors(text);
+        EXPECT_EQ(invalid, !label.Caption().isEmpty());
+        b.SetFormel(text);
+        b.Vereinfache();
+        if (invalid) {
+            EXPECT_EQ(b.Formel(), text); // refused before any rewrite, with its message
+            EXPECT_FALSE(label.Caption().isEmpty());
+            continue;
+        }
+        // A text the reader accepts keeps its function.
+        if (oracle::Evaluate(text, 0).has_value()) {
+            EXPECT_TRUE(oracle::SameFunction(text, b.Formel(), oracle::Variables(text))) << b.Formel().toStdString();
+        }
+    }
+}
+
+} // namespace
