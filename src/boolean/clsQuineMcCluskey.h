@@ -14,14 +14,14 @@ class ItemListSink;
 
 class clsQuineMcCluskey {
 public:
-    ItemListSink* InfoDevice = nullptr;
+    ItemListSink* InfoDevice = nullptr; // the window's protocol list lstProtokoll
     QString Term; // for information only
     QString VereinfachterTerm;
     bool Error = false;
     // Presses the window's "Calculate table" button: fills Tabelle from the
     // window's term and sets Error when it cannot.
     std::function<void()> PressTabelle;
-    const CalculatedTable* Tabelle = nullptr;
+    const CalculatedTable* Tabelle = nullptr; // what the window's lvwTabelle shows
 
     // The simplified term; "0" when no row is 1; "" when the table was not built.
     QString Vereinfache();

@@ -34,8 +34,9 @@ int32_t Numeric(const QString& text)
 } // namespace
 
 TruthTableGrid::TruthTableGrid(int firstTop, int frameHeight)
-    : picLineBoxHeight(frameHeight), picLineFrameHeight(frameHeight)
 {
+    picLineBox.Height = frameHeight;
+    picLineFrame.Height = frameHeight;
     for (int row = 0; row < 2; ++row) {
         GridCell result;
         result.Top = firstTop + row * (result.Height + kRowGap);
@@ -75,7 +76,7 @@ void TruthTableGrid::SetlblResult(int index, int value)
 
 void TruthTableGrid::UpdateScrollRange()
 {
-    scrLinesMax = picLineBoxHeight - picLineFrameHeight;
+    scrLines.Max = picLineBox.Height - picLineFrame.Height;
 }
 
 void TruthTableGrid::AddLine()
@@ -105,7 +106,7 @@ void TruthTableGrid::AddLine()
         ResultClicked(row);
     if (Rows() >= 5) {
         const GridCell& last = lblLine.back();
-        picLineBoxHeight = last.Top + last.Height + kRowGap;
+        picLineBox.Height = last.Top + last.Height + kRowGap;
     }
     UpdateScrollRange();
 }
@@ -118,7 +119,7 @@ void TruthTableGrid::RemoveLine()
     lblResult.pop_back();
     if (Rows() - 1 > 2) {
         const GridCell& last = lblLine.back();
-        picLineBoxHeight = last.Top + last.Height + kRowGap;
+        picLineBox.Height = last.Top + last.Height + kRowGap;
     }
     UpdateScrollRange();
 }
@@ -258,4 +259,11 @@ void SetProperties(const std::array<QString, 3>& txtOption, clsGroups& groups)
     groups.AbstandVariablen = Numeric(txtOption[2]);
     groups.StartX = 3;
     groups.StartY = 3;
+}
+
+std::optional<QString> TruthTableGrid::GenTerm(bool chkSchnell, NormalForm form) const
+{
+    if (!chkSchnell)
+        return std::nullopt;
+    return CreateTerm(form);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The truth-table editor's grid as the Boolean tools window holds it: ten
+// The truth-table editor's grid as the Boolean tools window (frmBoolean) holds it: ten
 // input cells per row (lblLine, index row x 10 + column), one result cell per
 // row (lblResult), the six column headers (lblSpalte "A".."F"), and the error
 // label's colour (lblFehler). Cells hold "0" or "1" in their Tag and caption;
@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class UserDialogs;
@@ -23,6 +24,7 @@ struct GridCell {
     int Height = 255;
 };
 
+// The index of the window's cmbArt.
 enum class NormalForm { SumOfProducts = 0, Conjunctive = 1 };
 
 class TruthTableGrid {
@@ -41,9 +43,14 @@ public:
     std::vector<GridCell> lblResult;
     std::array<bool, kUsableColumns> lblSpalte{true, true, true, true, true, true}; // header enabled
     int32_t lblFehlerColor = kGrey;
-    int picLineBoxHeight = 0;
-    int picLineFrameHeight = 0;
-    int scrLinesMax = 0;
+    struct Box {
+        int Height = 0;
+    };
+    Box picLineBox;   // the scrolled box holding the cells
+    Box picLineFrame; // the frame it is seen through
+    struct {
+        int Max = 0;
+    } scrLines;
     UserDialogs* Dialogs = nullptr;
     // The window's follow-up of a result cell's click (check and regenerate).
     std::function<void(int row)> ResultClicked;
@@ -62,6 +69,9 @@ public:
     void SortTabelle();
     bool CheckForErrors();
     QString CreateTerm(NormalForm form) const;
+    // The term box's new text after an edit: the normal form in quick mode
+    // (chkSchnell set), else nothing.
+    std::optional<QString> GenTerm(bool chkSchnell, NormalForm form) const;
 
 private:
     void SetCell(GridCell& cell, int value);

@@ -52,16 +52,16 @@ TEST(TruthTableGrid, RowsCellsAndGeometry)
     EXPECT_EQ(dialogs.MessageTexts(), (QStringList{"Undefined index!", "Undefined index!"}));
 
     // The scrolled box grows from the fifth row on.
-    const int boxBefore = grid.picLineBoxHeight;
+    const int boxBefore = grid.picLineBox.Height;
     grid.AddLine();
-    EXPECT_EQ(grid.picLineBoxHeight, boxBefore);
+    EXPECT_EQ(grid.picLineBox.Height, boxBefore);
     grid.AddLine();
     const GridCell& last = grid.lblLine.back();
-    EXPECT_EQ(grid.picLineBoxHeight, last.Top + last.Height + 105);
-    EXPECT_EQ(grid.scrLinesMax, grid.picLineBoxHeight - grid.picLineFrameHeight);
+    EXPECT_EQ(grid.picLineBox.Height, last.Top + last.Height + 105);
+    EXPECT_EQ(grid.scrLines.Max, grid.picLineBox.Height - grid.picLineFrame.Height);
     grid.RemoveLine();
     EXPECT_EQ(grid.Rows(), 4);
-    EXPECT_EQ(grid.picLineBoxHeight, grid.lblLine.back().Top + 255 + 105);
+    EXPECT_EQ(grid.picLineBox.Height, grid.lblLine.back().Top + 255 + 105);
 }
 
 TEST(TruthTableGrid, SortCountsInBinary)
@@ -109,6 +109,8 @@ TEST(TruthTableGrid, NormalForms)
             grid.SetlblResult(r, c.results[static_cast<std::size_t>(r)]);
         EXPECT_EQ(grid.CreateTerm(NormalForm::SumOfProducts), QString::fromLatin1(c.sum));
         EXPECT_EQ(grid.CreateTerm(NormalForm::Conjunctive), QString::fromLatin1(c.conjunctive));
+        EXPECT_EQ(grid.GenTerm(true, NormalForm::SumOfProducts), QString::fromLatin1(c.sum));
+        EXPECT_FALSE(grid.GenTerm(false, NormalForm::SumOfProducts).has_value());
     }
 }
 
