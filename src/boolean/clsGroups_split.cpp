@@ -12,7 +12,7 @@ using namespace term;
 
 namespace {
 
-constexpr int kNotPossibleId = 6215;
+constexpr int kNotPossibleId = 6199;
 
 bool IsGate(const GroupRecord& g)
 {

@@ -98,7 +98,7 @@ int TermErrorResId(int code, bool simplified)
     case kTermTooManyInputs:
         return 6211;
     case kTermTooManyVariables:
-        return 6214;
+        return 6198;
     default:
         return 6212;
     }

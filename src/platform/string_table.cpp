@@ -486,6 +486,8 @@ constexpr ResString kStrings[] = {
     {5701, "Invalid character"},
 
     // Truth table and circuit synthesis
+    {6198, "A term may contain at most 14 variables."},
+    {6199, "Nicht möglich"},
     {6200, "Result"},
     {6201, "done"},
     {6202, "Calculation of truth table was aborted by user."},
@@ -500,8 +502,6 @@ constexpr ResString kStrings[] = {
     {6211, "You can not use more than 20 junctions at AND, OR and XOR elements."},
     {6212, "Unknown error."},
     {6213, "Circuit synthesis"},
-    {6214, "A term may contain at most 14 variables."},
-    {6215, "Nicht möglich"},
 };
 
 // A duplicate or misplaced id would make the binary search miss entries.
