@@ -18,8 +18,9 @@ uint64_t Key(const clsQuineMcCluskey::Implicant& m)
 // The numeric value of a cell; the table holds "0", "1", " 0" and " 1".
 double CellValue(const QString& text)
 {
-    if (text.size() == 1 && (text[0] == u'0' || text[0] == u'1'))
-        return text[0] == u'1' ? 1 : 0;
+    const QChar last = text.isEmpty() ? QChar() : text.back();
+    if ((last == u'0' || last == u'1') && (text.size() == 1 || (text.size() == 2 && text[0] == u' ')))
+        return last == u'1' ? 1 : 0;
     return Val(text);
 }
 

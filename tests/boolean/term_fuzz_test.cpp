@@ -55,7 +55,7 @@ TEST(TermFuzz, PipelineRefusesWithAMessageOrComputesTheTerm)
 {
     std::mt19937 rng(2026);
     int accepted = 0;
-    for (int n = 0; n < 3000; ++n) {
+    for (int n = 0; n < 1600; ++n) {
         const QString typed = n % 2 == 0 ? RandomText(rng, "ABCAB()<>&v&v+1", 12) : MutatedTerm(rng);
         SCOPED_TRACE(typed.toStdString());
         ScriptedUserDialogs dialogs;
@@ -106,7 +106,7 @@ TEST(TermFuzz, PipelineRefusesWithAMessageOrComputesTheTerm)
             EXPECT_TRUE(oracle::SameFunction(minimised, typed, mask)) << minimised.toStdString();
         }
     }
-    EXPECT_GT(accepted, 300);
+    EXPECT_GT(accepted, 200);
 }
 
 TEST(TermFuzz, SimplifierEndsOnAnyText)

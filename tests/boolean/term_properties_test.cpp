@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int kTerms = 400;
+constexpr int kTerms = 300;
 
 // The normalisation every tool runs before grouping.
 QString Normalised(clsGroups& g, const QString& typed)
