@@ -47,10 +47,10 @@ void clsGroups::SplitTerm(const QString& part, int level, int parent)
         negated = true;
     }
     t = CheckOuterBrackets(t);
-    // The caller brackets the AND runs of the whole term; a sub-term needs
-    // the same, or "X&(A&BvC&D)" would read as one AND of A, B, C and D.
-    if (level > 1)
-        t = CheckAnds(t);
+    // Every (sub-)term gets its AND runs bracketed, or "X&(A&BvC&D)" would
+    // read as one AND of A, B, C and D. The caller did it for the whole
+    // term, but before its outer brackets were removed.
+    t = CheckAnds(t);
     const int own = GroupNr;
     const QStringList parts = SplitParts(t);
     const int n = static_cast<int>(parts.size());

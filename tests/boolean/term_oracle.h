@@ -139,9 +139,11 @@ inline QString Operand(std::mt19937& rng, const TermShape& shape, int depth);
 
 inline QString Sequence(std::mt19937& rng, const TermShape& shape, int depth)
 {
-    std::uniform_int_distribution<int> count(2, 3);
+    std::uniform_int_distribution<int> percent(0, 99);
     std::uniform_int_distribution<int> coin(0, 2);
-    const int n = count(rng);
+    // Mostly two or three operands; four give two AND runs side by side.
+    const int roll = percent(rng);
+    const int n = roll < 25 ? 4 : roll < 60 ? 3 : 2;
     QString s = Operand(rng, shape, depth - 1);
     for (int k = 1; k < n; ++k) {
         const int op = coin(rng);
