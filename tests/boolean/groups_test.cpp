@@ -56,6 +56,7 @@ TEST(Groups, SplitTermBuildsThePreorderGroupList)
         {"AvB&C", 1, "& 1 0 n, A 2 1 n, & 2 1 n, B 3 3, C 3 3"},
         // AND runs inside a bracket are bracketed too.
         {"X&(A&BvC&D)", 0, "& 1 0, X 2 1, v 2 1, & 3 3, A 4 4, B 4 4, & 3 3, C 4 7, D 4 7"},
+        {"(A&BvC&D)", 0, "v 1 0, & 2 1, A 3 2, B 3 2, & 2 1, C 3 5, D 3 5"},
         // A double negation in an AND run is no negation.
         {"<<A>>&B&C", 0, "& 1 0, A 2 1, B 2 1, C 2 1"},
         {"C&<<A>>&B", 0, "& 1 0, C 2 1, A 2 1, B 2 1"},
