@@ -111,18 +111,4 @@ TEST(TruthTable, RefusalsLeaveTheTableAlone)
     }
 }
 
-TEST(TruthTable, ValueRuns)
-{
-    // Variable v of n: runs of 2^(v-1) unsorted, 2^(n-v) sorted, starting with 1.
-    for (int n = 1; n <= 4; ++n) {
-        for (int v = 1; v <= n; ++v) {
-            for (bool sorted : {false, true}) {
-                const int run = 1 << (sorted ? n - v : v - 1);
-                for (int r = 1; r <= (1 << n); ++r)
-                    EXPECT_EQ(TruthTableValue(r, v, n, sorted), ((r - 1) / run) % 2 == 0);
-            }
-        }
-    }
-}
-
 } // namespace
