@@ -109,6 +109,13 @@ TEST(TruthTable, RefusalsLeaveTheTableAlone)
         EXPECT_EQ(rig.dialogs.Asked()[0].title, QStringLiteral("Circuit synthesis"));
         EXPECT_EQ(rig.table.Columns().size(), 1u);
     }
+    // Fourteen variables are still tabulated (cancelled after the first row).
+    Rig rig(QStringLiteral("AvBvCvDvEvFvGvHvIvJvKvLvMvN"));
+    rig.g.ProcessEvents = [&] { rig.g.Cancel = true; };
+    rig.g.CreateTabelle();
+    EXPECT_FALSE(rig.g.Error);
+    EXPECT_EQ(rig.table.Rows().size(), 16384u);
+    EXPECT_EQ(rig.dialogs.MessageTexts(), QStringList{QStringLiteral("Calculation of truth table was aborted by user.")});
 }
 
 } // namespace
