@@ -6,6 +6,7 @@
 #include "platform/string_table.h"
 #include "platform/user_dialogs.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
