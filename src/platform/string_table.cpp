@@ -490,6 +490,8 @@ constexpr ResString kStrings[] = {
     {5701, "Invalid character"},
 
     // Truth table and circuit synthesis
+    {6198, "A term may contain at most 14 variables."},
+    {6199, "Nicht möglich"},
     {6200, "Result"},
     {6201, "done"},
     {6202, "Calculation of truth table was aborted by user."},

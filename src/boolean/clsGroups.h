@@ -1,0 +1,106 @@
+#pragma once
+// The synthesis class: checks and normalises a typed term, splits it into a
+// tree of gates (the group list), converts the tree to NAND-only or NOR-only
+// gates, lists it in a tree view, computes the term's truth table and draws
+// the term with overlines. Failures are shown in message boxes (through the
+// user dialogs) and leave Error set.
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+class CalculatedTable;
+class CaptionSink;
+class GroupTreeSink;
+class Surface;
+class UserDialogs;
+
+// One gate ("&" or "v") or one variable occurrence of the group list.
+struct GroupRecord {
+    QString Term;
+    int32_t Level = 0;   // 1 for the gate of the whole term
+    int32_t Parent = 0;  // index of the gate this is an operand of; 0 for the root
+    bool Negation = false;
+    int32_t Inputs = 0;  // direct operands of a gate
+    int32_t Reserved = 0;
+    int32_t Row = 0;     // worksheet row of the signal line, set by the drawing
+};
+
+class clsGroups {
+public:
+    // --- term and state
+    QString Term;
+    bool Corrected = false;
+    bool Error = false;
+    int16_t ConvertTo = 0;  // 0 all elements, 1 NAND only, 2 NOR only
+    int32_t GroupNr = 0;
+    bool Sorted = false;    // truth table with the first variable most significant
+    bool Cancel = false;    // set while a table is computed to stop it
+    // The window's "Simplify" check box: an incomplete term then came out of
+    // the simplifier.
+    bool SimplifyChecked = false;
+
+    // --- layout of a synthesised circuit, in cells
+    int32_t StartX = 3;
+    int32_t StartY = 3;
+    int32_t AbstandVariablen = 2;
+    int32_t AbstandSchaltungY = 3;
+    int32_t AbstandSchaltungX = 3;
+    int32_t AbstandBreite = 4;
+    int32_t AbstandHoehe = 4;
+
+    // --- what the window hands in (each may be null)
+    UserDialogs* Dialogs = nullptr;     // message boxes
+    GroupTreeSink* tvwGroups = nullptr; // the group tree listing
+    CalculatedTable* Tabelle = nullptr; // the calculated truth table
+    CaptionSink* lblError = nullptr;    // progress of the table, simplifier messages
+    Surface* Output = nullptr;          // the preview picture
+    std::function<void()> ProcessEvents; // lets pending window events run
+
+    // --- checks and normalisation
+    // True when Term is invalid; the first failure is shown by ShowError.
+    bool CheckErrors();
+    void ShowError(int code);
+    QString Correct(const QString& t);
+    QString RemoveNegBrackets(const QString& t);
+    QString RemovePartBrackets(const QString& t);
+
+    // --- groups
+    void SplitTerm(const QString& part, int level, int parent);
+    void AddGroup(int index, const QString& term, int level, int parent, bool negation);
+    void CountChildren();
+    void CreateVarList();
+    int32_t MaxLevel(int32_t b) const;
+    void CreateBranchLists();
+    void CopyBranchRows();
+    void Convert(int mode);
+    void ShowGroups();
+    void DelGroup(int index);
+
+    // Index 0 of each list exists and stays empty.
+    const std::vector<GroupRecord>& Groups() const { return groups_; }
+    std::vector<GroupRecord>& Groups() { return groups_; }
+    const QStringList& VarList() const { return varList_; }
+    const std::vector<std::vector<GroupRecord>>& BranchLists() const { return branchLists_; }
+    std::vector<std::vector<GroupRecord>>& BranchLists() { return branchLists_; }
+
+    // --- truth table
+    void CreateTabelle();
+    void FillTabelleRows();
+    // t with every variable replaced by its value in row r (from 1) of Tabelle.
+    QString InsertValues(const QString& t, int r) const;
+
+    // --- display
+    void ShowTerm(const QString& term, int x, int y);
+
+private:
+    std::vector<GroupRecord> groups_ = std::vector<GroupRecord>(1);
+    QStringList varList_{QString()};
+    std::vector<std::vector<GroupRecord>> branchLists_ = std::vector<std::vector<GroupRecord>>(1);
+};
+
+// The value ("1" or "0") of variable v (from 1) of n in row r (from 1) of a
+// term's truth table: runs of 2^e equal values starting with "1", e = v - 1,
+// or e = n - v when sorted.
+bool TruthTableValue(int r, int v, int n, bool sorted);

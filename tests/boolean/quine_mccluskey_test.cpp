@@ -1,0 +1,286 @@
+// The minimiser: its result is exactly the OR of all prime implicants, its
+// protocol lines are those of the method that keeps every copy.
+#include <gtest/gtest.h>
+
+#include "boolean/boolean_ports.h"
+#include "boolean/clsGroups.h"
+#include "boolean/clsQuineMcCluskey.h"
+#include "term_oracle.h"
+
+#include <algorithm>
+#include <bit>
+#include <random>
+
+namespace {
+
+// A table as the term checker leaves it, rows in the order given by the
+// input bits of each row (bit n-1-c is column c) and the function bits.
+void FillTable(CalculatedTable& table, int n, const std::vector<int>& rows, uint64_t f)
+{
+    table.ClearColumns();
+    table.ClearRows();
+    for (int c = 0; c < n; ++c)
+        table.AddColumn(QString(QChar(u'A' + c)), QString(QChar(u'A' + c)), 130);
+    table.AddColumn(QStringLiteral("Result"), QStringLiteral(" ="), 200);
+    for (int r : rows) {
+        QStringList cells;
+        for (int c = 0; c < n; ++c)
+            cells << (((r >> (n - 1 - c)) & 1) ? QStringLiteral("1") : QStringLiteral("0"));
+        cells << (((f >> r) & 1u) ? QStringLiteral(" 1") : QStringLiteral(" 0"));
+        table.AddRow(cells);
+    }
+}
+
+std::vector<int> CountingRows(int n)
+{
+    std::vector<int> rows;
+    for (int r = 0; r < (1 << n); ++r)
+        rows.push_back(r);
+    return rows;
+}
+
+QString Minimise(CalculatedTable& table, QStringList* log = nullptr)
+{
+    TextItemList protocol;
+    clsQuineMcCluskey q;
+    q.Tabelle = &table;
+    q.InfoDevice = log ? &protocol : nullptr;
+    const QString result = q.Vereinfache();
+    if (log)
+        *log = protocol.items;
+    return result;
+}
+
+// A cube as text over n variables: per column "1", "0" or "-".
+using Cube = std::string;
+
+// Every cube over n variables with the rows (bit r) it covers.
+struct CubeTable {
+    std::vector<Cube> cubes;
+    std::vector<uint64_t> rows;
+    std::vector<std::vector<std::size_t>> wider; // the cubes with one more dash
+};
+
+const CubeTable& Cubes(int n)
+{
+    static std::vector<CubeTable> tables(7);
+    CubeTable& t = tables[static_cast<std::size_t>(n)];
+    if (!t.cubes.empty())
+        return t;
+    int count = 1;
+    for (int k = 0; k < n; ++k)
+        count *= 3;
+    for (int code = 0; code < count; ++code) {
+        Cube c(static_cast<std::size_t>(n), '-');
+        for (int k = n - 1, rest = code; k >= 0; --k, rest /= 3)
+            c[static_cast<std::size_t>(k)] = "01-"[rest % 3];
+        uint64_t rows = 0;
+        for (int r = 0; r < (1 << n); ++r) {
+            bool inside = true;
+            for (int k = 0; k < n && inside; ++k) {
+                const char bit = ((r >> (n - 1 - k)) & 1) ? '1' : '0';
+                inside = c[static_cast<std::size_t>(k)] == '-' || c[static_cast<std::size_t>(k)] == bit;
+            }
+            if (inside)
+                rows |= uint64_t{1} << r;
+        }
+        t.cubes.push_back(c);
+        t.rows.push_back(rows);
+    }
+    for (const Cube& c : t.cubes) {
+        std::vector<std::size_t> wider;
+        for (std::size_t k = 0; k < c.size(); ++k) {
+            if (c[k] == '-')
+                continue;
+            Cube w = c;
+            w[k] = '-';
+            wider.push_back(static_cast<std::size_t>(std::find(t.cubes.begin(), t.cubes.end(), w) - t.cubes.begin()));
+        }
+        t.wider.push_back(wider);
+    }
+    return t;
+}
+
+// All prime implicants of f (bit r: the value of row r) by brute force: the
+// cubes inside f that cannot be widened by one more dash; bit c stands for
+// cube c of Cubes(n).
+std::vector<bool> PrimeImplicants(int n, uint64_t f)
+{
+    const CubeTable& t = Cubes(n);
+    auto implies = [&](std::size_t c) { return (t.rows[c] & ~f) == 0; };
+    std::vector<bool> primes(t.cubes.size());
+    for (std::size_t c = 0; c < t.cubes.size(); ++c) {
+        if (!implies(c))
+            continue;
+        bool prime = true;
+        for (std::size_t w : t.wider[c])
+            prime = prime && !implies(w);
+        primes[c] = prime;
+    }
+    return primes;
+}
+
+// The products of a result term read back as cubes of Cubes(n); false when
+// a product is not a cube or comes twice.
+bool ResultCubes(int n, const QString& result, std::vector<bool>& cubes)
+{
+    cubes.assign(Cubes(n).cubes.size(), false);
+    if (result == QStringLiteral("0"))
+        return true;
+    std::vector<int> digits(static_cast<std::size_t>(n), 2); // "-" per column
+    bool negated = false;
+    for (QChar c : result) {
+        if (c == u'<') {
+            negated = true;
+        } else if (c >= u'A' && c <= u'Z') {
+            digits[static_cast<std::size_t>(c.unicode() - u'A')] = negated ? 0 : 1;
+            negated = false;
+        } else if (c == u')') {
+            int code = 0;
+            for (int d : digits)
+                code = code * 3 + d;
+            if (cubes[static_cast<std::size_t>(code)])
+                return false;
+            cubes[static_cast<std::size_t>(code)] = true;
+            std::fill(digits.begin(), digits.end(), 2);
+        }
+    }
+    return true;
+}
+
+QString CubeList(int n, const std::vector<bool>& cubes)
+{
+    QStringList list;
+    for (std::size_t c = 0; c < cubes.size(); ++c) {
+        if (cubes[c])
+            list << QString::fromStdString(Cubes(n).cubes[c]);
+    }
+    return list.join(u' ');
+}
+
+// Minimises the function of a filled table, f.
+void ExpectAllPrimes(CalculatedTable& table, int n, uint64_t f)
+{
+    const QString result = Minimise(table);
+    const std::vector<bool> expected = PrimeImplicants(n, f);
+    std::vector<bool> found;
+    ASSERT_TRUE(ResultCubes(n, result, found)) << result.toStdString();
+    ASSERT_EQ(found, expected) << n << " variables, function " << f << ": " << result.toStdString() << " primes "
+                               << CubeList(n, expected).toStdString();
+}
+
+TEST(QuineMcCluskey, EdgeCasesAndProtocol)
+{
+    struct Case {
+        uint64_t f; // bit r: row r of 00, 01, 10, 11
+        const char* result;
+        QStringList log;
+    };
+    const Case cases[] = {
+        {0b1000,
+         "(A&B)",
+         {"Wertetabelle wird erstellt", "Wertetabelle OK", " 1 Vollkonjunktionen gefunden", "Gruppen sind sortiert",
+          "Gruppe: 0  SnG: 0  EnG: 0", "Gruppe: 1  SnG: 1  EnG: 1"}},
+        {0b1110,
+         "(B)v(A)",
+         {"Wertetabelle wird erstellt", "Wertetabelle OK", " 3 Vollkonjunktionen gefunden", "Gruppen sind sortiert",
+          "Gruppe: 0  SnG: 1  EnG: 2", "Gruppe: 1  SnG: 3  EnG: 3", "Gekürzte Tabelle: 2",
+          "Gruppe: 0  SnG: 1  EnG: 2"}},
+        {0,
+         "0",
+         {"Wertetabelle wird erstellt", "Wertetabelle OK", " 0 Vollkonjunktionen gefunden"}},
+        {0b1111,
+         "()",
+         {"Wertetabelle wird erstellt", "Wertetabelle OK", " 4 Vollkonjunktionen gefunden", "Gruppen sind sortiert",
+          "Gruppe: 0  SnG: 2  EnG: 3", "Gruppe: 1  SnG: 4  EnG: 4", "Gekürzte Tabelle: 4",
+          "Gruppe: 0  SnG: 3  EnG: 4", "Gekürzte Tabelle: 2"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.result);
+        CalculatedTable table;
+        FillTable(table, 2, CountingRows(2), c.f);
+        QStringList log;
+        EXPECT_EQ(Minimise(table, &log), QString::fromLatin1(c.result));
+        EXPECT_EQ(log, c.log);
+    }
+}
+
+TEST(QuineMcCluskey, ProtocolCountsEveryCopyOfAnImplicant)
+{
+    // A OR B OR C: the full cube "--1" is reached from several pairs; the
+    // counts are those of the list that keeps every copy.
+    CalculatedTable table;
+    FillTable(table, 3, CountingRows(3), 0b11111110);
+    QStringList log;
+    EXPECT_EQ(Minimise(table, &log), QStringLiteral("(C)v(B)v(A)"));
+    EXPECT_EQ(log.mid(2), (QStringList{" 7 Vollkonjunktionen gefunden", "Gruppen sind sortiert",
+                                        "Gruppe: 0  SnG: 1  EnG: 3", "Gruppe: 1  SnG: 4  EnG: 6",
+                                        "Gruppe: 2  SnG: 7  EnG: 7", "Gekürzte Tabelle: 9",
+                                        "Gruppe: 0  SnG: 1  EnG: 6", "Gruppe: 1  SnG: 7  EnG: 9",
+                                        "Gekürzte Tabelle: 6", "Gruppe: 0  SnG: 1  EnG: 6"}));
+}
+
+TEST(QuineMcCluskey, ResultIsAllPrimeImplicantsUpToFourVariables)
+{
+    for (int n = 1; n <= 4; ++n) {
+        CalculatedTable table;
+        FillTable(table, n, CountingRows(n), 0);
+        // In Gray-code order each function differs from the one before in
+        // one row, so the table changes by one cell.
+        const uint64_t functions = uint64_t{1} << (1 << n);
+        for (uint64_t k = 0; k < functions; ++k) {
+            const uint64_t f = k ^ (k >> 1);
+            if (k > 0) {
+                const int row = std::countr_zero(f ^ ((k - 1) ^ ((k - 1) >> 1)));
+                table.SetCell(row, n, ((f >> row) & 1u) ? QStringLiteral(" 1") : QStringLiteral(" 0"));
+            }
+            ExpectAllPrimes(table, n, f);
+            if (testing::Test::HasFatalFailure())
+                return;
+        }
+    }
+}
+
+TEST(QuineMcCluskey, ResultIsAllPrimeImplicantsSampled)
+{
+    std::mt19937 rng(108);
+    for (int n : {5, 6}) {
+        for (int k = 0; k < 60; ++k) {
+            uint64_t f = 0;
+            std::bernoulli_distribution one(k % 3 == 0 ? 0.8 : 0.4);
+            for (int r = 0; r < (1 << n); ++r)
+                f |= uint64_t{one(rng)} << r;
+            SCOPED_TRACE(testing::Message() << n << " variables, sample " << k);
+            CalculatedTable table;
+            FillTable(table, n, CountingRows(n), f);
+            ExpectAllPrimes(table, n, f);
+        }
+    }
+}
+
+TEST(QuineMcCluskey, ReadsTheTableTheWindowCalculates)
+{
+    CalculatedTable table;
+    clsGroups groups;
+    groups.Tabelle = &table;
+    clsQuineMcCluskey q;
+    q.Tabelle = &table;
+    q.PressTabelle = [&] {
+        groups.Term = QStringLiteral("A&B&CvA&B&<C>vB&C");
+        groups.CreateTabelle();
+        q.Error = groups.Error;
+    };
+    const QString result = q.Vereinfache();
+    EXPECT_TRUE(oracle::SameFunction(result, QStringLiteral("A&BvB&C"), 7u)) << result.toStdString();
+    EXPECT_EQ(q.VereinfachterTerm, result);
+
+    // A table that cannot be built: empty result, the last result kept.
+    TextItemList protocol;
+    q.InfoDevice = &protocol;
+    q.PressTabelle = [&] { q.Error = true; };
+    EXPECT_EQ(q.Vereinfache(), QString());
+    EXPECT_EQ(q.VereinfachterTerm, result);
+    EXPECT_EQ(protocol.items, QStringList{QStringLiteral("Wertetabelle wird erstellt")});
+}
+
+} // namespace
