@@ -6,6 +6,7 @@ class AnalyzerPort;
 class ClockPanelPort;
 class ClockTimerPort;
 class FilePort;
+class ICManagerPort;
 class ICViewPort;
 class LevelPort;
 class PowerPort;
@@ -26,4 +27,5 @@ struct Ports {
     AnalyzerPort* analyzer = nullptr;
     WorksheetPort* worksheet = nullptr;
     UndoPort* undo = nullptr;
+    ICManagerPort* icManager = nullptr;
 };

@@ -1,0 +1,67 @@
+// The IC manager window and the IC panel's chooser, preview and notes,
+// wired to the main window.
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+#include "ic/frmICAuswahl.h"
+#include "ic/ic_chooser.h"
+#include "model/state.h"
+#include "shell/frmGatrel.h"
+#include "shell/ic_page.h"
+#include "shell/properties_panel.h"
+
+void frmGatrel::WireICManager()
+{
+    ICPage* page = propertiesPanel_->icPage;
+    auto* chooser =
+        new ICChooser(s_, dialogs_, page->cmbIC, page->picICVorschau, page->txtNotizen, page->lblICFehler, this);
+    chooser->setObjectName(QStringLiteral("icChooser"));
+    auto* manager = new frmICAuswahl(s_, dialogs_, chooser, this);
+    s_.ports.icManager = manager;
+
+    chooser->Click = [this] { cmbIC_Click(); };
+    chooser->NotesWritten = [manager](const QString& name, const QString& notes) {
+        manager->NotesWritten(name, notes);
+    };
+    manager->SetICToolAvailable = [this](bool available) {
+        // The permissions may have switched the IC off altogether.
+        const bool on = available && s_.settings.ElementEnable[13] != 0;
+        if (on) {
+            for (int i : {24, 25})
+                if (QAction* item = MenuItem(QStringLiteral("mBauteil"), i))
+                    item->setVisible(true);
+        }
+        MenuItem(QStringLiteral("mBauteil"), 25)->setEnabled(on);
+        ToolbarButton(QStringLiteral("Toolbar2"), QStringLiteral("cmdIC"))->setEnabled(on);
+    };
+    manager->ChooseConductorTool = [this] {
+        ReleaseToolButton(QStringLiteral("cmdIC"));
+        MenueClick(1);
+        HidePlacementOutlines(true);
+    };
+    manager->HidePlacementOutline = [this] { HidePlacementOutlines(); };
+    manager->Closed = [this, page] {
+        Menu(QStringLiteral("mICAuswahl"))->setChecked(false);
+        ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdICAuswahl"))->setChecked(false);
+        page->cmdICVerwaltung->setChecked(false);
+    };
+
+    seams_.icManager = [manager](bool show) {
+        if (!show)
+            manager->Form_Unload();
+        else if (manager->isVisible())
+            manager->raise();
+        else
+            manager->Form_Load();
+    };
+    seams_.icManagerGeometry = [manager]() -> std::optional<QRect> {
+        if (!manager->isVisible())
+            return std::nullopt;
+        return QRect(manager->pos(), manager->size());
+    };
+    seams_.icChosen = [manager, page](int position) { manager->ChooseIC(page->cmbIC->itemText(position - 1)); };
+    seams_.icNames = [chooser] { chooser->ShowICNames(); };
+}
