@@ -108,6 +108,15 @@ frmICAuswahl::frmICAuswahl(ProgramState& s, UserDialogs& dialogs, ICChooser* cho
 
 void frmICAuswahl::BuildPanel()
 {
+    // A sunken edge under the bars: a grey line over a white one.
+    for (QFrame** line : {&Line2, &Line3}) {
+        *line = new QFrame(central_);
+        (*line)->setObjectName(line == &Line2 ? QStringLiteral("Line2") : QStringLiteral("Line3"));
+        (*line)->setAutoFillBackground(true);
+        QPalette colours = (*line)->palette();
+        colours.setColor(QPalette::Window, line == &Line2 ? QColor(128, 128, 128) : QColor(255, 255, 255));
+        (*line)->setPalette(colours);
+    }
     picICVorschau = new QFrame(central_);
     picICVorschau->setObjectName(QStringLiteral("picICVorschau"));
     picICVorschau->setFrameShape(QFrame::StyledPanel);
@@ -264,7 +273,9 @@ void frmICAuswahl::resizeEvent(QResizeEvent* event)
 
 void frmICAuswahl::Form_Resize()
 {
-    const ManagerLayout l = LayoutManager(central_->size(), 0, lvwICs->ColumnWidth(0));
+    const ManagerLayout l = LayoutManager(central_->size(), 2, lvwICs->ColumnWidth(0));
+    Line2->setGeometry(0, 0, width(), 1);
+    Line3->setGeometry(0, 1, width(), 1);
     lvwICs->setGeometry(l.list);
     picICVorschau->setGeometry(l.panel);
     tvwSchachtelung->setGeometry(l.tree);
@@ -304,7 +315,9 @@ void frmICAuswahl::SetEditDeleteEnabled(bool edit, bool del)
 void frmICAuswahl::ShowICNames()
 {
     lvwICs->Clear();
-    for (const ICListEntry& e : ReadICList(s_.Verzeichnisse[1]))
+    // The directory listing the list is filled from.
+    const QList<ICListEntry> File1 = ReadICList(s_.Verzeichnisse[1]);
+    for (const ICListEntry& e : File1)
         lvwICs->AddEntry(e.name, e.notes);
     if (lvwICs->Count() == 0) {
         SetEditDeleteEnabled(false, false);
@@ -447,11 +460,12 @@ void frmICAuswahl::ICBearbeiten()
 
 void frmICAuswahl::ICImportieren()
 {
-    FileDialogRequest request;
-    request.title = LoadResString(2112);
-    request.filter = QStringLiteral("*.ICD (") + LoadResString(2125) + QStringLiteral(")|*.icd");
-    request.initialDir = s_.objFile.FilePath.isEmpty() ? QCoreApplication::applicationDirPath() : s_.objFile.FilePath;
-    const QString chosen = dialogs_.ChooseOpenFile(request);
+    FileDialogRequest CMDialog1;
+    CMDialog1.title = LoadResString(2112);
+    CMDialog1.filter = QStringLiteral("*.ICD (") + LoadResString(2125) + QStringLiteral(")|*.icd");
+    CMDialog1.initialDir =
+        s_.objFile.FilePath.isEmpty() ? QCoreApplication::applicationDirPath() : s_.objFile.FilePath;
+    const QString chosen = dialogs_.ChooseOpenFile(CMDialog1);
     if (chosen.isEmpty())
         return;
     const ImportResult r = ImportICFile(s_.Verzeichnisse[1], chosen);

@@ -78,6 +78,8 @@ public:
     QLabel* lblAllgemein = nullptr;
     QLabel* lblStatus = nullptr;
     QFrame* Line1 = nullptr;
+    QFrame* Line2 = nullptr;
+    QFrame* Line3 = nullptr;
     QPlainTextEdit* txtNotizen = nullptr;
     QToolBar* Toolbar1 = nullptr;
     QStatusBar* StatusBar1 = nullptr;

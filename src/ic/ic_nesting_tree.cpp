@@ -37,9 +37,9 @@ class TreeWalk {
 public:
     TreeWalk(const QString& icDir, NestingTree& tree) : dir_(icDir), tree_(tree) {}
 
-    // Adds the ICs of the definition of the node with key parentKey below it,
-    // then descends into each of them.
-    void Descend(const QString& name, int parentIndex, bool ownNotes)
+    // Adds the ICs of IC name's definition below its node, then descends
+    // into each of them.
+    void ICSchachtelung(const QString& name, int parentIndex, bool ownNotes)
     {
         const QString path = ResolveICFile(dir_, name);
         const auto contents = path.isEmpty() ? std::nullopt : ReadDefinition(path);
@@ -60,7 +60,7 @@ public:
                 tree_.truncated = true;
                 break;
             }
-            tree_.nodes.append({QStringLiteral("entry%1").arg(++counter_), ic, parentKey});
+            tree_.nodes.append({QStringLiteral("entry%1").arg(++NodeCounter), ic, parentKey});
         }
         const int last = static_cast<int>(tree_.nodes.size());
         path_.append(name.toCaseFolded());
@@ -71,7 +71,7 @@ public:
                 tree_.nodes[i].text = CycleNodeText(child);
                 continue;
             }
-            Descend(child, i, false);
+            ICSchachtelung(child, i, false);
         }
         path_.removeLast();
     }
@@ -79,7 +79,8 @@ public:
 private:
     QString dir_;
     NestingTree& tree_;
-    int counter_ = 1;
+    // The first IC node gets the number 2.
+    int NodeCounter = 1;
     QStringList path_;
 };
 
@@ -97,7 +98,7 @@ NestingTree BuildNestingTree(const QString& icDir, const QString& name)
 {
     NestingTree tree;
     tree.nodes.append({QStringLiteral("main"), name, QString()});
-    TreeWalk(icDir, tree).Descend(name, 0, true);
+    TreeWalk(icDir, tree).ICSchachtelung(name, 0, true);
     if (tree.nodes.size() == 1)
         tree.nodes[0].text = u'(' + LoadResString(2122) + u')';
     if (!tree.MissingICs.isEmpty()) {
