@@ -32,16 +32,18 @@ ICChooser::ICChooser(ProgramState& s, UserDialogs& dialogs, QComboBox* cmbIC, QW
     picICVorschau_->installEventFilter(this);
 }
 
+void ICChooser::Refill()
+{
+    const QSignalBlocker quiet(cmbIC_);
+    cmbIC_->clear();
+    for (const ICListEntry& e : ReadICList(s_.Verzeichnisse[1]))
+        if (!e.name.trimmed().isEmpty())
+            cmbIC_->addItem(e.name);
+}
+
 void ICChooser::ShowICNames()
 {
-    const QList<ICListEntry> entries = ReadICList(s_.Verzeichnisse[1]);
-    {
-        const QSignalBlocker quiet(cmbIC_);
-        cmbIC_->clear();
-        for (const ICListEntry& e : entries)
-            if (!e.name.trimmed().isEmpty())
-                cmbIC_->addItem(e.name);
-    }
+    Refill();
     if (cmbIC_->count() == 0) {
         // Nothing may stand for an IC that is gone.
         ClearPreview();
@@ -96,7 +98,12 @@ void ICChooser::SetNotes(const QString& notes)
 
 void ICChooser::SelectSilently(const QString& name)
 {
-    const int at = cmbIC_->findText(name, Qt::MatchFixedString);
+    int at = cmbIC_->findText(name, Qt::MatchFixedString);
+    // An IC new since the chooser was filled: the two lists agree again.
+    if (at < 0) {
+        Refill();
+        at = cmbIC_->findText(name, Qt::MatchFixedString);
+    }
     if (at < 0)
         return;
     const QSignalBlocker quiet(cmbIC_);

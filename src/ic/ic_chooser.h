@@ -56,6 +56,8 @@ protected:
 
 private:
     void RenderPreview();
+    // The chooser's entries from the IC directory, choosing nothing.
+    void Refill();
 
     ProgramState& s_;
     UserDialogs& dialogs_;

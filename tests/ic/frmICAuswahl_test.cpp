@@ -387,6 +387,9 @@ TEST_F(ICManager, DirectoryChangeRefreshesTheVisibleManager)
     s.ports.icManager->ICDirectoryChanged();
     EXPECT_EQ(Listed(), QStringList{"ONLY"});
     EXPECT_EQ(manager->StatusText->text(), other.filePath("ONLY.icd"));
+    // The chooser follows the manager's list.
+    EXPECT_EQ(ChooserEntries(), QStringList{"ONLY"});
+    EXPECT_EQ(Find<QComboBox>("cmbIC")->currentText(), "ONLY");
     // No notes: the placeholder, which is no edit.
     const QString placeholder = "[" + LoadResString(2120) + "]";
     EXPECT_EQ(manager->txtNotizen->toPlainText(), placeholder);
