@@ -255,13 +255,16 @@ void frmICAuswahl::Form_Unload()
             s_.settings.icManager.ICAnsicht = static_cast<int16_t>(i);
     s_.settings.frmICAuswahlVisible = kFalse;
     hide();
-    if (Closed)
-        Closed();
 }
 
 void frmICAuswahl::closeEvent(QCloseEvent* event)
 {
-    Guarded(QStringLiteral("Form_Unload"), [this] { Form_Unload(); });
+    Guarded(QStringLiteral("Form_Unload"), [this] {
+        const bool wasLoaded = loaded_;
+        Form_Unload();
+        if (wasLoaded && Closed)
+            Closed();
+    });
     event->accept();
 }
 

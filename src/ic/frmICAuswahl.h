@@ -43,7 +43,8 @@ public:
 
     // Shows the window where it was left, as Form_Load places it.
     void Form_Load();
-    // Remembers place, size and view and hides the window.
+    // Remembers place, size and view and hides the window; closing it also
+    // releases the main window's checks (Closed).
     void Form_Unload();
 
     void ShowICNames();

@@ -43,20 +43,31 @@ void frmGatrel::WireICManager()
         HidePlacementOutlines(true);
     };
     manager->HidePlacementOutline = [this] { HidePlacementOutlines(); };
-    manager->Closed = [this, page] {
-        Menu(QStringLiteral("mICAuswahl"))->setChecked(false);
-        ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdICAuswahl"))->setChecked(false);
-        page->cmdICVerwaltung->setChecked(false);
-    };
 
-    seams_.icManager = [manager](bool show) {
-        if (!show)
-            manager->Form_Unload();
-        else if (manager->isVisible())
-            manager->raise();
-        else
-            manager->Form_Load();
+    // The View menu item, the toolbar button and the IC page's button show one state.
+    const auto setChecks = [this, page](bool on) {
+        Menu(QStringLiteral("mICAuswahl"))->setChecked(on);
+        ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdICAuswahl"))->setChecked(on);
+        page->cmdICVerwaltung->setChecked(on);
     };
+    seams_.icManager = [this, manager, page, setChecks](bool show) {
+        if (show) {
+            setChecks(true);
+            if (manager->isVisible())
+                manager->raise();
+            else
+                manager->Form_Load();
+            return;
+        }
+        // Released by the user, every check goes; hidden for a simulation run, they stay.
+        const bool released = !Menu(QStringLiteral("mICAuswahl"))->isChecked()
+            || !ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdICAuswahl"))->isChecked()
+            || !page->cmdICVerwaltung->isChecked();
+        manager->Form_Unload();
+        if (released)
+            setChecks(false);
+    };
+    manager->Closed = [setChecks] { setChecks(false); };
     seams_.icManagerGeometry = [manager]() -> std::optional<QRect> {
         if (!manager->isVisible())
             return std::nullopt;

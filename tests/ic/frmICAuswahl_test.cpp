@@ -7,6 +7,7 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QTreeView>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -171,6 +172,34 @@ TEST_F(ICManager, ListsTheICsInThreeViewsWithTheirNotes)
     EXPECT_EQ(s.settings.frmICAuswahlVisible, 0);
     OpenManager();
     EXPECT_EQ(manager->pos(), QPoint(120, 90));
+}
+
+TEST_F(ICManager, MenuToolbarAndPageButtonShowOneState)
+{
+    auto* pageButton = Find<QToolButton>("cmdICVerwaltung");
+    const auto checks = [&] {
+        return QList<bool>{window.Menu(QStringLiteral("mICAuswahl"))->isChecked(),
+                           window.ToolbarButton("Toolbar", "cmdICAuswahl")->isChecked(), pageButton->isChecked()};
+    };
+    const QList<bool> on{true, true, true}, off{false, false, false};
+    QTest::mouseClick(pageButton, Qt::LeftButton);
+    EXPECT_TRUE(manager->isVisible());
+    EXPECT_EQ(checks(), on);
+    // A simulation run hides the manager and brings it back.
+    PowerOn();
+    EXPECT_FALSE(manager->isVisible());
+    EXPECT_EQ(checks(), on);
+    PowerOff();
+    EXPECT_TRUE(manager->isVisible());
+    QTest::mouseClick(pageButton, Qt::LeftButton);
+    EXPECT_FALSE(manager->isVisible());
+    EXPECT_EQ(checks(), off);
+    ClickAction("Toolbar", "cmdICAuswahl");
+    EXPECT_TRUE(manager->isVisible());
+    EXPECT_EQ(checks(), on);
+    window.Menu(QStringLiteral("mICAuswahl"))->trigger();
+    EXPECT_FALSE(manager->isVisible());
+    EXPECT_EQ(checks(), off);
 }
 
 TEST_F(ICManager, ChoosingAnICMakesItTheToolWithPreviewNotesAndTree)
