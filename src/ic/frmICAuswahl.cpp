@@ -529,7 +529,7 @@ void frmICAuswahl::ICLoeschen()
     if (chooser_)
         chooser_->ShowICNames();
     if (ReadICList(s_.Verzeichnisse[1]).isEmpty()) {
-        if (ChooseConductorTool && s_.ToolMode == ElementType::IC)
+        if (ChooseConductorTool && MayChooseTool(s_))
             ChooseConductorTool();
         ClearDetails();
         if (chooser_) {

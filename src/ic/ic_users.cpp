@@ -1,5 +1,7 @@
 #include "ic/ic_users.h"
 
+#include <algorithm>
+
 #include "ic/ic_directory.h"
 #include "ic/ic_manager_texts.h"
 #include "model/files/ic_lookup.h"
