@@ -71,6 +71,7 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     SetPorts();
     WirePrinting();
     WireLogicAnalyzer();
+    WireICManager();
 
     CloseFormelPanel(); // the command line starts closed
     PressToolButton(QStringLiteral("cmdLeitungen"), 3);

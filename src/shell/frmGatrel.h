@@ -251,6 +251,8 @@ public:
         std::function<std::optional<QRect>()> icManagerGeometry;
         // The IC chosen in the IC box, by its position counted from 1.
         std::function<void(int)> icChosen;
+        // Refills the IC box from the IC folder.
+        std::function<void()> icNames;
         // A circuit built from a Boolean term (the command line's formula mode).
         std::function<void(const QString&)> synthesize;
     };
@@ -311,6 +313,8 @@ private:
     void WireEngineControls();
     void WireWorksheetEditor();
     void WireLabelBox();
+    // The IC manager and the IC panel's chooser (frmGatrel_ic_manager.cpp).
+    void WireICManager();
     // The hover rules watch these controls.
     void WatchHover();
     // The decoder's outline alone, when it shows.

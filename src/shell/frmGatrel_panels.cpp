@@ -263,6 +263,10 @@ void frmGatrel::cmbIC_Click()
 
 void frmGatrel::ShowICNames()
 {
+    if (seams_.icNames) {
+        seams_.icNames();
+        return;
+    }
     QStringList files;
     for (int i = 0; i < lstIC_->count(); ++i)
         files << lstIC_->item(i)->text();

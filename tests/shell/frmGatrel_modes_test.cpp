@@ -544,6 +544,9 @@ TEST_F(ModeSwitch, TheIcBoxChoosesTheIcOnlyForTheIcTool)
     ASSERT_NE(box, nullptr);
     box->addItems({QStringLiteral("HALF"), QStringLiteral("<Name>")});
     s.settings.ElementEnable[13] = kTrue;
+    // The IC manager follows the choice and needs the IC's file.
+    ASSERT_TRUE(QDir().mkpath(s.Verzeichnisse[1]));
+    QFile::copy(QStringLiteral(GATREL_TEST_DATA "/ic/HALF.icd"), s.Verzeichnisse[1] + QStringLiteral("HALF.icd"));
 
     // Another tool: the choice changes nothing.
     s.ToolMode = ElementType::AND;

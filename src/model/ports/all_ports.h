@@ -4,6 +4,7 @@
 #include "model/ports/clock_panel_port.h"
 #include "model/ports/clock_timer_port.h"
 #include "model/ports/file_port.h"
+#include "model/ports/ic_manager_port.h"
 #include "model/ports/ic_view_port.h"
 #include "model/ports/level_port.h"
 #include "model/ports/ports.h"

@@ -6,6 +6,7 @@ class AnalyzerPort;
 class ClockPanelPort;
 class ClockTimerPort;
 class FilePort;
+class ICManagerPort;
 class ICViewPort;
 class LevelPort;
 class PowerPort;
@@ -28,4 +29,5 @@ struct Ports {
     WorksheetPort* worksheet = nullptr;
     UndoPort* undo = nullptr;
     ProbePort* probes = nullptr; // the engine's sensor events
+    ICManagerPort* icManager = nullptr;
 };

@@ -1,0 +1,78 @@
+// The IC manager window and the IC panel's chooser, preview and notes,
+// wired to the main window.
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+#include "ic/frmICAuswahl.h"
+#include "ic/ic_chooser.h"
+#include "model/state.h"
+#include "shell/frmGatrel.h"
+#include "shell/ic_page.h"
+#include "shell/properties_panel.h"
+
+void frmGatrel::WireICManager()
+{
+    ICPage* page = propertiesPanel_->icPage;
+    auto* chooser =
+        new ICChooser(s_, dialogs_, page->cmbIC, page->picICVorschau, page->txtNotizen, page->lblICFehler, this);
+    chooser->setObjectName(QStringLiteral("icChooser"));
+    auto* manager = new frmICAuswahl(s_, dialogs_, chooser, this);
+    s_.ports.icManager = manager;
+
+    chooser->Click = [this] { cmbIC_Click(); };
+    chooser->NotesWritten = [manager](const QString& name, const QString& notes) {
+        manager->NotesWritten(name, notes);
+    };
+    manager->SetICToolAvailable = [this](bool available) {
+        // The permissions may have switched the IC off altogether.
+        const bool on = available && s_.settings.ElementEnable[13] != 0;
+        if (on) {
+            for (int i : {24, 25})
+                if (QAction* item = MenuItem(QStringLiteral("mBauteil"), i))
+                    item->setVisible(true);
+        }
+        MenuItem(QStringLiteral("mBauteil"), 25)->setEnabled(on);
+        ToolbarButton(QStringLiteral("Toolbar2"), QStringLiteral("cmdIC"))->setEnabled(on);
+    };
+    manager->ChooseConductorTool = [this] {
+        ReleaseToolButton(QStringLiteral("cmdIC"));
+        MenueClick(1);
+        HidePlacementOutlines(true);
+    };
+    manager->HidePlacementOutline = [this] { HidePlacementOutlines(); };
+
+    // The View menu item, the toolbar button and the IC page's button show one state.
+    const auto setChecks = [this, page](bool on) {
+        Menu(QStringLiteral("mICAuswahl"))->setChecked(on);
+        ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdICAuswahl"))->setChecked(on);
+        page->cmdICVerwaltung->setChecked(on);
+    };
+    seams_.icManager = [this, manager, page, setChecks](bool show) {
+        if (show) {
+            setChecks(true);
+            if (manager->isVisible())
+                manager->raise();
+            else
+                manager->Form_Load();
+            return;
+        }
+        // Released by the user, every check goes; hidden for a simulation run, they stay.
+        const bool released = !Menu(QStringLiteral("mICAuswahl"))->isChecked()
+            || !ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdICAuswahl"))->isChecked()
+            || !page->cmdICVerwaltung->isChecked();
+        manager->Form_Unload();
+        if (released)
+            setChecks(false);
+    };
+    manager->Closed = [setChecks] { setChecks(false); };
+    seams_.icManagerGeometry = [manager]() -> std::optional<QRect> {
+        if (!manager->isVisible())
+            return std::nullopt;
+        return QRect(manager->pos(), manager->size());
+    };
+    seams_.icChosen = [manager, page](int position) { manager->ChooseIC(page->cmbIC->itemText(position - 1)); };
+    seams_.icNames = [chooser] { chooser->ShowICNames(); };
+}

@@ -1,0 +1,431 @@
+// The IC manager and the IC panel of the real main window, over an IC
+// directory of their own, driven by clicks and menu commands.
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QTreeView>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include "ic/frmICAuswahl.h"
+#include "ic/ic_chooser.h"
+#include "ic/ic_list_view.h"
+#include "platform/string_table.h"
+#include "shell/window_rig.h"
+#include "support/record_files.h"
+
+namespace {
+
+QByteArray TestIC(const char* file)
+{
+    return ReadBytes(QStringLiteral(GATREL_TEST_DATA "/ic/") + QLatin1String(file));
+}
+
+// Sets or clears the immutable flag, which keeps even root from deleting a file.
+bool SetImmutable(const QString& path, bool on)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (ok) {
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return ok;
+}
+
+class ICManager : public WindowRig {
+protected:
+    void SetUp() override
+    {
+        WindowRig::SetUp();
+        ASSERT_TRUE(icDir.isValid());
+        ASSERT_TRUE(elsewhere.isValid());
+        WriteBytes(Ic("HALF"), TestIC("HALF.icd"));
+        WriteBytes(Ic("FULL"), TestIC("FULL.icd"));
+        WriteBytes(Ic("BAD"), CrLfLines({"[Name]", "BAD", "[Maße]", "X2", "Y2", "[IC]", "HALF;1;", "GONE;2;",
+                                         "[Notizen]", "broken"}));
+        s.Verzeichnisse[1] = icDir.path() + u'/';
+        window.ShowICNames();
+        manager = window.findChild<frmICAuswahl*>(QStringLiteral("frmICAuswahl"));
+        chooser = window.findChild<ICChooser*>(QStringLiteral("icChooser"));
+        ASSERT_NE(manager, nullptr);
+        ASSERT_NE(chooser, nullptr);
+        ASSERT_EQ(s.ports.icManager, manager);
+    }
+    void TearDown() override
+    {
+        if (!immutable.isEmpty())
+            SetImmutable(immutable, false);
+    }
+    QString Ic(const QString& name) const { return icDir.filePath(name + QStringLiteral(".icd")); }
+    void OpenManager()
+    {
+        window.Menu(QStringLiteral("mICAuswahl"))->trigger();
+        ASSERT_TRUE(manager->isVisible());
+    }
+    QStringList Listed() const
+    {
+        QStringList names;
+        for (int row = 0; row < manager->lvwICs->Count(); ++row)
+            names << manager->lvwICs->Text(row);
+        return names;
+    }
+    QStringList ChooserEntries() const
+    {
+        QStringList names;
+        for (int i = 0; i < Find<QComboBox>("cmbIC")->count(); ++i)
+            names << Find<QComboBox>("cmbIC")->itemText(i);
+        return names;
+    }
+    // A click on the entry in the list's current view.
+    void Choose(const QString& name)
+    {
+        const int row = manager->lvwICs->Find(name);
+        ASSERT_GE(row, 0) << name.toStdString();
+        auto* view = static_cast<QAbstractItemView*>(manager->lvwICs->currentView());
+        const QRect r = view->visualRect(view->model()->index(row, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    // The tree as "text<parent text" lines, depth first.
+    QStringList Tree() const
+    {
+        QStringList out;
+        std::function<void(QTreeWidgetItem*)> walk = [&](QTreeWidgetItem* item) {
+            out << item->text(0) + u'<' + (item->parent() ? item->parent()->text(0) : QString());
+            for (int i = 0; i < item->childCount(); ++i)
+                walk(item->child(i));
+        };
+        for (int i = 0; i < manager->tvwSchachtelung->topLevelItemCount(); ++i)
+            walk(manager->tvwSchachtelung->topLevelItem(i));
+        return out;
+    }
+    QString Outside(const QString& file, const QByteArray& bytes)
+    {
+        WriteBytes(elsewhere.filePath(file), bytes);
+        return elsewhere.filePath(file);
+    }
+    QString LastMessage() const
+    {
+        const QStringList texts = dialogs.MessageTexts();
+        return texts.isEmpty() ? QString() : texts.back();
+    }
+    QLineEdit* MainNotes() const { return Find<QLineEdit>("txtNotizen"); }
+
+    QTemporaryDir elsewhere;
+    frmICAuswahl* manager = nullptr;
+    ICChooser* chooser = nullptr;
+    QString immutable;
+};
+
+TEST_F(ICManager, ListsTheICsInThreeViewsWithTheirNotes)
+{
+    OpenManager();
+    EXPECT_EQ(manager->windowTitle(), "ICs");
+    EXPECT_TRUE(window.Menu(QStringLiteral("mICAuswahl"))->isChecked());
+    EXPECT_EQ(Listed(), (QStringList{"BAD", "FULL", "HALF"}));
+    EXPECT_EQ(manager->lvwICs->Notes(0), "broken");
+    EXPECT_EQ(manager->lvwICs->Notes(2), "C = A and B.");
+
+    auto* icons = manager->lvwICs->iconView();
+    struct Step {
+        QAction* command;
+        int view;
+        QWidget* shown;
+        QListView::ViewMode mode;
+    } steps[] = {
+        {manager->mAnsicht[1], 1, icons, QListView::ListMode},
+        {manager->ToolbarButton("cmdDetails"), 2, manager->lvwICs->detailsView(), QListView::ListMode},
+        {manager->ToolbarButton("cmdGross"), 0, icons, QListView::IconMode},
+        {manager->mAnsicht[2], 2, manager->lvwICs->detailsView(), QListView::IconMode},
+    };
+    for (const Step& step : steps) {
+        step.command->trigger();
+        EXPECT_EQ(manager->lvwICs->View(), step.view);
+        EXPECT_EQ(manager->lvwICs->currentView(), step.shown);
+        EXPECT_EQ(icons->viewMode(), step.mode);
+        EXPECT_EQ(s.settings.icManager.ICAnsicht, step.view);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(manager->mAnsicht[i]->isChecked(), i == step.view) << i;
+            EXPECT_EQ(manager->ToolbarButton(QStringList{"cmdGross", "cmdListe", "cmdDetails"}[i])->isChecked(),
+                      i == step.view);
+        }
+    }
+    // Closed, it releases the main window's menu check and remembers its place.
+    manager->move(120, 90);
+    manager->mAnsicht[6]->trigger();
+    EXPECT_FALSE(manager->isVisible());
+    EXPECT_FALSE(window.Menu(QStringLiteral("mICAuswahl"))->isChecked());
+    EXPECT_FALSE(window.ToolbarButton("Toolbar", "cmdICAuswahl")->isChecked());
+    EXPECT_EQ(s.settings.icManager.WindowX, 120 * 15);
+    EXPECT_EQ(s.settings.icManager.WindowY, 90 * 15);
+    EXPECT_EQ(s.settings.frmICAuswahlVisible, 0);
+    OpenManager();
+    EXPECT_EQ(manager->pos(), QPoint(120, 90));
+}
+
+TEST_F(ICManager, MenuToolbarAndPageButtonShowOneState)
+{
+    auto* pageButton = Find<QToolButton>("cmdICVerwaltung");
+    const auto checks = [&] {
+        return QList<bool>{window.Menu(QStringLiteral("mICAuswahl"))->isChecked(),
+                           window.ToolbarButton("Toolbar", "cmdICAuswahl")->isChecked(), pageButton->isChecked()};
+    };
+    const QList<bool> on{true, true, true}, off{false, false, false};
+    QTest::mouseClick(pageButton, Qt::LeftButton);
+    EXPECT_TRUE(manager->isVisible());
+    EXPECT_EQ(checks(), on);
+    // A simulation run hides the manager and brings it back.
+    PowerOn();
+    EXPECT_FALSE(manager->isVisible());
+    EXPECT_EQ(checks(), on);
+    PowerOff();
+    EXPECT_TRUE(manager->isVisible());
+    QTest::mouseClick(pageButton, Qt::LeftButton);
+    EXPECT_FALSE(manager->isVisible());
+    EXPECT_EQ(checks(), off);
+    ClickAction("Toolbar", "cmdICAuswahl");
+    EXPECT_TRUE(manager->isVisible());
+    EXPECT_EQ(checks(), on);
+    window.Menu(QStringLiteral("mICAuswahl"))->trigger();
+    EXPECT_FALSE(manager->isVisible());
+    EXPECT_EQ(checks(), off);
+}
+
+TEST_F(ICManager, ChoosingAnICMakesItTheToolWithPreviewNotesAndTree)
+{
+    OpenManager();
+    Choose("HALF");
+    EXPECT_EQ(s.ICName, "HALF");
+    EXPECT_EQ(s.ToolMode, ElementType::IC);
+    EXPECT_TRUE(window.ToolbarButton("Toolbar2", "cmdIC")->isChecked());
+    EXPECT_EQ(Find<QComboBox>("cmbIC")->currentText(), "HALF");
+    ASSERT_TRUE(chooser->previewed().has_value());
+    EXPECT_EQ(chooser->previewed()->ICWidth, 4);
+    EXPECT_EQ(chooser->previewed()->ICGraphicPins.size(), 4);
+    EXPECT_FALSE(chooser->previewPicture().isNull());
+    EXPECT_EQ(MainNotes()->text(), "C = A and B.");
+    EXPECT_EQ(manager->txtNotizen->toPlainText(), "C = A and B.");
+    EXPECT_EQ(manager->StatusText->text(), Ic("HALF"));
+    EXPECT_EQ(manager->lblStatus->text(), "OK");
+    EXPECT_EQ(Tree(), QStringList{"(" + LoadResString(2122) + ")<"});
+
+    Choose("FULL");
+    EXPECT_EQ(Tree(), (QStringList{"FULL<", "HALF<FULL", "HALF<FULL"}));
+    EXPECT_TRUE(manager->ICNestingOK());
+    EXPECT_TRUE(Find<QLabel>("lblICFehler")->isHidden());
+    EXPECT_EQ(MainNotes()->text(), "Full adder");
+    EXPECT_TRUE(manager->mIC[0]->isEnabled());
+
+    // Placing works for a sound IC, and not for one whose nested IC is missing.
+    ClickCell(10, 10);
+    ASSERT_EQ(s.ElementCount, 1);
+    Choose("BAD");
+    EXPECT_EQ(Tree(), (QStringList{"BAD<", "HALF<BAD", "(GONE)<BAD", LoadResString(2124) + "<",
+                                   "GONE<" + LoadResString(2124)}));
+    EXPECT_EQ(manager->lblStatus->text(), LoadResString(2121));
+    EXPECT_FALSE(manager->ICNestingOK());
+    EXPECT_FALSE(manager->mIC[0]->isEnabled());
+    EXPECT_FALSE(manager->ToolbarButton("cmdBearbeiten")->isEnabled());
+    EXPECT_FALSE(Find<QLabel>("lblICFehler")->isHidden());
+    ClickCell(30, 20);
+    EXPECT_EQ(s.ElementCount, 1);
+
+    // Chosen in the main window's chooser, the manager follows.
+    QComboBox* box = Find<QComboBox>("cmbIC");
+    box->setCurrentIndex(box->findText("HALF"));
+    window.cmbIC_Click();
+    EXPECT_EQ(manager->lvwICs->Text(manager->lvwICs->SelectedRow()), "HALF");
+    EXPECT_EQ(manager->lblStatus->text(), "OK");
+}
+
+TEST_F(ICManager, ImportsUnderTheICNameAndRefusesWhatIsThere)
+{
+    OpenManager();
+    dialogs.QueueOpenFile(Outside("alu.txt", TestIC("HALF.icd")));
+    manager->mIC[3]->trigger();
+    EXPECT_TRUE(dialogs.MessageTexts().isEmpty()) << dialogs.MessageTexts().join('|').toStdString();
+    EXPECT_EQ(Listed(), (QStringList{"BAD", "FULL", "HALF", "alu"}));
+    EXPECT_EQ(ReadBytes(Ic("alu")), TestIC("HALF.icd"));
+    EXPECT_TRUE(ChooserEntries().contains("alu"));
+    EXPECT_EQ(dialogs.Asked().back().file.title, LoadResString(2112));
+
+    struct Case {
+        const char* file;
+        QByteArray bytes;
+        int textId;
+    } cases[] = {
+        {"half.ICD", "[Name]\r\nother\r\n", 2115},
+        {"empty.icd", QByteArray(), 2114},
+    };
+    for (const Case& c : cases) {
+        dialogs.QueueOpenFile(Outside(QString::fromUtf8(c.file), c.bytes));
+        manager->ToolbarButton("cmdImportieren")->trigger();
+        EXPECT_EQ(LastMessage(), LoadResString(c.textId)) << c.file;
+    }
+    EXPECT_EQ(Listed(), (QStringList{"BAD", "FULL", "HALF", "alu"}));
+    EXPECT_EQ(ReadBytes(Ic("HALF")), TestIC("HALF.icd"));
+    EXPECT_EQ(QDir(icDir.path()).entryList(QDir::Files).size(), 4);
+}
+
+TEST_F(ICManager, DeleteNamesTheUsersAndTheWorksheetCircuit)
+{
+    OpenManager();
+    Choose("HALF");
+    dialogs.QueueMessageAnswer(MessageResult::No);
+    manager->mIC[1]->trigger();
+    const QString asked = LastMessage();
+    EXPECT_TRUE(asked.startsWith(LoadResString(2117).replace("%1", "HALF"))) << asked.toStdString();
+    EXPECT_TRUE(asked.contains("  - BAD\r\n  - FULL\r\n")) << asked.toStdString();
+    EXPECT_FALSE(asked.contains("worksheet"));
+    EXPECT_TRUE(QFile::exists(Ic("HALF")));
+    EXPECT_EQ(manager->StatusText->text(), Ic("HALF"));
+
+    // Placed on the worksheet, the IC's use by the circuit is named too.
+    ClickCell(10, 10);
+    ASSERT_EQ(s.ElementCount, 1);
+    dialogs.QueueMessageAnswer(MessageResult::Yes);
+    manager->ToolbarButton("cmdLöschen")->trigger();
+    EXPECT_TRUE(LastMessage().contains("worksheet"));
+    EXPECT_FALSE(QFile::exists(Ic("HALF")));
+    EXPECT_EQ(Listed(), (QStringList{"BAD", "FULL"}));
+    EXPECT_EQ(ChooserEntries(), (QStringList{"BAD", "FULL"}));
+    EXPECT_TRUE(dialogs.AllAnswersUsed());
+}
+
+TEST_F(ICManager, AFileThatStaysIsReportedAndStaysListed)
+{
+    OpenManager();
+    Choose("BAD");
+    if (::geteuid() == 0) {
+        if (!SetImmutable(Ic("BAD"), true))
+            GTEST_SKIP() << "no way to keep root from deleting a file here";
+        immutable = Ic("BAD");
+    } else {
+        QFile::setPermissions(icDir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    dialogs.QueueMessageAnswer(MessageResult::Yes);
+    manager->mIC[1]->trigger();
+    QFile::setPermissions(icDir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_TRUE(LastMessage().contains("could not be deleted"))
+        << dialogs.MessageTexts().join('|').toStdString();
+    EXPECT_TRUE(QFile::exists(Ic("BAD")));
+    EXPECT_EQ(Listed(), (QStringList{"BAD", "FULL", "HALF"}));
+    EXPECT_EQ(s.ICName, "BAD");
+}
+
+TEST_F(ICManager, DeletingTheLastICClearsChooserPreviewAndTool)
+{
+    QFile::remove(Ic("FULL"));
+    QFile::remove(Ic("BAD"));
+    OpenManager();
+    Choose("HALF");
+    ASSERT_TRUE(chooser->previewed().has_value());
+    dialogs.QueueMessageAnswer(MessageResult::Yes);
+    manager->mIC[1]->trigger();
+    EXPECT_EQ(manager->lvwICs->Count(), 0);
+    EXPECT_EQ(Find<QComboBox>("cmbIC")->count(), 0);
+    EXPECT_FALSE(chooser->previewed().has_value());
+    EXPECT_EQ(MainNotes()->text(), "");
+    EXPECT_EQ(manager->tvwSchachtelung->topLevelItemCount(), 0);
+    EXPECT_EQ(manager->lblStatus->text(), "");
+    EXPECT_EQ(s.ICName, "");
+    EXPECT_EQ(s.ToolMode, ElementType::Conductor);
+    EXPECT_FALSE(window.ToolbarButton("Toolbar2", "cmdIC")->isEnabled());
+    EXPECT_FALSE(manager->mIC[1]->isEnabled());
+}
+
+TEST_F(ICManager, EditAsksItsQuestionThenTheSaveQuestion)
+{
+    OpenManager();
+    Choose("FULL");
+    s.FileSaved = kFalse;
+    const QString before = s.CircuitFilePath;
+    struct Round {
+        std::vector<MessageResult> answers;
+        int questions;
+        bool opened;
+    } rounds[] = {
+        {{MessageResult::No}, 1, false},
+        {{MessageResult::Yes, MessageResult::Cancel}, 2, false},
+        {{MessageResult::Yes, MessageResult::No}, 2, true},
+    };
+    for (const Round& r : rounds) {
+        const size_t asked = dialogs.Asked().size();
+        for (MessageResult a : r.answers)
+            dialogs.QueueMessageAnswer(a);
+        manager->mIC[0]->trigger();
+        ASSERT_EQ(dialogs.Asked().size() - asked, static_cast<size_t>(r.questions));
+        EXPECT_EQ(dialogs.Asked()[asked].text, LoadResString(2110));
+        EXPECT_EQ(dialogs.Asked()[asked].title, LoadResString(2111));
+        EXPECT_EQ(s.CircuitFilePath, r.opened ? Ic("FULL") : before);
+    }
+    EXPECT_EQ(s.ICName, "FULL");
+    EXPECT_TRUE(dialogs.AllAnswersUsed());
+}
+
+TEST_F(ICManager, EditedNotesAreSavedOnceIntoTheFileAndTheList)
+{
+    OpenManager();
+    Choose("HALF");
+    const auto leave = [this] {
+        QFocusEvent out(QEvent::FocusOut);
+        QApplication::sendEvent(MainNotes(), &out);
+    };
+    // Leaving the box unedited writes nothing.
+    const QByteArray original = ReadBytes(Ic("HALF"));
+    leave();
+    EXPECT_EQ(ReadBytes(Ic("HALF")), original);
+    Choose("FULL");
+    leave();
+    EXPECT_EQ(ReadBytes(Ic("FULL")), TestIC("FULL.icd"));
+
+    Choose("HALF");
+    MainNotes()->setText("adds two bits");
+    leave();
+    const QByteArray saved = ReadBytes(Ic("HALF"));
+    EXPECT_TRUE(saved.endsWith("[Notizen]\r\nadds two bits\r\n")) << saved.toStdString();
+    EXPECT_TRUE(saved.startsWith(original.left(original.indexOf("[Notizen]"))));
+    EXPECT_EQ(manager->lvwICs->Notes(manager->lvwICs->Find("HALF")), "adds two bits");
+    EXPECT_EQ(manager->txtNotizen->toPlainText(), "adds two bits");
+    EXPECT_EQ(QDir(icDir.path()).entryList(QDir::Files).size(), 3);
+
+    // Written once: a second focus loss leaves a change made since alone.
+    WriteBytes(Ic("HALF"), original);
+    leave();
+    EXPECT_EQ(ReadBytes(Ic("HALF")), original);
+}
+
+TEST_F(ICManager, DirectoryChangeRefreshesTheVisibleManager)
+{
+    OpenManager();
+    QTemporaryDir other;
+    ASSERT_TRUE(other.isValid());
+    WriteBytes(other.filePath("ONLY.icd"), CrLfLines({"[Name]", "ONLY", "[Maße]", "X2", "Y2"}));
+    s.Verzeichnisse[1] = other.path() + u'/';
+    s.ports.icManager->ICDirectoryChanged();
+    EXPECT_EQ(Listed(), QStringList{"ONLY"});
+    EXPECT_EQ(manager->StatusText->text(), other.filePath("ONLY.icd"));
+    // The chooser follows the manager's list.
+    EXPECT_EQ(ChooserEntries(), QStringList{"ONLY"});
+    EXPECT_EQ(Find<QComboBox>("cmbIC")->currentText(), "ONLY");
+    // No notes: the placeholder, which is no edit.
+    const QString placeholder = "[" + LoadResString(2120) + "]";
+    EXPECT_EQ(manager->txtNotizen->toPlainText(), placeholder);
+    EXPECT_EQ(MainNotes()->text(), placeholder);
+    QFocusEvent out(QEvent::FocusOut);
+    QApplication::sendEvent(MainNotes(), &out);
+    EXPECT_EQ(ReadBytes(other.filePath("ONLY.icd")), CrLfLines({"[Name]", "ONLY", "[Maße]", "X2", "Y2"}));
+}
+
+} // namespace
