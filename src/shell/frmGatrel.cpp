@@ -68,6 +68,7 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     WireWorksheetEditor();
     WatchHover();
     SetPorts();
+    WireSettingsWindows();
 
     CloseFormelPanel(); // the command line starts closed
     PressToolButton(QStringLiteral("cmdLeitungen"), 3);

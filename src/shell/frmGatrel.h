@@ -313,6 +313,8 @@ private:
     // The decoder's outline alone, when it shows.
     void HideDecoderOutline();
     void SetPorts();
+    // The Extras and Help menus' windows (frmGatrel_settings.cpp).
+    void WireSettingsWindows();
     void CallSeam(const std::function<void()>& seam);
     void ChangeToolbarStyle();
     int ICFileCount() const;

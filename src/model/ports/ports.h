@@ -5,7 +5,9 @@
 class AnalyzerPort;
 class ClockPanelPort;
 class ClockTimerPort;
+class DesktopPort;
 class FilePort;
+class ICManagerPort;
 class ICViewPort;
 class LevelPort;
 class PowerPort;
@@ -26,4 +28,6 @@ struct Ports {
     AnalyzerPort* analyzer = nullptr;
     WorksheetPort* worksheet = nullptr;
     UndoPort* undo = nullptr;
+    ICManagerPort* icManager = nullptr;
+    DesktopPort* desktop = nullptr;
 };
