@@ -67,19 +67,32 @@ frmVerzeichnis::frmVerzeichnis(const QString& startDirectory, UserDialogs& dialo
             GuardedSlot(dialogs_, QStringLiteral("frmVerzeichnis.cmdOK_Click"), [this] { cmdOK_Click(); }));
     connect(cmdAbbruch_, &QPushButton::clicked, this, &QDialog::reject);
 
+    // The tree fills in the background: the chosen directory is shown again
+    // as each folder on its way arrives.
+    connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        const QString folder = loaded.endsWith(u'/') ? loaded : loaded + u'/';
+        if (dir1Path_ == loaded || dir1Path_.startsWith(folder))
+            ShowDir1Path();
+    });
     SetDir1Path(NearestExistingDirectory(startDirectory));
 }
 
 void frmVerzeichnis::SetDir1Path(const QString& path)
 {
     dir1Path_ = path;
-    const QModelIndex index = model_->index(path);
-    if (index.isValid()) {
-        Dir1_->setCurrentIndex(index);
-        Dir1_->expand(index);
-        Dir1_->scrollTo(index);
-    }
+    ShowDir1Path();
     txtVerzeichnis_->setText(dir1Path_);
+}
+
+void frmVerzeichnis::ShowDir1Path()
+{
+    const QModelIndex index = model_->index(dir1Path_);
+    if (!index.isValid())
+        return;
+    for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
+        Dir1_->expand(up);
+    Dir1_->setCurrentIndex(index);
+    Dir1_->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 void frmVerzeichnis::Dir1_Change()

@@ -23,6 +23,8 @@ public:
     void SetDir1Path(const QString& path);
 
 private:
+    // Expands the tree down to the chosen directory and shows it.
+    void ShowDir1Path();
     void Dir1_Change();
     void cmdCreateDir_Click();
     void cmdOK_Click();
