@@ -57,13 +57,6 @@ TEST(NumberConversion, EveryBaseRoundTripsThroughDecimal)
     }
 }
 
-TEST(NumberConversion, TheBoxTypedInKeepsItsOwnText)
-{
-    const auto all = ConvertFrom(NumberBox::Bin, QStringLiteral("000101"));
-    EXPECT_EQ(all, (std::array<QString, 4>{"5", "5", "000101", "5"}));
-    EXPECT_EQ(ConvertFrom(NumberBox::Hex, QString()), (std::array<QString, 4>{}));
-}
-
 TEST(NumberConversion, KeyFilterJudgesTheTextWithTheKeyAppended)
 {
     struct Case {
