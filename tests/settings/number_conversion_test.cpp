@@ -71,8 +71,8 @@ TEST(NumberConversion, KeyFilterJudgesTheTextWithTheKeyAppended)
         {NumberBox::Dec, "12", '-', 0},        {NumberBox::Dec, "16777215", 8, 8},
         {NumberBox::Hex, "FFFFF", 'f', 'F'},   {NumberBox::Hex, "FFFFFF", '0', 0},
         {NumberBox::Hex, "", 'g', 0},          {NumberBox::Hex, "A", 'c', 'C'},
-        {NumberBox::Bin, QByteArray(23, '1').constData(), '1', '1'},
-        {NumberBox::Bin, QByteArray(24, '1').constData(), '0', 0},
+        {NumberBox::Bin, "11111111111111111111111", '1', '1'},
+        {NumberBox::Bin, "111111111111111111111111", '0', 0},
         {NumberBox::Bin, "1", '2', 0},         {NumberBox::Oct, "7777777", '7', '7'},
         {NumberBox::Oct, "77777777", '0', 0},  {NumberBox::Oct, "1", '8', 0},
     };
