@@ -432,6 +432,7 @@ constexpr ResString kStrings[] = {
     {3636, "9-channel logic analyzer"},
     {3637, "Number conversion"},
     {3638, "Could not create directory"},
+    {3639, "The permissions could not be saved to '%1'.\n%2"},
 
     // Password change dialog
     {3900, "Change password"},

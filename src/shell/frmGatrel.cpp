@@ -72,6 +72,7 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     WirePrinting();
     WireLogicAnalyzer();
     WireICManager();
+    WireSettingsWindows();
 
     CloseFormelPanel(); // the command line starts closed
     PressToolButton(QStringLiteral("cmdLeitungen"), 3);

@@ -321,6 +321,8 @@ private:
     void HideDecoderOutline();
     void SetPorts();
     void WireLogicAnalyzer();
+    // The Extras and Help menus' windows (frmGatrel_settings.cpp).
+    void WireSettingsWindows();
     void CallSeam(const std::function<void()>& seam);
     void ChangeToolbarStyle();
     int ICFileCount() const;

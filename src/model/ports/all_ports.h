@@ -3,6 +3,7 @@
 #include "model/ports/analyzer_port.h"
 #include "model/ports/clock_panel_port.h"
 #include "model/ports/clock_timer_port.h"
+#include "model/ports/desktop_port.h"
 #include "model/ports/file_port.h"
 #include "model/ports/ic_manager_port.h"
 #include "model/ports/ic_view_port.h"

@@ -5,6 +5,7 @@
 class AnalyzerPort;
 class ClockPanelPort;
 class ClockTimerPort;
+class DesktopPort;
 class FilePort;
 class ICManagerPort;
 class ICViewPort;
@@ -30,4 +31,5 @@ struct Ports {
     UndoPort* undo = nullptr;
     ProbePort* probes = nullptr; // the engine's sensor events
     ICManagerPort* icManager = nullptr;
+    DesktopPort* desktop = nullptr;
 };

@@ -1,0 +1,29 @@
+#pragma once
+// The password prompt in front of the settings dialog. Accepted when the
+// password matched; the caller then opens the settings.
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class UserDialogs;
+struct ProgramState;
+
+class frmPWCheck : public QDialog {
+    Q_OBJECT
+public:
+    frmPWCheck(ProgramState& s, UserDialogs& dialogs, QWidget* parent = nullptr);
+
+private:
+    void cmdOK_Click();
+    void cmdChangePW_Click();
+
+    ProgramState& s_;
+    UserDialogs& dialogs_;
+    QLabel* Label1_ = nullptr;
+    QLabel* Label2_ = nullptr;
+    QLineEdit* txtPW_ = nullptr;
+    QPushButton* cmdChangePW_ = nullptr;
+    QPushButton* cmdOK_ = nullptr;
+    QPushButton* cmdCancel_ = nullptr;
+};

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "platform/string_table.h"
+#include "settings/directory_choice.h"
+#include "settings/frmVerzeichnis.h"
+#include "support/scripted_user_dialogs.h"
+
+namespace {
+
+class Chooser : public ::testing::Test {
+protected:
+    Chooser() { QDir().mkpath(Path("work/circuits")); }
+    QString Path(const char* relative) const { return QDir::cleanPath(root.filePath(QLatin1String(relative))); }
+    void Click(frmVerzeichnis& c, const char* button)
+    {
+        QTest::mouseClick(c.findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+    }
+    QString Shown(frmVerzeichnis& c) { return c.findChild<QLineEdit*>(QStringLiteral("txtVerzeichnis"))->text(); }
+
+    QTemporaryDir root;
+    ScriptedUserDialogs dialogs;
+};
+
+TEST_F(Chooser, StartsAtTheStartDirectoryOrItsNearestExistingParent)
+{
+    const std::pair<QString, QString> cases[] = {
+        {Path("work/circuits"), Path("work/circuits")},
+        {Path("work/circuits") + u'/', Path("work/circuits")},
+        {Path("work/missing/deeper"), Path("work")},
+        {QString(), QDir::rootPath()},
+        {QStringLiteral("relative/path"), QDir::rootPath()},
+    };
+    for (const auto& [start, expected] : cases) {
+        EXPECT_EQ(NearestExistingDirectory(start), expected) << start.toStdString();
+        frmVerzeichnis c(start, dialogs);
+        EXPECT_EQ(c.Dir1Path(), expected);
+        EXPECT_EQ(Shown(c), expected);
+        EXPECT_TRUE(c.Verzeichnis().isEmpty());
+    }
+}
+
+TEST_F(Chooser, OkReturnsTheShownDirectoryAndCancelNothing)
+{
+    frmVerzeichnis ok(Path("work/circuits"), dialogs);
+    Click(ok, "cmdOK");
+    EXPECT_EQ(ok.Verzeichnis(), Path("work/circuits"));
+    EXPECT_EQ(ok.result(), QDialog::Accepted);
+
+    frmVerzeichnis moved(Path("work/circuits"), dialogs);
+    moved.SetDir1Path(Path("work"));
+    Click(moved, "cmdOK");
+    EXPECT_EQ(moved.Verzeichnis(), Path("work"));
+
+    frmVerzeichnis cancelled(Path("work"), dialogs);
+    Click(cancelled, "cmdAbbruch");
+    EXPECT_TRUE(cancelled.Verzeichnis().isEmpty());
+}
+
+TEST_F(Chooser, CreatesAndSelectsANewDirectory)
+{
+    frmVerzeichnis c(Path("work"), dialogs);
+    dialogs.QueueText(QStringLiteral("new one"));
+    Click(c, "cmdCreateDir");
+    ASSERT_EQ(dialogs.Asked().size(), 1u);
+    EXPECT_EQ(dialogs.Asked()[0].title, QStringLiteral("Verzeichnis erstellen"));
+    EXPECT_TRUE(dialogs.Asked()[0].text.contains(Path("work")));
+    EXPECT_TRUE(QDir(Path("work/new one")).exists());
+    EXPECT_EQ(c.Dir1Path(), Path("work/new one"));
+    EXPECT_EQ(Shown(c), Path("work/new one"));
+    Click(c, "cmdOK");
+    EXPECT_EQ(c.Verzeichnis(), Path("work/new one"));
+}
+
+TEST_F(Chooser, CancelAfterCreatingKeepsTheDirectoryButReturnsNothing)
+{
+    frmVerzeichnis c(Path("work"), dialogs);
+    dialogs.QueueText(QStringLiteral("kept"));
+    Click(c, "cmdCreateDir");
+    Click(c, "cmdAbbruch");
+    EXPECT_TRUE(QDir(Path("work/kept")).exists());
+    EXPECT_TRUE(c.Verzeichnis().isEmpty());
+}
+
+TEST_F(Chooser, NamesThatLeaveTheDirectoryOrCannotBeMadeAreRefused)
+{
+    QFile file(Path("work/plain"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const char* refused[] = {"a/b", "../escape", "..", ".", "circuits", "plain", "/abs"};
+    for (const char* name : refused) {
+        frmVerzeichnis c(Path("work"), dialogs);
+        const qsizetype before = dialogs.MessageTexts().size();
+        dialogs.QueueText(QString::fromLatin1(name));
+        Click(c, "cmdCreateDir");
+        ASSERT_EQ(dialogs.MessageTexts().size(), before + 1) << name;
+        EXPECT_EQ(dialogs.MessageTexts().back(), LoadResString(3638));
+        EXPECT_EQ(c.Dir1Path(), Path("work")) << name;
+    }
+    EXPECT_FALSE(QDir(Path("work/a")).exists());
+    EXPECT_FALSE(QDir(Path("escape")).exists());
+    EXPECT_FALSE(QDir(QStringLiteral("/abs")).exists());
+
+    // An empty answer or a cancelled prompt does nothing at all.
+    for (const std::optional<QString>& answer : {std::optional<QString>(QString()), std::optional<QString>()}) {
+        frmVerzeichnis c(Path("work"), dialogs);
+        const qsizetype before = dialogs.MessageTexts().size();
+        dialogs.QueueText(answer);
+        Click(c, "cmdCreateDir");
+        EXPECT_EQ(dialogs.MessageTexts().size(), before);
+        EXPECT_EQ(c.Dir1Path(), Path("work"));
+    }
+}
+
+} // namespace

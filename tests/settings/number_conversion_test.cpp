@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+#include <random>
+
+#include "settings/basNumberConversion.h"
+#include "settings/frmNumberConversion.h"
+
+namespace {
+
+TEST(NumberConversion, KnownValuesInAllFourBases)
+{
+    struct Case {
+        const char* dec;
+        const char* hex;
+        const char* bin;
+        const char* oct;
+    };
+    const Case cases[] = {
+        {"0", "0", "0", "0"},
+        {"1", "1", "1", "1"},
+        {"5", "5", "101", "5"},
+        {"255", "FF", "11111111", "377"},
+        {"256", "100", "100000000", "400"},
+        {"16777215", "FFFFFF", "111111111111111111111111", "77777777"},
+    };
+    for (const Case& c : cases) {
+        const QString dec = QString::fromLatin1(c.dec);
+        EXPECT_EQ(DecToHex(dec), QLatin1String(c.hex)) << c.dec;
+        EXPECT_EQ(DecToBin(dec), QLatin1String(c.bin)) << c.dec;
+        EXPECT_EQ(DecToOct(dec), QLatin1String(c.oct)) << c.dec;
+        EXPECT_EQ(HexToDec(QLatin1String(c.hex)), dec);
+        EXPECT_EQ(BinToDec(QLatin1String(c.bin)), dec);
+        EXPECT_EQ(OctToDec(QLatin1String(c.oct)), dec);
+    }
+    EXPECT_EQ(HexToDec(QStringLiteral("ff")), QStringLiteral("255"));
+    EXPECT_EQ(HexToDec(QStringLiteral("1G")), QStringLiteral("16")) << "a non-digit counts as 0";
+    EXPECT_EQ(HexToDec(QString()), QStringLiteral("0"));
+    EXPECT_EQ(DecToHex(QStringLiteral("abc")), QStringLiteral("0")) << "the numeric prefix of the text";
+}
+
+TEST(NumberConversion, EveryBaseRoundTripsThroughDecimal)
+{
+    std::mt19937 gen(7);
+    std::uniform_int_distribution<int> any(0, 16777215);
+    for (int i = 0; i < 2000; ++i) {
+        const QString dec = QString::number(any(gen));
+        const auto all = ConvertFrom(NumberBox::Dec, dec);
+        for (NumberBox box : {NumberBox::Hex, NumberBox::Bin, NumberBox::Oct}) {
+            const QString& text = all[static_cast<size_t>(box)];
+            ASSERT_EQ(ConvertFrom(box, text), all) << dec.toStdString() << " via " << text.toStdString();
+        }
+    }
+}
+
+TEST(NumberConversion, KeyFilterJudgesTheTextWithTheKeyAppended)
+{
+    struct Case {
+        NumberBox box;
+        const char* text;
+        char16_t key;
+        char16_t inserted; // 0: refused
+    };
+    const Case cases[] = {
+        {NumberBox::Dec, "1677721", '5', '5'}, {NumberBox::Dec, "1677721", '6', 0},
+        {NumberBox::Dec, "16777215", '0', 0},  {NumberBox::Dec, "", 'a', 0},
+        {NumberBox::Dec, "12", '-', 0},        {NumberBox::Dec, "16777215", 8, 8},
+        {NumberBox::Hex, "FFFFF", 'f', 'F'},   {NumberBox::Hex, "FFFFFF", '0', 0},
+        {NumberBox::Hex, "", 'g', 0},          {NumberBox::Hex, "A", 'c', 'C'},
+        {NumberBox::Bin, "11111111111111111111111", '1', '1'},
+        {NumberBox::Bin, "111111111111111111111111", '0', 0},
+        {NumberBox::Bin, "1", '2', 0},         {NumberBox::Oct, "7777777", '7', '7'},
+        {NumberBox::Oct, "77777777", '0', 0},  {NumberBox::Oct, "1", '8', 0},
+    };
+    for (const Case& c : cases) {
+        const auto got = FilterKey(c.box, QString::fromLatin1(c.text), QChar(c.key));
+        if (c.inserted == 0) {
+            EXPECT_FALSE(got.has_value()) << c.text << " + " << char(c.key);
+        } else {
+            EXPECT_EQ(got.value_or(QChar()), QChar(c.inserted)) << c.text << " + " << char(c.key);
+        }
+    }
+}
+
+TEST(NumberConversion, PastedTextKeepsTheBoxDigitsWithinTheLimit)
+{
+    struct Case {
+        NumberBox box;
+        const char* pasted;
+        const char* kept; // nullptr: refused
+    };
+    const Case cases[] = {
+        {NumberBox::Dec, "-12", "12"},          {NumberBox::Dec, "1,234 ", "1234"},
+        {NumberBox::Dec, "99999999", nullptr},  {NumberBox::Dec, "abc", ""},
+        {NumberBox::Hex, "0xff", "0FF"},        {NumberBox::Hex, "1000000", nullptr},
+        {NumberBox::Bin, "1012", "101"},        {NumberBox::Oct, "789", "7"},
+        {NumberBox::Dec, "1e300", "1300"},
+    };
+    for (const Case& c : cases) {
+        const auto got = FilterText(c.box, QString::fromLatin1(c.pasted));
+        if (!c.kept) {
+            EXPECT_FALSE(got.has_value()) << c.pasted;
+        } else {
+            EXPECT_EQ(got.value_or(QStringLiteral("<refused>")), QLatin1String(c.kept)) << c.pasted;
+        }
+    }
+}
+
+class NumberWindow : public ::testing::Test {
+protected:
+    NumberWindow() : window(new frmNumberConversion)
+    {
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+        Box(NumberBox::Dec)->setFocus();
+    }
+    ~NumberWindow() override { delete window.data(); }
+
+    QLineEdit* Box(NumberBox b) const { return window->Box(b); }
+    QStringList Texts() const
+    {
+        QStringList out;
+        for (NumberBox b : {NumberBox::Dec, NumberBox::Hex, NumberBox::Bin, NumberBox::Oct})
+            out << Box(b)->text();
+        return out;
+    }
+    void Type(NumberBox b, const char* keys) { QTest::keyClicks(Box(b), QString::fromLatin1(keys)); }
+
+    QPointer<frmNumberConversion> window;
+};
+
+TEST_F(NumberWindow, TypedValuesFollowInTheOtherBoxes)
+{
+    Type(NumberBox::Hex, "ff");
+    EXPECT_EQ(Texts(), QStringList({"255", "FF", "11111111", "377"}));
+    QTest::keyClick(Box(NumberBox::Hex), Qt::Key_Backspace);
+    QTest::keyClick(Box(NumberBox::Hex), Qt::Key_Backspace);
+    EXPECT_EQ(Texts(), QStringList({"", "", "", ""})) << "emptying a box empties all four";
+
+    Type(NumberBox::Bin, "0101");
+    EXPECT_EQ(Texts(), QStringList({"5", "5", "0101", "5"})) << "the binary box keeps its own text";
+    Type(NumberBox::Dec, "0");
+    EXPECT_EQ(Texts(), QStringList({"50", "32", "110010", "62"}));
+    Type(NumberBox::Oct, "9x");
+    EXPECT_EQ(Texts(), QStringList({"50", "32", "110010", "62"}));
+}
+
+TEST_F(NumberWindow, TheLimitStopsTypingInEveryBox)
+{
+    Type(NumberBox::Dec, "167772155");
+    EXPECT_EQ(Box(NumberBox::Dec)->text(), QStringLiteral("16777215"));
+    EXPECT_EQ(Box(NumberBox::Hex)->text(), QStringLiteral("FFFFFF"));
+    Type(NumberBox::Hex, "0");
+    EXPECT_EQ(Box(NumberBox::Hex)->text(), QStringLiteral("FFFFFF"));
+    Box(NumberBox::Bin)->clear();
+    Type(NumberBox::Bin, QByteArray(25, '1').constData());
+    EXPECT_EQ(Box(NumberBox::Bin)->text(), QString(24, u'1'));
+    // A digit put in front of others is judged as if appended; the value
+    // that would result still may not pass the limit.
+    Box(NumberBox::Dec)->setText(QString());
+    Type(NumberBox::Dec, "1000000");
+    Box(NumberBox::Dec)->setCursorPosition(0);
+    Type(NumberBox::Dec, "9");
+    EXPECT_EQ(Box(NumberBox::Dec)->text(), QStringLiteral("1000000"));
+    EXPECT_EQ(Box(NumberBox::Hex)->text(), QStringLiteral("F4240"));
+}
+
+TEST_F(NumberWindow, ARefusedKeyLocksDeleteUntilAnAcceptedKey)
+{
+    Type(NumberBox::Dec, "123");
+    Box(NumberBox::Dec)->setCursorPosition(0);
+    QTest::keyClick(Box(NumberBox::Dec), Qt::Key_X);
+    QTest::keyClick(Box(NumberBox::Dec), Qt::Key_Delete);
+    EXPECT_EQ(Box(NumberBox::Dec)->text(), QStringLiteral("123"));
+    Box(NumberBox::Dec)->end(false);
+    Type(NumberBox::Dec, "4");
+    Box(NumberBox::Dec)->setCursorPosition(0);
+    QTest::keyClick(Box(NumberBox::Dec), Qt::Key_Delete);
+    EXPECT_EQ(Texts(), QStringList({"234", "EA", "11101010", "352"}));
+}
+
+TEST_F(NumberWindow, PastedTextIsFilteredAndRefusedAboveTheLimit)
+{
+    QApplication::clipboard()->setText(QStringLiteral("-4 2"));
+    QTest::keySequence(Box(NumberBox::Dec), QKeySequence::Paste);
+    EXPECT_EQ(Texts(), QStringList({"42", "2A", "101010", "52"}));
+    QApplication::clipboard()->setText(QStringLiteral("99999999"));
+    QTest::keySequence(Box(NumberBox::Dec), QKeySequence::Paste);
+    EXPECT_EQ(Texts(), QStringList({"42", "2A", "101010", "52"}));
+    Box(NumberBox::Hex)->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("beef"));
+    QTest::keySequence(Box(NumberBox::Hex), QKeySequence::Paste);
+    EXPECT_EQ(Texts(), QStringList({"48879", "BEEF", "1011111011101111", "137357"}));
+}
+
+TEST_F(NumberWindow, ArrowKeysCycleAndCtrlKCloses)
+{
+    const NumberBox order[] = {NumberBox::Dec, NumberBox::Hex, NumberBox::Bin, NumberBox::Oct};
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(Box(order[i]), Qt::Key_Down);
+        EXPECT_TRUE(Box(order[(i + 1) % 4])->hasFocus()) << i;
+    }
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(Box(order[(4 - i) % 4]), Qt::Key_Up);
+        EXPECT_TRUE(Box(order[(7 - i) % 4])->hasFocus()) << i;
+    }
+    Type(NumberBox::Oct, "17");
+    QTest::keyClick(Box(NumberBox::Oct), Qt::Key_K, Qt::ControlModifier);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull()) << "the window closes and is released";
+}
+
+} // namespace

@@ -1,0 +1,131 @@
+#include "options_fixture.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "model/files/permissions.h"
+#include "settings/frmOptions.h"
+#include "settings/frmVerzeichnis.h"
+#include "support/modal_driver.h"
+
+namespace {
+
+class OptionsWindow : public OptionsFixture {
+protected:
+    OptionsWindow() : dlg(s, dialogs, u, [this] { ++switchesApplied; }, Path(QStringLiteral("docs"))) { dlg.show(); }
+
+    template <class W>
+    W* Find(const QString& name) const
+    {
+        W* w = dlg.findChild<W*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    QLineEdit* Box(const char* name) const { return Find<QLineEdit>(QLatin1String(name)); }
+    void Click(const char* name) { QTest::mouseClick(Find<QPushButton>(QLatin1String(name)), Qt::LeftButton); }
+    static void Leave(QWidget* w)
+    {
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(w, &out);
+    }
+    QByteArray StoredPermissions() const
+    {
+        QFile f(s.settings.registryFiles.machineFile);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    frmOptions dlg;
+};
+
+TEST_F(OptionsWindow, OpensWithTheSettingsAndClampsBoxesOnLeaving)
+{
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Settings"));
+    EXPECT_EQ(Box("txtStop")->text(), QString::number(s.AutoStop));
+    EXPECT_EQ(Box("txtUndos")->text(), QString::number(u.Undos()));
+    EXPECT_EQ(Box("txtDirICs")->text() + u'/', s.Verzeichnisse[1]);
+    for (int i = 0; i < 14; ++i)
+        EXPECT_TRUE(Find<QCheckBox>(QStringLiteral("chkBauteil%1").arg(i))->isChecked());
+    EXPECT_EQ(Find<QCheckBox>(QStringLiteral("chkFunktionen6"))->text(), QStringLiteral("Number conversion"));
+
+    // Leaving a box clamps it; the rules themselves are tested with the form.
+    Box("txtStop")->setText(QStringLiteral("100"));
+    Leave(Box("txtStop"));
+    EXPECT_EQ(Box("txtStop")->text(), QStringLiteral("250"));
+    Box("txtUndos")->setText(QStringLiteral("150"));
+    Leave(Box("txtUndos"));
+    EXPECT_EQ(Box("txtUndos")->text(), QStringLiteral("99"));
+}
+
+TEST_F(OptionsWindow, OkWithAStillTypedNumberStoresItsClampedValue)
+{
+    Box("txtStop")->setText(QStringLiteral("100"));
+    Box("txtUndos")->setText(QStringLiteral("abc"));
+    Box("txtDirICs")->setText(Path(QStringLiteral("ICs")));
+    Find<QCheckBox>(QStringLiteral("chkBauteil4"))->setChecked(false);
+    Click("cmdExit");
+    EXPECT_EQ(s.AutoStop, 250);
+    EXPECT_EQ(u.Undos(), 1);
+    EXPECT_EQ(s.Verzeichnisse[1], Path(QStringLiteral("ICs/")));
+    EXPECT_EQ(s.settings.ElementEnable[4], 0);
+    EXPECT_EQ(switchesApplied, 1);
+    EXPECT_EQ(icManager.refreshed, 1);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+}
+
+TEST_F(OptionsWindow, CancelEscapeAndTheTitleBarCloseKeepEverything)
+{
+    const auto dirs = s.Verzeichnisse;
+    const int16_t stop = s.AutoStop;
+    const auto elements = s.settings.ElementEnable;
+    const QByteArray stored = StoredPermissions();
+    const std::function<void()> closers[] = {
+        [this] { Click("cmdCancel"); },
+        [this] { QTest::keyClick(&dlg, Qt::Key_Escape); },
+        [this] { dlg.close(); },
+    };
+    for (const auto& closeIt : closers) {
+        dlg.show();
+        Box("txtDirSchaltungen")->setText(Path(QStringLiteral("elsewhere")));
+        Box("txtStop")->setText(QStringLiteral("4000"));
+        Find<QCheckBox>(QStringLiteral("chkBauteil0"))->setChecked(false);
+        Click("cmdResetDir");
+        EXPECT_EQ(Box("txtDirBitmaps")->text(), Path(QStringLiteral("docs/Gatrel")));
+        closeIt();
+        EXPECT_FALSE(dlg.isVisible());
+        EXPECT_EQ(dlg.result(), QDialog::Rejected);
+        EXPECT_EQ(s.Verzeichnisse, dirs) << "the directories keep their separators";
+        EXPECT_EQ(s.AutoStop, stop);
+        EXPECT_EQ(s.settings.ElementEnable, elements);
+    }
+    EXPECT_EQ(StoredPermissions(), stored);
+    EXPECT_EQ(switchesApplied, 0);
+    EXPECT_FALSE(QDir(Path(QStringLiteral("elsewhere"))).exists());
+    EXPECT_FALSE(QDir(Path(QStringLiteral("docs/Gatrel"))).exists()) << "reset creates nothing";
+}
+
+TEST_F(OptionsWindow, BrowsingFillsTheBoxAndCancelledBrowsingLeavesIt)
+{
+    const QString before = Box("txtDirBitmaps")->text();
+    WhenModal<frmVerzeichnis>([](frmVerzeichnis* c) {
+        QTest::mouseClick(c->findChild<QPushButton*>(QStringLiteral("cmdAbbruch")), Qt::LeftButton);
+    });
+    Click("cmdBrowseBitmaps");
+    EXPECT_EQ(Box("txtDirBitmaps")->text(), before);
+
+    dialogs.QueueText(QStringLiteral("pictures"));
+    WhenModal<frmVerzeichnis>([](frmVerzeichnis* c) {
+        QTest::mouseClick(c->findChild<QPushButton*>(QStringLiteral("cmdCreateDir")), Qt::LeftButton);
+        QTest::mouseClick(c->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    });
+    Click("cmdBrowseBitmaps");
+    EXPECT_EQ(Box("txtDirBitmaps")->text(), before + QStringLiteral("/pictures"));
+    const auto dirs = s.Verzeichnisse;
+    Click("cmdCancel");
+    EXPECT_EQ(s.Verzeichnisse, dirs);
+}
+
+} // namespace

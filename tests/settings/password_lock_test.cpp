@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <QString>
+
+#include "model/files/permissions.h"
+#include "settings/password_lock.h"
+
+namespace {
+
+QString Chars(std::initializer_list<char16_t> codes)
+{
+    QString s;
+    for (char16_t c : codes)
+        s += QChar(c);
+    return s;
+}
+
+TEST(PasswordLock, ChecksRunInOrderAndTheFirstFailureSpeaks)
+{
+    const QString tooLong = QString(21, u'a');
+    const QString bad = Chars({255});
+    struct Case {
+        const char* why;
+        QString current, old, fresh, confirm;
+        int expected;
+    };
+    const Case cases[] = {
+        {"wrong old password before everything", "abc", "abd", tooLong, "x", 3906},
+        {"old password compares case and blanks", "abc", "ABC", "n", "n", 3906},
+        {"a trailing blank is a character", "abc", "abc ", "n", "n", 3906},
+        {"length before characters", "abc", "abc", tooLong + bad, "x", 3907},
+        {"twenty characters pass the length", "", "", QString(20, u'a'), QString(20, u'a'), 0},
+        {"characters before confirmation", "", "", bad, "x", 3908},
+        {"confirmation last", "", "", "new", "New", 3909},
+        {"no password yet: the empty old one matches", "", "", "new", "new", 0},
+        {"an empty new password removes the lock", "abc", "abc", "", "", 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PasswordChangeRefusal(c.current, c.old, c.fresh, c.confirm), c.expected) << c.why;
+}
+
+TEST(PasswordLock, RefusesEveryCharacterTheStoredFormCannotKeep)
+{
+    // Position k scrambles with 2k + 6: what gives 255 would end the stored
+    // text early, what gives 0 would cut it, and 255 itself is the terminator.
+    for (int k = 1; k <= 20; ++k) {
+        for (int code = 1; code <= 300; ++code) {
+            const QString password = QString(k - 1, u'a') + QChar(static_cast<char16_t>(code));
+            const int scrambled = code ^ (2 * k + 6);
+            const bool storable = code <= 255 && code != 255 && scrambled != 0 && scrambled != 255;
+            const int refusal = PasswordChangeRefusal(QString(), QString(), password, password);
+            ASSERT_EQ(refusal, storable ? 0 : 3908) << "position " << k << " code " << code;
+            if (!storable)
+                continue;
+            // Whatever the lock lets through comes back whole from the stored form.
+            Permissions p;
+            p.OptionsPassword = password;
+            const auto text = EncodePermissions(p, [] { return 0.5; });
+            ASSERT_TRUE(text.has_value());
+            const auto back = DecodePermissions(*text);
+            ASSERT_TRUE(back.has_value());
+            ASSERT_EQ(back->OptionsPassword, password) << "position " << k << " code " << code;
+        }
+    }
+}
+
+TEST(PasswordLock, NamedRefusals)
+{
+    EXPECT_EQ(PasswordChangeRefusal({}, {}, Chars({247}), Chars({247})), 3908); // 247 ^ 8 = 255
+    EXPECT_EQ(PasswordChangeRefusal({}, {}, Chars({'a', 245}), Chars({'a', 245})), 3908);
+    EXPECT_EQ(PasswordChangeRefusal({}, {}, Chars({8}), Chars({8})), 3908);     // scrambles to NUL
+    EXPECT_EQ(PasswordChangeRefusal({}, {}, Chars({0x263A}), Chars({0x263A})), 3908);
+    EXPECT_EQ(PasswordChangeRefusal({}, {}, Chars({245}), Chars({245})), 0);    // fine at position 1
+}
+
+} // namespace
