@@ -68,6 +68,7 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     WireWorksheetEditor();
     WatchHover();
     SetPorts();
+    WireICDefinition();
 
     CloseFormelPanel(); // the command line starts closed
     PressToolButton(QStringLiteral("cmdLeitungen"), 3);
@@ -208,6 +209,8 @@ void frmGatrel::cmbKomplex_Click()
 
 void frmGatrel::cmdICVerwaltung_MouseDown(bool pressed)
 {
+    if (s_.ICViewOpen && pressed)
+        return;
     if (seams_.icManager)
         seams_.icManager(pressed);
 }

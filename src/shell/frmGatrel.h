@@ -308,6 +308,8 @@ private:
     void WireEngineControls();
     void WireWorksheetEditor();
     void WireLabelBox();
+    // The IC-definition view and its IC window (frmGatrel_icdef.cpp).
+    void WireICDefinition();
     // The hover rules watch these controls.
     void WatchHover();
     // The decoder's outline alone, when it shows.
