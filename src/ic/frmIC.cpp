@@ -211,8 +211,12 @@ QLabel* frmIC::lblInOut(int k) const
 void frmIC::ShowInOut()
 {
     // Labels beyond the connectors are gone; an unplaced connector shows nothing.
+    // Later: a right click on a label may be what removed its connector.
     while (lblInOut_.size() > static_cast<size_t>(s_.ICPinCount) + 1) {
-        delete lblInOut_.back();
+        if (QLabel* gone = lblInOut_.back()) {
+            gone->hide();
+            gone->deleteLater();
+        }
         lblInOut_.pop_back();
     }
     const OutlineBox box = OutlineAt(s_.ICWidth, s_.ICHeight, ICViewScale);

@@ -90,6 +90,8 @@ void ICDefinitionController::ShowICView()
     if (s_.ICViewOpen)
         return;
     SaveToolSelection(s_);
+    // Kept apart: switching the power inside the view saves a selection of its own.
+    savedTool_ = {s_.SavedToolMode, s_.SavedMousePointer, s_.SavedToolKey, s_.SavedToolIndex};
     s_.ToolMode = ToolCode::ICDefinitionView;
     s_.ICViewOpen = true;
     SetViewCommandsEnabled(false);
@@ -192,6 +194,10 @@ void ICDefinitionController::CloseICView()
             w_.SetRadioMenuChecks(item, i - 1);
     s_.settings.PanelVisible[0] = savedPanel0_;
     w_.ResizeProperties(false);
+    s_.SavedToolMode = savedTool_.mode;
+    s_.SavedMousePointer = savedTool_.pointer;
+    s_.SavedToolKey = savedTool_.key;
+    s_.SavedToolIndex = savedTool_.index;
     RestoreToolSelection(s_);
     w_.ChangeSelPicture(s_.ToolMode);
     AfterClose();

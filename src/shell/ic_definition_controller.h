@@ -5,6 +5,7 @@
 // window beside it.
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <cstdint>
 
 class ICDefinitionView;
@@ -45,4 +46,10 @@ private:
     UserDialogs& dialogs_;
     QPointer<frmIC> frmIC_;
     int16_t savedPanel0_ = 0;
+    struct {
+        uint8_t mode = 0;
+        int pointer = 0;
+        QString key;
+        int index = 0;
+    } savedTool_;
 };

@@ -101,7 +101,10 @@ void ICDefinitionView::UnloadConnectorLabel(int index)
 void ICDefinitionView::RefreshConnectorLabels()
 {
     while (lblICAnschluss_.size() > static_cast<size_t>(s_.ICPinCount) + 1) {
-        delete lblICAnschluss_.back();
+        if (QLabel* gone = lblICAnschluss_.back()) {
+            gone->hide();
+            gone->deleteLater();
+        }
         lblICAnschluss_.pop_back();
     }
     for (int k = 1; k <= s_.ICPinCount; ++k) {
