@@ -18,6 +18,7 @@
 #include "ic/ic_outline.h"
 #include "ic/name_validator.h"
 #include "model/state.h"
+#include "platform/guard.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 
@@ -53,7 +54,10 @@ void frmIC::BuildControls()
     picICFrame->setFrameShape(QFrame::StyledPanel);
     picICFrame->setFixedSize(kFrameWidth, kFrameHeight);
     picIC = new ICDrawing(s_, picICFrame);
-    picIC->DragOver = [this](int index, QPointF at) { picIC_DragOver(index, at); };
+    picIC->PinLine = [this](int k) { return linInOut(k); };
+    picIC->DragOver = [this](int index, QPointF at) {
+        RunGuarded(&dialogs_, QStringLiteral("picIC_DragOver"), [&] { picIC_DragOver(index, at); });
+    };
     picIC->MousePressed = [this](QMouseEvent* e) { panStart_ = e->position().toPoint(); };
     picIC->MouseMoved = [this](QMouseEvent* e) {
         for (const auto& label : lblInOut_)
@@ -100,10 +104,10 @@ void frmIC::BuildControls()
         b->setAutoRepeat(true);
         return b;
     };
-    cmdXUp = arrow("cmdXUp", Qt::UpArrow);
-    cmdXDown = arrow("cmdXDown", Qt::DownArrow);
-    cmdYUp = arrow("cmdYUp", Qt::UpArrow);
-    cmdYDown = arrow("cmdYDown", Qt::DownArrow);
+    cmdX.up = arrow("cmdXUp", Qt::UpArrow);
+    cmdX.down = arrow("cmdXDown", Qt::DownArrow);
+    cmdY.up = arrow("cmdYUp", Qt::UpArrow);
+    cmdY.down = arrow("cmdYDown", Qt::DownArrow);
     Label5 = new QLabel(LoadResString(1903) + u':', this);
     txtNotizen = new QLineEdit(this);
     txtNotizen->setObjectName(QStringLiteral("txtNotizen"));
@@ -117,12 +121,12 @@ void frmIC::BuildControls()
     fields->addWidget(txtName, 0, 1, 1, 4);
     fields->addWidget(Label2, 1, 0);
     fields->addWidget(txtX, 1, 1);
-    fields->addWidget(cmdXDown, 1, 2);
-    fields->addWidget(cmdXUp, 1, 3);
+    fields->addWidget(cmdX.down, 1, 2);
+    fields->addWidget(cmdX.up, 1, 3);
     fields->addWidget(Label3, 2, 0);
     fields->addWidget(txtY, 2, 1);
-    fields->addWidget(cmdYDown, 2, 2);
-    fields->addWidget(cmdYUp, 2, 3);
+    fields->addWidget(cmdY.down, 2, 2);
+    fields->addWidget(cmdY.up, 2, 3);
     fields->addWidget(Label5, 3, 0);
     fields->addWidget(txtNotizen, 3, 1, 1, 4);
     fields->addWidget(cmdSpeichern, 4, 1);
@@ -132,20 +136,24 @@ void frmIC::BuildControls()
     layout->addWidget(scrScale);
     layout->addLayout(fields);
 
-    connect(scrScale, &QScrollBar::valueChanged, this, &frmIC::scrScale_Change);
-    connect(cmdXUp, &QToolButton::clicked, this, &frmIC::cmdX_UpClick);
-    connect(cmdXDown, &QToolButton::clicked, this, &frmIC::cmdX_DownClick);
-    connect(cmdYUp, &QToolButton::clicked, this, &frmIC::cmdY_UpClick);
-    connect(cmdYDown, &QToolButton::clicked, this, &frmIC::cmdY_DownClick);
-    connect(txtX, &QLineEdit::textEdited, this, &frmIC::txtX_Change);
-    connect(txtY, &QLineEdit::textEdited, this, &frmIC::txtY_Change);
-    connect(txtX, &QLineEdit::editingFinished, this, &frmIC::txtX_LostFocus);
-    connect(txtY, &QLineEdit::editingFinished, this, &frmIC::txtY_LostFocus);
-    connect(txtName, &QLineEdit::textChanged, this, &frmIC::txtName_Change);
-    connect(txtNotizen, &QLineEdit::textChanged, this, [this] { txtNotizen_LostFocus(); });
-    connect(txtNotizen, &QLineEdit::editingFinished, this, &frmIC::txtNotizen_LostFocus);
-    connect(cmdSpeichern, &QPushButton::clicked, this, [this] { cmdSpeichern_Click(); });
-    connect(cmdSchliessen, &QPushButton::clicked, this, &frmIC::cmdSchliessen_Click);
+    // Every handler runs guarded: an error is reported and the IC being defined stays.
+    const auto guarded = [this](const char* where, auto f) { return GuardedSlot(dialogs_, QString::fromLatin1(where), f); };
+    connect(scrScale, &QScrollBar::valueChanged, this, guarded("scrScale_Change", [this](int v) { scrScale_Change(v); }));
+    connect(cmdX.up, &QToolButton::clicked, this, guarded("cmdX_UpClick", [this] { cmdX_UpClick(); }));
+    connect(cmdX.down, &QToolButton::clicked, this, guarded("cmdX_DownClick", [this] { cmdX_DownClick(); }));
+    connect(cmdY.up, &QToolButton::clicked, this, guarded("cmdY_UpClick", [this] { cmdY_UpClick(); }));
+    connect(cmdY.down, &QToolButton::clicked, this, guarded("cmdY_DownClick", [this] { cmdY_DownClick(); }));
+    connect(txtX, &QLineEdit::textEdited, this, guarded("txtX_Change", [this](const QString& t) { txtX_Change(t); }));
+    connect(txtY, &QLineEdit::textEdited, this, guarded("txtY_Change", [this](const QString& t) { txtY_Change(t); }));
+    connect(txtX, &QLineEdit::editingFinished, this, guarded("txtX_LostFocus", [this] { txtX_LostFocus(); }));
+    connect(txtY, &QLineEdit::editingFinished, this, guarded("txtY_LostFocus", [this] { txtY_LostFocus(); }));
+    connect(txtName, &QLineEdit::textChanged, this,
+            guarded("txtName_Change", [this](const QString& t) { txtName_Change(t); }));
+    connect(txtNotizen, &QLineEdit::textChanged, this, guarded("txtNotizen_LostFocus", [this] { txtNotizen_LostFocus(); }));
+    connect(txtNotizen, &QLineEdit::editingFinished, this,
+            guarded("txtNotizen_LostFocus", [this] { txtNotizen_LostFocus(); }));
+    connect(cmdSpeichern, &QPushButton::clicked, this, guarded("cmdSpeichern_Click", [this] { cmdSpeichern_Click(); }));
+    connect(cmdSchliessen, &QPushButton::clicked, this, guarded("cmdSchließen_Click", [this] { cmdSchliessen_Click(); }));
 }
 
 void frmIC::Form_Activate()
@@ -184,7 +192,7 @@ void frmIC::ResetFields()
     for (auto& label : lblInOut_)
         delete label;
     lblInOut_.clear();
-    for (QWidget* w : std::initializer_list<QWidget*>{txtX, txtY, cmdXUp, cmdXDown, cmdYUp, cmdYDown, Label2, Label3})
+    for (QWidget* w : std::initializer_list<QWidget*>{txtX, txtY, cmdX.up, cmdX.down, cmdY.up, cmdY.down, Label2, Label3})
         w->setEnabled(true);
     picIC->update();
 }
@@ -206,6 +214,27 @@ QLabel* frmIC::MakeLabel(int k)
 QLabel* frmIC::lblInOut(int k) const
 {
     return k >= 0 && static_cast<size_t>(k) < lblInOut_.size() ? lblInOut_[static_cast<size_t>(k)].data() : nullptr;
+}
+
+void frmIC::DrawAnschluesse()
+{
+    ShowInOut();
+}
+
+void frmIC::DrawRaster(bool withRaster)
+{
+    picIC->showRaster = withRaster;
+    picIC->update();
+}
+
+std::optional<QLineF> frmIC::linInOut(int k) const
+{
+    if (k < 1 || k > s_.ICPinCount)
+        return std::nullopt;
+    const auto pin = PinFromEntry(s_, ICViewScale, s_.ICGraphicPins.value(k));
+    if (!pin)
+        return std::nullopt;
+    return QLineF(pin->from, pin->to);
 }
 
 void frmIC::ShowInOut()
@@ -246,7 +275,7 @@ void frmIC::ShowInOut()
 void frmIC::CheckInOut()
 {
     const bool free = !AnyConnectorPlaced(s_);
-    for (QWidget* w : std::initializer_list<QWidget*>{txtX, txtY, cmdXUp, cmdXDown, cmdYUp, cmdYDown, Label2, Label3})
+    for (QWidget* w : std::initializer_list<QWidget*>{txtX, txtY, cmdX.up, cmdX.down, cmdY.up, cmdY.down, Label2, Label3})
         if (w->isEnabled() != free)
             w->setEnabled(free);
 }
@@ -287,8 +316,9 @@ void frmIC::scrScale_Change(int value)
     ICViewScale = value;
     picIC->scale = value;
     ResizePicIC();
+    DrawRaster(true);
     DrawIC();
-    ShowInOut();
+    DrawAnschluesse();
     CentreDrawing();
     picIC->show();
 }
@@ -463,8 +493,11 @@ bool frmIC::eventFilter(QObject* watched, QEvent* event)
     for (size_t k = 1; k < lblInOut_.size(); ++k) {
         if (watched != lblInOut_[k])
             continue;
-        if (event->type() == QEvent::MouseButtonPress)
-            lblInOut_MouseDown(static_cast<int>(k), static_cast<QMouseEvent*>(event)->button());
+        if (event->type() == QEvent::MouseButtonPress) {
+            const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+            RunGuarded(&dialogs_, QStringLiteral("lblInOut_MouseDown"),
+                       [&] { lblInOut_MouseDown(static_cast<int>(k), button); });
+        }
         else if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)
             lblInOut_MouseMove(static_cast<int>(k));
         break;

@@ -3,9 +3,11 @@
 // raster, its width and height, name and notes, the connector labels the
 // user drags onto the outline's sides, and the Save and Close commands.
 // It stands beside the main window for the whole IC-definition view.
+#include <QLineF>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "ic/ic_save.h"
@@ -44,8 +46,14 @@ public:
     void SetFields(const QString& name, const QString& width, const QString& height);
     // Empty boxes, the size fields enabled: the view has ended.
     void ResetFields();
-    // The connector labels and pin lines from the connector lists, at the current scale.
+    // The connector labels and pin lines from the connector lists, at the
+    // current scale: for an IC opened for editing, and after every change.
     void ShowInOut();
+    // The same after a zoom.
+    void DrawAnschluesse();
+    void DrawRaster(bool withRaster);
+    // Connector k's pin line on the outline; nothing while it is unplaced.
+    std::optional<QLineF> linInOut(int k) const;
     // The size fields are enabled exactly while no connector is placed.
     void CheckInOut();
     void DrawIC();
@@ -80,12 +88,15 @@ public:
     QLineEdit* txtName = nullptr;
     QLabel* Label2 = nullptr;
     QLineEdit* txtX = nullptr;
-    QToolButton* cmdXUp = nullptr;
-    QToolButton* cmdXDown = nullptr;
+    // An up-down control: two arrow buttons.
+    struct UpDown {
+        QToolButton* up = nullptr;
+        QToolButton* down = nullptr;
+    };
+    UpDown cmdX;
     QLabel* Label3 = nullptr;
     QLineEdit* txtY = nullptr;
-    QToolButton* cmdYUp = nullptr;
-    QToolButton* cmdYDown = nullptr;
+    UpDown cmdY;
     QLabel* Label5 = nullptr;
     QLineEdit* txtNotizen = nullptr;
     QPushButton* cmdSpeichern = nullptr;

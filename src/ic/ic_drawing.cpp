@@ -43,7 +43,7 @@ void ICDrawing::paintEvent(QPaintEvent*)
     const OutlineBox b = OutlineAt(s_.ICWidth, s_.ICHeight, scale);
     p.setPen(Qt::black);
     p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(b.L, b.T, b.W - 1, b.H - 1));
+    p.drawRect(ICBox());
     // Corner marks two units outside each corner.
     const QRectF marks[] = {{b.L - 2 - kCornerMark, b.T - 2 - kCornerMark, kCornerMark, kCornerMark},
                             {b.L + b.W + 2, b.T - 2 - kCornerMark, kCornerMark, kCornerMark},
@@ -53,9 +53,15 @@ void ICDrawing::paintEvent(QPaintEvent*)
     for (const QRectF& r : marks)
         p.drawRect(r);
     p.setPen(QPen(Qt::black, 2));
-    for (int k = 1; k <= s_.ICPinCount && k < s_.ICGraphicPins.size(); ++k)
-        if (const auto pin = PinFromEntry(s_, scale, s_.ICGraphicPins.at(k)))
-            p.drawLine(pin->from, pin->to);
+    for (int k = 1; PinLine && k <= s_.ICPinCount; ++k)
+        if (const auto line = PinLine(k))
+            p.drawLine(*line);
+}
+
+QRectF ICDrawing::ICBox() const
+{
+    const OutlineBox b = OutlineAt(s_.ICWidth, s_.ICHeight, scale);
+    return QRectF(b.L, b.T, b.W - 1, b.H - 1);
 }
 
 void ICDrawing::dragEnterEvent(QDragEnterEvent* event)

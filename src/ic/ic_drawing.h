@@ -4,7 +4,9 @@
 // connectors. Connector labels dragged from the worksheet are taken here.
 #include <QString>
 #include <QWidget>
+#include <QLineF>
 #include <functional>
+#include <optional>
 
 class QMimeData;
 struct ProgramState;
@@ -25,6 +27,11 @@ public:
     std::function<void(int index, QPointF at)> DragOver;
     std::function<void(QMouseEvent*)> MousePressed;
     std::function<void(QMouseEvent*)> MouseMoved;
+    // The pin line of connector k, while it is placed.
+    std::function<std::optional<QLineF>(int k)> PinLine;
+
+    // The outline rectangle at the current scale.
+    QRectF ICBox() const;
 
     // The connector number a drag carries, or -1.
     static int DraggedConnector(const QMimeData* data);

@@ -159,9 +159,14 @@ std::optional<PinPlace> PinFromEntry(const ProgramState& s, double scale, const 
     if (graphicEntry.isEmpty())
         return std::nullopt;
     const OutlineBox b = OutlineAt(s.ICWidth, s.ICHeight, scale);
+    // Places come from files: a number beyond any outline is no place.
+    const double gx = Val(GetField(graphicEntry, 1));
+    const double gy = Val(GetField(graphicEntry, 2));
+    if (std::abs(gx) > kMaxICWidth * 2 || std::abs(gy) > kMaxICHeight * 2)
+        return std::nullopt;
     PinPlace p;
-    p.gx = CInt(Val(GetField(graphicEntry, 1)));
-    p.gy = CInt(Val(GetField(graphicEntry, 2)));
+    p.gx = CInt(gx);
+    p.gy = CInt(gy);
     const double x = (b.x0 + p.gx) * scale;
     const double y = (b.y0 + p.gy) * scale;
     if (p.gx == 0) {

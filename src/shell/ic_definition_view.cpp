@@ -35,7 +35,6 @@ void ICDefinitionView::lblICAnschluss_MouseMove(int index)
         if (!label)
             continue;
         const bool lit = static_cast<int>(i) == index;
-        label->setFrameShape(lit ? QFrame::Box : QFrame::NoFrame);
         label->setStyleSheet(lit ? QStringLiteral("background:#000080;color:#ffffff")
                                  : QStringLiteral("background:#ffffff;color:#000000"));
     }
@@ -46,7 +45,6 @@ void ICDefinitionView::ClearHighlight()
     for (auto& label : lblICAnschluss_) {
         if (!label)
             continue;
-        label->setFrameShape(QFrame::NoFrame);
         label->setStyleSheet(QStringLiteral("background:transparent;color:#000000"));
     }
 }

@@ -165,7 +165,7 @@ TEST_F(ICView, ConnectorLabelsShowOnTheOutlineOnlyOncePlaced)
     DragOver(1, {100, 88});
     EXPECT_TRUE(a->isVisible());
     EXPECT_EQ(s.ICGraphicPins.at(1), QStringLiteral("0;2;A;"));
-    for (QWidget* w : std::initializer_list<QWidget*>{IC().txtX, IC().txtY, IC().cmdXUp, IC().cmdYDown})
+    for (QWidget* w : std::initializer_list<QWidget*>{IC().txtX, IC().txtY, IC().cmdX.up, IC().cmdY.down})
         EXPECT_FALSE(w->isEnabled());
     EXPECT_EQ(a->x(), 112 + 3) << "inside the outline beside its pin";
 
@@ -201,7 +201,7 @@ TEST_F(ICView, ConnectorLabelsShowOnTheOutlineOnlyOncePlaced)
     QTest::mouseClick(IC().lblInOut(1), Qt::RightButton);
     EXPECT_EQ(s.ICPinCount, 0);
     EXPECT_TRUE(IC().txtX->isEnabled());
-    EXPECT_TRUE(IC().cmdYDown->isEnabled());
+    EXPECT_TRUE(IC().cmdY.down->isEnabled());
 }
 
 TEST_F(ICView, SaveCheckFailuresKeepTheViewOpen)

@@ -119,6 +119,8 @@ TEST_F(Outline, ThePlacesFitEveryScaleAndRedrawFromTheirEntries)
         }
     }
     EXPECT_FALSE(PinFromEntry(s, 8, QString()).has_value());
+    EXPECT_FALSE(PinFromEntry(s, 8, QStringLiteral("99999;1;X;")).has_value()) << "a file's number beyond any outline";
+    EXPECT_FALSE(PinFromEntry(s, 8, QStringLiteral("3;2;X;")).has_value()) << "inside, on no side";
     const auto top = PinFromEntry(s, 8, QStringLiteral("3;0;X;"));
     ASSERT_TRUE(top.has_value());
     EXPECT_EQ(top->side, Side::Top);
