@@ -99,6 +99,13 @@ void ICDefinitionController::ShowICView()
     s_.settings.PanelVisible[0] = kFalse;
     w_.ResizeProperties(false);
     w_.ChangeSelPicture(s_.ToolMode);
+    if (!placed_) {
+        // Beside the main window's lower left corner, the first time it shows.
+        placed_ = true;
+        frmIC_->adjustSize();
+        const QRect main = w_.frameGeometry();
+        frmIC_->move(main.left() + 7, std::max(main.top(), main.bottom() - frmIC_->height() - 40));
+    }
     frmIC_->show();
     frmIC_->raise();
     frmIC_->Form_Activate();

@@ -46,6 +46,7 @@ private:
     UserDialogs& dialogs_;
     QPointer<frmIC> frmIC_;
     int16_t savedPanel0_ = 0;
+    bool placed_ = false;
     struct {
         uint8_t mode = 0;
         int pointer = 0;

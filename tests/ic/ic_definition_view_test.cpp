@@ -138,6 +138,17 @@ TEST_F(ICView, ConnectorsAreNamedRenamedAndRemovedOnTheWorksheet)
     EXPECT_EQ(s.ICPinCount, 2);
     EXPECT_EQ(s.ICPins.at(2), QStringLiteral("8;5;Out;"));
 
+    // A label dropped on a worksheet label only earns the hint where to drag it.
+    QMimeData data;
+    data.setData(kConnectorMimeType, QByteArray("2"));
+    QDragEnterEvent enter(QPoint(2, 2), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(SheetLabel(1), &enter);
+    QDropEvent drop(QPointF(2, 2), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(SheetLabel(1), &drop);
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("StatusBarPanel2"))->text(),
+              QString::fromUtf8("Bitte ziehen Sie die Textbox mit gedrückter Maustaste in das IC-Entwurfsfenster."));
+    EXPECT_EQ(s.ICGraphicPins, QStringList({"", "", ""}));
+
     Click(3, 5, Qt::RightButton);
     EXPECT_EQ(s.ICPinCount, 1);
     EXPECT_EQ(s.P(8, 5).ICConnector, 1);
