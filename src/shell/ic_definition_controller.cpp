@@ -10,6 +10,7 @@
 #include "ic/ic_connectors.h"
 #include "model/field_list.h"
 #include "model/geometry.h"
+#include "model/ports/power_port.h"
 #include "model/state.h"
 #include "model/tool_selection.h"
 #include "platform/numeric.h"
@@ -191,6 +192,10 @@ void ICDefinitionController::CloseICView()
 {
     if (!s_.ICViewOpen)
         return;
+    // Leaving while the circuit runs: the power goes off first, so that the
+    // tool brought back is never an editing tool on a running circuit.
+    if (s_.engine.PowerFlag != 0 && s_.ports.power)
+        s_.ports.power->PressPowerOff();
     ResetICDefinition(s_);
     view_.UnloadICConnectorLabels();
     frmIC_->ResetFields();

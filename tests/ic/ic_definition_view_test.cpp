@@ -230,8 +230,12 @@ TEST_F(ICView, SaveCheckFailuresKeepTheViewOpen)
     EXPECT_TRUE(s.ICViewOpen);
     EXPECT_TRUE(IC().isVisible());
     EXPECT_EQ(QDir(s.Verzeichnisse[1]).entryList(QDir::Files).size(), 0);
-    // The title bar closes the view as Close does.
+    // The title bar closes the view as Close does, and a running circuit stops first.
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdOn")), Qt::LeftButton);
+    ASSERT_EQ(s.engine.PowerFlag, kTrue);
     IC().close();
+    EXPECT_EQ(s.engine.PowerFlag, kFalse);
+    EXPECT_EQ(s.ToolMode, ElementType::Conductor);
     EXPECT_FALSE(s.ICViewOpen);
     EXPECT_EQ(s.ICPinCount, 0);
     EXPECT_EQ(s.P(3, 5).ICConnector, 0);
