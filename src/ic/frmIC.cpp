@@ -483,6 +483,9 @@ void frmIC::closeEvent(QCloseEvent* event)
 
 bool frmIC::eventFilter(QObject* watched, QEvent* event)
 {
+    // A label being destroyed still sends events, but is no label any more.
+    if (!qobject_cast<QLabel*>(watched))
+        return QWidget::eventFilter(watched, event);
     if (watched == lblName && event->type() == QEvent::MouseButtonPress) {
         if (txtName->text().isEmpty())
             txtName->setText(QStringLiteral("ICName"));

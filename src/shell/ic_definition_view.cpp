@@ -216,6 +216,9 @@ void ICDefinitionView::RefreshICFileLists()
 
 bool ICDefinitionView::eventFilter(QObject* watched, QEvent* event)
 {
+    // A label being destroyed still sends events, but is no label any more.
+    if (!qobject_cast<QLabel*>(watched))
+        return QObject::eventFilter(watched, event);
     int index = -1;
     for (size_t i = 0; i < lblICAnschluss_.size(); ++i)
         if (watched == lblICAnschluss_[i])
