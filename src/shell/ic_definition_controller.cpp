@@ -120,6 +120,7 @@ bool ICDefinitionController::NameConnector(int16_t x, int16_t y)
     const int index = edit->index;
     if (edit->isNew) {
         view_.LoadICConnectorLabel(index, QString());
+        view_.SetConnectorToolTip(index, u' ' + QString::number(index) + u' ');
         view_.PlaceConnectorLabel(index, x, y);
         w_.objGrafik().DrawICInOut(x, y);
     }

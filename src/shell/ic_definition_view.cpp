@@ -87,6 +87,12 @@ QString ICDefinitionView::ConnectorCaption(int index) const
     return lblICAnschluss_[static_cast<size_t>(index)]->text();
 }
 
+void ICDefinitionView::SetConnectorToolTip(int index, const QString& tip)
+{
+    if (index >= 1)
+        ConnectorLabel(index)->setToolTip(tip);
+}
+
 void ICDefinitionView::UnloadConnectorLabel(int index)
 {
     if (index < 0 || static_cast<size_t>(index) >= lblICAnschluss_.size())
@@ -108,7 +114,7 @@ void ICDefinitionView::RefreshConnectorLabels()
     for (int k = 1; k <= s_.ICPinCount; ++k) {
         const QString entry = s_.ICPins.value(k);
         LoadICConnectorLabel(k, u'[' + GetField(entry, 3) + u']');
-        ConnectorLabel(k)->setToolTip(u' ' + QString::number(k) + u' ');
+        SetConnectorToolTip(k, u' ' + QString::number(k) + u' ');
         PlaceConnectorLabel(k, static_cast<int16_t>(Val(GetField(entry, 1))),
                             static_cast<int16_t>(Val(GetField(entry, 2))));
     }

@@ -35,6 +35,7 @@ public:
     // side away from the conductor.
     void PlaceConnectorLabel(int index, int16_t x, int16_t y);
     QString ConnectorCaption(int index) const;
+    void SetConnectorToolTip(int index, const QString& tip);
     void UnloadConnectorLabel(int index);
     // The labels from the connector list, after connectors moved down by one.
     void RefreshConnectorLabels();

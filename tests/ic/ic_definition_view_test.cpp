@@ -103,6 +103,7 @@ TEST_F(ICView, ConnectorsAreNamedRenamedAndRemovedOnTheWorksheet)
     QLabel* in = SheetLabel(1);
     ASSERT_NE(in, nullptr);
     EXPECT_EQ(in->text(), QStringLiteral("[In]"));
+    EXPECT_EQ(in->toolTip(), QStringLiteral(" 1 "));
     EXPECT_TRUE(in->isVisible());
     EXPECT_EQ(in->x() + in->width(), GridToPixel(s, 3) - 5) << "left of an end whose conductor goes right";
 
