@@ -54,6 +54,9 @@ struct ProgramState : Circuit {
     std::array<QString, 3> Verzeichnisse; // circuit, IC and bitmap directories
 
     int16_t ICPinIndex = 0; // the connector under the mouse or being named
+    // The IC-definition view is open: the windows keep the IC manager and the
+    // settings dialog out of reach, which would overwrite the IC being defined.
+    bool ICViewOpen = false;
     // Used area of the IC's circuit, found before it is saved.
     int16_t CropMinX = 0;
     int16_t CropMaxX = 0;

@@ -87,6 +87,8 @@ constexpr ResString kStrings[] = {
     {1909, "You can not use clock generators in IC's."},
     {1910, "You have to specify a name."},
     {1911, "IC created successfully."},
+    {1912, "The IC name may hold only letters, digits, blanks, \"_\", \"(\" and \")\"."},
+    {1913, "The circuit uses the IC '%1' itself, so it cannot be saved under that name."},
 
     // IC connector dialog
     {2000, "IC connectors"},

@@ -73,6 +73,7 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     WireLogicAnalyzer();
     WireICManager();
     WireSettingsWindows();
+    WireICDefinition();
 
     CloseFormelPanel(); // the command line starts closed
     PressToolButton(QStringLiteral("cmdLeitungen"), 3);
@@ -213,6 +214,8 @@ void frmGatrel::cmbKomplex_Click()
 
 void frmGatrel::cmdICVerwaltung_MouseDown(bool pressed)
 {
+    if (s_.ICViewOpen && pressed)
+        return;
     if (seams_.icManager)
         seams_.icManager(pressed);
 }

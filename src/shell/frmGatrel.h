@@ -315,6 +315,8 @@ private:
     void WireLabelBox();
     // The IC manager and the IC panel's chooser (frmGatrel_ic_manager.cpp).
     void WireICManager();
+    // The IC-definition view and its IC window (frmGatrel_icdef.cpp).
+    void WireICDefinition();
     // The hover rules watch these controls.
     void WatchHover();
     // The decoder's outline alone, when it shows.

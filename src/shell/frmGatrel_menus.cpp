@@ -333,6 +333,8 @@ void frmGatrel::mPanel_Click(int index)
 
 void frmGatrel::mICAuswahl_Click()
 {
+    if (s_.ICViewOpen)
+        return;
     QAction* item = Menu(QStringLiteral("mICAuswahl"));
     const bool open = item->isChecked(); // already toggled by the click
     ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdICAuswahl"))->setChecked(open);
@@ -394,6 +396,8 @@ void frmGatrel::mNumberConversion_Click()
 
 void frmGatrel::mOptionen_Click()
 {
+    if (s_.ICViewOpen)
+        return;
     if (!s_.settings.OptionsPassword.isEmpty()) {
         CallSeam(seams_.passwordCheck);
         return;

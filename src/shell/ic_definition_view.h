@@ -1,9 +1,12 @@
 #pragma once
 // The IC-definition view as the window shows it: the connector labels
-// lblICAnschluß(i) on the worksheet and the IC file list lstIC. The IC window
-// itself, with its fields and connector lines, comes with IC definition.
+// lblICAnschluß(i) on the worksheet, which the user drags into the IC
+// window, and the IC file list lstIC. Entering the view and the IC window's
+// fields belong to the view's controller, which fills in the hooks.
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
+#include <functional>
 #include <vector>
 
 #include "model/ports/ic_view_port.h"
@@ -23,6 +26,27 @@ public:
     // The pointer over connector label `index`: it is the connector being
     // named, and in the IC-definition view it lights up.
     void lblICAnschluss_MouseMove(int index);
+    // Every connector label back to black on white.
+    void ClearHighlight();
+    // A connector label dropped on a worksheet label only earns a hint.
+    void lblICAnschluss_DragDrop();
+
+    // Places and shows label `index` beside the conductor end (x, y), on the
+    // side away from the conductor.
+    void PlaceConnectorLabel(int index, int16_t x, int16_t y);
+    QString ConnectorCaption(int index) const;
+    void SetConnectorToolTip(int index, const QString& tip);
+    void UnloadConnectorLabel(int index);
+    // The labels from the connector list, after connectors moved down by one.
+    void RefreshConnectorLabels();
+
+    // What the view's controller does for the port.
+    struct Hooks {
+        std::function<void()> showICView;
+        std::function<void()> resetICWindow;
+        std::function<void(const QString&, const QString&, const QString&)> setICWindowFields;
+        std::function<void()> showInOut;
+    } hooks;
 
     // ICViewPort
     void ShowICView() override;
@@ -49,4 +73,6 @@ private:
     WorksheetPicture* picGrid_;
     QListWidget* lstIC_;
     std::vector<QPointer<QLabel>> lblICAnschluss_;
+    int dragIndex_ = 0;
+    QPoint dragStart_;
 };

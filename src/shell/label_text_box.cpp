@@ -1,16 +1,16 @@
 #include "shell/label_text_box.h"
 
 #include <QKeyEvent>
-#include <QRegularExpressionValidator>
 #include <algorithm>
 
 #include "editing/worksheet_overlay.h"
+#include "ic/name_validator.h"
 
 LabelTextBox::LabelTextBox(QWidget* parent) : QLineEdit(parent)
 {
     setObjectName(QStringLiteral("txtBeschriftung"));
-    // A ";" would end the label's field in the circuit file.
-    setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^;]*")), this));
+    // A ";", "," or double quote would break the label's line in the circuit file, typed or pasted.
+    setValidator(NewFieldTextFilter(this));
     setFrame(true);
     hide();
 }

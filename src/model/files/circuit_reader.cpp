@@ -7,6 +7,7 @@
 #include "model/files/element_records.h"
 #include "model/files/ic_file.h"
 #include "model/files/ic_lookup.h"
+#include "model/files/notes_lines.h"
 #include "model/files/record_reader.h"
 #include "model/state.h"
 #include "model/status_texts.h"
@@ -45,7 +46,7 @@ public:
         case Section::IC: IC(f); break;
         case Section::Timer: Timer(line, f); break;
         case Section::Name: s_.ICName = Trim(line); break;
-        case Section::Notizen: s_.ICNotes += line + QStringLiteral("\r\n"); break;
+        case Section::Notizen: s_.ICNotes += NotesLineFromFile(line) + QStringLiteral("\r\n"); break;
         case Section::Masse: Masse(line); break;
         case Section::Anschluesse:
             if (s_.ICPinCount == INT16_MAX)

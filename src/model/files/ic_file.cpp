@@ -9,6 +9,7 @@
 #include "model/files/element_records.h"
 #include "model/files/ic_lookup.h"
 #include "model/files/ic_nesting.h"
+#include "model/files/notes_lines.h"
 #include "model/ports/status_port.h"
 #include "model/state.h"
 #include "model/status_texts.h"
@@ -198,7 +199,7 @@ bool LoadICInto(ProgramState& s, UserDialogs* dialogs, const QString& name, uint
             break;
         }
         case Section::Notizen:
-            s.ICInstances[static_cast<size_t>(slot)].Notes += line;
+            s.ICInstances[static_cast<size_t>(slot)].Notes += NotesLineFromFile(line);
             break;
         default:
             break;

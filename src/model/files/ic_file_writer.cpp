@@ -4,6 +4,7 @@
 #include "model/files/element_records.h"
 #include "model/files/file_messages.h"
 #include "model/files/ic_lookup.h"
+#include "model/files/notes_lines.h"
 #include "model/files/record_writer.h"
 #include "model/state.h"
 
@@ -54,7 +55,8 @@ QByteArray ICFileBytes(const ProgramState& s)
     for (int i = 1; i <= s.ICPinCount; ++i)
         w.Line(Entry(s.ICTags, i));
     w.Header(Section::Notizen);
-    w.Line(s.ICNotes);
+    for (const QString& line : s.ICNotes.split(QStringLiteral("\r\n")))
+        w.Line(NotesLineToFile(line));
     return w.Bytes();
 }
 

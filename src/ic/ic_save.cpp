@@ -1,0 +1,175 @@
+#include "ic/ic_save.h"
+
+#include <QSet>
+
+#include "ic/ic_connectors.h"
+#include "ic/ic_names.h"
+#include "model/field_list.h"
+#include "model/files/ic_file_writer.h"
+#include "model/files/ic_lookup.h"
+#include "model/pin_lists.h"
+#include "model/state.h"
+#include "platform/numeric.h"
+#include "platform/string_table.h"
+#include "platform/user_dialogs.h"
+
+namespace {
+
+constexpr int kMargin = 2;
+
+bool HasClockGenerator(const ProgramState& s)
+{
+    for (int e = 1; e <= s.ElementCount; ++e)
+        if (s.Elements[static_cast<size_t>(e)].Type == ElementType::ClockGenerator)
+            return true;
+    return false;
+}
+
+QString Shifted(const QString& list, int16_t dx, int16_t dy)
+{
+    PinTable table{};
+    const int16_t n = ParsePinList(list, table);
+    std::vector<PinPos> pins;
+    for (int i = 0; i < n; ++i)
+        pins.push_back({static_cast<int16_t>(table[static_cast<size_t>(i)].X - dx),
+                        static_cast<int16_t>(table[static_cast<size_t>(i)].Y - dy)});
+    return PinListText(pins);
+}
+
+// The circuit as the file holds it: element pins and connector cells
+// relative to the crop box.
+void ShiftToCropBox(ProgramState& t, const CropBox& box)
+{
+    for (int e = 1; e <= t.ElementCount; ++e) {
+        ElementRecord& r = t.Elements[static_cast<size_t>(e)];
+        r.InPinList = Shifted(r.InPinList, box.minX, box.minY);
+        r.OutPinList = Shifted(r.OutPinList, box.minX, box.minY);
+    }
+    for (int k = 1; k <= t.ICPinCount; ++k) {
+        QString& entry = t.ICPins[k];
+        if (entry.isEmpty())
+            continue;
+        entry = NumToStr(Val(GetField(entry, 1)) - box.minX) + u';' + NumToStr(Val(GetField(entry, 2)) - box.minY)
+            + u';' + GetField(entry, 3) + u';';
+    }
+}
+
+void WalkNames(const QString& dir, const QString& name, QStringList& seen, QSet<QString>& walked)
+{
+    const QString key = name.toUpper();
+    if (walked.contains(key))
+        return;
+    walked.insert(key);
+    const QString path = ResolveICFile(dir, name);
+    if (path.isEmpty())
+        return;
+    const auto nested = ReadICNames(path);
+    if (!nested)
+        return;
+    for (const QString& n : *nested) {
+        const QString inner = Trim(n);
+        if (inner.isEmpty())
+            continue;
+        seen.append(inner);
+        WalkNames(dir, inner, seen, walked);
+    }
+}
+
+} // namespace
+
+CropBox CropICArea(const ProgramState& s)
+{
+    int16_t firstX = -1, lastX = -1, firstY = -1, lastY = -1;
+    for (int16_t x = 0; x <= s.MaxX; ++x)
+        for (int16_t y = 0; y <= s.MaxY; ++y) {
+            if (s.P(x, y).Type == 0)
+                continue;
+            if (firstX < 0)
+                firstX = x;
+            lastX = x;
+            if (firstY < 0 || y < firstY)
+                firstY = y;
+            if (y > lastY)
+                lastY = y;
+        }
+    CropBox b;
+    if (firstX < 0)
+        return b;
+    b.minY = static_cast<int16_t>(firstY - kMargin);
+    b.maxY = lastY < s.MaxY ? static_cast<int16_t>(lastY + kMargin) : lastY;
+    b.minX = static_cast<int16_t>(firstX - kMargin);
+    b.maxX = lastX <= s.MaxX - kMargin ? static_cast<int16_t>(lastX + kMargin) : lastX;
+    return b;
+}
+
+QStringList ICsUsedAtAnyDepth(const ProgramState& s)
+{
+    QStringList names;
+    QSet<QString> walked;
+    for (int k = 1; k <= s.ICCount && static_cast<size_t>(k) < s.ICInstances.size(); ++k) {
+        const QString& name = s.ICInstances[static_cast<size_t>(k)].Name;
+        if (name.isEmpty())
+            continue;
+        names.append(name);
+        WalkNames(s.Verzeichnisse[1], name, names, walked);
+    }
+    return names;
+}
+
+QString SaveICMessage(SaveICOutcome outcome, const QString& name)
+{
+    switch (outcome) {
+    case SaveICOutcome::NotPlaced: return LoadResString(1908);
+    case SaveICOutcome::ClockGenerator: return LoadResString(1909);
+    case SaveICOutcome::NoName: return LoadResString(1910);
+    case SaveICOutcome::BadName: return LoadResString(1912);
+    case SaveICOutcome::ContainsItself: return LoadResString(1913).arg(name);
+    case SaveICOutcome::Saved:
+    case SaveICOutcome::WriteFailed: break;
+    }
+    return QString();
+}
+
+SaveICOutcome SaveICDefinition(ProgramState& s, UserDialogs& dialogs, const QString& name)
+{
+    SaveICOutcome outcome = SaveICOutcome::Saved;
+    if (!AnyConnectorPlaced(s))
+        outcome = SaveICOutcome::NotPlaced;
+    else if (HasClockGenerator(s))
+        outcome = SaveICOutcome::ClockGenerator;
+    else if (name.isEmpty())
+        outcome = SaveICOutcome::NoName;
+    else if (!IsValidICName(name) || !IsPlainICName(name))
+        outcome = SaveICOutcome::BadName;
+    else if (ICsUsedAtAnyDepth(s).contains(name, Qt::CaseInsensitive))
+        outcome = SaveICOutcome::ContainsItself;
+    if (outcome != SaveICOutcome::Saved) {
+        dialogs.ShowMessage(SaveICMessage(outcome, name), MessageButtons::OK, MessageIcon::None,
+                            QStringLiteral("Gatrel"));
+        return outcome;
+    }
+
+    const CropBox box = CropICArea(s);
+    ProgramState t;
+    static_cast<Circuit&>(t) = static_cast<const Circuit&>(s);
+    t.Verzeichnisse = s.Verzeichnisse;
+    t.ICName = name;
+    t.ICNotes = OneLineNotes(s.ICNotes);
+    t.CropMinX = box.minX;
+    t.CropMaxX = box.maxX;
+    t.CropMinY = box.minY;
+    t.CropMaxY = box.maxY;
+    ResizeConnectorLists(t, t.ICPinCount);
+    ShiftToCropBox(t, box);
+    if (!SaveIC(t, dialogs))
+        return SaveICOutcome::WriteFailed;
+
+    s.ICName = name;
+    s.CropMinX = box.minX;
+    s.CropMaxX = box.maxX;
+    s.CropMinY = box.minY;
+    s.CropMaxY = box.maxY;
+    s.CircuitFilePath = t.CircuitFilePath;
+    dialogs.ShowMessage(LoadResString(1911), MessageButtons::OK, MessageIcon::Information, QStringLiteral("Gatrel"));
+    return SaveICOutcome::Saved;
+}
