@@ -27,6 +27,7 @@ class ClockTimers;
 class ComponentPopupMenu;
 class FormelPanel;
 class ICDefinitionView;
+class frmICAuswahl;
 class LayersPanel;
 class NullSurface;
 class PlatformTimer;
@@ -394,4 +395,5 @@ private:
     } quickHelpTool_;
     Seams seams_;
     std::unique_ptr<AnalyzerWindows> analyzer_;
+    frmICAuswahl* icManager_ = nullptr; // owned as a child window
 };

@@ -21,6 +21,7 @@ void frmGatrel::WireICManager()
     chooser->setObjectName(QStringLiteral("icChooser"));
     auto* manager = new frmICAuswahl(s_, dialogs_, chooser, this);
     s_.ports.icManager = manager;
+    icManager_ = manager;
 
     chooser->Click = [this] { cmbIC_Click(); };
     chooser->NotesWritten = [manager](const QString& name, const QString& notes) {

@@ -7,6 +7,7 @@
 
 #include "editing/worksheet_editor.h"
 #include "ic/frmIC.h"
+#include "ic/frmICAuswahl.h"
 #include "model/state.h"
 #include "platform/guard.h"
 #include "shell/ic_definition_controller.h"
@@ -18,6 +19,11 @@ void frmGatrel::WireICDefinition()
     editor_->SetICSearchStart = [controller](int16_t nextX, int16_t nextY) {
         controller->IC()->NextX = nextX;
         controller->IC()->NextY = nextY;
+    };
+    // An IC manager left open keeps its hands off the IC being defined.
+    controller->ViewCommandsChanged = [this](bool enabled) {
+        if (icManager_)
+            icManager_->SetEditingAllowed(enabled);
     };
     editor_->CreateICAnschluss = [controller] { controller->CreateICAnschluss(); };
     editor_->DeleteICAnschluss = [controller] { controller->DeleteICAnschluss(); };

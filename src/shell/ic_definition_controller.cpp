@@ -78,6 +78,8 @@ void ICDefinitionController::SetViewCommandsEnabled(bool enabled)
     w_.Menu(QStringLiteral("mDefIC"))->setEnabled(enabled);
     QAction* create = w_.ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdICView"));
     create->setChecked(!enabled);
+    if (ViewCommandsChanged)
+        ViewCommandsChanged(enabled);
 }
 
 void ICDefinitionController::ApplyLocks()

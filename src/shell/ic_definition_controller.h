@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 // The IC-definition view of the main window: entering and leaving it (the
 // menus, toolbars and panels it puts away and brings back), making, naming,
 // renaming and removing connectors on the worksheet, and the IC editor
@@ -32,6 +33,8 @@ public:
     void CloseICView();
     // The commands kept out of reach while the view is open.
     void ApplyLocks();
+    // Told when the view puts its commands away (false) and brings them back.
+    std::function<void(bool)> ViewCommandsChanged;
 
 private:
     // One naming dialog for the conductor end (x, y); true when a name was accepted.

@@ -9,6 +9,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "ic/frmICAuswahl.h"
+#include "ic/ic_list_view.h"
 #include "model/field_list.h"
 #include "model/files/circuit_file.h"
 #include "model/files/ic_file.h"
@@ -68,6 +70,11 @@ TEST_F(ICView, EnteringPutsCommandsAwayAndClosingBringsThemBack)
     window.mICAuswahl_Click();
     window.cmdICVerwaltung_MouseDown(true);
     EXPECT_EQ(settingsOpened + managerOpened, 0);
+    // A manager window left open keeps its list and commands away from the IC too.
+    auto* manager = window.findChild<frmICAuswahl*>();
+    ASSERT_NE(manager, nullptr);
+    EXPECT_FALSE(manager->lvwICs->isEnabled());
+    EXPECT_FALSE(manager->mICMenue->isEnabled());
     // Nor after the power went on and off again.
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdOn")), Qt::LeftButton);
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdOff")), Qt::LeftButton);
@@ -78,6 +85,8 @@ TEST_F(ICView, EnteringPutsCommandsAwayAndClosingBringsThemBack)
 
     QTest::mouseClick(IC().cmdSchliessen, Qt::LeftButton);
     EXPECT_FALSE(s.ICViewOpen);
+    EXPECT_TRUE(manager->lvwICs->isEnabled());
+    EXPECT_TRUE(manager->Toolbar1->isEnabled());
     EXPECT_FALSE(IC().isVisible());
     EXPECT_EQ(s.ToolMode, ElementType::AND);
     EXPECT_FALSE(Action("cmdICView")->isChecked());
