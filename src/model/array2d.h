@@ -66,9 +66,11 @@ public:
 private:
     int Width() const { return ubX_ + 1; }
     int Height() const { return ubY_ + 1; }
+    // Row by row: signals mostly travel along rows, and neighbours in a row
+    // then share cache lines.
     size_t Index(int x, int y) const
     {
-        return static_cast<size_t>(x) * static_cast<size_t>(Height()) + static_cast<size_t>(y);
+        return static_cast<size_t>(y) * static_cast<size_t>(Width()) + static_cast<size_t>(x);
     }
 
     int ubX_ = -1;

@@ -101,17 +101,38 @@ struct Found {
     int number = 0;
 };
 
+// Pins of element c (a valid number) of `level` for an evaluator. While the
+// power is on they come from the per-power-on cache and the shared pin tables
+// are left alone (nothing reads them after an evaluator, and copying both
+// tables on every evaluation was most of its cost); while it is off they are
+// parsed as ParsePinsCached does.
+inline const CachedPins& EvaluatorPins(ProgramState& s, int c, int level)
+{
+    static const CachedPins kNone{};
+    if (s.engine.PowerFlag == 0)
+        return ParsePinsCached(s, c, level);
+    const auto& cache = s.engine.PinCache;
+    if (static_cast<size_t>(level) < cache.size()) {
+        const auto& row = cache[static_cast<size_t>(level)];
+        if (static_cast<size_t>(c) < row.size() && row[static_cast<size_t>(c)].valid)
+            return row[static_cast<size_t>(c)];
+    }
+    const CachedPins* p = PowerOnPins(s, c, level);
+    return p != nullptr ? *p : kNone;
+}
+
 inline Found FindElement(ProgramState& s, int x, int y, int level)
 {
     Found f;
-    const GridCell* cell = CellAt(s, level, x, y);
-    if (cell == nullptr)
+    LevelRecord* lv = LevelAt(s, level);
+    if (lv == nullptr || !lv->Field.Contains(x, y))
         return f;
-    f.element = ElementAt(s, level, cell->ElementNr);
-    if (f.element == nullptr)
+    const int c = lv->Field(x, y).ElementNr;
+    if (c <= 0 || static_cast<size_t>(c) >= lv->Elements.size())
         return f;
-    f.number = cell->ElementNr;
-    f.pins = &ParsePinsCached(s, f.number, level);
+    f.element = &lv->Elements[static_cast<size_t>(c)];
+    f.number = c;
+    f.pins = &EvaluatorPins(s, c, level);
     return f;
 }
 

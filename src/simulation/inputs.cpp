@@ -7,6 +7,7 @@
 #include "render/clsGrafik.h"
 #include "simulation/clock_phase_text.h"
 #include "simulation/engine.h"
+#include "simulation/evaluator_support.h"
 
 namespace {
 
@@ -214,7 +215,7 @@ void ClockTick(ProgramState& s, EngineContext& e, int16_t i)
     const int n = c.ClockElement;
     if (n <= 0 || static_cast<size_t>(n) >= L0.Elements.size())
         return;
-    const CachedPins& pins = ParsePinsCached(s, n, 0);
+    const CachedPins& pins = evaluators::EvaluatorPins(s, n, 0);
     if (pins.OutputCount < 1)
         return;
     const int ox = pins.Out[0].X, oy = pins.Out[0].Y;
