@@ -100,8 +100,9 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--core", type=int, default=2, help="the core all programs run on (default 2)")
     parser.add_argument("--rounds", type=int, default=3, help="rounds; the median is shown (default 3)")
-    parser.add_argument("--bench", default=os.path.join(HERE, "..", "build", "bench", "peer_circuits_bench"),
-                        help="Gatrel's peer_circuits_bench (default build/bench/peer_circuits_bench)")
+    builds = [os.path.join(HERE, "..", d, "bench", "peer_circuits_bench") for d in ("build-test", "build")]
+    parser.add_argument("--bench", default=next((b for b in builds if os.access(b, os.X_OK)), builds[0]),
+                        help="Gatrel's peer_circuits_bench (default: the one in build-test/ or build/)")
     parser.add_argument("--baseline", help="the same benchmark built from an earlier commit")
     args = parser.parse_args()
 

@@ -33,7 +33,12 @@ public:
 
     int UBoundX() const { return ubX_; }
     int UBoundY() const { return ubY_; }
-    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x <= ubX_ && y <= ubY_; }
+    // One unsigned comparison per axis also rules out negative indices.
+    bool Contains(int x, int y) const
+    {
+        return static_cast<unsigned>(x) < static_cast<unsigned>(Width())
+            && static_cast<unsigned>(y) < static_cast<unsigned>(Height());
+    }
     bool empty() const { return cells_.empty(); }
 
     T& operator()(int x, int y)

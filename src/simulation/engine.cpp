@@ -10,6 +10,7 @@
 #include "platform/surface.h"
 #include "platform/user_dialogs.h"
 #include "render/clsGrafik.h"
+#include "simulation/evaluator_support.h"
 
 namespace {
 
@@ -63,9 +64,7 @@ int FirstFlagDirection(const GridCell& c)
 
 LevelRecord* LevelAt(ProgramState& s, int level)
 {
-    if (level < 0 || static_cast<size_t>(level) >= s.Levels.size())
-        return nullptr;
-    return &s.Levels[static_cast<size_t>(level)];
+    return evaluators::LevelAt(s, level);
 }
 
 } // namespace
@@ -94,7 +93,7 @@ bool PauseOffersPause(const ProgramState& s)
 namespace {
 
 // The conductor step on the cell (x, y) of `level`, already looked up.
-inline void PropagateCell(ProgramState& s, GridCell& c, int x, int y, int dir, int v, int level)
+[[gnu::always_inline]] inline void PropagateCell(ProgramState& s, GridCell& c, int x, int y, int dir, int v, int level)
 {
     const int16_t w = Level16(v);
     const bool junction = c.Marker != 0; // juncture or coupling diode
@@ -192,12 +191,13 @@ inline void PropagateCell(ProgramState& s, GridCell& c, int x, int y, int dir, i
 
 void FireDueClocks(ProgramState& s, EngineContext& e)
 {
-    for (size_t i = 0; i < s.Clocks.size(); ++i) {
-        if (s.Clocks[i].ClockTrigger != 0) {
-            ClockTick(s, e, static_cast<int16_t>(i));
-            if (i < s.Clocks.size())
-                s.Clocks[i].ClockTrigger = kFalse;
-        }
+    for (size_t i = 0, n = s.Clocks.size(); i < n; ++i) {
+        if (s.Clocks[i].ClockTrigger == 0)
+            continue;
+        ClockTick(s, e, static_cast<int16_t>(i));
+        n = s.Clocks.size();
+        if (i < n)
+            s.Clocks[i].ClockTrigger = kFalse;
     }
 }
 
