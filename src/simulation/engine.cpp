@@ -95,6 +95,21 @@ namespace {
 // The conductor step on the cell (x, y) of `level`, already looked up.
 [[gnu::always_inline]] inline void PropagateCell(ProgramState& s, GridCell& c, int x, int y, int dir, int v, int level)
 {
+    // Straight on, or a dead end: most cells of a conductor.
+    if (dir == 1 || dir == 2) {
+        if (c.ConUp == 0 && c.ConDown == 0) {
+            if ((dir == 1 ? c.ConLeft : c.ConRight) != 0)
+                QueueEvent(s, x + (dir == 1 ? -1 : 1), y, dir, v, level);
+            return;
+        }
+    } else if (dir == 3 || dir == 4) {
+        if (c.ConLeft == 0 && c.ConRight == 0) {
+            if ((dir == 3 ? c.ConUp : c.ConDown) != 0)
+                QueueEvent(s, x, y + (dir == 3 ? -1 : 1), dir, v, level);
+            return;
+        }
+    }
+
     const int16_t w = Level16(v);
     const bool junction = c.Marker != 0; // juncture or coupling diode
     const bool juncture = c.Marker == kTrue;
@@ -106,9 +121,7 @@ namespace {
         const bool up = c.ConUp != 0;
         const bool down = c.ConDown != 0;
         if (!up && !down) {
-            // Straight on, or a dead end.
-            if (ahead)
-                QueueEvent(s, x + (dir == 1 ? -1 : 1), y, dir, v, level);
+            // Handled above.
         } else if (!ahead && up && !down) {
             c.WireSignalV = w;
             queue(3);
@@ -146,8 +159,7 @@ namespace {
         const bool left = c.ConLeft != 0;
         const bool right = c.ConRight != 0;
         if (!left && !right) {
-            if (ahead)
-                QueueEvent(s, x, y + (dir == 3 ? -1 : 1), dir, v, level);
+            // Handled above.
         } else if (!ahead && left && !right) {
             c.WireSignalH = w;
             queue(1);
@@ -191,12 +203,11 @@ namespace {
 
 void FireDueClocks(ProgramState& s, EngineContext& e)
 {
-    for (size_t i = 0, n = s.Clocks.size(); i < n; ++i) {
+    for (size_t i = 0; evaluators::Holds(s.Clocks, i); ++i) {
         if (s.Clocks[i].ClockTrigger == 0)
             continue;
         ClockTick(s, e, static_cast<int16_t>(i));
-        n = s.Clocks.size();
-        if (i < n)
+        if (evaluators::Holds(s.Clocks, i))
             s.Clocks[i].ClockTrigger = kFalse;
     }
 }
@@ -332,7 +343,8 @@ void Simulate(ProgramState& s, EngineContext& e)
     for (;;) {
         if (g.PausedFlag != 0)
             return;
-        if (++g.StepCount > s.AutoStop && d == 0) {
+        ++g.StepCount;
+        if (d == 0 && g.StepCount > s.AutoStop) {
             Abort(s, e);
             return;
         }
