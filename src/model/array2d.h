@@ -18,6 +18,8 @@ public:
     {
         ubX_ = ubX < 0 ? -1 : ubX;
         ubY_ = ubY < 0 ? -1 : ubY;
+        width_ = ubX_ + 1;
+        height_ = ubY_ + 1;
         cells_.assign(static_cast<size_t>(Width()) * static_cast<size_t>(Height()), T{});
     }
 
@@ -69,8 +71,8 @@ public:
     bool operator==(const Array2D& o) const = default;
 
 private:
-    int Width() const { return ubX_ + 1; }
-    int Height() const { return ubY_ + 1; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
     // Row by row: signals mostly travel along rows, and neighbours in a row
     // then share cache lines.
     size_t Index(int x, int y) const
@@ -80,5 +82,8 @@ private:
 
     int ubX_ = -1;
     int ubY_ = -1;
+    // The bounds plus one, kept for the index arithmetic.
+    int width_ = 0;
+    int height_ = 0;
     std::vector<T> cells_;
 };

@@ -70,6 +70,9 @@ private:
 // Pins of one element, parsed once per power-on.
 struct CachedPins {
     bool valid = false;
+    // The element's orientation, kept beside its first pins: the evaluators
+    // need both, and one cache line then serves an evaluation.
+    uint8_t Orientation = 0;
     int16_t InputCount = 0;
     int16_t OutputCount = 0;
     PinTable In{};

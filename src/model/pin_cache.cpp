@@ -27,6 +27,7 @@ const CachedPins& ParsePinsCached(ProgramState& s, int c, int level)
         const ElementRecord& r = s.Elements[static_cast<size_t>(c)];
         p.InputCount = ParsePinList(r.InPinList, p.In);
         p.OutputCount = ParsePinList(r.OutPinList, p.Out);
+        p.Orientation = r.Orientation;
         p.valid = true;
         s.InputPins = p.In;
         s.InputPinCount = p.InputCount;
@@ -60,6 +61,7 @@ const CachedPins* PowerOnPins(ProgramState& s, int c, int level)
         const ElementRecord& r = lv->Elements[static_cast<size_t>(c)];
         p.InputCount = ParsePinList(r.InPinList, p.In);
         p.OutputCount = ParsePinList(r.OutPinList, p.Out);
+        p.Orientation = r.Orientation;
         p.valid = true;
     }
     return &p;

@@ -89,7 +89,9 @@ void EvalInverter(ProgramState& s, EngineContext& e, int x, int y, int, int valu
         return;
     // The output cell follows the orientation, not the event's travel: an
     // input wired from the side must still drive the output cell.
-    const int orientation = lv->Elements[static_cast<size_t>(c)].Orientation;
+    // While the power is on the pins come with the element's orientation.
+    const int orientation =
+        s.engine.PowerFlag != 0 ? pins.Orientation : lv->Elements[static_cast<size_t>(c)].Orientation;
     if (!ValidDirection(orientation))
         return;
     const Step st = OrientationStep(orientation);
