@@ -1,5 +1,6 @@
 #include "simulation/engine.h"
 
+#include <memory>
 #include <utility>
 
 #include "model/field_list.h"
@@ -203,12 +204,18 @@ namespace {
 
 void FireDueClocks(ProgramState& s, EngineContext& e)
 {
-    for (size_t i = 0; evaluators::Holds(s.Clocks, i); ++i) {
-        if (s.Clocks[i].ClockTrigger == 0)
+    const ClockSlot* first = s.Clocks.data();
+    for (const ClockSlot* c = first; c != std::to_address(s.Clocks.end()); ++c) {
+        if (c->ClockTrigger == 0)
             continue;
+        const size_t i = static_cast<size_t>(c - first);
         ClockTick(s, e, static_cast<int16_t>(i));
-        if (evaluators::Holds(s.Clocks, i))
-            s.Clocks[i].ClockTrigger = kFalse;
+        // The tick may not touch the slot table, but find the slot afresh all the same.
+        first = s.Clocks.data();
+        if (!evaluators::Holds(s.Clocks, i))
+            break;
+        s.Clocks[i].ClockTrigger = kFalse;
+        c = first + i;
     }
 }
 
@@ -246,8 +253,7 @@ void FireDueClocks(ProgramState& s, EngineContext& e)
     } else {
         if (c.Value == 0 && c.Marker == 0)
             return;
-        const int n = connections();
-        if (n == 4 && c.Marker == 0) {
+        if (c.Marker == 0 && c.ConLeft != 0 && c.ConRight != 0 && c.ConUp != 0 && c.ConDown != 0) {
             if (horizontal) {
                 if (c.WireSignalV == 0)
                     c.Value = kFalse;
@@ -257,7 +263,7 @@ void FireDueClocks(ProgramState& s, EngineContext& e)
                     c.Value = kFalse;
                 c.WireSignalV = kFalse;
             }
-        } else if (n >= 3 && c.Marker == 1) {
+        } else if (c.Marker == 1 && connections() >= 3) {
             if (horizontal
                 || (vertical && !(GetNeighbourValue(s, x, y, 2, level) && GetNeighbourValue(s, x, y, 1, level)))) {
                 c.Value = kFalse;
@@ -277,13 +283,14 @@ void FireDueClocks(ProgramState& s, EngineContext& e)
                          static_cast<uint8_t>(v));
     }
 
-    switch (c.Type) {
-    case ElementType::Conductor:
+    if (c.Type == ElementType::Conductor) {
         if (c.ICConnector == 0)
             PropagateCell(s, c, x, y, dir, v, level);
         else if (level != 0)
             TransferICSignal(s, e, x, y, dir, v, level, 2);
         return;
+    }
+    switch (c.Type) {
     case ElementType::AnalysisSensor: {
         const int n = c.ElementNr;
         if (n > 0 && static_cast<size_t>(n) < lv->Elements.size())
@@ -361,7 +368,7 @@ void Simulate(ProgramState& s, EngineContext& e)
             if (slot.Dir == 0)
                 continue;
             const SimEvent ev = slot;
-            touched = touched || ev.Level == 0;
+            touched |= ev.Level == 0;
             Dispatch(s, e, ev.X, ev.Y, ev.Dir, ev.Value != 0 ? 1 : 0, ev.Level);
             // The handler may have emptied the queue (a stop or a power-off).
             if (k < g.CurrentEvents.size())

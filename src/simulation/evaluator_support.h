@@ -113,19 +113,28 @@ struct Found {
 // are left alone (nothing reads them after an evaluator, and copying both
 // tables on every evaluation was most of its cost); while it is off they are
 // parsed as ParsePinsCached does.
-inline const CachedPins& EvaluatorPins(ProgramState& s, int c, int level)
+// The first evaluation of an element after power-on, and every one while the
+// power is off: kept out of line so that the usual path stays short.
+[[gnu::noinline]] inline const CachedPins& EvaluatorPinsSlow(ProgramState& s, int c, int level)
 {
     static const CachedPins kNone{};
     if (s.engine.PowerFlag == 0)
         return ParsePinsCached(s, c, level);
-    const auto& cache = s.engine.PinCache;
-    if (Holds(cache, static_cast<size_t>(level))) {
-        const auto& row = cache[static_cast<size_t>(level)];
-        if (Holds(row, static_cast<size_t>(c)) && row[static_cast<size_t>(c)].valid)
-            return row[static_cast<size_t>(c)];
-    }
     const CachedPins* p = PowerOnPins(s, c, level);
     return p != nullptr ? *p : kNone;
+}
+
+inline const CachedPins& EvaluatorPins(ProgramState& s, int c, int level)
+{
+    if (s.engine.PowerFlag != 0) {
+        const auto& cache = s.engine.PinCache;
+        if (Holds(cache, static_cast<size_t>(level))) {
+            const auto& row = cache[static_cast<size_t>(level)];
+            if (Holds(row, static_cast<size_t>(c)) && row[static_cast<size_t>(c)].valid)
+                return row[static_cast<size_t>(c)];
+        }
+    }
+    return EvaluatorPinsSlow(s, c, level);
 }
 
 inline Found FindElement(ProgramState& s, int x, int y, int level)
