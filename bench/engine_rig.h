@@ -2,6 +2,7 @@
 // What the engine benchmarks share: the drawing they run with, and
 // component evaluations counted by routing the dispatch table through one
 // counting entry per type.
+#include <array>
 #include <memory>
 #include <utility>
 
@@ -38,11 +39,14 @@ struct BenchDrawing {
 
 inline EvaluatorTable g_inner{};
 inline long long g_evaluations = 0;
+// The same evaluations by element type.
+inline std::array<long long, 256> g_evaluationsByType{};
 
 template <int T>
 void Counted(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level)
 {
     ++g_evaluations;
+    ++g_evaluationsByType[T];
     g_inner[T](s, e, x, y, dir, value, level);
 }
 

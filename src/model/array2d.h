@@ -18,6 +18,8 @@ public:
     {
         ubX_ = ubX < 0 ? -1 : ubX;
         ubY_ = ubY < 0 ? -1 : ubY;
+        width_ = ubX_ + 1;
+        height_ = ubY_ + 1;
         cells_.assign(static_cast<size_t>(Width()) * static_cast<size_t>(Height()), T{});
     }
 
@@ -33,7 +35,12 @@ public:
 
     int UBoundX() const { return ubX_; }
     int UBoundY() const { return ubY_; }
-    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x <= ubX_ && y <= ubY_; }
+    // One unsigned comparison per axis also rules out negative indices.
+    bool Contains(int x, int y) const
+    {
+        return static_cast<unsigned>(x) < static_cast<unsigned>(Width())
+            && static_cast<unsigned>(y) < static_cast<unsigned>(Height());
+    }
     bool empty() const { return cells_.empty(); }
 
     T& operator()(int x, int y)
@@ -64,14 +71,19 @@ public:
     bool operator==(const Array2D& o) const = default;
 
 private:
-    int Width() const { return ubX_ + 1; }
-    int Height() const { return ubY_ + 1; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // Row by row: signals mostly travel along rows, and neighbours in a row
+    // then share cache lines.
     size_t Index(int x, int y) const
     {
-        return static_cast<size_t>(x) * static_cast<size_t>(Height()) + static_cast<size_t>(y);
+        return static_cast<size_t>(y) * static_cast<size_t>(Width()) + static_cast<size_t>(x);
     }
 
     int ubX_ = -1;
     int ubY_ = -1;
+    // The bounds plus one, kept for the index arithmetic.
+    int width_ = 0;
+    int height_ = 0;
     std::vector<T> cells_;
 };

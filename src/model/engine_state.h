@@ -3,7 +3,10 @@
 // watches the engine, and the engine's queues. The step limit AutoStop is
 // kept with the settings.
 #include <QString>
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "model/records.h"
@@ -18,13 +21,69 @@ struct SimEvent {
     int Level = 0;
 };
 
+// A queue of events that keeps its storage from pass to pass. Its length is
+// a member of its own: the engine checks it right after every append, and a
+// length worked out from two pointers, one of them just written, stalls the
+// processor on that check.
+class EventQueue {
+public:
+    EventQueue() = default;
+    EventQueue(std::initializer_list<SimEvent> events) : items_(events), size_(events.size()) {}
+
+    size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    SimEvent& operator[](size_t k) { return items_[k]; }
+    const SimEvent& operator[](size_t k) const { return items_[k]; }
+    SimEvent* begin() { return items_.data(); }
+    SimEvent* end() { return items_.data() + size_; }
+    const SimEvent* begin() const { return items_.data(); }
+    const SimEvent* end() const { return items_.data() + size_; }
+
+    void push_back(const SimEvent& ev)
+    {
+        if (size_ == items_.size())
+            items_.resize(2 * size_ + 16);
+        items_[size_++] = ev;
+    }
+    // Shortens, or lengthens with empty events.
+    void resize(size_t n)
+    {
+        if (n > items_.size())
+            items_.resize(n);
+        for (size_t k = size_; k < n; ++k)
+            items_[k] = SimEvent{};
+        size_ = n;
+    }
+    void clear() { size_ = 0; }
+    void swap(EventQueue& o) noexcept
+    {
+        items_.swap(o.items_);
+        std::swap(size_, o.size_);
+    }
+    friend void swap(EventQueue& a, EventQueue& b) noexcept { a.swap(b); }
+
+private:
+    std::vector<SimEvent> items_;
+    size_t size_ = 0;
+};
+
 // Pins of one element, parsed once per power-on.
 struct CachedPins {
     bool valid = false;
+    // The element's orientation, kept beside its first pins: the evaluators
+    // need both, and one cache line then serves an evaluation.
+    uint8_t Orientation = 0;
     int16_t InputCount = 0;
     int16_t OutputCount = 0;
     PinTable In{};
     PinTable Out{};
+};
+
+// A cell position read from a text field list once.
+struct CachedCell {
+    bool valid = false;
+    int X = 0;
+    int Y = 0;
 };
 
 struct EngineState {
@@ -44,11 +103,14 @@ struct EngineState {
     QString PauseCaption;
 
     // Entry 0 of each queue is never used; the vectors keep their capacity.
-    std::vector<SimEvent> PendingEvents{SimEvent{}};
-    std::vector<SimEvent> CurrentEvents{SimEvent{}};
+    EventQueue PendingEvents{SimEvent{}};
+    EventQueue CurrentEvents{SimEvent{}};
 
     // PinCache[level][element]; ScratchPins serves while the power is off.
     std::vector<std::vector<CachedPins>> PinCache;
+    // ConnectorCells[IC level][connector]: the inner cell of each IC
+    // connector, read from its PinStates entry once per power-on.
+    std::vector<std::vector<CachedCell>> ConnectorCells;
     CachedPins ScratchPins;
     // Counts power-ons, so that a switch-on interrupted by a power cycle in
     // one of its waits notices it.

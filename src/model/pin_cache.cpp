@@ -1,7 +1,9 @@
 #include "model/pin_cache.h"
 
+#include "model/field_list.h"
 #include "model/pin_lists.h"
 #include "model/state.h"
+#include "platform/numeric.h"
 
 namespace {
 
@@ -25,6 +27,7 @@ const CachedPins& ParsePinsCached(ProgramState& s, int c, int level)
         const ElementRecord& r = s.Elements[static_cast<size_t>(c)];
         p.InputCount = ParsePinList(r.InPinList, p.In);
         p.OutputCount = ParsePinList(r.OutPinList, p.Out);
+        p.Orientation = r.Orientation;
         p.valid = true;
         s.InputPins = p.In;
         s.InputPinCount = p.InputCount;
@@ -58,12 +61,34 @@ const CachedPins* PowerOnPins(ProgramState& s, int c, int level)
         const ElementRecord& r = lv->Elements[static_cast<size_t>(c)];
         p.InputCount = ParsePinList(r.InPinList, p.In);
         p.OutputCount = ParsePinList(r.OutPinList, p.Out);
+        p.Orientation = r.Orientation;
         p.valid = true;
     }
     return &p;
 }
 
+CachedCell ConnectorCell(ProgramState& s, int n, int k)
+{
+    auto read = [&] {
+        const QString& ps = s.ICInstances[static_cast<size_t>(n)].PinStates[k];
+        return CachedCell{true, static_cast<int>(Val(GetField(ps, 1))), static_cast<int>(Val(GetField(ps, 2)))};
+    };
+    EngineState& g = s.engine;
+    if (g.PowerFlag == 0)
+        return read();
+    if (g.ConnectorCells.size() <= static_cast<size_t>(n))
+        g.ConnectorCells.resize(static_cast<size_t>(n) + 1);
+    auto& row = g.ConnectorCells[static_cast<size_t>(n)];
+    if (row.size() <= static_cast<size_t>(k))
+        row.resize(static_cast<size_t>(k) + 1);
+    CachedCell& cell = row[static_cast<size_t>(k)];
+    if (!cell.valid)
+        cell = read();
+    return cell;
+}
+
 void ClearPinCache(ProgramState& s)
 {
     s.engine.PinCache.clear();
+    s.engine.ConnectorCells.clear();
 }

@@ -13,5 +13,9 @@ const CachedPins& ParsePinsCached(ProgramState& s, int c, int level);
 // The cached pins of element c of `level` while the power is on, leaving the
 // shared tables alone; null while it is off or for a number outside the table.
 const CachedPins* PowerOnPins(ProgramState& s, int c, int level);
-// Forgets every cached pin list (power on and off do this).
+// The inner cell of connector k of IC level n: the column and row of its
+// PinStates entry, read once per power-on while the power is on and afresh
+// while it is off. k must be a valid connector number of that level.
+CachedCell ConnectorCell(ProgramState& s, int n, int k);
+// Forgets every cached pin list and connector cell (power on and off do this).
 void ClearPinCache(ProgramState& s);

@@ -1,5 +1,6 @@
 #include "simulation/engine.h"
 
+#include <memory>
 #include <utility>
 
 #include "model/field_list.h"
@@ -11,6 +12,7 @@
 #include "platform/surface.h"
 #include "platform/user_dialogs.h"
 #include "render/clsGrafik.h"
+#include "simulation/evaluator_support.h"
 #include "simulation/logic_analyzer.h"
 
 namespace {
@@ -65,9 +67,7 @@ int FirstFlagDirection(const GridCell& c)
 
 LevelRecord* LevelAt(ProgramState& s, int level)
 {
-    if (level < 0 || static_cast<size_t>(level) >= s.Levels.size())
-        return nullptr;
-    return &s.Levels[static_cast<size_t>(level)];
+    return evaluators::LevelAt(s, level);
 }
 
 } // namespace
@@ -90,6 +90,241 @@ bool PauseOffersPause(const ProgramState& s)
 {
     return s.engine.PauseCaption == LoadResString(2574);
 }
+
+// ---- The pass loop's inner steps ----
+
+namespace {
+
+// The conductor step on the cell (x, y) of `level`, already looked up.
+[[gnu::always_inline]] inline void PropagateCell(ProgramState& s, GridCell& c, int x, int y, int dir, int v, int level)
+{
+    // Straight on, or a dead end: most cells of a conductor.
+    if (dir == 1 || dir == 2) {
+        if (c.ConUp == 0 && c.ConDown == 0) {
+            if ((dir == 1 ? c.ConLeft : c.ConRight) != 0)
+                QueueEvent(s, x + (dir == 1 ? -1 : 1), y, dir, v, level);
+            return;
+        }
+    } else if (dir == 3 || dir == 4) {
+        if (c.ConLeft == 0 && c.ConRight == 0) {
+            if ((dir == 3 ? c.ConUp : c.ConDown) != 0)
+                QueueEvent(s, x, y + (dir == 3 ? -1 : 1), dir, v, level);
+            return;
+        }
+    }
+
+    const int16_t w = Level16(v);
+    const bool junction = c.Marker != 0; // juncture or coupling diode
+    const bool juncture = c.Marker == kTrue;
+
+    auto queue = [&](int d) { QueueEvent(s, x + StepX(d), y + StepY(d), d, v, level); };
+
+    if (dir == 1 || dir == 2) {
+        const bool ahead = (dir == 1 ? c.ConLeft : c.ConRight) != 0;
+        const bool up = c.ConUp != 0;
+        const bool down = c.ConDown != 0;
+        if (!up && !down) {
+            // Handled above.
+        } else if (!ahead && up && !down) {
+            c.WireSignalV = w;
+            queue(3);
+        } else if (!ahead && !up && down) {
+            c.WireSignalV = w;
+            queue(4);
+        } else if (!ahead && up && down) {
+            if (junction) {
+                c.WireSignalV = w;
+                queue(3);
+                queue(4);
+            }
+        } else if (ahead && up && down) {
+            queue(dir);
+            if (junction) {
+                c.WireSignalV = w;
+                queue(3);
+                queue(4);
+            }
+        } else if (ahead && up) {
+            if (junction)
+                c.WireSignalV = w;
+            queue(dir);
+            if (junction)
+                queue(3);
+        } else if (ahead && down) {
+            queue(dir);
+            if (junction) {
+                c.WireSignalV = w;
+                queue(4);
+            }
+        }
+    } else if (dir == 3 || dir == 4) {
+        const bool ahead = (dir == 3 ? c.ConUp : c.ConDown) != 0;
+        const bool left = c.ConLeft != 0;
+        const bool right = c.ConRight != 0;
+        if (!left && !right) {
+            // Handled above.
+        } else if (!ahead && left && !right) {
+            c.WireSignalH = w;
+            queue(1);
+        } else if (!ahead && !left && right) {
+            c.WireSignalH = w;
+            queue(2);
+        } else if (!ahead && left && right) {
+            if (juncture) {
+                c.WireSignalH = w;
+                queue(1);
+                queue(2);
+            }
+        } else if (ahead && left && right) {
+            if (juncture) {
+                c.WireSignalH = w;
+                queue(1);
+                queue(2);
+            }
+            queue(dir);
+        } else if (ahead && right) {
+            if (!juncture) {
+                queue(dir);
+            } else if (dir == 4) {
+                c.WireSignalH = w;
+                queue(2);
+                queue(dir);
+            } else {
+                queue(dir);
+                c.WireSignalH = w;
+                queue(2);
+            }
+        } else if (ahead && left) {
+            queue(dir);
+            if (juncture) {
+                c.WireSignalH = w;
+                queue(1);
+            }
+        }
+    }
+}
+
+void FireDueClocks(ProgramState& s, EngineContext& e)
+{
+    const ClockSlot* first = s.Clocks.data();
+    for (const ClockSlot* c = first; c != std::to_address(s.Clocks.end()); ++c) {
+        if (c->ClockTrigger == 0)
+            continue;
+        const size_t i = static_cast<size_t>(c - first);
+        ClockTick(s, e, static_cast<int16_t>(i));
+        // The tick may not touch the slot table, but find the slot afresh all the same.
+        first = s.Clocks.data();
+        if (!evaluators::Holds(s.Clocks, i))
+            break;
+        s.Clocks[i].ClockTrigger = kFalse;
+        c = first + i;
+    }
+}
+
+[[gnu::always_inline]] inline void Dispatch(ProgramState& s, EngineContext& e, int x, int y, int dir, int v, int level)
+{
+    LevelRecord* lv = LevelAt(s, level);
+    if (!lv || !lv->Field.Contains(x, y))
+        return;
+    GridCell& c = lv->Field(x, y);
+
+    if (c.PostponeCount > 0) {
+        --c.PostponeCount;
+        QueueEvent(s, x, y, dir, v, level);
+        return;
+    }
+
+    // The connection count is needed only on the rarer branches below.
+    auto connections = [&c] { return (c.ConLeft != 0) + (c.ConRight != 0) + (c.ConUp != 0) + (c.ConDown != 0); };
+    const bool horizontal = dir == 1 || dir == 2;
+    const bool vertical = dir == 3 || dir == 4;
+    if (v != 0) {
+        if (c.Type == ElementType::Conductor) {
+            if (horizontal && c.ConLeft == 0 && c.ConRight == 0)
+                return;
+            if (vertical && c.ConUp == 0 && c.ConDown == 0)
+                return;
+        }
+        if (c.Value != 0 && c.Marker == 0 && connections() < 3)
+            return;
+        c.Value = kTrue;
+        if (horizontal)
+            c.WireSignalH = kTrue;
+        else if (vertical)
+            c.WireSignalV = kTrue;
+    } else {
+        if (c.Value == 0 && c.Marker == 0)
+            return;
+        if (c.Marker == 0 && c.ConLeft != 0 && c.ConRight != 0 && c.ConUp != 0 && c.ConDown != 0) {
+            if (horizontal) {
+                if (c.WireSignalV == 0)
+                    c.Value = kFalse;
+                c.WireSignalH = kFalse;
+            } else if (vertical) {
+                if (c.WireSignalH == 0)
+                    c.Value = kFalse;
+                c.WireSignalV = kFalse;
+            }
+        } else if (c.Marker == 1 && connections() >= 3) {
+            if (horizontal
+                || (vertical && !(GetNeighbourValue(s, x, y, 2, level) && GetNeighbourValue(s, x, y, 1, level)))) {
+                c.Value = kFalse;
+                c.WireSignalH = kFalse;
+                c.WireSignalV = kFalse;
+            }
+        } else {
+            c.Value = kFalse;
+            c.WireSignalH = kFalse;
+            c.WireSignalV = kFalse;
+        }
+    }
+
+    if (level == 0 && e.objGrafik) {
+        if (clsGrafik* g = GrafikFor(s, e, 0))
+            g->DrawLines(static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<int16_t>(dir),
+                         static_cast<uint8_t>(v));
+    }
+
+    if (c.Type == ElementType::Conductor) {
+        if (c.ICConnector == 0)
+            PropagateCell(s, c, x, y, dir, v, level);
+        else if (level != 0)
+            TransferICSignal(s, e, x, y, dir, v, level, 2);
+        return;
+    }
+    switch (c.Type) {
+    case ElementType::AnalysisSensor: {
+        const int n = c.ElementNr;
+        if (n > 0 && static_cast<size_t>(n) < lv->Elements.size())
+            lv->Elements[static_cast<size_t>(n)].State = Level16(v);
+        if (ProbePort* probes = s.ports.probes)
+            probes->AnalyserProbeEvent(SampleSensors(s));
+        // The analyzer may not move the grid, but read the cell afresh all the same.
+        LevelRecord* again = LevelAt(s, level);
+        if (!again || !again->Field.Contains(x, y))
+            return;
+        const GridCell& cell = again->Field(x, y);
+        if (cell.ICConnector == 0)
+            ContinueConductor(s, e, x, y, dir, v, level);
+        else if (level != 0)
+            TransferICSignal(s, e, x, y, dir, v, level, 2);
+        return;
+    }
+    case ElementType::SevenSegment:
+        EvalZAnzeige(s, e, x, y, dir, v, level);
+        return;
+    case ElementType::IC:
+        if (c.ICLink != 0)
+            TransferICSignal(s, e, x, y, dir, v, level, 1);
+        return;
+    default:
+        if (Evaluator f = e.evaluators[c.Type])
+            f(s, e, x, y, dir, v, level);
+        return;
+    }
+}
+
+} // namespace
 
 // ---- Queues and the pass loop ----
 
@@ -118,31 +353,26 @@ void Simulate(ProgramState& s, EngineContext& e)
         if (g.PausedFlag != 0)
             return;
         ++g.StepCount;
-        if (g.StepCount > s.AutoStop && d == 0) {
+        if (d == 0 && g.StepCount > s.AutoStop) {
             Abort(s, e);
             return;
         }
-        for (size_t i = 0; i < s.Clocks.size(); ++i) {
-            if (s.Clocks[i].ClockTrigger != 0) {
-                ClockTick(s, e, static_cast<int16_t>(i));
-                if (i < s.Clocks.size())
-                    s.Clocks[i].ClockTrigger = kFalse;
-            }
-        }
-        const int n = QueueCount(s, 2);
-        if (n <= 0)
+        if (!s.Clocks.empty())
+            FireDueClocks(s, e);
+        if (g.PendingEvents.size() <= 1)
             break;
         // Swapping keeps both vectors' capacity from pass to pass.
-        std::swap(g.CurrentEvents, g.PendingEvents);
+        g.CurrentEvents.swap(g.PendingEvents);
         g.PendingEvents.resize(1);
         bool touched = false;
         for (size_t k = 1; k < g.CurrentEvents.size(); ++k) {
-            const SimEvent ev = g.CurrentEvents[k];
-            if (ev.Dir == 0)
+            SimEvent& slot = g.CurrentEvents[k];
+            if (slot.Dir == 0)
                 continue;
-            if (ev.Level == 0)
-                touched = true;
-            DispatchEvent(s, e, ev.X, ev.Y, ev.Dir, ev.Value != 0 ? 1 : 0, ev.Level);
+            const SimEvent ev = slot;
+            touched |= ev.Level == 0;
+            Dispatch(s, e, ev.X, ev.Y, ev.Dir, ev.Value != 0 ? 1 : 0, ev.Level);
+            // The handler may have emptied the queue (a stop or a power-off).
             if (k < g.CurrentEvents.size())
                 g.CurrentEvents[k].Dir = 0;
         }
@@ -183,103 +413,7 @@ clsGrafik* GrafikFor(ProgramState& s, EngineContext& e, int level)
 
 void DispatchEvent(ProgramState& s, EngineContext& e, int x, int y, int dir, int v, int level)
 {
-    LevelRecord* lv = LevelAt(s, level);
-    if (!lv || !lv->Field.Contains(x, y))
-        return;
-    GridCell& c = lv->Field(x, y);
-
-    if (c.PostponeCount > 0) {
-        --c.PostponeCount;
-        QueueEvent(s, x, y, dir, v, level);
-        return;
-    }
-
-    const int connections = (c.ConLeft != 0) + (c.ConRight != 0) + (c.ConUp != 0) + (c.ConDown != 0);
-    const bool horizontal = dir == 1 || dir == 2;
-    const bool vertical = dir == 3 || dir == 4;
-    if (v != 0) {
-        if (c.Type == ElementType::Conductor) {
-            if (horizontal && c.ConLeft == 0 && c.ConRight == 0)
-                return;
-            if (vertical && c.ConUp == 0 && c.ConDown == 0)
-                return;
-        }
-        if (connections < 3 && c.Value != 0 && c.Marker == 0)
-            return;
-        c.Value = kTrue;
-        if (horizontal)
-            c.WireSignalH = kTrue;
-        else if (vertical)
-            c.WireSignalV = kTrue;
-    } else {
-        if (c.Value == 0 && c.Marker == 0)
-            return;
-        if (connections == 4 && c.Marker == 0) {
-            if (horizontal) {
-                if (c.WireSignalV == 0)
-                    c.Value = kFalse;
-                c.WireSignalH = kFalse;
-            } else if (vertical) {
-                if (c.WireSignalH == 0)
-                    c.Value = kFalse;
-                c.WireSignalV = kFalse;
-            }
-        } else if (connections >= 3 && c.Marker == 1) {
-            if (horizontal
-                || (vertical && !(GetNeighbourValue(s, x, y, 2, level) && GetNeighbourValue(s, x, y, 1, level)))) {
-                c.Value = kFalse;
-                c.WireSignalH = kFalse;
-                c.WireSignalV = kFalse;
-            }
-        } else {
-            c.Value = kFalse;
-            c.WireSignalH = kFalse;
-            c.WireSignalV = kFalse;
-        }
-    }
-
-    if (level == 0) {
-        if (clsGrafik* g = GrafikFor(s, e, 0))
-            g->DrawLines(static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<int16_t>(dir),
-                         static_cast<uint8_t>(v));
-    }
-
-    switch (c.Type) {
-    case ElementType::Conductor:
-        if (c.ICConnector == 0)
-            ContinueConductor(s, e, x, y, dir, v, level);
-        else if (level != 0)
-            TransferICSignal(s, e, x, y, dir, v, level, 2);
-        return;
-    case ElementType::AnalysisSensor: {
-        const int n = c.ElementNr;
-        if (n > 0 && static_cast<size_t>(n) < lv->Elements.size())
-            lv->Elements[static_cast<size_t>(n)].State = Level16(v);
-        if (ProbePort* probes = s.ports.probes)
-            probes->AnalyserProbeEvent(SampleSensors(s));
-        // The analyzer may not move the grid, but read the cell afresh all the same.
-        LevelRecord* again = LevelAt(s, level);
-        if (!again || !again->Field.Contains(x, y))
-            return;
-        const GridCell& cell = again->Field(x, y);
-        if (cell.ICConnector == 0)
-            ContinueConductor(s, e, x, y, dir, v, level);
-        else if (level != 0)
-            TransferICSignal(s, e, x, y, dir, v, level, 2);
-        return;
-    }
-    case ElementType::SevenSegment:
-        EvalZAnzeige(s, e, x, y, dir, v, level);
-        return;
-    case ElementType::IC:
-        if (c.ICLink != 0)
-            TransferICSignal(s, e, x, y, dir, v, level, 1);
-        return;
-    default:
-        if (Evaluator f = e.evaluators[c.Type])
-            f(s, e, x, y, dir, v, level);
-        return;
-    }
+    Dispatch(s, e, x, y, dir, v, level);
 }
 
 void PropagateConductor(ProgramState& s, EngineContext& /*e*/, int x, int y, int dir, int v, int level)
@@ -287,96 +421,7 @@ void PropagateConductor(ProgramState& s, EngineContext& /*e*/, int x, int y, int
     LevelRecord* lv = LevelAt(s, level);
     if (!lv || !lv->Field.Contains(x, y))
         return;
-    GridCell& c = lv->Field(x, y);
-    const int16_t w = Level16(v);
-    const bool junction = c.Marker != 0; // juncture or coupling diode
-    const bool juncture = c.Marker == kTrue;
-
-    auto queue = [&](int d) { QueueEvent(s, x + StepX(d), y + StepY(d), d, v, level); };
-
-    if (dir == 1 || dir == 2) {
-        const bool ahead = (dir == 1 ? c.ConLeft : c.ConRight) != 0;
-        const bool up = c.ConUp != 0;
-        const bool down = c.ConDown != 0;
-        if (ahead && !up && !down) {
-            queue(dir);
-        } else if (!ahead && up && !down) {
-            c.WireSignalV = w;
-            queue(3);
-        } else if (!ahead && !up && down) {
-            c.WireSignalV = w;
-            queue(4);
-        } else if (!ahead && up && down) {
-            if (junction) {
-                c.WireSignalV = w;
-                queue(3);
-                queue(4);
-            }
-        } else if (ahead && up && down) {
-            queue(dir);
-            if (junction) {
-                c.WireSignalV = w;
-                queue(3);
-                queue(4);
-            }
-        } else if (ahead && up) {
-            if (junction)
-                c.WireSignalV = w;
-            queue(dir);
-            if (junction)
-                queue(3);
-        } else if (ahead && down) {
-            queue(dir);
-            if (junction) {
-                c.WireSignalV = w;
-                queue(4);
-            }
-        }
-    } else if (dir == 3 || dir == 4) {
-        const bool ahead = (dir == 3 ? c.ConUp : c.ConDown) != 0;
-        const bool left = c.ConLeft != 0;
-        const bool right = c.ConRight != 0;
-        if (ahead && !left && !right) {
-            queue(dir);
-        } else if (!ahead && left && !right) {
-            c.WireSignalH = w;
-            queue(1);
-        } else if (!ahead && !left && right) {
-            c.WireSignalH = w;
-            queue(2);
-        } else if (!ahead && left && right) {
-            if (juncture) {
-                c.WireSignalH = w;
-                queue(1);
-                queue(2);
-            }
-        } else if (ahead && left && right) {
-            if (juncture) {
-                c.WireSignalH = w;
-                queue(1);
-                queue(2);
-            }
-            queue(dir);
-        } else if (ahead && right) {
-            if (!juncture) {
-                queue(dir);
-            } else if (dir == 4) {
-                c.WireSignalH = w;
-                queue(2);
-                queue(dir);
-            } else {
-                queue(dir);
-                c.WireSignalH = w;
-                queue(2);
-            }
-        } else if (ahead && left) {
-            queue(dir);
-            if (juncture) {
-                c.WireSignalH = w;
-                queue(1);
-            }
-        }
-    }
+    PropagateCell(s, lv->Field(x, y), x, y, dir, v, level);
 }
 
 void ContinueConductor(ProgramState& s, EngineContext& e, int x, int y, int dir, int v, int level)
@@ -425,9 +470,9 @@ void TransferICSignal(ProgramState& s, EngineContext& /*e*/, int x, int y, int /
         const ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(n)];
         if (k < 1 || k >= ic.PinStates.size())
             return;
-        const QString& ps = ic.PinStates[k];
-        const int cx = static_cast<int>(Val(GetField(ps, 1)));
-        const int cy = static_cast<int>(Val(GetField(ps, 2)));
+        const CachedCell inside = ConnectorCell(s, n, k);
+        const int cx = inside.X;
+        const int cy = inside.Y;
         if (!inner->Field.Contains(cx, cy))
             return;
         GridCell& ic_cell = inner->Field(cx, cy);
@@ -444,7 +489,8 @@ void TransferICSignal(ProgramState& s, EngineContext& /*e*/, int x, int y, int /
         if (!parent)
             return;
         const int k = c.ICConnector;
-        const CachedPins& pins = ParsePinsCached(s, ic.ElementNr, p);
+        const CachedPins* cached = PowerOnPins(s, ic.ElementNr, p);
+        const CachedPins& pins = cached != nullptr ? *cached : ParsePinsCached(s, ic.ElementNr, p);
         // The pin list skips connectors without a place on the outline, so
         // connector k is found by the connector number of its pin cell.
         for (int i = 0; i < pins.InputCount; ++i) {

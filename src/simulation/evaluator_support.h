@@ -2,6 +2,7 @@
 // Small helpers the component evaluators share: checked cell and element
 // access in a level, pin lookup, the orientation step and driving an output.
 #include <climits>
+#include <memory>
 #include <cstdint>
 
 #include "model/state.h"
@@ -17,22 +18,28 @@ struct Step {
 // One cell in the direction of the outputs; (0, 0) for a code outside 1..4.
 inline Step OrientationStep(int orientation)
 {
-    switch (orientation) {
-    case 1: return {-1, 0};
-    case 2: return {1, 0};
-    case 3: return {0, -1};
-    case 4: return {0, 1};
-    default: return {};
-    }
+    static constexpr Step kSteps[5] = {{0, 0}, {-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+    return static_cast<unsigned>(orientation) <= 4 ? kSteps[orientation] : Step{};
 }
 
 inline bool ValidDirection(int d) { return d >= 1 && d <= 4; }
 
 inline int16_t Level16(bool high) { return high ? kTrue : kFalse; }
 
+// Whether index i (taken from an int) lies inside v: compared in bytes,
+// since the element count costs a division when the element's size is not a
+// power of two.
+template <typename V>
+inline bool Holds(const V& v, size_t i)
+{
+    const auto bytes = static_cast<size_t>(reinterpret_cast<const char*>(std::to_address(v.end()))
+                                           - reinterpret_cast<const char*>(v.data()));
+    return i * sizeof(typename V::value_type) < bytes;
+}
+
 inline LevelRecord* LevelAt(ProgramState& s, int level)
 {
-    if (level < 0 || static_cast<size_t>(level) >= s.Levels.size())
+    if (level < 0 || !Holds(s.Levels, static_cast<size_t>(level)))
         return nullptr;
     return &s.Levels[static_cast<size_t>(level)];
 }
@@ -101,17 +108,47 @@ struct Found {
     int number = 0;
 };
 
+// Pins of element c (a valid number) of `level` for an evaluator. While the
+// power is on they come from the per-power-on cache and the shared pin tables
+// are left alone (nothing reads them after an evaluator, and copying both
+// tables on every evaluation was most of its cost); while it is off they are
+// parsed as ParsePinsCached does.
+// The first evaluation of an element after power-on, and every one while the
+// power is off: kept out of line so that the usual path stays short.
+[[gnu::noinline]] inline const CachedPins& EvaluatorPinsSlow(ProgramState& s, int c, int level)
+{
+    static const CachedPins kNone{};
+    if (s.engine.PowerFlag == 0)
+        return ParsePinsCached(s, c, level);
+    const CachedPins* p = PowerOnPins(s, c, level);
+    return p != nullptr ? *p : kNone;
+}
+
+inline const CachedPins& EvaluatorPins(ProgramState& s, int c, int level)
+{
+    if (s.engine.PowerFlag != 0) {
+        const auto& cache = s.engine.PinCache;
+        if (Holds(cache, static_cast<size_t>(level))) {
+            const auto& row = cache[static_cast<size_t>(level)];
+            if (Holds(row, static_cast<size_t>(c)) && row[static_cast<size_t>(c)].valid)
+                return row[static_cast<size_t>(c)];
+        }
+    }
+    return EvaluatorPinsSlow(s, c, level);
+}
+
 inline Found FindElement(ProgramState& s, int x, int y, int level)
 {
     Found f;
-    const GridCell* cell = CellAt(s, level, x, y);
-    if (cell == nullptr)
+    LevelRecord* lv = LevelAt(s, level);
+    if (lv == nullptr || !lv->Field.Contains(x, y))
         return f;
-    f.element = ElementAt(s, level, cell->ElementNr);
-    if (f.element == nullptr)
+    const int c = lv->Field(x, y).ElementNr;
+    if (c <= 0 || static_cast<size_t>(c) >= lv->Elements.size())
         return f;
-    f.number = cell->ElementNr;
-    f.pins = &ParsePinsCached(s, f.number, level);
+    f.element = &lv->Elements[static_cast<size_t>(c)];
+    f.number = c;
+    f.pins = &EvaluatorPins(s, c, level);
     return f;
 }
 

@@ -14,24 +14,35 @@ constexpr size_t kLatchK = 2;
 constexpr size_t kSerialA = 9;
 constexpr size_t kSerialB = 10;
 
-// Output k (1 Q, 2 Q inverted) of a flip-flop.
-void SetOutput(ProgramState& s, const CachedPins& p, int orientation, int k, bool high, int travel, int level)
+// Output k (1 Q, 2 Q inverted) of a flip-flop in level lv.
+void SetOutput(ProgramState& s, LevelRecord& lv, const CachedPins& p, int orientation, int k, bool high, int travel,
+               int level)
 {
     if (k > p.OutputCount)
         return;
     const PinPos out = p.Out[static_cast<size_t>(k - 1)];
     const Step st = OrientationStep(orientation);
-    QueueIfInside(s, out.X + st.dx, out.Y + st.dy, travel, high, level);
-    if (GridCell* o = CellAt(s, level, out))
-        o->Value = Level16(high);
-    if (high && ValidDirection(orientation))
-        SetWireSignal(s, level, out.X, out.Y, orientation, kTrue);
+    const int nx = out.X + st.dx;
+    const int ny = out.Y + st.dy;
+    if (ValidDirection(travel) && lv.Field.Contains(nx, ny))
+        QueueEvent(s, nx, ny, travel, high ? 1 : 0, level);
+    if (!lv.Field.Contains(out.X, out.Y))
+        return;
+    GridCell& o = lv.Field(out.X, out.Y);
+    o.Value = Level16(high);
+    if (high && ValidDirection(orientation)) {
+        if (orientation <= 2)
+            o.WireSignalH = kTrue;
+        else
+            o.WireSignalV = kTrue;
+    }
 }
 
 void DrawFlipFlopAt(ProgramState& s, EngineContext& e, const CachedPins& p, int orientation, int level)
 {
-    if (e.objGrafik != nullptr)
-        e.objGrafik->Orientation = static_cast<uint8_t>(orientation);
+    if (e.objGrafik == nullptr)
+        return;
+    e.objGrafik->Orientation = static_cast<uint8_t>(orientation);
     if (p.InputCount < 2)
         return;
     const PinPos clock = p.In[1];
@@ -61,10 +72,16 @@ void EvalFlipFlop(ProgramState& s, EngineContext& e, int x, int y, int dir, int 
         return;
     const CachedPins& p = *f.pins;
     ElementRecord& el = *f.element;
+    // The element was found, so its level exists; cells are read from it directly.
+    LevelRecord& lv = *LevelAt(s, level);
+    auto cell = [&lv](int cx, int cy) -> GridCell* {
+        return lv.Field.Contains(cx, cy) ? &lv.Field(cx, cy) : nullptr;
+    };
+    auto pinCell = [&cell](PinPos q) { return cell(q.X, q.Y); };
     const int pin = PinNumber(p.In, p.InputCount, x, y);
     if (pin == 0)
         return;
-    GridCell* own = CellAt(s, level, x, y);
+    GridCell* own = cell(x, y);
     if (own == nullptr)
         return;
     // From here on the pin holds its effective level.
@@ -72,32 +89,32 @@ void EvalFlipFlop(ProgramState& s, EngineContext& e, int x, int y, int dir, int 
         own->Value = Level16(own->Value == 0);
 
     const int orientation = el.Orientation;
-    GridCell* J = CellAt(s, level, p.In[0]);
-    GridCell* K = CellAt(s, level, p.In[2]);
-    const bool setHigh = IsHigh(CellAt(s, level, p.In[3]));
-    const bool resetHigh = IsHigh(CellAt(s, level, p.In[4]));
+    GridCell* J = pinCell(p.In[0]);
+    GridCell* K = pinCell(p.In[2]);
+    const bool setHigh = IsHigh(pinCell(p.In[3]));
+    const bool resetHigh = IsHigh(pinCell(p.In[4]));
     const bool high = value != 0;
 
     if (pin == 4 || pin == 5) {
         const int k = pin == 4 ? 1 : 2;
         const int other = 3 - k;
-        SetOutput(s, p, orientation, k, true, orientation, level);
+        SetOutput(s, lv, p, orientation, k, true, orientation, level);
         if (high) {
-            SetOutput(s, p, orientation, other, false, orientation, level);
+            SetOutput(s, lv, p, orientation, other, false, orientation, level);
         } else if (pin == 4 && resetHigh) {
-            SetOutput(s, p, orientation, 2, true, orientation, level);
-            SetOutput(s, p, orientation, 1, false, orientation, level);
+            SetOutput(s, lv, p, orientation, 2, true, orientation, level);
+            SetOutput(s, lv, p, orientation, 1, false, orientation, level);
         } else if (pin == 5 && setHigh) {
-            SetOutput(s, p, orientation, 1, true, orientation, level);
-            SetOutput(s, p, orientation, 2, false, orientation, level);
+            SetOutput(s, lv, p, orientation, 1, true, orientation, level);
+            SetOutput(s, lv, p, orientation, 2, false, orientation, level);
         }
         // Master preset of a flip-flop without J and K wiring.
-        if (Connections(J) == 0 && Connections(K) == 0 && IsHigh(CellAt(s, level, p.In[1])) && !IsHigh(J)
+        if (Connections(J) == 0 && Connections(K) == 0 && IsHigh(pinCell(p.In[1])) && !IsHigh(J)
             && !IsHigh(K)) {
             el.StageWords[kLatchJ] = kTrue;
             el.StageWords[kLatchK] = kTrue;
         }
-        if (const GridCell* q = CellAt(s, level, p.Out[0]))
+        if (const GridCell* q = pinCell(p.Out[0]))
             el.State = q->Value;
         DrawFlipFlopAt(s, e, p, orientation, level);
         return;
@@ -118,24 +135,24 @@ void EvalFlipFlop(ProgramState& s, EngineContext& e, int x, int y, int dir, int 
     const bool k = el.StageWords[kLatchK] != 0;
     if (j && !k) {
         el.State = kTrue;
-        SetOutput(s, p, orientation, 1, true, dir, level);
-        SetOutput(s, p, orientation, 2, false, dir, level);
+        SetOutput(s, lv, p, orientation, 1, true, dir, level);
+        SetOutput(s, lv, p, orientation, 2, false, dir, level);
     } else if (!j && k) {
         el.State = kFalse;
-        SetOutput(s, p, orientation, 1, false, dir, level);
-        SetOutput(s, p, orientation, 2, true, dir, level);
+        SetOutput(s, lv, p, orientation, 1, false, dir, level);
+        SetOutput(s, lv, p, orientation, 2, true, dir, level);
     } else if (j && k) {
-        if (IsHigh(CellAt(s, level, p.Out[0]))) {
-            SetOutput(s, p, orientation, 2, true, dir, level);
-            SetOutput(s, p, orientation, 1, false, dir, level);
+        if (IsHigh(pinCell(p.Out[0]))) {
+            SetOutput(s, lv, p, orientation, 2, true, dir, level);
+            SetOutput(s, lv, p, orientation, 1, false, dir, level);
         } else {
-            SetOutput(s, p, orientation, 1, true, dir, level);
-            SetOutput(s, p, orientation, 2, false, dir, level);
+            SetOutput(s, lv, p, orientation, 1, true, dir, level);
+            SetOutput(s, lv, p, orientation, 2, false, dir, level);
         }
     } else {
         return;
     }
-    if (const GridCell* q = CellAt(s, level, p.Out[0]))
+    if (const GridCell* q = pinCell(p.Out[0]))
         el.State = q->Value;
     DrawFlipFlopAt(s, e, p, orientation, level);
 }

@@ -77,24 +77,39 @@ void EvalXOR(ProgramState& s, EngineContext&, int x, int y, int, int, int level)
 
 void EvalInverter(ProgramState& s, EngineContext& e, int x, int y, int, int value, int level)
 {
-    const Found f = FindElement(s, x, y, level);
-    if (f.pins == nullptr || f.pins->InputCount < 1 || !SamePos(f.pins->In[0], x, y))
+    // The hottest evaluator: one look-up of the level, then plain cell access.
+    LevelRecord* lv = LevelAt(s, level);
+    if (lv == nullptr || !lv->Field.Contains(x, y))
+        return;
+    const int c = lv->Field(x, y).ElementNr;
+    if (c <= 0 || static_cast<size_t>(c) >= lv->Elements.size())
+        return;
+    const CachedPins& pins = EvaluatorPins(s, c, level);
+    if (pins.InputCount < 1 || !SamePos(pins.In[0], x, y))
         return;
     // The output cell follows the orientation, not the event's travel: an
     // input wired from the side must still drive the output cell.
-    const int orientation = f.element->Orientation;
+    // While the power is on the pins come with the element's orientation.
+    const int orientation =
+        s.engine.PowerFlag != 0 ? pins.Orientation : lv->Elements[static_cast<size_t>(c)].Orientation;
     if (!ValidDirection(orientation))
         return;
     const Step st = OrientationStep(orientation);
     const int ox = x + st.dx;
     const int oy = y + st.dy;
-    GridCell* o = CellAt(s, level, ox, oy);
-    if (o == nullptr)
+    if (!lv->Field.Contains(ox, oy))
         return;
+    GridCell& o = lv->Field(ox, oy);
     const bool r = value == 0;
-    o->Value = Level16(r);
-    SetWireSignal(s, level, ox, oy, orientation, Level16(r));
-    QueueIfInside(s, ox + st.dx, oy + st.dy, orientation, r, level);
+    o.Value = Level16(r);
+    if (orientation <= 2)
+        o.WireSignalH = Level16(r);
+    else
+        o.WireSignalV = Level16(r);
+    if (lv->Field.Contains(ox + st.dx, oy + st.dy))
+        QueueEvent(s, ox + st.dx, oy + st.dy, orientation, r ? 1 : 0, level);
+    if (e.objGrafik == nullptr)
+        return;
     if (clsGrafik* g = GrafikFor(s, e, level))
         g->DrawLines(static_cast<int16_t>(ox), static_cast<int16_t>(oy), static_cast<int16_t>(orientation),
                      r ? 1 : 0);

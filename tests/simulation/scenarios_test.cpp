@@ -191,6 +191,25 @@ TEST(Scenarios, SignalCrossesAnICAndItsInnerPassesDoNotWait)
     EXPECT_FALSE(d.High(5, 2, 1));
 }
 
+TEST(Scenarios, AConnectorMovedWhileThePowerIsOffIsFoundAtItsNewCell)
+{
+    CircuitDriver d;
+    BufferIC(d.s, {QStringLiteral("0;1;A;"), QStringLiteral("4;1;Y;")},
+             {QStringLiteral("1;2;A;"), QStringLiteral("8;2;Y;")}, 2);
+    d.PowerOn();
+    d.Click(1, 4);
+    ASSERT_TRUE(d.High(8, 2, 1));
+    d.PowerOff();
+    // Connector A now enters at (2, 2), whose first flag points left: the
+    // signal runs to the line's open end and no further.
+    d.s.ICInstances[1].PinStates[1] = QStringLiteral("2;2;A;");
+    d.PowerOn();
+    d.Click(1, 4);
+    EXPECT_TRUE(d.High(1, 2, 1));
+    EXPECT_FALSE(d.High(3, 2, 1));
+    EXPECT_FALSE(d.High(14, 4));
+}
+
 TEST(Scenarios, ICConnectorWithoutAPlaceOnTheOutlineLeavesTheOthersInPlace)
 {
     CircuitDriver d;

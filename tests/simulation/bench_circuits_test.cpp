@@ -1,0 +1,151 @@
+// The benchmark circuits do exactly the work their table states: every
+// pass, event and evaluation counted, so that a faster engine is known to
+// do the same work as before.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <utility>
+
+#include "simulation/engine.h"
+#include "support/circuit_driver.h"
+
+namespace {
+
+std::array<long long, 32> g_evaluations{};
+EvaluatorTable g_real{};
+
+template <int T>
+void Counting(ProgramState& s, EngineContext& e, int x, int y, int dir, int v, int level)
+{
+    ++g_evaluations[T];
+    g_real[T](s, e, x, y, dir, v, level);
+}
+
+template <int... T>
+void InstallCounting(EvaluatorTable& table, std::integer_sequence<int, T...>)
+{
+    ((table[T] = g_real[T] ? &Counting<T> : nullptr), ...);
+}
+
+struct Work {
+    long long passes = 0;
+    long long events = 0;
+    long long conductorEvents = 0;
+    long long inverters = 0;
+    long long leds = 0;
+    long long flipFlops = 0;
+
+    bool operator==(const Work&) const = default;
+    Work operator-(const Work& o) const
+    {
+        return {passes - o.passes,       events - o.events, conductorEvents - o.conductorEvents,
+                inverters - o.inverters, leds - o.leds,     flipFlops - o.flipFlops};
+    }
+};
+
+void PrintTo(const Work& w, std::ostream* os)
+{
+    *os << w.events << " events in " << w.passes << " passes, " << w.conductorEvents << " on conductors; "
+        << w.inverters << " inverter, " << w.leds << " LED, " << w.flipFlops << " flip-flop evaluations";
+}
+
+// A benchmark circuit loaded with a one-step delay, so that every pass ends
+// in a wait where it is tallied.
+struct CountedCircuit {
+    explicit CountedCircuit(const char* file)
+    {
+        loaded = d.Load(QStringLiteral(GATREL_TEST_DATA "/bench/") + QLatin1String(file));
+        d.s.engine.DelaySetting = 1;
+        auto idle = d.e.waitHooks.idle;
+        d.e.waitHooks.idle = [this, idle](double seconds) {
+            idle(seconds);
+            Tally();
+        };
+        g_real = d.e.evaluators;
+        InstallCounting(d.e.evaluators, std::make_integer_sequence<int, 32>{});
+        g_evaluations.fill(0);
+        d.PowerOn();
+    }
+
+    Work Now() const
+    {
+        Work w = tally;
+        w.inverters = g_evaluations[ElementType::Inverter];
+        w.leds = g_evaluations[ElementType::LED];
+        w.flipFlops = g_evaluations[ElementType::FlipFlop];
+        return w;
+    }
+
+    void ClockCycles(int n)
+    {
+        for (int i = 0; i < 2 * n; ++i) {
+            Timer2_Timer(d.s, d.e, 0);
+            Timer1_Timer(d.s, d.e);
+        }
+    }
+
+    // The flip-flops' states (their Q), the first by element number the lowest bit.
+    int Count() const
+    {
+        int value = 0, bit = 0;
+        const LevelRecord& L0 = d.s.Levels[0];
+        for (size_t c = 1; c < L0.Elements.size(); ++c) {
+            if (L0.Elements[c].Type != ElementType::FlipFlop)
+                continue;
+            if (L0.Elements[c].State != 0)
+                value |= 1 << bit;
+            ++bit;
+        }
+        return value;
+    }
+
+    void Tally()
+    {
+        ++tally.passes;
+        const auto& q = d.s.engine.CurrentEvents;
+        for (size_t k = 1; k < q.size(); ++k) {
+            ++tally.events;
+            if (d.Cell(q[k].X, q[k].Y, q[k].Level).Type == ElementType::Conductor)
+                ++tally.conductorEvents;
+        }
+    }
+
+    CircuitDriver d;
+    bool loaded = false;
+    Work tally;
+};
+
+TEST(BenchCircuits, InverterChainDoesTheTabledWork)
+{
+    CountedCircuit c("inv_chain_400.gtr");
+    ASSERT_TRUE(c.loaded);
+    Work on = c.Now();
+    on.conductorEvents = 0; // not in the table
+    EXPECT_EQ(on, (Work{13974, 13974, 0, 6374, 18, 0}));
+    // Each toggle, up and down, the same work; the LED at the end follows.
+    const bool led = c.d.High(51, 26);
+    for (int toggle = 1; toggle <= 2; ++toggle) {
+        SCOPED_TRACE(toggle);
+        const Work before = c.Now();
+        c.d.Click(1, 2);
+        EXPECT_EQ(c.Now() - before, (Work{850, 850, 449, 400, 1, 0}));
+        EXPECT_EQ(c.d.High(51, 26), toggle == 1 ? !led : led);
+    }
+}
+
+TEST(BenchCircuits, RippleCounterCountsTheCyclesWithTheTabledWork)
+{
+    CountedCircuit c("ripple_8.gtr");
+    ASSERT_TRUE(c.loaded);
+    c.ClockCycles(37);
+    EXPECT_EQ(c.Count(), 37);
+    const Work before = c.Now();
+    c.ClockCycles(256);
+    EXPECT_EQ(c.Now() - before, (Work{4592, 6630, 4078, 0, 510, 1020}));
+    EXPECT_EQ(c.Count(), 37);
+    c.ClockCycles(300);
+    EXPECT_EQ(c.Count(), (37 + 300) % 256);
+}
+
+} // namespace
