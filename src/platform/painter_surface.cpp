@@ -169,7 +169,7 @@ void PainterSurface::FillRect(const QRect& r, const QColor& color)
         std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + c.left(), c.width(), value);
 }
 
-void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area)
+void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const std::vector<PatchRow>* rows)
 {
     if (!painter_.isActive() || outside_ || patch.format() != QImage::Format_ARGB32_Premultiplied)
         return;
@@ -182,9 +182,19 @@ void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area)
     uchar* bits = image_.bits();
     const qsizetype stride = image_.bytesPerLine();
     for (int y = target.top(); y <= target.bottom(); ++y) {
+        int left = target.left();
+        int right = target.right();
+        if (rows) {
+            // Only between the row's first and last opaque pixel.
+            const PatchRow& r = (*rows)[static_cast<size_t>(y - shift.y())];
+            left = std::max(left, r.first + shift.x());
+            right = std::min(right, r.last + shift.x());
+        }
+        if (left > right)
+            continue;
         const QRgb* from = reinterpret_cast<const QRgb*>(patch.constScanLine(y - shift.y())) - shift.x();
         QRgb* to = reinterpret_cast<QRgb*>(bits + y * stride);
-        for (int x = target.left(); x <= target.right(); ++x)
+        for (int x = left; x <= right; ++x)
             if (from[x] != 0)
                 to[x] = from[x];
     }
@@ -266,7 +276,12 @@ void PainterSurface::Stroke(QPoint from, QPoint to, int32_t color, bool omitLast
                 return;
             to -= QPoint((to.x() > from.x()) - (to.x() < from.x()), (to.y() > from.y()) - (to.y() < from.y()));
         }
-        FillRect(Inclusive(from, to), ColorFromBgr(color));
+        if (!strokeColorKnown_ || color != strokeColor_) {
+            strokeColorKnown_ = true;
+            strokeColor_ = color;
+            strokeRgb_ = ColorFromBgr(color);
+        }
+        FillRect(Inclusive(from, to), strokeRgb_);
         return;
     }
     const QPen& pen = Pen(color);
@@ -443,6 +458,17 @@ void PainterSurface::DrawPolyline(const QList<QPoint>& points)
 {
     if (!painter_.isActive())
         return;
+    if (!HasUserScale()) {
+        // Whole device pixels already, as the conductors draw them.
+        bool near = true;
+        for (const QPoint& p : points)
+            near = near && std::abs(p.x()) < kCoordinateLimit && std::abs(p.y()) < kCoordinateLimit;
+        if (near) {
+            for (qsizetype i = 1; i < points.size(); ++i)
+                Stroke(points[i - 1] - origin_, points[i] - origin_, ForeColor, true);
+            return;
+        }
+    }
     // Each piece leaves out its end, which the next piece starts with.
     for (qsizetype i = 1; i < points.size(); ++i) {
         Stroke(DevicePoint(points[i - 1].x(), points[i - 1].y()),

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QList>
 #include <QPainter>
+#include <vector>
 
 class QPaintDevice;
 
@@ -40,9 +41,15 @@ public:
     // it from the circuit again.
     void HoldPart(QSize whole, QRect held);
     QRect HeldRect() const { return QRect(origin_, image_.size()); }
-    // Puts the pixels of `patch` (whose top-left pixel is at `at` on the whole
-    // picture) that are not fully transparent, inside `area` only.
-    void PutPatch(const QImage& patch, QPoint at, QRect area);
+    // Puts the pixels of a premultiplied `patch` (whose top-left pixel is at
+    // `at` on the whole picture) that are not fully transparent, inside `area`
+    // only; `rows` may give, for each row of the patch, the columns of its
+    // first and last such pixel (first > last: none).
+    struct PatchRow {
+        int first;
+        int last;
+    };
+    void PutPatch(const QImage& patch, QPoint at, QRect area, const std::vector<PatchRow>* rows = nullptr);
 
     int Width() const override;
     int Height() const override;
@@ -111,6 +118,10 @@ private:
     int32_t brushColor_ = 0;
     int brushStyle_ = 0;
     QHash<ShapedKey, ShapedLine> shaped_;
+    // The colour of the last thin straight stroke.
+    bool strokeColorKnown_ = false;
+    int32_t strokeColor_ = 0;
+    QColor strokeRgb_;
 };
 
 // The pixels of a one-pixel line from one point to another, both included,

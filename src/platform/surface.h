@@ -107,9 +107,13 @@ public:
     // window showing it can repaint whoever drew (engine, placing routines, redraw).
     std::function<void()> OnDrawn;
 
+    // Counts the primitives drawn, so that a caller can tell that nothing was.
+    uint64_t DrawCount() const { return drawCount_; }
+
 protected:
     void Drawn()
     {
+        ++drawCount_;
         if (OnDrawn)
             OnDrawn();
     }
@@ -159,6 +163,7 @@ private:
     // metrics stays where it is while the list is reordered.
     mutable std::vector<std::unique_ptr<FontEntry>> fonts_;
 
+    uint64_t drawCount_ = 0;
     bool userScale_ = false;
     double scaleLeft_ = 0;
     double scaleTop_ = 0;

@@ -86,7 +86,7 @@ void AddLevels(Hash& k, const LevelRecord& level, const CachedPins& pins, int x,
 
 constexpr int kMarginCells = 2;
 constexpr int kFootprintReach = 8;
-constexpr size_t kElementsKept = 4096;
+constexpr size_t kVariantsKeptInAll = 8192;
 constexpr size_t kVariantsKept = 8;
 constexpr int32_t kBackA = 0x030201;
 constexpr int32_t kBackB = 0xFCFDFE;
@@ -232,14 +232,24 @@ void SymbolPatches::Forget(int16_t e)
     if (building_)
         return;
     ++symbolsDrawn_;
-    auto it = kept_.find(e);
-    if (it != kept_.end())
-        it->second.shown = false;
+    if (e > 0 && static_cast<size_t>(e) < kept_.size())
+        kept_[static_cast<size_t>(e)].shown = false;
 }
 
 void SymbolPatches::ForgetAll()
 {
     kept_.clear();
+    lastPicture_ = nullptr;
+    variants_ = 0;
+}
+
+SymbolPatches::Kept* SymbolPatches::KeptFor(int16_t e)
+{
+    if (e <= 0)
+        return nullptr;
+    if (static_cast<size_t>(e) >= kept_.size())
+        kept_.resize(static_cast<size_t>(e) + 1);
+    return &kept_[static_cast<size_t>(e)];
 }
 
 bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y,
@@ -335,7 +345,7 @@ bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture
     // Only the pixels drawn are kept, shared with an earlier look that has the same.
     pixels = pixels.copy(ink);
     out.rect = ink.translated(rect.topLeft());
-    for (const Variant& other : kept_[e].variants) {
+    for (const Variant& other : KeptFor(e)->variants) {
         if (other.rect == out.rect && other.pixels == pixels) {
             pixels = other.pixels;
             break;
@@ -343,6 +353,18 @@ bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture
     }
     out.used = used;
     out.passed = passed;
+    out.rows.assign(static_cast<size_t>(pixels.height()), PainterSurface::PatchRow{1, 0});
+    for (int row = 0; row < pixels.height(); ++row) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(row));
+        PainterSurface::PatchRow& r = out.rows[static_cast<size_t>(row)];
+        for (int col = 0; col < pixels.width(); ++col) {
+            if (line[col] == 0)
+                continue;
+            if (r.first > r.last)
+                r.first = col;
+            r.last = col;
+        }
+    }
     out.pixels = std::move(pixels);
     out.after = a.after;
     return true;
@@ -360,25 +382,25 @@ bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& pictu
         return false;
     if (!Keepable(s.Elements[static_cast<size_t>(e)].Type))
         return false;
-    Kept& kept = kept_[e];
+    Kept& kept = *KeptFor(e);
     if (kept.never)
         return false;
     if (kept.drawnPlain < kDrawnBeforeKept) {
         ++kept.drawnPlain;
         return false;
     }
-    const CachedPins* pins = PowerOnPins(s, e, 0);
-    if (!pins)
-        return false;
-
     // The look: the surface and the zoom, and for a symbol that shows levels
     // or a state, the levels on its pins and cell, its state and what it holds.
     Hash k;
     k.Add(FixedSettings(picture));
     k.Add(std::bit_cast<uint32_t>(s.GridMode));
     k.Add(static_cast<uint64_t>(g.GridPixel));
-    if (ShowsLevels(s.Elements[static_cast<size_t>(e)].Type))
+    if (ShowsLevels(s.Elements[static_cast<size_t>(e)].Type)) {
+        const CachedPins* pins = PowerOnPins(s, e, 0);
+        if (!pins)
+            return false;
         AddLevels(k, level, *pins, x, y, e);
+    }
     const uint64_t look = k.h;
 
     const Variant* v = nullptr;
@@ -389,8 +411,9 @@ bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& pictu
         }
     }
     if (!v) {
-        if (kept_.size() > kElementsKept) {
-            kept_.clear();
+        // The pixels kept stay bounded, however large the sheet.
+        if (variants_ >= kVariantsKeptInAll) {
+            ForgetAll();
             return false;
         }
         Variant made;
@@ -403,12 +426,19 @@ bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& pictu
         made.key = SettingsKey(look, made.used, picture);
         if (kept.variants.size() >= kVariantsKept)
             kept.variants.erase(kept.variants.begin());
+        else
+            ++variants_;
         kept.variants.push_back(std::move(made));
         v = &kept.variants.back();
     }
     // Looks that differ in the levels only often have the very same pixels.
-    const bool whole = !kept.shown || kept.shownPixels != v->pixels.cacheKey() || kept.shownRect != v->rect;
-    picture.PutPatch(v->pixels, v->rect.topLeft(), whole ? v->rect : area);
+    const bool same = kept.shown && kept.shownPixels == v->pixels.cacheKey() && kept.shownRect == v->rect;
+    // Nothing drawn since these pixels went on here: the second cell of a
+    // piece inside one symbol needs none.
+    const bool again = same && &picture == lastPicture_ && picture.DrawCount() == lastDrawCount_
+        && e == lastElement_ && area == lastArea_;
+    if (!again)
+        picture.PutPatch(v->pixels, v->rect.topLeft(), same ? area : v->rect, &v->rows);
     kept.shown = true;
     kept.shownPixels = v->pixels.cacheKey();
     kept.shownRect = v->rect;
@@ -433,5 +463,9 @@ bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& pictu
     }
     Write(picture, next);
     g.Orientation = s.Elements[static_cast<size_t>(e)].Orientation;
+    lastPicture_ = &picture;
+    lastDrawCount_ = picture.DrawCount();
+    lastElement_ = e;
+    lastArea_ = area;
     return true;
 }

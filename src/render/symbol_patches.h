@@ -8,12 +8,12 @@
 #include <QRect>
 #include <QString>
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
+
+#include "platform/painter_surface.h"
 
 struct ProgramState;
 class clsGrafik;
-class PainterSurface;
 
 class SymbolPatches {
 public:
@@ -58,6 +58,7 @@ private:
         unsigned passed = 0;
         QRect rect; // on the whole picture
         QImage pixels;
+        std::vector<PainterSurface::PatchRow> rows; // the opaque columns of each row
         Settings after;
     };
     struct Kept {
@@ -72,7 +73,15 @@ private:
     bool Build(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y, int16_t e,
                Variant& out);
 
-    std::unordered_map<int16_t, Kept> kept_; // by element
+    Kept* KeptFor(int16_t e);
+    std::vector<Kept> kept_; // by element number
+    size_t variants_ = 0;
     bool building_ = false;
+    // The last symbol put back, and the picture's count of drawings after it:
+    // the second cell of a piece inside one symbol needs nothing more.
+    const void* lastPicture_ = nullptr;
+    uint64_t lastDrawCount_ = 0;
+    int16_t lastElement_ = 0;
+    QRect lastArea_;
     long long symbolsDrawn_ = 0;
 };
