@@ -86,7 +86,9 @@ void AddLevels(Hash& k, const LevelRecord& level, const CachedPins& pins, int x,
 
 constexpr int kMarginCells = 2;
 constexpr int kFootprintReach = 8;
-constexpr size_t kVariantsKeptInAll = 8192;
+// However large the sheet, the pixels kept stay within this (a variant
+// replaced within an element is still counted: the bound errs on the safe side).
+constexpr size_t kBytesKept = 24u << 20;
 constexpr size_t kVariantsKept = 8;
 constexpr int32_t kBackA = 0x030201;
 constexpr int32_t kBackB = 0xFCFDFE;
@@ -240,7 +242,7 @@ void SymbolPatches::ForgetAll()
 {
     kept_.clear();
     lastPicture_ = nullptr;
-    variants_ = 0;
+    bytes_ = 0;
 }
 
 SymbolPatches::Kept* SymbolPatches::KeptFor(int16_t e)
@@ -411,8 +413,7 @@ bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& pictu
         }
     }
     if (!v) {
-        // The pixels kept stay bounded, however large the sheet.
-        if (variants_ >= kVariantsKeptInAll) {
+        if (bytes_ >= kBytesKept) {
             ForgetAll();
             return false;
         }
@@ -426,8 +427,7 @@ bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& pictu
         made.key = SettingsKey(look, made.used, picture);
         if (kept.variants.size() >= kVariantsKept)
             kept.variants.erase(kept.variants.begin());
-        else
-            ++variants_;
+        bytes_ += static_cast<size_t>(made.pixels.sizeInBytes()) + made.rows.size() * sizeof(made.rows[0]);
         kept.variants.push_back(std::move(made));
         v = &kept.variants.back();
     }

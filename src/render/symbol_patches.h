@@ -75,7 +75,7 @@ private:
 
     Kept* KeptFor(int16_t e);
     std::vector<Kept> kept_; // by element number
-    size_t variants_ = 0;
+    size_t bytes_ = 0;
     bool building_ = false;
     // The last symbol put back, and the picture's count of drawings after it:
     // the second cell of a piece inside one symbol needs nothing more.
