@@ -454,6 +454,18 @@ const PainterSurface::ShapedLine* PainterSurface::Shaped(const QString& line, co
     return &entry;
 }
 
+void PainterSurface::TwoPointLine(QPoint from, QPoint to)
+{
+    if (HasUserScale() || !painter_.isActive() || std::abs(from.x()) >= kCoordinateLimit
+        || std::abs(from.y()) >= kCoordinateLimit || std::abs(to.x()) >= kCoordinateLimit
+        || std::abs(to.y()) >= kCoordinateLimit) {
+        Polyline(QList<QPoint>{from, to});
+        return;
+    }
+    Stroke(from - origin_, to - origin_, ForeColor, true);
+    Drawn();
+}
+
 void PainterSurface::DrawPolyline(const QList<QPoint>& points)
 {
     if (!painter_.isActive())

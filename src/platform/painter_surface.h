@@ -54,6 +54,9 @@ public:
     int Width() const override;
     int Height() const override;
 
+    // Without building a list: the conductors' pieces.
+    void TwoPointLine(QPoint from, QPoint to) override;
+
 protected:
     void DrawLine(double x1, double y1, double x2, double y2, int32_t color, LineMode mode) override;
     void DrawCircle(double x, double y, double radius, int32_t color) override;

@@ -78,6 +78,8 @@ public:
 
     // Connected lines in ForeColor, DrawWidth and DrawStyle.
     void Polyline(const QList<QPoint>& points);
+    // Polyline({from, to}); a device may draw it without building the list.
+    virtual void TwoPointLine(QPoint from, QPoint to) { Polyline(QList<QPoint>{from, to}); }
     // Outline in ForeColor, filled by FillStyle and FillColor.
     void Polygon(const QList<QPoint>& points);
     // One device pixel, whatever DrawWidth is.

@@ -99,9 +99,7 @@ void clsGrafik::RefreshSymbol(int16_t x, int16_t y, const QRect& area)
 
 void clsGrafik::Stroke(Surface& device, int x1, int y1, int x2, int y2)
 {
-    strokePoints_[0] = QPoint(x1, y1);
-    strokePoints_[1] = QPoint(x2, y2);
-    device.Polyline(strokePoints_);
+    device.TwoPointLine(QPoint(x1, y1), QPoint(x2, y2));
 }
 
 bool clsGrafik::OnWorksheet() const

@@ -94,8 +94,7 @@ private:
 
     ProgramState& s_;
     float ZoomedPitch = 0; // read once at the start of a symbol routine
-    // Kept between pieces: the engine draws one with every changed cell.
-    QList<QPoint> strokePoints_{QPoint(), QPoint()};
+
     // A conductor piece ending on a component puts its symbol's pixels back
     // instead of drawing it again.
     std::unique_ptr<SymbolPatches> patches_;
