@@ -32,10 +32,11 @@ bool InPinTable(const PinTable& table, int16_t count, int16_t x, int16_t y)
 
 } // namespace
 
-int16_t GridToPixel(const ProgramState& s, int16_t i)
+int32_t GridToPixel(const ProgramState& s, int16_t i)
 {
+    // Wider than 16 bits: a sheet of 1000 cells reaches 56,000 pixels at zoom 4.
     const double scaled = static_cast<double>(s.GridMode * static_cast<float>(kGridPixel));
-    return CInt(scaled * (i + 0.5));
+    return CLng(scaled * (i + 0.5));
 }
 
 int16_t PixelToGrid(const ProgramState& s, int16_t p)

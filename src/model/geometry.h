@@ -11,9 +11,8 @@ struct ProgramState;
 // constant rather than CellSize.
 constexpr int kGridPixel = 14;
 
-// Centre of column or row i at the current zoom. Throws RuntimeError(kErrOverflow)
-// beyond 16 bits.
-int16_t GridToPixel(const ProgramState& s, int16_t i);
+// Centre of column or row i at the current zoom, in pixels.
+int32_t GridToPixel(const ProgramState& s, int16_t i);
 // Cell of drawing coordinate p; never below 0, no upper clamp.
 int16_t PixelToGrid(const ProgramState& s, int16_t p);
 // Zoomed cell size: 14 x zoom, rounded.

@@ -111,8 +111,11 @@ void PainterSurface::Resize(int width, int height)
         return;
     width = std::max(width, 1);
     height = std::max(height, 1);
-    if (width == image_.width() && height == image_.height())
+    if (width == image_.width() && height == image_.height() && whole_.isEmpty())
         return;
+    const QPoint was = origin_;
+    whole_ = QSize();
+    origin_ = QPoint();
     Finish();
     QImage next(width, height, QImage::Format_RGB32);
     next.setDotsPerMeterX(kDotsPerMeter96Dpi);
@@ -120,26 +123,103 @@ void PainterSurface::Resize(int width, int height)
     next.fill(ColorFromBgr(BackColor));
     {
         QPainter copy(&next);
-        copy.drawImage(0, 0, image_);
+        copy.drawImage(was, image_);
     }
     image_ = std::move(next);
     BeginPainting();
 }
 
+void PainterSurface::HoldPart(QSize whole, QRect held)
+{
+    if (outside_)
+        return;
+    whole = whole.expandedTo(QSize(1, 1));
+    held = held.intersected(QRect(QPoint(0, 0), whole));
+    if (held.isEmpty())
+        held = QRect(0, 0, 1, 1);
+    whole_ = whole;
+    origin_ = held.topLeft();
+    if (image_.size() != held.size()) {
+        Finish();
+        image_ = QImage(held.size(), QImage::Format_RGB32);
+        image_.setDotsPerMeterX(kDotsPerMeter96Dpi);
+        image_.setDotsPerMeterY(kDotsPerMeter96Dpi);
+        image_.fill(ColorFromBgr(BackColor));
+        BeginPainting();
+    } else if (painter_.isActive()) {
+        painter_.fillRect(image_.rect(), ColorFromBgr(BackColor));
+    }
+}
+
+void PainterSurface::FillRect(const QRect& r, const QColor& color)
+{
+    if (outside_) {
+        painter_.fillRect(r, color);
+        return;
+    }
+    // Straight into the own picture: an opaque colour replaces the pixels, as
+    // the painter (no clip, no transform) would, without its setup per call.
+    const QRect c = r.intersected(image_.rect());
+    if (c.isEmpty())
+        return;
+    const QRgb value = color.rgb();
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    for (int y = c.top(); y <= c.bottom(); ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + c.left(), c.width(), value);
+}
+
+void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const std::vector<PatchRow>* rows)
+{
+    if (!painter_.isActive() || outside_ || patch.format() != QImage::Format_ARGB32_Premultiplied)
+        return;
+    const QRect source = area.translated(-at).intersected(patch.rect());
+    if (source.isEmpty())
+        return;
+    // Opaque pixels replace, transparent ones leave the picture alone.
+    const QPoint shift = at - origin_;
+    const QRect target = source.translated(shift).intersected(image_.rect());
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    for (int y = target.top(); y <= target.bottom(); ++y) {
+        int left = target.left();
+        int right = target.right();
+        if (rows) {
+            // Only between the row's first and last opaque pixel.
+            const PatchRow& r = (*rows)[static_cast<size_t>(y - shift.y())];
+            left = std::max(left, r.first + shift.x());
+            right = std::min(right, r.last + shift.x());
+        }
+        if (left > right)
+            continue;
+        const QRgb* from = reinterpret_cast<const QRgb*>(patch.constScanLine(y - shift.y())) - shift.x();
+        QRgb* to = reinterpret_cast<QRgb*>(bits + y * stride);
+        for (int x = left; x <= right; ++x)
+            if (from[x] != 0)
+                to[x] = from[x];
+    }
+    Drawn();
+}
+
 int PainterSurface::Width() const
 {
-    return outside_ ? outside_->width() : image_.width();
+    if (outside_)
+        return outside_->width();
+    return whole_.isEmpty() ? image_.width() : whole_.width();
 }
 
 int PainterSurface::Height() const
 {
-    return outside_ ? outside_->height() : image_.height();
+    if (outside_)
+        return outside_->height();
+    return whole_.isEmpty() ? image_.height() : whole_.height();
 }
 
 QPoint PainterSurface::DevicePoint(double x, double y) const
 {
+    // Moved after rounding, so that a held part has the pixels of the whole picture.
     const QPointF p = ToDevice(x, y);
-    return QPoint(ToPixel(p.x()), ToPixel(p.y()));
+    return QPoint(ToPixel(p.x()) - origin_.x(), ToPixel(p.y()) - origin_.y());
 }
 
 const QPen& PainterSurface::Pen(int32_t color)
@@ -188,6 +268,22 @@ const QBrush& PainterSurface::FillBrush()
 
 void PainterSurface::Stroke(QPoint from, QPoint to, int32_t color, bool omitLast)
 {
+    // The conductors' case, without building a pen: a thin solid straight line.
+    const bool solid = DrawStyle < 1 || DrawStyle > 5;
+    if (DrawWidth <= 1 && solid && (from.x() == to.x() || from.y() == to.y())) {
+        if (omitLast) {
+            if (from == to)
+                return;
+            to -= QPoint((to.x() > from.x()) - (to.x() < from.x()), (to.y() > from.y()) - (to.y() < from.y()));
+        }
+        if (!strokeColorKnown_ || color != strokeColor_) {
+            strokeColorKnown_ = true;
+            strokeColor_ = color;
+            strokeRgb_ = ColorFromBgr(color);
+        }
+        FillRect(Inclusive(from, to), strokeRgb_);
+        return;
+    }
     const QPen& pen = Pen(color);
     if (pen.style() == Qt::NoPen)
         return;
@@ -204,7 +300,7 @@ void PainterSurface::Stroke(QPoint from, QPoint to, int32_t color, bool omitLast
                 return;
             to -= QPoint((to.x() > from.x()) - (to.x() < from.x()), (to.y() > from.y()) - (to.y() < from.y()));
         }
-        painter_.fillRect(Inclusive(from, to), pen.color());
+        FillRect(Inclusive(from, to), pen.color());
         return;
     }
     QList<QPoint> pixels = LinePixels(from, to);
@@ -227,7 +323,7 @@ void PainterSurface::Box(QPoint a, QPoint b, int32_t color, bool filledWithColor
 {
     const QRect area = Inclusive(a, b);
     if (filledWithColor) {
-        painter_.fillRect(area, ColorFromBgr(color));
+        FillRect(area, ColorFromBgr(color));
         return;
     }
     const QBrush& brush = FillBrush();
@@ -238,10 +334,10 @@ void PainterSurface::Box(QPoint a, QPoint b, int32_t color, bool filledWithColor
         return;
     if (pen.width() == 1 && pen.style() == Qt::SolidLine) {
         const QColor c = pen.color();
-        painter_.fillRect(QRect(area.topLeft(), QPoint(area.right(), area.top())), c);
-        painter_.fillRect(QRect(QPoint(area.left(), area.bottom()), area.bottomRight()), c);
-        painter_.fillRect(QRect(area.topLeft(), QPoint(area.left(), area.bottom())), c);
-        painter_.fillRect(QRect(QPoint(area.right(), area.top()), area.bottomRight()), c);
+        FillRect(QRect(area.topLeft(), QPoint(area.right(), area.top())), c);
+        FillRect(QRect(QPoint(area.left(), area.bottom()), area.bottomRight()), c);
+        FillRect(QRect(area.topLeft(), QPoint(area.left(), area.bottom())), c);
+        FillRect(QRect(QPoint(area.right(), area.top()), area.bottomRight()), c);
         return;
     }
     QPen square = pen;
@@ -281,7 +377,7 @@ void PainterSurface::DrawPoint(double x, double y, int32_t color)
         return;
     const QPoint p = DevicePoint(x, y);
     if (DrawWidth <= 1) {
-        painter_.fillRect(QRect(p, QSize(1, 1)), ColorFromBgr(color));
+        FillRect(QRect(p, QSize(1, 1)), ColorFromBgr(color));
         return;
     }
     painter_.setPen(Qt::NoPen);
@@ -358,10 +454,33 @@ const PainterSurface::ShapedLine* PainterSurface::Shaped(const QString& line, co
     return &entry;
 }
 
+void PainterSurface::TwoPointLine(QPoint from, QPoint to)
+{
+    if (HasUserScale() || !painter_.isActive() || std::abs(from.x()) >= kCoordinateLimit
+        || std::abs(from.y()) >= kCoordinateLimit || std::abs(to.x()) >= kCoordinateLimit
+        || std::abs(to.y()) >= kCoordinateLimit) {
+        Polyline(QList<QPoint>{from, to});
+        return;
+    }
+    Stroke(from - origin_, to - origin_, ForeColor, true);
+    Drawn();
+}
+
 void PainterSurface::DrawPolyline(const QList<QPoint>& points)
 {
     if (!painter_.isActive())
         return;
+    if (!HasUserScale()) {
+        // Whole device pixels already, as the conductors draw them.
+        bool near = true;
+        for (const QPoint& p : points)
+            near = near && std::abs(p.x()) < kCoordinateLimit && std::abs(p.y()) < kCoordinateLimit;
+        if (near) {
+            for (qsizetype i = 1; i < points.size(); ++i)
+                Stroke(points[i - 1] - origin_, points[i] - origin_, ForeColor, true);
+            return;
+        }
+    }
     // Each piece leaves out its end, which the next piece starts with.
     for (qsizetype i = 1; i < points.size(); ++i) {
         Stroke(DevicePoint(points[i - 1].x(), points[i - 1].y()),
@@ -384,13 +503,13 @@ void PainterSurface::DrawPolygon(const QList<QPoint>& points)
 void PainterSurface::DrawPixel(int x, int y, int32_t color)
 {
     if (painter_.isActive())
-        painter_.fillRect(QRect(DevicePoint(x, y), QSize(1, 1)), ColorFromBgr(color));
+        FillRect(QRect(DevicePoint(x, y), QSize(1, 1)), ColorFromBgr(color));
 }
 
 void PainterSurface::Clear()
 {
     if (painter_.isActive())
-        painter_.fillRect(QRect(0, 0, Width(), Height()), ColorFromBgr(BackColor));
+        painter_.fillRect(QRect(0, 0, Width(), Height()).translated(-origin_), ColorFromBgr(BackColor));
 }
 
 QSizeF PainterSurface::MeasureLine(const QString& line) const

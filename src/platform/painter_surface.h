@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QList>
 #include <QPainter>
+#include <vector>
 
 class QPaintDevice;
 
@@ -29,11 +30,32 @@ public:
     // The own picture (null for an outside device). It is painted in place:
     // take a copy() to keep a snapshot.
     const QImage& Image() const { return image_; }
-    // Own picture only: keeps what overlaps, the new area gets BackColor.
+    // Own picture only: keeps what overlaps, the new area gets BackColor. The
+    // whole picture is held again.
     void Resize(int width, int height);
+
+    // Own picture only: the picture is whole x whole pixels, of which only the
+    // part `held` is kept (Image() is that part, its top-left pixel at
+    // held.topLeft()). Drawing lands where it always would; what falls outside
+    // the held part is dropped. A new part starts in BackColor: its owner draws
+    // it from the circuit again.
+    void HoldPart(QSize whole, QRect held);
+    QRect HeldRect() const { return QRect(origin_, image_.size()); }
+    // Puts the pixels of a premultiplied `patch` (whose top-left pixel is at
+    // `at` on the whole picture) that are not fully transparent, inside `area`
+    // only; `rows` may give, for each row of the patch, the columns of its
+    // first and last such pixel (first > last: none).
+    struct PatchRow {
+        int first;
+        int last;
+    };
+    void PutPatch(const QImage& patch, QPoint at, QRect area, const std::vector<PatchRow>* rows = nullptr);
 
     int Width() const override;
     int Height() const override;
+
+    // Without building a list: the conductors' pieces.
+    void TwoPointLine(QPoint from, QPoint to) override;
 
 protected:
     void DrawLine(double x1, double y1, double x2, double y2, int32_t color, LineMode mode) override;
@@ -55,6 +77,8 @@ private:
     const QBrush& FillBrush();
     void Stroke(QPoint from, QPoint to, int32_t color, bool omitLast);
     void Box(QPoint a, QPoint b, int32_t color, bool filledWithColor);
+    // An opaque rectangle of device pixels.
+    void FillRect(const QRect& r, const QColor& color);
 
     // A line of text as drawn in the current font, shaped once: symbols print
     // the same few labels over and over, and shaping costs more than drawing.
@@ -80,6 +104,8 @@ private:
     const ShapedLine* Shaped(const QString& line, const QString& shown, const QFontMetrics& metrics);
 
     QImage image_;
+    QSize whole_;    // empty: the image is the whole picture
+    QPoint origin_;  // where the image's top-left pixel lies on the whole picture
     QPaintDevice* outside_ = nullptr;
     QPainter painter_;
 
@@ -95,6 +121,10 @@ private:
     int32_t brushColor_ = 0;
     int brushStyle_ = 0;
     QHash<ShapedKey, ShapedLine> shaped_;
+    // The colour of the last thin straight stroke.
+    bool strokeColorKnown_ = false;
+    int32_t strokeColor_ = 0;
+    QColor strokeRgb_;
 };
 
 // The pixels of a one-pixel line from one point to another, both included,

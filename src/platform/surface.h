@@ -78,6 +78,8 @@ public:
 
     // Connected lines in ForeColor, DrawWidth and DrawStyle.
     void Polyline(const QList<QPoint>& points);
+    // Polyline({from, to}); a device may draw it without building the list.
+    virtual void TwoPointLine(QPoint from, QPoint to) { Polyline(QList<QPoint>{from, to}); }
     // Outline in ForeColor, filled by FillStyle and FillColor.
     void Polygon(const QList<QPoint>& points);
     // One device pixel, whatever DrawWidth is.
@@ -107,9 +109,13 @@ public:
     // window showing it can repaint whoever drew (engine, placing routines, redraw).
     std::function<void()> OnDrawn;
 
+    // Counts the primitives drawn, so that a caller can tell that nothing was.
+    uint64_t DrawCount() const { return drawCount_; }
+
 protected:
     void Drawn()
     {
+        ++drawCount_;
         if (OnDrawn)
             OnDrawn();
     }
@@ -159,6 +165,7 @@ private:
     // metrics stays where it is while the list is reordered.
     mutable std::vector<std::unique_ptr<FontEntry>> fonts_;
 
+    uint64_t drawCount_ = 0;
     bool userScale_ = false;
     double scaleLeft_ = 0;
     double scaleTop_ = 0;

@@ -145,6 +145,7 @@ void clsGrafik::DrawVA(int16_t x, int16_t y)
 
 void clsGrafik::DrawZAnzeige(int16_t x, int16_t y)
 {
+    SymbolDrawnAt(x, y);
     if (!Device)
         return;
     ZoomedPitch = GridPixelZoomed();

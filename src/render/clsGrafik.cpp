@@ -10,6 +10,8 @@
 #include "platform/surface.h"
 #include "render/redraw.h"
 #include "render/symbol_helpers.h"
+#include "render/symbol_patches.h"
+#include "platform/painter_surface.h"
 
 namespace {
 
@@ -63,15 +65,41 @@ bool IsHigh(const GridCell& cell)
 } // namespace
 
 clsGrafik::clsGrafik(ProgramState& s, Surface* device)
-    : Device(device), s_(s)
+    : Device(device), s_(s), patches_(std::make_unique<SymbolPatches>())
 {
+}
+
+clsGrafik::~clsGrafik() = default;
+
+void clsGrafik::SymbolDrawnAt(int16_t x, int16_t y)
+{
+    if (s_.P.Contains(x, y))
+        patches_->Forget(s_.P(x, y).ElementNr);
+}
+
+long long clsGrafik::SymbolsDrawn() const
+{
+    return patches_->SymbolsDrawn();
+}
+
+void clsGrafik::PictureCleared()
+{
+    patches_->ForgetAll();
+}
+
+void clsGrafik::RefreshSymbol(int16_t x, int16_t y, const QRect& area)
+{
+    // Only the worksheet's own picture keeps what is drawn on it.
+    auto* picture = Device && Device->kind() == SurfaceKind::Worksheet ? dynamic_cast<PainterSurface*>(Device)
+                                                                        : nullptr;
+    if (KeepSymbolPixels && picture && !picture->Image().isNull() && patches_->Restore(s_, *this, *picture, x, y, area))
+        return;
+    DrawElement(s_, *this, x, y, false, true);
 }
 
 void clsGrafik::Stroke(Surface& device, int x1, int y1, int x2, int y2)
 {
-    strokePoints_[0] = QPoint(x1, y1);
-    strokePoints_[1] = QPoint(x2, y2);
-    device.Polyline(strokePoints_);
+    device.TwoPointLine(QPoint(x1, y1), QPoint(x2, y2));
 }
 
 bool clsGrafik::OnWorksheet() const
@@ -173,10 +201,19 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode)
         SetKoppeldiode(s_, *this, x, y, false);
     if (thereMarker == 1)
         SetKoppeldiode(s_, *this, static_cast<int16_t>(xn), static_cast<int16_t>(yn), false);
+    // The pixels the piece may have touched: its three strokes and the white
+    // edges, and the markers drawn on its cells.
+    QRect area = QRect(QPoint(std::min(cx, nx) - 2, std::min(cy, ny) - 2),
+                       QPoint(std::max(cx, nx) + 2, std::max(cy, ny) + 2));
+    const int reach = GridPixelZoomed() + 2;
+    if (hereMarker != 0)
+        area |= QRect(cx - reach, cy - reach, 2 * reach + 1, 2 * reach + 1);
+    if (thereMarker != 0)
+        area |= QRect(nx - reach, ny - reach, 2 * reach + 1, 2 * reach + 1);
     if (CellOr(Level0Field(s_), xn, yn).Type != ElementType::Conductor)
-        DrawElement(s_, *this, static_cast<int16_t>(xn), static_cast<int16_t>(yn), false, true);
+        RefreshSymbol(static_cast<int16_t>(xn), static_cast<int16_t>(yn), area);
     if (CellOr(Level0Field(s_), x, y).Type != ElementType::Conductor)
-        DrawElement(s_, *this, x, y, false, true);
+        RefreshSymbol(x, y, area);
 }
 
 void clsGrafik::PaintLine(int16_t x1, int16_t y1, int16_t x2, int16_t y2)
@@ -242,6 +279,7 @@ void clsGrafik::DrawNegationsPunkt(int16_t x, int16_t y)
 
 void clsGrafik::DrawDiode(int16_t x, int16_t y)
 {
+    SymbolDrawnAt(x, y);
     if (Device == nullptr)
         return;
     Surface& dev = *Device;
@@ -258,6 +296,7 @@ void clsGrafik::DrawDiode(int16_t x, int16_t y)
 
 void clsGrafik::DrawSwitch(int16_t x, int16_t y)
 {
+    SymbolDrawnAt(x, y);
     if (Device == nullptr)
         return;
     Surface& dev = *Device;

@@ -3,16 +3,20 @@
 // on whatever surface Device names, at the zoom factor GridMode.
 #include <QList>
 #include <QPoint>
+#include <QRect>
 #include <cstdint>
+#include <memory>
 
 #include "model/state.h"
 
 class Surface;
+class SymbolPatches;
 
 class clsGrafik {
 public:
     // GridMode is kept in the program state (the coordinate helpers read it there).
     clsGrafik(ProgramState& s, Surface* device);
+    ~clsGrafik();
 
     // Properties.
     int16_t GridPixel = 14;
@@ -67,6 +71,16 @@ public:
     // Clock generator.
     void DrawTimer(int16_t x, int16_t y, bool selected);
 
+    // The symbol of the component on cell (x, y) was drawn by other means than
+    // an outline redraw after a conductor piece; and the picture was cleared.
+    void SymbolDrawnAt(int16_t x, int16_t y);
+    void PictureCleared();
+    // False: a conductor piece on a component's cell draws the symbol again
+    // (the same picture, slower; kept to compare the two).
+    bool KeepSymbolPixels = true;
+    // How often a component symbol was drawn on a surface the plain way.
+    long long SymbolsDrawn() const;
+
     // Zoom commands (they redraw through the main window).
     void Zoom100();
     void ZoomFull();
@@ -80,6 +94,9 @@ private:
 
     ProgramState& s_;
     float ZoomedPitch = 0; // read once at the start of a symbol routine
-    // Kept between pieces: the engine draws one with every changed cell.
-    QList<QPoint> strokePoints_{QPoint(), QPoint()};
+
+    // A conductor piece ending on a component puts its symbol's pixels back
+    // instead of drawing it again.
+    std::unique_ptr<SymbolPatches> patches_;
+    void RefreshSymbol(int16_t x, int16_t y, const QRect& area);
 };

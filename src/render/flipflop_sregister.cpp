@@ -9,6 +9,7 @@ using namespace symbols;
 
 void clsGrafik::DrawFlipFlop(int16_t x, int16_t y, bool outline, int16_t /*unused*/)
 {
+    SymbolDrawnAt(x, y);
     if (!Device)
         return;
     ZoomedPitch = GridPixelZoomed();
@@ -120,6 +121,7 @@ void clsGrafik::DrawFlipFlop(int16_t x, int16_t y, bool outline, int16_t /*unuse
 
 void clsGrafik::DrawSRegister(int16_t x, int16_t y)
 {
+    SymbolDrawnAt(x, y);
     if (!Device)
         return;
     ZoomedPitch = GridPixelZoomed();

@@ -82,6 +82,7 @@ void WhiteBox(Surface& dev, double x1, double y1, double x2, double y2)
 
 void DrawElement(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, bool noText, bool outline)
 {
+    g.SymbolDrawnAt(x, y);
     const GridCell cell = CellOr(s.P, x, y);
     const int16_t e = cell.ElementNr;
     if (e > 0)
@@ -192,48 +193,27 @@ void DrawElement(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, bool noTex
         s.ports.worksheet->DisplayBeschriftungsText(e, QString());
 }
 
-void RedrawAllElements(ProgramState& s, clsGrafik& g, int16_t level)
+void CopyLevelSignals(ProgramState& s, int16_t level)
 {
-    StatusPort* status = s.ports.status;
-    WorksheetPort* sheet = s.ports.worksheet;
-    ICViewPort* icView = s.ports.icView;
-    s.LineMap.Redim(s.MaxX, s.MaxY);
-    s.CurrentProc = QStringLiteral("RedrawAllElements");
-    if (status)
-        status->SetProgress(0);
-    if (sheet)
-        sheet->SelectNone();
-
-    if (PowerOn(s) && s.CurrentLevel == 0 && level >= 0 && static_cast<size_t>(level) < s.Levels.size()) {
-        const Grid& field = s.Levels[static_cast<size_t>(level)].Field;
-        for (int x = 0; x <= s.MaxX; ++x) {
-            for (int y = 0; y <= s.MaxY; ++y) {
-                GridCell& cell = s.P.at(x, y);
-                if (cell.Type == 0 || !field.Contains(x, y))
-                    continue;
-                const GridCell& from = field(x, y);
-                cell.Value = from.Value;
-                cell.WireSignalH = from.WireSignalH;
-                cell.WireSignalV = from.WireSignalV;
-            }
+    if (level < 0 || static_cast<size_t>(level) >= s.Levels.size())
+        return;
+    const Grid& field = s.Levels[static_cast<size_t>(level)].Field;
+    for (int x = 0; x <= s.MaxX; ++x) {
+        for (int y = 0; y <= s.MaxY; ++y) {
+            GridCell& cell = s.P.at(x, y);
+            if (cell.Type == 0 || !field.Contains(x, y))
+                continue;
+            const GridCell& from = field(x, y);
+            cell.Value = from.Value;
+            cell.WireSignalH = from.WireSignalH;
+            cell.WireSignalV = from.WireSignalV;
         }
     }
+}
 
+void DrawSheetCells(ProgramState& s, clsGrafik& g, StatusPort* status, ICViewPort* icView)
+{
     const bool worksheet = g.OnWorksheet();
-    if (worksheet && sheet) {
-        const double pitch = g.GridPixel * static_cast<double>(s.GridMode);
-        sheet->SetWorksheetPictureSize(static_cast<int>(RoundHalfEven((s.MaxX + 1) * pitch)),
-                                       static_cast<int>(RoundHalfEven((s.MaxY + 1) * pitch)));
-    }
-    if (icView)
-        icView->HideICConnectorLabels();
-    if (worksheet && g.Device && s.engine.SwitchingOff == 0)
-        WhiteBox(*g.Device, 0, 0, g.Device->ScaleWidth(), g.Device->ScaleHeight());
-
-    if (status)
-        status->SetStatusPanel(1, LoadResString(kStrDrawingConductors));
-    AnalysiereLeitungen(s);
-
     const bool gridDots = worksheet && s.ShowGrid != 0 && !PowerOn(s);
     for (int16_t x = 0; x <= s.MaxX; ++x) {
         for (int16_t y = 0; y <= s.MaxY; ++y) {
@@ -262,15 +242,52 @@ void RedrawAllElements(ProgramState& s, clsGrafik& g, int16_t level)
         if (status)
             status->SetProgress(s.MaxX > 0 ? CInt(static_cast<double>(x) / s.MaxX * 100) : 100);
     }
+}
 
-    if (status)
-        status->SetStatusPanel(1, LoadResString(kStrDrawingObjects));
+void DrawSheetElements(ProgramState& s, clsGrafik& g)
+{
     for (int16_t e = 1; e <= s.ElementCount; ++e) {
         if (s.engine.InnerLevelShown == 0)
             s.CurrentLevel = 0;
         symbols::LoadInputPins(s, e, s.CurrentLevel);
         DrawElement(s, g, s.InputPins[0].X, s.InputPins[0].Y, false, false);
     }
+}
+
+void RedrawAllElements(ProgramState& s, clsGrafik& g, int16_t level)
+{
+    StatusPort* status = s.ports.status;
+    WorksheetPort* sheet = s.ports.worksheet;
+    ICViewPort* icView = s.ports.icView;
+    s.LineMap.Redim(s.MaxX, s.MaxY);
+    g.PictureCleared();
+    s.CurrentProc = QStringLiteral("RedrawAllElements");
+    if (status)
+        status->SetProgress(0);
+    if (sheet)
+        sheet->SelectNone();
+
+    if (PowerOn(s) && s.CurrentLevel == 0)
+        CopyLevelSignals(s, level);
+
+    const bool worksheet = g.OnWorksheet();
+    if (worksheet && sheet) {
+        const double pitch = g.GridPixel * static_cast<double>(s.GridMode);
+        sheet->SetWorksheetPictureSize(static_cast<int>(RoundHalfEven((s.MaxX + 1) * pitch)),
+                                       static_cast<int>(RoundHalfEven((s.MaxY + 1) * pitch)));
+    }
+    if (icView)
+        icView->HideICConnectorLabels();
+    if (worksheet && g.Device && s.engine.SwitchingOff == 0)
+        WhiteBox(*g.Device, 0, 0, g.Device->ScaleWidth(), g.Device->ScaleHeight());
+
+    if (status)
+        status->SetStatusPanel(1, LoadResString(kStrDrawingConductors));
+    AnalysiereLeitungen(s);
+    DrawSheetCells(s, g, status, icView);
+    if (status)
+        status->SetStatusPanel(1, LoadResString(kStrDrawingObjects));
+    DrawSheetElements(s, g);
 
     if (icView)
         icView->ShowNamedICConnectorLabels();
@@ -287,6 +304,7 @@ void RedrawArea(ProgramState& s, clsGrafik& g, int16_t& x1, int16_t& y1, int16_t
 {
     QElapsedTimer took;
     took.start();
+    g.PictureCleared();
     StatusPort* status = s.ports.status;
     const double h = CInt(s.CellSize * static_cast<double>(s.GridMode) / 2);
 

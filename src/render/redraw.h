@@ -5,6 +5,8 @@
 
 struct ProgramState;
 class clsGrafik;
+class StatusPort;
+class ICViewPort;
 
 // Draws the component that covers cell (x, y); a text label only without noText.
 // outline draws the gates, decoder, flip-flop and IC without their insides.
@@ -18,3 +20,13 @@ void RedrawAllElements(ProgramState& s, clsGrafik& objGrafik, int16_t level);
 // clamped corners are written back). Each element is drawn once per call.
 void RedrawArea(ProgramState& s, clsGrafik& objGrafik, int16_t& x1, int16_t& y1, int16_t& x2,
                 int16_t& y2, bool noText);
+
+// The parts of the full redraw, also for drawing the sheet elsewhere:
+// the shown level's signals into the worksheet grid (power on);
+void CopyLevelSignals(ProgramState& s, int16_t level);
+// conductor runs (from LineMap), grid dots, markers, switches and connector
+// marks, column by column (progress and connector labels through the ports
+// when given);
+void DrawSheetCells(ProgramState& s, clsGrafik& objGrafik, StatusPort* status, ICViewPort* icView);
+// and every component.
+void DrawSheetElements(ProgramState& s, clsGrafik& objGrafik);

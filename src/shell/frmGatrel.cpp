@@ -17,6 +17,7 @@
 #include "platform/numeric.h"
 #include "platform/timers.h"
 #include "render/clsGrafik.h"
+#include "render/whole_sheet.h"
 #include "shell/clock_page.h"
 #include "shell/clock_timers.h"
 #include "shell/component_popup_menu.h"
@@ -53,6 +54,7 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     BuildWorkField();
     picGrid()->SetDialogs(&dialogs_);
     objGrafik_ = std::make_unique<clsGrafik>(s_, &picGrid()->surface());
+    picGrid()->DrawHeldPart = [this](Surface& part) { DrawWholeSheet(s_, *objGrafik_, part); };
     view_->SetGrafik(objGrafik_.get());
     icView_ = new ICDefinitionView(s_, *objGrafik_, picGrid(), lstIC_, this);
     objUndo_ = std::make_unique<clsUndo>(s_);

@@ -20,6 +20,7 @@
 #include "platform/string_table.h"
 #include "platform/user_dialogs.h"
 #include "render/clsGrafik.h"
+#include "render/whole_sheet.h"
 #include "shell/control_panel_logic.h"
 #include "shell/ic_definition_view.h"
 #include "shell/main_window_texts.h"
@@ -260,7 +261,11 @@ void frmGatrel::mSaveBitmap_Click()
     s_.CmDialog1.FileName = remembered;
     if (!chosen.isEmpty()) {
         RedrawAllElements();
-        picGrid()->surface().Image().save(chosen, "BMP");
+        // A picture kept only in part is drawn whole for the file.
+        if (picGrid()->HoldsWholePicture())
+            picGrid()->surface().Image().save(chosen, "BMP");
+        else
+            WholeSheetPicture(s_, *objGrafik_).save(chosen, "BMP");
     }
     SetProgress(0);
 }

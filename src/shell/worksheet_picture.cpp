@@ -14,17 +14,72 @@ WorksheetPicture::WorksheetPicture(QWidget* parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus); // the space bar goes to the worksheet
     setContextMenuPolicy(Qt::PreventContextMenu);
-    surface_->OnDrawn = [this] { update(); };
+    // One repaint for all that is drawn until it comes.
+    surface_->OnDrawn = [this] {
+        if (!repaintAsked_) {
+            repaintAsked_ = true;
+            update();
+        }
+    };
 }
 
 void WorksheetPicture::SetPictureSize(int width, int height)
 {
     width = std::max(width, 1);
     height = std::max(height, 1);
-    if (surface_->Width() != width || surface_->Height() != height)
-        surface_->Resize(width, height);
+    whole_ = QSize(width, height);
+    if (static_cast<qint64>(width) * height <= kWholePicturePixels) {
+        if (!HoldsWholePicture() || surface_->Width() != width || surface_->Height() != height)
+            surface_->Resize(width, height);
+    } else {
+        // The caller draws the new picture; the held part starts blank.
+        resize(width, height);
+        surface_->HoldPart(whole_, HeldPartFor(whole_, VisiblePart()));
+    }
     resize(width, height);
     update();
+}
+
+bool WorksheetPicture::HoldsWholePicture() const
+{
+    return surface_->HeldRect() == QRect(QPoint(0, 0), QSize(surface_->Width(), surface_->Height()));
+}
+
+QRect WorksheetPicture::HeldPartFor(QSize whole, QRect visible)
+{
+    const QRect all(QPoint(0, 0), whole);
+    QRect held = visible.intersected(all);
+    if (held.isEmpty())
+        held = QRect(0, 0, 1, 1);
+    held = held.adjusted(-kHeldMargin, -kHeldMargin, kHeldMargin, kHeldMargin).intersected(all);
+    // However large the window, the part kept stays bounded.
+    if (held.width() > kHeldMaxSide)
+        held.setWidth(kHeldMaxSide);
+    if (held.height() > kHeldMaxSide)
+        held.setHeight(kHeldMaxSide);
+    return held;
+}
+
+QRect WorksheetPicture::VisiblePart() const
+{
+    const QWidget* container = parentWidget();
+    const QSize shown = container ? container->size() : QSize(1280, 1024);
+    return QRect(-pos(), shown).intersected(rect());
+}
+
+void WorksheetPicture::HoldAround(QRect needed)
+{
+    needed = needed.intersected(VisiblePart());
+    if (needed.isEmpty() || HoldsWholePicture() || surface_->HeldRect().contains(needed))
+        return;
+    surface_->HoldPart(whole_, HeldPartFor(whole_, VisiblePart()));
+    if (!DrawHeldPart)
+        return;
+    // Drawn here: the picture asks for no further painting while it draws.
+    auto drawn = std::move(surface_->OnDrawn);
+    surface_->OnDrawn = nullptr;
+    RunGuarded(nullptr, QStringLiteral("the worksheet's drawing"), [&] { DrawHeldPart(*surface_); });
+    surface_->OnDrawn = std::move(drawn);
 }
 
 void WorksheetPicture::SetMousePointer(int pointer)
@@ -52,10 +107,15 @@ void WorksheetPicture::SetMousePointer(int pointer)
 
 void WorksheetPicture::paintEvent(QPaintEvent* event)
 {
-    QPainter painter(this);
+    repaintAsked_ = false;
     const QRect r = event->rect();
+    HoldAround(r);
+    QPainter painter(this);
     painter.fillRect(r, Qt::white);
-    painter.drawImage(r.topLeft(), surface_->Image(), r);
+    const QRect held = surface_->HeldRect();
+    const QRect shown = r.intersected(held);
+    if (!shown.isEmpty())
+        painter.drawImage(shown.topLeft(), surface_->Image(), shown.translated(-held.topLeft()));
     // Only logged: a message box from here would repaint into the same failure.
     if (PaintOverlay)
         RunGuarded(nullptr, QStringLiteral("the worksheet's painting"), [&] { PaintOverlay(painter); });

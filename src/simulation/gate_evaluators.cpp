@@ -153,6 +153,7 @@ void EvalLED(ProgramState& s, EngineContext& e, int x, int y, int dir, int value
         d.Circle(GridToPixel(s, static_cast<int16_t>(x)), GridToPixel(s, static_cast<int16_t>(y)),
                  static_cast<double>(6.0f * s.GridMode));
         d.FillStyle = 1;
+        g->SymbolDrawnAt(static_cast<int16_t>(x), static_cast<int16_t>(y));
     }
     PropagateConductor(s, e, x, y, dir, value, level);
 }

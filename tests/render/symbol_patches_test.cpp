@@ -1,0 +1,148 @@
+// A conductor piece that ends on a component puts back the symbol's own pixels
+// instead of drawing the symbol again: the pictures after every step of a run
+// must be those of drawing the symbol again, at every zoom; and the symbols
+// are then drawn far less often.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <utility>
+#include <vector>
+
+#include "model/state.h"
+#include "render/redraw.h"
+#include "render/whole_sheet.h"
+#include "support/circuit_driver.h"
+#include "support/fake_main_window.h"
+
+namespace {
+
+// The window's full redraw and picture sizing, on the driver's surface.
+class DrawingWindow : public FakeMainWindow {
+public:
+    explicit DrawingWindow(CircuitDriver& d) : d_(d) { Attach(d.s); }
+    void RedrawAllElements() override { ::RedrawAllElements(d_.s, d_.grafik, 0); }
+    void SetWorksheetPictureSize(int width, int height) override { d_.surface.Resize(width, height); }
+
+private:
+    CircuitDriver& d_;
+};
+
+QString Data(const char* name)
+{
+    return QStringLiteral(GATREL_TEST_DATA "/") + QLatin1String(name);
+}
+
+// The switches and open conductor ends, at most six.
+std::vector<std::pair<int, int>> Inputs(const ProgramState& s)
+{
+    std::vector<std::pair<int, int>> inputs;
+    for (int x = 0; x <= s.MaxX && inputs.size() < 6; ++x) {
+        for (int y = 0; y <= s.MaxY && inputs.size() < 6; ++y) {
+            const GridCell& c = s.P(x, y);
+            const int links = (c.ConLeft != 0) + (c.ConRight != 0) + (c.ConUp != 0) + (c.ConDown != 0);
+            if (c.Type == ElementType::Switch || (c.Type == ElementType::Conductor && links == 1))
+                inputs.emplace_back(x, y);
+        }
+    }
+    return inputs;
+}
+
+struct RunPictures {
+    std::vector<QImage> pictures;
+    long long primitives = 0; // drawn on the picture after power-on
+};
+
+// Power on, every input clicked twice, the clocks ticking, power off: the
+// picture after each step.
+RunPictures RunCircuit(const QString& file, float zoom, bool keep)
+{
+    CircuitDriver d;
+    DrawingWindow window(d);
+    d.grafik.KeepSymbolPixels = keep;
+    RunPictures run;
+    if (!d.Load(file)) {
+        ADD_FAILURE() << "not loaded: " << file.toStdString();
+        return run;
+    }
+    d.s.GridMode = zoom;
+    window.RedrawAllElements();
+    d.PowerOn();
+    run.pictures.push_back(d.surface.Image().copy());
+    d.surface.OnDrawn = [&run] { ++run.primitives; };
+    const auto inputs = Inputs(d.s);
+    for (int round = 0; round < 2; ++round) {
+        for (auto [x, y] : inputs) {
+            d.Click(x, y);
+            run.pictures.push_back(d.surface.Image().copy());
+        }
+    }
+    for (int k = 0; k < 3; ++k) {
+        d.Advance(700);
+        run.pictures.push_back(d.surface.Image().copy());
+    }
+    d.surface.OnDrawn = nullptr;
+    d.PowerOff();
+    run.pictures.push_back(d.surface.Image().copy());
+    d.s.ports = Ports{};
+    return run;
+}
+
+TEST(SymbolPatches, PicturesOfRunsAreThoseOfDrawingTheSymbolsAgain)
+{
+    for (const char* name : {"bench/inv_chain_400.gtr", "bench/ripple_8.gtr", "sim/switch_and_led.gtr",
+                             "sim/clock_and_led.gtr", "components.gtr", "clocks.gtr", "conductors.gtr"}) {
+        for (float zoom : {1.0f, 0.6f, 1.6f, 2.0f}) {
+            const RunPictures kept = RunCircuit(Data(name), zoom, true);
+            const RunPictures drawn = RunCircuit(Data(name), zoom, false);
+            ASSERT_EQ(kept.pictures.size(), drawn.pictures.size()) << name;
+            for (size_t i = 0; i < kept.pictures.size(); ++i)
+                EXPECT_TRUE(kept.pictures[i] == drawn.pictures[i]) << name << " zoom " << zoom << " step " << i;
+        }
+    }
+}
+
+TEST(SymbolPatches, AConductorChangingBesideASymbolDoesNotDrawItAgain)
+{
+    for (bool keep : {true, false}) {
+        CircuitDriver d;
+        DrawingWindow window(d);
+        d.grafik.KeepSymbolPixels = keep;
+        ASSERT_TRUE(d.Load(Data("bench/inv_chain_400.gtr")));
+        window.RedrawAllElements();
+        d.PowerOn();
+        for (int i = 0; i < 4; ++i)
+            d.Click(1, 2);
+        const long long before = d.grafik.SymbolsDrawn();
+        const QImage was = d.surface.Image().copy();
+        d.Click(1, 2);
+        d.Click(1, 2);
+        const long long drawn = d.grafik.SymbolsDrawn() - before;
+        EXPECT_TRUE(d.surface.Image() == was) << "two toggles bring the picture back";
+        if (keep)
+            EXPECT_LE(drawn, 2) << "only the LED, whose own look changes";
+        else
+            EXPECT_GE(drawn, 2 * 400) << "every inverter beside a changing conductor";
+        d.s.ports = Ports{};
+    }
+}
+
+TEST(WholeSheet, IsThePictureOfTheFullRedraw)
+{
+    for (const char* name : {"components.gtr", "conductors.gtr", "bench/ripple_8.gtr"}) {
+        for (float zoom : {1.0f, 1.6f}) {
+            CircuitDriver d;
+            DrawingWindow window(d);
+            ASSERT_TRUE(d.Load(Data(name))) << name;
+            d.s.GridMode = zoom;
+            window.RedrawAllElements();
+            EXPECT_TRUE(WholeSheetPicture(d.s, d.grafik) == d.surface.Image()) << name << " zoom " << zoom;
+            EXPECT_EQ(d.grafik.Device, &d.surface) << "the drawing object is back on the worksheet";
+            d.PowerOn();
+            window.RedrawAllElements();
+            EXPECT_TRUE(WholeSheetPicture(d.s, d.grafik) == d.surface.Image()) << name << " powered, zoom " << zoom;
+            d.s.ports = Ports{};
+        }
+    }
+}
+
+} // namespace
