@@ -164,7 +164,7 @@ void AreaMove::ResizeBorder()
     };
     axis(s.CursorX, st.AnchorX, f.Left, f.Width, st.CornerX);
     axis(s.CursorY, st.AnchorY, f.Top, f.Height, st.CornerY);
-    SetFrameLabel(PixelToGrid(s, CInt(f.Width)), PixelToGrid(s, CInt(f.Height)));
+    SetFrameLabel(PixelToGrid(s, CLng(f.Width)), PixelToGrid(s, CLng(f.Height)));
 }
 
 void AreaMove::FixFrame()
@@ -279,8 +279,8 @@ void AreaMove::MoveElements()
     EditorState& st = e_.st;
     OverlayShape& f = e_.overlay.picRahmen;
     const CellBox old = selection_.Rect;
-    const int16_t nx1 = PixelToGrid(s, CInt(f.Left));
-    const int16_t ny1 = PixelToGrid(s, CInt(f.Top));
+    const int16_t nx1 = PixelToGrid(s, CLng(f.Left));
+    const int16_t ny1 = PixelToGrid(s, CLng(f.Top));
     const int16_t nx2 = static_cast<int16_t>(nx1 + (old.X2 - old.X1));
     const int16_t ny2 = static_cast<int16_t>(ny1 + (old.Y2 - old.Y1));
     f.Visible = false;

@@ -37,7 +37,7 @@ std::optional<BandLegs> ReadLegs(const EditorContext& e)
     const OverlayLine& H = e.overlay.LeitungH;
     const OverlayLine& V = e.overlay.LeitungV;
     EditorState& st = e.st;
-    auto g = [&e](double v) { return PixelToGrid(e.s, CInt(v)); };
+    auto g = [&e](double v) { return PixelToGrid(e.s, CLng(v)); };
     BandLegs b;
     if (st.PullH) {
         st.LinePointX = {g(H.X1), g(H.X2), g(V.X1)};

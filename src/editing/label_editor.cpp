@@ -81,8 +81,8 @@ CellBox LabelEditor::Covered(int16_t x, int16_t y, const QString& text) const
 {
     const ProgramState& s = e_.s;
     const QSizeF size = MeasureLabel(text);
-    const int16_t x2 = PixelToGrid(s, CInt(GridToPixel(s, x) + size.width()));
-    int16_t y2 = PixelToGrid(s, CInt(GridToPixel(s, y) + size.height() / 2));
+    const int16_t x2 = PixelToGrid(s, CLng(GridToPixel(s, x) + size.width()));
+    int16_t y2 = PixelToGrid(s, CLng(GridToPixel(s, y) + size.height() / 2));
     if (y2 - 1 >= y)
         --y2;
     return CellBox{x, y, x2, y2};

@@ -39,12 +39,13 @@ int32_t GridToPixel(const ProgramState& s, int16_t i)
     return CLng(scaled * (i + 0.5));
 }
 
-int16_t PixelToGrid(const ProgramState& s, int16_t p)
+int16_t PixelToGrid(const ProgramState& s, int32_t p)
 {
     const double zoom = Zoom(s);
     const double cell = s.CellSize;
-    const int16_t g = CInt((p - cell * zoom / 2.0) / zoom / cell);
-    return g < 0 ? int16_t{0} : g;
+    // Pixels of a large sheet at a high zoom pass 16 bits; its cells never do.
+    const int32_t g = CLng((p - cell * zoom / 2.0) / zoom / cell);
+    return static_cast<int16_t>(std::clamp<int32_t>(g, 0, INT16_MAX));
 }
 
 int ZoomedCellSize(const ProgramState& s)

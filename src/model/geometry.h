@@ -14,7 +14,7 @@ constexpr int kGridPixel = 14;
 // Centre of column or row i at the current zoom, in pixels.
 int32_t GridToPixel(const ProgramState& s, int16_t i);
 // Cell of drawing coordinate p; never below 0, no upper clamp.
-int16_t PixelToGrid(const ProgramState& s, int16_t p);
+int16_t PixelToGrid(const ProgramState& s, int32_t p);
 // Zoomed cell size: 14 x zoom, rounded.
 int ZoomedCellSize(const ProgramState& s);
 

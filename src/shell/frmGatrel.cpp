@@ -196,8 +196,8 @@ void frmGatrel::picGrid_MouseDown(int button, double x, double y)
 {
     if (s_.ToolMode != ToolCode::SimulationRunning)
         return;
-    s_.CursorX = PixelToGrid(s_, static_cast<int16_t>(std::clamp(x, 0.0, 32767.0)));
-    s_.CursorY = PixelToGrid(s_, static_cast<int16_t>(std::clamp(y, 0.0, 32767.0)));
+    s_.CursorX = PixelToGrid(s_, static_cast<int32_t>(std::clamp(x, 0.0, double(INT32_MAX))));
+    s_.CursorY = PixelToGrid(s_, static_cast<int32_t>(std::clamp(y, 0.0, double(INT32_MAX))));
     SimulationMouseDown(s_, engine_, button);
 }
 

@@ -37,17 +37,17 @@ void DisplayBeschriftungsText(ProgramState& s, clsGrafik& grafik, Surface& grid,
 
         bool shrunk = false;
         if (!oldText.isEmpty()) {
-            const int16_t k = PixelToGrid(s, CInt(w));
+            const int16_t k = PixelToGrid(s, CLng(w));
             const double w0 = measure.TextWidth(oldText);
             const double h0 = measure.TextHeight(oldText);
-            int16_t ax1 = PixelToGrid(s, CInt(px));
-            int16_t ay1 = PixelToGrid(s, CInt(py));
-            int16_t ax2 = PixelToGrid(s, CInt(px + w0));
-            int16_t ay2 = PixelToGrid(s, CInt(py + h0));
+            int16_t ax1 = PixelToGrid(s, CLng(px));
+            int16_t ay1 = PixelToGrid(s, CLng(py));
+            int16_t ax2 = PixelToGrid(s, CLng(px + w0));
+            int16_t ay2 = PixelToGrid(s, CLng(py + h0));
             ::RedrawArea(s, grafik, ax1, ay1, ax2, ay2, true);
-            const int r = PixelToGrid(s, CInt(py));
-            const int last = PixelToGrid(s, CInt(px + w0));
-            for (int col = PixelToGrid(s, CInt(px)) + k + 1; col <= last; ++col) {
+            const int r = PixelToGrid(s, CLng(py));
+            const int last = PixelToGrid(s, CLng(px + w0));
+            for (int col = PixelToGrid(s, CLng(px)) + k + 1; col <= last; ++col) {
                 shrunk = true;
                 for (int row : {r, r - 1, r + 1}) {
                     if (!s.P.Contains(col, row) || s.P(col, row).ElementNr != n)
@@ -61,12 +61,12 @@ void DisplayBeschriftungsText(ProgramState& s, clsGrafik& grafik, Surface& grid,
             }
         }
         if (!shrunk) {
-            const int r = PixelToGrid(s, CInt(py));
-            const int a = PixelToGrid(s, CInt(px));
+            const int r = PixelToGrid(s, CLng(py));
+            const int a = PixelToGrid(s, CLng(px));
             auto owns = [&](int row) { return s.P.Contains(a, row) && s.P(a, row).ElementNr == n; };
             const int row = owns(r) ? r : owns(r - 1) ? r - 1 : owns(r + 1) ? r + 1 : -1;
             if (row >= 0) {
-                const int last = PixelToGrid(s, CInt(px + w));
+                const int last = PixelToGrid(s, CLng(px + w));
                 for (int col = a; col <= last && s.P.Contains(col, row); ++col) {
                     s.P(col, row).Type = ElementType::TextLabel;
                     s.P(col, row).ElementNr = n;

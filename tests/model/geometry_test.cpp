@@ -42,8 +42,12 @@ TEST(GridPixel, LargeSheetsReachBeyondSixteenBitsAtHighZoom)
     s.GridMode = 4.0f;
     EXPECT_EQ(GridToPixel(s, 999), 55972);
     EXPECT_EQ(GridToPixel(s, 585), 32788);
-    s.GridMode = 0.01f;
-    EXPECT_THROW(PixelToGrid(s, 32000), RuntimeError);
+    // And back: the mouse reaches every cell of a 1000-cell sheet at any zoom.
+    for (const float zoom : {1.0f, 2.4f, 4.0f}) {
+        s.GridMode = zoom;
+        for (int16_t cell : {0, 585, 999})
+            EXPECT_EQ(PixelToGrid(s, GridToPixel(s, cell)), cell) << "zoom " << zoom;
+    }
 }
 
 class GridFixture : public ::testing::Test {
