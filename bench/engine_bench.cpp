@@ -284,15 +284,3 @@ BENCHMARK(BM_FanOutComb_Null)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FanOutComb_Picture)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-// Symbols print text, which needs a GUI application for its fonts; no display is needed.
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -187,15 +187,3 @@ BENCHMARK(BM_DecoderMultiplexerArray_Null)->Arg(16)->Unit(benchmark::kMillisecon
 BENCHMARK(BM_DecoderMultiplexerArray_Picture)->Arg(16)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-// Symbols print text, which needs a GUI application for its fonts; no display is needed.
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -69,15 +69,3 @@ void BM_RedrawArea(benchmark::State& state)
 BENCHMARK(BM_RedrawArea)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-// Text needs a GUI application for its fonts; no display is needed.
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
