@@ -6,6 +6,7 @@
 #include "model/state.h"
 #include "platform/color.h"
 #include "platform/guard.h"
+#include "platform/numeric.h"
 #include "platform/painter_surface.h"
 #include "platform/string_table.h"
 
@@ -159,6 +160,7 @@ void frmBoolean::BuildControls()
     SSTab1_->addTab(BuildTableTab(), Res(1504));
     SSTab1_->addTab(BuildTermTab(), Res(1505));
     SSTab1_->installEventFilter(this);
+    SSTab1_->setMouseTracking(true);
     layout->addWidget(SSTab1_, 1);
 
     auto* bottom = new QHBoxLayout;
@@ -224,6 +226,18 @@ QWidget* frmBoolean::BuildSynthesisTab()
         txtOption_[static_cast<std::size_t>(i)] = box;
         spacing->addWidget(label);
         spacing->addWidget(box);
+        // The box's up-down buddy steps by one within the box's limits.
+        for (int step : {1, -1}) {
+            auto* arrow = new QToolButton(frame1);
+            arrow->setObjectName(QStringLiteral("updOption%1%2").arg(i).arg(step > 0 ? QStringLiteral("Up")
+                                                                                        : QStringLiteral("Down")));
+            arrow->setArrowType(step > 0 ? Qt::UpArrow : Qt::DownArrow);
+            connect(arrow, &QToolButton::clicked, this, [box, i, step] {
+                const double next = RoundHalfEven(Val(box->text())) + step;
+                box->setText(ClampSpacing(i, QString::number(next)));
+            });
+            spacing->addWidget(arrow);
+        }
     }
     layout->addWidget(frame1);
     auto* frame2 = new QGroupBox(Res(1507), page);
@@ -431,7 +445,9 @@ void frmBoolean::SetHistory(const QStringList& history)
     const QSignalBlocker block(cmbFormel_);
     cmbFormel_->clear();
     cmbFormel_->addItems(history_);
-    cmbFormel_->setCurrentIndex(-1);
+    // The text's own item is the current one: leaving the box must not take
+    // it for a pick from the history.
+    cmbFormel_->setCurrentIndex(static_cast<int>(history_.indexOf(text)));
     cmbFormel_->setEditText(text);
 }
 

@@ -148,9 +148,13 @@ void frmBoolean::cmdTabelle_Click()
         HideWaiting();
         return;
     }
-    running_ = true;
+    // Whatever happens inside, the window must be closable afterwards.
+    FlagScope running(running_);
     AddTermToList();
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    struct CursorBack {
+        ~CursorBack() { QApplication::restoreOverrideCursor(); }
+    } cursorBack;
     ShowWaiting(QStringLiteral("0% fertig"));
     QCoreApplication::processEvents();
     objGroups.Term = Formula();
@@ -166,8 +170,6 @@ void frmBoolean::cmdTabelle_Click()
     previewSurface_->Cls();
     DrawPreview(objGroups.Error ? QString() : objGroups.Term);
     SyncStatus();
-    QApplication::restoreOverrideCursor();
-    running_ = false;
     cmbFormel_->setFocus();
 }
 

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -137,6 +138,41 @@ TEST_F(BooleanWindow, TermBoxFiltersKeysAndEnablesTheCommands)
     Type(QStringLiteral("8a|vb9 6<c>"));
     EXPECT_EQ(Formula()->currentText(), QStringLiteral("(AvB)&<C>"));
     EXPECT_TRUE(Find<QPushButton>(QStringLiteral("cmdTabelle"))->isEnabled());
+
+    // The spacing buddies step within the boxes' limits; leaving a box clamps it.
+    for (int i = 0; i < 10; ++i)
+        Click(QStringLiteral("updOption1Up"));
+    EXPECT_EQ(Find<QLineEdit>(QStringLiteral("txtOption1"))->text(), QStringLiteral("7"));
+    Click(QStringLiteral("updOption1Down"));
+    EXPECT_EQ(Find<QLineEdit>(QStringLiteral("txtOption1"))->text(), QStringLiteral("6"));
+    for (int i = 0; i < 10; ++i)
+        Click(QStringLiteral("updOption2Down"));
+    EXPECT_EQ(Find<QLineEdit>(QStringLiteral("txtOption2"))->text(), QStringLiteral("2"));
+    auto* box = Find<QLineEdit>(QStringLiteral("txtOption0"));
+    box->setText(QStringLiteral("x"));
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(box, &out);
+    EXPECT_EQ(box->text(), QStringLiteral("3"));
+}
+
+TEST_F(BooleanWindow, EnterCalculatesTheTableWhichStaysUntilTheTermChanges)
+{
+    Open(1);
+    Formula()->setFocus();
+    Type(QStringLiteral("AvB"));
+    QTest::keyClick(Formula()->lineEdit(), Qt::Key_Return);
+    auto* table = Find<QTableWidget>(QStringLiteral("lvwTabelle"));
+    EXPECT_EQ(table->rowCount(), 4);
+    EXPECT_EQ(table->columnCount(), 3);
+    EXPECT_EQ(Formula()->itemText(0), QStringLiteral("AvB"));
+    // Leaving the box is no pick from the history.
+    Find<QWidget>(QStringLiteral("chkSorted"))->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(table->rowCount(), 4);
+    Formula()->setFocus();
+    Type(QStringLiteral("vC"));
+    EXPECT_EQ(table->rowCount(), 0);
+    EXPECT_EQ(table->columnCount(), 0);
 }
 
 TEST_F(BooleanWindow, TruthTableClicksEditTheTableAndQuickModeRewritesTheTerm)

@@ -1,0 +1,60 @@
+// The Circuit menu and the toolbar open the Boolean tools window on the
+// matching tab; the simplification switch reaches its "Simplify" box.
+#include "window_rig.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QTabWidget>
+
+namespace {
+
+using BooleanToolsMenu = WindowRig;
+
+TEST_F(BooleanToolsMenu, MenusAndToolbarOpenTheirTab)
+{
+    struct Case {
+        const char* menu;
+        const char* toolbarKey; // "" when the toolbar has no button for it
+        int tab;
+        const char* title;
+    };
+    const Case cases[] = {
+        {"mSynthese", "cmdSynthese", 0, "Circuit synthesis"},
+        {"mBoolean", "cmdTabelle", 1, "Truth table"},
+        {"mTermCreation", "", 2, "Term synthesis"},
+    };
+    for (const Case& c : cases) {
+        window.Menu(QString::fromLatin1(c.menu))->trigger();
+        auto* tools = window.findChild<QDialog*>(QStringLiteral("frmBoolean"));
+        ASSERT_NE(tools, nullptr) << c.menu;
+        EXPECT_TRUE(tools->isVisible());
+        EXPECT_EQ(tools->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->currentIndex(), c.tab);
+        EXPECT_EQ(tools->windowTitle(), QString::fromUtf8(c.title));
+        tools->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed window is released
+        EXPECT_EQ(window.findChild<QDialog*>(QStringLiteral("frmBoolean")), nullptr);
+        if (*c.toolbarKey) {
+            ClickAction("Toolbar", c.toolbarKey);
+            tools = window.findChild<QDialog*>(QStringLiteral("frmBoolean"));
+            ASSERT_NE(tools, nullptr) << c.toolbarKey;
+            EXPECT_EQ(tools->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->currentIndex(), c.tab);
+            tools->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    }
+}
+
+TEST_F(BooleanToolsMenu, TheSimplificationSwitchReachesTheWindow)
+{
+    s.settings.FeatureEnable[3] = 0;
+    window.ShowPanels();
+    auto* tools = window.findChild<QDialog*>(QStringLiteral("frmBoolean"));
+    ASSERT_NE(tools, nullptr);
+    EXPECT_FALSE(tools->isVisible());
+    EXPECT_FALSE(tools->findChild<QCheckBox*>(QStringLiteral("chkVereinfachen"))->isEnabled());
+    s.settings.FeatureEnable[3] = -1;
+    window.ShowPanels();
+    EXPECT_TRUE(tools->findChild<QCheckBox*>(QStringLiteral("chkVereinfachen"))->isEnabled());
+}
+
+} // namespace
