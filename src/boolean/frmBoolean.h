@@ -73,6 +73,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    static constexpr int kPreviewHeight = 40;           // pixels
+    static constexpr int kPreviewContainerWidth = 420;  // pixels
+
     void BuildControls();
     QWidget* BuildSynthesisTab();
     QWidget* BuildTableTab();

@@ -22,5 +22,9 @@ void frmGatrel::WireBooleanTools()
         return **window;
     };
     seams_.booleanTools = [loaded](int tab) { loaded().ShowTab(tab); };
-    seams_.simplificationEnabled = [loaded](bool on) { loaded().SetSimplificationEnabled(on); };
+    // A window loaded later reads the same switch when it loads.
+    seams_.simplificationEnabled = [window](bool on) {
+        if (*window)
+            (*window)->SetSimplificationEnabled(on);
+    };
 }

@@ -46,15 +46,21 @@ TEST_F(BooleanToolsMenu, MenusAndToolbarOpenTheirTab)
 
 TEST_F(BooleanToolsMenu, TheSimplificationSwitchReachesTheWindow)
 {
+    // Nothing is loaded for it before the window is first opened.
     s.settings.FeatureEnable[3] = 0;
     window.ShowPanels();
+    EXPECT_EQ(window.findChild<QDialog*>(QStringLiteral("frmBoolean")), nullptr);
+    window.Menu(QStringLiteral("mSynthese"))->trigger();
     auto* tools = window.findChild<QDialog*>(QStringLiteral("frmBoolean"));
     ASSERT_NE(tools, nullptr);
-    EXPECT_FALSE(tools->isVisible());
-    EXPECT_FALSE(tools->findChild<QCheckBox*>(QStringLiteral("chkVereinfachen"))->isEnabled());
+    auto* simplify = tools->findChild<QCheckBox*>(QStringLiteral("chkVereinfachen"));
+    EXPECT_FALSE(simplify->isEnabled());
     s.settings.FeatureEnable[3] = -1;
     window.ShowPanels();
-    EXPECT_TRUE(tools->findChild<QCheckBox*>(QStringLiteral("chkVereinfachen"))->isEnabled());
+    EXPECT_TRUE(simplify->isEnabled());
+    s.settings.FeatureEnable[3] = 0;
+    window.ShowPanels();
+    EXPECT_FALSE(simplify->isEnabled());
 }
 
 } // namespace
