@@ -21,6 +21,7 @@
 #include "model/new_file.h"
 #include "model/records.h"
 #include "model/state.h"
+#include "platform/string_table.h"
 #include "support/fake_main_window.h"
 #include "support/scripted_user_dialogs.h"
 
@@ -310,9 +311,25 @@ TEST_F(BooleanWindow, ASecondTableClickCancelsTheSimplifyingCalculation)
     Click(QStringLiteral("cmdErstellen"));
     EXPECT_TRUE(cancelled);
     EXPECT_FALSE(win->Running());
-    EXPECT_TRUE(dialogs.MessageTexts().size() >= 1);
+    EXPECT_EQ(dialogs.MessageTexts(), QStringList{LoadResString(6202)});
     // The cancelled minimiser gives no term; the synthesis gets nothing to draw.
     EXPECT_EQ(synthesised, QStringList{QString()});
+}
+
+TEST_F(BooleanWindow, ClickingCalculateTwiceCancelsAndTheWindowClosesAfterwards)
+{
+    Open(1);
+    Type(QStringLiteral("AvBvCvDvEvFvGvHvIvJvK"));
+    QTimer::singleShot(0, win.get(), [&] {
+        EXPECT_TRUE(win->Running());
+        Click(QStringLiteral("cmdTabelle"));
+    });
+    Click(QStringLiteral("cmdTabelle"));
+    EXPECT_FALSE(win->Running());
+    EXPECT_EQ(dialogs.MessageTexts(), QStringList{LoadResString(6202)});
+    EXPECT_FALSE(Find<QLabel>(QStringLiteral("lblError"))->isVisible());
+    Click(QStringLiteral("cmdSchliessen"));
+    EXPECT_FALSE(win->isVisible());
 }
 
 TEST_F(BooleanWindow, TableToCircuitChecksForContradictionsFirst)
