@@ -25,6 +25,7 @@ void Colour(QLabel* label, int32_t bgr)
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, c);
     p.setColor(QPalette::Disabled, QPalette::WindowText, c);
+    p.setColor(QPalette::Window, Qt::white);
     label->setPalette(p);
 }
 
@@ -70,8 +71,10 @@ TruthTableView::TruthTableView(TruthTableGrid& grid, truth_table::HeaderColours&
     scrLines_->installEventFilter(this);
     connect(scrLines_, &QScrollBar::valueChanged, this,
             [this](int v) { lineBox_->move(0, -v / kTwipsPerPixel); });
+    scrLines_->setFixedHeight(lineFrame_->height());
     frameRow->addWidget(lineFrame_);
     frameRow->addWidget(scrLines_);
+    frameRow->addStretch();
     layout->addLayout(frameRow);
 
     auto* counters = new QHBoxLayout;
@@ -97,6 +100,7 @@ TruthTableView::TruthTableView(TruthTableGrid& grid, truth_table::HeaderColours&
     counter(QStringLiteral("UpDown2"), QStringLiteral("txtAnzVars"), vars_, &TruthTableView::UpDown2_Click);
     counters->addStretch();
     layout->addLayout(counters);
+    layout->addStretch();
     Sync();
 }
 
@@ -129,7 +133,6 @@ void TruthTableView::SyncRows()
         }
         QLabel* cell = NewLabel(lineBox_, QStringLiteral("lblLine"), index);
         cell->setProperty(kRole, InputCell);
-        cell->setAutoFillBackground(true);
         cell->move(column * kCellPitch, grid_.lblLine[static_cast<std::size_t>(index)].Top / kTwipsPerPixel);
         cells_.push_back(cell);
     }
@@ -155,6 +158,8 @@ void TruthTableView::Sync()
         const TableCell& g = grid_.lblLine[i];
         cells_[i]->setText(g.Caption);
         cells_[i]->setEnabled(g.Enabled);
+        // A column in use shows its cells on white.
+        cells_[i]->setAutoFillBackground(g.Enabled);
         Colour(cells_[i], g.ForeColor);
     }
     for (std::size_t r = 0; r < results_.size(); ++r) {
