@@ -76,6 +76,7 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     WireICManager();
     WireSettingsWindows();
     WireICDefinition();
+    WireBooleanTools();
 
     CloseFormelPanel(); // the command line starts closed
     PressToolButton(QStringLiteral("cmdLeitungen"), 3);

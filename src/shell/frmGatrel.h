@@ -326,6 +326,7 @@ private:
     void WireLogicAnalyzer();
     // The Extras and Help menus' windows (frmGatrel_settings.cpp).
     void WireSettingsWindows();
+    void WireBooleanTools(); // frmGatrel_boolean.cpp
     void CallSeam(const std::function<void()>& seam);
     void ChangeToolbarStyle();
     int ICFileCount() const;

@@ -1,0 +1,270 @@
+// The Boolean tools window's commands: Generate, Calculate table, the
+// term-synthesis buttons and the table edits.
+#include "boolean/frmBoolean.h"
+
+#include "boolean/truth_table_view.h"
+#include "model/files/file_commands.h"
+#include "model/new_file.h"
+#include "model/state.h"
+#include "platform/painter_surface.h"
+#include "platform/string_table.h"
+#include "platform/user_dialogs.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QToolButton>
+
+namespace {
+
+constexpr int32_t kYellow = 0x00FFFF;
+constexpr int32_t kGrey = 0xC0C0C0;
+
+// Sets a flag for as long as the scope runs.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+} // namespace
+
+void frmBoolean::ShowWaiting(const QString& text)
+{
+    QFont f = lblError_->font();
+    f.setPointSize(18);
+    lblError_->setFont(f);
+    lblError_->setAlignment(Qt::AlignCenter);
+    lblError_->setText(text);
+    lblError_->show();
+    lblError_->raise();
+    picVorschau_->hide();
+}
+
+void frmBoolean::HideWaiting()
+{
+    picVorschau_->show();
+    QFont f = lblError_->font();
+    f.setPointSize(10);
+    lblError_->setFont(f);
+    lblError_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblError_->hide();
+}
+
+void frmBoolean::SyncCalculatedTable()
+{
+    if (!tableDirty_)
+        return;
+    tableDirty_ = false;
+    const auto& columns = table_.Columns();
+    const auto& rows = table_.Rows();
+    lvwTabelle_->setColumnCount(static_cast<int>(columns.size()));
+    QStringList headers;
+    for (const auto& c : columns)
+        headers << c.text;
+    lvwTabelle_->setHorizontalHeaderLabels(headers);
+    lvwTabelle_->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const QStringList& row = rows[static_cast<std::size_t>(r)];
+        for (int c = 0; c < row.size() && c < static_cast<int>(columns.size()); ++c) {
+            QTableWidgetItem* item = lvwTabelle_->item(r, c);
+            if (!item) {
+                item = new QTableWidgetItem;
+                lvwTabelle_->setItem(r, c, item);
+            }
+            if (item->text() != row[c])
+                item->setText(row[c]);
+        }
+    }
+}
+
+void frmBoolean::cmdErstellen_Click()
+{
+    // A synthesis that yields (the waiting message, the table calculation)
+    // must not start another one, nor run beside a calculation.
+    if (generating_ || running_ || !CreateGroups)
+        return;
+    if (!chkSave_->isChecked()
+        && dialogs_.ShowMessage(LoadResString(1527), MessageButtons::YesNo, MessageIcon::Question,
+                                LoadResString(1518)) != MessageResult::Yes)
+        return;
+    if (!ConfirmReplace(s_, dialogs_))
+        return;
+    FlagScope generating(generating_);
+    AddTermToList();
+    status_.fill(kGrey);
+    grid_.lblFehlerColor = kGrey;
+    SyncStatus();
+    NewFile(s_, true);
+    // Enter reaches Generate without the boxes losing the focus.
+    for (int i = 0; i < 3; ++i)
+        txtOption_LostFocus(i);
+    SetProperties({txtOption_[0]->text(), txtOption_[1]->text(), txtOption_[2]->text()}, objGroups);
+    ShowWaiting(LoadResString(1528));
+    QCoreApplication::processEvents();
+
+    const QString formula = Formula();
+    objGroups.SimplifyChecked = chkVereinfachen_->isChecked();
+    if (chkVereinfachen_->isChecked()) {
+        objQuineMcCluskey.Term = formula;
+        objQuineMcCluskey.VereinfachterTerm.clear();
+        objGroups.Term = objQuineMcCluskey.Vereinfache();
+        if (formula != objGroups.Term)
+            status_[0] = kYellow;
+    } else {
+        objGroups.Term = formula;
+    }
+    preview_.left = 0;
+    PlacePreview();
+    CreateGroups(objGroups);
+    if (objGroups.Error)
+        grid_.lblFehlerColor = kYellow;
+    if (objGroups.Corrected)
+        status_[1] = kYellow;
+    HideWaiting();
+    DrawPreview(objGroups.Term);
+    SyncStatus();
+    running_ = false;
+    cmbFormel_->setFocus();
+}
+
+void frmBoolean::cmdTabelle_Click()
+{
+    if (running_) {
+        // A second click cancels the running calculation at its next row.
+        running_ = false;
+        objGroups.Cancel = true;
+        objQuineMcCluskey.Error = true;
+        HideWaiting();
+        return;
+    }
+    // Whatever happens inside, the window must be closable afterwards.
+    FlagScope running(running_);
+    AddTermToList();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    struct CursorBack {
+        ~CursorBack() { QApplication::restoreOverrideCursor(); }
+    } cursorBack;
+    ShowWaiting(QStringLiteral("0% fertig"));
+    QCoreApplication::processEvents();
+    objGroups.Term = Formula();
+    objGroups.CreateTabelle();
+    SyncCalculatedTable();
+    if (objGroups.Error) {
+        grid_.lblFehlerColor = kYellow;
+        objQuineMcCluskey.Error = true;
+    }
+    if (objGroups.Corrected)
+        status_[1] = kYellow;
+    HideWaiting();
+    previewSurface_->Cls();
+    DrawPreview(objGroups.Error ? QString() : objGroups.Term);
+    SyncStatus();
+    cmbFormel_->setFocus();
+}
+
+void frmBoolean::cmdTerm_Click()
+{
+    if (grid_.CheckForErrors())
+        cmbFormel_->setEditText(QString());
+    else
+        cmbFormel_->setEditText(grid_.CreateTerm(static_cast<NormalForm>(cmbArt_->currentIndex())));
+    SyncStatus();
+}
+
+void frmBoolean::cmdTermsynthese_Click()
+{
+    // A contradictory table has no term to build a circuit from.
+    if (grid_.CheckForErrors()) {
+        cmbFormel_->setEditText(QString());
+        SyncStatus();
+        return;
+    }
+    cmbFormel_->setEditText(grid_.CreateTerm(static_cast<NormalForm>(cmbArt_->currentIndex())));
+    if (cmdErstellen_->isEnabled()) {
+        cmdErstellen_->setFocus();
+        cmdErstellen_Click();
+    }
+}
+
+void frmBoolean::cmdSort_Click()
+{
+    grid_.SortTabelle();
+    tableView_->Sync();
+}
+
+void frmBoolean::cmdDelete_Click()
+{
+    truth_table::ClearTable(grid_);
+    tableView_->Sync();
+}
+
+void frmBoolean::chkSchnell_Click()
+{
+    cmdTerm_->setEnabled(!chkSchnell_->isChecked());
+}
+
+void frmBoolean::cmbArt_Click()
+{
+    if (isVisible())
+        Refresh();
+}
+
+void frmBoolean::Refresh()
+{
+    const std::optional<QString> term =
+        truth_table::Refresh(grid_, chkSchnell_->isChecked(), static_cast<NormalForm>(cmbArt_->currentIndex()));
+    if (term)
+        cmbFormel_->setEditText(*term);
+    SyncStatus();
+}
+
+void frmBoolean::TableEdited(bool refresh)
+{
+    if (refresh)
+        Refresh();
+    tableView_->Sync();
+}
+
+void frmBoolean::WireTable()
+{
+    grid_.ResultClicked = [this](int) {
+        if (isVisible())
+            Refresh();
+    };
+    tableView_->lblLine_Click = [this](int index) {
+        TableEdited(truth_table::ToggleInput(grid_, index) && isVisible());
+    };
+    tableView_->lblResult_Click = [this](int row) {
+        TableEdited(truth_table::ToggleResult(grid_, row) && isVisible());
+    };
+    tableView_->lblSpalte_Click = [this](int column) {
+        truth_table::InvertColumn(grid_, column);
+        TableEdited(false);
+    };
+    tableView_->lblErgebnis_Click = [this] {
+        truth_table::InvertResults(grid_);
+        TableEdited(true);
+    };
+    tableView_->UpDown1_Click = [this](bool up) {
+        TableEdited(up ? truth_table::AddRow(grid_) : truth_table::RemoveRow(grid_));
+    };
+    tableView_->UpDown2_Click = [this](bool up) {
+        TableEdited(up ? truth_table::AddVariable(grid_) : truth_table::RemoveVariable(grid_));
+    };
+    tableView_->Hovered = [this](truth_table::HoverTarget target, int index) {
+        truth_table::Hover(grid_, headers_, target, index);
+        tableView_->Sync();
+    };
+    tableView_->scrLines_GotFocus = [this] { FokusFaenger_->setFocus(); };
+}

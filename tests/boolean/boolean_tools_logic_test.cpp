@@ -1,0 +1,116 @@
+// The Boolean tools window's rules: key filter, spacing limits, tab
+// availability and the preview strip.
+#include <gtest/gtest.h>
+
+#include "boolean/boolean_tools_logic.h"
+#include "model/records.h"
+
+namespace {
+
+TEST(BooleanToolsLogic, KeyFilterDropsMapsAndKeepsByTermMode)
+{
+    struct Case {
+        char16_t typed;
+        bool termMode;
+        std::optional<char16_t> result;
+    };
+    const Case cases[] = {
+        {u' ', false, std::nullopt}, {u' ', true, std::nullopt}, {u'|', false, std::nullopt},
+        {u'|', true, std::nullopt},  {u'^', false, u'&'},        {u'^', true, u'&'},
+        {u'a', false, u'a'},         {u'a', true, u'A'},         {u'6', false, u'6'},
+        {u'6', true, u'&'},          {u'8', true, u'('},         {u'9', true, u')'},
+        {u'V', true, u'v'},          {u'v', true, u'v'},         {u'<', true, u'<'},
+    };
+    for (const Case& c : cases) {
+        const std::optional<QChar> got = FilterFormulaKey(QChar(c.typed), c.termMode);
+        ASSERT_EQ(got.has_value(), c.result.has_value()) << char(c.typed) << c.termMode;
+        if (got) {
+            EXPECT_EQ(got->unicode(), *c.result) << char(c.typed) << c.termMode;
+        }
+    }
+}
+
+TEST(BooleanToolsLogic, SpacingBoxesClampToTheirLimits)
+{
+    struct Case {
+        int box;
+        const char* text;
+        const char* result;
+    };
+    const Case cases[] = {
+        {0, "12", "9"}, {0, "x", "3"}, {0, "5", "5"}, {0, "2", "3"}, {1, "1", "2"}, {1, "8", "7"},
+        {1, "7", "7"},  {2, "6", "5"}, {2, "", "2"},  {2, "4", "4"}, {2, "-3", "2"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ClampSpacing(c.box, QString::fromLatin1(c.text)), QString::fromLatin1(c.result))
+            << c.box << c.text;
+}
+
+TEST(BooleanToolsLogic, FeatureSwitchesAndTheICViewDecideTheTabs)
+{
+    struct Case {
+        std::array<int16_t, 7> features;
+        uint8_t toolMode;
+        std::array<bool, 3> tabs;
+        bool simplify;
+        bool termSynthesis;
+    };
+    const std::array<int16_t, 7> all{-1, -1, -1, -1, -1, -1, -1};
+    const Case cases[] = {
+        {all, ElementType::Conductor, {true, true, true}, true, true},
+        {all, ToolCode::ICDefinitionView, {false, true, true}, true, true},
+        {{0, -1, -1, -1, -1, -1, -1}, ElementType::Conductor, {false, true, true}, true, false},
+        {{-1, 0, -1, 0, -1, -1, -1}, ElementType::Conductor, {true, false, true}, false, true},
+        {{-1, -1, 0, -1, -1, -1, -1}, ElementType::Conductor, {true, true, false}, true, true},
+    };
+    for (const Case& c : cases) {
+        const ToolsAvailability a = AvailableTools(c.features, c.toolMode);
+        EXPECT_EQ(a.tab, c.tabs);
+        EXPECT_EQ(a.simplify, c.simplify);
+        EXPECT_EQ(a.termSynthesis, c.termSynthesis);
+    }
+    EXPECT_EQ(TabBehaviourOf(0).captionId, 1530);
+    EXPECT_STREQ(TabBehaviourOf(1).defaultButton, "cmdTabelle");
+    EXPECT_STREQ(TabBehaviourOf(2).defaultButton, "cmdTerm");
+}
+
+TEST(BooleanToolsLogic, PreviewStaysInsideItsContainerWhateverTheArrowsDo)
+{
+    for (int width : {1000, 3000, 6000, 6300, 9000}) {
+        PreviewStrip p;
+        p.width = width;
+        p.containerWidth = 3000;
+        p.UpdateArrows();
+        EXPECT_EQ(p.leftArrow, PreviewStrip::kGrey);
+        EXPECT_EQ(p.rightArrow, width > 3000 ? PreviewStrip::kGreen : PreviewStrip::kGrey);
+        // Press right until it stops, then left until it stops.
+        int presses = 0;
+        while (p.rightArrow == PreviewStrip::kGreen && presses < 100) {
+            p.PressRight();
+            EXPECT_LE(p.left, 0);
+            EXPECT_GE(p.left + p.width, p.containerWidth);
+            p.Release();
+            ++presses;
+        }
+        if (width > 3000) {
+            EXPECT_EQ(p.left + p.width, p.containerWidth);
+            EXPECT_EQ(p.leftArrow, PreviewStrip::kGreen);
+        }
+        while (p.leftArrow == PreviewStrip::kGreen && presses < 200) {
+            p.PressLeft();
+            p.Release();
+            ++presses;
+        }
+        EXPECT_EQ(p.left, 0);
+        // A drag never moves a narrow preview, nor past the edges.
+        p.Drag(-10000);
+        EXPECT_GE(p.left + p.width, width > 3000 ? p.containerWidth : p.width);
+        if (width <= 3000) {
+            EXPECT_EQ(p.left, 0);
+        }
+        p.Drag(500);
+        EXPECT_LE(p.left, 0);
+    }
+}
+
+} // namespace

@@ -1,0 +1,66 @@
+// The Circuit menu and the toolbar open the Boolean tools window on the
+// matching tab; the simplification switch reaches its "Simplify" box.
+#include "window_rig.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QTabWidget>
+
+namespace {
+
+using BooleanToolsMenu = WindowRig;
+
+TEST_F(BooleanToolsMenu, MenusAndToolbarOpenTheirTab)
+{
+    struct Case {
+        const char* menu;
+        const char* toolbarKey; // "" when the toolbar has no button for it
+        int tab;
+        const char* title;
+    };
+    const Case cases[] = {
+        {"mSynthese", "cmdSynthese", 0, "Circuit synthesis"},
+        {"mBoolean", "cmdTabelle", 1, "Truth table"},
+        {"mTermCreation", "", 2, "Term synthesis"},
+    };
+    for (const Case& c : cases) {
+        window.Menu(QString::fromLatin1(c.menu))->trigger();
+        auto* tools = window.findChild<QDialog*>(QStringLiteral("frmBoolean"));
+        ASSERT_NE(tools, nullptr) << c.menu;
+        EXPECT_TRUE(tools->isVisible());
+        EXPECT_EQ(tools->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->currentIndex(), c.tab);
+        EXPECT_EQ(tools->windowTitle(), QString::fromUtf8(c.title));
+        tools->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed window is released
+        EXPECT_EQ(window.findChild<QDialog*>(QStringLiteral("frmBoolean")), nullptr);
+        if (*c.toolbarKey) {
+            ClickAction("Toolbar", c.toolbarKey);
+            tools = window.findChild<QDialog*>(QStringLiteral("frmBoolean"));
+            ASSERT_NE(tools, nullptr) << c.toolbarKey;
+            EXPECT_EQ(tools->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->currentIndex(), c.tab);
+            tools->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    }
+}
+
+TEST_F(BooleanToolsMenu, TheSimplificationSwitchReachesTheWindow)
+{
+    // Nothing is loaded for it before the window is first opened.
+    s.settings.FeatureEnable[3] = 0;
+    window.ShowPanels();
+    EXPECT_EQ(window.findChild<QDialog*>(QStringLiteral("frmBoolean")), nullptr);
+    window.Menu(QStringLiteral("mSynthese"))->trigger();
+    auto* tools = window.findChild<QDialog*>(QStringLiteral("frmBoolean"));
+    ASSERT_NE(tools, nullptr);
+    auto* simplify = tools->findChild<QCheckBox*>(QStringLiteral("chkVereinfachen"));
+    EXPECT_FALSE(simplify->isEnabled());
+    s.settings.FeatureEnable[3] = -1;
+    window.ShowPanels();
+    EXPECT_TRUE(simplify->isEnabled());
+    s.settings.FeatureEnable[3] = 0;
+    window.ShowPanels();
+    EXPECT_FALSE(simplify->isEnabled());
+}
+
+} // namespace
