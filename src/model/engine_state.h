@@ -16,6 +16,9 @@ struct SimEvent {
     uint8_t Dir = 0; // 1 left, 2 right, 3 up, 4 down; 0 used up
     int16_t Value = 0; // -1 High, 0 Low
     int Level = 0;
+    // Passes the event still waits before it is dispatched. Each event
+    // waits on its own, so later events from one source never overtake it.
+    int16_t Hold = 0;
 };
 
 // Pins of one element, parsed once per power-on.

@@ -140,6 +140,10 @@ void Simulate(ProgramState& s, EngineContext& e)
             const SimEvent ev = g.CurrentEvents[k];
             if (ev.Dir == 0)
                 continue;
+            if (HoldEvent(s, ev)) {
+                g.CurrentEvents[k].Dir = 0;
+                continue;
+            }
             if (ev.Level == 0)
                 touched = true;
             DispatchEvent(s, e, ev.X, ev.Y, ev.Dir, ev.Value != 0 ? 1 : 0, ev.Level);

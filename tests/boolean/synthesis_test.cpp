@@ -24,10 +24,11 @@ protected:
     Synthesis() : undo(d.s), c{d.s, d.grafik, undo, &d.dialogs} {}
 
     // The Boolean tools window's way: a new circuit, then the drawing.
-    clsGroups Draw(const QString& term, int convertTo = 0)
+    clsGroups Draw(const QString& term, int convertTo = 0, int rowsBetweenGroups = 4)
     {
         NewFile(d.s, true);
         clsGroups g;
+        g.AbstandHoehe = rowsBetweenGroups;
         g.Dialogs = &d.dialogs;
         g.Placement = &c;
         g.ConvertTo = static_cast<int16_t>(convertTo);
@@ -275,7 +276,8 @@ TEST_F(Synthesis, ASumOfSixteenProductsOfSixVariablesFitsAndWorks)
         products << literals.join(u'&');
     }
     const QString term = products.join(u'v');
-    const clsGroups g = Draw(term);
+    // The widest spacing the Boolean tools window allows.
+    const clsGroups g = Draw(term, 0, 7);
     ASSERT_FALSE(g.Error) << d.dialogs.MessageTexts().join(u'/').toStdString();
     EXPECT_GT(d.s.MaxY, 150);
     EXPECT_EQ(Placed(ElementType::AND).size(), 16u);
@@ -287,9 +289,9 @@ TEST_F(Synthesis, ASumOfSixteenProductsOfSixVariablesFitsAndWorks)
 TEST_F(Synthesis, RandomTermsComputeTheirTruthTableInEveryStyle)
 {
     std::mt19937 rng(20);
-    const oracle::TermShape shape{4, 3, false, true};
+    const oracle::TermShape shape{5, 3, false, true};
     int drawn = 0;
-    for (int attempt = 0; attempt < 300 && drawn < 30; ++attempt) {
+    for (int attempt = 0; attempt < 400 && drawn < 40; ++attempt) {
         const QString term = oracle::RandomTerm(rng, shape);
         clsGroups probe;
         probe.Term = term;
@@ -310,7 +312,7 @@ TEST_F(Synthesis, RandomTermsComputeTheirTruthTableInEveryStyle)
             ASSERT_EQ(RunTruthTable(term), 0);
         }
     }
-    EXPECT_GE(drawn, 30);
+    EXPECT_GE(drawn, 40);
 }
 
 // The command line: the term is checked before the circuit is replaced.
