@@ -40,6 +40,7 @@ bool CreateFile(PlacementContext& c, UserDialogs& dialogs, const QString& typed)
         return false;
 
     NewFile(c.s, false);
+    // No tree view: the group tree of a typed term (frmBool's) is never shown.
     clsGroups groups;
     groups.Dialogs = &dialogs;
     groups.Placement = &c;

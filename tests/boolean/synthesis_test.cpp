@@ -190,18 +190,6 @@ TEST_F(Synthesis, DrawsTheCellsOfSmallTermsInEveryStyle)
     }
 }
 
-TEST_F(Synthesis, AndOfTwoRunsVariableLinesDownToTheirInputRows)
-{
-    Draw(QStringLiteral("A&B"));
-    // A's line from its switch to row 6, B's to row 8, each turning right.
-    for (const auto& [x, bottom] : {std::pair{3, 6}, std::pair{5, 8}}) {
-        for (int y = 4; y < bottom; ++y)
-            EXPECT_TRUE(d.s.P(x, y).ConUp != 0 && d.s.P(x, y).ConDown != 0) << x << "," << y;
-        EXPECT_NE(d.s.P(x, bottom).ConRight, 0);
-        EXPECT_EQ(d.s.P(x, bottom).ConDown, 0);
-    }
-}
-
 TEST_F(Synthesis, AVariableUsedTwiceBranchesAtAJuncture)
 {
     Draw(QStringLiteral("A&BvA&C"));
