@@ -39,7 +39,7 @@ TruthTableGrid::TruthTableGrid(int firstTop, int frameHeight)
     picLineBox.Height = frameHeight;
     picLineFrame.Height = frameHeight;
     for (int row = 0; row < 2; ++row) {
-        GridCell result;
+        TruthTableCell result;
         result.Top = firstTop + row * (result.Height + kRowGap);
         lblResult.push_back(result);
         for (int c = 0; c < kColumns; ++c)
@@ -48,7 +48,7 @@ TruthTableGrid::TruthTableGrid(int firstTop, int frameHeight)
     UpdateScrollRange();
 }
 
-void TruthTableGrid::SetCell(GridCell& cell, int value)
+void TruthTableGrid::SetCell(TruthTableCell& cell, int value)
 {
     cell.ForeColor = value == 1 ? kRed : 0;
     cell.Tag = QString::number(value);
@@ -84,19 +84,19 @@ void TruthTableGrid::AddLine()
 {
     for (int c = 0; c < kColumns; ++c) {
         const int k = static_cast<int>(lblLine.size());
-        GridCell cell = lblLine[static_cast<std::size_t>(k - kColumns)];
+        TruthTableCell cell = lblLine[static_cast<std::size_t>(k - kColumns)];
         cell.Top += cell.Height + kRowGap;
         lblLine.push_back(cell);
         if (cell.Enabled) {
             SetlblLine(k, 0);
         } else {
-            GridCell& added = lblLine.back();
+            TruthTableCell& added = lblLine.back();
             added.ForeColor = 0;
             added.Tag = QStringLiteral("0");
             added.Caption.clear();
         }
     }
-    GridCell result = lblResult.back();
+    TruthTableCell result = lblResult.back();
     result.Top += result.Height + kRowGap;
     result.Tag = QStringLiteral("1");
     lblResult.push_back(result);
@@ -106,7 +106,7 @@ void TruthTableGrid::AddLine()
     if (ResultClicked)
         ResultClicked(row);
     if (Rows() >= 5) {
-        const GridCell& last = lblLine.back();
+        const TruthTableCell& last = lblLine.back();
         picLineBox.Height = last.Top + last.Height + kRowGap;
     }
     UpdateScrollRange();
@@ -119,7 +119,7 @@ void TruthTableGrid::RemoveLine()
     lblLine.resize(lblLine.size() - kColumns);
     lblResult.pop_back();
     if (Rows() - 1 > 2) {
-        const GridCell& last = lblLine.back();
+        const TruthTableCell& last = lblLine.back();
         picLineBox.Height = last.Top + last.Height + kRowGap;
     }
     UpdateScrollRange();
@@ -132,7 +132,7 @@ void TruthTableGrid::SetColumnInUse(int c, bool inUse)
     if (c < kUsableColumns)
         lblSpalte[static_cast<std::size_t>(c)] = inUse;
     for (int row = 0; row < Rows(); ++row) {
-        GridCell& cell = lblLine[static_cast<std::size_t>(row * kColumns + c)];
+        TruthTableCell& cell = lblLine[static_cast<std::size_t>(row * kColumns + c)];
         cell.Enabled = inUse;
         if (inUse) {
             SetCell(cell, 0);

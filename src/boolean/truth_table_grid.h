@@ -15,7 +15,9 @@
 
 class UserDialogs;
 
-struct GridCell {
+// Not named like the worksheet's cell: two classes of one name in one
+// program make their vector code clash at link time.
+struct TruthTableCell {
     QString Tag = QStringLiteral("0");
     QString Caption = QStringLiteral("0");
     bool Enabled = true;
@@ -39,8 +41,8 @@ public:
     // The design-time grid: two rows, every cell "0".
     explicit TruthTableGrid(int firstTop = 0, int frameHeight = 1800);
 
-    std::vector<GridCell> lblLine;
-    std::vector<GridCell> lblResult;
+    std::vector<TruthTableCell> lblLine;
+    std::vector<TruthTableCell> lblResult;
     std::array<bool, kUsableColumns> lblSpalte{true, true, true, true, true, true}; // header enabled
     int32_t lblFehlerColor = kGrey;
     struct Box {
@@ -57,7 +59,7 @@ public:
 
     int Rows() const { return static_cast<int>(lblResult.size()); }
     int LastRow() const { return (static_cast<int>(lblLine.size()) - 1) / kColumns; }
-    const GridCell& Cell(int row, int column) const { return lblLine[static_cast<std::size_t>(row * kColumns + column)]; }
+    const TruthTableCell& Cell(int row, int column) const { return lblLine[static_cast<std::size_t>(row * kColumns + column)]; }
 
     void AddLine();
     void RemoveLine();
@@ -74,7 +76,7 @@ public:
     std::optional<QString> GenTerm(bool chkSchnell, NormalForm form) const;
 
 private:
-    void SetCell(GridCell& cell, int value);
+    void SetCell(TruthTableCell& cell, int value);
     void UpdateScrollRange();
 };
 

@@ -33,7 +33,7 @@ TEST(TruthTableGrid, RowsCellsAndGeometry)
     grid.SetColumnInUse(2, false);
     grid.AddLine();
     EXPECT_EQ(grid.lblLine.size(), 30u);
-    const GridCell& blank = grid.Cell(2, 2);
+    const TruthTableCell& blank = grid.Cell(2, 2);
     EXPECT_FALSE(blank.Enabled);
     EXPECT_EQ(blank.Tag, QStringLiteral("0"));
     EXPECT_EQ(blank.Caption, QString());
@@ -56,7 +56,7 @@ TEST(TruthTableGrid, RowsCellsAndGeometry)
     grid.AddLine();
     EXPECT_EQ(grid.picLineBox.Height, boxBefore);
     grid.AddLine();
-    const GridCell& last = grid.lblLine.back();
+    const TruthTableCell& last = grid.lblLine.back();
     EXPECT_EQ(grid.picLineBox.Height, last.Top + last.Height + 105);
     EXPECT_EQ(grid.scrLines.Max, grid.picLineBox.Height - grid.picLineFrame.Height);
     grid.RemoveLine();
