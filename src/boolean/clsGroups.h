@@ -13,6 +13,7 @@
 class CalculatedTable;
 class CaptionSink;
 class GroupTreeSink;
+struct PlacementContext;
 class Surface;
 class UserDialogs;
 
@@ -56,6 +57,8 @@ public:
     CalculatedTable* Tabelle = nullptr; // the calculated truth table
     CaptionSink* lblError = nullptr;    // progress of the table, simplifier messages
     Surface* Output = nullptr;          // the preview picture
+    // The worksheet a synthesis draws on: the main window's placing context.
+    PlacementContext* Placement = nullptr;
     std::function<void()> ProcessEvents; // lets pending window events run
 
     // --- checks and normalisation
@@ -84,6 +87,18 @@ public:
     const QStringList& VarList() const { return varList_; }
     const std::vector<std::vector<GroupRecord>>& BranchLists() const { return branchLists_; }
     std::vector<std::vector<GroupRecord>>& BranchLists() { return branchLists_; }
+
+    // --- drawing the term as a circuit
+    // Draws Term onto the worksheet of Placement as a circuit of switches,
+    // gates in the style of ConvertTo and an LED, replacing whatever the
+    // worksheet holds, then shrinks the worksheet to it and clears the undo
+    // history. A failure is shown and leaves Error set. The spacing values
+    // are held to their limits first.
+    void CreateGroups();
+    // The checks and the splitting of CreateGroups, with their messages, and
+    // the limit of 20 inputs per gate, without drawing anything. True when
+    // Term can be drawn; Term is then the normalised term.
+    bool CheckSynthesis();
 
     // --- truth table
     void CreateTabelle();

@@ -17,9 +17,13 @@ struct SimEvent {
     int X = 0;
     int Y = 0;
     uint8_t Dir = 0; // 1 left, 2 right, 3 up, 4 down; 0 used up
+    // Passes the event still waits before it is dispatched. Each event
+    // waits on its own, so later events from one source never overtake it.
+    uint8_t Hold = 0;
     int16_t Value = 0; // -1 High, 0 Low
     int Level = 0;
 };
+static_assert(sizeof(SimEvent) == 16, "the queues walk events of 16 bytes");
 
 // A queue of events that keeps its storage from pass to pass. Its length is
 // a member of its own: the engine checks it right after every append, and a

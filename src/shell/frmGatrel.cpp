@@ -72,6 +72,7 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     WatchHover();
     SetPorts();
     WirePrinting();
+    WireSynthesis();
     WireLogicAnalyzer();
     WireICManager();
     WireSettingsWindows();

@@ -340,6 +340,8 @@ private:
     void OpenBooleanTools(int tab);
     // Fills the print seam (frmGatrel_print.cpp).
     void WirePrinting();
+    // Fills the command line's synthesis seam (frmGatrel_synthesis.cpp).
+    void WireSynthesis();
 
     ProgramState& s_;
     UserDialogs& dialogs_;

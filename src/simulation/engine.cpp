@@ -370,6 +370,10 @@ void Simulate(ProgramState& s, EngineContext& e)
             if (slot.Dir == 0)
                 continue;
             const SimEvent ev = slot;
+            if (HoldEvent(s, ev)) {
+                slot.Dir = 0;
+                continue;
+            }
             touched |= ev.Level == 0;
             Dispatch(s, e, ev.X, ev.Y, ev.Dir, ev.Value != 0 ? 1 : 0, ev.Level);
             // The handler may have emptied the queue (a stop or a power-off).

@@ -53,10 +53,25 @@ struct EngineContext {
 // ---- Queues and the pass loop ----
 
 // Appends one event to PendingEvents. No check of any kind is made.
-inline void QueueEvent(ProgramState& s, int x, int y, int dir, int value, int level)
+inline void QueueEvent(ProgramState& s, int x, int y, int dir, int value, int level, int hold = 0)
 {
-    s.engine.PendingEvents.push_back(
-        SimEvent{x, y, static_cast<uint8_t>(dir), static_cast<int16_t>(value != 0 ? kTrue : kFalse), level});
+    s.engine.PendingEvents.push_back(SimEvent{.X = x,
+                                              .Y = y,
+                                              .Dir = static_cast<uint8_t>(dir),
+                                              .Hold = static_cast<uint8_t>(hold),
+                                              .Value = static_cast<int16_t>(value != 0 ? kTrue : kFalse),
+                                              .Level = level});
+}
+// An event that still waits goes to the next pass one pass closer to its
+// turn; true when it was held.
+inline bool HoldEvent(ProgramState& s, const SimEvent& ev)
+{
+    if (ev.Hold <= 0)
+        return false;
+    SimEvent later = ev;
+    --later.Hold;
+    s.engine.PendingEvents.push_back(later);
+    return true;
 }
 // Empties both queues and ends the run (EngineBusy false).
 void ClearQueues(ProgramState& s);

@@ -94,11 +94,11 @@ inline int Connections(const GridCell* c)
 
 // Queues an event unless the cell lies outside the level or the direction is
 // no travel direction (an element with a damaged orientation drives nothing).
-inline void QueueIfInside(ProgramState& s, int x, int y, int dir, bool high, int level)
+inline void QueueIfInside(ProgramState& s, int x, int y, int dir, bool high, int level, int hold = 0)
 {
     if (!ValidDirection(dir) || CellAt(s, level, x, y) == nullptr)
         return;
-    QueueEvent(s, x, y, dir, high ? 1 : 0, level);
+    QueueEvent(s, x, y, dir, high ? 1 : 0, level, hold);
 }
 
 // The element whose footprint covers (x, y) and its cached pins.

@@ -52,10 +52,12 @@ void EvalGate(ProgramState& s, int x, int y, int level, GateKind kind)
     const Step st = OrientationStep(orientation);
     const int bx = out.X + st.dx;
     const int by = out.Y + st.dy;
-    // A NAND switches one pass after an AND would.
-    if (kind == GateKind::And && o->Marker == -1 && ValidDirection(orientation))
-        AddPostpone(CellAt(s, level, bx, by), 1);
-    QueueIfInside(s, bx, by, orientation, r, level);
+    // A NAND switches one pass after an AND would. The event itself waits,
+    // not the cell: a hold on the cell would also stop an earlier event of
+    // this output still on its way, which then arrives last and leaves the
+    // conductor at a stale level.
+    const bool nand = kind == GateKind::And && o->Marker == -1;
+    QueueIfInside(s, bx, by, orientation, r, level, nand ? 1 : 0);
 }
 
 } // namespace

@@ -124,7 +124,7 @@ public:
         std::vector<SimEvent> current = Pending();
         ClearPending();
         for (const SimEvent& ev : current)
-            if (ev.Dir != 0)
+            if (ev.Dir != 0 && !HoldEvent(s, ev))
                 DispatchEvent(s, e, ev.X, ev.Y, ev.Dir, ev.Value != 0 ? 1 : 0, ev.Level);
         ++passes;
         return static_cast<int>(current.size());

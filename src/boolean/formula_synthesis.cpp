@@ -1,0 +1,51 @@
+#include "boolean/formula_synthesis.h"
+
+#include <QString>
+
+#include "boolean/clsGroups.h"
+#include "model/files/file_commands.h"
+#include "model/new_file.h"
+#include "placement/placement_context.h"
+
+namespace {
+
+// The fixed layout of a circuit drawn from the command line.
+void SetCommandLineLayout(clsGroups& g)
+{
+    g.StartX = 3;
+    g.StartY = 3;
+    g.AbstandVariablen = 2;
+    g.AbstandSchaltungY = 3;
+    g.AbstandSchaltungX = 3;
+    g.AbstandBreite = 4;
+    g.AbstandHoehe = 4;
+    g.ConvertTo = 0;
+}
+
+} // namespace
+
+bool CreateFile(PlacementContext& c, UserDialogs& dialogs, const QString& typed)
+{
+    QString term = typed;
+    term.removeIf([](QChar ch) { return ch.isSpace(); });
+
+    // A term that cannot be drawn leaves the circuit as it is.
+    clsGroups probe;
+    probe.Dialogs = &dialogs;
+    SetCommandLineLayout(probe);
+    probe.Term = term;
+    if (!probe.CheckSynthesis())
+        return false;
+    if (!ConfirmReplace(c.s, dialogs))
+        return false;
+
+    NewFile(c.s, false);
+    // No tree view: the group tree of a typed term (frmBool's) is never shown.
+    clsGroups groups;
+    groups.Dialogs = &dialogs;
+    groups.Placement = &c;
+    SetCommandLineLayout(groups);
+    groups.Term = term;
+    groups.CreateGroups();
+    return true;
+}

@@ -1,0 +1,13 @@
+// The command line's formula mode draws the typed term as a new circuit.
+#include <QString>
+
+#include "boolean/formula_synthesis.h"
+#include "platform/guard.h"
+#include "shell/frmGatrel.h"
+
+void frmGatrel::WireSynthesis()
+{
+    seams_.synthesize = [this](const QString& typed) {
+        RunGuarded(&dialogs_, QStringLiteral("CreateFile"), [&] { CreateFile(*placement_, dialogs_, typed); });
+    };
+}
