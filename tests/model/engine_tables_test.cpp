@@ -57,8 +57,10 @@ TEST(EventQueueTable, BehavesAsAGrowableArrayUnderRandomUse)
     EventQueue a{SimEvent{}}, b;
     std::vector<SimEvent> ma{SimEvent{}}, mb;
     for (int step = 0; step < 5000; ++step) {
-        const SimEvent ev{static_cast<int>(random() % 300), 1, static_cast<uint8_t>(random() % 5),
-                          static_cast<int16_t>(random() % 2 ? kTrue : kFalse), 0};
+        const SimEvent ev{.X = static_cast<int>(random() % 300),
+                          .Y = 1,
+                          .Dir = static_cast<uint8_t>(random() % 5),
+                          .Value = static_cast<int16_t>(random() % 2 ? kTrue : kFalse)};
         switch (random() % 10) {
         case 0: {
             const size_t n = random() % 40;
