@@ -15,8 +15,11 @@ void frmGatrel::WireBooleanTools()
             auto* w = new frmBoolean(s_, dialogs_, this);
             w->setAttribute(Qt::WA_DeleteOnClose);
             w->WriteSettings = [this] { SaveSettings(s_, objUndo_->Undos(), &dialogs_); };
-            // w->CreateGroups, the synthesis onto the worksheet, is connected
-            // where that synthesis is built; until then Generate does nothing.
+            // Generate draws onto the main window's worksheet with its placing routines.
+            w->CreateGroups = [this](clsGroups& groups) {
+                groups.Placement = &*placement_;
+                groups.CreateGroups();
+            };
             *window = w;
         }
         return **window;

@@ -3,6 +3,10 @@
 #include "window_rig.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
+#include <map>
 #include <QDialog>
 #include <QTabWidget>
 
@@ -61,6 +65,28 @@ TEST_F(BooleanToolsMenu, TheSimplificationSwitchReachesTheWindow)
     s.settings.FeatureEnable[3] = 0;
     window.ShowPanels();
     EXPECT_FALSE(simplify->isEnabled());
+}
+
+} // namespace
+
+namespace {
+
+// Generate in the window draws the typed term onto the main window's worksheet.
+TEST_F(BooleanToolsMenu, GenerateDrawsTheTermOnTheWorksheet)
+{
+    window.Menu(QStringLiteral("mSynthese"))->trigger();
+    auto* tools = window.findChild<QDialog*>(QStringLiteral("frmBoolean"));
+    ASSERT_NE(tools, nullptr);
+    tools->findChild<QComboBox*>(QStringLiteral("cmbFormel"))->setEditText(QStringLiteral("A&B"));
+    tools->findChild<QCheckBox*>(QStringLiteral("chkSave"))->setChecked(true); // no overwrite question
+    QTest::mouseClick(tools->findChild<QPushButton*>(QStringLiteral("cmdErstellen")), Qt::LeftButton);
+
+    std::map<int, int> kinds;
+    for (int e = 1; e <= s.ElementCount; ++e)
+        ++kinds[s.Elements[static_cast<size_t>(e)].Type];
+    EXPECT_EQ(kinds[ElementType::Switch], 2);
+    EXPECT_EQ(kinds[ElementType::AND], 1);
+    EXPECT_EQ(kinds[ElementType::LED], 1);
 }
 
 } // namespace
