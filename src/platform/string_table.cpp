@@ -72,7 +72,7 @@ constexpr ResString kStrings[] = {
     {1813, "Gatrel Message"},
     {1814, "PDF file"},
     {1815, "Print into a PDF file"},
-    {1816, "PDF file (*.pdf)|*.pdf"},
+    {1816, "PDF file|*.pdf"},
     {1817, "The circuit could not be printed."},
 
     // IC definition window
