@@ -24,6 +24,7 @@ public:
     {
         toolWindow->installEventFilter(this);
     }
+    ~OwnKeys() override { Rest(false); }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
