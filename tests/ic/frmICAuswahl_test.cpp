@@ -11,6 +11,8 @@
 #include <QTreeView>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <algorithm>
+#include <functional>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
@@ -504,4 +506,5 @@ TEST_F(ICManager, EachWindowsKeysRunItsOwnCommands)
     EXPECT_TRUE(dialogs.AllAnswersUsed());
     EXPECT_FALSE(warnings.join(u'\n').contains(QStringLiteral("Ambiguous"))) << warnings.join(u'\n').toStdString();
 }
+
 } // namespace
