@@ -21,7 +21,7 @@ void clsGroups::ShowError(int code)
 {
     Error = true;
     if (Dialogs) {
-        Dialogs->ShowMessage(LoadResString(TermErrorResId(code, SimplifyChecked)), MessageButtons::OK,
+        Dialogs->ShowMessage(LoadResString(TermErrorResId(code, Minimised)), MessageButtons::OK,
                              MessageIcon::Critical, LoadResString(kTermErrorTitleId));
     }
 }
