@@ -153,4 +153,27 @@ TEST_F(GenerateOnTheWorksheet, OnlyATermThatCanBeDrawnReplacesTheCircuit)
     EXPECT_EQ(dialogs.MessageTexts(), QStringList{QStringLiteral("Incomplete term.")});
 }
 
+// The program switches the power off for a new circuit even in quick help,
+// which swallows only the user's clicks on the power buttons.
+TEST_F(GenerateOnTheWorksheet, GenerateInQuickHelpSwitchesTheRunningCircuitOff)
+{
+    Generate(QStringLiteral("AvB"));
+    ClickAction("Toolbar2", "cmdUND");
+    PowerOn();
+    ClickAction("Toolbar", "cmdQuickHelp");
+    ASSERT_EQ(s.ToolMode, ToolCode::QuickHelp);
+    dialogs = ScriptedUserDialogs{};
+    Generate(QStringLiteral("A&B"));
+    EXPECT_EQ(s.engine.PowerFlag, kFalse);
+    EXPECT_TRUE(Button("cmdOff")->isChecked());
+    EXPECT_EQ(Kinds()[ElementType::AND], 1);
+    EXPECT_EQ(s.ToolMode, ToolCode::QuickHelp) << "quick help goes on";
+    for (int k = 0; k < 3; ++k)
+        SendMouse(window.picGrid(), QEvent::MouseMove, At(0, k % 2), Qt::NoButton, Qt::NoButton);
+    EXPECT_TRUE(dialogs.MessageTexts().isEmpty()) << dialogs.MessageTexts().join(u'|').toStdString();
+    ClickAction("Toolbar", "cmdQuickHelp");
+    EXPECT_EQ(s.ToolMode, ElementType::AND) << "the editing tool comes back";
+    EXPECT_TRUE(Action("Toolbar2", "cmdUND")->isChecked());
+}
+
 } // namespace
