@@ -236,6 +236,10 @@ public:
     void LeaveQuickHelp();
     // Puts quick help's own saved tool selection in place of the program's, or back.
     void SwapQuickHelpSelection();
+    // Brings the saved editing tool back (power off, IC view closed). In
+    // quick help, which the program may end only for the user, the tool
+    // waits for the help to end.
+    void RestoreEditingTool();
     ToolbarButtons ReadToolbarButtons() const;
     void ApplyToolbarButtons(const ToolbarButtons& buttons);
     QuickHelpBox* picQuickHelp() const { return picQuickHelp_; }

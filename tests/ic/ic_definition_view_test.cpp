@@ -240,11 +240,17 @@ TEST_F(ICView, SaveCheckFailuresKeepTheViewOpen)
     EXPECT_TRUE(s.ICViewOpen);
     EXPECT_TRUE(IC().isVisible());
     EXPECT_EQ(QDir(s.Verzeichnisse[1]).entryList(QDir::Files).size(), 0);
-    // The title bar closes the view as Close does, and a running circuit stops first.
+    // The title bar closes the view as Close does, and a running circuit
+    // stops first, in quick help too; the tool is back when the help ends.
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdOn")), Qt::LeftButton);
     ASSERT_EQ(s.engine.PowerFlag, kTrue);
+    QWidget* quickHelp = window.Toolbar(QStringLiteral("Toolbar"))->widgetForAction(Action("cmdQuickHelp"));
+    QTest::mouseClick(quickHelp, Qt::LeftButton);
+    ASSERT_EQ(s.ToolMode, ToolCode::QuickHelp);
     IC().close();
     EXPECT_EQ(s.engine.PowerFlag, kFalse);
+    EXPECT_EQ(s.ToolMode, ToolCode::QuickHelp);
+    QTest::mouseClick(quickHelp, Qt::LeftButton);
     EXPECT_EQ(s.ToolMode, ElementType::Conductor);
     EXPECT_FALSE(s.ICViewOpen);
     EXPECT_EQ(s.ICPinCount, 0);

@@ -69,10 +69,10 @@ void FakeMainWindow::ResetScrollBars()
     ++resetScrollBarsCount;
 }
 
-void FakeMainWindow::PressPowerOff()
+void FakeMainWindow::SwitchPowerOff()
 {
-    calls << QStringLiteral("PressPowerOff");
-    ++pressPowerOffCount;
+    calls << QStringLiteral("SwitchPowerOff");
+    ++switchPowerOffCount;
 }
 
 void FakeMainWindow::SetAnalyserMenuEnabled(bool enabled)

@@ -40,7 +40,7 @@ public:
     std::vector<int16_t> selPictures;
     std::vector<std::pair<int16_t, int16_t>> sizeBoxes;
     int resetScrollBarsCount = 0;
-    int pressPowerOffCount = 0;
+    int switchPowerOffCount = 0;
 
     bool analyserMenuEnabled = true;
     bool undoListMenuEnabled = true;
@@ -72,7 +72,7 @@ public:
     void ChangeSelPicture(int16_t tool) override;
     void SetSizeBoxes(int16_t maxX, int16_t maxY) override;
     void ResetScrollBars() override;
-    void PressPowerOff() override;
+    void SwitchPowerOff() override;
     void SetAnalyserMenuEnabled(bool enabled) override;
     void SetUndoListMenuEnabled(bool enabled) override;
     void CheckComponentMenuOnly(int item) override;
