@@ -8,17 +8,11 @@
 #include "placement/ic_instances.h"
 #include "placement/placement_context.h"
 #include "placement/placement_frame.h"
-#include "simulation/engine.h"
 
-void CheckMouseMode(PlacementContext& c, EngineContext* engine)
+void PlaceAtCursor(PlacementContext& c)
 {
     ProgramState& s = c.s;
     const uint8_t tool = s.ToolMode;
-    if (tool == ToolCode::SimulationRunning) {
-        if (engine != nullptr && s.engine.InnerLevelShown == 0)
-            InitSwitchOn(s, *engine);
-        return;
-    }
     switch (tool) {
     case ElementType::AnalysisSensor: SetAnalysepunkt(c); break;
     case ElementType::HalfAdder: SetHA(c); break;

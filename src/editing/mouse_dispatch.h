@@ -3,13 +3,11 @@
 // at the cursor cell, and removing the element under a cell.
 #include <cstdint>
 
-struct EngineContext;
 struct PlacementContext;
 
 // Calls the placing routine of ToolMode at (CursorX, CursorY) with
-// PlaceOrientation. In the simulation mode a click on level 0 toggles an
-// input instead (only with an engine context).
-void CheckMouseMode(PlacementContext& c, EngineContext* engine = nullptr);
+// PlaceOrientation; a tool that places nothing does nothing.
+void PlaceAtCursor(PlacementContext& c);
 // Removes the element at cell (x, y), which is also the cursor cell, by the
 // cell's type; a juncture on a conductor cell is removed as a marker.
 // Nothing on an empty cell or in the simulation mode.

@@ -43,7 +43,7 @@ public:
     void MouseDown(int button, int shift, double x, double y) { mouse.picGrid_MouseDown(button, shift, x, y); }
     void MouseMove(int buttons, int shift, double x, double y) { mouse.picGrid_MouseMove(buttons, shift, x, y); }
     void MouseUp(int button, int shift, double x, double y) { mouse.picGrid_MouseUp(button, shift, x, y); }
-    void DblClick() { mouse.DblClick(); }
+    void DblClick() { mouse.picGrid_DblClick(); }
     void KeyPress(int keyAscii) { mouse.picGrid_KeyPress(keyAscii); }
     void HidePlacementAids() { mouse.HidePlacementAids(); }
 

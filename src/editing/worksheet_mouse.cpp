@@ -125,9 +125,10 @@ void WorksheetMouse::picGrid_MouseDown(int button, int shift, double x, double y
     ProgramState& s = e_.s;
     EditorState& st = e_.st;
     const uint8_t tool = s.ToolMode;
-    // The simulation's clicks are handled by the engine's own dispatch.
-    if (tool == ToolCode::SimulationRunning)
+    if (tool == ToolCode::SimulationRunning) {
+        SimulationDown(button, x, y);
         return;
+    }
     targets_.labels.CommitOpenLabel();
     // The cell under the press itself: scrolling or zooming may have moved
     // the picture under a still pointer since the last move.
@@ -311,9 +312,27 @@ void WorksheetMouse::picGrid_MouseUp(int button, int /*shift*/, double /*x*/, do
     e_.Changed();
 }
 
-void WorksheetMouse::DblClick()
+// While the power is on a press works on the cell under it: it toggles an
+// input, clicks a flip-flop or shift register, selects a clock generator or
+// opens an IC; the right button goes back to the parent level.
+void WorksheetMouse::SimulationDown(int button, double x, double y)
 {
     ProgramState& s = e_.s;
+    s.CursorX = PixelToGrid(s, static_cast<int32_t>(std::clamp(x, 0.0, double(INT32_MAX))));
+    s.CursorY = PixelToGrid(s, static_cast<int32_t>(std::clamp(y, 0.0, double(INT32_MAX))));
+    if (engine_ != nullptr)
+        SimulationMouseDown(s, *engine_, button);
+}
+
+void WorksheetMouse::picGrid_DblClick()
+{
+    ProgramState& s = e_.s;
+    // The second click of a double click on an input toggles it once more.
+    if (s.ToolMode == ToolCode::SimulationRunning) {
+        if (engine_ != nullptr)
+            SimulationMouseDown(s, *engine_, 1);
+        return;
+    }
     if (s.ToolMode != ElementType::Conductor || !s.P.Contains(s.CursorX, s.CursorY))
         return;
     const int t = s.P(s.CursorX, s.CursorY).Type;
@@ -360,7 +379,7 @@ void WorksheetMouse::CheckMouseMode()
         if (e_.hooks.CreateICAnschluss)
             e_.hooks.CreateICAnschluss();
     }
-    ::CheckMouseMode(e_.c, nullptr);
+    PlaceAtCursor(e_.c);
     targets_.selection.SelectNone();
 }
 

@@ -24,15 +24,16 @@ struct MouseTargets {
 
 class WorksheetMouse {
 public:
-    // engine may be null: a key then never pauses the simulation.
+    // engine may be null: the worksheet then never works the simulation.
     WorksheetMouse(const EditorContext& e, EngineContext* engine, const MouseTargets& targets);
 
     // Buttons: 1 left, 2 right, 4 middle. Shift: 2 with Ctrl. x, y in picture pixels.
     void picGrid_MouseDown(int button, int shift, double x, double y);
     void picGrid_MouseMove(int buttons, int shift, double x, double y);
     void picGrid_MouseUp(int button, int shift, double x, double y);
-    // On an open conductor end a switch, on a junction a juncture, on a gate's pin a negation.
-    void DblClick();
+    // On an open conductor end a switch, on a junction a juncture, on a gate's
+    // pin a negation; while the power is on, a second press.
+    void picGrid_DblClick();
     // Space pauses a running simulation.
     void picGrid_KeyPress(int keyAscii);
 
@@ -57,6 +58,7 @@ private:
     bool LeftDown(const Press& p, int shift, double x, double y);
     bool RightDown(const Press& p, double x, double y);
     void SelectToolDown(const Press& p, int shift, double x, double y);
+    void SimulationDown(int button, double x, double y);
     void CheckMouseMode();
     void ShowBorder();
 

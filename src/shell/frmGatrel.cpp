@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <QStatusBar>
 
+#include "boolean/frmBoolean.h"
 #include "editing/worksheet_editor.h"
 #include "model/geometry.h"
 #include "model/state.h"
@@ -15,6 +16,7 @@
 #include "placement/placement_context.h"
 #include "platform/null_surface.h"
 #include "platform/numeric.h"
+#include "platform/qt_printer.h"
 #include "platform/timers.h"
 #include "render/clsGrafik.h"
 #include "render/whole_sheet.h"
@@ -71,13 +73,10 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     WireWorksheetEditor();
     WatchHover();
     SetPorts();
-    WirePrinting();
-    WireSynthesis();
     WireLogicAnalyzer();
     WireICManager();
     WireSettingsWindows();
     WireICDefinition();
-    WireBooleanTools();
 
     CloseFormelPanel(); // the command line starts closed
     PressToolButton(QStringLiteral("cmdLeitungen"), 3);
@@ -187,26 +186,6 @@ void frmGatrel::WireEngineControls()
     connect(propertiesPanel_->cmbKomplex, &QComboBox::currentIndexChanged, this, [this](int) { cmbKomplex_Click(); });
     formel_->Close = [this] { CloseFormelPanel(); };
     formel_->KeyPress = [this](QKeyEvent* event) { cmbFormel_KeyPress(event); };
-
-    // Worksheet clicks while the simulation runs; editing clicks belong to the worksheet editor.
-    connect(picGrid(), &WorksheetPicture::MouseDown, this,
-            [this](int button, int, double x, double y) { picGrid_MouseDown(button, x, y); });
-    connect(picGrid(), &WorksheetPicture::DoubleClick, this, [this] { picGrid_DblClick(); });
-}
-
-void frmGatrel::picGrid_MouseDown(int button, double x, double y)
-{
-    if (s_.ToolMode != ToolCode::SimulationRunning)
-        return;
-    s_.CursorX = PixelToGrid(s_, static_cast<int32_t>(std::clamp(x, 0.0, double(INT32_MAX))));
-    s_.CursorY = PixelToGrid(s_, static_cast<int32_t>(std::clamp(y, 0.0, double(INT32_MAX))));
-    SimulationMouseDown(s_, engine_, button);
-}
-
-void frmGatrel::picGrid_DblClick()
-{
-    if (s_.ToolMode == ToolCode::SimulationRunning)
-        SimulationMouseDown(s_, engine_, 1);
 }
 
 void frmGatrel::cmbKomplex_Click()
@@ -220,16 +199,13 @@ void frmGatrel::cmdICVerwaltung_MouseDown(bool pressed)
 {
     if (s_.ICViewOpen && pressed)
         return;
-    if (seams_.icManager)
-        seams_.icManager(pressed);
+    ShowICManager(pressed);
 }
 
 void frmGatrel::WireWorksheetEditor()
 {
     editor_ = std::make_unique<WorksheetEditor>(*placement_, &engine_);
     WorksheetPicture* grid = picGrid();
-    // Edit > Delete: the framed area, or else the selected components.
-    seams_.deleteArea = [this] { editor_->LoescheBereich(); };
     editor_->SetDeleteEnabled = [this](bool on) { Menu(QStringLiteral("mDelete"))->setEnabled(on); };
     WireLabelBox();
     grid->PaintOverlay = [this](QPainter& painter) { PaintWorksheetOverlay(painter, editor_->overlay); };
@@ -242,6 +218,7 @@ void frmGatrel::WireWorksheetEditor()
     editor_->ShowPopupMenu = [this](const PopupItems& items) { mPopup_->Show(items); };
     // Quick help on the worksheet; the IC-definition clicks belong to the IC editor.
     editor_->ShowWorksheetQuickHelp = [this] { ShowWorksheetQuickHelp(); };
+    // The editor dispatches every press on the mode: editing, the simulation, quick help.
     connect(grid, &WorksheetPicture::MouseDown, this,
             [this](int button, int shift, double x, double y) { editor_->MouseDown(button, shift, x, y); });
     connect(grid, &WorksheetPicture::MouseMove, this,

@@ -5,11 +5,9 @@
 // the ports that belong to the window as a whole.
 #include <QMainWindow>
 #include <QMap>
-#include <QRect>
+#include <QPointer>
 #include <array>
-#include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "model/ports/analyzer_port.h"
@@ -26,6 +24,7 @@ class AnalyzerWindows;
 class ClockTimers;
 class ComponentPopupMenu;
 class FormelPanel;
+class ICChooser;
 class ICDefinitionView;
 class frmICAuswahl;
 class LayersPanel;
@@ -33,6 +32,7 @@ class NullSurface;
 class PlatformTimer;
 class PowerPanel;
 class PropertiesPanel;
+class QtPrinter;
 class QAction;
 class QActionGroup;
 class QKeyEvent;
@@ -42,6 +42,7 @@ class QMenu;
 class QProgressBar;
 class QToolBar;
 class QuickHelpBox;
+class SettingsWindows;
 class SimulationBar;
 class SizePanel;
 class TimerHost;
@@ -52,6 +53,7 @@ class WorksheetView;
 class ZoomPanel;
 class clsGrafik;
 class clsUndo;
+class frmBoolean;
 struct MenuRow;
 struct PlacementContext;
 struct ProgramState;
@@ -179,9 +181,6 @@ public:
     // Edit mode (true) or simulation mode (false); the power panel runs it.
     void ChangeGUI(bool edit);
     void SetRadioMenuChecks(QAction* item, int position);
-    // Worksheet clicks while the simulation runs.
-    void picGrid_MouseDown(int button, double x, double y);
-    void picGrid_DblClick();
     void cmbFormel_KeyPress(QKeyEvent* event);
 
     // The hover rules of the controls around the worksheet (frmGatrel_hover.cpp).
@@ -244,24 +243,6 @@ public:
     void ApplyToolbarButtons(const ToolbarButtons& buttons);
     QuickHelpBox* picQuickHelp() const { return picQuickHelp_; }
 
-    // Windows that later parts of the program bring; empty ones do nothing.
-    struct Seams {
-        std::function<void()> printDialog, deleteArea, numberConversion, help, webPage, supportMail, about;
-        std::function<void()> passwordCheck, passwordChange, settingsDialog, hideQuickHelp;
-        std::function<void(int)> booleanTools;   // tab 0 synthesis, 1 truth table, 2 term synthesis
-        std::function<void(bool)> icManager;     // show (true) or unload
-        std::function<void(bool)> logicAnalyzer; // show (true) or hide
-        std::function<void(bool)> simplificationEnabled;
-        // The IC manager's frame in pixels while it is visible, else nothing.
-        std::function<std::optional<QRect>()> icManagerGeometry;
-        // The IC chosen in the IC box, by its position counted from 1.
-        std::function<void(int)> icChosen;
-        // Refills the IC box from the IC folder.
-        std::function<void()> icNames;
-        // A circuit built from a Boolean term (the command line's formula mode).
-        std::function<void(const QString&)> synthesize;
-    };
-    Seams& seams() { return seams_; }
     // The logic analyzer's windows (frmGatrel_analyzer.cpp).
     AnalyzerWindows& logicAnalyzer() { return *analyzer_; }
 
@@ -330,8 +311,6 @@ private:
     void WireLogicAnalyzer();
     // The Extras and Help menus' windows (frmGatrel_settings.cpp).
     void WireSettingsWindows();
-    void WireBooleanTools(); // frmGatrel_boolean.cpp
-    void CallSeam(const std::function<void()>& seam);
     void ChangeToolbarStyle();
     int ICFileCount() const;
     void StopForShutDown();
@@ -341,11 +320,16 @@ private:
     void SetShowGrid(bool on);
     void StepZoom(const QString& key);
     void ShowZoomText();
+    // The Boolean tools window at tab 0 synthesis, 1 truth table, 2 term synthesis.
     void OpenBooleanTools(int tab);
-    // Fills the print seam (frmGatrel_print.cpp).
-    void WirePrinting();
-    // Fills the command line's synthesis seam (frmGatrel_synthesis.cpp).
-    void WireSynthesis();
+    // The Boolean tools window, created on first use (frmGatrel_boolean.cpp).
+    frmBoolean& BooleanTools();
+    // The command line's formula mode draws the typed term as a new circuit.
+    void Synthesize(const QString& typed);
+    // The IC manager shown (true) or unloaded (frmGatrel_ic_manager.cpp).
+    void ShowICManager(bool show);
+    // The View menu item, the toolbar button and the IC page's button show one state.
+    void SetICManagerChecks(bool on);
 
     ProgramState& s_;
     UserDialogs& dialogs_;
@@ -400,7 +384,11 @@ private:
         QString key;
         int index = 0;
     } quickHelpTool_;
-    Seams seams_;
     std::unique_ptr<AnalyzerWindows> analyzer_;
     frmICAuswahl* icManager_ = nullptr; // owned as a child window
+    ICChooser* icChooser_ = nullptr;
+    SettingsWindows* settingsWindows_ = nullptr;
+    QPointer<frmBoolean> booleanTools_; // released when it closes
+    // One printer for the run: the print dialog's choices stay for the next time.
+    std::unique_ptr<QtPrinter> printer_;
 };

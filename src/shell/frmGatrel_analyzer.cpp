@@ -10,7 +10,6 @@ void frmGatrel::WireLogicAnalyzer()
 {
     analyzer_ = std::make_unique<AnalyzerWindows>(s_, &dialogs_, this);
     analyzer_->ClearMenuCheck = [this] { MenuItem(QStringLiteral("mAnsichtItem"), 2)->setChecked(false); };
-    seams_.logicAnalyzer = [this](bool show) { analyzer_->Show(show); };
     s_.ports.probes = analyzer_.get();
 }
 

@@ -48,35 +48,32 @@ void frmGatrel::WireICManager()
     };
     manager->HidePlacementOutline = [this] { HidePlacementOutlines(); };
 
-    // The View menu item, the toolbar button and the IC page's button show one state.
-    const auto setChecks = [this, page](bool on) {
-        Menu(QStringLiteral("mICAuswahl"))->setChecked(on);
-        ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdICAuswahl"))->setChecked(on);
-        page->cmdICVerwaltung->setChecked(on);
-    };
-    seams_.icManager = [this, manager, page, setChecks](bool show) {
-        if (show) {
-            setChecks(true);
-            if (manager->isVisible())
-                manager->raise();
-            else
-                manager->Form_Load();
-            return;
-        }
-        // Released by the user, every check goes; hidden for a simulation run, they stay.
-        const bool released = !Menu(QStringLiteral("mICAuswahl"))->isChecked()
-            || !ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdICAuswahl"))->isChecked()
-            || !page->cmdICVerwaltung->isChecked();
-        manager->Form_Unload();
-        if (released)
-            setChecks(false);
-    };
-    manager->Closed = [setChecks] { setChecks(false); };
-    seams_.icManagerGeometry = [manager]() -> std::optional<QRect> {
-        if (!manager->isVisible())
-            return std::nullopt;
-        return QRect(manager->pos(), manager->size());
-    };
-    seams_.icChosen = [manager, page](int position) { manager->ChooseIC(page->cmbIC->itemText(position - 1)); };
-    seams_.icNames = [chooser] { chooser->ShowICNames(); };
+    manager->Closed = [this] { SetICManagerChecks(false); };
+    icChooser_ = chooser;
+}
+
+void frmGatrel::SetICManagerChecks(bool on)
+{
+    Menu(QStringLiteral("mICAuswahl"))->setChecked(on);
+    ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdICAuswahl"))->setChecked(on);
+    propertiesPanel_->icPage->cmdICVerwaltung->setChecked(on);
+}
+
+void frmGatrel::ShowICManager(bool show)
+{
+    if (show) {
+        SetICManagerChecks(true);
+        if (icManager_->isVisible())
+            icManager_->raise();
+        else
+            icManager_->Form_Load();
+        return;
+    }
+    // Released by the user, every check goes; hidden for a simulation run, they stay.
+    const bool released = !Menu(QStringLiteral("mICAuswahl"))->isChecked()
+        || !ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdICAuswahl"))->isChecked()
+        || !propertiesPanel_->icPage->cmdICVerwaltung->isChecked();
+    icManager_->Form_Unload();
+    if (released)
+        SetICManagerChecks(false);
 }

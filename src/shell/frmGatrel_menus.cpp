@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QToolBar>
 
+#include "editing/worksheet_editor.h"
 #include "model/files/file_commands.h"
 #include "model/frmCreateNewFile.h"
 #include "model/state.h"
@@ -21,12 +22,14 @@
 #include "platform/user_dialogs.h"
 #include "render/clsGrafik.h"
 #include "render/whole_sheet.h"
+#include "settings/settings_windows.h"
 #include "shell/control_panel_logic.h"
 #include "shell/ic_definition_view.h"
 #include "shell/main_window_texts.h"
 #include "shell/power_panel.h"
 #include "shell/worksheet_picture.h"
 #include "shell/zoom_panel.h"
+#include "simulation/analyzer_windows.h"
 
 // One row of the menu bar: a menu, an item or a separator, in order. Items
 // of an array (mUsedFiles, mZoom, mPanel, mAnsichtItem, mBauteil) carry their
@@ -220,12 +223,6 @@ void frmGatrel::SetRadioMenuChecks(QAction* item, int position)
         componentRadios_->addAction(item);
 }
 
-void frmGatrel::CallSeam(const std::function<void()>& seam)
-{
-    if (seam)
-        seam();
-}
-
 void frmGatrel::mNeu_Click()
 {
     if (!ConfirmReplace(s_, dialogs_))
@@ -270,11 +267,6 @@ void frmGatrel::mSaveBitmap_Click()
     SetProgress(0);
 }
 
-void frmGatrel::mPrint_Click()
-{
-    CallSeam(seams_.printDialog);
-}
-
 void frmGatrel::mUsedFiles_Click(int index)
 {
     OpenRecentFile(s_, dialogs_, index);
@@ -298,7 +290,7 @@ void frmGatrel::mUndoList_Click()
 
 void frmGatrel::mDelete_Click()
 {
-    CallSeam(seams_.deleteArea);
+    editor_->LoescheBereich();
 }
 
 void frmGatrel::mZoomOut_Click()
@@ -343,8 +335,7 @@ void frmGatrel::mICAuswahl_Click()
     QAction* item = Menu(QStringLiteral("mICAuswahl"));
     const bool open = item->isChecked(); // already toggled by the click
     ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdICAuswahl"))->setChecked(open);
-    if (seams_.icManager)
-        seams_.icManager(open);
+    ShowICManager(open);
 }
 
 void frmGatrel::mAnsichtItem_Click(int index)
@@ -352,11 +343,7 @@ void frmGatrel::mAnsichtItem_Click(int index)
     QAction* item = MenuItem(QStringLiteral("mAnsichtItem"), index);
     const bool checked = item->isChecked(); // the item toggles itself
     if (index == 2) {
-        // The logic analyzer gets the new state; without it the item stays as it was.
-        if (seams_.logicAnalyzer)
-            seams_.logicAnalyzer(checked);
-        else
-            item->setChecked(!checked);
+        analyzer_->Show(checked);
     } else if (index == 3) {
         SetShowGrid(checked);
     }
@@ -396,7 +383,7 @@ void frmGatrel::mDefIC_Click()
 
 void frmGatrel::mNumberConversion_Click()
 {
-    CallSeam(seams_.numberConversion);
+    settingsWindows_->NumberConversion();
 }
 
 void frmGatrel::mOptionen_Click()
@@ -404,32 +391,32 @@ void frmGatrel::mOptionen_Click()
     if (s_.ICViewOpen)
         return;
     if (!s_.settings.OptionsPassword.isEmpty()) {
-        CallSeam(seams_.passwordCheck);
+        settingsWindows_->PasswordCheck();
         return;
     }
-    CallSeam(seams_.passwordChange);
+    settingsWindows_->PasswordChange();
     if (!s_.settings.OptionsPassword.isEmpty())
-        CallSeam(seams_.settingsDialog);
+        settingsWindows_->SettingsDialog();
 }
 
 void frmGatrel::mHelp_Click()
 {
-    CallSeam(seams_.help);
+    settingsWindows_->Help();
 }
 
 void frmGatrel::mWeb_Click()
 {
-    CallSeam(seams_.webPage);
+    settingsWindows_->WebPage();
 }
 
 void frmGatrel::mService_Click()
 {
-    CallSeam(seams_.supportMail);
+    settingsWindows_->SupportMail();
 }
 
 void frmGatrel::mInfo_Click()
 {
-    CallSeam(seams_.about);
+    settingsWindows_->About();
 }
 
 void frmGatrel::SetShowGrid(bool on)
@@ -447,12 +434,6 @@ void frmGatrel::StepZoom(const QString& key)
     s_.GridMode = ZoomStepped(s_.GridMode, key);
     ShowZoomText();
     RedrawAllElements();
-}
-
-void frmGatrel::OpenBooleanTools(int tab)
-{
-    if (seams_.booleanTools)
-        seams_.booleanTools(tab);
 }
 
 void frmGatrel::ShowZoomText()

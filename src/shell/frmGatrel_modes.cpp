@@ -22,6 +22,7 @@
 #include "model/tool_selection.h"
 #include "placement/clsUndo.h"
 #include "platform/string_table.h"
+#include "settings/settings_windows.h"
 #include "shell/clock_page.h"
 #include "shell/command_line.h"
 #include "shell/formel_panel.h"
@@ -87,8 +88,8 @@ void frmGatrel::ChangeGUI(bool edit)
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         props.HideClockPage();
         RestoreEditingTool();
-        if (button("cmdICAuswahl")->isChecked() && seams_.icManager)
-            seams_.icManager(true);
+        if (button("cmdICAuswahl")->isChecked())
+            ShowICManager(true);
         return;
     }
 
@@ -146,8 +147,8 @@ void frmGatrel::ChangeGUI(bool edit)
     clock.ShowForRun(clockFound);
     if (clockFound)
         ChangeToolbar3(s_, engine_);
-    if (button("cmdICAuswahl")->isChecked() && seams_.icManager)
-        seams_.icManager(false);
+    if (button("cmdICAuswahl")->isChecked())
+        ShowICManager(false);
 }
 
 void frmGatrel::cmbFormel_KeyPress(QKeyEvent* event)
@@ -164,17 +165,17 @@ void frmGatrel::cmbFormel_KeyPress(QKeyEvent* event)
     if (formula) {
         if (FormulaModeEnter(text) == FormulaEnter::LeaveFormulaMode)
             cmdFormel->setChecked(false);
-        else if (mayReplaceCircuit && seams_.synthesize) {
+        else if (mayReplaceCircuit) {
             if (cmbFormel->findText(text) < 0)
                 cmbFormel->addItem(text);
-            seams_.synthesize(text);
+            Synthesize(text);
         }
         cmbFormel->setFocus();
         return;
     }
     switch (CommandOf(text)) {
     case LineCommand::Info:
-        CallSeam(seams_.about);
+        settingsWindows_->About();
         break;
     case LineCommand::Save:
         // While the power is on the worksheet may show an IC's inside, not the circuit.

@@ -15,6 +15,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "ic/frmICAuswahl.h"
+#include "ic/ic_chooser.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
 #include "shell/clock_page.h"
@@ -256,21 +258,13 @@ void frmGatrel::cmbIC_Click()
         ShowPanel(4, false);
         return;
     }
-    // The IC manager follows the choice once it exists.
-    if (seams_.icChosen)
-        seams_.icChosen(box->currentIndex() + 1);
+    // The IC manager follows the choice.
+    icManager_->ChooseIC(box->itemText(box->currentIndex()));
 }
 
 void frmGatrel::ShowICNames()
 {
-    if (seams_.icNames) {
-        seams_.icNames();
-        return;
-    }
-    QStringList files;
-    for (int i = 0; i < lstIC_->count(); ++i)
-        files << lstIC_->item(i)->text();
-    propertiesPanel_->icPage->ShowICNames(files, s_.ICName);
+    icChooser_->ShowICNames();
 }
 
 void frmGatrel::DisplayEingabezeile()

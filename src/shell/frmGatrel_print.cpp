@@ -2,20 +2,18 @@
 // printer object serves the whole run, so that the choices made in the
 // dialog stay for the next time it opens.
 #include <QApplication>
-#include <memory>
 
 #include "platform/qt_printer.h"
 #include "render/clsGrafik.h"
 #include "render/frmDrucken.h"
 #include "shell/frmGatrel.h"
 
-void frmGatrel::WirePrinting()
+void frmGatrel::mPrint_Click()
 {
-    auto printer = std::make_shared<QtPrinter>();
-    seams_.printDialog = [this, printer] {
-        auto* dialog = new frmDrucken(s_, *objGrafik_, *printer, dialogs_, QApplication::applicationDirPath(), this);
-        dialog->setAttribute(Qt::WA_DeleteOnClose);
-        dialog->setWindowModality(Qt::ApplicationModal);
-        dialog->show();
-    };
+    if (!printer_)
+        printer_ = std::make_unique<QtPrinter>();
+    auto* dialog = new frmDrucken(s_, *objGrafik_, *printer_, dialogs_, QApplication::applicationDirPath(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
 }

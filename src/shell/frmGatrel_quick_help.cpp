@@ -133,7 +133,6 @@ void frmGatrel::LeaveQuickHelp()
     Menu(QStringLiteral("mBauelemente"))->setEnabled(true);
     if (picQuickHelp_->isVisible())
         picQuickHelp_->hide();
-    CallSeam(seams_.hideQuickHelp);
 }
 
 ToolbarButtons frmGatrel::ReadToolbarButtons() const

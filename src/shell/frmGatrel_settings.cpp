@@ -17,12 +17,5 @@ void frmGatrel::WireSettingsWindows()
         DataSearchDirs());
     windows->setObjectName(QStringLiteral("settingsWindows"));
     s_.ports.desktop = &windows->Desktop();
-    seams_.passwordCheck = [windows] { windows->PasswordCheck(); };
-    seams_.passwordChange = [windows] { windows->PasswordChange(); };
-    seams_.settingsDialog = [windows] { windows->SettingsDialog(); };
-    seams_.numberConversion = [windows] { windows->NumberConversion(); };
-    seams_.help = [windows] { windows->Help(); };
-    seams_.about = [windows] { windows->About(); };
-    seams_.webPage = [windows] { windows->WebPage(); };
-    seams_.supportMail = [windows] { windows->SupportMail(); };
+    settingsWindows_ = windows;
 }

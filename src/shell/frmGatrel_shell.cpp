@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "boolean/frmBoolean.h"
+#include "ic/frmICAuswahl.h"
 #include "model/files/circuit_file.h"
 #include "model/files/file_commands.h"
 #include "model/files/permissions.h"
@@ -154,8 +156,8 @@ void frmGatrel::Form_Activate()
     s_.settings.MainFormReady = 1;
     ChangePropertyWindow({});
     PressToolButton(QStringLiteral("cmdLeitungen"), 3);
-    if (ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdICAuswahl"))->isChecked() && seams_.icManager)
-        seams_.icManager(true);
+    if (ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdICAuswahl"))->isChecked())
+        ShowICManager(true);
 }
 
 void frmGatrel::ShowPanels()
@@ -164,8 +166,9 @@ void frmGatrel::ShowPanels()
     Menu(QStringLiteral("mSynthese"))->setVisible(f[0] != 0);
     Menu(QStringLiteral("mBoolean"))->setVisible(f[1] != 0);
     Menu(QStringLiteral("mTermCreation"))->setVisible(f[2] != 0);
-    if (seams_.simplificationEnabled)
-        seams_.simplificationEnabled(f[3] != 0);
+    // A window loaded later reads the same switch when it loads.
+    if (booleanTools_)
+        booleanTools_->SetSimplificationEnabled(f[3] != 0);
     Menu(QStringLiteral("mDefIC"))->setVisible(f[4] != 0);
     Menu(QStringLiteral("mNumberConversion"))->setVisible(f[6] != 0);
     QAction* panel5 = ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdPanel5"));
@@ -193,15 +196,13 @@ void frmGatrel::StopForShutDown()
 
 bool frmGatrel::Form_QueryUnload()
 {
-    if (seams_.icManagerGeometry) {
-        if (const auto frame = seams_.icManagerGeometry()) {
-            // Stored in 16-bit twips: a large screen must not wrap them round.
-            ICManagerFields& f = s_.settings.icManager;
-            f.WindowX = ClampTwips(frame->x() * double(kTwipsPerPixel));
-            f.WindowY = ClampTwips(frame->y() * double(kTwipsPerPixel));
-            f.WindowWidth = ClampTwips(frame->width() * double(kTwipsPerPixel));
-            f.WindowHeight = ClampTwips(frame->height() * double(kTwipsPerPixel));
-        }
+    if (icManager_->isVisible()) {
+        // Stored in 16-bit twips: a large screen must not wrap them round.
+        ICManagerFields& f = s_.settings.icManager;
+        f.WindowX = ClampTwips(icManager_->x() * double(kTwipsPerPixel));
+        f.WindowY = ClampTwips(icManager_->y() * double(kTwipsPerPixel));
+        f.WindowWidth = ClampTwips(icManager_->width() * double(kTwipsPerPixel));
+        f.WindowHeight = ClampTwips(icManager_->height() * double(kTwipsPerPixel));
     }
     const bool mayClose =
         ConfirmClose(s_, dialogs_, s_.CmDialog1.FileName, [this] { return SaveFile(s_, dialogs_, true); });

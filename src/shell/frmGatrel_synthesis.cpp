@@ -5,9 +5,7 @@
 #include "platform/guard.h"
 #include "shell/frmGatrel.h"
 
-void frmGatrel::WireSynthesis()
+void frmGatrel::Synthesize(const QString& typed)
 {
-    seams_.synthesize = [this](const QString& typed) {
-        RunGuarded(&dialogs_, QStringLiteral("CreateFile"), [&] { CreateFile(*placement_, dialogs_, typed); });
-    };
+    RunGuarded(&dialogs_, QStringLiteral("CreateFile"), [&] { CreateFile(*placement_, dialogs_, typed); });
 }

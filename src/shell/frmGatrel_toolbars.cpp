@@ -270,8 +270,7 @@ void frmGatrel::Toolbar_ButtonClick(const QString& key)
     } else if (key == QLatin1String("cmdTabelle")) {
         OpenBooleanTools(1);
     } else if (key == QLatin1String("cmdICAuswahl")) {
-        if (seams_.icManager)
-            seams_.icManager(pressed);
+        ShowICManager(pressed);
         Menu(QStringLiteral("mICAuswahl"))->setChecked(pressed);
     } else if (key == QLatin1String("cmdEinstellungen")) {
         mOptionen_Click();

@@ -65,19 +65,6 @@ void ICPage::picICVorschau_DblClick()
     emit ICManagerWanted(true);
 }
 
-void ICPage::ShowICNames(const QStringList& files, const QString& icName)
-{
-    const QString chosen = cmbIC->currentText();
-    cmbIC->clear();
-    for (QString name : files) {
-        if (name.endsWith(QLatin1String(".icd"), Qt::CaseInsensitive))
-            name.chop(4);
-        cmbIC->addItem(name);
-    }
-    const int at = cmbIC->findText(chosen.isEmpty() ? icName : chosen);
-    cmbIC->setCurrentIndex(at >= 0 ? at : (cmbIC->count() > 0 ? 0 : -1));
-}
-
 bool ICPage::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == picICVorschau && event->type() == QEvent::MouseButtonDblClick)

@@ -28,9 +28,6 @@ public:
     void cmdChange_MouseUp();
     // The IC manager button pressed, and the manager asked for.
     void picICVorschau_DblClick();
-    // The IC box filled with the IC definitions of the IC folder (file names);
-    // the entry chosen before stays, else `icName`, else the first.
-    void ShowICNames(const QStringList& files, const QString& icName);
 
 signals:
     // An IC chosen in the box.

@@ -29,7 +29,7 @@ protected:
         s.CursorX = static_cast<int16_t>(x);
         s.CursorY = static_cast<int16_t>(y);
         s.PlaceOrientation = Orientation::Right;
-        CheckMouseMode(c);
+        PlaceAtCursor(c);
     }
 
     // A crossing of two conductors at (x, y).

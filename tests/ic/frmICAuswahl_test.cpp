@@ -18,6 +18,7 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include "editing/worksheet_editor.h"
 #include "ic/frmICAuswahl.h"
 #include "ic/ic_chooser.h"
 #include "ic/ic_list_view.h"
@@ -444,12 +445,10 @@ TEST_F(ICManager, EachWindowsKeysRunItsOwnCommands)
     const auto restoreHandler = qScopeGuard([previous] { qInstallMessageHandler(previous); });
     OpenManager();
     Choose("FULL");
-    int areaDeletes = 0;
-    window.seams().deleteArea = [&] { ++areaDeletes; };
+    int16_t elements = 0;
 
     // Each command leaves a trace: the question it asks or what it changes.
     size_t asked = 0;
-    int deletes = 0;
     int added = 0;
     const auto askedFor = [&](int titleId) {
         const QString title = LoadResString(titleId);
@@ -475,14 +474,18 @@ TEST_F(ICManager, EachWindowsKeysRunItsOwnCommands)
          [&] { return askedFor(2853); }},
         {Qt::CTRL | Qt::Key_I, none, [&] { dialogs.QueueOpenFile(QString()); }, none,
          [&] { return askedFor(2112); }, [&] { return !manager->isVisible(); }},
-        // Edit > Delete is enabled once the power has been off.
+        // Edit > Delete is enabled once the power has been off; it deletes the selected component.
         {Qt::Key_Delete,
          [&] {
+             dialogs.QueueOpenFile(QStringLiteral(GATREL_TEST_DATA "/components.gtr"));
+             window.Menu(QStringLiteral("mOpen"))->trigger();
              PowerOn();
              PowerOff();
              ASSERT_TRUE(window.Menu(QStringLiteral("mDelete"))->isEnabled());
+             window.editor().SelectObject(1);
+             elements = s.ElementCount;
          },
-         no, none, [&] { return askedFor(2118); }, [&] { return areaDeletes > deletes; }},
+         no, none, [&] { return askedFor(2118); }, [&] { return s.ElementCount < elements; }},
     };
     for (QWidget* active : {static_cast<QWidget*>(manager), static_cast<QWidget*>(&window)}) {
         const bool managerActive = active == manager;
@@ -497,7 +500,6 @@ TEST_F(ICManager, EachWindowsKeysRunItsOwnCommands)
             QApplication::setActiveWindow(active);
             ASSERT_EQ(QApplication::activeWindow(), active);
             asked = dialogs.Asked().size();
-            deletes = areaDeletes;
             QTest::keyClick(active->windowHandle(), k.key.key(), k.key.keyboardModifiers());
             EXPECT_EQ(k.managerRan(), managerActive);
             EXPECT_EQ(k.mainRan(), !managerActive);

@@ -274,11 +274,11 @@ TEST_F(ICInstances, ASeededRunWithICsUndoesBackToEveryEarlierFile)
         if (kind <= 1) {
             s.ToolMode = ElementType::IC;
             s.ICName = kind == 0 ? QStringLiteral("FULL") : QStringLiteral("HALF");
-            CheckMouseMode(c);
+            PlaceAtCursor(c);
             icsPlaced += static_cast<int>(Steps().size()) > held;
         } else if (kind == 2) {
             s.ToolMode = pick(0, 1) ? ElementType::LED : ElementType::AnalysisSensor;
-            CheckMouseMode(c);
+            PlaceAtCursor(c);
         } else {
             const GridCell& cell = s.P(s.CursorX, s.CursorY);
             if (cell.ElementNr == 0)

@@ -42,7 +42,7 @@ protected:
         s.ToolMode = tool;
         s.CursorX = static_cast<int16_t>(x);
         s.CursorY = static_cast<int16_t>(y);
-        CheckMouseMode(c);
+        PlaceAtCursor(c);
     }
 
     int Pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }

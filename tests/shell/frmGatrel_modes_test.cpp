@@ -12,9 +12,11 @@
 #include <functional>
 
 #include "editing/worksheet_editor.h"
+#include "ic/frmICAuswahl.h"
 #include "placement/clsUndo.h"
 #include "platform/string_table.h"
 #include "shell/quick_help_box.h"
+#include "support/modal_driver.h"
 #include "window_rig.h"
 
 namespace {
@@ -433,17 +435,20 @@ TEST_F(LevelTree, NodesShowTheirLevelOnlyWhileThePowerIsOn)
 
 TEST_F(ModeSwitch, IcManagerGoesAwayForTheRunOnlyWhenOpen)
 {
-    std::vector<bool> shown;
-    window.seams().icManager = [&](bool show) { shown.push_back(show); };
+    auto* manager = window.findChild<frmICAuswahl*>();
+    WindowsShown shown;
     Open(kNoClock);
     PowerOn();
     PowerOff();
-    EXPECT_TRUE(shown.empty()) << "closed, it stays closed";
+    EXPECT_FALSE(manager->isVisible()) << "closed, it stays closed";
+    EXPECT_FALSE(shown.Take().contains(QStringLiteral("frmICAuswahl")));
     ClickAction("Toolbar", "cmdICAuswahl");
-    ASSERT_EQ(shown, std::vector<bool>{true});
+    ASSERT_TRUE(manager->isVisible());
     PowerOn();
+    EXPECT_FALSE(manager->isVisible()) << "away for the run";
     PowerOff();
-    EXPECT_EQ(shown, (std::vector<bool>{true, false, true}));
+    EXPECT_TRUE(manager->isVisible()) << "back after it";
+    EXPECT_EQ(shown.Take().count(QStringLiteral("frmICAuswahl")), 2);
 }
 
 // Placement aids disappear when the pointer leaves the worksheet for a control.

@@ -8,10 +8,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 
+#include "boolean/frmBoolean.h"
+#include "ic/frmICAuswahl.h"
 #include "model/files/circuit_file.h"
 #include "model/state.h"
 #include "platform/registry.h"
@@ -19,10 +22,13 @@
 #include "platform/timers.h"
 #include "model/files/permissions.h"
 #include "model/files/settings_store.h"
+#include "settings/frmPWChange.h"
 #include "settings/startup.h"
 #include "shell/frmGatrel.h"
 #include "shell/quick_help_box.h"
 #include "shell/main_window_texts.h"
+#include "support/modal_driver.h"
+#include "support/recording_desktop.h"
 #include "support/scripted_user_dialogs.h"
 
 namespace {
@@ -297,38 +303,62 @@ TEST_F(ShellWindow, PaletteKeysSetToolPropertyPagesAndMenuCheck)
 TEST_F(ShellWindow, MenuItemsReachTheirCommands)
 {
     ASSERT_EQ(Load(), 0);
-    QStringList reached;
-    auto& seams = window.seams();
-    seams.printDialog = [&] { reached << N("print"); };
-    seams.numberConversion = [&] { reached << N("numbers"); };
-    seams.help = [&] { reached << N("help"); };
-    seams.webPage = [&] { reached << N("web"); };
-    seams.about = [&] { reached << N("about"); };
-    seams.booleanTools = [&](int tab) { reached << N("boolean%1").arg(tab); };
-    seams.icManager = [&](bool show) { reached << N("ic%1").arg(show); };
-    seams.logicAnalyzer = [&](bool show) { reached << N("analyzer%1").arg(show); };
-    seams.passwordChange = [&] {
-        reached << N("password");
-        s.settings.OptionsPassword = N("pw");
+    // Each modal dialog is closed as it shows; the first password is given when asked for.
+    WindowsShown shown([](QDialog* d) {
+        if (qobject_cast<frmPWChange*>(d) == nullptr)
+            return false;
+        for (const char* box : {"txtNewPW", "txtNewPW2"})
+            d->findChild<QLineEdit*>(N(box))->setText(N("pw"));
+        d->findChild<QPushButton*>(N("cmdOK"))->click();
+        return true;
+    });
+    RecordingDesktop desktop;
+    s.ports.desktop = &desktop;
+    const auto booleanTab = [&] {
+        auto* tools = window.findChild<frmBoolean*>();
+        return tools && tools->isVisible() ? tools->findChild<QTabWidget*>(N("SSTab1"))->currentIndex() : -1;
     };
-    seams.settingsDialog = [&] { reached << N("settings"); };
-    seams.passwordCheck = [&] { reached << N("check"); };
-
-    for (const char* name : {"mPrint", "mNumberConversion", "mHelp", "mWeb", "mInfo", "mSynthese", "mBoolean",
-                             "mTermCreation", "mICAuswahl", "mOptionen", "mOptionen"})
-        window.Menu(N(name))->trigger();
-    EXPECT_TRUE(Bar("Toolbar", "cmdICAuswahl")->isChecked());
+    const auto managerShown = [&] { return window.findChild<frmICAuswahl*>()->isVisible(); };
     window.MenuItem(N("mAnsichtItem"), 2)->setEnabled(true);
-    window.MenuItem(N("mAnsichtItem"), 2)->trigger();
-    Bar("Toolbar", "cmdPrint")->trigger();
-    Bar("Toolbar", "cmdSynthese")->trigger();
-    Bar("Toolbar", "cmdTabelle")->trigger();
-    Bar("Toolbar", "cmdICAuswahl")->trigger();
-    EXPECT_FALSE(window.Menu(N("mICAuswahl"))->isChecked());
-    EXPECT_EQ(reached, (QStringList{N("print"), N("numbers"), N("help"), N("web"), N("about"), N("boolean0"),
-                                    N("boolean1"), N("boolean2"), N("ic1"), N("password"), N("settings"),
-                                    N("check"), N("analyzer1"), N("print"), N("boolean0"), N("boolean1"),
-                                    N("ic0")}));
+    struct Route {
+        const char* bar; // null for a menu item
+        const char* name;
+        QStringList opened;
+        std::function<bool()> reached;
+    };
+    const auto tab = [&](int t) { return [&booleanTab, t] { return booleanTab() == t; }; };
+    const Route routes[] = {
+        {nullptr, "mPrint", {N("frmDrucken")}, {}},
+        {nullptr, "mNumberConversion", {N("frmNumberConversion")}, {}},
+        // The tests run where no help is installed.
+        {nullptr, "mHelp", {},
+         [&] { return dialogs.MessageTexts().join(u'|').contains(N("help/gatrel.html does not exist.")); }},
+        {nullptr, "mWeb", {}, [&] { return desktop.addresses.size() == 1; }},
+        {nullptr, "mInfo", {N("frmInfo")}, {}},
+        {nullptr, "mSynthese", {N("frmBoolean")}, tab(0)},
+        {nullptr, "mBoolean", {}, tab(1)},
+        {nullptr, "mTermCreation", {}, tab(2)},
+        {nullptr, "mICAuswahl", {N("frmICAuswahl")}, [&] { return managerShown() && Bar("Toolbar", "cmdICAuswahl")->isChecked(); }},
+        {nullptr, "mOptionen", {N("frmPWChange"), N("frmOptions")}, {}},
+        {nullptr, "mOptionen", {N("frmPWCheck")}, {}},
+        {nullptr, "mAnsichtItem", {N("frmAnalyse2"), N("frmAnalyse")}, {}},
+        {"Toolbar", "cmdPrint", {N("frmDrucken")}, {}},
+        {"Toolbar", "cmdSynthese", {}, tab(0)},
+        {"Toolbar", "cmdTabelle", {}, tab(1)},
+        {"Toolbar", "cmdICAuswahl", {}, [&] { return !managerShown() && !window.Menu(N("mICAuswahl"))->isChecked(); }},
+    };
+    for (const Route& r : routes) {
+        SCOPED_TRACE(r.name);
+        if (r.bar != nullptr)
+            Bar(r.bar, r.name)->trigger();
+        else if (QLatin1String(r.name) == QLatin1String("mAnsichtItem"))
+            window.MenuItem(N(r.name), 2)->trigger();
+        else
+            window.Menu(N(r.name))->trigger();
+        QApplication::processEvents();
+        EXPECT_EQ(shown.Take(), r.opened);
+        EXPECT_TRUE(!r.reached || r.reached());
+    }
 
     // Grid, zoom and panels.
     window.MenuItem(N("mAnsichtItem"), 3)->trigger();
@@ -414,7 +444,9 @@ TEST_F(ShellWindow, ShutDownStopsClocksAndEngineBeforeSaving)
 TEST_F(ShellWindow, IcManagerPositionsAreClampedTo16BitTwips)
 {
     ASSERT_EQ(Load(), 0);
-    window.seams().icManagerGeometry = [] { return std::optional<QRect>(QRect(3000, -2500, 640, 480)); };
+    window.Menu(N("mICAuswahl"))->trigger();
+    auto* manager = window.findChild<frmICAuswahl*>();
+    manager->setGeometry(3000, -2500, 640, 480);
     EXPECT_TRUE(window.Form_QueryUnload());
     EXPECT_EQ(Value("frmICAuswahlWindowX").number(), 32767);
     EXPECT_EQ(Value("frmICAuswahlWindowY").number(), -32768);

@@ -2,7 +2,6 @@
 // window, its circuit and the simulation go on.
 #include "window_rig.h"
 
-#include <stdexcept>
 
 #include "platform/numeric.h"
 
@@ -76,16 +75,17 @@ TEST_F(HandlerErrors, AFailingPowerOnIsReportedAndCanBeRepeated)
 
 TEST_F(HandlerErrors, FailingMenuAndToolbarCommandsAreReported)
 {
-    window.seams().help = [] { throw std::runtime_error("no help file"); };
-    window.seams().booleanTools = [](int) { throw std::runtime_error("no tools"); };
+    dialogs.QueueFileDialogFailure("no file dialog");
     size_t before = dialogs.Asked().size();
-    window.Menu(QStringLiteral("mHelp"))->trigger();
-    ExpectOneReport(before, "no help file");
-    EXPECT_TRUE(dialogs.Asked().back().text.contains(QStringLiteral("mHelp")));
+    window.Menu(QStringLiteral("mOpen"))->trigger();
+    ExpectOneReport(before, "no file dialog");
+    EXPECT_TRUE(dialogs.Asked().back().text.contains(QStringLiteral("mOpen")));
 
+    // A circuit never saved asks for its name.
+    dialogs.QueueFileDialogFailure("no file dialog");
     before = dialogs.Asked().size();
-    ClickAction("Toolbar", "cmdSynthese");
-    ExpectOneReport(before, "no tools");
+    ClickAction("Toolbar", "cmdSave");
+    ExpectOneReport(before, "no file dialog");
     EXPECT_TRUE(window.isVisible());
 }
 

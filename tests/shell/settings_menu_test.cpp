@@ -6,7 +6,6 @@
 #include <QLineEdit>
 
 #include "model/files/permissions.h"
-#include "model/ports/desktop_port.h"
 #include "platform/string_table.h"
 #include "settings/frmInfo.h"
 #include "settings/frmNumberConversion.h"
@@ -15,17 +14,9 @@
 #include "settings/frmPWCheck.h"
 #include "settings/web_links.h"
 #include "support/modal_driver.h"
+#include "support/recording_desktop.h"
 
 namespace {
-
-struct RecordingDesktop : DesktopPort {
-    QStringList addresses;
-    bool OpenAddress(const QString& address) override
-    {
-        addresses << address;
-        return true;
-    }
-};
 
 class SettingsMenu : public WindowRig {
 protected:

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <utility>
+
 QStringList ScriptedUserDialogs::MessageTexts() const
 {
     QStringList texts;
@@ -67,6 +70,8 @@ QString TakePath(std::deque<QString>& queue, const FileDialogRequest& request)
 
 QString ScriptedUserDialogs::ChooseOpenFile(const FileDialogRequest& request)
 {
+    if (auto failure = std::exchange(fileDialogFailure_, std::nullopt))
+        throw std::runtime_error(*failure);
     asked_.push_back(Question{Kind::OpenFile, request.title, {}, MessageButtons::OKCancel,
                               MessageIcon::None, {}, request});
     return TakePath(openFiles_, request);
@@ -74,6 +79,8 @@ QString ScriptedUserDialogs::ChooseOpenFile(const FileDialogRequest& request)
 
 QString ScriptedUserDialogs::ChooseSaveFile(const FileDialogRequest& request)
 {
+    if (auto failure = std::exchange(fileDialogFailure_, std::nullopt))
+        throw std::runtime_error(*failure);
     asked_.push_back(Question{Kind::SaveFile, request.title, {}, MessageButtons::OKCancel,
                               MessageIcon::None, {}, request});
     return TakePath(saveFiles_, request);

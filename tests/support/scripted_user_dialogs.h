@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <deque>
 #include <optional>
+#include <string>
 #include <vector>
 
 class ScriptedUserDialogs : public UserDialogs {
@@ -30,6 +31,8 @@ public:
     // An empty path cancels the dialog.
     void QueueOpenFile(const QString& path) { openFiles_.push_back(path); }
     void QueueSaveFile(const QString& path) { saveFiles_.push_back(path); }
+    // The next file dialog fails with `what` instead of asking (a platform dialog that breaks).
+    void QueueFileDialogFailure(const char* what) { fileDialogFailure_ = what; }
 
     const std::vector<Question>& Asked() const { return asked_; }
     // The texts of the messages shown, in order.
@@ -50,4 +53,5 @@ private:
     std::deque<std::optional<QString>> texts_;
     std::deque<QString> openFiles_;
     std::deque<QString> saveFiles_;
+    std::optional<std::string> fileDialogFailure_;
 };
