@@ -82,12 +82,6 @@ void ShowLoadProgress(ProgramState& s, int lineNo, const QString& name)
     }
 }
 
-// Where a nested IC's instance goes: its element, its parent and its depth.
-struct NestedIC {
-    int slot = 0;
-    int16_t elementNr = 0;
-};
-
 bool LoadICInto(ProgramState& s, UserDialogs* dialogs, const QString& name, uint8_t depth, LoadChain& chain);
 
 // Reads the lines of one IC definition into slot `slot`; nested ICs are loaded as their lines come.
@@ -138,8 +132,8 @@ public:
         for (int e = 1; e <= level.ElementCount; ++e)
             if (level.Elements[static_cast<size_t>(e)].Type == ElementType::ClockGenerator)
                 throw RecordFormatError("it holds a clock generator, which no IC may hold");
-        for (const NestedIC& n : nested_)
-            if (n.elementNr < 0 || n.elementNr > level.ElementCount)
+        for (const int16_t e : nestedElements_)
+            if (e < 0 || e > level.ElementCount)
                 throw RecordFormatError("a nested IC names no element");
         CheckConnectorTable(s_.ICInstances[static_cast<size_t>(slot_)], level);
     }
@@ -203,7 +197,7 @@ private:
         nested.ParentLevel = static_cast<uint8_t>(slot_);
         if (s_.ICLoadDepth < INT16_MAX)
             ++s_.ICLoadDepth;
-        nested_.push_back({next, elementNr});
+        nestedElements_.push_back(elementNr);
         if (!LoadICInto(s_, dialogs_, f.Text(1), static_cast<uint8_t>(depth_ + 1), chain_))
             throw RecordFormatError(QStringLiteral("the IC '%1' it holds is missing").arg(f.Text(1)).toStdString());
     }
@@ -216,7 +210,8 @@ private:
     LoadChain& chain_;
     GridCell cell_;
     ElementRecord element_;
-    std::vector<NestedIC> nested_;
+    // The element numbers of the nested ICs' lines.
+    std::vector<int16_t> nestedElements_;
     int lineNo_ = 0;
     bool sawHeader_ = false;
 };
