@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <functional>
 
 #include "model/geometry.h"
 #include "model/state.h"
@@ -23,7 +24,10 @@
 
 class WindowRig : public ::testing::Test {
 protected:
-    WindowRig() : window(s, dialogs, timers)
+    WindowRig() : WindowRig([](const QString&) {}) {}
+    // beforeStart gets the user's documents folder before the window starts:
+    // its folder "Gatrel" is every directory of a first start.
+    explicit WindowRig(const std::function<void(const QString&)>& beforeStart) : window(s, dialogs, timers)
     {
         // Started as the program starts it, over settings of its own.
         s.settings.registryFiles = {settingsDir.filePath(QStringLiteral("u/Gatrel.conf")),
@@ -32,6 +36,7 @@ protected:
         WriteInstallSettings(s.settings.registryFiles.machineFile);
         const QString docs = settingsDir.filePath(QStringLiteral("docs"));
         QDir().mkpath(docs);
+        beforeStart(docs);
         loadStatus = window.Form_Load(QString(), docs, settingsDir.path());
         // Every side panel open, as stored settings may have them.
         s.settings.PanelVisible = {-1, -1, -1, -1, -1};
