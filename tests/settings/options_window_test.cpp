@@ -34,7 +34,7 @@ protected:
     }
     QByteArray StoredPermissions() const
     {
-        QFile f(s.settings.registryFiles.machineFile);
+        QFile f(s.settings.registryFiles.userFile);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
