@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/toolbar_icons.h"
+#include "render/toolbar_icons.h"
 
 #include <QImage>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "shell/toolbar_icons.h"
+#include "render/toolbar_icons.h"
 
 #include <QFont>
 #include <QPainter>
