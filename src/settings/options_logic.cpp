@@ -47,7 +47,8 @@ QString WithSeparator(const QString& path)
 
 void ReportPermissionsFailure(const ProgramState& s, UserDialogs& dialogs, const QString& reason)
 {
-    dialogs.ShowMessage(LoadResString(3639).arg(s.settings.registryFiles.userFile, reason), MessageButtons::OK, MessageIcon::Critical, QString());
+    dialogs.ShowMessage(LoadResString(3639).arg(s.settings.registryFiles.userFile, reason), MessageButtons::OK,
+                        MessageIcon::Critical, QString());
 }
 
 } // namespace

@@ -92,19 +92,25 @@ int16_t ReadPanelState(const RegValue& v)
     return static_cast<int16_t>(-n);
 }
 
-
 // Values that one user's work leaves behind; the machine-wide defaults never
 // hand them on, not even when an earlier version wrote them there.
 const QStringList& OneUsersValues()
 {
     static const QStringList names{
-        QStringLiteral("LastFile0"),           QStringLiteral("LastFile1"),
-        QStringLiteral("LastFile2"),           QStringLiteral("LastFile3"),
-        QStringLiteral("LastUsedFile"),        QStringLiteral("Verzeichnisse0"),
-        QStringLiteral("Verzeichnisse1"),      QStringLiteral("Verzeichnisse2"),
-        QStringLiteral("BoolTerme"),           QStringLiteral("frmICAuswahlWindowX"),
-        QStringLiteral("frmICAuswahlWindowY"), QStringLiteral("frmICAuswahlWindowWidth"),
-        QStringLiteral("frmICAuswahlWindowHeight"), QStringLiteral("frmICAuswahlVisible"),
+        QStringLiteral("LastFile0"),
+        QStringLiteral("LastFile1"),
+        QStringLiteral("LastFile2"),
+        QStringLiteral("LastFile3"),
+        QStringLiteral("LastUsedFile"),
+        QStringLiteral("Verzeichnisse0"),
+        QStringLiteral("Verzeichnisse1"),
+        QStringLiteral("Verzeichnisse2"),
+        QStringLiteral("BoolTerme"),
+        QStringLiteral("frmICAuswahlWindowX"),
+        QStringLiteral("frmICAuswahlWindowY"),
+        QStringLiteral("frmICAuswahlWindowWidth"),
+        QStringLiteral("frmICAuswahlWindowHeight"),
+        QStringLiteral("frmICAuswahlVisible"),
     };
     return names;
 }

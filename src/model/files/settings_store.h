@@ -36,9 +36,9 @@ QString UsedFileCaption(int index, const QString& path);
 // directories, Boolean terms, the IC manager's window). False, with the
 // reason, when the user's file cannot be written.
 bool CreateUserSettings(const RegistryLocations& where, QString* error = nullptr);
-// From now on the settings are the user's own file, made from the
-// machine-wide one when the user has none yet (s.RegRoot is then the
-// machine-wide root). False, with the reason, when it cannot be made.
+// From now on the settings are the user's own file: made from the
+// machine-wide one when they were read from there (st.RegRoot). False,
+// with the reason, when it cannot be made.
 bool UseOwnSettings(Settings& st, QString* error = nullptr);
 
 // Fills the settings from the store under s.settings.RegRoot. Closing the
