@@ -18,6 +18,7 @@
 #include "platform/registry.h"
 #include "platform/timers.h"
 #include "model/files/settings_store.h"
+#include "settings/startup.h"
 #include "shell/frmGatrel.h"
 #include "shell/worksheet_picture.h"
 #include "support/scripted_user_dialogs.h"
@@ -32,8 +33,8 @@ protected:
         // Started as the program starts it, over settings of its own.
         s.settings.registryFiles = {settingsDir.filePath(QStringLiteral("u/Gatrel.conf")),
                                     settingsDir.filePath(QStringLiteral("m/Gatrel.conf"))};
-        s.settings.RegRoot = RegistryRoot::LocalMachine;
         WriteInstallSettings(s.settings.registryFiles.machineFile);
+        s.settings.RegRoot = FindSettingsRoot(s.settings.registryFiles, dialogs).value();
         const QString docs = settingsDir.filePath(QStringLiteral("docs"));
         QDir().mkpath(docs);
         beforeStart(docs);
