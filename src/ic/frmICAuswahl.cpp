@@ -378,13 +378,17 @@ void frmICAuswahl::ShowICDetails()
     const bool faulty = lblStatus->text() == LoadResString(2121);
     mIC[0]->setEnabled(!faulty);
     buttons_.value(QStringLiteral("cmdBearbeiten"))->setEnabled(!faulty);
-    if (chooser_)
+    // A damaged definition is not drawn: it could hold any size or any number of connectors.
+    if (chooser_ && fault_)
+        chooser_->ClearPreview();
+    else if (chooser_)
         chooser_->ICPreview(name);
 }
 
 void frmICAuswahl::ShowICSchachtelung()
 {
     nestingOK_ = false;
+    fault_.reset();
     const int row = lvwICs->SelectedRow();
     if (row < 0)
         return;
@@ -393,12 +397,15 @@ void frmICAuswahl::ShowICSchachtelung()
     FillTree(tree);
     missing_ = tree.MissingICs;
     nestingOK_ = tree.ICNestingOK;
+    fault_ = tree.fault;
+    const QString why = fault_ ? ICFaultText(*fault_) : QString();
     lblStatus->setText(nestingOK_ ? QStringLiteral("OK") : LoadResString(2121));
+    lblStatus->setToolTip(why);
     QPalette colours = lblStatus->palette();
     colours.setColor(QPalette::WindowText, nestingOK_ ? kOkGreen : kFaultyRed);
     lblStatus->setPalette(colours);
     if (chooser_)
-        chooser_->ShowFault(!nestingOK_);
+        chooser_->ShowFault(!nestingOK_, why);
     if (tree.notes)
         ShowNotesInBoth(*tree.notes);
     // The chooser follows without choosing again.

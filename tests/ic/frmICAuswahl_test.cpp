@@ -22,6 +22,8 @@
 #include "ic/frmICAuswahl.h"
 #include "ic/ic_chooser.h"
 #include "ic/ic_list_view.h"
+#include "ic/ic_manager_texts.h"
+#include "model/files/ic_definition_check.h"
 #include "platform/string_table.h"
 #include "shell/window_rig.h"
 #include "support/record_files.h"
@@ -281,6 +283,100 @@ TEST_F(ICManager, ImportsUnderTheICNameAndRefusesWhatIsThere)
     EXPECT_EQ(Listed(), (QStringList{"BAD", "FULL", "HALF", "alu"}));
     EXPECT_EQ(ReadBytes(Ic("HALF")), TestIC("HALF.icd"));
     EXPECT_EQ(QDir(icDir.path()).entryList(QDir::Files).size(), 4);
+}
+
+// Every damaged shape of an IC definition is found by the one check: the
+// manager shows it faulty with its file and reason, the preview stays empty,
+// placing it and opening a circuit that uses it are refused naming both.
+TEST_F(ICManager, DamagedDefinitionsAreRefusedNamingTheFileAndTheReason)
+{
+    const QByteArray half = TestIC("HALF.icd");
+    QByteArray binary;
+    for (int i = 0; i < 1024; ++i)
+        binary.append(static_cast<char>(i % 256));
+    QByteArray manyConnectors = half;
+    QByteArray connectors;
+    QByteArray places;
+    for (int k = 0; k < 400; ++k) {
+        connectors += "1;2;K" + QByteArray::number(k) + ";\r\n";
+        places += "0;1;K" + QByteArray::number(k) + ";\r\n";
+    }
+    manyConnectors.replace("[Ma\xDF" "e]", connectors + "[Ma\xDF" "e]");
+    manyConnectors.replace("[IC]", places + "[IC]");
+    const struct {
+        const char* what;
+        const char* name;
+        QByteArray bytes;
+        QString reason;
+    } damaged[] = {
+        {"empty", "EMPTY", QByteArray(), "the file is empty"},
+        {"binary", "BINARY", binary, "it is no IC definition: it has no section"},
+        {"absurd outline", "HUGE", QByteArray(half).replace("X4\r\nY3", "X30000\r\nY20000"),
+         "its outline of 30000 x 20000 cells is outside 3 x 2 to 31 x 18"},
+        {"absurd grid", "VAST", QByteArray(half).replace("10;6;", "30000;30000;"),
+         "its grid of 30000 x 30000 cells is outside 1 x 1 to 1000 x 1000"},
+        {"400 connectors", "MANY", manyConnectors, "it has 404 connectors; an IC has at most 255"},
+        {"cut inside [Punkte]", "CUT", half.left(half.indexOf("3;3;11;") + 4),
+         "a cell names an element the file does not hold"},
+        {"short pin list", "SHORT", QByteArray(half).replace("X3Y2:X3Y4:X3Y3:;", "X3Y2:X3Y4:;"),
+         "element 1 (Half-adder) has 2 input pins where it needs 3"},
+        {"';' in its name", "a;b", half, "its name holds \";\", which a circuit file cannot keep"},
+    };
+    OpenManager();
+    const QString circuit = elsewhere.filePath("uses.gtr");
+    for (const auto& d : damaged) {
+        SCOPED_TRACE(d.what);
+        const QString name = QString::fromLatin1(d.name);
+        WriteBytes(Ic(name), d.bytes);
+        const auto fault = CheckICDefinition(s.Verzeichnisse[1], name);
+        ASSERT_TRUE(fault.has_value());
+        EXPECT_EQ(fault->path, Ic(name));
+        EXPECT_EQ(fault->reason, d.reason);
+        auto namesFileAndReason = [&](const QString& text) {
+            return text.contains(Ic(name)) && text.contains(d.reason);
+        };
+
+        manager->ShowICNames();
+        Choose(name);
+        EXPECT_EQ(manager->lblStatus->text(), LoadResString(2121));
+        EXPECT_TRUE(namesFileAndReason(manager->lblStatus->toolTip()));
+        EXPECT_EQ(Tree().mid(1), (QStringList{DamagedGroupText() + u'<',
+                                              Ic(name).section(u'/', -1) + ": " + d.reason + u'<' + DamagedGroupText()}));
+        EXPECT_FALSE(chooser->previewed().has_value());
+        EXPECT_FALSE(Find<QLabel>("lblICFehler")->isHidden());
+
+        ASSERT_EQ(s.ToolMode, ElementType::IC);
+        ASSERT_EQ(s.ICName, name);
+        qsizetype shown = dialogs.MessageTexts().size();
+        ClickCell(10, 10);
+        EXPECT_EQ(s.ElementCount, 0);
+        ASSERT_EQ(dialogs.MessageTexts().size(), shown + 1);
+        EXPECT_TRUE(namesFileAndReason(LastMessage())) << LastMessage().toStdString();
+        QFile::remove(Ic(name));
+
+        // No circuit could name an IC whose name holds ";" in its [IC] line: it is not imported either.
+        if (name.contains(u';')) {
+            const QString source = Outside(name + ".icd", half);
+            dialogs.QueueOpenFile(source);
+            manager->ToolbarButton("cmdImportieren")->trigger();
+            EXPECT_TRUE(LastMessage().contains(source) && LastMessage().contains(d.reason.mid(1)))
+                << LastMessage().toStdString();
+            EXPECT_FALSE(QFile::exists(Ic(name)));
+            continue;
+        }
+        WriteBytes(Ic(name), d.bytes);
+        WriteBytes(circuit, CrLfLines({"[Feld]", "20;12;", "[Elemente]", "20;2;X2Y3:;X2Y3:;0;1;;", "[IC]", name + ";1;"}));
+        // The refused click counts as a change: the work is not saved.
+        dialogs.QueueMessageAnswer(MessageResult::No);
+        dialogs.QueueOpenFile(circuit);
+        shown = dialogs.MessageTexts().size();
+        window.Menu(QStringLiteral("mOpen"))->trigger();
+        EXPECT_TRUE(dialogs.AllAnswersUsed());
+        ASSERT_EQ(dialogs.MessageTexts().size(), shown + 2);
+        EXPECT_EQ(LastMessage(), "The following IC definition files are damaged:\n - " + Ic(name) + ": " + d.reason + "\n");
+        EXPECT_NE(s.objFile.FileName, circuit);
+        QFile::remove(Ic(name));
+    }
 }
 
 TEST_F(ICManager, DeleteNamesTheUsersAndTheWorksheetCircuit)

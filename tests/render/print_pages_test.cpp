@@ -127,7 +127,7 @@ TEST_F(Printing, EachICOnAPageOfItsOwnAndTheWorksheetAsBefore)
                              "DisplayBeschriftungsText", "SetWorksheetPictureSize", "ResizeWorksheet"})
         EXPECT_FALSE(window.calls.contains(QString::fromLatin1(call))) << call;
     EXPECT_EQ(printer.sent, 1);
-    EXPECT_EQ(widthOnPage, (std::vector<int16_t>{30, 14, 8}));
+    EXPECT_EQ(widthOnPage, (std::vector<int16_t>{30, 14, 10}));
 
     // The main page shows both ICs, the full-adder's page its two half-adders.
     const QStringList main = printer.Texts(0);

@@ -38,25 +38,25 @@ QString N(const char* s)
     return QString::fromUtf8(s);
 }
 
-// A window over settings of its own: installed (machine-wide) unless told otherwise.
+// A window over settings of its own, started as the program starts it on a fresh installation.
 class ShellWindow : public ::testing::Test {
 protected:
     ShellWindow()
     {
         s.settings.registryFiles = {dir.filePath(N("u/Gatrel.conf")), dir.filePath(N("m/Gatrel.conf"))};
-        s.settings.RegRoot = RegistryRoot::LocalMachine;
         WriteInstallSettings(s.settings.registryFiles.machineFile);
+        s.settings.RegRoot = FindSettingsRoot(s.settings.registryFiles, dialogs).value();
         QDir().mkpath(Docs());
     }
     QString Docs() const { return dir.filePath(N("docs")); }
     void SetValue(const char* name, const RegValue& v)
     {
-        RegSetValue(s.settings.registryFiles, RegistryRoot::LocalMachine, QString::fromLatin1(kSettingsKey),
+        RegSetValue(s.settings.registryFiles, RegistryRoot::CurrentUser, QString::fromLatin1(kSettingsKey),
                     N(name), v);
     }
     RegValue Value(const char* name) const
     {
-        return RegGetValue(s.settings.registryFiles, RegistryRoot::LocalMachine, QString::fromLatin1(kSettingsKey),
+        return RegGetValue(s.settings.registryFiles, RegistryRoot::CurrentUser, QString::fromLatin1(kSettingsKey),
                            N(name));
     }
     int Load(const QString& file = QString()) { return window.Form_Load(file, Docs(), dir.path()); }
@@ -211,7 +211,7 @@ TEST_F(ShellWindow, PermissionsHideSwitchedOffComponentsAndFeatures)
     p.FeatureEnable[5] = 0; // analyzer
     p.ElementEnable[8] = 0; // decoder
     p.ElementEnable[6] = 0; // flip-flop
-    ASSERT_TRUE(SavePermissions(s.settings.registryFiles, RegistryRoot::LocalMachine, p));
+    ASSERT_TRUE(SavePermissions(s.settings.registryFiles, RegistryRoot::CurrentUser, p));
     ASSERT_EQ(Load(), 0);
     EXPECT_FALSE(window.Menu(N("mSynthese"))->isVisible());
     EXPECT_TRUE(window.Menu(N("mBoolean"))->isVisible());

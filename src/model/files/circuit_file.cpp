@@ -9,9 +9,11 @@
 #include "model/field_list.h"
 #include "model/file_names.h"
 #include "model/files/circuit_reader.h"
+#include "model/files/circuit_checks.h"
 #include "model/files/circuit_writer.h"
 #include "model/files/file_messages.h"
 #include "model/files/ic_check.h"
+#include "model/files/ic_file.h"
 #include "model/files/ic_lookup.h"
 #include "model/files/record_writer.h"
 #include "model/files/settings_store.h"
@@ -127,6 +129,17 @@ void FailLoad(ProgramState& s)
     SetStatusText(s, QString());
 }
 
+// The faults that can be named are; every other one has the one format message.
+void ShowRefusal(UserDialogs& dialogs, const QString& path, const std::exception& e)
+{
+    if (const auto* ic = dynamic_cast<const ICFileError*>(&e))
+        ShowICErrors(dialogs, {}, {}, {}, {ic->Fault()});
+    else if (dynamic_cast<const PinListError*>(&e))
+        ShowDamagedFile(dialogs, path, QString::fromStdString(e.what()));
+    else
+        ShowUnrecognizableFile(dialogs);
+}
+
 QString OpenDialogFolder(const ProgramState& s)
 {
     if (!s.objFile.FilePath.isEmpty())
@@ -207,12 +220,12 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
     t.ports.tools = s.ports.tools;
     try {
         ReadCircuitRecords(t, &dialogs, *file);
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
         t.ports = Ports{};
         if (progress && (t.ICLoadDepth != 0 || t.LongLoad != 0))
             progress->SetProgress(0);
         FailLoad(s);
-        ShowUnrecognizableFile(dialogs);
+        ShowRefusal(dialogs, fullPath, e);
         return LoadResult::Failed;
     }
     t.ports = Ports{};
