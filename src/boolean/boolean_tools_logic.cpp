@@ -29,7 +29,7 @@ QString ClampSpacing(int box, const QString& text)
     return text;
 }
 
-ToolsAvailability AvailableTools(const std::array<int16_t, 7>& features, uint8_t toolMode)
+ToolsAvailability AvailableTools(const std::array<int16_t, 7>& features, ToolCode toolMode)
 {
     ToolsAvailability a;
     a.tab[0] = toolMode != ToolCode::ICDefinitionView && features[0] != 0;

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "model/records.h"
+
 // The character a typed key puts into the term box, or nothing when it is
 // dropped. A "|" is dropped too: the history is stored joined by "|".
 std::optional<QChar> FilterFormulaKey(QChar typed, bool termMode);
@@ -23,7 +25,7 @@ struct ToolsAvailability {
     bool termSynthesis = false; // table to circuit on the term-synthesis tab
 };
 // From the feature switches 0..3 and the tool mode when the window loads.
-ToolsAvailability AvailableTools(const std::array<int16_t, 7>& features, uint8_t toolMode);
+ToolsAvailability AvailableTools(const std::array<int16_t, 7>& features, ToolCode toolMode);
 
 struct TabBehaviour {
     int captionId;

@@ -295,7 +295,7 @@ void AreaMove::MoveElements()
     int16_t x1 = old.X1, y1 = old.Y1, x2 = old.X2, y2 = old.Y2;
     RedrawArea(s, e_.c.objGrafik, x1, y1, x2, y2, false);
     PasteArea(nx1, ny1, nx2, ny2);
-    s.ToolMode = ElementType::Empty;
+    s.ToolMode = ToolCode::Select;
     selection_.SelectNone();
     SetFrameLabel(0, 0);
 }

@@ -12,28 +12,28 @@
 void PlaceAtCursor(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const uint8_t tool = s.ToolMode;
+    const ToolCode tool = s.ToolMode;
     switch (tool) {
-    case ElementType::AnalysisSensor: SetAnalysepunkt(c); break;
-    case ElementType::HalfAdder: SetHA(c); break;
-    case ElementType::FullAdder: SetVA(c); break;
-    case ElementType::AND:
-    case ElementType::OR:
-    case ElementType::XOR: SetGatter(c, tool); break;
-    case ElementType::Decoder: SetDecoder(c); break;
-    case ElementType::ClockGenerator: SetTimer(c); break;
-    case ElementType::ShiftRegister: SetSRegister(c); break;
-    case ElementType::Multiplexer: SetMultiplexer(c); break;
-    case ElementType::TriState: SetTriState(c); break;
-    case ElementType::Inverter: SetInverter(c); break;
-    case ElementType::SevenSegment: SetZAnzeige(c); break;
-    case ElementType::FlipFlop: SetFlipFlop(c); break;
-    case ElementType::LED: SetDiode(c); break;
-    case ElementType::Switch: SetSwitch(c); break;
-    case ElementType::IC: SetIC(c, false, 0, 0); break;
-    case ElementType::Juncture: SetKnotenpunkt(c, s.CursorX, s.CursorY, false); break;
-    case ElementType::CouplingDiode: SetKoppeldiode(c, s.CursorX, s.CursorY, false); break;
-    case ElementType::NegationMarker: SetNegationsPunkt(c); break;
+    case ToolCode::AnalysisSensor: SetAnalysepunkt(c); break;
+    case ToolCode::HalfAdder: SetHA(c); break;
+    case ToolCode::FullAdder: SetVA(c); break;
+    case ToolCode::AND:
+    case ToolCode::OR:
+    case ToolCode::XOR: SetGatter(c, PlacedType(tool)); break;
+    case ToolCode::Decoder: SetDecoder(c); break;
+    case ToolCode::ClockGenerator: SetTimer(c); break;
+    case ToolCode::ShiftRegister: SetSRegister(c); break;
+    case ToolCode::Multiplexer: SetMultiplexer(c); break;
+    case ToolCode::TriState: SetTriState(c); break;
+    case ToolCode::Inverter: SetInverter(c); break;
+    case ToolCode::SevenSegment: SetZAnzeige(c); break;
+    case ToolCode::FlipFlop: SetFlipFlop(c); break;
+    case ToolCode::LED: SetDiode(c); break;
+    case ToolCode::Switch: SetSwitch(c); break;
+    case ToolCode::IC: SetIC(c, false, 0, 0); break;
+    case ToolCode::Juncture: SetKnotenpunkt(c, s.CursorX, s.CursorY, false); break;
+    case ToolCode::CouplingDiode: SetKoppeldiode(c, s.CursorX, s.CursorY, false); break;
+    case ToolCode::NegationMarker: SetNegationsPunkt(c); break;
     default: break;
     }
 }

@@ -47,7 +47,7 @@ void ObjectMove::Release()
 {
     ProgramState& s = e_.s;
     if (s.CursorX == e_.st.GrabX && s.CursorY == e_.st.GrabY) {
-        s.ToolMode = ElementType::Empty;
+        s.ToolMode = ToolCode::Select;
         e_.overlay.picBorder.clear();
     } else {
         PasteObjects(false);
@@ -129,7 +129,7 @@ void ObjectMove::PasteObjects(bool restore)
     st.DifX = static_cast<int16_t>(nx - old.X1);
     st.DifY = static_cast<int16_t>(ny - old.Y1);
     selection_.ChangeInOut(st.DifX, st.DifY);
-    s.ToolMode = ElementType::Empty;
+    s.ToolMode = ToolCode::Select;
     RedrawAround(e_.c, CellBox{static_cast<int16_t>(nx), static_cast<int16_t>(ny), static_cast<int16_t>(nx + w),
                                static_cast<int16_t>(ny + h)});
     e_.overlay.picBorder.clear();

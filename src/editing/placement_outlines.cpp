@@ -150,32 +150,32 @@ bool ShowPlacementOutline(ProgramState& s, WorksheetOverlay& o)
         frame.Visible = visible;
     };
     switch (s.ToolMode) {
-    case ElementType::LED:
-    case ElementType::Switch:
+    case ToolCode::LED:
+    case ToolCode::Switch:
         o.picBox.Left = GridToPixel(s, s.CursorX) - 2;
         o.picBox.Top = GridToPixel(s, s.CursorY) - 2;
         if (OnFreeCell(s))
             o.picBox.Visible = true;
         return true;
-    case ElementType::AND:
-    case ElementType::OR:
-    case ElementType::XOR:
-    case ElementType::TriState: {
+    case ToolCode::AND:
+    case ToolCode::OR:
+    case ToolCode::XOR:
+    case ToolCode::TriState: {
         const int inputs = static_cast<int>(RoundHalfEven(Val(s.GateInputsText)));
         s.TwoInputGate = inputs == 2;
         show(ShowRahmenAndOrXor(s, at, inputs), OnFreeCell(s));
         return true;
     }
-    case ElementType::Inverter: show(ShowRahmenInverter(s, at), OnFreeCell(s)); return true;
-    case ElementType::ClockGenerator:
-    case ElementType::HalfAdder:
-    case ElementType::FullAdder: show(ShowRahmenTimer(s, at), true); return true;
-    case ElementType::Multiplexer: show(ShowRahmenMultiplexer(s, at), true); return true;
-    case ElementType::FlipFlop: show(ShowRahmenFlipFlop(s, at), true); return true;
-    case ElementType::ShiftRegister: show(ShowRahmenSRegister(s, at), true); return true;
-    case ElementType::SevenSegment: show(ShowRahmenIC(s, at, 4, 4), true); return true;
-    case ElementType::IC: show(ShowRahmenIC(s, at, s.ICWidth, s.ICHeight), true); return true;
-    case ElementType::Decoder: {
+    case ToolCode::Inverter: show(ShowRahmenInverter(s, at), OnFreeCell(s)); return true;
+    case ToolCode::ClockGenerator:
+    case ToolCode::HalfAdder:
+    case ToolCode::FullAdder: show(ShowRahmenTimer(s, at), true); return true;
+    case ToolCode::Multiplexer: show(ShowRahmenMultiplexer(s, at), true); return true;
+    case ToolCode::FlipFlop: show(ShowRahmenFlipFlop(s, at), true); return true;
+    case ToolCode::ShiftRegister: show(ShowRahmenSRegister(s, at), true); return true;
+    case ToolCode::SevenSegment: show(ShowRahmenIC(s, at, 4, 4), true); return true;
+    case ToolCode::IC: show(ShowRahmenIC(s, at, s.ICWidth, s.ICHeight), true); return true;
+    case ToolCode::Decoder: {
         const std::array<OutlineSegment, 4> sides = ShowRahmenDecoder(s, at);
         // Shown all at once: the sides keep their visibility while they follow.
         const bool shown = o.LineRahmen[0].Visible;

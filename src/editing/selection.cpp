@@ -74,7 +74,7 @@ void Selection::PlaceHandles()
 void Selection::SelectNone()
 {
     WorksheetOverlay& o = e_.overlay;
-    const bool selectTool = e_.s.ToolMode == ElementType::Empty;
+    const bool selectTool = e_.s.ToolMode == ToolCode::Select;
     numbers_.clear();
     Rect = CellBox{};
     const bool had = !o.PObj.empty() || !o.picBorder.empty() || (selectTool && o.picRahmen.Visible);

@@ -23,7 +23,7 @@ PopupItems WorksheetEditor::PopupItemsAtCursor()
 
 void WorksheetEditor::PopupChosen(PopupChoice choice)
 {
-    context_.s.ToolMode = ElementType::Empty;
+    context_.s.ToolMode = ToolCode::Select;
     switch (choice) {
     case PopupChoice::Delete: selection.DeleteObjects(); break;
     case PopupChoice::Negate: SetNegationsPunkt(context_.c); break;

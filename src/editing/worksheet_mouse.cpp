@@ -73,7 +73,7 @@ void WorksheetMouse::HidePlacementAids()
         }
     };
     // A fixed area frame of the select tool stays; an outline goes.
-    if (e_.s.ToolMode != ElementType::Empty || o.picRahmen.BorderStyle != 1 || o.picRahmen.BorderColor == kOutlineGrey)
+    if (e_.s.ToolMode != ToolCode::Select || o.picRahmen.BorderStyle != 1 || o.picRahmen.BorderColor == kOutlineGrey)
         hide(o.picRahmen.Visible);
     for (OverlayLine& l : o.LineRahmen)
         hide(l.Visible);
@@ -99,15 +99,15 @@ void WorksheetMouse::picGrid_MouseMove(int buttons, int /*shift*/, double x, dou
         return;
     ChangeMouseCursor(buttons);
     OverlayShape& frame = e_.overlay.picRahmen;
-    if (s.ToolMode == ElementType::Empty && buttons == 1 && st.MouseDownFlag && frame.BorderStyle != 1) {
+    if (s.ToolMode == ToolCode::Select && buttons == 1 && st.MouseDownFlag && frame.BorderStyle != 1) {
         frame.Visible = true;
         targets_.area.ResizeBorder();
     }
-    if (s.ToolMode == ElementType::Empty && buttons == 2 && e_.hooks.MovePicGrid)
+    if (s.ToolMode == ToolCode::Select && buttons == 2 && e_.hooks.MovePicGrid)
         e_.hooks.MovePicGrid(x, y);
     if (s.ToolMode == ToolCode::MovingArea && frame.Visible)
         targets_.area.DragFrame();
-    if (s.ToolMode == ElementType::Conductor && (buttons == 1 || buttons == 2) && st.MouseDownFlag)
+    if (s.ToolMode == ToolCode::Conductor && (buttons == 1 || buttons == 2) && st.MouseDownFlag)
         targets_.band.ShowTempLines(s.CursorX, s.CursorY);
     ShowBorder();
     if (StatusPort* status = s.ports.status) {
@@ -124,7 +124,7 @@ void WorksheetMouse::picGrid_MouseDown(int button, int shift, double x, double y
 {
     ProgramState& s = e_.s;
     EditorState& st = e_.st;
-    const uint8_t tool = s.ToolMode;
+    const ToolCode tool = s.ToolMode;
     if (tool == ToolCode::SimulationRunning) {
         SimulationDown(button, x, y);
         return;
@@ -153,26 +153,26 @@ void WorksheetMouse::picGrid_MouseDown(int button, int shift, double x, double y
         handled = LeftDown(p, shift, x, y);
     else if (button == 2)
         handled = RightDown(p, x, y);
-    else if (button == 4 && tool == ElementType::Conductor)
+    else if (button == 4 && tool == ToolCode::Conductor)
         SetKnotenpunkt(e_.c, p.x, p.y, false);
     // A popup menu dismissed without a choice ends with the next press.
     if (!handled && s.ToolMode == ToolCode::PopupOpen) {
         e_.overlay.picRahmen.Visible = false;
         st.MouseDownFlag = false;
-        s.ToolMode = ElementType::Empty;
+        s.ToolMode = ToolCode::Select;
         e_.Changed();
     }
 }
 
 bool WorksheetMouse::LeftDown(const Press& p, int shift, double x, double y)
 {
-    if (p.type <= ElementType::Conductor || p.tool == ElementType::NegationMarker || p.tool == ElementType::TextLabel)
+    if (p.type <= ElementType::Conductor || p.tool == ToolCode::NegationMarker || p.tool == ToolCode::TextLabel)
         CheckMouseMode();
-    if (p.tool == ElementType::Conductor) {
+    if (p.tool == ToolCode::Conductor) {
         targets_.band.ShowLines();
         return true;
     }
-    if (p.tool == ElementType::Empty)
+    if (p.tool == ToolCode::Select)
         SelectToolDown(p, shift, x, y);
     return false;
 }
@@ -225,7 +225,7 @@ bool WorksheetMouse::RightDown(const Press& p, double x, double y)
     e_.overlay.LeitungV = OverlayLine{false, px, py, px, py};
     e_.Changed();
     const bool power = s.engine.PowerFlag != 0;
-    if (p.tool == ElementType::Empty && t >= 2 && !e_.overlay.picRahmen.Visible) {
+    if (p.tool == ToolCode::Select && t >= 2 && !e_.overlay.picRahmen.Visible) {
         if (!targets_.selection.ObjectSelected(p.element)) {
             targets_.selection.SelectNone();
             targets_.selection.SelectObject(p.element);
@@ -250,13 +250,13 @@ bool WorksheetMouse::RightDown(const Press& p, double x, double y)
         return true;
     }
     const bool pin = t >= 2 && IsPinPosition(s, p.x, p.y);
-    if ((t <= ElementType::Conductor || pin) && p.tool == ElementType::Conductor) {
+    if ((t <= ElementType::Conductor || pin) && p.tool == ToolCode::Conductor) {
         targets_.band.ShowLines();
         return true;
     }
     // A placing tool removes the component under the pointer, but not from
     // a pin a conductor may start at.
-    if (p.tool != ElementType::Empty && p.tool != ToolCode::PopupOpen && t > ElementType::Conductor) {
+    if (p.tool != ToolCode::Select && p.tool != ToolCode::PopupOpen && t > ElementType::Conductor) {
         if (pin && t != ElementType::LED && t != ElementType::TextLabel && t != ElementType::Switch
             && t != ElementType::Inverter && t != ElementType::AnalysisSensor)
             return true;
@@ -292,17 +292,17 @@ void WorksheetMouse::picGrid_MouseUp(int button, int /*shift*/, double /*x*/, do
         h.Visible = false;
     if (v.X1 == v.X2 && v.Y1 == v.Y2)
         v.Visible = false;
-    const uint8_t tool = s.ToolMode;
+    const ToolCode tool = s.ToolMode;
     const OverlayShape& frame = e_.overlay.picRahmen;
-    if (button == 2 && tool == ElementType::Conductor) {
+    if (button == 2 && tool == ToolCode::Conductor) {
         // A right click without a drag removes what lies under it.
         if (h.X1 == h.X2 && v.Y1 == v.Y2)
             RemoveElement(e_.c, s.CursorX, s.CursorY);
         else if (st.PullV || st.PullH)
             targets_.band.DeleteLines();
-    } else if (button == 1 && tool == ElementType::Conductor) {
+    } else if (button == 1 && tool == ToolCode::Conductor) {
         targets_.band.SetLines();
-    } else if (button == 1 && tool == ElementType::Empty && frame.Visible && frame.BorderStyle == 3) {
+    } else if (button == 1 && tool == ToolCode::Select && frame.Visible && frame.BorderStyle == 3) {
         targets_.area.FixFrame();
     } else if (button == 1 && tool == ToolCode::MovingArea && frame.Visible) {
         targets_.area.MoveElements();
@@ -333,7 +333,7 @@ void WorksheetMouse::picGrid_DblClick()
             SimulationMouseDown(s, *engine_, 1);
         return;
     }
-    if (s.ToolMode != ElementType::Conductor || !s.P.Contains(s.CursorX, s.CursorY))
+    if (s.ToolMode != ToolCode::Conductor || !s.P.Contains(s.CursorX, s.CursorY))
         return;
     const int t = s.P(s.CursorX, s.CursorY).Type;
     if (t == ElementType::Conductor) {
@@ -358,13 +358,13 @@ void WorksheetMouse::picGrid_KeyPress(int keyAscii)
 void WorksheetMouse::CheckMouseMode()
 {
     ProgramState& s = e_.s;
-    const uint8_t tool = s.ToolMode;
-    if (tool == ElementType::Empty) {
+    const ToolCode tool = s.ToolMode;
+    if (tool == ToolCode::Select) {
         if (!e_.overlay.picRahmen.Visible)
             targets_.selection.SelectNone();
         return;
     }
-    if (tool == ElementType::TextLabel && !e_.overlay.txtBeschriftung.Visible) {
+    if (tool == ToolCode::TextLabel && !e_.overlay.txtBeschriftung.Visible) {
         const GridCell& cell = s.P(s.CursorX, s.CursorY);
         if (cell.Type == ElementType::Empty && cell.ElementNr == 0)
             targets_.labels.ChangeBeschriftung(QStringLiteral("CREATE"));
@@ -387,7 +387,7 @@ void WorksheetMouse::ChangeMouseCursor(int button)
 {
     ProgramState& s = e_.s;
     WorksheetOverlay& o = e_.overlay;
-    const uint8_t tool = s.ToolMode;
+    const ToolCode tool = s.ToolMode;
     const int m = s.WorksheetMousePointer;
     auto set = [&s, m](int p) {
         if (p != m)
@@ -396,11 +396,11 @@ void WorksheetMouse::ChangeMouseCursor(int button)
     // Quick help keeps its question-mark pointer.
     if (tool == ToolCode::QuickHelp)
         return;
-    if (tool == ElementType::Empty && button == 2) {
+    if (tool == ToolCode::Select && button == 2) {
         set(kPointerDragScroll);
         return;
     }
-    if (tool == ElementType::Empty && (button == 0 || button == 1)) {
+    if (tool == ToolCode::Select && (button == 0 || button == 1)) {
         const OverlayShape& f = o.picRahmen;
         const EditorState& st = e_.st;
         if (!f.Visible) {
@@ -438,7 +438,7 @@ void WorksheetMouse::ChangeMouseCursor(int button)
     }
     if (tool == ToolCode::GrabbedForMove)
         set(kPointerMove);
-    else if (tool >= 1 && tool <= 23)
+    else if (Code(tool) >= 1 && Code(tool) <= 23)
         set(kPointerCross);
 }
 
@@ -447,8 +447,8 @@ void WorksheetMouse::ChangeMouseCursor(int button)
 void WorksheetMouse::ShowBorder()
 {
     ProgramState& s = e_.s;
-    const uint8_t tool = s.ToolMode;
-    if (tool != ElementType::Empty) {
+    const ToolCode tool = s.ToolMode;
+    if (tool != ToolCode::Select) {
         e_.overlay.picRahmen.BorderColor = kOutlineGrey;
         e_.overlay.picRahmen.BorderStyle = 1;
     }

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "editing/editor_context.h"
+#include "model/records.h"
 
 class AreaMove;
 class ConductorBand;
@@ -48,7 +49,7 @@ public:
 private:
     // The cell a press lands on, as it was before the press changed anything.
     struct Press {
-        uint8_t tool;
+        ToolCode tool;
         int16_t x;
         int16_t y;
         int type;

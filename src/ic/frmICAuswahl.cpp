@@ -326,7 +326,7 @@ void frmICAuswahl::ShowICNames()
         SetEditDeleteEnabled(false, false);
         if (SetICToolAvailable)
             SetICToolAvailable(false);
-        if (s_.ToolMode == ElementType::IC && ChooseConductorTool)
+        if (s_.ToolMode == ToolCode::IC && ChooseConductorTool)
             ChooseConductorTool();
     } else {
         SetEditDeleteEnabled(lblStatus->text() != LoadResString(2121), true);
@@ -361,11 +361,11 @@ void frmICAuswahl::ShowICDetails()
     const bool mayChoose = MayChooseTool(s_);
     if (mayChoose) {
         s_.ICName = name;
-        if (s_.ToolMode != ElementType::IC) {
-            s_.ToolMode = ElementType::IC;
+        if (s_.ToolMode != ToolCode::IC) {
+            s_.ToolMode = ToolCode::IC;
             if (ToolPort* tools = s_.ports.tools) {
                 tools->PressToolButton(QStringLiteral("cmdIC"), -1);
-                tools->ChangeSelPicture(ElementType::IC);
+                tools->ChangeSelPicture(ToolCode::IC);
                 if (!name.isEmpty() && name != QLatin1String("<Name>"))
                     tools->ChangePropertyWindow({false, false, false, true, false, false, false, false});
                 tools->CheckComponentMenuOnly(25);
@@ -409,7 +409,7 @@ void frmICAuswahl::ShowICSchachtelung()
     if (tree.notes)
         ShowNotesInBoth(*tree.notes);
     // The chooser follows without choosing again.
-    if (chooser_ && s_.ToolMode == ElementType::IC)
+    if (chooser_ && s_.ToolMode == ToolCode::IC)
         chooser_->SelectSilently(name);
 }
 

@@ -57,7 +57,7 @@ void ICChooser::ShowICNames()
         const QSignalBlocker quiet(cmbIC_);
         cmbIC_->setCurrentIndex(at >= 0 ? at : 0);
     }
-    if (s_.ToolMode == ElementType::IC && Click)
+    if (s_.ToolMode == ToolCode::IC && Click)
         Click();
 }
 

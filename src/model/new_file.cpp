@@ -76,16 +76,16 @@ void NewFile(ProgramState& s, bool noRedraw)
     }
     s.CmDialog1.FileName.clear();
 
-    if (s.ToolMode == ElementType::IC) {
+    if (s.ToolMode == ToolCode::IC) {
         if (p.tools) {
             p.tools->ReleaseToolButton(QStringLiteral("cmdIC"));
             p.tools->PressToolButton(kConductorToolKey, kConductorToolIndex);
         }
-        s.ToolMode = ElementType::Conductor;
+        s.ToolMode = ToolCode::Conductor;
         s.PropertyWindowState.fill(false);
         if (p.tools) {
             p.tools->ChangePropertyWindow(s.PropertyWindowState);
-            p.tools->ChangeSelPicture(ElementType::Conductor);
+            p.tools->ChangeSelPicture(ToolCode::Conductor);
             p.tools->CheckComponentMenuOnly(1);
         }
     }

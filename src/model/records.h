@@ -110,9 +110,9 @@ struct LineMapEntry {
     int16_t EndY = 0;
 };
 
-// Element type codes; also the tool codes of the editor.
+// Element type codes, as cells, element records and files hold them.
 namespace ElementType {
-constexpr uint8_t Empty = 0; // also the select tool
+constexpr uint8_t Empty = 0;
 constexpr uint8_t Conductor = 1;
 constexpr uint8_t Juncture = 2;
 constexpr uint8_t NegationMarker = 3;
@@ -137,16 +137,56 @@ constexpr uint8_t TextLabel = 22;
 constexpr uint8_t AnalysisSensor = 27;
 } // namespace ElementType
 
-// Tool codes beyond the element types.
-namespace ToolCode {
-constexpr uint8_t MovingArea = 23;
-constexpr uint8_t GrabbedForMove = 25;
-constexpr uint8_t PopupOpen = 26;
-constexpr uint8_t ICConnector = 28;
-constexpr uint8_t ICDefinitionView = 98;
-constexpr uint8_t SimulationRunning = 99;
-constexpr uint8_t QuickHelp = 200;
-} // namespace ToolCode
+// The editor's tool: a placing tool carries the type code of the element it
+// places; the select tool, the modes and the select tool's transient states
+// have codes of their own.
+enum class ToolCode : uint8_t {
+    Select = 0,
+    Conductor = ElementType::Conductor,
+    Juncture = ElementType::Juncture,
+    NegationMarker = ElementType::NegationMarker,
+    LED = ElementType::LED,
+    Switch = ElementType::Switch,
+    AND = ElementType::AND,
+    OR = ElementType::OR,
+    XOR = ElementType::XOR,
+    Inverter = ElementType::Inverter,
+    ClockGenerator = ElementType::ClockGenerator,
+    HalfAdder = ElementType::HalfAdder,
+    FullAdder = ElementType::FullAdder,
+    TriState = ElementType::TriState,
+    Multiplexer = ElementType::Multiplexer,
+    CouplingDiode = ElementType::CouplingDiode,
+    Decoder = ElementType::Decoder,
+    FlipFlop = ElementType::FlipFlop,
+    ShiftRegister = ElementType::ShiftRegister,
+    SevenSegment = ElementType::SevenSegment,
+    IC = ElementType::IC,
+    TextLabel = ElementType::TextLabel,
+    MovingArea = 23,
+    GrabbedForMove = 25,
+    PopupOpen = 26,
+    AnalysisSensor = ElementType::AnalysisSensor,
+    ICDefinitionView = 98,
+    SimulationRunning = 99,
+    QuickHelp = 200,
+};
+
+// The tool's number, as the window shows it.
+constexpr int Code(ToolCode t)
+{
+    return static_cast<int>(t);
+}
+// The placing tool of element type `type`.
+constexpr ToolCode ToolFor(uint8_t type)
+{
+    return static_cast<ToolCode>(type);
+}
+// The element type a placing tool places.
+constexpr uint8_t PlacedType(ToolCode t)
+{
+    return static_cast<uint8_t>(t);
+}
 
 // Orientation codes: where the outputs point.
 namespace Orientation {

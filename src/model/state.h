@@ -33,7 +33,7 @@ struct ProgramState : Circuit {
     uint8_t CellSize = 14;
     int16_t CursorX = 0;
     int16_t CursorY = 0;
-    uint8_t ToolMode = ElementType::Conductor;
+    ToolCode ToolMode = ToolCode::Conductor;
     uint8_t PlaceOrientation = Orientation::Right;
     int16_t DecoderClockInput = kFalse;
     // The last AND, OR or XOR placed had two inputs (its outline reads it).
@@ -76,7 +76,7 @@ struct ProgramState : Circuit {
     std::array<bool, 8> PropertyWindowState{};
 
     // Saved tool selection (SaveToolSelection / RestoreToolSelection).
-    uint8_t SavedToolMode = ElementType::Conductor;
+    ToolCode SavedToolMode = ToolCode::Conductor;
     int SavedMousePointer = 0;
     QString SavedToolKey;
     int SavedToolIndex = 0;

@@ -3,6 +3,19 @@
 #include "model/ports/tool_port.h"
 #include "model/state.h"
 
+bool OrientationFixed(ToolCode tool)
+{
+    switch (tool) {
+    case ToolCode::Select:
+    case ToolCode::Conductor:
+    case ToolCode::LED:
+    case ToolCode::Switch:
+    case ToolCode::SevenSegment:
+    case ToolCode::IC: return true;
+    default: return false;
+    }
+}
+
 void SaveToolSelection(ProgramState& s)
 {
     s.SavedToolMode = s.ToolMode;
@@ -28,11 +41,7 @@ void RestoreToolSelection(ProgramState& s)
         && (s.PressedToolKey == s.SavedToolKey || s.PressedToolIndex == s.SavedToolIndex);
     if (!alreadyPressed)
         w.PressToolButton(s.SavedToolKey, s.SavedToolIndex);
-    // These tools place nothing that can be turned.
-    using namespace ElementType;
-    const uint8_t t = s.ToolMode;
-    const bool fixed = t == Empty || t == Conductor || t == LED || t == Switch || t == SevenSegment
-        || t == IC;
+    const bool fixed = OrientationFixed(s.ToolMode);
     if (s.OrientationToolbarEnabled == fixed) {
         s.OrientationToolbarEnabled = !fixed;
         w.SetOrientationToolbarEnabled(!fixed);

@@ -81,7 +81,7 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     CloseFormelPanel(); // the command line starts closed
     PressToolButton(QStringLiteral("cmdLeitungen"), 3);
     CheckComponentMenuOnly(1);
-    ChangeSelPicture(1);
+    ChangeSelPicture(ToolCode::Conductor);
     SetSizeBoxes(s_.MaxX, s_.MaxY);
     SetCaption(QStringLiteral("Unsaved circuit - Gatrel"));
     resize(1000, 700);

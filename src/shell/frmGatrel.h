@@ -103,7 +103,7 @@ public:
     void SetUsedFileItem(int index, const QString& caption) override;
     void ShowUsedFilesSeparator() override;
     // ToolPort
-    void ChangeSelPicture(int16_t tool) override;
+    void ChangeSelPicture(ToolCode tool) override;
     void ChangePropertyWindow(std::array<bool, 8> parts) override;
     void CheckComponentMenuOnly(int item) override;
     void PressToolButton(const QString& key, int index) override;
@@ -379,7 +379,7 @@ private:
     // What quick help put aside: the toolbar states and its own tool selection.
     SavedToolbarState quickHelpToolbars_;
     struct {
-        uint8_t toolMode = 0;
+        ToolCode toolMode = ToolCode::Select;
         int mousePointer = 0;
         QString key;
         int index = 0;

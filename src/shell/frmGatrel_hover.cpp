@@ -101,7 +101,7 @@ void frmGatrel::HidePlacementOutlines(bool evenForSelectTool)
         return;
     WorksheetOverlay& o = editor_->overlay;
     bool changed = false;
-    if ((evenForSelectTool || s_.ToolMode != 0) && o.picRahmen.Visible) {
+    if ((evenForSelectTool || s_.ToolMode != ToolCode::Select) && o.picRahmen.Visible) {
         o.picRahmen.Visible = false;
         changed = true;
     }
@@ -185,7 +185,7 @@ void frmGatrel::lblAllgemein_MouseMove(int /*index*/)
 {
     // Over a caption the switch tool keeps its small box, and the decoder its outline.
     const bool decoder = editor_ && editor_->overlay.LineRahmen[0].Visible;
-    const bool keepBox = s_.ToolMode == ElementType::Switch && editor_ && editor_->overlay.picBox.Visible;
+    const bool keepBox = s_.ToolMode == ToolCode::Switch && editor_ && editor_->overlay.picBox.Visible;
     HidePlacementOutlines();
     if (keepBox)
         editor_->overlay.picBox.Visible = true;

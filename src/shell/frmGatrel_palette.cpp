@@ -12,6 +12,7 @@
 #include <QToolBar>
 
 #include "model/state.h"
+#include "model/tool_selection.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "shell/ic_definition_view.h"
@@ -26,20 +27,28 @@ constexpr int kComponentSeparators[] = {6, 10, 14, 17, 24};
 // menu item that gets the check mark (0 none).
 struct PaletteEntry {
     const char* key;
-    uint8_t tool;
+    ToolCode tool;
     const char* flags; // "TTFFFFTF"
     int menuItem;
 };
 constexpr PaletteEntry kPalette[] = {
-    {"cmdSelect", 0, "FFTFFFFF", 0},          {"cmdLeitungen", 1, "FFFFFFFF", 1},
-    {"cmdDiode", 4, "FFFFTFFF", 7},           {"cmdSchalter", 5, "FFFFFFFF", 8},
-    {"cmdInverter", 9, "TFFFFFTF", 9},        {"cmdVerbindungspunkt", 2, "FFFFFFFF", 2},
-    {"cmdKoppeldiode", 15, "FFFFFFFF", 3},    {"cmdNegationspunkt", 3, "FFFFFFFF", 4},
-    {"cmdAnalysepunkt", 27, "FFFFFFFF", 5},   {"cmdUND", 6, "TTFFFFTF", 11},
-    {"cmdODER", 7, "TTFFFFTF", 12},           {"cmdXODER", 8, "TTFFFFTF", 13},
-    {"cmdHA", 11, "TFFFFFTF", 15},            {"cmdVA", 12, "TFFFFFTF", 16},
-    {"cmdTriState", 13, "TFFFFFTF", 0},       {"cmdDecoder", 16, "TFFFFFTT", 20},
-    {"cmdText", 22, "FFFFFTFF", 0},
+    {"cmdSelect", ToolCode::Select, "FFTFFFFF", 0},
+    {"cmdLeitungen", ToolCode::Conductor, "FFFFFFFF", 1},
+    {"cmdDiode", ToolCode::LED, "FFFFTFFF", 7},
+    {"cmdSchalter", ToolCode::Switch, "FFFFFFFF", 8},
+    {"cmdInverter", ToolCode::Inverter, "TFFFFFTF", 9},
+    {"cmdVerbindungspunkt", ToolCode::Juncture, "FFFFFFFF", 2},
+    {"cmdKoppeldiode", ToolCode::CouplingDiode, "FFFFFFFF", 3},
+    {"cmdNegationspunkt", ToolCode::NegationMarker, "FFFFFFFF", 4},
+    {"cmdAnalysepunkt", ToolCode::AnalysisSensor, "FFFFFFFF", 5},
+    {"cmdUND", ToolCode::AND, "TTFFFFTF", 11},
+    {"cmdODER", ToolCode::OR, "TTFFFFTF", 12},
+    {"cmdXODER", ToolCode::XOR, "TTFFFFTF", 13},
+    {"cmdHA", ToolCode::HalfAdder, "TFFFFFTF", 15},
+    {"cmdVA", ToolCode::FullAdder, "TFFFFFTF", 16},
+    {"cmdTriState", ToolCode::TriState, "TFFFFFTF", 0},
+    {"cmdDecoder", ToolCode::Decoder, "TFFFFFTT", 20},
+    {"cmdText", ToolCode::TextLabel, "FFFFFTFF", 0},
 };
 
 std::array<bool, 8> Flags(const char* f)
@@ -53,16 +62,22 @@ std::array<bool, 8> Flags(const char* f)
 // Complex components: entry text id, tool code, menu item, ElementEnable index.
 struct ComplexEntry {
     int textId;
-    uint8_t tool;
+    ToolCode tool;
     int menuItem;
     int enableIndex;
 };
 constexpr ComplexEntry kComplex[] = {
-    {2560, 17, 18, 6}, {2561, 14, 19, 7}, {2562, 18, 22, 10}, {2563, 10, 21, 9}, {2564, 19, 23, 11},
+    {2560, ToolCode::FlipFlop, 18, 6},      {2561, ToolCode::Multiplexer, 19, 7},
+    {2562, ToolCode::ShiftRegister, 22, 10}, {2563, ToolCode::ClockGenerator, 21, 9},
+    {2564, ToolCode::SevenSegment, 23, 11},
 };
 
 // ElementEnable index -> element type code.
-constexpr uint8_t kEnableKind[14] = {9, 6, 7, 8, 11, 12, 17, 14, 16, 10, 18, 19, 27, 20};
+constexpr uint8_t kEnableKind[14] = {
+    ElementType::Inverter,    ElementType::AND,           ElementType::OR,           ElementType::XOR,
+    ElementType::HalfAdder,   ElementType::FullAdder,     ElementType::FlipFlop,     ElementType::Multiplexer,
+    ElementType::Decoder,     ElementType::ClockGenerator, ElementType::ShiftRegister, ElementType::SevenSegment,
+    ElementType::AnalysisSensor, ElementType::IC};
 
 // Components menu item -> palette key (complex items go through cmbKomplex).
 struct MenuTool {
@@ -134,13 +149,13 @@ void frmGatrel::Toolbar2_ButtonClick(const QString& key)
         // The decoder with its clock input ticked.
         chkTakteingang->setChecked(true);
         s_.DecoderClockInput = kTrue;
-        s_.ToolMode = ElementType::Decoder;
+        s_.ToolMode = ToolCode::Decoder;
         ChangePropertyWindow(Flags("TFFFFFTT"));
         MenuItem(QStringLiteral("mBauteil"), 20)->setChecked(true);
     } else if (key == QLatin1String("cmdIC")) {
         if (ICFileCount() > 0) {
             // The tool first: refilling the chooser then makes its IC the one to place.
-            s_.ToolMode = ElementType::IC;
+            s_.ToolMode = ToolCode::IC;
             ShowICNames();
             if (!s_.ICName.isEmpty() && s_.ICName != QLatin1String("<Name>"))
                 ChangePropertyWindow({false, false, false, true, false, false, false, false});
@@ -148,10 +163,8 @@ void frmGatrel::Toolbar2_ButtonClick(const QString& key)
         }
     }
 
-    const uint8_t t = s_.ToolMode;
-    const bool noOrientation = t == 0 || t == 1 || t == 4 || t == 5 || t == 19 || t == 20;
-    SetOrientationToolbarEnabled(!noOrientation);
-    ChangeSelPicture(t);
+    SetOrientationToolbarEnabled(!OrientationFixed(s_.ToolMode));
+    ChangeSelPicture(s_.ToolMode);
 }
 
 void frmGatrel::SelectKomplexElement()
@@ -163,7 +176,7 @@ void frmGatrel::SelectKomplexElement()
             PressToolButton(QStringLiteral("cmdKomplex"), -1);
             CheckComponentMenuOnly(c.menuItem);
             ChangeSelPicture(c.tool);
-            SetOrientationToolbarEnabled(c.tool != 19);
+            SetOrientationToolbarEnabled(!OrientationFixed(c.tool));
             return;
         }
     }
@@ -217,27 +230,28 @@ void frmGatrel::SetElementButton(int kind, bool enabled)
         int menu;
         const char* key;
     };
-    static constexpr Simple kSimple[] = {{9, 9, "cmdInverter"}, {6, 11, "cmdUND"}, {7, 12, "cmdODER"},
-                                         {8, 13, "cmdXODER"},   {11, 15, "cmdHA"}, {12, 16, "cmdVA"},
-                                         {27, 5, "cmdAnalysepunkt"}};
+    using namespace ElementType;
+    static constexpr Simple kSimple[] = {{Inverter, 9, "cmdInverter"}, {AND, 11, "cmdUND"},    {OR, 12, "cmdODER"},
+                                         {XOR, 13, "cmdXODER"},        {HalfAdder, 15, "cmdHA"}, {FullAdder, 16, "cmdVA"},
+                                         {AnalysisSensor, 5, "cmdAnalysepunkt"}};
     for (const Simple& sm : kSimple) {
         if (sm.kind == kind) {
             item(sm.menu)->setVisible(enabled);
             button(sm.key)->setEnabled(enabled);
         }
     }
-    if (kind == 16) {
+    if (kind == Decoder) {
         item(20)->setVisible(enabled);
         button("cmdDecoder")->setEnabled(enabled);
         button("cmdDecoderT")->setEnabled(enabled);
     }
     for (const ComplexEntry& c : kComplex) {
-        if (c.tool == kind) {
+        if (PlacedType(c.tool) == kind) {
             item(c.menuItem)->setVisible(enabled);
             AddComboItem(LoadResString(c.textId), enabled);
         }
     }
-    if (kind == 20) {
+    if (kind == IC) {
         if (!enabled || ICFileCount() == 0) {
             item(25)->setEnabled(false);
             button("cmdIC")->setEnabled(false);

@@ -99,7 +99,7 @@ void frmGatrel::Form_Resize()
     if (!isMaximized() && y() < 0)
         move(x(), 1);
     ResizeProperties(true);
-    if (s_.ToolMode == ElementType::Conductor)
+    if (s_.ToolMode == ToolCode::Conductor)
         PressToolButton(QStringLiteral("cmdLeitungen"), 3);
 }
 
@@ -241,7 +241,7 @@ void frmGatrel::ReopenPanel(int index)
 void frmGatrel::cmbIC_Click()
 {
     QComboBox* box = propertiesPanel_->icPage->cmbIC;
-    if (s_.settings.MainFormReady == 0 || s_.ToolMode != ElementType::IC)
+    if (s_.settings.MainFormReady == 0 || s_.ToolMode != ToolCode::IC)
         return;
     s_.ICName = box->currentText();
     if (s_.ICName.isEmpty())

@@ -68,7 +68,7 @@ void frmGatrel::ShowUsedFilesSeparator()
 
 // ToolPort
 
-void frmGatrel::ChangeSelPicture(int16_t tool)
+void frmGatrel::ChangeSelPicture(ToolCode tool)
 {
     if (editor_)
         editor_->HidePlacementAids();

@@ -88,7 +88,7 @@ int frmGatrel::Form_Load(const QString& LadeDatei, const QString& documentsFolde
     ApplyTexts();
     s_.settings.MainFormReady = 0;
     s_.CurrentLevel = 0;
-    s_.ToolMode = ElementType::Conductor;
+    s_.ToolMode = ToolCode::Conductor;
     s_.PlaceOrientation = Orientation::Right;
     s_.settings.AnzImpulse = 50;
     s_.AutoStop = 1000;
@@ -131,8 +131,8 @@ int frmGatrel::Form_Load(const QString& LadeDatei, const QString& documentsFolde
     for (int i = 1; i <= 25; ++i)
         SetRadioMenuChecks(MenuItem(QStringLiteral("mBauteil"), i), i - 1);
 
-    s_.ToolMode = ElementType::Conductor;
-    ChangeSelPicture(1);
+    s_.ToolMode = ToolCode::Conductor;
+    ChangeSelPicture(ToolCode::Conductor);
     PressToolButton(QStringLiteral("cmdLeitungen"), 3);
     CheckComponentMenuOnly(1);
     layersPanel_->RebuildLevelTree();

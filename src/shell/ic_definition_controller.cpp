@@ -220,7 +220,7 @@ void ICDefinitionController::CloseICView()
 void ICDefinitionController::AfterClose()
 {
     w_.activateWindow();
-    if (s_.ToolMode == ElementType::IC)
+    if (s_.ToolMode == ToolCode::IC)
         w_.MenueClick(1);
     // A circuit that came from an IC definition file keeps no file name.
     const QString file = s_.objFile.FileName;

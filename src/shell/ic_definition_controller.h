@@ -1,5 +1,4 @@
 #pragma once
-#include <functional>
 // The IC-definition view of the main window: entering and leaving it (the
 // menus, toolbars and panels it puts away and brings back), making, naming,
 // renaming and removing connectors on the worksheet, and the IC editor
@@ -8,6 +7,9 @@
 #include <QPointer>
 #include <QString>
 #include <cstdint>
+#include <functional>
+
+#include "model/records.h"
 
 class ICDefinitionView;
 class UserDialogs;
@@ -51,7 +53,7 @@ private:
     int16_t savedPanel0_ = 0;
     bool placed_ = false;
     struct {
-        uint8_t mode = 0;
+        ToolCode mode = ToolCode::Select;
         int pointer = 0;
         QString key;
         int index = 0;

@@ -136,21 +136,25 @@ std::vector<QLabel*> PropertiesPanel::Captions() const
             clockPage->lblAllgemein1, lblAllgemein14};
 }
 
-void PropertiesPanel::ShowSelectedTool(int16_t tool)
+void PropertiesPanel::ShowSelectedTool(ToolCode tool)
 {
-    // Tool code -> caption of the current tool.
-    static constexpr std::pair<int, int> kToolCaption[] = {
-        {0, 2512},  {1, 2511},  {2, 2513},  {3, 2515},  {4, 2516},  {5, 2517},  {6, 2519},
-        {7, 2520},  {8, 2521},  {9, 2518},  {10, 2529}, {11, 2522}, {12, 2523}, {13, 2524},
-        {14, 2527}, {15, 2514}, {16, 2525}, {17, 2528}, {18, 2526}, {19, 2530}, {20, 2531},
-        {22, 2532}, {27, 2534}, {98, 2533}, {99, 2535},
+    // Tool -> caption of the current tool; the transient states and quick help show none.
+    using T = ToolCode;
+    static constexpr std::pair<ToolCode, int> kToolCaption[] = {
+        {T::Select, 2512},         {T::Conductor, 2511},     {T::Juncture, 2513},      {T::NegationMarker, 2515},
+        {T::LED, 2516},            {T::Switch, 2517},        {T::AND, 2519},           {T::OR, 2520},
+        {T::XOR, 2521},            {T::Inverter, 2518},      {T::ClockGenerator, 2529}, {T::HalfAdder, 2522},
+        {T::FullAdder, 2523},      {T::TriState, 2524},      {T::Multiplexer, 2527},   {T::CouplingDiode, 2514},
+        {T::Decoder, 2525},        {T::FlipFlop, 2528},      {T::ShiftRegister, 2526}, {T::SevenSegment, 2530},
+        {T::IC, 2531},             {T::TextLabel, 2532},     {T::AnalysisSensor, 2534}, {T::ICDefinitionView, 2533},
+        {T::SimulationRunning, 2535},
     };
     for (auto [code, id] : kToolCaption)
         if (code == tool)
             lblAktElement->setText(LoadResString(id));
 }
 
-bool PropertiesPanel::ShowPages(const std::array<bool, 8>& parts, uint8_t tool)
+bool PropertiesPanel::ShowPages(const std::array<bool, 8>& parts, ToolCode tool)
 {
     sldDelay->setValue(0);
     lblDelay->setText(LoadResString(2553));
@@ -163,7 +167,10 @@ bool PropertiesPanel::ShowPages(const std::array<bool, 8>& parts, uint8_t tool)
     SetVisibleIfDifferent(colourPage, parts[4]);
     SetVisibleIfDifferent(decoderPage, parts[7]);
     const bool orientation = !picOrientation->isHidden();
-    picKomplex->setVisible(tool == 17 || tool == 14 || tool == 10 || tool == 18 || tool == 19);
+    // The complex components are chosen in the box.
+    picKomplex->setVisible(tool == ToolCode::FlipFlop || tool == ToolCode::Multiplexer
+                           || tool == ToolCode::ClockGenerator || tool == ToolCode::ShiftRegister
+                           || tool == ToolCode::SevenSegment);
     return orientation;
 }
 

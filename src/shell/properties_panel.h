@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+#include "model/records.h"
 #include "shell/side_panel.h"
 
 class ClockPage;
@@ -60,11 +61,11 @@ public:
     std::function<void(const QString& key, int index)> ShowQuickHelp;
 
     // The caption of the tool in use.
-    void ShowSelectedTool(int16_t tool);
+    void ShowSelectedTool(ToolCode tool);
     // The pages for the parts of ChangePropertyWindow; `tool` decides the
     // complex page. The delay control goes back to its start. True when the
     // orientation page shows.
-    bool ShowPages(const std::array<bool, 8>& parts, uint8_t tool);
+    bool ShowPages(const std::array<bool, 8>& parts, ToolCode tool);
     // The selection count and the frame size the select tool's page shows.
     void ShowSelection(const QString& count, const QString& frame);
     // Power-on: the clock generator's page alone, on its first tab; the

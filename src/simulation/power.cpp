@@ -284,7 +284,7 @@ void PowerOff(ProgramState& s, EngineContext& e)
         ShowLevel(s, e, 0);
     s.CurrentLevel = 0;
     g.PowerFlag = kFalse;
-    s.ToolMode = 0;
+    s.ToolMode = ToolCode::Select;
     SetWorksheetMousePointer(s, kArrowPointer);
     g.SwitchingOff = kTrue;
 

@@ -50,18 +50,18 @@ TEST(BooleanToolsLogic, FeatureSwitchesAndTheICViewDecideTheTabs)
 {
     struct Case {
         std::array<int16_t, 7> features;
-        uint8_t toolMode;
+        ToolCode toolMode;
         std::array<bool, 3> tabs;
         bool simplify;
         bool termSynthesis;
     };
     const std::array<int16_t, 7> all{-1, -1, -1, -1, -1, -1, -1};
     const Case cases[] = {
-        {all, ElementType::Conductor, {true, true, true}, true, true},
+        {all, ToolCode::Conductor, {true, true, true}, true, true},
         {all, ToolCode::ICDefinitionView, {false, true, true}, true, true},
-        {{0, -1, -1, -1, -1, -1, -1}, ElementType::Conductor, {false, true, true}, true, false},
-        {{-1, 0, -1, 0, -1, -1, -1}, ElementType::Conductor, {true, false, true}, false, true},
-        {{-1, -1, 0, -1, -1, -1, -1}, ElementType::Conductor, {true, true, false}, true, true},
+        {{0, -1, -1, -1, -1, -1, -1}, ToolCode::Conductor, {false, true, true}, true, false},
+        {{-1, 0, -1, 0, -1, -1, -1}, ToolCode::Conductor, {true, false, true}, false, true},
+        {{-1, -1, 0, -1, -1, -1, -1}, ToolCode::Conductor, {true, true, false}, true, true},
     };
     for (const Case& c : cases) {
         const ToolsAvailability a = AvailableTools(c.features, c.toolMode);

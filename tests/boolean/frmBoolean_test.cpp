@@ -83,17 +83,17 @@ TEST_F(BooleanWindow, TabsFollowTheFeatureSwitchesAndTheICView)
 {
     struct Case {
         int feature; // switched off, -1 none
-        uint8_t toolMode;
+        ToolCode toolMode;
         std::array<bool, 3> tabs;
         bool simplify;
         bool termSynthesis;
     };
     const Case cases[] = {
-        {-1, ElementType::Conductor, {true, true, true}, true, true},
-        {0, ElementType::Conductor, {false, true, true}, true, false},
-        {1, ElementType::Conductor, {true, false, true}, true, true},
-        {2, ElementType::Conductor, {true, true, false}, true, true},
-        {3, ElementType::Conductor, {true, true, true}, false, true},
+        {-1, ToolCode::Conductor, {true, true, true}, true, true},
+        {0, ToolCode::Conductor, {false, true, true}, true, false},
+        {1, ToolCode::Conductor, {true, false, true}, true, true},
+        {2, ToolCode::Conductor, {true, true, false}, true, true},
+        {3, ToolCode::Conductor, {true, true, true}, false, true},
         {-1, ToolCode::ICDefinitionView, {false, true, true}, true, true},
     };
     for (const Case& c : cases) {
@@ -115,7 +115,7 @@ TEST_F(BooleanWindow, TabsFollowTheFeatureSwitchesAndTheICView)
         }
     }
     // The IC view opened later leaves a loaded window's synthesis tab alone.
-    s.ToolMode = ElementType::Conductor;
+    s.ToolMode = ToolCode::Conductor;
     Open(0);
     s.ToolMode = ToolCode::ICDefinitionView;
     win->ShowTab(2);

@@ -127,7 +127,7 @@ TEST_F(Area, AMovedAreaTakesItsComponentsAndConductorsAlong)
     ASSERT_TRUE(area().FrameFixed());
     const Grid before = s.P;
     Drag({{13, 12}, {15, 12}, {18, 12}});
-    EXPECT_EQ(s.ToolMode, ElementType::Empty);
+    EXPECT_EQ(s.ToolMode, ToolCode::Select);
     EXPECT_FALSE(editor.overlay.picRahmen.Visible);
     for (int x = 0; x <= s.MaxX; ++x)
         for (int y = 0; y <= s.MaxY; ++y) {
@@ -195,7 +195,7 @@ TEST_F(Area, TheFrameStaysInsideTheWorksheetWhileItIsDragged)
     Move(36, 0, 1);
     EXPECT_EQ(editor.overlay.picRahmen.Top, Px(1)) << "nor the first row";
     Release(36, 0);
-    EXPECT_EQ(s.ToolMode, ElementType::Empty);
+    EXPECT_EQ(s.ToolMode, ToolCode::Select);
 }
 
 } // namespace

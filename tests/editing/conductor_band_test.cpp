@@ -16,7 +16,7 @@ using Cells = std::set<std::pair<int, int>>;
 
 class Band : public EditorRig {
 protected:
-    Band() { s.ToolMode = ElementType::Conductor; }
+    Band() { s.ToolMode = ToolCode::Conductor; }
 
     // A two-cell component whose first cell is its only pin: along row y
     // from x, or down column x from y.

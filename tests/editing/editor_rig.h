@@ -54,7 +54,7 @@ protected:
     // Chooses a tool as the window does: the last tool's outline goes.
     void Tool(uint8_t tool)
     {
-        s.ToolMode = tool;
+        s.ToolMode = ToolFor(tool);
         editor.HidePlacementAids();
     }
     // Places a component of the tool at (x, y) as a click would; its number.

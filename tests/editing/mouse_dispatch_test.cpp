@@ -25,7 +25,7 @@ protected:
 
     void Click(uint8_t tool, int x, int y)
     {
-        s.ToolMode = tool;
+        s.ToolMode = ToolFor(tool);
         s.CursorX = static_cast<int16_t>(x);
         s.CursorY = static_cast<int16_t>(y);
         s.PlaceOrientation = Orientation::Right;
@@ -69,7 +69,7 @@ TEST_F(MouseDispatch, EachToolPlacesItsComponentAndRemovalFindsItAgain)
         ASSERT_EQ(s.ElementCount, 1);
         EXPECT_EQ(s.Elements[1].Type, tool);
         EXPECT_EQ(s.P(15, 15).Type, tool);
-        s.ToolMode = ElementType::Empty;
+        s.ToolMode = ToolCode::Select;
         RemoveElement(c, 15, 15);
         EXPECT_EQ(s.ElementCount, 0);
         EXPECT_EQ(s.P(15, 15).Type, ElementType::Empty);
@@ -103,10 +103,10 @@ TEST_F(MouseDispatch, ConductorToolsAndMarkers)
 
 TEST_F(MouseDispatch, SimulationModeAndOtherToolsChangeNothing)
 {
-    for (uint8_t tool : {ElementType::Empty, ElementType::Conductor, ElementType::TextLabel,
-                         ToolCode::SimulationRunning, ToolCode::QuickHelp}) {
-        Click(tool, 15, 15);
-        EXPECT_EQ(s.ElementCount, 0) << int(tool);
+    for (ToolCode tool : {ToolCode::Select, ToolCode::Conductor, ToolCode::TextLabel, ToolCode::SimulationRunning,
+                          ToolCode::QuickHelp}) {
+        Click(PlacedType(tool), 15, 15);
+        EXPECT_EQ(s.ElementCount, 0) << Code(tool);
     }
     EXPECT_TRUE(undo.NoUndoData());
     Click(ElementType::HalfAdder, 15, 15);

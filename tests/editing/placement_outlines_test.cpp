@@ -188,7 +188,7 @@ TEST_F(PlacementOutlines, AnICOutlineIsCentredOnTheAnchorRow)
 TEST_F(PlacementOutlines, TheToolsOutlineFollowsThePointerAndHidesOverAComponent)
 {
     s.GateInputsText = QStringLiteral("4");
-    s.ToolMode = ElementType::OR;
+    s.ToolMode = ToolCode::OR;
     s.CursorX = 10;
     s.CursorY = 10;
     WorksheetOverlay& o = editor.overlay;
@@ -205,7 +205,7 @@ TEST_F(PlacementOutlines, TheToolsOutlineFollowsThePointerAndHidesOverAComponent
     EXPECT_FALSE(o.picRahmen.Visible) << "the cell is taken";
 
     // The LED's box marks the cell itself and stays where a component is.
-    s.ToolMode = ElementType::LED;
+    s.ToolMode = ToolCode::LED;
     s.CursorX = 5;
     ASSERT_TRUE(ShowPlacementOutline(s, o));
     EXPECT_TRUE(o.picBox.Visible);
@@ -213,13 +213,13 @@ TEST_F(PlacementOutlines, TheToolsOutlineFollowsThePointerAndHidesOverAComponent
     EXPECT_EQ(o.picBox.Top, Px(10) - 2);
 
     // The decoder's four sides show together.
-    s.ToolMode = ElementType::Decoder;
+    s.ToolMode = ToolCode::Decoder;
     ASSERT_TRUE(ShowPlacementOutline(s, o));
     for (const OverlayLine& l : o.LineRahmen)
         EXPECT_TRUE(l.Visible);
 
     for (uint8_t tool : {ElementType::Conductor, ElementType::Empty, ElementType::TextLabel, ElementType::Juncture}) {
-        s.ToolMode = tool;
+        s.ToolMode = ToolFor(tool);
         EXPECT_FALSE(ShowPlacementOutline(s, o)) << int(tool);
     }
 }

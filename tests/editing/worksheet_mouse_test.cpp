@@ -361,7 +361,7 @@ TEST_F(WorksheetMouse, MovingAnAreaMovesComponentsAndConductorsAndUndoes)
     ASSERT_TRUE(window.editor().FrameFixed());
     // Grab inside the frame and drop it three columns right and two rows down.
     Drag({{8, 8}, {10, 9}, {11, 10}});
-    EXPECT_EQ(s.ToolMode, ElementType::Empty);
+    EXPECT_EQ(s.ToolMode, ToolCode::Select);
     EXPECT_FALSE(window.editor().overlay.picRahmen.Visible);
     EXPECT_EQ(C(13, 12).ElementNr, 1);
     EXPECT_EQ(C(10, 10).Type, ElementType::Empty);
@@ -437,11 +437,11 @@ TEST_F(WorksheetMouse, DraggingSelectedComponentsMovesThemAndUndoes)
     const QString pins1 = s.Elements[1].InPinList;
     // Pressing and releasing on the same cell changes nothing.
     Click(11, 10);
-    EXPECT_EQ(s.ToolMode, ElementType::Empty);
+    EXPECT_EQ(s.ToolMode, ToolCode::Select);
     EXPECT_EQ(C(11, 10).ElementNr, 1);
     EXPECT_EQ(window.editor().SelCount(), 2);
     Drag({{11, 10}, {12, 10}, {14, 10}});
-    EXPECT_EQ(s.ToolMode, ElementType::Empty);
+    EXPECT_EQ(s.ToolMode, ToolCode::Select);
     EXPECT_EQ(C(14, 10).ElementNr, 1);
     EXPECT_EQ(C(24, 10).ElementNr, 2);
     EXPECT_EQ(C(10, 10).Type, ElementType::Empty);
@@ -773,7 +773,7 @@ TEST_F(WorksheetMouse, ThePopupMenuOnAGatePinNegatesAndDeletes)
                                                QStringLiteral("Negieren")}));
     Item(menu, QStringLiteral("Negieren"))->trigger();
     menu->hide();
-    EXPECT_EQ(s.ToolMode, ElementType::Empty);
+    EXPECT_EQ(s.ToolMode, ToolCode::Select);
     EXPECT_EQ(C(px, py).Marker, -1);
 
     Click(px, py, Qt::RightButton);
@@ -797,7 +797,7 @@ TEST_F(WorksheetMouse, ThePopupMenuOnAGatePinNegatesAndDeletes)
     menu->hide();
     EXPECT_EQ(s.ToolMode, ToolCode::PopupOpen);
     Click(30, 20);
-    EXPECT_EQ(s.ToolMode, ElementType::Empty);
+    EXPECT_EQ(s.ToolMode, ToolCode::Select);
     EXPECT_EQ(s.ElementCount, 1);
 }
 
@@ -819,7 +819,7 @@ TEST_F(WorksheetMouse, InTheSimulationClicksFeedInputsAndFlipFlops)
     const int qx = q.mid(1, q.indexOf(QLatin1Char('Y')) - 1).toInt();
     const int qy = q.mid(q.indexOf(QLatin1Char('Y')) + 1).toInt();
 
-    const uint8_t editingTool = s.ToolMode;
+    const ToolCode editingTool = s.ToolMode;
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdOn")), Qt::LeftButton);
     ASSERT_EQ(s.ToolMode, ToolCode::SimulationRunning);
     const int before = s.ElementCount;

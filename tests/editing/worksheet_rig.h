@@ -62,8 +62,8 @@ protected:
     }
     void Tool(uint8_t t)
     {
-        s.ToolMode = t;
-        window.ChangeSelPicture(t);
+        s.ToolMode = ToolFor(t);
+        window.ChangeSelPicture(ToolFor(t));
     }
 
     ProgramState s;

@@ -27,7 +27,7 @@ protected:
     }
     int PlaceAnd(int x, int y)
     {
-        s.ToolMode = ElementType::AND;
+        s.ToolMode = ToolCode::AND;
         Click(x, y);
         return s.ElementCount;
     }

@@ -214,7 +214,7 @@ TEST_F(ICManager, ChoosingAnICMakesItTheToolWithPreviewNotesAndTree)
     OpenManager();
     Choose("HALF");
     EXPECT_EQ(s.ICName, "HALF");
-    EXPECT_EQ(s.ToolMode, ElementType::IC);
+    EXPECT_EQ(s.ToolMode, ToolCode::IC);
     EXPECT_TRUE(window.ToolbarButton("Toolbar2", "cmdIC")->isChecked());
     EXPECT_EQ(Find<QComboBox>("cmbIC")->currentText(), "HALF");
     ASSERT_TRUE(chooser->previewed().has_value());
@@ -345,7 +345,7 @@ TEST_F(ICManager, DamagedDefinitionsAreRefusedNamingTheFileAndTheReason)
         EXPECT_FALSE(chooser->previewed().has_value());
         EXPECT_FALSE(Find<QLabel>("lblICFehler")->isHidden());
 
-        ASSERT_EQ(s.ToolMode, ElementType::IC);
+        ASSERT_EQ(s.ToolMode, ToolCode::IC);
         ASSERT_EQ(s.ICName, name);
         qsizetype shown = dialogs.MessageTexts().size();
         ClickCell(10, 10);
@@ -441,7 +441,7 @@ TEST_F(ICManager, DeletingTheLastICClearsChooserPreviewAndTool)
     EXPECT_EQ(manager->tvwSchachtelung->topLevelItemCount(), 0);
     EXPECT_EQ(manager->lblStatus->text(), "");
     EXPECT_EQ(s.ICName, "");
-    EXPECT_EQ(s.ToolMode, ElementType::Conductor);
+    EXPECT_EQ(s.ToolMode, ToolCode::Conductor);
     EXPECT_FALSE(window.ToolbarButton("Toolbar2", "cmdIC")->isEnabled());
     EXPECT_FALSE(manager->mIC[1]->isEnabled());
 }

@@ -71,7 +71,7 @@ TEST_F(HalfAdderIC, DefinedSavedPlacedTwiceWiredAndSimulated)
     ASSERT_TRUE(QFile::exists(ICPath(QStringLiteral("HA"))));
     EXPECT_FALSE(s.ICViewOpen);
     EXPECT_FALSE(IC().isVisible());
-    EXPECT_EQ(s.ToolMode, ElementType::Conductor);
+    EXPECT_EQ(s.ToolMode, ToolCode::Conductor);
 
     // A new circuit with two instances: HA1 adds A and B, HA2 adds HA1's sum and Cin.
     if (s.FileSaved == 0)

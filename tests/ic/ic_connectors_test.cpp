@@ -59,7 +59,7 @@ TEST_F(Connectors, OnlyOpenConductorEndsOutsidePlacedICsQualify)
     s.engine.PowerFlag = kTrue;
     EXPECT_FALSE(IsConnectorCell(s, 2, 3)) << "power on";
     s.engine.PowerFlag = kFalse;
-    s.ToolMode = ElementType::Conductor;
+    s.ToolMode = ToolCode::Conductor;
     EXPECT_FALSE(IsConnectorCell(s, 2, 3)) << "another tool";
     EXPECT_FALSE(BeginConnector(s, 2, 3).has_value());
     EXPECT_EQ(s.ICPinCount, 0);

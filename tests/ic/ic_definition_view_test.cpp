@@ -88,7 +88,7 @@ TEST_F(ICView, EnteringPutsCommandsAwayAndClosingBringsThemBack)
     EXPECT_TRUE(manager->lvwICs->isEnabled());
     EXPECT_TRUE(manager->Toolbar1->isEnabled());
     EXPECT_FALSE(IC().isVisible());
-    EXPECT_EQ(s.ToolMode, ElementType::AND);
+    EXPECT_EQ(s.ToolMode, ToolCode::AND);
     EXPECT_FALSE(Action("cmdICView")->isChecked());
     EXPECT_TRUE(window.Toolbar(QStringLiteral("Toolbar2"))->isVisible());
     for (const char* menu : {"mBauelemente", "mBearbeiten", "mSchaltung"})
@@ -252,7 +252,7 @@ TEST_F(ICView, SaveCheckFailuresKeepTheViewOpen)
     EXPECT_EQ(s.engine.PowerFlag, kFalse);
     EXPECT_EQ(s.ToolMode, ToolCode::QuickHelp);
     QTest::mouseClick(quickHelp, Qt::LeftButton);
-    EXPECT_EQ(s.ToolMode, ElementType::Conductor);
+    EXPECT_EQ(s.ToolMode, ToolCode::Conductor);
     EXPECT_FALSE(s.ICViewOpen);
     EXPECT_EQ(s.ICPinCount, 0);
     EXPECT_EQ(s.P(3, 5).ICConnector, 0);

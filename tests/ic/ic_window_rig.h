@@ -71,8 +71,8 @@ protected:
     }
     void Tool(uint8_t t)
     {
-        s.ToolMode = t;
-        window.ChangeSelPicture(t);
+        s.ToolMode = ToolFor(t);
+        window.ChangeSelPicture(ToolFor(t));
     }
     // The pins of element e.
     std::vector<PinPos> Inputs(int e) const { return Pins(s.Elements[static_cast<size_t>(e)].InPinList); }

@@ -100,22 +100,22 @@ TEST_F(NewCircuit, NewFileUpdatesTheWindow)
 
 TEST_F(NewCircuit, ICToolFallsBackToConductor)
 {
-    s.ToolMode = ElementType::IC;
+    s.ToolMode = ToolCode::IC;
     w.pressedToolKey = QStringLiteral("cmdIC");
     s.PressedToolKey = QStringLiteral("cmdIC");
     s.PropertyWindowState.fill(true);
     NewFile(s, false);
-    EXPECT_EQ(s.ToolMode, ElementType::Conductor);
+    EXPECT_EQ(s.ToolMode, ToolCode::Conductor);
     EXPECT_EQ(w.pressedToolKey, QStringLiteral("cmdLeitungen"));
     EXPECT_EQ(w.pressedToolIndex, 3);
     EXPECT_EQ(w.propertyWindowParts, (std::vector<std::array<bool, 8>>{{}}));
-    EXPECT_EQ(w.selPictures, std::vector<int16_t>{1});
+    EXPECT_EQ(w.selPictures, std::vector<ToolCode>{ToolCode::Conductor});
     EXPECT_EQ(w.checkedComponentItem, 1);
 
     s.ports = Ports{}; // headless use needs no window
-    s.ToolMode = ElementType::IC;
+    s.ToolMode = ToolCode::IC;
     NewFile(s, false);
-    EXPECT_EQ(s.ToolMode, ElementType::Conductor);
+    EXPECT_EQ(s.ToolMode, ToolCode::Conductor);
 }
 
 TEST(ExistFile, EmptyNameIsFalse)

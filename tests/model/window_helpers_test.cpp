@@ -53,7 +53,7 @@ TEST_F(WindowHelpers, SaveToolSelectionWithoutPressedButton)
 
 TEST_F(WindowHelpers, RestoreToolSelectionAfterModeChange)
 {
-    s.ToolMode = ElementType::AND;
+    s.ToolMode = ToolCode::AND;
     s.PressedToolKey = QStringLiteral("cmdUnd");
     s.PressedToolIndex = 7;
     s.WorksheetMousePointer = 2;
@@ -65,7 +65,7 @@ TEST_F(WindowHelpers, RestoreToolSelectionAfterModeChange)
     s.OrientationToolbarEnabled = false;
     s.PropertyWindowState = {true, false, true, false, false, false, false, true};
     RestoreToolSelection(s);
-    EXPECT_EQ(s.ToolMode, ElementType::AND);
+    EXPECT_EQ(s.ToolMode, ToolCode::AND);
     EXPECT_EQ(w.worksheetMousePointer, 2);
     EXPECT_EQ(w.pressedToolKey, QStringLiteral("cmdUnd"));
     EXPECT_TRUE(w.orientationToolbarEnabled);
@@ -82,7 +82,7 @@ TEST_F(WindowHelpers, RestoreToolSelectionAfterModeChange)
 TEST_F(WindowHelpers, OrientationToolbarOffForUnturnableTools)
 {
     for (uint8_t tool : {0, 1, 4, 5, 19, 20, 9}) {
-        s.ToolMode = tool;
+        s.ToolMode = ToolFor(tool);
         SaveToolSelection(s);
         s.OrientationToolbarEnabled = tool != 9;
         w.orientationToolbarEnabled = tool != 9;

@@ -272,19 +272,19 @@ TEST_F(ICInstances, ASeededRunWithICsUndoesBackToEveryEarlierFile)
         At(pick(1, 39), pick(1, 29));
         s.PlaceOrientation = static_cast<uint8_t>(pick(1, 4));
         if (kind <= 1) {
-            s.ToolMode = ElementType::IC;
+            s.ToolMode = ToolCode::IC;
             s.ICName = kind == 0 ? QStringLiteral("FULL") : QStringLiteral("HALF");
             PlaceAtCursor(c);
             icsPlaced += static_cast<int>(Steps().size()) > held;
         } else if (kind == 2) {
-            s.ToolMode = pick(0, 1) ? ElementType::LED : ElementType::AnalysisSensor;
+            s.ToolMode = pick(0, 1) ? ToolCode::LED : ToolCode::AnalysisSensor;
             PlaceAtCursor(c);
         } else {
             const GridCell& cell = s.P(s.CursorX, s.CursorY);
             if (cell.ElementNr == 0)
                 continue;
             const bool ic = cell.Type == ElementType::IC;
-            s.ToolMode = ElementType::Empty;
+            s.ToolMode = ToolCode::Select;
             RemoveElement(c, s.CursorX, s.CursorY);
             icsRemoved += ic;
         }

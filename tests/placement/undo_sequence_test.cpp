@@ -39,7 +39,7 @@ protected:
 
     void Click(uint8_t tool, int x, int y)
     {
-        s.ToolMode = tool;
+        s.ToolMode = ToolFor(tool);
         s.CursorX = static_cast<int16_t>(x);
         s.CursorY = static_cast<int16_t>(y);
         PlaceAtCursor(c);
@@ -95,7 +95,7 @@ protected:
             auto removable = [](const GridCell& g) {
                 return g.ElementNr != 0 || (g.Type == ElementType::Conductor && g.Marker == -1);
             };
-            s.ToolMode = ElementType::Empty;
+            s.ToolMode = ToolCode::Select;
             if (CursorOnCell(removable))
                 RemoveElement(c, s.CursorX, s.CursorY);
         } else {

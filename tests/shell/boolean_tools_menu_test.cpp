@@ -172,7 +172,7 @@ TEST_F(GenerateOnTheWorksheet, GenerateInQuickHelpSwitchesTheRunningCircuitOff)
         SendMouse(window.picGrid(), QEvent::MouseMove, At(0, k % 2), Qt::NoButton, Qt::NoButton);
     EXPECT_TRUE(dialogs.MessageTexts().isEmpty()) << dialogs.MessageTexts().join(u'|').toStdString();
     ClickAction("Toolbar", "cmdQuickHelp");
-    EXPECT_EQ(s.ToolMode, ElementType::AND) << "the editing tool comes back";
+    EXPECT_EQ(s.ToolMode, ToolCode::AND) << "the editing tool comes back";
     EXPECT_TRUE(Action("Toolbar2", "cmdUND")->isChecked());
 }
 

@@ -21,7 +21,7 @@ class WindowGuards : public WindowRig {};
 TEST_F(WindowGuards, QuickHelpEndsEvenWhenTheComplexBoxWasTouched)
 {
     ClickAction("Toolbar2", "cmdKomplex");
-    const uint8_t tool = s.ToolMode;
+    const ToolCode tool = s.ToolMode;
     ClickAction("Toolbar", "cmdQuickHelp");
     ASSERT_EQ(s.ToolMode, ToolCode::QuickHelp);
     auto* box = Find<QComboBox>("cmbKomplex");
@@ -45,7 +45,7 @@ TEST_F(WindowGuards, ACommandCommitsAnOpenLabelBoxFirst)
     ClickAction("Toolbar2", "cmdUND");
     EXPECT_FALSE(window.editor().overlay.txtBeschriftung.Visible);
     EXPECT_EQ(s.ElementCount, before + 1) << "the label was committed";
-    EXPECT_EQ(s.ToolMode, ElementType::AND);
+    EXPECT_EQ(s.ToolMode, ToolCode::AND);
 
     ClickAction("Toolbar2", "cmdText");
     ClickCell(6, 12);
@@ -92,7 +92,7 @@ TEST_F(WindowGuards, TheIcKeyOffersTheIcsOfTheIcFolder)
     ASSERT_EQ(box->count(), 2);
     EXPECT_EQ(box->itemText(0), QStringLiteral("FULL"));
     EXPECT_EQ(box->itemText(1), QStringLiteral("HALF"));
-    EXPECT_EQ(s.ToolMode, ElementType::IC);
+    EXPECT_EQ(s.ToolMode, ToolCode::IC);
 }
 
 // A first start with ICs in the folder every directory starts in.
@@ -118,7 +118,7 @@ TEST_F(StartWithICs, OneClickOnTheIcKeyShowsTheFirstICReadyToPlace)
     ASSERT_TRUE(Find("picAnschlüsse")->isVisible());
 
     ClickAction("Toolbar2", "cmdIC");
-    EXPECT_EQ(s.ToolMode, ElementType::IC);
+    EXPECT_EQ(s.ToolMode, ToolCode::IC);
     EXPECT_EQ(s.ICName, QStringLiteral("FULL"));
     EXPECT_EQ(box->currentText(), QStringLiteral("FULL"));
     EXPECT_TRUE(Find("picEigenschaft0")->isVisible()) << "the IC page, not the AND element's";
@@ -129,7 +129,7 @@ TEST_F(StartWithICs, OneClickOnTheIcKeyShowsTheFirstICReadyToPlace)
 TEST_F(WindowGuards, TheClockedDecoderKeyChoosesTheDecoderWithItsClockInput)
 {
     ClickAction("Toolbar2", "cmdDecoderT");
-    EXPECT_EQ(s.ToolMode, ElementType::Decoder);
+    EXPECT_EQ(s.ToolMode, ToolCode::Decoder);
     EXPECT_EQ(s.DecoderClockInput, kTrue);
     EXPECT_TRUE(Find<QCheckBox>("chkTakteingang")->isChecked());
     EXPECT_TRUE(window.MenuItem(QStringLiteral("mBauteil"), 20)->isChecked());

@@ -156,7 +156,7 @@ TEST_F(ModeSwitch, PowerSwitchesEveryControlBothWaysWithAndWithoutClock)
         for (int i = 0; i < 4; ++i)
             window.SetUsedFileItem(i, QStringLiteral("file %1").arg(i));
         ClickAction("Toolbar2", "cmdUND");
-        ASSERT_EQ(s.ToolMode, ElementType::AND);
+        ASSERT_EQ(s.ToolMode, ToolCode::AND);
         const bool clock = file == kClocks;
         for (int cycle = 0; cycle < 2; ++cycle) {
             SCOPED_TRACE(cycle);
@@ -173,7 +173,7 @@ TEST_F(ModeSwitch, PowerSwitchesEveryControlBothWaysWithAndWithoutClock)
             PowerOff();
             EXPECT_TRUE(Button("cmdOff")->isChecked());
             EXPECT_FALSE(Button("cmdOn")->isChecked());
-            EXPECT_EQ(s.ToolMode, ElementType::AND) << "the editing tool comes back";
+            EXPECT_EQ(s.ToolMode, ToolCode::AND) << "the editing tool comes back";
             EXPECT_TRUE(Action("Toolbar2", "cmdUND")->isChecked());
             ExpectMode(true, clock);
         }
@@ -250,10 +250,10 @@ TEST_F(ModeSwitch, AClickArrivingDuringTheSwitchChangesNothing)
         EXPECT_EQ(s.engine.PowerFlag, c.power);
         EXPECT_EQ(Button("cmdOn")->isChecked(), c.power != 0);
         EXPECT_EQ(Button("cmdOff")->isChecked(), c.power == 0);
-        EXPECT_EQ(s.ToolMode, c.power ? ToolCode::SimulationRunning : ElementType::AND);
+        EXPECT_EQ(s.ToolMode, c.power ? ToolCode::SimulationRunning : ToolCode::AND);
         if (s.engine.PowerFlag != 0)
             PowerOff();
-        EXPECT_EQ(s.ToolMode, ElementType::AND) << "the editing tool survives";
+        EXPECT_EQ(s.ToolMode, ToolCode::AND) << "the editing tool survives";
         EXPECT_FALSE(Find("Toolbar2")->isHidden());
     }
 }
@@ -273,7 +273,7 @@ TEST_F(ModeSwitch, QuickHelpDuringSimulationKeepsTheEditingTool)
         EXPECT_TRUE(Find(page)->isHidden()) << page;
     EXPECT_FALSE(Find("picEigenschaft3")->isHidden());
     PowerOff();
-    EXPECT_EQ(s.ToolMode, ElementType::AND);
+    EXPECT_EQ(s.ToolMode, ToolCode::AND);
     EXPECT_TRUE(Action("Toolbar2", "cmdUND")->isChecked());
     EXPECT_FALSE(Find("picOrientation")->isHidden());
 }
@@ -353,7 +353,7 @@ TEST_F(ModeSwitch, QuickHelpNamesWhatWasClicked)
     EXPECT_EQ(s.ElementCount, elementsBefore);
 
     ClickAction("Toolbar", "cmdQuickHelp");
-    EXPECT_EQ(s.ToolMode, ElementType::AND);
+    EXPECT_EQ(s.ToolMode, ToolCode::AND);
     EXPECT_TRUE(Action("Toolbar2", "cmdUND")->isChecked());
     EXPECT_FALSE(Action("Toolbar2", "cmdODER")->isChecked());
     EXPECT_TRUE(Action("Toolbar", "cmdRaster")->isChecked());
@@ -361,7 +361,7 @@ TEST_F(ModeSwitch, QuickHelpNamesWhatWasClicked)
     EXPECT_TRUE(Action("Toolbar2", "cmdODER")->isCheckable());
     // The palette latches again.
     ClickAction("Toolbar2", "cmdODER");
-    EXPECT_EQ(s.ToolMode, ElementType::OR);
+    EXPECT_EQ(s.ToolMode, ToolCode::OR);
     EXPECT_TRUE(Action("Toolbar2", "cmdODER")->isChecked());
     EXPECT_FALSE(Action("Toolbar2", "cmdUND")->isChecked());
 }
@@ -554,13 +554,13 @@ TEST_F(ModeSwitch, TheIcBoxChoosesTheIcOnlyForTheIcTool)
     QFile::copy(QStringLiteral(GATREL_TEST_DATA "/ic/HALF.icd"), s.Verzeichnisse[1] + QStringLiteral("HALF.icd"));
 
     // Another tool: the choice changes nothing.
-    s.ToolMode = ElementType::AND;
+    s.ToolMode = ToolCode::AND;
     s.ICName.clear();
     box->setCurrentIndex(0);
     window.cmbIC_Click();
     EXPECT_TRUE(s.ICName.isEmpty());
 
-    s.ToolMode = ElementType::IC;
+    s.ToolMode = ToolCode::IC;
     window.MenuItem(QStringLiteral("mBauteil"), 11)->setChecked(true);
     window.cmbIC_Click();
     EXPECT_EQ(s.ICName, QStringLiteral("HALF"));

@@ -154,7 +154,7 @@ TEST_F(ShellWindow, StartUpForcesTheGridAndChecksDirectories)
     ASSERT_EQ(dialogs.MessageTexts().size(), 1);
     EXPECT_EQ(dialogs.MessageTexts()[0], N("Unable to locate directory\n") + gone + N("!\nUsing default working directory!"));
     EXPECT_EQ(dialogs.Asked()[0].title, N("Gatrel Message"));
-    EXPECT_EQ(s.ToolMode, 1);
+    EXPECT_EQ(s.ToolMode, ToolCode::Conductor);
     EXPECT_TRUE(Item(1)->isChecked());
     EXPECT_TRUE(Bar("Toolbar2", "cmdLeitungen")->isChecked());
 }
@@ -248,7 +248,7 @@ TEST_F(ShellWindow, PaletteKeysSetToolPropertyPagesAndMenuCheck)
     };
     for (const Row& r : rows) {
         Bar("Toolbar2", r.key)->trigger();
-        EXPECT_EQ(s.ToolMode, r.tool) << r.key;
+        EXPECT_EQ(Code(s.ToolMode), r.tool) << r.key;
         for (size_t i = 0; i < 8; ++i)
             EXPECT_EQ(s.PropertyWindowState[i], r.flags[i] == 'T') << r.key << " flag " << i + 1;
         for (int i = 1; i <= 25; ++i) {
@@ -271,31 +271,31 @@ TEST_F(ShellWindow, PaletteKeysSetToolPropertyPagesAndMenuCheck)
 
     // Complex components through the menu and the box.
     Item(21)->trigger();
-    EXPECT_EQ(s.ToolMode, 10);
+    EXPECT_EQ(s.ToolMode, ToolCode::ClockGenerator);
     EXPECT_TRUE(Item(21)->isChecked());
     EXPECT_TRUE(Bar("Toolbar2", "cmdKomplex")->isChecked());
     Item(23)->trigger();
-    EXPECT_EQ(s.ToolMode, 19);
+    EXPECT_EQ(s.ToolMode, ToolCode::SevenSegment);
     EXPECT_FALSE(OrientationToolbarEnabled());
     Item(18)->trigger();
-    EXPECT_EQ(s.ToolMode, 17);
+    EXPECT_EQ(s.ToolMode, ToolCode::FlipFlop);
     EXPECT_TRUE(OrientationToolbarEnabled());
     Item(1)->trigger();
-    EXPECT_EQ(s.ToolMode, 1);
+    EXPECT_EQ(s.ToolMode, ToolCode::Conductor);
     EXPECT_TRUE(Bar("Toolbar2", "cmdLeitungen")->isChecked());
 
     // Quick-help mode: a palette click only explains itself.
     Bar("Toolbar", "cmdQuickHelp")->trigger();
-    EXPECT_EQ(s.ToolMode, 200);
+    EXPECT_EQ(s.ToolMode, ToolCode::QuickHelp);
     EXPECT_FALSE(window.Menu(N("mBauelemente"))->isEnabled());
     Bar("Toolbar2", "cmdUND")->trigger();
-    EXPECT_EQ(s.ToolMode, 200);
+    EXPECT_EQ(s.ToolMode, ToolCode::QuickHelp);
     EXPECT_EQ(window.picQuickHelp()->lblHeadline()->text(), N("UND-Baustein setzen"));
     EXPECT_FALSE(Bar("Toolbar2", "cmdUND")->isChecked());
     Bar("Toolbar", "cmdSave")->trigger();
     EXPECT_EQ(window.picQuickHelp()->lblHeadline()->text(), N("Datei sichern"));
     Bar("Toolbar", "cmdQuickHelp")->trigger();
-    EXPECT_EQ(s.ToolMode, 1) << "the tool before comes back";
+    EXPECT_EQ(s.ToolMode, ToolCode::Conductor) << "the tool before comes back";
     EXPECT_TRUE(window.Menu(N("mBauelemente"))->isEnabled());
     EXPECT_TRUE(Bar("Toolbar2", "cmdLeitungen")->isChecked()) << "the pressed palette key comes back";
 }

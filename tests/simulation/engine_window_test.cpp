@@ -56,7 +56,7 @@ TEST_F(EngineWindow, SwitchDrivesTheLedThroughTheAndGate)
     window.findChild<QAction*>(QStringLiteral("mOpen"))->trigger();
     ASSERT_EQ(s.MaxX, 20);
 
-    const uint8_t editingTool = s.ToolMode;
+    const ToolCode editingTool = s.ToolMode;
     QTest::mouseClick(Button("cmdOn"), Qt::LeftButton);
     ASSERT_EQ(s.engine.PowerFlag, kTrue);
     EXPECT_TRUE(Button("cmdOn")->isChecked());

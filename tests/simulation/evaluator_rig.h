@@ -27,7 +27,7 @@ public:
         lv.Field.Redim(maxX + 1, maxY + 1);
         lv.Elements.assign(1, ElementRecord{});
         s.CurrentLevel = 0;
-        s.ToolMode = 99;
+        s.ToolMode = ToolCode::SimulationRunning;
         s.engine.PowerFlag = kTrue;
         e.objGrafik = &grafik;
         e.picGrid = &surface;

@@ -359,7 +359,7 @@ TEST(Reentrancy, PowerOffDuringTheSwitchOnStopsIt)
     };
     d.PowerOn();
     EXPECT_EQ(d.s.engine.PowerFlag, kFalse);
-    EXPECT_EQ(d.s.ToolMode, 0);
+    EXPECT_EQ(d.s.ToolMode, ToolCode::Select);
     EXPECT_EQ(d.s.CurrentLevel, 0);
     EXPECT_EQ(d.window.changeGUICalls.back(), true);
 

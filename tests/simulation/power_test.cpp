@@ -50,7 +50,7 @@ TEST(PowerOn, SwitchesTheWindowIntoSimulationAndBack)
 {
     CircuitDriver d;
     sheet::NewSheet(d.s, 10, 6);
-    d.s.ToolMode = ElementType::AND;
+    d.s.ToolMode = ToolCode::AND;
     d.PowerOn();
     EXPECT_EQ(d.s.engine.PowerFlag, kTrue);
     EXPECT_EQ(d.s.ToolMode, ToolCode::SimulationRunning);
@@ -59,11 +59,11 @@ TEST(PowerOn, SwitchesTheWindowIntoSimulationAndBack)
     EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
     EXPECT_FALSE(d.window.redLamp);
     EXPECT_EQ(d.window.commitLabelEditCount, 1);
-    EXPECT_EQ(d.s.SavedToolMode, ElementType::AND);
+    EXPECT_EQ(d.s.SavedToolMode, ToolCode::AND);
 
     d.PowerOff();
     EXPECT_EQ(d.s.engine.PowerFlag, kFalse);
-    EXPECT_EQ(d.s.ToolMode, 0);
+    EXPECT_EQ(d.s.ToolMode, ToolCode::Select);
     EXPECT_EQ(d.window.worksheetMousePointer, 1);
     EXPECT_EQ(d.window.changeGUICalls, (std::vector<bool>{false, true}));
     EXPECT_EQ(d.s.Levels[0].Field.UBoundX(), 0);

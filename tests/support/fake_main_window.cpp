@@ -51,7 +51,7 @@ void FakeMainWindow::ChangeGUI(bool edit)
     changeGUICalls.push_back(edit);
 }
 
-void FakeMainWindow::ChangeSelPicture(int16_t tool)
+void FakeMainWindow::ChangeSelPicture(ToolCode tool)
 {
     calls << QStringLiteral("ChangeSelPicture");
     selPictures.push_back(tool);

@@ -37,7 +37,7 @@ public:
     QString caption;
     std::vector<std::array<bool, 8>> propertyWindowParts;
     std::vector<bool> changeGUICalls;
-    std::vector<int16_t> selPictures;
+    std::vector<ToolCode> selPictures;
     std::vector<std::pair<int16_t, int16_t>> sizeBoxes;
     int resetScrollBarsCount = 0;
     int switchPowerOffCount = 0;
@@ -69,7 +69,7 @@ public:
     void SetCaption(const QString& text) override;
     void ChangePropertyWindow(std::array<bool, 8> parts) override;
     void ChangeGUI(bool edit) override;
-    void ChangeSelPicture(int16_t tool) override;
+    void ChangeSelPicture(ToolCode tool) override;
     void SetSizeBoxes(int16_t maxX, int16_t maxY) override;
     void ResetScrollBars() override;
     void SwitchPowerOff() override;

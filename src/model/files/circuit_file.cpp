@@ -61,10 +61,10 @@ void TakeCircuit(ProgramState& s, ProgramState& t)
 
 void SelectConductorTool(ProgramState& s)
 {
-    s.ToolMode = ElementType::Conductor;
+    s.ToolMode = ToolCode::Conductor;
     s.PropertyWindowState.fill(false);
     if (ToolPort* w = s.ports.tools) {
-        w->ChangeSelPicture(ElementType::Conductor);
+        w->ChangeSelPicture(ToolCode::Conductor);
         w->ReleaseToolButton(QStringLiteral("cmdIC"));
         w->PressToolButton(kConductorToolKey, kConductorToolIndex);
         w->ChangePropertyWindow(s.PropertyWindowState);
@@ -98,7 +98,7 @@ void ShowLoadedCircuit(ProgramState& s, const QString& fullPath, bool showedProg
         }
     }
     AddToRecentFiles(s, fullPath);
-    if (s.ToolMode == ElementType::IC)
+    if (s.ToolMode == ToolCode::IC)
         SelectConductorTool(s);
     if (!s.ICName.isEmpty() && s.ICName != u"IC-Neu") {
         s.CropMinX = 0;

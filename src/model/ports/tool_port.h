@@ -6,10 +6,12 @@
 #include <array>
 #include <cstdint>
 
+#include "model/records.h"
+
 class ToolPort {
 public:
     virtual ~ToolPort() = default;
-    virtual void ChangeSelPicture(int16_t tool) = 0;
+    virtual void ChangeSelPicture(ToolCode tool) = 0;
     virtual void ChangePropertyWindow(std::array<bool, 8> parts) = 0;
     virtual void CheckComponentMenuOnly(int item) = 0; // mBauteil(item) alone checked
     // Element toolbar (Toolbar2): the window records the pressed button in

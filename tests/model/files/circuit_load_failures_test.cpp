@@ -15,7 +15,7 @@ protected:
         InstallICs();
         previous = CopyData(QStringLiteral("components.gtr"), circuitDir);
         ASSERT_EQ(LoadFile(s, dialogs, previous), LoadResult::Loaded);
-        s.ToolMode = ElementType::AND;
+        s.ToolMode = ToolCode::AND;
         w.worksheetMousePointer = 5;
         s.WorksheetMousePointer = 5;
         before = Snapshot();
@@ -25,7 +25,8 @@ protected:
         Grid P;
         std::vector<ElementRecord> Elements;
         int16_t MaxX, ElementCount, ICCount, LevelUBound;
-        uint8_t ClockCount, ToolMode;
+        uint8_t ClockCount;
+        ToolCode ToolMode;
         QString FileName, FilePath, CircuitFilePath, Caption, DialogFileName;
         std::array<QString, 4> LastFiles;
         int deleteUndo, unloadTimers, pointer;
@@ -187,7 +188,7 @@ TEST_F(RefusedFile, MissingICs)
     EXPECT_EQ(dialogs.Asked().back().title, QStringLiteral("IC error"));
     EXPECT_EQ(dialogs.Asked().back().icon, MessageIcon::Critical);
     // The tool selection is restored.
-    EXPECT_EQ(s.ToolMode, ElementType::AND);
+    EXPECT_EQ(s.ToolMode, ToolCode::AND);
 
     QFile::remove(icDir + QStringLiteral("HALF.icd"));
     ExpectRefused({"[Feld]", "12;8;", "[IC]", "FULL;1;"}, QStringLiteral("The following ICs are missing:\n - HALF\n"));

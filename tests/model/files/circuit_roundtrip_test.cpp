@@ -253,7 +253,7 @@ TEST_F(RoundTrip, OldLinksSectionIsIgnoredWhenEditing)
 TEST_F(RoundTrip, LoadedICDefinitionReachesTheICWindow)
 {
     InstallICs();
-    s.ToolMode = ElementType::IC;
+    s.ToolMode = ToolCode::IC;
     ASSERT_EQ(LoadFile(s, dialogs, icDir + QStringLiteral("HALF.icd")), LoadResult::Loaded);
     EXPECT_EQ(s.ICPinCount, 4);
     EXPECT_EQ(s.ICPins.value(3), QStringLiteral("8;2;S;"));
@@ -270,7 +270,7 @@ TEST_F(RoundTrip, LoadedICDefinitionReachesTheICWindow)
     EXPECT_EQ(w.showInOutCount, 1);
     EXPECT_EQ(w.showICViewCount, 1);
     // The IC tool gives way to the conductor tool.
-    EXPECT_EQ(s.ToolMode, ElementType::Conductor);
+    EXPECT_EQ(s.ToolMode, ToolCode::Conductor);
     EXPECT_EQ(w.pressedToolKey, QStringLiteral("cmdLeitungen"));
     EXPECT_EQ(w.sizeBoxes.back(), (std::pair<int16_t, int16_t>{10, 6}));
     EXPECT_EQ(w.worksheetMousePointer, 2);
