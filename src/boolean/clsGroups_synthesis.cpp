@@ -125,7 +125,8 @@ private:
     void ResizeVarLines();
     bool VerticalConductorIn(int x, int y1, int y2) const;
     void Reach(int row) { lowestRow_ = std::max(lowestRow_, row); }
-    int32_t LevelAt(int level) const
+    // The column where the gates of a synthesis level stand.
+    int32_t LevelColumn(int level) const
     {
         return level >= 0 && level < static_cast<int>(LevelX_.size()) ? LevelX_[static_cast<size_t>(level)] : 0;
     }
@@ -241,9 +242,9 @@ void Synthesis::CreateMainLines()
             // Beside gates of the same parent the line ends where their
             // outputs end; otherwise it runs straight to its gate's input.
             if (sharesWithGate && deepest != 2)
-                DrawLine(x, r.Row, LevelAt(r.Level + 1) + 3, r.Row);
+                DrawLine(x, r.Row, LevelColumn(r.Level + 1) + 3, r.Row);
             else
-                DrawLine(x, r.Row, LevelAt(r.Level), r.Row);
+                DrawLine(x, r.Row, LevelColumn(r.Level), r.Row);
             const int parentInputs = r.Parent >= 1 && r.Parent < static_cast<int>(groups.size())
                                        ? groups[static_cast<size_t>(r.Parent)].Inputs
                                        : 0;
@@ -293,7 +294,7 @@ void Synthesis::DrawGroup(bool& more)
         const int yp = p < static_cast<int>(pins->inputY.size()) ? pins->inputY[static_cast<size_t>(p)] : pins->outputY;
         // The deepest operands of the first drawing were connected by the main lines.
         if (op.Level < upper) {
-            const int xs = LevelAt(op.Level + 1) + 3;
+            const int xs = LevelColumn(op.Level + 1) + 3;
             const int r = op.Row;
             if (c == 2) {
                 RouteConnection(xs, r, xi, yp);
@@ -348,7 +349,7 @@ std::optional<GatePins> Synthesis::SetElement(int yFirst, int yLast, int k, int 
         return std::nullopt;
     }
     const int y = static_cast<int>(std::floor((yLast - yFirst) / 2.0 - n / 2.0)) + yFirst + (n == 2 ? 1 : 2);
-    const int x = LevelAt(groups[static_cast<size_t>(last)].Level);
+    const int x = LevelColumn(groups[static_cast<size_t>(last)].Level);
     GatePins pins = PlannedGatePins(x, y, n);
     Reach(pins.bottom);
     if (c_) {

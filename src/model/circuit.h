@@ -5,6 +5,8 @@
 // in use; a scratch Circuit can stand beside it (a file being read, a preview).
 #include <QString>
 #include <QStringList>
+#include <cstddef>
+#include <memory>
 #include <vector>
 
 #include "model/records.h"
@@ -24,6 +26,25 @@ struct CircuitTables {
     std::vector<ClockSlot> Clocks;
     uint8_t ClockCount = 0;
 };
+
+// Whether index i (taken from an int) lies inside v: compared in bytes,
+// since the element count costs a division when the element's size is not a
+// power of two.
+template <typename V>
+inline bool Holds(const V& v, size_t i)
+{
+    const auto bytes = static_cast<size_t>(reinterpret_cast<const char*>(std::to_address(v.end()))
+                                           - reinterpret_cast<const char*>(v.data()));
+    return i * sizeof(typename V::value_type) < bytes;
+}
+
+// Level `level` of the level table; null outside it.
+inline LevelRecord* LevelAt(CircuitTables& t, int level)
+{
+    if (level < 0 || !Holds(t.Levels, static_cast<size_t>(level)))
+        return nullptr;
+    return &t.Levels[static_cast<size_t>(level)];
+}
 
 // The IC being defined (an IC definition file) or chosen for placing.
 struct ICDefinition {

@@ -5,17 +5,6 @@
 #include "model/state.h"
 #include "platform/numeric.h"
 
-namespace {
-
-LevelRecord* LevelAt(ProgramState& s, int level)
-{
-    if (level < 0 || static_cast<size_t>(level) >= s.Levels.size())
-        return nullptr;
-    return &s.Levels[static_cast<size_t>(level)];
-}
-
-} // namespace
-
 const CachedPins& ParsePinsCached(ProgramState& s, int c, int level)
 {
     static const CachedPins kNone{};

@@ -65,11 +65,6 @@ int FirstFlagDirection(const GridCell& c)
     return 0;
 }
 
-LevelRecord* LevelAt(ProgramState& s, int level)
-{
-    return evaluators::LevelAt(s, level);
-}
-
 } // namespace
 
 void ShowOnOffText(ProgramState& s, const QString& text)
@@ -214,7 +209,7 @@ void FireDueClocks(ProgramState& s, EngineContext& e)
         ClockTick(s, e, static_cast<int16_t>(i));
         // The tick may not touch the slot table, but find the slot afresh all the same.
         first = s.Clocks.data();
-        if (!evaluators::Holds(s.Clocks, i))
+        if (!Holds(s.Clocks, i))
             break;
         s.Clocks[i].ClockTrigger = kFalse;
         c = first + i;

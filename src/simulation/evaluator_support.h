@@ -26,24 +26,6 @@ inline bool ValidDirection(int d) { return d >= 1 && d <= 4; }
 
 inline int16_t Level16(bool high) { return high ? kTrue : kFalse; }
 
-// Whether index i (taken from an int) lies inside v: compared in bytes,
-// since the element count costs a division when the element's size is not a
-// power of two.
-template <typename V>
-inline bool Holds(const V& v, size_t i)
-{
-    const auto bytes = static_cast<size_t>(reinterpret_cast<const char*>(std::to_address(v.end()))
-                                           - reinterpret_cast<const char*>(v.data()));
-    return i * sizeof(typename V::value_type) < bytes;
-}
-
-inline LevelRecord* LevelAt(ProgramState& s, int level)
-{
-    if (level < 0 || !Holds(s.Levels, static_cast<size_t>(level)))
-        return nullptr;
-    return &s.Levels[static_cast<size_t>(level)];
-}
-
 // Cells outside the level's grid (pin lists from damaged files) are null.
 inline GridCell* CellAt(ProgramState& s, int level, int x, int y)
 {
