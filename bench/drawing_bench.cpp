@@ -91,8 +91,8 @@ BENCHMARK(BM_ChainToggle_Picture)->Unit(benchmark::kMicrosecond);
 void BuildLargeSheet(ProgramState& s)
 {
     sheet::NewSheet(s, 999, 999);
-    for (int ty = 0; ty + 16 <= 1000 && s.ElementCount < 6000; ty += 16) {
-        for (int tx = 0; tx + 20 <= 1000 && s.ElementCount < 6000; tx += 20) {
+    for (int ty = 0; ty + 16 <= 1000 && s.ElementCount() < 6000; ty += 16) {
+        for (int tx = 0; tx + 20 <= 1000 && s.ElementCount() < 6000; tx += 20) {
             sheet::Inverter(s, Orientation::Right, tx + 6, ty + 4);
             sheet::LED(s, tx + 14, ty + 4);
             sheet::Wire(s, tx + 1, ty + 4, tx + 6, ty + 4);
@@ -132,7 +132,7 @@ void BM_LargeSheet_Load(benchmark::State& state)
         CircuitDriver d;
         if (!d.Load(Large().file))
             state.SkipWithError("large sheet not loaded");
-        state.counters["components"] = d.s.ElementCount;
+        state.counters["components"] = d.s.ElementCount();
     }
 }
 BENCHMARK(BM_LargeSheet_Load)->Unit(benchmark::kMillisecond);

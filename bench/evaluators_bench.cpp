@@ -166,7 +166,7 @@ void BM_DecoderMultiplexerArray(benchmark::State& state, Drawing drawing)
     state.counters["evaluations/s"] =
         benchmark::Counter(static_cast<double>(w.evaluations) * n, benchmark::Counter::kIsRate);
     state.counters["passes/s"] = benchmark::Counter(static_cast<double>(w.passes) * n, benchmark::Counter::kIsRate);
-    state.counters["components"] = r.s.ElementCount;
+    state.counters["components"] = r.s.ElementCount();
 }
 
 void BM_DecoderMultiplexerArray_NoDrawing(benchmark::State& state)

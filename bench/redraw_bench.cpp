@@ -53,7 +53,7 @@ void BM_RedrawAllElements(benchmark::State& state)
     f.s.GridMode = static_cast<float>(state.range(0)) / 10.0f;
     for (auto _ : state)
         RedrawAllElements(f.s, f.g, 0);
-    state.counters["components"] = f.s.ElementCount;
+    state.counters["components"] = f.s.ElementCount();
 }
 BENCHMARK(BM_RedrawAllElements)->Arg(10)->Arg(6)->Unit(benchmark::kMillisecond);
 

@@ -187,9 +187,9 @@ void Synthesis::DrawVarHeads()
         ProgramState& s = c_->s;
         s.CursorX = static_cast<int16_t>(x);
         s.CursorY = static_cast<int16_t>(g_.StartY);
-        const int16_t before = s.ElementCount;
+        const int16_t before = s.ElementCount();
         SetSwitch(*c_);
-        if (s.ElementCount == before) {
+        if (s.ElementCount() == before) {
             g_.Error = true;
             return;
         }
@@ -329,9 +329,9 @@ void Synthesis::DrawGroup(bool& more)
     ProgramState& s = c_->s;
     s.CursorX = static_cast<int16_t>(xo + g_.AbstandBreite);
     s.CursorY = static_cast<int16_t>(yo);
-    const int16_t before = s.ElementCount;
+    const int16_t before = s.ElementCount();
     SetDiode(*c_);
-    if (s.ElementCount == before)
+    if (s.ElementCount() == before)
         g_.Error = true;
 }
 
@@ -357,16 +357,16 @@ std::optional<GatePins> Synthesis::SetElement(int yFirst, int yLast, int k, int 
         s.GateInputsText = QString::number(n);
         s.CursorX = static_cast<int16_t>(x);
         s.CursorY = static_cast<int16_t>(y);
-        const int16_t before = s.ElementCount;
+        const int16_t before = s.ElementCount();
         if (x >= 0 && y >= 0 && x <= s.MaxX && y <= s.MaxY)
             SetGatter(*c_, gate.Term == QStringLiteral("&") ? ElementType::AND : ElementType::OR);
-        if (s.ElementCount == before) {
+        if (s.ElementCount() == before) {
             // No room for it: the drawing cannot go on.
             g_.Error = true;
             return std::nullopt;
         }
-        const ElementPins in = InputPinsOf(s, s.ElementCount, 0);
-        const ElementPins out = OutputPinsOf(s, s.ElementCount, 0);
+        const ElementPins in = InputPinsOf(s, s.ElementCount(), 0);
+        const ElementPins out = OutputPinsOf(s, s.ElementCount(), 0);
         pins.inputX = in.pin[0].X;
         pins.inputY.clear();
         for (int i = 0; i < in.count; ++i)

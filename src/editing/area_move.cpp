@@ -354,7 +354,7 @@ void AreaMove::RemoveElements(std::vector<int16_t> numbers)
     bool sensors = false;
     while (!numbers.empty()) {
         const int16_t n = numbers.front();
-        if (n < 1 || n > s.ElementCount) {
+        if (n < 1 || n > s.ElementCount()) {
             numbers.erase(numbers.begin());
             continue;
         }

@@ -64,7 +64,7 @@ bool Blocked(ProgramState& s, int16_t x, int16_t y, int16_t along, int16_t targe
         return false;
     const int dir = target > along ? 1 : (target < along ? -1 : 0);
     const int16_t c = s.P(x, y).ElementNr;
-    if (s.ElementCount > 0 && c >= 1 && c <= s.ElementCount) {
+    if (s.ElementCount() > 0 && c >= 1 && c <= s.ElementCount()) {
         const ElementRecord& e = s.Elements[static_cast<size_t>(c)];
         if (e.Type == ElementType::IC) {
             const bool before = cell(along - 1).ElementNr == c;

@@ -41,7 +41,7 @@ void LabelEditor::ChangeBeschriftung(const QString& mode)
         target.Y = s.CursorY;
     } else if (mode == QStringLiteral("EDIT")) {
         const int16_t n = cell.ElementNr;
-        if (n < 1 || n > s.ElementCount || s.Elements[static_cast<size_t>(n)].Type != ElementType::TextLabel)
+        if (n < 1 || n > s.ElementCount() || s.Elements[static_cast<size_t>(n)].Type != ElementType::TextLabel)
             return;
         // A label is anchored at its first cell, not at the cell clicked.
         const PinPos anchor = InputPinsOf(s, n, 0).pin[0];

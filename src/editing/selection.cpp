@@ -36,7 +36,7 @@ QString Selection::SelectionList() const
 
 void Selection::SelectObject(int16_t n)
 {
-    if (n <= 0 || n > e_.s.ElementCount)
+    if (n <= 0 || n > e_.s.ElementCount())
         return;
     if (ObjectSelected(n)) {
         UnSelectObject(n);
@@ -160,7 +160,7 @@ void Selection::ChangeInOut(int16_t dx, int16_t dy)
         return list;
     };
     for (int16_t n : numbers_) {
-        if (n < 1 || n > s.ElementCount)
+        if (n < 1 || n > s.ElementCount())
             continue;
         const ElementPins in = InputPinsOf(s, n, 0);
         const ElementPins out = OutputPinsOf(s, n, 0);

@@ -368,7 +368,7 @@ void WorksheetMouse::CheckMouseMode()
         const GridCell& cell = s.P(s.CursorX, s.CursorY);
         if (cell.Type == ElementType::Empty && cell.ElementNr == 0)
             targets_.labels.ChangeBeschriftung(QStringLiteral("CREATE"));
-        else if (cell.ElementNr > 0 && cell.ElementNr <= s.ElementCount
+        else if (cell.ElementNr > 0 && cell.ElementNr <= s.ElementCount()
                  && s.Elements[static_cast<size_t>(cell.ElementNr)].Type == ElementType::TextLabel)
             targets_.labels.ChangeBeschriftung(QStringLiteral("EDIT"));
     }

@@ -19,7 +19,7 @@ constexpr int kMargin = 2;
 
 bool HasClockGenerator(const ProgramState& s)
 {
-    for (int e = 1; e <= s.ElementCount; ++e)
+    for (int e = 1; e <= s.ElementCount(); ++e)
         if (s.Elements[static_cast<size_t>(e)].Type == ElementType::ClockGenerator)
             return true;
     return false;
@@ -40,7 +40,7 @@ QString Shifted(const QString& list, int16_t dx, int16_t dy)
 // relative to the crop box.
 void ShiftToCropBox(ProgramState& t, const CropBox& box)
 {
-    for (int e = 1; e <= t.ElementCount; ++e) {
+    for (int e = 1; e <= t.ElementCount(); ++e) {
         ElementRecord& r = t.Elements[static_cast<size_t>(e)];
         r.InPinList = Shifted(r.InPinList, box.minX, box.minY);
         r.OutPinList = Shifted(r.OutPinList, box.minX, box.minY);

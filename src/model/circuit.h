@@ -15,7 +15,7 @@
 // and what its undo puts back.
 struct CircuitTables {
     std::vector<ElementRecord> Elements; // record 0 is always empty
-    int16_t ElementCount = 0;
+    int16_t ElementCount() const { return ElementsAfterRecord0(Elements); }
 
     std::vector<LevelRecord> Levels;
     std::vector<ICInstanceRecord> ICInstances;

@@ -5,7 +5,6 @@
 void ClearCircuitTables(CircuitTables& t)
 {
     t.Elements.assign(1, ElementRecord{});
-    t.ElementCount = 0;
     t.Levels.assign(1, LevelRecord{});
     t.ICInstances.assign(1, ICInstanceRecord{});
     t.LevelUBound = 0;

@@ -1,7 +1,7 @@
 #pragma once
-// The counts that circuit files store are kept beside their tables. These are
-// the only routines that change a table's length together with its count, so
-// the two cannot drift apart.
+// The element count is the element table's length; the IC and level counts
+// are kept beside their tables, and these are the only routines that change a
+// table's length together with its count, so the two cannot drift apart.
 #include <cstdint>
 #include <utility>
 
@@ -10,24 +10,22 @@
 // Record 0 only in the element, level and IC tables; every count 0.
 void ClearCircuitTables(CircuitTables& t);
 
-// The element table of the worksheet or of a level (both hold Elements and
-// ElementCount). Appends a record as element ElementCount + 1; returns its number.
+// The element table of the worksheet or of a level (both hold Elements).
+// Appends a record as element ElementCount() + 1; returns its number.
 template <class Table>
 int16_t AppendElementRecord(Table& t, ElementRecord record = {})
 {
-    const auto n = static_cast<int16_t>(t.ElementCount + 1);
-    t.Elements.resize(static_cast<size_t>(n) + 1);
-    t.Elements[static_cast<size_t>(n)] = std::move(record);
-    t.ElementCount = n;
-    return n;
+    if (t.Elements.empty())
+        t.Elements.resize(1);
+    t.Elements.push_back(std::move(record));
+    return t.ElementCount();
 }
 
 // Makes n the element count: records beyond n go, missing ones are empty.
 template <class Table>
 void SetElementCount(Table& t, int16_t n)
 {
-    t.ElementCount = n < 0 ? int16_t{0} : n;
-    t.Elements.resize(static_cast<size_t>(t.ElementCount) + 1);
+    t.Elements.resize(static_cast<size_t>(n < 0 ? 0 : n) + 1);
 }
 
 // The IC and level tables hold at least slots 0..ub.

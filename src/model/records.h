@@ -68,13 +68,19 @@ struct PinPos {
 constexpr int kPinTableSize = 21;
 using PinTable = std::array<PinPos, kPinTableSize>;
 
+// The elements of an element table: the records after its empty record 0.
+inline int16_t ElementsAfterRecord0(const std::vector<ElementRecord>& table)
+{
+    return table.empty() ? int16_t{0} : static_cast<int16_t>(table.size() - 1);
+}
+
 struct LevelRecord {
     QString Name;
     int16_t Width = 0;
     int16_t Height = 0;
-    int16_t ElementCount = 0;
     Grid Field;
     std::vector<ElementRecord> Elements;
+    int16_t ElementCount() const { return ElementsAfterRecord0(Elements); }
 };
 
 struct ICInstanceRecord {

@@ -139,7 +139,7 @@ void RemoveTimerSlot(ProgramState& s, int16_t slot)
         return;
     const ClockSlot& c = s.Clocks[static_cast<size_t>(slot)];
     const int16_t e = c.ClockElement;
-    if (e >= 1 && e <= s.ElementCount && static_cast<size_t>(e) < s.Elements.size()) {
+    if (e >= 1 && e <= s.ElementCount() && static_cast<size_t>(e) < s.Elements.size()) {
         QString stored;
         for (int v : {static_cast<int>(slot), static_cast<int>(c.ClockHigh), static_cast<int>(c.ClockLow),
                       static_cast<int>(c.ClockLinked), static_cast<int>(c.ClockCycles), static_cast<int>(c.ClockOutputHigh),

@@ -35,7 +35,7 @@ bool ElementExists(const ProgramState& s, uint64_t identity)
 {
     if (identity == 0)
         return false;
-    for (int e = 1; e <= s.ElementCount && static_cast<size_t>(e) < s.Elements.size(); ++e)
+    for (int e = 1; e <= s.ElementCount() && static_cast<size_t>(e) < s.Elements.size(); ++e)
         if (s.Elements[static_cast<size_t>(e)].Identity == identity)
             return true;
     return false;
@@ -43,7 +43,7 @@ bool ElementExists(const ProgramState& s, uint64_t identity)
 
 int16_t ElementWithIdentity(const ProgramState& s, uint64_t identity)
 {
-    for (int e = 1; e <= s.ElementCount && static_cast<size_t>(e) < s.Elements.size(); ++e)
+    for (int e = 1; e <= s.ElementCount() && static_cast<size_t>(e) < s.Elements.size(); ++e)
         if (s.Elements[static_cast<size_t>(e)].Identity == identity)
             return static_cast<int16_t>(e);
     return 0;
@@ -52,7 +52,7 @@ int16_t ElementWithIdentity(const ProgramState& s, uint64_t identity)
 std::set<int> SensorChannels(const ProgramState& s)
 {
     std::set<int> channels;
-    for (int e = 1; e <= s.ElementCount && static_cast<size_t>(e) < s.Elements.size(); ++e) {
+    for (int e = 1; e <= s.ElementCount() && static_cast<size_t>(e) < s.Elements.size(); ++e) {
         const ElementRecord& r = s.Elements[static_cast<size_t>(e)];
         if (r.Type == ElementType::AnalysisSensor)
             channels.insert(static_cast<int>(Val(r.Label)));
@@ -64,11 +64,11 @@ std::set<int> SensorChannels(const ProgramState& s)
 // cells, clock slots and worksheet IC entries that name it move up by one.
 void MakeRoom(ProgramState& s, int16_t n, bool isClock)
 {
-    if (n > s.ElementCount) {
+    if (n > s.ElementCount()) {
         SetElementCount(s, n);
         return;
     }
-    const int16_t last = s.ElementCount;
+    const int16_t last = s.ElementCount();
     SetElementCount(s, static_cast<int16_t>(last + 1));
     for (int j = last; j >= n; --j) {
         ElementRecord& moved = s.Elements[static_cast<size_t>(j)];
@@ -207,7 +207,7 @@ void clsUndo::SaveUndoElements(int16_t x1, int16_t y1, int16_t x2, int16_t y2)
                 continue;
             const GridCell& cell = s_.P(x, y);
             const int16_t e = cell.ElementNr;
-            if (e < 1 || e > s_.ElementCount || static_cast<size_t>(e) >= s_.Elements.size() || saved.count(e))
+            if (e < 1 || e > s_.ElementCount() || static_cast<size_t>(e) >= s_.Elements.size() || saved.count(e))
                 continue;
             ElementRecord& live = s_.Elements[static_cast<size_t>(e)];
             ElementRecord copy = live;
@@ -316,7 +316,7 @@ void clsUndo::RestoreUndoElements(PlacementContext& c, const UndoRecord& r)
             continue;
         if (!plain) {
             // A move changes no numbers: the record is overwritten where it stands.
-            if (n > s.ElementCount || static_cast<size_t>(n) >= s.Elements.size())
+            if (n > s.ElementCount() || static_cast<size_t>(n) >= s.Elements.size())
                 continue;
             s.Elements[static_cast<size_t>(n)] = E;
             if (E.Type == ElementType::IC)
@@ -378,7 +378,7 @@ void clsUndo::RestoreUndoGrid(PlacementContext& c, const UndoRecord& r)
         }
         std::sort(appeared.begin(), appeared.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
         for (const auto& [e, cell] : appeared) {
-            if (e > s.ElementCount)
+            if (e > s.ElementCount())
                 continue;
             const ElementRecord& rec = s.Elements[static_cast<size_t>(e)];
             switch (rec.Type) {

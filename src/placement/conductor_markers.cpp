@@ -114,7 +114,7 @@ void SetNegationsPunkt(PlacementContext& c)
     if (t != ElementType::AND && t != ElementType::OR && t != ElementType::XOR && t != ElementType::FlipFlop)
         return;
     const int16_t e = s.P(x, y).ElementNr;
-    if (e < 1 || e > s.ElementCount)
+    if (e < 1 || e > s.ElementCount())
         return;
     const ElementPins in = InputPinsOf(s, e, 0);
     auto isInput = [&](int pin) {

@@ -147,7 +147,7 @@ bool SetIC(PlacementContext& c, bool restoring, int16_t elemNo, int16_t level)
     if (!restoring)
         c.objUndo.NewUndo(static_cast<int>(x0), y0, x0 + W, y0 + H, LoadResString(2611));
 
-    const int16_t cellElement = restoring ? elemNo : static_cast<int16_t>(s.ElementCount + 1);
+    const int16_t cellElement = restoring ? elemNo : static_cast<int16_t>(s.ElementCount() + 1);
     for (int x = x0; x <= x0 + W; ++x) {
         for (int y = y0; y <= y0 + H; ++y) {
             if (!s.P.Contains(x, y))
@@ -217,7 +217,7 @@ void RemoveIC(PlacementContext& c)
     if (!s.P.Contains(cx, cy))
         return;
     const int16_t e = s.P(cx, cy).ElementNr;
-    if (e < 1 || e > s.ElementCount)
+    if (e < 1 || e > s.ElementCount())
         return;
     const ElementPins in = InputPinsOf(s, e, 0);
     int16_t L = 0;

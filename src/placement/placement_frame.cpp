@@ -103,10 +103,10 @@ void ClearGridArea(ProgramState& s, int16_t x1, int16_t y1, int16_t x2, int16_t 
 
 void DeleteElement(ProgramState& s, int16_t i)
 {
-    if (i < 1 || i > s.ElementCount || static_cast<size_t>(s.ElementCount) >= s.Elements.size())
+    if (i < 1 || i > s.ElementCount() || static_cast<size_t>(s.ElementCount()) >= s.Elements.size())
         return;
     const uint8_t t = s.Elements[static_cast<size_t>(i)].Type;
-    for (int j = i; j < s.ElementCount; ++j) {
+    for (int j = i; j < s.ElementCount(); ++j) {
         ElementRecord& r = s.Elements[static_cast<size_t>(j)];
         r = s.Elements[static_cast<size_t>(j) + 1];
         r.SelfIndex = static_cast<int16_t>(r.SelfIndex - 1);
@@ -121,7 +121,7 @@ void DeleteElement(ProgramState& s, int16_t i)
             }
         }
     }
-    SetElementCount(s, static_cast<int16_t>(s.ElementCount - 1));
+    SetElementCount(s, static_cast<int16_t>(s.ElementCount() - 1));
 
     for (int x = 0; x <= s.MaxX && x <= s.P.UBoundX(); ++x) {
         for (int y = 0; y <= s.MaxY && y <= s.P.UBoundY(); ++y) {
@@ -143,7 +143,7 @@ int16_t GetFreeAnalysepunktNr(const ProgramState& s)
 {
     for (int n = 1; n <= kMaxSensors; ++n) {
         bool used = false;
-        for (int e = 1; e <= s.ElementCount && static_cast<size_t>(e) < s.Elements.size(); ++e) {
+        for (int e = 1; e <= s.ElementCount() && static_cast<size_t>(e) < s.Elements.size(); ++e) {
             const ElementRecord& r = s.Elements[static_cast<size_t>(e)];
             if (IsSensor(r) && Val(r.Label) == n) {
                 used = true;
@@ -159,7 +159,7 @@ int16_t GetFreeAnalysepunktNr(const ProgramState& s)
 int CountAnalysisSensors(const ProgramState& s)
 {
     int count = 0;
-    for (int e = 1; e <= s.ElementCount && static_cast<size_t>(e) < s.Elements.size(); ++e)
+    for (int e = 1; e <= s.ElementCount() && static_cast<size_t>(e) < s.Elements.size(); ++e)
         if (IsSensor(s.Elements[static_cast<size_t>(e)]))
             ++count;
     return count;
@@ -220,7 +220,7 @@ void RemoveAnalysepunkt(PlacementContext& c)
     if (!s.P.Contains(x, y))
         return;
     const int16_t n = s.P(x, y).ElementNr;
-    if (n < 1 || n > s.ElementCount || !IsSensor(s.Elements[static_cast<size_t>(n)]))
+    if (n < 1 || n > s.ElementCount() || !IsSensor(s.Elements[static_cast<size_t>(n)]))
         return;
     RecordStep(c, {x - 1, y - 1, x + 1, y + 1}, UndoText::DeleteSensor);
     const int k = static_cast<int>(Val(s.Elements[static_cast<size_t>(n)].Label));
@@ -307,7 +307,7 @@ int16_t CursorElement(ProgramState& s, std::initializer_list<uint8_t> types)
     if (!s.P.Contains(s.CursorX, s.CursorY))
         return 0;
     const int16_t n = s.P(s.CursorX, s.CursorY).ElementNr;
-    if (n < 1 || n > s.ElementCount || static_cast<size_t>(n) >= s.Elements.size())
+    if (n < 1 || n > s.ElementCount() || static_cast<size_t>(n) >= s.Elements.size())
         return 0;
     if (std::find(types.begin(), types.end(), s.Elements[static_cast<size_t>(n)].Type) == types.end())
         return 0;

@@ -159,7 +159,6 @@ void PrintSaveArea::SaveArea()
 {
     maxX_ = s_.MaxX;
     maxY_ = s_.MaxY;
-    elementCount_ = s_.ElementCount;
     currentLevel_ = s_.CurrentLevel;
     cells_ = s_.P;
     elements_ = s_.Elements;
@@ -173,13 +172,12 @@ void PrintSaveArea::CopyArea(int16_t level)
     const LevelRecord& from = s_.Levels[static_cast<size_t>(level)];
     s_.MaxX = from.Width;
     s_.MaxY = from.Height;
-    s_.ElementCount = from.ElementCount;
     s_.P.Redim(s_.MaxX + 1, s_.MaxY + 1);
     for (int x = 0; x <= s_.MaxX; ++x)
         for (int y = 0; y <= s_.MaxY; ++y)
             if (from.Field.Contains(x, y))
                 s_.P(x, y) = from.Field(x, y);
-    s_.Elements.assign(static_cast<size_t>(std::max<int>(s_.ElementCount, 0)) + 1, ElementRecord{});
+    s_.Elements.assign(static_cast<size_t>(std::max<int>(from.ElementCount(), 0)) + 1, ElementRecord{});
     for (size_t e = 1; e < s_.Elements.size() && e < from.Elements.size(); ++e)
         s_.Elements[e] = from.Elements[e];
     // The connector names of an IC are labels of the window, which do not
@@ -190,7 +188,6 @@ void PrintSaveArea::RestoreArea()
 {
     s_.MaxX = maxX_;
     s_.MaxY = maxY_;
-    s_.ElementCount = elementCount_;
     s_.CurrentLevel = currentLevel_;
     s_.P = cells_;
     s_.Elements = elements_;

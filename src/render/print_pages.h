@@ -48,7 +48,6 @@ private:
     ProgramState& s_;
     int16_t maxX_ = 0;
     int16_t maxY_ = 0;
-    int16_t elementCount_ = 0;
     int16_t currentLevel_ = 0;
     Grid cells_;
     std::vector<ElementRecord> elements_;

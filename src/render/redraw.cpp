@@ -246,7 +246,7 @@ void DrawSheetCells(ProgramState& s, clsGrafik& g, StatusPort* status, ICViewPor
 
 void DrawSheetElements(ProgramState& s, clsGrafik& g)
 {
-    for (int16_t e = 1; e <= s.ElementCount; ++e) {
+    for (int16_t e = 1; e <= s.ElementCount(); ++e) {
         if (s.engine.InnerLevelShown == 0)
             s.CurrentLevel = 0;
         symbols::LoadInputPins(s, e, s.CurrentLevel);

@@ -131,7 +131,7 @@ void frmGatrel::ChangeGUI(bool edit)
     SaveToolSelection(s_);
 
     bool clockFound = false;
-    for (int e = 1; e <= s_.ElementCount; ++e) {
+    for (int e = 1; e <= s_.ElementCount(); ++e) {
         if (s_.Elements[static_cast<size_t>(e)].Type != ElementType::ClockGenerator)
             continue;
         clock.SetClockButtonEnabled(QStringLiteral("cmdDauertakt"), true);

@@ -30,7 +30,7 @@ ProbeSample SampleSensors(const ProgramState& s)
     if (s.CurrentLevel < 0 || static_cast<size_t>(s.CurrentLevel) >= s.Levels.size())
         return sample;
     const LevelRecord& lv = s.Levels[static_cast<size_t>(s.CurrentLevel)];
-    const int last = std::min<int>(lv.ElementCount, static_cast<int>(lv.Elements.size()) - 1);
+    const int last = std::min<int>(lv.ElementCount(), static_cast<int>(lv.Elements.size()) - 1);
     for (int i = 1; i <= last; ++i) {
         const ElementRecord& r = lv.Elements[static_cast<size_t>(i)];
         if (const int ch = ChannelOf(r))
@@ -45,7 +45,7 @@ void LogicAnalyzer::PrepareListView(const ProgramState& s)
 {
     columns_.clear();
     rows_.clear();
-    const int last = std::min<int>(s.ElementCount, static_cast<int>(s.Elements.size()) - 1);
+    const int last = std::min<int>(s.ElementCount(), static_cast<int>(s.Elements.size()) - 1);
     for (int n = 1; n <= kChannels; ++n) {
         for (int i = 1; i <= last; ++i) {
             if (ChannelOf(s.Elements[static_cast<size_t>(i)]) == n) {

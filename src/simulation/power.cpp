@@ -379,8 +379,8 @@ void Copy_P_to_Field(ProgramState& s)
             if (s.P.Contains(x, y) && s.P(x, y).Type != 0)
                 L.Field(x, y) = s.P(x, y);
     L.Elements.clear();
-    SetElementCount(L, s.ElementCount);
-    for (int i = 1; i <= s.ElementCount && static_cast<size_t>(i) < s.Elements.size(); ++i)
+    SetElementCount(L, s.ElementCount());
+    for (int i = 1; i <= s.ElementCount() && static_cast<size_t>(i) < s.Elements.size(); ++i)
         L.Elements[static_cast<size_t>(i)] = s.Elements[static_cast<size_t>(i)];
 }
 
@@ -416,7 +416,7 @@ void ShowLevel(ProgramState& s, EngineContext& e, int16_t n)
                 s.P(x, y) = L.Field(x, y);
     s.MaxX = L.Width;
     s.MaxY = L.Height;
-    const size_t count = static_cast<size_t>(std::max<int>(L.ElementCount, 0)) + 1;
+    const size_t count = static_cast<size_t>(std::max<int>(L.ElementCount(), 0)) + 1;
     s.Elements.assign(L.Elements.begin(), L.Elements.begin() + static_cast<std::ptrdiff_t>(std::min(count, L.Elements.size())));
     SetElementCount(s, static_cast<int16_t>(std::max<size_t>(s.Elements.size(), 1) - 1));
 

@@ -42,7 +42,7 @@ protected:
     std::multiset<QString> Placed(uint8_t type) const
     {
         std::multiset<QString> out;
-        for (int16_t n = 1; n <= d.s.ElementCount; ++n) {
+        for (int16_t n = 1; n <= d.s.ElementCount(); ++n) {
             if (d.s.Elements[static_cast<size_t>(n)].Type != type)
                 continue;
             const ElementPins in = InputPinsOf(d.s, n, 0);
@@ -68,7 +68,7 @@ protected:
     std::map<QChar, PinPos> Switches() const
     {
         std::map<QChar, PinPos> out;
-        for (int16_t n = 1; n <= d.s.ElementCount; ++n) {
+        for (int16_t n = 1; n <= d.s.ElementCount(); ++n) {
             const ElementRecord& e = d.s.Elements[static_cast<size_t>(n)];
             if (e.Type != ElementType::TextLabel)
                 continue;
@@ -82,7 +82,7 @@ protected:
 
     PinPos Led() const
     {
-        for (int16_t n = 1; n <= d.s.ElementCount; ++n)
+        for (int16_t n = 1; n <= d.s.ElementCount(); ++n)
             if (d.s.Elements[static_cast<size_t>(n)].Type == ElementType::LED)
                 return InputPinsOf(d.s, n, 0).pin[0];
         ADD_FAILURE() << "no LED";
@@ -216,7 +216,7 @@ TEST_F(Synthesis, TwentyOneInputsAreRefusedAndNothingIsLeftBehind)
     EXPECT_EQ(d.dialogs.MessageTexts(),
               (QStringList{QStringLiteral("You can not use more than 20 junctions at AND, OR and XOR elements."),
                            QStringLiteral("Unknown error.")}));
-    EXPECT_EQ(d.s.ElementCount, 0) << "the switches placed before the gate are gone with the grid";
+    EXPECT_EQ(d.s.ElementCount(), 0) << "the switches placed before the gate are gone with the grid";
     EXPECT_EQ(Extent(), (std::pair<int, int>{0, 0}));
     EXPECT_TRUE(undo.NoUndoData());
 
@@ -348,7 +348,7 @@ TEST_F(Synthesis, CommandLineReplacesTheCircuitOnlyForATermItCanDraw)
         // The circuit in place: a drawn OR of two switches.
         Draw(QStringLiteral("XvY"));
         d.s.FileSaved = t.unsaved ? kFalse : kTrue;
-        const int16_t before = d.s.ElementCount;
+        const int16_t before = d.s.ElementCount();
         d.dialogs = ScriptedUserDialogs{};
         if (t.answer)
             d.dialogs.QueueMessageAnswer(*t.answer);
@@ -363,7 +363,7 @@ TEST_F(Synthesis, CommandLineReplacesTheCircuitOnlyForATermItCanDraw)
             EXPECT_EQ(Placed(ElementType::AND).size(), 1u);
             EXPECT_EQ(RunTruthTable(QStringLiteral("A&(BvC)")), 0);
         } else {
-            EXPECT_EQ(d.s.ElementCount, before);
+            EXPECT_EQ(d.s.ElementCount(), before);
             EXPECT_EQ(Switches().count(u'X'), 1u) << "the circuit in place stays";
         }
     }

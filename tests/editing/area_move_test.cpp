@@ -84,7 +84,7 @@ TEST_F(Area, DeletingAnAreaLeavesStubsWhereConductorsCrossItsEdge)
     ASSERT_EQ(editor.SelCount(), 2);
     editor.LoescheBereich();
 
-    EXPECT_EQ(s.ElementCount, 1) << "the LED outside stays";
+    EXPECT_EQ(s.ElementCount(), 1) << "the LED outside stays";
     EXPECT_EQ(s.Elements[1].Type, ElementType::LED);
     EXPECT_EQ(s.P(30, 20).ElementNr, 1) << "and is renumbered";
     EXPECT_EQ(w.removedGraphs, std::vector<int>{1}) << "the sensor gives its channel back";
@@ -101,7 +101,7 @@ TEST_F(Area, DeletingAnAreaLeavesStubsWhereConductorsCrossItsEdge)
     EXPECT_FALSE(deleteEnabled.back());
 
     undo.Undo(c);
-    EXPECT_EQ(s.ElementCount, 3);
+    EXPECT_EQ(s.ElementCount(), 3);
     EXPECT_EQ(s.P(13, 10).ConRight, kTrue);
     EXPECT_EQ(s.P(13, 14).Type, ElementType::AND);
 }
@@ -113,7 +113,7 @@ TEST_F(Area, AnAreaWithAClockGeneratorIsNotDeleted)
     ASSERT_TRUE(area().FrameFixed());
     const Grid before = s.P;
     editor.LoescheBereich();
-    EXPECT_EQ(s.ElementCount, 1);
+    EXPECT_EQ(s.ElementCount(), 1);
     EXPECT_TRUE(s.P == before);
     EXPECT_TRUE(area().FrameFixed());
 }

@@ -22,9 +22,8 @@ protected:
     // from x, or down column x from y.
     void Component(int x, int y, bool down)
     {
-        const int16_t n = static_cast<int16_t>(s.ElementCount + 1);
+        const int16_t n = static_cast<int16_t>(s.ElementCount() + 1);
         s.Elements.resize(static_cast<size_t>(n) + 1);
-        s.ElementCount = n;
         ElementRecord& e = s.Elements[static_cast<size_t>(n)];
         e.Type = ElementType::LED;
         e.SelfIndex = n;

@@ -63,7 +63,7 @@ protected:
         Tool(tool);
         s.PlaceOrientation = orientation;
         Click(x, y);
-        return s.ElementCount;
+        return s.ElementCount();
     }
     // A conductor along row y from x1 to x2.
     void Run(int x1, int x2, int y)

@@ -66,12 +66,12 @@ TEST_F(MouseDispatch, EachToolPlacesItsComponentAndRemovalFindsItAgain)
         SCOPED_TRACE(static_cast<int>(tool));
         InitArbeitsfeld(s);
         Click(tool, 15, 15);
-        ASSERT_EQ(s.ElementCount, 1);
+        ASSERT_EQ(s.ElementCount(), 1);
         EXPECT_EQ(s.Elements[1].Type, tool);
         EXPECT_EQ(s.P(15, 15).Type, tool);
         s.ToolMode = ToolCode::Select;
         RemoveElement(c, 15, 15);
-        EXPECT_EQ(s.ElementCount, 0);
+        EXPECT_EQ(s.ElementCount(), 0);
         EXPECT_EQ(s.P(15, 15).Type, ElementType::Empty);
     }
 }
@@ -98,7 +98,7 @@ TEST_F(MouseDispatch, ConductorToolsAndMarkers)
     s.CursorY = 9;
     RemoveElement(c, 10, 9);
     EXPECT_EQ(s.P(10, 9).Type, ElementType::Conductor);
-    EXPECT_EQ(s.ElementCount, 1);
+    EXPECT_EQ(s.ElementCount(), 1);
 }
 
 TEST_F(MouseDispatch, SimulationModeAndOtherToolsChangeNothing)
@@ -106,13 +106,13 @@ TEST_F(MouseDispatch, SimulationModeAndOtherToolsChangeNothing)
     for (ToolCode tool : {ToolCode::Select, ToolCode::Conductor, ToolCode::TextLabel, ToolCode::SimulationRunning,
                           ToolCode::QuickHelp}) {
         Click(PlacedType(tool), 15, 15);
-        EXPECT_EQ(s.ElementCount, 0) << Code(tool);
+        EXPECT_EQ(s.ElementCount(), 0) << Code(tool);
     }
     EXPECT_TRUE(undo.NoUndoData());
     Click(ElementType::HalfAdder, 15, 15);
     s.ToolMode = ToolCode::SimulationRunning;
     RemoveElement(c, 15, 15);
-    EXPECT_EQ(s.ElementCount, 1);
+    EXPECT_EQ(s.ElementCount(), 1);
 }
 
 } // namespace

@@ -96,7 +96,7 @@ TEST_F(PlacementOutlines, EachOutlineHoldsTheCellsItsComponentTakes)
             ASSERT_EQ(n, 1);
             EXPECT_EQ(shown, CellsOf(n));
             undo.Undo(c);
-            ASSERT_EQ(s.ElementCount, 0);
+            ASSERT_EQ(s.ElementCount(), 0);
         }
 }
 

@@ -29,7 +29,7 @@ protected:
     {
         s.ToolMode = ToolCode::AND;
         Click(x, y);
-        return s.ElementCount;
+        return s.ElementCount();
     }
 
     QStringList calls;
@@ -55,7 +55,7 @@ TEST_F(WorksheetTools, ALeftClickInTheICViewStartsTheSearchAfreshAndCreatesAConn
     Click(10, 20);
     Click(20, 10);
     EXPECT_EQ(calls, (QStringList{"start 0 0", "create 10 20"}));
-    EXPECT_EQ(s.ElementCount, 1) << "nothing placed";
+    EXPECT_EQ(s.ElementCount(), 1) << "nothing placed";
 }
 
 TEST_F(WorksheetTools, ARightClickInTheICViewRemovesOnlyAConnector)
@@ -145,7 +145,7 @@ TEST_F(WorksheetTools, QuickHelpShowsTheWorksheetTextAndChangesNothing)
     Click(4, 4, 2);
     Click(30, 20, 4);
     EXPECT_TRUE(calls.isEmpty()) << calls.join(u',').toStdString();
-    EXPECT_EQ(s.ElementCount, 1);
+    EXPECT_EQ(s.ElementCount(), 1);
     EXPECT_EQ(s.P(20, 10).Type, ElementType::AND);
     EXPECT_EQ(s.P(4, 4).Marker, -1);
     EXPECT_FALSE(editor.st.MouseDownFlag);

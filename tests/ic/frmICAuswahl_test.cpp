@@ -236,7 +236,7 @@ TEST_F(ICManager, ChoosingAnICMakesItTheToolWithPreviewNotesAndTree)
 
     // Placing works for a sound IC, and not for one whose nested IC is missing.
     ClickCell(10, 10);
-    ASSERT_EQ(s.ElementCount, 1);
+    ASSERT_EQ(s.ElementCount(), 1);
     Choose("BAD");
     EXPECT_EQ(Tree(), (QStringList{"BAD<", "HALF<BAD", "(GONE)<BAD", LoadResString(2124) + "<",
                                    "GONE<" + LoadResString(2124)}));
@@ -246,7 +246,7 @@ TEST_F(ICManager, ChoosingAnICMakesItTheToolWithPreviewNotesAndTree)
     EXPECT_FALSE(manager->ToolbarButton("cmdBearbeiten")->isEnabled());
     EXPECT_FALSE(Find<QLabel>("lblICFehler")->isHidden());
     ClickCell(30, 20);
-    EXPECT_EQ(s.ElementCount, 1);
+    EXPECT_EQ(s.ElementCount(), 1);
 
     // Chosen in the main window's chooser, the manager follows.
     QComboBox* box = Find<QComboBox>("cmbIC");
@@ -349,7 +349,7 @@ TEST_F(ICManager, DamagedDefinitionsAreRefusedNamingTheFileAndTheReason)
         ASSERT_EQ(s.ICName, name);
         qsizetype shown = dialogs.MessageTexts().size();
         ClickCell(10, 10);
-        EXPECT_EQ(s.ElementCount, 0);
+        EXPECT_EQ(s.ElementCount(), 0);
         ASSERT_EQ(dialogs.MessageTexts().size(), shown + 1);
         EXPECT_TRUE(namesFileAndReason(LastMessage())) << LastMessage().toStdString();
         QFile::remove(Ic(name));
@@ -394,7 +394,7 @@ TEST_F(ICManager, DeleteNamesTheUsersAndTheWorksheetCircuit)
 
     // Placed on the worksheet, the IC's use by the circuit is named too.
     ClickCell(10, 10);
-    ASSERT_EQ(s.ElementCount, 1);
+    ASSERT_EQ(s.ElementCount(), 1);
     dialogs.QueueMessageAnswer(MessageResult::Yes);
     manager->ToolbarButton("cmdLöschen")->trigger();
     EXPECT_TRUE(LastMessage().contains("worksheet"));
@@ -579,9 +579,9 @@ TEST_F(ICManager, EachWindowsKeysRunItsOwnCommands)
              PowerOff();
              ASSERT_TRUE(window.Menu(QStringLiteral("mDelete"))->isEnabled());
              window.editor().SelectObject(1);
-             elements = s.ElementCount;
+             elements = s.ElementCount();
          },
-         no, none, [&] { return askedFor(2118); }, [&] { return s.ElementCount < elements; }},
+         no, none, [&] { return askedFor(2118); }, [&] { return s.ElementCount() < elements; }},
     };
     for (QWidget* active : {static_cast<QWidget*>(manager), static_cast<QWidget*>(&window)}) {
         const bool managerActive = active == manager;

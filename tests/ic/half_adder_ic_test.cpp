@@ -19,7 +19,7 @@ protected:
         Click(12, 6);
         Tool(ElementType::AND);
         Click(12, 14);
-        EXPECT_EQ(s.ElementCount, 2);
+        EXPECT_EQ(s.ElementCount(), 2);
         const auto xin = Inputs(1), ain = Inputs(2);
         const auto xout = Outputs(1), aout = Outputs(2);
         EXPECT_EQ(xin.size(), 2u);
@@ -80,12 +80,12 @@ TEST_F(HalfAdderIC, DefinedSavedPlacedTwiceWiredAndSimulated)
     auto* create = window.findChild<frmCreateNewFile*>();
     ASSERT_NE(create, nullptr);
     QTest::mouseClick(create->findChild<QPushButton*>(QStringLiteral("cmdCreate")), Qt::LeftButton);
-    ASSERT_EQ(s.ElementCount, 0);
+    ASSERT_EQ(s.ElementCount(), 0);
     s.ICName = QStringLiteral("HA");
     Tool(ElementType::IC);
     Click(12, 8);
     Click(30, 18);
-    ASSERT_EQ(s.ElementCount, 2);
+    ASSERT_EQ(s.ElementCount(), 2);
     ASSERT_EQ(s.ICCount, 2);
     // Connector k of instance `level`: its pin cell.
     const auto pin = [this](int level, int k) {

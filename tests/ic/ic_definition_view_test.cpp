@@ -300,7 +300,7 @@ TEST_F(ICView, AnICOpenedForEditingIsChangedAndSavedAgainUnderItsName)
     EXPECT_EQ(t.ICNotes, QStringLiteral("changed"));
     EXPECT_EQ(t.ICGraphicPins.mid(1), QStringList({"0;1;X;", "0;2;B;", "4;1;S;", "4;2;C;"}));
     EXPECT_EQ(GetField(t.ICPins.at(1), 3), QStringLiteral("X"));
-    EXPECT_EQ(t.ElementCount, 1);
+    EXPECT_EQ(t.ElementCount(), 1);
     // The cells and pins still agree, so the IC loads as a component.
     ProgramState u;
     u.Verzeichnisse = s.Verzeichnisse;

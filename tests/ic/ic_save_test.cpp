@@ -28,7 +28,6 @@ protected:
         label.SelfIndex = 1;
         label.Label = QStringLiteral("hi");
         s.Elements.push_back(label);
-        s.ElementCount = 1;
         s.P(4, 6).Type = ElementType::TextLabel;
         s.P(4, 6).ElementNr = 1;
         s.ICWidth = 3;
@@ -135,7 +134,6 @@ TEST_F(SaveIC, ChecksRefuseInTheirOrderAndWriteNothing)
             ElementRecord clock;
             clock.Type = ElementType::ClockGenerator;
             s.Elements.push_back(clock);
-            s.ElementCount = 2;
         }
         const qsizetype asked = dialogs.Asked().size();
         EXPECT_EQ(Save(QString::fromLatin1(c.name)), c.outcome) << c.what;

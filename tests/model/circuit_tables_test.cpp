@@ -42,9 +42,9 @@ TEST(CircuitTables, CountsStayWithTheirTables)
             break;
         }
         }
-        ASSERT_GE(t.ElementCount, 0);
-        ASSERT_EQ(t.Elements.size(), static_cast<size_t>(t.ElementCount) + 1);
-        ASSERT_EQ(level.Elements.size(), static_cast<size_t>(level.ElementCount) + 1);
+        ASSERT_GE(t.ElementCount(), 0);
+        ASSERT_EQ(t.Elements.size(), static_cast<size_t>(t.ElementCount()) + 1);
+        ASSERT_EQ(level.Elements.size(), static_cast<size_t>(level.ElementCount()) + 1);
         ASSERT_EQ(t.ICCount, claimed);
         ASSERT_EQ(t.LevelUBound, claimed);
         ASSERT_GE(t.ICInstances.size(), static_cast<size_t>(t.LevelUBound) + 1);

@@ -14,7 +14,6 @@ protected:
         w.Attach(s);
         s.Elements.resize(4);
         s.Elements[0].Type = 6; // record 0 must come back empty
-        s.ElementCount = 3;
         s.Levels.resize(3);
         s.ICInstances.resize(3);
         s.LevelUBound = s.ICCount = 2;
@@ -44,7 +43,7 @@ TEST_F(NewCircuit, InitArbeitsfeldResetsEveryTable)
     EXPECT_EQ(s.P(3, 3), GridCell{});
     ASSERT_EQ(s.Elements.size(), 1u);
     EXPECT_EQ(s.Elements[0], ElementRecord{});
-    EXPECT_EQ(s.ElementCount, 0);
+    EXPECT_EQ(s.ElementCount(), 0);
     EXPECT_EQ(s.Levels.size(), 1u);
     EXPECT_EQ(s.ICInstances.size(), 1u);
     EXPECT_EQ(s.LevelUBound + s.ICCount + s.ProbeCount, 0);

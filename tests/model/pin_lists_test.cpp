@@ -34,7 +34,6 @@ protected:
     void SetUp() override
     {
         s.Elements.resize(6);
-        s.ElementCount = 5;
         s.Elements[1].InPinList = QStringLiteral("X2Y2:X2Y4:X2Y6:");
         s.Elements[5].InPinList = QStringLiteral("X1Y1:X1Y3:");
         s.Elements[5].OutPinList = QStringLiteral("X4Y2:");

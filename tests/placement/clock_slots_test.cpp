@@ -44,7 +44,7 @@ TEST_F(Clocks, RemovingTheOnlyGeneratorLeavesTheIdleSlot)
     ASSERT_EQ(Generator(5, 5), 1);
     RemoveAt(6, 4);
     EXPECT_EQ(s.ClockCount, 0);
-    EXPECT_EQ(s.ElementCount, 0);
+    EXPECT_EQ(s.ElementCount(), 0);
     EXPECT_EQ(s.Clocks.size(), 1u);
     EXPECT_EQ(w.clockTimerCount, 1);
     // The idle slot reads as in a new circuit again.
@@ -129,7 +129,7 @@ TEST_F(Clocks, The256thGeneratorIsRefused)
     EXPECT_EQ(w.clockTimerCount, 255);
     EXPECT_EQ(Generator(190, 97), 0);
     EXPECT_EQ(s.ClockCount, 255);
-    EXPECT_EQ(s.ElementCount, 255);
+    EXPECT_EQ(s.ElementCount(), 255);
     EXPECT_EQ(s.P(190, 97).Type, ElementType::Empty);
 }
 

@@ -232,7 +232,7 @@ TEST_F(ComponentShapes, FootprintsMayNotReachTheBorder)
             const int16_t n = PlaceAt(sh.set, p.x, p.y, sh.o);
             EXPECT_EQ(n != 0, p.fits) << "anchor " << p.x << "," << p.y;
             if (!p.fits) {
-                EXPECT_EQ(s.ElementCount, 0);
+                EXPECT_EQ(s.ElementCount(), 0);
                 EXPECT_TRUE(undo.NoUndoData());
             }
         }
@@ -268,7 +268,7 @@ TEST_F(ComponentShapes, RemovingClearsExactlyWhatPlacingCovered)
             s.CursorX = static_cast<int16_t>(cx);
             s.CursorY = static_cast<int16_t>(cy);
             RemoveElement(c, s.CursorX, s.CursorY);
-            EXPECT_EQ(s.ElementCount, 0);
+            EXPECT_EQ(s.ElementCount(), 0);
             EXPECT_TRUE(s.P == before) << "anchor " << X << "," << Y;
             const UndoRecord& removeStep = undo.Record(1);
             EXPECT_EQ((std::array{removeStep.X1, removeStep.Y1, removeStep.X2, removeStep.Y2}),

@@ -32,7 +32,7 @@ TEST_F(Components, TriStateMayCoverAConductorOnItsInputSideOnly)
     Wire(22, 5, 22, 9);
     EXPECT_EQ(PlaceAt(SetTriState, 21, 7), 0);
     EXPECT_EQ(PlaceAt(SetTriState, 20, 7), 0);
-    EXPECT_EQ(s.ElementCount, 1);
+    EXPECT_EQ(s.ElementCount(), 1);
     EXPECT_EQ(s.Elements.size(), 2u);
 
     // Removal keeps the conductors: cells with a connection become conductor
@@ -40,7 +40,7 @@ TEST_F(Components, TriStateMayCoverAConductorOnItsInputSideOnly)
     s.CursorX = 12;
     s.CursorY = 15;
     RemoveElement(c, 12, 15);
-    EXPECT_EQ(s.ElementCount, 0);
+    EXPECT_EQ(s.ElementCount(), 0);
     EXPECT_EQ(undo.Record(1).Description, QStringLiteral("Delete TriState gate"));
     for (int y = 14; y <= 16; ++y) {
         EXPECT_EQ(s.P(10, y).Type, ElementType::Conductor) << y;
@@ -60,10 +60,10 @@ TEST_F(Components, TriStateStepsKeepTheUndoOrder)
     const QByteArray withAdder = FileBytes();
     ASSERT_EQ(PlaceAt(SetTriState, 20, 5), 2);
     undo.Undo(c);
-    EXPECT_EQ(s.ElementCount, 1);
+    EXPECT_EQ(s.ElementCount(), 1);
     EXPECT_EQ(FileBytes(), withAdder);
     undo.Undo(c);
-    EXPECT_EQ(s.ElementCount, 0);
+    EXPECT_EQ(s.ElementCount(), 0);
 }
 
 TEST_F(Components, InverterCutsTheConductorBetweenItsCells)
@@ -79,7 +79,7 @@ TEST_F(Components, InverterCutsTheConductorBetweenItsCells)
     s.CursorX = 10;
     s.CursorY = 10;
     RemoveElement(c, 10, 10);
-    EXPECT_EQ(s.ElementCount, 0);
+    EXPECT_EQ(s.ElementCount(), 0);
     for (int x : {9, 10}) {
         EXPECT_EQ(s.P(x, 10).Type, ElementType::Conductor);
         EXPECT_EQ(s.P(x, 10).ElementNr, 0);
@@ -100,7 +100,7 @@ TEST_F(Components, InverterAndLedNeverOverwriteAnotherElement)
     EXPECT_EQ(s.P(10, 10).Type, ElementType::HalfAdder);
     ASSERT_EQ(PlaceAt(SetDiode, 20, 20), 2);
     EXPECT_EQ(PlaceAt(SetDiode, 20, 20), 0);
-    EXPECT_EQ(s.ElementCount, 2);
+    EXPECT_EQ(s.ElementCount(), 2);
     EXPECT_EQ(s.P(20, 20).ElementNr, 2);
 }
 
@@ -152,7 +152,7 @@ TEST_F(Components, SwitchOnlyOnAConductorEnd)
     RemoveElement(c, 10, 5);
     EXPECT_EQ(s.P(10, 5).Type, ElementType::Conductor);
     EXPECT_EQ(s.P(10, 5).ConLeft, kTrue);
-    EXPECT_EQ(s.ElementCount, 0);
+    EXPECT_EQ(s.ElementCount(), 0);
 }
 
 TEST_F(Components, TextLabelIsRemovedWithItsWholeRun)
@@ -170,7 +170,7 @@ TEST_F(Components, TextLabelIsRemovedWithItsWholeRun)
     s.CursorX = 8;
     s.CursorY = 7;
     RemoveElement(c, 8, 7);
-    EXPECT_EQ(s.ElementCount, 1);
+    EXPECT_EQ(s.ElementCount(), 1);
     for (int x = 5; x <= 9; ++x)
         EXPECT_TRUE(s.P(x, 7) == GridCell{}) << x;
     EXPECT_EQ(undo.Record(1).Description, QStringLiteral("Delete text"));

@@ -52,7 +52,7 @@ TEST_F(ICInstances, AnICCoversItsOutlineAndLinksItsConnectors)
 {
     Wire(7, 11, 10, 11); // a conductor ending on connector A from the left
     ASSERT_TRUE(Place(QStringLiteral("FULL"), 10, 12));
-    EXPECT_EQ(s.ElementCount, 1);
+    EXPECT_EQ(s.ElementCount(), 1);
     for (int x = 9; x <= 17; ++x)
         for (int y = 9; y <= 15; ++y) {
             const bool inside = x >= 10 && x <= 16 && y >= 10 && y <= 14;
@@ -114,7 +114,7 @@ TEST_F(ICInstances, AMissingFileOrNestedFilePlacesNothing)
     QFile::remove(icDir.filePath(QStringLiteral("HALF.icd")));
     EXPECT_FALSE(Place(QStringLiteral("FULL"), 10, 12));
     EXPECT_EQ(w.refreshICFileListsCount, 2);
-    EXPECT_EQ(s.ElementCount, 0);
+    EXPECT_EQ(s.ElementCount(), 0);
     EXPECT_EQ(s.ICCount, 0);
     EXPECT_TRUE(Steps().isEmpty());
 }
@@ -139,7 +139,7 @@ TEST_F(ICInstances, RemovingAnICClosesTheGapAndUndoOpensItAgain)
     for (int x = 10; x <= 16; ++x)
         for (int y = 10; y <= 14; ++y)
             EXPECT_EQ(s.P(x, y), GridCell{}) << x << "," << y;
-    EXPECT_EQ(s.ElementCount, 1);
+    EXPECT_EQ(s.ElementCount(), 1);
     EXPECT_EQ(Steps().first(), QStringLiteral("Delete IC (10,10 - 16,14)"));
 
     u.Undo(c);
@@ -156,7 +156,7 @@ TEST_F(ICInstances, RemovingAnICClosesTheGapAndUndoOpensItAgain)
     u.Undo(c);
     u.Undo(c);
     EXPECT_EQ(s.ICCount, 0);
-    EXPECT_EQ(s.ElementCount, 0);
+    EXPECT_EQ(s.ElementCount(), 0);
 }
 
 TEST_F(ICInstances, RemovingTheFirstOfTwoNestingICsMovesTheSecondWithItsNestedSlots)
@@ -223,7 +223,7 @@ TEST_F(ICInstances, UndoOfARemovalWhoseFileIsGoneLeavesTheAreaEmpty)
     QFile::remove(icDir.filePath(QStringLiteral("HALF.icd")));
     u.Undo(c);
     EXPECT_EQ(dialogs.MessageTexts(), QStringList{QStringLiteral("IC 'FULL' could not be restored.")});
-    EXPECT_EQ(s.ElementCount, 1);
+    EXPECT_EQ(s.ElementCount(), 1);
     EXPECT_EQ(s.ICCount, 1);
     EXPECT_EQ(s.ICInstances[1].ElementNr, 1);
     EXPECT_EQ(s.P(25, 12).ICLink, 1);
@@ -249,7 +249,7 @@ TEST_F(ICInstances, UndoOfAStepBesideAConnectorLeavesTheICAlone)
     EXPECT_EQ(u.Record(1).SavedElements[1].Label, QStringLiteral("1"));
     u.Undo(c);
     EXPECT_EQ(s.ICCount, 3);
-    EXPECT_EQ(s.ElementCount, 1);
+    EXPECT_EQ(s.ElementCount(), 1);
     EXPECT_TRUE(dialogs.MessageTexts().isEmpty());
     EXPECT_EQ(File(), before);
 }

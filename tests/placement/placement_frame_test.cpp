@@ -97,7 +97,7 @@ TEST_F(Renumbering, RemovingElement3Of5MovesEveryLaterReference)
     s.CursorX = 22;
     s.CursorY = 4;
     RemoveElement(c, 22, 4);
-    ASSERT_EQ(s.ElementCount, 4);
+    ASSERT_EQ(s.ElementCount(), 4);
     ASSERT_EQ(s.Elements.size(), 5u);
     for (int e = 1; e <= 4; ++e)
         EXPECT_EQ(s.Elements[static_cast<size_t>(e)].SelfIndex, e);
@@ -120,7 +120,7 @@ TEST_F(Renumbering, RemovingTheLastElementOnlyLowersTheCount)
 {
     const Grid before = s.P;
     DeleteElement(s, 5);
-    EXPECT_EQ(s.ElementCount, 4);
+    EXPECT_EQ(s.ElementCount(), 4);
     EXPECT_TRUE(s.P == before);
     EXPECT_EQ(s.Clocks[0].ClockElement, 4);
     EXPECT_EQ(s.ICInstances[1].ElementNr, 5);
@@ -175,7 +175,7 @@ TEST_F(Sensors, RefusedOffAPlainConductorCell)
     EXPECT_EQ(PlaceAt(SetAnalysepunkt, 10, 20), 0); // empty
     ASSERT_EQ(PlaceAt(SetHA, 20, 20), 1);
     EXPECT_EQ(PlaceAt(SetAnalysepunkt, 20, 20), 0); // component
-    EXPECT_EQ(s.ElementCount, 1);
+    EXPECT_EQ(s.ElementCount(), 1);
     EXPECT_EQ(s.ProbeCount, 0);
 }
 
@@ -190,7 +190,7 @@ TEST_F(Sensors, TheTenthIsRefusedWithTheMessageWhateverProbeCountSays)
     ASSERT_EQ(dialogs.MessageTexts(), QStringList(QString::fromUtf8("Es können maximal 9 Analysepunkte gesetzt werden!")));
     EXPECT_EQ(dialogs.Asked()[0].title, QStringLiteral("Analysepunkt"));
     EXPECT_EQ(dialogs.Asked()[0].icon, MessageIcon::Information);
-    EXPECT_EQ(s.ElementCount, 9);
+    EXPECT_EQ(s.ElementCount(), 9);
     for (int e = 1; e <= 9; ++e)
         EXPECT_NE(s.Elements[static_cast<size_t>(e)].Label, QStringLiteral("0"));
 

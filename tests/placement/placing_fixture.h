@@ -45,9 +45,9 @@ protected:
         s.CursorX = static_cast<int16_t>(x);
         s.CursorY = static_cast<int16_t>(y);
         s.PlaceOrientation = static_cast<uint8_t>(o);
-        const int16_t before = s.ElementCount;
+        const int16_t before = s.ElementCount();
         set(c);
-        return s.ElementCount > before ? s.ElementCount : int16_t(0);
+        return s.ElementCount() > before ? s.ElementCount() : int16_t(0);
     }
 
     // A straight conductor between two cells of one row or column.

@@ -227,14 +227,14 @@ TEST_F(ElementUndo, ANeighbourSavedByAStepIsNotInsertedAgain)
     Wire(3, 5, 5, 5);
     At(5, 5);
     SetSwitch(c);
-    ASSERT_EQ(s.ElementCount, 1);
+    ASSERT_EQ(s.ElementCount(), 1);
     const QByteArray before = File();
     At(6, 6);
     SetDiode(c);
-    ASSERT_EQ(s.ElementCount, 2);
+    ASSERT_EQ(s.ElementCount(), 2);
     ASSERT_EQ(u.Record(1).SavedCount, 1) << "the step holds the switch";
     u.Undo(c);
-    EXPECT_EQ(s.ElementCount, 1);
+    EXPECT_EQ(s.ElementCount(), 1);
     EXPECT_EQ(File(), before);
 }
 
@@ -246,13 +246,13 @@ TEST_F(ElementUndo, ARemovedElementGoesBackAtItsNumberAndTheLaterOnesFollow)
         At(x, 10);
         SetAnalysepunkt(c);
     }
-    ASSERT_EQ(s.ElementCount, 5);
+    ASSERT_EQ(s.ElementCount(), 5);
     const QByteArray before = File();
     At(14, 10);
     RemoveAnalysepunkt(c);
     EXPECT_EQ(s.P(19, 10).ElementNr, 3);
     u.Undo(c);
-    EXPECT_EQ(s.ElementCount, 5);
+    EXPECT_EQ(s.ElementCount(), 5);
     EXPECT_EQ(s.P(14, 10).ElementNr, 3);
     EXPECT_EQ(s.P(19, 10).ElementNr, 4);
     EXPECT_EQ(s.Elements[4].SelfIndex, 4);
@@ -339,7 +339,7 @@ protected:
     {
         u.Delete = true;
         u.NewUndo(x1, y1, x2, y2, QStringLiteral("Delete area"));
-        for (int16_t e = s.ElementCount; e >= 1; --e) {
+        for (int16_t e = s.ElementCount(); e >= 1; --e) {
             bool inside = false;
             int ex1 = 999, ey1 = 999, ex2 = -1, ey2 = -1;
             for (int x = 0; x <= s.MaxX; ++x)
@@ -404,14 +404,14 @@ TEST_F(AreaUndo, UndoPutsBackElementsICsClockSlotsAndSensors)
     ASSERT_EQ(s.ProbeCount, 2);
 
     DeleteArea(0, 0, 17, 20); // the first sensor, clock and IC
-    ASSERT_EQ(s.ElementCount, 3);
+    ASSERT_EQ(s.ElementCount(), 3);
     ASSERT_EQ(s.ICCount, 3);
     ASSERT_EQ(s.ClockCount, 1);
     ASSERT_EQ(s.ProbeCount, 1);
     w.addedGraphs.clear();
 
     u.Undo(c);
-    EXPECT_EQ(s.ElementCount, 6);
+    EXPECT_EQ(s.ElementCount(), 6);
     EXPECT_EQ(s.ICCount, 4);
     EXPECT_EQ(s.LevelUBound, 4);
     EXPECT_EQ(s.ClockCount, 2);

@@ -32,7 +32,7 @@ protected:
         Click(ElementType::LED, 13, 18);
         Click(ElementType::AND, 25, 18);
         Click(ElementType::Juncture, 8, 22);
-        ASSERT_EQ(s.ElementCount, 6);
+        ASSERT_EQ(s.ElementCount(), 6);
         ASSERT_EQ(s.P(8, 22).Marker, -1);
         undo.DeleteUndoData(false);
     }

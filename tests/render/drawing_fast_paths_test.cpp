@@ -93,7 +93,7 @@ void ExpectSameAsParser(ProgramState& s, int16_t c, int16_t level, bool outputs,
 
 void ExpectAllSameAsParser(ProgramState& s, const char* what)
 {
-    for (int16_t c = 0; c <= s.ElementCount + 1; ++c) {
+    for (int16_t c = 0; c <= s.ElementCount() + 1; ++c) {
         for (bool outputs : {false, true}) {
             ExpectSameAsParser(s, c, 0, outputs, what);
             ExpectSameAsParser(s, c, 0, outputs, what); // the second time from the cache
@@ -107,7 +107,7 @@ std::vector<QString> DrawEachElement(ProgramState& s)
     RecordingSurface rec(SurfaceKind::Worksheet, 1000, 700);
     clsGrafik g(s, &rec);
     std::vector<QString> logs;
-    for (int16_t e = 1; e <= s.ElementCount; ++e) {
+    for (int16_t e = 1; e <= s.ElementCount(); ++e) {
         rec.ClearLog();
         symbols::LoadInputPins(s, e, 0);
         DrawElement(s, g, s.InputPins[0].X, s.InputPins[0].Y, true, false);

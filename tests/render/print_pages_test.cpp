@@ -29,7 +29,7 @@ struct Sheet {
 
 Sheet Snapshot(const ProgramState& s)
 {
-    Sheet sheet{s.MaxX, s.MaxY, s.ElementCount, s.CurrentLevel, s.P, s.Elements, {}};
+    Sheet sheet{s.MaxX, s.MaxY, s.ElementCount(), s.CurrentLevel, s.P, s.Elements, {}};
     for (int x = 0; x <= s.LineMap.UBoundX(); ++x)
         for (int y = 0; y <= s.LineMap.UBoundY(); ++y) {
             const LineMapEntry& e = s.LineMap(x, y);

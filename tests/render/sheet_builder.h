@@ -19,7 +19,6 @@ inline void NewSheet(ProgramState& s, int maxX, int maxY)
     s.MaxY = static_cast<int16_t>(maxY);
     s.P.Redim(maxX + 1, maxY + 1);
     s.Elements.assign(1, ElementRecord{});
-    s.ElementCount = 0;
     s.LineMap.Redim(maxX, maxY);
 }
 
@@ -66,7 +65,6 @@ inline int16_t Place(ProgramState& s, uint8_t type, uint8_t orientation, const s
     const auto n = static_cast<int16_t>(s.Elements.size());
     r.SelfIndex = n;
     s.Elements.push_back(r);
-    s.ElementCount = n;
     for (int x = footprint.left(); x <= footprint.right(); ++x) {
         for (int y = footprint.top(); y <= footprint.bottom(); ++y) {
             s.P(x, y).Type = type;
@@ -299,7 +297,6 @@ inline void CopyToLevel0(ProgramState& s)
         s.Levels.resize(1);
     s.Levels[0].Field = s.P;
     s.Levels[0].Elements = s.Elements;
-    s.Levels[0].ElementCount = s.ElementCount;
     s.Levels[0].Width = s.MaxX;
     s.Levels[0].Height = s.MaxY;
 }

@@ -264,10 +264,9 @@ inline int16_t Put(ProgramState& s, Part& p)
     e.InPinList = PinListText(p.in);
     e.OutPinList = PinListText(p.out);
     e.Label = p.label;
-    s.ElementCount = static_cast<int16_t>(s.ElementCount + 1);
-    e.SelfIndex = s.ElementCount;
+    e.SelfIndex = static_cast<int16_t>(s.ElementCount() + 1);
     s.Elements.push_back(e);
-    p.nr = s.ElementCount;
+    p.nr = s.ElementCount();
     for (int x = p.x1; x <= p.x2; ++x)
         for (int y = p.y1; y <= p.y2; ++y) {
             s.P.at(x, y).Type = p.type;
@@ -307,7 +306,6 @@ inline void Sheet(ProgramState& s, int maxX, int maxY)
     s.MaxY = static_cast<int16_t>(maxY);
     s.P.Redim(maxX + 1, maxY + 1);
     s.Elements.assign(1, ElementRecord{});
-    s.ElementCount = 0;
 }
 
 // Numbers as the recording surface writes them.

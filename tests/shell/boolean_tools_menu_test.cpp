@@ -96,7 +96,7 @@ protected:
     std::map<int, int> Kinds() const
     {
         std::map<int, int> kinds;
-        for (int e = 1; e <= s.ElementCount; ++e)
+        for (int e = 1; e <= s.ElementCount(); ++e)
             ++kinds[s.Elements[static_cast<size_t>(e)].Type];
         return kinds;
     }
@@ -104,7 +104,7 @@ protected:
     std::pair<QString, QImage> Sheet() const
     {
         QString circuit = QStringLiteral("%1x%2").arg(s.MaxX).arg(s.MaxY);
-        for (int e = 1; e <= s.ElementCount; ++e) {
+        for (int e = 1; e <= s.ElementCount(); ++e) {
             const ElementRecord& r = s.Elements[static_cast<size_t>(e)];
             circuit += QStringLiteral(" %1:%2%3").arg(r.Type).arg(r.InPinList, r.OutPinList);
         }

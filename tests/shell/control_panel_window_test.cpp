@@ -320,7 +320,7 @@ TEST_F(ControlPanel, LedColourButtonsChooseTheNextLedsColour)
     }
     QTest::mousePress(Find("cmdColor3"), Qt::LeftButton);
     ClickCell(10, 10);
-    ASSERT_EQ(s.ElementCount, 1);
+    ASSERT_EQ(s.ElementCount(), 1);
     EXPECT_EQ(s.Elements[1].Color, 0xFF0000) << "the next LED lights blue";
 }
 
@@ -514,7 +514,7 @@ TEST_F(ControlPanel, CommandLineFormulasAndCommands)
     // What the line builds: the gates of a type on the worksheet.
     const auto built = [&](uint8_t type) {
         int n = 0;
-        for (int16_t e = 1; e <= s.ElementCount; ++e)
+        for (int16_t e = 1; e <= s.ElementCount(); ++e)
             n += s.Elements[static_cast<size_t>(e)].Type == type ? 1 : 0;
         return n;
     };

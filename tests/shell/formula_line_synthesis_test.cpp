@@ -26,7 +26,7 @@ protected:
     int Count(uint8_t type) const
     {
         int n = 0;
-        for (int16_t e = 1; e <= s.ElementCount; ++e)
+        for (int16_t e = 1; e <= s.ElementCount(); ++e)
             n += s.Elements[static_cast<size_t>(e)].Type == type ? 1 : 0;
         return n;
     }
@@ -49,10 +49,10 @@ TEST_F(FormulaLine, TypedTermsAreDrawnWithTheirBlanksDroppedAndKeptAsTyped)
     EXPECT_EQ(s.FileSaved, kFalse);
 
     // An invalid term asks nothing about saving and keeps the circuit.
-    const int16_t elements = s.ElementCount;
+    const int16_t elements = s.ElementCount();
     Run(QStringLiteral("a66b"));
     EXPECT_EQ(dialogs.MessageTexts(), QStringList{QStringLiteral("Invalid use of operators.")});
-    EXPECT_EQ(s.ElementCount, elements);
+    EXPECT_EQ(s.ElementCount(), elements);
     EXPECT_EQ(Count(ElementType::OR), 1);
 }
 

@@ -41,17 +41,17 @@ TEST_F(WindowGuards, ACommandCommitsAnOpenLabelBoxFirst)
     auto* edit = Find<QLineEdit>("txtBeschriftung");
     ASSERT_TRUE(window.editor().overlay.txtBeschriftung.Visible);
     edit->setText(QStringLiteral("clk"));
-    const int before = s.ElementCount;
+    const int before = s.ElementCount();
     ClickAction("Toolbar2", "cmdUND");
     EXPECT_FALSE(window.editor().overlay.txtBeschriftung.Visible);
-    EXPECT_EQ(s.ElementCount, before + 1) << "the label was committed";
+    EXPECT_EQ(s.ElementCount(), before + 1) << "the label was committed";
     EXPECT_EQ(s.ToolMode, ToolCode::AND);
 
     ClickAction("Toolbar2", "cmdText");
     ClickCell(6, 12);
     Find<QLineEdit>("txtBeschriftung")->setText(QStringLiteral("q"));
     ClickAction("Toolbar", "cmdRaster");
-    EXPECT_EQ(s.ElementCount, before + 2);
+    EXPECT_EQ(s.ElementCount(), before + 2);
 }
 
 TEST_F(WindowGuards, APanelOpenedAgainComesBackWhole)
@@ -151,7 +151,7 @@ TEST_F(WindowGuards, TheSelectToolShowsItsCountAndFrame)
     ClickAction("Toolbar2", "cmdUND");
     ClickCell(20, 10);
     ClickCell(20, 20);
-    ASSERT_EQ(s.ElementCount, 2);
+    ASSERT_EQ(s.ElementCount(), 2);
     ClickAction("Toolbar2", "cmdSelect");
 
     QWidget* grid = window.picGrid();
@@ -206,7 +206,7 @@ TEST_F(WindowGuards, TheSelectToolShowsItsCountAndFrame)
     drag({32, 25}, {16, 5}, "X: 16   Y: 20");
     ASSERT_EQ(count->text(), QStringLiteral("2"));
     del->trigger();
-    EXPECT_EQ(s.ElementCount, 0);
+    EXPECT_EQ(s.ElementCount(), 0);
     EXPECT_EQ(frame->text(), QStringLiteral("X: 0   Y: 0"));
     EXPECT_EQ(count->text(), QStringLiteral("0"));
     EXPECT_FALSE(del->isEnabled());

@@ -321,7 +321,7 @@ TEST_F(ModeSwitch, QuickHelpNamesWhatWasClicked)
     ClickAction("Toolbar2", "cmdUND");
     ClickAction("Toolbar", "cmdQuickHelp");
     ASSERT_EQ(s.ToolMode, ToolCode::QuickHelp);
-    const int elementsBefore = s.ElementCount;
+    const int elementsBefore = s.ElementCount();
 
     struct Case {
         const char* what;
@@ -350,7 +350,7 @@ TEST_F(ModeSwitch, QuickHelpNamesWhatWasClicked)
     EXPECT_EQ(window.findChildren<QDialog*>().size(), 0);
     EXPECT_EQ(s.ShowGrid, kTrue);
     EXPECT_EQ(s.settings.PanelVisible[3], -1);
-    EXPECT_EQ(s.ElementCount, elementsBefore);
+    EXPECT_EQ(s.ElementCount(), elementsBefore);
 
     ClickAction("Toolbar", "cmdQuickHelp");
     EXPECT_EQ(s.ToolMode, ToolCode::AND);
@@ -421,16 +421,16 @@ TEST_F(LevelTree, NodesShowTheirLevelOnlyWhileThePowerIsOn)
 
     PowerOff();
     const int16_t maxX = s.MaxX;
-    const int16_t elements = s.ElementCount;
+    const int16_t elements = s.ElementCount();
     for (int i = 0; i < Tree()->topLevelItemCount(); ++i) {
         ClickNode(Tree()->topLevelItem(i));
         EXPECT_EQ(s.CurrentLevel, 0);
         EXPECT_EQ(s.MaxX, maxX);
-        EXPECT_EQ(s.ElementCount, elements);
+        EXPECT_EQ(s.ElementCount(), elements);
     }
     QTest::mousePress(container, Qt::RightButton, {}, beside);
     EXPECT_EQ(s.CurrentLevel, 0);
-    EXPECT_EQ(s.ElementCount, elements);
+    EXPECT_EQ(s.ElementCount(), elements);
 }
 
 TEST_F(ModeSwitch, IcManagerGoesAwayForTheRunOnlyWhenOpen)

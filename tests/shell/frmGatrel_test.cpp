@@ -133,7 +133,7 @@ TEST_F(MainWindow, FileOpenLoadsTheChosenCircuitAndNamesIt)
     EXPECT_TRUE(dialogs.MessageTexts().isEmpty()) << dialogs.MessageTexts().join(u'|').toStdString();
     EXPECT_EQ(s.MaxX, 32);
     EXPECT_EQ(s.MaxY, 16);
-    EXPECT_GT(s.ElementCount, 0);
+    EXPECT_GT(s.ElementCount(), 0);
     EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("txtX"))->text(), QStringLiteral("32"));
     EXPECT_TRUE(window.windowTitle().contains(QStringLiteral("components"))) << window.windowTitle().toStdString();
     EXPECT_EQ(window.MenuItem(QStringLiteral("mUsedFiles"), 0)->isVisible(), true);

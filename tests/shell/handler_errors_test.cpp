@@ -32,7 +32,7 @@ TEST_F(HandlerErrors, AFailingClickOnTheWorksheetIsReportedAndTheSimulationGoesO
     conductor.InPinList = QStringLiteral("::0:");
     conductor.OutPinList = QStringLiteral("9:X18Y11:");
     s.Elements.push_back(conductor);
-    const int16_t n = ++s.ElementCount;
+    const int16_t n = s.ElementCount();
     s.P(11, 11).Type = ElementType::ShiftRegister;
     s.P(11, 11).ElementNr = n;
     PowerOn();
@@ -46,7 +46,7 @@ TEST_F(HandlerErrors, AFailingClickOnTheWorksheetIsReportedAndTheSimulationGoesO
 
     // The window still answers: the power goes off, the circuit as it was.
     PowerOff();
-    EXPECT_EQ(s.ElementCount, n);
+    EXPECT_EQ(s.ElementCount(), n);
     EXPECT_EQ(s.Elements[1].Type, ElementType::ClockGenerator);
     EXPECT_EQ(dialogs.Asked().size(), before + 1);
 }

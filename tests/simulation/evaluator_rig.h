@@ -19,7 +19,6 @@ public:
         s.MaxY = static_cast<int16_t>(maxY);
         s.P.Redim(maxX + 1, maxY + 1);
         s.Elements.assign(1, ElementRecord{});
-        s.ElementCount = 0;
         s.Levels.assign(1, LevelRecord{});
         LevelRecord& lv = s.Levels[0];
         lv.Width = s.MaxX;
@@ -56,9 +55,7 @@ public:
         const int n = static_cast<int>(lv.Elements.size());
         r.SelfIndex = static_cast<int16_t>(n);
         lv.Elements.push_back(r);
-        lv.ElementCount = static_cast<int16_t>(n);
         s.Elements.push_back(r);
-        s.ElementCount = static_cast<int16_t>(n);
         for (int x = x1; x <= x2; ++x)
             for (int y = y1; y <= y2; ++y)
                 Both(x, y, [&](GridCell& c) {

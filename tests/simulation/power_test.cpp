@@ -40,7 +40,7 @@ TEST(PowerOn, CopiesTheWorksheetIntoLevelZero)
     EXPECT_EQ(L.Field.UBoundY(), 9);
     EXPECT_EQ(L.Field(2, 1), s.P(2, 1));
     EXPECT_EQ(L.Field(6, 3).Type, ElementType::OR);
-    EXPECT_EQ(L.ElementCount, 1);
+    EXPECT_EQ(L.ElementCount(), 1);
     ASSERT_EQ(L.Elements.size(), 2u);
     EXPECT_EQ(L.Elements[1], s.Elements[1]);
     EXPECT_EQ(L.Elements[0], ElementRecord{});
@@ -203,7 +203,7 @@ TEST(PowerOff, FromAnInnerLevelShowsTheMainCircuitAndClearsEverySignal)
     EXPECT_EQ(d.s.Levels[1].Field(3, 3).WireSignalH, kFalse);
     // The worksheet is the main circuit again, element table included.
     EXPECT_EQ(d.s.P(2, 3).Type, ElementType::Inverter);
-    EXPECT_EQ(d.s.ElementCount, 1);
+    EXPECT_EQ(d.s.ElementCount(), 1);
     EXPECT_EQ(d.s.MaxX, 12);
     // Connector entries keep only column, row and name.
     EXPECT_EQ(d.s.ICInstances[1].PinStates[1], QStringLiteral("1;3;A;"));
@@ -303,7 +303,7 @@ TEST(Levels, LevelTreeClickWhileThePowerIsOffKeepsTheWorksheet)
     LevelTreeClick(d.s, d.e, QStringLiteral("IC1"));
     LevelTreeClick(d.s, d.e, QStringLiteral("Root layer"));
     EXPECT_EQ(d.s.MaxX, 12);
-    EXPECT_EQ(d.s.ElementCount, 1);
+    EXPECT_EQ(d.s.ElementCount(), 1);
     EXPECT_TRUE(d.s.P.UBoundX() == before.UBoundX() && d.s.P(2, 3) == before(2, 3));
     EXPECT_EQ(d.s.engine.InnerLevelShown, kFalse);
 }

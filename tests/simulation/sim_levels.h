@@ -28,7 +28,6 @@ inline void AddLevel(ProgramState& s, int slot, const QString& name, int nesting
     L.Height = t.MaxY;
     L.Field = t.P;
     L.Elements = t.Elements;
-    L.ElementCount = t.ElementCount;
     ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(slot)];
     ic.Name = name;
     ic.NestingLevel = static_cast<uint8_t>(nesting);

@@ -170,7 +170,7 @@ void CheckFootprints(const std::vector<ElementRecord>& elements, int count, cons
 void CheckClockSlots(const ProgramState& s)
 {
     int generators = 0;
-    for (int e = 1; e <= s.ElementCount; ++e) {
+    for (int e = 1; e <= s.ElementCount(); ++e) {
         if (s.Elements[static_cast<size_t>(e)].Type == ElementType::ClockGenerator)
             ++generators;
     }
@@ -179,7 +179,7 @@ void CheckClockSlots(const ProgramState& s)
     std::set<int16_t> seen;
     for (int i = 0; i < s.ClockCount; ++i) {
         const int16_t e = s.Clocks[static_cast<size_t>(i)].ClockElement;
-        if (e < 1 || e > s.ElementCount || s.Elements[static_cast<size_t>(e)].Type != ElementType::ClockGenerator
+        if (e < 1 || e > s.ElementCount() || s.Elements[static_cast<size_t>(e)].Type != ElementType::ClockGenerator
             || !seen.insert(e).second)
             throw RecordFormatError("clock slot names no clock generator");
     }
@@ -187,16 +187,16 @@ void CheckClockSlots(const ProgramState& s)
 
 void CheckLoadedCircuit(const ProgramState& s)
 {
-    CheckCellReferences(s, s.P, s.ElementCount, 1, s.LevelUBound);
-    CheckPinCells(s.Elements, s.ElementCount, s.P);
-    CheckPinListLengths(s.Elements, s.ElementCount);
-    CheckComponentCells(s.Elements, s.ElementCount, s.P);
-    CheckFootprints(s.Elements, s.ElementCount, s.P);
+    CheckCellReferences(s, s.P, s.ElementCount(), 1, s.LevelUBound);
+    CheckPinCells(s.Elements, s.ElementCount(), s.P);
+    CheckPinListLengths(s.Elements, s.ElementCount());
+    CheckComponentCells(s.Elements, s.ElementCount(), s.P);
+    CheckFootprints(s.Elements, s.ElementCount(), s.P);
     for (int k = 1; k <= s.ICCount; ++k) {
         if (!ICSlotInUse(s, k))
             throw RecordFormatError("IC slot left empty");
         const ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(k)];
-        if (ic.NestingLevel == 0 && (ic.ElementNr < 0 || ic.ElementNr > s.ElementCount))
+        if (ic.NestingLevel == 0 && (ic.ElementNr < 0 || ic.ElementNr > s.ElementCount()))
             throw RecordFormatError("IC names no element");
     }
     CheckClockSlots(s);

@@ -79,7 +79,7 @@ void ShowLoadedCircuit(ProgramState& s, const QString& fullPath, bool showedProg
     if (p.clockTimers)
         p.clockTimers->CreateClockTimers(std::max<int>(s.ClockCount, 1));
     if (p.analyzer) {
-        for (int e = 1; e <= s.ElementCount; ++e) {
+        for (int e = 1; e <= s.ElementCount(); ++e) {
             const ElementRecord& r = s.Elements[static_cast<size_t>(e)];
             if (r.Type != ElementType::AnalysisSensor)
                 continue;

@@ -110,7 +110,7 @@ private:
 
     void Element(const FieldList& f)
     {
-        if (s_.ElementCount == INT16_MAX)
+        if (s_.ElementCount() == INT16_MAX)
             throw RecordFormatError("too many elements");
         ParseElementLine(f, element_);
         ElementRecord e = SavedElementFields(element_);

@@ -49,7 +49,7 @@ QByteArray CircuitFileBytes(ProgramState& s)
     }
 
     w.Header(Section::Elemente);
-    for (int e = 1; e <= s.ElementCount; ++e)
+    for (int e = 1; e <= s.ElementCount(); ++e)
         w.Line(ElementLine(s.Elements[static_cast<size_t>(e)]));
 
     w.Header(Section::IC);

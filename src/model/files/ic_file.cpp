@@ -124,16 +124,16 @@ public:
         const LevelRecord& level = s_.Levels[static_cast<size_t>(slot_)];
         if (level.Field.empty())
             throw RecordFormatError("it holds no circuit: [Feld] is missing");
-        CheckCellReferences(s_, level.Field, level.ElementCount, slot_ + 1, s_.CurrentLevel);
-        CheckPinCells(level.Elements, level.ElementCount, level.Field);
-        CheckPinListLengths(level.Elements, level.ElementCount);
-        CheckComponentCells(level.Elements, level.ElementCount, level.Field);
-        CheckFootprints(level.Elements, level.ElementCount, level.Field);
-        for (int e = 1; e <= level.ElementCount; ++e)
+        CheckCellReferences(s_, level.Field, level.ElementCount(), slot_ + 1, s_.CurrentLevel);
+        CheckPinCells(level.Elements, level.ElementCount(), level.Field);
+        CheckPinListLengths(level.Elements, level.ElementCount());
+        CheckComponentCells(level.Elements, level.ElementCount(), level.Field);
+        CheckFootprints(level.Elements, level.ElementCount(), level.Field);
+        for (int e = 1; e <= level.ElementCount(); ++e)
             if (level.Elements[static_cast<size_t>(e)].Type == ElementType::ClockGenerator)
                 throw RecordFormatError("it holds a clock generator, which no IC may hold");
         for (const int16_t e : nestedElements_)
-            if (e < 0 || e > level.ElementCount)
+            if (e < 0 || e > level.ElementCount())
                 throw RecordFormatError("a nested IC names no element");
         CheckConnectorTable(s_.ICInstances[static_cast<size_t>(slot_)], level);
     }
@@ -175,7 +175,7 @@ private:
 
     void Element(const FieldList& f)
     {
-        if (Level().ElementCount == INT16_MAX)
+        if (Level().ElementCount() == INT16_MAX)
             throw RecordFormatError("too many elements");
         ParseElementLine(f, element_);
         AppendElementRecord(Level(), SavedElementFields(element_));

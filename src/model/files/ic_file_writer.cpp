@@ -34,7 +34,7 @@ QByteArray ICFileBytes(const ProgramState& s)
         }
     }
     w.Header(Section::Elemente);
-    for (int e = 1; e <= s.ElementCount; ++e)
+    for (int e = 1; e <= s.ElementCount(); ++e)
         w.Line(ElementLine(s.Elements[static_cast<size_t>(e)]));
     w.Header(Section::Anschluesse);
     for (int i = 1; i <= s.ICPinCount; ++i)

@@ -34,7 +34,7 @@ protected:
     };
     State Snapshot() const
     {
-        return State{s.P, s.Elements, s.MaxX, s.ElementCount, s.ICCount, s.LevelUBound, s.ClockCount, s.ToolMode,
+        return State{s.P, s.Elements, s.MaxX, s.ElementCount(), s.ICCount, s.LevelUBound, s.ClockCount, s.ToolMode,
                      s.objFile.FileName, s.objFile.FilePath, s.CircuitFilePath, w.caption, s.CmDialog1.FileName,
                      s.LastFiles, w.deleteUndoDataCount, w.unloadClockTimersCount, w.worksheetMousePointer};
     }
@@ -47,7 +47,7 @@ protected:
         ASSERT_EQ(dialogs.Asked().size(), asked + 1);
         EXPECT_EQ(dialogs.Asked().back().text, message);
         EXPECT_TRUE(Snapshot() == before);
-        EXPECT_EQ(s.ElementCount, 17);
+        EXPECT_EQ(s.ElementCount(), 17);
         EXPECT_EQ(w.caption, QStringLiteral("components.gtr - Gatrel"));
     }
     void ExpectRefused(std::initializer_list<QString> lines, const QString& message)

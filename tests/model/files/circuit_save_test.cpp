@@ -120,7 +120,6 @@ TEST_F(SaveCircuit, TheLargestCircuitStaysWellBelowTheReadLimit)
     s.MaxX = kMaxFileSize;
     s.MaxY = kMaxFileSize;
     s.P.Redim(s.MaxX + 1, s.MaxY + 1);
-    s.ElementCount = INT16_MAX;
     s.Elements.assign(size_t(INT16_MAX) + 1, ElementRecord{});
     int e = 0;
     for (int x = 0; x <= s.MaxX; ++x) {
