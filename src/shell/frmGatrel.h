@@ -312,6 +312,12 @@ private:
     // The Extras and Help menus' windows (frmGatrel_settings.cpp).
     void WireSettingsWindows();
     void ChangeToolbarStyle();
+    // The two halves of ChangeGUI (frmGatrel_modes.cpp).
+    void SwitchToEditMode();
+    void SwitchToSimulationMode();
+    void SelectFirstClock();
+    // A button of the main toolbar by key.
+    QAction* MainButton(const char* key) const;
     int ICFileCount() const;
     void StopForShutDown();
     void SelectKomplexElement();

@@ -39,69 +39,85 @@
 #include "shell/zoom_panel.h"
 #include "simulation/engine.h"
 
+namespace {
+
+const char* const kFileButtons[] = {"cmdNew", "cmdOpen", "cmdSave", "cmdPrint", "cmdCut", "cmdCopy", "cmdPaste"};
+
+} // namespace
+
 void frmGatrel::ChangeGUI(bool edit)
 {
+    if (edit)
+        SwitchToEditMode();
+    else
+        SwitchToSimulationMode();
+}
+
+QAction* frmGatrel::MainButton(const char* key) const
+{
+    return ToolbarButton(QStringLiteral("Toolbar"), QString::fromLatin1(key));
+}
+
+void frmGatrel::SwitchToEditMode()
+{
     auto menu = [this](const char* name) { return Menu(QString::fromLatin1(name)); };
-    auto button = [this](const char* key) { return ToolbarButton(QStringLiteral("Toolbar"), QString::fromLatin1(key)); };
-    static const char* const kFileButtons[] = {"cmdNew", "cmdOpen", "cmdSave", "cmdPrint", "cmdCut", "cmdCopy", "cmdPaste"};
-    PropertiesPanel& props = *propertiesPanel_;
-    ClockPage& clock = *props.clockPage;
-
-    if (edit) {
-        clock.lblTaktgeber->setText(QString());
-        clock.HideSelectedClockFrame();
-        for (int i = 0; i < 4; ++i)
-            MenuItem(QStringLiteral("mUsedFiles"), i)->setEnabled(true);
-        for (const char* key : kFileButtons)
-            button(key)->setEnabled(true);
-        if (s_.ShowGrid != 0)
-            button("cmdRaster")->setChecked(true);
-        button("cmdRaster")->setEnabled(true);
-        Toolbar(QStringLiteral("Toolbar2"))->setVisible(true);
-        Toolbar(QStringLiteral("OnOffBar"))->setVisible(false);
-        for (const char* name : {"mNeu", "mOpen", "mSave", "mSaveAs", "mPrint", "mDefIC"})
+    ClockPage& clock = *propertiesPanel_->clockPage;
+    clock.lblTaktgeber->setText(QString());
+    clock.HideSelectedClockFrame();
+    for (int i = 0; i < 4; ++i)
+        MenuItem(QStringLiteral("mUsedFiles"), i)->setEnabled(true);
+    for (const char* key : kFileButtons)
+        MainButton(key)->setEnabled(true);
+    if (s_.ShowGrid != 0)
+        MainButton("cmdRaster")->setChecked(true);
+    MainButton("cmdRaster")->setEnabled(true);
+    Toolbar(QStringLiteral("Toolbar2"))->setVisible(true);
+    Toolbar(QStringLiteral("OnOffBar"))->setVisible(false);
+    for (const char* name : {"mNeu", "mOpen", "mSave", "mSaveAs", "mPrint", "mDefIC"})
+        menu(name)->setEnabled(true);
+    for (const char* key : {"cmdSave", "cmdPrint", "cmdICView"})
+        MainButton(key)->setEnabled(true);
+    menu("mBauelemente")->setVisible(true);
+    menu("mBearbeiten")->setVisible(true);
+    menu("mOnOff")->setText(LoadResString(2472));
+    QAction* grid = MenuItem(QStringLiteral("mAnsichtItem"), 3);
+    grid->setChecked(s_.ShowGrid != 0);
+    grid->setEnabled(true);
+    if (!objUndo_->NoUndoData()) {
+        for (const char* name : {"mUndo", "mUndoList"})
             menu(name)->setEnabled(true);
-        for (const char* key : {"cmdSave", "cmdPrint", "cmdICView"})
-            button(key)->setEnabled(true);
-        menu("mBauelemente")->setVisible(true);
-        menu("mBearbeiten")->setVisible(true);
-        menu("mOnOff")->setText(LoadResString(2472));
-        QAction* grid = MenuItem(QStringLiteral("mAnsichtItem"), 3);
-        grid->setChecked(s_.ShowGrid != 0);
-        grid->setEnabled(true);
-        if (!objUndo_->NoUndoData()) {
-            for (const char* name : {"mUndo", "mUndoList"})
-                menu(name)->setEnabled(true);
-            for (const char* key : {"cmdUndo", "cmdUndoList"})
-                button(key)->setEnabled(true);
-        }
-        menu("mDelete")->setEnabled(true);
-        menu("mOptionen")->setVisible(true);
-        menu("mICAuswahl")->setEnabled(true);
-        button("cmdICAuswahl")->setEnabled(true);
-        for (int i = 1; i <= 25; ++i)
-            SetRadioMenuChecks(MenuItem(QStringLiteral("mBauteil"), i), i - 1);
-        sizePanel_->SetBoxesEnabled(true);
-        sizePanel_->SetStepsEnabled(true);
-        ShowPanel(2, s_.settings.PanelVisible[2] != 0);
-        ResizeProperties(false);
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        props.HideClockPage();
-        RestoreEditingTool();
-        if (button("cmdICAuswahl")->isChecked())
-            ShowICManager(true);
-        return;
+        for (const char* key : {"cmdUndo", "cmdUndoList"})
+            MainButton(key)->setEnabled(true);
     }
+    menu("mDelete")->setEnabled(true);
+    menu("mOptionen")->setVisible(true);
+    menu("mICAuswahl")->setEnabled(true);
+    MainButton("cmdICAuswahl")->setEnabled(true);
+    for (int i = 1; i <= 25; ++i)
+        SetRadioMenuChecks(MenuItem(QStringLiteral("mBauteil"), i), i - 1);
+    sizePanel_->SetBoxesEnabled(true);
+    sizePanel_->SetStepsEnabled(true);
+    ShowPanel(2, s_.settings.PanelVisible[2] != 0);
+    ResizeProperties(false);
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    propertiesPanel_->HideClockPage();
+    RestoreEditingTool();
+    if (MainButton("cmdICAuswahl")->isChecked())
+        ShowICManager(true);
+}
 
-    button("cmdICView")->setEnabled(false);
+void frmGatrel::SwitchToSimulationMode()
+{
+    auto menu = [this](const char* name) { return Menu(QString::fromLatin1(name)); };
+    MainButton("cmdICView")->setEnabled(false);
     for (int i = 0; i < 4; ++i)
         MenuItem(QStringLiteral("mUsedFiles"), i)->setEnabled(false);
     for (const char* key : kFileButtons)
-        button(key)->setEnabled(false);
+        MainButton(key)->setEnabled(false);
     for (const char* key : {"cmdUndo", "cmdUndoList"})
-        button(key)->setEnabled(false);
-    button("cmdRaster")->setChecked(false);
-    button("cmdRaster")->setEnabled(false);
+        MainButton(key)->setEnabled(false);
+    MainButton("cmdRaster")->setChecked(false);
+    MainButton("cmdRaster")->setEnabled(false);
     Toolbar(QStringLiteral("Toolbar2"))->setVisible(false);
     Toolbar(QStringLiteral("OnOffBar"))->setVisible(true);
     simulationBar_->SetRunLamp(true);
@@ -125,11 +141,19 @@ void frmGatrel::ChangeGUI(bool edit)
     for (const char* name : {"mUndo", "mUndoList", "mDelete", "mDefIC", "mPrint", "mICAuswahl"})
         menu(name)->setEnabled(false);
     menu("mOptionen")->setVisible(false);
-    button("cmdICAuswahl")->setEnabled(false);
-    props.ShowClockPage();
+    MainButton("cmdICAuswahl")->setEnabled(false);
+    propertiesPanel_->ShowClockPage();
     sizePanel_->SetBoxesEnabled(false);
     SaveToolSelection(s_);
+    SelectFirstClock();
+    if (MainButton("cmdICAuswahl")->isChecked())
+        ShowICManager(false);
+}
 
+// The clock page of a run starts at the first clock generator, if there is one.
+void frmGatrel::SelectFirstClock()
+{
+    ClockPage& clock = *propertiesPanel_->clockPage;
     bool clockFound = false;
     for (int e = 1; e <= s_.ElementCount(); ++e) {
         if (s_.Elements[static_cast<size_t>(e)].Type != ElementType::ClockGenerator)
@@ -147,8 +171,6 @@ void frmGatrel::ChangeGUI(bool edit)
     clock.ShowForRun(clockFound);
     if (clockFound)
         ChangeToolbar3(s_, engine_);
-    if (button("cmdICAuswahl")->isChecked())
-        ShowICManager(false);
 }
 
 void frmGatrel::cmbFormel_KeyPress(QKeyEvent* event)
