@@ -1,9 +1,13 @@
 // What the windows show of their content as a user first meets them: the
 // worksheet after a fit command, the IC manager at its first start, and the
 // properties panel's texts.
+#include <QAbstractItemView>
 #include <QLabel>
 #include <QScrollBar>
 
+#include "ic/frmICAuswahl.h"
+#include "ic/ic_list_view.h"
+#include "platform/string_table.h"
 #include "window_rig.h"
 
 namespace {
@@ -36,6 +40,35 @@ TEST_F(WindowContent, FitCommandsLeaveNoScrollBarOnTheFittedAxes)
         EXPECT_FALSE(Shown("HScroll"));
         EXPECT_GT(s.GridMode, 0.6f);
     }
+}
+
+// At its first start the IC manager shows the chosen IC's path in its status
+// bar and the status beside "Status:" in its panel, neither cut off.
+TEST_F(WindowContent, TheICManagerFirstOpensWideEnoughForItsTexts)
+{
+    const QString ics = icDir.filePath(QStringLiteral("circuits of the lab/integrated circuits/"));
+    ASSERT_TRUE(QDir().mkpath(ics));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(GATREL_TEST_DATA "/ic/HALF.icd"), ics + QStringLiteral("HALF.icd")));
+    s.Verzeichnisse[1] = ics;
+    window.ShowICNames();
+    window.Menu(QStringLiteral("mICAuswahl"))->trigger();
+    auto* manager = window.findChild<frmICAuswahl*>();
+    ASSERT_TRUE(manager && manager->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(manager));
+    auto* list = static_cast<QAbstractItemView*>(manager->lvwICs->currentView());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(manager->lvwICs->Find(QStringLiteral("HALF")), 0)).center());
+    QTest::qWait(20);
+
+    auto* path = manager->findChild<QLabel*>(QStringLiteral("StatusText"));
+    ASSERT_EQ(path->text(), ics + QStringLiteral("HALF.icd"));
+    EXPECT_GE(path->width(), path->sizeHint().width());
+    QLabel* status = manager->lblStatus;
+    EXPECT_TRUE(manager->picICVorschau->contentsRect().contains(status->geometry()));
+    EXPECT_TRUE(manager->picICVorschau->contentsRect().contains(manager->lblAllgemein->geometry()));
+    for (const QString& text : {QStringLiteral("OK"), LoadResString(2121)})
+        EXPECT_GE(status->width(), status->fontMetrics().horizontalAdvance(text)) << text.toStdString();
+    EXPECT_GE(manager->lblAllgemein->width(), manager->lblAllgemein->sizeHint().width());
 }
 
 } // namespace
