@@ -17,6 +17,15 @@ protected:
     bool Shown(const char* bar) const { return Find<QScrollBar>(bar)->isVisible(); }
 };
 
+// The label shows its whole text inside its parent: on one line, or wrapped
+// onto as many as it needs.
+bool ShowsWholeText(const QLabel& l)
+{
+    const bool wide = l.wordWrap() || l.width() >= l.sizeHint().width();
+    const bool high = l.height() >= (l.wordWrap() ? l.heightForWidth(l.width()) : l.sizeHint().height());
+    return wide && high && l.parentWidget()->rect().contains(l.geometry());
+}
+
 // A fitted worksheet is seen whole: the layout wants no scroll bar on the
 // fitted axis, whatever the shapes of the window and the worksheet.
 TEST_F(WindowContent, FitCommandsLeaveNoScrollBarOnTheFittedAxes)
@@ -69,6 +78,30 @@ TEST_F(WindowContent, TheICManagerFirstOpensWideEnoughForItsTexts)
     for (const QString& text : {QStringLiteral("OK"), LoadResString(2121)})
         EXPECT_GE(status->width(), status->fontMetrics().horizontalAdvance(text)) << text.toStdString();
     EXPECT_GE(manager->lblAllgemein->width(), manager->lblAllgemein->sizeHint().width());
+}
+
+// Whatever tool the palette selects, the properties panel shows its texts
+// whole ("High-level components:" was cut off).
+TEST_F(WindowContent, ThePropertiesPanelShowsItsTextsWholeForEveryTool)
+{
+    auto* panel = Find<QWidget>("SSPanel2");
+    ASSERT_NE(panel, nullptr);
+    QToolBar* palette = window.Toolbar(QStringLiteral("Toolbar2"));
+    int tools = 0;
+    for (QAction* tool : palette->actions()) {
+        QWidget* button = palette->widgetForAction(tool);
+        if (!button || !button->isVisible() || !tool->isEnabled())
+            continue;
+        ++tools;
+        QTest::mouseClick(button, Qt::LeftButton);
+        for (QLabel* label : panel->findChildren<QLabel*>()) {
+            if (label->isVisible() && !label->text().isEmpty()) {
+                EXPECT_TRUE(ShowsWholeText(*label))
+                    << tool->objectName().toStdString() << ": " << label->text().toStdString();
+            }
+        }
+    }
+    EXPECT_GE(tools, 15);
 }
 
 } // namespace
