@@ -29,11 +29,18 @@ namespace {
 
 constexpr int kCrossPointer = 2;
 constexpr int kHourglassPointer = 11;
-const QString kCaptionSuffix = QStringLiteral(" - Gatrel");
 
 QString FolderOf(const QString& fullPath)
 {
     return JoinDir(QFileInfo(fullPath).absolutePath(), QString());
+}
+
+// The main window's caption for the file in use, the same after Open and
+// Save: its name with the extension, which tells a circuit from an IC
+// definition opened for editing.
+QString FileCaption(const QString& fullPath)
+{
+    return GetFileName(fullPath) + QStringLiteral(" - Gatrel");
 }
 
 bool HasSectionHeader(RecordFile& file)
@@ -116,7 +123,7 @@ void ShowLoadedCircuit(ProgramState& s, const QString& fullPath, bool showedProg
     if (p.worksheet)
         p.worksheet->SetSizeBoxes(s.MaxX, s.MaxY);
     if (p.files)
-        p.files->SetCaption(GetFileName(fullPath) + kCaptionSuffix);
+        p.files->SetCaption(FileCaption(fullPath));
     if (p.power)
         p.power->SetTimeLabel(QString::number(seconds));
     if (showedProgress && p.status)
@@ -158,15 +165,6 @@ void CopyICsToFolder(const ProgramState& s, const QString& folder)
         if (!source.isEmpty())
             QFile::copy(source, JoinDir(folder, ic.Name + QStringLiteral(".icd")));
     }
-}
-
-QString CaptionName(const QString& fullPath)
-{
-    QString name = GetFileName(fullPath);
-    const qsizetype dot = name.lastIndexOf(u'.');
-    if (dot > 0)
-        name.truncate(dot);
-    return name;
 }
 
 } // namespace
@@ -252,8 +250,7 @@ bool SaveFile(ProgramState& s, UserDialogs& dialogs, bool quiet)
         target = dialogs.ChooseSaveFile(request);
         if (target.isEmpty())
             return false;
-        if (QFileInfo(target).suffix().isEmpty())
-            target += QStringLiteral(".gtr");
+        target = WithDefaultExtension(target, QStringLiteral("gtr"));
     }
     target = QFileInfo(target).absoluteFilePath();
 
@@ -279,6 +276,6 @@ bool SaveFile(ProgramState& s, UserDialogs& dialogs, bool quiet)
     AddToRecentFiles(s, target);
     s.FileSaved = kTrue;
     if (s.ports.files)
-        s.ports.files->SetCaption(CaptionName(target) + kCaptionSuffix);
+        s.ports.files->SetCaption(FileCaption(target));
     return true;
 }
