@@ -26,6 +26,8 @@
 namespace {
 
 constexpr int kCrossPointer = 2;
+// Files from this size on take long enough to read that the load shows its progress.
+constexpr qint64 kShowProgressFrom = qint64(1) << 20;
 constexpr int kHourglassPointer = 11;
 const QString kCaptionSuffix = QStringLiteral(" - Gatrel");
 
@@ -175,11 +177,16 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
         if (chosen.isEmpty())
             return LoadResult::Cancelled;
     }
+    const QString fullPath = QFileInfo(chosen).absoluteFilePath();
     if (!s.objFile.ExistFile(chosen)) {
-        ShowFileNotFound(dialogs);
+        ShowFileNotFound(dialogs, fullPath);
         return LoadResult::Failed;
     }
-    const QString fullPath = QFileInfo(chosen).absoluteFilePath();
+    const qint64 size = QFileInfo(fullPath).size();
+    if (size > kMaxRecordFileSize) {
+        ShowFileTooLarge(dialogs, fullPath, size);
+        return LoadResult::Failed;
+    }
     // An empty file has no header either.
     auto file = RecordFile::Open(fullPath);
     if (!file || !HasSectionHeader(*file)) {
@@ -205,11 +212,16 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
     // For the progress texts and the pointer only.
     t.ports.status = progress;
     t.ports.tools = s.ports.tools;
+    const bool longLoad = progress && size >= kShowProgressFrom;
+    if (longLoad) {
+        SetStatusText(s, QStringLiteral("Loading '%1'..").arg(GetFileName(fullPath)));
+        file->ReportProgress([progress](int percent) { progress->SetProgress(percent); });
+    }
     try {
         ReadCircuitRecords(t, &dialogs, *file);
     } catch (const std::exception&) {
         t.ports = Ports{};
-        if (progress && (t.ICLoadDepth != 0 || t.LongLoad != 0))
+        if (progress && (longLoad || t.ICLoadDepth != 0 || t.LongLoad != 0))
             progress->SetProgress(0);
         FailLoad(s);
         ShowUnrecognizableFile(dialogs);
@@ -224,7 +236,7 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
     s.CircuitFilePath = fullPath;
     // A circuit just read from its file has nothing to save.
     s.FileSaved = kTrue;
-    ShowLoadedCircuit(s, fullPath, t.ICLoadDepth != 0 || t.LongLoad != 0, clock.elapsed() / 1000.0);
+    ShowLoadedCircuit(s, fullPath, longLoad || t.ICLoadDepth != 0 || t.LongLoad != 0, clock.elapsed() / 1000.0);
     return LoadResult::Loaded;
 }
 
