@@ -136,6 +136,16 @@ QString OpenDialogFolder(const ProgramState& s)
     return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
 }
 
+// The file chosen in the open dialog; empty when it was cancelled.
+QString AskFileToOpen(const ProgramState& s, UserDialogs& dialogs)
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Open file");
+    request.filter = QStringLiteral("*.GTR (Gatrel file)|*.gtr|*.* (All files)|*.*");
+    request.initialDir = OpenDialogFolder(s);
+    return dialogs.ChooseOpenFile(request);
+}
+
 // A copy of each IC of the circuit in its folder, unless one is there already.
 void CopyICsToFolder(const ProgramState& s, const QString& folder)
 {
@@ -167,16 +177,9 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
     s.CurrentProc = QStringLiteral("LoadFile");
     StatusPort* progress = s.ports.status;
 
-    QString chosen = path;
-    if (chosen.isEmpty()) {
-        FileDialogRequest request;
-        request.title = QStringLiteral("Open file");
-        request.filter = QStringLiteral("*.GTR (Gatrel file)|*.gtr|*.* (All files)|*.*");
-        request.initialDir = OpenDialogFolder(s);
-        chosen = dialogs.ChooseOpenFile(request);
-        if (chosen.isEmpty())
-            return LoadResult::Cancelled;
-    }
+    const QString chosen = path.isEmpty() ? AskFileToOpen(s, dialogs) : path;
+    if (chosen.isEmpty())
+        return LoadResult::Cancelled;
     const QString fullPath = QFileInfo(chosen).absoluteFilePath();
     if (!s.objFile.ExistFile(chosen)) {
         ShowFileNotFound(dialogs, fullPath);
@@ -196,7 +199,13 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
 
     SaveToolSelection(s);
     SetStatusText(s, QStringLiteral("Verifying ICs.."));
+    // A long load shows at once that it has begun; reading the sections moves the bar on.
+    const bool longLoad = progress && size >= kShowProgressFrom;
+    if (longLoad)
+        progress->SetProgress(1);
     if (!CheckICFiles(s, dialogs, fullPath)) {
+        if (longLoad)
+            progress->SetProgress(0);
         FailLoad(s);
         return LoadResult::Failed;
     }
@@ -212,7 +221,6 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
     // For the progress texts and the pointer only.
     t.ports.status = progress;
     t.ports.tools = s.ports.tools;
-    const bool longLoad = progress && size >= kShowProgressFrom;
     if (longLoad) {
         SetStatusText(s, QStringLiteral("Loading '%1'..").arg(GetFileName(fullPath)));
         file->ReportProgress([progress](int percent) { progress->SetProgress(percent); });
