@@ -1,6 +1,7 @@
 #include "file_fixture.h"
 
 #include <QDirIterator>
+#include <map>
 
 #include "model/files/circuit_file.h"
 #include "model/files/circuit_writer.h"
@@ -299,20 +300,12 @@ TEST_F(FileFixture, TheAnalyserMenuFollowsTheSensorsNotChannelOne)
 namespace {
 
 // The status bar as the user sees it: the text beside the bar at each step.
-class WatchedStatus : public StatusPort {
-public:
-    void SetStatusPanel(int panel, const QString& text) override
-    {
-        if (panel == 0)
-            text_ = text;
-    }
-    void SetProgress(int value) override { steps.emplace_back(value, text_); }
+struct WatchedStatus : StatusPort {
+    void SetStatusPanel(int panel, const QString& text) override { shown[panel] = text; }
+    void SetProgress(int value) override { steps.emplace_back(value, shown[0]); }
     void EnableMainWindow(bool) override {}
-
     std::vector<std::pair<int, QString>> steps;
-
-private:
-    QString text_;
+    std::map<int, QString> shown;
 };
 
 } // namespace
