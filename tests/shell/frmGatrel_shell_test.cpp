@@ -197,6 +197,14 @@ TEST_F(ShellWindow, TheCommandLineFileIsLoaded)
     EXPECT_TRUE(window.windowTitle().startsWith(N("adder")));
 }
 
+TEST_F(ShellWindow, AMissingCommandLineFileIsNamed)
+{
+    const QString file = dir.filePath(N("no such circuit.gtr"));
+    ASSERT_EQ(Load(file), 0);
+    EXPECT_EQ(dialogs.MessageTexts().filter(N("not found")), QStringList{N("File not found.\n") + file});
+    EXPECT_EQ(window.windowTitle(), N("Unsaved circuit - Gatrel"));
+}
+
 TEST_F(ShellWindow, PermissionsHideSwitchedOffComponentsAndFeatures)
 {
     Permissions p;

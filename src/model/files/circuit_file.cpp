@@ -28,6 +28,8 @@
 namespace {
 
 constexpr int kCrossPointer = 2;
+// Files from this size on take long enough to read that the load shows its progress.
+constexpr qint64 kShowProgressFrom = qint64(1) << 20;
 constexpr int kHourglassPointer = 11;
 
 QString FolderOf(const QString& fullPath)
@@ -154,6 +156,16 @@ QString OpenDialogFolder(const ProgramState& s)
     return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
 }
 
+// The file chosen in the open dialog; empty when it was cancelled.
+QString AskFileToOpen(const ProgramState& s, UserDialogs& dialogs)
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Open file");
+    request.filter = QStringLiteral("*.GTR (Gatrel file)|*.gtr|*.* (All files)|*.*");
+    request.initialDir = OpenDialogFolder(s);
+    return dialogs.ChooseOpenFile(request);
+}
+
 // A copy of each IC of the circuit in its folder, unless one is there already.
 void CopyICsToFolder(const ProgramState& s, const QString& folder)
 {
@@ -176,21 +188,19 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
     s.CurrentProc = QStringLiteral("LoadFile");
     StatusPort* progress = s.ports.status;
 
-    QString chosen = path;
-    if (chosen.isEmpty()) {
-        FileDialogRequest request;
-        request.title = QStringLiteral("Open file");
-        request.filter = QStringLiteral("*.GTR (Gatrel file)|*.gtr|*.* (All files)|*.*");
-        request.initialDir = OpenDialogFolder(s);
-        chosen = dialogs.ChooseOpenFile(request);
-        if (chosen.isEmpty())
-            return LoadResult::Cancelled;
-    }
+    const QString chosen = path.isEmpty() ? AskFileToOpen(s, dialogs) : path;
+    if (chosen.isEmpty())
+        return LoadResult::Cancelled;
+    const QString fullPath = QFileInfo(chosen).absoluteFilePath();
     if (!s.objFile.ExistFile(chosen)) {
-        ShowFileNotFound(dialogs);
+        ShowFileNotFound(dialogs, fullPath);
         return LoadResult::Failed;
     }
-    const QString fullPath = QFileInfo(chosen).absoluteFilePath();
+    const qint64 size = QFileInfo(fullPath).size();
+    if (size > kMaxRecordFileSize) {
+        ShowFileTooLarge(dialogs, fullPath, size);
+        return LoadResult::Failed;
+    }
     // An empty file has no header either.
     auto file = RecordFile::Open(fullPath);
     if (!file || !HasSectionHeader(*file)) {
@@ -200,7 +210,13 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
 
     SaveToolSelection(s);
     SetStatusText(s, QStringLiteral("Verifying ICs.."));
+    // A long load shows at once that it has begun; reading the sections moves the bar on.
+    const bool longLoad = progress && size >= kShowProgressFrom;
+    if (longLoad)
+        progress->SetProgress(1);
     if (!CheckICFiles(s, dialogs, fullPath)) {
+        if (longLoad)
+            progress->SetProgress(0);
         FailLoad(s);
         return LoadResult::Failed;
     }
@@ -216,11 +232,15 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
     // For the progress texts and the pointer only.
     t.ports.status = progress;
     t.ports.tools = s.ports.tools;
+    if (longLoad) {
+        SetStatusText(s, QStringLiteral("Loading '%1'..").arg(GetFileName(fullPath)));
+        file->ReportProgress([progress](int percent) { progress->SetProgress(percent); });
+    }
     try {
         ReadCircuitRecords(t, &dialogs, *file);
     } catch (const std::exception& e) {
         t.ports = Ports{};
-        if (progress && (t.ICLoadDepth != 0 || t.LongLoad != 0))
+        if (progress && (longLoad || t.ICLoadDepth != 0 || t.LongLoad != 0))
             progress->SetProgress(0);
         FailLoad(s);
         ShowRefusal(dialogs, fullPath, e);
@@ -235,7 +255,7 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
     s.CircuitFilePath = fullPath;
     // A circuit just read from its file has nothing to save.
     s.FileSaved = kTrue;
-    ShowLoadedCircuit(s, fullPath, t.ICLoadDepth != 0 || t.LongLoad != 0, clock.elapsed() / 1000.0);
+    ShowLoadedCircuit(s, fullPath, longLoad || t.ICLoadDepth != 0 || t.LongLoad != 0, clock.elapsed() / 1000.0);
     return LoadResult::Loaded;
 }
 

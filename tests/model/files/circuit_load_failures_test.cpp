@@ -63,7 +63,7 @@ protected:
 
 TEST_F(RefusedFile, MissingEmptyOrWithoutHeader)
 {
-    ExpectRefused(circuitDir + QStringLiteral("none.gtr"), QStringLiteral("File not found."));
+    ExpectRefused(circuitDir + QStringLiteral("none.gtr"), QStringLiteral("File not found.\n") + circuitDir + "none.gtr");
     EXPECT_EQ(dialogs.Asked().back().title, QStringLiteral("I/O error"));
     EXPECT_EQ(dialogs.Asked().back().icon, MessageIcon::Information);
     WriteBytes(circuitDir + QStringLiteral("empty.gtr"), QByteArray());
@@ -80,7 +80,9 @@ TEST_F(RefusedFile, LargerThanAnyFileTheProgramWrites)
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadWrite) && f.resize(kMaxRecordFileSize + 1));
     f.close();
-    ExpectRefused(path, kFormat);
+    ExpectRefused(path, QStringLiteral("The file '%1' is too large to open (128.1 MiB).\n"
+                                       "Gatrel opens circuit and IC files of up to 128 MiB.")
+                            .arg(path));
 }
 
 TEST_F(RefusedFile, NumbersOutsideTheirField)
