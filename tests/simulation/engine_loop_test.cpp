@@ -1,4 +1,4 @@
-// The pass loop: pass order, the step limit, the delay and its waits.
+// The pass loop: pass order, the step and event limits, the delay and its waits.
 #include <gtest/gtest.h>
 
 #include <QPoint>
@@ -313,7 +313,9 @@ TEST(EngineLoop, RunsThatHoldTooManyEventsAbortAndSettlingRunsDoNot)
         };
     };
     auto file = [](const char* name) {
-        return [=](CircuitDriver& d) { ASSERT_TRUE(d.Load(QStringLiteral(GATREL_TEST_DATA "/sim/") + QLatin1String(name))); };
+        return [=](CircuitDriver& d) {
+            ASSERT_TRUE(d.Load(QStringLiteral(GATREL_TEST_DATA "/sim/") + QLatin1String(name)));
+        };
     };
     const Case cases[] = {
         {"2 x 3 crossings", block(2, 3, false), QPoint(2, 5), 0, 0},
