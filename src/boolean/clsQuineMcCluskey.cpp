@@ -6,14 +6,82 @@
 #include <QStringList>
 #include <algorithm>
 #include <bit>
-#include <unordered_map>
 
 namespace {
 
-uint64_t Key(const clsQuineMcCluskey::Implicant& m)
+using Implicant = clsQuineMcCluskey::Implicant;
+
+uint64_t Key(uint32_t dash, uint32_t one)
 {
-    return (uint64_t{m.dash} << 32) | m.one;
+    return (uint64_t{dash} << 32) | one;
 }
+
+uint64_t Key(const Implicant& m)
+{
+    return Key(m.dash, m.one);
+}
+
+// The implicants of a list by their (dash, one) key: an open-addressing
+// table of keys and list indices. No implicant has a bit both dashed and
+// one, so the key of all ones marks a free slot.
+class ImplicantIndex {
+public:
+    static constexpr uint32_t kNone = UINT32_MAX;
+
+    explicit ImplicantIndex(std::size_t expected) { Rehash(std::bit_ceil(std::max<std::size_t>(16, 2 * expected))); }
+
+    uint32_t Find(uint64_t key) const
+    {
+        for (std::size_t s = Home(key);; s = (s + 1) & mask_) {
+            if (slots_[s].key == key)
+                return slots_[s].value;
+            if (slots_[s].key == kFree)
+                return kNone;
+        }
+    }
+
+    // The index held for key; value when key is new.
+    uint32_t Insert(uint64_t key, uint32_t value)
+    {
+        if (2 * (size_ + 1) > slots_.size())
+            Rehash(2 * slots_.size());
+        std::size_t s = Home(key);
+        for (; slots_[s].key != kFree; s = (s + 1) & mask_) {
+            if (slots_[s].key == key)
+                return slots_[s].value;
+        }
+        slots_[s] = {key, value};
+        ++size_;
+        return value;
+    }
+
+private:
+    static constexpr uint64_t kFree = UINT64_MAX;
+    struct Slot {
+        uint64_t key = kFree;
+        uint32_t value = 0;
+    };
+
+    std::size_t Home(uint64_t key) const { return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> shift_); }
+
+    void Rehash(std::size_t capacity)
+    {
+        std::vector<Slot> old(capacity);
+        old.swap(slots_);
+        mask_ = capacity - 1;
+        shift_ = 64 - std::countr_zero(capacity);
+        size_ = 0;
+        for (const Slot& slot : old) {
+            if (slot.key != kFree)
+                Insert(slot.key, slot.value);
+        }
+    }
+
+    std::vector<Slot> slots_;
+    std::size_t mask_ = 0;
+    int shift_ = 0;
+    std::size_t size_ = 0;
+};
 
 // The numeric value of a cell; the table holds "0", "1", " 0" and " 1".
 double CellValue(const QString& text)
@@ -24,7 +92,7 @@ double CellValue(const QString& text)
     return Val(text);
 }
 
-double Total(const std::vector<clsQuineMcCluskey::Implicant>& list)
+double Total(const std::vector<Implicant>& list)
 {
     double total = 0;
     for (const auto& m : list)
@@ -36,33 +104,57 @@ double Total(const std::vector<clsQuineMcCluskey::Implicant>& list)
 
 void clsQuineMcCluskey::Log(const QString& line)
 {
-    InfoDevice->AddItem(line);
+    if (InfoDevice)
+        log_ << line;
+}
+
+void clsQuineMcCluskey::FlushLog()
+{
+    for (const QString& line : std::as_const(log_))
+        InfoDevice->AddItem(line);
+    log_.clear();
 }
 
 QString clsQuineMcCluskey::Vereinfache()
 {
     Error = false;
+    cancel_ = false;
+    passesDone_ = 0;
     primes_.clear();
-    if (InfoDevice)
-        Log(QStringLiteral("Wertetabelle wird erstellt"));
+    Log(QStringLiteral("Wertetabelle wird erstellt"));
+    FlushLog();
     if (PressTabelle)
         PressTabelle();
     if (Error || !ReadTable()) {
         Error = true;
         return QString();
     }
-    if (InfoDevice)
-        Log(QStringLiteral("Wertetabelle OK"));
-    KeepMinterms();
-    SortGroups();
-    while (MergePass()) {
+    Log(QStringLiteral("Wertetabelle OK"));
+    FlushLog();
+    if (RunWork)
+        RunWork([this] { MergeAll(); });
+    else
+        MergeAll();
+    FlushLog();
+    if (cancel_) {
+        Error = true;
+        return QString();
     }
-    RemoveDuplicatePrimes();
     QString result = ResultTerm();
     if (result.isEmpty())
         result = QStringLiteral("0");
     VereinfachterTerm = result;
     return result;
+}
+
+void clsQuineMcCluskey::MergeAll()
+{
+    KeepMinterms();
+    SortGroups();
+    while (MergePass())
+        ++passesDone_;
+    // Each pass holds every implicant once and passes differ in their
+    // number of dashes, so the prime list has no duplicates to remove.
 }
 
 bool clsQuineMcCluskey::ReadTable()
@@ -74,6 +166,7 @@ bool clsQuineMcCluskey::ReadTable()
     n_ = static_cast<int>(Tabelle->Columns().size()) - 1;
     for (int c = 0; c < n_; ++c)
         names_ << Trim(Tabelle->Columns()[static_cast<std::size_t>(c)].text);
+    current_.reserve(Tabelle->Rows().size());
     for (const QStringList& row : Tabelle->Rows()) {
         Implicant m;
         for (int c = 0; c < n_; ++c) {
@@ -83,21 +176,15 @@ bool clsQuineMcCluskey::ReadTable()
             }
         }
         m.result = n_ < row.size() && CellValue(row[n_]) != 0;
-        current_.push_back(std::move(m));
+        current_.push_back(m);
     }
     return true;
 }
 
 void clsQuineMcCluskey::KeepMinterms()
 {
-    std::vector<Implicant> minterms;
-    for (auto& m : current_) {
-        if (m.result)
-            minterms.push_back(std::move(m));
-    }
-    current_ = std::move(minterms);
-    if (InfoDevice)
-        Log(Str(static_cast<double>(current_.size())) + QStringLiteral(" Vollkonjunktionen gefunden"));
+    std::erase_if(current_, [](const Implicant& m) { return !m.result; });
+    Log(Str(static_cast<double>(current_.size())) + QStringLiteral(" Vollkonjunktionen gefunden"));
 }
 
 void clsQuineMcCluskey::SortGroups()
@@ -106,68 +193,71 @@ void clsQuineMcCluskey::SortGroups()
         return;
     std::stable_sort(current_.begin(), current_.end(),
                      [](const Implicant& a, const Implicant& b) { return a.ones < b.ones; });
-    if (InfoDevice)
-        Log(QStringLiteral("Gruppen sind sortiert"));
+    Log(QStringLiteral("Gruppen sind sortiert"));
 }
 
+// The list is sorted by ones count, and every implicant of a pass has the
+// same number of dashes, so the partners of an implicant of group g are
+// those of group g + 1 with the same dashes and one more one: each is found
+// by look-up. They are merged in the order of the pairs the method tries.
 bool clsQuineMcCluskey::MergePass()
 {
-    std::vector<Implicant> next;
-    std::unordered_map<uint64_t, std::size_t> index;
-    for (auto& m : current_)
-        m.used = false;
-    // Position (from 1) of each record in the list with every copy kept.
-    std::vector<double> position(current_.size() + 1, 1);
-    for (std::size_t k = 0; k < current_.size(); ++k)
-        position[k + 1] = position[k] + current_[k].count;
-    const double total = position[current_.size()] - 1;
-
-    int highest = 0;
-    for (const auto& m : current_)
-        highest = std::max(highest, m.ones);
     const std::size_t size = current_.size();
-    auto firstWith = [&](int ones, std::size_t from) {
-        std::size_t k = from;
-        while (k < size && current_[k].ones != ones)
-            ++k;
-        return k;
+    ImplicantIndex index(size);
+    for (std::size_t k = 0; k < size; ++k) {
+        current_[k].used = false;
+        index.Insert(Key(current_[k]), static_cast<uint32_t>(k));
+    }
+    // Position (from 1) of each record in the list with every copy kept.
+    std::vector<double> position(size + 1, 1);
+    for (std::size_t k = 0; k < size; ++k)
+        position[k + 1] = position[k] + current_[k].count;
+    const double total = position[size] - 1;
+
+    const int highest = size > 0 ? current_.back().ones : 0;
+    auto firstWith = [&](int ones) {
+        const auto it = std::partition_point(current_.begin(), current_.end(),
+                                             [ones](const Implicant& m) { return m.ones < ones; });
+        return it != current_.end() && it->ones == ones ? static_cast<std::size_t>(it - current_.begin()) : size;
     };
     for (int g = 0; g < highest; ++g) {
-        const std::size_t first = firstWith(g, 0);
-        const std::size_t nextGroup = firstWith(g + 1, 0);
-        const std::size_t after = firstWith(g + 2, nextGroup < size ? nextGroup : 0);
+        const std::size_t nextGroup = firstWith(g + 1);
+        const std::size_t after = firstWith(g + 2);
         const double sng = nextGroup < size ? position[nextGroup] : 0;
         const double eng = after < size ? position[after] - 1 : total;
-        if (InfoDevice) {
-            Log(QStringLiteral("Gruppe:") + Str(g) + QStringLiteral("  SnG:") + Str(sng) + QStringLiteral("  EnG:") +
-                Str(eng));
+        Log(QStringLiteral("Gruppe:") + Str(g) + QStringLiteral("  SnG:") + Str(sng) + QStringLiteral("  EnG:") +
+            Str(eng));
+    }
+
+    const uint32_t all = n_ >= 32 ? UINT32_MAX : (1u << n_) - 1;
+    std::vector<Implicant> next;
+    ImplicantIndex nextIndex(size);
+    uint32_t partners[kMaxVariables];
+    for (std::size_t i = 0; i < size; ++i) {
+        if ((i & 1023) == 0 && cancel_)
+            return false;
+        const Implicant a = current_[i];
+        int found = 0;
+        for (uint32_t zeros = all & ~(a.dash | a.one); zeros != 0; zeros &= zeros - 1) {
+            const uint32_t j = index.Find(Key(a.dash, a.one | (1u << std::countr_zero(zeros))));
+            if (j != ImplicantIndex::kNone)
+                partners[found++] = j;
         }
-        if (nextGroup >= size)
-            continue;
-        for (std::size_t i = first; i < size && current_[i].ones == g; ++i) {
-            for (std::size_t j = nextGroup; j < after; ++j) {
-                const Implicant& a = current_[i];
-                const Implicant& b = current_[j];
-                // A dash compares as a value of its own.
-                const uint32_t differ = (a.dash ^ b.dash) | (a.one ^ b.one);
-                if (std::popcount(differ) != 1)
-                    continue;
-                Implicant merged;
-                merged.dash = a.dash | differ;
-                merged.one = a.one & ~differ;
-                merged.ones = std::popcount(merged.one);
-                merged.count = a.count * b.count;
-                const uint64_t key = Key(merged);
-                const auto found = index.find(key);
-                if (found == index.end()) {
-                    index.emplace(key, next.size());
-                    next.push_back(std::move(merged));
-                } else {
-                    next[found->second].count += merged.count;
-                }
-                current_[i].used = true;
-                current_[j].used = true;
-            }
+        std::sort(partners, partners + found);
+        for (int p = 0; p < found; ++p) {
+            Implicant& b = current_[partners[p]];
+            Implicant merged;
+            merged.dash = a.dash | (a.one ^ b.one);
+            merged.one = a.one;
+            merged.ones = a.ones;
+            merged.count = a.count * b.count;
+            const uint32_t at = nextIndex.Insert(Key(merged), static_cast<uint32_t>(next.size()));
+            if (at == next.size())
+                next.push_back(merged);
+            else
+                next[at].count += merged.count;
+            current_[i].used = true;
+            b.used = true;
         }
     }
     for (const auto& m : current_) {
@@ -177,20 +267,8 @@ bool clsQuineMcCluskey::MergePass()
     if (next.empty())
         return false;
     current_ = std::move(next);
-    if (InfoDevice)
-        Log(QStringLiteral("Gekürzte Tabelle:") + Str(Total(current_)));
+    Log(QStringLiteral("Gekürzte Tabelle:") + Str(Total(current_)));
     return true;
-}
-
-void clsQuineMcCluskey::RemoveDuplicatePrimes()
-{
-    std::vector<Implicant> unique;
-    std::unordered_map<uint64_t, bool> seen;
-    for (auto& m : primes_) {
-        if (seen.emplace(Key(m), true).second)
-            unique.push_back(std::move(m));
-    }
-    primes_ = std::move(unique);
 }
 
 QString clsQuineMcCluskey::ResultTerm() const
