@@ -112,6 +112,8 @@ void clsGroups::CreateTabelle()
             lblError->SetCaption(QString::number(percent) + done);
             shown = percent;
         }
+        if (Progress)
+            Progress(r, rows);
         if (ProcessEvents)
             ProcessEvents();
         if (Cancel) {

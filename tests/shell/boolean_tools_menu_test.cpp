@@ -2,6 +2,9 @@
 // matching tab; the simplification switch reaches its "Simplify" box.
 #include "window_rig.h"
 
+#include "boolean/frmBoolean.h"
+#include "model/new_file.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
@@ -87,6 +90,21 @@ TEST_F(BooleanToolsMenu, GenerateDrawsTheTermOnTheWorksheet)
     EXPECT_EQ(kinds[ElementType::Switch], 2);
     EXPECT_EQ(kinds[ElementType::AND], 1);
     EXPECT_EQ(kinds[ElementType::LED], 1);
+
+    // Drawn on a worksheet of its own, it is the circuit drawn in place.
+    const QString term = QStringLiteral("(A&B&C)v(<A>&D)v<B&<C>&<D>>");
+    tools->findChild<QComboBox*>(QStringLiteral("cmbFormel"))->setEditText(term);
+    QTest::mouseClick(tools->findChild<QPushButton*>(QStringLiteral("cmdErstellen")), Qt::LeftButton);
+    const Circuit generated = s;
+    clsGroups inPlace = static_cast<frmBoolean*>(tools)->Groups();
+    inPlace.ProcessEvents = nullptr;
+    inPlace.Progress = nullptr;
+    inPlace.Placement = &window.placement();
+    inPlace.Term = term;
+    NewFile(s, true);
+    inPlace.CreateGroups();
+    EXPECT_GT(generated.ElementCount, 5);
+    EXPECT_TRUE(s.P == generated.P && s.Elements == generated.Elements && s.MaxX == generated.MaxX);
 }
 
 } // namespace
