@@ -67,38 +67,35 @@ void Minimise(benchmark::State& state, const QString& term)
     }
 }
 
+struct NamedTerm {
+    const char* name;
+    QString term;
+};
+
+void Register(const char* benchmark, void (*run)(benchmark::State&, const QString&),
+              std::initializer_list<NamedTerm> terms)
+{
+    for (const NamedTerm& t : terms)
+        benchmark::RegisterBenchmark((std::string(benchmark) + "/" + t.name).c_str(), run, t.term)
+            ->Unit(benchmark::kMillisecond);
+}
+
 const bool registered = [] {
-    const struct {
-        const char* name;
-        QString term;
-    } tables[] = {
-        {"Or6", OrOf(6)},
-        {"Pairs6", PairsOf(3)},
-        {"Pairs12", PairsOf(6)},
-        {"Or14", OrOf(14)},
-        {"Pairs14", PairsOf(7)},
-        // Long terms of few variables: 10,001 and 12,003 characters.
-        {"AndChain10001", Repeated(QStringLiteral("A"), QStringLiteral("&A"), 10001)},
-        {"OrChain12003", Repeated(QStringLiteral("AvB"), QStringLiteral("vAvB"), 12003)},
-    };
-    for (const auto& t : tables) {
-        benchmark::RegisterBenchmark((std::string("BM_TruthTable/") + t.name).c_str(), TruthTable, t.term)
-            ->Unit(benchmark::kMillisecond);
-    }
-    const struct {
-        const char* name;
-        QString term;
-    } minimised[] = {
-        {"Or6", OrOf(6)},
-        {"Pairs12", PairsOf(6)},
-        {"Or12", OrOf(12)},
-        {"Pairs14", PairsOf(7)},
-        {"Or14", OrOf(14)},
-    };
-    for (const auto& t : minimised) {
-        benchmark::RegisterBenchmark((std::string("BM_QuineMcCluskey/") + t.name).c_str(), Minimise, t.term)
-            ->Unit(benchmark::kMillisecond);
-    }
+    Register("BM_TruthTable", TruthTable,
+             {{"Or6", OrOf(6)},
+              {"Pairs6", PairsOf(3)},
+              {"Pairs12", PairsOf(6)},
+              {"Or14", OrOf(14)},
+              {"Pairs14", PairsOf(7)},
+              // Long terms of few variables: 10,001 and 12,003 characters.
+              {"AndChain10001", Repeated(QStringLiteral("A"), QStringLiteral("&A"), 10001)},
+              {"OrChain12003", Repeated(QStringLiteral("AvB"), QStringLiteral("vAvB"), 12003)}});
+    Register("BM_QuineMcCluskey", Minimise,
+             {{"Or6", OrOf(6)},
+              {"Pairs12", PairsOf(6)},
+              {"Or12", OrOf(12)},
+              {"Pairs14", PairsOf(7)},
+              {"Or14", OrOf(14)}});
     return true;
 }();
 
