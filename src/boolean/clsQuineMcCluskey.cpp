@@ -11,77 +11,7 @@ namespace {
 
 using Implicant = clsQuineMcCluskey::Implicant;
 
-uint64_t Key(uint32_t dash, uint32_t one)
-{
-    return (uint64_t{dash} << 32) | one;
-}
-
-uint64_t Key(const Implicant& m)
-{
-    return Key(m.dash, m.one);
-}
-
-// The implicants of a list by their (dash, one) key: an open-addressing
-// table of keys and list indices. No implicant has a bit both dashed and
-// one, so the key of all ones marks a free slot.
-class ImplicantIndex {
-public:
-    static constexpr uint32_t kNone = UINT32_MAX;
-
-    explicit ImplicantIndex(std::size_t expected) { Rehash(std::bit_ceil(std::max<std::size_t>(16, 2 * expected))); }
-
-    uint32_t Find(uint64_t key) const
-    {
-        for (std::size_t s = Home(key);; s = (s + 1) & mask_) {
-            if (slots_[s].key == key)
-                return slots_[s].value;
-            if (slots_[s].key == kFree)
-                return kNone;
-        }
-    }
-
-    // The index held for key; value when key is new.
-    uint32_t Insert(uint64_t key, uint32_t value)
-    {
-        if (2 * (size_ + 1) > slots_.size())
-            Rehash(2 * slots_.size());
-        std::size_t s = Home(key);
-        for (; slots_[s].key != kFree; s = (s + 1) & mask_) {
-            if (slots_[s].key == key)
-                return slots_[s].value;
-        }
-        slots_[s] = {key, value};
-        ++size_;
-        return value;
-    }
-
-private:
-    static constexpr uint64_t kFree = UINT64_MAX;
-    struct Slot {
-        uint64_t key = kFree;
-        uint32_t value = 0;
-    };
-
-    std::size_t Home(uint64_t key) const { return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> shift_); }
-
-    void Rehash(std::size_t capacity)
-    {
-        std::vector<Slot> old(capacity);
-        old.swap(slots_);
-        mask_ = capacity - 1;
-        shift_ = 64 - std::countr_zero(capacity);
-        size_ = 0;
-        for (const Slot& slot : old) {
-            if (slot.key != kFree)
-                Insert(slot.key, slot.value);
-        }
-    }
-
-    std::vector<Slot> slots_;
-    std::size_t mask_ = 0;
-    int shift_ = 0;
-    std::size_t size_ = 0;
-};
+constexpr uint32_t kNowhere = UINT32_MAX;
 
 // The numeric value of a cell; the table holds "0", "1", " 0" and " 1".
 double CellValue(const QString& text)
@@ -151,8 +81,22 @@ void clsQuineMcCluskey::MergeAll()
 {
     KeepMinterms();
     SortGroups();
+    // An implicant's merge partners and the implicants it merges into have
+    // codes that differ from its own by a power of 3: each is found by one
+    // look-up in a table of 3^n places.
+    power_.assign(static_cast<std::size_t>(n_) + 1, 1);
+    for (std::size_t k = 1; k < power_.size(); ++k)
+        power_[k] = 3 * power_[k - 1];
+    place_.assign(power_.back(), kNowhere);
+    for (std::size_t k = 0; k < current_.size(); ++k) {
+        Implicant& m = current_[k];
+        for (int c = 0; c < n_; ++c)
+            m.code += ((m.one >> c) & 1u) * power_[static_cast<std::size_t>(c)];
+        place_[m.code] = static_cast<uint32_t>(k);
+    }
     while (MergePass())
         ++passesDone_;
+    std::vector<uint32_t>().swap(place_);
     // Each pass holds every implicant once and passes differ in their
     // number of dashes, so the prime list has no duplicates to remove.
 }
@@ -198,16 +142,14 @@ void clsQuineMcCluskey::SortGroups()
 
 // The list is sorted by ones count, and every implicant of a pass has the
 // same number of dashes, so the partners of an implicant of group g are
-// those of group g + 1 with the same dashes and one more one: each is found
-// by look-up. They are merged in the order of the pairs the method tries.
+// those of group g + 1 with the same dashes and one more one. They are
+// merged in the order of the pairs the method tries, and each merged
+// implicant is put in place of its first copy.
 bool clsQuineMcCluskey::MergePass()
 {
     const std::size_t size = current_.size();
-    ImplicantIndex index(size);
-    for (std::size_t k = 0; k < size; ++k) {
-        current_[k].used = false;
-        index.Insert(Key(current_[k]), static_cast<uint32_t>(k));
-    }
+    for (auto& m : current_)
+        m.used = false;
     // Position (from 1) of each record in the list with every copy kept.
     std::vector<double> position(size + 1, 1);
     for (std::size_t k = 0; k < size; ++k)
@@ -229,33 +171,44 @@ bool clsQuineMcCluskey::MergePass()
             Str(eng));
     }
 
-    const uint32_t all = n_ >= 32 ? UINT32_MAX : (1u << n_) - 1;
+    const uint32_t all = (1u << n_) - 1;
     std::vector<Implicant> next;
-    ImplicantIndex nextIndex(size);
-    uint32_t partners[kMaxVariables];
+    struct Partner {
+        uint32_t index;
+        uint32_t power; // of the column it differs in
+    };
+    Partner partners[kMaxVariables];
     for (std::size_t i = 0; i < size; ++i) {
         if ((i & 1023) == 0 && cancel_)
             return false;
         const Implicant a = current_[i];
         int found = 0;
         for (uint32_t zeros = all & ~(a.dash | a.one); zeros != 0; zeros &= zeros - 1) {
-            const uint32_t j = index.Find(Key(a.dash, a.one | (1u << std::countr_zero(zeros))));
-            if (j != ImplicantIndex::kNone)
-                partners[found++] = j;
+            const uint32_t power = power_[static_cast<std::size_t>(std::countr_zero(zeros))];
+            const uint32_t j = place_[a.code + power];
+            if (j == kNowhere)
+                continue;
+            // In list order: an insertion into the few found so far.
+            int at = found++;
+            for (; at > 0 && partners[at - 1].index > j; --at)
+                partners[at] = partners[at - 1];
+            partners[at] = {j, power};
         }
-        std::sort(partners, partners + found);
         for (int p = 0; p < found; ++p) {
-            Implicant& b = current_[partners[p]];
+            Implicant& b = current_[partners[p].index];
             Implicant merged;
             merged.dash = a.dash | (a.one ^ b.one);
             merged.one = a.one;
+            merged.code = a.code + 2 * partners[p].power;
             merged.ones = a.ones;
             merged.count = a.count * b.count;
-            const uint32_t at = nextIndex.Insert(Key(merged), static_cast<uint32_t>(next.size()));
-            if (at == next.size())
+            uint32_t& at = place_[merged.code];
+            if (at == kNowhere) {
+                at = static_cast<uint32_t>(next.size());
                 next.push_back(merged);
-            else
+            } else {
                 next[at].count += merged.count;
+            }
             current_[i].used = true;
             b.used = true;
         }

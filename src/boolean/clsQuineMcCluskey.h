@@ -3,6 +3,8 @@
 // "Calculate table" command leaves, merges the rows whose result is 1 pass
 // after pass, and writes the OR of all prime implicants (no minimal cover).
 // It logs its progress line by line.
+#include "boolean/term_checks.h"
+
 #include <QString>
 #include <QStringList>
 #include <atomic>
@@ -44,17 +46,21 @@ public:
     // (either value) or the value in `one`. The same implicant reached from
     // several pairs is kept once, where its first copy stands; count is how
     // many records the method would hold for it, so the protocol's indices
-    // and counts are those of a list that keeps every copy.
+    // and counts are those of a list that keeps every copy. code is its
+    // number in base 3: digit k is 0 or 1 for the value of column k, 2 for
+    // a dash.
     struct Implicant {
         uint32_t one = 0;
         uint32_t dash = 0;
+        uint32_t code = 0;
         int ones = 0;
         bool used = false;
         bool result = false;
         double count = 1;
     };
-    // The most variables a table may have.
-    static constexpr int kMaxVariables = 32;
+    // The most variables a table may have: those of the largest truth table
+    // the window calculates.
+    static constexpr int kMaxVariables = kMaxTermVariables;
 
 private:
     // Lines wait in log_ until FlushLog hands them to InfoDevice on the
@@ -73,6 +79,10 @@ private:
     QStringList log_;
     std::vector<Implicant> current_;
     std::vector<Implicant> primes_;
+    // Where each implicant stands in the list of its pass, by its code;
+    // kept for one run.
+    std::vector<uint32_t> place_;
+    std::vector<uint32_t> power_; // 3^k
     std::atomic<bool> cancel_ = false;
     std::atomic<int> passesDone_ = 0;
 };
