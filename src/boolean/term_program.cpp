@@ -34,35 +34,24 @@ std::optional<TermProgram> TermProgram::Compile(const QString& t, const QStringL
             pending.pop_back();
         }
     };
+    // Whether an operand must come next (else an operator or a closing sign).
     bool operandNext = true;
     for (const QChar c : t) {
-        const bool startsOperand = term::IsVariable(c) || term::IsConstant(c) || IsOpening(c);
-        if (startsOperand && !operandNext) {
-            // Juxtaposition is an AND.
-            flush(u'&');
-            pending.push_back(u'&');
-            operandNext = true;
-        }
+        if ((term::IsVariable(c) || IsOpening(c)) != operandNext)
+            return std::nullopt;
         if (term::IsVariable(c)) {
             const qsizetype k = variables.indexOf(QString(c));
             if (k < 0 || k > 31)
                 return std::nullopt;
             write(Op::Variable, static_cast<uint8_t>(k));
             operandNext = false;
-        } else if (term::IsConstant(c)) {
-            write(c == u'1' ? Op::True : Op::False);
-            operandNext = false;
         } else if (IsOpening(c)) {
             pending.push_back(c);
         } else if (term::IsOperator(c)) {
-            if (operandNext)
-                return std::nullopt;
             flush(c);
             pending.push_back(c);
             operandNext = true;
         } else if (c == u')' || c == u'>') {
-            if (operandNext)
-                return std::nullopt;
             flush(u'v');
             if (pending.empty() || pending.back() != (c == u')' ? u'(' : u'<'))
                 return std::nullopt;
@@ -95,12 +84,6 @@ bool TermProgram::Evaluate(uint32_t values) const
         switch (s.op) {
         case Op::Variable:
             stack[top++] = static_cast<uint8_t>((values >> s.variable) & 1u);
-            break;
-        case Op::False:
-            stack[top++] = 0;
-            break;
-        case Op::True:
-            stack[top++] = 1;
             break;
         case Op::Not:
             stack[top - 1] ^= 1;

@@ -1,8 +1,8 @@
 #pragma once
 // A term compiled once into a postfix program over its variables, so that a
 // truth table evaluates each row by a short run instead of rewriting the
-// text. Reads the term syntax with the constants "0" and "1": "v" below "&",
-// juxtaposed operands ANDed, "(" ")" grouping, "<" ">" negating.
+// text. Reads a checked term with every AND written out: "v" below "&",
+// "(" ")" grouping, "<" ">" negating.
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -19,7 +19,7 @@ public:
     bool Evaluate(uint32_t values) const;
 
 private:
-    enum class Op : uint8_t { Variable, False, True, Not, And, Or };
+    enum class Op : uint8_t { Variable, Not, And, Or };
     struct Step {
         Op op;
         uint8_t variable = 0;

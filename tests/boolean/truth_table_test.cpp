@@ -155,8 +155,8 @@ TEST(TruthTable, CompiledTermGivesTheResultsOfTheTextRewriting)
 {
     std::mt19937 rng(105);
     int tabulated = 0;
-    for (int k = 0; k < 1000; ++k) {
-        const oracle::TermShape shape{2 + k % 4, 1 + k % 4, false, k % 3 != 0};
+    for (int k = 0; k < 700; ++k) {
+        const oracle::TermShape shape{2 + k % 4, 1 + k % 3, false, k % 5 != 0};
         QString typed = oracle::RandomTerm(rng, shape);
         // Some near misses: a character dropped or doubled.
         std::uniform_int_distribution<int> at(0, static_cast<int>(typed.size()) - 1);
@@ -177,7 +177,7 @@ TEST(TruthTable, CompiledTermGivesTheResultsOfTheTextRewriting)
             results << row.back();
         ASSERT_EQ(results, *expected);
     }
-    EXPECT_GT(tabulated, 450);
+    EXPECT_GT(tabulated, 300);
 }
 
 } // namespace
