@@ -38,6 +38,8 @@ int main(int argc, char** argv)
     QObject::connect(&splash, &frmBevorStart::Finished, &app, [&] {
         window = std::make_unique<frmGatrel>(s, dialogs, timers);
         dialogs.SetParent(window.get());
+        // There is no documents folder common to all users here, so also a user whose
+        // settings stay machine-wide (their own file cannot be made) works in their own.
         const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         const int failure = window->Form_Load(LadeDatei, documents, QApplication::applicationDirPath());
         if (failure != 0) {

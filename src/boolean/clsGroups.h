@@ -38,9 +38,9 @@ public:
     int32_t GroupNr = 0;
     bool Sorted = false;    // truth table with the first variable most significant
     bool Cancel = false;    // set while a table is computed to stop it
-    // The window's "Simplify" check box: an incomplete term then came out of
-    // the simplifier.
-    bool SimplifyChecked = false;
+    // Set while the term checked is the minimiser's answer: an incomplete
+    // one is then reported as simplified to a single symbol.
+    bool Minimised = false;
 
     // --- layout of a synthesised circuit, in cells
     int32_t StartX = 3;

@@ -21,7 +21,7 @@ void clsGroups::ShowError(int code)
 {
     Error = true;
     if (Dialogs) {
-        Dialogs->ShowMessage(LoadResString(TermErrorResId(code, SimplifyChecked)), MessageButtons::OK,
+        Dialogs->ShowMessage(LoadResString(TermErrorResId(code, Minimised)), MessageButtons::OK,
                              MessageIcon::Critical, LoadResString(kTermErrorTitleId));
     }
 }
@@ -71,7 +71,8 @@ QString clsGroups::RemoveNegBrackets(const QString& t)
 QString clsGroups::RemovePartBrackets(const QString& t)
 {
     QString r;
-    for (const QString& part : SplitParts(t)) {
+    const QStringList parts = SplitParts(t);
+    for (const QString& part : parts) {
         const QString operand = StripOperator(part);
         const QString op = part.mid(operand.size());
         QString x = operand;
@@ -84,6 +85,10 @@ QString clsGroups::RemovePartBrackets(const QString& t)
                 x = QStringLiteral("<") + x.mid(2, 1) + QStringLiteral(">");
         }
         x = RemoveNegBrackets(x);
+        // An even number of negations around an operand cancels; what was
+        // under them stays one operand.
+        if (const QString plain = RemoveDoubleNeg(x); plain != x)
+            x = parts.size() > 1 && HasOuterOr(plain) ? QStringLiteral("(") + plain + QStringLiteral(")") : plain;
         if (x != operand)
             Corrected = true;
         r += x + op;

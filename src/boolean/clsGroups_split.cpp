@@ -40,13 +40,21 @@ void clsGroups::SplitTerm(const QString& part, int level, int parent)
         GroupNr = 1;
         groups_.assign(1, GroupRecord{});
     }
+    // Whatever brackets and negations enclose the operand as a whole come
+    // off, so that "<<A&B>>" and "(<A&B>)" split like "A&B"; an even number
+    // of negations cancels.
     QString t = part;
     bool negated = false;
-    if (FullNegation(t)) {
-        t = t.mid(1, t.size() - 2);
-        negated = true;
+    for (;;) {
+        if (FullNegation(t)) {
+            t = t.mid(1, t.size() - 2);
+            negated = !negated;
+        } else if (const QString inner = CheckOuterBrackets(t); inner != t) {
+            t = inner;
+        } else {
+            break;
+        }
     }
-    t = CheckOuterBrackets(t);
     // Every (sub-)term gets its AND runs bracketed, or "X&(A&BvC&D)" would
     // read as one AND of A, B, C and D. The caller did it for the whole
     // term, but before its outer brackets were removed.
@@ -54,12 +62,19 @@ void clsGroups::SplitTerm(const QString& part, int level, int parent)
     const int own = GroupNr;
     const QStringList parts = SplitParts(t);
     const int n = static_cast<int>(parts.size());
+    if (n == 1 && level <= 1 && t.size() == 1) {
+        // A term of one literal ("(A)", the minimiser's answer for some
+        // terms): a gate of the literal with itself gives it an output that
+        // can be negated in every style of elements.
+        AddGroup(GroupNr++, QStringLiteral("&"), level, parent, negated);
+        AddGroup(GroupNr++, t, level + 1, own, false);
+        AddGroup(GroupNr++, t, level + 1, own, false);
+        return;
+    }
     if (n <= 1) {
         Error = true;
         return;
     }
-    if (!negated)
-        negated = FullNegation(t);
 
     bool gateMade = false;
     auto makeGate = [&](const QString& op) {

@@ -114,6 +114,10 @@ private:
     void SyncStatus();
     void SyncCalculatedTable();
     QString Formula() const;
+    // Puts the term Generate draws into objGroups (the minimiser's when
+    // "Simplify" is set) and checks it. False when it cannot be drawn; the
+    // refusal has been shown.
+    bool TakeTermToDraw();
 
     ProgramState& s_;
     UserDialogs& dialogs_;

@@ -125,8 +125,6 @@ void frmBoolean::cmdErstellen_Click()
         && dialogs_.ShowMessage(LoadResString(1527), MessageButtons::YesNo, MessageIcon::Question,
                                 LoadResString(1518)) != MessageResult::Yes)
         return;
-    if (!ConfirmReplace(s_, dialogs_))
-        return;
     FlagScope generating(generating_);
     cancelRequested_ = false;
     objGroups.Cancel = false;
@@ -134,8 +132,6 @@ void frmBoolean::cmdErstellen_Click()
     status_.fill(kGrey);
     grid_.lblFehlerColor = kGrey;
     SyncStatus();
-    // The synthesis replaces the worksheet only once it has drawn the new
-    // circuit (CreateGroups): a cancel until then leaves it as it was.
     // Enter reaches Generate without the boxes losing the focus.
     for (int i = 0; i < 3; ++i)
         txtOption_LostFocus(i);
@@ -143,22 +139,10 @@ void frmBoolean::cmdErstellen_Click()
     ShowWaiting(LoadResString(1528));
     QCoreApplication::processEvents();
 
-    const QString formula = Formula();
-    objGroups.SimplifyChecked = chkVereinfachen_->isChecked();
-    if (chkVereinfachen_->isChecked()) {
-        objQuineMcCluskey.Term = formula;
-        objQuineMcCluskey.VereinfachterTerm.clear();
-        objGroups.Term = objQuineMcCluskey.Vereinfache();
-        if (formula != objGroups.Term && !cancelRequested_)
-            status_[0] = kYellow;
-    } else {
-        objGroups.Term = formula;
-    }
-    if (!cancelRequested_) {
-        preview_.left = 0;
-        PlacePreview();
+    // The circuit is replaced only by a term that can be drawn, and only once
+    // CreateGroups has drawn it: a cancel until then leaves it as it was.
+    if (TakeTermToDraw() && !cancelRequested_ && ConfirmReplace(s_, dialogs_))
         CreateGroups(objGroups);
-    }
     objGroups.Cancel = false;
     if (!cancelRequested_) {
         if (objGroups.Error)
@@ -171,6 +155,33 @@ void frmBoolean::cmdErstellen_Click()
     SyncStatus();
     running_ = false;
     cmbFormel_->setFocus();
+}
+
+bool frmBoolean::TakeTermToDraw()
+{
+    const QString formula = Formula();
+    const bool minimise = chkVereinfachen_->isChecked();
+    QString term = formula;
+    if (minimise) {
+        objQuineMcCluskey.Term = formula;
+        objQuineMcCluskey.VereinfachterTerm.clear();
+        term = objQuineMcCluskey.Vereinfache();
+        if (formula != term && !cancelRequested_)
+            status_[0] = kYellow;
+        if (objQuineMcCluskey.Error) {
+            // Its table calculation has said why (a bad term, a cancel, too
+            // many variables); there is nothing to check.
+            objGroups.Term = term;
+            return false;
+        }
+    }
+    objGroups.Term = term;
+    objGroups.Minimised = minimise;
+    const bool drawable = objGroups.CheckSynthesis();
+    objGroups.Minimised = false;
+    // The drawing starts again from the term as it came, and reports what it corrected.
+    objGroups.Term = term;
+    return drawable;
 }
 
 void frmBoolean::cmdTabelle_Click()

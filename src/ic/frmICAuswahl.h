@@ -8,7 +8,9 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <optional>
 
+#include "model/files/ic_definition_check.h"
 #include "model/ports/ic_manager_port.h"
 
 class ICChooser;
@@ -72,6 +74,8 @@ public:
     bool ICNestingOK() const { return nestingOK_; }
     const QStringList& lstICUsed() const { return lstICUsed_; }
     QStringList MissingICs() const { return missing_; }
+    // The IC definition check's fault of the IC shown, if it found one.
+    const std::optional<ICFault>& Fault() const { return fault_; }
 
     ICListView* lvwICs = nullptr;
     QTreeWidget* tvwSchachtelung = nullptr;
@@ -100,6 +104,8 @@ private:
     void BuildMenus();
     void BuildToolbar();
     void BuildPanel();
+    // The window's size at the first start, from what it has to show.
+    QSize FirstStartSize(int screenWidth) const;
     void ApplyTexts();
     void Form_Resize();
     void SetEditDeleteEnabled(bool edit, bool del);
@@ -117,6 +123,7 @@ private:
     QWidget* central_ = nullptr;
     QStringList lstICUsed_;
     QStringList missing_;
+    std::optional<ICFault> fault_;
     bool nestingOK_ = false;
     bool loaded_ = false;
 };

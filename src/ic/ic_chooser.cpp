@@ -110,9 +110,10 @@ void ICChooser::SelectSilently(const QString& name)
     cmbIC_->setCurrentIndex(at);
 }
 
-void ICChooser::ShowFault(bool faulty)
+void ICChooser::ShowFault(bool faulty, const QString& why)
 {
     lblICFehler_->setVisible(faulty);
+    lblICFehler_->setToolTip(why);
 }
 
 void ICChooser::txtNotizen_Change()

@@ -40,7 +40,8 @@ public:
     void SetNotes(const QString& notes);
     // Selects the entry that equals name, ignoring case, without raising the click handling.
     void SelectSilently(const QString& name);
-    void ShowFault(bool faulty);
+    // The fault label, with the reason as its tooltip.
+    void ShowFault(bool faulty, const QString& why = QString());
 
     void txtNotizen_Change();
     // Writes edited notes into the IC's file, once per edit.

@@ -46,8 +46,11 @@ ImportResult ImportICFile(const QString& icDir, const QString& sourcePath)
         return r;
     }
     source.close();
-    if (!IsPlainICName(r.name) || icDir.isEmpty()) {
+    // A circuit saved with an IC it cannot name could not be opened again.
+    if (const QString fault = ICNameFault(r.name); !fault.isEmpty() || icDir.isEmpty()) {
         r.outcome = ImportOutcome::Failed;
+        if (!fault.isEmpty())
+            r.reason = fault.at(0).toUpper() + fault.mid(1) + u'.';
         return r;
     }
     // The lookup of a name ignores case, so two files differing in case only would be one IC.

@@ -21,6 +21,7 @@ struct ImportResult {
 QString ImportedICName(const QString& sourcePath);
 
 // Copies the file at sourcePath into icDir as "<name>.icd", unless it is
-// empty or an IC of that name is there already. The copy is written whole
-// or not at all.
+// empty, its name is one a circuit file cannot keep (the reason says why),
+// or an IC of that name is there already. The copy is written whole or not
+// at all.
 ImportResult ImportICFile(const QString& icDir, const QString& sourcePath);

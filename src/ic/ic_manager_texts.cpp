@@ -35,3 +35,8 @@ QString CycleNodeText(const QString& name)
 {
     return name + QStringLiteral(" (contains itself)");
 }
+
+QString DamagedGroupText()
+{
+    return QStringLiteral("Damaged IC definition:");
+}

@@ -13,3 +13,5 @@ QString ImportFailedText(const QString& path, const QString& reason);
 QString NotesFailedText(const QString& name, const QString& reason);
 // The node text of an IC met again inside itself.
 QString CycleNodeText(const QString& name);
+// The heading of the nesting tree's group that names a damaged IC definition file.
+QString DamagedGroupText();

@@ -1,6 +1,7 @@
 #include "ic/ic_nesting_tree.h"
 
 #include "ic/ic_manager_texts.h"
+#include "model/file_names.h"
 #include "model/files/ic_lookup.h"
 #include "model/files/ic_nesting.h"
 #include "model/files/record_reader.h"
@@ -109,8 +110,15 @@ NestingTree BuildNestingTree(const QString& icDir, const QString& name)
                 tree.nodes.append({QStringLiteral("Fehler%1").arg(i + 1), tree.MissingICs[i], QStringLiteral("Fehler")});
         }
     }
+    const bool found = tree.MissingICs.isEmpty() && tree.Cycles.isEmpty() && !tree.truncated;
+    if (found)
+        tree.fault = CheckICDefinition(icDir, name);
+    if (tree.fault) {
+        tree.nodes.append({QStringLiteral("Defekt"), DamagedGroupText(), QString()});
+        tree.nodes.append({QStringLiteral("Defekt1"), GetFileName(tree.fault->path) + QStringLiteral(": ") + tree.fault->reason,
+                           QStringLiteral("Defekt")});
+    }
     // The placer's own check also counts the IC table's slots.
-    tree.ICNestingOK = tree.MissingICs.isEmpty() && tree.Cycles.isEmpty() && !tree.truncated
-        && CheckICNesting(icDir, name).ICNestingOK;
+    tree.ICNestingOK = found && !tree.fault && CheckICNesting(icDir, name).ICNestingOK;
     return tree;
 }

@@ -7,8 +7,10 @@
 #include <QStringList>
 #include <optional>
 
+#include "model/files/ic_definition_check.h"
+
 struct NestingNode {
-    QString key;       // "main", "entry<n>", "Fehler", "Fehler<i>"
+    QString key;       // "main", "entry<n>", "Fehler", "Fehler<i>", "Defekt", "Defekt1"
     QString text;
     QString parentKey; // empty for a top-level node
 };
@@ -22,7 +24,10 @@ struct NestingTree {
     QStringList Cycles;
     // The tree grew beyond kMaxNestingNodes and was cut there.
     bool truncated = false;
-    // Every file found, no IC contains itself, and the IC fits the IC table.
+    // Once every file is found: the IC definition check's fault of the IC or
+    // of one nested in it, shown in a last group of its own.
+    std::optional<ICFault> fault;
+    // Every file found and sound, no IC contains itself, and the IC fits the IC table.
     bool ICNestingOK = false;
     // The last non-empty line of the IC's own notes, if it has one.
     std::optional<QString> notes;

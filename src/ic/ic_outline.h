@@ -7,16 +7,14 @@
 #include <cstdint>
 #include <optional>
 
+// The outline limits kMinICWidth .. kMaxICHeight, in raster steps.
+#include "model/files/ic_definition_check.h"
+
 struct ProgramState;
 
 // The raster of the IC window, in raster steps.
 constexpr int kRasterColumns = 35;
 constexpr int kRasterRows = 22;
-// Outline limits, in raster steps.
-constexpr int16_t kMinICWidth = 3;
-constexpr int16_t kMaxICWidth = 31;
-constexpr int16_t kMinICHeight = 2;
-constexpr int16_t kMaxICHeight = 18;
 // Drawing units per raster step when the window opens.
 constexpr double kDefaultICViewScale = 8;
 

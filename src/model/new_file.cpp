@@ -57,7 +57,7 @@ void NewFile(ProgramState& s, bool noRedraw)
     const Ports& p = s.ports;
     s.CmDialog1.FileName.clear();
     if (s.engine.PowerFlag != 0 && p.power)
-        p.power->PressPowerOff();
+        p.power->SwitchPowerOff();
 
     InitArbeitsfeld(s);
 

@@ -4,6 +4,7 @@
 
 #include "model/circuit_tables.h"
 #include "model/field_list.h"
+#include "model/files/ic_definition_check.h"
 #include "model/files/ic_file.h"
 #include "model/files/ic_lookup.h"
 #include "model/files/ic_nesting.h"
@@ -16,6 +17,7 @@
 #include "placement/placement_frame.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
+#include "platform/user_dialogs.h"
 #include "platform/wait.h"
 #include "render/clsGrafik.h"
 #include "render/redraw.h"
@@ -91,6 +93,13 @@ bool SetIC(PlacementContext& c, bool restoring, int16_t elemNo, int16_t level)
     const int needed = 1 + nesting.NestedCount;
     if (s.ICCount + needed > kMaxICSlots)
         return false;
+    // A damaged definition is named to the user; the undo history reports its own.
+    if (const auto fault = CheckICDefinition(icDir, name)) {
+        if (c.dialogs && !restoring)
+            c.dialogs->ShowMessage(ICFaultText(*fault), MessageButtons::OK, MessageIcon::Critical,
+                                   QStringLiteral("IC error"));
+        return false;
+    }
 
     if (!GetICSize(s, c.dialogs, name))
         return false;

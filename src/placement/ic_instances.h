@@ -12,7 +12,8 @@ struct ProgramState;
 // Int(ICHeight / 2)). The editor passes (false, 0, 0); the undo history
 // passes (true, the element's old number, its old slot) after it has set
 // ElementCount to elemNo - 1. True when the IC was placed; a refusal changes
-// nothing and says nothing.
+// nothing and says nothing, but for a damaged definition, which the editor's
+// placing names with its file and the reason.
 bool SetIC(PlacementContext& c, bool restoring, int16_t elemNo, int16_t level);
 // Removes the IC under the cursor with its element and all its slots.
 void RemoveIC(PlacementContext& c);

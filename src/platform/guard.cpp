@@ -10,14 +10,18 @@ namespace {
 // A message box runs its own event loop: handlers failing meanwhile (a timer
 // that keeps failing) must not stack further boxes on it.
 bool reportOpen = false;
+// The handler whose failure was shown last, until it runs through again: a
+// handler failing on every mouse move would show a box per move.
+QString failing;
 
 void Report(UserDialogs* dialogs, const QString& where, const QString& what)
 {
     const QString text = InternalErrorText(where, what);
-    if (dialogs == nullptr || reportOpen) {
+    if (dialogs == nullptr || reportOpen || where == failing) {
         qWarning("%s", qUtf8Printable(text));
         return;
     }
+    failing = where;
     reportOpen = true;
     try {
         dialogs->ShowMessage(text, MessageButtons::OK, MessageIcon::Critical, QStringLiteral("Internal error"));
@@ -40,6 +44,8 @@ bool RunGuarded(UserDialogs* dialogs, const QString& where, const std::function<
 {
     try {
         action();
+        if (!failing.isEmpty() && where == failing)
+            failing.clear();
         return true;
     } catch (const std::exception& e) {
         Report(dialogs, where, QString::fromLocal8Bit(e.what()));

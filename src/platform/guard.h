@@ -11,8 +11,9 @@ class UserDialogs;
 
 // Runs action. Whatever it throws goes no further: it is reported as an
 // internal error in a message box through dialogs, naming where and what went
-// wrong. Without dialogs, and while another report is open, it is only
-// logged. True when action returned normally.
+// wrong. Without dialogs, while another report is open, and when the same
+// handler (where) failed last time too, it is only logged. True when action
+// returned normally.
 bool RunGuarded(UserDialogs* dialogs, const QString& where, const std::function<void()>& action);
 
 // The text of that message box.

@@ -312,6 +312,23 @@ public:
         return RegValue();
     }
 
+    // The values of the key itself (not of keys below it), in file order.
+    std::vector<ValueLine> values(const QString& key) const
+    {
+        std::vector<ValueLine> out;
+        bool inKey = false;
+        for (const QByteArray& raw : lines_) {
+            if (auto sec = SectionOf(raw)) {
+                inKey = SameKey(*sec, key);
+                continue;
+            }
+            if (inKey)
+                if (auto v = ValueOf(raw))
+                    out.push_back(*v);
+        }
+        return out;
+    }
+
     // False when the key already had its own section.
     bool createKey(const QString& key)
     {
@@ -467,4 +484,24 @@ bool RegSetValue(const RegistryLocations& where, RegistryRoot root, const QStrin
 bool RegCreateKey(const RegistryLocations& where, RegistryRoot root, const QString& subkey, QString* error)
 {
     return RegSetValues(where, root, subkey, {}, error);
+}
+
+bool RegCopyKey(const RegistryLocations& where, RegistryRoot from, RegistryRoot to, const QString& subkey,
+                const QStringList& leaveOut, QString* error)
+{
+    const QString key = GroupOfKey(subkey);
+    const QString& path = FileOf(where, to);
+    if (path.isEmpty() || !ValidKey(key))
+        return false;
+    IniDocument source;
+    IniDocument target;
+    // A target that exists but cannot be read is never overwritten.
+    if (!source.load(FileOf(where, from), error) || !target.load(path, error))
+        return false;
+    target.createKey(key);
+    for (const ValueLine& v : source.values(key))
+        if (ValidName(v.name) && !leaveOut.contains(v.name, Qt::CaseInsensitive)
+            && target.value(key, v.name).isEmpty())
+            target.setValue(key, v.name, v.value);
+    return target.save(path, to == RegistryRoot::CurrentUser, error);
 }

@@ -11,6 +11,7 @@
 // understood are ignored when reading and kept unchanged when rewriting.
 // Every write replaces the file as a whole (temporary file + rename).
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <utility>
 #include <variant>
@@ -76,3 +77,10 @@ bool RegSetValues(const RegistryLocations& where, RegistryRoot root, const QStri
                   const std::vector<std::pair<QString, RegValue>>& values, QString* error = nullptr);
 bool RegCreateKey(const RegistryLocations& where, RegistryRoot root, const QString& subkey,
                   QString* error = nullptr);
+// Copies the values of the key from one root's file into the other's,
+// creating the key there; values the target already holds and the names in
+// leaveOut stay as they are. The source is only read. False when either
+// file cannot be read or the target cannot be written, with the reason in
+// error (when given).
+bool RegCopyKey(const RegistryLocations& where, RegistryRoot from, RegistryRoot to, const QString& subkey,
+                const QStringList& leaveOut = {}, QString* error = nullptr);

@@ -15,6 +15,7 @@
 #include "placement/clsUndo.h"
 #include "platform/guard.h"
 #include "platform/string_table.h"
+#include "render/toolbar_icons.h"
 #include "settings/frmVerzeichnis.h"
 
 namespace {
@@ -46,6 +47,49 @@ QLabel* NamedLabel(QWidget* parent, const char* name, int textId)
     return l;
 }
 
+// The picture beside a switch: that of the button that offers the component
+// or feature, or one of the dialog's own.
+struct SwitchPicture {
+    const char* owner;
+    const char* key;
+};
+constexpr SwitchPicture kComponentPictures[] = {
+    {"Toolbar2", "cmdInverter"},    {"Toolbar2", "cmdUND"},         {"Toolbar2", "cmdODER"},
+    {"Toolbar2", "cmdXODER"},       {"Toolbar2", "cmdHA"},          {"Toolbar2", "cmdVA"},
+    {"frmOptions", "imgBauteil6"},  {"frmOptions", "imgBauteil7"},  {"Toolbar2", "cmdDecoder"},
+    {"Toolbar3", "cmdDauertakt"},   {"frmOptions", "imgBauteil10"}, {"frmOptions", "imgBauteil11"},
+    {"Toolbar2", "cmdAnalysepunkt"}, {"Toolbar2", "cmdIC"},
+};
+constexpr SwitchPicture kFeaturePictures[] = {
+    {"Toolbar", "cmdSynthese"},    {"Toolbar", "cmdTabelle"}, {"frmOptions", "imgSynthese2"},
+    {"frmOptions", "imgSynthese3"}, {"Toolbar", "cmdICView"}, {"Toolbar2", "cmdAnalysepunkt"},
+    {"frmOptions", "imgSynthese6"},
+};
+
+// A tab of switches in two columns, each with its picture before it.
+template <size_t N>
+QWidget* SwitchesTab(const char* name, const char* pictureName, int firstTextId,
+                     const SwitchPicture (&pictures)[N], std::array<QCheckBox*, N>& boxes)
+{
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    constexpr int rows = (static_cast<int>(N) + 1) / 2;
+    for (int i = 0; i < static_cast<int>(N); ++i) {
+        const auto at = static_cast<size_t>(i);
+        auto* picture = new QLabel(page);
+        picture->setObjectName(QStringLiteral("img%1%2").arg(QLatin1String(pictureName)).arg(i));
+        const QIcon icon = ToolbarIcon(QLatin1String(pictures[at].owner), QLatin1String(pictures[at].key));
+        picture->setPixmap(icon.pixmap(QSize(24, 24)));
+        boxes[at] = NamedCheckBox(page, QStringLiteral("chk%1%2").arg(QLatin1String(name)).arg(i), firstTextId + i);
+        grid->addWidget(picture, i % rows, 2 * (i / rows));
+        grid->addWidget(boxes[at], i % rows, 2 * (i / rows) + 1);
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(rows, 1);
+    return page;
+}
+
 } // namespace
 
 frmOptions::frmOptions(ProgramState& s, UserDialogs& dialogs, clsUndo& undo, std::function<void()> applySwitches,
@@ -62,8 +106,8 @@ frmOptions::frmOptions(ProgramState& s, UserDialogs& dialogs, clsUndo& undo, std
     tabOptions_->setObjectName(QStringLiteral("tabOptions"));
     tabOptions_->addTab(BuildGeneralTab(), QString());
     tabOptions_->addTab(BuildDirectoriesTab(), QString());
-    tabOptions_->addTab(BuildSwitchesTab("Bauteil", 3617, 14, chkBauteil.data()), QString());
-    tabOptions_->addTab(BuildSwitchesTab("Funktionen", 3631, 7, chkFunktionen.data()), QString());
+    tabOptions_->addTab(SwitchesTab("Bauteil", "Bauteil", 3617, kComponentPictures, chkBauteil), QString());
+    tabOptions_->addTab(SwitchesTab("Funktionen", "Synthese", 3631, kFeaturePictures, chkFunktionen), QString());
 
     cmdExit_ = new QPushButton(this);
     cmdExit_->setObjectName(QStringLiteral("cmdExit"));
@@ -143,19 +187,6 @@ QWidget* frmOptions::BuildDirectoriesTab()
     cmdResetDir_->setAutoDefault(false);
     grid->addWidget(cmdResetDir_, 6, 0, 1, 2, Qt::AlignLeft);
     grid->setRowStretch(7, 1);
-    return page;
-}
-
-QWidget* frmOptions::BuildSwitchesTab(const char* name, int firstTextId, int count, QCheckBox** boxes)
-{
-    auto* page = new QWidget;
-    auto* grid = new QGridLayout(page);
-    const int rows = (count + 1) / 2;
-    for (int i = 0; i < count; ++i) {
-        boxes[i] = NamedCheckBox(page, QStringLiteral("chk%1%2").arg(QLatin1String(name)).arg(i), firstTextId + i);
-        grid->addWidget(boxes[i], i % rows, i / rows);
-    }
-    grid->setRowStretch(rows, 1);
     return page;
 }
 

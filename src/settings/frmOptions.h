@@ -34,7 +34,6 @@ protected:
 private:
     QWidget* BuildGeneralTab();
     QWidget* BuildDirectoriesTab();
-    QWidget* BuildSwitchesTab(const char* name, int firstTextId, int count, QCheckBox** boxes);
     void Form_Load();
     void cmdExit_Click();
     void cmdResetDir_Click();

@@ -45,11 +45,10 @@ QString WithSeparator(const QString& path)
     return path.isEmpty() || path.endsWith(u'/') ? path : path + u'/';
 }
 
-void ReportPermissionsFailure(ProgramState& s, UserDialogs& dialogs, const QString& reason)
+void ReportPermissionsFailure(const ProgramState& s, UserDialogs& dialogs, const QString& reason)
 {
-    const QString file = s.settings.RegRoot == RegistryRoot::LocalMachine ? s.settings.registryFiles.machineFile
-                                                                          : s.settings.registryFiles.userFile;
-    dialogs.ShowMessage(LoadResString(3639).arg(file, reason), MessageButtons::OK, MessageIcon::Critical, QString());
+    dialogs.ShowMessage(LoadResString(3639).arg(s.settings.registryFiles.userFile, reason), MessageButtons::OK,
+                        MessageIcon::Critical, QString());
 }
 
 } // namespace

@@ -23,8 +23,16 @@ std::optional<RegistryRoot> FindSettingsRoot(const RegistryLocations& where, Use
     const QString key = QString::fromLatin1(kSettingsKey);
     const auto root = ChooseRegRoot(RegKeyExists(where, RegistryRoot::CurrentUser, key),
                                     RegKeyExists(where, RegistryRoot::LocalMachine, key));
-    if (!root)
+    if (!root) {
         dialogs.ShowMessage(LoadResString(1203), MessageButtons::OK, MessageIcon::None, QString());
+        return root;
+    }
+    // The machine-wide file holds the installation's defaults and stays as
+    // installed: a user without a file of their own gets one made from it.
+    // When that fails the defaults are read as they are, and the first save
+    // says why it cannot keep anything.
+    if (*root == RegistryRoot::LocalMachine && CreateUserSettings(where))
+        return RegistryRoot::CurrentUser;
     return root;
 }
 

@@ -10,7 +10,9 @@ struct ProgramState;
 class UserDialogs;
 
 // The settings root, or the message 1203 and nothing when neither root has
-// the key (the program must then end with a failure status).
+// the key (the program must then end with a failure status). A user who has
+// no key of their own gets their own file made from the machine-wide one,
+// which is then their root.
 std::optional<RegistryRoot> FindSettingsRoot(const RegistryLocations& where, UserDialogs& dialogs);
 
 // Message 1207 when one of the two icon files is missing; start-up goes on.

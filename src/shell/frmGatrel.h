@@ -120,7 +120,6 @@ public:
     void RedrawAllElements() override;
     void DrawGrid() override;
     void SetWorksheetPictureSize(int width, int height) override;
-    QSize WorksheetContainerSize() const override;
     QSize WorksheetContainerInnerSize() const override;
     // Lays out the work field: container, scroll bars, picture.
     void ResizeWorksheet() override;
@@ -236,6 +235,10 @@ public:
     void LeaveQuickHelp();
     // Puts quick help's own saved tool selection in place of the program's, or back.
     void SwapQuickHelpSelection();
+    // Brings the saved editing tool back (power off, IC view closed). In
+    // quick help, which the program may end only for the user, the tool
+    // waits for the help to end.
+    void RestoreEditingTool();
     ToolbarButtons ReadToolbarButtons() const;
     void ApplyToolbarButtons(const ToolbarButtons& buttons);
     QuickHelpBox* picQuickHelp() const { return picQuickHelp_; }

@@ -86,8 +86,7 @@ void frmGatrel::ChangeGUI(bool edit)
         ResizeProperties(false);
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         props.HideClockPage();
-        RestoreToolSelection(s_);
-        ChangeSelPicture(s_.ToolMode);
+        RestoreEditingTool();
         if (button("cmdICAuswahl")->isChecked() && seams_.icManager)
             seams_.icManager(true);
         return;

@@ -138,9 +138,10 @@ void frmGatrel::Toolbar2_ButtonClick(const QString& key)
         ChangePropertyWindow(Flags("TFFFFFTT"));
         MenuItem(QStringLiteral("mBauteil"), 20)->setChecked(true);
     } else if (key == QLatin1String("cmdIC")) {
-        ShowICNames();
         if (ICFileCount() > 0) {
+            // The tool first: refilling the chooser then makes its IC the one to place.
             s_.ToolMode = ElementType::IC;
+            ShowICNames();
             if (!s_.ICName.isEmpty() && s_.ICName != QLatin1String("<Name>"))
                 ChangePropertyWindow({false, false, false, true, false, false, false, false});
             icItem->setChecked(true);

@@ -146,11 +146,6 @@ void frmGatrel::SetWorksheetPictureSize(int width, int height)
     picGrid()->SetPictureSize(width, height);
 }
 
-QSize frmGatrel::WorksheetContainerSize() const
-{
-    return view_->picContainer->size();
-}
-
 QSize frmGatrel::WorksheetContainerInnerSize() const
 {
     return view_->picContainer->contentsRect().size();

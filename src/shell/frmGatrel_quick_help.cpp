@@ -82,6 +82,19 @@ void frmGatrel::SwapQuickHelpSelection()
     std::swap(s_.SavedToolIndex, quickHelpTool_.index);
 }
 
+void frmGatrel::RestoreEditingTool()
+{
+    RestoreToolSelection(s_);
+    ChangeSelPicture(s_.ToolMode);
+    if (!quickHelpActive_)
+        return;
+    SwapQuickHelpSelection();
+    SaveToolSelection(s_);
+    SwapQuickHelpSelection();
+    s_.ToolMode = ToolCode::QuickHelp;
+    SetWorksheetMousePointer(14);
+}
+
 void frmGatrel::EnterQuickHelp()
 {
     // Quick help keeps its own tool selection: the one saved at power-on stays intact.

@@ -124,6 +124,7 @@ int frmGatrel::Form_Load(const QString& LadeDatei, const QString& documentsFolde
     }
     SetElementButtons();
     ShowPanels();
+    ShowICNames();
     ResizeProperties(false);
     for (int i = 1; i <= 25; ++i)
         SetRadioMenuChecks(MenuItem(QStringLiteral("mBauteil"), i), i - 1);

@@ -11,8 +11,8 @@
 #include "model/state.h"
 #include "platform/guard.h"
 #include "platform/string_table.h"
+#include "render/toolbar_icons.h"
 #include "shell/simulation_bar.h"
-#include "shell/toolbar_icons.h"
 
 // One button of a toolbar, in order; a row without a key is a separator.
 struct ToolbarRow {

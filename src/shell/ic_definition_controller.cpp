@@ -198,7 +198,7 @@ void ICDefinitionController::CloseICView()
     // Leaving while the circuit runs: the power goes off first, so that the
     // tool brought back is never an editing tool on a running circuit.
     if (s_.engine.PowerFlag != 0 && s_.ports.power)
-        s_.ports.power->PressPowerOff();
+        s_.ports.power->SwitchPowerOff();
     ResetICDefinition(s_);
     view_.UnloadICConnectorLabels();
     frmIC_->ResetFields();
@@ -213,8 +213,7 @@ void ICDefinitionController::CloseICView()
     s_.SavedMousePointer = savedTool_.pointer;
     s_.SavedToolKey = savedTool_.key;
     s_.SavedToolIndex = savedTool_.index;
-    RestoreToolSelection(s_);
-    w_.ChangeSelPicture(s_.ToolMode);
+    w_.RestoreEditingTool();
     AfterClose();
 }
 

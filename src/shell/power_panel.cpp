@@ -54,7 +54,7 @@ void PowerPanel::cmdOn_Click(bool on)
     // The two buttons are one toggle group. A click that arrives while the
     // mode switch lets pending events run only puts the buttons back; so does
     // a second press on cmdOn while the power comes on, but cmdOff still
-    // switches off (the engine's abort relies on it).
+    // switches off.
     const bool busy = modeSwitching_ || (on && poweringOn_);
     if (!busy && s_.ToolMode != ToolCode::QuickHelp && (s_.engine.PowerFlag != 0) != on) {
         const bool was = poweringOn_;
@@ -90,10 +90,14 @@ void PowerPanel::ChangeGUI(bool edit)
         SwitchMode(edit);
 }
 
-void PowerPanel::PressPowerOff()
+void PowerPanel::SwitchPowerOff()
 {
-    cmdOff->setChecked(true);
-    cmdOff->click();
+    if (s_.engine.PowerFlag != 0) {
+        PowerOnOff(s_, engine_);
+        if (s_.engine.PowerFlag == 0 && PoweredOff)
+            PoweredOff();
+    }
+    ShowPowerState();
 }
 
 void PowerPanel::ShowPowerPanel()

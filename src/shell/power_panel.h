@@ -43,7 +43,7 @@ public:
 
     // PowerPort
     void ChangeGUI(bool edit) override;
-    void PressPowerOff() override;
+    void SwitchPowerOff() override;
     void ShowPowerPanel() override;
     void SetOnOffText(const QString& text) override;
     void SetRunLamp(bool red) override;

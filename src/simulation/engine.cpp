@@ -32,10 +32,10 @@ void Abort(ProgramState& s, EngineContext& e)
     ShowOnOffText(s, LoadResString(2575));
     ClearQueues(s);
     s.engine.StepCount = 0;
-    // The power buttons' handler switches off; without a window (or when the
-    // handler did not) the engine does it itself, so the power is off either way.
+    // The window switches off and shows it; without a window the engine does
+    // it itself, so the power is off either way.
     if (s.ports.power)
-        s.ports.power->PressPowerOff();
+        s.ports.power->SwitchPowerOff();
     if (s.engine.PowerFlag != 0)
         PowerOnOff(s, e);
     if (e.dialogs) {

@@ -247,7 +247,7 @@ void PowerOn(ProgramState& s, EngineContext& e)
                         CheckElementsAt(s, e, x, y, type, lv);
                         if (g.AbortFlag != 0) {
                             if (s.ports.power)
-                                s.ports.power->PressPowerOff();
+                                s.ports.power->SwitchPowerOff();
                             return;
                         }
                     }

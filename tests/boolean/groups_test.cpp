@@ -48,7 +48,11 @@ TEST(Groups, SplitTermBuildsThePreorderGroupList)
         {"Av(B&C)vD", 0, "v 1 0, A 2 1, & 2 1, B 3 3, C 3 3, D 2 1"},
         {"<A>v<<B>>", 0, "v 1 0, A 2 1 n, B 2 1"},
         {"A&BvC", 0, "v 1 0, & 2 1, A 3 2, B 3 2, C 2 1"},
-        {"Xv<<A&B>>", 0, ""},
+        // Brackets and an even number of negations around a compound operand come off.
+        {"Xv<<A&B>>", 0, "v 1 0, X 2 1, & 2 1, A 3 3, B 3 3"},
+        {"((<A&B>)vC)&D", 0, "& 1 0, v 2 1, & 3 2 n, A 4 3, B 4 3, C 3 2, D 2 1"},
+        // One literal is a gate of it with itself.
+        {"(<A>)", 0, "& 1 0 n, A 2 1, A 2 1"},
         // NAND only: an OR becomes an AND of negated inputs with a negated output.
         {"AvB", 1, "& 1 0 n, A 2 1 n, B 2 1 n"},
         {"A&B", 2, "v 1 0 n, A 2 1 n, B 2 1 n"},

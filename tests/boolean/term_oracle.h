@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "boolean/boolean_ports.h"
 #include "boolean/clsGroups.h"
 
 namespace oracle {
@@ -25,6 +26,11 @@ bool SameFunction(const QString& a, const QString& b, unsigned mask);
 // Value of the group tree (records 1.. of groups) under the assignment.
 bool EvaluateGroups(const std::vector<GroupRecord>& groups, unsigned values);
 
+// The rows of a calculated truth table whose result is not t's value for
+// their inputs (0 when the table is right; every row counts when a result
+// is missing).
+int WrongTableRows(const CalculatedTable& table, const QString& t);
+
 struct TermShape {
     int variables = 4;     // letters "A".. used
     int depth = 3;
@@ -32,9 +38,9 @@ struct TermShape {
     bool implicitAnd = true;
 };
 
-// A random valid term: at least two top-level operands; a compound operand
-// is wrapped once ("(x)", "<x>", "<(x)>" or "((x))"), a single letter or
-// constant in any mix of brackets and negations.
+// A random valid term: at least two top-level operands; every operand, a
+// compound one too, in any mix of brackets and negations ("(x)", "<x>",
+// "<(x)>", "((x))", "<<x>>", "(<x>)"), a letter or constant also bare.
 QString RandomTerm(std::mt19937& rng, const TermShape& shape);
 
 // ---- definitions
@@ -116,7 +122,7 @@ private:
 
 inline QString Wrap(std::mt19937& rng, const QString& x, bool single)
 {
-    std::uniform_int_distribution<int> pick(0, single ? 6 : 4);
+    std::uniform_int_distribution<int> pick(0, single ? 6 : 5);
     switch (pick(rng)) {
     case 0:
         return QStringLiteral("(") + x + QStringLiteral(")");
@@ -127,7 +133,7 @@ inline QString Wrap(std::mt19937& rng, const QString& x, bool single)
     case 3:
         return QStringLiteral("((") + x + QStringLiteral("))");
     case 4:
-        return single ? QStringLiteral("<<") + x + QStringLiteral(">>") : QStringLiteral("<") + x + QStringLiteral(">");
+        return QStringLiteral("<<") + x + QStringLiteral(">>");
     case 5:
         return QStringLiteral("(<") + x + QStringLiteral(">)");
     default:
@@ -173,7 +179,10 @@ inline QString Operand(std::mt19937& rng, const TermShape& shape, int depth)
             leaf = Wrap(rng, leaf, true);
         return leaf;
     }
-    return Wrap(rng, Sequence(rng, shape, depth), false);
+    QString compound = Wrap(rng, Sequence(rng, shape, depth), false);
+    if (percent(rng) < 20)
+        compound = Wrap(rng, compound, false);
+    return compound;
 }
 
 } // namespace detail
@@ -231,17 +240,29 @@ inline bool EvaluateGroups(const std::vector<GroupRecord>& groups, unsigned valu
     return value.size() > 1 && value[1];
 }
 
+inline int WrongTableRows(const CalculatedTable& table, const QString& t)
+{
+    const int vars = static_cast<int>(table.Columns().size()) - 1;
+    int wrong = 0;
+    for (const QStringList& row : table.Rows()) {
+        unsigned values = 0;
+        for (int v = 0; v < vars; ++v) {
+            if (row.value(v) == QStringLiteral("1"))
+                values |= 1u << (table.Columns()[static_cast<std::size_t>(v)].key[0].unicode() - u'A');
+        }
+        const std::optional<bool> expected = Evaluate(t, values);
+        if (!expected || row.value(vars) != (*expected ? QStringLiteral(" 1") : QStringLiteral(" 0")))
+            ++wrong;
+    }
+    return table.Rows().empty() ? 1 : wrong;
+}
+
 inline QString RandomTerm(std::mt19937& rng, const TermShape& shape)
 {
     std::uniform_int_distribution<int> percent(0, 99);
     QString t = Sequence(rng, shape, shape.depth);
-    const int wrap = percent(rng);
-    if (wrap < 10)
-        t = QStringLiteral("<<") + t + QStringLiteral(">>");
-    else if (wrap < 20)
-        t = QStringLiteral("(") + t + QStringLiteral(")");
-    else if (wrap < 30)
-        t = QStringLiteral("<") + t + QStringLiteral(">");
+    if (percent(rng) < 35)
+        t = Wrap(rng, t, false);
     return t;
 }
 

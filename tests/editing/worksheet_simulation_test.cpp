@@ -68,13 +68,13 @@ TEST_F(WorksheetSimulation, AClickOpensAnICAndTheRightButtonGoesBackUp)
     };
     const Step steps[] = {
         {"into the full-adder", 5, 5, Qt::LeftButton, 1, 14, 12},
-        {"into its first half-adder", 4, 3, Qt::LeftButton, 2, 8, 6},
+        {"into its first half-adder", 4, 3, Qt::LeftButton, 2, 10, 6},
         {"back to the full-adder", 4, 3, Qt::RightButton, 1, 14, 12},
-        {"into its second half-adder", 4, 9, Qt::LeftButton, 3, 8, 6},
+        {"into its second half-adder", 4, 9, Qt::LeftButton, 3, 10, 6},
         {"back again", 1, 1, Qt::RightButton, 1, 14, 12},
         {"back to the main circuit", 4, 9, Qt::RightButton, 0, 30, 20},
         {"the main circuit has no parent", 5, 5, Qt::RightButton, 0, 30, 20},
-        {"into the other half-adder", 17, 5, Qt::LeftButton, 4, 8, 6},
+        {"into the other half-adder", 17, 5, Qt::LeftButton, 4, 10, 6},
         {"up once more", 3, 3, Qt::RightButton, 0, 30, 20},
     };
     for (const Step& st : steps) {

@@ -2,13 +2,17 @@
 // directory of their own, driven by clicks and menu commands.
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QTreeView>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <algorithm>
+#include <functional>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
@@ -17,6 +21,8 @@
 #include "ic/frmICAuswahl.h"
 #include "ic/ic_chooser.h"
 #include "ic/ic_list_view.h"
+#include "ic/ic_manager_texts.h"
+#include "model/files/ic_definition_check.h"
 #include "platform/string_table.h"
 #include "shell/window_rig.h"
 #include "support/record_files.h"
@@ -278,6 +284,100 @@ TEST_F(ICManager, ImportsUnderTheICNameAndRefusesWhatIsThere)
     EXPECT_EQ(QDir(icDir.path()).entryList(QDir::Files).size(), 4);
 }
 
+// Every damaged shape of an IC definition is found by the one check: the
+// manager shows it faulty with its file and reason, the preview stays empty,
+// placing it and opening a circuit that uses it are refused naming both.
+TEST_F(ICManager, DamagedDefinitionsAreRefusedNamingTheFileAndTheReason)
+{
+    const QByteArray half = TestIC("HALF.icd");
+    QByteArray binary;
+    for (int i = 0; i < 1024; ++i)
+        binary.append(static_cast<char>(i % 256));
+    QByteArray manyConnectors = half;
+    QByteArray connectors;
+    QByteArray places;
+    for (int k = 0; k < 400; ++k) {
+        connectors += "1;2;K" + QByteArray::number(k) + ";\r\n";
+        places += "0;1;K" + QByteArray::number(k) + ";\r\n";
+    }
+    manyConnectors.replace("[Ma\xDF" "e]", connectors + "[Ma\xDF" "e]");
+    manyConnectors.replace("[IC]", places + "[IC]");
+    const struct {
+        const char* what;
+        const char* name;
+        QByteArray bytes;
+        QString reason;
+    } damaged[] = {
+        {"empty", "EMPTY", QByteArray(), "the file is empty"},
+        {"binary", "BINARY", binary, "it is no IC definition: it has no section"},
+        {"absurd outline", "HUGE", QByteArray(half).replace("X4\r\nY3", "X30000\r\nY20000"),
+         "its outline of 30000 x 20000 cells is outside 3 x 2 to 31 x 18"},
+        {"absurd grid", "VAST", QByteArray(half).replace("10;6;", "30000;30000;"),
+         "its grid of 30000 x 30000 cells is outside 1 x 1 to 1000 x 1000"},
+        {"400 connectors", "MANY", manyConnectors, "it has 404 connectors; an IC has at most 255"},
+        {"cut inside [Punkte]", "CUT", half.left(half.indexOf("3;3;11;") + 4),
+         "a cell names an element the file does not hold"},
+        {"short pin list", "SHORT", QByteArray(half).replace("X3Y2:X3Y4:X3Y3:;", "X3Y2:X3Y4:;"),
+         "element 1 (Half-adder) has 2 input pins where it needs 3"},
+        {"';' in its name", "a;b", half, "its name holds \";\", which a circuit file cannot keep"},
+    };
+    OpenManager();
+    const QString circuit = elsewhere.filePath("uses.gtr");
+    for (const auto& d : damaged) {
+        SCOPED_TRACE(d.what);
+        const QString name = QString::fromLatin1(d.name);
+        WriteBytes(Ic(name), d.bytes);
+        const auto fault = CheckICDefinition(s.Verzeichnisse[1], name);
+        ASSERT_TRUE(fault.has_value());
+        EXPECT_EQ(fault->path, Ic(name));
+        EXPECT_EQ(fault->reason, d.reason);
+        auto namesFileAndReason = [&](const QString& text) {
+            return text.contains(Ic(name)) && text.contains(d.reason);
+        };
+
+        manager->ShowICNames();
+        Choose(name);
+        EXPECT_EQ(manager->lblStatus->text(), LoadResString(2121));
+        EXPECT_TRUE(namesFileAndReason(manager->lblStatus->toolTip()));
+        EXPECT_EQ(Tree().mid(1), (QStringList{DamagedGroupText() + u'<',
+                                              Ic(name).section(u'/', -1) + ": " + d.reason + u'<' + DamagedGroupText()}));
+        EXPECT_FALSE(chooser->previewed().has_value());
+        EXPECT_FALSE(Find<QLabel>("lblICFehler")->isHidden());
+
+        ASSERT_EQ(s.ToolMode, ElementType::IC);
+        ASSERT_EQ(s.ICName, name);
+        qsizetype shown = dialogs.MessageTexts().size();
+        ClickCell(10, 10);
+        EXPECT_EQ(s.ElementCount, 0);
+        ASSERT_EQ(dialogs.MessageTexts().size(), shown + 1);
+        EXPECT_TRUE(namesFileAndReason(LastMessage())) << LastMessage().toStdString();
+        QFile::remove(Ic(name));
+
+        // No circuit could name an IC whose name holds ";" in its [IC] line: it is not imported either.
+        if (name.contains(u';')) {
+            const QString source = Outside(name + ".icd", half);
+            dialogs.QueueOpenFile(source);
+            manager->ToolbarButton("cmdImportieren")->trigger();
+            EXPECT_TRUE(LastMessage().contains(source) && LastMessage().contains(d.reason.mid(1)))
+                << LastMessage().toStdString();
+            EXPECT_FALSE(QFile::exists(Ic(name)));
+            continue;
+        }
+        WriteBytes(Ic(name), d.bytes);
+        WriteBytes(circuit, CrLfLines({"[Feld]", "20;12;", "[Elemente]", "20;2;X2Y3:;X2Y3:;0;1;;", "[IC]", name + ";1;"}));
+        // The refused click counts as a change: the work is not saved.
+        dialogs.QueueMessageAnswer(MessageResult::No);
+        dialogs.QueueOpenFile(circuit);
+        shown = dialogs.MessageTexts().size();
+        window.Menu(QStringLiteral("mOpen"))->trigger();
+        EXPECT_TRUE(dialogs.AllAnswersUsed());
+        ASSERT_EQ(dialogs.MessageTexts().size(), shown + 2);
+        EXPECT_EQ(LastMessage(), "The following IC definition files are damaged:\n - " + Ic(name) + ": " + d.reason + "\n");
+        EXPECT_NE(s.objFile.FileName, circuit);
+        QFile::remove(Ic(name));
+    }
+}
+
 TEST_F(ICManager, DeleteNamesTheUsersAndTheWorksheetCircuit)
 {
     OpenManager();
@@ -426,6 +526,81 @@ TEST_F(ICManager, DirectoryChangeRefreshesTheVisibleManager)
     QFocusEvent out(QEvent::FocusOut);
     QApplication::sendEvent(MainNotes(), &out);
     EXPECT_EQ(ReadBytes(other.filePath("ONLY.icd")), CrLfLines({"[Name]", "ONLY", "[Maße]", "X2", "Y2"}));
+}
+
+// Keys typed as the X server delivers them: to the active window. The
+// manager is a tool window of the main window, whose window-wide F5, Ctrl+B,
+// Ctrl+I and Del stay live while the manager is active.
+TEST_F(ICManager, EachWindowsKeysRunItsOwnCommands)
+{
+    static QStringList warnings;
+    warnings.clear();
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) { warnings << m; });
+    const auto restoreHandler = qScopeGuard([previous] { qInstallMessageHandler(previous); });
+    OpenManager();
+    Choose("FULL");
+    int areaDeletes = 0;
+    window.seams().deleteArea = [&] { ++areaDeletes; };
+
+    // Each command leaves a trace: the question it asks or what it changes.
+    size_t asked = 0;
+    int deletes = 0;
+    int added = 0;
+    const auto askedFor = [&](int titleId) {
+        const QString title = LoadResString(titleId);
+        return std::any_of(dialogs.Asked().begin() + static_cast<std::ptrdiff_t>(asked), dialogs.Asked().end(),
+                           [&](const auto& q) { return q.title == title || q.file.title == title; });
+    };
+    const auto none = [] {};
+    const auto no = [&] { dialogs.QueueMessageAnswer(MessageResult::No); };
+    struct Key {
+        QKeyCombination key;
+        std::function<void()> prepare, answerManager, answerMain;
+        std::function<bool()> managerRan, mainRan;
+    };
+    const Key keys[] = {
+        {Qt::Key_F5,
+         [&] {
+             WriteBytes(Ic(QStringLiteral("NEW%1").arg(++added)), TestIC("HALF.icd"));
+             window.Menu(QStringLiteral("mZoomOut"))->trigger();
+         },
+         none, none, [&] { return Listed().contains(QStringLiteral("NEW%1").arg(added)); },
+         [&] { return s.GridMode == 1.0f; }},
+        {Qt::CTRL | Qt::Key_B, none, no, [&] { dialogs.QueueSaveFile(QString()); }, [&] { return askedFor(2111); },
+         [&] { return askedFor(2853); }},
+        {Qt::CTRL | Qt::Key_I, none, [&] { dialogs.QueueOpenFile(QString()); }, none,
+         [&] { return askedFor(2112); }, [&] { return !manager->isVisible(); }},
+        // Edit > Delete is enabled once the power has been off.
+        {Qt::Key_Delete,
+         [&] {
+             PowerOn();
+             PowerOff();
+             ASSERT_TRUE(window.Menu(QStringLiteral("mDelete"))->isEnabled());
+         },
+         no, none, [&] { return askedFor(2118); }, [&] { return areaDeletes > deletes; }},
+    };
+    for (QWidget* active : {static_cast<QWidget*>(manager), static_cast<QWidget*>(&window)}) {
+        const bool managerActive = active == manager;
+        for (const Key& k : keys) {
+            SCOPED_TRACE(QKeySequence(k.key).toString().toStdString()
+                         + (managerActive ? " in the manager" : " in the main window"));
+            if (!manager->isVisible())
+                OpenManager();
+            k.prepare();
+            (managerActive ? k.answerManager : k.answerMain)();
+            active->activateWindow();
+            QApplication::setActiveWindow(active);
+            ASSERT_EQ(QApplication::activeWindow(), active);
+            asked = dialogs.Asked().size();
+            deletes = areaDeletes;
+            QTest::keyClick(active->windowHandle(), k.key.key(), k.key.keyboardModifiers());
+            EXPECT_EQ(k.managerRan(), managerActive);
+            EXPECT_EQ(k.mainRan(), !managerActive);
+        }
+    }
+    EXPECT_TRUE(dialogs.AllAnswersUsed());
+    EXPECT_FALSE(warnings.join(u'\n').contains(QStringLiteral("Ambiguous"))) << warnings.join(u'\n').toStdString();
 }
 
 } // namespace

@@ -240,11 +240,17 @@ TEST_F(ICView, SaveCheckFailuresKeepTheViewOpen)
     EXPECT_TRUE(s.ICViewOpen);
     EXPECT_TRUE(IC().isVisible());
     EXPECT_EQ(QDir(s.Verzeichnisse[1]).entryList(QDir::Files).size(), 0);
-    // The title bar closes the view as Close does, and a running circuit stops first.
+    // The title bar closes the view as Close does, and a running circuit
+    // stops first, in quick help too; the tool is back when the help ends.
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdOn")), Qt::LeftButton);
     ASSERT_EQ(s.engine.PowerFlag, kTrue);
+    QWidget* quickHelp = window.Toolbar(QStringLiteral("Toolbar"))->widgetForAction(Action("cmdQuickHelp"));
+    QTest::mouseClick(quickHelp, Qt::LeftButton);
+    ASSERT_EQ(s.ToolMode, ToolCode::QuickHelp);
     IC().close();
     EXPECT_EQ(s.engine.PowerFlag, kFalse);
+    EXPECT_EQ(s.ToolMode, ToolCode::QuickHelp);
+    QTest::mouseClick(quickHelp, Qt::LeftButton);
     EXPECT_EQ(s.ToolMode, ElementType::Conductor);
     EXPECT_FALSE(s.ICViewOpen);
     EXPECT_EQ(s.ICPinCount, 0);
@@ -303,3 +309,34 @@ TEST_F(ICView, AnICOpenedForEditingIsChangedAndSavedAgainUnderItsName)
 }
 
 } // namespace
+
+// File > Exit with the cursor in one of the IC window's boxes: the box loses
+// the focus while the windows are destroyed, after the IC window's own part
+// is gone. Its handler must not run on it then (the sanitizer build reports
+// a member call on an object that is no longer an IC window).
+TEST(ICWindowShutDown, ExitWithTheCursorInABoxRunsNothingOnTheClosingWindow)
+{
+    for (const char* box : {"txtX", "txtY", "txtNotizen", "txtName"}) {
+        QTemporaryDir dir;
+        ProgramState s;
+        ScriptedUserDialogs dialogs;
+        VirtualTimerHost timers;
+        s.Verzeichnisse = {dir.path() + u'/', dir.path() + u'/', dir.path() + u'/'};
+        auto window = std::make_unique<frmGatrel>(s, dialogs, timers);
+        window->show();
+        window->Menu(QStringLiteral("mDefIC"))->trigger();
+        auto* ic = window->findChild<frmIC*>();
+        ASSERT_NE(ic, nullptr);
+        ic->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(ic));
+        auto* edit = ic->findChild<QLineEdit*>(QLatin1String(box));
+        ASSERT_NE(edit, nullptr) << box;
+        edit->setFocus();
+        QTest::keyClicks(edit, QStringLiteral("2"));
+        ASSERT_TRUE(edit->hasFocus()) << box;
+
+        window->Menu(QStringLiteral("mBeenden"))->trigger();
+        window.reset();
+        EXPECT_TRUE(dialogs.MessageTexts().isEmpty()) << box;
+    }
+}

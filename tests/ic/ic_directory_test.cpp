@@ -15,11 +15,14 @@ class ICFolder : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir.isValid()); }
     QString Dir() const { return dir.path() + u'/'; }
-    // An IC definition with the given [IC] lines and notes lines.
+    // An IC definition with the given [IC] lines, an element for each, and notes lines.
     void IC(const QString& name, std::initializer_list<QString> ics, std::initializer_list<QString> notes = {},
             const QString& file = QString())
     {
-        QStringList lines{"[Name]", name, "[Feld]", "4;4;", "[IC]"};
+        QStringList lines{"[Name]", name, "[Feld]", "4;4;", "[Elemente]"};
+        for (size_t k = 1; k <= ics.size(); ++k)
+            lines += QStringLiteral("20;2;X1Y1:;X1Y1:;0;%1;;").arg(k);
+        lines += QStringLiteral("[IC]");
         lines += QStringList(ics);
         lines += QStringList{"[Tags]"};
         if (notes.size() > 0) {
@@ -29,7 +32,8 @@ protected:
         QString text;
         for (const QString& l : lines)
             text += l + QStringLiteral("\r\n");
-        WriteBytes(dir.filePath(file.isEmpty() ? name + QStringLiteral(".icd") : file), text.toLatin1());
+        WriteBytes(dir.filePath(file.isEmpty() ? name + QStringLiteral(".icd") : file),
+                   text.toLatin1() + OneConnectorLines());
     }
     // The tree as "key<parent:text" lines.
     static QStringList Shape(const NestingTree& t)

@@ -73,8 +73,8 @@ TEST_F(NewCircuit, NewFileSwitchesPowerOffFirst)
     s.engine.PowerFlag = kTrue;
     s.CmDialog1.FileName = QStringLiteral("/tmp/old.gtr");
     NewFile(s, false);
-    ASSERT_EQ(w.pressPowerOffCount, 1);
-    EXPECT_LT(w.calls.indexOf(QStringLiteral("PressPowerOff")), w.calls.indexOf(QStringLiteral("UnloadClockTimers")));
+    ASSERT_EQ(w.switchPowerOffCount, 1);
+    EXPECT_LT(w.calls.indexOf(QStringLiteral("SwitchPowerOff")), w.calls.indexOf(QStringLiteral("UnloadClockTimers")));
     EXPECT_TRUE(s.CmDialog1.FileName.isEmpty());
     EXPECT_EQ(s.ClockCount, 0);
     EXPECT_EQ(s.Clocks.size(), 1u);
@@ -83,7 +83,7 @@ TEST_F(NewCircuit, NewFileSwitchesPowerOffFirst)
 TEST_F(NewCircuit, NewFileUpdatesTheWindow)
 {
     NewFile(s, false);
-    EXPECT_EQ(w.pressPowerOffCount, 0);
+    EXPECT_EQ(w.switchPowerOffCount, 0);
     EXPECT_EQ(w.sizeBoxes, (std::vector<std::pair<int16_t, int16_t>>{{20, 12}}));
     EXPECT_EQ(w.resetScrollBarsCount, 1);
     EXPECT_FALSE(w.analyserMenuEnabled);

@@ -147,6 +147,26 @@ TEST_F(Registry, NewValuesFollowTheirKeyInWriteOrder)
               "[Software\\Other]\nZ=\"z\"\n");
 }
 
+TEST_F(Registry, CopyingAKeyReadsTheSourceAndKeepsWhatTheTargetHolds)
+{
+    const QByteArray source = "[1.0]\nA=dword:00000001\nB=\"theirs\"\nSkip=dword:00000002\nC=\"a\\\\b\"\n"
+                              "[1.0\\Below]\nD=dword:00000004\n";
+    writeFile(where.machineFile, source);
+    writeFile(where.userFile, "; own note\n[1.0]\nB=\"mine\"\n");
+    ASSERT_TRUE(RegCopyKey(where, RegistryRoot::LocalMachine, RegistryRoot::CurrentUser, kKey,
+                           {QStringLiteral("skip")}));
+    EXPECT_EQ(readFile(where.userFile), "; own note\n[1.0]\nB=\"mine\"\nA=dword:00000001\nC=\"a\\\\b\"\n");
+    EXPECT_EQ(readFile(where.machineFile), source);
+
+    // Nothing to copy from, or nowhere to copy to.
+    const RegistryLocations noSource{where.userFile, dir.filePath(QStringLiteral("none/Gatrel.conf"))};
+    EXPECT_TRUE(RegCopyKey(noSource, RegistryRoot::LocalMachine, RegistryRoot::CurrentUser, kKey));
+    QString reason;
+    const RegistryLocations folderAsTarget{dir.path(), where.machineFile};
+    EXPECT_FALSE(RegCopyKey(folderAsTarget, RegistryRoot::LocalMachine, RegistryRoot::CurrentUser, kKey, {}, &reason));
+    EXPECT_FALSE(reason.isEmpty());
+}
+
 TEST_F(Registry, UnknownLinesSurviveARewrite)
 {
     const QByteArray garbage[] = {"; a comment", "free text without equals", "Bad=dword:123456789",

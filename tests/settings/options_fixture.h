@@ -15,6 +15,7 @@
 #include "platform/recording_surface.h"
 #include "render/clsGrafik.h"
 #include "settings/options_logic.h"
+#include "settings/startup.h"
 #include "support/fake_main_window.h"
 #include "support/scripted_user_dialogs.h"
 
@@ -34,8 +35,8 @@ protected:
         InitArbeitsfeld(s);
         s.settings.registryFiles = {dir.filePath(QStringLiteral("u/Gatrel.conf")),
                                     dir.filePath(QStringLiteral("m/Gatrel.conf"))};
-        s.settings.RegRoot = RegistryRoot::LocalMachine;
         WriteInstallSettings(s.settings.registryFiles.machineFile);
+        s.settings.RegRoot = FindSettingsRoot(s.settings.registryFiles, dialogs).value();
         for (size_t i = 0; i < 3; ++i) {
             s.Verzeichnisse[i] = Path(QStringLiteral("dir%1/").arg(i));
             QDir().mkpath(s.Verzeichnisse[i]);

@@ -167,7 +167,7 @@ TEST_F(OptionsFixture, SwitchesAndPasswordSurviveARestart)
 TEST_F(OptionsFixture, AFailedPermissionsWriteIsReported)
 {
     // A folder where the settings file should be.
-    const QString file = s.settings.registryFiles.machineFile;
+    const QString file = s.settings.registryFiles.userFile;
     ASSERT_TRUE(QFile::remove(file));
     ASSERT_TRUE(QDir().mkpath(file));
     EXPECT_FALSE(Apply(Loaded()));

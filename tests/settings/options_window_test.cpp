@@ -3,11 +3,16 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFocusEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
+#include <map>
 
 #include "model/files/permissions.h"
+#include "render/toolbar_icons.h"
 #include "settings/frmOptions.h"
 #include "settings/frmVerzeichnis.h"
 #include "support/modal_driver.h"
@@ -34,7 +39,7 @@ protected:
     }
     QByteArray StoredPermissions() const
     {
-        QFile f(s.settings.registryFiles.machineFile);
+        QFile f(s.settings.registryFiles.userFile);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
@@ -58,6 +63,45 @@ TEST_F(OptionsWindow, OpensWithTheSettingsAndClampsBoxesOnLeaving)
     Box("txtUndos")->setText(QStringLiteral("150"));
     Leave(Box("txtUndos"));
     EXPECT_EQ(Box("txtUndos")->text(), QStringLiteral("99"));
+}
+
+TEST_F(OptionsWindow, EverySwitchShowsItsOwnPictureBesideIt)
+{
+    struct Tab {
+        int index;
+        const char* boxes;
+        const char* pictures;
+        int count;
+    };
+    // Components the palette offers on buttons of their own show the same picture as there.
+    const std::map<int, const char*> palette = {{0, "cmdInverter"}, {1, "cmdUND"},    {2, "cmdODER"},
+                                                {3, "cmdXODER"},    {4, "cmdHA"},     {5, "cmdVA"},
+                                                {8, "cmdDecoder"},  {12, "cmdAnalysepunkt"}, {13, "cmdIC"}};
+    for (const Tab& tab : {Tab{2, "chkBauteil", "imgBauteil", 14}, Tab{3, "chkFunktionen", "imgSynthese", 7}}) {
+        auto* tabs = Find<QTabWidget>(QStringLiteral("tabOptions"));
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(tab.index).center());
+        ASSERT_EQ(tabs->currentIndex(), tab.index);
+        std::vector<QImage> seen;
+        for (int i = 0; i < tab.count; ++i) {
+            SCOPED_TRACE(std::string(tab.pictures) + std::to_string(i));
+            auto* box = Find<QCheckBox>(QLatin1String(tab.boxes) + QString::number(i));
+            auto* picture = Find<QLabel>(QLatin1String(tab.pictures) + QString::number(i));
+            ASSERT_TRUE(box && picture && box->isVisible() && picture->isVisible());
+            const QRect b(box->mapTo(&dlg, QPoint()), box->size());
+            const QRect p(picture->mapTo(&dlg, QPoint()), picture->size());
+            EXPECT_LT(p.right(), b.left());
+            EXPECT_NEAR(p.center().y(), b.center().y(), 3);
+            const QImage image = picture->pixmap().toImage();
+            ASSERT_EQ(image.size(), QSize(24, 24));
+            for (const QImage& other : seen)
+                EXPECT_NE(image, other) << "two switches of a tab look alike";
+            seen.push_back(image);
+            if (tab.index == 2 && palette.count(i)) {
+                const QIcon shown = ToolbarIcon(QStringLiteral("Toolbar2"), QLatin1String(palette.at(i)));
+                EXPECT_EQ(image, shown.pixmap(QSize(24, 24)).toImage());
+            }
+        }
+    }
 }
 
 TEST_F(OptionsWindow, OkWithAStillTypedNumberStoresItsClampedValue)

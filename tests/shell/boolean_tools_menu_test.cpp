@@ -7,11 +7,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
+#include <QImage>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <map>
-#include <QDialog>
-#include <QTabWidget>
 
 namespace {
 
@@ -74,29 +75,118 @@ TEST_F(BooleanToolsMenu, TheSimplificationSwitchReachesTheWindow)
 
 namespace {
 
-// Generate in the window draws the typed term onto the main window's worksheet.
-TEST_F(BooleanToolsMenu, GenerateDrawsTheTermOnTheWorksheet)
+// Generate in the Boolean tools window, as a user types the term and clicks.
+class GenerateOnTheWorksheet : public WindowRig {
+protected:
+    QDialog* Tools()
+    {
+        window.Menu(QStringLiteral("mSynthese"))->trigger();
+        return window.findChild<QDialog*>(QStringLiteral("frmBoolean"));
+    }
+    template <class W>
+    W* Control(const char* name)
+    {
+        return Tools()->findChild<W*>(QString::fromLatin1(name));
+    }
+    void Generate(const QString& term, bool simplify = false)
+    {
+        Control<QComboBox>("cmbFormel")->setEditText(term);
+        Control<QCheckBox>("chkSave")->setChecked(true); // no overwrite question
+        Control<QCheckBox>("chkVereinfachen")->setChecked(simplify);
+        s.FileSaved = kTrue; // nor one about saving
+        QTest::mouseClick(Control<QPushButton>("cmdErstellen"), Qt::LeftButton);
+    }
+    std::map<int, int> Kinds() const
+    {
+        std::map<int, int> kinds;
+        for (int e = 1; e <= s.ElementCount; ++e)
+            ++kinds[s.Elements[static_cast<size_t>(e)].Type];
+        return kinds;
+    }
+    // The circuit as its element records and grid size, and the picture shown.
+    std::pair<QString, QImage> Sheet() const
+    {
+        QString circuit = QStringLiteral("%1x%2").arg(s.MaxX).arg(s.MaxY);
+        for (int e = 1; e <= s.ElementCount; ++e) {
+            const ElementRecord& r = s.Elements[static_cast<size_t>(e)];
+            circuit += QStringLiteral(" %1:%2%3").arg(r.Type).arg(r.InPinList, r.OutPinList);
+        }
+        return {circuit, window.picGrid()->grab().toImage()};
+    }
+};
+
+// The term is checked (and minimised, with "Simplify") before anything is
+// replaced; a refusal shows one message and leaves circuit and picture alone.
+TEST_F(GenerateOnTheWorksheet, OnlyATermThatCanBeDrawnReplacesTheCircuit)
 {
-    window.Menu(QStringLiteral("mSynthese"))->trigger();
-    auto* tools = window.findChild<QDialog*>(QStringLiteral("frmBoolean"));
-    ASSERT_NE(tools, nullptr);
-    tools->findChild<QComboBox*>(QStringLiteral("cmbFormel"))->setEditText(QStringLiteral("A&B"));
-    tools->findChild<QCheckBox*>(QStringLiteral("chkSave"))->setChecked(true); // no overwrite question
-    QTest::mouseClick(tools->findChild<QPushButton*>(QStringLiteral("cmdErstellen")), Qt::LeftButton);
+    struct Case {
+        const char* term;
+        bool simplify;
+        const char* message; // "" for none
+        int switches;        // of the new circuit; 0 when the old one stays
+    };
+    const Case cases[] = {
+        {"A&&B", false, "Invalid use of operators.", 0},
+        {"A&&B", true, "Invalid use of operators.", 0},
+        // The typed term is incomplete, not a simplified one.
+        {"A", true, "Incomplete term.", 0},
+        {"A&<A>", true, "Term simplified to single symbol.", 0},
+        {"Xv<<A&B>>", false, "", 3},
+        {"A&BvA&<B>", true, "", 1}, // minimised to "(A)"
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.term) + (c.simplify ? " simplified" : ""));
+        Generate(QStringLiteral("XvY"));
+        const auto before = Sheet();
+        dialogs = ScriptedUserDialogs{};
+        Generate(QString::fromLatin1(c.term), c.simplify);
+        EXPECT_EQ(dialogs.MessageTexts(), *c.message ? QStringList{QString::fromLatin1(c.message)} : QStringList{});
+        if (c.switches == 0) {
+            EXPECT_EQ(Sheet().first, before.first);
+            EXPECT_TRUE(Sheet().second == before.second) << "the picture shows the circuit in place";
+        } else {
+            EXPECT_EQ(Kinds()[ElementType::Switch], c.switches);
+            EXPECT_EQ(Kinds()[ElementType::LED], 1);
+        }
+    }
+    // "Calculate table" says what the typed term lacks, whatever Generate did before.
+    dialogs = ScriptedUserDialogs{};
+    Control<QComboBox>("cmbFormel")->setEditText(QStringLiteral("A"));
+    QTest::mouseClick(Control<QPushButton>("cmdTabelle"), Qt::LeftButton);
+    EXPECT_EQ(dialogs.MessageTexts(), QStringList{QStringLiteral("Incomplete term.")});
+}
 
-    std::map<int, int> kinds;
-    for (int e = 1; e <= s.ElementCount; ++e)
-        ++kinds[s.Elements[static_cast<size_t>(e)].Type];
-    EXPECT_EQ(kinds[ElementType::Switch], 2);
-    EXPECT_EQ(kinds[ElementType::AND], 1);
-    EXPECT_EQ(kinds[ElementType::LED], 1);
+// The program switches the power off for a new circuit even in quick help,
+// which swallows only the user's clicks on the power buttons.
+TEST_F(GenerateOnTheWorksheet, GenerateInQuickHelpSwitchesTheRunningCircuitOff)
+{
+    Generate(QStringLiteral("AvB"));
+    ClickAction("Toolbar2", "cmdUND");
+    PowerOn();
+    ClickAction("Toolbar", "cmdQuickHelp");
+    ASSERT_EQ(s.ToolMode, ToolCode::QuickHelp);
+    dialogs = ScriptedUserDialogs{};
+    Generate(QStringLiteral("A&B"));
+    EXPECT_EQ(s.engine.PowerFlag, kFalse);
+    EXPECT_TRUE(Button("cmdOff")->isChecked());
+    EXPECT_EQ(Kinds()[ElementType::AND], 1);
+    EXPECT_EQ(s.ToolMode, ToolCode::QuickHelp) << "quick help goes on";
+    for (int k = 0; k < 3; ++k)
+        SendMouse(window.picGrid(), QEvent::MouseMove, At(0, k % 2), Qt::NoButton, Qt::NoButton);
+    EXPECT_TRUE(dialogs.MessageTexts().isEmpty()) << dialogs.MessageTexts().join(u'|').toStdString();
+    ClickAction("Toolbar", "cmdQuickHelp");
+    EXPECT_EQ(s.ToolMode, ElementType::AND) << "the editing tool comes back";
+    EXPECT_TRUE(Action("Toolbar2", "cmdUND")->isChecked());
+}
 
-    // Drawn on a worksheet of its own, it is the circuit drawn in place.
+// Drawn on a worksheet of its own and put in place once done, the circuit
+// is the one drawing in place makes.
+TEST_F(GenerateOnTheWorksheet, TheCircuitDrawnAsideIsTheOneDrawnInPlace)
+{
     const QString term = QStringLiteral("(A&B&C)v(<A>&D)v<B&<C>&<D>>");
-    tools->findChild<QComboBox*>(QStringLiteral("cmbFormel"))->setEditText(term);
-    QTest::mouseClick(tools->findChild<QPushButton*>(QStringLiteral("cmdErstellen")), Qt::LeftButton);
+    Generate(term);
     const Circuit generated = s;
-    clsGroups inPlace = static_cast<frmBoolean*>(tools)->Groups();
+    clsGroups inPlace = static_cast<frmBoolean*>(Tools())->Groups();
     inPlace.ProcessEvents = nullptr;
     inPlace.Progress = nullptr;
     inPlace.Placement = &window.placement();

@@ -95,6 +95,37 @@ TEST_F(WindowGuards, TheIcKeyOffersTheIcsOfTheIcFolder)
     EXPECT_EQ(s.ToolMode, ElementType::IC);
 }
 
+// A first start with ICs in the folder every directory starts in.
+class StartWithICs : public WindowRig {
+protected:
+    StartWithICs()
+        : WindowRig([](const QString& docs) {
+              QDir().mkpath(docs + QStringLiteral("/Gatrel"));
+              for (const char* name : {"HALF.icd", "FULL.icd"})
+                  QFile::copy(QStringLiteral(GATREL_TEST_DATA "/ic/") + QLatin1String(name),
+                              docs + QStringLiteral("/Gatrel/") + QLatin1String(name));
+          })
+    {
+    }
+};
+
+TEST_F(StartWithICs, OneClickOnTheIcKeyShowsTheFirstICReadyToPlace)
+{
+    auto* box = Find<QComboBox>("cmbIC");
+    EXPECT_EQ(box->count(), 2) << "the IC lists are filled when the window has loaded";
+    window.Form_Activate();
+    ClickAction("Toolbar2", "cmdUND");
+    ASSERT_TRUE(Find("picAnschlüsse")->isVisible());
+
+    ClickAction("Toolbar2", "cmdIC");
+    EXPECT_EQ(s.ToolMode, ElementType::IC);
+    EXPECT_EQ(s.ICName, QStringLiteral("FULL"));
+    EXPECT_EQ(box->currentText(), QStringLiteral("FULL"));
+    EXPECT_TRUE(Find("picEigenschaft0")->isVisible()) << "the IC page, not the AND element's";
+    EXPECT_FALSE(Find("picAnschlüsse")->isVisible());
+    EXPECT_TRUE(window.MenuItem(QStringLiteral("mBauteil"), 25)->isChecked());
+}
+
 TEST_F(WindowGuards, TheClockedDecoderKeyChoosesTheDecoderWithItsClockInput)
 {
     ClickAction("Toolbar2", "cmdDecoderT");

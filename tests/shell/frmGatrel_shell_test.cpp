@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,25 +33,25 @@ QString N(const char* s)
     return QString::fromUtf8(s);
 }
 
-// A window over settings of its own: installed (machine-wide) unless told otherwise.
+// A window over settings of its own, started as the program starts it on a fresh installation.
 class ShellWindow : public ::testing::Test {
 protected:
     ShellWindow()
     {
         s.settings.registryFiles = {dir.filePath(N("u/Gatrel.conf")), dir.filePath(N("m/Gatrel.conf"))};
-        s.settings.RegRoot = RegistryRoot::LocalMachine;
         WriteInstallSettings(s.settings.registryFiles.machineFile);
+        s.settings.RegRoot = FindSettingsRoot(s.settings.registryFiles, dialogs).value();
         QDir().mkpath(Docs());
     }
     QString Docs() const { return dir.filePath(N("docs")); }
     void SetValue(const char* name, const RegValue& v)
     {
-        RegSetValue(s.settings.registryFiles, RegistryRoot::LocalMachine, QString::fromLatin1(kSettingsKey),
+        RegSetValue(s.settings.registryFiles, RegistryRoot::CurrentUser, QString::fromLatin1(kSettingsKey),
                     N(name), v);
     }
     RegValue Value(const char* name) const
     {
-        return RegGetValue(s.settings.registryFiles, RegistryRoot::LocalMachine, QString::fromLatin1(kSettingsKey),
+        return RegGetValue(s.settings.registryFiles, RegistryRoot::CurrentUser, QString::fromLatin1(kSettingsKey),
                            N(name));
     }
     int Load(const QString& file = QString()) { return window.Form_Load(file, Docs(), dir.path()); }
@@ -205,7 +206,7 @@ TEST_F(ShellWindow, PermissionsHideSwitchedOffComponentsAndFeatures)
     p.FeatureEnable[5] = 0; // analyzer
     p.ElementEnable[8] = 0; // decoder
     p.ElementEnable[6] = 0; // flip-flop
-    ASSERT_TRUE(SavePermissions(s.settings.registryFiles, RegistryRoot::LocalMachine, p));
+    ASSERT_TRUE(SavePermissions(s.settings.registryFiles, RegistryRoot::CurrentUser, p));
     ASSERT_EQ(Load(), 0);
     EXPECT_FALSE(window.Menu(N("mSynthese"))->isVisible());
     EXPECT_TRUE(window.Menu(N("mBoolean"))->isVisible());
@@ -484,4 +485,28 @@ TEST_F(ShellWindow, PanelsStoredTitleOnlyStartCollapsed)
             EXPECT_GT(window.Panel(c.panel)->height(), qRound(420 / twips));
     }
     EXPECT_FALSE(window.findChild<QWidget*>(N("SSPanel2"))->isHidden());
+}
+
+// A name typed without extension gets the extension of what is written, for
+// pictures as for circuits, and the caption names the file the same way
+// after Save as after Open.
+TEST_F(ShellWindow, TypedNamesGetTheirExtensionAndTheCaptionOneRule)
+{
+    ASSERT_EQ(Load(), 0);
+    for (const char* typed : {"sheet", "copy.bmp"}) {
+        const QString name = N(typed);
+        dialogs.QueueSaveFile(dir.filePath(name));
+        window.Menu(N("mSaveBitmap"))->trigger();
+        const QString written = dir.filePath(name.endsWith(N(".bmp")) ? name : name + N(".bmp"));
+        EXPECT_FALSE(QImage(written, "BMP").isNull()) << typed;
+        EXPECT_FALSE(QFile::exists(written + N(".bmp"))) << typed;
+    }
+
+    dialogs.QueueSaveFile(dir.filePath(N("and1")));
+    window.Menu(N("mSaveAs"))->trigger();
+    EXPECT_EQ(window.windowTitle(), N("and1.gtr - Gatrel"));
+    dialogs.QueueOpenFile(dir.filePath(N("and1.gtr")));
+    window.Menu(N("mOpen"))->trigger();
+    EXPECT_EQ(window.windowTitle(), N("and1.gtr - Gatrel"));
+    EXPECT_TRUE(dialogs.MessageTexts().isEmpty()) << dialogs.MessageTexts().join(u'|').toStdString();
 }

@@ -131,17 +131,17 @@ TEST_F(MainWindow, FileOpenLoadsTheChosenCircuitAndNamesIt)
     window.Menu(QStringLiteral("mOpen"))->trigger();
     EXPECT_TRUE(dialogs.AllAnswersUsed());
     EXPECT_TRUE(dialogs.MessageTexts().isEmpty()) << dialogs.MessageTexts().join(u'|').toStdString();
-    EXPECT_EQ(s.MaxX, 20);
-    EXPECT_EQ(s.MaxY, 12);
+    EXPECT_EQ(s.MaxX, 32);
+    EXPECT_EQ(s.MaxY, 16);
     EXPECT_GT(s.ElementCount, 0);
-    EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("txtX"))->text(), QStringLiteral("20"));
+    EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("txtX"))->text(), QStringLiteral("32"));
     EXPECT_TRUE(window.windowTitle().contains(QStringLiteral("components"))) << window.windowTitle().toStdString();
     EXPECT_EQ(window.MenuItem(QStringLiteral("mUsedFiles"), 0)->isVisible(), true);
 
     // A cancelled dialog changes nothing.
     dialogs.QueueOpenFile(QString());
     window.Menu(QStringLiteral("mOpen"))->trigger();
-    EXPECT_EQ(s.MaxX, 20);
+    EXPECT_EQ(s.MaxX, 32);
 }
 
 TEST_F(MainWindow, ZoomMenuItemsSetTheZoomAndRedraw)

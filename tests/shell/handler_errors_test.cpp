@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+#include "platform/numeric.h"
+
 namespace {
 
 class HandlerErrors : public WindowRig {
@@ -85,6 +87,30 @@ TEST_F(HandlerErrors, FailingMenuAndToolbarCommandsAreReported)
     ClickAction("Toolbar", "cmdSynthese");
     ExpectOneReport(before, "no tools");
     EXPECT_TRUE(window.isVisible());
+}
+
+// A handler that fails at every mouse move shows its error once; once it
+// runs through again, its next failure is shown again.
+TEST_F(HandlerErrors, AHandlerFailingAtEveryMouseMoveIsReportedOnce)
+{
+    bool failing = true;
+    QObject::connect(window.picGrid(), &WorksheetPicture::MouseMove, &window, [&failing] {
+        if (failing)
+            throw RuntimeError(kErrSubscript, "Subscript out of range");
+    });
+    auto moves = [this](int count) {
+        for (int k = 0; k < count; ++k)
+            SendMouse(window.picGrid(), QEvent::MouseMove, At(k % 2, 0), Qt::NoButton, Qt::NoButton);
+    };
+    const size_t before = dialogs.Asked().size();
+    moves(5);
+    ExpectOneReport(before, "Subscript out of range");
+    EXPECT_TRUE(dialogs.Asked().back().text.contains(QStringLiteral("mouse moved")));
+    failing = false;
+    moves(1);
+    failing = true;
+    moves(3);
+    ExpectOneReport(before + 1, "Subscript out of range");
 }
 
 } // namespace

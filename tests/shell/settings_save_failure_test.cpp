@@ -5,7 +5,7 @@ namespace {
 TEST_F(WindowRig, SettingsThatCannotBeSavedOnCloseAreReportedOnce)
 {
     // A folder where the settings file should be.
-    const QString file = s.settings.registryFiles.machineFile;
+    const QString file = s.settings.registryFiles.userFile;
     ASSERT_TRUE(QFile::remove(file));
     ASSERT_TRUE(QDir().mkpath(file));
     s.FileSaved = kTrue;

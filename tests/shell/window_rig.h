@@ -11,27 +11,33 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <functional>
 
 #include "model/geometry.h"
 #include "model/state.h"
 #include "platform/registry.h"
 #include "platform/timers.h"
 #include "model/files/settings_store.h"
+#include "settings/startup.h"
 #include "shell/frmGatrel.h"
 #include "shell/worksheet_picture.h"
 #include "support/scripted_user_dialogs.h"
 
 class WindowRig : public ::testing::Test {
 protected:
-    WindowRig() : window(s, dialogs, timers)
+    WindowRig() : WindowRig([](const QString&) {}) {}
+    // beforeStart gets the user's documents folder before the window starts:
+    // its folder "Gatrel" is every directory of a first start.
+    explicit WindowRig(const std::function<void(const QString&)>& beforeStart) : window(s, dialogs, timers)
     {
         // Started as the program starts it, over settings of its own.
         s.settings.registryFiles = {settingsDir.filePath(QStringLiteral("u/Gatrel.conf")),
                                     settingsDir.filePath(QStringLiteral("m/Gatrel.conf"))};
-        s.settings.RegRoot = RegistryRoot::LocalMachine;
         WriteInstallSettings(s.settings.registryFiles.machineFile);
+        s.settings.RegRoot = FindSettingsRoot(s.settings.registryFiles, dialogs).value();
         const QString docs = settingsDir.filePath(QStringLiteral("docs"));
         QDir().mkpath(docs);
+        beforeStart(docs);
         loadStatus = window.Form_Load(QString(), docs, settingsDir.path());
         // Every side panel open, as stored settings may have them.
         s.settings.PanelVisible = {-1, -1, -1, -1, -1};

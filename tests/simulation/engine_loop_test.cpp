@@ -112,7 +112,7 @@ TEST(EngineLoop, StepLimitAbortsAfterAutoStopPassesWithoutDelay)
     ASSERT_FALSE(passes.empty());
     EXPECT_EQ(*passes.rbegin(), 1000);
     EXPECT_EQ(d.window.onOffText, QStringLiteral("Simulation interrupted"));
-    EXPECT_EQ(d.window.pressPowerOffCount, 1);
+    EXPECT_EQ(d.window.switchPowerOffCount, 1);
     EXPECT_EQ(d.s.engine.PowerFlag, kFalse);
     EXPECT_EQ(d.s.engine.AbortFlag, kTrue);
     EXPECT_EQ(d.s.engine.EngineBusy, kFalse);

@@ -110,7 +110,7 @@ TEST_F(EngineWindow, PauseAndStopButtonsFollowTheRun)
     QTest::mouseClick(Button("cmdOn"), Qt::LeftButton);
     EXPECT_FALSE(Button("cmdPause")->isEnabled());
     EXPECT_FALSE(Button("cmdStop")->isEnabled());
-    s.ports.power->PressPowerOff();
+    s.ports.power->SwitchPowerOff();
     EXPECT_EQ(s.engine.PowerFlag, kFalse);
     auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("tvwLevel"));
     ASSERT_EQ(tree->topLevelItemCount(), 1);

@@ -69,10 +69,10 @@ void FakeMainWindow::ResetScrollBars()
     ++resetScrollBarsCount;
 }
 
-void FakeMainWindow::PressPowerOff()
+void FakeMainWindow::SwitchPowerOff()
 {
-    calls << QStringLiteral("PressPowerOff");
-    ++pressPowerOffCount;
+    calls << QStringLiteral("SwitchPowerOff");
+    ++switchPowerOffCount;
 }
 
 void FakeMainWindow::SetAnalyserMenuEnabled(bool enabled)
@@ -196,12 +196,6 @@ void FakeMainWindow::SetWorksheetPictureSize(int width, int height)
 {
     calls << QStringLiteral("SetWorksheetPictureSize");
     pictureSize = {width, height};
-}
-
-QSize FakeMainWindow::WorksheetContainerSize() const
-{
-    calls << QStringLiteral("WorksheetContainerSize");
-    return containerSize;
 }
 
 QSize FakeMainWindow::WorksheetContainerInnerSize() const

@@ -40,7 +40,7 @@ public:
     std::vector<int16_t> selPictures;
     std::vector<std::pair<int16_t, int16_t>> sizeBoxes;
     int resetScrollBarsCount = 0;
-    int pressPowerOffCount = 0;
+    int switchPowerOffCount = 0;
 
     bool analyserMenuEnabled = true;
     bool undoListMenuEnabled = true;
@@ -72,7 +72,7 @@ public:
     void ChangeSelPicture(int16_t tool) override;
     void SetSizeBoxes(int16_t maxX, int16_t maxY) override;
     void ResetScrollBars() override;
-    void PressPowerOff() override;
+    void SwitchPowerOff() override;
     void SetAnalyserMenuEnabled(bool enabled) override;
     void SetUndoListMenuEnabled(bool enabled) override;
     void CheckComponentMenuOnly(int item) override;
@@ -93,7 +93,6 @@ public:
 
     // Worksheet redraw and zoom.
     std::pair<int, int> pictureSize{0, 0};
-    QSize containerSize{0, 0};
     QSize containerInnerSize{0, 0};
     int resizeWorksheetCount = 0;
     int selectNoneCount = 0;
@@ -104,7 +103,6 @@ public:
     QString timeLabel;
 
     void SetWorksheetPictureSize(int width, int height) override;
-    QSize WorksheetContainerSize() const override;
     QSize WorksheetContainerInnerSize() const override;
     void ResizeWorksheet() override;
     void SelectNone() override;

@@ -15,6 +15,13 @@ QByteArray CrLfLines(std::initializer_list<QString> lines)
     return ToCp1252(text);
 }
 
+QByteArray OneConnectorLines()
+{
+    return CrLfLines({QString::fromUtf8("[Anschlüsse]"), QStringLiteral("1;1;A;"), QString::fromUtf8("[Maße]"),
+                      QStringLiteral("X3"), QStringLiteral("Y2"), QString::fromUtf8("[Graphische Anschlüsse]"),
+                      QStringLiteral("0;1;A;")});
+}
+
 void WriteBytes(const QString& path, const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());

@@ -6,11 +6,75 @@
 #include "model/footprint.h"
 #include "model/state.h"
 #include "platform/numeric.h"
+#include "platform/string_table.h"
+
+namespace {
+
+// Pins by element type as the placing routines write them; outputs -1: the
+// same list as the inputs.
+struct PinCounts {
+    uint8_t type;
+    int nameId;
+    int minIn;
+    int maxIn;
+    int out;
+};
+constexpr PinCounts kPinCounts[] = {
+    {ElementType::LED, 2456, 1, 1, 0},
+    {ElementType::Switch, 2457, 1, 1, 1},
+    {ElementType::AND, 2459, 2, 20, 1},
+    {ElementType::OR, 2460, 2, 20, 1},
+    {ElementType::XOR, 2461, 2, 20, 1},
+    {ElementType::Inverter, 2458, 1, 1, 1},
+    {ElementType::ClockGenerator, 2467, 1, 1, 1},
+    {ElementType::HalfAdder, 2462, 3, 3, 2},
+    {ElementType::FullAdder, 2463, 3, 3, 2},
+    {ElementType::TriState, 2524, 2, 2, 1},
+    {ElementType::Multiplexer, 2465, 6, 6, 1},
+    {ElementType::Decoder, 2466, 3, 4, 8},
+    {ElementType::FlipFlop, 2464, 5, 5, 2},
+    {ElementType::ShiftRegister, 2468, 3, 3, 2},
+    {ElementType::SevenSegment, 2469, 6, 6, 0},
+    {ElementType::IC, 2470, 1, kPinTableSize, -1},
+    {ElementType::TextLabel, 2532, 1, 1, 0},
+    {ElementType::AnalysisSensor, 2455, 1, 1, 1},
+};
+
+// Entries of a pin list, each ended by ":", as the pin-list parser counts them.
+int PinEntries(const QString& list)
+{
+    return static_cast<int>(Trim(list).count(u':'));
+}
+
+QString Needed(int min, int max)
+{
+    return min == max ? QString::number(min) : QStringLiteral("%1 to %2").arg(min).arg(max);
+}
+
+[[noreturn]] void RefusePins(int e, const PinCounts& c, const QString& what)
+{
+    throw PinListError(
+        QStringLiteral("element %1 (%2) %3").arg(e).arg(LoadResString(c.nameId), what).toStdString());
+}
+
+QString PinCountText(const char* side, int has, int min, int max)
+{
+    return QStringLiteral("has %1 %2 pin%3 where it needs %4")
+        .arg(has)
+        .arg(QLatin1String(side), has == 1 ? QString() : QStringLiteral("s"), Needed(min, max));
+}
+
+} // namespace
 
 void CheckFileSize(int width, int height)
 {
     if (width < kMinFileSize || width > kMaxFileSize || height < kMinFileSize || height > kMaxFileSize)
-        throw RecordFormatError("worksheet size out of range");
+        throw RecordFormatError(QStringLiteral("its grid of %1 x %2 cells is outside %3 x %3 to %4 x %4")
+                                    .arg(width)
+                                    .arg(height)
+                                    .arg(kMinFileSize)
+                                    .arg(kMaxFileSize)
+                                    .toStdString());
 }
 
 void AppendConnectorEntry(QStringList& list, const QString& entry)
@@ -32,9 +96,9 @@ void CheckCellReferences(const ProgramState& s, const Grid& grid, int elementCou
         for (int y = 0; y <= grid.UBoundY(); ++y) {
             const GridCell& c = grid(x, y);
             if (c.ElementNr < 0 || c.ElementNr > elementCount)
-                throw RecordFormatError("element number outside the element table");
+                throw RecordFormatError("a cell names an element the file does not hold");
             if (c.ICLink != 0 && (c.ICLink < firstLink || c.ICLink > lastLink || !ICSlotInUse(s, c.ICLink)))
-                throw RecordFormatError("IC link outside the IC table");
+                throw RecordFormatError("a cell names an IC the file does not hold");
         }
     }
 }
@@ -55,8 +119,27 @@ void CheckPinCells(const std::vector<ElementRecord>& elements, int count, const 
                 const int16_t x = ToInt(yAt < 0 ? entry.mid(1) : entry.mid(1, yAt - 1));
                 const int16_t y = yAt < 0 ? int16_t(0) : ToInt(entry.mid(yAt + 1));
                 if (!grid.Contains(x, y))
-                    throw RecordFormatError("pin outside the grid");
+                    throw RecordFormatError("a pin lies outside the grid");
             }
+        }
+    }
+}
+
+void CheckPinListLengths(const std::vector<ElementRecord>& elements, int count)
+{
+    for (int e = 1; e <= count && static_cast<size_t>(e) < elements.size(); ++e) {
+        const ElementRecord& r = elements[static_cast<size_t>(e)];
+        for (const PinCounts& c : kPinCounts) {
+            if (c.type != r.Type)
+                continue;
+            const int in = PinEntries(r.InPinList);
+            if (in < c.minIn || in > c.maxIn)
+                RefusePins(e, c, PinCountText("input", in, c.minIn, c.maxIn));
+            const int out = PinEntries(r.OutPinList);
+            if (c.out >= 0 && out != c.out)
+                RefusePins(e, c, PinCountText("output", out, c.out, c.out));
+            if (c.out < 0 && Trim(r.OutPinList) != Trim(r.InPinList))
+                RefusePins(e, c, QStringLiteral("has output pins other than its input pins"));
         }
     }
 }
@@ -70,7 +153,7 @@ void CheckComponentCells(const std::vector<ElementRecord>& elements, int count, 
                 continue;
             if (c.ElementNr < 1 || c.ElementNr > count || static_cast<size_t>(c.ElementNr) >= elements.size()
                 || elements[static_cast<size_t>(c.ElementNr)].Type != c.Type)
-                throw RecordFormatError("component cell names no element of its type");
+                throw RecordFormatError("a component's cell names no element of its type");
         }
     }
 }
@@ -80,7 +163,7 @@ void CheckFootprints(const std::vector<ElementRecord>& elements, int count, cons
     for (int e = 1; e <= count && static_cast<size_t>(e) < elements.size(); ++e) {
         const std::optional<CellRect> foot = ElementFootprint(elements[static_cast<size_t>(e)]);
         if (foot && (!grid.Contains(foot->x1, foot->y1) || !grid.Contains(foot->x2, foot->y2)))
-            throw RecordFormatError("component reaching outside the grid");
+            throw RecordFormatError("a component reaches outside the grid");
     }
 }
 
@@ -106,6 +189,7 @@ void CheckLoadedCircuit(const ProgramState& s)
 {
     CheckCellReferences(s, s.P, s.ElementCount, 1, s.LevelUBound);
     CheckPinCells(s.Elements, s.ElementCount, s.P);
+    CheckPinListLengths(s.Elements, s.ElementCount);
     CheckComponentCells(s.Elements, s.ElementCount, s.P);
     CheckFootprints(s.Elements, s.ElementCount, s.P);
     for (int k = 1; k <= s.ICCount; ++k) {

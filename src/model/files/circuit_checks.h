@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "model/files/record_reader.h"
 #include "model/records.h"
 
 struct ProgramState;
@@ -28,6 +29,16 @@ void CheckCellReferences(const ProgramState& s, const Grid& grid, int elementCou
                          int lastLink);
 // Every pin of elements 1..count lies inside grid.
 void CheckPinCells(const std::vector<ElementRecord>& elements, int count, const Grid& grid);
+// An element with more or fewer pins than its type is placed with: its symbol
+// would be drawn around the wrong cell, (0,0) for a list that is too short.
+class PinListError : public RecordFormatError {
+public:
+    using RecordFormatError::RecordFormatError;
+};
+// Every element 1..count has as many input and output pins as the placing
+// routines give its type; an IC element holds one list twice, one pin per
+// connector on its outline. Throws PinListError naming the element.
+void CheckPinListLengths(const std::vector<ElementRecord>& elements, int count);
 // Every component cell (type 4 and above) of grid names an element of its
 // own type among elements 1..count; a conductor cell may keep any number.
 void CheckComponentCells(const std::vector<ElementRecord>& elements, int count, const Grid& grid);

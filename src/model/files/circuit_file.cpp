@@ -9,9 +9,11 @@
 #include "model/field_list.h"
 #include "model/file_names.h"
 #include "model/files/circuit_reader.h"
+#include "model/files/circuit_checks.h"
 #include "model/files/circuit_writer.h"
 #include "model/files/file_messages.h"
 #include "model/files/ic_check.h"
+#include "model/files/ic_file.h"
 #include "model/files/ic_lookup.h"
 #include "model/files/record_writer.h"
 #include "model/files/settings_store.h"
@@ -27,11 +29,18 @@ namespace {
 
 constexpr int kCrossPointer = 2;
 constexpr int kHourglassPointer = 11;
-const QString kCaptionSuffix = QStringLiteral(" - Gatrel");
 
 QString FolderOf(const QString& fullPath)
 {
     return JoinDir(QFileInfo(fullPath).absolutePath(), QString());
+}
+
+// The main window's caption for the file in use, the same after Open and
+// Save: its name with the extension, which tells a circuit from an IC
+// definition opened for editing.
+QString FileCaption(const QString& fullPath)
+{
+    return GetFileName(fullPath) + QStringLiteral(" - Gatrel");
 }
 
 bool HasSectionHeader(RecordFile& file)
@@ -114,7 +123,7 @@ void ShowLoadedCircuit(ProgramState& s, const QString& fullPath, bool showedProg
     if (p.worksheet)
         p.worksheet->SetSizeBoxes(s.MaxX, s.MaxY);
     if (p.files)
-        p.files->SetCaption(GetFileName(fullPath) + kCaptionSuffix);
+        p.files->SetCaption(FileCaption(fullPath));
     if (p.power)
         p.power->SetTimeLabel(QString::number(seconds));
     if (showedProgress && p.status)
@@ -125,6 +134,17 @@ void FailLoad(ProgramState& s)
 {
     RestoreToolSelection(s);
     SetStatusText(s, QString());
+}
+
+// The faults that can be named are; every other one has the one format message.
+void ShowRefusal(UserDialogs& dialogs, const QString& path, const std::exception& e)
+{
+    if (const auto* ic = dynamic_cast<const ICFileError*>(&e))
+        ShowICErrors(dialogs, {}, {}, {}, {ic->Fault()});
+    else if (dynamic_cast<const PinListError*>(&e))
+        ShowDamagedFile(dialogs, path, QString::fromStdString(e.what()));
+    else
+        ShowUnrecognizableFile(dialogs);
 }
 
 QString OpenDialogFolder(const ProgramState& s)
@@ -145,15 +165,6 @@ void CopyICsToFolder(const ProgramState& s, const QString& folder)
         if (!source.isEmpty())
             QFile::copy(source, JoinDir(folder, ic.Name + QStringLiteral(".icd")));
     }
-}
-
-QString CaptionName(const QString& fullPath)
-{
-    QString name = GetFileName(fullPath);
-    const qsizetype dot = name.lastIndexOf(u'.');
-    if (dot > 0)
-        name.truncate(dot);
-    return name;
 }
 
 } // namespace
@@ -207,12 +218,12 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
     t.ports.tools = s.ports.tools;
     try {
         ReadCircuitRecords(t, &dialogs, *file);
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
         t.ports = Ports{};
         if (progress && (t.ICLoadDepth != 0 || t.LongLoad != 0))
             progress->SetProgress(0);
         FailLoad(s);
-        ShowUnrecognizableFile(dialogs);
+        ShowRefusal(dialogs, fullPath, e);
         return LoadResult::Failed;
     }
     t.ports = Ports{};
@@ -239,8 +250,7 @@ bool SaveFile(ProgramState& s, UserDialogs& dialogs, bool quiet)
         target = dialogs.ChooseSaveFile(request);
         if (target.isEmpty())
             return false;
-        if (QFileInfo(target).suffix().isEmpty())
-            target += QStringLiteral(".gtr");
+        target = WithDefaultExtension(target, QStringLiteral("gtr"));
     }
     target = QFileInfo(target).absoluteFilePath();
 
@@ -266,6 +276,6 @@ bool SaveFile(ProgramState& s, UserDialogs& dialogs, bool quiet)
     AddToRecentFiles(s, target);
     s.FileSaved = kTrue;
     if (s.ports.files)
-        s.ports.files->SetCaption(CaptionName(target) + kCaptionSuffix);
+        s.ports.files->SetCaption(FileCaption(target));
     return true;
 }

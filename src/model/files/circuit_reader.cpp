@@ -113,14 +113,7 @@ private:
         if (s_.ElementCount == INT16_MAX)
             throw RecordFormatError("too many elements");
         ParseElementLine(f, element_);
-        ElementRecord e;
-        e.Type = element_.Type;
-        e.Orientation = element_.Orientation;
-        e.InPinList = element_.InPinList;
-        e.OutPinList = element_.OutPinList;
-        e.Color = element_.Color;
-        e.SelfIndex = element_.SelfIndex;
-        e.Label = element_.Label;
+        ElementRecord e = SavedElementFields(element_);
         if (e.Type == ElementType::AnalysisSensor) {
             if (s_.ProbeCount == UINT8_MAX)
                 throw RecordFormatError("too many analysis sensors");

@@ -63,6 +63,19 @@ void ParseElementLine(const FieldList& f, ElementRecord& e)
         e.Label = f.Text(7);
 }
 
+ElementRecord SavedElementFields(const ElementRecord& parsed)
+{
+    ElementRecord e;
+    e.Type = parsed.Type;
+    e.Orientation = parsed.Orientation;
+    e.InPinList = parsed.InPinList;
+    e.OutPinList = parsed.OutPinList;
+    e.Color = parsed.Color;
+    e.SelfIndex = parsed.SelfIndex;
+    e.Label = parsed.Label;
+    return e;
+}
+
 QString PunktLine(int16_t x, int16_t y, const GridCell& c)
 {
     QString t;

@@ -17,6 +17,8 @@ void TakeSavedCellFields(const GridCell& parsed, GridCell& cell);
 // Fields 1..7 of an [Elemente] line into scratch: Type, Orientation,
 // InPinList, OutPinList, Color, SelfIndex, Label; as ParsePunktLine.
 void ParseElementLine(const FieldList& fields, ElementRecord& scratch);
+// A new record with the fields a line stores, taken from a parsed scratch element.
+ElementRecord SavedElementFields(const ElementRecord& parsed);
 
 // x;y;Type;ConLeft;ConRight;ConUp;ConDown;Marker;ElementNr;ICConnector;ICLink;
 QString PunktLine(int16_t x, int16_t y, const GridCell& cell);

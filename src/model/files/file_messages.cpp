@@ -36,7 +36,7 @@ void ShowSaveFailed(UserDialogs& dialogs, const QString& path, const QString& re
 }
 
 void ShowICErrors(UserDialogs& dialogs, const QStringList& missing, const QList<QStringList>& cycles,
-                  const QStringList& tooMany)
+                  const QStringList& tooMany, const QList<ICFault>& damaged)
 {
     QString text;
     if (!missing.isEmpty())
@@ -49,5 +49,17 @@ void ShowICErrors(UserDialogs& dialogs, const QStringList& missing, const QList<
     }
     if (!tooMany.isEmpty())
         text += NameList(QStringLiteral("The following ICs contain more ICs than can be loaded:"), tooMany);
+    if (!damaged.isEmpty()) {
+        QStringList faults;
+        for (const ICFault& f : damaged)
+            faults.append(f.path + QStringLiteral(": ") + f.reason);
+        text += NameList(QStringLiteral("The following IC definition files are damaged:"), faults);
+    }
     dialogs.ShowMessage(text, MessageButtons::OK, MessageIcon::Critical, QStringLiteral("IC error"));
+}
+
+void ShowDamagedFile(UserDialogs& dialogs, const QString& path, const QString& reason)
+{
+    dialogs.ShowMessage(QStringLiteral("The file '%1' cannot be loaded: %2.").arg(path, reason), MessageButtons::OK,
+                        MessageIcon::Critical, kIOError);
 }

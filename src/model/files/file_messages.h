@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "model/files/ic_definition_check.h"
+
 class UserDialogs;
 
 // "File not found." when a file to open does not exist.
@@ -12,7 +14,9 @@ void ShowFileNotFound(UserDialogs& dialogs);
 void ShowUnrecognizableFile(UserDialogs& dialogs);
 // A file that could not be written; the old file, if any, is unchanged.
 void ShowSaveFailed(UserDialogs& dialogs, const QString& path, const QString& reason);
-// The ICs a circuit needs that are missing, contain themselves or nest too
-// deeply, in one message.
+// The ICs a circuit needs that are missing, contain themselves, nest too
+// deeply or whose definition files are damaged, in one message.
 void ShowICErrors(UserDialogs& dialogs, const QStringList& missing, const QList<QStringList>& cycles,
-                  const QStringList& tooMany);
+                  const QStringList& tooMany, const QList<ICFault>& damaged = {});
+// A circuit file refused for a fault that can be named: the file and the reason.
+void ShowDamagedFile(UserDialogs& dialogs, const QString& path, const QString& reason);

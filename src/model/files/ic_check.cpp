@@ -6,6 +6,7 @@
 
 #include "model/file_names.h"
 #include "model/files/file_messages.h"
+#include "model/files/ic_definition_check.h"
 #include "model/files/ic_lookup.h"
 #include "model/files/ic_nesting.h"
 #include "model/state.h"
@@ -65,8 +66,19 @@ bool CheckICFiles(ProgramState& s, UserDialogs& dialogs, const QString& path)
         }
     }
 
-    if (missing.isEmpty() && cycles.isEmpty() && tooMany.isEmpty())
+    // Each file once, though several ICs may hold it.
+    QList<ICFault> damaged;
+    if (missing.isEmpty() && cycles.isEmpty() && tooMany.isEmpty()) {
+        for (const QString& name : names) {
+            const auto fault = CheckICDefinition(icDir, name);
+            if (fault && std::none_of(damaged.begin(), damaged.end(),
+                                      [&](const ICFault& f) { return f.path == fault->path; }))
+                damaged.append(*fault);
+        }
+    }
+
+    if (missing.isEmpty() && cycles.isEmpty() && tooMany.isEmpty() && damaged.isEmpty())
         return true;
-    ShowICErrors(dialogs, missing, cycles, tooMany);
+    ShowICErrors(dialogs, missing, cycles, tooMany, damaged);
     return false;
 }

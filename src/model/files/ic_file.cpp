@@ -7,6 +7,7 @@
 #include "model/circuit_tables.h"
 #include "model/files/circuit_checks.h"
 #include "model/files/element_records.h"
+#include "model/files/ic_definition_check.h"
 #include "model/files/ic_lookup.h"
 #include "model/files/ic_nesting.h"
 #include "model/files/notes_lines.h"
@@ -81,6 +82,162 @@ void ShowLoadProgress(ProgramState& s, int lineNo, const QString& name)
     }
 }
 
+bool LoadICInto(ProgramState& s, UserDialogs* dialogs, const QString& name, uint8_t depth, LoadChain& chain);
+
+// Reads the lines of one IC definition into slot `slot`; nested ICs are loaded as their lines come.
+class ICLineReader {
+public:
+    ICLineReader(ProgramState& s, UserDialogs* dialogs, const QString& name, uint8_t depth, int slot, LoadChain& chain)
+        : s_(s), dialogs_(dialogs), name_(name), depth_(depth), slot_(slot), chain_(chain)
+    {
+    }
+
+    void Header(Section)
+    {
+        sawHeader_ = true;
+        ShowLoadProgress(s_, ++lineNo_, name_);
+    }
+
+    void Data(Section section, const QString& line)
+    {
+        ShowLoadProgress(s_, ++lineNo_, name_);
+        const FieldList f(line);
+        switch (section) {
+        case Section::Name:
+            if (!Trim(line).isEmpty())
+                Level().Name = Trim(line);
+            break;
+        case Section::Feld: Feld(f); break;
+        case Section::Punkte: Punkt(f); break;
+        case Section::Elemente: Element(f); break;
+        case Section::IC: Nested(f); break;
+        case Section::Notizen: s_.ICInstances[static_cast<size_t>(slot_)].Notes += NotesLineFromFile(line); break;
+        default: break;
+        }
+    }
+
+    // What the whole file must hold once read.
+    void Finish(qint64 fileSize) const
+    {
+        if (!sawHeader_)
+            throw RecordFormatError(fileSize == 0 ? "the file is empty" : "it is no IC definition: it has no section");
+        const LevelRecord& level = s_.Levels[static_cast<size_t>(slot_)];
+        if (level.Field.empty())
+            throw RecordFormatError("it holds no circuit: [Feld] is missing");
+        CheckCellReferences(s_, level.Field, level.ElementCount, slot_ + 1, s_.CurrentLevel);
+        CheckPinCells(level.Elements, level.ElementCount, level.Field);
+        CheckPinListLengths(level.Elements, level.ElementCount);
+        CheckComponentCells(level.Elements, level.ElementCount, level.Field);
+        CheckFootprints(level.Elements, level.ElementCount, level.Field);
+        for (int e = 1; e <= level.ElementCount; ++e)
+            if (level.Elements[static_cast<size_t>(e)].Type == ElementType::ClockGenerator)
+                throw RecordFormatError("it holds a clock generator, which no IC may hold");
+        for (const int16_t e : nestedElements_)
+            if (e < 0 || e > level.ElementCount)
+                throw RecordFormatError("a nested IC names no element");
+        CheckConnectorTable(s_.ICInstances[static_cast<size_t>(slot_)], level);
+    }
+
+private:
+    // Nested loads grow the tables: the slot's record is taken anew each time.
+    LevelRecord& Level() { return s_.Levels[static_cast<size_t>(slot_)]; }
+
+    void Feld(const FieldList& f)
+    {
+        const int16_t w = ToInt(f.Text(1));
+        const int16_t h = ToInt(f.Text(2));
+        CheckFileSize(w, h);
+        LevelRecord& level = Level();
+        level.Width = w;
+        level.Height = h;
+        level.Field.Redim(w + 1, h + 1);
+    }
+
+    void Punkt(const FieldList& f)
+    {
+        const int16_t x = ToInt(f.Text(1));
+        const int16_t y = ToInt(f.Text(2));
+        if (!Level().Field.Contains(x, y))
+            throw RecordFormatError("a cell lies outside the IC's grid");
+        ParsePunktLine(f, cell_);
+        GridCell& c = Level().Field(x, y);
+        TakeSavedCellFields(cell_, c);
+        if (cell_.ICLink == 0)
+            return;
+        // The nested ICs take the slots after base, in the order of the [IC] lines.
+        const int ub = static_cast<int>(s_.ICInstances.size()) - 1;
+        const int base = s_.LevelUBound >= ub ? s_.LevelUBound : GetFreeICIndex(s_) - 1;
+        const int link = cell_.ICLink + base;
+        if (link > kMaxICSlots)
+            throw RecordFormatError("an IC link lies outside the IC table");
+        c.ICLink = static_cast<uint8_t>(link);
+    }
+
+    void Element(const FieldList& f)
+    {
+        if (Level().ElementCount == INT16_MAX)
+            throw RecordFormatError("too many elements");
+        ParseElementLine(f, element_);
+        AppendElementRecord(Level(), SavedElementFields(element_));
+    }
+
+    void Nested(const FieldList& f)
+    {
+        const int16_t elementNr = ToInt(f.Text(2));
+        if (depth_ == UINT8_MAX)
+            throw RecordFormatError("ICs nested too deeply");
+        const int16_t next = GetFreeICIndex(s_);
+        if (next > kMaxICSlots)
+            throw RecordFormatError("more ICs than the IC table holds");
+        s_.CurrentLevel = next;
+        EnsureICSlots(s_, next);
+        ICInstanceRecord& nested = s_.ICInstances[static_cast<size_t>(next)];
+        nested.ElementNr = elementNr;
+        nested.NestingLevel = depth_;
+        nested.ParentLevel = static_cast<uint8_t>(slot_);
+        if (s_.ICLoadDepth < INT16_MAX)
+            ++s_.ICLoadDepth;
+        nestedElements_.push_back(elementNr);
+        if (!LoadICInto(s_, dialogs_, f.Text(1), static_cast<uint8_t>(depth_ + 1), chain_))
+            throw RecordFormatError(QStringLiteral("the IC '%1' it holds is missing").arg(f.Text(1)).toStdString());
+    }
+
+    ProgramState& s_;
+    UserDialogs* dialogs_;
+    QString name_;
+    uint8_t depth_;
+    int slot_;
+    LoadChain& chain_;
+    GridCell cell_;
+    ElementRecord element_;
+    // The element numbers of the nested ICs' lines.
+    std::vector<int16_t> nestedElements_;
+    int lineNo_ = 0;
+    bool sawHeader_ = false;
+};
+
+// The slot's records made anew for IC name, its connectors and outline read.
+void ClaimSlotFor(ProgramState& s, int slot, const QString& name, uint8_t depth, RecordFile& file)
+{
+    if (s.ICCount >= kMaxICSlots || slot < 1 || slot > kMaxICSlots)
+        throw RecordFormatError("more ICs than the IC table holds");
+    ClaimICSlot(s, slot);
+    ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(slot)];
+    ic.Name = name;
+    ic.Width = 0;
+    ic.Height = 0;
+    ic.Notes.clear();
+    if (depth <= 1)
+        ic.NestingLevel = 0;
+    LevelRecord& level = s.Levels[static_cast<size_t>(slot)];
+    level = LevelRecord{};
+    // Named after the IC, so the slot never looks free; [Name] may rename it.
+    level.Name = name;
+    level.Elements.assign(1, ElementRecord{});
+    ReadConnectors(file, ic);
+}
+
+// A fault of this file names it; one of a nested file passes on as it is.
 bool LoadICInto(ProgramState& s, UserDialogs* dialogs, const QString& name, uint8_t depth, LoadChain& chain)
 {
     if (IsNoName(name))
@@ -93,133 +250,29 @@ bool LoadICInto(ProgramState& s, UserDialogs* dialogs, const QString& name, uint
         key = path;
     if (const qsizetype at = chain.files.indexOf(key); at >= 0)
         throw ICCycleError(chain.names.mid(at) << name);
-    auto file = RecordFile::Open(path);
-    if (!file)
-        throw RecordFormatError("IC definition file cannot be read");
-
-    const int slot = s.CurrentLevel;
-    if (s.ICCount >= kMaxICSlots || slot < 1 || slot > kMaxICSlots)
-        throw RecordFormatError("more ICs than the IC table holds");
-    ClaimICSlot(s, slot);
-
-    {
-        ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(slot)];
-        ic.Name = name;
-        ic.Width = 0;
-        ic.Height = 0;
-        ic.Notes.clear();
-        if (depth <= 1)
-            ic.NestingLevel = 0;
-        LevelRecord& level = s.Levels[static_cast<size_t>(slot)];
-        level = LevelRecord{};
-        // Named after the IC, so the slot never looks free; [Name] may rename it.
-        level.Name = name;
-        level.Elements.assign(1, ElementRecord{});
-        ReadConnectors(*file, ic);
-    }
-
-    chain.files.append(key);
-    chain.names.append(name);
-    GridCell scratchCell;
-    ElementRecord scratchElement;
-    std::vector<int> nestedSlots;
-    int lineNo = 0;
-
-    auto onData = [&](Section section, const QString& line) {
-        ShowLoadProgress(s, ++lineNo, name);
-        // Nested loads grow the tables: take the slot's records anew each time.
-        LevelRecord& level = s.Levels[static_cast<size_t>(slot)];
-        const FieldList f(line);
-        switch (section) {
-        case Section::Name:
-            if (!Trim(line).isEmpty())
-                level.Name = Trim(line);
-            break;
-        case Section::Feld: {
-            const int16_t w = ToInt(f.Text(1));
-            const int16_t h = ToInt(f.Text(2));
-            CheckFileSize(w, h);
-            level.Width = w;
-            level.Height = h;
-            level.Field.Redim(w + 1, h + 1);
-            break;
-        }
-        case Section::Punkte: {
-            const int16_t x = ToInt(f.Text(1));
-            const int16_t y = ToInt(f.Text(2));
-            if (!level.Field.Contains(x, y))
-                throw RecordFormatError("cell outside the IC's grid");
-            ParsePunktLine(f, scratchCell);
-            GridCell& c = level.Field(x, y);
-            TakeSavedCellFields(scratchCell, c);
-            if (scratchCell.ICLink != 0) {
-                // The nested ICs take the slots after base, in the order of the [IC] lines.
-                const int ub = static_cast<int>(s.ICInstances.size()) - 1;
-                const int base = s.LevelUBound >= ub ? s.LevelUBound : GetFreeICIndex(s) - 1;
-                const int link = scratchCell.ICLink + base;
-                if (link > kMaxICSlots)
-                    throw RecordFormatError("IC link outside the IC table");
-                c.ICLink = static_cast<uint8_t>(link);
-            }
-            break;
-        }
-        case Section::Elemente: {
-            if (level.ElementCount == INT16_MAX)
-                throw RecordFormatError("too many elements");
-            ParseElementLine(f, scratchElement);
-            ElementRecord e;
-            e.Type = scratchElement.Type;
-            e.Orientation = scratchElement.Orientation;
-            e.InPinList = scratchElement.InPinList;
-            e.OutPinList = scratchElement.OutPinList;
-            e.Color = scratchElement.Color;
-            e.SelfIndex = scratchElement.SelfIndex;
-            e.Label = scratchElement.Label;
-            AppendElementRecord(level, std::move(e));
-            break;
-        }
-        case Section::IC: {
-            const int16_t elementNr = ToInt(f.Text(2));
-            if (depth == UINT8_MAX)
-                throw RecordFormatError("ICs nested too deeply");
-            const int16_t next = GetFreeICIndex(s);
-            if (next > kMaxICSlots)
-                throw RecordFormatError("more ICs than the IC table holds");
-            s.CurrentLevel = next;
-            EnsureICSlots(s, next);
-            ICInstanceRecord& nested = s.ICInstances[static_cast<size_t>(next)];
-            nested.ElementNr = elementNr;
-            nested.NestingLevel = depth;
-            nested.ParentLevel = static_cast<uint8_t>(slot);
-            if (s.ICLoadDepth < INT16_MAX)
-                ++s.ICLoadDepth;
-            nestedSlots.push_back(next);
-            if (!LoadICInto(s, dialogs, f.Text(1), static_cast<uint8_t>(depth + 1), chain))
-                throw RecordFormatError("nested IC missing");
-            break;
-        }
-        case Section::Notizen:
-            s.ICInstances[static_cast<size_t>(slot)].Notes += NotesLineFromFile(line);
-            break;
-        default:
-            break;
-        }
-    };
-    ForEachRecord(*file, [&](Section) { ShowLoadProgress(s, ++lineNo, name); }, onData);
-    chain.files.removeLast();
-    chain.names.removeLast();
-
-    const LevelRecord& level = s.Levels[static_cast<size_t>(slot)];
-    if (level.Field.empty())
-        throw RecordFormatError("IC definition without a grid");
-    CheckCellReferences(s, level.Field, level.ElementCount, slot + 1, s.CurrentLevel);
-    CheckPinCells(level.Elements, level.ElementCount, level.Field);
-    CheckComponentCells(level.Elements, level.ElementCount, level.Field);
-    CheckFootprints(level.Elements, level.ElementCount, level.Field);
-    for (int k : nestedSlots) {
-        const int16_t e = s.ICInstances[static_cast<size_t>(k)].ElementNr;
-        if (e < 0 || e > level.ElementCount)
-            throw RecordFormatError("nested IC names no element");
+    try {
+        auto file = RecordFile::Open(path);
+        if (!file)
+            throw RecordFormatError(QFileInfo(path).size() > kMaxRecordFileSize
+                                        ? "the file is larger than any the program writes"
+                                        : "the file cannot be read");
+        const int slot = s.CurrentLevel;
+        ClaimSlotFor(s, slot, name, depth, *file);
+        chain.files.append(key);
+        chain.names.append(name);
+        ICLineReader reader(s, dialogs, name, depth, slot, chain);
+        ForEachRecord(
+            *file, [&](Section section) { reader.Header(section); },
+            [&](Section section, const QString& line) { reader.Data(section, line); });
+        chain.files.removeLast();
+        chain.names.removeLast();
+        reader.Finish(QFileInfo(path).size());
+    } catch (const ICFileError&) {
+        throw;
+    } catch (const ICCycleError&) {
+        throw;
+    } catch (const RecordFormatError& e) {
+        throw ICFileError({name, path, QString::fromStdString(e.what())});
     }
     return true;
 }

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <cstdint>
 
+#include "model/files/ic_definition_check.h"
 #include "model/files/record_reader.h"
 
 struct ProgramState;
@@ -25,6 +26,19 @@ private:
     QStringList chain_;
 };
 
+// A fault of one IC definition file, wherever in a nesting it was met.
+class ICFileError : public RecordFormatError {
+public:
+    explicit ICFileError(ICFault fault)
+        : RecordFormatError(fault.reason.toStdString()), fault_(std::move(fault))
+    {
+    }
+    const ICFault& Fault() const { return fault_; }
+
+private:
+    ICFault fault_;
+};
+
 // The slot the next IC instance takes: the first free one, else the one
 // after the last.
 int16_t GetFreeICIndex(const ProgramState& s);
@@ -37,8 +51,8 @@ int16_t GetFreeICIndex(const ProgramState& s);
 // refused, and then the IC and level tables are as they were.
 bool LoadIC(ProgramState& s, UserDialogs* dialogs, const QString& name, uint8_t depth);
 // The same for a reader that loads into a scratch state: a refused file
-// throws RecordFormatError (ICCycleError for a cycle) and leaves the tables
-// part-filled; a missing nested IC is refused too.
+// throws ICFileError naming the file at fault (ICCycleError for a cycle) and
+// leaves the tables part-filled; a missing nested IC is refused too.
 bool LoadICStrict(ProgramState& s, UserDialogs* dialogs, const QString& name, uint8_t depth);
 
 // Reads the connectors and outline of IC name into ICInstances(CurrentLevel).

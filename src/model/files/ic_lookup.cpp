@@ -4,6 +4,7 @@
 
 #include "model/file_names.h"
 #include "model/files/record_reader.h"
+#include "platform/codepage.h"
 #include "platform/numeric.h"
 
 bool IsPlainICName(const QString& name)
@@ -11,6 +12,24 @@ bool IsPlainICName(const QString& name)
     if (Trim(name).isEmpty() || name == u"." || name == u".." || name == u"<Name>")
         return false;
     return !name.contains(u'/') && !name.contains(u'\\') && !name.contains(QChar(0));
+}
+
+QString ICNameFault(const QString& name)
+{
+    if (!IsPlainICName(name))
+        return QStringLiteral("its name is no plain file name");
+    if (name.contains(u';'))
+        return QStringLiteral("its name holds \";\", which a circuit file cannot keep");
+    if (name.contains(u'\r') || name.contains(u'\n'))
+        return QStringLiteral("its name holds a line break, which a circuit file cannot keep");
+    if (FromCp1252(ToCp1252(name)) != name)
+        return QStringLiteral("its name holds characters a circuit file cannot keep");
+    return QString();
+}
+
+bool IsStorableICName(const QString& name)
+{
+    return ICNameFault(name).isEmpty();
 }
 
 QString JoinDir(const QString& dir, const QString& file)

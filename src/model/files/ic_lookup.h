@@ -12,6 +12,11 @@ constexpr int kMaxICSlots = 255;
 // Not empty or blank, no "/", "\" or NUL, not "." or "..", and not the
 // placeholder "<Name>" of an unnamed IC.
 bool IsPlainICName(const QString& name);
+// A plain name that a circuit file's [IC] line gives back unchanged: no ";"
+// (it ends the field), no line break, every character in the files' code page.
+bool IsStorableICName(const QString& name);
+// Why a name is not storable, for the messages; empty when it is.
+QString ICNameFault(const QString& name);
 
 // dir and file joined; a separator is put between them when dir lacks one.
 QString JoinDir(const QString& dir, const QString& file);

@@ -122,8 +122,10 @@ bool SavePermissions(const RegistryLocations& where, RegistryRoot root, const Pe
 
 bool SavePermissions(ProgramState& s, QString* error)
 {
-    const Settings& st = s.settings;
-    return SavePermissions(st.registryFiles, st.RegRoot,
+    Settings& st = s.settings;
+    if (!UseOwnSettings(st, error))
+        return false;
+    return SavePermissions(st.registryFiles, RegistryRoot::CurrentUser,
                            Permissions{st.FeatureEnable, st.ElementEnable, st.OptionsPassword}, error);
 }
 

@@ -40,9 +40,10 @@ enum class PermissionsStatus { Loaded, Missing, Broken };
 // their values and the caller reports MissingPermissionsMessage or
 // BrokenPermissionsMessage.
 PermissionsStatus LoadPermissions(ProgramState& s);
-// Writes the settings' switches and password; false when nothing was written
-// because the password cannot be stored or the file cannot be written (then
-// with the reason in error, when given).
+// Writes the settings' switches and password into the user's own file (see
+// UseOwnSettings); false when nothing was written because the password
+// cannot be stored or the file cannot be written (then with the reason in
+// error, when given).
 bool SavePermissions(ProgramState& s, QString* error = nullptr);
 // The same for a store of its own (the install step).
 bool SavePermissions(const RegistryLocations& where, RegistryRoot root, const Permissions& p,

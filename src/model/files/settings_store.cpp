@@ -92,8 +92,46 @@ int16_t ReadPanelState(const RegValue& v)
     return static_cast<int16_t>(-n);
 }
 
+// Values that one user's work leaves behind; the machine-wide defaults never
+// hand them on, not even when an earlier version wrote them there.
+const QStringList& OneUsersValues()
+{
+    static const QStringList names{
+        QStringLiteral("LastFile0"),
+        QStringLiteral("LastFile1"),
+        QStringLiteral("LastFile2"),
+        QStringLiteral("LastFile3"),
+        QStringLiteral("LastUsedFile"),
+        QStringLiteral("Verzeichnisse0"),
+        QStringLiteral("Verzeichnisse1"),
+        QStringLiteral("Verzeichnisse2"),
+        QStringLiteral("BoolTerme"),
+        QStringLiteral("frmICAuswahlWindowX"),
+        QStringLiteral("frmICAuswahlWindowY"),
+        QStringLiteral("frmICAuswahlWindowWidth"),
+        QStringLiteral("frmICAuswahlWindowHeight"),
+        QStringLiteral("frmICAuswahlVisible"),
+    };
+    return names;
+}
 
 } // namespace
+
+bool CreateUserSettings(const RegistryLocations& where, QString* error)
+{
+    return RegCopyKey(where, RegistryRoot::LocalMachine, RegistryRoot::CurrentUser,
+                      QString::fromLatin1(kSettingsKey), OneUsersValues(), error);
+}
+
+bool UseOwnSettings(Settings& st, QString* error)
+{
+    if (st.RegRoot == RegistryRoot::CurrentUser)
+        return true;
+    if (!CreateUserSettings(st.registryFiles, error))
+        return false;
+    st.RegRoot = RegistryRoot::CurrentUser;
+    return true;
+}
 
 void LoadSettings(ProgramState& s)
 {
@@ -190,12 +228,12 @@ bool SaveSettings(ProgramState& s, int16_t undoSteps, UserDialogs* dialogs)
     flag(QStringLiteral("BoolSorted"), st.BoolSorted);
     text(QStringLiteral("BoolTerme"), st.BoolTerme);
 
-    const QString& file =
-        st.RegRoot == RegistryRoot::CurrentUser ? st.registryFiles.userFile : st.registryFiles.machineFile;
+    const QString& file = st.registryFiles.userFile;
     if (file.isEmpty())
         return true;
     QString reason;
-    if (RegSetValues(st.registryFiles, st.RegRoot, QString::fromLatin1(kSettingsKey), v, &reason))
+    if (UseOwnSettings(s.settings, &reason)
+        && RegSetValues(st.registryFiles, RegistryRoot::CurrentUser, QString::fromLatin1(kSettingsKey), v, &reason))
         return true;
     if (dialogs)
         dialogs->ShowMessage(QStringLiteral("The settings could not be saved to '%1'.\n%2").arg(file, reason),

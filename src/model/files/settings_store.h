@@ -31,11 +31,22 @@ QString ReadText(const RegValue& v);   // numbers as their decimal text
 // Caption of recent-file item index (0..3) for path; empty for an empty path.
 QString UsedFileCaption(int index, const QString& path);
 
+// Makes the user's own settings file from the machine-wide one, which is
+// only read: every value but those that are one user's own (recent files,
+// directories, Boolean terms, the IC manager's window). False, with the
+// reason, when the user's file cannot be written.
+bool CreateUserSettings(const RegistryLocations& where, QString* error = nullptr);
+// From now on the settings are the user's own file: made from the
+// machine-wide one when they were read from there (st.RegRoot). False,
+// with the reason, when it cannot be made.
+bool UseOwnSettings(Settings& st, QString* error = nullptr);
+
 // Fills the settings from the store under s.settings.RegRoot. Closing the
 // command line and laying out the side panels is left to the main window,
 // which does it right after this returns.
 void LoadSettings(ProgramState& s);
-// Writes the settings back in one replacement of the store's file.
+// Writes the settings back in one replacement of the user's own file (see
+// UseOwnSettings); the machine-wide file is never written.
 // undoSteps: the undo history's current number of steps. A write that fails
 // leaves the old file as it was and is shown once through dialogs (when
 // given), naming the file and the reason; false then. A store without a

@@ -8,8 +8,10 @@ public:
     virtual ~PowerPort() = default;
     // Edit mode (true) or simulation mode (false).
     virtual void ChangeGUI(bool edit) = 0;
-    // Pressing cmdOff switches the power off at once.
-    virtual void PressPowerOff() = 0;
+    // The program's own switch-off (a new circuit, the engine's abort, leaving
+    // the IC view): the power goes off at once, in quick help too, which
+    // swallows only the user's clicks on the power buttons.
+    virtual void SwitchPowerOff() = 0;
     virtual void ShowPowerPanel() = 0;                  // picEinAus
     virtual void SetOnOffText(const QString& text) = 0; // lblOnOff
     virtual void SetRunLamp(bool red) = 0;              // picRot shown and picGrün hidden, or the reverse

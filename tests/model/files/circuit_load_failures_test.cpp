@@ -108,7 +108,7 @@ TEST_F(RefusedFile, ReferencesOutsideTheirTables)
     ExpectRefused({"[Feld]", "12;8;", "[Punkte]", "2;2;4;0;0;0;0;0;1;0;0;"}, kFormat);
     ExpectRefused({"[Feld]", "12;8;", "[Punkte]", "2;2;1;0;0;0;0;0;0;1;3;"}, kFormat);
     // A clock generator without slot, a slot without generator, a slot naming another element.
-    ExpectRefused({"[Feld]", "12;8;", "[Elemente]", "10;2;;X2Y2:;0;1;;"}, kFormat);
+    ExpectRefused({"[Feld]", "12;8;", "[Elemente]", "10;2;X4Y4:;X5Y3:;0;1;;"}, kFormat);
     ExpectRefused({"[Feld]", "12;8;", "[Timer]", "1", "1;", "500;500;-1;1;"}, kFormat);
     ExpectRefused({"[Feld]", "12;8;", "[Elemente]", "4;2;X2Y2:;;0;1;;", "[Timer]", "1", "1;", "500;500;-1;1;"},
                   kFormat);
@@ -125,11 +125,6 @@ TEST_F(RefusedFile, ComponentsThatDisagreeWithTheirCellsOrLeaveTheGrid)
     auto withTimer = [&](std::initializer_list<QString> lines) {
         return CrLfLines(lines) + CrLfLines(timer);
     };
-    WriteBytes(icDir + QStringLiteral("MIXED.icd"),
-               CrLfLines({"[Feld]", "4;4;", "[Punkte]", "2;2;6;0;0;0;0;0;1;0;0;", "[Elemente]",
-                          "9;2;X2Y2:;X3Y2:;0;1;;"}));
-    WriteBytes(icDir + QStringLiteral("WIDE.icd"),
-               CrLfLines({"[Feld]", "4;4;", "[Elemente]", "11;2;X4Y1:X4Y3:X4Y2:;X1Y1:X1Y3:;0;1;;"}));
     const std::pair<const char*, QByteArray> files[] = {
         {"the clock whose symbol starts left of the grid", DataBytes(QStringLiteral("refused/clock_outside_grid.gtr"))},
         {"a shift-register cell on a conductor's record",
@@ -141,15 +136,11 @@ TEST_F(RefusedFile, ComponentsThatDisagreeWithTheirCellsOrLeaveTheGrid)
         {"component cell without element", CrLfLines({"[Feld]", "12;8;", "[Punkte]", "2;2;4;0;0;0;0;0;0;0;0;"})},
         {"clock off the left edge", withTimer({"[Feld]", "12;8;", "[Elemente]", "10;2;X0Y5:;X1Y4:;0;1;;"})},
         {"decoder off the top edge",
-         CrLfLines({"[Feld]", "12;8;", "[Elemente]", "16;2;X3Y1:X3Y2:X3Y3:;X5Y1:X5Y2:;0;1;;"})},
+         CrLfLines({"[Feld]", "12;8;", "[Elemente]", "16;2;X3Y2:X3Y3:X3Y4:;X5Y0:X5Y1:X5Y2:X5Y3:X5Y4:X5Y5:X5Y6:X5Y7:;0;1;;"})},
         {"shift register off the right edge",
          CrLfLines({"[Feld]", "12;8;", "[Elemente]", "18;1;X12Y3:X12Y5:X12Y4:;X8Y3:X8Y5:;0;1;;"})},
         {"tri-state gate off the bottom edge",
          CrLfLines({"[Feld]", "12;8;", "[Elemente]", "13;3;X4Y9:X6Y9:;X5Y8:;0;1;;"})},
-        {"IC definition with a cell on another type's record",
-         CrLfLines({"[Feld]", "12;8;", "[Elemente]", "20;2;;;0;1;;", "[IC]", "MIXED;1;"})},
-        {"IC definition with an adder off its grid",
-         CrLfLines({"[Feld]", "12;8;", "[Elemente]", "20;2;;;0;1;;", "[IC]", "WIDE;1;"})},
     };
     const QString path = circuitDir + QStringLiteral("bad.gtr");
     for (const auto& [what, bytes] : files) {
@@ -163,6 +154,30 @@ TEST_F(RefusedFile, ComponentsThatDisagreeWithTheirCellsOrLeaveTheGrid)
                                 "4;2;X5Y5:;;0;1;;"}));
     EXPECT_EQ(LoadFile(s, dialogs, path), LoadResult::Loaded);
     EXPECT_EQ(s.P(2, 2).ElementNr, 1);
+}
+
+// An element with fewer pins than its type is placed with would be drawn
+// around cell (0,0): the message names the file and the element.
+TEST_F(RefusedFile, PinListsThatDoNotFitTheirTypeAreNamed)
+{
+    InstallICs();
+    const struct {
+        const char* element;
+        const char* reason;
+    } cases[] = {
+        {"11;2;X3Y2:X3Y4:;X6Y2:X6Y4:;0;1;;", "element 1 (Half-adder) has 2 input pins where it needs 3"},
+        {"16;2;X3Y2:X3Y3:X3Y4:;X5Y1:X5Y2:;0;1;;", "element 1 (Decoder) has 2 output pins where it needs 8"},
+        {"6;2;X3Y2:;X5Y3:;0;1;;", "element 1 (AND element) has 1 input pin where it needs 2 to 20"},
+        {"20;2;;;0;1;;", "element 1 (IC) has 0 input pins where it needs 1 to 21"},
+        {"20;2;X2Y3:;X2Y4:;0;1;;", "element 1 (IC) has output pins other than its input pins"},
+    };
+    const QString path = circuitDir + QStringLiteral("bad.gtr");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.element);
+        WriteBytes(path, CrLfLines({"[Feld]", "12;8;", "[Elemente]", QLatin1String(c.element), "[IC]", "HALF;1;"}));
+        ExpectRefused(path, QStringLiteral("The file '%1' cannot be loaded: %2.").arg(path, QLatin1String(c.reason)));
+        EXPECT_EQ(dialogs.Asked().back().title, QStringLiteral("I/O error"));
+    }
 }
 
 TEST_F(RefusedFile, MissingICs)
@@ -210,12 +225,34 @@ TEST_F(RefusedFile, ICsNestedBeyondTheICTable)
                   QStringLiteral("The following ICs contain more ICs than can be loaded:\n - C0\n"));
 }
 
-TEST_F(RefusedFile, ABrokenICDefinition)
+// The message names the IC definition file at fault and why, nested or not.
+TEST_F(RefusedFile, ABrokenICDefinitionIsNamedWithItsFault)
 {
-    WriteBytes(icDir + QStringLiteral("BAD.icd"), CrLfLines({"[Feld]", "4;4;", "[Punkte]", "9;9;1;0;0;0;0;0;0;0;0;"}));
-    ExpectRefused({"[Feld]", "12;8;", "[Elemente]", "20;2;;;0;1;;", "[IC]", "BAD;1;"}, kFormat);
-    WriteBytes(icDir + QStringLiteral("NOGRID.icd"), CrLfLines({"[Name]", "NOGRID"}));
-    ExpectRefused({"[Feld]", "12;8;", "[Elemente]", "20;2;;;0;1;;", "[IC]", "NOGRID;1;"}, kFormat);
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        const char* reason;
+    } broken[] = {
+        {"BAD", CrLfLines({"[Feld]", "4;4;", "[Punkte]", "9;9;1;0;0;0;0;0;0;0;0;"}), "a cell lies outside the IC's grid"},
+        {"NOGRID", CrLfLines({"[Name]", "NOGRID"}), "it holds no circuit: [Feld] is missing"},
+        {"MIXED", CrLfLines({"[Feld]", "4;4;", "[Punkte]", "2;2;6;0;0;0;0;0;1;0;0;", "[Elemente]", "9;2;X2Y2:;X3Y2:;0;1;;"}),
+         "a component's cell names no element of its type"},
+        {"WIDE", CrLfLines({"[Feld]", "4;4;", "[Elemente]", "11;2;X4Y1:X4Y3:X4Y2:;X1Y1:X1Y3:;0;1;;"}),
+         "a component reaches outside the grid"},
+    };
+    for (const auto& ic : broken) {
+        SCOPED_TRACE(ic.name);
+        const QString file = icDir + QLatin1String(ic.name) + QStringLiteral(".icd");
+        WriteBytes(file, ic.bytes);
+        const QString message = QStringLiteral("The following IC definition files are damaged:\n - %1: %2\n");
+        ExpectRefused({"[Feld]", "12;8;", "[Elemente]", "20;2;X2Y3:;X2Y3:;0;1;;", "[IC]", QLatin1String(ic.name) + QStringLiteral(";1;")},
+                      message.arg(file, QLatin1String(ic.reason)));
+        // Inside another IC it is named all the same.
+        WriteBytes(icDir + QStringLiteral("OUTER.icd"), DataBytes(QStringLiteral("ic/FULL.icd")).replace("HALF;2;", QByteArray(ic.name) + ";2;"));
+        ExpectRefused({"[Feld]", "12;8;", "[Elemente]", "20;2;X2Y3:;X2Y3:;0;1;;", "[IC]", "OUTER;1;"},
+                      message.arg(file, QLatin1String(ic.reason)));
+        QFile::remove(file);
+    }
 }
 
 TEST_F(RefusedFile, CancelledOpenDialogChangesNothing)

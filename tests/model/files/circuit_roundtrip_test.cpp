@@ -210,7 +210,7 @@ TEST_F(RoundTrip, NestedICsFillTheICAndLevelTables)
     EXPECT_EQ(half.Width, 4);
     EXPECT_EQ(half.Height, 3);
     EXPECT_EQ(half.PinCount, 4);
-    EXPECT_EQ(half.PinStates.mid(1), (QStringList{"1;2;A;0;", "1;3;B;0;", "7;2;S;0;", "7;3;C;0;"}));
+    EXPECT_EQ(half.PinStates.mid(1), (QStringList{"1;2;A;0;", "1;4;B;0;", "8;2;S;0;", "8;4;C;0;"}));
     EXPECT_EQ(half.GraphicPins.value(3), QStringLiteral("4;1;S;"));
     EXPECT_EQ(half.Notes, QStringLiteral("Half adder: S = A xor B,C = A and B."));
     EXPECT_EQ(s.ICInstances[1].Notes, QStringLiteral("Full adder"));
@@ -256,7 +256,7 @@ TEST_F(RoundTrip, LoadedICDefinitionReachesTheICWindow)
     s.ToolMode = ElementType::IC;
     ASSERT_EQ(LoadFile(s, dialogs, icDir + QStringLiteral("HALF.icd")), LoadResult::Loaded);
     EXPECT_EQ(s.ICPinCount, 4);
-    EXPECT_EQ(s.ICPins.value(3), QStringLiteral("7;2;S;"));
+    EXPECT_EQ(s.ICPins.value(3), QStringLiteral("8;2;S;"));
     EXPECT_EQ(s.ICGraphicPins.value(4), QStringLiteral("4;2;C;"));
     EXPECT_EQ(s.ICTags.value(4), QStringLiteral("r;4;2;"));
     EXPECT_EQ(s.ICNotes, QStringLiteral("Half adder: S = A xor B,\r\nC = A and B."));
@@ -272,7 +272,7 @@ TEST_F(RoundTrip, LoadedICDefinitionReachesTheICWindow)
     // The IC tool gives way to the conductor tool.
     EXPECT_EQ(s.ToolMode, ElementType::Conductor);
     EXPECT_EQ(w.pressedToolKey, QStringLiteral("cmdLeitungen"));
-    EXPECT_EQ(w.sizeBoxes.back(), (std::pair<int16_t, int16_t>{8, 6}));
+    EXPECT_EQ(w.sizeBoxes.back(), (std::pair<int16_t, int16_t>{10, 6}));
     EXPECT_EQ(w.worksheetMousePointer, 2);
 }
 
@@ -281,7 +281,7 @@ TEST_F(RoundTrip, LoadedICDefinitionReachesTheICWindow)
 TEST_F(FileFixture, TheAnalyserMenuFollowsTheSensorsNotChannelOne)
 {
     const QByteArray onlyChannel2 = "[Feld]\r\n5;5;\r\n[Punkte]\r\n2;2;27;0;0;0;0;0;1;0;0;\r\n[Jump]\r\n"
-                                    "[Elemente]\r\n27;2;X2Y2:;;0;1;2;\r\n[IC]\r\n[Timer]\r\n0\r\n0;\r\n"
+                                    "[Elemente]\r\n27;0;X2Y2:;X2Y2:;0;1;2;\r\n[IC]\r\n[Timer]\r\n0\r\n0;\r\n"
                                     "500;500;-1;1;\r\n";
     const QString path = circuitDir + QStringLiteral("sensor2.gtr");
     WriteBytes(path, onlyChannel2);

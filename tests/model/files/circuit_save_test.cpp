@@ -41,7 +41,7 @@ TEST_F(SaveCircuit, QuietSaveOfANewCircuitAsksForAName)
     EXPECT_EQ(s.CircuitFilePath, path);
     EXPECT_EQ(s.CmDialog1.FileName, path);
     EXPECT_EQ(s.FileSaved, kTrue);
-    EXPECT_EQ(w.caption, QStringLiteral("adder - Gatrel"));
+    EXPECT_EQ(w.caption, QStringLiteral("adder.gtr - Gatrel"));
     EXPECT_EQ(s.LastFiles[0], path);
 
     // Cancelling the dialog saves nothing.
@@ -237,7 +237,8 @@ TEST_F(SaveCircuit, SameICTwiceTakesTwoSlots)
 {
     InstallICs();
     const QString path = circuitDir + QStringLiteral("twice.gtr");
-    WriteBytes(path, CrLfLines({"[Feld]", "20;10;", "[Elemente]", "20;2;;;0;1;;", "20;2;;;0;2;;", "[IC]", "HALF;1;",
+    WriteBytes(path, CrLfLines({"[Feld]", "20;10;", "[Elemente]", "20;2;X2Y3:X2Y4:X6Y3:X6Y4:;X2Y3:X2Y4:X6Y3:X6Y4:;0;1;;",
+                                "20;2;X10Y3:X10Y4:X14Y3:X14Y4:;X10Y3:X10Y4:X14Y3:X14Y4:;0;2;;", "[IC]", "HALF;1;",
                                 "HALF;2;"}));
     ASSERT_EQ(LoadFile(s, dialogs, path), LoadResult::Loaded);
     EXPECT_EQ(s.ICCount, 2);

@@ -7,9 +7,10 @@ namespace {
 
 class ICFiles : public FileFixture {
 protected:
+    // An IC whose circuit has the lines given, with one connector.
     void WriteIC(const QString& name, std::initializer_list<QString> lines)
     {
-        WriteBytes(icDir + name + QStringLiteral(".icd"), CrLfLines(lines));
+        WriteBytes(icDir + name + QStringLiteral(".icd"), CrLfLines(lines) + OneConnectorLines());
     }
     // Loads IC name into the next free slot, as the IC placer does.
     bool Place(const QString& name)
@@ -57,7 +58,7 @@ TEST_F(ICFiles, ARefusedICLeavesTheTablesAsTheyWere)
 {
     InstallICs();
     ASSERT_TRUE(Place(QStringLiteral("HALF")));
-    WriteIC(QStringLiteral("OUTER"), {"[Feld]", "6;6;", "[Elemente]", "20;2;;;0;1;;", "[IC]", "HALF;1;", "BROKEN;1;"});
+    WriteIC(QStringLiteral("OUTER"), {"[Feld]", "6;6;", "[Elemente]", "20;2;X1Y1:;X1Y1:;0;1;;", "[IC]", "HALF;1;", "BROKEN;1;"});
     WriteIC(QStringLiteral("BROKEN"), {"[Feld]", "6;6;", "[Punkte]", "1;1;1;0;0;0;0;0;7;0;0;"}); // no element 7
     EXPECT_FALSE(Place(QStringLiteral("OUTER")));
     EXPECT_EQ(s.ICCount, 1);
@@ -93,9 +94,9 @@ TEST_F(ICFiles, TheLevelIsNamedAfterTheICWithoutName)
 TEST_F(ICFiles, BlankICLinesAreNoICs)
 {
     WriteIC(QStringLiteral("LEAF"), {"[Feld]", "4;4;"});
-    WriteIC(QStringLiteral("MID"), {"[Feld]", "4;4;", "[Elemente]", "20;2;;;0;1;;", "[IC]", "", "LEAF;1;", ";2;"});
-    WriteIC(QStringLiteral("TOP"),
-            {"[Feld]", "4;4;", "[Elemente]", "20;2;;;0;1;;", "20;2;;;0;2;;", "[IC]", "MID;1;", "LEAF;2;"});
+    WriteIC(QStringLiteral("MID"), {"[Feld]", "4;4;", "[Elemente]", "20;2;X2Y2:;X2Y2:;0;1;;", "[IC]", "", "LEAF;1;", ";2;"});
+    WriteIC(QStringLiteral("TOP"), {"[Feld]", "4;4;", "[Elemente]", "20;2;X2Y2:;X2Y2:;0;1;;", "20;2;X3Y2:;X3Y2:;0;2;;",
+                                    "[IC]", "MID;1;", "LEAF;2;"});
     EXPECT_EQ(CountICLevels(s, QStringLiteral("TOP")), 3);
     EXPECT_EQ(CountICLevels(s, QStringLiteral("MID")), 1);
     EXPECT_EQ(CountICLevels(s, QStringLiteral("<Name>")), 0);
@@ -108,8 +109,7 @@ TEST_F(ICFiles, BlankICLinesAreNoICs)
 
 TEST_F(ICFiles, OldLinksSectionIsSkipped)
 {
-    WriteIC(QStringLiteral("OLD"), {"[Feld]", "4;4;", "[Anschlüsse]", "0;1;A;", "[Links]", "1;2;3;", "9;9;9;",
-                                    "[Notizen]", "old"});
+    WriteIC(QStringLiteral("OLD"), {"[Feld]", "4;4;", "[Links]", "1;2;3;", "9;9;9;", "[Notizen]", "old"});
     ASSERT_TRUE(Place(QStringLiteral("OLD")));
     EXPECT_EQ(s.ICInstances[1].PinCount, 1);
     EXPECT_EQ(s.ICInstances[1].Notes, QStringLiteral("old"));
@@ -117,8 +117,8 @@ TEST_F(ICFiles, OldLinksSectionIsSkipped)
 
 TEST_F(ICFiles, SizeOfAnIC)
 {
-    WriteIC(QStringLiteral("SIZED"), {"[Maße]", "X7", "Y4", "[Notizen]", "X99", "Y99"});
-    WriteIC(QStringLiteral("UNSIZED"), {"[Feld]", "4;4;", "[Notizen]", "X99"});
+    WriteBytes(icDir + QStringLiteral("SIZED.icd"), CrLfLines({"[Maße]", "X7", "Y4", "[Notizen]", "X99", "Y99"}));
+    WriteBytes(icDir + QStringLiteral("UNSIZED.icd"), CrLfLines({"[Feld]", "4;4;", "[Notizen]", "X99"}));
     EXPECT_TRUE(GetICSize(s, &dialogs, QStringLiteral("SIZED")));
     EXPECT_EQ(s.ICWidth, 7);
     EXPECT_EQ(s.ICHeight, 4);

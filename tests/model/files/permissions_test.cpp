@@ -7,6 +7,7 @@
 #include "platform/registry.h"
 #include "model/files/permissions.h"
 #include "model/files/settings_store.h"
+#include "support/record_files.h"
 
 namespace {
 
@@ -136,7 +137,8 @@ TEST(PermissionsStore, InstallWritesAValueTheProgramAccepts)
 {
     QTemporaryDir dir;
     ProgramState s;
-    s.settings.registryFiles = {QString(), dir.filePath(QStringLiteral("m/Gatrel.conf"))};
+    s.settings.registryFiles = {dir.filePath(QStringLiteral("u/Gatrel.conf")),
+                                dir.filePath(QStringLiteral("m/Gatrel.conf"))};
     s.settings.RegRoot = RegistryRoot::LocalMachine;
     EXPECT_EQ(LoadPermissions(s), PermissionsStatus::Missing);
 
@@ -151,10 +153,14 @@ TEST(PermissionsStore, InstallWritesAValueTheProgramAccepts)
         EXPECT_EQ(e, -1);
     EXPECT_EQ(s.settings.OptionsPassword, QString());
 
-    // Written and read back through the store, leading blanks and code 255 included.
+    // Written into the user's own file and read back from it, leading blanks and code 255
+    // included; the installed value stays as it was.
+    const QByteArray installed = ReadBytes(s.settings.registryFiles.machineFile);
     s.settings.ElementEnable[13] = 0;
     s.settings.OptionsPassword = QStringLiteral(" pw ");
     ASSERT_TRUE(SavePermissions(s));
+    EXPECT_EQ(s.settings.RegRoot, RegistryRoot::CurrentUser);
+    EXPECT_EQ(ReadBytes(s.settings.registryFiles.machineFile), installed);
     s.settings.ElementEnable[13] = -1;
     s.settings.OptionsPassword.clear();
     ASSERT_EQ(LoadPermissions(s), PermissionsStatus::Loaded);
@@ -162,7 +168,7 @@ TEST(PermissionsStore, InstallWritesAValueTheProgramAccepts)
     EXPECT_EQ(s.settings.OptionsPassword, QStringLiteral(" pw "));
 
     const QString key = QString::fromLatin1(kSettingsKey);
-    RegSetValue(s.settings.registryFiles, RegistryRoot::LocalMachine, key, QStringLiteral("Permissions"),
+    RegSetValue(s.settings.registryFiles, RegistryRoot::CurrentUser, key, QStringLiteral("Permissions"),
                 RegValue::Text(QString(21, QChar(20))));
     EXPECT_EQ(LoadPermissions(s), PermissionsStatus::Broken);
     EXPECT_EQ(s.settings.ElementEnable[13], 0) << "a broken value changes nothing";

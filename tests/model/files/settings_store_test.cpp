@@ -15,31 +15,31 @@
 
 namespace {
 
-class SettingsStore : public ::testing::TestWithParam<RegistryRoot> {
+// The user's own file, where the program keeps every setting.
+class SettingsStore : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
         where.userFile = dir.filePath(QStringLiteral("user/Kestrun/Gatrel.conf"));
         where.machineFile = dir.filePath(QStringLiteral("machine/Kestrun/Gatrel.conf"));
-        RegCreateKey(where, root(), QString::fromLatin1(kSettingsKey));
+        RegCreateKey(where, RegistryRoot::CurrentUser, QString::fromLatin1(kSettingsKey));
         attach(s, win);
     }
 
-    RegistryRoot root() const { return GetParam(); }
     void attach(ProgramState& st, FakeMainWindow& w) const
     {
         st.settings.registryFiles = where;
-        st.settings.RegRoot = root();
+        st.settings.RegRoot = RegistryRoot::CurrentUser;
         w.Attach(st);
     }
     void store(const QString& name, const RegValue& v) const
     {
-        RegSetValue(where, root(), QString::fromLatin1(kSettingsKey), name, v);
+        RegSetValue(where, RegistryRoot::CurrentUser, QString::fromLatin1(kSettingsKey), name, v);
     }
     RegValue stored(const QString& name) const
     {
-        return RegGetValue(where, root(), QString::fromLatin1(kSettingsKey), name);
+        return RegGetValue(where, RegistryRoot::CurrentUser, QString::fromLatin1(kSettingsKey), name);
     }
     // Loads the single value into a fresh state.
     ProgramState loadWith(const QString& name, const RegValue& v) const
@@ -47,7 +47,7 @@ protected:
         store(name, v);
         ProgramState fresh;
         fresh.settings.registryFiles = where;
-        fresh.settings.RegRoot = root();
+        fresh.settings.RegRoot = RegistryRoot::CurrentUser;
         LoadSettings(fresh);
         return fresh;
     }
@@ -65,13 +65,7 @@ QString N(const char* name)
 
 } // namespace
 
-INSTANTIATE_TEST_SUITE_P(BothRoots, SettingsStore,
-                         ::testing::Values(RegistryRoot::CurrentUser, RegistryRoot::LocalMachine),
-                         [](const auto& info) {
-                             return std::string(info.param == RegistryRoot::CurrentUser ? "User" : "Machine");
-                         });
-
-TEST_P(SettingsStore, EmptyKeyGivesTheDefaults)
+TEST_F(SettingsStore, EmptyKeyGivesTheDefaults)
 {
     s.LastFiles = {};
     LoadSettings(s);
@@ -91,7 +85,7 @@ TEST_P(SettingsStore, EmptyKeyGivesTheDefaults)
     EXPECT_FALSE(win.usedFilesSeparatorVisible);
 }
 
-TEST_P(SettingsStore, EverythingSavedLoadsBack)
+TEST_F(SettingsStore, EverythingSavedLoadsBack)
 {
     s.LastFiles = {QStringLiteral("/c/a.gtr"), QStringLiteral("/c/b.gtr"), QString(), QString()};
     s.AutoStop = 2500;
@@ -150,7 +144,7 @@ TEST_P(SettingsStore, EverythingSavedLoadsBack)
     EXPECT_EQ(w2.usedFileVisible, (std::array<bool, 4>{true, true, false, false}));
 }
 
-TEST_P(SettingsStore, ValuesAreStoredWithTheirOwnTypeAndInOrder)
+TEST_F(SettingsStore, ValuesAreStoredWithTheirOwnTypeAndInOrder)
 {
     s.LastFiles = {QStringLiteral("12"), QString(), QString(), QString()};
     s.Verzeichnisse = {QStringLiteral("  /with blanks/ "), QStringLiteral("7"), QString()};
@@ -179,7 +173,7 @@ TEST_P(SettingsStore, ValuesAreStoredWithTheirOwnTypeAndInOrder)
     EXPECT_EQ(stored(N("PanelVisible5")), RegValue::Number(1));
     EXPECT_EQ(stored(N("SucheNächstenAnschluss")), RegValue::Number(0));
 
-    QFile f(root() == RegistryRoot::CurrentUser ? where.userFile : where.machineFile);
+    QFile f(where.userFile);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     QStringList names;
     for (const QByteArray& line : f.readAll().split('\n'))
@@ -197,7 +191,7 @@ TEST_P(SettingsStore, ValuesAreStoredWithTheirOwnTypeAndInOrder)
     EXPECT_EQ(names, expected);
 }
 
-TEST_P(SettingsStore, LastUsedFileComesFromTheDialogWhenItHasOne)
+TEST_F(SettingsStore, LastUsedFileComesFromTheDialogWhenItHasOne)
 {
     s.settings.LastUsedFile = QStringLiteral("/loaded.gtr");
     s.CmDialog1.FileName = QStringLiteral("/dialog.gtr");
@@ -216,7 +210,7 @@ TEST_P(SettingsStore, LastUsedFileComesFromTheDialogWhenItHasOne)
     EXPECT_EQ(stored(N("PanelVisible5")), RegValue::Number(0));
 }
 
-TEST_P(SettingsStore, RecentFilesArePackedAndLaterEntriesKept)
+TEST_F(SettingsStore, RecentFilesArePackedAndLaterEntriesKept)
 {
     store(N("LastFile0"), RegValue::Text(N("/a.gtr")));
     store(N("LastFile1"), RegValue::Text(QString()));
@@ -228,7 +222,7 @@ TEST_P(SettingsStore, RecentFilesArePackedAndLaterEntriesKept)
     EXPECT_EQ(win.usedFileCaptions[1], N("&2 /c"));
 }
 
-TEST_P(SettingsStore, FlagsReadTrueOnlyFromOneOrMore)
+TEST_F(SettingsStore, FlagsReadTrueOnlyFromOneOrMore)
 {
     const std::pair<RegValue, int16_t> cases[] = {
         {RegValue::Number(1), kTrue},           {RegValue::Text(N("1")), kTrue},  {RegValue::Number(2), kTrue},
@@ -243,7 +237,7 @@ TEST_P(SettingsStore, FlagsReadTrueOnlyFromOneOrMore)
     }
 }
 
-TEST_P(SettingsStore, NumbersGetTheirDefaultsOnlyWhenMissingOrZero)
+TEST_F(SettingsStore, NumbersGetTheirDefaultsOnlyWhenMissingOrZero)
 {
     EXPECT_EQ(loadWith(N("AutoStop"), RegValue::Number(0)).AutoStop, 1000);
     EXPECT_EQ(loadWith(N("AutoStop"), RegValue::Number(-5)).AutoStop, 1000);
@@ -260,7 +254,7 @@ TEST_P(SettingsStore, NumbersGetTheirDefaultsOnlyWhenMissingOrZero)
     EXPECT_EQ(loadWith(N("frmICAuswahlWindowX"), RegValue::Number(-20)).settings.icManager.WindowX, 0);
 }
 
-TEST_P(SettingsStore, SpacingsHaveMinimums)
+TEST_F(SettingsStore, SpacingsHaveMinimums)
 {
     store(N("BoolAbstandBauteileX"), RegValue::Number(1));
     store(N("BoolAbstandBauteileY"), RegValue::Number(4));
@@ -271,7 +265,7 @@ TEST_P(SettingsStore, SpacingsHaveMinimums)
     EXPECT_EQ(s.settings.BoolAbstandSchalter, 2);
 }
 
-TEST_P(SettingsStore, PanelStatesAreStoredNegated)
+TEST_F(SettingsStore, PanelStatesAreStoredNegated)
 {
     const std::pair<RegValue, int16_t> cases[] = {
         {RegValue::Number(-1), 1},       {RegValue::Number(1), -1},         {RegValue::Number(0), 0},
@@ -293,7 +287,7 @@ TEST_P(SettingsStore, PanelStatesAreStoredNegated)
     EXPECT_EQ(t.settings.PanelVisible[0], 1);
 }
 
-TEST_P(SettingsStore, StoredNumbersReadAsTextForTextSettings)
+TEST_F(SettingsStore, StoredNumbersReadAsTextForTextSettings)
 {
     store(N("BoolTerme"), RegValue::Number(12));
     store(N("Verzeichnisse2"), RegValue::Text(N(" keeps blanks on load ")));
@@ -302,9 +296,9 @@ TEST_P(SettingsStore, StoredNumbersReadAsTextForTextSettings)
     EXPECT_EQ(s.Verzeichnisse[2], N(" keeps blanks on load "));
 }
 
-TEST_P(SettingsStore, BrokenFileLoadsDefaultsAndIsRepairedBySaving)
+TEST_F(SettingsStore, BrokenFileLoadsDefaultsAndIsRepairedBySaving)
 {
-    const QString path = root() == RegistryRoot::CurrentUser ? where.userFile : where.machineFile;
+    const QString path = where.userFile;
     {
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -326,9 +320,9 @@ TEST_P(SettingsStore, BrokenFileLoadsDefaultsAndIsRepairedBySaving)
     EXPECT_EQ(t.settings.DummyUndo, 7);
 }
 
-TEST_P(SettingsStore, AFailedSaveIsReportedOnceWithFileAndReason)
+TEST_F(SettingsStore, AFailedSaveIsReportedOnceWithFileAndReason)
 {
-    const QString file = root() == RegistryRoot::CurrentUser ? where.userFile : where.machineFile;
+    const QString file = where.userFile;
     const QByteArray old = ReadBytes(file);
     s.AutoStop = 4321;
     auto messagesOfASave = [&](bool diskFull) {
@@ -402,6 +396,49 @@ TEST(SettingsStoreFiles, PerUserRootWinsOverMachineWide)
     s.settings.RegRoot = *chosen();
     LoadSettings(s);
     EXPECT_EQ(s.AutoStop, 4000);
+}
+
+TEST(SettingsStoreFiles, TheMachineWideFileHandsOnDefaultsAndIsNeverWritten)
+{
+    QTemporaryDir dir;
+    const RegistryLocations where{dir.filePath(N("u/Gatrel.conf")), dir.filePath(N("m/Gatrel.conf"))};
+    const QString key = QString::fromLatin1(kSettingsKey);
+    WriteInstallSettings(where.machineFile);
+    // A default an administrator set, and what an earlier version left there of one user's work.
+    const char* oneUsers[] = {"LastFile0", "LastFile3", "LastUsedFile", "Verzeichnisse0", "Verzeichnisse2",
+                              "BoolTerme", "frmICAuswahlWindowX", "frmICAuswahlWindowHeight", "frmICAuswahlVisible"};
+    RegSetValue(where, RegistryRoot::LocalMachine, key, N("AutoStop"), RegValue::Number(250));
+    for (const char* name : oneUsers)
+        RegSetValue(where, RegistryRoot::LocalMachine, key, N(name), RegValue::Text(N("/home/a/")));
+    const QByteArray installed = ReadBytes(where.machineFile);
+    auto mine = [&](const char* name) { return RegGetValue(where, RegistryRoot::CurrentUser, key, N(name)); };
+
+    ASSERT_TRUE(CreateUserSettings(where));
+    EXPECT_EQ(mine("AutoStop"), RegValue::Number(250));
+    EXPECT_EQ(mine("PanelVisible4"), RegValue::Number(1));
+    EXPECT_EQ(mine("Permissions"), RegGetValue(where, RegistryRoot::LocalMachine, key, N("Permissions")));
+    for (const char* name : oneUsers)
+        EXPECT_TRUE(mine(name).isEmpty()) << name;
+
+    // Settings read from the machine-wide file go to the user's own when saved; when that
+    // cannot be made, the failure names it.
+    ASSERT_TRUE(QFile::remove(where.userFile));
+    ASSERT_TRUE(QDir().mkpath(where.userFile));
+    ProgramState s;
+    s.settings.registryFiles = where;
+    s.settings.RegRoot = RegistryRoot::LocalMachine;
+    LoadSettings(s);
+    s.AutoStop = 4000;
+    ScriptedUserDialogs dialogs;
+    EXPECT_FALSE(SaveSettings(s, 10, &dialogs));
+    ASSERT_EQ(dialogs.MessageTexts().size(), 1);
+    EXPECT_TRUE(dialogs.MessageTexts()[0].contains(where.userFile)) << dialogs.MessageTexts()[0].toStdString();
+    ASSERT_TRUE(QDir().rmdir(where.userFile));
+    EXPECT_TRUE(SaveSettings(s, 10, &dialogs));
+    EXPECT_EQ(s.settings.RegRoot, RegistryRoot::CurrentUser);
+    EXPECT_EQ(mine("AutoStop"), RegValue::Number(4000));
+    EXPECT_FALSE(mine("Permissions").isEmpty());
+    EXPECT_EQ(ReadBytes(where.machineFile), installed);
 }
 
 TEST(SettingsStoreFiles, InstallSettingsCreateOnlyTheKeyAndKeepValues)

@@ -1,4 +1,4 @@
-#include "shell/toolbar_icons.h"
+#include "render/toolbar_icons.h"
 
 #include <QFont>
 #include <QPainter>
@@ -652,6 +652,54 @@ void ZoomWidth(QPainter& p, const Shape&)
     FitFrame(p, true, false);
 }
 
+// Segments of an 8, the lit ones red.
+void ZAnzeige(QPainter& p, const Shape&)
+{
+    Pen(p);
+    p.setBrush(kChip);
+    p.drawRoundedRect(QRectF(4.5, 1.5, 15, 21), 1, 1);
+    p.setPen(QPen(kRed, 2, Qt::SolidLine, Qt::RoundCap));
+    const qreal l = 8.5, r = 15.5, t = 5, m = 12, b = 19;
+    for (const QLineF& segment : {QLineF(l, t, r, t), QLineF(r, t, r, m), QLineF(r, m, r, b), QLineF(l, b, r, b),
+                                  QLineF(l, m, l, b), QLineF(l, t, l, m), QLineF(l, m, r, m)})
+        p.drawLine(segment.p1(), segment.p2());
+}
+
+// A truth table turned into a term.
+void TermSynthese(QPainter& p, const Shape&)
+{
+    Pen(p);
+    p.setBrush(kPaleBlue);
+    p.drawRect(QRectF(1.5, 5.5, 9, 3));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(1.5, 5.5, 9, 13));
+    Lines(p, 1.5, 10.5, 12.5, 2, 3, kInk);
+    p.drawLine(QPointF(6.5, 5.5), QPointF(6.5, 18.5));
+    Arrow(p, QPointF(11.5, 12), QPointF(16, 12), kBlue, false, 1);
+    Text(p, QRectF(15, 3, 9, 18), QStringLiteral("f"), Font(16, false, true, true), kInk);
+}
+
+// Two neighbouring ones of a map taken together.
+void Vereinfachung(QPainter& p, const Shape&)
+{
+    Pen(p);
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(3.5, 3.5, 17, 17));
+    p.drawLine(QPointF(12, 3.5), QPointF(12, 20.5));
+    p.drawLine(QPointF(3.5, 12), QPointF(20.5, 12));
+    Text(p, QRectF(3.5, 12, 8.5, 8.5), QStringLiteral("1"), Font(7), kInk);
+    Text(p, QRectF(12, 12, 8.5, 8.5), QStringLiteral("1"), Font(7), kInk);
+    Pen(p, kBlue, 1.5);
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(5, 13.5, 14, 5.5), 2.5, 2.5);
+}
+
+void NumberConversion(QPainter& p, const Shape&)
+{
+    Text(p, QRectF(0, 1, 24, 11), QStringLiteral("0x"), Font(10), kBlue);
+    Text(p, QRectF(0, 12, 24, 11), QStringLiteral("10"), Font(10), kInk);
+}
+
 const Picture kPictures[] = {
     {"Toolbar", "cmdNew", New},
     {"Toolbar", "cmdOpen", Open},
@@ -713,6 +761,15 @@ const Picture kPictures[] = {
     {"tlbZoom", "cmdZoomWidth", ZoomWidth},
     {"tlbZoomInOut", "cmdZoomIn", Magnifier, {.sign = 1}},
     {"tlbZoomInOut", "cmdZoomOut", Magnifier, {.sign = -1}},
+
+    // Switches of the settings dialog whose component or feature no button shows.
+    {"frmOptions", "imgBauteil6", Gate, {.label = "FF", .inputs = 2, .outputs = 2, .clock = true}},
+    {"frmOptions", "imgBauteil7", Gate, {.label = "MUX", .inputs = 3, .outputs = 1}},
+    {"frmOptions", "imgBauteil10", Gate, {.label = "SRG", .inputs = 2, .outputs = 4, .clock = true}},
+    {"frmOptions", "imgBauteil11", ZAnzeige},
+    {"frmOptions", "imgSynthese2", TermSynthese},
+    {"frmOptions", "imgSynthese3", Vereinfachung},
+    {"frmOptions", "imgSynthese6", NumberConversion},
 };
 
 QPixmap Render(const Picture& picture, int size)

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/toolbar_icons.h"
+#include "render/toolbar_icons.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -29,6 +29,8 @@ const std::vector<Bar>& Bars()
         {"tlbOrientation", {"cmdRechts", "cmdLinks", "cmdOben", "cmdUnten"}},
         {"tlbZoom", {"cmdZoom100", "cmdZoomFull", "cmdZoomHeight", "cmdZoomWidth"}},
         {"tlbZoomInOut", {"cmdZoomIn", "cmdZoomOut"}},
+        {"frmOptions", {"imgBauteil6", "imgBauteil7", "imgBauteil10", "imgBauteil11", "imgSynthese2",
+                        "imgSynthese3", "imgSynthese6"}},
     };
     return bars;
 }
