@@ -4,8 +4,11 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QThread>
 #include <QTimer>
+#include <atomic>
 #include <cmath>
+#include <new>
 #include <vector>
 
 namespace {
@@ -97,4 +100,28 @@ TEST(WaitSeconds, RealClockRunsTimersDuringTheWait)
     WaitSeconds(0.05, false);
     EXPECT_GE(elapsed.elapsed(), 50);
     EXPECT_EQ(fired, 1);
+}
+
+TEST(RunAside, WorksOnAThreadOfItsOwnWhileEventsRunAndPassesOnWhatItThrows)
+{
+    const Qt::HANDLE caller = QThread::currentThreadId();
+    std::atomic<bool> release = false;
+    Qt::HANDLE worker = nullptr;
+    int ticks = 0;
+    // The work waits until the caller's timer has run three times.
+    RunAside(
+        [&] {
+            worker = QThread::currentThreadId();
+            while (!release)
+                QThread::msleep(1);
+        },
+        [&] {
+            EXPECT_EQ(QThread::currentThreadId(), caller);
+            if (++ticks == 3)
+                release = true;
+        },
+        5);
+    EXPECT_NE(worker, caller);
+    EXPECT_GE(ticks, 3);
+    EXPECT_THROW(RunAside([] { throw std::bad_alloc(); }, {}), std::bad_alloc);
 }
