@@ -60,6 +60,8 @@ public:
     // The worksheet a synthesis draws on: the main window's placing context.
     PlacementContext* Placement = nullptr;
     std::function<void()> ProcessEvents; // lets pending window events run
+    // How far a long run is: the rows of a table, the gates of a synthesis.
+    std::function<void(int done, int total)> Progress;
 
     // --- checks and normalisation
     // True when Term is invalid; the first failure is shown by ShowError.
@@ -93,7 +95,9 @@ public:
     // gates in the style of ConvertTo and an LED, replacing whatever the
     // worksheet holds, then shrinks the worksheet to it and clears the undo
     // history. A failure is shown and leaves Error set. The spacing values
-    // are held to their limits first.
+    // are held to their limits first. While drawing it lets events run
+    // through ProcessEvents; Cancel set meanwhile stops it, leaving the
+    // worksheet half drawn and Cancel set.
     void CreateGroups();
     // The checks and the splitting of CreateGroups, with their messages, and
     // the limit of 20 inputs per gate, without drawing anything. True when

@@ -132,6 +132,10 @@ private:
     }
     // Places a negation marker at (x, y) as the user would with the marker tool.
     void Negate(int x, int y);
+    // After each step of the real run: pending events run, and a cancel
+    // stops the drawing.
+    void Yield();
+    bool Stopped() const { return g_.Error || stopped_; }
 
     clsGroups& g_;
     PlacementContext* c_;
@@ -144,7 +148,17 @@ private:
     int rowCursor_ = 0;
     int lowestRow_ = 0;
     std::vector<int32_t> LevelX_;
+    bool stopped_ = false;
 };
+
+void Synthesis::Yield()
+{
+    if (!c_ || stopped_)
+        return;
+    if (g_.ProcessEvents)
+        g_.ProcessEvents();
+    stopped_ = stopped_ || g_.Cancel;
+}
 
 void Synthesis::CreateLevelX()
 {
@@ -179,10 +193,10 @@ void Synthesis::CreateLevelX()
 void Synthesis::DrawVarHeads()
 {
     const QStringList& vars = g_.VarList();
-    for (int v = 1; v < vars.size() && !g_.Error; ++v) {
+    for (int v = 1; v < vars.size() && !Stopped(); ++v) {
         const int x = GetVarX(vars[v]);
         DrawLine(x, g_.StartY, x, g_.StartY + g_.AbstandSchaltungY);
-        if (!c_ || g_.Error)
+        if (!c_ || Stopped())
             continue;
         ProgramState& s = c_->s;
         s.CursorX = static_cast<int16_t>(x);
@@ -199,6 +213,7 @@ void Synthesis::DrawVarHeads()
         box.Y = static_cast<int16_t>(g_.StartY - 1);
         label.PromptBeschriftungsText(box);
         label.CommitLabel(vars[v]);
+        Yield();
     }
 }
 
@@ -211,10 +226,15 @@ void Synthesis::DrawGroups()
     g_.CreateBranchLists();
     CreateMainLines();
     g_.CopyBranchRows();
+    const auto& groups = g_.Groups();
+    const int gates = static_cast<int>(std::count_if(groups.begin() + 1, groups.end(), IsGate));
     bool more = true;
-    while (more && !g_.Error)
+    for (int drawn = 0; more && !Stopped(); ++drawn) {
+        if (c_ && g_.Progress)
+            g_.Progress(drawn, gates);
         DrawGroup(more);
-    if (!g_.Error)
+    }
+    if (!Stopped())
         ResizeVarLines();
 }
 
@@ -223,11 +243,11 @@ void Synthesis::CreateMainLines()
     const auto& groups = g_.Groups();
     auto& branches = g_.BranchLists();
     const int deepest = g_.MaxLevel(0);
-    for (size_t b = 1; b < branches.size() && !g_.Error; ++b) {
+    for (size_t b = 1; b < branches.size() && !Stopped(); ++b) {
         auto& branch = branches[b];
         const int mb = g_.MaxLevel(static_cast<int32_t>(b));
         const size_t count = branch.size() - 1;
-        for (size_t j = 1; j <= count && !g_.Error; ++j) {
+        for (size_t j = 1; j <= count && !Stopped(); ++j) {
             GroupRecord& r = branch[j];
             const bool lastOfBranch = j == count;
             const bool occurrence =
@@ -337,6 +357,8 @@ void Synthesis::DrawGroup(bool& more)
 
 std::optional<GatePins> Synthesis::SetElement(int yFirst, int yLast, int k, int last)
 {
+    if (stopped_)
+        return std::nullopt;
     auto& groups = g_.Groups();
     GroupRecord& gate = groups[static_cast<size_t>(k)];
     const int n = gate.Inputs;
@@ -408,7 +430,7 @@ void Synthesis::RouteConnection(int x1, int y1, int x2, int y2)
 
 void Synthesis::DrawLine(int x1, int y1, int x2, int y2)
 {
-    if (g_.Error)
+    if (Stopped())
         return;
     Reach(std::max(y1, y2));
     if (!c_)
@@ -437,6 +459,7 @@ void Synthesis::DrawLine(int x1, int y1, int x2, int y2)
         V = OverlayLine{false, G(x2), G(y2), G(x2), G(y2)};
     }
     ConductorBand(*e_).SetLines();
+    Yield();
 }
 
 void Synthesis::ResizeVarLines()
@@ -449,22 +472,24 @@ void Synthesis::ResizeVarLines()
         const GridCell& cell = s.P(x, y);
         return cell.ConRight != 0 && cell.ConLeft == 0;
     };
-    for (int v = 1; v < vars.size() && !g_.Error; ++v) {
+    for (int v = 1; v < vars.size() && !Stopped(); ++v) {
         const int x = GetVarX(vars[v]);
-        for (int y = firstInputRow_; y <= s.MaxY && !g_.Error; ++y) {
+        for (int y = firstInputRow_; y <= s.MaxY && !Stopped(); ++y) {
             if (s.P.Contains(x, y) && startsHere(x, y))
                 DrawLine(x, firstInputRow_, x, y);
         }
-        for (int y = firstInputRow_; y <= s.MaxY; ++y) {
-            if (s.P.Contains(x, y) && startsHere(x, y) && s.P(x, y).ConDown != 0)
+        for (int y = firstInputRow_; y <= s.MaxY && !Stopped(); ++y) {
+            if (s.P.Contains(x, y) && startsHere(x, y) && s.P(x, y).ConDown != 0) {
                 SetKnotenpunkt(*c_, static_cast<int16_t>(x), static_cast<int16_t>(y), false);
+                Yield();
+            }
         }
     }
 }
 
 void Synthesis::Negate(int x, int y)
 {
-    if (!c_)
+    if (!c_ || stopped_)
         return;
     ProgramState& s = c_->s;
     const int16_t keepX = s.CursorX;
@@ -566,6 +591,8 @@ void clsGroups::CreateGroups()
     draw.DrawVarHeads();
     draw.DrawGroups();
     c.objGrafik.Device = shown;
+    if (Cancel)
+        return;
 
     // The worksheet never shrinks below its last occupied row and column
     // plus one, so asking for 1 x 1 fits it to the circuit.

@@ -1,11 +1,11 @@
 // The truth table of the synthesis class's term, and its preview drawing.
-#include "boolean/clsBool.h"
 #include "boolean/clsGroups.h"
 
 #include "boolean/boolean_ports.h"
 #include "boolean/term_checks.h"
 #include "boolean/term_display.h"
 #include "boolean/term_parts.h"
+#include "boolean/term_program.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "platform/user_dialogs.h"
@@ -60,10 +60,6 @@ QString clsGroups::InsertValues(const QString& t, int r) const
 
 void clsGroups::CreateTabelle()
 {
-    clsBool simplifier;
-    TextCaption ownLabel;
-    simplifier.ErrorDevice = lblError ? lblError : &ownLabel;
-
     Corrected = false;
     Error = false;
     Term = SetAND(Term);
@@ -84,6 +80,13 @@ void clsGroups::CreateTabelle()
         ShowError(kTermTooManyVariables);
         return;
     }
+    // The term is compiled once; each row is a short run of the program
+    // instead of a rewriting of the text.
+    const std::optional<TermProgram> program = TermProgram::Compile(Term, varList_.mid(1));
+    if (!program) {
+        ShowError(kTermUnknown);
+        return;
+    }
     if (!Tabelle)
         return;
     const int rows = 1 << n;
@@ -95,18 +98,22 @@ void clsGroups::CreateTabelle()
     FillTabelleRows();
 
     const QString t0 = Term;
+    const QString done = QStringLiteral("% ") + LoadResString(kDoneId);
     QStringList results;
     results.reserve(rows);
+    long long shown = -1;
     for (int r = 1; r <= rows; ++r) {
-        Term = InsertValues(t0, r);
-        simplifier.SetFormel(Term);
-        simplifier.Vereinfache();
-        Term = simplifier.Formel();
-        results << QStringLiteral(" ") + Term;
-        if (lblError) {
-            lblError->SetCaption(QString::number(static_cast<long long>(Int(100.0 * r / rows))) + QStringLiteral("% ") +
-                                 LoadResString(kDoneId));
+        uint32_t values = 0;
+        for (int v = 1; v <= n; ++v)
+            values |= uint32_t{TruthTableValue(r, v, n, Sorted)} << (v - 1);
+        results << (program->Evaluate(values) ? QStringLiteral(" 1") : QStringLiteral(" 0"));
+        const auto percent = static_cast<long long>(Int(100.0 * r / rows));
+        if (lblError && percent != shown) {
+            lblError->SetCaption(QString::number(percent) + done);
+            shown = percent;
         }
+        if (Progress)
+            Progress(r, rows);
         if (ProcessEvents)
             ProcessEvents();
         if (Cancel) {

@@ -6,14 +6,12 @@
 #include <QStringList>
 #include <algorithm>
 #include <bit>
-#include <unordered_map>
 
 namespace {
 
-uint64_t Key(const clsQuineMcCluskey::Implicant& m)
-{
-    return (uint64_t{m.dash} << 32) | m.one;
-}
+using Implicant = clsQuineMcCluskey::Implicant;
+
+constexpr uint32_t kNowhere = UINT32_MAX;
 
 // The numeric value of a cell; the table holds "0", "1", " 0" and " 1".
 double CellValue(const QString& text)
@@ -24,7 +22,7 @@ double CellValue(const QString& text)
     return Val(text);
 }
 
-double Total(const std::vector<clsQuineMcCluskey::Implicant>& list)
+double Total(const std::vector<Implicant>& list)
 {
     double total = 0;
     for (const auto& m : list)
@@ -36,33 +34,71 @@ double Total(const std::vector<clsQuineMcCluskey::Implicant>& list)
 
 void clsQuineMcCluskey::Log(const QString& line)
 {
-    InfoDevice->AddItem(line);
+    if (InfoDevice)
+        log_ << line;
+}
+
+void clsQuineMcCluskey::FlushLog()
+{
+    for (const QString& line : std::as_const(log_))
+        InfoDevice->AddItem(line);
+    log_.clear();
 }
 
 QString clsQuineMcCluskey::Vereinfache()
 {
     Error = false;
+    cancel_ = false;
+    passesDone_ = 0;
     primes_.clear();
-    if (InfoDevice)
-        Log(QStringLiteral("Wertetabelle wird erstellt"));
+    Log(QStringLiteral("Wertetabelle wird erstellt"));
+    FlushLog();
     if (PressTabelle)
         PressTabelle();
     if (Error || !ReadTable()) {
         Error = true;
         return QString();
     }
-    if (InfoDevice)
-        Log(QStringLiteral("Wertetabelle OK"));
-    KeepMinterms();
-    SortGroups();
-    while (MergePass()) {
+    Log(QStringLiteral("Wertetabelle OK"));
+    FlushLog();
+    if (RunWork)
+        RunWork([this] { MergeAll(); });
+    else
+        MergeAll();
+    FlushLog();
+    if (cancel_) {
+        Error = true;
+        return QString();
     }
-    RemoveDuplicatePrimes();
     QString result = ResultTerm();
     if (result.isEmpty())
         result = QStringLiteral("0");
     VereinfachterTerm = result;
     return result;
+}
+
+void clsQuineMcCluskey::MergeAll()
+{
+    KeepMinterms();
+    SortGroups();
+    // An implicant's merge partners and the implicants it merges into have
+    // codes that differ from its own by a power of 3: each is found by one
+    // look-up in a table of 3^n places.
+    power_.assign(static_cast<std::size_t>(n_) + 1, 1);
+    for (std::size_t k = 1; k < power_.size(); ++k)
+        power_[k] = 3 * power_[k - 1];
+    place_.assign(power_.back(), kNowhere);
+    for (std::size_t k = 0; k < current_.size(); ++k) {
+        Implicant& m = current_[k];
+        for (int c = 0; c < n_; ++c)
+            m.code += ((m.one >> c) & 1u) * power_[static_cast<std::size_t>(c)];
+        place_[m.code] = static_cast<uint32_t>(k);
+    }
+    while (MergePass())
+        ++passesDone_;
+    std::vector<uint32_t>().swap(place_);
+    // Each pass holds every implicant once and passes differ in their
+    // number of dashes, so the prime list has no duplicates to remove.
 }
 
 bool clsQuineMcCluskey::ReadTable()
@@ -74,6 +110,7 @@ bool clsQuineMcCluskey::ReadTable()
     n_ = static_cast<int>(Tabelle->Columns().size()) - 1;
     for (int c = 0; c < n_; ++c)
         names_ << Trim(Tabelle->Columns()[static_cast<std::size_t>(c)].text);
+    current_.reserve(Tabelle->Rows().size());
     for (const QStringList& row : Tabelle->Rows()) {
         Implicant m;
         for (int c = 0; c < n_; ++c) {
@@ -83,21 +120,15 @@ bool clsQuineMcCluskey::ReadTable()
             }
         }
         m.result = n_ < row.size() && CellValue(row[n_]) != 0;
-        current_.push_back(std::move(m));
+        current_.push_back(m);
     }
     return true;
 }
 
 void clsQuineMcCluskey::KeepMinterms()
 {
-    std::vector<Implicant> minterms;
-    for (auto& m : current_) {
-        if (m.result)
-            minterms.push_back(std::move(m));
-    }
-    current_ = std::move(minterms);
-    if (InfoDevice)
-        Log(Str(static_cast<double>(current_.size())) + QStringLiteral(" Vollkonjunktionen gefunden"));
+    std::erase_if(current_, [](const Implicant& m) { return !m.result; });
+    Log(Str(static_cast<double>(current_.size())) + QStringLiteral(" Vollkonjunktionen gefunden"));
 }
 
 void clsQuineMcCluskey::SortGroups()
@@ -106,68 +137,80 @@ void clsQuineMcCluskey::SortGroups()
         return;
     std::stable_sort(current_.begin(), current_.end(),
                      [](const Implicant& a, const Implicant& b) { return a.ones < b.ones; });
-    if (InfoDevice)
-        Log(QStringLiteral("Gruppen sind sortiert"));
+    Log(QStringLiteral("Gruppen sind sortiert"));
 }
 
+// The list is sorted by ones count, and every implicant of a pass has the
+// same number of dashes, so the partners of an implicant of group g are
+// those of group g + 1 with the same dashes and one more one. They are
+// merged in the order of the pairs the method tries, and each merged
+// implicant is put in place of its first copy.
 bool clsQuineMcCluskey::MergePass()
 {
-    std::vector<Implicant> next;
-    std::unordered_map<uint64_t, std::size_t> index;
+    const std::size_t size = current_.size();
     for (auto& m : current_)
         m.used = false;
     // Position (from 1) of each record in the list with every copy kept.
-    std::vector<double> position(current_.size() + 1, 1);
-    for (std::size_t k = 0; k < current_.size(); ++k)
+    std::vector<double> position(size + 1, 1);
+    for (std::size_t k = 0; k < size; ++k)
         position[k + 1] = position[k] + current_[k].count;
-    const double total = position[current_.size()] - 1;
+    const double total = position[size] - 1;
 
-    int highest = 0;
-    for (const auto& m : current_)
-        highest = std::max(highest, m.ones);
-    const std::size_t size = current_.size();
-    auto firstWith = [&](int ones, std::size_t from) {
-        std::size_t k = from;
-        while (k < size && current_[k].ones != ones)
-            ++k;
-        return k;
+    const int highest = size > 0 ? current_.back().ones : 0;
+    auto firstWith = [&](int ones) {
+        const auto it = std::partition_point(current_.begin(), current_.end(),
+                                             [ones](const Implicant& m) { return m.ones < ones; });
+        return it != current_.end() && it->ones == ones ? static_cast<std::size_t>(it - current_.begin()) : size;
     };
     for (int g = 0; g < highest; ++g) {
-        const std::size_t first = firstWith(g, 0);
-        const std::size_t nextGroup = firstWith(g + 1, 0);
-        const std::size_t after = firstWith(g + 2, nextGroup < size ? nextGroup : 0);
+        const std::size_t nextGroup = firstWith(g + 1);
+        const std::size_t after = firstWith(g + 2);
         const double sng = nextGroup < size ? position[nextGroup] : 0;
         const double eng = after < size ? position[after] - 1 : total;
-        if (InfoDevice) {
-            Log(QStringLiteral("Gruppe:") + Str(g) + QStringLiteral("  SnG:") + Str(sng) + QStringLiteral("  EnG:") +
-                Str(eng));
+        Log(QStringLiteral("Gruppe:") + Str(g) + QStringLiteral("  SnG:") + Str(sng) + QStringLiteral("  EnG:") +
+            Str(eng));
+    }
+
+    const uint32_t all = (1u << n_) - 1;
+    std::vector<Implicant> next;
+    struct Partner {
+        uint32_t index;
+        uint32_t power; // of the column it differs in
+    };
+    Partner partners[kMaxVariables];
+    for (std::size_t i = 0; i < size; ++i) {
+        if ((i & 1023) == 0 && cancel_)
+            return false;
+        const Implicant a = current_[i];
+        int found = 0;
+        for (uint32_t zeros = all & ~(a.dash | a.one); zeros != 0; zeros &= zeros - 1) {
+            const uint32_t power = power_[static_cast<std::size_t>(std::countr_zero(zeros))];
+            const uint32_t j = place_[a.code + power];
+            if (j == kNowhere)
+                continue;
+            // In list order: an insertion into the few found so far.
+            int at = found++;
+            for (; at > 0 && partners[at - 1].index > j; --at)
+                partners[at] = partners[at - 1];
+            partners[at] = {j, power};
         }
-        if (nextGroup >= size)
-            continue;
-        for (std::size_t i = first; i < size && current_[i].ones == g; ++i) {
-            for (std::size_t j = nextGroup; j < after; ++j) {
-                const Implicant& a = current_[i];
-                const Implicant& b = current_[j];
-                // A dash compares as a value of its own.
-                const uint32_t differ = (a.dash ^ b.dash) | (a.one ^ b.one);
-                if (std::popcount(differ) != 1)
-                    continue;
-                Implicant merged;
-                merged.dash = a.dash | differ;
-                merged.one = a.one & ~differ;
-                merged.ones = std::popcount(merged.one);
-                merged.count = a.count * b.count;
-                const uint64_t key = Key(merged);
-                const auto found = index.find(key);
-                if (found == index.end()) {
-                    index.emplace(key, next.size());
-                    next.push_back(std::move(merged));
-                } else {
-                    next[found->second].count += merged.count;
-                }
-                current_[i].used = true;
-                current_[j].used = true;
+        for (int p = 0; p < found; ++p) {
+            Implicant& b = current_[partners[p].index];
+            Implicant merged;
+            merged.dash = a.dash | (a.one ^ b.one);
+            merged.one = a.one;
+            merged.code = a.code + 2 * partners[p].power;
+            merged.ones = a.ones;
+            merged.count = a.count * b.count;
+            uint32_t& at = place_[merged.code];
+            if (at == kNowhere) {
+                at = static_cast<uint32_t>(next.size());
+                next.push_back(merged);
+            } else {
+                next[at].count += merged.count;
             }
+            current_[i].used = true;
+            b.used = true;
         }
     }
     for (const auto& m : current_) {
@@ -177,20 +220,8 @@ bool clsQuineMcCluskey::MergePass()
     if (next.empty())
         return false;
     current_ = std::move(next);
-    if (InfoDevice)
-        Log(QStringLiteral("Gekürzte Tabelle:") + Str(Total(current_)));
+    Log(QStringLiteral("Gekürzte Tabelle:") + Str(Total(current_)));
     return true;
-}
-
-void clsQuineMcCluskey::RemoveDuplicatePrimes()
-{
-    std::vector<Implicant> unique;
-    std::unordered_map<uint64_t, bool> seen;
-    for (auto& m : primes_) {
-        if (seen.emplace(Key(m), true).second)
-            unique.push_back(std::move(m));
-    }
-    primes_ = std::move(unique);
 }
 
 QString clsQuineMcCluskey::ResultTerm() const

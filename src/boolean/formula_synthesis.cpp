@@ -5,7 +5,14 @@
 #include "boolean/clsGroups.h"
 #include "model/files/file_commands.h"
 #include "model/new_file.h"
+#include "model/ports/worksheet_port.h"
+#include "model/state.h"
+#include "placement/clsUndo.h"
 #include "placement/placement_context.h"
+#include "platform/null_surface.h"
+#include "render/clsGrafik.h"
+
+#include <QScopeGuard>
 
 namespace {
 
@@ -48,4 +55,33 @@ bool CreateFile(PlacementContext& c, UserDialogs& dialogs, const QString& typed)
     groups.Term = term;
     groups.CreateGroups();
     return true;
+}
+
+void CreateGroupsAside(PlacementContext& c, clsGroups& g)
+{
+    // A worksheet of the same size and settings, without any window.
+    ProgramState aside;
+    aside.MaxX = c.s.MaxX;
+    aside.MaxY = c.s.MaxY;
+    aside.settings = c.s.settings;
+    InitArbeitsfeld(aside);
+    NullSurface hidden;
+    clsGrafik grafik(aside, &hidden);
+    clsUndo undo(aside);
+    PlacementContext drawing{aside, grafik, undo, c.dialogs};
+    g.Placement = &drawing;
+    const auto back = qScopeGuard([&] { g.Placement = &c; });
+    g.CreateGroups();
+    if (g.Cancel)
+        return;
+
+    NewFile(c.s, true);
+    static_cast<Circuit&>(c.s) = std::move(static_cast<Circuit&>(aside));
+    if (WorksheetPort* sheet = c.s.ports.worksheet) {
+        sheet->SetSizeBoxes(c.s.MaxX, c.s.MaxY);
+        sheet->RedrawAllElements();
+        sheet->ResizeWorksheet();
+    }
+    // The steps of the drawing cannot be undone one by one.
+    c.objUndo.DeleteAllUndo();
 }

@@ -25,7 +25,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -51,12 +50,11 @@ void frmBoolean::Form_Load()
 {
     objGroups.Dialogs = &dialogs_;
     objGroups.Tabelle = &table_;
-    objGroups.ProcessEvents = [this] {
-        SyncCalculatedTable();
-        QCoreApplication::processEvents();
-    };
+    objGroups.ProcessEvents = [this] { LetEventsRun(); };
+    objGroups.Progress = [this](int done, int total) { ShowProgress(done, total); };
     objQuineMcCluskey.Tabelle = &table_;
-    objQuineMcCluskey.PressTabelle = [this] { cmdTabelle_Click(); };
+    objQuineMcCluskey.PressTabelle = [this] { CalculateTable(); };
+    objQuineMcCluskey.RunWork = [this](const std::function<void()>& work) { MinimiseAside(work); };
     table_.OnChanged = [this] { tableDirty_ = true; };
     previewSurface_ = std::make_unique<PainterSurface>(kPreviewContainerWidth, kPreviewHeight);
     objGroups.Output = previewSurface_.get();
@@ -185,7 +183,7 @@ void frmBoolean::cmbFormel_Change()
     cmdErstellen_->setEnabled(any);
     cmdTabelle_->setEnabled(any);
     DrawPreview(Formula());
-    if (lvwTabelle_->columnCount() > 0) {
+    if (!table_.Columns().empty()) {
         table_.ClearRows();
         table_.ClearColumns();
         SyncCalculatedTable();

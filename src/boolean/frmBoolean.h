@@ -10,18 +10,21 @@
 #include "boolean/truth_table_editing.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <functional>
 #include <memory>
 
+class CalculatedTableModel;
 class PainterSurface;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QProgressBar;
 class QPushButton;
 class QTabWidget;
-class QTableWidget;
+class QTableView;
 class QToolButton;
 class TruthTableView;
 class UserDialogs;
@@ -33,8 +36,10 @@ public:
     frmBoolean(ProgramState& s, UserDialogs& dialogs, QWidget* parent = nullptr);
     ~frmBoolean() override;
 
-    // Draws objGroups' term onto the (already emptied) worksheet with the
-    // layout set on it; reports through objGroups' Error and Corrected.
+    // Draws objGroups' term as a new circuit on the worksheet with the
+    // layout set on it; reports through objGroups' Error and Corrected. It
+    // lets events run through objGroups' ProcessEvents, and when objGroups'
+    // Cancel stops it the worksheet stays as it was.
     std::function<void(clsGroups&)> CreateGroups;
     // Writes the settings to the store after the options went into them.
     std::function<void()> WriteSettings;
@@ -58,9 +63,14 @@ public:
     void cmbArt_Click();
     void txtOption_LostFocus(int index);
     void cmdSchliessen_Click();
+    // The cancel button, and a click on "Calculate table" while a command
+    // runs: the table, the minimiser or the synthesis stops at its next step.
+    void CancelRun();
 
     bool Running() const { return running_; }
     bool Generating() const { return generating_; }
+    // Whether a minimisation is on its worker thread.
+    bool Minimising() const { return minimising_; }
     clsGroups& Groups() { return objGroups; }
     TruthTableGrid& Grid() { return grid_; }
     const PreviewStrip& Preview() const { return preview_; }
@@ -82,6 +92,9 @@ private:
     QWidget* BuildTermTab();
     void Form_Load();
     void WireTable();
+    // Calculate table: what a click on cmdTabelle starts and what the
+    // minimiser's press of the button runs.
+    void CalculateTable();
     // Applies the table's refresh to the term box.
     void Refresh();
     void TableEdited(bool refresh);
@@ -90,6 +103,12 @@ private:
     void SaveTermOptions();
     void ShowWaiting(const QString& text);
     void HideWaiting();
+    // Lets pending events run, at most every few milliseconds: the long
+    // runs call it after every step.
+    void LetEventsRun();
+    void ShowProgress(int done, int total);
+    // Runs the minimiser's merge passes on a worker thread.
+    void MinimiseAside(const std::function<void()>& work);
     void DrawPreview(const QString& term);
     void PlacePreview();
     void SyncStatus();
@@ -113,6 +132,9 @@ private:
     QStringList history_;
     bool running_ = false;
     bool generating_ = false;
+    bool minimising_ = false;
+    bool cancelRequested_ = false;
+    QElapsedTimer sinceEvents_;
     bool tableDirty_ = false;
     int dragX_ = 0; // where the mouse went down on the preview, in pixels
     std::array<int32_t, 3> status_{};
@@ -136,7 +158,10 @@ private:
     QToolButton* chkSorted_ = nullptr;
     QPushButton* cmdErstellen_ = nullptr;
     QPushButton* cmdTabelle_ = nullptr;
-    QTableWidget* lvwTabelle_ = nullptr;
+    QTableView* lvwTabelle_ = nullptr;
+    CalculatedTableModel* tableModel_ = nullptr;
+    QProgressBar* prgProgress_ = nullptr;
+    QPushButton* cmdCancel_ = nullptr;
     QListWidget* lstProtokoll_ = nullptr;
     QComboBox* cmbArt_ = nullptr;
     QCheckBox* chkSchnell_ = nullptr;

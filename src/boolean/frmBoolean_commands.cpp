@@ -2,28 +2,30 @@
 // term-synthesis buttons and the table edits.
 #include "boolean/frmBoolean.h"
 
+#include "boolean/calculated_table_view.h"
 #include "boolean/truth_table_view.h"
 #include "model/files/file_commands.h"
-#include "model/new_file.h"
 #include "model/state.h"
 #include "platform/painter_surface.h"
 #include "platform/string_table.h"
 #include "platform/user_dialogs.h"
+#include "platform/wait.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QToolButton>
 
 namespace {
 
 constexpr int32_t kYellow = 0x00FFFF;
 constexpr int32_t kGrey = 0xC0C0C0;
+// The longest a long run goes on without letting events run.
+constexpr int kEventsEveryMs = 20;
 
 // Sets a flag for as long as the scope runs.
 class FlagScope {
@@ -49,6 +51,10 @@ void frmBoolean::ShowWaiting(const QString& text)
     lblError_->show();
     lblError_->raise();
     picVorschau_->hide();
+    // Busy until a run reports how far it is.
+    prgProgress_->setRange(0, 0);
+    prgProgress_->show();
+    cmdCancel_->show();
 }
 
 void frmBoolean::HideWaiting()
@@ -59,6 +65,46 @@ void frmBoolean::HideWaiting()
     lblError_->setFont(f);
     lblError_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblError_->hide();
+    prgProgress_->hide();
+    cmdCancel_->hide();
+}
+
+void frmBoolean::LetEventsRun()
+{
+    if (sinceEvents_.isValid() && sinceEvents_.elapsed() < kEventsEveryMs)
+        return;
+    SyncCalculatedTable();
+    QCoreApplication::processEvents();
+    sinceEvents_.start();
+}
+
+void frmBoolean::ShowProgress(int done, int total)
+{
+    if (prgProgress_->maximum() != total)
+        prgProgress_->setRange(0, total);
+    prgProgress_->setValue(done);
+}
+
+void frmBoolean::MinimiseAside(const std::function<void()>& work)
+{
+    FlagScope minimising(minimising_);
+    // The table calculation before took its progress display down again.
+    ShowWaiting(LoadResString(1528));
+    const auto show = [this] { ShowProgress(objQuineMcCluskey.PassesDone(), objQuineMcCluskey.Passes()); };
+    show();
+    RunAside(work, show);
+}
+
+void frmBoolean::CancelRun()
+{
+    if (!running_ && !generating_)
+        return;
+    cancelRequested_ = true;
+    running_ = false;
+    objGroups.Cancel = true;
+    objQuineMcCluskey.Error = true;
+    objQuineMcCluskey.RequestCancel();
+    HideWaiting();
 }
 
 void frmBoolean::SyncCalculatedTable()
@@ -66,26 +112,7 @@ void frmBoolean::SyncCalculatedTable()
     if (!tableDirty_)
         return;
     tableDirty_ = false;
-    const auto& columns = table_.Columns();
-    const auto& rows = table_.Rows();
-    lvwTabelle_->setColumnCount(static_cast<int>(columns.size()));
-    QStringList headers;
-    for (const auto& c : columns)
-        headers << c.text;
-    lvwTabelle_->setHorizontalHeaderLabels(headers);
-    lvwTabelle_->setRowCount(static_cast<int>(rows.size()));
-    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-        const QStringList& row = rows[static_cast<std::size_t>(r)];
-        for (int c = 0; c < row.size() && c < static_cast<int>(columns.size()); ++c) {
-            QTableWidgetItem* item = lvwTabelle_->item(r, c);
-            if (!item) {
-                item = new QTableWidgetItem;
-                lvwTabelle_->setItem(r, c, item);
-            }
-            if (item->text() != row[c])
-                item->setText(row[c]);
-        }
-    }
+    tableModel_->Refresh();
 }
 
 void frmBoolean::cmdErstellen_Click()
@@ -99,6 +126,8 @@ void frmBoolean::cmdErstellen_Click()
                                 LoadResString(1518)) != MessageResult::Yes)
         return;
     FlagScope generating(generating_);
+    cancelRequested_ = false;
+    objGroups.Cancel = false;
     AddTermToList();
     status_.fill(kGrey);
     grid_.lblFehlerColor = kGrey;
@@ -110,17 +139,19 @@ void frmBoolean::cmdErstellen_Click()
     ShowWaiting(LoadResString(1528));
     QCoreApplication::processEvents();
 
-    // The circuit is replaced only by a term that can be drawn.
-    if (TakeTermToDraw() && ConfirmReplace(s_, dialogs_)) {
-        NewFile(s_, true);
+    // The circuit is replaced only by a term that can be drawn, and only once
+    // CreateGroups has drawn it: a cancel until then leaves it as it was.
+    if (TakeTermToDraw() && !cancelRequested_ && ConfirmReplace(s_, dialogs_))
         CreateGroups(objGroups);
+    objGroups.Cancel = false;
+    if (!cancelRequested_) {
+        if (objGroups.Error)
+            grid_.lblFehlerColor = kYellow;
+        if (objGroups.Corrected)
+            status_[1] = kYellow;
+        HideWaiting();
+        DrawPreview(objGroups.Term);
     }
-    if (objGroups.Error)
-        grid_.lblFehlerColor = kYellow;
-    if (objGroups.Corrected)
-        status_[1] = kYellow;
-    HideWaiting();
-    DrawPreview(objGroups.Term);
     SyncStatus();
     running_ = false;
     cmbFormel_->setFocus();
@@ -135,7 +166,7 @@ bool frmBoolean::TakeTermToDraw()
         objQuineMcCluskey.Term = formula;
         objQuineMcCluskey.VereinfachterTerm.clear();
         term = objQuineMcCluskey.Vereinfache();
-        if (formula != term)
+        if (formula != term && !cancelRequested_)
             status_[0] = kYellow;
         if (objQuineMcCluskey.Error) {
             // Its table calculation has said why (a bad term, a cancel, too
@@ -155,14 +186,18 @@ bool frmBoolean::TakeTermToDraw()
 
 void frmBoolean::cmdTabelle_Click()
 {
-    if (running_) {
-        // A second click cancels the running calculation at its next row.
-        running_ = false;
-        objGroups.Cancel = true;
-        objQuineMcCluskey.Error = true;
-        HideWaiting();
+    // A second click while a command runs cancels it at its next step.
+    if (running_ || generating_) {
+        CancelRun();
         return;
     }
+    cancelRequested_ = false;
+    objGroups.Cancel = false;
+    CalculateTable();
+}
+
+void frmBoolean::CalculateTable()
+{
     // Whatever happens inside, the window must be closable afterwards.
     FlagScope running(running_);
     AddTermToList();

@@ -1,6 +1,7 @@
 // The Boolean tools window's controls, their texts and their wiring.
 #include "boolean/frmBoolean.h"
 
+#include "boolean/calculated_table_view.h"
 #include "boolean/truth_table_view.h"
 #include "platform/guard.h"
 #include "platform/numeric.h"
@@ -15,9 +16,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -137,6 +139,19 @@ void frmBoolean::BuildControls()
     statusRow->addStretch();
     layout->addLayout(statusRow);
 
+    // Shown while a command runs.
+    auto* progressRow = new QHBoxLayout;
+    prgProgress_ = new QProgressBar(this);
+    prgProgress_->setObjectName(QStringLiteral("prgProgress"));
+    prgProgress_->hide();
+    cmdCancel_ = new QPushButton(Res(3612), this);
+    cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel_->setAutoDefault(false);
+    cmdCancel_->hide();
+    progressRow->addWidget(prgProgress_, 1);
+    progressRow->addWidget(cmdCancel_);
+    layout->addLayout(progressRow);
+
     SSTab1_ = new QTabWidget(this);
     SSTab1_->setObjectName(QStringLiteral("SSTab1"));
     SSTab1_->addTab(BuildSynthesisTab(), Res(1503));
@@ -194,6 +209,7 @@ void frmBoolean::BuildControls()
     connect(lstProtokoll_, &QListWidget::itemDoubleClicked, lstProtokoll_, &QListWidget::clear);
     connect(cmdSchliessen_, &QPushButton::clicked, this,
             slot(QStringLiteral("cmdSchliessen_Click"), [this] { cmdSchliessen_Click(); }));
+    connect(cmdCancel_, &QPushButton::clicked, this, slot(QStringLiteral("cmdCancel_Click"), [this] { CancelRun(); }));
 }
 
 QWidget* frmBoolean::BuildSynthesisTab()
@@ -267,8 +283,10 @@ QWidget* frmBoolean::BuildTableTab()
     row->addWidget(chkSorted_);
     row->addStretch();
     layout->addLayout(row);
-    lvwTabelle_ = new QTableWidget(page);
+    lvwTabelle_ = new QTableView(page);
     lvwTabelle_->setObjectName(QStringLiteral("lvwTabelle"));
+    tableModel_ = new CalculatedTableModel(table_, lvwTabelle_);
+    lvwTabelle_->setModel(tableModel_);
     lvwTabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lvwTabelle_->verticalHeader()->hide();
     layout->addWidget(lvwTabelle_, 1);

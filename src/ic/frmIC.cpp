@@ -156,6 +156,14 @@ void frmIC::BuildControls()
     connect(cmdSchliessen, &QPushButton::clicked, this, guarded("cmdSchließen_Click", [this] { cmdSchliessen_Click(); }));
 }
 
+frmIC::~frmIC()
+{
+    // The box with the focus loses it while the children are destroyed, after
+    // this window's own part is gone: its handlers must not reach it then.
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+}
+
 void frmIC::Form_Activate()
 {
     if (s_.ICWidth == 0)

@@ -26,6 +26,7 @@ class frmIC : public QWidget {
     Q_OBJECT
 public:
     frmIC(ProgramState& s, UserDialogs& dialogs, QWidget* parent);
+    ~frmIC() override;
 
     double ICViewScale = 8;
     // Where the find-next-connector search resumes.

@@ -8,9 +8,11 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QSizeGrip>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -123,10 +125,15 @@ void frmICAuswahl::BuildPanel()
     lblAllgemein = new QLabel(picICVorschau);
     lblAllgemein->setObjectName(QStringLiteral("lblAllgemein"));
     lblAllgemein->setText(QStringLiteral("Status:"));
-    lblAllgemein->setGeometry(4, 4, 44, 16);
+    lblAllgemein->move(4, 4);
+    lblAllgemein->adjustSize();
     lblStatus = new QLabel(picICVorschau);
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
-    lblStatus->setGeometry(50, 4, 80, 16);
+    // Room for either status it shows.
+    const QFontMetrics metrics = lblStatus->fontMetrics();
+    const int statusWidth =
+        std::max(metrics.horizontalAdvance(QStringLiteral("OK")), metrics.horizontalAdvance(LoadResString(2121)));
+    lblStatus->setGeometry(lblAllgemein->geometry().right() + 7, 4, statusWidth + 2, lblAllgemein->height());
     Line1 = new QFrame(picICVorschau);
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setFrameShape(QFrame::HLine);
@@ -232,16 +239,36 @@ void frmICAuswahl::Form_Load()
     for (QScreen* screen : QGuiApplication::screens())
         screens.append(screen->availableGeometry());
     const bool hasStoredFrame = stored.WindowHeight != 0 && stored.WindowWidth != 0;
-    const QRect frame = RestoreManagerFrame(stored, kDesignedSize, screens);
+    ShowICNames();
+    const QSize firstSize = FirstStartSize(screens.isEmpty() ? 0 : screens.front().width());
+    const QRect frame = RestoreManagerFrame(stored, firstSize, screens);
     move(frame.topLeft());
     resize(frame.size());
     if (hasStoredFrame)
         stored.ICAnsicht = 2;
     SetView(stored.ICAnsicht >= 0 && stored.ICAnsicht <= 2 ? stored.ICAnsicht : 2);
-    ShowICNames();
     loaded_ = true;
     s_.settings.frmICAuswahlVisible = kTrue;
     show();
+}
+
+QSize frmICAuswahl::FirstStartSize(int screenWidth) const
+{
+    const QFontMetrics metrics = StatusText->fontMetrics();
+    int widestPath = 0;
+    for (int row = 0; row < lvwICs->Count(); ++row)
+        widestPath = std::max(widestPath,
+                              metrics.horizontalAdvance(ICFilePath(s_.Verzeichnisse[1], lvwICs->Text(row))));
+    // The status bar around its text: its margins, and the size grip, which
+    // shows only once the window does.
+    const auto* grip = StatusBar1->findChild<QSizeGrip*>();
+    const int gripRoom = grip ? grip->sizeHint().width() + std::max(0, StatusBar1->layout()->spacing()) : 0;
+    const int statusBar = widestPath + StatusBar1->sizeHint().width() + gripRoom;
+    const int statusRow = lblStatus->geometry().right() + 4 + 2 * picICVorschau->frameWidth();
+    const QSize client = FirstStartClientSize(kDesignedSize, statusRow, statusBar, screenWidth);
+    // The designed size is the client area's, between the bars.
+    const int bars = menuBar()->sizeHint().height() + Toolbar1->sizeHint().height() + StatusBar1->sizeHint().height();
+    return client + QSize(0, bars);
 }
 
 void frmICAuswahl::Form_Unload()

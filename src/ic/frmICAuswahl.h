@@ -104,6 +104,8 @@ private:
     void BuildMenus();
     void BuildToolbar();
     void BuildPanel();
+    // The window's size at the first start, from what it has to show.
+    QSize FirstStartSize(int screenWidth) const;
     void ApplyTexts();
     void Form_Resize();
     void SetEditDeleteEnabled(bool edit, bool del);

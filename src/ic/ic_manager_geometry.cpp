@@ -54,6 +54,13 @@ QRect RestoreManagerFrame(const ICManagerFields& stored, QSize designed, const Q
     return frame;
 }
 
+QSize FirstStartClientSize(QSize designed, int statusRowWidth, int statusBarWidth, int screenWidth)
+{
+    const int forPanel = static_cast<int>(std::ceil(statusRowWidth * 2.5));
+    const int width = std::max({designed.width(), forPanel, statusBarWidth});
+    return QSize(screenWidth > 0 ? std::min(width, screenWidth) : width, designed.height());
+}
+
 void StoreManagerFrame(ICManagerFields& stored, const QRect& frame)
 {
     const double t = kManagerTwipsPerPixel;

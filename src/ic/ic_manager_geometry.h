@@ -22,6 +22,11 @@ int16_t ToStoredTwips(double twips);
 // whose title bar would show on no screen is moved onto the first screen.
 QRect RestoreManagerFrame(const ICManagerFields& stored, QSize designed, const QList<QRect>& screens);
 
+// The client area at the first start: as designed, widened until the panel
+// (two fifths of the width) holds its status row and the status bar the
+// widest IC file path, but no wider than the screen.
+QSize FirstStartClientSize(QSize designed, int statusRowWidth, int statusBarWidth, int screenWidth);
+
 // The frame, in pixels, as stored twips (the view is left alone).
 void StoreManagerFrame(ICManagerFields& stored, const QRect& frame);
 

@@ -90,6 +90,9 @@ struct CachedCell {
     int Y = 0;
 };
 
+// The smallest limit of the events a run may hold for its next pass.
+inline constexpr size_t kFewestEventsHeld = size_t{1} << 16;
+
 struct EngineState {
     int16_t PowerFlag = 0;
     int16_t EngineBusy = 0;
@@ -97,6 +100,9 @@ struct EngineState {
     int16_t AbortFlag = 0;
     // Wide so that long delayed runs cannot wrap it.
     int32_t StepCount = 0;
+    // The most events a run may hold for its next pass, set from the
+    // circuit's size at each power-on (EventLimit, engine.h).
+    size_t EventLimit = kFewestEventsHeld;
     int16_t DelaySetting = 0;
     int16_t InnerLevelShown = 0;
     int16_t SwitchingOff = 0;

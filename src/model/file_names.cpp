@@ -22,3 +22,8 @@ QString GetFileName(const QString& path)
     const qsizetype cut = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
     return cut < 0 ? path : path.mid(cut + 1);
 }
+
+QString WithDefaultExtension(const QString& path, const QString& extension)
+{
+    return QFileInfo(path).suffix().isEmpty() ? path + u'.' + extension : path;
+}

@@ -8,3 +8,6 @@ bool FileExists(const QString& path);
 bool DirExists(const QString& path);
 // The part after the last "/" (or "\", as names in old files carry it).
 QString GetFileName(const QString& path);
+// The path with "." and extension added when its file name has no extension
+// (a save dialog's typed name).
+QString WithDefaultExtension(const QString& path, const QString& extension);

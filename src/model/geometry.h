@@ -10,6 +10,9 @@ struct ProgramState;
 // Cell pitch in drawing units at zoom 1; the cell/pixel conversion uses this
 // constant rather than CellSize.
 constexpr int kGridPixel = 14;
+// The worksheet's window shows a scroll bar unless the picture and this many
+// cells more fit; a fitted zoom leaves that room.
+constexpr int kScrollReserveCells = 3;
 
 // Centre of column or row i at the current zoom, in pixels.
 int32_t GridToPixel(const ProgramState& s, int16_t i);

@@ -50,7 +50,9 @@ void SetKoppeldiode(PlacementContext& c, int16_t x, int16_t y, bool redrawOnly)
     ProgramState& s = c.s;
     if (!s.P.Contains(x, y) || s.P(x, y).Marker == -1)
         return;
-    if (!redrawOnly && PowerOff(s) && BranchingConductor(s, x, y))
+    // A diode already there changes nothing, so it records no step either: a
+    // step recorded after an undo would wipe the steps still to be undone.
+    if (!redrawOnly && PowerOff(s) && BranchingConductor(s, x, y) && s.P(x, y).Marker == 0)
         RecordCellsOnly(c, x - 1, y - 1, x + 1, y + 1, 2601);
     SetKoppeldiode(s, c.objGrafik, x, y, redrawOnly);
 }
@@ -70,7 +72,8 @@ void RemoveKoppeldiode(PlacementContext& c)
 void SetKnotenpunkt(PlacementContext& c, int16_t x, int16_t y, bool redrawOnly)
 {
     ProgramState& s = c.s;
-    if (!redrawOnly && PowerOff(s) && BranchingConductor(s, x, y) && s.P(x, y).Marker != 1)
+    // Not over a diode, and not over a juncture already there (see SetKoppeldiode).
+    if (!redrawOnly && PowerOff(s) && BranchingConductor(s, x, y) && s.P(x, y).Marker == 0)
         RecordCellsOnly(c, x - 1, y - 1, x + 1, y + 1, 2603);
     SetKnotenpunkt(s, c.objGrafik, x, y, redrawOnly);
 }
@@ -134,7 +137,8 @@ void SetNegationsPunkt(PlacementContext& c)
         const PinPos& pin = out.pin[static_cast<size_t>(i)];
         onPin = onPin || (pin.X == x && pin.Y == y);
     }
-    if (!onPin)
+    // A pin already negated changes nothing and records nothing (see SetKoppeldiode).
+    if (!onPin || s.P(x, y).Marker != 0)
         return;
     RecordCellsOnly(c, x - 2, y - 2, x + 2, y + 2, 2605);
     s.P(x, y).Marker = -1;

@@ -194,6 +194,7 @@ constexpr ResString kStrings[] = {
     {2492, "Gatrel on the net.."},
     {2493, "Support.."},
     {2494, "About Gatrel.."},
+    {2495, "No web browser could be opened. The Gatrel web page is at\n%1"},
 
     // Main window start-up
     {2500, "Initializing objects.."},

@@ -1,8 +1,13 @@
 #include "platform/wait.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QThread>
+#include <QTimer>
 #include <algorithm>
 #include <chrono>
+#include <exception>
+#include <memory>
 #include <thread>
 
 WaitHooks RealWaitHooks()
@@ -42,4 +47,32 @@ void WaitSeconds(double seconds, bool noEvents, const WaitHooks& hooks)
         if (hooks.idle)
             hooks.idle(seconds - elapsed);
     }
+}
+
+void RunAside(const std::function<void()>& work, const std::function<void()>& tick, int tickMs)
+{
+    if (!QCoreApplication::instance()) {
+        work();
+        return;
+    }
+    std::exception_ptr failure;
+    const std::unique_ptr<QThread> thread(QThread::create([&work, &failure] {
+        try {
+            work();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }));
+    QEventLoop loop;
+    QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+    QTimer ticks;
+    if (tick) {
+        QObject::connect(&ticks, &QTimer::timeout, &loop, tick);
+        ticks.start(tickMs);
+    }
+    thread->start();
+    loop.exec();
+    thread->wait();
+    if (failure)
+        std::rethrow_exception(failure);
 }

@@ -19,3 +19,8 @@ WaitHooks RealWaitHooks();
 // the pending events run unless noEvents. A negative or NaN time returns at once.
 void WaitSeconds(double seconds, bool noEvents);
 void WaitSeconds(double seconds, bool noEvents, const WaitHooks& hooks);
+
+// Runs work on a thread of its own and returns once it is done; meanwhile the
+// calling thread's events run, and tick runs there every tickMs. What work
+// throws is thrown here. Without an application object work runs at once.
+void RunAside(const std::function<void()>& work, const std::function<void()>& tick, int tickMs = 50);

@@ -245,7 +245,10 @@ void clsGrafik::PaintLine(int16_t x1, int16_t y1, int16_t x2, int16_t y2)
         else
             dev.Line(px1, py1, px2, py2, s_.LineColor);
     }
-    dev.PSet(-1, -1, kRed);
+    // The pass marker lies outside the worksheet's picture; on paper the
+    // same spot is by the drawing's corner, inside the page.
+    if (!OnPrinter())
+        dev.PSet(-1, -1, kRed);
 }
 
 void clsGrafik::DrawNegationsPunkt(int16_t x, int16_t y)

@@ -18,6 +18,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "model/file_names.h"
 #include "model/state.h"
 #include "platform/guard.h"
 #include "platform/numeric.h"
@@ -264,10 +265,8 @@ QString frmDrucken::AskPdfFile()
     request.initialDir = s_.Verzeichnisse[0];
     const QString circuit = QFileInfo(s_.CmDialog1.FileName).completeBaseName();
     request.fileName = circuit.isEmpty() ? QString() : circuit + QStringLiteral(".pdf");
-    QString path = dialogs_.ChooseSaveFile(request);
-    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".pdf");
-    return path;
+    const QString path = dialogs_.ChooseSaveFile(request);
+    return path.isEmpty() ? path : WithDefaultExtension(path, QStringLiteral("pdf"));
 }
 
 void frmDrucken::cmdDrucken_Click()

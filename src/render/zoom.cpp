@@ -3,7 +3,9 @@
 #include "render/clsGrafik.h"
 
 #include <QSize>
+#include <algorithm>
 
+#include "model/geometry.h"
 #include "model/state.h"
 #include "platform/numeric.h"
 #include "render/redraw.h"
@@ -15,10 +17,11 @@ constexpr float kMinimumFitZoom = 0.6f;
 
 enum class Fit { Best, Height, Width };
 
-// (cells + 2) x pitch, as the 16-bit product it was.
+// The span a fitted picture takes: its cells (one more than the largest
+// index) and the scroll reserve, as a 16-bit product.
 int16_t SheetSpan(int16_t cells, int16_t pitch)
 {
-    const int span = (cells + 2) * pitch;
+    const int span = (cells + 1 + kScrollReserveCells) * pitch;
     if (span < INT16_MIN || span > INT16_MAX)
         throw RuntimeError(kErrOverflow, "Overflow");
     return static_cast<int16_t>(span);
@@ -26,17 +29,12 @@ int16_t SheetSpan(int16_t cells, int16_t pitch)
 
 float FitZoom(const ProgramState& s, int16_t pitch, Fit fit)
 {
-    const QSize outer = s.ports.worksheet->WorksheetContainerSize();
-    const QSize inner = s.ports.worksheet->WorksheetContainerInnerSize();
-    bool byHeight = fit == Fit::Height;
-    if (fit == Fit::Best) {
-        // Decided on the outer size; a worksheet of no rows or columns counts as endless.
-        const double perRow = static_cast<double>(outer.height()) / s.MaxY;
-        const double perColumn = static_cast<double>(outer.width()) / s.MaxX;
-        byHeight = perRow <= perColumn;
-    }
-    const double zoom = byHeight ? static_cast<double>(inner.height()) / SheetSpan(s.MaxY, pitch)
-                                 : static_cast<double>(inner.width()) / SheetSpan(s.MaxX, pitch);
+    // A pixel less: the picture's size is rounded to whole pixels, up as well.
+    const QSize inner = s.ports.worksheet->WorksheetContainerInnerSize() - QSize(1, 1);
+    const double byHeight = static_cast<double>(inner.height()) / SheetSpan(s.MaxY, pitch);
+    const double byWidth = static_cast<double>(inner.width()) / SheetSpan(s.MaxX, pitch);
+    // The whole worksheet needs both axes to fit: the tighter one decides.
+    const double zoom = fit == Fit::Height ? byHeight : fit == Fit::Width ? byWidth : std::min(byHeight, byWidth);
     const float result = static_cast<float>(zoom);
     return result < kMinimumFitZoom ? kMinimumFitZoom : result;
 }

@@ -1,12 +1,13 @@
 #include "settings/frmVerzeichnis.h"
 
 #include <QDir>
-#include <QFileSystemModel>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -14,6 +15,30 @@
 #include "platform/string_table.h"
 #include "platform/user_dialogs.h"
 #include "settings/directory_choice.h"
+#include "settings/directory_tree_model.h"
+
+namespace {
+
+// The tree opens folders one at a time: "*" (open everything below) opens
+// only the current folder, since below "/" it would read the whole disk.
+class DirectoryTree : public QTreeView {
+public:
+    using QTreeView::QTreeView;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Asterisk) {
+            if (currentIndex().isValid())
+                expand(currentIndex());
+            event->accept();
+            return;
+        }
+        QTreeView::keyPressEvent(event);
+    }
+};
+
+} // namespace
 
 frmVerzeichnis::frmVerzeichnis(const QString& startDirectory, UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs)
@@ -22,14 +47,11 @@ frmVerzeichnis::frmVerzeichnis(const QString& startDirectory, UserDialogs& dialo
     setWindowTitle(LoadResString(4400));
     resize(420, 420);
 
-    model_ = new QFileSystemModel(this);
-    model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    model_->setRootPath(QDir::rootPath());
-    Dir1_ = new QTreeView(this);
+    model_ = new DirectoryTreeModel(this);
+    model_->SetFolderIcon(style()->standardIcon(QStyle::SP_DirIcon));
+    Dir1_ = new DirectoryTree(this);
     Dir1_->setObjectName(QStringLiteral("Dir1"));
     Dir1_->setModel(model_);
-    for (int column = 1; column < model_->columnCount(); ++column)
-        Dir1_->hideColumn(column);
     Dir1_->header()->hide();
 
     Label2_ = new QLabel(LoadResString(4402) + u':', this);
@@ -67,13 +89,6 @@ frmVerzeichnis::frmVerzeichnis(const QString& startDirectory, UserDialogs& dialo
             GuardedSlot(dialogs_, QStringLiteral("frmVerzeichnis.cmdOK_Click"), [this] { cmdOK_Click(); }));
     connect(cmdAbbruch_, &QPushButton::clicked, this, &QDialog::reject);
 
-    // The tree fills in the background: the chosen directory is shown again
-    // as each folder on its way arrives.
-    connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
-        const QString folder = loaded.endsWith(u'/') ? loaded : loaded + u'/';
-        if (dir1Path_ == loaded || dir1Path_.startsWith(folder))
-            ShowDir1Path();
-    });
     SetDir1Path(NearestExistingDirectory(startDirectory));
 }
 
@@ -86,7 +101,7 @@ void frmVerzeichnis::SetDir1Path(const QString& path)
 
 void frmVerzeichnis::ShowDir1Path()
 {
-    const QModelIndex index = model_->index(dir1Path_);
+    const QModelIndex index = model_->IndexOf(dir1Path_);
     if (!index.isValid())
         return;
     for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
@@ -99,7 +114,7 @@ void frmVerzeichnis::Dir1_Change()
 {
     const QModelIndex index = Dir1_->currentIndex();
     if (index.isValid())
-        dir1Path_ = QDir::cleanPath(model_->filePath(index));
+        dir1Path_ = model_->FilePath(index);
     txtVerzeichnis_->setText(dir1Path_);
 }
 

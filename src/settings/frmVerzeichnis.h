@@ -3,7 +3,7 @@
 // and a button that makes a new directory inside the chosen one.
 #include <QDialog>
 
-class QFileSystemModel;
+class DirectoryTreeModel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -32,7 +32,7 @@ private:
     UserDialogs& dialogs_;
     QString verzeichnis_;
     QString dir1Path_;
-    QFileSystemModel* model_ = nullptr;
+    DirectoryTreeModel* model_ = nullptr;
     QTreeView* Dir1_ = nullptr;
     QLabel* Label2_ = nullptr;
     QLineEdit* txtVerzeichnis_ = nullptr;

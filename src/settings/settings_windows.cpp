@@ -7,6 +7,8 @@
 
 #include "model/state.h"
 #include "platform/data_paths.h"
+#include "platform/string_table.h"
+#include "platform/user_dialogs.h"
 #include "settings/frmInfo.h"
 #include "settings/frmNumberConversion.h"
 #include "settings/frmOptions.h"
@@ -88,7 +90,10 @@ void SettingsWindows::About()
 
 void SettingsWindows::WebPage()
 {
-    OpenWebPage(s_);
+    // Without a browser the menu item would do nothing visible.
+    if (!OpenWebPage(s_))
+        dialogs_.ShowMessage(WebPageNotOpenedText(), MessageButtons::OK, MessageIcon::Information,
+                             LoadResString(2503));
 }
 
 void SettingsWindows::SupportMail()

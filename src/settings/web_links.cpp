@@ -2,6 +2,7 @@
 
 #include "model/ports/all_ports.h"
 #include "model/state.h"
+#include "platform/string_table.h"
 
 namespace {
 
@@ -30,4 +31,9 @@ bool OpenWebPage(ProgramState& s)
 bool OpenSupportMail(ProgramState& s)
 {
     return Hand(s, SupportMailAddress());
+}
+
+QString WebPageNotOpenedText()
+{
+    return LoadResString(2495).replace(QStringLiteral("%1"), WebPageAddress());
 }

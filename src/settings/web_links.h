@@ -12,3 +12,6 @@ QString SupportMailAddress();
 // nothing took the address.
 bool OpenWebPage(ProgramState& s);
 bool OpenSupportMail(ProgramState& s);
+
+// What the user is told when no browser took the web page: its address.
+QString WebPageNotOpenedText();

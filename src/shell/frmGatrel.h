@@ -122,7 +122,6 @@ public:
     void RedrawAllElements() override;
     void DrawGrid() override;
     void SetWorksheetPictureSize(int width, int height) override;
-    QSize WorksheetContainerSize() const override;
     QSize WorksheetContainerInnerSize() const override;
     // Lays out the work field: container, scroll bars, picture.
     void ResizeWorksheet() override;

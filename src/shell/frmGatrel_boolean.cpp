@@ -1,4 +1,5 @@
 // The Boolean tools window, opened from the Circuit menu and the toolbar.
+#include "boolean/formula_synthesis.h"
 #include "boolean/frmBoolean.h"
 #include "model/files/settings_store.h"
 #include "placement/clsUndo.h"
@@ -12,10 +13,7 @@ frmBoolean& frmGatrel::BooleanTools()
         w->setAttribute(Qt::WA_DeleteOnClose);
         w->WriteSettings = [this] { SaveSettings(s_, objUndo_->Undos(), &dialogs_); };
         // Generate draws onto the main window's worksheet with its placing routines.
-        w->CreateGroups = [this](clsGroups& groups) {
-            groups.Placement = &*placement_;
-            groups.CreateGroups();
-        };
+        w->CreateGroups = [this](clsGroups& groups) { CreateGroupsAside(*placement_, groups); };
         booleanTools_ = w;
     }
     return *booleanTools_;

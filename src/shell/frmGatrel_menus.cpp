@@ -10,6 +10,7 @@
 #include <QToolBar>
 
 #include "editing/worksheet_editor.h"
+#include "model/file_names.h"
 #include "model/files/file_commands.h"
 #include "model/frmCreateNewFile.h"
 #include "model/state.h"
@@ -254,9 +255,10 @@ void frmGatrel::mSaveBitmap_Click()
     request.title = LoadResString(2853);
     request.filter = QStringLiteral("*.BMP (Windows-Bitmap)|*.bmp");
     request.initialDir = s_.Verzeichnisse[2];
-    const QString chosen = dialogs_.ChooseSaveFile(request);
+    QString chosen = dialogs_.ChooseSaveFile(request);
     s_.CmDialog1.FileName = remembered;
     if (!chosen.isEmpty()) {
+        chosen = WithDefaultExtension(chosen, QStringLiteral("bmp"));
         RedrawAllElements();
         // A picture kept only in part is drawn whole for the file.
         if (picGrid()->HoldsWholePicture())

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <QToolBar>
 
 #include "editing/worksheet_editor.h"
@@ -33,7 +34,14 @@ void frmGatrel::SetStatusPanel(int panel, const QString& text)
 
 void frmGatrel::SetProgress(int value)
 {
-    ProgressBar_->setValue(std::clamp(value, 0, 100));
+    const int shown = std::clamp(value, 0, 100);
+    if (shown == ProgressBar_->value())
+        return;
+    ProgressBar_->setValue(shown);
+    // Loads and redraws report progress without returning to the event
+    // loop: paint the bar and the status texts beside it now.
+    if (isVisible())
+        statusBar()->repaint();
 }
 
 void frmGatrel::EnableMainWindow(bool enabled)
@@ -144,11 +152,6 @@ void frmGatrel::DrawGrid()
 void frmGatrel::SetWorksheetPictureSize(int width, int height)
 {
     picGrid()->SetPictureSize(width, height);
-}
-
-QSize frmGatrel::WorksheetContainerSize() const
-{
-    return view_->picContainer->size();
 }
 
 QSize frmGatrel::WorksheetContainerInnerSize() const

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/geometry.h"
 #include "platform/numeric.h"
 #include "shell/control_panel_logic.h"
 
@@ -34,7 +35,8 @@ int GetVisibleArea(double pictureLength, double containerLength, double cellPx, 
 bool WorksheetFits(double pictureLength, double cellPx, double twipsPerPixel, double containerLength)
 {
     // Single precision, as the fit test has always been computed.
-    return static_cast<float>(pictureLength) + 3.0f * static_cast<float>(cellPx * twipsPerPixel)
+    return static_cast<float>(pictureLength) +
+               static_cast<float>(kScrollReserveCells) * static_cast<float>(cellPx * twipsPerPixel)
            <= static_cast<float>(containerLength);
 }
 
@@ -60,7 +62,7 @@ ResizeLayout LayoutMainWindow(const ResizeInput& in)
         out.hScroll.visible = true;
         out.hScroll.rect = {in.containerLeft, in.innerHeight - in.hScrollHeight - in.statusBarHeight - 60,
                             in.innerWidth - in.vScrollWidth - in.containerLeft, in.hScrollHeight};
-        out.hScroll.maximum = std::max(0, in.maxX - out.visibleColumns + 3);
+        out.hScroll.maximum = std::max(0, in.maxX - out.visibleColumns + kScrollReserveCells);
         out.hScroll.value = std::min(in.hValue, out.hScroll.maximum);
         out.pictureLeft = std::floor(-out.hScroll.value * in.cellPx) * in.tpx;
     }
@@ -73,7 +75,7 @@ ResizeLayout LayoutMainWindow(const ResizeInput& in)
         out.vScroll.visible = true;
         out.vScroll.rect = {in.innerWidth - in.vScrollWidth, in.containerTop, in.vScrollWidth,
                             in.innerHeight - in.hScrollHeight - in.containerTop - in.statusBarHeight - 60};
-        out.vScroll.maximum = std::max(0, in.maxY - out.visibleRows + 3);
+        out.vScroll.maximum = std::max(0, in.maxY - out.visibleRows + kScrollReserveCells);
         out.vScroll.value = std::min(in.vValue, out.vScroll.maximum);
         out.pictureTop = std::floor(-out.vScroll.value * in.cellPx) * in.tpy;
     }

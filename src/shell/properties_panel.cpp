@@ -11,6 +11,7 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 #include "model/state.h"
 #include "platform/numeric.h"
@@ -58,12 +59,13 @@ PropertiesPanel::PropertiesPanel(ProgramState& s, ClockTimerPort& timers, QToolB
     tlbOrientation_->setVisible(true);
     picAnschluesse = new GateInputsPage(s_, SSPanel2);
     Page(picAnschluesse, picAnschluesse->objectName(), kPageTop + 46, 40);
-    picKomplex = Page(new QWidget(SSPanel2), QStringLiteral("picKomplex"), kPageTop + 46, 40);
+    picKomplex = Page(new QWidget(SSPanel2), QStringLiteral("picKomplex"), kPageTop + 46, 56);
     lblAllgemein13 = MakeLabel(QStringLiteral("lblAllgemein13"), DesignPlaceholder(2550), picKomplex, 0, 0, pw, 16);
     cmbKomplex = new QComboBox(picKomplex);
     cmbKomplex->setObjectName(QStringLiteral("cmbKomplex"));
-    cmbKomplex->setGeometry(0, 17, pw, 22);
+    cmbKomplex->setFixedHeight(22);
     cmbKomplex->addItem(DesignPlaceholder(2560));
+    StackRows(picKomplex, {lblAllgemein13, cmbKomplex});
     icPage = new ICPage(SSPanel2);
     Page(icPage, icPage->objectName(), kPageTop, 112);
     colourPage = new LedColourPage(s_, SSPanel2);
@@ -92,11 +94,29 @@ QWidget* PropertiesPanel::Page(QWidget* page, const QString& name, int top, int 
 void PropertiesPanel::BuildSelectionPage()
 {
     const int pw = kPageWidth;
-    selectionPage = Page(new QWidget(SSPanel2), QStringLiteral("picEigenschaft2"), kPageTop, 70);
+    selectionPage = Page(new QWidget(SSPanel2), QStringLiteral("picEigenschaft2"), kPageTop, 104);
     lblAllgemein11 = MakeLabel(QStringLiteral("lblAllgemein11"), DesignPlaceholder(2548), selectionPage, 0, 0, pw, 16);
     lblSelElement = MakeLabel(QStringLiteral("lblSelElement"), QString(), selectionPage, 8, 17, pw - 8, 16);
     lblAllgemein12 = MakeLabel(QStringLiteral("lblAllgemein12"), DesignPlaceholder(2549), selectionPage, 0, 35, pw, 16);
     lblRahmen = MakeLabel(QStringLiteral("lblRahmen"), QString(), selectionPage, 8, 52, pw - 8, 16);
+    for (QLabel* value : {lblSelElement, lblRahmen})
+        value->setIndent(8);
+    StackRows(selectionPage, {lblAllgemein11, lblSelElement, lblAllgemein12, lblRahmen});
+}
+
+void PropertiesPanel::StackRows(QWidget* page, std::initializer_list<QWidget*> rows)
+{
+    // A caption too long for the panel's width goes on to a second line and
+    // the rows below it move down.
+    auto* stack = new QVBoxLayout(page);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(1);
+    for (QWidget* row : rows) {
+        if (auto* label = qobject_cast<QLabel*>(row))
+            label->setWordWrap(true);
+        stack->addWidget(row);
+    }
+    stack->addStretch(1);
 }
 
 void PropertiesPanel::BuildDecoderPage()

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 #include "model/records.h"
@@ -89,6 +90,8 @@ protected:
 private:
     QWidget* Page(QWidget* page, const QString& name, int top, int height);
     void BuildSelectionPage();
+    // Lays rows out from the page's top, each caption wrapping when it must.
+    static void StackRows(QWidget* page, std::initializer_list<QWidget*> rows);
     void BuildDecoderPage();
     void BuildDelayFoot();
 

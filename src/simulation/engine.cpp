@@ -1,5 +1,6 @@
 #include "simulation/engine.h"
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -323,6 +324,22 @@ void FireDueClocks(ProgramState& s, EngineContext& e)
 
 // ---- Queues and the pass loop ----
 
+// A juncture passes on every High it gets, so a block of junctures can
+// multiply a run's events from pass to pass; such a run would fill the memory
+// long before the step limit, which counts passes, ends it. A circuit that
+// settles holds far fewer events than it has cells (the test and benchmark
+// circuits at most one for every 25 cells), so eight per cell of all levels,
+// and never fewer than 65,536 (1 MiB of events), leaves every such circuit
+// alone and still ends a runaway run within a fraction of a second.
+size_t EventLimit(const ProgramState& s)
+{
+    constexpr size_t kEventsPerCell = 8;
+    size_t cells = 0;
+    for (const LevelRecord& lv : s.Levels)
+        cells += static_cast<size_t>(lv.Field.UBoundX() + 1) * static_cast<size_t>(lv.Field.UBoundY() + 1);
+    return std::max(kFewestEventsHeld, kEventsPerCell * cells);
+}
+
 void ClearQueues(ProgramState& s)
 {
     s.engine.PendingEvents.resize(1);
@@ -356,6 +373,13 @@ void Simulate(ProgramState& s, EngineContext& e)
             FireDueClocks(s, e);
         if (g.PendingEvents.size() <= 1)
             break;
+        // The step limit waits for the user while a delay is set; the memory
+        // does not, so the event limit holds with any delay. The limit is read
+        // from the state, not kept in a local: the pass loop needs every register.
+        if (g.PendingEvents.size() > g.EventLimit) {
+            Abort(s, e);
+            return;
+        }
         // Swapping keeps both vectors' capacity from pass to pass.
         g.CurrentEvents.swap(g.PendingEvents);
         g.PendingEvents.resize(1);

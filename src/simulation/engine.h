@@ -78,8 +78,12 @@ void ClearQueues(ProgramState& s);
 // 1: events of the pass being worked off, 2: events pending, else 0.
 int QueueCount(const ProgramState& s, int which);
 // Runs passes until nothing is pending, the engine is paused, or the step
-// limit aborts the run (power off and the abort message).
+// limit or the limit of events waiting for a pass aborts the run (power off
+// and the abort message).
 void Simulate(ProgramState& s, EngineContext& e);
+// The most events a run of the circuit may hold for its next pass: more end
+// the run through the abort. Taken at each power-on.
+size_t EventLimit(const ProgramState& s);
 // Starts a run when the engine is idle (pass count reset first); while a run
 // is under way or paused it does nothing, and that run takes the queued events.
 void RunIfIdle(ProgramState& s, EngineContext& e);

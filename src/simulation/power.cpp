@@ -207,6 +207,7 @@ void PowerOn(ProgramState& s, EngineContext& e)
     Copy_P_to_Field(s);
     ClearPinCache(s);
     ClearRunState(s);
+    g.EventLimit = EventLimit(s);
     PumpEvents(e);
     g.PendingEvents.resize(1);
     g.CurrentEvents.resize(1);

@@ -10,9 +10,10 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -162,9 +163,11 @@ TEST_F(BooleanWindow, EnterCalculatesTheTableWhichStaysUntilTheTermChanges)
     Open(1);
     Type(QStringLiteral("AvB"));
     keystrokes::Press(Formula(), Qt::Key_Return);
-    auto* table = Find<QTableWidget>(QStringLiteral("lvwTabelle"));
+    const QAbstractItemModel* table = Find<QTableView>(QStringLiteral("lvwTabelle"))->model();
     EXPECT_EQ(table->rowCount(), 4);
     EXPECT_EQ(table->columnCount(), 3);
+    EXPECT_EQ(table->headerData(2, Qt::Horizontal).toString(), QStringLiteral(" ="));
+    EXPECT_EQ(table->index(1, 2).data().toString(), QStringLiteral(" 1"));
     EXPECT_EQ(Formula()->itemText(0), QStringLiteral("AvB"));
     // Leaving the box is no pick from the history.
     Find<QWidget>(QStringLiteral("chkSorted"))->setFocus();
@@ -258,7 +261,7 @@ TEST_F(BooleanWindow, GenerateAsksThenSimplifiesAndHandsTheLayoutOver)
     EXPECT_EQ(Formula()->currentText(), QStringLiteral("A&BvA&<B>"));
     EXPECT_EQ(Formula()->itemText(0), QStringLiteral("A&BvA&<B>"));
     EXPECT_FALSE(Find<QLabel>(QStringLiteral("lblError"))->isVisible());
-    EXPECT_GT(Find<QTableWidget>(QStringLiteral("lvwTabelle"))->rowCount(), 0);
+    EXPECT_GT(Find<QTableView>(QStringLiteral("lvwTabelle"))->model()->rowCount(), 0);
 }
 
 TEST_F(BooleanWindow, WhileGeneratingTheWindowStaysAndGenerateDoesNotRestart)
@@ -313,6 +316,46 @@ TEST_F(BooleanWindow, ASecondTableClickCancelsTheSimplifyingCalculation)
     EXPECT_EQ(dialogs.MessageTexts(), QStringList{LoadResString(6202)});
     // The cancelled minimiser gives no term: nothing is drawn and nothing more said.
     EXPECT_TRUE(synthesised.isEmpty());
+}
+
+TEST_F(BooleanWindow, ALargeMinimisationLetsEventsRunAndItsCancelLeavesTheWorksheet)
+{
+    s.P(4, 4).Type = ElementType::Conductor;
+    const Circuit before = s;
+    Open();
+    Check(QStringLiteral("chkSave"));
+    Check(QStringLiteral("chkVereinfachen"));
+    // Fourteen variables: the largest implicant lists the window allows.
+    Type(QStringLiteral("AvBvCvDvEvFvGvHvIvJvKvLvMvN"));
+    auto* progress = Find<QProgressBar>(QStringLiteral("prgProgress"));
+    int ticks = 0;
+    QTimer timer;
+    timer.setInterval(10);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        // Until the cancel, while the minimiser works.
+        if (!win->Minimising() || ticks == 3)
+            return;
+        EXPECT_TRUE(progress->isVisible());
+        EXPECT_EQ(progress->maximum(), 15); // a pass per variable and the last one
+        if (++ticks == 3)
+            Click(QStringLiteral("cmdCancel"));
+    });
+    timer.start();
+    Click(QStringLiteral("cmdErstellen"));
+    // The timer ran while the minimiser worked, and its cancel stopped it.
+    EXPECT_EQ(ticks, 3);
+    EXPECT_FALSE(win->Generating());
+    EXPECT_TRUE(synthesised.isEmpty());
+    EXPECT_TRUE(s.P == before.P && s.ElementCount() == before.ElementCount());
+    EXPECT_FALSE(progress->isVisible());
+    EXPECT_FALSE(Find<QLabel>(QStringLiteral("lblError"))->isVisible());
+    EXPECT_TRUE(dialogs.Asked().empty());
+
+    // The next Generate runs to its end.
+    timer.stop();
+    Formula()->setEditText(QStringLiteral("A&BvA&<B>"));
+    Click(QStringLiteral("cmdErstellen"));
+    EXPECT_EQ(synthesised, QStringList{QStringLiteral("(A)")});
 }
 
 TEST_F(BooleanWindow, ClickingCalculateTwiceCancelsAndTheWindowClosesAfterwards)

@@ -369,4 +369,42 @@ TEST_F(Synthesis, CommandLineReplacesTheCircuitOnlyForATermItCanDraw)
     }
 }
 
+// The window's Generate draws aside: events run between the drawing steps,
+// and a cancel among them leaves the circuit in place as it was.
+TEST_F(Synthesis, GenerateDrawsAsideAndACancelLeavesTheCircuitInPlace)
+{
+    const QString term = QStringLiteral("(A&B&C)v(<A>&D)v<B&<C>&<D>>");
+    Draw(QStringLiteral("XvY"));
+    const Circuit before = d.s;
+    auto unchanged = [&] { return d.s.P == before.P && d.s.Elements == before.Elements && d.s.MaxY == before.MaxY; };
+    clsGroups g;
+    g.Dialogs = &d.dialogs;
+    g.Term = term;
+    int steps = 0;
+    g.ProcessEvents = [&] {
+        ++steps;
+        EXPECT_TRUE(unchanged()) << "drawn aside";
+        if (steps == 5)
+            g.Cancel = true;
+    };
+    CreateGroupsAside(c, g);
+    EXPECT_TRUE(g.Cancel);
+    EXPECT_EQ(steps, 5) << "stops at its next step";
+    EXPECT_TRUE(unchanged());
+    EXPECT_EQ(g.Placement, &c);
+
+    // Run to its end it draws what drawing in place draws, gate by gate.
+    g.Cancel = false;
+    g.Term = term;
+    std::vector<std::pair<int, int>> progress;
+    g.Progress = [&](int done, int total) { progress.emplace_back(done, total); };
+    CreateGroupsAside(c, g);
+    EXPECT_GT(steps, 20);
+    EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{0, 4}, {1, 4}, {2, 4}, {3, 4}, {4, 4}}));
+    const Circuit aside = d.s;
+    Draw(term);
+    EXPECT_TRUE(d.s.P == aside.P && d.s.Elements == aside.Elements && d.s.MaxX == aside.MaxX);
+    EXPECT_EQ(RunTruthTable(term), 0);
+}
+
 } // namespace

@@ -9,10 +9,12 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <vector>
 
 #include "editing/worksheet_editor.h"
 #include "model/files/circuit_file.h"
+#include "model/files/circuit_writer.h"
 #include "model/geometry.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
@@ -55,6 +57,68 @@ TEST_F(WorksheetMouse, HorizontalFirstLIsCommittedAndUndone)
     Undo();
     for (int x = 2; x <= 5; ++x)
         EXPECT_EQ(C(x, 2), GridCell{}) << x;
+}
+
+// A click that would set a marker already there changes nothing and records
+// no step: after an Undo such a step would wipe the steps still to be undone.
+TEST_F(WorksheetMouse, AClickOnAMarkerAlreadyThereRecordsNoStep)
+{
+    Drag({{2, 5}, {14, 5}});
+    Drag({{6, 2}, {6, 9}}); // crossings at (6, 5) and (12, 5)
+    Drag({{12, 2}, {12, 9}});
+    ClickPalette("cmdUND");
+    Click(20, 10); // inputs (20, 9) and (20, 11)
+    ASSERT_EQ(s.ElementCount(), 1);
+    const QByteArray start = CircuitFileBytes(s);
+    auto steps = [this] {
+        QStringList lines;
+        window.objUndo().ListUndos(lines);
+        return lines;
+    };
+
+    struct Case {
+        const char* name;
+        const char* tool;
+        QPoint first, second;
+        std::function<void()> again; // the click on the first marker
+    };
+    const Case cases[] = {
+        {"juncture", "cmdVerbindungspunkt", {6, 5}, {12, 5}, [this] { Click(6, 5); }},
+        {"juncture by a double click", "cmdVerbindungspunkt", {6, 5}, {12, 5},
+         [this] {
+             ClickPalette("cmdLeitungen");
+             DoubleClick(6, 5);
+         }},
+        {"juncture by the middle button", "cmdVerbindungspunkt", {6, 5}, {12, 5},
+         [this] {
+             ClickPalette("cmdLeitungen");
+             Click(6, 5, Qt::MiddleButton);
+         }},
+        {"coupling diode", "cmdKoppeldiode", {6, 5}, {12, 5}, [this] { Click(6, 5); }},
+        {"negation marker", "cmdNegationspunkt", {20, 9}, {20, 11}, [this] { Click(20, 9); }},
+        {"negation marker by a double click", "cmdNegationspunkt", {20, 9}, {20, 11},
+         [this] {
+             ClickPalette("cmdLeitungen");
+             DoubleClick(20, 9);
+         }},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        ClickPalette(k.tool);
+        Click(k.first.x(), k.first.y());
+        Click(k.second.x(), k.second.y());
+        ASSERT_NE(C(k.first.x(), k.first.y()).Marker, 0);
+        ASSERT_NE(C(k.second.x(), k.second.y()).Marker, 0);
+        Undo();
+        const QByteArray one = CircuitFileBytes(s);
+        const QStringList held = steps();
+        k.again();
+        EXPECT_EQ(CircuitFileBytes(s), one);
+        EXPECT_EQ(steps(), held);
+        // The first marker's own step is still there to undo.
+        Undo();
+        EXPECT_EQ(CircuitFileBytes(s), start);
+    }
 }
 
 TEST_F(WorksheetMouse, VerticalFirstLAndTheOrderStaysDuringTheDrag)

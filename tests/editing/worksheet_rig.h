@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTest>
+#include <QToolBar>
 #include <initializer_list>
 #include <utility>
 
@@ -59,6 +61,21 @@ protected:
             last = p;
         }
         Release(last.first, last.second, b);
+    }
+    // A click on a palette button, as the user chooses a tool.
+    void ClickPalette(const char* key)
+    {
+        QAction* a = window.ToolbarButton(QStringLiteral("Toolbar2"), QString::fromLatin1(key));
+        ASSERT_NE(a, nullptr) << key;
+        QWidget* b = window.Toolbar(QStringLiteral("Toolbar2"))->widgetForAction(a);
+        ASSERT_NE(b, nullptr) << key;
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    void DoubleClick(int x, int y)
+    {
+        Click(x, y);
+        Send(QEvent::MouseButtonDblClick, At(x, y), Qt::LeftButton, Qt::LeftButton);
+        Release(x, y);
     }
     void Tool(uint8_t t)
     {

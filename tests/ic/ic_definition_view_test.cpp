@@ -310,3 +310,34 @@ TEST_F(ICView, AnICOpenedForEditingIsChangedAndSavedAgainUnderItsName)
 }
 
 } // namespace
+
+// File > Exit with the cursor in one of the IC window's boxes: the box loses
+// the focus while the windows are destroyed, after the IC window's own part
+// is gone. Its handler must not run on it then (the sanitizer build reports
+// a member call on an object that is no longer an IC window).
+TEST(ICWindowShutDown, ExitWithTheCursorInABoxRunsNothingOnTheClosingWindow)
+{
+    for (const char* box : {"txtX", "txtY", "txtNotizen", "txtName"}) {
+        QTemporaryDir dir;
+        ProgramState s;
+        ScriptedUserDialogs dialogs;
+        VirtualTimerHost timers;
+        s.Verzeichnisse = {dir.path() + u'/', dir.path() + u'/', dir.path() + u'/'};
+        auto window = std::make_unique<frmGatrel>(s, dialogs, timers);
+        window->show();
+        window->Menu(QStringLiteral("mDefIC"))->trigger();
+        auto* ic = window->findChild<frmIC*>();
+        ASSERT_NE(ic, nullptr);
+        ic->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(ic));
+        auto* edit = ic->findChild<QLineEdit*>(QLatin1String(box));
+        ASSERT_NE(edit, nullptr) << box;
+        edit->setFocus();
+        QTest::keyClicks(edit, QStringLiteral("2"));
+        ASSERT_TRUE(edit->hasFocus()) << box;
+
+        window->Menu(QStringLiteral("mBeenden"))->trigger();
+        window.reset();
+        EXPECT_TRUE(dialogs.MessageTexts().isEmpty()) << box;
+    }
+}

@@ -28,7 +28,9 @@ int Count(const QImage& image, const QRect& area, QRgb color)
 
 } // namespace
 
-TEST(PainterSurface, StateIsKeptBetweenCalls)
+// Drawing moves the current position as each primitive should and leaves
+// every other setting as it was.
+TEST(PainterSurface, PrimitivesMoveTheCurrentPositionAndKeepTheSettings)
 {
     PainterSurface s(60, 40);
     s.ForeColor = 0x808080;
@@ -37,22 +39,6 @@ TEST(PainterSurface, StateIsKeptBetweenCalls)
     s.FontName = "Arial";
     s.FontSize = 10;
     s.FontTransparent = true;
-    s.Line(1, 1, 10, 1, 0);
-    s.Circle(20, 20, 5, 0);
-    s.Print("x");
-    s.Polyline({QPoint(0, 30), QPoint(10, 30)});
-    s.Cls();
-    EXPECT_EQ(s.ForeColor, 0x808080);
-    EXPECT_EQ(s.FillColor, 0xC0FFFF);
-    EXPECT_EQ(s.FillStyle, 0);
-    EXPECT_EQ(s.FontName, "Arial");
-    EXPECT_EQ(s.FontSize, 10);
-    EXPECT_EQ(s.kind(), SurfaceKind::Worksheet);
-}
-
-TEST(PainterSurface, PrimitivesMoveTheCurrentPosition)
-{
-    PainterSurface s(60, 40);
     s.Line(1, 2, 11, 12, 0);
     EXPECT_EQ(s.CurrentX, 11);
     EXPECT_EQ(s.CurrentY, 12);
@@ -65,12 +51,21 @@ TEST(PainterSurface, PrimitivesMoveTheCurrentPosition)
     s.PSet(7.5, 8.5);
     EXPECT_EQ(s.CurrentX, 7.5);
     s.Polyline({QPoint(0, 0), QPoint(30, 30)});
+    s.Polygon({QPoint(1, 2), QPoint(3, 4), QPoint(5, 6)});
     s.SetPixel(1, 1, 0);
     EXPECT_EQ(s.CurrentX, 7.5);
     EXPECT_EQ(s.CurrentY, 8.5);
+    s.Print("x");
     s.Cls();
     EXPECT_EQ(s.CurrentX, 0);
     EXPECT_EQ(s.CurrentY, 0);
+    EXPECT_EQ(s.ForeColor, 0x808080);
+    EXPECT_EQ(s.FillColor, 0xC0FFFF);
+    EXPECT_EQ(s.FillStyle, 0);
+    EXPECT_EQ(s.FontName, "Arial");
+    EXPECT_EQ(s.FontSize, 10);
+    EXPECT_TRUE(s.FontTransparent);
+    EXPECT_EQ(s.kind(), SurfaceKind::Worksheet);
 }
 
 TEST(PainterSurface, LinesLeaveOutTheirLastPixelInEitherDirection)

@@ -4,8 +4,11 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QThread>
 #include <QTimer>
+#include <atomic>
 #include <cmath>
+#include <new>
 #include <vector>
 
 namespace {
@@ -36,56 +39,53 @@ struct ScriptedClock {
 
 } // namespace
 
-TEST(WaitSeconds, EndsOnceMoreThanTheTimeHasPassed)
+TEST(WaitSeconds, EndsOnceMoreThanTheTimeHasPassedWithOrWithoutEvents)
 {
-    ScriptedClock clock;
-    clock.step = 0.25;
-    WaitSeconds(1.0, false, clock.Hooks(false));
-    // 0.25, 0.5, 0.75, 1.0 are not more than a second; 1.25 is.
-    EXPECT_EQ(clock.pumps, 5);
-    EXPECT_DOUBLE_EQ(clock.time, 1.25);
-}
-
-TEST(WaitSeconds, AJumpOfTheClockEndsTheWait)
-{
-    ScriptedClock clock;
-    WaitHooks hooks = clock.Hooks(false);
-    hooks.pumpEvents = [&] {
-        ++clock.pumps;
-        clock.time += 3600; // the machine slept
+    struct Case {
+        const char* what;
+        double seconds;
+        bool noEvents;
+        bool moveOnIdle;
+        double start, step;
+        int pumps; // -1: at least one
     };
-    WaitSeconds(5, false, hooks);
-    EXPECT_EQ(clock.pumps, 1);
-}
-
-TEST(WaitSeconds, PumpsEventsUnlessTold)
-{
-    ScriptedClock clock;
-    WaitSeconds(0.2, true, clock.Hooks());
-    EXPECT_EQ(clock.pumps, 0);
-    EXPECT_GT(clock.idles, 0);
-    ScriptedClock pumped;
-    WaitSeconds(0.2, false, pumped.Hooks());
-    EXPECT_GT(pumped.pumps, 0);
-    EXPECT_EQ(pumped.pumps, pumped.idles);
-}
-
-TEST(WaitSeconds, PassingMidnightDoesNotMatter)
-{
-    // Seconds since midnight would drop back to 0 here; the steady clock goes on.
-    ScriptedClock clock;
-    clock.time = 86399.9;
-    WaitSeconds(0.3, false, clock.Hooks());
-    EXPECT_GT(clock.time, 86400.2);
-    EXPECT_LT(clock.time, 86400.4);
-}
-
-TEST(WaitSeconds, NegativeOrNaNReturnsAtOnce)
-{
-    ScriptedClock clock;
-    WaitSeconds(-1, false, clock.Hooks());
-    WaitSeconds(std::nan(""), false, clock.Hooks());
-    EXPECT_EQ(clock.pumps, 0);
+    const double nan = std::nan("");
+    const Case cases[] = {
+        // 0.25, 0.5, 0.75, 1.0 are not more than a second; 1.25 is.
+        {"more than the time", 1.0, false, false, 0, 0.25, 5},
+        {"events unless told", 0.2, true, true, 0, 0.05, 0},
+        {"idling between pumps", 0.2, false, true, 0, 0.05, -1},
+        // Seconds since midnight would drop back to 0 here; the steady clock goes on.
+        {"past midnight", 0.3, false, true, 86399.9, 0.05, -1},
+        {"the machine slept", 5, false, false, 0, 3600, 1},
+        {"negative", -1, false, true, 0, 0.05, 0},
+        {"not a number", nan, false, true, 0, 0.05, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScriptedClock clock;
+        clock.time = c.start;
+        clock.step = c.step;
+        WaitSeconds(c.seconds, c.noEvents, clock.Hooks(c.moveOnIdle));
+        if (c.pumps < 0) {
+            EXPECT_GT(clock.pumps, 0);
+        } else {
+            EXPECT_EQ(clock.pumps, c.pumps);
+        }
+        if (c.noEvents) {
+            EXPECT_GT(clock.idles, 0);
+        } else if (c.moveOnIdle) {
+            EXPECT_EQ(clock.pumps, clock.idles);
+        }
+        if (!(c.seconds >= 0)) {
+            EXPECT_EQ(clock.time, c.start) << "returns at once";
+            continue;
+        }
+        // Ends at the first look at the clock past the time, not later.
+        const int movesPerLook = !c.noEvents && c.moveOnIdle ? 2 : 1;
+        EXPECT_GT(clock.time, c.start + c.seconds);
+        EXPECT_LE(clock.time, c.start + c.seconds + movesPerLook * c.step);
+    }
 }
 
 TEST(WaitSeconds, RealClockRunsTimersDuringTheWait)
@@ -97,4 +97,28 @@ TEST(WaitSeconds, RealClockRunsTimersDuringTheWait)
     WaitSeconds(0.05, false);
     EXPECT_GE(elapsed.elapsed(), 50);
     EXPECT_EQ(fired, 1);
+}
+
+TEST(RunAside, WorksOnAThreadOfItsOwnWhileEventsRunAndPassesOnWhatItThrows)
+{
+    const Qt::HANDLE caller = QThread::currentThreadId();
+    std::atomic<bool> release = false;
+    Qt::HANDLE worker = nullptr;
+    int ticks = 0;
+    // The work waits until the caller's timer has run three times.
+    RunAside(
+        [&] {
+            worker = QThread::currentThreadId();
+            while (!release)
+                QThread::msleep(1);
+        },
+        [&] {
+            EXPECT_EQ(QThread::currentThreadId(), caller);
+            if (++ticks == 3)
+                release = true;
+        },
+        5);
+    EXPECT_NE(worker, caller);
+    EXPECT_GE(ticks, 3);
+    EXPECT_THROW(RunAside([] { throw std::bad_alloc(); }, {}), std::bad_alloc);
 }

@@ -75,7 +75,7 @@ TEST_F(MainWindowRedraw, ZoomCommandsResizeAndRedrawThePicture)
     QTest::qWait(0);
     window->objGrafik().ZoomWidth();
     const QSize inner = window->WorksheetContainerInnerSize();
-    EXPECT_FLOAT_EQ(s.GridMode, std::max(0.6f, static_cast<float>(inner.width()) / (22 * 14)));
+    EXPECT_FLOAT_EQ(s.GridMode, std::max(0.6f, static_cast<float>(inner.width() - 1) / (24 * 14)));
     EXPECT_EQ(window->picGrid()->surface().Image().width(),
               static_cast<int>(RoundHalfEven(21 * 14 * static_cast<double>(s.GridMode))));
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "model/geometry.h"
 #include "model/state.h"
 #include "render/print_layout.h"
 #include "render/print_options.h"
@@ -17,22 +18,33 @@ double HeightWhenNotWider(int maxX, int maxY)
 
 } // namespace
 
-TEST(PageZoom, FitsTheSheetByItsTighterSide)
+// The sheet fits the page by its tighter side, and the caption stands below
+// the circuit and inside the page area, four rows down where there is room.
+TEST(PageZoom, FitsTheSheetByItsTighterSideWithTheCaptionOnThePage)
 {
     struct Case {
         int maxX, maxY;
         double zoom;
     } const cases[] = {
         {50, 30, 7.4031}, // the width decides
-        {30, 50, 10.2844}, // the height decides
+        {30, 50, 10.2844}, // the height decides; four rows down would be below the page
         {50, 50, 7.4031}, // square sheet on an upright page: the width, else its right columns fall off
-        {80, 20, 4.6271},
-        {20, 80, 6.4277},
+        {80, 20, 4.6271},   {20, 80, 6.4277},   {200, 20, 1.8507}, {20, 200, 2.5711},
         {0, 0, 370.1571}, // no columns or rows count as one
     };
-    for (const Case& c : cases)
-        EXPECT_NEAR(PageZoom(static_cast<int16_t>(c.maxX), static_cast<int16_t>(c.maxY), 14), c.zoom, 1e-3)
-            << c.maxX << " x " << c.maxY;
+    const double line = 90; // an 8-point caption line on an A4 page
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.maxX << " x " << c.maxY);
+        ProgramState page;
+        page.GridMode = PageZoom(static_cast<int16_t>(c.maxX), static_cast<int16_t>(c.maxY), 14);
+        EXPECT_NEAR(page.GridMode, c.zoom, 1e-3);
+        if (c.maxY == 0)
+            continue;
+        const double wanted = GridToPixel(page, static_cast<int16_t>(c.maxY + 4));
+        const double top = CaptionTop(wanted, line);
+        EXPECT_GT(top, GridToPixel(page, static_cast<int16_t>(c.maxY)) + page.GridMode * 7);
+        EXPECT_LE(top + line, kPageTop + kPageHeight);
+    }
 }
 
 TEST(PageZoom, AgreesWithTheHeightRuleWhereverThatFitsAndStaysOnThePageElsewhere)

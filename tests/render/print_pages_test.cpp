@@ -86,6 +86,9 @@ TEST_F(Printing, FitsTheSheetToThePageAndPutsTheCaptionBelowIt)
                                                   .arg(GridToPixel(paper, 2))
                                                   .arg(right)));
         EXPECT_LE(right, kPageLeft + kPageWidth);
+        // The pass marker the worksheet gets after each run lies outside its
+        // picture; on paper it would be a red dot by the drawing's corner.
+        EXPECT_FALSE(printer.pages[0].join(u'\n').contains(QStringLiteral("PSet -1,-1")));
 
         // The caption: one column in, four rows below the last, never below the page.
         const QStringList texts = printer.Texts(0);

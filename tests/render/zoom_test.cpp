@@ -16,11 +16,7 @@ protected:
         shell.Attach(s);
     }
 
-    void Container(int outerW, int outerH, int innerW, int innerH)
-    {
-        shell.containerSize = QSize(outerW, outerH);
-        shell.containerInnerSize = QSize(innerW, innerH);
-    }
+    void Container(int innerW, int innerH) { shell.containerInnerSize = QSize(innerW, innerH); }
 
     ProgramState s;
     FakeMainWindow shell;
@@ -28,50 +24,42 @@ protected:
     clsGrafik g;
 };
 
-TEST_F(Zoom, FullFitsTheHeightWhenItIsTheTighterSide)
+// Each fit leaves room for the picture (one cell more than the largest
+// index, rounded to whole pixels) and the layout's scroll reserve of three
+// cells in the container; fitting the whole worksheet takes the tighter axis.
+TEST_F(Zoom, FitsLeaveRoomForThePictureAndTheScrollReserve)
 {
-    Container(900, 452, 896, 448); // 452/30 = 15.1 per row, 900/50 = 18 per column
-    g.ZoomFull();
-    EXPECT_FLOAT_EQ(s.GridMode, 1.0f) << "448 / (32 x 14)";
-    EXPECT_EQ(shell.redrawAllElementsCount, 1);
-}
-
-TEST_F(Zoom, FullFitsTheWidthWhenItIsTheTighterSide)
-{
-    Container(1000, 800, 996, 796); // 800/30 = 26.7 per row, 1000/50 = 20 per column
-    g.ZoomFull();
-    EXPECT_FLOAT_EQ(s.GridMode, 996.0f / (52 * 14));
-}
-
-TEST_F(Zoom, TheChoiceIsMadeOnTheOuterSizeTheResultOnTheInner)
-{
-    // Outer: 600/30 = 20 per row equals 1000/50 per column, so the height decides.
-    Container(1000, 600, 700, 532);
-    g.ZoomFull();
-    EXPECT_FLOAT_EQ(s.GridMode, 532.0f / (32 * 14));
-}
-
-TEST_F(Zoom, HeightAndWidthEachUseTheirOwnRule)
-{
-    Container(1000, 800, 996, 796);
-    g.ZoomHeight();
-    EXPECT_FLOAT_EQ(s.GridMode, 796.0f / (32 * 14));
-    g.ZoomWidth();
-    EXPECT_FLOAT_EQ(s.GridMode, 996.0f / (52 * 14));
-    EXPECT_EQ(shell.redrawAllElementsCount, 2);
+    struct Case {
+        int innerW, innerH;
+        float full;
+    } const cases[] = {
+        {897, 449, 448.0f / (34 * 14)},  // the height is tighter
+        {997, 797, 996.0f / (54 * 14)},  // the width is tighter
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.innerW << " x " << c.innerH);
+        Container(c.innerW, c.innerH);
+        g.ZoomFull();
+        EXPECT_FLOAT_EQ(s.GridMode, c.full);
+        g.ZoomHeight();
+        EXPECT_FLOAT_EQ(s.GridMode, static_cast<float>(c.innerH - 1) / (34 * 14));
+        g.ZoomWidth();
+        EXPECT_FLOAT_EQ(s.GridMode, static_cast<float>(c.innerW - 1) / (54 * 14));
+    }
+    EXPECT_EQ(shell.redrawAllElementsCount, 6);
 }
 
 TEST_F(Zoom, FitNeverGoesBelowPointSix)
 {
-    Container(120, 90, 116, 86);
+    Container(116, 86);
     for (auto command : {&clsGrafik::ZoomFull, &clsGrafik::ZoomHeight, &clsGrafik::ZoomWidth}) {
         s.GridMode = 3.0f;
         (g.*command)();
         EXPECT_FLOAT_EQ(s.GridMode, 0.6f);
     }
-    Container(4000, 3000, 3996, 2996);
+    Container(3997, 2997);
     g.ZoomWidth();
-    EXPECT_FLOAT_EQ(s.GridMode, 3996.0f / (52 * 14)) << "no upper bound";
+    EXPECT_FLOAT_EQ(s.GridMode, 3996.0f / (54 * 14)) << "no upper bound";
 }
 
 TEST_F(Zoom, HundredPercent)

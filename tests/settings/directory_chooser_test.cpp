@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
+#include <QTreeView>
 
 #include "platform/string_table.h"
 #include "settings/directory_choice.h"
@@ -116,6 +118,59 @@ TEST_F(Chooser, NamesThatLeaveTheDirectoryOrCannotBeMadeAreRefused)
         EXPECT_EQ(dialogs.MessageTexts().size(), before);
         EXPECT_EQ(c.Dir1Path(), Path("work"));
     }
+}
+
+} // namespace
+
+namespace {
+
+// Makes depth levels of fanOut subdirectories below dir.
+void MakeTree(const QString& dir, int depth, int fanOut)
+{
+    if (depth == 0)
+        return;
+    for (int i = 0; i < fanOut; ++i) {
+        const QString child = dir + QStringLiteral("/d") + QString::number(i);
+        ASSERT_TRUE(QDir().mkpath(child));
+        MakeTree(child, depth - 1, fanOut);
+    }
+}
+
+// "*" opens everything below a folder; near "/" that read the whole disk.
+// Now a folder is read only when it is opened: every folder read is one the
+// tree shows open, and "*" opens the current folder alone.
+TEST_F(Chooser, ExpandAllOpensOnlyTheChosenFolderAndReadsOnlyWhatIsShown)
+{
+    MakeTree(Path("deep"), 4, 3);
+    frmVerzeichnis c(Path("deep"), dialogs);
+    c.show();
+    auto* tree = c.findChild<QTreeView*>(QStringLiteral("Dir1"));
+    ASSERT_NE(tree, nullptr);
+    tree->setFocus();
+    const QAbstractItemModel& model = *tree->model();
+    const QModelIndex top = tree->currentIndex();
+    ASSERT_EQ(top.data().toString(), QStringLiteral("deep"));
+    // The folder is opened first, so that its subfolders are known.
+    QTest::keyClick(tree, Qt::Key_Right);
+    for (int wait = 0; wait < 100 && model.rowCount(top) < 3; ++wait)
+        QTest::qWait(50);
+    ASSERT_EQ(model.rowCount(top), 3);
+
+    QTest::keyClick(tree, Qt::Key_Asterisk);
+
+    EXPECT_TRUE(tree->isExpanded(top));
+    QStringList readBelow;
+    std::function<void(const QModelIndex&)> walk = [&](const QModelIndex& index) {
+        if (index.isValid() && !model.canFetchMore(index)) {
+            EXPECT_TRUE(tree->isExpanded(index)) << index.data().toString().toStdString();
+            if (index.parent() == top || index.parent().parent() == top)
+                readBelow << index.data().toString();
+        }
+        for (int row = 0; row < model.rowCount(index); ++row)
+            walk(model.index(row, 0, index));
+    };
+    walk(QModelIndex());
+    EXPECT_EQ(readBelow, QStringList());
 }
 
 } // namespace

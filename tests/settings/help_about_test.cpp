@@ -1,18 +1,24 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QUrl>
+#include <algorithm>
+#include <vector>
 
 #include "model/state.h"
 #include "placement/clsUndo.h"
+#include "platform/string_table.h"
 #include "settings/frmInfo.h"
 #include "settings/help_access.h"
 #include "settings/help_window.h"
@@ -31,25 +37,6 @@ protected:
     ScriptedUserDialogs dialogs;
     QWidget owner;
 };
-
-TEST_F(HelpAccess, TheHelpWindowOpensOnTheShippedContentsPage)
-{
-    SettingsWindows windows(s, dialogs, u, &owner, {}, {QStringLiteral("/nonexistent"), kShipped});
-    windows.Help();
-    ASSERT_TRUE(dialogs.MessageTexts().isEmpty()) << dialogs.MessageTexts().join(u'|').toStdString();
-    HelpWindow* help = windows.HelpWindowShown();
-    ASSERT_NE(help, nullptr);
-    EXPECT_TRUE(help->isVisible());
-    EXPECT_EQ(help->Browser()->source().toLocalFile(), QDir::cleanPath(kShipped + "/help/gatrel.html"));
-    EXPECT_EQ(help->windowTitle(), QStringLiteral("Gatrel Help"));
-    EXPECT_TRUE(help->Browser()->toPlainText().contains(QStringLiteral("Number conversion tool")));
-
-    // Again: the same window, back on the contents page.
-    help->Browser()->setSource(QUrl::fromLocalFile(kShipped + "/help/settings.html"));
-    windows.Help();
-    EXPECT_EQ(windows.HelpWindowShown(), help);
-    EXPECT_TRUE(help->Browser()->source().toLocalFile().endsWith(QStringLiteral("/gatrel.html")));
-}
 
 TEST_F(HelpAccess, AMissingHelpFileIsNamedWithItsFullPath)
 {
@@ -97,32 +84,134 @@ TEST_F(HelpAccess, OnlyHtmlPagesPassTheNameCheck)
     }
 }
 
-TEST(HelpPages, EveryLinkLeadsToAShippedPageAndEveryPageLinksHome)
+// The links of a shown page, or the anchor names it offers, each with where it starts.
+struct Anchor {
+    QString name;
+    int position;
+    int length;
+};
+std::vector<Anchor> Anchors(const QTextDocument& doc, bool targets)
 {
-    const QDir help(kShipped + "/help");
-    const QStringList pages = help.entryList({QStringLiteral("*.html")}, QDir::Files);
-    ASSERT_GE(pages.size(), 10);
-    const QRegularExpression link(QStringLiteral("href=\"([^\"]+)\""));
-    QStringList linkedFromContents;
-    for (const QString& page : pages) {
-        QFile f(help.filePath(page));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        const QString text = QString::fromUtf8(f.readAll());
-        EXPECT_TRUE(text.contains(QStringLiteral("<title>"))) << page.toStdString();
-        for (auto m = link.globalMatch(text); m.hasNext();) {
-            const QString target = m.next().captured(1);
-            EXPECT_TRUE(help.exists(target)) << page.toStdString() << " -> " << target.toStdString();
-            if (page == QLatin1String("gatrel.html"))
-                linkedFromContents << target;
-        }
-        if (page != QLatin1String("gatrel.html")) {
-            EXPECT_TRUE(text.contains(QStringLiteral("href=\"gatrel.html\""))) << page.toStdString();
+    std::vector<Anchor> found;
+    for (QTextBlock b = doc.begin(); b != doc.end(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            const QTextCharFormat format = f.charFormat();
+            if (targets) {
+                for (const QString& name : format.anchorNames())
+                    found.push_back({name, f.position(), f.length()});
+            } else if (format.isAnchor() && !format.anchorHref().isEmpty()) {
+                found.push_back({format.anchorHref(), f.position(), f.length()});
+            }
         }
     }
-    for (const QString& page : pages) {
-        if (page != QLatin1String("gatrel.html")) {
-            EXPECT_TRUE(linkedFromContents.contains(page)) << page.toStdString() << " is not in the contents";
+    return found;
+}
+
+// A click on a link as the user makes it, in the middle of its text.
+void ClickLink(QTextBrowser* browser, const QString& href)
+{
+    for (const Anchor& link : Anchors(*browser->document(), false)) {
+        if (link.name != href)
+            continue;
+        QTextCursor at(browser->document());
+        at.setPosition(link.position + link.length / 2);
+        browser->setTextCursor(at);
+        browser->ensureCursorVisible();
+        QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, browser->cursorRect(at).center());
+        return;
+    }
+    ADD_FAILURE() << "no link to " << href.toStdString();
+}
+
+// A text as the page and the window show it: access keys and line breaks
+// do not count.
+QString Plain(QString text)
+{
+    text.remove(u'&').replace(QStringLiteral("\\n"), QStringLiteral(" "));
+    return text.simplified();
+}
+
+// Each window's page, with the texts of the program (string-table ids) that
+// it names the commands and messages by.
+struct HelpPage {
+    const char* file;
+    const char* title;
+    std::vector<int> quotes;
+};
+const HelpPage kPages[] = {
+    {"gatrel.html", "Gatrel Help", {2459, 2824, 2457, 2456, 2821}},
+    {"main_window.html", "The main window", {2401, 2404, 2405, 2433, 2474, 2800, 2812, 2820}},
+    {"worksheet.html", "The worksheet", {2510, 2822, 2823, 2824, 2840, 2550, 2544, 2413}},
+    {"components.html", "Components and tools", {2451, 2452, 2453, 2454, 2462, 2469, 2837, 2839}},
+    {"control_panel.html", "Control panel and simulation", {2472, 2572, 2573, 2576, 2577, 2842, 2843, 4513}},
+    {"side_panels.html", "Side panels", {2510, 2547, 2544, 2545, 2548, 2541, 2542, 2543}},
+    {"command_line.html", "Command line", {2820, 2404, 2402}},
+    {"new_file.html", "New circuit", {2401, 2800}},
+    {"undo_list.html", "Undo list", {2412, 4305, 4301, 4302, 4306}},
+    {"print.html", "Printing", {2406, 1807, 1800, 1801, 1802, 1803, 1804, 1814}},
+    {"ic.html", "ICs: definition and manager", {2477, 1900, 2001, 2002, 1908, 1909, 1910, 2110}},
+    {"boolean.html", "Boolean algebra and synthesis", {2474, 1503, 1515, 1522, 6204, 6205, 6209, 6211}},
+    {"analyzer.html", "Logic analyzer", {2455, 2433}},
+    {"number_conversion.html", "Number conversion tool", {2481, 3500, 3501, 3502, 3503, 3504, 3505}},
+    {"settings.html", "Settings", {2482, 3605, 3606, 3608, 3609, 3613, 3616, 3638}},
+    {"password.html", "Password lock", {3900, 3901, 3902, 3903, 3907, 3908, 4001, 4006}},
+    {"directory.html", "Selecting a directory", {4400, 4402, 4403, 3638}},
+    {"about.html", "About Gatrel", {2494, 2492, 2307}},
+};
+
+TEST_F(HelpAccess, EachPageOpensFromTheContentsNamesItsCommandsAndEveryLinkResolves)
+{
+    const QDir shipped(kShipped + "/help");
+    QStringList listed;
+    for (const HelpPage& row : kPages)
+        listed << QLatin1String(row.file);
+    listed.sort();
+    EXPECT_EQ(shipped.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name), listed)
+        << "every shipped page has its row";
+
+    // A search folder without the help is passed over.
+    SettingsWindows windows(s, dialogs, u, &owner, {}, {QStringLiteral("/nonexistent"), kShipped});
+    HelpWindow* first = nullptr;
+    for (const HelpPage& row : kPages) {
+        const QString file = QLatin1String(row.file);
+        // The help as the ? menu opens it: the same window each time, back on
+        // the contents page; then the page's link in the contents.
+        windows.Help();
+        ASSERT_TRUE(dialogs.MessageTexts().isEmpty()) << dialogs.MessageTexts().join(u'|').toStdString();
+        HelpWindow* help = windows.HelpWindowShown();
+        ASSERT_NE(help, nullptr);
+        EXPECT_TRUE(help->isVisible());
+        EXPECT_EQ(help, first ? first : (first = help));
+        EXPECT_EQ(help->Browser()->source().toLocalFile(), QDir::cleanPath(kShipped + "/help/gatrel.html"));
+        QTextBrowser* browser = help->Browser();
+        if (file != QLatin1String("gatrel.html"))
+            ClickLink(browser, file);
+        const QUrl shown = browser->source();
+        ASSERT_EQ(QFileInfo(shown.toLocalFile()).fileName(), file) << "the contents has no working link to it";
+        EXPECT_EQ(help->windowTitle(), QLatin1String(row.title)) << row.file;
+
+        const QString text = Plain(browser->toPlainText());
+        for (const int id : row.quotes)
+            EXPECT_TRUE(text.contains(Plain(LoadResString(id))))
+                << row.file << " does not name \"" << LoadResString(id).toStdString() << "\" (" << id << ")";
+
+        bool home = false;
+        for (const Anchor& link : Anchors(*browser->document(), false)) {
+            const QUrl target = shown.resolved(QUrl(link.name));
+            QFile page(target.toLocalFile());
+            ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << row.file << " -> " << link.name.toStdString();
+            home = home || target.fileName() == QLatin1String("gatrel.html");
+            if (!target.hasFragment())
+                continue;
+            QTextDocument targetPage;
+            targetPage.setHtml(QString::fromUtf8(page.readAll()));
+            const std::vector<Anchor> names = Anchors(targetPage, true);
+            EXPECT_TRUE(std::any_of(names.begin(), names.end(),
+                                    [&](const Anchor& a) { return a.name == target.fragment(); }))
+                << row.file << " -> " << link.name.toStdString() << ": no such anchor";
         }
+        EXPECT_TRUE(home || file == QLatin1String("gatrel.html")) << row.file << " does not lead back to the contents";
     }
 }
 

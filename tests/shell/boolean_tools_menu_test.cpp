@@ -2,6 +2,9 @@
 // matching tab; the simplification switch reaches its "Simplify" box.
 #include "window_rig.h"
 
+#include "boolean/frmBoolean.h"
+#include "model/new_file.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -174,6 +177,24 @@ TEST_F(GenerateOnTheWorksheet, GenerateInQuickHelpSwitchesTheRunningCircuitOff)
     ClickAction("Toolbar", "cmdQuickHelp");
     EXPECT_EQ(s.ToolMode, ToolCode::AND) << "the editing tool comes back";
     EXPECT_TRUE(Action("Toolbar2", "cmdUND")->isChecked());
+}
+
+// Drawn on a worksheet of its own and put in place once done, the circuit
+// is the one drawing in place makes.
+TEST_F(GenerateOnTheWorksheet, TheCircuitDrawnAsideIsTheOneDrawnInPlace)
+{
+    const QString term = QStringLiteral("(A&B&C)v(<A>&D)v<B&<C>&<D>>");
+    Generate(term);
+    const Circuit generated = s;
+    clsGroups inPlace = static_cast<frmBoolean*>(Tools())->Groups();
+    inPlace.ProcessEvents = nullptr;
+    inPlace.Progress = nullptr;
+    inPlace.Placement = &window.placement();
+    inPlace.Term = term;
+    NewFile(s, true);
+    inPlace.CreateGroups();
+    EXPECT_GT(generated.ElementCount(), 5);
+    EXPECT_TRUE(s.P == generated.P && s.Elements == generated.Elements && s.MaxX == generated.MaxX);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -200,6 +201,14 @@ TEST_F(ShellWindow, TheCommandLineFileIsLoaded)
     ASSERT_EQ(Load(file), 0);
     EXPECT_EQ(s.objFile.FileName, file);
     EXPECT_TRUE(window.windowTitle().startsWith(N("adder")));
+}
+
+TEST_F(ShellWindow, AMissingCommandLineFileIsNamed)
+{
+    const QString file = dir.filePath(N("no such circuit.gtr"));
+    ASSERT_EQ(Load(file), 0);
+    EXPECT_EQ(dialogs.MessageTexts().filter(N("not found")), QStringList{N("File not found.\n") + file});
+    EXPECT_EQ(window.windowTitle(), N("Unsaved circuit - Gatrel"));
 }
 
 TEST_F(ShellWindow, PermissionsHideSwitchedOffComponentsAndFeatures)
@@ -516,4 +525,28 @@ TEST_F(ShellWindow, PanelsStoredTitleOnlyStartCollapsed)
             EXPECT_GT(window.Panel(c.panel)->height(), qRound(420 / twips));
     }
     EXPECT_FALSE(window.findChild<QWidget*>(N("SSPanel2"))->isHidden());
+}
+
+// A name typed without extension gets the extension of what is written, for
+// pictures as for circuits, and the caption names the file the same way
+// after Save as after Open.
+TEST_F(ShellWindow, TypedNamesGetTheirExtensionAndTheCaptionOneRule)
+{
+    ASSERT_EQ(Load(), 0);
+    for (const char* typed : {"sheet", "copy.bmp"}) {
+        const QString name = N(typed);
+        dialogs.QueueSaveFile(dir.filePath(name));
+        window.Menu(N("mSaveBitmap"))->trigger();
+        const QString written = dir.filePath(name.endsWith(N(".bmp")) ? name : name + N(".bmp"));
+        EXPECT_FALSE(QImage(written, "BMP").isNull()) << typed;
+        EXPECT_FALSE(QFile::exists(written + N(".bmp"))) << typed;
+    }
+
+    dialogs.QueueSaveFile(dir.filePath(N("and1")));
+    window.Menu(N("mSaveAs"))->trigger();
+    EXPECT_EQ(window.windowTitle(), N("and1.gtr - Gatrel"));
+    dialogs.QueueOpenFile(dir.filePath(N("and1.gtr")));
+    window.Menu(N("mOpen"))->trigger();
+    EXPECT_EQ(window.windowTitle(), N("and1.gtr - Gatrel"));
+    EXPECT_TRUE(dialogs.MessageTexts().isEmpty()) << dialogs.MessageTexts().join(u'|').toStdString();
 }

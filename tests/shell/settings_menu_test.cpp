@@ -202,6 +202,13 @@ TEST_F(SettingsMenu, WebPageAndSupportMailGoToTheDesktop)
     EXPECT_EQ(mail.scheme(), QStringLiteral("mailto"));
     EXPECT_TRUE(mail.path().contains(u'@'));
     EXPECT_TRUE(mail.query().startsWith(QStringLiteral("subject=")));
+    EXPECT_TRUE(dialogs.MessageTexts().isEmpty());
+
+    // Without a browser the user is told the address.
+    desktop.browser = false;
+    window.Menu(QStringLiteral("mWeb"))->trigger();
+    ASSERT_EQ(dialogs.MessageTexts().size(), 1);
+    EXPECT_TRUE(dialogs.MessageTexts()[0].endsWith(u'\n' + WebPageAddress()));
 }
 
 TEST_F(SettingsMenu, HelpAboutAndNumberConversionOpenFromTheMenus)

@@ -1,7 +1,11 @@
-// The pass loop: pass order, the step limit, the delay and its waits.
+// The pass loop: pass order, the step and event limits, the delay and its waits.
 #include <gtest/gtest.h>
 
+#include <QPoint>
+#include <QStringList>
 #include <algorithm>
+#include <functional>
+#include <optional>
 #include <set>
 
 #include "probe_hook.h"
@@ -32,6 +36,21 @@ void BuildLine(ProgramState& s)
 {
     sheet::NewSheet(s, 20, 8);
     sheet::Wire(s, 1, 3, 10, 3);
+}
+
+// Horizontal conductors in `rows` rows from (x0 - 3, y0) and vertical ones in
+// `cols` columns from (x0, y0 - 3), crossing in a block at (x0, y0); the
+// columns end in the block's last row when `tees`. Every cell of the block
+// carries a juncture.
+void JunctureBlock(ProgramState& s, int x0, int y0, int rows, int cols, bool tees)
+{
+    for (int r = 0; r < rows; ++r)
+        sheet::Wire(s, x0 - 3, y0 + r, x0 + cols + 2, y0 + r);
+    for (int c = 0; c < cols; ++c)
+        sheet::Wire(s, x0 + c, y0 - 3, x0 + c, tees ? y0 + rows - 1 : y0 + rows + 2);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c)
+            s.P(x0 + c, y0 + r).Marker = kTrue;
 }
 
 } // namespace
@@ -272,4 +291,79 @@ TEST(PinCache, ParsedOncePerPowerOnAndCopiedIntoTheSharedTables)
     EXPECT_EQ(ParsePinsCached(d.s, 1, 0).InputCount, 2);
     d.PowerOn();
     EXPECT_EQ(ParsePinsCached(d.s, 1, 0).InputCount, 2);
+}
+
+// Junctures pass every High on, so a block of them multiplies a run's events
+// from pass to pass while the passes stay few: the run ends through the abort
+// once it holds more events than the circuit can sensibly need. Circuits that
+// settle, junctures and all, run exactly as many passes as before.
+TEST(EngineLoop, RunsThatHoldTooManyEventsAbortAndSettlingRunsDoNot)
+{
+    struct Case {
+        const char* name;
+        std::function<void(CircuitDriver&)> build;
+        std::optional<QPoint> click; // an input clicked after the power-on
+        int delay;
+        int passes; // of a settling run; 0: the run aborts
+    };
+    auto block = [](int rows, int cols, bool tees) {
+        return [=](CircuitDriver& d) {
+            sheet::NewSheet(d.s, 16, 14);
+            JunctureBlock(d.s, 5, 5, rows, cols, tees);
+        };
+    };
+    auto file = [](const char* name) {
+        return [=](CircuitDriver& d) {
+            ASSERT_TRUE(d.Load(QStringLiteral(GATREL_TEST_DATA "/sim/") + QLatin1String(name)));
+        };
+    };
+    const Case cases[] = {
+        {"2 x 3 crossings", block(2, 3, false), QPoint(2, 5), 0, 0},
+        {"3 x 2 crossings", block(3, 2, false), QPoint(2, 5), 0, 0},
+        {"2 x 3 tees", block(2, 3, true), QPoint(2, 5), 0, 0},
+        {"2 x 3 crossings with a delay", block(2, 3, false), QPoint(2, 5), 1, 0},
+        {"the reported file", file("junction_block.gtr"), QPoint(1, 4), 0, 0},
+        // The decoder's first output goes High at the power-on and feeds the block.
+        {"a decoder output at power-on",
+         [](CircuitDriver& d) {
+             sheet::NewSheet(d.s, 20, 14);
+             sheet::Decoder(d.s, Orientation::Right, 3, 8, false);
+             JunctureBlock(d.s, 10, 4, 2, 3, false);
+             sheet::Wire(d.s, 5, 4, 7, 4);
+         },
+         std::nullopt, 0, 0},
+        {"a switch through a juncture", file("switch_and_led.gtr"), QPoint(2, 4), 0, 13},
+        // One conductor with a juncture at each of its five branches.
+        {"a comb of junctures",
+         [](CircuitDriver& d) {
+             sheet::NewSheet(d.s, 16, 10);
+             sheet::Wire(d.s, 1, 3, 12, 3);
+             for (int x = 3; x <= 11; x += 2) {
+                 sheet::Wire(d.s, x, 3, x, 8);
+                 d.s.P(x, 3).Marker = kTrue;
+             }
+         },
+         QPoint(1, 3), 0, 16},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CircuitDriver d;
+        c.build(d);
+        d.s.AutoStop = 5000;
+        d.s.engine.DelaySetting = static_cast<int16_t>(c.delay);
+        d.PowerOn();
+        if (c.click)
+            d.Click(c.click->x(), c.click->y());
+        if (c.passes == 0) {
+            EXPECT_EQ(d.s.engine.PowerFlag, kFalse);
+            EXPECT_EQ(d.s.engine.AbortFlag, kTrue);
+            EXPECT_EQ(QueueCount(d.s, 2), 0);
+            EXPECT_EQ(d.dialogs.MessageTexts(),
+                      QStringList{QStringLiteral("Simulation has been aborted.\r\nPlease check for infinite loops.")});
+        } else {
+            EXPECT_EQ(d.s.engine.PowerFlag, kTrue);
+            EXPECT_TRUE(d.dialogs.Asked().empty());
+            EXPECT_EQ(d.s.engine.StepCount, c.passes);
+        }
+    }
 }

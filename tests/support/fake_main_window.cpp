@@ -198,12 +198,6 @@ void FakeMainWindow::SetWorksheetPictureSize(int width, int height)
     pictureSize = {width, height};
 }
 
-QSize FakeMainWindow::WorksheetContainerSize() const
-{
-    calls << QStringLiteral("WorksheetContainerSize");
-    return containerSize;
-}
-
 QSize FakeMainWindow::WorksheetContainerInnerSize() const
 {
     calls << QStringLiteral("WorksheetContainerInnerSize");

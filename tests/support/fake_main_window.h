@@ -93,7 +93,6 @@ public:
 
     // Worksheet redraw and zoom.
     std::pair<int, int> pictureSize{0, 0};
-    QSize containerSize{0, 0};
     QSize containerInnerSize{0, 0};
     int resizeWorksheetCount = 0;
     int selectNoneCount = 0;
@@ -104,7 +103,6 @@ public:
     QString timeLabel;
 
     void SetWorksheetPictureSize(int width, int height) override;
-    QSize WorksheetContainerSize() const override;
     QSize WorksheetContainerInnerSize() const override;
     void ResizeWorksheet() override;
     void SelectNone() override;

@@ -6,9 +6,10 @@
 
 struct RecordingDesktop : DesktopPort {
     QStringList addresses;
+    bool browser = true; // false: nothing takes an address
     bool OpenAddress(const QString& address) override
     {
         addresses << address;
-        return true;
+        return browser;
     }
 };

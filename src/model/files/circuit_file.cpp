@@ -28,12 +28,21 @@
 namespace {
 
 constexpr int kCrossPointer = 2;
+// Files from this size on take long enough to read that the load shows its progress.
+constexpr qint64 kShowProgressFrom = qint64(1) << 20;
 constexpr int kHourglassPointer = 11;
-const QString kCaptionSuffix = QStringLiteral(" - Gatrel");
 
 QString FolderOf(const QString& fullPath)
 {
     return JoinDir(QFileInfo(fullPath).absolutePath(), QString());
+}
+
+// The main window's caption for the file in use, the same after Open and
+// Save: its name with the extension, which tells a circuit from an IC
+// definition opened for editing.
+QString FileCaption(const QString& fullPath)
+{
+    return GetFileName(fullPath) + QStringLiteral(" - Gatrel");
 }
 
 bool HasSectionHeader(RecordFile& file)
@@ -116,7 +125,7 @@ void ShowLoadedCircuit(ProgramState& s, const QString& fullPath, bool showedProg
     if (p.worksheet)
         p.worksheet->SetSizeBoxes(s.MaxX, s.MaxY);
     if (p.files)
-        p.files->SetCaption(GetFileName(fullPath) + kCaptionSuffix);
+        p.files->SetCaption(FileCaption(fullPath));
     if (p.power)
         p.power->SetTimeLabel(QString::number(seconds));
     if (showedProgress && p.status)
@@ -147,6 +156,16 @@ QString OpenDialogFolder(const ProgramState& s)
     return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
 }
 
+// The file chosen in the open dialog; empty when it was cancelled.
+QString AskFileToOpen(const ProgramState& s, UserDialogs& dialogs)
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Open file");
+    request.filter = QStringLiteral("*.GTR (Gatrel file)|*.gtr|*.* (All files)|*.*");
+    request.initialDir = OpenDialogFolder(s);
+    return dialogs.ChooseOpenFile(request);
+}
+
 // A copy of each IC of the circuit in its folder, unless one is there already.
 void CopyICsToFolder(const ProgramState& s, const QString& folder)
 {
@@ -160,15 +179,6 @@ void CopyICsToFolder(const ProgramState& s, const QString& folder)
     }
 }
 
-QString CaptionName(const QString& fullPath)
-{
-    QString name = GetFileName(fullPath);
-    const qsizetype dot = name.lastIndexOf(u'.');
-    if (dot > 0)
-        name.truncate(dot);
-    return name;
-}
-
 } // namespace
 
 LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
@@ -178,21 +188,19 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
     s.CurrentProc = QStringLiteral("LoadFile");
     StatusPort* progress = s.ports.status;
 
-    QString chosen = path;
-    if (chosen.isEmpty()) {
-        FileDialogRequest request;
-        request.title = QStringLiteral("Open file");
-        request.filter = QStringLiteral("*.GTR (Gatrel file)|*.gtr|*.* (All files)|*.*");
-        request.initialDir = OpenDialogFolder(s);
-        chosen = dialogs.ChooseOpenFile(request);
-        if (chosen.isEmpty())
-            return LoadResult::Cancelled;
-    }
+    const QString chosen = path.isEmpty() ? AskFileToOpen(s, dialogs) : path;
+    if (chosen.isEmpty())
+        return LoadResult::Cancelled;
+    const QString fullPath = QFileInfo(chosen).absoluteFilePath();
     if (!s.objFile.ExistFile(chosen)) {
-        ShowFileNotFound(dialogs);
+        ShowFileNotFound(dialogs, fullPath);
         return LoadResult::Failed;
     }
-    const QString fullPath = QFileInfo(chosen).absoluteFilePath();
+    const qint64 size = QFileInfo(fullPath).size();
+    if (size > kMaxRecordFileSize) {
+        ShowFileTooLarge(dialogs, fullPath, size);
+        return LoadResult::Failed;
+    }
     // An empty file has no header either.
     auto file = RecordFile::Open(fullPath);
     if (!file || !HasSectionHeader(*file)) {
@@ -202,7 +210,13 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
 
     SaveToolSelection(s);
     SetStatusText(s, QStringLiteral("Verifying ICs.."));
+    // A long load shows at once that it has begun; reading the sections moves the bar on.
+    const bool longLoad = progress && size >= kShowProgressFrom;
+    if (longLoad)
+        progress->SetProgress(1);
     if (!CheckICFiles(s, dialogs, fullPath)) {
+        if (longLoad)
+            progress->SetProgress(0);
         FailLoad(s);
         return LoadResult::Failed;
     }
@@ -218,11 +232,15 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
     // For the progress texts and the pointer only.
     t.ports.status = progress;
     t.ports.tools = s.ports.tools;
+    if (longLoad) {
+        SetStatusText(s, QStringLiteral("Loading '%1'..").arg(GetFileName(fullPath)));
+        file->ReportProgress([progress](int percent) { progress->SetProgress(percent); });
+    }
     try {
         ReadCircuitRecords(t, &dialogs, *file);
     } catch (const std::exception& e) {
         t.ports = Ports{};
-        if (progress && (t.ICLoadDepth != 0 || t.LongLoad != 0))
+        if (progress && (longLoad || t.ICLoadDepth != 0 || t.LongLoad != 0))
             progress->SetProgress(0);
         FailLoad(s);
         ShowRefusal(dialogs, fullPath, e);
@@ -237,7 +255,7 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
     s.CircuitFilePath = fullPath;
     // A circuit just read from its file has nothing to save.
     s.FileSaved = kTrue;
-    ShowLoadedCircuit(s, fullPath, t.ICLoadDepth != 0 || t.LongLoad != 0, clock.elapsed() / 1000.0);
+    ShowLoadedCircuit(s, fullPath, longLoad || t.ICLoadDepth != 0 || t.LongLoad != 0, clock.elapsed() / 1000.0);
     return LoadResult::Loaded;
 }
 
@@ -252,8 +270,7 @@ bool SaveFile(ProgramState& s, UserDialogs& dialogs, bool quiet)
         target = dialogs.ChooseSaveFile(request);
         if (target.isEmpty())
             return false;
-        if (QFileInfo(target).suffix().isEmpty())
-            target += QStringLiteral(".gtr");
+        target = WithDefaultExtension(target, QStringLiteral("gtr"));
     }
     target = QFileInfo(target).absoluteFilePath();
 
@@ -279,6 +296,6 @@ bool SaveFile(ProgramState& s, UserDialogs& dialogs, bool quiet)
     AddToRecentFiles(s, target);
     s.FileSaved = kTrue;
     if (s.ports.files)
-        s.ports.files->SetCaption(CaptionName(target) + kCaptionSuffix);
+        s.ports.files->SetCaption(FileCaption(target));
     return true;
 }

@@ -1,5 +1,8 @@
 #include "model/files/file_messages.h"
 
+#include <cmath>
+
+#include "model/files/record_reader.h"
 #include "platform/user_dialogs.h"
 
 namespace {
@@ -16,9 +19,21 @@ QString NameList(const QString& heading, const QStringList& names)
 
 } // namespace
 
-void ShowFileNotFound(UserDialogs& dialogs)
+void ShowFileNotFound(UserDialogs& dialogs, const QString& path)
 {
-    dialogs.ShowMessage(QStringLiteral("File not found."), MessageButtons::OK, MessageIcon::Information, kIOError);
+    dialogs.ShowMessage(QStringLiteral("File not found.\n") + path, MessageButtons::OK, MessageIcon::Information,
+                        kIOError);
+}
+
+void ShowFileTooLarge(UserDialogs& dialogs, const QString& path, qint64 size)
+{
+    constexpr double kMiB = 1024.0 * 1024.0;
+    // Rounded up, so that a file just over the limit never reads as the limit itself.
+    const double mib = std::ceil(static_cast<double>(size) * 10.0 / kMiB) / 10.0;
+    const QString text = QStringLiteral("The file '%1' is too large to open (%2 MiB).\n"
+                                        "Gatrel opens circuit and IC files of up to %3 MiB.")
+                             .arg(path, QString::number(mib, 'f', 1), QString::number(kMaxRecordFileSize >> 20));
+    dialogs.ShowMessage(text, MessageButtons::OK, MessageIcon::Exclamation, kIOError);
 }
 
 void ShowUnrecognizableFile(UserDialogs& dialogs)

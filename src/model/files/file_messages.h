@@ -8,8 +8,10 @@
 
 class UserDialogs;
 
-// "File not found." when a file to open does not exist.
-void ShowFileNotFound(UserDialogs& dialogs);
+// "File not found." and the file's path, when a file to open does not exist.
+void ShowFileNotFound(UserDialogs& dialogs, const QString& path);
+// A file larger than the readers take (size bytes): its path, its size and the limit.
+void ShowFileTooLarge(UserDialogs& dialogs, const QString& path, qint64 size);
 // The one message of every file that cannot be read as a circuit.
 void ShowUnrecognizableFile(UserDialogs& dialogs);
 // A file that could not be written; the old file, if any, is unchanged.

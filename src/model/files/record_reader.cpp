@@ -1,6 +1,7 @@
 #include "model/files/record_reader.h"
 
 #include <QFile>
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -164,6 +165,8 @@ void RecordFile::ForEachLine(const std::function<bool(const QString&)>& onLine)
     LineSplitter splitter;
     QByteArray piece(kReadPiece, Qt::Uninitialized);
     qint64 total = 0;
+    const qint64 size = std::max<qint64>(file_->size(), 1);
+    int percent = 0;
     for (;;) {
         const qint64 n = file_->read(piece.data(), piece.size());
         if (n < 0)
@@ -176,6 +179,11 @@ void RecordFile::ForEachLine(const std::function<bool(const QString&)>& onLine)
             throw RecordFormatError("file larger than any the program writes");
         if (!splitter.Feed(piece.constData(), n, onLine))
             return;
+        const int done = static_cast<int>(std::min<qint64>(total * 100 / size, 100));
+        if (progress_ && done > percent) {
+            percent = done;
+            progress_(percent);
+        }
     }
     splitter.Finish(onLine);
 }

@@ -63,9 +63,14 @@ public:
     // cannot be read or has grown beyond kMaxRecordFileSize.
     void ForEachLine(const std::function<bool(const QString&)>& onLine);
 
+    // Each later pass calls report with the share of the file it has read,
+    // in whole percent, every time that share grows.
+    void ReportProgress(std::function<void(int)> report) { progress_ = std::move(report); }
+
 private:
     explicit RecordFile(std::unique_ptr<QFile> file) : file_(std::move(file)) {}
     std::unique_ptr<QFile> file_;
+    std::function<void(int)> progress_;
 };
 
 // Calls onHeader for every header and onData for every data line after the

@@ -11,7 +11,6 @@ public:
     virtual void RedrawAllElements() = 0;
     virtual void DrawGrid() = 0;
     virtual void SetWorksheetPictureSize(int width, int height) = 0; // picGrid, in pixels
-    virtual QSize WorksheetContainerSize() const = 0;      // picContainer, outer size in pixels
     virtual QSize WorksheetContainerInnerSize() const = 0; // its inner (scale) size in pixels
     virtual void ResizeWorksheet() = 0;
     virtual void SetSizeBoxes(int16_t maxX, int16_t maxY) = 0; // txtX, txtY

@@ -64,7 +64,7 @@ protected:
 
 TEST_F(RefusedFile, MissingEmptyOrWithoutHeader)
 {
-    ExpectRefused(circuitDir + QStringLiteral("none.gtr"), QStringLiteral("File not found."));
+    ExpectRefused(circuitDir + QStringLiteral("none.gtr"), QStringLiteral("File not found.\n") + circuitDir + "none.gtr");
     EXPECT_EQ(dialogs.Asked().back().title, QStringLiteral("I/O error"));
     EXPECT_EQ(dialogs.Asked().back().icon, MessageIcon::Information);
     WriteBytes(circuitDir + QStringLiteral("empty.gtr"), QByteArray());
@@ -81,40 +81,41 @@ TEST_F(RefusedFile, LargerThanAnyFileTheProgramWrites)
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadWrite) && f.resize(kMaxRecordFileSize + 1));
     f.close();
-    ExpectRefused(path, kFormat);
+    ExpectRefused(path, QStringLiteral("The file '%1' is too large to open (128.1 MiB).\n"
+                                       "Gatrel opens circuit and IC files of up to 128 MiB.")
+                            .arg(path));
 }
 
-TEST_F(RefusedFile, NumbersOutsideTheirField)
+// Lines that are each a plain misreading of the format: a number beyond its
+// field, a size or cell outside the grid, a reference outside its table.
+TEST_F(RefusedFile, ContentsOutsideTheirBoundsAreUnrecognizable)
 {
-    ExpectRefused({"[Feld]", "12;8;", "[Punkte]", "3;6;300;0;0;0;0;0;0;0;0;"}, kFormat); // Type is a byte
-    ExpectRefused({"[Feld]", "40000;8;"}, kFormat);
-    ExpectRefused({"[Elemente]", "4;2;X1Y1:;;99999999999;1;;"}, kFormat); // Color beyond 32 bits
-    ExpectRefused({"[Timer]", "256", "0;"}, kFormat);
-}
-
-TEST_F(RefusedFile, SizesAndCellsOutsideTheGrid)
-{
-    ExpectRefused({"[Feld]", "0;8;"}, kFormat);
-    ExpectRefused({"[Feld]", "10;1001;"}, kFormat);
-    ExpectRefused({"[Feld]", "12;8;", "[Punkte]", "14;2;1;0;0;0;0;-1;0;0;0;"}, kFormat);
-    ExpectRefused({"[Feld]", "12;8;", "[Punkte]", "-1;2;1;0;0;0;0;-1;0;0;0;"}, kFormat);
-    ExpectRefused({"[Feld]", "12;8;", "[Jump]", " 13; 1; 0; 0;"}, kFormat);
-    ExpectRefused({"[Feld]", "12;8;", "[Jump]", " 1; 1; 20; 0;"}, kFormat);
-    ExpectRefused({"[Feld]", "12;8;", "[Elemente]", "4;2;X20Y1:;;0;1;;"}, kFormat); // a pin outside
-}
-
-TEST_F(RefusedFile, ReferencesOutsideTheirTables)
-{
-    // An element number without element, an IC link without IC.
-    ExpectRefused({"[Feld]", "12;8;", "[Punkte]", "2;2;4;0;0;0;0;0;1;0;0;"}, kFormat);
-    ExpectRefused({"[Feld]", "12;8;", "[Punkte]", "2;2;1;0;0;0;0;0;0;1;3;"}, kFormat);
-    // A clock generator without slot, a slot without generator, a slot naming another element.
-    ExpectRefused({"[Feld]", "12;8;", "[Elemente]", "10;2;X4Y4:;X5Y3:;0;1;;"}, kFormat);
-    ExpectRefused({"[Feld]", "12;8;", "[Timer]", "1", "1;", "500;500;-1;1;"}, kFormat);
-    ExpectRefused({"[Feld]", "12;8;", "[Elemente]", "4;2;X2Y2:;;0;1;;", "[Timer]", "1", "1;", "500;500;-1;1;"},
-                  kFormat);
-    // An IC whose element number is beyond the element table.
-    ExpectRefused({"[Feld]", "12;8;", "[IC]", "HALF;4;"}, kFormat);
+    const std::initializer_list<QString> files[] = {
+        {"[Feld]", "12;8;", "[Punkte]", "3;6;300;0;0;0;0;0;0;0;0;"}, // Type is a byte
+        {"[Feld]", "40000;8;"},
+        {"[Elemente]", "4;2;X1Y1:;;99999999999;1;;"}, // Color beyond 32 bits
+        {"[Timer]", "256", "0;"},
+        {"[Feld]", "0;8;"},
+        {"[Feld]", "10;1001;"},
+        {"[Feld]", "12;8;", "[Punkte]", "14;2;1;0;0;0;0;-1;0;0;0;"},
+        {"[Feld]", "12;8;", "[Punkte]", "-1;2;1;0;0;0;0;-1;0;0;0;"},
+        {"[Feld]", "12;8;", "[Jump]", " 13; 1; 0; 0;"},
+        {"[Feld]", "12;8;", "[Jump]", " 1; 1; 20; 0;"},
+        {"[Feld]", "12;8;", "[Elemente]", "4;2;X20Y1:;;0;1;;"}, // a pin outside
+        // An element number without element, an IC link without IC.
+        {"[Feld]", "12;8;", "[Punkte]", "2;2;4;0;0;0;0;0;1;0;0;"},
+        {"[Feld]", "12;8;", "[Punkte]", "2;2;1;0;0;0;0;0;0;1;3;"},
+        // A clock generator without slot, a slot without generator, a slot naming another element.
+        {"[Feld]", "12;8;", "[Elemente]", "10;2;X4Y4:;X5Y3:;0;1;;"},
+        {"[Feld]", "12;8;", "[Timer]", "1", "1;", "500;500;-1;1;"},
+        {"[Feld]", "12;8;", "[Elemente]", "4;2;X2Y2:;;0;1;;", "[Timer]", "1", "1;", "500;500;-1;1;"},
+        // An IC whose element number is beyond the element table.
+        {"[Feld]", "12;8;", "[IC]", "HALF;4;"},
+    };
+    for (const auto& lines : files) {
+        SCOPED_TRACE(QStringList(lines).join(u'|').toStdString());
+        ExpectRefused(lines, kFormat);
+    }
 }
 
 // A component cell names an element of its own type, and every element's

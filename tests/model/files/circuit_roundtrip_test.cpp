@@ -1,11 +1,13 @@
 #include "file_fixture.h"
 
 #include <QDirIterator>
+#include <map>
 
 #include "model/files/circuit_file.h"
 #include "model/files/circuit_writer.h"
 #include "model/files/ic_file_writer.h"
 #include "model/new_file.h"
+#include "model/ports/status_port.h"
 #include "support/clock_columns.h"
 
 namespace {
@@ -293,4 +295,51 @@ TEST_F(FileFixture, TheAnalyserMenuFollowsTheSensorsNotChannelOne)
     ASSERT_EQ(LoadFile(s, dialogs, CopyData(QStringLiteral("empty.gtr"), circuitDir)), LoadResult::Loaded);
     EXPECT_EQ(s.ProbeCount, 0);
     EXPECT_FALSE(w.analyserMenuEnabled);
+}
+
+namespace {
+
+// The status bar as the user sees it: the text beside the bar at each step.
+struct WatchedStatus : StatusPort {
+    void SetStatusPanel(int panel, const QString& text) override { shown[panel] = text; }
+    void SetProgress(int value) override { steps.emplace_back(value, shown[0]); }
+    void EnableMainWindow(bool) override {}
+    std::vector<std::pair<int, QString>> steps;
+    std::map<int, QString> shown;
+};
+
+} // namespace
+
+TEST_F(FileFixture, ALongLoadShowsHowFarItHasGotBesideTheFileName)
+{
+    WatchedStatus status;
+    s.ports.status = &status;
+    // The same conductor run over and over, some MiB of it.
+    QByteArray bytes = CrLfLines({"[Feld]", "100;100;", "[Jump]"});
+    while (bytes.size() < (3 << 20))
+        bytes += " 0; 5; 99; 0;\r\n";
+    const QString big = circuitDir + QStringLiteral("big.gtr");
+    WriteBytes(big, bytes);
+    ASSERT_EQ(LoadFile(s, dialogs, big), LoadResult::Loaded);
+    ASSERT_GE(status.steps.size(), 20u);
+    // At once, before the file is first read through.
+    EXPECT_EQ(status.steps.front(), std::make_pair(1, QStringLiteral("Verifying ICs..")));
+    const auto last = status.steps.back();
+    status.steps.pop_back();
+    EXPECT_EQ(last.first, 0) << "the bar is emptied after the load";
+    int before = 1;
+    status.steps.erase(status.steps.begin());
+    for (const auto& [percent, text] : status.steps) {
+        EXPECT_GT(percent, before);
+        EXPECT_EQ(text, QStringLiteral("Loading 'big.gtr'.."));
+        before = percent;
+    }
+    EXPECT_EQ(before, 100);
+    EXPECT_TRUE(s.P(50, 5).ConLeft && s.P(50, 5).ConRight);
+
+    // A small file loads at once, without a progress bar.
+    status.steps.clear();
+    InstallICs();
+    ASSERT_EQ(LoadFile(s, dialogs, CopyData(QStringLiteral("components.gtr"), circuitDir)), LoadResult::Loaded);
+    EXPECT_TRUE(status.steps.empty());
 }

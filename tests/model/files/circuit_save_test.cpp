@@ -41,7 +41,7 @@ TEST_F(SaveCircuit, QuietSaveOfANewCircuitAsksForAName)
     EXPECT_EQ(s.CircuitFilePath, path);
     EXPECT_EQ(s.CmDialog1.FileName, path);
     EXPECT_EQ(s.FileSaved, kTrue);
-    EXPECT_EQ(w.caption, QStringLiteral("adder - Gatrel"));
+    EXPECT_EQ(w.caption, QStringLiteral("adder.gtr - Gatrel"));
     EXPECT_EQ(s.LastFiles[0], path);
 
     // Cancelling the dialog saves nothing.
