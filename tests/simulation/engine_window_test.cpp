@@ -103,6 +103,34 @@ TEST_F(EngineWindow, AbortSwitchesThePowerOffThroughTheButtons)
     EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("lblOnOff"))->text(), QStringLiteral("Simulation interrupted"));
 }
 
+// Fault: a click whose run ended in the abort, which switches the power off,
+// was taken once more as an editing click with the tool that came back, and
+// the circuit counted as changed.
+TEST_F(EngineWindow, AClickWhoseRunIsAbortedIsNoEditingClick)
+{
+    dialogs.QueueOpenFile(kSwitchAndLed);
+    window.findChild<QAction*>(QStringLiteral("mOpen"))->trigger();
+    s.AutoStop = 250;
+    QTest::mouseClick(Button("cmdOn"), Qt::LeftButton);
+    // A juncture square that keeps a High going round, fed by an open conductor end at (15, 8).
+    LevelRecord& level = s.Levels[0];
+    for (auto [x, y] : {std::pair{16, 8}, {17, 8}, {16, 9}, {17, 9}}) {
+        level.Field(x, y).Type = ElementType::Conductor;
+        level.Field(x, y).Marker = kTrue;
+    }
+    level.Field(15, 8).Type = ElementType::Conductor;
+    level.Field(15, 8).ConRight = level.Field(16, 8).ConLeft = kTrue;
+    level.Field(16, 8).ConRight = level.Field(17, 8).ConLeft = kTrue;
+    level.Field(17, 8).ConDown = level.Field(17, 9).ConUp = kTrue;
+    level.Field(17, 9).ConLeft = level.Field(16, 9).ConRight = kTrue;
+    level.Field(16, 9).ConUp = level.Field(16, 8).ConDown = kTrue;
+    s.P(15, 8) = level.Field(15, 8);
+
+    QTest::mouseClick(window.picGrid(), Qt::LeftButton, {}, CellCentre(15, 8));
+    ASSERT_EQ(s.engine.PowerFlag, kFalse) << "the run was aborted";
+    EXPECT_EQ(s.FileSaved, kTrue);
+}
+
 TEST_F(EngineWindow, PauseAndStopButtonsFollowTheRun)
 {
     dialogs.QueueOpenFile(kSwitchAndLed);
