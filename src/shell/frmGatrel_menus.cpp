@@ -364,7 +364,7 @@ void frmGatrel::mAnsichtItem_Click(int index)
 
 void frmGatrel::mOnOff_Click()
 {
-    if (Menu(QStringLiteral("mOnOff"))->text() == LoadResString(2472))
+    if (s_.engine.PowerFlag == 0)
         powerPanel_->cmdOn->click();
     else
         powerPanel_->cmdOff->click();

@@ -29,7 +29,7 @@ void MarkPassDrawn(EngineContext& e)
 
 void Abort(ProgramState& s, EngineContext& e)
 {
-    ShowOnOffText(s, LoadResString(2575));
+    SetRunState(s, RunState::Aborted);
     ClearQueues(s);
     s.engine.StepCount = 0;
     // The power buttons' handler switches off; without a window (or when the
@@ -38,6 +38,8 @@ void Abort(ProgramState& s, EngineContext& e)
         s.ports.power->PressPowerOff();
     if (s.engine.PowerFlag != 0)
         PowerOnOff(s, e);
+    // The power is off, and the panel keeps telling why.
+    SetRunState(s, RunState::Aborted);
     if (e.dialogs) {
         QString text = LoadResString(2576);
         text.replace(QStringLiteral("\\n"), QStringLiteral("\r\n"));
@@ -72,23 +74,16 @@ LevelRecord* LevelAt(ProgramState& s, int level)
 
 } // namespace
 
-void ShowOnOffText(ProgramState& s, const QString& text)
+void SetRunState(ProgramState& s, RunState state)
 {
-    s.engine.OnOffText = text;
+    s.engine.Run = state;
     if (s.ports.power)
-        s.ports.power->SetOnOffText(text);
-}
-
-void ShowPauseCaption(ProgramState& s, const QString& caption)
-{
-    s.engine.PauseCaption = caption;
-    if (s.ports.power)
-        s.ports.power->SetPauseCaption(caption);
+        s.ports.power->ShowRunState(state);
 }
 
 bool PauseOffersPause(const ProgramState& s)
 {
-    return s.engine.PauseCaption == LoadResString(2574);
+    return s.engine.Run != RunState::Paused;
 }
 
 // ---- The pass loop's inner steps ----

@@ -122,11 +122,9 @@ void LevelTreeClick(ProgramState& s, EngineContext& e, const QString& key);
 
 // ---- Inputs, pause and clocks ----
 
-// The run state that the power panel shows: its status text and the pause
-// button's caption are kept in EngineState and only shown by the window.
-void ShowOnOffText(ProgramState& s, const QString& text);
-void ShowPauseCaption(ProgramState& s, const QString& caption);
-// Whether the pause button offers "&Pause" (rather than "&Continue").
+// The run state is the engine's; the power panel shows it.
+void SetRunState(ProgramState& s, RunState state);
+// Whether the pause button offers to pause (rather than to continue).
 bool PauseOffersPause(const ProgramState& s);
 
 // A click on the worksheet while simulating at level 0: cell (CursorX, CursorY).

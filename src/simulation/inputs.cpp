@@ -49,9 +49,12 @@ bool ValidSlot(const ProgramState& s, int i)
 void RunWithBracket(ProgramState& s, EngineContext& e)
 {
     PowerPort* w = s.ports.power;
-    if (w && s.engine.DelaySetting > 0) {
+    // A run without delay is over before anything could show it.
+    const bool watched = s.engine.DelaySetting > 0;
+    if (watched)
+        SetRunState(s, RunState::Running);
+    if (w && watched) {
         w->SetRunLamp(true);
-        ShowOnOffText(s, LoadResString(2555));
         w->SetStopEnabled(true);
         w->SetPauseEnabled(true);
     }
@@ -61,12 +64,12 @@ void RunWithBracket(ProgramState& s, EngineContext& e)
     const double t1 = w ? TimerSeconds(e) : 0.0;
     Simulate(s, e);
     const double t2 = w ? TimerSeconds(e) : 0.0;
+    // A pause, a stop or a power-off during the run's waits has shown its own state.
+    if (s.engine.Run == RunState::Running)
+        SetRunState(s, RunState::Ready);
     if (w) {
-        if (s.engine.DelaySetting > 0) {
+        if (s.engine.DelaySetting > 0)
             w->SetRunLamp(false);
-            if (s.engine.OnOffText != LoadResString(2571))
-                ShowOnOffText(s, LoadResString(2572));
-        }
         if (PauseOffersPause(s))
             w->SetPauseEnabled(false);
         w->SetStopEnabled(false);
@@ -144,27 +147,26 @@ void Pause(ProgramState& s, EngineContext& e)
     EngineState& g = s.engine;
     PowerPort* w = s.ports.power;
     if (g.PausedFlag != 0) {
+        SetRunState(s, RunState::Running);
         if (w) {
-            ShowOnOffText(s, LoadResString(2555));
             w->SetRunLamp(true);
-            ShowPauseCaption(s, LoadResString(2574));
             if (g.DelaySetting > 0)
                 w->SetStopEnabled(true);
         }
         g.PausedFlag = kFalse;
         Simulate(s, e);
-        if (g.EngineBusy == 0 && w) {
-            ShowOnOffText(s, LoadResString(2572));
-            w->SetRunLamp(false);
+        if (g.EngineBusy == 0 && g.PowerFlag != 0) {
+            SetRunState(s, RunState::Ready);
+            if (w)
+                w->SetRunLamp(false);
         }
         return;
     }
     if (QueueCount(s, 2) == 0 && g.EngineBusy == 0)
         return;
+    SetRunState(s, RunState::Paused);
     if (w) {
-        ShowOnOffText(s, LoadResString(2571));
         w->SetRunLamp(true);
-        ShowPauseCaption(s, LoadResString(2573));
         w->SetStopEnabled(false);
     }
     g.PausedFlag = kTrue;
@@ -174,11 +176,10 @@ void StopEngine(ProgramState& s, EngineContext& /*e*/)
 {
     ClearQueues(s);
     s.engine.PausedFlag = kFalse;
+    SetRunState(s, RunState::Ready);
     if (PowerPort* w = s.ports.power) {
         w->SetStopEnabled(false);
         w->SetPauseEnabled(false);
-        ShowPauseCaption(s, LoadResString(2574));
-        ShowOnOffText(s, LoadResString(2572));
     }
 }
 

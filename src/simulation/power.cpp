@@ -193,7 +193,7 @@ void PowerOn(ProgramState& s, EngineContext& e)
     g.PausedFlag = kFalse;
     g.AbortFlag = kFalse;
     StopTimers(s, e);
-    ShowPauseCaption(s, LoadResString(2574));
+    SetRunState(s, RunState::SwitchingOn);
     if (s.ports.power)
         s.ports.power->ShowPowerPanel();
     if (s.ports.worksheet)
@@ -264,7 +264,7 @@ void PowerOn(ProgramState& s, EngineContext& e)
         probes->ClearAnalyserTraces();
     if (s.ports.power)
         s.ports.power->SetRunLamp(false);
-    ShowOnOffText(s, LoadResString(2572));
+    SetRunState(s, RunState::Ready);
 }
 
 void PowerOff(ProgramState& s, EngineContext& e)
@@ -274,7 +274,7 @@ void PowerOff(ProgramState& s, EngineContext& e)
         ClearQueues(s);
     // A pause does not outlive the power.
     g.PausedFlag = kFalse;
-    ShowPauseCaption(s, LoadResString(2574));
+    SetRunState(s, RunState::SwitchingOff);
     if (s.ports.power) {
         s.ports.power->SetPauseEnabled(false);
         s.ports.power->SetStopEnabled(false);
@@ -348,6 +348,7 @@ void PowerOff(ProgramState& s, EngineContext& e)
     ClearPinCache(s);
 
     g.SwitchingOff = kFalse;
+    SetRunState(s, RunState::Off);
     if (e.objGrafik)
         RedrawAllElements(s, *e.objGrafik, 0);
     else if (s.ports.worksheet)
