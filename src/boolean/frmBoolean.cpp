@@ -273,7 +273,9 @@ void frmBoolean::closeEvent(QCloseEvent* event)
 bool frmBoolean::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    if (watched == cmbFormel_->lineEdit() && type == QEvent::KeyPress) {
+    // The combo box has the focus and passes each key to its line edit
+    // directly, past any filter there, so its keys are filtered here.
+    if (watched == cmbFormel_ && type == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         const QString text = key->text();
         if (text.size() != 1 || !text[0].isPrint())

@@ -88,7 +88,8 @@ void frmBoolean::BuildControls()
     cmbFormel_->setEditable(true);
     cmbFormel_->setInsertPolicy(QComboBox::NoInsert);
     cmbFormel_->setCompleter(nullptr);
-    cmbFormel_->lineEdit()->installEventFilter(this);
+    // Keys reach the combo box, not its line edit (see eventFilter).
+    cmbFormel_->installEventFilter(this);
     cmdFormel_ = new QToolButton(this);
     cmdFormel_->setObjectName(QStringLiteral("cmdFormel"));
     cmdFormel_->setCheckable(true);

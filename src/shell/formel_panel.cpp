@@ -28,7 +28,9 @@ FormelPanel::FormelPanel(QWidget* client, int left) : QObject(client)
     // Qt's click comes with the button's release.
     connect(cmdFormel, &QToolButton::clicked, this, &FormelPanel::cmdFormel_MouseUp);
     connect(cmdCloseFormel, &QToolButton::clicked, this, [this](bool pressed) { cmdCloseFormel_Click(pressed); });
-    cmbFormel->lineEdit()->installEventFilter(this);
+    // Keys reach the combo box, which has the focus and hands them to its
+    // line on its own: a filter on the line would never see them.
+    cmbFormel->installEventFilter(this);
 }
 
 void FormelPanel::SetShown(bool shown)
@@ -57,7 +59,7 @@ bool FormelPanel::FormulaMode() const
 
 bool FormelPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress || watched != cmbFormel->lineEdit())
+    if (event->type() != QEvent::KeyPress || watched != cmbFormel)
         return QObject::eventFilter(watched, event);
     auto* ke = static_cast<QKeyEvent*>(event);
     if (FormulaMode() && ke->text().size() == 1 && ke->text() != QLatin1String("\r")) {

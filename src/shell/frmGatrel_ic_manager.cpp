@@ -12,6 +12,7 @@
 #include "shell/frmGatrel.h"
 #include "shell/ic_page.h"
 #include "shell/properties_panel.h"
+#include "shell/tool_window_keys.h"
 
 void frmGatrel::WireICManager()
 {
@@ -22,6 +23,8 @@ void frmGatrel::WireICManager()
     auto* manager = new frmICAuswahl(s_, dialogs_, chooser, this);
     s_.ports.icManager = manager;
     icManager_ = manager;
+    // F5, Ctrl+B, Ctrl+I and Del are the manager's own commands while it is active.
+    TakeOwnKeysWhileActive(manager, this);
 
     chooser->Click = [this] { cmbIC_Click(); };
     chooser->NotesWritten = [manager](const QString& name, const QString& notes) {

@@ -2,13 +2,17 @@
 // directory of their own, driven by clicks and menu commands.
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QTreeView>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <algorithm>
+#include <functional>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
@@ -426,6 +430,81 @@ TEST_F(ICManager, DirectoryChangeRefreshesTheVisibleManager)
     QFocusEvent out(QEvent::FocusOut);
     QApplication::sendEvent(MainNotes(), &out);
     EXPECT_EQ(ReadBytes(other.filePath("ONLY.icd")), CrLfLines({"[Name]", "ONLY", "[Maße]", "X2", "Y2"}));
+}
+
+// Keys typed as the X server delivers them: to the active window. The
+// manager is a tool window of the main window, whose window-wide F5, Ctrl+B,
+// Ctrl+I and Del stay live while the manager is active.
+TEST_F(ICManager, EachWindowsKeysRunItsOwnCommands)
+{
+    static QStringList warnings;
+    warnings.clear();
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) { warnings << m; });
+    const auto restoreHandler = qScopeGuard([previous] { qInstallMessageHandler(previous); });
+    OpenManager();
+    Choose("FULL");
+    int areaDeletes = 0;
+    window.seams().deleteArea = [&] { ++areaDeletes; };
+
+    // Each command leaves a trace: the question it asks or what it changes.
+    size_t asked = 0;
+    int deletes = 0;
+    int added = 0;
+    const auto askedFor = [&](int titleId) {
+        const QString title = LoadResString(titleId);
+        return std::any_of(dialogs.Asked().begin() + static_cast<std::ptrdiff_t>(asked), dialogs.Asked().end(),
+                           [&](const auto& q) { return q.title == title || q.file.title == title; });
+    };
+    const auto none = [] {};
+    const auto no = [&] { dialogs.QueueMessageAnswer(MessageResult::No); };
+    struct Key {
+        QKeyCombination key;
+        std::function<void()> prepare, answerManager, answerMain;
+        std::function<bool()> managerRan, mainRan;
+    };
+    const Key keys[] = {
+        {Qt::Key_F5,
+         [&] {
+             WriteBytes(Ic(QStringLiteral("NEW%1").arg(++added)), TestIC("HALF.icd"));
+             window.Menu(QStringLiteral("mZoomOut"))->trigger();
+         },
+         none, none, [&] { return Listed().contains(QStringLiteral("NEW%1").arg(added)); },
+         [&] { return s.GridMode == 1.0f; }},
+        {Qt::CTRL | Qt::Key_B, none, no, [&] { dialogs.QueueSaveFile(QString()); }, [&] { return askedFor(2111); },
+         [&] { return askedFor(2853); }},
+        {Qt::CTRL | Qt::Key_I, none, [&] { dialogs.QueueOpenFile(QString()); }, none,
+         [&] { return askedFor(2112); }, [&] { return !manager->isVisible(); }},
+        // Edit > Delete is enabled once the power has been off.
+        {Qt::Key_Delete,
+         [&] {
+             PowerOn();
+             PowerOff();
+             ASSERT_TRUE(window.Menu(QStringLiteral("mDelete"))->isEnabled());
+         },
+         no, none, [&] { return askedFor(2118); }, [&] { return areaDeletes > deletes; }},
+    };
+    for (QWidget* active : {static_cast<QWidget*>(manager), static_cast<QWidget*>(&window)}) {
+        const bool managerActive = active == manager;
+        for (const Key& k : keys) {
+            SCOPED_TRACE(QKeySequence(k.key).toString().toStdString()
+                         + (managerActive ? " in the manager" : " in the main window"));
+            if (!manager->isVisible())
+                OpenManager();
+            k.prepare();
+            (managerActive ? k.answerManager : k.answerMain)();
+            active->activateWindow();
+            QApplication::setActiveWindow(active);
+            ASSERT_EQ(QApplication::activeWindow(), active);
+            asked = dialogs.Asked().size();
+            deletes = areaDeletes;
+            QTest::keyClick(active->windowHandle(), k.key.key(), k.key.keyboardModifiers());
+            EXPECT_EQ(k.managerRan(), managerActive);
+            EXPECT_EQ(k.mainRan(), !managerActive);
+        }
+    }
+    EXPECT_TRUE(dialogs.AllAnswersUsed());
+    EXPECT_FALSE(warnings.join(u'\n').contains(QStringLiteral("Ambiguous"))) << warnings.join(u'\n').toStdString();
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "model/ports/power_port.h"
 #include "platform/string_table.h"
 #include "simulation/engine.h"
+#include "support/keystrokes.h"
 #include "window_rig.h"
 
 namespace {
@@ -29,14 +30,17 @@ protected:
         QApplication::setActiveWindow(&window);
     }
     QLineEdit* Box(const char* name) { return Find<QLineEdit>(name); }
-    // Typed into the box as a person would, after emptying it.
-    void Type(QLineEdit* box, const QString& text)
+    // Typed into the box as a person would, after emptying it; an editable
+    // combo box takes the keys itself.
+    void Type(QWidget* box, const QString& text)
     {
-        box->setFocus();
-        box->clear();
-        QTest::keyClicks(box, text);
+        if (auto* combo = qobject_cast<QComboBox*>(box))
+            combo->clearEditText();
+        else
+            static_cast<QLineEdit*>(box)->clear();
+        keystrokes::Type(box, text);
     }
-    void Enter(QWidget* w) { QTest::keyClick(w, Qt::Key_Return); }
+    void Enter(QWidget* w) { keystrokes::Press(w, Qt::Key_Return); }
     // Moves the focus to the worksheet, which ends an entry.
     void Leave(QWidget* w)
     {
@@ -482,12 +486,11 @@ TEST_F(ControlPanel, ZoomButtonsAndZoomBox)
         {"abc", true, "60%", 0.6f},    {"130", false, "60%", 0.6f},  {"125%", true, "125%", 1.25f},
         {"200", false, "125%", 1.25f},
     };
-    QLineEdit* edit = box->lineEdit();
     for (const Entry& e : entries) {
         SCOPED_TRACE(e.typed);
-        Type(edit, QString::fromLatin1(e.typed));
+        Type(box, QString::fromLatin1(e.typed));
         if (e.enter)
-            Enter(edit);
+            Enter(box);
         else
             Leave(box);
         EXPECT_EQ(box->currentText(), QString::fromLatin1(e.text));
@@ -512,7 +515,6 @@ TEST_F(ControlPanel, CommandLineFormulasAndCommands)
     window.seams().about = [&] { ++abouts; };
     auto* cmdFormel = Find<QToolButton>("cmdFormel");
     auto* cmbFormel = Find<QComboBox>("cmbFormel");
-    QLineEdit* line = cmbFormel->lineEdit();
     QWidget* container = Find("picContainer");
     QAction* panel5 = Action("Toolbar", "cmdPanel5");
     ASSERT_TRUE(cmbFormel->isHidden()) << "the line starts closed";
@@ -534,23 +536,23 @@ TEST_F(ControlPanel, CommandLineFormulasAndCommands)
     };
     for (const Typed& t : {Typed{"a v b 8 c 6 d 9", "A v B ( C & D )"}, Typed{"x V y", "X v Y"},
                            Typed{"formel 0", "FORMEL 0"}}) {
-        Type(line, QString::fromLatin1(t.keys));
-        EXPECT_EQ(line->text(), QString::fromLatin1(t.shown));
+        Type(cmbFormel, QString::fromLatin1(t.keys));
+        EXPECT_EQ(cmbFormel->currentText(), QString::fromLatin1(t.shown));
     }
-    Enter(line);
+    Enter(cmbFormel);
     EXPECT_FALSE(cmdFormel->isChecked()) << "FORMEL 0 leaves formula mode";
     EXPECT_TRUE(built.isEmpty());
 
     QTest::mouseClick(cmdFormel, Qt::LeftButton);
-    Type(line, QStringLiteral("a 6 b"));
-    Enter(line);
+    Type(cmbFormel, QStringLiteral("a 6 b"));
+    Enter(cmbFormel);
     EXPECT_EQ(built, QStringList{QStringLiteral("A & B")});
     EXPECT_EQ(cmbFormel->findText(QStringLiteral("A & B")), 0) << "kept in the list";
 
     // New circuits are withdrawn while the power is on.
     PowerOn();
-    Type(line, QStringLiteral("c v d"));
-    Enter(line);
+    Type(cmbFormel, QStringLiteral("c v d"));
+    Enter(cmbFormel);
     EXPECT_EQ(built.size(), 1);
     PowerOff();
     QTest::mouseClick(cmdFormel, Qt::LeftButton);
@@ -563,8 +565,8 @@ TEST_F(ControlPanel, CommandLineFormulasAndCommands)
     for (const Command& c : {Command{"INFO", 1}, Command{"Info", 2}, Command{"info", 3}, Command{" info", 3},
                              Command{"", 3}, Command{"debug p", 3}}) {
         SCOPED_TRACE(c.text);
-        Type(line, QString::fromLatin1(c.text));
-        Enter(line);
+        Type(cmbFormel, QString::fromLatin1(c.text));
+        Enter(cmbFormel);
         EXPECT_EQ(abouts, c.abouts);
         EXPECT_TRUE(cmbFormel->hasFocus()) << "the focus comes back to the line";
     }
@@ -573,35 +575,35 @@ TEST_F(ControlPanel, CommandLineFormulasAndCommands)
     // "save" asks for a name; "open" asks for a file, but not while the power is on.
     const QString saved = settingsDir.filePath(QStringLiteral("line.gtr"));
     dialogs.QueueSaveFile(saved);
-    Type(line, QStringLiteral("Save"));
-    Enter(line);
+    Type(cmbFormel, QStringLiteral("Save"));
+    Enter(cmbFormel);
     EXPECT_TRUE(QFile::exists(saved));
     PowerOn();
     const size_t asked = dialogs.Asked().size();
-    Type(line, QStringLiteral("open"));
-    Enter(line);
+    Type(cmbFormel, QStringLiteral("open"));
+    Enter(cmbFormel);
     // Nor "save": the worksheet may be showing an IC's inside.
-    Type(line, QStringLiteral("save"));
-    Enter(line);
+    Type(cmbFormel, QStringLiteral("save"));
+    Enter(cmbFormel);
     EXPECT_EQ(dialogs.Asked().size(), asked);
     PowerOff();
     dialogs.QueueOpenFile(kClocks);
-    Type(line, QStringLiteral("OPEN"));
-    Enter(line);
+    Type(cmbFormel, QStringLiteral("OPEN"));
+    Enter(cmbFormel);
     EXPECT_EQ(s.MaxX, 10) << "the chosen circuit is open";
     EXPECT_TRUE(dialogs.AllAnswersUsed());
 
     QLabel* time = Find<QLabel>("lblTime");
     const bool hidden = time->isHidden();
-    Type(line, QStringLiteral("timelabel"));
-    Enter(line);
+    Type(cmbFormel, QStringLiteral("timelabel"));
+    Enter(cmbFormel);
     EXPECT_EQ(time->isHidden(), !hidden);
-    Enter(line);
+    Enter(cmbFormel);
     EXPECT_EQ(time->isHidden(), hidden);
 
     ASSERT_GT(cmbFormel->count(), 0);
-    Type(line, QStringLiteral("clear"));
-    Enter(line);
+    Type(cmbFormel, QStringLiteral("clear"));
+    Enter(cmbFormel);
     EXPECT_EQ(cmbFormel->count(), 0);
 
     QTest::mouseClick(Find("cmdCloseFormel"), Qt::LeftButton);

@@ -1,10 +1,10 @@
 // A term typed in the command line's formula mode becomes the circuit on
 // the worksheet; a term it cannot draw leaves the circuit alone.
 #include <QComboBox>
-#include <QLineEdit>
 #include <QToolButton>
 
 #include "placement/clsUndo.h"
+#include "support/keystrokes.h"
 #include "window_rig.h"
 
 namespace {
@@ -18,11 +18,10 @@ protected:
     }
     void Run(const QString& keys)
     {
-        QLineEdit* line = Find<QComboBox>("cmbFormel")->lineEdit();
-        line->setFocus();
-        line->clear();
-        QTest::keyClicks(line, keys);
-        QTest::keyClick(line, Qt::Key_Return);
+        auto* line = Find<QComboBox>("cmbFormel");
+        line->clearEditText();
+        keystrokes::Type(line, keys);
+        keystrokes::Press(line, Qt::Key_Return);
     }
     int Count(uint8_t type) const
     {

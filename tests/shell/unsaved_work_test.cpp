@@ -1,9 +1,9 @@
 // Every command that replaces the circuit asks first when it has changed.
 #include <QComboBox>
-#include <QLineEdit>
 #include <functional>
 
 #include "model/frmCreateNewFile.h"
+#include "support/keystrokes.h"
 #include "window_rig.h"
 
 namespace {
@@ -55,11 +55,10 @@ TEST_F(UnsavedWork, EveryReplacingCommandAsksFirst)
          [this] {
              if (Find("cmbFormel")->isHidden())
                  ClickAction("Toolbar", "cmdPanel5");
-             QLineEdit* line = Find<QComboBox>("cmbFormel")->lineEdit();
-             line->setFocus();
-             line->clear();
-             QTest::keyClicks(line, QStringLiteral("open"));
-             QTest::keyClick(line, Qt::Key_Return);
+             auto* line = Find<QComboBox>("cmbFormel");
+             line->clearEditText();
+             keystrokes::Type(line, QStringLiteral("open"));
+             keystrokes::Press(line, Qt::Key_Return);
          },
          openedFile},
     };
