@@ -13,6 +13,7 @@
 #include "../tests/render/sheet_builder.h"
 #include "model/files/circuit_file.h"
 #include "render/redraw.h"
+#include "render/sheet_view.h"
 #include "shell/worksheet_picture.h"
 #include "support/circuit_driver.h"
 #include "support/fake_main_window.h"
@@ -22,10 +23,10 @@ namespace {
 // The window's redraw and picture sizing, on a worksheet picture widget.
 class PictureWindow : public FakeMainWindow {
 public:
-    PictureWindow(CircuitDriver& d, WorksheetPicture& picture) : d_(d), picture_(picture)
+    PictureWindow(CircuitDriver& d, WorksheetPicture& picture)
+        : d_(d), picture_(picture), view_(d.s, d.grafik, &picture.surface())
     {
         d.grafik.Device = &picture.surface();
-        d.e.picGrid = &picture.surface();
         Attach(d.s);
     }
     void RedrawAllElements() override { ::RedrawAllElements(d_.s, d_.grafik, 0); }
@@ -34,6 +35,7 @@ public:
 private:
     CircuitDriver& d_;
     WorksheetPicture& picture_;
+    SheetView view_;
 };
 
 // The worksheet picture in a container of an ordinary window's size.

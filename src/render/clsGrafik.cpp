@@ -120,6 +120,14 @@ int16_t clsGrafik::GridPixelZoomed() const
 
 void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode)
 {
+    const int back = dir == 1 ? 1 : (dir == 2 ? -1 : 0);
+    const int up = dir == 3 ? 1 : (dir == 4 ? -1 : 0);
+    const Grid& level0 = Level0Field(s_);
+    DrawLines(x, y, dir, mode, IsHigh(CellOr(level0, x, y)), IsHigh(CellOr(level0, x + back, y + up)));
+}
+
+void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode, bool hereHigh, bool thereHigh)
+{
     s_.CurrentLevel = 0;
     int dx = 0;
     int dy = 0;
@@ -153,8 +161,6 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode)
         dev.ForeColor = kGrey;
         Stroke(dev, nx, ny, cx - dx, cy - dy);
         dev.ForeColor = kWhite;
-        const bool hereHigh = IsHigh(CellOr(level0, x, y));
-        const bool thereHigh = IsHigh(CellOr(level0, xn, yn));
         // The ends of a white edge stay clear of a conductor that joins from the side.
         auto pulled = [](int end, int step, bool joined, bool high, int sign) {
             if (!joined)
@@ -245,7 +251,6 @@ void clsGrafik::PaintLine(int16_t x1, int16_t y1, int16_t x2, int16_t y2)
         else
             dev.Line(px1, py1, px2, py2, s_.LineColor);
     }
-    dev.PSet(-1, -1, kRed);
 }
 
 void clsGrafik::DrawNegationsPunkt(int16_t x, int16_t y)

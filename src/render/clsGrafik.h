@@ -37,6 +37,8 @@ public:
     // Small routines.
     void DrawAnalysepunkt(int16_t x, int16_t y);
     void DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode);
+    // The same piece with the levels its two cells had when it changed.
+    void DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode, bool hereHigh, bool thereHigh);
     void PaintLine(int16_t x1, int16_t y1, int16_t x2, int16_t y2);
     void DrawDiode(int16_t x, int16_t y);
     void DrawNegationsPunkt(int16_t x, int16_t y);

@@ -288,6 +288,7 @@ void frmGatrel::mBeenden_Click()
 void frmGatrel::mUndo_Click()
 {
     objUndo_->Undo(*placement_);
+    s_.Changes.Flush();
 }
 
 void frmGatrel::mUndoList_Click()

@@ -4,7 +4,6 @@
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "platform/timers.h"
-#include "render/clsGrafik.h"
 #include "simulation/clock_phase_text.h"
 #include "simulation/engine.h"
 #include "simulation/evaluator_support.h"
@@ -138,8 +137,6 @@ void InitSwitchOn(ProgramState& s, EngineContext& e)
     SetWireSignal(s, 0, x, y, dir, level);
     if (g.EngineBusy == 0)
         RunWithBracket(s, e);
-    if (e.objGrafik && e.picGrid)
-        e.objGrafik->Device = e.picGrid;
 }
 
 void Pause(ProgramState& s, EngineContext& e)
@@ -267,15 +264,13 @@ void ClockTick(ProgramState& s, EngineContext& e, int16_t i)
     }
 }
 
-void SelectTimer(ProgramState& s, EngineContext& e, int16_t i)
+void SelectTimer(ProgramState& s, EngineContext&, int16_t i)
 {
     if (s.ClockCount == 0) {
         if (s.ports.clockPanel)
             s.ports.clockPanel->HideSelectedClockFrame();
         return;
     }
-    if (!e.objGrafik)
-        return;
     auto draw = [&](int slot, bool marked) {
         if (!ValidSlot(s, slot))
             return;
@@ -294,11 +289,11 @@ void SelectTimer(ProgramState& s, EngineContext& e, int16_t i)
         case 4: y -= 3; break;
         default: break;
         }
-        e.objGrafik->Orientation = static_cast<uint8_t>(o);
-        e.objGrafik->DrawTimer(static_cast<int16_t>(x), static_cast<int16_t>(y), marked);
+        s.Changes.Element(ElementType::ClockGenerator, x, y, static_cast<uint8_t>(o), marked);
     };
     draw(s.SelectedClock, false);
     draw(i, true);
+    s.Changes.Flush();
 }
 
 void ChangeToolbar3(ProgramState& s, EngineContext& e)

@@ -22,7 +22,7 @@ protected:
     static constexpr int kMaxX = 40;
     static constexpr int kMaxY = 30;
 
-    Placing() : g(s, &surface), undo(s), c{s, g, undo, &dialogs}
+    Placing() : g(s, &surface), undo(s), c{s, undo, &dialogs}
     {
         w.Attach(s);
         s.MaxX = kMaxX;
