@@ -73,6 +73,22 @@ PainterSurface::PainterSurface(int width, int height, SurfaceKind kind)
     BeginPainting();
 }
 
+std::unique_ptr<PainterSurface> PainterSurface::Transparent(int width, int height, SurfaceKind kind)
+{
+    auto surface = std::make_unique<PainterSurface>(width, height, kind);
+    surface->Finish();
+    surface->image_ = surface->image_.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    surface->image_.fill(Qt::transparent);
+    surface->BeginPainting();
+    return surface;
+}
+
+void PainterSurface::MakeTransparent()
+{
+    if (!outside_ && image_.hasAlphaChannel())
+        image_.fill(Qt::transparent);
+}
+
 PainterSurface::PainterSurface(QPaintDevice* device, SurfaceKind kind)
     : Surface(kind)
     , outside_(device)
@@ -141,11 +157,16 @@ void PainterSurface::HoldPart(QSize whole, QRect held)
     origin_ = held.topLeft();
     if (image_.size() != held.size()) {
         Finish();
-        image_ = QImage(held.size(), QImage::Format_RGB32);
+        image_ = QImage(held.size(), image_.format());
         image_.setDotsPerMeterX(kDotsPerMeter96Dpi);
         image_.setDotsPerMeterY(kDotsPerMeter96Dpi);
-        image_.fill(ColorFromBgr(BackColor));
+        if (image_.hasAlphaChannel())
+            image_.fill(Qt::transparent);
+        else
+            image_.fill(ColorFromBgr(BackColor));
         BeginPainting();
+    } else if (image_.hasAlphaChannel()) {
+        image_.fill(Qt::transparent);
     } else if (painter_.isActive()) {
         painter_.fillRect(image_.rect(), ColorFromBgr(BackColor));
     }
@@ -169,7 +190,7 @@ void PainterSurface::FillRect(const QRect& r, const QColor& color)
         std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + c.left(), c.width(), value);
 }
 
-void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const std::vector<PatchRow>* rows)
+void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const std::vector<PatchRun>* runs)
 {
     if (!painter_.isActive() || outside_ || patch.format() != QImage::Format_ARGB32_Premultiplied)
         return;
@@ -179,26 +200,57 @@ void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const 
     // Opaque pixels replace, transparent ones leave the picture alone.
     const QPoint shift = at - origin_;
     const QRect target = source.translated(shift).intersected(image_.rect());
+    if (target.isEmpty())
+        return;
     uchar* bits = image_.bits();
     const qsizetype stride = image_.bytesPerLine();
-    for (int y = target.top(); y <= target.bottom(); ++y) {
-        int left = target.left();
-        int right = target.right();
-        if (rows) {
-            // Only between the row's first and last opaque pixel.
-            const PatchRow& r = (*rows)[static_cast<size_t>(y - shift.y())];
-            left = std::max(left, r.first + shift.x());
-            right = std::min(right, r.last + shift.x());
+    if (runs) {
+        // Row by row, each stretch of opaque pixels copied whole.
+        const int top = target.top() - shift.y();
+        const int bottom = target.bottom() - shift.y();
+        const int left = target.left() - shift.x();
+        const int right = target.right() - shift.x();
+        auto run = std::lower_bound(runs->begin(), runs->end(), top,
+                                    [](const PatchRun& r, int row) { return r.row < row; });
+        for (; run != runs->end() && run->row <= bottom; ++run) {
+            const int first = std::max(run->first, left);
+            const int last = std::min(run->last, right);
+            if (first > last)
+                continue;
+            const QRgb* from = reinterpret_cast<const QRgb*>(patch.constScanLine(run->row)) + first;
+            QRgb* to = reinterpret_cast<QRgb*>(bits + (run->row + shift.y()) * stride) + first + shift.x();
+            std::copy_n(from, last - first + 1, to);
         }
-        if (left > right)
-            continue;
+        Drawn();
+        return;
+    }
+    for (int y = target.top(); y <= target.bottom(); ++y) {
         const QRgb* from = reinterpret_cast<const QRgb*>(patch.constScanLine(y - shift.y())) - shift.x();
         QRgb* to = reinterpret_cast<QRgb*>(bits + y * stride);
-        for (int x = left; x <= right; ++x)
+        for (int x = target.left(); x <= target.right(); ++x)
             if (from[x] != 0)
                 to[x] = from[x];
     }
     Drawn();
+}
+
+std::vector<PainterSurface::PatchRun> PainterSurface::OpaqueRuns(const QImage& patch)
+{
+    std::vector<PatchRun> runs;
+    for (int row = 0; row < patch.height(); ++row) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(patch.constScanLine(row));
+        for (int col = 0; col < patch.width();) {
+            if (qAlpha(line[col]) == 0) {
+                ++col;
+                continue;
+            }
+            const int first = col;
+            while (col < patch.width() && qAlpha(line[col]) != 0)
+                ++col;
+            runs.push_back(PatchRun{row, first, col - 1});
+        }
+    }
+    return runs;
 }
 
 int PainterSurface::Width() const

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QList>
 #include <QPainter>
+#include <memory>
 #include <vector>
 
 class QPaintDevice;
@@ -18,6 +19,9 @@ public:
     // An own picture of the given size (at least 1 x 1) at 96 dots per inch,
     // so that font point sizes give the same pixels as on the screen.
     PainterSurface(int width, int height, SurfaceKind kind = SurfaceKind::Worksheet);
+    // The same with a picture that starts transparent and keeps its alpha:
+    // what is drawn on it is opaque, the rest stays transparent.
+    static std::unique_ptr<PainterSurface> Transparent(int width, int height, SurfaceKind kind);
     // Draws on the device until Finish or destruction; the device must outlive
     // this surface. A printer goes on to its next page with its own newPage();
     // its document is complete after Finish.
@@ -41,15 +45,20 @@ public:
     // it from the circuit again.
     void HoldPart(QSize whole, QRect held);
     QRect HeldRect() const { return QRect(origin_, image_.size()); }
+    // A transparent picture only: every pixel transparent again.
+    void MakeTransparent();
     // Puts the pixels of a premultiplied `patch` (whose top-left pixel is at
     // `at` on the whole picture) that are not fully transparent, inside `area`
-    // only; `rows` may give, for each row of the patch, the columns of its
-    // first and last such pixel (first > last: none).
-    struct PatchRow {
+    // only; `runs` may list them instead, as the stretches of opaque pixels of
+    // each row (first and last column), in the order of the rows.
+    struct PatchRun {
+        int row;
         int first;
         int last;
     };
-    void PutPatch(const QImage& patch, QPoint at, QRect area, const std::vector<PatchRow>* rows = nullptr);
+    void PutPatch(const QImage& patch, QPoint at, QRect area, const std::vector<PatchRun>* runs = nullptr);
+    // The stretches of opaque pixels of a premultiplied image, row by row.
+    static std::vector<PatchRun> OpaqueRuns(const QImage& patch);
 
     int Width() const override;
     int Height() const override;

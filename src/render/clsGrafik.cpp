@@ -87,14 +87,25 @@ void clsGrafik::PictureCleared()
     patches_->ForgetAll();
 }
 
-void clsGrafik::RefreshSymbol(int16_t x, int16_t y, const QRect& area)
+PainterSurface* clsGrafik::KeptPicture() const
 {
-    // Only the worksheet's own picture keeps what is drawn on it.
     auto* picture = Device && Device->kind() == SurfaceKind::Worksheet ? dynamic_cast<PainterSurface*>(Device)
                                                                         : nullptr;
-    if (KeepSymbolPixels && picture && !picture->Image().isNull() && patches_->Restore(s_, *this, *picture, x, y, area))
+    return KeepSymbolPixels && picture && !picture->Image().isNull() ? picture : nullptr;
+}
+
+void clsGrafik::RefreshSymbol(int16_t x, int16_t y, const QRect& area)
+{
+    PainterSurface* picture = KeptPicture();
+    if (picture && patches_->Restore(s_, *this, *picture, x, y, area))
         return;
     DrawElement(s_, *this, x, y, false, true);
+}
+
+bool clsGrafik::RestoreLook(int16_t x, int16_t y)
+{
+    PainterSurface* picture = KeptPicture();
+    return picture && patches_->RestoreWhole(s_, *this, *picture, x, y);
 }
 
 void clsGrafik::Stroke(Surface& device, int x1, int y1, int x2, int y2)

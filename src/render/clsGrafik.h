@@ -9,6 +9,7 @@
 
 #include "model/state.h"
 
+class PainterSurface;
 class Surface;
 class SymbolPatches;
 
@@ -77,8 +78,12 @@ public:
     // an outline redraw after a conductor piece; and the picture was cleared.
     void SymbolDrawnAt(int16_t x, int16_t y);
     void PictureCleared();
-    // False: a conductor piece on a component's cell draws the symbol again
-    // (the same picture, slower; kept to compare the two).
+    // The symbol of the component on (x, y), whose look changed, as
+    // DrawElement(x, y, False, False) draws it, put back from the pixels kept
+    // of it; false when they are not kept (then the caller draws it).
+    bool RestoreLook(int16_t x, int16_t y);
+    // False: a conductor piece on a component's cell, or a change of its look,
+    // draws the symbol again (the same picture, slower; kept to compare the two).
     bool KeepSymbolPixels = true;
     // How often a component symbol was drawn on a surface the plain way.
     long long SymbolsDrawn() const;
@@ -101,4 +106,6 @@ private:
     // instead of drawing it again.
     std::unique_ptr<SymbolPatches> patches_;
     void RefreshSymbol(int16_t x, int16_t y, const QRect& area);
+    // The worksheet's own picture, which keeps what is drawn on it; null elsewhere.
+    PainterSurface* KeptPicture() const;
 };

@@ -126,6 +126,9 @@ void SheetView::DrawElementChange(const SheetChange& c)
     const bool flag = (c.flags & kElementFlag) != 0;
     const int16_t x = c.x;
     const int16_t y = c.y;
+    // A running component whose look changed gets back what differs from its kept pixels.
+    if (!flag && g_.RestoreLook(x, y))
+        return;
     switch (c.type) {
     case ElementType::LED: g_.DrawDiode(x, y); break;
     case ElementType::Switch: g_.DrawSwitch(x, y); break;
