@@ -15,6 +15,7 @@
 
 #include "model/state.h"
 #include "render/redraw.h"
+#include "simulation/engine.h"
 #include "support/circuit_driver.h"
 #include "support/fake_main_window.h"
 
@@ -101,6 +102,26 @@ void Run(const QString& out, const QString& circuit, float zoom, bool waits)
         for (auto [x, y] : inputs) {
             d.Click(x, y);
             shown(QStringLiteral("2_click%1").arg(++clicks, 2, 10, QLatin1Char('0')));
+        }
+    }
+    if (waits) {
+        // Every cell of the flip-flops, shift registers and clock generators
+        // clicked (a state flipped, a stage toggled, a generator selected),
+        // and every generator running.
+        int cells = 0;
+        for (int x = 0; x <= d.s.MaxX; ++x) {
+            for (int y = 0; y <= d.s.MaxY; ++y) {
+                const uint8_t type = d.s.P(x, y).Type;
+                if (type != ElementType::FlipFlop && type != ElementType::ShiftRegister
+                    && type != ElementType::ClockGenerator)
+                    continue;
+                d.Click(x, y);
+                shown(QStringLiteral("2_cell%1").arg(++cells, 3, 10, QLatin1Char('0')));
+            }
+        }
+        for (size_t i = 0; i < d.s.Clocks.size() && i < d.timer2.size(); ++i) {
+            d.s.SelectedClock = static_cast<int16_t>(i);
+            Toolbar3_ButtonClick(d.s, d.e, QStringLiteral("cmdDauertakt"));
         }
     }
     for (int k = 0; k < 3; ++k) {

@@ -178,38 +178,47 @@ void PainterSurface::FillRect(const QRect& r, const QColor& color)
         painter_.fillRect(r, color);
         return;
     }
+    FillRect(r, color.rgb());
+}
+
+void PainterSurface::FillRect(const QRect& r, QRgb value)
+{
+    if (outside_) {
+        painter_.fillRect(r, QColor::fromRgb(value));
+        return;
+    }
     // Straight into the own picture: an opaque colour replaces the pixels, as
     // the painter (no clip, no transform) would, without its setup per call.
-    const QRect c = r.intersected(image_.rect());
-    if (c.isEmpty())
+    const int left = std::max(r.left(), 0);
+    const int right = std::min(r.right(), image_.width() - 1);
+    const int top = std::max(r.top(), 0);
+    const int bottom = std::min(r.bottom(), image_.height() - 1);
+    if (left > right || top > bottom)
         return;
-    const QRgb value = color.rgb();
     uchar* bits = image_.bits();
     const qsizetype stride = image_.bytesPerLine();
-    for (int y = c.top(); y <= c.bottom(); ++y)
-        std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + c.left(), c.width(), value);
+    for (int y = top; y <= bottom; ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + left, right - left + 1, value);
 }
 
 void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const std::vector<PatchRun>* runs)
 {
     if (!painter_.isActive() || outside_ || patch.format() != QImage::Format_ARGB32_Premultiplied)
         return;
-    const QRect source = area.translated(-at).intersected(patch.rect());
-    if (source.isEmpty())
-        return;
-    // Opaque pixels replace, transparent ones leave the picture alone.
+    // The patch's own pixels inside the area and on the held picture.
     const QPoint shift = at - origin_;
-    const QRect target = source.translated(shift).intersected(image_.rect());
-    if (target.isEmpty())
+    const int left = std::max({area.left() - at.x(), 0, -shift.x()});
+    const int right = std::min({area.right() - at.x(), patch.width() - 1, image_.width() - 1 - shift.x()});
+    const int top = std::max({area.top() - at.y(), 0, -shift.y()});
+    const int bottom = std::min({area.bottom() - at.y(), patch.height() - 1, image_.height() - 1 - shift.y()});
+    if (left > right || top > bottom)
         return;
     uchar* bits = image_.bits();
     const qsizetype stride = image_.bytesPerLine();
+    const uchar* from = patch.constBits();
+    const qsizetype fromStride = patch.bytesPerLine();
     if (runs) {
         // Row by row, each stretch of opaque pixels copied whole.
-        const int top = target.top() - shift.y();
-        const int bottom = target.bottom() - shift.y();
-        const int left = target.left() - shift.x();
-        const int right = target.right() - shift.x();
         auto run = std::lower_bound(runs->begin(), runs->end(), top,
                                     [](const PatchRun& r, int row) { return r.row < row; });
         for (; run != runs->end() && run->row <= bottom; ++run) {
@@ -217,19 +226,19 @@ void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const 
             const int last = std::min(run->last, right);
             if (first > last)
                 continue;
-            const QRgb* from = reinterpret_cast<const QRgb*>(patch.constScanLine(run->row)) + first;
-            QRgb* to = reinterpret_cast<QRgb*>(bits + (run->row + shift.y()) * stride) + first + shift.x();
-            std::copy_n(from, last - first + 1, to);
+            std::copy_n(reinterpret_cast<const QRgb*>(from + run->row * fromStride) + first, last - first + 1,
+                        reinterpret_cast<QRgb*>(bits + (run->row + shift.y()) * stride) + first + shift.x());
         }
         Drawn();
         return;
     }
-    for (int y = target.top(); y <= target.bottom(); ++y) {
-        const QRgb* from = reinterpret_cast<const QRgb*>(patch.constScanLine(y - shift.y())) - shift.x();
-        QRgb* to = reinterpret_cast<QRgb*>(bits + y * stride);
-        for (int x = target.left(); x <= target.right(); ++x)
-            if (from[x] != 0)
-                to[x] = from[x];
+    // Opaque pixels replace, transparent ones leave the picture alone.
+    for (int y = top; y <= bottom; ++y) {
+        const QRgb* source = reinterpret_cast<const QRgb*>(from + y * fromStride);
+        QRgb* to = reinterpret_cast<QRgb*>(bits + (y + shift.y()) * stride) + shift.x();
+        for (int x = left; x <= right; ++x)
+            if (source[x] != 0)
+                to[x] = source[x];
     }
     Drawn();
 }
@@ -331,7 +340,7 @@ void PainterSurface::Stroke(QPoint from, QPoint to, int32_t color, bool omitLast
         if (!strokeColorKnown_ || color != strokeColor_) {
             strokeColorKnown_ = true;
             strokeColor_ = color;
-            strokeRgb_ = ColorFromBgr(color);
+            strokeRgb_ = RgbFromBgr(color);
         }
         FillRect(Inclusive(from, to), strokeRgb_);
         return;

@@ -88,6 +88,7 @@ private:
     void Box(QPoint a, QPoint b, int32_t color, bool filledWithColor);
     // An opaque rectangle of device pixels.
     void FillRect(const QRect& r, const QColor& color);
+    void FillRect(const QRect& r, QRgb value);
 
     // A line of text as drawn in the current font, shaped once: symbols print
     // the same few labels over and over, and shaping costs more than drawing.
@@ -133,7 +134,7 @@ private:
     // The colour of the last thin straight stroke.
     bool strokeColorKnown_ = false;
     int32_t strokeColor_ = 0;
-    QColor strokeRgb_;
+    QRgb strokeRgb_ = 0;
 };
 
 // The pixels of a one-pixel line from one point to another, both included,

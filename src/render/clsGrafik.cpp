@@ -94,12 +94,13 @@ PainterSurface* clsGrafik::KeptPicture() const
     return KeepSymbolPixels && picture && !picture->Image().isNull() ? picture : nullptr;
 }
 
-void clsGrafik::RefreshSymbol(int16_t x, int16_t y, const QRect& area)
+bool clsGrafik::RefreshSymbol(int16_t x, int16_t y, const QRect& area)
 {
     PainterSurface* picture = KeptPicture();
     if (picture && patches_->Restore(s_, *this, *picture, x, y, area))
-        return;
+        return true;
     DrawElement(s_, *this, x, y, false, true);
+    return false;
 }
 
 bool clsGrafik::RestoreLook(int16_t x, int16_t y)
@@ -227,8 +228,13 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode, bool 
         area |= QRect(cx - reach, cy - reach, 2 * reach + 1, 2 * reach + 1);
     if (thereMarker != 0)
         area |= QRect(nx - reach, ny - reach, 2 * reach + 1, 2 * reach + 1);
+    // A piece inside one component puts its kept pixels back once.
+    bool restored = false;
     if (CellOr(Level0Field(s_), xn, yn).Type != ElementType::Conductor)
-        RefreshSymbol(static_cast<int16_t>(xn), static_cast<int16_t>(yn), area);
+        restored = RefreshSymbol(static_cast<int16_t>(xn), static_cast<int16_t>(yn), area);
+    const int16_t e = CellOr(s_.P, x, y).ElementNr;
+    if (restored && e > 0 && e == CellOr(s_.P, xn, yn).ElementNr)
+        return;
     if (CellOr(Level0Field(s_), x, y).Type != ElementType::Conductor)
         RefreshSymbol(x, y, area);
 }

@@ -105,7 +105,8 @@ private:
     // A conductor piece ending on a component puts its symbol's pixels back
     // instead of drawing it again.
     std::unique_ptr<SymbolPatches> patches_;
-    void RefreshSymbol(int16_t x, int16_t y, const QRect& area);
+    // True when the kept pixels were put back.
+    bool RefreshSymbol(int16_t x, int16_t y, const QRect& area);
     // The worksheet's own picture, which keeps what is drawn on it; null elsewhere.
     PainterSurface* KeptPicture() const;
 };

@@ -1,6 +1,7 @@
 #include "render/sheet_view.h"
 
 #include <QScopeGuard>
+#include <functional>
 
 #include "model/geometry.h"
 #include "model/pin_lists.h"
@@ -66,10 +67,23 @@ void SheetView::Flush()
     std::vector<SheetChange> changes = s_.Changes.Take(std::move(spare_));
     Surface* const was = g_.Device;
     g_.Device = picture_;
+    // Whoever shows the picture hears of it once, after all is drawn.
+    std::function<void()> shown;
+    uint64_t count = 0;
+    if (picture_) {
+        shown = std::move(picture_->OnDrawn);
+        picture_->OnDrawn = nullptr;
+        count = picture_->DrawCount();
+    }
     const auto back = qScopeGuard([&] {
         g_.Device = was;
         changes.clear();
         spare_ = std::move(changes);
+        if (picture_) {
+            picture_->OnDrawn = std::move(shown);
+            if (picture_->OnDrawn && picture_->DrawCount() != count)
+                picture_->OnDrawn();
+        }
     });
     for (const SheetChange& c : changes)
         Draw(c);

@@ -140,7 +140,8 @@ void Write(Surface& d, const SurfaceSettings& v)
     d.FillStyle = v.fillStyle;
     d.DrawWidth = v.drawWidth;
     d.DrawStyle = v.drawStyle;
-    d.FontName = v.fontName;
+    if (!d.FontName.isSharedWith(v.fontName))
+        d.FontName = v.fontName;
     d.FontSize = v.fontSize;
     d.FontBold = v.fontBold;
     d.FontTransparent = v.fontTransparent;
@@ -444,25 +445,30 @@ const SymbolPatches::Variant* SymbolPatches::Find(ProgramState& s, clsGrafik& g,
 void SymbolPatches::LeaveSettings(clsGrafik& g, PainterSurface& picture, const Variant& v, int16_t e,
                                   const ProgramState& s)
 {
-    SurfaceSettings next = v.after;
-    const SurfaceSettings came = Read(picture);
-    if (v.passed & kFore)
-        next.fore = came.fore;
-    if (v.passed & kFill)
-        next.fill = came.fill;
-    if (v.passed & kFillStyle)
-        next.fillStyle = came.fillStyle;
-    if (v.passed & kFont) {
-        next.fontName = came.fontName;
-        next.fontSize = came.fontSize;
+    // As the drawing leaves them; the groups it passes through stay as they came.
+    const SurfaceSettings& a = v.after;
+    Surface& d = picture;
+    if (!(v.passed & kFore))
+        d.ForeColor = a.fore;
+    d.BackColor = a.back;
+    if (!(v.passed & kFill))
+        d.FillColor = a.fill;
+    if (!(v.passed & kFillStyle))
+        d.FillStyle = a.fillStyle;
+    d.DrawWidth = a.drawWidth;
+    d.DrawStyle = a.drawStyle;
+    if (!(v.passed & kFont)) {
+        if (!d.FontName.isSharedWith(a.fontName))
+            d.FontName = a.fontName;
+        d.FontSize = a.fontSize;
     }
-    if (v.passed & kBold)
-        next.fontBold = came.fontBold;
-    if (v.passed & kCurrent) {
-        next.currentX = came.currentX;
-        next.currentY = came.currentY;
+    if (!(v.passed & kBold))
+        d.FontBold = a.fontBold;
+    d.FontTransparent = a.fontTransparent;
+    if (!(v.passed & kCurrent)) {
+        d.CurrentX = a.currentX;
+        d.CurrentY = a.currentY;
     }
-    Write(picture, next);
     g.Orientation = s.Elements[static_cast<size_t>(e)].Orientation;
 }
 
