@@ -246,15 +246,18 @@ void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const 
 std::vector<PainterSurface::PatchRun> PainterSurface::OpaqueRuns(const QImage& patch)
 {
     std::vector<PatchRun> runs;
-    for (int row = 0; row < patch.height(); ++row) {
+    const int width = patch.width();
+    const int height = patch.height();
+    for (int row = 0; row < height; ++row) {
         const QRgb* line = reinterpret_cast<const QRgb*>(patch.constScanLine(row));
-        for (int col = 0; col < patch.width();) {
-            if (qAlpha(line[col]) == 0) {
+        for (int col = 0; col < width;) {
+            // Transparent premultiplied pixels are all zero.
+            while (col < width && line[col] == 0)
                 ++col;
-                continue;
-            }
+            if (col == width)
+                break;
             const int first = col;
-            while (col < patch.width() && qAlpha(line[col]) != 0)
+            while (col < width && line[col] != 0)
                 ++col;
             runs.push_back(PatchRun{row, first, col - 1});
         }
@@ -525,6 +528,53 @@ void PainterSurface::TwoPointLine(QPoint from, QPoint to)
     }
     Stroke(from - origin_, to - origin_, ForeColor, true);
     Drawn();
+}
+
+void PainterSurface::TwoPointLines(const QPoint* points, int count)
+{
+    bool near = !HasUserScale() && painter_.isActive();
+    for (int i = 0; near && i < 2 * count; ++i)
+        near = std::abs(points[i].x()) < kCoordinateLimit && std::abs(points[i].y()) < kCoordinateLimit;
+    if (!near) {
+        Surface::TwoPointLines(points, count);
+        return;
+    }
+    const bool thinSolid = DrawWidth <= 1 && (DrawStyle < 1 || DrawStyle > 5) && !outside_;
+    if (!thinSolid) {
+        for (int i = 0; i < count; ++i) {
+            Stroke(points[2 * i] - origin_, points[2 * i + 1] - origin_, ForeColor, true);
+            Drawn();
+        }
+        return;
+    }
+    // The conductors' strokes: straight and one pixel wide, each a rectangle
+    // of pixels without its last one, written straight into the picture.
+    const QRgb value = RgbFromBgr(ForeColor);
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    const int width = image_.width();
+    const int height = image_.height();
+    for (int i = 0; i < count; ++i) {
+        const QPoint from = points[2 * i] - origin_;
+        QPoint to = points[2 * i + 1] - origin_;
+        Drawn();
+        if (from == to)
+            continue;
+        if (from.x() != to.x() && from.y() != to.y()) {
+            Stroke(from, to, ForeColor, true);
+            continue;
+        }
+        to -= QPoint((to.x() > from.x()) - (to.x() < from.x()), (to.y() > from.y()) - (to.y() < from.y()));
+        const int left = std::max(std::min(from.x(), to.x()), 0);
+        const int right = std::min(std::max(from.x(), to.x()), width - 1);
+        const int top = std::max(std::min(from.y(), to.y()), 0);
+        const int bottom = std::min(std::max(from.y(), to.y()), height - 1);
+        if (left > right)
+            continue;
+        for (int y = top; y <= bottom; ++y)
+            std::fill(reinterpret_cast<QRgb*>(bits + y * stride) + left,
+                      reinterpret_cast<QRgb*>(bits + y * stride) + right + 1, value);
+    }
 }
 
 void PainterSurface::DrawPolyline(const QList<QPoint>& points)

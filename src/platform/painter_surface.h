@@ -65,6 +65,7 @@ public:
 
     // Without building a list: the conductors' pieces.
     void TwoPointLine(QPoint from, QPoint to) override;
+    void TwoPointLines(const QPoint* points, int count) override;
 
 protected:
     void DrawLine(double x1, double y1, double x2, double y2, int32_t color, LineMode mode) override;

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "model/state.h"
 
@@ -96,8 +97,10 @@ public:
 
 private:
     int16_t GridPixelZoomed() const;
-    // A conductor piece as a two-point polyline.
-    void Stroke(Surface& device, int x1, int y1, int x2, int y2);
+    // The centre pixel of column or row i at the current zoom (GridToPixel).
+    int Centre(int i);
+    std::vector<int32_t> centres_;
+    float centresZoom_ = -1;
 
     ProgramState& s_;
     float ZoomedPitch = 0; // read once at the start of a symbol routine

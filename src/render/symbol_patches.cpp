@@ -101,7 +101,7 @@ void AddLevels(Hash& k, const LevelRecord& level, const CachedPins& pins, int x,
     k.Add(static_cast<uint32_t>(rec.Color));
 }
 
-constexpr int kMarginCells = 2;
+constexpr int kMarginCells = 1;
 constexpr int kFootprintReach = 8;
 // However large the sheet, the pixels kept stay within this (a variant
 // replaced within an element is still counted: the bound errs on the safe side).
@@ -225,14 +225,10 @@ uint64_t SettingsKey(uint64_t look, unsigned used, const Surface& d)
     return k.h;
 }
 
-// Draws the symbol on a transparent surface that holds only the patch.
-struct Drawn {
-    QImage image;
-    SurfaceSettings after;
-};
-
-Drawn DrawOn(ProgramState& s, clsGrafik& g, PainterSurface& patch, const SurfaceSettings& before, int16_t x,
-             int16_t y, bool whole)
+// Draws the symbol on a transparent surface that holds only the patch; the
+// settings it leaves.
+SurfaceSettings DrawOn(ProgramState& s, clsGrafik& g, PainterSurface& patch, const SurfaceSettings& before, int16_t x,
+                       int16_t y, bool whole)
 {
     patch.MakeTransparent();
     Write(patch, before);
@@ -240,7 +236,7 @@ Drawn DrawOn(ProgramState& s, clsGrafik& g, PainterSurface& patch, const Surface
     g.Device = &patch;
     DrawElement(s, g, x, y, false, !whole);
     g.Device = was;
-    return Drawn{patch.Image().copy(), Read(patch)};
+    return Read(patch);
 }
 
 // The clock generator marked as the selected one, as DrawElement decides it.
@@ -326,21 +322,23 @@ bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture
     patch.BackColor = picture.BackColor;
     patch.HoldPart(all.size(), rect);
     const SurfaceSettings before = Read(picture);
-    const Drawn a = DrawOn(s, g, patch, before, x, y, whole);
+    const SurfaceSettings after = DrawOn(s, g, patch, before, x, y, whole);
     // Which settings it reads and which it passes through is found once per
     // kind of symbol: drawn again with each group changed, a group that changes
     // the pixels is read, one that comes out changed is passed through.
     const ElementRecord& rec = s.Elements[static_cast<size_t>(e)];
     const uint32_t kind = rec.Type | (static_cast<uint32_t>(rec.Orientation) << 8) | (whole ? 1u << 16 : 0u)
         | (rec.Label == QLatin1String("2") ? 1u << 17 : 0u);
+    QImage drawn = patch.Image();
     auto known = reads_.find(kind);
     if (known == reads_.end()) {
+        drawn = drawn.copy();
         Reads r;
         for (unsigned group : kGroups) {
-            const Drawn c = DrawOn(s, g, patch, Varied(before, group), x, y, whole);
-            if (c.image != a.image)
+            const SurfaceSettings varied = DrawOn(s, g, patch, Varied(before, group), x, y, whole);
+            if (patch.Image() != drawn)
                 r.used |= group;
-            else if (Differing(a.after, c.after) & group)
+            else if (Differing(after, varied) & group)
                 r.passed |= group;
         }
         known = reads_.emplace(kind, r).first;
@@ -348,24 +346,13 @@ bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture
     const unsigned used = known->second.used;
     const unsigned passed = known->second.passed;
     // A group passed through must come out as it went in.
-    if (Differing(a.after, before) & passed)
+    if (Differing(after, before) & passed)
         return false;
 
-    QImage pixels = a.image;
+    std::vector<PainterSurface::PatchRun> runs = PainterSurface::OpaqueRuns(drawn);
     QRect ink;
-    for (int row = 0; row < pixels.height(); ++row) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(row));
-        int first = -1, last = -1;
-        for (int col = 0; col < pixels.width(); ++col) {
-            if (qAlpha(line[col]) == 0)
-                continue;
-            if (first < 0)
-                first = col;
-            last = col;
-        }
-        if (first >= 0)
-            ink |= QRect(first, row, last - first + 1, 1);
-    }
+    for (const PainterSurface::PatchRun& r : runs)
+        ink |= QRect(r.first, r.row, r.last - r.first + 1, 1);
     // A symbol reaching the edge of its patch may reach beyond it.
     const QRect inside = QRect(QPoint(0, 0), rect.size())
                              .adjusted(rect.left() > 0 ? 1 : 0, rect.top() > 0 ? 1 : 0,
@@ -375,7 +362,12 @@ bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture
     if (ink.isEmpty())
         ink = QRect(0, 0, 1, 1);
     // Only the pixels drawn are kept, shared with an earlier look that has the same.
-    pixels = pixels.copy(ink);
+    QImage pixels = drawn.copy(ink);
+    for (PainterSurface::PatchRun& r : runs) {
+        r.row -= ink.top();
+        r.first -= ink.left();
+        r.last -= ink.left();
+    }
     out.rect = ink.translated(rect.topLeft());
     Kept& kept = *KeptFor(e);
     for (const Variant& other : (whole ? kept.whole : kept.outline).variants) {
@@ -386,9 +378,9 @@ bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture
     }
     out.used = used;
     out.passed = passed;
-    out.runs = PainterSurface::OpaqueRuns(pixels);
+    out.runs = std::move(runs);
     out.pixels = std::move(pixels);
-    out.after = a.after;
+    out.after = after;
     return true;
 }
 
@@ -487,16 +479,27 @@ int16_t KeptElementAt(const ProgramState& s, int16_t x, int16_t y)
     return e;
 }
 
+// Whether the cell (x, y) lies near the part of the picture that is kept.
+bool HeldNear(const PainterSurface& picture, const ProgramState& s, const clsGrafik& g, int16_t x, int16_t y)
+{
+    const double pitch = g.GridPixel * static_cast<double>(s.GridMode);
+    const QRect cells(static_cast<int>((x - kFootprintReach) * pitch), static_cast<int>((y - kFootprintReach) * pitch),
+                      static_cast<int>(2 * kFootprintReach * pitch) + 1, static_cast<int>(2 * kFootprintReach * pitch) + 1);
+    return picture.HeldRect().intersects(cells);
+}
+
 // The pixels where two looks of one symbol differ, on the whole picture.
 QRect Differences(const QImage& a, QRect aRect, const QImage& b, QRect bRect)
 {
     if (aRect != bRect)
         return aRect | bRect;
     int left = aRect.width(), right = -1, top = aRect.height(), bottom = -1;
-    for (int row = 0; row < a.height(); ++row) {
+    const int w = a.width();
+    const int h = a.height();
+    for (int row = 0; row < h; ++row) {
         const QRgb* pa = reinterpret_cast<const QRgb*>(a.constScanLine(row));
         const QRgb* pb = reinterpret_cast<const QRgb*>(b.constScanLine(row));
-        for (int col = 0; col < a.width(); ++col) {
+        for (int col = 0; col < w; ++col) {
             if (pa[col] == pb[col])
                 continue;
             left = std::min(left, col);
@@ -515,7 +518,9 @@ QRect Differences(const QImage& a, QRect aRect, const QImage& b, QRect bRect)
 bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y, QRect area)
 {
     const int16_t e = KeptElementAt(s, x, y);
-    if (e == 0)
+    // Outside the part of a large picture that is kept, drawing costs little:
+    // nothing lands.
+    if (e == 0 || !picture.HeldRect().intersects(area))
         return false;
     const Variant* v = Find(s, g, picture, x, y, e, false);
     if (!v)
@@ -545,7 +550,7 @@ bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& pictu
 bool SymbolPatches::RestoreWhole(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y)
 {
     const int16_t e = KeptElementAt(s, x, y);
-    if (e == 0 || !ChangesLook(s.Elements[static_cast<size_t>(e)].Type))
+    if (e == 0 || !ChangesLook(s.Elements[static_cast<size_t>(e)].Type) || !HeldNear(picture, s, g, x, y))
         return false;
     Kept* kept = KeptFor(e);
     const bool wasShown = kept->whole.shown;
