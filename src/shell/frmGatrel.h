@@ -51,6 +51,7 @@ class WorksheetPicture;
 class WorksheetView;
 class ZoomPanel;
 class clsGrafik;
+class SheetView;
 class clsUndo;
 struct MenuRow;
 struct PlacementContext;
@@ -378,6 +379,8 @@ private:
 
     std::unique_ptr<NullSurface> picNone_;
     std::unique_ptr<clsGrafik> objGrafik_;
+    // Draws what the engine, the placing routines and the editor change.
+    std::unique_ptr<SheetView> sheetView_;
     std::unique_ptr<clsUndo> objUndo_;
     std::unique_ptr<PlacementContext> placement_;
     std::unique_ptr<WorksheetEditor> editor_;
