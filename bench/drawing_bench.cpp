@@ -1,8 +1,8 @@
 // The engine with its drawing on the worksheet picture, as a user sees a run:
 // - the 400-inverter chain toggled, per changed conductor cell;
 // - a 1000 x 1000 worksheet with 6,000 components: loading its file, a full
-//   redraw and power-on, and the memory the worksheet picture keeps at zoom 1
-//   and 4 in a window of ordinary size.
+//   redraw and power-on (also without drawing), and the memory the worksheet
+//   picture keeps at zoom 1 and 4 in a window of ordinary size.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -13,6 +13,7 @@
 #include "../tests/render/sheet_builder.h"
 #include "model/files/circuit_file.h"
 #include "render/redraw.h"
+#include "render/sheet_view.h"
 #include "shell/worksheet_picture.h"
 #include "support/circuit_driver.h"
 #include "support/fake_main_window.h"
@@ -22,10 +23,10 @@ namespace {
 // The window's redraw and picture sizing, on a worksheet picture widget.
 class PictureWindow : public FakeMainWindow {
 public:
-    PictureWindow(CircuitDriver& d, WorksheetPicture& picture) : d_(d), picture_(picture)
+    PictureWindow(CircuitDriver& d, WorksheetPicture& picture)
+        : d_(d), picture_(picture), view_(d.s, d.grafik, &picture.surface())
     {
         d.grafik.Device = &picture.surface();
-        d.e.picGrid = &picture.surface();
         Attach(d.s);
     }
     void RedrawAllElements() override { ::RedrawAllElements(d_.s, d_.grafik, 0); }
@@ -34,6 +35,7 @@ public:
 private:
     CircuitDriver& d_;
     WorksheetPicture& picture_;
+    SheetView view_;
 };
 
 // The worksheet picture in a container of an ordinary window's size.
@@ -171,6 +173,24 @@ void BM_LargeSheet_PowerOn(benchmark::State& state)
     }
 }
 BENCHMARK(BM_LargeSheet_PowerOn)->Unit(benchmark::kMillisecond);
+
+// The same power-on with no view watching: nothing is drawn.
+void BM_LargeSheet_PowerOn_NoDrawing(benchmark::State& state)
+{
+    CircuitDriver d;
+    if (!d.Load(Large().file)) {
+        state.SkipWithError("large sheet not loaded");
+        return;
+    }
+    d.s.Changes.SetView(nullptr);
+    for (auto _ : state) {
+        d.PowerOn();
+        state.PauseTiming();
+        d.PowerOff();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_LargeSheet_PowerOn_NoDrawing)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -2,6 +2,7 @@
 // 8-bit ripple counter driven by a clock generator on the virtual timer host,
 // and a fan-out comb of conductors. Inputs go through InitSwitchOn, there is
 // no delay, and each runs without drawing, on a null surface and on a picture.
+// Switching on a chain of 6,400 inverters runs without drawing and on a picture.
 // Each reports conductor-cell events and component evaluations per second,
 // tallied in a separate run whose one-step delay counts every pass.
 #include <benchmark/benchmark.h>
@@ -32,21 +33,44 @@ constexpr int kRows = 20;
 
 int RowY(int r) { return 2 + 2 * r; }
 
-void BuildSerpentine(ProgramState& s)
+void BuildSerpentineOf(ProgramState& s, int stagesPerRow, int rows)
 {
-    const int last = 2 + 3 * kStagesPerRow - 1; // the last wire cell of a row
-    sheet::NewSheet(s, last + 3, RowY(kRows) + 2);
-    for (int r = 0; r < kRows; ++r) {
+    const int last = 2 + 3 * stagesPerRow - 1; // the last wire cell of a row
+    sheet::NewSheet(s, last + 3, RowY(rows) + 2);
+    for (int r = 0; r < rows; ++r) {
         const int y = RowY(r);
-        for (int i = 0; i < kStagesPerRow; ++i) {
+        for (int i = 0; i < stagesPerRow; ++i) {
             if (r % 2 == 0)
                 sheet::Inverter(s, Orientation::Right, 2 + 3 * i, y);
             else
                 sheet::Inverter(s, Orientation::Left, last - 1 - 3 * i, y);
         }
         sheet::Wire(s, 1, y, last, y);
-        if (r + 1 < kRows)
+        if (r + 1 < rows)
             sheet::Wire(s, r % 2 == 0 ? last : 1, y, r % 2 == 0 ? last : 1, RowY(r + 1));
+    }
+}
+
+void BuildSerpentine(ProgramState& s) { BuildSerpentineOf(s, kStagesPerRow, kRows); }
+
+// 6,400 inverters, 80 rows of 80, every row running right; a conductor
+// along the free row below leads from each row's end back to the start of the
+// next one. Switching on meets the inverters in the order the signal passes them.
+void BuildLongChain(ProgramState& s)
+{
+    constexpr int kStages = 80;
+    const int last = 2 + 3 * kStages - 1;
+    sheet::NewSheet(s, last + 3, RowY(kStages) + 2);
+    for (int r = 0; r < kStages; ++r) {
+        const int y = RowY(r);
+        for (int i = 0; i < kStages; ++i)
+            sheet::Inverter(s, Orientation::Right, 2 + 3 * i, y);
+        sheet::Wire(s, 1, y, last, y);
+        if (r + 1 < kStages) {
+            sheet::Wire(s, last, y, last, y + 1);
+            sheet::Wire(s, 1, y + 1, last, y + 1);
+            sheet::Wire(s, 1, y + 1, 1, y + 2);
+        }
     }
 }
 
@@ -263,6 +287,21 @@ void BM_FanOutComb(benchmark::State& state, Drawing drawing)
     Report(state, w);
 }
 
+// Switching the power on: every inverter's output is set and carried along
+// the chain (the switching off between is not timed).
+void BM_PowerOnLongChain(benchmark::State& state, Drawing drawing)
+{
+    Rig r(BuildLongChain, drawing);
+    for (auto _ : state) {
+        state.PauseTiming();
+        PowerOnOff(r.s, r.e);
+        state.ResumeTiming();
+        PowerOnOff(r.s, r.e);
+    }
+    if (r.s.engine.PowerFlag == 0 || !r.s.Levels[0].Field(5, 2).Value)
+        state.SkipWithError("the power did not come on");
+}
+
 void BM_InverterSerpentine_NoDrawing(benchmark::State& s) { BM_InverterSerpentine(s, Drawing::None); }
 void BM_InverterSerpentine_Null(benchmark::State& s) { BM_InverterSerpentine(s, Drawing::NullSurface); }
 void BM_InverterSerpentine_Picture(benchmark::State& s) { BM_InverterSerpentine(s, Drawing::Picture); }
@@ -273,6 +312,9 @@ void BM_FanOutComb_NoDrawing(benchmark::State& s) { BM_FanOutComb(s, Drawing::No
 void BM_FanOutComb_Null(benchmark::State& s) { BM_FanOutComb(s, Drawing::NullSurface); }
 void BM_FanOutComb_Picture(benchmark::State& s) { BM_FanOutComb(s, Drawing::Picture); }
 
+void BM_PowerOnLongChain_NoDrawing(benchmark::State& s) { BM_PowerOnLongChain(s, Drawing::None); }
+void BM_PowerOnLongChain_Picture(benchmark::State& s) { BM_PowerOnLongChain(s, Drawing::Picture); }
+
 BENCHMARK(BM_InverterSerpentine_NoDrawing)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_InverterSerpentine_Null)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_InverterSerpentine_Picture)->Unit(benchmark::kMicrosecond);
@@ -282,5 +324,7 @@ BENCHMARK(BM_RippleCounter_Picture)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FanOutComb_NoDrawing)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FanOutComb_Null)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FanOutComb_Picture)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PowerOnLongChain_NoDrawing)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PowerOnLongChain_Picture)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -9,13 +9,14 @@
 #include "platform/null_surface.h"
 #include "platform/painter_surface.h"
 #include "render/clsGrafik.h"
+#include "render/sheet_view.h"
 #include "simulation/engine.h"
 #include "simulation/evaluators.h"
 
 enum class Drawing { None, NullSurface, Picture };
 
-// The worksheet surface and drawing object of a benchmark run; with
-// Drawing::None the engine draws nothing.
+// The worksheet surface, drawing object and view of a benchmark run; with
+// Drawing::None no view watches and nothing is drawn.
 struct BenchDrawing {
     void Attach(ProgramState& s, EngineContext& e, Drawing drawing)
     {
@@ -26,15 +27,14 @@ struct BenchDrawing {
         else
             surface = std::make_unique<NullSurface>(w, h);
         grafik = std::make_unique<clsGrafik>(s, surface.get());
-        if (drawing != Drawing::None) {
-            e.objGrafik = grafik.get();
-            e.picGrid = surface.get();
-        }
+        if (drawing != Drawing::None)
+            view = std::make_unique<SheetView>(s, *grafik, surface.get());
         e.evaluators = StandardEvaluators();
     }
 
     std::unique_ptr<Surface> surface;
     std::unique_ptr<clsGrafik> grafik;
+    std::unique_ptr<SheetView> view;
 };
 
 inline EvaluatorTable g_inner{};

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$(realpath "$0")")/.."
 
-layers=(platform model render placement simulation editing ic boolean settings shell)
+layers=(platform model placement simulation render editing ic boolean settings shell)
 
 rank() {
   local i

@@ -1,8 +1,13 @@
 // Writes the worksheet picture after each step of runs of the given circuits
 // at several zooms, as PNG files named <circuit>_z<zoom>_<step>.png, so that
-// the pictures of two builds can be compared file by file (cmp).
-//   picture_runs <out dir> <circuit.gtr>...
+// the pictures of two builds can be compared file by file (cmp). With --waits
+// the runs have a delay instead, and <circuit>_z<zoom>_waits.txt lists a
+// checksum of the picture the user sees at every wait of every run.
+//   picture_runs [--waits] <out dir> <circuit.gtr>...
+// ICs are looked up in the folder "ic" beside a circuit.
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -10,6 +15,7 @@
 
 #include "model/state.h"
 #include "render/redraw.h"
+#include "simulation/engine.h"
 #include "support/circuit_driver.h"
 #include "support/fake_main_window.h"
 
@@ -41,11 +47,20 @@ void Save(CircuitDriver& d, const QString& stem, const QString& step)
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
 }
 
-void Run(const QString& out, const QString& circuit, float zoom)
+QByteArray Checksum(const QImage& image)
+{
+    return QCryptographicHash::hash(
+               QByteArrayView(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()),
+               QCryptographicHash::Sha1)
+        .toHex();
+}
+
+void Run(const QString& out, const QString& circuit, float zoom, bool waits)
 {
     CircuitDriver d;
     DrawingWindow window(d);
     window.Attach(d.s);
+    d.s.Verzeichnisse[1] = QFileInfo(circuit).absolutePath() + QStringLiteral("/ic/");
     if (!d.Load(circuit)) {
         std::fprintf(stderr, "cannot load %s\n", qPrintable(circuit));
         return;
@@ -54,9 +69,22 @@ void Run(const QString& out, const QString& circuit, float zoom)
     const QString stem = QDir(out).filePath(QFileInfo(circuit).completeBaseName()
                                             + QStringLiteral("_z%1").arg(static_cast<int>(zoom * 10)));
     window.RedrawAllElements();
-    Save(d, stem, QStringLiteral("0_loaded"));
+    QByteArray seen; // with --waits: the checksums, one line per wait
+    QString step = QStringLiteral("0_loaded");
+    auto shown = [&](const QString& name) {
+        step = name;
+        if (!waits)
+            Save(d, stem, name);
+    };
+    if (waits) {
+        d.s.engine.DelaySetting = 1;
+        d.onPump = [&](int n) {
+            seen += step.toLatin1() + ' ' + QByteArray::number(n) + ' ' + Checksum(d.surface.Image()) + '\n';
+        };
+    }
+    shown(QStringLiteral("0_loaded"));
     d.PowerOn();
-    Save(d, stem, QStringLiteral("1_on"));
+    shown(QStringLiteral("1_on"));
     // Inputs: the switches and the open conductor ends.
     std::vector<std::pair<int, int>> inputs;
     for (int x = 0; x <= d.s.MaxX; ++x) {
@@ -69,20 +97,45 @@ void Run(const QString& out, const QString& circuit, float zoom)
     }
     if (inputs.size() > 6)
         inputs.resize(6);
-    int step = 0;
+    int clicks = 0;
     for (int round = 0; round < 2; ++round) {
         for (auto [x, y] : inputs) {
             d.Click(x, y);
-            Save(d, stem, QStringLiteral("2_click%1").arg(++step, 2, 10, QLatin1Char('0')));
+            shown(QStringLiteral("2_click%1").arg(++clicks, 2, 10, QLatin1Char('0')));
+        }
+    }
+    if (waits) {
+        // Every cell of the flip-flops, shift registers and clock generators
+        // clicked (a state flipped, a stage toggled, a generator selected),
+        // and every generator running.
+        int cells = 0;
+        for (int x = 0; x <= d.s.MaxX; ++x) {
+            for (int y = 0; y <= d.s.MaxY; ++y) {
+                const uint8_t type = d.s.P(x, y).Type;
+                if (type != ElementType::FlipFlop && type != ElementType::ShiftRegister
+                    && type != ElementType::ClockGenerator)
+                    continue;
+                d.Click(x, y);
+                shown(QStringLiteral("2_cell%1").arg(++cells, 3, 10, QLatin1Char('0')));
+            }
+        }
+        for (size_t i = 0; i < d.s.Clocks.size() && i < d.timer2.size(); ++i) {
+            d.s.SelectedClock = static_cast<int16_t>(i);
+            Toolbar3_ButtonClick(d.s, d.e, QStringLiteral("cmdDauertakt"));
         }
     }
     for (int k = 0; k < 3; ++k) {
         d.Advance(700);
-        Save(d, stem, QStringLiteral("3_clock%1").arg(k));
+        shown(QStringLiteral("3_clock%1").arg(k));
     }
     d.PowerOff();
-    Save(d, stem, QStringLiteral("4_off"));
+    shown(QStringLiteral("4_off"));
     d.s.ports = Ports{};
+    if (waits) {
+        QFile file(stem + QStringLiteral("_waits.txt"));
+        if (!file.open(QIODevice::WriteOnly) || file.write(seen) != seen.size() || !file.flush())
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
+    }
 }
 
 } // namespace
@@ -92,14 +145,16 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc < 3) {
-        std::fprintf(stderr, "picture_runs <out dir> <circuit.gtr>...\n");
+    const bool waits = argc > 1 && qstrcmp(argv[1], "--waits") == 0;
+    const int first = waits ? 2 : 1;
+    if (argc < first + 2) {
+        std::fprintf(stderr, "picture_runs [--waits] <out dir> <circuit.gtr>...\n");
         return 2;
     }
-    const QString out = QString::fromLocal8Bit(argv[1]);
+    const QString out = QString::fromLocal8Bit(argv[first]);
     QDir().mkpath(out);
-    for (int i = 2; i < argc; ++i)
+    for (int i = first + 1; i < argc; ++i)
         for (float zoom : {1.0f, 0.6f, 1.6f, 2.0f, 4.0f})
-            Run(out, QString::fromLocal8Bit(argv[i]), zoom);
+            Run(out, QString::fromLocal8Bit(argv[i]), zoom, waits);
     return 0;
 }

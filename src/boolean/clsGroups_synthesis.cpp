@@ -25,9 +25,7 @@
 #include "placement/components.h"
 #include "placement/conductor_markers.h"
 #include "placement/placement_context.h"
-#include "platform/null_surface.h"
 #include "platform/numeric.h"
-#include "render/clsGrafik.h"
 
 namespace {
 
@@ -552,15 +550,14 @@ void clsGroups::CreateGroups()
     if (!PrepareTerm(*this))
         return;
 
-    // Drawn on a hidden picture; the worksheet shows it once it is complete.
-    NullSurface hidden;
-    Surface* const shown = c.objGrafik.Device;
-    c.objGrafik.Device = &hidden;
+    // The placing routines' changes are not drawn one by one: the worksheet
+    // shows the circuit once it is complete.
+    s.Changes.Flush();
     // What the user had chosen for the tools is kept for them.
     const uint8_t orientation = s.PlaceOrientation;
     const QString gateInputs = s.GateInputsText;
     const auto restore = qScopeGuard([&] {
-        c.objGrafik.Device = shown;
+        s.Changes.Discard();
         s.PlaceOrientation = orientation;
         s.GateInputsText = gateInputs;
         s.AutoJunction = kTrue;
@@ -590,7 +587,7 @@ void clsGroups::CreateGroups()
     Synthesis draw(*this, &c);
     draw.DrawVarHeads();
     draw.DrawGroups();
-    c.objGrafik.Device = shown;
+    s.Changes.Discard();
     if (Cancel)
         return;
 

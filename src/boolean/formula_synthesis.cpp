@@ -9,8 +9,6 @@
 #include "model/state.h"
 #include "placement/clsUndo.h"
 #include "placement/placement_context.h"
-#include "platform/null_surface.h"
-#include "render/clsGrafik.h"
 
 #include <QScopeGuard>
 
@@ -65,10 +63,8 @@ void CreateGroupsAside(PlacementContext& c, clsGroups& g)
     aside.MaxY = c.s.MaxY;
     aside.settings = c.s.settings;
     InitArbeitsfeld(aside);
-    NullSurface hidden;
-    clsGrafik grafik(aside, &hidden);
     clsUndo undo(aside);
-    PlacementContext drawing{aside, grafik, undo, c.dialogs};
+    PlacementContext drawing{aside, undo, c.dialogs};
     g.Placement = &drawing;
     const auto back = qScopeGuard([&] { g.Placement = &c; });
     g.CreateGroups();

@@ -12,7 +12,6 @@
 #include "placement/placement_frame.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
-#include "render/redraw.h"
 
 namespace {
 
@@ -292,8 +291,7 @@ void AreaMove::MoveElements()
     e_.c.objUndo.NewUndo(std::min(old.X1, nx1), std::min(old.Y1, ny1), std::max(old.X2, nx2),
                          std::max(old.Y2, ny2), LoadResString(kUndoMoveArea));
     DeleteArea(old.X1, old.Y1, old.X2, old.Y2, true);
-    int16_t x1 = old.X1, y1 = old.Y1, x2 = old.X2, y2 = old.Y2;
-    RedrawArea(s, e_.c.objGrafik, x1, y1, x2, y2, false);
+    s.Changes.Area(old.X1, old.Y1, old.X2, old.Y2);
     PasteArea(nx1, ny1, nx2, ny2);
     s.ToolMode = ToolCode::Select;
     selection_.SelectNone();
@@ -403,8 +401,7 @@ void AreaMove::PasteArea(int16_t x1, int16_t y1, int16_t x2, int16_t y2)
         for (int16_t y = y1; y <= y2; ++y)
             CopyPufferToP(to, x, y);
     selection_.ChangeInOut(st.DifX, st.DifY);
-    int16_t rx1 = x1, ry1 = y1, rx2 = x2, ry2 = y2;
-    RedrawArea(s, e_.c.objGrafik, rx1, ry1, rx2, ry2, false);
+    s.Changes.Area(x1, y1, x2, y2);
 }
 
 void AreaMove::CopyPufferToP(const CellBox& to, int16_t x, int16_t y)

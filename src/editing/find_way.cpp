@@ -2,7 +2,6 @@
 
 #include "model/pin_lists.h"
 #include "model/state.h"
-#include "render/clsGrafik.h"
 
 namespace {
 
@@ -23,7 +22,7 @@ bool MayEnter(const GridCell& c, Step d)
     return c.ConLeft && c.ConRight && !(d.dy > 0 ? c.ConDown : c.ConUp);
 }
 
-void Join(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, Step d)
+void Join(ProgramState& s, int16_t x, int16_t y, Step d)
 {
     GridCell& from = s.P(x, y);
     GridCell& to = s.P(x + d.dx, y + d.dy);
@@ -43,7 +42,7 @@ void Join(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, Step d)
     if (from.Type == ElementType::Empty)
         from.Type = ElementType::Conductor;
     to.Type = ElementType::Conductor;
-    g.PaintLine(x, y, static_cast<int16_t>(x + d.dx), static_cast<int16_t>(y + d.dy));
+    s.Changes.Run(x, y, x + d.dx, y + d.dy);
 }
 
 bool OnPins(const ElementPins& pins, int16_t x, int16_t y)
@@ -101,7 +100,7 @@ bool Blocked(ProgramState& s, int16_t x, int16_t y, int16_t along, int16_t targe
 
 } // namespace
 
-bool FindWay(ProgramState& s, clsGrafik& g, int16_t x1, int16_t y1, int16_t x2, int16_t y2, bool commit)
+bool FindWay(ProgramState& s, int16_t x1, int16_t y1, int16_t x2, int16_t y2, bool commit)
 {
     int16_t x = x1;
     int16_t y = y1;
@@ -112,7 +111,7 @@ bool FindWay(ProgramState& s, clsGrafik& g, int16_t x1, int16_t y1, int16_t x2, 
         if (!s.P.Contains(nx, ny) || nx > s.MaxX || ny > s.MaxY || !MayEnter(s.P(nx, ny), d))
             return false;
         if (commit)
-            Join(s, g, x, y, d);
+            Join(s, x, y, d);
         x = static_cast<int16_t>(nx);
         y = static_cast<int16_t>(ny);
     }

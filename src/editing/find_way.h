@@ -5,14 +5,14 @@
 #include <cstdint>
 
 struct ProgramState;
-class clsGrafik;
 
 // Walks from (x1, y1) to (x2, y2) one cell at a time, along the row first,
 // then along the column. Each next cell must be empty or a conductor running
 // straight across the direction of travel; any other stops the walk with
 // false, the steps already made kept. With commit each step joins both cells
-// as conductors and paints the stroke. True once the target is reached.
-bool FindWay(ProgramState& s, clsGrafik& g, int16_t x1, int16_t y1, int16_t x2, int16_t y2, bool commit);
+// as conductors and records the stroke for the view. True once the target
+// is reached.
+bool FindWay(ProgramState& s, int16_t x1, int16_t y1, int16_t x2, int16_t y2, bool commit);
 
 // Whether a straight path from (x, y) along the row towards column CursorX is
 // blocked: by the component on (x, y) when the path would lead into it, or by

@@ -33,4 +33,10 @@ void WorksheetEditor::PopupChosen(PopupChoice choice)
         labels.ChangeBeschriftung(QStringLiteral("EDIT"));
         break;
     }
+    Shown();
+}
+
+void WorksheetEditor::Shown()
+{
+    context_.s.Changes.Flush();
 }

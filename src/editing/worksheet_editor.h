@@ -31,6 +31,8 @@ public:
 
 private:
     EditorContext context_;
+    // Has the view draw what changed.
+    void Shown();
 
 public:
     Selection selection;
@@ -40,21 +42,50 @@ public:
     LabelEditor labels;
     WorksheetMouse mouse;
 
-    void MouseDown(int button, int shift, double x, double y) { mouse.picGrid_MouseDown(button, shift, x, y); }
-    void MouseMove(int buttons, int shift, double x, double y) { mouse.picGrid_MouseMove(buttons, shift, x, y); }
-    void MouseUp(int button, int shift, double x, double y) { mouse.picGrid_MouseUp(button, shift, x, y); }
-    void DblClick() { mouse.picGrid_DblClick(); }
-    void KeyPress(int keyAscii) { mouse.picGrid_KeyPress(keyAscii); }
+    // What each call changes on the sheet is drawn before it returns.
+    void MouseDown(int button, int shift, double x, double y)
+    {
+        mouse.picGrid_MouseDown(button, shift, x, y);
+        Shown();
+    }
+    void MouseMove(int buttons, int shift, double x, double y)
+    {
+        mouse.picGrid_MouseMove(buttons, shift, x, y);
+        Shown();
+    }
+    void MouseUp(int button, int shift, double x, double y)
+    {
+        mouse.picGrid_MouseUp(button, shift, x, y);
+        Shown();
+    }
+    void DblClick()
+    {
+        mouse.picGrid_DblClick();
+        Shown();
+    }
+    void KeyPress(int keyAscii)
+    {
+        mouse.picGrid_KeyPress(keyAscii);
+        Shown();
+    }
     void HidePlacementAids() { mouse.HidePlacementAids(); }
 
     int16_t SelCount() const { return selection.SelCount(); }
     const CellBox& SelRect() const { return selection.Rect; }
     QString SelectionList() const { return selection.SelectionList(); }
-    void SelectNone() { selection.SelectNone(); }
+    void SelectNone()
+    {
+        selection.SelectNone();
+        Shown();
+    }
     void SelectObject(int16_t n) { selection.SelectObject(n); }
 
     // Edit > Delete: the framed area, or else the selected components.
-    void LoescheBereich() { area.LoescheBereich(); }
+    void LoescheBereich()
+    {
+        area.LoescheBereich();
+        Shown();
+    }
     bool FrameFixed() const { return area.FrameFixed(); }
     QString FrameLabelText() const { return area.FrameLabelText(); }
 
@@ -63,10 +94,27 @@ public:
     PopupItems PopupItemsAtCursor();
     void PopupChosen(PopupChoice choice);
 
-    void ChangeBeschriftung(const QString& mode) { labels.ChangeBeschriftung(mode); }
-    bool CommitLabel(const QString& text) { return labels.CommitLabel(text); }
-    void CancelLabel() { labels.CancelLabel(); }
-    void CommitOpenLabel() { labels.CommitOpenLabel(); }
+    void ChangeBeschriftung(const QString& mode)
+    {
+        labels.ChangeBeschriftung(mode);
+        Shown();
+    }
+    bool CommitLabel(const QString& text)
+    {
+        const bool done = labels.CommitLabel(text);
+        Shown();
+        return done;
+    }
+    void CancelLabel()
+    {
+        labels.CancelLabel();
+        Shown();
+    }
+    void CommitOpenLabel()
+    {
+        labels.CommitOpenLabel();
+        Shown();
+    }
     bool LabelFits(const QString& text) const { return labels.LabelFits(text); }
     QSizeF MeasureLabel(const QString& text) const { return labels.MeasureLabel(text); }
 };

@@ -17,7 +17,6 @@
 #include "placement/conductor_markers.h"
 #include "placement/placement_context.h"
 #include "platform/numeric.h"
-#include "render/redraw.h"
 #include "simulation/engine.h"
 
 namespace {
@@ -272,9 +271,7 @@ bool WorksheetMouse::RightDown(const Press& p, double x, double y)
     } else if (p.tool == ToolCode::ICDefinitionView && cell.ICConnector != 0) {
         if (e_.hooks.DeleteICAnschluss)
             e_.hooks.DeleteICAnschluss();
-        int16_t x1 = static_cast<int16_t>(p.x - 1), y1 = static_cast<int16_t>(p.y - 1);
-        int16_t x2 = static_cast<int16_t>(p.x + 1), y2 = static_cast<int16_t>(p.y + 1);
-        RedrawArea(s, e_.c.objGrafik, x1, y1, x2, y2, false);
+        s.Changes.Area(p.x - 1, p.y - 1, p.x + 1, p.y + 1);
     }
     return false;
 }

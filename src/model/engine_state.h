@@ -93,6 +93,18 @@ struct CachedCell {
 // The smallest limit of the events a run may hold for its next pass.
 inline constexpr size_t kFewestEventsHeld = size_t{1} << 16;
 
+// The run as the power panel shows it; the panel derives its status text and
+// the pause button's caption from it.
+enum class RunState : uint8_t {
+    Off,          // the power is off: the panel keeps its last text
+    SwitchingOn,  // the components are being initialised
+    Ready,
+    Running,      // a run the user watches (one with a delay)
+    Paused,
+    Aborted,      // the step limit ended the last run
+    SwitchingOff,
+};
+
 struct EngineState {
     int16_t PowerFlag = 0;
     int16_t EngineBusy = 0;
@@ -107,10 +119,7 @@ struct EngineState {
     int16_t InnerLevelShown = 0;
     int16_t SwitchingOff = 0;
     int16_t InitDepth = 0;
-    // What the power panel shows of the run: its status text and the pause
-    // button's caption ("&Pause" or "&Continue").
-    QString OnOffText;
-    QString PauseCaption;
+    RunState Run = RunState::Off;
 
     // Entry 0 of each queue is never used; the vectors keep their capacity.
     EventQueue PendingEvents{SimEvent{}};

@@ -10,6 +10,7 @@
 #include "model/ports/ports.h"
 #include "model/records.h"
 #include "model/settings.h"
+#include "model/sheet_changes.h"
 #include "model/engine_state.h"
 
 struct SelLabelPoint {
@@ -102,4 +103,6 @@ struct ProgramState : Circuit {
 
     // The windows as the core sees them; each null in headless use.
     Ports ports;
+    // What changed on the shown sheet since its view last drew it.
+    SheetChanges Changes;
 };

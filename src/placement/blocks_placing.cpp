@@ -7,7 +7,6 @@
 #include "placement/placement_context.h"
 #include "placement/placement_frame.h"
 #include "placement/undo_texts.h"
-#include "render/clsGrafik.h"
 
 namespace {
 
@@ -59,7 +58,6 @@ bool PlaceBar(PlacementContext& c, uint8_t type, int len, int textId)
     if (!Fits(s, l.area))
         return false;
     PlaceLayout(c, l, type, o, textId);
-    c.objGrafik.Orientation = o;
     return true;
 }
 
@@ -148,13 +146,13 @@ Layout FlipFlopLayout(uint8_t o, int X, int Y)
 void SetHA(PlacementContext& c)
 {
     if (PlaceBar(c, ElementType::HalfAdder, kAdderLength, UndoText::PlaceHA))
-        c.objGrafik.DrawHA(c.s.CursorX, c.s.CursorY);
+        c.s.Changes.Element(ElementType::HalfAdder, c.s.CursorX, c.s.CursorY, c.s.PlaceOrientation);
 }
 
 void SetVA(PlacementContext& c)
 {
     if (PlaceBar(c, ElementType::FullAdder, kAdderLength, UndoText::PlaceFA))
-        c.objGrafik.DrawVA(c.s.CursorX, c.s.CursorY);
+        c.s.Changes.Element(ElementType::FullAdder, c.s.CursorX, c.s.CursorY, c.s.PlaceOrientation);
 }
 
 void RemoveHA(PlacementContext& c)
@@ -165,7 +163,7 @@ void RemoveHA(PlacementContext& c)
 void SetSRegister(PlacementContext& c)
 {
     if (PlaceBar(c, ElementType::ShiftRegister, kRegisterLength, UndoText::PlaceShiftRegister))
-        c.objGrafik.DrawSRegister(c.s.CursorX, c.s.CursorY);
+        c.s.Changes.Element(ElementType::ShiftRegister, c.s.CursorX, c.s.CursorY, c.s.PlaceOrientation);
 }
 
 void RemoveSRegister(PlacementContext& c)
@@ -183,8 +181,7 @@ void SetDecoder(PlacementContext& c)
     if (!Fits(s, l.area))
         return;
     PlaceLayout(c, l, ElementType::Decoder, o, UndoText::PlaceDecoder);
-    c.objGrafik.Orientation = o;
-    c.objGrafik.DrawDecoder(s.CursorX, s.CursorY, false);
+    s.Changes.Element(ElementType::Decoder, s.CursorX, s.CursorY, o);
 }
 
 void RemoveDecoder(PlacementContext& c)
@@ -208,8 +205,7 @@ void SetMultiplexer(PlacementContext& c)
     if (!Fits(s, l.area))
         return;
     PlaceLayout(c, l, ElementType::Multiplexer, o, UndoText::PlaceMultiplexer);
-    c.objGrafik.Orientation = o;
-    c.objGrafik.DrawMultiplexer(s.CursorX, s.CursorY);
+    s.Changes.Element(ElementType::Multiplexer, s.CursorX, s.CursorY, o);
 }
 
 void RemoveMultiplexer(PlacementContext& c)
@@ -232,8 +228,7 @@ void SetFlipFlop(PlacementContext& c)
     if (!Fits(s, l.area))
         return;
     PlaceLayout(c, l, ElementType::FlipFlop, o, UndoText::PlaceFlipFlop);
-    c.objGrafik.Orientation = o;
-    c.objGrafik.DrawFlipFlop(s.CursorX, s.CursorY, false, 0);
+    s.Changes.Element(ElementType::FlipFlop, s.CursorX, s.CursorY, o);
 }
 
 void RemoveFlipFlop(PlacementContext& c)
@@ -262,8 +257,7 @@ void SetZAnzeige(PlacementContext& c)
                        static_cast<int16_t>(l.area.x2), static_cast<int16_t>(l.area.y2)))
         return;
     PlaceLayout(c, l, ElementType::SevenSegment, Orientation::Right, UndoText::PlaceSevenSegment);
-    c.objGrafik.Orientation = Orientation::Right;
-    c.objGrafik.DrawZAnzeige(s.CursorX, s.CursorY);
+    s.Changes.Element(ElementType::SevenSegment, s.CursorX, s.CursorY, Orientation::Right);
 }
 
 void RemoveZAnzeige(PlacementContext& c)

@@ -10,7 +10,6 @@
 #include "placement/placement_frame.h"
 #include "placement/undo_texts.h"
 #include "platform/numeric.h"
-#include "render/clsGrafik.h"
 
 namespace {
 
@@ -110,8 +109,7 @@ void SetTimer(PlacementContext& c)
     // Slot 0 may still hold the run state of a removed generator.
     slot.ClockCounter = 0;
     slot.ClockOutputHigh = kFalse;
-    c.objGrafik.Orientation = o;
-    c.objGrafik.DrawTimer(s.CursorX, s.CursorY, false);
+    s.Changes.Element(ElementType::ClockGenerator, s.CursorX, s.CursorY, o);
 }
 
 void RemoveTimer(PlacementContext& c)

@@ -13,7 +13,6 @@
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "platform/user_dialogs.h"
-#include "render/redraw.h"
 #include "model/ports/all_ports.h"
 
 namespace {
@@ -270,7 +269,7 @@ void clsUndo::Undo(PlacementContext& c)
             RestoreUndoElements(c, r);
             RestoreUndoGrid(c, r);
         }
-        RedrawUndoArea(c, r);
+        RedrawUndoArea(r);
         RecountProbes(s_);
         if (s_.ports.analyzer) {
             s_.ports.analyzer->PrepareListView();
@@ -486,14 +485,11 @@ void clsUndo::RestoreWholeField(PlacementContext& c, const UndoRecord& r)
         s.ports.levels->RebuildLevelTree();
 }
 
-void clsUndo::RedrawUndoArea(PlacementContext& c, const UndoRecord& r)
+void clsUndo::RedrawUndoArea(const UndoRecord& r)
 {
     const bool whole = r.Kind == UndoKind::WholeField;
-    int16_t x1 = static_cast<int16_t>((whole ? r.AreaX1 : r.X1) - 1);
-    int16_t y1 = static_cast<int16_t>((whole ? r.AreaY1 : r.Y1) - 1);
-    int16_t x2 = static_cast<int16_t>((whole ? r.AreaX2 : r.X2) + 1);
-    int16_t y2 = static_cast<int16_t>((whole ? r.AreaY2 : r.Y2) + 1);
-    RedrawArea(s_, c.objGrafik, x1, y1, x2, y2, false);
+    s_.Changes.Area((whole ? r.AreaX1 : r.X1) - 1, (whole ? r.AreaY1 : r.Y1) - 1, (whole ? r.AreaX2 : r.X2) + 1,
+                    (whole ? r.AreaY2 : r.Y2) + 1);
 }
 
 // ---- Emptying and sizing ----

@@ -86,7 +86,7 @@ public:
     const UndoRecord& Record(int16_t i) const { return UndoRecords[static_cast<size_t>(i)]; }
 
 private:
-    void RedrawUndoArea(PlacementContext& c, const UndoRecord& r);
+    void RedrawUndoArea(const UndoRecord& r);
     void RestoreUndoGrid(PlacementContext& c, const UndoRecord& r);
     void RestoreUndoElements(PlacementContext& c, const UndoRecord& r);
     void RestoreWholeField(PlacementContext& c, const UndoRecord& r);

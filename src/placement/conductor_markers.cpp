@@ -1,20 +1,16 @@
 #include "placement/conductor_markers.h"
 
 #include "model/geometry.h"
+#include "model/marker_cells.h"
 #include "model/pin_lists.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
 #include "placement/placement_context.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
-#include "platform/surface.h"
-#include "render/clsGrafik.h"
-#include "render/marker_symbols.h"
-#include "render/redraw.h"
 
 namespace {
 
-constexpr int32_t kWhite = 0xFFFFFF;
 constexpr int kBranching = 3;
 
 bool PowerOff(const ProgramState& s)
@@ -36,11 +32,7 @@ void RecordCellsOnly(PlacementContext& c, int x1, int y1, int x2, int y2, int te
 
 void Redraw(PlacementContext& c, int x1, int y1, int x2, int y2)
 {
-    int16_t a = static_cast<int16_t>(x1);
-    int16_t b = static_cast<int16_t>(y1);
-    int16_t d = static_cast<int16_t>(x2);
-    int16_t e = static_cast<int16_t>(y2);
-    RedrawArea(c.s, c.objGrafik, a, b, d, e, false);
+    c.s.Changes.Area(x1, y1, x2, y2);
 }
 
 } // namespace
@@ -54,7 +46,8 @@ void SetKoppeldiode(PlacementContext& c, int16_t x, int16_t y, bool redrawOnly)
     // step recorded after an undo would wipe the steps still to be undone.
     if (!redrawOnly && PowerOff(s) && BranchingConductor(s, x, y) && s.P(x, y).Marker == 0)
         RecordCellsOnly(c, x - 1, y - 1, x + 1, y + 1, 2601);
-    SetKoppeldiode(s, c.objGrafik, x, y, redrawOnly);
+    if (MarkCouplingDiode(s, x, y))
+        s.Changes.Marker(x, y, ElementType::CouplingDiode);
 }
 
 void RemoveKoppeldiode(PlacementContext& c)
@@ -75,7 +68,8 @@ void SetKnotenpunkt(PlacementContext& c, int16_t x, int16_t y, bool redrawOnly)
     // Not over a diode, and not over a juncture already there (see SetKoppeldiode).
     if (!redrawOnly && PowerOff(s) && BranchingConductor(s, x, y) && s.P(x, y).Marker == 0)
         RecordCellsOnly(c, x - 1, y - 1, x + 1, y + 1, 2603);
-    SetKnotenpunkt(s, c.objGrafik, x, y, redrawOnly);
+    if (MarkJuncture(s, x, y))
+        s.Changes.Marker(x, y, ElementType::Juncture);
 }
 
 void RemoveKnotenpunkt(PlacementContext& c, int16_t x, int16_t y)
@@ -87,21 +81,7 @@ void RemoveKnotenpunkt(PlacementContext& c, int16_t x, int16_t y)
     GridCell& cell = s.P(x, y);
     if (cell.Marker != -1 || cell.Type != ElementType::Conductor)
         return;
-    if (c.objGrafik.OnWorksheet() && c.objGrafik.Device != nullptr) {
-        Surface& dev = *c.objGrafik.Device;
-        const double cx = GridToPixel(s, x);
-        const double cy = GridToPixel(s, y);
-        dev.Line(cx - 2, cy - 4, cx + 2, cy + 2, kWhite, LineMode::BoxFilled);
-        // Unzoomed stubs: the redraw of the cell below draws the real pieces.
-        if (cell.ConLeft != 0)
-            dev.Line(cx, cy, cx - 2, cy, 0);
-        if (cell.ConRight != 0)
-            dev.Line(cx, cy, cx + 4, cy, 0);
-        if (cell.ConUp != 0)
-            dev.Line(cx, cy, cx, cy - 5, 0);
-        if (cell.ConDown != 0)
-            dev.Line(cx, cy, cx, cy + 4, 0);
-    }
+    s.Changes.JunctureErased(x, y);
     cell.Marker = 0;
     Redraw(c, x, y, x, y);
 }
@@ -142,7 +122,7 @@ void SetNegationsPunkt(PlacementContext& c)
         return;
     RecordCellsOnly(c, x - 2, y - 2, x + 2, y + 2, 2605);
     s.P(x, y).Marker = -1;
-    c.objGrafik.DrawNegationsPunkt(x, y);
+    s.Changes.Element(ElementType::NegationMarker, x, y);
 }
 
 void RemoveNegationsPunkt(PlacementContext& c)

@@ -1,13 +1,10 @@
 #pragma once
 // Juncture, coupling diode and negation marker. They live only in a cell's
-// Marker (-1 juncture or negation marker, 1 coupling diode). Setting a
-// juncture or a diode also draws it, and the redraw sets them again with
-// redrawOnly to draw them. Every change records a cells-only undo step.
+// Marker (-1 juncture or negation marker, 1 coupling diode). Every change
+// records a cells-only undo step and goes into the change record for the view.
 #include <cstdint>
 
 struct PlacementContext;
-struct ProgramState;
-class clsGrafik;
 
 // Coupling diode (Marker 1): only on a branching conductor cell without a
 // juncture while the power is off; with the power on the cell is not tested.
@@ -24,6 +21,3 @@ void RemoveKnotenpunkt(PlacementContext& c, int16_t x, int16_t y);
 void SetNegationsPunkt(PlacementContext& c);
 // Clears the cursor cell's marker, whatever it holds.
 void RemoveNegationsPunkt(PlacementContext& c);
-
-// The same two set routines where no undo history is at hand are with the
-// drawing (render/marker_symbols.h).

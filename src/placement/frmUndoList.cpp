@@ -1,5 +1,7 @@
 #include "placement/frmUndoList.h"
 
+#include "model/state.h"
+
 #include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -130,6 +132,8 @@ void frmUndoList::cmdUndo_Click()
         const int percent = static_cast<int>(Int(i * 100.0 / n));
         lblFertig_->setText(LoadResString(4304).replace(QStringLiteral("%1"), QString::number(percent)));
         c_.objUndo.Undo(c_);
+        // Each step shows before the next.
+        c_.s.Changes.Flush();
         QCoreApplication::processEvents();
     }
     WaitSeconds(0.1, false);

@@ -8,7 +8,6 @@
 #include "placement/placement_frame.h"
 #include "placement/undo_texts.h"
 #include "platform/numeric.h"
-#include "render/clsGrafik.h"
 
 namespace {
 
@@ -143,13 +142,7 @@ void SetGatter(PlacementContext& c, uint8_t gateType)
     const int16_t e = PlaceLayout(c, l, gateType, o, UndoText::PlaceGate);
     if (two)
         s.Elements[static_cast<size_t>(e)].Label = QStringLiteral("2");
-    c.objGrafik.Orientation = o;
-    if (gateType == ElementType::AND)
-        c.objGrafik.DrawUnd(s.CursorX, s.CursorY, false);
-    else if (gateType == ElementType::OR)
-        c.objGrafik.DrawOder(s.CursorX, s.CursorY, false);
-    else
-        c.objGrafik.DrawXOder(s.CursorX, s.CursorY);
+    s.Changes.Element(gateType, s.CursorX, s.CursorY, o);
 }
 
 void RemoveGatter(PlacementContext& c)
@@ -191,8 +184,7 @@ void SetInverter(PlacementContext& c)
     case Orientation::Down: in.ConDown = out.ConUp = 0; break;
     default: in.ConRight = out.ConLeft = 0; break;
     }
-    c.objGrafik.Orientation = o;
-    c.objGrafik.DrawInverter(s.CursorX, s.CursorY);
+    s.Changes.Element(ElementType::Inverter, s.CursorX, s.CursorY, o);
 }
 
 void RemoveInverter(PlacementContext& c)
@@ -236,8 +228,7 @@ void SetTriState(PlacementContext& c)
         }
     }
     PlaceLayout(c, l, ElementType::TriState, o, UndoText::PlaceTriState);
-    c.objGrafik.Orientation = o;
-    c.objGrafik.DrawTriState(s.CursorX, s.CursorY);
+    s.Changes.Element(ElementType::TriState, s.CursorX, s.CursorY, o);
 }
 
 void RemoveTriState(PlacementContext& c)

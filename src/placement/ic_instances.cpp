@@ -19,8 +19,6 @@
 #include "platform/string_table.h"
 #include "platform/user_dialogs.h"
 #include "platform/wait.h"
-#include "render/clsGrafik.h"
-#include "render/redraw.h"
 
 namespace {
 
@@ -200,7 +198,7 @@ bool SetIC(PlacementContext& c, bool restoring, int16_t elemNo, int16_t level)
     // Into the shared tables: DrawIC takes these pins when its cell has no link.
     ParseInputPins(s, e, 0);
     if (s.InputPinCount > 0)
-        c.objGrafik.DrawIC(s.InputPins[0].X, s.InputPins[0].Y, L, false);
+        s.Changes.Element(ElementType::IC, s.InputPins[0].X, s.InputPins[0].Y, 0, false, L);
     if (s.ports.levels)
         s.ports.levels->RebuildLevelTree();
     if (s.ports.status)
@@ -253,11 +251,7 @@ void RemoveIC(PlacementContext& c)
     }
     if (s.ports.levels)
         s.ports.levels->RebuildLevelTree();
-    int16_t x1 = static_cast<int16_t>(left - 1);
-    int16_t y1 = static_cast<int16_t>(top - 1);
-    int16_t x2 = static_cast<int16_t>(right + 1);
-    int16_t y2 = static_cast<int16_t>(bottom + 1);
-    RedrawArea(s, c.objGrafik, x1, y1, x2, y2, false);
+    s.Changes.Area(left - 1, top - 1, right + 1, bottom + 1);
 }
 
 int16_t DeleteICLevel(ProgramState& s, int16_t level)

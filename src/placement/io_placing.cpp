@@ -7,12 +7,8 @@
 #include "placement/placement_frame.h"
 #include "placement/undo_texts.h"
 #include "platform/numeric.h"
-#include "platform/surface.h"
-#include "render/clsGrafik.h"
 
 namespace {
-
-constexpr int32_t kWhite = 0xFFFFFF;
 
 bool OffBorder(const ProgramState& s, int x, int y)
 {
@@ -65,7 +61,7 @@ void SetDiode(PlacementContext& c)
     r.Color = s.LEDColor;
     r.SelfIndex = n;
     cell.ElementNr = n;
-    c.objGrafik.DrawDiode(static_cast<int16_t>(X), static_cast<int16_t>(Y));
+    s.Changes.Element(ElementType::LED, X, Y);
 }
 
 void RemoveDiode(PlacementContext& c)
@@ -76,14 +72,7 @@ void RemoveDiode(PlacementContext& c)
         return;
     const int X = s.CursorX;
     const int Y = s.CursorY;
-    if (c.objGrafik.OnWorksheet()) {
-        Surface& dev = *c.objGrafik.Device;
-        const double cx = GridToPixel(s, static_cast<int16_t>(X));
-        const double cy = GridToPixel(s, static_cast<int16_t>(Y));
-        const double r = CInt(s.CellSize * static_cast<double>(s.GridMode));
-        dev.FillColor = kWhite;
-        dev.Line(cx - r, cy - r, cx + r, cy + r, kWhite, LineMode::BoxFilled);
-    }
+    s.Changes.LEDErased(X, Y);
     RecordStep(c, {X - 1, Y - 1, X + 1, Y + 1}, UndoText::DeleteLED);
     DeleteElement(s, n);
     bool besideConductor = false;
@@ -125,7 +114,7 @@ void SetSwitch(PlacementContext& c)
     r.OutPinList = r.InPinList;
     cell.Type = ElementType::Switch;
     cell.ElementNr = n;
-    c.objGrafik.DrawSwitch(static_cast<int16_t>(X), static_cast<int16_t>(Y));
+    s.Changes.Element(ElementType::Switch, X, Y);
 }
 
 void RemoveSwitch(PlacementContext& c)

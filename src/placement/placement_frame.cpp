@@ -12,8 +12,6 @@
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "platform/user_dialogs.h"
-#include "render/clsGrafik.h"
-#include "render/redraw.h"
 
 namespace {
 
@@ -209,7 +207,7 @@ void SetAnalysepunkt(PlacementContext& c)
         s.ports.analyzer->ResizeListView();
         s.ports.analyzer->AddGraph(k);
     }
-    c.objGrafik.DrawAnalysepunkt(x, y);
+    s.Changes.Element(ElementType::AnalysisSensor, x, y);
 }
 
 void RemoveAnalysepunkt(PlacementContext& c)
@@ -280,11 +278,7 @@ void RecordStep(PlacementContext& c, const CellRect& r, int textId)
 void RedrawGrown(PlacementContext& c, const CellRect& r, int grow)
 {
     auto clamp16 = [](int v) { return static_cast<int16_t>(std::clamp(v, -32768, 32767)); };
-    int16_t x1 = clamp16(r.x1 - grow);
-    int16_t y1 = clamp16(r.y1 - grow);
-    int16_t x2 = clamp16(r.x2 + grow);
-    int16_t y2 = clamp16(r.y2 + grow);
-    RedrawArea(c.s, c.objGrafik, x1, y1, x2, y2, false);
+    c.s.Changes.Area(clamp16(r.x1 - grow), clamp16(r.y1 - grow), clamp16(r.x2 + grow), clamp16(r.y2 + grow));
 }
 
 int16_t PlaceLayout(PlacementContext& c, const Layout& l, uint8_t type, uint8_t orientation, int textId)

@@ -73,6 +73,22 @@ PainterSurface::PainterSurface(int width, int height, SurfaceKind kind)
     BeginPainting();
 }
 
+std::unique_ptr<PainterSurface> PainterSurface::Transparent(int width, int height, SurfaceKind kind)
+{
+    auto surface = std::make_unique<PainterSurface>(width, height, kind);
+    surface->Finish();
+    surface->image_ = surface->image_.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    surface->image_.fill(Qt::transparent);
+    surface->BeginPainting();
+    return surface;
+}
+
+void PainterSurface::MakeTransparent()
+{
+    if (!outside_ && image_.hasAlphaChannel())
+        image_.fill(Qt::transparent);
+}
+
 PainterSurface::PainterSurface(QPaintDevice* device, SurfaceKind kind)
     : Surface(kind)
     , outside_(device)
@@ -141,11 +157,16 @@ void PainterSurface::HoldPart(QSize whole, QRect held)
     origin_ = held.topLeft();
     if (image_.size() != held.size()) {
         Finish();
-        image_ = QImage(held.size(), QImage::Format_RGB32);
+        image_ = QImage(held.size(), image_.format());
         image_.setDotsPerMeterX(kDotsPerMeter96Dpi);
         image_.setDotsPerMeterY(kDotsPerMeter96Dpi);
-        image_.fill(ColorFromBgr(BackColor));
+        if (image_.hasAlphaChannel())
+            image_.fill(Qt::transparent);
+        else
+            image_.fill(ColorFromBgr(BackColor));
         BeginPainting();
+    } else if (image_.hasAlphaChannel()) {
+        image_.fill(Qt::transparent);
     } else if (painter_.isActive()) {
         painter_.fillRect(image_.rect(), ColorFromBgr(BackColor));
     }
@@ -157,48 +178,91 @@ void PainterSurface::FillRect(const QRect& r, const QColor& color)
         painter_.fillRect(r, color);
         return;
     }
-    // Straight into the own picture: an opaque colour replaces the pixels, as
-    // the painter (no clip, no transform) would, without its setup per call.
-    const QRect c = r.intersected(image_.rect());
-    if (c.isEmpty())
-        return;
-    const QRgb value = color.rgb();
-    uchar* bits = image_.bits();
-    const qsizetype stride = image_.bytesPerLine();
-    for (int y = c.top(); y <= c.bottom(); ++y)
-        std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + c.left(), c.width(), value);
+    FillRect(r, color.rgb());
 }
 
-void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const std::vector<PatchRow>* rows)
+void PainterSurface::FillRect(const QRect& r, QRgb value)
+{
+    if (outside_) {
+        painter_.fillRect(r, QColor::fromRgb(value));
+        return;
+    }
+    // Straight into the own picture: an opaque colour replaces the pixels, as
+    // the painter (no clip, no transform) would, without its setup per call.
+    const int left = std::max(r.left(), 0);
+    const int right = std::min(r.right(), image_.width() - 1);
+    const int top = std::max(r.top(), 0);
+    const int bottom = std::min(r.bottom(), image_.height() - 1);
+    if (left > right || top > bottom)
+        return;
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    for (int y = top; y <= bottom; ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + left, right - left + 1, value);
+}
+
+void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const std::vector<PatchRun>* runs)
 {
     if (!painter_.isActive() || outside_ || patch.format() != QImage::Format_ARGB32_Premultiplied)
         return;
-    const QRect source = area.translated(-at).intersected(patch.rect());
-    if (source.isEmpty())
-        return;
-    // Opaque pixels replace, transparent ones leave the picture alone.
+    // The patch's own pixels inside the area and on the held picture.
     const QPoint shift = at - origin_;
-    const QRect target = source.translated(shift).intersected(image_.rect());
+    const int left = std::max({area.left() - at.x(), 0, -shift.x()});
+    const int right = std::min({area.right() - at.x(), patch.width() - 1, image_.width() - 1 - shift.x()});
+    const int top = std::max({area.top() - at.y(), 0, -shift.y()});
+    const int bottom = std::min({area.bottom() - at.y(), patch.height() - 1, image_.height() - 1 - shift.y()});
+    if (left > right || top > bottom)
+        return;
     uchar* bits = image_.bits();
     const qsizetype stride = image_.bytesPerLine();
-    for (int y = target.top(); y <= target.bottom(); ++y) {
-        int left = target.left();
-        int right = target.right();
-        if (rows) {
-            // Only between the row's first and last opaque pixel.
-            const PatchRow& r = (*rows)[static_cast<size_t>(y - shift.y())];
-            left = std::max(left, r.first + shift.x());
-            right = std::min(right, r.last + shift.x());
+    const uchar* from = patch.constBits();
+    const qsizetype fromStride = patch.bytesPerLine();
+    if (runs) {
+        // Row by row, each stretch of opaque pixels copied whole.
+        auto run = std::lower_bound(runs->begin(), runs->end(), top,
+                                    [](const PatchRun& r, int row) { return r.row < row; });
+        for (; run != runs->end() && run->row <= bottom; ++run) {
+            const int first = std::max(run->first, left);
+            const int last = std::min(run->last, right);
+            if (first > last)
+                continue;
+            std::copy_n(reinterpret_cast<const QRgb*>(from + run->row * fromStride) + first, last - first + 1,
+                        reinterpret_cast<QRgb*>(bits + (run->row + shift.y()) * stride) + first + shift.x());
         }
-        if (left > right)
-            continue;
-        const QRgb* from = reinterpret_cast<const QRgb*>(patch.constScanLine(y - shift.y())) - shift.x();
-        QRgb* to = reinterpret_cast<QRgb*>(bits + y * stride);
+        Drawn();
+        return;
+    }
+    // Opaque pixels replace, transparent ones leave the picture alone.
+    for (int y = top; y <= bottom; ++y) {
+        const QRgb* source = reinterpret_cast<const QRgb*>(from + y * fromStride);
+        QRgb* to = reinterpret_cast<QRgb*>(bits + (y + shift.y()) * stride) + shift.x();
         for (int x = left; x <= right; ++x)
-            if (from[x] != 0)
-                to[x] = from[x];
+            if (source[x] != 0)
+                to[x] = source[x];
     }
     Drawn();
+}
+
+std::vector<PainterSurface::PatchRun> PainterSurface::OpaqueRuns(const QImage& patch)
+{
+    std::vector<PatchRun> runs;
+    const int width = patch.width();
+    const int height = patch.height();
+    for (int row = 0; row < height; ++row) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(patch.constScanLine(row));
+        for (int col = 0; col < width;) {
+            // Transparent premultiplied pixels are all zero.
+            while (col < width && line[col] == 0)
+                ++col;
+            if (col == width)
+                break;
+            const int first = col;
+            while (col < width && line[col] != 0)
+                ++col;
+            runs.push_back(PatchRun{row, first, col - 1});
+        }
+    }
+    return runs;
 }
 
 int PainterSurface::Width() const
@@ -279,7 +343,7 @@ void PainterSurface::Stroke(QPoint from, QPoint to, int32_t color, bool omitLast
         if (!strokeColorKnown_ || color != strokeColor_) {
             strokeColorKnown_ = true;
             strokeColor_ = color;
-            strokeRgb_ = ColorFromBgr(color);
+            strokeRgb_ = RgbFromBgr(color);
         }
         FillRect(Inclusive(from, to), strokeRgb_);
         return;
@@ -464,6 +528,53 @@ void PainterSurface::TwoPointLine(QPoint from, QPoint to)
     }
     Stroke(from - origin_, to - origin_, ForeColor, true);
     Drawn();
+}
+
+void PainterSurface::TwoPointLines(const QPoint* points, int count)
+{
+    bool near = !HasUserScale() && painter_.isActive();
+    for (int i = 0; near && i < 2 * count; ++i)
+        near = std::abs(points[i].x()) < kCoordinateLimit && std::abs(points[i].y()) < kCoordinateLimit;
+    if (!near) {
+        Surface::TwoPointLines(points, count);
+        return;
+    }
+    const bool thinSolid = DrawWidth <= 1 && (DrawStyle < 1 || DrawStyle > 5) && !outside_;
+    if (!thinSolid) {
+        for (int i = 0; i < count; ++i) {
+            Stroke(points[2 * i] - origin_, points[2 * i + 1] - origin_, ForeColor, true);
+            Drawn();
+        }
+        return;
+    }
+    // The conductors' strokes: straight and one pixel wide, each a rectangle
+    // of pixels without its last one, written straight into the picture.
+    const QRgb value = RgbFromBgr(ForeColor);
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    const int width = image_.width();
+    const int height = image_.height();
+    for (int i = 0; i < count; ++i) {
+        const QPoint from = points[2 * i] - origin_;
+        QPoint to = points[2 * i + 1] - origin_;
+        Drawn();
+        if (from == to)
+            continue;
+        if (from.x() != to.x() && from.y() != to.y()) {
+            Stroke(from, to, ForeColor, true);
+            continue;
+        }
+        to -= QPoint((to.x() > from.x()) - (to.x() < from.x()), (to.y() > from.y()) - (to.y() < from.y()));
+        const int left = std::max(std::min(from.x(), to.x()), 0);
+        const int right = std::min(std::max(from.x(), to.x()), width - 1);
+        const int top = std::max(std::min(from.y(), to.y()), 0);
+        const int bottom = std::min(std::max(from.y(), to.y()), height - 1);
+        if (left > right)
+            continue;
+        for (int y = top; y <= bottom; ++y)
+            std::fill(reinterpret_cast<QRgb*>(bits + y * stride) + left,
+                      reinterpret_cast<QRgb*>(bits + y * stride) + right + 1, value);
+    }
 }
 
 void PainterSurface::DrawPolyline(const QList<QPoint>& points)

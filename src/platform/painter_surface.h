@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QList>
 #include <QPainter>
+#include <memory>
 #include <vector>
 
 class QPaintDevice;
@@ -18,6 +19,9 @@ public:
     // An own picture of the given size (at least 1 x 1) at 96 dots per inch,
     // so that font point sizes give the same pixels as on the screen.
     PainterSurface(int width, int height, SurfaceKind kind = SurfaceKind::Worksheet);
+    // The same with a picture that starts transparent and keeps its alpha:
+    // what is drawn on it is opaque, the rest stays transparent.
+    static std::unique_ptr<PainterSurface> Transparent(int width, int height, SurfaceKind kind);
     // Draws on the device until Finish or destruction; the device must outlive
     // this surface. A printer goes on to its next page with its own newPage();
     // its document is complete after Finish.
@@ -41,21 +45,27 @@ public:
     // it from the circuit again.
     void HoldPart(QSize whole, QRect held);
     QRect HeldRect() const { return QRect(origin_, image_.size()); }
+    // A transparent picture only: every pixel transparent again.
+    void MakeTransparent();
     // Puts the pixels of a premultiplied `patch` (whose top-left pixel is at
     // `at` on the whole picture) that are not fully transparent, inside `area`
-    // only; `rows` may give, for each row of the patch, the columns of its
-    // first and last such pixel (first > last: none).
-    struct PatchRow {
+    // only; `runs` may list them instead, as the stretches of opaque pixels of
+    // each row (first and last column), in the order of the rows.
+    struct PatchRun {
+        int row;
         int first;
         int last;
     };
-    void PutPatch(const QImage& patch, QPoint at, QRect area, const std::vector<PatchRow>* rows = nullptr);
+    void PutPatch(const QImage& patch, QPoint at, QRect area, const std::vector<PatchRun>* runs = nullptr);
+    // The stretches of opaque pixels of a premultiplied image, row by row.
+    static std::vector<PatchRun> OpaqueRuns(const QImage& patch);
 
     int Width() const override;
     int Height() const override;
 
     // Without building a list: the conductors' pieces.
     void TwoPointLine(QPoint from, QPoint to) override;
+    void TwoPointLines(const QPoint* points, int count) override;
 
 protected:
     void DrawLine(double x1, double y1, double x2, double y2, int32_t color, LineMode mode) override;
@@ -79,6 +89,7 @@ private:
     void Box(QPoint a, QPoint b, int32_t color, bool filledWithColor);
     // An opaque rectangle of device pixels.
     void FillRect(const QRect& r, const QColor& color);
+    void FillRect(const QRect& r, QRgb value);
 
     // A line of text as drawn in the current font, shaped once: symbols print
     // the same few labels over and over, and shaping costs more than drawing.
@@ -124,7 +135,7 @@ private:
     // The colour of the last thin straight stroke.
     bool strokeColorKnown_ = false;
     int32_t strokeColor_ = 0;
-    QColor strokeRgb_;
+    QRgb strokeRgb_ = 0;
 };
 
 // The pixels of a one-pixel line from one point to another, both included,

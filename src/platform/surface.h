@@ -80,6 +80,12 @@ public:
     void Polyline(const QList<QPoint>& points);
     // Polyline({from, to}); a device may draw it without building the list.
     virtual void TwoPointLine(QPoint from, QPoint to) { Polyline(QList<QPoint>{from, to}); }
+    // TwoPointLine for each pair of points in turn (count pairs).
+    virtual void TwoPointLines(const QPoint* points, int count)
+    {
+        for (int i = 0; i < count; ++i)
+            TwoPointLine(points[2 * i], points[2 * i + 1]);
+    }
     // Outline in ForeColor, filled by FillStyle and FillColor.
     void Polygon(const QList<QPoint>& points);
     // One device pixel, whatever DrawWidth is.

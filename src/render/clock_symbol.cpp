@@ -13,6 +13,7 @@ constexpr int32_t kSelectedOrange = 0xC0E0FF;
 
 void clsGrafik::DrawTimer(int16_t x, int16_t y, bool selected)
 {
+    SymbolDrawnAt(x, y);
     if (!Device)
         return;
     ZoomedPitch = GridPixelZoomed();

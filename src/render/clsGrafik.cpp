@@ -87,19 +87,44 @@ void clsGrafik::PictureCleared()
     patches_->ForgetAll();
 }
 
-void clsGrafik::RefreshSymbol(int16_t x, int16_t y, const QRect& area)
+PainterSurface* clsGrafik::KeptPicture() const
 {
-    // Only the worksheet's own picture keeps what is drawn on it.
     auto* picture = Device && Device->kind() == SurfaceKind::Worksheet ? dynamic_cast<PainterSurface*>(Device)
                                                                         : nullptr;
-    if (KeepSymbolPixels && picture && !picture->Image().isNull() && patches_->Restore(s_, *this, *picture, x, y, area))
-        return;
-    DrawElement(s_, *this, x, y, false, true);
+    return KeepSymbolPixels && picture && !picture->Image().isNull() ? picture : nullptr;
 }
 
-void clsGrafik::Stroke(Surface& device, int x1, int y1, int x2, int y2)
+bool clsGrafik::RefreshSymbol(int16_t x, int16_t y, const QRect& area)
 {
-    device.TwoPointLine(QPoint(x1, y1), QPoint(x2, y2));
+    PainterSurface* picture = KeptPicture();
+    if (picture && patches_->Restore(s_, *this, *picture, x, y, area))
+        return true;
+    DrawElement(s_, *this, x, y, false, true);
+    return false;
+}
+
+bool clsGrafik::RestoreLook(int16_t x, int16_t y)
+{
+    PainterSurface* picture = KeptPicture();
+    return picture && patches_->RestoreWhole(s_, *this, *picture, x, y);
+}
+
+int clsGrafik::Centre(int i)
+{
+    // Worked out once per zoom: every conductor piece needs four.
+    if (centresZoom_ != s_.GridMode) {
+        centres_.clear();
+        centresZoom_ = s_.GridMode;
+    }
+    if (i < 0 || i > 32767)
+        return GridToPixel(s_, static_cast<int16_t>(i));
+    if (static_cast<size_t>(i) >= centres_.size()) {
+        const size_t from = centres_.size();
+        centres_.resize(static_cast<size_t>(i) + 64);
+        for (size_t k = from; k < centres_.size(); ++k)
+            centres_[k] = GridToPixel(s_, static_cast<int16_t>(std::min<size_t>(k, 32767)));
+    }
+    return centres_[static_cast<size_t>(i)];
 }
 
 bool clsGrafik::OnWorksheet() const
@@ -120,6 +145,14 @@ int16_t clsGrafik::GridPixelZoomed() const
 
 void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode)
 {
+    const int back = dir == 1 ? 1 : (dir == 2 ? -1 : 0);
+    const int up = dir == 3 ? 1 : (dir == 4 ? -1 : 0);
+    const Grid& level0 = Level0Field(s_);
+    DrawLines(x, y, dir, mode, IsHigh(CellOr(level0, x, y)), IsHigh(CellOr(level0, x + back, y + up)));
+}
+
+void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode, bool hereHigh, bool thereHigh)
+{
     s_.CurrentLevel = 0;
     int dx = 0;
     int dy = 0;
@@ -138,23 +171,35 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode)
         return;
     Surface& dev = *Device;
 
-    const int cx = GridToPixel(s_, x);
-    const int cy = GridToPixel(s_, y);
-    const int nx = GridToPixel(s_, static_cast<int16_t>(xn));
-    const int ny = GridToPixel(s_, static_cast<int16_t>(yn));
+    const int cx = Centre(x);
+    const int cy = Centre(y);
+    const int nx = Centre(xn);
+    const int ny = Centre(yn);
+    // The strokes of one colour go to the surface together.
+    QPoint strokes[6];
+    int count = 0;
+    auto stroke = [&](int x1, int y1, int x2, int y2) {
+        strokes[2 * count] = QPoint(x1, y1);
+        strokes[2 * count + 1] = QPoint(x2, y2);
+        ++count;
+    };
+    auto drawStrokes = [&] {
+        dev.TwoPointLines(strokes, count);
+        count = 0;
+    };
     const Grid& level0 = Level0Field(s_);
 
     if (mode == 1) {
         dev.ForeColor = kRed;
-        Stroke(dev, nx + dy, ny + dx, cx + dy - dx, cy + dx - dy);
-        Stroke(dev, nx, ny, cx - dx, cy - dy);
-        Stroke(dev, nx - dy, ny - dx, cx - dx - dy, cy - dy - dx);
+        stroke(nx + dy, ny + dx, cx + dy - dx, cy + dx - dy);
+        stroke(nx, ny, cx - dx, cy - dy);
+        stroke(nx - dy, ny - dx, cx - dx - dy, cy - dy - dx);
+        drawStrokes();
     } else if (mode == 0) {
         dev.ForeColor = kGrey;
-        Stroke(dev, nx, ny, cx - dx, cy - dy);
+        stroke(nx, ny, cx - dx, cy - dy);
+        drawStrokes();
         dev.ForeColor = kWhite;
-        const bool hereHigh = IsHigh(CellOr(level0, x, y));
-        const bool thereHigh = IsHigh(CellOr(level0, xn, yn));
         // The ends of a white edge stay clear of a conductor that joins from the side.
         auto pulled = [](int end, int step, bool joined, bool high, int sign) {
             if (!joined)
@@ -167,25 +212,26 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode)
             const bool upperThere = y > 0 && CellOr(level0, xn, y - 1).ConDown != 0;
             int x1 = pulled(cx, step, upperHere, hereHigh, 1);
             int x0 = pulled(nx, step, upperThere, thereHigh, -1);
-            Stroke(dev, x0, cy - 1, x1 - step, cy - 1);
+            stroke(x0, cy - 1, x1 - step, cy - 1);
             const bool lowerHere = CellOr(level0, x, y + 1).ConUp != 0;
             const bool lowerThere = CellOr(level0, xn, y + 1).ConUp != 0;
             x1 = pulled(cx, step, lowerHere, hereHigh, 1);
             x0 = pulled(nx, step, lowerThere, thereHigh, -1);
-            Stroke(dev, x0, cy + 1, x1 - step, cy + 1);
+            stroke(x0, cy + 1, x1 - step, cy + 1);
         } else if (dx == 0 && dy != 0) {
             const int step = dy;
             const bool leftHere = x > 0 && CellOr(level0, x - 1, y).ConRight != 0;
             const bool leftThere = x > 0 && CellOr(level0, x - 1, yn).ConRight != 0;
             int y1 = pulled(cy, step, leftHere, hereHigh, 1);
             int y0 = pulled(ny, step, leftThere, thereHigh, -1);
-            Stroke(dev, cx - 1, y0, cx - 1, y1 - step);
+            stroke(cx - 1, y0, cx - 1, y1 - step);
             const bool rightHere = CellOr(level0, x + 1, y).ConLeft != 0;
             const bool rightThere = CellOr(level0, x + 1, yn).ConLeft != 0;
             y1 = pulled(cy, step, rightHere, hereHigh, 1);
             y0 = pulled(ny, step, rightThere, thereHigh, -1);
-            Stroke(dev, cx + 1, y0, cx + 1, y1 - step);
+            stroke(cx + 1, y0, cx + 1, y1 - step);
         }
+        drawStrokes();
     }
 
     // What sits on the two cells is drawn again over the new piece.
@@ -210,8 +256,13 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode)
         area |= QRect(cx - reach, cy - reach, 2 * reach + 1, 2 * reach + 1);
     if (thereMarker != 0)
         area |= QRect(nx - reach, ny - reach, 2 * reach + 1, 2 * reach + 1);
+    // A piece inside one component puts its kept pixels back once.
+    bool restored = false;
     if (CellOr(Level0Field(s_), xn, yn).Type != ElementType::Conductor)
-        RefreshSymbol(static_cast<int16_t>(xn), static_cast<int16_t>(yn), area);
+        restored = RefreshSymbol(static_cast<int16_t>(xn), static_cast<int16_t>(yn), area);
+    const int16_t e = CellOr(s_.P, x, y).ElementNr;
+    if (restored && e > 0 && e == CellOr(s_.P, xn, yn).ElementNr)
+        return;
     if (CellOr(Level0Field(s_), x, y).Type != ElementType::Conductor)
         RefreshSymbol(x, y, area);
 }
@@ -234,21 +285,17 @@ void clsGrafik::PaintLine(int16_t x1, int16_t y1, int16_t x2, int16_t y2)
         dev.ForeColor = kRed;
         for (int k : {0, 1, -1}) {
             if (horizontal)
-                Stroke(dev, px1, py1 + k, px2 + 1, py2 + k);
+                dev.TwoPointLine(QPoint(px1, py1 + k), QPoint(px2 + 1, py2 + k));
             else
-                Stroke(dev, px1 + k, py1, px2 + k, py2 + 1);
+                dev.TwoPointLine(QPoint(px1 + k, py1), QPoint(px2 + k, py2 + 1));
         }
     } else {
         dev.ForeColor = kGrey;
         if (OnWorksheet())
-            Stroke(dev, px1, py1, px2, py2);
+            dev.TwoPointLine(QPoint(px1, py1), QPoint(px2, py2));
         else
             dev.Line(px1, py1, px2, py2, s_.LineColor);
     }
-    // The pass marker lies outside the worksheet's picture; on paper the
-    // same spot is by the drawing's corner, inside the page.
-    if (!OnPrinter())
-        dev.PSet(-1, -1, kRed);
 }
 
 void clsGrafik::DrawNegationsPunkt(int16_t x, int16_t y)

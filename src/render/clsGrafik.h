@@ -6,9 +6,11 @@
 #include <QRect>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "model/state.h"
 
+class PainterSurface;
 class Surface;
 class SymbolPatches;
 
@@ -37,6 +39,8 @@ public:
     // Small routines.
     void DrawAnalysepunkt(int16_t x, int16_t y);
     void DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode);
+    // The same piece with the levels its two cells had when it changed.
+    void DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode, bool hereHigh, bool thereHigh);
     void PaintLine(int16_t x1, int16_t y1, int16_t x2, int16_t y2);
     void DrawDiode(int16_t x, int16_t y);
     void DrawNegationsPunkt(int16_t x, int16_t y);
@@ -75,8 +79,12 @@ public:
     // an outline redraw after a conductor piece; and the picture was cleared.
     void SymbolDrawnAt(int16_t x, int16_t y);
     void PictureCleared();
-    // False: a conductor piece on a component's cell draws the symbol again
-    // (the same picture, slower; kept to compare the two).
+    // The symbol of the component on (x, y), whose look changed, as
+    // DrawElement(x, y, False, False) draws it, put back from the pixels kept
+    // of it; false when they are not kept (then the caller draws it).
+    bool RestoreLook(int16_t x, int16_t y);
+    // False: a conductor piece on a component's cell, or a change of its look,
+    // draws the symbol again (the same picture, slower; kept to compare the two).
     bool KeepSymbolPixels = true;
     // How often a component symbol was drawn on a surface the plain way.
     long long SymbolsDrawn() const;
@@ -89,8 +97,10 @@ public:
 
 private:
     int16_t GridPixelZoomed() const;
-    // A conductor piece as a two-point polyline.
-    void Stroke(Surface& device, int x1, int y1, int x2, int y2);
+    // The centre pixel of column or row i at the current zoom (GridToPixel).
+    int Centre(int i);
+    std::vector<int32_t> centres_;
+    float centresZoom_ = -1;
 
     ProgramState& s_;
     float ZoomedPitch = 0; // read once at the start of a symbol routine
@@ -98,5 +108,8 @@ private:
     // A conductor piece ending on a component puts its symbol's pixels back
     // instead of drawing it again.
     std::unique_ptr<SymbolPatches> patches_;
-    void RefreshSymbol(int16_t x, int16_t y, const QRect& area);
+    // True when the kept pixels were put back.
+    bool RefreshSymbol(int16_t x, int16_t y, const QRect& area);
+    // The worksheet's own picture, which keeps what is drawn on it; null elsewhere.
+    PainterSurface* KeptPicture() const;
 };

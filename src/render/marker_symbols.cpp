@@ -4,6 +4,7 @@
 #include <QPoint>
 
 #include "model/geometry.h"
+#include "model/marker_cells.h"
 #include "model/state.h"
 #include "platform/numeric.h"
 #include "platform/surface.h"
@@ -13,7 +14,6 @@ namespace {
 
 constexpr int32_t kGrey = 0x808080;
 constexpr int32_t kBlue = 0xFF0000;
-constexpr int kBranching = 3;
 
 // A pen left three pixels wide by a conductor stroke would thicken the marker.
 void NarrowPen(Surface& device)
@@ -63,45 +63,22 @@ void DrawDiodeTriangle(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t
 
 } // namespace
 
-void SetKoppeldiode(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y, bool redrawOnly)
+void SetKoppeldiode(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y, bool /*redrawOnly*/)
 {
-    if (!s.P.Contains(x, y))
-        return;
-    GridCell& cell = s.P(x, y);
-    if (cell.Marker == -1)
-        return;
-    (void)redrawOnly; // nothing to record here
-    if (s.engine.PowerFlag == 0
-        && (CountConnections(s, x, y) < kBranching || cell.Type != ElementType::Conductor))
-        return;
-    cell.Marker = 1;
-    DrawDiodeTriangle(s, objGrafik, x, y);
+    if (MarkCouplingDiode(s, x, y))
+        DrawMarker(s, objGrafik, x, y, ElementType::CouplingDiode);
 }
 
-void SetKnotenpunkt(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y, bool redrawOnly)
+void SetKnotenpunkt(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y, bool /*redrawOnly*/)
 {
-    (void)redrawOnly; // nothing to record here
-    if (s.engine.PowerFlag == 0) {
-        if (!s.P.Contains(x, y))
-            return;
-        GridCell& cell = s.P(x, y);
-        if (cell.Marker == 1 || CountConnections(s, x, y) < kBranching
-            || cell.Type != ElementType::Conductor)
-            return;
-        cell.Marker = -1;
-        DrawJunctureDot(s, objGrafik, x, y, objGrafik.OnWorksheet());
-        return;
-    }
-    if (s.CurrentLevel < 0 || static_cast<size_t>(s.CurrentLevel) >= s.Levels.size())
-        return;
-    Grid& field = s.Levels[static_cast<size_t>(s.CurrentLevel)].Field;
-    if (!field.Contains(x, y))
-        return;
-    GridCell& cell = field(x, y);
-    if (cell.Marker == 1 || CountConnections(s, x, y, s.CurrentLevel) < kBranching
-        || cell.Type != ElementType::Conductor)
-        return;
-    cell.Marker = -1;
-    DrawJunctureDot(s, objGrafik, x, y, true);
+    if (MarkJuncture(s, x, y))
+        DrawMarker(s, objGrafik, x, y, ElementType::Juncture);
 }
 
+void DrawMarker(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y, uint8_t type)
+{
+    if (type == ElementType::CouplingDiode)
+        DrawDiodeTriangle(s, objGrafik, x, y);
+    else if (type == ElementType::Juncture)
+        DrawJunctureDot(s, objGrafik, x, y, s.engine.PowerFlag != 0 || objGrafik.OnWorksheet());
+}

@@ -9,3 +9,7 @@ class clsGrafik;
 
 void SetKoppeldiode(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y, bool redrawOnly);
 void SetKnotenpunkt(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y, bool redrawOnly);
+
+// The juncture dot or coupling diode (`type`) just set on (x, y), drawn as the
+// set routines above draw it.
+void DrawMarker(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y, uint8_t type);

@@ -13,11 +13,13 @@
 namespace {
 
 // Symbols kept: those whose look depends on the component's own pins and
-// state only. Clock generators (the selected one), ICs (their levels) and text
-// labels (drawn by the window) are always drawn.
+// state only, and the clock generator, whose look is whether it is the
+// selected one. ICs (their levels) and text labels (drawn by the window) are
+// always drawn.
 bool Keepable(uint8_t type)
 {
     switch (type) {
+    case ElementType::ClockGenerator:
     case ElementType::LED:
     case ElementType::Switch:
     case ElementType::AND:
@@ -33,6 +35,21 @@ bool Keepable(uint8_t type)
     case ElementType::ShiftRegister:
     case ElementType::SevenSegment:
     case ElementType::AnalysisSensor:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Symbols whose look changes while the power is on, drawn whole when it does.
+bool ChangesLook(uint8_t type)
+{
+    switch (type) {
+    case ElementType::LED:
+    case ElementType::Switch:
+    case ElementType::SevenSegment:
+    case ElementType::FlipFlop:
+    case ElementType::ShiftRegister:
         return true;
     default:
         return false;
@@ -84,14 +101,12 @@ void AddLevels(Hash& k, const LevelRecord& level, const CachedPins& pins, int x,
     k.Add(static_cast<uint32_t>(rec.Color));
 }
 
-constexpr int kMarginCells = 2;
+constexpr int kMarginCells = 1;
 constexpr int kFootprintReach = 8;
 // However large the sheet, the pixels kept stay within this (a variant
 // replaced within an element is still counted: the bound errs on the safe side).
 constexpr size_t kBytesKept = 24u << 20;
 constexpr size_t kVariantsKept = 8;
-constexpr int32_t kBackA = 0x030201;
-constexpr int32_t kBackB = 0xFCFDFE;
 
 using SurfaceSettings = SymbolPatches::Settings;
 
@@ -125,7 +140,8 @@ void Write(Surface& d, const SurfaceSettings& v)
     d.FillStyle = v.fillStyle;
     d.DrawWidth = v.drawWidth;
     d.DrawStyle = v.drawStyle;
-    d.FontName = v.fontName;
+    if (!d.FontName.isSharedWith(v.fontName))
+        d.FontName = v.fontName;
     d.FontSize = v.fontSize;
     d.FontBold = v.fontBold;
     d.FontTransparent = v.fontTransparent;
@@ -209,22 +225,26 @@ uint64_t SettingsKey(uint64_t look, unsigned used, const Surface& d)
     return k.h;
 }
 
-// Draws the symbol on a surface that holds only the patch, on a background.
-struct Drawn {
-    QImage image;
-    SurfaceSettings after;
-};
-
-Drawn DrawOn(ProgramState& s, clsGrafik& g, PainterSurface& patch, QRect rect, int32_t back,
-             const SurfaceSettings& before, int16_t x, int16_t y)
+// Draws the symbol on a transparent surface that holds only the patch; the
+// settings it leaves.
+SurfaceSettings DrawOn(ProgramState& s, clsGrafik& g, PainterSurface& patch, const SurfaceSettings& before, int16_t x,
+                       int16_t y, bool whole)
 {
-    patch.Line(rect.left(), rect.top(), rect.right(), rect.bottom(), back, LineMode::BoxFilled);
+    patch.MakeTransparent();
     Write(patch, before);
     Surface* was = g.Device;
     g.Device = &patch;
-    DrawElement(s, g, x, y, false, true);
+    DrawElement(s, g, x, y, false, !whole);
     g.Device = was;
-    return Drawn{patch.Image().copy(), Read(patch)};
+    return Read(patch);
+}
+
+// The clock generator marked as the selected one, as DrawElement decides it.
+bool SelectedClock(const ProgramState& s, int16_t e)
+{
+    const size_t slot = static_cast<size_t>(s.SelectedClock);
+    return s.engine.PowerFlag != 0 && s.SelectedClock >= 0 && slot < s.Clocks.size()
+        && s.Clocks[slot].ClockElement == e;
 }
 
 } // namespace
@@ -234,8 +254,10 @@ void SymbolPatches::Forget(int16_t e)
     if (building_)
         return;
     ++symbolsDrawn_;
-    if (e > 0 && static_cast<size_t>(e) < kept_.size())
-        kept_[static_cast<size_t>(e)].shown = false;
+    if (e > 0 && static_cast<size_t>(e) < kept_.size()) {
+        kept_[static_cast<size_t>(e)].outline.shown = false;
+        kept_[static_cast<size_t>(e)].whole.shown = false;
+    }
 }
 
 void SymbolPatches::ForgetAll()
@@ -254,8 +276,8 @@ SymbolPatches::Kept* SymbolPatches::KeptFor(int16_t e)
     return &kept_[static_cast<size_t>(e)];
 }
 
-bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y,
-                          int16_t e, Variant& out)
+bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y, int16_t e,
+                          bool whole, Variant& out)
 {
     // The cells the symbol may reach: its pins and its own cells, and a margin.
     const CachedPins* pins = PowerOnPins(s, e, 0);
@@ -279,75 +301,76 @@ bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture
             if (s.P.Contains(cx, cy) && s.P(cx, cy).ElementNr == e)
                 take(cx, cy);
     const double pitch = g.GridPixel * static_cast<double>(s.GridMode);
-    const QRect whole(0, 0, picture.Width(), picture.Height());
+    const QRect all(0, 0, picture.Width(), picture.Height());
     const QRect rect = QRect(QPoint(static_cast<int>(std::floor((x0 - kMarginCells) * pitch)),
                                     static_cast<int>(std::floor((y0 - kMarginCells) * pitch))),
                              QPoint(static_cast<int>(std::ceil((x1 + 1 + kMarginCells) * pitch)),
                                     static_cast<int>(std::ceil((y1 + 1 + kMarginCells) * pitch))))
-                           .intersected(whole);
+                           .intersected(all);
     if (rect.isEmpty())
         return false;
 
-    // Drawn on two backgrounds: a pixel the symbol draws is the same on both.
-    // Drawn again with each group of settings changed: a group that changes
-    // the pixels is read, one that comes out changed is passed through.
+    // Drawn once on a transparent patch: what the symbol draws is opaque there.
     struct Building {
         bool& flag;
         explicit Building(bool& f) : flag(f) { flag = true; }
         ~Building() { flag = false; }
     } building(building_);
-    PainterSurface patch(rect.width(), rect.height(), SurfaceKind::Worksheet);
+    if (!patch_)
+        patch_ = PainterSurface::Transparent(1, 1, SurfaceKind::Worksheet);
+    PainterSurface& patch = *patch_;
     patch.BackColor = picture.BackColor;
-    patch.HoldPart(whole.size(), rect);
+    patch.HoldPart(all.size(), rect);
     const SurfaceSettings before = Read(picture);
-    const Drawn a = DrawOn(s, g, patch, rect, kBackA, before, x, y);
-    const Drawn b = DrawOn(s, g, patch, rect, kBackB, before, x, y);
-    unsigned used = 0;
-    unsigned passed = 0;
-    for (unsigned group : kGroups) {
-        const Drawn c = DrawOn(s, g, patch, rect, kBackA, Varied(before, group), x, y);
-        if (c.image != a.image)
-            used |= group;
-        else if (Differing(a.after, c.after) & group)
-            passed |= group;
+    const SurfaceSettings after = DrawOn(s, g, patch, before, x, y, whole);
+    // Which settings it reads and which it passes through is found once per
+    // kind of symbol: drawn again with each group changed, a group that changes
+    // the pixels is read, one that comes out changed is passed through.
+    const ElementRecord& rec = s.Elements[static_cast<size_t>(e)];
+    const uint32_t kind = rec.Type | (static_cast<uint32_t>(rec.Orientation) << 8) | (whole ? 1u << 16 : 0u)
+        | (rec.Label == QLatin1String("2") ? 1u << 17 : 0u);
+    QImage drawn = patch.Image();
+    auto known = reads_.find(kind);
+    if (known == reads_.end()) {
+        drawn = drawn.copy();
+        Reads r;
+        for (unsigned group : kGroups) {
+            const SurfaceSettings varied = DrawOn(s, g, patch, Varied(before, group), x, y, whole);
+            if (patch.Image() != drawn)
+                r.used |= group;
+            else if (Differing(after, varied) & group)
+                r.passed |= group;
+        }
+        known = reads_.emplace(kind, r).first;
     }
+    const unsigned used = known->second.used;
+    const unsigned passed = known->second.passed;
     // A group passed through must come out as it went in.
-    if (Differing(a.after, before) & passed)
+    if (Differing(after, before) & passed)
         return false;
 
-    QImage pixels(rect.size(), QImage::Format_ARGB32_Premultiplied);
-    const int w = rect.width();
-    const int h = rect.height();
+    std::vector<PainterSurface::PatchRun> runs = PainterSurface::OpaqueRuns(drawn);
     QRect ink;
-    for (int row = 0; row < h; ++row) {
-        const QRgb* pa = reinterpret_cast<const QRgb*>(a.image.constScanLine(row));
-        const QRgb* pb = reinterpret_cast<const QRgb*>(b.image.constScanLine(row));
-        QRgb* dst = reinterpret_cast<QRgb*>(pixels.scanLine(row));
-        int first = -1, last = -1;
-        for (int col = 0; col < w; ++col) {
-            const bool drawn = pa[col] == pb[col];
-            dst[col] = drawn ? (pa[col] | 0xFF000000u) : 0u;
-            if (drawn) {
-                if (first < 0)
-                    first = col;
-                last = col;
-            }
-        }
-        if (first >= 0)
-            ink |= QRect(first, row, last - first + 1, 1);
-    }
+    for (const PainterSurface::PatchRun& r : runs)
+        ink |= QRect(r.first, r.row, r.last - r.first + 1, 1);
     // A symbol reaching the edge of its patch may reach beyond it.
     const QRect inside = QRect(QPoint(0, 0), rect.size())
                              .adjusted(rect.left() > 0 ? 1 : 0, rect.top() > 0 ? 1 : 0,
-                                       rect.right() < whole.right() ? -1 : 0, rect.bottom() < whole.bottom() ? -1 : 0);
+                                       rect.right() < all.right() ? -1 : 0, rect.bottom() < all.bottom() ? -1 : 0);
     if (!ink.isEmpty() && !inside.contains(ink))
         return false;
     if (ink.isEmpty())
         ink = QRect(0, 0, 1, 1);
     // Only the pixels drawn are kept, shared with an earlier look that has the same.
-    pixels = pixels.copy(ink);
+    QImage pixels = drawn.copy(ink);
+    for (PainterSurface::PatchRun& r : runs) {
+        r.row -= ink.top();
+        r.first -= ink.left();
+        r.last -= ink.left();
+    }
     out.rect = ink.translated(rect.topLeft());
-    for (const Variant& other : KeptFor(e)->variants) {
+    Kept& kept = *KeptFor(e);
+    for (const Variant& other : (whole ? kept.whole : kept.outline).variants) {
         if (other.rect == out.rect && other.pixels == pixels) {
             pixels = other.pixels;
             break;
@@ -355,117 +378,213 @@ bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture
     }
     out.used = used;
     out.passed = passed;
-    out.rows.assign(static_cast<size_t>(pixels.height()), PainterSurface::PatchRow{1, 0});
-    for (int row = 0; row < pixels.height(); ++row) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(row));
-        PainterSurface::PatchRow& r = out.rows[static_cast<size_t>(row)];
-        for (int col = 0; col < pixels.width(); ++col) {
-            if (line[col] == 0)
-                continue;
-            if (r.first > r.last)
-                r.first = col;
-            r.last = col;
-        }
-    }
+    out.runs = std::move(runs);
     out.pixels = std::move(pixels);
-    out.after = a.after;
+    out.after = after;
     return true;
 }
 
-bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y,
-                            QRect area)
+const SymbolPatches::Variant* SymbolPatches::Find(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x,
+                                                  int16_t y, int16_t e, bool whole)
 {
-    if (s.engine.PowerFlag == 0 || s.engine.InnerLevelShown != 0 || s.CurrentLevel != 0 || s.Levels.empty()
-        || !s.P.Contains(x, y))
-        return false;
-    const int16_t e = s.P(x, y).ElementNr;
-    const LevelRecord& level = s.Levels.front();
-    if (e <= 0 || static_cast<size_t>(e) >= level.Elements.size() || static_cast<size_t>(e) >= s.Elements.size())
-        return false;
-    if (!Keepable(s.Elements[static_cast<size_t>(e)].Type))
-        return false;
     Kept& kept = *KeptFor(e);
     if (kept.never)
-        return false;
-    if (kept.drawnPlain < kDrawnBeforeKept) {
-        ++kept.drawnPlain;
-        return false;
-    }
+        return nullptr;
     // The look: the surface and the zoom, and for a symbol that shows levels
     // or a state, the levels on its pins and cell, its state and what it holds.
+    const LevelRecord& level = s.Levels.front();
+    const uint8_t type = s.Elements[static_cast<size_t>(e)].Type;
     Hash k;
     k.Add(FixedSettings(picture));
     k.Add(std::bit_cast<uint32_t>(s.GridMode));
     k.Add(static_cast<uint64_t>(g.GridPixel));
-    if (ShowsLevels(s.Elements[static_cast<size_t>(e)].Type)) {
+    if (ShowsLevels(type)) {
         const CachedPins* pins = PowerOnPins(s, e, 0);
         if (!pins)
-            return false;
+            return nullptr;
         AddLevels(k, level, *pins, x, y, e);
     }
+    if (type == ElementType::ClockGenerator)
+        k.Add(SelectedClock(s, e) ? 1 : 0);
     const uint64_t look = k.h;
 
-    const Variant* v = nullptr;
-    for (const Variant& c : kept.variants) {
-        if (c.look == look && c.key == SettingsKey(look, c.used, picture)) {
-            v = &c;
-            break;
+    Looks& looks = whole ? kept.whole : kept.outline;
+    for (const Variant& c : looks.variants)
+        if (c.look == look && c.key == SettingsKey(look, c.used, picture))
+            return &c;
+    if (bytes_ >= kBytesKept) {
+        ForgetAll();
+        return nullptr;
+    }
+    Variant made;
+    if (!Build(s, g, picture, x, y, e, whole, made)) {
+        kept.never = true;
+        kept.outline = Looks{};
+        kept.whole = Looks{};
+        return nullptr;
+    }
+    made.look = look;
+    made.key = SettingsKey(look, made.used, picture);
+    if (looks.variants.size() >= kVariantsKept) {
+        looks.variants.erase(looks.variants.begin());
+        looks.shown = false;
+    }
+    bytes_ += static_cast<size_t>(made.pixels.sizeInBytes()) + made.runs.size() * sizeof(made.runs[0]);
+    looks.variants.push_back(std::move(made));
+    return &looks.variants.back();
+}
+
+void SymbolPatches::LeaveSettings(clsGrafik& g, PainterSurface& picture, const Variant& v, int16_t e,
+                                  const ProgramState& s)
+{
+    // As the drawing leaves them; the groups it passes through stay as they came.
+    const SurfaceSettings& a = v.after;
+    Surface& d = picture;
+    if (!(v.passed & kFore))
+        d.ForeColor = a.fore;
+    d.BackColor = a.back;
+    if (!(v.passed & kFill))
+        d.FillColor = a.fill;
+    if (!(v.passed & kFillStyle))
+        d.FillStyle = a.fillStyle;
+    d.DrawWidth = a.drawWidth;
+    d.DrawStyle = a.drawStyle;
+    if (!(v.passed & kFont)) {
+        if (!d.FontName.isSharedWith(a.fontName))
+            d.FontName = a.fontName;
+        d.FontSize = a.fontSize;
+    }
+    if (!(v.passed & kBold))
+        d.FontBold = a.fontBold;
+    d.FontTransparent = a.fontTransparent;
+    if (!(v.passed & kCurrent)) {
+        d.CurrentX = a.currentX;
+        d.CurrentY = a.currentY;
+    }
+    g.Orientation = s.Elements[static_cast<size_t>(e)].Orientation;
+}
+
+namespace {
+
+// The kept symbols are those of the running main circuit shown on the worksheet.
+int16_t KeptElementAt(const ProgramState& s, int16_t x, int16_t y)
+{
+    if (s.engine.PowerFlag == 0 || s.engine.InnerLevelShown != 0 || s.CurrentLevel != 0 || s.Levels.empty()
+        || !s.P.Contains(x, y))
+        return 0;
+    const int16_t e = s.P(x, y).ElementNr;
+    if (e <= 0 || static_cast<size_t>(e) >= s.Levels.front().Elements.size()
+        || static_cast<size_t>(e) >= s.Elements.size() || !Keepable(s.Elements[static_cast<size_t>(e)].Type))
+        return 0;
+    return e;
+}
+
+// Whether the cell (x, y) lies near the part of the picture that is kept.
+bool HeldNear(const PainterSurface& picture, const ProgramState& s, const clsGrafik& g, int16_t x, int16_t y)
+{
+    const double pitch = g.GridPixel * static_cast<double>(s.GridMode);
+    const QRect cells(static_cast<int>((x - kFootprintReach) * pitch), static_cast<int>((y - kFootprintReach) * pitch),
+                      static_cast<int>(2 * kFootprintReach * pitch) + 1, static_cast<int>(2 * kFootprintReach * pitch) + 1);
+    return picture.HeldRect().intersects(cells);
+}
+
+// The pixels where two looks of one symbol differ, on the whole picture.
+QRect Differences(const QImage& a, QRect aRect, const QImage& b, QRect bRect)
+{
+    if (aRect != bRect)
+        return aRect | bRect;
+    int left = aRect.width(), right = -1, top = aRect.height(), bottom = -1;
+    const int w = a.width();
+    const int h = a.height();
+    for (int row = 0; row < h; ++row) {
+        const QRgb* pa = reinterpret_cast<const QRgb*>(a.constScanLine(row));
+        const QRgb* pb = reinterpret_cast<const QRgb*>(b.constScanLine(row));
+        for (int col = 0; col < w; ++col) {
+            if (pa[col] == pb[col])
+                continue;
+            left = std::min(left, col);
+            right = std::max(right, col);
+            top = std::min(top, row);
+            bottom = std::max(bottom, row);
         }
     }
-    if (!v) {
-        if (bytes_ >= kBytesKept) {
-            ForgetAll();
-            return false;
-        }
-        Variant made;
-        if (!Build(s, g, picture, x, y, e, made)) {
-            kept.never = true;
-            kept.variants.clear();
-            return false;
-        }
-        made.look = look;
-        made.key = SettingsKey(look, made.used, picture);
-        if (kept.variants.size() >= kVariantsKept)
-            kept.variants.erase(kept.variants.begin());
-        bytes_ += static_cast<size_t>(made.pixels.sizeInBytes()) + made.rows.size() * sizeof(made.rows[0]);
-        kept.variants.push_back(std::move(made));
-        v = &kept.variants.back();
-    }
+    if (right < 0)
+        return QRect();
+    return QRect(aRect.left() + left, aRect.top() + top, right - left + 1, bottom - top + 1);
+}
+
+} // namespace
+
+bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y, QRect area)
+{
+    const int16_t e = KeptElementAt(s, x, y);
+    // Outside the part of a large picture that is kept, drawing costs little:
+    // nothing lands.
+    if (e == 0 || !picture.HeldRect().intersects(area))
+        return false;
+    const Variant* v = Find(s, g, picture, x, y, e, false);
+    if (!v)
+        return false;
+    Kept& kept = kept_[static_cast<size_t>(e)];
+    Looks& looks = kept.outline;
     // Looks that differ in the levels only often have the very same pixels.
-    const bool same = kept.shown && kept.shownPixels == v->pixels.cacheKey() && kept.shownRect == v->rect;
+    const bool same = looks.shown && looks.shownKey == v->pixels.cacheKey();
     // Nothing drawn since these pixels went on here: the second cell of a
     // piece inside one symbol needs none.
     const bool again = same && &picture == lastPicture_ && picture.DrawCount() == lastDrawCount_
         && e == lastElement_ && area == lastArea_;
     if (!again)
-        picture.PutPatch(v->pixels, v->rect.topLeft(), same ? area : v->rect, &v->rows);
-    kept.shown = true;
-    kept.shownPixels = v->pixels.cacheKey();
-    kept.shownRect = v->rect;
-
-    SurfaceSettings next = v->after;
-    const SurfaceSettings came = Read(picture);
-    if (v->passed & kFore)
-        next.fore = came.fore;
-    if (v->passed & kFill)
-        next.fill = came.fill;
-    if (v->passed & kFillStyle)
-        next.fillStyle = came.fillStyle;
-    if (v->passed & kFont) {
-        next.fontName = came.fontName;
-        next.fontSize = came.fontSize;
-    }
-    if (v->passed & kBold)
-        next.fontBold = came.fontBold;
-    if (v->passed & kCurrent) {
-        next.currentX = came.currentX;
-        next.currentY = came.currentY;
-    }
-    Write(picture, next);
-    g.Orientation = s.Elements[static_cast<size_t>(e)].Orientation;
+        picture.PutPatch(v->pixels, v->rect.topLeft(), same ? area : v->rect, &v->runs);
+    looks.shown = true;
+    looks.shownKey = v->pixels.cacheKey();
+    if (kept.whole.shown)
+        kept.touched |= area;
+    LeaveSettings(g, picture, *v, e, s);
     lastPicture_ = &picture;
     lastDrawCount_ = picture.DrawCount();
     lastElement_ = e;
     lastArea_ = area;
+    return true;
+}
+
+bool SymbolPatches::RestoreWhole(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y)
+{
+    const int16_t e = KeptElementAt(s, x, y);
+    if (e == 0 || !ChangesLook(s.Elements[static_cast<size_t>(e)].Type) || !HeldNear(picture, s, g, x, y))
+        return false;
+    Kept* kept = KeptFor(e);
+    const bool wasShown = kept->whole.shown;
+    const qint64 wasKey = kept->whole.shownKey;
+    const Variant* v = Find(s, g, picture, x, y, e, true);
+    if (!v)
+        return false;
+    kept = &kept_[static_cast<size_t>(e)];
+    // The symbol shows an earlier look, apart from what its pieces drew over:
+    // only the part where the looks differ, and that, is put.
+    QRect area = v->rect;
+    if (wasShown) {
+        const qint64 now = v->pixels.cacheKey();
+        auto known = std::find_if(kept->changes.begin(), kept->changes.end(),
+                                  [&](const Change& c) { return c.from == wasKey && c.to == now; });
+        if (known == kept->changes.end()) {
+            for (const Variant& before : kept->whole.variants) {
+                if (before.pixels.cacheKey() == wasKey) {
+                    kept->changes.push_back(
+                        Change{wasKey, now, Differences(before.pixels, before.rect, v->pixels, v->rect)});
+                    known = kept->changes.end() - 1;
+                    break;
+                }
+            }
+        }
+        if (known != kept->changes.end())
+            area = known->differ | kept->touched;
+    }
+    picture.PutPatch(v->pixels, v->rect.topLeft(), area, &v->runs);
+    kept->whole.shown = true;
+    kept->whole.shownKey = v->pixels.cacheKey();
+    kept->touched = QRect();
+    kept->outline.shown = false;
+    LeaveSettings(g, picture, *v, e, s);
+    lastPicture_ = nullptr;
     return true;
 }

@@ -1,13 +1,17 @@
 #pragma once
-// The pixels of component symbols as an outline redraw puts them on the
-// worksheet picture, kept while the power is on. A conductor piece that ends on
-// a component's cell then only puts back the symbol's own pixels where the
-// piece was drawn, instead of drawing the whole symbol again: the picture is
-// the same, at a fraction of the cost.
+// The pixels of component symbols, kept while the power is on from the first
+// time a symbol is drawn. A conductor piece that ends on a component's cell
+// then only puts back the symbol's own pixels where the piece was drawn, and a
+// component whose look changes (a flip-flop's state, a register's stages, an
+// LED, a switch, a display) gets back only the part of its symbol that differs
+// from the look it showed: the picture is that of drawing the symbol again, at
+// a fraction of the cost.
 #include <QImage>
 #include <QRect>
 #include <QString>
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <vector>
 
 #include "platform/painter_surface.h"
@@ -22,8 +26,12 @@ public:
     // there; where its look or the surface settings it depends on have changed
     // since it was last put back, the whole symbol is put back. The surface is
     // left in the state the drawing would leave it in. False when this symbol
-    // is not kept (yet): then the caller draws it.
+    // is not kept: then the caller draws it.
     bool Restore(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y, QRect area);
+    // The same for the whole symbol as DrawElement(x, y, False, False) draws it,
+    // for a component whose look changed; only the part that differs from the
+    // look it showed before is put, with what its pieces touched since.
+    bool RestoreWhole(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y);
 
     // The symbol of element e was drawn on the picture by other means.
     void Forget(int16_t e);
@@ -42,15 +50,11 @@ public:
         double currentX = 0, currentY = 0;
     };
 
-    // A symbol is drawn the plain way this many times before its pixels are
-    // kept: most symbols next to a conductor that changes once (at power-on)
-    // are never drawn again.
-    static constexpr int kDrawnBeforeKept = 3;
-
 private:
     // One look of a symbol: its pixels (premultiplied, transparent where the
-    // symbol draws nothing), the settings it reads (`used`, a bit per group) and
-    // those it leaves (`after`, except the groups in `passed`).
+    // symbol draws nothing) and their stretches row by row, the settings it
+    // reads (`used`, a bit per group) and those it leaves (`after`, except the
+    // groups in `passed`).
     struct Variant {
         uint64_t look = 0;
         uint64_t key = 0; // the look and the settings it reads
@@ -58,23 +62,45 @@ private:
         unsigned passed = 0;
         QRect rect; // on the whole picture
         QImage pixels;
-        std::vector<PainterSurface::PatchRow> rows; // the opaque columns of each row
+        std::vector<PainterSurface::PatchRun> runs;
         Settings after;
     };
-    struct Kept {
+    // The looks kept of one way of drawing a symbol, and the one the picture shows.
+    struct Looks {
         std::vector<Variant> variants;
-        bool shown = false; // the picture holds these pixels of the symbol
-        qint64 shownPixels = 0;
-        QRect shownRect;
-        int drawnPlain = 0;
+        bool shown = false;
+        qint64 shownKey = 0;
+    };
+    // Where two whole looks differ, found once.
+    struct Change {
+        qint64 from = 0;
+        qint64 to = 0;
+        QRect differ;
+    };
+    struct Kept {
+        Looks outline;  // after a conductor piece
+        Looks whole;    // when the look changes
+        QRect touched;  // what its pieces drew over since the whole symbol was put
+        std::vector<Change> changes;
         bool never = false; // this symbol cannot be kept
     };
+    // Which settings groups a way of drawing reads and passes through, found
+    // once per element type, orientation and way.
+    struct Reads {
+        unsigned used = 0;
+        unsigned passed = 0;
+    };
 
-    bool Build(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y, int16_t e,
+    const Variant* Find(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y, int16_t e,
+                        bool whole);
+    bool Build(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y, int16_t e, bool whole,
                Variant& out);
+    void LeaveSettings(clsGrafik& g, PainterSurface& picture, const Variant& v, int16_t e, const ProgramState& s);
 
     Kept* KeptFor(int16_t e);
     std::vector<Kept> kept_; // by element number
+    std::map<uint32_t, Reads> reads_;
+    std::unique_ptr<PainterSurface> patch_; // where symbols are drawn to be kept
     size_t bytes_ = 0;
     bool building_ = false;
     // The last symbol put back, and the picture's count of drawings after it:

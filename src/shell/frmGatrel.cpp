@@ -19,6 +19,7 @@
 #include "platform/qt_printer.h"
 #include "platform/timers.h"
 #include "render/clsGrafik.h"
+#include "render/sheet_view.h"
 #include "render/whole_sheet.h"
 #include "shell/clock_page.h"
 #include "shell/clock_timers.h"
@@ -56,11 +57,12 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     BuildWorkField();
     picGrid()->SetDialogs(&dialogs_);
     objGrafik_ = std::make_unique<clsGrafik>(s_, &picGrid()->surface());
+    sheetView_ = std::make_unique<SheetView>(s_, *objGrafik_, &picGrid()->surface());
     picGrid()->DrawHeldPart = [this](Surface& part) { DrawWholeSheet(s_, *objGrafik_, part); };
     view_->SetGrafik(objGrafik_.get());
     icView_ = new ICDefinitionView(s_, *objGrafik_, picGrid(), lstIC_, this);
     objUndo_ = std::make_unique<clsUndo>(s_);
-    placement_ = std::make_unique<PlacementContext>(PlacementContext{s_, *objGrafik_, *objUndo_, &dialogs_});
+    placement_ = std::make_unique<PlacementContext>(PlacementContext{s_, *objUndo_, &dialogs_});
     setMinimumSize(static_cast<int>(kMinOuterWidth / kTwipsPerPixel), static_cast<int>(kMinOuterHeight / kTwipsPerPixel));
 
     // The engine's step timer and the clock generators' timers (member 0 exists from the start).
@@ -160,8 +162,6 @@ void frmGatrel::BuildStatusBar()
 
 void frmGatrel::WireEngineControls()
 {
-    engine_.objGrafik = objGrafik_.get();
-    engine_.picGrid = &picGrid()->surface();
     engine_.dialogs = &dialogs_;
     engine_.Timer1 = timer1_.get();
     engine_.Timer2 = &clockTimers_->members();

@@ -52,6 +52,7 @@ class WorksheetPicture;
 class WorksheetView;
 class ZoomPanel;
 class clsGrafik;
+class SheetView;
 class clsUndo;
 class frmBoolean;
 struct MenuRow;
@@ -368,6 +369,8 @@ private:
 
     std::unique_ptr<NullSurface> picNone_;
     std::unique_ptr<clsGrafik> objGrafik_;
+    // Draws what the engine, the placing routines and the editor change.
+    std::unique_ptr<SheetView> sheetView_;
     std::unique_ptr<clsUndo> objUndo_;
     std::unique_ptr<PlacementContext> placement_;
     std::unique_ptr<WorksheetEditor> editor_;

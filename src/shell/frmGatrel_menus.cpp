@@ -282,6 +282,7 @@ void frmGatrel::mBeenden_Click()
 void frmGatrel::mUndo_Click()
 {
     objUndo_->Undo(*placement_);
+    s_.Changes.Flush();
 }
 
 void frmGatrel::mUndoList_Click()
@@ -353,7 +354,7 @@ void frmGatrel::mAnsichtItem_Click(int index)
 
 void frmGatrel::mOnOff_Click()
 {
-    if (Menu(QStringLiteral("mOnOff"))->text() == LoadResString(2472))
+    if (s_.engine.PowerFlag == 0)
         powerPanel_->cmdOn->click();
     else
         powerPanel_->cmdOff->click();

@@ -121,7 +121,7 @@ void frmGatrel::SwitchToSimulationMode()
     Toolbar(QStringLiteral("Toolbar2"))->setVisible(false);
     Toolbar(QStringLiteral("OnOffBar"))->setVisible(true);
     simulationBar_->SetRunLamp(true);
-    ShowOnOffText(s_, LoadResString(2570)); // the engine keeps the text the panel shows
+    SetRunState(s_, RunState::SwitchingOn);
     ShowPanel(2, false);
     sizePanel_->SetStepsEnabled(false);
     // The worksheet panel leaves the column for the run and comes back as it was.

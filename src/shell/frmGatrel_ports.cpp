@@ -139,12 +139,15 @@ void frmGatrel::SetAnalyserMenuEnabled(bool enabled)
 
 void frmGatrel::RedrawAllElements()
 {
+    // What changed before is drawn first, in its order.
+    s_.Changes.Flush();
     ::RedrawAllElements(s_, *objGrafik_, 0);
     picGrid()->update();
 }
 
 void frmGatrel::DrawGrid()
 {
+    s_.Changes.Flush();
     ::DrawGrid(s_, picGrid()->surface());
     picGrid()->update();
 }
@@ -179,6 +182,7 @@ void frmGatrel::SelectNone()
 
 void frmGatrel::DisplayBeschriftungsText(int16_t n, const QString& oldText)
 {
+    s_.Changes.Flush();
     ::DisplayBeschriftungsText(s_, *objGrafik_, picGrid()->surface(), n, oldText);
 }
 

@@ -124,6 +124,8 @@ bool ICDefinitionController::NameConnector(int16_t x, int16_t y)
         view_.LoadICConnectorLabel(index, QString());
         view_.SetConnectorToolTip(index, u' ' + QString::number(index) + u' ');
         view_.PlaceConnectorLabel(index, x, y);
+        // After whatever the editor changed before.
+        s_.Changes.Flush();
         w_.objGrafik().DrawICInOut(x, y);
     }
     const QString savedCaption = view_.ConnectorCaption(index);
@@ -143,9 +145,8 @@ bool ICDefinitionController::NameConnector(int16_t x, int16_t y)
         CancelConnector(s_, *edit);
         if (edit->isNew) {
             view_.UnloadConnectorLabel(index);
-            int16_t x1 = static_cast<int16_t>(x - 1), y1 = static_cast<int16_t>(y - 1);
-            int16_t x2 = static_cast<int16_t>(x + 1), y2 = static_cast<int16_t>(y + 1);
-            RedrawArea(s_, w_.objGrafik(), x1, y1, x2, y2, false);
+            s_.Changes.Area(x - 1, y - 1, x + 1, y + 1);
+            s_.Changes.Flush();
         } else {
             view_.LoadICConnectorLabel(index, savedCaption);
             view_.PlaceConnectorLabel(index, x, y);
@@ -186,9 +187,8 @@ void ICDefinitionController::RemoveConnector(int index)
     s_.CursorX = CInt(Val(GetField(entry, 1)));
     s_.CursorY = CInt(Val(GetField(entry, 2)));
     DeleteICAnschluss();
-    int16_t x1 = static_cast<int16_t>(s_.CursorX - 1), y1 = static_cast<int16_t>(s_.CursorY - 1);
-    int16_t x2 = static_cast<int16_t>(s_.CursorX + 1), y2 = static_cast<int16_t>(s_.CursorY + 1);
-    RedrawArea(s_, w_.objGrafik(), x1, y1, x2, y2, false);
+    s_.Changes.Area(s_.CursorX - 1, s_.CursorY - 1, s_.CursorX + 1, s_.CursorY + 1);
+    s_.Changes.Flush();
 }
 
 void ICDefinitionController::CloseICView()

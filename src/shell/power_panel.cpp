@@ -11,6 +11,7 @@
 #include "platform/string_table.h"
 #include "shell/panel_controls.h"
 #include "shell/panel_metrics.h"
+#include "shell/run_state_texts.h"
 #include "shell/simulation_bar.h"
 #include "simulation/engine.h"
 
@@ -105,9 +106,11 @@ void PowerPanel::ShowPowerPanel()
     setVisible(true);
 }
 
-void PowerPanel::SetOnOffText(const QString& text)
+void PowerPanel::ShowRunState(RunState state)
 {
-    bar_.SetOnOffText(text);
+    if (const QString text = RunStateText(state); !text.isEmpty())
+        bar_.SetOnOffText(text);
+    bar_.SetPauseCaption(PauseCaptionFor(state));
 }
 
 void PowerPanel::SetRunLamp(bool red)
@@ -118,11 +121,6 @@ void PowerPanel::SetRunLamp(bool red)
 void PowerPanel::SetPauseEnabled(bool enabled)
 {
     bar_.SetPauseEnabled(enabled);
-}
-
-void PowerPanel::SetPauseCaption(const QString& caption)
-{
-    bar_.SetPauseCaption(caption);
 }
 
 void PowerPanel::SetStopEnabled(bool enabled)

@@ -45,10 +45,9 @@ public:
     void ChangeGUI(bool edit) override;
     void SwitchPowerOff() override;
     void ShowPowerPanel() override;
-    void SetOnOffText(const QString& text) override;
+    void ShowRunState(RunState state) override;
     void SetRunLamp(bool red) override;
     void SetPauseEnabled(bool enabled) override;
-    void SetPauseCaption(const QString& caption) override;
     void SetStopEnabled(bool enabled) override;
     void SetTimeLabel(const QString& text) override;
 

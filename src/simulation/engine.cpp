@@ -10,27 +10,15 @@
 #include "model/ports/probe_port.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
-#include "platform/surface.h"
 #include "platform/user_dialogs.h"
-#include "render/clsGrafik.h"
 #include "simulation/evaluator_support.h"
 #include "simulation/logic_analyzer.h"
 
 namespace {
 
-constexpr int32_t kRed = 255;
-
-// A point outside the visible area, drawn after each delayed pass so that the
-// worksheet shows what the pass drew.
-void MarkPassDrawn(EngineContext& e)
-{
-    if (e.picGrid)
-        e.picGrid->PSet(-1, -1, kRed);
-}
-
 void Abort(ProgramState& s, EngineContext& e)
 {
-    ShowOnOffText(s, LoadResString(2575));
+    SetRunState(s, RunState::Aborted);
     ClearQueues(s);
     s.engine.StepCount = 0;
     // The window switches off and shows it; without a window the engine does
@@ -39,6 +27,9 @@ void Abort(ProgramState& s, EngineContext& e)
         s.ports.power->SwitchPowerOff();
     if (s.engine.PowerFlag != 0)
         PowerOnOff(s, e);
+    // The power is off, and the panel keeps telling why.
+    SetRunState(s, RunState::Aborted);
+    s.Changes.Flush();
     if (e.dialogs) {
         QString text = LoadResString(2576);
         text.replace(QStringLiteral("\\n"), QStringLiteral("\r\n"));
@@ -68,23 +59,16 @@ int FirstFlagDirection(const GridCell& c)
 
 } // namespace
 
-void ShowOnOffText(ProgramState& s, const QString& text)
+void SetRunState(ProgramState& s, RunState state)
 {
-    s.engine.OnOffText = text;
+    s.engine.Run = state;
     if (s.ports.power)
-        s.ports.power->SetOnOffText(text);
-}
-
-void ShowPauseCaption(ProgramState& s, const QString& caption)
-{
-    s.engine.PauseCaption = caption;
-    if (s.ports.power)
-        s.ports.power->SetPauseCaption(caption);
+        s.ports.power->ShowRunState(state);
 }
 
 bool PauseOffersPause(const ProgramState& s)
 {
-    return s.engine.PauseCaption == LoadResString(2574);
+    return s.engine.Run != RunState::Paused;
 }
 
 // ---- The pass loop's inner steps ----
@@ -275,11 +259,8 @@ void FireDueClocks(ProgramState& s, EngineContext& e)
         }
     }
 
-    if (level == 0 && e.objGrafik) {
-        if (clsGrafik* g = GrafikFor(s, e, 0))
-            g->DrawLines(static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<int16_t>(dir),
-                         static_cast<uint8_t>(v));
-    }
+    if (level == 0 && SheetShows(s, 0))
+        RecordPiece(s, x, y, dir, v);
 
     if (c.Type == ElementType::Conductor) {
         if (c.ICConnector == 0)
@@ -401,12 +382,13 @@ void Simulate(ProgramState& s, EngineContext& e)
         }
         d = g.DelaySetting;
         if (d > 0 && touched) {
+            // The user watches each pass while the engine waits.
+            s.Changes.Flush();
             WaitSeconds(d / 110.0, false, e.waitHooks);
-            MarkPassDrawn(e);
             d = g.DelaySetting;
         }
     }
-    MarkPassDrawn(e);
+    s.Changes.Flush();
     if (PowerPort* w = s.ports.power) {
         if (PauseOffersPause(s))
             w->SetPauseEnabled(false);
@@ -425,13 +407,14 @@ void RunIfIdle(ProgramState& s, EngineContext& e)
 
 // ---- Dispatch and conductors ----
 
-clsGrafik* GrafikFor(ProgramState& s, EngineContext& e, int level)
+void RecordPiece(ProgramState& s, int x, int y, int dir, int v)
 {
-    if (level != 0 || !e.objGrafik || s.engine.PowerFlag == 0 || s.engine.InnerLevelShown != 0)
-        return nullptr;
-    if (e.picGrid)
-        e.objGrafik->Device = e.picGrid;
-    return e.objGrafik;
+    const Grid& field = s.Levels.front().Field;
+    const int fx = x - StepX(dir);
+    const int fy = y - StepY(dir);
+    const bool hereHigh = field.Contains(x, y) && field(x, y).Value == kTrue;
+    const bool thereHigh = field.Contains(fx, fy) && field(fx, fy).Value == kTrue;
+    s.Changes.Piece(x, y, dir, v, hereHigh, thereHigh);
 }
 
 void DispatchEvent(ProgramState& s, EngineContext& e, int x, int y, int dir, int v, int level)
@@ -533,9 +516,9 @@ void TransferICSignal(ProgramState& s, EngineContext& /*e*/, int x, int y, int /
     }
 }
 
-void EvalZAnzeige(ProgramState& s, EngineContext& e, int x, int y, int /*dir*/, int /*v*/, int level)
+void EvalZAnzeige(ProgramState& s, EngineContext& /*e*/, int x, int y, int /*dir*/, int /*v*/, int level)
 {
-    if (clsGrafik* g = GrafikFor(s, e, level))
-        g->DrawZAnzeige(static_cast<int16_t>(x), static_cast<int16_t>(y));
+    if (SheetShows(s, level))
+        s.Changes.Element(ElementType::SevenSegment, x, y);
 }
 

@@ -2,9 +2,11 @@
 // The simulation engine: event queues, the pass loop, dispatch and conductor
 // propagation, power on and off, levels, inputs, pause and clock ticks.
 //
-// Calling convention: routines that may draw, run the engine or reach the
-// window take (ProgramState& s, EngineContext& e, ...); the plain cell and
-// queue helpers take only the state. Evaluators all have the Evaluator
+// Calling convention: routines that may run the engine or reach the window
+// take (ProgramState& s, EngineContext& e, ...); the plain cell and queue
+// helpers take only the state. Nothing here draws: what changes on the shown
+// sheet goes into the change record (s.Changes), which the engine has its
+// view draw before each wait of a delayed run and at the end of every run. Evaluators all have the Evaluator
 // signature below and are found through EngineContext::evaluators by the
 // cell's element type.
 #include <QString>
@@ -18,9 +20,7 @@
 #include "model/state.h"
 #include "platform/wait.h"
 
-class clsGrafik;
 class PlatformTimer;
-class Surface;
 class UserDialogs;
 struct EngineContext;
 
@@ -32,11 +32,8 @@ using EvaluatorTable = std::array<Evaluator, 256>;
 
 // What the engine needs beyond the program state. The main window fills one
 // from its own objects; tests fill one with fakes. Every member may be left
-// empty: nothing is drawn, asked or timed then.
+// empty: nothing is asked or timed then.
 struct EngineContext {
-    // The drawing object and the worksheet surface it draws level 0 on.
-    clsGrafik* objGrafik = nullptr;
-    Surface* picGrid = nullptr;
     // Asks the abort question (the step-limit message).
     UserDialogs* dialogs = nullptr;
     // The delay wait and "let pending window events run"; its clock also
@@ -104,9 +101,15 @@ void TransferICSignal(ProgramState& s, EngineContext& e, int x, int y, int dir, 
 // The 7-segment display: redrawn on level 0, nothing else.
 void EvalZAnzeige(ProgramState& s, EngineContext& e, int x, int y, int dir, int v, int level);
 
-// The drawing object aimed at the worksheet when an event of `level` is to be
-// drawn now (power on, level 0, level 0 shown); null when nothing is drawn.
-clsGrafik* GrafikFor(ProgramState& s, EngineContext& e, int level);
+// Whether changes of `level` show on the sheet now (a view watches, the power
+// is on and level 0 is shown); only then are they recorded.
+inline bool SheetShows(const ProgramState& s, int level)
+{
+    return level == 0 && s.Changes.Watched() && s.engine.PowerFlag != 0 && s.engine.InnerLevelShown == 0;
+}
+// The conductor piece that a signal reaching (x, y) of level 0 in direction
+// dir changed, with the levels of its two cells now.
+void RecordPiece(ProgramState& s, int x, int y, int dir, int v);
 
 
 // ---- Power and levels ----
@@ -126,11 +129,9 @@ void LevelTreeClick(ProgramState& s, EngineContext& e, const QString& key);
 
 // ---- Inputs, pause and clocks ----
 
-// The run state that the power panel shows: its status text and the pause
-// button's caption are kept in EngineState and only shown by the window.
-void ShowOnOffText(ProgramState& s, const QString& text);
-void ShowPauseCaption(ProgramState& s, const QString& caption);
-// Whether the pause button offers "&Pause" (rather than "&Continue").
+// The run state is the engine's; the power panel shows it.
+void SetRunState(ProgramState& s, RunState state);
+// Whether the pause button offers to pause (rather than to continue).
 bool PauseOffersPause(const ProgramState& s);
 
 // A click on the worksheet while simulating at level 0: cell (CursorX, CursorY).

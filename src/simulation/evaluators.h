@@ -2,8 +2,9 @@
 // Component evaluators and the click routines of the clocked components.
 // Each evaluator has the Evaluator signature of engine.h and is reached
 // through the dispatch table by the cell's Type. Evaluators take their pins
-// from ParsePinsCached, draw only through GrafikFor(s, e, level), and queue
-// with QueueEvent; they never run the engine themselves.
+// from ParsePinsCached, record what changes on the shown sheet in s.Changes
+// (only while SheetShows(s, level)), and queue with QueueEvent; they never
+// draw and never run the engine themselves.
 #include <cstdint>
 
 #include "simulation/engine.h"

@@ -2,7 +2,6 @@
 // the shift register of two 4-stage registers; with their click routines.
 #include "simulation/evaluators.h"
 
-#include "render/clsGrafik.h"
 #include "simulation/evaluator_support.h"
 
 using namespace evaluators;
@@ -38,24 +37,17 @@ void SetOutput(ProgramState& s, LevelRecord& lv, const CachedPins& p, int orient
     }
 }
 
-void DrawFlipFlopAt(ProgramState& s, EngineContext& e, const CachedPins& p, int orientation, int level)
+// The symbols show the flip-flop's state and the register's stages.
+void DrawFlipFlopAt(ProgramState& s, const CachedPins& p, int orientation, int level)
 {
-    if (e.objGrafik == nullptr)
-        return;
-    e.objGrafik->Orientation = static_cast<uint8_t>(orientation);
-    if (p.InputCount < 2)
-        return;
-    const PinPos clock = p.In[1];
-    if (clsGrafik* g = GrafikFor(s, e, level))
-        g->DrawFlipFlop(clock.X, clock.Y, false, 0);
+    if (p.InputCount >= 2 && SheetShows(s, level))
+        s.Changes.Element(ElementType::FlipFlop, p.In[1].X, p.In[1].Y, static_cast<uint8_t>(orientation));
 }
 
-void DrawSRegisterAt(ProgramState& s, EngineContext& e, PinPos at, int orientation, int level)
+void DrawSRegisterAt(ProgramState& s, PinPos at, int orientation, int level)
 {
-    if (e.objGrafik != nullptr)
-        e.objGrafik->Orientation = static_cast<uint8_t>(orientation);
-    if (clsGrafik* g = GrafikFor(s, e, level))
-        g->DrawSRegister(at.X, at.Y);
+    if (SheetShows(s, level))
+        s.Changes.Element(ElementType::ShiftRegister, at.X, at.Y, static_cast<uint8_t>(orientation));
 }
 
 bool ClicksAllowed(const ProgramState& s)
@@ -65,7 +57,7 @@ bool ClicksAllowed(const ProgramState& s)
 
 } // namespace
 
-void EvalFlipFlop(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level)
+void EvalFlipFlop(ProgramState& s, EngineContext&, int x, int y, int dir, int value, int level)
 {
     const Found f = FindElement(s, x, y, level);
     if (f.pins == nullptr || f.pins->InputCount < 5 || f.pins->OutputCount < 2)
@@ -116,7 +108,7 @@ void EvalFlipFlop(ProgramState& s, EngineContext& e, int x, int y, int dir, int 
         }
         if (const GridCell* q = pinCell(p.Out[0]))
             el.State = q->Value;
-        DrawFlipFlopAt(s, e, p, orientation, level);
+        DrawFlipFlopAt(s, p, orientation, level);
         return;
     }
 
@@ -154,10 +146,10 @@ void EvalFlipFlop(ProgramState& s, EngineContext& e, int x, int y, int dir, int 
     }
     if (const GridCell* q = pinCell(p.Out[0]))
         el.State = q->Value;
-    DrawFlipFlopAt(s, e, p, orientation, level);
+    DrawFlipFlopAt(s, p, orientation, level);
 }
 
-void EvalSRegister(ProgramState& s, EngineContext& e, int x, int y, int, int value, int level)
+void EvalSRegister(ProgramState& s, EngineContext&, int x, int y, int, int value, int level)
 {
     const Found f = FindElement(s, x, y, level);
     if (f.pins == nullptr || f.pins->InputCount < 3)
@@ -192,7 +184,7 @@ void EvalSRegister(ProgramState& s, EngineContext& e, int x, int y, int, int val
         if (ValidDirection(orientation))
             SetWireSignal(s, level, out.X, out.Y, orientation, v);
     }
-    DrawSRegisterAt(s, e, PinPos{static_cast<int16_t>(x), static_cast<int16_t>(y)}, orientation, level);
+    DrawSRegisterAt(s, PinPos{static_cast<int16_t>(x), static_cast<int16_t>(y)}, orientation, level);
 }
 
 void ClickFlipFlop(ProgramState& s, EngineContext& e, int16_t c)
@@ -215,7 +207,7 @@ void ClickFlipFlop(ProgramState& s, EngineContext& e, int16_t c)
 
     el->State = el->State == kTrue ? kFalse : kTrue;
     const int16_t state = el->State;
-    DrawFlipFlopAt(s, e, p, orientation, 0);
+    DrawFlipFlopAt(s, p, orientation, 0);
 
     const int16_t levels[2] = {state, Level16(state == 0)};
     for (int k = 0; k < 2; ++k) {
@@ -262,7 +254,7 @@ void ClickSRegister(ProgramState& s, EngineContext& e, int16_t c)
 
     auto& w = el->StageWords;
     w[word] = w[word] == kTrue ? kFalse : kTrue;
-    DrawSRegisterAt(s, e, p.In[2], orientation, 0);
+    DrawSRegisterAt(s, p.In[2], orientation, 0);
 
     if (word == 4 || word == 8) {
         const PinPos out = p.Out[static_cast<size_t>(reg)];

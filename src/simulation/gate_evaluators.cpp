@@ -1,9 +1,6 @@
 // AND, OR, XOR, inverter, TriState gate, LED and switch.
 #include "simulation/evaluators.h"
 
-#include "model/geometry.h"
-#include "platform/surface.h"
-#include "render/clsGrafik.h"
 #include "simulation/evaluator_support.h"
 
 using namespace evaluators;
@@ -77,7 +74,7 @@ void EvalXOR(ProgramState& s, EngineContext&, int x, int y, int, int, int level)
     EvalGate(s, x, y, level, GateKind::Xor);
 }
 
-void EvalInverter(ProgramState& s, EngineContext& e, int x, int y, int, int value, int level)
+void EvalInverter(ProgramState& s, EngineContext&, int x, int y, int, int value, int level)
 {
     // The hottest evaluator: one look-up of the level, then plain cell access.
     LevelRecord* lv = LevelAt(s, level);
@@ -110,11 +107,8 @@ void EvalInverter(ProgramState& s, EngineContext& e, int x, int y, int, int valu
         o.WireSignalV = Level16(r);
     if (lv->Field.Contains(ox + st.dx, oy + st.dy))
         QueueEvent(s, ox + st.dx, oy + st.dy, orientation, r ? 1 : 0, level);
-    if (e.objGrafik == nullptr)
-        return;
-    if (clsGrafik* g = GrafikFor(s, e, level))
-        g->DrawLines(static_cast<int16_t>(ox), static_cast<int16_t>(oy), static_cast<int16_t>(orientation),
-                     r ? 1 : 0);
+    if (SheetShows(s, level))
+        RecordPiece(s, ox, oy, orientation, r ? 1 : 0);
 }
 
 void EvalTriState(ProgramState& s, EngineContext&, int x, int y, int, int, int level)
@@ -146,23 +140,15 @@ void EvalTriState(ProgramState& s, EngineContext&, int x, int y, int, int, int l
 
 void EvalLED(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level)
 {
-    if (clsGrafik* g = GrafikFor(s, e, level); g != nullptr && g->Device != nullptr) {
-        const GridCell* cell = CellAt(s, level, x, y);
-        const ElementRecord* led = cell ? ElementAt(s, level, cell->ElementNr) : nullptr;
-        Surface& d = *g->Device;
-        d.FillStyle = 0;
-        d.FillColor = value != 0 && led != nullptr ? led->Color : 0xE0E0E0;
-        d.Circle(GridToPixel(s, static_cast<int16_t>(x)), GridToPixel(s, static_cast<int16_t>(y)),
-                 static_cast<double>(6.0f * s.GridMode));
-        d.FillStyle = 1;
-        g->SymbolDrawnAt(static_cast<int16_t>(x), static_cast<int16_t>(y));
-    }
+    // The dispatcher has given the cell the event's level, which the LED shows.
+    if (SheetShows(s, level))
+        s.Changes.Element(ElementType::LED, x, y);
     PropagateConductor(s, e, x, y, dir, value, level);
 }
 
 void EvalSwitch(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level)
 {
-    if (clsGrafik* g = GrafikFor(s, e, level))
-        g->DrawSwitch(static_cast<int16_t>(x), static_cast<int16_t>(y));
+    if (SheetShows(s, level))
+        s.Changes.Element(ElementType::Switch, x, y);
     PropagateConductor(s, e, x, y, dir, value, level);
 }

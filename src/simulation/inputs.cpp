@@ -4,7 +4,6 @@
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "platform/timers.h"
-#include "render/clsGrafik.h"
 #include "simulation/clock_phase_text.h"
 #include "simulation/engine.h"
 #include "simulation/evaluator_support.h"
@@ -49,9 +48,12 @@ bool ValidSlot(const ProgramState& s, int i)
 void RunWithBracket(ProgramState& s, EngineContext& e)
 {
     PowerPort* w = s.ports.power;
-    if (w && s.engine.DelaySetting > 0) {
+    // A run without delay is over before anything could show it.
+    const bool watched = s.engine.DelaySetting > 0;
+    if (watched)
+        SetRunState(s, RunState::Running);
+    if (w && watched) {
         w->SetRunLamp(true);
-        ShowOnOffText(s, LoadResString(2555));
         w->SetStopEnabled(true);
         w->SetPauseEnabled(true);
     }
@@ -61,12 +63,12 @@ void RunWithBracket(ProgramState& s, EngineContext& e)
     const double t1 = w ? TimerSeconds(e) : 0.0;
     Simulate(s, e);
     const double t2 = w ? TimerSeconds(e) : 0.0;
+    // A pause, a stop or a power-off during the run's waits has shown its own state.
+    if (s.engine.Run == RunState::Running)
+        SetRunState(s, RunState::Ready);
     if (w) {
-        if (s.engine.DelaySetting > 0) {
+        if (s.engine.DelaySetting > 0)
             w->SetRunLamp(false);
-            if (s.engine.OnOffText != LoadResString(2571))
-                ShowOnOffText(s, LoadResString(2572));
-        }
         if (PauseOffersPause(s))
             w->SetPauseEnabled(false);
         w->SetStopEnabled(false);
@@ -135,8 +137,6 @@ void InitSwitchOn(ProgramState& s, EngineContext& e)
     SetWireSignal(s, 0, x, y, dir, level);
     if (g.EngineBusy == 0)
         RunWithBracket(s, e);
-    if (e.objGrafik && e.picGrid)
-        e.objGrafik->Device = e.picGrid;
 }
 
 void Pause(ProgramState& s, EngineContext& e)
@@ -144,27 +144,26 @@ void Pause(ProgramState& s, EngineContext& e)
     EngineState& g = s.engine;
     PowerPort* w = s.ports.power;
     if (g.PausedFlag != 0) {
+        SetRunState(s, RunState::Running);
         if (w) {
-            ShowOnOffText(s, LoadResString(2555));
             w->SetRunLamp(true);
-            ShowPauseCaption(s, LoadResString(2574));
             if (g.DelaySetting > 0)
                 w->SetStopEnabled(true);
         }
         g.PausedFlag = kFalse;
         Simulate(s, e);
-        if (g.EngineBusy == 0 && w) {
-            ShowOnOffText(s, LoadResString(2572));
-            w->SetRunLamp(false);
+        if (g.EngineBusy == 0 && g.PowerFlag != 0) {
+            SetRunState(s, RunState::Ready);
+            if (w)
+                w->SetRunLamp(false);
         }
         return;
     }
     if (QueueCount(s, 2) == 0 && g.EngineBusy == 0)
         return;
+    SetRunState(s, RunState::Paused);
     if (w) {
-        ShowOnOffText(s, LoadResString(2571));
         w->SetRunLamp(true);
-        ShowPauseCaption(s, LoadResString(2573));
         w->SetStopEnabled(false);
     }
     g.PausedFlag = kTrue;
@@ -174,11 +173,10 @@ void StopEngine(ProgramState& s, EngineContext& /*e*/)
 {
     ClearQueues(s);
     s.engine.PausedFlag = kFalse;
+    SetRunState(s, RunState::Ready);
     if (PowerPort* w = s.ports.power) {
         w->SetStopEnabled(false);
         w->SetPauseEnabled(false);
-        ShowPauseCaption(s, LoadResString(2574));
-        ShowOnOffText(s, LoadResString(2572));
     }
 }
 
@@ -266,15 +264,13 @@ void ClockTick(ProgramState& s, EngineContext& e, int16_t i)
     }
 }
 
-void SelectTimer(ProgramState& s, EngineContext& e, int16_t i)
+void SelectTimer(ProgramState& s, EngineContext&, int16_t i)
 {
     if (s.ClockCount == 0) {
         if (s.ports.clockPanel)
             s.ports.clockPanel->HideSelectedClockFrame();
         return;
     }
-    if (!e.objGrafik)
-        return;
     auto draw = [&](int slot, bool marked) {
         if (!ValidSlot(s, slot))
             return;
@@ -293,11 +289,11 @@ void SelectTimer(ProgramState& s, EngineContext& e, int16_t i)
         case 4: y -= 3; break;
         default: break;
         }
-        e.objGrafik->Orientation = static_cast<uint8_t>(o);
-        e.objGrafik->DrawTimer(static_cast<int16_t>(x), static_cast<int16_t>(y), marked);
+        s.Changes.Element(ElementType::ClockGenerator, x, y, static_cast<uint8_t>(o), marked);
     };
     draw(s.SelectedClock, false);
     draw(i, true);
+    s.Changes.Flush();
 }
 
 void ChangeToolbar3(ProgramState& s, EngineContext& e)

@@ -10,15 +10,11 @@
 #include "model/tool_selection.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
-#include "platform/surface.h"
 #include "platform/timers.h"
-#include "render/clsGrafik.h"
-#include "render/redraw.h"
 #include "simulation/engine.h"
 
 namespace {
 
-constexpr int32_t kWhite = 0xFFFFFF;
 constexpr int kCustomPointer = 99;
 constexpr int kArrowPointer = 1;
 
@@ -31,10 +27,15 @@ void PumpEvents(EngineContext& e)
         e.waitHooks.pumpEvents();
 }
 
-void AimAtWorksheet(EngineContext& e)
+// The whole of level n shown: drawn at once, before anything changes further.
+void ShowWhole(ProgramState& s, int16_t n)
 {
-    if (e.objGrafik && e.picGrid)
-        e.objGrafik->Device = e.picGrid;
+    if (s.Changes.Watched()) {
+        s.Changes.Level(n);
+        s.Changes.Flush();
+    } else if (s.ports.worksheet) {
+        s.ports.worksheet->RedrawAllElements();
+    }
 }
 
 bool SamePin(const PinPos& p, int x, int y) { return p.X == x && p.Y == y; }
@@ -193,7 +194,7 @@ void PowerOn(ProgramState& s, EngineContext& e)
     g.PausedFlag = kFalse;
     g.AbortFlag = kFalse;
     StopTimers(s, e);
-    ShowPauseCaption(s, LoadResString(2574));
+    SetRunState(s, RunState::SwitchingOn);
     if (s.ports.power)
         s.ports.power->ShowPowerPanel();
     if (s.ports.worksheet)
@@ -228,20 +229,30 @@ void PowerOn(ProgramState& s, EngineContext& e)
                     return;
                 if (x > s.Levels[static_cast<size_t>(lv)].Width)
                     break;
+                // The empty cells of level 0 lose their grid dots, a column at
+                // a time up to each component whose first output it draws.
+                int dotsFrom = -1;
+                auto dotsUpTo = [&](int last) {
+                    if (dotsFrom >= 0 && g.InnerLevelShown == 0)
+                        s.Changes.GridDots(x, dotsFrom, last);
+                    dotsFrom = -1;
+                };
                 for (int y = 0;; ++y) {
                     if (interrupted())
                         return;
                     const LevelRecord& L = s.Levels[static_cast<size_t>(lv)];
-                    if (y > L.Height)
+                    if (y > L.Height) {
+                        dotsUpTo(y - 1);
                         break;
+                    }
                     if (!L.Field.Contains(x, y))
                         continue;
                     const uint8_t type = L.Field(x, y).Type;
-                    if (lv == 0 && type == 0 && e.picGrid && g.InnerLevelShown == 0)
-                        e.picGrid->PSet(GridToPixel(s, static_cast<int16_t>(x)), GridToPixel(s, static_cast<int16_t>(y)),
-                                        kWhite);
+                    if (lv == 0 && type == 0 && dotsFrom < 0)
+                        dotsFrom = y;
                     if (type == ElementType::Inverter || type == ElementType::Decoder || type == ElementType::AND
                         || type == ElementType::OR || type == ElementType::XOR || type == ElementType::FlipFlop) {
+                        dotsUpTo(y - 1);
                         g.InitDepth = static_cast<int16_t>(d);
                         if (g.InnerLevelShown == 0)
                             s.CurrentLevel = static_cast<int16_t>(lv);
@@ -257,7 +268,7 @@ void PowerOn(ProgramState& s, EngineContext& e)
         }
     }
 
-    AimAtWorksheet(e);
+    s.Changes.Flush();
     if (g.InnerLevelShown == 0)
         s.CurrentLevel = 0;
     g.InitDepth = 0;
@@ -265,7 +276,7 @@ void PowerOn(ProgramState& s, EngineContext& e)
         probes->ClearAnalyserTraces();
     if (s.ports.power)
         s.ports.power->SetRunLamp(false);
-    ShowOnOffText(s, LoadResString(2572));
+    SetRunState(s, RunState::Ready);
 }
 
 void PowerOff(ProgramState& s, EngineContext& e)
@@ -275,12 +286,11 @@ void PowerOff(ProgramState& s, EngineContext& e)
         ClearQueues(s);
     // A pause does not outlive the power.
     g.PausedFlag = kFalse;
-    ShowPauseCaption(s, LoadResString(2574));
+    SetRunState(s, RunState::SwitchingOff);
     if (s.ports.power) {
         s.ports.power->SetPauseEnabled(false);
         s.ports.power->SetStopEnabled(false);
     }
-    AimAtWorksheet(e);
     if (s.CurrentLevel > 0 || g.InnerLevelShown != 0)
         ShowLevel(s, e, 0);
     s.CurrentLevel = 0;
@@ -321,13 +331,13 @@ void PowerOff(ProgramState& s, EngineContext& e)
                 p.Value = kFalse;
                 p.WireSignalH = kFalse;
                 p.WireSignalV = kFalse;
-                if (c.Type == ElementType::FlipFlop && e.objGrafik) {
+                // The flip-flop at rest.
+                if (c.Type == ElementType::FlipFlop && s.Changes.Watched()) {
                     const CachedPins& pins = ParsePinsCached(s, c.ElementNr, 0);
                     if (pins.InputCount >= 2 && SamePin(pins.In[1], x, y)
-                        && c.ElementNr > 0 && static_cast<size_t>(c.ElementNr) < s.Elements.size()) {
-                        e.objGrafik->Orientation = s.Elements[static_cast<size_t>(c.ElementNr)].Orientation;
-                        e.objGrafik->DrawFlipFlop(static_cast<int16_t>(x), static_cast<int16_t>(y), false, 0);
-                    }
+                        && c.ElementNr > 0 && static_cast<size_t>(c.ElementNr) < s.Elements.size())
+                        s.Changes.Element(ElementType::FlipFlop, x, y,
+                                          s.Elements[static_cast<size_t>(c.ElementNr)].Orientation);
                 }
             }
         }
@@ -349,10 +359,8 @@ void PowerOff(ProgramState& s, EngineContext& e)
     ClearPinCache(s);
 
     g.SwitchingOff = kFalse;
-    if (e.objGrafik)
-        RedrawAllElements(s, *e.objGrafik, 0);
-    else if (s.ports.worksheet)
-        s.ports.worksheet->RedrawAllElements();
+    SetRunState(s, RunState::Off);
+    ShowWhole(s, 0);
 }
 
 } // namespace
@@ -365,6 +373,7 @@ void PowerOnOff(ProgramState& s, EngineContext& e)
         PowerOn(s, e);
     else if (s.engine.PowerFlag == kTrue)
         PowerOff(s, e);
+    s.Changes.Flush();
 }
 
 void Copy_P_to_Field(ProgramState& s)
@@ -398,11 +407,10 @@ int LowestLevel(const ProgramState& s)
     return deepest < 0 ? 1 : deepest + 1;
 }
 
-void ShowLevel(ProgramState& s, EngineContext& e, int16_t n)
+void ShowLevel(ProgramState& s, EngineContext&, int16_t n)
 {
     if (n < 0 || static_cast<size_t>(n) >= s.Levels.size())
         return;
-    AimAtWorksheet(e);
     const LevelRecord& L = s.Levels[static_cast<size_t>(n)];
     if (s.ports.levels) {
         s.ports.levels->SetLevelLabel(n == 0 ? LoadResString(2543)
@@ -432,10 +440,7 @@ void ShowLevel(ProgramState& s, EngineContext& e, int16_t n)
 
     s.CurrentLevel = n;
     s.engine.InnerLevelShown = kTrue;
-    if (e.objGrafik)
-        RedrawAllElements(s, *e.objGrafik, n);
-    else if (s.ports.worksheet)
-        s.ports.worksheet->RedrawAllElements();
+    ShowWhole(s, n);
     s.CurrentLevel = n;
     if (n == 0)
         s.engine.InnerLevelShown = kFalse;

@@ -3,7 +3,9 @@
 #include "platform/timers.h"
 #include "simulation/evaluators.h"
 
-void SimulationMouseDown(ProgramState& s, EngineContext& e, int button)
+namespace {
+
+void Click(ProgramState& s, EngineContext& e, int button)
 {
     if (s.ToolMode != ToolCode::SimulationRunning || !s.P.Contains(s.CursorX, s.CursorY))
         return;
@@ -60,4 +62,13 @@ void SimulationMouseDown(ProgramState& s, EngineContext& e, int button)
     default:
         break;
     }
+}
+
+} // namespace
+
+void SimulationMouseDown(ProgramState& s, EngineContext& e, int button)
+{
+    Click(s, e, button);
+    // What a click changes shows at once, also while a run waits.
+    s.Changes.Flush();
 }

@@ -21,7 +21,7 @@ namespace {
 
 class Synthesis : public ::testing::Test {
 protected:
-    Synthesis() : undo(d.s), c{d.s, d.grafik, undo, &d.dialogs} {}
+    Synthesis() : undo(d.s), c{d.s, undo, &d.dialogs} {}
 
     // The Boolean tools window's way: a new circuit, then the drawing.
     clsGroups Draw(const QString& term, int convertTo = 0, int rowsBetweenGroups = 4)

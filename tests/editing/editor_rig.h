@@ -19,7 +19,7 @@
 
 class EditorRig : public ::testing::Test {
 protected:
-    EditorRig() : g(s, &surface), undo(s), c{s, g, undo, nullptr}, editor(c, nullptr)
+    EditorRig() : g(s, &surface), undo(s), c{s, undo, nullptr}, editor(c, nullptr)
     {
         w.Attach(s);
         s.MaxX = 40;

@@ -33,9 +33,9 @@ TEST_F(FindWayTest, APathGoesAlongTheRowThenTheColumnAndStopsAtAComponent)
                 s.P(4, y).ConUp = y > 1 ? kTrue : kFalse;
                 s.P(4, y).ConDown = y < 3 ? kTrue : kFalse;
             }
-        EXPECT_EQ(FindWay(s, g, 2, 2, 6, 5, false), c.reached);
+        EXPECT_EQ(FindWay(s, 2, 2, 6, 5, false), c.reached);
         EXPECT_EQ(s.P(2, 2).Type, ElementType::Empty) << "a trial changes nothing";
-        EXPECT_EQ(FindWay(s, g, 2, 2, 6, 5, true), c.reached);
+        EXPECT_EQ(FindWay(s, 2, 2, 6, 5, true), c.reached);
         EXPECT_TRUE(s.P(2, 2).ConRight) << "the first step is along the row";
         EXPECT_EQ(s.P(2, 2).Type, ElementType::Conductor);
         if (c.reached) {
@@ -46,10 +46,10 @@ TEST_F(FindWayTest, APathGoesAlongTheRowThenTheColumnAndStopsAtAComponent)
         }
     }
     InitArbeitsfeld(s);
-    EXPECT_TRUE(FindWay(s, g, 3, 3, 3, 3, true)) << "start and target coincide";
+    EXPECT_TRUE(FindWay(s, 3, 3, 3, 3, true)) << "start and target coincide";
     s.P(5, 3).Type = ElementType::Conductor;
     s.P(5, 3).ConLeft = s.P(5, 3).ConRight = kTrue;
-    EXPECT_FALSE(FindWay(s, g, 3, 3, 8, 3, false)) << "a conductor along the row is no crossing";
+    EXPECT_FALSE(FindWay(s, 3, 3, 8, 3, false)) << "a conductor along the row is no crossing";
 }
 
 TEST_F(FindWayTest, AStraightPathIsBlockedByTheComponentItLeadsInto)

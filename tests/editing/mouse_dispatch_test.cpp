@@ -15,7 +15,7 @@ namespace {
 
 class MouseDispatch : public ::testing::Test {
 protected:
-    MouseDispatch() : g(s, &surface), undo(s), c{s, g, undo, nullptr}
+    MouseDispatch() : g(s, &surface), undo(s), c{s, undo, nullptr}
     {
         w.Attach(s);
         s.MaxX = 40;

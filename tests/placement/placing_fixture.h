@@ -22,7 +22,7 @@ protected:
     static constexpr int kMaxX = 40;
     static constexpr int kMaxY = 30;
 
-    Placing() : g(s, &surface), undo(s), c{s, g, undo, &dialogs} { StartAfresh(); }
+    Placing() : g(s, &surface), undo(s), c{s, undo, &dialogs} { StartAfresh(); }
 
     // The program state as at start-up (orientation, gate inputs, decoder
     // clock and every other tool setting), an empty worksheet and history.

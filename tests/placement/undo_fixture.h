@@ -19,7 +19,7 @@
 
 class UndoFixture : public ::testing::Test {
 protected:
-    explicit UndoFixture(int maxX = 40, int maxY = 30) : g(s, &rec), u(s), c{s, g, u, &dialogs}
+    explicit UndoFixture(int maxX = 40, int maxY = 30) : g(s, &rec), u(s), c{s, u, &dialogs}
     {
         w.Attach(s);
         s.MaxX = static_cast<int16_t>(maxX);

@@ -251,13 +251,9 @@ TEST_F(Redraw, AreaRedrawsConductorPiecesAndMarkers)
     const QStringList expected{
         QStringLiteral("Line 42,42-56,56 color=0xFFFFFF mode=Box fill=0xFFFFFF style=0 width=1"),
         QStringLiteral("Polyline 49,49-49,63 color=0x808080 width=1"),
-        QStringLiteral("PSet -1,-1 color=0xFF width=1"),
         QStringLiteral("Polyline 49,49-49,35 color=0x808080 width=1"),
-        QStringLiteral("PSet -1,-1 color=0xFF width=1"),
         QStringLiteral("Polyline 49,49-63,49 color=0x808080 width=1"),
-        QStringLiteral("PSet -1,-1 color=0xFF width=1"),
         QStringLiteral("Polyline 49,49-35,49 color=0x808080 width=1"),
-        QStringLiteral("PSet -1,-1 color=0xFF width=1"),
         QStringLiteral("Line 47,47-51,51 color=0 mode=BoxFilled width=1"),
     };
     EXPECT_EQ(rec.Log(), expected);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/state.h"
+#include "simulation/engine.h"
 #include "render/redraw.h"
 #include "render/whole_sheet.h"
 #include "support/circuit_driver.h"
@@ -123,6 +124,45 @@ TEST(SymbolPatches, AConductorChangingBesideASymbolDoesNotDrawItAgain)
         else
             EXPECT_GE(drawn, 2 * 400) << "every inverter beside a changing conductor";
         d.s.ports = Ports{};
+    }
+}
+
+// The counter clocked for a while, then for 16 cycles more: the picture at
+// the end and how often a symbol was drawn the plain way in those 16.
+std::pair<QImage, long long> RunCounter(float zoom, bool keep)
+{
+    CircuitDriver d;
+    DrawingWindow window(d);
+    d.grafik.KeepSymbolPixels = keep;
+    if (!d.Load(Data("bench/ripple_8.gtr"))) {
+        ADD_FAILURE() << "counter not loaded";
+        return {};
+    }
+    d.s.GridMode = zoom;
+    window.RedrawAllElements();
+    d.PowerOn();
+    auto cycles = [&d](int n) {
+        for (int i = 0; i < 2 * n; ++i) {
+            Timer2_Timer(d.s, d.e, 0);
+            Timer1_Timer(d.s, d.e);
+        }
+    };
+    cycles(5);
+    const long long before = d.grafik.SymbolsDrawn();
+    cycles(16);
+    const std::pair<QImage, long long> run{d.surface.Image().copy(), d.grafik.SymbolsDrawn() - before};
+    d.s.ports = Ports{};
+    return run;
+}
+
+TEST(SymbolPatches, ACountingCounterPutsBackItsClockAndFlipFlops)
+{
+    for (float zoom : {1.0f, 1.6f}) {
+        const auto kept = RunCounter(zoom, true);
+        const auto drawn = RunCounter(zoom, false);
+        EXPECT_TRUE(kept.first == drawn.first) << "zoom " << zoom;
+        EXPECT_EQ(kept.second, 0) << "zoom " << zoom << ": every symbol kept from its first drawing";
+        EXPECT_GE(drawn.second, 16 * 2 * 3) << "the clock generator beside its changing output, each tick";
     }
 }
 

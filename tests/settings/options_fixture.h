@@ -26,7 +26,7 @@ struct CountingICManager : ICManagerPort {
 
 class OptionsFixture : public ::testing::Test {
 protected:
-    OptionsFixture() : g(s, &rec), u(s), c{s, g, u, &dialogs}
+    OptionsFixture() : g(s, &rec), u(s), c{s, u, &dialogs}
     {
         w.Attach(s);
         s.ports.icManager = &icManager;

@@ -185,10 +185,9 @@ TEST_F(ControlPanel, PauseContinueAndStopFollowADelayedRun)
     EXPECT_FALSE(Button("cmdStop")->isEnabled());
 
     // Stop while idle resets all the same.
-    ShowPauseCaption(s, LoadResString(2573));
+    SetRunState(s, RunState::Paused);
     s.ports.power->SetPauseEnabled(true);
     s.ports.power->SetStopEnabled(true);
-    ShowOnOffText(s, LoadResString(2571));
     QTest::mouseClick(Button("cmdStop"), Qt::LeftButton);
     EXPECT_EQ(PauseText(), LoadResString(2574));
     EXPECT_EQ(OnOffText(), LoadResString(2572));

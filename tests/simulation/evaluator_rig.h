@@ -8,6 +8,7 @@
 #include "model/state.h"
 #include "platform/recording_surface.h"
 #include "render/clsGrafik.h"
+#include "render/sheet_view.h"
 #include "simulation/engine.h"
 #include "simulation/evaluators.h"
 
@@ -28,8 +29,6 @@ public:
         s.CurrentLevel = 0;
         s.ToolMode = ToolCode::SimulationRunning;
         s.engine.PowerFlag = kTrue;
-        e.objGrafik = &grafik;
-        e.picGrid = &surface;
         e.evaluators = StandardEvaluators();
     }
 
@@ -37,6 +36,10 @@ public:
     EngineContext e;
     RecordingSurface surface;
     clsGrafik grafik;
+    SheetView view{s, grafik, &surface};
+
+    // The view draws what the evaluators changed, as the engine has it before each wait.
+    void Drawn() { s.Changes.Flush(); }
 
     GridCell& C(int x, int y, int level = 0) { return s.Levels[static_cast<size_t>(level)].Field(x, y); }
     ElementRecord& El(int c, int level = 0) { return s.Levels[static_cast<size_t>(level)].Elements[static_cast<size_t>(c)]; }
@@ -124,6 +127,7 @@ public:
             if (ev.Dir != 0 && !HoldEvent(s, ev))
                 DispatchEvent(s, e, ev.X, ev.Y, ev.Dir, ev.Value != 0 ? 1 : 0, ev.Level);
         ++passes;
+        Drawn();
         return static_cast<int>(current.size());
     }
     // Passes until nothing is pending; the number of passes that ran.

@@ -210,6 +210,7 @@ TEST(InverterEvaluator, InvertsTwoCellsAheadAndRedrawsItsOutputOnLevelZero)
     r.surface.ClearLog();
     r.SetPin(10, 5, false);
     EvalInverter(r.s, r.e, 10, 5, 2, 0, 0);
+    r.Drawn();
     EXPECT_TRUE(HasEvent(r.Pending(), 12, 5, 2, true));
     EXPECT_EQ(r.C(11, 5).WireSignalH, kTrue);
     // The output piece is drawn High: three red strokes.
@@ -319,17 +320,19 @@ TEST(LedAndSwitchEvaluators, LedLightsInItsColourAndPassesTheEventOn)
     const int led = r.Add(ElementType::LED, 0, 9, 5, 9, 5, {{9, 5}}, {});
     r.SetMarker(9, 5, -1);
     r.El(led).Color = 0x00FF00;
+    r.s.Elements[static_cast<size_t>(led)].Color = 0x00FF00;
 
     r.SetPin(9, 5, true);
     EvalLED(r.s, r.e, 9, 5, 2, 1, 0);
+    r.Drawn();
     EXPECT_EQ(CountLines(r.surface.Log(), "Circle", "fill=0xFF00 style=0"), 1);
     EXPECT_TRUE(HasEvent(r.Pending(), 10, 5, 2, true));
-    EXPECT_EQ(r.surface.FillStyle, 1);
 
     r.surface.ClearLog();
     r.ClearPending();
     r.SetPin(9, 5, false);
     EvalLED(r.s, r.e, 9, 5, 2, 0, 0);
+    r.Drawn();
     EXPECT_EQ(CountLines(r.surface.Log(), "Circle", "fill=0xE0E0E0 style=0"), 1);
     EXPECT_TRUE(HasEvent(r.Pending(), 10, 5, 2, false));
 
@@ -345,6 +348,7 @@ TEST(LedAndSwitchEvaluators, LedLightsInItsColourAndPassesTheEventOn)
     r.surface.ClearLog();
     r.SetPin(9, 5, true);
     EvalLED(r.s, r.e, 9, 5, 2, 1, 1);
+    r.Drawn();
     EXPECT_EQ(CountLines(r.surface.Log(), "Circle", ""), 0);
     r.ClearPending();
     QueueEvent(r.s, 5, 5, 2, 0, 1);
@@ -360,6 +364,7 @@ TEST(LedAndSwitchEvaluators, SwitchIsRedrawnAndPassesTheEventOn)
     r.Add(ElementType::Switch, 2, 8, 5, 8, 5, {{8, 5}}, {{8, 5}});
     r.SetPin(8, 5, true);
     EvalSwitch(r.s, r.e, 8, 5, 2, 1, 0);
+    r.Drawn();
     EXPECT_EQ(CountLines(r.surface.Log(), "Print", "\"1\""), 1);
     EXPECT_TRUE(HasEvent(r.Pending(), 9, 5, 2, true));
 

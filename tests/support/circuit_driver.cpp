@@ -7,11 +7,10 @@
 #include "model/geometry.h"
 #include "simulation/evaluators.h"
 
-CircuitDriver::CircuitDriver() : surface(1400, 1000, SurfaceKind::Worksheet), grafik(s, &surface)
+CircuitDriver::CircuitDriver()
+    : surface(1400, 1000, SurfaceKind::Worksheet), grafik(s, &surface), view(s, grafik, &surface)
 {
     window.Attach(s);
-    e.objGrafik = &grafik;
-    e.picGrid = &surface;
     e.dialogs = &dialogs;
     e.evaluators = StandardEvaluators();
     e.waitHooks.now = [this] { return clock; };

@@ -12,6 +12,7 @@
 #include "platform/painter_surface.h"
 #include "platform/timers.h"
 #include "render/clsGrafik.h"
+#include "render/sheet_view.h"
 #include "simulation/engine.h"
 #include "support/fake_main_window.h"
 #include "support/scripted_user_dialogs.h"
@@ -30,6 +31,8 @@ public:
     VirtualTimerHost timers;
     PainterSurface surface;
     clsGrafik grafik;
+    // Draws what the engine changes on the surface.
+    SheetView view;
     EngineContext e;
     std::unique_ptr<PlatformTimer> timer1;
     std::vector<std::unique_ptr<PlatformTimer>> timer2;

@@ -1,6 +1,7 @@
 #include "support/fake_main_window.h"
 
 #include "model/state.h"
+#include "shell/run_state_texts.h"
 
 void FakeMainWindow::Attach(ProgramState& s)
 {
@@ -283,10 +284,12 @@ void FakeMainWindow::ShowICView()
     ++showICViewCount;
 }
 
-void FakeMainWindow::SetOnOffText(const QString& text)
+void FakeMainWindow::ShowRunState(RunState state)
 {
-    calls << QStringLiteral("SetOnOffText");
-    onOffText = text;
+    calls << QStringLiteral("ShowRunState");
+    if (const QString text = RunStateText(state); !text.isEmpty())
+        onOffText = text;
+    pauseCaption = PauseCaptionFor(state);
 }
 
 void FakeMainWindow::SetRunLamp(bool red)
@@ -299,12 +302,6 @@ void FakeMainWindow::SetPauseEnabled(bool enabled)
 {
     calls << QStringLiteral("SetPauseEnabled");
     pauseEnabled = enabled;
-}
-
-void FakeMainWindow::SetPauseCaption(const QString& text)
-{
-    calls << QStringLiteral("SetPauseCaption");
-    pauseCaption = text;
 }
 
 void FakeMainWindow::SetStopEnabled(bool enabled)

@@ -157,10 +157,10 @@ public:
     bool clockLinkChecked = false;
     int hideSelectedClockFrameCount = 0;
 
-    void SetOnOffText(const QString& text) override;
+    // The texts the power panel derives from the run state.
+    void ShowRunState(RunState state) override;
     void SetRunLamp(bool red) override;
     void SetPauseEnabled(bool enabled) override;
-    void SetPauseCaption(const QString& text) override;
     void SetStopEnabled(bool enabled) override;
     void ShowPowerPanel() override;
     void CommitLabelEdit() override;

@@ -3,6 +3,8 @@
 // texts is the engine's own (EngineState); the panel only shows it.
 #include <QString>
 
+#include "model/engine_state.h"
+
 class PowerPort {
 public:
     virtual ~PowerPort() = default;
@@ -13,10 +15,10 @@ public:
     // swallows only the user's clicks on the power buttons.
     virtual void SwitchPowerOff() = 0;
     virtual void ShowPowerPanel() = 0;                  // picEinAus
-    virtual void SetOnOffText(const QString& text) = 0; // lblOnOff
+    // lblOnOff and cmdPause's caption, as the run state has them.
+    virtual void ShowRunState(RunState state) = 0;
     virtual void SetRunLamp(bool red) = 0;              // picRot shown and picGrün hidden, or the reverse
     virtual void SetPauseEnabled(bool enabled) = 0;     // cmdPause
-    virtual void SetPauseCaption(const QString& caption) = 0;
     virtual void SetStopEnabled(bool enabled) = 0;      // cmdStop
     virtual void SetTimeLabel(const QString& text) = 0; // lblTime
 };

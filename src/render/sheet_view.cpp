@@ -1,0 +1,172 @@
+#include "render/sheet_view.h"
+
+#include <QScopeGuard>
+#include <functional>
+
+#include "model/geometry.h"
+#include "model/pin_lists.h"
+#include "model/state.h"
+#include "platform/numeric.h"
+#include "platform/surface.h"
+#include "render/clsGrafik.h"
+#include "render/marker_symbols.h"
+#include "render/redraw.h"
+
+namespace {
+
+constexpr int32_t kWhite = 0xFFFFFF;
+
+// Where a juncture dot was: a white box, and stubs of the conductors that
+// met there, unzoomed (the redraw of the cell then draws the real pieces).
+void EraseJuncture(ProgramState& s, Surface& dev, int16_t x, int16_t y)
+{
+    if (!s.P.Contains(x, y))
+        return;
+    const GridCell& cell = s.P(x, y);
+    const double cx = GridToPixel(s, x);
+    const double cy = GridToPixel(s, y);
+    dev.Line(cx - 2, cy - 4, cx + 2, cy + 2, kWhite, LineMode::BoxFilled);
+    if (cell.ConLeft != 0)
+        dev.Line(cx, cy, cx - 2, cy, 0);
+    if (cell.ConRight != 0)
+        dev.Line(cx, cy, cx + 4, cy, 0);
+    if (cell.ConUp != 0)
+        dev.Line(cx, cy, cx, cy - 5, 0);
+    if (cell.ConDown != 0)
+        dev.Line(cx, cy, cx, cy + 4, 0);
+}
+
+// The LED's square painted white before the LED goes.
+void EraseLED(ProgramState& s, Surface& dev, int16_t x, int16_t y)
+{
+    const double cx = GridToPixel(s, x);
+    const double cy = GridToPixel(s, y);
+    const double r = CInt(s.CellSize * static_cast<double>(s.GridMode));
+    dev.FillColor = kWhite;
+    dev.Line(cx - r, cy - r, cx + r, cy + r, kWhite, LineMode::BoxFilled);
+}
+
+} // namespace
+
+SheetView::SheetView(ProgramState& s, clsGrafik& grafik, Surface* picture) : s_(s), g_(grafik), picture_(picture)
+{
+    s_.Changes.SetView(this);
+}
+
+SheetView::~SheetView()
+{
+    if (s_.Changes.View() == this)
+        s_.Changes.SetView(nullptr);
+}
+
+void SheetView::Flush()
+{
+    if (s_.Changes.Empty())
+        return;
+    // What the drawing does may record nothing new, but take the list first all the same.
+    std::vector<SheetChange> changes = s_.Changes.Take(std::move(spare_));
+    Surface* const was = g_.Device;
+    g_.Device = picture_;
+    // Whoever shows the picture hears of it once, after all is drawn.
+    std::function<void()> shown;
+    uint64_t count = 0;
+    if (picture_) {
+        shown = std::move(picture_->OnDrawn);
+        picture_->OnDrawn = nullptr;
+        count = picture_->DrawCount();
+    }
+    const auto back = qScopeGuard([&] {
+        g_.Device = was;
+        changes.clear();
+        spare_ = std::move(changes);
+        if (picture_) {
+            picture_->OnDrawn = std::move(shown);
+            if (picture_->OnDrawn && picture_->DrawCount() != count)
+                picture_->OnDrawn();
+        }
+    });
+    for (const SheetChange& c : changes)
+        Draw(c);
+}
+
+void SheetView::Draw(const SheetChange& c)
+{
+    switch (c.kind) {
+    case SheetChangeKind::Piece:
+        g_.DrawLines(c.x, c.y, c.dir, (c.flags & kPieceHigh) ? 1 : 0, (c.flags & kPieceHereHigh) != 0,
+                     (c.flags & kPieceThereHigh) != 0);
+        break;
+    case SheetChangeKind::Element:
+        DrawElementChange(c);
+        break;
+    case SheetChangeKind::Marker:
+        DrawMarker(s_, g_, c.x, c.y, c.type);
+        break;
+    case SheetChangeKind::Run:
+        g_.PaintLine(c.x, c.y, c.x2, c.y2);
+        break;
+    case SheetChangeKind::Area: {
+        int16_t x1 = c.x, y1 = c.y, x2 = c.x2, y2 = c.y2;
+        RedrawArea(s_, g_, x1, y1, x2, y2, false);
+        break;
+    }
+    case SheetChangeKind::Level:
+        RedrawAllElements(s_, g_, c.x);
+        break;
+    case SheetChangeKind::GridDots: {
+        if (!picture_ || s_.Levels.empty())
+            break;
+        const Grid& level0 = s_.Levels.front().Field;
+        for (int16_t y = c.y; y <= c.y2; ++y)
+            if (level0.Contains(c.x, y) && level0(c.x, y).Type == 0)
+                picture_->PSet(GridToPixel(s_, c.x), GridToPixel(s_, y), kWhite);
+        break;
+    }
+    case SheetChangeKind::LEDErased:
+        if (picture_ && g_.OnWorksheet())
+            EraseLED(s_, *picture_, c.x, c.y);
+        break;
+    case SheetChangeKind::JunctureErased:
+        if (picture_ && g_.OnWorksheet())
+            EraseJuncture(s_, *picture_, c.x, c.y);
+        break;
+    }
+}
+
+void SheetView::DrawElementChange(const SheetChange& c)
+{
+    if (c.orientation != 0)
+        g_.Orientation = c.orientation;
+    const bool flag = (c.flags & kElementFlag) != 0;
+    const int16_t x = c.x;
+    const int16_t y = c.y;
+    // A running component whose look changed gets back what differs from its kept pixels.
+    if (!flag && g_.RestoreLook(x, y))
+        return;
+    switch (c.type) {
+    case ElementType::LED: g_.DrawDiode(x, y); break;
+    case ElementType::Switch: g_.DrawSwitch(x, y); break;
+    case ElementType::AND: g_.DrawUnd(x, y, flag); break;
+    case ElementType::OR: g_.DrawOder(x, y, flag); break;
+    case ElementType::XOR: g_.DrawXOder(x, y); break;
+    case ElementType::Inverter: g_.DrawInverter(x, y); break;
+    case ElementType::ClockGenerator: g_.DrawTimer(x, y, flag); break;
+    case ElementType::HalfAdder: g_.DrawHA(x, y); break;
+    case ElementType::FullAdder: g_.DrawVA(x, y); break;
+    case ElementType::TriState: g_.DrawTriState(x, y); break;
+    case ElementType::Multiplexer: g_.DrawMultiplexer(x, y); break;
+    case ElementType::Decoder: g_.DrawDecoder(x, y, flag); break;
+    case ElementType::FlipFlop: g_.DrawFlipFlop(x, y, flag, 0); break;
+    case ElementType::ShiftRegister: g_.DrawSRegister(x, y); break;
+    case ElementType::SevenSegment: g_.DrawZAnzeige(x, y); break;
+    case ElementType::IC:
+        // The IC symbol takes its pins from the shared tables when its cell has no link.
+        if (s_.P.Contains(x, y))
+            ParseInputPins(s_, s_.P(x, y).ElementNr, 0);
+        g_.DrawIC(x, y, c.x2, flag);
+        break;
+    case ElementType::AnalysisSensor: g_.DrawAnalysepunkt(x, y); break;
+    case ElementType::NegationMarker: g_.DrawNegationsPunkt(x, y); break;
+    default: break;
+    }
+}
