@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 
+#include "model/components.h"
 #include "model/pin_cache.h"
 #include "model/state.h"
 #include "platform/painter_surface.h"
@@ -13,48 +14,12 @@
 namespace {
 
 // Symbols kept: those whose look depends on the component's own pins and
-// state only, and the clock generator, whose look is whether it is the
-// selected one. ICs (their levels) and text labels (drawn by the window) are
+// state only. ICs (their levels) and text labels (drawn by the window) are
 // always drawn.
-bool Keepable(uint8_t type)
-{
-    switch (type) {
-    case ElementType::ClockGenerator:
-    case ElementType::LED:
-    case ElementType::Switch:
-    case ElementType::AND:
-    case ElementType::OR:
-    case ElementType::XOR:
-    case ElementType::Inverter:
-    case ElementType::HalfAdder:
-    case ElementType::FullAdder:
-    case ElementType::TriState:
-    case ElementType::Multiplexer:
-    case ElementType::Decoder:
-    case ElementType::FlipFlop:
-    case ElementType::ShiftRegister:
-    case ElementType::SevenSegment:
-    case ElementType::AnalysisSensor:
-        return true;
-    default:
-        return false;
-    }
-}
+bool Keepable(uint8_t type) { return Component(type).symbolKept; }
 
 // Symbols whose look changes while the power is on, drawn whole when it does.
-bool ChangesLook(uint8_t type)
-{
-    switch (type) {
-    case ElementType::LED:
-    case ElementType::Switch:
-    case ElementType::SevenSegment:
-    case ElementType::FlipFlop:
-    case ElementType::ShiftRegister:
-        return true;
-    default:
-        return false;
-    }
-}
+bool ChangesLook(uint8_t type) { return Component(type).showsLevels; }
 
 struct Hash {
     uint64_t h = 1469598103934665603ull;
@@ -65,22 +30,9 @@ struct Hash {
     }
 };
 
-// Symbols whose pixels show levels or a state: the LED, the switch, the
-// display, the flip-flop and the shift register. The others show their cells'
-// connections and markers only, which do not change while the power is on.
-bool ShowsLevels(uint8_t type)
-{
-    switch (type) {
-    case ElementType::LED:
-    case ElementType::Switch:
-    case ElementType::SevenSegment:
-    case ElementType::FlipFlop:
-    case ElementType::ShiftRegister:
-        return true;
-    default:
-        return false;
-    }
-}
+// Symbols whose pixels show levels or a state. The others show their
+// cells' connections and markers only, which do not change while the power is on.
+bool ShowsLevels(uint8_t type) { return Component(type).showsLevels; }
 
 void AddLevels(Hash& k, const LevelRecord& level, const CachedPins& pins, int x, int y,
                int16_t e)
