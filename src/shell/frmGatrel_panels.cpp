@@ -204,7 +204,7 @@ void frmGatrel::cmdClose_Click(int button)
         ShowQuickHelp(QStringLiteral("cmdClose"), button);
         return;
     }
-    const auto checks = ::cmdClose_Click(s_, button);
+    const auto checks = ::cmdClose_Click(s_.settings.PanelVisible, button);
     if (!checks)
         return;
     ShowPanel(kPanelButtons[static_cast<size_t>(button)].visibleIndex, false);
@@ -215,7 +215,7 @@ void frmGatrel::cmdClose_Click(int button)
 
 void frmGatrel::cmdMin_Click(int button, bool pressed)
 {
-    if (const auto height = ::cmdMin_Click(s_, button, pressed)) {
+    if (const auto height = ::cmdMin_Click(s_.settings.PanelVisible, button, pressed)) {
         const PanelButton& b = kPanelButtons[static_cast<size_t>(button)];
         QWidget* panel = Panel(b.visibleIndex);
         panel->resize(panel->width(), Px(*height));

@@ -111,7 +111,7 @@ void SimulationBar::SetStopEnabled(bool enabled)
 
 void SimulationBar::ApplyDelayBox()
 {
-    txtVerzoegerung->setText(ApplyDelayText(s_, txtVerzoegerung->text()));
+    txtVerzoegerung->setText(ApplyDelayText(s_.engine.DelaySetting, txtVerzoegerung->text()));
 }
 
 void SimulationBar::txtVerzoegerung_GotFocus()

@@ -44,10 +44,9 @@ TEST(DelaySetting, TheBoxTextIsAppliedWithinZeroToHundred)
         {"1e300", 100, "100ms"},
     };
     for (const Case& c : cases) {
-        ProgramState s;
-        s.engine.DelaySetting = 55;
-        EXPECT_EQ(ApplyDelayText(s, QString::fromLatin1(c.typed)), QString::fromLatin1(c.shown)) << c.typed;
-        EXPECT_EQ(s.engine.DelaySetting, c.delay) << c.typed;
+        int16_t delay = 55;
+        EXPECT_EQ(ApplyDelayText(delay, QString::fromLatin1(c.typed)), QString::fromLatin1(c.shown)) << c.typed;
+        EXPECT_EQ(delay, c.delay) << c.typed;
     }
 }
 
