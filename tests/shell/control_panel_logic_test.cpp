@@ -5,6 +5,7 @@
 
 #include "model/state.h"
 #include "shell/control_panel_logic.h"
+#include "shell/delay_setting.h"
 
 namespace {
 
@@ -160,6 +161,27 @@ TEST(LedColours, ButtonChoosesTheColourOfNewLeds)
     for (int bad : {-1, 9})
         EXPECT_FALSE(cmdColor_MouseDown(s.LEDColor, bad));
     EXPECT_EQ(s.LEDColor, 0);
+}
+
+// The step buttons, the texts "Off" and "ms" and the slider's caption are
+// driven through the window (ControlPanel.DelayBoxAndItsStepButtons,
+// ControlPanel.DecoderClockInputAndDelaySliderFollowTheirControls).
+TEST(DelaySetting, TheBoxTextIsAppliedWithinZeroToHundred)
+{
+    struct Case { const char* typed; int16_t delay; const char* shown; };
+    const Case cases[] = {
+        {"250", 100, "100ms"}, {"100", 100, "100ms"}, {"-5", 0, "Off"}, {"0.4", 0, "Off"},
+        {"0.5", 0, "Off"}, // halves to the even neighbour
+        {"0.6", 1, "1ms"}, {"2.5", 2, "2ms"}, {"3.5", 4, "4ms"}, {"Off", 0, "Off"}, {"", 0, "Off"},
+        {"42ms", 42, "42ms"}, {" 7", 7, "7ms"},
+        // Far beyond 16 bits either way: clamped, no overflow.
+        {"99999999999", 100, "100ms"}, {"-99999999999", 0, "Off"}, {"1e300", 100, "100ms"},
+    };
+    for (const Case& c : cases) {
+        int16_t delay = 55;
+        EXPECT_EQ(ApplyDelayText(delay, QString::fromLatin1(c.typed)), QString::fromLatin1(c.shown)) << c.typed;
+        EXPECT_EQ(delay, c.delay) << c.typed;
+    }
 }
 
 TEST(Zoom, BoxTextIsHeldWithinSixtyToTwoHundredFifty)

@@ -42,6 +42,28 @@ protected:
         keystrokes::Type(box, text);
     }
     void Enter(QWidget* w) { keystrokes::Press(w, Qt::Key_Return); }
+    // Steps of a table: a click on w; text typed into the box, then Enter.
+    static std::function<void()> Clicks(QWidget* w, int times = 1)
+    {
+        return [w, times] {
+            for (int i = 0; i < times; ++i)
+                QTest::mouseClick(w, Qt::LeftButton);
+        };
+    }
+    std::function<void()> TypedThenEnter(QWidget* box, const char* text)
+    {
+        return [this, box, text] {
+            Type(box, QString::fromLatin1(text));
+            Enter(box);
+        };
+    }
+    std::function<void()> TypedThenLeft(QWidget* box, const char* text)
+    {
+        return [this, box, text] {
+            Type(box, QString::fromLatin1(text));
+            Leave(box);
+        };
+    }
     // Moves the focus to the worksheet, which ends an entry.
     void Leave(QWidget* w)
     {
@@ -87,46 +109,16 @@ TEST_F(ControlPanel, DelayBoxAndItsStepButtons)
         int16_t delay;
     };
     const Step steps[] = {
-        {"down at 0", [&] { QTest::mouseClick(down, Qt::LeftButton); }, "Off", 0},
-        {"up from 0", [&] { QTest::mouseClick(up, Qt::LeftButton); }, "1ms", 1},
-        {"down from 1", [&] { QTest::mouseClick(down, Qt::LeftButton); }, "Off", 0},
-        {"25 up",
-         [&] {
-             for (int i = 0; i < 25; ++i)
-                 QTest::mouseClick(up, Qt::LeftButton);
-         },
-         "25ms", 25},
-        {"250 and Enter",
-         [&] {
-             Type(box, QStringLiteral("250"));
-             Enter(box);
-         },
-         "100ms", 100},
-        {"up at 100", [&] { QTest::mouseClick(up, Qt::LeftButton); }, "100ms", 100},
-        {"-5 and leaving",
-         [&] {
-             Type(box, QStringLiteral("-5"));
-             Leave(box);
-         },
-         "Off", 0},
-        {"0.6 and Enter",
-         [&] {
-             Type(box, QStringLiteral("0.6"));
-             Enter(box);
-         },
-         "1ms", 1},
-        {"0.4 and Enter",
-         [&] {
-             Type(box, QStringLiteral("0.4"));
-             Enter(box);
-         },
-         "Off", 0},
-        {"Off typed back and left",
-         [&] {
-             Type(box, QStringLiteral("Off"));
-             Leave(box);
-         },
-         "Off", 0},
+        {"down at 0", Clicks(down), "Off", 0},
+        {"up from 0", Clicks(up), "1ms", 1},
+        {"down from 1", Clicks(down), "Off", 0},
+        {"25 up", Clicks(up, 25), "25ms", 25},
+        {"250 and Enter", TypedThenEnter(box, "250"), "100ms", 100},
+        {"up at 100", Clicks(up), "100ms", 100},
+        {"-5 and leaving", TypedThenLeft(box, "-5"), "Off", 0},
+        {"0.6 and Enter", TypedThenEnter(box, "0.6"), "1ms", 1},
+        {"0.4 and Enter", TypedThenEnter(box, "0.4"), "Off", 0},
+        {"Off typed back and left", TypedThenLeft(box, "Off"), "Off", 0},
         {"typing alone applies nothing", [&] { Type(box, QStringLiteral("40")); }, "40", 0},
     };
     for (const Step& st : steps) {
@@ -213,22 +205,17 @@ TEST_F(ControlPanel, CycleBoxKeepsTheCountWithinItsRange)
         int cycles;
     };
     const Step steps[] = {
-        {"down at 1", [&] { QTest::mouseClick(down, Qt::LeftButton); }, "1", 1},
-        {"up", [&] { QTest::mouseClick(up, Qt::LeftButton); }, "2", 2},
+        {"down at 1", Clicks(down), "1", 1},
+        {"up", Clicks(up), "2", 2},
         {"150 typed", [&] { Type(box, QStringLiteral("150")); }, "15", 15},
         {"100 typed", [&] { Type(box, QStringLiteral("100")); }, "10", 10},
         {"007 typed", [&] { Type(box, QStringLiteral("007")); }, "7", 7},
         {"0 typed", [&] { Type(box, QStringLiteral("0")); }, "0", 1},
         {"0 left", [&] { Leave(box); }, "1", 1},
-        {"98 typed and Enter",
-         [&] {
-             Type(box, QStringLiteral("98"));
-             Enter(box);
-         },
-         "98", 98},
-        {"up to 99", [&] { QTest::mouseClick(up, Qt::LeftButton); }, "99", 99},
-        {"up at 99", [&] { QTest::mouseClick(up, Qt::LeftButton); }, "99", 99},
-        {"down from 99", [&] { QTest::mouseClick(down, Qt::LeftButton); }, "98", 98},
+        {"98 typed and Enter", TypedThenEnter(box, "98"), "98", 98},
+        {"up to 99", Clicks(up), "99", 99},
+        {"up at 99", Clicks(up), "99", 99},
+        {"down from 99", Clicks(down), "98", 98},
     };
     for (const Step& st : steps) {
         SCOPED_TRACE(st.what);
@@ -348,9 +335,9 @@ TEST_F(ControlPanel, DecoderClockInputAndDelaySliderFollowTheirControls)
                               Position{7, LoadResString(2708).replace(QLatin1String("%1"), QLatin1String("7")), 0},
                               Position{0, LoadResString(2553), 0x808080}, Position{30, QStringLiteral("30 cycles"), 0}}) {
         SCOPED_TRACE(p.at);
-        QTest::keyClick(slider, Qt::Key_Home);
+        keystrokes::Press(slider, Qt::Key_Home);
         for (int i = 0; i < p.at; ++i)
-            QTest::keyClick(slider, Qt::Key_Right);
+            keystrokes::Press(slider, Qt::Key_Right);
         EXPECT_EQ(slider->value(), p.at);
         EXPECT_EQ(label->text(), p.text);
         EXPECT_EQ(textColour(), p.colour);
@@ -498,8 +485,7 @@ TEST_F(ControlPanel, ZoomButtonsAndZoomBox)
         EXPECT_FLOAT_EQ(s.GridMode, e.factor);
     }
     // An entry chosen from the list applies at once.
-    box->setFocus();
-    QTest::keyClick(box, Qt::Key_Down);
+    keystrokes::Press(box, Qt::Key_Down);
     EXPECT_NE(box->currentIndex(), -1);
     EXPECT_EQ(box->currentText(), box->itemText(box->currentIndex()));
     EXPECT_FLOAT_EQ(s.GridMode, box->itemText(box->currentIndex()).chopped(1).toFloat() / 100);

@@ -7,6 +7,7 @@
 
 #include "ic/frmICAuswahl.h"
 #include "ic/ic_list_view.h"
+#include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "window_rig.h"
 
@@ -48,6 +49,11 @@ TEST_F(WindowContent, FitCommandsLeaveNoScrollBarOnTheFittedAxes)
         window.MenuItem(QStringLiteral("mZoom"), 3)->trigger(); // Fit to width
         EXPECT_FALSE(Shown("HScroll"));
         EXPECT_GT(s.GridMode, 0.6f);
+        // The worksheet is drawn at the fitted zoom, and again at full size.
+        EXPECT_EQ(window.picGrid()->surface().Image().width(), CInt((c.maxX + 1) * 14 * s.GridMode));
+        window.MenuItem(QStringLiteral("mZoom"), 0)->trigger(); // Full size
+        EXPECT_EQ(s.GridMode, 1.0f);
+        EXPECT_EQ(window.picGrid()->surface().Image().width(), (c.maxX + 1) * 14);
     }
 }
 
