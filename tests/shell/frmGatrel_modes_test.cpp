@@ -321,6 +321,7 @@ TEST_F(ModeSwitch, QuickHelpNamesWhatWasClicked)
     ClickAction("Toolbar2", "cmdUND");
     ClickAction("Toolbar", "cmdQuickHelp");
     ASSERT_EQ(s.ToolMode, ToolCode::QuickHelp);
+    EXPECT_FALSE(window.Menu(QStringLiteral("mBauelemente"))->isEnabled());
     const int elementsBefore = s.ElementCount();
 
     struct Case {
@@ -356,6 +357,7 @@ TEST_F(ModeSwitch, QuickHelpNamesWhatWasClicked)
     EXPECT_EQ(s.ToolMode, ToolCode::AND);
     EXPECT_TRUE(Action("Toolbar2", "cmdUND")->isChecked());
     EXPECT_FALSE(Action("Toolbar2", "cmdODER")->isChecked());
+    EXPECT_TRUE(window.Menu(QStringLiteral("mBauelemente"))->isEnabled());
     EXPECT_TRUE(Action("Toolbar", "cmdRaster")->isChecked());
     EXPECT_TRUE(Action("Toolbar", "cmdRaster")->isCheckable());
     EXPECT_TRUE(Action("Toolbar2", "cmdODER")->isCheckable());

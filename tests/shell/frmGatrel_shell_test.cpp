@@ -273,20 +273,7 @@ TEST_F(ShellWindow, PaletteKeysSetToolPropertyPagesAndMenuCheck)
     EXPECT_EQ(s.ToolMode, ToolCode::Conductor);
     EXPECT_TRUE(Bar("Toolbar2", "cmdLeitungen")->isChecked());
 
-    // Quick-help mode: a palette click only explains itself.
-    Bar("Toolbar", "cmdQuickHelp")->trigger();
-    EXPECT_EQ(s.ToolMode, ToolCode::QuickHelp);
-    EXPECT_FALSE(window.Menu(N("mBauelemente"))->isEnabled());
-    Bar("Toolbar2", "cmdUND")->trigger();
-    EXPECT_EQ(s.ToolMode, ToolCode::QuickHelp);
-    EXPECT_EQ(window.picQuickHelp()->lblHeadline()->text(), N("UND-Baustein setzen"));
-    EXPECT_FALSE(Bar("Toolbar2", "cmdUND")->isChecked());
-    Bar("Toolbar", "cmdSave")->trigger();
-    EXPECT_EQ(window.picQuickHelp()->lblHeadline()->text(), N("Datei sichern"));
-    Bar("Toolbar", "cmdQuickHelp")->trigger();
-    EXPECT_EQ(s.ToolMode, ToolCode::Conductor) << "the tool before comes back";
-    EXPECT_TRUE(window.Menu(N("mBauelemente"))->isEnabled());
-    EXPECT_TRUE(Bar("Toolbar2", "cmdLeitungen")->isChecked()) << "the pressed palette key comes back";
+    // Quick help over the palette: ModeSwitch.QuickHelpNamesWhatWasClicked.
 }
 
 // The menu items that open windows are driven where those windows are

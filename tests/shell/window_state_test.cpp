@@ -75,7 +75,7 @@ TEST_F(WindowState, TheGateInputCountIsRecordedAsTyped)
     }
 }
 
-TEST_F(WindowState, CommandLinePointerAndOrientationAreRecorded)
+TEST_F(WindowState, CommandLineAndPointerAreRecorded)
 {
     EXPECT_FALSE(s.FormelPanelOpen) << "the command line starts closed";
     ClickAction("Toolbar", "cmdPanel5");
@@ -90,13 +90,8 @@ TEST_F(WindowState, CommandLinePointerAndOrientationAreRecorded)
     EXPECT_EQ(window.picGrid()->MousePointer(), 14);
     ClickAction("Toolbar", "cmdQuickHelp");
     EXPECT_EQ(s.WorksheetMousePointer, window.picGrid()->MousePointer());
-
-    for (const char* key : {"cmdUND", "cmdDiode", "cmdInverter", "cmdSchalter"}) {
-        SCOPED_TRACE(key);
-        ClickAction("Toolbar2", key);
-        const bool shown = window.Toolbar(QStringLiteral("tlbOrientation"))->actions().value(0)->isEnabled();
-        EXPECT_EQ(s.OrientationToolbarEnabled, shown);
-    }
+    // The orientation toolbar's state is recorded for every palette key in
+    // ShellWindow.PaletteKeysSetToolPropertyPagesAndMenuCheck.
 }
 
 TEST(WindowPorts, AreHandedOverWithTheWindowAndTakenBackWithIt)
