@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "model/ports/power_port.h"
+#include "placement/clsUndo.h"
 #include "platform/string_table.h"
 #include "simulation/engine.h"
 #include "support/keystrokes.h"
@@ -82,6 +83,14 @@ protected:
             if (++pumps == 1 && atFirstPump)
                 atFirstPump();
         };
+    }
+    // The elements of a type on the worksheet.
+    int Built(uint8_t type) const
+    {
+        int n = 0;
+        for (int16_t e = 1; e <= s.ElementCount(); ++e)
+            n += s.Elements[static_cast<size_t>(e)].Type == type ? 1 : 0;
+        return n;
     }
     QString PauseText() { return Button("cmdPause")->text(); }
     QString OnOffText() { return Find<QLabel>("lblOnOff")->text(); }
@@ -496,13 +505,6 @@ TEST_F(ControlPanel, ZoomButtonsAndZoomBox)
 
 TEST_F(ControlPanel, CommandLineFormulasAndCommands)
 {
-    // What the line builds: the gates of a type on the worksheet.
-    const auto built = [&](uint8_t type) {
-        int n = 0;
-        for (int16_t e = 1; e <= s.ElementCount(); ++e)
-            n += s.Elements[static_cast<size_t>(e)].Type == type ? 1 : 0;
-        return n;
-    };
     WindowsShown shown;
     int abouts = 0;
     auto* cmdFormel = Find<QToolButton>("cmdFormel");
@@ -533,19 +535,19 @@ TEST_F(ControlPanel, CommandLineFormulasAndCommands)
     }
     Enter(cmbFormel);
     EXPECT_FALSE(cmdFormel->isChecked()) << "FORMEL 0 leaves formula mode";
-    EXPECT_EQ(built(ElementType::AND), 0);
+    EXPECT_EQ(Built(ElementType::AND), 0);
 
     QTest::mouseClick(cmdFormel, Qt::LeftButton);
     Type(cmbFormel, QStringLiteral("a 6 b"));
     Enter(cmbFormel);
-    EXPECT_EQ(built(ElementType::AND), 1);
+    EXPECT_EQ(Built(ElementType::AND), 1);
     EXPECT_EQ(cmbFormel->findText(QStringLiteral("A & B")), 0) << "kept in the list";
 
     // New circuits are withdrawn while the power is on.
     PowerOn();
     Type(cmbFormel, QStringLiteral("c v d"));
     Enter(cmbFormel);
-    EXPECT_EQ(built(ElementType::OR), 0);
+    EXPECT_EQ(Built(ElementType::OR), 0);
     PowerOff();
     QTest::mouseClick(cmdFormel, Qt::LeftButton);
     ASSERT_FALSE(cmdFormel->isChecked());
@@ -565,7 +567,7 @@ TEST_F(ControlPanel, CommandLineFormulasAndCommands)
         EXPECT_EQ(abouts, c.abouts);
         EXPECT_TRUE(cmbFormel->hasFocus()) << "the focus comes back to the line";
     }
-    EXPECT_EQ(built(ElementType::AND), 1) << "commands build nothing";
+    EXPECT_EQ(Built(ElementType::AND), 1) << "commands build nothing";
 
     // "save" asks for a name; "open" asks for a file, but not while the power is on.
     const QString saved = settingsDir.filePath(QStringLiteral("line.gtr"));
@@ -608,6 +610,32 @@ TEST_F(ControlPanel, CommandLineFormulasAndCommands)
     EXPECT_FALSE(window.MenuItem(QStringLiteral("mPanel"), 5)->isChecked());
     EXPECT_EQ(container->y(), openTop - cmbFormel->height() - 2) << "up by the line's room";
     EXPECT_EQ(container->y(), closedTop);
+}
+
+// A term typed in formula mode becomes the circuit; one it cannot draw leaves the circuit alone.
+TEST_F(ControlPanel, FormulaTermsAreDrawnWithTheirBlanksDroppedAndKeptAsTyped)
+{
+    ClickAction("Toolbar", "cmdPanel5");
+    QTest::mouseClick(Find<QToolButton>("cmdFormel"), Qt::LeftButton);
+    auto* cmbFormel = Find<QComboBox>("cmbFormel");
+    Type(cmbFormel, QStringLiteral("a 6 8b v c9"));
+    Enter(cmbFormel);
+    EXPECT_TRUE(dialogs.MessageTexts().isEmpty()) << dialogs.MessageTexts().join(u'/').toStdString();
+    EXPECT_EQ(Built(ElementType::Switch), 3);
+    EXPECT_EQ(Built(ElementType::AND), 1);
+    EXPECT_EQ(Built(ElementType::OR), 1);
+    EXPECT_EQ(Built(ElementType::LED), 1);
+    EXPECT_GE(cmbFormel->findText(QStringLiteral("A & (B v C)")), 0) << "the history keeps the text as typed";
+    EXPECT_TRUE(window.objUndo().NoUndoData());
+    EXPECT_EQ(s.FileSaved, kFalse);
+
+    // An invalid term asks nothing about saving and keeps the circuit.
+    const int16_t elements = s.ElementCount();
+    Type(cmbFormel, QStringLiteral("a66b"));
+    Enter(cmbFormel);
+    EXPECT_EQ(dialogs.MessageTexts(), QStringList{QStringLiteral("Invalid use of operators.")});
+    EXPECT_EQ(s.ElementCount(), elements);
+    EXPECT_EQ(Built(ElementType::OR), 1);
 }
 
 TEST_F(ControlPanel, PanelCloseAndMinimiseButtons)
