@@ -9,6 +9,7 @@
 #include "render/frmDrucken.h"
 #include "render/print_options.h"
 #include "shell/window_rig.h"
+#include "support/record_files.h"
 
 namespace {
 
@@ -63,9 +64,7 @@ TEST_F(PrintFromTheWindow, TheCircuitPrintsIntoAPdfWithAPagePerIC)
         SCOPED_TRACE(withICs ? "with IC pages" : "the circuit alone");
         const QString path = out.filePath(withICs ? QStringLiteral("with_ics.pdf") : QStringLiteral("alone.pdf"));
         PrintPdf(path, withICs);
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray pdf = file.readAll();
+        const QByteArray pdf = ReadBytes(path);
         EXPECT_TRUE(pdf.startsWith("%PDF"));
         EXPECT_EQ(PdfPageCount(pdf), withICs ? 1 + distinctICs : 1);
     }
