@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -9,25 +7,18 @@
 #include <QTest>
 
 #include "model/frmCreateNewFile.h"
-#include "model/state.h"
-#include "platform/timers.h"
-#include "model/files/settings_store.h"
-#include "shell/frmGatrel.h"
 #include "shell/worksheet_picture.h"
-#include "support/scripted_user_dialogs.h"
+#include "window_rig.h"
 
 namespace {
 
-class MainWindow : public ::testing::Test {
+// The window as it is built, before its start.
+class MainWindow : public WindowRig {
 protected:
-    MainWindow() : window(s, dialogs, timers) { window.show(); }
+    MainWindow() : WindowRig(NotStarted{}) { window.show(); }
+    void SetUp() override {}
 
     QRgb Pixel(int x, int y) const { return window.picGrid()->surface().Image().pixel(x, y) & 0xFFFFFF; }
-
-    ProgramState s;
-    ScriptedUserDialogs dialogs;
-    VirtualTimerHost timers;
-    frmGatrel window;
 };
 
 // The ports and the pressed palette key at start are checked with the window's
