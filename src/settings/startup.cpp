@@ -52,9 +52,9 @@ QString DefaultWorkingFolder(const QString& documentsFolder, const QString& prog
     return folder + u'/';
 }
 
-void CheckDirectories(ProgramState& s, UserDialogs& dialogs, const QString& defaultFolder)
+void CheckDirectories(std::array<QString, 3>& directories, UserDialogs& dialogs, const QString& defaultFolder)
 {
-    for (QString& dir : s.Verzeichnisse) {
+    for (QString& dir : directories) {
         if (dir.isEmpty()) {
             dir = defaultFolder;
         } else if (!DirExists(dir)) {
