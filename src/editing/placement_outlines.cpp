@@ -7,11 +7,16 @@
 
 namespace {
 
-// Centres of columns and rows and the cell size at the state's zoom.
+// Centres of columns and rows and the cell size at the scale's zoom; the
+// centres are those GridToPixel gives at that zoom.
 struct OutlineMath {
-    const ProgramState& s;
-    double c = RoundHalfEven(s.CellSize * s.GridMode);
-    double G(int i) const { return GridToPixel(s, static_cast<int16_t>(i)); }
+    OutlineScale scale;
+    double c = RoundHalfEven(scale.cellSize * scale.gridMode);
+    double G(int i) const
+    {
+        const double pitch = static_cast<double>(scale.gridMode * static_cast<float>(kGridPixel));
+        return CLng(pitch * (static_cast<int16_t>(i) + 0.5));
+    }
 };
 
 void Place(OverlayShape& r, const OutlineRect& g)
@@ -29,9 +34,9 @@ bool OnFreeCell(const ProgramState& s)
 
 } // namespace
 
-OutlineRect ShowRahmenStrip(const ProgramState& s, OutlineSpot at, int length)
+OutlineRect ShowRahmenStrip(OutlineScale scale, OutlineSpot at, int length)
 {
-    const OutlineMath m{s};
+    const OutlineMath m{scale};
     const int X = at.X, Y = at.Y;
     const double c = m.c;
     switch (at.Orientation) {
@@ -42,19 +47,19 @@ OutlineRect ShowRahmenStrip(const ProgramState& s, OutlineSpot at, int length)
     }
 }
 
-OutlineRect ShowRahmenSRegister(const ProgramState& s, OutlineSpot at)
+OutlineRect ShowRahmenSRegister(OutlineScale scale, OutlineSpot at)
 {
-    return ShowRahmenStrip(s, at, 8);
+    return ShowRahmenStrip(scale, at, 8);
 }
 
-OutlineRect ShowRahmenTimer(const ProgramState& s, OutlineSpot at)
+OutlineRect ShowRahmenTimer(OutlineScale scale, OutlineSpot at)
 {
-    return ShowRahmenStrip(s, at, 3);
+    return ShowRahmenStrip(scale, at, 3);
 }
 
-OutlineRect ShowRahmenFlipFlop(const ProgramState& s, OutlineSpot at)
+OutlineRect ShowRahmenFlipFlop(OutlineScale scale, OutlineSpot at)
 {
-    const OutlineMath m{s};
+    const OutlineMath m{scale};
     const int X = at.X, Y = at.Y;
     const double c = m.c;
     switch (at.Orientation) {
@@ -65,9 +70,9 @@ OutlineRect ShowRahmenFlipFlop(const ProgramState& s, OutlineSpot at)
     }
 }
 
-OutlineRect ShowRahmenMultiplexer(const ProgramState& s, OutlineSpot at)
+OutlineRect ShowRahmenMultiplexer(OutlineScale scale, OutlineSpot at)
 {
-    const OutlineMath m{s};
+    const OutlineMath m{scale};
     const int X = at.X, Y = at.Y;
     const double c = m.c;
     switch (at.Orientation) {
@@ -78,9 +83,9 @@ OutlineRect ShowRahmenMultiplexer(const ProgramState& s, OutlineSpot at)
     }
 }
 
-OutlineRect ShowRahmenInverter(const ProgramState& s, OutlineSpot at)
+OutlineRect ShowRahmenInverter(OutlineScale scale, OutlineSpot at)
 {
-    const OutlineMath m{s};
+    const OutlineMath m{scale};
     const int X = at.X, Y = at.Y;
     const double c = m.c;
     switch (at.Orientation) {
@@ -96,9 +101,9 @@ OutlineRect ShowRahmenInverter(const ProgramState& s, OutlineSpot at)
     }
 }
 
-OutlineRect ShowRahmenAndOrXor(const ProgramState& s, OutlineSpot at, int inputs)
+OutlineRect ShowRahmenAndOrXor(OutlineScale scale, OutlineSpot at, int inputs)
 {
-    const OutlineMath m{s};
+    const OutlineMath m{scale};
     const int X = at.X, Y = at.Y;
     const double c = m.c;
     const int n = inputs == 2 ? 3 : inputs;
@@ -117,9 +122,9 @@ OutlineRect ShowRahmenAndOrXor(const ProgramState& s, OutlineSpot at, int inputs
     return {RoundHalfEven(l), RoundHalfEven(t), RoundHalfEven(w), RoundHalfEven(h)};
 }
 
-std::array<OutlineSegment, 4> ShowRahmenDecoder(const ProgramState& s, OutlineSpot at)
+std::array<OutlineSegment, 4> ShowRahmenDecoder(OutlineScale scale, OutlineSpot at)
 {
-    const OutlineMath m{s};
+    const OutlineMath m{scale};
     const int X = at.X, Y = at.Y;
     OutlineSegment narrow, wide;
     if (at.Orientation == Orientation::Left || at.Orientation == Orientation::Right) {
@@ -135,15 +140,16 @@ std::array<OutlineSegment, 4> ShowRahmenDecoder(const ProgramState& s, OutlineSp
             OutlineSegment{narrow.X2, narrow.Y2, wide.X2, wide.Y2}};
 }
 
-OutlineRect ShowRahmenIC(const ProgramState& s, OutlineSpot at, int16_t w, int16_t h)
+OutlineRect ShowRahmenIC(OutlineScale scale, OutlineSpot at, int16_t w, int16_t h)
 {
-    const OutlineMath m{s};
+    const OutlineMath m{scale};
     return {m.G(at.X), m.G(at.Y - static_cast<int>(Int(h / 2.0))), m.G(w + 1) - m.G(1) + 1, m.G(h + 1) - m.G(1) + 1};
 }
 
 bool ShowPlacementOutline(ProgramState& s, WorksheetOverlay& o)
 {
     const OutlineSpot at{s.CursorX, s.CursorY, s.PlaceOrientation};
+    const OutlineScale scale{s.CellSize, s.GridMode};
     OverlayShape& frame = o.picRahmen;
     auto show = [&frame](const OutlineRect& r, bool visible) {
         Place(frame, r);
@@ -163,20 +169,20 @@ bool ShowPlacementOutline(ProgramState& s, WorksheetOverlay& o)
     case ToolCode::TriState: {
         const int inputs = static_cast<int>(RoundHalfEven(Val(s.GateInputsText)));
         s.TwoInputGate = inputs == 2;
-        show(ShowRahmenAndOrXor(s, at, inputs), OnFreeCell(s));
+        show(ShowRahmenAndOrXor(scale, at, inputs), OnFreeCell(s));
         return true;
     }
-    case ToolCode::Inverter: show(ShowRahmenInverter(s, at), OnFreeCell(s)); return true;
+    case ToolCode::Inverter: show(ShowRahmenInverter(scale, at), OnFreeCell(s)); return true;
     case ToolCode::ClockGenerator:
     case ToolCode::HalfAdder:
-    case ToolCode::FullAdder: show(ShowRahmenTimer(s, at), true); return true;
-    case ToolCode::Multiplexer: show(ShowRahmenMultiplexer(s, at), true); return true;
-    case ToolCode::FlipFlop: show(ShowRahmenFlipFlop(s, at), true); return true;
-    case ToolCode::ShiftRegister: show(ShowRahmenSRegister(s, at), true); return true;
-    case ToolCode::SevenSegment: show(ShowRahmenIC(s, at, 4, 4), true); return true;
-    case ToolCode::IC: show(ShowRahmenIC(s, at, s.ICWidth, s.ICHeight), true); return true;
+    case ToolCode::FullAdder: show(ShowRahmenTimer(scale, at), true); return true;
+    case ToolCode::Multiplexer: show(ShowRahmenMultiplexer(scale, at), true); return true;
+    case ToolCode::FlipFlop: show(ShowRahmenFlipFlop(scale, at), true); return true;
+    case ToolCode::ShiftRegister: show(ShowRahmenSRegister(scale, at), true); return true;
+    case ToolCode::SevenSegment: show(ShowRahmenIC(scale, at, 4, 4), true); return true;
+    case ToolCode::IC: show(ShowRahmenIC(scale, at, s.ICWidth, s.ICHeight), true); return true;
     case ToolCode::Decoder: {
-        const std::array<OutlineSegment, 4> sides = ShowRahmenDecoder(s, at);
+        const std::array<OutlineSegment, 4> sides = ShowRahmenDecoder(scale, at);
         // Shown all at once: the sides keep their visibility while they follow.
         const bool shown = o.LineRahmen[0].Visible;
         for (size_t i = 0; i < sides.size(); ++i) {
