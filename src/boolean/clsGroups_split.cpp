@@ -7,6 +7,7 @@
 #include "platform/user_dialogs.h"
 
 #include <algorithm>
+#include <utility>
 
 using namespace term;
 
@@ -30,6 +31,24 @@ QString OperandCore(const QString& x)
     return core;
 }
 
+// Whatever brackets and negations enclose the operand as a whole come off,
+// so that "<<A&B>>" and "(<A&B>)" split like "A&B". Also tells whether an
+// odd number of negations enclosed it (an even number cancels).
+std::pair<QString, bool> Unwrapped(QString t)
+{
+    bool negated = false;
+    for (;;) {
+        if (FullNegation(t)) {
+            t = t.mid(1, t.size() - 2);
+            negated = !negated;
+        } else if (const QString inner = CheckOuterBrackets(t); inner != t) {
+            t = inner;
+        } else {
+            return {t, negated};
+        }
+    }
+}
+
 } // namespace
 
 void clsGroups::SplitTerm(const QString& part, int level, int parent)
@@ -40,21 +59,7 @@ void clsGroups::SplitTerm(const QString& part, int level, int parent)
         GroupNr = 1;
         groups_.assign(1, GroupRecord{});
     }
-    // Whatever brackets and negations enclose the operand as a whole come
-    // off, so that "<<A&B>>" and "(<A&B>)" split like "A&B"; an even number
-    // of negations cancels.
-    QString t = part;
-    bool negated = false;
-    for (;;) {
-        if (FullNegation(t)) {
-            t = t.mid(1, t.size() - 2);
-            negated = !negated;
-        } else if (const QString inner = CheckOuterBrackets(t); inner != t) {
-            t = inner;
-        } else {
-            break;
-        }
-    }
+    auto [t, negated] = Unwrapped(part);
     // Every (sub-)term gets its AND runs bracketed, or "X&(A&BvC&D)" would
     // read as one AND of A, B, C and D. The caller did it for the whole
     // term, but before its outer brackets were removed.

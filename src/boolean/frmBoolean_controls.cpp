@@ -78,9 +78,9 @@ frmBoolean::~frmBoolean()
     objBool.Output = nullptr;
 }
 
-void frmBoolean::BuildControls()
+// The term box and the preview of the typed term above the tabs.
+void frmBoolean::BuildTermRows(QVBoxLayout* layout)
 {
-    auto* layout = new QVBoxLayout(this);
 
     auto* termRow = new QHBoxLayout;
     auto* lblInfo0 = new QLabel(Res(1501) + QStringLiteral(":"), this);
@@ -127,6 +127,12 @@ void frmBoolean::BuildControls()
     previewRow->addWidget(lblRechts_);
     previewRow->addStretch();
     layout->addLayout(previewRow);
+}
+
+void frmBoolean::BuildControls()
+{
+    auto* layout = new QVBoxLayout(this);
+    BuildTermRows(layout);
 
     auto* statusRow = new QHBoxLayout;
     static const char* const kStatusNames[] = {"lblVereinfacht", "lblKorrigiert", "lblFehler"};
@@ -173,7 +179,11 @@ void frmBoolean::BuildControls()
     bottom->addStretch();
     bottom->addWidget(cmdSchliessen_);
     layout->addLayout(bottom);
+    ConnectControls();
+}
 
+void frmBoolean::ConnectControls()
+{
     errorSink_ = std::make_unique<ErrorLabel>(lblError_);
     protocolSink_ = std::make_unique<ProtocolList>(lstProtokoll_);
     treeSink_ = std::make_unique<frmBool>();
