@@ -67,7 +67,7 @@ void frmGatrel::ApplyTexts()
                 comboClickSuppressed_ = true;
                 c->clear();
                 for (int k = 0; k < t.index; ++k)
-                    c->addItem(LoadResString(t.id + k));
+                    c->addItem(LoadResString(t.id + k), t.id + k);
                 comboClickSuppressed_ = was;
             }
             break;
