@@ -146,51 +146,111 @@ OutlineRect ShowRahmenIC(OutlineScale scale, OutlineSpot at, int16_t w, int16_t 
     return {m.G(at.X), m.G(at.Y - static_cast<int>(Int(h / 2.0))), m.G(w + 1) - m.G(1) + 1, m.G(h + 1) - m.G(1) + 1};
 }
 
+namespace {
+
+// What follows the pointer for a placing tool.
+enum class Follows : uint8_t {
+    Box,             // the LED's and the switch's box on the cursor cell
+    Frame,           // an area frame
+    FrameOnFreeCell, // an area frame, hidden over a component
+    Lines,           // the decoder's trapezium
+};
+
+using FrameAt = OutlineRect (*)(ProgramState& s, OutlineScale scale, OutlineSpot at);
+
+// The gates take the count of the gate-inputs box; the outline notes
+// whether the next gate has two inputs.
+OutlineRect GateFrame(ProgramState& s, OutlineScale scale, OutlineSpot at)
+{
+    const int inputs = static_cast<int>(RoundHalfEven(Val(s.GateInputsText)));
+    s.TwoInputGate = inputs == 2;
+    return ShowRahmenAndOrXor(scale, at, inputs);
+}
+
+OutlineRect SevenSegmentFrame(ProgramState&, OutlineScale scale, OutlineSpot at)
+{
+    return ShowRahmenIC(scale, at, 4, 4);
+}
+
+// The IC chosen for placing.
+OutlineRect ICFrame(ProgramState& s, OutlineScale scale, OutlineSpot at)
+{
+    return ShowRahmenIC(scale, at, s.ICWidth, s.ICHeight);
+}
+
+template <OutlineRect (*Show)(OutlineScale, OutlineSpot)>
+OutlineRect Plain(ProgramState&, OutlineScale scale, OutlineSpot at)
+{
+    return Show(scale, at);
+}
+
+struct OutlineRow {
+    uint8_t type;
+    Follows follows;
+    FrameAt frame = nullptr;
+};
+
+// The outline of each placing tool by the type it places; the markers, the
+// sensor and the text have none.
+constexpr OutlineRow kOutlines[] = {
+    {ElementType::LED, Follows::Box},
+    {ElementType::Switch, Follows::Box},
+    {ElementType::AND, Follows::FrameOnFreeCell, GateFrame},
+    {ElementType::OR, Follows::FrameOnFreeCell, GateFrame},
+    {ElementType::XOR, Follows::FrameOnFreeCell, GateFrame},
+    {ElementType::TriState, Follows::FrameOnFreeCell, GateFrame},
+    {ElementType::Inverter, Follows::FrameOnFreeCell, Plain<ShowRahmenInverter>},
+    {ElementType::ClockGenerator, Follows::Frame, Plain<ShowRahmenTimer>},
+    {ElementType::HalfAdder, Follows::Frame, Plain<ShowRahmenTimer>},
+    {ElementType::FullAdder, Follows::Frame, Plain<ShowRahmenTimer>},
+    {ElementType::Multiplexer, Follows::Frame, Plain<ShowRahmenMultiplexer>},
+    {ElementType::FlipFlop, Follows::Frame, Plain<ShowRahmenFlipFlop>},
+    {ElementType::ShiftRegister, Follows::Frame, Plain<ShowRahmenSRegister>},
+    {ElementType::SevenSegment, Follows::Frame, SevenSegmentFrame},
+    {ElementType::IC, Follows::Frame, ICFrame},
+    {ElementType::Decoder, Follows::Lines},
+};
+
+const OutlineRow* OutlineOf(ToolCode tool)
+{
+    for (const OutlineRow& r : kOutlines)
+        if (ToolFor(r.type) == tool)
+            return &r;
+    return nullptr;
+}
+
+void ShowDecoderLines(WorksheetOverlay& o, const std::array<OutlineSegment, 4>& sides)
+{
+    // Shown all at once: the sides keep their visibility while they follow.
+    const bool shown = o.LineRahmen[0].Visible;
+    for (size_t i = 0; i < sides.size(); ++i) {
+        OverlayLine& l = o.LineRahmen[i];
+        l = OverlayLine{shown ? l.Visible : true, sides[i].X1, sides[i].Y1, sides[i].X2, sides[i].Y2};
+    }
+}
+
+} // namespace
+
 bool ShowPlacementOutline(ProgramState& s, WorksheetOverlay& o)
 {
+    const OutlineRow* row = OutlineOf(s.ToolMode);
+    if (row == nullptr)
+        return false;
     const OutlineSpot at{s.CursorX, s.CursorY, s.PlaceOrientation};
     const OutlineScale scale{s.CellSize, s.GridMode};
-    OverlayShape& frame = o.picRahmen;
-    auto show = [&frame](const OutlineRect& r, bool visible) {
-        Place(frame, r);
-        frame.Visible = visible;
-    };
-    switch (s.ToolMode) {
-    case ToolCode::LED:
-    case ToolCode::Switch:
+    switch (row->follows) {
+    case Follows::Box:
         o.picBox.Left = GridToPixel(s, s.CursorX) - 2;
         o.picBox.Top = GridToPixel(s, s.CursorY) - 2;
         if (OnFreeCell(s))
             o.picBox.Visible = true;
-        return true;
-    case ToolCode::AND:
-    case ToolCode::OR:
-    case ToolCode::XOR:
-    case ToolCode::TriState: {
-        const int inputs = static_cast<int>(RoundHalfEven(Val(s.GateInputsText)));
-        s.TwoInputGate = inputs == 2;
-        show(ShowRahmenAndOrXor(scale, at, inputs), OnFreeCell(s));
-        return true;
+        break;
+    case Follows::Lines: ShowDecoderLines(o, ShowRahmenDecoder(scale, at)); break;
+    case Follows::Frame:
+    case Follows::FrameOnFreeCell:
+        Place(o.picRahmen, row->frame(s, scale, at));
+        o.picRahmen.Visible = row->follows == Follows::Frame || OnFreeCell(s);
+        break;
     }
-    case ToolCode::Inverter: show(ShowRahmenInverter(scale, at), OnFreeCell(s)); return true;
-    case ToolCode::ClockGenerator:
-    case ToolCode::HalfAdder:
-    case ToolCode::FullAdder: show(ShowRahmenTimer(scale, at), true); return true;
-    case ToolCode::Multiplexer: show(ShowRahmenMultiplexer(scale, at), true); return true;
-    case ToolCode::FlipFlop: show(ShowRahmenFlipFlop(scale, at), true); return true;
-    case ToolCode::ShiftRegister: show(ShowRahmenSRegister(scale, at), true); return true;
-    case ToolCode::SevenSegment: show(ShowRahmenIC(scale, at, 4, 4), true); return true;
-    case ToolCode::IC: show(ShowRahmenIC(scale, at, s.ICWidth, s.ICHeight), true); return true;
-    case ToolCode::Decoder: {
-        const std::array<OutlineSegment, 4> sides = ShowRahmenDecoder(scale, at);
-        // Shown all at once: the sides keep their visibility while they follow.
-        const bool shown = o.LineRahmen[0].Visible;
-        for (size_t i = 0; i < sides.size(); ++i) {
-            OverlayLine& l = o.LineRahmen[i];
-            l = OverlayLine{shown ? l.Visible : true, sides[i].X1, sides[i].Y1, sides[i].X2, sides[i].Y2};
-        }
-        return true;
-    }
-    default: return false;
-    }
+    return true;
 }
