@@ -15,11 +15,6 @@ namespace {
 
 constexpr int kNotPossibleId = 6199;
 
-bool IsGate(const GroupRecord& g)
-{
-    return g.Term == QStringLiteral("&") || g.Term == QStringLiteral("v");
-}
-
 // The operand's letters once brackets, negation signs and its operator are gone.
 QString OperandCore(const QString& x)
 {
@@ -149,7 +144,7 @@ void clsGroups::CountChildren()
     const int count = static_cast<int>(groups_.size());
     for (int k = 1; k < count; ++k) {
         GroupRecord& gate = groups_[static_cast<std::size_t>(k)];
-        if (!IsGate(gate))
+        if (!gate.IsGate())
             continue;
         gate.Inputs = 0;
         for (int j = k; j < count; ++j) {
@@ -165,7 +160,7 @@ void clsGroups::CreateVarList()
     varList_ = QStringList{QString()};
     for (std::size_t k = 1; k < groups_.size(); ++k) {
         const GroupRecord& g = groups_[k];
-        if (!IsGate(g) && !varList_.contains(g.Term))
+        if (!g.IsGate() && !varList_.contains(g.Term))
             varList_.append(g.Term);
     }
 }

@@ -22,24 +22,24 @@ struct Row {
 
 // The gates share one placing routine that takes the type; the markers and
 // the IC take their anchor explicitly.
-void SetAND(PlacementContext& c) { SetGatter(c, AND); }
-void SetOR(PlacementContext& c) { SetGatter(c, OR); }
-void SetXOR(PlacementContext& c) { SetGatter(c, XOR); }
-void SetNewIC(PlacementContext& c) { SetIC(c, false, 0, 0); }
-void SetJuncture(PlacementContext& c) { SetKnotenpunkt(c, c.s.CursorX, c.s.CursorY, false); }
-void SetDiodeMarker(PlacementContext& c) { SetKoppeldiode(c, c.s.CursorX, c.s.CursorY, false); }
+void PlaceAND(PlacementContext& c) { SetGatter(c, AND); }
+void PlaceOR(PlacementContext& c) { SetGatter(c, OR); }
+void PlaceXOR(PlacementContext& c) { SetGatter(c, XOR); }
+void PlaceNewIC(PlacementContext& c) { SetIC(c, false, 0, 0); }
+void PlaceJuncture(PlacementContext& c) { SetKnotenpunkt(c, c.s.CursorX, c.s.CursorY, false); }
+void PlaceCouplingDiode(PlacementContext& c) { SetKoppeldiode(c, c.s.CursorX, c.s.CursorY, false); }
 
 // The conductor is drawn by the band and the text placed by the label
 // editor; the markers sit on cells of other types and go by the marker.
 constexpr Row kRows[] = {
-    {Juncture, {SetJuncture, nullptr}},
+    {Juncture, {PlaceJuncture, nullptr}},
     {NegationMarker, {SetNegationsPunkt, nullptr}},
-    {CouplingDiode, {SetDiodeMarker, nullptr}},
+    {CouplingDiode, {PlaceCouplingDiode, nullptr}},
     {LED, {SetDiode, RemoveDiode}},
     {Switch, {SetSwitch, RemoveSwitch}},
-    {AND, {SetAND, RemoveGatter, NegatablePins::All}},
-    {OR, {SetOR, RemoveGatter, NegatablePins::All}},
-    {XOR, {SetXOR, RemoveGatter, NegatablePins::All}},
+    {AND, {PlaceAND, RemoveGatter, NegatablePins::All}},
+    {OR, {PlaceOR, RemoveGatter, NegatablePins::All}},
+    {XOR, {PlaceXOR, RemoveGatter, NegatablePins::All}},
     {Inverter, {SetInverter, RemoveInverter}},
     {ClockGenerator, {SetTimer, RemoveTimer}},
     {HalfAdder, {SetHA, RemoveHA}},
@@ -50,12 +50,12 @@ constexpr Row kRows[] = {
     {FlipFlop, {SetFlipFlop, RemoveFlipFlop, NegatablePins::JAndK}},
     {ShiftRegister, {SetSRegister, RemoveSRegister}},
     {SevenSegment, {SetZAnzeige, RemoveZAnzeige}},
-    {IC, {SetNewIC, RemoveIC}},
+    {IC, {PlaceNewIC, RemoveIC}},
     {TextLabel, {nullptr, RemoveText}},
     {AnalysisSensor, {SetAnalysepunkt, RemoveAnalysepunkt}},
 };
 
-std::array<ComponentTools, kElementTypeBound> Indexed()
+std::array<ComponentTools, kElementTypeBound> ByType()
 {
     std::array<ComponentTools, kElementTypeBound> t{};
     for (const Row& r : kRows)
@@ -63,7 +63,7 @@ std::array<ComponentTools, kElementTypeBound> Indexed()
     return t;
 }
 
-const std::array<ComponentTools, kElementTypeBound> kTable = Indexed();
+const std::array<ComponentTools, kElementTypeBound> kTable = ByType();
 
 } // namespace
 

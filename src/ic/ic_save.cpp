@@ -25,7 +25,7 @@ bool HasClockGenerator(const ProgramState& s)
     return false;
 }
 
-QString Shifted(const QString& list, int16_t dx, int16_t dy)
+QString ShiftedPinList(const QString& list, int16_t dx, int16_t dy)
 {
     PinTable table{};
     const int16_t n = ParsePinList(list, table);
@@ -42,8 +42,8 @@ void ShiftToCropBox(ProgramState& t, const CropBox& box)
 {
     for (int e = 1; e <= t.ElementCount(); ++e) {
         ElementRecord& r = t.Elements[static_cast<size_t>(e)];
-        r.InPinList = Shifted(r.InPinList, box.minX, box.minY);
-        r.OutPinList = Shifted(r.OutPinList, box.minX, box.minY);
+        r.InPinList = ShiftedPinList(r.InPinList, box.minX, box.minY);
+        r.OutPinList = ShiftedPinList(r.OutPinList, box.minX, box.minY);
     }
     for (int k = 1; k <= t.ICPinCount; ++k) {
         QString& entry = t.ICPins[k];

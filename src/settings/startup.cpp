@@ -11,7 +11,7 @@
 
 namespace {
 
-QString WithLineBreaks(QString text, const QString& lineBreak)
+QString ExpandLineBreaks(QString text, const QString& lineBreak)
 {
     return text.replace(QStringLiteral("\\n"), lineBreak);
 }
@@ -58,7 +58,7 @@ void CheckDirectories(std::array<QString, 3>& directories, UserDialogs& dialogs,
         if (dir.isEmpty()) {
             dir = defaultFolder;
         } else if (!DirExists(dir)) {
-            dialogs.ShowMessage(WithLineBreaks(LoadResString(2504), QStringLiteral("\n")).arg(dir),
+            dialogs.ShowMessage(ExpandLineBreaks(LoadResString(2504), QStringLiteral("\n")).arg(dir),
                                 MessageButtons::OK, MessageIcon::Exclamation, LoadResString(2503));
             dir = defaultFolder;
         }
