@@ -55,7 +55,7 @@ constexpr Row kRows[] = {
     {AnalysisSensor, {SetAnalysepunkt, RemoveAnalysepunkt}},
 };
 
-std::array<ComponentTools, kElementTypeBound> ByType()
+constexpr std::array<ComponentTools, kElementTypeBound> ByType()
 {
     std::array<ComponentTools, kElementTypeBound> t{};
     for (const Row& r : kRows)
@@ -63,7 +63,7 @@ std::array<ComponentTools, kElementTypeBound> ByType()
     return t;
 }
 
-const std::array<ComponentTools, kElementTypeBound> kTable = ByType();
+constexpr std::array<ComponentTools, kElementTypeBound> kTable = ByType();
 
 } // namespace
 
