@@ -11,10 +11,10 @@ namespace {
 // centres are those GridToPixel gives at that zoom.
 struct OutlineMath {
     OutlineScale scale;
-    double c = RoundHalfEven(scale.cellSize * scale.gridMode);
+    double c = RoundHalfEven(scale.CellSize * scale.GridMode);
     double G(int i) const
     {
-        const double pitch = static_cast<double>(scale.gridMode * static_cast<float>(kGridPixel));
+        const double pitch = static_cast<double>(scale.GridMode * static_cast<float>(kGridPixel));
         return CLng(pitch * (static_cast<int16_t>(i) + 0.5));
     }
 };

@@ -28,8 +28,8 @@ struct OutlineSegment {
 
 // The zoom an outline is computed at: the worksheet's cell size and zoom factor.
 struct OutlineScale {
-    uint8_t cellSize = 14;
-    float gridMode = 1.0f;
+    uint8_t CellSize = 14;
+    float GridMode = 1.0f;
 };
 
 // The cell the component is anchored at and the way it turns.
