@@ -140,7 +140,7 @@ void frmGatrel::Toolbar2_ButtonClick(const QString& key)
             MenuItem(QStringLiteral("mBauteil"), entry->menuItem)->setChecked(true);
     } else if (key == QLatin1String("cmdKomplex")) {
         QComboBox* box = propertiesPanel_->cmbKomplex;
-        if (box->currentText().isEmpty() && box->count() > 0)
+        if (box->currentIndex() < 0 && box->count() > 0)
             box->setCurrentIndex(0);
         else
             SelectKomplexElement();
