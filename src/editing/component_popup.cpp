@@ -32,7 +32,7 @@ PopupItems PopupItemsAt(ProgramState& s, int16_t x, int16_t y)
     items.Negate = neg == NegPosition::Free;
     items.RemoveNegation = neg == NegPosition::Negated;
     items.Separator = neg != NegPosition::None;
-    if (s.P(x, y).Type == ElementType::TextLabel) {
+    if (ToolsOf(s.P(x, y).Type).editable) {
         items.Edit = true;
         items.Separator = true;
     }

@@ -51,7 +51,7 @@ constexpr Row kRows[] = {
     {ShiftRegister, {SetSRegister, RemoveSRegister}},
     {SevenSegment, {SetZAnzeige, RemoveZAnzeige}},
     {IC, {PlaceNewIC, RemoveIC}},
-    {TextLabel, {nullptr, RemoveText}},
+    {TextLabel, {nullptr, RemoveText, NegatablePins::None, true}},
     {AnalysisSensor, {SetAnalysepunkt, RemoveAnalysepunkt}},
 };
 

@@ -1,7 +1,8 @@
 #pragma once
 // The editor's column of the component rows (model/components.h): how a
 // click places a component of each kind at the cursor and removes one, and
-// which of its pins take a negation marker. Keyed by element type.
+// which of its pins take a negation marker and whether its popup edits it.
+// Keyed by element type.
 #include <cstdint>
 
 struct PlacementContext;
@@ -18,6 +19,7 @@ struct ComponentTools {
     PlaceRoutine place = nullptr;   // null: the placing tool does not place it by a click
     RemoveRoutine remove = nullptr; // null: no element record of it sits on a cell
     NegatablePins negatable = NegatablePins::None;
+    bool editable = false; // its popup offers "Ändern" (the text label)
 };
 
 // The row of element type `type`; the empty row for other codes.
