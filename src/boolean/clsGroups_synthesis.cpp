@@ -31,11 +31,6 @@ namespace {
 
 constexpr int kMaxGateInputs = 20;
 
-bool IsGate(const GroupRecord& g)
-{
-    return g.Term == QStringLiteral("&") || g.Term == QStringLiteral("v");
-}
-
 // The spacing boxes correct their values only when they lose the focus, so
 // whatever reaches the synthesis is held to the same limits here.
 void ClampLayout(clsGroups& g)
@@ -225,7 +220,8 @@ void Synthesis::DrawGroups()
     CreateMainLines();
     g_.CopyBranchRows();
     const auto& groups = g_.Groups();
-    const int gates = static_cast<int>(std::count_if(groups.begin() + 1, groups.end(), IsGate));
+    const auto isGate = [](const GroupRecord& g) { return g.IsGate(); };
+    const int gates = static_cast<int>(std::count_if(groups.begin() + 1, groups.end(), isGate));
     bool more = true;
     for (int drawn = 0; more && !Stopped(); ++drawn) {
         if (c_ && g_.Progress)
@@ -255,7 +251,7 @@ void Synthesis::CreateMainLines()
             r.Row = rowCursor_;
             bool sharesWithGate = count == 1;
             for (size_t i = 1; i <= count && !sharesWithGate; ++i)
-                sharesWithGate = IsGate(branch[i]) && branch[i].Parent == r.Parent;
+                sharesWithGate = branch[i].IsGate() && branch[i].Parent == r.Parent;
             const int x = GetVarX(r.Term);
             // Beside gates of the same parent the line ends where their
             // outputs end; otherwise it runs straight to its gate's input.
@@ -329,7 +325,7 @@ void Synthesis::DrawGroup(bool& more)
                 RouteConnection(xs, r, xi, yp);
             }
         }
-        if (!g_.Error && !IsGate(op) && op.Negation)
+        if (!g_.Error && !op.IsGate() && op.Negation)
             Negate(xi, yp);
     }
     if (g_.Error)

@@ -69,7 +69,7 @@ struct LegCell {
 };
 
 // The cell at step i of a leg.
-LegCell At(const Leg& leg, int16_t i)
+LegCell CellOnLeg(const Leg& leg, int16_t i)
 {
     return leg.row ? LegCell{i, leg.fixed} : LegCell{leg.fixed, i};
 }
@@ -233,7 +233,7 @@ void ConductorBand::DrawNewLines()
         const int16_t lo = leg.lo();
         const int16_t hi = leg.hi();
         for (int16_t i = lo; i <= hi; ++i) {
-            const auto [x, y] = At(leg, i);
+            const auto [x, y] = CellOnLeg(leg, i);
             if (!s.P.Contains(x, y))
                 continue;
             GridCell& cell = s.P(x, y);
@@ -270,7 +270,7 @@ void ConductorBand::DeleteNewLines()
         if (lo == hi)
             continue;
         for (int16_t i = lo; i <= hi; ++i) {
-            const auto [x, y] = At(leg, i);
+            const auto [x, y] = CellOnLeg(leg, i);
             if (!s.P.Contains(x, y))
                 continue;
             GridCell& cell = s.P(x, y);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editing/area_move.h"
+#include "editing/component_tools.h"
 #include "editing/conductor_band.h"
 #include "editing/label_editor.h"
 #include "editing/mouse_dispatch.h"
@@ -339,7 +340,8 @@ void WorksheetMouse::picGrid_DblClick()
             SetSwitch(e_.c);
         else if (k > 1)
             SetKnotenpunkt(e_.c, s.CursorX, s.CursorY, false);
-    } else if (t == ElementType::AND || t == ElementType::OR || t == ElementType::XOR) {
+    } else if (ToolsOf(static_cast<uint8_t>(t)).negatable == NegatablePins::All) {
+        // A gate's pin; the flip-flop's J and K take a marker by the popup only.
         SetNegationsPunkt(e_.c);
     }
 }

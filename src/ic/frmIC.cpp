@@ -47,7 +47,8 @@ frmIC::frmIC(ProgramState& s, UserDialogs& dialogs, QWidget* parent)
     CheckInOut();
 }
 
-void frmIC::BuildControls()
+// The IC's drawing in its frame, panned by dragging.
+void frmIC::BuildDrawing()
 {
     picICFrame = new QFrame(this);
     picICFrame->setObjectName(QStringLiteral("picICFrame"));
@@ -78,7 +79,11 @@ void frmIC::BuildControls()
     lblName = new QLabel(QStringLiteral("IC"), picIC);
     lblName->setObjectName(QStringLiteral("lblName"));
     lblName->installEventFilter(this);
+}
 
+void frmIC::BuildControls()
+{
+    BuildDrawing();
     scrScale = new QScrollBar(Qt::Horizontal, this);
     scrScale->setObjectName(QStringLiteral("scrScale"));
     scrScale->setRange(kMinScale, kMaxScale);
@@ -135,7 +140,11 @@ void frmIC::BuildControls()
     layout->addWidget(picICFrame);
     layout->addWidget(scrScale);
     layout->addLayout(fields);
+    ConnectControls();
+}
 
+void frmIC::ConnectControls()
+{
     // Every handler runs guarded: an error is reported and the IC being defined stays.
     const auto guarded = [this](const char* where, auto f) { return GuardedSlot(dialogs_, QString::fromLatin1(where), f); };
     connect(scrScale, &QScrollBar::valueChanged, this, guarded("scrScale_Change", [this](int v) { scrScale_Change(v); }));

@@ -356,7 +356,7 @@ void frmICAuswahl::ShowICNames()
         if (s_.ToolMode == ToolCode::IC && ChooseConductorTool)
             ChooseConductorTool();
     } else {
-        SetEditDeleteEnabled(lblStatus->text() != LoadResString(2121), true);
+        SetEditDeleteEnabled(!statusFaulty_, true);
         if (SetICToolAvailable)
             SetICToolAvailable(true);
         // The details shown stay until an IC is chosen.
@@ -402,7 +402,7 @@ void frmICAuswahl::ShowICDetails()
     StatusText->setText(SelectedPath());
     ShowNotesInBoth(u'[' + LoadResString(2120) + u']');
     ShowICSchachtelung();
-    const bool faulty = lblStatus->text() == LoadResString(2121);
+    const bool faulty = statusFaulty_;
     mIC[0]->setEnabled(!faulty);
     buttons_.value(QStringLiteral("cmdBearbeiten"))->setEnabled(!faulty);
     // A damaged definition is not drawn: it could hold any size or any number of connectors.
@@ -427,6 +427,7 @@ void frmICAuswahl::ShowICSchachtelung()
     fault_ = tree.fault;
     const QString why = fault_ ? ICFaultText(*fault_) : QString();
     lblStatus->setText(nestingOK_ ? QStringLiteral("OK") : LoadResString(2121));
+    statusFaulty_ = !nestingOK_;
     lblStatus->setToolTip(why);
     QPalette colours = lblStatus->palette();
     colours.setColor(QPalette::WindowText, nestingOK_ ? kOkGreen : kFaultyRed);
@@ -457,6 +458,7 @@ void frmICAuswahl::FillTree(const NestingTree& tree)
 void frmICAuswahl::ClearDetails()
 {
     lblStatus->clear();
+    statusFaulty_ = false;
     ShowNotesInBoth(QString());
     tvwSchachtelung->clear();
 }

@@ -18,7 +18,7 @@ QString Key(const QString& name)
     return Trim(name).toUpper();
 }
 
-bool NameTaken(const ProgramState& s, int except, const QString& name)
+bool NameTaken(const ICDefinition& s, int except, const QString& name)
 {
     for (int i = 1; i <= s.ICPinCount; ++i)
         if (i != except && !s.ICPins.value(i).isEmpty() && Key(ConnectorName(s, i)) == Key(name))
@@ -66,7 +66,7 @@ std::optional<ConnectorEdit> BeginConnector(ProgramState& s, int16_t x, int16_t 
     return e;
 }
 
-NameOutcome AcceptConnectorName(ProgramState& s, const ConnectorEdit& e, const QString& typed)
+NameOutcome AcceptConnectorName(Circuit& s, const ConnectorEdit& e, const QString& typed)
 {
     const QString name = WithoutFieldBreakers(typed);
     if (name.isEmpty())
@@ -83,7 +83,7 @@ NameOutcome AcceptConnectorName(ProgramState& s, const ConnectorEdit& e, const Q
     return NameOutcome::Accepted;
 }
 
-void CancelConnector(ProgramState& s, const ConnectorEdit& e)
+void CancelConnector(Circuit& s, const ConnectorEdit& e)
 {
     if (!e.isNew)
         return;
@@ -95,7 +95,7 @@ void CancelConnector(ProgramState& s, const ConnectorEdit& e)
     }
 }
 
-bool DeleteConnector(ProgramState& s, int16_t x, int16_t y)
+bool DeleteConnector(Circuit& s, int16_t x, int16_t y)
 {
     if (!s.P.Contains(x, y))
         return false;
@@ -138,12 +138,12 @@ std::optional<std::pair<int16_t, int16_t>> FindNextConnectorEnd(const ProgramSta
     return std::nullopt;
 }
 
-QString ConnectorName(const ProgramState& s, int k)
+QString ConnectorName(const ICDefinition& s, int k)
 {
     return GetField(s.ICPins.value(k), 3);
 }
 
-bool AnyConnectorPlaced(const ProgramState& s)
+bool AnyConnectorPlaced(const ICDefinition& s)
 {
     for (int i = 1; i <= s.ICPinCount; ++i)
         if (!s.ICGraphicPins.value(i).isEmpty())
@@ -151,7 +151,7 @@ bool AnyConnectorPlaced(const ProgramState& s)
     return false;
 }
 
-void ResizeConnectorLists(ProgramState& s, int count)
+void ResizeConnectorLists(ICDefinition& s, int count)
 {
     Resize(s.ICPins, count);
     Resize(s.ICGraphicPins, count);

@@ -25,7 +25,7 @@ bool HasClockGenerator(const ProgramState& s)
     return false;
 }
 
-QString Shifted(const QString& list, int16_t dx, int16_t dy)
+QString ShiftedPinList(const QString& list, int16_t dx, int16_t dy)
 {
     PinTable table{};
     const int16_t n = ParsePinList(list, table);
@@ -42,8 +42,8 @@ void ShiftToCropBox(ProgramState& t, const CropBox& box)
 {
     for (int e = 1; e <= t.ElementCount(); ++e) {
         ElementRecord& r = t.Elements[static_cast<size_t>(e)];
-        r.InPinList = Shifted(r.InPinList, box.minX, box.minY);
-        r.OutPinList = Shifted(r.OutPinList, box.minX, box.minY);
+        r.InPinList = ShiftedPinList(r.InPinList, box.minX, box.minY);
+        r.OutPinList = ShiftedPinList(r.OutPinList, box.minX, box.minY);
     }
     for (int k = 1; k <= t.ICPinCount; ++k) {
         QString& entry = t.ICPins[k];
@@ -77,7 +77,7 @@ void WalkNames(const QString& dir, const QString& name, QStringList& seen, QSet<
 
 } // namespace
 
-CropBox CropICArea(const ProgramState& s)
+CropBox CropICArea(const Circuit& s)
 {
     int16_t firstX = -1, lastX = -1, firstY = -1, lastY = -1;
     for (int16_t x = 0; x <= s.MaxX; ++x)
@@ -102,7 +102,7 @@ CropBox CropICArea(const ProgramState& s)
     return b;
 }
 
-QStringList ICsUsedAtAnyDepth(const ProgramState& s)
+QStringList ICsUsedAtAnyDepth(const Circuit& s, const QString& icDirectory)
 {
     QStringList names;
     QSet<QString> walked;
@@ -111,7 +111,7 @@ QStringList ICsUsedAtAnyDepth(const ProgramState& s)
         if (name.isEmpty())
             continue;
         names.append(name);
-        WalkNames(s.Verzeichnisse[1], name, names, walked);
+        WalkNames(icDirectory, name, names, walked);
     }
     return names;
 }
@@ -141,7 +141,7 @@ SaveICOutcome SaveICDefinition(ProgramState& s, UserDialogs& dialogs, const QStr
         outcome = SaveICOutcome::NoName;
     else if (!IsValidICName(name) || !IsPlainICName(name))
         outcome = SaveICOutcome::BadName;
-    else if (ICsUsedAtAnyDepth(s).contains(name, Qt::CaseInsensitive))
+    else if (ICsUsedAtAnyDepth(s, s.Verzeichnisse[1]).contains(name, Qt::CaseInsensitive))
         outcome = SaveICOutcome::ContainsItself;
     if (outcome != SaveICOutcome::Saved) {
         dialogs.ShowMessage(SaveICMessage(outcome, name), MessageButtons::OK, MessageIcon::None,

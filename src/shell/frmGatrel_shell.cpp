@@ -67,7 +67,7 @@ void frmGatrel::ApplyTexts()
                 comboClickSuppressed_ = true;
                 c->clear();
                 for (int k = 0; k < t.index; ++k)
-                    c->addItem(LoadResString(t.id + k));
+                    c->addItem(LoadResString(t.id + k), t.id + k);
                 comboClickSuppressed_ = was;
             }
             break;
@@ -101,7 +101,7 @@ int frmGatrel::Form_Load(const QString& LadeDatei, const QString& documentsFolde
     LoadSettings(s_);
     ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdICAuswahl"))
         ->setChecked(s_.settings.frmICAuswahlVisible != 0);
-    CheckDirectories(s_, dialogs_, workFolder);
+    CheckDirectories(s_.Verzeichnisse, dialogs_, workFolder);
     icView_->RefreshICFileLists();
     s_.objFile.FilePath = s_.Verzeichnisse[0];
 

@@ -130,7 +130,7 @@ bool ICDefinitionController::NameConnector(int16_t x, int16_t y)
     }
     const QString savedCaption = view_.ConnectorCaption(index);
 
-    frmICAnschluss dialog(s_, *edit, &w_);
+    frmICAnschluss dialog(s_, s_.settings, *edit, &w_);
     dialog.LabelChanged = [this, index, x, y](const QString& caption) {
         view_.LoadICConnectorLabel(index, caption);
         view_.PlaceConnectorLabel(index, x, y);

@@ -158,7 +158,7 @@ TEST_F(SaveIC, AnICThatWouldContainItselfIsNotSaved)
         EXPECT_TRUE(dialogs.Asked().back().text.contains(QString::fromLatin1(name))) << name;
     }
     EXPECT_EQ(ReadBytes(Path(QStringLiteral("HALF"))), DataBytes(QStringLiteral("ic/HALF.icd")));
-    EXPECT_EQ(ICsUsedAtAnyDepth(s), QStringList({"FULL", "HALF", "HALF"}));
+    EXPECT_EQ(ICsUsedAtAnyDepth(s, s.Verzeichnisse[1]), QStringList({"FULL", "HALF", "HALF"}));
     EXPECT_EQ(Save(QStringLiteral("ADDER")), SaveICOutcome::Saved);
 }
 
