@@ -98,10 +98,6 @@ void PressMinimise(const PanelColumnInput& in, PanelColumnLayout& out, int panel
             out.height[i] = b.minimisedHeight;
 }
 
-} // namespace
-
-namespace {
-
 // Stacks the open panels from the top of the column; returns the top below the last.
 double StackPanels(const PanelColumnInput& in, PanelColumnLayout& out)
 {
