@@ -398,6 +398,7 @@ TEST_F(ICManager, DeleteNamesTheUsersAndTheWorksheetCircuit)
     dialogs.QueueMessageAnswer(MessageResult::Yes);
     manager->ToolbarButton("cmdLöschen")->trigger();
     EXPECT_TRUE(LastMessage().contains("worksheet"));
+    EXPECT_TRUE(LastMessage().contains("  - BAD\r\n  - FULL\r\n")) << "the users are still named";
     EXPECT_FALSE(QFile::exists(Ic("HALF")));
     EXPECT_EQ(Listed(), (QStringList{"BAD", "FULL"}));
     EXPECT_EQ(ChooserEntries(), (QStringList{"BAD", "FULL"}));

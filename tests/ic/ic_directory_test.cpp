@@ -137,26 +137,19 @@ TEST_F(ICFolder, UsersAreFoundIgnoringCaseAndListedOnce)
     EXPECT_TRUE(ICUsers(Dir(), names, "ALU").isEmpty());
 }
 
-TEST(DeleteQuestion, NamesUsersCircuitAndAsks)
+// The first line, the users and the worksheet's use are checked by the IC
+// manager's delete; here what it never reaches: the cut after ten users, the
+// question without users.
+TEST(DeleteQuestion, CutsTheListAfterTenUsersAndAsksPlainlyWithoutUsers)
 {
     QStringList twelve;
     for (int i = 1; i <= 12; ++i)
         twelve << QStringLiteral("U%1").arg(i);
-    const QString many = DeleteQuestion("ADD", twelve, false);
-    const QStringList lines = many.split(QStringLiteral("\r\n"));
+    const QStringList lines = DeleteQuestion("ADD", twelve, false).split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 14);
-    EXPECT_EQ(lines[0], LoadResString(2117).replace("%1", "ADD"));
-    EXPECT_EQ(lines[10], "  - U10");
-    EXPECT_EQ(lines[11], "  ...");
-    EXPECT_EQ(lines[12], "");
-    EXPECT_EQ(lines[13], LoadResString(2118) + u'?');
-
+    EXPECT_EQ(lines.mid(10), (QStringList{"  - U10", "  ...", "", LoadResString(2118) + u'?'}));
     EXPECT_EQ(DeleteQuestion("ADD", {}, false), LoadResString(2119).replace("%1", "ADD"));
-    // The worksheet's use is named in the same question.
-    const QString circuit = DeleteQuestion("ADD", {}, true);
-    EXPECT_TRUE(circuit.contains("worksheet")) << circuit.toStdString();
-    EXPECT_TRUE(circuit.endsWith(LoadResString(2118) + u'?'));
-    EXPECT_TRUE(DeleteQuestion("ADD", {"MUX"}, true).contains("  - MUX\r\n"));
+    EXPECT_TRUE(DeleteQuestion("ADD", {}, true).endsWith(LoadResString(2118) + u'?'));
 }
 
 TEST(CircuitUsesIC, FindsInstancesIgnoringCase)
