@@ -46,29 +46,10 @@ TEST(BooleanToolsLogic, SpacingBoxesClampToTheirLimits)
             << c.box << c.text;
 }
 
-TEST(BooleanToolsLogic, FeatureSwitchesAndTheICViewDecideTheTabs)
+// Which tabs and switches the feature switches and the IC view leave is
+// checked on the window (BooleanWindow.TabsFollowTheFeatureSwitchesAndTheICView).
+TEST(BooleanToolsLogic, EachTabHasItsCaptionAndDefaultButton)
 {
-    struct Case {
-        std::array<int16_t, 7> features;
-        ToolCode toolMode;
-        std::array<bool, 3> tabs;
-        bool simplify;
-        bool termSynthesis;
-    };
-    const std::array<int16_t, 7> all{-1, -1, -1, -1, -1, -1, -1};
-    const Case cases[] = {
-        {all, ToolCode::Conductor, {true, true, true}, true, true},
-        {all, ToolCode::ICDefinitionView, {false, true, true}, true, true},
-        {{0, -1, -1, -1, -1, -1, -1}, ToolCode::Conductor, {false, true, true}, true, false},
-        {{-1, 0, -1, 0, -1, -1, -1}, ToolCode::Conductor, {true, false, true}, false, true},
-        {{-1, -1, 0, -1, -1, -1, -1}, ToolCode::Conductor, {true, true, false}, true, true},
-    };
-    for (const Case& c : cases) {
-        const ToolsAvailability a = AvailableTools(c.features, c.toolMode);
-        EXPECT_EQ(a.tab, c.tabs);
-        EXPECT_EQ(a.simplify, c.simplify);
-        EXPECT_EQ(a.termSynthesis, c.termSynthesis);
-    }
     EXPECT_EQ(TabBehaviourOf(0).captionId, 1530);
     EXPECT_STREQ(TabBehaviourOf(1).defaultButton, "cmdTabelle");
     EXPECT_STREQ(TabBehaviourOf(2).defaultButton, "cmdTerm");
