@@ -57,27 +57,6 @@ protected:
     PlacementContext c;
 };
 
-TEST_F(MouseDispatch, EachToolPlacesItsComponentAndRemovalFindsItAgain)
-{
-    const uint8_t tools[] = {ElementType::AND,       ElementType::OR,          ElementType::XOR,
-                             ElementType::Inverter,  ElementType::ClockGenerator, ElementType::HalfAdder,
-                             ElementType::FullAdder, ElementType::TriState,    ElementType::Multiplexer,
-                             ElementType::Decoder,   ElementType::FlipFlop,    ElementType::ShiftRegister,
-                             ElementType::SevenSegment, ElementType::LED};
-    for (uint8_t tool : tools) {
-        SCOPED_TRACE(static_cast<int>(tool));
-        InitArbeitsfeld(s);
-        Click(tool, 15, 15);
-        ASSERT_EQ(s.ElementCount(), 1);
-        EXPECT_EQ(s.Elements[1].Type, tool);
-        EXPECT_EQ(s.P(15, 15).Type, tool);
-        s.ToolMode = ToolCode::Select;
-        RemoveElement(c, 15, 15);
-        EXPECT_EQ(s.ElementCount(), 0);
-        EXPECT_EQ(s.P(15, 15).Type, ElementType::Empty);
-    }
-}
-
 TEST_F(MouseDispatch, ConductorToolsAndMarkers)
 {
     Crossing(10, 10);
