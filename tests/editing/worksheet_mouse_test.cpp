@@ -22,6 +22,7 @@
 #include "platform/timers.h"
 #include "shell/frmGatrel.h"
 #include "shell/worksheet_picture.h"
+#include "support/keystrokes.h"
 #include "support/scripted_user_dialogs.h"
 #include "worksheet_rig.h"
 
@@ -541,9 +542,9 @@ TEST_F(WorksheetMouse, ATextLabelIsTypedEditedAndRemoved)
     QLineEdit* box = LabelBox(window);
     ASSERT_NE(box, nullptr);
     ASSERT_TRUE(box->isVisible());
-    QTest::keyClicks(box, QStringLiteral("ab;c"));
+    keystrokes::Type(box, QStringLiteral("ab;c"));
     EXPECT_EQ(box->text(), QStringLiteral("abc")) << "the box takes no ;";
-    QTest::keyClick(box, Qt::Key_Return);
+    keystrokes::Press(box, Qt::Key_Return);
     EXPECT_FALSE(box->isVisible());
     ASSERT_EQ(s.ElementCount(), 1);
     EXPECT_EQ(s.Elements[1].Type, ElementType::TextLabel);
@@ -557,21 +558,21 @@ TEST_F(WorksheetMouse, ATextLabelIsTypedEditedAndRemoved)
     Click(5, 5);
     ASSERT_TRUE(box->isVisible());
     EXPECT_EQ(box->selectedText(), QStringLiteral("abc"));
-    QTest::keyClicks(box, QStringLiteral("xy"));
-    QTest::keyClick(box, Qt::Key_Return);
+    keystrokes::Type(box, QStringLiteral("xy"));
+    keystrokes::Press(box, Qt::Key_Return);
     EXPECT_EQ(s.Elements[1].Label, QStringLiteral("xy"));
     EXPECT_EQ(s.ElementCount(), 1);
 
     // Esc cancels a new label.
     Click(20, 20);
-    QTest::keyClicks(box, QStringLiteral("zz"));
-    QTest::keyClick(box, Qt::Key_Escape);
+    keystrokes::Type(box, QStringLiteral("zz"));
+    keystrokes::Press(box, Qt::Key_Escape);
     EXPECT_FALSE(box->isVisible());
     EXPECT_EQ(s.ElementCount(), 1);
 
     // A press elsewhere commits the open box first.
     Click(20, 20);
-    QTest::keyClicks(box, QStringLiteral("q"));
+    keystrokes::Type(box, QStringLiteral("q"));
     Tool(ElementType::Empty);
     Click(30, 25);
     EXPECT_EQ(s.ElementCount(), 2);
@@ -596,7 +597,7 @@ TEST_F(WorksheetMouse, ALabelThatDoesNotFitIsRefusedWhole)
     Click(8, 5);
     QLineEdit* box = LabelBox(window);
     ASSERT_TRUE(box->isVisible());
-    QTest::keyClicks(box, QStringLiteral("a rather long text"));
+    keystrokes::Type(box, QStringLiteral("a rather long text"));
     EXPECT_TRUE(window.editor().LabelFits(box->text()));
     EXPECT_LT(box->text().size(), 18) << "typing stopped at the conductor";
     // Committing a text that would cover the conductor changes nothing.
@@ -754,10 +755,10 @@ TEST_F(WorksheetScrolling, TheBarsAndTheLayoutSetTheVisibleCellRange)
 
 void TypeSize(QLineEdit* box, const QString& text)
 {
-    box->setFocus();
+    keystrokes::Focus(box);
     box->selectAll();
-    QTest::keyClicks(box, text);
-    QTest::keyClick(box, Qt::Key_Return);
+    keystrokes::Type(box, text);
+    keystrokes::Press(box, Qt::Key_Return);
 }
 
 TEST_F(WorksheetMouse, TheSizeBoxesGrowAndShrinkTheWorksheet)
