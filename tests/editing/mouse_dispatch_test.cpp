@@ -4,28 +4,15 @@
 
 #include "editing/component_tools.h"
 #include "editing/mouse_dispatch.h"
+#include "editor_rig.h"
 #include "model/components.h"
-#include "model/new_file.h"
-#include "model/state.h"
-#include "placement/clsUndo.h"
-#include "placement/placement_context.h"
-#include "platform/null_surface.h"
-#include "render/clsGrafik.h"
-#include "support/fake_main_window.h"
 
 namespace {
 
-class MouseDispatch : public ::testing::Test {
+class MouseDispatch : public EditorRig {
 protected:
-    MouseDispatch() : g(s, &surface), undo(s), c{s, undo, nullptr}
-    {
-        w.Attach(s);
-        s.MaxX = 40;
-        s.MaxY = 30;
-        InitArbeitsfeld(s);
-    }
-
-    void Click(uint8_t tool, int x, int y)
+    // The click as the dispatch gets it: the tool and the cursor cell.
+    void Dispatch(uint8_t tool, int x, int y)
     {
         s.ToolMode = ToolFor(tool);
         s.CursorX = static_cast<int16_t>(x);
@@ -37,35 +24,25 @@ protected:
     // A crossing of two conductors at (x, y).
     void Crossing(int x, int y)
     {
+        Run(x - 2, x + 2, y);
         for (int i = -2; i <= 2; ++i) {
-            GridCell& h = s.P(x + i, y);
-            h.Type = ElementType::Conductor;
-            h.ConLeft = i > -2 ? kTrue : kFalse;
-            h.ConRight = i < 2 ? kTrue : kFalse;
             GridCell& v = s.P(x, y + i);
             v.Type = ElementType::Conductor;
-            v.ConUp = i > -2 ? kTrue : v.ConUp;
-            v.ConDown = i < 2 ? kTrue : v.ConDown;
+            v.ConUp = i > -2 ? kTrue : kFalse;
+            v.ConDown = i < 2 ? kTrue : kFalse;
         }
     }
-
-    ProgramState s;
-    FakeMainWindow w;
-    NullSurface surface;
-    clsGrafik g;
-    clsUndo undo;
-    PlacementContext c;
 };
 
 TEST_F(MouseDispatch, ConductorToolsAndMarkers)
 {
     Crossing(10, 10);
     s.P(12, 10).ConRight = kFalse; // a conductor end for the switch
-    Click(ElementType::Switch, 12, 10);
+    Dispatch(ElementType::Switch, 12, 10);
     EXPECT_EQ(s.P(12, 10).Type, ElementType::Switch);
-    Click(ElementType::AnalysisSensor, 10, 9);
+    Dispatch(ElementType::AnalysisSensor, 10, 9);
     EXPECT_EQ(s.P(10, 9).Type, ElementType::AnalysisSensor);
-    Click(ElementType::Juncture, 10, 10);
+    Dispatch(ElementType::Juncture, 10, 10);
     EXPECT_EQ(s.P(10, 10).Marker, -1);
     // A juncture goes as a marker, a plain conductor cell stays.
     RemoveElement(c, 10, 10);
@@ -73,7 +50,7 @@ TEST_F(MouseDispatch, ConductorToolsAndMarkers)
     EXPECT_EQ(undo.Record(1).Description, QStringLiteral("Delete juncture"));
     RemoveElement(c, 9, 10);
     EXPECT_EQ(s.P(9, 10).Type, ElementType::Conductor);
-    Click(ElementType::CouplingDiode, 10, 10);
+    Dispatch(ElementType::CouplingDiode, 10, 10);
     EXPECT_EQ(s.P(10, 10).Marker, 1);
     s.CursorX = 10;
     s.CursorY = 9;
@@ -86,11 +63,11 @@ TEST_F(MouseDispatch, SimulationModeAndOtherToolsChangeNothing)
 {
     for (ToolCode tool : {ToolCode::Select, ToolCode::Conductor, ToolCode::TextLabel, ToolCode::SimulationRunning,
                           ToolCode::QuickHelp}) {
-        Click(PlacedType(tool), 15, 15);
+        Dispatch(PlacedType(tool), 15, 15);
         EXPECT_EQ(s.ElementCount(), 0) << Code(tool);
     }
     EXPECT_TRUE(undo.NoUndoData());
-    Click(ElementType::HalfAdder, 15, 15);
+    Dispatch(ElementType::HalfAdder, 15, 15);
     s.ToolMode = ToolCode::SimulationRunning;
     RemoveElement(c, 15, 15);
     EXPECT_EQ(s.ElementCount(), 1);
