@@ -52,16 +52,20 @@ TEST_F(ICView, EnteringPutsCommandsAwayAndClosingBringsThemBack)
     window.PressToolButton(QStringLiteral("cmdUND"), 11);
     Enter();
 
+    // What the view puts away while it is open, and brings back when it closes.
+    const auto commandsThere = [&](bool there) {
+        EXPECT_EQ(IC().isVisible(), !there);
+        EXPECT_EQ(Action("cmdICView")->isChecked(), !there);
+        EXPECT_EQ(window.Toolbar(QStringLiteral("Toolbar2"))->isVisible(), there);
+        for (const char* menu : {"mBauelemente", "mBearbeiten", "mSchaltung"})
+            EXPECT_EQ(Menu(menu)->isVisible(), there) << menu;
+        for (const char* menu : {"mOpen", "mSave", "mSaveAs", "mNeu", "mDefIC", "mICAuswahl", "mOptionen"})
+            EXPECT_EQ(Menu(menu)->isEnabled(), there) << menu;
+        for (const char* key : {"cmdOpen", "cmdSave", "cmdNew", "cmdSynthese", "cmdEinstellungen", "cmdICAuswahl"})
+            EXPECT_EQ(Action(key)->isEnabled(), there) << key;
+    };
     EXPECT_EQ(s.ToolMode, ToolCode::ICDefinitionView);
-    EXPECT_TRUE(IC().isVisible());
-    EXPECT_TRUE(Action("cmdICView")->isChecked());
-    EXPECT_FALSE(window.Toolbar(QStringLiteral("Toolbar2"))->isVisible());
-    for (const char* menu : {"mBauelemente", "mBearbeiten", "mSchaltung"})
-        EXPECT_FALSE(Menu(menu)->isVisible()) << menu;
-    for (const char* menu : {"mOpen", "mSave", "mSaveAs", "mNeu", "mDefIC", "mICAuswahl", "mOptionen"})
-        EXPECT_FALSE(Menu(menu)->isEnabled()) << menu;
-    for (const char* key : {"cmdOpen", "cmdSave", "cmdNew", "cmdSynthese", "cmdEinstellungen", "cmdICAuswahl"})
-        EXPECT_FALSE(Action(key)->isEnabled()) << key;
+    commandsThere(false);
     // Neither the settings nor the IC manager reach the IC being defined, by any road.
     {
         WindowsShown shown;
@@ -79,22 +83,15 @@ TEST_F(ICView, EnteringPutsCommandsAwayAndClosingBringsThemBack)
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdOn")), Qt::LeftButton);
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdOff")), Qt::LeftButton);
     EXPECT_EQ(s.ToolMode, ToolCode::ICDefinitionView);
-    for (const char* menu : {"mICAuswahl", "mOptionen", "mOpen", "mDefIC"})
-        EXPECT_FALSE(Menu(menu)->isEnabled()) << menu << " after the power";
-    EXPECT_FALSE(Action("cmdICAuswahl")->isEnabled());
+    SCOPED_TRACE("after the power");
+    commandsThere(false);
 
     QTest::mouseClick(IC().cmdSchliessen, Qt::LeftButton);
     EXPECT_FALSE(s.ICViewOpen);
     EXPECT_TRUE(manager->lvwICs->isEnabled());
     EXPECT_TRUE(manager->Toolbar1->isEnabled());
-    EXPECT_FALSE(IC().isVisible());
     EXPECT_EQ(s.ToolMode, ToolCode::AND);
-    EXPECT_FALSE(Action("cmdICView")->isChecked());
-    EXPECT_TRUE(window.Toolbar(QStringLiteral("Toolbar2"))->isVisible());
-    for (const char* menu : {"mBauelemente", "mBearbeiten", "mSchaltung"})
-        EXPECT_TRUE(Menu(menu)->isVisible()) << menu;
-    for (const char* menu : {"mOpen", "mSave", "mSaveAs", "mNeu", "mDefIC", "mICAuswahl", "mOptionen"})
-        EXPECT_TRUE(Menu(menu)->isEnabled()) << menu;
+    commandsThere(true);
     WindowsShown shown;
     window.mOptionen_Click();
     EXPECT_EQ(shown.Take(), QStringList{QStringLiteral("frmPWChange")});
