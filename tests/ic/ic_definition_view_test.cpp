@@ -83,8 +83,10 @@ TEST_F(ICView, EnteringPutsCommandsAwayAndClosingBringsThemBack)
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdOn")), Qt::LeftButton);
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdOff")), Qt::LeftButton);
     EXPECT_EQ(s.ToolMode, ToolCode::ICDefinitionView);
-    SCOPED_TRACE("after the power");
-    commandsThere(false);
+    {
+        SCOPED_TRACE("after the power");
+        commandsThere(false);
+    }
 
     QTest::mouseClick(IC().cmdSchliessen, Qt::LeftButton);
     EXPECT_FALSE(s.ICViewOpen);
