@@ -20,6 +20,7 @@ TEST(BooleanToolsLogic, KeyFilterDropsMapsAndKeepsByTermMode)
         {u'a', false, u'a'},         {u'a', true, u'A'},         {u'6', false, u'6'},
         {u'6', true, u'&'},          {u'8', true, u'('},         {u'9', true, u')'},
         {u'V', true, u'v'},          {u'v', true, u'v'},         {u'<', true, u'<'},
+        {u'z', true, u'Z'},          {u'x', true, u'X'},         {u'+', true, u'+'},
     };
     for (const Case& c : cases) {
         const std::optional<QChar> got = FilterFormulaKey(QChar(c.typed), c.termMode);
