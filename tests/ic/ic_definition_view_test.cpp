@@ -180,8 +180,8 @@ TEST_F(ICView, ConnectorLabelsShowOnTheOutlineOnlyOncePlaced)
     EXPECT_FALSE(b->isVisible());
     EXPECT_TRUE(IC().txtX->isEnabled());
 
-    DragOver(0, {100, 88});
-    DragOver(9, {100, 88});
+    for (int index : {0, -1, 3, 99})
+        DragOver(index, {100, 88});
     EXPECT_EQ(s.ICGraphicPins, QStringList({"", "", ""})) << "drags naming no connector are ignored";
     DragOver(1, {100, 88});
     EXPECT_TRUE(a->isVisible());

@@ -92,13 +92,6 @@ TEST_F(Outline, ATakenPointRefusesTheSecondConnectorOnly)
     EXPECT_FALSE(GetDoubleInOut(s, 3, 0, 1));
 }
 
-TEST_F(Outline, ADragThatNamesNoConnectorChangesNothing)
-{
-    for (int index : {0, -1, 4, 99})
-        EXPECT_EQ(PlaceConnector(s, index, 8, 100, 88), PlaceOutcome::OutsideZones) << index;
-    EXPECT_EQ(s.ICGraphicPins, QStringList({"", "", "", ""}));
-}
-
 TEST_F(Outline, ThePlacesFitEveryScaleAndRedrawFromTheirEntries)
 {
     for (double scale : {4.0, 8.0, 13.0, 24.0}) {
