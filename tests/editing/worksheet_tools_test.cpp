@@ -25,20 +25,13 @@ protected:
             calls << QStringLiteral("help %1|%2|picGrid|0").arg(help.headline, help.body);
         };
     }
-    int PlaceAnd(int x, int y)
-    {
-        s.ToolMode = ToolCode::AND;
-        Click(x, y);
-        return s.ElementCount();
-    }
-
     QStringList calls;
 };
 
 TEST_F(WorksheetTools, ALeftClickInTheICViewStartsTheSearchAfreshAndCreatesAConnector)
 {
     Run(2, 6, 4);
-    const int gate = PlaceAnd(20, 10);
+    const int gate = Place(ElementType::AND, 20, 10);
     ASSERT_EQ(gate, 1);
     editor.SelectObject(1);
     s.ToolMode = ToolCode::ICDefinitionView;
@@ -119,7 +112,7 @@ TEST_F(WorksheetTools, ThePointerInTheICViewMarksOpenConductorEnds)
 TEST_F(WorksheetTools, QuickHelpShowsTheWorksheetTextAndChangesNothing)
 {
     Run(2, 6, 4);
-    const int gate = PlaceAnd(20, 10);
+    const int gate = Place(ElementType::AND, 20, 10);
     editor.SelectObject(static_cast<int16_t>(gate));
     s.ToolMode = ToolCode::QuickHelp;
     s.WorksheetMousePointer = w.worksheetMousePointer = 14;
