@@ -802,9 +802,8 @@ TEST_F(WorksheetMouse, ThePopupMenuOnAGatePinNegatesAndDeletes)
     Tool(ElementType::AND);
     Click(10, 10);
     ASSERT_EQ(s.ElementCount(), 1);
-    const QString pin = s.Elements[1].InPinList.section(QLatin1Char(':'), 0, 0);
-    const int px = pin.mid(1, pin.indexOf(QLatin1Char('Y')) - 1).toInt();
-    const int py = pin.mid(pin.indexOf(QLatin1Char('Y')) + 1).toInt();
+    const QPoint pin = FirstPin(s.Elements[1].InPinList);
+    const int px = pin.x(), py = pin.y();
     auto* menu = window.findChild<QMenu*>(QStringLiteral("mPopupMenu"));
     ASSERT_NE(menu, nullptr);
     Tool(ElementType::Empty);
@@ -854,9 +853,7 @@ TEST_F(WorksheetMouse, InTheSimulationClicksFeedInputsAndFlipFlops)
     Tool(ElementType::FlipFlop);
     Click(20, 12);
     ASSERT_EQ(s.ElementCount(), 2);
-    const QString q = s.Elements[2].OutPinList.section(QLatin1Char(':'), 0, 0);
-    const int qx = q.mid(1, q.indexOf(QLatin1Char('Y')) - 1).toInt();
-    const int qy = q.mid(q.indexOf(QLatin1Char('Y')) + 1).toInt();
+    const QPoint q = FirstPin(s.Elements[2].OutPinList);
 
     const ToolCode editingTool = s.ToolMode;
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdOn")), Qt::LeftButton);
@@ -873,7 +870,7 @@ TEST_F(WorksheetMouse, InTheSimulationClicksFeedInputsAndFlipFlops)
     EXPECT_EQ(s.Levels[0].Field(10, 6).Value, kTrue);
     // The flip-flop flips by a click next to its first output.
     const int16_t state = s.Levels[0].Elements[2].State;
-    Click(qx - 1, qy);
+    Click(q.x() - 1, q.y());
     EXPECT_NE(s.Levels[0].Elements[2].State, state);
     EXPECT_EQ(s.ElementCount(), before);
     EXPECT_EQ(C(3, 4).Type, ElementType::Empty) << "no conductor drawn while running";

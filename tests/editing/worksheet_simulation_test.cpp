@@ -36,13 +36,6 @@ protected:
         QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdOn")), Qt::LeftButton);
         ASSERT_EQ(s.ToolMode, ToolCode::SimulationRunning);
     }
-    // The first pin of a pin list.
-    static QPoint FirstPin(const QString& list)
-    {
-        const QString pin = list.section(QLatin1Char(':'), 0, 0);
-        const int y = static_cast<int>(pin.indexOf(QLatin1Char('Y')));
-        return {pin.mid(1, y - 1).toInt(), pin.mid(y + 1).toInt()};
-    }
     const GridCell& Field(int x, int y) const { return s.Levels[0].Field(x, y); }
 };
 
