@@ -13,6 +13,7 @@
 #include "platform/surface.h"
 #include "render/clsGrafik.h"
 #include "render/symbol_helpers.h"
+#include "render/symbol_table.h"
 #include "model/ports/all_ports.h"
 
 namespace {
@@ -78,6 +79,76 @@ void WhiteBox(Surface& dev, double x1, double y1, double x2, double y2)
     dev.Line(x1, y1, x2, y2, kWhite, LineMode::Box);
 }
 
+// The output pin, three cells back against the outputs.
+void ClockAnchor(uint8_t orientation, const PinPos& out, int16_t& x, int16_t& y)
+{
+    x = out.X;
+    y = out.Y;
+    switch (orientation) {
+    case Orientation::Right: x = Shifted(x, -3); break;
+    case Orientation::Left: x = Shifted(x, 3); break;
+    case Orientation::Down: y = Shifted(y, -3); break;
+    case Orientation::Up: y = Shifted(y, 3); break;
+    default: break;
+    }
+}
+
+bool SelectedClock(const ProgramState& s, int16_t e)
+{
+    const size_t slot = static_cast<size_t>(s.SelectedClock);
+    return PowerOn(s) && s.SelectedClock >= 0 && slot < s.Clocks.size() && s.Clocks[slot].ClockElement == e;
+}
+
+// The IC's link, and whether it is shown: nested ICs are drawn only inside
+// their parent, while the power is on.
+bool ShownIC(ProgramState& s, const clsGrafik& g, int16_t e, int16_t& link)
+{
+    symbols::LoadInputPins(s, e, s.CurrentLevel);
+    const PinPos& in0 = s.InputPins[0];
+    const uint8_t l = CellOr(s.P, in0.X, in0.Y).ICLink;
+    link = l;
+    const bool topLevel = l < s.ICInstances.size() && s.ICInstances[l].NestingLevel == 0;
+    return g.OnPrinter() || topLevel || PowerOn(s);
+}
+
+// Where and with what flag the symbol of element e, asked for on cell (x, y),
+// is drawn; false when it is not drawn.
+bool PlaceSymbol(ProgramState& s, const clsGrafik& g, int16_t e, const SymbolRow& symbol, int16_t x,
+                 int16_t y, bool outline, SymbolCall& call)
+{
+    call = SymbolCall{x, y, symbol.flag == SymbolFlag::Outline && outline, 0};
+    const PinPos* in = s.InputPins.data();
+    switch (symbol.anchor) {
+    case SymbolAnchor::None:
+        return false;
+    case SymbolAnchor::Cell:
+        return true;
+    case SymbolAnchor::InputPin:
+        symbols::LoadInputPins(s, e, 0);
+        call.x = in[symbol.pin].X;
+        call.y = in[symbol.pin].Y;
+        return true;
+    case SymbolAnchor::GateMiddle:
+        symbols::LoadInputPins(s, e, 0);
+        if (ElementOr(s, e).Label == QLatin1String("2"))
+            return MiddleOfThree(g.Orientation, in[0], call.x, call.y);
+        call.x = in[1].X;
+        call.y = in[1].Y;
+        return true;
+    case SymbolAnchor::MiddleOfThree:
+        symbols::LoadInputPins(s, e, 0);
+        return MiddleOfThree(g.Orientation, in[0], call.x, call.y);
+    case SymbolAnchor::ClockOutput:
+        symbols::LoadOutputPins(s, e, 0);
+        ClockAnchor(g.Orientation, s.OutputPins[0], call.x, call.y);
+        call.flag = SelectedClock(s, e);
+        return true;
+    case SymbolAnchor::IC:
+        return ShownIC(s, g, e, call.icIndex);
+    }
+    return false;
+}
+
 } // namespace
 
 void DrawElement(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, bool noText, bool outline)
@@ -91,101 +162,13 @@ void DrawElement(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, bool noTex
         g.DrawSwitch(x, y);
 
     const uint8_t type = ElementOr(s, e).Type;
-    const PinPos* in = s.InputPins.data();
-    int16_t rx = 0;
-    int16_t ry = 0;
+    const SymbolRow& symbol = Symbol(type);
     // A component whose pins do not fit its type (a damaged file) would make its
     // symbol read beyond the grid: that one symbol is left out, the rest is drawn.
     try {
-        switch (type) {
-        case ElementType::LED:
-            g.DrawDiode(x, y);
-            break;
-        case ElementType::AND:
-        case ElementType::OR:
-        case ElementType::XOR:
-            symbols::LoadInputPins(s, e, 0);
-            if (ElementOr(s, e).Label == QLatin1String("2")) {
-                if (!MiddleOfThree(g.Orientation, in[0], rx, ry))
-                    break;
-            } else {
-                rx = in[1].X;
-                ry = in[1].Y;
-            }
-            if (type == ElementType::AND)
-                g.DrawUnd(rx, ry, outline);
-            else if (type == ElementType::OR)
-                g.DrawOder(rx, ry, outline);
-            else
-                g.DrawXOder(rx, ry);
-            break;
-        case ElementType::Inverter:
-            symbols::LoadInputPins(s, e, 0);
-            g.DrawInverter(in[0].X, in[0].Y);
-            break;
-        case ElementType::ClockGenerator: {
-            symbols::LoadOutputPins(s, e, 0);
-            rx = s.OutputPins[0].X;
-            ry = s.OutputPins[0].Y;
-            switch (g.Orientation) {
-            case Orientation::Right: rx = Shifted(rx, -3); break;
-            case Orientation::Left: rx = Shifted(rx, 3); break;
-            case Orientation::Down: ry = Shifted(ry, -3); break;
-            case Orientation::Up: ry = Shifted(ry, 3); break;
-            default: break;
-            }
-            const size_t slot = static_cast<size_t>(s.SelectedClock);
-            const bool selected = PowerOn(s) && s.SelectedClock >= 0 && slot < s.Clocks.size()
-                && s.Clocks[slot].ClockElement == e;
-            g.DrawTimer(rx, ry, selected);
-            break;
-        }
-        case ElementType::HalfAdder:
-        case ElementType::FullAdder:
-            symbols::LoadInputPins(s, e, 0);
-            if (type == ElementType::HalfAdder)
-                g.DrawHA(in[2].X, in[2].Y);
-            else
-                g.DrawVA(in[2].X, in[2].Y);
-            break;
-        case ElementType::TriState:
-            symbols::LoadInputPins(s, e, 0);
-            if (MiddleOfThree(g.Orientation, in[0], rx, ry))
-                g.DrawTriState(rx, ry);
-            break;
-        case ElementType::Multiplexer:
-            g.DrawMultiplexer(x, y);
-            break;
-        case ElementType::Decoder:
-            symbols::LoadInputPins(s, e, 0);
-            g.DrawDecoder(in[2].X, in[2].Y, outline);
-            break;
-        case ElementType::FlipFlop:
-            symbols::LoadInputPins(s, e, 0);
-            g.DrawFlipFlop(in[1].X, in[1].Y, outline, 0);
-            break;
-        case ElementType::ShiftRegister:
-            symbols::LoadInputPins(s, e, 0);
-            g.DrawSRegister(in[2].X, in[2].Y);
-            break;
-        case ElementType::SevenSegment:
-            g.DrawZAnzeige(x, y);
-            break;
-        case ElementType::IC: {
-            symbols::LoadInputPins(s, e, s.CurrentLevel);
-            const uint8_t link = CellOr(s.P, in[0].X, in[0].Y).ICLink;
-            // Nested ICs are drawn only inside their parent, while the power is on.
-            const bool topLevel = link < s.ICInstances.size() && s.ICInstances[link].NestingLevel == 0;
-            if (g.OnPrinter() || topLevel || PowerOn(s))
-                g.DrawIC(x, y, link, outline);
-            break;
-        }
-        case ElementType::AnalysisSensor:
-            g.DrawAnalysepunkt(x, y);
-            break;
-        default:
-            break;
-        }
+        SymbolCall call;
+        if (symbol.anchor != SymbolAnchor::None && PlaceSymbol(s, g, e, symbol, x, y, outline, call))
+            symbol.draw(g, call);
     } catch (const RuntimeError&) {
     }
 
