@@ -69,13 +69,13 @@ void LoadOutputPins(ProgramState& s, int16_t c, int16_t level);
 // A place of the outputs-right picture, (x + u, y + v) with u along the
 // outputs and v across, each a whole number of cells plus an offset in
 // drawing units, drawn in another orientation:
-//   1: (x - u, y + v), 4: (x - v, y + u), 3: (x - v, y - u).
+//   Left: (x - u, y + v), Down: (x - v, y + u), Up: (x - v, y - u).
 struct Rotation {
     uint8_t orientation;
     int x;
     int y;
 
-    bool Valid() const { return orientation >= 1 && orientation <= 4; }
+    bool Valid() const { return orientation >= Orientation::Left && orientation <= Orientation::Down; }
     // The cell (x + u, y + v) carried over.
     int CellX(int u, int v) const;
     int CellY(int u, int v) const;
