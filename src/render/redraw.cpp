@@ -282,15 +282,11 @@ void RedrawAllElements(ProgramState& s, clsGrafik& g, int16_t level)
     }
 }
 
-void RedrawArea(ProgramState& s, clsGrafik& g, int16_t& x1, int16_t& y1, int16_t& x2, int16_t& y2,
-                bool noText)
-{
-    QElapsedTimer took;
-    took.start();
-    g.PictureCleared();
-    StatusPort* status = s.ports.status;
-    const double h = CInt(s.CellSize * static_cast<double>(s.GridMode) / 2);
+namespace {
 
+// The area's corners clamped into the grid.
+void ClampArea(const Circuit& s, int16_t& x1, int16_t& y1, int16_t& x2, int16_t& y2)
+{
     auto clampX = [&s](int16_t& v) {
         if (v < 0)
             v = 0;
@@ -307,15 +303,11 @@ void RedrawArea(ProgramState& s, clsGrafik& g, int16_t& x1, int16_t& y1, int16_t
     clampY(y1);
     clampX(x2);
     clampY(y2);
+}
 
-    const bool worksheet = g.OnWorksheet() && g.Device != nullptr;
-    if (worksheet)
-        WhiteBox(*g.Device, GridToPixel(s, x1) - h, GridToPixel(s, y1) - h, GridToPixel(s, x2) + h,
-                 GridToPixel(s, y2) + h);
-    if (status)
-        status->SetStatusPanel(1, QStringLiteral("Leitungen werden gezeichnet ..."));
-
-    // Runs that start on cells not yet covered are added; nothing is cleared.
+// Runs that start on cells not yet covered are added; nothing is cleared.
+void AddMissingRuns(ProgramState& s)
+{
     if (s.LineMap.UBoundX() != s.MaxX || s.LineMap.UBoundY() != s.MaxY)
         s.LineMap.RedimPreserve(s.MaxX, s.MaxY);
     for (int16_t x = 0; x <= s.MaxX; ++x) {
@@ -327,52 +319,81 @@ void RedrawArea(ProgramState& s, clsGrafik& g, int16_t& x1, int16_t& y1, int16_t
                 s.LineMap(x, y).EndY = FindEndY(s, x, y);
         }
     }
+}
+
+// A conductor cell of the area: its pieces to the four neighbours, the
+// components on them, and the markers on it and on the neighbours above and left.
+void DrawAreaConductor(ProgramState& s, clsGrafik& g, const GridCell& cell, int16_t x, int16_t y)
+{
+    if (y < s.MaxY) {
+        const int16_t yb = Shifted(y, 1);
+        if (cell.ConDown != 0 && CellOr(s.P, x, yb).ConUp != 0)
+            g.PaintLine(x, y, x, yb);
+        if (IsComponent(CellOr(s.P, x, yb)))
+            DrawElement(s, g, x, yb, false, false);
+    }
+    if (y > 0) {
+        const int16_t ya = Shifted(y, -1);
+        if (cell.ConUp != 0 && CellOr(s.P, x, ya).ConDown != 0)
+            g.PaintLine(x, y, x, ya);
+        if (IsComponent(CellOr(s.P, x, ya)))
+            DrawElement(s, g, x, ya, false, false);
+        const GridCell& above = CellOr(s.P, x, ya);
+        if (above.Type == ElementType::Conductor && above.Marker == 1)
+            SetKoppeldiode(s, g, x, ya, true);
+    }
+    if (x < s.MaxX) {
+        const int16_t xr = Shifted(x, 1);
+        if (cell.ConRight != 0 && CellOr(s.P, xr, y).ConLeft != 0)
+            g.PaintLine(x, y, xr, y);
+        if (IsComponent(CellOr(s.P, xr, y)))
+            DrawElement(s, g, xr, y, false, false);
+    }
+    if (x > 0) {
+        const int16_t xl = Shifted(x, -1);
+        if (cell.ConLeft != 0 && CellOr(s.P, xl, y).ConRight != 0)
+            g.PaintLine(x, y, xl, y);
+        if (IsComponent(CellOr(s.P, xl, y)))
+            DrawElement(s, g, xl, y, false, false);
+        const GridCell& left = CellOr(s.P, xl, y);
+        if (left.Type == ElementType::Conductor && left.Marker == 1)
+            SetKoppeldiode(s, g, xl, y, true);
+    }
+    const int16_t marker = CellOr(s.P, x, y).Marker;
+    if (marker == -1)
+        SetKnotenpunkt(s, g, x, y, true);
+    else if (marker == 1)
+        SetKoppeldiode(s, g, x, y, true);
+}
+
+} // namespace
+
+void RedrawArea(ProgramState& s, clsGrafik& g, int16_t& x1, int16_t& y1, int16_t& x2, int16_t& y2,
+                bool noText)
+{
+    QElapsedTimer took;
+    took.start();
+    g.PictureCleared();
+    StatusPort* status = s.ports.status;
+    const double h = CInt(s.CellSize * static_cast<double>(s.GridMode) / 2);
+
+    ClampArea(s, x1, y1, x2, y2);
+
+    const bool worksheet = g.OnWorksheet() && g.Device != nullptr;
+    if (worksheet)
+        WhiteBox(*g.Device, GridToPixel(s, x1) - h, GridToPixel(s, y1) - h, GridToPixel(s, x2) + h,
+                 GridToPixel(s, y2) + h);
+    if (status)
+        status->SetStatusPanel(1, QStringLiteral("Leitungen werden gezeichnet ..."));
+
+    AddMissingRuns(s);
 
     std::vector<char> drawn(s.Elements.size() + 1, 0);
     for (int16_t x = x1; x <= x2; ++x) {
         for (int16_t y = y1; y <= y2; ++y) {
             const GridCell cell = CellOr(s.P, x, y);
-            if (cell.Type == ElementType::Conductor) {
-                if (y < s.MaxY) {
-                    const int16_t yb = Shifted(y, 1);
-                    if (cell.ConDown != 0 && CellOr(s.P, x, yb).ConUp != 0)
-                        g.PaintLine(x, y, x, yb);
-                    if (IsComponent(CellOr(s.P, x, yb)))
-                        DrawElement(s, g, x, yb, false, false);
-                }
-                if (y > 0) {
-                    const int16_t ya = Shifted(y, -1);
-                    if (cell.ConUp != 0 && CellOr(s.P, x, ya).ConDown != 0)
-                        g.PaintLine(x, y, x, ya);
-                    if (IsComponent(CellOr(s.P, x, ya)))
-                        DrawElement(s, g, x, ya, false, false);
-                    const GridCell& above = CellOr(s.P, x, ya);
-                    if (above.Type == ElementType::Conductor && above.Marker == 1)
-                        SetKoppeldiode(s, g, x, ya, true);
-                }
-                if (x < s.MaxX) {
-                    const int16_t xr = Shifted(x, 1);
-                    if (cell.ConRight != 0 && CellOr(s.P, xr, y).ConLeft != 0)
-                        g.PaintLine(x, y, xr, y);
-                    if (IsComponent(CellOr(s.P, xr, y)))
-                        DrawElement(s, g, xr, y, false, false);
-                }
-                if (x > 0) {
-                    const int16_t xl = Shifted(x, -1);
-                    if (cell.ConLeft != 0 && CellOr(s.P, xl, y).ConRight != 0)
-                        g.PaintLine(x, y, xl, y);
-                    if (IsComponent(CellOr(s.P, xl, y)))
-                        DrawElement(s, g, xl, y, false, false);
-                    const GridCell& left = CellOr(s.P, xl, y);
-                    if (left.Type == ElementType::Conductor && left.Marker == 1)
-                        SetKoppeldiode(s, g, xl, y, true);
-                }
-                const int16_t marker = CellOr(s.P, x, y).Marker;
-                if (marker == -1)
-                    SetKnotenpunkt(s, g, x, y, true);
-                else if (marker == 1)
-                    SetKoppeldiode(s, g, x, y, true);
-            }
+            if (cell.Type == ElementType::Conductor)
+                DrawAreaConductor(s, g, cell, x, y);
             if (cell.ICLink == 0 && cell.ICConnector != 0)
                 g.DrawICInOut(x, y);
             const int16_t e = cell.ElementNr;
