@@ -92,19 +92,20 @@ void PrintCircuit(ProgramState& s, clsGrafik& g, Surface& page, const QString& p
     const int16_t level = s.CurrentLevel;
     RedrawAllElements(s, g, 0);
     s.CurrentLevel = level;
-    PrintCaption(s, page, programFolder);
+    PrintCaption(page, PageFileName(s, s.CurrentLevel, s.CmDialog1.FileName, programFolder), GridToPixel(s, 1),
+                 GridToPixel(s, static_cast<int16_t>(s.MaxY + 4)));
 }
 
-void PrintCaption(ProgramState& s, Surface& page, const QString& programFolder)
+void PrintCaption(Surface& page, const QString& fileName, double left, double wantedTop)
 {
     page.FontSize = kCaptionFontSize;
     page.FontName = QStringLiteral("Arial");
     page.FontBold = false;
     page.FontTransparent = true;
     page.ForeColor = 0;
-    const QString text = CaptionText(PageFileName(s, programFolder));
-    page.CurrentX = GridToPixel(s, 1);
-    page.CurrentY = CaptionTop(GridToPixel(s, static_cast<int16_t>(s.MaxY + 4)), page.TextHeight(text));
+    const QString text = CaptionText(fileName);
+    page.CurrentX = left;
+    page.CurrentY = CaptionTop(wantedTop, page.TextHeight(text));
     page.Print(text);
 }
 

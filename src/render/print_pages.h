@@ -16,8 +16,9 @@ class clsGrafik;
 // page, fitted to it, and its caption. The drawing device, the zoom and
 // CurrentLevel are the caller's again afterwards, also when drawing fails.
 void PrintCircuit(ProgramState& s, clsGrafik& g, Surface& page, const QString& programFolder);
-// The caption line of the page: the file name in brackets, below the circuit.
-void PrintCaption(ProgramState& s, Surface& page, const QString& programFolder);
+// The caption line of the page: the file name in brackets, at `left`, on
+// `wantedTop` (four rows below the circuit) unless that leaves the page.
+void PrintCaption(Surface& page, const QString& fileName, double left, double wantedTop);
 
 // Prints one document: entry 0 of ICPageNames is the main circuit's page, each
 // further entry the first IC level of that name on a page of its own. The

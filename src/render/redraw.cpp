@@ -176,7 +176,7 @@ void DrawElement(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, bool noTex
         s.ports.worksheet->DisplayBeschriftungsText(e, QString());
 }
 
-void CopyLevelSignals(ProgramState& s, int16_t level)
+void CopyLevelSignals(Circuit& s, int16_t level)
 {
     if (level < 0 || static_cast<size_t>(level) >= s.Levels.size())
         return;

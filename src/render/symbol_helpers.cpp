@@ -63,7 +63,7 @@ void Canvas::Prologue(double fontSize, int32_t fill, int fillStyle)
     dev.FillStyle = fillStyle;
 }
 
-const GridCell& SheetCell(const ProgramState& s, int x, int y)
+const GridCell& SheetCell(const Circuit& s, int x, int y)
 {
     return s.P.at(x, y);
 }
@@ -93,7 +93,7 @@ const GridCell& ShownCell(const ProgramState& s, int x, int y)
     return s.P.at(x, y);
 }
 
-const ElementRecord& SheetElement(const ProgramState& s, int c)
+const ElementRecord& SheetElement(const Circuit& s, int c)
 {
     return Record(s.Elements, c);
 }

@@ -8,6 +8,7 @@
 
 #include "model/records.h"
 
+struct Circuit;
 struct ProgramState;
 class Surface;
 
@@ -55,9 +56,9 @@ public:
 // Cells and records. The worksheet grid P, or while the power is on the grid
 // and element table of the level shown (CurrentLevel). Out of range is a
 // subscript error.
-const GridCell& SheetCell(const ProgramState& s, int x, int y);
+const GridCell& SheetCell(const Circuit& c, int x, int y);
 const GridCell& ShownCell(const ProgramState& s, int x, int y);
-const ElementRecord& SheetElement(const ProgramState& s, int c);
+const ElementRecord& SheetElement(const Circuit& circuit, int c);
 const ElementRecord& ShownElement(const ProgramState& s, int c);
 
 // ParseInputPins and ParseOutputPins for drawing. While the engine runs, a
