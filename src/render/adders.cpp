@@ -22,12 +22,24 @@ struct AdderLayout {
     Place body{}, sum{}, carry{};
 };
 
-// Box and stubs of an adder with its outputs right (dir 1) or left (dir -1).
-AdderLayout AdderAcross(Canvas& c, int x, int y, bool full, int dir)
+// One adder drawing: where it is, and whether it is the full adder.
+struct AdderSymbol {
+    Canvas& c;
+    int x;
+    int y;
+    bool full;
+
+    double G(int i) const { return c.G(i); }
+    // Box and stubs with the outputs right (dir 1) or left (dir -1).
+    AdderLayout Across(int dir) const;
+    // Box and stubs with the outputs down (dir 1) or up (dir -1).
+    AdderLayout Along(int dir) const;
+};
+
+AdderLayout AdderSymbol::Across(int dir) const
 {
     const ProgramState& s = c.s;
     const double z = c.z;
-    auto G = [&c](int i) { return c.G(i); };
     AdderLayout L;
     const int out = x + 3 * dir;
     if (dir > 0) {
@@ -72,12 +84,10 @@ AdderLayout AdderAcross(Canvas& c, int x, int y, bool full, int dir)
     return L;
 }
 
-// Box and stubs of an adder with its outputs down (dir 1) or up (dir -1).
-AdderLayout AdderAlong(Canvas& c, int x, int y, bool full, int dir)
+AdderLayout AdderSymbol::Along(int dir) const
 {
     const ProgramState& s = c.s;
     const double z = c.z;
-    auto G = [&c](int i) { return c.G(i); };
     AdderLayout L;
     const int out = y + 3 * dir;
     L.bx1 = G(x - 1) - z / 4;
@@ -118,15 +128,16 @@ AdderLayout AdderAlong(Canvas& c, int x, int y, bool full, int dir)
 void DrawAdder(uint8_t orientation, Canvas& c, int x, int y, bool full)
 {
     c.Prologue(c.Size(10.0f, 1.2f), c.Body(kPaleYellow), 0);
+    const AdderSymbol adder{c, x, y, full};
     AdderLayout L;
     switch (orientation) {
     case Orientation::Right:
     case Orientation::Left:
-        L = AdderAcross(c, x, y, full, orientation == Orientation::Right ? 1 : -1);
+        L = adder.Across(orientation == Orientation::Right ? 1 : -1);
         break;
     case Orientation::Down:
     case Orientation::Up:
-        L = AdderAlong(c, x, y, full, orientation == Orientation::Down ? 1 : -1);
+        L = adder.Along(orientation == Orientation::Down ? 1 : -1);
         break;
     default:
         return;

@@ -321,43 +321,37 @@ void AddMissingRuns(ProgramState& s)
     }
 }
 
+// The piece from (x, y) to the neighbour (nx, ny) when both ends join, and
+// the component on the neighbour.
+void DrawPieceTo(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, int16_t nx, int16_t ny, bool joined)
+{
+    if (joined)
+        g.PaintLine(x, y, nx, ny);
+    if (IsComponent(CellOr(s.P, nx, ny)))
+        DrawElement(s, g, nx, ny, false, false);
+}
+
 // A conductor cell of the area: its pieces to the four neighbours, the
 // components on them, and the markers on it and on the neighbours above and left.
 void DrawAreaConductor(ProgramState& s, clsGrafik& g, const GridCell& cell, int16_t x, int16_t y)
 {
-    if (y < s.MaxY) {
-        const int16_t yb = Shifted(y, 1);
-        if (cell.ConDown != 0 && CellOr(s.P, x, yb).ConUp != 0)
-            g.PaintLine(x, y, x, yb);
-        if (IsComponent(CellOr(s.P, x, yb)))
-            DrawElement(s, g, x, yb, false, false);
-    }
+    const GridCell& below = CellOr(s.P, x, Shifted(y, 1));
+    const GridCell& above = CellOr(s.P, x, Shifted(y, -1));
+    const GridCell& right = CellOr(s.P, Shifted(x, 1), y);
+    const GridCell& left = CellOr(s.P, Shifted(x, -1), y);
+    if (y < s.MaxY)
+        DrawPieceTo(s, g, x, y, x, Shifted(y, 1), cell.ConDown != 0 && below.ConUp != 0);
     if (y > 0) {
-        const int16_t ya = Shifted(y, -1);
-        if (cell.ConUp != 0 && CellOr(s.P, x, ya).ConDown != 0)
-            g.PaintLine(x, y, x, ya);
-        if (IsComponent(CellOr(s.P, x, ya)))
-            DrawElement(s, g, x, ya, false, false);
-        const GridCell& above = CellOr(s.P, x, ya);
+        DrawPieceTo(s, g, x, y, x, Shifted(y, -1), cell.ConUp != 0 && above.ConDown != 0);
         if (above.Type == ElementType::Conductor && above.Marker == 1)
-            SetKoppeldiode(s, g, x, ya, true);
+            SetKoppeldiode(s, g, x, Shifted(y, -1), true);
     }
-    if (x < s.MaxX) {
-        const int16_t xr = Shifted(x, 1);
-        if (cell.ConRight != 0 && CellOr(s.P, xr, y).ConLeft != 0)
-            g.PaintLine(x, y, xr, y);
-        if (IsComponent(CellOr(s.P, xr, y)))
-            DrawElement(s, g, xr, y, false, false);
-    }
+    if (x < s.MaxX)
+        DrawPieceTo(s, g, x, y, Shifted(x, 1), y, cell.ConRight != 0 && right.ConLeft != 0);
     if (x > 0) {
-        const int16_t xl = Shifted(x, -1);
-        if (cell.ConLeft != 0 && CellOr(s.P, xl, y).ConRight != 0)
-            g.PaintLine(x, y, xl, y);
-        if (IsComponent(CellOr(s.P, xl, y)))
-            DrawElement(s, g, xl, y, false, false);
-        const GridCell& left = CellOr(s.P, xl, y);
+        DrawPieceTo(s, g, x, y, Shifted(x, -1), y, cell.ConLeft != 0 && left.ConRight != 0);
         if (left.Type == ElementType::Conductor && left.Marker == 1)
-            SetKoppeldiode(s, g, xl, y, true);
+            SetKoppeldiode(s, g, Shifted(x, -1), y, true);
     }
     const int16_t marker = CellOr(s.P, x, y).Marker;
     if (marker == -1)
