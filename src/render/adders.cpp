@@ -211,7 +211,7 @@ void clsGrafik::DrawZAnzeige(int16_t x, int16_t y)
     c.dev.CurrentY = G(p[3].Y + 1) + z / 1.5;
     int value = 0;
     for (int k = 1; k <= 6; ++k)
-        if (ShownCell(s_, p[k].X, p[k].Y).Value == kTrue)
+        if (c.ShownCell(p[k].X, p[k].Y).Value == kTrue)
             value += 1 << (k - 1);
     const QString text = Str(value);
     if (text.size() > 2)

@@ -27,7 +27,7 @@ struct FlipFlopSymbol {
             d.FillColor = kWhite;
         else
             d.ForeColor = kRed;
-        c.Text(tx, ty, Digits(-ShownElement(c.s, nr).State));
+        c.Text(tx, ty, Digits(-c.ShownElement(nr).State));
     }
     void Divider(double x1, double y1, double x2, double y2) const
     {
@@ -137,7 +137,7 @@ void clsGrafik::DrawFlipFlop(int16_t x, int16_t y, bool outline, int16_t /*unuse
     // On the screen the fore colour is red by now, and so are the dots' outlines.
     d.FontBold = false;
     for (const PinPos& pin : {f.J, f.C, f.K})
-        if (ShownCell(s_, pin.X, pin.Y).Marker == -1)
+        if (c.ShownCell(pin.X, pin.Y).Marker == -1)
             DrawNegationsPunkt(pin.X, pin.Y);
 }
 
@@ -174,7 +174,7 @@ void clsGrafik::DrawSRegister(int16_t x, int16_t y)
     c.Stub(rot.Point(c, 0, 0, 0, -z / 1.5), tip);
     c.Stub(rot.Point(c, 0, 0, 0, z / 1.5), tip);
 
-    const ElementRecord& e = ShownElement(s_, SheetCell(s_, x, y).ElementNr);
+    const ElementRecord& e = c.ShownElement(SheetCell(s_, x, y).ElementNr);
     for (int reg = 0; reg < 2; ++reg) {
         for (int k = 1; k <= 4; ++k) {
             double tx = 0, ty = 0;

@@ -118,7 +118,7 @@ bool PrintPages(ProgramState& s, clsGrafik& g, Printer& printer, const QStringLi
         s.ports.worksheet->SelectNone();
     PageBorrow borrow(s, g);
     WindowsAside aside(s);
-    PrintSaveArea area(s);
+    PrintSaveArea area(s, s.CurrentLevel);
     Surface* page = printer.StartDoc();
     if (!page)
         return false;
@@ -146,7 +146,7 @@ bool PrintPages(ProgramState& s, clsGrafik& g, Printer& printer, const QStringLi
     return printer.EndDoc();
 }
 
-PrintSaveArea::PrintSaveArea(ProgramState& s) : s_(s)
+PrintSaveArea::PrintSaveArea(Circuit& c, int16_t& currentLevel) : s_(c), shownLevel_(currentLevel)
 {
     SaveArea();
 }
@@ -160,7 +160,7 @@ void PrintSaveArea::SaveArea()
 {
     maxX_ = s_.MaxX;
     maxY_ = s_.MaxY;
-    currentLevel_ = s_.CurrentLevel;
+    currentLevel_ = shownLevel_;
     cells_ = s_.P;
     elements_ = s_.Elements;
     lineMap_ = s_.LineMap;
@@ -189,7 +189,7 @@ void PrintSaveArea::RestoreArea()
 {
     s_.MaxX = maxX_;
     s_.MaxY = maxY_;
-    s_.CurrentLevel = currentLevel_;
+    shownLevel_ = currentLevel_;
     s_.P = cells_;
     s_.Elements = elements_;
     s_.LineMap = lineMap_;

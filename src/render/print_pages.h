@@ -7,6 +7,7 @@
 
 #include "model/records.h"
 
+struct Circuit;
 struct ProgramState;
 class Printer;
 class Surface;
@@ -30,10 +31,10 @@ bool PrintPages(ProgramState& s, clsGrafik& g, Printer& printer, const QStringLi
 
 // The worksheet put aside while IC levels take its place in P, in a save area
 // of its own: the clipboard (Puffer, PufferElements, PufferElementCount) keeps
-// what the user copied. Restores on destruction.
+// what the user copied. The shown level is put back with it. Restores on destruction.
 class PrintSaveArea {
 public:
-    explicit PrintSaveArea(ProgramState& s);
+    PrintSaveArea(Circuit& c, int16_t& currentLevel);
     ~PrintSaveArea();
     PrintSaveArea(const PrintSaveArea&) = delete;
     PrintSaveArea& operator=(const PrintSaveArea&) = delete;
@@ -46,7 +47,8 @@ public:
 private:
     void SaveArea();
 
-    ProgramState& s_;
+    Circuit& s_;
+    int16_t& shownLevel_;
     int16_t maxX_ = 0;
     int16_t maxY_ = 0;
     int16_t currentLevel_ = 0;

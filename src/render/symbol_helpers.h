@@ -51,15 +51,18 @@ public:
 
     // ForeColor black, font "Arial" at the size, fill colour and style.
     void Prologue(double fontSize, int32_t fill, int fillStyle);
+
+    // The cell and element record the symbol shows (ShownCell, ShownElement below).
+    const GridCell& ShownCell(int x, int y) const;
+    const ElementRecord& ShownElement(int e) const;
 };
 
 // Cells and records. The worksheet grid P, or while the power is on the grid
-// and element table of the level shown (CurrentLevel). Out of range is a
-// subscript error.
+// and element table of the level shown. Out of range is a subscript error.
 const GridCell& SheetCell(const Circuit& c, int x, int y);
-const GridCell& ShownCell(const ProgramState& s, int x, int y);
+const GridCell& ShownCell(const Circuit& c, bool powerOn, int16_t level, int x, int y);
 const ElementRecord& SheetElement(const Circuit& circuit, int c);
-const ElementRecord& ShownElement(const ProgramState& s, int c);
+const ElementRecord& ShownElement(const Circuit& circuit, bool powerOn, int16_t level, int c);
 
 // ParseInputPins and ParseOutputPins for drawing. While the engine runs, a
 // symbol is redrawn with every change next to it: its lists then come from the
