@@ -167,7 +167,7 @@ void DrawElement(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, bool noTex
     // symbol read beyond the grid: that one symbol is left out, the rest is drawn.
     try {
         SymbolCall call;
-        if (symbol.anchor != SymbolAnchor::None && PlaceSymbol(s, g, e, symbol, x, y, outline, call))
+        if (PlaceSymbol(s, g, e, symbol, x, y, outline, call))
             symbol.draw(g, call);
     } catch (const RuntimeError&) {
     }
