@@ -331,27 +331,46 @@ void DrawPieceTo(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, int16_t nx
         DrawElement(s, g, nx, ny, false, false);
 }
 
+// The coupling diode on the conductor cell (x, y), drawn again.
+void RedrawDiodeOn(ProgramState& s, clsGrafik& g, int16_t x, int16_t y)
+{
+    const GridCell& cell = CellOr(s.P, x, y);
+    if (cell.Type == ElementType::Conductor && cell.Marker == 1)
+        SetKoppeldiode(s, g, x, y, true);
+}
+
+// The neighbours of a conductor cell in the order the area redraw visits
+// them: the connection flags that join the two, and whether a coupling diode
+// on the neighbour is drawn again (above and left: drawn before this cell).
+struct AreaNeighbour {
+    int dx;
+    int dy;
+    int16_t GridCell::*here;
+    int16_t GridCell::*there;
+    bool diode;
+};
+
+constexpr AreaNeighbour kAreaNeighbours[] = {
+    {0, 1, &GridCell::ConDown, &GridCell::ConUp, false},
+    {0, -1, &GridCell::ConUp, &GridCell::ConDown, true},
+    {1, 0, &GridCell::ConRight, &GridCell::ConLeft, false},
+    {-1, 0, &GridCell::ConLeft, &GridCell::ConRight, true},
+};
+
 // A conductor cell of the area: its pieces to the four neighbours, the
 // components on them, and the markers on it and on the neighbours above and left.
 void DrawAreaConductor(ProgramState& s, clsGrafik& g, const GridCell& cell, int16_t x, int16_t y)
 {
-    const GridCell& below = CellOr(s.P, x, Shifted(y, 1));
-    const GridCell& above = CellOr(s.P, x, Shifted(y, -1));
-    const GridCell& right = CellOr(s.P, Shifted(x, 1), y);
-    const GridCell& left = CellOr(s.P, Shifted(x, -1), y);
-    if (y < s.MaxY)
-        DrawPieceTo(s, g, x, y, x, Shifted(y, 1), cell.ConDown != 0 && below.ConUp != 0);
-    if (y > 0) {
-        DrawPieceTo(s, g, x, y, x, Shifted(y, -1), cell.ConUp != 0 && above.ConDown != 0);
-        if (above.Type == ElementType::Conductor && above.Marker == 1)
-            SetKoppeldiode(s, g, x, Shifted(y, -1), true);
-    }
-    if (x < s.MaxX)
-        DrawPieceTo(s, g, x, y, Shifted(x, 1), y, cell.ConRight != 0 && right.ConLeft != 0);
-    if (x > 0) {
-        DrawPieceTo(s, g, x, y, Shifted(x, -1), y, cell.ConLeft != 0 && left.ConRight != 0);
-        if (left.Type == ElementType::Conductor && left.Marker == 1)
-            SetKoppeldiode(s, g, Shifted(x, -1), y, true);
+    for (const AreaNeighbour& n : kAreaNeighbours) {
+        // A step out of the grid along its axis has no neighbour.
+        const int along = n.dx != 0 ? x + n.dx : y + n.dy;
+        if (along < 0 || along > (n.dx != 0 ? s.MaxX : s.MaxY))
+            continue;
+        const int16_t nx = Shifted(x, n.dx);
+        const int16_t ny = Shifted(y, n.dy);
+        DrawPieceTo(s, g, x, y, nx, ny, cell.*n.here != 0 && CellOr(s.P, nx, ny).*n.there != 0);
+        if (n.diode)
+            RedrawDiodeOn(s, g, nx, ny);
     }
     const int16_t marker = CellOr(s.P, x, y).Marker;
     if (marker == -1)
