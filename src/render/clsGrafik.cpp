@@ -145,8 +145,8 @@ int16_t clsGrafik::GridPixelZoomed() const
 
 void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode)
 {
-    const int back = dir == 1 ? 1 : (dir == 2 ? -1 : 0);
-    const int up = dir == 3 ? 1 : (dir == 4 ? -1 : 0);
+    const int back = dir == Direction::Left ? 1 : (dir == Direction::Right ? -1 : 0);
+    const int up = dir == Direction::Up ? 1 : (dir == Direction::Down ? -1 : 0);
     const Grid& level0 = Level0Field(s_);
     DrawLines(x, y, dir, mode, IsHigh(CellOr(level0, x, y)), IsHigh(CellOr(level0, x + back, y + up)));
 }
@@ -157,10 +157,10 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode, bool 
     int dx = 0;
     int dy = 0;
     switch (dir) {
-    case 1: dx = 1; break;
-    case 2: dx = -1; break;
-    case 3: dy = 1; break;
-    case 4: dy = -1; break;
+    case Direction::Left: dx = 1; break;
+    case Direction::Right: dx = -1; break;
+    case Direction::Up: dy = 1; break;
+    case Direction::Down: dy = -1; break;
     default: break;
     }
     const int xn = x + dx;
@@ -395,22 +395,22 @@ void clsGrafik::DrawAnalysepunkt(int16_t x, int16_t y)
 int16_t clsGrafik::SearchEndX(int16_t x, int16_t y, int16_t dir, int16_t /*unused*/)
 {
     switch (dir) {
-    case 2:
+    case Direction::Right:
         for (int i = x + 1; i <= s_.MaxX; ++i) {
             const GridCell& c = CellOr(s_.P, i, y);
             if (c.Type != ElementType::Conductor || c.ConRight == 0)
                 return static_cast<int16_t>(i);
         }
         return 0;
-    case 1:
+    case Direction::Left:
         for (int i = x - 1; i >= 0; --i) {
             const GridCell& c = CellOr(s_.P, i, y);
             if (c.Type != ElementType::Conductor || c.ConLeft == 0)
                 return static_cast<int16_t>(i);
         }
         return 0;
-    case 3:
-    case 4:
+    case Direction::Up:
+    case Direction::Down:
         return x;
     default:
         return 0;
@@ -420,22 +420,22 @@ int16_t clsGrafik::SearchEndX(int16_t x, int16_t y, int16_t dir, int16_t /*unuse
 int16_t clsGrafik::SearchEndY(int16_t x, int16_t y, int16_t dir, int16_t /*unused*/)
 {
     switch (dir) {
-    case 4:
+    case Direction::Down:
         for (int j = y + 1; j <= s_.MaxY; ++j) {
             const GridCell& c = CellOr(s_.P, x, j);
             if (c.Type != ElementType::Conductor || c.ConDown == 0)
                 return static_cast<int16_t>(j);
         }
         return 0;
-    case 3:
+    case Direction::Up:
         for (int j = y - 1; j >= 0; --j) {
             const GridCell& c = CellOr(s_.P, x, j);
             if (c.Type != ElementType::Conductor || c.ConUp == 0)
                 return static_cast<int16_t>(j);
         }
         return 0;
-    case 1:
-    case 2:
+    case Direction::Left:
+    case Direction::Right:
         return y;
     default:
         return 0;

@@ -11,6 +11,7 @@
 #include "render/clsGrafik.h"
 #include "render/marker_symbols.h"
 #include "render/redraw.h"
+#include "render/symbol_table.h"
 
 namespace {
 
@@ -143,30 +144,11 @@ void SheetView::DrawElementChange(const SheetChange& c)
     // A running component whose look changed gets back what differs from its kept pixels.
     if (!flag && g_.RestoreLook(x, y))
         return;
-    switch (c.type) {
-    case ElementType::LED: g_.DrawDiode(x, y); break;
-    case ElementType::Switch: g_.DrawSwitch(x, y); break;
-    case ElementType::AND: g_.DrawUnd(x, y, flag); break;
-    case ElementType::OR: g_.DrawOder(x, y, flag); break;
-    case ElementType::XOR: g_.DrawXOder(x, y); break;
-    case ElementType::Inverter: g_.DrawInverter(x, y); break;
-    case ElementType::ClockGenerator: g_.DrawTimer(x, y, flag); break;
-    case ElementType::HalfAdder: g_.DrawHA(x, y); break;
-    case ElementType::FullAdder: g_.DrawVA(x, y); break;
-    case ElementType::TriState: g_.DrawTriState(x, y); break;
-    case ElementType::Multiplexer: g_.DrawMultiplexer(x, y); break;
-    case ElementType::Decoder: g_.DrawDecoder(x, y, flag); break;
-    case ElementType::FlipFlop: g_.DrawFlipFlop(x, y, flag, 0); break;
-    case ElementType::ShiftRegister: g_.DrawSRegister(x, y); break;
-    case ElementType::SevenSegment: g_.DrawZAnzeige(x, y); break;
-    case ElementType::IC:
-        // The IC symbol takes its pins from the shared tables when its cell has no link.
-        if (s_.P.Contains(x, y))
-            ParseInputPins(s_, s_.P(x, y).ElementNr, 0);
-        g_.DrawIC(x, y, c.x2, flag);
-        break;
-    case ElementType::AnalysisSensor: g_.DrawAnalysepunkt(x, y); break;
-    case ElementType::NegationMarker: g_.DrawNegationsPunkt(x, y); break;
-    default: break;
-    }
+    const SymbolRow& symbol = Symbol(c.type);
+    if (symbol.draw == nullptr)
+        return;
+    // The IC symbol takes its pins from the shared tables when its cell has no link.
+    if (symbol.readsParsedPins && s_.P.Contains(x, y))
+        ParseInputPins(s_, s_.P(x, y).ElementNr, 0);
+    symbol.draw(g_, {x, y, flag, c.x2});
 }

@@ -149,7 +149,7 @@ void frmGatrel::RedrawAllElements()
 void frmGatrel::DrawGrid()
 {
     s_.Changes.Flush();
-    ::DrawGrid(s_, picGrid()->surface());
+    ::DrawGrid(s_, picGrid()->surface(), s_.CellSize, s_.GridMode, s_.ShowGrid != 0);
     picGrid()->update();
 }
 

@@ -21,14 +21,14 @@ TEST(DrawGrid, DotsOnEmptyCellsOnlyGreyOrWhite)
     PainterSurface picGrid(4 * 14, 3 * 14);
     picGrid.Cls();
 
-    DrawGrid(s, picGrid);
+    DrawGrid(s, picGrid, s.CellSize, s.GridMode, s.ShowGrid != 0);
     EXPECT_EQ(PixelAt(picGrid, 7, 7), 0x808080u);
     EXPECT_EQ(PixelAt(picGrid, 49, 35), 0x808080u);
     EXPECT_EQ(PixelAt(picGrid, 21, 21), 0xFFFFFFu) << "occupied cell gets no dot";
     EXPECT_EQ(PixelAt(picGrid, 8, 7), 0xFFFFFFu);
 
     s.ShowGrid = kFalse;
-    DrawGrid(s, picGrid);
+    DrawGrid(s, picGrid, s.CellSize, s.GridMode, s.ShowGrid != 0);
     EXPECT_EQ(PixelAt(picGrid, 7, 7), 0xFFFFFFu);
 }
 
@@ -41,7 +41,7 @@ TEST(DrawGrid, DotPositionsFollowTheZoom)
     s.GridMode = 0.5f;
     PainterSurface picGrid(30, 30);
     picGrid.Cls();
-    DrawGrid(s, picGrid);
+    DrawGrid(s, picGrid, s.CellSize, s.GridMode, s.ShowGrid != 0);
     // 7 * 0.5 * (2k + 1): 3.5 -> 4, 10.5 -> 10, 17.5 -> 18
     EXPECT_EQ(PixelAt(picGrid, 4, 4), 0x808080u);
     EXPECT_EQ(PixelAt(picGrid, 10, 18), 0x808080u);

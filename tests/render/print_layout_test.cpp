@@ -82,7 +82,7 @@ TEST(PrintCaption, NamesTheCircuitFileOrTheICDefinitionInBrackets)
     for (const Case& c : cases) {
         s.CurrentLevel = static_cast<int16_t>(c.level);
         s.CmDialog1.FileName = QString::fromUtf8(c.circuitFile);
-        EXPECT_EQ(CaptionText(PageFileName(s, QString::fromUtf8(c.folder))), QString::fromUtf8(c.caption));
+        EXPECT_EQ(CaptionText(PageFileName(s, s.CurrentLevel, s.CmDialog1.FileName, QString::fromUtf8(c.folder))), QString::fromUtf8(c.caption));
     }
 }
 

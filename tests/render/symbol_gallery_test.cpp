@@ -106,7 +106,7 @@ TEST(SymbolGallery, EveryComponentInFourOrientationsAtZoomOneAndTwo)
                 columns.emplace_back(left * cell, next * cell);
                 left = next;
             }
-            DrawGrid(s, picGrid);
+            DrawGrid(s, picGrid, s.CellSize, s.GridMode, s.ShowGrid != 0);
             clsGrafik g(s, &picGrid);
             for (const Part& p : parts)
                 Draw(g, p, false, e.selected);
