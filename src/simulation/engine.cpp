@@ -16,26 +16,26 @@
 
 namespace {
 
-void Abort(ProgramState& s, EngineContext& e)
+void Abort(const Engine& en)
 {
-    SetRunState(s, RunState::Aborted);
-    ClearQueues(s);
-    s.engine.StepCount = 0;
+    SetRunState(en.engine, en.ports.power, RunState::Aborted);
+    ClearQueues(en.engine);
+    en.engine.StepCount = 0;
     // The window switches off and shows it; without a window the engine does
     // it itself, so the power is off either way.
-    if (s.ports.power)
-        s.ports.power->SwitchPowerOff();
-    if (s.engine.PowerFlag != 0)
-        PowerOnOff(s, e);
+    if (en.ports.power)
+        en.ports.power->SwitchPowerOff();
+    if (en.engine.PowerFlag != 0)
+        PowerOnOff(en);
     // The power is off, and the panel keeps telling why.
-    SetRunState(s, RunState::Aborted);
-    s.Changes.Flush();
-    if (e.dialogs) {
+    SetRunState(en.engine, en.ports.power, RunState::Aborted);
+    en.Changes.Flush();
+    if (en.context.dialogs) {
         QString text = LoadResString(2576);
         text.replace(QStringLiteral("\\n"), QStringLiteral("\r\n"));
-        e.dialogs->ShowMessage(text, MessageButtons::OK, MessageIcon::Exclamation, LoadResString(2577));
+        en.context.dialogs->ShowMessage(text, MessageButtons::OK, MessageIcon::Exclamation, LoadResString(2577));
     }
-    s.engine.AbortFlag = kTrue;
+    en.engine.AbortFlag = kTrue;
 }
 
 inline int16_t Level16(int v) { return v != 0 ? kTrue : kFalse; }
@@ -59,16 +59,16 @@ int FirstFlagDirection(const GridCell& c)
 
 } // namespace
 
-void SetRunState(ProgramState& s, RunState state)
+void SetRunState(EngineState& g, PowerPort* power, RunState state)
 {
-    s.engine.Run = state;
-    if (s.ports.power)
-        s.ports.power->ShowRunState(state);
+    g.Run = state;
+    if (power)
+        power->ShowRunState(state);
 }
 
-bool PauseOffersPause(const ProgramState& s)
+bool PauseOffersPause(const EngineState& g)
 {
-    return s.engine.Run != RunState::Paused;
+    return g.Run != RunState::Paused;
 }
 
 // ---- The pass loop's inner steps ----
@@ -76,19 +76,19 @@ bool PauseOffersPause(const ProgramState& s)
 namespace {
 
 // The conductor step on the cell (x, y) of `level`, already looked up.
-[[gnu::always_inline]] inline void PropagateCell(ProgramState& s, GridCell& c, int x, int y, int dir, int v, int level)
+[[gnu::always_inline]] inline void PropagateCell(const Engine& en, GridCell& c, int x, int y, int dir, int v, int level)
 {
     // Straight on, or a dead end: most cells of a conductor.
     if (dir == 1 || dir == 2) {
         if (c.ConUp == 0 && c.ConDown == 0) {
             if ((dir == 1 ? c.ConLeft : c.ConRight) != 0)
-                QueueEvent(s, x + (dir == 1 ? -1 : 1), y, dir, v, level);
+                QueueEvent(en.engine, x + (dir == 1 ? -1 : 1), y, dir, v, level);
             return;
         }
     } else if (dir == 3 || dir == 4) {
         if (c.ConLeft == 0 && c.ConRight == 0) {
             if ((dir == 3 ? c.ConUp : c.ConDown) != 0)
-                QueueEvent(s, x, y + (dir == 3 ? -1 : 1), dir, v, level);
+                QueueEvent(en.engine, x, y + (dir == 3 ? -1 : 1), dir, v, level);
             return;
         }
     }
@@ -97,7 +97,7 @@ namespace {
     const bool junction = c.Marker != 0; // juncture or coupling diode
     const bool juncture = c.Marker == kTrue;
 
-    auto queue = [&](int d) { QueueEvent(s, x + StepX(d), y + StepY(d), d, v, level); };
+    auto queue = [&](int d) { QueueEvent(en.engine, x + StepX(d), y + StepY(d), d, v, level); };
 
     if (dir == 1 || dir == 2) {
         const bool ahead = (dir == 1 ? c.ConLeft : c.ConRight) != 0;
@@ -184,33 +184,33 @@ namespace {
     }
 }
 
-void FireDueClocks(ProgramState& s, EngineContext& e)
+void FireDueClocks(const Engine& en)
 {
-    const ClockSlot* first = s.Clocks.data();
-    for (const ClockSlot* c = first; c != std::to_address(s.Clocks.end()); ++c) {
+    const ClockSlot* first = en.circuit.Clocks.data();
+    for (const ClockSlot* c = first; c != std::to_address(en.circuit.Clocks.end()); ++c) {
         if (c->ClockTrigger == 0)
             continue;
         const size_t i = static_cast<size_t>(c - first);
-        ClockTick(s, e, static_cast<int16_t>(i));
+        ClockTick(en, static_cast<int16_t>(i));
         // The tick may not touch the slot table, but find the slot afresh all the same.
-        first = s.Clocks.data();
-        if (!Holds(s.Clocks, i))
+        first = en.circuit.Clocks.data();
+        if (!Holds(en.circuit.Clocks, i))
             break;
-        s.Clocks[i].ClockTrigger = kFalse;
+        en.circuit.Clocks[i].ClockTrigger = kFalse;
         c = first + i;
     }
 }
 
-[[gnu::always_inline]] inline void Dispatch(ProgramState& s, EngineContext& e, int x, int y, int dir, int v, int level)
+[[gnu::always_inline]] inline void Dispatch(const Engine& en, int x, int y, int dir, int v, int level)
 {
-    LevelRecord* lv = LevelAt(s, level);
+    LevelRecord* lv = LevelAt(en.circuit, level);
     if (!lv || !lv->Field.Contains(x, y))
         return;
     GridCell& c = lv->Field(x, y);
 
     if (c.PostponeCount > 0) {
         --c.PostponeCount;
-        QueueEvent(s, x, y, dir, v, level);
+        QueueEvent(en.engine, x, y, dir, v, level);
         return;
     }
 
@@ -247,7 +247,7 @@ void FireDueClocks(ProgramState& s, EngineContext& e)
             }
         } else if (c.Marker == 1 && connections() >= 3) {
             if (horizontal
-                || (vertical && !(GetNeighbourValue(s, x, y, 2, level) && GetNeighbourValue(s, x, y, 1, level)))) {
+                || (vertical && !(GetNeighbourValue(en.circuit, x, y, 2, level) && GetNeighbourValue(en.circuit, x, y, 1, level)))) {
                 c.Value = kFalse;
                 c.WireSignalH = kFalse;
                 c.WireSignalV = kFalse;
@@ -259,14 +259,14 @@ void FireDueClocks(ProgramState& s, EngineContext& e)
         }
     }
 
-    if (level == 0 && SheetShows(s, 0))
-        RecordPiece(s, x, y, dir, v);
+    if (level == 0 && SheetShows(en, 0))
+        RecordPiece(en.circuit, en.Changes, x, y, dir, v);
 
     if (c.Type == ElementType::Conductor) {
         if (c.ICConnector == 0)
-            PropagateCell(s, c, x, y, dir, v, level);
+            PropagateCell(en, c, x, y, dir, v, level);
         else if (level != 0)
-            TransferICSignal(s, e, x, y, dir, v, level, 2);
+            TransferICSignal(en, x, y, dir, v, level, 2);
         return;
     }
     switch (c.Type) {
@@ -274,29 +274,29 @@ void FireDueClocks(ProgramState& s, EngineContext& e)
         const int n = c.ElementNr;
         if (n > 0 && static_cast<size_t>(n) < lv->Elements.size())
             lv->Elements[static_cast<size_t>(n)].State = Level16(v);
-        if (ProbePort* probes = s.ports.probes)
-            probes->AnalyserProbeEvent(SampleSensors(s));
+        if (ProbePort* probes = en.ports.probes)
+            probes->AnalyserProbeEvent(SampleSensors(en.circuit, en.CurrentLevel));
         // The analyzer may not move the grid, but read the cell afresh all the same.
-        LevelRecord* again = LevelAt(s, level);
+        LevelRecord* again = LevelAt(en.circuit, level);
         if (!again || !again->Field.Contains(x, y))
             return;
         const GridCell& cell = again->Field(x, y);
         if (cell.ICConnector == 0)
-            ContinueConductor(s, e, x, y, dir, v, level);
+            ContinueConductor(en, x, y, dir, v, level);
         else if (level != 0)
-            TransferICSignal(s, e, x, y, dir, v, level, 2);
+            TransferICSignal(en, x, y, dir, v, level, 2);
         return;
     }
     case ElementType::SevenSegment:
-        EvalZAnzeige(s, e, x, y, dir, v, level);
+        EvalZAnzeige(en, x, y, dir, v, level);
         return;
     case ElementType::IC:
         if (c.ICLink != 0)
-            TransferICSignal(s, e, x, y, dir, v, level, 1);
+            TransferICSignal(en, x, y, dir, v, level, 1);
         return;
     default:
-        if (Evaluator f = e.evaluators[c.Type])
-            f(s, e, x, y, dir, v, level);
+        if (Evaluator f = en.context.evaluators[c.Type])
+            f(en, x, y, dir, v, level);
         return;
     }
 }
@@ -312,53 +312,53 @@ void FireDueClocks(ProgramState& s, EngineContext& e)
 // circuits at most one for every 25 cells), so eight per cell of all levels,
 // and never fewer than 65,536 (1 MiB of events), leaves every such circuit
 // alone and still ends a runaway run within a fraction of a second.
-size_t EventLimit(const ProgramState& s)
+size_t EventLimit(const CircuitTables& t)
 {
     constexpr size_t kEventsPerCell = 8;
     size_t cells = 0;
-    for (const LevelRecord& lv : s.Levels)
+    for (const LevelRecord& lv : t.Levels)
         cells += static_cast<size_t>(lv.Field.UBoundX() + 1) * static_cast<size_t>(lv.Field.UBoundY() + 1);
     return std::max(kFewestEventsHeld, kEventsPerCell * cells);
 }
 
-void ClearQueues(ProgramState& s)
+void ClearQueues(EngineState& g)
 {
-    s.engine.PendingEvents.resize(1);
-    s.engine.CurrentEvents.resize(1);
-    s.engine.EngineBusy = kFalse;
+    g.PendingEvents.resize(1);
+    g.CurrentEvents.resize(1);
+    g.EngineBusy = kFalse;
 }
 
-int QueueCount(const ProgramState& s, int which)
+int QueueCount(const EngineState& g, int which)
 {
     if (which == 1)
-        return static_cast<int>(s.engine.CurrentEvents.size()) - 1;
+        return static_cast<int>(g.CurrentEvents.size()) - 1;
     if (which == 2)
-        return static_cast<int>(s.engine.PendingEvents.size()) - 1;
+        return static_cast<int>(g.PendingEvents.size()) - 1;
     return 0;
 }
 
-void Simulate(ProgramState& s, EngineContext& e)
+void Simulate(const Engine& en)
 {
-    EngineState& g = s.engine;
+    EngineState& g = en.engine;
     g.EngineBusy = kTrue;
     int d = g.DelaySetting;
     for (;;) {
         if (g.PausedFlag != 0)
             return;
         ++g.StepCount;
-        if (d == 0 && g.StepCount > s.AutoStop) {
-            Abort(s, e);
+        if (d == 0 && g.StepCount > en.AutoStop) {
+            Abort(en);
             return;
         }
-        if (!s.Clocks.empty())
-            FireDueClocks(s, e);
+        if (!en.circuit.Clocks.empty())
+            FireDueClocks(en);
         if (g.PendingEvents.size() <= 1)
             break;
         // The step limit waits for the user while a delay is set; the memory
         // does not, so the event limit holds with any delay. The limit is read
         // from the state, not kept in a local: the pass loop needs every register.
         if (g.PendingEvents.size() > g.EventLimit) {
-            Abort(s, e);
+            Abort(en);
             return;
         }
         // Swapping keeps both vectors' capacity from pass to pass.
@@ -370,12 +370,12 @@ void Simulate(ProgramState& s, EngineContext& e)
             if (slot.Dir == 0)
                 continue;
             const SimEvent ev = slot;
-            if (HoldEvent(s, ev)) {
+            if (HoldEvent(en.engine, ev)) {
                 slot.Dir = 0;
                 continue;
             }
             touched |= ev.Level == 0;
-            Dispatch(s, e, ev.X, ev.Y, ev.Dir, ev.Value != 0 ? 1 : 0, ev.Level);
+            Dispatch(en, ev.X, ev.Y, ev.Dir, ev.Value != 0 ? 1 : 0, ev.Level);
             // The handler may have emptied the queue (a stop or a power-off).
             if (k < g.CurrentEvents.size())
                 g.CurrentEvents[k].Dir = 0;
@@ -383,61 +383,61 @@ void Simulate(ProgramState& s, EngineContext& e)
         d = g.DelaySetting;
         if (d > 0 && touched) {
             // The user watches each pass while the engine waits.
-            s.Changes.Flush();
-            WaitSeconds(d / 110.0, false, e.waitHooks);
+            en.Changes.Flush();
+            WaitSeconds(d / 110.0, false, en.context.waitHooks);
             d = g.DelaySetting;
         }
     }
-    s.Changes.Flush();
-    if (PowerPort* w = s.ports.power) {
-        if (PauseOffersPause(s))
+    en.Changes.Flush();
+    if (PowerPort* w = en.ports.power) {
+        if (PauseOffersPause(en.engine))
             w->SetPauseEnabled(false);
         w->SetStopEnabled(false);
     }
     g.EngineBusy = kFalse;
 }
 
-void RunIfIdle(ProgramState& s, EngineContext& e)
+void RunIfIdle(const Engine& en)
 {
-    if (s.engine.EngineBusy != 0)
+    if (en.engine.EngineBusy != 0)
         return;
-    s.engine.StepCount = 0;
-    Simulate(s, e);
+    en.engine.StepCount = 0;
+    Simulate(en);
 }
 
 // ---- Dispatch and conductors ----
 
-void RecordPiece(ProgramState& s, int x, int y, int dir, int v)
+void RecordPiece(const CircuitTables& t, SheetChanges& changes, int x, int y, int dir, int v)
 {
-    const Grid& field = s.Levels.front().Field;
+    const Grid& field = t.Levels.front().Field;
     const int fx = x - StepX(dir);
     const int fy = y - StepY(dir);
     const bool hereHigh = field.Contains(x, y) && field(x, y).Value == kTrue;
     const bool thereHigh = field.Contains(fx, fy) && field(fx, fy).Value == kTrue;
-    s.Changes.Piece(x, y, dir, v, hereHigh, thereHigh);
+    changes.Piece(x, y, dir, v, hereHigh, thereHigh);
 }
 
-void DispatchEvent(ProgramState& s, EngineContext& e, int x, int y, int dir, int v, int level)
+void DispatchEvent(const Engine& en, int x, int y, int dir, int v, int level)
 {
-    Dispatch(s, e, x, y, dir, v, level);
+    Dispatch(en, x, y, dir, v, level);
 }
 
-void PropagateConductor(ProgramState& s, EngineContext& /*e*/, int x, int y, int dir, int v, int level)
+void PropagateConductor(const Engine& en, int x, int y, int dir, int v, int level)
 {
-    LevelRecord* lv = LevelAt(s, level);
+    LevelRecord* lv = LevelAt(en.circuit, level);
     if (!lv || !lv->Field.Contains(x, y))
         return;
-    PropagateCell(s, lv->Field(x, y), x, y, dir, v, level);
+    PropagateCell(en, lv->Field(x, y), x, y, dir, v, level);
 }
 
-void ContinueConductor(ProgramState& s, EngineContext& e, int x, int y, int dir, int v, int level)
+void ContinueConductor(const Engine& en, int x, int y, int dir, int v, int level)
 {
-    PropagateConductor(s, e, x, y, dir, v, level);
+    PropagateConductor(en, x, y, dir, v, level);
 }
 
-void SetWireSignal(ProgramState& s, int level, int x, int y, int dir, int16_t value)
+void SetWireSignal(CircuitTables& t, int level, int x, int y, int dir, int16_t value)
 {
-    LevelRecord* lv = LevelAt(s, level);
+    LevelRecord* lv = LevelAt(t, level);
     if (!lv || !lv->Field.Contains(x, y))
         return;
     GridCell& c = lv->Field(x, y);
@@ -447,11 +447,11 @@ void SetWireSignal(ProgramState& s, int level, int x, int y, int dir, int16_t va
         c.WireSignalV = value;
 }
 
-bool GetNeighbourValue(const ProgramState& s, int x, int y, int dir, int level)
+bool GetNeighbourValue(const CircuitTables& t, int x, int y, int dir, int level)
 {
-    if (dir < 1 || dir > 4 || level < 0 || static_cast<size_t>(level) >= s.Levels.size())
+    if (dir < 1 || dir > 4 || level < 0 || static_cast<size_t>(level) >= t.Levels.size())
         return false;
-    const Grid& f = s.Levels[static_cast<size_t>(level)].Field;
+    const Grid& f = t.Levels[static_cast<size_t>(level)].Field;
     const int nx = x + StepX(dir);
     const int ny = y + StepY(dir);
     if (!f.Contains(nx, ny))
@@ -459,9 +459,9 @@ bool GetNeighbourValue(const ProgramState& s, int x, int y, int dir, int level)
     return f(nx, ny).Value != 0;
 }
 
-void TransferICSignal(ProgramState& s, EngineContext& /*e*/, int x, int y, int /*dir*/, int v, int level, int mode)
+void TransferICSignal(const Engine& en, int x, int y, int /*dir*/, int v, int level, int mode)
 {
-    LevelRecord* from = LevelAt(s, level);
+    LevelRecord* from = LevelAt(en.circuit, level);
     if (!from || !from->Field.Contains(x, y))
         return;
     const GridCell& c = from->Field(x, y);
@@ -470,33 +470,33 @@ void TransferICSignal(ProgramState& s, EngineContext& /*e*/, int x, int y, int /
     if (mode == 1) {
         const int n = c.ICLink;
         const int k = c.ICConnector;
-        LevelRecord* inner = LevelAt(s, n);
-        if (!inner || static_cast<size_t>(n) >= s.ICInstances.size())
+        LevelRecord* inner = LevelAt(en.circuit, n);
+        if (!inner || static_cast<size_t>(n) >= en.circuit.ICInstances.size())
             return;
-        const ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(n)];
+        const ICInstanceRecord& ic = en.circuit.ICInstances[static_cast<size_t>(n)];
         if (k < 1 || k >= ic.PinStates.size())
             return;
-        const CachedCell inside = ConnectorCell(s, n, k);
+        const CachedCell inside = ConnectorCell(en.circuit, en.engine, n, k);
         const int cx = inside.X;
         const int cy = inside.Y;
         if (!inner->Field.Contains(cx, cy))
             return;
         GridCell& ic_cell = inner->Field(cx, cy);
         const int d = FirstFlagDirection(ic_cell);
-        SetWireSignal(s, n, cx, cy, d, w);
+        SetWireSignal(en.circuit, n, cx, cy, d, w);
         ic_cell.Value = w;
-        QueueEvent(s, cx + StepX(d), cy + StepY(d), d, v, n);
+        QueueEvent(en.engine, cx + StepX(d), cy + StepY(d), d, v, n);
     } else if (mode == 2) {
-        if (static_cast<size_t>(level) >= s.ICInstances.size())
+        if (static_cast<size_t>(level) >= en.circuit.ICInstances.size())
             return;
-        const ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(level)];
+        const ICInstanceRecord& ic = en.circuit.ICInstances[static_cast<size_t>(level)];
         const int p = ic.ParentLevel;
-        LevelRecord* parent = LevelAt(s, p);
+        LevelRecord* parent = LevelAt(en.circuit, p);
         if (!parent)
             return;
         const int k = c.ICConnector;
-        const CachedPins* cached = PowerOnPins(s, ic.ElementNr, p);
-        const CachedPins& pins = cached != nullptr ? *cached : ParsePinsCached(s, ic.ElementNr, p);
+        const CachedPins* cached = PowerOnPins(en.circuit, en.engine, ic.ElementNr, p);
+        const CachedPins& pins = cached != nullptr ? *cached : ParsePinsCached(en.circuit, en.engine, ic.ElementNr, p);
         // The pin list skips connectors without a place on the outline, so
         // connector k is found by the connector number of its pin cell.
         for (int i = 0; i < pins.InputCount; ++i) {
@@ -509,16 +509,16 @@ void TransferICSignal(ProgramState& s, EngineContext& /*e*/, int x, int y, int /
                 continue;
             const int d = FirstFlagDirection(pc);
             pc.Value = w;
-            SetWireSignal(s, p, px, py, d, w);
-            QueueEvent(s, px + StepX(d), py + StepY(d), d, v, p);
+            SetWireSignal(en.circuit, p, px, py, d, w);
+            QueueEvent(en.engine, px + StepX(d), py + StepY(d), d, v, p);
             return;
         }
     }
 }
 
-void EvalZAnzeige(ProgramState& s, EngineContext& /*e*/, int x, int y, int /*dir*/, int /*v*/, int level)
+void EvalZAnzeige(const Engine& en, int x, int y, int /*dir*/, int /*v*/, int level)
 {
-    if (SheetShows(s, level))
-        s.Changes.Element(ElementType::SevenSegment, x, y);
+    if (SheetShows(en, level))
+        en.Changes.Element(ElementType::SevenSegment, x, y);
 }
 

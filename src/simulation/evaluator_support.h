@@ -27,19 +27,19 @@ inline bool ValidDirection(int d) { return d >= 1 && d <= 4; }
 inline int16_t Level16(bool high) { return high ? kTrue : kFalse; }
 
 // Cells outside the level's grid (pin lists from damaged files) are null.
-inline GridCell* CellAt(ProgramState& s, int level, int x, int y)
+inline GridCell* CellAt(const Engine& en, int level, int x, int y)
 {
-    LevelRecord* lv = LevelAt(s, level);
+    LevelRecord* lv = LevelAt(en.circuit, level);
     if (lv == nullptr || !lv->Field.Contains(x, y))
         return nullptr;
     return &lv->Field(x, y);
 }
 
-inline GridCell* CellAt(ProgramState& s, int level, PinPos p) { return CellAt(s, level, p.X, p.Y); }
+inline GridCell* CellAt(const Engine& en, int level, PinPos p) { return CellAt(en, level, p.X, p.Y); }
 
-inline ElementRecord* ElementAt(ProgramState& s, int level, int c)
+inline ElementRecord* ElementAt(const Engine& en, int level, int c)
 {
-    LevelRecord* lv = LevelAt(s, level);
+    LevelRecord* lv = LevelAt(en.circuit, level);
     if (lv == nullptr || c <= 0 || static_cast<size_t>(c) >= lv->Elements.size())
         return nullptr;
     return &lv->Elements[static_cast<size_t>(c)];
@@ -76,11 +76,11 @@ inline int Connections(const GridCell* c)
 
 // Queues an event unless the cell lies outside the level or the direction is
 // no travel direction (an element with a damaged orientation drives nothing).
-inline void QueueIfInside(ProgramState& s, int x, int y, int dir, bool high, int level, int hold = 0)
+inline void QueueIfInside(const Engine& en, int x, int y, int dir, bool high, int level, int hold = 0)
 {
-    if (!ValidDirection(dir) || CellAt(s, level, x, y) == nullptr)
+    if (!ValidDirection(dir) || CellAt(en, level, x, y) == nullptr)
         return;
-    QueueEvent(s, x, y, dir, high ? 1 : 0, level, hold);
+    QueueEvent(en.engine, x, y, dir, high ? 1 : 0, level, hold);
 }
 
 // The element whose footprint covers (x, y) and its cached pins.
@@ -97,32 +97,32 @@ struct Found {
 // parsed as ParsePinsCached does.
 // The first evaluation of an element after power-on, and every one while the
 // power is off: kept out of line so that the usual path stays short.
-[[gnu::noinline]] inline const CachedPins& EvaluatorPinsSlow(ProgramState& s, int c, int level)
+[[gnu::noinline]] inline const CachedPins& EvaluatorPinsSlow(const Engine& en, int c, int level)
 {
     static const CachedPins kNone{};
-    if (s.engine.PowerFlag == 0)
-        return ParsePinsCached(s, c, level);
-    const CachedPins* p = PowerOnPins(s, c, level);
+    if (en.engine.PowerFlag == 0)
+        return ParsePinsCached(en.circuit, en.engine, c, level);
+    const CachedPins* p = PowerOnPins(en.circuit, en.engine, c, level);
     return p != nullptr ? *p : kNone;
 }
 
-inline const CachedPins& EvaluatorPins(ProgramState& s, int c, int level)
+inline const CachedPins& EvaluatorPins(const Engine& en, int c, int level)
 {
-    if (s.engine.PowerFlag != 0) {
-        const auto& cache = s.engine.PinCache;
+    if (en.engine.PowerFlag != 0) {
+        const auto& cache = en.engine.PinCache;
         if (Holds(cache, static_cast<size_t>(level))) {
             const auto& row = cache[static_cast<size_t>(level)];
             if (Holds(row, static_cast<size_t>(c)) && row[static_cast<size_t>(c)].valid)
                 return row[static_cast<size_t>(c)];
         }
     }
-    return EvaluatorPinsSlow(s, c, level);
+    return EvaluatorPinsSlow(en, c, level);
 }
 
-inline Found FindElement(ProgramState& s, int x, int y, int level)
+inline Found FindElement(const Engine& en, int x, int y, int level)
 {
     Found f;
-    LevelRecord* lv = LevelAt(s, level);
+    LevelRecord* lv = LevelAt(en.circuit, level);
     if (lv == nullptr || !lv->Field.Contains(x, y))
         return f;
     const int c = lv->Field(x, y).ElementNr;
@@ -130,7 +130,7 @@ inline Found FindElement(ProgramState& s, int x, int y, int level)
         return f;
     f.element = &lv->Elements[static_cast<size_t>(c)];
     f.number = c;
-    f.pins = &EvaluatorPins(s, c, level);
+    f.pins = &EvaluatorPins(en, c, level);
     return f;
 }
 

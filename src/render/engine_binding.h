@@ -1,0 +1,25 @@
+#pragma once
+// The engine bound to the program state: the one place that knows which
+// parts of the whole state the engine works on. It lives here, in the lowest
+// folder that sees both the program state and the engine.
+#include "model/state.h"
+#include "model/status_texts.h"
+#include "model/tool_selection.h"
+#include "simulation/engine.h"
+
+inline Engine EngineOf(ProgramState& s, EngineContext& e)
+{
+    return Engine{.circuit = s,
+                  .engine = s.engine,
+                  .Changes = s.Changes,
+                  .context = e,
+                  .ports = s.ports,
+                  .AutoStop = s.AutoStop,
+                  .CurrentLevel = s.CurrentLevel,
+                  .SelectedClock = s.SelectedClock,
+                  .ToolMode = s.ToolMode,
+                  .LevelTreeKeys = s.LevelTreeKeys,
+                  .editor = EditorCalls{.saveTool = [&s] { SaveToolSelection(s); },
+                                        .setPointer = [&s](int pointer) { SetWorksheetMousePointer(s, pointer); },
+                                        .showError = [&s](int code) { ShowError(s, nullptr, code); }}};
+}
