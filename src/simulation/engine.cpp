@@ -14,6 +14,9 @@
 #include "simulation/evaluator_support.h"
 #include "simulation/logic_analyzer.h"
 
+using evaluators::StepX;
+using evaluators::StepY;
+
 namespace {
 
 void Abort(const Engine& en)
@@ -40,8 +43,6 @@ void Abort(const Engine& en)
 
 inline int16_t Level16(int v) { return v != 0 ? kTrue : kFalse; }
 
-inline int StepX(int dir) { return dir == 1 ? -1 : (dir == 2 ? 1 : 0); }
-inline int StepY(int dir) { return dir == 3 ? -1 : (dir == 4 ? 1 : 0); }
 
 // Direction out of a cell by its first connection flag, in the order left, right, up, down.
 int FirstFlagDirection(const GridCell& c)
@@ -201,6 +202,47 @@ void FireDueClocks(const Engine& en)
     }
 }
 
+// A sensor takes the level for the analyzer and passes it on like a conductor.
+void PassSensor(const Engine& en, int x, int y, int dir, int v, int level)
+{
+    LevelRecord* lv = LevelAt(en.circuit, level);
+    if (!lv || !lv->Field.Contains(x, y))
+        return;
+    const int n = lv->Field(x, y).ElementNr;
+    if (n > 0 && static_cast<size_t>(n) < lv->Elements.size())
+        lv->Elements[static_cast<size_t>(n)].State = Level16(v);
+    if (ProbePort* probes = en.ports.probes)
+        probes->AnalyserProbeEvent(SampleSensors(en.circuit, en.CurrentLevel));
+    // The analyzer may not move the grid, but read the cell afresh all the same.
+    LevelRecord* again = LevelAt(en.circuit, level);
+    if (!again || !again->Field.Contains(x, y))
+        return;
+    const GridCell& cell = again->Field(x, y);
+    if (cell.ICConnector == 0)
+        ContinueConductor(en, x, y, dir, v, level);
+    else if (level != 0)
+        TransferICSignal(en, x, y, dir, v, level, 2);
+}
+
+// A pin cell of an IC passes the signal into the IC's level.
+void PassIntoIC(const Engine& en, int x, int y, int dir, int v, int level)
+{
+    const LevelRecord* lv = LevelAt(en.circuit, level);
+    if (lv && lv->Field.Contains(x, y) && lv->Field(x, y).ICLink != 0)
+        TransferICSignal(en, x, y, dir, v, level, 1);
+}
+
+constexpr EvaluatorTable EngineCells()
+{
+    EvaluatorTable t{};
+    t[ElementType::AnalysisSensor] = PassSensor;
+    t[ElementType::SevenSegment] = EvalZAnzeige;
+    t[ElementType::IC] = PassIntoIC;
+    return t;
+}
+// The cells the engine handles itself, by element type, before any evaluator.
+constexpr EvaluatorTable kEngineCells = EngineCells();
+
 [[gnu::always_inline]] inline void Dispatch(const Engine& en, int x, int y, int dir, int v, int level)
 {
     LevelRecord* lv = LevelAt(en.circuit, level);
@@ -269,36 +311,12 @@ void FireDueClocks(const Engine& en)
             TransferICSignal(en, x, y, dir, v, level, 2);
         return;
     }
-    switch (c.Type) {
-    case ElementType::AnalysisSensor: {
-        const int n = c.ElementNr;
-        if (n > 0 && static_cast<size_t>(n) < lv->Elements.size())
-            lv->Elements[static_cast<size_t>(n)].State = Level16(v);
-        if (ProbePort* probes = en.ports.probes)
-            probes->AnalyserProbeEvent(SampleSensors(en.circuit, en.CurrentLevel));
-        // The analyzer may not move the grid, but read the cell afresh all the same.
-        LevelRecord* again = LevelAt(en.circuit, level);
-        if (!again || !again->Field.Contains(x, y))
-            return;
-        const GridCell& cell = again->Field(x, y);
-        if (cell.ICConnector == 0)
-            ContinueConductor(en, x, y, dir, v, level);
-        else if (level != 0)
-            TransferICSignal(en, x, y, dir, v, level, 2);
+    if (Evaluator own = kEngineCells[c.Type]) {
+        own(en, x, y, dir, v, level);
         return;
     }
-    case ElementType::SevenSegment:
-        EvalZAnzeige(en, x, y, dir, v, level);
-        return;
-    case ElementType::IC:
-        if (c.ICLink != 0)
-            TransferICSignal(en, x, y, dir, v, level, 1);
-        return;
-    default:
-        if (Evaluator f = en.context.evaluators[c.Type])
-            f(en, x, y, dir, v, level);
-        return;
-    }
+    if (Evaluator f = en.context.evaluators[c.Type])
+        f(en, x, y, dir, v, level);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // Small helpers the component evaluators share: checked cell and element
 // access in a level, pin lookup, the orientation step and driving an output.
+#include <array>
 #include <climits>
 #include <memory>
 #include <cstdint>
@@ -15,14 +16,27 @@ struct Step {
     int dy = 0;
 };
 
-// One cell in the direction of the outputs; (0, 0) for a code outside 1..4.
+inline bool ValidDirection(int d) { return d >= Direction::Left && d <= Direction::Down; }
+
+// One cell in direction dir along x or y; 0 for a code that is no direction.
+constexpr int StepX(int dir) { return dir == Direction::Left ? -1 : (dir == Direction::Right ? 1 : 0); }
+constexpr int StepY(int dir) { return dir == Direction::Up ? -1 : (dir == Direction::Down ? 1 : 0); }
+// Whether dir runs along a row (left or right) or along a column (up or down).
+constexpr bool AlongRow(int dir) { return dir == Direction::Left || dir == Direction::Right; }
+constexpr bool AlongColumn(int dir) { return dir == Direction::Up || dir == Direction::Down; }
+
+// One cell in the direction of the outputs (an orientation names the
+// direction its outputs drive); (0, 0) for a code that is no orientation.
 inline Step OrientationStep(int orientation)
 {
-    static constexpr Step kSteps[5] = {{0, 0}, {-1, 0}, {1, 0}, {0, -1}, {0, 1}};
-    return static_cast<unsigned>(orientation) <= 4 ? kSteps[orientation] : Step{};
+    static constexpr auto kSteps = [] {
+        std::array<Step, Orientation::Down + 1> t{};
+        for (int o = Orientation::Left; o <= Orientation::Down; ++o)
+            t[static_cast<size_t>(o)] = {StepX(o), StepY(o)};
+        return t;
+    }();
+    return static_cast<unsigned>(orientation) < kSteps.size() ? kSteps[static_cast<size_t>(orientation)] : Step{};
 }
-
-inline bool ValidDirection(int d) { return d >= 1 && d <= 4; }
 
 inline int16_t Level16(bool high) { return high ? kTrue : kFalse; }
 

@@ -8,10 +8,11 @@
 #include "simulation/engine.h"
 #include "simulation/evaluator_support.h"
 
+using evaluators::StepX;
+using evaluators::StepY;
+
 namespace {
 
-inline int StepX(int dir) { return dir == 1 ? -1 : (dir == 2 ? 1 : 0); }
-inline int StepY(int dir) { return dir == 3 ? -1 : (dir == 4 ? 1 : 0); }
 
 // Decimal text with seven significant digits and no digit before the point
 // below 1 (0.5 gives ".5").

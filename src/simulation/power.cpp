@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <QString>
 #include <vector>
@@ -12,14 +13,16 @@
 #include "platform/string_table.h"
 #include "platform/timers.h"
 #include "simulation/engine.h"
+#include "simulation/evaluator_support.h"
+
+using evaluators::StepX;
+using evaluators::StepY;
 
 namespace {
 
 constexpr int kCustomPointer = 99;
 constexpr int kArrowPointer = 1;
 
-inline int StepX(int dir) { return dir == 1 ? -1 : (dir == 2 ? 1 : 0); }
-inline int StepY(int dir) { return dir == 3 ? -1 : (dir == 4 ? 1 : 0); }
 
 void PumpEvents(const Engine& en)
 {
@@ -36,16 +39,6 @@ void ShowWhole(const Engine& en, int16_t n)
     } else if (en.ports.worksheet) {
         en.ports.worksheet->RedrawAllElements();
     }
-}
-
-bool SamePin(const PinPos& p, int x, int y) { return p.X == x && p.Y == y; }
-
-int PinIndex(const PinTable& t, int count, int x, int y)
-{
-    for (int k = 0; k < count && k < kPinTableSize; ++k)
-        if (SamePin(t[static_cast<size_t>(k)], x, y))
-            return k + 1;
-    return 0;
 }
 
 bool FlagOnSide(const GridCell& c, int side)
@@ -82,103 +75,151 @@ void StopTimers(const Engine& en)
         en.context.Timer1->setEnabled(false);
 }
 
+// One component's pin cell at power-on, as its initialiser sees it.
+struct PowerOnCell {
+    int x = 0;
+    int y = 0;
+    int type = 0;
+    int level = 0;
+    int o = 0; // the component's orientation
+    evaluators::Step step;
+    const CachedPins& pins;
+    int inPin = 0;  // 1-based number of the input pin on (x, y); 0 when none
+    int outPin = 0; // the same for the outputs
+};
+
+GridCell* CellOf(const Engine& en, const PowerOnCell& p, int cx, int cy)
+{
+    LevelRecord& level = en.circuit.Levels[static_cast<size_t>(p.level)];
+    return level.Field.Contains(cx, cy) ? &level.Field(cx, cy) : nullptr;
+}
+
+// Drives the first output to `high` in the orientation's direction.
+void DriveFirstOutput(const Engine& en, const PowerOnCell& p, bool high)
+{
+    if (p.pins.OutputCount >= 1)
+        SetWireSignal(en.circuit, p.level, p.pins.Out[0].X, p.pins.Out[0].Y, p.o, high ? kTrue : kFalse);
+}
+
+// The inverter drives its output High from its unconnected input.
+void InitInverter(const Engine& en, const PowerOnCell& p)
+{
+    if (p.inPin != 1)
+        return;
+    const int v = CellOf(en, p, p.x, p.y)->Value != kTrue ? 1 : 0;
+    if (GridCell* out = CellOf(en, p, p.x + p.step.dx, p.y + p.step.dy))
+        out->Value = v ? kTrue : kFalse;
+    QueueEvent(en.engine, p.x + 2 * p.step.dx, p.y + 2 * p.step.dy, p.o, v, p.level);
+    DriveFirstOutput(en, p, v != 0);
+    Simulate(en);
+}
+
+// The decoder's first output, seen from its third input, by orientation.
+evaluators::Step DecoderOutputOffset(int o)
+{
+    switch (o) {
+    case Orientation::Left: return {-3, -4};
+    case Orientation::Right: return {3, -4};
+    case Orientation::Up: return {4, -3};
+    case Orientation::Down: return {4, 3};
+    default: return {};
+    }
+}
+
+// The decoder selects its first output while its first address input is Low.
+void InitDecoder(const Engine& en, const PowerOnCell& p)
+{
+    if (p.inPin != 3 || p.pins.InputCount < 3)
+        return;
+    const GridCell* a0 = CellOf(en, p, p.pins.In[0].X, p.pins.In[0].Y);
+    const int v = (a0 && a0->Value == kTrue) ? 0 : 1;
+    if (v == 1 && p.pins.OutputCount >= 1)
+        if (GridCell* out = CellOf(en, p, p.pins.Out[0].X, p.pins.Out[0].Y))
+            out->Value = kTrue;
+    const evaluators::Step d = DecoderOutputOffset(p.o);
+    QueueEvent(en.engine, p.x + d.dx, p.y + d.dy, p.o, v, p.level);
+    DriveFirstOutput(en, p, v != 0);
+    Simulate(en);
+}
+
+// AND, OR and XOR: a negated input or output is evaluated once.
+void InitGate(const Engine& en, const PowerOnCell& p)
+{
+    const GridCell* c = CellOf(en, p, p.x, p.y);
+    if (p.inPin > 0 && c->Marker == kTrue) {
+        QueueEvent(en.engine, p.x, p.y, p.o, c->Value == kTrue ? 1 : 0, p.level);
+        Simulate(en);
+        en.engine.InitDepth = 0;
+    } else if (p.outPin == 1 && c->Marker == kTrue) {
+        const int v = c->Value != c->Marker ? 1 : 0;
+        SetWireSignal(en.circuit, p.level, p.x, p.y, p.o, v ? kTrue : kFalse);
+        if (p.pins.InputCount >= 1) {
+            const PinPos in = p.pins.In[0];
+            const GridCell* in1 = CellOf(en, p, in.X, in.Y);
+            if (Evaluator f = en.context.evaluators[static_cast<size_t>(p.type)])
+                f(en, in.X, in.Y, p.o, (in1 && in1->Value == kTrue) ? 1 : 0, p.level);
+        }
+        Simulate(en);
+    }
+}
+
+// The flip-flop starts with its second output High; negated inputs are evaluated once.
+void InitFlipFlop(const Engine& en, const PowerOnCell& p)
+{
+    GridCell* c = CellOf(en, p, p.x, p.y);
+    if (p.outPin == 2) {
+        c->Value = kTrue;
+        if (FlagOnSide(*c, p.o)) {
+            QueueEvent(en.engine, p.x + p.step.dx, p.y + p.step.dy, p.o, 1, p.level);
+            SetWireSignal(en.circuit, p.level, p.x, p.y, p.o, kTrue);
+            Simulate(en);
+        }
+    } else if (p.inPin >= 1 && p.inPin <= 3 && c->Marker == kTrue) {
+        QueueEvent(en.engine, p.x, p.y, p.o, 0, p.level);
+        Simulate(en);
+    }
+}
+
+// What power-on does for a pin cell of a component, by element type; the
+// types without an entry start at rest.
+using InitialOutput = void (*)(const Engine& en, const PowerOnCell& p);
+constexpr std::array<InitialOutput, 256> InitialOutputs()
+{
+    std::array<InitialOutput, 256> t{};
+    t[ElementType::Inverter] = InitInverter;
+    t[ElementType::Decoder] = InitDecoder;
+    t[ElementType::AND] = InitGate;
+    t[ElementType::OR] = InitGate;
+    t[ElementType::XOR] = InitGate;
+    t[ElementType::FlipFlop] = InitFlipFlop;
+    return t;
+}
+constexpr std::array<InitialOutput, 256> kInitialOutputs = InitialOutputs();
+
 // The initial output of one component of level lv; CurrentLevel is left alone.
 void CheckElementsAt(const Engine& en, int x, int y, int t, int lv)
 {
     if (lv < 0 || static_cast<size_t>(lv) >= en.circuit.Levels.size())
         return;
+    const InitialOutput init = kInitialOutputs[static_cast<uint8_t>(t)];
     LevelRecord& L = en.circuit.Levels[static_cast<size_t>(lv)];
-    if (!L.Field.Contains(x, y))
+    if (init == nullptr || !L.Field.Contains(x, y))
         return;
     const int n = L.Field(x, y).ElementNr;
     if (n <= 0 || static_cast<size_t>(n) >= L.Elements.size())
         return;
     const int o = L.Elements[static_cast<size_t>(n)].Orientation;
-    const int sx = StepX(o), sy = StepY(o);
     const CachedPins pins = ParsePinsCached(en.circuit, en.engine, n, lv);
     en.engine.StepCount = 0;
-
-    auto cell = [&](int cx, int cy) -> GridCell* {
-        LevelRecord& level = en.circuit.Levels[static_cast<size_t>(lv)];
-        return level.Field.Contains(cx, cy) ? &level.Field(cx, cy) : nullptr;
-    };
-    const int inPin = PinIndex(pins.In, pins.InputCount, x, y);
-    const int outPin = PinIndex(pins.Out, pins.OutputCount, x, y);
-
-    switch (t) {
-    case ElementType::Inverter: {
-        if (inPin != 1)
-            return;
-        const GridCell* in = cell(x, y);
-        const int v = in->Value != kTrue ? 1 : 0;
-        if (GridCell* out = cell(x + sx, y + sy))
-            out->Value = v ? kTrue : kFalse;
-        QueueEvent(en.engine, x + 2 * sx, y + 2 * sy, o, v, lv);
-        if (pins.OutputCount >= 1)
-            SetWireSignal(en.circuit, lv, pins.Out[0].X, pins.Out[0].Y, o, v ? kTrue : kFalse);
-        Simulate(en);
-        return;
-    }
-    case ElementType::Decoder: {
-        if (inPin != 3 || pins.InputCount < 3)
-            return;
-        const GridCell* a0 = cell(pins.In[0].X, pins.In[0].Y);
-        const int v = (a0 && a0->Value == kTrue) ? 0 : 1;
-        if (v == 1 && pins.OutputCount >= 1)
-            if (GridCell* out = cell(pins.Out[0].X, pins.Out[0].Y))
-                out->Value = kTrue;
-        int dx = 0, dy = 0;
-        switch (o) {
-        case 1: dx = -3; dy = -4; break;
-        case 2: dx = 3; dy = -4; break;
-        case 3: dx = 4; dy = -3; break;
-        case 4: dx = 4; dy = 3; break;
-        default: break;
-        }
-        QueueEvent(en.engine, x + dx, y + dy, o, v, lv);
-        if (pins.OutputCount >= 1)
-            SetWireSignal(en.circuit, lv, pins.Out[0].X, pins.Out[0].Y, o, v ? kTrue : kFalse);
-        Simulate(en);
-        return;
-    }
-    case ElementType::AND:
-    case ElementType::OR:
-    case ElementType::XOR: {
-        const GridCell* c = cell(x, y);
-        if (inPin > 0 && c->Marker == kTrue) {
-            QueueEvent(en.engine, x, y, o, c->Value == kTrue ? 1 : 0, lv);
-            Simulate(en);
-            en.engine.InitDepth = 0;
-        } else if (outPin == 1 && c->Marker == kTrue) {
-            const int v = c->Value != c->Marker ? 1 : 0;
-            SetWireSignal(en.circuit, lv, x, y, o, v ? kTrue : kFalse);
-            if (pins.InputCount >= 1) {
-                const GridCell* in1 = cell(pins.In[0].X, pins.In[0].Y);
-                if (Evaluator f = en.context.evaluators[static_cast<size_t>(t)])
-                    f(en, pins.In[0].X, pins.In[0].Y, o, (in1 && in1->Value == kTrue) ? 1 : 0, lv);
-            }
-            Simulate(en);
-        }
-        return;
-    }
-    case ElementType::FlipFlop: {
-        GridCell* c = cell(x, y);
-        if (outPin == 2) {
-            c->Value = kTrue;
-            if (FlagOnSide(*c, o)) {
-                QueueEvent(en.engine, x + sx, y + sy, o, 1, lv);
-                SetWireSignal(en.circuit, lv, x, y, o, kTrue);
-                Simulate(en);
-            }
-        } else if (inPin >= 1 && inPin <= 3 && c->Marker == kTrue) {
-            QueueEvent(en.engine, x, y, o, 0, lv);
-            Simulate(en);
-        }
-        return;
-    }
-    default:
-        return;
-    }
+    init(en, PowerOnCell{.x = x,
+                         .y = y,
+                         .type = t,
+                         .level = lv,
+                         .o = o,
+                         .step = evaluators::OrientationStep(o),
+                         .pins = pins,
+                         .inPin = evaluators::PinNumber(pins.In, pins.InputCount, x, y),
+                         .outPin = evaluators::PinNumber(pins.Out, pins.OutputCount, x, y)});
 }
 
 void PowerOn(const Engine& en)
@@ -252,8 +293,7 @@ void PowerOn(const Engine& en)
                     const uint8_t type = L.Field(x, y).Type;
                     if (lv == 0 && type == 0 && dotsFrom < 0)
                         dotsFrom = y;
-                    if (type == ElementType::Inverter || type == ElementType::Decoder || type == ElementType::AND
-                        || type == ElementType::OR || type == ElementType::XOR || type == ElementType::FlipFlop) {
+                    if (kInitialOutputs[type] != nullptr) {
                         dotsUpTo(y - 1);
                         g.InitDepth = static_cast<int16_t>(d);
                         if (g.InnerLevelShown == 0)
@@ -337,7 +377,7 @@ void PowerOff(const Engine& en)
                 // The flip-flop at rest.
                 if (c.Type == ElementType::FlipFlop && en.Changes.Watched()) {
                     const CachedPins& pins = ParsePinsCached(en.circuit, en.engine, c.ElementNr, 0);
-                    if (pins.InputCount >= 2 && SamePin(pins.In[1], x, y)
+                    if (pins.InputCount >= 2 && evaluators::SamePos(pins.In[1], x, y)
                         && c.ElementNr > 0 && static_cast<size_t>(c.ElementNr) < en.circuit.Elements.size())
                         en.Changes.Element(ElementType::FlipFlop, x, y,
                                           en.circuit.Elements[static_cast<size_t>(c.ElementNr)].Orientation);
