@@ -77,19 +77,19 @@ bool PauseOffersPause(const EngineState& g)
 namespace {
 
 // The conductor step on the cell (x, y) of `level`, already looked up.
-[[gnu::always_inline]] inline void PropagateCell(const Engine& en, GridCell& c, int x, int y, int dir, int v, int level)
+[[gnu::always_inline]] inline void PropagateCell(EngineState& g, GridCell& c, int x, int y, int dir, int v, int level)
 {
     // Straight on, or a dead end: most cells of a conductor.
     if (dir == 1 || dir == 2) {
         if (c.ConUp == 0 && c.ConDown == 0) {
             if ((dir == 1 ? c.ConLeft : c.ConRight) != 0)
-                QueueEvent(en.engine, x + (dir == 1 ? -1 : 1), y, dir, v, level);
+                QueueEvent(g, x + (dir == 1 ? -1 : 1), y, dir, v, level);
             return;
         }
     } else if (dir == 3 || dir == 4) {
         if (c.ConLeft == 0 && c.ConRight == 0) {
             if ((dir == 3 ? c.ConUp : c.ConDown) != 0)
-                QueueEvent(en.engine, x, y + (dir == 3 ? -1 : 1), dir, v, level);
+                QueueEvent(g, x, y + (dir == 3 ? -1 : 1), dir, v, level);
             return;
         }
     }
@@ -98,7 +98,7 @@ namespace {
     const bool junction = c.Marker != 0; // juncture or coupling diode
     const bool juncture = c.Marker == kTrue;
 
-    auto queue = [&](int d) { QueueEvent(en.engine, x + StepX(d), y + StepY(d), d, v, level); };
+    auto queue = [&](int d) { QueueEvent(g, x + StepX(d), y + StepY(d), d, v, level); };
 
     if (dir == 1 || dir == 2) {
         const bool ahead = (dir == 1 ? c.ConLeft : c.ConRight) != 0;
@@ -243,16 +243,18 @@ constexpr EvaluatorTable EngineCells()
 // The cells the engine handles itself, by element type, before any evaluator.
 constexpr EvaluatorTable kEngineCells = EngineCells();
 
-[[gnu::always_inline]] inline void Dispatch(const Engine& en, int x, int y, int dir, int v, int level)
+// The tables and the engine state come from the pass loop, which keeps them at hand.
+[[gnu::always_inline]] inline void Dispatch(const Engine& en, CircuitTables& t, EngineState& g, int x, int y, int dir,
+                                            int v, int level)
 {
-    LevelRecord* lv = LevelAt(en.circuit, level);
+    LevelRecord* lv = LevelAt(t, level);
     if (!lv || !lv->Field.Contains(x, y))
         return;
     GridCell& c = lv->Field(x, y);
 
     if (c.PostponeCount > 0) {
         --c.PostponeCount;
-        QueueEvent(en.engine, x, y, dir, v, level);
+        QueueEvent(g, x, y, dir, v, level);
         return;
     }
 
@@ -289,7 +291,7 @@ constexpr EvaluatorTable kEngineCells = EngineCells();
             }
         } else if (c.Marker == 1 && connections() >= 3) {
             if (horizontal
-                || (vertical && !(GetNeighbourValue(en.circuit, x, y, 2, level) && GetNeighbourValue(en.circuit, x, y, 1, level)))) {
+                || (vertical && !(GetNeighbourValue(t, x, y, 2, level) && GetNeighbourValue(t, x, y, 1, level)))) {
                 c.Value = kFalse;
                 c.WireSignalH = kFalse;
                 c.WireSignalV = kFalse;
@@ -301,12 +303,12 @@ constexpr EvaluatorTable kEngineCells = EngineCells();
         }
     }
 
-    if (level == 0 && SheetShows(en, 0))
-        RecordPiece(en.circuit, en.Changes, x, y, dir, v);
+    if (level == 0 && en.Changes.Watched() && g.PowerFlag != 0 && g.InnerLevelShown == 0)
+        RecordPiece(t, en.Changes, x, y, dir, v);
 
     if (c.Type == ElementType::Conductor) {
         if (c.ICConnector == 0)
-            PropagateCell(en, c, x, y, dir, v, level);
+            PropagateCell(g, c, x, y, dir, v, level);
         else if (level != 0)
             TransferICSignal(en, x, y, dir, v, level, 2);
         return;
@@ -358,6 +360,7 @@ int QueueCount(const EngineState& g, int which)
 void Simulate(const Engine& en)
 {
     EngineState& g = en.engine;
+    CircuitTables& t = en.circuit;
     g.EngineBusy = kTrue;
     int d = g.DelaySetting;
     for (;;) {
@@ -388,12 +391,12 @@ void Simulate(const Engine& en)
             if (slot.Dir == 0)
                 continue;
             const SimEvent ev = slot;
-            if (HoldEvent(en.engine, ev)) {
+            if (HoldEvent(g, ev)) {
                 slot.Dir = 0;
                 continue;
             }
             touched |= ev.Level == 0;
-            Dispatch(en, ev.X, ev.Y, ev.Dir, ev.Value != 0 ? 1 : 0, ev.Level);
+            Dispatch(en, t, g, ev.X, ev.Y, ev.Dir, ev.Value != 0 ? 1 : 0, ev.Level);
             // The handler may have emptied the queue (a stop or a power-off).
             if (k < g.CurrentEvents.size())
                 g.CurrentEvents[k].Dir = 0;
@@ -437,7 +440,7 @@ void RecordPiece(const CircuitTables& t, SheetChanges& changes, int x, int y, in
 
 void DispatchEvent(const Engine& en, int x, int y, int dir, int v, int level)
 {
-    Dispatch(en, x, y, dir, v, level);
+    Dispatch(en, en.circuit, en.engine, x, y, dir, v, level);
 }
 
 void PropagateConductor(const Engine& en, int x, int y, int dir, int v, int level)
@@ -445,7 +448,7 @@ void PropagateConductor(const Engine& en, int x, int y, int dir, int v, int leve
     LevelRecord* lv = LevelAt(en.circuit, level);
     if (!lv || !lv->Field.Contains(x, y))
         return;
-    PropagateCell(en, lv->Field(x, y), x, y, dir, v, level);
+    PropagateCell(en.engine, lv->Field(x, y), x, y, dir, v, level);
 }
 
 void ContinueConductor(const Engine& en, int x, int y, int dir, int v, int level)
