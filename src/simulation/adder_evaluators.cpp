@@ -10,26 +10,12 @@ namespace {
 // An adder input counts as connected when the conductor outside it points at it.
 bool InputConnected(const Engine& en, int level, PinPos pin, int orientation)
 {
-    switch (orientation) {
-    case 1: {
-        const GridCell* c = CellAt(en, level, pin.X + 1, pin.Y);
-        return c != nullptr && c->ConLeft != 0;
-    }
-    case 2: {
-        const GridCell* c = CellAt(en, level, pin.X - 1, pin.Y);
-        return c != nullptr && c->ConRight != 0;
-    }
-    case 3: {
-        const GridCell* c = CellAt(en, level, pin.X, pin.Y + 1);
-        return c != nullptr && c->ConUp != 0;
-    }
-    case 4: {
-        const GridCell* c = CellAt(en, level, pin.X, pin.Y - 1);
-        return c != nullptr && c->ConDown != 0;
-    }
-    default:
+    if (!ValidDirection(orientation))
         return false;
-    }
+    // The cell before the pin, against the orientation, with its flag toward the pin.
+    const Step st = OrientationStep(orientation);
+    const GridCell* c = CellAt(en, level, pin.X - st.dx, pin.Y - st.dy);
+    return c != nullptr && FlagOnSide(*c, orientation);
 }
 
 // Sum on output 1, then carry on output 2. The events leave along the
@@ -171,9 +157,9 @@ void EvalDecoder(const Engine& en, int x, int y, int, int value, int level)
         const PinPos out = p.Out[static_cast<size_t>(index)];
         if (GridCell* o = CellAt(en, level, out)) {
             o->Value = kTrue;
-            if (orientation == 1 || orientation == 2)
+            if (AlongRow(orientation))
                 o->WireSignalH = kTrue;
-            else if (orientation == 3 || orientation == 4)
+            else if (AlongColumn(orientation))
                 o->WireSignalV = kTrue;
         }
         // The new High follows the Lows of the deselected outputs 20 passes later.

@@ -14,6 +14,8 @@
 #include "simulation/evaluator_support.h"
 #include "simulation/logic_analyzer.h"
 
+using evaluators::AlongColumn;
+using evaluators::AlongRow;
 using evaluators::StepX;
 using evaluators::StepY;
 
@@ -41,20 +43,13 @@ void Abort(const Engine& en)
     en.engine.AbortFlag = kTrue;
 }
 
-inline int16_t Level16(int v) { return v != 0 ? kTrue : kFalse; }
-
 
 // Direction out of a cell by its first connection flag, in the order left, right, up, down.
 int FirstFlagDirection(const GridCell& c)
 {
-    if (c.ConLeft != 0)
-        return 1;
-    if (c.ConRight != 0)
-        return 2;
-    if (c.ConUp != 0)
-        return 3;
-    if (c.ConDown != 0)
-        return 4;
+    for (int d : {Direction::Left, Direction::Right, Direction::Up, Direction::Down})
+        if (evaluators::FlagOnSide(c, d))
+            return d;
     return 0;
 }
 
@@ -80,106 +75,106 @@ namespace {
 [[gnu::always_inline]] inline void PropagateCell(EngineState& g, GridCell& c, int x, int y, int dir, int v, int level)
 {
     // Straight on, or a dead end: most cells of a conductor.
-    if (dir == 1 || dir == 2) {
+    if (AlongRow(dir)) {
         if (c.ConUp == 0 && c.ConDown == 0) {
-            if ((dir == 1 ? c.ConLeft : c.ConRight) != 0)
-                QueueEvent(g, x + (dir == 1 ? -1 : 1), y, dir, v, level);
+            if ((dir == Direction::Left ? c.ConLeft : c.ConRight) != 0)
+                QueueEvent(g, x + StepX(dir), y, dir, v, level);
             return;
         }
-    } else if (dir == 3 || dir == 4) {
+    } else if (AlongColumn(dir)) {
         if (c.ConLeft == 0 && c.ConRight == 0) {
-            if ((dir == 3 ? c.ConUp : c.ConDown) != 0)
-                QueueEvent(g, x, y + (dir == 3 ? -1 : 1), dir, v, level);
+            if ((dir == Direction::Up ? c.ConUp : c.ConDown) != 0)
+                QueueEvent(g, x, y + StepY(dir), dir, v, level);
             return;
         }
     }
 
-    const int16_t w = Level16(v);
+    const int16_t w = evaluators::Level16(v != 0);
     const bool junction = c.Marker != 0; // juncture or coupling diode
     const bool juncture = c.Marker == kTrue;
 
     auto queue = [&](int d) { QueueEvent(g, x + StepX(d), y + StepY(d), d, v, level); };
 
-    if (dir == 1 || dir == 2) {
-        const bool ahead = (dir == 1 ? c.ConLeft : c.ConRight) != 0;
+    if (AlongRow(dir)) {
+        const bool ahead = (dir == Direction::Left ? c.ConLeft : c.ConRight) != 0;
         const bool up = c.ConUp != 0;
         const bool down = c.ConDown != 0;
         if (!up && !down) {
             // Handled above.
         } else if (!ahead && up && !down) {
             c.WireSignalV = w;
-            queue(3);
+            queue(Direction::Up);
         } else if (!ahead && !up && down) {
             c.WireSignalV = w;
-            queue(4);
+            queue(Direction::Down);
         } else if (!ahead && up && down) {
             if (junction) {
                 c.WireSignalV = w;
-                queue(3);
-                queue(4);
+                queue(Direction::Up);
+                queue(Direction::Down);
             }
         } else if (ahead && up && down) {
             queue(dir);
             if (junction) {
                 c.WireSignalV = w;
-                queue(3);
-                queue(4);
+                queue(Direction::Up);
+                queue(Direction::Down);
             }
         } else if (ahead && up) {
             if (junction)
                 c.WireSignalV = w;
             queue(dir);
             if (junction)
-                queue(3);
+                queue(Direction::Up);
         } else if (ahead && down) {
             queue(dir);
             if (junction) {
                 c.WireSignalV = w;
-                queue(4);
+                queue(Direction::Down);
             }
         }
-    } else if (dir == 3 || dir == 4) {
-        const bool ahead = (dir == 3 ? c.ConUp : c.ConDown) != 0;
+    } else if (AlongColumn(dir)) {
+        const bool ahead = (dir == Direction::Up ? c.ConUp : c.ConDown) != 0;
         const bool left = c.ConLeft != 0;
         const bool right = c.ConRight != 0;
         if (!left && !right) {
             // Handled above.
         } else if (!ahead && left && !right) {
             c.WireSignalH = w;
-            queue(1);
+            queue(Direction::Left);
         } else if (!ahead && !left && right) {
             c.WireSignalH = w;
-            queue(2);
+            queue(Direction::Right);
         } else if (!ahead && left && right) {
             if (juncture) {
                 c.WireSignalH = w;
-                queue(1);
-                queue(2);
+                queue(Direction::Left);
+                queue(Direction::Right);
             }
         } else if (ahead && left && right) {
             if (juncture) {
                 c.WireSignalH = w;
-                queue(1);
-                queue(2);
+                queue(Direction::Left);
+                queue(Direction::Right);
             }
             queue(dir);
         } else if (ahead && right) {
             if (!juncture) {
                 queue(dir);
-            } else if (dir == 4) {
+            } else if (dir == Direction::Down) {
                 c.WireSignalH = w;
-                queue(2);
+                queue(Direction::Right);
                 queue(dir);
             } else {
                 queue(dir);
                 c.WireSignalH = w;
-                queue(2);
+                queue(Direction::Right);
             }
         } else if (ahead && left) {
             queue(dir);
             if (juncture) {
                 c.WireSignalH = w;
-                queue(1);
+                queue(Direction::Left);
             }
         }
     }
@@ -210,7 +205,7 @@ void PassSensor(const Engine& en, int x, int y, int dir, int v, int level)
         return;
     const int n = lv->Field(x, y).ElementNr;
     if (n > 0 && static_cast<size_t>(n) < lv->Elements.size())
-        lv->Elements[static_cast<size_t>(n)].State = Level16(v);
+        lv->Elements[static_cast<size_t>(n)].State = evaluators::Level16(v != 0);
     if (ProbePort* probes = en.ports.probes)
         probes->AnalyserProbeEvent(SampleSensors(en.circuit, en.CurrentLevel));
     // The analyzer may not move the grid, but read the cell afresh all the same.
@@ -260,8 +255,8 @@ constexpr EvaluatorTable kEngineCells = EngineCells();
 
     // The connection count is needed only on the rarer branches below.
     auto connections = [&c] { return (c.ConLeft != 0) + (c.ConRight != 0) + (c.ConUp != 0) + (c.ConDown != 0); };
-    const bool horizontal = dir == 1 || dir == 2;
-    const bool vertical = dir == 3 || dir == 4;
+    const bool horizontal = AlongRow(dir);
+    const bool vertical = AlongColumn(dir);
     if (v != 0) {
         if (c.Type == ElementType::Conductor) {
             if (horizontal && c.ConLeft == 0 && c.ConRight == 0)
@@ -291,7 +286,8 @@ constexpr EvaluatorTable kEngineCells = EngineCells();
             }
         } else if (c.Marker == 1 && connections() >= 3) {
             if (horizontal
-                || (vertical && !(GetNeighbourValue(t, x, y, 2, level) && GetNeighbourValue(t, x, y, 1, level)))) {
+                || (vertical && !(GetNeighbourValue(t, x, y, Direction::Right, level)
+                                  && GetNeighbourValue(t, x, y, Direction::Left, level)))) {
                 c.Value = kFalse;
                 c.WireSignalH = kFalse;
                 c.WireSignalV = kFalse;
@@ -462,15 +458,15 @@ void SetWireSignal(CircuitTables& t, int level, int x, int y, int dir, int16_t v
     if (!lv || !lv->Field.Contains(x, y))
         return;
     GridCell& c = lv->Field(x, y);
-    if (dir == 1 || dir == 2)
+    if (AlongRow(dir))
         c.WireSignalH = value;
-    else if (dir == 3 || dir == 4)
+    else if (AlongColumn(dir))
         c.WireSignalV = value;
 }
 
 bool GetNeighbourValue(const CircuitTables& t, int x, int y, int dir, int level)
 {
-    if (dir < 1 || dir > 4 || level < 0 || static_cast<size_t>(level) >= t.Levels.size())
+    if (!evaluators::ValidDirection(dir) || level < 0 || static_cast<size_t>(level) >= t.Levels.size())
         return false;
     const Grid& f = t.Levels[static_cast<size_t>(level)].Field;
     const int nx = x + StepX(dir);
@@ -486,7 +482,7 @@ void TransferICSignal(const Engine& en, int x, int y, int /*dir*/, int v, int le
     if (!from || !from->Field.Contains(x, y))
         return;
     const GridCell& c = from->Field(x, y);
-    const int16_t w = Level16(v);
+    const int16_t w = evaluators::Level16(v != 0);
 
     if (mode == 1) {
         const int n = c.ICLink;

@@ -80,6 +80,18 @@ inline void AddPostpone(GridCell* c, int32_t n)
     c->PostponeCount = c->PostponeCount > INT32_MAX - n ? INT32_MAX : c->PostponeCount + n;
 }
 
+// Whether the cell has its connection flag on side `side` (a direction code).
+inline bool FlagOnSide(const GridCell& c, int side)
+{
+    switch (side) {
+    case Direction::Left: return c.ConLeft != 0;
+    case Direction::Right: return c.ConRight != 0;
+    case Direction::Up: return c.ConUp != 0;
+    case Direction::Down: return c.ConDown != 0;
+    default: return false;
+    }
+}
+
 // The connection-flag count of a cell of the level.
 inline int Connections(const GridCell* c)
 {

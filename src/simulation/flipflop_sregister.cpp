@@ -30,7 +30,7 @@ void SetOutput(const Engine& en, LevelRecord& lv, const CachedPins& p, int orien
     GridCell& o = lv.Field(out.X, out.Y);
     o.Value = Level16(high);
     if (high && ValidDirection(orientation)) {
-        if (orientation <= 2)
+        if (AlongRow(orientation))
             o.WireSignalH = kTrue;
         else
             o.WireSignalV = kTrue;

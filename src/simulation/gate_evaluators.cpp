@@ -41,9 +41,9 @@ void EvalGate(const Engine& en, int x, int y, int level, GateKind kind)
         r = !r;
     const int orientation = f.element->Orientation;
     o->Value = Level16(r);
-    if (orientation == 1 || orientation == 2)
+    if (AlongRow(orientation))
         o->WireSignalH = Level16(r);
-    else if (orientation == 3 || orientation == 4)
+    else if (AlongColumn(orientation))
         o->WireSignalV = Level16(r);
 
     const Step st = OrientationStep(orientation);
@@ -101,7 +101,7 @@ void EvalInverter(const Engine& en, int x, int y, int, int value, int level)
     GridCell& o = lv->Field(ox, oy);
     const bool r = value == 0;
     o.Value = Level16(r);
-    if (orientation <= 2)
+    if (AlongRow(orientation))
         o.WireSignalH = Level16(r);
     else
         o.WireSignalV = Level16(r);

@@ -113,18 +113,12 @@ void InitSwitchOn(const Engine& en, int x, int y)
     if (!en.circuit.P.Contains(x, y) || !L0.Field.Contains(x, y))
         return;
     const GridCell& c = en.circuit.P(x, y);
-    const int flags = (c.ConLeft != 0) + (c.ConUp != 0) + (c.ConRight != 0) + (c.ConDown != 0);
+    // An open end has one connection; the signal leaves along it.
     int dir = 0;
-    if (flags == 1) {
-        if (c.ConUp != 0)
-            dir = 3;
-        else if (c.ConRight != 0)
-            dir = 2;
-        else if (c.ConDown != 0)
-            dir = 4;
-        else
-            dir = 1;
-    }
+    if (evaluators::Connections(&c) == 1)
+        for (int d : {Direction::Left, Direction::Right, Direction::Up, Direction::Down})
+            if (evaluators::FlagOnSide(c, d))
+                dir = d;
     if (dir == 0) {
         if (en.editor.showError)
             en.editor.showError(1);
@@ -281,15 +275,10 @@ void SelectTimer(const Engine& en, int16_t i)
         const CachedPins& pins = ParsePinsCached(en.circuit, en.engine, n, 0);
         if (pins.OutputCount < 1)
             return;
-        int x = pins.Out[0].X, y = pins.Out[0].Y;
+        // The generator's symbol stands three cells back from its output.
         const int o = en.circuit.Elements[static_cast<size_t>(n)].Orientation;
-        switch (o) {
-        case 1: x += 3; break;
-        case 2: x -= 3; break;
-        case 3: y += 3; break;
-        case 4: y -= 3; break;
-        default: break;
-        }
+        const int x = pins.Out[0].X - 3 * StepX(o);
+        const int y = pins.Out[0].Y - 3 * StepY(o);
         en.Changes.Element(ElementType::ClockGenerator, x, y, static_cast<uint8_t>(o), marked);
     };
     draw(en.SelectedClock, false);

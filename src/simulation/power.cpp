@@ -41,17 +41,6 @@ void ShowWhole(const Engine& en, int16_t n)
     }
 }
 
-bool FlagOnSide(const GridCell& c, int side)
-{
-    switch (side) {
-    case 1: return c.ConLeft != 0;
-    case 2: return c.ConRight != 0;
-    case 3: return c.ConUp != 0;
-    case 4: return c.ConDown != 0;
-    default: return false;
-    }
-}
-
 // Latches, stages and held-back events belong to one power-on; the IC levels
 // outlive it, so they are cleared in every level when the power comes on.
 void ClearRunState(const Engine& en)
@@ -169,7 +158,7 @@ void InitFlipFlop(const Engine& en, const PowerOnCell& p)
     GridCell* c = CellOf(en, p, p.x, p.y);
     if (p.outPin == 2) {
         c->Value = kTrue;
-        if (FlagOnSide(*c, p.o)) {
+        if (evaluators::FlagOnSide(*c, p.o)) {
             QueueEvent(en.engine, p.x + p.step.dx, p.y + p.step.dy, p.o, 1, p.level);
             SetWireSignal(en.circuit, p.level, p.x, p.y, p.o, kTrue);
             Simulate(en);
