@@ -72,6 +72,102 @@ bool PauseOffersPause(const EngineState& g)
 namespace {
 
 // The conductor step on the cell (x, y) of `level`, already looked up.
+// A signal travelling along a row reaches a cell with a connection up or down.
+[[gnu::always_inline]] inline void TurnFromRow(EngineState& g, GridCell& c, int x, int y, int dir, int v, int level)
+{
+    const int16_t w = evaluators::Level16(v != 0);
+    const bool junction = c.Marker != 0; // juncture or coupling diode
+    auto queue = [&](int d) { QueueEvent(g, x + StepX(d), y + StepY(d), d, v, level); };
+    const bool ahead = (dir == Direction::Left ? c.ConLeft : c.ConRight) != 0;
+    const bool up = c.ConUp != 0;
+    const bool down = c.ConDown != 0;
+    if (!up && !down) {
+        // Straight on: PropagateCell's.
+    } else if (!ahead && up && !down) {
+        c.WireSignalV = w;
+        queue(Direction::Up);
+    } else if (!ahead && !up && down) {
+        c.WireSignalV = w;
+        queue(Direction::Down);
+    } else if (!ahead && up && down) {
+        if (junction) {
+            c.WireSignalV = w;
+            queue(Direction::Up);
+            queue(Direction::Down);
+        }
+    } else if (ahead && up && down) {
+        queue(dir);
+        if (junction) {
+            c.WireSignalV = w;
+            queue(Direction::Up);
+            queue(Direction::Down);
+        }
+    } else if (ahead && up) {
+        if (junction)
+            c.WireSignalV = w;
+        queue(dir);
+        if (junction)
+            queue(Direction::Up);
+    } else if (ahead && down) {
+        queue(dir);
+        if (junction) {
+            c.WireSignalV = w;
+            queue(Direction::Down);
+        }
+    }
+}
+
+// A signal travelling along a column reaches a cell with a connection left or right.
+[[gnu::always_inline]] inline void TurnFromColumn(EngineState& g, GridCell& c, int x, int y, int dir, int v, int level)
+{
+    const int16_t w = evaluators::Level16(v != 0);
+    const bool juncture = c.Marker == kTrue;
+    auto queue = [&](int d) { QueueEvent(g, x + StepX(d), y + StepY(d), d, v, level); };
+    const bool ahead = (dir == Direction::Up ? c.ConUp : c.ConDown) != 0;
+    const bool left = c.ConLeft != 0;
+    const bool right = c.ConRight != 0;
+    if (!left && !right) {
+        // Straight on: PropagateCell's.
+    } else if (!ahead && left && !right) {
+        c.WireSignalH = w;
+        queue(Direction::Left);
+    } else if (!ahead && !left && right) {
+        c.WireSignalH = w;
+        queue(Direction::Right);
+    } else if (!ahead && left && right) {
+        if (juncture) {
+            c.WireSignalH = w;
+            queue(Direction::Left);
+            queue(Direction::Right);
+        }
+    } else if (ahead && left && right) {
+        if (juncture) {
+            c.WireSignalH = w;
+            queue(Direction::Left);
+            queue(Direction::Right);
+        }
+        queue(dir);
+    } else if (ahead && right) {
+        if (!juncture) {
+            queue(dir);
+        } else if (dir == Direction::Down) {
+            c.WireSignalH = w;
+            queue(Direction::Right);
+            queue(dir);
+        } else {
+            queue(dir);
+            c.WireSignalH = w;
+            queue(Direction::Right);
+        }
+    } else if (ahead && left) {
+        queue(dir);
+        if (juncture) {
+            c.WireSignalH = w;
+            queue(Direction::Left);
+        }
+    }
+}
+
 [[gnu::always_inline]] inline void PropagateCell(EngineState& g, GridCell& c, int x, int y, int dir, int v, int level)
 {
     // Straight on, or a dead end: most cells of a conductor.
@@ -81,102 +177,14 @@ namespace {
                 QueueEvent(g, x + StepX(dir), y, dir, v, level);
             return;
         }
+        TurnFromRow(g, c, x, y, dir, v, level);
     } else if (AlongColumn(dir)) {
         if (c.ConLeft == 0 && c.ConRight == 0) {
             if ((dir == Direction::Up ? c.ConUp : c.ConDown) != 0)
                 QueueEvent(g, x, y + StepY(dir), dir, v, level);
             return;
         }
-    }
-
-    const int16_t w = evaluators::Level16(v != 0);
-    const bool junction = c.Marker != 0; // juncture or coupling diode
-    const bool juncture = c.Marker == kTrue;
-
-    auto queue = [&](int d) { QueueEvent(g, x + StepX(d), y + StepY(d), d, v, level); };
-
-    if (AlongRow(dir)) {
-        const bool ahead = (dir == Direction::Left ? c.ConLeft : c.ConRight) != 0;
-        const bool up = c.ConUp != 0;
-        const bool down = c.ConDown != 0;
-        if (!up && !down) {
-            // Handled above.
-        } else if (!ahead && up && !down) {
-            c.WireSignalV = w;
-            queue(Direction::Up);
-        } else if (!ahead && !up && down) {
-            c.WireSignalV = w;
-            queue(Direction::Down);
-        } else if (!ahead && up && down) {
-            if (junction) {
-                c.WireSignalV = w;
-                queue(Direction::Up);
-                queue(Direction::Down);
-            }
-        } else if (ahead && up && down) {
-            queue(dir);
-            if (junction) {
-                c.WireSignalV = w;
-                queue(Direction::Up);
-                queue(Direction::Down);
-            }
-        } else if (ahead && up) {
-            if (junction)
-                c.WireSignalV = w;
-            queue(dir);
-            if (junction)
-                queue(Direction::Up);
-        } else if (ahead && down) {
-            queue(dir);
-            if (junction) {
-                c.WireSignalV = w;
-                queue(Direction::Down);
-            }
-        }
-    } else if (AlongColumn(dir)) {
-        const bool ahead = (dir == Direction::Up ? c.ConUp : c.ConDown) != 0;
-        const bool left = c.ConLeft != 0;
-        const bool right = c.ConRight != 0;
-        if (!left && !right) {
-            // Handled above.
-        } else if (!ahead && left && !right) {
-            c.WireSignalH = w;
-            queue(Direction::Left);
-        } else if (!ahead && !left && right) {
-            c.WireSignalH = w;
-            queue(Direction::Right);
-        } else if (!ahead && left && right) {
-            if (juncture) {
-                c.WireSignalH = w;
-                queue(Direction::Left);
-                queue(Direction::Right);
-            }
-        } else if (ahead && left && right) {
-            if (juncture) {
-                c.WireSignalH = w;
-                queue(Direction::Left);
-                queue(Direction::Right);
-            }
-            queue(dir);
-        } else if (ahead && right) {
-            if (!juncture) {
-                queue(dir);
-            } else if (dir == Direction::Down) {
-                c.WireSignalH = w;
-                queue(Direction::Right);
-                queue(dir);
-            } else {
-                queue(dir);
-                c.WireSignalH = w;
-                queue(Direction::Right);
-            }
-        } else if (ahead && left) {
-            queue(dir);
-            if (juncture) {
-                c.WireSignalH = w;
-                queue(Direction::Left);
-            }
-        }
+        TurnFromColumn(g, c, x, y, dir, v, level);
     }
 }
 

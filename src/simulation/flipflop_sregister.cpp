@@ -55,98 +55,118 @@ bool ClicksAllowed(const Engine& en)
     return en.engine.PowerFlag != 0 && en.CurrentLevel < 1 && en.engine.InnerLevelShown == 0 && !en.circuit.Levels.empty();
 }
 
+// A flip-flop being evaluated: its level, pins and record.
+struct FlipFlopAt {
+    const Engine& en;
+    LevelRecord& lv;
+    const CachedPins& p;
+    ElementRecord& el;
+    int orientation = 0;
+    int level = 0;
+
+    GridCell* Cell(int x, int y) const { return lv.Field.Contains(x, y) ? &lv.Field(x, y) : nullptr; }
+    GridCell* Pin(PinPos q) const { return Cell(q.X, q.Y); }
+    // Output k (1 Q, 2 Q inverted) to `high`, its event leaving in `travel`.
+    void Output(int k, bool high, int travel) const { SetOutput(en, lv, p, orientation, k, high, travel, level); }
+    // The state as Q shows it, and the symbol redrawn.
+    void Show() const
+    {
+        if (const GridCell* q = Pin(p.Out[0]))
+            el.State = q->Value;
+        DrawFlipFlopAt(en, p, orientation, level);
+    }
+};
+
+// An event on the set (pin 4) or reset (pin 5) input.
+void SetOrReset(const FlipFlopAt& f, int pin, bool high)
+{
+    const CachedPins& p = f.p;
+    const int o = f.orientation;
+    const bool setHigh = IsHigh(f.Pin(p.In[3]));
+    const bool resetHigh = IsHigh(f.Pin(p.In[4]));
+    const int k = pin == 4 ? 1 : 2;
+    f.Output(k, true, o);
+    if (high) {
+        f.Output(3 - k, false, o);
+    } else if (pin == 4 && resetHigh) {
+        f.Output(2, true, o);
+        f.Output(1, false, o);
+    } else if (pin == 5 && setHigh) {
+        f.Output(1, true, o);
+        f.Output(2, false, o);
+    }
+    // Master preset of a flip-flop without J and K wiring.
+    const GridCell* J = f.Pin(p.In[0]);
+    const GridCell* K = f.Pin(p.In[2]);
+    if (Connections(J) == 0 && Connections(K) == 0 && IsHigh(f.Pin(p.In[1])) && !IsHigh(J) && !IsHigh(K)) {
+        f.el.StageWords[kLatchJ] = kTrue;
+        f.el.StageWords[kLatchK] = kTrue;
+    }
+    f.Show();
+}
+
+// The falling clock edge: the slave acts on the latched J and K, its events
+// leaving in the clock event's direction.
+void ClockFalls(const FlipFlopAt& f, int dir)
+{
+    const bool j = f.el.StageWords[kLatchJ] != 0;
+    const bool k = f.el.StageWords[kLatchK] != 0;
+    if (!j && !k)
+        return;
+    if (j && !k) {
+        f.el.State = kTrue;
+        f.Output(1, true, dir);
+        f.Output(2, false, dir);
+    } else if (!j && k) {
+        f.el.State = kFalse;
+        f.Output(1, false, dir);
+        f.Output(2, true, dir);
+    } else if (IsHigh(f.Pin(f.p.Out[0]))) {
+        f.Output(2, true, dir);
+        f.Output(1, false, dir);
+    } else {
+        f.Output(1, true, dir);
+        f.Output(2, false, dir);
+    }
+    f.Show();
+}
+
 } // namespace
 
 void EvalFlipFlop(const Engine& en, int x, int y, int dir, int value, int level)
 {
-    const Found f = FindElement(en, x, y, level);
-    if (f.pins == nullptr || f.pins->InputCount < 5 || f.pins->OutputCount < 2)
+    const Found found = FindElement(en, x, y, level);
+    if (found.pins == nullptr || found.pins->InputCount < 5 || found.pins->OutputCount < 2)
         return;
-    const CachedPins& p = *f.pins;
-    ElementRecord& el = *f.element;
+    const CachedPins& p = *found.pins;
     // The element was found, so its level exists; cells are read from it directly.
-    LevelRecord& lv = *LevelAt(en.circuit, level);
-    auto cell = [&lv](int cx, int cy) -> GridCell* {
-        return lv.Field.Contains(cx, cy) ? &lv.Field(cx, cy) : nullptr;
-    };
-    auto pinCell = [&cell](PinPos q) { return cell(q.X, q.Y); };
+    const FlipFlopAt f{en, *LevelAt(en.circuit, level), p, *found.element, found.element->Orientation, level};
     const int pin = PinNumber(p.In, p.InputCount, x, y);
     if (pin == 0)
         return;
-    GridCell* own = cell(x, y);
+    GridCell* own = f.Cell(x, y);
     if (own == nullptr)
         return;
     // From here on the pin holds its effective level.
     if (own->Marker != 0)
         own->Value = Level16(own->Value == 0);
 
-    const int orientation = el.Orientation;
-    GridCell* J = pinCell(p.In[0]);
-    GridCell* K = pinCell(p.In[2]);
-    const bool setHigh = IsHigh(pinCell(p.In[3]));
-    const bool resetHigh = IsHigh(pinCell(p.In[4]));
     const bool high = value != 0;
-
     if (pin == 4 || pin == 5) {
-        const int k = pin == 4 ? 1 : 2;
-        const int other = 3 - k;
-        SetOutput(en, lv, p, orientation, k, true, orientation, level);
-        if (high) {
-            SetOutput(en, lv, p, orientation, other, false, orientation, level);
-        } else if (pin == 4 && resetHigh) {
-            SetOutput(en, lv, p, orientation, 2, true, orientation, level);
-            SetOutput(en, lv, p, orientation, 1, false, orientation, level);
-        } else if (pin == 5 && setHigh) {
-            SetOutput(en, lv, p, orientation, 1, true, orientation, level);
-            SetOutput(en, lv, p, orientation, 2, false, orientation, level);
-        }
-        // Master preset of a flip-flop without J and K wiring.
-        if (Connections(J) == 0 && Connections(K) == 0 && IsHigh(pinCell(p.In[1])) && !IsHigh(J)
-            && !IsHigh(K)) {
-            el.StageWords[kLatchJ] = kTrue;
-            el.StageWords[kLatchK] = kTrue;
-        }
-        if (const GridCell* q = pinCell(p.Out[0]))
-            el.State = q->Value;
-        DrawFlipFlopAt(en, p, orientation, level);
+        SetOrReset(f, pin, high);
         return;
     }
-
-    if (pin != 2 || setHigh || resetHigh)
+    if (pin != 2 || IsHigh(f.Pin(p.In[3])) || IsHigh(f.Pin(p.In[4])))
         return;
-
     if (high) {
         // Rising edge: the master takes J and K; open inputs count as High.
-        el.StageWords[kLatchJ] = Connections(J) == 0 ? kTrue : Level16(IsHigh(J));
-        el.StageWords[kLatchK] = Connections(K) == 0 ? kTrue : Level16(IsHigh(K));
+        const GridCell* J = f.Pin(p.In[0]);
+        const GridCell* K = f.Pin(p.In[2]);
+        f.el.StageWords[kLatchJ] = Connections(J) == 0 ? kTrue : Level16(IsHigh(J));
+        f.el.StageWords[kLatchK] = Connections(K) == 0 ? kTrue : Level16(IsHigh(K));
         return;
     }
-
-    // Falling edge: the slave acts on the latched J and K.
-    const bool j = el.StageWords[kLatchJ] != 0;
-    const bool k = el.StageWords[kLatchK] != 0;
-    if (j && !k) {
-        el.State = kTrue;
-        SetOutput(en, lv, p, orientation, 1, true, dir, level);
-        SetOutput(en, lv, p, orientation, 2, false, dir, level);
-    } else if (!j && k) {
-        el.State = kFalse;
-        SetOutput(en, lv, p, orientation, 1, false, dir, level);
-        SetOutput(en, lv, p, orientation, 2, true, dir, level);
-    } else if (j && k) {
-        if (IsHigh(pinCell(p.Out[0]))) {
-            SetOutput(en, lv, p, orientation, 2, true, dir, level);
-            SetOutput(en, lv, p, orientation, 1, false, dir, level);
-        } else {
-            SetOutput(en, lv, p, orientation, 1, true, dir, level);
-            SetOutput(en, lv, p, orientation, 2, false, dir, level);
-        }
-    } else {
-        return;
-    }
-    if (const GridCell* q = pinCell(p.Out[0]))
-        el.State = q->Value;
-    DrawFlipFlopAt(en, p, orientation, level);
+    ClockFalls(f, dir);
 }
 
 void EvalSRegister(const Engine& en, int x, int y, int, int value, int level)

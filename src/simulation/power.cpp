@@ -211,6 +211,87 @@ void CheckElementsAt(const Engine& en, int x, int y, int t, int lv)
                          .outPin = evaluators::PinNumber(pins.Out, pins.OutputCount, x, y)});
 }
 
+// Whether the power-on that counted `cycle` has been cut short by a power
+// cycle in one of its waits.
+bool Interrupted(const EngineState& g, uint32_t cycle)
+{
+    return g.PowerFlag == 0 || g.PowerCycle != cycle;
+}
+
+// The initial outputs of the components in column x of level lv at nesting
+// depth d; false when the power-on ends here (interrupted or aborted).
+bool InitialiseColumn(const Engine& en, int lv, int d, int x, uint32_t cycle)
+{
+    EngineState& g = en.engine;
+    // The empty cells of level 0 lose their grid dots, a column at a time up
+    // to each component whose first output it draws.
+    int dotsFrom = -1;
+    auto dotsUpTo = [&](int last) {
+        if (dotsFrom >= 0 && g.InnerLevelShown == 0)
+            en.Changes.GridDots(x, dotsFrom, last);
+        dotsFrom = -1;
+    };
+    for (int y = 0;; ++y) {
+        if (Interrupted(g, cycle))
+            return false;
+        const LevelRecord& L = en.circuit.Levels[static_cast<size_t>(lv)];
+        if (y > L.Height) {
+            dotsUpTo(y - 1);
+            return true;
+        }
+        if (!L.Field.Contains(x, y))
+            continue;
+        const uint8_t type = L.Field(x, y).Type;
+        if (lv == 0 && type == 0 && dotsFrom < 0)
+            dotsFrom = y;
+        if (kInitialOutputs[type] == nullptr)
+            continue;
+        dotsUpTo(y - 1);
+        g.InitDepth = static_cast<int16_t>(d);
+        if (g.InnerLevelShown == 0)
+            en.CurrentLevel = static_cast<int16_t>(lv);
+        CheckElementsAt(en, x, y, type, lv);
+        if (g.AbortFlag != 0) {
+            if (en.ports.power)
+                en.ports.power->SwitchPowerOff();
+            return false;
+        }
+    }
+}
+
+// Whether level lv is initialised at nesting depth d: level 0 last, each IC
+// level one depth below its nesting level, the most deeply nested first.
+bool LevelAtDepth(const CircuitTables& t, int lv, int d)
+{
+    if (lv == 0)
+        return d == 0;
+    return static_cast<size_t>(lv) < t.ICInstances.size() && !t.Levels[static_cast<size_t>(lv)].Name.isEmpty()
+        && t.ICInstances[static_cast<size_t>(lv)].NestingLevel + 1 == d;
+}
+
+// The initial outputs of every level, the most deeply nested first; false
+// when the power-on ends early.
+bool InitialiseLevels(const Engine& en, uint32_t cycle)
+{
+    const CircuitTables& t = en.circuit;
+    for (int d = LowestLevel(t); d >= 0; --d) {
+        en.engine.InitDepth = static_cast<int16_t>(d);
+        for (int lv = 0; lv <= t.LevelUBound && static_cast<size_t>(lv) < t.Levels.size(); ++lv) {
+            if (!LevelAtDepth(t, lv, d))
+                continue;
+            for (int x = 0;; ++x) {
+                if (Interrupted(en.engine, cycle))
+                    return false;
+                if (x > t.Levels[static_cast<size_t>(lv)].Width)
+                    break;
+                if (!InitialiseColumn(en, lv, d, x, cycle))
+                    return false;
+            }
+        }
+    }
+    return true;
+}
+
 void PowerOn(const Engine& en)
 {
     EngineState& g = en.engine;
@@ -245,59 +326,8 @@ void PowerOn(const Engine& en)
     g.PendingEvents.resize(1);
     g.CurrentEvents.resize(1);
 
-    auto interrupted = [&] { return g.PowerFlag == 0 || g.PowerCycle != cycle; };
-    for (int d = LowestLevel(en.circuit); d >= 0; --d) {
-        g.InitDepth = static_cast<int16_t>(d);
-        for (int lv = 0; lv <= en.circuit.LevelUBound && static_cast<size_t>(lv) < en.circuit.Levels.size(); ++lv) {
-            if (lv > 0) {
-                if (static_cast<size_t>(lv) >= en.circuit.ICInstances.size() || en.circuit.Levels[static_cast<size_t>(lv)].Name.isEmpty()
-                    || en.circuit.ICInstances[static_cast<size_t>(lv)].NestingLevel + 1 != d)
-                    continue;
-            } else if (d != 0) {
-                continue;
-            }
-            for (int x = 0;; ++x) {
-                if (interrupted())
-                    return;
-                if (x > en.circuit.Levels[static_cast<size_t>(lv)].Width)
-                    break;
-                // The empty cells of level 0 lose their grid dots, a column at
-                // a time up to each component whose first output it draws.
-                int dotsFrom = -1;
-                auto dotsUpTo = [&](int last) {
-                    if (dotsFrom >= 0 && g.InnerLevelShown == 0)
-                        en.Changes.GridDots(x, dotsFrom, last);
-                    dotsFrom = -1;
-                };
-                for (int y = 0;; ++y) {
-                    if (interrupted())
-                        return;
-                    const LevelRecord& L = en.circuit.Levels[static_cast<size_t>(lv)];
-                    if (y > L.Height) {
-                        dotsUpTo(y - 1);
-                        break;
-                    }
-                    if (!L.Field.Contains(x, y))
-                        continue;
-                    const uint8_t type = L.Field(x, y).Type;
-                    if (lv == 0 && type == 0 && dotsFrom < 0)
-                        dotsFrom = y;
-                    if (kInitialOutputs[type] != nullptr) {
-                        dotsUpTo(y - 1);
-                        g.InitDepth = static_cast<int16_t>(d);
-                        if (g.InnerLevelShown == 0)
-                            en.CurrentLevel = static_cast<int16_t>(lv);
-                        CheckElementsAt(en, x, y, type, lv);
-                        if (g.AbortFlag != 0) {
-                            if (en.ports.power)
-                                en.ports.power->SwitchPowerOff();
-                            return;
-                        }
-                    }
-                }
-            }
-        }
-    }
+    if (!InitialiseLevels(en, cycle))
+        return;
 
     en.Changes.Flush();
     if (g.InnerLevelShown == 0)
@@ -308,6 +338,44 @@ void PowerOn(const Engine& en)
     if (en.ports.power)
         en.ports.power->SetRunLamp(false);
     SetRunState(en.engine, en.ports.power, RunState::Ready);
+}
+
+// Every signal of level lv at rest (and of the sheet, for level 0), and the
+// levels its IC connectors recorded forgotten.
+void ClearSignals(const Engine& en, size_t lv)
+{
+    LevelRecord& L = en.circuit.Levels[lv];
+    for (int x = 0; x <= L.Width; ++x) {
+        for (int y = 0; y <= L.Height; ++y) {
+            if (!L.Field.Contains(x, y))
+                continue;
+            GridCell& c = L.Field(x, y);
+            c.Value = kFalse;
+            c.WireSignalH = kFalse;
+            c.WireSignalV = kFalse;
+            if (lv != 0 || !en.circuit.P.Contains(x, y))
+                continue;
+            GridCell& p = en.circuit.P(x, y);
+            p.Value = kFalse;
+            p.WireSignalH = kFalse;
+            p.WireSignalV = kFalse;
+            // The flip-flop at rest.
+            if (c.Type == ElementType::FlipFlop && en.Changes.Watched()) {
+                const CachedPins& pins = ParsePinsCached(en.circuit, en.engine, c.ElementNr, 0);
+                if (pins.InputCount >= 2 && evaluators::SamePos(pins.In[1], x, y) && c.ElementNr > 0
+                    && static_cast<size_t>(c.ElementNr) < en.circuit.Elements.size())
+                    en.Changes.Element(ElementType::FlipFlop, x, y,
+                                       en.circuit.Elements[static_cast<size_t>(c.ElementNr)].Orientation);
+            }
+        }
+    }
+    if (lv < en.circuit.ICInstances.size()) {
+        ICInstanceRecord& ic = en.circuit.ICInstances[lv];
+        for (int k = 1; k <= ic.PinCount && k < ic.PinStates.size(); ++k) {
+            const QString& ps = ic.PinStates[k];
+            ic.PinStates[k] = GetField(ps, 1) + u';' + GetField(ps, 2) + u';' + GetField(ps, 3) + u';';
+        }
+    }
 }
 
 void PowerOff(const Engine& en)
@@ -345,42 +413,9 @@ void PowerOff(const Engine& en)
     g.CurrentEvents.resize(1);
     g.PendingEvents.resize(1);
 
-    for (size_t lv = 0; lv < en.circuit.Levels.size(); ++lv) {
-        if (lv != 0 && en.circuit.Levels[lv].Name.isEmpty())
-            continue;
-        LevelRecord& L = en.circuit.Levels[lv];
-        for (int x = 0; x <= L.Width; ++x) {
-            for (int y = 0; y <= L.Height; ++y) {
-                if (!L.Field.Contains(x, y))
-                    continue;
-                GridCell& c = L.Field(x, y);
-                c.Value = kFalse;
-                c.WireSignalH = kFalse;
-                c.WireSignalV = kFalse;
-                if (lv != 0 || !en.circuit.P.Contains(x, y))
-                    continue;
-                GridCell& p = en.circuit.P(x, y);
-                p.Value = kFalse;
-                p.WireSignalH = kFalse;
-                p.WireSignalV = kFalse;
-                // The flip-flop at rest.
-                if (c.Type == ElementType::FlipFlop && en.Changes.Watched()) {
-                    const CachedPins& pins = ParsePinsCached(en.circuit, en.engine, c.ElementNr, 0);
-                    if (pins.InputCount >= 2 && evaluators::SamePos(pins.In[1], x, y)
-                        && c.ElementNr > 0 && static_cast<size_t>(c.ElementNr) < en.circuit.Elements.size())
-                        en.Changes.Element(ElementType::FlipFlop, x, y,
-                                          en.circuit.Elements[static_cast<size_t>(c.ElementNr)].Orientation);
-                }
-            }
-        }
-        if (lv < en.circuit.ICInstances.size()) {
-            ICInstanceRecord& ic = en.circuit.ICInstances[lv];
-            for (int k = 1; k <= ic.PinCount && k < ic.PinStates.size(); ++k) {
-                const QString& ps = ic.PinStates[k];
-                ic.PinStates[k] = GetField(ps, 1) + u';' + GetField(ps, 2) + u';' + GetField(ps, 3) + u';';
-            }
-        }
-    }
+    for (size_t lv = 0; lv < en.circuit.Levels.size(); ++lv)
+        if (lv == 0 || !en.circuit.Levels[lv].Name.isEmpty())
+            ClearSignals(en, lv);
 
     LevelRecord& L0 = en.circuit.Levels[0];
     L0.Field.Redim(0, 0);
