@@ -158,9 +158,7 @@ struct Rig {
 
     void Click(int x, int y)
     {
-        s.CursorX = static_cast<int16_t>(x);
-        s.CursorY = static_cast<int16_t>(y);
-        InitSwitchOn(EngineOf(s, e), s.CursorX, s.CursorY);
+        InitSwitchOn(EngineOf(s, e), x, y);
     }
 
     // Clock cycles of generator 0, each phase one tick of its timer and one

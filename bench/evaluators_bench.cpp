@@ -92,9 +92,7 @@ struct Rig {
 
     void Click(int input)
     {
-        s.CursorX = 1;
-        s.CursorY = static_cast<int16_t>(1 + input);
-        InitSwitchOn(EngineOf(s, e), s.CursorX, s.CursorY);
+        InitSwitchOn(EngineOf(s, e), 1, 1 + input);
     }
     void Cycle()
     {

@@ -105,9 +105,7 @@ public:
     // A click on the open conductor end (x, y).
     void Toggle(int x, int y)
     {
-        s.CursorX = static_cast<int16_t>(x);
-        s.CursorY = static_cast<int16_t>(y);
-        InitSwitchOn(EngineOf(s, e), s.CursorX, s.CursorY);
+        InitSwitchOn(EngineOf(s, e), x, y);
     }
 
     // Clock cycles of generator 0: each phase is one tick of its timer and

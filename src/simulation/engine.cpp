@@ -235,7 +235,7 @@ void PassIntoIC(const Engine& en, int x, int y, int dir, int v, int level)
         TransferICSignal(en, x, y, dir, v, level, 1);
 }
 
-constexpr EvaluatorTable EngineCells()
+constexpr EvaluatorTable BuildEngineCells()
 {
     EvaluatorTable t{};
     t[ElementType::AnalysisSensor] = PassSensor;
@@ -243,8 +243,7 @@ constexpr EvaluatorTable EngineCells()
     t[ElementType::IC] = PassIntoIC;
     return t;
 }
-// The cells the engine handles itself, by element type, before any evaluator.
-constexpr EvaluatorTable kEngineCells = EngineCells();
+constexpr EvaluatorTable kEngineCells = BuildEngineCells();
 
 // The tables and the engine state come from the pass loop, which keeps them at hand.
 [[gnu::always_inline]] inline void Dispatch(const Engine& en, CircuitTables& t, EngineState& g, int x, int y, int dir,
@@ -326,6 +325,11 @@ constexpr EvaluatorTable kEngineCells = EngineCells();
 }
 
 } // namespace
+
+const EvaluatorTable& EngineCells()
+{
+    return kEngineCells;
+}
 
 // ---- Queues and the pass loop ----
 

@@ -137,6 +137,9 @@ bool GetNeighbourValue(const CircuitTables& t, int x, int y, int dir, int level)
 // mode 1: from an IC element's pin cell into the IC; mode 2: from a connector
 // cell inside an IC out to its parent level.
 void TransferICSignal(const Engine& en, int x, int y, int dir, int v, int level, int mode);
+// The cells the engine handles itself before any evaluator, by element type:
+// sensors, 7-segment displays and the pin cells of ICs.
+const EvaluatorTable& EngineCells();
 // The 7-segment display: redrawn on level 0, nothing else.
 void EvalZAnzeige(const Engine& en, int x, int y, int dir, int v, int level);
 

@@ -16,6 +16,5 @@ EvaluatorTable StandardEvaluators()
     t[ElementType::Decoder] = EvalDecoder;
     t[ElementType::FlipFlop] = EvalFlipFlop;
     t[ElementType::ShiftRegister] = EvalSRegister;
-    t[ElementType::SevenSegment] = EvalZAnzeige;
     return t;
 }

@@ -35,5 +35,5 @@ void EvalSRegister(const Engine& en, int x, int y, int dir, int value, int level
 void ClickFlipFlop(const Engine& en, int16_t c, int x, int y);
 void ClickSRegister(const Engine& en, int16_t c, int x, int y);
 
-// Every evaluator above plus the 7-segment display (EvalZAnzeige), by type.
+// Every evaluator above, by type.
 EvaluatorTable StandardEvaluators();

@@ -350,6 +350,6 @@ TEST(Levels, InnerLevelShownDuringARunChangesNeitherPinsNorDrawingOfLevelZero)
     // Clicks on inputs reach level 0 only while it is shown.
     ShowLevel(EngineOf(d.s, d.e), 1);
     d.s.engine.DelaySetting = 0;
-    InitSwitchOn(EngineOf(d.s, d.e), d.s.CursorX, d.s.CursorY);
+    InitSwitchOn(EngineOf(d.s, d.e), 1, 4);
     EXPECT_EQ(QueueCount(d.s.engine, 2), 0);
 }

@@ -69,9 +69,7 @@ void CircuitDriver::PowerOff()
 
 void CircuitDriver::Click(int x, int y, int button)
 {
-    s.CursorX = static_cast<int16_t>(x);
-    s.CursorY = static_cast<int16_t>(y);
-    SimulationMouseDown(EngineOf(s, e), button, s.CursorX, s.CursorY);
+    SimulationMouseDown(EngineOf(s, e), button, x, y);
 }
 
 const GridCell& CircuitDriver::Cell(int x, int y, int level) const
