@@ -19,7 +19,9 @@ inline Engine EngineOf(ProgramState& s, EngineContext& e)
                   .SelectedClock = s.SelectedClock,
                   .ToolMode = s.ToolMode,
                   .LevelTreeKeys = s.LevelTreeKeys,
-                  .editor = EditorCalls{.saveTool = [&s] { SaveToolSelection(s); },
-                                        .setPointer = [&s](int pointer) { SetWorksheetMousePointer(s, pointer); },
-                                        .showError = [&s](int code) { ShowError(s, nullptr, code); }}};
+                  .editor = EditorCalls{
+                      .editor = &s,
+                      .saveTool = [](void* p) { SaveToolSelection(*static_cast<ProgramState*>(p)); },
+                      .setPointer = [](void* p, int pointer) { SetWorksheetMousePointer(*static_cast<ProgramState*>(p), pointer); },
+                      .showError = [](void* p, int code) { ShowError(*static_cast<ProgramState*>(p), nullptr, code); }}};
 }

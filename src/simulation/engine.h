@@ -53,15 +53,18 @@ struct EngineContext {
     EvaluatorTable evaluators{};
 };
 
-// What switching the power asks of the editor around the engine; each may be
-// left empty.
+// What switching the power asks of the editor around the engine: routines
+// on the editor's state, each handed `editor` back; each may be null. Plain
+// pointers, so that binding the engine for a clock tick costs nothing.
 struct EditorCalls {
+    // The editor's state; only the binding knows its type.
+    void* editor = nullptr;
     // Keeps the chosen tool for the time after the power.
-    std::function<void()> saveTool;
+    void (*saveTool)(void* editor) = nullptr;
     // The worksheet's mouse pointer.
-    std::function<void(int pointer)> setPointer;
+    void (*setPointer)(void* editor, int pointer) = nullptr;
     // Reports an error number to the user (the status bar's texts).
-    std::function<void(int code)> showError;
+    void (*showError)(void* editor, int code) = nullptr;
 };
 
 // The parts of the program the engine works on. Built where the whole program

@@ -123,26 +123,26 @@ struct Found {
 // parsed as ParsePinsCached does.
 // The first evaluation of an element after power-on, and every one while the
 // power is off: kept out of line so that the usual path stays short.
-[[gnu::noinline]] inline const CachedPins& EvaluatorPinsSlow(const Engine& en, int c, int level)
+[[gnu::noinline]] inline const CachedPins& EvaluatorPinsSlow(const CircuitTables& t, EngineState& g, int c, int level)
 {
     static const CachedPins kNone{};
-    if (en.engine.PowerFlag == 0)
-        return ParsePinsCached(en.circuit, en.engine, c, level);
-    const CachedPins* p = PowerOnPins(en.circuit, en.engine, c, level);
+    if (g.PowerFlag == 0)
+        return ParsePinsCached(t, g, c, level);
+    const CachedPins* p = PowerOnPins(t, g, c, level);
     return p != nullptr ? *p : kNone;
 }
 
-inline const CachedPins& EvaluatorPins(const Engine& en, int c, int level)
+inline const CachedPins& EvaluatorPins(const CircuitTables& t, EngineState& g, int c, int level)
 {
-    if (en.engine.PowerFlag != 0) {
-        const auto& cache = en.engine.PinCache;
+    if (g.PowerFlag != 0) {
+        const auto& cache = g.PinCache;
         if (Holds(cache, static_cast<size_t>(level))) {
             const auto& row = cache[static_cast<size_t>(level)];
             if (Holds(row, static_cast<size_t>(c)) && row[static_cast<size_t>(c)].valid)
                 return row[static_cast<size_t>(c)];
         }
     }
-    return EvaluatorPinsSlow(en, c, level);
+    return EvaluatorPinsSlow(t, g, c, level);
 }
 
 inline Found FindElement(const Engine& en, int x, int y, int level)
@@ -156,7 +156,7 @@ inline Found FindElement(const Engine& en, int x, int y, int level)
         return f;
     f.element = &lv->Elements[static_cast<size_t>(c)];
     f.number = c;
-    f.pins = &EvaluatorPins(en, c, level);
+    f.pins = &EvaluatorPins(en.circuit, en.engine, c, level);
     return f;
 }
 

@@ -14,7 +14,7 @@ constexpr size_t kSerialA = 9;
 constexpr size_t kSerialB = 10;
 
 // Output k (1 Q, 2 Q inverted) of a flip-flop in level lv.
-void SetOutput(const Engine& en, LevelRecord& lv, const CachedPins& p, int orientation, int k, bool high, int travel,
+void SetOutput(EngineState& g, LevelRecord& lv, const CachedPins& p, int orientation, int k, bool high, int travel,
                int level)
 {
     if (k > p.OutputCount)
@@ -24,7 +24,7 @@ void SetOutput(const Engine& en, LevelRecord& lv, const CachedPins& p, int orien
     const int nx = out.X + st.dx;
     const int ny = out.Y + st.dy;
     if (ValidDirection(travel) && lv.Field.Contains(nx, ny))
-        QueueEvent(en.engine, nx, ny, travel, high ? 1 : 0, level);
+        QueueEvent(g, nx, ny, travel, high ? 1 : 0, level);
     if (!lv.Field.Contains(out.X, out.Y))
         return;
     GridCell& o = lv.Field(out.X, out.Y);
@@ -67,7 +67,7 @@ struct FlipFlopAt {
     GridCell* Cell(int x, int y) const { return lv.Field.Contains(x, y) ? &lv.Field(x, y) : nullptr; }
     GridCell* Pin(PinPos q) const { return Cell(q.X, q.Y); }
     // Output k (1 Q, 2 Q inverted) to `high`, its event leaving in `travel`.
-    void Output(int k, bool high, int travel) const { SetOutput(en, lv, p, orientation, k, high, travel, level); }
+    void Output(int k, bool high, int travel) const { SetOutput(en.engine, lv, p, orientation, k, high, travel, level); }
     // The state as Q shows it, and the symbol redrawn.
     void Show() const
     {

@@ -77,20 +77,21 @@ void EvalXOR(const Engine& en, int x, int y, int, int, int level)
 void EvalInverter(const Engine& en, int x, int y, int, int value, int level)
 {
     // The hottest evaluator: one look-up of the level, then plain cell access.
+    EngineState& g = en.engine;
     LevelRecord* lv = LevelAt(en.circuit, level);
     if (lv == nullptr || !lv->Field.Contains(x, y))
         return;
     const int c = lv->Field(x, y).ElementNr;
     if (c <= 0 || static_cast<size_t>(c) >= lv->Elements.size())
         return;
-    const CachedPins& pins = EvaluatorPins(en, c, level);
+    const CachedPins& pins = EvaluatorPins(en.circuit, g, c, level);
     if (pins.InputCount < 1 || !SamePos(pins.In[0], x, y))
         return;
     // The output cell follows the orientation, not the event's travel: an
     // input wired from the side must still drive the output cell.
     // While the power is on the pins come with the element's orientation.
     const int orientation =
-        en.engine.PowerFlag != 0 ? pins.Orientation : lv->Elements[static_cast<size_t>(c)].Orientation;
+        g.PowerFlag != 0 ? pins.Orientation : lv->Elements[static_cast<size_t>(c)].Orientation;
     if (!ValidDirection(orientation))
         return;
     const Step st = OrientationStep(orientation);
@@ -106,7 +107,7 @@ void EvalInverter(const Engine& en, int x, int y, int, int value, int level)
     else
         o.WireSignalV = Level16(r);
     if (lv->Field.Contains(ox + st.dx, oy + st.dy))
-        QueueEvent(en.engine, ox + st.dx, oy + st.dy, orientation, r ? 1 : 0, level);
+        QueueEvent(g, ox + st.dx, oy + st.dy, orientation, r ? 1 : 0, level);
     if (SheetShows(en, level))
         RecordPiece(en.circuit, en.Changes, ox, oy, orientation, r ? 1 : 0);
 }

@@ -121,7 +121,7 @@ void InitSwitchOn(const Engine& en, int x, int y)
                 dir = d;
     if (dir == 0) {
         if (en.editor.showError)
-            en.editor.showError(1);
+            en.editor.showError(en.editor.editor, 1);
         return;
     }
     GridCell& lc = L0.Field(x, y);
@@ -210,7 +210,7 @@ void ClockTick(const Engine& en, int16_t i)
     const int n = c.ClockElement;
     if (n <= 0 || static_cast<size_t>(n) >= L0.Elements.size())
         return;
-    const CachedPins& pins = evaluators::EvaluatorPins(en, n, 0);
+    const CachedPins& pins = evaluators::EvaluatorPins(en.circuit, en.engine, n, 0);
     if (pins.OutputCount < 1)
         return;
     const int ox = pins.Out[0].X, oy = pins.Out[0].Y;

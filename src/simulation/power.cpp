@@ -299,7 +299,7 @@ void PowerOn(const Engine& en)
         en.ports.worksheet->CommitLabelEdit();
     PumpEvents(en);
     if (en.editor.saveTool)
-        en.editor.saveTool();
+        en.editor.saveTool(en.editor.editor);
 
     g.PowerFlag = kTrue;
     const uint32_t cycle = ++g.PowerCycle;
@@ -315,7 +315,7 @@ void PowerOn(const Engine& en)
         en.ports.power->ChangeGUI(false);
     en.ToolMode = ToolCode::SimulationRunning;
     if (en.editor.setPointer)
-        en.editor.setPointer(kCustomPointer);
+        en.editor.setPointer(en.editor.editor, kCustomPointer);
     en.CurrentLevel = 0;
 
     Copy_P_to_Field(en.circuit);
@@ -396,7 +396,7 @@ void PowerOff(const Engine& en)
     g.PowerFlag = kFalse;
     en.ToolMode = ToolCode::Select;
     if (en.editor.setPointer)
-        en.editor.setPointer(kArrowPointer);
+        en.editor.setPointer(en.editor.editor, kArrowPointer);
     g.SwitchingOff = kTrue;
 
     if (en.context.Timer2) {
