@@ -235,15 +235,12 @@ void PassIntoIC(const Engine& en, int x, int y, int dir, int v, int level)
         TransferICSignal(en, x, y, dir, v, level, 1);
 }
 
-constexpr EvaluatorTable BuildEngineCells()
-{
-    EvaluatorTable t{};
-    t[ElementType::AnalysisSensor] = PassSensor;
-    t[ElementType::SevenSegment] = EvalZAnzeige;
-    t[ElementType::IC] = PassIntoIC;
-    return t;
-}
-constexpr EvaluatorTable kEngineCells = BuildEngineCells();
+// The cells the engine handles itself, by element type, before any evaluator.
+constexpr EvaluatorTable kEngineCells = ColumnOf<Evaluator>({
+    {ElementType::AnalysisSensor, PassSensor},
+    {ElementType::SevenSegment, EvalZAnzeige},
+    {ElementType::IC, PassIntoIC},
+});
 
 // The tables and the engine state come from the pass loop, which keeps them at hand.
 [[gnu::always_inline]] inline void Dispatch(const Engine& en, CircuitTables& t, EngineState& g, int x, int y, int dir,

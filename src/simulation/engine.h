@@ -14,7 +14,9 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "model/circuit.h"
@@ -33,8 +35,21 @@ struct Engine;
 // One component's event handler: (x, y) the cell the event is for, dir its
 // travel direction 1..4, value 1 High or 0 Low, level the index into Levels.
 using Evaluator = void (*)(const Engine& en, int x, int y, int dir, int value, int level);
+// A column of routines keyed by element type: one entry per type code, null
+// where a type has no routine. Built from (type, routine) rows.
+template <typename Routine>
+using TypeColumn = std::array<Routine, 256>;
+template <typename Routine>
+constexpr TypeColumn<Routine> ColumnOf(std::initializer_list<std::pair<uint8_t, Routine>> rows)
+{
+    TypeColumn<Routine> column{};
+    for (const auto& [type, routine] : rows)
+        column[type] = routine;
+    return column;
+}
+
 // Indexed by the cell's Type; an empty entry ends the event.
-using EvaluatorTable = std::array<Evaluator, 256>;
+using EvaluatorTable = TypeColumn<Evaluator>;
 
 // What the engine needs beyond the program's tables. The main window fills one
 // from its own objects; tests fill one with fakes. Every member may be left

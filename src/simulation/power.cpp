@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <array>
 #include <climits>
 #include <QString>
 #include <vector>
@@ -172,18 +171,14 @@ void InitFlipFlop(const Engine& en, const PowerOnCell& p)
 // What power-on does for a pin cell of a component, by element type; the
 // types without an entry start at rest.
 using InitialOutput = void (*)(const Engine& en, const PowerOnCell& p);
-constexpr std::array<InitialOutput, 256> InitialOutputs()
-{
-    std::array<InitialOutput, 256> t{};
-    t[ElementType::Inverter] = InitInverter;
-    t[ElementType::Decoder] = InitDecoder;
-    t[ElementType::AND] = InitGate;
-    t[ElementType::OR] = InitGate;
-    t[ElementType::XOR] = InitGate;
-    t[ElementType::FlipFlop] = InitFlipFlop;
-    return t;
-}
-constexpr std::array<InitialOutput, 256> kInitialOutputs = InitialOutputs();
+constexpr TypeColumn<InitialOutput> kInitialOutputs = ColumnOf<InitialOutput>({
+    {ElementType::Inverter, InitInverter},
+    {ElementType::Decoder, InitDecoder},
+    {ElementType::AND, InitGate},
+    {ElementType::OR, InitGate},
+    {ElementType::XOR, InitGate},
+    {ElementType::FlipFlop, InitFlipFlop},
+});
 
 // The initial output of one component of level lv; CurrentLevel is left alone.
 void CheckElementsAt(const Engine& en, int x, int y, int t, int lv)

@@ -1,5 +1,3 @@
-#include <array>
-
 #include "model/pin_lists.h"
 #include "model/ports/worksheet_port.h"
 #include "platform/timers.h"
@@ -49,16 +47,12 @@ void ChooseClock(const Engine& en, int16_t n, int, int)
 }
 
 // The click routines by element type; types without one ignore the click.
-constexpr std::array<ClickRoutine, 256> ClickRoutines()
-{
-    std::array<ClickRoutine, 256> t{};
-    t[ElementType::IC] = OpenIC;
-    t[ElementType::FlipFlop] = ClickFlipFlop;
-    t[ElementType::ShiftRegister] = ClickSRegister;
-    t[ElementType::ClockGenerator] = ChooseClock;
-    return t;
-}
-constexpr std::array<ClickRoutine, 256> kClickRoutines = ClickRoutines();
+constexpr TypeColumn<ClickRoutine> kClickRoutines = ColumnOf<ClickRoutine>({
+    {ElementType::IC, OpenIC},
+    {ElementType::FlipFlop, ClickFlipFlop},
+    {ElementType::ShiftRegister, ClickSRegister},
+    {ElementType::ClockGenerator, ChooseClock},
+});
 
 void Click(const Engine& en, int button, int x, int y)
 {
