@@ -21,7 +21,8 @@ using evaluators::StepY;
 
 namespace {
 
-void Abort(const Engine& en)
+// Ends a run at the step or event limit: rare, so kept out of the pass loop.
+[[gnu::cold, gnu::noinline]] void Abort(const Engine& en)
 {
     SetRunState(en.engine, en.ports.power, RunState::Aborted);
     ClearQueues(en.engine);

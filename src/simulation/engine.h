@@ -13,7 +13,6 @@
 #include <QStringList>
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <utility>
