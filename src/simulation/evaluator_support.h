@@ -6,7 +6,7 @@
 #include <memory>
 #include <cstdint>
 
-#include "model/state.h"
+#include "model/circuit.h"
 #include "simulation/engine.h"
 
 namespace evaluators {
