@@ -18,6 +18,7 @@
 #include "platform/timers.h"
 #include "render/clsGrafik.h"
 #include "engine_rig.h"
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 #include "simulation/evaluators.h"
 
@@ -144,22 +145,20 @@ struct Rig {
     {
         build(s);
         drawing_.Attach(s, e, drawing);
-        timer1 = timers.CreateTimer([this] { Timer1_Timer(s, e); });
+        timer1 = timers.CreateTimer([this] { Timer1_Timer(EngineOf(s, e)); });
         timer1->setInterval(1);
         e.Timer1 = timer1.get();
         for (size_t i = 0; i < std::max<size_t>(1, s.Clocks.size()); ++i) {
-            timer2.push_back(timers.CreateTimer([this, i] { Timer2_Timer(s, e, static_cast<int16_t>(i)); }));
+            timer2.push_back(timers.CreateTimer([this, i] { Timer2_Timer(EngineOf(s, e), static_cast<int16_t>(i)); }));
             timer2.back()->Tag = QStringLiteral("Stop");
         }
         e.Timer2 = &timer2;
-        PowerOnOff(s, e);
+        PowerOnOff(EngineOf(s, e));
     }
 
     void Click(int x, int y)
     {
-        s.CursorX = static_cast<int16_t>(x);
-        s.CursorY = static_cast<int16_t>(y);
-        InitSwitchOn(s, e);
+        InitSwitchOn(EngineOf(s, e), x, y);
     }
 
     // Clock cycles of generator 0, each phase one tick of its timer and one
@@ -167,10 +166,10 @@ struct Rig {
     void ClockCycles(int cycles)
     {
         s.SelectedClock = 0;
-        Toolbar3_ButtonClick(s, e, QStringLiteral("cmdDauertakt"));
+        Toolbar3_ButtonClick(EngineOf(s, e), QStringLiteral("cmdDauertakt"));
         for (int i = 0; i < 2 * cycles; ++i)
             timers.Advance(11);
-        Toolbar3_ButtonClick(s, e, QStringLiteral("cmdStop"));
+        Toolbar3_ButtonClick(EngineOf(s, e), QStringLiteral("cmdStop"));
         timers.Advance(11); // the stop comes at the next low phase
         timers.Advance(11);
     }
@@ -294,9 +293,9 @@ void BM_PowerOnLongChain(benchmark::State& state, Drawing drawing)
     Rig r(BuildLongChain, drawing);
     for (auto _ : state) {
         state.PauseTiming();
-        PowerOnOff(r.s, r.e);
+        PowerOnOff(EngineOf(r.s, r.e));
         state.ResumeTiming();
-        PowerOnOff(r.s, r.e);
+        PowerOnOff(EngineOf(r.s, r.e));
     }
     if (r.s.engine.PowerFlag == 0 || !r.s.Levels[0].Field(5, 2).Value)
         state.SkipWithError("the power did not come on");

@@ -43,11 +43,11 @@ inline long long g_evaluations = 0;
 inline std::array<long long, 256> g_evaluationsByType{};
 
 template <int T>
-void Counted(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level)
+void Counted(const Engine& en, int x, int y, int dir, int value, int level)
 {
     ++g_evaluations;
     ++g_evaluationsByType[T];
-    g_inner[T](s, e, x, y, dir, value, level);
+    g_inner[T](en, x, y, dir, value, level);
 }
 
 template <int... T>

@@ -15,6 +15,7 @@
 #include "platform/painter_surface.h"
 #include "render/clsGrafik.h"
 #include "engine_rig.h"
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 #include "simulation/evaluators.h"
 
@@ -86,14 +87,12 @@ struct Rig {
     {
         BuildArray(s, tiles);
         drawing_.Attach(s, e, drawing);
-        PowerOnOff(s, e);
+        PowerOnOff(EngineOf(s, e));
     }
 
     void Click(int input)
     {
-        s.CursorX = 1;
-        s.CursorY = static_cast<int16_t>(1 + input);
-        InitSwitchOn(s, e);
+        InitSwitchOn(EngineOf(s, e), 1, 1 + input);
     }
     void Cycle()
     {

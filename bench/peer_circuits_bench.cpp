@@ -17,6 +17,7 @@
 #include "model/files/circuit_file.h"
 #include "model/pin_cache.h"
 #include "platform/user_dialogs.h"
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 #include "simulation/evaluators.h"
 
@@ -89,7 +90,7 @@ public:
             g_evaluationsByType.fill(0);
         }
         if (loaded)
-            PowerOnOff(s, e);
+            PowerOnOff(EngineOf(s, e));
     }
 
     Tally Counts() const
@@ -104,9 +105,7 @@ public:
     // A click on the open conductor end (x, y).
     void Toggle(int x, int y)
     {
-        s.CursorX = static_cast<int16_t>(x);
-        s.CursorY = static_cast<int16_t>(y);
-        InitSwitchOn(s, e);
+        InitSwitchOn(EngineOf(s, e), x, y);
     }
 
     // Clock cycles of generator 0: each phase is one tick of its timer and
@@ -114,8 +113,8 @@ public:
     void ClockCycles(int n)
     {
         for (int i = 0; i < 2 * n; ++i) {
-            Timer2_Timer(s, e, 0);
-            Timer1_Timer(s, e);
+            Timer2_Timer(EngineOf(s, e), 0);
+            Timer1_Timer(EngineOf(s, e));
         }
     }
 

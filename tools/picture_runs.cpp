@@ -14,6 +14,7 @@
 #include <cstdio>
 
 #include "model/state.h"
+#include "render/engine_binding.h"
 #include "render/redraw.h"
 #include "simulation/engine.h"
 #include "support/circuit_driver.h"
@@ -121,7 +122,7 @@ void Run(const QString& out, const QString& circuit, float zoom, bool waits)
         }
         for (size_t i = 0; i < d.s.Clocks.size() && i < d.timer2.size(); ++i) {
             d.s.SelectedClock = static_cast<int16_t>(i);
-            Toolbar3_ButtonClick(d.s, d.e, QStringLiteral("cmdDauertakt"));
+            Toolbar3_ButtonClick(EngineOf(d.s, d.e), QStringLiteral("cmdDauertakt"));
         }
     }
     for (int k = 0; k < 3; ++k) {

@@ -18,6 +18,7 @@
 #include "placement/conductor_markers.h"
 #include "placement/placement_context.h"
 #include "platform/numeric.h"
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 
 namespace {
@@ -319,7 +320,7 @@ void WorksheetMouse::SimulationDown(int button, double x, double y)
     s.CursorX = PixelToGrid(s, static_cast<int32_t>(std::clamp(x, 0.0, double(INT32_MAX))));
     s.CursorY = PixelToGrid(s, static_cast<int32_t>(std::clamp(y, 0.0, double(INT32_MAX))));
     if (engine_ != nullptr)
-        SimulationMouseDown(s, *engine_, button);
+        SimulationMouseDown(EngineOf(s, *engine_), button, s.CursorX, s.CursorY);
 }
 
 void WorksheetMouse::picGrid_DblClick()
@@ -328,7 +329,7 @@ void WorksheetMouse::picGrid_DblClick()
     // The second click of a double click on an input toggles it once more.
     if (s.ToolMode == ToolCode::SimulationRunning) {
         if (engine_ != nullptr)
-            SimulationMouseDown(s, *engine_, 1);
+            SimulationMouseDown(EngineOf(s, *engine_), 1, s.CursorX, s.CursorY);
         return;
     }
     if (s.ToolMode != ToolCode::Conductor || !s.P.Contains(s.CursorX, s.CursorY))
@@ -349,7 +350,7 @@ void WorksheetMouse::picGrid_DblClick()
 void WorksheetMouse::picGrid_KeyPress(int keyAscii)
 {
     if (keyAscii == 32 && e_.s.engine.PowerFlag != 0 && engine_ != nullptr)
-        Pause(e_.s, *engine_);
+        Pause(EngineOf(e_.s, *engine_));
 }
 
 // A left press of a placing tool: places at the cursor cell, opens a label

@@ -37,6 +37,7 @@
 #include "shell/worksheet_picture.h"
 #include "shell/worksheet_view.h"
 #include "shell/zoom_panel.h"
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 
 namespace {
@@ -121,7 +122,7 @@ void frmGatrel::SwitchToSimulationMode()
     Toolbar(QStringLiteral("Toolbar2"))->setVisible(false);
     Toolbar(QStringLiteral("OnOffBar"))->setVisible(true);
     simulationBar_->SetRunLamp(true);
-    SetRunState(s_, RunState::SwitchingOn);
+    SetRunState(s_.engine, s_.ports.power, RunState::SwitchingOn);
     ShowPanel(2, false);
     sizePanel_->SetStepsEnabled(false);
     // The worksheet panel leaves the column for the run and comes back as it was.
@@ -163,14 +164,14 @@ void frmGatrel::SelectFirstClock()
         const int16_t power = s_.engine.PowerFlag;
         s_.engine.PowerFlag = kFalse;
         const auto restorePower = qScopeGuard([this, power] { s_.engine.PowerFlag = power; });
-        SelectTimer(s_, engine_, 0);
+        SelectTimer(EngineOf(s_, engine_), 0);
         s_.SelectedClock = 0;
         clockFound = true;
         break;
     }
     clock.ShowForRun(clockFound);
     if (clockFound)
-        ChangeToolbar3(s_, engine_);
+        ChangeToolbar3(EngineOf(s_, engine_));
 }
 
 void frmGatrel::cmbFormel_KeyPress(QKeyEvent* event)

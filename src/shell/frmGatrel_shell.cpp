@@ -19,6 +19,7 @@
 #include "platform/string_table.h"
 #include "platform/timers.h"
 #include "platform/user_dialogs.h"
+#include "render/engine_binding.h"
 #include "settings/startup.h"
 #include "shell/clock_timers.h"
 #include "shell/ic_definition_view.h"
@@ -191,7 +192,7 @@ void frmGatrel::StopForShutDown()
     if (s_.engine.EngineBusy != 0 || s_.engine.PausedFlag != 0) {
         s_.engine.PausedFlag = 0;
         s_.engine.AbortFlag = kTrue;
-        StopEngine(s_, engine_);
+        StopEngine(EngineOf(s_, engine_));
     }
 }
 

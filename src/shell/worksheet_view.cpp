@@ -13,6 +13,7 @@
 #include "shell/main_window_layout.h"
 #include "shell/panel_metrics.h"
 #include "shell/worksheet_picture.h"
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 
 WorksheetView::WorksheetView(ProgramState& s, EngineContext& engine, QWidget* client, int left)
@@ -171,7 +172,7 @@ void WorksheetView::picContainer_MouseDown(Qt::MouseButton button)
 {
     if (button == Qt::RightButton && s_.ToolMode == ToolCode::SimulationRunning && s_.CurrentLevel > 0
         && static_cast<size_t>(s_.CurrentLevel) < s_.ICInstances.size())
-        ShowLevel(s_, engine_, s_.ICInstances[static_cast<size_t>(s_.CurrentLevel)].ParentLevel);
+        ShowLevel(EngineOf(s_, engine_), s_.ICInstances[static_cast<size_t>(s_.CurrentLevel)].ParentLevel);
 }
 
 bool WorksheetView::eventFilter(QObject* watched, QEvent* event)

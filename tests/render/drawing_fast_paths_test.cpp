@@ -126,7 +126,7 @@ TEST(DrawingPins, EveryPowerStateGivesWhatTheParsersGive)
 
     Copy_P_to_Field(s);
     s.engine.PowerFlag = kTrue;
-    ClearPinCache(s);
+    ClearPinCache(s.engine);
     ExpectAllSameAsParser(s, "power on, worksheet shown");
 
     // An IC's interior shown: its table is in Elements, level 0 keeps the worksheet's.
@@ -144,7 +144,7 @@ TEST(DrawingPins, SymbolsDrawTheSameWithThePowerOnAsWithItOff)
 
     Copy_P_to_Field(s);
     s.engine.PowerFlag = kTrue;
-    ClearPinCache(s);
+    ClearPinCache(s.engine);
     const std::vector<QString> firstOn = DrawEachElement(s);
     const std::vector<QString> againOn = DrawEachElement(s);
     ASSERT_EQ(firstOn.size(), off.size());

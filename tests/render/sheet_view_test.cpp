@@ -73,7 +73,7 @@ TEST(SheetView, APieceDrawnLaterShowsTheLevelsItChangedWith)
 
         RecordingSurface later;
         SheetView view(s, g, &later);
-        RecordPiece(s, 3, 3, 2, 0);
+        RecordPiece(s, s.Changes, 3, 3, 2, 0);
         s.Levels[0].Field(3, 3).Value = here == kTrue ? kFalse : kTrue;
         s.Levels[0].Field(2, 3).Value = kFalse;
         view.Flush();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/state.h"
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 #include "render/redraw.h"
 #include "render/whole_sheet.h"
@@ -143,8 +144,8 @@ std::pair<QImage, long long> RunCounter(float zoom, bool keep)
     d.PowerOn();
     auto cycles = [&d](int n) {
         for (int i = 0; i < 2 * n; ++i) {
-            Timer2_Timer(d.s, d.e, 0);
-            Timer1_Timer(d.s, d.e);
+            Timer2_Timer(EngineOf(d.s, d.e), 0);
+            Timer1_Timer(EngineOf(d.s, d.e));
         }
     };
     cycles(5);

@@ -177,7 +177,7 @@ TEST_F(ControlPanel, PauseContinueAndStopFollowADelayedRun)
     ScriptWaits([&] { QTest::mouseClick(Button("cmdStop"), Qt::LeftButton); });
     ClickCell(2, 4);
     EXPECT_EQ(s.engine.EngineBusy, kFalse);
-    EXPECT_EQ(QueueCount(s, 2), 0);
+    EXPECT_EQ(QueueCount(s.engine, 2), 0);
     EXPECT_EQ(s.engine.PowerFlag, kTrue);
     EXPECT_EQ(s.Levels[0].Field(14, 5).Value, kTrue) << "levels reached stay";
     EXPECT_EQ(PauseText(), LoadResString(2574));
@@ -186,7 +186,7 @@ TEST_F(ControlPanel, PauseContinueAndStopFollowADelayedRun)
     EXPECT_FALSE(Button("cmdStop")->isEnabled());
 
     // Stop while idle resets all the same.
-    SetRunState(s, RunState::Paused);
+    SetRunState(s.engine, s.ports.power, RunState::Paused);
     s.ports.power->SetPauseEnabled(true);
     s.ports.power->SetStopEnabled(true);
     QTest::mouseClick(Button("cmdStop"), Qt::LeftButton);

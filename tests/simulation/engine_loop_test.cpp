@@ -10,6 +10,7 @@
 
 #include "probe_hook.h"
 #include "render/sheet_builder.h"
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 #include "support/circuit_driver.h"
 
@@ -58,12 +59,12 @@ void JunctureBlock(ProgramState& s, int x0, int y0, int rows, int cols, bool tee
 TEST(EventQueues, QueueCountAndClearQueues)
 {
     ProgramState s;
-    EXPECT_EQ(QueueCount(s, 1), 0);
-    EXPECT_EQ(QueueCount(s, 2), 0);
-    QueueEvent(s, 300, 400, 4, 7, 260);
-    QueueEvent(s, 1, 2, 0, 0, 0);
-    EXPECT_EQ(QueueCount(s, 2), 2);
-    EXPECT_EQ(QueueCount(s, 3), 0);
+    EXPECT_EQ(QueueCount(s.engine, 1), 0);
+    EXPECT_EQ(QueueCount(s.engine, 2), 0);
+    QueueEvent(s.engine, 300, 400, 4, 7, 260);
+    QueueEvent(s.engine, 1, 2, 0, 0, 0);
+    EXPECT_EQ(QueueCount(s.engine, 2), 2);
+    EXPECT_EQ(QueueCount(s.engine, 3), 0);
     const SimEvent& ev = s.engine.PendingEvents[1];
     // Coordinates and levels beyond a byte are held whole.
     EXPECT_EQ(ev.X, 300);
@@ -72,8 +73,8 @@ TEST(EventQueues, QueueCountAndClearQueues)
     EXPECT_EQ(ev.Value, kTrue);
     EXPECT_EQ(s.engine.PendingEvents[2].Value, kFalse);
     s.engine.EngineBusy = kTrue;
-    ClearQueues(s);
-    EXPECT_EQ(QueueCount(s, 2), 0);
+    ClearQueues(s.engine);
+    EXPECT_EQ(QueueCount(s.engine, 2), 0);
     EXPECT_EQ(s.engine.EngineBusy, kFalse);
 }
 
@@ -84,7 +85,7 @@ TEST(EngineLoop, RunWithoutEventsTakesOnePassAndDisablesStop)
     d.PowerOn();
     d.window.stopEnabled = true;
     d.s.engine.StepCount = 0;
-    Simulate(d.s, d.e);
+    Simulate(EngineOf(d.s, d.e));
     EXPECT_EQ(d.s.engine.StepCount, 1);
     EXPECT_FALSE(d.window.stopEnabled);
     EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
@@ -97,10 +98,10 @@ TEST(EngineLoop, EventsQueuedDuringAPassWaitForTheNext)
     d.PowerOn();
     // Held three passes at its own cell, handled in the fourth, the fifth finds nothing.
     d.s.Levels[0].Field(10, 3).PostponeCount = 3;
-    QueueEvent(d.s, 10, 3, 2, 1, 0);
-    QueueEvent(d.s, 9, 3, 0, 1, 0); // a used-up slot is skipped
+    QueueEvent(d.s.engine, 10, 3, 2, 1, 0);
+    QueueEvent(d.s.engine, 9, 3, 0, 1, 0); // a used-up slot is skipped
     d.s.engine.StepCount = 0;
-    Simulate(d.s, d.e);
+    Simulate(EngineOf(d.s, d.e));
     EXPECT_EQ(d.s.engine.StepCount, 5);
     EXPECT_TRUE(d.High(10, 3));
     EXPECT_FALSE(d.High(9, 3));
@@ -136,8 +137,8 @@ TEST(EngineLoop, StepLimitAbortsAfterAutoStopPassesWithoutDelay)
     EXPECT_EQ(d.s.engine.AbortFlag, kTrue);
     EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
     EXPECT_EQ(d.s.engine.StepCount, 0);
-    EXPECT_EQ(QueueCount(d.s, 1), 0);
-    EXPECT_EQ(QueueCount(d.s, 2), 0);
+    EXPECT_EQ(QueueCount(d.s.engine, 1), 0);
+    EXPECT_EQ(QueueCount(d.s.engine, 2), 0);
     ASSERT_EQ(d.dialogs.Asked().size(), 1u);
     const auto& q = d.dialogs.Asked()[0];
     EXPECT_EQ(q.title, QStringLiteral("Simulation aborted"));
@@ -175,7 +176,7 @@ TEST(EngineLoop, DelayedRunNeverAbortsAndWaitsAfterEveryPass)
     const int start = d.pumps;
     d.onPump = [&](int n) {
         if (n - start == 400)
-            StopEngine(d.s, d.e);
+            StopEngine(EngineOf(d.s, d.e));
     };
     d.Click(2, 5);
 
@@ -230,16 +231,16 @@ TEST(EngineLoop, PassesThatTouchOnlyICLevelsDoNotWait)
     d.s.engine.DelaySetting = 20;
     const int start = d.pumps;
 
-    QueueEvent(d.s, 2, 3, 2, 1, 1);
+    QueueEvent(d.s.engine, 2, 3, 2, 1, 1);
     d.s.engine.StepCount = 0;
-    Simulate(d.s, d.e);
+    Simulate(EngineOf(d.s, d.e));
     EXPECT_TRUE(d.High(10, 3, 1));
     EXPECT_EQ(d.pumps, start);
     EXPECT_EQ(d.waits.size(), 0u);
 
     // The same line in level 0 waits after each of its nine passes.
-    QueueEvent(d.s, 2, 3, 2, 1, 0);
-    Simulate(d.s, d.e);
+    QueueEvent(d.s.engine, 2, 3, 2, 1, 0);
+    Simulate(EngineOf(d.s, d.e));
     EXPECT_TRUE(d.High(10, 3, 0));
     EXPECT_EQ(d.pumps - start, 9);
 }
@@ -253,7 +254,7 @@ TEST(EngineLoop, LongDelayedRunCountsPassesBeyondSixteenBits)
     const int start = d.pumps;
     d.onPump = [&](int n) {
         if (n - start == 40000)
-            StopEngine(d.s, d.e);
+            StopEngine(EngineOf(d.s, d.e));
     };
     d.Click(2, 5);
     EXPECT_GT(d.s.engine.StepCount, 40000);
@@ -357,7 +358,7 @@ TEST(EngineLoop, RunsThatHoldTooManyEventsAbortAndSettlingRunsDoNot)
         if (c.passes == 0) {
             EXPECT_EQ(d.s.engine.PowerFlag, kFalse);
             EXPECT_EQ(d.s.engine.AbortFlag, kTrue);
-            EXPECT_EQ(QueueCount(d.s, 2), 0);
+            EXPECT_EQ(QueueCount(d.s.engine, 2), 0);
             EXPECT_EQ(d.dialogs.MessageTexts(),
                       QStringList{QStringLiteral("Simulation has been aborted.\r\nPlease check for infinite loops.")});
         } else {

@@ -94,8 +94,8 @@ TEST_F(EngineWindow, AbortSwitchesThePowerOffThroughTheButtons)
     s.Levels[0].Field(17, 8).ConDown = s.Levels[0].Field(17, 9).ConUp = kTrue;
     s.Levels[0].Field(17, 9).ConLeft = s.Levels[0].Field(16, 9).ConRight = kTrue;
     s.Levels[0].Field(16, 9).ConUp = s.Levels[0].Field(16, 8).ConDown = kTrue;
-    QueueEvent(s, 17, 8, 2, 1, 0);
-    RunIfIdle(s, window.engineContext());
+    QueueEvent(s.engine, 17, 8, 2, 1, 0);
+    RunIfIdle(EngineOf(s, window.engineContext()));
     EXPECT_EQ(s.engine.PowerFlag, kFalse);
     EXPECT_TRUE(Button("cmdOff")->isChecked());
     EXPECT_FALSE(Button("cmdOn")->isChecked());

@@ -9,6 +9,7 @@
 #include "platform/recording_surface.h"
 #include "render/clsGrafik.h"
 #include "render/sheet_view.h"
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 #include "simulation/evaluators.h"
 
@@ -108,7 +109,7 @@ public:
     // Sets a pin's level as if an event had just stored it.
     void SetPin(int x, int y, bool high) { C(x, y).Value = high ? kTrue : kFalse; }
 
-    void Send(int x, int y, int dir, bool high) { QueueEvent(s, x, y, dir, high ? 1 : 0, 0); }
+    void Send(int x, int y, int dir, bool high) { QueueEvent(s.engine, x, y, dir, high ? 1 : 0, 0); }
 
     // Pending events without the unused entry 0.
     std::vector<SimEvent> Pending() const
@@ -124,8 +125,8 @@ public:
         std::vector<SimEvent> current = Pending();
         ClearPending();
         for (const SimEvent& ev : current)
-            if (ev.Dir != 0 && !HoldEvent(s, ev))
-                DispatchEvent(s, e, ev.X, ev.Y, ev.Dir, ev.Value != 0 ? 1 : 0, ev.Level);
+            if (ev.Dir != 0 && !HoldEvent(s.engine, ev))
+                DispatchEvent(EngineOf(s, e), ev.X, ev.Y, ev.Dir, ev.Value != 0 ? 1 : 0, ev.Level);
         ++passes;
         Drawn();
         return static_cast<int>(current.size());

@@ -8,6 +8,7 @@
 #include "probe_hook.h"
 #include "render/sheet_builder.h"
 #include "sim_levels.h"
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 #include "support/circuit_driver.h"
 
@@ -190,7 +191,7 @@ TEST(PowerOff, FromAnInnerLevelShowsTheMainCircuitAndClearsEverySignal)
     simlevels::AddLevel(d.s, 1, QStringLiteral("INV"), 0, 0, 12, 6, InverterLine,
                         {QStringLiteral("1;3;A;-1;"), QStringLiteral("8;3;Y;0;")});
     d.PowerOn();
-    ShowLevel(d.s, d.e, 1);
+    ShowLevel(EngineOf(d.s, d.e), 1);
     EXPECT_EQ(d.s.engine.InnerLevelShown, kTrue);
     d.PowerOff();
     EXPECT_EQ(d.s.engine.InnerLevelShown, kFalse);
@@ -217,7 +218,7 @@ TEST(Levels, ShowLevelPutsTheLevelOnTheWorksheet)
     simlevels::AddLevel(d.s, 1, QStringLiteral("HALF"), 0, 0, 9, 5, InverterLine,
                         {QStringLiteral("1;3;A;0;"), QStringLiteral("8;3;S;0;")});
     d.PowerOn();
-    ShowLevel(d.s, d.e, 1);
+    ShowLevel(EngineOf(d.s, d.e), 1);
     EXPECT_EQ(d.window.levelLabel, QStringLiteral("HALF"));
     EXPECT_EQ(d.s.MaxX, 9);
     EXPECT_EQ(d.s.MaxY, 5);
@@ -261,7 +262,7 @@ TEST(Levels, LevelTreeShowsNestedICsUnderTheirParents)
     simlevels::AddLevel(d.s, 2, QStringLiteral("INNER"), 1, 1, 6, 4, [](ProgramState&) {});
     simlevels::AddLevel(d.s, 3, QStringLiteral("SECOND"), 0, 0, 6, 4, [](ProgramState&) {});
     int16_t first = 0, last = 0;
-    RefreshTreeView(d.s, first, last);
+    RefreshTreeView(EngineOf(d.s, d.e), first, last);
     EXPECT_EQ(first, 1);
     EXPECT_EQ(last, 3);
     ASSERT_EQ(d.window.levelNodes.size(), 4u);
@@ -278,8 +279,8 @@ TEST(Levels, LevelTreeShowsNestedICsUnderTheirParents)
     EXPECT_EQ(n[3].key, QStringLiteral("IC3"));
     EXPECT_EQ(n[3].parentKey, QStringLiteral("Root layer"));
     EXPECT_TRUE(d.window.levelRootExpandedAndSelected);
-    EXPECT_TRUE(ExistKey(d.s, QStringLiteral("IC2")));
-    EXPECT_FALSE(ExistKey(d.s, QStringLiteral("ic2")));
+    EXPECT_TRUE(ExistKey(EngineOf(d.s, d.e), QStringLiteral("IC2")));
+    EXPECT_FALSE(ExistKey(EngineOf(d.s, d.e), QStringLiteral("ic2")));
     EXPECT_EQ(LevelOfTreeKey(QStringLiteral("IC12")), 12);
     EXPECT_EQ(LevelOfTreeKey(QStringLiteral("Root layer")), 0);
 }
@@ -288,7 +289,7 @@ TEST(Levels, LevelTreeOfACircuitWithoutICsIsTheRootAlone)
 {
     CircuitDriver d;
     int16_t first = 0, last = 0;
-    RefreshTreeView(d.s, first, last);
+    RefreshTreeView(EngineOf(d.s, d.e), first, last);
     ASSERT_EQ(d.window.levelNodes.size(), 1u);
     EXPECT_TRUE(d.window.levelRootExpandedAndSelected);
 }
@@ -300,8 +301,8 @@ TEST(Levels, LevelTreeClickWhileThePowerIsOffKeepsTheWorksheet)
     InverterLine(d.s);
     simlevels::AddLevel(d.s, 1, QStringLiteral("INV"), 0, 0, 9, 5, InverterLine);
     const Grid before = d.s.P;
-    LevelTreeClick(d.s, d.e, QStringLiteral("IC1"));
-    LevelTreeClick(d.s, d.e, QStringLiteral("Root layer"));
+    LevelTreeClick(EngineOf(d.s, d.e), QStringLiteral("IC1"));
+    LevelTreeClick(EngineOf(d.s, d.e), QStringLiteral("Root layer"));
     EXPECT_EQ(d.s.MaxX, 12);
     EXPECT_EQ(d.s.ElementCount(), 1);
     EXPECT_TRUE(d.s.P.UBoundX() == before.UBoundX() && d.s.P(2, 3) == before(2, 3));
@@ -329,7 +330,7 @@ TEST(Levels, InnerLevelShownDuringARunChangesNeitherPinsNorDrawingOfLevelZero)
     int drawnWhileInside = 0;
     d.onPump = [&](int n) {
         if (n - start == 2) {
-            LevelTreeClick(d.s, d.e, QStringLiteral("IC1"));
+            LevelTreeClick(EngineOf(d.s, d.e), QStringLiteral("IC1"));
             rec.ClearLog();
         } else if (n - start > 2) {
             drawnWhileInside += static_cast<int>(rec.Log().size());
@@ -344,11 +345,11 @@ TEST(Levels, InnerLevelShownDuringARunChangesNeitherPinsNorDrawingOfLevelZero)
     EXPECT_EQ(d.s.P(2, 2).Type, ElementType::Inverter) << "the worksheet still shows the IC";
 
     // Back at the main circuit, its current state is shown.
-    LevelTreeClick(d.s, d.e, QStringLiteral("Root layer"));
+    LevelTreeClick(EngineOf(d.s, d.e), QStringLiteral("Root layer"));
     EXPECT_TRUE(d.s.P(14, 5).Value != 0);
     // Clicks on inputs reach level 0 only while it is shown.
-    ShowLevel(d.s, d.e, 1);
+    ShowLevel(EngineOf(d.s, d.e), 1);
     d.s.engine.DelaySetting = 0;
-    InitSwitchOn(d.s, d.e);
-    EXPECT_EQ(QueueCount(d.s, 2), 0);
+    InitSwitchOn(EngineOf(d.s, d.e), 1, 4);
+    EXPECT_EQ(QueueCount(d.s.engine, 2), 0);
 }

@@ -23,7 +23,7 @@ CircuitDriver::CircuitDriver()
         if (onPump)
             onPump(n);
     };
-    timer1 = timers.CreateTimer([this] { Timer1_Timer(s, e); });
+    timer1 = timers.CreateTimer([this] { Timer1_Timer(EngineOf(s, e)); });
     timer1->setInterval(1);
     e.Timer1 = timer1.get();
     e.Timer2 = &timer2;
@@ -40,7 +40,7 @@ void CircuitDriver::SyncClockTimers()
     const size_t want = std::max<size_t>({1, s.Clocks.size(), static_cast<size_t>(window.clockTimerCount)});
     while (timer2.size() < want) {
         const int index = static_cast<int>(timer2.size());
-        auto t = timers.CreateTimer([this, index] { Timer2_Timer(s, e, static_cast<int16_t>(index)); });
+        auto t = timers.CreateTimer([this, index] { Timer2_Timer(EngineOf(s, e), static_cast<int16_t>(index)); });
         t->setInterval(200);
         t->Tag = QStringLiteral("Stop");
         timer2.push_back(std::move(t));
@@ -58,20 +58,18 @@ void CircuitDriver::PowerOn()
 {
     SyncClockTimers();
     if (s.engine.PowerFlag == 0)
-        PowerOnOff(s, e);
+        PowerOnOff(EngineOf(s, e));
 }
 
 void CircuitDriver::PowerOff()
 {
     if (s.engine.PowerFlag != 0)
-        PowerOnOff(s, e);
+        PowerOnOff(EngineOf(s, e));
 }
 
 void CircuitDriver::Click(int x, int y, int button)
 {
-    s.CursorX = static_cast<int16_t>(x);
-    s.CursorY = static_cast<int16_t>(y);
-    SimulationMouseDown(s, e, button);
+    SimulationMouseDown(EngineOf(s, e), button, x, y);
 }
 
 const GridCell& CircuitDriver::Cell(int x, int y, int level) const
