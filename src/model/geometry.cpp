@@ -22,6 +22,15 @@ PinPos WalkStart(const ProgramState& s, int16_t c)
     return InputPinsOf(s, c, 0).pin[0];
 }
 
+int16_t Connections(const GridCell& cell)
+{
+    int16_t n = 0;
+    for (int16_t flag : {cell.ConLeft, cell.ConUp, cell.ConRight, cell.ConDown})
+        if (flag != 0)
+            ++n;
+    return n;
+}
+
 bool InPinTable(const PinTable& table, int16_t count, int16_t x, int16_t y)
 {
     for (int i = 0; i < count && i < kPinTableSize; ++i)
@@ -53,24 +62,21 @@ int ZoomedCellSize(const ProgramState& s)
     return static_cast<int>(RoundHalfEven(kGridPixel * Zoom(s)));
 }
 
-int16_t CountConnections(const ProgramState& s, int16_t x, int16_t y, int16_t level)
+int16_t CountConnections(const Circuit& s, const EngineState& engine, int16_t x, int16_t y, int16_t level)
 {
-    const GridCell* cell = nullptr;
-    if (s.engine.PowerFlag != 0) {
-        if (level < 0 || static_cast<size_t>(level) >= s.Levels.size())
-            throw RuntimeError(kErrSubscript, "Subscript out of range");
-        const LevelRecord& lv = s.Levels[static_cast<size_t>(level)];
-        if (x > lv.Width || y > lv.Height)
-            return 0;
-        cell = &lv.Field.at(x, y);
-    } else {
-        cell = &CellOfP(s, x, y);
-    }
-    int16_t n = 0;
-    for (int16_t flag : {cell->ConLeft, cell->ConUp, cell->ConRight, cell->ConDown})
-        if (flag != 0)
-            ++n;
-    return n;
+    if (engine.PowerFlag == 0)
+        return CountConnections(s, x, y);
+    if (level < 0 || static_cast<size_t>(level) >= s.Levels.size())
+        throw RuntimeError(kErrSubscript, "Subscript out of range");
+    const LevelRecord& lv = s.Levels[level];
+    if (x > lv.Width || y > lv.Height)
+        return 0;
+    return Connections(lv.Field.at(x, y));
+}
+
+int16_t CountConnections(const Circuit& s, int16_t x, int16_t y)
+{
+    return Connections(s.P.at(x, y));
 }
 
 bool IsPinPosition(ProgramState& s, int16_t x, int16_t y)
@@ -154,7 +160,7 @@ int16_t GetElementBottom(ProgramState& s, int16_t c)
     return s.MaxY;
 }
 
-void ClearFeld(ProgramState& s, int16_t x, int16_t y)
+void ClearFeld(Circuit& s, int16_t x, int16_t y)
 {
     GridCell& cell = s.P.at(x, y);
     cell.Type = 0;

@@ -5,7 +5,23 @@
 #include <QString>
 #include <cstdint>
 
+#include "model/records.h"
+
+struct Circuit;
+struct EngineState;
 struct ProgramState;
+
+// The outputs point left or right.
+constexpr bool Horizontal(uint8_t orientation)
+{
+    return orientation == Orientation::Left || orientation == Orientation::Right;
+}
+
+// One of the four orientation codes.
+constexpr bool ValidOrientation(uint8_t orientation)
+{
+    return orientation >= Orientation::Left && orientation <= Orientation::Down;
+}
 
 // Cell pitch in drawing units at zoom 1; the cell/pixel conversion uses this
 // constant rather than CellSize.
@@ -23,7 +39,9 @@ int ZoomedCellSize(const ProgramState& s);
 
 // Number of connection flags set in cell (x, y): in P while the power is off,
 // in the grid of Levels(level) while it is on (0 beyond that level's size).
-int16_t CountConnections(const ProgramState& s, int16_t x, int16_t y, int16_t level = 0);
+int16_t CountConnections(const Circuit& circuit, const EngineState& engine, int16_t x, int16_t y, int16_t level = 0);
+// Number of connection flags set in cell (x, y) of the worksheet's grid P.
+int16_t CountConnections(const Circuit& circuit, int16_t x, int16_t y);
 // Whether (x, y) is one of the pins of the element covering it.
 bool IsPinPosition(ProgramState& s, int16_t x, int16_t y);
 
@@ -35,7 +53,7 @@ int16_t GetElementRight(ProgramState& s, int16_t c);
 int16_t GetElementBottom(ProgramState& s, int16_t c);
 
 // Empties cell (x, y) of P; a connector number survives unless the cell links an IC.
-void ClearFeld(ProgramState& s, int16_t x, int16_t y);
+void ClearFeld(Circuit& s, int16_t x, int16_t y);
 
 // Where the selection marker k goes over element c. Width and height are not
 // rounded: the marker widget takes them as they come.

@@ -17,7 +17,7 @@ bool MarkCouplingDiode(ProgramState& s, int16_t x, int16_t y)
     if (cell.Marker == -1)
         return false;
     if (s.engine.PowerFlag == 0
-        && (CountConnections(s, x, y) < kBranching || cell.Type != ElementType::Conductor))
+        && (CountConnections(s, s.engine, x, y) < kBranching || cell.Type != ElementType::Conductor))
         return false;
     cell.Marker = 1;
     return true;
@@ -29,7 +29,7 @@ bool MarkJuncture(ProgramState& s, int16_t x, int16_t y)
         if (!s.P.Contains(x, y))
             return false;
         GridCell& cell = s.P(x, y);
-        if (cell.Marker == 1 || CountConnections(s, x, y) < kBranching || cell.Type != ElementType::Conductor)
+        if (cell.Marker == 1 || CountConnections(s, s.engine, x, y) < kBranching || cell.Type != ElementType::Conductor)
             return false;
         cell.Marker = -1;
         return true;
@@ -40,7 +40,7 @@ bool MarkJuncture(ProgramState& s, int16_t x, int16_t y)
     if (!field.Contains(x, y))
         return false;
     GridCell& cell = field(x, y);
-    if (cell.Marker == 1 || CountConnections(s, x, y, s.CurrentLevel) < kBranching
+    if (cell.Marker == 1 || CountConnections(s, s.engine, x, y, s.CurrentLevel) < kBranching
         || cell.Type != ElementType::Conductor)
         return false;
     cell.Marker = -1;

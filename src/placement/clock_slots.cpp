@@ -93,7 +93,7 @@ void SetTimer(PlacementContext& c)
         || IsAreaOccupied(s, static_cast<int16_t>(l.area.x1), static_cast<int16_t>(l.area.y1),
                           static_cast<int16_t>(l.area.x2), static_cast<int16_t>(l.area.y2)))
         return;
-    const int16_t n = PlaceLayout(c, l, ElementType::ClockGenerator, o, UndoText::PlaceClock);
+    const int16_t n = PlaceLayout(s, c.objUndo, l, ElementType::ClockGenerator, o, UndoText::PlaceClock);
     const uint8_t used = s.ClockCount;
     ++s.ClockCount;
     int u = TimerUBound(s);
@@ -115,10 +115,11 @@ void SetTimer(PlacementContext& c)
 void RemoveTimer(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const int16_t n = CursorElement(s, {ElementType::ClockGenerator});
-    const auto r = n == 0 ? std::nullopt : ParsedFootprint(s, n);
+    const FoundElement f = CursorElement(s, {ElementType::ClockGenerator});
+    const auto r = f ? FootprintOf(s, f) : std::nullopt;
     if (!r)
         return;
+    const int16_t n = f.n;
     // The slot goes into the Label first, so that the undo step keeps it.
     const int used = std::min<int>(s.ClockCount, static_cast<int>(s.Clocks.size()));
     for (int k = 0; k < used; ++k) {

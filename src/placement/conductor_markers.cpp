@@ -21,7 +21,7 @@ bool PowerOff(const ProgramState& s)
 // A conductor cell of P where a juncture or a diode may go.
 bool BranchingConductor(ProgramState& s, int16_t x, int16_t y)
 {
-    return s.P.Contains(x, y) && s.P(x, y).Type == ElementType::Conductor && CountConnections(s, x, y) >= kBranching;
+    return s.P.Contains(x, y) && s.P(x, y).Type == ElementType::Conductor && CountConnections(s, s.engine, x, y) >= kBranching;
 }
 
 void RecordCellsOnly(PlacementContext& c, int x1, int y1, int x2, int y2, int textId)
