@@ -1,15 +1,18 @@
 #include "placement/clsUndo.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <set>
 
 #include "model/circuit_tables.h"
+#include "model/components.h"
 #include "model/state.h"
 #include "placement/clock_slots.h"
 #include "placement/ic_instances.h"
 #include "placement/placement_context.h"
 #include "placement/placement_frame.h"
+#include "placement/undo_texts.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "platform/user_dialogs.h"
@@ -99,7 +102,56 @@ void ShowICNotRestored(PlacementContext& c, const QString& name)
 {
     if (c.dialogs)
         c.dialogs->ShowMessage(QStringLiteral("IC '%1' could not be restored.").arg(name), MessageButtons::OK,
-                               MessageIcon::Information, LoadResString(2612));
+                               MessageIcon::Information, LoadResString(UndoText::DeleteIC));
+}
+
+// ---- Taking off an element that appeared since a step, by its type ----
+
+using AppearedRemover = void (*)(PlacementContext& c, int16_t e, PinPos cell);
+
+void RemoveAppearedElement(PlacementContext& c, int16_t e, PinPos)
+{
+    DeleteElement(c.s, e);
+}
+
+void RemoveAppearedIC(PlacementContext& c, int16_t, PinPos cell)
+{
+    if (const auto r = RemoveICAt(c, cell))
+        c.s.Changes.Area(static_cast<int16_t>(r->x1), static_cast<int16_t>(r->y1), static_cast<int16_t>(r->x2),
+                         static_cast<int16_t>(r->y2));
+}
+
+// With its clock slot.
+void RemoveAppearedClock(PlacementContext& c, int16_t e, PinPos)
+{
+    ProgramState& s = c.s;
+    const auto used = s.Clocks.begin() + std::min<std::ptrdiff_t>(s.ClockCount, std::ssize(s.Clocks));
+    const auto it = std::find_if(s.Clocks.begin(), used, [e](const ClockSlot& slot) { return slot.ClockElement == e; });
+    if (it != used)
+        RemoveTimerSlot(s, static_cast<int16_t>(it - s.Clocks.begin()));
+    DeleteElement(s, e);
+}
+
+// With its graph in the analyzer.
+void RemoveAppearedSensor(PlacementContext& c, int16_t e, PinPos)
+{
+    if (c.s.ports.analyzer)
+        c.s.ports.analyzer->RemoveGraph(static_cast<int>(Val(c.s.Elements[e].Label)));
+    DeleteElement(c.s, e);
+}
+
+constexpr std::array<AppearedRemover, kElementTypeBound> kAppearedRemovers = [] {
+    std::array<AppearedRemover, kElementTypeBound> t{};
+    t.fill(RemoveAppearedElement);
+    t[ElementType::IC] = RemoveAppearedIC;
+    t[ElementType::ClockGenerator] = RemoveAppearedClock;
+    t[ElementType::AnalysisSensor] = RemoveAppearedSensor;
+    return t;
+}();
+
+AppearedRemover RemoverFor(uint8_t type)
+{
+    return type < kAppearedRemovers.size() ? kAppearedRemovers[type] : RemoveAppearedElement;
 }
 
 } // namespace
@@ -256,11 +308,6 @@ void clsUndo::Undo(PlacementContext& c)
     const UndoRecord& r = UndoRecords[static_cast<size_t>(undoPointer_)];
     if (r.IsEmpty())
         return;
-    // What re-creating an IC borrows of the editor's state.
-    const QString icName = s_.ICName;
-    const int16_t cursorX = s_.CursorX;
-    const int16_t cursorY = s_.CursorY;
-    const int16_t currentLevel = s_.CurrentLevel;
     {
         SuspendRecording suspended(undoSuspended_);
         if (r.Kind == UndoKind::WholeField) {
@@ -277,10 +324,6 @@ void clsUndo::Undo(PlacementContext& c)
         }
         ++undoPointer_;
     }
-    s_.ICName = icName;
-    s_.CursorX = cursorX;
-    s_.CursorY = cursorY;
-    s_.CurrentLevel = currentLevel;
     if (s_.ports.worksheet)
         s_.ports.worksheet->SelectNone();
     if (undoPointer_ <= undos_ && !UndoRecords[static_cast<size_t>(undoPointer_)].IsEmpty())
@@ -324,32 +367,10 @@ void clsUndo::RestoreUndoElements(PlacementContext& c, const UndoRecord& r)
         }
         MakeRoom(s, n, E.Type == ElementType::ClockGenerator);
         if (E.Type == ElementType::IC) {
-            s.ICName = E.InPinList;
-            s.CursorX = r.X1;
-            s.CursorY = static_cast<int16_t>(r.Y1 + Int((r.Y2 - r.Y1) / 2.0));
-            ElementRecord fresh;
-            fresh.SelfIndex = n;
-            fresh.Identity = E.Identity;
-            s.Elements[static_cast<size_t>(n)] = fresh;
-            restoreLevel_ = static_cast<int16_t>(Val(E.Label));
-            const int16_t oldLevel = restoreLevel_;
-            const bool placed = SetIC(c, true, n, restoreLevel_);
-            ElementRecord& rec = s.Elements[static_cast<size_t>(n)];
-            if (placed) {
-                rec.Orientation = E.Orientation;
-                rec.Color = E.Color;
-                icLevelMap_.emplace_back(oldLevel, s.CurrentLevel);
-            } else {
-                // Kept for the moment so that the numbers in the saved cells
-                // stay right; taken off again once the cells are back.
-                rec = E;
-                rec.InPinList = E.OutPinList;
-                rec.Label.clear();
-                failedICs_.emplace_back(E.Identity, E.InPinList);
-            }
+            RestoreIC(c, r, E);
             continue;
         }
-        s.Elements[static_cast<size_t>(n)] = E;
+        s.Elements[n] = E;
         if (E.Type == ElementType::ClockGenerator)
             RestoreTimer(s, n);
         else if (E.Type == ElementType::AnalysisSensor && s.ports.analyzer)
@@ -357,56 +378,61 @@ void clsUndo::RestoreUndoElements(PlacementContext& c, const UndoRecord& r)
     }
 }
 
+void clsUndo::RestoreIC(PlacementContext& c, const UndoRecord& r, const ElementRecord& E)
+{
+    ProgramState& s = s_;
+    const int16_t n = E.SelfIndex;
+    ElementRecord fresh;
+    fresh.SelfIndex = n;
+    fresh.Identity = E.Identity;
+    s.Elements[n] = fresh;
+    restoreLevel_ = static_cast<int16_t>(Val(E.Label));
+    // Where the step's rectangle starts, at its middle row.
+    const PinPos cell{r.X1, static_cast<int16_t>(r.Y1 + Int((r.Y2 - r.Y1) / 2.0))};
+    const PlacedIC placed = PlaceIC(c, {E.InPinList, cell, restoreLevel_, n, E.Orientation});
+    ElementRecord& rec = s.Elements[n];
+    if (placed) {
+        rec.Orientation = E.Orientation;
+        rec.Color = E.Color;
+        icLevelMap_.emplace_back(restoreLevel_, placed.level);
+    } else {
+        // Kept for the moment so that the numbers in the saved cells
+        // stay right; taken off again once the cells are back.
+        rec = E;
+        rec.InPinList = E.OutPinList;
+        rec.Label.clear();
+        failedICs_.emplace_back(E.Identity, E.InPinList);
+    }
+}
+
+void clsUndo::RemoveAppeared(PlacementContext& c, const UndoRecord& r)
+{
+    ProgramState& s = s_;
+    // Elements that appeared in the rectangle since the step, each with one
+    // of its cells; removed from the highest number down so that no
+    // removal renumbers one still to come.
+    std::vector<std::pair<int16_t, PinPos>> appeared;
+    std::set<int16_t> seen;
+    for (int x = r.X1; x <= r.X2; ++x) {
+        for (int y = r.Y1; y <= r.Y2; ++y) {
+            if (!s.P.Contains(x, y))
+                continue;
+            const int16_t e = s.P(x, y).ElementNr;
+            if (e >= 1 && r.Cells(x - r.X1, y - r.Y1).ElementNr == 0 && seen.insert(e).second)
+                appeared.push_back({e, {static_cast<int16_t>(x), static_cast<int16_t>(y)}});
+        }
+    }
+    std::sort(appeared.begin(), appeared.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (const auto& [e, cell] : appeared)
+        if (e <= s.ElementCount())
+            RemoverFor(s.Elements[e].Type)(c, e, cell);
+}
+
 void clsUndo::RestoreUndoGrid(PlacementContext& c, const UndoRecord& r)
 {
     ProgramState& s = s_;
-    if (r.Kind == UndoKind::Plain) {
-        // Elements that appeared in the rectangle since the step, each with one
-        // of its cells; removed from the highest number down so that no
-        // removal renumbers one still to come.
-        std::vector<std::pair<int16_t, std::pair<int16_t, int16_t>>> appeared;
-        std::set<int16_t> seen;
-        for (int x = r.X1; x <= r.X2; ++x) {
-            for (int y = r.Y1; y <= r.Y2; ++y) {
-                if (!s.P.Contains(x, y))
-                    continue;
-                const int16_t e = s.P(x, y).ElementNr;
-                if (e >= 1 && r.Cells(x - r.X1, y - r.Y1).ElementNr == 0 && seen.insert(e).second)
-                    appeared.push_back({e, {static_cast<int16_t>(x), static_cast<int16_t>(y)}});
-            }
-        }
-        std::sort(appeared.begin(), appeared.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
-        for (const auto& [e, cell] : appeared) {
-            if (e > s.ElementCount())
-                continue;
-            const ElementRecord& rec = s.Elements[static_cast<size_t>(e)];
-            switch (rec.Type) {
-            case ElementType::IC:
-                s.CursorX = cell.first;
-                s.CursorY = cell.second;
-                RemoveIC(c);
-                break;
-            case ElementType::ClockGenerator: {
-                const auto used = s.Clocks.begin()
-                    + std::min<std::ptrdiff_t>(s.ClockCount, static_cast<std::ptrdiff_t>(s.Clocks.size()));
-                const auto namesIt = [e](const ClockSlot& slot) { return slot.ClockElement == e; };
-                const auto it = std::find_if(s.Clocks.begin(), used, namesIt);
-                if (it != used)
-                    RemoveTimerSlot(s, static_cast<int16_t>(it - s.Clocks.begin()));
-                DeleteElement(s, e);
-                break;
-            }
-            case ElementType::AnalysisSensor:
-                if (s.ports.analyzer)
-                    s.ports.analyzer->RemoveGraph(static_cast<int>(Val(rec.Label)));
-                DeleteElement(s, e);
-                break;
-            default:
-                DeleteElement(s, e);
-                break;
-            }
-        }
-    }
+    if (r.Kind == UndoKind::Plain)
+        RemoveAppeared(c, r);
     for (int x = r.X1; x <= r.X2; ++x) {
         for (int y = r.Y1; y <= r.Y2; ++y) {
             if (!s.P.Contains(x, y))

@@ -88,6 +88,8 @@ public:
 private:
     void RedrawUndoArea(const UndoRecord& r);
     void RestoreUndoGrid(PlacementContext& c, const UndoRecord& r);
+    void RemoveAppeared(PlacementContext& c, const UndoRecord& r);
+    void RestoreIC(PlacementContext& c, const UndoRecord& r, const ElementRecord& E);
     void RestoreUndoElements(PlacementContext& c, const UndoRecord& r);
     void RestoreWholeField(PlacementContext& c, const UndoRecord& r);
     void ShiftUndoStack();

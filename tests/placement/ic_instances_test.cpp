@@ -175,8 +175,7 @@ TEST_F(ICInstances, InsertingLevelsMakesRoomForTheWholeBlock)
 {
     ASSERT_TRUE(Place(QStringLiteral("HALF"), 10, 12));
     ASSERT_TRUE(Place(QStringLiteral("FULL"), 25, 12));
-    s.ICName = QStringLiteral("FULL");
-    InsertICLevels(s, 1);
+    InsertICLevels(s, 1, CountICLevels(s, QStringLiteral("FULL")) + 1);
     EXPECT_EQ(s.ICInstances[4].Name, QStringLiteral("HALF"));
     EXPECT_EQ(s.ICInstances[5].Name, QStringLiteral("FULL"));
     EXPECT_EQ(s.ICInstances[6].ParentLevel, 5);
