@@ -33,6 +33,7 @@ void InitArbeitsfeld(ProgramState& s)
     s.objFile.FilePath.clear();
 
     ResetClockSlots(s, 0);
+    s.SelectedClock = 0;
     ClearICDefinition(s);
     s.ProbeCount = 0;
 

@@ -158,8 +158,10 @@ void RemoveTimerSlot(ProgramState& s, int16_t slot)
         --s.ClockCount;
     // The idle slot is written to the file: without a generator it reads as
     // in a new circuit, so that undoing a placement gives back the same file.
-    if (s.ClockCount == 0)
+    if (s.ClockCount == 0) {
         ResetClockSlots(s, 0);
+        s.SelectedClock = 0;
+    }
 }
 
 void RestoreTimer(ProgramState& s, int16_t n)

@@ -46,7 +46,7 @@ void SetKoppeldiode(PlacementContext& c, int16_t x, int16_t y, bool redrawOnly)
     // step recorded after an undo would wipe the steps still to be undone.
     if (!redrawOnly && PowerOff(s) && BranchingConductor(s, x, y) && s.P(x, y).Marker == 0)
         RecordCellsOnly(c, x - 1, y - 1, x + 1, y + 1, 2601);
-    if (MarkCouplingDiode(s, x, y))
+    if (MarkCouplingDiode(s, s.engine, x, y))
         s.Changes.Marker(x, y, ElementType::CouplingDiode);
 }
 
@@ -68,7 +68,7 @@ void SetKnotenpunkt(PlacementContext& c, int16_t x, int16_t y, bool redrawOnly)
     // Not over a diode, and not over a juncture already there (see SetKoppeldiode).
     if (!redrawOnly && PowerOff(s) && BranchingConductor(s, x, y) && s.P(x, y).Marker == 0)
         RecordCellsOnly(c, x - 1, y - 1, x + 1, y + 1, 2603);
-    if (MarkJuncture(s, x, y))
+    if (MarkJuncture(s, s.engine, s.CurrentLevel, x, y))
         s.Changes.Marker(x, y, ElementType::Juncture);
 }
 

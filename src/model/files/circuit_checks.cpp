@@ -4,7 +4,7 @@
 
 #include "model/files/record_reader.h"
 #include "model/footprint.h"
-#include "model/state.h"
+#include "model/circuit.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 
@@ -84,13 +84,13 @@ void AppendConnectorEntry(QStringList& list, const QString& entry)
     list.append(entry);
 }
 
-bool ICSlotInUse(const ProgramState& s, int k)
+bool ICSlotInUse(const Circuit& s, int k)
 {
     return k >= 1 && static_cast<size_t>(k) < s.ICInstances.size() && static_cast<size_t>(k) < s.Levels.size()
         && !s.ICInstances[static_cast<size_t>(k)].Name.isEmpty() && !s.Levels[static_cast<size_t>(k)].Name.isEmpty();
 }
 
-void CheckCellReferences(const ProgramState& s, const Grid& grid, int elementCount, int firstLink, int lastLink)
+void CheckCellReferences(const Circuit& s, const Grid& grid, int elementCount, int firstLink, int lastLink)
 {
     for (int x = 0; x <= grid.UBoundX(); ++x) {
         for (int y = 0; y <= grid.UBoundY(); ++y) {
@@ -167,7 +167,7 @@ void CheckFootprints(const std::vector<ElementRecord>& elements, int count, cons
     }
 }
 
-void CheckClockSlots(const ProgramState& s)
+void CheckClockSlots(const Circuit& s)
 {
     int generators = 0;
     for (int e = 1; e <= s.ElementCount(); ++e) {
@@ -185,7 +185,7 @@ void CheckClockSlots(const ProgramState& s)
     }
 }
 
-void CheckLoadedCircuit(const ProgramState& s)
+void CheckLoadedCircuit(const Circuit& s)
 {
     CheckCellReferences(s, s.P, s.ElementCount(), 1, s.LevelUBound);
     CheckPinCells(s.Elements, s.ElementCount(), s.P);

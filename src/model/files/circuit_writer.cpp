@@ -3,7 +3,7 @@
 #include "model/conductor_runs.h"
 #include "model/files/element_records.h"
 #include "model/files/record_writer.h"
-#include "model/state.h"
+#include "model/circuit.h"
 #include "platform/numeric.h"
 
 namespace {
@@ -22,7 +22,7 @@ QString JumpLine(int16_t x, int16_t y, const LineMapEntry& run)
 
 } // namespace
 
-QByteArray CircuitFileBytes(ProgramState& s)
+QByteArray CircuitFileBytes(Circuit& s)
 {
     s.LineMap.Redim(s.MaxX, s.MaxY);
     AnalysiereLeitungen(s);
