@@ -177,23 +177,20 @@ void ClearFeld(Circuit& s, int16_t x, int16_t y)
     }
 }
 
-SelLabelRect PositionSelLabel(ProgramState& s, int16_t c, int16_t k)
-{
-    if (k < 0)
-        throw RuntimeError(kErrSubscript, "Subscript out of range");
-    if (c < 0 || static_cast<size_t>(c) >= s.Elements.size())
-        throw RuntimeError(kErrSubscript, "Subscript out of range");
-    const uint8_t type = s.Elements[static_cast<size_t>(c)].Type;
-    const uint8_t orient = s.Elements[static_cast<size_t>(c)].Orientation;
-    const bool vertical = orient == Orientation::Up || orient == Orientation::Down;
+namespace {
 
-    const int16_t L = GetElementLeft(s, c);
-    const int16_t T = GetElementTop(s, c);
-    const int16_t R = GetElementRight(s, c);
-    const int16_t B = GetElementBottom(s, c);
+// The marker's box over the element's cells L..R, T..B, fitted to its symbol.
+struct MarkerBox {
+    double left;
+    double top;
+    double width;
+    double height;
+};
+
+MarkerBox FitMarker(const ProgramState& s, uint8_t type, bool vertical, int16_t L, int16_t T, int16_t R, int16_t B)
+{
     auto G = [&s](int n) -> double { return GridToPixel(s, CInt(n)); };
     const double cs = ZoomedCellSize(s);
-
     double left = G(L);
     double top = G(T);
     double width = G(R - L) - cs / 2;
@@ -247,6 +244,31 @@ SelLabelRect PositionSelLabel(ProgramState& s, int16_t c, int16_t k)
     default:
         break;
     }
+
+    return {left, top, width, height};
+}
+
+} // namespace
+
+SelLabelRect PositionSelLabel(ProgramState& s, int16_t c, int16_t k)
+{
+    if (k < 0)
+        throw RuntimeError(kErrSubscript, "Subscript out of range");
+    if (c < 0 || static_cast<size_t>(c) >= s.Elements.size())
+        throw RuntimeError(kErrSubscript, "Subscript out of range");
+    const uint8_t type = s.Elements[static_cast<size_t>(c)].Type;
+    const uint8_t orient = s.Elements[static_cast<size_t>(c)].Orientation;
+    const bool vertical = Vertical(orient);
+
+    const int16_t L = GetElementLeft(s, c);
+    const int16_t T = GetElementTop(s, c);
+    const int16_t R = GetElementRight(s, c);
+    const int16_t B = GetElementBottom(s, c);
+    const MarkerBox box = FitMarker(s, type, vertical, L, T, R, B);
+    const double left = box.left;
+    const double top = box.top;
+    const double width = box.width;
+    const double height = box.height;
 
     SelLabelRect r;
     r.Left = CInt(left);

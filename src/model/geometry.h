@@ -17,6 +17,12 @@ constexpr bool Horizontal(uint8_t orientation)
     return orientation == Orientation::Left || orientation == Orientation::Right;
 }
 
+// The outputs point up or down.
+constexpr bool Vertical(uint8_t orientation)
+{
+    return orientation == Orientation::Up || orientation == Orientation::Down;
+}
+
 // One of the four orientation codes.
 constexpr bool ValidOrientation(uint8_t orientation)
 {

@@ -67,7 +67,7 @@ Layout DecoderLayout(uint8_t o, int X, int Y, bool clock)
 {
     Layout l;
     const int lastInput = clock ? 1 : 0;
-    if (o == Orientation::Left || o == Orientation::Right) {
+    if (Horizontal(o)) {
         const int outX = o == Orientation::Left ? X - 2 : X + 2;
         l.area = {std::min(X, outX), Y - 5, std::max(X, outX), Y + 4};
         for (int v = -2; v <= lastInput; ++v)

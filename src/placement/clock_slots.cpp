@@ -4,6 +4,7 @@
 
 #include "model/defaults.h"
 #include "model/field_list.h"
+#include "model/geometry.h"
 #include "model/ports/clock_timer_port.h"
 #include "model/state.h"
 #include "placement/placement_context.h"
@@ -86,7 +87,7 @@ void SetTimer(PlacementContext& c)
 {
     ProgramState& s = c.s;
     const uint8_t o = s.PlaceOrientation;
-    if (o < Orientation::Left || o > Orientation::Down || s.ClockCount >= kMaxClockGenerators)
+    if (!ValidOrientation(o) || s.ClockCount >= kMaxClockGenerators)
         return;
     const Layout l = ClockLayout(o, s.CursorX, s.CursorY);
     if (!InsideBorder(s, l.area)
