@@ -6,7 +6,7 @@
 
 namespace {
 
-double Zoom(const ProgramState& s)
+double Zoom(const SheetScale& s)
 {
     return static_cast<double>(s.GridMode);
 }
@@ -41,14 +41,14 @@ bool InPinTable(const PinTable& table, int16_t count, int16_t x, int16_t y)
 
 } // namespace
 
-int32_t GridToPixel(const ProgramState& s, int16_t i)
+int32_t GridToPixel(const SheetScale& s, int16_t i)
 {
     // Wider than 16 bits: a sheet of 1000 cells reaches 56,000 pixels at zoom 4.
     const double scaled = static_cast<double>(s.GridMode * static_cast<float>(kGridPixel));
     return CLng(scaled * (i + 0.5));
 }
 
-int16_t PixelToGrid(const ProgramState& s, int32_t p)
+int16_t PixelToGrid(const SheetScale& s, int32_t p)
 {
     const double zoom = Zoom(s);
     const double cell = s.CellSize;
@@ -57,7 +57,7 @@ int16_t PixelToGrid(const ProgramState& s, int32_t p)
     return static_cast<int16_t>(std::clamp<int32_t>(g, 0, INT16_MAX));
 }
 
-int ZoomedCellSize(const ProgramState& s)
+int ZoomedCellSize(const SheetScale& s)
 {
     return static_cast<int>(RoundHalfEven(kGridPixel * Zoom(s)));
 }

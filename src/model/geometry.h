@@ -36,12 +36,19 @@ constexpr int kGridPixel = 14;
 // cells more fit; a fitted zoom leaves that room.
 constexpr int kScrollReserveCells = 3;
 
+// How large the worksheet is drawn: the zoom factor (1.0 at 100 %) and the
+// cell size the pointer's cell is found with.
+struct SheetScale {
+    uint8_t CellSize = kGridPixel;
+    float GridMode = 1.0f;
+};
+
 // Centre of column or row i at the current zoom, in pixels.
-int32_t GridToPixel(const ProgramState& s, int16_t i);
+int32_t GridToPixel(const SheetScale& s, int16_t i);
 // Cell of drawing coordinate p; never below 0, no upper clamp.
-int16_t PixelToGrid(const ProgramState& s, int32_t p);
+int16_t PixelToGrid(const SheetScale& s, int32_t p);
 // Zoomed cell size: 14 x zoom, rounded.
-int ZoomedCellSize(const ProgramState& s);
+int ZoomedCellSize(const SheetScale& s);
 
 // Number of connection flags set in cell (x, y): in P while the power is off,
 // in the grid of Levels(level) while it is on (0 beyond that level's size).

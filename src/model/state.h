@@ -12,6 +12,7 @@
 #include "model/settings.h"
 #include "model/sheet_changes.h"
 #include "model/engine_state.h"
+#include "model/geometry.h"
 
 struct SelLabelPoint {
     int16_t Left = 0;
@@ -19,7 +20,7 @@ struct SelLabelPoint {
 };
 
 // The circuit (Circuit) and everything the program keeps around it.
-struct ProgramState : Circuit {
+struct ProgramState : Circuit, SheetScale {
     ProgramState();
 
     int16_t CurrentLevel = 0;
@@ -31,7 +32,6 @@ struct ProgramState : Circuit {
 
     int16_t SelectedClock = 0;
 
-    uint8_t CellSize = 14;
     int16_t CursorX = 0;
     int16_t CursorY = 0;
     ToolCode ToolMode = ToolCode::Conductor;
@@ -67,8 +67,8 @@ struct ProgramState : Circuit {
     int16_t ICLoadDepth = 0;
     int16_t LongLoad = kFalse;
 
-    // Zoom factor (1.0 at 100 %); belongs to the drawing object once it exists.
-    float GridMode = 1.0f;
+    // The zoom factor GridMode and the CellSize are the SheetScale; the zoom
+    // belongs to the drawing object once it exists.
 
     // Left and top of each selection marker picBorder(k), in drawing units.
     std::vector<SelLabelPoint> SelLabelPos;

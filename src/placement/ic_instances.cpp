@@ -117,7 +117,7 @@ int16_t LoadIntoSlot(PlacementContext& c, const QString& name, int16_t level)
     const bool inserted = level > 0 && SlotInUse(s, level);
     if (inserted) {
         before.p = s.P;
-        InsertICLevels(s, level, CountICLevels(s, name) + 1);
+        InsertICLevels(s, level, CountICLevels(s.Verzeichnisse[1], name) + 1);
     }
     const int16_t L = level != 0 ? level : GetFreeICIndex(s);
     s.CurrentLevel = L;

@@ -126,7 +126,7 @@ void InitSwitchOn(ProgramState& s, EngineContext& e)
             dir = 1;
     }
     if (dir == 0) {
-        ShowError(s, nullptr, 1);
+        ShowError(s.ports, nullptr, 1);
         return;
     }
     GridCell& lc = L0.Field(x, y);

@@ -98,7 +98,7 @@ void ShowLoadedCircuit(ProgramState& s, const QString& fullPath, bool showedProg
         // Enabled exactly while a sensor exists, whatever channels the file gives them.
         p.analyzer->SetAnalyserMenuEnabled(s.ProbeCount > 0);
     }
-    SetStatusText(s, QString());
+    SetStatusText(s.ports, QString());
     if (p.icView) {
         for (int i = 1; i <= s.ICPinCount; ++i) {
             const QString pins = i < s.ICPins.size() ? s.ICPins.at(i) : QString();
@@ -135,7 +135,7 @@ void ShowLoadedCircuit(ProgramState& s, const QString& fullPath, bool showedProg
 void FailLoad(ProgramState& s)
 {
     RestoreToolSelection(s);
-    SetStatusText(s, QString());
+    SetStatusText(s.ports, QString());
 }
 
 // The faults that can be named are; every other one has the one format message.
@@ -209,7 +209,7 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
     }
 
     SaveToolSelection(s);
-    SetStatusText(s, QStringLiteral("Verifying ICs.."));
+    SetStatusText(s.ports, QStringLiteral("Verifying ICs.."));
     // A long load shows at once that it has begun; reading the sections moves the bar on.
     const bool longLoad = progress && size >= kShowProgressFrom;
     if (longLoad)
@@ -233,7 +233,7 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
     t.ports.status = progress;
     t.ports.tools = s.ports.tools;
     if (longLoad) {
-        SetStatusText(s, QStringLiteral("Loading '%1'..").arg(GetFileName(fullPath)));
+        SetStatusText(s.ports, QStringLiteral("Loading '%1'..").arg(GetFileName(fullPath)));
         file->ReportProgress([progress](int percent) { progress->SetProgress(percent); });
     }
     try {

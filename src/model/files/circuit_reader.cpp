@@ -125,7 +125,7 @@ private:
     void IC(const FieldList& f)
     {
         const QString name = f.Text(1);
-        SetStatusText(s_, QStringLiteral("Lade IC '") + name + QStringLiteral("' ..."));
+        SetStatusText(s_.ports, QStringLiteral("Lade IC '") + name + QStringLiteral("' ..."));
         const int16_t elementNr = ToInt(f.Text(2));
         const int16_t slot = GetFreeICIndex(s_);
         if (slot > kMaxICSlots)

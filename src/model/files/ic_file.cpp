@@ -75,7 +75,7 @@ void ShowLoadProgress(ProgramState& s, int lineNo, const QString& name)
         return;
     if (s.ports.status && lineNo < 1000)
         s.ports.status->SetProgress(lineNo / 10);
-    SetStatusText(s, QStringLiteral("Loading IC '%1'..").arg(name));
+    SetStatusText(s.ports, QStringLiteral("Loading IC '%1'..").arg(name));
     if (lineNo == 300) {
         s.LongLoad = kTrue;
         SetWorksheetMousePointer(s, kArrowHourglassPointer);
@@ -279,14 +279,14 @@ bool LoadICInto(ProgramState& s, UserDialogs* dialogs, const QString& name, uint
 
 } // namespace
 
-int16_t GetFreeICIndex(const ProgramState& s)
+int16_t GetFreeICIndex(const Circuit& s)
 {
     if (s.ICCount < 1)
         return 1;
     const int ub = static_cast<int>(s.ICInstances.size()) - 1;
     for (int i = 1; i <= ub; ++i) {
-        const bool levelFree = static_cast<size_t>(i) >= s.Levels.size() || s.Levels[static_cast<size_t>(i)].Name.isEmpty();
-        if (levelFree || s.ICInstances[static_cast<size_t>(i)].Name.isEmpty())
+        const bool levelFree = i >= std::ssize(s.Levels) || s.Levels[i].Name.isEmpty();
+        if (levelFree || s.ICInstances[i].Name.isEmpty())
             return static_cast<int16_t>(i);
     }
     return static_cast<int16_t>(ub + 1);
@@ -369,9 +369,9 @@ bool GetICSize(ProgramState& s, UserDialogs* dialogs, const QString& name)
     return true;
 }
 
-int16_t CountICLevels(const ProgramState& s, const QString& name)
+int16_t CountICLevels(const QString& icDir, const QString& name)
 {
     if (name == u"<Name>")
         return 0;
-    return static_cast<int16_t>(CheckICNesting(s.Verzeichnisse[1], name).NestedCount);
+    return static_cast<int16_t>(CheckICNesting(icDir, name).NestedCount);
 }

@@ -9,6 +9,7 @@
 #include "model/files/ic_definition_check.h"
 #include "model/files/record_reader.h"
 
+struct Circuit;
 struct ProgramState;
 class UserDialogs;
 
@@ -41,7 +42,7 @@ private:
 
 // The slot the next IC instance takes: the first free one, else the one
 // after the last.
-int16_t GetFreeICIndex(const ProgramState& s);
+int16_t GetFreeICIndex(const Circuit& s);
 
 // Loads IC name into slot CurrentLevel (set by the caller) and the ICs
 // nested in it into the next free slots, depth first; leaves CurrentLevel
@@ -61,6 +62,7 @@ void LoadICAnschluesse(ProgramState& s, UserDialogs* dialogs, const QString& nam
 // Sets ICWidth and ICHeight from the [Maße] section of IC name. A missing
 // file is reported and clears the IC being defined. False when no size was read.
 bool GetICSize(ProgramState& s, UserDialogs* dialogs, const QString& name);
-// IC instances nested in IC name at every depth; a missing nested file
-// counts its own line only, and an IC met again inside itself is not counted further.
-int16_t CountICLevels(const ProgramState& s, const QString& name);
+// IC instances nested in IC name (of directory icDir) at every depth; a
+// missing nested file counts its own line only, and an IC met again inside
+// itself is not counted further.
+int16_t CountICLevels(const QString& icDir, const QString& name);

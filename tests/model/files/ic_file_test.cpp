@@ -97,9 +97,9 @@ TEST_F(ICFiles, BlankICLinesAreNoICs)
     WriteIC(QStringLiteral("MID"), {"[Feld]", "4;4;", "[Elemente]", "20;2;X2Y2:;X2Y2:;0;1;;", "[IC]", "", "LEAF;1;", ";2;"});
     WriteIC(QStringLiteral("TOP"), {"[Feld]", "4;4;", "[Elemente]", "20;2;X2Y2:;X2Y2:;0;1;;", "20;2;X3Y2:;X3Y2:;0;2;;",
                                     "[IC]", "MID;1;", "LEAF;2;"});
-    EXPECT_EQ(CountICLevels(s, QStringLiteral("TOP")), 3);
-    EXPECT_EQ(CountICLevels(s, QStringLiteral("MID")), 1);
-    EXPECT_EQ(CountICLevels(s, QStringLiteral("<Name>")), 0);
+    EXPECT_EQ(CountICLevels(s.Verzeichnisse[1], QStringLiteral("TOP")), 3);
+    EXPECT_EQ(CountICLevels(s.Verzeichnisse[1], QStringLiteral("MID")), 1);
+    EXPECT_EQ(CountICLevels(s.Verzeichnisse[1], QStringLiteral("<Name>")), 0);
     ASSERT_TRUE(Place(QStringLiteral("TOP")));
     EXPECT_EQ(s.ICCount, 4);
     EXPECT_EQ(s.ICInstances[3].Name, QStringLiteral("LEAF"));
