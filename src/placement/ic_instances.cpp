@@ -198,7 +198,7 @@ PlacedIC PlaceIC(PlacementContext& c, const ICPlacing& p)
 {
     ProgramState& s = c.s;
     const bool restoring = p.element != 0;
-    if (!ICPlaceable(c, p.name, restoring) || !GetICSize(s, c.dialogs, p.name))
+    if (!ICPlaceable(c, p.name, restoring) || !GetICSize(s, s.Verzeichnisse[1], c.dialogs, p.name))
         return {};
     const int16_t x0 = p.cell.X;
     const int y0 = p.cell.Y - Int(s.ICHeight / 2.0);

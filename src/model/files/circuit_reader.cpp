@@ -188,7 +188,7 @@ void ReadCircuitRecords(ProgramState& s, UserDialogs* dialogs, RecordFile& file)
     reader.Finish();
 }
 
-void ExpandJumps(ProgramState& s)
+void ExpandJumps(Circuit& s)
 {
     for (int16_t x = 0; x <= s.MaxX; ++x) {
         for (int16_t y = 0; y <= s.MaxY; ++y) {

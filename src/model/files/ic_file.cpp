@@ -313,11 +313,11 @@ bool LoadIC(ProgramState& s, UserDialogs* dialogs, const QString& name, uint8_t 
     }
 }
 
-void LoadICAnschluesse(ProgramState& s, UserDialogs* dialogs, const QString& name)
+void LoadICAnschluesse(Circuit& s, const QString& icDir, UserDialogs* dialogs, const QString& name, int slot)
 {
     if (IsNoName(name))
         return;
-    const QString path = ResolveICFile(s.Verzeichnisse[1], name);
+    const QString path = ResolveICFile(icDir, name);
     auto file = RecordFile::Open(path);
     if (!file) {
         if (dialogs)
@@ -328,22 +328,22 @@ void LoadICAnschluesse(ProgramState& s, UserDialogs* dialogs, const QString& nam
         s.ICHeight = 0;
         return;
     }
-    if (s.CurrentLevel < 0 || static_cast<size_t>(s.CurrentLevel) >= s.ICInstances.size())
+    if (slot < 0 || slot >= std::ssize(s.ICInstances))
         return;
-    ICInstanceRecord ic = s.ICInstances[static_cast<size_t>(s.CurrentLevel)];
+    ICInstanceRecord ic = s.ICInstances[slot];
     try {
         ReadConnectors(*file, ic);
     } catch (const RecordFormatError&) {
         return;
     }
-    s.ICInstances[static_cast<size_t>(s.CurrentLevel)] = std::move(ic);
+    s.ICInstances[slot] = std::move(ic);
 }
 
-bool GetICSize(ProgramState& s, UserDialogs* dialogs, const QString& name)
+bool GetICSize(Circuit& s, const QString& icDir, UserDialogs* dialogs, const QString& name)
 {
     if (IsNoName(name))
         return false;
-    const QString path = ResolveICFile(s.Verzeichnisse[1], name);
+    const QString path = ResolveICFile(icDir, name);
     auto file = RecordFile::Open(path);
     if (!file) {
         if (dialogs)

@@ -56,12 +56,13 @@ bool LoadIC(ProgramState& s, UserDialogs* dialogs, const QString& name, uint8_t 
 // leaves the tables part-filled; a missing nested IC is refused too.
 bool LoadICStrict(ProgramState& s, UserDialogs* dialogs, const QString& name, uint8_t depth);
 
-// Reads the connectors and outline of IC name into ICInstances(CurrentLevel).
-// A missing file is reported and clears the IC being defined.
-void LoadICAnschluesse(ProgramState& s, UserDialogs* dialogs, const QString& name);
-// Sets ICWidth and ICHeight from the [Maße] section of IC name. A missing
-// file is reported and clears the IC being defined. False when no size was read.
-bool GetICSize(ProgramState& s, UserDialogs* dialogs, const QString& name);
+// Reads the connectors and outline of IC name (of directory icDir) into
+// ICInstances(slot). A missing file is reported and clears the IC being defined.
+void LoadICAnschluesse(Circuit& s, const QString& icDir, UserDialogs* dialogs, const QString& name, int slot);
+// Sets ICWidth and ICHeight from the [Maße] section of IC name (of directory
+// icDir). A missing file is reported and clears the IC being defined. False
+// when no size was read.
+bool GetICSize(Circuit& s, const QString& icDir, UserDialogs* dialogs, const QString& name);
 // IC instances nested in IC name (of directory icDir) at every depth; a
 // missing nested file counts its own line only, and an IC met again inside
 // itself is not counted further.

@@ -2,6 +2,7 @@
 
 #include "model/field_list.h"
 #include "model/files/element_records.h"
+#include "model/footprint.h"
 #include "model/files/file_messages.h"
 #include "model/files/ic_lookup.h"
 #include "model/files/notes_lines.h"
@@ -18,24 +19,24 @@ QString Entry(const QStringList& list, int i)
 
 } // namespace
 
-QByteArray ICFileBytes(const ProgramState& s)
+QByteArray ICFileBytes(const Circuit& s, const CellRect& crop)
 {
     RecordWriter w;
     w.Header(Section::Name);
     w.Line(s.ICName);
     w.Header(Section::Feld);
-    w.Line(NumToStr(s.CropMaxX - s.CropMinX) + u';' + NumToStr(s.CropMaxY - s.CropMinY) + u';');
+    w.Line(NumToStr(crop.x2 - crop.x1) + u';' + NumToStr(crop.y2 - crop.y1) + u';');
     w.Header(Section::Punkte);
     for (int16_t x = 0; x <= s.MaxX; ++x) {
         for (int16_t y = 0; y <= s.MaxY; ++y) {
             const GridCell& c = s.P(x, y);
             if (c.Type != 0)
-                w.Line(PunktLine(CInt(x - s.CropMinX), CInt(y - s.CropMinY), c));
+                w.Line(PunktLine(CInt(x - crop.x1), CInt(y - crop.y1), c));
         }
     }
     w.Header(Section::Elemente);
     for (int e = 1; e <= s.ElementCount(); ++e)
-        w.Line(ElementLine(s.Elements[static_cast<size_t>(e)]));
+        w.Line(ElementLine(s.Elements[e]));
     w.Header(Section::Anschluesse);
     for (int i = 1; i <= s.ICPinCount; ++i)
         w.Line(Entry(s.ICPins, i));
@@ -69,7 +70,7 @@ bool SaveIC(ProgramState& s, UserDialogs& dialogs)
     }
     QByteArray bytes;
     try {
-        bytes = ICFileBytes(s);
+        bytes = ICFileBytes(s, {s.CropMinX, s.CropMinY, s.CropMaxX, s.CropMaxY});
     } catch (const std::exception&) {
         ShowSaveFailed(dialogs, path, QString());
         return false;

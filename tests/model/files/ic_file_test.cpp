@@ -119,15 +119,15 @@ TEST_F(ICFiles, SizeOfAnIC)
 {
     WriteBytes(icDir + QStringLiteral("SIZED.icd"), CrLfLines({"[Maße]", "X7", "Y4", "[Notizen]", "X99", "Y99"}));
     WriteBytes(icDir + QStringLiteral("UNSIZED.icd"), CrLfLines({"[Feld]", "4;4;", "[Notizen]", "X99"}));
-    EXPECT_TRUE(GetICSize(s, &dialogs, QStringLiteral("SIZED")));
+    EXPECT_TRUE(GetICSize(s, s.Verzeichnisse[1], &dialogs, QStringLiteral("SIZED")));
     EXPECT_EQ(s.ICWidth, 7);
     EXPECT_EQ(s.ICHeight, 4);
-    GetICSize(s, &dialogs, QStringLiteral("UNSIZED"));
+    GetICSize(s, s.Verzeichnisse[1], &dialogs, QStringLiteral("UNSIZED"));
     EXPECT_EQ(s.ICWidth, 7);
     EXPECT_TRUE(dialogs.Asked().empty());
 
     s.ICName = QStringLiteral("NONE");
-    EXPECT_FALSE(GetICSize(s, &dialogs, QStringLiteral("NONE")));
+    EXPECT_FALSE(GetICSize(s, s.Verzeichnisse[1], &dialogs, QStringLiteral("NONE")));
     ASSERT_EQ(dialogs.Asked().size(), 1u);
     EXPECT_EQ(dialogs.Asked()[0].text, QStringLiteral("IC 'NONE' wurde nicht gefunden."));
     EXPECT_EQ(dialogs.Asked()[0].title, QStringLiteral("Dateifehler"));
@@ -140,14 +140,14 @@ TEST_F(ICFiles, ConnectorsOfAnIC)
     InstallICs();
     s.ICInstances.resize(3);
     s.CurrentLevel = 2;
-    LoadICAnschluesse(s, &dialogs, QStringLiteral("FULL"));
+    LoadICAnschluesse(s, s.Verzeichnisse[1], &dialogs, QStringLiteral("FULL"), s.CurrentLevel);
     EXPECT_EQ(s.ICInstances[2].PinCount, 3);
     EXPECT_EQ(s.ICInstances[2].PinStates.value(3), QStringLiteral("11;6;S;0;"));
     EXPECT_EQ(s.ICInstances[2].GraphicPins.value(2), QStringLiteral("0;3;B;"));
     EXPECT_EQ(s.ICInstances[2].Width, 6);
 
     s.ICName = QStringLiteral("NONE");
-    LoadICAnschluesse(s, &dialogs, QStringLiteral("NONE"));
+    LoadICAnschluesse(s, s.Verzeichnisse[1], &dialogs, QStringLiteral("NONE"), s.CurrentLevel);
     ASSERT_EQ(dialogs.Asked().size(), 1u);
     EXPECT_EQ(dialogs.Asked()[0].text, QStringLiteral("Unable to find IC 'NONE'."));
     EXPECT_EQ(dialogs.Asked()[0].title, QStringLiteral("I/O error"));
