@@ -16,8 +16,8 @@
 #include <QToolButton>
 
 #include "editing/worksheet_editor.h"
-#include "model/files/circuit_file.h"
-#include "model/files/file_commands.h"
+#include "placement/document/circuit_file.h"
+#include "placement/document/file_commands.h"
 #include "model/state.h"
 #include "model/tool_selection.h"
 #include "placement/clsUndo.h"

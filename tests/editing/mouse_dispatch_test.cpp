@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "editing/mouse_dispatch.h"
-#include "model/new_file.h"
+#include "placement/document/new_file.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
 #include "placement/placement_context.h"

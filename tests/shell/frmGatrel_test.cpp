@@ -9,11 +9,11 @@
 #include <QTest>
 #include <QToolBar>
 
-#include "model/frmCreateNewFile.h"
+#include "placement/document/frmCreateNewFile.h"
 #include "model/state.h"
 #include "platform/numeric.h"
 #include "platform/timers.h"
-#include "model/files/settings_store.h"
+#include "placement/document/settings_store.h"
 #include "shell/frmGatrel.h"
 #include "shell/worksheet_picture.h"
 #include "support/scripted_user_dialogs.h"

@@ -1,4 +1,4 @@
-#include "model/files/circuit_file.h"
+#include "placement/document/circuit_file.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -12,12 +12,12 @@
 #include "model/files/circuit_checks.h"
 #include "model/files/circuit_writer.h"
 #include "model/files/file_messages.h"
-#include "model/files/ic_check.h"
+#include "placement/document/ic_check.h"
 #include "model/files/ic_file.h"
 #include "model/files/ic_lookup.h"
 #include "model/files/record_writer.h"
-#include "model/files/settings_store.h"
-#include "model/new_file.h"
+#include "placement/document/settings_store.h"
+#include "placement/document/new_file.h"
 #include "model/ports/all_ports.h"
 #include "model/state.h"
 #include "model/status_texts.h"

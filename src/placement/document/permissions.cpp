@@ -1,4 +1,4 @@
-#include "model/files/permissions.h"
+#include "placement/document/permissions.h"
 
 #include <QRandomGenerator>
 #include <QTime>
@@ -7,7 +7,7 @@
 #include "platform/numeric.h"
 #include "platform/registry.h"
 #include "platform/string_table.h"
-#include "model/files/settings_store.h"
+#include "placement/document/settings_store.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "model/new_file.h"
+#include "placement/document/new_file.h"
 
 #include "model/circuit_tables.h"
 #include "model/defaults.h"
