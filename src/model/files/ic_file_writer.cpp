@@ -1,13 +1,11 @@
 #include "model/files/ic_file_writer.h"
 
+#include "model/circuit.h"
 #include "model/field_list.h"
 #include "model/files/element_records.h"
-#include "model/footprint.h"
-#include "model/files/file_messages.h"
-#include "model/files/ic_lookup.h"
 #include "model/files/notes_lines.h"
 #include "model/files/record_writer.h"
-#include "model/state.h"
+#include "model/footprint.h"
 
 namespace {
 
@@ -59,27 +57,4 @@ QByteArray ICFileBytes(const Circuit& s, const CellRect& crop)
     for (const QString& line : s.ICNotes.split(QStringLiteral("\r\n")))
         w.Line(NotesLineToFile(line));
     return w.Bytes();
-}
-
-bool SaveIC(ProgramState& s, UserDialogs& dialogs)
-{
-    const QString path = JoinDir(s.Verzeichnisse[1], s.ICName + QStringLiteral(".icd"));
-    if (!IsPlainICName(s.ICName) || s.Verzeichnisse[1].isEmpty()) {
-        ShowSaveFailed(dialogs, path, QString());
-        return false;
-    }
-    QByteArray bytes;
-    try {
-        bytes = ICFileBytes(s, {s.CropMinX, s.CropMinY, s.CropMaxX, s.CropMaxY});
-    } catch (const std::exception&) {
-        ShowSaveFailed(dialogs, path, QString());
-        return false;
-    }
-    QString reason;
-    if (!WriteRecordFile(path, bytes, &reason)) {
-        ShowSaveFailed(dialogs, path, reason);
-        return false;
-    }
-    s.CircuitFilePath = path;
-    return true;
 }

@@ -1,7 +1,7 @@
 #include "file_fixture.h"
 
 #include "model/files/ic_file.h"
-#include "model/files/ic_file_writer.h"
+#include "placement/document/ic_definition_save.h"
 
 namespace {
 
