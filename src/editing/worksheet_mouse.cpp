@@ -12,7 +12,7 @@
 #include "model/geometry.h"
 #include "model/ports/status_port.h"
 #include "model/state.h"
-#include "model/tool_selection.h"
+#include "placement/document/tool_selection.h"
 #include "placement/components.h"
 #include "placement/conductor_markers.h"
 #include "placement/placement_context.h"

@@ -4,6 +4,7 @@
 
 #include "model/circuit_tables.h"
 #include "model/field_list.h"
+#include "placement/document/ic_loading.h"
 #include "model/files/ic_definition_check.h"
 #include "model/files/ic_file.h"
 #include "model/files/ic_lookup.h"
@@ -11,7 +12,7 @@
 #include "model/pin_lists.h"
 #include "model/ports/all_ports.h"
 #include "model/state.h"
-#include "model/tool_selection.h"
+#include "placement/document/tool_selection.h"
 #include "placement/clsUndo.h"
 #include "placement/placement_context.h"
 #include "placement/placement_frame.h"

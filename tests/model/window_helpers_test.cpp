@@ -2,7 +2,7 @@
 
 #include "model/state.h"
 #include "model/status_texts.h"
-#include "model/tool_selection.h"
+#include "placement/document/tool_selection.h"
 #include "support/fake_main_window.h"
 #include "support/scripted_user_dialogs.h"
 

@@ -8,7 +8,7 @@
 
 #include "model/field_list.h"
 #include "model/file_names.h"
-#include "model/files/circuit_reader.h"
+#include "placement/document/circuit_reader.h"
 #include "model/files/circuit_checks.h"
 #include "model/files/circuit_writer.h"
 #include "model/files/file_messages.h"
@@ -21,7 +21,7 @@
 #include "model/ports/all_ports.h"
 #include "model/state.h"
 #include "model/status_texts.h"
-#include "model/tool_selection.h"
+#include "placement/document/tool_selection.h"
 #include "platform/numeric.h"
 #include "platform/user_dialogs.h"
 

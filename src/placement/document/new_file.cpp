@@ -4,7 +4,7 @@
 #include "model/defaults.h"
 #include "model/ports/all_ports.h"
 #include "model/state.h"
-#include "model/tool_selection.h"
+#include "placement/document/tool_selection.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 

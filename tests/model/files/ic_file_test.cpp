@@ -2,6 +2,7 @@
 
 #include "model/files/ic_file.h"
 #include "placement/document/ic_definition_save.h"
+#include "placement/document/ic_loading.h"
 
 namespace {
 

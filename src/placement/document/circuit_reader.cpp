@@ -1,9 +1,10 @@
-#include "model/files/circuit_reader.h"
+#include "placement/document/circuit_reader.h"
 
 #include <algorithm>
 
 #include "model/circuit_tables.h"
 #include "model/files/circuit_checks.h"
+#include "placement/document/ic_loading.h"
 #include "model/files/element_records.h"
 #include "model/files/ic_file.h"
 #include "model/files/ic_lookup.h"
