@@ -4,6 +4,7 @@
 
 #include "editing/selection.h"
 #include "model/geometry.h"
+#include "placement/element_bounds.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
 #include "placement/placement_context.h"

@@ -9,7 +9,7 @@
 
 struct Circuit;
 struct EngineState;
-struct ProgramState;
+struct CircuitRun;
 
 // The outputs point left or right.
 constexpr bool Horizontal(uint8_t orientation)
@@ -56,26 +56,7 @@ int16_t CountConnections(const Circuit& circuit, const EngineState& engine, int1
 // Number of connection flags set in cell (x, y) of the worksheet's grid P.
 int16_t CountConnections(const Circuit& circuit, int16_t x, int16_t y);
 // Whether (x, y) is one of the pins of the element covering it.
-bool IsPinPosition(ProgramState& s, int16_t x, int16_t y);
-
-// Bounding column or row of element c, walked through P from its first input
-// pin. For c < 1: CursorX or CursorY.
-int16_t GetElementLeft(ProgramState& s, int16_t c);
-int16_t GetElementTop(ProgramState& s, int16_t c);
-int16_t GetElementRight(ProgramState& s, int16_t c);
-int16_t GetElementBottom(ProgramState& s, int16_t c);
+bool IsPinPosition(const CircuitRun& s, int16_t x, int16_t y);
 
 // Empties cell (x, y) of P; a connector number survives unless the cell links an IC.
 void ClearFeld(Circuit& s, int16_t x, int16_t y);
-
-// Where the selection marker k goes over element c. Width and height are not
-// rounded: the marker widget takes them as they come.
-struct SelLabelRect {
-    int16_t Left = 0;
-    int16_t Top = 0;
-    double Width = 0;
-    double Height = 0;
-};
-// Computes the marker rectangle of element c and stores its left and top in
-// SelLabelPos(k), growing the table when k is beyond it.
-SelLabelRect PositionSelLabel(ProgramState& s, int16_t c, int16_t k);

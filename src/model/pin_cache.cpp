@@ -2,10 +2,10 @@
 
 #include "model/field_list.h"
 #include "model/pin_lists.h"
-#include "model/state.h"
+#include "model/circuit_run.h"
 #include "platform/numeric.h"
 
-const CachedPins& ParsePinsCached(ProgramState& s, int c, int level)
+const CachedPins& ParsePinsCached(CircuitRun& s, int c, int level)
 {
     static const CachedPins kNone{};
     EngineState& g = s.engine;
@@ -34,7 +34,7 @@ const CachedPins& ParsePinsCached(ProgramState& s, int c, int level)
     return *cached;
 }
 
-const CachedPins* PowerOnPins(ProgramState& s, int c, int level)
+const CachedPins* PowerOnPins(CircuitRun& s, int c, int level)
 {
     EngineState& g = s.engine;
     LevelRecord* lv = LevelAt(s, level);
@@ -56,7 +56,7 @@ const CachedPins* PowerOnPins(ProgramState& s, int c, int level)
     return &p;
 }
 
-CachedCell ConnectorCell(ProgramState& s, int n, int k)
+CachedCell ConnectorCell(CircuitRun& s, int n, int k)
 {
     auto read = [&] {
         const QString& ps = s.ICInstances[static_cast<size_t>(n)].PinStates[k];
@@ -76,7 +76,7 @@ CachedCell ConnectorCell(ProgramState& s, int n, int k)
     return cell;
 }
 
-void ClearPinCache(ProgramState& s)
+void ClearPinCache(CircuitRun& s)
 {
     s.engine.PinCache.clear();
     s.engine.ConnectorCells.clear();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/circuit.h"
+#include "model/circuit_run.h"
 #include "model/cls_file.h"
 #include "model/ports/ports.h"
 #include "model/records.h"
@@ -19,16 +20,13 @@ struct SelLabelPoint {
     int16_t Top = 0;
 };
 
-// The circuit (Circuit) and everything the program keeps around it.
-struct ProgramState : Circuit, SheetScale {
+// The circuit with its run state (CircuitRun) and everything the program
+// keeps around it.
+struct ProgramState : CircuitRun, SheetScale {
     ProgramState();
 
     int16_t CurrentLevel = 0;
 
-    PinTable InputPins{};
-    PinTable OutputPins{};
-    int16_t InputPinCount = 0;
-    int16_t OutputPinCount = 0;
 
     int16_t SelectedClock = 0;
 
@@ -97,7 +95,6 @@ struct ProgramState : Circuit, SheetScale {
     bool FormelPanelOpen = false;   // the command line is shown
     QStringList LevelTreeKeys;      // the nodes of the level tree
 
-    EngineState engine;
     Settings settings;
     clsFile objFile;
 

@@ -6,6 +6,7 @@
 #include "model/field_list.h"
 #include "model/file_names.h"
 #include "model/geometry.h"
+#include "placement/element_bounds.h"
 #include "model/pin_lists.h"
 #include "model/state.h"
 #include "model/status_texts.h"
