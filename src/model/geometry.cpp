@@ -28,7 +28,7 @@ int16_t Connections(const GridCell& cell)
 bool InPinTable(const PinTable& table, int16_t count, int16_t x, int16_t y)
 {
     for (int i = 0; i < count && i < kPinTableSize; ++i)
-        if (table[static_cast<size_t>(i)].X == x && table[static_cast<size_t>(i)].Y == y)
+        if (table[i].X == x && table[i].Y == y)
             return true;
     return false;
 }

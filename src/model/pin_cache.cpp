@@ -13,7 +13,7 @@ const CachedPins& ParsePinsCached(CircuitRun& s, int c, int level)
         if (c <= 0 || static_cast<size_t>(c) >= s.Elements.size())
             return kNone;
         CachedPins& p = g.ScratchPins;
-        const ElementRecord& r = s.Elements[static_cast<size_t>(c)];
+        const ElementRecord& r = s.Elements[c];
         p.InputCount = ParsePinList(r.InPinList, p.In);
         p.OutputCount = ParsePinList(r.OutPinList, p.Out);
         p.Orientation = r.Orientation;
@@ -42,12 +42,12 @@ const CachedPins* PowerOnPins(CircuitRun& s, int c, int level)
         return nullptr;
     if (g.PinCache.size() <= static_cast<size_t>(level))
         g.PinCache.resize(static_cast<size_t>(level) + 1);
-    auto& row = g.PinCache[static_cast<size_t>(level)];
+    auto& row = g.PinCache[level];
     if (row.size() < lv->Elements.size())
         row.resize(lv->Elements.size());
-    CachedPins& p = row[static_cast<size_t>(c)];
+    CachedPins& p = row[c];
     if (!p.valid) {
-        const ElementRecord& r = lv->Elements[static_cast<size_t>(c)];
+        const ElementRecord& r = lv->Elements[c];
         p.InputCount = ParsePinList(r.InPinList, p.In);
         p.OutputCount = ParsePinList(r.OutPinList, p.Out);
         p.Orientation = r.Orientation;
@@ -59,7 +59,7 @@ const CachedPins* PowerOnPins(CircuitRun& s, int c, int level)
 CachedCell ConnectorCell(CircuitRun& s, int n, int k)
 {
     auto read = [&] {
-        const QString& ps = s.ICInstances[static_cast<size_t>(n)].PinStates[k];
+        const QString& ps = s.ICInstances[n].PinStates[k];
         return CachedCell{true, static_cast<int>(Val(GetField(ps, 1))), static_cast<int>(Val(GetField(ps, 2)))};
     };
     EngineState& g = s.engine;
@@ -67,10 +67,10 @@ CachedCell ConnectorCell(CircuitRun& s, int n, int k)
         return read();
     if (g.ConnectorCells.size() <= static_cast<size_t>(n))
         g.ConnectorCells.resize(static_cast<size_t>(n) + 1);
-    auto& row = g.ConnectorCells[static_cast<size_t>(n)];
+    auto& row = g.ConnectorCells[n];
     if (row.size() <= static_cast<size_t>(k))
         row.resize(static_cast<size_t>(k) + 1);
-    CachedCell& cell = row[static_cast<size_t>(k)];
+    CachedCell& cell = row[k];
     if (!cell.valid)
         cell = read();
     return cell;

@@ -13,7 +13,7 @@ const std::vector<ElementRecord>& SourceTable(const CircuitRun& s, int16_t level
     if (s.engine.PowerFlag != 0 && s.engine.InnerLevelShown == 0) {
         if (level < 0 || static_cast<size_t>(level) >= s.Levels.size())
             throw RuntimeError(kErrSubscript, "Subscript out of range");
-        return s.Levels[static_cast<size_t>(level)].Elements;
+        return s.Levels[level].Elements;
     }
     return s.Elements;
 }
@@ -37,7 +37,7 @@ const ElementRecord* InputSource(const CircuitRun& s, int16_t c, int16_t level)
     const auto& table = SourceTable(s, level);
     if (c <= 0 || static_cast<size_t>(c) >= table.size())
         return nullptr;
-    return &table[static_cast<size_t>(c)];
+    return &table[c];
 }
 
 // Element 0 is read like any other, so its (empty) list clears the outputs.
@@ -46,7 +46,7 @@ const ElementRecord* OutputSource(const CircuitRun& s, int16_t c, int16_t level)
     const auto& table = SourceTable(s, level);
     if (c < 0 || static_cast<size_t>(c) >= table.size())
         return nullptr;
-    return &table[static_cast<size_t>(c)];
+    return &table[c];
 }
 
 } // namespace
@@ -60,7 +60,7 @@ int16_t ParsePinList(const QString& list, PinTable& table)
     for (qsizetype i = 0; i < text.size() && count < kPinTableSize; ++i) {
         if (text[i] != u':')
             continue;
-        table[static_cast<size_t>(count)] = ParseEntry(text.mid(start, i - start));
+        table[count] = ParseEntry(text.mid(start, i - start));
         ++count;
         start = i + 1;
     }

@@ -37,16 +37,16 @@ bool ElementExists(const ProgramState& s, uint64_t identity)
 {
     if (identity == 0)
         return false;
-    for (int e = 1; e <= s.ElementCount() && static_cast<size_t>(e) < s.Elements.size(); ++e)
-        if (s.Elements[static_cast<size_t>(e)].Identity == identity)
+    for (int e = 1; e <= s.ElementCount(); ++e)
+        if (s.Elements[e].Identity == identity)
             return true;
     return false;
 }
 
 int16_t ElementWithIdentity(const ProgramState& s, uint64_t identity)
 {
-    for (int e = 1; e <= s.ElementCount() && static_cast<size_t>(e) < s.Elements.size(); ++e)
-        if (s.Elements[static_cast<size_t>(e)].Identity == identity)
+    for (int e = 1; e <= s.ElementCount(); ++e)
+        if (s.Elements[e].Identity == identity)
             return static_cast<int16_t>(e);
     return 0;
 }
@@ -54,8 +54,8 @@ int16_t ElementWithIdentity(const ProgramState& s, uint64_t identity)
 std::set<int> SensorChannels(const ProgramState& s)
 {
     std::set<int> channels;
-    for (int e = 1; e <= s.ElementCount() && static_cast<size_t>(e) < s.Elements.size(); ++e) {
-        const ElementRecord& r = s.Elements[static_cast<size_t>(e)];
+    for (int e = 1; e <= s.ElementCount(); ++e) {
+        const ElementRecord& r = s.Elements[e];
         if (r.Type == ElementType::AnalysisSensor)
             channels.insert(static_cast<int>(Val(r.Label)));
     }
@@ -73,13 +73,13 @@ void MakeRoom(ProgramState& s, int16_t n, bool isClock)
     const int16_t last = s.ElementCount();
     SetElementCount(s, static_cast<int16_t>(last + 1));
     for (int j = last; j >= n; --j) {
-        ElementRecord& moved = s.Elements[static_cast<size_t>(j)];
+        ElementRecord& moved = s.Elements[j];
         if (moved.Type == ElementType::ClockGenerator && !isClock) {
             // Only slots in use: an idle slot 0 may still name an old generator.
             const int used = std::min<int>(s.ClockCount, static_cast<int>(s.Clocks.size()));
             for (int k = 0; k < used; ++k) {
-                if (s.Clocks[static_cast<size_t>(k)].ClockElement == j) {
-                    s.Clocks[static_cast<size_t>(k)].ClockElement = static_cast<int16_t>(j + 1);
+                if (s.Clocks[k].ClockElement == j) {
+                    s.Clocks[k].ClockElement = static_cast<int16_t>(j + 1);
                     break;
                 }
             }
@@ -92,7 +92,7 @@ void MakeRoom(ProgramState& s, int16_t n, bool isClock)
             if (s.P(x, y).ElementNr >= n)
                 ++s.P(x, y).ElementNr;
     for (int k = 1; k <= s.LevelUBound && static_cast<size_t>(k) < s.ICInstances.size(); ++k) {
-        ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(k)];
+        ICInstanceRecord& ic = s.ICInstances[k];
         if (ic.NestingLevel == 0 && ic.ElementNr >= n)
             ++ic.ElementNr;
     }
@@ -211,7 +211,7 @@ void clsUndo::NewUndo(int16_t& x1, int16_t& y1, int16_t& x2, int16_t& y2, const 
 void clsUndo::ShiftUndoStack()
 {
     for (int k = undos_ - 1; k >= 1; --k)
-        UndoRecords[static_cast<size_t>(k) + 1] = std::move(UndoRecords[static_cast<size_t>(k)]);
+        UndoRecords[static_cast<size_t>(k) + 1] = std::move(UndoRecords[k]);
     UndoRecords[1] = UndoRecord{};
 }
 
@@ -258,22 +258,22 @@ void clsUndo::SaveUndoElements(int16_t x1, int16_t y1, int16_t x2, int16_t y2)
                 continue;
             const GridCell& cell = s_.P(x, y);
             const int16_t e = cell.ElementNr;
-            if (e < 1 || e > s_.ElementCount() || static_cast<size_t>(e) >= s_.Elements.size() || saved.count(e))
+            if (e < 1 || e > s_.ElementCount() || saved.count(e))
                 continue;
-            ElementRecord& live = s_.Elements[static_cast<size_t>(e)];
+            ElementRecord& live = s_.Elements[e];
             ElementRecord copy = live;
             if (cell.Type == ElementType::IC && !Move) {
                 int link = cell.ICLink;
                 // An IC without connectors has no linked cell; its slot is found by its element.
                 if (link == 0 && live.InPinList.isEmpty()) {
                     for (int k = 1; k <= s_.LevelUBound && static_cast<size_t>(k) < s_.ICInstances.size(); ++k)
-                        if (s_.ICInstances[static_cast<size_t>(k)].NestingLevel == 0
-                            && s_.ICInstances[static_cast<size_t>(k)].ElementNr == e)
+                        if (s_.ICInstances[k].NestingLevel == 0
+                            && s_.ICInstances[k].ElementNr == e)
                             link = k;
                 }
                 if (link == 0 || static_cast<size_t>(link) >= s_.ICInstances.size())
                     continue;
-                copy.InPinList = s_.ICInstances[static_cast<size_t>(link)].Name;
+                copy.InPinList = s_.ICInstances[link].Name;
                 copy.Label = QString::number(link);
             }
             if (live.Identity == 0)
@@ -305,7 +305,7 @@ void clsUndo::Undo(PlacementContext& c)
     restoreLevel_ = 0;
     if (undoPointer_ < 1 || undoPointer_ > undos_)
         return;
-    const UndoRecord& r = UndoRecords[static_cast<size_t>(undoPointer_)];
+    const UndoRecord& r = UndoRecords[undoPointer_];
     if (r.IsEmpty())
         return;
     {
@@ -326,8 +326,8 @@ void clsUndo::Undo(PlacementContext& c)
     }
     if (s_.ports.worksheet)
         s_.ports.worksheet->SelectNone();
-    if (undoPointer_ <= undos_ && !UndoRecords[static_cast<size_t>(undoPointer_)].IsEmpty())
-        ShowStep(UndoRecords[static_cast<size_t>(undoPointer_)], false);
+    if (undoPointer_ <= undos_ && !UndoRecords[undoPointer_].IsEmpty())
+        ShowStep(UndoRecords[undoPointer_], false);
     else
         DisableUndo(true);
 }
@@ -340,7 +340,7 @@ void clsUndo::RestoreUndoElements(PlacementContext& c, const UndoRecord& r)
     // that the change left standing. Lowest numbers first, so each finds room.
     std::vector<const ElementRecord*> missing;
     for (int i = 1; i <= r.SavedCount && static_cast<size_t>(i) < r.SavedElements.size(); ++i) {
-        const ElementRecord& E = r.SavedElements[static_cast<size_t>(i)];
+        const ElementRecord& E = r.SavedElements[i];
         if (plain && ElementExists(s, E.Identity))
             continue;
         missing.push_back(&E);
@@ -358,11 +358,11 @@ void clsUndo::RestoreUndoElements(PlacementContext& c, const UndoRecord& r)
             continue;
         if (!plain) {
             // A move changes no numbers: the record is overwritten where it stands.
-            if (n > s.ElementCount() || static_cast<size_t>(n) >= s.Elements.size())
+            if (n > s.ElementCount())
                 continue;
-            s.Elements[static_cast<size_t>(n)] = E;
+            s.Elements[n] = E;
             if (E.Type == ElementType::IC)
-                s.Elements[static_cast<size_t>(n)].InPinList = E.OutPinList;
+                s.Elements[n].InPinList = E.OutPinList;
             continue;
         }
         MakeRoom(s, n, E.Type == ElementType::ClockGenerator);
@@ -491,7 +491,7 @@ void clsUndo::RestoreWholeField(PlacementContext& c, const UndoRecord& r)
             while (timers->ClockTimerUBound() > ub && timers->ClockTimerUBound() > 0)
                 timers->RemoveLastClockTimer();
             for (int i = 0; i <= ub; ++i)
-                timers->SetClockTimerInterval(i, t.TimerIntervals[static_cast<size_t>(i)]);
+                timers->SetClockTimerInterval(i, t.TimerIntervals[i]);
         }
     }
     for (int x = r.X1; x <= r.X2; ++x)
@@ -526,9 +526,9 @@ void clsUndo::DeleteLastUndo()
     int i = 2;
     for (; i <= undos_; ++i) {
         undoPointer_ = static_cast<int16_t>(i);
-        if (UndoRecords[static_cast<size_t>(i)].IsEmpty())
+        if (UndoRecords[i].IsEmpty())
             break;
-        UndoRecords[static_cast<size_t>(i) - 1] = std::move(UndoRecords[static_cast<size_t>(i)]);
+        UndoRecords[static_cast<size_t>(i) - 1] = std::move(UndoRecords[i]);
     }
     UndoRecords[static_cast<size_t>(i) - 1] = UndoRecord{};
     undoPointer_ = 1;
@@ -541,7 +541,7 @@ void clsUndo::DeleteLastUndo()
 void clsUndo::DeleteUndoData(bool KeepMode)
 {
     for (int i = 1; i <= undos_; ++i)
-        UndoRecords[static_cast<size_t>(i)] = UndoRecord{};
+        UndoRecords[i] = UndoRecord{};
     undoPointer_ = 0;
     DisableUndo(false);
     if (!KeepMode) {
@@ -570,7 +570,7 @@ void clsUndo::SetUndos(int16_t n)
         const int j = i - first + 1;
         if (j > count)
             break;
-        next[static_cast<size_t>(j)] = std::move(UndoRecords[static_cast<size_t>(i)]);
+        next[j] = std::move(UndoRecords[i]);
     }
     UndoRecords = std::move(next);
     undos_ = count;
@@ -584,13 +584,13 @@ bool clsUndo::NoUndoData() const
 {
     if (undoPointer_ < 0 || undoPointer_ > undos_)
         return false;
-    return UndoRecords[static_cast<size_t>(undoPointer_)].IsEmpty();
+    return UndoRecords[undoPointer_].IsEmpty();
 }
 
 void clsUndo::ListUndos(QStringList& Element) const
 {
     for (int i = std::max<int>(undoPointer_, 0); i <= undos_; ++i) {
-        const UndoRecord& r = UndoRecords[static_cast<size_t>(i)];
+        const UndoRecord& r = UndoRecords[i];
         if (r.IsEmpty() || r.Description.isEmpty())
             break;
         Element << QStringLiteral("%1 (%2,%3 - %4,%5)").arg(r.Description).arg(r.X1).arg(r.Y1).arg(r.X2).arg(r.Y2);

@@ -83,7 +83,7 @@ public:
     int16_t UndoPointer() const { return undoPointer_; }
     bool UndoSuspended() const { return undoSuspended_; }
     int16_t RestoreLevel() const { return restoreLevel_; }
-    const UndoRecord& Record(int16_t i) const { return UndoRecords[static_cast<size_t>(i)]; }
+    const UndoRecord& Record(int16_t i) const { return UndoRecords[i]; }
 
 private:
     void RedrawUndoArea(const UndoRecord& r);

@@ -101,8 +101,8 @@ void SetNegationsPunkt(PlacementContext& c)
         return;
     const ElementPins in = InputPinsOf(s, e, 0);
     auto isInput = [&](int pin) {
-        return pin < in.count && in.pin[static_cast<size_t>(pin)].X == x
-            && in.pin[static_cast<size_t>(pin)].Y == y;
+        return pin < in.count && in.pin[pin].X == x
+            && in.pin[pin].Y == y;
     };
     if (t == ElementType::FlipFlop) {
         // J and K only: neither the clock input nor an output.
@@ -114,7 +114,7 @@ void SetNegationsPunkt(PlacementContext& c)
         onPin = onPin || isInput(i);
     const ElementPins out = OutputPinsOf(s, e, 0);
     for (int i = 0; i < out.count && i < kPinTableSize; ++i) {
-        const PinPos& pin = out.pin[static_cast<size_t>(i)];
+        const PinPos& pin = out.pin[i];
         onPin = onPin || (pin.X == x && pin.Y == y);
     }
     // A pin already negated changes nothing and records nothing (see SetKoppeldiode).

@@ -99,7 +99,7 @@ struct MarkerBox {
     double height;
 };
 
-MarkerBox FitMarker(const ProgramState& s, uint8_t type, bool vertical, int16_t L, int16_t T, int16_t R, int16_t B)
+MarkerBox FitMarker(const SheetScale& s, uint8_t type, bool vertical, int16_t L, int16_t T, int16_t R, int16_t B)
 {
     auto G = [&s](int n) -> double { return GridToPixel(s, CInt(n)); };
     const double cs = ZoomedCellSize(s);
@@ -168,8 +168,8 @@ SelLabelRect PositionSelLabel(ProgramState& s, int16_t c, int16_t k)
         throw RuntimeError(kErrSubscript, "Subscript out of range");
     if (c < 0 || static_cast<size_t>(c) >= s.Elements.size())
         throw RuntimeError(kErrSubscript, "Subscript out of range");
-    const uint8_t type = s.Elements[static_cast<size_t>(c)].Type;
-    const uint8_t orient = s.Elements[static_cast<size_t>(c)].Orientation;
+    const uint8_t type = s.Elements[c].Type;
+    const uint8_t orient = s.Elements[c].Orientation;
     const bool vertical = Vertical(orient);
 
     const int16_t L = GetElementLeft(s, c);
@@ -189,6 +189,6 @@ SelLabelRect PositionSelLabel(ProgramState& s, int16_t c, int16_t k)
     r.Height = height;
     if (static_cast<size_t>(k) >= s.SelLabelPos.size())
         s.SelLabelPos.resize(static_cast<size_t>(k) + 1);
-    s.SelLabelPos[static_cast<size_t>(k)] = SelLabelPoint{r.Left, r.Top};
+    s.SelLabelPos[k] = SelLabelPoint{r.Left, r.Top};
     return r;
 }

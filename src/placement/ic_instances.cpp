@@ -28,7 +28,7 @@ constexpr int kCrossPointer = 2;
 
 bool SlotInUse(const Circuit& s, int k)
 {
-    return k >= 1 && static_cast<size_t>(k) < s.Levels.size() && !s.Levels[static_cast<size_t>(k)].Name.isEmpty();
+    return k >= 1 && static_cast<size_t>(k) < s.Levels.size() && !s.Levels[k].Name.isEmpty();
 }
 
 // Byte links move with the slots; the callers make sure no link leaves 1..255.
@@ -59,7 +59,7 @@ void ShiftWorksheetLinks(Circuit& s, int from, int delta)
 int16_t SlotOfElement(const Circuit& s, int16_t e)
 {
     for (int k = 1; k <= s.LevelUBound && static_cast<size_t>(k) < s.ICInstances.size(); ++k) {
-        const ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(k)];
+        const ICInstanceRecord& ic = s.ICInstances[k];
         if (ic.NestingLevel == 0 && ic.ElementNr == e && SlotInUse(s, k))
             return static_cast<int16_t>(k);
     }
@@ -311,14 +311,14 @@ int16_t DeleteICLevel(Circuit& s, int16_t level)
     if (!SlotInUse(s, level))
         return 0;
     int16_t DeletedLevels = 1; // this slot and those nested in it
-    LevelRecord& lv = s.Levels[static_cast<size_t>(level)];
+    LevelRecord& lv = s.Levels[level];
     lv.Name.clear();
     if (static_cast<size_t>(level) < s.ICInstances.size())
-        s.ICInstances[static_cast<size_t>(level)].PinStates.clear();
+        s.ICInstances[level].PinStates.clear();
     // The first connector cell of a nested IC frees it; its slot is then free.
-    const Grid& field = s.Levels[static_cast<size_t>(level)].Field;
-    for (int x = 0; x <= s.Levels[static_cast<size_t>(level)].Width; ++x) {
-        for (int y = 0; y <= s.Levels[static_cast<size_t>(level)].Height; ++y) {
+    const Grid& field = s.Levels[level].Field;
+    for (int x = 0; x <= s.Levels[level].Width; ++x) {
+        for (int y = 0; y <= s.Levels[level].Height; ++y) {
             if (!field.Contains(x, y))
                 continue;
             const int k = field(x, y).ICLink;
@@ -339,16 +339,16 @@ void CompactICLevels(Circuit& s, int16_t level, int16_t DeletedLevels)
     ShiftWorksheetLinks(s, L + D, -D);
     for (int k = L + D; k <= s.LevelUBound; ++k) {
         const int t = k - D;
-        ShiftLinks(s.Levels[static_cast<size_t>(k)].Field, L + D, -D);
-        s.Levels[static_cast<size_t>(t)] = std::move(s.Levels[static_cast<size_t>(k)]);
-        s.ICInstances[static_cast<size_t>(t)] = std::move(s.ICInstances[static_cast<size_t>(k)]);
-        ICInstanceRecord& moved = s.ICInstances[static_cast<size_t>(t)];
+        ShiftLinks(s.Levels[k].Field, L + D, -D);
+        s.Levels[t] = std::move(s.Levels[k]);
+        s.ICInstances[t] = std::move(s.ICInstances[k]);
+        ICInstanceRecord& moved = s.ICInstances[t];
         if (moved.NestingLevel != 0)
             moved.ParentLevel = static_cast<uint8_t>(moved.ParentLevel - D);
     }
     for (int k = std::max(1, s.LevelUBound - D + 1); k <= s.LevelUBound; ++k) {
-        s.Levels[static_cast<size_t>(k)] = LevelRecord{};
-        s.ICInstances[static_cast<size_t>(k)] = ICInstanceRecord{};
+        s.Levels[k] = LevelRecord{};
+        s.ICInstances[k] = ICInstanceRecord{};
     }
 }
 
@@ -357,17 +357,17 @@ void InsertICLevels(Circuit& s, int16_t p, int n)
     const int top = s.ICCount + n;
     EnsureICSlots(s, top);
     for (int k = s.ICCount; k >= p; --k) {
-        s.ICInstances[static_cast<size_t>(k + n)] = std::move(s.ICInstances[static_cast<size_t>(k)]);
-        s.Levels[static_cast<size_t>(k + n)] = std::move(s.Levels[static_cast<size_t>(k)]);
+        s.ICInstances[static_cast<size_t>(k + n)] = std::move(s.ICInstances[k]);
+        s.Levels[static_cast<size_t>(k + n)] = std::move(s.Levels[k]);
         ICInstanceRecord& moved = s.ICInstances[static_cast<size_t>(k + n)];
         if (moved.NestingLevel != 0)
             moved.ParentLevel = static_cast<uint8_t>(moved.ParentLevel + n);
     }
     for (int k = p; k < p + n; ++k) {
-        s.ICInstances[static_cast<size_t>(k)] = ICInstanceRecord{};
-        s.Levels[static_cast<size_t>(k)] = LevelRecord{};
+        s.ICInstances[k] = ICInstanceRecord{};
+        s.Levels[k] = LevelRecord{};
     }
     for (int k = p + n - 1; k <= top; ++k)
-        ShiftLinks(s.Levels[static_cast<size_t>(k)].Field, p, n);
+        ShiftLinks(s.Levels[k].Field, p, n);
     ShiftWorksheetLinks(s, p, n);
 }

@@ -55,7 +55,7 @@ void SetDiode(PlacementContext& c)
     }
     cell.Marker = -1;
     const int16_t n = AppendElement(s);
-    ElementRecord& r = s.Elements[static_cast<size_t>(n)];
+    ElementRecord& r = s.Elements[n];
     r.InPinList = PinListText({{static_cast<int16_t>(X), static_cast<int16_t>(Y)}});
     r.Type = ElementType::LED;
     r.Color = s.LEDColor;
@@ -107,7 +107,7 @@ void SetSwitch(PlacementContext& c)
         return;
     RecordStep(c, {X - 1, Y - 1, X + 1, Y + 1}, UndoText::PlaceSwitch);
     const int16_t n = AppendElement(s);
-    ElementRecord& r = s.Elements[static_cast<size_t>(n)];
+    ElementRecord& r = s.Elements[n];
     r.Orientation = Orientation::Right;
     r.Type = ElementType::Switch;
     r.SelfIndex = n;

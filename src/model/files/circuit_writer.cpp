@@ -50,11 +50,11 @@ QByteArray CircuitFileBytes(Circuit& s)
 
     w.Header(Section::Elemente);
     for (int e = 1; e <= s.ElementCount(); ++e)
-        w.Line(ElementLine(s.Elements[static_cast<size_t>(e)]));
+        w.Line(ElementLine(s.Elements[e]));
 
     w.Header(Section::IC);
     for (int k = 1; k <= s.ICCount && static_cast<size_t>(k) < s.ICInstances.size(); ++k) {
-        const ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(k)];
+        const ICInstanceRecord& ic = s.ICInstances[k];
         if (ic.NestingLevel == 0)
             w.Line(ic.Name + u';' + QString::number(ic.ElementNr) + u';');
     }

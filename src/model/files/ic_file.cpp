@@ -102,7 +102,7 @@ public:
         case Section::Punkte: Punkt(f); break;
         case Section::Elemente: Element(f); break;
         case Section::IC: Nested(f); break;
-        case Section::Notizen: s_.ICInstances[static_cast<size_t>(slot_)].Notes += NotesLineFromFile(line); break;
+        case Section::Notizen: s_.ICInstances[slot_].Notes += NotesLineFromFile(line); break;
         default: break;
         }
     }
@@ -112,7 +112,7 @@ public:
     {
         if (!sawHeader_)
             throw RecordFormatError(fileSize == 0 ? "the file is empty" : "it is no IC definition: it has no section");
-        const LevelRecord& level = s_.Levels[static_cast<size_t>(slot_)];
+        const LevelRecord& level = s_.Levels[slot_];
         if (level.Field.empty())
             throw RecordFormatError("it holds no circuit: [Feld] is missing");
         CheckCellReferences(s_, level.Field, level.ElementCount(), slot_ + 1, load_.level);
@@ -121,17 +121,17 @@ public:
         CheckComponentCells(level.Elements, level.ElementCount(), level.Field);
         CheckFootprints(level.Elements, level.ElementCount(), level.Field);
         for (int e = 1; e <= level.ElementCount(); ++e)
-            if (level.Elements[static_cast<size_t>(e)].Type == ElementType::ClockGenerator)
+            if (level.Elements[e].Type == ElementType::ClockGenerator)
                 throw RecordFormatError("it holds a clock generator, which no IC may hold");
         for (const int16_t e : nestedElements_)
             if (e < 0 || e > level.ElementCount())
                 throw RecordFormatError("a nested IC names no element");
-        CheckConnectorTable(s_.ICInstances[static_cast<size_t>(slot_)], level);
+        CheckConnectorTable(s_.ICInstances[slot_], level);
     }
 
 private:
     // Nested loads grow the tables: the slot's record is taken anew each time.
-    LevelRecord& Level() { return s_.Levels[static_cast<size_t>(slot_)]; }
+    LevelRecord& Level() { return s_.Levels[slot_]; }
 
     void Feld(const FieldList& f)
     {
@@ -182,7 +182,7 @@ private:
             throw RecordFormatError("more ICs than the IC table holds");
         load_.level = next;
         EnsureICSlots(s_, next);
-        ICInstanceRecord& nested = s_.ICInstances[static_cast<size_t>(next)];
+        ICInstanceRecord& nested = s_.ICInstances[next];
         nested.ElementNr = elementNr;
         nested.NestingLevel = depth_;
         nested.ParentLevel = static_cast<uint8_t>(slot_);
@@ -214,14 +214,14 @@ void ClaimSlotFor(Circuit& s, int slot, const QString& name, uint8_t depth, Reco
     if (s.ICCount >= kMaxICSlots || slot < 1 || slot > kMaxICSlots)
         throw RecordFormatError("more ICs than the IC table holds");
     ClaimICSlot(s, slot);
-    ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(slot)];
+    ICInstanceRecord& ic = s.ICInstances[slot];
     ic.Name = name;
     ic.Width = 0;
     ic.Height = 0;
     ic.Notes.clear();
     if (depth <= 1)
         ic.NestingLevel = 0;
-    LevelRecord& level = s.Levels[static_cast<size_t>(slot)];
+    LevelRecord& level = s.Levels[slot];
     level = LevelRecord{};
     // Named after the IC, so the slot never looks free; [Name] may rename it.
     level.Name = name;

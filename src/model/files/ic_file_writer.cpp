@@ -46,7 +46,7 @@ QByteArray ICFileBytes(const Circuit& s, const CellRect& crop)
         w.Line(Entry(s.ICGraphicPins, i));
     w.Header(Section::IC);
     for (int k = 1; k <= s.ICCount && static_cast<size_t>(k) < s.ICInstances.size(); ++k) {
-        const ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(k)];
+        const ICInstanceRecord& ic = s.ICInstances[k];
         if (ic.NestingLevel == 0)
             w.Line(ic.Name + u';' + QString::number(ic.ElementNr) + u';');
     }

@@ -89,7 +89,7 @@ void ShowLoadedCircuit(ProgramState& s, const QString& fullPath, bool showedProg
         p.clockTimers->CreateClockTimers(std::max<int>(s.ClockCount, 1));
     if (p.analyzer) {
         for (int e = 1; e <= s.ElementCount(); ++e) {
-            const ElementRecord& r = s.Elements[static_cast<size_t>(e)];
+            const ElementRecord& r = s.Elements[e];
             if (r.Type != ElementType::AnalysisSensor)
                 continue;
             const int channel = static_cast<int>(Val(r.Label));
@@ -170,7 +170,7 @@ QString AskFileToOpen(const ProgramState& s, UserDialogs& dialogs)
 void CopyICsToFolder(const ProgramState& s, const QString& folder)
 {
     for (int k = 1; k <= s.ICCount && static_cast<size_t>(k) < s.ICInstances.size(); ++k) {
-        const ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(k)];
+        const ICInstanceRecord& ic = s.ICInstances[k];
         if (ic.NestingLevel != 0 || !IsPlainICName(ic.Name) || !ResolveICFile(folder, ic.Name).isEmpty())
             continue;
         const QString source = ResolveICFile(s.Verzeichnisse[1], ic.Name);

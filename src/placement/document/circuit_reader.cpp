@@ -134,8 +134,8 @@ private:
         s_.CurrentLevel = slot;
         if (s_.ICInstances.size() <= static_cast<size_t>(slot))
             s_.ICInstances.resize(static_cast<size_t>(slot) + 1);
-        s_.ICInstances[static_cast<size_t>(slot)].ElementNr = elementNr;
-        s_.ICInstances[static_cast<size_t>(slot)].NestingLevel = 0;
+        s_.ICInstances[slot].ElementNr = elementNr;
+        s_.ICInstances[slot].NestingLevel = 0;
         if (!LoadICStrict(s_, dialogs_, name, 1))
             throw RecordFormatError("IC missing");
     }
@@ -147,7 +147,7 @@ private:
             MakeClockSlots(s_, ToByte(line));
         } else if (timerLine_ == 2) {
             for (int i = 0; i < s_.ClockCount; ++i)
-                s_.Clocks[static_cast<size_t>(i)].ClockElement = ToInt(f.Text(i + 1));
+                s_.Clocks[i].ClockElement = ToInt(f.Text(i + 1));
         } else {
             const size_t slot = static_cast<size_t>(timerLine_ - 3);
             if (slot >= s_.Clocks.size())
