@@ -18,75 +18,66 @@ PinPos WalkStart(const ProgramState& s, int16_t c)
     return InputPinsOf(s, c, 0).pin[0];
 }
 
+// Back from `from` while the cells are the element's: the first of them
+// (0 when the walk reaches the edge).
+template <typename Covered>
+int16_t WalkBack(int from, Covered covered)
+{
+    int i = from;
+    if (i <= 0)
+        return 0;
+    while (covered(i)) {
+        --i;
+        if (i < 0)
+            return 0;
+    }
+    return static_cast<int16_t>(i + 1);
+}
+
+// On from `from` while the cells are the element's: the last of them. A pin
+// beyond the worksheet (never written by the placing code) ends at the border.
+template <typename Covered>
+int16_t WalkOn(int from, int16_t limit, Covered covered)
+{
+    for (int i = from; i <= limit; ++i) {
+        if (!covered(i))
+            return static_cast<int16_t>(i - 1);
+    }
+    return limit;
+}
+
 } // namespace
 
 int16_t GetElementLeft(ProgramState& s, int16_t c)
 {
     if (c < 1)
         return s.CursorX;
-    const PinPos start = WalkStart(s, c);
-    int x = start.X;
-    const int y = start.Y;
-    if (x <= 0)
-        return 0;
-    while (CellOfP(s, x, y).ElementNr == c) {
-        --x;
-        if (x < 0)
-            return 0;
-    }
-    return static_cast<int16_t>(x + 1);
+    const PinPos p = WalkStart(s, c);
+    return WalkBack(p.X, [&](int x) { return CellOfP(s, x, p.Y).ElementNr == c; });
 }
 
 int16_t GetElementTop(ProgramState& s, int16_t c)
 {
     if (c < 1)
         return s.CursorY;
-    const PinPos start = WalkStart(s, c);
-    const int x = start.X;
-    int y = start.Y;
-    if (y <= 0)
-        return 0;
-    while (CellOfP(s, x, y).ElementNr == c) {
-        --y;
-        if (y < 0)
-            return 0;
-    }
-    return static_cast<int16_t>(y + 1);
+    const PinPos p = WalkStart(s, c);
+    return WalkBack(p.Y, [&](int y) { return CellOfP(s, p.X, y).ElementNr == c; });
 }
 
 int16_t GetElementRight(ProgramState& s, int16_t c)
 {
     if (c < 1)
         return s.CursorX;
-    const PinPos start = WalkStart(s, c);
-    int x = start.X;
-    const int y = start.Y;
-    // A pin beyond the worksheet (never written by the placing code) ends at the border.
-    while (x <= s.MaxX) {
-        if (CellOfP(s, x, y).ElementNr != c)
-            return static_cast<int16_t>(x - 1);
-        if (x == s.MaxX)
-            break;
-        ++x;
-    }
-    return s.MaxX;
+    const PinPos p = WalkStart(s, c);
+    return WalkOn(p.X, s.MaxX, [&](int x) { return CellOfP(s, x, p.Y).ElementNr == c; });
 }
 
 int16_t GetElementBottom(ProgramState& s, int16_t c)
 {
     if (c < 1)
         return s.CursorY;
-    const PinPos start = WalkStart(s, c);
-    const int x = start.X;
-    int y = start.Y;
-    while (y <= s.MaxY) {
-        if (CellOfP(s, x, y).ElementNr != c)
-            return static_cast<int16_t>(y - 1);
-        if (y == s.MaxY)
-            break;
-        ++y;
-    }
-    return s.MaxY;
+    const PinPos p = WalkStart(s, c);
+    return WalkOn(p.Y, s.MaxY, [&](int y) { return CellOfP(s, p.X, y).ElementNr == c; });
 }
 
 namespace {
