@@ -11,7 +11,7 @@
 #include <QWidget>
 
 #include "../tests/render/sheet_builder.h"
-#include "model/files/circuit_file.h"
+#include "placement/document/circuit_file.h"
 #include "render/redraw.h"
 #include "render/sheet_view.h"
 #include "shell/worksheet_picture.h"

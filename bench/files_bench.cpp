@@ -3,8 +3,8 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include "model/files/circuit_file.h"
-#include "model/new_file.h"
+#include "placement/document/circuit_file.h"
+#include "placement/document/new_file.h"
 #include "model/state.h"
 #include "platform/user_dialogs.h"
 

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "engine_rig.h"
-#include "model/files/circuit_file.h"
+#include "placement/document/circuit_file.h"
 #include "model/pin_cache.h"
 #include "platform/user_dialogs.h"
 #include "render/engine_binding.h"

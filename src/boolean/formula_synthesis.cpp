@@ -3,8 +3,8 @@
 #include <QString>
 
 #include "boolean/clsGroups.h"
-#include "model/files/file_commands.h"
-#include "model/new_file.h"
+#include "placement/document/file_commands.h"
+#include "placement/document/new_file.h"
 #include "model/ports/worksheet_port.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"

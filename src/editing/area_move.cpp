@@ -88,7 +88,7 @@ void CutEdgeCell(ProgramState& s, const CellBox& r, int16_t x, int16_t y)
     if (onBottom)
         c.ConUp = kFalse;
     if (c.Type >= 2)
-        c.Type = CountConnections(s, x, y, 0) > 0 ? ElementType::Conductor : ElementType::Empty;
+        c.Type = CountConnections(s, s.engine, x, y, 0) > 0 ? ElementType::Conductor : ElementType::Empty;
 }
 
 } // namespace

@@ -285,7 +285,7 @@ void ConductorBand::DeleteNewLines()
                 Before(leg, cell) = kFalse;
             // A cell becomes empty only when no connection is left, so a
             // kept flag never sits on an empty cell.
-            const int16_t left = CountConnections(s, x, y, 0);
+            const int16_t left = CountConnections(s, s.engine, x, y, 0);
             if (left == 0) {
                 cell.Type = ElementType::Empty;
                 cell.Marker = 0;

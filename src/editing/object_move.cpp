@@ -4,6 +4,7 @@
 
 #include "editing/selection.h"
 #include "model/geometry.h"
+#include "placement/element_bounds.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
 #include "placement/placement_context.h"
@@ -66,7 +67,7 @@ void ObjectMove::RemoveObjects()
                 c.ICConnector = 0;
                 c.Marker = 0;
                 c.ICLink = 0;
-                c.Type = CountConnections(s, x, y, 0) >= 1 ? ElementType::Conductor : ElementType::Empty;
+                c.Type = CountConnections(s, s.engine, x, y, 0) >= 1 ? ElementType::Conductor : ElementType::Empty;
             }
         }
     RedrawAround(e_.c, r);
@@ -86,7 +87,7 @@ bool ObjectMove::Blocked(int nx, int ny) const
             const bool outside = x < 1 || y < 1 || x >= s.MaxX || y >= s.MaxY;
             if (outside || s.P(x, y).Type > 1
                 || (s.P(x, y).Type == 1
-                    && CountConnections(s, static_cast<int16_t>(x), static_cast<int16_t>(y), 0) >= 2))
+                    && CountConnections(s, s.engine, static_cast<int16_t>(x), static_cast<int16_t>(y), 0) >= 2))
                 return true;
         }
     return false;

@@ -6,6 +6,7 @@
 
 #include "editing/mouse_dispatch.h"
 #include "model/geometry.h"
+#include "placement/element_bounds.h"
 #include "model/pin_lists.h"
 #include "model/state.h"
 

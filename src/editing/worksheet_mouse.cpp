@@ -13,7 +13,7 @@
 #include "model/geometry.h"
 #include "model/ports/status_port.h"
 #include "model/state.h"
-#include "model/tool_selection.h"
+#include "placement/document/tool_selection.h"
 #include "placement/components.h"
 #include "placement/conductor_markers.h"
 #include "placement/placement_context.h"
@@ -336,7 +336,7 @@ void WorksheetMouse::picGrid_DblClick()
         return;
     const int t = s.P(s.CursorX, s.CursorY).Type;
     if (t == ElementType::Conductor) {
-        const int16_t k = CountConnections(s, s.CursorX, s.CursorY, 0);
+        const int16_t k = CountConnections(s, s.engine, s.CursorX, s.CursorY, 0);
         if (k == 1)
             SetSwitch(e_.c);
         else if (k > 1)
@@ -416,7 +416,7 @@ void WorksheetMouse::ChangeMouseCursor(int button)
     // marks them with the box.
     if (tool == ToolCode::SimulationRunning || tool == ToolCode::ICDefinitionView) {
         const int t = s.P(s.CursorX, s.CursorY).Type;
-        const int16_t k = CountConnections(s, s.CursorX, s.CursorY, 0);
+        const int16_t k = CountConnections(s, s.engine, s.CursorX, s.CursorY, 0);
         const bool input = k == 1 && (t == ElementType::Conductor || t == ElementType::Switch);
         if (input) {
             set(kPointerInput);

@@ -42,7 +42,7 @@ bool IsConnectorCell(const ProgramState& s, int16_t x, int16_t y)
         return false;
     const GridCell& c = s.P(x, y);
     return s.ToolMode == ToolCode::ICDefinitionView && s.engine.PowerFlag == 0 && c.Type == ElementType::Conductor
-        && c.ICLink == 0 && CountConnections(s, x, y) == 1;
+        && c.ICLink == 0 && CountConnections(s, s.engine, x, y) == 1;
 }
 
 std::optional<ConnectorEdit> BeginConnector(ProgramState& s, int16_t x, int16_t y)
@@ -128,7 +128,7 @@ std::optional<std::pair<int16_t, int16_t>> FindNextConnectorEnd(const ProgramSta
                 continue;
             const GridCell& c = s.P(x, y);
             if (c.Type == ElementType::Conductor && c.ICConnector == 0 && c.ICLink == 0
-                && CountConnections(s, x, y) == 1) {
+                && CountConnections(s, s.engine, x, y) == 1) {
                 nextY = static_cast<int16_t>(y + 1);
                 return std::make_pair(x, y);
             }

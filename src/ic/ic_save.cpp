@@ -5,7 +5,7 @@
 #include "ic/ic_connectors.h"
 #include "ic/ic_names.h"
 #include "model/field_list.h"
-#include "model/files/ic_file_writer.h"
+#include "placement/document/ic_definition_save.h"
 #include "model/files/ic_lookup.h"
 #include "model/pin_lists.h"
 #include "model/state.h"

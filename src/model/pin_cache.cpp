@@ -2,7 +2,7 @@
 
 #include "model/field_list.h"
 #include "model/pin_lists.h"
-#include "model/state.h"
+#include "model/circuit_run.h"
 #include "platform/numeric.h"
 
 const CachedPins& ParsePinsCached(const CircuitTables& t, EngineState& g, int c, int level)
@@ -23,7 +23,7 @@ const CachedPins& ParsePinsCached(const CircuitTables& t, EngineState& g, int c,
     return cached != nullptr ? *cached : kNone;
 }
 
-const CachedPins& ParsePinsCached(ProgramState& s, int c, int level)
+const CachedPins& ParsePinsCached(CircuitRun& s, int c, int level)
 {
     const CachedPins& p = ParsePinsCached(s, s.engine, c, level);
     // An element number outside the table leaves the shared tables alone.
@@ -59,7 +59,7 @@ const CachedPins* PowerOnPins(const CircuitTables& t, EngineState& g, int c, int
     return &p;
 }
 
-const CachedPins* PowerOnPins(ProgramState& s, int c, int level)
+const CachedPins* PowerOnPins(CircuitRun& s, int c, int level)
 {
     return PowerOnPins(s, s.engine, c, level);
 }

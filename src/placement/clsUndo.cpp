@@ -1,15 +1,18 @@
 #include "placement/clsUndo.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <set>
 
 #include "model/circuit_tables.h"
+#include "model/components.h"
 #include "model/state.h"
 #include "placement/clock_slots.h"
 #include "placement/ic_instances.h"
 #include "placement/placement_context.h"
 #include "placement/placement_frame.h"
+#include "placement/undo_texts.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "platform/user_dialogs.h"
@@ -34,16 +37,16 @@ bool ElementExists(const ProgramState& s, uint64_t identity)
 {
     if (identity == 0)
         return false;
-    for (int e = 1; e <= s.ElementCount() && static_cast<size_t>(e) < s.Elements.size(); ++e)
-        if (s.Elements[static_cast<size_t>(e)].Identity == identity)
+    for (int e = 1; e <= s.ElementCount(); ++e)
+        if (s.Elements[e].Identity == identity)
             return true;
     return false;
 }
 
 int16_t ElementWithIdentity(const ProgramState& s, uint64_t identity)
 {
-    for (int e = 1; e <= s.ElementCount() && static_cast<size_t>(e) < s.Elements.size(); ++e)
-        if (s.Elements[static_cast<size_t>(e)].Identity == identity)
+    for (int e = 1; e <= s.ElementCount(); ++e)
+        if (s.Elements[e].Identity == identity)
             return static_cast<int16_t>(e);
     return 0;
 }
@@ -51,8 +54,8 @@ int16_t ElementWithIdentity(const ProgramState& s, uint64_t identity)
 std::set<int> SensorChannels(const ProgramState& s)
 {
     std::set<int> channels;
-    for (int e = 1; e <= s.ElementCount() && static_cast<size_t>(e) < s.Elements.size(); ++e) {
-        const ElementRecord& r = s.Elements[static_cast<size_t>(e)];
+    for (int e = 1; e <= s.ElementCount(); ++e) {
+        const ElementRecord& r = s.Elements[e];
         if (r.Type == ElementType::AnalysisSensor)
             channels.insert(static_cast<int>(Val(r.Label)));
     }
@@ -70,13 +73,13 @@ void MakeRoom(ProgramState& s, int16_t n, bool isClock)
     const int16_t last = s.ElementCount();
     SetElementCount(s, static_cast<int16_t>(last + 1));
     for (int j = last; j >= n; --j) {
-        ElementRecord& moved = s.Elements[static_cast<size_t>(j)];
+        ElementRecord& moved = s.Elements[j];
         if (moved.Type == ElementType::ClockGenerator && !isClock) {
             // Only slots in use: an idle slot 0 may still name an old generator.
             const int used = std::min<int>(s.ClockCount, static_cast<int>(s.Clocks.size()));
             for (int k = 0; k < used; ++k) {
-                if (s.Clocks[static_cast<size_t>(k)].ClockElement == j) {
-                    s.Clocks[static_cast<size_t>(k)].ClockElement = static_cast<int16_t>(j + 1);
+                if (s.Clocks[k].ClockElement == j) {
+                    s.Clocks[k].ClockElement = static_cast<int16_t>(j + 1);
                     break;
                 }
             }
@@ -89,7 +92,7 @@ void MakeRoom(ProgramState& s, int16_t n, bool isClock)
             if (s.P(x, y).ElementNr >= n)
                 ++s.P(x, y).ElementNr;
     for (int k = 1; k <= s.LevelUBound && static_cast<size_t>(k) < s.ICInstances.size(); ++k) {
-        ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(k)];
+        ICInstanceRecord& ic = s.ICInstances[k];
         if (ic.NestingLevel == 0 && ic.ElementNr >= n)
             ++ic.ElementNr;
     }
@@ -99,7 +102,56 @@ void ShowICNotRestored(PlacementContext& c, const QString& name)
 {
     if (c.dialogs)
         c.dialogs->ShowMessage(QStringLiteral("IC '%1' could not be restored.").arg(name), MessageButtons::OK,
-                               MessageIcon::Information, LoadResString(2612));
+                               MessageIcon::Information, LoadResString(UndoText::DeleteIC));
+}
+
+// ---- Taking off an element that appeared since a step, by its type ----
+
+using AppearedRemover = void (*)(PlacementContext& c, int16_t e, PinPos cell);
+
+void RemoveAppearedElement(PlacementContext& c, int16_t e, PinPos)
+{
+    DeleteElement(c.s, e);
+}
+
+void RemoveAppearedIC(PlacementContext& c, int16_t, PinPos cell)
+{
+    if (const auto r = RemoveICAt(c, cell))
+        c.s.Changes.Area(static_cast<int16_t>(r->x1), static_cast<int16_t>(r->y1), static_cast<int16_t>(r->x2),
+                         static_cast<int16_t>(r->y2));
+}
+
+// With its clock slot.
+void RemoveAppearedClock(PlacementContext& c, int16_t e, PinPos)
+{
+    ProgramState& s = c.s;
+    const auto used = s.Clocks.begin() + std::min<std::ptrdiff_t>(s.ClockCount, std::ssize(s.Clocks));
+    const auto it = std::find_if(s.Clocks.begin(), used, [e](const ClockSlot& slot) { return slot.ClockElement == e; });
+    if (it != used)
+        RemoveTimerSlot(s, static_cast<int16_t>(it - s.Clocks.begin()));
+    DeleteElement(s, e);
+}
+
+// With its graph in the analyzer.
+void RemoveAppearedSensor(PlacementContext& c, int16_t e, PinPos)
+{
+    if (c.s.ports.analyzer)
+        c.s.ports.analyzer->RemoveGraph(static_cast<int>(Val(c.s.Elements[e].Label)));
+    DeleteElement(c.s, e);
+}
+
+constexpr std::array<AppearedRemover, kElementTypeBound> kAppearedRemovers = [] {
+    std::array<AppearedRemover, kElementTypeBound> t{};
+    t.fill(RemoveAppearedElement);
+    t[ElementType::IC] = RemoveAppearedIC;
+    t[ElementType::ClockGenerator] = RemoveAppearedClock;
+    t[ElementType::AnalysisSensor] = RemoveAppearedSensor;
+    return t;
+}();
+
+AppearedRemover RemoverFor(uint8_t type)
+{
+    return type < kAppearedRemovers.size() ? kAppearedRemovers[type] : RemoveAppearedElement;
 }
 
 } // namespace
@@ -159,7 +211,7 @@ void clsUndo::NewUndo(int16_t& x1, int16_t& y1, int16_t& x2, int16_t& y2, const 
 void clsUndo::ShiftUndoStack()
 {
     for (int k = undos_ - 1; k >= 1; --k)
-        UndoRecords[static_cast<size_t>(k) + 1] = std::move(UndoRecords[static_cast<size_t>(k)]);
+        UndoRecords[static_cast<size_t>(k) + 1] = std::move(UndoRecords[k]);
     UndoRecords[1] = UndoRecord{};
 }
 
@@ -206,22 +258,22 @@ void clsUndo::SaveUndoElements(int16_t x1, int16_t y1, int16_t x2, int16_t y2)
                 continue;
             const GridCell& cell = s_.P(x, y);
             const int16_t e = cell.ElementNr;
-            if (e < 1 || e > s_.ElementCount() || static_cast<size_t>(e) >= s_.Elements.size() || saved.count(e))
+            if (e < 1 || e > s_.ElementCount() || saved.count(e))
                 continue;
-            ElementRecord& live = s_.Elements[static_cast<size_t>(e)];
+            ElementRecord& live = s_.Elements[e];
             ElementRecord copy = live;
             if (cell.Type == ElementType::IC && !Move) {
                 int link = cell.ICLink;
                 // An IC without connectors has no linked cell; its slot is found by its element.
                 if (link == 0 && live.InPinList.isEmpty()) {
                     for (int k = 1; k <= s_.LevelUBound && static_cast<size_t>(k) < s_.ICInstances.size(); ++k)
-                        if (s_.ICInstances[static_cast<size_t>(k)].NestingLevel == 0
-                            && s_.ICInstances[static_cast<size_t>(k)].ElementNr == e)
+                        if (s_.ICInstances[k].NestingLevel == 0
+                            && s_.ICInstances[k].ElementNr == e)
                             link = k;
                 }
                 if (link == 0 || static_cast<size_t>(link) >= s_.ICInstances.size())
                     continue;
-                copy.InPinList = s_.ICInstances[static_cast<size_t>(link)].Name;
+                copy.InPinList = s_.ICInstances[link].Name;
                 copy.Label = QString::number(link);
             }
             if (live.Identity == 0)
@@ -253,14 +305,9 @@ void clsUndo::Undo(PlacementContext& c)
     restoreLevel_ = 0;
     if (undoPointer_ < 1 || undoPointer_ > undos_)
         return;
-    const UndoRecord& r = UndoRecords[static_cast<size_t>(undoPointer_)];
+    const UndoRecord& r = UndoRecords[undoPointer_];
     if (r.IsEmpty())
         return;
-    // What re-creating an IC borrows of the editor's state.
-    const QString icName = s_.ICName;
-    const int16_t cursorX = s_.CursorX;
-    const int16_t cursorY = s_.CursorY;
-    const int16_t currentLevel = s_.CurrentLevel;
     {
         SuspendRecording suspended(undoSuspended_);
         if (r.Kind == UndoKind::WholeField) {
@@ -277,14 +324,10 @@ void clsUndo::Undo(PlacementContext& c)
         }
         ++undoPointer_;
     }
-    s_.ICName = icName;
-    s_.CursorX = cursorX;
-    s_.CursorY = cursorY;
-    s_.CurrentLevel = currentLevel;
     if (s_.ports.worksheet)
         s_.ports.worksheet->SelectNone();
-    if (undoPointer_ <= undos_ && !UndoRecords[static_cast<size_t>(undoPointer_)].IsEmpty())
-        ShowStep(UndoRecords[static_cast<size_t>(undoPointer_)], false);
+    if (undoPointer_ <= undos_ && !UndoRecords[undoPointer_].IsEmpty())
+        ShowStep(UndoRecords[undoPointer_], false);
     else
         DisableUndo(true);
 }
@@ -297,7 +340,7 @@ void clsUndo::RestoreUndoElements(PlacementContext& c, const UndoRecord& r)
     // that the change left standing. Lowest numbers first, so each finds room.
     std::vector<const ElementRecord*> missing;
     for (int i = 1; i <= r.SavedCount && static_cast<size_t>(i) < r.SavedElements.size(); ++i) {
-        const ElementRecord& E = r.SavedElements[static_cast<size_t>(i)];
+        const ElementRecord& E = r.SavedElements[i];
         if (plain && ElementExists(s, E.Identity))
             continue;
         missing.push_back(&E);
@@ -315,41 +358,19 @@ void clsUndo::RestoreUndoElements(PlacementContext& c, const UndoRecord& r)
             continue;
         if (!plain) {
             // A move changes no numbers: the record is overwritten where it stands.
-            if (n > s.ElementCount() || static_cast<size_t>(n) >= s.Elements.size())
+            if (n > s.ElementCount())
                 continue;
-            s.Elements[static_cast<size_t>(n)] = E;
+            s.Elements[n] = E;
             if (E.Type == ElementType::IC)
-                s.Elements[static_cast<size_t>(n)].InPinList = E.OutPinList;
+                s.Elements[n].InPinList = E.OutPinList;
             continue;
         }
         MakeRoom(s, n, E.Type == ElementType::ClockGenerator);
         if (E.Type == ElementType::IC) {
-            s.ICName = E.InPinList;
-            s.CursorX = r.X1;
-            s.CursorY = static_cast<int16_t>(r.Y1 + Int((r.Y2 - r.Y1) / 2.0));
-            ElementRecord fresh;
-            fresh.SelfIndex = n;
-            fresh.Identity = E.Identity;
-            s.Elements[static_cast<size_t>(n)] = fresh;
-            restoreLevel_ = static_cast<int16_t>(Val(E.Label));
-            const int16_t oldLevel = restoreLevel_;
-            const bool placed = SetIC(c, true, n, restoreLevel_);
-            ElementRecord& rec = s.Elements[static_cast<size_t>(n)];
-            if (placed) {
-                rec.Orientation = E.Orientation;
-                rec.Color = E.Color;
-                icLevelMap_.emplace_back(oldLevel, s.CurrentLevel);
-            } else {
-                // Kept for the moment so that the numbers in the saved cells
-                // stay right; taken off again once the cells are back.
-                rec = E;
-                rec.InPinList = E.OutPinList;
-                rec.Label.clear();
-                failedICs_.emplace_back(E.Identity, E.InPinList);
-            }
+            RestoreIC(c, r, E);
             continue;
         }
-        s.Elements[static_cast<size_t>(n)] = E;
+        s.Elements[n] = E;
         if (E.Type == ElementType::ClockGenerator)
             RestoreTimer(s, n);
         else if (E.Type == ElementType::AnalysisSensor && s.ports.analyzer)
@@ -357,56 +378,61 @@ void clsUndo::RestoreUndoElements(PlacementContext& c, const UndoRecord& r)
     }
 }
 
+void clsUndo::RestoreIC(PlacementContext& c, const UndoRecord& r, const ElementRecord& E)
+{
+    ProgramState& s = s_;
+    const int16_t n = E.SelfIndex;
+    ElementRecord fresh;
+    fresh.SelfIndex = n;
+    fresh.Identity = E.Identity;
+    s.Elements[n] = fresh;
+    restoreLevel_ = static_cast<int16_t>(Val(E.Label));
+    // Where the step's rectangle starts, at its middle row.
+    const PinPos cell{r.X1, static_cast<int16_t>(r.Y1 + Int((r.Y2 - r.Y1) / 2.0))};
+    const PlacedIC placed = PlaceIC(c, {E.InPinList, cell, restoreLevel_, n, E.Orientation});
+    ElementRecord& rec = s.Elements[n];
+    if (placed) {
+        rec.Orientation = E.Orientation;
+        rec.Color = E.Color;
+        icLevelMap_.emplace_back(restoreLevel_, placed.level);
+    } else {
+        // Kept for the moment so that the numbers in the saved cells
+        // stay right; taken off again once the cells are back.
+        rec = E;
+        rec.InPinList = E.OutPinList;
+        rec.Label.clear();
+        failedICs_.emplace_back(E.Identity, E.InPinList);
+    }
+}
+
+void clsUndo::RemoveAppeared(PlacementContext& c, const UndoRecord& r)
+{
+    ProgramState& s = s_;
+    // Elements that appeared in the rectangle since the step, each with one
+    // of its cells; removed from the highest number down so that no
+    // removal renumbers one still to come.
+    std::vector<std::pair<int16_t, PinPos>> appeared;
+    std::set<int16_t> seen;
+    for (int x = r.X1; x <= r.X2; ++x) {
+        for (int y = r.Y1; y <= r.Y2; ++y) {
+            if (!s.P.Contains(x, y))
+                continue;
+            const int16_t e = s.P(x, y).ElementNr;
+            if (e >= 1 && r.Cells(x - r.X1, y - r.Y1).ElementNr == 0 && seen.insert(e).second)
+                appeared.push_back({e, {static_cast<int16_t>(x), static_cast<int16_t>(y)}});
+        }
+    }
+    std::sort(appeared.begin(), appeared.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (const auto& [e, cell] : appeared)
+        if (e <= s.ElementCount())
+            RemoverFor(s.Elements[e].Type)(c, e, cell);
+}
+
 void clsUndo::RestoreUndoGrid(PlacementContext& c, const UndoRecord& r)
 {
     ProgramState& s = s_;
-    if (r.Kind == UndoKind::Plain) {
-        // Elements that appeared in the rectangle since the step, each with one
-        // of its cells; removed from the highest number down so that no
-        // removal renumbers one still to come.
-        std::vector<std::pair<int16_t, std::pair<int16_t, int16_t>>> appeared;
-        std::set<int16_t> seen;
-        for (int x = r.X1; x <= r.X2; ++x) {
-            for (int y = r.Y1; y <= r.Y2; ++y) {
-                if (!s.P.Contains(x, y))
-                    continue;
-                const int16_t e = s.P(x, y).ElementNr;
-                if (e >= 1 && r.Cells(x - r.X1, y - r.Y1).ElementNr == 0 && seen.insert(e).second)
-                    appeared.push_back({e, {static_cast<int16_t>(x), static_cast<int16_t>(y)}});
-            }
-        }
-        std::sort(appeared.begin(), appeared.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
-        for (const auto& [e, cell] : appeared) {
-            if (e > s.ElementCount())
-                continue;
-            const ElementRecord& rec = s.Elements[static_cast<size_t>(e)];
-            switch (rec.Type) {
-            case ElementType::IC:
-                s.CursorX = cell.first;
-                s.CursorY = cell.second;
-                RemoveIC(c);
-                break;
-            case ElementType::ClockGenerator: {
-                const auto used = s.Clocks.begin()
-                    + std::min<std::ptrdiff_t>(s.ClockCount, static_cast<std::ptrdiff_t>(s.Clocks.size()));
-                const auto namesIt = [e](const ClockSlot& slot) { return slot.ClockElement == e; };
-                const auto it = std::find_if(s.Clocks.begin(), used, namesIt);
-                if (it != used)
-                    RemoveTimerSlot(s, static_cast<int16_t>(it - s.Clocks.begin()));
-                DeleteElement(s, e);
-                break;
-            }
-            case ElementType::AnalysisSensor:
-                if (s.ports.analyzer)
-                    s.ports.analyzer->RemoveGraph(static_cast<int>(Val(rec.Label)));
-                DeleteElement(s, e);
-                break;
-            default:
-                DeleteElement(s, e);
-                break;
-            }
-        }
-    }
+    if (r.Kind == UndoKind::Plain)
+        RemoveAppeared(c, r);
     for (int x = r.X1; x <= r.X2; ++x) {
         for (int y = r.Y1; y <= r.Y2; ++y) {
             if (!s.P.Contains(x, y))
@@ -465,7 +491,7 @@ void clsUndo::RestoreWholeField(PlacementContext& c, const UndoRecord& r)
             while (timers->ClockTimerUBound() > ub && timers->ClockTimerUBound() > 0)
                 timers->RemoveLastClockTimer();
             for (int i = 0; i <= ub; ++i)
-                timers->SetClockTimerInterval(i, t.TimerIntervals[static_cast<size_t>(i)]);
+                timers->SetClockTimerInterval(i, t.TimerIntervals[i]);
         }
     }
     for (int x = r.X1; x <= r.X2; ++x)
@@ -500,9 +526,9 @@ void clsUndo::DeleteLastUndo()
     int i = 2;
     for (; i <= undos_; ++i) {
         undoPointer_ = static_cast<int16_t>(i);
-        if (UndoRecords[static_cast<size_t>(i)].IsEmpty())
+        if (UndoRecords[i].IsEmpty())
             break;
-        UndoRecords[static_cast<size_t>(i) - 1] = std::move(UndoRecords[static_cast<size_t>(i)]);
+        UndoRecords[static_cast<size_t>(i) - 1] = std::move(UndoRecords[i]);
     }
     UndoRecords[static_cast<size_t>(i) - 1] = UndoRecord{};
     undoPointer_ = 1;
@@ -515,7 +541,7 @@ void clsUndo::DeleteLastUndo()
 void clsUndo::DeleteUndoData(bool KeepMode)
 {
     for (int i = 1; i <= undos_; ++i)
-        UndoRecords[static_cast<size_t>(i)] = UndoRecord{};
+        UndoRecords[i] = UndoRecord{};
     undoPointer_ = 0;
     DisableUndo(false);
     if (!KeepMode) {
@@ -544,7 +570,7 @@ void clsUndo::SetUndos(int16_t n)
         const int j = i - first + 1;
         if (j > count)
             break;
-        next[static_cast<size_t>(j)] = std::move(UndoRecords[static_cast<size_t>(i)]);
+        next[j] = std::move(UndoRecords[i]);
     }
     UndoRecords = std::move(next);
     undos_ = count;
@@ -558,13 +584,13 @@ bool clsUndo::NoUndoData() const
 {
     if (undoPointer_ < 0 || undoPointer_ > undos_)
         return false;
-    return UndoRecords[static_cast<size_t>(undoPointer_)].IsEmpty();
+    return UndoRecords[undoPointer_].IsEmpty();
 }
 
 void clsUndo::ListUndos(QStringList& Element) const
 {
     for (int i = std::max<int>(undoPointer_, 0); i <= undos_; ++i) {
-        const UndoRecord& r = UndoRecords[static_cast<size_t>(i)];
+        const UndoRecord& r = UndoRecords[i];
         if (r.IsEmpty() || r.Description.isEmpty())
             break;
         Element << QStringLiteral("%1 (%2,%3 - %4,%5)").arg(r.Description).arg(r.X1).arg(r.Y1).arg(r.X2).arg(r.Y2);

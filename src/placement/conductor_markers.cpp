@@ -21,7 +21,7 @@ bool PowerOff(const ProgramState& s)
 // A conductor cell of P where a juncture or a diode may go.
 bool BranchingConductor(ProgramState& s, int16_t x, int16_t y)
 {
-    return s.P.Contains(x, y) && s.P(x, y).Type == ElementType::Conductor && CountConnections(s, x, y) >= kBranching;
+    return s.P.Contains(x, y) && s.P(x, y).Type == ElementType::Conductor && CountConnections(s, s.engine, x, y) >= kBranching;
 }
 
 void RecordCellsOnly(PlacementContext& c, int x1, int y1, int x2, int y2, int textId)
@@ -46,7 +46,7 @@ void SetKoppeldiode(PlacementContext& c, int16_t x, int16_t y, bool redrawOnly)
     // step recorded after an undo would wipe the steps still to be undone.
     if (!redrawOnly && PowerOff(s) && BranchingConductor(s, x, y) && s.P(x, y).Marker == 0)
         RecordCellsOnly(c, x - 1, y - 1, x + 1, y + 1, 2601);
-    if (MarkCouplingDiode(s, x, y))
+    if (MarkCouplingDiode(s, s.engine, x, y))
         s.Changes.Marker(x, y, ElementType::CouplingDiode);
 }
 
@@ -68,7 +68,7 @@ void SetKnotenpunkt(PlacementContext& c, int16_t x, int16_t y, bool redrawOnly)
     // Not over a diode, and not over a juncture already there (see SetKoppeldiode).
     if (!redrawOnly && PowerOff(s) && BranchingConductor(s, x, y) && s.P(x, y).Marker == 0)
         RecordCellsOnly(c, x - 1, y - 1, x + 1, y + 1, 2603);
-    if (MarkJuncture(s, x, y))
+    if (MarkJuncture(s, s.engine, s.CurrentLevel, x, y))
         s.Changes.Marker(x, y, ElementType::Juncture);
 }
 
@@ -101,8 +101,8 @@ void SetNegationsPunkt(PlacementContext& c)
         return;
     const ElementPins in = InputPinsOf(s, e, 0);
     auto isInput = [&](int pin) {
-        return pin < in.count && in.pin[static_cast<size_t>(pin)].X == x
-            && in.pin[static_cast<size_t>(pin)].Y == y;
+        return pin < in.count && in.pin[pin].X == x
+            && in.pin[pin].Y == y;
     };
     if (t == ElementType::FlipFlop) {
         // J and K only: neither the clock input nor an output.
@@ -114,7 +114,7 @@ void SetNegationsPunkt(PlacementContext& c)
         onPin = onPin || isInput(i);
     const ElementPins out = OutputPinsOf(s, e, 0);
     for (int i = 0; i < out.count && i < kPinTableSize; ++i) {
-        const PinPos& pin = out.pin[static_cast<size_t>(i)];
+        const PinPos& pin = out.pin[i];
         onPin = onPin || (pin.X == x && pin.Y == y);
     }
     // A pin already negated changes nothing and records nothing (see SetKoppeldiode).

@@ -55,7 +55,7 @@ void SetDiode(PlacementContext& c)
     }
     cell.Marker = -1;
     const int16_t n = AppendElement(s);
-    ElementRecord& r = s.Elements[static_cast<size_t>(n)];
+    ElementRecord& r = s.Elements[n];
     r.InPinList = PinListText({{static_cast<int16_t>(X), static_cast<int16_t>(Y)}});
     r.Type = ElementType::LED;
     r.Color = s.LEDColor;
@@ -67,9 +67,10 @@ void SetDiode(PlacementContext& c)
 void RemoveDiode(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const int16_t n = CursorElement(s, {ElementType::LED});
-    if (n == 0)
+    const FoundElement f = CursorElement(s, {ElementType::LED});
+    if (!f)
         return;
+    const int16_t n = f.n;
     const int X = s.CursorX;
     const int Y = s.CursorY;
     s.Changes.LEDErased(X, Y);
@@ -102,11 +103,11 @@ void SetSwitch(PlacementContext& c)
     if (!OffBorder(s, X, Y))
         return;
     GridCell& cell = s.P(X, Y);
-    if (cell.Type != ElementType::Conductor || CountConnections(s, s.CursorX, s.CursorY) >= 2)
+    if (cell.Type != ElementType::Conductor || CountConnections(s, s.engine, s.CursorX, s.CursorY) >= 2)
         return;
     RecordStep(c, {X - 1, Y - 1, X + 1, Y + 1}, UndoText::PlaceSwitch);
     const int16_t n = AppendElement(s);
-    ElementRecord& r = s.Elements[static_cast<size_t>(n)];
+    ElementRecord& r = s.Elements[n];
     r.Orientation = Orientation::Right;
     r.Type = ElementType::Switch;
     r.SelfIndex = n;
@@ -120,9 +121,10 @@ void SetSwitch(PlacementContext& c)
 void RemoveSwitch(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const int16_t n = CursorElement(s, {ElementType::Switch});
-    if (n == 0)
+    const FoundElement f = CursorElement(s, {ElementType::Switch});
+    if (!f)
         return;
+    const int16_t n = f.n;
     const int X = s.CursorX;
     const int Y = s.CursorY;
     RecordStep(c, {X - 1, Y - 1, X + 1, Y + 1}, UndoText::DeleteSwitch);
@@ -136,15 +138,16 @@ void RemoveSwitch(PlacementContext& c)
 void RemoveText(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const int16_t n = CursorElement(s, {ElementType::TextLabel});
-    if (n == 0)
+    const FoundElement f = CursorElement(s, {ElementType::TextLabel});
+    if (!f)
         return;
+    const int16_t n = f.n;
     auto carries = [&s, n](int x, int y) {
         return s.P.Contains(x, y) && x <= s.MaxX && s.P(x, y).Type == ElementType::TextLabel
             && s.P(x, y).ElementNr == n;
     };
-    int x0 = s.InputPinCount > 0 ? s.InputPins[0].X : s.CursorX;
-    int y0 = s.InputPinCount > 0 ? s.InputPins[0].Y : s.CursorY;
+    int x0 = f.in.empty() ? s.CursorX : f.in[0].X;
+    int y0 = f.in.empty() ? s.CursorY : f.in[0].Y;
     if (!carries(x0, y0)) {
         // A pin that lost its cell: take the run the cursor is on.
         x0 = s.CursorX;

@@ -3,8 +3,7 @@
 // parts of the whole state the engine works on. It lives here, in the lowest
 // folder that sees both the program state and the engine.
 #include "model/state.h"
-#include "model/status_texts.h"
-#include "model/tool_selection.h"
+#include "placement/document/tool_selection.h"
 #include "simulation/engine.h"
 
 inline Engine EngineOf(ProgramState& s, EngineContext& e)
@@ -22,6 +21,5 @@ inline Engine EngineOf(ProgramState& s, EngineContext& e)
                   .editor = EditorCalls{
                       .editor = &s,
                       .saveTool = [](void* p) { SaveToolSelection(*static_cast<ProgramState*>(p)); },
-                      .setPointer = [](void* p, int pointer) { SetWorksheetMousePointer(*static_cast<ProgramState*>(p), pointer); },
-                      .showError = [](void* p, int code) { ShowError(*static_cast<ProgramState*>(p), nullptr, code); }}};
+                      .setPointer = [](void* p, int pointer) { SetWorksheetMousePointer(*static_cast<ProgramState*>(p), pointer); }}};
 }

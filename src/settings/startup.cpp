@@ -3,7 +3,7 @@
 #include <QDir>
 
 #include "model/file_names.h"
-#include "model/files/settings_store.h"
+#include "placement/document/settings_store.h"
 #include "model/state.h"
 #include "platform/registry.h"
 #include "platform/string_table.h"

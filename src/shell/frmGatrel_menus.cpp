@@ -11,8 +11,8 @@
 
 #include "editing/worksheet_editor.h"
 #include "model/file_names.h"
-#include "model/files/file_commands.h"
-#include "model/frmCreateNewFile.h"
+#include "placement/document/file_commands.h"
+#include "placement/document/frmCreateNewFile.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
 #include "placement/frmUndoList.h"

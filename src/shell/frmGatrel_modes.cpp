@@ -16,10 +16,10 @@
 #include <QToolButton>
 
 #include "editing/worksheet_editor.h"
-#include "model/files/circuit_file.h"
-#include "model/files/file_commands.h"
+#include "placement/document/circuit_file.h"
+#include "placement/document/file_commands.h"
 #include "model/state.h"
-#include "model/tool_selection.h"
+#include "placement/document/tool_selection.h"
 #include "placement/clsUndo.h"
 #include "platform/string_table.h"
 #include "settings/settings_windows.h"

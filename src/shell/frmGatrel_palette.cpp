@@ -12,7 +12,7 @@
 #include <QToolBar>
 
 #include "model/state.h"
-#include "model/tool_selection.h"
+#include "placement/document/tool_selection.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "shell/ic_definition_view.h"

@@ -12,7 +12,7 @@
 #include "model/geometry.h"
 #include "model/ports/power_port.h"
 #include "model/state.h"
-#include "model/tool_selection.h"
+#include "placement/document/tool_selection.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "render/clsGrafik.h"

@@ -77,8 +77,6 @@ struct EditorCalls {
     void (*saveTool)(void* editor) = nullptr;
     // The worksheet's mouse pointer.
     void (*setPointer)(void* editor, int pointer) = nullptr;
-    // Reports an error number to the user (the status bar's texts).
-    void (*showError)(void* editor, int code) = nullptr;
 };
 
 // The parts of the program the engine works on. Built where the whole program

@@ -120,8 +120,7 @@ void InitSwitchOn(const Engine& en, int x, int y)
             if (evaluators::FlagOnSide(c, d))
                 dir = d;
     if (dir == 0) {
-        if (en.editor.showError)
-            en.editor.showError(en.editor.editor, 1);
+        ShowError(en.ports, nullptr, 1);
         return;
     }
     GridCell& lc = L0.Field(x, y);

@@ -7,7 +7,7 @@
 #include "model/field_list.h"
 #include "model/geometry.h"
 #include "model/ports/all_ports.h"
-#include "model/tool_selection.h"
+#include "placement/document/tool_selection.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "platform/timers.h"

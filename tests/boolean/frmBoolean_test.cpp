@@ -19,7 +19,7 @@
 #include <QToolButton>
 
 #include "boolean/frmBoolean.h"
-#include "model/new_file.h"
+#include "placement/document/new_file.h"
 #include "model/records.h"
 #include "model/state.h"
 #include "platform/string_table.h"

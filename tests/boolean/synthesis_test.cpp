@@ -9,8 +9,8 @@
 
 #include "boolean/clsGroups.h"
 #include "boolean/formula_synthesis.h"
-#include "model/files/file_commands.h"
-#include "model/new_file.h"
+#include "placement/document/file_commands.h"
+#include "placement/document/new_file.h"
 #include "model/pin_lists.h"
 #include "placement/clsUndo.h"
 #include "placement/placement_context.h"

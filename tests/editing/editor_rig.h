@@ -9,7 +9,7 @@
 
 #include "editing/worksheet_editor.h"
 #include "model/geometry.h"
-#include "model/new_file.h"
+#include "placement/document/new_file.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
 #include "placement/placement_context.h"

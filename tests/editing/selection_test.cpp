@@ -7,6 +7,7 @@
 #include "editing/selection.h"
 #include "editor_rig.h"
 #include "placement/clsUndo.h"
+#include "placement/element_bounds.h"
 
 namespace {
 

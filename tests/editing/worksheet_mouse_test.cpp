@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "editing/worksheet_editor.h"
-#include "model/files/circuit_file.h"
+#include "placement/document/circuit_file.h"
 #include "model/files/circuit_writer.h"
 #include "model/geometry.h"
 #include "model/state.h"

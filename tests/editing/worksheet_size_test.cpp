@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "editing/worksheet_size.h"
-#include "model/new_file.h"
+#include "placement/document/new_file.h"
 #include "model/state.h"
 #include "support/fake_main_window.h"
 

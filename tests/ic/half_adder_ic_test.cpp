@@ -5,7 +5,7 @@
 
 #include <QRadioButton>
 
-#include "model/frmCreateNewFile.h"
+#include "placement/document/frmCreateNewFile.h"
 
 namespace {
 

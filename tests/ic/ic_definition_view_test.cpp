@@ -11,8 +11,9 @@
 
 #include "ic/frmICAuswahl.h"
 #include "ic/ic_list_view.h"
+#include "placement/document/ic_loading.h"
 #include "model/field_list.h"
-#include "model/files/circuit_file.h"
+#include "placement/document/circuit_file.h"
 #include "model/files/ic_file.h"
 #include "support/modal_driver.h"
 

@@ -4,7 +4,7 @@
 
 #include "ic/ic_connectors.h"
 #include "ic/ic_save.h"
-#include "model/files/circuit_file.h"
+#include "placement/document/circuit_file.h"
 #include "model/files/file_fixture.h"
 #include "render/sheet_builder.h"
 #include "support/failing_writes.h"

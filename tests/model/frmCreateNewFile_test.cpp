@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "model/frmCreateNewFile.h"
+#include "placement/document/frmCreateNewFile.h"
 #include "model/state.h"
 #include "support/fake_main_window.h"
 

@@ -6,6 +6,7 @@
 #include "model/field_list.h"
 #include "model/file_names.h"
 #include "model/geometry.h"
+#include "placement/element_bounds.h"
 #include "model/pin_lists.h"
 #include "model/state.h"
 #include "model/status_texts.h"
@@ -99,14 +100,14 @@ TEST_F(GridFixture, PinPositionAndConnections)
 
     GridCell& c = s.P(4, 4);
     c.ConLeft = c.ConUp = c.ConRight = c.ConDown = kTrue;
-    EXPECT_EQ(CountConnections(s, 4, 4), 4);
+    EXPECT_EQ(CountConnections(s, s.engine, 4, 4), 4);
     s.engine.PowerFlag = kTrue;
     s.Levels[0].Width = s.Levels[0].Height = 10;
     s.Levels[0].Field.Redim(11, 11);
     s.Levels[0].Field(4, 4).ConUp = kTrue;
-    EXPECT_EQ(CountConnections(s, 4, 4), 1);
-    EXPECT_EQ(CountConnections(s, 11, 4), 0);
-    EXPECT_EQ(CountConnections(s, 4, 11), 0);
+    EXPECT_EQ(CountConnections(s, s.engine, 4, 4), 1);
+    EXPECT_EQ(CountConnections(s, s.engine, 11, 4), 0);
+    EXPECT_EQ(CountConnections(s, s.engine, 4, 11), 0);
 }
 
 TEST_F(GridFixture, ClearFeldKeepsDefinitionConnector)

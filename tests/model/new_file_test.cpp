@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/new_file.h"
+#include "placement/document/new_file.h"
 #include "model/state.h"
 #include "support/clock_columns.h"
 #include "support/fake_main_window.h"

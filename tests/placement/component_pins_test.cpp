@@ -4,6 +4,7 @@
 #include <random>
 
 #include "editing/mouse_dispatch.h"
+#include "model/components.h"
 #include "model/pin_lists.h"
 #include "placement/clock_slots.h"
 #include "placement/components.h"
@@ -147,6 +148,13 @@ TEST_F(ComponentShapes, PinListsAndFootprintsFollowTheTables)
         }
         const int area = (sh.bottomRight.dx - sh.topLeft.dx + 1) * (sh.bottomRight.dy - sh.topLeft.dy + 1);
         EXPECT_EQ(CellsOf(1), area);
+        // The component's row tells the same cells from the pins, which the
+        // removal and the file checks rely on; every footprint beyond one cell has a rule.
+        ASSERT_EQ(Component(sh.type).footprint != nullptr, area > 1);
+        if (area > 1) {
+            EXPECT_EQ(ElementFootprint(r), (CellRect{X + sh.topLeft.dx, Y + sh.topLeft.dy, X + sh.bottomRight.dx,
+                                                     Y + sh.bottomRight.dy}));
+        }
     }
 }
 

@@ -175,8 +175,7 @@ TEST_F(ICInstances, InsertingLevelsMakesRoomForTheWholeBlock)
 {
     ASSERT_TRUE(Place(QStringLiteral("HALF"), 10, 12));
     ASSERT_TRUE(Place(QStringLiteral("FULL"), 25, 12));
-    s.ICName = QStringLiteral("FULL");
-    InsertICLevels(s, 1);
+    InsertICLevels(s, 1, CountICLevels(s.Verzeichnisse[1], QStringLiteral("FULL")) + 1);
     EXPECT_EQ(s.ICInstances[4].Name, QStringLiteral("HALF"));
     EXPECT_EQ(s.ICInstances[5].Name, QStringLiteral("FULL"));
     EXPECT_EQ(s.ICInstances[6].ParentLevel, 5);
@@ -187,7 +186,7 @@ TEST_F(ICInstances, InsertingLevelsMakesRoomForTheWholeBlock)
     EXPECT_EQ(s.P(25, 11).ICLink, 5);
     EXPECT_EQ(s.Levels[5].Field(2, 3).ICLink, 6);
     EXPECT_EQ(s.ICCount, 4) << "LoadIC counts the slots as it fills them";
-    EXPECT_EQ(CountICLevels(s, QStringLiteral("FULL")), 2);
+    EXPECT_EQ(CountICLevels(s.Verzeichnisse[1], QStringLiteral("FULL")), 2);
 }
 
 TEST_F(ICInstances, TheIC255SlotLimitIsCheckedBeforeAnythingChanges)

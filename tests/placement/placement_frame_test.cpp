@@ -215,3 +215,35 @@ TEST_F(Sensors, RecountingTakesTheSensorsThemselves)
 }
 
 } // namespace
+
+// The explicit form takes the number of inputs as given: a count the pin
+// tables cannot hold is refused, not clamped as the box's text is.
+TEST_F(Frame, PlacingAGateReturnsItsElementAndCellsAndRefusesWhatCannotBeHeld)
+{
+    struct Case {
+        int inputs;
+        uint8_t o;
+        CellRect cells; // empty when refused
+    };
+    const Case cases[] = {
+        {2, Orientation::Right, {10, 9, 12, 11}}, {3, Orientation::Right, {10, 9, 12, 11}},
+        {5, Orientation::Up, {9, 8, 13, 10}},     {20, Orientation::Left, {8, 9, 10, 28}},
+        {1, Orientation::Right, {}},              {21, Orientation::Right, {}},
+        {3, 0, {}},
+    };
+    for (const Case& k : cases) {
+        Reset();
+        const Placed p = PlaceGate(s, undo, {10, 10}, k.o, k.inputs, ElementType::OR);
+        SCOPED_TRACE(k.inputs);
+        if (k.cells == CellRect{}) {
+            EXPECT_FALSE(p);
+            EXPECT_EQ(s.ElementCount(), 0);
+            continue;
+        }
+        ASSERT_EQ(p.element, 1);
+        EXPECT_EQ(p.changed, k.cells);
+        EXPECT_EQ(ElementFootprint(s.Elements[1]), k.cells) << "the footprint its pins tell";
+        EXPECT_EQ(ListPins(s.Elements[1].InPinList).size(), static_cast<size_t>(k.inputs));
+        EXPECT_EQ(s.Elements[1].Label, k.inputs == 2 ? QStringLiteral("2") : QString());
+    }
+}

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 
 #include "model/files/circuit_writer.h"
-#include "model/new_file.h"
+#include "placement/document/new_file.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
 #include "placement/placement_context.h"

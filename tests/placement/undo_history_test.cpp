@@ -426,4 +426,26 @@ TEST_F(AreaUndo, UndoPutsBackElementsICsClockSlotsAndSensors)
     EXPECT_EQ(File(), before);
 }
 
+// Re-creating an IC takes its name, cell and slot from the step, so the IC
+// chosen for placing, the cursor and the level shown stay as the editor left them.
+TEST_F(AreaUndo, UndoingAnICRemovalLeavesTheEditorsChoiceCursorAndLevel)
+{
+    s.ICName = QStringLiteral("FULL");
+    At(12, 8);
+    ASSERT_TRUE(SetIC(c, false, 0, 0));
+    const QByteArray placed = File();
+    RemoveIC(c);
+    ASSERT_EQ(s.ICCount, 0);
+    s.ICName = QStringLiteral("HALF");
+    At(30, 20);
+    s.CurrentLevel = 0;
+
+    u.Undo(c);
+    EXPECT_EQ(File(), placed);
+    EXPECT_EQ(s.ICName, QStringLiteral("HALF"));
+    EXPECT_EQ(s.CursorX, 30);
+    EXPECT_EQ(s.CursorY, 20);
+    EXPECT_EQ(s.CurrentLevel, 0);
+}
+
 } // namespace

@@ -5,7 +5,7 @@
 #include <QListWidget>
 #include <QTimer>
 
-#include "model/new_file.h"
+#include "placement/document/new_file.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
 #include "placement/frmUndoList.h"

@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "model/files/circuit_file.h"
+#include "placement/document/circuit_file.h"
 #include "model/state.h"
 #include "platform/recording_surface.h"
 #include "render/clsGrafik.h"

@@ -6,8 +6,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "model/files/settings_store.h"
-#include "model/new_file.h"
+#include "placement/document/settings_store.h"
+#include "placement/document/new_file.h"
 #include "model/ports/ic_manager_port.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"

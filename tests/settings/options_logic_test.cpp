@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "model/files/permissions.h"
+#include "placement/document/permissions.h"
 #include "platform/string_table.h"
 #include "support/record_files.h"
 

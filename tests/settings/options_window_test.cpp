@@ -11,7 +11,7 @@
 #include <QTest>
 #include <map>
 
-#include "model/files/permissions.h"
+#include "placement/document/permissions.h"
 #include "render/toolbar_icons.h"
 #include "settings/frmOptions.h"
 #include "settings/frmVerzeichnis.h"

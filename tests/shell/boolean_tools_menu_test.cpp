@@ -3,7 +3,7 @@
 #include "window_rig.h"
 
 #include "boolean/frmBoolean.h"
-#include "model/new_file.h"
+#include "placement/document/new_file.h"
 
 #include <QCheckBox>
 #include <QComboBox>

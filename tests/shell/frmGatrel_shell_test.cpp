@@ -14,13 +14,13 @@
 #include <QToolBar>
 
 #include "ic/frmICAuswahl.h"
-#include "model/files/circuit_file.h"
+#include "placement/document/circuit_file.h"
 #include "model/state.h"
 #include "platform/registry.h"
 #include "platform/string_table.h"
 #include "platform/timers.h"
-#include "model/files/permissions.h"
-#include "model/files/settings_store.h"
+#include "placement/document/permissions.h"
+#include "placement/document/settings_store.h"
 #include "settings/startup.h"
 #include "shell/frmGatrel.h"
 #include "shell/quick_help_box.h"

@@ -6,7 +6,7 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "model/frmCreateNewFile.h"
+#include "placement/document/frmCreateNewFile.h"
 #include "shell/worksheet_picture.h"
 #include "window_rig.h"
 

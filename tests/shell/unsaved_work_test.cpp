@@ -2,7 +2,7 @@
 #include <QComboBox>
 #include <functional>
 
-#include "model/frmCreateNewFile.h"
+#include "placement/document/frmCreateNewFile.h"
 #include "support/keystrokes.h"
 #include "window_rig.h"
 

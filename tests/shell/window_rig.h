@@ -17,7 +17,7 @@
 #include "model/state.h"
 #include "platform/registry.h"
 #include "platform/timers.h"
-#include "model/files/settings_store.h"
+#include "placement/document/settings_store.h"
 #include "settings/startup.h"
 #include "shell/frmGatrel.h"
 #include "shell/worksheet_picture.h"

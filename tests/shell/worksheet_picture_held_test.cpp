@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include "model/files/circuit_file.h"
+#include "placement/document/circuit_file.h"
 #include "model/state.h"
 #include "platform/timers.h"
 #include "render/clsGrafik.h"

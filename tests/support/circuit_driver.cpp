@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QImage>
 
-#include "model/files/circuit_file.h"
+#include "placement/document/circuit_file.h"
 #include "model/geometry.h"
 #include "simulation/evaluators.h"
 

@@ -1,6 +1,6 @@
 #include "file_fixture.h"
 
-#include "model/files/circuit_file.h"
+#include "placement/document/circuit_file.h"
 #include "model/files/record_reader.h"
 
 namespace {

@@ -3,10 +3,10 @@
 #include <QDirIterator>
 #include <map>
 
-#include "model/files/circuit_file.h"
+#include "placement/document/circuit_file.h"
 #include "model/files/circuit_writer.h"
-#include "model/files/ic_file_writer.h"
-#include "model/new_file.h"
+#include "placement/document/ic_definition_save.h"
+#include "placement/document/new_file.h"
 #include "model/ports/status_port.h"
 #include "support/clock_columns.h"
 

@@ -3,9 +3,9 @@
 #include <QDir>
 
 #include "model/files/circuit_checks.h"
-#include "model/files/circuit_file.h"
-#include "model/files/file_commands.h"
-#include "model/files/ic_file_writer.h"
+#include "placement/document/circuit_file.h"
+#include "placement/document/file_commands.h"
+#include "placement/document/ic_definition_save.h"
 #include "model/files/ic_lookup.h"
 #include "model/files/record_reader.h"
 #include "support/failing_writes.h"

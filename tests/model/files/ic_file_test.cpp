@@ -1,7 +1,8 @@
 #include "file_fixture.h"
 
 #include "model/files/ic_file.h"
-#include "model/files/ic_file_writer.h"
+#include "placement/document/ic_definition_save.h"
+#include "placement/document/ic_loading.h"
 
 namespace {
 
@@ -97,9 +98,9 @@ TEST_F(ICFiles, BlankICLinesAreNoICs)
     WriteIC(QStringLiteral("MID"), {"[Feld]", "4;4;", "[Elemente]", "20;2;X2Y2:;X2Y2:;0;1;;", "[IC]", "", "LEAF;1;", ";2;"});
     WriteIC(QStringLiteral("TOP"), {"[Feld]", "4;4;", "[Elemente]", "20;2;X2Y2:;X2Y2:;0;1;;", "20;2;X3Y2:;X3Y2:;0;2;;",
                                     "[IC]", "MID;1;", "LEAF;2;"});
-    EXPECT_EQ(CountICLevels(s, QStringLiteral("TOP")), 3);
-    EXPECT_EQ(CountICLevels(s, QStringLiteral("MID")), 1);
-    EXPECT_EQ(CountICLevels(s, QStringLiteral("<Name>")), 0);
+    EXPECT_EQ(CountICLevels(s.Verzeichnisse[1], QStringLiteral("TOP")), 3);
+    EXPECT_EQ(CountICLevels(s.Verzeichnisse[1], QStringLiteral("MID")), 1);
+    EXPECT_EQ(CountICLevels(s.Verzeichnisse[1], QStringLiteral("<Name>")), 0);
     ASSERT_TRUE(Place(QStringLiteral("TOP")));
     EXPECT_EQ(s.ICCount, 4);
     EXPECT_EQ(s.ICInstances[3].Name, QStringLiteral("LEAF"));
@@ -119,15 +120,15 @@ TEST_F(ICFiles, SizeOfAnIC)
 {
     WriteBytes(icDir + QStringLiteral("SIZED.icd"), CrLfLines({"[Maße]", "X7", "Y4", "[Notizen]", "X99", "Y99"}));
     WriteBytes(icDir + QStringLiteral("UNSIZED.icd"), CrLfLines({"[Feld]", "4;4;", "[Notizen]", "X99"}));
-    EXPECT_TRUE(GetICSize(s, &dialogs, QStringLiteral("SIZED")));
+    EXPECT_TRUE(GetICSize(s, s.Verzeichnisse[1], &dialogs, QStringLiteral("SIZED")));
     EXPECT_EQ(s.ICWidth, 7);
     EXPECT_EQ(s.ICHeight, 4);
-    GetICSize(s, &dialogs, QStringLiteral("UNSIZED"));
+    GetICSize(s, s.Verzeichnisse[1], &dialogs, QStringLiteral("UNSIZED"));
     EXPECT_EQ(s.ICWidth, 7);
     EXPECT_TRUE(dialogs.Asked().empty());
 
     s.ICName = QStringLiteral("NONE");
-    EXPECT_FALSE(GetICSize(s, &dialogs, QStringLiteral("NONE")));
+    EXPECT_FALSE(GetICSize(s, s.Verzeichnisse[1], &dialogs, QStringLiteral("NONE")));
     ASSERT_EQ(dialogs.Asked().size(), 1u);
     EXPECT_EQ(dialogs.Asked()[0].text, QStringLiteral("IC 'NONE' wurde nicht gefunden."));
     EXPECT_EQ(dialogs.Asked()[0].title, QStringLiteral("Dateifehler"));
@@ -140,14 +141,14 @@ TEST_F(ICFiles, ConnectorsOfAnIC)
     InstallICs();
     s.ICInstances.resize(3);
     s.CurrentLevel = 2;
-    LoadICAnschluesse(s, &dialogs, QStringLiteral("FULL"));
+    LoadICAnschluesse(s, s.Verzeichnisse[1], &dialogs, QStringLiteral("FULL"), s.CurrentLevel);
     EXPECT_EQ(s.ICInstances[2].PinCount, 3);
     EXPECT_EQ(s.ICInstances[2].PinStates.value(3), QStringLiteral("11;6;S;0;"));
     EXPECT_EQ(s.ICInstances[2].GraphicPins.value(2), QStringLiteral("0;3;B;"));
     EXPECT_EQ(s.ICInstances[2].Width, 6);
 
     s.ICName = QStringLiteral("NONE");
-    LoadICAnschluesse(s, &dialogs, QStringLiteral("NONE"));
+    LoadICAnschluesse(s, s.Verzeichnisse[1], &dialogs, QStringLiteral("NONE"), s.CurrentLevel);
     ASSERT_EQ(dialogs.Asked().size(), 1u);
     EXPECT_EQ(dialogs.Asked()[0].text, QStringLiteral("Unable to find IC 'NONE'."));
     EXPECT_EQ(dialogs.Asked()[0].title, QStringLiteral("I/O error"));

@@ -1,10 +1,10 @@
-#include "model/new_file.h"
+#include "placement/document/new_file.h"
 
 #include "model/circuit_tables.h"
 #include "model/defaults.h"
 #include "model/ports/all_ports.h"
 #include "model/state.h"
-#include "model/tool_selection.h"
+#include "placement/document/tool_selection.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 
@@ -33,6 +33,7 @@ void InitArbeitsfeld(ProgramState& s)
     s.objFile.FilePath.clear();
 
     ResetClockSlots(s, 0);
+    s.SelectedClock = 0;
     ClearICDefinition(s);
     s.ProbeCount = 0;
 

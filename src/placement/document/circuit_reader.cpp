@@ -1,9 +1,10 @@
-#include "model/files/circuit_reader.h"
+#include "placement/document/circuit_reader.h"
 
 #include <algorithm>
 
 #include "model/circuit_tables.h"
 #include "model/files/circuit_checks.h"
+#include "placement/document/ic_loading.h"
 #include "model/files/element_records.h"
 #include "model/files/ic_file.h"
 #include "model/files/ic_lookup.h"
@@ -125,7 +126,7 @@ private:
     void IC(const FieldList& f)
     {
         const QString name = f.Text(1);
-        SetStatusText(s_, QStringLiteral("Lade IC '") + name + QStringLiteral("' ..."));
+        SetStatusText(s_.ports, QStringLiteral("Lade IC '") + name + QStringLiteral("' ..."));
         const int16_t elementNr = ToInt(f.Text(2));
         const int16_t slot = GetFreeICIndex(s_);
         if (slot > kMaxICSlots)
@@ -133,8 +134,8 @@ private:
         s_.CurrentLevel = slot;
         if (s_.ICInstances.size() <= static_cast<size_t>(slot))
             s_.ICInstances.resize(static_cast<size_t>(slot) + 1);
-        s_.ICInstances[static_cast<size_t>(slot)].ElementNr = elementNr;
-        s_.ICInstances[static_cast<size_t>(slot)].NestingLevel = 0;
+        s_.ICInstances[slot].ElementNr = elementNr;
+        s_.ICInstances[slot].NestingLevel = 0;
         if (!LoadICStrict(s_, dialogs_, name, 1))
             throw RecordFormatError("IC missing");
     }
@@ -146,7 +147,7 @@ private:
             MakeClockSlots(s_, ToByte(line));
         } else if (timerLine_ == 2) {
             for (int i = 0; i < s_.ClockCount; ++i)
-                s_.Clocks[static_cast<size_t>(i)].ClockElement = ToInt(f.Text(i + 1));
+                s_.Clocks[i].ClockElement = ToInt(f.Text(i + 1));
         } else {
             const size_t slot = static_cast<size_t>(timerLine_ - 3);
             if (slot >= s_.Clocks.size())
@@ -188,7 +189,7 @@ void ReadCircuitRecords(ProgramState& s, UserDialogs* dialogs, RecordFile& file)
     reader.Finish();
 }
 
-void ExpandJumps(ProgramState& s)
+void ExpandJumps(Circuit& s)
 {
     for (int16_t x = 0; x <= s.MaxX; ++x) {
         for (int16_t y = 0; y <= s.MaxY; ++y) {

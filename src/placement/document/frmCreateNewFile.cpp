@@ -1,4 +1,4 @@
-#include "model/frmCreateNewFile.h"
+#include "placement/document/frmCreateNewFile.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "model/new_file.h"
+#include "placement/document/new_file.h"
 #include "model/state.h"
 #include "model/ports/status_port.h"
 

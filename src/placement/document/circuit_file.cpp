@@ -1,4 +1,4 @@
-#include "model/files/circuit_file.h"
+#include "placement/document/circuit_file.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -8,20 +8,20 @@
 
 #include "model/field_list.h"
 #include "model/file_names.h"
-#include "model/files/circuit_reader.h"
+#include "placement/document/circuit_reader.h"
 #include "model/files/circuit_checks.h"
 #include "model/files/circuit_writer.h"
 #include "model/files/file_messages.h"
-#include "model/files/ic_check.h"
+#include "placement/document/ic_check.h"
 #include "model/files/ic_file.h"
 #include "model/files/ic_lookup.h"
 #include "model/files/record_writer.h"
-#include "model/files/settings_store.h"
-#include "model/new_file.h"
+#include "placement/document/settings_store.h"
+#include "placement/document/new_file.h"
 #include "model/ports/all_ports.h"
 #include "model/state.h"
 #include "model/status_texts.h"
-#include "model/tool_selection.h"
+#include "placement/document/tool_selection.h"
 #include "platform/numeric.h"
 #include "platform/user_dialogs.h"
 
@@ -89,7 +89,7 @@ void ShowLoadedCircuit(ProgramState& s, const QString& fullPath, bool showedProg
         p.clockTimers->CreateClockTimers(std::max<int>(s.ClockCount, 1));
     if (p.analyzer) {
         for (int e = 1; e <= s.ElementCount(); ++e) {
-            const ElementRecord& r = s.Elements[static_cast<size_t>(e)];
+            const ElementRecord& r = s.Elements[e];
             if (r.Type != ElementType::AnalysisSensor)
                 continue;
             const int channel = static_cast<int>(Val(r.Label));
@@ -98,7 +98,7 @@ void ShowLoadedCircuit(ProgramState& s, const QString& fullPath, bool showedProg
         // Enabled exactly while a sensor exists, whatever channels the file gives them.
         p.analyzer->SetAnalyserMenuEnabled(s.ProbeCount > 0);
     }
-    SetStatusText(s, QString());
+    SetStatusText(s.ports, QString());
     if (p.icView) {
         for (int i = 1; i <= s.ICPinCount; ++i) {
             const QString pins = i < s.ICPins.size() ? s.ICPins.at(i) : QString();
@@ -135,7 +135,7 @@ void ShowLoadedCircuit(ProgramState& s, const QString& fullPath, bool showedProg
 void FailLoad(ProgramState& s)
 {
     RestoreToolSelection(s);
-    SetStatusText(s, QString());
+    SetStatusText(s.ports, QString());
 }
 
 // The faults that can be named are; every other one has the one format message.
@@ -170,7 +170,7 @@ QString AskFileToOpen(const ProgramState& s, UserDialogs& dialogs)
 void CopyICsToFolder(const ProgramState& s, const QString& folder)
 {
     for (int k = 1; k <= s.ICCount && static_cast<size_t>(k) < s.ICInstances.size(); ++k) {
-        const ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(k)];
+        const ICInstanceRecord& ic = s.ICInstances[k];
         if (ic.NestingLevel != 0 || !IsPlainICName(ic.Name) || !ResolveICFile(folder, ic.Name).isEmpty())
             continue;
         const QString source = ResolveICFile(s.Verzeichnisse[1], ic.Name);
@@ -209,7 +209,7 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
     }
 
     SaveToolSelection(s);
-    SetStatusText(s, QStringLiteral("Verifying ICs.."));
+    SetStatusText(s.ports, QStringLiteral("Verifying ICs.."));
     // A long load shows at once that it has begun; reading the sections moves the bar on.
     const bool longLoad = progress && size >= kShowProgressFrom;
     if (longLoad)
@@ -233,7 +233,7 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
     t.ports.status = progress;
     t.ports.tools = s.ports.tools;
     if (longLoad) {
-        SetStatusText(s, QStringLiteral("Loading '%1'..").arg(GetFileName(fullPath)));
+        SetStatusText(s.ports, QStringLiteral("Loading '%1'..").arg(GetFileName(fullPath)));
         file->ReportProgress([progress](int percent) { progress->SetProgress(percent); });
     }
     try {
