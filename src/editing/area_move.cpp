@@ -367,7 +367,7 @@ void AreaMove::RemoveElements(std::vector<int16_t> numbers)
         RefreshSelObject(numbers, n);
     }
     if (sensors) {
-        RecountProbes(s);
+        s.ProbeCount = RecountProbes(s, s.ports.analyzer);
         if (analyzer) {
             analyzer->PrepareListView();
             analyzer->ResizeListView();

@@ -391,7 +391,7 @@ void WorksheetMouse::ChangeMouseCursor(int button)
     const int m = s.WorksheetMousePointer;
     auto set = [&s, m](int p) {
         if (p != m)
-            SetWorksheetMousePointer(s, p);
+            SetWorksheetMousePointer(s, s.ports.tools, p);
     };
     // Quick help keeps its question-mark pointer.
     if (tool == ToolCode::QuickHelp)

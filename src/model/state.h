@@ -20,9 +20,31 @@ struct SelLabelPoint {
     int16_t Top = 0;
 };
 
+// The chosen tool, the one saved around a mode, and what the toolbars and the
+// worksheet show of it (SaveToolSelection / RestoreToolSelection).
+struct ToolSelection {
+    ToolCode ToolMode = ToolCode::Conductor;
+    ToolCode SavedToolMode = ToolCode::Conductor;
+    int SavedMousePointer = 0;
+    QString SavedToolKey;
+    int SavedToolIndex = 0;
+    QString PressedToolKey; // the pressed button of the element toolbar, empty when none
+    int PressedToolIndex = 0;
+    bool OrientationToolbarEnabled = true;
+    int WorksheetMousePointer = 0;
+    // The property panel parts last passed to ChangePropertyWindow.
+    std::array<bool, 8> PropertyWindowState{};
+};
+
+// The recent-file list of the File menu and the captions its items show.
+struct RecentFiles {
+    std::array<QString, 4> LastFiles;
+    std::array<QString, 4> UsedFileCaptions;
+};
+
 // The circuit with its run state (CircuitRun) and everything the program
 // keeps around it.
-struct ProgramState : CircuitRun, SheetScale {
+struct ProgramState : CircuitRun, SheetScale, ToolSelection, RecentFiles {
     ProgramState();
 
     int16_t CurrentLevel = 0;
@@ -32,7 +54,6 @@ struct ProgramState : CircuitRun, SheetScale {
 
     int16_t CursorX = 0;
     int16_t CursorY = 0;
-    ToolCode ToolMode = ToolCode::Conductor;
     uint8_t PlaceOrientation = Orientation::Right;
     int16_t DecoderClockInput = kFalse;
     // The last AND, OR or XOR placed had two inputs (its outline reads it).
@@ -49,7 +70,6 @@ struct ProgramState : CircuitRun, SheetScale {
     uint8_t ProbeCount = 0;
     QString CurrentProc;
     QString CircuitFilePath;
-    std::array<QString, 4> LastFiles;
     std::array<QString, 3> Verzeichnisse; // circuit, IC and bitmap directories
 
     int16_t ICPinIndex = 0; // the connector under the mouse or being named
@@ -71,26 +91,12 @@ struct ProgramState : CircuitRun, SheetScale {
     // Left and top of each selection marker picBorder(k), in drawing units.
     std::vector<SelLabelPoint> SelLabelPos;
 
-    // The property panel parts last passed to ChangePropertyWindow.
-    std::array<bool, 8> PropertyWindowState{};
-
-    // Saved tool selection (SaveToolSelection / RestoreToolSelection).
-    ToolCode SavedToolMode = ToolCode::Conductor;
-    int SavedMousePointer = 0;
-    QString SavedToolKey;
-    int SavedToolIndex = 0;
-
     // What the windows show, kept here so that no routine reads it back from
     // a control. The windows write the fields a user changes in them.
     // The file dialogs' current file name: the circuit file in use.
     struct {
         QString FileName;
     } CmDialog1;
-    std::array<QString, 4> UsedFileCaptions; // the recent-file items of the File menu
-    QString PressedToolKey;         // the pressed button of the element toolbar, empty when none
-    int PressedToolIndex = 0;
-    bool OrientationToolbarEnabled = true;
-    int WorksheetMousePointer = 0;
     QString GateInputsText = QStringLiteral("2"); // txtAnschlüsse: inputs of the next AND, OR, XOR
     bool FormelPanelOpen = false;   // the command line is shown
     QStringList LevelTreeKeys;      // the nodes of the level tree

@@ -53,7 +53,7 @@ bool PlaceBar(PlacementContext& c, uint8_t type, int len, int textId)
 void RemoveBar(PlacementContext& c, std::initializer_list<uint8_t> types, int textId)
 {
     ProgramState& s = c.s;
-    const FoundElement f = CursorElement(s, types);
+    const FoundElement f = ElementAt(s, {s.CursorX, s.CursorY}, types);
     if (!f)
         return;
     if (const auto r = FootprintOf(s, f))
@@ -175,7 +175,7 @@ void SetDecoder(PlacementContext& c)
 void RemoveDecoder(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const FoundElement f = CursorElement(s, {ElementType::Decoder});
+    const FoundElement f = ElementAt(s, {s.CursorX, s.CursorY}, {ElementType::Decoder});
     if (!f)
         return;
     // From the anchor, the third input.
@@ -199,7 +199,7 @@ void SetMultiplexer(PlacementContext& c)
 void RemoveMultiplexer(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const FoundElement f = CursorElement(s, {ElementType::Multiplexer});
+    const FoundElement f = ElementAt(s, {s.CursorX, s.CursorY}, {ElementType::Multiplexer});
     if (!f)
         return;
     if (const auto r = FootprintOf(s, f))
@@ -222,7 +222,7 @@ void SetFlipFlop(PlacementContext& c)
 void RemoveFlipFlop(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const FoundElement f = CursorElement(s, {ElementType::FlipFlop});
+    const FoundElement f = ElementAt(s, {s.CursorX, s.CursorY}, {ElementType::FlipFlop});
     if (!f)
         return;
     if (const auto r = FootprintOf(s, f))
@@ -251,7 +251,7 @@ void SetZAnzeige(PlacementContext& c)
 void RemoveZAnzeige(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const FoundElement f = CursorElement(s, {ElementType::SevenSegment});
+    const FoundElement f = ElementAt(s, {s.CursorX, s.CursorY}, {ElementType::SevenSegment});
     if (!f)
         return;
     if (const auto r = FootprintOf(s, f))

@@ -22,40 +22,39 @@ PinPos At(int x, int y)
     return {static_cast<int16_t>(x), static_cast<int16_t>(y)};
 }
 
-// Without a window the slots stand for the timer members.
-int TimerUBound(const ProgramState& s)
+// Without a window (t null) the slots stand for the timer members.
+int TimerUBound(const Circuit& s, const ClockTimerPort* t)
 {
-    return s.ports.clockTimers ? s.ports.clockTimers->ClockTimerUBound() : static_cast<int>(s.Clocks.size()) - 1;
+    return t ? t->ClockTimerUBound() : static_cast<int>(s.Clocks.size()) - 1;
 }
 
-int TimerInterval(const ProgramState& s, int k)
+int TimerInterval(const ClockTimerPort* t, int k)
 {
-    return s.ports.clockTimers ? s.ports.clockTimers->ClockTimerInterval(k) : 0;
+    return t ? t->ClockTimerInterval(k) : 0;
 }
 
-void SetTimerInterval(ProgramState& s, int k, int ms)
+void SetTimerInterval(ClockTimerPort* t, int k, int ms)
 {
-    if (s.ports.clockTimers)
-        s.ports.clockTimers->SetClockTimerInterval(k, ms);
+    if (t)
+        t->SetClockTimerInterval(k, ms);
 }
 
 // Adds timer member u+1 and returns the new upper bound.
-int AddTimerMember(ProgramState& s, int u)
+int AddTimerMember(ClockTimerPort* t, int u)
 {
-    ClockTimerPort* t = s.ports.clockTimers;
     if (t == nullptr)
         return u + 1;
     t->AddClockTimer();
     return t->ClockTimerUBound();
 }
 
-void ResizeSlots(ProgramState& s, int u)
+void ResizeSlots(Circuit& s, int u)
 {
     s.Clocks.resize(static_cast<size_t>(u + 1));
 }
 
 // Slot `to` takes slot `from`; the element number is shifted.
-void CopySlot(ProgramState& s, int to, int from, int elementShift)
+void CopySlot(Circuit& s, ClockTimerPort* timers, int to, int from, int elementShift)
 {
     ClockSlot& t = s.Clocks[to];
     // A waiting tick belongs to the timer member, which stays where it is.
@@ -63,7 +62,7 @@ void CopySlot(ProgramState& s, int to, int from, int elementShift)
     t = s.Clocks[from];
     t.ClockElement = static_cast<int16_t>(t.ClockElement + elementShift);
     t.ClockTrigger = trigger;
-    SetTimerInterval(s, to, TimerInterval(s, from));
+    SetTimerInterval(timers, to, TimerInterval(timers, from));
 }
 
 Layout ClockLayout(uint8_t o, int X, int Y)
@@ -97,9 +96,9 @@ void SetTimer(PlacementContext& c)
     const int16_t n = PlaceLayout(s, c.objUndo, l, ElementType::ClockGenerator, o, UndoText::PlaceClock);
     const uint8_t used = s.ClockCount;
     ++s.ClockCount;
-    int u = TimerUBound(s);
+    int u = TimerUBound(s, s.ports.clockTimers);
     if (used != 0)
-        u = AddTimerMember(s, u);
+        u = AddTimerMember(s.ports.clockTimers, u);
     ResizeSlots(s, u);
     ClockSlot& slot = s.Clocks[u];
     slot.ClockElement = n;
@@ -116,7 +115,7 @@ void SetTimer(PlacementContext& c)
 void RemoveTimer(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const FoundElement f = CursorElement(s, {ElementType::ClockGenerator});
+    const FoundElement f = ElementAt(s, {s.CursorX, s.CursorY}, {ElementType::ClockGenerator});
     const auto r = f ? FootprintOf(s, f) : std::nullopt;
     if (!r)
         return;
@@ -125,16 +124,16 @@ void RemoveTimer(PlacementContext& c)
     const int used = std::min<int>(s.ClockCount, static_cast<int>(s.Clocks.size()));
     for (int k = 0; k < used; ++k) {
         if (s.Clocks[k].ClockElement == n) {
-            RemoveTimerSlot(s, static_cast<int16_t>(k));
+            RemoveTimerSlot(s, s.ports.clockTimers, s.SelectedClock, static_cast<int16_t>(k));
             break;
         }
     }
     RemoveLayout(c, n, *r, UndoText::DeleteClock, 2);
 }
 
-void RemoveTimerSlot(ProgramState& s, int16_t slot)
+void RemoveTimerSlot(Circuit& s, ClockTimerPort* timers, int16_t& selectedClock, int16_t slot)
 {
-    const int u = TimerUBound(s);
+    const int u = TimerUBound(s, timers);
     if (slot < 0 || slot >= s.ClockCount || slot > u || static_cast<size_t>(slot) >= s.Clocks.size())
         return;
     const ClockSlot& c = s.Clocks[slot];
@@ -143,16 +142,16 @@ void RemoveTimerSlot(ProgramState& s, int16_t slot)
         QString stored;
         for (int v : {static_cast<int>(slot), static_cast<int>(c.ClockHigh), static_cast<int>(c.ClockLow),
                       static_cast<int>(c.ClockLinked), static_cast<int>(c.ClockCycles), static_cast<int>(c.ClockOutputHigh),
-                      TimerInterval(s, slot)})
+                      TimerInterval(timers, slot)})
             stored += QString::number(v) + QLatin1Char(';');
         s.Elements[e].Label = stored;
     }
     if (u >= 1 && static_cast<size_t>(u) < s.Clocks.size()) {
         // The generators after it lose one element number with its removal.
         for (int k = slot; k < u; ++k)
-            CopySlot(s, k, k + 1, -1);
-        if (s.ports.clockTimers)
-            s.ports.clockTimers->RemoveLastClockTimer();
+            CopySlot(s, timers, k, k + 1, -1);
+        if (timers)
+            timers->RemoveLastClockTimer();
         ResizeSlots(s, u - 1);
     }
     if (s.ClockCount > 0)
@@ -161,11 +160,11 @@ void RemoveTimerSlot(ProgramState& s, int16_t slot)
     // in a new circuit, so that undoing a placement gives back the same file.
     if (s.ClockCount == 0) {
         ResetClockSlots(s, 0);
-        s.SelectedClock = 0;
+        selectedClock = 0;
     }
 }
 
-void RestoreTimer(ProgramState& s, int16_t n)
+void RestoreTimer(Circuit& s, ClockTimerPort* timers, int16_t n)
 {
     if (n < 1 || static_cast<size_t>(n) >= s.Elements.size() || s.ClockCount >= kMaxClockGenerators)
         return;
@@ -194,13 +193,13 @@ void RestoreTimer(ProgramState& s, int16_t n)
         while (slot < used && s.Clocks[slot].ClockElement < n)
             ++slot;
     }
-    int u = TimerUBound(s);
+    int u = TimerUBound(s, timers);
     if (s.ClockCount != 0)
-        u = AddTimerMember(s, u);
+        u = AddTimerMember(timers, u);
     ResizeSlots(s, u);
     // The generators after the re-inserted one have moved up by one element.
     for (int k = u - 1; k >= slot; --k)
-        CopySlot(s, k + 1, k, 1);
+        CopySlot(s, timers, k + 1, k, 1);
     ClockSlot& c = s.Clocks[slot];
     c.ClockElement = n;
     c.ClockHigh = high;
@@ -208,6 +207,6 @@ void RestoreTimer(ProgramState& s, int16_t n)
     c.ClockLinked = linked;
     c.ClockCycles = static_cast<uint8_t>(cycles);
     c.ClockOutputHigh = outputHigh;
-    SetTimerInterval(s, slot, interval);
+    SetTimerInterval(timers, slot, interval);
     ++s.ClockCount;
 }

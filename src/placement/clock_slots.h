@@ -6,7 +6,8 @@
 // fields: slot;high;low;linked;cycles;output-high;timer interval;
 #include <cstdint>
 
-struct ProgramState;
+struct Circuit;
+class ClockTimerPort;
 struct PlacementContext;
 
 // At most this many generators (ClockCount is a byte).
@@ -15,9 +16,11 @@ constexpr int kMaxClockGenerators = 255;
 void SetTimer(PlacementContext& c);
 void RemoveTimer(PlacementContext& c);
 // Stores slot s in its generator's Label, closes the gap in the slots
-// and drops the last timer member (the first stays).
-void RemoveTimerSlot(ProgramState& s, int16_t slot);
+// and drops the last timer member of timers (the first stays); without
+// generators left, selectedClock goes back to 0. timers is null without a
+// window.
+void RemoveTimerSlot(Circuit& circuit, ClockTimerPort* timers, int16_t& selectedClock, int16_t slot);
 // Re-creates the slot of re-inserted generator n from its Label at the stored
 // slot number (a Label without the fields gives a fresh slot in element
 // order) and empties the Label.
-void RestoreTimer(ProgramState& s, int16_t n);
+void RestoreTimer(Circuit& circuit, ClockTimerPort* timers, int16_t n);

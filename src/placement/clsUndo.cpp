@@ -128,7 +128,7 @@ void RemoveAppearedClock(PlacementContext& c, int16_t e, PinPos)
     const auto used = s.Clocks.begin() + std::min<std::ptrdiff_t>(s.ClockCount, std::ssize(s.Clocks));
     const auto it = std::find_if(s.Clocks.begin(), used, [e](const ClockSlot& slot) { return slot.ClockElement == e; });
     if (it != used)
-        RemoveTimerSlot(s, static_cast<int16_t>(it - s.Clocks.begin()));
+        RemoveTimerSlot(s, s.ports.clockTimers, s.SelectedClock, static_cast<int16_t>(it - s.Clocks.begin()));
     DeleteElement(s, e);
 }
 
@@ -317,7 +317,7 @@ void clsUndo::Undo(PlacementContext& c)
             RestoreUndoGrid(c, r);
         }
         RedrawUndoArea(r);
-        RecountProbes(s_);
+        s_.ProbeCount = RecountProbes(s_, s_.ports.analyzer);
         if (s_.ports.analyzer) {
             s_.ports.analyzer->PrepareListView();
             s_.ports.analyzer->ResizeListView();
@@ -372,7 +372,7 @@ void clsUndo::RestoreUndoElements(PlacementContext& c, const UndoRecord& r)
         }
         s.Elements[n] = E;
         if (E.Type == ElementType::ClockGenerator)
-            RestoreTimer(s, n);
+            RestoreTimer(s, s.ports.clockTimers, n);
         else if (E.Type == ElementType::AnalysisSensor && s.ports.analyzer)
             s.ports.analyzer->AddGraph(static_cast<int>(Val(E.Label)));
     }

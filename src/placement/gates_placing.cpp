@@ -142,7 +142,7 @@ void SetGatter(PlacementContext& c, uint8_t gateType)
 void RemoveGatter(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const FoundElement f = CursorElement(s, {ElementType::AND, ElementType::OR, ElementType::XOR});
+    const FoundElement f = ElementAt(s, {s.CursorX, s.CursorY}, {ElementType::AND, ElementType::OR, ElementType::XOR});
     if (!f)
         return;
     if (const auto r = FootprintOf(s, f))
@@ -184,7 +184,7 @@ void SetInverter(PlacementContext& c)
 void RemoveInverter(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const FoundElement f = CursorElement(s, {ElementType::Inverter});
+    const FoundElement f = ElementAt(s, {s.CursorX, s.CursorY}, {ElementType::Inverter});
     const auto r = f ? FootprintOf(s, f) : std::nullopt;
     if (!r)
         return;
@@ -229,7 +229,7 @@ void SetTriState(PlacementContext& c)
 void RemoveTriState(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const FoundElement f = CursorElement(s, {ElementType::TriState});
+    const FoundElement f = ElementAt(s, {s.CursorX, s.CursorY}, {ElementType::TriState});
     const auto r = f ? FootprintOf(s, f) : std::nullopt;
     if (!r)
         return;

@@ -236,7 +236,7 @@ PlacedIC PlaceIC(PlacementContext& c, const ICPlacing& p)
         s.ports.levels->RebuildLevelTree();
     if (s.ports.status)
         s.ports.status->SetProgress(0);
-    SetWorksheetMousePointer(s, kCrossPointer);
+    SetWorksheetMousePointer(s, s.ports.tools, kCrossPointer);
     return {e, L, area, false};
 }
 

@@ -67,7 +67,7 @@ void SetDiode(PlacementContext& c)
 void RemoveDiode(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const FoundElement f = CursorElement(s, {ElementType::LED});
+    const FoundElement f = ElementAt(s, {s.CursorX, s.CursorY}, {ElementType::LED});
     if (!f)
         return;
     const int16_t n = f.n;
@@ -121,7 +121,7 @@ void SetSwitch(PlacementContext& c)
 void RemoveSwitch(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const FoundElement f = CursorElement(s, {ElementType::Switch});
+    const FoundElement f = ElementAt(s, {s.CursorX, s.CursorY}, {ElementType::Switch});
     if (!f)
         return;
     const int16_t n = f.n;
@@ -138,7 +138,7 @@ void RemoveSwitch(PlacementContext& c)
 void RemoveText(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const FoundElement f = CursorElement(s, {ElementType::TextLabel});
+    const FoundElement f = ElementAt(s, {s.CursorX, s.CursorY}, {ElementType::TextLabel});
     if (!f)
         return;
     const int16_t n = f.n;

@@ -163,12 +163,12 @@ int CountAnalysisSensors(const Circuit& s)
     return count;
 }
 
-void RecountProbes(ProgramState& s)
+uint8_t RecountProbes(const Circuit& s, AnalyzerPort* analyzer)
 {
     const int count = CountAnalysisSensors(s);
-    s.ProbeCount = static_cast<uint8_t>(std::min(count, 255));
-    if (s.ports.analyzer)
-        s.ports.analyzer->SetAnalyserMenuEnabled(count > 0);
+    if (analyzer)
+        analyzer->SetAnalyserMenuEnabled(count > 0);
+    return static_cast<uint8_t>(std::min(count, 255));
 }
 
 void SetAnalysepunkt(PlacementContext& c)
@@ -201,7 +201,7 @@ void SetAnalysepunkt(PlacementContext& c)
     r.Label = QString::number(k);
     cell.ElementNr = n;
     cell.Type = ElementType::AnalysisSensor;
-    RecountProbes(s);
+    s.ProbeCount = RecountProbes(s, s.ports.analyzer);
     if (s.ports.analyzer) {
         s.ports.analyzer->PrepareListView();
         s.ports.analyzer->ResizeListView();
@@ -229,7 +229,7 @@ void RemoveAnalysepunkt(PlacementContext& c)
     cell.Type = ElementType::Conductor;
     cell.ElementNr = 0;
     cell.Marker = 0;
-    RecountProbes(s);
+    s.ProbeCount = RecountProbes(s, s.ports.analyzer);
     if (s.ports.analyzer) {
         s.ports.analyzer->PrepareListView();
         s.ports.analyzer->ResizeListView();
@@ -313,11 +313,6 @@ FoundElement ElementAt(const Circuit& s, PinPos cell, std::initializer_list<uint
     if (std::find(types.begin(), types.end(), e.Type) == types.end())
         return {};
     return {n, ListPins(e.InPinList), ListPins(e.OutPinList)};
-}
-
-FoundElement CursorElement(const ProgramState& s, std::initializer_list<uint8_t> types)
-{
-    return ElementAt(s, {s.CursorX, s.CursorY}, types);
 }
 
 std::optional<CellRect> FootprintOf(const Circuit& s, const FoundElement& f)

@@ -14,7 +14,7 @@
 #include "model/records.h"
 
 struct Circuit;
-struct ProgramState;
+class AnalyzerPort;
 struct PlacementContext;
 class clsUndo;
 
@@ -34,9 +34,9 @@ void DeleteElement(Circuit& s, int16_t i);
 int16_t GetFreeAnalysepunktNr(const Circuit& s);
 // Number of analysis sensors in the element table.
 int CountAnalysisSensors(const Circuit& s);
-// ProbeCount from the sensors in the element table; the analyzer's View menu
-// item is enabled exactly while a sensor exists.
-void RecountProbes(ProgramState& s);
+// The new ProbeCount from the sensors in the element table; the analyzer's
+// View menu item is enabled exactly while a sensor exists.
+uint8_t RecountProbes(const Circuit& s, AnalyzerPort* analyzer);
 void SetAnalysepunkt(PlacementContext& c);
 void RemoveAnalysepunkt(PlacementContext& c);
 
@@ -84,8 +84,6 @@ struct FoundElement {
 };
 // The element covering cell when it has one of the types; none otherwise.
 FoundElement ElementAt(const Circuit& circuit, PinPos cell, std::initializer_list<uint8_t> types);
-// The same at the cursor (CursorX, CursorY).
-FoundElement CursorElement(const ProgramState& s, std::initializer_list<uint8_t> types);
 // The footprint of a found element, from its type, orientation and pins.
 std::optional<CellRect> FootprintOf(const Circuit& circuit, const FoundElement& e);
 // The removing frame: undo step over r, r cleared, element n deleted; returns

@@ -20,6 +20,13 @@ inline Engine EngineOf(ProgramState& s, EngineContext& e)
                   .LevelTreeKeys = s.LevelTreeKeys,
                   .editor = EditorCalls{
                       .editor = &s,
-                      .saveTool = [](void* p) { SaveToolSelection(*static_cast<ProgramState*>(p)); },
-                      .setPointer = [](void* p, int pointer) { SetWorksheetMousePointer(*static_cast<ProgramState*>(p), pointer); }}};
+                      .saveTool = [](void* p) {
+                          auto& s = *static_cast<ProgramState*>(p);
+                          SaveToolSelection(s, s.ports.tools);
+                      },
+                      .setPointer =
+                          [](void* p, int pointer) {
+                              auto& s = *static_cast<ProgramState*>(p);
+                              SetWorksheetMousePointer(s, s.ports.tools, pointer);
+                          }}};
 }

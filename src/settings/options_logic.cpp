@@ -142,7 +142,7 @@ bool ApplyOptionsForm(ProgramState& s, const OptionsForm& form, OptionsTargets& 
     s.objFile.FilePath = s.Verzeichnisse[0];
 
     QString reason;
-    if (!SavePermissions(s, &reason)) {
+    if (!SavePermissions(s.settings, &reason)) {
         ReportPermissionsFailure(s, targets.dialogs, reason);
         return false;
     }

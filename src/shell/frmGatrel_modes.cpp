@@ -145,7 +145,7 @@ void frmGatrel::SwitchToSimulationMode()
     MainButton("cmdICAuswahl")->setEnabled(false);
     propertiesPanel_->ShowClockPage();
     sizePanel_->SetBoxesEnabled(false);
-    SaveToolSelection(s_);
+    SaveToolSelection(s_, s_.ports.tools);
     SelectFirstClock();
     if (MainButton("cmdICAuswahl")->isChecked())
         ShowICManager(false);

@@ -84,12 +84,12 @@ void frmGatrel::SwapQuickHelpSelection()
 
 void frmGatrel::RestoreEditingTool()
 {
-    RestoreToolSelection(s_);
+    RestoreToolSelection(s_, s_.ports.tools);
     ChangeSelPicture(s_.ToolMode);
     if (!quickHelpActive_)
         return;
     SwapQuickHelpSelection();
-    SaveToolSelection(s_);
+    SaveToolSelection(s_, s_.ports.tools);
     SwapQuickHelpSelection();
     s_.ToolMode = ToolCode::QuickHelp;
     SetWorksheetMousePointer(14);
@@ -99,7 +99,7 @@ void frmGatrel::EnterQuickHelp()
 {
     // Quick help keeps its own tool selection: the one saved at power-on stays intact.
     SwapQuickHelpSelection();
-    SaveToolSelection(s_);
+    SaveToolSelection(s_, s_.ports.tools);
     SwapQuickHelpSelection();
 
     s_.ToolMode = ToolCode::QuickHelp;
@@ -121,7 +121,7 @@ void frmGatrel::LeaveQuickHelp()
         SetWorksheetMousePointer(quickHelpTool_.mousePointer);
     } else {
         SwapQuickHelpSelection();
-        RestoreToolSelection(s_);
+        RestoreToolSelection(s_, s_.ports.tools);
         SwapQuickHelpSelection();
     }
 

@@ -115,7 +115,7 @@ int frmGatrel::Form_Load(const QString& LadeDatei, const QString& documentsFolde
     SetCaption(LoadResString(2506));
     ChangeToolbarStyle();
 
-    switch (LoadPermissions(s_)) {
+    switch (LoadPermissions(s_.settings)) {
     case PermissionsStatus::Missing:
         dialogs_.ShowMessage(MissingPermissionsMessage(), MessageButtons::OK, MessageIcon::None, QString());
         return 1;

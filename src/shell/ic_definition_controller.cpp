@@ -92,7 +92,7 @@ void ICDefinitionController::ShowICView()
 {
     if (s_.ICViewOpen)
         return;
-    SaveToolSelection(s_);
+    SaveToolSelection(s_, s_.ports.tools);
     // Kept apart: switching the power inside the view saves a selection of its own.
     savedTool_ = {s_.SavedToolMode, s_.SavedMousePointer, s_.SavedToolKey, s_.SavedToolIndex};
     s_.ToolMode = ToolCode::ICDefinitionView;

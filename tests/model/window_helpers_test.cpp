@@ -45,7 +45,7 @@ TEST_F(WindowHelpers, ShowErrorBoxesAndStatusTexts)
 TEST_F(WindowHelpers, SaveToolSelectionWithoutPressedButton)
 {
     s.WorksheetMousePointer = 2;
-    SaveToolSelection(s);
+    SaveToolSelection(s, s.ports.tools);
     EXPECT_EQ(s.SavedMousePointer, 2);
     EXPECT_EQ(s.SavedToolKey, QStringLiteral("cmdLeitungen"));
     EXPECT_EQ(s.SavedToolIndex, 3);
@@ -57,14 +57,14 @@ TEST_F(WindowHelpers, RestoreToolSelectionAfterModeChange)
     s.PressedToolKey = QStringLiteral("cmdUnd");
     s.PressedToolIndex = 7;
     s.WorksheetMousePointer = 2;
-    SaveToolSelection(s);
+    SaveToolSelection(s, s.ports.tools);
 
     s.ToolMode = ToolCode::SimulationRunning;
     s.PressedToolKey.clear();
     s.WorksheetMousePointer = 0;
     s.OrientationToolbarEnabled = false;
     s.PropertyWindowState = {true, false, true, false, false, false, false, true};
-    RestoreToolSelection(s);
+    RestoreToolSelection(s, s.ports.tools);
     EXPECT_EQ(s.ToolMode, ToolCode::AND);
     EXPECT_EQ(w.worksheetMousePointer, 2);
     EXPECT_EQ(w.pressedToolKey, QStringLiteral("cmdUnd"));
@@ -74,7 +74,7 @@ TEST_F(WindowHelpers, RestoreToolSelectionAfterModeChange)
 
     // Already pressed: not pressed again; toolbar state unchanged is not set again.
     w.calls.clear();
-    RestoreToolSelection(s);
+    RestoreToolSelection(s, s.ports.tools);
     EXPECT_EQ(w.calls.count(QStringLiteral("PressToolButton")), 0);
     EXPECT_EQ(w.calls.count(QStringLiteral("SetOrientationToolbarEnabled")), 0);
 }
@@ -83,10 +83,10 @@ TEST_F(WindowHelpers, OrientationToolbarOffForUnturnableTools)
 {
     for (uint8_t tool : {0, 1, 4, 5, 19, 20, 9}) {
         s.ToolMode = ToolFor(tool);
-        SaveToolSelection(s);
+        SaveToolSelection(s, s.ports.tools);
         s.OrientationToolbarEnabled = tool != 9;
         w.orientationToolbarEnabled = tool != 9;
-        RestoreToolSelection(s);
+        RestoreToolSelection(s, s.ports.tools);
         EXPECT_EQ(w.orientationToolbarEnabled, tool == 9) << int(tool);
     }
 }

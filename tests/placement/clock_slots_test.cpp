@@ -106,10 +106,10 @@ TEST_F(Clocks, AGeneratorWithoutStoredSlotGetsAFreshOneInElementOrder)
     ASSERT_EQ(Generator(5, 5), 1);
     ASSERT_EQ(Generator(5, 15), 2);
     ASSERT_EQ(Generator(5, 25), 3);
-    RemoveTimerSlot(s, 1);
+    RemoveTimerSlot(s, s.ports.clockTimers, s.SelectedClock, 1);
     s.Elements[2].Label.clear();
     s.Clocks[1].ClockElement = 3; // as if element 2 had been re-inserted before it
-    RestoreTimer(s, 2);
+    RestoreTimer(s, s.ports.clockTimers, 2);
     EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockElement), (std::vector<int16_t>{1, 2, 4}));
     EXPECT_EQ(s.Clocks[1].ClockHigh, 1000);
     EXPECT_EQ(s.Clocks[1].ClockCycles, 1);

@@ -209,7 +209,7 @@ TEST_F(Sensors, RecountingTakesTheSensorsThemselves)
     Sensor(3);
     Sensor(7);
     s.ProbeCount = 0;
-    RecountProbes(s);
+    s.ProbeCount = RecountProbes(s, s.ports.analyzer);
     EXPECT_EQ(s.ProbeCount, 2);
     EXPECT_TRUE(w.analyserMenuEnabled);
 }

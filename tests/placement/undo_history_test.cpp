@@ -354,7 +354,7 @@ protected:
             if (t == ElementType::ClockGenerator) {
                 for (int k = 0; k < s.ClockCount; ++k)
                     if (s.Clocks[static_cast<size_t>(k)].ClockElement == e) {
-                        RemoveTimerSlot(s, static_cast<int16_t>(k));
+                        RemoveTimerSlot(s, s.ports.clockTimers, s.SelectedClock, static_cast<int16_t>(k));
                         break;
                     }
             }
@@ -376,7 +376,7 @@ protected:
                 s.ICInstances.resize(static_cast<size_t>(s.LevelUBound) + 1);
             }
         }
-        RecountProbes(s);
+        s.ProbeCount = RecountProbes(s, s.ports.analyzer);
     }
 };
 

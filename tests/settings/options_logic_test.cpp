@@ -155,7 +155,7 @@ TEST_F(OptionsFixture, SwitchesAndPasswordSurviveARestart)
     ProgramState restarted;
     restarted.settings.registryFiles = s.settings.registryFiles;
     restarted.settings.RegRoot = s.settings.RegRoot;
-    ASSERT_EQ(LoadPermissions(restarted), PermissionsStatus::Loaded);
+    ASSERT_EQ(LoadPermissions(restarted.settings), PermissionsStatus::Loaded);
     EXPECT_EQ(restarted.settings.ElementEnable, s.settings.ElementEnable);
     EXPECT_EQ(restarted.settings.FeatureEnable, s.settings.FeatureEnable);
     EXPECT_EQ(restarted.settings.ElementEnable[1], 0);

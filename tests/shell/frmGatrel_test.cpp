@@ -45,7 +45,7 @@ TEST_F(MainWindow, StartsWithTheEmptyDefaultWorksheet)
 TEST_F(MainWindow, RecentFileItemsShowOnlyFilledEntries)
 {
     s.LastFiles[0] = QStringLiteral("/c/adder.gtr");
-    RefreshUsedFilesMenu(s);
+    RefreshUsedFilesMenu(s, s.ports.files);
     QAction* first = window.MenuItem(QStringLiteral("mUsedFiles"), 0);
     EXPECT_EQ(first->text(), QStringLiteral("&1 /c/adder"));
     EXPECT_TRUE(first->isVisible());

@@ -50,7 +50,7 @@ protected:
         ProgramState restarted;
         restarted.settings.registryFiles = s.settings.registryFiles;
         restarted.settings.RegRoot = s.settings.RegRoot;
-        EXPECT_EQ(LoadPermissions(restarted), PermissionsStatus::Loaded);
+        EXPECT_EQ(LoadPermissions(restarted.settings), PermissionsStatus::Loaded);
         return restarted.settings.OptionsPassword;
     }
     QStringList ComplexEntries() const
@@ -121,7 +121,7 @@ TEST_F(SettingsMenu, ThePromptRefusesAWrongPasswordAndStaysOpen)
 TEST_F(SettingsMenu, AChangedOrRemovedPasswordReachesTheStoreOnlyWithOk)
 {
     s.settings.OptionsPassword = QStringLiteral("old");
-    ASSERT_TRUE(SavePermissions(s));
+    ASSERT_TRUE(SavePermissions(s.settings));
     struct Step {
         QString old, fresh;
         const char* settingsButton;

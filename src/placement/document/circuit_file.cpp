@@ -106,7 +106,7 @@ void ShowLoadedCircuit(ProgramState& s, const QString& fullPath, bool showedProg
             p.icView->AddICConnectorLabel(i, GetField(pins, 3), tag);
         }
     }
-    AddToRecentFiles(s, fullPath);
+    AddToRecentFiles(s, s.ports.files, fullPath);
     if (s.ToolMode == ToolCode::IC)
         SelectConductorTool(s);
     if (!s.ICName.isEmpty() && s.ICName != u"IC-Neu") {
@@ -119,7 +119,7 @@ void ShowLoadedCircuit(ProgramState& s, const QString& fullPath, bool showedProg
             p.icView->ShowICView();
         }
     }
-    SetWorksheetMousePointer(s, kCrossPointer);
+    SetWorksheetMousePointer(s, s.ports.tools, kCrossPointer);
     if (p.levels)
         p.levels->RebuildLevelTree();
     if (p.worksheet)
@@ -134,7 +134,7 @@ void ShowLoadedCircuit(ProgramState& s, const QString& fullPath, bool showedProg
 
 void FailLoad(ProgramState& s)
 {
-    RestoreToolSelection(s);
+    RestoreToolSelection(s, s.ports.tools);
     SetStatusText(s.ports, QString());
 }
 
@@ -208,7 +208,7 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
         return LoadResult::Failed;
     }
 
-    SaveToolSelection(s);
+    SaveToolSelection(s, s.ports.tools);
     SetStatusText(s.ports, QStringLiteral("Verifying ICs.."));
     // A long load shows at once that it has begun; reading the sections moves the bar on.
     const bool longLoad = progress && size >= kShowProgressFrom;
@@ -220,7 +220,7 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
         FailLoad(s);
         return LoadResult::Failed;
     }
-    SetWorksheetMousePointer(s, kHourglassPointer);
+    SetWorksheetMousePointer(s, s.ports.tools, kHourglassPointer);
 
     // Read into a state of its own, so that a refused file leaves the circuit as it was.
     ProgramState t;
@@ -293,7 +293,7 @@ bool SaveFile(ProgramState& s, UserDialogs& dialogs, bool quiet)
     if (s.SaveICsWithFile != 0)
         CopyICsToFolder(s, folder);
     s.CmDialog1.FileName = target;
-    AddToRecentFiles(s, target);
+    AddToRecentFiles(s, s.ports.files, target);
     s.FileSaved = kTrue;
     if (s.ports.files)
         s.ports.files->SetCaption(FileCaption(target));

@@ -19,7 +19,7 @@ ICLoad LoadInto(ProgramState& s)
         SetStatusText(s.ports, QStringLiteral("Loading IC '%1'..").arg(name));
         if (lineNo == kLongLoadLine) {
             s.LongLoad = kTrue;
-            SetWorksheetMousePointer(s, kArrowHourglassPointer);
+            SetWorksheetMousePointer(s, s.ports.tools, kArrowHourglassPointer);
         }
     };
     return {s, s.Verzeichnisse[1], s.CurrentLevel, s.ICLoadDepth, progress};

@@ -92,9 +92,8 @@ std::optional<Permissions> DecodePermissions(const QString& stored)
     return p;
 }
 
-PermissionsStatus LoadPermissions(ProgramState& s)
+PermissionsStatus LoadPermissions(Settings& st)
 {
-    Settings& st = s.settings;
     const QString stored =
         RegGetValue(st.registryFiles, st.RegRoot, QString::fromLatin1(kSettingsKey),
                     QString::fromLatin1(kPermissionsValue))
@@ -120,9 +119,8 @@ bool SavePermissions(const RegistryLocations& where, RegistryRoot root, const Pe
                        RegValue::Text(*text), error);
 }
 
-bool SavePermissions(ProgramState& s, QString* error)
+bool SavePermissions(Settings& st, QString* error)
 {
-    Settings& st = s.settings;
     if (!UseOwnSettings(st, error))
         return false;
     return SavePermissions(st.registryFiles, RegistryRoot::CurrentUser,

@@ -9,8 +9,6 @@
 
 #include "model/settings.h"
 
-struct ProgramState;
-
 inline constexpr char kPermissionsValue[] = "Permissions";
 
 struct Permissions {
@@ -39,12 +37,12 @@ enum class PermissionsStatus { Loaded, Missing, Broken };
 // Reads the stored value into the settings; on failure the settings keep
 // their values and the caller reports MissingPermissionsMessage or
 // BrokenPermissionsMessage.
-PermissionsStatus LoadPermissions(ProgramState& s);
+PermissionsStatus LoadPermissions(Settings& st);
 // Writes the settings' switches and password into the user's own file (see
 // UseOwnSettings); false when nothing was written because the password
 // cannot be stored or the file cannot be written (then with the reason in
 // error, when given).
-bool SavePermissions(ProgramState& s, QString* error = nullptr);
+bool SavePermissions(Settings& st, QString* error = nullptr);
 // The same for a store of its own (the install step).
 bool SavePermissions(const RegistryLocations& where, RegistryRoot root, const Permissions& p,
                      QString* error = nullptr);

@@ -146,7 +146,7 @@ void LoadSettings(ProgramState& s)
         if (!path.isEmpty())
             s.LastFiles[n++] = path;
     }
-    RefreshUsedFilesMenu(s);
+    RefreshUsedFilesMenu(s, s.ports.files);
 
     st.DisplaySplash = ReadFlag(get(QStringLiteral("DisplaySplash")));
     s.AutoStop = ReadNumber(get(QStringLiteral("AutoStop")));
@@ -241,9 +241,8 @@ bool SaveSettings(ProgramState& s, int16_t undoSteps, UserDialogs* dialogs)
     return false;
 }
 
-void RefreshUsedFilesMenu(ProgramState& s)
+void RefreshUsedFilesMenu(RecentFiles& s, FilePort* w)
 {
-    FilePort* w = s.ports.files;
     if (!w)
         return;
     if (std::any_of(s.LastFiles.begin(), s.LastFiles.end(), [](const QString& p) { return !p.isEmpty(); }))
@@ -257,13 +256,13 @@ void RefreshUsedFilesMenu(ProgramState& s)
     }
 }
 
-void AddToRecentFiles(ProgramState& s, const QString& path)
+void AddToRecentFiles(RecentFiles& s, FilePort* menu, const QString& path)
 {
     if (!path.isEmpty() && std::find(s.LastFiles.begin(), s.LastFiles.end(), path) == s.LastFiles.end()) {
         std::move_backward(s.LastFiles.begin(), s.LastFiles.end() - 1, s.LastFiles.end());
         s.LastFiles[0] = path;
     }
-    RefreshUsedFilesMenu(s);
+    RefreshUsedFilesMenu(s, menu);
 }
 
 bool WriteInstallSettings(const QString& machineFile, QString* error)

@@ -11,6 +11,8 @@
 
 struct ProgramState;
 class UserDialogs;
+struct RecentFiles;
+class FilePort;
 
 inline constexpr char kSettingsKey[] = "Software\\Kestrun\\Gatrel\\1.0";
 
@@ -54,10 +56,10 @@ void LoadSettings(ProgramState& s);
 bool SaveSettings(ProgramState& s, int16_t undoSteps, UserDialogs* dialogs = nullptr);
 
 // Captions and visibility of the recent-file menu items from LastFiles.
-void RefreshUsedFilesMenu(ProgramState& s);
+void RefreshUsedFilesMenu(RecentFiles& files, FilePort* menu);
 // A circuit was opened or saved: a new path goes to the front, a known one
 // stays where it is; then the menu is refreshed.
-void AddToRecentFiles(ProgramState& s, const QString& path);
+void AddToRecentFiles(RecentFiles& files, FilePort* menu, const QString& path);
 
 // Creates the settings key in the installer's machine-wide file with a
 // Permissions value that switches everything on and sets no password.

@@ -16,12 +16,12 @@ bool OrientationFixed(ToolCode tool)
     }
 }
 
-void SaveToolSelection(ProgramState& s)
+void SaveToolSelection(ToolSelection& s, const ToolPort* window)
 {
     s.SavedToolMode = s.ToolMode;
     s.SavedToolKey = kConductorToolKey;
     s.SavedToolIndex = kConductorToolIndex;
-    if (!s.ports.tools)
+    if (!window)
         return;
     s.SavedMousePointer = s.WorksheetMousePointer;
     if (!s.PressedToolKey.isEmpty()) {
@@ -30,13 +30,13 @@ void SaveToolSelection(ProgramState& s)
     }
 }
 
-void RestoreToolSelection(ProgramState& s)
+void RestoreToolSelection(ToolSelection& s, ToolPort* window)
 {
     s.ToolMode = s.SavedToolMode;
-    if (!s.ports.tools)
+    if (!window)
         return;
-    ToolPort& w = *s.ports.tools;
-    SetWorksheetMousePointer(s, s.SavedMousePointer);
+    ToolPort& w = *window;
+    SetWorksheetMousePointer(s, window, s.SavedMousePointer);
     const bool alreadyPressed = !s.PressedToolKey.isEmpty()
         && (s.PressedToolKey == s.SavedToolKey || s.PressedToolIndex == s.SavedToolIndex);
     if (!alreadyPressed)
@@ -49,9 +49,9 @@ void RestoreToolSelection(ProgramState& s)
     w.ChangePropertyWindow(s.PropertyWindowState);
 }
 
-void SetWorksheetMousePointer(ProgramState& s, int pointer)
+void SetWorksheetMousePointer(ToolSelection& s, ToolPort* window, int pointer)
 {
     s.WorksheetMousePointer = pointer;
-    if (s.ports.tools)
-        s.ports.tools->SetWorksheetMousePointer(pointer);
+    if (window)
+        window->SetWorksheetMousePointer(pointer);
 }

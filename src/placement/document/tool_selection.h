@@ -5,7 +5,8 @@
 
 #include "model/records.h"
 
-struct ProgramState;
+struct ToolSelection;
+class ToolPort;
 
 // The conductor tool's button of the element toolbar.
 inline const QString kConductorToolKey = QStringLiteral("cmdLeitungen");
@@ -15,11 +16,12 @@ constexpr int kConductorToolIndex = 3;
 // orientation only: the orientation buttons rest while they are chosen.
 bool OrientationFixed(ToolCode tool);
 
-// The worksheet's mouse pointer: kept in the state and shown by the window.
-void SetWorksheetMousePointer(ProgramState& s, int pointer);
+// The worksheet's mouse pointer: kept in the selection and shown by the
+// window (when there is one).
+void SetWorksheetMousePointer(ToolSelection& t, ToolPort* window, int pointer);
 
 // Saves ToolMode, the worksheet pointer and the pressed element-tool button.
-void SaveToolSelection(ProgramState& s);
+void SaveToolSelection(ToolSelection& t, const ToolPort* window);
 // Restores what SaveToolSelection saved and updates the toolbars and the
 // property panel.
-void RestoreToolSelection(ProgramState& s);
+void RestoreToolSelection(ToolSelection& t, ToolPort* window);

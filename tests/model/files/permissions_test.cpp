@@ -140,13 +140,13 @@ TEST(PermissionsStore, InstallWritesAValueTheProgramAccepts)
     s.settings.registryFiles = {dir.filePath(QStringLiteral("u/Gatrel.conf")),
                                 dir.filePath(QStringLiteral("m/Gatrel.conf"))};
     s.settings.RegRoot = RegistryRoot::LocalMachine;
-    EXPECT_EQ(LoadPermissions(s), PermissionsStatus::Missing);
+    EXPECT_EQ(LoadPermissions(s.settings), PermissionsStatus::Missing);
 
     WriteInstallSettings(s.settings.registryFiles.machineFile);
     s.settings.ElementEnable.fill(0);
     s.settings.FeatureEnable.fill(0);
     s.settings.OptionsPassword = QStringLiteral("old");
-    ASSERT_EQ(LoadPermissions(s), PermissionsStatus::Loaded);
+    ASSERT_EQ(LoadPermissions(s.settings), PermissionsStatus::Loaded);
     for (int16_t f : s.settings.FeatureEnable)
         EXPECT_EQ(f, -1);
     for (int16_t e : s.settings.ElementEnable)
@@ -158,19 +158,19 @@ TEST(PermissionsStore, InstallWritesAValueTheProgramAccepts)
     const QByteArray installed = ReadBytes(s.settings.registryFiles.machineFile);
     s.settings.ElementEnable[13] = 0;
     s.settings.OptionsPassword = QStringLiteral(" pw ");
-    ASSERT_TRUE(SavePermissions(s));
+    ASSERT_TRUE(SavePermissions(s.settings));
     EXPECT_EQ(s.settings.RegRoot, RegistryRoot::CurrentUser);
     EXPECT_EQ(ReadBytes(s.settings.registryFiles.machineFile), installed);
     s.settings.ElementEnable[13] = -1;
     s.settings.OptionsPassword.clear();
-    ASSERT_EQ(LoadPermissions(s), PermissionsStatus::Loaded);
+    ASSERT_EQ(LoadPermissions(s.settings), PermissionsStatus::Loaded);
     EXPECT_EQ(s.settings.ElementEnable[13], 0);
     EXPECT_EQ(s.settings.OptionsPassword, QStringLiteral(" pw "));
 
     const QString key = QString::fromLatin1(kSettingsKey);
     RegSetValue(s.settings.registryFiles, RegistryRoot::CurrentUser, key, QStringLiteral("Permissions"),
                 RegValue::Text(QString(21, QChar(20))));
-    EXPECT_EQ(LoadPermissions(s), PermissionsStatus::Broken);
+    EXPECT_EQ(LoadPermissions(s.settings), PermissionsStatus::Broken);
     EXPECT_EQ(s.settings.ElementEnable[13], 0) << "a broken value changes nothing";
     EXPECT_TRUE(MissingPermissionsMessage().contains(QStringLiteral("permissions\r\nfrom registry")));
     EXPECT_TRUE(BrokenPermissionsMessage().contains(QStringLiteral("data.\r\nPlease")));

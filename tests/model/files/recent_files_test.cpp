@@ -44,7 +44,7 @@ TEST(RefreshUsedFilesMenu, EmptyEntriesKeepTheirCaptionAndSeparatorIsNeverHidden
     s.UsedFileCaptions[2] = N("&3 /old");
     win.usedFilesSeparatorVisible = true;
     s.LastFiles = {};
-    RefreshUsedFilesMenu(s);
+    RefreshUsedFilesMenu(s, s.ports.files);
     EXPECT_FALSE(win.calls.contains(N("ShowUsedFilesSeparator")));
     EXPECT_TRUE(win.usedFilesSeparatorVisible);
     EXPECT_EQ(win.usedFileCaptions[2], N("&3 /old"));
@@ -52,7 +52,7 @@ TEST(RefreshUsedFilesMenu, EmptyEntriesKeepTheirCaptionAndSeparatorIsNeverHidden
 
     win.usedFilesSeparatorVisible = false;
     s.LastFiles = {QString(), N("/b.gtr"), QString(), QString()};
-    RefreshUsedFilesMenu(s);
+    RefreshUsedFilesMenu(s, s.ports.files);
     EXPECT_TRUE(win.usedFilesSeparatorVisible);
     EXPECT_EQ(win.usedFileCaptions[1], N("&2 /b"));
     EXPECT_EQ(win.usedFileVisible, (std::array<bool, 4>{false, true, true, false}));
@@ -65,17 +65,17 @@ TEST(AddToRecentFiles, NewPathsGoFirstKnownPathsStay)
     win.Attach(s);
     s.LastFiles = {N("/1.gtr"), N("/2.gtr"), N("/3.gtr"), N("/4.gtr")};
 
-    AddToRecentFiles(s, N("/new.gtr"));
+    AddToRecentFiles(s, s.ports.files, N("/new.gtr"));
     EXPECT_EQ(s.LastFiles, (std::array<QString, 4>{N("/new.gtr"), N("/1.gtr"), N("/2.gtr"), N("/3.gtr")}));
     EXPECT_EQ(win.usedFileCaptions[0], N("&1 /new"));
     EXPECT_EQ(win.usedFileCaptions[3], N("&4 /3"));
 
-    AddToRecentFiles(s, N("/2.gtr"));
+    AddToRecentFiles(s, s.ports.files, N("/2.gtr"));
     EXPECT_EQ(s.LastFiles[2], N("/2.gtr"));
     EXPECT_EQ(s.LastFiles[0], N("/new.gtr"));
 
     // The comparison is exact: another spelling is another file.
-    AddToRecentFiles(s, N("/NEW.gtr"));
+    AddToRecentFiles(s, s.ports.files, N("/NEW.gtr"));
     EXPECT_EQ(s.LastFiles, (std::array<QString, 4>{N("/NEW.gtr"), N("/new.gtr"), N("/1.gtr"), N("/2.gtr")}));
 }
 
@@ -83,10 +83,10 @@ TEST(AddToRecentFiles, FillsAnEmptyListFromTheFrontAlsoHeadless)
 {
     ProgramState s; // no window: only the list changes
     s.LastFiles = {};
-    AddToRecentFiles(s, N("/a.gtr"));
-    AddToRecentFiles(s, N("/b.gtr"));
+    AddToRecentFiles(s, s.ports.files, N("/a.gtr"));
+    AddToRecentFiles(s, s.ports.files, N("/b.gtr"));
     EXPECT_EQ(s.LastFiles, (std::array<QString, 4>{N("/b.gtr"), N("/a.gtr"), QString(), QString()}));
-    AddToRecentFiles(s, QString());
+    AddToRecentFiles(s, s.ports.files, QString());
     EXPECT_EQ(s.LastFiles[0], N("/b.gtr"));
 }
 
