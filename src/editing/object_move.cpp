@@ -25,10 +25,10 @@ void ObjectMove::CopyObjectsToPuffer()
     ProgramState& s = e_.s;
     CellBox box{s.MaxX, s.MaxY, 0, 0};
     for (int16_t n : selection_.Numbers()) {
-        box.X1 = std::min(box.X1, GetElementLeft(s, n));
-        box.Y1 = std::min(box.Y1, GetElementTop(s, n));
-        box.X2 = std::max(box.X2, GetElementRight(s, n));
-        box.Y2 = std::max(box.Y2, GetElementBottom(s, n));
+        box.X1 = std::min(box.X1, GetElementLeft(s, n, s.CursorX));
+        box.Y1 = std::min(box.Y1, GetElementTop(s, n, s.CursorY));
+        box.X2 = std::max(box.X2, GetElementRight(s, n, s.CursorX));
+        box.Y2 = std::max(box.Y2, GetElementBottom(s, n, s.CursorY));
     }
     selection_.Rect = box;
     ObjectPuffer.assign(static_cast<size_t>(std::max(0, box.X2 - box.X1) + 1),

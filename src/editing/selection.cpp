@@ -62,10 +62,10 @@ void Selection::PlaceHandles()
     std::vector<OverlayShape>& handles = e_.overlay.PObj;
     handles.clear();
     for (int16_t n : numbers_) {
-        const double x1 = GridToPixel(s, GetElementLeft(s, n));
-        const double y1 = GridToPixel(s, GetElementTop(s, n));
-        const double x2 = GridToPixel(s, GetElementRight(s, n));
-        const double y2 = GridToPixel(s, GetElementBottom(s, n));
+        const double x1 = GridToPixel(s, GetElementLeft(s, n, s.CursorX));
+        const double y1 = GridToPixel(s, GetElementTop(s, n, s.CursorY));
+        const double x2 = GridToPixel(s, GetElementRight(s, n, s.CursorX));
+        const double y2 = GridToPixel(s, GetElementBottom(s, n, s.CursorY));
         for (const auto& [hx, hy] : {std::pair{x1, y1}, std::pair{x2, y1}, std::pair{x1, y2}, std::pair{x2, y2}})
             handles.push_back(OverlayShape{true, hx - 2, hy - 2, 5, 5, 1, 0x000000});
     }

@@ -4,30 +4,30 @@ namespace {
 
 using namespace ElementType;
 
-// name, symbol kept, shows levels, footprint rule
+// name, symbol kept, shows levels, footprint rule, selection marker
 constexpr ComponentRow kRows[] = {
-    {Conductor, "conductor", false, false, nullptr},
-    {Juncture, "juncture", false, false, nullptr},
-    {NegationMarker, "negation marker", false, false, nullptr},
-    {LED, "LED", true, true, nullptr},
-    {Switch, "switch", true, true, nullptr},
-    {AND, "AND gate", true, false, GateFootprint},
-    {OR, "OR gate", true, false, GateFootprint},
-    {XOR, "XOR gate", true, false, GateFootprint},
-    {Inverter, "inverter", true, false, InverterFootprint},
-    {ClockGenerator, "clock generator", true, false, ClockFootprint},
-    {HalfAdder, "half adder", true, false, AdderFootprint},
-    {FullAdder, "full adder", true, false, AdderFootprint},
-    {TriState, "TriState gate", true, false, TriStateFootprint},
-    {Multiplexer, "multiplexer", true, false, MultiplexerFootprint},
-    {CouplingDiode, "coupling diode", false, false, nullptr},
-    {Decoder, "decoder", true, false, DecoderFootprint},
-    {FlipFlop, "flip-flop", true, true, FlipFlopFootprint},
-    {ShiftRegister, "shift register", true, true, ShiftRegisterFootprint},
-    {SevenSegment, "7-segment display", true, true, SevenSegmentFootprint},
-    {IC, "IC", false, false, nullptr},
-    {TextLabel, "text", false, false, nullptr},
-    {AnalysisSensor, "sensor", true, false, nullptr},
+    {Conductor, "conductor", false, false, nullptr, MarkerFit::Cells},
+    {Juncture, "juncture", false, false, nullptr, MarkerFit::Cells},
+    {NegationMarker, "negation marker", false, false, nullptr, MarkerFit::Cells},
+    {LED, "LED", true, true, nullptr, MarkerFit::OneCell},
+    {Switch, "switch", true, true, nullptr, MarkerFit::OneCell},
+    {AND, "AND gate", true, false, GateFootprint, MarkerFit::Gate},
+    {OR, "OR gate", true, false, GateFootprint, MarkerFit::Gate},
+    {XOR, "XOR gate", true, false, GateFootprint, MarkerFit::Gate},
+    {Inverter, "inverter", true, false, InverterFootprint, MarkerFit::Inverter},
+    {ClockGenerator, "clock generator", true, false, ClockFootprint, MarkerFit::Gate},
+    {HalfAdder, "half adder", true, false, AdderFootprint, MarkerFit::Gate},
+    {FullAdder, "full adder", true, false, AdderFootprint, MarkerFit::Gate},
+    {TriState, "TriState gate", true, false, TriStateFootprint, MarkerFit::Gate},
+    {Multiplexer, "multiplexer", true, false, MultiplexerFootprint, MarkerFit::Multiplexer},
+    {CouplingDiode, "coupling diode", false, false, nullptr, MarkerFit::Cells},
+    {Decoder, "decoder", true, false, DecoderFootprint, MarkerFit::Cells},
+    {FlipFlop, "flip-flop", true, true, FlipFlopFootprint, MarkerFit::FlipFlop},
+    {ShiftRegister, "shift register", true, true, ShiftRegisterFootprint, MarkerFit::Gate},
+    {SevenSegment, "7-segment display", true, true, SevenSegmentFootprint, MarkerFit::Cells},
+    {IC, "IC", false, false, nullptr, MarkerFit::Cells},
+    {TextLabel, "text", false, false, nullptr, MarkerFit::Cells},
+    {AnalysisSensor, "sensor", true, false, nullptr, MarkerFit::Cells},
 };
 
 constexpr std::array<ComponentRow, kElementTypeBound> Indexed()

@@ -10,6 +10,13 @@
 #include "model/footprint.h"
 #include "model/records.h"
 
+// How the selection marker sits over the element's cells, fitted to its
+// symbol: over the cells; drawn in by a quarter cell across the pins (gate);
+// out by half a cell (flip-flop); in by a third on the select side
+// (multiplexer); the inverter's small body; one cell around the pin (LED,
+// switch).
+enum class MarkerFit : uint8_t { Cells, Gate, FlipFlop, Multiplexer, Inverter, OneCell };
+
 struct ComponentRow {
     uint8_t type = ElementType::Empty;
     const char* name = nullptr; // plain name; null for codes that are no component
@@ -22,6 +29,7 @@ struct ComponentRow {
     // covers only its pin's cell or a run of cells of its own (LED, switch,
     // sensor, text, IC, conductors).
     FootprintRule footprint = nullptr;
+    MarkerFit marker = MarkerFit::Cells;
 };
 
 // Element type codes run below this bound.

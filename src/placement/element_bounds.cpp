@@ -1,5 +1,6 @@
 #include "placement/element_bounds.h"
 
+#include "model/components.h"
 #include "model/geometry.h"
 #include "model/pin_lists.h"
 #include "model/state.h"
@@ -7,13 +8,13 @@
 
 namespace {
 
-const GridCell& CellOfP(const ProgramState& s, int x, int y)
+const GridCell& CellOfP(const CircuitRun& s, int x, int y)
 {
     return s.P.at(x, y);
 }
 
 // Start cell of a bound walk: the first input pin, (0, 0) when there is none.
-PinPos WalkStart(const ProgramState& s, int16_t c)
+PinPos WalkStart(const CircuitRun& s, int16_t c)
 {
     return InputPinsOf(s, c, 0).pin[0];
 }
@@ -48,34 +49,34 @@ int16_t WalkOn(int from, int16_t limit, Covered covered)
 
 } // namespace
 
-int16_t GetElementLeft(ProgramState& s, int16_t c)
+int16_t GetElementLeft(const CircuitRun& s, int16_t c, int16_t cursorX)
 {
     if (c < 1)
-        return s.CursorX;
+        return cursorX;
     const PinPos p = WalkStart(s, c);
     return WalkBack(p.X, [&](int x) { return CellOfP(s, x, p.Y).ElementNr == c; });
 }
 
-int16_t GetElementTop(ProgramState& s, int16_t c)
+int16_t GetElementTop(const CircuitRun& s, int16_t c, int16_t cursorY)
 {
     if (c < 1)
-        return s.CursorY;
+        return cursorY;
     const PinPos p = WalkStart(s, c);
     return WalkBack(p.Y, [&](int y) { return CellOfP(s, p.X, y).ElementNr == c; });
 }
 
-int16_t GetElementRight(ProgramState& s, int16_t c)
+int16_t GetElementRight(const CircuitRun& s, int16_t c, int16_t cursorX)
 {
     if (c < 1)
-        return s.CursorX;
+        return cursorX;
     const PinPos p = WalkStart(s, c);
     return WalkOn(p.X, s.MaxX, [&](int x) { return CellOfP(s, x, p.Y).ElementNr == c; });
 }
 
-int16_t GetElementBottom(ProgramState& s, int16_t c)
+int16_t GetElementBottom(const CircuitRun& s, int16_t c, int16_t cursorY)
 {
     if (c < 1)
-        return s.CursorY;
+        return cursorY;
     const PinPos p = WalkStart(s, c);
     return WalkOn(p.Y, s.MaxY, [&](int y) { return CellOfP(s, p.X, y).ElementNr == c; });
 }
@@ -98,10 +99,8 @@ MarkerBox FitMarker(const SheetScale& s, uint8_t type, bool vertical, int16_t L,
     double top = G(T);
     double width = G(R - L) - cs / 2;
     double height = G(B - T) - cs / 2;
-    using namespace ElementType;
-    switch (type) {
-    case AND: case OR: case XOR: case TriState: case ClockGenerator:
-    case HalfAdder: case FullAdder: case ShiftRegister:
+    switch (Component(type).marker) {
+    case MarkerFit::Gate:
         if (vertical) {
             left = G(L) - cs / 4;
             width = G(R - L);
@@ -110,7 +109,7 @@ MarkerBox FitMarker(const SheetScale& s, uint8_t type, bool vertical, int16_t L,
             height = G(B - T);
         }
         break;
-    case FlipFlop:
+    case MarkerFit::FlipFlop:
         if (vertical) {
             left = G(L) - cs / 2;
             width = G(R - L) + cs / 2;
@@ -119,7 +118,7 @@ MarkerBox FitMarker(const SheetScale& s, uint8_t type, bool vertical, int16_t L,
             height = G(B - T) + cs / 2;
         }
         break;
-    case Multiplexer:
+    case MarkerFit::Multiplexer:
         if (vertical) {
             left = G(L) - cs / 3;
             width = G(R - L);
@@ -127,7 +126,7 @@ MarkerBox FitMarker(const SheetScale& s, uint8_t type, bool vertical, int16_t L,
             height = G(B - T);
         }
         break;
-    case Inverter:
+    case MarkerFit::Inverter:
         if (vertical) {
             left = G(L) - cs / 3;
             width = G(1) - cs / 1.5;
@@ -138,13 +137,13 @@ MarkerBox FitMarker(const SheetScale& s, uint8_t type, bool vertical, int16_t L,
             height = G(1) - cs / 1.5;
         }
         break;
-    case LED: case Switch:
+    case MarkerFit::OneCell:
         left = G(L) - cs / 2;
         top = G(T) - cs / 2;
         width = G(1) - cs / 2;
         height = G(1) - cs / 2;
         break;
-    default:
+    case MarkerFit::Cells:
         break;
     }
 
@@ -163,10 +162,10 @@ SelLabelRect PositionSelLabel(ProgramState& s, int16_t c, int16_t k)
     const uint8_t orient = s.Elements[c].Orientation;
     const bool vertical = Vertical(orient);
 
-    const int16_t L = GetElementLeft(s, c);
-    const int16_t T = GetElementTop(s, c);
-    const int16_t R = GetElementRight(s, c);
-    const int16_t B = GetElementBottom(s, c);
+    const int16_t L = GetElementLeft(s, c, s.CursorX);
+    const int16_t T = GetElementTop(s, c, s.CursorY);
+    const int16_t R = GetElementRight(s, c, s.CursorX);
+    const int16_t B = GetElementBottom(s, c, s.CursorY);
     const MarkerBox box = FitMarker(s, type, vertical, L, T, R, B);
     const double left = box.left;
     const double top = box.top;

@@ -4,14 +4,15 @@
 // the markers' positions).
 #include <cstdint>
 
+struct CircuitRun;
 struct ProgramState;
 
 // Bounding column or row of element c, walked through P from its first input
-// pin. For c < 1: CursorX or CursorY.
-int16_t GetElementLeft(ProgramState& s, int16_t c);
-int16_t GetElementTop(ProgramState& s, int16_t c);
-int16_t GetElementRight(ProgramState& s, int16_t c);
-int16_t GetElementBottom(ProgramState& s, int16_t c);
+// pin. For c < 1: the cursor's column or row, which the caller passes.
+int16_t GetElementLeft(const CircuitRun& s, int16_t c, int16_t cursorX);
+int16_t GetElementTop(const CircuitRun& s, int16_t c, int16_t cursorY);
+int16_t GetElementRight(const CircuitRun& s, int16_t c, int16_t cursorX);
+int16_t GetElementBottom(const CircuitRun& s, int16_t c, int16_t cursorY);
 
 // Where the selection marker k goes over element c. Width and height are not
 // rounded: the marker widget takes them as they come.

@@ -80,8 +80,8 @@ TEST_F(Selecting, EachSelectedComponentHasAHandleAtEachCorner)
     const int16_t picked[] = {3, 1};
     for (size_t k = 0; k < 2; ++k) {
         const int16_t n = picked[k];
-        const double left = Px(GetElementLeft(s, n)) - 2, right = Px(GetElementRight(s, n)) - 2;
-        const double top = Px(GetElementTop(s, n)) - 2, bottom = Px(GetElementBottom(s, n)) - 2;
+        const double left = Px(GetElementLeft(s, n, s.CursorX)) - 2, right = Px(GetElementRight(s, n, s.CursorX)) - 2;
+        const double top = Px(GetElementTop(s, n, s.CursorY)) - 2, bottom = Px(GetElementBottom(s, n, s.CursorY)) - 2;
         const OverlayShape* corners[] = {&o.PObj0(k), &o.PObj1(k), &o.PObj2(k), &o.PObj3(k)};
         const std::pair<double, double> at[] = {{left, top}, {right, top}, {left, bottom}, {right, bottom}};
         for (int i = 0; i < 4; ++i) {
@@ -95,7 +95,7 @@ TEST_F(Selecting, EachSelectedComponentHasAHandleAtEachCorner)
     // The handles of a component taken off go with it.
     sel().SelectObject(3);
     ASSERT_EQ(o.PObj.size(), 4u);
-    EXPECT_EQ(o.PObj0(0).Left, Px(GetElementLeft(s, 1)) - 2);
+    EXPECT_EQ(o.PObj0(0).Left, Px(GetElementLeft(s, 1, s.CursorX)) - 2);
 }
 
 TEST_F(Selecting, SelectingNothingClearsTheHandlesAndDisablesDelete)

@@ -71,21 +71,21 @@ protected:
 TEST_F(GridFixture, ElementBounds)
 {
     Place(1, 10, 5, 12, 8, 10, 6);
-    EXPECT_EQ(GetElementLeft(s, 1), 10);
-    EXPECT_EQ(GetElementRight(s, 1), 12);
-    EXPECT_EQ(GetElementTop(s, 1), 5);
-    EXPECT_EQ(GetElementBottom(s, 1), 8);
+    EXPECT_EQ(GetElementLeft(s, 1, s.CursorX), 10);
+    EXPECT_EQ(GetElementRight(s, 1, s.CursorX), 12);
+    EXPECT_EQ(GetElementTop(s, 1, s.CursorY), 5);
+    EXPECT_EQ(GetElementBottom(s, 1, s.CursorY), 8);
     // At the border: the spare column and row beyond MaxX/MaxY are not walked.
     Place(2, s.MaxX - 2, s.MaxY - 1, s.MaxX + 1, s.MaxY + 1, s.MaxX, s.MaxY);
-    EXPECT_EQ(GetElementRight(s, 2), s.MaxX);
-    EXPECT_EQ(GetElementBottom(s, 2), s.MaxY);
+    EXPECT_EQ(GetElementRight(s, 2, s.CursorX), s.MaxX);
+    EXPECT_EQ(GetElementBottom(s, 2, s.CursorY), s.MaxY);
     Place(3, 0, 0, 3, 2, 2, 1);
-    EXPECT_EQ(GetElementLeft(s, 3), 0);
-    EXPECT_EQ(GetElementTop(s, 3), 0);
+    EXPECT_EQ(GetElementLeft(s, 3, s.CursorX), 0);
+    EXPECT_EQ(GetElementTop(s, 3, s.CursorY), 0);
     s.CursorX = 17;
     s.CursorY = 4;
-    EXPECT_EQ(GetElementRight(s, 0), 17);
-    EXPECT_EQ(GetElementTop(s, 0), 4);
+    EXPECT_EQ(GetElementRight(s, 0, s.CursorX), 17);
+    EXPECT_EQ(GetElementTop(s, 0, s.CursorY), 4);
 }
 
 TEST_F(GridFixture, PinPositionAndConnections)
