@@ -25,7 +25,7 @@ struct Row {
 void PlaceAND(PlacementContext& c) { SetGatter(c, AND); }
 void PlaceOR(PlacementContext& c) { SetGatter(c, OR); }
 void PlaceXOR(PlacementContext& c) { SetGatter(c, XOR); }
-void PlaceNewIC(PlacementContext& c) { SetIC(c, false, 0, 0); }
+void PlaceNewIC(PlacementContext& c) { SetIC(c); }
 void PlaceJuncture(PlacementContext& c) { SetKnotenpunkt(c, c.s.CursorX, c.s.CursorY, false); }
 void PlaceCouplingDiode(PlacementContext& c) { SetKoppeldiode(c, c.s.CursorX, c.s.CursorY, false); }
 

@@ -240,11 +240,10 @@ PlacedIC PlaceIC(PlacementContext& c, const ICPlacing& p)
     return {e, L, area, false};
 }
 
-bool SetIC(PlacementContext& c, bool restoring, int16_t elemNo, int16_t level)
+bool SetIC(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const PlacedIC placed =
-        PlaceIC(c, {s.ICName, {s.CursorX, s.CursorY}, level, restoring ? elemNo : int16_t{0}, s.PlaceOrientation});
+    const PlacedIC placed = PlaceIC(c, {s.ICName, {s.CursorX, s.CursorY}, 0, 0, s.PlaceOrientation});
     if (placed)
         s.CurrentLevel = placed.level;
     else if (placed.levelReset)

@@ -38,10 +38,9 @@ struct PlacedIC {
 // but for a damaged definition, which a new IC's placing names with its file
 // and the reason.
 PlacedIC PlaceIC(PlacementContext& c, const ICPlacing& p);
-// PlaceIC of ICName at the cursor in PlaceOrientation; shows the slot it took
-// (CurrentLevel). The editor passes (false, 0, 0); the undo history's (true,
-// old element number, old slot) are passed on. True when the IC was placed.
-bool SetIC(PlacementContext& c, bool restoring, int16_t elemNo, int16_t level);
+// A new IC: PlaceIC of ICName at the cursor in PlaceOrientation; shows the
+// slot it took (CurrentLevel). True when the IC was placed.
+bool SetIC(PlacementContext& c);
 // Removes the IC covering cell with its element and all its slots; returns
 // the cells to draw again (nothing when no IC covers it).
 std::optional<CellRect> RemoveICAt(PlacementContext& c, PinPos cell);

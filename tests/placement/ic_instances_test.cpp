@@ -17,7 +17,7 @@ protected:
     {
         s.ICName = name;
         At(x, y);
-        return SetIC(c, false, 0, 0);
+        return SetIC(c);
     }
     void Remove(int x, int y)
     {

@@ -389,14 +389,14 @@ TEST_F(AreaUndo, UndoPutsBackElementsICsClockSlotsAndSensors)
     SetTimer(c);
     s.ICName = QStringLiteral("HALF");
     At(12, 6);
-    ASSERT_TRUE(SetIC(c, false, 0, 0));
+    ASSERT_TRUE(SetIC(c));
     At(20, 20);
     SetAnalysepunkt(c);
     At(20, 4);
     SetTimer(c);
     s.ICName = QStringLiteral("FULL");
     At(30, 8);
-    ASSERT_TRUE(SetIC(c, false, 0, 0));
+    ASSERT_TRUE(SetIC(c));
     s.Clocks[0].ClockHigh = 250;
     w.clockTimerIntervals = {250, 1000};
     const QByteArray before = File();
@@ -432,7 +432,7 @@ TEST_F(AreaUndo, UndoingAnICRemovalLeavesTheEditorsChoiceCursorAndLevel)
 {
     s.ICName = QStringLiteral("FULL");
     At(12, 8);
-    ASSERT_TRUE(SetIC(c, false, 0, 0));
+    ASSERT_TRUE(SetIC(c));
     const QByteArray placed = File();
     RemoveIC(c);
     ASSERT_EQ(s.ICCount, 0);
