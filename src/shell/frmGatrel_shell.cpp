@@ -207,7 +207,7 @@ bool frmGatrel::Form_QueryUnload()
         f.WindowHeight = ClampTwips(icManager_->height() * double(kTwipsPerPixel));
     }
     const bool mayClose =
-        ConfirmClose(s_, dialogs_, s_.CmDialog1.FileName, [this] { return SaveFile(s_, dialogs_, true); });
+        ConfirmClose(s_.FileSaved != 0, dialogs_, s_.CmDialog1.FileName, [this] { return SaveFile(s_, dialogs_, true); });
     if (!mayClose)
         return false;
     StopForShutDown();

@@ -214,7 +214,7 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
     const bool longLoad = progress && size >= kShowProgressFrom;
     if (longLoad)
         progress->SetProgress(1);
-    if (!CheckICFiles(s, dialogs, fullPath)) {
+    if (!CheckICFiles(s.Verzeichnisse[1], dialogs, fullPath)) {
         if (longLoad)
             progress->SetProgress(0);
         FailLoad(s);

@@ -23,9 +23,9 @@ QString SaveQuestion(const QString& path)
     return path.isEmpty() ? text : text.arg(path);
 }
 
-bool ConfirmClose(ProgramState& s, UserDialogs& dialogs, const QString& path, const std::function<bool()>& save)
+bool ConfirmClose(bool saved, UserDialogs& dialogs, const QString& path, const std::function<bool()>& save)
 {
-    if (s.FileSaved != 0)
+    if (saved)
         return true;
     switch (dialogs.ShowMessage(SaveQuestion(path), MessageButtons::YesNoCancel, MessageIcon::Question,
                                 QString())) {
@@ -40,7 +40,7 @@ bool ConfirmClose(ProgramState& s, UserDialogs& dialogs, const QString& path, co
 
 bool ConfirmReplace(ProgramState& s, UserDialogs& dialogs)
 {
-    return ConfirmClose(s, dialogs, s.CmDialog1.FileName, [&s, &dialogs] { return SaveFile(s, dialogs, true); });
+    return ConfirmClose(s.FileSaved != 0, dialogs, s.CmDialog1.FileName, [&s, &dialogs] { return SaveFile(s, dialogs, true); });
 }
 
 void mOpen_Click(ProgramState& s, UserDialogs& dialogs)

@@ -21,10 +21,10 @@ void LoadStartupFile(ProgramState& s, UserDialogs& dialogs, QString& LadeDatei);
 // closed; path is the current circuit's file, empty when it was never saved.
 QString SaveQuestion(const QString& path);
 // Whether a changed circuit may be replaced or closed. An unchanged circuit
-// may at once; a changed one asks Yes / No / Cancel. Yes saves (save() returns
+// (saved) may at once; a changed one asks Yes / No / Cancel. Yes saves (save() returns
 // false when the user cancelled its dialog or the write failed); Cancel or a
 // save that did not happen keeps everything as it was.
-bool ConfirmClose(ProgramState& s, UserDialogs& dialogs, const QString& path, const std::function<bool()>& save);
+bool ConfirmClose(bool saved, UserDialogs& dialogs, const QString& path, const std::function<bool()>& save);
 // The same question before a command replaces the circuit, saving to the
 // circuit's own file on Yes.
 bool ConfirmReplace(ProgramState& s, UserDialogs& dialogs);

@@ -27,7 +27,7 @@ bool MakeAvailable(const QString& icDir, const QString& folder, const QString& n
 
 } // namespace
 
-bool CheckICFiles(ProgramState& s, UserDialogs& dialogs, const QString& path)
+bool CheckICFiles(const QString& icDir, UserDialogs& dialogs, const QString& path)
 {
     if (!FileExists(path))
         return false;
@@ -40,7 +40,6 @@ bool CheckICFiles(ProgramState& s, UserDialogs& dialogs, const QString& path)
             names.append(name);
     }
 
-    const QString icDir = s.Verzeichnisse[1];
     const QString folder = QFileInfo(path).absolutePath();
     QStringList missing;
     for (const QString& name : names) {

@@ -2,7 +2,6 @@
 // The IC check before a circuit file is loaded.
 #include <QString>
 
-struct ProgramState;
 class UserDialogs;
 
 // Every IC the circuit file at path lists must be in the IC directory; one
@@ -11,4 +10,5 @@ class UserDialogs;
 // every definition must pass the IC definition check.
 // What is wrong is reported in one message and the result is false. False
 // without a message for an empty path or a file that does not exist.
-bool CheckICFiles(ProgramState& s, UserDialogs& dialogs, const QString& path);
+// icDir: the IC directory.
+bool CheckICFiles(const QString& icDir, UserDialogs& dialogs, const QString& path);
