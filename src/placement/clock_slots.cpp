@@ -86,21 +86,21 @@ void SetTimer(PlacementContext& c)
 {
     ProgramState& s = c.s;
     const uint8_t o = s.PlaceOrientation;
-    if (!ValidOrientation(o) || s.ClockCount >= kMaxClockGenerators)
+    if (!ValidOrientation(o) || s.circuit.ClockCount >= kMaxClockGenerators)
         return;
     const Layout l = ClockLayout(o, s.CursorX, s.CursorY);
-    if (!InsideBorder(s, l.area)
-        || IsAreaOccupied(s, static_cast<int16_t>(l.area.x1), static_cast<int16_t>(l.area.y1),
+    if (!InsideBorder(s.circuit, l.area)
+        || IsAreaOccupied(s.circuit, static_cast<int16_t>(l.area.x1), static_cast<int16_t>(l.area.y1),
                           static_cast<int16_t>(l.area.x2), static_cast<int16_t>(l.area.y2)))
         return;
-    const int16_t n = PlaceLayout(s, c.objUndo, l, ElementType::ClockGenerator, o, UndoText::PlaceClock);
-    const uint8_t used = s.ClockCount;
-    ++s.ClockCount;
-    int u = TimerUBound(s, s.ports.clockTimers);
+    const int16_t n = PlaceLayout(s.circuit, c.objUndo, l, ElementType::ClockGenerator, o, UndoText::PlaceClock);
+    const uint8_t used = s.circuit.ClockCount;
+    ++s.circuit.ClockCount;
+    int u = TimerUBound(s.circuit, s.ports.clockTimers);
     if (used != 0)
         u = AddTimerMember(s.ports.clockTimers, u);
-    ResizeSlots(s, u);
-    ClockSlot& slot = s.Clocks[u];
+    ResizeSlots(s.circuit, u);
+    ClockSlot& slot = s.circuit.Clocks[u];
     slot.ClockElement = n;
     slot.ClockHigh = kStartPhaseMs;
     slot.ClockLow = kStartPhaseMs;
@@ -115,16 +115,16 @@ void SetTimer(PlacementContext& c)
 void RemoveTimer(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const FoundElement f = ElementAt(s, {s.CursorX, s.CursorY}, {ElementType::ClockGenerator});
-    const auto r = f ? FootprintOf(s, f) : std::nullopt;
+    const FoundElement f = ElementAt(s.circuit, {s.CursorX, s.CursorY}, {ElementType::ClockGenerator});
+    const auto r = f ? FootprintOf(s.circuit, f) : std::nullopt;
     if (!r)
         return;
     const int16_t n = f.n;
     // The slot goes into the Label first, so that the undo step keeps it.
-    const int used = std::min<int>(s.ClockCount, static_cast<int>(s.Clocks.size()));
+    const int used = std::min<int>(s.circuit.ClockCount, static_cast<int>(s.circuit.Clocks.size()));
     for (int k = 0; k < used; ++k) {
-        if (s.Clocks[k].ClockElement == n) {
-            RemoveTimerSlot(s, s.ports.clockTimers, s.SelectedClock, static_cast<int16_t>(k));
+        if (s.circuit.Clocks[k].ClockElement == n) {
+            RemoveTimerSlot(s.circuit, s.ports.clockTimers, s.SelectedClock, static_cast<int16_t>(k));
             break;
         }
     }

@@ -10,7 +10,7 @@ namespace {
 
 const GridCell& CellOfP(const CircuitRun& s, int x, int y)
 {
-    return s.P.at(x, y);
+    return s.circuit.P.at(x, y);
 }
 
 // Start cell of a bound walk: the first input pin, (0, 0) when there is none.
@@ -70,7 +70,7 @@ int16_t GetElementRight(const CircuitRun& s, int16_t c, int16_t cursorX)
     if (c < 1)
         return cursorX;
     const PinPos p = WalkStart(s, c);
-    return WalkOn(p.X, s.MaxX, [&](int x) { return CellOfP(s, x, p.Y).ElementNr == c; });
+    return WalkOn(p.X, s.circuit.MaxX, [&](int x) { return CellOfP(s, x, p.Y).ElementNr == c; });
 }
 
 int16_t GetElementBottom(const CircuitRun& s, int16_t c, int16_t cursorY)
@@ -78,7 +78,7 @@ int16_t GetElementBottom(const CircuitRun& s, int16_t c, int16_t cursorY)
     if (c < 1)
         return cursorY;
     const PinPos p = WalkStart(s, c);
-    return WalkOn(p.Y, s.MaxY, [&](int y) { return CellOfP(s, p.X, y).ElementNr == c; });
+    return WalkOn(p.Y, s.circuit.MaxY, [&](int y) { return CellOfP(s, p.X, y).ElementNr == c; });
 }
 
 namespace {
@@ -156,10 +156,10 @@ SelLabelRect PositionSelLabel(ProgramState& s, int16_t c, int16_t k)
 {
     if (k < 0)
         throw RuntimeError(kErrSubscript, "Subscript out of range");
-    if (c < 0 || static_cast<size_t>(c) >= s.Elements.size())
+    if (c < 0 || static_cast<size_t>(c) >= s.circuit.Elements.size())
         throw RuntimeError(kErrSubscript, "Subscript out of range");
-    const uint8_t type = s.Elements[c].Type;
-    const uint8_t orient = s.Elements[c].Orientation;
+    const uint8_t type = s.circuit.Elements[c].Type;
+    const uint8_t orient = s.circuit.Elements[c].Orientation;
     const bool vertical = Vertical(orient);
 
     const int16_t L = GetElementLeft(s, c, s.CursorX);

@@ -176,23 +176,23 @@ void SetAnalysepunkt(PlacementContext& c)
     ProgramState& s = c.s;
     const int16_t x = s.CursorX;
     const int16_t y = s.CursorY;
-    if (!s.P.Contains(x, y))
+    if (!s.circuit.P.Contains(x, y))
         return;
-    GridCell& cell = s.P(x, y);
+    GridCell& cell = s.circuit.P(x, y);
     if (cell.Type != ElementType::Conductor || cell.Marker != 0)
         return;
     // The count is taken from the sensors themselves, so a file with more
     // than nine sensors cannot make a tenth one channel 0.
-    const int16_t k = GetFreeAnalysepunktNr(s);
-    if (CountAnalysisSensors(s) >= kMaxSensors || k == 0) {
+    const int16_t k = GetFreeAnalysepunktNr(s.circuit);
+    if (CountAnalysisSensors(s.circuit) >= kMaxSensors || k == 0) {
         if (c.dialogs)
             c.dialogs->ShowMessage(QString::fromUtf8("Es können maximal 9 Analysepunkte gesetzt werden!"),
                                    MessageButtons::OK, MessageIcon::Information, QStringLiteral("Analysepunkt"));
         return;
     }
     RecordStep(c, {x - 1, y - 1, x + 1, y + 1}, UndoText::PlaceSensor);
-    const int16_t n = AppendElement(s);
-    ElementRecord& r = s.Elements[n];
+    const int16_t n = AppendElement(s.circuit);
+    ElementRecord& r = s.circuit.Elements[n];
     r.Orientation = 0;
     r.Type = ElementType::AnalysisSensor;
     r.SelfIndex = n;
@@ -201,7 +201,7 @@ void SetAnalysepunkt(PlacementContext& c)
     r.Label = QString::number(k);
     cell.ElementNr = n;
     cell.Type = ElementType::AnalysisSensor;
-    s.ProbeCount = RecountProbes(s, s.ports.analyzer);
+    s.ProbeCount = RecountProbes(s.circuit, s.ports.analyzer);
     if (s.ports.analyzer) {
         s.ports.analyzer->PrepareListView();
         s.ports.analyzer->ResizeListView();
@@ -215,21 +215,21 @@ void RemoveAnalysepunkt(PlacementContext& c)
     ProgramState& s = c.s;
     const int16_t x = s.CursorX;
     const int16_t y = s.CursorY;
-    if (!s.P.Contains(x, y))
+    if (!s.circuit.P.Contains(x, y))
         return;
-    const int16_t n = s.P(x, y).ElementNr;
-    if (n < 1 || n > s.ElementCount() || !IsSensor(s.Elements[n]))
+    const int16_t n = s.circuit.P(x, y).ElementNr;
+    if (n < 1 || n > s.circuit.ElementCount() || !IsSensor(s.circuit.Elements[n]))
         return;
     RecordStep(c, {x - 1, y - 1, x + 1, y + 1}, UndoText::DeleteSensor);
-    const int k = static_cast<int>(Val(s.Elements[n].Label));
+    const int k = static_cast<int>(Val(s.circuit.Elements[n].Label));
     if (s.ports.analyzer)
         s.ports.analyzer->RemoveGraph(k);
-    DeleteElement(s, n);
-    GridCell& cell = s.P(x, y);
+    DeleteElement(s.circuit, n);
+    GridCell& cell = s.circuit.P(x, y);
     cell.Type = ElementType::Conductor;
     cell.ElementNr = 0;
     cell.Marker = 0;
-    s.ProbeCount = RecountProbes(s, s.ports.analyzer);
+    s.ProbeCount = RecountProbes(s.circuit, s.ports.analyzer);
     if (s.ports.analyzer) {
         s.ports.analyzer->PrepareListView();
         s.ports.analyzer->ResizeListView();
@@ -332,6 +332,6 @@ CellRect RemoveLayout(Circuit& s, clsUndo& undo, int16_t n, const CellRect& r, i
 
 void RemoveLayout(PlacementContext& c, int16_t n, const CellRect& r, int textId, int grow)
 {
-    RemoveLayout(c.s, c.objUndo, n, r, textId, 0);
+    RemoveLayout(c.s.circuit, c.objUndo, n, r, textId, 0);
     RedrawGrown(c, r, grow);
 }
