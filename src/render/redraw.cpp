@@ -210,9 +210,9 @@ void DrawSheetCells(ProgramState& s, clsGrafik& g, StatusPort* status, ICViewPor
                 g.Device->SetPixel(GridToPixel(s, x), GridToPixel(s, y), kGrey);
             if (cell.Type == ElementType::Conductor) {
                 if (cell.Marker == -1)
-                    SetKnotenpunkt(s, g, x, y, true);
+                    SetKnotenpunkt(s, s, s.CurrentLevel, g, x, y, true);
                 else if (cell.Marker == 1)
-                    SetKoppeldiode(s, g, x, y, true);
+                    SetKoppeldiode(s, s, g, x, y, true);
             }
             if (s.P.at(x, y).Type == ElementType::Switch)
                 g.DrawSwitch(x, y);
@@ -336,7 +336,7 @@ void RedrawDiodeOn(ProgramState& s, clsGrafik& g, int16_t x, int16_t y)
 {
     const GridCell& cell = CellOr(s.P, x, y);
     if (cell.Type == ElementType::Conductor && cell.Marker == 1)
-        SetKoppeldiode(s, g, x, y, true);
+        SetKoppeldiode(s, s, g, x, y, true);
 }
 
 // The neighbours of a conductor cell in the order the area redraw visits
@@ -374,9 +374,9 @@ void DrawAreaConductor(ProgramState& s, clsGrafik& g, const GridCell& cell, int1
     }
     const int16_t marker = CellOr(s.P, x, y).Marker;
     if (marker == -1)
-        SetKnotenpunkt(s, g, x, y, true);
+        SetKnotenpunkt(s, s, s.CurrentLevel, g, x, y, true);
     else if (marker == 1)
-        SetKoppeldiode(s, g, x, y, true);
+        SetKoppeldiode(s, s, g, x, y, true);
 }
 
 } // namespace

@@ -118,7 +118,7 @@ const ElementRecord& Canvas::ShownElement(int e) const
 namespace {
 
 // The parsers read Levels(level) exactly when the engine's cache does.
-const CachedPins* RunningPins(ProgramState& s, int16_t c, int16_t level)
+const CachedPins* RunningPins(CircuitRun& s, int16_t c, int16_t level)
 {
     if (s.engine.PowerFlag == 0 || s.engine.InnerLevelShown != 0)
         return nullptr;
@@ -127,7 +127,7 @@ const CachedPins* RunningPins(ProgramState& s, int16_t c, int16_t level)
 
 } // namespace
 
-void LoadInputPins(ProgramState& s, int16_t c, int16_t level)
+void LoadInputPins(CircuitRun& s, int16_t c, int16_t level)
 {
     if (const CachedPins* p = RunningPins(s, c, level)) {
         s.InputPins = p->In;
@@ -137,7 +137,7 @@ void LoadInputPins(ProgramState& s, int16_t c, int16_t level)
     ParseInputPins(s, c, level);
 }
 
-void LoadOutputPins(ProgramState& s, int16_t c, int16_t level)
+void LoadOutputPins(CircuitRun& s, int16_t c, int16_t level)
 {
     if (const CachedPins* p = RunningPins(s, c, level)) {
         s.OutputPins = p->Out;

@@ -9,6 +9,7 @@
 #include "model/records.h"
 
 struct Circuit;
+struct CircuitRun;
 struct ProgramState;
 class Surface;
 
@@ -67,8 +68,8 @@ const ElementRecord& ShownElement(const Circuit& circuit, bool powerOn, int16_t 
 // ParseInputPins and ParseOutputPins for drawing. While the engine runs, a
 // symbol is redrawn with every change next to it: its lists then come from the
 // engine's cache, parsed once per power-on, with the same result.
-void LoadInputPins(ProgramState& s, int16_t c, int16_t level);
-void LoadOutputPins(ProgramState& s, int16_t c, int16_t level);
+void LoadInputPins(CircuitRun& s, int16_t c, int16_t level);
+void LoadOutputPins(CircuitRun& s, int16_t c, int16_t level);
 
 // A place of the outputs-right picture, (x + u, y + v) with u along the
 // outputs and v across, each a whole number of cells plus an offset in
