@@ -29,7 +29,7 @@ const GridCell& CellOr(const Grid& grid, int x, int y)
     return grid.Contains(x, y) ? grid(x, y) : empty;
 }
 
-const ElementRecord& ElementOr(const ProgramState& s, int e)
+const ElementRecord& ElementOr(const Circuit& s, int e)
 {
     static const ElementRecord empty;
     if (e < 0 || static_cast<size_t>(e) >= s.Elements.size())
@@ -67,7 +67,7 @@ bool MiddleOfThree(uint8_t orientation, const PinPos& pin, int16_t& x, int16_t& 
     }
 }
 
-bool PowerOn(const ProgramState& s)
+bool PowerOn(const CircuitRun& s)
 {
     return s.engine.PowerFlag != 0;
 }
@@ -93,17 +93,17 @@ void ClockAnchor(uint8_t orientation, const PinPos& out, int16_t& x, int16_t& y)
     }
 }
 
-bool SelectedClock(const ProgramState& s, int16_t e)
+bool SelectedClock(const CircuitRun& s, int16_t selected, int16_t e)
 {
-    const size_t slot = static_cast<size_t>(s.SelectedClock);
-    return PowerOn(s) && s.SelectedClock >= 0 && slot < s.Clocks.size() && s.Clocks[slot].ClockElement == e;
+    const size_t slot = static_cast<size_t>(selected);
+    return PowerOn(s) && selected >= 0 && slot < s.Clocks.size() && s.Clocks[slot].ClockElement == e;
 }
 
 // The IC's link, and whether it is shown: nested ICs are drawn only inside
 // their parent, while the power is on.
-bool ShownIC(ProgramState& s, const clsGrafik& g, int16_t e, int16_t& link)
+bool ShownIC(CircuitRun& s, int16_t level, const clsGrafik& g, int16_t e, int16_t& link)
 {
-    symbols::LoadInputPins(s, e, s.CurrentLevel);
+    symbols::LoadInputPins(s, e, level);
     const PinPos& in0 = s.InputPins[0];
     const uint8_t l = CellOr(s.P, in0.X, in0.Y).ICLink;
     link = l;
@@ -113,8 +113,8 @@ bool ShownIC(ProgramState& s, const clsGrafik& g, int16_t e, int16_t& link)
 
 // Where and with what flag the symbol of element e, asked for on cell (x, y),
 // is drawn; false when it is not drawn.
-bool PlaceSymbol(ProgramState& s, const clsGrafik& g, int16_t e, const SymbolRow& symbol, int16_t x,
-                 int16_t y, bool outline, SymbolCall& call)
+bool PlaceSymbol(CircuitRun& s, const ShownSheet& shown, const clsGrafik& g, int16_t e, const SymbolRow& symbol,
+                 int16_t x, int16_t y, bool outline, SymbolCall& call)
 {
     call = SymbolCall{x, y, symbol.flag == SymbolFlag::Outline && outline, 0};
     const PinPos* in = s.InputPins.data();
@@ -141,17 +141,28 @@ bool PlaceSymbol(ProgramState& s, const clsGrafik& g, int16_t e, const SymbolRow
     case SymbolAnchor::ClockOutput:
         symbols::LoadOutputPins(s, e, 0);
         ClockAnchor(g.Orientation, s.OutputPins[0], call.x, call.y);
-        call.flag = SelectedClock(s, e);
+        call.flag = SelectedClock(s, shown.selectedClock, e);
         return true;
     case SymbolAnchor::IC:
-        return ShownIC(s, g, e, call.icIndex);
+        return ShownIC(s, shown.level, g, e, call.icIndex);
     }
     return false;
 }
 
 } // namespace
 
+ShownSheet ShownSheetOf(ProgramState& s)
+{
+    return ShownSheet{s, s.CurrentLevel, s.SelectedClock, s.ShowGrid != 0, s.ports.worksheet};
+}
+
 void DrawElement(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, bool noText, bool outline)
+{
+    DrawElement(s, ShownSheetOf(s), g, x, y, noText, outline);
+}
+
+void DrawElement(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, int16_t x, int16_t y, bool noText,
+                 bool outline)
 {
     g.SymbolDrawnAt(x, y);
     const GridCell cell = CellOr(s.P, x, y);
@@ -167,13 +178,13 @@ void DrawElement(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, bool noTex
     // symbol read beyond the grid: that one symbol is left out, the rest is drawn.
     try {
         SymbolCall call;
-        if (PlaceSymbol(s, g, e, symbol, x, y, outline, call))
+        if (PlaceSymbol(s, shown, g, e, symbol, x, y, outline, call))
             symbol.draw(g, call);
     } catch (const RuntimeError&) {
     }
 
-    if (!noText && type == ElementType::TextLabel && s.ports.worksheet)
-        s.ports.worksheet->DisplayBeschriftungsText(e, QString());
+    if (!noText && type == ElementType::TextLabel && shown.worksheet)
+        shown.worksheet->DisplayBeschriftungsText(e, QString());
 }
 
 void CopyLevelSignals(Circuit& s, int16_t level)
@@ -194,10 +205,10 @@ void CopyLevelSignals(Circuit& s, int16_t level)
     }
 }
 
-void DrawSheetCells(ProgramState& s, clsGrafik& g, StatusPort* status, ICViewPort* icView)
+void DrawSheetCells(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, StatusPort* status, ICViewPort* icView)
 {
     const bool worksheet = g.OnWorksheet();
-    const bool gridDots = worksheet && s.ShowGrid != 0 && !PowerOn(s);
+    const bool gridDots = worksheet && shown.showGrid && !PowerOn(s);
     for (int16_t x = 0; x <= s.MaxX; ++x) {
         for (int16_t y = 0; y <= s.MaxY; ++y) {
             const LineMapEntry run = s.LineMap(x, y);
@@ -207,12 +218,12 @@ void DrawSheetCells(ProgramState& s, clsGrafik& g, StatusPort* status, ICViewPor
                 g.PaintLine(x, y, x, run.EndY);
             const GridCell& cell = s.P.at(x, y);
             if ((cell.Type == 0 || cell.Type == ElementType::Conductor) && gridDots && g.Device)
-                g.Device->SetPixel(GridToPixel(s, x), GridToPixel(s, y), kGrey);
+                g.Device->SetPixel(GridToPixel(shown.scale, x), GridToPixel(shown.scale, y), kGrey);
             if (cell.Type == ElementType::Conductor) {
                 if (cell.Marker == -1)
-                    SetKnotenpunkt(s, s, s.CurrentLevel, g, x, y, true);
+                    SetKnotenpunkt(s, shown.scale, shown.level, g, x, y, true);
                 else if (cell.Marker == 1)
-                    SetKoppeldiode(s, s, g, x, y, true);
+                    SetKoppeldiode(s, shown.scale, g, x, y, true);
             }
             if (s.P.at(x, y).Type == ElementType::Switch)
                 g.DrawSwitch(x, y);
@@ -227,13 +238,13 @@ void DrawSheetCells(ProgramState& s, clsGrafik& g, StatusPort* status, ICViewPor
     }
 }
 
-void DrawSheetElements(ProgramState& s, clsGrafik& g)
+void DrawSheetElements(CircuitRun& s, const ShownSheet& shown, clsGrafik& g)
 {
     for (int16_t e = 1; e <= s.ElementCount(); ++e) {
         if (s.engine.InnerLevelShown == 0)
-            s.CurrentLevel = 0;
-        symbols::LoadInputPins(s, e, s.CurrentLevel);
-        DrawElement(s, g, s.InputPins[0].X, s.InputPins[0].Y, false, false);
+            shown.level = 0;
+        symbols::LoadInputPins(s, e, shown.level);
+        DrawElement(s, shown, g, s.InputPins[0].X, s.InputPins[0].Y, false, false);
     }
 }
 
@@ -267,10 +278,11 @@ void RedrawAllElements(ProgramState& s, clsGrafik& g, int16_t level)
     if (status)
         status->SetStatusPanel(1, LoadResString(kStrDrawingConductors));
     AnalysiereLeitungen(s);
-    DrawSheetCells(s, g, status, icView);
+    const ShownSheet shown = ShownSheetOf(s);
+    DrawSheetCells(s, shown, g, status, icView);
     if (status)
         status->SetStatusPanel(1, LoadResString(kStrDrawingObjects));
-    DrawSheetElements(s, g);
+    DrawSheetElements(s, shown, g);
 
     if (icView)
         icView->ShowNamedICConnectorLabels();
