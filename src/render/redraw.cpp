@@ -153,7 +153,7 @@ bool PlaceSymbol(CircuitRun& s, const ShownSheet& shown, const clsGrafik& g, int
 
 ShownSheet ShownSheetOf(ProgramState& s)
 {
-    return ShownSheet{s, s.CurrentLevel, s.SelectedClock, s.ShowGrid != 0, s.ports.worksheet};
+    return ShownSheet{s, s.CurrentLevel, s.SelectedClock, s.ShowGrid != 0, s.ports};
 }
 
 void DrawElement(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, bool noText, bool outline)
@@ -183,8 +183,8 @@ void DrawElement(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, int16_t x
     } catch (const RuntimeError&) {
     }
 
-    if (!noText && type == ElementType::TextLabel && shown.worksheet)
-        shown.worksheet->DisplayBeschriftungsText(e, QString());
+    if (!noText && type == ElementType::TextLabel && shown.ports.worksheet)
+        shown.ports.worksheet->DisplayBeschriftungsText(e, QString());
 }
 
 void CopyLevelSignals(Circuit& s, int16_t level)
@@ -250,23 +250,28 @@ void DrawSheetElements(CircuitRun& s, const ShownSheet& shown, clsGrafik& g)
 
 void RedrawAllElements(ProgramState& s, clsGrafik& g, int16_t level)
 {
-    StatusPort* status = s.ports.status;
-    WorksheetPort* sheet = s.ports.worksheet;
-    ICViewPort* icView = s.ports.icView;
+    s.CurrentProc = QStringLiteral("RedrawAllElements");
+    RedrawAllElements(s, ShownSheetOf(s), g, level);
+}
+
+void RedrawAllElements(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, int16_t level)
+{
+    StatusPort* status = shown.ports.status;
+    WorksheetPort* sheet = shown.ports.worksheet;
+    ICViewPort* icView = shown.ports.icView;
     s.LineMap.Redim(s.MaxX, s.MaxY);
     g.PictureCleared();
-    s.CurrentProc = QStringLiteral("RedrawAllElements");
     if (status)
         status->SetProgress(0);
     if (sheet)
         sheet->SelectNone();
 
-    if (PowerOn(s) && s.CurrentLevel == 0)
+    if (PowerOn(s) && shown.level == 0)
         CopyLevelSignals(s, level);
 
     const bool worksheet = g.OnWorksheet();
     if (worksheet && sheet) {
-        const double pitch = g.GridPixel * static_cast<double>(s.GridMode);
+        const double pitch = g.GridPixel * static_cast<double>(shown.scale.GridMode);
         sheet->SetWorksheetPictureSize(static_cast<int>(RoundHalfEven((s.MaxX + 1) * pitch)),
                                        static_cast<int>(RoundHalfEven((s.MaxY + 1) * pitch)));
     }
@@ -278,7 +283,6 @@ void RedrawAllElements(ProgramState& s, clsGrafik& g, int16_t level)
     if (status)
         status->SetStatusPanel(1, LoadResString(kStrDrawingConductors));
     AnalysiereLeitungen(s);
-    const ShownSheet shown = ShownSheetOf(s);
     DrawSheetCells(s, shown, g, status, icView);
     if (status)
         status->SetStatusPanel(1, LoadResString(kStrDrawingObjects));

@@ -11,17 +11,19 @@ class clsGrafik;
 class StatusPort;
 class ICViewPort;
 class WorksheetPort;
+struct Ports;
 
 // What drawing the sheet reads of the editor beside the circuit run: the
 // zoom, the level shown (the element pass sets it back to the worksheet
 // unless an inner level is shown), the clock picked in the clock window,
-// whether grid dots are shown, and the window that shows the text labels.
+// whether grid dots are shown, and the windows it reports to. The scale is
+// the one the drawing object draws at (printing sets the page's zoom in it).
 struct ShownSheet {
-    const SheetScale& scale;
+    SheetScale& scale;
     int16_t& level;
     int16_t selectedClock = 0;
     bool showGrid = false;
-    WorksheetPort* worksheet = nullptr;
+    Ports& ports;
 };
 // The editor's values for it.
 ShownSheet ShownSheetOf(ProgramState& s);
@@ -35,6 +37,7 @@ void DrawElement(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y, bo
 // Clears and redraws the whole worksheet; with the power on the cell signals
 // are taken from Levels(level) first. On the printer nothing is cleared or sized.
 void RedrawAllElements(ProgramState& s, clsGrafik& objGrafik, int16_t level);
+void RedrawAllElements(CircuitRun& run, const ShownSheet& shown, clsGrafik& objGrafik, int16_t level);
 
 // Clears and redraws the cells x1..x2, y1..y2 (clamped into the grid; the
 // clamped corners are written back). Each element is drawn once per call.
