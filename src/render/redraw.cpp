@@ -322,7 +322,7 @@ void ClampArea(const Circuit& s, int16_t& x1, int16_t& y1, int16_t& x2, int16_t&
 }
 
 // Runs that start on cells not yet covered are added; nothing is cleared.
-void AddMissingRuns(ProgramState& s)
+void AddMissingRuns(Circuit& s)
 {
     if (s.LineMap.UBoundX() != s.MaxX || s.LineMap.UBoundY() != s.MaxY)
         s.LineMap.RedimPreserve(s.MaxX, s.MaxY);
@@ -339,20 +339,21 @@ void AddMissingRuns(ProgramState& s)
 
 // The piece from (x, y) to the neighbour (nx, ny) when both ends join, and
 // the component on the neighbour.
-void DrawPieceTo(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, int16_t nx, int16_t ny, bool joined)
+void DrawPieceTo(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, int16_t x, int16_t y, int16_t nx, int16_t ny,
+                 bool joined)
 {
     if (joined)
         g.PaintLine(x, y, nx, ny);
     if (IsComponent(CellOr(s.P, nx, ny)))
-        DrawElement(s, g, nx, ny, false, false);
+        DrawElement(s, shown, g, nx, ny, false, false);
 }
 
 // The coupling diode on the conductor cell (x, y), drawn again.
-void RedrawDiodeOn(ProgramState& s, clsGrafik& g, int16_t x, int16_t y)
+void RedrawDiodeOn(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, int16_t x, int16_t y)
 {
     const GridCell& cell = CellOr(s.P, x, y);
     if (cell.Type == ElementType::Conductor && cell.Marker == 1)
-        SetKoppeldiode(s, s, g, x, y, true);
+        SetKoppeldiode(s, shown.scale, g, x, y, true);
 }
 
 // The neighbours of a conductor cell in the order the area redraw visits
@@ -375,7 +376,8 @@ constexpr AreaNeighbour kAreaNeighbours[] = {
 
 // A conductor cell of the area: its pieces to the four neighbours, the
 // components on them, and the markers on it and on the neighbours above and left.
-void DrawAreaConductor(ProgramState& s, clsGrafik& g, const GridCell& cell, int16_t x, int16_t y)
+void DrawAreaConductor(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, const GridCell& cell, int16_t x,
+                       int16_t y)
 {
     for (const AreaNeighbour& n : kAreaNeighbours) {
         // A step out of the grid along its axis has no neighbour.
@@ -384,15 +386,15 @@ void DrawAreaConductor(ProgramState& s, clsGrafik& g, const GridCell& cell, int1
             continue;
         const int16_t nx = Shifted(x, n.dx);
         const int16_t ny = Shifted(y, n.dy);
-        DrawPieceTo(s, g, x, y, nx, ny, cell.*n.here != 0 && CellOr(s.P, nx, ny).*n.there != 0);
+        DrawPieceTo(s, shown, g, x, y, nx, ny, cell.*n.here != 0 && CellOr(s.P, nx, ny).*n.there != 0);
         if (n.diode)
-            RedrawDiodeOn(s, g, nx, ny);
+            RedrawDiodeOn(s, shown, g, nx, ny);
     }
     const int16_t marker = CellOr(s.P, x, y).Marker;
     if (marker == -1)
-        SetKnotenpunkt(s, s, s.CurrentLevel, g, x, y, true);
+        SetKnotenpunkt(s, shown.scale, shown.level, g, x, y, true);
     else if (marker == 1)
-        SetKoppeldiode(s, s, g, x, y, true);
+        SetKoppeldiode(s, shown.scale, g, x, y, true);
 }
 
 } // namespace
@@ -400,18 +402,25 @@ void DrawAreaConductor(ProgramState& s, clsGrafik& g, const GridCell& cell, int1
 void RedrawArea(ProgramState& s, clsGrafik& g, int16_t& x1, int16_t& y1, int16_t& x2, int16_t& y2,
                 bool noText)
 {
+    RedrawArea(s, ShownSheetOf(s), g, x1, y1, x2, y2, noText);
+}
+
+void RedrawArea(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, int16_t& x1, int16_t& y1, int16_t& x2,
+                int16_t& y2, bool noText)
+{
     QElapsedTimer took;
     took.start();
     g.PictureCleared();
-    StatusPort* status = s.ports.status;
-    const double h = CInt(s.CellSize * static_cast<double>(s.GridMode) / 2);
+    StatusPort* status = shown.ports.status;
+    const SheetScale& scale = shown.scale;
+    const double h = CInt(scale.CellSize * static_cast<double>(scale.GridMode) / 2);
 
     ClampArea(s, x1, y1, x2, y2);
 
     const bool worksheet = g.OnWorksheet() && g.Device != nullptr;
     if (worksheet)
-        WhiteBox(*g.Device, GridToPixel(s, x1) - h, GridToPixel(s, y1) - h, GridToPixel(s, x2) + h,
-                 GridToPixel(s, y2) + h);
+        WhiteBox(*g.Device, GridToPixel(scale, x1) - h, GridToPixel(scale, y1) - h, GridToPixel(scale, x2) + h,
+                 GridToPixel(scale, y2) + h);
     if (status)
         status->SetStatusPanel(1, QStringLiteral("Leitungen werden gezeichnet ..."));
 
@@ -422,7 +431,7 @@ void RedrawArea(ProgramState& s, clsGrafik& g, int16_t& x1, int16_t& y1, int16_t
         for (int16_t y = y1; y <= y2; ++y) {
             const GridCell cell = CellOr(s.P, x, y);
             if (cell.Type == ElementType::Conductor)
-                DrawAreaConductor(s, g, cell, x, y);
+                DrawAreaConductor(s, shown, g, cell, x, y);
             if (cell.ICLink == 0 && cell.ICConnector != 0)
                 g.DrawICInOut(x, y);
             const int16_t e = cell.ElementNr;
@@ -433,14 +442,14 @@ void RedrawArea(ProgramState& s, clsGrafik& g, int16_t& x1, int16_t& y1, int16_t
                     drawn[static_cast<size_t>(e)] = 1;
                     symbols::LoadInputPins(s, e, 0);
                     g.Orientation = ElementOr(s, e).Orientation;
-                    DrawElement(s, g, x, y, noText, false);
+                    DrawElement(s, shown, g, x, y, noText, false);
                 }
             }
-            if (cell.Type == 0 && s.ShowGrid != 0 && !PowerOn(s) && worksheet)
-                g.Device->PSet(GridToPixel(s, x), GridToPixel(s, y), kGrey);
+            if (cell.Type == 0 && shown.showGrid && !PowerOn(s) && worksheet)
+                g.Device->PSet(GridToPixel(scale, x), GridToPixel(scale, y), kGrey);
         }
     }
 
-    if (s.ports.power)
-        s.ports.power->SetTimeLabel(QString::number(took.elapsed() / 1000.0));
+    if (shown.ports.power)
+        shown.ports.power->SetTimeLabel(QString::number(took.elapsed() / 1000.0));
 }

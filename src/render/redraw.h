@@ -43,6 +43,8 @@ void RedrawAllElements(CircuitRun& run, const ShownSheet& shown, clsGrafik& objG
 // clamped corners are written back). Each element is drawn once per call.
 void RedrawArea(ProgramState& s, clsGrafik& objGrafik, int16_t& x1, int16_t& y1, int16_t& x2,
                 int16_t& y2, bool noText);
+void RedrawArea(CircuitRun& run, const ShownSheet& shown, clsGrafik& objGrafik, int16_t& x1, int16_t& y1,
+                int16_t& x2, int16_t& y2, bool noText);
 
 // The parts of the full redraw, also for drawing the sheet elsewhere:
 // the shown level's signals into the worksheet grid (power on);
