@@ -10,7 +10,7 @@
 
 struct Circuit;
 struct CircuitRun;
-struct ProgramState;
+struct SheetScale;
 class Surface;
 
 namespace symbols {
@@ -22,12 +22,16 @@ constexpr int32_t kGrey = 0x808080;
 constexpr int32_t kRed = 0xFF;
 
 // One symbol call on one surface. z is the zoomed pitch the routine cached,
-// g the zoom factor.
+// g the zoom factor; level is the level shown, lineColor the program's line colour.
 class Canvas {
 public:
-    Canvas(ProgramState& s, Surface& device, double z, bool worksheet, bool printer);
+    Canvas(CircuitRun& run, const SheetScale& scale, int16_t level, int32_t lineColor, Surface& device, double z,
+           bool worksheet, bool printer);
 
-    ProgramState& s;
+    CircuitRun& s;
+    const SheetScale& scale;
+    const int16_t level;
+    const int32_t lineColor;
     Surface& dev;
     const double z;
     const float g;
@@ -41,10 +45,10 @@ public:
     // The symbol body colour: white on paper, else the given one.
     int32_t Body(int32_t screen) const { return printer ? kWhite : screen; }
 
-    // Plain line in the program's LineColor.
+    // Plain line in lineColor.
     void Stub(double x1, double y1, double x2, double y2);
     void Line(double x1, double y1, double x2, double y2, int32_t color);
-    // Box outlined in LineColor, filled by the device's fill settings.
+    // Box outlined in lineColor, filled by the device's fill settings.
     void Box(double x1, double y1, double x2, double y2);
     void Box(QPointF a, QPointF b) { Box(a.x(), a.y(), b.x(), b.y()); }
     void Stub(QPointF a, QPointF b) { Stub(a.x(), a.y(), b.x(), b.y()); }
