@@ -29,7 +29,7 @@ void Place(OverlayShape& r, const OutlineRect& g)
 
 bool OnFreeCell(const ProgramState& s)
 {
-    return s.P(s.CursorX, s.CursorY).Type <= ElementType::Conductor;
+    return s.circuit.P(s.CursorX, s.CursorY).Type <= ElementType::Conductor;
 }
 
 } // namespace
@@ -175,7 +175,7 @@ OutlineRect SevenSegmentFrame(ProgramState&, OutlineScale scale, OutlineSpot at)
 // The IC chosen for placing.
 OutlineRect ICFrame(ProgramState& s, OutlineScale scale, OutlineSpot at)
 {
-    return ShowRahmenIC(scale, at, s.ICWidth, s.ICHeight);
+    return ShowRahmenIC(scale, at, s.circuit.ICWidth, s.circuit.ICHeight);
 }
 
 template <OutlineRect (*Show)(OutlineScale, OutlineSpot)>

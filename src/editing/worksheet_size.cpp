@@ -58,12 +58,12 @@ bool ResizeSheet(Circuit& s, int16_t w, int16_t h)
 
 bool SetNewSize(ProgramState& s, int16_t w, int16_t h)
 {
-    const bool requested = w != s.MaxX || h != s.MaxY;
-    const bool changed = ResizeSheet(s, w, h);
+    const bool requested = w != s.circuit.MaxX || h != s.circuit.MaxY;
+    const bool changed = ResizeSheet(s.circuit, w, h);
     WorksheetPort* sheet = s.ports.worksheet;
     if (!sheet || !requested)
         return changed;
-    sheet->SetSizeBoxes(s.MaxX, s.MaxY);
+    sheet->SetSizeBoxes(s.circuit.MaxX, s.circuit.MaxY);
     if (changed) {
         sheet->RedrawAllElements();
         sheet->ResizeWorksheet();
@@ -88,10 +88,10 @@ SizeBoxTexts CommitSizeBox(ProgramState& s, SizeBoxTexts boxes, SizeBox which)
     box = ClampSizeText(box);
     const int16_t w = BoxSize(boxes.txtX);
     const int16_t h = BoxSize(boxes.txtY);
-    if (w == s.MaxX && h == s.MaxY)
+    if (w == s.circuit.MaxX && h == s.circuit.MaxY)
         return boxes;
     SetNewSize(s, w, h);
-    return SizeBoxTexts{QString::number(s.MaxX), QString::number(s.MaxY)};
+    return SizeBoxTexts{QString::number(s.circuit.MaxX), QString::number(s.circuit.MaxY)};
 }
 
 SizeBoxTexts StepSizeBox(ProgramState& s, SizeBoxTexts boxes, SizeBox which, int step)

@@ -89,12 +89,12 @@ void PrintCircuit(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, Surface&
     g.Device = &page;
     page.FontBold = false;
     page.SetScale(kPageLeft, kPageTop, kPageWidth, kPageHeight);
-    shown.scale.GridMode = PageZoom(s.MaxX, s.MaxY, g.GridPixel);
+    shown.scale.GridMode = PageZoom(s.circuit.MaxX, s.circuit.MaxY, g.GridPixel);
     const int16_t level = shown.level;
     RedrawAllElements(s, shown, g, 0);
     shown.level = level;
-    PrintCaption(page, PageFileName(s, shown.level, fileName, programFolder), GridToPixel(shown.scale, 1),
-                 GridToPixel(shown.scale, static_cast<int16_t>(s.MaxY + 4)));
+    PrintCaption(page, PageFileName(s.circuit, shown.level, fileName, programFolder), GridToPixel(shown.scale, 1),
+                 GridToPixel(shown.scale, static_cast<int16_t>(s.circuit.MaxY + 4)));
 }
 
 void PrintCaption(Surface& page, const QString& fileName, double left, double wantedTop)
@@ -119,7 +119,7 @@ bool PrintPages(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, Printer& p
         shown.ports.worksheet->SelectNone();
     PageBorrow borrow(shown, g);
     WindowsAside aside(shown.ports);
-    PrintSaveArea area(s, shown.level);
+    PrintSaveArea area(s.circuit, shown.level);
     Surface* page = printer.StartDoc();
     if (!page)
         return false;
@@ -130,7 +130,7 @@ bool PrintPages(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, Printer& p
                 PrintCircuit(s, shown, g, *page, fileName, programFolder);
                 continue;
             }
-            const int16_t j = LevelNamed(s, ICPageNames[k]);
+            const int16_t j = LevelNamed(s.circuit, ICPageNames[k]);
             if (j == 0)
                 continue;
             shown.level = j;

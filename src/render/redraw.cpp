@@ -96,7 +96,7 @@ void ClockAnchor(uint8_t orientation, const PinPos& out, int16_t& x, int16_t& y)
 bool SelectedClock(const CircuitRun& s, int16_t selected, int16_t e)
 {
     const size_t slot = static_cast<size_t>(selected);
-    return PowerOn(s) && selected >= 0 && slot < s.Clocks.size() && s.Clocks[slot].ClockElement == e;
+    return PowerOn(s) && selected >= 0 && slot < s.circuit.Clocks.size() && s.circuit.Clocks[slot].ClockElement == e;
 }
 
 // The IC's link, and whether it is shown: nested ICs are drawn only inside
@@ -105,9 +105,9 @@ bool ShownIC(CircuitRun& s, int16_t level, const clsGrafik& g, int16_t e, int16_
 {
     symbols::LoadInputPins(s, e, level);
     const PinPos& in0 = s.InputPins[0];
-    const uint8_t l = CellOr(s.P, in0.X, in0.Y).ICLink;
+    const uint8_t l = CellOr(s.circuit.P, in0.X, in0.Y).ICLink;
     link = l;
-    const bool topLevel = l < s.ICInstances.size() && s.ICInstances[l].NestingLevel == 0;
+    const bool topLevel = l < s.circuit.ICInstances.size() && s.circuit.ICInstances[l].NestingLevel == 0;
     return g.OnPrinter() || topLevel || PowerOn(s);
 }
 
@@ -130,7 +130,7 @@ bool PlaceSymbol(CircuitRun& s, const ShownSheet& shown, const clsGrafik& g, int
         return true;
     case SymbolAnchor::GateMiddle:
         symbols::LoadInputPins(s, e, 0);
-        if (ElementOr(s, e).Label == QLatin1String("2"))
+        if (ElementOr(s.circuit, e).Label == QLatin1String("2"))
             return MiddleOfThree(g.Orientation, in[0], call.x, call.y);
         call.x = in[1].X;
         call.y = in[1].Y;
@@ -165,14 +165,14 @@ void DrawElement(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, int16_t x
                  bool outline)
 {
     g.SymbolDrawnAt(x, y);
-    const GridCell cell = CellOr(s.P, x, y);
+    const GridCell cell = CellOr(s.circuit.P, x, y);
     const int16_t e = cell.ElementNr;
     if (e > 0)
-        g.Orientation = ElementOr(s, e).Orientation;
+        g.Orientation = ElementOr(s.circuit, e).Orientation;
     if (cell.Type == ElementType::Switch)
         g.DrawSwitch(x, y);
 
-    const uint8_t type = ElementOr(s, e).Type;
+    const uint8_t type = ElementOr(s.circuit, e).Type;
     const SymbolRow& symbol = Symbol(type);
     // A component whose pins do not fit its type (a damaged file) would make its
     // symbol read beyond the grid: that one symbol is left out, the rest is drawn.
@@ -209,14 +209,14 @@ void DrawSheetCells(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, Status
 {
     const bool worksheet = g.OnWorksheet();
     const bool gridDots = worksheet && shown.showGrid && !PowerOn(s);
-    for (int16_t x = 0; x <= s.MaxX; ++x) {
-        for (int16_t y = 0; y <= s.MaxY; ++y) {
-            const LineMapEntry run = s.LineMap(x, y);
+    for (int16_t x = 0; x <= s.circuit.MaxX; ++x) {
+        for (int16_t y = 0; y <= s.circuit.MaxY; ++y) {
+            const LineMapEntry run = s.circuit.LineMap(x, y);
             if (run.EndX != 0)
                 g.PaintLine(x, y, run.EndX, y);
             if (run.EndY != 0)
                 g.PaintLine(x, y, x, run.EndY);
-            const GridCell& cell = s.P.at(x, y);
+            const GridCell& cell = s.circuit.P.at(x, y);
             if ((cell.Type == 0 || cell.Type == ElementType::Conductor) && gridDots && g.Device)
                 g.Device->SetPixel(GridToPixel(shown.scale, x), GridToPixel(shown.scale, y), kGrey);
             if (cell.Type == ElementType::Conductor) {
@@ -225,22 +225,22 @@ void DrawSheetCells(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, Status
                 else if (cell.Marker == 1)
                     SetKoppeldiode(s, shown.scale, g, x, y, true);
             }
-            if (s.P.at(x, y).Type == ElementType::Switch)
+            if (s.circuit.P.at(x, y).Type == ElementType::Switch)
                 g.DrawSwitch(x, y);
-            if (s.P.at(x, y).ICLink == 0 && s.P.at(x, y).ICConnector != 0) {
+            if (s.circuit.P.at(x, y).ICLink == 0 && s.circuit.P.at(x, y).ICConnector != 0) {
                 if (icView)
                     icView->ShowICInOut(x, y);
                 g.DrawICInOut(x, y);
             }
         }
         if (status)
-            status->SetProgress(s.MaxX > 0 ? CInt(static_cast<double>(x) / s.MaxX * 100) : 100);
+            status->SetProgress(s.circuit.MaxX > 0 ? CInt(static_cast<double>(x) / s.circuit.MaxX * 100) : 100);
     }
 }
 
 void DrawSheetElements(CircuitRun& s, const ShownSheet& shown, clsGrafik& g)
 {
-    for (int16_t e = 1; e <= s.ElementCount(); ++e) {
+    for (int16_t e = 1; e <= s.circuit.ElementCount(); ++e) {
         if (s.engine.InnerLevelShown == 0)
             shown.level = 0;
         symbols::LoadInputPins(s, e, shown.level);
@@ -259,7 +259,7 @@ void RedrawAllElements(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, int
     StatusPort* status = shown.ports.status;
     WorksheetPort* sheet = shown.ports.worksheet;
     ICViewPort* icView = shown.ports.icView;
-    s.LineMap.Redim(s.MaxX, s.MaxY);
+    s.circuit.LineMap.Redim(s.circuit.MaxX, s.circuit.MaxY);
     g.PictureCleared();
     if (status)
         status->SetProgress(0);
@@ -267,13 +267,13 @@ void RedrawAllElements(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, int
         sheet->SelectNone();
 
     if (PowerOn(s) && shown.level == 0)
-        CopyLevelSignals(s, level);
+        CopyLevelSignals(s.circuit, level);
 
     const bool worksheet = g.OnWorksheet();
     if (worksheet && sheet) {
         const double pitch = g.GridPixel * static_cast<double>(shown.scale.GridMode);
-        sheet->SetWorksheetPictureSize(static_cast<int>(RoundHalfEven((s.MaxX + 1) * pitch)),
-                                       static_cast<int>(RoundHalfEven((s.MaxY + 1) * pitch)));
+        sheet->SetWorksheetPictureSize(static_cast<int>(RoundHalfEven((s.circuit.MaxX + 1) * pitch)),
+                                       static_cast<int>(RoundHalfEven((s.circuit.MaxY + 1) * pitch)));
     }
     if (icView)
         icView->HideICConnectorLabels();
@@ -282,7 +282,7 @@ void RedrawAllElements(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, int
 
     if (status)
         status->SetStatusPanel(1, LoadResString(kStrDrawingConductors));
-    AnalysiereLeitungen(s);
+    AnalysiereLeitungen(s.circuit);
     DrawSheetCells(s, shown, g, status, icView);
     if (status)
         status->SetStatusPanel(1, LoadResString(kStrDrawingObjects));
@@ -344,14 +344,14 @@ void DrawPieceTo(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, int16_t x
 {
     if (joined)
         g.PaintLine(x, y, nx, ny);
-    if (IsComponent(CellOr(s.P, nx, ny)))
+    if (IsComponent(CellOr(s.circuit.P, nx, ny)))
         DrawElement(s, shown, g, nx, ny, false, false);
 }
 
 // The coupling diode on the conductor cell (x, y), drawn again.
 void RedrawDiodeOn(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, int16_t x, int16_t y)
 {
-    const GridCell& cell = CellOr(s.P, x, y);
+    const GridCell& cell = CellOr(s.circuit.P, x, y);
     if (cell.Type == ElementType::Conductor && cell.Marker == 1)
         SetKoppeldiode(s, shown.scale, g, x, y, true);
 }
@@ -382,15 +382,15 @@ void DrawAreaConductor(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, con
     for (const AreaNeighbour& n : kAreaNeighbours) {
         // A step out of the grid along its axis has no neighbour.
         const int along = n.dx != 0 ? x + n.dx : y + n.dy;
-        if (along < 0 || along > (n.dx != 0 ? s.MaxX : s.MaxY))
+        if (along < 0 || along > (n.dx != 0 ? s.circuit.MaxX : s.circuit.MaxY))
             continue;
         const int16_t nx = Shifted(x, n.dx);
         const int16_t ny = Shifted(y, n.dy);
-        DrawPieceTo(s, shown, g, x, y, nx, ny, cell.*n.here != 0 && CellOr(s.P, nx, ny).*n.there != 0);
+        DrawPieceTo(s, shown, g, x, y, nx, ny, cell.*n.here != 0 && CellOr(s.circuit.P, nx, ny).*n.there != 0);
         if (n.diode)
             RedrawDiodeOn(s, shown, g, nx, ny);
     }
-    const int16_t marker = CellOr(s.P, x, y).Marker;
+    const int16_t marker = CellOr(s.circuit.P, x, y).Marker;
     if (marker == -1)
         SetKnotenpunkt(s, shown.scale, shown.level, g, x, y, true);
     else if (marker == 1)
@@ -415,7 +415,7 @@ void RedrawArea(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, int16_t& x
     const SheetScale& scale = shown.scale;
     const double h = CInt(scale.CellSize * static_cast<double>(scale.GridMode) / 2);
 
-    ClampArea(s, x1, y1, x2, y2);
+    ClampArea(s.circuit, x1, y1, x2, y2);
 
     const bool worksheet = g.OnWorksheet() && g.Device != nullptr;
     if (worksheet)
@@ -424,12 +424,12 @@ void RedrawArea(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, int16_t& x
     if (status)
         status->SetStatusPanel(1, QStringLiteral("Leitungen werden gezeichnet ..."));
 
-    AddMissingRuns(s);
+    AddMissingRuns(s.circuit);
 
-    std::vector<char> drawn(s.Elements.size() + 1, 0);
+    std::vector<char> drawn(s.circuit.Elements.size() + 1, 0);
     for (int16_t x = x1; x <= x2; ++x) {
         for (int16_t y = y1; y <= y2; ++y) {
-            const GridCell cell = CellOr(s.P, x, y);
+            const GridCell cell = CellOr(s.circuit.P, x, y);
             if (cell.Type == ElementType::Conductor)
                 DrawAreaConductor(s, shown, g, cell, x, y);
             if (cell.ICLink == 0 && cell.ICConnector != 0)
@@ -441,7 +441,7 @@ void RedrawArea(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, int16_t& x
                 if (!drawn[static_cast<size_t>(e)]) {
                     drawn[static_cast<size_t>(e)] = 1;
                     symbols::LoadInputPins(s, e, 0);
-                    g.Orientation = ElementOr(s, e).Orientation;
+                    g.Orientation = ElementOr(s.circuit, e).Orientation;
                     DrawElement(s, shown, g, x, y, noText, false);
                 }
             }

@@ -111,12 +111,12 @@ const ElementRecord& ShownElement(const Circuit& s, bool powerOn, int16_t level,
 
 const GridCell& Canvas::ShownCell(int x, int y) const
 {
-    return symbols::ShownCell(s, s.engine.PowerFlag != 0, level, x, y);
+    return symbols::ShownCell(s.circuit, s.engine.PowerFlag != 0, level, x, y);
 }
 
 const ElementRecord& Canvas::ShownElement(int e) const
 {
-    return symbols::ShownElement(s, s.engine.PowerFlag != 0, level, e);
+    return symbols::ShownElement(s.circuit, s.engine.PowerFlag != 0, level, e);
 }
 
 namespace {

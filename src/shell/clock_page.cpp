@@ -99,7 +99,7 @@ void ClockPage::chkLink_Click()
 
 ClockSlot* ClockPage::SelectedSlot()
 {
-    return SelectedClockSlot(s_, s_.SelectedClock);
+    return SelectedClockSlot(s_.circuit, s_.SelectedClock);
 }
 
 void ClockPage::ShowPhases(const PhaseSliders& p)
