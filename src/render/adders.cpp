@@ -38,7 +38,7 @@ struct AdderSymbol {
 
 AdderLayout AdderSymbol::Across(int dir) const
 {
-    const ProgramState& s = c.s;
+    const CircuitRun& s = c.s;
     const double z = c.z;
     AdderLayout L;
     const int out = x + 3 * dir;
@@ -86,7 +86,7 @@ AdderLayout AdderSymbol::Across(int dir) const
 
 AdderLayout AdderSymbol::Along(int dir) const
 {
-    const ProgramState& s = c.s;
+    const CircuitRun& s = c.s;
     const double z = c.z;
     AdderLayout L;
     const int out = y + 3 * dir;
@@ -160,7 +160,7 @@ void clsGrafik::DrawHA(int16_t x, int16_t y)
     if (!Device)
         return;
     ZoomedPitch = GridPixelZoomed();
-    Canvas c(s_, *Device, ZoomedPitch, OnWorksheet(), OnPrinter());
+    Canvas c(s_, s_, s_.CurrentLevel, s_.LineColor, *Device, ZoomedPitch, OnWorksheet(), OnPrinter());
     DrawAdder(Orientation, c, x, y, false);
 }
 
@@ -169,7 +169,7 @@ void clsGrafik::DrawVA(int16_t x, int16_t y)
     if (!Device)
         return;
     ZoomedPitch = GridPixelZoomed();
-    Canvas c(s_, *Device, ZoomedPitch, OnWorksheet(), OnPrinter());
+    Canvas c(s_, s_, s_.CurrentLevel, s_.LineColor, *Device, ZoomedPitch, OnWorksheet(), OnPrinter());
     DrawAdder(Orientation, c, x, y, true);
 }
 
@@ -179,7 +179,7 @@ void clsGrafik::DrawZAnzeige(int16_t x, int16_t y)
     if (!Device)
         return;
     ZoomedPitch = GridPixelZoomed();
-    Canvas c(s_, *Device, ZoomedPitch, OnWorksheet(), OnPrinter());
+    Canvas c(s_, s_, s_.CurrentLevel, s_.LineColor, *Device, ZoomedPitch, OnWorksheet(), OnPrinter());
     const double z = c.z;
     auto G = [&c](int i) { return c.G(i); };
 

@@ -17,7 +17,7 @@ void clsGrafik::DrawTimer(int16_t x, int16_t y, bool selected)
     if (!Device)
         return;
     ZoomedPitch = GridPixelZoomed();
-    Canvas c(s_, *Device, ZoomedPitch, OnWorksheet(), OnPrinter());
+    Canvas c(s_, s_, s_.CurrentLevel, s_.LineColor, *Device, ZoomedPitch, OnWorksheet(), OnPrinter());
     const double z = c.z;
     auto G = [&c](int i) { return c.G(i); };
     // Inside an IC level the record of that level gives the orientation.

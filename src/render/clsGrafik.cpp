@@ -240,13 +240,13 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode, bool 
     const int16_t hereMarker = here.Marker;
     const int16_t thereMarker = there.Marker;
     if (hereMarker == -1)
-        SetKnotenpunkt(s_, *this, x, y, false);
+        SetKnotenpunkt(s_, s_, s_.CurrentLevel, *this, x, y, false);
     if (thereMarker == -1)
-        SetKnotenpunkt(s_, *this, static_cast<int16_t>(xn), static_cast<int16_t>(yn), false);
+        SetKnotenpunkt(s_, s_, s_.CurrentLevel, *this, static_cast<int16_t>(xn), static_cast<int16_t>(yn), false);
     if (hereMarker == 1)
-        SetKoppeldiode(s_, *this, x, y, false);
+        SetKoppeldiode(s_, s_, *this, x, y, false);
     if (thereMarker == 1)
-        SetKoppeldiode(s_, *this, static_cast<int16_t>(xn), static_cast<int16_t>(yn), false);
+        SetKoppeldiode(s_, s_, *this, static_cast<int16_t>(xn), static_cast<int16_t>(yn), false);
     // The pixels the piece may have touched: its three strokes and the white
     // edges, and the markers drawn on its cells.
     QRect area = QRect(QPoint(std::min(cx, nx) - 2, std::min(cy, ny) - 2),

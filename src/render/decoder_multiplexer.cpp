@@ -109,7 +109,7 @@ void clsGrafik::DrawDecoder(int16_t x, int16_t y, bool outline)
     if (!Device)
         return;
     ZoomedPitch = GridPixelZoomed();
-    Canvas c(s_, *Device, ZoomedPitch, OnWorksheet(), OnPrinter());
+    Canvas c(s_, s_, s_.CurrentLevel, s_.LineColor, *Device, ZoomedPitch, OnWorksheet(), OnPrinter());
     // No printer test: the body colour is the same everywhere.
     c.Prologue(c.Size(8.0f, 0.96f), kPaleYellow, outline ? 1 : 0);
     LoadInputPins(s_, SheetCell(s_.circuit, x, y).ElementNr, 0);
@@ -220,7 +220,7 @@ void clsGrafik::DrawMultiplexer(int16_t x, int16_t y)
         return;
     // Kept whole; the fractions below are taken in double precision.
     const int16_t pitch = GridPixelZoomed();
-    Canvas c(s_, *Device, pitch, OnWorksheet(), OnPrinter());
+    Canvas c(s_, s_, s_.CurrentLevel, s_.LineColor, *Device, pitch, OnWorksheet(), OnPrinter());
     c.Prologue(c.Size(8.0f, 0.96f), c.Body(kPaleCyan), 0);
     const int16_t nr = SheetCell(s_.circuit, x, y).ElementNr;
     LoadInputPins(s_, nr, 0);

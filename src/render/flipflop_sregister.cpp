@@ -109,7 +109,7 @@ void clsGrafik::DrawFlipFlop(int16_t x, int16_t y, bool outline, int16_t /*unuse
     if (!Device)
         return;
     ZoomedPitch = GridPixelZoomed();
-    Canvas c(s_, *Device, ZoomedPitch, OnWorksheet(), OnPrinter());
+    Canvas c(s_, s_, s_.CurrentLevel, s_.LineColor, *Device, ZoomedPitch, OnWorksheet(), OnPrinter());
     Surface& d = *Device;
     c.Prologue(c.Size(8.0f, 0.96f), c.Body(kPaleCyan), outline ? 1 : 0);
     d.FontBold = true;
@@ -147,7 +147,7 @@ void clsGrafik::DrawSRegister(int16_t x, int16_t y)
     if (!Device)
         return;
     ZoomedPitch = GridPixelZoomed();
-    Canvas c(s_, *Device, ZoomedPitch, OnWorksheet(), OnPrinter());
+    Canvas c(s_, s_, s_.CurrentLevel, s_.LineColor, *Device, ZoomedPitch, OnWorksheet(), OnPrinter());
     const double z = c.z;
     auto G = [&c](int i) { return c.G(i); };
     c.Prologue(c.Size(10.0f, 1.2f), c.Body(kPaleYellow), 0);

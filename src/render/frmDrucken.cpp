@@ -281,7 +281,7 @@ void frmDrucken::cmdDrucken_Click()
         printer_.SetOutputFile(path);
     }
     const QStringList pages = chkIC_->isChecked() ? ICPageNames_ : QStringList{QString()};
-    if (!PrintPages(s_, g_, printer_, pages, programFolder_))
+    if (!PrintPages(s_, ShownSheetOf(s_), g_, printer_, pages, s_.CmDialog1.FileName, programFolder_))
         dialogs_.ShowMessage(LoadResString(kStrPrintFailed), MessageButtons::OK, MessageIcon::Exclamation,
                              LoadResString(kStrMessageTitle));
 }

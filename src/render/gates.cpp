@@ -38,7 +38,7 @@ void PrintGateLabel(Canvas& c, GateKind kind, bool horizontal)
 }
 
 // The negation dots on the n input cells of a gate and on its output.
-void GateNegationDots(clsGrafik& gr, ProgramState& s, int16_t nr, int x, int y, int n)
+void GateNegationDots(clsGrafik& gr, CircuitRun& s, int16_t nr, int x, int y, int n)
 {
     LoadOutputPins(s, nr, 0);
     const PinPos output = s.OutputPins[0];
@@ -56,7 +56,7 @@ void GateNegationDots(clsGrafik& gr, ProgramState& s, int16_t nr, int x, int y, 
 // The three gates are one drawing; they differ in their label only.
 void DrawGate(clsGrafik& gr, Canvas& c, GateKind kind, int x, int y, bool outline)
 {
-    ProgramState& s = c.s;
+    CircuitRun& s = c.s;
     const double z = c.z;
     const int16_t nr = SheetCell(s.circuit, x, y).ElementNr;
     LoadInputPins(s, nr, 0);
@@ -133,7 +133,7 @@ void clsGrafik::DrawUnd(int16_t x, int16_t y, bool outline)
     if (!Device)
         return;
     ZoomedPitch = GridPixelZoomed();
-    Canvas c(s_, *Device, ZoomedPitch, OnWorksheet(), OnPrinter());
+    Canvas c(s_, s_, s_.CurrentLevel, s_.LineColor, *Device, ZoomedPitch, OnWorksheet(), OnPrinter());
     DrawGate(*this, c, GateKind::And, x, y, outline);
 }
 
@@ -142,7 +142,7 @@ void clsGrafik::DrawOder(int16_t x, int16_t y, bool outline)
     if (!Device)
         return;
     ZoomedPitch = GridPixelZoomed();
-    Canvas c(s_, *Device, ZoomedPitch, OnWorksheet(), OnPrinter());
+    Canvas c(s_, s_, s_.CurrentLevel, s_.LineColor, *Device, ZoomedPitch, OnWorksheet(), OnPrinter());
     DrawGate(*this, c, GateKind::Or, x, y, outline);
 }
 
@@ -151,7 +151,7 @@ void clsGrafik::DrawXOder(int16_t x, int16_t y)
     if (!Device)
         return;
     ZoomedPitch = GridPixelZoomed();
-    Canvas c(s_, *Device, ZoomedPitch, OnWorksheet(), OnPrinter());
+    Canvas c(s_, s_, s_.CurrentLevel, s_.LineColor, *Device, ZoomedPitch, OnWorksheet(), OnPrinter());
     DrawGate(*this, c, GateKind::Xor, x, y, false);
 }
 
@@ -160,7 +160,7 @@ void clsGrafik::DrawInverter(int16_t x, int16_t y)
     if (!Device)
         return;
     ZoomedPitch = GridPixelZoomed();
-    Canvas c(s_, *Device, ZoomedPitch, OnWorksheet(), OnPrinter());
+    Canvas c(s_, s_, s_.CurrentLevel, s_.LineColor, *Device, ZoomedPitch, OnWorksheet(), OnPrinter());
     const double z = c.z;
     const double g3 = static_cast<double>(3.0f * c.g);
     const double cx = c.G(x);
@@ -321,7 +321,7 @@ void clsGrafik::DrawTriState(int16_t x, int16_t y)
     if (!Device)
         return;
     ZoomedPitch = GridPixelZoomed();
-    Canvas c(s_, *Device, ZoomedPitch, OnWorksheet(), OnPrinter());
+    Canvas c(s_, s_, s_.CurrentLevel, s_.LineColor, *Device, ZoomedPitch, OnWorksheet(), OnPrinter());
     // Same size and colour on every surface, the printer included.
     c.Prologue(static_cast<double>(10.0f * c.g), kPaleYellow, 0);
     auto line = [&c](double x1, double y1, double x2, double y2) { c.Line(x1, y1, x2, y2, 0); };

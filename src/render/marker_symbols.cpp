@@ -5,7 +5,7 @@
 
 #include "model/geometry.h"
 #include "model/marker_cells.h"
-#include "model/state.h"
+#include "model/circuit_run.h"
 #include "platform/numeric.h"
 #include "platform/surface.h"
 #include "render/clsGrafik.h"
@@ -22,7 +22,7 @@ void NarrowPen(Surface& device)
         device.DrawWidth = 1;
 }
 
-void DrawJunctureDot(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y, bool pixelSized)
+void DrawJunctureDot(const SheetScale& s, clsGrafik& objGrafik, int16_t x, int16_t y, bool pixelSized)
 {
     if (objGrafik.Device == nullptr)
         return;
@@ -34,7 +34,7 @@ void DrawJunctureDot(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y
     dev.Line(cx - d, cy - d, cx + d, cy + d, 0, LineMode::BoxFilled);
 }
 
-void DrawDiodeTriangle(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y)
+void DrawDiodeTriangle(const SheetScale& s, bool powerOn, clsGrafik& objGrafik, int16_t x, int16_t y)
 {
     if (objGrafik.Device == nullptr)
         return;
@@ -51,7 +51,7 @@ void DrawDiodeTriangle(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t
     dev.FillStyle = 0;
     if (objGrafik.OnWorksheet()) {
         dev.Polygon(QList<QPoint>{p0, p1, p2});
-        if (s.engine.PowerFlag == 0)
+        if (!powerOn)
             dev.PSet(cx, cy + 5, kBlue);
         return;
     }
@@ -63,22 +63,26 @@ void DrawDiodeTriangle(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t
 
 } // namespace
 
-void SetKoppeldiode(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y, bool /*redrawOnly*/)
+void SetKoppeldiode(CircuitRun& run, const SheetScale& scale, clsGrafik& objGrafik, int16_t x, int16_t y,
+                    bool /*redrawOnly*/)
 {
-    if (MarkCouplingDiode(s.circuit, s.engine, x, y))
-        DrawMarker(s, objGrafik, x, y, ElementType::CouplingDiode);
+    if (MarkCouplingDiode(run.circuit, run.engine, x, y))
+        DrawMarker(run, scale, objGrafik, x, y, ElementType::CouplingDiode);
 }
 
-void SetKnotenpunkt(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y, bool /*redrawOnly*/)
+void SetKnotenpunkt(CircuitRun& run, const SheetScale& scale, int16_t level, clsGrafik& objGrafik, int16_t x,
+                    int16_t y, bool /*redrawOnly*/)
 {
-    if (MarkJuncture(s.circuit, s.engine, s.CurrentLevel, x, y))
-        DrawMarker(s, objGrafik, x, y, ElementType::Juncture);
+    if (MarkJuncture(run.circuit, run.engine, level, x, y))
+        DrawMarker(run, scale, objGrafik, x, y, ElementType::Juncture);
 }
 
-void DrawMarker(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y, uint8_t type)
+void DrawMarker(const CircuitRun& run, const SheetScale& scale, clsGrafik& objGrafik, int16_t x, int16_t y,
+                uint8_t type)
 {
+    const bool powerOn = run.engine.PowerFlag != 0;
     if (type == ElementType::CouplingDiode)
-        DrawDiodeTriangle(s, objGrafik, x, y);
+        DrawDiodeTriangle(scale, powerOn, objGrafik, x, y);
     else if (type == ElementType::Juncture)
-        DrawJunctureDot(s, objGrafik, x, y, s.engine.PowerFlag != 0 || objGrafik.OnWorksheet());
+        DrawJunctureDot(scale, objGrafik, x, y, powerOn || objGrafik.OnWorksheet());
 }

@@ -5,7 +5,7 @@
 
 #include "model/geometry.h"
 #include "model/ports/all_ports.h"
-#include "model/state.h"
+#include "model/circuit_run.h"
 #include "platform/printer.h"
 #include "platform/surface.h"
 #include "render/clsGrafik.h"
@@ -21,21 +21,21 @@ constexpr double kCaptionFontSize = 8;
 // every way out.
 class PageBorrow {
 public:
-    PageBorrow(ProgramState& s, clsGrafik& g)
-        : s_(s), g_(g), device_(g.Device), zoom_(s.GridMode), level_(s.CurrentLevel)
+    PageBorrow(const ShownSheet& shown, clsGrafik& g)
+        : shown_(shown), g_(g), device_(g.Device), zoom_(shown.scale.GridMode), level_(shown.level)
     {
     }
     ~PageBorrow()
     {
         g_.Device = device_;
-        s_.GridMode = zoom_;
-        s_.CurrentLevel = level_;
+        shown_.scale.GridMode = zoom_;
+        shown_.level = level_;
     }
     PageBorrow(const PageBorrow&) = delete;
     PageBorrow& operator=(const PageBorrow&) = delete;
 
 private:
-    ProgramState& s_;
+    const ShownSheet& shown_;
     clsGrafik& g_;
     Surface* device_;
     float zoom_;
@@ -47,31 +47,31 @@ private:
 // IC connector labels there. While pages print, those windows stay out.
 class WindowsAside {
 public:
-    explicit WindowsAside(ProgramState& s)
-        : s_(s), worksheet_(s.ports.worksheet), icView_(s.ports.icView)
+    explicit WindowsAside(Ports& ports)
+        : ports_(ports), worksheet_(ports.worksheet), icView_(ports.icView)
     {
-        s.ports.worksheet = nullptr;
-        s.ports.icView = nullptr;
+        ports.worksheet = nullptr;
+        ports.icView = nullptr;
     }
     ~WindowsAside()
     {
-        s_.ports.worksheet = worksheet_;
-        s_.ports.icView = icView_;
+        ports_.worksheet = worksheet_;
+        ports_.icView = icView_;
     }
     WindowsAside(const WindowsAside&) = delete;
     WindowsAside& operator=(const WindowsAside&) = delete;
 
 private:
-    ProgramState& s_;
+    Ports& ports_;
     WorksheetPort* worksheet_;
     ICViewPort* icView_;
 };
 
 // The first IC level of that name, 0 when there is none.
-int16_t LevelNamed(const ProgramState& s, const QString& name)
+int16_t LevelNamed(const Circuit& s, const QString& name)
 {
-    for (int j = 1; j <= s.circuit.LevelUBound && static_cast<size_t>(j) < s.circuit.Levels.size(); ++j)
-        if (s.circuit.Levels[static_cast<size_t>(j)].Name == name)
+    for (int j = 1; j <= s.LevelUBound && static_cast<size_t>(j) < s.Levels.size(); ++j)
+        if (s.Levels[static_cast<size_t>(j)].Name == name)
             return static_cast<int16_t>(j);
     return 0;
 }
@@ -82,18 +82,19 @@ struct PrinterFailure : std::exception {
 
 } // namespace
 
-void PrintCircuit(ProgramState& s, clsGrafik& g, Surface& page, const QString& programFolder)
+void PrintCircuit(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, Surface& page, const QString& fileName,
+                  const QString& programFolder)
 {
-    PageBorrow borrow(s, g);
+    PageBorrow borrow(shown, g);
     g.Device = &page;
     page.FontBold = false;
     page.SetScale(kPageLeft, kPageTop, kPageWidth, kPageHeight);
-    s.GridMode = PageZoom(s.circuit.MaxX, s.circuit.MaxY, g.GridPixel);
-    const int16_t level = s.CurrentLevel;
-    RedrawAllElements(s, g, 0);
-    s.CurrentLevel = level;
-    PrintCaption(page, PageFileName(s.circuit, s.CurrentLevel, s.CmDialog1.FileName, programFolder), GridToPixel(s, 1),
-                 GridToPixel(s, static_cast<int16_t>(s.circuit.MaxY + 4)));
+    shown.scale.GridMode = PageZoom(s.circuit.MaxX, s.circuit.MaxY, g.GridPixel);
+    const int16_t level = shown.level;
+    RedrawAllElements(s, shown, g, 0);
+    shown.level = level;
+    PrintCaption(page, PageFileName(s.circuit, shown.level, fileName, programFolder), GridToPixel(shown.scale, 1),
+                 GridToPixel(shown.scale, static_cast<int16_t>(s.circuit.MaxY + 4)));
 }
 
 void PrintCaption(Surface& page, const QString& fileName, double left, double wantedTop)
@@ -109,34 +110,34 @@ void PrintCaption(Surface& page, const QString& fileName, double left, double wa
     page.Print(text);
 }
 
-bool PrintPages(ProgramState& s, clsGrafik& g, Printer& printer, const QStringList& ICPageNames,
-                const QString& programFolder)
+bool PrintPages(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, Printer& printer,
+                const QStringList& ICPageNames, const QString& fileName, const QString& programFolder)
 {
     printer.SetCopies(CopiesToPrint(printer.Copies()));
     // As every full redraw does; the redraws on paper below leave the window alone.
-    if (s.ports.worksheet)
-        s.ports.worksheet->SelectNone();
-    PageBorrow borrow(s, g);
-    WindowsAside aside(s);
-    PrintSaveArea area(s.circuit, s.CurrentLevel);
+    if (shown.ports.worksheet)
+        shown.ports.worksheet->SelectNone();
+    PageBorrow borrow(shown, g);
+    WindowsAside aside(shown.ports);
+    PrintSaveArea area(s.circuit, shown.level);
     Surface* page = printer.StartDoc();
     if (!page)
         return false;
     try {
         for (qsizetype k = 0; k < ICPageNames.size(); ++k) {
             if (k == 0) {
-                s.CurrentLevel = 0;
-                PrintCircuit(s, g, *page, programFolder);
+                shown.level = 0;
+                PrintCircuit(s, shown, g, *page, fileName, programFolder);
                 continue;
             }
-            const int16_t j = LevelNamed(s, ICPageNames[k]);
+            const int16_t j = LevelNamed(s.circuit, ICPageNames[k]);
             if (j == 0)
                 continue;
-            s.CurrentLevel = j;
+            shown.level = j;
             area.CopyArea(j);
             if (!printer.NewPage())
                 throw PrinterFailure();
-            PrintCircuit(s, g, *page, programFolder);
+            PrintCircuit(s, shown, g, *page, fileName, programFolder);
         }
     } catch (const std::exception&) {
         printer.KillDoc();

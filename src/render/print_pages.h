@@ -6,17 +6,19 @@
 #include <cstdint>
 
 #include "model/records.h"
+#include "render/redraw.h"
 
 struct Circuit;
-struct ProgramState;
 class Printer;
 class Surface;
 class clsGrafik;
 
 // Draws the circuit in P (the main circuit or an IC level copied there) on
 // page, fitted to it, and its caption. The drawing device, the zoom and
-// CurrentLevel are the caller's again afterwards, also when drawing fails.
-void PrintCircuit(ProgramState& s, clsGrafik& g, Surface& page, const QString& programFolder);
+// shown level are the caller's again afterwards, also when drawing fails.
+// fileName is the circuit file the caption names.
+void PrintCircuit(CircuitRun& run, const ShownSheet& shown, clsGrafik& g, Surface& page, const QString& fileName,
+                  const QString& programFolder);
 // The caption line of the page: the file name in brackets, at `left`, on
 // `wantedTop` (four rows below the circuit) unless that leaves the page.
 void PrintCaption(Surface& page, const QString& fileName, double left, double wantedTop);
@@ -24,10 +26,10 @@ void PrintCaption(Surface& page, const QString& fileName, double left, double wa
 // Prints one document: entry 0 of ICPageNames is the main circuit's page, each
 // further entry the first IC level of that name on a page of its own. The
 // number of copies is brought into 1..999 first. Afterwards the worksheet,
-// the zoom, the drawing device and CurrentLevel are as before, whatever
+// the zoom, the drawing device and the shown level are as before, whatever
 // happened; false when the document did not reach the printer.
-bool PrintPages(ProgramState& s, clsGrafik& g, Printer& printer, const QStringList& ICPageNames,
-                const QString& programFolder);
+bool PrintPages(CircuitRun& run, const ShownSheet& shown, clsGrafik& g, Printer& printer,
+                const QStringList& ICPageNames, const QString& fileName, const QString& programFolder);
 
 // The worksheet put aside while IC levels take its place in P, in a save area
 // of its own: the clipboard (Puffer, PufferElements, PufferElementCount) keeps

@@ -29,12 +29,12 @@ const GridCell& CellOr(const Grid& grid, int x, int y)
     return grid.Contains(x, y) ? grid(x, y) : empty;
 }
 
-const ElementRecord& ElementOr(const ProgramState& s, int e)
+const ElementRecord& ElementOr(const Circuit& s, int e)
 {
     static const ElementRecord empty;
-    if (e < 0 || static_cast<size_t>(e) >= s.circuit.Elements.size())
+    if (e < 0 || static_cast<size_t>(e) >= s.Elements.size())
         return empty;
-    return s.circuit.Elements[static_cast<size_t>(e)];
+    return s.Elements[static_cast<size_t>(e)];
 }
 
 bool IsComponent(const GridCell& cell)
@@ -67,7 +67,7 @@ bool MiddleOfThree(uint8_t orientation, const PinPos& pin, int16_t& x, int16_t& 
     }
 }
 
-bool PowerOn(const ProgramState& s)
+bool PowerOn(const CircuitRun& s)
 {
     return s.engine.PowerFlag != 0;
 }
@@ -93,17 +93,17 @@ void ClockAnchor(uint8_t orientation, const PinPos& out, int16_t& x, int16_t& y)
     }
 }
 
-bool SelectedClock(const ProgramState& s, int16_t e)
+bool SelectedClock(const CircuitRun& s, int16_t selected, int16_t e)
 {
-    const size_t slot = static_cast<size_t>(s.SelectedClock);
-    return PowerOn(s) && s.SelectedClock >= 0 && slot < s.circuit.Clocks.size() && s.circuit.Clocks[slot].ClockElement == e;
+    const size_t slot = static_cast<size_t>(selected);
+    return PowerOn(s) && selected >= 0 && slot < s.circuit.Clocks.size() && s.circuit.Clocks[slot].ClockElement == e;
 }
 
 // The IC's link, and whether it is shown: nested ICs are drawn only inside
 // their parent, while the power is on.
-bool ShownIC(ProgramState& s, const clsGrafik& g, int16_t e, int16_t& link)
+bool ShownIC(CircuitRun& s, int16_t level, const clsGrafik& g, int16_t e, int16_t& link)
 {
-    symbols::LoadInputPins(s, e, s.CurrentLevel);
+    symbols::LoadInputPins(s, e, level);
     const PinPos& in0 = s.InputPins[0];
     const uint8_t l = CellOr(s.circuit.P, in0.X, in0.Y).ICLink;
     link = l;
@@ -113,8 +113,8 @@ bool ShownIC(ProgramState& s, const clsGrafik& g, int16_t e, int16_t& link)
 
 // Where and with what flag the symbol of element e, asked for on cell (x, y),
 // is drawn; false when it is not drawn.
-bool PlaceSymbol(ProgramState& s, const clsGrafik& g, int16_t e, const SymbolRow& symbol, int16_t x,
-                 int16_t y, bool outline, SymbolCall& call)
+bool PlaceSymbol(CircuitRun& s, const ShownSheet& shown, const clsGrafik& g, int16_t e, const SymbolRow& symbol,
+                 int16_t x, int16_t y, bool outline, SymbolCall& call)
 {
     call = SymbolCall{x, y, symbol.flag == SymbolFlag::Outline && outline, 0};
     const PinPos* in = s.InputPins.data();
@@ -130,7 +130,7 @@ bool PlaceSymbol(ProgramState& s, const clsGrafik& g, int16_t e, const SymbolRow
         return true;
     case SymbolAnchor::GateMiddle:
         symbols::LoadInputPins(s, e, 0);
-        if (ElementOr(s, e).Label == QLatin1String("2"))
+        if (ElementOr(s.circuit, e).Label == QLatin1String("2"))
             return MiddleOfThree(g.Orientation, in[0], call.x, call.y);
         call.x = in[1].X;
         call.y = in[1].Y;
@@ -141,39 +141,50 @@ bool PlaceSymbol(ProgramState& s, const clsGrafik& g, int16_t e, const SymbolRow
     case SymbolAnchor::ClockOutput:
         symbols::LoadOutputPins(s, e, 0);
         ClockAnchor(g.Orientation, s.OutputPins[0], call.x, call.y);
-        call.flag = SelectedClock(s, e);
+        call.flag = SelectedClock(s, shown.selectedClock, e);
         return true;
     case SymbolAnchor::IC:
-        return ShownIC(s, g, e, call.icIndex);
+        return ShownIC(s, shown.level, g, e, call.icIndex);
     }
     return false;
 }
 
 } // namespace
 
+ShownSheet ShownSheetOf(ProgramState& s)
+{
+    return ShownSheet{s, s.CurrentLevel, s.SelectedClock, s.ShowGrid != 0, s.ports};
+}
+
 void DrawElement(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, bool noText, bool outline)
+{
+    DrawElement(s, ShownSheetOf(s), g, x, y, noText, outline);
+}
+
+void DrawElement(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, int16_t x, int16_t y, bool noText,
+                 bool outline)
 {
     g.SymbolDrawnAt(x, y);
     const GridCell cell = CellOr(s.circuit.P, x, y);
     const int16_t e = cell.ElementNr;
     if (e > 0)
-        g.Orientation = ElementOr(s, e).Orientation;
+        g.Orientation = ElementOr(s.circuit, e).Orientation;
     if (cell.Type == ElementType::Switch)
         g.DrawSwitch(x, y);
 
-    const uint8_t type = ElementOr(s, e).Type;
+    const uint8_t type = ElementOr(s.circuit, e).Type;
     const SymbolRow& symbol = Symbol(type);
     // A component whose pins do not fit its type (a damaged file) would make its
     // symbol read beyond the grid: that one symbol is left out, the rest is drawn.
     try {
         SymbolCall call;
-        if (PlaceSymbol(s, g, e, symbol, x, y, outline, call))
+        if (PlaceSymbol(s, shown, g, e, symbol, x, y, outline, call))
             symbol.draw(g, call);
     } catch (const RuntimeError&) {
     }
 
-    if (!noText && type == ElementType::TextLabel && s.ports.worksheet)
-        s.ports.worksheet->DisplayBeschriftungsText(e, QString());
+    if (!noText && type == ElementType::TextLabel && shown.ports.worksheet)
+        shown.ports.worksheet->DisplayBeschriftungsText(e, QString());
 }
 
 void CopyLevelSignals(Circuit& s, int16_t level)
@@ -194,10 +205,10 @@ void CopyLevelSignals(Circuit& s, int16_t level)
     }
 }
 
-void DrawSheetCells(ProgramState& s, clsGrafik& g, StatusPort* status, ICViewPort* icView)
+void DrawSheetCells(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, StatusPort* status, ICViewPort* icView)
 {
     const bool worksheet = g.OnWorksheet();
-    const bool gridDots = worksheet && s.ShowGrid != 0 && !PowerOn(s);
+    const bool gridDots = worksheet && shown.showGrid && !PowerOn(s);
     for (int16_t x = 0; x <= s.circuit.MaxX; ++x) {
         for (int16_t y = 0; y <= s.circuit.MaxY; ++y) {
             const LineMapEntry run = s.circuit.LineMap(x, y);
@@ -207,12 +218,12 @@ void DrawSheetCells(ProgramState& s, clsGrafik& g, StatusPort* status, ICViewPor
                 g.PaintLine(x, y, x, run.EndY);
             const GridCell& cell = s.circuit.P.at(x, y);
             if ((cell.Type == 0 || cell.Type == ElementType::Conductor) && gridDots && g.Device)
-                g.Device->SetPixel(GridToPixel(s, x), GridToPixel(s, y), kGrey);
+                g.Device->SetPixel(GridToPixel(shown.scale, x), GridToPixel(shown.scale, y), kGrey);
             if (cell.Type == ElementType::Conductor) {
                 if (cell.Marker == -1)
-                    SetKnotenpunkt(s, g, x, y, true);
+                    SetKnotenpunkt(s, shown.scale, shown.level, g, x, y, true);
                 else if (cell.Marker == 1)
-                    SetKoppeldiode(s, g, x, y, true);
+                    SetKoppeldiode(s, shown.scale, g, x, y, true);
             }
             if (s.circuit.P.at(x, y).Type == ElementType::Switch)
                 g.DrawSwitch(x, y);
@@ -227,35 +238,40 @@ void DrawSheetCells(ProgramState& s, clsGrafik& g, StatusPort* status, ICViewPor
     }
 }
 
-void DrawSheetElements(ProgramState& s, clsGrafik& g)
+void DrawSheetElements(CircuitRun& s, const ShownSheet& shown, clsGrafik& g)
 {
     for (int16_t e = 1; e <= s.circuit.ElementCount(); ++e) {
         if (s.engine.InnerLevelShown == 0)
-            s.CurrentLevel = 0;
-        symbols::LoadInputPins(s, e, s.CurrentLevel);
-        DrawElement(s, g, s.InputPins[0].X, s.InputPins[0].Y, false, false);
+            shown.level = 0;
+        symbols::LoadInputPins(s, e, shown.level);
+        DrawElement(s, shown, g, s.InputPins[0].X, s.InputPins[0].Y, false, false);
     }
 }
 
 void RedrawAllElements(ProgramState& s, clsGrafik& g, int16_t level)
 {
-    StatusPort* status = s.ports.status;
-    WorksheetPort* sheet = s.ports.worksheet;
-    ICViewPort* icView = s.ports.icView;
+    s.CurrentProc = QStringLiteral("RedrawAllElements");
+    RedrawAllElements(s, ShownSheetOf(s), g, level);
+}
+
+void RedrawAllElements(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, int16_t level)
+{
+    StatusPort* status = shown.ports.status;
+    WorksheetPort* sheet = shown.ports.worksheet;
+    ICViewPort* icView = shown.ports.icView;
     s.circuit.LineMap.Redim(s.circuit.MaxX, s.circuit.MaxY);
     g.PictureCleared();
-    s.CurrentProc = QStringLiteral("RedrawAllElements");
     if (status)
         status->SetProgress(0);
     if (sheet)
         sheet->SelectNone();
 
-    if (PowerOn(s) && s.CurrentLevel == 0)
+    if (PowerOn(s) && shown.level == 0)
         CopyLevelSignals(s.circuit, level);
 
     const bool worksheet = g.OnWorksheet();
     if (worksheet && sheet) {
-        const double pitch = g.GridPixel * static_cast<double>(s.GridMode);
+        const double pitch = g.GridPixel * static_cast<double>(shown.scale.GridMode);
         sheet->SetWorksheetPictureSize(static_cast<int>(RoundHalfEven((s.circuit.MaxX + 1) * pitch)),
                                        static_cast<int>(RoundHalfEven((s.circuit.MaxY + 1) * pitch)));
     }
@@ -267,10 +283,10 @@ void RedrawAllElements(ProgramState& s, clsGrafik& g, int16_t level)
     if (status)
         status->SetStatusPanel(1, LoadResString(kStrDrawingConductors));
     AnalysiereLeitungen(s.circuit);
-    DrawSheetCells(s, g, status, icView);
+    DrawSheetCells(s, shown, g, status, icView);
     if (status)
         status->SetStatusPanel(1, LoadResString(kStrDrawingObjects));
-    DrawSheetElements(s, g);
+    DrawSheetElements(s, shown, g);
 
     if (icView)
         icView->ShowNamedICConnectorLabels();
@@ -306,37 +322,38 @@ void ClampArea(const Circuit& s, int16_t& x1, int16_t& y1, int16_t& x2, int16_t&
 }
 
 // Runs that start on cells not yet covered are added; nothing is cleared.
-void AddMissingRuns(ProgramState& s)
+void AddMissingRuns(Circuit& s)
 {
-    if (s.circuit.LineMap.UBoundX() != s.circuit.MaxX || s.circuit.LineMap.UBoundY() != s.circuit.MaxY)
-        s.circuit.LineMap.RedimPreserve(s.circuit.MaxX, s.circuit.MaxY);
-    for (int16_t x = 0; x <= s.circuit.MaxX; ++x) {
-        for (int16_t y = 0; y <= s.circuit.MaxY; ++y) {
-            const GridCell& cell = s.circuit.P.at(x, y);
-            if (cell.ConRight != 0 && s.circuit.LineMap(x, y).CoveredH == 0)
-                s.circuit.LineMap(x, y).EndX = FindEndX(s.circuit, x, y);
-            if (cell.ConDown != 0 && s.circuit.LineMap(x, y).CoveredV == 0)
-                s.circuit.LineMap(x, y).EndY = FindEndY(s.circuit, x, y);
+    if (s.LineMap.UBoundX() != s.MaxX || s.LineMap.UBoundY() != s.MaxY)
+        s.LineMap.RedimPreserve(s.MaxX, s.MaxY);
+    for (int16_t x = 0; x <= s.MaxX; ++x) {
+        for (int16_t y = 0; y <= s.MaxY; ++y) {
+            const GridCell& cell = s.P.at(x, y);
+            if (cell.ConRight != 0 && s.LineMap(x, y).CoveredH == 0)
+                s.LineMap(x, y).EndX = FindEndX(s, x, y);
+            if (cell.ConDown != 0 && s.LineMap(x, y).CoveredV == 0)
+                s.LineMap(x, y).EndY = FindEndY(s, x, y);
         }
     }
 }
 
 // The piece from (x, y) to the neighbour (nx, ny) when both ends join, and
 // the component on the neighbour.
-void DrawPieceTo(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, int16_t nx, int16_t ny, bool joined)
+void DrawPieceTo(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, int16_t x, int16_t y, int16_t nx, int16_t ny,
+                 bool joined)
 {
     if (joined)
         g.PaintLine(x, y, nx, ny);
     if (IsComponent(CellOr(s.circuit.P, nx, ny)))
-        DrawElement(s, g, nx, ny, false, false);
+        DrawElement(s, shown, g, nx, ny, false, false);
 }
 
 // The coupling diode on the conductor cell (x, y), drawn again.
-void RedrawDiodeOn(ProgramState& s, clsGrafik& g, int16_t x, int16_t y)
+void RedrawDiodeOn(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, int16_t x, int16_t y)
 {
     const GridCell& cell = CellOr(s.circuit.P, x, y);
     if (cell.Type == ElementType::Conductor && cell.Marker == 1)
-        SetKoppeldiode(s, g, x, y, true);
+        SetKoppeldiode(s, shown.scale, g, x, y, true);
 }
 
 // The neighbours of a conductor cell in the order the area redraw visits
@@ -359,7 +376,8 @@ constexpr AreaNeighbour kAreaNeighbours[] = {
 
 // A conductor cell of the area: its pieces to the four neighbours, the
 // components on them, and the markers on it and on the neighbours above and left.
-void DrawAreaConductor(ProgramState& s, clsGrafik& g, const GridCell& cell, int16_t x, int16_t y)
+void DrawAreaConductor(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, const GridCell& cell, int16_t x,
+                       int16_t y)
 {
     for (const AreaNeighbour& n : kAreaNeighbours) {
         // A step out of the grid along its axis has no neighbour.
@@ -368,15 +386,15 @@ void DrawAreaConductor(ProgramState& s, clsGrafik& g, const GridCell& cell, int1
             continue;
         const int16_t nx = Shifted(x, n.dx);
         const int16_t ny = Shifted(y, n.dy);
-        DrawPieceTo(s, g, x, y, nx, ny, cell.*n.here != 0 && CellOr(s.circuit.P, nx, ny).*n.there != 0);
+        DrawPieceTo(s, shown, g, x, y, nx, ny, cell.*n.here != 0 && CellOr(s.circuit.P, nx, ny).*n.there != 0);
         if (n.diode)
-            RedrawDiodeOn(s, g, nx, ny);
+            RedrawDiodeOn(s, shown, g, nx, ny);
     }
     const int16_t marker = CellOr(s.circuit.P, x, y).Marker;
     if (marker == -1)
-        SetKnotenpunkt(s, g, x, y, true);
+        SetKnotenpunkt(s, shown.scale, shown.level, g, x, y, true);
     else if (marker == 1)
-        SetKoppeldiode(s, g, x, y, true);
+        SetKoppeldiode(s, shown.scale, g, x, y, true);
 }
 
 } // namespace
@@ -384,29 +402,36 @@ void DrawAreaConductor(ProgramState& s, clsGrafik& g, const GridCell& cell, int1
 void RedrawArea(ProgramState& s, clsGrafik& g, int16_t& x1, int16_t& y1, int16_t& x2, int16_t& y2,
                 bool noText)
 {
+    RedrawArea(s, ShownSheetOf(s), g, x1, y1, x2, y2, noText);
+}
+
+void RedrawArea(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, int16_t& x1, int16_t& y1, int16_t& x2,
+                int16_t& y2, bool noText)
+{
     QElapsedTimer took;
     took.start();
     g.PictureCleared();
-    StatusPort* status = s.ports.status;
-    const double h = CInt(s.CellSize * static_cast<double>(s.GridMode) / 2);
+    StatusPort* status = shown.ports.status;
+    const SheetScale& scale = shown.scale;
+    const double h = CInt(scale.CellSize * static_cast<double>(scale.GridMode) / 2);
 
     ClampArea(s.circuit, x1, y1, x2, y2);
 
     const bool worksheet = g.OnWorksheet() && g.Device != nullptr;
     if (worksheet)
-        WhiteBox(*g.Device, GridToPixel(s, x1) - h, GridToPixel(s, y1) - h, GridToPixel(s, x2) + h,
-                 GridToPixel(s, y2) + h);
+        WhiteBox(*g.Device, GridToPixel(scale, x1) - h, GridToPixel(scale, y1) - h, GridToPixel(scale, x2) + h,
+                 GridToPixel(scale, y2) + h);
     if (status)
         status->SetStatusPanel(1, QStringLiteral("Leitungen werden gezeichnet ..."));
 
-    AddMissingRuns(s);
+    AddMissingRuns(s.circuit);
 
     std::vector<char> drawn(s.circuit.Elements.size() + 1, 0);
     for (int16_t x = x1; x <= x2; ++x) {
         for (int16_t y = y1; y <= y2; ++y) {
             const GridCell cell = CellOr(s.circuit.P, x, y);
             if (cell.Type == ElementType::Conductor)
-                DrawAreaConductor(s, g, cell, x, y);
+                DrawAreaConductor(s, shown, g, cell, x, y);
             if (cell.ICLink == 0 && cell.ICConnector != 0)
                 g.DrawICInOut(x, y);
             const int16_t e = cell.ElementNr;
@@ -416,15 +441,15 @@ void RedrawArea(ProgramState& s, clsGrafik& g, int16_t& x1, int16_t& y1, int16_t
                 if (!drawn[static_cast<size_t>(e)]) {
                     drawn[static_cast<size_t>(e)] = 1;
                     symbols::LoadInputPins(s, e, 0);
-                    g.Orientation = ElementOr(s, e).Orientation;
-                    DrawElement(s, g, x, y, noText, false);
+                    g.Orientation = ElementOr(s.circuit, e).Orientation;
+                    DrawElement(s, shown, g, x, y, noText, false);
                 }
             }
-            if (cell.Type == 0 && s.ShowGrid != 0 && !PowerOn(s) && worksheet)
-                g.Device->PSet(GridToPixel(s, x), GridToPixel(s, y), kGrey);
+            if (cell.Type == 0 && shown.showGrid && !PowerOn(s) && worksheet)
+                g.Device->PSet(GridToPixel(scale, x), GridToPixel(scale, y), kGrey);
         }
     }
 
-    if (s.ports.power)
-        s.ports.power->SetTimeLabel(QString::number(took.elapsed() / 1000.0));
+    if (shown.ports.power)
+        shown.ports.power->SetTimeLabel(QString::number(took.elapsed() / 1000.0));
 }

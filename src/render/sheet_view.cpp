@@ -101,7 +101,7 @@ void SheetView::Draw(const SheetChange& c)
         DrawElementChange(c);
         break;
     case SheetChangeKind::Marker:
-        DrawMarker(s_, g_, c.x, c.y, c.type);
+        DrawMarker(s_, s_, g_, c.x, c.y, c.type);
         break;
     case SheetChangeKind::Run:
         g_.PaintLine(c.x, c.y, c.x2, c.y2);

@@ -9,11 +9,15 @@
 
 namespace symbols {
 
-Canvas::Canvas(ProgramState& state, Surface& device, double pitch, bool onWorksheet, bool onPrinter)
-    : s(state)
+Canvas::Canvas(CircuitRun& run, const SheetScale& sheetScale, int16_t shownLevel, int32_t color, Surface& device,
+               double pitch, bool onWorksheet, bool onPrinter)
+    : s(run)
+    , scale(sheetScale)
+    , level(shownLevel)
+    , lineColor(color)
     , dev(device)
     , z(pitch)
-    , g(state.GridMode)
+    , g(sheetScale.GridMode)
     , worksheet(onWorksheet)
     , printer(onPrinter)
 {
@@ -23,7 +27,7 @@ double Canvas::G(int i) const
 {
     if (i < INT16_MIN || i > INT16_MAX)
         throw RuntimeError(kErrOverflow, "Overflow");
-    return GridToPixel(s, static_cast<int16_t>(i));
+    return GridToPixel(scale, static_cast<int16_t>(i));
 }
 
 double Canvas::Size(float onWorksheet, float elsewhere) const
@@ -34,7 +38,7 @@ double Canvas::Size(float onWorksheet, float elsewhere) const
 
 void Canvas::Stub(double x1, double y1, double x2, double y2)
 {
-    dev.Line(x1, y1, x2, y2, s.LineColor);
+    dev.Line(x1, y1, x2, y2, lineColor);
 }
 
 void Canvas::Line(double x1, double y1, double x2, double y2, int32_t color)
@@ -44,7 +48,7 @@ void Canvas::Line(double x1, double y1, double x2, double y2, int32_t color)
 
 void Canvas::Box(double x1, double y1, double x2, double y2)
 {
-    dev.Line(x1, y1, x2, y2, s.LineColor, LineMode::Box);
+    dev.Line(x1, y1, x2, y2, lineColor, LineMode::Box);
 }
 
 void Canvas::Text(double x, double y, const QString& text)
@@ -107,18 +111,18 @@ const ElementRecord& ShownElement(const Circuit& s, bool powerOn, int16_t level,
 
 const GridCell& Canvas::ShownCell(int x, int y) const
 {
-    return symbols::ShownCell(s.circuit, s.engine.PowerFlag != 0, s.CurrentLevel, x, y);
+    return symbols::ShownCell(s.circuit, s.engine.PowerFlag != 0, level, x, y);
 }
 
 const ElementRecord& Canvas::ShownElement(int e) const
 {
-    return symbols::ShownElement(s.circuit, s.engine.PowerFlag != 0, s.CurrentLevel, e);
+    return symbols::ShownElement(s.circuit, s.engine.PowerFlag != 0, level, e);
 }
 
 namespace {
 
 // The parsers read Levels(level) exactly when the engine's cache does.
-const CachedPins* RunningPins(ProgramState& s, int16_t c, int16_t level)
+const CachedPins* RunningPins(CircuitRun& s, int16_t c, int16_t level)
 {
     if (s.engine.PowerFlag == 0 || s.engine.InnerLevelShown != 0)
         return nullptr;
@@ -127,7 +131,7 @@ const CachedPins* RunningPins(ProgramState& s, int16_t c, int16_t level)
 
 } // namespace
 
-void LoadInputPins(ProgramState& s, int16_t c, int16_t level)
+void LoadInputPins(CircuitRun& s, int16_t c, int16_t level)
 {
     if (const CachedPins* p = RunningPins(s, c, level)) {
         s.InputPins = p->In;
@@ -137,7 +141,7 @@ void LoadInputPins(ProgramState& s, int16_t c, int16_t level)
     ParseInputPins(s, c, level);
 }
 
-void LoadOutputPins(ProgramState& s, int16_t c, int16_t level)
+void LoadOutputPins(CircuitRun& s, int16_t c, int16_t level)
 {
     if (const CachedPins* p = RunningPins(s, c, level)) {
         s.OutputPins = p->Out;

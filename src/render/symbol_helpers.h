@@ -9,7 +9,8 @@
 #include "model/records.h"
 
 struct Circuit;
-struct ProgramState;
+struct CircuitRun;
+struct SheetScale;
 class Surface;
 
 namespace symbols {
@@ -21,12 +22,16 @@ constexpr int32_t kGrey = 0x808080;
 constexpr int32_t kRed = 0xFF;
 
 // One symbol call on one surface. z is the zoomed pitch the routine cached,
-// g the zoom factor.
+// g the zoom factor; level is the level shown, lineColor the program's line colour.
 class Canvas {
 public:
-    Canvas(ProgramState& s, Surface& device, double z, bool worksheet, bool printer);
+    Canvas(CircuitRun& run, const SheetScale& scale, int16_t level, int32_t lineColor, Surface& device, double z,
+           bool worksheet, bool printer);
 
-    ProgramState& s;
+    CircuitRun& s;
+    const SheetScale& scale;
+    const int16_t level;
+    const int32_t lineColor;
     Surface& dev;
     const double z;
     const float g;
@@ -40,10 +45,10 @@ public:
     // The symbol body colour: white on paper, else the given one.
     int32_t Body(int32_t screen) const { return printer ? kWhite : screen; }
 
-    // Plain line in the program's LineColor.
+    // Plain line in lineColor.
     void Stub(double x1, double y1, double x2, double y2);
     void Line(double x1, double y1, double x2, double y2, int32_t color);
-    // Box outlined in LineColor, filled by the device's fill settings.
+    // Box outlined in lineColor, filled by the device's fill settings.
     void Box(double x1, double y1, double x2, double y2);
     void Box(QPointF a, QPointF b) { Box(a.x(), a.y(), b.x(), b.y()); }
     void Stub(QPointF a, QPointF b) { Stub(a.x(), a.y(), b.x(), b.y()); }
@@ -67,8 +72,8 @@ const ElementRecord& ShownElement(const Circuit& circuit, bool powerOn, int16_t 
 // ParseInputPins and ParseOutputPins for drawing. While the engine runs, a
 // symbol is redrawn with every change next to it: its lists then come from the
 // engine's cache, parsed once per power-on, with the same result.
-void LoadInputPins(ProgramState& s, int16_t c, int16_t level);
-void LoadOutputPins(ProgramState& s, int16_t c, int16_t level);
+void LoadInputPins(CircuitRun& s, int16_t c, int16_t level);
+void LoadOutputPins(CircuitRun& s, int16_t c, int16_t level);
 
 // A place of the outputs-right picture, (x + u, y + v) with u along the
 // outputs and v across, each a whole number of cells plus an offset in

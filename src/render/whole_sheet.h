@@ -5,14 +5,14 @@
 // sheet the worksheet picture itself keeps.
 #include <QImage>
 
-struct ProgramState;
-class clsGrafik;
+#include "render/redraw.h"
+
 class Surface;
 
 // On a worksheet-kind surface the target is painted white first; on the
 // printer nothing is cleared. The drawing object's Device is restored after.
 // No window is touched (no progress, status or connector labels).
-void DrawWholeSheet(ProgramState& s, clsGrafik& objGrafik, Surface& target);
+void DrawWholeSheet(CircuitRun& run, const ShownSheet& shown, clsGrafik& objGrafik, Surface& target);
 
 // The whole worksheet picture at the current zoom, as Save as Bitmap writes it.
-QImage WholeSheetPicture(ProgramState& s, clsGrafik& objGrafik);
+QImage WholeSheetPicture(CircuitRun& run, const ShownSheet& shown, clsGrafik& objGrafik);

@@ -59,7 +59,7 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     picGrid()->SetDialogs(&dialogs_);
     objGrafik_ = std::make_unique<clsGrafik>(s_, &picGrid()->surface());
     sheetView_ = std::make_unique<SheetView>(s_, *objGrafik_, &picGrid()->surface());
-    picGrid()->DrawHeldPart = [this](Surface& part) { DrawWholeSheet(s_, *objGrafik_, part); };
+    picGrid()->DrawHeldPart = [this](Surface& part) { DrawWholeSheet(s_, ShownSheetOf(s_), *objGrafik_, part); };
     view_->SetGrafik(objGrafik_.get());
     icView_ = new ICDefinitionView(s_, *objGrafik_, picGrid(), lstIC_, this);
     objUndo_ = std::make_unique<clsUndo>(s_);

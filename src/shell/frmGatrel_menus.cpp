@@ -264,7 +264,7 @@ void frmGatrel::mSaveBitmap_Click()
         if (picGrid()->HoldsWholePicture())
             picGrid()->surface().Image().save(chosen, "BMP");
         else
-            WholeSheetPicture(s_, *objGrafik_).save(chosen, "BMP");
+            WholeSheetPicture(s_, ShownSheetOf(s_), *objGrafik_).save(chosen, "BMP");
     }
     SetProgress(0);
 }

@@ -51,7 +51,7 @@ class Printing : public PrintFixture {
 protected:
     bool Print(const QStringList& pages = {QString()})
     {
-        return PrintPages(s, grafik, printer, pages, kProgramFolder);
+        return PrintPages(s, ShownSheetOf(s), grafik, printer, pages, s.CmDialog1.FileName, kProgramFolder);
     }
 
 };
@@ -180,7 +180,7 @@ TEST_F(Printing, AFailedPrintIsReportedAndLeavesEverythingAsItWas)
                 if (page == 1 && ++calls == 20)
                     throw std::runtime_error("paper jam");
             };
-        EXPECT_FALSE(PrintPages(s, grafik, printer, BuildICPageNames(s.circuit), kProgramFolder));
+        EXPECT_FALSE(PrintPages(s, ShownSheetOf(s), grafik, printer, BuildICPageNames(s.circuit), s.CmDialog1.FileName, kProgramFolder));
         EXPECT_EQ(printer.sent, 0);
         EXPECT_EQ(printer.killed, c.killed);
         EXPECT_TRUE(Snapshot(s) == before);
@@ -203,7 +203,7 @@ TEST_F(Printing, TheCaptionIsTheSameSizeOnThePageAtAnyResolution)
         paper.setDotsPerMeterY(static_cast<int>(dpi / 0.0254));
         paper.fill(Qt::white);
         PainterSurface page(&paper, SurfaceKind::Printer);
-        PrintCircuit(s, grafik, page, kProgramFolder);
+        PrintCircuit(s, ShownSheetOf(s), grafik, page, s.CmDialog1.FileName, kProgramFolder);
         // Print leaves CurrentY one caption line below the caption's top.
         EXPECT_LE(page.CurrentY, kPageTop + kPageHeight + 0.5) << dpi;
         heights.push_back(page.TextHeight(QStringLiteral("X")));

@@ -176,11 +176,11 @@ TEST(WholeSheet, IsThePictureOfTheFullRedraw)
             ASSERT_TRUE(d.Load(Data(name))) << name;
             d.s.GridMode = zoom;
             window.RedrawAllElements();
-            EXPECT_TRUE(WholeSheetPicture(d.s, d.grafik) == d.surface.Image()) << name << " zoom " << zoom;
+            EXPECT_TRUE(WholeSheetPicture(d.s, ShownSheetOf(d.s), d.grafik) == d.surface.Image()) << name << " zoom " << zoom;
             EXPECT_EQ(d.grafik.Device, &d.surface) << "the drawing object is back on the worksheet";
             d.PowerOn();
             window.RedrawAllElements();
-            EXPECT_TRUE(WholeSheetPicture(d.s, d.grafik) == d.surface.Image()) << name << " powered, zoom " << zoom;
+            EXPECT_TRUE(WholeSheetPicture(d.s, ShownSheetOf(d.s), d.grafik) == d.surface.Image()) << name << " powered, zoom " << zoom;
             d.s.ports = Ports{};
         }
     }

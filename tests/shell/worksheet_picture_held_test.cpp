@@ -57,7 +57,7 @@ protected:
     QImage Whole()
     {
         clsGrafik g(s, nullptr);
-        return WholeSheetPicture(s, g);
+        return WholeSheetPicture(s, ShownSheetOf(s), g);
     }
 
     void ExpectHeldAsWhole(const QImage& whole, const char* where)
