@@ -45,7 +45,7 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     : QMainWindow(parent), s_(s), dialogs_(dialogs), timers_(timers), picNone_(std::make_unique<NullSurface>())
 {
     setObjectName(QStringLiteral("frmGatrel"));
-    clockTimers_ = std::make_unique<ClockTimers>(s_, engine_, timers_);
+    clockTimers_ = std::make_unique<ClockTimers>(EngineOf(s_, engine_), timers_);
 
     BuildMenus();
     BuildToolbars();

@@ -57,7 +57,7 @@ PropertiesPanel::PropertiesPanel(ProgramState& s, ClockTimerPort& timers, QToolB
     tlbOrientation_->setParent(picOrientation);
     tlbOrientation_->setGeometry(0, 17, pw, 26);
     tlbOrientation_->setVisible(true);
-    picAnschluesse = new GateInputsPage(s_, SSPanel2);
+    picAnschluesse = new GateInputsPage(s_.GateInputsText, SSPanel2);
     Page(picAnschluesse, picAnschluesse->objectName(), kPageTop + 46, 40);
     picKomplex = Page(new QWidget(SSPanel2), QStringLiteral("picKomplex"), kPageTop + 46, 56);
     lblAllgemein13 = MakeLabel(QStringLiteral("lblAllgemein13"), DesignPlaceholder(2550), picKomplex, 0, 0, pw, 16);
@@ -68,7 +68,7 @@ PropertiesPanel::PropertiesPanel(ProgramState& s, ClockTimerPort& timers, QToolB
     StackRows(picKomplex, {lblAllgemein13, cmbKomplex});
     icPage = new ICPage(SSPanel2);
     Page(icPage, icPage->objectName(), kPageTop, 112);
-    colourPage = new LedColourPage(s_, SSPanel2);
+    colourPage = new LedColourPage(s_.LEDColor, SSPanel2);
     Page(colourPage, colourPage->objectName(), kPageTop, 60);
     BuildSelectionPage();
     clockPage = new ClockPage(s_, timers, toolbar3, SSPanel2);
