@@ -44,7 +44,8 @@ void frmGatrel::BuildLeftPanel()
     picPropContainer_->setGeometry(Px(kColumnLeft), Px(kColumnTop), Px(kColumnWidth), 400);
 
     powerPanel_ = new PowerPanel(EngineOf(s_, engine_), dialogs_, *simulationBar_, picPropContainer_);
-    propertiesPanel_ = new PropertiesPanel(s_, *clockTimers_, Toolbar(QStringLiteral("tlbOrientation")),
+    const PropertyFields fields{s_, s_.ToolMode, s_.SelectedClock, s_.DecoderClockInput, s_.GateInputsText, s_.LEDColor};
+    propertiesPanel_ = new PropertiesPanel(fields, *clockTimers_, Toolbar(QStringLiteral("tlbOrientation")),
                                            Toolbar(QStringLiteral("Toolbar3")), picPropContainer_);
     sizePanel_ = new SizePanel(s_, s_.ports, picPropContainer_);
     zoomPanel_ = new ZoomPanel(s_, picPropContainer_);
@@ -73,7 +74,7 @@ void frmGatrel::BuildWorkField()
     // constructor closes it, which gives its room to the worksheet.
     formel_ = new FormelPanel(client, Px(kColumnWidth + 60));
     s_.FormelPanelOpen = true;
-    view_ = new WorksheetView(s_, engine_, client, Px(kColumnWidth + 60));
+    view_ = new WorksheetView(EngineOf(s_, engine_), s_, s_.Scroll, client, Px(kColumnWidth + 60));
     client->installEventFilter(this);
     picQuickHelp_ = new QuickHelpBox(this);
 }
