@@ -69,12 +69,12 @@ void BM_ChainToggle_Picture(benchmark::State& state)
     window.RedrawAllElements();
     d.PowerOn();
     // The count of changed conductor cells is checked once against the table.
-    const Grid before = d.s.Levels[0].Field;
+    const Grid before = d.s.circuit.Levels[0].Field;
     d.Click(1, 2);
     int changed = 0;
-    for (int x = 0; x <= d.s.MaxX; ++x)
-        for (int y = 0; y <= d.s.MaxY; ++y)
-            if (before(x, y).Type == ElementType::Conductor && before(x, y).Value != d.s.Levels[0].Field(x, y).Value)
+    for (int x = 0; x <= d.s.circuit.MaxX; ++x)
+        for (int y = 0; y <= d.s.circuit.MaxY; ++y)
+            if (before(x, y).Type == ElementType::Conductor && before(x, y).Value != d.s.circuit.Levels[0].Field(x, y).Value)
                 ++changed;
     state.counters["changed_conductor_cells"] = changed;
     // The first toggles draw the symbols the plain way and keep their pixels.
@@ -93,8 +93,8 @@ BENCHMARK(BM_ChainToggle_Picture)->Unit(benchmark::kMicrosecond);
 void BuildLargeSheet(ProgramState& s)
 {
     sheet::NewSheet(s, 999, 999);
-    for (int ty = 0; ty + 16 <= 1000 && s.ElementCount() < 6000; ty += 16) {
-        for (int tx = 0; tx + 20 <= 1000 && s.ElementCount() < 6000; tx += 20) {
+    for (int ty = 0; ty + 16 <= 1000 && s.circuit.ElementCount() < 6000; ty += 16) {
+        for (int tx = 0; tx + 20 <= 1000 && s.circuit.ElementCount() < 6000; tx += 20) {
             sheet::Inverter(s, Orientation::Right, tx + 6, ty + 4);
             sheet::LED(s, tx + 14, ty + 4);
             sheet::Wire(s, tx + 1, ty + 4, tx + 6, ty + 4);
@@ -134,7 +134,7 @@ void BM_LargeSheet_Load(benchmark::State& state)
         CircuitDriver d;
         if (!d.Load(Large().file))
             state.SkipWithError("large sheet not loaded");
-        state.counters["components"] = d.s.ElementCount();
+        state.counters["components"] = d.s.circuit.ElementCount();
     }
 }
 BENCHMARK(BM_LargeSheet_Load)->Unit(benchmark::kMillisecond);

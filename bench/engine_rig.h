@@ -20,8 +20,8 @@ enum class Drawing { None, NullSurface, Picture };
 struct BenchDrawing {
     void Attach(ProgramState& s, EngineContext& e, Drawing drawing)
     {
-        const int w = (s.MaxX + 2) * 14;
-        const int h = (s.MaxY + 2) * 14;
+        const int w = (s.circuit.MaxX + 2) * 14;
+        const int h = (s.circuit.MaxY + 2) * 14;
         if (drawing == Drawing::Picture)
             surface = std::make_unique<PainterSurface>(w, h);
         else

@@ -123,7 +123,7 @@ public:
     int CounterValue()
     {
         int value = 0, bit = 0;
-        const LevelRecord& L0 = s.Levels[0];
+        const LevelRecord& L0 = s.circuit.Levels[0];
         for (size_t c = 1; c < L0.Elements.size(); ++c) {
             if (L0.Elements[c].Type != ElementType::FlipFlop)
                 continue;
@@ -135,7 +135,7 @@ public:
         return value;
     }
 
-    bool High(int x, int y) const { return s.Levels[0].Field(x, y).Value != 0; }
+    bool High(int x, int y) const { return s.circuit.Levels[0].Field(x, y).Value != 0; }
     bool Running() const { return loaded && s.engine.PowerFlag != 0 && dialogs.asked.empty(); }
 
     ProgramState s;
@@ -150,7 +150,7 @@ private:
         const auto& q = s.engine.CurrentEvents;
         for (size_t k = 1; k < q.size(); ++k) {
             ++tally.events;
-            const LevelRecord& L = s.Levels[static_cast<size_t>(q[k].Level)];
+            const LevelRecord& L = s.circuit.Levels[static_cast<size_t>(q[k].Level)];
             if (L.Field.Contains(q[k].X, q[k].Y) && L.Field(q[k].X, q[k].Y).Type == ElementType::Conductor)
                 ++tally.conductorEvents;
         }

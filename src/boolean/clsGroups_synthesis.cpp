@@ -47,8 +47,8 @@ void ClampLayout(clsGroups& g)
 // An empty grid of the current size and an empty element table.
 void ClearWorksheet(ProgramState& s)
 {
-    s.P.Redim(s.MaxX + 1, s.MaxY + 1);
-    ClearCircuitTables(s);
+    s.circuit.P.Redim(s.circuit.MaxX + 1, s.circuit.MaxY + 1);
+    ClearCircuitTables(s.circuit);
 }
 
 // Where a gate placed with its output to the right at (x, y) has its pins.
@@ -194,9 +194,9 @@ void Synthesis::DrawVarHeads()
         ProgramState& s = c_->s;
         s.CursorX = static_cast<int16_t>(x);
         s.CursorY = static_cast<int16_t>(g_.StartY);
-        const int16_t before = s.ElementCount();
+        const int16_t before = s.circuit.ElementCount();
         SetSwitch(*c_);
-        if (s.ElementCount() == before) {
+        if (s.circuit.ElementCount() == before) {
             g_.Error = true;
             return;
         }
@@ -341,9 +341,9 @@ void Synthesis::DrawGroup(bool& more)
     ProgramState& s = c_->s;
     s.CursorX = static_cast<int16_t>(xo + g_.AbstandBreite);
     s.CursorY = static_cast<int16_t>(yo);
-    const int16_t before = s.ElementCount();
+    const int16_t before = s.circuit.ElementCount();
     SetDiode(*c_);
-    if (s.ElementCount() == before)
+    if (s.circuit.ElementCount() == before)
         g_.Error = true;
 }
 
@@ -369,10 +369,10 @@ std::optional<GatePins> Synthesis::SetElement(int yFirst, int yLast, int k, int 
     if (c_) {
         ProgramState& s = c_->s;
         Placed placed;
-        if (x >= 0 && y >= 0 && x <= s.MaxX && y <= s.MaxY) {
+        if (x >= 0 && y >= 0 && x <= s.circuit.MaxX && y <= s.circuit.MaxY) {
             const uint8_t type = gate.Term == QStringLiteral("&") ? ElementType::AND : ElementType::OR;
             // A gate never has fewer than two inputs.
-            placed = PlaceGate(s, c_->objUndo, {static_cast<int16_t>(x), static_cast<int16_t>(y)}, Orientation::Right,
+            placed = PlaceGate(s.circuit, c_->objUndo, {static_cast<int16_t>(x), static_cast<int16_t>(y)}, Orientation::Right,
                                std::max(n, 2), type);
         }
         if (!placed) {
@@ -398,7 +398,7 @@ bool Synthesis::VerticalConductorIn(int x, int y1, int y2) const
 {
     const ProgramState& s = c_->s;
     for (int y = std::min(y1, y2); y <= std::max(y1, y2); ++y) {
-        if (s.P.Contains(x, y) && (s.P(x, y).ConUp != 0 || s.P(x, y).ConDown != 0))
+        if (s.circuit.P.Contains(x, y) && (s.circuit.P(x, y).ConUp != 0 || s.circuit.P(x, y).ConDown != 0))
             return true;
     }
     return false;
@@ -429,7 +429,7 @@ void Synthesis::DrawLine(int x1, int y1, int x2, int y2)
     if (!c_)
         return;
     ProgramState& s = c_->s;
-    auto inside = [&s](int x, int y) { return x >= 0 && y >= 0 && x <= s.MaxX && y <= s.MaxY; };
+    auto inside = [&s](int x, int y) { return x >= 0 && y >= 0 && x <= s.circuit.MaxX && y <= s.circuit.MaxY; };
     if (!inside(x1, y1) || !inside(x2, y2)) {
         // A line off the worksheet would be drawn along its border instead.
         g_.Error = true;
@@ -462,17 +462,17 @@ void Synthesis::ResizeVarLines()
     ProgramState& s = c_->s;
     const QStringList& vars = g_.VarList();
     auto startsHere = [&s](int x, int y) {
-        const GridCell& cell = s.P(x, y);
+        const GridCell& cell = s.circuit.P(x, y);
         return cell.ConRight != 0 && cell.ConLeft == 0;
     };
     for (int v = 1; v < vars.size() && !Stopped(); ++v) {
         const int x = GetVarX(vars[v]);
-        for (int y = firstInputRow_; y <= s.MaxY && !Stopped(); ++y) {
-            if (s.P.Contains(x, y) && startsHere(x, y))
+        for (int y = firstInputRow_; y <= s.circuit.MaxY && !Stopped(); ++y) {
+            if (s.circuit.P.Contains(x, y) && startsHere(x, y))
                 DrawLine(x, firstInputRow_, x, y);
         }
-        for (int y = firstInputRow_; y <= s.MaxY && !Stopped(); ++y) {
-            if (s.P.Contains(x, y) && startsHere(x, y) && s.P(x, y).ConDown != 0) {
+        for (int y = firstInputRow_; y <= s.circuit.MaxY && !Stopped(); ++y) {
+            if (s.circuit.P.Contains(x, y) && startsHere(x, y) && s.circuit.P(x, y).ConDown != 0) {
                 SetKnotenpunkt(*c_, static_cast<int16_t>(x), static_cast<int16_t>(y), false);
                 Yield();
             }
@@ -570,8 +570,8 @@ void clsGroups::CreateGroups()
     dry.DrawVarHeads();
     dry.DrawGroups();
 
-    s.MaxX = static_cast<int16_t>(std::clamp<int>(dry.LevelX().at(1) + 3, 10, 32000));
-    s.MaxY = static_cast<int16_t>(std::clamp<int>(dry.LowestRow() + 2, 10, 32000));
+    s.circuit.MaxX = static_cast<int16_t>(std::clamp<int>(dry.LevelX().at(1) + 3, 10, 32000));
+    s.circuit.MaxY = static_cast<int16_t>(std::clamp<int>(dry.LowestRow() + 2, 10, 32000));
     ClearWorksheet(s);
 
     Synthesis draw(*this, &c);
@@ -584,7 +584,7 @@ void clsGroups::CreateGroups()
     // The worksheet never shrinks below its last occupied row and column
     // plus one, so asking for 1 x 1 fits it to the circuit.
     WorksheetPort* sheet = s.ports.worksheet;
-    if (!SetNewSize(s, sheet, 1, 1) && sheet) {
+    if (!SetNewSize(s.circuit, sheet, 1, 1) && sheet) {
         sheet->RedrawAllElements();
         sheet->ResizeWorksheet();
     }

@@ -7,7 +7,7 @@
 
 NegPosition SearchNegPosition(const CircuitRun& s, int16_t x, int16_t y)
 {
-    const GridCell& cell = s.P(x, y);
+    const GridCell& cell = s.circuit.P(x, y);
     const NegatablePins pins = ToolsOf(cell.Type).negatable;
     if (pins == NegatablePins::None || !IsPinPosition(s, x, y))
         return NegPosition::None;
@@ -32,7 +32,7 @@ PopupItems PopupItemsAt(const CircuitRun& s, int16_t x, int16_t y)
     items.Negate = neg == NegPosition::Free;
     items.RemoveNegation = neg == NegPosition::Negated;
     items.Separator = neg != NegPosition::None;
-    if (ToolsOf(s.P(x, y).Type).editable) {
+    if (ToolsOf(s.circuit.P(x, y).Type).editable) {
         items.Edit = true;
         items.Separator = true;
     }

@@ -63,9 +63,9 @@ bool Blocked(const CircuitRun& s, int16_t x, int16_t y, int16_t along, int16_t t
     if (target < 0)
         return false;
     const int dir = target > along ? 1 : (target < along ? -1 : 0);
-    const int16_t c = s.P(x, y).ElementNr;
-    if (s.ElementCount() > 0 && c >= 1 && c <= s.ElementCount()) {
-        const ElementRecord& e = s.Elements[static_cast<size_t>(c)];
+    const int16_t c = s.circuit.P(x, y).ElementNr;
+    if (s.circuit.ElementCount() > 0 && c >= 1 && c <= s.circuit.ElementCount()) {
+        const ElementRecord& e = s.circuit.Elements[static_cast<size_t>(c)];
         if (e.Type == ElementType::IC) {
             const bool before = cell(along - 1).ElementNr == c;
             const bool after = cell(along + 1).ElementNr == c;
@@ -121,18 +121,18 @@ bool FindWay(Circuit& s, SheetChanges& changes, int16_t x1, int16_t y1, int16_t 
 
 bool ElementOnWayH(const CircuitRun& s, int16_t x, int16_t y, int16_t towardsX, int16_t* blockedAt)
 {
-    if (!s.P.Contains(x, y))
+    if (!s.circuit.P.Contains(x, y))
         return false;
     const GridCell empty;
-    auto cell = [&s, &empty, y](int i) -> const GridCell& { return s.P.Contains(i, y) ? s.P(i, y) : empty; };
+    auto cell = [&s, &empty, y](int i) -> const GridCell& { return s.circuit.P.Contains(i, y) ? s.circuit.P(i, y) : empty; };
     return Blocked(s, x, y, x, towardsX, true, cell, blockedAt);
 }
 
 bool ElementOnWayV(const CircuitRun& s, int16_t y, int16_t x, int16_t towardsY, int16_t* blockedAt)
 {
-    if (!s.P.Contains(x, y))
+    if (!s.circuit.P.Contains(x, y))
         return false;
     const GridCell empty;
-    auto cell = [&s, &empty, x](int i) -> const GridCell& { return s.P.Contains(x, i) ? s.P(x, i) : empty; };
+    auto cell = [&s, &empty, x](int i) -> const GridCell& { return s.circuit.P.Contains(x, i) ? s.circuit.P(x, i) : empty; };
     return Blocked(s, x, y, y, towardsY, false, cell, blockedAt);
 }

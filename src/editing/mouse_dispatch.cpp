@@ -16,9 +16,9 @@ void PlaceAtCursor(PlacementContext& c)
 void RemoveElement(PlacementContext& c, int16_t x, int16_t y)
 {
     ProgramState& s = c.s;
-    if (s.ToolMode == ToolCode::SimulationRunning || !s.P.Contains(x, y))
+    if (s.ToolMode == ToolCode::SimulationRunning || !s.circuit.P.Contains(x, y))
         return;
-    const GridCell& cell = s.P(x, y);
+    const GridCell& cell = s.circuit.P(x, y);
     if (cell.Type == ElementType::Empty)
         return;
     if (cell.ElementNr != 0) {

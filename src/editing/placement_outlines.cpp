@@ -24,7 +24,7 @@ void Place(OverlayShape& r, const OutlineRect& g)
 
 bool OnFreeCell(const ProgramState& s)
 {
-    return s.P(s.CursorX, s.CursorY).Type <= ElementType::Conductor;
+    return s.circuit.P(s.CursorX, s.CursorY).Type <= ElementType::Conductor;
 }
 
 } // namespace
@@ -170,7 +170,7 @@ OutlineRect SevenSegmentFrame(ProgramState&, const SheetScale& scale, OutlineSpo
 // The IC chosen for placing.
 OutlineRect ICFrame(ProgramState& s, const SheetScale& scale, OutlineSpot at)
 {
-    return ShowRahmenIC(scale, at, s.ICWidth, s.ICHeight);
+    return ShowRahmenIC(scale, at, s.circuit.ICWidth, s.circuit.ICHeight);
 }
 
 template <OutlineRect (*Show)(const SheetScale&, OutlineSpot)>

@@ -387,7 +387,7 @@ void frmICAuswahl::ShowICDetails()
     const QString name = lvwICs->Text(row);
     const bool mayChoose = MayChooseTool(s_);
     if (mayChoose) {
-        s_.ICName = name;
+        s_.circuit.ICName = name;
         if (s_.ToolMode != ToolCode::IC) {
             s_.ToolMode = ToolCode::IC;
             if (ToolPort* tools = s_.ports.tools) {
@@ -487,10 +487,10 @@ void frmICAuswahl::ICBearbeiten()
     // Unsaved work is asked about first; Cancel or a failed save keeps everything.
     if (!ConfirmReplace(s_, dialogs_))
         return;
-    const QString before = s_.ICName;
-    s_.ICName = name;
+    const QString before = s_.circuit.ICName;
+    s_.circuit.ICName = name;
     if (LoadFile(s_, dialogs_, path) != LoadResult::Loaded) {
-        s_.ICName = before;
+        s_.circuit.ICName = before;
         return;
     }
     if (s_.ports.worksheet)
@@ -539,7 +539,7 @@ void frmICAuswahl::ICLoeschen()
     const QString name = lvwICs->Text(row);
     StatusText->setText(LoadResString(2116));
     ICisUsed(name);
-    const QString question = DeleteQuestion(name, lstICUsed_, CircuitUsesIC(s_, name));
+    const QString question = DeleteQuestion(name, lstICUsed_, CircuitUsesIC(s_.circuit, name));
     if (dialogs_.ShowMessage(question, MessageButtons::YesNo, MessageIcon::Question, LoadResString(2118))
         != MessageResult::Yes) {
         StatusText->setText(ICFilePath(s_.Verzeichnisse[1], name));
@@ -557,7 +557,7 @@ void frmICAuswahl::ICLoeschen()
         }
     }
     if (MayChooseTool(s_))
-        s_.ICName.clear();
+        s_.circuit.ICName.clear();
     StatusText->clear();
     lvwICs->RemoveEntry(lvwICs->Find(name));
     if (s_.ports.icView)

@@ -38,11 +38,11 @@ void Resize(QStringList& list, int count)
 
 bool IsConnectorCell(const ProgramState& s, int16_t x, int16_t y)
 {
-    if (!s.P.Contains(x, y) || x > s.MaxX || y > s.MaxY)
+    if (!s.circuit.P.Contains(x, y) || x > s.circuit.MaxX || y > s.circuit.MaxY)
         return false;
-    const GridCell& c = s.P(x, y);
+    const GridCell& c = s.circuit.P(x, y);
     return s.ToolMode == ToolCode::ICDefinitionView && s.engine.PowerFlag == 0 && c.Type == ElementType::Conductor
-        && c.ICLink == 0 && CountConnections(s, s.engine, x, y) == 1;
+        && c.ICLink == 0 && CountConnections(s.circuit, s.engine, x, y) == 1;
 }
 
 std::optional<ConnectorEdit> BeginConnector(ProgramState& s, int16_t x, int16_t y)
@@ -52,15 +52,15 @@ std::optional<ConnectorEdit> BeginConnector(ProgramState& s, int16_t x, int16_t 
     ConnectorEdit e;
     e.x = x;
     e.y = y;
-    const int k = s.P(x, y).ICConnector;
-    if (k > 0 && k <= s.ICPinCount) {
+    const int k = s.circuit.P(x, y).ICConnector;
+    if (k > 0 && k <= s.circuit.ICPinCount) {
         e.index = static_cast<int16_t>(k);
-        e.oldName = ConnectorName(s, k);
+        e.oldName = ConnectorName(s.circuit, k);
     } else {
         e.isNew = true;
-        ++s.ICPinCount;
-        e.index = s.ICPinCount;
-        ResizeConnectorLists(s, s.ICPinCount);
+        ++s.circuit.ICPinCount;
+        e.index = s.circuit.ICPinCount;
+        ResizeConnectorLists(s.circuit, s.circuit.ICPinCount);
     }
     s.ICPinIndex = e.index;
     return e;
@@ -160,26 +160,26 @@ void ResizeConnectorLists(ICDefinition& s, int count)
 
 void ResetICDefinition(ProgramState& s)
 {
-    for (int16_t x = 0; x <= s.MaxX; ++x)
-        for (int16_t y = 0; y <= s.MaxY; ++y) {
-            GridCell& c = s.P(x, y);
+    for (int16_t x = 0; x <= s.circuit.MaxX; ++x)
+        for (int16_t y = 0; y <= s.circuit.MaxY; ++y) {
+            GridCell& c = s.circuit.P(x, y);
             if (c.ICConnector > 0 && c.ICLink == 0) {
                 c.ICConnector = 0;
                 c.Type = ElementType::Conductor;
             }
         }
-    s.ICPinCount = 0;
+    s.circuit.ICPinCount = 0;
     s.ICPinIndex = 0;
-    s.ICName.clear();
-    s.ICNotes.clear();
-    s.ICWidth = 7;
-    s.ICHeight = 4;
+    s.circuit.ICName.clear();
+    s.circuit.ICNotes.clear();
+    s.circuit.ICWidth = 7;
+    s.circuit.ICHeight = 4;
     s.CropMinX = 0;
     s.CropMinY = 0;
     s.CropMaxX = 0;
     s.CropMaxY = 0;
-    ResizeConnectorLists(s, 0);
-    s.ICPins[0].clear();
-    s.ICGraphicPins[0].clear();
-    s.ICTags[0].clear();
+    ResizeConnectorLists(s.circuit, 0);
+    s.circuit.ICPins[0].clear();
+    s.circuit.ICGraphicPins[0].clear();
+    s.circuit.ICTags[0].clear();
 }

@@ -7,7 +7,8 @@
 #include "model/engine_state.h"
 #include "model/records.h"
 
-struct CircuitRun : Circuit {
+struct CircuitRun {
+    Circuit circuit;
     EngineState engine;
     // Filled by the pin-list parsers (ParseInputPins, ParseOutputPins).
     PinTable InputPins{};

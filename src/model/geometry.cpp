@@ -75,7 +75,7 @@ int16_t CountConnections(const Circuit& s, int16_t x, int16_t y)
 
 bool IsPinPosition(const CircuitRun& s, int16_t x, int16_t y)
 {
-    const int16_t c = CellOfP(s, x, y).ElementNr;
+    const int16_t c = CellOfP(s.circuit, x, y).ElementNr;
     if (c == 0)
         return false;
     const ElementPins in = InputPinsOf(s, c, 0);

@@ -25,7 +25,7 @@ const CachedPins& ParsePinsCached(const CircuitTables& t, EngineState& g, int c,
 
 const CachedPins& ParsePinsCached(CircuitRun& s, int c, int level)
 {
-    const CachedPins& p = ParsePinsCached(s, s.engine, c, level);
+    const CachedPins& p = ParsePinsCached(s.circuit, s.engine, c, level);
     // An element number outside the table leaves the shared tables alone.
     if (p.valid) {
         s.InputPins = p.In;
@@ -61,7 +61,7 @@ const CachedPins* PowerOnPins(const CircuitTables& t, EngineState& g, int c, int
 
 const CachedPins* PowerOnPins(CircuitRun& s, int c, int level)
 {
-    return PowerOnPins(s, s.engine, c, level);
+    return PowerOnPins(s.circuit, s.engine, c, level);
 }
 
 CachedCell ConnectorCell(const CircuitTables& t, EngineState& g, int n, int k)

@@ -11,11 +11,11 @@ namespace {
 const std::vector<ElementRecord>& SourceTable(const CircuitRun& s, int16_t level)
 {
     if (s.engine.PowerFlag != 0 && s.engine.InnerLevelShown == 0) {
-        if (level < 0 || static_cast<size_t>(level) >= s.Levels.size())
+        if (level < 0 || static_cast<size_t>(level) >= s.circuit.Levels.size())
             throw RuntimeError(kErrSubscript, "Subscript out of range");
-        return s.Levels[level].Elements;
+        return s.circuit.Levels[level].Elements;
     }
-    return s.Elements;
+    return s.circuit.Elements;
 }
 
 PinPos ParseEntry(const QString& entry)

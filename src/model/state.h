@@ -20,8 +20,8 @@ struct SelLabelPoint {
     int16_t Top = 0;
 };
 
-// The circuit with its run state (CircuitRun) and everything the program
-// keeps around it.
+// The circuit in use with its run state (CircuitRun) and everything the
+// program keeps around it.
 struct ProgramState : CircuitRun, SheetScale {
     ProgramState();
 

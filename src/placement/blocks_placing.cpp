@@ -43,9 +43,9 @@ bool PlaceBar(PlacementContext& c, uint8_t type, int len, int textId)
     if (!ValidOrientation(o))
         return false;
     const Layout l = BarLayout(o, s.CursorX, s.CursorY, len);
-    if (!Fits(s, l.area))
+    if (!Fits(s.circuit, l.area))
         return false;
-    PlaceLayout(s, c.objUndo, l, type, o, textId);
+    PlaceLayout(s.circuit, c.objUndo, l, type, o, textId);
     return true;
 }
 
@@ -56,7 +56,7 @@ void RemoveBar(PlacementContext& c, std::initializer_list<uint8_t> types, int te
     const FoundElement f = CursorElement(s, types);
     if (!f)
         return;
-    if (const auto r = FootprintOf(s, f))
+    if (const auto r = FootprintOf(s.circuit, f))
         RemoveLayout(c, f.n, *r, textId, 1);
 }
 
@@ -166,9 +166,9 @@ void SetDecoder(PlacementContext& c)
     if (!ValidOrientation(o))
         return;
     const Layout l = DecoderLayout(o, s.CursorX, s.CursorY, s.DecoderClockInput != 0);
-    if (!Fits(s, l.area))
+    if (!Fits(s.circuit, l.area))
         return;
-    PlaceLayout(s, c.objUndo, l, ElementType::Decoder, o, UndoText::PlaceDecoder);
+    PlaceLayout(s.circuit, c.objUndo, l, ElementType::Decoder, o, UndoText::PlaceDecoder);
     s.Changes.Element(ElementType::Decoder, s.CursorX, s.CursorY, o);
 }
 
@@ -179,7 +179,7 @@ void RemoveDecoder(PlacementContext& c)
     if (!f)
         return;
     // From the anchor, the third input.
-    if (const auto r = FootprintOf(s, f))
+    if (const auto r = FootprintOf(s.circuit, f))
         RemoveLayout(c, f.n, *r, UndoText::DeleteDecoder, 1);
 }
 
@@ -190,9 +190,9 @@ void SetMultiplexer(PlacementContext& c)
     if (!ValidOrientation(o))
         return;
     const Layout l = MultiplexerLayout(o, s.CursorX, s.CursorY);
-    if (!Fits(s, l.area))
+    if (!Fits(s.circuit, l.area))
         return;
-    PlaceLayout(s, c.objUndo, l, ElementType::Multiplexer, o, UndoText::PlaceMultiplexer);
+    PlaceLayout(s.circuit, c.objUndo, l, ElementType::Multiplexer, o, UndoText::PlaceMultiplexer);
     s.Changes.Element(ElementType::Multiplexer, s.CursorX, s.CursorY, o);
 }
 
@@ -202,7 +202,7 @@ void RemoveMultiplexer(PlacementContext& c)
     const FoundElement f = CursorElement(s, {ElementType::Multiplexer});
     if (!f)
         return;
-    if (const auto r = FootprintOf(s, f))
+    if (const auto r = FootprintOf(s.circuit, f))
         RemoveLayout(c, f.n, *r, UndoText::DeleteMultiplexer, 1);
 }
 
@@ -213,9 +213,9 @@ void SetFlipFlop(PlacementContext& c)
     if (!ValidOrientation(o))
         return;
     const Layout l = FlipFlopLayout(o, s.CursorX, s.CursorY);
-    if (!Fits(s, l.area))
+    if (!Fits(s.circuit, l.area))
         return;
-    PlaceLayout(s, c.objUndo, l, ElementType::FlipFlop, o, UndoText::PlaceFlipFlop);
+    PlaceLayout(s.circuit, c.objUndo, l, ElementType::FlipFlop, o, UndoText::PlaceFlipFlop);
     s.Changes.Element(ElementType::FlipFlop, s.CursorX, s.CursorY, o);
 }
 
@@ -225,7 +225,7 @@ void RemoveFlipFlop(PlacementContext& c)
     const FoundElement f = CursorElement(s, {ElementType::FlipFlop});
     if (!f)
         return;
-    if (const auto r = FootprintOf(s, f))
+    if (const auto r = FootprintOf(s.circuit, f))
         RemoveLayout(c, f.n, *r, UndoText::DeleteFlipFlop, 2);
 }
 
@@ -236,15 +236,15 @@ void SetZAnzeige(PlacementContext& c)
     s.PlaceOrientation = Orientation::Right;
     const int X = s.CursorX;
     const int Y = s.CursorY;
-    if (X < 1 || X > s.MaxX - 5 || Y < 3 || Y > s.MaxY - 2)
+    if (X < 1 || X > s.circuit.MaxX - 5 || Y < 3 || Y > s.circuit.MaxY - 2)
         return;
     const Layout l{{X, Y - 2, X + 4, Y + 2},
                    {At(X + 3, Y - 2), At(X + 2, Y - 2), At(X + 1, Y - 2), At(X, Y - 1), At(X, Y), At(X, Y + 1)},
                    {}};
-    if (IsAreaOccupied(s, static_cast<int16_t>(l.area.x1), static_cast<int16_t>(l.area.y1),
+    if (IsAreaOccupied(s.circuit, static_cast<int16_t>(l.area.x1), static_cast<int16_t>(l.area.y1),
                        static_cast<int16_t>(l.area.x2), static_cast<int16_t>(l.area.y2)))
         return;
-    PlaceLayout(s, c.objUndo, l, ElementType::SevenSegment, Orientation::Right, UndoText::PlaceSevenSegment);
+    PlaceLayout(s.circuit, c.objUndo, l, ElementType::SevenSegment, Orientation::Right, UndoText::PlaceSevenSegment);
     s.Changes.Element(ElementType::SevenSegment, s.CursorX, s.CursorY, Orientation::Right);
 }
 
@@ -254,6 +254,6 @@ void RemoveZAnzeige(PlacementContext& c)
     const FoundElement f = CursorElement(s, {ElementType::SevenSegment});
     if (!f)
         return;
-    if (const auto r = FootprintOf(s, f))
+    if (const auto r = FootprintOf(s.circuit, f))
         RemoveLayout(c, f.n, *r, UndoText::DeleteSevenSegment, 1);
 }

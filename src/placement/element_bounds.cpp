@@ -9,7 +9,7 @@ namespace {
 
 const GridCell& CellOfP(const ProgramState& s, int x, int y)
 {
-    return s.P.at(x, y);
+    return s.circuit.P.at(x, y);
 }
 
 // Start cell of a bound walk: the first input pin, (0, 0) when there is none.
@@ -69,7 +69,7 @@ int16_t GetElementRight(ProgramState& s, int16_t c)
     if (c < 1)
         return s.CursorX;
     const PinPos p = WalkStart(s, c);
-    return WalkOn(p.X, s.MaxX, [&](int x) { return CellOfP(s, x, p.Y).ElementNr == c; });
+    return WalkOn(p.X, s.circuit.MaxX, [&](int x) { return CellOfP(s, x, p.Y).ElementNr == c; });
 }
 
 int16_t GetElementBottom(ProgramState& s, int16_t c)
@@ -77,7 +77,7 @@ int16_t GetElementBottom(ProgramState& s, int16_t c)
     if (c < 1)
         return s.CursorY;
     const PinPos p = WalkStart(s, c);
-    return WalkOn(p.Y, s.MaxY, [&](int y) { return CellOfP(s, p.X, y).ElementNr == c; });
+    return WalkOn(p.Y, s.circuit.MaxY, [&](int y) { return CellOfP(s, p.X, y).ElementNr == c; });
 }
 
 namespace {
@@ -157,10 +157,10 @@ SelLabelRect PositionSelLabel(ProgramState& s, int16_t c, int16_t k)
 {
     if (k < 0)
         throw RuntimeError(kErrSubscript, "Subscript out of range");
-    if (c < 0 || static_cast<size_t>(c) >= s.Elements.size())
+    if (c < 0 || static_cast<size_t>(c) >= s.circuit.Elements.size())
         throw RuntimeError(kErrSubscript, "Subscript out of range");
-    const uint8_t type = s.Elements[c].Type;
-    const uint8_t orient = s.Elements[c].Orientation;
+    const uint8_t type = s.circuit.Elements[c].Type;
+    const uint8_t orient = s.circuit.Elements[c].Orientation;
     const bool vertical = Vertical(orient);
 
     const int16_t L = GetElementLeft(s, c);

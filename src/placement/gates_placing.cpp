@@ -135,7 +135,7 @@ void SetGatter(PlacementContext& c, uint8_t gateType)
         return;
     const int inputs = GateInputs(s.GateInputsText);
     s.TwoInputGate = inputs == 2;
-    if (PlaceGate(s, c.objUndo, {s.CursorX, s.CursorY}, s.PlaceOrientation, inputs, gateType))
+    if (PlaceGate(s.circuit, c.objUndo, {s.CursorX, s.CursorY}, s.PlaceOrientation, inputs, gateType))
         s.Changes.Element(gateType, s.CursorX, s.CursorY, s.PlaceOrientation);
 }
 
@@ -145,7 +145,7 @@ void RemoveGatter(PlacementContext& c)
     const FoundElement f = CursorElement(s, {ElementType::AND, ElementType::OR, ElementType::XOR});
     if (!f)
         return;
-    if (const auto r = FootprintOf(s, f))
+    if (const auto r = FootprintOf(s.circuit, f))
         RemoveLayout(c, f.n, *r, UndoText::DeleteGate, 1);
 }
 
@@ -160,18 +160,18 @@ void SetInverter(PlacementContext& c)
     const PinPos second = InverterOutput(o, X, Y);
     const CellRect r{std::min<int>(X, second.X), std::min<int>(Y, second.Y), std::max<int>(X, second.X),
                      std::max<int>(Y, second.Y)};
-    if (!InsideBorder(s, r))
+    if (!InsideBorder(s.circuit, r))
         return;
     // Either cell may lie on a conductor, neither on another element.
     for (const PinPos p : {At(X, Y), second}) {
-        const uint8_t t = s.P(p.X, p.Y).Type;
+        const uint8_t t = s.circuit.P(p.X, p.Y).Type;
         if (t != ElementType::Empty && t != ElementType::Conductor)
             return;
     }
-    PlaceLayout(s, c.objUndo, {r, {At(X, Y)}, {second}}, ElementType::Inverter, o, UndoText::PlaceInverter);
+    PlaceLayout(s.circuit, c.objUndo, {r, {At(X, Y)}, {second}}, ElementType::Inverter, o, UndoText::PlaceInverter);
     // The conductor through both cells now feeds the input and leaves the output.
-    GridCell& in = s.P(X, Y);
-    GridCell& out = s.P(second.X, second.Y);
+    GridCell& in = s.circuit.P(X, Y);
+    GridCell& out = s.circuit.P(second.X, second.Y);
     switch (o) {
     case Orientation::Left: in.ConLeft = out.ConRight = 0; break;
     case Orientation::Up: in.ConUp = out.ConDown = 0; break;
@@ -185,17 +185,17 @@ void RemoveInverter(PlacementContext& c)
 {
     ProgramState& s = c.s;
     const FoundElement f = CursorElement(s, {ElementType::Inverter});
-    const auto r = f ? FootprintOf(s, f) : std::nullopt;
+    const auto r = f ? FootprintOf(s.circuit, f) : std::nullopt;
     if (!r)
         return;
     const int16_t n = f.n;
     const PinPos a = f.in[0];
     const PinPos b = f.out[0];
     RecordStep(c, *r, UndoText::DeleteInverter);
-    LeaveConductorOrEmpty(s, a.X, a.Y);
-    LeaveConductorOrEmpty(s, b.X, b.Y);
+    LeaveConductorOrEmpty(s.circuit, a.X, a.Y);
+    LeaveConductorOrEmpty(s.circuit, b.X, b.Y);
     RedrawGrown(c, {s.CursorX, s.CursorY, s.CursorX, s.CursorY}, 2);
-    DeleteElement(s, n);
+    DeleteElement(s.circuit, n);
 }
 
 void SetTriState(PlacementContext& c)
@@ -209,20 +209,20 @@ void SetTriState(PlacementContext& c)
     const Layout l = TriStateLayout(o, X, Y);
     // Across the signal the footprint may reach the border.
     const bool fits = Horizontal(o)
-        ? l.area.x1 >= 1 && l.area.x2 <= s.MaxX - 1 && Y >= 1 && Y <= s.MaxY - 1
-        : l.area.y1 >= 1 && l.area.y2 <= s.MaxY - 1 && X >= 1 && X <= s.MaxX - 1;
+        ? l.area.x1 >= 1 && l.area.x2 <= s.circuit.MaxX - 1 && Y >= 1 && Y <= s.circuit.MaxY - 1
+        : l.area.y1 >= 1 && l.area.y2 <= s.circuit.MaxY - 1 && X >= 1 && X <= s.circuit.MaxX - 1;
     if (!fits)
         return;
     // Its input side may lie on conductors; the rest must be empty.
     for (int x = l.area.x1; x <= l.area.x2; ++x) {
         for (int y = l.area.y1; y <= l.area.y2; ++y) {
-            const uint8_t t = s.P(x, y).Type;
+            const uint8_t t = s.circuit.P(x, y).Type;
             const bool inputSide = Horizontal(o) ? x == X : y == Y;
             if (t != ElementType::Empty && !(inputSide && t == ElementType::Conductor))
                 return;
         }
     }
-    PlaceLayout(s, c.objUndo, l, ElementType::TriState, o, UndoText::PlaceTriState);
+    PlaceLayout(s.circuit, c.objUndo, l, ElementType::TriState, o, UndoText::PlaceTriState);
     s.Changes.Element(ElementType::TriState, s.CursorX, s.CursorY, o);
 }
 
@@ -230,18 +230,18 @@ void RemoveTriState(PlacementContext& c)
 {
     ProgramState& s = c.s;
     const FoundElement f = CursorElement(s, {ElementType::TriState});
-    const auto r = f ? FootprintOf(s, f) : std::nullopt;
+    const auto r = f ? FootprintOf(s.circuit, f) : std::nullopt;
     if (!r)
         return;
     const int16_t n = f.n;
     const CellRect foot = *r;
     const CellRect outer{foot.x1 - 2, foot.y1 - 2, foot.x2 + 2, foot.y2 + 2};
     RecordStep(c, foot, UndoText::DeleteTriState);
-    DeleteElement(s, n);
+    DeleteElement(s.circuit, n);
     // A conductor along the input side stays a conductor.
     for (int x = foot.x1; x <= foot.x2; ++x)
         for (int y = foot.y1; y <= foot.y2; ++y)
-            if (s.P.Contains(x, y))
-                LeaveConductorOrEmpty(s, x, y);
+            if (s.circuit.P.Contains(x, y))
+                LeaveConductorOrEmpty(s.circuit, x, y);
     RedrawGrown(c, outer, 0);
 }

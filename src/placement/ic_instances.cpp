@@ -91,7 +91,7 @@ bool ICPlaceable(PlacementContext& c, const QString& name, bool restoring)
         return false;
     }
     // A byte links the slots: refuse before the IC table is touched.
-    if (s.ICCount + 1 + nesting.NestedCount > kMaxICSlots)
+    if (s.circuit.ICCount + 1 + nesting.NestedCount > kMaxICSlots)
         return false;
     // A damaged definition is named to the user; the undo history reports its own.
     if (const auto fault = CheckICDefinition(icDir, name)) {
@@ -111,26 +111,26 @@ int16_t LoadIntoSlot(PlacementContext& c, const QString& name, int16_t level)
 {
     ProgramState& s = c.s;
     const int16_t shown = s.CurrentLevel;
-    SlotTables before{SaveICSlots(s), Grid{}};
+    SlotTables before{SaveICSlots(s.circuit), Grid{}};
     // An old slot beyond the blocks in use would leave a hole.
-    if (level > s.LevelUBound + 1)
-        level = static_cast<int16_t>(s.LevelUBound + 1);
-    const bool inserted = level > 0 && SlotInUse(s, level);
+    if (level > s.circuit.LevelUBound + 1)
+        level = static_cast<int16_t>(s.circuit.LevelUBound + 1);
+    const bool inserted = level > 0 && SlotInUse(s.circuit, level);
     if (inserted) {
-        before.p = s.P;
-        InsertICLevels(s, level, CountICLevels(s.Verzeichnisse[1], name) + 1);
+        before.p = s.circuit.P;
+        InsertICLevels(s.circuit, level, CountICLevels(s.Verzeichnisse[1], name) + 1);
     }
-    const int16_t L = level != 0 ? level : GetFreeICIndex(s);
+    const int16_t L = level != 0 ? level : GetFreeICIndex(s.circuit);
     s.CurrentLevel = L;
     s.ICLoadDepth = 0;
     s.LongLoad = kFalse;
-    const bool loaded = LoadIC(s, c.dialogs, name, 1) && SlotInUse(s, L);
+    const bool loaded = LoadIC(s, c.dialogs, name, 1) && SlotInUse(s.circuit, L);
     s.CurrentLevel = shown;
     if (loaded)
         return L;
-    RestoreICSlots(s, std::move(before.saved));
+    RestoreICSlots(s.circuit, std::move(before.saved));
     if (inserted)
-        s.P = std::move(before.p);
+        s.circuit.P = std::move(before.p);
     return 0;
 }
 
@@ -199,17 +199,17 @@ PlacedIC PlaceIC(PlacementContext& c, const ICPlacing& p)
 {
     ProgramState& s = c.s;
     const bool restoring = p.element != 0;
-    if (!ICPlaceable(c, p.name, restoring) || !GetICSize(s, s.Verzeichnisse[1], c.dialogs, p.name))
+    if (!ICPlaceable(c, p.name, restoring) || !GetICSize(s.circuit, s.Verzeichnisse[1], c.dialogs, p.name))
         return {};
     const int16_t x0 = p.cell.X;
-    const int y0 = p.cell.Y - Int(s.ICHeight / 2.0);
+    const int y0 = p.cell.Y - Int(s.circuit.ICHeight / 2.0);
     // The fit is checked before the level table changes.
-    if (!(y0 > 0 && x0 + s.ICWidth < s.MaxX && y0 + s.ICHeight < s.MaxY && x0 != 0)) {
+    if (!(y0 > 0 && x0 + s.circuit.ICWidth < s.circuit.MaxX && y0 + s.circuit.ICHeight < s.circuit.MaxY && x0 != 0)) {
         WaitSeconds(0.1, true);
         return {0, 0, {}, true};
     }
-    if (IsAreaOccupied(s, x0, static_cast<int16_t>(y0), static_cast<int16_t>(x0 + s.ICWidth),
-                       static_cast<int16_t>(y0 + s.ICHeight)))
+    if (IsAreaOccupied(s.circuit, x0, static_cast<int16_t>(y0), static_cast<int16_t>(x0 + s.circuit.ICWidth),
+                       static_cast<int16_t>(y0 + s.circuit.ICHeight)))
         return {};
     const int16_t L = LoadIntoSlot(c, p.name, p.level);
     if (L == 0)
@@ -217,17 +217,17 @@ PlacedIC PlaceIC(PlacementContext& c, const ICPlacing& p)
     if (s.LongLoad != 0 && s.ports.status)
         s.ports.status->SetProgress(100);
 
-    const ICInstanceRecord& ic = s.ICInstances[L];
+    const ICInstanceRecord& ic = s.circuit.ICInstances[L];
     const CellRect area{x0, y0, x0 + ic.Width, y0 + ic.Height};
     if (!restoring)
         RecordStep(c.objUndo, area, UndoText::PlaceIC);
-    MarkICCells(s, area, restoring ? p.element : static_cast<int16_t>(s.ElementCount() + 1));
+    MarkICCells(s.circuit, area, restoring ? p.element : static_cast<int16_t>(s.circuit.ElementCount() + 1));
     int16_t e = 0;
-    ElementRecord& rec = ICElement(s, p, e);
+    ElementRecord& rec = ICElement(s.circuit, p, e);
     rec.Type = ElementType::IC;
     rec.Orientation = p.orientation;
-    s.ICInstances[L].ElementNr = e;
-    LinkICPins(s, rec, L, {x0, static_cast<int16_t>(y0)});
+    s.circuit.ICInstances[L].ElementNr = e;
+    LinkICPins(s.circuit, rec, L, {x0, static_cast<int16_t>(y0)});
     if (!rec.InPinList.isEmpty()) {
         const PinPos first = ListPins(rec.InPinList).front();
         s.Changes.Element(ElementType::IC, first.X, first.Y, 0, false, L);
@@ -244,7 +244,7 @@ bool SetIC(PlacementContext& c, bool restoring, int16_t elemNo, int16_t level)
 {
     ProgramState& s = c.s;
     const PlacedIC placed =
-        PlaceIC(c, {s.ICName, {s.CursorX, s.CursorY}, level, restoring ? elemNo : int16_t{0}, s.PlaceOrientation});
+        PlaceIC(c, {s.circuit.ICName, {s.CursorX, s.CursorY}, level, restoring ? elemNo : int16_t{0}, s.PlaceOrientation});
     if (placed)
         s.CurrentLevel = placed.level;
     else if (placed.levelReset)
@@ -257,42 +257,42 @@ std::optional<CellRect> RemoveICAt(PlacementContext& c, PinPos at)
     ProgramState& s = c.s;
     const int16_t cx = at.X;
     const int16_t cy = at.Y;
-    if (!s.P.Contains(cx, cy))
+    if (!s.circuit.P.Contains(cx, cy))
         return std::nullopt;
-    const int16_t e = s.P(cx, cy).ElementNr;
-    if (e < 1 || e > s.ElementCount())
+    const int16_t e = s.circuit.P(cx, cy).ElementNr;
+    if (e < 1 || e > s.circuit.ElementCount())
         return std::nullopt;
-    const Pins in = ListPins(s.Elements[e].InPinList);
+    const Pins in = ListPins(s.circuit.Elements[e].InPinList);
     int16_t L = 0;
-    if (!in.empty() && s.P.Contains(in[0].X, in[0].Y))
-        L = s.P(in[0].X, in[0].Y).ICLink;
+    if (!in.empty() && s.circuit.P.Contains(in[0].X, in[0].Y))
+        L = s.circuit.P(in[0].X, in[0].Y).ICLink;
     // An IC without connectors is found by its element.
-    if (L == 0 || !SlotInUse(s, L))
-        L = SlotOfElement(s, e);
+    if (L == 0 || !SlotInUse(s.circuit, L))
+        L = SlotOfElement(s.circuit, e);
 
     int16_t left = cx;
-    while (left > 0 && s.P(left - 1, cy).ElementNr == e)
+    while (left > 0 && s.circuit.P(left - 1, cy).ElementNr == e)
         --left;
     int16_t right = cx;
-    while (right < s.MaxX && s.P(right + 1, cy).ElementNr == e)
+    while (right < s.circuit.MaxX && s.circuit.P(right + 1, cy).ElementNr == e)
         ++right;
     int16_t top = cy;
-    while (top > 0 && s.P(cx, top - 1).ElementNr == e)
+    while (top > 0 && s.circuit.P(cx, top - 1).ElementNr == e)
         --top;
     int16_t bottom = cy;
-    while (bottom < s.MaxY && s.P(cx, bottom + 1).ElementNr == e)
+    while (bottom < s.circuit.MaxY && s.circuit.P(cx, bottom + 1).ElementNr == e)
         ++bottom;
 
     // Before anything is freed: the step keeps the IC's name from its slot.
     RecordStep(c.objUndo, {left, top, right, bottom}, UndoText::DeleteIC);
-    ClearGridArea(s, left, top, right, bottom);
-    DeleteElement(s, e);
+    ClearGridArea(s.circuit, left, top, right, bottom);
+    DeleteElement(s.circuit, e);
 
     if (L > 0) {
-        const int16_t DeletedLevels = DeleteICLevel(s, L);
-        if (L + DeletedLevels - 1 < s.LevelUBound)
-            CompactICLevels(s, L, DeletedLevels);
-        ReleaseICSlots(s, DeletedLevels);
+        const int16_t DeletedLevels = DeleteICLevel(s.circuit, L);
+        if (L + DeletedLevels - 1 < s.circuit.LevelUBound)
+            CompactICLevels(s.circuit, L, DeletedLevels);
+        ReleaseICSlots(s.circuit, DeletedLevels);
     }
     if (s.ports.levels)
         s.ports.levels->RebuildLevelTree();

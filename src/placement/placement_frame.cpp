@@ -165,7 +165,7 @@ int CountAnalysisSensors(const Circuit& s)
 
 void RecountProbes(ProgramState& s)
 {
-    const int count = CountAnalysisSensors(s);
+    const int count = CountAnalysisSensors(s.circuit);
     s.ProbeCount = static_cast<uint8_t>(std::min(count, 255));
     if (s.ports.analyzer)
         s.ports.analyzer->SetAnalyserMenuEnabled(count > 0);
@@ -176,23 +176,23 @@ void SetAnalysepunkt(PlacementContext& c)
     ProgramState& s = c.s;
     const int16_t x = s.CursorX;
     const int16_t y = s.CursorY;
-    if (!s.P.Contains(x, y))
+    if (!s.circuit.P.Contains(x, y))
         return;
-    GridCell& cell = s.P(x, y);
+    GridCell& cell = s.circuit.P(x, y);
     if (cell.Type != ElementType::Conductor || cell.Marker != 0)
         return;
     // The count is taken from the sensors themselves, so a file with more
     // than nine sensors cannot make a tenth one channel 0.
-    const int16_t k = GetFreeAnalysepunktNr(s);
-    if (CountAnalysisSensors(s) >= kMaxSensors || k == 0) {
+    const int16_t k = GetFreeAnalysepunktNr(s.circuit);
+    if (CountAnalysisSensors(s.circuit) >= kMaxSensors || k == 0) {
         if (c.dialogs)
             c.dialogs->ShowMessage(QString::fromUtf8("Es können maximal 9 Analysepunkte gesetzt werden!"),
                                    MessageButtons::OK, MessageIcon::Information, QStringLiteral("Analysepunkt"));
         return;
     }
     RecordStep(c, {x - 1, y - 1, x + 1, y + 1}, UndoText::PlaceSensor);
-    const int16_t n = AppendElement(s);
-    ElementRecord& r = s.Elements[n];
+    const int16_t n = AppendElement(s.circuit);
+    ElementRecord& r = s.circuit.Elements[n];
     r.Orientation = 0;
     r.Type = ElementType::AnalysisSensor;
     r.SelfIndex = n;
@@ -215,17 +215,17 @@ void RemoveAnalysepunkt(PlacementContext& c)
     ProgramState& s = c.s;
     const int16_t x = s.CursorX;
     const int16_t y = s.CursorY;
-    if (!s.P.Contains(x, y))
+    if (!s.circuit.P.Contains(x, y))
         return;
-    const int16_t n = s.P(x, y).ElementNr;
-    if (n < 1 || n > s.ElementCount() || !IsSensor(s.Elements[n]))
+    const int16_t n = s.circuit.P(x, y).ElementNr;
+    if (n < 1 || n > s.circuit.ElementCount() || !IsSensor(s.circuit.Elements[n]))
         return;
     RecordStep(c, {x - 1, y - 1, x + 1, y + 1}, UndoText::DeleteSensor);
-    const int k = static_cast<int>(Val(s.Elements[n].Label));
+    const int k = static_cast<int>(Val(s.circuit.Elements[n].Label));
     if (s.ports.analyzer)
         s.ports.analyzer->RemoveGraph(k);
-    DeleteElement(s, n);
-    GridCell& cell = s.P(x, y);
+    DeleteElement(s.circuit, n);
+    GridCell& cell = s.circuit.P(x, y);
     cell.Type = ElementType::Conductor;
     cell.ElementNr = 0;
     cell.Marker = 0;
@@ -317,7 +317,7 @@ FoundElement ElementAt(const Circuit& s, PinPos cell, std::initializer_list<uint
 
 FoundElement CursorElement(const ProgramState& s, std::initializer_list<uint8_t> types)
 {
-    return ElementAt(s, {s.CursorX, s.CursorY}, types);
+    return ElementAt(s.circuit, {s.CursorX, s.CursorY}, types);
 }
 
 std::optional<CellRect> FootprintOf(const Circuit& s, const FoundElement& f)
@@ -337,6 +337,6 @@ CellRect RemoveLayout(Circuit& s, clsUndo& undo, int16_t n, const CellRect& r, i
 
 void RemoveLayout(PlacementContext& c, int16_t n, const CellRect& r, int textId, int grow)
 {
-    RemoveLayout(c.s, c.objUndo, n, r, textId, 0);
+    RemoveLayout(c.s.circuit, c.objUndo, n, r, textId, 0);
     RedrawGrown(c, r, grow);
 }

@@ -53,12 +53,12 @@ AdderLayout AdderSymbol::Across(int dir) const
     L.by2 = G(y + 1) + z / 4;
     c.Box(L.bx1, L.by1, L.bx2, L.by2);
     auto outputStub = [&](int r) {
-        const GridCell& cell = SheetCell(s, out, r);
+        const GridCell& cell = SheetCell(s.circuit, out, r);
         if ((dir > 0 ? cell.ConRight : cell.ConLeft) == 0)
             c.Stub(G(out), G(r), G(out) + dir * z / 2, G(r));
     };
     auto inputStub = [&](int r) {
-        const GridCell& cell = SheetCell(s, x, r);
+        const GridCell& cell = SheetCell(s.circuit, x, r);
         if ((dir > 0 ? cell.ConLeft : cell.ConRight) != 0)
             return;
         if (dir > 0)
@@ -96,12 +96,12 @@ AdderLayout AdderSymbol::Along(int dir) const
     L.by2 = dir > 0 ? G(out) : G(y);
     c.Box(L.bx1, L.by1, L.bx2, L.by2);
     auto outputStub = [&](int u) {
-        const GridCell& cell = SheetCell(s, u, out);
+        const GridCell& cell = SheetCell(s.circuit, u, out);
         if ((dir > 0 ? cell.ConDown : cell.ConUp) == 0)
             c.Stub(G(u), G(out), G(u), G(out) + dir * z / 2);
     };
     auto inputStub = [&](int u) {
-        const GridCell& cell = SheetCell(s, u, y);
+        const GridCell& cell = SheetCell(s.circuit, u, y);
         if ((dir > 0 ? cell.ConUp : cell.ConDown) == 0)
             c.Stub(G(u), G(y), G(u), G(y) - dir * z / 2);
     };
@@ -183,7 +183,7 @@ void clsGrafik::DrawZAnzeige(int16_t x, int16_t y)
     const double z = c.z;
     auto G = [&c](int i) { return c.G(i); };
 
-    LoadInputPins(s_, SheetCell(s_, x, y).ElementNr, 0);
+    LoadInputPins(s_, SheetCell(s_.circuit, x, y).ElementNr, 0);
     // Top row right to left, then the left column top to bottom.
     PinPos p[7];
     for (int k = 1; k <= 6; ++k)

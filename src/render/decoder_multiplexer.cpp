@@ -37,12 +37,12 @@ bool DecoderBody(Canvas& c, const Rotation& rot, int n, bool outline)
         inputRows.append(1);
     inputRows.append({0, -2, -1});
     for (int v : inputRows) {
-        const GridCell& cell = SheetCell(c.s, rot.CellX(0, v), rot.CellY(0, v));
+        const GridCell& cell = SheetCell(c.s.circuit, rot.CellX(0, v), rot.CellY(0, v));
         if (rot.Flag(cell, -1) == 0)
             c.Stub(rot.Point(c, 0, -z / 2, v, 0), rot.Point(c, 0, 0, v, 0));
     }
     for (int v = -4; v <= 3; ++v) {
-        const GridCell& cell = SheetCell(c.s, rot.CellX(2, v), rot.CellY(2, v));
+        const GridCell& cell = SheetCell(c.s.circuit, rot.CellX(2, v), rot.CellY(2, v));
         if (rot.Flag(cell, 1) == 0)
             c.Stub(rot.Point(c, 2, 0, v, 0), rot.Point(c, 2, z / 2, v, 0));
     }
@@ -112,7 +112,7 @@ void clsGrafik::DrawDecoder(int16_t x, int16_t y, bool outline)
     Canvas c(s_, *Device, ZoomedPitch, OnWorksheet(), OnPrinter());
     // No printer test: the body colour is the same everywhere.
     c.Prologue(c.Size(8.0f, 0.96f), kPaleYellow, outline ? 1 : 0);
-    LoadInputPins(s_, SheetCell(s_, x, y).ElementNr, 0);
+    LoadInputPins(s_, SheetCell(s_.circuit, x, y).ElementNr, 0);
     const int n = s_.InputPinCount;
 
     const Rotation rot{Orientation, x, y};
@@ -222,7 +222,7 @@ void clsGrafik::DrawMultiplexer(int16_t x, int16_t y)
     const int16_t pitch = GridPixelZoomed();
     Canvas c(s_, *Device, pitch, OnWorksheet(), OnPrinter());
     c.Prologue(c.Size(8.0f, 0.96f), c.Body(kPaleCyan), 0);
-    const int16_t nr = SheetCell(s_, x, y).ElementNr;
+    const int16_t nr = SheetCell(s_.circuit, x, y).ElementNr;
     LoadInputPins(s_, nr, 0);
     LoadOutputPins(s_, nr, 0);
     const PinTable& in = s_.InputPins;

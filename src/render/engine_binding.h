@@ -8,7 +8,7 @@
 
 inline Engine EngineOf(ProgramState& s, EngineContext& e)
 {
-    return Engine{.circuit = s,
+    return Engine{.circuit = s.circuit,
                   .engine = s.engine,
                   .Changes = s.Changes,
                   .context = e,

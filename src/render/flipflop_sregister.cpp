@@ -113,7 +113,7 @@ void clsGrafik::DrawFlipFlop(int16_t x, int16_t y, bool outline, int16_t /*unuse
     Surface& d = *Device;
     c.Prologue(c.Size(8.0f, 0.96f), c.Body(kPaleCyan), outline ? 1 : 0);
     d.FontBold = true;
-    const int16_t nr = SheetCell(s_, x, y).ElementNr;
+    const int16_t nr = SheetCell(s_.circuit, x, y).ElementNr;
     LoadInputPins(s_, nr, 0);
     LoadOutputPins(s_, nr, 0);
     // Kept here: the negation dots parse the pins again.
@@ -157,12 +157,12 @@ void clsGrafik::DrawSRegister(int16_t x, int16_t y)
 
     c.Box(rot.Point(c, 0, 0, -1, -z / 4), rot.Point(c, 8, 0, 1, z / 4));
     for (int v : {-1, 0, 1}) {
-        const GridCell& cell = SheetCell(s_, rot.CellX(0, v), rot.CellY(0, v));
+        const GridCell& cell = SheetCell(s_.circuit, rot.CellX(0, v), rot.CellY(0, v));
         if (rot.Flag(cell, -1) == 0)
             c.Stub(rot.Point(c, 0, -z / 2, v, 0), rot.Point(c, 0, 0, v, 0));
     }
     for (int v : {-1, 1}) {
-        const GridCell& cell = SheetCell(s_, rot.CellX(8, v), rot.CellY(8, v));
+        const GridCell& cell = SheetCell(s_.circuit, rot.CellX(8, v), rot.CellY(8, v));
         if (rot.Flag(cell, 1) == 0)
             c.Stub(rot.Point(c, 8, 0, v, 0), rot.Point(c, 8, z / 2, v, 0));
     }
@@ -174,7 +174,7 @@ void clsGrafik::DrawSRegister(int16_t x, int16_t y)
     c.Stub(rot.Point(c, 0, 0, 0, -z / 1.5), tip);
     c.Stub(rot.Point(c, 0, 0, 0, z / 1.5), tip);
 
-    const ElementRecord& e = c.ShownElement(SheetCell(s_, x, y).ElementNr);
+    const ElementRecord& e = c.ShownElement(SheetCell(s_.circuit, x, y).ElementNr);
     for (int reg = 0; reg < 2; ++reg) {
         for (int k = 1; k <= 4; ++k) {
             double tx = 0, ty = 0;

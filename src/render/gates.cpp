@@ -46,10 +46,10 @@ void GateNegationDots(clsGrafik& gr, ProgramState& s, int16_t nr, int x, int y, 
     for (int i = 0; i < n; ++i) {
         const int px = horizontal ? x : x - 1 + i;
         const int py = horizontal ? y - 1 + i : y;
-        if (SheetCell(s, px, py).Marker == -1)
+        if (SheetCell(s.circuit, px, py).Marker == -1)
             gr.DrawNegationsPunkt(static_cast<int16_t>(px), static_cast<int16_t>(py));
     }
-    if (SheetCell(s, output.X, output.Y).Marker == -1)
+    if (SheetCell(s.circuit, output.X, output.Y).Marker == -1)
         gr.DrawNegationsPunkt(output.X, output.Y);
 }
 
@@ -58,10 +58,10 @@ void DrawGate(clsGrafik& gr, Canvas& c, GateKind kind, int x, int y, bool outlin
 {
     ProgramState& s = c.s;
     const double z = c.z;
-    const int16_t nr = SheetCell(s, x, y).ElementNr;
+    const int16_t nr = SheetCell(s.circuit, x, y).ElementNr;
     LoadInputPins(s, nr, 0);
     int n = s.InputPinCount;
-    const bool twoInputs = SheetElement(s, nr).Label == QLatin1String("2");
+    const bool twoInputs = SheetElement(s.circuit, nr).Label == QLatin1String("2");
     if (twoInputs) {
         n = 3;
         s.InputPinCount = 3;
@@ -83,12 +83,12 @@ void DrawGate(clsGrafik& gr, Canvas& c, GateKind kind, int x, int y, bool outlin
             break;
         for (int i = 0; i < n; ++i) {
             const int r = y - 1 + i;
-            const GridCell& cell = SheetCell(s, x, r);
+            const GridCell& cell = SheetCell(s.circuit, x, r);
             if (hasPin(i) && (dir > 0 ? cell.ConLeft : cell.ConRight) == 0)
                 c.Stub(c.G(x) - dir * z / 2, c.G(r), c.G(x), c.G(r));
         }
         const int ro = y - 1 + mid;
-        const GridCell& outCell = SheetCell(s, out, ro);
+        const GridCell& outCell = SheetCell(s.circuit, out, ro);
         if ((dir > 0 ? outCell.ConRight : outCell.ConLeft) == 0)
             c.Stub(c.G(out), c.G(ro), c.G(out) + dir * z / 2, c.G(ro));
         c.dev.CurrentX = dir > 0 ? c.G(x) + z / 2 : c.G(x - 1) - z / 2;
@@ -105,12 +105,12 @@ void DrawGate(clsGrafik& gr, Canvas& c, GateKind kind, int x, int y, bool outlin
             break;
         for (int i = 0; i < n; ++i) {
             const int u = x - 1 + i;
-            const GridCell& cell = SheetCell(s, u, y);
+            const GridCell& cell = SheetCell(s.circuit, u, y);
             if (hasPin(i) && (dir > 0 ? cell.ConUp : cell.ConDown) == 0)
                 c.Stub(c.G(u), c.G(y), c.G(u), c.G(y) - dir * z / 2);
         }
         const int co = x - 1 + mid;
-        const GridCell& outCell = SheetCell(s, co, out);
+        const GridCell& outCell = SheetCell(s.circuit, co, out);
         if ((dir > 0 ? outCell.ConDown : outCell.ConUp) == 0)
             c.Stub(c.G(co), c.G(out), c.G(co), c.G(out) + dir * z / 2);
         c.dev.CurrentX = c.G(x) - k + (n - 3) * z / 2;
@@ -251,9 +251,9 @@ bool TriStateBody(Canvas& c, uint8_t orientation, int x, int y, TriStateLayout& 
     case Orientation::Right:
         c.dev.Line(G(x), G(y - 1) - z / 4, G(x + 2), G(y + 1) + z / 4, 0, LineMode::Box);
         for (int r : {y + 1, y - 1})
-            if (SheetCell(c.s, x, r).ConLeft == 0)
+            if (SheetCell(c.s.circuit, x, r).ConLeft == 0)
                 line(G(x) - z / 2, G(r), G(x), G(r));
-        if (SheetCell(c.s, x + 2, y).ConRight == 0)
+        if (SheetCell(c.s.circuit, x + 2, y).ConRight == 0)
             line(G(x + 2), G(y), G(x + 2) + z / 2, G(y));
         t.b1x = t.b2x = G(x) + z / 2;
         t.b1y = G(y - 1) + z / 2;
@@ -266,9 +266,9 @@ bool TriStateBody(Canvas& c, uint8_t orientation, int x, int y, TriStateLayout& 
     case Orientation::Left:
         c.dev.Line(G(x), G(y - 1) - z / 4, G(x - 2), G(y + 1) + z / 4, 0, LineMode::Box);
         for (int r : {y + 1, y - 1})
-            if (SheetCell(c.s, x, r).ConRight == 0)
+            if (SheetCell(c.s.circuit, x, r).ConRight == 0)
                 line(G(x) + z / 2, G(r), G(x), G(r));
-        if (SheetCell(c.s, x - 2, y).ConLeft == 0)
+        if (SheetCell(c.s.circuit, x - 2, y).ConLeft == 0)
             line(G(x - 2), G(y), G(x - 2) - z / 2, G(y));
         t.b1x = t.b2x = G(x) - z / 1.7;
         t.b1y = G(y - 1) + z / 2;
@@ -281,9 +281,9 @@ bool TriStateBody(Canvas& c, uint8_t orientation, int x, int y, TriStateLayout& 
     case Orientation::Down:
         c.dev.Line(G(x - 1) - z / 4, G(y), G(x + 1) + z / 4, G(y + 2), 0, LineMode::Box);
         for (int u : {x - 1, x + 1})
-            if (SheetCell(c.s, u, y).ConUp == 0)
+            if (SheetCell(c.s.circuit, u, y).ConUp == 0)
                 line(G(u), G(y), G(u), G(y) - z / 2);
-        if (SheetCell(c.s, x, y + 2).ConDown == 0)
+        if (SheetCell(c.s.circuit, x, y + 2).ConDown == 0)
             line(G(x), G(y + 2), G(x), G(y + 2) + z / 2);
         t.b1y = t.b2y = G(y + 1) - z / 2;
         t.b1x = G(x - 1) + z / 2;
@@ -296,9 +296,9 @@ bool TriStateBody(Canvas& c, uint8_t orientation, int x, int y, TriStateLayout& 
     case Orientation::Up:
         c.dev.Line(G(x - 1) - z / 4, G(y), G(x + 1) + z / 4, G(y - 2), 0, LineMode::Box);
         for (int u : {x - 1, x + 1})
-            if (SheetCell(c.s, u, y).ConDown == 0)
+            if (SheetCell(c.s.circuit, u, y).ConDown == 0)
                 line(G(u), G(y), G(u), G(y) + z / 2);
-        if (SheetCell(c.s, x, y - 2).ConUp == 0)
+        if (SheetCell(c.s.circuit, x, y - 2).ConUp == 0)
             line(G(x), G(y - 2), G(x), G(y - 2) - z / 2);
         t.b1y = t.b2y = G(y - 1) + z / 2;
         t.b1x = G(x - 1) + z / 2;

@@ -104,18 +104,18 @@ void DrawICConnectors(const ICFrame& f, const ICInstanceRecord& ic, const TextMe
 
 void clsGrafik::DrawIC(int16_t x, int16_t y, int16_t icIndex, bool outline)
 {
-    if (icIndex <= 0 || static_cast<size_t>(icIndex) >= s_.ICInstances.size() || Device == nullptr)
+    if (icIndex <= 0 || static_cast<size_t>(icIndex) >= s_.circuit.ICInstances.size() || Device == nullptr)
         return;
     Surface& dev = *Device;
-    const ICInstanceRecord& ic = s_.ICInstances[static_cast<size_t>(icIndex)];
+    const ICInstanceRecord& ic = s_.circuit.ICInstances[static_cast<size_t>(icIndex)];
     ZoomedPitch = GridPixelZoomed();
     const double z = ZoomedPitch;
     const double g = s_.GridMode;
 
     // A cell without a link names IC 0, whose element 0 leaves the caller's pins parsed.
-    const uint8_t link = s_.P.Contains(x, y) ? s_.P(x, y).ICLink : 0;
+    const uint8_t link = s_.circuit.P.Contains(x, y) ? s_.circuit.P(x, y).ICLink : 0;
     const int16_t element =
-        link < s_.ICInstances.size() ? s_.ICInstances[link].ElementNr : int16_t{0};
+        link < s_.circuit.ICInstances.size() ? s_.circuit.ICInstances[link].ElementNr : int16_t{0};
     symbols::LoadInputPins(s_, element, ic.ParentLevel);
     const QString first = ic.GraphicPins.value(1);
     const double gx1 = Val(GetField(first, 1));

@@ -70,8 +70,8 @@ private:
 // The first IC level of that name, 0 when there is none.
 int16_t LevelNamed(const ProgramState& s, const QString& name)
 {
-    for (int j = 1; j <= s.LevelUBound && static_cast<size_t>(j) < s.Levels.size(); ++j)
-        if (s.Levels[static_cast<size_t>(j)].Name == name)
+    for (int j = 1; j <= s.circuit.LevelUBound && static_cast<size_t>(j) < s.circuit.Levels.size(); ++j)
+        if (s.circuit.Levels[static_cast<size_t>(j)].Name == name)
             return static_cast<int16_t>(j);
     return 0;
 }
@@ -88,12 +88,12 @@ void PrintCircuit(ProgramState& s, clsGrafik& g, Surface& page, const QString& p
     g.Device = &page;
     page.FontBold = false;
     page.SetScale(kPageLeft, kPageTop, kPageWidth, kPageHeight);
-    s.GridMode = PageZoom(s.MaxX, s.MaxY, g.GridPixel);
+    s.GridMode = PageZoom(s.circuit.MaxX, s.circuit.MaxY, g.GridPixel);
     const int16_t level = s.CurrentLevel;
     RedrawAllElements(s, g, 0);
     s.CurrentLevel = level;
-    PrintCaption(page, PageFileName(s, s.CurrentLevel, s.CmDialog1.FileName, programFolder), GridToPixel(s, 1),
-                 GridToPixel(s, static_cast<int16_t>(s.MaxY + 4)));
+    PrintCaption(page, PageFileName(s.circuit, s.CurrentLevel, s.CmDialog1.FileName, programFolder), GridToPixel(s, 1),
+                 GridToPixel(s, static_cast<int16_t>(s.circuit.MaxY + 4)));
 }
 
 void PrintCaption(Surface& page, const QString& fileName, double left, double wantedTop)
@@ -118,7 +118,7 @@ bool PrintPages(ProgramState& s, clsGrafik& g, Printer& printer, const QStringLi
         s.ports.worksheet->SelectNone();
     PageBorrow borrow(s, g);
     WindowsAside aside(s);
-    PrintSaveArea area(s, s.CurrentLevel);
+    PrintSaveArea area(s.circuit, s.CurrentLevel);
     Surface* page = printer.StartDoc();
     if (!page)
         return false;

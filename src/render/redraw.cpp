@@ -32,9 +32,9 @@ const GridCell& CellOr(const Grid& grid, int x, int y)
 const ElementRecord& ElementOr(const ProgramState& s, int e)
 {
     static const ElementRecord empty;
-    if (e < 0 || static_cast<size_t>(e) >= s.Elements.size())
+    if (e < 0 || static_cast<size_t>(e) >= s.circuit.Elements.size())
         return empty;
-    return s.Elements[static_cast<size_t>(e)];
+    return s.circuit.Elements[static_cast<size_t>(e)];
 }
 
 bool IsComponent(const GridCell& cell)
@@ -96,7 +96,7 @@ void ClockAnchor(uint8_t orientation, const PinPos& out, int16_t& x, int16_t& y)
 bool SelectedClock(const ProgramState& s, int16_t e)
 {
     const size_t slot = static_cast<size_t>(s.SelectedClock);
-    return PowerOn(s) && s.SelectedClock >= 0 && slot < s.Clocks.size() && s.Clocks[slot].ClockElement == e;
+    return PowerOn(s) && s.SelectedClock >= 0 && slot < s.circuit.Clocks.size() && s.circuit.Clocks[slot].ClockElement == e;
 }
 
 // The IC's link, and whether it is shown: nested ICs are drawn only inside
@@ -105,9 +105,9 @@ bool ShownIC(ProgramState& s, const clsGrafik& g, int16_t e, int16_t& link)
 {
     symbols::LoadInputPins(s, e, s.CurrentLevel);
     const PinPos& in0 = s.InputPins[0];
-    const uint8_t l = CellOr(s.P, in0.X, in0.Y).ICLink;
+    const uint8_t l = CellOr(s.circuit.P, in0.X, in0.Y).ICLink;
     link = l;
-    const bool topLevel = l < s.ICInstances.size() && s.ICInstances[l].NestingLevel == 0;
+    const bool topLevel = l < s.circuit.ICInstances.size() && s.circuit.ICInstances[l].NestingLevel == 0;
     return g.OnPrinter() || topLevel || PowerOn(s);
 }
 
@@ -154,7 +154,7 @@ bool PlaceSymbol(ProgramState& s, const clsGrafik& g, int16_t e, const SymbolRow
 void DrawElement(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, bool noText, bool outline)
 {
     g.SymbolDrawnAt(x, y);
-    const GridCell cell = CellOr(s.P, x, y);
+    const GridCell cell = CellOr(s.circuit.P, x, y);
     const int16_t e = cell.ElementNr;
     if (e > 0)
         g.Orientation = ElementOr(s, e).Orientation;
@@ -198,14 +198,14 @@ void DrawSheetCells(ProgramState& s, clsGrafik& g, StatusPort* status, ICViewPor
 {
     const bool worksheet = g.OnWorksheet();
     const bool gridDots = worksheet && s.ShowGrid != 0 && !PowerOn(s);
-    for (int16_t x = 0; x <= s.MaxX; ++x) {
-        for (int16_t y = 0; y <= s.MaxY; ++y) {
-            const LineMapEntry run = s.LineMap(x, y);
+    for (int16_t x = 0; x <= s.circuit.MaxX; ++x) {
+        for (int16_t y = 0; y <= s.circuit.MaxY; ++y) {
+            const LineMapEntry run = s.circuit.LineMap(x, y);
             if (run.EndX != 0)
                 g.PaintLine(x, y, run.EndX, y);
             if (run.EndY != 0)
                 g.PaintLine(x, y, x, run.EndY);
-            const GridCell& cell = s.P.at(x, y);
+            const GridCell& cell = s.circuit.P.at(x, y);
             if ((cell.Type == 0 || cell.Type == ElementType::Conductor) && gridDots && g.Device)
                 g.Device->SetPixel(GridToPixel(s, x), GridToPixel(s, y), kGrey);
             if (cell.Type == ElementType::Conductor) {
@@ -214,22 +214,22 @@ void DrawSheetCells(ProgramState& s, clsGrafik& g, StatusPort* status, ICViewPor
                 else if (cell.Marker == 1)
                     SetKoppeldiode(s, g, x, y, true);
             }
-            if (s.P.at(x, y).Type == ElementType::Switch)
+            if (s.circuit.P.at(x, y).Type == ElementType::Switch)
                 g.DrawSwitch(x, y);
-            if (s.P.at(x, y).ICLink == 0 && s.P.at(x, y).ICConnector != 0) {
+            if (s.circuit.P.at(x, y).ICLink == 0 && s.circuit.P.at(x, y).ICConnector != 0) {
                 if (icView)
                     icView->ShowICInOut(x, y);
                 g.DrawICInOut(x, y);
             }
         }
         if (status)
-            status->SetProgress(s.MaxX > 0 ? CInt(static_cast<double>(x) / s.MaxX * 100) : 100);
+            status->SetProgress(s.circuit.MaxX > 0 ? CInt(static_cast<double>(x) / s.circuit.MaxX * 100) : 100);
     }
 }
 
 void DrawSheetElements(ProgramState& s, clsGrafik& g)
 {
-    for (int16_t e = 1; e <= s.ElementCount(); ++e) {
+    for (int16_t e = 1; e <= s.circuit.ElementCount(); ++e) {
         if (s.engine.InnerLevelShown == 0)
             s.CurrentLevel = 0;
         symbols::LoadInputPins(s, e, s.CurrentLevel);
@@ -242,7 +242,7 @@ void RedrawAllElements(ProgramState& s, clsGrafik& g, int16_t level)
     StatusPort* status = s.ports.status;
     WorksheetPort* sheet = s.ports.worksheet;
     ICViewPort* icView = s.ports.icView;
-    s.LineMap.Redim(s.MaxX, s.MaxY);
+    s.circuit.LineMap.Redim(s.circuit.MaxX, s.circuit.MaxY);
     g.PictureCleared();
     s.CurrentProc = QStringLiteral("RedrawAllElements");
     if (status)
@@ -251,13 +251,13 @@ void RedrawAllElements(ProgramState& s, clsGrafik& g, int16_t level)
         sheet->SelectNone();
 
     if (PowerOn(s) && s.CurrentLevel == 0)
-        CopyLevelSignals(s, level);
+        CopyLevelSignals(s.circuit, level);
 
     const bool worksheet = g.OnWorksheet();
     if (worksheet && sheet) {
         const double pitch = g.GridPixel * static_cast<double>(s.GridMode);
-        sheet->SetWorksheetPictureSize(static_cast<int>(RoundHalfEven((s.MaxX + 1) * pitch)),
-                                       static_cast<int>(RoundHalfEven((s.MaxY + 1) * pitch)));
+        sheet->SetWorksheetPictureSize(static_cast<int>(RoundHalfEven((s.circuit.MaxX + 1) * pitch)),
+                                       static_cast<int>(RoundHalfEven((s.circuit.MaxY + 1) * pitch)));
     }
     if (icView)
         icView->HideICConnectorLabels();
@@ -266,7 +266,7 @@ void RedrawAllElements(ProgramState& s, clsGrafik& g, int16_t level)
 
     if (status)
         status->SetStatusPanel(1, LoadResString(kStrDrawingConductors));
-    AnalysiereLeitungen(s);
+    AnalysiereLeitungen(s.circuit);
     DrawSheetCells(s, g, status, icView);
     if (status)
         status->SetStatusPanel(1, LoadResString(kStrDrawingObjects));
@@ -308,15 +308,15 @@ void ClampArea(const Circuit& s, int16_t& x1, int16_t& y1, int16_t& x2, int16_t&
 // Runs that start on cells not yet covered are added; nothing is cleared.
 void AddMissingRuns(ProgramState& s)
 {
-    if (s.LineMap.UBoundX() != s.MaxX || s.LineMap.UBoundY() != s.MaxY)
-        s.LineMap.RedimPreserve(s.MaxX, s.MaxY);
-    for (int16_t x = 0; x <= s.MaxX; ++x) {
-        for (int16_t y = 0; y <= s.MaxY; ++y) {
-            const GridCell& cell = s.P.at(x, y);
-            if (cell.ConRight != 0 && s.LineMap(x, y).CoveredH == 0)
-                s.LineMap(x, y).EndX = FindEndX(s, x, y);
-            if (cell.ConDown != 0 && s.LineMap(x, y).CoveredV == 0)
-                s.LineMap(x, y).EndY = FindEndY(s, x, y);
+    if (s.circuit.LineMap.UBoundX() != s.circuit.MaxX || s.circuit.LineMap.UBoundY() != s.circuit.MaxY)
+        s.circuit.LineMap.RedimPreserve(s.circuit.MaxX, s.circuit.MaxY);
+    for (int16_t x = 0; x <= s.circuit.MaxX; ++x) {
+        for (int16_t y = 0; y <= s.circuit.MaxY; ++y) {
+            const GridCell& cell = s.circuit.P.at(x, y);
+            if (cell.ConRight != 0 && s.circuit.LineMap(x, y).CoveredH == 0)
+                s.circuit.LineMap(x, y).EndX = FindEndX(s.circuit, x, y);
+            if (cell.ConDown != 0 && s.circuit.LineMap(x, y).CoveredV == 0)
+                s.circuit.LineMap(x, y).EndY = FindEndY(s.circuit, x, y);
         }
     }
 }
@@ -327,14 +327,14 @@ void DrawPieceTo(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, int16_t nx
 {
     if (joined)
         g.PaintLine(x, y, nx, ny);
-    if (IsComponent(CellOr(s.P, nx, ny)))
+    if (IsComponent(CellOr(s.circuit.P, nx, ny)))
         DrawElement(s, g, nx, ny, false, false);
 }
 
 // The coupling diode on the conductor cell (x, y), drawn again.
 void RedrawDiodeOn(ProgramState& s, clsGrafik& g, int16_t x, int16_t y)
 {
-    const GridCell& cell = CellOr(s.P, x, y);
+    const GridCell& cell = CellOr(s.circuit.P, x, y);
     if (cell.Type == ElementType::Conductor && cell.Marker == 1)
         SetKoppeldiode(s, g, x, y, true);
 }
@@ -364,15 +364,15 @@ void DrawAreaConductor(ProgramState& s, clsGrafik& g, const GridCell& cell, int1
     for (const AreaNeighbour& n : kAreaNeighbours) {
         // A step out of the grid along its axis has no neighbour.
         const int along = n.dx != 0 ? x + n.dx : y + n.dy;
-        if (along < 0 || along > (n.dx != 0 ? s.MaxX : s.MaxY))
+        if (along < 0 || along > (n.dx != 0 ? s.circuit.MaxX : s.circuit.MaxY))
             continue;
         const int16_t nx = Shifted(x, n.dx);
         const int16_t ny = Shifted(y, n.dy);
-        DrawPieceTo(s, g, x, y, nx, ny, cell.*n.here != 0 && CellOr(s.P, nx, ny).*n.there != 0);
+        DrawPieceTo(s, g, x, y, nx, ny, cell.*n.here != 0 && CellOr(s.circuit.P, nx, ny).*n.there != 0);
         if (n.diode)
             RedrawDiodeOn(s, g, nx, ny);
     }
-    const int16_t marker = CellOr(s.P, x, y).Marker;
+    const int16_t marker = CellOr(s.circuit.P, x, y).Marker;
     if (marker == -1)
         SetKnotenpunkt(s, g, x, y, true);
     else if (marker == 1)
@@ -390,7 +390,7 @@ void RedrawArea(ProgramState& s, clsGrafik& g, int16_t& x1, int16_t& y1, int16_t
     StatusPort* status = s.ports.status;
     const double h = CInt(s.CellSize * static_cast<double>(s.GridMode) / 2);
 
-    ClampArea(s, x1, y1, x2, y2);
+    ClampArea(s.circuit, x1, y1, x2, y2);
 
     const bool worksheet = g.OnWorksheet() && g.Device != nullptr;
     if (worksheet)
@@ -401,10 +401,10 @@ void RedrawArea(ProgramState& s, clsGrafik& g, int16_t& x1, int16_t& y1, int16_t
 
     AddMissingRuns(s);
 
-    std::vector<char> drawn(s.Elements.size() + 1, 0);
+    std::vector<char> drawn(s.circuit.Elements.size() + 1, 0);
     for (int16_t x = x1; x <= x2; ++x) {
         for (int16_t y = y1; y <= y2; ++y) {
-            const GridCell cell = CellOr(s.P, x, y);
+            const GridCell cell = CellOr(s.circuit.P, x, y);
             if (cell.Type == ElementType::Conductor)
                 DrawAreaConductor(s, g, cell, x, y);
             if (cell.ICLink == 0 && cell.ICConnector != 0)

@@ -21,9 +21,9 @@ constexpr int32_t kWhite = 0xFFFFFF;
 // met there, unzoomed (the redraw of the cell then draws the real pieces).
 void EraseJuncture(ProgramState& s, Surface& dev, int16_t x, int16_t y)
 {
-    if (!s.P.Contains(x, y))
+    if (!s.circuit.P.Contains(x, y))
         return;
-    const GridCell& cell = s.P(x, y);
+    const GridCell& cell = s.circuit.P(x, y);
     const double cx = GridToPixel(s, x);
     const double cy = GridToPixel(s, y);
     dev.Line(cx - 2, cy - 4, cx + 2, cy + 2, kWhite, LineMode::BoxFilled);
@@ -115,9 +115,9 @@ void SheetView::Draw(const SheetChange& c)
         RedrawAllElements(s_, g_, c.x);
         break;
     case SheetChangeKind::GridDots: {
-        if (!picture_ || s_.Levels.empty())
+        if (!picture_ || s_.circuit.Levels.empty())
             break;
-        const Grid& level0 = s_.Levels.front().Field;
+        const Grid& level0 = s_.circuit.Levels.front().Field;
         for (int16_t y = c.y; y <= c.y2; ++y)
             if (level0.Contains(c.x, y) && level0(c.x, y).Type == 0)
                 picture_->PSet(GridToPixel(s_, c.x), GridToPixel(s_, y), kWhite);
@@ -148,7 +148,7 @@ void SheetView::DrawElementChange(const SheetChange& c)
     if (symbol.draw == nullptr)
         return;
     // The IC symbol takes its pins from the shared tables when its cell has no link.
-    if (symbol.readsParsedPins && s_.P.Contains(x, y))
-        ParseInputPins(s_, s_.P(x, y).ElementNr, 0);
+    if (symbol.readsParsedPins && s_.circuit.P.Contains(x, y))
+        ParseInputPins(s_, s_.circuit.P(x, y).ElementNr, 0);
     symbol.draw(g_, {x, y, flag, c.x2});
 }

@@ -107,12 +107,12 @@ const ElementRecord& ShownElement(const Circuit& s, bool powerOn, int16_t level,
 
 const GridCell& Canvas::ShownCell(int x, int y) const
 {
-    return symbols::ShownCell(s, s.engine.PowerFlag != 0, s.CurrentLevel, x, y);
+    return symbols::ShownCell(s.circuit, s.engine.PowerFlag != 0, s.CurrentLevel, x, y);
 }
 
 const ElementRecord& Canvas::ShownElement(int e) const
 {
-    return symbols::ShownElement(s, s.engine.PowerFlag != 0, s.CurrentLevel, e);
+    return symbols::ShownElement(s.circuit, s.engine.PowerFlag != 0, s.CurrentLevel, e);
 }
 
 namespace {

@@ -195,8 +195,8 @@ SurfaceSettings DrawOn(ProgramState& s, clsGrafik& g, PainterSurface& patch, con
 bool SelectedClock(const ProgramState& s, int16_t e)
 {
     const size_t slot = static_cast<size_t>(s.SelectedClock);
-    return s.engine.PowerFlag != 0 && s.SelectedClock >= 0 && slot < s.Clocks.size()
-        && s.Clocks[slot].ClockElement == e;
+    return s.engine.PowerFlag != 0 && s.SelectedClock >= 0 && slot < s.circuit.Clocks.size()
+        && s.circuit.Clocks[slot].ClockElement == e;
 }
 
 } // namespace
@@ -246,11 +246,11 @@ bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture
         for (int i = 0; i < pins->OutputCount && i < kPinTableSize; ++i)
             take(pins->Out[static_cast<size_t>(i)].X, pins->Out[static_cast<size_t>(i)].Y);
     }
-    const int fx0 = std::max(0, x0 - kFootprintReach), fx1 = std::min<int>(s.MaxX, x1 + kFootprintReach);
-    const int fy0 = std::max(0, y0 - kFootprintReach), fy1 = std::min<int>(s.MaxY, y1 + kFootprintReach);
+    const int fx0 = std::max(0, x0 - kFootprintReach), fx1 = std::min<int>(s.circuit.MaxX, x1 + kFootprintReach);
+    const int fy0 = std::max(0, y0 - kFootprintReach), fy1 = std::min<int>(s.circuit.MaxY, y1 + kFootprintReach);
     for (int cx = fx0; cx <= fx1; ++cx)
         for (int cy = fy0; cy <= fy1; ++cy)
-            if (s.P.Contains(cx, cy) && s.P(cx, cy).ElementNr == e)
+            if (s.circuit.P.Contains(cx, cy) && s.circuit.P(cx, cy).ElementNr == e)
                 take(cx, cy);
     const double pitch = g.GridPixel * static_cast<double>(s.GridMode);
     const QRect all(0, 0, picture.Width(), picture.Height());
@@ -278,7 +278,7 @@ bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture
     // Which settings it reads and which it passes through is found once per
     // kind of symbol: drawn again with each group changed, a group that changes
     // the pixels is read, one that comes out changed is passed through.
-    const ElementRecord& rec = s.Elements[static_cast<size_t>(e)];
+    const ElementRecord& rec = s.circuit.Elements[static_cast<size_t>(e)];
     const uint32_t kind = rec.Type | (static_cast<uint32_t>(rec.Orientation) << 8) | (whole ? 1u << 16 : 0u)
         | (rec.Label == QLatin1String("2") ? 1u << 17 : 0u);
     QImage drawn = patch.Image();
@@ -344,8 +344,8 @@ const SymbolPatches::Variant* SymbolPatches::Find(ProgramState& s, clsGrafik& g,
         return nullptr;
     // The look: the surface and the zoom, and for a symbol that shows levels
     // or a state, the levels on its pins and cell, its state and what it holds.
-    const LevelRecord& level = s.Levels.front();
-    const uint8_t type = s.Elements[static_cast<size_t>(e)].Type;
+    const LevelRecord& level = s.circuit.Levels.front();
+    const uint8_t type = s.circuit.Elements[static_cast<size_t>(e)].Type;
     Hash k;
     k.Add(FixedSettings(picture));
     k.Add(std::bit_cast<uint32_t>(s.GridMode));
@@ -413,7 +413,7 @@ void SymbolPatches::LeaveSettings(clsGrafik& g, PainterSurface& picture, const V
         d.CurrentX = a.currentX;
         d.CurrentY = a.currentY;
     }
-    g.Orientation = s.Elements[static_cast<size_t>(e)].Orientation;
+    g.Orientation = s.circuit.Elements[static_cast<size_t>(e)].Orientation;
 }
 
 namespace {
@@ -421,12 +421,12 @@ namespace {
 // The kept symbols are those of the running main circuit shown on the worksheet.
 int16_t KeptElementAt(const ProgramState& s, int16_t x, int16_t y)
 {
-    if (s.engine.PowerFlag == 0 || s.engine.InnerLevelShown != 0 || s.CurrentLevel != 0 || s.Levels.empty()
-        || !s.P.Contains(x, y))
+    if (s.engine.PowerFlag == 0 || s.engine.InnerLevelShown != 0 || s.CurrentLevel != 0 || s.circuit.Levels.empty()
+        || !s.circuit.P.Contains(x, y))
         return 0;
-    const int16_t e = s.P(x, y).ElementNr;
-    if (e <= 0 || static_cast<size_t>(e) >= s.Levels.front().Elements.size()
-        || static_cast<size_t>(e) >= s.Elements.size() || !Keepable(s.Elements[static_cast<size_t>(e)].Type))
+    const int16_t e = s.circuit.P(x, y).ElementNr;
+    if (e <= 0 || static_cast<size_t>(e) >= s.circuit.Levels.front().Elements.size()
+        || static_cast<size_t>(e) >= s.circuit.Elements.size() || !Keepable(s.circuit.Elements[static_cast<size_t>(e)].Type))
         return 0;
     return e;
 }
@@ -502,7 +502,7 @@ bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& pictu
 bool SymbolPatches::RestoreWhole(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y)
 {
     const int16_t e = KeptElementAt(s, x, y);
-    if (e == 0 || !ChangesLook(s.Elements[static_cast<size_t>(e)].Type) || !HeldNear(picture, s, g, x, y))
+    if (e == 0 || !ChangesLook(s.circuit.Elements[static_cast<size_t>(e)].Type) || !HeldNear(picture, s, g, x, y))
         return false;
     Kept* kept = KeptFor(e);
     const bool wasShown = kept->whole.shown;

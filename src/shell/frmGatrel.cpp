@@ -86,7 +86,7 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     PressToolButton(QStringLiteral("cmdLeitungen"), 3);
     CheckComponentMenuOnly(1);
     ChangeSelPicture(ToolCode::Conductor);
-    SetSizeBoxes(s_.MaxX, s_.MaxY);
+    SetSizeBoxes(s_.circuit.MaxX, s_.circuit.MaxY);
     SetCaption(QStringLiteral("Unsaved circuit - Gatrel"));
     resize(1000, 700);
     ApplyTexts();

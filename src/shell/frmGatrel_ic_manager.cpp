@@ -17,7 +17,7 @@
 void frmGatrel::WireICManager()
 {
     ICPage* page = propertiesPanel_->icPage;
-    const ICChooserFields fields{s_.Verzeichnisse[1], s_.ICName, s_.ToolMode};
+    const ICChooserFields fields{s_.Verzeichnisse[1], s_.circuit.ICName, s_.ToolMode};
     auto* chooser =
         new ICChooser(fields, dialogs_, page->cmbIC, page->picICVorschau, page->txtNotizen, page->lblICFehler, this);
     chooser->setObjectName(QStringLiteral("icChooser"));

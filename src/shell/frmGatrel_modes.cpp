@@ -156,8 +156,8 @@ void frmGatrel::SelectFirstClock()
 {
     ClockPage& clock = *propertiesPanel_->clockPage;
     bool clockFound = false;
-    for (int e = 1; e <= s_.ElementCount(); ++e) {
-        if (s_.Elements[static_cast<size_t>(e)].Type != ElementType::ClockGenerator)
+    for (int e = 1; e <= s_.circuit.ElementCount(); ++e) {
+        if (s_.circuit.Elements[static_cast<size_t>(e)].Type != ElementType::ClockGenerator)
             continue;
         clock.SetClockButtonEnabled(QStringLiteral("cmdDauertakt"), true);
         clock.SetClockButtonEnabled(QStringLiteral("cmdEinzeltakt"), true);

@@ -157,7 +157,7 @@ void frmGatrel::Toolbar2_ButtonClick(const QString& key)
             // The tool first: refilling the chooser then makes its IC the one to place.
             s_.ToolMode = ToolCode::IC;
             ShowICNames();
-            if (!s_.ICName.isEmpty() && s_.ICName != QLatin1String("<Name>"))
+            if (!s_.circuit.ICName.isEmpty() && s_.circuit.ICName != QLatin1String("<Name>"))
                 ChangePropertyWindow({false, false, false, true, false, false, false, false});
             icItem->setChecked(true);
         }

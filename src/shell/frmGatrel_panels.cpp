@@ -44,10 +44,10 @@ void frmGatrel::BuildLeftPanel()
     picPropContainer_->setGeometry(Px(kColumnLeft), Px(kColumnTop), Px(kColumnWidth), 400);
 
     powerPanel_ = new PowerPanel(EngineOf(s_, engine_), dialogs_, *simulationBar_, picPropContainer_);
-    const PropertyFields fields{s_, s_.ToolMode, s_.SelectedClock, s_.DecoderClockInput, s_.GateInputsText, s_.LEDColor};
+    const PropertyFields fields{s_.circuit, s_.ToolMode, s_.SelectedClock, s_.DecoderClockInput, s_.GateInputsText, s_.LEDColor};
     propertiesPanel_ = new PropertiesPanel(fields, *clockTimers_, Toolbar(QStringLiteral("tlbOrientation")),
                                            Toolbar(QStringLiteral("Toolbar3")), picPropContainer_);
-    sizePanel_ = new SizePanel(s_, s_.ports, picPropContainer_);
+    sizePanel_ = new SizePanel(s_.circuit, s_.ports, picPropContainer_);
     zoomPanel_ = new ZoomPanel(s_, picPropContainer_);
     for (QToolBar* bar : {zoomPanel_->tlbZoom, zoomPanel_->tlbZoomInOut}) {
         toolbars_[bar->objectName()] = bar;
@@ -130,8 +130,8 @@ void frmGatrel::ResizeWorksheet()
     in.pictureLeft = Tw(picGrid->x());
     in.pictureTop = Tw(picGrid->y());
     in.cellPx = 14.0 * s_.GridMode;
-    in.maxX = s_.MaxX;
-    in.maxY = s_.MaxY;
+    in.maxX = s_.circuit.MaxX;
+    in.maxY = s_.circuit.MaxY;
     in.hValue = view_->HScroll->value();
     in.vValue = view_->VScroll->value();
     const ResizeLayout l = LayoutMainWindow(in);
@@ -245,8 +245,8 @@ void frmGatrel::cmbIC_Click()
     QComboBox* box = propertiesPanel_->icPage->cmbIC;
     if (s_.settings.MainFormReady == 0 || s_.ToolMode != ToolCode::IC)
         return;
-    s_.ICName = box->currentText();
-    if (s_.ICName.isEmpty())
+    s_.circuit.ICName = box->currentText();
+    if (s_.circuit.ICName.isEmpty())
         return;
     for (int i = 1; i <= 24; ++i)
         if (QAction* a = MenuItem(QStringLiteral("mBauteil"), i))
@@ -256,7 +256,7 @@ void frmGatrel::cmbIC_Click()
         ToolbarButton(QStringLiteral("Toolbar2"), QStringLiteral("cmdIC"))->setEnabled(false);
         MenuItem(QStringLiteral("mBauteil"), 25)->setEnabled(false);
     }
-    if (s_.ICName == QLatin1String("<Name>")) {
+    if (s_.circuit.ICName == QLatin1String("<Name>")) {
         ShowPanel(4, false);
         return;
     }

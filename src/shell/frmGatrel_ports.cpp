@@ -149,7 +149,7 @@ void frmGatrel::RedrawAllElements()
 void frmGatrel::DrawGrid()
 {
     s_.Changes.Flush();
-    ::DrawGrid(s_, picGrid()->surface(), s_.CellSize, s_.GridMode, s_.ShowGrid != 0);
+    ::DrawGrid(s_.circuit, picGrid()->surface(), s_.CellSize, s_.GridMode, s_.ShowGrid != 0);
     picGrid()->update();
 }
 
@@ -194,7 +194,7 @@ void frmGatrel::DisplayBeschriftungsText(int16_t n, const QString& oldText)
     sheet.redrawArea = [this](int16_t x1, int16_t y1, int16_t x2, int16_t y2) {
         ::RedrawArea(s_, *objGrafik_, x1, y1, x2, y2, true);
     };
-    ::DisplayBeschriftungsText(s_, sheet, *objGrafik_, picGrid()->surface(), n, oldText);
+    ::DisplayBeschriftungsText(s_.circuit, sheet, *objGrafik_, picGrid()->surface(), n, oldText);
 }
 
 void frmGatrel::CommitLabelEdit()

@@ -104,15 +104,15 @@ void ICDefinitionView::UnloadConnectorLabel(int index)
 
 void ICDefinitionView::RefreshConnectorLabels()
 {
-    while (lblICAnschluss_.size() > static_cast<size_t>(f_.run.ICPinCount) + 1) {
+    while (lblICAnschluss_.size() > static_cast<size_t>(f_.run.circuit.ICPinCount) + 1) {
         if (QLabel* gone = lblICAnschluss_.back()) {
             gone->hide();
             gone->deleteLater();
         }
         lblICAnschluss_.pop_back();
     }
-    for (int k = 1; k <= f_.run.ICPinCount; ++k) {
-        const QString entry = f_.run.ICPins.value(k);
+    for (int k = 1; k <= f_.run.circuit.ICPinCount; ++k) {
+        const QString entry = f_.run.circuit.ICPins.value(k);
         LoadICConnectorLabel(k, u'[' + GetField(entry, 3) + u']');
         SetConnectorToolTip(k, u' ' + QString::number(k) + u' ');
         PlaceConnectorLabel(k, static_cast<int16_t>(Val(GetField(entry, 1))),
@@ -159,13 +159,13 @@ void ICDefinitionView::UnloadICConnectorLabels()
 
 void ICDefinitionView::ShowICInOut(int16_t x, int16_t y)
 {
-    if (f_.run.P.Contains(x, y))
-        PlaceConnectorLabel(f_.run.P(x, y).ICConnector, x, y);
+    if (f_.run.circuit.P.Contains(x, y))
+        PlaceConnectorLabel(f_.run.circuit.P(x, y).ICConnector, x, y);
 }
 
 void ICDefinitionView::PlaceConnectorLabel(int index, int16_t x, int16_t y)
 {
-    if (!f_.run.P.Contains(x, y) || index < 0)
+    if (!f_.run.circuit.P.Contains(x, y) || index < 0)
         return;
     const auto n = static_cast<size_t>(index);
     if (n >= lblICAnschluss_.size() || !lblICAnschluss_[n])
@@ -175,7 +175,7 @@ void ICDefinitionView::PlaceConnectorLabel(int index, int16_t x, int16_t y)
     double f = 1;
     if (grafik_.OnPrinter() && picGrid_->surface().ScaleWidth() != 0)
         f = CInt(grafik_.Device->ScaleWidth() / picGrid_->surface().ScaleWidth());
-    const GridCell& cell = f_.run.P(x, y);
+    const GridCell& cell = f_.run.circuit.P(x, y);
     const double px = GridToPixel(f_.scale, x);
     const double py = GridToPixel(f_.scale, y);
     double left = px + 5 * f;

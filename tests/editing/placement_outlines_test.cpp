@@ -34,8 +34,8 @@ protected:
     Cells Inside(const OutlineRect& r) const
     {
         Cells cells;
-        for (int x = 0; x <= s.MaxX; ++x)
-            for (int y = 0; y <= s.MaxY; ++y)
+        for (int x = 0; x <= s.circuit.MaxX; ++x)
+            for (int y = 0; y <= s.circuit.MaxY; ++y)
                 if (r.Left <= Px(x) && Px(x) <= r.Left + r.Width && r.Top <= Px(y) && Px(y) <= r.Top + r.Height)
                     cells.insert({x, y});
         return cells;
@@ -97,7 +97,7 @@ TEST_F(PlacementOutlines, EachOutlineHoldsTheCellsItsComponentTakes)
             ASSERT_EQ(n, 1);
             EXPECT_EQ(shown, CellsOf(n));
             undo.Undo(c);
-            ASSERT_EQ(s.ElementCount(), 0);
+            ASSERT_EQ(s.circuit.ElementCount(), 0);
         }
 }
 
@@ -200,7 +200,7 @@ TEST_F(PlacementOutlines, TheToolsOutlineFollowsThePointerAndHidesOverAComponent
     EXPECT_EQ((OutlineRect{o.picRahmen.Left, o.picRahmen.Top, o.picRahmen.Width, o.picRahmen.Height}), four);
 
     s.GateInputsText = QStringLiteral("2");
-    s.P(10, 10).Type = ElementType::AND;
+    s.circuit.P(10, 10).Type = ElementType::AND;
     ASSERT_TRUE(ShowPlacementOutline(s, o));
     EXPECT_TRUE(s.TwoInputGate);
     EXPECT_FALSE(o.picRahmen.Visible) << "the cell is taken";

@@ -155,15 +155,15 @@ TEST(DeleteQuestion, CutsTheListAfterTenUsersAndAsksPlainlyWithoutUsers)
 TEST(CircuitUsesIC, FindsInstancesIgnoringCase)
 {
     ProgramState s;
-    EXPECT_FALSE(CircuitUsesIC(s, "HALF"));
-    s.ICInstances.resize(3);
-    s.ICInstances[1].Name = "FULL";
-    s.ICInstances[2].Name = "half";
-    s.ICCount = 2;
-    EXPECT_TRUE(CircuitUsesIC(s, "HALF"));
-    EXPECT_TRUE(CircuitUsesIC(s, "full"));
-    s.ICCount = 1; // slot 2 no longer in use
-    EXPECT_FALSE(CircuitUsesIC(s, "HALF"));
+    EXPECT_FALSE(CircuitUsesIC(s.circuit, "HALF"));
+    s.circuit.ICInstances.resize(3);
+    s.circuit.ICInstances[1].Name = "FULL";
+    s.circuit.ICInstances[2].Name = "half";
+    s.circuit.ICCount = 2;
+    EXPECT_TRUE(CircuitUsesIC(s.circuit, "HALF"));
+    EXPECT_TRUE(CircuitUsesIC(s.circuit, "full"));
+    s.circuit.ICCount = 1; // slot 2 no longer in use
+    EXPECT_FALSE(CircuitUsesIC(s.circuit, "HALF"));
 }
 
 } // namespace

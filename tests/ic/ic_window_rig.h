@@ -44,8 +44,8 @@ protected:
         Drag({{x1, y1}, {x2, y2}});
     }
     // The pins of element e.
-    std::vector<PinPos> Inputs(int e) const { return Pins(s.Elements[static_cast<size_t>(e)].InPinList); }
-    std::vector<PinPos> Outputs(int e) const { return Pins(s.Elements[static_cast<size_t>(e)].OutPinList); }
+    std::vector<PinPos> Inputs(int e) const { return Pins(s.circuit.Elements[static_cast<size_t>(e)].InPinList); }
+    std::vector<PinPos> Outputs(int e) const { return Pins(s.circuit.Elements[static_cast<size_t>(e)].OutPinList); }
     static std::vector<PinPos> Pins(const QString& list)
     {
         PinTable t{};

@@ -38,9 +38,9 @@ QString Data(const char* name)
 std::vector<std::pair<int, int>> Inputs(const ProgramState& s)
 {
     std::vector<std::pair<int, int>> inputs;
-    for (int x = 0; x <= s.MaxX && inputs.size() < 6; ++x) {
-        for (int y = 0; y <= s.MaxY && inputs.size() < 6; ++y) {
-            const GridCell& c = s.P(x, y);
+    for (int x = 0; x <= s.circuit.MaxX && inputs.size() < 6; ++x) {
+        for (int y = 0; y <= s.circuit.MaxY && inputs.size() < 6; ++y) {
+            const GridCell& c = s.circuit.P(x, y);
             const int links = (c.ConLeft != 0) + (c.ConRight != 0) + (c.ConUp != 0) + (c.ConDown != 0);
             if (c.Type == ElementType::Switch || (c.Type == ElementType::Conductor && links == 1))
                 inputs.emplace_back(x, y);

@@ -30,8 +30,8 @@ protected:
     {
         w.Attach(s);
         s.ports.icManager = &icManager;
-        s.MaxX = 30;
-        s.MaxY = 20;
+        s.circuit.MaxX = 30;
+        s.circuit.MaxY = 20;
         InitArbeitsfeld(s);
         s.settings.registryFiles = {dir.filePath(QStringLiteral("u/Gatrel.conf")),
                                     dir.filePath(QStringLiteral("m/Gatrel.conf"))};

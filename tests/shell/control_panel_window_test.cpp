@@ -88,8 +88,8 @@ protected:
     int Built(uint8_t type) const
     {
         int n = 0;
-        for (int16_t e = 1; e <= s.ElementCount(); ++e)
-            n += s.Elements[static_cast<size_t>(e)].Type == type ? 1 : 0;
+        for (int16_t e = 1; e <= s.circuit.ElementCount(); ++e)
+            n += s.circuit.Elements[static_cast<size_t>(e)].Type == type ? 1 : 0;
         return n;
     }
     QString PauseText() { return Button("cmdPause")->text(); }
@@ -162,7 +162,7 @@ TEST_F(ControlPanel, PauseContinueAndStopFollowADelayedRun)
     EXPECT_EQ(OnOffText(), LoadResString(2571));
     EXPECT_TRUE(Button("cmdPause")->isEnabled());
     EXPECT_FALSE(Button("cmdStop")->isEnabled());
-    EXPECT_EQ(s.Levels[0].Field(14, 5).Value, kFalse) << "the run stopped half way";
+    EXPECT_EQ(s.circuit.Levels[0].Field(14, 5).Value, kFalse) << "the run stopped half way";
 
     QTest::mouseClick(Button("cmdPause"), Qt::LeftButton);
     EXPECT_EQ(s.engine.PausedFlag, kFalse);
@@ -170,7 +170,7 @@ TEST_F(ControlPanel, PauseContinueAndStopFollowADelayedRun)
     EXPECT_EQ(OnOffText(), LoadResString(2572));
     EXPECT_FALSE(Button("cmdPause")->isEnabled());
     EXPECT_FALSE(Button("cmdStop")->isEnabled());
-    EXPECT_EQ(s.Levels[0].Field(14, 5).Value, kTrue) << "the run went on to the LED";
+    EXPECT_EQ(s.circuit.Levels[0].Field(14, 5).Value, kTrue) << "the run went on to the LED";
 
     // Stopped in the first wait: the queues go, the power stays.
     pumps = 0;
@@ -179,7 +179,7 @@ TEST_F(ControlPanel, PauseContinueAndStopFollowADelayedRun)
     EXPECT_EQ(s.engine.EngineBusy, kFalse);
     EXPECT_EQ(QueueCount(s.engine, 2), 0);
     EXPECT_EQ(s.engine.PowerFlag, kTrue);
-    EXPECT_EQ(s.Levels[0].Field(14, 5).Value, kTrue) << "levels reached stay";
+    EXPECT_EQ(s.circuit.Levels[0].Field(14, 5).Value, kTrue) << "levels reached stay";
     EXPECT_EQ(PauseText(), LoadResString(2574));
     EXPECT_EQ(OnOffText(), LoadResString(2572));
     EXPECT_FALSE(Button("cmdPause")->isEnabled());
@@ -230,10 +230,10 @@ TEST_F(ControlPanel, CycleBoxKeepsTheCountWithinItsRange)
         SCOPED_TRACE(st.what);
         st.act();
         EXPECT_EQ(box->text(), QString::fromUtf8(st.text));
-        EXPECT_EQ(s.Clocks[0].ClockCycles, st.cycles);
+        EXPECT_EQ(s.circuit.Clocks[0].ClockCycles, st.cycles);
     }
     EXPECT_TRUE(window.picGrid()->hasFocus()) << "Enter ends the entry";
-    EXPECT_EQ(s.Clocks[1].ClockCycles, 10) << "only the selected generator";
+    EXPECT_EQ(s.circuit.Clocks[1].ClockCycles, 10) << "only the selected generator";
 }
 
 TEST_F(ControlPanel, PhaseSlidersShowTheirSecondsAndCanBeLinked)
@@ -250,7 +250,7 @@ TEST_F(ControlPanel, PhaseSlidersShowTheirSecondsAndCanBeLinked)
     ASSERT_TRUE(link->isChecked()) << "the file links generator 1's phases";
     QTest::mouseClick(link, Qt::LeftButton);
     ASSERT_FALSE(link->isChecked());
-    EXPECT_EQ(s.Clocks[0].ClockLinked, kFalse);
+    EXPECT_EQ(s.circuit.Clocks[0].ClockLinked, kFalse);
 
     struct Move {
         QSlider* slider;
@@ -274,25 +274,25 @@ TEST_F(ControlPanel, PhaseSlidersShowTheirSecondsAndCanBeLinked)
         m.slider->setValue(m.position);
         EXPECT_EQ(lbl0->text(), QString::fromLatin1(m.lbl0));
         EXPECT_EQ(lbl1->text(), QString::fromLatin1(m.lbl1));
-        EXPECT_EQ(s.Clocks[0].ClockLow, m.low);
-        EXPECT_EQ(s.Clocks[0].ClockHigh, m.high);
+        EXPECT_EQ(s.circuit.Clocks[0].ClockLow, m.low);
+        EXPECT_EQ(s.circuit.Clocks[0].ClockHigh, m.high);
     }
 
     // Linking copies the high phase into the low one; then they move together.
     slider1->setValue(7000);
     QTest::mouseClick(link, Qt::LeftButton);
     ASSERT_TRUE(link->isChecked());
-    EXPECT_EQ(s.Clocks[0].ClockLinked, kTrue);
+    EXPECT_EQ(s.circuit.Clocks[0].ClockLinked, kTrue);
     EXPECT_EQ(slider0->value(), 7000);
-    EXPECT_EQ(s.Clocks[0].ClockLow, 3000);
+    EXPECT_EQ(s.circuit.Clocks[0].ClockLow, 3000);
     EXPECT_EQ(lbl0->text(), QStringLiteral("3s"));
     for (QSlider* moved : {slider0, slider1}) {
         const int p = moved == slider0 ? 8000 : 6000;
         moved->setValue(p);
         EXPECT_EQ(slider0->value(), p);
         EXPECT_EQ(slider1->value(), p);
-        EXPECT_EQ(s.Clocks[0].ClockLow, 10000 - p);
-        EXPECT_EQ(s.Clocks[0].ClockHigh, 10000 - p);
+        EXPECT_EQ(s.circuit.Clocks[0].ClockLow, 10000 - p);
+        EXPECT_EQ(s.circuit.Clocks[0].ClockHigh, 10000 - p);
     }
 }
 
@@ -315,8 +315,8 @@ TEST_F(ControlPanel, LedColourButtonsChooseTheNextLedsColour)
     }
     QTest::mousePress(Find("cmdColor3"), Qt::LeftButton);
     ClickCell(10, 10);
-    ASSERT_EQ(s.ElementCount(), 1);
-    EXPECT_EQ(s.Elements[1].Color, 0xFF0000) << "the next LED lights blue";
+    ASSERT_EQ(s.circuit.ElementCount(), 1);
+    EXPECT_EQ(s.circuit.Elements[1].Color, 0xFF0000) << "the next LED lights blue";
 }
 
 TEST_F(ControlPanel, DecoderClockInputAndDelaySliderFollowTheirControls)
@@ -362,7 +362,7 @@ TEST_F(ControlPanel, ClockToolbarRunsStopsAndStopsAll)
 {
     Open(kClocks);
     PowerOn();
-    ASSERT_EQ(s.ClockCount, 3);
+    ASSERT_EQ(s.circuit.ClockCount, 3);
     auto& timer = window.Timer2();
     struct Buttons {
         bool run, single, stop, fullStop;
@@ -377,9 +377,9 @@ TEST_F(ControlPanel, ClockToolbarRunsStopsAndStopsAll)
     const auto changesOver = [&](int k, int ms) {
         int changes = 0;
         for (int t = 0; t < ms; t += 10) {
-            const int16_t was = s.Clocks[static_cast<size_t>(k)].ClockOutputHigh;
+            const int16_t was = s.circuit.Clocks[static_cast<size_t>(k)].ClockOutputHigh;
             timers.Advance(10);
-            changes += s.Clocks[static_cast<size_t>(k)].ClockOutputHigh != was;
+            changes += s.circuit.Clocks[static_cast<size_t>(k)].ClockOutputHigh != was;
         }
         return changes;
     };
@@ -395,31 +395,31 @@ TEST_F(ControlPanel, ClockToolbarRunsStopsAndStopsAll)
         ClickAction("Toolbar3", "cmdDauertakt");
         EXPECT_EQ(timer[0]->Tag, QStringLiteral("Dauertakt"));
         EXPECT_TRUE(timer[0]->enabled());
-        EXPECT_EQ(s.Clocks[0].ClockCounter, 0);
+        EXPECT_EQ(s.circuit.Clocks[0].ClockCounter, 0);
         expectButtons({false, false, true, true});
         EXPECT_GE(changesOver(0, 3000), 5);
-        EXPECT_EQ(s.Clocks[0].ClockCounter, 0) << "never ends by itself";
+        EXPECT_EQ(s.circuit.Clocks[0].ClockCounter, 0) << "never ends by itself";
     }
     {
         SCOPED_TRACE("stop it");
         ClickAction("Toolbar3", "cmdStop");
         EXPECT_EQ(timer[0]->Tag, QStringLiteral("Stop"));
-        EXPECT_EQ(s.Clocks[0].ClockCounter, 4);
+        EXPECT_EQ(s.circuit.Clocks[0].ClockCounter, 4);
         expectButtons({true, true, false, false});
         changesOver(0, 1200);
         EXPECT_FALSE(timer[0]->enabled());
-        EXPECT_EQ(s.Clocks[0].ClockOutputHigh, kFalse);
+        EXPECT_EQ(s.circuit.Clocks[0].ClockOutputHigh, kFalse);
         EXPECT_EQ(changesOver(0, 2000), 0);
     }
     {
         SCOPED_TRACE("single run of one cycle");
         ClickAction("Toolbar3", "cmdEinzeltakt");
         EXPECT_EQ(timer[0]->Tag, QStringLiteral("Einzeltakt"));
-        EXPECT_EQ(s.Clocks[0].ClockCounter, 1);
+        EXPECT_EQ(s.circuit.Clocks[0].ClockCounter, 1);
         expectButtons({false, false, true, true});
         EXPECT_EQ(changesOver(0, 3000), 2) << "one high phase";
         EXPECT_FALSE(timer[0]->enabled());
-        EXPECT_EQ(s.Clocks[0].ClockCounter, 0);
+        EXPECT_EQ(s.circuit.Clocks[0].ClockCounter, 0);
         EXPECT_TRUE(Action("Toolbar3", "cmdDauertakt")->isEnabled());
         EXPECT_FALSE(Action("Toolbar3", "cmdStop")->isEnabled());
     }
@@ -444,12 +444,12 @@ TEST_F(ControlPanel, ClockToolbarRunsStopsAndStopsAll)
         ClickAction("Toolbar3", "cmdDauertakt");
         select(1);
         ClickAction("Toolbar3", "cmdEinzeltakt");
-        EXPECT_EQ(s.Clocks[1].ClockCounter, 1) << "a fresh counted run after a stop";
+        EXPECT_EQ(s.circuit.Clocks[1].ClockCounter, 1) << "a fresh counted run after a stop";
         ClickAction("Toolbar3", "cmdFullStop");
         expectButtons({true, true, false, false});
         for (size_t k = 0; k < 3; ++k) {
             EXPECT_EQ(timer[k]->Tag, QStringLiteral("Stop"));
-            EXPECT_EQ(s.Clocks[k].ClockCounter, (s.Clocks[k].ClockCycles + 1) * 2);
+            EXPECT_EQ(s.circuit.Clocks[k].ClockCounter, (s.circuit.Clocks[k].ClockCycles + 1) * 2);
         }
         changesOver(0, 3000);
         for (size_t k = 0; k < 3; ++k)
@@ -587,7 +587,7 @@ TEST_F(ControlPanel, CommandLineFormulasAndCommands)
     dialogs.QueueOpenFile(kClocks);
     Type(cmbFormel, QStringLiteral("OPEN"));
     Enter(cmbFormel);
-    EXPECT_EQ(s.MaxX, 10) << "the chosen circuit is open";
+    EXPECT_EQ(s.circuit.MaxX, 10) << "the chosen circuit is open";
     EXPECT_TRUE(dialogs.AllAnswersUsed());
 
     QLabel* time = Find<QLabel>("lblTime");
@@ -630,11 +630,11 @@ TEST_F(ControlPanel, FormulaTermsAreDrawnWithTheirBlanksDroppedAndKeptAsTyped)
     EXPECT_EQ(s.FileSaved, kFalse);
 
     // An invalid term asks nothing about saving and keeps the circuit.
-    const int16_t elements = s.ElementCount();
+    const int16_t elements = s.circuit.ElementCount();
     Type(cmbFormel, QStringLiteral("a66b"));
     Enter(cmbFormel);
     EXPECT_EQ(dialogs.MessageTexts(), QStringList{QStringLiteral("Invalid use of operators.")});
-    EXPECT_EQ(s.ElementCount(), elements);
+    EXPECT_EQ(s.circuit.ElementCount(), elements);
     EXPECT_EQ(Built(ElementType::OR), 1);
 }
 
@@ -688,15 +688,15 @@ TEST_F(ControlPanel, ASingleRunOfThreeCyclesBlinksTheLedThreeTimes)
 {
     Open(kClockAndLed);
     PowerOn();
-    ASSERT_EQ(s.ClockCount, 1);
-    const int high = s.Clocks[0].ClockHigh, low = s.Clocks[0].ClockLow;
+    ASSERT_EQ(s.circuit.ClockCount, 1);
+    const int high = s.circuit.Clocks[0].ClockHigh, low = s.circuit.Clocks[0].ClockLow;
     ASSERT_EQ(high, 300);
     ASSERT_EQ(low, 200);
     QLineEdit* cycles = Box("txtAnzTakte");
     Type(cycles, QStringLiteral("3"));
     Enter(cycles);
-    ASSERT_EQ(s.Clocks[0].ClockCycles, 3);
-    const auto led = [&] { return s.Levels[0].Field(12, 5).Value != 0; };
+    ASSERT_EQ(s.circuit.Clocks[0].ClockCycles, 3);
+    const auto led = [&] { return s.circuit.Levels[0].Field(12, 5).Value != 0; };
     ASSERT_FALSE(led());
 
     const int64_t start = timers.Now();
@@ -715,7 +715,7 @@ TEST_F(ControlPanel, ASingleRunOfThreeCyclesBlinksTheLedThreeTimes)
             changes.push_back({timers.Now(), was});
         }
         // After every tick the LED shows what the generator puts out.
-        mismatches += led() != (s.Clocks[0].ClockOutputHigh != 0);
+        mismatches += led() != (s.circuit.Clocks[0].ClockOutputHigh != 0);
     }
     EXPECT_EQ(mismatches, 0);
     ASSERT_EQ(changes.size(), 6u);
@@ -727,7 +727,7 @@ TEST_F(ControlPanel, ASingleRunOfThreeCyclesBlinksTheLedThreeTimes)
         EXPECT_NEAR(static_cast<double>(since), i == 0 ? low + 1 : (changes[i].lit ? low : high), 2.0);
     }
     EXPECT_FALSE(window.Timer2()[0]->enabled()) << "the run ended by itself";
-    EXPECT_EQ(s.Clocks[0].ClockCounter, 0);
+    EXPECT_EQ(s.circuit.Clocks[0].ClockCounter, 0);
     EXPECT_TRUE(Action("Toolbar3", "cmdEinzeltakt")->isEnabled());
     EXPECT_FALSE(Action("Toolbar3", "cmdStop")->isEnabled());
 }

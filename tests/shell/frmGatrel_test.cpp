@@ -63,8 +63,8 @@ TEST_F(MainWindow, FileNewOpensTheDialogAndMakesTheChosenWorksheet)
     QTest::mouseClick(large, Qt::LeftButton, {}, QPoint(6, large->height() / 2));
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdCreate")), Qt::LeftButton);
 
-    EXPECT_EQ(s.MaxX, 70);
-    EXPECT_EQ(s.MaxY, 45);
+    EXPECT_EQ(s.circuit.MaxX, 70);
+    EXPECT_EQ(s.circuit.MaxY, 45);
     EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("txtX"))->text(), QStringLiteral("70"));
     EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("txtY"))->text(), QStringLiteral("45"));
     EXPECT_EQ(window.picGrid()->surface().Image().width(), 71 * 14);
@@ -80,9 +80,9 @@ TEST_F(MainWindow, FileOpenLoadsTheChosenCircuitAndNamesIt)
     window.Menu(QStringLiteral("mOpen"))->trigger();
     EXPECT_TRUE(dialogs.AllAnswersUsed());
     EXPECT_TRUE(dialogs.MessageTexts().isEmpty()) << dialogs.MessageTexts().join(u'|').toStdString();
-    EXPECT_EQ(s.MaxX, 32);
-    EXPECT_EQ(s.MaxY, 16);
-    EXPECT_GT(s.ElementCount(), 0);
+    EXPECT_EQ(s.circuit.MaxX, 32);
+    EXPECT_EQ(s.circuit.MaxY, 16);
+    EXPECT_GT(s.circuit.ElementCount(), 0);
     EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("txtX"))->text(), QStringLiteral("32"));
     EXPECT_TRUE(window.windowTitle().contains(QStringLiteral("components"))) << window.windowTitle().toStdString();
     EXPECT_EQ(window.MenuItem(QStringLiteral("mUsedFiles"), 0)->isVisible(), true);
@@ -90,7 +90,7 @@ TEST_F(MainWindow, FileOpenLoadsTheChosenCircuitAndNamesIt)
     // A cancelled dialog changes nothing.
     dialogs.QueueOpenFile(QString());
     window.Menu(QStringLiteral("mOpen"))->trigger();
-    EXPECT_EQ(s.MaxX, 32);
+    EXPECT_EQ(s.circuit.MaxX, 32);
 }
 
 TEST_F(MainWindow, ScrollBarsAppearOnlyWhenTheWorksheetDoesNotFit)
@@ -100,9 +100,9 @@ TEST_F(MainWindow, ScrollBarsAppearOnlyWhenTheWorksheetDoesNotFit)
     EXPECT_FALSE(window.findChild<QWidget*>(QStringLiteral("HScroll"))->isVisible());
     EXPECT_FALSE(window.findChild<QWidget*>(QStringLiteral("VScroll"))->isVisible());
 
-    s.MaxX = 150;
-    s.MaxY = 120;
-    s.P.Redim(s.MaxX + 1, s.MaxY + 1);
+    s.circuit.MaxX = 150;
+    s.circuit.MaxY = 120;
+    s.circuit.P.Redim(s.circuit.MaxX + 1, s.circuit.MaxY + 1);
     window.RedrawAllElements();
     auto* hscroll = window.findChild<QScrollBar*>(QStringLiteral("HScroll"));
     EXPECT_TRUE(hscroll->isVisible());

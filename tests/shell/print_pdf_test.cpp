@@ -51,7 +51,7 @@ TEST_F(PrintFromTheWindow, TheCircuitPrintsIntoAPdfWithAPagePerIC)
     window.Menu(QStringLiteral("mPrint"))->trigger();
     ASSERT_NE(Dialog(), nullptr);
     EXPECT_TRUE(Dialog()->isVisible());
-    const int distinctICs = static_cast<int>(BuildICPageNames(s).size()) - 1;
+    const int distinctICs = static_cast<int>(BuildICPageNames(s.circuit).size()) - 1;
     ASSERT_EQ(distinctICs, 2);
     // An area the user copied before.
     auto& copied = window.editor().area.Puffer;
@@ -71,8 +71,8 @@ TEST_F(PrintFromTheWindow, TheCircuitPrintsIntoAPdfWithAPagePerIC)
     EXPECT_TRUE(dialogs.MessageTexts().isEmpty()) << dialogs.MessageTexts().join(u'|').toStdString();
     EXPECT_EQ(copied, copiedBefore);
     // The window's worksheet as before.
-    EXPECT_EQ(s.MaxX, 30);
-    EXPECT_EQ(s.MaxY, 20);
+    EXPECT_EQ(s.circuit.MaxX, 30);
+    EXPECT_EQ(s.circuit.MaxY, 20);
     EXPECT_EQ(s.GridMode, 1.4f);
     EXPECT_EQ(window.objGrafik().Device, &window.picGrid()->surface());
 

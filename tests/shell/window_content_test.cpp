@@ -38,9 +38,9 @@ TEST_F(WindowContent, FitCommandsLeaveNoScrollBarOnTheFittedAxes)
         SCOPED_TRACE(testing::Message() << c.width << " x " << c.height << ", sheet " << c.maxX << " x " << c.maxY);
         window.resize(c.width, c.height);
         QTest::qWait(0);
-        s.MaxX = static_cast<int16_t>(c.maxX);
-        s.MaxY = static_cast<int16_t>(c.maxY);
-        s.P.Redim(s.MaxX + 1, s.MaxY + 1);
+        s.circuit.MaxX = static_cast<int16_t>(c.maxX);
+        s.circuit.MaxY = static_cast<int16_t>(c.maxY);
+        s.circuit.P.Redim(s.circuit.MaxX + 1, s.circuit.MaxY + 1);
         window.MenuItem(QStringLiteral("mZoom"), 1)->trigger(); // Fit to worksheet
         EXPECT_FALSE(Shown("HScroll"));
         EXPECT_FALSE(Shown("VScroll"));

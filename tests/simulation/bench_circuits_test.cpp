@@ -90,7 +90,7 @@ struct CountedCircuit {
     int Count() const
     {
         int value = 0, bit = 0;
-        const LevelRecord& L0 = d.s.Levels[0];
+        const LevelRecord& L0 = d.s.circuit.Levels[0];
         for (size_t c = 1; c < L0.Elements.size(); ++c) {
             if (L0.Elements[c].Type != ElementType::FlipFlop)
                 continue;

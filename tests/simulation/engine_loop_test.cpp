@@ -27,8 +27,8 @@ void BuildEndlessSquare(ProgramState& s)
     sheet::Wire(s, 5, 6, 6, 6);
     sheet::Wire(s, 5, 5, 5, 6);
     for (auto [x, y] : {std::pair{5, 5}, {6, 5}, {5, 6}, {6, 6}}) {
-        s.P(x, y).Marker = kTrue;
-        s.P(x, y).Type = ElementType::AnalysisSensor;
+        s.circuit.P(x, y).Marker = kTrue;
+        s.circuit.P(x, y).Type = ElementType::AnalysisSensor;
     }
 }
 
@@ -51,7 +51,7 @@ void JunctureBlock(ProgramState& s, int x0, int y0, int rows, int cols, bool tee
         sheet::Wire(s, x0 + c, y0 - 3, x0 + c, tees ? y0 + rows - 1 : y0 + rows + 2);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < cols; ++c)
-            s.P(x0 + c, y0 + r).Marker = kTrue;
+            s.circuit.P(x0 + c, y0 + r).Marker = kTrue;
 }
 
 } // namespace
@@ -97,7 +97,7 @@ TEST(EngineLoop, EventsQueuedDuringAPassWaitForTheNext)
     BuildLine(d.s);
     d.PowerOn();
     // Held three passes at its own cell, handled in the fourth, the fifth finds nothing.
-    d.s.Levels[0].Field(10, 3).PostponeCount = 3;
+    d.s.circuit.Levels[0].Field(10, 3).PostponeCount = 3;
     QueueEvent(d.s.engine, 10, 3, 2, 1, 0);
     QueueEvent(d.s.engine, 9, 3, 0, 1, 0); // a used-up slot is skipped
     d.s.engine.StepCount = 0;
@@ -217,16 +217,16 @@ TEST(EngineLoop, PassesThatTouchOnlyICLevelsDoNotWait)
     CircuitDriver d;
     BuildLine(d.s);
     // An IC level holding the same line.
-    d.s.Levels.resize(2);
-    d.s.ICInstances.resize(2);
-    d.s.LevelUBound = 1;
-    LevelRecord& inner = d.s.Levels[1];
+    d.s.circuit.Levels.resize(2);
+    d.s.circuit.ICInstances.resize(2);
+    d.s.circuit.LevelUBound = 1;
+    LevelRecord& inner = d.s.circuit.Levels[1];
     inner.Name = QStringLiteral("LINE");
-    inner.Width = d.s.MaxX;
-    inner.Height = d.s.MaxY;
-    inner.Field = d.s.P;
+    inner.Width = d.s.circuit.MaxX;
+    inner.Height = d.s.circuit.MaxY;
+    inner.Field = d.s.circuit.P;
     inner.Elements.assign(1, ElementRecord{});
-    d.s.ICInstances[1].Name = QStringLiteral("LINE");
+    d.s.circuit.ICInstances[1].Name = QStringLiteral("LINE");
     d.PowerOn();
     d.s.engine.DelaySetting = 20;
     const int start = d.pumps;
@@ -276,7 +276,7 @@ TEST(PinCache, ParsedOncePerPowerOnAndCopiedIntoTheSharedTables)
     EXPECT_EQ(d.s.OutputPins[0], (PinPos{5, 3}));
 
     // The text is not read again while the power stays on.
-    d.s.Levels[0].Elements[1].InPinList = QStringLiteral("X1Y1:");
+    d.s.circuit.Levels[0].Elements[1].InPinList = QStringLiteral("X1Y1:");
     d.s.InputPinCount = 0;
     EXPECT_EQ(ParsePinsCached(d.s, 1, 0).InputCount, 3);
     EXPECT_EQ(d.s.InputPinCount, 3);
@@ -288,7 +288,7 @@ TEST(PinCache, ParsedOncePerPowerOnAndCopiedIntoTheSharedTables)
     // A new power-on reads the worksheet's lists afresh; with the power off
     // they come from the worksheet's element table.
     d.PowerOff();
-    d.s.Elements[1].InPinList = QStringLiteral("X3Y2:X3Y4:");
+    d.s.circuit.Elements[1].InPinList = QStringLiteral("X3Y2:X3Y4:");
     EXPECT_EQ(ParsePinsCached(d.s, 1, 0).InputCount, 2);
     d.PowerOn();
     EXPECT_EQ(ParsePinsCached(d.s, 1, 0).InputCount, 2);
@@ -341,7 +341,7 @@ TEST(EngineLoop, RunsThatHoldTooManyEventsAbortAndSettlingRunsDoNot)
              sheet::Wire(d.s, 1, 3, 12, 3);
              for (int x = 3; x <= 11; x += 2) {
                  sheet::Wire(d.s, x, 3, x, 8);
-                 d.s.P(x, 3).Marker = kTrue;
+                 d.s.circuit.P(x, 3).Marker = kTrue;
              }
          },
          QPoint(1, 3), 0, 16},

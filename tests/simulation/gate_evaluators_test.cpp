@@ -297,7 +297,7 @@ TEST_F(TriStateTest, StoresTheLevelItDrives)
     Data(false);
     EXPECT_EQ(r.C(12, 10).Value, kFalse);
     // The coupling diode's neighbour test sees what the gate drives.
-    EXPECT_FALSE(GetNeighbourValue(r.s, 13, 10, 1, 0));
+    EXPECT_FALSE(GetNeighbourValue(r.s.circuit, 13, 10, 1, 0));
 }
 
 TEST_F(TriStateTest, DataWiredAcrossTheAxisReachesTheOutputConductor)
@@ -318,7 +318,7 @@ TEST(LedAndSwitchEvaluators, LedLightsInItsColourAndPassesTheEventOn)
     const int led = r.Add(ElementType::LED, 0, 9, 5, 9, 5, {{9, 5}}, {});
     r.SetMarker(9, 5, -1);
     r.El(led).Color = 0x00FF00;
-    r.s.Elements[static_cast<size_t>(led)].Color = 0x00FF00;
+    r.s.circuit.Elements[static_cast<size_t>(led)].Color = 0x00FF00;
 
     r.SetPin(9, 5, true);
     EvalLED(EngineOf(r.s, r.e), 9, 5, 2, 1, 0);
@@ -341,8 +341,8 @@ TEST(LedAndSwitchEvaluators, LedLightsInItsColourAndPassesTheEventOn)
     EXPECT_TRUE(r.High(15, 5));
 
     // The same circuit as the inside of an IC: it runs but is not drawn.
-    r.s.Levels.push_back(r.s.Levels[0]);
-    r.s.Levels[1].Name = QStringLiteral("inner");
+    r.s.circuit.Levels.push_back(r.s.circuit.Levels[0]);
+    r.s.circuit.Levels[1].Name = QStringLiteral("inner");
     r.surface.ClearLog();
     r.SetPin(9, 5, true);
     EvalLED(EngineOf(r.s, r.e), 9, 5, 2, 1, 1);

@@ -24,10 +24,10 @@ void BuildClock(ProgramState& s, int16_t high, int16_t low, uint8_t cycles)
     sheet::NewSheet(s, 20, 10);
     sheet::Clock(s, Orientation::Right, 2, 3);
     sheet::Wire(s, 5, 3, 12, 3);
-    s.P(5, 3).Type = ElementType::ClockGenerator; // the output pin keeps its type
-    s.Clocks[0].ClockHigh = high;
-    s.Clocks[0].ClockLow = low;
-    s.Clocks[0].ClockCycles = cycles;
+    s.circuit.P(5, 3).Type = ElementType::ClockGenerator; // the output pin keeps its type
+    s.circuit.Clocks[0].ClockHigh = high;
+    s.circuit.Clocks[0].ClockLow = low;
+    s.circuit.Clocks[0].ClockCycles = cycles;
 }
 
 bool AllHigh(const CircuitDriver& d, int y)
@@ -48,7 +48,7 @@ TEST(InitSwitchOn, ClickingAnOpenEndTogglesTheLevelItFeeds)
     d.Click(1, 3);
     EXPECT_TRUE(AllHigh(d, 3));
     EXPECT_TRUE(d.High(1, 3));
-    EXPECT_EQ(d.s.P(1, 3).Value, kTrue);
+    EXPECT_EQ(d.s.circuit.P(1, 3).Value, kTrue);
     EXPECT_EQ(d.Cell(1, 3).WireSignalH, kTrue);
     EXPECT_FALSE(d.High(5, 6));
     EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
@@ -335,7 +335,7 @@ TEST(Reentrancy, PowerOffDuringAWaitEndsTheRunCleanly)
     EXPECT_EQ(QueueCount(d.s.engine, 2), 0);
     for (int x = 1; x <= 10; ++x)
         EXPECT_FALSE(d.High(x, 3)) << x;
-    EXPECT_EQ(d.s.Levels[0].Field.UBoundX(), 0) << "the level-0 copy is freed";
+    EXPECT_EQ(d.s.circuit.Levels[0].Field.UBoundX(), 0) << "the level-0 copy is freed";
 
     d.onPump = nullptr;
     d.PowerOn();
@@ -384,15 +384,15 @@ TEST(ClockTicks, TickWhileBusyIsFiredByTheRunningLoop)
     d.onPump = [&](int n) {
         if (n - start == 2) {
             d.timers.Advance(100); // the generator's timer ticks during the wait
-            EXPECT_EQ(d.s.Clocks[0].ClockTrigger, kTrue);
+            EXPECT_EQ(d.s.circuit.Clocks[0].ClockTrigger, kTrue);
             EXPECT_EQ(d.s.engine.StepCount, 0);
             EXPECT_FALSE(d.timer1->enabled()) << "a running engine needs no step timer";
         }
     };
     d.Click(1, 8);
-    EXPECT_EQ(d.s.Clocks[0].ClockTrigger, kFalse);
+    EXPECT_EQ(d.s.circuit.Clocks[0].ClockTrigger, kFalse);
     EXPECT_TRUE(d.High(12, 3));
-    EXPECT_EQ(d.s.Clocks[0].ClockOutputHigh, kTrue);
+    EXPECT_EQ(d.s.circuit.Clocks[0].ClockOutputHigh, kTrue);
 }
 
 TEST(ClockTicks, LimitedRunOfThreeCyclesEndsOnTheSeventhTick)
@@ -421,7 +421,7 @@ TEST(ClockTicks, LimitedRunOfThreeCyclesEndsOnTheSeventhTick)
     EXPECT_EQ(rises, 3);
     EXPECT_EQ(falls, 3);
     EXPECT_FALSE(d.timer2[0]->enabled());
-    EXPECT_EQ(d.s.Clocks[0].ClockCounter, 0);
+    EXPECT_EQ(d.s.circuit.Clocks[0].ClockCounter, 0);
     EXPECT_FALSE(d.window.clockButtons[QStringLiteral("cmdStop")]);
     EXPECT_TRUE(d.window.clockButtons[QStringLiteral("cmdDauertakt")]);
     EXPECT_TRUE(d.window.clockButtons[QStringLiteral("cmdEinzeltakt")]);
@@ -432,7 +432,7 @@ TEST(ClockTicks, StopInputHighKeepsTheOutputLowAndTakesTheRisingBranch)
     CircuitDriver d;
     BuildClock(d.s, 300, 100, 1);
     d.PowerOn();
-    d.s.Levels[0].Field(4, 4).Value = kTrue; // the stop input
+    d.s.circuit.Levels[0].Field(4, 4).Value = kTrue; // the stop input
     d.s.SelectedClock = 0;
     Toolbar3_ButtonClick(EngineOf(d.s, d.e), QStringLiteral("cmdDauertakt"));
     EXPECT_EQ(d.timer2[0]->interval(), 100);
@@ -441,7 +441,7 @@ TEST(ClockTicks, StopInputHighKeepsTheOutputLowAndTakesTheRisingBranch)
         EXPECT_FALSE(d.High(5, 3));
         EXPECT_FALSE(d.High(8, 3));
         EXPECT_EQ(d.timer2[0]->interval(), 300) << tick;
-        EXPECT_EQ(d.s.Clocks[0].ClockOutputHigh, kTrue);
+        EXPECT_EQ(d.s.circuit.Clocks[0].ClockOutputHigh, kTrue);
     }
 }
 
@@ -471,7 +471,7 @@ TEST(ClockTicks, TicksAreLostWhileAnInnerLevelIsShownAndTheStepTimerRetries)
     d.PowerOn();
     d.s.engine.InnerLevelShown = kTrue;
     Timer2_Timer(EngineOf(d.s, d.e), 0);
-    EXPECT_EQ(d.s.Clocks[0].ClockTrigger, kFalse);
+    EXPECT_EQ(d.s.circuit.Clocks[0].ClockTrigger, kFalse);
     d.timer1->setEnabled(true);
     Timer1_Timer(EngineOf(d.s, d.e));
     EXPECT_TRUE(d.timer1->enabled());
@@ -491,10 +491,10 @@ TEST(ClockTicks, PowerOffDisarmsEveryTimerAndTicksThenDoNothing)
     d.s.SelectedClock = 0;
     Toolbar3_ButtonClick(EngineOf(d.s, d.e), QStringLiteral("cmdDauertakt"));
     d.Advance(100); // the generator ticked; the step timer is armed but has not run
-    ASSERT_EQ(d.s.Clocks[0].ClockTrigger, kTrue);
+    ASSERT_EQ(d.s.circuit.Clocks[0].ClockTrigger, kTrue);
     ASSERT_TRUE(d.timer1->enabled());
     d.PowerOff();
-    EXPECT_EQ(d.s.Clocks[0].ClockTrigger, kFalse);
+    EXPECT_EQ(d.s.circuit.Clocks[0].ClockTrigger, kFalse);
     EXPECT_FALSE(d.timer1->enabled());
     EXPECT_FALSE(d.timer2[0]->enabled());
     EXPECT_EQ(d.timer2[0]->Tag, QStringLiteral("Stop"));
@@ -502,14 +502,14 @@ TEST(ClockTicks, PowerOffDisarmsEveryTimerAndTicksThenDoNothing)
     // Late ticks find the power off.
     Timer2_Timer(EngineOf(d.s, d.e), 0);
     Timer1_Timer(EngineOf(d.s, d.e));
-    EXPECT_EQ(d.s.Clocks[0].ClockTrigger, kFalse);
+    EXPECT_EQ(d.s.circuit.Clocks[0].ClockTrigger, kFalse);
     EXPECT_EQ(d.s.engine.StepCount, 0);
     EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
 
     // Power on starts without any trigger left from before.
-    d.s.Clocks[0].ClockTrigger = kTrue;
+    d.s.circuit.Clocks[0].ClockTrigger = kTrue;
     d.PowerOn();
-    EXPECT_EQ(d.s.Clocks[0].ClockTrigger, kFalse);
+    EXPECT_EQ(d.s.circuit.Clocks[0].ClockTrigger, kFalse);
     EXPECT_FALSE(d.High(12, 3));
 }
 
@@ -517,7 +517,7 @@ TEST(ClockPanel, ChangeToolbar3ShowsTheSelectedGenerator)
 {
     CircuitDriver d;
     BuildClock(d.s, 500, 1500, 7);
-    d.s.Clocks[0].ClockLinked = kFalse;
+    d.s.circuit.Clocks[0].ClockLinked = kFalse;
     d.s.SelectedClock = 0;
     ChangeToolbar3(EngineOf(d.s, d.e));
     EXPECT_EQ(d.window.clockSliders, std::make_pair(9500, 8500));
@@ -528,8 +528,8 @@ TEST(ClockPanel, ChangeToolbar3ShowsTheSelectedGenerator)
     EXPECT_FALSE(d.window.clockButtons[QStringLiteral("cmdStop")]);
     EXPECT_TRUE(d.window.clockButtons[QStringLiteral("cmdDauertakt")]);
 
-    d.s.Clocks[0].ClockHigh = 0;
-    d.s.Clocks[0].ClockLow = 2000;
+    d.s.circuit.Clocks[0].ClockHigh = 0;
+    d.s.circuit.Clocks[0].ClockLow = 2000;
     d.timer2[0]->Tag = QStringLiteral("Dauertakt");
     ChangeToolbar3(EngineOf(d.s, d.e));
     EXPECT_EQ(d.window.clockPhaseLabels, std::make_pair(QStringLiteral("0.0s"), QStringLiteral("2s")));
@@ -543,7 +543,7 @@ TEST(ClockPanel, ClickingAGeneratorSelectsItsSlot)
     sheet::NewSheet(d.s, 20, 12);
     sheet::Clock(d.s, Orientation::Right, 2, 3);
     sheet::Clock(d.s, Orientation::Right, 2, 8);
-    d.s.Clocks[1].ClockCycles = 4;
+    d.s.circuit.Clocks[1].ClockCycles = 4;
     d.PowerOn();
     d.Click(3, 8);
     EXPECT_EQ(d.s.SelectedClock, 1);
@@ -559,16 +559,16 @@ TEST(ClockPanel, FullStopAsksEveryGeneratorToStop)
     sheet::NewSheet(d.s, 20, 12);
     sheet::Clock(d.s, Orientation::Right, 2, 3);
     sheet::Clock(d.s, Orientation::Right, 2, 8);
-    d.s.Clocks[0].ClockCycles = 2;
-    d.s.Clocks[1].ClockCycles = 5;
+    d.s.circuit.Clocks[0].ClockCycles = 2;
+    d.s.circuit.Clocks[1].ClockCycles = 5;
     d.PowerOn();
     for (int16_t i : {0, 1}) {
         d.s.SelectedClock = i;
         Toolbar3_ButtonClick(EngineOf(d.s, d.e), QStringLiteral("cmdDauertakt"));
     }
     Toolbar3_ButtonClick(EngineOf(d.s, d.e), QStringLiteral("cmdFullStop"));
-    EXPECT_EQ(d.s.Clocks[0].ClockCounter, 6);
-    EXPECT_EQ(d.s.Clocks[1].ClockCounter, 12);
+    EXPECT_EQ(d.s.circuit.Clocks[0].ClockCounter, 6);
+    EXPECT_EQ(d.s.circuit.Clocks[1].ClockCounter, 12);
     EXPECT_EQ(d.timer2[0]->Tag, QStringLiteral("Stop"));
     EXPECT_EQ(d.timer2[1]->Tag, QStringLiteral("Stop"));
     d.Advance(502); // each stops at its first tick, its output being Low

@@ -22,15 +22,15 @@ struct Level0 {
 
     Level0()
     {
-        s.Levels.assign(1, LevelRecord{});
-        LevelRecord& L = s.Levels[0];
+        s.circuit.Levels.assign(1, LevelRecord{});
+        LevelRecord& L = s.circuit.Levels[0];
         L.Width = 10;
         L.Height = 10;
         L.Field.Redim(11, 11);
         L.Elements.assign(1, ElementRecord{});
         s.engine.PowerFlag = kTrue;
     }
-    GridCell& C(int x, int y) { return s.Levels[0].Field(x, y); }
+    GridCell& C(int x, int y) { return s.circuit.Levels[0].Field(x, y); }
     std::vector<SimEvent> Pending() const
     {
         return {s.engine.PendingEvents.begin() + 1, s.engine.PendingEvents.end()};
@@ -347,11 +347,11 @@ TEST(Dispatch, SensorRecordsItsLevelCallsTheProbeAndPassesOn)
     SetFlags(c, {true, true, false, false}, 0);
     c.Type = ElementType::AnalysisSensor;
     c.ElementNr = 1;
-    t.s.Levels[0].Elements.push_back(ElementRecord{});
+    t.s.circuit.Levels[0].Elements.push_back(ElementRecord{});
     int probes = 0;
     ProbeHook hook(t.s, [&](const ProbeSample&) { ++probes; });
     DispatchEvent(EngineOf(t.s, t.e), 5, 5, 2, 1, 0);
-    EXPECT_EQ(t.s.Levels[0].Elements[1].State, kTrue);
+    EXPECT_EQ(t.s.circuit.Levels[0].Elements[1].State, kTrue);
     EXPECT_EQ(probes, 1);
     EXPECT_EQ(Steps(t.Pending(), 5, 5), "R");
 }
@@ -397,10 +397,10 @@ TEST(Dispatch, EveryComponentHasOneWayThroughTheEngine)
 TEST(WireSignals, SetWireSignalPicksTheAxisByDirection)
 {
     Level0 t;
-    SetWireSignal(t.s, 0, 1, 1, 1, kTrue);
-    SetWireSignal(t.s, 0, 2, 2, 4, kTrue);
-    SetWireSignal(t.s, 0, 3, 3, 0, kTrue);
-    SetWireSignal(t.s, 0, 99, 3, 1, kTrue); // outside: ignored
+    SetWireSignal(t.s.circuit, 0, 1, 1, 1, kTrue);
+    SetWireSignal(t.s.circuit, 0, 2, 2, 4, kTrue);
+    SetWireSignal(t.s.circuit, 0, 3, 3, 0, kTrue);
+    SetWireSignal(t.s.circuit, 0, 99, 3, 1, kTrue); // outside: ignored
     EXPECT_EQ(t.C(1, 1).WireSignalH, kTrue);
     EXPECT_EQ(t.C(1, 1).WireSignalV, kFalse);
     EXPECT_EQ(t.C(2, 2).WireSignalV, kTrue);
@@ -414,10 +414,10 @@ TEST(WireSignals, NeighbourValueIsFalseBeyondTheGrid)
     Level0 t;
     t.C(0, 0).Value = kTrue;
     t.C(1, 0).Value = kTrue;
-    EXPECT_TRUE(GetNeighbourValue(t.s, 1, 0, 1, 0));
-    EXPECT_TRUE(GetNeighbourValue(t.s, 0, 0, 2, 0));
-    EXPECT_FALSE(GetNeighbourValue(t.s, 0, 0, 1, 0));
-    EXPECT_FALSE(GetNeighbourValue(t.s, 0, 0, 3, 0));
-    EXPECT_FALSE(GetNeighbourValue(t.s, 1, 0, 0, 0));
-    EXPECT_FALSE(GetNeighbourValue(t.s, 1, 0, 1, 7));
+    EXPECT_TRUE(GetNeighbourValue(t.s.circuit, 1, 0, 1, 0));
+    EXPECT_TRUE(GetNeighbourValue(t.s.circuit, 0, 0, 2, 0));
+    EXPECT_FALSE(GetNeighbourValue(t.s.circuit, 0, 0, 1, 0));
+    EXPECT_FALSE(GetNeighbourValue(t.s.circuit, 0, 0, 3, 0));
+    EXPECT_FALSE(GetNeighbourValue(t.s.circuit, 1, 0, 0, 0));
+    EXPECT_FALSE(GetNeighbourValue(t.s.circuit, 1, 0, 1, 7));
 }

@@ -37,7 +37,7 @@ CircuitDriver::~CircuitDriver()
 
 void CircuitDriver::SyncClockTimers()
 {
-    const size_t want = std::max<size_t>({1, s.Clocks.size(), static_cast<size_t>(window.clockTimerCount)});
+    const size_t want = std::max<size_t>({1, s.circuit.Clocks.size(), static_cast<size_t>(window.clockTimerCount)});
     while (timer2.size() < want) {
         const int index = static_cast<int>(timer2.size());
         auto t = timers.CreateTimer([this, index] { Timer2_Timer(EngineOf(s, e), static_cast<int16_t>(index)); });
@@ -75,8 +75,8 @@ void CircuitDriver::Click(int x, int y, int button)
 const GridCell& CircuitDriver::Cell(int x, int y, int level) const
 {
     if (s.engine.PowerFlag != 0)
-        return s.Levels.at(static_cast<size_t>(level)).Field.at(x, y);
-    return s.P.at(x, y);
+        return s.circuit.Levels.at(static_cast<size_t>(level)).Field.at(x, y);
+    return s.circuit.P.at(x, y);
 }
 
 int32_t CircuitDriver::PixelAtCell(int x, int y) const

@@ -9,14 +9,14 @@
 
 bool SaveIC(ProgramState& s, UserDialogs& dialogs)
 {
-    const QString path = JoinDir(s.Verzeichnisse[1], s.ICName + QStringLiteral(".icd"));
-    if (!IsPlainICName(s.ICName) || s.Verzeichnisse[1].isEmpty()) {
+    const QString path = JoinDir(s.Verzeichnisse[1], s.circuit.ICName + QStringLiteral(".icd"));
+    if (!IsPlainICName(s.circuit.ICName) || s.Verzeichnisse[1].isEmpty()) {
         ShowSaveFailed(dialogs, path, QString());
         return false;
     }
     QByteArray bytes;
     try {
-        bytes = ICFileBytes(s, {s.CropMinX, s.CropMinY, s.CropMaxX, s.CropMaxY});
+        bytes = ICFileBytes(s.circuit, {s.CropMinX, s.CropMinY, s.CropMaxX, s.CropMaxY});
     } catch (const std::exception&) {
         ShowSaveFailed(dialogs, path, QString());
         return false;

@@ -22,7 +22,7 @@ ICLoad LoadInto(ProgramState& s)
             SetWorksheetMousePointer(s, kArrowHourglassPointer);
         }
     };
-    return {s, s.Verzeichnisse[1], s.CurrentLevel, s.ICLoadDepth, progress};
+    return {s.circuit, s.Verzeichnisse[1], s.CurrentLevel, s.ICLoadDepth, progress};
 }
 
 // The slot and the count go back to the program state however the load ends.
