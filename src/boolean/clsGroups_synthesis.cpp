@@ -212,8 +212,6 @@ void Synthesis::DrawVarHeads()
 
 void Synthesis::DrawGroups()
 {
-    if (c_)
-        c_->s.PlaceOrientation = Orientation::Right;
     rowCursor_ = firstInputRow_;
     CreateLevelX();
     g_.CreateBranchLists();
@@ -370,19 +368,20 @@ std::optional<GatePins> Synthesis::SetElement(int yFirst, int yLast, int k, int 
     Reach(pins.bottom);
     if (c_) {
         ProgramState& s = c_->s;
-        s.GateInputsText = QString::number(n);
-        s.CursorX = static_cast<int16_t>(x);
-        s.CursorY = static_cast<int16_t>(y);
-        const int16_t before = s.circuit.ElementCount();
-        if (x >= 0 && y >= 0 && x <= s.circuit.MaxX && y <= s.circuit.MaxY)
-            SetGatter(*c_, gate.Term == QStringLiteral("&") ? ElementType::AND : ElementType::OR);
-        if (s.circuit.ElementCount() == before) {
+        Placed placed;
+        if (x >= 0 && y >= 0 && x <= s.circuit.MaxX && y <= s.circuit.MaxY) {
+            const uint8_t type = gate.Term == QStringLiteral("&") ? ElementType::AND : ElementType::OR;
+            // A gate never has fewer than two inputs.
+            placed = PlaceGate(s.circuit, c_->objUndo, {static_cast<int16_t>(x), static_cast<int16_t>(y)}, Orientation::Right,
+                               std::max(n, 2), type);
+        }
+        if (!placed) {
             // No room for it: the drawing cannot go on.
             g_.Error = true;
             return std::nullopt;
         }
-        const ElementPins in = InputPinsOf(s, s.circuit.ElementCount(), 0);
-        const ElementPins out = OutputPinsOf(s, s.circuit.ElementCount(), 0);
+        const ElementPins in = InputPinsOf(s, placed.element, 0);
+        const ElementPins out = OutputPinsOf(s, placed.element, 0);
         pins.inputX = in.pin[0].X;
         pins.inputY.clear();
         for (int i = 0; i < in.count; ++i)
@@ -549,13 +548,8 @@ void clsGroups::CreateGroups()
     // The placing routines' changes are not drawn one by one: the worksheet
     // shows the circuit once it is complete.
     s.Changes.Flush();
-    // What the user had chosen for the tools is kept for them.
-    const uint8_t orientation = s.PlaceOrientation;
-    const QString gateInputs = s.GateInputsText;
     const auto restore = qScopeGuard([&] {
         s.Changes.Discard();
-        s.PlaceOrientation = orientation;
-        s.GateInputsText = gateInputs;
         s.AutoJunction = kTrue;
     });
     s.AutoJunction = kFalse;
@@ -590,7 +584,7 @@ void clsGroups::CreateGroups()
     // The worksheet never shrinks below its last occupied row and column
     // plus one, so asking for 1 x 1 fits it to the circuit.
     WorksheetPort* sheet = s.ports.worksheet;
-    if (!SetNewSize(s, 1, 1) && sheet) {
+    if (!SetNewSize(s.circuit, sheet, 1, 1) && sheet) {
         sheet->RedrawAllElements();
         sheet->ResizeWorksheet();
     }

@@ -5,7 +5,7 @@
 #include "model/pin_lists.h"
 #include "model/state.h"
 
-NegPosition SearchNegPosition(ProgramState& s, int16_t x, int16_t y)
+NegPosition SearchNegPosition(const CircuitRun& s, int16_t x, int16_t y)
 {
     const GridCell& cell = s.circuit.P(x, y);
     const NegatablePins pins = ToolsOf(cell.Type).negatable;
@@ -25,7 +25,7 @@ NegPosition SearchNegPosition(ProgramState& s, int16_t x, int16_t y)
     return NegPosition::Free;
 }
 
-PopupItems PopupItemsAt(ProgramState& s, int16_t x, int16_t y)
+PopupItems PopupItemsAt(const CircuitRun& s, int16_t x, int16_t y)
 {
     PopupItems items;
     const NegPosition neg = SearchNegPosition(s, x, y);

@@ -3,7 +3,7 @@
 // negation marker can go.
 #include <cstdint>
 
-struct ProgramState;
+struct CircuitRun;
 
 // Which items of the component popup menu show.
 struct PopupItems {
@@ -22,7 +22,7 @@ enum class PopupChoice { Delete, Negate, RemoveNegation, Edit };
 enum class NegPosition { None, Free, Negated };
 
 // Pins of AND, OR and XOR gates and of flip-flops take a marker; a flip-flop
-// only on J and K. Overwrites both pin tables.
-NegPosition SearchNegPosition(ProgramState& s, int16_t x, int16_t y);
-// The items for the component at cell (x, y). Overwrites both pin tables.
-PopupItems PopupItemsAt(ProgramState& s, int16_t x, int16_t y);
+// only on J and K. The pins are read as the engine sees them.
+NegPosition SearchNegPosition(const CircuitRun& s, int16_t x, int16_t y);
+// The items for the component at cell (x, y).
+PopupItems PopupItemsAt(const CircuitRun& s, int16_t x, int16_t y);

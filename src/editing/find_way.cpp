@@ -1,7 +1,8 @@
 #include "editing/find_way.h"
 
 #include "model/pin_lists.h"
-#include "model/state.h"
+#include "model/circuit_run.h"
+#include "model/sheet_changes.h"
 
 namespace {
 
@@ -22,10 +23,10 @@ bool MayEnter(const GridCell& c, Step d)
     return c.ConLeft && c.ConRight && !(d.dy > 0 ? c.ConDown : c.ConUp);
 }
 
-void Join(ProgramState& s, int16_t x, int16_t y, Step d)
+void Join(Circuit& s, SheetChanges& changes, int16_t x, int16_t y, Step d)
 {
-    GridCell& from = s.circuit.P(x, y);
-    GridCell& to = s.circuit.P(x + d.dx, y + d.dy);
+    GridCell& from = s.P(x, y);
+    GridCell& to = s.P(x + d.dx, y + d.dy);
     if (d.dx > 0) {
         from.ConRight = kTrue;
         to.ConLeft = kTrue;
@@ -42,7 +43,7 @@ void Join(ProgramState& s, int16_t x, int16_t y, Step d)
     if (from.Type == ElementType::Empty)
         from.Type = ElementType::Conductor;
     to.Type = ElementType::Conductor;
-    s.Changes.Run(x, y, x + d.dx, y + d.dy);
+    changes.Run(x, y, x + d.dx, y + d.dy);
 }
 
 bool OnPins(const ElementPins& pins, int16_t x, int16_t y)
@@ -56,7 +57,7 @@ bool OnPins(const ElementPins& pins, int16_t x, int16_t y)
 // One axis of ElementOnWayH/V: `along` is x (row) or y (column), target the
 // cursor's column or row, cell(i) the cell at position i on the path.
 template <class CellAt>
-bool Blocked(ProgramState& s, int16_t x, int16_t y, int16_t along, int16_t target, bool row, CellAt cell,
+bool Blocked(const CircuitRun& s, int16_t x, int16_t y, int16_t along, int16_t target, bool row, CellAt cell,
              int16_t* blockedAt)
 {
     if (target < 0)
@@ -100,7 +101,7 @@ bool Blocked(ProgramState& s, int16_t x, int16_t y, int16_t along, int16_t targe
 
 } // namespace
 
-bool FindWay(ProgramState& s, int16_t x1, int16_t y1, int16_t x2, int16_t y2, bool commit)
+bool FindWay(Circuit& s, SheetChanges& changes, int16_t x1, int16_t y1, int16_t x2, int16_t y2, bool commit)
 {
     int16_t x = x1;
     int16_t y = y1;
@@ -108,30 +109,30 @@ bool FindWay(ProgramState& s, int16_t x1, int16_t y1, int16_t x2, int16_t y2, bo
         const Step d = x != x2 ? Step{x2 > x ? 1 : -1, 0} : Step{0, y2 > y ? 1 : -1};
         const int nx = x + d.dx;
         const int ny = y + d.dy;
-        if (!s.circuit.P.Contains(nx, ny) || nx > s.circuit.MaxX || ny > s.circuit.MaxY || !MayEnter(s.circuit.P(nx, ny), d))
+        if (!s.P.Contains(nx, ny) || nx > s.MaxX || ny > s.MaxY || !MayEnter(s.P(nx, ny), d))
             return false;
         if (commit)
-            Join(s, x, y, d);
+            Join(s, changes, x, y, d);
         x = static_cast<int16_t>(nx);
         y = static_cast<int16_t>(ny);
     }
     return true;
 }
 
-bool ElementOnWayH(ProgramState& s, int16_t x, int16_t y, int16_t* blockedAt)
+bool ElementOnWayH(const CircuitRun& s, int16_t x, int16_t y, int16_t towardsX, int16_t* blockedAt)
 {
     if (!s.circuit.P.Contains(x, y))
         return false;
     const GridCell empty;
     auto cell = [&s, &empty, y](int i) -> const GridCell& { return s.circuit.P.Contains(i, y) ? s.circuit.P(i, y) : empty; };
-    return Blocked(s, x, y, x, s.CursorX, true, cell, blockedAt);
+    return Blocked(s, x, y, x, towardsX, true, cell, blockedAt);
 }
 
-bool ElementOnWayV(ProgramState& s, int16_t y, int16_t x, int16_t* blockedAt)
+bool ElementOnWayV(const CircuitRun& s, int16_t y, int16_t x, int16_t towardsY, int16_t* blockedAt)
 {
     if (!s.circuit.P.Contains(x, y))
         return false;
     const GridCell empty;
     auto cell = [&s, &empty, x](int i) -> const GridCell& { return s.circuit.P.Contains(x, i) ? s.circuit.P(x, i) : empty; };
-    return Blocked(s, x, y, y, s.CursorY, false, cell, blockedAt);
+    return Blocked(s, x, y, y, towardsY, false, cell, blockedAt);
 }

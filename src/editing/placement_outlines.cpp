@@ -7,16 +7,11 @@
 
 namespace {
 
-// Centres of columns and rows and the cell size at the scale's zoom; the
-// centres are those GridToPixel gives at that zoom.
+// Centres of columns and rows and the cell size at the scale's zoom.
 struct OutlineMath {
-    OutlineScale scale;
+    const SheetScale& scale;
     double c = RoundHalfEven(scale.CellSize * scale.GridMode);
-    double G(int i) const
-    {
-        const double pitch = static_cast<double>(scale.GridMode * static_cast<float>(kGridPixel));
-        return CLng(pitch * (static_cast<int16_t>(i) + 0.5));
-    }
+    double G(int i) const { return GridToPixel(scale, static_cast<int16_t>(i)); }
 };
 
 void Place(OverlayShape& r, const OutlineRect& g)
@@ -34,7 +29,7 @@ bool OnFreeCell(const ProgramState& s)
 
 } // namespace
 
-OutlineRect ShowRahmenStrip(OutlineScale scale, OutlineSpot at, int length)
+OutlineRect ShowRahmenStrip(const SheetScale& scale, OutlineSpot at, int length)
 {
     const OutlineMath m{scale};
     const int X = at.X, Y = at.Y;
@@ -47,17 +42,17 @@ OutlineRect ShowRahmenStrip(OutlineScale scale, OutlineSpot at, int length)
     }
 }
 
-OutlineRect ShowRahmenSRegister(OutlineScale scale, OutlineSpot at)
+OutlineRect ShowRahmenSRegister(const SheetScale& scale, OutlineSpot at)
 {
     return ShowRahmenStrip(scale, at, 8);
 }
 
-OutlineRect ShowRahmenTimer(OutlineScale scale, OutlineSpot at)
+OutlineRect ShowRahmenTimer(const SheetScale& scale, OutlineSpot at)
 {
     return ShowRahmenStrip(scale, at, 3);
 }
 
-OutlineRect ShowRahmenFlipFlop(OutlineScale scale, OutlineSpot at)
+OutlineRect ShowRahmenFlipFlop(const SheetScale& scale, OutlineSpot at)
 {
     const OutlineMath m{scale};
     const int X = at.X, Y = at.Y;
@@ -70,7 +65,7 @@ OutlineRect ShowRahmenFlipFlop(OutlineScale scale, OutlineSpot at)
     }
 }
 
-OutlineRect ShowRahmenMultiplexer(OutlineScale scale, OutlineSpot at)
+OutlineRect ShowRahmenMultiplexer(const SheetScale& scale, OutlineSpot at)
 {
     const OutlineMath m{scale};
     const int X = at.X, Y = at.Y;
@@ -83,7 +78,7 @@ OutlineRect ShowRahmenMultiplexer(OutlineScale scale, OutlineSpot at)
     }
 }
 
-OutlineRect ShowRahmenInverter(OutlineScale scale, OutlineSpot at)
+OutlineRect ShowRahmenInverter(const SheetScale& scale, OutlineSpot at)
 {
     const OutlineMath m{scale};
     const int X = at.X, Y = at.Y;
@@ -101,7 +96,7 @@ OutlineRect ShowRahmenInverter(OutlineScale scale, OutlineSpot at)
     }
 }
 
-OutlineRect ShowRahmenAndOrXor(OutlineScale scale, OutlineSpot at, int inputs)
+OutlineRect ShowRahmenAndOrXor(const SheetScale& scale, OutlineSpot at, int inputs)
 {
     const OutlineMath m{scale};
     const int X = at.X, Y = at.Y;
@@ -122,7 +117,7 @@ OutlineRect ShowRahmenAndOrXor(OutlineScale scale, OutlineSpot at, int inputs)
     return {RoundHalfEven(l), RoundHalfEven(t), RoundHalfEven(w), RoundHalfEven(h)};
 }
 
-std::array<OutlineSegment, 4> ShowRahmenDecoder(OutlineScale scale, OutlineSpot at)
+std::array<OutlineSegment, 4> ShowRahmenDecoder(const SheetScale& scale, OutlineSpot at)
 {
     const OutlineMath m{scale};
     const int X = at.X, Y = at.Y;
@@ -140,7 +135,7 @@ std::array<OutlineSegment, 4> ShowRahmenDecoder(OutlineScale scale, OutlineSpot 
             OutlineSegment{narrow.X2, narrow.Y2, wide.X2, wide.Y2}};
 }
 
-OutlineRect ShowRahmenIC(OutlineScale scale, OutlineSpot at, int16_t w, int16_t h)
+OutlineRect ShowRahmenIC(const SheetScale& scale, OutlineSpot at, int16_t w, int16_t h)
 {
     const OutlineMath m{scale};
     return {m.G(at.X), m.G(at.Y - static_cast<int>(Int(h / 2.0))), m.G(w + 1) - m.G(1) + 1, m.G(h + 1) - m.G(1) + 1};
@@ -156,30 +151,30 @@ enum class Follows : uint8_t {
     Lines,           // the decoder's trapezium
 };
 
-using FrameAt = OutlineRect (*)(ProgramState& s, OutlineScale scale, OutlineSpot at);
+using FrameAt = OutlineRect (*)(ProgramState& s, const SheetScale& scale, OutlineSpot at);
 
 // The gates take the count of the gate-inputs box; the outline notes
 // whether the next gate has two inputs.
-OutlineRect GateFrame(ProgramState& s, OutlineScale scale, OutlineSpot at)
+OutlineRect GateFrame(ProgramState& s, const SheetScale& scale, OutlineSpot at)
 {
     const int inputs = static_cast<int>(RoundHalfEven(Val(s.GateInputsText)));
     s.TwoInputGate = inputs == 2;
     return ShowRahmenAndOrXor(scale, at, inputs);
 }
 
-OutlineRect SevenSegmentFrame(ProgramState&, OutlineScale scale, OutlineSpot at)
+OutlineRect SevenSegmentFrame(ProgramState&, const SheetScale& scale, OutlineSpot at)
 {
     return ShowRahmenIC(scale, at, 4, 4);
 }
 
 // The IC chosen for placing.
-OutlineRect ICFrame(ProgramState& s, OutlineScale scale, OutlineSpot at)
+OutlineRect ICFrame(ProgramState& s, const SheetScale& scale, OutlineSpot at)
 {
     return ShowRahmenIC(scale, at, s.circuit.ICWidth, s.circuit.ICHeight);
 }
 
-template <OutlineRect (*Show)(OutlineScale, OutlineSpot)>
-OutlineRect Plain(ProgramState&, OutlineScale scale, OutlineSpot at)
+template <OutlineRect (*Show)(const SheetScale&, OutlineSpot)>
+OutlineRect Plain(ProgramState&, const SheetScale& scale, OutlineSpot at)
 {
     return Show(scale, at);
 }
@@ -237,7 +232,7 @@ bool ShowPlacementOutline(ProgramState& s, WorksheetOverlay& o)
     if (row == nullptr)
         return false;
     const OutlineSpot at{s.CursorX, s.CursorY, s.PlaceOrientation};
-    const OutlineScale scale{s.CellSize, s.GridMode};
+    const SheetScale& scale = s;
     switch (row->follows) {
     case Follows::Box:
         o.picBox.Left = GridToPixel(s, s.CursorX) - 2;

@@ -56,14 +56,13 @@ bool ResizeSheet(Circuit& s, int16_t w, int16_t h)
     return true;
 }
 
-bool SetNewSize(ProgramState& s, int16_t w, int16_t h)
+bool SetNewSize(Circuit& c, WorksheetPort* sheet, int16_t w, int16_t h)
 {
-    const bool requested = w != s.circuit.MaxX || h != s.circuit.MaxY;
-    const bool changed = ResizeSheet(s.circuit, w, h);
-    WorksheetPort* sheet = s.ports.worksheet;
+    const bool requested = w != c.MaxX || h != c.MaxY;
+    const bool changed = ResizeSheet(c, w, h);
     if (!sheet || !requested)
         return changed;
-    sheet->SetSizeBoxes(s.circuit.MaxX, s.circuit.MaxY);
+    sheet->SetSizeBoxes(c.MaxX, c.MaxY);
     if (changed) {
         sheet->RedrawAllElements();
         sheet->ResizeWorksheet();
@@ -82,19 +81,19 @@ int16_t BoxSize(const QString& text)
 
 } // namespace
 
-SizeBoxTexts CommitSizeBox(ProgramState& s, SizeBoxTexts boxes, SizeBox which)
+SizeBoxTexts CommitSizeBox(Circuit& s, WorksheetPort* sheet, SizeBoxTexts boxes, SizeBox which)
 {
     QString& box = which == SizeBox::Width ? boxes.txtX : boxes.txtY;
     box = ClampSizeText(box);
     const int16_t w = BoxSize(boxes.txtX);
     const int16_t h = BoxSize(boxes.txtY);
-    if (w == s.circuit.MaxX && h == s.circuit.MaxY)
+    if (w == s.MaxX && h == s.MaxY)
         return boxes;
-    SetNewSize(s, w, h);
-    return SizeBoxTexts{QString::number(s.circuit.MaxX), QString::number(s.circuit.MaxY)};
+    SetNewSize(s, sheet, w, h);
+    return SizeBoxTexts{QString::number(s.MaxX), QString::number(s.MaxY)};
 }
 
-SizeBoxTexts StepSizeBox(ProgramState& s, SizeBoxTexts boxes, SizeBox which, int step)
+SizeBoxTexts StepSizeBox(Circuit& s, WorksheetPort* sheet, SizeBoxTexts boxes, SizeBox which, int step)
 {
     QString& box = which == SizeBox::Width ? boxes.txtX : boxes.txtY;
     double v = Val(box);
@@ -102,7 +101,7 @@ SizeBoxTexts StepSizeBox(ProgramState& s, SizeBoxTexts boxes, SizeBox which, int
     if (!(std::fabs(v) < 1e15))
         v = v > 0 ? 1e15 : -1e15;
     box = Trim(Str(v + step));
-    return CommitSizeBox(s, boxes, which);
+    return CommitSizeBox(s, sheet, boxes, which);
 }
 
 QString ValidateGateInputs(const QString& text)

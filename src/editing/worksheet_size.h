@@ -5,7 +5,7 @@
 #include <cstdint>
 
 struct Circuit;
-struct ProgramState;
+class WorksheetPort;
 
 // A typed size box value held to 10..200 cells (text without a number counts as 0).
 QString ClampSizeText(const QString& text);
@@ -14,9 +14,9 @@ QString ClampSizeText(const QString& text);
 // column after the last occupied one, or to the current size when that is
 // the last one. False when nothing changed.
 bool ResizeSheet(Circuit& c, int16_t w, int16_t h);
-// ResizeSheet on the program's circuit; then fills the size boxes (also when
-// the size was held) and redraws through the window.
-bool SetNewSize(ProgramState& s, int16_t w, int16_t h);
+// ResizeSheet on the shown circuit; then fills the size boxes (also when
+// the size was held) and redraws through the window (none when headless).
+bool SetNewSize(Circuit& c, WorksheetPort* sheet, int16_t w, int16_t h);
 
 // The texts of the width box txtX and the height box txtY.
 struct SizeBoxTexts {
@@ -29,10 +29,10 @@ enum class SizeBox { Width, Height };
 // Enter in a size box, or leaving it: that box's text held to 10..200, then
 // both boxes applied. Returns what the boxes show afterwards: the applied
 // size, or the texts as they were when the size did not change.
-SizeBoxTexts CommitSizeBox(ProgramState& s, SizeBoxTexts boxes, SizeBox which);
+SizeBoxTexts CommitSizeBox(Circuit& c, WorksheetPort* sheet, SizeBoxTexts boxes, SizeBox which);
 // An up-down click: the box's value moved by step cells (-5 down, +5 up),
 // then committed like Enter.
-SizeBoxTexts StepSizeBox(ProgramState& s, SizeBoxTexts boxes, SizeBox which, int step);
+SizeBoxTexts StepSizeBox(Circuit& c, WorksheetPort* sheet, SizeBoxTexts boxes, SizeBox which, int step);
 
 // Enter in the gate-input box, or leaving it: the count held to 2..15 and
 // written with a leading blank (" 2").

@@ -19,9 +19,9 @@
 #include "platform/painter_surface.h"
 #include "platform/user_dialogs.h"
 
-ICChooser::ICChooser(ProgramState& s, UserDialogs& dialogs, QComboBox* cmbIC, QWidget* picICVorschau,
+ICChooser::ICChooser(const ICChooserFields& fields, UserDialogs& dialogs, QComboBox* cmbIC, QWidget* picICVorschau,
                      QLineEdit* txtNotizen, QLabel* lblICFehler, QObject* parent)
-    : QObject(parent), s_(s), dialogs_(dialogs), cmbIC_(cmbIC), picICVorschau_(picICVorschau),
+    : QObject(parent), f_(fields), dialogs_(dialogs), cmbIC_(cmbIC), picICVorschau_(picICVorschau),
       txtNotizen_(txtNotizen), lblICFehler_(lblICFehler)
 {
     txtNotizen_->setReadOnly(false);
@@ -36,7 +36,7 @@ void ICChooser::Refill()
 {
     const QSignalBlocker quiet(cmbIC_);
     cmbIC_->clear();
-    for (const ICListEntry& e : ReadICList(s_.Verzeichnisse[1]))
+    for (const ICListEntry& e : ReadICList(f_.icDirectory))
         if (!e.name.trimmed().isEmpty())
             cmbIC_->addItem(e.name);
 }
@@ -52,18 +52,18 @@ void ICChooser::ShowICNames()
         ShowFault(false);
         return;
     }
-    const int at = s_.circuit.ICName.isEmpty() ? -1 : cmbIC_->findText(s_.circuit.ICName, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    const int at = f_.icName.isEmpty() ? -1 : cmbIC_->findText(f_.icName, Qt::MatchFixedString | Qt::MatchCaseSensitive);
     {
         const QSignalBlocker quiet(cmbIC_);
         cmbIC_->setCurrentIndex(at >= 0 ? at : 0);
     }
-    if (s_.ToolMode == ToolCode::IC && Click)
+    if (f_.toolMode == ToolCode::IC && Click)
         Click();
 }
 
 void ICChooser::ICPreview(const QString& name)
 {
-    const QString path = ResolveICFile(s_.Verzeichnisse[1], name);
+    const QString path = ResolveICFile(f_.icDirectory, name);
     previewed_ = path.isEmpty() ? std::nullopt : LoadTmpGraphIC(path);
     RenderPreview();
 }
@@ -120,7 +120,7 @@ void ICChooser::txtNotizen_Change()
 {
     // The names follow the IC whose notes are shown.
     notesName_ = cmbIC_->currentText();
-    notesFile_ = notesName_.isEmpty() ? QString() : ICFilePath(s_.Verzeichnisse[1], notesName_);
+    notesFile_ = notesName_.isEmpty() ? QString() : ICFilePath(f_.icDirectory, notesName_);
 }
 
 void ICChooser::txtNotizen_LostFocus()
@@ -128,7 +128,7 @@ void ICChooser::txtNotizen_LostFocus()
     const QString text = txtNotizen_->text();
     if (notesFile_.isEmpty() || text == shownNotes_ || text == QLatin1String("[Notizen]"))
         return;
-    const QString path = ResolveICFile(s_.Verzeichnisse[1], notesName_);
+    const QString path = ResolveICFile(f_.icDirectory, notesName_);
     if (path.isEmpty() || !FileExists(path))
         return;
     QString reason;

@@ -9,18 +9,26 @@
 #include <optional>
 
 #include "ic/ic_preview.h"
+#include "model/records.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QWidget;
 class UserDialogs;
-struct ProgramState;
+
+// What the chooser reads of the program: the IC directory it lists, the IC
+// it selects, and the tool, which decides whether a selection is a click.
+struct ICChooserFields {
+    const QString& icDirectory;
+    const QString& icName;
+    const ToolCode& toolMode;
+};
 
 class ICChooser : public QObject {
     Q_OBJECT
 public:
-    ICChooser(ProgramState& s, UserDialogs& dialogs, QComboBox* cmbIC, QWidget* picICVorschau,
+    ICChooser(const ICChooserFields& fields, UserDialogs& dialogs, QComboBox* cmbIC, QWidget* picICVorschau,
               QLineEdit* txtNotizen, QLabel* lblICFehler, QObject* parent);
 
     // The chooser's click handling (the main window's), raised when
@@ -60,7 +68,7 @@ private:
     // The chooser's entries from the IC directory, choosing nothing.
     void Refill();
 
-    ProgramState& s_;
+    const ICChooserFields f_;
     UserDialogs& dialogs_;
     QComboBox* cmbIC_;
     QWidget* picICVorschau_;

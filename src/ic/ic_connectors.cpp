@@ -118,17 +118,17 @@ bool DeleteConnector(Circuit& s, int16_t x, int16_t y)
     return true;
 }
 
-std::optional<std::pair<int16_t, int16_t>> FindNextConnectorEnd(const ProgramState& s, int16_t& nextX,
-                                                                int16_t& nextY, int16_t skipX, int16_t skipY)
+std::optional<std::pair<int16_t, int16_t>> FindNextConnectorEnd(const Circuit& s, int16_t& nextX, int16_t& nextY,
+                                                                int16_t skipX, int16_t skipY)
 {
-    for (int16_t x = std::max<int16_t>(nextX, 0); x <= s.circuit.MaxX; ++x) {
+    for (int16_t x = std::max<int16_t>(nextX, 0); x <= s.MaxX; ++x) {
         nextX = x;
-        for (int16_t y = std::max<int16_t>(nextY, 0); y <= s.circuit.MaxY; ++y) {
+        for (int16_t y = std::max<int16_t>(nextY, 0); y <= s.MaxY; ++y) {
             if (x == skipX && y == skipY)
                 continue;
-            const GridCell& c = s.circuit.P(x, y);
-            if (c.Type == ElementType::Conductor && c.ICConnector == 0 && c.ICLink == 0
-                && CountConnections(s.circuit, s.engine, x, y) == 1) {
+            const GridCell& c = s.P(x, y);
+            // Connectors are named with the power off: the worksheet's own grid counts.
+            if (c.Type == ElementType::Conductor && c.ICConnector == 0 && c.ICLink == 0 && CountConnections(s, x, y) == 1) {
                 nextY = static_cast<int16_t>(y + 1);
                 return std::make_pair(x, y);
             }

@@ -51,8 +51,8 @@ bool DeleteConnector(Circuit& s, int16_t x, int16_t y);
 // The next unnamed conductor end, column by column from (nextX, nextY) and
 // top to bottom inside a column, skipping (skipX, skipY). The resume point
 // moves on as the scan does; after a find it stands on the row below it.
-std::optional<std::pair<int16_t, int16_t>> FindNextConnectorEnd(const ProgramState& s, int16_t& nextX,
-                                                                int16_t& nextY, int16_t skipX, int16_t skipY);
+std::optional<std::pair<int16_t, int16_t>> FindNextConnectorEnd(const Circuit& s, int16_t& nextX, int16_t& nextY,
+                                                                int16_t skipX, int16_t skipY);
 
 // Name of connector k (field 3 of its entry).
 QString ConnectorName(const ICDefinition& s, int k);

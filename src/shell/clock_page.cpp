@@ -19,8 +19,9 @@
 #include "shell/panel_metrics.h"
 #include "shell/select_all_on_focus.h"
 
-ClockPage::ClockPage(ProgramState& s, ClockTimerPort& timers, QToolBar* toolbar3, QWidget* parent)
-    : QWidget(parent), Toolbar3(toolbar3), s_(s), timers_(timers)
+ClockPage::ClockPage(Circuit& circuit, const int16_t& selectedClock, ClockTimerPort& timers, QToolBar* toolbar3,
+                     QWidget* parent)
+    : QWidget(parent), Toolbar3(toolbar3), circuit_(circuit), selectedClock_(selectedClock), timers_(timers)
 {
     setObjectName(QStringLiteral("picEigenschaft3"));
     lblTaktgeber = MakeLabel(QStringLiteral("lblTaktgeber"), QString(), this, 0, 0, kPageWidth, 16);
@@ -81,25 +82,25 @@ void ClockPage::Slider0_Change()
 {
     if (!settingSliders_)
         ShowPhases(::Slider0_Scroll(SelectedSlot(), Slider[0]->value(), Slider[1]->value(), chkLink->isChecked(),
-                                    timers_.ClockTimerInterval(s_.SelectedClock)));
+                                    timers_.ClockTimerInterval(selectedClock_)));
 }
 
 void ClockPage::Slider1_Change()
 {
     if (!settingSliders_)
         ShowPhases(::Slider1_Scroll(SelectedSlot(), Slider[0]->value(), Slider[1]->value(), chkLink->isChecked(),
-                                    timers_.ClockTimerInterval(s_.SelectedClock)));
+                                    timers_.ClockTimerInterval(selectedClock_)));
 }
 
 void ClockPage::chkLink_Click()
 {
     ShowPhases(::chkLink_Click(SelectedSlot(), chkLink->checkState(), Slider[0]->value(), Slider[1]->value(),
-                               timers_.ClockTimerInterval(s_.SelectedClock)));
+                               timers_.ClockTimerInterval(selectedClock_)));
 }
 
 ClockSlot* ClockPage::SelectedSlot()
 {
-    return SelectedClockSlot(s_.circuit, s_.SelectedClock);
+    return SelectedClockSlot(circuit_, selectedClock_);
 }
 
 void ClockPage::ShowPhases(const PhaseSliders& p)
@@ -110,8 +111,8 @@ void ClockPage::ShowPhases(const PhaseSliders& p)
     Slider[1]->setValue(p.slider1);
     settingSliders_ = was;
     SetClockPhaseLabels(p.lbl1, p.lbl0);
-    if (timers_.ClockTimerInterval(s_.SelectedClock) != p.timerInterval)
-        timers_.SetClockTimerInterval(s_.SelectedClock, p.timerInterval);
+    if (timers_.ClockTimerInterval(selectedClock_) != p.timerInterval)
+        timers_.SetClockTimerInterval(selectedClock_, p.timerInterval);
 }
 
 void ClockPage::ShowForRun(bool clockFound)

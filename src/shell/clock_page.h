@@ -4,6 +4,7 @@
 // (second tab).
 #include <QWidget>
 #include <array>
+#include <cstdint>
 #include <functional>
 
 #include "model/ports/clock_panel_port.h"
@@ -19,13 +20,14 @@ class QToolBar;
 class QToolButton;
 struct PhaseSliders;
 struct ClockSlot;
-struct ProgramState;
+struct Circuit;
 
 class ClockPage : public QWidget, public ClockPanelPort {
     Q_OBJECT
 public:
     // toolbar3: the clock toolbar, which moves onto the first tab.
-    ClockPage(ProgramState& s, ClockTimerPort& timers, QToolBar* toolbar3, QWidget* parent);
+    // The page edits the clock slots of circuit; selectedClock is the slot shown.
+    ClockPage(Circuit& circuit, const int16_t& selectedClock, ClockTimerPort& timers, QToolBar* toolbar3, QWidget* parent);
 
     QLabel* lblTaktgeber = nullptr;
     QTabWidget* SSTab1 = nullptr;
@@ -71,7 +73,8 @@ private:
     // The generator the page shows, null when none is selected.
     ClockSlot* SelectedSlot();
 
-    ProgramState& s_;
+    Circuit& circuit_;
+    const int16_t& selectedClock_;
     ClockTimerPort& timers_;
     QFrame* shpSelectedTimer_ = nullptr;
     bool settingSliders_ = false; // the program moves the sliders: not a user's move

@@ -5,15 +5,14 @@
 #include <vector>
 
 #include "model/ports/clock_timer_port.h"
+#include "simulation/engine.h"
 
 class PlatformTimer;
 class TimerHost;
-struct EngineContext;
-struct ProgramState;
 
 class ClockTimers : public ClockTimerPort {
 public:
-    ClockTimers(ProgramState& s, EngineContext& engine, TimerHost& host);
+    ClockTimers(const Engine& engine, TimerHost& host);
     ~ClockTimers() override;
 
     std::vector<std::unique_ptr<PlatformTimer>>& members() { return timer2_; }
@@ -30,8 +29,8 @@ public:
 private:
     std::unique_ptr<PlatformTimer> CreateClockTimer(int index);
 
-    ProgramState& s_;
-    EngineContext& engine_;
+    // The engine bound to the program state: the parts of it this panel works on.
+    const Engine engine_;
     TimerHost& host_;
     std::vector<std::unique_ptr<PlatformTimer>> timer2_;
 };

@@ -45,7 +45,7 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     : QMainWindow(parent), s_(s), dialogs_(dialogs), timers_(timers), picNone_(std::make_unique<NullSurface>())
 {
     setObjectName(QStringLiteral("frmGatrel"));
-    clockTimers_ = std::make_unique<ClockTimers>(s_, engine_, timers_);
+    clockTimers_ = std::make_unique<ClockTimers>(EngineOf(s_, engine_), timers_);
 
     BuildMenus();
     BuildToolbars();
@@ -61,7 +61,8 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     sheetView_ = std::make_unique<SheetView>(s_, *objGrafik_, &picGrid()->surface());
     picGrid()->DrawHeldPart = [this](Surface& part) { DrawWholeSheet(s_, ShownSheetOf(s_), *objGrafik_, part); };
     view_->SetGrafik(objGrafik_.get());
-    icView_ = new ICDefinitionView(s_, *objGrafik_, picGrid(), lstIC_, this);
+    const ICViewFields icFields{s_, s_, s_.ToolMode, s_.ICPinIndex, s_.ports, s_.Verzeichnisse[1]};
+    icView_ = new ICDefinitionView(icFields, *objGrafik_, picGrid(), lstIC_, this);
     objUndo_ = std::make_unique<clsUndo>(s_);
     placement_ = std::make_unique<PlacementContext>(PlacementContext{s_, *objUndo_, &dialogs_});
     setMinimumSize(static_cast<int>(kMinOuterWidth / kTwipsPerPixel), static_cast<int>(kMinOuterHeight / kTwipsPerPixel));

@@ -17,8 +17,9 @@
 void frmGatrel::WireICManager()
 {
     ICPage* page = propertiesPanel_->icPage;
+    const ICChooserFields fields{s_.Verzeichnisse[1], s_.circuit.ICName, s_.ToolMode};
     auto* chooser =
-        new ICChooser(s_, dialogs_, page->cmbIC, page->picICVorschau, page->txtNotizen, page->lblICFehler, this);
+        new ICChooser(fields, dialogs_, page->cmbIC, page->picICVorschau, page->txtNotizen, page->lblICFehler, this);
     chooser->setObjectName(QStringLiteral("icChooser"));
     auto* manager = new frmICAuswahl(s_, dialogs_, chooser, this);
     s_.ports.icManager = manager;

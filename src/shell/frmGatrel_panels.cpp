@@ -1,6 +1,7 @@
 // The main window's side-panel column, work field and command line, placed
 // by the twips arithmetic of the layout functions rather than by Qt layouts.
 #include "shell/frmGatrel.h"
+#include "render/engine_binding.h"
 
 #include <algorithm>
 
@@ -42,10 +43,11 @@ void frmGatrel::BuildLeftPanel()
     picPropContainer_->setObjectName(QStringLiteral("picPropContainer"));
     picPropContainer_->setGeometry(Px(kColumnLeft), Px(kColumnTop), Px(kColumnWidth), 400);
 
-    powerPanel_ = new PowerPanel(s_, engine_, dialogs_, *simulationBar_, picPropContainer_);
-    propertiesPanel_ = new PropertiesPanel(s_, *clockTimers_, Toolbar(QStringLiteral("tlbOrientation")),
+    powerPanel_ = new PowerPanel(EngineOf(s_, engine_), dialogs_, *simulationBar_, picPropContainer_);
+    const PropertyFields fields{s_.circuit, s_.ToolMode, s_.SelectedClock, s_.DecoderClockInput, s_.GateInputsText, s_.LEDColor};
+    propertiesPanel_ = new PropertiesPanel(fields, *clockTimers_, Toolbar(QStringLiteral("tlbOrientation")),
                                            Toolbar(QStringLiteral("Toolbar3")), picPropContainer_);
-    sizePanel_ = new SizePanel(s_, picPropContainer_);
+    sizePanel_ = new SizePanel(s_.circuit, s_.ports, picPropContainer_);
     zoomPanel_ = new ZoomPanel(s_, picPropContainer_);
     for (QToolBar* bar : {zoomPanel_->tlbZoom, zoomPanel_->tlbZoomInOut}) {
         toolbars_[bar->objectName()] = bar;
@@ -53,7 +55,7 @@ void frmGatrel::BuildLeftPanel()
         bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
         bar->setIconSize(QSize(16, 16));
     }
-    layersPanel_ = new LayersPanel(s_, engine_, picPropContainer_);
+    layersPanel_ = new LayersPanel(EngineOf(s_, engine_), picPropContainer_);
     for (int i = 0; i < 5; ++i) {
         SidePanel* panel = Panel(i);
         connect(panel, &SidePanel::CloseClicked, this, &frmGatrel::cmdClose_Click);
@@ -72,7 +74,7 @@ void frmGatrel::BuildWorkField()
     // constructor closes it, which gives its room to the worksheet.
     formel_ = new FormelPanel(client, Px(kColumnWidth + 60));
     s_.FormelPanelOpen = true;
-    view_ = new WorksheetView(s_, engine_, client, Px(kColumnWidth + 60));
+    view_ = new WorksheetView(EngineOf(s_, engine_), s_, s_.Scroll, client, Px(kColumnWidth + 60));
     client->installEventFilter(this);
     picQuickHelp_ = new QuickHelpBox(this);
 }

@@ -134,7 +134,7 @@ void frmGatrel::BuildToolbars()
     // While the power is on the simulation bar stands where the palette was.
     QToolBar* onOffBar = makeBar(QStringLiteral("OnOffBar"));
     addToolBar(Qt::TopToolBarArea, onOffBar);
-    simulationBar_ = new SimulationBar(s_, engine_, dialogs_, onOffBar);
+    simulationBar_ = new SimulationBar(EngineOf(s_, engine_), dialogs_, onOffBar);
     onOffBar->addWidget(simulationBar_);
     onOffBar->setVisible(false);
 

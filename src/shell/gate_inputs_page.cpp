@@ -10,7 +10,8 @@
 #include "shell/panel_metrics.h"
 #include "shell/select_all_on_focus.h"
 
-GateInputsPage::GateInputsPage(ProgramState& s, QWidget* parent) : QWidget(parent), s_(s)
+GateInputsPage::GateInputsPage(QString& gateInputsText, QWidget* parent)
+    : QWidget(parent), gateInputsText_(gateInputsText)
 {
     setObjectName(QString::fromUtf8("picAnschlüsse"));
     lblAllgemein0 = MakeLabel(QStringLiteral("lblAllgemein0"), QStringLiteral("Label"), this, 0, 0, kPageWidth, 16);
@@ -21,8 +22,8 @@ GateInputsPage::GateInputsPage(ProgramState& s, QWidget* parent) : QWidget(paren
     UpDown1Down = MakeStepButton(QStringLiteral("UpDown1Down"), Qt::DownArrow, this, 42, 28);
 
     // The placing routines read the count from the program state.
-    s_.GateInputsText = txtAnschluesse->text();
-    connect(txtAnschluesse, &QLineEdit::textChanged, this, [this](const QString& text) { s_.GateInputsText = text; });
+    gateInputsText_ = txtAnschluesse->text();
+    connect(txtAnschluesse, &QLineEdit::textChanged, this, [this](const QString& text) { gateInputsText_ = text; });
     // Qt finishes an edit on Enter, while the box still has the focus, and on leaving it.
     connect(txtAnschluesse, &QLineEdit::editingFinished, this,
             [this] { txtAnschluesse->hasFocus() ? txtAnschluesse_KeyPress(13) : txtAnschluesse_LostFocus(); });

@@ -5,14 +5,15 @@
 #include <QWidget>
 
 class QLabel;
+class QString;
 class QLineEdit;
 class QToolButton;
-struct ProgramState;
 
 class GateInputsPage : public QWidget {
     Q_OBJECT
 public:
-    GateInputsPage(ProgramState& s, QWidget* parent);
+    // gateInputsText mirrors the box: the editor reads it when it places a gate.
+    GateInputsPage(QString& gateInputsText, QWidget* parent);
 
     QLabel* lblAllgemein0 = nullptr;
     QLineEdit* txtAnschluesse = nullptr;
@@ -31,6 +32,6 @@ public:
 private:
     void StepUpDown1(int step);
 
-    ProgramState& s_;
+    QString& gateInputsText_;
     int upDown1Value_ = 2; // the up-down's own value
 };

@@ -165,7 +165,7 @@ void ICDefinitionController::CreateICAnschluss()
     int16_t y = s_.CursorY;
     // One dialog after the other from here, so the chain never nests.
     while (NameConnector(x, y) && s_.settings.SucheNaechstenAnschluss != 0) {
-        const auto next = FindNextConnectorEnd(s_, frmIC_->NextX, frmIC_->NextY, x, y);
+        const auto next = FindNextConnectorEnd(s_.circuit, frmIC_->NextX, frmIC_->NextY, x, y);
         if (!next)
             break;
         x = s_.CursorX = next->first;

@@ -19,16 +19,16 @@
 #include "render/clsGrafik.h"
 #include "shell/worksheet_picture.h"
 
-ICDefinitionView::ICDefinitionView(ProgramState& s, clsGrafik& grafik, WorksheetPicture* picGrid,
+ICDefinitionView::ICDefinitionView(const ICViewFields& fields, clsGrafik& grafik, WorksheetPicture* picGrid,
                                    QListWidget* lstIC, QObject* parent)
-    : QObject(parent), s_(s), grafik_(grafik), picGrid_(picGrid), lstIC_(lstIC)
+    : QObject(parent), f_(fields), grafik_(grafik), picGrid_(picGrid), lstIC_(lstIC)
 {
 }
 
 void ICDefinitionView::lblICAnschluss_MouseMove(int index)
 {
-    s_.ICPinIndex = static_cast<int16_t>(index);
-    if (s_.ToolMode != ToolCode::ICDefinitionView)
+    f_.icPinIndex = static_cast<int16_t>(index);
+    if (f_.toolMode != ToolCode::ICDefinitionView)
         return;
     for (size_t i = 0; i < lblICAnschluss_.size(); ++i) {
         QLabel* label = lblICAnschluss_[i];
@@ -51,8 +51,8 @@ void ICDefinitionView::ClearHighlight()
 
 void ICDefinitionView::lblICAnschluss_DragDrop()
 {
-    if (s_.ports.status)
-        s_.ports.status->SetStatusPanel(
+    if (f_.ports.status)
+        f_.ports.status->SetStatusPanel(
             1, QStringLiteral("Bitte ziehen Sie die Textbox mit gedrückter Maustaste in das IC-Entwurfsfenster."));
 }
 
@@ -104,15 +104,15 @@ void ICDefinitionView::UnloadConnectorLabel(int index)
 
 void ICDefinitionView::RefreshConnectorLabels()
 {
-    while (lblICAnschluss_.size() > static_cast<size_t>(s_.circuit.ICPinCount) + 1) {
+    while (lblICAnschluss_.size() > static_cast<size_t>(f_.run.circuit.ICPinCount) + 1) {
         if (QLabel* gone = lblICAnschluss_.back()) {
             gone->hide();
             gone->deleteLater();
         }
         lblICAnschluss_.pop_back();
     }
-    for (int k = 1; k <= s_.circuit.ICPinCount; ++k) {
-        const QString entry = s_.circuit.ICPins.value(k);
+    for (int k = 1; k <= f_.run.circuit.ICPinCount; ++k) {
+        const QString entry = f_.run.circuit.ICPins.value(k);
         LoadICConnectorLabel(k, u'[' + GetField(entry, 3) + u']');
         SetConnectorToolTip(k, u' ' + QString::number(k) + u' ');
         PlaceConnectorLabel(k, static_cast<int16_t>(Val(GetField(entry, 1))),
@@ -159,13 +159,13 @@ void ICDefinitionView::UnloadICConnectorLabels()
 
 void ICDefinitionView::ShowICInOut(int16_t x, int16_t y)
 {
-    if (s_.circuit.P.Contains(x, y))
-        PlaceConnectorLabel(s_.circuit.P(x, y).ICConnector, x, y);
+    if (f_.run.circuit.P.Contains(x, y))
+        PlaceConnectorLabel(f_.run.circuit.P(x, y).ICConnector, x, y);
 }
 
 void ICDefinitionView::PlaceConnectorLabel(int index, int16_t x, int16_t y)
 {
-    if (!s_.circuit.P.Contains(x, y) || index < 0)
+    if (!f_.run.circuit.P.Contains(x, y) || index < 0)
         return;
     const auto n = static_cast<size_t>(index);
     if (n >= lblICAnschluss_.size() || !lblICAnschluss_[n])
@@ -175,9 +175,9 @@ void ICDefinitionView::PlaceConnectorLabel(int index, int16_t x, int16_t y)
     double f = 1;
     if (grafik_.OnPrinter() && picGrid_->surface().ScaleWidth() != 0)
         f = CInt(grafik_.Device->ScaleWidth() / picGrid_->surface().ScaleWidth());
-    const GridCell& cell = s_.circuit.P(x, y);
-    const double px = GridToPixel(s_, x);
-    const double py = GridToPixel(s_, y);
+    const GridCell& cell = f_.run.circuit.P(x, y);
+    const double px = GridToPixel(f_.scale, x);
+    const double py = GridToPixel(f_.scale, y);
     double left = px + 5 * f;
     double top = py - 6 * f;
     if (cell.ConLeft == 0) {
@@ -217,7 +217,7 @@ void ICDefinitionView::ShowNamedICConnectorLabels()
 void ICDefinitionView::RefreshICFileLists()
 {
     lstIC_->clear();
-    lstIC_->addItems(QDir(s_.Verzeichnisse[1]).entryList({QStringLiteral("*.icd")}, QDir::Files, QDir::Name));
+    lstIC_->addItems(QDir(f_.icDirectory).entryList({QStringLiteral("*.icd")}, QDir::Files, QDir::Name));
 }
 
 bool ICDefinitionView::eventFilter(QObject* watched, QEvent* event)
@@ -245,7 +245,7 @@ bool ICDefinitionView::eventFilter(QObject* watched, QEvent* event)
         lblICAnschluss_MouseMove(index);
         auto* e = static_cast<QMouseEvent*>(event);
         // While the power is off a label is dragged into the IC window to place its connector.
-        if (dragIndex_ != index || !(e->buttons() & Qt::LeftButton) || s_.engine.PowerFlag != 0
+        if (dragIndex_ != index || !(e->buttons() & Qt::LeftButton) || f_.run.engine.PowerFlag != 0
             || (e->position().toPoint() - dragStart_).manhattanLength() < QApplication::startDragDistance())
             break;
         dragIndex_ = 0;

@@ -6,21 +6,38 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+#include <QString>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
 #include "model/ports/ic_view_port.h"
+#include "model/records.h"
 
 class QLabel;
 class QListWidget;
 class WorksheetPicture;
 class clsGrafik;
-struct ProgramState;
+struct CircuitRun;
+struct Ports;
+struct SheetScale;
+
+// What the view reads and sets: the connectors and the cells their labels
+// stand on (with the power flag), the zoom, the tool, the connector being
+// named, the status bar, and the IC directory the file list shows.
+struct ICViewFields {
+    const CircuitRun& run;
+    const SheetScale& scale;
+    const ToolCode& toolMode;
+    int16_t& icPinIndex;
+    const Ports& ports;
+    const QString& icDirectory;
+};
 
 class ICDefinitionView : public QObject, public ICViewPort {
     Q_OBJECT
 public:
-    ICDefinitionView(ProgramState& s, clsGrafik& grafik, WorksheetPicture* picGrid, QListWidget* lstIC,
+    ICDefinitionView(const ICViewFields& fields, clsGrafik& grafik, WorksheetPicture* picGrid, QListWidget* lstIC,
                      QObject* parent);
 
     // The pointer over connector label `index`: it is the connector being
@@ -68,7 +85,7 @@ private:
     // Label `index`, made when it does not exist yet.
     QLabel* ConnectorLabel(int index);
 
-    ProgramState& s_;
+    const ICViewFields f_;
     clsGrafik& grafik_;
     WorksheetPicture* picGrid_;
     QListWidget* lstIC_;

@@ -5,7 +5,6 @@
 #include <QTreeWidgetItemIterator>
 
 #include "model/state.h"
-#include "render/engine_binding.h"
 #include "shell/panel_metrics.h"
 #include "simulation/engine.h"
 
@@ -21,8 +20,8 @@ QTreeWidgetItem* FindLevelNode(QTreeWidget* tree, const QString& key)
 
 } // namespace
 
-LayersPanel::LayersPanel(ProgramState& s, EngineContext& engine, QWidget* parent)
-    : SidePanel(4, QStringLiteral("Label"), QStringLiteral("lblLevel"), parent), s_(s), engine_(engine)
+LayersPanel::LayersPanel(const Engine& engine, QWidget* parent)
+    : SidePanel(4, QStringLiteral("Label"), QStringLiteral("lblLevel"), parent), engine_(engine)
 {
     lblLevel = lblTitle;
     // The title keeps the decoder outline; the panel under it would not.
@@ -46,14 +45,14 @@ void LayersPanel::SetTreeHeight(int height)
 void LayersPanel::tvwLevel_NodeClick(QTreeWidgetItem* node)
 {
     if (node)
-        LevelTreeClick(EngineOf(s_, engine_), node->data(0, Qt::UserRole).toString());
+        LevelTreeClick(engine_, node->data(0, Qt::UserRole).toString());
 }
 
 void LayersPanel::RebuildLevelTree()
 {
     int16_t first = 0;
     int16_t last = 0;
-    RefreshTreeView(EngineOf(s_, engine_), first, last);
+    RefreshTreeView(engine_, first, last);
 }
 
 void LayersPanel::ClearLevelTree()

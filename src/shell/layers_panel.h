@@ -3,16 +3,15 @@
 // shown. While the power is on a click on a node shows that level.
 #include "model/ports/level_port.h"
 #include "shell/side_panel.h"
+#include "simulation/engine.h"
 
 class QTreeWidget;
 class QTreeWidgetItem;
-struct EngineContext;
-struct ProgramState;
 
 class LayersPanel : public SidePanel, public LevelPort {
     Q_OBJECT
 public:
-    LayersPanel(ProgramState& s, EngineContext& engine, QWidget* parent);
+    LayersPanel(const Engine& engine, QWidget* parent);
 
     QLabel* lblLevel = nullptr; // the title
     QWidget* picLevel = nullptr;
@@ -30,6 +29,6 @@ public:
     void SetLevelLabel(const QString& text) override;
 
 private:
-    ProgramState& s_;
-    EngineContext& engine_;
+    // The engine bound to the program state: the parts of it this panel works on.
+    const Engine engine_;
 };

@@ -10,7 +10,7 @@
 #include "shell/panel_controls.h"
 #include "shell/panel_metrics.h"
 
-LedColourPage::LedColourPage(ProgramState& s, QWidget* parent) : QWidget(parent), s_(s)
+LedColourPage::LedColourPage(int32_t& ledColour, QWidget* parent) : QWidget(parent), ledColour_(ledColour)
 {
     setObjectName(QStringLiteral("picEigenschaft1"));
     lblAllgemein4 = MakeLabel(QStringLiteral("lblAllgemein4"), DesignPlaceholder(2545), this, 0, 0, kPageWidth, 16);
@@ -34,7 +34,7 @@ void LedColourPage::ShowColours()
         QPalette pal = cmdColor[i]->palette();
         pal.setColor(QPalette::Window, QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
         cmdColor[i]->setPalette(pal);
-        cmdColor[i]->setFrameShadow(c == s_.LEDColor ? QFrame::Sunken : QFrame::Raised);
+        cmdColor[i]->setFrameShadow(c == ledColour_ ? QFrame::Sunken : QFrame::Raised);
     }
 }
 
@@ -42,7 +42,7 @@ void LedColourPage::cmdColor_MouseDown(int index)
 {
     for (size_t k = 0; k < cmdColor.size(); ++k)
         cmdColor[k]->setFrameShadow(static_cast<int>(k) == index ? QFrame::Sunken : QFrame::Raised);
-    ::cmdColor_MouseDown(s_.LEDColor, index);
+    ::cmdColor_MouseDown(ledColour_, index);
 }
 
 bool LedColourPage::eventFilter(QObject* watched, QEvent* event)

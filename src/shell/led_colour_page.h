@@ -3,15 +3,16 @@
 // colour it gives the next LED; the chosen one stays pressed.
 #include <QWidget>
 #include <array>
+#include <cstdint>
 
 class QFrame;
 class QLabel;
-struct ProgramState;
 
 class LedColourPage : public QWidget {
     Q_OBJECT
 public:
-    LedColourPage(ProgramState& s, QWidget* parent);
+    // ledColour: the colour the next LED gets, which the buttons show and set.
+    LedColourPage(int32_t& ledColour, QWidget* parent);
 
     QLabel* lblAllgemein4 = nullptr;
     std::array<QFrame*, 9> cmdColor{};
@@ -24,5 +25,5 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    ProgramState& s_;
+    int32_t& ledColour_;
 };

@@ -13,12 +13,11 @@
 #include "shell/panel_metrics.h"
 #include "shell/run_state_texts.h"
 #include "shell/simulation_bar.h"
-#include "render/engine_binding.h"
 #include "simulation/engine.h"
 
-PowerPanel::PowerPanel(ProgramState& s, EngineContext& engine, UserDialogs& dialogs, SimulationBar& bar,
+PowerPanel::PowerPanel(const Engine& engine, UserDialogs& dialogs, SimulationBar& bar,
                        QWidget* parent)
-    : SidePanel(0, PlainCaption(LoadResString(2427)), QString(), parent), s_(s), engine_(engine), bar_(bar)
+    : SidePanel(0, PlainCaption(LoadResString(2427)), QString(), parent), engine_(engine), bar_(bar)
 {
     cmdOn = new QPushButton(QStringLiteral("On"), this);
     cmdOn->setObjectName(QStringLiteral("cmdOn"));
@@ -47,8 +46,8 @@ PowerPanel::PowerPanel(ProgramState& s, EngineContext& engine, UserDialogs& dial
 
 void PowerPanel::ShowPowerState()
 {
-    cmdOn->setChecked(s_.engine.PowerFlag != 0);
-    cmdOff->setChecked(s_.engine.PowerFlag == 0);
+    cmdOn->setChecked(engine_.engine.PowerFlag != 0);
+    cmdOff->setChecked(engine_.engine.PowerFlag == 0);
 }
 
 void PowerPanel::cmdOn_Click(bool on)
@@ -58,13 +57,13 @@ void PowerPanel::cmdOn_Click(bool on)
     // a second press on cmdOn while the power comes on, but cmdOff still
     // switches off.
     const bool busy = modeSwitching_ || (on && poweringOn_);
-    if (!busy && s_.ToolMode != ToolCode::QuickHelp && (s_.engine.PowerFlag != 0) != on) {
+    if (!busy && engine_.ToolMode != ToolCode::QuickHelp && (engine_.engine.PowerFlag != 0) != on) {
         const bool was = poweringOn_;
         poweringOn_ = on;
         // Put back also when the switch fails: the button would stay dead.
         const auto restore = qScopeGuard([this, was] { poweringOn_ = was; });
-        PowerOnOff(EngineOf(s_, engine_));
-        if (s_.engine.PowerFlag == 0 && PoweredOff)
+        PowerOnOff(engine_);
+        if (engine_.engine.PowerFlag == 0 && PoweredOff)
             PoweredOff();
     }
     ShowPowerState();
@@ -72,13 +71,13 @@ void PowerPanel::cmdOn_Click(bool on)
 
 void PowerPanel::cmdOff_MouseDown()
 {
-    if (s_.ToolMode == ToolCode::QuickHelp && ShowQuickHelp)
+    if (engine_.ToolMode == ToolCode::QuickHelp && ShowQuickHelp)
         ShowQuickHelp(cmdOff->objectName(), 0);
 }
 
 void PowerPanel::picEinAus_MouseDown()
 {
-    if (s_.ToolMode == ToolCode::QuickHelp && ShowQuickHelp)
+    if (engine_.ToolMode == ToolCode::QuickHelp && ShowQuickHelp)
         ShowQuickHelp(QStringLiteral("picPanel0"), 0);
 }
 
@@ -94,9 +93,9 @@ void PowerPanel::ChangeGUI(bool edit)
 
 void PowerPanel::SwitchPowerOff()
 {
-    if (s_.engine.PowerFlag != 0) {
-        PowerOnOff(EngineOf(s_, engine_));
-        if (s_.engine.PowerFlag == 0 && PoweredOff)
+    if (engine_.engine.PowerFlag != 0) {
+        PowerOnOff(engine_);
+        if (engine_.engine.PowerFlag == 0 && PoweredOff)
             PoweredOff();
     }
     ShowPowerState();
@@ -136,7 +135,7 @@ void PowerPanel::SetTimeLabel(const QString& text)
 
 bool PowerPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (s_.ToolMode != ToolCode::QuickHelp)
+    if (engine_.ToolMode != ToolCode::QuickHelp)
         return SidePanel::eventFilter(watched, event);
     const QEvent::Type type = event->type();
     const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;

@@ -6,19 +6,18 @@
 
 #include "model/ports/power_port.h"
 #include "shell/side_panel.h"
+#include "simulation/engine.h"
 
 class QButtonGroup;
 class QLabel;
 class QPushButton;
 class SimulationBar;
 class UserDialogs;
-struct EngineContext;
-struct ProgramState;
 
 class PowerPanel : public SidePanel, public PowerPort {
     Q_OBJECT
 public:
-    PowerPanel(ProgramState& s, EngineContext& engine, UserDialogs& dialogs, SimulationBar& bar, QWidget* parent);
+    PowerPanel(const Engine& engine, UserDialogs& dialogs, SimulationBar& bar, QWidget* parent);
 
     QPushButton* cmdOn = nullptr;
     QPushButton* cmdOff = nullptr;
@@ -55,8 +54,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    ProgramState& s_;
-    EngineContext& engine_;
+    // The engine bound to the program state: the parts of it this panel works on.
+    const Engine engine_;
     SimulationBar& bar_;
     QButtonGroup* powerGroup_ = nullptr;
     // Set while the mode switch runs: pending events may carry a second power click.

@@ -37,9 +37,9 @@ void SetVisibleIfDifferent(QWidget* w, bool visible)
 
 } // namespace
 
-PropertiesPanel::PropertiesPanel(ProgramState& s, ClockTimerPort& timers, QToolBar* tlbOrientation,
+PropertiesPanel::PropertiesPanel(const PropertyFields& fields, ClockTimerPort& timers, QToolBar* tlbOrientation,
                                  QToolBar* toolbar3, QWidget* parent)
-    : SidePanel(1, PlainCaption(LoadResString(2428)), QString(), parent), s_(s), tlbOrientation_(tlbOrientation)
+    : SidePanel(1, PlainCaption(LoadResString(2428)), QString(), parent), f_(fields), tlbOrientation_(tlbOrientation)
 {
     const int w = Px(kPanelWidth);
     const int pw = kPageWidth;
@@ -57,7 +57,7 @@ PropertiesPanel::PropertiesPanel(ProgramState& s, ClockTimerPort& timers, QToolB
     tlbOrientation_->setParent(picOrientation);
     tlbOrientation_->setGeometry(0, 17, pw, 26);
     tlbOrientation_->setVisible(true);
-    picAnschluesse = new GateInputsPage(s_, SSPanel2);
+    picAnschluesse = new GateInputsPage(f_.gateInputsText, SSPanel2);
     Page(picAnschluesse, picAnschluesse->objectName(), kPageTop + 46, 40);
     picKomplex = Page(new QWidget(SSPanel2), QStringLiteral("picKomplex"), kPageTop + 46, 56);
     lblAllgemein13 = MakeLabel(QStringLiteral("lblAllgemein13"), DesignPlaceholder(2550), picKomplex, 0, 0, pw, 16);
@@ -68,10 +68,10 @@ PropertiesPanel::PropertiesPanel(ProgramState& s, ClockTimerPort& timers, QToolB
     StackRows(picKomplex, {lblAllgemein13, cmbKomplex});
     icPage = new ICPage(SSPanel2);
     Page(icPage, icPage->objectName(), kPageTop, 112);
-    colourPage = new LedColourPage(s_, SSPanel2);
+    colourPage = new LedColourPage(f_.ledColour, SSPanel2);
     Page(colourPage, colourPage->objectName(), kPageTop, 60);
     BuildSelectionPage();
-    clockPage = new ClockPage(s_, timers, toolbar3, SSPanel2);
+    clockPage = new ClockPage(f_.circuit, f_.selectedClock, timers, toolbar3, SSPanel2);
     Page(clockPage, clockPage->objectName(), kPageTop, 112);
     BuildDecoderPage();
     BuildDelayFoot();
@@ -231,12 +231,12 @@ void PropertiesPanel::sldDelay_Scroll(int position)
 
 void PropertiesPanel::chkTakteingang_Click()
 {
-    s_.DecoderClockInput = VbBool(chkTakteingang->checkState() != Qt::Unchecked);
+    f_.decoderClockInput = VbBool(chkTakteingang->checkState() != Qt::Unchecked);
 }
 
 void PropertiesPanel::picEigenschaften_MouseDown()
 {
-    if (s_.ToolMode == ToolCode::QuickHelp && ShowQuickHelp)
+    if (f_.toolMode == ToolCode::QuickHelp && ShowQuickHelp)
         ShowQuickHelp(QStringLiteral("picPanel1"), 0);
 }
 
@@ -256,7 +256,7 @@ bool PropertiesPanel::eventFilter(QObject* watched, QEvent* event)
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick)
         return SidePanel::eventFilter(watched, event);
     // In quick help the press does nothing else.
-    const bool quickHelp = s_.ToolMode == ToolCode::QuickHelp;
+    const bool quickHelp = f_.toolMode == ToolCode::QuickHelp;
     const std::array<QWidget*, 5> pages = Pages();
     const auto page = std::find(pages.begin(), pages.end(), watched);
     if (watched == lblAktElement)

@@ -21,14 +21,26 @@ class QCheckBox;
 class QLabel;
 class QComboBox;
 class QSlider;
+class QString;
 class QToolBar;
-struct ProgramState;
+struct Circuit;
+
+// What the properties panel shows and edits: the clock slots of the circuit
+// and the editor's fields behind its pages.
+struct PropertyFields {
+    Circuit& circuit;
+    const ToolCode& toolMode;
+    const int16_t& selectedClock;
+    int16_t& decoderClockInput;
+    QString& gateInputsText;
+    int32_t& ledColour;
+};
 
 class PropertiesPanel : public SidePanel {
     Q_OBJECT
 public:
     // The orientation and clock toolbars move onto their pages.
-    PropertiesPanel(ProgramState& s, ClockTimerPort& timers, QToolBar* tlbOrientation, QToolBar* toolbar3,
+    PropertiesPanel(const PropertyFields& fields, ClockTimerPort& timers, QToolBar* tlbOrientation, QToolBar* toolbar3,
                     QWidget* parent);
 
     QFrame* SSPanel2 = nullptr; // everything under the title, folded away with the panel
@@ -95,6 +107,6 @@ private:
     void BuildDecoderPage();
     void BuildDelayFoot();
 
-    ProgramState& s_;
+    const PropertyFields f_;
     QToolBar* tlbOrientation_;
 };

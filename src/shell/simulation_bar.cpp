@@ -15,11 +15,10 @@
 #include "shell/delay_setting.h"
 #include "shell/main_window_texts.h"
 #include "shell/select_all_on_focus.h"
-#include "render/engine_binding.h"
 #include "simulation/engine.h"
 
-SimulationBar::SimulationBar(ProgramState& s, EngineContext& engine, UserDialogs& dialogs, QWidget* parent)
-    : QWidget(parent), s_(s), engine_(engine)
+SimulationBar::SimulationBar(const Engine& engine, UserDialogs& dialogs, QWidget* parent)
+    : QWidget(parent), engine_(engine)
 {
     setObjectName(QStringLiteral("picOnOff"));
     auto* row = new QHBoxLayout(this);
@@ -112,7 +111,7 @@ void SimulationBar::SetStopEnabled(bool enabled)
 
 void SimulationBar::ApplyDelayBox()
 {
-    txtVerzoegerung->setText(ApplyDelayText(s_.engine.DelaySetting, txtVerzoegerung->text()));
+    txtVerzoegerung->setText(ApplyDelayText(engine_.engine.DelaySetting, txtVerzoegerung->text()));
 }
 
 void SimulationBar::txtVerzoegerung_GotFocus()
@@ -137,8 +136,8 @@ void SimulationBar::txtVerzoegerung_LostFocus()
 
 void SimulationBar::StepDelay(int step)
 {
-    s_.engine.DelaySetting = DelayStep(s_.engine.DelaySetting, step);
-    txtVerzoegerung->setText(DelayText(s_.engine.DelaySetting));
+    engine_.engine.DelaySetting = DelayStep(engine_.engine.DelaySetting, step);
+    txtVerzoegerung->setText(DelayText(engine_.engine.DelaySetting));
 }
 
 void SimulationBar::cmdVerzoegerung_UpClick()
@@ -153,12 +152,12 @@ void SimulationBar::cmdVerzoegerung_DownClick()
 
 void SimulationBar::cmdPause_Click()
 {
-    Pause(EngineOf(s_, engine_));
+    Pause(engine_);
 }
 
 void SimulationBar::cmdStop_Click()
 {
-    StopEngine(EngineOf(s_, engine_));
+    StopEngine(engine_);
 }
 
 bool SimulationBar::eventFilter(QObject* watched, QEvent* event)

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include "simulation/engine.h"
 
 class QFrame;
 class QLabel;
@@ -12,13 +13,11 @@ class QLineEdit;
 class QPushButton;
 class QToolButton;
 class UserDialogs;
-struct EngineContext;
-struct ProgramState;
 
 class SimulationBar : public QWidget {
     Q_OBJECT
 public:
-    SimulationBar(ProgramState& s, EngineContext& engine, UserDialogs& dialogs, QWidget* parent);
+    SimulationBar(const Engine& engine, UserDialogs& dialogs, QWidget* parent);
 
     QFrame* picRot = nullptr;
     QFrame* picGruen = nullptr;
@@ -58,6 +57,6 @@ private:
     void ApplyDelayBox();
     void StepDelay(int step);
 
-    ProgramState& s_;
-    EngineContext& engine_;
+    // The engine bound to the program state: the parts of it this panel works on.
+    const Engine engine_;
 };

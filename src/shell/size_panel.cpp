@@ -4,13 +4,14 @@
 #include <QToolButton>
 
 #include "editing/worksheet_size.h"
-#include "model/state.h"
+#include "model/circuit.h"
+#include "model/ports/ports.h"
 #include "shell/panel_controls.h"
 #include "shell/panel_metrics.h"
 #include "shell/select_all_on_focus.h"
 
-SizePanel::SizePanel(ProgramState& s, QWidget* parent)
-    : SidePanel(2, QStringLiteral("Label"), QStringLiteral("lblInfo11"), parent), s_(s)
+SizePanel::SizePanel(Circuit& circuit, const Ports& ports, QWidget* parent)
+    : SidePanel(2, QStringLiteral("Label"), QStringLiteral("lblInfo11"), parent), circuit_(circuit), ports_(ports)
 {
     txtX = new QLineEdit(this);
     txtX->setObjectName(QStringLiteral("txtX"));
@@ -56,13 +57,13 @@ void SizePanel::txtY_GotFocus()
 void SizePanel::txtX_KeyPress(int keyAscii)
 {
     if (keyAscii == 13)
-        ShowSize(CommitSizeBox(s_, {txtX->text(), txtY->text()}, SizeBox::Width));
+        ShowSize(CommitSizeBox(circuit_, ports_.worksheet, {txtX->text(), txtY->text()}, SizeBox::Width));
 }
 
 void SizePanel::txtY_KeyPress(int keyAscii)
 {
     if (keyAscii == 13)
-        ShowSize(CommitSizeBox(s_, {txtX->text(), txtY->text()}, SizeBox::Height));
+        ShowSize(CommitSizeBox(circuit_, ports_.worksheet, {txtX->text(), txtY->text()}, SizeBox::Height));
 }
 
 void SizePanel::txtX_LostFocus()
@@ -77,22 +78,22 @@ void SizePanel::txtY_LostFocus()
 
 void SizePanel::updSizeX_UpClick()
 {
-    ShowSize(StepSizeBox(s_, {txtX->text(), txtY->text()}, SizeBox::Width, 5));
+    ShowSize(StepSizeBox(circuit_, ports_.worksheet, {txtX->text(), txtY->text()}, SizeBox::Width, 5));
 }
 
 void SizePanel::updSizeX_DownClick()
 {
-    ShowSize(StepSizeBox(s_, {txtX->text(), txtY->text()}, SizeBox::Width, -5));
+    ShowSize(StepSizeBox(circuit_, ports_.worksheet, {txtX->text(), txtY->text()}, SizeBox::Width, -5));
 }
 
 void SizePanel::updSizeY_UpClick()
 {
-    ShowSize(StepSizeBox(s_, {txtX->text(), txtY->text()}, SizeBox::Height, 5));
+    ShowSize(StepSizeBox(circuit_, ports_.worksheet, {txtX->text(), txtY->text()}, SizeBox::Height, 5));
 }
 
 void SizePanel::updSizeY_DownClick()
 {
-    ShowSize(StepSizeBox(s_, {txtX->text(), txtY->text()}, SizeBox::Height, -5));
+    ShowSize(StepSizeBox(circuit_, ports_.worksheet, {txtX->text(), txtY->text()}, SizeBox::Height, -5));
 }
 
 void SizePanel::SetStepsEnabled(bool enabled)

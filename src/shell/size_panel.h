@@ -8,13 +8,15 @@
 
 class QLineEdit;
 class QToolButton;
-struct ProgramState;
+struct Circuit;
+struct Ports;
 struct SizeBoxTexts;
 
 class SizePanel : public SidePanel {
     Q_OBJECT
 public:
-    SizePanel(ProgramState& s, QWidget* parent);
+    // The boxes resize circuit and redraw through ports.worksheet.
+    SizePanel(Circuit& circuit, const Ports& ports, QWidget* parent);
 
     QLineEdit* txtX = nullptr;
     QLineEdit* txtY = nullptr;
@@ -41,5 +43,6 @@ public:
 private:
     void ShowSize(const SizeBoxTexts& texts);
 
-    ProgramState& s_;
+    Circuit& circuit_;
+    const Ports& ports_;
 };

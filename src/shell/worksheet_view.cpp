@@ -13,11 +13,11 @@
 #include "shell/main_window_layout.h"
 #include "shell/panel_metrics.h"
 #include "shell/worksheet_picture.h"
-#include "render/engine_binding.h"
 #include "simulation/engine.h"
 
-WorksheetView::WorksheetView(ProgramState& s, EngineContext& engine, QWidget* client, int left)
-    : QObject(client), s_(s), engine_(engine)
+WorksheetView::WorksheetView(const Engine& engine, const SheetScale& scale, const int16_t& scroll, QWidget* client,
+                             int left)
+    : QObject(client), engine_(engine), scale_(scale), scroll_(scroll)
 {
     picContainer = new QWidget(client);
     picContainer->setObjectName(QStringLiteral("picContainer"));
@@ -112,7 +112,7 @@ void WorksheetView::VScroll_Scroll()
 void WorksheetView::ScrollPicture()
 {
     // Whole pixels of the zoomed cell, as the worksheet has always scrolled.
-    const double cell = 14.0 * s_.GridMode;
+    const double cell = 14.0 * scale_.GridMode;
     picGrid->move(HScroll->isVisible() ? static_cast<int>(std::floor(-HScroll->value() * cell)) : picGrid->x(),
                   VScroll->isVisible() ? static_cast<int>(std::floor(-VScroll->value() * cell)) : picGrid->y());
     PlaceEndLines();
@@ -131,18 +131,18 @@ void WorksheetView::GetVisibleP()
 {
     if (!grafik_)
         return;
-    const double cellPx = 14.0 * s_.GridMode;
+    const double cellPx = 14.0 * scale_.GridMode;
     const int columns = GetVisibleArea(Tw(picGrid->width()), Tw(GetContainerWidth()), cellPx, kTwipsPerPixel);
     const int rows = GetVisibleArea(Tw(picGrid->height()), Tw(picContainer->height()), cellPx, kTwipsPerPixel);
     grafik_->VStartX = static_cast<int16_t>(HScroll->value());
-    grafik_->VEndX = static_cast<int16_t>(std::min<int>(s_.circuit.MaxX, HScroll->value() - 1 + columns));
+    grafik_->VEndX = static_cast<int16_t>(std::min<int>(engine_.circuit.MaxX, HScroll->value() - 1 + columns));
     grafik_->VStartY = static_cast<int16_t>(VScroll->value());
-    grafik_->VEndY = static_cast<int16_t>(std::min<int>(s_.circuit.MaxY, VScroll->value() - 1 + rows));
+    grafik_->VEndY = static_cast<int16_t>(std::min<int>(engine_.circuit.MaxY, VScroll->value() - 1 + rows));
 }
 
 void WorksheetView::AutoScroll(int x, int y)
 {
-    if (s_.Scroll == 0)
+    if (scroll_ == 0)
         return;
     const int cw = GetContainerWidth();
     const int ch = picContainer->height();
@@ -159,7 +159,7 @@ void WorksheetView::AutoScroll(int x, int y)
 
 void WorksheetView::MovePicGrid(double x, double y, double downX, double downY)
 {
-    const double cw = Int(14 * s_.GridMode) * double(kTwipsPerPixel);
+    const double cw = Int(14 * scale_.GridMode) * double(kTwipsPerPixel);
     const double nl = CLng(x - downX + Tw(picGrid->x()));
     const double nt = CLng(y - downY + Tw(picGrid->y()));
     if (HScroll->minimum() * cw <= -nl && -nl <= HScroll->maximum() * cw)
@@ -170,9 +170,11 @@ void WorksheetView::MovePicGrid(double x, double y, double downX, double downY)
 
 void WorksheetView::picContainer_MouseDown(Qt::MouseButton button)
 {
-    if (button == Qt::RightButton && s_.ToolMode == ToolCode::SimulationRunning && s_.CurrentLevel > 0
-        && static_cast<size_t>(s_.CurrentLevel) < s_.circuit.ICInstances.size())
-        ShowLevel(EngineOf(s_, engine_), s_.circuit.ICInstances[static_cast<size_t>(s_.CurrentLevel)].ParentLevel);
+    const int16_t level = engine_.CurrentLevel;
+    const auto& instances = engine_.circuit.ICInstances;
+    if (button == Qt::RightButton && engine_.ToolMode == ToolCode::SimulationRunning && level > 0
+        && static_cast<size_t>(level) < instances.size())
+        ShowLevel(engine_, instances[static_cast<size_t>(level)].ParentLevel);
 }
 
 bool WorksheetView::eventFilter(QObject* watched, QEvent* event)

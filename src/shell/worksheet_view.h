@@ -3,21 +3,25 @@
 // picGrid in it, the lines that end the picture, the mark of the selected
 // clock generator and the scroll bars beside the container.
 #include <QObject>
+#include <cstdint>
+
+#include "simulation/engine.h"
 
 class QFrame;
 class QScrollBar;
 class QWidget;
 class WorksheetPicture;
 class clsGrafik;
-struct EngineContext;
 struct ResizeLayout;
-struct ProgramState;
+struct SheetScale;
 
 class WorksheetView : public QObject {
     Q_OBJECT
 public:
     // The controls are the client area's own, the container left at `left` pixels.
-    WorksheetView(ProgramState& s, EngineContext& engine, QWidget* client, int left);
+    // The bars follow scale and the circuit's size, and move with the cursor
+    // while scroll is on; engine leaves a level on a right click while running.
+    WorksheetView(const Engine& engine, const SheetScale& scale, const int16_t& scroll, QWidget* client, int left);
 
     QWidget* picContainer = nullptr;
     WorksheetPicture* picGrid = nullptr;
@@ -59,7 +63,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    ProgramState& s_;
-    EngineContext& engine_;
+    const Engine engine_;
+    const SheetScale& scale_;
+    const int16_t& scroll_;
     clsGrafik* grafik_ = nullptr;
 };

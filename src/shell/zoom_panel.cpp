@@ -5,12 +5,12 @@
 #include <QLineEdit>
 #include <QToolBar>
 
-#include "model/state.h"
+#include "model/geometry.h"
 #include "shell/control_panel_logic.h"
 #include "shell/panel_metrics.h"
 
-ZoomPanel::ZoomPanel(ProgramState& s, QWidget* parent)
-    : SidePanel(3, QStringLiteral("Label"), QStringLiteral("lblAllgemein3"), parent), s_(s)
+ZoomPanel::ZoomPanel(SheetScale& scale, QWidget* parent)
+    : SidePanel(3, QStringLiteral("Label"), QStringLiteral("lblAllgemein3"), parent), scale_(scale)
 {
     const int w = Px(kPanelWidth);
     cmbZoom = new QComboBox(this);
@@ -41,7 +41,7 @@ ZoomPanel::ZoomPanel(ProgramState& s, QWidget* parent)
 
 void ZoomPanel::ShowZoomText()
 {
-    cmbZoom->setEditText(ZoomCutText(s_.GridMode));
+    cmbZoom->setEditText(ZoomCutText(scale_.GridMode));
 }
 
 void ZoomPanel::cmbZoom_Click()
@@ -57,15 +57,15 @@ void ZoomPanel::cmbZoom_KeyPress(int keyAscii)
 
 void ZoomPanel::cmbZoom_LostFocus()
 {
-    cmbZoom->setEditText(ZoomFactorText(s_.GridMode));
+    cmbZoom->setEditText(ZoomFactorText(scale_.GridMode));
 }
 
 void ZoomPanel::ApplyZoomBox(ZoomConfirm how)
 {
-    const ZoomBoxResult r = ConfirmZoomBox(cmbZoom->currentText(), s_.GridMode, how);
+    const ZoomBoxResult r = ConfirmZoomBox(cmbZoom->currentText(), scale_.GridMode, how);
     cmbZoom->setEditText(r.text);
     if (r.apply) {
-        s_.GridMode = r.factor;
+        scale_.GridMode = r.factor;
         if (Redraw)
             Redraw();
     }

@@ -8,13 +8,13 @@
 
 class QComboBox;
 class QToolBar;
-struct ProgramState;
+struct SheetScale;
 enum class ZoomConfirm;
 
 class ZoomPanel : public SidePanel {
     Q_OBJECT
 public:
-    ZoomPanel(ProgramState& s, QWidget* parent);
+    ZoomPanel(SheetScale& scale, QWidget* parent);
 
     QComboBox* cmbZoom = nullptr;
     QToolBar* tlbZoom = nullptr;      // 1:1 and the fits
@@ -37,5 +37,5 @@ protected:
 private:
     void ApplyZoomBox(ZoomConfirm how);
 
-    ProgramState& s_;
+    SheetScale& scale_;
 };

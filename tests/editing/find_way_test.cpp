@@ -33,9 +33,9 @@ TEST_F(FindWayTest, APathGoesAlongTheRowThenTheColumnAndStopsAtAComponent)
                 s.circuit.P(4, y).ConUp = y > 1 ? kTrue : kFalse;
                 s.circuit.P(4, y).ConDown = y < 3 ? kTrue : kFalse;
             }
-        EXPECT_EQ(FindWay(s, 2, 2, 6, 5, false), c.reached);
+        EXPECT_EQ(FindWay(s.circuit, s.Changes, 2, 2, 6, 5, false), c.reached);
         EXPECT_EQ(s.circuit.P(2, 2).Type, ElementType::Empty) << "a trial changes nothing";
-        EXPECT_EQ(FindWay(s, 2, 2, 6, 5, true), c.reached);
+        EXPECT_EQ(FindWay(s.circuit, s.Changes, 2, 2, 6, 5, true), c.reached);
         EXPECT_TRUE(s.circuit.P(2, 2).ConRight) << "the first step is along the row";
         EXPECT_EQ(s.circuit.P(2, 2).Type, ElementType::Conductor);
         if (c.reached) {
@@ -46,10 +46,10 @@ TEST_F(FindWayTest, APathGoesAlongTheRowThenTheColumnAndStopsAtAComponent)
         }
     }
     InitArbeitsfeld(s);
-    EXPECT_TRUE(FindWay(s, 3, 3, 3, 3, true)) << "start and target coincide";
+    EXPECT_TRUE(FindWay(s.circuit, s.Changes, 3, 3, 3, 3, true)) << "start and target coincide";
     s.circuit.P(5, 3).Type = ElementType::Conductor;
     s.circuit.P(5, 3).ConLeft = s.circuit.P(5, 3).ConRight = kTrue;
-    EXPECT_FALSE(FindWay(s, 3, 3, 8, 3, false)) << "a conductor along the row is no crossing";
+    EXPECT_FALSE(FindWay(s.circuit, s.Changes, 3, 3, 8, 3, false)) << "a conductor along the row is no crossing";
 }
 
 TEST_F(FindWayTest, AStraightPathIsBlockedByTheComponentItLeadsInto)
@@ -77,16 +77,13 @@ TEST_F(FindWayTest, AStraightPathIsBlockedByTheComponentItLeadsInto)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        s.CursorX = c.cursor;
-        EXPECT_EQ(ElementOnWayH(s, c.x, c.y), c.blocked);
+        EXPECT_EQ(ElementOnWayH(s, c.x, c.y, c.cursor), c.blocked);
     }
     // The column: a component cell between the start and the cursor row.
     int16_t at = 0;
-    s.CursorY = 2;
-    EXPECT_TRUE(ElementOnWayV(s, 20, static_cast<int16_t>(ix + 1), &at));
+    EXPECT_TRUE(ElementOnWayV(s, 20, static_cast<int16_t>(ix + 1), 2, &at));
     EXPECT_EQ(s.circuit.P(ix + 1, at).ElementNr, gate);
-    s.CursorY = 28;
-    EXPECT_FALSE(ElementOnWayV(s, 20, static_cast<int16_t>(ix + 1)));
+    EXPECT_FALSE(ElementOnWayV(s, 20, static_cast<int16_t>(ix + 1), 28));
 }
 
 } // namespace

@@ -29,7 +29,7 @@ struct Box {
 
 class PlacementOutlines : public EditorRig {
 protected:
-    OutlineScale Scale() const { return {s.CellSize, s.GridMode}; }
+    SheetScale Scale() const { return {s.CellSize, s.GridMode}; }
     // The cells whose centres an outline holds, edges included.
     Cells Inside(const OutlineRect& r) const
     {
@@ -60,7 +60,7 @@ void ExpectNear(const OutlineRect& a, const OutlineRect& b)
     EXPECT_DOUBLE_EQ(a.Height, b.Height);
 }
 
-using Outline = std::function<OutlineRect(OutlineScale, OutlineSpot)>;
+using Outline = std::function<OutlineRect(SheetScale, OutlineSpot)>;
 
 struct OutlinedTool {
     const char* name;
@@ -69,11 +69,11 @@ struct OutlinedTool {
 };
 
 const OutlinedTool kTools[] = {
-    {"AND", ElementType::AND, [](OutlineScale z, OutlineSpot a) { return ShowRahmenAndOrXor(z, a, 2); }},
-    {"OR", ElementType::OR, [](OutlineScale z, OutlineSpot a) { return ShowRahmenAndOrXor(z, a, 2); }},
-    {"XOR", ElementType::XOR, [](OutlineScale z, OutlineSpot a) { return ShowRahmenAndOrXor(z, a, 2); }},
+    {"AND", ElementType::AND, [](SheetScale z, OutlineSpot a) { return ShowRahmenAndOrXor(z, a, 2); }},
+    {"OR", ElementType::OR, [](SheetScale z, OutlineSpot a) { return ShowRahmenAndOrXor(z, a, 2); }},
+    {"XOR", ElementType::XOR, [](SheetScale z, OutlineSpot a) { return ShowRahmenAndOrXor(z, a, 2); }},
     {"tri-state", ElementType::TriState,
-     [](OutlineScale z, OutlineSpot a) { return ShowRahmenAndOrXor(z, a, 2); }},
+     [](SheetScale z, OutlineSpot a) { return ShowRahmenAndOrXor(z, a, 2); }},
     {"inverter", ElementType::Inverter, ShowRahmenInverter},
     {"clock", ElementType::ClockGenerator, ShowRahmenTimer},
     {"half adder", ElementType::HalfAdder, ShowRahmenTimer},
@@ -82,7 +82,7 @@ const OutlinedTool kTools[] = {
     {"flip-flop", ElementType::FlipFlop, ShowRahmenFlipFlop},
     {"shift register", ElementType::ShiftRegister, ShowRahmenSRegister},
     {"seven-segment", ElementType::SevenSegment,
-     [](OutlineScale z, OutlineSpot a) { return ShowRahmenIC(z, a, 4, 4); }},
+     [](SheetScale z, OutlineSpot a) { return ShowRahmenIC(z, a, 4, 4); }},
 };
 
 // At 100 % the outline shows exactly the cells the component takes when the

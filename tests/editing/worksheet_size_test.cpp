@@ -47,7 +47,7 @@ TEST(SizeBoxes, EnterHoldsTheBoxToItsLimitsAndAppliesBoth)
     for (const CommitCase& c : cases) {
         SCOPED_TRACE(c.name);
         Sheet sheet;
-        EXPECT_EQ(CommitSizeBox(sheet.s, c.in, c.which), c.out);
+        EXPECT_EQ(CommitSizeBox(sheet.s.circuit, sheet.s.ports.worksheet, c.in, c.which), c.out);
         EXPECT_EQ(sheet.s.circuit.MaxX, c.maxX);
         EXPECT_EQ(sheet.s.circuit.MaxY, c.maxY);
     }
@@ -76,13 +76,13 @@ TEST(SizeBoxes, UpDownStepsByFiveWithinTheLimits)
     for (const StepCase& c : cases) {
         SCOPED_TRACE(c.name);
         Sheet sheet;
-        const SizeBoxTexts out = StepSizeBox(sheet.s, {c.box, "30"}, SizeBox::Width, c.step);
+        const SizeBoxTexts out = StepSizeBox(sheet.s.circuit, sheet.s.ports.worksheet, {c.box, "30"}, SizeBox::Width, c.step);
         EXPECT_EQ(out.txtX, c.shown);
         EXPECT_EQ(out.txtY, QStringLiteral("30"));
         EXPECT_EQ(sheet.s.circuit.MaxX, c.maxX);
     }
     Sheet sheet;
-    const SizeBoxTexts out = StepSizeBox(sheet.s, {"50", "30"}, SizeBox::Height, 5);
+    const SizeBoxTexts out = StepSizeBox(sheet.s.circuit, sheet.s.ports.worksheet, {"50", "30"}, SizeBox::Height, 5);
     EXPECT_EQ(out, (SizeBoxTexts{"50", "35"}));
     EXPECT_EQ(sheet.s.circuit.MaxY, 35);
 }
@@ -92,19 +92,19 @@ TEST(SizeBoxes, AShrinkIsRaisedToKeepTheOccupiedCells)
     Sheet sheet;
     sheet.Occupy(44, 5);
     sheet.Occupy(3, 24);
-    EXPECT_EQ(StepSizeBox(sheet.s, {"50", "30"}, SizeBox::Width, -5), (SizeBoxTexts{"45", "30"}));
-    EXPECT_EQ(StepSizeBox(sheet.s, {"45", "30"}, SizeBox::Width, -5), (SizeBoxTexts{"45", "30"}));
+    EXPECT_EQ(StepSizeBox(sheet.s.circuit, sheet.s.ports.worksheet, {"50", "30"}, SizeBox::Width, -5), (SizeBoxTexts{"45", "30"}));
+    EXPECT_EQ(StepSizeBox(sheet.s.circuit, sheet.s.ports.worksheet, {"45", "30"}, SizeBox::Width, -5), (SizeBoxTexts{"45", "30"}));
     EXPECT_EQ(sheet.s.circuit.MaxX, 45);
-    EXPECT_EQ(CommitSizeBox(sheet.s, {"45", "20"}, SizeBox::Height), (SizeBoxTexts{"45", "25"}));
+    EXPECT_EQ(CommitSizeBox(sheet.s.circuit, sheet.s.ports.worksheet, {"45", "20"}, SizeBox::Height), (SizeBoxTexts{"45", "25"}));
     EXPECT_EQ(sheet.s.circuit.MaxY, 25);
-    EXPECT_EQ(CommitSizeBox(sheet.s, {"45", "26"}, SizeBox::Height), (SizeBoxTexts{"45", "26"}));
+    EXPECT_EQ(CommitSizeBox(sheet.s.circuit, sheet.s.ports.worksheet, {"45", "26"}, SizeBox::Height), (SizeBoxTexts{"45", "26"}));
     EXPECT_EQ(sheet.s.circuit.P(44, 5).Type, ElementType::Conductor);
     EXPECT_EQ(sheet.s.circuit.P(3, 24).Type, ElementType::Conductor);
 
     // An occupied last row keeps the current height.
     Sheet full;
     full.Occupy(7, 30);
-    EXPECT_EQ(CommitSizeBox(full.s, {"50", "15"}, SizeBox::Height), (SizeBoxTexts{"50", "30"}));
+    EXPECT_EQ(CommitSizeBox(full.s.circuit, full.s.ports.worksheet, {"50", "15"}, SizeBox::Height), (SizeBoxTexts{"50", "30"}));
     EXPECT_EQ(full.s.circuit.MaxY, 30);
     EXPECT_EQ(full.s.circuit.P(7, 30).Type, ElementType::Conductor);
 }
@@ -119,7 +119,7 @@ TEST(SizeBoxes, ResizingKeepsEveryCellAndDropsTheOldSpareColumn)
     sheet.s.circuit.P(3, 4).ElementNr = 7;
     FakeMainWindow window;
     window.Attach(sheet.s);
-    EXPECT_EQ(CommitSizeBox(sheet.s, {"200", "200"}, SizeBox::Width), (SizeBoxTexts{"200", "200"}));
+    EXPECT_EQ(CommitSizeBox(sheet.s.circuit, sheet.s.ports.worksheet, {"200", "200"}, SizeBox::Width), (SizeBoxTexts{"200", "200"}));
     EXPECT_EQ(sheet.s.circuit.P.UBoundX(), 201);
     for (int x = 0; x <= 10; ++x)
         EXPECT_EQ(sheet.s.circuit.P(x, 4).Type, ElementType::Conductor) << x;

@@ -172,7 +172,7 @@ TEST_F(Connectors, FindNextGoesColumnByColumnAndSkipsNamedEnds)
     int16_t nextX = 0, nextY = 0;
     std::vector<std::pair<int16_t, int16_t>> found;
     int16_t skipX = 9, skipY = 1;
-    while (const auto next = FindNextConnectorEnd(s, nextX, nextY, skipX, skipY)) {
+    while (const auto next = FindNextConnectorEnd(s.circuit, nextX, nextY, skipX, skipY)) {
         found.push_back(*next);
         std::tie(skipX, skipY) = *next;
         ASSERT_LE(found.size(), 10u);
@@ -184,7 +184,7 @@ TEST_F(Connectors, FindNextGoesColumnByColumnAndSkipsNamedEnds)
     // A search resumes below the last find, in the same column.
     nextX = 9;
     nextY = 0;
-    EXPECT_EQ(FindNextConnectorEnd(s, nextX, nextY, -1, -1), std::make_optional(std::make_pair<int16_t, int16_t>(9, 5)));
+    EXPECT_EQ(FindNextConnectorEnd(s.circuit, nextX, nextY, -1, -1), std::make_optional(std::make_pair<int16_t, int16_t>(9, 5)));
     EXPECT_EQ(nextX, 9);
     EXPECT_EQ(nextY, 6);
 }
