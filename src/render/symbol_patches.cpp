@@ -485,12 +485,15 @@ bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& pictu
     // piece inside one symbol needs none.
     const bool again = same && &picture == lastPicture_ && picture.DrawCount() == lastDrawCount_
         && e == lastElement_ && area == lastArea_;
+    const QRect put = same ? area : v->rect;
     if (!again)
-        picture.PutPatch(v->pixels, v->rect.topLeft(), same ? area : v->rect, &v->runs);
+        picture.PutPatch(v->pixels, v->rect.topLeft(), put, &v->runs);
     looks.shown = true;
     looks.shownKey = v->pixels.cacheKey();
+    // The whole look put back later must cover the piece and all the outline
+    // went over: an outline put whole draws over the levels the symbol showed.
     if (kept.whole.shown)
-        kept.touched |= area;
+        kept.touched |= area | put;
     LeaveSettings(g, picture, *v, e, s);
     lastPicture_ = &picture;
     lastDrawCount_ = picture.DrawCount();
