@@ -82,6 +82,11 @@ long long clsGrafik::SymbolsDrawn() const
     return patches_->SymbolsDrawn();
 }
 
+long long clsGrafik::LooksDrawn() const
+{
+    return patches_->LooksDrawn();
+}
+
 void clsGrafik::PictureCleared()
 {
     patches_->ForgetAll();

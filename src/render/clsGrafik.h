@@ -88,6 +88,8 @@ public:
     bool KeepSymbolPixels = true;
     // How often a component symbol was drawn on a surface the plain way.
     long long SymbolsDrawn() const;
+    // How many looks of symbols were drawn to be kept.
+    long long LooksDrawn() const;
 
     // Zoom commands (they redraw through the main window).
     void Zoom100();

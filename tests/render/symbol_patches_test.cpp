@@ -127,6 +127,27 @@ TEST(SymbolPatches, AConductorChangingBesideASymbolDoesNotDrawItAgain)
     }
 }
 
+TEST(SymbolPatches, ComponentsOfOneLookShareItsPixels)
+{
+    // At zoom 1 every inverter of the chain lies a whole number of pixels from
+    // the others; at 1.6 hardly two do, and each keeps its own.
+    for (float zoom : {1.0f, 1.6f}) {
+        CircuitDriver d;
+        DrawingWindow window(d);
+        ASSERT_TRUE(d.Load(Data("bench/inv_chain_400.gtr")));
+        d.s.GridMode = zoom;
+        window.RedrawAllElements();
+        d.PowerOn();
+        for (int i = 0; i < 4; ++i)
+            d.Click(1, 2);
+        if (zoom == 1.0f)
+            EXPECT_LE(d.grafik.LooksDrawn(), 40) << "400 inverters, a few looks";
+        else
+            EXPECT_GE(d.grafik.LooksDrawn(), 400);
+        d.s.ports = Ports{};
+    }
+}
+
 // The counter clocked for a while, then for 16 cycles more: the picture at
 // the end and how often a symbol was drawn the plain way in those 16.
 std::pair<QImage, long long> RunCounter(float zoom, bool keep)
