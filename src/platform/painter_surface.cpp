@@ -226,8 +226,15 @@ void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const 
             const int last = std::min(run->last, right);
             if (first > last)
                 continue;
-            std::copy_n(reinterpret_cast<const QRgb*>(from + run->row * fromStride) + first, last - first + 1,
-                        reinterpret_cast<QRgb*>(bits + (run->row + shift.y()) * stride) + first + shift.x());
+            const QRgb* source = reinterpret_cast<const QRgb*>(from + run->row * fromStride) + first;
+            QRgb* to = reinterpret_cast<QRgb*>(bits + (run->row + shift.y()) * stride) + first + shift.x();
+            // Most stretches are a few pixels: a plain loop beats a call to copy them.
+            if (last - first < 16) {
+                for (int i = 0; i <= last - first; ++i)
+                    to[i] = source[i];
+            } else {
+                std::copy_n(source, last - first + 1, to);
+            }
         }
         Drawn();
         return;

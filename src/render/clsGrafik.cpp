@@ -3,6 +3,8 @@
 // straight-conductor end search.
 #include "render/clsGrafik.h"
 
+#include <typeinfo>
+
 #include "model/geometry.h"
 #include "model/state.h"
 #include "render/marker_symbols.h"
@@ -94,9 +96,12 @@ void clsGrafik::PictureCleared()
 
 PainterSurface* clsGrafik::KeptPicture() const
 {
-    auto* picture = Device && Device->kind() == SurfaceKind::Worksheet ? dynamic_cast<PainterSurface*>(Device)
-                                                                        : nullptr;
-    return KeepSymbolPixels && picture && !picture->Image().isNull() ? picture : nullptr;
+    if (!KeepSymbolPixels || !Device || Device->kind() != SurfaceKind::Worksheet)
+        return nullptr;
+    // Asked for every conductor piece: the exact type is checked first, cheaply.
+    auto* picture = typeid(*Device) == typeid(PainterSurface) ? static_cast<PainterSurface*>(Device)
+                                                              : dynamic_cast<PainterSurface*>(Device);
+    return picture && !picture->Image().isNull() ? picture : nullptr;
 }
 
 bool clsGrafik::RefreshSymbol(int16_t x, int16_t y, const QRect& area)

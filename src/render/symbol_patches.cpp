@@ -519,7 +519,8 @@ void SymbolPatches::LeaveSettings(clsGrafik& g, PainterSurface& picture, const V
     d.DrawWidth = a.drawWidth;
     d.DrawStyle = a.drawStyle;
     if (!(v.drawn->passed & kFont)) {
-        if (!d.FontName.isSharedWith(a.fontName))
+        // The same name most times: comparing costs less than sharing it again.
+        if (!d.FontName.isSharedWith(a.fontName) && d.FontName != a.fontName)
             d.FontName = a.fontName;
         d.FontSize = a.fontSize;
     }
