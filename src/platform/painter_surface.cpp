@@ -578,10 +578,44 @@ void PainterSurface::TwoPointLines(const QPoint* points, int count)
         const int bottom = std::min(std::max(from.y(), to.y()), height - 1);
         if (left > right)
             continue;
+        if (left == right) {
+            // Upright: one pixel a row.
+            for (int y = top; y <= bottom; ++y)
+                reinterpret_cast<QRgb*>(bits + y * stride)[left] = value;
+            continue;
+        }
         for (int y = top; y <= bottom; ++y)
             std::fill(reinterpret_cast<QRgb*>(bits + y * stride) + left,
                       reinterpret_cast<QRgb*>(bits + y * stride) + right + 1, value);
     }
+}
+
+void PainterSurface::PSetColumn(int x, const int* ys, int count, int32_t color)
+{
+    if (count <= 0)
+        return;
+    bool near = std::abs(x) < kCoordinateLimit;
+    for (int i = 0; near && i < count; ++i)
+        near = std::abs(ys[i]) < kCoordinateLimit;
+    if (!near || HasUserScale() || outside_ || DrawWidth > 1 || !painter_.isActive()) {
+        for (int i = 0; i < count; ++i)
+            PSet(x, ys[i], color);
+        return;
+    }
+    // Unscaled whole pixels land where they are: one opaque pixel each.
+    const QRgb value = RgbFromBgr(color);
+    const int column = x - origin_.x();
+    const bool inside = column >= 0 && column < image_.width();
+    uchar* bits = inside ? image_.bits() : nullptr;
+    const qsizetype stride = image_.bytesPerLine();
+    for (int i = 0; i < count; ++i) {
+        const int row = ys[i] - origin_.y();
+        if (inside && row >= 0 && row < image_.height())
+            reinterpret_cast<QRgb*>(bits + row * stride)[column] = value;
+        Drawn();
+    }
+    CurrentX = x;
+    CurrentY = ys[count - 1];
 }
 
 void PainterSurface::DrawPolyline(const QList<QPoint>& points)

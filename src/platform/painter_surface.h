@@ -63,6 +63,10 @@ public:
     int Width() const override;
     int Height() const override;
 
+    // PSet(x, y, color) for each of the points in turn (whole pixels of the
+    // current scale): the grid dots of a column, without a call chain per dot.
+    void PSetColumn(int x, const int* ys, int count, int32_t color);
+
     // Without building a list: the conductors' pieces.
     void TwoPointLine(QPoint from, QPoint to) override;
     void TwoPointLines(const QPoint* points, int count) override;

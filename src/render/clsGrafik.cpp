@@ -26,10 +26,11 @@ constexpr int32_t kSensorFill = 0xFFFFC0;
 
 // A cell outside a grid reads as an empty cell, so that a piece at the
 // border never reads beyond the grid.
+const GridCell kNoCell;
+
 const GridCell& CellOr(const Grid& grid, int x, int y)
 {
-    static const GridCell empty;
-    return grid.Contains(x, y) ? grid(x, y) : empty;
+    return grid.Contains(x, y) ? grid(x, y) : kNoCell;
 }
 
 const Grid& Level0Field(const ProgramState& s)
@@ -119,7 +120,7 @@ bool clsGrafik::RestoreLook(int16_t x, int16_t y)
     return picture && patches_->RestoreWhole(s_, *this, *picture, x, y);
 }
 
-int clsGrafik::Centre(int i)
+int clsGrafik::CentreSlow(int i)
 {
     // Worked out once per zoom: every conductor piece needs four.
     if (centresZoom_ != s_.GridMode) {
@@ -261,11 +262,13 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode, bool 
     // edges, and the markers drawn on its cells.
     QRect area = QRect(QPoint(std::min(cx, nx) - 2, std::min(cy, ny) - 2),
                        QPoint(std::max(cx, nx) + 2, std::max(cy, ny) + 2));
-    const int reach = GridPixelZoomed() + 2;
-    if (hereMarker != 0)
-        area |= QRect(cx - reach, cy - reach, 2 * reach + 1, 2 * reach + 1);
-    if (thereMarker != 0)
-        area |= QRect(nx - reach, ny - reach, 2 * reach + 1, 2 * reach + 1);
+    if (hereMarker != 0 || thereMarker != 0) {
+        const int reach = GridPixelZoomed() + 2;
+        if (hereMarker != 0)
+            area |= QRect(cx - reach, cy - reach, 2 * reach + 1, 2 * reach + 1);
+        if (thereMarker != 0)
+            area |= QRect(nx - reach, ny - reach, 2 * reach + 1, 2 * reach + 1);
+    }
     // A piece inside one component puts its kept pixels back once.
     bool restored = false;
     if (CellOr(Level0Field(s_), xn, yn).Type != ElementType::Conductor)

@@ -100,7 +100,13 @@ public:
 private:
     int16_t GridPixelZoomed() const;
     // The centre pixel of column or row i at the current zoom (GridToPixel).
-    int Centre(int i);
+    int Centre(int i)
+    {
+        if (centresZoom_ == s_.GridMode && static_cast<unsigned>(i) < centres_.size() && i <= 32767)
+            return centres_[static_cast<size_t>(i)];
+        return CentreSlow(i);
+    }
+    int CentreSlow(int i);
     std::vector<int32_t> centres_;
     float centresZoom_ = -1;
 

@@ -425,6 +425,7 @@ bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture
     made->passed = passed;
     made->runs = std::move(runs);
     made->pixels = std::move(pixels);
+    made->pixelsKey = made->pixels.cacheKey();
     made->after = after;
     bytes_ += static_cast<size_t>(made->pixels.sizeInBytes()) + made->runs.size() * sizeof(made->runs[0]);
     out.drawn = made;
@@ -598,7 +599,7 @@ bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& pictu
     Kept& kept = kept_[static_cast<size_t>(e)];
     Looks& looks = kept.outline;
     // Looks that differ in the levels only often have the very same pixels.
-    const bool same = looks.shown && looks.shownKey == v->pixels().cacheKey();
+    const bool same = looks.shown && looks.shownKey == v->pixelsKey();
     // Nothing drawn since these pixels went on here: the second cell of a
     // piece inside one symbol needs none.
     const bool again = same && &picture == lastPicture_ && picture.DrawCount() == lastDrawCount_
@@ -607,7 +608,7 @@ bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& pictu
     if (!again)
         picture.PutPatch(v->pixels(), v->rect.topLeft(), put, &v->drawn->runs);
     looks.shown = true;
-    looks.shownKey = v->pixels().cacheKey();
+    looks.shownKey = v->pixelsKey();
     // The whole look put back later must cover the piece and all the outline
     // went over: an outline put whole draws over the levels the symbol showed.
     if (kept.whole.shown)
@@ -636,12 +637,12 @@ bool SymbolPatches::RestoreWhole(ProgramState& s, clsGrafik& g, PainterSurface& 
     // only the part where the looks differ, and that, is put.
     QRect area = v->rect;
     if (wasShown) {
-        const qint64 now = v->pixels().cacheKey();
+        const qint64 now = v->pixelsKey();
         auto known = std::find_if(kept->changes.begin(), kept->changes.end(),
                                   [&](const Change& c) { return c.from == wasKey && c.to == now; });
         if (known == kept->changes.end()) {
             for (const Variant& before : kept->whole.variants) {
-                if (before.pixels().cacheKey() == wasKey) {
+                if (before.pixelsKey() == wasKey) {
                     kept->changes.push_back(
                         Change{wasKey, now, Differences(before.pixels(), before.rect, v->pixels(), v->rect)});
                     known = kept->changes.end() - 1;
@@ -654,7 +655,7 @@ bool SymbolPatches::RestoreWhole(ProgramState& s, clsGrafik& g, PainterSurface& 
     }
     picture.PutPatch(v->pixels(), v->rect.topLeft(), area, &v->drawn->runs);
     kept->whole.shown = true;
-    kept->whole.shownKey = v->pixels().cacheKey();
+    kept->whole.shownKey = v->pixelsKey();
     kept->touched = QRect();
     kept->outline.shown = false;
     LeaveSettings(g, picture, *v, e, s);

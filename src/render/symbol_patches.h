@@ -62,6 +62,7 @@ private:
     struct Drawn {
         QRect rect;
         QImage pixels;
+        qint64 pixelsKey = 0; // pixels.cacheKey(), asked for every piece
         std::vector<PainterSurface::PatchRun> runs;
         unsigned used = 0;
         unsigned passed = 0;
@@ -74,6 +75,7 @@ private:
         std::shared_ptr<const Drawn> drawn;
         QRect rect;
         const QImage& pixels() const { return drawn->pixels; }
+        qint64 pixelsKey() const { return drawn->pixelsKey; }
     };
     // The looks kept of one way of drawing a symbol, and the one the picture shows.
     struct Looks {
