@@ -201,7 +201,7 @@ void PainterSurface::FillRect(const QRect& r, QRgb value)
         std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + left, right - left + 1, value);
 }
 
-void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const std::vector<PatchRun>* runs)
+void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const PatchRuns* runs)
 {
     if (!painter_.isActive() || outside_ || patch.format() != QImage::Format_ARGB32_Premultiplied)
         return;
@@ -219,9 +219,9 @@ void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const 
     const qsizetype fromStride = patch.bytesPerLine();
     if (runs) {
         // Row by row, each stretch of opaque pixels copied whole.
-        auto run = std::lower_bound(runs->begin(), runs->end(), top,
-                                    [](const PatchRun& r, int row) { return r.row < row; });
-        for (; run != runs->end() && run->row <= bottom; ++run) {
+        const PatchRun* run = runs->runs.data() + runs->rowStart[static_cast<size_t>(top)];
+        const PatchRun* end = runs->runs.data() + runs->rowStart[static_cast<size_t>(bottom) + 1];
+        for (; run != end; ++run) {
             const int first = std::max(run->first, left);
             const int last = std::min(run->last, right);
             if (first > last)
@@ -250,12 +250,15 @@ void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const 
     Drawn();
 }
 
-std::vector<PainterSurface::PatchRun> PainterSurface::OpaqueRuns(const QImage& patch)
+PainterSurface::PatchRuns PainterSurface::OpaqueRuns(const QImage& patch)
 {
-    std::vector<PatchRun> runs;
+    PatchRuns found;
+    std::vector<PatchRun>& runs = found.runs;
     const int width = patch.width();
     const int height = patch.height();
+    found.rowStart.reserve(static_cast<size_t>(height) + 1);
     for (int row = 0; row < height; ++row) {
+        found.rowStart.push_back(static_cast<int>(runs.size()));
         const QRgb* line = reinterpret_cast<const QRgb*>(patch.constScanLine(row));
         for (int col = 0; col < width;) {
             // Transparent premultiplied pixels are all zero.
@@ -269,7 +272,8 @@ std::vector<PainterSurface::PatchRun> PainterSurface::OpaqueRuns(const QImage& p
             runs.push_back(PatchRun{row, first, col - 1});
         }
     }
-    return runs;
+    found.rowStart.push_back(static_cast<int>(runs.size()));
+    return found;
 }
 
 int PainterSurface::Width() const

@@ -390,9 +390,8 @@ bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture
     if (Differing(after, before) & passed)
         return false;
 
-    std::vector<PainterSurface::PatchRun> runs = PainterSurface::OpaqueRuns(drawn);
     QRect ink;
-    for (const PainterSurface::PatchRun& r : runs)
+    for (const PainterSurface::PatchRun& r : PainterSurface::OpaqueRuns(drawn).runs)
         ink |= QRect(r.first, r.row, r.last - r.first + 1, 1);
     // A symbol reaching the edge of its patch may reach beyond it.
     const QRect inside = QRect(QPoint(0, 0), rect.size())
@@ -404,11 +403,6 @@ bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture
         ink = QRect(0, 0, 1, 1);
     // Only the pixels drawn are kept, shared with an earlier look that has the same.
     QImage pixels = drawn.copy(ink);
-    for (PainterSurface::PatchRun& r : runs) {
-        r.row -= ink.top();
-        r.first -= ink.left();
-        r.last -= ink.left();
-    }
     const bool cut = !out.rect.isNull();
     out.rect = ink.translated(rect.topLeft());
     Kept& kept = *KeptFor(e);
@@ -423,11 +417,11 @@ bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture
     made->rect = out.rect.translated(-kept.origin);
     made->used = used;
     made->passed = passed;
-    made->runs = std::move(runs);
+    made->runs = PainterSurface::OpaqueRuns(pixels);
     made->pixels = std::move(pixels);
     made->pixelsKey = made->pixels.cacheKey();
     made->after = after;
-    bytes_ += static_cast<size_t>(made->pixels.sizeInBytes()) + made->runs.size() * sizeof(made->runs[0]);
+    bytes_ += static_cast<size_t>(made->pixels.sizeInBytes()) + made->runs.runs.size() * sizeof(made->runs.runs[0]);
     out.drawn = made;
     if (!cut)
         shared_.emplace(SharedKey(s, g, picture, kept, x, y, e, out.look, whole, used), std::move(made));

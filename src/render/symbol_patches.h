@@ -63,7 +63,7 @@ private:
         QRect rect;
         QImage pixels;
         qint64 pixelsKey = 0; // pixels.cacheKey(), asked for every piece
-        std::vector<PainterSurface::PatchRun> runs;
+        PainterSurface::PatchRuns runs;
         unsigned used = 0;
         unsigned passed = 0;
         Settings after;
