@@ -165,15 +165,9 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode)
 void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode, bool hereHigh, bool thereHigh)
 {
     s_.CurrentLevel = 0;
-    int dx = 0;
-    int dy = 0;
-    switch (dir) {
-    case 1: dx = 1; break;
-    case 2: dx = -1; break;
-    case 3: dy = 1; break;
-    case 4: dy = -1; break;
-    default: break;
-    }
+    // The cell the signal came from: directions 1..4 are right, left, down, up of (x, y).
+    const int dx = dir == 1 ? 1 : (dir == 2 ? -1 : 0);
+    const int dy = dir == 3 ? 1 : (dir == 4 ? -1 : 0);
     const int xn = x + dx;
     const int yn = y + dy;
     if (CellOr(s_.P, x, y).Type == 0 || CellOr(s_.P, xn, yn).Type == 0)
@@ -245,19 +239,25 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode, bool 
         drawStrokes();
     }
 
+    PieceDrawn(x, y, static_cast<int16_t>(xn), static_cast<int16_t>(yn), QPoint(cx, cy), QPoint(nx, ny));
+}
+
+// What sits on the two cells of a piece just drawn goes on top of it again.
+void clsGrafik::PieceDrawn(int16_t x, int16_t y, int16_t xn, int16_t yn, QPoint herePixel, QPoint therePixel)
+{
+    const int cx = herePixel.x(), cy = herePixel.y(), nx = therePixel.x(), ny = therePixel.y();
     // What sits on the two cells is drawn again over the new piece.
-    const GridCell& here = CellOr(level0, x, y);
-    const GridCell& there = CellOr(level0, xn, yn);
-    const int16_t hereMarker = here.Marker;
-    const int16_t thereMarker = there.Marker;
+    const Grid& level0 = Level0Field(s_);
+    const int16_t hereMarker = CellOr(level0, x, y).Marker;
+    const int16_t thereMarker = CellOr(level0, xn, yn).Marker;
     if (hereMarker == -1)
         SetKnotenpunkt(s_, *this, x, y, false);
     if (thereMarker == -1)
-        SetKnotenpunkt(s_, *this, static_cast<int16_t>(xn), static_cast<int16_t>(yn), false);
+        SetKnotenpunkt(s_, *this, xn, yn, false);
     if (hereMarker == 1)
         SetKoppeldiode(s_, *this, x, y, false);
     if (thereMarker == 1)
-        SetKoppeldiode(s_, *this, static_cast<int16_t>(xn), static_cast<int16_t>(yn), false);
+        SetKoppeldiode(s_, *this, xn, yn, false);
     // The pixels the piece may have touched: its three strokes and the white
     // edges, and the markers drawn on its cells.
     QRect area = QRect(QPoint(std::min(cx, nx) - 2, std::min(cy, ny) - 2),
@@ -272,7 +272,7 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode, bool 
     // A piece inside one component puts its kept pixels back once.
     bool restored = false;
     if (CellOr(Level0Field(s_), xn, yn).Type != ElementType::Conductor)
-        restored = RefreshSymbol(static_cast<int16_t>(xn), static_cast<int16_t>(yn), area);
+        restored = RefreshSymbol(xn, yn, area);
     const int16_t e = CellOr(s_.P, x, y).ElementNr;
     if (restored && e > 0 && e == CellOr(s_.P, xn, yn).ElementNr)
         return;

@@ -118,6 +118,7 @@ private:
     std::unique_ptr<SymbolPatches> patches_;
     // True when the kept pixels were put back.
     bool RefreshSymbol(int16_t x, int16_t y, const QRect& area);
+    void PieceDrawn(int16_t x, int16_t y, int16_t xn, int16_t yn, QPoint herePixel, QPoint therePixel);
     // The worksheet's own picture, which keeps what is drawn on it; null elsewhere.
     PainterSurface* KeptPicture() const;
 };

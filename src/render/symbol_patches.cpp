@@ -202,6 +202,37 @@ bool SelectedClock(const ProgramState& s, int16_t e)
         && s.Clocks[slot].ClockElement == e;
 }
 
+// The pixels a symbol may reach on the whole picture: its pins and its own
+// cells, and a margin.
+QRect SymbolReach(ProgramState& s, const clsGrafik& g, int16_t x, int16_t y, int16_t e)
+{
+    const CachedPins* pins = PowerOnPins(s, e, 0);
+    int x0 = x, x1 = x, y0 = y, y1 = y;
+    auto take = [&](int px, int py) {
+        x0 = std::min(x0, px);
+        x1 = std::max(x1, px);
+        y0 = std::min(y0, py);
+        y1 = std::max(y1, py);
+    };
+    if (pins) {
+        for (int i = 0; i < pins->InputCount && i < kPinTableSize; ++i)
+            take(pins->In[static_cast<size_t>(i)].X, pins->In[static_cast<size_t>(i)].Y);
+        for (int i = 0; i < pins->OutputCount && i < kPinTableSize; ++i)
+            take(pins->Out[static_cast<size_t>(i)].X, pins->Out[static_cast<size_t>(i)].Y);
+    }
+    const int fx0 = std::max(0, x0 - kFootprintReach), fx1 = std::min<int>(s.MaxX, x1 + kFootprintReach);
+    const int fy0 = std::max(0, y0 - kFootprintReach), fy1 = std::min<int>(s.MaxY, y1 + kFootprintReach);
+    for (int cx = fx0; cx <= fx1; ++cx)
+        for (int cy = fy0; cy <= fy1; ++cy)
+            if (s.P.Contains(cx, cy) && s.P(cx, cy).ElementNr == e)
+                take(cx, cy);
+    const double pitch = g.GridPixel * static_cast<double>(s.GridMode);
+    return QRect(QPoint(static_cast<int>(std::floor((x0 - kMarginCells) * pitch)),
+                        static_cast<int>(std::floor((y0 - kMarginCells) * pitch))),
+                 QPoint(static_cast<int>(std::ceil((x1 + 1 + kMarginCells) * pitch)),
+                        static_cast<int>(std::ceil((y1 + 1 + kMarginCells) * pitch))));
+}
+
 // The look: the surface and the zoom, and for a symbol that shows levels or
 // a state, the levels on its pins and cell, its state and what it holds.
 std::optional<uint64_t> LookOf(ProgramState& s, const clsGrafik& g, const Surface& picture, int16_t x, int16_t y,
@@ -320,33 +351,8 @@ SymbolPatches::Kept* SymbolPatches::KeptFor(int16_t e)
 bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y, int16_t e,
                           bool whole, Variant& out)
 {
-    // The cells the symbol may reach: its pins and its own cells, and a margin.
-    const CachedPins* pins = PowerOnPins(s, e, 0);
-    int x0 = x, x1 = x, y0 = y, y1 = y;
-    auto take = [&](int px, int py) {
-        x0 = std::min(x0, px);
-        x1 = std::max(x1, px);
-        y0 = std::min(y0, py);
-        y1 = std::max(y1, py);
-    };
-    if (pins) {
-        for (int i = 0; i < pins->InputCount && i < kPinTableSize; ++i)
-            take(pins->In[static_cast<size_t>(i)].X, pins->In[static_cast<size_t>(i)].Y);
-        for (int i = 0; i < pins->OutputCount && i < kPinTableSize; ++i)
-            take(pins->Out[static_cast<size_t>(i)].X, pins->Out[static_cast<size_t>(i)].Y);
-    }
-    const int fx0 = std::max(0, x0 - kFootprintReach), fx1 = std::min<int>(s.MaxX, x1 + kFootprintReach);
-    const int fy0 = std::max(0, y0 - kFootprintReach), fy1 = std::min<int>(s.MaxY, y1 + kFootprintReach);
-    for (int cx = fx0; cx <= fx1; ++cx)
-        for (int cy = fy0; cy <= fy1; ++cy)
-            if (s.P.Contains(cx, cy) && s.P(cx, cy).ElementNr == e)
-                take(cx, cy);
-    const double pitch = g.GridPixel * static_cast<double>(s.GridMode);
     const QRect all(0, 0, picture.Width(), picture.Height());
-    const QRect reach = QRect(QPoint(static_cast<int>(std::floor((x0 - kMarginCells) * pitch)),
-                                     static_cast<int>(std::floor((y0 - kMarginCells) * pitch))),
-                              QPoint(static_cast<int>(std::ceil((x1 + 1 + kMarginCells) * pitch)),
-                                     static_cast<int>(std::ceil((y1 + 1 + kMarginCells) * pitch))));
+    const QRect reach = SymbolReach(s, g, x, y, e);
     const QRect rect = reach.intersected(all);
     if (rect.isEmpty())
         return false;
@@ -401,15 +407,23 @@ bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture
         return false;
     if (ink.isEmpty())
         ink = QRect(0, 0, 1, 1);
-    // Only the pixels drawn are kept, shared with an earlier look that has the same.
     QImage pixels = drawn.copy(ink);
     const bool cut = !out.rect.isNull();
     out.rect = ink.translated(rect.topLeft());
+    Keep(s, g, picture, x, y, e, whole, std::move(pixels), used, passed, after, !cut, out);
+    return true;
+}
+
+void SymbolPatches::Keep(ProgramState& s, const clsGrafik& g, const Surface& picture, int16_t x, int16_t y, int16_t e,
+                         bool whole, QImage pixels, unsigned used, unsigned passed, const Settings& after, bool share,
+                         Variant& out)
+{
+    // Only the pixels drawn are kept, shared with an earlier look that has the same.
     Kept& kept = *KeptFor(e);
     for (const Variant& other : (whole ? kept.whole : kept.outline).variants) {
         if (other.rect == out.rect && other.pixels() == pixels) {
             out.drawn = other.drawn;
-            return true;
+            return;
         }
     }
     ++looksDrawn_;
@@ -423,9 +437,8 @@ bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture
     made->after = after;
     bytes_ += static_cast<size_t>(made->pixels.sizeInBytes()) + made->runs.runs.size() * sizeof(made->runs.runs[0]);
     out.drawn = made;
-    if (!cut)
+    if (share)
         shared_.emplace(SharedKey(s, g, picture, kept, x, y, e, out.look, whole, used), std::move(made));
-    return true;
 }
 
 uint32_t SymbolPatches::KindOf(const ProgramState& s, int16_t e, bool whole)
@@ -478,6 +491,7 @@ const SymbolPatches::Variant* SymbolPatches::Find(ProgramState& s, clsGrafik& g,
         }
     }
     if (!made.drawn) {
+        // The origin of the pixels kept is that of the component's shape.
         if (!kept.shaped) {
             kept.shape = ShapeOf(s, g, x, y, e, kept.origin);
             kept.shaped = true;

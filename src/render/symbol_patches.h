@@ -113,6 +113,9 @@ private:
                         bool whole);
     bool Build(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y, int16_t e, bool whole,
                Variant& out);
+    // Keeps the pixels drawn for `out`, or those of an equal earlier look.
+    void Keep(ProgramState& s, const clsGrafik& g, const Surface& picture, int16_t x, int16_t y, int16_t e, bool whole,
+              QImage pixels, unsigned used, unsigned passed, const Settings& after, bool share, Variant& out);
     // The kind of a way of drawing a symbol, for `reads_`.
     static uint32_t KindOf(const ProgramState& s, int16_t e, bool whole);
     void LeaveSettings(clsGrafik& g, PainterSurface& picture, const Variant& v, int16_t e, const ProgramState& s);
