@@ -165,6 +165,17 @@ void BuildLongChain(ProgramState& s)
     }
 }
 
+// Switched on, timed, and off again, untimed.
+void TimePowerOn(benchmark::State& state, CircuitDriver& d)
+{
+    for (auto _ : state) {
+        d.PowerOn();
+        state.PauseTiming();
+        d.PowerOff();
+        state.ResumeTiming();
+    }
+}
+
 // A built sheet saved once to a file, for loading as the window loads it.
 struct SavedSheet {
     explicit SavedSheet(void (*build)(ProgramState&))
@@ -208,12 +219,7 @@ void LongChainPowerOn(benchmark::State& state, bool drawing)
         window->RedrawAllElements();
     else
         d.s.Changes.SetView(nullptr);
-    for (auto _ : state) {
-        d.PowerOn();
-        state.PauseTiming();
-        d.PowerOff();
-        state.ResumeTiming();
-    }
+    TimePowerOn(state, d);
     state.counters["inverters"] = d.s.ElementCount();
     d.s.ports = Ports{};
 }
@@ -265,12 +271,7 @@ void BM_LargeSheet_PowerOn(benchmark::State& state)
         return;
     }
     window.RedrawAllElements();
-    for (auto _ : state) {
-        d.PowerOn();
-        state.PauseTiming();
-        d.PowerOff();
-        state.ResumeTiming();
-    }
+    TimePowerOn(state, d);
 }
 BENCHMARK(BM_LargeSheet_PowerOn)->Unit(benchmark::kMillisecond);
 
@@ -283,12 +284,7 @@ void BM_LargeSheet_PowerOn_NoDrawing(benchmark::State& state)
         return;
     }
     d.s.Changes.SetView(nullptr);
-    for (auto _ : state) {
-        d.PowerOn();
-        state.PauseTiming();
-        d.PowerOff();
-        state.ResumeTiming();
-    }
+    TimePowerOn(state, d);
 }
 BENCHMARK(BM_LargeSheet_PowerOn_NoDrawing)->Unit(benchmark::kMillisecond);
 

@@ -202,35 +202,52 @@ bool SelectedClock(const ProgramState& s, int16_t e)
         && s.Clocks[slot].ClockElement == e;
 }
 
+// The cells from (x0, y0) to (x1, y1).
+struct CellBox {
+    int x0, x1, y0, y1;
+    void Take(int x, int y)
+    {
+        x0 = std::min(x0, x);
+        x1 = std::max(x1, x);
+        y0 = std::min(y0, y);
+        y1 = std::max(y1, y);
+    }
+};
+
+// The cell (x, y) and the pins.
+CellBox PinBox(const CachedPins* pins, int x, int y)
+{
+    CellBox box{x, x, y, y};
+    if (pins) {
+        for (int i = 0; i < pins->InputCount && i < kPinTableSize; ++i)
+            box.Take(pins->In[static_cast<size_t>(i)].X, pins->In[static_cast<size_t>(i)].Y);
+        for (int i = 0; i < pins->OutputCount && i < kPinTableSize; ++i)
+            box.Take(pins->Out[static_cast<size_t>(i)].X, pins->Out[static_cast<size_t>(i)].Y);
+    }
+    return box;
+}
+
+uint64_t Relative(PinPos p, int x, int y)
+{
+    return static_cast<uint32_t>((p.X - x) * 65536 + (p.Y - y));
+}
+
 // The pixels a symbol may reach on the whole picture: its pins and its own
 // cells, and a margin.
 QRect SymbolReach(ProgramState& s, const clsGrafik& g, int16_t x, int16_t y, int16_t e)
 {
-    const CachedPins* pins = PowerOnPins(s, e, 0);
-    int x0 = x, x1 = x, y0 = y, y1 = y;
-    auto take = [&](int px, int py) {
-        x0 = std::min(x0, px);
-        x1 = std::max(x1, px);
-        y0 = std::min(y0, py);
-        y1 = std::max(y1, py);
-    };
-    if (pins) {
-        for (int i = 0; i < pins->InputCount && i < kPinTableSize; ++i)
-            take(pins->In[static_cast<size_t>(i)].X, pins->In[static_cast<size_t>(i)].Y);
-        for (int i = 0; i < pins->OutputCount && i < kPinTableSize; ++i)
-            take(pins->Out[static_cast<size_t>(i)].X, pins->Out[static_cast<size_t>(i)].Y);
-    }
-    const int fx0 = std::max(0, x0 - kFootprintReach), fx1 = std::min<int>(s.MaxX, x1 + kFootprintReach);
-    const int fy0 = std::max(0, y0 - kFootprintReach), fy1 = std::min<int>(s.MaxY, y1 + kFootprintReach);
+    CellBox box = PinBox(PowerOnPins(s, e, 0), x, y);
+    const int fx0 = std::max(0, box.x0 - kFootprintReach), fx1 = std::min<int>(s.MaxX, box.x1 + kFootprintReach);
+    const int fy0 = std::max(0, box.y0 - kFootprintReach), fy1 = std::min<int>(s.MaxY, box.y1 + kFootprintReach);
     for (int cx = fx0; cx <= fx1; ++cx)
         for (int cy = fy0; cy <= fy1; ++cy)
             if (s.P.Contains(cx, cy) && s.P(cx, cy).ElementNr == e)
-                take(cx, cy);
+                box.Take(cx, cy);
     const double pitch = g.GridPixel * static_cast<double>(s.GridMode);
-    return QRect(QPoint(static_cast<int>(std::floor((x0 - kMarginCells) * pitch)),
-                        static_cast<int>(std::floor((y0 - kMarginCells) * pitch))),
-                 QPoint(static_cast<int>(std::ceil((x1 + 1 + kMarginCells) * pitch)),
-                        static_cast<int>(std::ceil((y1 + 1 + kMarginCells) * pitch))));
+    return QRect(QPoint(static_cast<int>(std::floor((box.x0 - kMarginCells) * pitch)),
+                        static_cast<int>(std::floor((box.y0 - kMarginCells) * pitch))),
+                 QPoint(static_cast<int>(std::ceil((box.x1 + 1 + kMarginCells) * pitch)),
+                        static_cast<int>(std::ceil((box.y1 + 1 + kMarginCells) * pitch))));
 }
 
 // The look: the surface and the zoom, and for a symbol that shows levels or
@@ -270,28 +287,17 @@ uint64_t ShapeOf(ProgramState& s, const clsGrafik& g, int16_t x, int16_t y, int1
     k.Add(static_cast<uint32_t>(rec.Color));
     for (int16_t w : rec.StageWords)
         k.Add(static_cast<uint16_t>(w));
-    int x0 = x, x1 = x, y0 = y, y1 = y;
-    auto take = [&](int px, int py) {
-        x0 = std::min(x0, px);
-        x1 = std::max(x1, px);
-        y0 = std::min(y0, py);
-        y1 = std::max(y1, py);
-    };
-    if (const CachedPins* pins = PowerOnPins(s, e, 0)) {
-        for (int i = 0; i < pins->InputCount && i < kPinTableSize; ++i) {
-            const PinPos p = pins->In[static_cast<size_t>(i)];
-            k.Add(static_cast<uint32_t>((p.X - x) * 65536 + (p.Y - y)));
-            take(p.X, p.Y);
-        }
+    const CachedPins* pins = PowerOnPins(s, e, 0);
+    if (pins) {
+        for (int i = 0; i < pins->InputCount && i < kPinTableSize; ++i)
+            k.Add(Relative(pins->In[static_cast<size_t>(i)], x, y));
         k.Add(0xFFFF);
-        for (int i = 0; i < pins->OutputCount && i < kPinTableSize; ++i) {
-            const PinPos p = pins->Out[static_cast<size_t>(i)];
-            k.Add(static_cast<uint32_t>((p.X - x) * 65536 + (p.Y - y)));
-            take(p.X, p.Y);
-        }
+        for (int i = 0; i < pins->OutputCount && i < kPinTableSize; ++i)
+            k.Add(Relative(pins->Out[static_cast<size_t>(i)], x, y));
     }
-    for (int cx = x0 - kShapeReach; cx <= x1 + kShapeReach; ++cx) {
-        for (int cy = y0 - kShapeReach; cy <= y1 + kShapeReach; ++cy) {
+    const CellBox box = PinBox(pins, x, y);
+    for (int cx = box.x0 - kShapeReach; cx <= box.x1 + kShapeReach; ++cx) {
+        for (int cy = box.y0 - kShapeReach; cy <= box.y1 + kShapeReach; ++cy) {
             if (!s.P.Contains(cx, cy)) {
                 k.Add(0xDEAD);
                 continue;
