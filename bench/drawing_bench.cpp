@@ -14,7 +14,8 @@
 #include <optional>
 
 #include "../tests/render/sheet_builder.h"
-#include "model/files/circuit_file.h"
+#include "placement/document/circuit_file.h"
+#include "render/engine_binding.h"
 #include "render/redraw.h"
 #include "render/sheet_view.h"
 #include "simulation/engine.h"
@@ -73,12 +74,12 @@ void BM_ChainToggle_Picture(benchmark::State& state)
     window.RedrawAllElements();
     d.PowerOn();
     // The count of changed conductor cells is checked once against the table.
-    const Grid before = d.s.Levels[0].Field;
+    const Grid before = d.s.circuit.Levels[0].Field;
     d.Click(1, 2);
     int changed = 0;
-    for (int x = 0; x <= d.s.MaxX; ++x)
-        for (int y = 0; y <= d.s.MaxY; ++y)
-            if (before(x, y).Type == ElementType::Conductor && before(x, y).Value != d.s.Levels[0].Field(x, y).Value)
+    for (int x = 0; x <= d.s.circuit.MaxX; ++x)
+        for (int y = 0; y <= d.s.circuit.MaxY; ++y)
+            if (before(x, y).Type == ElementType::Conductor && before(x, y).Value != d.s.circuit.Levels[0].Field(x, y).Value)
                 ++changed;
     state.counters["changed_conductor_cells"] = changed;
     // The first toggles draw the symbols the plain way and keep their pixels.
@@ -109,8 +110,8 @@ void BM_Ripple8_Picture(benchmark::State& state)
     d.PowerOn();
     auto cycles = [&d](int n) {
         for (int i = 0; i < 2 * n; ++i) {
-            Timer2_Timer(d.s, d.e, 0);
-            Timer1_Timer(d.s, d.e);
+            Timer2_Timer(EngineOf(d.s, d.e), 0);
+            Timer1_Timer(EngineOf(d.s, d.e));
         }
     };
     // The first cycles draw the symbols the plain way and keep their pixels.
@@ -129,8 +130,8 @@ BENCHMARK(BM_Ripple8_Picture)->Unit(benchmark::kMillisecond);
 void BuildLargeSheet(ProgramState& s)
 {
     sheet::NewSheet(s, 999, 999);
-    for (int ty = 0; ty + 16 <= 1000 && s.ElementCount() < 6000; ty += 16) {
-        for (int tx = 0; tx + 20 <= 1000 && s.ElementCount() < 6000; tx += 20) {
+    for (int ty = 0; ty + 16 <= 1000 && s.circuit.ElementCount() < 6000; ty += 16) {
+        for (int tx = 0; tx + 20 <= 1000 && s.circuit.ElementCount() < 6000; tx += 20) {
             sheet::Inverter(s, Orientation::Right, tx + 6, ty + 4);
             sheet::LED(s, tx + 14, ty + 4);
             sheet::Wire(s, tx + 1, ty + 4, tx + 6, ty + 4);
@@ -220,7 +221,7 @@ void LongChainPowerOn(benchmark::State& state, bool drawing)
     else
         d.s.Changes.SetView(nullptr);
     TimePowerOn(state, d);
-    state.counters["inverters"] = d.s.ElementCount();
+    state.counters["inverters"] = d.s.circuit.ElementCount();
     d.s.ports = Ports{};
 }
 
@@ -240,7 +241,7 @@ void BM_LargeSheet_Load(benchmark::State& state)
         CircuitDriver d;
         if (!d.Load(Large().file))
             state.SkipWithError("large sheet not loaded");
-        state.counters["components"] = d.s.ElementCount();
+        state.counters["components"] = d.s.circuit.ElementCount();
     }
 }
 BENCHMARK(BM_LargeSheet_Load)->Unit(benchmark::kMillisecond);

@@ -18,6 +18,7 @@
 #include "platform/timers.h"
 #include "render/clsGrafik.h"
 #include "engine_rig.h"
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 #include "simulation/evaluators.h"
 
@@ -76,7 +77,7 @@ void BuildLongChain(ProgramState& s)
 
 bool SerpentineEndHigh(const ProgramState& s)
 {
-    return s.Levels[0].Field(1, RowY(kRows - 1)).Value != 0;
+    return s.circuit.Levels[0].Field(1, RowY(kRows - 1)).Value != 0;
 }
 
 // Eight toggling flip-flops (J and K open) in a row, each clocked by the Q of
@@ -89,8 +90,8 @@ void BuildRippleCounter(ProgramState& s)
 {
     sheet::NewSheet(s, FlipFlopX(kBits) + 2, 10);
     sheet::Clock(s, Orientation::Right, 1, 5); // output (4, 5)
-    s.Clocks[0].ClockHigh = 10;
-    s.Clocks[0].ClockLow = 10;
+    s.circuit.Clocks[0].ClockHigh = 10;
+    s.circuit.Clocks[0].ClockLow = 10;
     sheet::Wire(s, 4, 5, FlipFlopX(0), 5);
     for (int k = 0; k < kBits; ++k) {
         const int X = FlipFlopX(k);
@@ -107,7 +108,7 @@ int CounterValue(const ProgramState& s)
 {
     int v = 0;
     for (int k = 0; k < kBits; ++k)
-        if (s.Levels[0].Field(FlipFlopX(k) + 5, 4).Value != 0)
+        if (s.circuit.Levels[0].Field(FlipFlopX(k) + 5, 4).Value != 0)
             v |= 1 << k;
     return v;
 }
@@ -124,14 +125,14 @@ void BuildComb(ProgramState& s)
     for (int i = 1; i <= kTeeth; ++i) {
         const int x = 2 * i;
         sheet::Wire(s, x, 2, x, 2 + kToothLength);
-        s.P(x, 2).Marker = kTrue;
+        s.circuit.P(x, 2).Marker = kTrue;
     }
 }
 
 bool CombHigh(const ProgramState& s)
 {
     for (int i = 1; i <= kTeeth; ++i)
-        if (s.Levels[0].Field(2 * i, 2 + kToothLength).Value == 0)
+        if (s.circuit.Levels[0].Field(2 * i, 2 + kToothLength).Value == 0)
             return false;
     return true;
 }
@@ -144,22 +145,20 @@ struct Rig {
     {
         build(s);
         drawing_.Attach(s, e, drawing);
-        timer1 = timers.CreateTimer([this] { Timer1_Timer(s, e); });
+        timer1 = timers.CreateTimer([this] { Timer1_Timer(EngineOf(s, e)); });
         timer1->setInterval(1);
         e.Timer1 = timer1.get();
-        for (size_t i = 0; i < std::max<size_t>(1, s.Clocks.size()); ++i) {
-            timer2.push_back(timers.CreateTimer([this, i] { Timer2_Timer(s, e, static_cast<int16_t>(i)); }));
+        for (size_t i = 0; i < std::max<size_t>(1, s.circuit.Clocks.size()); ++i) {
+            timer2.push_back(timers.CreateTimer([this, i] { Timer2_Timer(EngineOf(s, e), static_cast<int16_t>(i)); }));
             timer2.back()->Tag = QStringLiteral("Stop");
         }
         e.Timer2 = &timer2;
-        PowerOnOff(s, e);
+        PowerOnOff(EngineOf(s, e));
     }
 
     void Click(int x, int y)
     {
-        s.CursorX = static_cast<int16_t>(x);
-        s.CursorY = static_cast<int16_t>(y);
-        InitSwitchOn(s, e);
+        InitSwitchOn(EngineOf(s, e), x, y);
     }
 
     // Clock cycles of generator 0, each phase one tick of its timer and one
@@ -167,10 +166,10 @@ struct Rig {
     void ClockCycles(int cycles)
     {
         s.SelectedClock = 0;
-        Toolbar3_ButtonClick(s, e, QStringLiteral("cmdDauertakt"));
+        Toolbar3_ButtonClick(EngineOf(s, e), QStringLiteral("cmdDauertakt"));
         for (int i = 0; i < 2 * cycles; ++i)
             timers.Advance(11);
-        Toolbar3_ButtonClick(s, e, QStringLiteral("cmdStop"));
+        Toolbar3_ButtonClick(EngineOf(s, e), QStringLiteral("cmdStop"));
         timers.Advance(11); // the stop comes at the next low phase
         timers.Advance(11);
     }
@@ -203,7 +202,7 @@ Work Measure(const std::function<void(ProgramState&)>& build, const std::functio
         ++w.passes;
         const auto& q = r.s.engine.CurrentEvents;
         for (size_t k = 1; k < q.size(); ++k) {
-            const LevelRecord& L = r.s.Levels[static_cast<size_t>(q[k].Level)];
+            const LevelRecord& L = r.s.circuit.Levels[static_cast<size_t>(q[k].Level)];
             if (L.Field.Contains(q[k].X, q[k].Y) && L.Field(q[k].X, q[k].Y).Type == ElementType::Conductor)
                 ++w.conductorEvents;
         }
@@ -294,11 +293,11 @@ void BM_PowerOnLongChain(benchmark::State& state, Drawing drawing)
     Rig r(BuildLongChain, drawing);
     for (auto _ : state) {
         state.PauseTiming();
-        PowerOnOff(r.s, r.e);
+        PowerOnOff(EngineOf(r.s, r.e));
         state.ResumeTiming();
-        PowerOnOff(r.s, r.e);
+        PowerOnOff(EngineOf(r.s, r.e));
     }
-    if (r.s.engine.PowerFlag == 0 || !r.s.Levels[0].Field(5, 2).Value)
+    if (r.s.engine.PowerFlag == 0 || !r.s.circuit.Levels[0].Field(5, 2).Value)
         state.SkipWithError("the power did not come on");
 }
 

@@ -20,8 +20,8 @@ enum class Drawing { None, NullSurface, Picture };
 struct BenchDrawing {
     void Attach(ProgramState& s, EngineContext& e, Drawing drawing)
     {
-        const int w = (s.MaxX + 2) * 14;
-        const int h = (s.MaxY + 2) * 14;
+        const int w = (s.circuit.MaxX + 2) * 14;
+        const int h = (s.circuit.MaxY + 2) * 14;
         if (drawing == Drawing::Picture)
             surface = std::make_unique<PainterSurface>(w, h);
         else
@@ -43,11 +43,11 @@ inline long long g_evaluations = 0;
 inline std::array<long long, 256> g_evaluationsByType{};
 
 template <int T>
-void Counted(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level)
+void Counted(const Engine& en, int x, int y, int dir, int value, int level)
 {
     ++g_evaluations;
     ++g_evaluationsByType[T];
-    g_inner[T](s, e, x, y, dir, value, level);
+    g_inner[T](en, x, y, dir, value, level);
 }
 
 template <int... T>

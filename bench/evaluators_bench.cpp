@@ -15,6 +15,7 @@
 #include "platform/painter_surface.h"
 #include "render/clsGrafik.h"
 #include "engine_rig.h"
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 #include "simulation/evaluators.h"
 
@@ -31,14 +32,14 @@ void BuildArray(ProgramState& s, int tiles)
 {
     sheet::NewSheet(s, TileX(tiles) + 4, kMaxY);
     for (int row = 1; row <= kBusRows; ++row)
-        sheet::Wire(s, 1, row, s.MaxX - 1, row);
+        sheet::Wire(s, 1, row, s.circuit.MaxX - 1, row);
     for (int i = 0; i < tiles; ++i) {
         const int X = TileX(i);
         // Address bits down to the decoder's inputs (weights 1, 2, 4).
         for (int bit = 0; bit < 3; ++bit) {
             const int col = X + 2 - bit;
             sheet::Wire(s, col, 1 + bit, col, 7);
-            s.P(col, 1 + bit).Marker = -1;
+            s.circuit.P(col, 1 + bit).Marker = -1;
         }
         sheet::Decoder(s, Orientation::Down, X, 7, false);
         sheet::Multiplexer(s, Orientation::Down, X + 3, 11);
@@ -50,14 +51,14 @@ void BuildArray(ProgramState& s, int tiles)
         // Select lines: S1 in column X+7, S0 in column X+8, each tapped for
         // the first multiplexer and turned into the second.
         sheet::Wire(s, X + 7, 4, X + 7, 19);
-        s.P(X + 7, 4).Marker = -1;
+        s.circuit.P(X + 7, 4).Marker = -1;
         sheet::Wire(s, X + 5, 13, X + 7, 13);
-        s.P(X + 7, 13).Marker = -1;
+        s.circuit.P(X + 7, 13).Marker = -1;
         sheet::Wire(s, X + 1, 19, X + 7, 19);
         sheet::Wire(s, X + 8, 5, X + 8, 20);
-        s.P(X + 8, 5).Marker = -1;
+        s.circuit.P(X + 8, 5).Marker = -1;
         sheet::Wire(s, X + 5, 14, X + 8, 14);
-        s.P(X + 8, 14).Marker = -1;
+        s.circuit.P(X + 8, 14).Marker = -1;
         sheet::Wire(s, X + 1, 20, X + 8, 20);
         // Outputs to LEDs.
         sheet::Wire(s, X + 2, 15, X + 2, 17);
@@ -86,14 +87,12 @@ struct Rig {
     {
         BuildArray(s, tiles);
         drawing_.Attach(s, e, drawing);
-        PowerOnOff(s, e);
+        PowerOnOff(EngineOf(s, e));
     }
 
     void Click(int input)
     {
-        s.CursorX = 1;
-        s.CursorY = static_cast<int16_t>(1 + input);
-        InitSwitchOn(s, e);
+        InitSwitchOn(EngineOf(s, e), 1, 1 + input);
     }
     void Cycle()
     {
@@ -106,7 +105,7 @@ struct Rig {
     {
         for (int i = 0; i < tiles; ++i) {
             const int X = TileX(i);
-            if (s.Levels[0].Field(X + 2, 17).Value == 0 || s.Levels[0].Field(X - 2, 24).Value != 0)
+            if (s.circuit.Levels[0].Field(X + 2, 17).Value == 0 || s.circuit.Levels[0].Field(X - 2, 24).Value != 0)
                 return false;
         }
         return true;
@@ -138,7 +137,7 @@ Work Measure(int tiles)
         ++w.passes;
         const auto& q = r.s.engine.CurrentEvents;
         for (size_t k = 1; k < q.size(); ++k) {
-            const LevelRecord& L = r.s.Levels[static_cast<size_t>(q[k].Level)];
+            const LevelRecord& L = r.s.circuit.Levels[static_cast<size_t>(q[k].Level)];
             if (L.Field.Contains(q[k].X, q[k].Y) && L.Field(q[k].X, q[k].Y).Type == ElementType::Conductor)
                 ++w.conductorEvents;
         }
@@ -166,7 +165,7 @@ void BM_DecoderMultiplexerArray(benchmark::State& state, Drawing drawing)
     state.counters["evaluations/s"] =
         benchmark::Counter(static_cast<double>(w.evaluations) * n, benchmark::Counter::kIsRate);
     state.counters["passes/s"] = benchmark::Counter(static_cast<double>(w.passes) * n, benchmark::Counter::kIsRate);
-    state.counters["components"] = r.s.ElementCount();
+    state.counters["components"] = r.s.circuit.ElementCount();
 }
 
 void BM_DecoderMultiplexerArray_NoDrawing(benchmark::State& state)

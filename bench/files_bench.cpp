@@ -3,8 +3,8 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include "model/files/circuit_file.h"
-#include "model/new_file.h"
+#include "placement/document/circuit_file.h"
+#include "placement/document/new_file.h"
 #include "model/state.h"
 #include "platform/user_dialogs.h"
 
@@ -27,7 +27,7 @@ void Conductor(ProgramState& s, int x0, int y0, int x1, int y1)
 {
     for (int x = x0; x <= x1; ++x) {
         for (int y = y0; y <= y1; ++y) {
-            GridCell& c = s.P(x, y);
+            GridCell& c = s.circuit.P(x, y);
             c.Type = ElementType::Conductor;
             if (x < x1)
                 c.ConRight = kTrue;
@@ -44,16 +44,16 @@ void Conductor(ProgramState& s, int x0, int y0, int x1, int y1)
 // Rows of three-cell components between long horizontal and vertical conductors.
 void BuildCircuit(ProgramState& s)
 {
-    s.MaxX = 200;
-    s.MaxY = 200;
+    s.circuit.MaxX = 200;
+    s.circuit.MaxY = 200;
     InitArbeitsfeld(s);
     for (int k = 0; k < 50; ++k)
-        Conductor(s, 0, 4 * k + 3, s.MaxX, 4 * k + 3);
+        Conductor(s, 0, 4 * k + 3, s.circuit.MaxX, 4 * k + 3);
     for (int j = 0; j < 40; ++j) {
-        Conductor(s, 5 * j + 4, 0, 5 * j + 4, s.MaxY);
+        Conductor(s, 5 * j + 4, 0, 5 * j + 4, s.circuit.MaxY);
         for (int k = 0; k < 50; ++k) {
             if ((j + k) % 2 == 0)
-                s.P(5 * j + 4, 4 * k + 3).Marker = kTrue; // a juncture at every other crossing
+                s.circuit.P(5 * j + 4, 4 * k + 3).Marker = kTrue; // a juncture at every other crossing
         }
     }
     const uint8_t types[] = {ElementType::LED, ElementType::Switch, ElementType::AND, ElementType::OR,
@@ -67,11 +67,11 @@ void BuildCircuit(ProgramState& s)
             e.Orientation = Orientation::Right;
             e.InPinList = QStringLiteral("X%1Y%2:").arg(x).arg(y);
             e.OutPinList = QStringLiteral("X%1Y%2:").arg(x + 2).arg(y);
-            e.SelfIndex = static_cast<int16_t>(s.Elements.size());
-            s.Elements.push_back(e);
+            e.SelfIndex = static_cast<int16_t>(s.circuit.Elements.size());
+            s.circuit.Elements.push_back(e);
             for (int i = 0; i < 3; ++i) {
-                s.P(x + i, y).Type = e.Type;
-                s.P(x + i, y).ElementNr = s.ElementCount();
+                s.circuit.P(x + i, y).Type = e.Type;
+                s.circuit.P(x + i, y).ElementNr = s.circuit.ElementCount();
             }
         }
     }
@@ -104,9 +104,9 @@ void BM_LoadCircuit(benchmark::State& state)
     for (auto _ : state) {
         if (LoadFile(s, f.dialogs, f.path) != LoadResult::Loaded)
             state.SkipWithError("load failed");
-        benchmark::DoNotOptimize(s.ElementCount());
+        benchmark::DoNotOptimize(s.circuit.ElementCount());
     }
-    state.counters["elements"] = s.ElementCount();
+    state.counters["elements"] = s.circuit.ElementCount();
 }
 BENCHMARK(BM_LoadCircuit)->Unit(benchmark::kMillisecond);
 
@@ -117,7 +117,7 @@ void BM_SaveCircuit(benchmark::State& state)
         if (!SaveFile(f.s, f.dialogs, true))
             state.SkipWithError("save failed");
     }
-    state.counters["elements"] = f.s.ElementCount();
+    state.counters["elements"] = f.s.circuit.ElementCount();
 }
 BENCHMARK(BM_SaveCircuit)->Unit(benchmark::kMillisecond);
 

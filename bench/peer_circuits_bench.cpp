@@ -14,9 +14,10 @@
 #include <string>
 
 #include "engine_rig.h"
-#include "model/files/circuit_file.h"
+#include "placement/document/circuit_file.h"
 #include "model/pin_cache.h"
 #include "platform/user_dialogs.h"
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 #include "simulation/evaluators.h"
 
@@ -89,7 +90,7 @@ public:
             g_evaluationsByType.fill(0);
         }
         if (loaded)
-            PowerOnOff(s, e);
+            PowerOnOff(EngineOf(s, e));
     }
 
     Tally Counts() const
@@ -104,9 +105,7 @@ public:
     // A click on the open conductor end (x, y).
     void Toggle(int x, int y)
     {
-        s.CursorX = static_cast<int16_t>(x);
-        s.CursorY = static_cast<int16_t>(y);
-        InitSwitchOn(s, e);
+        InitSwitchOn(EngineOf(s, e), x, y);
     }
 
     // Clock cycles of generator 0: each phase is one tick of its timer and
@@ -114,8 +113,8 @@ public:
     void ClockCycles(int n)
     {
         for (int i = 0; i < 2 * n; ++i) {
-            Timer2_Timer(s, e, 0);
-            Timer1_Timer(s, e);
+            Timer2_Timer(EngineOf(s, e), 0);
+            Timer1_Timer(EngineOf(s, e));
         }
     }
 
@@ -124,7 +123,7 @@ public:
     int CounterValue()
     {
         int value = 0, bit = 0;
-        const LevelRecord& L0 = s.Levels[0];
+        const LevelRecord& L0 = s.circuit.Levels[0];
         for (size_t c = 1; c < L0.Elements.size(); ++c) {
             if (L0.Elements[c].Type != ElementType::FlipFlop)
                 continue;
@@ -136,7 +135,7 @@ public:
         return value;
     }
 
-    bool High(int x, int y) const { return s.Levels[0].Field(x, y).Value != 0; }
+    bool High(int x, int y) const { return s.circuit.Levels[0].Field(x, y).Value != 0; }
     bool Running() const { return loaded && s.engine.PowerFlag != 0 && dialogs.asked.empty(); }
 
     ProgramState s;
@@ -151,7 +150,7 @@ private:
         const auto& q = s.engine.CurrentEvents;
         for (size_t k = 1; k < q.size(); ++k) {
             ++tally.events;
-            const LevelRecord& L = s.Levels[static_cast<size_t>(q[k].Level)];
+            const LevelRecord& L = s.circuit.Levels[static_cast<size_t>(q[k].Level)];
             if (L.Field.Contains(q[k].X, q[k].Y) && L.Field(q[k].X, q[k].Y).Type == ElementType::Conductor)
                 ++tally.conductorEvents;
         }

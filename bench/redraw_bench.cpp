@@ -27,7 +27,7 @@ void BuildSheet(ProgramState& s)
     }
     for (int k = 0; k < kSize / kTile; ++k)
         for (int j = 0; j < kSize / kTile; ++j)
-            s.P(k * kTile + kTile - 1, j * kTile + kTile - 1).Marker = -1;
+            s.circuit.P(k * kTile + kTile - 1, j * kTile + kTile - 1).Marker = -1;
     for (int tx = 0; tx < kSize; tx += kTile) {
         for (int ty = 0; ty < kSize; ty += kTile) {
             sheet::Gate(s, ElementType::AND, Orientation::Right, tx + 1, ty + 2, 3);
@@ -53,7 +53,7 @@ void BM_RedrawAllElements(benchmark::State& state)
     f.s.GridMode = static_cast<float>(state.range(0)) / 10.0f;
     for (auto _ : state)
         RedrawAllElements(f.s, f.g, 0);
-    state.counters["components"] = f.s.ElementCount();
+    state.counters["components"] = f.s.circuit.ElementCount();
 }
 BENCHMARK(BM_RedrawAllElements)->Arg(10)->Arg(6)->Unit(benchmark::kMillisecond);
 

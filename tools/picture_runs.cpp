@@ -14,6 +14,7 @@
 #include <cstdio>
 
 #include "model/state.h"
+#include "render/engine_binding.h"
 #include "render/redraw.h"
 #include "simulation/engine.h"
 #include "support/circuit_driver.h"
@@ -87,9 +88,9 @@ void Run(const QString& out, const QString& circuit, float zoom, bool waits)
     shown(QStringLiteral("1_on"));
     // Inputs: the switches and the open conductor ends.
     std::vector<std::pair<int, int>> inputs;
-    for (int x = 0; x <= d.s.MaxX; ++x) {
-        for (int y = 0; y <= d.s.MaxY; ++y) {
-            const GridCell& c = d.s.P(x, y);
+    for (int x = 0; x <= d.s.circuit.MaxX; ++x) {
+        for (int y = 0; y <= d.s.circuit.MaxY; ++y) {
+            const GridCell& c = d.s.circuit.P(x, y);
             const int links = (c.ConLeft != 0) + (c.ConRight != 0) + (c.ConUp != 0) + (c.ConDown != 0);
             if (c.Type == ElementType::Switch || (c.Type == ElementType::Conductor && links == 1))
                 inputs.emplace_back(x, y);
@@ -109,9 +110,9 @@ void Run(const QString& out, const QString& circuit, float zoom, bool waits)
         // clicked (a state flipped, a stage toggled, a generator selected),
         // and every generator running.
         int cells = 0;
-        for (int x = 0; x <= d.s.MaxX; ++x) {
-            for (int y = 0; y <= d.s.MaxY; ++y) {
-                const uint8_t type = d.s.P(x, y).Type;
+        for (int x = 0; x <= d.s.circuit.MaxX; ++x) {
+            for (int y = 0; y <= d.s.circuit.MaxY; ++y) {
+                const uint8_t type = d.s.circuit.P(x, y).Type;
                 if (type != ElementType::FlipFlop && type != ElementType::ShiftRegister
                     && type != ElementType::ClockGenerator)
                     continue;
@@ -119,9 +120,9 @@ void Run(const QString& out, const QString& circuit, float zoom, bool waits)
                 shown(QStringLiteral("2_cell%1").arg(++cells, 3, 10, QLatin1Char('0')));
             }
         }
-        for (size_t i = 0; i < d.s.Clocks.size() && i < d.timer2.size(); ++i) {
+        for (size_t i = 0; i < d.s.circuit.Clocks.size() && i < d.timer2.size(); ++i) {
             d.s.SelectedClock = static_cast<int16_t>(i);
-            Toolbar3_ButtonClick(d.s, d.e, QStringLiteral("cmdDauertakt"));
+            Toolbar3_ButtonClick(EngineOf(d.s, d.e), QStringLiteral("cmdDauertakt"));
         }
     }
     for (int k = 0; k < 3; ++k) {

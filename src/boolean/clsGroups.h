@@ -26,6 +26,9 @@ struct GroupRecord {
     int32_t Inputs = 0;  // direct operands of a gate
     int32_t Reserved = 0;
     int32_t Row = 0;     // worksheet row of the signal line, set by the drawing
+
+    // An AND ("&") or OR ("v") of its operands, not a variable.
+    bool IsGate() const { return Term == QStringLiteral("&") || Term == QStringLiteral("v"); }
 };
 
 class clsGroups {

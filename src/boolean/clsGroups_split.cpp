@@ -7,17 +7,13 @@
 #include "platform/user_dialogs.h"
 
 #include <algorithm>
+#include <utility>
 
 using namespace term;
 
 namespace {
 
 constexpr int kNotPossibleId = 6199;
-
-bool IsGate(const GroupRecord& g)
-{
-    return g.Term == QStringLiteral("&") || g.Term == QStringLiteral("v");
-}
 
 // The operand's letters once brackets, negation signs and its operator are gone.
 QString OperandCore(const QString& x)
@@ -30,6 +26,24 @@ QString OperandCore(const QString& x)
     return core;
 }
 
+// Whatever brackets and negations enclose the operand as a whole come off,
+// so that "<<A&B>>" and "(<A&B>)" split like "A&B". Also tells whether an
+// odd number of negations enclosed it (an even number cancels).
+std::pair<QString, bool> Unwrapped(QString t)
+{
+    bool negated = false;
+    for (;;) {
+        if (FullNegation(t)) {
+            t = t.mid(1, t.size() - 2);
+            negated = !negated;
+        } else if (const QString inner = CheckOuterBrackets(t); inner != t) {
+            t = inner;
+        } else {
+            return {t, negated};
+        }
+    }
+}
+
 } // namespace
 
 void clsGroups::SplitTerm(const QString& part, int level, int parent)
@@ -40,21 +54,7 @@ void clsGroups::SplitTerm(const QString& part, int level, int parent)
         GroupNr = 1;
         groups_.assign(1, GroupRecord{});
     }
-    // Whatever brackets and negations enclose the operand as a whole come
-    // off, so that "<<A&B>>" and "(<A&B>)" split like "A&B"; an even number
-    // of negations cancels.
-    QString t = part;
-    bool negated = false;
-    for (;;) {
-        if (FullNegation(t)) {
-            t = t.mid(1, t.size() - 2);
-            negated = !negated;
-        } else if (const QString inner = CheckOuterBrackets(t); inner != t) {
-            t = inner;
-        } else {
-            break;
-        }
-    }
+    auto [t, negated] = Unwrapped(part);
     // Every (sub-)term gets its AND runs bracketed, or "X&(A&BvC&D)" would
     // read as one AND of A, B, C and D. The caller did it for the whole
     // term, but before its outer brackets were removed.
@@ -144,7 +144,7 @@ void clsGroups::CountChildren()
     const int count = static_cast<int>(groups_.size());
     for (int k = 1; k < count; ++k) {
         GroupRecord& gate = groups_[static_cast<std::size_t>(k)];
-        if (!IsGate(gate))
+        if (!gate.IsGate())
             continue;
         gate.Inputs = 0;
         for (int j = k; j < count; ++j) {
@@ -160,7 +160,7 @@ void clsGroups::CreateVarList()
     varList_ = QStringList{QString()};
     for (std::size_t k = 1; k < groups_.size(); ++k) {
         const GroupRecord& g = groups_[k];
-        if (!IsGate(g) && !varList_.contains(g.Term))
+        if (!g.IsGate() && !varList_.contains(g.Term))
             varList_.append(g.Term);
     }
 }

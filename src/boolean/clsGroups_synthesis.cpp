@@ -31,11 +31,6 @@ namespace {
 
 constexpr int kMaxGateInputs = 20;
 
-bool IsGate(const GroupRecord& g)
-{
-    return g.Term == QStringLiteral("&") || g.Term == QStringLiteral("v");
-}
-
 // The spacing boxes correct their values only when they lose the focus, so
 // whatever reaches the synthesis is held to the same limits here.
 void ClampLayout(clsGroups& g)
@@ -52,8 +47,8 @@ void ClampLayout(clsGroups& g)
 // An empty grid of the current size and an empty element table.
 void ClearWorksheet(ProgramState& s)
 {
-    s.P.Redim(s.MaxX + 1, s.MaxY + 1);
-    ClearCircuitTables(s);
+    s.circuit.P.Redim(s.circuit.MaxX + 1, s.circuit.MaxY + 1);
+    ClearCircuitTables(s.circuit);
 }
 
 // Where a gate placed with its output to the right at (x, y) has its pins.
@@ -199,9 +194,9 @@ void Synthesis::DrawVarHeads()
         ProgramState& s = c_->s;
         s.CursorX = static_cast<int16_t>(x);
         s.CursorY = static_cast<int16_t>(g_.StartY);
-        const int16_t before = s.ElementCount();
+        const int16_t before = s.circuit.ElementCount();
         SetSwitch(*c_);
-        if (s.ElementCount() == before) {
+        if (s.circuit.ElementCount() == before) {
             g_.Error = true;
             return;
         }
@@ -225,7 +220,8 @@ void Synthesis::DrawGroups()
     CreateMainLines();
     g_.CopyBranchRows();
     const auto& groups = g_.Groups();
-    const int gates = static_cast<int>(std::count_if(groups.begin() + 1, groups.end(), IsGate));
+    const auto isGate = [](const GroupRecord& g) { return g.IsGate(); };
+    const int gates = static_cast<int>(std::count_if(groups.begin() + 1, groups.end(), isGate));
     bool more = true;
     for (int drawn = 0; more && !Stopped(); ++drawn) {
         if (c_ && g_.Progress)
@@ -255,7 +251,7 @@ void Synthesis::CreateMainLines()
             r.Row = rowCursor_;
             bool sharesWithGate = count == 1;
             for (size_t i = 1; i <= count && !sharesWithGate; ++i)
-                sharesWithGate = IsGate(branch[i]) && branch[i].Parent == r.Parent;
+                sharesWithGate = branch[i].IsGate() && branch[i].Parent == r.Parent;
             const int x = GetVarX(r.Term);
             // Beside gates of the same parent the line ends where their
             // outputs end; otherwise it runs straight to its gate's input.
@@ -329,7 +325,7 @@ void Synthesis::DrawGroup(bool& more)
                 RouteConnection(xs, r, xi, yp);
             }
         }
-        if (!g_.Error && !IsGate(op) && op.Negation)
+        if (!g_.Error && !op.IsGate() && op.Negation)
             Negate(xi, yp);
     }
     if (g_.Error)
@@ -347,9 +343,9 @@ void Synthesis::DrawGroup(bool& more)
     ProgramState& s = c_->s;
     s.CursorX = static_cast<int16_t>(xo + g_.AbstandBreite);
     s.CursorY = static_cast<int16_t>(yo);
-    const int16_t before = s.ElementCount();
+    const int16_t before = s.circuit.ElementCount();
     SetDiode(*c_);
-    if (s.ElementCount() == before)
+    if (s.circuit.ElementCount() == before)
         g_.Error = true;
 }
 
@@ -377,16 +373,16 @@ std::optional<GatePins> Synthesis::SetElement(int yFirst, int yLast, int k, int 
         s.GateInputsText = QString::number(n);
         s.CursorX = static_cast<int16_t>(x);
         s.CursorY = static_cast<int16_t>(y);
-        const int16_t before = s.ElementCount();
-        if (x >= 0 && y >= 0 && x <= s.MaxX && y <= s.MaxY)
+        const int16_t before = s.circuit.ElementCount();
+        if (x >= 0 && y >= 0 && x <= s.circuit.MaxX && y <= s.circuit.MaxY)
             SetGatter(*c_, gate.Term == QStringLiteral("&") ? ElementType::AND : ElementType::OR);
-        if (s.ElementCount() == before) {
+        if (s.circuit.ElementCount() == before) {
             // No room for it: the drawing cannot go on.
             g_.Error = true;
             return std::nullopt;
         }
-        const ElementPins in = InputPinsOf(s, s.ElementCount(), 0);
-        const ElementPins out = OutputPinsOf(s, s.ElementCount(), 0);
+        const ElementPins in = InputPinsOf(s, s.circuit.ElementCount(), 0);
+        const ElementPins out = OutputPinsOf(s, s.circuit.ElementCount(), 0);
         pins.inputX = in.pin[0].X;
         pins.inputY.clear();
         for (int i = 0; i < in.count; ++i)
@@ -403,7 +399,7 @@ bool Synthesis::VerticalConductorIn(int x, int y1, int y2) const
 {
     const ProgramState& s = c_->s;
     for (int y = std::min(y1, y2); y <= std::max(y1, y2); ++y) {
-        if (s.P.Contains(x, y) && (s.P(x, y).ConUp != 0 || s.P(x, y).ConDown != 0))
+        if (s.circuit.P.Contains(x, y) && (s.circuit.P(x, y).ConUp != 0 || s.circuit.P(x, y).ConDown != 0))
             return true;
     }
     return false;
@@ -434,7 +430,7 @@ void Synthesis::DrawLine(int x1, int y1, int x2, int y2)
     if (!c_)
         return;
     ProgramState& s = c_->s;
-    auto inside = [&s](int x, int y) { return x >= 0 && y >= 0 && x <= s.MaxX && y <= s.MaxY; };
+    auto inside = [&s](int x, int y) { return x >= 0 && y >= 0 && x <= s.circuit.MaxX && y <= s.circuit.MaxY; };
     if (!inside(x1, y1) || !inside(x2, y2)) {
         // A line off the worksheet would be drawn along its border instead.
         g_.Error = true;
@@ -467,17 +463,17 @@ void Synthesis::ResizeVarLines()
     ProgramState& s = c_->s;
     const QStringList& vars = g_.VarList();
     auto startsHere = [&s](int x, int y) {
-        const GridCell& cell = s.P(x, y);
+        const GridCell& cell = s.circuit.P(x, y);
         return cell.ConRight != 0 && cell.ConLeft == 0;
     };
     for (int v = 1; v < vars.size() && !Stopped(); ++v) {
         const int x = GetVarX(vars[v]);
-        for (int y = firstInputRow_; y <= s.MaxY && !Stopped(); ++y) {
-            if (s.P.Contains(x, y) && startsHere(x, y))
+        for (int y = firstInputRow_; y <= s.circuit.MaxY && !Stopped(); ++y) {
+            if (s.circuit.P.Contains(x, y) && startsHere(x, y))
                 DrawLine(x, firstInputRow_, x, y);
         }
-        for (int y = firstInputRow_; y <= s.MaxY && !Stopped(); ++y) {
-            if (s.P.Contains(x, y) && startsHere(x, y) && s.P(x, y).ConDown != 0) {
+        for (int y = firstInputRow_; y <= s.circuit.MaxY && !Stopped(); ++y) {
+            if (s.circuit.P.Contains(x, y) && startsHere(x, y) && s.circuit.P(x, y).ConDown != 0) {
                 SetKnotenpunkt(*c_, static_cast<int16_t>(x), static_cast<int16_t>(y), false);
                 Yield();
             }
@@ -580,8 +576,8 @@ void clsGroups::CreateGroups()
     dry.DrawVarHeads();
     dry.DrawGroups();
 
-    s.MaxX = static_cast<int16_t>(std::clamp<int>(dry.LevelX().at(1) + 3, 10, 32000));
-    s.MaxY = static_cast<int16_t>(std::clamp<int>(dry.LowestRow() + 2, 10, 32000));
+    s.circuit.MaxX = static_cast<int16_t>(std::clamp<int>(dry.LevelX().at(1) + 3, 10, 32000));
+    s.circuit.MaxY = static_cast<int16_t>(std::clamp<int>(dry.LowestRow() + 2, 10, 32000));
     ClearWorksheet(s);
 
     Synthesis draw(*this, &c);

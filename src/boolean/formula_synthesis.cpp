@@ -3,8 +3,8 @@
 #include <QString>
 
 #include "boolean/clsGroups.h"
-#include "model/files/file_commands.h"
-#include "model/new_file.h"
+#include "placement/document/file_commands.h"
+#include "placement/document/new_file.h"
 #include "model/ports/worksheet_port.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
@@ -59,8 +59,8 @@ void CreateGroupsAside(PlacementContext& c, clsGroups& g)
 {
     // A worksheet of the same size and settings, without any window.
     ProgramState aside;
-    aside.MaxX = c.s.MaxX;
-    aside.MaxY = c.s.MaxY;
+    aside.circuit.MaxX = c.s.circuit.MaxX;
+    aside.circuit.MaxY = c.s.circuit.MaxY;
     aside.settings = c.s.settings;
     InitArbeitsfeld(aside);
     clsUndo undo(aside);
@@ -72,9 +72,9 @@ void CreateGroupsAside(PlacementContext& c, clsGroups& g)
         return;
 
     NewFile(c.s, true);
-    static_cast<Circuit&>(c.s) = std::move(static_cast<Circuit&>(aside));
+    c.s.circuit = std::move(aside.circuit);
     if (WorksheetPort* sheet = c.s.ports.worksheet) {
-        sheet->SetSizeBoxes(c.s.MaxX, c.s.MaxY);
+        sheet->SetSizeBoxes(c.s.circuit.MaxX, c.s.circuit.MaxY);
         sheet->RedrawAllElements();
         sheet->ResizeWorksheet();
     }

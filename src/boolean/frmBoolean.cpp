@@ -32,11 +32,6 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;
 
-QString Res(int id)
-{
-    return LoadResString(id);
-}
-
 void TextColour(QLabel* label, int32_t bgr)
 {
     QPalette p = label->palette();
@@ -60,7 +55,7 @@ void frmBoolean::Form_Load()
     objGroups.Output = previewSurface_.get();
     objBool.Output = previewSurface_.get();
 
-    setWindowTitle(Res(1500));
+    setWindowTitle(LoadResString(1500));
     tabAllowed_[0] = s_.ToolMode != ToolCode::ICDefinitionView;
 
     const TermOptions options = LoadTermOptions(s_.settings);
@@ -144,7 +139,7 @@ void frmBoolean::SetSimplificationEnabled(bool on)
 void frmBoolean::SSTab1_Click(int tab)
 {
     const TabBehaviour b = TabBehaviourOf(tab);
-    setWindowTitle(Res(b.captionId));
+    setWindowTitle(LoadResString(b.captionId));
     for (QPushButton* button : {cmdErstellen_, cmdTabelle_, cmdTerm_}) {
         const bool isDefault = button->objectName() == QLatin1String(b.defaultButton);
         button->setAutoDefault(isDefault);

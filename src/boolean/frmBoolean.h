@@ -24,6 +24,7 @@ class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QTabWidget;
+class QVBoxLayout;
 class QTableView;
 class QToolButton;
 class TruthTableView;
@@ -87,6 +88,8 @@ private:
     static constexpr int kPreviewContainerWidth = 420;  // pixels
 
     void BuildControls();
+    void BuildTermRows(QVBoxLayout* layout);
+    void ConnectControls();
     QWidget* BuildSynthesisTab();
     QWidget* BuildTableTab();
     QWidget* BuildTermTab();

@@ -4,7 +4,7 @@
 
 #include "boolean/calculated_table_view.h"
 #include "boolean/truth_table_view.h"
-#include "model/files/file_commands.h"
+#include "placement/document/file_commands.h"
 #include "model/state.h"
 #include "platform/painter_surface.h"
 #include "platform/string_table.h"

@@ -23,15 +23,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QString Res(int id)
-{
-    return LoadResString(id);
-}
-
-} // namespace
-
 class frmBoolean::ErrorLabel : public CaptionSink {
 public:
     explicit ErrorLabel(QLabel* label) : label_(label) {}
@@ -78,12 +69,12 @@ frmBoolean::~frmBoolean()
     objBool.Output = nullptr;
 }
 
-void frmBoolean::BuildControls()
+// The term box and the preview of the typed term above the tabs.
+void frmBoolean::BuildTermRows(QVBoxLayout* layout)
 {
-    auto* layout = new QVBoxLayout(this);
 
     auto* termRow = new QHBoxLayout;
-    auto* lblInfo0 = new QLabel(Res(1501) + QStringLiteral(":"), this);
+    auto* lblInfo0 = new QLabel(LoadResString(1501) + QStringLiteral(":"), this);
     lblInfo0->setObjectName(QStringLiteral("lblInfo0"));
     cmbFormel_ = new QComboBox(this);
     cmbFormel_->setObjectName(QStringLiteral("cmbFormel"));
@@ -96,13 +87,13 @@ void frmBoolean::BuildControls()
     cmdFormel_->setObjectName(QStringLiteral("cmdFormel"));
     cmdFormel_->setCheckable(true);
     cmdFormel_->setText(QStringLiteral("T"));
-    cmdFormel_->setToolTip(Res(1522));
+    cmdFormel_->setToolTip(LoadResString(1522));
     termRow->addWidget(lblInfo0);
     termRow->addWidget(cmbFormel_, 1);
     termRow->addWidget(cmdFormel_);
     layout->addLayout(termRow);
 
-    auto* lblInfo1 = new QLabel(Res(1502) + QStringLiteral(":"), this);
+    auto* lblInfo1 = new QLabel(LoadResString(1502) + QStringLiteral(":"), this);
     lblInfo1->setObjectName(QStringLiteral("lblInfo1"));
     layout->addWidget(lblInfo1);
     auto* previewRow = new QHBoxLayout;
@@ -127,12 +118,18 @@ void frmBoolean::BuildControls()
     previewRow->addWidget(lblRechts_);
     previewRow->addStretch();
     layout->addLayout(previewRow);
+}
+
+void frmBoolean::BuildControls()
+{
+    auto* layout = new QVBoxLayout(this);
+    BuildTermRows(layout);
 
     auto* statusRow = new QHBoxLayout;
     static const char* const kStatusNames[] = {"lblVereinfacht", "lblKorrigiert", "lblFehler"};
     for (int i = 0; i < 3; ++i) {
         statusLabels_[static_cast<std::size_t>(i)] =
-            new QLabel(QStringLiteral("[ ") + Res(1531 + i) + QStringLiteral(" ]"), this);
+            new QLabel(QStringLiteral("[ ") + LoadResString(1531 + i) + QStringLiteral(" ]"), this);
         statusLabels_[static_cast<std::size_t>(i)]->setObjectName(QLatin1String(kStatusNames[i]));
         statusRow->addWidget(statusLabels_[static_cast<std::size_t>(i)]);
     }
@@ -144,7 +141,7 @@ void frmBoolean::BuildControls()
     prgProgress_ = new QProgressBar(this);
     prgProgress_->setObjectName(QStringLiteral("prgProgress"));
     prgProgress_->hide();
-    cmdCancel_ = new QPushButton(Res(3612), this);
+    cmdCancel_ = new QPushButton(LoadResString(3612), this);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel_->setAutoDefault(false);
     cmdCancel_->hide();
@@ -154,9 +151,9 @@ void frmBoolean::BuildControls()
 
     SSTab1_ = new QTabWidget(this);
     SSTab1_->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1_->addTab(BuildSynthesisTab(), Res(1503));
-    SSTab1_->addTab(BuildTableTab(), Res(1504));
-    SSTab1_->addTab(BuildTermTab(), Res(1505));
+    SSTab1_->addTab(BuildSynthesisTab(), LoadResString(1503));
+    SSTab1_->addTab(BuildTableTab(), LoadResString(1504));
+    SSTab1_->addTab(BuildTermTab(), LoadResString(1505));
     SSTab1_->installEventFilter(this);
     SSTab1_->setMouseTracking(true);
     layout->addWidget(SSTab1_, 1);
@@ -166,14 +163,18 @@ void frmBoolean::BuildControls()
     FokusFaenger_->setObjectName(QStringLiteral("FokusFaenger"));
     FokusFaenger_->setFixedSize(1, 1);
     FokusFaenger_->setAutoDefault(false);
-    cmdSchliessen_ = new QPushButton(Res(1513), this);
+    cmdSchliessen_ = new QPushButton(LoadResString(1513), this);
     cmdSchliessen_->setObjectName(QStringLiteral("cmdSchliessen"));
     cmdSchliessen_->setAutoDefault(false);
     bottom->addWidget(FokusFaenger_);
     bottom->addStretch();
     bottom->addWidget(cmdSchliessen_);
     layout->addLayout(bottom);
+    ConnectControls();
+}
 
+void frmBoolean::ConnectControls()
+{
     errorSink_ = std::make_unique<ErrorLabel>(lblError_);
     protocolSink_ = std::make_unique<ProtocolList>(lstProtokoll_);
     treeSink_ = std::make_unique<frmBool>();
@@ -216,11 +217,11 @@ QWidget* frmBoolean::BuildSynthesisTab()
 {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    auto* frame1 = new QGroupBox(Res(1506), page);
+    auto* frame1 = new QGroupBox(LoadResString(1506), page);
     frame1->setObjectName(QStringLiteral("Frame1"));
     auto* spacing = new QHBoxLayout(frame1);
     for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(Res(1508 + i), frame1);
+        auto* label = new QLabel(LoadResString(1508 + i), frame1);
         label->setObjectName(QStringLiteral("lblInfo") + QString::number(2 + i));
         auto* box = new QLineEdit(frame1);
         box->setObjectName(QStringLiteral("txtOption") + QString::number(i));
@@ -243,19 +244,19 @@ QWidget* frmBoolean::BuildSynthesisTab()
         }
     }
     layout->addWidget(frame1);
-    auto* frame2 = new QGroupBox(Res(1507), page);
+    auto* frame2 = new QGroupBox(LoadResString(1507), page);
     frame2->setObjectName(QStringLiteral("Frame2"));
     auto* circuit = new QHBoxLayout(frame2);
     cmbBauteile_ = new QComboBox(frame2);
     cmbBauteile_->setObjectName(QStringLiteral("cmbBauteile"));
-    cmbBauteile_->addItems({Res(1523), Res(1524), Res(1525)});
+    cmbBauteile_->addItems({LoadResString(1523), LoadResString(1524), LoadResString(1525)});
     circuit->addWidget(cmbBauteile_);
     layout->addWidget(frame2);
-    chkVereinfachen_ = new QCheckBox(Res(1511), page);
+    chkVereinfachen_ = new QCheckBox(LoadResString(1511), page);
     chkVereinfachen_->setObjectName(QStringLiteral("chkVereinfachen"));
-    chkSave_ = new QCheckBox(Res(1515), page);
+    chkSave_ = new QCheckBox(LoadResString(1515), page);
     chkSave_->setObjectName(QStringLiteral("chkSave"));
-    cmdErstellen_ = new QPushButton(Res(1514), page);
+    cmdErstellen_ = new QPushButton(LoadResString(1514), page);
     cmdErstellen_->setObjectName(QStringLiteral("cmdErstellen"));
     lstProtokoll_ = new QListWidget(page);
     lstProtokoll_->setObjectName(QStringLiteral("lstProtokoll"));
@@ -273,12 +274,12 @@ QWidget* frmBoolean::BuildTableTab()
     auto* row = new QHBoxLayout;
     cmdTabelle_ = new QPushButton(QStringLiteral("="), page);
     cmdTabelle_->setObjectName(QStringLiteral("cmdTabelle"));
-    cmdTabelle_->setToolTip(Res(1516));
+    cmdTabelle_->setToolTip(LoadResString(1516));
     chkSorted_ = new QToolButton(page);
     chkSorted_->setObjectName(QStringLiteral("chkSorted"));
     chkSorted_->setCheckable(true);
     chkSorted_->setText(QStringLiteral("↓"));
-    chkSorted_->setToolTip(Res(1517));
+    chkSorted_->setToolTip(LoadResString(1517));
     row->addWidget(cmdTabelle_);
     row->addWidget(chkSorted_);
     row->addStretch();
@@ -300,8 +301,8 @@ QWidget* frmBoolean::BuildTermTab()
     auto* row = new QHBoxLayout;
     cmbArt_ = new QComboBox(page);
     cmbArt_->setObjectName(QStringLiteral("cmbArt"));
-    cmbArt_->addItems({Res(1534), Res(1535)});
-    chkSchnell_ = new QCheckBox(Res(1512), page);
+    cmbArt_->addItems({LoadResString(1534), LoadResString(1535)});
+    chkSchnell_ = new QCheckBox(LoadResString(1512), page);
     chkSchnell_->setObjectName(QStringLiteral("chkSchnell"));
     row->addWidget(cmbArt_);
     row->addWidget(chkSchnell_);
@@ -315,7 +316,7 @@ QWidget* frmBoolean::BuildTermTab()
     for (std::size_t i = 0; i < 4; ++i) {
         auto* b = new QPushButton(QString::fromUtf8(kButtons[i].text), page);
         b->setObjectName(QLatin1String(kButtons[i].name));
-        b->setToolTip(Res(kButtons[i].tip));
+        b->setToolTip(LoadResString(kButtons[i].tip));
         *targets[i] = b;
         row->addWidget(b);
     }

@@ -20,7 +20,7 @@ QString Letter(int column)
     return QString(QChar(u'A' + column));
 }
 
-int16_t WholeNumber(const QString& text)
+int16_t WholePart(const QString& text)
 {
     const double v = Int(Val(text));
     return static_cast<int16_t>(std::clamp(v, -32768.0, 32767.0));
@@ -218,9 +218,9 @@ void AddTermToList(QStringList& history, const QString& text)
 
 void SaveTermOptions(const TermOptions& options, Settings& settings)
 {
-    settings.BoolAbstandBauteileX = WholeNumber(options.txtOption[0]);
-    settings.BoolAbstandBauteileY = WholeNumber(options.txtOption[1]);
-    settings.BoolAbstandSchalter = WholeNumber(options.txtOption[2]);
+    settings.BoolAbstandBauteileX = WholePart(options.txtOption[0]);
+    settings.BoolAbstandBauteileY = WholePart(options.txtOption[1]);
+    settings.BoolAbstandSchalter = WholePart(options.txtOption[2]);
     settings.BoolVereinfachen = static_cast<int16_t>(options.chkVereinfachen);
     settings.BoolSave = static_cast<int16_t>(options.chkSave);
     settings.BoolSorted = options.chkSorted ? -1 : 0;

@@ -27,7 +27,7 @@ bool OnEdge(const CellBox& r, int x, int y)
 // crosses the edge at its outward side and loses every other connection.
 void CutEdgeCell(ProgramState& s, const CellBox& r, int16_t x, int16_t y)
 {
-    GridCell& c = s.P(x, y);
+    GridCell& c = s.circuit.P(x, y);
     const bool onLeft = x == r.X1, onRight = x == r.X2, onTop = y == r.Y1, onBottom = y == r.Y2;
     c.ElementNr = 0;
     if (c.ICLink != 0) {
@@ -39,9 +39,9 @@ void CutEdgeCell(ProgramState& s, const CellBox& r, int16_t x, int16_t y)
     // Whether a conductor crosses the edge at this cell on its outward side.
     auto crossed = [&](int dx, int dy, int16_t own) {
         const int nx = x + dx, ny = y + dy;
-        if (nx < 0 || ny < 0 || nx > s.MaxX || ny > s.MaxY)
+        if (nx < 0 || ny < 0 || nx > s.circuit.MaxX || ny > s.circuit.MaxY)
             return false;
-        const GridCell& o = s.P(nx, ny);
+        const GridCell& o = s.circuit.P(nx, ny);
         const int16_t facing = dx < 0 ? o.ConRight : dx > 0 ? o.ConLeft : dy < 0 ? o.ConDown : o.ConUp;
         return own != 0 || facing != 0;
     };
@@ -88,7 +88,7 @@ void CutEdgeCell(ProgramState& s, const CellBox& r, int16_t x, int16_t y)
     if (onBottom)
         c.ConUp = kFalse;
     if (c.Type >= 2)
-        c.Type = CountConnections(s, x, y, 0) > 0 ? ElementType::Conductor : ElementType::Empty;
+        c.Type = CountConnections(s.circuit, s.engine, x, y, 0) > 0 ? ElementType::Conductor : ElementType::Empty;
 }
 
 } // namespace
@@ -190,9 +190,9 @@ bool AreaMove::CheckBorderPosition()
     const int16_t y1 = std::min(st.AnchorY, st.CornerY), y2 = std::max(st.AnchorY, st.CornerY);
     bool cut = false;
     for (int16_t x = x1; x <= x2; ++x)
-        cut = cut || s.P(x, st.AnchorY).Type >= 2 || s.P(x, st.CornerY).Type >= 2;
+        cut = cut || s.circuit.P(x, st.AnchorY).Type >= 2 || s.circuit.P(x, st.CornerY).Type >= 2;
     for (int16_t y = y1; y <= y2; ++y)
-        cut = cut || s.P(st.AnchorX, y).Type >= 2 || s.P(st.CornerX, y).Type >= 2;
+        cut = cut || s.circuit.P(st.AnchorX, y).Type >= 2 || s.circuit.P(st.CornerX, y).Type >= 2;
     st.AnchorX = x1;
     st.AnchorY = y1;
     st.CornerX = x2;
@@ -210,7 +210,7 @@ void AreaMove::SelectArea(int16_t x1, int16_t y1, int16_t x2, int16_t y2)
     Puffer.assign(static_cast<size_t>(x2 - x1 + 1), std::vector<GridCell>(static_cast<size_t>(y2 - y1 + 1)));
     for (int16_t i = 0; i <= x2 - x1; ++i) {
         for (int16_t j = 0; j <= y2 - y1; ++j) {
-            const GridCell& c = s.P(x1 + i, y1 + j);
+            const GridCell& c = s.circuit.P(x1 + i, y1 + j);
             GridCell& b = Puffer[static_cast<size_t>(i)][static_cast<size_t>(j)];
             if (c.Type != ElementType::Conductor) {
                 b.Type = c.Type;
@@ -265,9 +265,9 @@ void AreaMove::DragFrame()
     OverlayShape& frame = e_.overlay.picRahmen;
     // Both axes by the selected rectangle, so the area never reaches the spare row or column.
     const int nx = s.CursorX - st.GrabX, ny = s.CursorY - st.GrabY;
-    if (nx >= 0 && nx + (r.X2 - r.X1) <= s.MaxX)
+    if (nx >= 0 && nx + (r.X2 - r.X1) <= s.circuit.MaxX)
         frame.Left = GridToPixel(s, static_cast<int16_t>(nx));
-    if (ny >= 0 && ny + (r.Y2 - r.Y1) <= s.MaxY)
+    if (ny >= 0 && ny + (r.Y2 - r.Y1) <= s.circuit.MaxY)
         frame.Top = GridToPixel(s, static_cast<int16_t>(ny));
     e_.Changed();
 }
@@ -310,7 +310,7 @@ void AreaMove::LoescheBereich()
     const CellBox r = selection_.Rect;
     for (int16_t x = r.X1; x <= r.X2; ++x)
         for (int16_t y = r.Y1; y <= r.Y2; ++y) {
-            const uint8_t t = s.P(x, y).Type;
+            const uint8_t t = s.circuit.P(x, y).Type;
             if (t == ElementType::IC || t == ElementType::ClockGenerator)
                 return;
         }
@@ -335,10 +335,10 @@ void AreaMove::DeleteArea(int16_t x1, int16_t y1, int16_t x2, int16_t y2, bool k
                 CutEdgeCell(s, r, x, y);
                 continue;
             }
-            const int16_t n = s.P(x, y).ElementNr;
+            const int16_t n = s.circuit.P(x, y).ElementNr;
             if (n >= 1 && std::find(inside.begin(), inside.end(), n) == inside.end())
                 inside.push_back(n);
-            ClearFeld(s, x, y);
+            ClearFeld(s.circuit, x, y);
         }
     }
     if (!keepElements)
@@ -352,18 +352,18 @@ void AreaMove::RemoveElements(std::vector<int16_t> numbers)
     bool sensors = false;
     while (!numbers.empty()) {
         const int16_t n = numbers.front();
-        if (n < 1 || n > s.ElementCount()) {
+        if (n < 1 || n > s.circuit.ElementCount()) {
             numbers.erase(numbers.begin());
             continue;
         }
-        const ElementRecord& e = s.Elements[static_cast<size_t>(n)];
+        const ElementRecord& e = s.circuit.Elements[static_cast<size_t>(n)];
         // Each sensor gives its analyzer channel back, as its own removal does.
         if (e.Type == ElementType::AnalysisSensor) {
             sensors = true;
             if (analyzer)
                 analyzer->RemoveGraph(static_cast<int>(Val(e.Label)));
         }
-        DeleteElement(s, n);
+        DeleteElement(s.circuit, n);
         RefreshSelObject(numbers, n);
     }
     if (sensors) {
@@ -385,7 +385,7 @@ void AreaMove::PasteArea(int16_t x1, int16_t y1, int16_t x2, int16_t y2)
     // Components may not meet anything; on the edge a conductor may meet a conductor.
     for (int x = x1; x <= x2; ++x)
         for (int y = y1; y <= y2; ++y) {
-            const GridCell& c = s.P(x, y);
+            const GridCell& c = s.circuit.P(x, y);
             const GridCell& b = Puffer[static_cast<size_t>(x - x1)][static_cast<size_t>(y - y1)];
             const bool collide = OnEdge(to, x, y) ? (c.Type > 1 && b.Type > 1) : (c.Type != 0 && b.Type != 0);
             if (collide) {
@@ -410,7 +410,7 @@ void AreaMove::CopyPufferToP(const CellBox& to, int16_t x, int16_t y)
     auto B = [this, &to](int bx, int by) -> const GridCell& {
         return Puffer[static_cast<size_t>(bx - to.X1)][static_cast<size_t>(by - to.Y1)];
     };
-    GridCell& c = s.P(x, y);
+    GridCell& c = s.circuit.P(x, y);
     const GridCell& b = B(x, y);
     if (b.Type == 0)
         return;
@@ -422,13 +422,13 @@ void AreaMove::CopyPufferToP(const CellBox& to, int16_t x, int16_t y)
         return;
     // Join an edge cell with what lies outside.
     if (x == to.X1) {
-        if (x > 0 && s.P(x - 1, y).ConRight)
+        if (x > 0 && s.circuit.P(x - 1, y).ConRight)
             c.ConLeft = kTrue;
         if (x + 1 <= to.X2 && B(x + 1, y).ConLeft)
             c.ConRight = kTrue;
     }
     if (x == to.X2) {
-        if (x < s.MaxX && s.P(x + 1, y).ConLeft)
+        if (x < s.circuit.MaxX && s.circuit.P(x + 1, y).ConLeft)
             c.ConRight = kTrue;
         if (x - 1 >= to.X1 && B(x - 1, y).ConRight)
             c.ConLeft = kTrue;
@@ -440,13 +440,13 @@ void AreaMove::CopyPufferToP(const CellBox& to, int16_t x, int16_t y)
             c.ConDown = b.ConDown;
     }
     if (y == to.Y1) {
-        if (y > 0 && s.P(x, y - 1).ConDown)
+        if (y > 0 && s.circuit.P(x, y - 1).ConDown)
             c.ConUp = kTrue;
         if (y + 1 <= to.Y2 && B(x, y + 1).ConUp)
             c.ConDown = kTrue;
     }
     if (y == to.Y2) {
-        if (y < s.MaxY && s.P(x, y + 1).ConUp)
+        if (y < s.circuit.MaxY && s.circuit.P(x, y + 1).ConUp)
             c.ConDown = kTrue;
         if (y - 1 >= to.Y1 && B(x, y - 1).ConDown)
             c.ConUp = kTrue;

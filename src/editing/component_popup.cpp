@@ -1,20 +1,19 @@
 #include "editing/component_popup.h"
 
+#include "editing/component_tools.h"
 #include "model/geometry.h"
 #include "model/pin_lists.h"
 #include "model/state.h"
 
 NegPosition SearchNegPosition(ProgramState& s, int16_t x, int16_t y)
 {
-    const GridCell& cell = s.P(x, y);
-    const int t = cell.Type;
-    const bool gateOrFlipFlop = t == ElementType::AND || t == ElementType::OR || t == ElementType::XOR
-        || t == ElementType::FlipFlop;
-    if (!gateOrFlipFlop || !IsPinPosition(s, x, y))
+    const GridCell& cell = s.circuit.P(x, y);
+    const NegatablePins pins = ToolsOf(cell.Type).negatable;
+    if (pins == NegatablePins::None || !IsPinPosition(s, x, y))
         return NegPosition::None;
     if (cell.Marker != 0)
         return NegPosition::Negated;
-    if (t == ElementType::FlipFlop) {
+    if (pins == NegatablePins::JAndK) {
         const ElementPins in = InputPinsOf(s, cell.ElementNr, 0);
         int index = -1;
         for (int i = 0; i < in.count; ++i)
@@ -33,7 +32,7 @@ PopupItems PopupItemsAt(ProgramState& s, int16_t x, int16_t y)
     items.Negate = neg == NegPosition::Free;
     items.RemoveNegation = neg == NegPosition::Negated;
     items.Separator = neg != NegPosition::None;
-    if (s.P(x, y).Type == ElementType::TextLabel) {
+    if (ToolsOf(s.circuit.P(x, y).Type).editable) {
         items.Edit = true;
         items.Separator = true;
     }

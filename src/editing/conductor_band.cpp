@@ -69,7 +69,7 @@ struct LegCell {
 };
 
 // The cell at step i of a leg.
-LegCell At(const Leg& leg, int16_t i)
+LegCell CellOnLeg(const Leg& leg, int16_t i)
 {
     return leg.row ? LegCell{i, leg.fixed} : LegCell{leg.fixed, i};
 }
@@ -113,12 +113,12 @@ int16_t ConductorBand::BlockedH(int16_t x1, int16_t y, int16_t x2)
     ProgramState& s = e_.s;
     const int step = x1 <= x2 ? 1 : -1;
     for (int x = x1;; x += step) {
-        if (s.P.Contains(x, y) && s.P(x, y).Type > ElementType::Conductor) {
+        if (s.circuit.P.Contains(x, y) && s.circuit.P(x, y).Type > ElementType::Conductor) {
             if (x == x1) {
                 if (!IsPinPosition(s, x1, y))
                     return x1;
             } else {
-                if ((x == x1 + 1 || x == x1 - 1) && s.P(x1, y).Type > ElementType::Conductor
+                if ((x == x1 + 1 || x == x1 - 1) && s.circuit.P(x1, y).Type > ElementType::Conductor
                     && IsPinPosition(s, x1, y))
                     return x1;
                 return static_cast<int16_t>(x);
@@ -135,12 +135,12 @@ int16_t ConductorBand::BlockedV(int16_t y1, int16_t x, int16_t y2)
     ProgramState& s = e_.s;
     const int step = y1 <= y2 ? 1 : -1;
     for (int y = y1;; y += step) {
-        if (s.P.Contains(x, y) && s.P(x, y).Type > ElementType::Conductor) {
+        if (s.circuit.P.Contains(x, y) && s.circuit.P(x, y).Type > ElementType::Conductor) {
             if (y == y1) {
                 if (!IsPinPosition(s, x, y1))
                     return y1;
             } else {
-                if ((y == y1 + 1 || y == y1 - 1) && s.P(x, y1).Type > ElementType::Conductor
+                if ((y == y1 + 1 || y == y1 - 1) && s.circuit.P(x, y1).Type > ElementType::Conductor
                     && IsPinPosition(s, x, y1))
                     return y1;
                 return static_cast<int16_t>(y);
@@ -192,7 +192,7 @@ void ConductorBand::ShowTempLines(int16_t x, int16_t y)
             H.Y1 = V.Y2;
             H.Y2 = V.Y2;
             const int16_t rH = BlockedH(st.AnchorX, cy, x);
-            if (s.P(st.AnchorX, cy).Type < 2) {
+            if (s.circuit.P(st.AnchorX, cy).Type < 2) {
                 H.X2 = G(orElse(rH, x));
                 H.Visible = true;
             } else {
@@ -207,7 +207,7 @@ void ConductorBand::ShowTempLines(int16_t x, int16_t y)
         V.Y1 = H.Y1;
         V.X2 = H.X2;
         const int16_t rV = BlockedV(st.AnchorY, cx, y);
-        if (s.P(cx, st.AnchorY).Type < 2) {
+        if (s.circuit.P(cx, st.AnchorY).Type < 2) {
             V.Y2 = G(orElse(rV, y));
             V.Visible = true;
         } else {
@@ -233,10 +233,10 @@ void ConductorBand::DrawNewLines()
         const int16_t lo = leg.lo();
         const int16_t hi = leg.hi();
         for (int16_t i = lo; i <= hi; ++i) {
-            const auto [x, y] = At(leg, i);
-            if (!s.P.Contains(x, y))
+            const auto [x, y] = CellOnLeg(leg, i);
+            if (!s.circuit.P.Contains(x, y))
                 continue;
-            GridCell& cell = s.P(x, y);
+            GridCell& cell = s.circuit.P(x, y);
             if (lo != hi && cell.Type < 2)
                 cell.Type = ElementType::Conductor;
             if (i < hi)
@@ -270,10 +270,10 @@ void ConductorBand::DeleteNewLines()
         if (lo == hi)
             continue;
         for (int16_t i = lo; i <= hi; ++i) {
-            const auto [x, y] = At(leg, i);
-            if (!s.P.Contains(x, y))
+            const auto [x, y] = CellOnLeg(leg, i);
+            if (!s.circuit.P.Contains(x, y))
                 continue;
-            GridCell& cell = s.P(x, y);
+            GridCell& cell = s.circuit.P(x, y);
             if (cell.Type >= 2) {
                 Before(leg, cell) = kFalse;
                 After(leg, cell) = kFalse;
@@ -285,7 +285,7 @@ void ConductorBand::DeleteNewLines()
                 Before(leg, cell) = kFalse;
             // A cell becomes empty only when no connection is left, so a
             // kept flag never sits on an empty cell.
-            const int16_t left = CountConnections(s, x, y, 0);
+            const int16_t left = CountConnections(s.circuit, s.engine, x, y, 0);
             if (left == 0) {
                 cell.Type = ElementType::Empty;
                 cell.Marker = 0;

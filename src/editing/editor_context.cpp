@@ -8,6 +8,6 @@
 void RedrawAround(PlacementContext& c, const CellBox& r)
 {
     const ProgramState& s = c.s;
-    c.s.Changes.Area(std::max(0, r.X1 - 1), std::max(0, r.Y1 - 1), std::min<int>(s.MaxX, r.X2 + 1),
-                     std::min<int>(s.MaxY, r.Y2 + 1));
+    c.s.Changes.Area(std::max(0, r.X1 - 1), std::max(0, r.Y1 - 1), std::min<int>(s.circuit.MaxX, r.X2 + 1),
+                     std::min<int>(s.circuit.MaxY, r.Y2 + 1));
 }

@@ -24,8 +24,8 @@ bool MayEnter(const GridCell& c, Step d)
 
 void Join(ProgramState& s, int16_t x, int16_t y, Step d)
 {
-    GridCell& from = s.P(x, y);
-    GridCell& to = s.P(x + d.dx, y + d.dy);
+    GridCell& from = s.circuit.P(x, y);
+    GridCell& to = s.circuit.P(x + d.dx, y + d.dy);
     if (d.dx > 0) {
         from.ConRight = kTrue;
         to.ConLeft = kTrue;
@@ -62,9 +62,9 @@ bool Blocked(ProgramState& s, int16_t x, int16_t y, int16_t along, int16_t targe
     if (target < 0)
         return false;
     const int dir = target > along ? 1 : (target < along ? -1 : 0);
-    const int16_t c = s.P(x, y).ElementNr;
-    if (s.ElementCount() > 0 && c >= 1 && c <= s.ElementCount()) {
-        const ElementRecord& e = s.Elements[static_cast<size_t>(c)];
+    const int16_t c = s.circuit.P(x, y).ElementNr;
+    if (s.circuit.ElementCount() > 0 && c >= 1 && c <= s.circuit.ElementCount()) {
+        const ElementRecord& e = s.circuit.Elements[static_cast<size_t>(c)];
         if (e.Type == ElementType::IC) {
             const bool before = cell(along - 1).ElementNr == c;
             const bool after = cell(along + 1).ElementNr == c;
@@ -108,7 +108,7 @@ bool FindWay(ProgramState& s, int16_t x1, int16_t y1, int16_t x2, int16_t y2, bo
         const Step d = x != x2 ? Step{x2 > x ? 1 : -1, 0} : Step{0, y2 > y ? 1 : -1};
         const int nx = x + d.dx;
         const int ny = y + d.dy;
-        if (!s.P.Contains(nx, ny) || nx > s.MaxX || ny > s.MaxY || !MayEnter(s.P(nx, ny), d))
+        if (!s.circuit.P.Contains(nx, ny) || nx > s.circuit.MaxX || ny > s.circuit.MaxY || !MayEnter(s.circuit.P(nx, ny), d))
             return false;
         if (commit)
             Join(s, x, y, d);
@@ -120,18 +120,18 @@ bool FindWay(ProgramState& s, int16_t x1, int16_t y1, int16_t x2, int16_t y2, bo
 
 bool ElementOnWayH(ProgramState& s, int16_t x, int16_t y, int16_t* blockedAt)
 {
-    if (!s.P.Contains(x, y))
+    if (!s.circuit.P.Contains(x, y))
         return false;
     const GridCell empty;
-    auto cell = [&s, &empty, y](int i) -> const GridCell& { return s.P.Contains(i, y) ? s.P(i, y) : empty; };
+    auto cell = [&s, &empty, y](int i) -> const GridCell& { return s.circuit.P.Contains(i, y) ? s.circuit.P(i, y) : empty; };
     return Blocked(s, x, y, x, s.CursorX, true, cell, blockedAt);
 }
 
 bool ElementOnWayV(ProgramState& s, int16_t y, int16_t x, int16_t* blockedAt)
 {
-    if (!s.P.Contains(x, y))
+    if (!s.circuit.P.Contains(x, y))
         return false;
     const GridCell empty;
-    auto cell = [&s, &empty, x](int i) -> const GridCell& { return s.P.Contains(x, i) ? s.P(x, i) : empty; };
+    auto cell = [&s, &empty, x](int i) -> const GridCell& { return s.circuit.P.Contains(x, i) ? s.circuit.P(x, i) : empty; };
     return Blocked(s, x, y, y, s.CursorY, false, cell, blockedAt);
 }

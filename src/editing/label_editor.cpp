@@ -32,7 +32,7 @@ QSizeF LabelEditor::MeasureLabel(const QString& text) const
 void LabelEditor::ChangeBeschriftung(const QString& mode)
 {
     ProgramState& s = e_.s;
-    const GridCell& cell = s.P(s.CursorX, s.CursorY);
+    const GridCell& cell = s.circuit.P(s.CursorX, s.CursorY);
     LabelEditBox target;
     if (mode == QStringLiteral("CREATE")) {
         if (cell.ElementNr != 0)
@@ -41,7 +41,7 @@ void LabelEditor::ChangeBeschriftung(const QString& mode)
         target.Y = s.CursorY;
     } else if (mode == QStringLiteral("EDIT")) {
         const int16_t n = cell.ElementNr;
-        if (n < 1 || n > s.ElementCount() || s.Elements[static_cast<size_t>(n)].Type != ElementType::TextLabel)
+        if (n < 1 || n > s.circuit.ElementCount() || s.circuit.Elements[static_cast<size_t>(n)].Type != ElementType::TextLabel)
             return;
         // A label is anchored at its first cell, not at the cell clicked.
         const PinPos anchor = InputPinsOf(s, n, 0).pin[0];
@@ -49,7 +49,7 @@ void LabelEditor::ChangeBeschriftung(const QString& mode)
         target.ElementNr = n;
         target.X = anchor.X;
         target.Y = anchor.Y;
-        target.Text = s.Elements[static_cast<size_t>(n)].Label;
+        target.Text = s.circuit.Elements[static_cast<size_t>(n)].Label;
     } else {
         return;
     }
@@ -93,11 +93,11 @@ bool LabelEditor::LabelFits(const QString& text) const
     const ProgramState& s = e_.s;
     const LabelEditBox& box = e_.overlay.txtBeschriftung;
     const CellBox r = Covered(box.X, box.Y, text);
-    if (box.X < 0 || box.Y < 0 || r.X2 > s.MaxX || r.Y2 > s.MaxY)
+    if (box.X < 0 || box.Y < 0 || r.X2 > s.circuit.MaxX || r.Y2 > s.circuit.MaxY)
         return false;
     for (int x = r.X1; x <= r.X2; ++x)
         for (int y = r.Y1; y <= r.Y2; ++y) {
-            const GridCell& cell = s.P(x, y);
+            const GridCell& cell = s.circuit.P(x, y);
             const bool own = box.Edit && cell.ElementNr == box.ElementNr;
             if (!own && (cell.Type != ElementType::Empty || cell.ElementNr != 0))
                 return false;
@@ -123,7 +123,7 @@ bool LabelEditor::CommitLabel(const QString& typed)
         return false;
     WorksheetPort* sheet = s.ports.worksheet;
     if (box.Edit) {
-        ElementRecord& e = s.Elements[static_cast<size_t>(box.ElementNr)];
+        ElementRecord& e = s.circuit.Elements[static_cast<size_t>(box.ElementNr)];
         const QString old = e.Label;
         e.Label = text;
         if (sheet)
@@ -132,8 +132,8 @@ bool LabelEditor::CommitLabel(const QString& typed)
     }
     const CellBox r = Covered(box.X, box.Y, text);
     e_.c.objUndo.NewUndo(r.X1, r.Y1, r.X2, r.Y2, LoadResString(kUndoEnterText));
-    const int16_t n = AppendElement(s);
-    ElementRecord& e = s.Elements[static_cast<size_t>(n)];
+    const int16_t n = AppendElement(s.circuit);
+    ElementRecord& e = s.circuit.Elements[static_cast<size_t>(n)];
     e.SelfIndex = n;
     e.Type = ElementType::TextLabel;
     e.InPinList = QStringLiteral("X%1Y%2:").arg(r.X1).arg(r.Y1);
@@ -141,8 +141,8 @@ bool LabelEditor::CommitLabel(const QString& typed)
     e.Orientation = Orientation::Right;
     for (int16_t cx = r.X1; cx <= r.X2; ++cx)
         for (int16_t cy = r.Y1; cy <= r.Y2; ++cy) {
-            s.P(cx, cy).Type = ElementType::TextLabel;
-            s.P(cx, cy).ElementNr = n;
+            s.circuit.P(cx, cy).Type = ElementType::TextLabel;
+            s.circuit.P(cx, cy).ElementNr = n;
         }
     s.FileSaved = kFalse;
     if (sheet)

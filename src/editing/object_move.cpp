@@ -4,6 +4,7 @@
 
 #include "editing/selection.h"
 #include "model/geometry.h"
+#include "placement/element_bounds.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
 #include "placement/placement_context.h"
@@ -22,7 +23,7 @@ ObjectMove::ObjectMove(const EditorContext& e, Selection& selection) : e_(e), se
 void ObjectMove::CopyObjectsToPuffer()
 {
     ProgramState& s = e_.s;
-    CellBox box{s.MaxX, s.MaxY, 0, 0};
+    CellBox box{s.circuit.MaxX, s.circuit.MaxY, 0, 0};
     for (int16_t n : selection_.Numbers()) {
         box.X1 = std::min(box.X1, GetElementLeft(s, n));
         box.Y1 = std::min(box.Y1, GetElementTop(s, n));
@@ -34,7 +35,7 @@ void ObjectMove::CopyObjectsToPuffer()
                         std::vector<GridCell>(static_cast<size_t>(std::max(0, box.Y2 - box.Y1) + 1)));
     for (int16_t x = box.X1; x <= box.X2; ++x)
         for (int16_t y = box.Y1; y <= box.Y2; ++y) {
-            const GridCell& c = s.P(x, y);
+            const GridCell& c = s.circuit.P(x, y);
             if (c.Type > 1 && selection_.ObjectSelected(c.ElementNr))
                 ObjectPuffer[static_cast<size_t>(x - box.X1)][static_cast<size_t>(y - box.Y1)] = c;
         }
@@ -60,13 +61,13 @@ void ObjectMove::RemoveObjects()
     const CellBox& r = selection_.Rect;
     for (int16_t x = r.X1; x <= r.X2; ++x)
         for (int16_t y = r.Y1; y <= r.Y2; ++y) {
-            GridCell& c = s.P(x, y);
+            GridCell& c = s.circuit.P(x, y);
             if (c.Type >= 2 && selection_.ObjectSelected(c.ElementNr)) {
                 c.ElementNr = 0;
                 c.ICConnector = 0;
                 c.Marker = 0;
                 c.ICLink = 0;
-                c.Type = CountConnections(s, x, y, 0) >= 1 ? ElementType::Conductor : ElementType::Empty;
+                c.Type = CountConnections(s.circuit, s.engine, x, y, 0) >= 1 ? ElementType::Conductor : ElementType::Empty;
             }
         }
     RedrawAround(e_.c, r);
@@ -83,10 +84,10 @@ bool ObjectMove::Blocked(int nx, int ny) const
             const GridCell& b = ObjectPuffer[static_cast<size_t>(x - nx)][static_cast<size_t>(y - ny)];
             if (b.Type <= 1)
                 continue;
-            const bool outside = x < 1 || y < 1 || x >= s.MaxX || y >= s.MaxY;
-            if (outside || s.P(x, y).Type > 1
-                || (s.P(x, y).Type == 1
-                    && CountConnections(s, static_cast<int16_t>(x), static_cast<int16_t>(y), 0) >= 2))
+            const bool outside = x < 1 || y < 1 || x >= s.circuit.MaxX || y >= s.circuit.MaxY;
+            if (outside || s.circuit.P(x, y).Type > 1
+                || (s.circuit.P(x, y).Type == 1
+                    && CountConnections(s.circuit, s.engine, static_cast<int16_t>(x), static_cast<int16_t>(y), 0) >= 2))
                 return true;
         }
     return false;
@@ -119,7 +120,7 @@ void ObjectMove::PasteObjects(bool restore)
             const GridCell& b = ObjectPuffer[static_cast<size_t>(x - nx)][static_cast<size_t>(y - ny)];
             if (b.Type <= 1)
                 continue;
-            GridCell& c = s.P(x, y);
+            GridCell& c = s.circuit.P(x, y);
             c.Type = b.Type;
             c.ElementNr = b.ElementNr;
             c.Marker = b.Marker;

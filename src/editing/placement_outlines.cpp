@@ -7,11 +7,16 @@
 
 namespace {
 
-// Centres of columns and rows and the cell size at the state's zoom.
+// Centres of columns and rows and the cell size at the scale's zoom; the
+// centres are those GridToPixel gives at that zoom.
 struct OutlineMath {
-    const ProgramState& s;
-    double c = RoundHalfEven(s.CellSize * s.GridMode);
-    double G(int i) const { return GridToPixel(s, static_cast<int16_t>(i)); }
+    OutlineScale scale;
+    double c = RoundHalfEven(scale.CellSize * scale.GridMode);
+    double G(int i) const
+    {
+        const double pitch = static_cast<double>(scale.GridMode * static_cast<float>(kGridPixel));
+        return CLng(pitch * (static_cast<int16_t>(i) + 0.5));
+    }
 };
 
 void Place(OverlayShape& r, const OutlineRect& g)
@@ -24,14 +29,14 @@ void Place(OverlayShape& r, const OutlineRect& g)
 
 bool OnFreeCell(const ProgramState& s)
 {
-    return s.P(s.CursorX, s.CursorY).Type <= ElementType::Conductor;
+    return s.circuit.P(s.CursorX, s.CursorY).Type <= ElementType::Conductor;
 }
 
 } // namespace
 
-OutlineRect ShowRahmenStrip(const ProgramState& s, OutlineSpot at, int length)
+OutlineRect ShowRahmenStrip(OutlineScale scale, OutlineSpot at, int length)
 {
-    const OutlineMath m{s};
+    const OutlineMath m{scale};
     const int X = at.X, Y = at.Y;
     const double c = m.c;
     switch (at.Orientation) {
@@ -42,19 +47,19 @@ OutlineRect ShowRahmenStrip(const ProgramState& s, OutlineSpot at, int length)
     }
 }
 
-OutlineRect ShowRahmenSRegister(const ProgramState& s, OutlineSpot at)
+OutlineRect ShowRahmenSRegister(OutlineScale scale, OutlineSpot at)
 {
-    return ShowRahmenStrip(s, at, 8);
+    return ShowRahmenStrip(scale, at, 8);
 }
 
-OutlineRect ShowRahmenTimer(const ProgramState& s, OutlineSpot at)
+OutlineRect ShowRahmenTimer(OutlineScale scale, OutlineSpot at)
 {
-    return ShowRahmenStrip(s, at, 3);
+    return ShowRahmenStrip(scale, at, 3);
 }
 
-OutlineRect ShowRahmenFlipFlop(const ProgramState& s, OutlineSpot at)
+OutlineRect ShowRahmenFlipFlop(OutlineScale scale, OutlineSpot at)
 {
-    const OutlineMath m{s};
+    const OutlineMath m{scale};
     const int X = at.X, Y = at.Y;
     const double c = m.c;
     switch (at.Orientation) {
@@ -65,9 +70,9 @@ OutlineRect ShowRahmenFlipFlop(const ProgramState& s, OutlineSpot at)
     }
 }
 
-OutlineRect ShowRahmenMultiplexer(const ProgramState& s, OutlineSpot at)
+OutlineRect ShowRahmenMultiplexer(OutlineScale scale, OutlineSpot at)
 {
-    const OutlineMath m{s};
+    const OutlineMath m{scale};
     const int X = at.X, Y = at.Y;
     const double c = m.c;
     switch (at.Orientation) {
@@ -78,9 +83,9 @@ OutlineRect ShowRahmenMultiplexer(const ProgramState& s, OutlineSpot at)
     }
 }
 
-OutlineRect ShowRahmenInverter(const ProgramState& s, OutlineSpot at)
+OutlineRect ShowRahmenInverter(OutlineScale scale, OutlineSpot at)
 {
-    const OutlineMath m{s};
+    const OutlineMath m{scale};
     const int X = at.X, Y = at.Y;
     const double c = m.c;
     switch (at.Orientation) {
@@ -96,9 +101,9 @@ OutlineRect ShowRahmenInverter(const ProgramState& s, OutlineSpot at)
     }
 }
 
-OutlineRect ShowRahmenAndOrXor(const ProgramState& s, OutlineSpot at, int inputs)
+OutlineRect ShowRahmenAndOrXor(OutlineScale scale, OutlineSpot at, int inputs)
 {
-    const OutlineMath m{s};
+    const OutlineMath m{scale};
     const int X = at.X, Y = at.Y;
     const double c = m.c;
     const int n = inputs == 2 ? 3 : inputs;
@@ -117,9 +122,9 @@ OutlineRect ShowRahmenAndOrXor(const ProgramState& s, OutlineSpot at, int inputs
     return {RoundHalfEven(l), RoundHalfEven(t), RoundHalfEven(w), RoundHalfEven(h)};
 }
 
-std::array<OutlineSegment, 4> ShowRahmenDecoder(const ProgramState& s, OutlineSpot at)
+std::array<OutlineSegment, 4> ShowRahmenDecoder(OutlineScale scale, OutlineSpot at)
 {
-    const OutlineMath m{s};
+    const OutlineMath m{scale};
     const int X = at.X, Y = at.Y;
     OutlineSegment narrow, wide;
     if (at.Orientation == Orientation::Left || at.Orientation == Orientation::Right) {
@@ -135,56 +140,117 @@ std::array<OutlineSegment, 4> ShowRahmenDecoder(const ProgramState& s, OutlineSp
             OutlineSegment{narrow.X2, narrow.Y2, wide.X2, wide.Y2}};
 }
 
-OutlineRect ShowRahmenIC(const ProgramState& s, OutlineSpot at, int16_t w, int16_t h)
+OutlineRect ShowRahmenIC(OutlineScale scale, OutlineSpot at, int16_t w, int16_t h)
 {
-    const OutlineMath m{s};
+    const OutlineMath m{scale};
     return {m.G(at.X), m.G(at.Y - static_cast<int>(Int(h / 2.0))), m.G(w + 1) - m.G(1) + 1, m.G(h + 1) - m.G(1) + 1};
 }
 
+namespace {
+
+// What follows the pointer for a placing tool.
+enum class Follows : uint8_t {
+    Box,             // the LED's and the switch's box on the cursor cell
+    Frame,           // an area frame
+    FrameOnFreeCell, // an area frame, hidden over a component
+    Lines,           // the decoder's trapezium
+};
+
+using FrameAt = OutlineRect (*)(ProgramState& s, OutlineScale scale, OutlineSpot at);
+
+// The gates take the count of the gate-inputs box; the outline notes
+// whether the next gate has two inputs.
+OutlineRect GateFrame(ProgramState& s, OutlineScale scale, OutlineSpot at)
+{
+    const int inputs = static_cast<int>(RoundHalfEven(Val(s.GateInputsText)));
+    s.TwoInputGate = inputs == 2;
+    return ShowRahmenAndOrXor(scale, at, inputs);
+}
+
+OutlineRect SevenSegmentFrame(ProgramState&, OutlineScale scale, OutlineSpot at)
+{
+    return ShowRahmenIC(scale, at, 4, 4);
+}
+
+// The IC chosen for placing.
+OutlineRect ICFrame(ProgramState& s, OutlineScale scale, OutlineSpot at)
+{
+    return ShowRahmenIC(scale, at, s.circuit.ICWidth, s.circuit.ICHeight);
+}
+
+template <OutlineRect (*Show)(OutlineScale, OutlineSpot)>
+OutlineRect Plain(ProgramState&, OutlineScale scale, OutlineSpot at)
+{
+    return Show(scale, at);
+}
+
+struct OutlineRow {
+    uint8_t type;
+    Follows follows;
+    FrameAt frame = nullptr;
+};
+
+// The outline of each placing tool by the type it places; the markers, the
+// sensor and the text have none.
+constexpr OutlineRow kOutlines[] = {
+    {ElementType::LED, Follows::Box},
+    {ElementType::Switch, Follows::Box},
+    {ElementType::AND, Follows::FrameOnFreeCell, GateFrame},
+    {ElementType::OR, Follows::FrameOnFreeCell, GateFrame},
+    {ElementType::XOR, Follows::FrameOnFreeCell, GateFrame},
+    {ElementType::TriState, Follows::FrameOnFreeCell, GateFrame},
+    {ElementType::Inverter, Follows::FrameOnFreeCell, Plain<ShowRahmenInverter>},
+    {ElementType::ClockGenerator, Follows::Frame, Plain<ShowRahmenTimer>},
+    {ElementType::HalfAdder, Follows::Frame, Plain<ShowRahmenTimer>},
+    {ElementType::FullAdder, Follows::Frame, Plain<ShowRahmenTimer>},
+    {ElementType::Multiplexer, Follows::Frame, Plain<ShowRahmenMultiplexer>},
+    {ElementType::FlipFlop, Follows::Frame, Plain<ShowRahmenFlipFlop>},
+    {ElementType::ShiftRegister, Follows::Frame, Plain<ShowRahmenSRegister>},
+    {ElementType::SevenSegment, Follows::Frame, SevenSegmentFrame},
+    {ElementType::IC, Follows::Frame, ICFrame},
+    {ElementType::Decoder, Follows::Lines},
+};
+
+const OutlineRow* OutlineOf(ToolCode tool)
+{
+    for (const OutlineRow& r : kOutlines)
+        if (ToolFor(r.type) == tool)
+            return &r;
+    return nullptr;
+}
+
+void ShowDecoderLines(WorksheetOverlay& o, const std::array<OutlineSegment, 4>& sides)
+{
+    // Shown all at once: the sides keep their visibility while they follow.
+    const bool shown = o.LineRahmen[0].Visible;
+    for (size_t i = 0; i < sides.size(); ++i) {
+        OverlayLine& l = o.LineRahmen[i];
+        l = OverlayLine{shown ? l.Visible : true, sides[i].X1, sides[i].Y1, sides[i].X2, sides[i].Y2};
+    }
+}
+
+} // namespace
+
 bool ShowPlacementOutline(ProgramState& s, WorksheetOverlay& o)
 {
+    const OutlineRow* row = OutlineOf(s.ToolMode);
+    if (row == nullptr)
+        return false;
     const OutlineSpot at{s.CursorX, s.CursorY, s.PlaceOrientation};
-    OverlayShape& frame = o.picRahmen;
-    auto show = [&frame](const OutlineRect& r, bool visible) {
-        Place(frame, r);
-        frame.Visible = visible;
-    };
-    switch (s.ToolMode) {
-    case ToolCode::LED:
-    case ToolCode::Switch:
+    const OutlineScale scale{s.CellSize, s.GridMode};
+    switch (row->follows) {
+    case Follows::Box:
         o.picBox.Left = GridToPixel(s, s.CursorX) - 2;
         o.picBox.Top = GridToPixel(s, s.CursorY) - 2;
         if (OnFreeCell(s))
             o.picBox.Visible = true;
-        return true;
-    case ToolCode::AND:
-    case ToolCode::OR:
-    case ToolCode::XOR:
-    case ToolCode::TriState: {
-        const int inputs = static_cast<int>(RoundHalfEven(Val(s.GateInputsText)));
-        s.TwoInputGate = inputs == 2;
-        show(ShowRahmenAndOrXor(s, at, inputs), OnFreeCell(s));
-        return true;
+        break;
+    case Follows::Lines: ShowDecoderLines(o, ShowRahmenDecoder(scale, at)); break;
+    case Follows::Frame:
+    case Follows::FrameOnFreeCell:
+        Place(o.picRahmen, row->frame(s, scale, at));
+        o.picRahmen.Visible = row->follows == Follows::Frame || OnFreeCell(s);
+        break;
     }
-    case ToolCode::Inverter: show(ShowRahmenInverter(s, at), OnFreeCell(s)); return true;
-    case ToolCode::ClockGenerator:
-    case ToolCode::HalfAdder:
-    case ToolCode::FullAdder: show(ShowRahmenTimer(s, at), true); return true;
-    case ToolCode::Multiplexer: show(ShowRahmenMultiplexer(s, at), true); return true;
-    case ToolCode::FlipFlop: show(ShowRahmenFlipFlop(s, at), true); return true;
-    case ToolCode::ShiftRegister: show(ShowRahmenSRegister(s, at), true); return true;
-    case ToolCode::SevenSegment: show(ShowRahmenIC(s, at, 4, 4), true); return true;
-    case ToolCode::IC: show(ShowRahmenIC(s, at, s.ICWidth, s.ICHeight), true); return true;
-    case ToolCode::Decoder: {
-        const std::array<OutlineSegment, 4> sides = ShowRahmenDecoder(s, at);
-        // Shown all at once: the sides keep their visibility while they follow.
-        const bool shown = o.LineRahmen[0].Visible;
-        for (size_t i = 0; i < sides.size(); ++i) {
-            OverlayLine& l = o.LineRahmen[i];
-            l = OverlayLine{shown ? l.Visible : true, sides[i].X1, sides[i].Y1, sides[i].X2, sides[i].Y2};
-        }
-        return true;
-    }
-    default: return false;
-    }
+    return true;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The outlines that follow the pointer while a placing tool is chosen: where
 // the component would stand if placed at the cursor cell. The ShowRahmen
-// functions only compute the geometry, in drawing units at the state's zoom.
+// functions only compute the geometry, in drawing units at the given zoom.
 #include <array>
 #include <cstdint>
 
@@ -26,6 +26,12 @@ struct OutlineSegment {
     bool operator==(const OutlineSegment&) const = default;
 };
 
+// The zoom an outline is computed at: the worksheet's cell size and zoom factor.
+struct OutlineScale {
+    uint8_t CellSize = 14;
+    float GridMode = 1.0f;
+};
+
 // The cell the component is anchored at and the way it turns.
 struct OutlineSpot {
     int X = 0;
@@ -35,21 +41,21 @@ struct OutlineSpot {
 
 // Two rows (or columns) and a half high, `length` cells long from the anchor
 // away from the outputs.
-OutlineRect ShowRahmenStrip(const ProgramState& s, OutlineSpot at, int length);
-OutlineRect ShowRahmenSRegister(const ProgramState& s, OutlineSpot at);
+OutlineRect ShowRahmenStrip(OutlineScale scale, OutlineSpot at, int length);
+OutlineRect ShowRahmenSRegister(OutlineScale scale, OutlineSpot at);
 // Clock generator and the adders.
-OutlineRect ShowRahmenTimer(const ProgramState& s, OutlineSpot at);
-OutlineRect ShowRahmenFlipFlop(const ProgramState& s, OutlineSpot at);
-OutlineRect ShowRahmenMultiplexer(const ProgramState& s, OutlineSpot at);
-OutlineRect ShowRahmenInverter(const ProgramState& s, OutlineSpot at);
+OutlineRect ShowRahmenTimer(OutlineScale scale, OutlineSpot at);
+OutlineRect ShowRahmenFlipFlop(OutlineScale scale, OutlineSpot at);
+OutlineRect ShowRahmenMultiplexer(OutlineScale scale, OutlineSpot at);
+OutlineRect ShowRahmenInverter(OutlineScale scale, OutlineSpot at);
 // AND, OR, XOR and the tri-state gate with `inputs` inputs; two inputs take
 // the rows of three.
-OutlineRect ShowRahmenAndOrXor(const ProgramState& s, OutlineSpot at, int inputs);
+OutlineRect ShowRahmenAndOrXor(OutlineScale scale, OutlineSpot at, int inputs);
 // The decoder's trapezium: its narrow and its wide side, then the two sides
 // joining their ends.
-std::array<OutlineSegment, 4> ShowRahmenDecoder(const ProgramState& s, OutlineSpot at);
+std::array<OutlineSegment, 4> ShowRahmenDecoder(OutlineScale scale, OutlineSpot at);
 // IC and seven-segment display, w x h cells, centred on the anchor's row.
-OutlineRect ShowRahmenIC(const ProgramState& s, OutlineSpot at, int16_t w, int16_t h);
+OutlineRect ShowRahmenIC(OutlineScale scale, OutlineSpot at, int16_t w, int16_t h);
 
 // Moves the outline of the current tool to the cursor cell: the area frame
 // for the components, the decoder lines, or the box of the LED and switch

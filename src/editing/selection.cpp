@@ -6,6 +6,7 @@
 
 #include "editing/mouse_dispatch.h"
 #include "model/geometry.h"
+#include "placement/element_bounds.h"
 #include "model/pin_lists.h"
 #include "model/state.h"
 
@@ -36,7 +37,7 @@ QString Selection::SelectionList() const
 
 void Selection::SelectObject(int16_t n)
 {
-    if (n <= 0 || n > e_.s.ElementCount())
+    if (n <= 0 || n > e_.s.circuit.ElementCount())
         return;
     if (ObjectSelected(n)) {
         UnSelectObject(n);
@@ -99,9 +100,9 @@ void Selection::DeleteObjects()
         // Any cell that carries the number locates the element: a component
         // without inputs has no first pin to go by.
         bool found = false;
-        for (int16_t x = 0; x <= s.MaxX && !found; ++x) {
-            for (int16_t y = 0; y <= s.MaxY && !found; ++y) {
-                const GridCell& cell = s.P(x, y);
+        for (int16_t x = 0; x <= s.circuit.MaxX && !found; ++x) {
+            for (int16_t y = 0; y <= s.circuit.MaxY && !found; ++y) {
+                const GridCell& cell = s.circuit.P(x, y);
                 if (cell.ElementNr == n && cell.Type > ElementType::Conductor) {
                     s.CursorX = x;
                     s.CursorY = y;
@@ -137,8 +138,8 @@ void Selection::ShowMoveOutlines()
     const bool area = s.ToolMode == ToolCode::MovingArea;
     const int dx = area ? s.CursorX - Rect.X1 - st.GrabX : s.CursorX - st.GrabX;
     const int dy = area ? s.CursorY - Rect.Y1 - st.GrabY : s.CursorY - st.GrabY;
-    const bool inX = !area || (s.CursorX - st.GrabX >= 0 && s.CursorX - st.GrabX + (Rect.X2 - Rect.X1) <= s.MaxX);
-    const bool inY = !area || (s.CursorY - st.GrabY >= 0 && s.CursorY - st.GrabY + (Rect.Y2 - Rect.Y1) <= s.MaxY);
+    const bool inX = !area || (s.CursorX - st.GrabX >= 0 && s.CursorX - st.GrabX + (Rect.X2 - Rect.X1) <= s.circuit.MaxX);
+    const bool inY = !area || (s.CursorY - st.GrabY >= 0 && s.CursorY - st.GrabY + (Rect.Y2 - Rect.Y1) <= s.circuit.MaxY);
     std::vector<OverlayShape>& outlines = e_.overlay.picBorder;
     for (size_t k = 1; k < outlines.size() && k < s.SelLabelPos.size(); ++k) {
         OverlayShape& b = outlines[k];
@@ -160,11 +161,11 @@ void Selection::ChangeInOut(int16_t dx, int16_t dy)
         return list;
     };
     for (int16_t n : numbers_) {
-        if (n < 1 || n > s.ElementCount())
+        if (n < 1 || n > s.circuit.ElementCount())
             continue;
         const ElementPins in = InputPinsOf(s, n, 0);
         const ElementPins out = OutputPinsOf(s, n, 0);
-        ElementRecord& e = s.Elements[static_cast<size_t>(n)];
+        ElementRecord& e = s.circuit.Elements[static_cast<size_t>(n)];
         e.InPinList = moved(in.pin, in.count);
         e.OutPinList = moved(out.pin, out.count);
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editing/area_move.h"
+#include "editing/component_tools.h"
 #include "editing/conductor_band.h"
 #include "editing/label_editor.h"
 #include "editing/mouse_dispatch.h"
@@ -12,11 +13,12 @@
 #include "model/geometry.h"
 #include "model/ports/status_port.h"
 #include "model/state.h"
-#include "model/tool_selection.h"
+#include "placement/document/tool_selection.h"
 #include "placement/components.h"
 #include "placement/conductor_markers.h"
 #include "placement/placement_context.h"
 #include "platform/numeric.h"
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 
 namespace {
@@ -52,9 +54,9 @@ void WorksheetMouse::CellFromPixel(double x, double y)
     if (cx < 0 || cy < 0) {
         s.CursorX = 0;
         s.CursorY = 0;
-    } else if (cx > s.MaxX || cy > s.MaxY) {
-        s.CursorX = s.MaxX;
-        s.CursorY = s.MaxY;
+    } else if (cx > s.circuit.MaxX || cy > s.circuit.MaxY) {
+        s.CursorX = s.circuit.MaxX;
+        s.CursorY = s.circuit.MaxY;
     } else {
         s.CursorX = cx;
         s.CursorY = cy;
@@ -92,7 +94,7 @@ void WorksheetMouse::picGrid_MouseMove(int buttons, int /*shift*/, double x, dou
     const int16_t rawX = CInt(Clamp16((x - s.CellSize * s.GridMode / 2) / s.GridMode / s.CellSize));
     const int16_t rawY = CInt(Clamp16((y - s.CellSize * s.GridMode / 2) / s.GridMode / s.CellSize));
     CellFromPixel(x, y);
-    if (rawX < 0 || rawY < 0 || rawX > s.MaxX || rawY > s.MaxY)
+    if (rawX < 0 || rawY < 0 || rawX > s.circuit.MaxX || rawY > s.circuit.MaxY)
         return;
     if (s.engine.InnerLevelShown != 0)
         return;
@@ -136,7 +138,7 @@ void WorksheetMouse::picGrid_MouseDown(int button, int shift, double x, double y
     s.FileSaved = kFalse;
     st.DownX = CInt(Clamp16(x));
     st.DownY = CInt(Clamp16(y));
-    const GridCell& cell = s.P(s.CursorX, s.CursorY);
+    const GridCell& cell = s.circuit.P(s.CursorX, s.CursorY);
     const Press p{tool, s.CursorX, s.CursorY, cell.Type, cell.ElementNr};
     // Quick help explains the worksheet wherever it is clicked, and acts on
     // nothing: the right button would remove what lies under it.
@@ -216,7 +218,7 @@ bool WorksheetMouse::RightDown(const Press& p, double x, double y)
 {
     ProgramState& s = e_.s;
     EditorState& st = e_.st;
-    const GridCell& cell = s.P(p.x, p.y);
+    const GridCell& cell = s.circuit.P(p.x, p.y);
     const int t = p.type;
     const double px = GridToPixel(s, p.x);
     const double py = GridToPixel(s, p.y);
@@ -318,7 +320,7 @@ void WorksheetMouse::SimulationDown(int button, double x, double y)
     s.CursorX = PixelToGrid(s, static_cast<int32_t>(std::clamp(x, 0.0, double(INT32_MAX))));
     s.CursorY = PixelToGrid(s, static_cast<int32_t>(std::clamp(y, 0.0, double(INT32_MAX))));
     if (engine_ != nullptr)
-        SimulationMouseDown(s, *engine_, button);
+        SimulationMouseDown(EngineOf(s, *engine_), button, s.CursorX, s.CursorY);
 }
 
 void WorksheetMouse::picGrid_DblClick()
@@ -327,19 +329,20 @@ void WorksheetMouse::picGrid_DblClick()
     // The second click of a double click on an input toggles it once more.
     if (s.ToolMode == ToolCode::SimulationRunning) {
         if (engine_ != nullptr)
-            SimulationMouseDown(s, *engine_, 1);
+            SimulationMouseDown(EngineOf(s, *engine_), 1, s.CursorX, s.CursorY);
         return;
     }
-    if (s.ToolMode != ToolCode::Conductor || !s.P.Contains(s.CursorX, s.CursorY))
+    if (s.ToolMode != ToolCode::Conductor || !s.circuit.P.Contains(s.CursorX, s.CursorY))
         return;
-    const int t = s.P(s.CursorX, s.CursorY).Type;
+    const int t = s.circuit.P(s.CursorX, s.CursorY).Type;
     if (t == ElementType::Conductor) {
-        const int16_t k = CountConnections(s, s.CursorX, s.CursorY, 0);
+        const int16_t k = CountConnections(s.circuit, s.engine, s.CursorX, s.CursorY, 0);
         if (k == 1)
             SetSwitch(e_.c);
         else if (k > 1)
             SetKnotenpunkt(e_.c, s.CursorX, s.CursorY, false);
-    } else if (t == ElementType::AND || t == ElementType::OR || t == ElementType::XOR) {
+    } else if (ToolsOf(static_cast<uint8_t>(t)).negatable == NegatablePins::All) {
+        // A gate's pin; the flip-flop's J and K take a marker by the popup only.
         SetNegationsPunkt(e_.c);
     }
 }
@@ -347,7 +350,7 @@ void WorksheetMouse::picGrid_DblClick()
 void WorksheetMouse::picGrid_KeyPress(int keyAscii)
 {
     if (keyAscii == 32 && e_.s.engine.PowerFlag != 0 && engine_ != nullptr)
-        Pause(e_.s, *engine_);
+        Pause(EngineOf(e_.s, *engine_));
 }
 
 // A left press of a placing tool: places at the cursor cell, opens a label
@@ -362,11 +365,11 @@ void WorksheetMouse::CheckMouseMode()
         return;
     }
     if (tool == ToolCode::TextLabel && !e_.overlay.txtBeschriftung.Visible) {
-        const GridCell& cell = s.P(s.CursorX, s.CursorY);
+        const GridCell& cell = s.circuit.P(s.CursorX, s.CursorY);
         if (cell.Type == ElementType::Empty && cell.ElementNr == 0)
             targets_.labels.ChangeBeschriftung(QStringLiteral("CREATE"));
-        else if (cell.ElementNr > 0 && cell.ElementNr <= s.ElementCount()
-                 && s.Elements[static_cast<size_t>(cell.ElementNr)].Type == ElementType::TextLabel)
+        else if (cell.ElementNr > 0 && cell.ElementNr <= s.circuit.ElementCount()
+                 && s.circuit.Elements[static_cast<size_t>(cell.ElementNr)].Type == ElementType::TextLabel)
             targets_.labels.ChangeBeschriftung(QStringLiteral("EDIT"));
     }
     if (tool == ToolCode::ICDefinitionView) {
@@ -412,8 +415,8 @@ void WorksheetMouse::ChangeMouseCursor(int button)
     // Inputs are open conductor ends and switches; the IC-definition view
     // marks them with the box.
     if (tool == ToolCode::SimulationRunning || tool == ToolCode::ICDefinitionView) {
-        const int t = s.P(s.CursorX, s.CursorY).Type;
-        const int16_t k = CountConnections(s, s.CursorX, s.CursorY, 0);
+        const int t = s.circuit.P(s.CursorX, s.CursorY).Type;
+        const int16_t k = CountConnections(s.circuit, s.engine, s.CursorX, s.CursorY, 0);
         const bool input = k == 1 && (t == ElementType::Conductor || t == ElementType::Switch);
         if (input) {
             set(kPointerInput);

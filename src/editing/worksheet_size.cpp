@@ -17,7 +17,7 @@ QString ClampSizeText(const QString& text)
     return text;
 }
 
-bool SetNewSize(ProgramState& s, int16_t w, int16_t h)
+bool ResizeSheet(Circuit& s, int16_t w, int16_t h)
 {
     if (w == s.MaxX && h == s.MaxY)
         return false;
@@ -41,12 +41,8 @@ bool SetNewSize(ProgramState& s, int16_t w, int16_t h)
         h = static_cast<int16_t>(std::min<int>(ly + 1, s.MaxY));
     if (lx + 1 > w)
         w = static_cast<int16_t>(std::min<int>(lx + 1, s.MaxX));
-    WorksheetPort* sheet = s.ports.worksheet;
-    if (w == s.MaxX && h == s.MaxY) {
-        if (sheet)
-            sheet->SetSizeBoxes(s.MaxX, s.MaxY);
+    if (w == s.MaxX && h == s.MaxY)
         return false;
-    }
     // A grid of its own: nothing else's buffer is overwritten.
     const Grid old = s.P;
     const int keepX = std::min<int>(s.MaxX, w);
@@ -57,12 +53,22 @@ bool SetNewSize(ProgramState& s, int16_t w, int16_t h)
     for (int x = 0; x <= keepX; ++x)
         for (int y = 0; y <= keepY; ++y)
             s.P(x, y) = old(x, y);
-    if (sheet) {
-        sheet->SetSizeBoxes(s.MaxX, s.MaxY);
+    return true;
+}
+
+bool SetNewSize(ProgramState& s, int16_t w, int16_t h)
+{
+    const bool requested = w != s.circuit.MaxX || h != s.circuit.MaxY;
+    const bool changed = ResizeSheet(s.circuit, w, h);
+    WorksheetPort* sheet = s.ports.worksheet;
+    if (!sheet || !requested)
+        return changed;
+    sheet->SetSizeBoxes(s.circuit.MaxX, s.circuit.MaxY);
+    if (changed) {
         sheet->RedrawAllElements();
         sheet->ResizeWorksheet();
     }
-    return true;
+    return changed;
 }
 
 namespace {
@@ -82,10 +88,10 @@ SizeBoxTexts CommitSizeBox(ProgramState& s, SizeBoxTexts boxes, SizeBox which)
     box = ClampSizeText(box);
     const int16_t w = BoxSize(boxes.txtX);
     const int16_t h = BoxSize(boxes.txtY);
-    if (w == s.MaxX && h == s.MaxY)
+    if (w == s.circuit.MaxX && h == s.circuit.MaxY)
         return boxes;
     SetNewSize(s, w, h);
-    return SizeBoxTexts{QString::number(s.MaxX), QString::number(s.MaxY)};
+    return SizeBoxTexts{QString::number(s.circuit.MaxX), QString::number(s.circuit.MaxY)};
 }
 
 SizeBoxTexts StepSizeBox(ProgramState& s, SizeBoxTexts boxes, SizeBox which, int step)

@@ -47,13 +47,14 @@ frmIC::frmIC(ProgramState& s, UserDialogs& dialogs, QWidget* parent)
     CheckInOut();
 }
 
-void frmIC::BuildControls()
+// The IC's drawing in its frame, panned by dragging.
+void frmIC::BuildDrawing()
 {
     picICFrame = new QFrame(this);
     picICFrame->setObjectName(QStringLiteral("picICFrame"));
     picICFrame->setFrameShape(QFrame::StyledPanel);
     picICFrame->setFixedSize(kFrameWidth, kFrameHeight);
-    picIC = new ICDrawing(s_, picICFrame);
+    picIC = new ICDrawing(s_.circuit, picICFrame);
     picIC->PinLine = [this](int k) { return linInOut(k); };
     picIC->DragOver = [this](int index, QPointF at) {
         RunGuarded(&dialogs_, QStringLiteral("picIC_DragOver"), [&] { picIC_DragOver(index, at); });
@@ -78,7 +79,11 @@ void frmIC::BuildControls()
     lblName = new QLabel(QStringLiteral("IC"), picIC);
     lblName->setObjectName(QStringLiteral("lblName"));
     lblName->installEventFilter(this);
+}
 
+void frmIC::BuildControls()
+{
+    BuildDrawing();
     scrScale = new QScrollBar(Qt::Horizontal, this);
     scrScale->setObjectName(QStringLiteral("scrScale"));
     scrScale->setRange(kMinScale, kMaxScale);
@@ -135,7 +140,11 @@ void frmIC::BuildControls()
     layout->addWidget(picICFrame);
     layout->addWidget(scrScale);
     layout->addLayout(fields);
+    ConnectControls();
+}
 
+void frmIC::ConnectControls()
+{
     // Every handler runs guarded: an error is reported and the IC being defined stays.
     const auto guarded = [this](const char* where, auto f) { return GuardedSlot(dialogs_, QString::fromLatin1(where), f); };
     connect(scrScale, &QScrollBar::valueChanged, this, guarded("scrScale_Change", [this](int v) { scrScale_Change(v); }));
@@ -166,15 +175,15 @@ frmIC::~frmIC()
 
 void frmIC::Form_Activate()
 {
-    if (s_.ICWidth == 0)
-        s_.ICWidth = 7;
-    if (s_.ICHeight == 0)
-        s_.ICHeight = 4;
-    if (s_.ICName.isEmpty())
-        s_.ICName = kNoName;
-    txtX->setText(SizeText(s_.ICWidth));
-    txtY->setText(SizeText(s_.ICHeight));
-    txtNotizen->setText(s_.ICNotes);
+    if (s_.circuit.ICWidth == 0)
+        s_.circuit.ICWidth = 7;
+    if (s_.circuit.ICHeight == 0)
+        s_.circuit.ICHeight = 4;
+    if (s_.circuit.ICName.isEmpty())
+        s_.circuit.ICName = kNoName;
+    txtX->setText(SizeText(s_.circuit.ICWidth));
+    txtY->setText(SizeText(s_.circuit.ICHeight));
+    txtNotizen->setText(s_.circuit.ICNotes);
     scrScale_Change(scrScale->value());
 }
 
@@ -237,9 +246,9 @@ void frmIC::DrawRaster(bool withRaster)
 
 std::optional<QLineF> frmIC::linInOut(int k) const
 {
-    if (k < 1 || k > s_.ICPinCount)
+    if (k < 1 || k > s_.circuit.ICPinCount)
         return std::nullopt;
-    const auto pin = PinFromEntry(s_, ICViewScale, s_.ICGraphicPins.value(k));
+    const auto pin = PinFromEntry(s_.circuit, ICViewScale, s_.circuit.ICGraphicPins.value(k));
     if (!pin)
         return std::nullopt;
     return QLineF(pin->from, pin->to);
@@ -249,24 +258,24 @@ void frmIC::ShowInOut()
 {
     // Labels beyond the connectors are gone; an unplaced connector shows nothing.
     // Later: a right click on a label may be what removed its connector.
-    while (lblInOut_.size() > static_cast<size_t>(s_.ICPinCount) + 1) {
+    while (lblInOut_.size() > static_cast<size_t>(s_.circuit.ICPinCount) + 1) {
         if (QLabel* gone = lblInOut_.back()) {
             gone->hide();
             gone->deleteLater();
         }
         lblInOut_.pop_back();
     }
-    const OutlineBox box = OutlineAt(s_.ICWidth, s_.ICHeight, ICViewScale);
+    const OutlineBox box = OutlineAt(s_.circuit.ICWidth, s_.circuit.ICHeight, ICViewScale);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(std::max(7, static_cast<int>(std::lround(ICViewScale))));
-    for (int k = 1; k <= s_.ICPinCount; ++k) {
+    for (int k = 1; k <= s_.circuit.ICPinCount; ++k) {
         QLabel* label = MakeLabel(k);
-        const QString name = ConnectorName(s_, k);
+        const QString name = ConnectorName(s_.circuit, k);
         label->setFont(font);
         label->setText(name);
         label->setToolTip(LoadResString(2001) + QStringLiteral(": '") + name + QStringLiteral("' "));
         label->adjustSize();
-        const auto pin = PinFromEntry(s_, ICViewScale, s_.ICGraphicPins.value(k));
+        const auto pin = PinFromEntry(s_.circuit, ICViewScale, s_.circuit.ICGraphicPins.value(k));
         if (!pin) {
             label->hide();
             continue;
@@ -282,7 +291,7 @@ void frmIC::ShowInOut()
 
 void frmIC::CheckInOut()
 {
-    const bool free = !AnyConnectorPlaced(s_);
+    const bool free = !AnyConnectorPlaced(s_.circuit);
     for (QWidget* w : std::initializer_list<QWidget*>{txtX, txtY, cmdX.up, cmdX.down, cmdY.up, cmdY.down, Label2, Label3})
         if (w->isEnabled() != free)
             w->setEnabled(free);
@@ -290,13 +299,13 @@ void frmIC::CheckInOut()
 
 void frmIC::ShowICName()
 {
-    lblName->setText(s_.ICName);
+    lblName->setText(s_.circuit.ICName);
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(std::max(1.0, ICViewScale * 0.75));
     lblName->setFont(font);
     lblName->adjustSize();
     lblName->show();
-    const OutlineBox b = OutlineAt(s_.ICWidth, s_.ICHeight, ICViewScale);
+    const OutlineBox b = OutlineAt(s_.circuit.ICWidth, s_.circuit.ICHeight, ICViewScale);
     lblName->move(static_cast<int>(b.L + (b.W - lblName->width()) / 2),
                   static_cast<int>(b.T + (b.H - lblName->height()) / 2));
 }
@@ -339,75 +348,75 @@ void frmIC::SizeChanged()
 
 void frmIC::cmdX_UpClick()
 {
-    if (StepICWidth(s_, 1)) {
-        txtX->setText(SizeText(s_.ICWidth));
+    if (StepICWidth(s_.circuit, 1)) {
+        txtX->setText(SizeText(s_.circuit.ICWidth));
         SizeChanged();
     }
 }
 
 void frmIC::cmdX_DownClick()
 {
-    if (StepICWidth(s_, -1)) {
-        txtX->setText(SizeText(s_.ICWidth));
+    if (StepICWidth(s_.circuit, -1)) {
+        txtX->setText(SizeText(s_.circuit.ICWidth));
         SizeChanged();
     }
 }
 
 void frmIC::cmdY_UpClick()
 {
-    if (StepICHeight(s_, 1)) {
-        txtY->setText(SizeText(s_.ICHeight));
+    if (StepICHeight(s_.circuit, 1)) {
+        txtY->setText(SizeText(s_.circuit.ICHeight));
         SizeChanged();
     }
 }
 
 void frmIC::cmdY_DownClick()
 {
-    if (StepICHeight(s_, -1)) {
-        txtY->setText(SizeText(s_.ICHeight));
+    if (StepICHeight(s_.circuit, -1)) {
+        txtY->setText(SizeText(s_.circuit.ICHeight));
         SizeChanged();
     }
 }
 
 void frmIC::txtX_Change(const QString& text)
 {
-    if (AnyConnectorPlaced(s_))
+    if (AnyConnectorPlaced(s_.circuit))
         return;
-    if (TypeICWidth(s_, text))
+    if (TypeICWidth(s_.circuit, text))
         SizeChanged();
 }
 
 void frmIC::txtY_Change(const QString& text)
 {
-    if (AnyConnectorPlaced(s_))
+    if (AnyConnectorPlaced(s_.circuit))
         return;
-    if (TypeICHeight(s_, text))
+    if (TypeICHeight(s_.circuit, text))
         SizeChanged();
 }
 
 void frmIC::txtX_LostFocus()
 {
     if (Val(txtX->text()) < kMinICWidth)
-        txtX->setText(SizeText(s_.ICWidth));
+        txtX->setText(SizeText(s_.circuit.ICWidth));
 }
 
 void frmIC::txtY_LostFocus()
 {
     if (Val(txtY->text()) < kMinICHeight)
-        txtY->setText(SizeText(s_.ICHeight));
+        txtY->setText(SizeText(s_.circuit.ICHeight));
 }
 
 void frmIC::txtName_Change(const QString& text)
 {
     if (text.isEmpty()) {
-        s_.ICName = kNoName;
+        s_.circuit.ICName = kNoName;
     } else {
-        const OutlineBox b = OutlineAt(s_.ICWidth, s_.ICHeight, ICViewScale);
+        const OutlineBox b = OutlineAt(s_.circuit.ICWidth, s_.circuit.ICHeight, ICViewScale);
         // A longer name is taken while it still fits in the outline.
         const bool fits = lblName->width() <= b.W - 10;
         if (!fits && text.size() > lblName->text().size())
             return;
-        s_.ICName = text;
+        s_.circuit.ICName = text;
         if (NameTaken)
             NameTaken();
     }
@@ -416,15 +425,15 @@ void frmIC::txtName_Change(const QString& text)
 
 void frmIC::txtNotizen_LostFocus()
 {
-    s_.ICNotes = OneLineNotes(txtNotizen->text());
+    s_.circuit.ICNotes = OneLineNotes(txtNotizen->text());
 }
 
 void frmIC::picIC_DragOver(int index, QPointF at)
 {
-    if (index < 1 || index > s_.ICPinCount)
+    if (index < 1 || index > s_.circuit.ICPinCount)
         return;
     s_.ICPinIndex = static_cast<int16_t>(index);
-    const PlaceOutcome outcome = PlaceConnector(s_, index, ICViewScale, at.x(), at.y());
+    const PlaceOutcome outcome = PlaceConnector(s_.circuit, index, ICViewScale, at.x(), at.y());
     if (outcome == PlaceOutcome::Refused) {
         if (QLabel* label = lblInOut(index))
             label->hide();
@@ -436,7 +445,7 @@ void frmIC::picIC_DragOver(int index, QPointF at)
 
 void frmIC::lblInOut_MouseDown(int index, Qt::MouseButton button)
 {
-    if (button != Qt::RightButton || index < 1 || index > s_.ICPinCount)
+    if (button != Qt::RightButton || index < 1 || index > s_.circuit.ICPinCount)
         return;
     if (RemoveConnector)
         RemoveConnector(index);

@@ -109,6 +109,8 @@ protected:
 
 private:
     void BuildControls();
+    void BuildDrawing();
+    void ConnectControls();
     void ResizePicIC();
     void CentreDrawing();
     void SizeChanged();

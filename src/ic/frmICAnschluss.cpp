@@ -17,8 +17,8 @@ QString WorksheetLabelCaption(const QString& typed)
     return typed.isEmpty() ? QString() : u'[' + Trim(typed) + u']';
 }
 
-frmICAnschluss::frmICAnschluss(ProgramState& s, const ConnectorEdit& edit, QWidget* parent)
-    : QDialog(parent), s_(s), edit_(edit)
+frmICAnschluss::frmICAnschluss(Circuit& circuit, Settings& settings, const ConnectorEdit& edit, QWidget* parent)
+    : QDialog(parent), circuit_(circuit), settings_(settings), edit_(edit)
 {
     setObjectName(QStringLiteral("frmICAnschluß"));
     setWindowTitle(LoadResString(2000));
@@ -30,7 +30,7 @@ frmICAnschluss::frmICAnschluss(ProgramState& s, const ConnectorEdit& edit, QWidg
     txtName->setValidator(NewFieldTextFilter(txtName));
     chkAnschluss = new QCheckBox(LoadResString(2002), this);
     chkAnschluss->setObjectName(QStringLiteral("chkAnschluss"));
-    chkAnschluss->setChecked(s_.settings.SucheNaechstenAnschluss != 0);
+    chkAnschluss->setChecked(settings_.SucheNaechstenAnschluss != 0);
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
@@ -64,12 +64,12 @@ void frmICAnschluss::txtName_Change(const QString& text)
 
 void frmICAnschluss::chkAnschluss_Click()
 {
-    s_.settings.SucheNaechstenAnschluss = VbBool(chkAnschluss->checkState() != Qt::Unchecked);
+    settings_.SucheNaechstenAnschluss = VbBool(chkAnschluss->checkState() != Qt::Unchecked);
 }
 
 void frmICAnschluss::cmdOK_Click()
 {
-    switch (AcceptConnectorName(s_, edit_, txtName->text())) {
+    switch (AcceptConnectorName(circuit_, edit_, txtName->text())) {
     case NameOutcome::Accepted:
         accept();
         break;

@@ -12,12 +12,13 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-struct ProgramState;
+struct Circuit;
+struct Settings;
 
 class frmICAnschluss : public QDialog {
     Q_OBJECT
 public:
-    frmICAnschluss(ProgramState& s, const ConnectorEdit& edit, QWidget* parent);
+    frmICAnschluss(Circuit& circuit, Settings& settings, const ConnectorEdit& edit, QWidget* parent);
 
     // The worksheet label's caption while the name is typed ("[name]", or empty).
     std::function<void(const QString& caption)> LabelChanged;
@@ -34,7 +35,8 @@ public:
     void cmdAbbruch_Click();
 
 private:
-    ProgramState& s_;
+    Circuit& circuit_;
+    Settings& settings_;
     ConnectorEdit edit_;
 };
 

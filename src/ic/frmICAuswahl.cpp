@@ -26,8 +26,8 @@
 #include "ic/ic_manager_texts.h"
 #include "ic/ic_nesting_tree.h"
 #include "ic/ic_users.h"
-#include "model/files/circuit_file.h"
-#include "model/files/file_commands.h"
+#include "placement/document/circuit_file.h"
+#include "placement/document/file_commands.h"
 #include "model/files/ic_lookup.h"
 #include "model/ports/ic_view_port.h"
 #include "model/ports/tool_port.h"
@@ -356,7 +356,7 @@ void frmICAuswahl::ShowICNames()
         if (s_.ToolMode == ToolCode::IC && ChooseConductorTool)
             ChooseConductorTool();
     } else {
-        SetEditDeleteEnabled(lblStatus->text() != LoadResString(2121), true);
+        SetEditDeleteEnabled(!statusFaulty_, true);
         if (SetICToolAvailable)
             SetICToolAvailable(true);
         // The details shown stay until an IC is chosen.
@@ -387,7 +387,7 @@ void frmICAuswahl::ShowICDetails()
     const QString name = lvwICs->Text(row);
     const bool mayChoose = MayChooseTool(s_);
     if (mayChoose) {
-        s_.ICName = name;
+        s_.circuit.ICName = name;
         if (s_.ToolMode != ToolCode::IC) {
             s_.ToolMode = ToolCode::IC;
             if (ToolPort* tools = s_.ports.tools) {
@@ -402,7 +402,7 @@ void frmICAuswahl::ShowICDetails()
     StatusText->setText(SelectedPath());
     ShowNotesInBoth(u'[' + LoadResString(2120) + u']');
     ShowICSchachtelung();
-    const bool faulty = lblStatus->text() == LoadResString(2121);
+    const bool faulty = statusFaulty_;
     mIC[0]->setEnabled(!faulty);
     buttons_.value(QStringLiteral("cmdBearbeiten"))->setEnabled(!faulty);
     // A damaged definition is not drawn: it could hold any size or any number of connectors.
@@ -427,6 +427,7 @@ void frmICAuswahl::ShowICSchachtelung()
     fault_ = tree.fault;
     const QString why = fault_ ? ICFaultText(*fault_) : QString();
     lblStatus->setText(nestingOK_ ? QStringLiteral("OK") : LoadResString(2121));
+    statusFaulty_ = !nestingOK_;
     lblStatus->setToolTip(why);
     QPalette colours = lblStatus->palette();
     colours.setColor(QPalette::WindowText, nestingOK_ ? kOkGreen : kFaultyRed);
@@ -457,6 +458,7 @@ void frmICAuswahl::FillTree(const NestingTree& tree)
 void frmICAuswahl::ClearDetails()
 {
     lblStatus->clear();
+    statusFaulty_ = false;
     ShowNotesInBoth(QString());
     tvwSchachtelung->clear();
 }
@@ -485,10 +487,10 @@ void frmICAuswahl::ICBearbeiten()
     // Unsaved work is asked about first; Cancel or a failed save keeps everything.
     if (!ConfirmReplace(s_, dialogs_))
         return;
-    const QString before = s_.ICName;
-    s_.ICName = name;
+    const QString before = s_.circuit.ICName;
+    s_.circuit.ICName = name;
     if (LoadFile(s_, dialogs_, path) != LoadResult::Loaded) {
-        s_.ICName = before;
+        s_.circuit.ICName = before;
         return;
     }
     if (s_.ports.worksheet)
@@ -537,7 +539,7 @@ void frmICAuswahl::ICLoeschen()
     const QString name = lvwICs->Text(row);
     StatusText->setText(LoadResString(2116));
     ICisUsed(name);
-    const QString question = DeleteQuestion(name, lstICUsed_, CircuitUsesIC(s_, name));
+    const QString question = DeleteQuestion(name, lstICUsed_, CircuitUsesIC(s_.circuit, name));
     if (dialogs_.ShowMessage(question, MessageButtons::YesNo, MessageIcon::Question, LoadResString(2118))
         != MessageResult::Yes) {
         StatusText->setText(ICFilePath(s_.Verzeichnisse[1], name));
@@ -555,7 +557,7 @@ void frmICAuswahl::ICLoeschen()
         }
     }
     if (MayChooseTool(s_))
-        s_.ICName.clear();
+        s_.circuit.ICName.clear();
     StatusText->clear();
     lvwICs->RemoveEntry(lvwICs->Find(name));
     if (s_.ports.icView)

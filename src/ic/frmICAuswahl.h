@@ -125,5 +125,7 @@ private:
     QStringList missing_;
     std::optional<ICFault> fault_;
     bool nestingOK_ = false;
+    // lblStatus shows the fault text (it may still show an earlier IC's state).
+    bool statusFaulty_ = false;
     bool loaded_ = false;
 };

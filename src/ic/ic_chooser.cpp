@@ -52,7 +52,7 @@ void ICChooser::ShowICNames()
         ShowFault(false);
         return;
     }
-    const int at = s_.ICName.isEmpty() ? -1 : cmbIC_->findText(s_.ICName, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    const int at = s_.circuit.ICName.isEmpty() ? -1 : cmbIC_->findText(s_.circuit.ICName, Qt::MatchFixedString | Qt::MatchCaseSensitive);
     {
         const QSignalBlocker quiet(cmbIC_);
         cmbIC_->setCurrentIndex(at >= 0 ? at : 0);

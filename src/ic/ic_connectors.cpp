@@ -18,7 +18,7 @@ QString Key(const QString& name)
     return Trim(name).toUpper();
 }
 
-bool NameTaken(const ProgramState& s, int except, const QString& name)
+bool NameTaken(const ICDefinition& s, int except, const QString& name)
 {
     for (int i = 1; i <= s.ICPinCount; ++i)
         if (i != except && !s.ICPins.value(i).isEmpty() && Key(ConnectorName(s, i)) == Key(name))
@@ -38,11 +38,11 @@ void Resize(QStringList& list, int count)
 
 bool IsConnectorCell(const ProgramState& s, int16_t x, int16_t y)
 {
-    if (!s.P.Contains(x, y) || x > s.MaxX || y > s.MaxY)
+    if (!s.circuit.P.Contains(x, y) || x > s.circuit.MaxX || y > s.circuit.MaxY)
         return false;
-    const GridCell& c = s.P(x, y);
+    const GridCell& c = s.circuit.P(x, y);
     return s.ToolMode == ToolCode::ICDefinitionView && s.engine.PowerFlag == 0 && c.Type == ElementType::Conductor
-        && c.ICLink == 0 && CountConnections(s, x, y) == 1;
+        && c.ICLink == 0 && CountConnections(s.circuit, s.engine, x, y) == 1;
 }
 
 std::optional<ConnectorEdit> BeginConnector(ProgramState& s, int16_t x, int16_t y)
@@ -52,21 +52,21 @@ std::optional<ConnectorEdit> BeginConnector(ProgramState& s, int16_t x, int16_t 
     ConnectorEdit e;
     e.x = x;
     e.y = y;
-    const int k = s.P(x, y).ICConnector;
-    if (k > 0 && k <= s.ICPinCount) {
+    const int k = s.circuit.P(x, y).ICConnector;
+    if (k > 0 && k <= s.circuit.ICPinCount) {
         e.index = static_cast<int16_t>(k);
-        e.oldName = ConnectorName(s, k);
+        e.oldName = ConnectorName(s.circuit, k);
     } else {
         e.isNew = true;
-        ++s.ICPinCount;
-        e.index = s.ICPinCount;
-        ResizeConnectorLists(s, s.ICPinCount);
+        ++s.circuit.ICPinCount;
+        e.index = s.circuit.ICPinCount;
+        ResizeConnectorLists(s.circuit, s.circuit.ICPinCount);
     }
     s.ICPinIndex = e.index;
     return e;
 }
 
-NameOutcome AcceptConnectorName(ProgramState& s, const ConnectorEdit& e, const QString& typed)
+NameOutcome AcceptConnectorName(Circuit& s, const ConnectorEdit& e, const QString& typed)
 {
     const QString name = WithoutFieldBreakers(typed);
     if (name.isEmpty())
@@ -83,7 +83,7 @@ NameOutcome AcceptConnectorName(ProgramState& s, const ConnectorEdit& e, const Q
     return NameOutcome::Accepted;
 }
 
-void CancelConnector(ProgramState& s, const ConnectorEdit& e)
+void CancelConnector(Circuit& s, const ConnectorEdit& e)
 {
     if (!e.isNew)
         return;
@@ -95,7 +95,7 @@ void CancelConnector(ProgramState& s, const ConnectorEdit& e)
     }
 }
 
-bool DeleteConnector(ProgramState& s, int16_t x, int16_t y)
+bool DeleteConnector(Circuit& s, int16_t x, int16_t y)
 {
     if (!s.P.Contains(x, y))
         return false;
@@ -121,14 +121,14 @@ bool DeleteConnector(ProgramState& s, int16_t x, int16_t y)
 std::optional<std::pair<int16_t, int16_t>> FindNextConnectorEnd(const ProgramState& s, int16_t& nextX,
                                                                 int16_t& nextY, int16_t skipX, int16_t skipY)
 {
-    for (int16_t x = std::max<int16_t>(nextX, 0); x <= s.MaxX; ++x) {
+    for (int16_t x = std::max<int16_t>(nextX, 0); x <= s.circuit.MaxX; ++x) {
         nextX = x;
-        for (int16_t y = std::max<int16_t>(nextY, 0); y <= s.MaxY; ++y) {
+        for (int16_t y = std::max<int16_t>(nextY, 0); y <= s.circuit.MaxY; ++y) {
             if (x == skipX && y == skipY)
                 continue;
-            const GridCell& c = s.P(x, y);
+            const GridCell& c = s.circuit.P(x, y);
             if (c.Type == ElementType::Conductor && c.ICConnector == 0 && c.ICLink == 0
-                && CountConnections(s, x, y) == 1) {
+                && CountConnections(s.circuit, s.engine, x, y) == 1) {
                 nextY = static_cast<int16_t>(y + 1);
                 return std::make_pair(x, y);
             }
@@ -138,12 +138,12 @@ std::optional<std::pair<int16_t, int16_t>> FindNextConnectorEnd(const ProgramSta
     return std::nullopt;
 }
 
-QString ConnectorName(const ProgramState& s, int k)
+QString ConnectorName(const ICDefinition& s, int k)
 {
     return GetField(s.ICPins.value(k), 3);
 }
 
-bool AnyConnectorPlaced(const ProgramState& s)
+bool AnyConnectorPlaced(const ICDefinition& s)
 {
     for (int i = 1; i <= s.ICPinCount; ++i)
         if (!s.ICGraphicPins.value(i).isEmpty())
@@ -151,7 +151,7 @@ bool AnyConnectorPlaced(const ProgramState& s)
     return false;
 }
 
-void ResizeConnectorLists(ProgramState& s, int count)
+void ResizeConnectorLists(ICDefinition& s, int count)
 {
     Resize(s.ICPins, count);
     Resize(s.ICGraphicPins, count);
@@ -160,26 +160,26 @@ void ResizeConnectorLists(ProgramState& s, int count)
 
 void ResetICDefinition(ProgramState& s)
 {
-    for (int16_t x = 0; x <= s.MaxX; ++x)
-        for (int16_t y = 0; y <= s.MaxY; ++y) {
-            GridCell& c = s.P(x, y);
+    for (int16_t x = 0; x <= s.circuit.MaxX; ++x)
+        for (int16_t y = 0; y <= s.circuit.MaxY; ++y) {
+            GridCell& c = s.circuit.P(x, y);
             if (c.ICConnector > 0 && c.ICLink == 0) {
                 c.ICConnector = 0;
                 c.Type = ElementType::Conductor;
             }
         }
-    s.ICPinCount = 0;
+    s.circuit.ICPinCount = 0;
     s.ICPinIndex = 0;
-    s.ICName.clear();
-    s.ICNotes.clear();
-    s.ICWidth = 7;
-    s.ICHeight = 4;
+    s.circuit.ICName.clear();
+    s.circuit.ICNotes.clear();
+    s.circuit.ICWidth = 7;
+    s.circuit.ICHeight = 4;
     s.CropMinX = 0;
     s.CropMinY = 0;
     s.CropMaxX = 0;
     s.CropMaxY = 0;
-    ResizeConnectorLists(s, 0);
-    s.ICPins[0].clear();
-    s.ICGraphicPins[0].clear();
-    s.ICTags[0].clear();
+    ResizeConnectorLists(s.circuit, 0);
+    s.circuit.ICPins[0].clear();
+    s.circuit.ICGraphicPins[0].clear();
+    s.circuit.ICTags[0].clear();
 }

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <optional>
 
+struct Circuit;
+struct ICDefinition;
 struct ProgramState;
 
 // A connector being named: the conductor end, its number, and whether the
@@ -38,13 +40,13 @@ enum class NameOutcome {
 // ignoring case, is refused; a rename also rewrites the name kept with the
 // connector's place on the outline. Characters that would break the file's
 // fields are left out of the name.
-NameOutcome AcceptConnectorName(ProgramState& s, const ConnectorEdit& e, const QString& typed);
+NameOutcome AcceptConnectorName(Circuit& s, const ConnectorEdit& e, const QString& typed);
 // The dialog's Cancel (or its closing): a new connector is withdrawn.
-void CancelConnector(ProgramState& s, const ConnectorEdit& e);
+void CancelConnector(Circuit& s, const ConnectorEdit& e);
 
 // Removes the connector at (x, y); the later ones move down by one, in the
 // lists and in the cells. False when the cell carries none.
-bool DeleteConnector(ProgramState& s, int16_t x, int16_t y);
+bool DeleteConnector(Circuit& s, int16_t x, int16_t y);
 
 // The next unnamed conductor end, column by column from (nextX, nextY) and
 // top to bottom inside a column, skipping (skipX, skipY). The resume point
@@ -53,11 +55,11 @@ std::optional<std::pair<int16_t, int16_t>> FindNextConnectorEnd(const ProgramSta
                                                                 int16_t& nextY, int16_t skipX, int16_t skipY);
 
 // Name of connector k (field 3 of its entry).
-QString ConnectorName(const ProgramState& s, int k);
+QString ConnectorName(const ICDefinition& s, int k);
 // Whether some connector has its place on the outline: the outline's size is then fixed.
-bool AnyConnectorPlaced(const ProgramState& s);
+bool AnyConnectorPlaced(const ICDefinition& s);
 // The three connector lists sized to 0..count, keeping their entries.
-void ResizeConnectorLists(ProgramState& s, int count);
+void ResizeConnectorLists(ICDefinition& s, int count);
 // Leaves the IC being defined: the worksheet's connector cells become plain
 // conductor cells (pins of placed ICs keep theirs) and the definition starts
 // afresh: no name, no notes, no connectors, outline 7 by 4.

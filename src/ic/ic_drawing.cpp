@@ -13,7 +13,7 @@ constexpr int kCornerMark = 4;
 
 } // namespace
 
-ICDrawing::ICDrawing(const ProgramState& s, QWidget* parent) : QWidget(parent), s_(s)
+ICDrawing::ICDrawing(const ICDefinition& s, QWidget* parent) : QWidget(parent), s_(s)
 {
     setObjectName(QStringLiteral("picIC"));
     setAcceptDrops(true);

@@ -9,7 +9,7 @@
 #include <optional>
 
 class QMimeData;
-struct ProgramState;
+struct ICDefinition;
 
 // The drag of a worksheet connector label carries the connector's number in this format.
 inline const QString kConnectorMimeType = QStringLiteral("application/x-gatrel-ic-connector");
@@ -17,7 +17,7 @@ inline const QString kConnectorMimeType = QStringLiteral("application/x-gatrel-i
 class ICDrawing : public QWidget {
     Q_OBJECT
 public:
-    ICDrawing(const ProgramState& s, QWidget* parent);
+    ICDrawing(const ICDefinition& s, QWidget* parent);
 
     double scale = 8;
     bool showRaster = true;
@@ -45,5 +45,5 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    const ProgramState& s_;
+    const ICDefinition& s_;
 };

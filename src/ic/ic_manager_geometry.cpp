@@ -8,7 +8,7 @@
 
 namespace {
 
-int ToPixels(double twips)
+int ManagerPixels(double twips)
 {
     return static_cast<int>(std::lround(twips / kManagerTwipsPerPixel));
 }
@@ -30,12 +30,12 @@ QRect RestoreManagerFrame(const ICManagerFields& stored, QSize designed, const Q
 {
     QRect frame;
     if (stored.WindowHeight == 0 || stored.WindowWidth == 0)
-        frame = QRect(ToPixels(1000), ToPixels(1000), designed.width(), designed.height());
+        frame = QRect(ManagerPixels(1000), ManagerPixels(1000), designed.width(), designed.height());
     else
-        frame = QRect(ToPixels(stored.WindowX), ToPixels(stored.WindowY), ToPixels(stored.WindowWidth),
-                      ToPixels(stored.WindowHeight));
-    frame.setWidth(std::max(frame.width(), ToPixels(kManagerMinWidthTwips)));
-    frame.setHeight(std::max(frame.height(), ToPixels(kManagerMinHeightTwips)));
+        frame = QRect(ManagerPixels(stored.WindowX), ManagerPixels(stored.WindowY), ManagerPixels(stored.WindowWidth),
+                      ManagerPixels(stored.WindowHeight));
+    frame.setWidth(std::max(frame.width(), ManagerPixels(kManagerMinWidthTwips)));
+    frame.setHeight(std::max(frame.height(), ManagerPixels(kManagerMinHeightTwips)));
     if (screens.isEmpty())
         return frame;
     // Enough of the title bar to grab must lie on some screen.
@@ -48,7 +48,7 @@ QRect RestoreManagerFrame(const ICManagerFields& stored, QSize designed, const Q
     // Back where it opens without a stored place, on the first screen.
     const QRect& first = screens.front();
     frame.setSize(frame.size().boundedTo(first.size()));
-    const QPoint designedPlace = first.topLeft() + QPoint(ToPixels(1000), ToPixels(1000));
+    const QPoint designedPlace = first.topLeft() + QPoint(ManagerPixels(1000), ManagerPixels(1000));
     const bool fits = first.contains(QRect(designedPlace, frame.size()));
     frame.moveTopLeft(fits ? designedPlace : first.topLeft());
     return frame;
@@ -75,13 +75,13 @@ ManagerLayout LayoutManager(QSize client, int listTop, int firstColumnWidth)
     const int W = client.width();
     const int H = client.height();
     ManagerLayout l;
-    const int listHeight = std::max(0, static_cast<int>((H - listTop - ToPixels(1250)) * 0.9));
+    const int listHeight = std::max(0, static_cast<int>((H - listTop - ManagerPixels(1250)) * 0.9));
     l.list = QRect(0, listTop, W, listHeight);
     const int panelTop = listTop + listHeight;
     const int panelWidth = static_cast<int>(W / 2.5);
     l.panel = QRect(0, panelTop, panelWidth, std::max(0, H - panelTop));
     const int treeLeft = panelWidth + 1;
     l.tree = QRect(treeLeft, panelTop, std::max(0, W - treeLeft), std::max(0, H - panelTop));
-    l.notesColumnWidth = std::max(0, W - firstColumnWidth - ToPixels(900));
+    l.notesColumnWidth = std::max(0, W - firstColumnWidth - ManagerPixels(900));
     return l;
 }

@@ -58,7 +58,7 @@ OutlineBox OutlineAt(int16_t width, int16_t height, double scale)
     return b;
 }
 
-std::optional<Snap> SnapToOutline(const ProgramState& s, double scale, double X, double Y)
+std::optional<Snap> SnapToOutline(const ICDefinition& s, double scale, double X, double Y)
 {
     if (scale <= 0)
         return std::nullopt;
@@ -122,7 +122,7 @@ std::optional<Snap> SnapToOutline(const ProgramState& s, double scale, double X,
     return snap;
 }
 
-bool GetDoubleInOut(ProgramState& s, int index, int gx, int gy)
+bool GetDoubleInOut(ICDefinition& s, int index, int gx, int gy)
 {
     const QString key = QString::number(gx) + u';' + QString::number(gy) + u';';
     for (int j = 0; j <= s.ICPinCount && j < s.ICGraphicPins.size(); ++j) {
@@ -135,7 +135,7 @@ bool GetDoubleInOut(ProgramState& s, int index, int gx, int gy)
     return false;
 }
 
-PlaceOutcome PlaceConnector(ProgramState& s, int index, double scale, double X, double Y)
+PlaceOutcome PlaceConnector(ICDefinition& s, int index, double scale, double X, double Y)
 {
     // Only a connector that exists can be placed; anything else dragged here is ignored.
     if (index < 1 || index > s.ICPinCount)
@@ -154,7 +154,7 @@ PlaceOutcome PlaceConnector(ProgramState& s, int index, double scale, double X, 
     return PlaceOutcome::Accepted;
 }
 
-std::optional<PinPlace> PinFromEntry(const ProgramState& s, double scale, const QString& graphicEntry)
+std::optional<PinPlace> PinFromEntry(const ICDefinition& s, double scale, const QString& graphicEntry)
 {
     if (graphicEntry.isEmpty())
         return std::nullopt;
@@ -203,22 +203,22 @@ QPointF LabelPlace(const OutlineBox& b, const PinPlace& pin, double scale, doubl
     return pin.from;
 }
 
-bool StepICWidth(ProgramState& s, int delta)
+bool StepICWidth(ICDefinition& s, int delta)
 {
     return Step(s.ICWidth, delta, kMinICWidth, kMaxICWidth);
 }
 
-bool StepICHeight(ProgramState& s, int delta)
+bool StepICHeight(ICDefinition& s, int delta)
 {
     return Step(s.ICHeight, delta, kMinICHeight, kMaxICHeight);
 }
 
-bool TypeICWidth(ProgramState& s, const QString& text)
+bool TypeICWidth(ICDefinition& s, const QString& text)
 {
     return Typed(s.ICWidth, text, kMinICWidth, kMaxICWidth);
 }
 
-bool TypeICHeight(ProgramState& s, const QString& text)
+bool TypeICHeight(ICDefinition& s, const QString& text)
 {
     return Typed(s.ICHeight, text, kMinICHeight, kMaxICHeight);
 }

@@ -10,7 +10,7 @@
 // The outline limits kMinICWidth .. kMaxICHeight, in raster steps.
 #include "model/files/ic_definition_check.h"
 
-struct ProgramState;
+struct ICDefinition;
 
 // The raster of the IC window, in raster steps.
 constexpr int kRasterColumns = 35;
@@ -45,7 +45,7 @@ struct Snap {
     bool atCorner = false;
     QString tag; // side;a;b; with (a, b) the raster point nearest the pointer
 };
-std::optional<Snap> SnapToOutline(const ProgramState& s, double scale, double X, double Y);
+std::optional<Snap> SnapToOutline(const ICDefinition& s, double scale, double X, double Y);
 
 enum class PlaceOutcome {
     OutsideZones, // nothing changed
@@ -54,20 +54,20 @@ enum class PlaceOutcome {
 };
 // A connector dragged over the IC window: places connector `index` at the
 // point the pointer snaps to. A drag that names no connector is ignored.
-PlaceOutcome PlaceConnector(ProgramState& s, int index, double scale, double X, double Y);
+PlaceOutcome PlaceConnector(ICDefinition& s, int index, double scale, double X, double Y);
 
 // Whether a connector other than `index` holds (gx, gy); if so, connector
 // `index` loses its place.
-bool GetDoubleInOut(ProgramState& s, int index, int gx, int gy);
+bool GetDoubleInOut(ICDefinition& s, int index, int gx, int gy);
 
 // The pin of a placed connector from its outline entry; nothing while unplaced.
-std::optional<PinPlace> PinFromEntry(const ProgramState& s, double scale, const QString& graphicEntry);
+std::optional<PinPlace> PinFromEntry(const ICDefinition& s, double scale, const QString& graphicEntry);
 // Top-left corner of the name label of a pin, inside the outline next to it.
 QPointF LabelPlace(const OutlineBox& box, const PinPlace& pin, double scale, double labelWidth);
 
 // The size controls: a step up or down within the limits; a typed value is
 // taken when it is within them. True when the size changed.
-bool StepICWidth(ProgramState& s, int delta);
-bool StepICHeight(ProgramState& s, int delta);
-bool TypeICWidth(ProgramState& s, const QString& text);
-bool TypeICHeight(ProgramState& s, const QString& text);
+bool StepICWidth(ICDefinition& s, int delta);
+bool StepICHeight(ICDefinition& s, int delta);
+bool TypeICWidth(ICDefinition& s, const QString& text);
+bool TypeICHeight(ICDefinition& s, const QString& text);

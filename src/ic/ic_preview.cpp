@@ -13,7 +13,7 @@ constexpr int32_t kBlack = 0;
 constexpr int32_t kBodyFill = 0xC0FFFF;
 
 // The whole-number value of text, 0 beyond the field's width.
-int16_t WholeNumber(const QString& text)
+int16_t RoundedOrZero(const QString& text)
 {
     const double v = Val(text);
     return v >= -32768.5 && v < 32767.5 ? CInt(v) : int16_t{0};
@@ -40,9 +40,9 @@ std::optional<ICPreviewData> LoadTmpGraphIC(const QString& path)
             case Section::GraphischeAnschluesse: ic.ICGraphicPins.append(line); break;
             case Section::Masse:
                 if (line.startsWith(u'X'))
-                    ic.ICWidth = WholeNumber(line.mid(1));
+                    ic.ICWidth = RoundedOrZero(line.mid(1));
                 else if (line.startsWith(u'Y'))
-                    ic.ICHeight = WholeNumber(line.mid(1));
+                    ic.ICHeight = RoundedOrZero(line.mid(1));
                 break;
             default: break;
             }

@@ -5,7 +5,7 @@
 #include "ic/ic_connectors.h"
 #include "ic/ic_names.h"
 #include "model/field_list.h"
-#include "model/files/ic_file_writer.h"
+#include "placement/document/ic_definition_save.h"
 #include "model/files/ic_lookup.h"
 #include "model/pin_lists.h"
 #include "model/state.h"
@@ -19,13 +19,13 @@ constexpr int kMargin = 2;
 
 bool HasClockGenerator(const ProgramState& s)
 {
-    for (int e = 1; e <= s.ElementCount(); ++e)
-        if (s.Elements[static_cast<size_t>(e)].Type == ElementType::ClockGenerator)
+    for (int e = 1; e <= s.circuit.ElementCount(); ++e)
+        if (s.circuit.Elements[static_cast<size_t>(e)].Type == ElementType::ClockGenerator)
             return true;
     return false;
 }
 
-QString Shifted(const QString& list, int16_t dx, int16_t dy)
+QString ShiftedPinList(const QString& list, int16_t dx, int16_t dy)
 {
     PinTable table{};
     const int16_t n = ParsePinList(list, table);
@@ -40,13 +40,13 @@ QString Shifted(const QString& list, int16_t dx, int16_t dy)
 // relative to the crop box.
 void ShiftToCropBox(ProgramState& t, const CropBox& box)
 {
-    for (int e = 1; e <= t.ElementCount(); ++e) {
-        ElementRecord& r = t.Elements[static_cast<size_t>(e)];
-        r.InPinList = Shifted(r.InPinList, box.minX, box.minY);
-        r.OutPinList = Shifted(r.OutPinList, box.minX, box.minY);
+    for (int e = 1; e <= t.circuit.ElementCount(); ++e) {
+        ElementRecord& r = t.circuit.Elements[static_cast<size_t>(e)];
+        r.InPinList = ShiftedPinList(r.InPinList, box.minX, box.minY);
+        r.OutPinList = ShiftedPinList(r.OutPinList, box.minX, box.minY);
     }
-    for (int k = 1; k <= t.ICPinCount; ++k) {
-        QString& entry = t.ICPins[k];
+    for (int k = 1; k <= t.circuit.ICPinCount; ++k) {
+        QString& entry = t.circuit.ICPins[k];
         if (entry.isEmpty())
             continue;
         entry = NumToStr(Val(GetField(entry, 1)) - box.minX) + u';' + NumToStr(Val(GetField(entry, 2)) - box.minY)
@@ -77,7 +77,7 @@ void WalkNames(const QString& dir, const QString& name, QStringList& seen, QSet<
 
 } // namespace
 
-CropBox CropICArea(const ProgramState& s)
+CropBox CropICArea(const Circuit& s)
 {
     int16_t firstX = -1, lastX = -1, firstY = -1, lastY = -1;
     for (int16_t x = 0; x <= s.MaxX; ++x)
@@ -102,7 +102,7 @@ CropBox CropICArea(const ProgramState& s)
     return b;
 }
 
-QStringList ICsUsedAtAnyDepth(const ProgramState& s)
+QStringList ICsUsedAtAnyDepth(const Circuit& s, const QString& icDirectory)
 {
     QStringList names;
     QSet<QString> walked;
@@ -111,7 +111,7 @@ QStringList ICsUsedAtAnyDepth(const ProgramState& s)
         if (name.isEmpty())
             continue;
         names.append(name);
-        WalkNames(s.Verzeichnisse[1], name, names, walked);
+        WalkNames(icDirectory, name, names, walked);
     }
     return names;
 }
@@ -133,7 +133,7 @@ QString SaveICMessage(SaveICOutcome outcome, const QString& name)
 SaveICOutcome SaveICDefinition(ProgramState& s, UserDialogs& dialogs, const QString& name)
 {
     SaveICOutcome outcome = SaveICOutcome::Saved;
-    if (!AnyConnectorPlaced(s))
+    if (!AnyConnectorPlaced(s.circuit))
         outcome = SaveICOutcome::NotPlaced;
     else if (HasClockGenerator(s))
         outcome = SaveICOutcome::ClockGenerator;
@@ -141,7 +141,7 @@ SaveICOutcome SaveICDefinition(ProgramState& s, UserDialogs& dialogs, const QStr
         outcome = SaveICOutcome::NoName;
     else if (!IsValidICName(name) || !IsPlainICName(name))
         outcome = SaveICOutcome::BadName;
-    else if (ICsUsedAtAnyDepth(s).contains(name, Qt::CaseInsensitive))
+    else if (ICsUsedAtAnyDepth(s.circuit, s.Verzeichnisse[1]).contains(name, Qt::CaseInsensitive))
         outcome = SaveICOutcome::ContainsItself;
     if (outcome != SaveICOutcome::Saved) {
         dialogs.ShowMessage(SaveICMessage(outcome, name), MessageButtons::OK, MessageIcon::None,
@@ -149,22 +149,22 @@ SaveICOutcome SaveICDefinition(ProgramState& s, UserDialogs& dialogs, const QStr
         return outcome;
     }
 
-    const CropBox box = CropICArea(s);
+    const CropBox box = CropICArea(s.circuit);
     ProgramState t;
-    static_cast<Circuit&>(t) = static_cast<const Circuit&>(s);
+    t.circuit = s.circuit;
     t.Verzeichnisse = s.Verzeichnisse;
-    t.ICName = name;
-    t.ICNotes = OneLineNotes(s.ICNotes);
+    t.circuit.ICName = name;
+    t.circuit.ICNotes = OneLineNotes(s.circuit.ICNotes);
     t.CropMinX = box.minX;
     t.CropMaxX = box.maxX;
     t.CropMinY = box.minY;
     t.CropMaxY = box.maxY;
-    ResizeConnectorLists(t, t.ICPinCount);
+    ResizeConnectorLists(t.circuit, t.circuit.ICPinCount);
     ShiftToCropBox(t, box);
     if (!SaveIC(t, dialogs))
         return SaveICOutcome::WriteFailed;
 
-    s.ICName = name;
+    s.circuit.ICName = name;
     s.CropMinX = box.minX;
     s.CropMaxX = box.maxX;
     s.CropMinY = box.minY;

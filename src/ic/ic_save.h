@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <cstdint>
 
+struct Circuit;
 struct ProgramState;
 class UserDialogs;
 
@@ -14,11 +15,11 @@ class UserDialogs;
 struct CropBox {
     int16_t minX = 0, maxX = 0, minY = 0, maxY = 0;
 };
-CropBox CropICArea(const ProgramState& s);
+CropBox CropICArea(const Circuit& s);
 
 // The IC names the circuit uses at any depth: those loaded with it and those
-// their definition files name now.
-QStringList ICsUsedAtAnyDepth(const ProgramState& s);
+// their definition files in `icDirectory` name now.
+QStringList ICsUsedAtAnyDepth(const Circuit& s, const QString& icDirectory);
 
 enum class SaveICOutcome {
     Saved,

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-struct ProgramState;
+struct Circuit;
 
 // The ICs of names (in their order, name itself left out ignoring case)
 // whose [IC] section lists name ignoring case; each user once. A file that
@@ -12,7 +12,7 @@ struct ProgramState;
 QStringList ICUsers(const QString& icDir, const QStringList& names, const QString& name);
 
 // The circuit in memory holds an instance of IC name, at any depth.
-bool CircuitUsesIC(const ProgramState& s, const QString& name);
+bool CircuitUsesIC(const Circuit& s, const QString& name);
 
 // The question before IC name is deleted: its users (the first ten, then
 // "..."), and the circuit on the worksheet when it uses the IC.

@@ -43,7 +43,7 @@ inline LevelRecord* LevelAt(CircuitTables& t, int level)
 {
     if (level < 0 || !Holds(t.Levels, static_cast<size_t>(level)))
         return nullptr;
-    return &t.Levels[static_cast<size_t>(level)];
+    return &t.Levels[level];
 }
 
 // The IC being defined (an IC definition file) or chosen for placing.

@@ -4,30 +4,30 @@ namespace {
 
 using namespace ElementType;
 
-// name, symbol kept, shows levels
+// name, symbol kept, shows levels, footprint rule
 constexpr ComponentRow kRows[] = {
-    {Conductor, "conductor", false, false},
-    {Juncture, "juncture", false, false},
-    {NegationMarker, "negation marker", false, false},
-    {LED, "LED", true, true},
-    {Switch, "switch", true, true},
-    {AND, "AND gate", true, false},
-    {OR, "OR gate", true, false},
-    {XOR, "XOR gate", true, false},
-    {Inverter, "inverter", true, false},
-    {ClockGenerator, "clock generator", true, false},
-    {HalfAdder, "half adder", true, false},
-    {FullAdder, "full adder", true, false},
-    {TriState, "TriState gate", true, false},
-    {Multiplexer, "multiplexer", true, false},
-    {CouplingDiode, "coupling diode", false, false},
-    {Decoder, "decoder", true, false},
-    {FlipFlop, "flip-flop", true, true},
-    {ShiftRegister, "shift register", true, true},
-    {SevenSegment, "7-segment display", true, true},
-    {IC, "IC", false, false},
-    {TextLabel, "text", false, false},
-    {AnalysisSensor, "sensor", true, false},
+    {Conductor, "conductor", false, false, nullptr},
+    {Juncture, "juncture", false, false, nullptr},
+    {NegationMarker, "negation marker", false, false, nullptr},
+    {LED, "LED", true, true, nullptr},
+    {Switch, "switch", true, true, nullptr},
+    {AND, "AND gate", true, false, GateFootprint},
+    {OR, "OR gate", true, false, GateFootprint},
+    {XOR, "XOR gate", true, false, GateFootprint},
+    {Inverter, "inverter", true, false, InverterFootprint},
+    {ClockGenerator, "clock generator", true, false, ClockFootprint},
+    {HalfAdder, "half adder", true, false, AdderFootprint},
+    {FullAdder, "full adder", true, false, AdderFootprint},
+    {TriState, "TriState gate", true, false, TriStateFootprint},
+    {Multiplexer, "multiplexer", true, false, MultiplexerFootprint},
+    {CouplingDiode, "coupling diode", false, false, nullptr},
+    {Decoder, "decoder", true, false, DecoderFootprint},
+    {FlipFlop, "flip-flop", true, true, FlipFlopFootprint},
+    {ShiftRegister, "shift register", true, true, ShiftRegisterFootprint},
+    {SevenSegment, "7-segment display", true, true, SevenSegmentFootprint},
+    {IC, "IC", false, false, nullptr},
+    {TextLabel, "text", false, false, nullptr},
+    {AnalysisSensor, "sensor", true, false, nullptr},
 };
 
 constexpr std::array<ComponentRow, kElementTypeBound> Indexed()

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "model/footprint.h"
 #include "model/records.h"
 
 struct ComponentRow {
@@ -17,6 +18,10 @@ struct ComponentRow {
     bool symbolKept = false;
     // Its pixels show levels or a state, so its look changes while the power is on.
     bool showsLevels = false;
+    // The cells it covers, from its orientation and pins; null for what
+    // covers only its pin's cell or a run of cells of its own (LED, switch,
+    // sensor, text, IC, conductors).
+    FootprintRule footprint = nullptr;
 };
 
 // Element type codes run below this bound.

@@ -1,8 +1,8 @@
 #include "model/conductor_runs.h"
 
-#include "model/state.h"
+#include "model/circuit.h"
 
-void AnalysiereLeitungen(ProgramState& s)
+void AnalysiereLeitungen(Circuit& s)
 {
     for (int16_t x = 0; x <= s.MaxX; ++x) {
         for (int16_t y = 0; y <= s.MaxY; ++y) {
@@ -15,7 +15,7 @@ void AnalysiereLeitungen(ProgramState& s)
     }
 }
 
-int16_t FindEndX(ProgramState& s, int16_t x, int16_t y)
+int16_t FindEndX(Circuit& s, int16_t x, int16_t y)
 {
     int16_t i = x;
     for (;;) {
@@ -26,7 +26,7 @@ int16_t FindEndX(ProgramState& s, int16_t x, int16_t y)
     }
 }
 
-int16_t FindEndY(ProgramState& s, int16_t x, int16_t y)
+int16_t FindEndY(Circuit& s, int16_t x, int16_t y)
 {
     int16_t i = y;
     for (;;) {

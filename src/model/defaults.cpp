@@ -1,9 +1,9 @@
 #include "model/defaults.h"
 
 #include "model/circuit_tables.h"
-#include "model/state.h"
+#include "model/circuit.h"
 
-void SetStartDefaults(ProgramState& s)
+void SetStartDefaults(Circuit& s)
 {
     s.MaxX = 50;
     s.MaxY = 30;
@@ -12,7 +12,7 @@ void SetStartDefaults(ProgramState& s)
     ResetClockSlots(s, 500);
 }
 
-void ResetClockSlots(ProgramState& s, int16_t phaseMs)
+void ResetClockSlots(Circuit& s, int16_t phaseMs)
 {
     ClockSlot idle;
     idle.ClockHigh = phaseMs;
@@ -21,5 +21,4 @@ void ResetClockSlots(ProgramState& s, int16_t phaseMs)
     idle.ClockCycles = 1;
     s.Clocks.assign(1, idle);
     s.ClockCount = 0;
-    s.SelectedClock = 0;
 }

@@ -2,17 +2,14 @@
 
 #include <algorithm>
 
+#include "model/components.h"
+#include "model/geometry.h"
 #include "model/pin_lists.h"
 
 namespace {
 
 constexpr int kAdderLength = 3;
 constexpr int kRegisterLength = 8;
-
-bool Horizontal(uint8_t o)
-{
-    return o == Orientation::Left || o == Orientation::Right;
-}
 
 // Adders and the shift register, back from output 1 along the signal.
 CellRect BarFromOutput(uint8_t o, PinPos p, int len)
@@ -61,16 +58,17 @@ CellRect TriStateFromOutput(uint8_t o, PinPos p)
     }
 }
 
-std::vector<PinPos> Pins(const QString& list)
+
+} // namespace
+
+Pins ListPins(const QString& list)
 {
     PinTable table;
     const int16_t n = ParsePinList(list, table);
     return {table.begin(), table.begin() + n};
 }
 
-} // namespace
-
-CellRect PinBounds(const std::vector<PinPos>& pins)
+CellRect PinBounds(const Pins& pins)
 {
     if (pins.empty())
         return {};
@@ -84,66 +82,91 @@ CellRect PinBounds(const std::vector<PinPos>& pins)
     return r;
 }
 
-std::optional<CellRect> ComponentFootprint(uint8_t type, uint8_t o, const std::vector<PinPos>& in,
-                                           const std::vector<PinPos>& out)
+std::optional<CellRect> GateFootprint(uint8_t o, const Pins& in, const Pins& out)
 {
-    switch (type) {
-    case ElementType::AND:
-    case ElementType::OR:
-    case ElementType::XOR: {
-        if (in.empty() || out.empty())
-            return std::nullopt;
-        const PinPos first = in.front();
-        const PinPos last = in.back();
-        const PinPos q = out.front();
-        if (Horizontal(o))
-            return CellRect{std::min(q.X, first.X), first.Y, std::max(q.X, first.X), last.Y};
-        return CellRect{first.X, std::min(first.Y, q.Y), last.X, std::max(first.Y, q.Y)};
-    }
-    case ElementType::Inverter:
-        if (in.empty() || out.empty())
-            return std::nullopt;
-        return PinBounds({in.front(), out.front()});
-    case ElementType::ClockGenerator:
-        if (out.empty())
-            return std::nullopt;
-        return ClockFromOutput(o, out.front());
-    case ElementType::HalfAdder:
-    case ElementType::FullAdder:
-    case ElementType::ShiftRegister:
-        if (out.empty())
-            return std::nullopt;
-        return BarFromOutput(o, out.front(), type == ElementType::ShiftRegister ? kRegisterLength : kAdderLength);
-    case ElementType::TriState:
-        if (out.empty())
-            return std::nullopt;
-        return TriStateFromOutput(o, out.front());
-    case ElementType::Multiplexer: {
-        if (in.empty() || out.empty())
-            return std::nullopt;
-        // The data inputs' side, the select pins' row and the output span it.
-        std::vector<PinPos> pins = in;
-        pins.push_back(out.front());
-        return PinBounds(pins);
-    }
-    case ElementType::Decoder:
-        if (in.size() < 3)
-            return std::nullopt;
-        return DecoderFromAnchor(o, in[2]);
-    case ElementType::FlipFlop:
-        if (in.empty() || out.size() < 2)
-            return std::nullopt;
-        return PinBounds({in[0], out[0], out[1]});
-    case ElementType::SevenSegment:
-        if (in.size() < 6)
-            return std::nullopt;
-        return CellRect{in[3].X, in[2].Y, in[0].X + 1, in[5].Y + 1};
-    default:
+    if (in.empty() || out.empty())
         return std::nullopt;
-    }
+    const PinPos first = in.front();
+    const PinPos last = in.back();
+    const PinPos q = out.front();
+    if (Horizontal(o))
+        return CellRect{std::min(q.X, first.X), first.Y, std::max(q.X, first.X), last.Y};
+    return CellRect{first.X, std::min(first.Y, q.Y), last.X, std::max(first.Y, q.Y)};
+}
+
+std::optional<CellRect> InverterFootprint(uint8_t, const Pins& in, const Pins& out)
+{
+    if (in.empty() || out.empty())
+        return std::nullopt;
+    return PinBounds({in.front(), out.front()});
+}
+
+std::optional<CellRect> ClockFootprint(uint8_t o, const Pins&, const Pins& out)
+{
+    if (out.empty())
+        return std::nullopt;
+    return ClockFromOutput(o, out.front());
+}
+
+std::optional<CellRect> AdderFootprint(uint8_t o, const Pins&, const Pins& out)
+{
+    if (out.empty())
+        return std::nullopt;
+    return BarFromOutput(o, out.front(), kAdderLength);
+}
+
+std::optional<CellRect> ShiftRegisterFootprint(uint8_t o, const Pins&, const Pins& out)
+{
+    if (out.empty())
+        return std::nullopt;
+    return BarFromOutput(o, out.front(), kRegisterLength);
+}
+
+std::optional<CellRect> TriStateFootprint(uint8_t o, const Pins&, const Pins& out)
+{
+    if (out.empty())
+        return std::nullopt;
+    return TriStateFromOutput(o, out.front());
+}
+
+std::optional<CellRect> MultiplexerFootprint(uint8_t, const Pins& in, const Pins& out)
+{
+    if (in.empty() || out.empty())
+        return std::nullopt;
+    // The data inputs' side, the select pins' row and the output span it.
+    Pins pins = in;
+    pins.push_back(out.front());
+    return PinBounds(pins);
+}
+
+std::optional<CellRect> DecoderFootprint(uint8_t o, const Pins& in, const Pins&)
+{
+    if (in.size() < 3)
+        return std::nullopt;
+    return DecoderFromAnchor(o, in[2]);
+}
+
+std::optional<CellRect> FlipFlopFootprint(uint8_t, const Pins& in, const Pins& out)
+{
+    if (in.empty() || out.size() < 2)
+        return std::nullopt;
+    return PinBounds({in[0], out[0], out[1]});
+}
+
+std::optional<CellRect> SevenSegmentFootprint(uint8_t, const Pins& in, const Pins&)
+{
+    if (in.size() < 6)
+        return std::nullopt;
+    return CellRect{in[3].X, in[2].Y, in[0].X + 1, in[5].Y + 1};
+}
+
+std::optional<CellRect> ComponentFootprint(uint8_t type, uint8_t o, const Pins& in, const Pins& out)
+{
+    const FootprintRule rule = Component(type).footprint;
+    return rule ? rule(o, in, out) : std::nullopt;
 }
 
 std::optional<CellRect> ElementFootprint(const ElementRecord& e)
 {
-    return ComponentFootprint(e.Type, e.Orientation, Pins(e.InPinList), Pins(e.OutPinList));
+    return ComponentFootprint(e.Type, e.Orientation, ListPins(e.InPinList), ListPins(e.OutPinList));
 }

@@ -2,6 +2,7 @@
 // The cells a placed component covers, told by its orientation and pins: the
 // removing routines clear them, and the file readers refuse an element whose
 // cells would lie outside its grid.
+#include <QString>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -17,13 +18,31 @@ struct CellRect {
     bool operator==(const CellRect&) const = default;
 };
 
+using Pins = std::vector<PinPos>;
+
+// The pins of a pin list ("X12Y7:X12Y9:") in pin order.
+Pins ListPins(const QString& list);
+
 // Bounding rectangle of the given pins.
-CellRect PinBounds(const std::vector<PinPos>& pins);
+CellRect PinBounds(const Pins& pins);
+
+// A component's footprint from its orientation and pins; nothing for pins
+// too few to tell. Each component's row names its rule.
+using FootprintRule = std::optional<CellRect> (*)(uint8_t orientation, const Pins& in, const Pins& out);
+std::optional<CellRect> GateFootprint(uint8_t o, const Pins& in, const Pins& out);
+std::optional<CellRect> InverterFootprint(uint8_t o, const Pins& in, const Pins& out);
+std::optional<CellRect> ClockFootprint(uint8_t o, const Pins& in, const Pins& out);
+std::optional<CellRect> AdderFootprint(uint8_t o, const Pins& in, const Pins& out);
+std::optional<CellRect> ShiftRegisterFootprint(uint8_t o, const Pins& in, const Pins& out);
+std::optional<CellRect> TriStateFootprint(uint8_t o, const Pins& in, const Pins& out);
+std::optional<CellRect> MultiplexerFootprint(uint8_t o, const Pins& in, const Pins& out);
+std::optional<CellRect> DecoderFootprint(uint8_t o, const Pins& in, const Pins& out);
+std::optional<CellRect> FlipFlopFootprint(uint8_t o, const Pins& in, const Pins& out);
+std::optional<CellRect> SevenSegmentFootprint(uint8_t o, const Pins& in, const Pins& out);
 
 // The footprint of a placed component of that type. Nothing for the types
 // that cover only their pin's cell or a run of cells of their own (LED,
 // switch, sensor, text, IC, conductors) and for pins too few to tell.
-std::optional<CellRect> ComponentFootprint(uint8_t type, uint8_t orientation, const std::vector<PinPos>& in,
-                                           const std::vector<PinPos>& out);
+std::optional<CellRect> ComponentFootprint(uint8_t type, uint8_t orientation, const Pins& in, const Pins& out);
 // The same for an element record, from its pin lists.
 std::optional<CellRect> ElementFootprint(const ElementRecord& e);

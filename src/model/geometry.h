@@ -5,7 +5,29 @@
 #include <QString>
 #include <cstdint>
 
-struct ProgramState;
+#include "model/records.h"
+
+struct Circuit;
+struct EngineState;
+struct CircuitRun;
+
+// The outputs point left or right.
+constexpr bool Horizontal(uint8_t orientation)
+{
+    return orientation == Orientation::Left || orientation == Orientation::Right;
+}
+
+// The outputs point up or down.
+constexpr bool Vertical(uint8_t orientation)
+{
+    return orientation == Orientation::Up || orientation == Orientation::Down;
+}
+
+// One of the four orientation codes.
+constexpr bool ValidOrientation(uint8_t orientation)
+{
+    return orientation >= Orientation::Left && orientation <= Orientation::Down;
+}
 
 // Cell pitch in drawing units at zoom 1; the cell/pixel conversion uses this
 // constant rather than CellSize.
@@ -14,37 +36,27 @@ constexpr int kGridPixel = 14;
 // cells more fit; a fitted zoom leaves that room.
 constexpr int kScrollReserveCells = 3;
 
+// How large the worksheet is drawn: the zoom factor (1.0 at 100 %) and the
+// cell size the pointer's cell is found with.
+struct SheetScale {
+    uint8_t CellSize = kGridPixel;
+    float GridMode = 1.0f;
+};
+
 // Centre of column or row i at the current zoom, in pixels.
-int32_t GridToPixel(const ProgramState& s, int16_t i);
+int32_t GridToPixel(const SheetScale& s, int16_t i);
 // Cell of drawing coordinate p; never below 0, no upper clamp.
-int16_t PixelToGrid(const ProgramState& s, int32_t p);
+int16_t PixelToGrid(const SheetScale& s, int32_t p);
 // Zoomed cell size: 14 x zoom, rounded.
-int ZoomedCellSize(const ProgramState& s);
+int ZoomedCellSize(const SheetScale& s);
 
 // Number of connection flags set in cell (x, y): in P while the power is off,
 // in the grid of Levels(level) while it is on (0 beyond that level's size).
-int16_t CountConnections(const ProgramState& s, int16_t x, int16_t y, int16_t level = 0);
+int16_t CountConnections(const Circuit& circuit, const EngineState& engine, int16_t x, int16_t y, int16_t level = 0);
+// Number of connection flags set in cell (x, y) of the worksheet's grid P.
+int16_t CountConnections(const Circuit& circuit, int16_t x, int16_t y);
 // Whether (x, y) is one of the pins of the element covering it.
-bool IsPinPosition(ProgramState& s, int16_t x, int16_t y);
-
-// Bounding column or row of element c, walked through P from its first input
-// pin. For c < 1: CursorX or CursorY.
-int16_t GetElementLeft(ProgramState& s, int16_t c);
-int16_t GetElementTop(ProgramState& s, int16_t c);
-int16_t GetElementRight(ProgramState& s, int16_t c);
-int16_t GetElementBottom(ProgramState& s, int16_t c);
+bool IsPinPosition(const CircuitRun& s, int16_t x, int16_t y);
 
 // Empties cell (x, y) of P; a connector number survives unless the cell links an IC.
-void ClearFeld(ProgramState& s, int16_t x, int16_t y);
-
-// Where the selection marker k goes over element c. Width and height are not
-// rounded: the marker widget takes them as they come.
-struct SelLabelRect {
-    int16_t Left = 0;
-    int16_t Top = 0;
-    double Width = 0;
-    double Height = 0;
-};
-// Computes the marker rectangle of element c and stores its left and top in
-// SelLabelPos(k), growing the table when k is beyond it.
-SelLabelRect PositionSelLabel(ProgramState& s, int16_t c, int16_t k);
+void ClearFeld(Circuit& s, int16_t x, int16_t y);

@@ -1,7 +1,8 @@
 #include "model/marker_cells.h"
 
 #include "model/geometry.h"
-#include "model/state.h"
+#include "model/circuit.h"
+#include "model/engine_state.h"
 
 namespace {
 
@@ -9,38 +10,38 @@ constexpr int kBranching = 3;
 
 } // namespace
 
-bool MarkCouplingDiode(ProgramState& s, int16_t x, int16_t y)
+bool MarkCouplingDiode(Circuit& s, const EngineState& engine, int16_t x, int16_t y)
 {
     if (!s.P.Contains(x, y))
         return false;
     GridCell& cell = s.P(x, y);
     if (cell.Marker == -1)
         return false;
-    if (s.engine.PowerFlag == 0
-        && (CountConnections(s, x, y) < kBranching || cell.Type != ElementType::Conductor))
+    if (engine.PowerFlag == 0
+        && (CountConnections(s, engine, x, y) < kBranching || cell.Type != ElementType::Conductor))
         return false;
     cell.Marker = 1;
     return true;
 }
 
-bool MarkJuncture(ProgramState& s, int16_t x, int16_t y)
+bool MarkJuncture(Circuit& s, const EngineState& engine, int16_t shownLevel, int16_t x, int16_t y)
 {
-    if (s.engine.PowerFlag == 0) {
+    if (engine.PowerFlag == 0) {
         if (!s.P.Contains(x, y))
             return false;
         GridCell& cell = s.P(x, y);
-        if (cell.Marker == 1 || CountConnections(s, x, y) < kBranching || cell.Type != ElementType::Conductor)
+        if (cell.Marker == 1 || CountConnections(s, engine, x, y) < kBranching || cell.Type != ElementType::Conductor)
             return false;
         cell.Marker = -1;
         return true;
     }
-    if (s.CurrentLevel < 0 || static_cast<size_t>(s.CurrentLevel) >= s.Levels.size())
+    if (shownLevel < 0 || shownLevel >= std::ssize(s.Levels))
         return false;
-    Grid& field = s.Levels[static_cast<size_t>(s.CurrentLevel)].Field;
+    Grid& field = s.Levels[shownLevel].Field;
     if (!field.Contains(x, y))
         return false;
     GridCell& cell = field(x, y);
-    if (cell.Marker == 1 || CountConnections(s, x, y, s.CurrentLevel) < kBranching
+    if (cell.Marker == 1 || CountConnections(s, engine, x, y, shownLevel) < kBranching
         || cell.Type != ElementType::Conductor)
         return false;
     cell.Marker = -1;

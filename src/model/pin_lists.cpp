@@ -1,6 +1,6 @@
 #include "model/pin_lists.h"
 
-#include "model/state.h"
+#include "model/circuit_run.h"
 #include "platform/numeric.h"
 
 namespace {
@@ -8,14 +8,14 @@ namespace {
 
 // While the power is on, level 0 and the IC levels keep their own element
 // tables; an inner level being shown is already copied into Elements.
-const std::vector<ElementRecord>& SourceTable(const ProgramState& s, int16_t level)
+const std::vector<ElementRecord>& SourceTable(const CircuitRun& s, int16_t level)
 {
     if (s.engine.PowerFlag != 0 && s.engine.InnerLevelShown == 0) {
-        if (level < 0 || static_cast<size_t>(level) >= s.Levels.size())
+        if (level < 0 || static_cast<size_t>(level) >= s.circuit.Levels.size())
             throw RuntimeError(kErrSubscript, "Subscript out of range");
-        return s.Levels[static_cast<size_t>(level)].Elements;
+        return s.circuit.Levels[level].Elements;
     }
-    return s.Elements;
+    return s.circuit.Elements;
 }
 
 PinPos ParseEntry(const QString& entry)
@@ -32,21 +32,21 @@ PinPos ParseEntry(const QString& entry)
 }
 
 // The record whose inputs the parsers read; null where they leave the tables.
-const ElementRecord* InputSource(const ProgramState& s, int16_t c, int16_t level)
+const ElementRecord* InputSource(const CircuitRun& s, int16_t c, int16_t level)
 {
     const auto& table = SourceTable(s, level);
     if (c <= 0 || static_cast<size_t>(c) >= table.size())
         return nullptr;
-    return &table[static_cast<size_t>(c)];
+    return &table[c];
 }
 
 // Element 0 is read like any other, so its (empty) list clears the outputs.
-const ElementRecord* OutputSource(const ProgramState& s, int16_t c, int16_t level)
+const ElementRecord* OutputSource(const CircuitRun& s, int16_t c, int16_t level)
 {
     const auto& table = SourceTable(s, level);
     if (c < 0 || static_cast<size_t>(c) >= table.size())
         return nullptr;
-    return &table[static_cast<size_t>(c)];
+    return &table[c];
 }
 
 } // namespace
@@ -60,26 +60,26 @@ int16_t ParsePinList(const QString& list, PinTable& table)
     for (qsizetype i = 0; i < text.size() && count < kPinTableSize; ++i) {
         if (text[i] != u':')
             continue;
-        table[static_cast<size_t>(count)] = ParseEntry(text.mid(start, i - start));
+        table[count] = ParseEntry(text.mid(start, i - start));
         ++count;
         start = i + 1;
     }
     return count;
 }
 
-void ParseInputPins(ProgramState& s, int16_t c, int16_t level)
+void ParseInputPins(CircuitRun& s, int16_t c, int16_t level)
 {
     if (const ElementRecord* r = InputSource(s, c, level))
         s.InputPinCount = ParsePinList(r->InPinList, s.InputPins);
 }
 
-void ParseOutputPins(ProgramState& s, int16_t c, int16_t level)
+void ParseOutputPins(CircuitRun& s, int16_t c, int16_t level)
 {
     if (const ElementRecord* r = OutputSource(s, c, level))
         s.OutputPinCount = ParsePinList(r->OutPinList, s.OutputPins);
 }
 
-ElementPins InputPinsOf(const ProgramState& s, int16_t c, int16_t level)
+ElementPins InputPinsOf(const CircuitRun& s, int16_t c, int16_t level)
 {
     ElementPins p;
     if (const ElementRecord* r = InputSource(s, c, level))
@@ -89,7 +89,7 @@ ElementPins InputPinsOf(const ProgramState& s, int16_t c, int16_t level)
     return p;
 }
 
-ElementPins OutputPinsOf(const ProgramState& s, int16_t c, int16_t level)
+ElementPins OutputPinsOf(const CircuitRun& s, int16_t c, int16_t level)
 {
     ElementPins p;
     if (const ElementRecord* r = OutputSource(s, c, level))

@@ -8,13 +8,13 @@
 
 #include "model/records.h"
 
-struct ProgramState;
+struct CircuitRun;
 
 // Parses element c's input list into InputPins/InputPinCount. c of 0 or
 // beyond the element table leaves table and count as they were.
-void ParseInputPins(ProgramState& s, int16_t c, int16_t level);
+void ParseInputPins(CircuitRun& s, int16_t c, int16_t level);
 // The same for the outputs, except that element 0 (always empty) clears them.
-void ParseOutputPins(ProgramState& s, int16_t c, int16_t level);
+void ParseOutputPins(CircuitRun& s, int16_t c, int16_t level);
 
 // One element's pins in pin order; entries past count are empty.
 struct ElementPins {
@@ -25,9 +25,9 @@ struct ElementPins {
 // Element c's inputs, taken from the same table ParseInputPins reads. Where
 // that parser leaves the shared tables alone (c of 0 or beyond the table) this
 // gives what they hold, so a caller reads the same pins either way.
-ElementPins InputPinsOf(const ProgramState& s, int16_t c, int16_t level);
+ElementPins InputPinsOf(const CircuitRun& s, int16_t c, int16_t level);
 // The same for the outputs; element 0 is read like the parser reads it (empty).
-ElementPins OutputPinsOf(const ProgramState& s, int16_t c, int16_t level);
+ElementPins OutputPinsOf(const CircuitRun& s, int16_t c, int16_t level);
 
 // Fills table from list and returns the count. Entries past the table's 21
 // positions are ignored, so a longer list never writes beyond it.

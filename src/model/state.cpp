@@ -6,7 +6,7 @@
 
 ProgramState::ProgramState()
 {
-    SetStartDefaults(*this);
+    SetStartDefaults(this->circuit);
 }
 
 bool clsFile::ExistFile(const QString& name) const

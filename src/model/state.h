@@ -6,32 +6,30 @@
 #include <vector>
 
 #include "model/circuit.h"
+#include "model/circuit_run.h"
 #include "model/cls_file.h"
 #include "model/ports/ports.h"
 #include "model/records.h"
 #include "model/settings.h"
 #include "model/sheet_changes.h"
 #include "model/engine_state.h"
+#include "model/geometry.h"
 
 struct SelLabelPoint {
     int16_t Left = 0;
     int16_t Top = 0;
 };
 
-// The circuit (Circuit) and everything the program keeps around it.
-struct ProgramState : Circuit {
+// The circuit in use with its run state (CircuitRun) and everything the
+// program keeps around it.
+struct ProgramState : CircuitRun, SheetScale {
     ProgramState();
 
     int16_t CurrentLevel = 0;
 
-    PinTable InputPins{};
-    PinTable OutputPins{};
-    int16_t InputPinCount = 0;
-    int16_t OutputPinCount = 0;
 
     int16_t SelectedClock = 0;
 
-    uint8_t CellSize = 14;
     int16_t CursorX = 0;
     int16_t CursorY = 0;
     ToolCode ToolMode = ToolCode::Conductor;
@@ -67,8 +65,8 @@ struct ProgramState : Circuit {
     int16_t ICLoadDepth = 0;
     int16_t LongLoad = kFalse;
 
-    // Zoom factor (1.0 at 100 %); belongs to the drawing object once it exists.
-    float GridMode = 1.0f;
+    // The zoom factor GridMode and the CellSize are the SheetScale; the zoom
+    // belongs to the drawing object once it exists.
 
     // Left and top of each selection marker picBorder(k), in drawing units.
     std::vector<SelLabelPoint> SelLabelPos;
@@ -97,7 +95,6 @@ struct ProgramState : Circuit {
     bool FormelPanelOpen = false;   // the command line is shown
     QStringList LevelTreeKeys;      // the nodes of the level tree
 
-    EngineState engine;
     Settings settings;
     clsFile objFile;
 

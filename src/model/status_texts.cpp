@@ -1,7 +1,8 @@
 #include "model/status_texts.h"
 
 #include "model/ports/status_port.h"
-#include "model/state.h"
+#include "model/ports/ports.h"
+#include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "platform/user_dialogs.h"
 
@@ -11,9 +12,9 @@ constexpr int kStrConductorEnd = 4513;
 
 } // namespace
 
-void SetStatusText(ProgramState& s, const QString& text)
+void SetStatusText(const Ports& ports, const QString& text)
 {
-    if (StatusPort* p = s.ports.status) {
+    if (StatusPort* p = ports.status) {
         p->SetStatusPanel(0, text);
         p->EnableMainWindow(true);
     }
@@ -50,13 +51,13 @@ std::optional<QString> ErrorBoxText(int code)
     return std::nullopt;
 }
 
-void ShowError(ProgramState& s, UserDialogs* dialogs, int code)
+void ShowError(const Ports& ports, UserDialogs* dialogs, int code)
 {
     if (const auto text = ErrorBoxText(code); text && dialogs)
         // No title of its own: the program's name, as message boxes default to.
         dialogs->ShowMessage(*text, MessageButtons::OK, MessageIcon::Exclamation, QStringLiteral("Gatrel"));
     if (code == 1)
-        SetStatusText(s, LoadResString(kStrConductorEnd));
+        SetStatusText(ports, LoadResString(kStrConductorEnd));
     else if (code == 2)
-        SetStatusText(s, QStringLiteral("Elements can not be places outside the worksheet."));
+        SetStatusText(ports, QStringLiteral("Elements can not be places outside the worksheet."));
 }

@@ -3,11 +3,11 @@
 #include <QString>
 #include <optional>
 
-struct ProgramState;
+struct Ports;
 class UserDialogs;
 
 // First panel of the status bar; also enables the main window.
-void SetStatusText(ProgramState& s, const QString& text);
+void SetStatusText(const Ports& ports, const QString& text);
 
 // Message-box text for an error number; none for codes below 11.
 std::optional<QString> ErrorBoxText(int code);
@@ -15,4 +15,4 @@ std::optional<QString> ErrorBoxText(int code);
 QString ErrorExplanation(int code);
 // Reports an error number: a message box for codes of 11 and more (through
 // dialogs, skipped when null), status texts for codes 1 and 2.
-void ShowError(ProgramState& s, UserDialogs* dialogs, int code);
+void ShowError(const Ports& ports, UserDialogs* dialogs, int code);

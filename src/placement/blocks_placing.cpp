@@ -2,6 +2,7 @@
 // 7-segment display.
 #include <algorithm>
 
+#include "model/geometry.h"
 #include "model/state.h"
 #include "placement/components.h"
 #include "placement/placement_context.h"
@@ -13,19 +14,6 @@ namespace {
 PinPos At(int x, int y)
 {
     return {static_cast<int16_t>(x), static_cast<int16_t>(y)};
-}
-
-bool ValidOrientation(uint8_t o)
-{
-    return o >= Orientation::Left && o <= Orientation::Down;
-}
-
-// Bounds and occupancy of the general rule.
-bool Fits(const ProgramState& s, const CellRect& r)
-{
-    return InsideBorder(s, r)
-        && !IsAreaOccupied(s, static_cast<int16_t>(r.x1), static_cast<int16_t>(r.y1), static_cast<int16_t>(r.x2),
-                           static_cast<int16_t>(r.y2));
 }
 
 // Adders (length 3) and the shift register (length 8): three inputs on the
@@ -55,9 +43,9 @@ bool PlaceBar(PlacementContext& c, uint8_t type, int len, int textId)
     if (!ValidOrientation(o))
         return false;
     const Layout l = BarLayout(o, s.CursorX, s.CursorY, len);
-    if (!Fits(s, l.area))
+    if (!Fits(s.circuit, l.area))
         return false;
-    PlaceLayout(c, l, type, o, textId);
+    PlaceLayout(s.circuit, c.objUndo, l, type, o, textId);
     return true;
 }
 
@@ -65,11 +53,11 @@ bool PlaceBar(PlacementContext& c, uint8_t type, int len, int textId)
 void RemoveBar(PlacementContext& c, std::initializer_list<uint8_t> types, int textId)
 {
     ProgramState& s = c.s;
-    const int16_t n = CursorElement(s, types);
-    if (n == 0)
+    const FoundElement f = CursorElement(s, types);
+    if (!f)
         return;
-    if (const auto r = ParsedFootprint(s, n))
-        RemoveLayout(c, n, *r, textId, 1);
+    if (const auto r = FootprintOf(s.circuit, f))
+        RemoveLayout(c, f.n, *r, textId, 1);
 }
 
 constexpr int kAdderLength = 3;
@@ -79,7 +67,7 @@ Layout DecoderLayout(uint8_t o, int X, int Y, bool clock)
 {
     Layout l;
     const int lastInput = clock ? 1 : 0;
-    if (o == Orientation::Left || o == Orientation::Right) {
+    if (Horizontal(o)) {
         const int outX = o == Orientation::Left ? X - 2 : X + 2;
         l.area = {std::min(X, outX), Y - 5, std::max(X, outX), Y + 4};
         for (int v = -2; v <= lastInput; ++v)
@@ -178,21 +166,21 @@ void SetDecoder(PlacementContext& c)
     if (!ValidOrientation(o))
         return;
     const Layout l = DecoderLayout(o, s.CursorX, s.CursorY, s.DecoderClockInput != 0);
-    if (!Fits(s, l.area))
+    if (!Fits(s.circuit, l.area))
         return;
-    PlaceLayout(c, l, ElementType::Decoder, o, UndoText::PlaceDecoder);
+    PlaceLayout(s.circuit, c.objUndo, l, ElementType::Decoder, o, UndoText::PlaceDecoder);
     s.Changes.Element(ElementType::Decoder, s.CursorX, s.CursorY, o);
 }
 
 void RemoveDecoder(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const int16_t n = CursorElement(s, {ElementType::Decoder});
-    if (n == 0)
+    const FoundElement f = CursorElement(s, {ElementType::Decoder});
+    if (!f)
         return;
     // From the anchor, the third input.
-    if (const auto r = ParsedFootprint(s, n))
-        RemoveLayout(c, n, *r, UndoText::DeleteDecoder, 1);
+    if (const auto r = FootprintOf(s.circuit, f))
+        RemoveLayout(c, f.n, *r, UndoText::DeleteDecoder, 1);
 }
 
 void SetMultiplexer(PlacementContext& c)
@@ -202,20 +190,20 @@ void SetMultiplexer(PlacementContext& c)
     if (!ValidOrientation(o))
         return;
     const Layout l = MultiplexerLayout(o, s.CursorX, s.CursorY);
-    if (!Fits(s, l.area))
+    if (!Fits(s.circuit, l.area))
         return;
-    PlaceLayout(c, l, ElementType::Multiplexer, o, UndoText::PlaceMultiplexer);
+    PlaceLayout(s.circuit, c.objUndo, l, ElementType::Multiplexer, o, UndoText::PlaceMultiplexer);
     s.Changes.Element(ElementType::Multiplexer, s.CursorX, s.CursorY, o);
 }
 
 void RemoveMultiplexer(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const int16_t n = CursorElement(s, {ElementType::Multiplexer});
-    if (n == 0)
+    const FoundElement f = CursorElement(s, {ElementType::Multiplexer});
+    if (!f)
         return;
-    if (const auto r = ParsedFootprint(s, n))
-        RemoveLayout(c, n, *r, UndoText::DeleteMultiplexer, 1);
+    if (const auto r = FootprintOf(s.circuit, f))
+        RemoveLayout(c, f.n, *r, UndoText::DeleteMultiplexer, 1);
 }
 
 void SetFlipFlop(PlacementContext& c)
@@ -225,20 +213,20 @@ void SetFlipFlop(PlacementContext& c)
     if (!ValidOrientation(o))
         return;
     const Layout l = FlipFlopLayout(o, s.CursorX, s.CursorY);
-    if (!Fits(s, l.area))
+    if (!Fits(s.circuit, l.area))
         return;
-    PlaceLayout(c, l, ElementType::FlipFlop, o, UndoText::PlaceFlipFlop);
+    PlaceLayout(s.circuit, c.objUndo, l, ElementType::FlipFlop, o, UndoText::PlaceFlipFlop);
     s.Changes.Element(ElementType::FlipFlop, s.CursorX, s.CursorY, o);
 }
 
 void RemoveFlipFlop(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const int16_t n = CursorElement(s, {ElementType::FlipFlop});
-    if (n == 0)
+    const FoundElement f = CursorElement(s, {ElementType::FlipFlop});
+    if (!f)
         return;
-    if (const auto r = ParsedFootprint(s, n))
-        RemoveLayout(c, n, *r, UndoText::DeleteFlipFlop, 2);
+    if (const auto r = FootprintOf(s.circuit, f))
+        RemoveLayout(c, f.n, *r, UndoText::DeleteFlipFlop, 2);
 }
 
 void SetZAnzeige(PlacementContext& c)
@@ -248,24 +236,24 @@ void SetZAnzeige(PlacementContext& c)
     s.PlaceOrientation = Orientation::Right;
     const int X = s.CursorX;
     const int Y = s.CursorY;
-    if (X < 1 || X > s.MaxX - 5 || Y < 3 || Y > s.MaxY - 2)
+    if (X < 1 || X > s.circuit.MaxX - 5 || Y < 3 || Y > s.circuit.MaxY - 2)
         return;
     const Layout l{{X, Y - 2, X + 4, Y + 2},
                    {At(X + 3, Y - 2), At(X + 2, Y - 2), At(X + 1, Y - 2), At(X, Y - 1), At(X, Y), At(X, Y + 1)},
                    {}};
-    if (IsAreaOccupied(s, static_cast<int16_t>(l.area.x1), static_cast<int16_t>(l.area.y1),
+    if (IsAreaOccupied(s.circuit, static_cast<int16_t>(l.area.x1), static_cast<int16_t>(l.area.y1),
                        static_cast<int16_t>(l.area.x2), static_cast<int16_t>(l.area.y2)))
         return;
-    PlaceLayout(c, l, ElementType::SevenSegment, Orientation::Right, UndoText::PlaceSevenSegment);
+    PlaceLayout(s.circuit, c.objUndo, l, ElementType::SevenSegment, Orientation::Right, UndoText::PlaceSevenSegment);
     s.Changes.Element(ElementType::SevenSegment, s.CursorX, s.CursorY, Orientation::Right);
 }
 
 void RemoveZAnzeige(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const int16_t n = CursorElement(s, {ElementType::SevenSegment});
-    if (n == 0)
+    const FoundElement f = CursorElement(s, {ElementType::SevenSegment});
+    if (!f)
         return;
-    if (const auto r = ParsedFootprint(s, n))
-        RemoveLayout(c, n, *r, UndoText::DeleteSevenSegment, 1);
+    if (const auto r = FootprintOf(s.circuit, f))
+        RemoveLayout(c, f.n, *r, UndoText::DeleteSevenSegment, 1);
 }

@@ -4,6 +4,7 @@
 
 #include "model/defaults.h"
 #include "model/field_list.h"
+#include "model/geometry.h"
 #include "model/ports/clock_timer_port.h"
 #include "model/state.h"
 #include "placement/placement_context.h"
@@ -24,7 +25,7 @@ PinPos At(int x, int y)
 // Without a window the slots stand for the timer members.
 int TimerUBound(const ProgramState& s)
 {
-    return s.ports.clockTimers ? s.ports.clockTimers->ClockTimerUBound() : static_cast<int>(s.Clocks.size()) - 1;
+    return s.ports.clockTimers ? s.ports.clockTimers->ClockTimerUBound() : static_cast<int>(s.circuit.Clocks.size()) - 1;
 }
 
 int TimerInterval(const ProgramState& s, int k)
@@ -50,16 +51,16 @@ int AddTimerMember(ProgramState& s, int u)
 
 void ResizeSlots(ProgramState& s, int u)
 {
-    s.Clocks.resize(static_cast<size_t>(u + 1));
+    s.circuit.Clocks.resize(static_cast<size_t>(u + 1));
 }
 
 // Slot `to` takes slot `from`; the element number is shifted.
 void CopySlot(ProgramState& s, int to, int from, int elementShift)
 {
-    ClockSlot& t = s.Clocks[static_cast<size_t>(to)];
+    ClockSlot& t = s.circuit.Clocks[to];
     // A waiting tick belongs to the timer member, which stays where it is.
     const int16_t trigger = t.ClockTrigger;
-    t = s.Clocks[static_cast<size_t>(from)];
+    t = s.circuit.Clocks[from];
     t.ClockElement = static_cast<int16_t>(t.ClockElement + elementShift);
     t.ClockTrigger = trigger;
     SetTimerInterval(s, to, TimerInterval(s, from));
@@ -86,21 +87,21 @@ void SetTimer(PlacementContext& c)
 {
     ProgramState& s = c.s;
     const uint8_t o = s.PlaceOrientation;
-    if (o < Orientation::Left || o > Orientation::Down || s.ClockCount >= kMaxClockGenerators)
+    if (!ValidOrientation(o) || s.circuit.ClockCount >= kMaxClockGenerators)
         return;
     const Layout l = ClockLayout(o, s.CursorX, s.CursorY);
-    if (!InsideBorder(s, l.area)
-        || IsAreaOccupied(s, static_cast<int16_t>(l.area.x1), static_cast<int16_t>(l.area.y1),
+    if (!InsideBorder(s.circuit, l.area)
+        || IsAreaOccupied(s.circuit, static_cast<int16_t>(l.area.x1), static_cast<int16_t>(l.area.y1),
                           static_cast<int16_t>(l.area.x2), static_cast<int16_t>(l.area.y2)))
         return;
-    const int16_t n = PlaceLayout(c, l, ElementType::ClockGenerator, o, UndoText::PlaceClock);
-    const uint8_t used = s.ClockCount;
-    ++s.ClockCount;
+    const int16_t n = PlaceLayout(s.circuit, c.objUndo, l, ElementType::ClockGenerator, o, UndoText::PlaceClock);
+    const uint8_t used = s.circuit.ClockCount;
+    ++s.circuit.ClockCount;
     int u = TimerUBound(s);
     if (used != 0)
         u = AddTimerMember(s, u);
     ResizeSlots(s, u);
-    ClockSlot& slot = s.Clocks[static_cast<size_t>(u)];
+    ClockSlot& slot = s.circuit.Clocks[u];
     slot.ClockElement = n;
     slot.ClockHigh = kStartPhaseMs;
     slot.ClockLow = kStartPhaseMs;
@@ -115,14 +116,15 @@ void SetTimer(PlacementContext& c)
 void RemoveTimer(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const int16_t n = CursorElement(s, {ElementType::ClockGenerator});
-    const auto r = n == 0 ? std::nullopt : ParsedFootprint(s, n);
+    const FoundElement f = CursorElement(s, {ElementType::ClockGenerator});
+    const auto r = f ? FootprintOf(s.circuit, f) : std::nullopt;
     if (!r)
         return;
+    const int16_t n = f.n;
     // The slot goes into the Label first, so that the undo step keeps it.
-    const int used = std::min<int>(s.ClockCount, static_cast<int>(s.Clocks.size()));
+    const int used = std::min<int>(s.circuit.ClockCount, static_cast<int>(s.circuit.Clocks.size()));
     for (int k = 0; k < used; ++k) {
-        if (s.Clocks[static_cast<size_t>(k)].ClockElement == n) {
+        if (s.circuit.Clocks[k].ClockElement == n) {
             RemoveTimerSlot(s, static_cast<int16_t>(k));
             break;
         }
@@ -133,19 +135,19 @@ void RemoveTimer(PlacementContext& c)
 void RemoveTimerSlot(ProgramState& s, int16_t slot)
 {
     const int u = TimerUBound(s);
-    if (slot < 0 || slot >= s.ClockCount || slot > u || static_cast<size_t>(slot) >= s.Clocks.size())
+    if (slot < 0 || slot >= s.circuit.ClockCount || slot > u || static_cast<size_t>(slot) >= s.circuit.Clocks.size())
         return;
-    const ClockSlot& c = s.Clocks[static_cast<size_t>(slot)];
+    const ClockSlot& c = s.circuit.Clocks[slot];
     const int16_t e = c.ClockElement;
-    if (e >= 1 && e <= s.ElementCount() && static_cast<size_t>(e) < s.Elements.size()) {
+    if (e >= 1 && e <= s.circuit.ElementCount()) {
         QString stored;
         for (int v : {static_cast<int>(slot), static_cast<int>(c.ClockHigh), static_cast<int>(c.ClockLow),
                       static_cast<int>(c.ClockLinked), static_cast<int>(c.ClockCycles), static_cast<int>(c.ClockOutputHigh),
                       TimerInterval(s, slot)})
             stored += QString::number(v) + QLatin1Char(';');
-        s.Elements[static_cast<size_t>(e)].Label = stored;
+        s.circuit.Elements[e].Label = stored;
     }
-    if (u >= 1 && static_cast<size_t>(u) < s.Clocks.size()) {
+    if (u >= 1 && static_cast<size_t>(u) < s.circuit.Clocks.size()) {
         // The generators after it lose one element number with its removal.
         for (int k = slot; k < u; ++k)
             CopySlot(s, k, k + 1, -1);
@@ -153,22 +155,24 @@ void RemoveTimerSlot(ProgramState& s, int16_t slot)
             s.ports.clockTimers->RemoveLastClockTimer();
         ResizeSlots(s, u - 1);
     }
-    if (s.ClockCount > 0)
-        --s.ClockCount;
+    if (s.circuit.ClockCount > 0)
+        --s.circuit.ClockCount;
     // The idle slot is written to the file: without a generator it reads as
     // in a new circuit, so that undoing a placement gives back the same file.
-    if (s.ClockCount == 0)
-        ResetClockSlots(s, 0);
+    if (s.circuit.ClockCount == 0) {
+        ResetClockSlots(s.circuit, 0);
+        s.SelectedClock = 0;
+    }
 }
 
 void RestoreTimer(ProgramState& s, int16_t n)
 {
-    if (n < 1 || static_cast<size_t>(n) >= s.Elements.size() || s.ClockCount >= kMaxClockGenerators)
+    if (n < 1 || static_cast<size_t>(n) >= s.circuit.Elements.size() || s.circuit.ClockCount >= kMaxClockGenerators)
         return;
-    ElementRecord& r = s.Elements[static_cast<size_t>(n)];
+    ElementRecord& r = s.circuit.Elements[n];
     const QString stored = r.Label;
     r.Label.clear();
-    const int used = std::min<int>(s.ClockCount, static_cast<int>(s.Clocks.size()));
+    const int used = std::min<int>(s.circuit.ClockCount, static_cast<int>(s.circuit.Clocks.size()));
     int slot = 0;
     int16_t high = kStartPhaseMs;
     int16_t low = kStartPhaseMs;
@@ -187,17 +191,17 @@ void RestoreTimer(ProgramState& s, int16_t n)
         interval = static_cast<int>(std::clamp(field(7), 0.0, 2147483647.0));
     } else {
         // No stored slot: a fresh one in element order.
-        while (slot < used && s.Clocks[static_cast<size_t>(slot)].ClockElement < n)
+        while (slot < used && s.circuit.Clocks[slot].ClockElement < n)
             ++slot;
     }
     int u = TimerUBound(s);
-    if (s.ClockCount != 0)
+    if (s.circuit.ClockCount != 0)
         u = AddTimerMember(s, u);
     ResizeSlots(s, u);
     // The generators after the re-inserted one have moved up by one element.
     for (int k = u - 1; k >= slot; --k)
         CopySlot(s, k + 1, k, 1);
-    ClockSlot& c = s.Clocks[static_cast<size_t>(slot)];
+    ClockSlot& c = s.circuit.Clocks[slot];
     c.ClockElement = n;
     c.ClockHigh = high;
     c.ClockLow = low;
@@ -205,5 +209,5 @@ void RestoreTimer(ProgramState& s, int16_t n)
     c.ClockCycles = static_cast<uint8_t>(cycles);
     c.ClockOutputHigh = outputHigh;
     SetTimerInterval(s, slot, interval);
-    ++s.ClockCount;
+    ++s.circuit.ClockCount;
 }

@@ -1,15 +1,18 @@
 #include "placement/clsUndo.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <set>
 
 #include "model/circuit_tables.h"
+#include "model/components.h"
 #include "model/state.h"
 #include "placement/clock_slots.h"
 #include "placement/ic_instances.h"
 #include "placement/placement_context.h"
 #include "placement/placement_frame.h"
+#include "placement/undo_texts.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "platform/user_dialogs.h"
@@ -34,16 +37,16 @@ bool ElementExists(const ProgramState& s, uint64_t identity)
 {
     if (identity == 0)
         return false;
-    for (int e = 1; e <= s.ElementCount() && static_cast<size_t>(e) < s.Elements.size(); ++e)
-        if (s.Elements[static_cast<size_t>(e)].Identity == identity)
+    for (int e = 1; e <= s.circuit.ElementCount(); ++e)
+        if (s.circuit.Elements[e].Identity == identity)
             return true;
     return false;
 }
 
 int16_t ElementWithIdentity(const ProgramState& s, uint64_t identity)
 {
-    for (int e = 1; e <= s.ElementCount() && static_cast<size_t>(e) < s.Elements.size(); ++e)
-        if (s.Elements[static_cast<size_t>(e)].Identity == identity)
+    for (int e = 1; e <= s.circuit.ElementCount(); ++e)
+        if (s.circuit.Elements[e].Identity == identity)
             return static_cast<int16_t>(e);
     return 0;
 }
@@ -51,8 +54,8 @@ int16_t ElementWithIdentity(const ProgramState& s, uint64_t identity)
 std::set<int> SensorChannels(const ProgramState& s)
 {
     std::set<int> channels;
-    for (int e = 1; e <= s.ElementCount() && static_cast<size_t>(e) < s.Elements.size(); ++e) {
-        const ElementRecord& r = s.Elements[static_cast<size_t>(e)];
+    for (int e = 1; e <= s.circuit.ElementCount(); ++e) {
+        const ElementRecord& r = s.circuit.Elements[e];
         if (r.Type == ElementType::AnalysisSensor)
             channels.insert(static_cast<int>(Val(r.Label)));
     }
@@ -63,33 +66,33 @@ std::set<int> SensorChannels(const ProgramState& s)
 // cells, clock slots and worksheet IC entries that name it move up by one.
 void MakeRoom(ProgramState& s, int16_t n, bool isClock)
 {
-    if (n > s.ElementCount()) {
-        SetElementCount(s, n);
+    if (n > s.circuit.ElementCount()) {
+        SetElementCount(s.circuit, n);
         return;
     }
-    const int16_t last = s.ElementCount();
-    SetElementCount(s, static_cast<int16_t>(last + 1));
+    const int16_t last = s.circuit.ElementCount();
+    SetElementCount(s.circuit, static_cast<int16_t>(last + 1));
     for (int j = last; j >= n; --j) {
-        ElementRecord& moved = s.Elements[static_cast<size_t>(j)];
+        ElementRecord& moved = s.circuit.Elements[j];
         if (moved.Type == ElementType::ClockGenerator && !isClock) {
             // Only slots in use: an idle slot 0 may still name an old generator.
-            const int used = std::min<int>(s.ClockCount, static_cast<int>(s.Clocks.size()));
+            const int used = std::min<int>(s.circuit.ClockCount, static_cast<int>(s.circuit.Clocks.size()));
             for (int k = 0; k < used; ++k) {
-                if (s.Clocks[static_cast<size_t>(k)].ClockElement == j) {
-                    s.Clocks[static_cast<size_t>(k)].ClockElement = static_cast<int16_t>(j + 1);
+                if (s.circuit.Clocks[k].ClockElement == j) {
+                    s.circuit.Clocks[k].ClockElement = static_cast<int16_t>(j + 1);
                     break;
                 }
             }
         }
-        s.Elements[static_cast<size_t>(j) + 1] = moved;
-        s.Elements[static_cast<size_t>(j) + 1].SelfIndex = static_cast<int16_t>(moved.SelfIndex + 1);
+        s.circuit.Elements[static_cast<size_t>(j) + 1] = moved;
+        s.circuit.Elements[static_cast<size_t>(j) + 1].SelfIndex = static_cast<int16_t>(moved.SelfIndex + 1);
     }
-    for (int x = 0; x <= s.MaxX && x <= s.P.UBoundX(); ++x)
-        for (int y = 0; y <= s.MaxY && y <= s.P.UBoundY(); ++y)
-            if (s.P(x, y).ElementNr >= n)
-                ++s.P(x, y).ElementNr;
-    for (int k = 1; k <= s.LevelUBound && static_cast<size_t>(k) < s.ICInstances.size(); ++k) {
-        ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(k)];
+    for (int x = 0; x <= s.circuit.MaxX && x <= s.circuit.P.UBoundX(); ++x)
+        for (int y = 0; y <= s.circuit.MaxY && y <= s.circuit.P.UBoundY(); ++y)
+            if (s.circuit.P(x, y).ElementNr >= n)
+                ++s.circuit.P(x, y).ElementNr;
+    for (int k = 1; k <= s.circuit.LevelUBound && static_cast<size_t>(k) < s.circuit.ICInstances.size(); ++k) {
+        ICInstanceRecord& ic = s.circuit.ICInstances[k];
         if (ic.NestingLevel == 0 && ic.ElementNr >= n)
             ++ic.ElementNr;
     }
@@ -99,7 +102,56 @@ void ShowICNotRestored(PlacementContext& c, const QString& name)
 {
     if (c.dialogs)
         c.dialogs->ShowMessage(QStringLiteral("IC '%1' could not be restored.").arg(name), MessageButtons::OK,
-                               MessageIcon::Information, LoadResString(2612));
+                               MessageIcon::Information, LoadResString(UndoText::DeleteIC));
+}
+
+// ---- Taking off an element that appeared since a step, by its type ----
+
+using AppearedRemover = void (*)(PlacementContext& c, int16_t e, PinPos cell);
+
+void RemoveAppearedElement(PlacementContext& c, int16_t e, PinPos)
+{
+    DeleteElement(c.s.circuit, e);
+}
+
+void RemoveAppearedIC(PlacementContext& c, int16_t, PinPos cell)
+{
+    if (const auto r = RemoveICAt(c, cell))
+        c.s.Changes.Area(static_cast<int16_t>(r->x1), static_cast<int16_t>(r->y1), static_cast<int16_t>(r->x2),
+                         static_cast<int16_t>(r->y2));
+}
+
+// With its clock slot.
+void RemoveAppearedClock(PlacementContext& c, int16_t e, PinPos)
+{
+    ProgramState& s = c.s;
+    const auto used = s.circuit.Clocks.begin() + std::min<std::ptrdiff_t>(s.circuit.ClockCount, std::ssize(s.circuit.Clocks));
+    const auto it = std::find_if(s.circuit.Clocks.begin(), used, [e](const ClockSlot& slot) { return slot.ClockElement == e; });
+    if (it != used)
+        RemoveTimerSlot(s, static_cast<int16_t>(it - s.circuit.Clocks.begin()));
+    DeleteElement(s.circuit, e);
+}
+
+// With its graph in the analyzer.
+void RemoveAppearedSensor(PlacementContext& c, int16_t e, PinPos)
+{
+    if (c.s.ports.analyzer)
+        c.s.ports.analyzer->RemoveGraph(static_cast<int>(Val(c.s.circuit.Elements[e].Label)));
+    DeleteElement(c.s.circuit, e);
+}
+
+constexpr std::array<AppearedRemover, kElementTypeBound> kAppearedRemovers = [] {
+    std::array<AppearedRemover, kElementTypeBound> t{};
+    t.fill(RemoveAppearedElement);
+    t[ElementType::IC] = RemoveAppearedIC;
+    t[ElementType::ClockGenerator] = RemoveAppearedClock;
+    t[ElementType::AnalysisSensor] = RemoveAppearedSensor;
+    return t;
+}();
+
+AppearedRemover RemoverFor(uint8_t type)
+{
+    return type < kAppearedRemovers.size() ? kAppearedRemovers[type] : RemoveAppearedElement;
 }
 
 } // namespace
@@ -127,8 +179,8 @@ void clsUndo::NewUndo(int16_t& x1, int16_t& y1, int16_t& x2, int16_t& y2, const 
         return;
     x1 = std::max<int16_t>(x1, 0);
     y1 = std::max<int16_t>(y1, 0);
-    x2 = std::min(x2, s_.MaxX);
-    y2 = std::min(y2, s_.MaxY);
+    x2 = std::min(x2, s_.circuit.MaxX);
+    y2 = std::min(y2, s_.circuit.MaxY);
     // A rectangle wholly beyond the worksheet holds nothing to save.
     if (x1 > x2 || y1 > y2)
         return;
@@ -159,7 +211,7 @@ void clsUndo::NewUndo(int16_t& x1, int16_t& y1, int16_t& x2, int16_t& y2, const 
 void clsUndo::ShiftUndoStack()
 {
     for (int k = undos_ - 1; k >= 1; --k)
-        UndoRecords[static_cast<size_t>(k) + 1] = std::move(UndoRecords[static_cast<size_t>(k)]);
+        UndoRecords[static_cast<size_t>(k) + 1] = std::move(UndoRecords[k]);
     UndoRecords[1] = UndoRecord{};
 }
 
@@ -173,8 +225,8 @@ void clsUndo::SaveUndoGrid(int16_t& x1, int16_t& y1, int16_t& x2, int16_t& y2)
         r.AreaY2 = y2;
         x1 = 0;
         y1 = 0;
-        x2 = s_.MaxX;
-        y2 = s_.MaxY;
+        x2 = s_.circuit.MaxX;
+        y2 = s_.circuit.MaxY;
     }
     r.X1 = x1;
     r.Y1 = y1;
@@ -183,14 +235,14 @@ void clsUndo::SaveUndoGrid(int16_t& x1, int16_t& y1, int16_t& x2, int16_t& y2)
     r.Cells.Redim(x2 - x1, y2 - y1);
     for (int x = x1; x <= x2; ++x)
         for (int y = y1; y <= y2; ++y)
-            if (s_.P.Contains(x, y))
-                r.Cells(x - x1, y - y1) = s_.P(x, y);
+            if (s_.circuit.P.Contains(x, y))
+                r.Cells(x - x1, y - y1) = s_.circuit.P(x, y);
 }
 
 uint64_t clsUndo::NewIdentity()
 {
     // Elements may carry identities from an earlier history over the same tables.
-    for (const ElementRecord& e : s_.Elements)
+    for (const ElementRecord& e : s_.circuit.Elements)
         lastIdentity_ = std::max(lastIdentity_, e.Identity);
     return ++lastIdentity_;
 }
@@ -202,26 +254,26 @@ void clsUndo::SaveUndoElements(int16_t x1, int16_t y1, int16_t x2, int16_t y2)
     std::set<int16_t> saved;
     for (int x = x1; x <= x2; ++x) {
         for (int y = y1; y <= y2; ++y) {
-            if (!s_.P.Contains(x, y))
+            if (!s_.circuit.P.Contains(x, y))
                 continue;
-            const GridCell& cell = s_.P(x, y);
+            const GridCell& cell = s_.circuit.P(x, y);
             const int16_t e = cell.ElementNr;
-            if (e < 1 || e > s_.ElementCount() || static_cast<size_t>(e) >= s_.Elements.size() || saved.count(e))
+            if (e < 1 || e > s_.circuit.ElementCount() || saved.count(e))
                 continue;
-            ElementRecord& live = s_.Elements[static_cast<size_t>(e)];
+            ElementRecord& live = s_.circuit.Elements[e];
             ElementRecord copy = live;
             if (cell.Type == ElementType::IC && !Move) {
                 int link = cell.ICLink;
                 // An IC without connectors has no linked cell; its slot is found by its element.
                 if (link == 0 && live.InPinList.isEmpty()) {
-                    for (int k = 1; k <= s_.LevelUBound && static_cast<size_t>(k) < s_.ICInstances.size(); ++k)
-                        if (s_.ICInstances[static_cast<size_t>(k)].NestingLevel == 0
-                            && s_.ICInstances[static_cast<size_t>(k)].ElementNr == e)
+                    for (int k = 1; k <= s_.circuit.LevelUBound && static_cast<size_t>(k) < s_.circuit.ICInstances.size(); ++k)
+                        if (s_.circuit.ICInstances[k].NestingLevel == 0
+                            && s_.circuit.ICInstances[k].ElementNr == e)
                             link = k;
                 }
-                if (link == 0 || static_cast<size_t>(link) >= s_.ICInstances.size())
+                if (link == 0 || static_cast<size_t>(link) >= s_.circuit.ICInstances.size())
                     continue;
-                copy.InPinList = s_.ICInstances[static_cast<size_t>(link)].Name;
+                copy.InPinList = s_.circuit.ICInstances[link].Name;
                 copy.Label = QString::number(link);
             }
             if (live.Identity == 0)
@@ -237,7 +289,7 @@ void clsUndo::SaveUndoElements(int16_t x1, int16_t y1, int16_t x2, int16_t y2)
 void clsUndo::SaveTables(UndoRecord& r) const
 {
     auto t = std::make_shared<UndoTables>();
-    static_cast<CircuitTables&>(*t) = s_;
+    static_cast<CircuitTables&>(*t) = s_.circuit;
     t->SelectedClock = s_.SelectedClock;
     if (const ClockTimerPort* timers = s_.ports.clockTimers)
         for (int i = 0; i <= timers->ClockTimerUBound(); ++i)
@@ -253,14 +305,9 @@ void clsUndo::Undo(PlacementContext& c)
     restoreLevel_ = 0;
     if (undoPointer_ < 1 || undoPointer_ > undos_)
         return;
-    const UndoRecord& r = UndoRecords[static_cast<size_t>(undoPointer_)];
+    const UndoRecord& r = UndoRecords[undoPointer_];
     if (r.IsEmpty())
         return;
-    // What re-creating an IC borrows of the editor's state.
-    const QString icName = s_.ICName;
-    const int16_t cursorX = s_.CursorX;
-    const int16_t cursorY = s_.CursorY;
-    const int16_t currentLevel = s_.CurrentLevel;
     {
         SuspendRecording suspended(undoSuspended_);
         if (r.Kind == UndoKind::WholeField) {
@@ -277,14 +324,10 @@ void clsUndo::Undo(PlacementContext& c)
         }
         ++undoPointer_;
     }
-    s_.ICName = icName;
-    s_.CursorX = cursorX;
-    s_.CursorY = cursorY;
-    s_.CurrentLevel = currentLevel;
     if (s_.ports.worksheet)
         s_.ports.worksheet->SelectNone();
-    if (undoPointer_ <= undos_ && !UndoRecords[static_cast<size_t>(undoPointer_)].IsEmpty())
-        ShowStep(UndoRecords[static_cast<size_t>(undoPointer_)], false);
+    if (undoPointer_ <= undos_ && !UndoRecords[undoPointer_].IsEmpty())
+        ShowStep(UndoRecords[undoPointer_], false);
     else
         DisableUndo(true);
 }
@@ -297,7 +340,7 @@ void clsUndo::RestoreUndoElements(PlacementContext& c, const UndoRecord& r)
     // that the change left standing. Lowest numbers first, so each finds room.
     std::vector<const ElementRecord*> missing;
     for (int i = 1; i <= r.SavedCount && static_cast<size_t>(i) < r.SavedElements.size(); ++i) {
-        const ElementRecord& E = r.SavedElements[static_cast<size_t>(i)];
+        const ElementRecord& E = r.SavedElements[i];
         if (plain && ElementExists(s, E.Identity))
             continue;
         missing.push_back(&E);
@@ -315,41 +358,19 @@ void clsUndo::RestoreUndoElements(PlacementContext& c, const UndoRecord& r)
             continue;
         if (!plain) {
             // A move changes no numbers: the record is overwritten where it stands.
-            if (n > s.ElementCount() || static_cast<size_t>(n) >= s.Elements.size())
+            if (n > s.circuit.ElementCount())
                 continue;
-            s.Elements[static_cast<size_t>(n)] = E;
+            s.circuit.Elements[n] = E;
             if (E.Type == ElementType::IC)
-                s.Elements[static_cast<size_t>(n)].InPinList = E.OutPinList;
+                s.circuit.Elements[n].InPinList = E.OutPinList;
             continue;
         }
         MakeRoom(s, n, E.Type == ElementType::ClockGenerator);
         if (E.Type == ElementType::IC) {
-            s.ICName = E.InPinList;
-            s.CursorX = r.X1;
-            s.CursorY = static_cast<int16_t>(r.Y1 + Int((r.Y2 - r.Y1) / 2.0));
-            ElementRecord fresh;
-            fresh.SelfIndex = n;
-            fresh.Identity = E.Identity;
-            s.Elements[static_cast<size_t>(n)] = fresh;
-            restoreLevel_ = static_cast<int16_t>(Val(E.Label));
-            const int16_t oldLevel = restoreLevel_;
-            const bool placed = SetIC(c, true, n, restoreLevel_);
-            ElementRecord& rec = s.Elements[static_cast<size_t>(n)];
-            if (placed) {
-                rec.Orientation = E.Orientation;
-                rec.Color = E.Color;
-                icLevelMap_.emplace_back(oldLevel, s.CurrentLevel);
-            } else {
-                // Kept for the moment so that the numbers in the saved cells
-                // stay right; taken off again once the cells are back.
-                rec = E;
-                rec.InPinList = E.OutPinList;
-                rec.Label.clear();
-                failedICs_.emplace_back(E.Identity, E.InPinList);
-            }
+            RestoreIC(c, r, E);
             continue;
         }
-        s.Elements[static_cast<size_t>(n)] = E;
+        s.circuit.Elements[n] = E;
         if (E.Type == ElementType::ClockGenerator)
             RestoreTimer(s, n);
         else if (E.Type == ElementType::AnalysisSensor && s.ports.analyzer)
@@ -357,61 +378,66 @@ void clsUndo::RestoreUndoElements(PlacementContext& c, const UndoRecord& r)
     }
 }
 
+void clsUndo::RestoreIC(PlacementContext& c, const UndoRecord& r, const ElementRecord& E)
+{
+    ProgramState& s = s_;
+    const int16_t n = E.SelfIndex;
+    ElementRecord fresh;
+    fresh.SelfIndex = n;
+    fresh.Identity = E.Identity;
+    s.circuit.Elements[n] = fresh;
+    restoreLevel_ = static_cast<int16_t>(Val(E.Label));
+    // Where the step's rectangle starts, at its middle row.
+    const PinPos cell{r.X1, static_cast<int16_t>(r.Y1 + Int((r.Y2 - r.Y1) / 2.0))};
+    const PlacedIC placed = PlaceIC(c, {E.InPinList, cell, restoreLevel_, n, E.Orientation});
+    ElementRecord& rec = s.circuit.Elements[n];
+    if (placed) {
+        rec.Orientation = E.Orientation;
+        rec.Color = E.Color;
+        icLevelMap_.emplace_back(restoreLevel_, placed.level);
+    } else {
+        // Kept for the moment so that the numbers in the saved cells
+        // stay right; taken off again once the cells are back.
+        rec = E;
+        rec.InPinList = E.OutPinList;
+        rec.Label.clear();
+        failedICs_.emplace_back(E.Identity, E.InPinList);
+    }
+}
+
+void clsUndo::RemoveAppeared(PlacementContext& c, const UndoRecord& r)
+{
+    ProgramState& s = s_;
+    // Elements that appeared in the rectangle since the step, each with one
+    // of its cells; removed from the highest number down so that no
+    // removal renumbers one still to come.
+    std::vector<std::pair<int16_t, PinPos>> appeared;
+    std::set<int16_t> seen;
+    for (int x = r.X1; x <= r.X2; ++x) {
+        for (int y = r.Y1; y <= r.Y2; ++y) {
+            if (!s.circuit.P.Contains(x, y))
+                continue;
+            const int16_t e = s.circuit.P(x, y).ElementNr;
+            if (e >= 1 && r.Cells(x - r.X1, y - r.Y1).ElementNr == 0 && seen.insert(e).second)
+                appeared.push_back({e, {static_cast<int16_t>(x), static_cast<int16_t>(y)}});
+        }
+    }
+    std::sort(appeared.begin(), appeared.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (const auto& [e, cell] : appeared)
+        if (e <= s.circuit.ElementCount())
+            RemoverFor(s.circuit.Elements[e].Type)(c, e, cell);
+}
+
 void clsUndo::RestoreUndoGrid(PlacementContext& c, const UndoRecord& r)
 {
     ProgramState& s = s_;
-    if (r.Kind == UndoKind::Plain) {
-        // Elements that appeared in the rectangle since the step, each with one
-        // of its cells; removed from the highest number down so that no
-        // removal renumbers one still to come.
-        std::vector<std::pair<int16_t, std::pair<int16_t, int16_t>>> appeared;
-        std::set<int16_t> seen;
-        for (int x = r.X1; x <= r.X2; ++x) {
-            for (int y = r.Y1; y <= r.Y2; ++y) {
-                if (!s.P.Contains(x, y))
-                    continue;
-                const int16_t e = s.P(x, y).ElementNr;
-                if (e >= 1 && r.Cells(x - r.X1, y - r.Y1).ElementNr == 0 && seen.insert(e).second)
-                    appeared.push_back({e, {static_cast<int16_t>(x), static_cast<int16_t>(y)}});
-            }
-        }
-        std::sort(appeared.begin(), appeared.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
-        for (const auto& [e, cell] : appeared) {
-            if (e > s.ElementCount())
-                continue;
-            const ElementRecord& rec = s.Elements[static_cast<size_t>(e)];
-            switch (rec.Type) {
-            case ElementType::IC:
-                s.CursorX = cell.first;
-                s.CursorY = cell.second;
-                RemoveIC(c);
-                break;
-            case ElementType::ClockGenerator: {
-                const auto used = s.Clocks.begin()
-                    + std::min<std::ptrdiff_t>(s.ClockCount, static_cast<std::ptrdiff_t>(s.Clocks.size()));
-                const auto namesIt = [e](const ClockSlot& slot) { return slot.ClockElement == e; };
-                const auto it = std::find_if(s.Clocks.begin(), used, namesIt);
-                if (it != used)
-                    RemoveTimerSlot(s, static_cast<int16_t>(it - s.Clocks.begin()));
-                DeleteElement(s, e);
-                break;
-            }
-            case ElementType::AnalysisSensor:
-                if (s.ports.analyzer)
-                    s.ports.analyzer->RemoveGraph(static_cast<int>(Val(rec.Label)));
-                DeleteElement(s, e);
-                break;
-            default:
-                DeleteElement(s, e);
-                break;
-            }
-        }
-    }
+    if (r.Kind == UndoKind::Plain)
+        RemoveAppeared(c, r);
     for (int x = r.X1; x <= r.X2; ++x) {
         for (int y = r.Y1; y <= r.Y2; ++y) {
-            if (!s.P.Contains(x, y))
+            if (!s.circuit.P.Contains(x, y))
                 continue;
-            GridCell& cell = s.P(x, y);
+            GridCell& cell = s.circuit.P(x, y);
             cell = r.Cells(x - r.X1, y - r.Y1);
             for (const auto& [from, to] : icLevelMap_)
                 if (cell.ICLink != 0 && cell.ICLink == from)
@@ -423,10 +449,10 @@ void clsUndo::RestoreUndoGrid(PlacementContext& c, const UndoRecord& r)
         const int16_t e = ElementWithIdentity(s, identity);
         if (e == 0)
             continue;
-        int x1 = s.MaxX, y1 = s.MaxY, x2 = -1, y2 = -1;
-        for (int x = 0; x <= s.MaxX; ++x) {
-            for (int y = 0; y <= s.MaxY; ++y) {
-                if (s.P(x, y).ElementNr == e) {
+        int x1 = s.circuit.MaxX, y1 = s.circuit.MaxY, x2 = -1, y2 = -1;
+        for (int x = 0; x <= s.circuit.MaxX; ++x) {
+            for (int y = 0; y <= s.circuit.MaxY; ++y) {
+                if (s.circuit.P(x, y).ElementNr == e) {
                     x1 = std::min(x1, x);
                     y1 = std::min(y1, y);
                     x2 = std::max(x2, x);
@@ -435,9 +461,9 @@ void clsUndo::RestoreUndoGrid(PlacementContext& c, const UndoRecord& r)
             }
         }
         if (x2 >= 0)
-            ClearGridArea(s, static_cast<int16_t>(x1), static_cast<int16_t>(y1), static_cast<int16_t>(x2),
+            ClearGridArea(s.circuit, static_cast<int16_t>(x1), static_cast<int16_t>(y1), static_cast<int16_t>(x2),
                           static_cast<int16_t>(y2));
-        DeleteElement(s, e);
+        DeleteElement(s.circuit, e);
         ShowICNotRestored(c, name);
     }
     icLevelMap_.clear();
@@ -452,11 +478,11 @@ void clsUndo::RestoreWholeField(PlacementContext& c, const UndoRecord& r)
     if (r.Tables) {
         const UndoTables& t = *r.Tables;
         // Level 0 belongs to the power-on copy, not to the circuit.
-        LevelRecord level0 = s.Levels.empty() ? LevelRecord{} : std::move(s.Levels[0]);
-        static_cast<CircuitTables&>(s) = t;
-        if (s.Levels.empty())
-            s.Levels.resize(1);
-        s.Levels[0] = std::move(level0);
+        LevelRecord level0 = s.circuit.Levels.empty() ? LevelRecord{} : std::move(s.circuit.Levels[0]);
+        static_cast<CircuitTables&>(s.circuit) = t;
+        if (s.circuit.Levels.empty())
+            s.circuit.Levels.resize(1);
+        s.circuit.Levels[0] = std::move(level0);
         s.SelectedClock = t.SelectedClock;
         if (ClockTimerPort* timers = s.ports.clockTimers; timers && !t.TimerIntervals.empty()) {
             const int ub = static_cast<int>(t.TimerIntervals.size()) - 1;
@@ -465,13 +491,13 @@ void clsUndo::RestoreWholeField(PlacementContext& c, const UndoRecord& r)
             while (timers->ClockTimerUBound() > ub && timers->ClockTimerUBound() > 0)
                 timers->RemoveLastClockTimer();
             for (int i = 0; i <= ub; ++i)
-                timers->SetClockTimerInterval(i, t.TimerIntervals[static_cast<size_t>(i)]);
+                timers->SetClockTimerInterval(i, t.TimerIntervals[i]);
         }
     }
     for (int x = r.X1; x <= r.X2; ++x)
         for (int y = r.Y1; y <= r.Y2; ++y)
-            if (s.P.Contains(x, y))
-                s.P(x, y) = r.Cells(x - r.X1, y - r.Y1);
+            if (s.circuit.P.Contains(x, y))
+                s.circuit.P(x, y) = r.Cells(x - r.X1, y - r.Y1);
     const std::set<int> channelsAfter = SensorChannels(s);
     if (AnalyzerPort* a = s.ports.analyzer) {
         for (int k : channelsBefore)
@@ -500,9 +526,9 @@ void clsUndo::DeleteLastUndo()
     int i = 2;
     for (; i <= undos_; ++i) {
         undoPointer_ = static_cast<int16_t>(i);
-        if (UndoRecords[static_cast<size_t>(i)].IsEmpty())
+        if (UndoRecords[i].IsEmpty())
             break;
-        UndoRecords[static_cast<size_t>(i) - 1] = std::move(UndoRecords[static_cast<size_t>(i)]);
+        UndoRecords[static_cast<size_t>(i) - 1] = std::move(UndoRecords[i]);
     }
     UndoRecords[static_cast<size_t>(i) - 1] = UndoRecord{};
     undoPointer_ = 1;
@@ -515,7 +541,7 @@ void clsUndo::DeleteLastUndo()
 void clsUndo::DeleteUndoData(bool KeepMode)
 {
     for (int i = 1; i <= undos_; ++i)
-        UndoRecords[static_cast<size_t>(i)] = UndoRecord{};
+        UndoRecords[i] = UndoRecord{};
     undoPointer_ = 0;
     DisableUndo(false);
     if (!KeepMode) {
@@ -544,7 +570,7 @@ void clsUndo::SetUndos(int16_t n)
         const int j = i - first + 1;
         if (j > count)
             break;
-        next[static_cast<size_t>(j)] = std::move(UndoRecords[static_cast<size_t>(i)]);
+        next[j] = std::move(UndoRecords[i]);
     }
     UndoRecords = std::move(next);
     undos_ = count;
@@ -558,13 +584,13 @@ bool clsUndo::NoUndoData() const
 {
     if (undoPointer_ < 0 || undoPointer_ > undos_)
         return false;
-    return UndoRecords[static_cast<size_t>(undoPointer_)].IsEmpty();
+    return UndoRecords[undoPointer_].IsEmpty();
 }
 
 void clsUndo::ListUndos(QStringList& Element) const
 {
     for (int i = std::max<int>(undoPointer_, 0); i <= undos_; ++i) {
-        const UndoRecord& r = UndoRecords[static_cast<size_t>(i)];
+        const UndoRecord& r = UndoRecords[i];
         if (r.IsEmpty() || r.Description.isEmpty())
             break;
         Element << QStringLiteral("%1 (%2,%3 - %4,%5)").arg(r.Description).arg(r.X1).arg(r.Y1).arg(r.X2).arg(r.Y2);

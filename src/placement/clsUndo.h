@@ -83,11 +83,13 @@ public:
     int16_t UndoPointer() const { return undoPointer_; }
     bool UndoSuspended() const { return undoSuspended_; }
     int16_t RestoreLevel() const { return restoreLevel_; }
-    const UndoRecord& Record(int16_t i) const { return UndoRecords[static_cast<size_t>(i)]; }
+    const UndoRecord& Record(int16_t i) const { return UndoRecords[i]; }
 
 private:
     void RedrawUndoArea(const UndoRecord& r);
     void RestoreUndoGrid(PlacementContext& c, const UndoRecord& r);
+    void RemoveAppeared(PlacementContext& c, const UndoRecord& r);
+    void RestoreIC(PlacementContext& c, const UndoRecord& r, const ElementRecord& E);
     void RestoreUndoElements(PlacementContext& c, const UndoRecord& r);
     void RestoreWholeField(PlacementContext& c, const UndoRecord& r);
     void ShiftUndoStack();

@@ -4,10 +4,19 @@
 // PlaceOrientation; a removing routine removes the element under the cursor.
 #include <cstdint>
 
-struct PlacementContext;
+#include "placement/placement_frame.h"
 
-// AND (6), OR (7) or XOR (8) with the number of inputs in the main window's
-// gate-inputs box, held within 2..20 (2 when there is no window).
+struct Circuit;
+struct PlacementContext;
+class clsUndo;
+
+// An AND, OR or XOR gate with `inputs` inputs (2..20) placed with its anchor
+// (the first input's row or column) at cell; refused outside the border or
+// over other components.
+Placed PlaceGate(Circuit& circuit, clsUndo& undo, PinPos cell, uint8_t orientation, int inputs, uint8_t gateType);
+
+// PlaceGate at the cursor in PlaceOrientation with the number of inputs in the
+// main window's gate-inputs box, held within 2..20 (2 when there is no window).
 void SetGatter(PlacementContext& c, uint8_t gateType);
 void RemoveGatter(PlacementContext& c);
 void SetInverter(PlacementContext& c);

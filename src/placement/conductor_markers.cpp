@@ -21,7 +21,7 @@ bool PowerOff(const ProgramState& s)
 // A conductor cell of P where a juncture or a diode may go.
 bool BranchingConductor(ProgramState& s, int16_t x, int16_t y)
 {
-    return s.P.Contains(x, y) && s.P(x, y).Type == ElementType::Conductor && CountConnections(s, x, y) >= kBranching;
+    return s.circuit.P.Contains(x, y) && s.circuit.P(x, y).Type == ElementType::Conductor && CountConnections(s.circuit, s.engine, x, y) >= kBranching;
 }
 
 void RecordCellsOnly(PlacementContext& c, int x1, int y1, int x2, int y2, int textId)
@@ -40,13 +40,13 @@ void Redraw(PlacementContext& c, int x1, int y1, int x2, int y2)
 void SetKoppeldiode(PlacementContext& c, int16_t x, int16_t y, bool redrawOnly)
 {
     ProgramState& s = c.s;
-    if (!s.P.Contains(x, y) || s.P(x, y).Marker == -1)
+    if (!s.circuit.P.Contains(x, y) || s.circuit.P(x, y).Marker == -1)
         return;
     // A diode already there changes nothing, so it records no step either: a
     // step recorded after an undo would wipe the steps still to be undone.
-    if (!redrawOnly && PowerOff(s) && BranchingConductor(s, x, y) && s.P(x, y).Marker == 0)
+    if (!redrawOnly && PowerOff(s) && BranchingConductor(s, x, y) && s.circuit.P(x, y).Marker == 0)
         RecordCellsOnly(c, x - 1, y - 1, x + 1, y + 1, 2601);
-    if (MarkCouplingDiode(s, x, y))
+    if (MarkCouplingDiode(s.circuit, s.engine, x, y))
         s.Changes.Marker(x, y, ElementType::CouplingDiode);
 }
 
@@ -55,10 +55,10 @@ void RemoveKoppeldiode(PlacementContext& c)
     ProgramState& s = c.s;
     const int16_t x = s.CursorX;
     const int16_t y = s.CursorY;
-    if (!s.P.Contains(x, y) || s.P(x, y).Marker != 1 || s.P(x, y).Type != ElementType::Conductor)
+    if (!s.circuit.P.Contains(x, y) || s.circuit.P(x, y).Marker != 1 || s.circuit.P(x, y).Type != ElementType::Conductor)
         return;
     RecordCellsOnly(c, x - 1, y - 1, x + 1, y + 1, 2602);
-    s.P(x, y).Marker = 0;
+    s.circuit.P(x, y).Marker = 0;
     Redraw(c, x - 1, y - 1, x + 1, y + 1);
 }
 
@@ -66,9 +66,9 @@ void SetKnotenpunkt(PlacementContext& c, int16_t x, int16_t y, bool redrawOnly)
 {
     ProgramState& s = c.s;
     // Not over a diode, and not over a juncture already there (see SetKoppeldiode).
-    if (!redrawOnly && PowerOff(s) && BranchingConductor(s, x, y) && s.P(x, y).Marker == 0)
+    if (!redrawOnly && PowerOff(s) && BranchingConductor(s, x, y) && s.circuit.P(x, y).Marker == 0)
         RecordCellsOnly(c, x - 1, y - 1, x + 1, y + 1, 2603);
-    if (MarkJuncture(s, x, y))
+    if (MarkJuncture(s.circuit, s.engine, s.CurrentLevel, x, y))
         s.Changes.Marker(x, y, ElementType::Juncture);
 }
 
@@ -76,9 +76,9 @@ void RemoveKnotenpunkt(PlacementContext& c, int16_t x, int16_t y)
 {
     ProgramState& s = c.s;
     RecordCellsOnly(c, x - 1, y - 1, x + 1, y + 1, 2604);
-    if (!s.P.Contains(x, y))
+    if (!s.circuit.P.Contains(x, y))
         return;
-    GridCell& cell = s.P(x, y);
+    GridCell& cell = s.circuit.P(x, y);
     if (cell.Marker != -1 || cell.Type != ElementType::Conductor)
         return;
     s.Changes.JunctureErased(x, y);
@@ -91,18 +91,18 @@ void SetNegationsPunkt(PlacementContext& c)
     ProgramState& s = c.s;
     const int16_t x = s.CursorX;
     const int16_t y = s.CursorY;
-    if (!s.P.Contains(x, y))
+    if (!s.circuit.P.Contains(x, y))
         return;
-    const uint8_t t = s.P(x, y).Type;
+    const uint8_t t = s.circuit.P(x, y).Type;
     if (t != ElementType::AND && t != ElementType::OR && t != ElementType::XOR && t != ElementType::FlipFlop)
         return;
-    const int16_t e = s.P(x, y).ElementNr;
-    if (e < 1 || e > s.ElementCount())
+    const int16_t e = s.circuit.P(x, y).ElementNr;
+    if (e < 1 || e > s.circuit.ElementCount())
         return;
     const ElementPins in = InputPinsOf(s, e, 0);
     auto isInput = [&](int pin) {
-        return pin < in.count && in.pin[static_cast<size_t>(pin)].X == x
-            && in.pin[static_cast<size_t>(pin)].Y == y;
+        return pin < in.count && in.pin[pin].X == x
+            && in.pin[pin].Y == y;
     };
     if (t == ElementType::FlipFlop) {
         // J and K only: neither the clock input nor an output.
@@ -114,14 +114,14 @@ void SetNegationsPunkt(PlacementContext& c)
         onPin = onPin || isInput(i);
     const ElementPins out = OutputPinsOf(s, e, 0);
     for (int i = 0; i < out.count && i < kPinTableSize; ++i) {
-        const PinPos& pin = out.pin[static_cast<size_t>(i)];
+        const PinPos& pin = out.pin[i];
         onPin = onPin || (pin.X == x && pin.Y == y);
     }
     // A pin already negated changes nothing and records nothing (see SetKoppeldiode).
-    if (!onPin || s.P(x, y).Marker != 0)
+    if (!onPin || s.circuit.P(x, y).Marker != 0)
         return;
     RecordCellsOnly(c, x - 2, y - 2, x + 2, y + 2, 2605);
-    s.P(x, y).Marker = -1;
+    s.circuit.P(x, y).Marker = -1;
     s.Changes.Element(ElementType::NegationMarker, x, y);
 }
 
@@ -131,7 +131,7 @@ void RemoveNegationsPunkt(PlacementContext& c)
     const int16_t x = s.CursorX;
     const int16_t y = s.CursorY;
     RecordCellsOnly(c, x - 1, y - 1, x + 1, y + 1, 2606);
-    if (s.P.Contains(x, y))
-        s.P(x, y).Marker = 0;
+    if (s.circuit.P.Contains(x, y))
+        s.circuit.P(x, y).Marker = 0;
     Redraw(c, x - 1, y - 1, x + 1, y + 1);
 }

@@ -3,6 +3,7 @@
 
 #include "model/geometry.h"
 #include "model/state.h"
+#include "placement/clsUndo.h"
 #include "placement/components.h"
 #include "placement/placement_context.h"
 #include "placement/placement_frame.h"
@@ -15,25 +16,15 @@ constexpr int kMinGateInputs = 2;
 // The pin tables hold 21 entries; a gate uses one for its output.
 constexpr int kMaxGateInputs = 20;
 
-bool ValidOrientation(uint8_t o)
-{
-    return o >= Orientation::Left && o <= Orientation::Down;
-}
-
-bool Horizontal(uint8_t o)
-{
-    return o == Orientation::Left || o == Orientation::Right;
-}
-
 PinPos At(int x, int y)
 {
     return {static_cast<int16_t>(x), static_cast<int16_t>(y)};
 }
 
 // The box may hold anything typed or written by synthesis.
-int GateInputs(const ProgramState& s)
+int GateInputs(const QString& text)
 {
-    double v = Val(s.GateInputsText);
+    double v = Val(text);
     if (!(v >= kMinGateInputs))
         v = kMinGateInputs;
     v = std::min<double>(v, kMaxGateInputs);
@@ -95,7 +86,7 @@ PinPos InverterOutput(uint8_t o, int X, int Y)
 // A cell left behind by a removed component: it stays a conductor while a
 // neighbour answers one of its connections, else it becomes empty. Flags no
 // neighbour answers are dropped, so that no conductor ends in nothing.
-void LeaveConductorOrEmpty(ProgramState& s, int x, int y)
+void LeaveConductorOrEmpty(Circuit& s, int x, int y)
 {
     GridCell& c = s.P(x, y);
     auto answered = [&s](int nx, int ny, int16_t GridCell::*flag) {
@@ -120,39 +111,42 @@ void LeaveConductorOrEmpty(ProgramState& s, int x, int y)
 
 } // namespace
 
+Placed PlaceGate(Circuit& circuit, clsUndo& undo, PinPos cell, uint8_t orientation, int inputs, uint8_t gateType)
+{
+    const uint8_t o = orientation;
+    if (gateType < ElementType::AND || gateType > ElementType::XOR || !ValidOrientation(o) || inputs < kMinGateInputs
+        || inputs > kMaxGateInputs)
+        return {};
+    const bool two = inputs == 2;
+    // A two-input gate keeps the three-row outline, its middle row unused.
+    const Layout l = GateLayout(o, cell.X, cell.Y, two ? 3 : inputs, two);
+    if (!Fits(circuit, l.area))
+        return {};
+    const int16_t e = PlaceLayout(circuit, undo, l, gateType, o, UndoText::PlaceGate);
+    if (two)
+        circuit.Elements[e].Label = QStringLiteral("2");
+    return {e, l.area};
+}
+
 void SetGatter(PlacementContext& c, uint8_t gateType)
 {
     ProgramState& s = c.s;
-    const uint8_t o = s.PlaceOrientation;
-    if (gateType < ElementType::AND || gateType > ElementType::XOR || !ValidOrientation(o))
+    if (gateType < ElementType::AND || gateType > ElementType::XOR || !ValidOrientation(s.PlaceOrientation))
         return;
-    int n = GateInputs(s);
-    const bool two = n == 2;
-    s.TwoInputGate = two;
-    if (two)
-        n = 3;
-    const int X = s.CursorX;
-    const int Y = s.CursorY;
-    const Layout l = GateLayout(o, X, Y, n, two);
-    if (!InsideBorder(s, l.area))
-        return;
-    if (IsAreaOccupied(s, static_cast<int16_t>(l.area.x1), static_cast<int16_t>(l.area.y1),
-                       static_cast<int16_t>(l.area.x2), static_cast<int16_t>(l.area.y2)))
-        return;
-    const int16_t e = PlaceLayout(c, l, gateType, o, UndoText::PlaceGate);
-    if (two)
-        s.Elements[static_cast<size_t>(e)].Label = QStringLiteral("2");
-    s.Changes.Element(gateType, s.CursorX, s.CursorY, o);
+    const int inputs = GateInputs(s.GateInputsText);
+    s.TwoInputGate = inputs == 2;
+    if (PlaceGate(s.circuit, c.objUndo, {s.CursorX, s.CursorY}, s.PlaceOrientation, inputs, gateType))
+        s.Changes.Element(gateType, s.CursorX, s.CursorY, s.PlaceOrientation);
 }
 
 void RemoveGatter(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const int16_t n = CursorElement(s, {ElementType::AND, ElementType::OR, ElementType::XOR});
-    if (n == 0)
+    const FoundElement f = CursorElement(s, {ElementType::AND, ElementType::OR, ElementType::XOR});
+    if (!f)
         return;
-    if (const auto r = ParsedFootprint(s, n))
-        RemoveLayout(c, n, *r, UndoText::DeleteGate, 1);
+    if (const auto r = FootprintOf(s.circuit, f))
+        RemoveLayout(c, f.n, *r, UndoText::DeleteGate, 1);
 }
 
 void SetInverter(PlacementContext& c)
@@ -166,18 +160,18 @@ void SetInverter(PlacementContext& c)
     const PinPos second = InverterOutput(o, X, Y);
     const CellRect r{std::min<int>(X, second.X), std::min<int>(Y, second.Y), std::max<int>(X, second.X),
                      std::max<int>(Y, second.Y)};
-    if (!InsideBorder(s, r))
+    if (!InsideBorder(s.circuit, r))
         return;
     // Either cell may lie on a conductor, neither on another element.
     for (const PinPos p : {At(X, Y), second}) {
-        const uint8_t t = s.P(p.X, p.Y).Type;
+        const uint8_t t = s.circuit.P(p.X, p.Y).Type;
         if (t != ElementType::Empty && t != ElementType::Conductor)
             return;
     }
-    PlaceLayout(c, {r, {At(X, Y)}, {second}}, ElementType::Inverter, o, UndoText::PlaceInverter);
+    PlaceLayout(s.circuit, c.objUndo, {r, {At(X, Y)}, {second}}, ElementType::Inverter, o, UndoText::PlaceInverter);
     // The conductor through both cells now feeds the input and leaves the output.
-    GridCell& in = s.P(X, Y);
-    GridCell& out = s.P(second.X, second.Y);
+    GridCell& in = s.circuit.P(X, Y);
+    GridCell& out = s.circuit.P(second.X, second.Y);
     switch (o) {
     case Orientation::Left: in.ConLeft = out.ConRight = 0; break;
     case Orientation::Up: in.ConUp = out.ConDown = 0; break;
@@ -190,17 +184,18 @@ void SetInverter(PlacementContext& c)
 void RemoveInverter(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const int16_t n = CursorElement(s, {ElementType::Inverter});
-    const auto r = n == 0 ? std::nullopt : ParsedFootprint(s, n);
+    const FoundElement f = CursorElement(s, {ElementType::Inverter});
+    const auto r = f ? FootprintOf(s.circuit, f) : std::nullopt;
     if (!r)
         return;
-    const PinPos a = s.InputPins[0];
-    const PinPos b = s.OutputPins[0];
+    const int16_t n = f.n;
+    const PinPos a = f.in[0];
+    const PinPos b = f.out[0];
     RecordStep(c, *r, UndoText::DeleteInverter);
-    LeaveConductorOrEmpty(s, a.X, a.Y);
-    LeaveConductorOrEmpty(s, b.X, b.Y);
+    LeaveConductorOrEmpty(s.circuit, a.X, a.Y);
+    LeaveConductorOrEmpty(s.circuit, b.X, b.Y);
     RedrawGrown(c, {s.CursorX, s.CursorY, s.CursorX, s.CursorY}, 2);
-    DeleteElement(s, n);
+    DeleteElement(s.circuit, n);
 }
 
 void SetTriState(PlacementContext& c)
@@ -214,38 +209,39 @@ void SetTriState(PlacementContext& c)
     const Layout l = TriStateLayout(o, X, Y);
     // Across the signal the footprint may reach the border.
     const bool fits = Horizontal(o)
-        ? l.area.x1 >= 1 && l.area.x2 <= s.MaxX - 1 && Y >= 1 && Y <= s.MaxY - 1
-        : l.area.y1 >= 1 && l.area.y2 <= s.MaxY - 1 && X >= 1 && X <= s.MaxX - 1;
+        ? l.area.x1 >= 1 && l.area.x2 <= s.circuit.MaxX - 1 && Y >= 1 && Y <= s.circuit.MaxY - 1
+        : l.area.y1 >= 1 && l.area.y2 <= s.circuit.MaxY - 1 && X >= 1 && X <= s.circuit.MaxX - 1;
     if (!fits)
         return;
     // Its input side may lie on conductors; the rest must be empty.
     for (int x = l.area.x1; x <= l.area.x2; ++x) {
         for (int y = l.area.y1; y <= l.area.y2; ++y) {
-            const uint8_t t = s.P(x, y).Type;
+            const uint8_t t = s.circuit.P(x, y).Type;
             const bool inputSide = Horizontal(o) ? x == X : y == Y;
             if (t != ElementType::Empty && !(inputSide && t == ElementType::Conductor))
                 return;
         }
     }
-    PlaceLayout(c, l, ElementType::TriState, o, UndoText::PlaceTriState);
+    PlaceLayout(s.circuit, c.objUndo, l, ElementType::TriState, o, UndoText::PlaceTriState);
     s.Changes.Element(ElementType::TriState, s.CursorX, s.CursorY, o);
 }
 
 void RemoveTriState(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const int16_t n = CursorElement(s, {ElementType::TriState});
-    const auto r = n == 0 ? std::nullopt : ParsedFootprint(s, n);
+    const FoundElement f = CursorElement(s, {ElementType::TriState});
+    const auto r = f ? FootprintOf(s.circuit, f) : std::nullopt;
     if (!r)
         return;
+    const int16_t n = f.n;
     const CellRect foot = *r;
     const CellRect outer{foot.x1 - 2, foot.y1 - 2, foot.x2 + 2, foot.y2 + 2};
     RecordStep(c, foot, UndoText::DeleteTriState);
-    DeleteElement(s, n);
+    DeleteElement(s.circuit, n);
     // A conductor along the input side stays a conductor.
     for (int x = foot.x1; x <= foot.x2; ++x)
         for (int y = foot.y1; y <= foot.y2; ++y)
-            if (s.P.Contains(x, y))
-                LeaveConductorOrEmpty(s, x, y);
+            if (s.circuit.P.Contains(x, y))
+                LeaveConductorOrEmpty(s.circuit, x, y);
     RedrawGrown(c, outer, 0);
 }

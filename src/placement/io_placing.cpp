@@ -12,7 +12,7 @@ namespace {
 
 bool OffBorder(const ProgramState& s, int x, int y)
 {
-    return x >= 1 && x <= s.MaxX - 1 && y >= 1 && y <= s.MaxY - 1;
+    return x >= 1 && x <= s.circuit.MaxX - 1 && y >= 1 && y <= s.circuit.MaxY - 1;
 }
 
 // The four neighbours with the flag of this cell towards each and the
@@ -40,22 +40,22 @@ void SetDiode(PlacementContext& c)
     if (!OffBorder(s, X, Y))
         return;
     // Not on another LED: its record would be left without a cell.
-    GridCell& cell = s.P(X, Y);
+    GridCell& cell = s.circuit.P(X, Y);
     if (cell.Type != ElementType::Empty && cell.Type != ElementType::Conductor)
         return;
     RecordStep(c, {X - 1, Y - 1, X + 1, Y + 1}, UndoText::PlaceLED);
     cell.Type = ElementType::LED;
     // Neighbouring LEDs join into one lit chain.
     for (const Side& side : kSides) {
-        GridCell& other = s.P(X + side.dx, Y + side.dy);
+        GridCell& other = s.circuit.P(X + side.dx, Y + side.dy);
         if (other.Type == ElementType::LED) {
             cell.*side.mine = kTrue;
             other.*side.theirs = kTrue;
         }
     }
     cell.Marker = -1;
-    const int16_t n = AppendElement(s);
-    ElementRecord& r = s.Elements[static_cast<size_t>(n)];
+    const int16_t n = AppendElement(s.circuit);
+    ElementRecord& r = s.circuit.Elements[n];
     r.InPinList = PinListText({{static_cast<int16_t>(X), static_cast<int16_t>(Y)}});
     r.Type = ElementType::LED;
     r.Color = s.LEDColor;
@@ -67,19 +67,20 @@ void SetDiode(PlacementContext& c)
 void RemoveDiode(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const int16_t n = CursorElement(s, {ElementType::LED});
-    if (n == 0)
+    const FoundElement f = CursorElement(s, {ElementType::LED});
+    if (!f)
         return;
+    const int16_t n = f.n;
     const int X = s.CursorX;
     const int Y = s.CursorY;
     s.Changes.LEDErased(X, Y);
     RecordStep(c, {X - 1, Y - 1, X + 1, Y + 1}, UndoText::DeleteLED);
-    DeleteElement(s, n);
+    DeleteElement(s.circuit, n);
     bool besideConductor = false;
     for (const Side& side : kSides)
-        if (s.P.Contains(X + side.dx, Y + side.dy) && s.P(X + side.dx, Y + side.dy).Type == ElementType::Conductor)
+        if (s.circuit.P.Contains(X + side.dx, Y + side.dy) && s.circuit.P(X + side.dx, Y + side.dy).Type == ElementType::Conductor)
             besideConductor = true;
-    GridCell& cell = s.P(X, Y);
+    GridCell& cell = s.circuit.P(X, Y);
     if (besideConductor) {
         cell.Type = ElementType::Conductor;
         cell.ElementNr = 0;
@@ -87,9 +88,9 @@ void RemoveDiode(PlacementContext& c)
     } else {
         // Neighbours must not keep a link into the emptied cell.
         for (const Side& side : kSides)
-            if (s.P.Contains(X + side.dx, Y + side.dy))
-                s.P(X + side.dx, Y + side.dy).*side.theirs = 0;
-        ClearFeld(s, static_cast<int16_t>(X), static_cast<int16_t>(Y));
+            if (s.circuit.P.Contains(X + side.dx, Y + side.dy))
+                s.circuit.P(X + side.dx, Y + side.dy).*side.theirs = 0;
+        ClearFeld(s.circuit, static_cast<int16_t>(X), static_cast<int16_t>(Y));
     }
     RedrawGrown(c, {X, Y, X, Y}, 1);
 }
@@ -101,12 +102,12 @@ void SetSwitch(PlacementContext& c)
     const int Y = s.CursorY;
     if (!OffBorder(s, X, Y))
         return;
-    GridCell& cell = s.P(X, Y);
-    if (cell.Type != ElementType::Conductor || CountConnections(s, s.CursorX, s.CursorY) >= 2)
+    GridCell& cell = s.circuit.P(X, Y);
+    if (cell.Type != ElementType::Conductor || CountConnections(s.circuit, s.engine, s.CursorX, s.CursorY) >= 2)
         return;
     RecordStep(c, {X - 1, Y - 1, X + 1, Y + 1}, UndoText::PlaceSwitch);
-    const int16_t n = AppendElement(s);
-    ElementRecord& r = s.Elements[static_cast<size_t>(n)];
+    const int16_t n = AppendElement(s.circuit);
+    ElementRecord& r = s.circuit.Elements[n];
     r.Orientation = Orientation::Right;
     r.Type = ElementType::Switch;
     r.SelfIndex = n;
@@ -120,14 +121,15 @@ void SetSwitch(PlacementContext& c)
 void RemoveSwitch(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const int16_t n = CursorElement(s, {ElementType::Switch});
-    if (n == 0)
+    const FoundElement f = CursorElement(s, {ElementType::Switch});
+    if (!f)
         return;
+    const int16_t n = f.n;
     const int X = s.CursorX;
     const int Y = s.CursorY;
     RecordStep(c, {X - 1, Y - 1, X + 1, Y + 1}, UndoText::DeleteSwitch);
-    DeleteElement(s, n);
-    GridCell& cell = s.P(X, Y);
+    DeleteElement(s.circuit, n);
+    GridCell& cell = s.circuit.P(X, Y);
     cell.Type = ElementType::Conductor;
     cell.ElementNr = 0;
     RedrawGrown(c, {X, Y, X, Y}, 1);
@@ -136,15 +138,16 @@ void RemoveSwitch(PlacementContext& c)
 void RemoveText(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const int16_t n = CursorElement(s, {ElementType::TextLabel});
-    if (n == 0)
+    const FoundElement f = CursorElement(s, {ElementType::TextLabel});
+    if (!f)
         return;
+    const int16_t n = f.n;
     auto carries = [&s, n](int x, int y) {
-        return s.P.Contains(x, y) && x <= s.MaxX && s.P(x, y).Type == ElementType::TextLabel
-            && s.P(x, y).ElementNr == n;
+        return s.circuit.P.Contains(x, y) && x <= s.circuit.MaxX && s.circuit.P(x, y).Type == ElementType::TextLabel
+            && s.circuit.P(x, y).ElementNr == n;
     };
-    int x0 = s.InputPinCount > 0 ? s.InputPins[0].X : s.CursorX;
-    int y0 = s.InputPinCount > 0 ? s.InputPins[0].Y : s.CursorY;
+    int x0 = f.in.empty() ? s.CursorX : f.in[0].X;
+    int y0 = f.in.empty() ? s.CursorY : f.in[0].Y;
     if (!carries(x0, y0)) {
         // A pin that lost its cell: take the run the cursor is on.
         x0 = s.CursorX;
@@ -157,8 +160,8 @@ void RemoveText(PlacementContext& c)
         ++xe;
     const CellRect run{x0, y0, xe, y0};
     RecordStep(c, run, UndoText::DeleteText);
-    ClearGridArea(s, static_cast<int16_t>(x0), static_cast<int16_t>(y0), static_cast<int16_t>(xe),
+    ClearGridArea(s.circuit, static_cast<int16_t>(x0), static_cast<int16_t>(y0), static_cast<int16_t>(xe),
                   static_cast<int16_t>(y0));
-    DeleteElement(s, n);
+    DeleteElement(s.circuit, n);
     RedrawGrown(c, run, 2);
 }

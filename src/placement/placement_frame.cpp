@@ -44,7 +44,7 @@ bool IsSensor(const ElementRecord& r)
 
 } // namespace
 
-bool IsAreaOccupied(const ProgramState& s, int16_t x1, int16_t y1, int16_t x2, int16_t y2)
+bool IsAreaOccupied(const Circuit& s, int16_t x1, int16_t y1, int16_t x2, int16_t y2)
 {
     if (x1 > x2 || y1 > y2)
         return false;
@@ -64,7 +64,7 @@ bool IsAreaOccupied(const ProgramState& s, int16_t x1, int16_t y1, int16_t x2, i
     return false;
 }
 
-void ClearGridArea(ProgramState& s, int16_t x1, int16_t y1, int16_t x2, int16_t y2)
+void ClearGridArea(Circuit& s, int16_t x1, int16_t y1, int16_t x2, int16_t y2)
 {
     auto keepsLink = [&s](int nx, int ny, int16_t GridCell::*flag) {
         return s.P.Contains(nx, ny) && s.P(nx, ny).*flag != 0;
@@ -99,21 +99,21 @@ void ClearGridArea(ProgramState& s, int16_t x1, int16_t y1, int16_t x2, int16_t 
     }
 }
 
-void DeleteElement(ProgramState& s, int16_t i)
+void DeleteElement(Circuit& s, int16_t i)
 {
-    if (i < 1 || i > s.ElementCount() || static_cast<size_t>(s.ElementCount()) >= s.Elements.size())
+    if (i < 1 || i > s.ElementCount())
         return;
-    const uint8_t t = s.Elements[static_cast<size_t>(i)].Type;
+    const uint8_t t = s.Elements[i].Type;
     for (int j = i; j < s.ElementCount(); ++j) {
-        ElementRecord& r = s.Elements[static_cast<size_t>(j)];
-        r = s.Elements[static_cast<size_t>(j) + 1];
+        ElementRecord& r = s.Elements[j];
+        r = s.Elements[j + 1];
         r.SelfIndex = static_cast<int16_t>(r.SelfIndex - 1);
         if (r.Type == ElementType::ClockGenerator && t != ElementType::ClockGenerator) {
             // Only slots in use: an idle slot 0 may still name an old generator.
             const int used = std::min<int>(s.ClockCount, static_cast<int>(s.Clocks.size()));
             for (int k = 0; k < used; ++k) {
-                if (s.Clocks[static_cast<size_t>(k)].ClockElement == j + 1) {
-                    s.Clocks[static_cast<size_t>(k)].ClockElement = static_cast<int16_t>(j);
+                if (s.Clocks[k].ClockElement == j + 1) {
+                    s.Clocks[k].ClockElement = static_cast<int16_t>(j);
                     break;
                 }
             }
@@ -131,18 +131,18 @@ void DeleteElement(ProgramState& s, int16_t i)
     // ICs inside ICs refer to elements of their own levels.
     const int last = std::min<int>(s.LevelUBound, static_cast<int>(s.ICInstances.size()) - 1);
     for (int k = 1; k <= last; ++k) {
-        ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(k)];
+        ICInstanceRecord& ic = s.ICInstances[k];
         if (ic.ElementNr > i && ic.NestingLevel == 0)
             --ic.ElementNr;
     }
 }
 
-int16_t GetFreeAnalysepunktNr(const ProgramState& s)
+int16_t GetFreeAnalysepunktNr(const Circuit& s)
 {
     for (int n = 1; n <= kMaxSensors; ++n) {
         bool used = false;
-        for (int e = 1; e <= s.ElementCount() && static_cast<size_t>(e) < s.Elements.size(); ++e) {
-            const ElementRecord& r = s.Elements[static_cast<size_t>(e)];
+        for (int e = 1; e <= s.ElementCount(); ++e) {
+            const ElementRecord& r = s.Elements[e];
             if (IsSensor(r) && Val(r.Label) == n) {
                 used = true;
                 break;
@@ -154,18 +154,18 @@ int16_t GetFreeAnalysepunktNr(const ProgramState& s)
     return 0;
 }
 
-int CountAnalysisSensors(const ProgramState& s)
+int CountAnalysisSensors(const Circuit& s)
 {
     int count = 0;
-    for (int e = 1; e <= s.ElementCount() && static_cast<size_t>(e) < s.Elements.size(); ++e)
-        if (IsSensor(s.Elements[static_cast<size_t>(e)]))
+    for (int e = 1; e <= s.ElementCount(); ++e)
+        if (IsSensor(s.Elements[e]))
             ++count;
     return count;
 }
 
 void RecountProbes(ProgramState& s)
 {
-    const int count = CountAnalysisSensors(s);
+    const int count = CountAnalysisSensors(s.circuit);
     s.ProbeCount = static_cast<uint8_t>(std::min(count, 255));
     if (s.ports.analyzer)
         s.ports.analyzer->SetAnalyserMenuEnabled(count > 0);
@@ -176,23 +176,23 @@ void SetAnalysepunkt(PlacementContext& c)
     ProgramState& s = c.s;
     const int16_t x = s.CursorX;
     const int16_t y = s.CursorY;
-    if (!s.P.Contains(x, y))
+    if (!s.circuit.P.Contains(x, y))
         return;
-    GridCell& cell = s.P(x, y);
+    GridCell& cell = s.circuit.P(x, y);
     if (cell.Type != ElementType::Conductor || cell.Marker != 0)
         return;
     // The count is taken from the sensors themselves, so a file with more
     // than nine sensors cannot make a tenth one channel 0.
-    const int16_t k = GetFreeAnalysepunktNr(s);
-    if (CountAnalysisSensors(s) >= kMaxSensors || k == 0) {
+    const int16_t k = GetFreeAnalysepunktNr(s.circuit);
+    if (CountAnalysisSensors(s.circuit) >= kMaxSensors || k == 0) {
         if (c.dialogs)
             c.dialogs->ShowMessage(QString::fromUtf8("Es können maximal 9 Analysepunkte gesetzt werden!"),
                                    MessageButtons::OK, MessageIcon::Information, QStringLiteral("Analysepunkt"));
         return;
     }
     RecordStep(c, {x - 1, y - 1, x + 1, y + 1}, UndoText::PlaceSensor);
-    const int16_t n = AppendElement(s);
-    ElementRecord& r = s.Elements[static_cast<size_t>(n)];
+    const int16_t n = AppendElement(s.circuit);
+    ElementRecord& r = s.circuit.Elements[n];
     r.Orientation = 0;
     r.Type = ElementType::AnalysisSensor;
     r.SelfIndex = n;
@@ -215,17 +215,17 @@ void RemoveAnalysepunkt(PlacementContext& c)
     ProgramState& s = c.s;
     const int16_t x = s.CursorX;
     const int16_t y = s.CursorY;
-    if (!s.P.Contains(x, y))
+    if (!s.circuit.P.Contains(x, y))
         return;
-    const int16_t n = s.P(x, y).ElementNr;
-    if (n < 1 || n > s.ElementCount() || !IsSensor(s.Elements[static_cast<size_t>(n)]))
+    const int16_t n = s.circuit.P(x, y).ElementNr;
+    if (n < 1 || n > s.circuit.ElementCount() || !IsSensor(s.circuit.Elements[n]))
         return;
     RecordStep(c, {x - 1, y - 1, x + 1, y + 1}, UndoText::DeleteSensor);
-    const int k = static_cast<int>(Val(s.Elements[static_cast<size_t>(n)].Label));
+    const int k = static_cast<int>(Val(s.circuit.Elements[n].Label));
     if (s.ports.analyzer)
         s.ports.analyzer->RemoveGraph(k);
-    DeleteElement(s, n);
-    GridCell& cell = s.P(x, y);
+    DeleteElement(s.circuit, n);
+    GridCell& cell = s.circuit.P(x, y);
     cell.Type = ElementType::Conductor;
     cell.ElementNr = 0;
     cell.Marker = 0;
@@ -237,17 +237,24 @@ void RemoveAnalysepunkt(PlacementContext& c)
     RedrawGrown(c, {x, y, x, y}, 1);
 }
 
-bool InsideBorder(const ProgramState& s, const CellRect& r)
+bool InsideBorder(const Circuit& s, const CellRect& r)
 {
     return r.x1 >= 1 && r.y1 >= 1 && r.x2 <= s.MaxX - 1 && r.y2 <= s.MaxY - 1;
 }
 
-int16_t AppendElement(ProgramState& s)
+bool Fits(const Circuit& s, const CellRect& r)
+{
+    return InsideBorder(s, r)
+        && !IsAreaOccupied(s, static_cast<int16_t>(r.x1), static_cast<int16_t>(r.y1), static_cast<int16_t>(r.x2),
+                           static_cast<int16_t>(r.y2));
+}
+
+int16_t AppendElement(Circuit& s)
 {
     return AppendElementRecord(s);
 }
 
-void MarkCells(ProgramState& s, const CellRect& r, uint8_t type, int16_t n)
+void MarkCells(Circuit& s, const CellRect& r, uint8_t type, int16_t n)
 {
     for (int x = r.x1; x <= r.x2; ++x) {
         for (int y = r.y1; y <= r.y2; ++y) {
@@ -258,36 +265,35 @@ void MarkCells(ProgramState& s, const CellRect& r, uint8_t type, int16_t n)
     }
 }
 
-std::vector<PinPos> ParsedInputs(const ProgramState& s)
+void RecordStep(clsUndo& undo, const CellRect& r, int textId)
 {
-    const int n = std::clamp<int>(s.InputPinCount, 0, kPinTableSize);
-    return {s.InputPins.begin(), s.InputPins.begin() + n};
-}
-
-std::vector<PinPos> ParsedOutputs(const ProgramState& s)
-{
-    const int n = std::clamp<int>(s.OutputPinCount, 0, kPinTableSize);
-    return {s.OutputPins.begin(), s.OutputPins.begin() + n};
+    undo.NewUndo(r.x1, r.y1, r.x2, r.y2, LoadResString(textId));
 }
 
 void RecordStep(PlacementContext& c, const CellRect& r, int textId)
 {
-    c.objUndo.NewUndo(r.x1, r.y1, r.x2, r.y2, LoadResString(textId));
+    RecordStep(c.objUndo, r, textId);
+}
+
+CellRect Grown(const CellRect& r, int grow)
+{
+    auto clamp16 = [](int v) { return std::clamp(v, -32768, 32767); };
+    return {clamp16(r.x1 - grow), clamp16(r.y1 - grow), clamp16(r.x2 + grow), clamp16(r.y2 + grow)};
 }
 
 void RedrawGrown(PlacementContext& c, const CellRect& r, int grow)
 {
-    auto clamp16 = [](int v) { return static_cast<int16_t>(std::clamp(v, -32768, 32767)); };
-    c.s.Changes.Area(clamp16(r.x1 - grow), clamp16(r.y1 - grow), clamp16(r.x2 + grow), clamp16(r.y2 + grow));
+    const CellRect g = Grown(r, grow);
+    c.s.Changes.Area(static_cast<int16_t>(g.x1), static_cast<int16_t>(g.y1), static_cast<int16_t>(g.x2),
+                     static_cast<int16_t>(g.y2));
 }
 
-int16_t PlaceLayout(PlacementContext& c, const Layout& l, uint8_t type, uint8_t orientation, int textId)
+int16_t PlaceLayout(Circuit& s, clsUndo& undo, const Layout& l, uint8_t type, uint8_t orientation, int textId)
 {
-    ProgramState& s = c.s;
-    RecordStep(c, l.area, textId);
+    RecordStep(undo, l.area, textId);
     const int16_t n = AppendElement(s);
     MarkCells(s, l.area, type, n);
-    ElementRecord& r = s.Elements[static_cast<size_t>(n)];
+    ElementRecord& r = s.Elements[n];
     r.Orientation = orientation;
     r.Type = type;
     r.SelfIndex = n;
@@ -296,31 +302,41 @@ int16_t PlaceLayout(PlacementContext& c, const Layout& l, uint8_t type, uint8_t 
     return n;
 }
 
-int16_t CursorElement(ProgramState& s, std::initializer_list<uint8_t> types)
+FoundElement ElementAt(const Circuit& s, PinPos cell, std::initializer_list<uint8_t> types)
 {
-    if (!s.P.Contains(s.CursorX, s.CursorY))
-        return 0;
-    const int16_t n = s.P(s.CursorX, s.CursorY).ElementNr;
-    if (n < 1 || n > s.ElementCount() || static_cast<size_t>(n) >= s.Elements.size())
-        return 0;
-    if (std::find(types.begin(), types.end(), s.Elements[static_cast<size_t>(n)].Type) == types.end())
-        return 0;
-    ParseInputPins(s, n, 0);
-    ParseOutputPins(s, n, 0);
-    return n;
+    if (!s.P.Contains(cell.X, cell.Y))
+        return {};
+    const int16_t n = s.P(cell.X, cell.Y).ElementNr;
+    if (n < 1 || n > s.ElementCount())
+        return {};
+    const ElementRecord& e = s.Elements[n];
+    if (std::find(types.begin(), types.end(), e.Type) == types.end())
+        return {};
+    return {n, ListPins(e.InPinList), ListPins(e.OutPinList)};
 }
 
-std::optional<CellRect> ParsedFootprint(const ProgramState& s, int16_t n)
+FoundElement CursorElement(const ProgramState& s, std::initializer_list<uint8_t> types)
 {
-    const ElementRecord& e = s.Elements[static_cast<size_t>(n)];
-    return ComponentFootprint(e.Type, e.Orientation, ParsedInputs(s), ParsedOutputs(s));
+    return ElementAt(s.circuit, {s.CursorX, s.CursorY}, types);
+}
+
+std::optional<CellRect> FootprintOf(const Circuit& s, const FoundElement& f)
+{
+    const ElementRecord& e = s.Elements[f.n];
+    return ComponentFootprint(e.Type, e.Orientation, f.in, f.out);
+}
+
+CellRect RemoveLayout(Circuit& s, clsUndo& undo, int16_t n, const CellRect& r, int textId, int grow)
+{
+    RecordStep(undo, r, textId);
+    ClearGridArea(s, static_cast<int16_t>(r.x1), static_cast<int16_t>(r.y1), static_cast<int16_t>(r.x2),
+                  static_cast<int16_t>(r.y2));
+    DeleteElement(s, n);
+    return Grown(r, grow);
 }
 
 void RemoveLayout(PlacementContext& c, int16_t n, const CellRect& r, int textId, int grow)
 {
-    RecordStep(c, r, textId);
-    ClearGridArea(c.s, static_cast<int16_t>(r.x1), static_cast<int16_t>(r.y1), static_cast<int16_t>(r.x2),
-                  static_cast<int16_t>(r.y2));
-    DeleteElement(c.s, n);
+    RemoveLayout(c.s.circuit, c.objUndo, n, r, textId, 0);
     RedrawGrown(c, r, grow);
 }

@@ -12,114 +12,144 @@ namespace {
 
 constexpr int32_t kDisplayGrey = 0xE0E0E0;
 
-// Both adders; the full-adder has a stub on its middle input.
-void DrawAdder(uint8_t orientation, Canvas& c, int x, int y, bool full)
-{
-    const ProgramState& s = c.s;
-    const double z = c.z;
-    auto G = [&c](int i) { return c.G(i); };
-    c.Prologue(c.Size(10.0f, 1.2f), c.Body(kPaleYellow), 0);
-
+// Where an adder's box and texts went.
+struct AdderLayout {
     double bx1 = 0, by1 = 0, bx2 = 0, by2 = 0;
     struct Place {
         double x;
         double y;
     };
     Place body{}, sum{}, carry{};
+};
+
+// One adder drawing: where it is, and whether it is the full adder.
+struct AdderSymbol {
+    Canvas& c;
+    int x;
+    int y;
+    bool full;
+
+    double G(int i) const { return c.G(i); }
+    // Box and stubs with the outputs right (dir 1) or left (dir -1).
+    AdderLayout Across(int dir) const;
+    // Box and stubs with the outputs down (dir 1) or up (dir -1).
+    AdderLayout Along(int dir) const;
+};
+
+AdderLayout AdderSymbol::Across(int dir) const
+{
+    const ProgramState& s = c.s;
+    const double z = c.z;
+    AdderLayout L;
+    const int out = x + 3 * dir;
+    if (dir > 0) {
+        L.bx1 = G(x);
+        L.bx2 = G(out);
+    } else {
+        L.bx1 = G(out);
+        L.bx2 = G(x);
+    }
+    L.by1 = G(y - 1) - z / 4;
+    L.by2 = G(y + 1) + z / 4;
+    c.Box(L.bx1, L.by1, L.bx2, L.by2);
+    auto outputStub = [&](int r) {
+        const GridCell& cell = SheetCell(s.circuit, out, r);
+        if ((dir > 0 ? cell.ConRight : cell.ConLeft) == 0)
+            c.Stub(G(out), G(r), G(out) + dir * z / 2, G(r));
+    };
+    auto inputStub = [&](int r) {
+        const GridCell& cell = SheetCell(s.circuit, x, r);
+        if ((dir > 0 ? cell.ConLeft : cell.ConRight) != 0)
+            return;
+        if (dir > 0)
+            c.Stub(G(x) - z / 2, G(r), G(x), G(r));
+        else
+            c.Stub(G(x), G(r), G(x) + z / 2, G(r));
+    };
+    outputStub(y + 1);
+    inputStub(y + 1);
+    if (full)
+        inputStub(y);
+    inputStub(y - 1);
+    outputStub(y - 1);
+    if (dir > 0) {
+        L.body = {G(x + 1) - z / 8, G(y - 1) + z / 2};
+        L.sum = {G(x + 2) + z / 2, G(y - 1) - z / 3};
+        L.carry = {G(x + 2) + z / 2, G(y + 1) - z / 1.5};
+    } else {
+        L.body = {G(x - 2) - z / 8, G(y - 1) + z / 2};
+        L.sum = {G(x - 3) + z / 5, G(y - 1) - z / 3};
+        L.carry = {G(x - 3) + z / 5, G(y + 1) - z / 1.5};
+    }
+    return L;
+}
+
+AdderLayout AdderSymbol::Along(int dir) const
+{
+    const ProgramState& s = c.s;
+    const double z = c.z;
+    AdderLayout L;
+    const int out = y + 3 * dir;
+    L.bx1 = G(x - 1) - z / 4;
+    L.bx2 = G(x + 1) + z / 4;
+    L.by1 = dir > 0 ? G(y) : G(out);
+    L.by2 = dir > 0 ? G(out) : G(y);
+    c.Box(L.bx1, L.by1, L.bx2, L.by2);
+    auto outputStub = [&](int u) {
+        const GridCell& cell = SheetCell(s.circuit, u, out);
+        if ((dir > 0 ? cell.ConDown : cell.ConUp) == 0)
+            c.Stub(G(u), G(out), G(u), G(out) + dir * z / 2);
+    };
+    auto inputStub = [&](int u) {
+        const GridCell& cell = SheetCell(s.circuit, u, y);
+        if ((dir > 0 ? cell.ConUp : cell.ConDown) == 0)
+            c.Stub(G(u), G(y), G(u), G(y) - dir * z / 2);
+    };
+    // Carry is at column x - 1, the sum at x + 1.
+    outputStub(x - 1);
+    inputStub(x - 1);
+    if (full)
+        inputStub(x);
+    inputStub(x + 1);
+    outputStub(x + 1);
+    if (dir > 0) {
+        L.body = {G(x - 1) + z / 3, G(y) + z};
+        L.sum = {G(x) + z / 1.3, G(y + 2) + z / 10};
+        L.carry = {G(x - 1) - z / 10, G(y + 2) + z / 10};
+    } else {
+        L.body = {G(x - 1) + z / 3, G(y - 3) + z};
+        L.sum = {G(x) + z / 1.3, G(y - 3) - z / 10};
+        L.carry = {G(x - 1) - z / 10, G(y - 3) - z / 10};
+    }
+    return L;
+}
+
+// Both adders; the full-adder has a stub on its middle input.
+void DrawAdder(uint8_t orientation, Canvas& c, int x, int y, bool full)
+{
+    c.Prologue(c.Size(10.0f, 1.2f), c.Body(kPaleYellow), 0);
+    const AdderSymbol adder{c, x, y, full};
+    AdderLayout L;
     switch (orientation) {
     case Orientation::Right:
-    case Orientation::Left: {
-        const int dir = orientation == Orientation::Right ? 1 : -1;
-        const int out = x + 3 * dir;
-        if (dir > 0) {
-            bx1 = G(x);
-            bx2 = G(out);
-        } else {
-            bx1 = G(out);
-            bx2 = G(x);
-        }
-        by1 = G(y - 1) - z / 4;
-        by2 = G(y + 1) + z / 4;
-        c.Box(bx1, by1, bx2, by2);
-        auto outputStub = [&](int r) {
-            const GridCell& cell = SheetCell(s, out, r);
-            if ((dir > 0 ? cell.ConRight : cell.ConLeft) == 0)
-                c.Stub(G(out), G(r), G(out) + dir * z / 2, G(r));
-        };
-        auto inputStub = [&](int r) {
-            const GridCell& cell = SheetCell(s, x, r);
-            if ((dir > 0 ? cell.ConLeft : cell.ConRight) != 0)
-                return;
-            if (dir > 0)
-                c.Stub(G(x) - z / 2, G(r), G(x), G(r));
-            else
-                c.Stub(G(x), G(r), G(x) + z / 2, G(r));
-        };
-        outputStub(y + 1);
-        inputStub(y + 1);
-        if (full)
-            inputStub(y);
-        inputStub(y - 1);
-        outputStub(y - 1);
-        if (dir > 0) {
-            body = {G(x + 1) - z / 8, G(y - 1) + z / 2};
-            sum = {G(x + 2) + z / 2, G(y - 1) - z / 3};
-            carry = {G(x + 2) + z / 2, G(y + 1) - z / 1.5};
-        } else {
-            body = {G(x - 2) - z / 8, G(y - 1) + z / 2};
-            sum = {G(x - 3) + z / 5, G(y - 1) - z / 3};
-            carry = {G(x - 3) + z / 5, G(y + 1) - z / 1.5};
-        }
+    case Orientation::Left:
+        L = adder.Across(orientation == Orientation::Right ? 1 : -1);
         break;
-    }
     case Orientation::Down:
-    case Orientation::Up: {
-        const int dir = orientation == Orientation::Down ? 1 : -1;
-        const int out = y + 3 * dir;
-        bx1 = G(x - 1) - z / 4;
-        bx2 = G(x + 1) + z / 4;
-        by1 = dir > 0 ? G(y) : G(out);
-        by2 = dir > 0 ? G(out) : G(y);
-        c.Box(bx1, by1, bx2, by2);
-        auto outputStub = [&](int u) {
-            const GridCell& cell = SheetCell(s, u, out);
-            if ((dir > 0 ? cell.ConDown : cell.ConUp) == 0)
-                c.Stub(G(u), G(out), G(u), G(out) + dir * z / 2);
-        };
-        auto inputStub = [&](int u) {
-            const GridCell& cell = SheetCell(s, u, y);
-            if ((dir > 0 ? cell.ConUp : cell.ConDown) == 0)
-                c.Stub(G(u), G(y), G(u), G(y) - dir * z / 2);
-        };
-        // Carry is at column x - 1, the sum at x + 1.
-        outputStub(x - 1);
-        inputStub(x - 1);
-        if (full)
-            inputStub(x);
-        inputStub(x + 1);
-        outputStub(x + 1);
-        if (dir > 0) {
-            body = {G(x - 1) + z / 3, G(y) + z};
-            sum = {G(x) + z / 1.3, G(y + 2) + z / 10};
-            carry = {G(x - 1) - z / 10, G(y + 2) + z / 10};
-        } else {
-            body = {G(x - 1) + z / 3, G(y - 3) + z};
-            sum = {G(x) + z / 1.3, G(y - 3) - z / 10};
-            carry = {G(x - 1) - z / 10, G(y - 3) - z / 10};
-        }
+    case Orientation::Up:
+        L = adder.Along(orientation == Orientation::Down ? 1 : -1);
         break;
-    }
     default:
         return;
     }
 
-    c.Text(body.x, body.y, full ? QStringLiteral("VA") : QStringLiteral("HA"));
+    c.Text(L.body.x, L.body.y, full ? QStringLiteral("VA") : QStringLiteral("HA"));
     c.dev.FontSize = c.Size(8.0f, 0.96f);
-    c.Text(sum.x, sum.y, QStringLiteral("s"));
-    c.Text(carry.x, carry.y, QStringLiteral("\u00FC"));
+    c.Text(L.sum.x, L.sum.y, QStringLiteral("s"));
+    c.Text(L.carry.x, L.carry.y, QStringLiteral("\u00FC"));
     if (c.printer) {
         c.dev.FillStyle = 1;
-        c.Box(bx1, by1, bx2, by2);
+        c.Box(L.bx1, L.by1, L.bx2, L.by2);
     }
 }
 
@@ -153,7 +183,7 @@ void clsGrafik::DrawZAnzeige(int16_t x, int16_t y)
     const double z = c.z;
     auto G = [&c](int i) { return c.G(i); };
 
-    LoadInputPins(s_, SheetCell(s_, x, y).ElementNr, 0);
+    LoadInputPins(s_, SheetCell(s_.circuit, x, y).ElementNr, 0);
     // Top row right to left, then the left column top to bottom.
     PinPos p[7];
     for (int k = 1; k <= 6; ++k)
@@ -181,7 +211,7 @@ void clsGrafik::DrawZAnzeige(int16_t x, int16_t y)
     c.dev.CurrentY = G(p[3].Y + 1) + z / 1.5;
     int value = 0;
     for (int k = 1; k <= 6; ++k)
-        if (ShownCell(s_, p[k].X, p[k].Y).Value == kTrue)
+        if (c.ShownCell(p[k].X, p[k].Y).Value == kTrue)
             value += 1 << (k - 1);
     const QString text = Str(value);
     if (text.size() > 2)

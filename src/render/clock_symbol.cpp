@@ -21,7 +21,7 @@ void clsGrafik::DrawTimer(int16_t x, int16_t y, bool selected)
     const double z = c.z;
     auto G = [&c](int i) { return c.G(i); };
     // Inside an IC level the record of that level gives the orientation.
-    Orientation = ShownElement(s_, ShownCell(s_, x, y).ElementNr).Orientation;
+    Orientation = c.ShownElement(c.ShownCell(x, y).ElementNr).Orientation;
     c.Prologue(c.Size(10.0f, 1.2f), c.Body(selected ? kSelectedOrange : kPaleYellow), 0);
     const int32_t stopColor = c.printer ? s_.LineColor : kGrey;
     const double stopSize = c.Size(7.0f, 0.84f);

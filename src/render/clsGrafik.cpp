@@ -36,7 +36,7 @@ const GridCell& CellOr(const Grid& grid, int x, int y)
 const Grid& Level0Field(const ProgramState& s)
 {
     static const Grid none;
-    return s.Levels.empty() ? none : s.Levels.front().Field;
+    return s.circuit.Levels.empty() ? none : s.circuit.Levels.front().Field;
 }
 
 // The grid a cell's level is read from: the shown level while the power is
@@ -45,19 +45,19 @@ const GridCell& ShownCellOr(const ProgramState& s, int x, int y)
 {
     static const Grid none;
     if (s.engine.PowerFlag != 0) {
-        if (s.CurrentLevel < 0 || static_cast<size_t>(s.CurrentLevel) >= s.Levels.size())
+        if (s.CurrentLevel < 0 || static_cast<size_t>(s.CurrentLevel) >= s.circuit.Levels.size())
             return CellOr(none, x, y);
-        return CellOr(s.Levels[static_cast<size_t>(s.CurrentLevel)].Field, x, y);
+        return CellOr(s.circuit.Levels[static_cast<size_t>(s.CurrentLevel)].Field, x, y);
     }
-    return CellOr(s.P, x, y);
+    return CellOr(s.circuit.P, x, y);
 }
 
 const ElementRecord& ElementOr(const ProgramState& s, int e)
 {
     static const ElementRecord empty;
-    if (e < 0 || static_cast<size_t>(e) >= s.Elements.size())
+    if (e < 0 || static_cast<size_t>(e) >= s.circuit.Elements.size())
         return empty;
-    return s.Elements[static_cast<size_t>(e)];
+    return s.circuit.Elements[static_cast<size_t>(e)];
 }
 
 bool IsHigh(const GridCell& cell)
@@ -76,8 +76,8 @@ clsGrafik::~clsGrafik() = default;
 
 void clsGrafik::SymbolDrawnAt(int16_t x, int16_t y)
 {
-    if (s_.P.Contains(x, y))
-        patches_->Forget(s_.P(x, y).ElementNr);
+    if (s_.circuit.P.Contains(x, y))
+        patches_->Forget(s_.circuit.P(x, y).ElementNr);
 }
 
 long long clsGrafik::SymbolsDrawn() const
@@ -156,8 +156,8 @@ int16_t clsGrafik::GridPixelZoomed() const
 
 void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode)
 {
-    const int back = dir == 1 ? 1 : (dir == 2 ? -1 : 0);
-    const int up = dir == 3 ? 1 : (dir == 4 ? -1 : 0);
+    const int back = dir == Direction::Left ? 1 : (dir == Direction::Right ? -1 : 0);
+    const int up = dir == Direction::Up ? 1 : (dir == Direction::Down ? -1 : 0);
     const Grid& level0 = Level0Field(s_);
     DrawLines(x, y, dir, mode, IsHigh(CellOr(level0, x, y)), IsHigh(CellOr(level0, x + back, y + up)));
 }
@@ -165,12 +165,12 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode)
 void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode, bool hereHigh, bool thereHigh)
 {
     s_.CurrentLevel = 0;
-    // The cell the signal came from: directions 1..4 are right, left, down, up of (x, y).
-    const int dx = dir == 1 ? 1 : (dir == 2 ? -1 : 0);
-    const int dy = dir == 3 ? 1 : (dir == 4 ? -1 : 0);
+    // The cell the signal came from: the neighbour behind its travel.
+    const int dx = dir == Direction::Left ? 1 : (dir == Direction::Right ? -1 : 0);
+    const int dy = dir == Direction::Up ? 1 : (dir == Direction::Down ? -1 : 0);
     const int xn = x + dx;
     const int yn = y + dy;
-    if (CellOr(s_.P, x, y).Type == 0 || CellOr(s_.P, xn, yn).Type == 0)
+    if (CellOr(s_.circuit.P, x, y).Type == 0 || CellOr(s_.circuit.P, xn, yn).Type == 0)
         return;
     if (Device == nullptr)
         return;
@@ -273,8 +273,8 @@ void clsGrafik::PieceDrawn(int16_t x, int16_t y, int16_t xn, int16_t yn, QPoint 
     bool restored = false;
     if (CellOr(Level0Field(s_), xn, yn).Type != ElementType::Conductor)
         restored = RefreshSymbol(xn, yn, area);
-    const int16_t e = CellOr(s_.P, x, y).ElementNr;
-    if (restored && e > 0 && e == CellOr(s_.P, xn, yn).ElementNr)
+    const int16_t e = CellOr(s_.circuit.P, x, y).ElementNr;
+    if (restored && e > 0 && e == CellOr(s_.circuit.P, xn, yn).ElementNr)
         return;
     if (CellOr(Level0Field(s_), x, y).Type != ElementType::Conductor)
         RefreshSymbol(x, y, area);
@@ -290,8 +290,8 @@ void clsGrafik::PaintLine(int16_t x1, int16_t y1, int16_t x2, int16_t y2)
     const int px2 = GridToPixel(s_, x2);
     const int py2 = GridToPixel(s_, y2);
     const bool horizontal = py1 == py2;
-    const GridCell& a = CellOr(s_.P, x1, y1);
-    const GridCell& b = CellOr(s_.P, x2, y2);
+    const GridCell& a = CellOr(s_.circuit.P, x1, y1);
+    const GridCell& b = CellOr(s_.circuit.P, x2, y2);
     const bool high = horizontal ? (a.WireSignalH == kTrue && b.WireSignalH == kTrue)
                                  : (a.WireSignalV == kTrue && b.WireSignalV == kTrue);
     if (high) {
@@ -316,7 +316,7 @@ void clsGrafik::DrawNegationsPunkt(int16_t x, int16_t y)
     if (Device == nullptr)
         return;
     Surface& dev = *Device;
-    const int16_t e = CellOr(s_.P, x, y).ElementNr;
+    const int16_t e = CellOr(s_.circuit.P, x, y).ElementNr;
     symbols::LoadInputPins(s_, e, 0);
     bool input = false;
     for (int i = 0; i < s_.InputPinCount && i < kPinTableSize; ++i) {
@@ -349,7 +349,7 @@ void clsGrafik::DrawDiode(int16_t x, int16_t y)
     dev.FillStyle = 0;
     const bool lit = ShownCellOr(s_, x, y).Value != 0;
     if (lit)
-        dev.FillColor = ElementOr(s_, CellOr(s_.P, x, y).ElementNr).Color;
+        dev.FillColor = ElementOr(s_, CellOr(s_.circuit.P, x, y).ElementNr).Color;
     else if (OnPrinter() && s_.engine.PowerFlag == 0)
         dev.FillColor = kWhite;
     else
@@ -402,28 +402,28 @@ void clsGrafik::DrawAnalysepunkt(int16_t x, int16_t y)
     dev.FontSize = static_cast<double>(7.0f * s_.GridMode);
     dev.CurrentX = cx - 2 * g;
     dev.CurrentY = cy - 5 * g;
-    dev.Print(ElementOr(s_, CellOr(s_.P, x, y).ElementNr).Label);
+    dev.Print(ElementOr(s_, CellOr(s_.circuit.P, x, y).ElementNr).Label);
 }
 
 int16_t clsGrafik::SearchEndX(int16_t x, int16_t y, int16_t dir, int16_t /*unused*/)
 {
     switch (dir) {
-    case 2:
-        for (int i = x + 1; i <= s_.MaxX; ++i) {
-            const GridCell& c = CellOr(s_.P, i, y);
+    case Direction::Right:
+        for (int i = x + 1; i <= s_.circuit.MaxX; ++i) {
+            const GridCell& c = CellOr(s_.circuit.P, i, y);
             if (c.Type != ElementType::Conductor || c.ConRight == 0)
                 return static_cast<int16_t>(i);
         }
         return 0;
-    case 1:
+    case Direction::Left:
         for (int i = x - 1; i >= 0; --i) {
-            const GridCell& c = CellOr(s_.P, i, y);
+            const GridCell& c = CellOr(s_.circuit.P, i, y);
             if (c.Type != ElementType::Conductor || c.ConLeft == 0)
                 return static_cast<int16_t>(i);
         }
         return 0;
-    case 3:
-    case 4:
+    case Direction::Up:
+    case Direction::Down:
         return x;
     default:
         return 0;
@@ -433,22 +433,22 @@ int16_t clsGrafik::SearchEndX(int16_t x, int16_t y, int16_t dir, int16_t /*unuse
 int16_t clsGrafik::SearchEndY(int16_t x, int16_t y, int16_t dir, int16_t /*unused*/)
 {
     switch (dir) {
-    case 4:
-        for (int j = y + 1; j <= s_.MaxY; ++j) {
-            const GridCell& c = CellOr(s_.P, x, j);
+    case Direction::Down:
+        for (int j = y + 1; j <= s_.circuit.MaxY; ++j) {
+            const GridCell& c = CellOr(s_.circuit.P, x, j);
             if (c.Type != ElementType::Conductor || c.ConDown == 0)
                 return static_cast<int16_t>(j);
         }
         return 0;
-    case 3:
+    case Direction::Up:
         for (int j = y - 1; j >= 0; --j) {
-            const GridCell& c = CellOr(s_.P, x, j);
+            const GridCell& c = CellOr(s_.circuit.P, x, j);
             if (c.Type != ElementType::Conductor || c.ConUp == 0)
                 return static_cast<int16_t>(j);
         }
         return 0;
-    case 1:
-    case 2:
+    case Direction::Left:
+    case Direction::Right:
         return y;
     default:
         return 0;

@@ -1,6 +1,9 @@
 #pragma once
-struct ProgramState;
+#include <cstdint>
+
+struct Circuit;
 class Surface;
 
-// Grid dots on every empty cell: grey while the grid is shown, white when not.
-void DrawGrid(const ProgramState& s, Surface& picGrid);
+// Grid dots on every empty cell, at the cell size and zoom given: grey while
+// the grid is shown, white when not.
+void DrawGrid(const Circuit& c, Surface& picGrid, uint8_t cellSize, float zoom, bool showGrid);

@@ -178,7 +178,7 @@ void frmDrucken::Form_Load()
             w->setEnabled(false);
     }
     chkIC_->setChecked(false);
-    chkIC_->setEnabled(s_.LevelUBound >= 1);
+    chkIC_->setEnabled(s_.circuit.LevelUBound >= 1);
 }
 
 bool frmDrucken::ShowPrinters()
@@ -253,7 +253,7 @@ void frmDrucken::chkIC_Click()
         lblSeiten_->setText(QStringLiteral("1"));
         return;
     }
-    ICPageNames_ = BuildICPageNames(s_);
+    ICPageNames_ = BuildICPageNames(s_.circuit);
     lblSeiten_->setText(QString::number(ICPageNames_.size()));
 }
 

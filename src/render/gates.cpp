@@ -37,15 +37,31 @@ void PrintGateLabel(Canvas& c, GateKind kind, bool horizontal)
     }
 }
 
+// The negation dots on the n input cells of a gate and on its output.
+void GateNegationDots(clsGrafik& gr, ProgramState& s, int16_t nr, int x, int y, int n)
+{
+    LoadOutputPins(s, nr, 0);
+    const PinPos output = s.OutputPins[0];
+    const bool horizontal = gr.Orientation == Orientation::Right || gr.Orientation == Orientation::Left;
+    for (int i = 0; i < n; ++i) {
+        const int px = horizontal ? x : x - 1 + i;
+        const int py = horizontal ? y - 1 + i : y;
+        if (SheetCell(s.circuit, px, py).Marker == -1)
+            gr.DrawNegationsPunkt(static_cast<int16_t>(px), static_cast<int16_t>(py));
+    }
+    if (SheetCell(s.circuit, output.X, output.Y).Marker == -1)
+        gr.DrawNegationsPunkt(output.X, output.Y);
+}
+
 // The three gates are one drawing; they differ in their label only.
 void DrawGate(clsGrafik& gr, Canvas& c, GateKind kind, int x, int y, bool outline)
 {
     ProgramState& s = c.s;
     const double z = c.z;
-    const int16_t nr = SheetCell(s, x, y).ElementNr;
+    const int16_t nr = SheetCell(s.circuit, x, y).ElementNr;
     LoadInputPins(s, nr, 0);
     int n = s.InputPinCount;
-    const bool twoInputs = SheetElement(s, nr).Label == QLatin1String("2");
+    const bool twoInputs = SheetElement(s.circuit, nr).Label == QLatin1String("2");
     if (twoInputs) {
         n = 3;
         s.InputPinCount = 3;
@@ -67,12 +83,12 @@ void DrawGate(clsGrafik& gr, Canvas& c, GateKind kind, int x, int y, bool outlin
             break;
         for (int i = 0; i < n; ++i) {
             const int r = y - 1 + i;
-            const GridCell& cell = SheetCell(s, x, r);
+            const GridCell& cell = SheetCell(s.circuit, x, r);
             if (hasPin(i) && (dir > 0 ? cell.ConLeft : cell.ConRight) == 0)
                 c.Stub(c.G(x) - dir * z / 2, c.G(r), c.G(x), c.G(r));
         }
         const int ro = y - 1 + mid;
-        const GridCell& outCell = SheetCell(s, out, ro);
+        const GridCell& outCell = SheetCell(s.circuit, out, ro);
         if ((dir > 0 ? outCell.ConRight : outCell.ConLeft) == 0)
             c.Stub(c.G(out), c.G(ro), c.G(out) + dir * z / 2, c.G(ro));
         c.dev.CurrentX = dir > 0 ? c.G(x) + z / 2 : c.G(x - 1) - z / 2;
@@ -89,12 +105,12 @@ void DrawGate(clsGrafik& gr, Canvas& c, GateKind kind, int x, int y, bool outlin
             break;
         for (int i = 0; i < n; ++i) {
             const int u = x - 1 + i;
-            const GridCell& cell = SheetCell(s, u, y);
+            const GridCell& cell = SheetCell(s.circuit, u, y);
             if (hasPin(i) && (dir > 0 ? cell.ConUp : cell.ConDown) == 0)
                 c.Stub(c.G(u), c.G(y), c.G(u), c.G(y) - dir * z / 2);
         }
         const int co = x - 1 + mid;
-        const GridCell& outCell = SheetCell(s, co, out);
+        const GridCell& outCell = SheetCell(s.circuit, co, out);
         if ((dir > 0 ? outCell.ConDown : outCell.ConUp) == 0)
             c.Stub(c.G(co), c.G(out), c.G(co), c.G(out) + dir * z / 2);
         c.dev.CurrentX = c.G(x) - k + (n - 3) * z / 2;
@@ -107,17 +123,7 @@ void DrawGate(clsGrafik& gr, Canvas& c, GateKind kind, int x, int y, bool outlin
     }
 
     // Negation dots, also on an outline.
-    LoadOutputPins(s, nr, 0);
-    const PinPos output = s.OutputPins[0];
-    const bool horizontal = gr.Orientation == Orientation::Right || gr.Orientation == Orientation::Left;
-    for (int i = 0; i < n; ++i) {
-        const int px = horizontal ? x : x - 1 + i;
-        const int py = horizontal ? y - 1 + i : y;
-        if (SheetCell(s, px, py).Marker == -1)
-            gr.DrawNegationsPunkt(static_cast<int16_t>(px), static_cast<int16_t>(py));
-    }
-    if (SheetCell(s, output.X, output.Y).Marker == -1)
-        gr.DrawNegationsPunkt(output.X, output.Y);
+    GateNegationDots(gr, s, nr, x, y, n);
 }
 
 } // namespace
@@ -227,6 +233,89 @@ void clsGrafik::DrawInverter(int16_t x, int16_t y)
     }
 }
 
+namespace {
+
+// The TriState gate's triangle: back side from (b1x, b1y) to (b2x, b2y),
+// apex (ax, ay); and where its "s" goes.
+struct TriStateLayout {
+    double b1x = 0, b1y = 0, b2x = 0, b2y = 0, ax = 0, ay = 0, tx = 0, ty = 0;
+};
+
+// The box and the stubs of the free pins; false for an orientation out of range.
+bool TriStateBody(Canvas& c, uint8_t orientation, int x, int y, TriStateLayout& t)
+{
+    const double z = c.z;
+    auto G = [&c](int i) { return c.G(i); };
+    auto line = [&c](double x1, double y1, double x2, double y2) { c.Line(x1, y1, x2, y2, 0); };
+    switch (orientation) {
+    case Orientation::Right:
+        c.dev.Line(G(x), G(y - 1) - z / 4, G(x + 2), G(y + 1) + z / 4, 0, LineMode::Box);
+        for (int r : {y + 1, y - 1})
+            if (SheetCell(c.s.circuit, x, r).ConLeft == 0)
+                line(G(x) - z / 2, G(r), G(x), G(r));
+        if (SheetCell(c.s.circuit, x + 2, y).ConRight == 0)
+            line(G(x + 2), G(y), G(x + 2) + z / 2, G(y));
+        t.b1x = t.b2x = G(x) + z / 2;
+        t.b1y = G(y - 1) + z / 2;
+        t.b2y = G(y + 1) - z / 2;
+        t.ax = G(x + 1) + z / 1.7;
+        t.ay = G(y);
+        t.tx = G(x) + z / 5;
+        t.ty = G(y) + z / 2;
+        break;
+    case Orientation::Left:
+        c.dev.Line(G(x), G(y - 1) - z / 4, G(x - 2), G(y + 1) + z / 4, 0, LineMode::Box);
+        for (int r : {y + 1, y - 1})
+            if (SheetCell(c.s.circuit, x, r).ConRight == 0)
+                line(G(x) + z / 2, G(r), G(x), G(r));
+        if (SheetCell(c.s.circuit, x - 2, y).ConLeft == 0)
+            line(G(x - 2), G(y), G(x - 2) - z / 2, G(y));
+        t.b1x = t.b2x = G(x) - z / 1.7;
+        t.b1y = G(y - 1) + z / 2;
+        t.b2y = G(y + 1) - z / 2;
+        t.ax = G(x - 1) - z / 2;
+        t.ay = G(y);
+        t.tx = G(x) - z / 2;
+        t.ty = G(y + 1) - z / 2;
+        break;
+    case Orientation::Down:
+        c.dev.Line(G(x - 1) - z / 4, G(y), G(x + 1) + z / 4, G(y + 2), 0, LineMode::Box);
+        for (int u : {x - 1, x + 1})
+            if (SheetCell(c.s.circuit, u, y).ConUp == 0)
+                line(G(u), G(y), G(u), G(y) - z / 2);
+        if (SheetCell(c.s.circuit, x, y + 2).ConDown == 0)
+            line(G(x), G(y + 2), G(x), G(y + 2) + z / 2);
+        t.b1y = t.b2y = G(y + 1) - z / 2;
+        t.b1x = G(x - 1) + z / 2;
+        t.b2x = G(x) + z / 2;
+        t.ax = G(x);
+        t.ay = G(y + 1) + z / 2;
+        t.tx = G(x + 1) - z / 4;
+        t.ty = G(y);
+        break;
+    case Orientation::Up:
+        c.dev.Line(G(x - 1) - z / 4, G(y), G(x + 1) + z / 4, G(y - 2), 0, LineMode::Box);
+        for (int u : {x - 1, x + 1})
+            if (SheetCell(c.s.circuit, u, y).ConDown == 0)
+                line(G(u), G(y), G(u), G(y) + z / 2);
+        if (SheetCell(c.s.circuit, x, y - 2).ConUp == 0)
+            line(G(x), G(y - 2), G(x), G(y - 2) - z / 2);
+        t.b1y = t.b2y = G(y - 1) + z / 2;
+        t.b1x = G(x - 1) + z / 2;
+        t.b2x = G(x + 1) - z / 2;
+        t.ax = G(x);
+        t.ay = G(y - 1) - z / 2;
+        t.tx = G(x + 1) - z / 4;
+        t.ty = G(y - 1) + z / 5;
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 void clsGrafik::DrawTriState(int16_t x, int16_t y)
 {
     if (!Device)
@@ -235,83 +324,18 @@ void clsGrafik::DrawTriState(int16_t x, int16_t y)
     Canvas c(s_, *Device, ZoomedPitch, OnWorksheet(), OnPrinter());
     // Same size and colour on every surface, the printer included.
     c.Prologue(static_cast<double>(10.0f * c.g), kPaleYellow, 0);
-    const double z = c.z;
-    auto G = [&c](int i) { return c.G(i); };
     auto line = [&c](double x1, double y1, double x2, double y2) { c.Line(x1, y1, x2, y2, 0); };
 
-    // The triangle: back side from (b1x, b1y) to (b2x, b2y), apex (ax, ay).
-    double b1x = 0, b1y = 0, b2x = 0, b2y = 0, ax = 0, ay = 0, tx = 0, ty = 0;
-    switch (Orientation) {
-    case Orientation::Right:
-        c.dev.Line(G(x), G(y - 1) - z / 4, G(x + 2), G(y + 1) + z / 4, 0, LineMode::Box);
-        for (int r : {y + 1, y - 1})
-            if (SheetCell(s_, x, r).ConLeft == 0)
-                line(G(x) - z / 2, G(r), G(x), G(r));
-        if (SheetCell(s_, x + 2, y).ConRight == 0)
-            line(G(x + 2), G(y), G(x + 2) + z / 2, G(y));
-        b1x = b2x = G(x) + z / 2;
-        b1y = G(y - 1) + z / 2;
-        b2y = G(y + 1) - z / 2;
-        ax = G(x + 1) + z / 1.7;
-        ay = G(y);
-        tx = G(x) + z / 5;
-        ty = G(y) + z / 2;
-        break;
-    case Orientation::Left:
-        c.dev.Line(G(x), G(y - 1) - z / 4, G(x - 2), G(y + 1) + z / 4, 0, LineMode::Box);
-        for (int r : {y + 1, y - 1})
-            if (SheetCell(s_, x, r).ConRight == 0)
-                line(G(x) + z / 2, G(r), G(x), G(r));
-        if (SheetCell(s_, x - 2, y).ConLeft == 0)
-            line(G(x - 2), G(y), G(x - 2) - z / 2, G(y));
-        b1x = b2x = G(x) - z / 1.7;
-        b1y = G(y - 1) + z / 2;
-        b2y = G(y + 1) - z / 2;
-        ax = G(x - 1) - z / 2;
-        ay = G(y);
-        tx = G(x) - z / 2;
-        ty = G(y + 1) - z / 2;
-        break;
-    case Orientation::Down:
-        c.dev.Line(G(x - 1) - z / 4, G(y), G(x + 1) + z / 4, G(y + 2), 0, LineMode::Box);
-        for (int u : {x - 1, x + 1})
-            if (SheetCell(s_, u, y).ConUp == 0)
-                line(G(u), G(y), G(u), G(y) - z / 2);
-        if (SheetCell(s_, x, y + 2).ConDown == 0)
-            line(G(x), G(y + 2), G(x), G(y + 2) + z / 2);
-        b1y = b2y = G(y + 1) - z / 2;
-        b1x = G(x - 1) + z / 2;
-        b2x = G(x) + z / 2;
-        ax = G(x);
-        ay = G(y + 1) + z / 2;
-        tx = G(x + 1) - z / 4;
-        ty = G(y);
-        break;
-    case Orientation::Up:
-        c.dev.Line(G(x - 1) - z / 4, G(y), G(x + 1) + z / 4, G(y - 2), 0, LineMode::Box);
-        for (int u : {x - 1, x + 1})
-            if (SheetCell(s_, u, y).ConDown == 0)
-                line(G(u), G(y), G(u), G(y) + z / 2);
-        if (SheetCell(s_, x, y - 2).ConUp == 0)
-            line(G(x), G(y - 2), G(x), G(y - 2) - z / 2);
-        b1y = b2y = G(y - 1) + z / 2;
-        b1x = G(x - 1) + z / 2;
-        b2x = G(x + 1) - z / 2;
-        ax = G(x);
-        ay = G(y - 1) - z / 2;
-        tx = G(x + 1) - z / 4;
-        ty = G(y - 1) + z / 5;
-        break;
-    default:
+    TriStateLayout t;
+    if (!TriStateBody(c, Orientation, x, y, t))
         return;
-    }
-    line(b1x, b1y, ax, ay);
-    line(b2x, b2y, ax, ay);
-    line(b1x, b1y, b2x, b2y);
-    c.dev.PSet(ax, ay, 0);
+    line(t.b1x, t.b1y, t.ax, t.ay);
+    line(t.b2x, t.b2y, t.ax, t.ay);
+    line(t.b1x, t.b1y, t.b2x, t.b2y);
+    c.dev.PSet(t.ax, t.ay, 0);
 
     c.dev.FontSize = static_cast<double>(7.0f * c.g);
     if (Orientation == Orientation::Right || Orientation == Orientation::Left)
         c.dev.FillStyle = 1;
-    c.Text(tx, ty, QStringLiteral("s"));
+    c.Text(t.tx, t.ty, QStringLiteral("s"));
 }

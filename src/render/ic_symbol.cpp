@@ -39,22 +39,83 @@ int FieldAsInt(const QString& list, int n)
     return CInt(Val(GetField(list, n)));
 }
 
+// Where an IC's box lies, in cells, and the pitch it is drawn at.
+struct ICFrame {
+    const ProgramState& s;
+    Surface& dev;
+    double z;
+    double g;
+    int16_t X0, Y0, W, H;
+
+    double px(int i) const
+    {
+        if (i < INT16_MIN || i > INT16_MAX)
+            throw RuntimeError(kErrOverflow, "Overflow");
+        return GridToPixel(s, static_cast<int16_t>(i));
+    }
+};
+
+// The connectors: a stub out of the box and the name inside it, for each
+// place the IC lists on its edge.
+void DrawICConnectors(const ICFrame& f, const ICInstanceRecord& ic, const TextMeasure& lblIC)
+{
+    Surface& dev = f.dev;
+    const double z = f.z;
+    const double g = f.g;
+    const int16_t X0 = f.X0, Y0 = f.Y0, W = f.W, H = f.H;
+    auto px = [&f](int i) { return f.px(i); };
+    for (int n = 1; n <= ic.PinCount; ++n) {
+        const QString place = ic.GraphicPins.value(n);
+        if (place.isEmpty())
+            continue;
+        const int gx = FieldAsInt(place, 1);
+        const int gy = FieldAsInt(place, 2);
+        const QString name = GetField(place, 3);
+        const double tw = lblIC.Width(name);
+        const double th = lblIC.Height(name);
+        double tx = 0;
+        double ty = 0;
+        if (gx != 0 && gx == W) {
+            dev.Line(px(X0 + W), px(Y0 + gy), px(X0 + W) + z / 2, px(Y0 + gy), f.s.LineColor);
+            tx = px(X0 + W) - tw - 2 * g;
+            ty = px(gy) + px(Y0) - z / 2 - th / 2;
+        } else if (gx == 0) {
+            dev.Line(px(X0), px(Y0 + gy), px(X0) - z / 2, px(Y0 + gy), f.s.LineColor);
+            tx = px(X0) + 4 * g;
+            ty = px(gy) + px(Y0) - z / 2 - th / 2;
+        } else if (gy != 0 && gy == H) {
+            dev.Line(px(X0 + gx), px(Y0 + H), px(X0 + gx), px(Y0 + H) + z / 2, f.s.LineColor);
+            tx = px(gx) + px(X0) - z / 2 - tw / 2;
+            ty = px(Y0 + H) - th;
+        } else if (gy == 0) {
+            dev.Line(px(X0 + gx), px(Y0), px(X0 + gx), px(Y0) - z / 2, f.s.LineColor);
+            tx = px(gx) + px(X0) - z / 2 - tw / 2;
+            ty = px(Y0) + 2;
+        } else {
+            continue;
+        }
+        dev.CurrentX = tx;
+        dev.CurrentY = ty;
+        dev.Print(name);
+    }
+}
+
 } // namespace
 
 void clsGrafik::DrawIC(int16_t x, int16_t y, int16_t icIndex, bool outline)
 {
-    if (icIndex <= 0 || static_cast<size_t>(icIndex) >= s_.ICInstances.size() || Device == nullptr)
+    if (icIndex <= 0 || static_cast<size_t>(icIndex) >= s_.circuit.ICInstances.size() || Device == nullptr)
         return;
     Surface& dev = *Device;
-    const ICInstanceRecord& ic = s_.ICInstances[static_cast<size_t>(icIndex)];
+    const ICInstanceRecord& ic = s_.circuit.ICInstances[static_cast<size_t>(icIndex)];
     ZoomedPitch = GridPixelZoomed();
     const double z = ZoomedPitch;
     const double g = s_.GridMode;
 
     // A cell without a link names IC 0, whose element 0 leaves the caller's pins parsed.
-    const uint8_t link = s_.P.Contains(x, y) ? s_.P(x, y).ICLink : 0;
+    const uint8_t link = s_.circuit.P.Contains(x, y) ? s_.circuit.P(x, y).ICLink : 0;
     const int16_t element =
-        link < s_.ICInstances.size() ? s_.ICInstances[link].ElementNr : int16_t{0};
+        link < s_.circuit.ICInstances.size() ? s_.circuit.ICInstances[link].ElementNr : int16_t{0};
     symbols::LoadInputPins(s_, element, ic.ParentLevel);
     const QString first = ic.GraphicPins.value(1);
     const double gx1 = Val(GetField(first, 1));
@@ -94,40 +155,7 @@ void clsGrafik::DrawIC(int16_t x, int16_t y, int16_t icIndex, bool outline)
     lblIC.SetFont(static_cast<double>(8.0f * s_.GridMode), false);
     dev.FontSize = static_cast<double>((OnWorksheet() ? 8.0f : 0.95f) * s_.GridMode);
     dev.FontBold = false;
-    for (int n = 1; n <= ic.PinCount; ++n) {
-        const QString place = ic.GraphicPins.value(n);
-        if (place.isEmpty())
-            continue;
-        const int gx = FieldAsInt(place, 1);
-        const int gy = FieldAsInt(place, 2);
-        const QString name = GetField(place, 3);
-        tw = lblIC.Width(name);
-        th = lblIC.Height(name);
-        double tx = 0;
-        double ty = 0;
-        if (gx != 0 && gx == W) {
-            dev.Line(px(X0 + W), px(Y0 + gy), px(X0 + W) + z / 2, px(Y0 + gy), s_.LineColor);
-            tx = px(X0 + W) - tw - 2 * g;
-            ty = px(gy) + px(Y0) - z / 2 - th / 2;
-        } else if (gx == 0) {
-            dev.Line(px(X0), px(Y0 + gy), px(X0) - z / 2, px(Y0 + gy), s_.LineColor);
-            tx = px(X0) + 4 * g;
-            ty = px(gy) + px(Y0) - z / 2 - th / 2;
-        } else if (gy != 0 && gy == H) {
-            dev.Line(px(X0 + gx), px(Y0 + H), px(X0 + gx), px(Y0 + H) + z / 2, s_.LineColor);
-            tx = px(gx) + px(X0) - z / 2 - tw / 2;
-            ty = px(Y0 + H) - th;
-        } else if (gy == 0) {
-            dev.Line(px(X0 + gx), px(Y0), px(X0 + gx), px(Y0) - z / 2, s_.LineColor);
-            tx = px(gx) + px(X0) - z / 2 - tw / 2;
-            ty = px(Y0) + 2;
-        } else {
-            continue;
-        }
-        dev.CurrentX = tx;
-        dev.CurrentY = ty;
-        dev.Print(name);
-    }
+    DrawICConnectors({s_, dev, z, g, X0, Y0, W, H}, ic, lblIC);
 }
 
 void clsGrafik::DrawICInOut(int16_t x, int16_t y)

@@ -65,13 +65,13 @@ void DrawDiodeTriangle(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t
 
 void SetKoppeldiode(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y, bool /*redrawOnly*/)
 {
-    if (MarkCouplingDiode(s, x, y))
+    if (MarkCouplingDiode(s.circuit, s.engine, x, y))
         DrawMarker(s, objGrafik, x, y, ElementType::CouplingDiode);
 }
 
 void SetKnotenpunkt(ProgramState& s, clsGrafik& objGrafik, int16_t x, int16_t y, bool /*redrawOnly*/)
 {
-    if (MarkJuncture(s, x, y))
+    if (MarkJuncture(s.circuit, s.engine, s.CurrentLevel, x, y))
         DrawMarker(s, objGrafik, x, y, ElementType::Juncture);
 }
 

@@ -22,12 +22,12 @@ float PageZoom(int16_t maxX, int16_t maxY, int16_t gridPixel)
     return static_cast<float>(std::min(byHeight, byWidth) * kPageFill);
 }
 
-QString PageFileName(const ProgramState& s, const QString& programFolder)
+QString PageFileName(const Circuit& c, int16_t level, const QString& circuitFile, const QString& programFolder)
 {
-    if (s.CurrentLevel == 0)
-        return s.CmDialog1.FileName;
-    const size_t level = static_cast<size_t>(s.CurrentLevel);
-    const QString name = level < s.ICInstances.size() ? s.ICInstances[level].Name : QString();
+    if (level == 0)
+        return circuitFile;
+    const size_t i = static_cast<size_t>(level);
+    const QString name = i < c.ICInstances.size() ? c.ICInstances[i].Name : QString();
     QString folder = programFolder;
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');

@@ -4,7 +4,7 @@
 #include <QString>
 #include <cstdint>
 
-struct ProgramState;
+struct Circuit;
 
 // The page scale in user units; the drawing's origin lies 500 units right of
 // and 300 below the page's top-left corner.
@@ -19,9 +19,9 @@ constexpr double kPageHeight = 7999;
 // A size below one cell counts as one.
 float PageZoom(int16_t maxX, int16_t maxY, int16_t gridPixel);
 
-// The file the page shows: on an IC page (CurrentLevel not 0) the IC's
+// The file the page of `level` shows: on an IC page (level not 0) the IC's
 // definition file under programFolder, else the circuit file in use.
-QString PageFileName(const ProgramState& s, const QString& programFolder);
+QString PageFileName(const Circuit& c, int16_t level, const QString& circuitFile, const QString& programFolder);
 // "(" name ")", "<No name>" for an empty name.
 QString CaptionText(const QString& fileName);
 // Top of the caption: four rows below the circuit's last row (wanted), but

@@ -8,7 +8,7 @@
 #include "model/state.h"
 #include "platform/numeric.h"
 
-QStringList BuildICPageNames(const ProgramState& s)
+QStringList BuildICPageNames(const Circuit& s)
 {
     QStringList names{QString()};
     for (int i = 1; i <= s.LevelUBound && static_cast<size_t>(i) < s.Levels.size(); ++i) {

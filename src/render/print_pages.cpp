@@ -70,8 +70,8 @@ private:
 // The first IC level of that name, 0 when there is none.
 int16_t LevelNamed(const ProgramState& s, const QString& name)
 {
-    for (int j = 1; j <= s.LevelUBound && static_cast<size_t>(j) < s.Levels.size(); ++j)
-        if (s.Levels[static_cast<size_t>(j)].Name == name)
+    for (int j = 1; j <= s.circuit.LevelUBound && static_cast<size_t>(j) < s.circuit.Levels.size(); ++j)
+        if (s.circuit.Levels[static_cast<size_t>(j)].Name == name)
             return static_cast<int16_t>(j);
     return 0;
 }
@@ -88,23 +88,24 @@ void PrintCircuit(ProgramState& s, clsGrafik& g, Surface& page, const QString& p
     g.Device = &page;
     page.FontBold = false;
     page.SetScale(kPageLeft, kPageTop, kPageWidth, kPageHeight);
-    s.GridMode = PageZoom(s.MaxX, s.MaxY, g.GridPixel);
+    s.GridMode = PageZoom(s.circuit.MaxX, s.circuit.MaxY, g.GridPixel);
     const int16_t level = s.CurrentLevel;
     RedrawAllElements(s, g, 0);
     s.CurrentLevel = level;
-    PrintCaption(s, page, programFolder);
+    PrintCaption(page, PageFileName(s.circuit, s.CurrentLevel, s.CmDialog1.FileName, programFolder), GridToPixel(s, 1),
+                 GridToPixel(s, static_cast<int16_t>(s.circuit.MaxY + 4)));
 }
 
-void PrintCaption(ProgramState& s, Surface& page, const QString& programFolder)
+void PrintCaption(Surface& page, const QString& fileName, double left, double wantedTop)
 {
     page.FontSize = kCaptionFontSize;
     page.FontName = QStringLiteral("Arial");
     page.FontBold = false;
     page.FontTransparent = true;
     page.ForeColor = 0;
-    const QString text = CaptionText(PageFileName(s, programFolder));
-    page.CurrentX = GridToPixel(s, 1);
-    page.CurrentY = CaptionTop(GridToPixel(s, static_cast<int16_t>(s.MaxY + 4)), page.TextHeight(text));
+    const QString text = CaptionText(fileName);
+    page.CurrentX = left;
+    page.CurrentY = CaptionTop(wantedTop, page.TextHeight(text));
     page.Print(text);
 }
 
@@ -117,7 +118,7 @@ bool PrintPages(ProgramState& s, clsGrafik& g, Printer& printer, const QStringLi
         s.ports.worksheet->SelectNone();
     PageBorrow borrow(s, g);
     WindowsAside aside(s);
-    PrintSaveArea area(s);
+    PrintSaveArea area(s.circuit, s.CurrentLevel);
     Surface* page = printer.StartDoc();
     if (!page)
         return false;
@@ -145,7 +146,7 @@ bool PrintPages(ProgramState& s, clsGrafik& g, Printer& printer, const QStringLi
     return printer.EndDoc();
 }
 
-PrintSaveArea::PrintSaveArea(ProgramState& s) : s_(s)
+PrintSaveArea::PrintSaveArea(Circuit& c, int16_t& currentLevel) : s_(c), shownLevel_(currentLevel)
 {
     SaveArea();
 }
@@ -159,7 +160,7 @@ void PrintSaveArea::SaveArea()
 {
     maxX_ = s_.MaxX;
     maxY_ = s_.MaxY;
-    currentLevel_ = s_.CurrentLevel;
+    currentLevel_ = shownLevel_;
     cells_ = s_.P;
     elements_ = s_.Elements;
     lineMap_ = s_.LineMap;
@@ -188,7 +189,7 @@ void PrintSaveArea::RestoreArea()
 {
     s_.MaxX = maxX_;
     s_.MaxY = maxY_;
-    s_.CurrentLevel = currentLevel_;
+    shownLevel_ = currentLevel_;
     s_.P = cells_;
     s_.Elements = elements_;
     s_.LineMap = lineMap_;

@@ -7,6 +7,7 @@
 
 #include "model/records.h"
 
+struct Circuit;
 struct ProgramState;
 class Printer;
 class Surface;
@@ -16,8 +17,9 @@ class clsGrafik;
 // page, fitted to it, and its caption. The drawing device, the zoom and
 // CurrentLevel are the caller's again afterwards, also when drawing fails.
 void PrintCircuit(ProgramState& s, clsGrafik& g, Surface& page, const QString& programFolder);
-// The caption line of the page: the file name in brackets, below the circuit.
-void PrintCaption(ProgramState& s, Surface& page, const QString& programFolder);
+// The caption line of the page: the file name in brackets, at `left`, on
+// `wantedTop` (four rows below the circuit) unless that leaves the page.
+void PrintCaption(Surface& page, const QString& fileName, double left, double wantedTop);
 
 // Prints one document: entry 0 of ICPageNames is the main circuit's page, each
 // further entry the first IC level of that name on a page of its own. The
@@ -29,10 +31,10 @@ bool PrintPages(ProgramState& s, clsGrafik& g, Printer& printer, const QStringLi
 
 // The worksheet put aside while IC levels take its place in P, in a save area
 // of its own: the clipboard (Puffer, PufferElements, PufferElementCount) keeps
-// what the user copied. Restores on destruction.
+// what the user copied. The shown level is put back with it. Restores on destruction.
 class PrintSaveArea {
 public:
-    explicit PrintSaveArea(ProgramState& s);
+    PrintSaveArea(Circuit& c, int16_t& currentLevel);
     ~PrintSaveArea();
     PrintSaveArea(const PrintSaveArea&) = delete;
     PrintSaveArea& operator=(const PrintSaveArea&) = delete;
@@ -45,7 +47,8 @@ public:
 private:
     void SaveArea();
 
-    ProgramState& s_;
+    Circuit& s_;
+    int16_t& shownLevel_;
     int16_t maxX_ = 0;
     int16_t maxY_ = 0;
     int16_t currentLevel_ = 0;

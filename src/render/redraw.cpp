@@ -13,6 +13,7 @@
 #include "platform/surface.h"
 #include "render/clsGrafik.h"
 #include "render/symbol_helpers.h"
+#include "render/symbol_table.h"
 #include "model/ports/all_ports.h"
 
 namespace {
@@ -31,9 +32,9 @@ const GridCell& CellOr(const Grid& grid, int x, int y)
 const ElementRecord& ElementOr(const ProgramState& s, int e)
 {
     static const ElementRecord empty;
-    if (e < 0 || static_cast<size_t>(e) >= s.Elements.size())
+    if (e < 0 || static_cast<size_t>(e) >= s.circuit.Elements.size())
         return empty;
-    return s.Elements[static_cast<size_t>(e)];
+    return s.circuit.Elements[static_cast<size_t>(e)];
 }
 
 bool IsComponent(const GridCell& cell)
@@ -78,12 +79,82 @@ void WhiteBox(Surface& dev, double x1, double y1, double x2, double y2)
     dev.Line(x1, y1, x2, y2, kWhite, LineMode::Box);
 }
 
+// The output pin, three cells back against the outputs.
+void ClockAnchor(uint8_t orientation, const PinPos& out, int16_t& x, int16_t& y)
+{
+    x = out.X;
+    y = out.Y;
+    switch (orientation) {
+    case Orientation::Right: x = Shifted(x, -3); break;
+    case Orientation::Left: x = Shifted(x, 3); break;
+    case Orientation::Down: y = Shifted(y, -3); break;
+    case Orientation::Up: y = Shifted(y, 3); break;
+    default: break;
+    }
+}
+
+bool SelectedClock(const ProgramState& s, int16_t e)
+{
+    const size_t slot = static_cast<size_t>(s.SelectedClock);
+    return PowerOn(s) && s.SelectedClock >= 0 && slot < s.circuit.Clocks.size() && s.circuit.Clocks[slot].ClockElement == e;
+}
+
+// The IC's link, and whether it is shown: nested ICs are drawn only inside
+// their parent, while the power is on.
+bool ShownIC(ProgramState& s, const clsGrafik& g, int16_t e, int16_t& link)
+{
+    symbols::LoadInputPins(s, e, s.CurrentLevel);
+    const PinPos& in0 = s.InputPins[0];
+    const uint8_t l = CellOr(s.circuit.P, in0.X, in0.Y).ICLink;
+    link = l;
+    const bool topLevel = l < s.circuit.ICInstances.size() && s.circuit.ICInstances[l].NestingLevel == 0;
+    return g.OnPrinter() || topLevel || PowerOn(s);
+}
+
+// Where and with what flag the symbol of element e, asked for on cell (x, y),
+// is drawn; false when it is not drawn.
+bool PlaceSymbol(ProgramState& s, const clsGrafik& g, int16_t e, const SymbolRow& symbol, int16_t x,
+                 int16_t y, bool outline, SymbolCall& call)
+{
+    call = SymbolCall{x, y, symbol.flag == SymbolFlag::Outline && outline, 0};
+    const PinPos* in = s.InputPins.data();
+    switch (symbol.anchor) {
+    case SymbolAnchor::None:
+        return false;
+    case SymbolAnchor::Cell:
+        return true;
+    case SymbolAnchor::InputPin:
+        symbols::LoadInputPins(s, e, 0);
+        call.x = in[symbol.pin].X;
+        call.y = in[symbol.pin].Y;
+        return true;
+    case SymbolAnchor::GateMiddle:
+        symbols::LoadInputPins(s, e, 0);
+        if (ElementOr(s, e).Label == QLatin1String("2"))
+            return MiddleOfThree(g.Orientation, in[0], call.x, call.y);
+        call.x = in[1].X;
+        call.y = in[1].Y;
+        return true;
+    case SymbolAnchor::MiddleOfThree:
+        symbols::LoadInputPins(s, e, 0);
+        return MiddleOfThree(g.Orientation, in[0], call.x, call.y);
+    case SymbolAnchor::ClockOutput:
+        symbols::LoadOutputPins(s, e, 0);
+        ClockAnchor(g.Orientation, s.OutputPins[0], call.x, call.y);
+        call.flag = SelectedClock(s, e);
+        return true;
+    case SymbolAnchor::IC:
+        return ShownIC(s, g, e, call.icIndex);
+    }
+    return false;
+}
+
 } // namespace
 
 void DrawElement(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, bool noText, bool outline)
 {
     g.SymbolDrawnAt(x, y);
-    const GridCell cell = CellOr(s.P, x, y);
+    const GridCell cell = CellOr(s.circuit.P, x, y);
     const int16_t e = cell.ElementNr;
     if (e > 0)
         g.Orientation = ElementOr(s, e).Orientation;
@@ -91,101 +162,13 @@ void DrawElement(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, bool noTex
         g.DrawSwitch(x, y);
 
     const uint8_t type = ElementOr(s, e).Type;
-    const PinPos* in = s.InputPins.data();
-    int16_t rx = 0;
-    int16_t ry = 0;
+    const SymbolRow& symbol = Symbol(type);
     // A component whose pins do not fit its type (a damaged file) would make its
     // symbol read beyond the grid: that one symbol is left out, the rest is drawn.
     try {
-        switch (type) {
-        case ElementType::LED:
-            g.DrawDiode(x, y);
-            break;
-        case ElementType::AND:
-        case ElementType::OR:
-        case ElementType::XOR:
-            symbols::LoadInputPins(s, e, 0);
-            if (ElementOr(s, e).Label == QLatin1String("2")) {
-                if (!MiddleOfThree(g.Orientation, in[0], rx, ry))
-                    break;
-            } else {
-                rx = in[1].X;
-                ry = in[1].Y;
-            }
-            if (type == ElementType::AND)
-                g.DrawUnd(rx, ry, outline);
-            else if (type == ElementType::OR)
-                g.DrawOder(rx, ry, outline);
-            else
-                g.DrawXOder(rx, ry);
-            break;
-        case ElementType::Inverter:
-            symbols::LoadInputPins(s, e, 0);
-            g.DrawInverter(in[0].X, in[0].Y);
-            break;
-        case ElementType::ClockGenerator: {
-            symbols::LoadOutputPins(s, e, 0);
-            rx = s.OutputPins[0].X;
-            ry = s.OutputPins[0].Y;
-            switch (g.Orientation) {
-            case Orientation::Right: rx = Shifted(rx, -3); break;
-            case Orientation::Left: rx = Shifted(rx, 3); break;
-            case Orientation::Down: ry = Shifted(ry, -3); break;
-            case Orientation::Up: ry = Shifted(ry, 3); break;
-            default: break;
-            }
-            const size_t slot = static_cast<size_t>(s.SelectedClock);
-            const bool selected = PowerOn(s) && s.SelectedClock >= 0 && slot < s.Clocks.size()
-                && s.Clocks[slot].ClockElement == e;
-            g.DrawTimer(rx, ry, selected);
-            break;
-        }
-        case ElementType::HalfAdder:
-        case ElementType::FullAdder:
-            symbols::LoadInputPins(s, e, 0);
-            if (type == ElementType::HalfAdder)
-                g.DrawHA(in[2].X, in[2].Y);
-            else
-                g.DrawVA(in[2].X, in[2].Y);
-            break;
-        case ElementType::TriState:
-            symbols::LoadInputPins(s, e, 0);
-            if (MiddleOfThree(g.Orientation, in[0], rx, ry))
-                g.DrawTriState(rx, ry);
-            break;
-        case ElementType::Multiplexer:
-            g.DrawMultiplexer(x, y);
-            break;
-        case ElementType::Decoder:
-            symbols::LoadInputPins(s, e, 0);
-            g.DrawDecoder(in[2].X, in[2].Y, outline);
-            break;
-        case ElementType::FlipFlop:
-            symbols::LoadInputPins(s, e, 0);
-            g.DrawFlipFlop(in[1].X, in[1].Y, outline, 0);
-            break;
-        case ElementType::ShiftRegister:
-            symbols::LoadInputPins(s, e, 0);
-            g.DrawSRegister(in[2].X, in[2].Y);
-            break;
-        case ElementType::SevenSegment:
-            g.DrawZAnzeige(x, y);
-            break;
-        case ElementType::IC: {
-            symbols::LoadInputPins(s, e, s.CurrentLevel);
-            const uint8_t link = CellOr(s.P, in[0].X, in[0].Y).ICLink;
-            // Nested ICs are drawn only inside their parent, while the power is on.
-            const bool topLevel = link < s.ICInstances.size() && s.ICInstances[link].NestingLevel == 0;
-            if (g.OnPrinter() || topLevel || PowerOn(s))
-                g.DrawIC(x, y, link, outline);
-            break;
-        }
-        case ElementType::AnalysisSensor:
-            g.DrawAnalysepunkt(x, y);
-            break;
-        default:
-            break;
-        }
+        SymbolCall call;
+        if (PlaceSymbol(s, g, e, symbol, x, y, outline, call))
+            symbol.draw(g, call);
     } catch (const RuntimeError&) {
     }
 
@@ -193,7 +176,7 @@ void DrawElement(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, bool noTex
         s.ports.worksheet->DisplayBeschriftungsText(e, QString());
 }
 
-void CopyLevelSignals(ProgramState& s, int16_t level)
+void CopyLevelSignals(Circuit& s, int16_t level)
 {
     if (level < 0 || static_cast<size_t>(level) >= s.Levels.size())
         return;
@@ -215,14 +198,14 @@ void DrawSheetCells(ProgramState& s, clsGrafik& g, StatusPort* status, ICViewPor
 {
     const bool worksheet = g.OnWorksheet();
     const bool gridDots = worksheet && s.ShowGrid != 0 && !PowerOn(s);
-    for (int16_t x = 0; x <= s.MaxX; ++x) {
-        for (int16_t y = 0; y <= s.MaxY; ++y) {
-            const LineMapEntry run = s.LineMap(x, y);
+    for (int16_t x = 0; x <= s.circuit.MaxX; ++x) {
+        for (int16_t y = 0; y <= s.circuit.MaxY; ++y) {
+            const LineMapEntry run = s.circuit.LineMap(x, y);
             if (run.EndX != 0)
                 g.PaintLine(x, y, run.EndX, y);
             if (run.EndY != 0)
                 g.PaintLine(x, y, x, run.EndY);
-            const GridCell& cell = s.P.at(x, y);
+            const GridCell& cell = s.circuit.P.at(x, y);
             if ((cell.Type == 0 || cell.Type == ElementType::Conductor) && gridDots && g.Device)
                 g.Device->SetPixel(GridToPixel(s, x), GridToPixel(s, y), kGrey);
             if (cell.Type == ElementType::Conductor) {
@@ -231,22 +214,22 @@ void DrawSheetCells(ProgramState& s, clsGrafik& g, StatusPort* status, ICViewPor
                 else if (cell.Marker == 1)
                     SetKoppeldiode(s, g, x, y, true);
             }
-            if (s.P.at(x, y).Type == ElementType::Switch)
+            if (s.circuit.P.at(x, y).Type == ElementType::Switch)
                 g.DrawSwitch(x, y);
-            if (s.P.at(x, y).ICLink == 0 && s.P.at(x, y).ICConnector != 0) {
+            if (s.circuit.P.at(x, y).ICLink == 0 && s.circuit.P.at(x, y).ICConnector != 0) {
                 if (icView)
                     icView->ShowICInOut(x, y);
                 g.DrawICInOut(x, y);
             }
         }
         if (status)
-            status->SetProgress(s.MaxX > 0 ? CInt(static_cast<double>(x) / s.MaxX * 100) : 100);
+            status->SetProgress(s.circuit.MaxX > 0 ? CInt(static_cast<double>(x) / s.circuit.MaxX * 100) : 100);
     }
 }
 
 void DrawSheetElements(ProgramState& s, clsGrafik& g)
 {
-    for (int16_t e = 1; e <= s.ElementCount(); ++e) {
+    for (int16_t e = 1; e <= s.circuit.ElementCount(); ++e) {
         if (s.engine.InnerLevelShown == 0)
             s.CurrentLevel = 0;
         symbols::LoadInputPins(s, e, s.CurrentLevel);
@@ -259,7 +242,7 @@ void RedrawAllElements(ProgramState& s, clsGrafik& g, int16_t level)
     StatusPort* status = s.ports.status;
     WorksheetPort* sheet = s.ports.worksheet;
     ICViewPort* icView = s.ports.icView;
-    s.LineMap.Redim(s.MaxX, s.MaxY);
+    s.circuit.LineMap.Redim(s.circuit.MaxX, s.circuit.MaxY);
     g.PictureCleared();
     s.CurrentProc = QStringLiteral("RedrawAllElements");
     if (status)
@@ -268,13 +251,13 @@ void RedrawAllElements(ProgramState& s, clsGrafik& g, int16_t level)
         sheet->SelectNone();
 
     if (PowerOn(s) && s.CurrentLevel == 0)
-        CopyLevelSignals(s, level);
+        CopyLevelSignals(s.circuit, level);
 
     const bool worksheet = g.OnWorksheet();
     if (worksheet && sheet) {
         const double pitch = g.GridPixel * static_cast<double>(s.GridMode);
-        sheet->SetWorksheetPictureSize(static_cast<int>(RoundHalfEven((s.MaxX + 1) * pitch)),
-                                       static_cast<int>(RoundHalfEven((s.MaxY + 1) * pitch)));
+        sheet->SetWorksheetPictureSize(static_cast<int>(RoundHalfEven((s.circuit.MaxX + 1) * pitch)),
+                                       static_cast<int>(RoundHalfEven((s.circuit.MaxY + 1) * pitch)));
     }
     if (icView)
         icView->HideICConnectorLabels();
@@ -283,7 +266,7 @@ void RedrawAllElements(ProgramState& s, clsGrafik& g, int16_t level)
 
     if (status)
         status->SetStatusPanel(1, LoadResString(kStrDrawingConductors));
-    AnalysiereLeitungen(s);
+    AnalysiereLeitungen(s.circuit);
     DrawSheetCells(s, g, status, icView);
     if (status)
         status->SetStatusPanel(1, LoadResString(kStrDrawingObjects));
@@ -299,15 +282,11 @@ void RedrawAllElements(ProgramState& s, clsGrafik& g, int16_t level)
     }
 }
 
-void RedrawArea(ProgramState& s, clsGrafik& g, int16_t& x1, int16_t& y1, int16_t& x2, int16_t& y2,
-                bool noText)
-{
-    QElapsedTimer took;
-    took.start();
-    g.PictureCleared();
-    StatusPort* status = s.ports.status;
-    const double h = CInt(s.CellSize * static_cast<double>(s.GridMode) / 2);
+namespace {
 
+// The area's corners clamped into the grid.
+void ClampArea(const Circuit& s, int16_t& x1, int16_t& y1, int16_t& x2, int16_t& y2)
+{
     auto clampX = [&s](int16_t& v) {
         if (v < 0)
             v = 0;
@@ -324,6 +303,94 @@ void RedrawArea(ProgramState& s, clsGrafik& g, int16_t& x1, int16_t& y1, int16_t
     clampY(y1);
     clampX(x2);
     clampY(y2);
+}
+
+// Runs that start on cells not yet covered are added; nothing is cleared.
+void AddMissingRuns(ProgramState& s)
+{
+    if (s.circuit.LineMap.UBoundX() != s.circuit.MaxX || s.circuit.LineMap.UBoundY() != s.circuit.MaxY)
+        s.circuit.LineMap.RedimPreserve(s.circuit.MaxX, s.circuit.MaxY);
+    for (int16_t x = 0; x <= s.circuit.MaxX; ++x) {
+        for (int16_t y = 0; y <= s.circuit.MaxY; ++y) {
+            const GridCell& cell = s.circuit.P.at(x, y);
+            if (cell.ConRight != 0 && s.circuit.LineMap(x, y).CoveredH == 0)
+                s.circuit.LineMap(x, y).EndX = FindEndX(s.circuit, x, y);
+            if (cell.ConDown != 0 && s.circuit.LineMap(x, y).CoveredV == 0)
+                s.circuit.LineMap(x, y).EndY = FindEndY(s.circuit, x, y);
+        }
+    }
+}
+
+// The piece from (x, y) to the neighbour (nx, ny) when both ends join, and
+// the component on the neighbour.
+void DrawPieceTo(ProgramState& s, clsGrafik& g, int16_t x, int16_t y, int16_t nx, int16_t ny, bool joined)
+{
+    if (joined)
+        g.PaintLine(x, y, nx, ny);
+    if (IsComponent(CellOr(s.circuit.P, nx, ny)))
+        DrawElement(s, g, nx, ny, false, false);
+}
+
+// The coupling diode on the conductor cell (x, y), drawn again.
+void RedrawDiodeOn(ProgramState& s, clsGrafik& g, int16_t x, int16_t y)
+{
+    const GridCell& cell = CellOr(s.circuit.P, x, y);
+    if (cell.Type == ElementType::Conductor && cell.Marker == 1)
+        SetKoppeldiode(s, g, x, y, true);
+}
+
+// The neighbours of a conductor cell in the order the area redraw visits
+// them: the connection flags that join the two, and whether a coupling diode
+// on the neighbour is drawn again (above and left: drawn before this cell).
+struct AreaNeighbour {
+    int dx;
+    int dy;
+    int16_t GridCell::*here;
+    int16_t GridCell::*there;
+    bool diode;
+};
+
+constexpr AreaNeighbour kAreaNeighbours[] = {
+    {0, 1, &GridCell::ConDown, &GridCell::ConUp, false},
+    {0, -1, &GridCell::ConUp, &GridCell::ConDown, true},
+    {1, 0, &GridCell::ConRight, &GridCell::ConLeft, false},
+    {-1, 0, &GridCell::ConLeft, &GridCell::ConRight, true},
+};
+
+// A conductor cell of the area: its pieces to the four neighbours, the
+// components on them, and the markers on it and on the neighbours above and left.
+void DrawAreaConductor(ProgramState& s, clsGrafik& g, const GridCell& cell, int16_t x, int16_t y)
+{
+    for (const AreaNeighbour& n : kAreaNeighbours) {
+        // A step out of the grid along its axis has no neighbour.
+        const int along = n.dx != 0 ? x + n.dx : y + n.dy;
+        if (along < 0 || along > (n.dx != 0 ? s.circuit.MaxX : s.circuit.MaxY))
+            continue;
+        const int16_t nx = Shifted(x, n.dx);
+        const int16_t ny = Shifted(y, n.dy);
+        DrawPieceTo(s, g, x, y, nx, ny, cell.*n.here != 0 && CellOr(s.circuit.P, nx, ny).*n.there != 0);
+        if (n.diode)
+            RedrawDiodeOn(s, g, nx, ny);
+    }
+    const int16_t marker = CellOr(s.circuit.P, x, y).Marker;
+    if (marker == -1)
+        SetKnotenpunkt(s, g, x, y, true);
+    else if (marker == 1)
+        SetKoppeldiode(s, g, x, y, true);
+}
+
+} // namespace
+
+void RedrawArea(ProgramState& s, clsGrafik& g, int16_t& x1, int16_t& y1, int16_t& x2, int16_t& y2,
+                bool noText)
+{
+    QElapsedTimer took;
+    took.start();
+    g.PictureCleared();
+    StatusPort* status = s.ports.status;
+    const double h = CInt(s.CellSize * static_cast<double>(s.GridMode) / 2);
+
+    ClampArea(s.circuit, x1, y1, x2, y2);
 
     const bool worksheet = g.OnWorksheet() && g.Device != nullptr;
     if (worksheet)
@@ -332,64 +399,14 @@ void RedrawArea(ProgramState& s, clsGrafik& g, int16_t& x1, int16_t& y1, int16_t
     if (status)
         status->SetStatusPanel(1, QStringLiteral("Leitungen werden gezeichnet ..."));
 
-    // Runs that start on cells not yet covered are added; nothing is cleared.
-    if (s.LineMap.UBoundX() != s.MaxX || s.LineMap.UBoundY() != s.MaxY)
-        s.LineMap.RedimPreserve(s.MaxX, s.MaxY);
-    for (int16_t x = 0; x <= s.MaxX; ++x) {
-        for (int16_t y = 0; y <= s.MaxY; ++y) {
-            const GridCell& cell = s.P.at(x, y);
-            if (cell.ConRight != 0 && s.LineMap(x, y).CoveredH == 0)
-                s.LineMap(x, y).EndX = FindEndX(s, x, y);
-            if (cell.ConDown != 0 && s.LineMap(x, y).CoveredV == 0)
-                s.LineMap(x, y).EndY = FindEndY(s, x, y);
-        }
-    }
+    AddMissingRuns(s);
 
-    std::vector<char> drawn(s.Elements.size() + 1, 0);
+    std::vector<char> drawn(s.circuit.Elements.size() + 1, 0);
     for (int16_t x = x1; x <= x2; ++x) {
         for (int16_t y = y1; y <= y2; ++y) {
-            const GridCell cell = CellOr(s.P, x, y);
-            if (cell.Type == ElementType::Conductor) {
-                if (y < s.MaxY) {
-                    const int16_t yb = Shifted(y, 1);
-                    if (cell.ConDown != 0 && CellOr(s.P, x, yb).ConUp != 0)
-                        g.PaintLine(x, y, x, yb);
-                    if (IsComponent(CellOr(s.P, x, yb)))
-                        DrawElement(s, g, x, yb, false, false);
-                }
-                if (y > 0) {
-                    const int16_t ya = Shifted(y, -1);
-                    if (cell.ConUp != 0 && CellOr(s.P, x, ya).ConDown != 0)
-                        g.PaintLine(x, y, x, ya);
-                    if (IsComponent(CellOr(s.P, x, ya)))
-                        DrawElement(s, g, x, ya, false, false);
-                    const GridCell& above = CellOr(s.P, x, ya);
-                    if (above.Type == ElementType::Conductor && above.Marker == 1)
-                        SetKoppeldiode(s, g, x, ya, true);
-                }
-                if (x < s.MaxX) {
-                    const int16_t xr = Shifted(x, 1);
-                    if (cell.ConRight != 0 && CellOr(s.P, xr, y).ConLeft != 0)
-                        g.PaintLine(x, y, xr, y);
-                    if (IsComponent(CellOr(s.P, xr, y)))
-                        DrawElement(s, g, xr, y, false, false);
-                }
-                if (x > 0) {
-                    const int16_t xl = Shifted(x, -1);
-                    if (cell.ConLeft != 0 && CellOr(s.P, xl, y).ConRight != 0)
-                        g.PaintLine(x, y, xl, y);
-                    if (IsComponent(CellOr(s.P, xl, y)))
-                        DrawElement(s, g, xl, y, false, false);
-                    const GridCell& left = CellOr(s.P, xl, y);
-                    if (left.Type == ElementType::Conductor && left.Marker == 1)
-                        SetKoppeldiode(s, g, xl, y, true);
-                }
-                const int16_t marker = CellOr(s.P, x, y).Marker;
-                if (marker == -1)
-                    SetKnotenpunkt(s, g, x, y, true);
-                else if (marker == 1)
-                    SetKoppeldiode(s, g, x, y, true);
-            }
+            const GridCell cell = CellOr(s.circuit.P, x, y);
+            if (cell.Type == ElementType::Conductor)
+                DrawAreaConductor(s, g, cell, x, y);
             if (cell.ICLink == 0 && cell.ICConnector != 0)
                 g.DrawICInOut(x, y);
             const int16_t e = cell.ElementNr;

@@ -3,6 +3,7 @@
 // worksheet, or a rectangle of cells, through the drawing object.
 #include <cstdint>
 
+struct Circuit;
 struct ProgramState;
 class clsGrafik;
 class StatusPort;
@@ -23,7 +24,7 @@ void RedrawArea(ProgramState& s, clsGrafik& objGrafik, int16_t& x1, int16_t& y1,
 
 // The parts of the full redraw, also for drawing the sheet elsewhere:
 // the shown level's signals into the worksheet grid (power on);
-void CopyLevelSignals(ProgramState& s, int16_t level);
+void CopyLevelSignals(Circuit& c, int16_t level);
 // conductor runs (from LineMap), grid dots, markers, switches and connector
 // marks, column by column (progress and connector labels through the ports
 // when given);

@@ -12,6 +12,7 @@
 #include "render/clsGrafik.h"
 #include "render/marker_symbols.h"
 #include "render/redraw.h"
+#include "render/symbol_table.h"
 
 namespace {
 
@@ -21,9 +22,9 @@ constexpr int32_t kWhite = 0xFFFFFF;
 // met there, unzoomed (the redraw of the cell then draws the real pieces).
 void EraseJuncture(ProgramState& s, Surface& dev, int16_t x, int16_t y)
 {
-    if (!s.P.Contains(x, y))
+    if (!s.circuit.P.Contains(x, y))
         return;
-    const GridCell& cell = s.P(x, y);
+    const GridCell& cell = s.circuit.P(x, y);
     const double cx = GridToPixel(s, x);
     const double cy = GridToPixel(s, y);
     dev.Line(cx - 2, cy - 4, cx + 2, cy + 2, kWhite, LineMode::BoxFilled);
@@ -131,9 +132,9 @@ void SheetView::Draw(const SheetChange& c)
 
 void SheetView::EraseGridDots(const SheetChange& c)
 {
-    if (!picture_ || s_.Levels.empty())
+    if (!picture_ || s_.circuit.Levels.empty())
         return;
-    const Grid& level0 = s_.Levels.front().Field;
+    const Grid& level0 = s_.circuit.Levels.front().Field;
     dots_.clear();
     for (int16_t y = c.y; y <= c.y2; ++y)
         if (level0.Contains(c.x, y) && level0(c.x, y).Type == 0)
@@ -156,30 +157,11 @@ void SheetView::DrawElementChange(const SheetChange& c)
     // A running component whose look changed gets back what differs from its kept pixels.
     if (!flag && g_.RestoreLook(x, y))
         return;
-    switch (c.type) {
-    case ElementType::LED: g_.DrawDiode(x, y); break;
-    case ElementType::Switch: g_.DrawSwitch(x, y); break;
-    case ElementType::AND: g_.DrawUnd(x, y, flag); break;
-    case ElementType::OR: g_.DrawOder(x, y, flag); break;
-    case ElementType::XOR: g_.DrawXOder(x, y); break;
-    case ElementType::Inverter: g_.DrawInverter(x, y); break;
-    case ElementType::ClockGenerator: g_.DrawTimer(x, y, flag); break;
-    case ElementType::HalfAdder: g_.DrawHA(x, y); break;
-    case ElementType::FullAdder: g_.DrawVA(x, y); break;
-    case ElementType::TriState: g_.DrawTriState(x, y); break;
-    case ElementType::Multiplexer: g_.DrawMultiplexer(x, y); break;
-    case ElementType::Decoder: g_.DrawDecoder(x, y, flag); break;
-    case ElementType::FlipFlop: g_.DrawFlipFlop(x, y, flag, 0); break;
-    case ElementType::ShiftRegister: g_.DrawSRegister(x, y); break;
-    case ElementType::SevenSegment: g_.DrawZAnzeige(x, y); break;
-    case ElementType::IC:
-        // The IC symbol takes its pins from the shared tables when its cell has no link.
-        if (s_.P.Contains(x, y))
-            ParseInputPins(s_, s_.P(x, y).ElementNr, 0);
-        g_.DrawIC(x, y, c.x2, flag);
-        break;
-    case ElementType::AnalysisSensor: g_.DrawAnalysepunkt(x, y); break;
-    case ElementType::NegationMarker: g_.DrawNegationsPunkt(x, y); break;
-    default: break;
-    }
+    const SymbolRow& symbol = Symbol(c.type);
+    if (symbol.draw == nullptr)
+        return;
+    // The IC symbol takes its pins from the shared tables when its cell has no link.
+    if (symbol.readsParsedPins && s_.circuit.P.Contains(x, y))
+        ParseInputPins(s_, s_.circuit.P(x, y).ElementNr, 0);
+    symbol.draw(g_, {x, y, flag, c.x2});
 }

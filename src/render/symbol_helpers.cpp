@@ -63,18 +63,18 @@ void Canvas::Prologue(double fontSize, int32_t fill, int fillStyle)
     dev.FillStyle = fillStyle;
 }
 
-const GridCell& SheetCell(const ProgramState& s, int x, int y)
+const GridCell& SheetCell(const Circuit& s, int x, int y)
 {
     return s.P.at(x, y);
 }
 
 namespace {
 
-const LevelRecord& ShownLevel(const ProgramState& s)
+const LevelRecord& ShownLevel(const Circuit& s, int16_t level)
 {
-    if (s.CurrentLevel < 0 || static_cast<size_t>(s.CurrentLevel) >= s.Levels.size())
+    if (level < 0 || static_cast<size_t>(level) >= s.Levels.size())
         throw RuntimeError(kErrSubscript, "Subscript out of range");
-    return s.Levels[static_cast<size_t>(s.CurrentLevel)];
+    return s.Levels[static_cast<size_t>(level)];
 }
 
 const ElementRecord& Record(const std::vector<ElementRecord>& table, int c)
@@ -86,23 +86,33 @@ const ElementRecord& Record(const std::vector<ElementRecord>& table, int c)
 
 } // namespace
 
-const GridCell& ShownCell(const ProgramState& s, int x, int y)
+const GridCell& ShownCell(const Circuit& s, bool powerOn, int16_t level, int x, int y)
 {
-    if (s.engine.PowerFlag != 0)
-        return ShownLevel(s).Field.at(x, y);
+    if (powerOn)
+        return ShownLevel(s, level).Field.at(x, y);
     return s.P.at(x, y);
 }
 
-const ElementRecord& SheetElement(const ProgramState& s, int c)
+const ElementRecord& SheetElement(const Circuit& s, int c)
 {
     return Record(s.Elements, c);
 }
 
-const ElementRecord& ShownElement(const ProgramState& s, int c)
+const ElementRecord& ShownElement(const Circuit& s, bool powerOn, int16_t level, int c)
 {
-    if (s.engine.PowerFlag != 0)
-        return Record(ShownLevel(s).Elements, c);
+    if (powerOn)
+        return Record(ShownLevel(s, level).Elements, c);
     return Record(s.Elements, c);
+}
+
+const GridCell& Canvas::ShownCell(int x, int y) const
+{
+    return symbols::ShownCell(s.circuit, s.engine.PowerFlag != 0, s.CurrentLevel, x, y);
+}
+
+const ElementRecord& Canvas::ShownElement(int e) const
+{
+    return symbols::ShownElement(s.circuit, s.engine.PowerFlag != 0, s.CurrentLevel, e);
 }
 
 namespace {

@@ -8,6 +8,7 @@
 
 #include "model/records.h"
 
+struct Circuit;
 struct ProgramState;
 class Surface;
 
@@ -50,15 +51,18 @@ public:
 
     // ForeColor black, font "Arial" at the size, fill colour and style.
     void Prologue(double fontSize, int32_t fill, int fillStyle);
+
+    // The cell and element record the symbol shows (ShownCell, ShownElement below).
+    const GridCell& ShownCell(int x, int y) const;
+    const ElementRecord& ShownElement(int e) const;
 };
 
 // Cells and records. The worksheet grid P, or while the power is on the grid
-// and element table of the level shown (CurrentLevel). Out of range is a
-// subscript error.
-const GridCell& SheetCell(const ProgramState& s, int x, int y);
-const GridCell& ShownCell(const ProgramState& s, int x, int y);
-const ElementRecord& SheetElement(const ProgramState& s, int c);
-const ElementRecord& ShownElement(const ProgramState& s, int c);
+// and element table of the level shown. Out of range is a subscript error.
+const GridCell& SheetCell(const Circuit& c, int x, int y);
+const GridCell& ShownCell(const Circuit& c, bool powerOn, int16_t level, int x, int y);
+const ElementRecord& SheetElement(const Circuit& circuit, int c);
+const ElementRecord& ShownElement(const Circuit& circuit, bool powerOn, int16_t level, int c);
 
 // ParseInputPins and ParseOutputPins for drawing. While the engine runs, a
 // symbol is redrawn with every change next to it: its lists then come from the
@@ -69,13 +73,13 @@ void LoadOutputPins(ProgramState& s, int16_t c, int16_t level);
 // A place of the outputs-right picture, (x + u, y + v) with u along the
 // outputs and v across, each a whole number of cells plus an offset in
 // drawing units, drawn in another orientation:
-//   1: (x - u, y + v), 4: (x - v, y + u), 3: (x - v, y - u).
+//   Left: (x - u, y + v), Down: (x - v, y + u), Up: (x - v, y - u).
 struct Rotation {
     uint8_t orientation;
     int x;
     int y;
 
-    bool Valid() const { return orientation >= 1 && orientation <= 4; }
+    bool Valid() const { return orientation >= Orientation::Left && orientation <= Orientation::Down; }
     // The cell (x + u, y + v) carried over.
     int CellX(int u, int v) const;
     int CellY(int u, int v) const;

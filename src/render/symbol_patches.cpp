@@ -198,8 +198,8 @@ SurfaceSettings DrawOn(ProgramState& s, clsGrafik& g, PainterSurface& patch, con
 bool SelectedClock(const ProgramState& s, int16_t e)
 {
     const size_t slot = static_cast<size_t>(s.SelectedClock);
-    return s.engine.PowerFlag != 0 && s.SelectedClock >= 0 && slot < s.Clocks.size()
-        && s.Clocks[slot].ClockElement == e;
+    return s.engine.PowerFlag != 0 && s.SelectedClock >= 0 && slot < s.circuit.Clocks.size()
+        && s.circuit.Clocks[slot].ClockElement == e;
 }
 
 // The cells from (x0, y0) to (x1, y1).
@@ -237,11 +237,11 @@ uint64_t Relative(PinPos p, int x, int y)
 QRect SymbolReach(ProgramState& s, const clsGrafik& g, int16_t x, int16_t y, int16_t e)
 {
     CellBox box = PinBox(PowerOnPins(s, e, 0), x, y);
-    const int fx0 = std::max(0, box.x0 - kFootprintReach), fx1 = std::min<int>(s.MaxX, box.x1 + kFootprintReach);
-    const int fy0 = std::max(0, box.y0 - kFootprintReach), fy1 = std::min<int>(s.MaxY, box.y1 + kFootprintReach);
+    const int fx0 = std::max(0, box.x0 - kFootprintReach), fx1 = std::min<int>(s.circuit.MaxX, box.x1 + kFootprintReach);
+    const int fy0 = std::max(0, box.y0 - kFootprintReach), fy1 = std::min<int>(s.circuit.MaxY, box.y1 + kFootprintReach);
     for (int cx = fx0; cx <= fx1; ++cx)
         for (int cy = fy0; cy <= fy1; ++cy)
-            if (s.P.Contains(cx, cy) && s.P(cx, cy).ElementNr == e)
+            if (s.circuit.P.Contains(cx, cy) && s.circuit.P(cx, cy).ElementNr == e)
                 box.Take(cx, cy);
     const double pitch = g.GridPixel * static_cast<double>(s.GridMode);
     return QRect(QPoint(static_cast<int>(std::floor((box.x0 - kMarginCells) * pitch)),
@@ -255,7 +255,7 @@ QRect SymbolReach(ProgramState& s, const clsGrafik& g, int16_t x, int16_t y, int
 std::optional<uint64_t> LookOf(ProgramState& s, const clsGrafik& g, const Surface& picture, int16_t x, int16_t y,
                                int16_t e)
 {
-    const uint8_t type = s.Elements[static_cast<size_t>(e)].Type;
+    const uint8_t type = s.circuit.Elements[static_cast<size_t>(e)].Type;
     Hash k;
     k.Add(FixedSettings(picture));
     k.Add(std::bit_cast<uint32_t>(s.GridMode));
@@ -264,7 +264,7 @@ std::optional<uint64_t> LookOf(ProgramState& s, const clsGrafik& g, const Surfac
         const CachedPins* pins = PowerOnPins(s, e, 0);
         if (!pins)
             return std::nullopt;
-        AddLevels(k, s.Levels.front(), *pins, x, y, e);
+        AddLevels(k, s.circuit.Levels.front(), *pins, x, y, e);
     }
     if (type == ElementType::ClockGenerator)
         k.Add(SelectedClock(s, e) ? 1 : 0);
@@ -278,7 +278,7 @@ std::optional<uint64_t> LookOf(ProgramState& s, const clsGrafik& g, const Surfac
 // `origin` is the pixel the anchor cell starts on.
 uint64_t ShapeOf(ProgramState& s, const clsGrafik& g, int16_t x, int16_t y, int16_t e, QPoint& origin)
 {
-    const ElementRecord& rec = s.Elements[static_cast<size_t>(e)];
+    const ElementRecord& rec = s.circuit.Elements[static_cast<size_t>(e)];
     Hash k;
     k.Add(rec.Type);
     k.Add(rec.Orientation);
@@ -298,11 +298,11 @@ uint64_t ShapeOf(ProgramState& s, const clsGrafik& g, int16_t x, int16_t y, int1
     const CellBox box = PinBox(pins, x, y);
     for (int cx = box.x0 - kShapeReach; cx <= box.x1 + kShapeReach; ++cx) {
         for (int cy = box.y0 - kShapeReach; cy <= box.y1 + kShapeReach; ++cy) {
-            if (!s.P.Contains(cx, cy)) {
+            if (!s.circuit.P.Contains(cx, cy)) {
                 k.Add(0xDEAD);
                 continue;
             }
-            const GridCell& c = s.P(cx, cy);
+            const GridCell& c = s.circuit.P(cx, cy);
             k.Add(c.Type | (static_cast<uint64_t>(c.ICConnector) << 8) | (static_cast<uint64_t>(c.ICLink) << 16)
                   | (static_cast<uint64_t>(c.ElementNr == e ? 1 : c.ElementNr != 0 ? 2 : 0) << 24));
             k.Add(static_cast<uint16_t>(c.ConLeft) | (static_cast<uint64_t>(static_cast<uint16_t>(c.ConUp)) << 16)
@@ -449,7 +449,7 @@ void SymbolPatches::Keep(ProgramState& s, const clsGrafik& g, const Surface& pic
 
 uint32_t SymbolPatches::KindOf(const ProgramState& s, int16_t e, bool whole)
 {
-    const ElementRecord& rec = s.Elements[static_cast<size_t>(e)];
+    const ElementRecord& rec = s.circuit.Elements[static_cast<size_t>(e)];
     return rec.Type | (static_cast<uint32_t>(rec.Orientation) << 8) | (whole ? 1u << 16 : 0u)
         | (rec.Label == QLatin1String("2") ? 1u << 17 : 0u);
 }
@@ -546,7 +546,7 @@ void SymbolPatches::LeaveSettings(clsGrafik& g, PainterSurface& picture, const V
         d.CurrentX = a.currentX;
         d.CurrentY = a.currentY;
     }
-    g.Orientation = s.Elements[static_cast<size_t>(e)].Orientation;
+    g.Orientation = s.circuit.Elements[static_cast<size_t>(e)].Orientation;
 }
 
 namespace {
@@ -554,12 +554,12 @@ namespace {
 // The kept symbols are those of the running main circuit shown on the worksheet.
 int16_t KeptElementAt(const ProgramState& s, int16_t x, int16_t y)
 {
-    if (s.engine.PowerFlag == 0 || s.engine.InnerLevelShown != 0 || s.CurrentLevel != 0 || s.Levels.empty()
-        || !s.P.Contains(x, y))
+    if (s.engine.PowerFlag == 0 || s.engine.InnerLevelShown != 0 || s.CurrentLevel != 0 || s.circuit.Levels.empty()
+        || !s.circuit.P.Contains(x, y))
         return 0;
-    const int16_t e = s.P(x, y).ElementNr;
-    if (e <= 0 || static_cast<size_t>(e) >= s.Levels.front().Elements.size()
-        || static_cast<size_t>(e) >= s.Elements.size() || !Keepable(s.Elements[static_cast<size_t>(e)].Type))
+    const int16_t e = s.circuit.P(x, y).ElementNr;
+    if (e <= 0 || static_cast<size_t>(e) >= s.circuit.Levels.front().Elements.size()
+        || static_cast<size_t>(e) >= s.circuit.Elements.size() || !Keepable(s.circuit.Elements[static_cast<size_t>(e)].Type))
         return 0;
     return e;
 }
@@ -638,7 +638,7 @@ bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& pictu
 bool SymbolPatches::RestoreWhole(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y)
 {
     const int16_t e = KeptElementAt(s, x, y);
-    if (e == 0 || !ChangesLook(s.Elements[static_cast<size_t>(e)].Type) || !HeldNear(picture, s, g, x, y))
+    if (e == 0 || !ChangesLook(s.circuit.Elements[static_cast<size_t>(e)].Type) || !HeldNear(picture, s, g, x, y))
         return false;
     Kept* kept = KeptFor(e);
     const bool wasShown = kept->whole.shown;

@@ -31,8 +31,8 @@ float FitZoom(const ProgramState& s, int16_t pitch, Fit fit)
 {
     // A pixel less: the picture's size is rounded to whole pixels, up as well.
     const QSize inner = s.ports.worksheet->WorksheetContainerInnerSize() - QSize(1, 1);
-    const double byHeight = static_cast<double>(inner.height()) / SheetSpan(s.MaxY, pitch);
-    const double byWidth = static_cast<double>(inner.width()) / SheetSpan(s.MaxX, pitch);
+    const double byHeight = static_cast<double>(inner.height()) / SheetSpan(s.circuit.MaxY, pitch);
+    const double byWidth = static_cast<double>(inner.width()) / SheetSpan(s.circuit.MaxX, pitch);
     // The whole worksheet needs both axes to fit: the tighter one decides.
     const double zoom = fit == Fit::Height ? byHeight : fit == Fit::Width ? byWidth : std::min(byHeight, byWidth);
     const float result = static_cast<float>(zoom);

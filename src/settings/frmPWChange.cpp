@@ -12,8 +12,8 @@
 #include "platform/user_dialogs.h"
 #include "settings/password_lock.h"
 
-frmPWChange::frmPWChange(ProgramState& s, UserDialogs& dialogs, bool noPasswordYet, QWidget* parent)
-    : QDialog(parent), s_(s), dialogs_(dialogs)
+frmPWChange::frmPWChange(Settings& settings, UserDialogs& dialogs, bool noPasswordYet, QWidget* parent)
+    : QDialog(parent), settings_(settings), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("frmPWChange"));
     setWindowTitle(LoadResString(3900));
@@ -69,13 +69,13 @@ void frmPWChange::cmdOK_Click()
 {
     const QString newPassword = txtNewPW_->text();
     const int refusal =
-        PasswordChangeRefusal(s_.settings.OptionsPassword, txtOldPW_->text(), newPassword, txtNewPW2_->text());
+        PasswordChangeRefusal(settings_.OptionsPassword, txtOldPW_->text(), newPassword, txtNewPW2_->text());
     if (refusal != 0) {
         dialogs_.ShowMessage(LoadResString(refusal), MessageButtons::OK, MessageIcon::None, QString());
         if (refusal == 3906)
             txtOldPW_->setFocus();
         return;
     }
-    s_.settings.OptionsPassword = newPassword;
+    settings_.OptionsPassword = newPassword;
     accept();
 }

@@ -7,18 +7,18 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class UserDialogs;
-struct ProgramState;
+struct Settings;
 
 class frmPWChange : public QDialog {
     Q_OBJECT
 public:
     // With no password set yet the old-password box is greyed out and empty.
-    frmPWChange(ProgramState& s, UserDialogs& dialogs, bool noPasswordYet, QWidget* parent = nullptr);
+    frmPWChange(Settings& settings, UserDialogs& dialogs, bool noPasswordYet, QWidget* parent = nullptr);
 
 private:
     void cmdOK_Click();
 
-    ProgramState& s_;
+    Settings& settings_;
     UserDialogs& dialogs_;
     QLabel* Label1_ = nullptr;
     QLabel* Label2_ = nullptr;

@@ -12,8 +12,8 @@
 #include "platform/user_dialogs.h"
 #include "settings/frmPWChange.h"
 
-frmPWCheck::frmPWCheck(ProgramState& s, UserDialogs& dialogs, QWidget* parent)
-    : QDialog(parent), s_(s), dialogs_(dialogs)
+frmPWCheck::frmPWCheck(Settings& settings, UserDialogs& dialogs, QWidget* parent)
+    : QDialog(parent), settings_(settings), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("frmPWCheck"));
     setWindowTitle(LoadResString(4000));
@@ -55,7 +55,7 @@ frmPWCheck::frmPWCheck(ProgramState& s, UserDialogs& dialogs, QWidget* parent)
 
 void frmPWCheck::cmdOK_Click()
 {
-    if (txtPW_->text() != s_.settings.OptionsPassword) {
+    if (txtPW_->text() != settings_.OptionsPassword) {
         dialogs_.ShowMessage(LoadResString(4006), MessageButtons::OK, MessageIcon::None, QString());
         txtPW_->setFocus();
         return;
@@ -65,6 +65,6 @@ void frmPWCheck::cmdOK_Click()
 
 void frmPWCheck::cmdChangePW_Click()
 {
-    frmPWChange change(s_, dialogs_, false, this);
+    frmPWChange change(settings_, dialogs_, false, this);
     change.exec();
 }

@@ -7,18 +7,18 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class UserDialogs;
-struct ProgramState;
+struct Settings;
 
 class frmPWCheck : public QDialog {
     Q_OBJECT
 public:
-    frmPWCheck(ProgramState& s, UserDialogs& dialogs, QWidget* parent = nullptr);
+    frmPWCheck(Settings& settings, UserDialogs& dialogs, QWidget* parent = nullptr);
 
 private:
     void cmdOK_Click();
     void cmdChangePW_Click();
 
-    ProgramState& s_;
+    Settings& settings_;
     UserDialogs& dialogs_;
     QLabel* Label1_ = nullptr;
     QLabel* Label2_ = nullptr;

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
-#include "model/files/settings_store.h"
+#include "placement/document/settings_store.h"
 
 int main(int argc, char** argv)
 {

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "model/file_names.h"
-#include "model/files/permissions.h"
+#include "placement/document/permissions.h"
 #include "model/ports/all_ports.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"

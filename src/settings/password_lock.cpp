@@ -1,6 +1,6 @@
 #include "settings/password_lock.h"
 
-#include "model/files/permissions.h"
+#include "placement/document/permissions.h"
 
 namespace {
 

@@ -37,7 +37,7 @@ SettingsWindows::SettingsWindows(ProgramState& s, UserDialogs& dialogs, clsUndo&
 
 void SettingsWindows::PasswordCheck()
 {
-    frmPWCheck prompt(s_, dialogs_, owner_);
+    frmPWCheck prompt(s_.settings, dialogs_, owner_);
     if (prompt.exec() != QDialog::Accepted)
         return;
     QApplication::processEvents();
@@ -46,7 +46,7 @@ void SettingsWindows::PasswordCheck()
 
 void SettingsWindows::PasswordChange()
 {
-    frmPWChange change(s_, dialogs_, true, owner_);
+    frmPWChange change(s_.settings, dialogs_, true, owner_);
     change.exec();
 }
 
@@ -91,12 +91,12 @@ void SettingsWindows::About()
 void SettingsWindows::WebPage()
 {
     // Without a browser the menu item would do nothing visible.
-    if (!OpenWebPage(s_))
+    if (!OpenWebPage(s_.ports.desktop))
         dialogs_.ShowMessage(WebPageNotOpenedText(), MessageButtons::OK, MessageIcon::Information,
                              LoadResString(2503));
 }
 
 void SettingsWindows::SupportMail()
 {
-    OpenSupportMail(s_);
+    OpenSupportMail(s_.ports.desktop);
 }

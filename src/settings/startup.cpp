@@ -3,7 +3,7 @@
 #include <QDir>
 
 #include "model/file_names.h"
-#include "model/files/settings_store.h"
+#include "placement/document/settings_store.h"
 #include "model/state.h"
 #include "platform/registry.h"
 #include "platform/string_table.h"
@@ -11,7 +11,7 @@
 
 namespace {
 
-QString WithLineBreaks(QString text, const QString& lineBreak)
+QString ExpandLineBreaks(QString text, const QString& lineBreak)
 {
     return text.replace(QStringLiteral("\\n"), lineBreak);
 }
@@ -52,13 +52,13 @@ QString DefaultWorkingFolder(const QString& documentsFolder, const QString& prog
     return folder + u'/';
 }
 
-void CheckDirectories(ProgramState& s, UserDialogs& dialogs, const QString& defaultFolder)
+void CheckDirectories(std::array<QString, 3>& directories, UserDialogs& dialogs, const QString& defaultFolder)
 {
-    for (QString& dir : s.Verzeichnisse) {
+    for (QString& dir : directories) {
         if (dir.isEmpty()) {
             dir = defaultFolder;
         } else if (!DirExists(dir)) {
-            dialogs.ShowMessage(WithLineBreaks(LoadResString(2504), QStringLiteral("\n")).arg(dir),
+            dialogs.ShowMessage(ExpandLineBreaks(LoadResString(2504), QStringLiteral("\n")).arg(dir),
                                 MessageButtons::OK, MessageIcon::Exclamation, LoadResString(2503));
             dir = defaultFolder;
         }

@@ -2,11 +2,11 @@
 // Start-up checks before the main window, and the working folder and
 // directory check while it loads.
 #include <QString>
+#include <array>
 #include <optional>
 
 #include "model/settings.h"
 
-struct ProgramState;
 class UserDialogs;
 
 // The settings root, or the message 1203 and nothing when neither root has
@@ -25,4 +25,4 @@ QString DefaultWorkingFolder(const QString& documentsFolder, const QString& prog
 
 // Each of the three directories that is empty, or set but missing (message
 // 2504 titled 2503), becomes defaultFolder.
-void CheckDirectories(ProgramState& s, UserDialogs& dialogs, const QString& defaultFolder);
+void CheckDirectories(std::array<QString, 3>& directories, UserDialogs& dialogs, const QString& defaultFolder);

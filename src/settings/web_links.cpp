@@ -1,14 +1,14 @@
 #include "settings/web_links.h"
 
 #include "model/ports/all_ports.h"
-#include "model/state.h"
+#include "model/ports/desktop_port.h"
 #include "platform/string_table.h"
 
 namespace {
 
-bool Hand(ProgramState& s, const QString& address)
+bool Hand(DesktopPort* desktop, const QString& address)
 {
-    return s.ports.desktop && s.ports.desktop->OpenAddress(address);
+    return desktop && desktop->OpenAddress(address);
 }
 
 } // namespace
@@ -23,14 +23,14 @@ QString SupportMailAddress()
     return QStringLiteral("mailto:support@gatrel.example.org?subject=Gatrel%20support");
 }
 
-bool OpenWebPage(ProgramState& s)
+bool OpenWebPage(DesktopPort* desktop)
 {
-    return Hand(s, WebPageAddress());
+    return Hand(desktop, WebPageAddress());
 }
 
-bool OpenSupportMail(ProgramState& s)
+bool OpenSupportMail(DesktopPort* desktop)
 {
-    return Hand(s, SupportMailAddress());
+    return Hand(desktop, SupportMailAddress());
 }
 
 QString WebPageNotOpenedText()

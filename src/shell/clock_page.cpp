@@ -80,21 +80,26 @@ void ClockPage::BuildPhasesTab()
 void ClockPage::Slider0_Change()
 {
     if (!settingSliders_)
-        ShowPhases(::Slider0_Scroll(s_, Slider[0]->value(), Slider[1]->value(), chkLink->isChecked(),
+        ShowPhases(::Slider0_Scroll(SelectedSlot(), Slider[0]->value(), Slider[1]->value(), chkLink->isChecked(),
                                     timers_.ClockTimerInterval(s_.SelectedClock)));
 }
 
 void ClockPage::Slider1_Change()
 {
     if (!settingSliders_)
-        ShowPhases(::Slider1_Scroll(s_, Slider[0]->value(), Slider[1]->value(), chkLink->isChecked(),
+        ShowPhases(::Slider1_Scroll(SelectedSlot(), Slider[0]->value(), Slider[1]->value(), chkLink->isChecked(),
                                     timers_.ClockTimerInterval(s_.SelectedClock)));
 }
 
 void ClockPage::chkLink_Click()
 {
-    ShowPhases(::chkLink_Click(s_, chkLink->checkState(), Slider[0]->value(), Slider[1]->value(),
+    ShowPhases(::chkLink_Click(SelectedSlot(), chkLink->checkState(), Slider[0]->value(), Slider[1]->value(),
                                timers_.ClockTimerInterval(s_.SelectedClock)));
+}
+
+ClockSlot* ClockPage::SelectedSlot()
+{
+    return SelectedClockSlot(s_.circuit, s_.SelectedClock);
 }
 
 void ClockPage::ShowPhases(const PhaseSliders& p)
@@ -121,7 +126,7 @@ void ClockPage::ShowForRun(bool clockFound)
 
 void ClockPage::cmdAnzTakte_Click(int index)
 {
-    if (const auto text = index == 0 ? cmdAnzTakte_UpClick(s_) : cmdAnzTakte_DownClick(s_))
+    if (const auto text = index == 0 ? cmdAnzTakte_UpClick(SelectedSlot()) : cmdAnzTakte_DownClick(SelectedSlot()))
         txtAnzTakte->setText(*text);
 }
 
@@ -180,12 +185,12 @@ bool ClockPage::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == txtAnzTakte) {
         if (event->type() == QEvent::FocusOut) {
-            if (const auto text = txtAnzTakte_LostFocus(s_, txtAnzTakte->text()))
+            if (const auto text = txtAnzTakte_LostFocus(SelectedSlot(), txtAnzTakte->text()))
                 txtAnzTakte->setText(*text);
         } else if (event->type() == QEvent::KeyRelease) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             const CyclesKeyUp r =
-                txtAnzTakte_KeyUp(s_, txtAnzTakte->text(), key == Qt::Key_Return || key == Qt::Key_Enter);
+                txtAnzTakte_KeyUp(SelectedSlot(), txtAnzTakte->text(), key == Qt::Key_Return || key == Qt::Key_Enter);
             if (r.text) {
                 txtAnzTakte->setText(*r.text);
                 txtAnzTakte->setCursorPosition(r.caret);

@@ -18,6 +18,7 @@ class QTabWidget;
 class QToolBar;
 class QToolButton;
 struct PhaseSliders;
+struct ClockSlot;
 struct ProgramState;
 
 class ClockPage : public QWidget, public ClockPanelPort {
@@ -67,6 +68,8 @@ private:
     void BuildPhasesTab();
     // A user's move of the phases: sliders, labels and the generator's timer.
     void ShowPhases(const PhaseSliders& p);
+    // The generator the page shows, null when none is selected.
+    ClockSlot* SelectedSlot();
 
     ProgramState& s_;
     ClockTimerPort& timers_;

@@ -2,6 +2,7 @@
 
 #include "model/state.h"
 #include "platform/timers.h"
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 
 ClockTimers::ClockTimers(ProgramState& s, EngineContext& engine, TimerHost& host)
@@ -13,7 +14,7 @@ ClockTimers::~ClockTimers() = default;
 
 std::unique_ptr<PlatformTimer> ClockTimers::CreateClockTimer(int index)
 {
-    auto timer = host_.CreateTimer([this, index] { Timer2_Timer(s_, engine_, static_cast<int16_t>(index)); });
+    auto timer = host_.CreateTimer([this, index] { Timer2_Timer(EngineOf(s_, engine_), static_cast<int16_t>(index)); });
     timer->setInterval(200);
     timer->Tag = QStringLiteral("Stop");
     return timer;

@@ -2,18 +2,17 @@
 
 #include <algorithm>
 
-#include "model/state.h"
+#include "model/circuit.h"
 #include "platform/numeric.h"
 
-namespace {
-
-uint8_t* SelectedCycles(ProgramState& s)
+ClockSlot* SelectedClockSlot(Circuit& c, int selected)
 {
-    const int k = s.SelectedClock;
-    if (k < 0 || static_cast<size_t>(k) >= s.Clocks.size())
+    if (selected < 0 || static_cast<size_t>(selected) >= c.Clocks.size())
         return nullptr;
-    return &s.Clocks[static_cast<size_t>(k)].ClockCycles;
+    return &c.Clocks[static_cast<size_t>(selected)];
 }
+
+namespace {
 
 // Rounding alone would store 0 for a value below one half; the count never goes below 1.
 uint8_t StoredCycles(double v)
@@ -21,28 +20,27 @@ uint8_t StoredCycles(double v)
     return static_cast<uint8_t>(RoundHalfEven(std::clamp(v, 1.0, 100.0)));
 }
 
-std::optional<QString> StepCycles(ProgramState& s, int step)
+std::optional<QString> StepCycles(ClockSlot* clock, int step)
 {
-    uint8_t* cycles = SelectedCycles(s);
-    if (!cycles)
+    if (!clock)
         return std::nullopt;
+    uint8_t* cycles = &clock->ClockCycles;
     if (step < 0 ? *cycles <= 1 : *cycles >= 99)
         return std::nullopt;
     *cycles = static_cast<uint8_t>(*cycles + step);
     return QString::number(*cycles);
 }
 
-PhaseSliders ApplyPhases(ProgramState& s, int slider0, int slider1, int timerInterval)
+PhaseSliders ApplyPhases(ClockSlot* clock, int slider0, int slider1, int timerInterval)
 {
     PhaseSliders r;
     r.slider0 = std::clamp(slider0, 0, kPhaseSliderMax);
     r.slider1 = std::clamp(slider1, 0, kPhaseSliderMax);
     r.lbl0 = PhaseSliderText(r.slider0);
     r.lbl1 = PhaseSliderText(r.slider1);
-    const int k = s.SelectedClock;
-    if (k >= 0 && static_cast<size_t>(k) < s.Clocks.size()) {
-        s.Clocks[static_cast<size_t>(k)].ClockHigh = static_cast<int16_t>(kPhaseSliderMax - r.slider1);
-        s.Clocks[static_cast<size_t>(k)].ClockLow = static_cast<int16_t>(kPhaseSliderMax - r.slider0);
+    if (clock) {
+        clock->ClockHigh = static_cast<int16_t>(kPhaseSliderMax - r.slider1);
+        clock->ClockLow = static_cast<int16_t>(kPhaseSliderMax - r.slider0);
     }
     // A running timer keeps its interval: the new phases start at its next change.
     r.timerInterval = timerInterval == 0 ? 1000 : timerInterval;
@@ -53,23 +51,23 @@ PhaseSliders ApplyPhases(ProgramState& s, int slider0, int slider1, int timerInt
 
 // ---- Cycles ----
 
-std::optional<QString> cmdAnzTakte_UpClick(ProgramState& s)
+std::optional<QString> cmdAnzTakte_UpClick(ClockSlot* clock)
 {
-    return StepCycles(s, 1);
+    return StepCycles(clock, 1);
 }
 
-std::optional<QString> cmdAnzTakte_DownClick(ProgramState& s)
+std::optional<QString> cmdAnzTakte_DownClick(ClockSlot* clock)
 {
-    return StepCycles(s, -1);
+    return StepCycles(clock, -1);
 }
 
-CyclesKeyUp txtAnzTakte_KeyUp(ProgramState& s, const QString& text, bool enterKey)
+CyclesKeyUp txtAnzTakte_KeyUp(ClockSlot* clock, const QString& text, bool enterKey)
 {
     CyclesKeyUp r;
     r.focusWorksheet = enterKey;
-    uint8_t* cycles = SelectedCycles(s);
-    if (!cycles)
+    if (!clock)
         return r;
+    uint8_t* cycles = &clock->ClockCycles;
     QString shown = text;
     const double v = Val(text);
     if (v > 0 && v < 100) {
@@ -94,11 +92,11 @@ CyclesKeyUp txtAnzTakte_KeyUp(ProgramState& s, const QString& text, bool enterKe
     return r;
 }
 
-std::optional<QString> txtAnzTakte_LostFocus(ProgramState& s, const QString& text)
+std::optional<QString> txtAnzTakte_LostFocus(ClockSlot* clock, const QString& text)
 {
-    uint8_t* cycles = SelectedCycles(s);
-    if (!cycles)
+    if (!clock)
         return std::nullopt;
+    uint8_t* cycles = &clock->ClockCycles;
     const double v = Val(text);
     if (v > 100) {
         *cycles = 100;
@@ -114,41 +112,39 @@ std::optional<QString> txtAnzTakte_LostFocus(ProgramState& s, const QString& tex
 
 // ---- Phase sliders ----
 
-
-PhaseSliders Slider0_Scroll(ProgramState& s, int slider0, int slider1, bool linkTicked, int timerInterval)
+PhaseSliders Slider0_Scroll(ClockSlot* clock, int slider0, int slider1, bool linkTicked, int timerInterval)
 {
     if (linkTicked)
         slider1 = slider0;
-    return ApplyPhases(s, slider0, slider1, timerInterval);
+    return ApplyPhases(clock, slider0, slider1, timerInterval);
 }
 
-PhaseSliders Slider1_Scroll(ProgramState& s, int slider0, int slider1, bool linkTicked, int timerInterval)
+PhaseSliders Slider1_Scroll(ClockSlot* clock, int slider0, int slider1, bool linkTicked, int timerInterval)
 {
     if (linkTicked)
         slider0 = slider1;
-    return ApplyPhases(s, slider0, slider1, timerInterval);
+    return ApplyPhases(clock, slider0, slider1, timerInterval);
 }
 
-PhaseSliders chkLink_Click(ProgramState& s, Qt::CheckState state, int slider0, int slider1, int timerInterval)
+PhaseSliders chkLink_Click(ClockSlot* clock, Qt::CheckState state, int slider0, int slider1, int timerInterval)
 {
     const bool checked = state == Qt::Checked;
     if (checked)
         slider0 = slider1;
-    const int k = s.SelectedClock;
-    if (state != Qt::PartiallyChecked && k >= 0 && static_cast<size_t>(k) < s.Clocks.size())
-        s.Clocks[static_cast<size_t>(k)].ClockLinked = VbBool(checked);
+    if (state != Qt::PartiallyChecked && clock)
+        clock->ClockLinked = VbBool(checked);
     if (timerInterval == 0)
         timerInterval = 10;
-    return Slider1_Scroll(s, slider0, slider1, checked, timerInterval);
+    return Slider1_Scroll(clock, slider0, slider1, checked, timerInterval);
 }
 
 // ---- LED colours ----
 
-bool cmdColor_MouseDown(ProgramState& s, int index)
+bool cmdColor_MouseDown(int32_t& ledColour, int index)
 {
     if (index < 0 || static_cast<size_t>(index) >= kLedButtonColours.size())
         return false;
-    s.LEDColor = kLedButtonColours[static_cast<size_t>(index)];
+    ledColour = kLedButtonColours[static_cast<size_t>(index)];
     return true;
 }
 
@@ -203,25 +199,24 @@ float ZoomStepped(float factor, const QString& key)
 
 // ---- Side panels ----
 
-std::optional<int> cmdMin_Click(ProgramState& s, int index, bool pressed)
+std::optional<int> cmdMin_Click(PanelVisibility& panelVisible, int index, bool pressed)
 {
     if (index < 0 || static_cast<size_t>(index) >= kPanelButtons.size())
         return std::nullopt;
     const PanelButton& b = kPanelButtons[static_cast<size_t>(index)];
     if (!b.minimises)
         return std::nullopt;
-    s.settings.PanelVisible[static_cast<size_t>(b.visibleIndex)] = pressed ? 1 : -1;
+    panelVisible[static_cast<size_t>(b.visibleIndex)] = pressed ? 1 : -1;
     return pressed ? b.minimisedHeight : b.openHeight;
 }
 
-std::optional<std::array<bool, 5>> cmdClose_Click(ProgramState& s, int index)
+std::optional<std::array<bool, 5>> cmdClose_Click(PanelVisibility& panelVisible, int index)
 {
     if (index < 0 || static_cast<size_t>(index) >= kPanelButtons.size())
         return std::nullopt;
-    auto& visible = s.settings.PanelVisible;
-    visible[static_cast<size_t>(kPanelButtons[static_cast<size_t>(index)].visibleIndex)] = 0;
+    panelVisible[static_cast<size_t>(kPanelButtons[static_cast<size_t>(index)].visibleIndex)] = 0;
     std::array<bool, 5> checks{};
     for (size_t i = 0; i < checks.size(); ++i)
-        checks[i] = visible[i] != 0;
+        checks[i] = panelVisible[i] != 0;
     return checks;
 }

@@ -10,14 +10,20 @@
 
 #include "simulation/clock_phase_text.h"
 
-struct ProgramState;
+struct ClockSlot;
+struct Circuit;
+
+// The clock generator the panel shows: slot `selected` of the circuit's
+// clocks, null when there is none.
+ClockSlot* SelectedClockSlot(Circuit& c, int selected);
 
 // ---- Cycles of the selected clock generator (txtAnzTakte, cmdAnzTakte) ----
+// Each takes the selected slot, null when none is selected.
 
 // One step of the up-down control: only within 1..99. The new text, or
 // nothing when the count stays.
-std::optional<QString> cmdAnzTakte_UpClick(ProgramState& s);
-std::optional<QString> cmdAnzTakte_DownClick(ProgramState& s);
+std::optional<QString> cmdAnzTakte_UpClick(ClockSlot* clock);
+std::optional<QString> cmdAnzTakte_DownClick(ClockSlot* clock);
 
 struct CyclesKeyUp {
     uint8_t cycles = 0;          // the stored count afterwards
@@ -26,12 +32,11 @@ struct CyclesKeyUp {
     bool focusWorksheet = false; // Enter: picGrid takes the focus
 };
 // After every key in the cycle box; `text` is the box's text.
-CyclesKeyUp txtAnzTakte_KeyUp(ProgramState& s, const QString& text, bool enterKey);
+CyclesKeyUp txtAnzTakte_KeyUp(ClockSlot* clock, const QString& text, bool enterKey);
 // Leaving the cycle box: stores 1..100; the corrected text when it changes.
-std::optional<QString> txtAnzTakte_LostFocus(ProgramState& s, const QString& text);
+std::optional<QString> txtAnzTakte_LostFocus(ClockSlot* clock, const QString& text);
 
 // ---- Phase sliders (Slider0 low phase, Slider1 high phase, chkLink) ----
-
 
 struct PhaseSliders {
     int slider0 = 0; // positions afterwards
@@ -41,11 +46,12 @@ struct PhaseSliders {
     int timerInterval = 0; // interval the selected generator's timer must have
 };
 // A scroll of one slider: `linkTicked` is chkLink's state, `timerInterval`
-// the selected generator's timer interval now. Writes its slot's Low and High.
-PhaseSliders Slider0_Scroll(ProgramState& s, int slider0, int slider1, bool linkTicked, int timerInterval);
-PhaseSliders Slider1_Scroll(ProgramState& s, int slider0, int slider1, bool linkTicked, int timerInterval);
+// the selected generator's timer interval now. Writes the slot's Low and High
+// (none when `clock` is null).
+PhaseSliders Slider0_Scroll(ClockSlot* clock, int slider0, int slider1, bool linkTicked, int timerInterval);
+PhaseSliders Slider1_Scroll(ClockSlot* clock, int slider0, int slider1, bool linkTicked, int timerInterval);
 // chkLink clicked into `state`; the phases are applied as by Slider1_Scroll.
-PhaseSliders chkLink_Click(ProgramState& s, Qt::CheckState state, int slider0, int slider1, int timerInterval);
+PhaseSliders chkLink_Click(ClockSlot* clock, Qt::CheckState state, int slider0, int slider1, int timerInterval);
 
 // ---- LED colour buttons (cmdColor 0..8), colours as &HBBGGRR ----
 
@@ -60,8 +66,9 @@ inline constexpr std::array<int32_t, 9> kLedButtonColours = {
     0x808080, // grey
     0x000000, // black
 };
-// Button `index` chosen: LEDColor takes its colour. False for no such button.
-bool cmdColor_MouseDown(ProgramState& s, int index);
+// Button `index` chosen: `ledColour` (the colour new LEDs get) takes its
+// colour. False for no such button.
+bool cmdColor_MouseDown(int32_t& ledColour, int index);
 
 // ---- Zoom (cmbZoom, tlbZoom, tlbZoomInOut) ----
 
@@ -108,11 +115,13 @@ inline constexpr std::array<PanelButton, 5> kPanelButtons = {{
     {"picZoom", 3, true, 370, 1335, false},
 }};
 
-// cmdMin pressed (minimise) or released (restore): PanelVisible of the panel
-// becomes 1 or -1; the panel's new height in twips, or nothing when the
+using PanelVisibility = std::array<int16_t, 5>; // the settings' PanelVisible
+
+// cmdMin pressed (minimise) or released (restore): the panel's entry of
+// PanelVisible becomes 1 or -1; the panel's new height in twips, or nothing when the
 // button changes no panel. ResizeProperties(False) follows either way.
-std::optional<int> cmdMin_Click(ProgramState& s, int index, bool pressed);
+std::optional<int> cmdMin_Click(PanelVisibility& panelVisible, int index, bool pressed);
 // cmdClose: the panel's PanelVisible entry becomes 0; returns the check
 // marks of the View menu's panel items 0..4, nothing when there is no such
 // button. ResizeProperties(False) follows.
-std::optional<std::array<bool, 5>> cmdClose_Click(ProgramState& s, int index);
+std::optional<std::array<bool, 5>> cmdClose_Click(PanelVisibility& panelVisible, int index);

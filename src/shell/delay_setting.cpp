@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "model/state.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 
@@ -22,10 +21,10 @@ int16_t DelayFromText(const QString& text)
     return CInt(std::clamp(Val(text), 0.0, 100.0));
 }
 
-QString ApplyDelayText(ProgramState& s, const QString& text)
+QString ApplyDelayText(int16_t& delaySetting, const QString& text)
 {
-    s.engine.DelaySetting = DelayFromText(text);
-    return DelayText(s.engine.DelaySetting);
+    delaySetting = DelayFromText(text);
+    return DelayText(delaySetting);
 }
 
 DelaySliderCaption DelaySliderLabel(int position)

@@ -19,6 +19,7 @@
 #include "platform/qt_printer.h"
 #include "platform/timers.h"
 #include "render/clsGrafik.h"
+#include "render/engine_binding.h"
 #include "render/sheet_view.h"
 #include "render/whole_sheet.h"
 #include "shell/clock_page.h"
@@ -66,7 +67,7 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     setMinimumSize(static_cast<int>(kMinOuterWidth / kTwipsPerPixel), static_cast<int>(kMinOuterHeight / kTwipsPerPixel));
 
     // The engine's step timer and the clock generators' timers (member 0 exists from the start).
-    timer1_ = timers_.CreateTimer([this] { Timer1_Timer(s_, engine_); });
+    timer1_ = timers_.CreateTimer([this] { Timer1_Timer(EngineOf(s_, engine_)); });
     timer1_->setInterval(1); // the step timer: one run soon after a clock tick
     clockTimers_->CreateClockTimers(1);
     timPort = timers_.CreateTimer([] {}); // the port option has no effect
@@ -84,7 +85,7 @@ frmGatrel::frmGatrel(ProgramState& s, UserDialogs& dialogs, TimerHost& timers, Q
     PressToolButton(QStringLiteral("cmdLeitungen"), 3);
     CheckComponentMenuOnly(1);
     ChangeSelPicture(ToolCode::Conductor);
-    SetSizeBoxes(s_.MaxX, s_.MaxY);
+    SetSizeBoxes(s_.circuit.MaxX, s_.circuit.MaxY);
     SetCaption(QStringLiteral("Unsaved circuit - Gatrel"));
     resize(1000, 700);
     ApplyTexts();

@@ -321,7 +321,7 @@ private:
     int ICFileCount() const;
     void StopForShutDown();
     void SelectKomplexElement();
-    void AddComboItem(const QString& text, bool enabled);
+    void AddComboItem(int textId, bool enabled);
     void SetElementButton(int kind, bool enabled);
     void SetShowGrid(bool on);
     void StepZoom(const QString& key);

@@ -8,7 +8,7 @@
 
 void frmGatrel::WireLogicAnalyzer()
 {
-    analyzer_ = std::make_unique<AnalyzerWindows>(s_, &dialogs_, this);
+    analyzer_ = std::make_unique<AnalyzerWindows>(s_.circuit, &dialogs_, this);
     analyzer_->ClearMenuCheck = [this] { MenuItem(QStringLiteral("mAnsichtItem"), 2)->setChecked(false); };
     s_.ports.probes = analyzer_.get();
 }

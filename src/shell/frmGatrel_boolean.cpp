@@ -1,7 +1,7 @@
 // The Boolean tools window, opened from the Circuit menu and the toolbar.
 #include "boolean/formula_synthesis.h"
 #include "boolean/frmBoolean.h"
-#include "model/files/settings_store.h"
+#include "placement/document/settings_store.h"
 #include "placement/clsUndo.h"
 #include "shell/frmGatrel.h"
 

@@ -11,8 +11,8 @@
 
 #include "editing/worksheet_editor.h"
 #include "model/file_names.h"
-#include "model/files/file_commands.h"
-#include "model/frmCreateNewFile.h"
+#include "placement/document/file_commands.h"
+#include "placement/document/frmCreateNewFile.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
 #include "placement/frmUndoList.h"
@@ -378,9 +378,9 @@ void frmGatrel::mTermCreation_Click()
 void frmGatrel::mDefIC_Click()
 {
     Menu(QStringLiteral("mDefIC"))->setEnabled(false);
-    s_.ICName.clear();
-    s_.ICWidth = 7;
-    s_.ICHeight = 4;
+    s_.circuit.ICName.clear();
+    s_.circuit.ICWidth = 7;
+    s_.circuit.ICHeight = 4;
     icView_->ShowICView();
 }
 

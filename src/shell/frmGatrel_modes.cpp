@@ -16,10 +16,10 @@
 #include <QToolButton>
 
 #include "editing/worksheet_editor.h"
-#include "model/files/circuit_file.h"
-#include "model/files/file_commands.h"
+#include "placement/document/circuit_file.h"
+#include "placement/document/file_commands.h"
 #include "model/state.h"
-#include "model/tool_selection.h"
+#include "placement/document/tool_selection.h"
 #include "placement/clsUndo.h"
 #include "platform/string_table.h"
 #include "settings/settings_windows.h"
@@ -37,6 +37,7 @@
 #include "shell/worksheet_picture.h"
 #include "shell/worksheet_view.h"
 #include "shell/zoom_panel.h"
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 
 namespace {
@@ -121,7 +122,7 @@ void frmGatrel::SwitchToSimulationMode()
     Toolbar(QStringLiteral("Toolbar2"))->setVisible(false);
     Toolbar(QStringLiteral("OnOffBar"))->setVisible(true);
     simulationBar_->SetRunLamp(true);
-    SetRunState(s_, RunState::SwitchingOn);
+    SetRunState(s_.engine, s_.ports.power, RunState::SwitchingOn);
     ShowPanel(2, false);
     sizePanel_->SetStepsEnabled(false);
     // The worksheet panel leaves the column for the run and comes back as it was.
@@ -155,22 +156,22 @@ void frmGatrel::SelectFirstClock()
 {
     ClockPage& clock = *propertiesPanel_->clockPage;
     bool clockFound = false;
-    for (int e = 1; e <= s_.ElementCount(); ++e) {
-        if (s_.Elements[static_cast<size_t>(e)].Type != ElementType::ClockGenerator)
+    for (int e = 1; e <= s_.circuit.ElementCount(); ++e) {
+        if (s_.circuit.Elements[static_cast<size_t>(e)].Type != ElementType::ClockGenerator)
             continue;
         clock.SetClockButtonEnabled(QStringLiteral("cmdDauertakt"), true);
         clock.SetClockButtonEnabled(QStringLiteral("cmdEinzeltakt"), true);
         const int16_t power = s_.engine.PowerFlag;
         s_.engine.PowerFlag = kFalse;
         const auto restorePower = qScopeGuard([this, power] { s_.engine.PowerFlag = power; });
-        SelectTimer(s_, engine_, 0);
+        SelectTimer(EngineOf(s_, engine_), 0);
         s_.SelectedClock = 0;
         clockFound = true;
         break;
     }
     clock.ShowForRun(clockFound);
     if (clockFound)
-        ChangeToolbar3(s_, engine_);
+        ChangeToolbar3(EngineOf(s_, engine_));
 }
 
 void frmGatrel::cmbFormel_KeyPress(QKeyEvent* event)

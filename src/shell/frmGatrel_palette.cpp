@@ -12,7 +12,7 @@
 #include <QToolBar>
 
 #include "model/state.h"
-#include "model/tool_selection.h"
+#include "placement/document/tool_selection.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "shell/ic_definition_view.h"
@@ -140,7 +140,7 @@ void frmGatrel::Toolbar2_ButtonClick(const QString& key)
             MenuItem(QStringLiteral("mBauteil"), entry->menuItem)->setChecked(true);
     } else if (key == QLatin1String("cmdKomplex")) {
         QComboBox* box = propertiesPanel_->cmbKomplex;
-        if (box->currentText().isEmpty() && box->count() > 0)
+        if (box->currentIndex() < 0 && box->count() > 0)
             box->setCurrentIndex(0);
         else
             SelectKomplexElement();
@@ -157,7 +157,7 @@ void frmGatrel::Toolbar2_ButtonClick(const QString& key)
             // The tool first: refilling the chooser then makes its IC the one to place.
             s_.ToolMode = ToolCode::IC;
             ShowICNames();
-            if (!s_.ICName.isEmpty() && s_.ICName != QLatin1String("<Name>"))
+            if (!s_.circuit.ICName.isEmpty() && s_.circuit.ICName != QLatin1String("<Name>"))
                 ChangePropertyWindow({false, false, false, true, false, false, false, false});
             icItem->setChecked(true);
         }
@@ -169,9 +169,10 @@ void frmGatrel::Toolbar2_ButtonClick(const QString& key)
 
 void frmGatrel::SelectKomplexElement()
 {
-    const QString text = propertiesPanel_->cmbKomplex->currentText();
+    // Each entry carries its text id; the design-time entry carries none.
+    const int textId = propertiesPanel_->cmbKomplex->currentData().toInt();
     for (const ComplexEntry& c : kComplex) {
-        if (text == LoadResString(c.textId)) {
+        if (textId == c.textId) {
             s_.ToolMode = c.tool;
             PressToolButton(QStringLiteral("cmdKomplex"), -1);
             CheckComponentMenuOnly(c.menuItem);
@@ -195,7 +196,7 @@ void frmGatrel::MenueClick(int index)
         return;
     if (m->complexTextId != 0) {
         QComboBox* box = propertiesPanel_->cmbKomplex;
-        const int at = box->findText(LoadResString(m->complexTextId));
+        const int at = box->findData(m->complexTextId);
         if (at < 0)
             return;
         const bool was = comboClickSuppressed_;
@@ -206,14 +207,14 @@ void frmGatrel::MenueClick(int index)
     Toolbar2_ButtonClick(QString::fromLatin1(m->key));
 }
 
-void frmGatrel::AddComboItem(const QString& text, bool enabled)
+void frmGatrel::AddComboItem(int textId, bool enabled)
 {
     QComboBox* box = propertiesPanel_->cmbKomplex;
     const bool was = comboClickSuppressed_;
     comboClickSuppressed_ = true;
-    const int at = box->findText(text);
+    const int at = box->findData(textId);
     if (enabled && at < 0)
-        box->addItem(text);
+        box->addItem(LoadResString(textId), textId);
     else if (!enabled && at >= 0)
         box->removeItem(at);
     if (box->count() > 0)
@@ -248,7 +249,7 @@ void frmGatrel::SetElementButton(int kind, bool enabled)
     for (const ComplexEntry& c : kComplex) {
         if (PlacedType(c.tool) == kind) {
             item(c.menuItem)->setVisible(enabled);
-            AddComboItem(LoadResString(c.textId), enabled);
+            AddComboItem(c.textId, enabled);
         }
     }
     if (kind == IC) {

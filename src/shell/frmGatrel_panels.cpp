@@ -128,8 +128,8 @@ void frmGatrel::ResizeWorksheet()
     in.pictureLeft = Tw(picGrid->x());
     in.pictureTop = Tw(picGrid->y());
     in.cellPx = 14.0 * s_.GridMode;
-    in.maxX = s_.MaxX;
-    in.maxY = s_.MaxY;
+    in.maxX = s_.circuit.MaxX;
+    in.maxY = s_.circuit.MaxY;
     in.hValue = view_->HScroll->value();
     in.vValue = view_->VScroll->value();
     const ResizeLayout l = LayoutMainWindow(in);
@@ -204,7 +204,7 @@ void frmGatrel::cmdClose_Click(int button)
         ShowQuickHelp(QStringLiteral("cmdClose"), button);
         return;
     }
-    const auto checks = ::cmdClose_Click(s_, button);
+    const auto checks = ::cmdClose_Click(s_.settings.PanelVisible, button);
     if (!checks)
         return;
     ShowPanel(kPanelButtons[static_cast<size_t>(button)].visibleIndex, false);
@@ -215,7 +215,7 @@ void frmGatrel::cmdClose_Click(int button)
 
 void frmGatrel::cmdMin_Click(int button, bool pressed)
 {
-    if (const auto height = ::cmdMin_Click(s_, button, pressed)) {
+    if (const auto height = ::cmdMin_Click(s_.settings.PanelVisible, button, pressed)) {
         const PanelButton& b = kPanelButtons[static_cast<size_t>(button)];
         QWidget* panel = Panel(b.visibleIndex);
         panel->resize(panel->width(), Px(*height));
@@ -243,8 +243,8 @@ void frmGatrel::cmbIC_Click()
     QComboBox* box = propertiesPanel_->icPage->cmbIC;
     if (s_.settings.MainFormReady == 0 || s_.ToolMode != ToolCode::IC)
         return;
-    s_.ICName = box->currentText();
-    if (s_.ICName.isEmpty())
+    s_.circuit.ICName = box->currentText();
+    if (s_.circuit.ICName.isEmpty())
         return;
     for (int i = 1; i <= 24; ++i)
         if (QAction* a = MenuItem(QStringLiteral("mBauteil"), i))
@@ -254,7 +254,7 @@ void frmGatrel::cmbIC_Click()
         ToolbarButton(QStringLiteral("Toolbar2"), QStringLiteral("cmdIC"))->setEnabled(false);
         MenuItem(QStringLiteral("mBauteil"), 25)->setEnabled(false);
     }
-    if (s_.ICName == QLatin1String("<Name>")) {
+    if (s_.circuit.ICName == QLatin1String("<Name>")) {
         ShowPanel(4, false);
         return;
     }

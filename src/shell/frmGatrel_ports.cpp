@@ -13,6 +13,7 @@
 #include <QToolBar>
 
 #include "editing/worksheet_editor.h"
+#include "model/geometry.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
 #include "render/clsGrafik.h"
@@ -148,7 +149,7 @@ void frmGatrel::RedrawAllElements()
 void frmGatrel::DrawGrid()
 {
     s_.Changes.Flush();
-    ::DrawGrid(s_, picGrid()->surface());
+    ::DrawGrid(s_.circuit, picGrid()->surface(), s_.CellSize, s_.GridMode, s_.ShowGrid != 0);
     picGrid()->update();
 }
 
@@ -183,7 +184,17 @@ void frmGatrel::SelectNone()
 void frmGatrel::DisplayBeschriftungsText(int16_t n, const QString& oldText)
 {
     s_.Changes.Flush();
-    ::DisplayBeschriftungsText(s_, *objGrafik_, picGrid()->surface(), n, oldText);
+    s_.CurrentProc = QStringLiteral("DisplayBeschriftungsText");
+    LabelSheet sheet;
+    sheet.zoom = s_.GridMode;
+    sheet.fontSize = s_.LabelFontSize;
+    sheet.gridDots = s_.ShowGrid != 0 && s_.engine.PowerFlag == 0;
+    sheet.toPixel = [this](int16_t i) { return GridToPixel(s_, i); };
+    sheet.toGrid = [this](int32_t p) { return PixelToGrid(s_, p); };
+    sheet.redrawArea = [this](int16_t x1, int16_t y1, int16_t x2, int16_t y2) {
+        ::RedrawArea(s_, *objGrafik_, x1, y1, x2, y2, true);
+    };
+    ::DisplayBeschriftungsText(s_.circuit, sheet, *objGrafik_, picGrid()->surface(), n, oldText);
 }
 
 void frmGatrel::CommitLabelEdit()

@@ -11,7 +11,7 @@
 
 #include "model/geometry.h"
 #include "model/state.h"
-#include "model/tool_selection.h"
+#include "placement/document/tool_selection.h"
 #include "shell/panel_metrics.h"
 #include "shell/power_panel.h"
 #include "shell/quick_help_box.h"

@@ -10,15 +10,16 @@
 
 #include "boolean/frmBoolean.h"
 #include "ic/frmICAuswahl.h"
-#include "model/files/circuit_file.h"
-#include "model/files/file_commands.h"
-#include "model/files/permissions.h"
-#include "model/files/settings_store.h"
+#include "placement/document/circuit_file.h"
+#include "placement/document/file_commands.h"
+#include "placement/document/permissions.h"
+#include "placement/document/settings_store.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
 #include "platform/string_table.h"
 #include "platform/timers.h"
 #include "platform/user_dialogs.h"
+#include "render/engine_binding.h"
 #include "settings/startup.h"
 #include "shell/clock_timers.h"
 #include "shell/ic_definition_view.h"
@@ -67,7 +68,7 @@ void frmGatrel::ApplyTexts()
                 comboClickSuppressed_ = true;
                 c->clear();
                 for (int k = 0; k < t.index; ++k)
-                    c->addItem(LoadResString(t.id + k));
+                    c->addItem(LoadResString(t.id + k), t.id + k);
                 comboClickSuppressed_ = was;
             }
             break;
@@ -101,7 +102,7 @@ int frmGatrel::Form_Load(const QString& LadeDatei, const QString& documentsFolde
     LoadSettings(s_);
     ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdICAuswahl"))
         ->setChecked(s_.settings.frmICAuswahlVisible != 0);
-    CheckDirectories(s_, dialogs_, workFolder);
+    CheckDirectories(s_.Verzeichnisse, dialogs_, workFolder);
     icView_->RefreshICFileLists();
     s_.objFile.FilePath = s_.Verzeichnisse[0];
 
@@ -191,7 +192,7 @@ void frmGatrel::StopForShutDown()
     if (s_.engine.EngineBusy != 0 || s_.engine.PausedFlag != 0) {
         s_.engine.PausedFlag = 0;
         s_.engine.AbortFlag = kTrue;
-        StopEngine(s_, engine_);
+        StopEngine(EngineOf(s_, engine_));
     }
 }
 

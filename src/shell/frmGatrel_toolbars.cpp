@@ -11,6 +11,7 @@
 #include "model/state.h"
 #include "platform/guard.h"
 #include "platform/string_table.h"
+#include "render/engine_binding.h"
 #include "render/toolbar_icons.h"
 #include "shell/simulation_bar.h"
 
@@ -297,7 +298,7 @@ void frmGatrel::Toolbar_ButtonClick(const QString& key)
 
 void frmGatrel::Toolbar3_ButtonClick(const QString& key)
 {
-    ::Toolbar3_ButtonClick(s_, engine_, key);
+    ::Toolbar3_ButtonClick(EngineOf(s_, engine_), key);
 }
 
 void frmGatrel::tlbOrientation_ButtonClick(const QString& key)

@@ -12,7 +12,7 @@
 #include "model/geometry.h"
 #include "model/ports/power_port.h"
 #include "model/state.h"
-#include "model/tool_selection.h"
+#include "placement/document/tool_selection.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "render/clsGrafik.h"
@@ -130,7 +130,7 @@ bool ICDefinitionController::NameConnector(int16_t x, int16_t y)
     }
     const QString savedCaption = view_.ConnectorCaption(index);
 
-    frmICAnschluss dialog(s_, *edit, &w_);
+    frmICAnschluss dialog(s_.circuit, s_.settings, *edit, &w_);
     dialog.LabelChanged = [this, index, x, y](const QString& caption) {
         view_.LoadICConnectorLabel(index, caption);
         view_.PlaceConnectorLabel(index, x, y);
@@ -142,7 +142,7 @@ bool ICDefinitionController::NameConnector(int16_t x, int16_t y)
     dialog.move(at);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     if (!accepted) {
-        CancelConnector(s_, *edit);
+        CancelConnector(s_.circuit, *edit);
         if (edit->isNew) {
             view_.UnloadConnectorLabel(index);
             s_.Changes.Area(x - 1, y - 1, x + 1, y + 1);
@@ -153,7 +153,7 @@ bool ICDefinitionController::NameConnector(int16_t x, int16_t y)
         }
         return false;
     }
-    view_.LoadICConnectorLabel(index, u'[' + Trim(ConnectorName(s_, index)) + u']');
+    view_.LoadICConnectorLabel(index, u'[' + Trim(ConnectorName(s_.circuit, index)) + u']');
     view_.PlaceConnectorLabel(index, x, y);
     frmIC_->ShowInOut();
     return true;
@@ -175,7 +175,7 @@ void ICDefinitionController::CreateICAnschluss()
 
 void ICDefinitionController::DeleteICAnschluss()
 {
-    if (!DeleteConnector(s_, s_.CursorX, s_.CursorY))
+    if (!DeleteConnector(s_.circuit, s_.CursorX, s_.CursorY))
         return;
     view_.RefreshConnectorLabels();
     frmIC_->ShowInOut();
@@ -183,7 +183,7 @@ void ICDefinitionController::DeleteICAnschluss()
 
 void ICDefinitionController::RemoveConnector(int index)
 {
-    const QString entry = s_.ICPins.value(index);
+    const QString entry = s_.circuit.ICPins.value(index);
     s_.CursorX = CInt(Val(GetField(entry, 1)));
     s_.CursorY = CInt(Val(GetField(entry, 2)));
     DeleteICAnschluss();

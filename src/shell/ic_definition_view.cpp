@@ -104,15 +104,15 @@ void ICDefinitionView::UnloadConnectorLabel(int index)
 
 void ICDefinitionView::RefreshConnectorLabels()
 {
-    while (lblICAnschluss_.size() > static_cast<size_t>(s_.ICPinCount) + 1) {
+    while (lblICAnschluss_.size() > static_cast<size_t>(s_.circuit.ICPinCount) + 1) {
         if (QLabel* gone = lblICAnschluss_.back()) {
             gone->hide();
             gone->deleteLater();
         }
         lblICAnschluss_.pop_back();
     }
-    for (int k = 1; k <= s_.ICPinCount; ++k) {
-        const QString entry = s_.ICPins.value(k);
+    for (int k = 1; k <= s_.circuit.ICPinCount; ++k) {
+        const QString entry = s_.circuit.ICPins.value(k);
         LoadICConnectorLabel(k, u'[' + GetField(entry, 3) + u']');
         SetConnectorToolTip(k, u' ' + QString::number(k) + u' ');
         PlaceConnectorLabel(k, static_cast<int16_t>(Val(GetField(entry, 1))),
@@ -159,13 +159,13 @@ void ICDefinitionView::UnloadICConnectorLabels()
 
 void ICDefinitionView::ShowICInOut(int16_t x, int16_t y)
 {
-    if (s_.P.Contains(x, y))
-        PlaceConnectorLabel(s_.P(x, y).ICConnector, x, y);
+    if (s_.circuit.P.Contains(x, y))
+        PlaceConnectorLabel(s_.circuit.P(x, y).ICConnector, x, y);
 }
 
 void ICDefinitionView::PlaceConnectorLabel(int index, int16_t x, int16_t y)
 {
-    if (!s_.P.Contains(x, y) || index < 0)
+    if (!s_.circuit.P.Contains(x, y) || index < 0)
         return;
     const auto n = static_cast<size_t>(index);
     if (n >= lblICAnschluss_.size() || !lblICAnschluss_[n])
@@ -175,7 +175,7 @@ void ICDefinitionView::PlaceConnectorLabel(int index, int16_t x, int16_t y)
     double f = 1;
     if (grafik_.OnPrinter() && picGrid_->surface().ScaleWidth() != 0)
         f = CInt(grafik_.Device->ScaleWidth() / picGrid_->surface().ScaleWidth());
-    const GridCell& cell = s_.P(x, y);
+    const GridCell& cell = s_.circuit.P(x, y);
     const double px = GridToPixel(s_, x);
     const double py = GridToPixel(s_, y);
     double left = px + 5 * f;

@@ -5,6 +5,7 @@
 #include <QTreeWidgetItemIterator>
 
 #include "model/state.h"
+#include "render/engine_binding.h"
 #include "shell/panel_metrics.h"
 #include "simulation/engine.h"
 
@@ -45,14 +46,14 @@ void LayersPanel::SetTreeHeight(int height)
 void LayersPanel::tvwLevel_NodeClick(QTreeWidgetItem* node)
 {
     if (node)
-        LevelTreeClick(s_, engine_, node->data(0, Qt::UserRole).toString());
+        LevelTreeClick(EngineOf(s_, engine_), node->data(0, Qt::UserRole).toString());
 }
 
 void LayersPanel::RebuildLevelTree()
 {
     int16_t first = 0;
     int16_t last = 0;
-    RefreshTreeView(s_, first, last);
+    RefreshTreeView(EngineOf(s_, engine_), first, last);
 }
 
 void LayersPanel::ClearLevelTree()

@@ -42,7 +42,7 @@ void LedColourPage::cmdColor_MouseDown(int index)
 {
     for (size_t k = 0; k < cmdColor.size(); ++k)
         cmdColor[k]->setFrameShadow(static_cast<int>(k) == index ? QFrame::Sunken : QFrame::Raised);
-    ::cmdColor_MouseDown(s_, index);
+    ::cmdColor_MouseDown(s_.LEDColor, index);
 }
 
 bool LedColourPage::eventFilter(QObject* watched, QEvent* event)

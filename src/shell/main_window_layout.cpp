@@ -98,6 +98,74 @@ void PressMinimise(const PanelColumnInput& in, PanelColumnLayout& out, int panel
             out.height[i] = b.minimisedHeight;
 }
 
+// Stacks the open panels from the top of the column; returns the top below the last.
+double StackPanels(const PanelColumnInput& in, PanelColumnLayout& out)
+{
+    double top = 30;
+    auto next = [](double height, double t) { return RoundHalfEven(height + t + 50); };
+    // Control panel: title-only keeps its place and visibility.
+    if (in.state[0] == -1) {
+        out.visible[0] = true;
+        out.top[0] = 30;
+        top = next(out.height[0], out.top[0]);
+    } else if (in.state[0] == 1) {
+        top = next(out.height[0], out.top[0]);
+    } else {
+        out.visible[0] = false;
+    }
+    for (int i = 1; i <= 3; ++i) {
+        if (i == 2 && in.powerOn)
+            continue; // the mode switch owns the worksheet panel while the power is on
+        const int16_t st = in.state[static_cast<size_t>(i)];
+        if (st == -1 || st == 1) {
+            if (st == 1)
+                PressMinimise(in, out, i);
+            out.visible[static_cast<size_t>(i)] = true;
+            out.top[static_cast<size_t>(i)] = top;
+            top = next(out.height[static_cast<size_t>(i)], top);
+        } else {
+            out.visible[static_cast<size_t>(i)] = false;
+        }
+    }
+    if (in.state[4] == 1) {
+        PressMinimise(in, out, 4);
+        out.visible[4] = true;
+        out.top[4] = top;
+        out.height[4] = 420;
+        top = next(420, top);
+    } else if (in.state[4] == -1) {
+        out.visible[4] = true;
+        out.top[4] = top;
+        const double room = in.container.top + in.container.height - in.column.top - top;
+        out.height[4] = room > 0 ? room + in.hScrollHeight : 0;
+        top = next(out.height[4], top);
+    } else {
+        out.visible[4] = false;
+    }
+    return top;
+}
+
+// The column shows when a panel is open; the worksheet and the command line move beside it.
+void PlaceColumn(const PanelColumnInput& in, PanelColumnLayout& out, double top)
+{
+    if (top != 30) {
+        out.columnVisible = true;
+        if (in.column.width > in.container.left) {
+            out.containerLeft = in.column.width + 60;
+            out.formelButtonLeft = in.column.width + 60;
+            out.formelBoxLeft = out.formelButtonLeft + in.formelButtonWidth + 60;
+            out.moveWorksheet = true;
+        }
+    } else {
+        out.columnVisible = false;
+        out.containerLeft = 30;
+        out.formelButtonLeft = 30;
+        out.formelBoxLeft = in.formelButtonWidth + 60;
+        out.moveWorksheet = true;
+    }
+    out.columnHeight = in.container.top + in.container.height - in.column.top + in.hScrollHeight;
+}
+
 } // namespace
 
 PanelColumnLayout LayoutPanelColumn(const PanelColumnInput& in)
@@ -114,65 +182,10 @@ PanelColumnLayout LayoutPanelColumn(const PanelColumnInput& in)
 
     if (!(in.force == false && in.quickHelp)) {
         out.laidOut = true;
-        double top = 30;
-        auto next = [](double height, double t) { return RoundHalfEven(height + t + 50); };
-        // Control panel: title-only keeps its place and visibility.
-        if (in.state[0] == -1) {
-            out.visible[0] = true;
-            out.top[0] = 30;
-            top = next(out.height[0], out.top[0]);
-        } else if (in.state[0] == 1) {
-            top = next(out.height[0], out.top[0]);
-        } else {
-            out.visible[0] = false;
-        }
-        for (int i = 1; i <= 3; ++i) {
-            if (i == 2 && in.powerOn)
-                continue; // the mode switch owns the worksheet panel while the power is on
-            const int16_t st = in.state[static_cast<size_t>(i)];
-            if (st == -1 || st == 1) {
-                if (st == 1)
-                    PressMinimise(in, out, i);
-                out.visible[static_cast<size_t>(i)] = true;
-                out.top[static_cast<size_t>(i)] = top;
-                top = next(out.height[static_cast<size_t>(i)], top);
-            } else {
-                out.visible[static_cast<size_t>(i)] = false;
-            }
-        }
-        if (in.state[4] == 1) {
-            PressMinimise(in, out, 4);
-            out.visible[4] = true;
-            out.top[4] = top;
-            out.height[4] = 420;
-            top = next(420, top);
-        } else if (in.state[4] == -1) {
-            out.visible[4] = true;
-            out.top[4] = top;
-            const double room = in.container.top + in.container.height - in.column.top - top;
-            out.height[4] = room > 0 ? room + in.hScrollHeight : 0;
-            top = next(out.height[4], top);
-        } else {
-            out.visible[4] = false;
-        }
+        const double top = StackPanels(in, out);
         out.treeHeight = std::max(0.0, out.height[4] - in.treeTop - 60);
 
-        if (top != 30) {
-            out.columnVisible = true;
-            if (in.column.width > in.container.left) {
-                out.containerLeft = in.column.width + 60;
-                out.formelButtonLeft = in.column.width + 60;
-                out.formelBoxLeft = out.formelButtonLeft + in.formelButtonWidth + 60;
-                out.moveWorksheet = true;
-            }
-        } else {
-            out.columnVisible = false;
-            out.containerLeft = 30;
-            out.formelButtonLeft = 30;
-            out.formelBoxLeft = in.formelButtonWidth + 60;
-            out.moveWorksheet = true;
-        }
-        out.columnHeight = in.container.top + in.container.height - in.column.top + in.hScrollHeight;
+        PlaceColumn(in, out, top);
         for (size_t i = 0; i < 5; ++i)
             out.menuChecks[i] = in.state[i] != 0;
     }

@@ -13,6 +13,7 @@
 #include "shell/panel_metrics.h"
 #include "shell/run_state_texts.h"
 #include "shell/simulation_bar.h"
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 
 PowerPanel::PowerPanel(ProgramState& s, EngineContext& engine, UserDialogs& dialogs, SimulationBar& bar,
@@ -62,7 +63,7 @@ void PowerPanel::cmdOn_Click(bool on)
         poweringOn_ = on;
         // Put back also when the switch fails: the button would stay dead.
         const auto restore = qScopeGuard([this, was] { poweringOn_ = was; });
-        PowerOnOff(s_, engine_);
+        PowerOnOff(EngineOf(s_, engine_));
         if (s_.engine.PowerFlag == 0 && PoweredOff)
             PoweredOff();
     }
@@ -94,7 +95,7 @@ void PowerPanel::ChangeGUI(bool edit)
 void PowerPanel::SwitchPowerOff()
 {
     if (s_.engine.PowerFlag != 0) {
-        PowerOnOff(s_, engine_);
+        PowerOnOff(EngineOf(s_, engine_));
         if (s_.engine.PowerFlag == 0 && PoweredOff)
             PoweredOff();
     }

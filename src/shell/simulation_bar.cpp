@@ -15,6 +15,7 @@
 #include "shell/delay_setting.h"
 #include "shell/main_window_texts.h"
 #include "shell/select_all_on_focus.h"
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 
 SimulationBar::SimulationBar(ProgramState& s, EngineContext& engine, UserDialogs& dialogs, QWidget* parent)
@@ -111,7 +112,7 @@ void SimulationBar::SetStopEnabled(bool enabled)
 
 void SimulationBar::ApplyDelayBox()
 {
-    txtVerzoegerung->setText(ApplyDelayText(s_, txtVerzoegerung->text()));
+    txtVerzoegerung->setText(ApplyDelayText(s_.engine.DelaySetting, txtVerzoegerung->text()));
 }
 
 void SimulationBar::txtVerzoegerung_GotFocus()
@@ -152,12 +153,12 @@ void SimulationBar::cmdVerzoegerung_DownClick()
 
 void SimulationBar::cmdPause_Click()
 {
-    Pause(s_, engine_);
+    Pause(EngineOf(s_, engine_));
 }
 
 void SimulationBar::cmdStop_Click()
 {
-    StopEngine(s_, engine_);
+    StopEngine(EngineOf(s_, engine_));
 }
 
 bool SimulationBar::eventFilter(QObject* watched, QEvent* event)

@@ -13,6 +13,7 @@
 #include "shell/main_window_layout.h"
 #include "shell/panel_metrics.h"
 #include "shell/worksheet_picture.h"
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 
 WorksheetView::WorksheetView(ProgramState& s, EngineContext& engine, QWidget* client, int left)
@@ -134,9 +135,9 @@ void WorksheetView::GetVisibleP()
     const int columns = GetVisibleArea(Tw(picGrid->width()), Tw(GetContainerWidth()), cellPx, kTwipsPerPixel);
     const int rows = GetVisibleArea(Tw(picGrid->height()), Tw(picContainer->height()), cellPx, kTwipsPerPixel);
     grafik_->VStartX = static_cast<int16_t>(HScroll->value());
-    grafik_->VEndX = static_cast<int16_t>(std::min<int>(s_.MaxX, HScroll->value() - 1 + columns));
+    grafik_->VEndX = static_cast<int16_t>(std::min<int>(s_.circuit.MaxX, HScroll->value() - 1 + columns));
     grafik_->VStartY = static_cast<int16_t>(VScroll->value());
-    grafik_->VEndY = static_cast<int16_t>(std::min<int>(s_.MaxY, VScroll->value() - 1 + rows));
+    grafik_->VEndY = static_cast<int16_t>(std::min<int>(s_.circuit.MaxY, VScroll->value() - 1 + rows));
 }
 
 void WorksheetView::AutoScroll(int x, int y)
@@ -170,8 +171,8 @@ void WorksheetView::MovePicGrid(double x, double y, double downX, double downY)
 void WorksheetView::picContainer_MouseDown(Qt::MouseButton button)
 {
     if (button == Qt::RightButton && s_.ToolMode == ToolCode::SimulationRunning && s_.CurrentLevel > 0
-        && static_cast<size_t>(s_.CurrentLevel) < s_.ICInstances.size())
-        ShowLevel(s_, engine_, s_.ICInstances[static_cast<size_t>(s_.CurrentLevel)].ParentLevel);
+        && static_cast<size_t>(s_.CurrentLevel) < s_.circuit.ICInstances.size())
+        ShowLevel(EngineOf(s_, engine_), s_.circuit.ICInstances[static_cast<size_t>(s_.CurrentLevel)].ParentLevel);
 }
 
 bool WorksheetView::eventFilter(QObject* watched, QEvent* event)

@@ -8,45 +8,31 @@ using namespace evaluators;
 namespace {
 
 // An adder input counts as connected when the conductor outside it points at it.
-bool InputConnected(ProgramState& s, int level, PinPos pin, int orientation)
+bool InputConnected(const Engine& en, int level, PinPos pin, int orientation)
 {
-    switch (orientation) {
-    case 1: {
-        const GridCell* c = CellAt(s, level, pin.X + 1, pin.Y);
-        return c != nullptr && c->ConLeft != 0;
-    }
-    case 2: {
-        const GridCell* c = CellAt(s, level, pin.X - 1, pin.Y);
-        return c != nullptr && c->ConRight != 0;
-    }
-    case 3: {
-        const GridCell* c = CellAt(s, level, pin.X, pin.Y + 1);
-        return c != nullptr && c->ConUp != 0;
-    }
-    case 4: {
-        const GridCell* c = CellAt(s, level, pin.X, pin.Y - 1);
-        return c != nullptr && c->ConDown != 0;
-    }
-    default:
+    if (!ValidDirection(orientation))
         return false;
-    }
+    // The cell before the pin, against the orientation, with its flag toward the pin.
+    const Step st = OrientationStep(orientation);
+    const GridCell* c = CellAt(en, level, pin.X - st.dx, pin.Y - st.dy);
+    return c != nullptr && FlagOnSide(*c, orientation);
 }
 
 // Sum on output 1, then carry on output 2. The events leave along the
 // orientation: an input wired from the side must not send them across the
 // output conductor.
-void DriveAdderOutputs(ProgramState& s, const CachedPins& p, int orientation, bool sum, bool carry, int level)
+void DriveAdderOutputs(const Engine& en, const CachedPins& p, int orientation, bool sum, bool carry, int level)
 {
     const Step st = OrientationStep(orientation);
     const bool levels[2] = {sum, carry};
     for (int k = 0; k < 2 && k < p.OutputCount; ++k) {
         const PinPos out = p.Out[static_cast<size_t>(k)];
         const bool v = levels[k];
-        QueueIfInside(s, out.X + st.dx, out.Y + st.dy, orientation, v, level);
-        if (GridCell* o = CellAt(s, level, out))
+        QueueIfInside(en, out.X + st.dx, out.Y + st.dy, orientation, v, level);
+        if (GridCell* o = CellAt(en, level, out))
             o->Value = Level16(v);
         if (v)
-            SetWireSignal(s, level, out.X, out.Y, orientation, kTrue);
+            SetWireSignal(en.circuit, level, out.X, out.Y, orientation, kTrue);
     }
 }
 
@@ -58,25 +44,25 @@ int InputPin(const CachedPins& p, int x, int y, int first, int last)
 
 } // namespace
 
-void EvalHA(ProgramState& s, EngineContext&, int x, int y, int, int, int level)
+void EvalHA(const Engine& en, int x, int y, int, int, int level)
 {
-    const Found f = FindElement(s, x, y, level);
+    const Found f = FindElement(en, x, y, level);
     if (f.pins == nullptr || f.pins->InputCount < 2)
         return;
     const CachedPins& p = *f.pins;
     if (InputPin(p, x, y, 1, 3) == 0)
         return;
     const int orientation = f.element->Orientation;
-    if (!InputConnected(s, level, p.In[0], orientation) || !InputConnected(s, level, p.In[1], orientation))
+    if (!InputConnected(en, level, p.In[0], orientation) || !InputConnected(en, level, p.In[1], orientation))
         return;
-    const bool a = IsHigh(CellAt(s, level, p.In[0]));
-    const bool b = IsHigh(CellAt(s, level, p.In[1]));
-    DriveAdderOutputs(s, p, orientation, a != b, a && b, level);
+    const bool a = IsHigh(CellAt(en, level, p.In[0]));
+    const bool b = IsHigh(CellAt(en, level, p.In[1]));
+    DriveAdderOutputs(en, p, orientation, a != b, a && b, level);
 }
 
-void EvalVA(ProgramState& s, EngineContext&, int x, int y, int, int, int level)
+void EvalVA(const Engine& en, int x, int y, int, int, int level)
 {
-    const Found f = FindElement(s, x, y, level);
+    const Found f = FindElement(en, x, y, level);
     if (f.pins == nullptr || f.pins->InputCount < 3)
         return;
     const CachedPins& p = *f.pins;
@@ -88,8 +74,8 @@ void EvalVA(ProgramState& s, EngineContext&, int x, int y, int, int, int level)
     bool high[3];
     int count = 0;
     for (int k = 0; k < 3; ++k) {
-        connected[k] = InputConnected(s, level, p.In[static_cast<size_t>(k)], orientation);
-        high[k] = IsHigh(CellAt(s, level, p.In[static_cast<size_t>(k)]));
+        connected[k] = InputConnected(en, level, p.In[static_cast<size_t>(k)], orientation);
+        high[k] = IsHigh(CellAt(en, level, p.In[static_cast<size_t>(k)]));
         count += connected[k] ? 1 : 0;
     }
     bool sum = false;
@@ -110,33 +96,33 @@ void EvalVA(ProgramState& s, EngineContext&, int x, int y, int, int, int level)
     } else {
         return;
     }
-    DriveAdderOutputs(s, p, orientation, sum, carry, level);
+    DriveAdderOutputs(en, p, orientation, sum, carry, level);
 }
 
-void EvalMultiplexer(ProgramState& s, EngineContext&, int x, int y, int, int, int level)
+void EvalMultiplexer(const Engine& en, int x, int y, int, int, int level)
 {
-    const Found f = FindElement(s, x, y, level);
+    const Found f = FindElement(en, x, y, level);
     if (f.pins == nullptr || f.pins->InputCount < 6 || f.pins->OutputCount < 1)
         return;
     const CachedPins& p = *f.pins;
-    const bool s1 = IsHigh(CellAt(s, level, p.In[4]));
-    const bool s0 = IsHigh(CellAt(s, level, p.In[5]));
+    const bool s1 = IsHigh(CellAt(en, level, p.In[4]));
+    const bool s0 = IsHigh(CellAt(en, level, p.In[5]));
     const int selected = (s1 ? 2 : 0) + (s0 ? 1 : 0);
-    const bool d = IsHigh(CellAt(s, level, p.In[static_cast<size_t>(selected)]));
+    const bool d = IsHigh(CellAt(en, level, p.In[static_cast<size_t>(selected)]));
     const PinPos out = p.Out[0];
     // The selected level, which the coupling diode's neighbour test reads.
-    if (GridCell* o = CellAt(s, level, out))
+    if (GridCell* o = CellAt(en, level, out))
         o->Value = Level16(d);
     const int orientation = f.element->Orientation;
     const Step st = OrientationStep(orientation);
-    QueueIfInside(s, out.X + st.dx, out.Y + st.dy, orientation, d, level);
+    QueueIfInside(en, out.X + st.dx, out.Y + st.dy, orientation, d, level);
     if (ValidDirection(orientation))
-        SetWireSignal(s, level, out.X, out.Y, orientation, Level16(d));
+        SetWireSignal(en.circuit, level, out.X, out.Y, orientation, Level16(d));
 }
 
-void EvalDecoder(ProgramState& s, EngineContext&, int x, int y, int, int value, int level)
+void EvalDecoder(const Engine& en, int x, int y, int, int value, int level)
 {
-    const Found f = FindElement(s, x, y, level);
+    const Found f = FindElement(en, x, y, level);
     if (f.pins == nullptr || f.pins->InputCount < 3)
         return;
     const CachedPins& p = *f.pins;
@@ -149,7 +135,7 @@ void EvalDecoder(ProgramState& s, EngineContext&, int x, int y, int, int value, 
 
     if (clockEvent && value != 0) {
         for (int k = 0; k < 3; ++k)
-            el.StageWords[static_cast<size_t>(k)] = Level16(IsHigh(CellAt(s, level, p.In[static_cast<size_t>(k)])));
+            el.StageWords[static_cast<size_t>(k)] = Level16(IsHigh(CellAt(en, level, p.In[static_cast<size_t>(k)])));
         return;
     }
     // Without clock input every address event switches; with it only the falling clock.
@@ -159,7 +145,7 @@ void EvalDecoder(ProgramState& s, EngineContext&, int x, int y, int, int value, 
     int index = 0;
     for (int k = 0; k < 3; ++k) {
         const bool high = clockEvent ? el.StageWords[static_cast<size_t>(k)] != 0
-                                     : IsHigh(CellAt(s, level, p.In[static_cast<size_t>(k)]));
+                                     : IsHigh(CellAt(en, level, p.In[static_cast<size_t>(k)]));
         if (high)
             index += 1 << k;
     }
@@ -169,28 +155,28 @@ void EvalDecoder(ProgramState& s, EngineContext&, int x, int y, int, int value, 
     const int outputs = p.OutputCount < 8 ? p.OutputCount : 8;
     if (index < outputs) {
         const PinPos out = p.Out[static_cast<size_t>(index)];
-        if (GridCell* o = CellAt(s, level, out)) {
+        if (GridCell* o = CellAt(en, level, out)) {
             o->Value = kTrue;
-            if (orientation == 1 || orientation == 2)
+            if (AlongRow(orientation))
                 o->WireSignalH = kTrue;
-            else if (orientation == 3 || orientation == 4)
+            else if (AlongColumn(orientation))
                 o->WireSignalV = kTrue;
         }
         // The new High follows the Lows of the deselected outputs 20 passes later.
         if (ValidDirection(orientation))
-            AddPostpone(CellAt(s, level, out.X + st.dx, out.Y + st.dy), 20);
-        QueueIfInside(s, out.X + st.dx, out.Y + st.dy, orientation, true, level);
+            AddPostpone(CellAt(en, level, out.X + st.dx, out.Y + st.dy), 20);
+        QueueIfInside(en, out.X + st.dx, out.Y + st.dy, orientation, true, level);
     }
     for (int k = 0; k < outputs; ++k) {
         if (k == index)
             continue;
         const PinPos out = p.Out[static_cast<size_t>(k)];
-        if (GridCell* o = CellAt(s, level, out))
+        if (GridCell* o = CellAt(en, level, out))
             o->Value = kFalse;
         // Releases a High of an earlier selection still held there.
         if (ValidDirection(orientation))
-            if (GridCell* beyond = CellAt(s, level, out.X + st.dx, out.Y + st.dy))
+            if (GridCell* beyond = CellAt(en, level, out.X + st.dx, out.Y + st.dy))
                 beyond->PostponeCount = 0;
-        QueueIfInside(s, out.X + st.dx, out.Y + st.dy, orientation, false, level);
+        QueueIfInside(en, out.X + st.dx, out.Y + st.dy, orientation, false, level);
     }
 }

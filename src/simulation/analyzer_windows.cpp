@@ -1,6 +1,6 @@
 #include "simulation/analyzer_windows.h"
 
-AnalyzerWindows::AnalyzerWindows(ProgramState& s, UserDialogs* dialogs, QWidget* owner)
+AnalyzerWindows::AnalyzerWindows(const CircuitTables& s, UserDialogs* dialogs, QWidget* owner)
     : s_(s), dialogs_(dialogs), owner_(owner), graph_(new frmAnalyse2(model_, dialogs, owner))
 {
     graph_->Hidden = [this] { GraphHidden(); };

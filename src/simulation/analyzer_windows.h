@@ -12,13 +12,13 @@
 
 class QWidget;
 class UserDialogs;
-struct ProgramState;
+struct CircuitTables;
 
 class AnalyzerWindows : public ProbePort {
 public:
     // The windows are windows of their own over owner; dialogs reports what
     // their handlers throw (may be null).
-    AnalyzerWindows(ProgramState& s, UserDialogs* dialogs, QWidget* owner);
+    AnalyzerWindows(const CircuitTables& s, UserDialogs* dialogs, QWidget* owner);
     ~AnalyzerWindows() override;
     AnalyzerWindows(const AnalyzerWindows&) = delete;
     AnalyzerWindows& operator=(const AnalyzerWindows&) = delete;
@@ -49,7 +49,7 @@ private:
     void GraphHidden();
     void ValueListUnloaded();
 
-    ProgramState& s_;
+    const CircuitTables& s_;
     UserDialogs* dialogs_;
     QWidget* owner_;
     LogicAnalyzer model_;

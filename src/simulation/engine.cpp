@@ -14,61 +14,58 @@
 #include "simulation/evaluator_support.h"
 #include "simulation/logic_analyzer.h"
 
+using evaluators::AlongColumn;
+using evaluators::AlongRow;
+using evaluators::StepX;
+using evaluators::StepY;
+
 namespace {
 
-void Abort(ProgramState& s, EngineContext& e)
+// Ends a run at the step or event limit: rare, so kept out of the pass loop.
+[[gnu::cold, gnu::noinline]] void Abort(const Engine& en)
 {
-    SetRunState(s, RunState::Aborted);
-    ClearQueues(s);
-    s.engine.StepCount = 0;
+    SetRunState(en.engine, en.ports.power, RunState::Aborted);
+    ClearQueues(en.engine);
+    en.engine.StepCount = 0;
     // The window switches off and shows it; without a window the engine does
     // it itself, so the power is off either way.
-    if (s.ports.power)
-        s.ports.power->SwitchPowerOff();
-    if (s.engine.PowerFlag != 0)
-        PowerOnOff(s, e);
+    if (en.ports.power)
+        en.ports.power->SwitchPowerOff();
+    if (en.engine.PowerFlag != 0)
+        PowerOnOff(en);
     // The power is off, and the panel keeps telling why.
-    SetRunState(s, RunState::Aborted);
-    s.Changes.Flush();
-    if (e.dialogs) {
+    SetRunState(en.engine, en.ports.power, RunState::Aborted);
+    en.Changes.Flush();
+    if (en.context.dialogs) {
         QString text = LoadResString(2576);
         text.replace(QStringLiteral("\\n"), QStringLiteral("\r\n"));
-        e.dialogs->ShowMessage(text, MessageButtons::OK, MessageIcon::Exclamation, LoadResString(2577));
+        en.context.dialogs->ShowMessage(text, MessageButtons::OK, MessageIcon::Exclamation, LoadResString(2577));
     }
-    s.engine.AbortFlag = kTrue;
+    en.engine.AbortFlag = kTrue;
 }
 
-inline int16_t Level16(int v) { return v != 0 ? kTrue : kFalse; }
-
-inline int StepX(int dir) { return dir == 1 ? -1 : (dir == 2 ? 1 : 0); }
-inline int StepY(int dir) { return dir == 3 ? -1 : (dir == 4 ? 1 : 0); }
 
 // Direction out of a cell by its first connection flag, in the order left, right, up, down.
 int FirstFlagDirection(const GridCell& c)
 {
-    if (c.ConLeft != 0)
-        return 1;
-    if (c.ConRight != 0)
-        return 2;
-    if (c.ConUp != 0)
-        return 3;
-    if (c.ConDown != 0)
-        return 4;
+    for (int d : {Direction::Left, Direction::Right, Direction::Up, Direction::Down})
+        if (evaluators::FlagOnSide(c, d))
+            return d;
     return 0;
 }
 
 } // namespace
 
-void SetRunState(ProgramState& s, RunState state)
+void SetRunState(EngineState& g, PowerPort* power, RunState state)
 {
-    s.engine.Run = state;
-    if (s.ports.power)
-        s.ports.power->ShowRunState(state);
+    g.Run = state;
+    if (power)
+        power->ShowRunState(state);
 }
 
-bool PauseOffersPause(const ProgramState& s)
+bool PauseOffersPause(const EngineState& g)
 {
-    return s.engine.Run != RunState::Paused;
+    return g.Run != RunState::Paused;
 }
 
 // ---- The pass loop's inner steps ----
@@ -76,148 +73,195 @@ bool PauseOffersPause(const ProgramState& s)
 namespace {
 
 // The conductor step on the cell (x, y) of `level`, already looked up.
-[[gnu::always_inline]] inline void PropagateCell(ProgramState& s, GridCell& c, int x, int y, int dir, int v, int level)
+// A signal travelling along a row reaches a cell with a connection up or down.
+[[gnu::always_inline]] inline void TurnFromRow(EngineState& g, GridCell& c, int x, int y, int dir, int v, int level)
 {
-    // Straight on, or a dead end: most cells of a conductor.
-    if (dir == 1 || dir == 2) {
-        if (c.ConUp == 0 && c.ConDown == 0) {
-            if ((dir == 1 ? c.ConLeft : c.ConRight) != 0)
-                QueueEvent(s, x + (dir == 1 ? -1 : 1), y, dir, v, level);
-            return;
-        }
-    } else if (dir == 3 || dir == 4) {
-        if (c.ConLeft == 0 && c.ConRight == 0) {
-            if ((dir == 3 ? c.ConUp : c.ConDown) != 0)
-                QueueEvent(s, x, y + (dir == 3 ? -1 : 1), dir, v, level);
-            return;
-        }
-    }
-
-    const int16_t w = Level16(v);
+    const int16_t w = evaluators::Level16(v != 0);
     const bool junction = c.Marker != 0; // juncture or coupling diode
-    const bool juncture = c.Marker == kTrue;
-
-    auto queue = [&](int d) { QueueEvent(s, x + StepX(d), y + StepY(d), d, v, level); };
-
-    if (dir == 1 || dir == 2) {
-        const bool ahead = (dir == 1 ? c.ConLeft : c.ConRight) != 0;
-        const bool up = c.ConUp != 0;
-        const bool down = c.ConDown != 0;
-        if (!up && !down) {
-            // Handled above.
-        } else if (!ahead && up && !down) {
+    auto queue = [&](int d) { QueueEvent(g, x + StepX(d), y + StepY(d), d, v, level); };
+    const bool ahead = (dir == Direction::Left ? c.ConLeft : c.ConRight) != 0;
+    const bool up = c.ConUp != 0;
+    const bool down = c.ConDown != 0;
+    if (!up && !down) {
+        // Straight on: PropagateCell's.
+    } else if (!ahead && up && !down) {
+        c.WireSignalV = w;
+        queue(Direction::Up);
+    } else if (!ahead && !up && down) {
+        c.WireSignalV = w;
+        queue(Direction::Down);
+    } else if (!ahead && up && down) {
+        if (junction) {
             c.WireSignalV = w;
-            queue(3);
-        } else if (!ahead && !up && down) {
-            c.WireSignalV = w;
-            queue(4);
-        } else if (!ahead && up && down) {
-            if (junction) {
-                c.WireSignalV = w;
-                queue(3);
-                queue(4);
-            }
-        } else if (ahead && up && down) {
-            queue(dir);
-            if (junction) {
-                c.WireSignalV = w;
-                queue(3);
-                queue(4);
-            }
-        } else if (ahead && up) {
-            if (junction)
-                c.WireSignalV = w;
-            queue(dir);
-            if (junction)
-                queue(3);
-        } else if (ahead && down) {
-            queue(dir);
-            if (junction) {
-                c.WireSignalV = w;
-                queue(4);
-            }
+            queue(Direction::Up);
+            queue(Direction::Down);
         }
-    } else if (dir == 3 || dir == 4) {
-        const bool ahead = (dir == 3 ? c.ConUp : c.ConDown) != 0;
-        const bool left = c.ConLeft != 0;
-        const bool right = c.ConRight != 0;
-        if (!left && !right) {
-            // Handled above.
-        } else if (!ahead && left && !right) {
-            c.WireSignalH = w;
-            queue(1);
-        } else if (!ahead && !left && right) {
-            c.WireSignalH = w;
-            queue(2);
-        } else if (!ahead && left && right) {
-            if (juncture) {
-                c.WireSignalH = w;
-                queue(1);
-                queue(2);
-            }
-        } else if (ahead && left && right) {
-            if (juncture) {
-                c.WireSignalH = w;
-                queue(1);
-                queue(2);
-            }
-            queue(dir);
-        } else if (ahead && right) {
-            if (!juncture) {
-                queue(dir);
-            } else if (dir == 4) {
-                c.WireSignalH = w;
-                queue(2);
-                queue(dir);
-            } else {
-                queue(dir);
-                c.WireSignalH = w;
-                queue(2);
-            }
-        } else if (ahead && left) {
-            queue(dir);
-            if (juncture) {
-                c.WireSignalH = w;
-                queue(1);
-            }
+    } else if (ahead && up && down) {
+        queue(dir);
+        if (junction) {
+            c.WireSignalV = w;
+            queue(Direction::Up);
+            queue(Direction::Down);
+        }
+    } else if (ahead && up) {
+        if (junction)
+            c.WireSignalV = w;
+        queue(dir);
+        if (junction)
+            queue(Direction::Up);
+    } else if (ahead && down) {
+        queue(dir);
+        if (junction) {
+            c.WireSignalV = w;
+            queue(Direction::Down);
         }
     }
 }
 
-void FireDueClocks(ProgramState& s, EngineContext& e)
+// A signal travelling along a column reaches a cell with a connection left or right.
+[[gnu::always_inline]] inline void TurnFromColumn(EngineState& g, GridCell& c, int x, int y, int dir, int v, int level)
 {
-    const ClockSlot* first = s.Clocks.data();
-    for (const ClockSlot* c = first; c != std::to_address(s.Clocks.end()); ++c) {
+    const int16_t w = evaluators::Level16(v != 0);
+    const bool juncture = c.Marker == kTrue;
+    auto queue = [&](int d) { QueueEvent(g, x + StepX(d), y + StepY(d), d, v, level); };
+    const bool ahead = (dir == Direction::Up ? c.ConUp : c.ConDown) != 0;
+    const bool left = c.ConLeft != 0;
+    const bool right = c.ConRight != 0;
+    if (!left && !right) {
+        // Straight on: PropagateCell's.
+    } else if (!ahead && left && !right) {
+        c.WireSignalH = w;
+        queue(Direction::Left);
+    } else if (!ahead && !left && right) {
+        c.WireSignalH = w;
+        queue(Direction::Right);
+    } else if (!ahead && left && right) {
+        if (juncture) {
+            c.WireSignalH = w;
+            queue(Direction::Left);
+            queue(Direction::Right);
+        }
+    } else if (ahead && left && right) {
+        if (juncture) {
+            c.WireSignalH = w;
+            queue(Direction::Left);
+            queue(Direction::Right);
+        }
+        queue(dir);
+    } else if (ahead && right) {
+        if (!juncture) {
+            queue(dir);
+        } else if (dir == Direction::Down) {
+            c.WireSignalH = w;
+            queue(Direction::Right);
+            queue(dir);
+        } else {
+            queue(dir);
+            c.WireSignalH = w;
+            queue(Direction::Right);
+        }
+    } else if (ahead && left) {
+        queue(dir);
+        if (juncture) {
+            c.WireSignalH = w;
+            queue(Direction::Left);
+        }
+    }
+}
+
+[[gnu::always_inline]] inline void PropagateCell(EngineState& g, GridCell& c, int x, int y, int dir, int v, int level)
+{
+    // Straight on, or a dead end: most cells of a conductor.
+    if (AlongRow(dir)) {
+        if (c.ConUp == 0 && c.ConDown == 0) {
+            if ((dir == Direction::Left ? c.ConLeft : c.ConRight) != 0)
+                QueueEvent(g, x + StepX(dir), y, dir, v, level);
+            return;
+        }
+        TurnFromRow(g, c, x, y, dir, v, level);
+    } else if (AlongColumn(dir)) {
+        if (c.ConLeft == 0 && c.ConRight == 0) {
+            if ((dir == Direction::Up ? c.ConUp : c.ConDown) != 0)
+                QueueEvent(g, x, y + StepY(dir), dir, v, level);
+            return;
+        }
+        TurnFromColumn(g, c, x, y, dir, v, level);
+    }
+}
+
+void FireDueClocks(const Engine& en)
+{
+    const ClockSlot* first = en.circuit.Clocks.data();
+    for (const ClockSlot* c = first; c != std::to_address(en.circuit.Clocks.end()); ++c) {
         if (c->ClockTrigger == 0)
             continue;
         const size_t i = static_cast<size_t>(c - first);
-        ClockTick(s, e, static_cast<int16_t>(i));
+        ClockTick(en, static_cast<int16_t>(i));
         // The tick may not touch the slot table, but find the slot afresh all the same.
-        first = s.Clocks.data();
-        if (!Holds(s.Clocks, i))
+        first = en.circuit.Clocks.data();
+        if (!Holds(en.circuit.Clocks, i))
             break;
-        s.Clocks[i].ClockTrigger = kFalse;
+        en.circuit.Clocks[i].ClockTrigger = kFalse;
         c = first + i;
     }
 }
 
-[[gnu::always_inline]] inline void Dispatch(ProgramState& s, EngineContext& e, int x, int y, int dir, int v, int level)
+// A sensor takes the level for the analyzer and passes it on like a conductor.
+void PassSensor(const Engine& en, int x, int y, int dir, int v, int level)
 {
-    LevelRecord* lv = LevelAt(s, level);
+    LevelRecord* lv = LevelAt(en.circuit, level);
+    if (!lv || !lv->Field.Contains(x, y))
+        return;
+    const int n = lv->Field(x, y).ElementNr;
+    if (n > 0 && static_cast<size_t>(n) < lv->Elements.size())
+        lv->Elements[static_cast<size_t>(n)].State = evaluators::Level16(v != 0);
+    if (ProbePort* probes = en.ports.probes)
+        probes->AnalyserProbeEvent(SampleSensors(en.circuit, en.CurrentLevel));
+    // The analyzer may not move the grid, but read the cell afresh all the same.
+    LevelRecord* again = LevelAt(en.circuit, level);
+    if (!again || !again->Field.Contains(x, y))
+        return;
+    const GridCell& cell = again->Field(x, y);
+    if (cell.ICConnector == 0)
+        ContinueConductor(en, x, y, dir, v, level);
+    else if (level != 0)
+        TransferICSignal(en, x, y, dir, v, level, 2);
+}
+
+// A pin cell of an IC passes the signal into the IC's level.
+void PassIntoIC(const Engine& en, int x, int y, int dir, int v, int level)
+{
+    const LevelRecord* lv = LevelAt(en.circuit, level);
+    if (lv && lv->Field.Contains(x, y) && lv->Field(x, y).ICLink != 0)
+        TransferICSignal(en, x, y, dir, v, level, 1);
+}
+
+// The cells the engine handles itself, by element type, before any evaluator.
+constexpr EvaluatorTable kEngineCells = ColumnOf<Evaluator>({
+    {ElementType::AnalysisSensor, PassSensor},
+    {ElementType::SevenSegment, EvalZAnzeige},
+    {ElementType::IC, PassIntoIC},
+});
+
+// The tables and the engine state come from the pass loop, which keeps them at hand.
+[[gnu::always_inline]] inline void Dispatch(const Engine& en, CircuitTables& t, EngineState& g, int x, int y, int dir,
+                                            int v, int level)
+{
+    LevelRecord* lv = LevelAt(t, level);
     if (!lv || !lv->Field.Contains(x, y))
         return;
     GridCell& c = lv->Field(x, y);
 
     if (c.PostponeCount > 0) {
         --c.PostponeCount;
-        QueueEvent(s, x, y, dir, v, level);
+        QueueEvent(g, x, y, dir, v, level);
         return;
     }
 
     // The connection count is needed only on the rarer branches below.
     auto connections = [&c] { return (c.ConLeft != 0) + (c.ConRight != 0) + (c.ConUp != 0) + (c.ConDown != 0); };
-    const bool horizontal = dir == 1 || dir == 2;
-    const bool vertical = dir == 3 || dir == 4;
+    const bool horizontal = AlongRow(dir);
+    const bool vertical = AlongColumn(dir);
     if (v != 0) {
         if (c.Type == ElementType::Conductor) {
             if (horizontal && c.ConLeft == 0 && c.ConRight == 0)
@@ -247,7 +291,8 @@ void FireDueClocks(ProgramState& s, EngineContext& e)
             }
         } else if (c.Marker == 1 && connections() >= 3) {
             if (horizontal
-                || (vertical && !(GetNeighbourValue(s, x, y, 2, level) && GetNeighbourValue(s, x, y, 1, level)))) {
+                || (vertical && !(GetNeighbourValue(t, x, y, Direction::Right, level)
+                                  && GetNeighbourValue(t, x, y, Direction::Left, level)))) {
                 c.Value = kFalse;
                 c.WireSignalH = kFalse;
                 c.WireSignalV = kFalse;
@@ -259,49 +304,30 @@ void FireDueClocks(ProgramState& s, EngineContext& e)
         }
     }
 
-    if (level == 0 && SheetShows(s, 0))
-        RecordPiece(s, x, y, dir, v);
+    if (level == 0 && en.Changes.Watched() && g.PowerFlag != 0 && g.InnerLevelShown == 0)
+        RecordPiece(t, en.Changes, x, y, dir, v);
 
     if (c.Type == ElementType::Conductor) {
         if (c.ICConnector == 0)
-            PropagateCell(s, c, x, y, dir, v, level);
+            PropagateCell(g, c, x, y, dir, v, level);
         else if (level != 0)
-            TransferICSignal(s, e, x, y, dir, v, level, 2);
+            TransferICSignal(en, x, y, dir, v, level, 2);
         return;
     }
-    switch (c.Type) {
-    case ElementType::AnalysisSensor: {
-        const int n = c.ElementNr;
-        if (n > 0 && static_cast<size_t>(n) < lv->Elements.size())
-            lv->Elements[static_cast<size_t>(n)].State = Level16(v);
-        if (ProbePort* probes = s.ports.probes)
-            probes->AnalyserProbeEvent(SampleSensors(s));
-        // The analyzer may not move the grid, but read the cell afresh all the same.
-        LevelRecord* again = LevelAt(s, level);
-        if (!again || !again->Field.Contains(x, y))
-            return;
-        const GridCell& cell = again->Field(x, y);
-        if (cell.ICConnector == 0)
-            ContinueConductor(s, e, x, y, dir, v, level);
-        else if (level != 0)
-            TransferICSignal(s, e, x, y, dir, v, level, 2);
+    if (Evaluator own = kEngineCells[c.Type]) {
+        own(en, x, y, dir, v, level);
         return;
     }
-    case ElementType::SevenSegment:
-        EvalZAnzeige(s, e, x, y, dir, v, level);
-        return;
-    case ElementType::IC:
-        if (c.ICLink != 0)
-            TransferICSignal(s, e, x, y, dir, v, level, 1);
-        return;
-    default:
-        if (Evaluator f = e.evaluators[c.Type])
-            f(s, e, x, y, dir, v, level);
-        return;
-    }
+    if (Evaluator f = en.context.evaluators[c.Type])
+        f(en, x, y, dir, v, level);
 }
 
 } // namespace
+
+const EvaluatorTable& EngineCells()
+{
+    return kEngineCells;
+}
 
 // ---- Queues and the pass loop ----
 
@@ -312,53 +338,54 @@ void FireDueClocks(ProgramState& s, EngineContext& e)
 // circuits at most one for every 25 cells), so eight per cell of all levels,
 // and never fewer than 65,536 (1 MiB of events), leaves every such circuit
 // alone and still ends a runaway run within a fraction of a second.
-size_t EventLimit(const ProgramState& s)
+size_t EventLimit(const CircuitTables& t)
 {
     constexpr size_t kEventsPerCell = 8;
     size_t cells = 0;
-    for (const LevelRecord& lv : s.Levels)
+    for (const LevelRecord& lv : t.Levels)
         cells += static_cast<size_t>(lv.Field.UBoundX() + 1) * static_cast<size_t>(lv.Field.UBoundY() + 1);
     return std::max(kFewestEventsHeld, kEventsPerCell * cells);
 }
 
-void ClearQueues(ProgramState& s)
+void ClearQueues(EngineState& g)
 {
-    s.engine.PendingEvents.resize(1);
-    s.engine.CurrentEvents.resize(1);
-    s.engine.EngineBusy = kFalse;
+    g.PendingEvents.resize(1);
+    g.CurrentEvents.resize(1);
+    g.EngineBusy = kFalse;
 }
 
-int QueueCount(const ProgramState& s, int which)
+int QueueCount(const EngineState& g, int which)
 {
     if (which == 1)
-        return static_cast<int>(s.engine.CurrentEvents.size()) - 1;
+        return static_cast<int>(g.CurrentEvents.size()) - 1;
     if (which == 2)
-        return static_cast<int>(s.engine.PendingEvents.size()) - 1;
+        return static_cast<int>(g.PendingEvents.size()) - 1;
     return 0;
 }
 
-void Simulate(ProgramState& s, EngineContext& e)
+void Simulate(const Engine& en)
 {
-    EngineState& g = s.engine;
+    EngineState& g = en.engine;
+    CircuitTables& t = en.circuit;
     g.EngineBusy = kTrue;
     int d = g.DelaySetting;
     for (;;) {
         if (g.PausedFlag != 0)
             return;
         ++g.StepCount;
-        if (d == 0 && g.StepCount > s.AutoStop) {
-            Abort(s, e);
+        if (d == 0 && g.StepCount > en.AutoStop) {
+            Abort(en);
             return;
         }
-        if (!s.Clocks.empty())
-            FireDueClocks(s, e);
+        if (!en.circuit.Clocks.empty())
+            FireDueClocks(en);
         if (g.PendingEvents.size() <= 1)
             break;
         // The step limit waits for the user while a delay is set; the memory
         // does not, so the event limit holds with any delay. The limit is read
         // from the state, not kept in a local: the pass loop needs every register.
         if (g.PendingEvents.size() > g.EventLimit) {
-            Abort(s, e);
+            Abort(en);
             return;
         }
         // Swapping keeps both vectors' capacity from pass to pass.
@@ -370,12 +397,12 @@ void Simulate(ProgramState& s, EngineContext& e)
             if (slot.Dir == 0)
                 continue;
             const SimEvent ev = slot;
-            if (HoldEvent(s, ev)) {
+            if (HoldEvent(g, ev)) {
                 slot.Dir = 0;
                 continue;
             }
             touched |= ev.Level == 0;
-            Dispatch(s, e, ev.X, ev.Y, ev.Dir, ev.Value != 0 ? 1 : 0, ev.Level);
+            Dispatch(en, t, g, ev.X, ev.Y, ev.Dir, ev.Value != 0 ? 1 : 0, ev.Level);
             // The handler may have emptied the queue (a stop or a power-off).
             if (k < g.CurrentEvents.size())
                 g.CurrentEvents[k].Dir = 0;
@@ -383,75 +410,75 @@ void Simulate(ProgramState& s, EngineContext& e)
         d = g.DelaySetting;
         if (d > 0 && touched) {
             // The user watches each pass while the engine waits.
-            s.Changes.Flush();
-            WaitSeconds(d / 110.0, false, e.waitHooks);
+            en.Changes.Flush();
+            WaitSeconds(d / 110.0, false, en.context.waitHooks);
             d = g.DelaySetting;
         }
     }
-    s.Changes.Flush();
-    if (PowerPort* w = s.ports.power) {
-        if (PauseOffersPause(s))
+    en.Changes.Flush();
+    if (PowerPort* w = en.ports.power) {
+        if (PauseOffersPause(en.engine))
             w->SetPauseEnabled(false);
         w->SetStopEnabled(false);
     }
     g.EngineBusy = kFalse;
 }
 
-void RunIfIdle(ProgramState& s, EngineContext& e)
+void RunIfIdle(const Engine& en)
 {
-    if (s.engine.EngineBusy != 0)
+    if (en.engine.EngineBusy != 0)
         return;
-    s.engine.StepCount = 0;
-    Simulate(s, e);
+    en.engine.StepCount = 0;
+    Simulate(en);
 }
 
 // ---- Dispatch and conductors ----
 
-void RecordPiece(ProgramState& s, int x, int y, int dir, int v)
+void RecordPiece(const CircuitTables& t, SheetChanges& changes, int x, int y, int dir, int v)
 {
-    const Grid& field = s.Levels.front().Field;
+    const Grid& field = t.Levels.front().Field;
     const int fx = x - StepX(dir);
     const int fy = y - StepY(dir);
     const bool hereHigh = field.Contains(x, y) && field(x, y).Value == kTrue;
     const bool thereHigh = field.Contains(fx, fy) && field(fx, fy).Value == kTrue;
-    s.Changes.Piece(x, y, dir, v, hereHigh, thereHigh);
+    changes.Piece(x, y, dir, v, hereHigh, thereHigh);
 }
 
-void DispatchEvent(ProgramState& s, EngineContext& e, int x, int y, int dir, int v, int level)
+void DispatchEvent(const Engine& en, int x, int y, int dir, int v, int level)
 {
-    Dispatch(s, e, x, y, dir, v, level);
+    Dispatch(en, en.circuit, en.engine, x, y, dir, v, level);
 }
 
-void PropagateConductor(ProgramState& s, EngineContext& /*e*/, int x, int y, int dir, int v, int level)
+void PropagateConductor(const Engine& en, int x, int y, int dir, int v, int level)
 {
-    LevelRecord* lv = LevelAt(s, level);
+    LevelRecord* lv = LevelAt(en.circuit, level);
     if (!lv || !lv->Field.Contains(x, y))
         return;
-    PropagateCell(s, lv->Field(x, y), x, y, dir, v, level);
+    PropagateCell(en.engine, lv->Field(x, y), x, y, dir, v, level);
 }
 
-void ContinueConductor(ProgramState& s, EngineContext& e, int x, int y, int dir, int v, int level)
+void ContinueConductor(const Engine& en, int x, int y, int dir, int v, int level)
 {
-    PropagateConductor(s, e, x, y, dir, v, level);
+    PropagateConductor(en, x, y, dir, v, level);
 }
 
-void SetWireSignal(ProgramState& s, int level, int x, int y, int dir, int16_t value)
+void SetWireSignal(CircuitTables& t, int level, int x, int y, int dir, int16_t value)
 {
-    LevelRecord* lv = LevelAt(s, level);
+    LevelRecord* lv = LevelAt(t, level);
     if (!lv || !lv->Field.Contains(x, y))
         return;
     GridCell& c = lv->Field(x, y);
-    if (dir == 1 || dir == 2)
+    if (AlongRow(dir))
         c.WireSignalH = value;
-    else if (dir == 3 || dir == 4)
+    else if (AlongColumn(dir))
         c.WireSignalV = value;
 }
 
-bool GetNeighbourValue(const ProgramState& s, int x, int y, int dir, int level)
+bool GetNeighbourValue(const CircuitTables& t, int x, int y, int dir, int level)
 {
-    if (dir < 1 || dir > 4 || level < 0 || static_cast<size_t>(level) >= s.Levels.size())
+    if (!evaluators::ValidDirection(dir) || level < 0 || static_cast<size_t>(level) >= t.Levels.size())
         return false;
-    const Grid& f = s.Levels[static_cast<size_t>(level)].Field;
+    const Grid& f = t.Levels[static_cast<size_t>(level)].Field;
     const int nx = x + StepX(dir);
     const int ny = y + StepY(dir);
     if (!f.Contains(nx, ny))
@@ -459,44 +486,44 @@ bool GetNeighbourValue(const ProgramState& s, int x, int y, int dir, int level)
     return f(nx, ny).Value != 0;
 }
 
-void TransferICSignal(ProgramState& s, EngineContext& /*e*/, int x, int y, int /*dir*/, int v, int level, int mode)
+void TransferICSignal(const Engine& en, int x, int y, int /*dir*/, int v, int level, int mode)
 {
-    LevelRecord* from = LevelAt(s, level);
+    LevelRecord* from = LevelAt(en.circuit, level);
     if (!from || !from->Field.Contains(x, y))
         return;
     const GridCell& c = from->Field(x, y);
-    const int16_t w = Level16(v);
+    const int16_t w = evaluators::Level16(v != 0);
 
     if (mode == 1) {
         const int n = c.ICLink;
         const int k = c.ICConnector;
-        LevelRecord* inner = LevelAt(s, n);
-        if (!inner || static_cast<size_t>(n) >= s.ICInstances.size())
+        LevelRecord* inner = LevelAt(en.circuit, n);
+        if (!inner || static_cast<size_t>(n) >= en.circuit.ICInstances.size())
             return;
-        const ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(n)];
+        const ICInstanceRecord& ic = en.circuit.ICInstances[static_cast<size_t>(n)];
         if (k < 1 || k >= ic.PinStates.size())
             return;
-        const CachedCell inside = ConnectorCell(s, n, k);
+        const CachedCell inside = ConnectorCell(en.circuit, en.engine, n, k);
         const int cx = inside.X;
         const int cy = inside.Y;
         if (!inner->Field.Contains(cx, cy))
             return;
         GridCell& ic_cell = inner->Field(cx, cy);
         const int d = FirstFlagDirection(ic_cell);
-        SetWireSignal(s, n, cx, cy, d, w);
+        SetWireSignal(en.circuit, n, cx, cy, d, w);
         ic_cell.Value = w;
-        QueueEvent(s, cx + StepX(d), cy + StepY(d), d, v, n);
+        QueueEvent(en.engine, cx + StepX(d), cy + StepY(d), d, v, n);
     } else if (mode == 2) {
-        if (static_cast<size_t>(level) >= s.ICInstances.size())
+        if (static_cast<size_t>(level) >= en.circuit.ICInstances.size())
             return;
-        const ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(level)];
+        const ICInstanceRecord& ic = en.circuit.ICInstances[static_cast<size_t>(level)];
         const int p = ic.ParentLevel;
-        LevelRecord* parent = LevelAt(s, p);
+        LevelRecord* parent = LevelAt(en.circuit, p);
         if (!parent)
             return;
         const int k = c.ICConnector;
-        const CachedPins* cached = PowerOnPins(s, ic.ElementNr, p);
-        const CachedPins& pins = cached != nullptr ? *cached : ParsePinsCached(s, ic.ElementNr, p);
+        const CachedPins* cached = PowerOnPins(en.circuit, en.engine, ic.ElementNr, p);
+        const CachedPins& pins = cached != nullptr ? *cached : ParsePinsCached(en.circuit, en.engine, ic.ElementNr, p);
         // The pin list skips connectors without a place on the outline, so
         // connector k is found by the connector number of its pin cell.
         for (int i = 0; i < pins.InputCount; ++i) {
@@ -509,16 +536,16 @@ void TransferICSignal(ProgramState& s, EngineContext& /*e*/, int x, int y, int /
                 continue;
             const int d = FirstFlagDirection(pc);
             pc.Value = w;
-            SetWireSignal(s, p, px, py, d, w);
-            QueueEvent(s, px + StepX(d), py + StepY(d), d, v, p);
+            SetWireSignal(en.circuit, p, px, py, d, w);
+            QueueEvent(en.engine, px + StepX(d), py + StepY(d), d, v, p);
             return;
         }
     }
 }
 
-void EvalZAnzeige(ProgramState& s, EngineContext& /*e*/, int x, int y, int /*dir*/, int /*v*/, int level)
+void EvalZAnzeige(const Engine& en, int x, int y, int /*dir*/, int /*v*/, int level)
 {
-    if (SheetShows(s, level))
-        s.Changes.Element(ElementType::SevenSegment, x, y);
+    if (SheetShows(en, level))
+        en.Changes.Element(ElementType::SevenSegment, x, y);
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 // Small helpers the component evaluators share: checked cell and element
 // access in a level, pin lookup, the orientation step and driving an output.
+#include <array>
 #include <climits>
 #include <memory>
 #include <cstdint>
 
-#include "model/state.h"
+#include "model/circuit.h"
 #include "simulation/engine.h"
 
 namespace evaluators {
@@ -15,31 +16,44 @@ struct Step {
     int dy = 0;
 };
 
-// One cell in the direction of the outputs; (0, 0) for a code outside 1..4.
+inline bool ValidDirection(int d) { return d >= Direction::Left && d <= Direction::Down; }
+
+// One cell in direction dir along x or y; 0 for a code that is no direction.
+constexpr int StepX(int dir) { return dir == Direction::Left ? -1 : (dir == Direction::Right ? 1 : 0); }
+constexpr int StepY(int dir) { return dir == Direction::Up ? -1 : (dir == Direction::Down ? 1 : 0); }
+// Whether dir runs along a row (left or right) or along a column (up or down).
+constexpr bool AlongRow(int dir) { return dir == Direction::Left || dir == Direction::Right; }
+constexpr bool AlongColumn(int dir) { return dir == Direction::Up || dir == Direction::Down; }
+
+// One cell in the direction of the outputs (an orientation names the
+// direction its outputs drive); (0, 0) for a code that is no orientation.
 inline Step OrientationStep(int orientation)
 {
-    static constexpr Step kSteps[5] = {{0, 0}, {-1, 0}, {1, 0}, {0, -1}, {0, 1}};
-    return static_cast<unsigned>(orientation) <= 4 ? kSteps[orientation] : Step{};
+    static constexpr auto kSteps = [] {
+        std::array<Step, Orientation::Down + 1> t{};
+        for (int o = Orientation::Left; o <= Orientation::Down; ++o)
+            t[static_cast<size_t>(o)] = {StepX(o), StepY(o)};
+        return t;
+    }();
+    return static_cast<unsigned>(orientation) < kSteps.size() ? kSteps[static_cast<size_t>(orientation)] : Step{};
 }
-
-inline bool ValidDirection(int d) { return d >= 1 && d <= 4; }
 
 inline int16_t Level16(bool high) { return high ? kTrue : kFalse; }
 
 // Cells outside the level's grid (pin lists from damaged files) are null.
-inline GridCell* CellAt(ProgramState& s, int level, int x, int y)
+inline GridCell* CellAt(const Engine& en, int level, int x, int y)
 {
-    LevelRecord* lv = LevelAt(s, level);
+    LevelRecord* lv = LevelAt(en.circuit, level);
     if (lv == nullptr || !lv->Field.Contains(x, y))
         return nullptr;
     return &lv->Field(x, y);
 }
 
-inline GridCell* CellAt(ProgramState& s, int level, PinPos p) { return CellAt(s, level, p.X, p.Y); }
+inline GridCell* CellAt(const Engine& en, int level, PinPos p) { return CellAt(en, level, p.X, p.Y); }
 
-inline ElementRecord* ElementAt(ProgramState& s, int level, int c)
+inline ElementRecord* ElementAt(const Engine& en, int level, int c)
 {
-    LevelRecord* lv = LevelAt(s, level);
+    LevelRecord* lv = LevelAt(en.circuit, level);
     if (lv == nullptr || c <= 0 || static_cast<size_t>(c) >= lv->Elements.size())
         return nullptr;
     return &lv->Elements[static_cast<size_t>(c)];
@@ -66,6 +80,18 @@ inline void AddPostpone(GridCell* c, int32_t n)
     c->PostponeCount = c->PostponeCount > INT32_MAX - n ? INT32_MAX : c->PostponeCount + n;
 }
 
+// Whether the cell has its connection flag on side `side` (a direction code).
+inline bool FlagOnSide(const GridCell& c, int side)
+{
+    switch (side) {
+    case Direction::Left: return c.ConLeft != 0;
+    case Direction::Right: return c.ConRight != 0;
+    case Direction::Up: return c.ConUp != 0;
+    case Direction::Down: return c.ConDown != 0;
+    default: return false;
+    }
+}
+
 // The connection-flag count of a cell of the level.
 inline int Connections(const GridCell* c)
 {
@@ -76,11 +102,11 @@ inline int Connections(const GridCell* c)
 
 // Queues an event unless the cell lies outside the level or the direction is
 // no travel direction (an element with a damaged orientation drives nothing).
-inline void QueueIfInside(ProgramState& s, int x, int y, int dir, bool high, int level, int hold = 0)
+inline void QueueIfInside(const Engine& en, int x, int y, int dir, bool high, int level, int hold = 0)
 {
-    if (!ValidDirection(dir) || CellAt(s, level, x, y) == nullptr)
+    if (!ValidDirection(dir) || CellAt(en, level, x, y) == nullptr)
         return;
-    QueueEvent(s, x, y, dir, high ? 1 : 0, level, hold);
+    QueueEvent(en.engine, x, y, dir, high ? 1 : 0, level, hold);
 }
 
 // The element whose footprint covers (x, y) and its cached pins.
@@ -97,32 +123,32 @@ struct Found {
 // parsed as ParsePinsCached does.
 // The first evaluation of an element after power-on, and every one while the
 // power is off: kept out of line so that the usual path stays short.
-[[gnu::noinline]] inline const CachedPins& EvaluatorPinsSlow(ProgramState& s, int c, int level)
+[[gnu::noinline]] inline const CachedPins& EvaluatorPinsSlow(const CircuitTables& t, EngineState& g, int c, int level)
 {
     static const CachedPins kNone{};
-    if (s.engine.PowerFlag == 0)
-        return ParsePinsCached(s, c, level);
-    const CachedPins* p = PowerOnPins(s, c, level);
+    if (g.PowerFlag == 0)
+        return ParsePinsCached(t, g, c, level);
+    const CachedPins* p = PowerOnPins(t, g, c, level);
     return p != nullptr ? *p : kNone;
 }
 
-inline const CachedPins& EvaluatorPins(ProgramState& s, int c, int level)
+inline const CachedPins& EvaluatorPins(const CircuitTables& t, EngineState& g, int c, int level)
 {
-    if (s.engine.PowerFlag != 0) {
-        const auto& cache = s.engine.PinCache;
+    if (g.PowerFlag != 0) {
+        const auto& cache = g.PinCache;
         if (Holds(cache, static_cast<size_t>(level))) {
             const auto& row = cache[static_cast<size_t>(level)];
             if (Holds(row, static_cast<size_t>(c)) && row[static_cast<size_t>(c)].valid)
                 return row[static_cast<size_t>(c)];
         }
     }
-    return EvaluatorPinsSlow(s, c, level);
+    return EvaluatorPinsSlow(t, g, c, level);
 }
 
-inline Found FindElement(ProgramState& s, int x, int y, int level)
+inline Found FindElement(const Engine& en, int x, int y, int level)
 {
     Found f;
-    LevelRecord* lv = LevelAt(s, level);
+    LevelRecord* lv = LevelAt(en.circuit, level);
     if (lv == nullptr || !lv->Field.Contains(x, y))
         return f;
     const int c = lv->Field(x, y).ElementNr;
@@ -130,7 +156,7 @@ inline Found FindElement(ProgramState& s, int x, int y, int level)
         return f;
     f.element = &lv->Elements[static_cast<size_t>(c)];
     f.number = c;
-    f.pins = &EvaluatorPins(s, c, level);
+    f.pins = &EvaluatorPins(en.circuit, en.engine, c, level);
     return f;
 }
 

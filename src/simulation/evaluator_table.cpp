@@ -2,20 +2,19 @@
 
 EvaluatorTable StandardEvaluators()
 {
-    EvaluatorTable t{};
-    t[ElementType::LED] = EvalLED;
-    t[ElementType::Switch] = EvalSwitch;
-    t[ElementType::AND] = EvalAND;
-    t[ElementType::OR] = EvalOR;
-    t[ElementType::XOR] = EvalXOR;
-    t[ElementType::Inverter] = EvalInverter;
-    t[ElementType::HalfAdder] = EvalHA;
-    t[ElementType::FullAdder] = EvalVA;
-    t[ElementType::TriState] = EvalTriState;
-    t[ElementType::Multiplexer] = EvalMultiplexer;
-    t[ElementType::Decoder] = EvalDecoder;
-    t[ElementType::FlipFlop] = EvalFlipFlop;
-    t[ElementType::ShiftRegister] = EvalSRegister;
-    t[ElementType::SevenSegment] = EvalZAnzeige;
-    return t;
+    return ColumnOf<Evaluator>({
+        {ElementType::LED, EvalLED},
+        {ElementType::Switch, EvalSwitch},
+        {ElementType::AND, EvalAND},
+        {ElementType::OR, EvalOR},
+        {ElementType::XOR, EvalXOR},
+        {ElementType::Inverter, EvalInverter},
+        {ElementType::HalfAdder, EvalHA},
+        {ElementType::FullAdder, EvalVA},
+        {ElementType::TriState, EvalTriState},
+        {ElementType::Multiplexer, EvalMultiplexer},
+        {ElementType::Decoder, EvalDecoder},
+        {ElementType::FlipFlop, EvalFlipFlop},
+        {ElementType::ShiftRegister, EvalSRegister},
+    });
 }

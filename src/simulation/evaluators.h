@@ -2,38 +2,38 @@
 // Component evaluators and the click routines of the clocked components.
 // Each evaluator has the Evaluator signature of engine.h and is reached
 // through the dispatch table by the cell's Type. Evaluators take their pins
-// from ParsePinsCached, record what changes on the shown sheet in s.Changes
-// (only while SheetShows(s, level)), and queue with QueueEvent; they never
+// from ParsePinsCached, record what changes on the shown sheet in en.Changes
+// (only while SheetShows(en, level)), and queue with QueueEvent; they never
 // draw and never run the engine themselves.
 #include <cstdint>
 
 #include "simulation/engine.h"
 
 // Gates, LED and switch.
-void EvalAND(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level);       // type 6
-void EvalOR(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level);        // type 7
-void EvalXOR(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level);       // type 8
-void EvalInverter(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level);  // type 9
-void EvalTriState(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level);  // type 13
-void EvalLED(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level);       // type 4
-void EvalSwitch(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level);    // type 5
+void EvalAND(const Engine& en, int x, int y, int dir, int value, int level);       // type 6
+void EvalOR(const Engine& en, int x, int y, int dir, int value, int level);        // type 7
+void EvalXOR(const Engine& en, int x, int y, int dir, int value, int level);       // type 8
+void EvalInverter(const Engine& en, int x, int y, int dir, int value, int level);  // type 9
+void EvalTriState(const Engine& en, int x, int y, int dir, int value, int level);  // type 13
+void EvalLED(const Engine& en, int x, int y, int dir, int value, int level);       // type 4
+void EvalSwitch(const Engine& en, int x, int y, int dir, int value, int level);    // type 5
 
 // Adders, multiplexer and decoder.
-void EvalHA(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level);          // type 11
-void EvalVA(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level);          // type 12
-void EvalMultiplexer(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level); // type 14
-void EvalDecoder(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level);     // type 16
+void EvalHA(const Engine& en, int x, int y, int dir, int value, int level);          // type 11
+void EvalVA(const Engine& en, int x, int y, int dir, int value, int level);          // type 12
+void EvalMultiplexer(const Engine& en, int x, int y, int dir, int value, int level); // type 14
+void EvalDecoder(const Engine& en, int x, int y, int dir, int value, int level);     // type 16
 
 // Flip-flop and shift register.
-void EvalFlipFlop(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level);  // type 17
-void EvalSRegister(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level); // type 18
+void EvalFlipFlop(const Engine& en, int x, int y, int dir, int value, int level);  // type 17
+void EvalSRegister(const Engine& en, int x, int y, int dir, int value, int level); // type 18
 
 // Clicks on a flip-flop or a shift-register stage while the power is on; c is
-// the element number in level 0, the cell is (CursorX, CursorY). They act only
+// the element number in level 0, (x, y) the clicked cell. They act only
 // while level 0 is shown, and end with RunIfIdle (engine.h), which resets the
 // pass count before it starts a run.
-void ClickFlipFlop(ProgramState& s, EngineContext& e, int16_t c);
-void ClickSRegister(ProgramState& s, EngineContext& e, int16_t c);
+void ClickFlipFlop(const Engine& en, int16_t c, int x, int y);
+void ClickSRegister(const Engine& en, int16_t c, int x, int y);
 
-// Every evaluator above plus the 7-segment display (EvalZAnzeige), by type.
+// Every evaluator above, by type.
 EvaluatorTable StandardEvaluators();

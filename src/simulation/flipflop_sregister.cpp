@@ -14,7 +14,7 @@ constexpr size_t kSerialA = 9;
 constexpr size_t kSerialB = 10;
 
 // Output k (1 Q, 2 Q inverted) of a flip-flop in level lv.
-void SetOutput(ProgramState& s, LevelRecord& lv, const CachedPins& p, int orientation, int k, bool high, int travel,
+void SetOutput(EngineState& g, LevelRecord& lv, const CachedPins& p, int orientation, int k, bool high, int travel,
                int level)
 {
     if (k > p.OutputCount)
@@ -24,13 +24,13 @@ void SetOutput(ProgramState& s, LevelRecord& lv, const CachedPins& p, int orient
     const int nx = out.X + st.dx;
     const int ny = out.Y + st.dy;
     if (ValidDirection(travel) && lv.Field.Contains(nx, ny))
-        QueueEvent(s, nx, ny, travel, high ? 1 : 0, level);
+        QueueEvent(g, nx, ny, travel, high ? 1 : 0, level);
     if (!lv.Field.Contains(out.X, out.Y))
         return;
     GridCell& o = lv.Field(out.X, out.Y);
     o.Value = Level16(high);
     if (high && ValidDirection(orientation)) {
-        if (orientation <= 2)
+        if (AlongRow(orientation))
             o.WireSignalH = kTrue;
         else
             o.WireSignalV = kTrue;
@@ -38,120 +38,140 @@ void SetOutput(ProgramState& s, LevelRecord& lv, const CachedPins& p, int orient
 }
 
 // The symbols show the flip-flop's state and the register's stages.
-void DrawFlipFlopAt(ProgramState& s, const CachedPins& p, int orientation, int level)
+void DrawFlipFlopAt(const Engine& en, const CachedPins& p, int orientation, int level)
 {
-    if (p.InputCount >= 2 && SheetShows(s, level))
-        s.Changes.Element(ElementType::FlipFlop, p.In[1].X, p.In[1].Y, static_cast<uint8_t>(orientation));
+    if (p.InputCount >= 2 && SheetShows(en, level))
+        en.Changes.Element(ElementType::FlipFlop, p.In[1].X, p.In[1].Y, static_cast<uint8_t>(orientation));
 }
 
-void DrawSRegisterAt(ProgramState& s, PinPos at, int orientation, int level)
+void DrawSRegisterAt(const Engine& en, PinPos at, int orientation, int level)
 {
-    if (SheetShows(s, level))
-        s.Changes.Element(ElementType::ShiftRegister, at.X, at.Y, static_cast<uint8_t>(orientation));
+    if (SheetShows(en, level))
+        en.Changes.Element(ElementType::ShiftRegister, at.X, at.Y, static_cast<uint8_t>(orientation));
 }
 
-bool ClicksAllowed(const ProgramState& s)
+bool ClicksAllowed(const Engine& en)
 {
-    return s.engine.PowerFlag != 0 && s.CurrentLevel < 1 && s.engine.InnerLevelShown == 0 && !s.Levels.empty();
+    return en.engine.PowerFlag != 0 && en.CurrentLevel < 1 && en.engine.InnerLevelShown == 0 && !en.circuit.Levels.empty();
+}
+
+// A flip-flop being evaluated: its level, pins and record.
+struct FlipFlopAt {
+    const Engine& en;
+    LevelRecord& lv;
+    const CachedPins& p;
+    ElementRecord& el;
+    int orientation = 0;
+    int level = 0;
+
+    GridCell* Cell(int x, int y) const { return lv.Field.Contains(x, y) ? &lv.Field(x, y) : nullptr; }
+    GridCell* Pin(PinPos q) const { return Cell(q.X, q.Y); }
+    // Output k (1 Q, 2 Q inverted) to `high`, its event leaving in `travel`.
+    void Output(int k, bool high, int travel) const { SetOutput(en.engine, lv, p, orientation, k, high, travel, level); }
+    // The state as Q shows it, and the symbol redrawn.
+    void Show() const
+    {
+        if (const GridCell* q = Pin(p.Out[0]))
+            el.State = q->Value;
+        DrawFlipFlopAt(en, p, orientation, level);
+    }
+};
+
+// An event on the set (pin 4) or reset (pin 5) input.
+void SetOrReset(const FlipFlopAt& f, int pin, bool high)
+{
+    const CachedPins& p = f.p;
+    const int o = f.orientation;
+    const bool setHigh = IsHigh(f.Pin(p.In[3]));
+    const bool resetHigh = IsHigh(f.Pin(p.In[4]));
+    const int k = pin == 4 ? 1 : 2;
+    f.Output(k, true, o);
+    if (high) {
+        f.Output(3 - k, false, o);
+    } else if (pin == 4 && resetHigh) {
+        f.Output(2, true, o);
+        f.Output(1, false, o);
+    } else if (pin == 5 && setHigh) {
+        f.Output(1, true, o);
+        f.Output(2, false, o);
+    }
+    // Master preset of a flip-flop without J and K wiring.
+    const GridCell* J = f.Pin(p.In[0]);
+    const GridCell* K = f.Pin(p.In[2]);
+    if (Connections(J) == 0 && Connections(K) == 0 && IsHigh(f.Pin(p.In[1])) && !IsHigh(J) && !IsHigh(K)) {
+        f.el.StageWords[kLatchJ] = kTrue;
+        f.el.StageWords[kLatchK] = kTrue;
+    }
+    f.Show();
+}
+
+// The falling clock edge: the slave acts on the latched J and K, its events
+// leaving in the clock event's direction.
+void ClockFalls(const FlipFlopAt& f, int dir)
+{
+    const bool j = f.el.StageWords[kLatchJ] != 0;
+    const bool k = f.el.StageWords[kLatchK] != 0;
+    if (!j && !k)
+        return;
+    if (j && !k) {
+        f.el.State = kTrue;
+        f.Output(1, true, dir);
+        f.Output(2, false, dir);
+    } else if (!j && k) {
+        f.el.State = kFalse;
+        f.Output(1, false, dir);
+        f.Output(2, true, dir);
+    } else if (IsHigh(f.Pin(f.p.Out[0]))) {
+        f.Output(2, true, dir);
+        f.Output(1, false, dir);
+    } else {
+        f.Output(1, true, dir);
+        f.Output(2, false, dir);
+    }
+    f.Show();
 }
 
 } // namespace
 
-void EvalFlipFlop(ProgramState& s, EngineContext&, int x, int y, int dir, int value, int level)
+void EvalFlipFlop(const Engine& en, int x, int y, int dir, int value, int level)
 {
-    const Found f = FindElement(s, x, y, level);
-    if (f.pins == nullptr || f.pins->InputCount < 5 || f.pins->OutputCount < 2)
+    const Found found = FindElement(en, x, y, level);
+    if (found.pins == nullptr || found.pins->InputCount < 5 || found.pins->OutputCount < 2)
         return;
-    const CachedPins& p = *f.pins;
-    ElementRecord& el = *f.element;
+    const CachedPins& p = *found.pins;
     // The element was found, so its level exists; cells are read from it directly.
-    LevelRecord& lv = *LevelAt(s, level);
-    auto cell = [&lv](int cx, int cy) -> GridCell* {
-        return lv.Field.Contains(cx, cy) ? &lv.Field(cx, cy) : nullptr;
-    };
-    auto pinCell = [&cell](PinPos q) { return cell(q.X, q.Y); };
+    const FlipFlopAt f{en, *LevelAt(en.circuit, level), p, *found.element, found.element->Orientation, level};
     const int pin = PinNumber(p.In, p.InputCount, x, y);
     if (pin == 0)
         return;
-    GridCell* own = cell(x, y);
+    GridCell* own = f.Cell(x, y);
     if (own == nullptr)
         return;
     // From here on the pin holds its effective level.
     if (own->Marker != 0)
         own->Value = Level16(own->Value == 0);
 
-    const int orientation = el.Orientation;
-    GridCell* J = pinCell(p.In[0]);
-    GridCell* K = pinCell(p.In[2]);
-    const bool setHigh = IsHigh(pinCell(p.In[3]));
-    const bool resetHigh = IsHigh(pinCell(p.In[4]));
     const bool high = value != 0;
-
     if (pin == 4 || pin == 5) {
-        const int k = pin == 4 ? 1 : 2;
-        const int other = 3 - k;
-        SetOutput(s, lv, p, orientation, k, true, orientation, level);
-        if (high) {
-            SetOutput(s, lv, p, orientation, other, false, orientation, level);
-        } else if (pin == 4 && resetHigh) {
-            SetOutput(s, lv, p, orientation, 2, true, orientation, level);
-            SetOutput(s, lv, p, orientation, 1, false, orientation, level);
-        } else if (pin == 5 && setHigh) {
-            SetOutput(s, lv, p, orientation, 1, true, orientation, level);
-            SetOutput(s, lv, p, orientation, 2, false, orientation, level);
-        }
-        // Master preset of a flip-flop without J and K wiring.
-        if (Connections(J) == 0 && Connections(K) == 0 && IsHigh(pinCell(p.In[1])) && !IsHigh(J)
-            && !IsHigh(K)) {
-            el.StageWords[kLatchJ] = kTrue;
-            el.StageWords[kLatchK] = kTrue;
-        }
-        if (const GridCell* q = pinCell(p.Out[0]))
-            el.State = q->Value;
-        DrawFlipFlopAt(s, p, orientation, level);
+        SetOrReset(f, pin, high);
         return;
     }
-
-    if (pin != 2 || setHigh || resetHigh)
+    if (pin != 2 || IsHigh(f.Pin(p.In[3])) || IsHigh(f.Pin(p.In[4])))
         return;
-
     if (high) {
         // Rising edge: the master takes J and K; open inputs count as High.
-        el.StageWords[kLatchJ] = Connections(J) == 0 ? kTrue : Level16(IsHigh(J));
-        el.StageWords[kLatchK] = Connections(K) == 0 ? kTrue : Level16(IsHigh(K));
+        const GridCell* J = f.Pin(p.In[0]);
+        const GridCell* K = f.Pin(p.In[2]);
+        f.el.StageWords[kLatchJ] = Connections(J) == 0 ? kTrue : Level16(IsHigh(J));
+        f.el.StageWords[kLatchK] = Connections(K) == 0 ? kTrue : Level16(IsHigh(K));
         return;
     }
-
-    // Falling edge: the slave acts on the latched J and K.
-    const bool j = el.StageWords[kLatchJ] != 0;
-    const bool k = el.StageWords[kLatchK] != 0;
-    if (j && !k) {
-        el.State = kTrue;
-        SetOutput(s, lv, p, orientation, 1, true, dir, level);
-        SetOutput(s, lv, p, orientation, 2, false, dir, level);
-    } else if (!j && k) {
-        el.State = kFalse;
-        SetOutput(s, lv, p, orientation, 1, false, dir, level);
-        SetOutput(s, lv, p, orientation, 2, true, dir, level);
-    } else if (j && k) {
-        if (IsHigh(pinCell(p.Out[0]))) {
-            SetOutput(s, lv, p, orientation, 2, true, dir, level);
-            SetOutput(s, lv, p, orientation, 1, false, dir, level);
-        } else {
-            SetOutput(s, lv, p, orientation, 1, true, dir, level);
-            SetOutput(s, lv, p, orientation, 2, false, dir, level);
-        }
-    } else {
-        return;
-    }
-    if (const GridCell* q = pinCell(p.Out[0]))
-        el.State = q->Value;
-    DrawFlipFlopAt(s, p, orientation, level);
+    ClockFalls(f, dir);
 }
 
-void EvalSRegister(ProgramState& s, EngineContext&, int x, int y, int, int value, int level)
+void EvalSRegister(const Engine& en, int x, int y, int, int value, int level)
 {
-    const Found f = FindElement(s, x, y, level);
+    const Found f = FindElement(en, x, y, level);
     if (f.pins == nullptr || f.pins->InputCount < 3)
         return;
     const CachedPins& p = *f.pins;
@@ -161,8 +181,8 @@ void EvalSRegister(ProgramState& s, EngineContext&, int x, int y, int, int value
     ElementRecord& el = *f.element;
     auto& w = el.StageWords;
     if (value != 0) {
-        w[kSerialA] = Level16(IsHigh(CellAt(s, level, p.In[0])));
-        w[kSerialB] = Level16(IsHigh(CellAt(s, level, p.In[1])));
+        w[kSerialA] = Level16(IsHigh(CellAt(en, level, p.In[0])));
+        w[kSerialB] = Level16(IsHigh(CellAt(en, level, p.In[1])));
         return;
     }
     for (size_t i = 4; i > 1; --i) {
@@ -178,23 +198,23 @@ void EvalSRegister(ProgramState& s, EngineContext&, int x, int y, int, int value
     for (int k = 0; k < 2 && k < p.OutputCount; ++k) {
         const PinPos out = p.Out[static_cast<size_t>(k)];
         const int16_t v = stage4[k];
-        if (GridCell* o = CellAt(s, level, out))
+        if (GridCell* o = CellAt(en, level, out))
             o->Value = v;
-        QueueIfInside(s, out.X + st.dx, out.Y + st.dy, orientation, v != 0, level);
+        QueueIfInside(en, out.X + st.dx, out.Y + st.dy, orientation, v != 0, level);
         if (ValidDirection(orientation))
-            SetWireSignal(s, level, out.X, out.Y, orientation, v);
+            SetWireSignal(en.circuit, level, out.X, out.Y, orientation, v);
     }
-    DrawSRegisterAt(s, PinPos{static_cast<int16_t>(x), static_cast<int16_t>(y)}, orientation, level);
+    DrawSRegisterAt(en, PinPos{static_cast<int16_t>(x), static_cast<int16_t>(y)}, orientation, level);
 }
 
-void ClickFlipFlop(ProgramState& s, EngineContext& e, int16_t c)
+void ClickFlipFlop(const Engine& en, int16_t c, int x, int y)
 {
-    if (!ClicksAllowed(s))
+    if (!ClicksAllowed(en))
         return;
-    ElementRecord* el = ElementAt(s, 0, c);
+    ElementRecord* el = ElementAt(en, 0, c);
     if (el == nullptr)
         return;
-    const CachedPins p = ParsePinsCached(s, c, 0);
+    const CachedPins p = ParsePinsCached(en.circuit, en.engine, c, 0);
     if (p.OutputCount < 2)
         return;
     const int orientation = el->Orientation;
@@ -202,32 +222,32 @@ void ClickFlipFlop(ProgramState& s, EngineContext& e, int16_t c)
         return;
     const Step st = OrientationStep(orientation);
     const PinPos q = p.Out[0];
-    if (s.CursorX != q.X - st.dx || s.CursorY != q.Y - st.dy)
+    if (x != q.X - st.dx || y != q.Y - st.dy)
         return;
 
     el->State = el->State == kTrue ? kFalse : kTrue;
     const int16_t state = el->State;
-    DrawFlipFlopAt(s, p, orientation, 0);
+    DrawFlipFlopAt(en, p, orientation, 0);
 
     const int16_t levels[2] = {state, Level16(state == 0)};
     for (int k = 0; k < 2; ++k) {
         const PinPos out = p.Out[static_cast<size_t>(k)];
-        if (GridCell* o = CellAt(s, 0, out))
+        if (GridCell* o = CellAt(en, 0, out))
             o->Value = levels[k];
-        QueueIfInside(s, out.X + st.dx, out.Y + st.dy, orientation, levels[k] != 0, 0);
-        SetWireSignal(s, 0, out.X, out.Y, orientation, levels[k]);
+        QueueIfInside(en, out.X + st.dx, out.Y + st.dy, orientation, levels[k] != 0, 0);
+        SetWireSignal(en.circuit, 0, out.X, out.Y, orientation, levels[k]);
     }
-    RunIfIdle(s, e);
+    RunIfIdle(en);
 }
 
-void ClickSRegister(ProgramState& s, EngineContext& e, int16_t c)
+void ClickSRegister(const Engine& en, int16_t c, int x, int y)
 {
-    if (!ClicksAllowed(s))
+    if (!ClicksAllowed(en))
         return;
-    ElementRecord* el = ElementAt(s, 0, c);
+    ElementRecord* el = ElementAt(en, 0, c);
     if (el == nullptr)
         return;
-    const CachedPins p = ParsePinsCached(s, c, 0);
+    const CachedPins p = ParsePinsCached(en.circuit, en.engine, c, 0);
     if (p.OutputCount < 2 || p.InputCount < 3)
         return;
     const int orientation = el->Orientation;
@@ -242,7 +262,7 @@ void ClickSRegister(ProgramState& s, EngineContext& e, int16_t c)
         const PinPos out = p.Out[static_cast<size_t>(r)];
         for (int stage = 4; stage >= 1; --stage) {
             const int back = 2 * (4 - stage) + 1;
-            if (s.CursorX == out.X - back * st.dx && s.CursorY == out.Y - back * st.dy) {
+            if (x == out.X - back * st.dx && y == out.Y - back * st.dy) {
                 reg = r;
                 word = static_cast<size_t>(4 * r + stage);
                 break;
@@ -254,16 +274,16 @@ void ClickSRegister(ProgramState& s, EngineContext& e, int16_t c)
 
     auto& w = el->StageWords;
     w[word] = w[word] == kTrue ? kFalse : kTrue;
-    DrawSRegisterAt(s, p.In[2], orientation, 0);
+    DrawSRegisterAt(en, p.In[2], orientation, 0);
 
     if (word == 4 || word == 8) {
         const PinPos out = p.Out[static_cast<size_t>(reg)];
-        QueueIfInside(s, out.X + st.dx, out.Y + st.dy, orientation, w[word] != 0, 0);
-        SetWireSignal(s, 0, out.X, out.Y, orientation, w[word]);
+        QueueIfInside(en, out.X + st.dx, out.Y + st.dy, orientation, w[word] != 0, 0);
+        SetWireSignal(en.circuit, 0, out.X, out.Y, orientation, w[word]);
     }
-    if (GridCell* o = CellAt(s, 0, p.Out[0]))
+    if (GridCell* o = CellAt(en, 0, p.Out[0]))
         o->Value = w[4];
-    if (GridCell* o = CellAt(s, 0, p.Out[1]))
+    if (GridCell* o = CellAt(en, 0, p.Out[1]))
         o->Value = w[8];
-    RunIfIdle(s, e);
+    RunIfIdle(en);
 }

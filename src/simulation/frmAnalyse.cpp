@@ -22,7 +22,7 @@ int ValueColumnWidth(int textWidth)
     return std::max(TwipsToPixels(kColumnWidthTwips), textWidth);
 }
 
-frmAnalyse::frmAnalyse(LogicAnalyzer& model, const ProgramState& s, UserDialogs* dialogs, QWidget* parent)
+frmAnalyse::frmAnalyse(LogicAnalyzer& model, const CircuitTables& s, UserDialogs* dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), model_(model), s_(s), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("frmAnalyse"));

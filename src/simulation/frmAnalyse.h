@@ -8,12 +8,12 @@ class LogicAnalyzer;
 class QPushButton;
 class QTreeWidget;
 class UserDialogs;
-struct ProgramState;
+struct CircuitTables;
 
 class frmAnalyse : public QWidget {
 public:
     // dialogs reports what a handler throws (may be null).
-    frmAnalyse(LogicAnalyzer& model, const ProgramState& s, UserDialogs* dialogs, QWidget* parent = nullptr);
+    frmAnalyse(LogicAnalyzer& model, const CircuitTables& s, UserDialogs* dialogs, QWidget* parent = nullptr);
 
     // Columns rebuilt from the main circuit's sensors, the list emptied.
     void PrepareListView();
@@ -41,7 +41,7 @@ private:
     void cmdLoeschen_Click();
 
     LogicAnalyzer& model_;
-    const ProgramState& s_;
+    const CircuitTables& s_;
     UserDialogs* dialogs_;
     QTreeWidget* lvwAnalyse_ = nullptr;
     QPushButton* cmdLoeschen_ = nullptr;

@@ -9,9 +9,9 @@ namespace {
 
 enum class GateKind { And, Or, Xor };
 
-void EvalGate(ProgramState& s, int x, int y, int level, GateKind kind)
+void EvalGate(const Engine& en, int x, int y, int level, GateKind kind)
 {
-    const Found f = FindElement(s, x, y, level);
+    const Found f = FindElement(en, x, y, level);
     if (f.pins == nullptr || f.pins->OutputCount < 1)
         return;
     const CachedPins& p = *f.pins;
@@ -21,7 +21,7 @@ void EvalGate(ProgramState& s, int x, int y, int level, GateKind kind)
 
     int highs = 0;
     for (int k = 0; k < p.InputCount && k < kPinTableSize; ++k) {
-        const GridCell* in = CellAt(s, level, p.In[static_cast<size_t>(k)]);
+        const GridCell* in = CellAt(en, level, p.In[static_cast<size_t>(k)]);
         if (in == nullptr)
             continue;
         const bool high = (in->Value != 0) != (in->Marker != 0);
@@ -34,16 +34,16 @@ void EvalGate(ProgramState& s, int x, int y, int level, GateKind kind)
     case GateKind::Xor: r = (highs % 2) == 1; break;
     }
 
-    GridCell* o = CellAt(s, level, out);
+    GridCell* o = CellAt(en, level, out);
     if (o == nullptr)
         return;
     if (o->Marker != 0)
         r = !r;
     const int orientation = f.element->Orientation;
     o->Value = Level16(r);
-    if (orientation == 1 || orientation == 2)
+    if (AlongRow(orientation))
         o->WireSignalH = Level16(r);
-    else if (orientation == 3 || orientation == 4)
+    else if (AlongColumn(orientation))
         o->WireSignalV = Level16(r);
 
     const Step st = OrientationStep(orientation);
@@ -54,43 +54,44 @@ void EvalGate(ProgramState& s, int x, int y, int level, GateKind kind)
     // this output still on its way, which then arrives last and leaves the
     // conductor at a stale level.
     const bool nand = kind == GateKind::And && o->Marker == -1;
-    QueueIfInside(s, bx, by, orientation, r, level, nand ? 1 : 0);
+    QueueIfInside(en, bx, by, orientation, r, level, nand ? 1 : 0);
 }
 
 } // namespace
 
-void EvalAND(ProgramState& s, EngineContext&, int x, int y, int, int, int level)
+void EvalAND(const Engine& en, int x, int y, int, int, int level)
 {
-    EvalGate(s, x, y, level, GateKind::And);
+    EvalGate(en, x, y, level, GateKind::And);
 }
 
-void EvalOR(ProgramState& s, EngineContext&, int x, int y, int, int, int level)
+void EvalOR(const Engine& en, int x, int y, int, int, int level)
 {
-    EvalGate(s, x, y, level, GateKind::Or);
+    EvalGate(en, x, y, level, GateKind::Or);
 }
 
-void EvalXOR(ProgramState& s, EngineContext&, int x, int y, int, int, int level)
+void EvalXOR(const Engine& en, int x, int y, int, int, int level)
 {
-    EvalGate(s, x, y, level, GateKind::Xor);
+    EvalGate(en, x, y, level, GateKind::Xor);
 }
 
-void EvalInverter(ProgramState& s, EngineContext&, int x, int y, int, int value, int level)
+void EvalInverter(const Engine& en, int x, int y, int, int value, int level)
 {
     // The hottest evaluator: one look-up of the level, then plain cell access.
-    LevelRecord* lv = LevelAt(s, level);
+    EngineState& g = en.engine;
+    LevelRecord* lv = LevelAt(en.circuit, level);
     if (lv == nullptr || !lv->Field.Contains(x, y))
         return;
     const int c = lv->Field(x, y).ElementNr;
     if (c <= 0 || static_cast<size_t>(c) >= lv->Elements.size())
         return;
-    const CachedPins& pins = EvaluatorPins(s, c, level);
+    const CachedPins& pins = EvaluatorPins(en.circuit, g, c, level);
     if (pins.InputCount < 1 || !SamePos(pins.In[0], x, y))
         return;
     // The output cell follows the orientation, not the event's travel: an
     // input wired from the side must still drive the output cell.
     // While the power is on the pins come with the element's orientation.
     const int orientation =
-        s.engine.PowerFlag != 0 ? pins.Orientation : lv->Elements[static_cast<size_t>(c)].Orientation;
+        g.PowerFlag != 0 ? pins.Orientation : lv->Elements[static_cast<size_t>(c)].Orientation;
     if (!ValidDirection(orientation))
         return;
     const Step st = OrientationStep(orientation);
@@ -101,26 +102,26 @@ void EvalInverter(ProgramState& s, EngineContext&, int x, int y, int, int value,
     GridCell& o = lv->Field(ox, oy);
     const bool r = value == 0;
     o.Value = Level16(r);
-    if (orientation <= 2)
+    if (AlongRow(orientation))
         o.WireSignalH = Level16(r);
     else
         o.WireSignalV = Level16(r);
     if (lv->Field.Contains(ox + st.dx, oy + st.dy))
-        QueueEvent(s, ox + st.dx, oy + st.dy, orientation, r ? 1 : 0, level);
-    if (SheetShows(s, level))
-        RecordPiece(s, ox, oy, orientation, r ? 1 : 0);
+        QueueEvent(g, ox + st.dx, oy + st.dy, orientation, r ? 1 : 0, level);
+    if (SheetShows(en, level))
+        RecordPiece(en.circuit, en.Changes, ox, oy, orientation, r ? 1 : 0);
 }
 
-void EvalTriState(ProgramState& s, EngineContext&, int x, int y, int, int, int level)
+void EvalTriState(const Engine& en, int x, int y, int, int, int level)
 {
-    const Found f = FindElement(s, x, y, level);
+    const Found f = FindElement(en, x, y, level);
     if (f.pins == nullptr || f.pins->InputCount < 2 || f.pins->OutputCount < 1)
         return;
     const CachedPins& p = *f.pins;
     if (!SamePos(p.In[0], x, y) && !SamePos(p.In[1], x, y))
         return;
-    const bool data = IsHigh(CellAt(s, level, p.In[0]));
-    const bool enable = IsHigh(CellAt(s, level, p.In[1]));
+    const bool data = IsHigh(CellAt(en, level, p.In[0]));
+    const bool enable = IsHigh(CellAt(en, level, p.In[1]));
     if (!enable)
         return; // a disabled gate stops driving; the conductor keeps its level
     const int orientation = f.element->Orientation;
@@ -130,25 +131,25 @@ void EvalTriState(ProgramState& s, EngineContext&, int x, int y, int, int, int l
     const Step st = OrientationStep(orientation);
     // The cell beyond the output lies along the orientation also for an
     // input wired from the side.
-    QueueIfInside(s, out.X + st.dx, out.Y + st.dy, orientation, data, level);
+    QueueIfInside(en, out.X + st.dx, out.Y + st.dy, orientation, data, level);
     if (data)
-        SetWireSignal(s, level, out.X, out.Y, orientation, kTrue);
+        SetWireSignal(en.circuit, level, out.X, out.Y, orientation, kTrue);
     // The driven level, which the coupling diode's neighbour test reads.
-    if (GridCell* o = CellAt(s, level, out))
+    if (GridCell* o = CellAt(en, level, out))
         o->Value = Level16(data);
 }
 
-void EvalLED(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level)
+void EvalLED(const Engine& en, int x, int y, int dir, int value, int level)
 {
     // The dispatcher has given the cell the event's level, which the LED shows.
-    if (SheetShows(s, level))
-        s.Changes.Element(ElementType::LED, x, y);
-    PropagateConductor(s, e, x, y, dir, value, level);
+    if (SheetShows(en, level))
+        en.Changes.Element(ElementType::LED, x, y);
+    PropagateConductor(en, x, y, dir, value, level);
 }
 
-void EvalSwitch(ProgramState& s, EngineContext& e, int x, int y, int dir, int value, int level)
+void EvalSwitch(const Engine& en, int x, int y, int dir, int value, int level)
 {
-    if (SheetShows(s, level))
-        s.Changes.Element(ElementType::Switch, x, y);
-    PropagateConductor(s, e, x, y, dir, value, level);
+    if (SheetShows(en, level))
+        en.Changes.Element(ElementType::Switch, x, y);
+    PropagateConductor(en, x, y, dir, value, level);
 }

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "model/records.h"
-#include "model/state.h"
+#include "model/circuit.h"
 #include "platform/numeric.h"
 
 using namespace analyzer;
@@ -24,12 +24,12 @@ int ChannelOf(const ElementRecord& r)
 
 } // namespace
 
-ProbeSample SampleSensors(const ProgramState& s)
+ProbeSample SampleSensors(const CircuitTables& s, int level)
 {
     ProbeSample sample;
-    if (s.CurrentLevel < 0 || static_cast<size_t>(s.CurrentLevel) >= s.Levels.size())
+    if (level < 0 || static_cast<size_t>(level) >= s.Levels.size())
         return sample;
-    const LevelRecord& lv = s.Levels[static_cast<size_t>(s.CurrentLevel)];
+    const LevelRecord& lv = s.Levels[static_cast<size_t>(level)];
     const int last = std::min<int>(lv.ElementCount(), static_cast<int>(lv.Elements.size()) - 1);
     for (int i = 1; i <= last; ++i) {
         const ElementRecord& r = lv.Elements[static_cast<size_t>(i)];
@@ -41,7 +41,7 @@ ProbeSample SampleSensors(const ProgramState& s)
 
 LogicAnalyzer::LogicAnalyzer(int rowWidth) : rowWidth_(std::max(rowWidth, kSampleWidth)) {}
 
-void LogicAnalyzer::PrepareListView(const ProgramState& s)
+void LogicAnalyzer::PrepareListView(const CircuitTables& s)
 {
     columns_.clear();
     rows_.clear();
@@ -160,7 +160,7 @@ void LogicAnalyzer::ClearTraces()
     traceHigh_.fill(false);
 }
 
-void LogicAnalyzer::Reset(const ProgramState& s)
+void LogicAnalyzer::Reset(const CircuitTables& s)
 {
     PrepareListView(s);
     rowCount_ = 1;

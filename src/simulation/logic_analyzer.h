@@ -9,7 +9,7 @@
 
 #include "model/ports/probe_port.h"
 
-struct ProgramState;
+struct CircuitTables;
 
 namespace analyzer {
 constexpr int kChannels = 9;
@@ -33,8 +33,8 @@ struct TraceLine {
     bool operator==(const TraceLine&) const = default;
 };
 
-// The levels of the sensors of the level being shown (CurrentLevel), by channel.
-ProbeSample SampleSensors(const ProgramState& s);
+// The levels of the sensors of `level` (the level being shown), by channel.
+ProbeSample SampleSensors(const CircuitTables& s, int level);
 
 class LogicAnalyzer {
 public:
@@ -42,7 +42,7 @@ public:
 
     // ---- Value list ----
     // Columns from the main circuit's sensors in channel order; no rows.
-    void PrepareListView(const ProgramState& s);
+    void PrepareListView(const CircuitTables& s);
     // The channel number of each column, in column order.
     const std::vector<int>& Columns() const { return columns_; }
     // One row per sample: "1", "0", or "" where the sample had no such sensor.
@@ -72,7 +72,7 @@ public:
     // Power-on: the graph rows empty and back at the left edge; the list stays.
     void ClearTraces();
     // A new circuit: the list rebuilt, only the first graph row left, empty.
-    void Reset(const ProgramState& s);
+    void Reset(const CircuitTables& s);
 
 private:
     void DrawSample(int row, bool high);

@@ -7,19 +7,17 @@
 
 namespace {
 
-TEST(BooleanToolsLogic, KeyFilterDropsMapsAndKeepsByTermMode)
+TEST(BooleanToolsLogic, KeyFilterMapsLettersAndSymbolsInTermMode)
 {
     struct Case {
         char16_t typed;
         bool termMode;
         std::optional<char16_t> result;
     };
+    // The keys BooleanWindow.TermBoxFiltersKeysAndEnablesTheCommands types
+    // into the real box are not repeated here.
     const Case cases[] = {
-        {u' ', false, std::nullopt}, {u' ', true, std::nullopt}, {u'|', false, std::nullopt},
-        {u'|', true, std::nullopt},  {u'^', false, u'&'},        {u'^', true, u'&'},
-        {u'a', false, u'a'},         {u'a', true, u'A'},         {u'6', false, u'6'},
-        {u'6', true, u'&'},          {u'8', true, u'('},         {u'9', true, u')'},
-        {u'V', true, u'v'},          {u'v', true, u'v'},         {u'<', true, u'<'},
+        {u'^', true, u'&'}, {u'V', true, u'v'}, {u'z', true, u'Z'}, {u'x', true, u'X'}, {u'+', true, u'+'},
     };
     for (const Case& c : cases) {
         const std::optional<QChar> got = FilterFormulaKey(QChar(c.typed), c.termMode);
@@ -46,29 +44,10 @@ TEST(BooleanToolsLogic, SpacingBoxesClampToTheirLimits)
             << c.box << c.text;
 }
 
-TEST(BooleanToolsLogic, FeatureSwitchesAndTheICViewDecideTheTabs)
+// Which tabs and switches the feature switches and the IC view leave is
+// checked on the window (BooleanWindow.TabsFollowTheFeatureSwitchesAndTheICView).
+TEST(BooleanToolsLogic, EachTabHasItsCaptionAndDefaultButton)
 {
-    struct Case {
-        std::array<int16_t, 7> features;
-        ToolCode toolMode;
-        std::array<bool, 3> tabs;
-        bool simplify;
-        bool termSynthesis;
-    };
-    const std::array<int16_t, 7> all{-1, -1, -1, -1, -1, -1, -1};
-    const Case cases[] = {
-        {all, ToolCode::Conductor, {true, true, true}, true, true},
-        {all, ToolCode::ICDefinitionView, {false, true, true}, true, true},
-        {{0, -1, -1, -1, -1, -1, -1}, ToolCode::Conductor, {false, true, true}, true, false},
-        {{-1, 0, -1, 0, -1, -1, -1}, ToolCode::Conductor, {true, false, true}, false, true},
-        {{-1, -1, 0, -1, -1, -1, -1}, ToolCode::Conductor, {true, true, false}, true, true},
-    };
-    for (const Case& c : cases) {
-        const ToolsAvailability a = AvailableTools(c.features, c.toolMode);
-        EXPECT_EQ(a.tab, c.tabs);
-        EXPECT_EQ(a.simplify, c.simplify);
-        EXPECT_EQ(a.termSynthesis, c.termSynthesis);
-    }
     EXPECT_EQ(TabBehaviourOf(0).captionId, 1530);
     EXPECT_STREQ(TabBehaviourOf(1).defaultButton, "cmdTabelle");
     EXPECT_STREQ(TabBehaviourOf(2).defaultButton, "cmdTerm");

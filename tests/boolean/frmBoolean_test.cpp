@@ -19,7 +19,7 @@
 #include <QToolButton>
 
 #include "boolean/frmBoolean.h"
-#include "model/new_file.h"
+#include "placement/document/new_file.h"
 #include "model/records.h"
 #include "model/state.h"
 #include "platform/string_table.h"
@@ -37,8 +37,8 @@ protected:
     BooleanWindow()
     {
         w.Attach(s);
-        s.MaxX = 30;
-        s.MaxY = 20;
+        s.circuit.MaxX = 30;
+        s.circuit.MaxY = 20;
         InitArbeitsfeld(s);
     }
 
@@ -320,8 +320,8 @@ TEST_F(BooleanWindow, ASecondTableClickCancelsTheSimplifyingCalculation)
 
 TEST_F(BooleanWindow, ALargeMinimisationLetsEventsRunAndItsCancelLeavesTheWorksheet)
 {
-    s.P(4, 4).Type = ElementType::Conductor;
-    const Circuit before = s;
+    s.circuit.P(4, 4).Type = ElementType::Conductor;
+    const Circuit before = s.circuit;
     Open();
     Check(QStringLiteral("chkSave"));
     Check(QStringLiteral("chkVereinfachen"));
@@ -346,7 +346,7 @@ TEST_F(BooleanWindow, ALargeMinimisationLetsEventsRunAndItsCancelLeavesTheWorksh
     EXPECT_EQ(ticks, 3);
     EXPECT_FALSE(win->Generating());
     EXPECT_TRUE(synthesised.isEmpty());
-    EXPECT_TRUE(s.P == before.P && s.ElementCount() == before.ElementCount());
+    EXPECT_TRUE(s.circuit.P == before.P && s.circuit.ElementCount() == before.ElementCount());
     EXPECT_FALSE(progress->isVisible());
     EXPECT_FALSE(Find<QLabel>(QStringLiteral("lblError"))->isVisible());
     EXPECT_TRUE(dialogs.Asked().empty());

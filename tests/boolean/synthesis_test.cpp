@@ -9,8 +9,8 @@
 
 #include "boolean/clsGroups.h"
 #include "boolean/formula_synthesis.h"
-#include "model/files/file_commands.h"
-#include "model/new_file.h"
+#include "placement/document/file_commands.h"
+#include "placement/document/new_file.h"
 #include "model/pin_lists.h"
 #include "placement/clsUndo.h"
 #include "placement/placement_context.h"
@@ -42,8 +42,8 @@ protected:
     std::multiset<QString> Placed(uint8_t type) const
     {
         std::multiset<QString> out;
-        for (int16_t n = 1; n <= d.s.ElementCount(); ++n) {
-            if (d.s.Elements[static_cast<size_t>(n)].Type != type)
+        for (int16_t n = 1; n <= d.s.circuit.ElementCount(); ++n) {
+            if (d.s.circuit.Elements[static_cast<size_t>(n)].Type != type)
                 continue;
             const ElementPins in = InputPinsOf(d.s, n, 0);
             const ElementPins o = OutputPinsOf(d.s, n, 0);
@@ -56,10 +56,10 @@ protected:
     std::multiset<QString> Markers() const
     {
         std::multiset<QString> out;
-        for (int x = 0; x <= d.s.MaxX; ++x)
-            for (int y = 0; y <= d.s.MaxY; ++y)
-                if (d.s.P(x, y).Marker == -1 && d.s.P(x, y).Type >= ElementType::AND
-                    && d.s.P(x, y).Type <= ElementType::XOR)
+        for (int x = 0; x <= d.s.circuit.MaxX; ++x)
+            for (int y = 0; y <= d.s.circuit.MaxY; ++y)
+                if (d.s.circuit.P(x, y).Marker == -1 && d.s.circuit.P(x, y).Type >= ElementType::AND
+                    && d.s.circuit.P(x, y).Type <= ElementType::XOR)
                     out.insert(QStringLiteral("%1,%2").arg(x).arg(y));
         return out;
     }
@@ -68,12 +68,12 @@ protected:
     std::map<QChar, PinPos> Switches() const
     {
         std::map<QChar, PinPos> out;
-        for (int16_t n = 1; n <= d.s.ElementCount(); ++n) {
-            const ElementRecord& e = d.s.Elements[static_cast<size_t>(n)];
+        for (int16_t n = 1; n <= d.s.circuit.ElementCount(); ++n) {
+            const ElementRecord& e = d.s.circuit.Elements[static_cast<size_t>(n)];
             if (e.Type != ElementType::TextLabel)
                 continue;
             const PinPos at = InputPinsOf(d.s, n, 0).pin[0];
-            const GridCell& below = d.s.P(at.X, at.Y + 1);
+            const GridCell& below = d.s.circuit.P(at.X, at.Y + 1);
             if (e.Label.size() == 1 && below.Type == ElementType::Switch)
                 out[e.Label[0]] = PinPos{at.X, static_cast<int16_t>(at.Y + 1)};
         }
@@ -82,8 +82,8 @@ protected:
 
     PinPos Led() const
     {
-        for (int16_t n = 1; n <= d.s.ElementCount(); ++n)
-            if (d.s.Elements[static_cast<size_t>(n)].Type == ElementType::LED)
+        for (int16_t n = 1; n <= d.s.circuit.ElementCount(); ++n)
+            if (d.s.circuit.Elements[static_cast<size_t>(n)].Type == ElementType::LED)
                 return InputPinsOf(d.s, n, 0).pin[0];
         ADD_FAILURE() << "no LED";
         return {};
@@ -93,9 +93,9 @@ protected:
     std::pair<int, int> Extent() const
     {
         int lx = 0, ly = 0;
-        for (int x = 0; x <= d.s.MaxX; ++x)
-            for (int y = 0; y <= d.s.MaxY; ++y)
-                if (d.s.P(x, y).Type != 0) {
+        for (int x = 0; x <= d.s.circuit.MaxX; ++x)
+            for (int y = 0; y <= d.s.circuit.MaxY; ++y)
+                if (d.s.circuit.P(x, y).Type != 0) {
                     lx = std::max(lx, x);
                     ly = std::max(ly, y);
                 }
@@ -183,8 +183,8 @@ TEST_F(Synthesis, DrawsTheCellsOfSmallTermsInEveryStyle)
         EXPECT_EQ(switches.at(u'B').X, 5);
         // Worksheet fitted to the circuit, and nothing to undo.
         const auto [lx, ly] = Extent();
-        EXPECT_EQ(d.s.MaxX, lx + 1);
-        EXPECT_EQ(d.s.MaxY, ly + 1);
+        EXPECT_EQ(d.s.circuit.MaxX, lx + 1);
+        EXPECT_EQ(d.s.circuit.MaxY, ly + 1);
         EXPECT_TRUE(undo.NoUndoData());
         EXPECT_EQ(d.s.AutoJunction, kTrue);
     }
@@ -195,8 +195,8 @@ TEST_F(Synthesis, AVariableUsedTwiceBranchesAtAJuncture)
     Draw(QStringLiteral("A&BvA&C"));
     const int16_t x = Switches().at(u'A').X;
     int junctures = 0, branches = 0;
-    for (int y = 0; y <= d.s.MaxY; ++y) {
-        const GridCell& cell = d.s.P(x, y);
+    for (int y = 0; y <= d.s.circuit.MaxY; ++y) {
+        const GridCell& cell = d.s.circuit.P(x, y);
         if (cell.ConRight != 0 && cell.ConLeft == 0) {
             ++branches;
             junctures += cell.Marker == -1 ? 1 : 0;
@@ -216,7 +216,7 @@ TEST_F(Synthesis, TwentyOneInputsAreRefusedAndNothingIsLeftBehind)
     EXPECT_EQ(d.dialogs.MessageTexts(),
               (QStringList{QStringLiteral("You can not use more than 20 junctions at AND, OR and XOR elements."),
                            QStringLiteral("Unknown error.")}));
-    EXPECT_EQ(d.s.ElementCount(), 0) << "the switches placed before the gate are gone with the grid";
+    EXPECT_EQ(d.s.circuit.ElementCount(), 0) << "the switches placed before the gate are gone with the grid";
     EXPECT_EQ(Extent(), (std::pair<int, int>{0, 0}));
     EXPECT_TRUE(undo.NoUndoData());
 
@@ -267,7 +267,7 @@ TEST_F(Synthesis, ASumOfSixteenProductsOfSixVariablesFitsAndWorks)
     // The widest spacing the Boolean tools window allows.
     const clsGroups g = Draw(term, 0, 7);
     ASSERT_FALSE(g.Error) << d.dialogs.MessageTexts().join(u'/').toStdString();
-    EXPECT_GT(d.s.MaxY, 150);
+    EXPECT_GT(d.s.circuit.MaxY, 150);
     EXPECT_EQ(Placed(ElementType::AND).size(), 16u);
     EXPECT_EQ(RunTruthTable(term), 0);
 }
@@ -348,7 +348,7 @@ TEST_F(Synthesis, CommandLineReplacesTheCircuitOnlyForATermItCanDraw)
         // The circuit in place: a drawn OR of two switches.
         Draw(QStringLiteral("XvY"));
         d.s.FileSaved = t.unsaved ? kFalse : kTrue;
-        const int16_t before = d.s.ElementCount();
+        const int16_t before = d.s.circuit.ElementCount();
         d.dialogs = ScriptedUserDialogs{};
         if (t.answer)
             d.dialogs.QueueMessageAnswer(*t.answer);
@@ -363,7 +363,7 @@ TEST_F(Synthesis, CommandLineReplacesTheCircuitOnlyForATermItCanDraw)
             EXPECT_EQ(Placed(ElementType::AND).size(), 1u);
             EXPECT_EQ(RunTruthTable(QStringLiteral("A&(BvC)")), 0);
         } else {
-            EXPECT_EQ(d.s.ElementCount(), before);
+            EXPECT_EQ(d.s.circuit.ElementCount(), before);
             EXPECT_EQ(Switches().count(u'X'), 1u) << "the circuit in place stays";
         }
     }
@@ -375,8 +375,8 @@ TEST_F(Synthesis, GenerateDrawsAsideAndACancelLeavesTheCircuitInPlace)
 {
     const QString term = QStringLiteral("(A&B&C)v(<A>&D)v<B&<C>&<D>>");
     Draw(QStringLiteral("XvY"));
-    const Circuit before = d.s;
-    auto unchanged = [&] { return d.s.P == before.P && d.s.Elements == before.Elements && d.s.MaxY == before.MaxY; };
+    const Circuit before = d.s.circuit;
+    auto unchanged = [&] { return d.s.circuit.P == before.P && d.s.circuit.Elements == before.Elements && d.s.circuit.MaxY == before.MaxY; };
     clsGroups g;
     g.Dialogs = &d.dialogs;
     g.Term = term;
@@ -401,9 +401,9 @@ TEST_F(Synthesis, GenerateDrawsAsideAndACancelLeavesTheCircuitInPlace)
     CreateGroupsAside(c, g);
     EXPECT_GT(steps, 20);
     EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{0, 4}, {1, 4}, {2, 4}, {3, 4}, {4, 4}}));
-    const Circuit aside = d.s;
+    const Circuit aside = d.s.circuit;
     Draw(term);
-    EXPECT_TRUE(d.s.P == aside.P && d.s.Elements == aside.Elements && d.s.MaxX == aside.MaxX);
+    EXPECT_TRUE(d.s.circuit.P == aside.P && d.s.circuit.Elements == aside.Elements && d.s.circuit.MaxX == aside.MaxX);
     EXPECT_EQ(RunTruthTable(term), 0);
 }
 

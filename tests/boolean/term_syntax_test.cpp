@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "boolean/clsGroups.h"
-#include "boolean/term_checks.h"
 #include "boolean/term_parts.h"
-#include "platform/string_table.h"
 #include "support/scripted_user_dialogs.h"
 
 using namespace term;
@@ -60,14 +58,6 @@ TEST(TermSyntax, ChecksReportTheFirstFaultInOrder)
         }
         EXPECT_EQ(g.Term, QString::fromLatin1(c.term)); // checks change nothing
     }
-}
-
-TEST(TermSyntax, IncompleteReadsAsSimplifiedWhenTheTermCameFromTheSimplifier)
-{
-    EXPECT_EQ(LoadResString(TermErrorResId(kTermIncomplete, true)), QStringLiteral("Term simplified to single symbol."));
-    EXPECT_EQ(LoadResString(TermErrorResId(kTermUnknown, false)), QStringLiteral("Unknown error."));
-    EXPECT_EQ(LoadResString(TermErrorResId(kTermTooManyInputs, false)),
-              QStringLiteral("You can not use more than 20 junctions at AND, OR and XOR elements."));
 }
 
 struct Rewrite {
@@ -147,14 +137,6 @@ TEST(TermSyntax, PartsAndTheirTypes)
     EXPECT_FALSE(HasOuterOr(QStringLiteral("<AvB>&(CvD)")));
     EXPECT_TRUE(FullNegation(QStringLiteral("<A&B>")));
     EXPECT_FALSE(FullNegation(QStringLiteral("<A>&<B>")));
-}
-
-TEST(TermSyntax, KeyMappingOfTheTermBoxes)
-{
-    const char* typed = "Vavz689x+";
-    const char* mapped = "vAvZ&()X+";
-    for (int k = 0; typed[k]; ++k)
-        EXPECT_EQ(MapTermKey(QChar(typed[k])), QChar(mapped[k])) << typed[k];
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The calculated truth table of a term: columns, row order, results,
-// cancelling and refusals.
+// cancelling and refusals; random terms against the text rewriting and the
+// brute-force evaluator.
 #include <gtest/gtest.h>
 
 #include "boolean/boolean_ports.h"
@@ -175,6 +176,7 @@ TEST(TruthTable, CompiledTermGivesTheResultsOfTheTextRewriting)
         for (const QStringList& row : rig.table.Rows())
             results << row.back();
         ASSERT_EQ(results, *expected);
+        EXPECT_EQ(oracle::WrongTableRows(rig.table, typed), 0) << "and the function the term denotes";
     }
     EXPECT_GT(tabulated, 300);
 }

@@ -53,6 +53,8 @@ TEST_F(Area, AFrameIsFixedOnlyWithRoomInsideAndNothingOnItsBorder)
             EXPECT_EQ(area().PufferWidth(), k.rect.X2 - k.rect.X1 + 1);
             EXPECT_EQ(area().PufferHeight(), k.rect.Y2 - k.rect.Y1 + 1);
             EXPECT_TRUE(deleteEnabled.back());
+        } else {
+            EXPECT_EQ(editor.SelCount(), 0);
         }
         Click(35, 28); // a press outside ends the frame
         EXPECT_FALSE(area().FrameFixed());
@@ -84,26 +86,26 @@ TEST_F(Area, DeletingAnAreaLeavesStubsWhereConductorsCrossItsEdge)
     ASSERT_EQ(editor.SelCount(), 2);
     editor.LoescheBereich();
 
-    EXPECT_EQ(s.ElementCount(), 1) << "the LED outside stays";
-    EXPECT_EQ(s.Elements[1].Type, ElementType::LED);
-    EXPECT_EQ(s.P(30, 20).ElementNr, 1) << "and is renumbered";
+    EXPECT_EQ(s.circuit.ElementCount(), 1) << "the LED outside stays";
+    EXPECT_EQ(s.circuit.Elements[1].Type, ElementType::LED);
+    EXPECT_EQ(s.circuit.P(30, 20).ElementNr, 1) << "and is renumbered";
     EXPECT_EQ(w.removedGraphs, std::vector<int>{1}) << "the sensor gives its channel back";
     for (int x = 9; x <= 17; ++x)
-        EXPECT_EQ(s.P(x, 10), GridCell{}) << x;
-    EXPECT_EQ(s.P(13, 14), GridCell{});
-    EXPECT_EQ(s.P(8, 10).Type, ElementType::Conductor);
-    EXPECT_EQ(s.P(8, 10).ConLeft, kTrue);
-    EXPECT_EQ(s.P(8, 10).ConRight, kFalse);
-    EXPECT_EQ(s.P(18, 10).ConRight, kTrue);
-    EXPECT_EQ(s.P(18, 10).ConLeft, kFalse);
+        EXPECT_EQ(s.circuit.P(x, 10), GridCell{}) << x;
+    EXPECT_EQ(s.circuit.P(13, 14), GridCell{});
+    EXPECT_EQ(s.circuit.P(8, 10).Type, ElementType::Conductor);
+    EXPECT_EQ(s.circuit.P(8, 10).ConLeft, kTrue);
+    EXPECT_EQ(s.circuit.P(8, 10).ConRight, kFalse);
+    EXPECT_EQ(s.circuit.P(18, 10).ConRight, kTrue);
+    EXPECT_EQ(s.circuit.P(18, 10).ConLeft, kFalse);
     EXPECT_FALSE(editor.overlay.picRahmen.Visible);
     EXPECT_EQ(editor.SelCount(), 0);
     EXPECT_FALSE(deleteEnabled.back());
 
     undo.Undo(c);
-    EXPECT_EQ(s.ElementCount(), 3);
-    EXPECT_EQ(s.P(13, 10).ConRight, kTrue);
-    EXPECT_EQ(s.P(13, 14).Type, ElementType::AND);
+    EXPECT_EQ(s.circuit.ElementCount(), 3);
+    EXPECT_EQ(s.circuit.P(13, 10).ConRight, kTrue);
+    EXPECT_EQ(s.circuit.P(13, 14).Type, ElementType::AND);
 }
 
 TEST_F(Area, AnAreaWithAClockGeneratorIsNotDeleted)
@@ -111,10 +113,10 @@ TEST_F(Area, AnAreaWithAClockGeneratorIsNotDeleted)
     Place(ElementType::ClockGenerator, 12, 12);
     Frame(8, 8, 20, 17);
     ASSERT_TRUE(area().FrameFixed());
-    const Grid before = s.P;
+    const Grid before = s.circuit.P;
     editor.LoescheBereich();
-    EXPECT_EQ(s.ElementCount(), 1);
-    EXPECT_TRUE(s.P == before);
+    EXPECT_EQ(s.circuit.ElementCount(), 1);
+    EXPECT_TRUE(s.circuit.P == before);
     EXPECT_TRUE(area().FrameFixed());
 }
 
@@ -122,39 +124,39 @@ TEST_F(Area, AMovedAreaTakesItsComponentsAndConductorsAlong)
 {
     const int gate = Place(ElementType::AND, 10, 10);
     Run(14, 16, 10);
-    const QString pins = s.Elements[gate].InPinList;
+    const QString pins = s.circuit.Elements[gate].InPinList;
     Frame(8, 7, 18, 13);
     ASSERT_TRUE(area().FrameFixed());
-    const Grid before = s.P;
+    const Grid before = s.circuit.P;
     Drag({{13, 12}, {15, 12}, {18, 12}});
     EXPECT_EQ(s.ToolMode, ToolCode::Select);
     EXPECT_FALSE(editor.overlay.picRahmen.Visible);
-    for (int x = 0; x <= s.MaxX; ++x)
-        for (int y = 0; y <= s.MaxY; ++y) {
+    for (int x = 0; x <= s.circuit.MaxX; ++x)
+        for (int y = 0; y <= s.circuit.MaxY; ++y) {
             const GridCell& was = x >= 5 ? before(x - 5, y) : GridCell{};
-            EXPECT_EQ(s.P(x, y), was) << x << "," << y;
+            EXPECT_EQ(s.circuit.P(x, y), was) << x << "," << y;
         }
     QString shifted;
     for (const QString& pin : pins.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
         const int y = pin.indexOf(QLatin1Char('Y'));
         shifted += QStringLiteral("X%1%2:").arg(pin.mid(1, y - 1).toInt() + 5).arg(pin.mid(y));
     }
-    EXPECT_EQ(s.Elements[gate].InPinList, shifted);
+    EXPECT_EQ(s.circuit.Elements[gate].InPinList, shifted);
     undo.Undo(c);
-    EXPECT_TRUE(s.P == before);
-    EXPECT_EQ(s.Elements[gate].InPinList, pins);
+    EXPECT_TRUE(s.circuit.P == before);
+    EXPECT_EQ(s.circuit.Elements[gate].InPinList, pins);
 }
 
 TEST_F(Area, AnAreaDroppedOntoAComponentGoesBack)
 {
     const int gate = Place(ElementType::AND, 10, 10);
     Place(ElementType::OR, 27, 10);
-    const QString pins = s.Elements[gate].InPinList;
+    const QString pins = s.circuit.Elements[gate].InPinList;
     Frame(8, 7, 14, 13);
-    const Grid before = s.P;
+    const Grid before = s.circuit.P;
     Drag({{11, 12}, {20, 12}, {26, 12}});
-    EXPECT_TRUE(s.P == before);
-    EXPECT_EQ(s.Elements[gate].InPinList, pins);
+    EXPECT_TRUE(s.circuit.P == before);
+    EXPECT_EQ(s.circuit.Elements[gate].InPinList, pins);
 }
 
 TEST_F(Area, AnAreaJoinsTheConductorsItIsDroppedAgainst)
@@ -163,20 +165,20 @@ TEST_F(Area, AnAreaJoinsTheConductorsItIsDroppedAgainst)
     Run(9, 13, 5);
     Run(2, 15, 20);
     for (int x = 16; x <= 18; ++x)
-        s.P(x, 20) = GridCell{};
-    s.P(15, 20).ConRight = kFalse;
+        s.circuit.P(x, 20) = GridCell{};
+    s.circuit.P(15, 20).ConRight = kFalse;
     Run(19, 25, 20);
     Frame(9, 3, 13, 7);
     ASSERT_TRUE(area().FrameFixed());
     // The area's edge columns 9 and 13 land on the ends 15 and 19.
     Drag({{11, 4}, {17, 19}});
     for (int x = 15; x <= 19; ++x) {
-        EXPECT_EQ(s.P(x, 20).Type, ElementType::Conductor) << x;
-        EXPECT_EQ(s.P(x, 20).ConLeft, kTrue) << x;
-        EXPECT_EQ(s.P(x, 20).ConRight, kTrue) << x;
+        EXPECT_EQ(s.circuit.P(x, 20).Type, ElementType::Conductor) << x;
+        EXPECT_EQ(s.circuit.P(x, 20).ConLeft, kTrue) << x;
+        EXPECT_EQ(s.circuit.P(x, 20).ConRight, kTrue) << x;
     }
     for (int x = 9; x <= 13; ++x)
-        EXPECT_EQ(s.P(x, 5), GridCell{}) << x;
+        EXPECT_EQ(s.circuit.P(x, 5), GridCell{}) << x;
 }
 
 TEST_F(Area, TheFrameStaysInsideTheWorksheetWhileItIsDragged)

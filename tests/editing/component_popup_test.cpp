@@ -27,9 +27,9 @@ TEST_F(Popup, GatePinsAndTheFlipFlopsJAndKTakeANegation)
     const int flipFlop = Place(ElementType::FlipFlop, 20, 10);
     const int inverter = Place(ElementType::Inverter, 30, 10);
     const PinPos negated = In(gate, 1);
-    s.P(negated.X, negated.Y).Marker = -1;
+    s.circuit.P(negated.X, negated.Y).Marker = -1;
     const PinPos negatedQ = Out(flipFlop, 0);
-    s.P(negatedQ.X, negatedQ.Y).Marker = -1;
+    s.circuit.P(negatedQ.X, negatedQ.Y).Marker = -1;
 
     const PopupItems onlyDelete{true, false, false, false, false};
     const PopupItems negate{true, true, true, false, false};

@@ -22,14 +22,14 @@ protected:
     // from x, or down column x from y.
     void Component(int x, int y, bool down)
     {
-        const int16_t n = static_cast<int16_t>(s.ElementCount() + 1);
-        s.Elements.resize(static_cast<size_t>(n) + 1);
-        ElementRecord& e = s.Elements[static_cast<size_t>(n)];
+        const int16_t n = static_cast<int16_t>(s.circuit.ElementCount() + 1);
+        s.circuit.Elements.resize(static_cast<size_t>(n) + 1);
+        ElementRecord& e = s.circuit.Elements[static_cast<size_t>(n)];
         e.Type = ElementType::LED;
         e.SelfIndex = n;
         e.InPinList = QStringLiteral("X%1Y%2:").arg(x).arg(y);
         for (int i = 0; i < 2; ++i) {
-            GridCell& cell = s.P(down ? x : x + i, down ? y + i : y);
+            GridCell& cell = s.circuit.P(down ? x : x + i, down ? y + i : y);
             cell.Type = ElementType::LED;
             cell.ElementNr = n;
         }
@@ -37,9 +37,9 @@ protected:
     Cells Conductors() const
     {
         Cells cells;
-        for (int x = 0; x <= s.MaxX; ++x)
-            for (int y = 0; y <= s.MaxY; ++y)
-                if (s.P(x, y).Type == ElementType::Conductor)
+        for (int x = 0; x <= s.circuit.MaxX; ++x)
+            for (int y = 0; y <= s.circuit.MaxY; ++y)
+                if (s.circuit.P(x, y).Type == ElementType::Conductor)
                     cells.insert({x, y});
         return cells;
     }
@@ -141,8 +141,8 @@ TEST_F(Band, TheSecondLegStartsOnlyFromAFreeCorner)
     Component(6, 2, false); // the first leg ends on its pin
     Drag({{2, 2}, {8, 2}, {8, 6}});
     EXPECT_EQ(Conductors(), Row(2, 5, 2));
-    EXPECT_NE(s.P(6, 2).ConLeft, 0) << "the leg reaches the pin";
-    EXPECT_EQ(s.P(6, 3).Type, ElementType::Empty);
+    EXPECT_NE(s.circuit.P(6, 2).ConLeft, 0) << "the leg reaches the pin";
+    EXPECT_EQ(s.circuit.P(6, 3).Type, ElementType::Empty);
 }
 
 } // namespace

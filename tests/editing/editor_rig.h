@@ -9,7 +9,7 @@
 
 #include "editing/worksheet_editor.h"
 #include "model/geometry.h"
-#include "model/new_file.h"
+#include "placement/document/new_file.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
 #include "placement/placement_context.h"
@@ -22,8 +22,8 @@ protected:
     EditorRig() : g(s, &surface), undo(s), c{s, undo, nullptr}, editor(c, nullptr)
     {
         w.Attach(s);
-        s.MaxX = 40;
-        s.MaxY = 30;
+        s.circuit.MaxX = 40;
+        s.circuit.MaxY = 30;
         InitArbeitsfeld(s);
     }
     ~EditorRig() override { s.ports = Ports{}; }
@@ -63,13 +63,13 @@ protected:
         Tool(tool);
         s.PlaceOrientation = orientation;
         Click(x, y);
-        return s.ElementCount();
+        return s.circuit.ElementCount();
     }
     // A conductor along row y from x1 to x2.
     void Run(int x1, int x2, int y)
     {
         for (int x = x1; x <= x2; ++x) {
-            GridCell& cell = s.P(x, y);
+            GridCell& cell = s.circuit.P(x, y);
             cell.Type = ElementType::Conductor;
             cell.ConLeft = x > x1 ? kTrue : kFalse;
             cell.ConRight = x < x2 ? kTrue : kFalse;
@@ -79,9 +79,9 @@ protected:
     std::set<std::pair<int, int>> CellsOf(int n) const
     {
         std::set<std::pair<int, int>> cells;
-        for (int x = 0; x <= s.MaxX; ++x)
-            for (int y = 0; y <= s.MaxY; ++y)
-                if (s.P(x, y).ElementNr == n && s.P(x, y).Type > ElementType::Conductor)
+        for (int x = 0; x <= s.circuit.MaxX; ++x)
+            for (int y = 0; y <= s.circuit.MaxY; ++y)
+                if (s.circuit.P(x, y).ElementNr == n && s.circuit.P(x, y).Type > ElementType::Conductor)
                     cells.insert({x, y});
         return cells;
     }

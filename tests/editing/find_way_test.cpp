@@ -26,29 +26,29 @@ TEST_F(FindWayTest, APathGoesAlongTheRowThenTheColumnAndStopsAtAComponent)
         SCOPED_TRACE(c.what);
         InitArbeitsfeld(s);
         if (c.blockX >= 0)
-            s.P(c.blockX, c.blockY).Type = ElementType::AND;
+            s.circuit.P(c.blockX, c.blockY).Type = ElementType::AND;
         if (c.crossing)
             for (int y = 1; y <= 3; ++y) {
-                s.P(4, y).Type = ElementType::Conductor;
-                s.P(4, y).ConUp = y > 1 ? kTrue : kFalse;
-                s.P(4, y).ConDown = y < 3 ? kTrue : kFalse;
+                s.circuit.P(4, y).Type = ElementType::Conductor;
+                s.circuit.P(4, y).ConUp = y > 1 ? kTrue : kFalse;
+                s.circuit.P(4, y).ConDown = y < 3 ? kTrue : kFalse;
             }
         EXPECT_EQ(FindWay(s, 2, 2, 6, 5, false), c.reached);
-        EXPECT_EQ(s.P(2, 2).Type, ElementType::Empty) << "a trial changes nothing";
+        EXPECT_EQ(s.circuit.P(2, 2).Type, ElementType::Empty) << "a trial changes nothing";
         EXPECT_EQ(FindWay(s, 2, 2, 6, 5, true), c.reached);
-        EXPECT_TRUE(s.P(2, 2).ConRight) << "the first step is along the row";
-        EXPECT_EQ(s.P(2, 2).Type, ElementType::Conductor);
+        EXPECT_TRUE(s.circuit.P(2, 2).ConRight) << "the first step is along the row";
+        EXPECT_EQ(s.circuit.P(2, 2).Type, ElementType::Conductor);
         if (c.reached) {
-            EXPECT_TRUE(s.P(6, 2).ConLeft && s.P(6, 2).ConDown && !s.P(6, 2).ConRight);
-            EXPECT_TRUE(s.P(6, 5).ConUp);
-            EXPECT_EQ(s.P(4, 2).ConUp != 0, c.crossing);
-            EXPECT_TRUE(s.P(4, 2).ConLeft && s.P(4, 2).ConRight);
+            EXPECT_TRUE(s.circuit.P(6, 2).ConLeft && s.circuit.P(6, 2).ConDown && !s.circuit.P(6, 2).ConRight);
+            EXPECT_TRUE(s.circuit.P(6, 5).ConUp);
+            EXPECT_EQ(s.circuit.P(4, 2).ConUp != 0, c.crossing);
+            EXPECT_TRUE(s.circuit.P(4, 2).ConLeft && s.circuit.P(4, 2).ConRight);
         }
     }
     InitArbeitsfeld(s);
     EXPECT_TRUE(FindWay(s, 3, 3, 3, 3, true)) << "start and target coincide";
-    s.P(5, 3).Type = ElementType::Conductor;
-    s.P(5, 3).ConLeft = s.P(5, 3).ConRight = kTrue;
+    s.circuit.P(5, 3).Type = ElementType::Conductor;
+    s.circuit.P(5, 3).ConLeft = s.circuit.P(5, 3).ConRight = kTrue;
     EXPECT_FALSE(FindWay(s, 3, 3, 8, 3, false)) << "a conductor along the row is no crossing";
 }
 
@@ -84,7 +84,7 @@ TEST_F(FindWayTest, AStraightPathIsBlockedByTheComponentItLeadsInto)
     int16_t at = 0;
     s.CursorY = 2;
     EXPECT_TRUE(ElementOnWayV(s, 20, static_cast<int16_t>(ix + 1), &at));
-    EXPECT_EQ(s.P(ix + 1, at).ElementNr, gate);
+    EXPECT_EQ(s.circuit.P(ix + 1, at).ElementNr, gate);
     s.CursorY = 28;
     EXPECT_FALSE(ElementOnWayV(s, 20, static_cast<int16_t>(ix + 1)));
 }

@@ -63,7 +63,7 @@ TEST_F(Labels, APressOpensTheBoxForANewLabelOrTheOneUnderIt)
     EXPECT_EQ(std::pair(box().X, box().Y), std::pair(int16_t{5}, int16_t{5}));
     EXPECT_GT(changes, 0);
     ASSERT_TRUE(editor.CommitLabel(QStringLiteral("wide label")));
-    const int16_t n = s.ElementCount();
+    const int16_t n = s.circuit.ElementCount();
     EXPECT_FALSE(box().Visible);
 
     // A press on a later cell of the label edits it from its first cell.
@@ -80,7 +80,7 @@ TEST_F(Labels, APressOpensTheBoxForANewLabelOrTheOneUnderIt)
     s.CursorY = 12;
     labels().ChangeBeschriftung(QStringLiteral("EDIT"));
     EXPECT_FALSE(box().Visible);
-    s.P(22, 12).ElementNr = n;
+    s.circuit.P(22, 12).ElementNr = n;
     labels().ChangeBeschriftung(QStringLiteral("CREATE"));
     EXPECT_FALSE(box().Visible);
 }
@@ -89,23 +89,23 @@ TEST_F(Labels, CommittingCreatesOrChangesTheLabelAndTellsTheWindow)
 {
     EXPECT_FALSE(Type(5, 5, QStringLiteral(";"))) << "nothing left of the text";
     EXPECT_FALSE(box().Visible);
-    EXPECT_EQ(s.ElementCount(), 0);
+    EXPECT_EQ(s.circuit.ElementCount(), 0);
 
     s.FileSaved = kTrue;
     ASSERT_TRUE(Type(5, 5, QStringLiteral("a;b")));
-    ASSERT_EQ(s.ElementCount(), 1);
-    EXPECT_EQ(s.Elements[1].Label, QStringLiteral("ab"));
-    EXPECT_EQ(s.Elements[1].InPinList, QStringLiteral("X5Y5:"));
+    ASSERT_EQ(s.circuit.ElementCount(), 1);
+    EXPECT_EQ(s.circuit.Elements[1].Label, QStringLiteral("ab"));
+    EXPECT_EQ(s.circuit.Elements[1].InPinList, QStringLiteral("X5Y5:"));
     EXPECT_EQ(s.FileSaved, kFalse);
-    EXPECT_EQ(s.P(5, 5).Type, ElementType::TextLabel);
+    EXPECT_EQ(s.circuit.P(5, 5).Type, ElementType::TextLabel);
     EXPECT_EQ(w.displayedLabels.back(), (std::pair<int16_t, QString>{1, QString()}));
 
     // Editing may cover the label's own cells.
     Click(5, 5);
     ASSERT_TRUE(box().Edit);
     EXPECT_TRUE(editor.CommitLabel(QStringLiteral("ba")));
-    EXPECT_EQ(s.Elements[1].Label, QStringLiteral("ba"));
-    EXPECT_EQ(s.ElementCount(), 1);
+    EXPECT_EQ(s.circuit.Elements[1].Label, QStringLiteral("ba"));
+    EXPECT_EQ(s.circuit.ElementCount(), 1);
     EXPECT_EQ(w.displayedLabels.back(), (std::pair<int16_t, QString>{1, QStringLiteral("ab")}));
 
     // A committed box does not commit twice.

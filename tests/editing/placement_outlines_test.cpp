@@ -29,12 +29,13 @@ struct Box {
 
 class PlacementOutlines : public EditorRig {
 protected:
+    OutlineScale Scale() const { return {s.CellSize, s.GridMode}; }
     // The cells whose centres an outline holds, edges included.
     Cells Inside(const OutlineRect& r) const
     {
         Cells cells;
-        for (int x = 0; x <= s.MaxX; ++x)
-            for (int y = 0; y <= s.MaxY; ++y)
+        for (int x = 0; x <= s.circuit.MaxX; ++x)
+            for (int y = 0; y <= s.circuit.MaxY; ++y)
                 if (r.Left <= Px(x) && Px(x) <= r.Left + r.Width && r.Top <= Px(y) && Px(y) <= r.Top + r.Height)
                     cells.insert({x, y});
         return cells;
@@ -59,7 +60,7 @@ void ExpectNear(const OutlineRect& a, const OutlineRect& b)
     EXPECT_DOUBLE_EQ(a.Height, b.Height);
 }
 
-using Outline = std::function<OutlineRect(const ProgramState&, OutlineSpot)>;
+using Outline = std::function<OutlineRect(OutlineScale, OutlineSpot)>;
 
 struct OutlinedTool {
     const char* name;
@@ -68,11 +69,11 @@ struct OutlinedTool {
 };
 
 const OutlinedTool kTools[] = {
-    {"AND", ElementType::AND, [](const ProgramState& s, OutlineSpot a) { return ShowRahmenAndOrXor(s, a, 2); }},
-    {"OR", ElementType::OR, [](const ProgramState& s, OutlineSpot a) { return ShowRahmenAndOrXor(s, a, 2); }},
-    {"XOR", ElementType::XOR, [](const ProgramState& s, OutlineSpot a) { return ShowRahmenAndOrXor(s, a, 2); }},
+    {"AND", ElementType::AND, [](OutlineScale z, OutlineSpot a) { return ShowRahmenAndOrXor(z, a, 2); }},
+    {"OR", ElementType::OR, [](OutlineScale z, OutlineSpot a) { return ShowRahmenAndOrXor(z, a, 2); }},
+    {"XOR", ElementType::XOR, [](OutlineScale z, OutlineSpot a) { return ShowRahmenAndOrXor(z, a, 2); }},
     {"tri-state", ElementType::TriState,
-     [](const ProgramState& s, OutlineSpot a) { return ShowRahmenAndOrXor(s, a, 2); }},
+     [](OutlineScale z, OutlineSpot a) { return ShowRahmenAndOrXor(z, a, 2); }},
     {"inverter", ElementType::Inverter, ShowRahmenInverter},
     {"clock", ElementType::ClockGenerator, ShowRahmenTimer},
     {"half adder", ElementType::HalfAdder, ShowRahmenTimer},
@@ -81,7 +82,7 @@ const OutlinedTool kTools[] = {
     {"flip-flop", ElementType::FlipFlop, ShowRahmenFlipFlop},
     {"shift register", ElementType::ShiftRegister, ShowRahmenSRegister},
     {"seven-segment", ElementType::SevenSegment,
-     [](const ProgramState& s, OutlineSpot a) { return ShowRahmenIC(s, a, 4, 4); }},
+     [](OutlineScale z, OutlineSpot a) { return ShowRahmenIC(z, a, 4, 4); }},
 };
 
 // At 100 % the outline shows exactly the cells the component takes when the
@@ -91,12 +92,12 @@ TEST_F(PlacementOutlines, EachOutlineHoldsTheCellsItsComponentTakes)
     for (uint8_t o = Orientation::Left; o <= Orientation::Down; ++o)
         for (const OutlinedTool& tool : kTools) {
             SCOPED_TRACE(testing::Message() << tool.name << " " << Name(o));
-            const Cells shown = Inside(tool.outline(s, OutlineSpot{20, 15, o}));
+            const Cells shown = Inside(tool.outline(Scale(), OutlineSpot{20, 15, o}));
             const int n = Place(tool.type, 20, 15, o);
             ASSERT_EQ(n, 1);
             EXPECT_EQ(shown, CellsOf(n));
             undo.Undo(c);
-            ASSERT_EQ(s.ElementCount(), 0);
+            ASSERT_EQ(s.circuit.ElementCount(), 0);
         }
 }
 
@@ -109,7 +110,7 @@ TEST_F(PlacementOutlines, TheDecoderTrapeziumSpansItsCellsWithTheWideSideAtTheOu
         {Orientation::Left, 18, 15}, {Orientation::Right, 22, 15}, {Orientation::Up, 20, 13}, {Orientation::Down, 20, 17}};
     for (const Case& k : cases) {
         SCOPED_TRACE(Name(k.orientation));
-        const auto sides = ShowRahmenDecoder(s, OutlineSpot{20, 15, k.orientation});
+        const auto sides = ShowRahmenDecoder(Scale(), OutlineSpot{20, 15, k.orientation});
         Box shown;
         for (const OutlineSegment& l : sides) {
             shown.Add(PixelToGrid(s, static_cast<int16_t>(l.X1)), PixelToGrid(s, static_cast<int16_t>(l.Y1)));
@@ -143,9 +144,9 @@ TEST_F(PlacementOutlines, OutlinesFollowTheAnchorCellByCell)
         for (uint8_t o = Orientation::Left; o <= Orientation::Down; ++o)
             for (const OutlinedTool& tool : kTools) {
                 SCOPED_TRACE(testing::Message() << tool.name << " " << Name(o) << " zoom " << zoom);
-                const OutlineRect at = tool.outline(s, OutlineSpot{20, 15, o});
-                const OutlineRect right = tool.outline(s, OutlineSpot{21, 15, o});
-                const OutlineRect below = tool.outline(s, OutlineSpot{20, 16, o});
+                const OutlineRect at = tool.outline(Scale(), OutlineSpot{20, 15, o});
+                const OutlineRect right = tool.outline(Scale(), OutlineSpot{21, 15, o});
+                const OutlineRect below = tool.outline(Scale(), OutlineSpot{20, 16, o});
                 ExpectNear(right, OutlineRect{at.Left + cell, at.Top, at.Width, at.Height});
                 ExpectNear(below, OutlineRect{at.Left, at.Top + cell, at.Width, at.Height});
             }
@@ -158,10 +159,10 @@ TEST_F(PlacementOutlines, AGateOutlineGrowsByACellPerInputAndTwoInputsTakeThree)
         SCOPED_TRACE(Name(o));
         const bool across = o == Orientation::Left || o == Orientation::Right;
         const OutlineSpot at{20, 15, o};
-        EXPECT_EQ(ShowRahmenAndOrXor(s, at, 2), ShowRahmenAndOrXor(s, at, 3));
+        EXPECT_EQ(ShowRahmenAndOrXor(Scale(), at, 2), ShowRahmenAndOrXor(Scale(), at, 3));
         for (int n = 3; n < 15; ++n) {
-            const OutlineRect fewer = ShowRahmenAndOrXor(s, at, n);
-            const OutlineRect more = ShowRahmenAndOrXor(s, at, n + 1);
+            const OutlineRect fewer = ShowRahmenAndOrXor(Scale(), at, n);
+            const OutlineRect more = ShowRahmenAndOrXor(Scale(), at, n + 1);
             EXPECT_EQ(more.Left, fewer.Left);
             EXPECT_EQ(more.Top, fewer.Top);
             EXPECT_EQ(more.Width - fewer.Width, across ? 0 : 14) << n;
@@ -179,7 +180,7 @@ TEST_F(PlacementOutlines, AnICOutlineIsCentredOnTheAnchorRow)
     for (const Case& k : cases) {
         SCOPED_TRACE(testing::Message() << k.w << "x" << k.h);
         Box shown;
-        for (const auto& [x, y] : Inside(ShowRahmenIC(s, OutlineSpot{20, 15}, k.w, k.h)))
+        for (const auto& [x, y] : Inside(ShowRahmenIC(Scale(), OutlineSpot{20, 15}, k.w, k.h)))
             shown.Add(x, y);
         EXPECT_EQ(shown, (Box{20, k.top, 20 + k.w, k.top + k.h}));
     }
@@ -195,11 +196,11 @@ TEST_F(PlacementOutlines, TheToolsOutlineFollowsThePointerAndHidesOverAComponent
     ASSERT_TRUE(ShowPlacementOutline(s, o));
     EXPECT_TRUE(o.picRahmen.Visible);
     EXPECT_FALSE(s.TwoInputGate);
-    const OutlineRect four = ShowRahmenAndOrXor(s, OutlineSpot{10, 10}, 4);
+    const OutlineRect four = ShowRahmenAndOrXor(Scale(), OutlineSpot{10, 10}, 4);
     EXPECT_EQ((OutlineRect{o.picRahmen.Left, o.picRahmen.Top, o.picRahmen.Width, o.picRahmen.Height}), four);
 
     s.GateInputsText = QStringLiteral("2");
-    s.P(10, 10).Type = ElementType::AND;
+    s.circuit.P(10, 10).Type = ElementType::AND;
     ASSERT_TRUE(ShowPlacementOutline(s, o));
     EXPECT_TRUE(s.TwoInputGate);
     EXPECT_FALSE(o.picRahmen.Visible) << "the cell is taken";

@@ -7,6 +7,7 @@
 #include "editing/selection.h"
 #include "editor_rig.h"
 #include "placement/clsUndo.h"
+#include "placement/element_bounds.h"
 
 namespace {
 
@@ -119,16 +120,16 @@ TEST_F(Selecting, DeletingRemovesEverySelectedComponentAndKeepsTheOthersNumbered
     sel().SelectObject(1);
     sel().SelectObject(3);
     sel().DeleteObjects();
-    EXPECT_EQ(s.ElementCount(), 1);
+    EXPECT_EQ(s.circuit.ElementCount(), 1);
     EXPECT_EQ(CellsOf(1), middle) << "the middle gate is number 1 now";
-    EXPECT_EQ(s.P(10, 10).Type, ElementType::Empty);
-    EXPECT_EQ(s.P(30, 10).Type, ElementType::Empty);
+    EXPECT_EQ(s.circuit.P(10, 10).Type, ElementType::Empty);
+    EXPECT_EQ(s.circuit.P(30, 10).Type, ElementType::Empty);
     EXPECT_EQ(sel().SelCount(), 0);
     // The highest went first: one undo step brings back the first gate.
     undo.Undo(c);
-    EXPECT_EQ(s.ElementCount(), 2);
-    EXPECT_EQ(s.P(10, 10).Type, ElementType::AND);
-    EXPECT_EQ(s.P(30, 10).Type, ElementType::Empty);
+    EXPECT_EQ(s.circuit.ElementCount(), 2);
+    EXPECT_EQ(s.circuit.P(10, 10).Type, ElementType::AND);
+    EXPECT_EQ(s.circuit.P(30, 10).Type, ElementType::Empty);
 }
 
 } // namespace

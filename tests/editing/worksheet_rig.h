@@ -77,6 +77,13 @@ protected:
         Send(QEvent::MouseButtonDblClick, At(x, y), Qt::LeftButton, Qt::LeftButton);
         Release(x, y);
     }
+    // The first pin of a pin list.
+    static QPoint FirstPin(const QString& list)
+    {
+        const QString pin = list.section(QLatin1Char(':'), 0, 0);
+        const int y = static_cast<int>(pin.indexOf(QLatin1Char('Y')));
+        return {pin.mid(1, y - 1).toInt(), pin.mid(y + 1).toInt()};
+    }
     void Tool(uint8_t t)
     {
         s.ToolMode = ToolFor(t);

@@ -36,14 +36,7 @@ protected:
         QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdOn")), Qt::LeftButton);
         ASSERT_EQ(s.ToolMode, ToolCode::SimulationRunning);
     }
-    // The first pin of a pin list.
-    static QPoint FirstPin(const QString& list)
-    {
-        const QString pin = list.section(QLatin1Char(':'), 0, 0);
-        const int y = static_cast<int>(pin.indexOf(QLatin1Char('Y')));
-        return {pin.mid(1, y - 1).toInt(), pin.mid(y + 1).toInt()};
-    }
-    const GridCell& Field(int x, int y) const { return s.Levels[0].Field(x, y); }
+    const GridCell& Field(int x, int y) const { return s.circuit.Levels[0].Field(x, y); }
 };
 
 TEST_F(WorksheetSimulation, AClickOpensAnICAndTheRightButtonGoesBackUp)
@@ -57,7 +50,7 @@ TEST_F(WorksheetSimulation, AClickOpensAnICAndTheRightButtonGoesBackUp)
                                 ics + QLatin1String(name)));
     s.Verzeichnisse = {dir.path() + QLatin1Char('/'), ics, dir.path() + QLatin1Char('/')};
     Open(QStringLiteral(GATREL_TEST_DATA "/nested_ics.gtr"));
-    ASSERT_EQ(s.MaxX, 30);
+    ASSERT_EQ(s.circuit.MaxX, 30);
     Power();
 
     struct Step {
@@ -82,12 +75,12 @@ TEST_F(WorksheetSimulation, AClickOpensAnICAndTheRightButtonGoesBackUp)
         Click(st.x, st.y, st.button);
         EXPECT_EQ(s.CurrentLevel, st.level);
         EXPECT_EQ(s.engine.InnerLevelShown != 0, st.level != 0);
-        EXPECT_EQ(s.MaxX, st.maxX);
-        EXPECT_EQ(s.MaxY, st.maxY);
+        EXPECT_EQ(s.circuit.MaxX, st.maxX);
+        EXPECT_EQ(s.circuit.MaxY, st.maxY);
     }
     // Nothing was removed by the right button, and nothing marked as changed.
-    EXPECT_EQ(s.ElementCount(), 2);
-    EXPECT_EQ(s.P(5, 5).Type, ElementType::IC);
+    EXPECT_EQ(s.circuit.ElementCount(), 2);
+    EXPECT_EQ(s.circuit.P(5, 5).Type, ElementType::IC);
     EXPECT_EQ(s.FileSaved, kTrue);
 
     // While a propagation runs an IC does not open.
@@ -104,13 +97,13 @@ TEST_F(WorksheetSimulation, AClickOnAShiftRegisterStageTogglesIt)
     s.PlaceOrientation = Orientation::Right;
     Tool(ElementType::ShiftRegister);
     Click(10, 10);
-    ASSERT_EQ(s.ElementCount(), 1);
-    const QPoint out = FirstPin(s.Elements[1].OutPinList);
+    ASSERT_EQ(s.circuit.ElementCount(), 1);
+    const QPoint out = FirstPin(s.circuit.Elements[1].OutPinList);
     Tool(ElementType::Conductor);
     Drag({{out.x(), out.y()}, {out.x() + 6, out.y()}});
-    ASSERT_EQ(s.P(out.x() + 6, out.y()).Type, ElementType::Conductor);
+    ASSERT_EQ(s.circuit.P(out.x() + 6, out.y()).Type, ElementType::Conductor);
     Power();
-    const ElementRecord& reg = s.Levels[0].Elements[1];
+    const ElementRecord& reg = s.circuit.Levels[0].Elements[1];
 
     // Stage 4 of the first register sits next to its output and drives it.
     Click(out.x() - 1, out.y());
@@ -127,7 +120,7 @@ TEST_F(WorksheetSimulation, AClickOnAShiftRegisterStageTogglesIt)
     const auto before = reg.StageWords;
     Click(out.x() - 2, out.y());
     EXPECT_EQ(reg.StageWords, before);
-    EXPECT_EQ(s.ElementCount(), 1);
+    EXPECT_EQ(s.circuit.ElementCount(), 1);
 }
 
 TEST_F(WorksheetSimulation, TheSpaceBarPausesARunAndContinuesIt)
@@ -181,24 +174,24 @@ TEST_F(WorksheetSimulation, DeletingASelectionFindsEachComponentByItsCells)
     Tool(ElementType::AND);
     for (int x : {5, 15, 25})
         Click(x, 5);
-    ASSERT_EQ(s.ElementCount(), 3);
+    ASSERT_EQ(s.circuit.ElementCount(), 3);
     // An IC without connectors, a record that no cell carries, and an LED at (0, 0).
-    s.Elements.resize(7);
-    s.Elements[4].Type = ElementType::IC;
-    s.Elements[4].SelfIndex = 4;
+    s.circuit.Elements.resize(7);
+    s.circuit.Elements[4].Type = ElementType::IC;
+    s.circuit.Elements[4].SelfIndex = 4;
     for (int x = 5; x <= 8; ++x)
         for (int y = 15; y <= 18; ++y) {
-            s.P(x, y).Type = ElementType::IC;
-            s.P(x, y).ElementNr = 4;
+            s.circuit.P(x, y).Type = ElementType::IC;
+            s.circuit.P(x, y).ElementNr = 4;
         }
-    s.Elements[5] = s.Elements[3];
-    s.Elements[5].SelfIndex = 5;
-    s.Elements[6].Type = ElementType::LED;
-    s.Elements[6].SelfIndex = 6;
-    s.Elements[6].InPinList = QStringLiteral("X0Y0:");
+    s.circuit.Elements[5] = s.circuit.Elements[3];
+    s.circuit.Elements[5].SelfIndex = 5;
+    s.circuit.Elements[6].Type = ElementType::LED;
+    s.circuit.Elements[6].SelfIndex = 6;
+    s.circuit.Elements[6].InPinList = QStringLiteral("X0Y0:");
     for (int x : {0, 1}) {
-        s.P(x, 0).Type = ElementType::LED;
-        s.P(x, 0).ElementNr = 6;
+        s.circuit.P(x, 0).Type = ElementType::LED;
+        s.circuit.P(x, 0).ElementNr = 6;
     }
 
     Tool(ElementType::Empty);
@@ -217,17 +210,17 @@ TEST_F(WorksheetSimulation, DeletingASelectionFindsEachComponentByItsCells)
     del->trigger();
     menu->hide();
 
-    EXPECT_EQ(s.P(6, 5).Type, ElementType::Empty);
-    EXPECT_EQ(s.P(6, 16).Type, ElementType::Empty);
-    EXPECT_EQ(s.P(15, 5).Type, ElementType::AND);
-    EXPECT_EQ(s.P(25, 5).Type, ElementType::AND);
-    EXPECT_EQ(s.P(0, 0).Type, ElementType::LED);
+    EXPECT_EQ(s.circuit.P(6, 5).Type, ElementType::Empty);
+    EXPECT_EQ(s.circuit.P(6, 16).Type, ElementType::Empty);
+    EXPECT_EQ(s.circuit.P(15, 5).Type, ElementType::AND);
+    EXPECT_EQ(s.circuit.P(25, 5).Type, ElementType::AND);
+    EXPECT_EQ(s.circuit.P(0, 0).Type, ElementType::LED);
     // The record without cells is left as it was; the others are renumbered.
-    ASSERT_EQ(s.ElementCount(), 4);
-    EXPECT_EQ(s.P(15, 5).ElementNr, 1);
-    EXPECT_EQ(s.P(25, 5).ElementNr, 2);
-    EXPECT_EQ(s.Elements[3].InPinList, s.Elements[2].InPinList);
-    EXPECT_EQ(s.P(0, 0).ElementNr, 4);
+    ASSERT_EQ(s.circuit.ElementCount(), 4);
+    EXPECT_EQ(s.circuit.P(15, 5).ElementNr, 1);
+    EXPECT_EQ(s.circuit.P(25, 5).ElementNr, 2);
+    EXPECT_EQ(s.circuit.Elements[3].InPinList, s.circuit.Elements[2].InPinList);
+    EXPECT_EQ(s.circuit.P(0, 0).ElementNr, 4);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "editing/worksheet_size.h"
-#include "model/new_file.h"
+#include "placement/document/new_file.h"
 #include "model/state.h"
 #include "support/fake_main_window.h"
 
@@ -11,11 +11,11 @@ namespace {
 struct Sheet {
     Sheet(int w = 50, int h = 30)
     {
-        s.MaxX = static_cast<int16_t>(w);
-        s.MaxY = static_cast<int16_t>(h);
+        s.circuit.MaxX = static_cast<int16_t>(w);
+        s.circuit.MaxY = static_cast<int16_t>(h);
         InitArbeitsfeld(s);
     }
-    void Occupy(int x, int y) { s.P(x, y).Type = ElementType::Conductor; }
+    void Occupy(int x, int y) { s.circuit.P(x, y).Type = ElementType::Conductor; }
     ProgramState s;
 };
 
@@ -48,8 +48,8 @@ TEST(SizeBoxes, EnterHoldsTheBoxToItsLimitsAndAppliesBoth)
         SCOPED_TRACE(c.name);
         Sheet sheet;
         EXPECT_EQ(CommitSizeBox(sheet.s, c.in, c.which), c.out);
-        EXPECT_EQ(sheet.s.MaxX, c.maxX);
-        EXPECT_EQ(sheet.s.MaxY, c.maxY);
+        EXPECT_EQ(sheet.s.circuit.MaxX, c.maxX);
+        EXPECT_EQ(sheet.s.circuit.MaxY, c.maxY);
     }
 }
 
@@ -79,12 +79,12 @@ TEST(SizeBoxes, UpDownStepsByFiveWithinTheLimits)
         const SizeBoxTexts out = StepSizeBox(sheet.s, {c.box, "30"}, SizeBox::Width, c.step);
         EXPECT_EQ(out.txtX, c.shown);
         EXPECT_EQ(out.txtY, QStringLiteral("30"));
-        EXPECT_EQ(sheet.s.MaxX, c.maxX);
+        EXPECT_EQ(sheet.s.circuit.MaxX, c.maxX);
     }
     Sheet sheet;
     const SizeBoxTexts out = StepSizeBox(sheet.s, {"50", "30"}, SizeBox::Height, 5);
     EXPECT_EQ(out, (SizeBoxTexts{"50", "35"}));
-    EXPECT_EQ(sheet.s.MaxY, 35);
+    EXPECT_EQ(sheet.s.circuit.MaxY, 35);
 }
 
 TEST(SizeBoxes, AShrinkIsRaisedToKeepTheOccupiedCells)
@@ -94,39 +94,39 @@ TEST(SizeBoxes, AShrinkIsRaisedToKeepTheOccupiedCells)
     sheet.Occupy(3, 24);
     EXPECT_EQ(StepSizeBox(sheet.s, {"50", "30"}, SizeBox::Width, -5), (SizeBoxTexts{"45", "30"}));
     EXPECT_EQ(StepSizeBox(sheet.s, {"45", "30"}, SizeBox::Width, -5), (SizeBoxTexts{"45", "30"}));
-    EXPECT_EQ(sheet.s.MaxX, 45);
+    EXPECT_EQ(sheet.s.circuit.MaxX, 45);
     EXPECT_EQ(CommitSizeBox(sheet.s, {"45", "20"}, SizeBox::Height), (SizeBoxTexts{"45", "25"}));
-    EXPECT_EQ(sheet.s.MaxY, 25);
+    EXPECT_EQ(sheet.s.circuit.MaxY, 25);
     EXPECT_EQ(CommitSizeBox(sheet.s, {"45", "26"}, SizeBox::Height), (SizeBoxTexts{"45", "26"}));
-    EXPECT_EQ(sheet.s.P(44, 5).Type, ElementType::Conductor);
-    EXPECT_EQ(sheet.s.P(3, 24).Type, ElementType::Conductor);
+    EXPECT_EQ(sheet.s.circuit.P(44, 5).Type, ElementType::Conductor);
+    EXPECT_EQ(sheet.s.circuit.P(3, 24).Type, ElementType::Conductor);
 
     // An occupied last row keeps the current height.
     Sheet full;
     full.Occupy(7, 30);
     EXPECT_EQ(CommitSizeBox(full.s, {"50", "15"}, SizeBox::Height), (SizeBoxTexts{"50", "30"}));
-    EXPECT_EQ(full.s.MaxY, 30);
-    EXPECT_EQ(full.s.P(7, 30).Type, ElementType::Conductor);
+    EXPECT_EQ(full.s.circuit.MaxY, 30);
+    EXPECT_EQ(full.s.circuit.P(7, 30).Type, ElementType::Conductor);
 }
 
 TEST(SizeBoxes, ResizingKeepsEveryCellAndDropsTheOldSpareColumn)
 {
     Sheet sheet(10, 10);
     for (int x = 0; x <= 10; ++x)
-        sheet.s.P(x, 4).Type = ElementType::Conductor;
-    sheet.s.P(10, 4).ConRight = kTrue;
-    sheet.s.P(11, 4).Type = ElementType::Conductor; // spare column
-    sheet.s.P(3, 4).ElementNr = 7;
+        sheet.s.circuit.P(x, 4).Type = ElementType::Conductor;
+    sheet.s.circuit.P(10, 4).ConRight = kTrue;
+    sheet.s.circuit.P(11, 4).Type = ElementType::Conductor; // spare column
+    sheet.s.circuit.P(3, 4).ElementNr = 7;
     FakeMainWindow window;
     window.Attach(sheet.s);
     EXPECT_EQ(CommitSizeBox(sheet.s, {"200", "200"}, SizeBox::Width), (SizeBoxTexts{"200", "200"}));
-    EXPECT_EQ(sheet.s.P.UBoundX(), 201);
+    EXPECT_EQ(sheet.s.circuit.P.UBoundX(), 201);
     for (int x = 0; x <= 10; ++x)
-        EXPECT_EQ(sheet.s.P(x, 4).Type, ElementType::Conductor) << x;
-    EXPECT_EQ(sheet.s.P(10, 4).ConRight, kTrue);
-    EXPECT_EQ(sheet.s.P(3, 4).ElementNr, 7);
-    EXPECT_EQ(sheet.s.P(11, 4), GridCell{});
-    EXPECT_EQ(sheet.s.P(150, 150), GridCell{});
+        EXPECT_EQ(sheet.s.circuit.P(x, 4).Type, ElementType::Conductor) << x;
+    EXPECT_EQ(sheet.s.circuit.P(10, 4).ConRight, kTrue);
+    EXPECT_EQ(sheet.s.circuit.P(3, 4).ElementNr, 7);
+    EXPECT_EQ(sheet.s.circuit.P(11, 4), GridCell{});
+    EXPECT_EQ(sheet.s.circuit.P(150, 150), GridCell{});
     sheet.s.ports = Ports{};
 }
 

@@ -25,20 +25,13 @@ protected:
             calls << QStringLiteral("help %1|%2|picGrid|0").arg(help.headline, help.body);
         };
     }
-    int PlaceAnd(int x, int y)
-    {
-        s.ToolMode = ToolCode::AND;
-        Click(x, y);
-        return s.ElementCount();
-    }
-
     QStringList calls;
 };
 
 TEST_F(WorksheetTools, ALeftClickInTheICViewStartsTheSearchAfreshAndCreatesAConnector)
 {
     Run(2, 6, 4);
-    const int gate = PlaceAnd(20, 10);
+    const int gate = Place(ElementType::AND, 20, 10);
     ASSERT_EQ(gate, 1);
     editor.SelectObject(1);
     s.ToolMode = ToolCode::ICDefinitionView;
@@ -55,13 +48,13 @@ TEST_F(WorksheetTools, ALeftClickInTheICViewStartsTheSearchAfreshAndCreatesAConn
     Click(10, 20);
     Click(20, 10);
     EXPECT_EQ(calls, (QStringList{"start 0 0", "create 10 20"}));
-    EXPECT_EQ(s.ElementCount(), 1) << "nothing placed";
+    EXPECT_EQ(s.circuit.ElementCount(), 1) << "nothing placed";
 }
 
 TEST_F(WorksheetTools, ARightClickInTheICViewRemovesOnlyAConnector)
 {
     Run(2, 6, 4);
-    s.P(2, 4).ICConnector = 3;
+    s.circuit.P(2, 4).ICConnector = 3;
     s.ToolMode = ToolCode::ICDefinitionView;
     Click(2, 4, 2);
     EXPECT_EQ(calls, (QStringList{"delete 2 4"}));
@@ -70,7 +63,7 @@ TEST_F(WorksheetTools, ARightClickInTheICViewRemovesOnlyAConnector)
     Click(4, 4, 2);
     Click(12, 12, 2);
     EXPECT_TRUE(calls.isEmpty()) << calls.join(u',').toStdString();
-    EXPECT_EQ(s.P(6, 4).Type, ElementType::Conductor);
+    EXPECT_EQ(s.circuit.P(6, 4).Type, ElementType::Conductor);
     // Without the IC editor window's hooks the presses do nothing.
     editor.DeleteICAnschluss = nullptr;
     editor.CreateICAnschluss = nullptr;
@@ -82,8 +75,8 @@ TEST_F(WorksheetTools, ARightClickInTheICViewRemovesOnlyAConnector)
 TEST_F(WorksheetTools, ThePointerInTheICViewMarksOpenConductorEnds)
 {
     Run(2, 6, 4);
-    s.P(6, 4).Type = ElementType::Switch; // a switch at the open end
-    s.P(12, 12).Type = ElementType::Switch; // a switch on its own
+    s.circuit.P(6, 4).Type = ElementType::Switch; // a switch at the open end
+    s.circuit.P(12, 12).Type = ElementType::Switch; // a switch on its own
     s.ToolMode = ToolCode::ICDefinitionView;
     struct Case {
         int x, y, before, pointer;
@@ -119,7 +112,7 @@ TEST_F(WorksheetTools, ThePointerInTheICViewMarksOpenConductorEnds)
 TEST_F(WorksheetTools, QuickHelpShowsTheWorksheetTextAndChangesNothing)
 {
     Run(2, 6, 4);
-    const int gate = PlaceAnd(20, 10);
+    const int gate = Place(ElementType::AND, 20, 10);
     editor.SelectObject(static_cast<int16_t>(gate));
     s.ToolMode = ToolCode::QuickHelp;
     s.WorksheetMousePointer = w.worksheetMousePointer = 14;
@@ -128,16 +121,16 @@ TEST_F(WorksheetTools, QuickHelpShowsTheWorksheetTextAndChangesNothing)
                                         "und simuliert werden.|picGrid|0");
     EXPECT_EQ(calls, QStringList{help});
     EXPECT_EQ(w.worksheetMousePointer, 14) << "the question-mark pointer stays";
-    EXPECT_EQ(s.P(30, 20), GridCell{}) << "nothing placed";
+    EXPECT_EQ(s.circuit.P(30, 20), GridCell{}) << "nothing placed";
     EXPECT_EQ(editor.SelCount(), 0);
     EXPECT_EQ(s.ToolMode, ToolCode::QuickHelp);
     Click(4, 4);
     EXPECT_EQ(calls.size(), 2);
-    EXPECT_EQ(s.P(4, 4).Type, ElementType::Conductor);
+    EXPECT_EQ(s.circuit.P(4, 4).Type, ElementType::Conductor);
 
     // A component cell is explained too; neither other button removes anything.
     calls.clear();
-    s.P(4, 4).Marker = -1;
+    s.circuit.P(4, 4).Marker = -1;
     Click(20, 10);
     EXPECT_EQ(calls, QStringList{help});
     calls.clear();
@@ -145,9 +138,9 @@ TEST_F(WorksheetTools, QuickHelpShowsTheWorksheetTextAndChangesNothing)
     Click(4, 4, 2);
     Click(30, 20, 4);
     EXPECT_TRUE(calls.isEmpty()) << calls.join(u',').toStdString();
-    EXPECT_EQ(s.ElementCount(), 1);
-    EXPECT_EQ(s.P(20, 10).Type, ElementType::AND);
-    EXPECT_EQ(s.P(4, 4).Marker, -1);
+    EXPECT_EQ(s.circuit.ElementCount(), 1);
+    EXPECT_EQ(s.circuit.P(20, 10).Type, ElementType::AND);
+    EXPECT_EQ(s.circuit.P(4, 4).Marker, -1);
     EXPECT_FALSE(editor.st.MouseDownFlag);
 }
 

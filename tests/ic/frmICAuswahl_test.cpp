@@ -213,7 +213,7 @@ TEST_F(ICManager, ChoosingAnICMakesItTheToolWithPreviewNotesAndTree)
 {
     OpenManager();
     Choose("HALF");
-    EXPECT_EQ(s.ICName, "HALF");
+    EXPECT_EQ(s.circuit.ICName, "HALF");
     EXPECT_EQ(s.ToolMode, ToolCode::IC);
     EXPECT_TRUE(window.ToolbarButton("Toolbar2", "cmdIC")->isChecked());
     EXPECT_EQ(Find<QComboBox>("cmbIC")->currentText(), "HALF");
@@ -236,7 +236,7 @@ TEST_F(ICManager, ChoosingAnICMakesItTheToolWithPreviewNotesAndTree)
 
     // Placing works for a sound IC, and not for one whose nested IC is missing.
     ClickCell(10, 10);
-    ASSERT_EQ(s.ElementCount(), 1);
+    ASSERT_EQ(s.circuit.ElementCount(), 1);
     Choose("BAD");
     EXPECT_EQ(Tree(), (QStringList{"BAD<", "HALF<BAD", "(GONE)<BAD", LoadResString(2124) + "<",
                                    "GONE<" + LoadResString(2124)}));
@@ -246,7 +246,7 @@ TEST_F(ICManager, ChoosingAnICMakesItTheToolWithPreviewNotesAndTree)
     EXPECT_FALSE(manager->ToolbarButton("cmdBearbeiten")->isEnabled());
     EXPECT_FALSE(Find<QLabel>("lblICFehler")->isHidden());
     ClickCell(30, 20);
-    EXPECT_EQ(s.ElementCount(), 1);
+    EXPECT_EQ(s.circuit.ElementCount(), 1);
 
     // Chosen in the main window's chooser, the manager follows.
     QComboBox* box = Find<QComboBox>("cmbIC");
@@ -346,10 +346,10 @@ TEST_F(ICManager, DamagedDefinitionsAreRefusedNamingTheFileAndTheReason)
         EXPECT_FALSE(Find<QLabel>("lblICFehler")->isHidden());
 
         ASSERT_EQ(s.ToolMode, ToolCode::IC);
-        ASSERT_EQ(s.ICName, name);
+        ASSERT_EQ(s.circuit.ICName, name);
         qsizetype shown = dialogs.MessageTexts().size();
         ClickCell(10, 10);
-        EXPECT_EQ(s.ElementCount(), 0);
+        EXPECT_EQ(s.circuit.ElementCount(), 0);
         ASSERT_EQ(dialogs.MessageTexts().size(), shown + 1);
         EXPECT_TRUE(namesFileAndReason(LastMessage())) << LastMessage().toStdString();
         QFile::remove(Ic(name));
@@ -394,10 +394,11 @@ TEST_F(ICManager, DeleteNamesTheUsersAndTheWorksheetCircuit)
 
     // Placed on the worksheet, the IC's use by the circuit is named too.
     ClickCell(10, 10);
-    ASSERT_EQ(s.ElementCount(), 1);
+    ASSERT_EQ(s.circuit.ElementCount(), 1);
     dialogs.QueueMessageAnswer(MessageResult::Yes);
     manager->ToolbarButton("cmdLöschen")->trigger();
     EXPECT_TRUE(LastMessage().contains("worksheet"));
+    EXPECT_TRUE(LastMessage().contains("  - BAD\r\n  - FULL\r\n")) << "the users are still named";
     EXPECT_FALSE(QFile::exists(Ic("HALF")));
     EXPECT_EQ(Listed(), (QStringList{"BAD", "FULL"}));
     EXPECT_EQ(ChooserEntries(), (QStringList{"BAD", "FULL"}));
@@ -422,7 +423,7 @@ TEST_F(ICManager, AFileThatStaysIsReportedAndStaysListed)
         << dialogs.MessageTexts().join('|').toStdString();
     EXPECT_TRUE(QFile::exists(Ic("BAD")));
     EXPECT_EQ(Listed(), (QStringList{"BAD", "FULL", "HALF"}));
-    EXPECT_EQ(s.ICName, "BAD");
+    EXPECT_EQ(s.circuit.ICName, "BAD");
 }
 
 TEST_F(ICManager, DeletingTheLastICClearsChooserPreviewAndTool)
@@ -440,7 +441,7 @@ TEST_F(ICManager, DeletingTheLastICClearsChooserPreviewAndTool)
     EXPECT_EQ(MainNotes()->text(), "");
     EXPECT_EQ(manager->tvwSchachtelung->topLevelItemCount(), 0);
     EXPECT_EQ(manager->lblStatus->text(), "");
-    EXPECT_EQ(s.ICName, "");
+    EXPECT_EQ(s.circuit.ICName, "");
     EXPECT_EQ(s.ToolMode, ToolCode::Conductor);
     EXPECT_FALSE(window.ToolbarButton("Toolbar2", "cmdIC")->isEnabled());
     EXPECT_FALSE(manager->mIC[1]->isEnabled());
@@ -471,7 +472,7 @@ TEST_F(ICManager, EditAsksItsQuestionThenTheSaveQuestion)
         EXPECT_EQ(dialogs.Asked()[asked].title, LoadResString(2111));
         EXPECT_EQ(s.CircuitFilePath, r.opened ? Ic("FULL") : before);
     }
-    EXPECT_EQ(s.ICName, "FULL");
+    EXPECT_EQ(s.circuit.ICName, "FULL");
     EXPECT_TRUE(dialogs.AllAnswersUsed());
 }
 
@@ -579,9 +580,9 @@ TEST_F(ICManager, EachWindowsKeysRunItsOwnCommands)
              PowerOff();
              ASSERT_TRUE(window.Menu(QStringLiteral("mDelete"))->isEnabled());
              window.editor().SelectObject(1);
-             elements = s.ElementCount();
+             elements = s.circuit.ElementCount();
          },
-         no, none, [&] { return askedFor(2118); }, [&] { return s.ElementCount() < elements; }},
+         no, none, [&] { return askedFor(2118); }, [&] { return s.circuit.ElementCount() < elements; }},
     };
     for (QWidget* active : {static_cast<QWidget*>(manager), static_cast<QWidget*>(&window)}) {
         const bool managerActive = active == manager;

@@ -5,7 +5,7 @@
 
 #include <QRadioButton>
 
-#include "model/frmCreateNewFile.h"
+#include "placement/document/frmCreateNewFile.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ protected:
         Click(12, 6);
         Tool(ElementType::AND);
         Click(12, 14);
-        EXPECT_EQ(s.ElementCount(), 2);
+        EXPECT_EQ(s.circuit.ElementCount(), 2);
         const auto xin = Inputs(1), ain = Inputs(2);
         const auto xout = Outputs(1), aout = Outputs(2);
         EXPECT_EQ(xin.size(), 2u);
@@ -54,17 +54,17 @@ TEST_F(HalfAdderIC, DefinedSavedPlacedTwiceWiredAndSimulated)
     for (const char* name : {"A", "B", "S", "C"})
         Expect(Name(QString::fromLatin1(name)));
     Click(ends[0].X, ends[0].Y);
-    ASSERT_EQ(s.ICPinCount, 4);
+    ASSERT_EQ(s.circuit.ICPinCount, 4);
     EXPECT_EQ(mostDialogsAtOnce, 1) << "each dialog opens after the one before has closed";
     for (int k = 0; k < 4; ++k)
-        EXPECT_EQ(s.P(ends[static_cast<size_t>(k)].X, ends[static_cast<size_t>(k)].Y).ICConnector, k + 1);
+        EXPECT_EQ(s.circuit.P(ends[static_cast<size_t>(k)].X, ends[static_cast<size_t>(k)].Y).ICConnector, k + 1);
 
     // A and B on the left side of the 7 by 4 outline, S and C on the right.
     DragOver(1, {100, 80});
     DragOver(2, {100, 96});
     DragOver(3, {180, 80});
     DragOver(4, {180, 96});
-    EXPECT_EQ(s.ICGraphicPins.mid(1), QStringList({"0;1;A;", "0;3;B;", "7;1;S;", "7;3;C;"}));
+    EXPECT_EQ(s.circuit.ICGraphicPins.mid(1), QStringList({"0;1;A;", "0;3;B;", "7;1;S;", "7;3;C;"}));
     IC().txtName->setText(QStringLiteral("HA"));
     QTest::mouseClick(IC().cmdSpeichern, Qt::LeftButton);
     ASSERT_EQ(dialogs.MessageTexts(), QStringList{QStringLiteral("IC created successfully.")});
@@ -80,18 +80,18 @@ TEST_F(HalfAdderIC, DefinedSavedPlacedTwiceWiredAndSimulated)
     auto* create = window.findChild<frmCreateNewFile*>();
     ASSERT_NE(create, nullptr);
     QTest::mouseClick(create->findChild<QPushButton*>(QStringLiteral("cmdCreate")), Qt::LeftButton);
-    ASSERT_EQ(s.ElementCount(), 0);
-    s.ICName = QStringLiteral("HA");
+    ASSERT_EQ(s.circuit.ElementCount(), 0);
+    s.circuit.ICName = QStringLiteral("HA");
     Tool(ElementType::IC);
     Click(12, 8);
     Click(30, 18);
-    ASSERT_EQ(s.ElementCount(), 2);
-    ASSERT_EQ(s.ICCount, 2);
+    ASSERT_EQ(s.circuit.ElementCount(), 2);
+    ASSERT_EQ(s.circuit.ICCount, 2);
     // Connector k of instance `level`: its pin cell.
     const auto pin = [this](int level, int k) {
-        for (int16_t x = 0; x <= s.MaxX; ++x)
-            for (int16_t y = 0; y <= s.MaxY; ++y)
-                if (s.P(x, y).ICLink == level && s.P(x, y).ICConnector == k)
+        for (int16_t x = 0; x <= s.circuit.MaxX; ++x)
+            for (int16_t y = 0; y <= s.circuit.MaxY; ++y)
+                if (s.circuit.P(x, y).ICLink == level && s.circuit.P(x, y).ICConnector == k)
                     return PinPos{x, y};
         ADD_FAILURE() << "no pin " << k << " on IC " << level;
         return PinPos{};
@@ -110,7 +110,7 @@ TEST_F(HalfAdderIC, DefinedSavedPlacedTwiceWiredAndSimulated)
 
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdOn")), Qt::LeftButton);
     ASSERT_EQ(s.engine.PowerFlag, kTrue);
-    const auto high = [this](int x, int y) { return s.Levels[0].Field(x, y).Value != 0; };
+    const auto high = [this](int x, int y) { return s.circuit.Levels[0].Field(x, y).Value != 0; };
     bool in[3] = {false, false, false};
     const PinPos inputs[3] = {{static_cast<int16_t>(a1.X - 6), a1.Y}, {static_cast<int16_t>(b1.X - 6), b1.Y},
                               {static_cast<int16_t>(b2.X - 8), b2.Y}};

@@ -25,16 +25,16 @@ protected:
         EXPECT_TRUE(e.has_value());
         if (!e)
             return NameOutcome::Empty;
-        const NameOutcome out = AcceptConnectorName(s, *e, name);
+        const NameOutcome out = AcceptConnectorName(s.circuit, *e, name);
         if (out != NameOutcome::Accepted)
-            CancelConnector(s, *e);
+            CancelConnector(s.circuit, *e);
         return out;
     }
     QStringList Names() const
     {
         QStringList n;
-        for (int k = 1; k <= s.ICPinCount; ++k)
-            n << ConnectorName(s, k);
+        for (int k = 1; k <= s.circuit.ICPinCount; ++k)
+            n << ConnectorName(s.circuit, k);
         return n;
     }
     ProgramState s;
@@ -53,16 +53,16 @@ TEST_F(Connectors, OnlyOpenConductorEndsOutsidePlacedICsQualify)
     };
     for (const Case& c : cases)
         EXPECT_EQ(IsConnectorCell(s, c.x, c.y), c.qualifies) << c.what;
-    s.P(2, 3).ICLink = 1;
+    s.circuit.P(2, 3).ICLink = 1;
     EXPECT_FALSE(IsConnectorCell(s, 2, 3)) << "a pin cell of a placed IC";
-    s.P(2, 3).ICLink = 0;
+    s.circuit.P(2, 3).ICLink = 0;
     s.engine.PowerFlag = kTrue;
     EXPECT_FALSE(IsConnectorCell(s, 2, 3)) << "power on";
     s.engine.PowerFlag = kFalse;
     s.ToolMode = ToolCode::Conductor;
     EXPECT_FALSE(IsConnectorCell(s, 2, 3)) << "another tool";
     EXPECT_FALSE(BeginConnector(s, 2, 3).has_value());
-    EXPECT_EQ(s.ICPinCount, 0);
+    EXPECT_EQ(s.circuit.ICPinCount, 0);
 }
 
 TEST_F(Connectors, NewNamesAreRefusedWhenTheyRepeatAnotherTrimmedIgnoringCase)
@@ -78,60 +78,60 @@ TEST_F(Connectors, NewNamesAreRefusedWhenTheyRepeatAnotherTrimmedIgnoringCase)
     };
     const int ends[][2] = {{6, 3}, {6, 3}, {6, 3}, {6, 3}, {9, 1}};
     for (size_t i = 0; i < std::size(cases); ++i) {
-        const int before = s.ICPinCount;
+        const int before = s.circuit.ICPinCount;
         const NameOutcome out = Make(ends[i][0], ends[i][1], QString::fromLatin1(cases[i].typed));
         EXPECT_EQ(out, cases[i].outcome) << '"' << cases[i].typed << '"';
-        EXPECT_EQ(s.ICPinCount, before + (out == NameOutcome::Accepted ? 1 : 0)) << cases[i].typed;
+        EXPECT_EQ(s.circuit.ICPinCount, before + (out == NameOutcome::Accepted ? 1 : 0)) << cases[i].typed;
     }
     EXPECT_EQ(Names(), QStringList({"Clock", "Clock2", "   "}));
-    EXPECT_EQ(s.ICPins.at(2), QStringLiteral("6;3;Clock2;"));
-    EXPECT_EQ(s.P(6, 3).ICConnector, 2);
-    EXPECT_EQ(s.ICPins.size(), 4);
-    EXPECT_EQ(s.ICGraphicPins.size(), 4);
-    EXPECT_EQ(s.ICTags.size(), 4);
+    EXPECT_EQ(s.circuit.ICPins.at(2), QStringLiteral("6;3;Clock2;"));
+    EXPECT_EQ(s.circuit.P(6, 3).ICConnector, 2);
+    EXPECT_EQ(s.circuit.ICPins.size(), 4);
+    EXPECT_EQ(s.circuit.ICGraphicPins.size(), 4);
+    EXPECT_EQ(s.circuit.ICTags.size(), 4);
     EXPECT_EQ(Make(9, 5, QStringLiteral(" ")), NameOutcome::Duplicate) << "two names of blanks only are one name";
 }
 
 TEST_F(Connectors, CharactersThatBreakFileFieldsNeverReachAName)
 {
     ASSERT_EQ(Make(2, 3, QStringLiteral("a;b,\"c\"")), NameOutcome::Accepted);
-    EXPECT_EQ(s.ICPins.at(1), QStringLiteral("2;3;abc;"));
+    EXPECT_EQ(s.circuit.ICPins.at(1), QStringLiteral("2;3;abc;"));
     EXPECT_EQ(Make(6, 3, QStringLiteral(";,")), NameOutcome::Empty) << "nothing left is nothing typed";
-    EXPECT_EQ(s.ICPinCount, 1);
+    EXPECT_EQ(s.circuit.ICPinCount, 1);
 }
 
 TEST_F(Connectors, RenamingKeepsTheNumberAndRewritesTheOutlineEntryToo)
 {
     ASSERT_EQ(Make(2, 3, QStringLiteral("A")), NameOutcome::Accepted);
     ASSERT_EQ(Make(6, 3, QStringLiteral("B")), NameOutcome::Accepted);
-    s.ICGraphicPins[1] = QStringLiteral("0;2;A;");
+    s.circuit.ICGraphicPins[1] = QStringLiteral("0;2;A;");
     const auto e = BeginConnector(s, 2, 3);
     ASSERT_TRUE(e.has_value());
     EXPECT_FALSE(e->isNew);
     EXPECT_EQ(e->index, 1);
     EXPECT_EQ(e->oldName, QStringLiteral("A"));
-    EXPECT_EQ(s.ICPinCount, 2) << "a rename does not count";
-    ASSERT_EQ(AcceptConnectorName(s, *e, QStringLiteral("B")), NameOutcome::Accepted) << "a rename may repeat a name";
-    EXPECT_EQ(s.ICPins.at(1), QStringLiteral("2;3;B;"));
-    EXPECT_EQ(s.ICGraphicPins.at(1), QStringLiteral("0;2;B;")) << "the saved outline entry and the symbol follow";
-    EXPECT_EQ(s.ICGraphicPins.at(2), QString()) << "an unplaced connector stays unplaced";
+    EXPECT_EQ(s.circuit.ICPinCount, 2) << "a rename does not count";
+    ASSERT_EQ(AcceptConnectorName(s.circuit, *e, QStringLiteral("B")), NameOutcome::Accepted) << "a rename may repeat a name";
+    EXPECT_EQ(s.circuit.ICPins.at(1), QStringLiteral("2;3;B;"));
+    EXPECT_EQ(s.circuit.ICGraphicPins.at(1), QStringLiteral("0;2;B;")) << "the saved outline entry and the symbol follow";
+    EXPECT_EQ(s.circuit.ICGraphicPins.at(2), QString()) << "an unplaced connector stays unplaced";
 }
 
 TEST_F(Connectors, CancelWithdrawsANewConnectorAndLeavesARenamedOne)
 {
     const auto e = BeginConnector(s, 2, 3);
     ASSERT_TRUE(e.has_value());
-    EXPECT_EQ(s.ICPinCount, 1);
+    EXPECT_EQ(s.circuit.ICPinCount, 1);
     EXPECT_EQ(s.ICPinIndex, 1);
-    CancelConnector(s, *e);
-    EXPECT_EQ(s.ICPinCount, 0);
-    EXPECT_EQ(s.ICPins.size(), 1);
-    EXPECT_EQ(s.P(2, 3).ICConnector, 0);
-    EXPECT_EQ(s.P(2, 3).Type, ElementType::Conductor);
+    CancelConnector(s.circuit, *e);
+    EXPECT_EQ(s.circuit.ICPinCount, 0);
+    EXPECT_EQ(s.circuit.ICPins.size(), 1);
+    EXPECT_EQ(s.circuit.P(2, 3).ICConnector, 0);
+    EXPECT_EQ(s.circuit.P(2, 3).Type, ElementType::Conductor);
 
     ASSERT_EQ(Make(2, 3, QStringLiteral("A")), NameOutcome::Accepted);
     const auto r = BeginConnector(s, 2, 3);
-    CancelConnector(s, *r);
+    CancelConnector(s.circuit, *r);
     EXPECT_EQ(Names(), QStringList{QStringLiteral("A")});
 }
 
@@ -140,30 +140,30 @@ TEST_F(Connectors, RemovingOneMovesTheLaterOnesDownInListsAndCells)
     ASSERT_EQ(Make(2, 3, QStringLiteral("A")), NameOutcome::Accepted);
     ASSERT_EQ(Make(6, 3, QStringLiteral("B")), NameOutcome::Accepted);
     ASSERT_EQ(Make(9, 5, QStringLiteral("C")), NameOutcome::Accepted);
-    s.ICGraphicPins[3] = QStringLiteral("7;1;C;");
-    s.ICTags[3] = QStringLiteral("r;21;10;");
+    s.circuit.ICGraphicPins[3] = QStringLiteral("7;1;C;");
+    s.circuit.ICTags[3] = QStringLiteral("r;21;10;");
     // A pin of a placed IC with a number of its own keeps it.
-    s.P(15, 8).ICLink = 1;
-    s.P(15, 8).ICConnector = 3;
+    s.circuit.P(15, 8).ICLink = 1;
+    s.circuit.P(15, 8).ICConnector = 3;
 
-    EXPECT_FALSE(DeleteConnector(s, 4, 3)) << "no connector there";
-    EXPECT_FALSE(DeleteConnector(s, 15, 8)) << "a placed IC's pin";
-    ASSERT_TRUE(DeleteConnector(s, 6, 3));
-    EXPECT_EQ(s.ICPinCount, 2);
+    EXPECT_FALSE(DeleteConnector(s.circuit, 4, 3)) << "no connector there";
+    EXPECT_FALSE(DeleteConnector(s.circuit, 15, 8)) << "a placed IC's pin";
+    ASSERT_TRUE(DeleteConnector(s.circuit, 6, 3));
+    EXPECT_EQ(s.circuit.ICPinCount, 2);
     EXPECT_EQ(Names(), QStringList({"A", "C"}));
-    EXPECT_EQ(s.ICGraphicPins, QStringList({"", "", "7;1;C;"}));
-    EXPECT_EQ(s.ICTags, QStringList({"", "", "r;21;10;"}));
-    EXPECT_EQ(s.P(6, 3).ICConnector, 0);
-    EXPECT_EQ(s.P(9, 5).ICConnector, 2) << "the former 3 is now 2";
-    EXPECT_EQ(s.P(15, 8).ICConnector, 3);
+    EXPECT_EQ(s.circuit.ICGraphicPins, QStringList({"", "", "7;1;C;"}));
+    EXPECT_EQ(s.circuit.ICTags, QStringList({"", "", "r;21;10;"}));
+    EXPECT_EQ(s.circuit.P(6, 3).ICConnector, 0);
+    EXPECT_EQ(s.circuit.P(9, 5).ICConnector, 2) << "the former 3 is now 2";
+    EXPECT_EQ(s.circuit.P(15, 8).ICConnector, 3);
 
     ResetICDefinition(s);
-    EXPECT_EQ(s.ICPinCount, 0);
-    EXPECT_EQ(s.P(9, 5).ICConnector, 0);
-    EXPECT_EQ(s.P(15, 8).ICConnector, 3) << "leaving the view keeps a placed IC's pins";
-    EXPECT_EQ(s.ICWidth, 7);
-    EXPECT_EQ(s.ICHeight, 4);
-    EXPECT_EQ(s.ICPins, QStringList{QString()});
+    EXPECT_EQ(s.circuit.ICPinCount, 0);
+    EXPECT_EQ(s.circuit.P(9, 5).ICConnector, 0);
+    EXPECT_EQ(s.circuit.P(15, 8).ICConnector, 3) << "leaving the view keeps a placed IC's pins";
+    EXPECT_EQ(s.circuit.ICWidth, 7);
+    EXPECT_EQ(s.circuit.ICHeight, 4);
+    EXPECT_EQ(s.circuit.ICPins, QStringList{QString()});
 }
 
 TEST_F(Connectors, FindNextGoesColumnByColumnAndSkipsNamedEnds)

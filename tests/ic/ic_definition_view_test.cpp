@@ -11,8 +11,9 @@
 
 #include "ic/frmICAuswahl.h"
 #include "ic/ic_list_view.h"
+#include "placement/document/ic_loading.h"
 #include "model/field_list.h"
-#include "model/files/circuit_file.h"
+#include "placement/document/circuit_file.h"
 #include "model/files/ic_file.h"
 #include "support/modal_driver.h"
 
@@ -52,16 +53,20 @@ TEST_F(ICView, EnteringPutsCommandsAwayAndClosingBringsThemBack)
     window.PressToolButton(QStringLiteral("cmdUND"), 11);
     Enter();
 
+    // What the view puts away while it is open, and brings back when it closes.
+    const auto commandsThere = [&](bool there) {
+        EXPECT_EQ(IC().isVisible(), !there);
+        EXPECT_EQ(Action("cmdICView")->isChecked(), !there);
+        EXPECT_EQ(window.Toolbar(QStringLiteral("Toolbar2"))->isVisible(), there);
+        for (const char* menu : {"mBauelemente", "mBearbeiten", "mSchaltung"})
+            EXPECT_EQ(Menu(menu)->isVisible(), there) << menu;
+        for (const char* menu : {"mOpen", "mSave", "mSaveAs", "mNeu", "mDefIC", "mICAuswahl", "mOptionen"})
+            EXPECT_EQ(Menu(menu)->isEnabled(), there) << menu;
+        for (const char* key : {"cmdOpen", "cmdSave", "cmdNew", "cmdSynthese", "cmdEinstellungen", "cmdICAuswahl"})
+            EXPECT_EQ(Action(key)->isEnabled(), there) << key;
+    };
     EXPECT_EQ(s.ToolMode, ToolCode::ICDefinitionView);
-    EXPECT_TRUE(IC().isVisible());
-    EXPECT_TRUE(Action("cmdICView")->isChecked());
-    EXPECT_FALSE(window.Toolbar(QStringLiteral("Toolbar2"))->isVisible());
-    for (const char* menu : {"mBauelemente", "mBearbeiten", "mSchaltung"})
-        EXPECT_FALSE(Menu(menu)->isVisible()) << menu;
-    for (const char* menu : {"mOpen", "mSave", "mSaveAs", "mNeu", "mDefIC", "mICAuswahl", "mOptionen"})
-        EXPECT_FALSE(Menu(menu)->isEnabled()) << menu;
-    for (const char* key : {"cmdOpen", "cmdSave", "cmdNew", "cmdSynthese", "cmdEinstellungen", "cmdICAuswahl"})
-        EXPECT_FALSE(Action(key)->isEnabled()) << key;
+    commandsThere(false);
     // Neither the settings nor the IC manager reach the IC being defined, by any road.
     {
         WindowsShown shown;
@@ -79,37 +84,32 @@ TEST_F(ICView, EnteringPutsCommandsAwayAndClosingBringsThemBack)
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdOn")), Qt::LeftButton);
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdOff")), Qt::LeftButton);
     EXPECT_EQ(s.ToolMode, ToolCode::ICDefinitionView);
-    for (const char* menu : {"mICAuswahl", "mOptionen", "mOpen", "mDefIC"})
-        EXPECT_FALSE(Menu(menu)->isEnabled()) << menu << " after the power";
-    EXPECT_FALSE(Action("cmdICAuswahl")->isEnabled());
+    {
+        SCOPED_TRACE("after the power");
+        commandsThere(false);
+    }
 
     QTest::mouseClick(IC().cmdSchliessen, Qt::LeftButton);
     EXPECT_FALSE(s.ICViewOpen);
     EXPECT_TRUE(manager->lvwICs->isEnabled());
     EXPECT_TRUE(manager->Toolbar1->isEnabled());
-    EXPECT_FALSE(IC().isVisible());
     EXPECT_EQ(s.ToolMode, ToolCode::AND);
-    EXPECT_FALSE(Action("cmdICView")->isChecked());
-    EXPECT_TRUE(window.Toolbar(QStringLiteral("Toolbar2"))->isVisible());
-    for (const char* menu : {"mBauelemente", "mBearbeiten", "mSchaltung"})
-        EXPECT_TRUE(Menu(menu)->isVisible()) << menu;
-    for (const char* menu : {"mOpen", "mSave", "mSaveAs", "mNeu", "mDefIC", "mICAuswahl", "mOptionen"})
-        EXPECT_TRUE(Menu(menu)->isEnabled()) << menu;
+    commandsThere(true);
     WindowsShown shown;
     window.mOptionen_Click();
     EXPECT_EQ(shown.Take(), QStringList{QStringLiteral("frmPWChange")});
-    EXPECT_EQ(s.ICWidth, 7);
-    EXPECT_EQ(s.ICHeight, 4);
-    EXPECT_TRUE(s.ICName.isEmpty());
+    EXPECT_EQ(s.circuit.ICWidth, 7);
+    EXPECT_EQ(s.circuit.ICHeight, 4);
+    EXPECT_TRUE(s.circuit.ICName.isEmpty());
 }
 
 TEST_F(ICView, ConnectorsAreNamedRenamedAndRemovedOnTheWorksheet)
 {
     Enter();
     Click(5, 5); // the middle of a run
-    EXPECT_EQ(s.ICPinCount, 0);
+    EXPECT_EQ(s.circuit.ICPinCount, 0);
     Make(3, 5, "In");
-    ASSERT_EQ(s.ICPinCount, 1);
+    ASSERT_EQ(s.circuit.ICPinCount, 1);
     QLabel* in = SheetLabel(1);
     ASSERT_NE(in, nullptr);
     EXPECT_EQ(in->text(), QStringLiteral("[In]"));
@@ -127,7 +127,7 @@ TEST_F(ICView, ConnectorsAreNamedRenamedAndRemovedOnTheWorksheet)
     EXPECT_EQ(SheetLabel(1)->text(), QStringLiteral("[In]"));
     Expect(Name(QStringLiteral("Clk")));
     Click(3, 5);
-    EXPECT_EQ(s.ICPins.at(1), QStringLiteral("3;5;Clk;"));
+    EXPECT_EQ(s.circuit.ICPins.at(1), QStringLiteral("3;5;Clk;"));
     EXPECT_EQ(SheetLabel(1)->text(), QStringLiteral("[Clk]"));
 
     // Closing the dialog by its title bar is Cancel: no connector, no label.
@@ -136,8 +136,8 @@ TEST_F(ICView, ConnectorsAreNamedRenamedAndRemovedOnTheWorksheet)
         d.close();
     });
     Click(8, 5);
-    EXPECT_EQ(s.ICPinCount, 1);
-    EXPECT_EQ(s.P(8, 5).ICConnector, 0);
+    EXPECT_EQ(s.circuit.ICPinCount, 1);
+    EXPECT_EQ(s.circuit.P(8, 5).ICConnector, 0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(SheetLabel(2), nullptr);
 
@@ -146,8 +146,8 @@ TEST_F(ICView, ConnectorsAreNamedRenamedAndRemovedOnTheWorksheet)
     Expect(Name(QStringLiteral("Out")));
     Click(8, 5);
     EXPECT_EQ(dialogsSeen, 6);
-    EXPECT_EQ(s.ICPinCount, 2);
-    EXPECT_EQ(s.ICPins.at(2), QStringLiteral("8;5;Out;"));
+    EXPECT_EQ(s.circuit.ICPinCount, 2);
+    EXPECT_EQ(s.circuit.ICPins.at(2), QStringLiteral("8;5;Out;"));
 
     // A label dropped on a worksheet label only earns the hint where to drag it.
     QMimeData data;
@@ -158,11 +158,11 @@ TEST_F(ICView, ConnectorsAreNamedRenamedAndRemovedOnTheWorksheet)
     QApplication::sendEvent(SheetLabel(1), &drop);
     EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("StatusBarPanel2"))->text(),
               QString::fromUtf8("Bitte ziehen Sie die Textbox mit gedrückter Maustaste in das IC-Entwurfsfenster."));
-    EXPECT_EQ(s.ICGraphicPins, QStringList({"", "", ""}));
+    EXPECT_EQ(s.circuit.ICGraphicPins, QStringList({"", "", ""}));
 
     Click(3, 5, Qt::RightButton);
-    EXPECT_EQ(s.ICPinCount, 1);
-    EXPECT_EQ(s.P(8, 5).ICConnector, 1);
+    EXPECT_EQ(s.circuit.ICPinCount, 1);
+    EXPECT_EQ(s.circuit.P(8, 5).ICConnector, 1);
     EXPECT_EQ(SheetLabel(1)->text(), QStringLiteral("[Out]"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(SheetLabel(2), nullptr);
@@ -181,19 +181,19 @@ TEST_F(ICView, ConnectorLabelsShowOnTheOutlineOnlyOncePlaced)
     EXPECT_FALSE(b->isVisible());
     EXPECT_TRUE(IC().txtX->isEnabled());
 
-    DragOver(0, {100, 88});
-    DragOver(9, {100, 88});
-    EXPECT_EQ(s.ICGraphicPins, QStringList({"", "", ""})) << "drags naming no connector are ignored";
+    for (int index : {0, -1, 3, 99})
+        DragOver(index, {100, 88});
+    EXPECT_EQ(s.circuit.ICGraphicPins, QStringList({"", "", ""})) << "drags naming no connector are ignored";
     DragOver(1, {100, 88});
     EXPECT_TRUE(a->isVisible());
-    EXPECT_EQ(s.ICGraphicPins.at(1), QStringLiteral("0;2;A;"));
+    EXPECT_EQ(s.circuit.ICGraphicPins.at(1), QStringLiteral("0;2;A;"));
     for (QWidget* w : std::initializer_list<QWidget*>{IC().txtX, IC().txtY, IC().cmdX.up, IC().cmdY.down})
         EXPECT_FALSE(w->isEnabled());
     EXPECT_EQ(a->x(), 112 + 3) << "inside the outline beside its pin";
 
     DragOver(2, {99, 90}); // the same point
     EXPECT_FALSE(b->isVisible());
-    EXPECT_EQ(s.ICGraphicPins.at(2), QString());
+    EXPECT_EQ(s.circuit.ICGraphicPins.at(2), QString());
     DragOver(2, {180, 96});
     EXPECT_TRUE(b->isVisible());
     EXPECT_EQ(b->x() + b->width(), 112 + 57 - 3) << "right-aligned on the right side";
@@ -201,7 +201,7 @@ TEST_F(ICView, ConnectorLabelsShowOnTheOutlineOnlyOncePlaced)
     // Renaming a placed connector renames its place and its label too.
     Expect(Name(QStringLiteral("Data")));
     Click(3, 5);
-    EXPECT_EQ(s.ICGraphicPins.at(1), QStringLiteral("0;2;Data;"));
+    EXPECT_EQ(s.circuit.ICGraphicPins.at(1), QStringLiteral("0;2;Data;"));
     EXPECT_EQ(a->text(), QStringLiteral("Data"));
 
     // Pointing at a label lights its worksheet label.
@@ -215,13 +215,13 @@ TEST_F(ICView, ConnectorLabelsShowOnTheOutlineOnlyOncePlaced)
 
     // Right-clicking the placed labels removes their connectors; the size is free again.
     QTest::mouseClick(a, Qt::RightButton);
-    EXPECT_EQ(s.ICPinCount, 1);
-    EXPECT_EQ(s.ICGraphicPins.at(1), QStringLiteral("7;3;B;"));
+    EXPECT_EQ(s.circuit.ICPinCount, 1);
+    EXPECT_EQ(s.circuit.ICGraphicPins.at(1), QStringLiteral("7;3;B;"));
     EXPECT_FALSE(IC().txtX->isEnabled());
     QTest::mouseClick(IC().lblInOut(1), Qt::LeftButton);
-    EXPECT_EQ(s.ICPinCount, 1) << "the left button does nothing";
+    EXPECT_EQ(s.circuit.ICPinCount, 1) << "the left button does nothing";
     QTest::mouseClick(IC().lblInOut(1), Qt::RightButton);
-    EXPECT_EQ(s.ICPinCount, 0);
+    EXPECT_EQ(s.circuit.ICPinCount, 0);
     EXPECT_TRUE(IC().txtX->isEnabled());
     EXPECT_TRUE(IC().cmdY.down->isEnabled());
 }
@@ -254,8 +254,8 @@ TEST_F(ICView, SaveCheckFailuresKeepTheViewOpen)
     QTest::mouseClick(quickHelp, Qt::LeftButton);
     EXPECT_EQ(s.ToolMode, ToolCode::Conductor);
     EXPECT_FALSE(s.ICViewOpen);
-    EXPECT_EQ(s.ICPinCount, 0);
-    EXPECT_EQ(s.P(3, 5).ICConnector, 0);
+    EXPECT_EQ(s.circuit.ICPinCount, 0);
+    EXPECT_EQ(s.circuit.P(3, 5).ICConnector, 0);
     EXPECT_EQ(SheetLabel(1), nullptr);
 }
 
@@ -275,10 +275,10 @@ TEST_F(ICView, AnICOpenedForEditingIsChangedAndSavedAgainUnderItsName)
 
     ASSERT_TRUE(s.ICViewOpen);
     EXPECT_TRUE(IC().isVisible());
-    EXPECT_EQ(s.ICName, QStringLiteral("HALF"));
+    EXPECT_EQ(s.circuit.ICName, QStringLiteral("HALF"));
     EXPECT_EQ(IC().txtName->text(), QStringLiteral("HALF"));
     EXPECT_EQ(IC().txtX->text(), QStringLiteral(" 4"));
-    ASSERT_EQ(s.ICPinCount, 4);
+    ASSERT_EQ(s.circuit.ICPinCount, 4);
     for (int k = 1; k <= 4; ++k)
         EXPECT_TRUE(IC().lblInOut(k)->isVisible()) << k;
     EXPECT_FALSE(IC().txtX->isEnabled());
@@ -296,17 +296,17 @@ TEST_F(ICView, AnICOpenedForEditingIsChangedAndSavedAgainUnderItsName)
     ProgramState t;
     t.Verzeichnisse = s.Verzeichnisse;
     ASSERT_EQ(LoadFile(t, dialogs, path), LoadResult::Loaded);
-    EXPECT_EQ(t.ICName, QStringLiteral("HALF"));
-    EXPECT_EQ(t.ICNotes, QStringLiteral("changed"));
-    EXPECT_EQ(t.ICGraphicPins.mid(1), QStringList({"0;1;X;", "0;2;B;", "4;1;S;", "4;2;C;"}));
-    EXPECT_EQ(GetField(t.ICPins.at(1), 3), QStringLiteral("X"));
-    EXPECT_EQ(t.ElementCount(), 1);
+    EXPECT_EQ(t.circuit.ICName, QStringLiteral("HALF"));
+    EXPECT_EQ(t.circuit.ICNotes, QStringLiteral("changed"));
+    EXPECT_EQ(t.circuit.ICGraphicPins.mid(1), QStringList({"0;1;X;", "0;2;B;", "4;1;S;", "4;2;C;"}));
+    EXPECT_EQ(GetField(t.circuit.ICPins.at(1), 3), QStringLiteral("X"));
+    EXPECT_EQ(t.circuit.ElementCount(), 1);
     // The cells and pins still agree, so the IC loads as a component.
     ProgramState u;
     u.Verzeichnisse = s.Verzeichnisse;
     u.CurrentLevel = 1;
     EXPECT_TRUE(LoadIC(u, &dialogs, QStringLiteral("HALF"), 1));
-    EXPECT_EQ(u.ICInstances.at(1).PinCount, 4);
+    EXPECT_EQ(u.circuit.ICInstances.at(1).PinCount, 4);
 }
 
 } // namespace

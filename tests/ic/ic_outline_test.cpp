@@ -13,11 +13,11 @@ class Outline : public ::testing::Test {
 protected:
     Outline()
     {
-        s.ICWidth = 7;
-        s.ICHeight = 4;
-        s.ICPinCount = 3;
-        s.ICPins = {"", "1;1;A;", "1;2;B;", "1;3;C;"};
-        ResizeConnectorLists(s, 3);
+        s.circuit.ICWidth = 7;
+        s.circuit.ICHeight = 4;
+        s.circuit.ICPinCount = 3;
+        s.circuit.ICPins = {"", "1;1;A;", "1;2;B;", "1;3;C;"};
+        ResizeConnectorLists(s.circuit, 3);
     }
     ProgramState s;
 };
@@ -74,29 +74,22 @@ TEST_F(Outline, APointerSnapsToTheNearestRasterPointOfItsSide)
         {100, 60, PlaceOutcome::OutsideZones, "5;4;A;", "u;19.25;19.25;"}, // beyond a corner
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(PlaceConnector(s, 1, 8, c.X, c.Y), c.outcome) << c.X << ", " << c.Y;
-        EXPECT_EQ(s.ICGraphicPins.at(1), QString::fromLatin1(c.entry)) << c.X << ", " << c.Y;
-        EXPECT_EQ(s.ICTags.at(1), QString::fromLatin1(c.tag)) << c.X << ", " << c.Y;
+        EXPECT_EQ(PlaceConnector(s.circuit, 1, 8, c.X, c.Y), c.outcome) << c.X << ", " << c.Y;
+        EXPECT_EQ(s.circuit.ICGraphicPins.at(1), QString::fromLatin1(c.entry)) << c.X << ", " << c.Y;
+        EXPECT_EQ(s.circuit.ICTags.at(1), QString::fromLatin1(c.tag)) << c.X << ", " << c.Y;
     }
 }
 
 TEST_F(Outline, ATakenPointRefusesTheSecondConnectorOnly)
 {
-    ASSERT_EQ(PlaceConnector(s, 1, 8, 100, 88), PlaceOutcome::Accepted);
-    ASSERT_EQ(PlaceConnector(s, 2, 8, 100, 96), PlaceOutcome::Accepted);
-    EXPECT_EQ(PlaceConnector(s, 2, 8, 101, 87), PlaceOutcome::Refused);
-    EXPECT_EQ(s.ICGraphicPins.at(1), QStringLiteral("0;2;A;"));
-    EXPECT_EQ(s.ICGraphicPins.at(2), QString());
-    EXPECT_EQ(PlaceConnector(s, 1, 8, 99, 88), PlaceOutcome::Accepted) << "its own point is free to it";
-    EXPECT_TRUE(GetDoubleInOut(s, 3, 0, 2));
-    EXPECT_FALSE(GetDoubleInOut(s, 3, 0, 1));
-}
-
-TEST_F(Outline, ADragThatNamesNoConnectorChangesNothing)
-{
-    for (int index : {0, -1, 4, 99})
-        EXPECT_EQ(PlaceConnector(s, index, 8, 100, 88), PlaceOutcome::OutsideZones) << index;
-    EXPECT_EQ(s.ICGraphicPins, QStringList({"", "", "", ""}));
+    ASSERT_EQ(PlaceConnector(s.circuit, 1, 8, 100, 88), PlaceOutcome::Accepted);
+    ASSERT_EQ(PlaceConnector(s.circuit, 2, 8, 100, 96), PlaceOutcome::Accepted);
+    EXPECT_EQ(PlaceConnector(s.circuit, 2, 8, 101, 87), PlaceOutcome::Refused);
+    EXPECT_EQ(s.circuit.ICGraphicPins.at(1), QStringLiteral("0;2;A;"));
+    EXPECT_EQ(s.circuit.ICGraphicPins.at(2), QString());
+    EXPECT_EQ(PlaceConnector(s.circuit, 1, 8, 99, 88), PlaceOutcome::Accepted) << "its own point is free to it";
+    EXPECT_TRUE(GetDoubleInOut(s.circuit, 3, 0, 2));
+    EXPECT_FALSE(GetDoubleInOut(s.circuit, 3, 0, 1));
 }
 
 TEST_F(Outline, ThePlacesFitEveryScaleAndRedrawFromTheirEntries)
@@ -106,22 +99,22 @@ TEST_F(Outline, ThePlacesFitEveryScaleAndRedrawFromTheirEntries)
         for (int gy = 0; gy <= 4; ++gy) {
             const double y = (b.y0 + gy) * scale;
             // Just inside the zone at the top corner: on the edge line is no zone at all.
-            const PlaceOutcome out = PlaceConnector(s, 1, scale, b.L - scale, gy == 0 ? y + 0.4 : y);
+            const PlaceOutcome out = PlaceConnector(s.circuit, 1, scale, b.L - scale, gy == 0 ? y + 0.4 : y);
             EXPECT_EQ(out, gy == 0 || gy == 4 ? PlaceOutcome::Refused : PlaceOutcome::Accepted)
                 << "scale " << scale << " gy " << gy;
             if (out != PlaceOutcome::Accepted)
                 continue;
-            const auto pin = PinFromEntry(s, scale, s.ICGraphicPins.at(1));
+            const auto pin = PinFromEntry(s.circuit, scale, s.circuit.ICGraphicPins.at(1));
             ASSERT_TRUE(pin.has_value());
             EXPECT_EQ(pin->side, Side::Left);
             EXPECT_EQ(pin->from, QPointF(b.L, y));
             EXPECT_EQ(pin->to, QPointF(b.L - scale, y)) << "one raster step long";
         }
     }
-    EXPECT_FALSE(PinFromEntry(s, 8, QString()).has_value());
-    EXPECT_FALSE(PinFromEntry(s, 8, QStringLiteral("99999;1;X;")).has_value()) << "a file's number beyond any outline";
-    EXPECT_FALSE(PinFromEntry(s, 8, QStringLiteral("3;2;X;")).has_value()) << "inside, on no side";
-    const auto top = PinFromEntry(s, 8, QStringLiteral("3;0;X;"));
+    EXPECT_FALSE(PinFromEntry(s.circuit, 8, QString()).has_value());
+    EXPECT_FALSE(PinFromEntry(s.circuit, 8, QStringLiteral("99999;1;X;")).has_value()) << "a file's number beyond any outline";
+    EXPECT_FALSE(PinFromEntry(s.circuit, 8, QStringLiteral("3;2;X;")).has_value()) << "inside, on no side";
+    const auto top = PinFromEntry(s.circuit, 8, QStringLiteral("3;0;X;"));
     ASSERT_TRUE(top.has_value());
     EXPECT_EQ(top->side, Side::Top);
     EXPECT_EQ(LabelPlace(OutlineAt(7, 4, 8), *top, 8, 10), QPointF(136 - 5, 74));
@@ -129,11 +122,11 @@ TEST_F(Outline, ThePlacesFitEveryScaleAndRedrawFromTheirEntries)
 
 TEST_F(Outline, TheSizeIsFixedWhileAConnectorIsPlaced)
 {
-    EXPECT_FALSE(AnyConnectorPlaced(s));
-    ASSERT_EQ(PlaceConnector(s, 3, 8, 180, 96), PlaceOutcome::Accepted);
-    EXPECT_TRUE(AnyConnectorPlaced(s));
-    ASSERT_EQ(PlaceConnector(s, 3, 8, 100, 75), PlaceOutcome::Refused);
-    EXPECT_FALSE(AnyConnectorPlaced(s)) << "refused is unplaced again";
+    EXPECT_FALSE(AnyConnectorPlaced(s.circuit));
+    ASSERT_EQ(PlaceConnector(s.circuit, 3, 8, 180, 96), PlaceOutcome::Accepted);
+    EXPECT_TRUE(AnyConnectorPlaced(s.circuit));
+    ASSERT_EQ(PlaceConnector(s.circuit, 3, 8, 100, 75), PlaceOutcome::Refused);
+    EXPECT_FALSE(AnyConnectorPlaced(s.circuit)) << "refused is unplaced again";
 }
 
 TEST_F(Outline, SizeStepsAndTypedSizesKeepTheirLimits)
@@ -145,14 +138,14 @@ TEST_F(Outline, SizeStepsAndTypedSizesKeepTheirLimits)
     };
     const Case steps[] = {{3, -1, 3}, {4, -1, 3}, {31, 1, 31}, {30, 1, 31}, {7, 1, 8}};
     for (const Case& c : steps) {
-        s.ICWidth = c.start;
-        StepICWidth(s, c.delta);
-        EXPECT_EQ(s.ICWidth, c.width) << c.start << " " << c.delta;
+        s.circuit.ICWidth = c.start;
+        StepICWidth(s.circuit, c.delta);
+        EXPECT_EQ(s.circuit.ICWidth, c.width) << c.start << " " << c.delta;
     }
-    s.ICHeight = 2;
-    EXPECT_FALSE(StepICHeight(s, -1));
-    s.ICHeight = 18;
-    EXPECT_FALSE(StepICHeight(s, 1));
+    s.circuit.ICHeight = 2;
+    EXPECT_FALSE(StepICHeight(s.circuit, -1));
+    s.circuit.ICHeight = 18;
+    EXPECT_FALSE(StepICHeight(s.circuit, 1));
 
     struct Typed {
         const char* text;
@@ -162,14 +155,14 @@ TEST_F(Outline, SizeStepsAndTypedSizesKeepTheirLimits)
     const Typed typed[] = {{"2", false, 7}, {"40", false, 7}, {"12", true, 12}, {" 12.5", true, 12}, {"abc", false, 7},
                            {"31", true, 31}};
     for (const Typed& t : typed) {
-        s.ICWidth = 7;
-        EXPECT_EQ(TypeICWidth(s, QString::fromLatin1(t.text)), t.taken) << t.text;
-        EXPECT_EQ(s.ICWidth, t.width) << t.text;
+        s.circuit.ICWidth = 7;
+        EXPECT_EQ(TypeICWidth(s.circuit, QString::fromLatin1(t.text)), t.taken) << t.text;
+        EXPECT_EQ(s.circuit.ICWidth, t.width) << t.text;
     }
-    s.ICHeight = 4;
-    EXPECT_FALSE(TypeICHeight(s, QStringLiteral("19")));
-    EXPECT_TRUE(TypeICHeight(s, QStringLiteral("2")));
-    EXPECT_EQ(s.ICHeight, 2);
+    s.circuit.ICHeight = 4;
+    EXPECT_FALSE(TypeICHeight(s.circuit, QStringLiteral("19")));
+    EXPECT_TRUE(TypeICHeight(s.circuit, QStringLiteral("2")));
+    EXPECT_EQ(s.circuit.ICHeight, 2);
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 
 #include "ic/ic_connectors.h"
 #include "ic/ic_save.h"
-#include "model/files/circuit_file.h"
+#include "placement/document/circuit_file.h"
 #include "model/files/file_fixture.h"
 #include "render/sheet_builder.h"
 #include "support/failing_writes.h"
@@ -19,24 +19,24 @@ protected:
     {
         sheet::NewSheet(s, 10, 8);
         sheet::Wire(s, 3, 4, 5, 4);
-        s.P(3, 4).ICConnector = 1;
-        s.P(5, 4).ICConnector = 2;
+        s.circuit.P(3, 4).ICConnector = 1;
+        s.circuit.P(5, 4).ICConnector = 2;
         ElementRecord label;
         label.Type = ElementType::TextLabel;
         label.Orientation = Orientation::Right;
         label.InPinList = QStringLiteral("X4Y6:");
         label.SelfIndex = 1;
         label.Label = QStringLiteral("hi");
-        s.Elements.push_back(label);
-        s.P(4, 6).Type = ElementType::TextLabel;
-        s.P(4, 6).ElementNr = 1;
-        s.ICWidth = 3;
-        s.ICHeight = 2;
-        s.ICPinCount = 2;
-        s.ICPins = {"", "3;4;IN;", "5;4;OUT;"};
-        s.ICGraphicPins = {"", "0;1;IN;", "3;1;OUT;"};
-        s.ICTags = {"", "l;15;10;", "r;19;10;"};
-        s.ICNotes = QStringLiteral("[x] notes");
+        s.circuit.Elements.push_back(label);
+        s.circuit.P(4, 6).Type = ElementType::TextLabel;
+        s.circuit.P(4, 6).ElementNr = 1;
+        s.circuit.ICWidth = 3;
+        s.circuit.ICHeight = 2;
+        s.circuit.ICPinCount = 2;
+        s.circuit.ICPins = {"", "3;4;IN;", "5;4;OUT;"};
+        s.circuit.ICGraphicPins = {"", "0;1;IN;", "3;1;OUT;"};
+        s.circuit.ICTags = {"", "l;15;10;", "r;19;10;"};
+        s.circuit.ICNotes = QStringLiteral("[x] notes");
     }
     SaveICOutcome Save(const QString& name) { return SaveICDefinition(s, dialogs, name); }
     QString Path(const QString& name) const { return icDir + name + QStringLiteral(".icd"); }
@@ -59,9 +59,9 @@ TEST_F(SaveIC, TheCropBoxKeepsAMarginOfTwoWhereTheWorksheetAllows)
     };
     for (const Case& c : cases) {
         sheet::NewSheet(s, 50, 30);
-        s.P(c.used.left(), c.used.top()).Type = ElementType::Conductor;
-        s.P(c.used.right(), c.used.bottom()).Type = ElementType::Conductor;
-        const CropBox b = CropICArea(s);
+        s.circuit.P(c.used.left(), c.used.top()).Type = ElementType::Conductor;
+        s.circuit.P(c.used.right(), c.used.bottom()).Type = ElementType::Conductor;
+        const CropBox b = CropICArea(s.circuit);
         EXPECT_EQ(b.minX, c.minX) << c.what;
         EXPECT_EQ(b.maxX, c.maxX) << c.what;
         EXPECT_EQ(b.minY, c.minY) << c.what;
@@ -90,8 +90,8 @@ TEST_F(SaveIC, TheFileOfASmallICByteForByte)
     EXPECT_EQ(ReadBytes(Path(QStringLiteral("TINY"))), expected);
     EXPECT_EQ(dialogs.MessageTexts(), QStringList{QStringLiteral("IC created successfully.")});
     // The worksheet circuit itself never moves; the crop box is kept.
-    EXPECT_EQ(s.Elements[1].InPinList, QStringLiteral("X4Y6:"));
-    EXPECT_EQ(s.ICPins.at(1), QStringLiteral("3;4;IN;"));
+    EXPECT_EQ(s.circuit.Elements[1].InPinList, QStringLiteral("X4Y6:"));
+    EXPECT_EQ(s.circuit.ICPins.at(1), QStringLiteral("3;4;IN;"));
     EXPECT_EQ(s.CropMinX, 1);
     EXPECT_EQ(s.CropMinY, 2);
     EXPECT_EQ(s.CircuitFilePath, Path(QStringLiteral("TINY")));
@@ -100,11 +100,11 @@ TEST_F(SaveIC, TheFileOfASmallICByteForByte)
     ProgramState t;
     t.Verzeichnisse = s.Verzeichnisse;
     ASSERT_EQ(LoadFile(t, dialogs, Path(QStringLiteral("TINY"))), LoadResult::Loaded);
-    EXPECT_EQ(t.ICNotes, QStringLiteral("[x] notes"));
-    EXPECT_EQ(t.ICName, QStringLiteral("TINY"));
-    EXPECT_EQ(t.ICPinCount, 2);
-    EXPECT_EQ(t.ICGraphicPins.mid(1), QStringList({"0;1;IN;", "3;1;OUT;"}));
-    EXPECT_EQ(t.P(2, 2).ICConnector, 1);
+    EXPECT_EQ(t.circuit.ICNotes, QStringLiteral("[x] notes"));
+    EXPECT_EQ(t.circuit.ICName, QStringLiteral("TINY"));
+    EXPECT_EQ(t.circuit.ICPinCount, 2);
+    EXPECT_EQ(t.circuit.ICGraphicPins.mid(1), QStringList({"0;1;IN;", "3;1;OUT;"}));
+    EXPECT_EQ(t.circuit.P(2, 2).ICConnector, 1);
 }
 
 TEST_F(SaveIC, ChecksRefuseInTheirOrderAndWriteNothing)
@@ -129,11 +129,11 @@ TEST_F(SaveIC, ChecksRefuseInTheirOrderAndWriteNothing)
     for (const Case& c : cases) {
         BuildTiny();
         if (!c.placed)
-            s.ICGraphicPins = {"", "", ""};
+            s.circuit.ICGraphicPins = {"", "", ""};
         if (c.clock) {
             ElementRecord clock;
             clock.Type = ElementType::ClockGenerator;
-            s.Elements.push_back(clock);
+            s.circuit.Elements.push_back(clock);
         }
         const qsizetype asked = dialogs.Asked().size();
         EXPECT_EQ(Save(QString::fromLatin1(c.name)), c.outcome) << c.what;
@@ -150,15 +150,15 @@ TEST_F(SaveIC, AnICThatWouldContainItselfIsNotSaved)
     InstallICs(); // HALF, and FULL built from two HALFs
     BuildTiny();
     // The circuit holds a FULL; HALF is inside it only on disk.
-    s.ICCount = 1;
-    s.ICInstances.resize(2);
-    s.ICInstances[1].Name = QStringLiteral("FULL");
+    s.circuit.ICCount = 1;
+    s.circuit.ICInstances.resize(2);
+    s.circuit.ICInstances[1].Name = QStringLiteral("FULL");
     for (const char* name : {"full", "HALF", "Half"}) {
         EXPECT_EQ(Save(QString::fromLatin1(name)), SaveICOutcome::ContainsItself) << name;
         EXPECT_TRUE(dialogs.Asked().back().text.contains(QString::fromLatin1(name))) << name;
     }
     EXPECT_EQ(ReadBytes(Path(QStringLiteral("HALF"))), DataBytes(QStringLiteral("ic/HALF.icd")));
-    EXPECT_EQ(ICsUsedAtAnyDepth(s), QStringList({"FULL", "HALF", "HALF"}));
+    EXPECT_EQ(ICsUsedAtAnyDepth(s.circuit, s.Verzeichnisse[1]), QStringList({"FULL", "HALF", "HALF"}));
     EXPECT_EQ(Save(QStringLiteral("ADDER")), SaveICOutcome::Saved);
 }
 
@@ -173,7 +173,7 @@ TEST_F(SaveIC, AFailedWriteIsReportedAndASecondTryWritesTheSameFile)
     EXPECT_EQ(first, SaveICOutcome::WriteFailed);
     EXPECT_FALSE(dialogs.MessageTexts().contains(QStringLiteral("IC created successfully.")));
     EXPECT_FALSE(QFile::exists(Path(QStringLiteral("TINY"))));
-    EXPECT_EQ(s.Elements[1].InPinList, QStringLiteral("X4Y6:"));
+    EXPECT_EQ(s.circuit.Elements[1].InPinList, QStringLiteral("X4Y6:"));
     ASSERT_EQ(Save(QStringLiteral("TINY")), SaveICOutcome::Saved);
     const QByteArray second = ReadBytes(Path(QStringLiteral("TINY")));
     EXPECT_TRUE(second.contains("[Elemente]\r\n22;2;X3Y4:;")) << "the pins moved once";

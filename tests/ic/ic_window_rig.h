@@ -1,7 +1,6 @@
 #pragma once
-// The real main window with an IC folder of its own, driven by synthetic
-// mouse events on the worksheet, drags into the IC window, and answers to
-// the connector-naming dialogs as they open.
+// The worksheet rig with an IC folder of its own, drags into the IC window,
+// and answers to the connector-naming dialogs as they open.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -9,7 +8,6 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,65 +16,36 @@
 #include <functional>
 #include <memory>
 
+#include "editing/worksheet_rig.h"
 #include "ic/frmIC.h"
 #include "ic/frmICAnschluss.h"
 #include "ic/ic_drawing.h"
-#include "model/geometry.h"
 #include "model/pin_lists.h"
-#include "model/state.h"
-#include "platform/timers.h"
-#include "shell/frmGatrel.h"
-#include "shell/worksheet_picture.h"
-#include "support/scripted_user_dialogs.h"
 
-class ICWindowRig : public ::testing::Test {
+class ICWindowRig : public WorksheetRig {
 protected:
     using Answer = std::function<void(frmICAnschluss&)>;
 
-    ICWindowRig() : window(s, dialogs, timers)
+    ICWindowRig()
     {
         const QString ics = dir.filePath(QStringLiteral("ics/"));
         QDir().mkpath(ics);
         s.Verzeichnisse = {dir.path() + QLatin1Char('/'), ics, dir.path() + QLatin1Char('/')};
         window.resize(1100, 800);
-        window.show();
     }
     ~ICWindowRig() override { EXPECT_TRUE(answers_->empty()) << answers_->size() << " dialogs never opened"; }
 
     QString ICPath(const QString& name) const { return s.Verzeichnisse[1] + name + QStringLiteral(".icd"); }
 
-    QPointF At(int x, int y) const
-    {
-        return QPointF(GridToPixel(s, static_cast<int16_t>(x)), GridToPixel(s, static_cast<int16_t>(y)));
-    }
-    void Send(QEvent::Type type, QPointF p, Qt::MouseButton button, Qt::MouseButtons held)
-    {
-        QMouseEvent e(type, p, window.picGrid()->mapToGlobal(p), button, held, Qt::NoModifier);
-        QApplication::sendEvent(window.picGrid(), &e);
-    }
-    void Click(int x, int y, Qt::MouseButton b = Qt::LeftButton)
-    {
-        Send(QEvent::MouseMove, At(x, y), Qt::NoButton, Qt::NoButton);
-        Send(QEvent::MouseButtonPress, At(x, y), b, b);
-        Send(QEvent::MouseButtonRelease, At(x, y), b, Qt::NoButton);
-    }
     // A conductor from (x1, y1) to (x2, y2), as the conductor tool draws it.
     void Wire(int x1, int y1, int x2, int y2)
     {
         Tool(ElementType::Conductor);
-        Send(QEvent::MouseMove, At(x1, y1), Qt::NoButton, Qt::NoButton);
-        Send(QEvent::MouseButtonPress, At(x1, y1), Qt::LeftButton, Qt::LeftButton);
-        Send(QEvent::MouseMove, At(x2, y2), Qt::NoButton, Qt::LeftButton);
-        Send(QEvent::MouseButtonRelease, At(x2, y2), Qt::LeftButton, Qt::NoButton);
-    }
-    void Tool(uint8_t t)
-    {
-        s.ToolMode = ToolFor(t);
-        window.ChangeSelPicture(ToolFor(t));
+        Drag({{x1, y1}, {x2, y2}});
     }
     // The pins of element e.
-    std::vector<PinPos> Inputs(int e) const { return Pins(s.Elements[static_cast<size_t>(e)].InPinList); }
-    std::vector<PinPos> Outputs(int e) const { return Pins(s.Elements[static_cast<size_t>(e)].OutPinList); }
+    std::vector<PinPos> Inputs(int e) const { return Pins(s.circuit.Elements[static_cast<size_t>(e)].InPinList); }
+    std::vector<PinPos> Outputs(int e) const { return Pins(s.circuit.Elements[static_cast<size_t>(e)].OutPinList); }
     static std::vector<PinPos> Pins(const QString& list)
     {
         PinTable t{};
@@ -123,10 +92,6 @@ protected:
     int mostDialogsAtOnce = 0;
 
     QTemporaryDir dir;
-    ProgramState s;
-    ScriptedUserDialogs dialogs;
-    VirtualTimerHost timers;
-    frmGatrel window;
 
 private:
     // Waits for the next dialog to be open; a dialog that is closing is not the next.

@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "model/frmCreateNewFile.h"
+#include "placement/document/frmCreateNewFile.h"
 #include "model/state.h"
 #include "support/fake_main_window.h"
 
@@ -73,9 +73,9 @@ TEST_F(NewCircuitDialog, EachSizeClassCreatesItsWorksheet)
             Type(height, QStringLiteral("21"));
         }
         QTest::mouseClick(create, Qt::LeftButton);
-        EXPECT_EQ(s.MaxX, expected[option][0]) << option;
-        EXPECT_EQ(s.MaxY, expected[option][1]) << option;
-        EXPECT_EQ(s.P.UBoundX(), s.MaxX + 1);
+        EXPECT_EQ(s.circuit.MaxX, expected[option][0]) << option;
+        EXPECT_EQ(s.circuit.MaxY, expected[option][1]) << option;
+        EXPECT_EQ(s.circuit.P.UBoundX(), s.circuit.MaxX + 1);
         EXPECT_TRUE(w.mainWindowEnabled);
         EXPECT_EQ(dlg->result(), QDialog::Accepted);
         EXPECT_EQ(w.caption, QStringLiteral("Unsaved circuit - Gatrel"));
@@ -102,7 +102,7 @@ TEST_F(NewCircuitDialog, CancelChangesNothing)
     Open();
     Choose(0);
     QTest::mouseClick(dlg->findChild<QPushButton*>(QStringLiteral("cmdCancel")), Qt::LeftButton);
-    EXPECT_EQ(s.MaxX, 50);
+    EXPECT_EQ(s.circuit.MaxX, 50);
     EXPECT_TRUE(w.mainWindowEnabled);
     EXPECT_EQ(dlg->result(), QDialog::Rejected);
     EXPECT_TRUE(w.caption.isEmpty());

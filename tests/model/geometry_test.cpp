@@ -6,6 +6,7 @@
 #include "model/field_list.h"
 #include "model/file_names.h"
 #include "model/geometry.h"
+#include "placement/element_bounds.h"
 #include "model/pin_lists.h"
 #include "model/state.h"
 #include "model/status_texts.h"
@@ -55,14 +56,14 @@ protected:
     // Element n covers x0..x1, y0..y1; its first input pin is (px, py).
     void Place(int16_t n, int x0, int y0, int x1, int y1, int16_t px, int16_t py)
     {
-        s.Elements.resize(std::max<size_t>(s.Elements.size(), static_cast<size_t>(n) + 1));
-        ElementRecord& e = s.Elements[static_cast<size_t>(n)];
+        s.circuit.Elements.resize(std::max<size_t>(s.circuit.Elements.size(), static_cast<size_t>(n) + 1));
+        ElementRecord& e = s.circuit.Elements[static_cast<size_t>(n)];
         e.Type = ElementType::AND;
         e.Orientation = Orientation::Right;
         e.InPinList = PinListText({{px, py}});
         for (int x = x0; x <= x1; ++x)
             for (int y = y0; y <= y1; ++y)
-                s.P(x, y).ElementNr = n;
+                s.circuit.P(x, y).ElementNr = n;
     }
     ProgramState s;
 };
@@ -75,9 +76,9 @@ TEST_F(GridFixture, ElementBounds)
     EXPECT_EQ(GetElementTop(s, 1), 5);
     EXPECT_EQ(GetElementBottom(s, 1), 8);
     // At the border: the spare column and row beyond MaxX/MaxY are not walked.
-    Place(2, s.MaxX - 2, s.MaxY - 1, s.MaxX + 1, s.MaxY + 1, s.MaxX, s.MaxY);
-    EXPECT_EQ(GetElementRight(s, 2), s.MaxX);
-    EXPECT_EQ(GetElementBottom(s, 2), s.MaxY);
+    Place(2, s.circuit.MaxX - 2, s.circuit.MaxY - 1, s.circuit.MaxX + 1, s.circuit.MaxY + 1, s.circuit.MaxX, s.circuit.MaxY);
+    EXPECT_EQ(GetElementRight(s, 2), s.circuit.MaxX);
+    EXPECT_EQ(GetElementBottom(s, 2), s.circuit.MaxY);
     Place(3, 0, 0, 3, 2, 2, 1);
     EXPECT_EQ(GetElementLeft(s, 3), 0);
     EXPECT_EQ(GetElementTop(s, 3), 0);
@@ -90,44 +91,44 @@ TEST_F(GridFixture, ElementBounds)
 TEST_F(GridFixture, PinPositionAndConnections)
 {
     Place(1, 10, 5, 12, 7, 10, 5);
-    s.Elements[1].InPinList = QStringLiteral("X10Y5:X10Y7:");
-    s.Elements[1].OutPinList = QStringLiteral("X12Y6:");
+    s.circuit.Elements[1].InPinList = QStringLiteral("X10Y5:X10Y7:");
+    s.circuit.Elements[1].OutPinList = QStringLiteral("X12Y6:");
     EXPECT_TRUE(IsPinPosition(s, 10, 7));
     EXPECT_TRUE(IsPinPosition(s, 12, 6));
     EXPECT_FALSE(IsPinPosition(s, 11, 6));
     EXPECT_FALSE(IsPinPosition(s, 30, 20));
 
-    GridCell& c = s.P(4, 4);
+    GridCell& c = s.circuit.P(4, 4);
     c.ConLeft = c.ConUp = c.ConRight = c.ConDown = kTrue;
-    EXPECT_EQ(CountConnections(s, 4, 4), 4);
+    EXPECT_EQ(CountConnections(s.circuit, s.engine, 4, 4), 4);
     s.engine.PowerFlag = kTrue;
-    s.Levels[0].Width = s.Levels[0].Height = 10;
-    s.Levels[0].Field.Redim(11, 11);
-    s.Levels[0].Field(4, 4).ConUp = kTrue;
-    EXPECT_EQ(CountConnections(s, 4, 4), 1);
-    EXPECT_EQ(CountConnections(s, 11, 4), 0);
-    EXPECT_EQ(CountConnections(s, 4, 11), 0);
+    s.circuit.Levels[0].Width = s.circuit.Levels[0].Height = 10;
+    s.circuit.Levels[0].Field.Redim(11, 11);
+    s.circuit.Levels[0].Field(4, 4).ConUp = kTrue;
+    EXPECT_EQ(CountConnections(s.circuit, s.engine, 4, 4), 1);
+    EXPECT_EQ(CountConnections(s.circuit, s.engine, 11, 4), 0);
+    EXPECT_EQ(CountConnections(s.circuit, s.engine, 4, 11), 0);
 }
 
 TEST_F(GridFixture, ClearFeldKeepsDefinitionConnector)
 {
-    GridCell& c = s.P(3, 3);
+    GridCell& c = s.circuit.P(3, 3);
     c.Type = 1;
     c.ConRight = c.Marker = -1;
     c.ICConnector = 4;
     c.Value = kTrue;
-    ClearFeld(s, 3, 3);
+    ClearFeld(s.circuit, 3, 3);
     GridCell expected;
     expected.ICConnector = 4;
     expected.Value = kTrue;
     EXPECT_EQ(c, expected);
 
-    GridCell& pin = s.P(6, 6);
+    GridCell& pin = s.circuit.P(6, 6);
     pin.Type = 20;
     pin.ElementNr = 2;
     pin.ICConnector = 3;
     pin.ICLink = 1;
-    ClearFeld(s, 6, 6);
+    ClearFeld(s.circuit, 6, 6);
     EXPECT_EQ(pin, GridCell{});
 }
 
@@ -142,15 +143,15 @@ TEST_F(GridFixture, SelectionMarkerRectangles)
     ASSERT_EQ(s.SelLabelPos.size(), 3u);
     EXPECT_EQ(s.SelLabelPos[2].Top, 74);
 
-    s.Elements[1].Type = ElementType::Multiplexer;
-    s.Elements[1].Orientation = Orientation::Up;
+    s.circuit.Elements[1].Type = ElementType::Multiplexer;
+    s.circuit.Elements[1].Orientation = Orientation::Up;
     r = PositionSelLabel(s, 1, 0);
     EXPECT_EQ(r.Left, 142);
     EXPECT_DOUBLE_EQ(r.Width, 35.0);
     EXPECT_DOUBLE_EQ(r.Height, 28.0);
 
-    s.Elements[1].Type = ElementType::Inverter;
-    s.Elements[1].Orientation = Orientation::Left;
+    s.circuit.Elements[1].Type = ElementType::Inverter;
+    s.circuit.Elements[1].Orientation = Orientation::Left;
     r = PositionSelLabel(s, 1, 0);
     EXPECT_EQ(r.Top, 72);
     EXPECT_DOUBLE_EQ(r.Height, 21.0 - 14.0 / 1.5);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/new_file.h"
+#include "placement/document/new_file.h"
 #include "model/state.h"
 #include "support/clock_columns.h"
 #include "support/fake_main_window.h"
@@ -12,24 +12,24 @@ protected:
     void SetUp() override
     {
         w.Attach(s);
-        s.Elements.resize(4);
-        s.Elements[0].Type = 6; // record 0 must come back empty
-        s.Levels.resize(3);
-        s.ICInstances.resize(3);
-        s.LevelUBound = s.ICCount = 2;
-        s.P(3, 3).Type = 1;
-        s.Clocks = {{.ClockElement = 2, .ClockHigh = 100, .ClockLinked = 0, .ClockCycles = 5},
+        s.circuit.Elements.resize(4);
+        s.circuit.Elements[0].Type = 6; // record 0 must come back empty
+        s.circuit.Levels.resize(3);
+        s.circuit.ICInstances.resize(3);
+        s.circuit.LevelUBound = s.circuit.ICCount = 2;
+        s.circuit.P(3, 3).Type = 1;
+        s.circuit.Clocks = {{.ClockElement = 2, .ClockHigh = 100, .ClockLinked = 0, .ClockCycles = 5},
                     {.ClockElement = 3, .ClockHigh = 200, .ClockLinked = 0, .ClockCycles = 7}};
-        s.ClockCount = 2;
+        s.circuit.ClockCount = 2;
         s.SelectedClock = 1;
-        s.ICName = QStringLiteral("adder");
-        s.ICPinCount = 2;
-        s.ICPins = {QString(), QStringLiteral("1;2;A;"), QStringLiteral("1;4;B;")};
+        s.circuit.ICName = QStringLiteral("adder");
+        s.circuit.ICPinCount = 2;
+        s.circuit.ICPins = {QString(), QStringLiteral("1;2;A;"), QStringLiteral("1;4;B;")};
         s.ProbeCount = 3;
         s.objFile.FileName = QStringLiteral("/tmp/old.gtr");
         s.objFile.FilePath = QStringLiteral("/tmp/");
-        s.MaxX = 20;
-        s.MaxY = 12;
+        s.circuit.MaxX = 20;
+        s.circuit.MaxY = 12;
     }
     ProgramState s;
     FakeMainWindow w;
@@ -38,26 +38,26 @@ protected:
 TEST_F(NewCircuit, InitArbeitsfeldResetsEveryTable)
 {
     InitArbeitsfeld(s);
-    EXPECT_EQ(s.P.UBoundX(), 21);
-    EXPECT_EQ(s.P.UBoundY(), 13);
-    EXPECT_EQ(s.P(3, 3), GridCell{});
-    ASSERT_EQ(s.Elements.size(), 1u);
-    EXPECT_EQ(s.Elements[0], ElementRecord{});
-    EXPECT_EQ(s.ElementCount(), 0);
-    EXPECT_EQ(s.Levels.size(), 1u);
-    EXPECT_EQ(s.ICInstances.size(), 1u);
-    EXPECT_EQ(s.LevelUBound + s.ICCount + s.ProbeCount, 0);
+    EXPECT_EQ(s.circuit.P.UBoundX(), 21);
+    EXPECT_EQ(s.circuit.P.UBoundY(), 13);
+    EXPECT_EQ(s.circuit.P(3, 3), GridCell{});
+    ASSERT_EQ(s.circuit.Elements.size(), 1u);
+    EXPECT_EQ(s.circuit.Elements[0], ElementRecord{});
+    EXPECT_EQ(s.circuit.ElementCount(), 0);
+    EXPECT_EQ(s.circuit.Levels.size(), 1u);
+    EXPECT_EQ(s.circuit.ICInstances.size(), 1u);
+    EXPECT_EQ(s.circuit.LevelUBound + s.circuit.ICCount + s.ProbeCount, 0);
     EXPECT_TRUE(s.objFile.FileName.isEmpty());
     EXPECT_TRUE(s.objFile.FilePath.isEmpty());
-    EXPECT_EQ(s.ClockCount, 0);
+    EXPECT_EQ(s.circuit.ClockCount, 0);
     EXPECT_EQ(s.SelectedClock, 0);
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockCycles), std::vector<uint8_t>{1});
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockLinked), std::vector<int16_t>{kTrue});
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockHigh), std::vector<int16_t>{0});
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockElement), std::vector<int16_t>{0});
-    EXPECT_TRUE(s.ICName.isEmpty());
-    EXPECT_EQ(s.ICPinCount, 0);
-    EXPECT_EQ(s.ICPins, QStringList{QString()});
+    EXPECT_EQ(ClockColumn(s.circuit.Clocks, &ClockSlot::ClockCycles), std::vector<uint8_t>{1});
+    EXPECT_EQ(ClockColumn(s.circuit.Clocks, &ClockSlot::ClockLinked), std::vector<int16_t>{kTrue});
+    EXPECT_EQ(ClockColumn(s.circuit.Clocks, &ClockSlot::ClockHigh), std::vector<int16_t>{0});
+    EXPECT_EQ(ClockColumn(s.circuit.Clocks, &ClockSlot::ClockElement), std::vector<int16_t>{0});
+    EXPECT_TRUE(s.circuit.ICName.isEmpty());
+    EXPECT_EQ(s.circuit.ICPinCount, 0);
+    EXPECT_EQ(s.circuit.ICPins, QStringList{QString()});
     for (int n : {w.unloadClockTimersCount, w.unloadICConnectorLabelsCount, w.resetICWindowCount,
                   w.rebuildLevelTreeCount, w.deleteUndoDataCount, w.resetAnalyserCount})
         EXPECT_EQ(n, 1);
@@ -75,8 +75,8 @@ TEST_F(NewCircuit, NewFileSwitchesPowerOffFirst)
     ASSERT_EQ(w.switchPowerOffCount, 1);
     EXPECT_LT(w.calls.indexOf(QStringLiteral("SwitchPowerOff")), w.calls.indexOf(QStringLiteral("UnloadClockTimers")));
     EXPECT_TRUE(s.CmDialog1.FileName.isEmpty());
-    EXPECT_EQ(s.ClockCount, 0);
-    EXPECT_EQ(s.Clocks.size(), 1u);
+    EXPECT_EQ(s.circuit.ClockCount, 0);
+    EXPECT_EQ(s.circuit.Clocks.size(), 1u);
 }
 
 TEST_F(NewCircuit, NewFileUpdatesTheWindow)

@@ -33,13 +33,13 @@ class PinParsers : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        s.Elements.resize(6);
-        s.Elements[1].InPinList = QStringLiteral("X2Y2:X2Y4:X2Y6:");
-        s.Elements[5].InPinList = QStringLiteral("X1Y1:X1Y3:");
-        s.Elements[5].OutPinList = QStringLiteral("X4Y2:");
-        s.Levels.resize(3);
-        s.Levels[2].Elements.resize(2);
-        s.Levels[2].Elements[1].InPinList = QStringLiteral("X8Y8:");
+        s.circuit.Elements.resize(6);
+        s.circuit.Elements[1].InPinList = QStringLiteral("X2Y2:X2Y4:X2Y6:");
+        s.circuit.Elements[5].InPinList = QStringLiteral("X1Y1:X1Y3:");
+        s.circuit.Elements[5].OutPinList = QStringLiteral("X4Y2:");
+        s.circuit.Levels.resize(3);
+        s.circuit.Levels[2].Elements.resize(2);
+        s.circuit.Levels[2].Elements[1].InPinList = QStringLiteral("X8Y8:");
     }
     ProgramState s;
 };

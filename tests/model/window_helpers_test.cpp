@@ -2,7 +2,7 @@
 
 #include "model/state.h"
 #include "model/status_texts.h"
-#include "model/tool_selection.h"
+#include "placement/document/tool_selection.h"
 #include "support/fake_main_window.h"
 #include "support/scripted_user_dialogs.h"
 
@@ -18,27 +18,27 @@ protected:
 
 TEST_F(WindowHelpers, ShowErrorBoxesAndStatusTexts)
 {
-    ShowError(s, &d, 57);
+    ShowError(s.ports, &d, 57);
     ASSERT_EQ(d.Asked().size(), 1u);
     EXPECT_EQ(d.Asked()[0].text, QStringLiteral("Error # 57\r\n"));
     EXPECT_EQ(d.Asked()[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(d.Asked()[0].buttons, MessageButtons::OK);
 
-    ShowError(s, &d, 5);
+    ShowError(s.ports, &d, 5);
     EXPECT_EQ(d.Asked().size(), 1u);
     EXPECT_TRUE(w.statusPanels.empty());
 
     w.mainWindowEnabled = false;
-    ShowError(s, &d, 1);
+    ShowError(s.ports, &d, 1);
     EXPECT_EQ(w.statusPanels[0], QStringLiteral("Please select an end of the conductor."));
     EXPECT_TRUE(w.mainWindowEnabled);
-    ShowError(s, &d, 2);
+    ShowError(s.ports, &d, 2);
     EXPECT_EQ(w.statusPanels[0], QStringLiteral("Elements can not be places outside the worksheet."));
     EXPECT_EQ(d.Asked().size(), 1u);
 
-    ShowError(s, nullptr, 53); // headless callers pass no dialogs
+    ShowError(s.ports, nullptr, 53); // headless callers pass no dialogs
     s.ports = Ports{};
-    ShowError(s, &d, 1);
+    ShowError(s.ports, &d, 1);
     EXPECT_EQ(d.Asked().size(), 1u);
 }
 

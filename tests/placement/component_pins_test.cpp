@@ -4,6 +4,7 @@
 #include <random>
 
 #include "editing/mouse_dispatch.h"
+#include "model/components.h"
 #include "model/pin_lists.h"
 #include "placement/clock_slots.h"
 #include "placement/components.h"
@@ -117,9 +118,9 @@ protected:
     int CellsOf(int16_t n)
     {
         int count = 0;
-        for (int x = 0; x <= s.MaxX + 1; ++x)
-            for (int y = 0; y <= s.MaxY + 1; ++y)
-                count += s.P(x, y).ElementNr == n ? 1 : 0;
+        for (int x = 0; x <= s.circuit.MaxX + 1; ++x)
+            for (int y = 0; y <= s.circuit.MaxY + 1; ++y)
+                count += s.circuit.P(x, y).ElementNr == n ? 1 : 0;
         return count;
     }
 };
@@ -133,7 +134,7 @@ TEST_F(ComponentShapes, PinListsAndFootprintsFollowTheTables)
         const int X = 20, Y = 15;
         const int16_t n = PlaceAt(sh.set, X, Y, sh.o);
         ASSERT_EQ(n, 1);
-        const ElementRecord& r = s.Elements[1];
+        const ElementRecord& r = s.circuit.Elements[1];
         EXPECT_EQ(r.InPinList, PinText(X, Y, sh.in));
         EXPECT_EQ(r.OutPinList, PinText(X, Y, sh.out));
         EXPECT_EQ(r.Type, sh.type);
@@ -141,12 +142,19 @@ TEST_F(ComponentShapes, PinListsAndFootprintsFollowTheTables)
         EXPECT_EQ(r.Orientation, sh.type == ElementType::LED ? 0 : sh.o);
         for (int x = X + sh.topLeft.dx; x <= X + sh.bottomRight.dx; ++x) {
             for (int y = Y + sh.topLeft.dy; y <= Y + sh.bottomRight.dy; ++y) {
-                EXPECT_EQ(s.P(x, y).Type, sh.type) << x << "," << y;
-                EXPECT_EQ(s.P(x, y).ElementNr, 1) << x << "," << y;
+                EXPECT_EQ(s.circuit.P(x, y).Type, sh.type) << x << "," << y;
+                EXPECT_EQ(s.circuit.P(x, y).ElementNr, 1) << x << "," << y;
             }
         }
         const int area = (sh.bottomRight.dx - sh.topLeft.dx + 1) * (sh.bottomRight.dy - sh.topLeft.dy + 1);
         EXPECT_EQ(CellsOf(1), area);
+        // The component's row tells the same cells from the pins, which the
+        // removal and the file checks rely on; every footprint beyond one cell has a rule.
+        ASSERT_EQ(Component(sh.type).footprint != nullptr, area > 1);
+        if (area > 1) {
+            EXPECT_EQ(ElementFootprint(r), (CellRect{X + sh.topLeft.dx, Y + sh.topLeft.dy, X + sh.bottomRight.dx,
+                                                     Y + sh.bottomRight.dy}));
+        }
     }
 }
 
@@ -178,14 +186,14 @@ TEST_F(ComponentShapes, GateInputCountComesFromTheBoxAndIsHeldWithin2To20)
         Reset();
         s.GateInputsText = QString::fromLatin1(k.box);
         ASSERT_EQ(PlaceAt(Gate(ElementType::OR), 10, 10, k.o), 1);
-        EXPECT_EQ(s.Elements[1].InPinList, k.in);
-        EXPECT_EQ(s.Elements[1].OutPinList, k.out);
-        EXPECT_EQ(s.Elements[1].Label, k.label);
+        EXPECT_EQ(s.circuit.Elements[1].InPinList, k.in);
+        EXPECT_EQ(s.circuit.Elements[1].OutPinList, k.out);
+        EXPECT_EQ(s.circuit.Elements[1].Label, k.label);
         EXPECT_EQ(s.TwoInputGate, k.label == QStringLiteral("2"));
         const int area = (k.bottomRight.dx - k.topLeft.dx + 1) * (k.bottomRight.dy - k.topLeft.dy + 1);
         EXPECT_EQ(CellsOf(1), area);
-        EXPECT_EQ(s.P(k.topLeft.dx, k.topLeft.dy).ElementNr, 1);
-        EXPECT_EQ(s.P(k.bottomRight.dx, k.bottomRight.dy).ElementNr, 1);
+        EXPECT_EQ(s.circuit.P(k.topLeft.dx, k.topLeft.dy).ElementNr, 1);
+        EXPECT_EQ(s.circuit.P(k.bottomRight.dx, k.bottomRight.dy).ElementNr, 1);
     }
 
     // More than 20 gives 20 inputs: the pin tables keep room for the output.
@@ -203,7 +211,7 @@ TEST_F(ComponentShapes, GateInputCountComesFromTheBoxAndIsHeldWithin2To20)
 TEST_F(ComponentShapes, SevenSegmentDisplayIsAlwaysUpright)
 {
     PlaceAt(SetZAnzeige, 10, 10, Orientation::Down);
-    EXPECT_EQ(s.Elements[1].Orientation, Orientation::Right);
+    EXPECT_EQ(s.circuit.Elements[1].Orientation, Orientation::Right);
     EXPECT_EQ(s.PlaceOrientation, Orientation::Right);
     // A refused display still resets the orientation for the next placement.
     EXPECT_EQ(PlaceAt(SetZAnzeige, 10, 2, Orientation::Up), 0);
@@ -212,7 +220,7 @@ TEST_F(ComponentShapes, SevenSegmentDisplayIsAlwaysUpright)
 
 TEST_F(ComponentShapes, FootprintsMayNotReachTheBorder)
 {
-    const int maxX = s.MaxX, maxY = s.MaxY;
+    const int maxX = s.circuit.MaxX, maxY = s.circuit.MaxY;
     for (const Shape& sh : Shapes()) {
         SCOPED_TRACE(QStringLiteral("%1 orientation %2").arg(sh.name).arg(sh.o).toStdString());
         // Anchors at which the footprint's edge lies just on its limit, and one beyond.
@@ -232,7 +240,7 @@ TEST_F(ComponentShapes, FootprintsMayNotReachTheBorder)
             const int16_t n = PlaceAt(sh.set, p.x, p.y, sh.o);
             EXPECT_EQ(n != 0, p.fits) << "anchor " << p.x << "," << p.y;
             if (!p.fits) {
-                EXPECT_EQ(s.ElementCount(), 0);
+                EXPECT_EQ(s.circuit.ElementCount(), 0);
                 EXPECT_TRUE(undo.NoUndoData());
             }
         }
@@ -251,7 +259,7 @@ TEST_F(ComponentShapes, RemovingClearsExactlyWhatPlacingCovered)
         for (const Shape& sh : Shapes()) {
             SCOPED_TRACE(QStringLiteral("%1 orientation %2").arg(sh.name).arg(sh.o).toStdString());
             Reset();
-            const Grid before = s.P;
+            const Grid before = s.circuit.P;
             const int X = ax(rng), Y = ay(rng);
             const int16_t n = PlaceAt(sh.set, X, Y, sh.o);
             if (n == 0)
@@ -260,16 +268,16 @@ TEST_F(ComponentShapes, RemovingClearsExactlyWhatPlacingCovered)
             const UndoRecord placeStep = undo.Record(1);
             // Remove from a random cell of the footprint.
             std::vector<std::pair<int, int>> cells;
-            for (int x = 0; x <= s.MaxX; ++x)
-                for (int y = 0; y <= s.MaxY; ++y)
-                    if (s.P(x, y).ElementNr == n)
+            for (int x = 0; x <= s.circuit.MaxX; ++x)
+                for (int y = 0; y <= s.circuit.MaxY; ++y)
+                    if (s.circuit.P(x, y).ElementNr == n)
                         cells.emplace_back(x, y);
             const auto [cx, cy] = cells[std::uniform_int_distribution<size_t>(0, cells.size() - 1)(rng)];
             s.CursorX = static_cast<int16_t>(cx);
             s.CursorY = static_cast<int16_t>(cy);
             RemoveElement(c, s.CursorX, s.CursorY);
-            EXPECT_EQ(s.ElementCount(), 0);
-            EXPECT_TRUE(s.P == before) << "anchor " << X << "," << Y;
+            EXPECT_EQ(s.circuit.ElementCount(), 0);
+            EXPECT_TRUE(s.circuit.P == before) << "anchor " << X << "," << Y;
             const UndoRecord& removeStep = undo.Record(1);
             EXPECT_EQ((std::array{removeStep.X1, removeStep.Y1, removeStep.X2, removeStep.Y2}),
                       (std::array{placeStep.X1, placeStep.Y1, placeStep.X2, placeStep.Y2}));

@@ -28,27 +28,27 @@ TEST_F(Markers, JunctureOnlyOnABranchingConductorWithoutDiode)
 {
     SetKnotenpunkt(s, g, 2, 3, true); // straight
     SetKnotenpunkt(s, g, 8, 8, true); // empty
-    EXPECT_EQ(s.P(2, 3).Marker, 0);
+    EXPECT_EQ(s.circuit.P(2, 3).Marker, 0);
     EXPECT_TRUE(rec.Log().isEmpty());
     SetKnotenpunkt(s, g, 3, 3, true);
-    EXPECT_EQ(s.P(3, 3).Marker, -1);
+    EXPECT_EQ(s.circuit.P(3, 3).Marker, -1);
     EXPECT_EQ(rec.Log(), QStringList(QStringLiteral("Line 47,47-51,51 color=0 mode=BoxFilled width=1")));
-    s.P(5, 3).Marker = 1;
+    s.circuit.P(5, 3).Marker = 1;
     SetKnotenpunkt(s, g, 5, 3, false);
-    EXPECT_EQ(s.P(5, 3).Marker, 1);
+    EXPECT_EQ(s.circuit.P(5, 3).Marker, 1);
     EXPECT_EQ(rec.Log().size(), 1);
 }
 
 TEST_F(Markers, DiodeOnABranchingConductorWithoutJuncture)
 {
     SetKoppeldiode(s, g, 2, 3, true);
-    EXPECT_EQ(s.P(2, 3).Marker, 0);
-    s.P(5, 3).Marker = -1;
+    EXPECT_EQ(s.circuit.P(2, 3).Marker, 0);
+    s.circuit.P(5, 3).Marker = -1;
     SetKoppeldiode(s, g, 5, 3, true);
-    EXPECT_EQ(s.P(5, 3).Marker, -1);
+    EXPECT_EQ(s.circuit.P(5, 3).Marker, -1);
     EXPECT_TRUE(rec.Log().isEmpty());
     SetKoppeldiode(s, g, 3, 3, true);
-    EXPECT_EQ(s.P(3, 3).Marker, 1);
+    EXPECT_EQ(s.circuit.P(3, 3).Marker, 1);
     EXPECT_EQ(rec.Log(), QStringList({QStringLiteral("Polygon 42,49-56,49-49,56 color=0x808080 fill=0xFF0000 style=0 width=1"),
                                       QStringLiteral("PSet 49,54 color=0xFF0000 width=1")}));
 }
@@ -76,7 +76,7 @@ TEST_F(Markers, WithThePowerOnTheDiodeIsNotTestedAndHasNoDot)
     sheet::CopyToLevel0(s);
     s.engine.PowerFlag = kTrue;
     SetKoppeldiode(s, g, 2, 3, false);
-    EXPECT_EQ(s.P(2, 3).Marker, 1);
+    EXPECT_EQ(s.circuit.P(2, 3).Marker, 1);
     EXPECT_EQ(rec.Log(), QStringList(QStringLiteral("Polygon 28,49-42,49-35,56 color=0x808080 fill=0xFF0000 style=0 width=1")));
 }
 
@@ -86,12 +86,12 @@ TEST_F(Markers, WithThePowerOnAJunctureGoesIntoTheShownLevel)
     s.engine.PowerFlag = kTrue;
     rec.SetKind(SurfaceKind::Printer);
     SetKnotenpunkt(s, g, 3, 3, false);
-    EXPECT_EQ(s.Levels[0].Field(3, 3).Marker, -1);
-    EXPECT_EQ(s.P(3, 3).Marker, 0);
+    EXPECT_EQ(s.circuit.Levels[0].Field(3, 3).Marker, -1);
+    EXPECT_EQ(s.circuit.P(3, 3).Marker, 0);
     EXPECT_EQ(rec.Log(), QStringList(QStringLiteral("Line 47,47-51,51 color=0 mode=BoxFilled width=1")))
         << "a seventh of the pitch on any device";
     SetKnotenpunkt(s, g, 2, 3, false);
-    EXPECT_EQ(s.Levels[0].Field(2, 3).Marker, 0);
+    EXPECT_EQ(s.circuit.Levels[0].Field(2, 3).Marker, 0);
 }
 
 TEST_F(Markers, AThickPenIsNarrowedFirst)

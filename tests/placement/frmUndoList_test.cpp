@@ -32,7 +32,7 @@ protected:
     {
         for (int i = 1; i <= n; ++i) {
             u.NewUndo(i, 1, i, 1, QStringLiteral("Step %1").arg(i));
-            s.P(i, 1).Type = ElementType::Conductor;
+            s.circuit.P(i, 1).Type = ElementType::Conductor;
         }
     }
     void Open()
@@ -93,8 +93,8 @@ TEST_F(UndoListDialog, ClickingTheThirdOfFiveLinesUndoesTheThreeNewestSteps)
     QTest::mouseClick(undo, Qt::LeftButton);
     EXPECT_EQ(pw.seen, QStringList({QStringLiteral("33% done"), QStringLiteral("66% done"),
                                     QStringLiteral("100% done")}));
-    EXPECT_EQ(s.P(3, 1).Type, 0);
-    EXPECT_EQ(s.P(2, 1).Type, ElementType::Conductor);
+    EXPECT_EQ(s.circuit.P(3, 1).Type, 0);
+    EXPECT_EQ(s.circuit.P(2, 1).Type, ElementType::Conductor);
     EXPECT_EQ(Lines(), QStringList({QStringLiteral("Step 2 (2,1 - 2,1)"), QStringLiteral("Step 1 (1,1 - 1,1)")}));
     EXPECT_EQ(label->text(), QStringLiteral("Undo 0 steps:"));
     EXPECT_FALSE(undo->isEnabled());
@@ -126,7 +126,7 @@ TEST_F(UndoListDialog, UndoingEveryStepClosesTheDialog)
     EXPECT_FALSE(dlg->isVisible());
     EXPECT_EQ(dlg->result(), QDialog::Accepted);
     for (int x = 1; x <= 4; ++x)
-        EXPECT_EQ(s.P(x, 1).Type, 0);
+        EXPECT_EQ(s.circuit.P(x, 1).Type, 0);
 }
 
 TEST_F(UndoListDialog, AnEmptyHistoryGivesAnEmptyListThatClosesOnUndo)

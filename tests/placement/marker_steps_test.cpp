@@ -30,12 +30,12 @@ TEST_F(MarkerSteps, JuncturesAndDiodesGoOnlyOnBranchingConductorsAndNeverTogethe
 
     SetKnotenpunkt(c, 4, 5, false);
     SetKoppeldiode(c, 8, 5, false);
-    EXPECT_EQ(s.P(4, 5).Marker, -1);
-    EXPECT_EQ(s.P(8, 5).Marker, 1);
+    EXPECT_EQ(s.circuit.P(4, 5).Marker, -1);
+    EXPECT_EQ(s.circuit.P(8, 5).Marker, 1);
     SetKoppeldiode(c, 4, 5, false);
     SetKnotenpunkt(c, 8, 5, false);
-    EXPECT_EQ(s.P(4, 5).Marker, -1);
-    EXPECT_EQ(s.P(8, 5).Marker, 1);
+    EXPECT_EQ(s.circuit.P(4, 5).Marker, -1);
+    EXPECT_EQ(s.circuit.P(8, 5).Marker, 1);
     EXPECT_EQ(Steps(), QStringList({QStringLiteral("Place coupling diode (7,4 - 9,6)"),
                                     QStringLiteral("Place juncture (3,4 - 5,6)")}));
     EXPECT_EQ(u.Record(1).SavedCount, 0);
@@ -49,8 +49,8 @@ TEST_F(MarkerSteps, RedrawingAMarkerRecordsNothing)
 {
     SetKnotenpunkt(c, 4, 5, true);
     SetKoppeldiode(c, 8, 5, true);
-    EXPECT_EQ(s.P(4, 5).Marker, -1);
-    EXPECT_EQ(s.P(8, 5).Marker, 1);
+    EXPECT_EQ(s.circuit.P(4, 5).Marker, -1);
+    EXPECT_EQ(s.circuit.P(8, 5).Marker, 1);
     EXPECT_TRUE(Steps().isEmpty());
 }
 
@@ -60,10 +60,10 @@ TEST_F(MarkerSteps, RemovingMarkersRecordsCellSteps)
     SetKoppeldiode(c, 8, 5, false);
     const QByteArray marked = File();
     RemoveKnotenpunkt(c, 4, 5);
-    EXPECT_EQ(s.P(4, 5).Marker, 0);
+    EXPECT_EQ(s.circuit.P(4, 5).Marker, 0);
     At(8, 5);
     RemoveKoppeldiode(c);
-    EXPECT_EQ(s.P(8, 5).Marker, 0);
+    EXPECT_EQ(s.circuit.P(8, 5).Marker, 0);
     At(4, 5);
     RemoveKoppeldiode(c); // no diode there: nothing
     RemoveKnotenpunkt(c, 3, 5); // no juncture there: a step all the same
@@ -80,13 +80,13 @@ TEST_F(MarkerSteps, RemovingMarkersRecordsCellSteps)
 
 TEST_F(MarkerSteps, WithThePowerOnAJunctureRecordsNothing)
 {
-    s.Levels[0].Field = s.P;
-    s.Levels[0].Width = s.MaxX;
-    s.Levels[0].Height = s.MaxY;
+    s.circuit.Levels[0].Field = s.circuit.P;
+    s.circuit.Levels[0].Width = s.circuit.MaxX;
+    s.circuit.Levels[0].Height = s.circuit.MaxY;
     s.engine.PowerFlag = kTrue;
     SetKnotenpunkt(c, 4, 5, false);
-    EXPECT_EQ(s.Levels[0].Field(4, 5).Marker, -1);
-    EXPECT_EQ(s.P(4, 5).Marker, 0);
+    EXPECT_EQ(s.circuit.Levels[0].Field(4, 5).Marker, -1);
+    EXPECT_EQ(s.circuit.P(4, 5).Marker, 0);
     EXPECT_TRUE(Steps().isEmpty());
 }
 
@@ -102,24 +102,24 @@ TEST_F(MarkerSteps, NegationMarkersOnlyOnGatePinsAndOnJAndK)
     for (auto [x, y] : {std::pair{21, 10}, {20, 20}, {25, 19}, {25, 21}, {22, 19}, {22, 21}, {4, 5}, {30, 3}}) {
         At(x, y);
         SetNegationsPunkt(c);
-        EXPECT_EQ(s.P(x, y).Marker, 0) << x << "," << y;
+        EXPECT_EQ(s.circuit.P(x, y).Marker, 0) << x << "," << y;
     }
     EXPECT_TRUE(Steps().isEmpty());
 
     for (auto [x, y] : {std::pair{20, 9}, {20, 11}, {22, 10}, {20, 19}, {20, 21}}) {
         At(x, y);
         SetNegationsPunkt(c);
-        EXPECT_EQ(s.P(x, y).Marker, -1) << x << "," << y;
+        EXPECT_EQ(s.circuit.P(x, y).Marker, -1) << x << "," << y;
     }
     EXPECT_EQ(Steps().size(), 5);
     EXPECT_EQ(Steps().first(), QStringLiteral("Place negation marker (18,19 - 22,23)"));
 
     At(22, 10);
     RemoveNegationsPunkt(c);
-    EXPECT_EQ(s.P(22, 10).Marker, 0);
+    EXPECT_EQ(s.circuit.P(22, 10).Marker, 0);
     EXPECT_EQ(Steps().first(), QStringLiteral("Delete negation marker (21,9 - 23,11)"));
     u.Undo(c);
-    EXPECT_EQ(s.P(22, 10).Marker, -1);
+    EXPECT_EQ(s.circuit.P(22, 10).Marker, -1);
 }
 
 } // namespace

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/files/circuit_writer.h"
-#include "model/new_file.h"
+#include "placement/document/new_file.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
 #include "placement/placement_context.h"
@@ -30,8 +30,8 @@ protected:
     {
         s = ProgramState{};
         w.Attach(s);
-        s.MaxX = kMaxX;
-        s.MaxY = kMaxY;
+        s.circuit.MaxX = kMaxX;
+        s.circuit.MaxY = kMaxY;
         Reset();
     }
 
@@ -50,9 +50,9 @@ protected:
         s.CursorX = static_cast<int16_t>(x);
         s.CursorY = static_cast<int16_t>(y);
         s.PlaceOrientation = static_cast<uint8_t>(o);
-        const int16_t before = s.ElementCount();
+        const int16_t before = s.circuit.ElementCount();
         set(c);
-        return s.ElementCount() > before ? s.ElementCount() : int16_t(0);
+        return s.circuit.ElementCount() > before ? s.circuit.ElementCount() : int16_t(0);
     }
 
     // A straight conductor between two cells of one row or column.
@@ -62,7 +62,7 @@ protected:
         const int a = row ? std::min(x1, x2) : std::min(y1, y2);
         const int b = row ? std::max(x1, x2) : std::max(y1, y2);
         for (int i = a; i <= b; ++i) {
-            GridCell& cell = row ? s.P(i, y1) : s.P(x1, i);
+            GridCell& cell = row ? s.circuit.P(i, y1) : s.circuit.P(x1, i);
             if (cell.Type == 0)
                 cell.Type = ElementType::Conductor;
             if (i < b)
@@ -75,18 +75,18 @@ protected:
     // Every link between two neighbouring cells is set on both sides.
     bool LinksAgree() const
     {
-        for (int x = 0; x <= s.MaxX; ++x) {
-            for (int y = 0; y <= s.MaxY; ++y) {
-                if ((s.P(x, y).ConRight != 0) != (s.P(x + 1, y).ConLeft != 0))
+        for (int x = 0; x <= s.circuit.MaxX; ++x) {
+            for (int y = 0; y <= s.circuit.MaxY; ++y) {
+                if ((s.circuit.P(x, y).ConRight != 0) != (s.circuit.P(x + 1, y).ConLeft != 0))
                     return false;
-                if ((s.P(x, y).ConDown != 0) != (s.P(x, y + 1).ConUp != 0))
+                if ((s.circuit.P(x, y).ConDown != 0) != (s.circuit.P(x, y + 1).ConUp != 0))
                     return false;
             }
         }
         return true;
     }
 
-    QByteArray FileBytes() { return CircuitFileBytes(s); }
+    QByteArray FileBytes() { return CircuitFileBytes(s.circuit); }
 
     // The "[Timer]" section and everything after it.
     QByteArray TimerSection()

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 
 #include "model/files/circuit_writer.h"
-#include "model/new_file.h"
+#include "placement/document/new_file.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
 #include "placement/placement_context.h"
@@ -22,8 +22,8 @@ protected:
     explicit UndoFixture(int maxX = 40, int maxY = 30) : g(s, &rec), u(s), c{s, u, &dialogs}
     {
         w.Attach(s);
-        s.MaxX = static_cast<int16_t>(maxX);
-        s.MaxY = static_cast<int16_t>(maxY);
+        s.circuit.MaxX = static_cast<int16_t>(maxX);
+        s.circuit.MaxY = static_cast<int16_t>(maxY);
         InitArbeitsfeld(s);
         s.Verzeichnisse[1] = icDir.path() + QLatin1Char('/');
         for (const char* name : {"HALF.icd", "FULL.icd"})
@@ -36,7 +36,7 @@ protected:
         s.CursorX = static_cast<int16_t>(x);
         s.CursorY = static_cast<int16_t>(y);
     }
-    QByteArray File() { return CircuitFileBytes(s); }
+    QByteArray File() { return CircuitFileBytes(s.circuit); }
     QStringList Steps() const
     {
         QStringList lines;
@@ -48,7 +48,7 @@ protected:
     {
         for (int x = std::min(x1, x2); x <= std::max(x1, x2); ++x) {
             for (int y = std::min(y1, y2); y <= std::max(y1, y2); ++y) {
-                GridCell& cell = s.P(x, y);
+                GridCell& cell = s.circuit.P(x, y);
                 if (cell.Type == 0)
                     cell.Type = ElementType::Conductor;
                 if (y1 == y2) {

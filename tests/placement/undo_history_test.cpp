@@ -17,7 +17,7 @@ protected:
     void Step(const QString& text, int x = 3, int y = 3, uint8_t type = ElementType::Conductor)
     {
         u.NewUndo(x, y, x, y, text);
-        s.P(x, y).Type = type;
+        s.circuit.P(x, y).Type = type;
     }
 };
 
@@ -37,18 +37,18 @@ TEST_F(History, UndoTakesStepsBackNewestFirstAndAStepAfterUndoDropsTheOlderOnes)
     Step(QStringLiteral("B"), 2, 2, 5);
     Step(QStringLiteral("C"), 3, 3, 6);
     u.Undo(c);
-    EXPECT_EQ(s.P(3, 3).Type, 0);
-    EXPECT_EQ(s.P(2, 2).Type, 5);
+    EXPECT_EQ(s.circuit.P(3, 3).Type, 0);
+    EXPECT_EQ(s.circuit.P(2, 2).Type, 5);
     u.Undo(c);
-    EXPECT_EQ(s.P(2, 2).Type, 0);
+    EXPECT_EQ(s.circuit.P(2, 2).Type, 0);
     EXPECT_EQ(Steps(), QStringList{QStringLiteral("A (1,1 - 1,1)")});
 
     Step(QStringLiteral("D"), 4, 4, 7);
     EXPECT_EQ(Steps(), QStringList{QStringLiteral("D (4,4 - 4,4)")});
     u.Undo(c);
     u.Undo(c);
-    EXPECT_EQ(s.P(1, 1).Type, 4) << "A can no longer be undone";
-    EXPECT_EQ(s.P(4, 4).Type, 0);
+    EXPECT_EQ(s.circuit.P(1, 1).Type, 4) << "A can no longer be undone";
+    EXPECT_EQ(s.circuit.P(4, 4).Type, 0);
 }
 
 TEST_F(History, TheRectangleIsClampedAndWrittenBack)
@@ -84,7 +84,7 @@ TEST_F(History, AStepOverTheCellZeroZeroIsHeldAndUndone)
     EXPECT_EQ(Steps(), QStringList{QStringLiteral("Corner (0,0 - 0,0)")});
     EXPECT_FALSE(u.NoUndoData());
     u.Undo(c);
-    EXPECT_EQ(s.P(0, 0).Type, 0);
+    EXPECT_EQ(s.circuit.P(0, 0).Type, 0);
 }
 
 TEST_F(History, TheNumberOfStepsIsHeldWithin1And200)
@@ -104,12 +104,12 @@ TEST_F(History, ResizingDropsTheUndoneStepsSoNoneIsUndoneTwice)
     Step(QStringLiteral("C"), 3, 3, 6);
     Step(QStringLiteral("D"), 4, 4, 7);
     u.Undo(c);
-    s.P(4, 4).Type = 9; // what D would see if it were undone again
+    s.circuit.P(4, 4).Type = 9; // what D would see if it were undone again
     u.SetUndos(2);
     EXPECT_EQ(Steps(), QStringList({QStringLiteral("C (3,3 - 3,3)"), QStringLiteral("B (2,2 - 2,2)")}));
     u.Undo(c);
-    EXPECT_EQ(s.P(3, 3).Type, 0);
-    EXPECT_EQ(s.P(4, 4).Type, 9);
+    EXPECT_EQ(s.circuit.P(3, 3).Type, 0);
+    EXPECT_EQ(s.circuit.P(4, 4).Type, 9);
     u.SetUndos(10);
     EXPECT_EQ(Steps(), QStringList{QStringLiteral("B (2,2 - 2,2)")});
     EXPECT_EQ(w.undoMenuCaption, QStringLiteral("Undo: B"));
@@ -126,9 +126,9 @@ TEST_F(History, ResizingWithEverythingUndoneLeavesNothingToUndo)
     EXPECT_FALSE(u.NoUndoData()) << "beyond the last record";
     u.SetUndos(5);
     EXPECT_TRUE(Steps().isEmpty());
-    s.P(1, 1).Type = 8;
+    s.circuit.P(1, 1).Type = 8;
     u.Undo(c);
-    EXPECT_EQ(s.P(1, 1).Type, 8);
+    EXPECT_EQ(s.circuit.P(1, 1).Type, 8);
 }
 
 TEST_F(History, DeleteUndoDataEmptiesTheHistory)
@@ -141,7 +141,7 @@ TEST_F(History, DeleteUndoDataEmptiesTheHistory)
     EXPECT_TRUE(u.NoUndoData());
     EXPECT_TRUE(Steps().isEmpty());
     u.Undo(c);
-    EXPECT_EQ(s.P(3, 3).Type, ElementType::Conductor);
+    EXPECT_EQ(s.circuit.P(3, 3).Type, ElementType::Conductor);
     EXPECT_FALSE(w.undoMenuEnabled);
     EXPECT_EQ(w.undoMenuCaption, QStringLiteral("Undo: Impossible"));
     EXPECT_FALSE(w.undoButtonsEnabled);
@@ -204,17 +204,17 @@ TEST_F(History, AListLineNamesTheRectangle)
 
 TEST_F(History, AStepRestoresEveryFieldOfItsCells)
 {
-    GridCell& cell = s.P(6, 7);
+    GridCell& cell = s.circuit.P(6, 7);
     cell = GridCell{kTrue, ElementType::Conductor, kTrue, 0, kTrue, 0, -1, 0, 0, 0, kTrue, kTrue, 20};
     const GridCell before = cell;
     u.NoObjects = true;
     u.NewUndo(5, 6, 7, 8, QStringLiteral("Cells"));
     EXPECT_EQ(u.Record(1).SavedCount, 0);
     cell = GridCell{};
-    s.P(5, 6).Marker = 1;
+    s.circuit.P(5, 6).Marker = 1;
     u.Undo(c);
-    EXPECT_EQ(s.P(6, 7), before);
-    EXPECT_EQ(s.P(5, 6), GridCell{});
+    EXPECT_EQ(s.circuit.P(6, 7), before);
+    EXPECT_EQ(s.circuit.P(5, 6), GridCell{});
 }
 
 // ---- Elements put back by undo ----
@@ -227,14 +227,14 @@ TEST_F(ElementUndo, ANeighbourSavedByAStepIsNotInsertedAgain)
     Wire(3, 5, 5, 5);
     At(5, 5);
     SetSwitch(c);
-    ASSERT_EQ(s.ElementCount(), 1);
+    ASSERT_EQ(s.circuit.ElementCount(), 1);
     const QByteArray before = File();
     At(6, 6);
     SetDiode(c);
-    ASSERT_EQ(s.ElementCount(), 2);
+    ASSERT_EQ(s.circuit.ElementCount(), 2);
     ASSERT_EQ(u.Record(1).SavedCount, 1) << "the step holds the switch";
     u.Undo(c);
-    EXPECT_EQ(s.ElementCount(), 1);
+    EXPECT_EQ(s.circuit.ElementCount(), 1);
     EXPECT_EQ(File(), before);
 }
 
@@ -246,16 +246,16 @@ TEST_F(ElementUndo, ARemovedElementGoesBackAtItsNumberAndTheLaterOnesFollow)
         At(x, 10);
         SetAnalysepunkt(c);
     }
-    ASSERT_EQ(s.ElementCount(), 5);
+    ASSERT_EQ(s.circuit.ElementCount(), 5);
     const QByteArray before = File();
     At(14, 10);
     RemoveAnalysepunkt(c);
-    EXPECT_EQ(s.P(19, 10).ElementNr, 3);
+    EXPECT_EQ(s.circuit.P(19, 10).ElementNr, 3);
     u.Undo(c);
-    EXPECT_EQ(s.ElementCount(), 5);
-    EXPECT_EQ(s.P(14, 10).ElementNr, 3);
-    EXPECT_EQ(s.P(19, 10).ElementNr, 4);
-    EXPECT_EQ(s.Elements[4].SelfIndex, 4);
+    EXPECT_EQ(s.circuit.ElementCount(), 5);
+    EXPECT_EQ(s.circuit.P(14, 10).ElementNr, 3);
+    EXPECT_EQ(s.circuit.P(19, 10).ElementNr, 4);
+    EXPECT_EQ(s.circuit.Elements[4].SelfIndex, 4);
     EXPECT_EQ(File(), before);
 }
 
@@ -290,41 +290,41 @@ TEST_F(ElementUndo, AClockGeneratorGetsItsSlotBackWithEveryField)
         At(x, 5);
         SetTimer(c);
     }
-    ASSERT_EQ(s.ClockCount, 3);
-    s.Clocks[1].ClockHigh = 300;
-    s.Clocks[1].ClockLow = 700;
-    s.Clocks[1].ClockLinked = kFalse;
-    s.Clocks[1].ClockCycles = 4;
-    s.Clocks[1].ClockOutputHigh = kTrue;
+    ASSERT_EQ(s.circuit.ClockCount, 3);
+    s.circuit.Clocks[1].ClockHigh = 300;
+    s.circuit.Clocks[1].ClockLow = 700;
+    s.circuit.Clocks[1].ClockLinked = kFalse;
+    s.circuit.Clocks[1].ClockCycles = 4;
+    s.circuit.Clocks[1].ClockOutputHigh = kTrue;
     w.clockTimerIntervals = {1000, 300, 1000};
     const QByteArray before = File();
     const auto columns = [this] {
         return std::vector<std::vector<int16_t>>{
-            ClockColumn(s.Clocks, &ClockSlot::ClockElement), ClockColumn(s.Clocks, &ClockSlot::ClockHigh),
-            ClockColumn(s.Clocks, &ClockSlot::ClockLow), ClockColumn(s.Clocks, &ClockSlot::ClockLinked),
-            ClockColumn(s.Clocks, &ClockSlot::ClockOutputHigh)};
+            ClockColumn(s.circuit.Clocks, &ClockSlot::ClockElement), ClockColumn(s.circuit.Clocks, &ClockSlot::ClockHigh),
+            ClockColumn(s.circuit.Clocks, &ClockSlot::ClockLow), ClockColumn(s.circuit.Clocks, &ClockSlot::ClockLinked),
+            ClockColumn(s.circuit.Clocks, &ClockSlot::ClockOutputHigh)};
     };
     const auto slotsBefore = columns();
     At(12, 5);
     RemoveTimer(c);
-    ASSERT_EQ(s.ClockCount, 2);
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockElement), (std::vector<int16_t>{1, 2}));
+    ASSERT_EQ(s.circuit.ClockCount, 2);
+    EXPECT_EQ(ClockColumn(s.circuit.Clocks, &ClockSlot::ClockElement), (std::vector<int16_t>{1, 2}));
     u.Undo(c);
-    EXPECT_EQ(s.ClockCount, 3);
+    EXPECT_EQ(s.circuit.ClockCount, 3);
     EXPECT_EQ(columns(), slotsBefore);
-    EXPECT_EQ(s.Clocks[1].ClockCycles, 4);
+    EXPECT_EQ(s.circuit.Clocks[1].ClockCycles, 4);
     EXPECT_EQ(w.clockTimerIntervals, (std::vector<int>{1000, 300, 1000}));
-    EXPECT_TRUE(s.Elements[2].Label.isEmpty()) << "the stored slot is not left in the record";
+    EXPECT_TRUE(s.circuit.Elements[2].Label.isEmpty()) << "the stored slot is not left in the record";
     EXPECT_EQ(File(), before);
 
     // Undoing a placement takes the slot away with the generator.
     u.DeleteAllUndo();
     At(27, 5);
     SetTimer(c);
-    ASSERT_EQ(s.ClockCount, 4);
+    ASSERT_EQ(s.circuit.ClockCount, 4);
     u.Undo(c);
-    EXPECT_EQ(s.ClockCount, 3);
-    EXPECT_EQ(s.Clocks.size(), 3u);
+    EXPECT_EQ(s.circuit.ClockCount, 3);
+    EXPECT_EQ(s.circuit.Clocks.size(), 3u);
     EXPECT_EQ(w.clockTimerCount, 3);
     EXPECT_EQ(File(), before);
 }
@@ -339,41 +339,41 @@ protected:
     {
         u.Delete = true;
         u.NewUndo(x1, y1, x2, y2, QStringLiteral("Delete area"));
-        for (int16_t e = s.ElementCount(); e >= 1; --e) {
+        for (int16_t e = s.circuit.ElementCount(); e >= 1; --e) {
             bool inside = false;
             int ex1 = 999, ey1 = 999, ex2 = -1, ey2 = -1;
-            for (int x = 0; x <= s.MaxX; ++x)
-                for (int y = 0; y <= s.MaxY; ++y)
-                    if (s.P(x, y).ElementNr == e) {
+            for (int x = 0; x <= s.circuit.MaxX; ++x)
+                for (int y = 0; y <= s.circuit.MaxY; ++y)
+                    if (s.circuit.P(x, y).ElementNr == e) {
                         inside = inside || (x >= x1 && x <= x2 && y >= y1 && y <= y2);
                         ex1 = std::min(ex1, x), ey1 = std::min(ey1, y), ex2 = std::max(ex2, x), ey2 = std::max(ey2, y);
                     }
             if (!inside)
                 continue;
-            const uint8_t t = s.Elements[static_cast<size_t>(e)].Type;
+            const uint8_t t = s.circuit.Elements[static_cast<size_t>(e)].Type;
             if (t == ElementType::ClockGenerator) {
-                for (int k = 0; k < s.ClockCount; ++k)
-                    if (s.Clocks[static_cast<size_t>(k)].ClockElement == e) {
+                for (int k = 0; k < s.circuit.ClockCount; ++k)
+                    if (s.circuit.Clocks[static_cast<size_t>(k)].ClockElement == e) {
                         RemoveTimerSlot(s, static_cast<int16_t>(k));
                         break;
                     }
             }
             int16_t slot = 0;
             if (t == ElementType::IC)
-                for (int k = 1; k <= s.LevelUBound; ++k)
-                    if (s.ICInstances[static_cast<size_t>(k)].NestingLevel == 0
-                        && s.ICInstances[static_cast<size_t>(k)].ElementNr == e)
+                for (int k = 1; k <= s.circuit.LevelUBound; ++k)
+                    if (s.circuit.ICInstances[static_cast<size_t>(k)].NestingLevel == 0
+                        && s.circuit.ICInstances[static_cast<size_t>(k)].ElementNr == e)
                         slot = static_cast<int16_t>(k);
-            ClearGridArea(s, static_cast<int16_t>(ex1), static_cast<int16_t>(ey1), static_cast<int16_t>(ex2),
+            ClearGridArea(s.circuit, static_cast<int16_t>(ex1), static_cast<int16_t>(ey1), static_cast<int16_t>(ex2),
                           static_cast<int16_t>(ey2));
-            DeleteElement(s, e);
+            DeleteElement(s.circuit, e);
             if (slot != 0) {
-                const int16_t d = DeleteICLevel(s, slot);
-                if (slot + d - 1 < s.LevelUBound)
-                    CompactICLevels(s, slot, d);
-                s.ICCount = static_cast<int16_t>(s.ICCount - d);
-                s.LevelUBound = static_cast<int16_t>(s.LevelUBound - d);
-                s.ICInstances.resize(static_cast<size_t>(s.LevelUBound) + 1);
+                const int16_t d = DeleteICLevel(s.circuit, slot);
+                if (slot + d - 1 < s.circuit.LevelUBound)
+                    CompactICLevels(s.circuit, slot, d);
+                s.circuit.ICCount = static_cast<int16_t>(s.circuit.ICCount - d);
+                s.circuit.LevelUBound = static_cast<int16_t>(s.circuit.LevelUBound - d);
+                s.circuit.ICInstances.resize(static_cast<size_t>(s.circuit.LevelUBound) + 1);
             }
         }
         RecountProbes(s);
@@ -387,43 +387,65 @@ TEST_F(AreaUndo, UndoPutsBackElementsICsClockSlotsAndSensors)
     SetAnalysepunkt(c);
     At(3, 4);
     SetTimer(c);
-    s.ICName = QStringLiteral("HALF");
+    s.circuit.ICName = QStringLiteral("HALF");
     At(12, 6);
     ASSERT_TRUE(SetIC(c, false, 0, 0));
     At(20, 20);
     SetAnalysepunkt(c);
     At(20, 4);
     SetTimer(c);
-    s.ICName = QStringLiteral("FULL");
+    s.circuit.ICName = QStringLiteral("FULL");
     At(30, 8);
     ASSERT_TRUE(SetIC(c, false, 0, 0));
-    s.Clocks[0].ClockHigh = 250;
+    s.circuit.Clocks[0].ClockHigh = 250;
     w.clockTimerIntervals = {250, 1000};
     const QByteArray before = File();
-    ASSERT_EQ(s.ICCount, 4);
+    ASSERT_EQ(s.circuit.ICCount, 4);
     ASSERT_EQ(s.ProbeCount, 2);
 
     DeleteArea(0, 0, 17, 20); // the first sensor, clock and IC
-    ASSERT_EQ(s.ElementCount(), 3);
-    ASSERT_EQ(s.ICCount, 3);
-    ASSERT_EQ(s.ClockCount, 1);
+    ASSERT_EQ(s.circuit.ElementCount(), 3);
+    ASSERT_EQ(s.circuit.ICCount, 3);
+    ASSERT_EQ(s.circuit.ClockCount, 1);
     ASSERT_EQ(s.ProbeCount, 1);
     w.addedGraphs.clear();
 
     u.Undo(c);
-    EXPECT_EQ(s.ElementCount(), 6);
-    EXPECT_EQ(s.ICCount, 4);
-    EXPECT_EQ(s.LevelUBound, 4);
-    EXPECT_EQ(s.ClockCount, 2);
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockElement), (std::vector<int16_t>{2, 5}));
+    EXPECT_EQ(s.circuit.ElementCount(), 6);
+    EXPECT_EQ(s.circuit.ICCount, 4);
+    EXPECT_EQ(s.circuit.LevelUBound, 4);
+    EXPECT_EQ(s.circuit.ClockCount, 2);
+    EXPECT_EQ(ClockColumn(s.circuit.Clocks, &ClockSlot::ClockElement), (std::vector<int16_t>{2, 5}));
     EXPECT_EQ(w.clockTimerIntervals, (std::vector<int>{250, 1000}));
     EXPECT_EQ(s.ProbeCount, 2);
     EXPECT_TRUE(w.analyserMenuEnabled);
     EXPECT_EQ(w.addedGraphs, std::vector<int>{1});
-    EXPECT_EQ(s.ICInstances[1].Name, QStringLiteral("HALF"));
-    EXPECT_EQ(s.ICInstances[2].Name, QStringLiteral("FULL"));
-    EXPECT_EQ(s.ICInstances[3].ParentLevel, 2);
+    EXPECT_EQ(s.circuit.ICInstances[1].Name, QStringLiteral("HALF"));
+    EXPECT_EQ(s.circuit.ICInstances[2].Name, QStringLiteral("FULL"));
+    EXPECT_EQ(s.circuit.ICInstances[3].ParentLevel, 2);
     EXPECT_EQ(File(), before);
+}
+
+// Re-creating an IC takes its name, cell and slot from the step, so the IC
+// chosen for placing, the cursor and the level shown stay as the editor left them.
+TEST_F(AreaUndo, UndoingAnICRemovalLeavesTheEditorsChoiceCursorAndLevel)
+{
+    s.circuit.ICName = QStringLiteral("FULL");
+    At(12, 8);
+    ASSERT_TRUE(SetIC(c, false, 0, 0));
+    const QByteArray placed = File();
+    RemoveIC(c);
+    ASSERT_EQ(s.circuit.ICCount, 0);
+    s.circuit.ICName = QStringLiteral("HALF");
+    At(30, 20);
+    s.CurrentLevel = 0;
+
+    u.Undo(c);
+    EXPECT_EQ(File(), placed);
+    EXPECT_EQ(s.circuit.ICName, QStringLiteral("HALF"));
+    EXPECT_EQ(s.CursorX, 30);
+    EXPECT_EQ(s.CursorY, 20);
+    EXPECT_EQ(s.CurrentLevel, 0);
 }
 
 } // namespace

@@ -32,8 +32,8 @@ protected:
         Click(ElementType::LED, 13, 18);
         Click(ElementType::AND, 25, 18);
         Click(ElementType::Juncture, 8, 22);
-        ASSERT_EQ(s.ElementCount(), 6);
-        ASSERT_EQ(s.P(8, 22).Marker, -1);
+        ASSERT_EQ(s.circuit.ElementCount(), 6);
+        ASSERT_EQ(s.circuit.P(8, 22).Marker, -1);
         undo.DeleteUndoData(false);
     }
 
@@ -52,9 +52,9 @@ protected:
     bool CursorOnCell(Test test)
     {
         std::vector<std::pair<int, int>> cells;
-        for (int x = 0; x <= s.MaxX; ++x)
-            for (int y = 0; y <= s.MaxY; ++y)
-                if (test(s.P(x, y)))
+        for (int x = 0; x <= s.circuit.MaxX; ++x)
+            for (int y = 0; y <= s.circuit.MaxY; ++y)
+                if (test(s.circuit.P(x, y)))
                     cells.emplace_back(x, y);
         if (cells.empty())
             return false;
@@ -81,7 +81,7 @@ protected:
         s.DecoderClockInput = Pick(0, 1) != 0 ? kTrue : kFalse;
         const int kind = Pick(0, 9);
         if (kind <= 2) {
-            Click(anywhere[Pick(0, std::size(anywhere) - 1)], Pick(0, s.MaxX), Pick(0, s.MaxY));
+            Click(anywhere[Pick(0, std::size(anywhere) - 1)], Pick(0, s.circuit.MaxX), Pick(0, s.circuit.MaxY));
         } else if (kind <= 4) {
             if (CursorOnCell(isConductor))
                 Click(onConductors[Pick(0, std::size(onConductors) - 1)], s.CursorX, s.CursorY);
@@ -101,7 +101,7 @@ protected:
         } else {
             if (!CursorOnCell([](const GridCell& g) { return g.Marker != 0 && g.Type != ElementType::LED; }))
                 return;
-            if (s.P(s.CursorX, s.CursorY).Type == ElementType::Conductor)
+            if (s.circuit.P(s.CursorX, s.CursorY).Type == ElementType::Conductor)
                 RemoveKoppeldiode(c);
             else
                 RemoveNegationsPunkt(c);
@@ -153,7 +153,7 @@ TEST_F(UndoSequence, UndoingEveryStepGivesBackTheStartingFile)
     }
     EXPECT_EQ(FileBytes(), start);
     EXPECT_EQ(s.ProbeCount, probes);
-    EXPECT_EQ(s.ClockCount, 1);
+    EXPECT_EQ(s.circuit.ClockCount, 1);
     EXPECT_EQ(w.clockTimerCount, 1);
 }
 

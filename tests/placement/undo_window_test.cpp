@@ -5,7 +5,7 @@
 #include <QListWidget>
 #include <QTimer>
 
-#include "model/new_file.h"
+#include "placement/document/new_file.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
 #include "placement/frmUndoList.h"
@@ -28,7 +28,7 @@ protected:
     void Step(const QString& text, int x)
     {
         window.objUndo().NewUndo(x, 2, x, 2, text);
-        s.P(x, 2).Type = ElementType::Conductor;
+        s.circuit.P(x, 2).Type = ElementType::Conductor;
     }
 
     ProgramState s;
@@ -49,10 +49,10 @@ TEST_F(UndoInTheWindow, MenuAndButtonsFollowTheHistory)
     EXPECT_EQ(Undo()->text(), QStringLiteral("Undo: Place switch"));
 
     Undo()->trigger();
-    EXPECT_EQ(s.P(4, 2).Type, 0);
+    EXPECT_EQ(s.circuit.P(4, 2).Type, 0);
     EXPECT_EQ(Undo()->text(), QStringLiteral("Undo: Place LED"));
     Button("cmdUndo")->trigger();
-    EXPECT_EQ(s.P(3, 2).Type, 0);
+    EXPECT_EQ(s.circuit.P(3, 2).Type, 0);
     EXPECT_FALSE(Undo()->isEnabled() || UndoList()->isEnabled());
     EXPECT_FALSE(Button("cmdUndo")->isEnabled() || Button("cmdUndoList")->isEnabled());
 }

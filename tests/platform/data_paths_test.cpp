@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/data_paths.h"
+#include "support/record_files.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,8 +13,7 @@ namespace {
 
 void Touch(const QString& path)
 {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    WriteBytes(path, QByteArray());
 }
 
 } // namespace

@@ -2,27 +2,15 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <functional>
 #include <stdexcept>
 
 #include "platform/guard.h"
 #include "platform/numeric.h"
 #include "platform/timers.h"
+#include "support/run_events.h"
 #include "support/scripted_user_dialogs.h"
 
-namespace {
-
-// Runs events until done or five seconds have passed.
-void RunEventsUntil(const std::function<bool()>& done)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < 5000)
-        QCoreApplication::processEvents();
-}
-
-} // namespace
 
 TEST(Guard, WhatAHandlerThrowsIsShownOnceAndGoesNoFurther)
 {

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "platform/registry.h"
+#include "support/record_files.h"
 
 namespace {
 
@@ -25,19 +26,6 @@ protected:
 
     RegValue get(RegistryRoot root, const QString& name) const { return RegGetValue(where, root, kKey, name); }
     void set(RegistryRoot root, const QString& name, const RegValue& v) { RegSetValue(where, root, kKey, name, v); }
-
-    static QByteArray readFile(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    static void writeFile(const QString& path, const QByteArray& data)
-    {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(data);
-    }
 
     QTemporaryDir dir;
     RegistryLocations where;
@@ -95,7 +83,7 @@ TEST_F(Registry, TextsWithSpecialCharactersRoundTrip)
         EXPECT_EQ(get(RegistryRoot::CurrentUser, name).text(), t) << name.toStdString();
     }
     // The file stays valid UTF-8 text with one line per value.
-    const QByteArray data = readFile(where.userFile);
+    const QByteArray data = ReadBytes(where.userFile);
     EXPECT_EQ(QString::fromUtf8(data).toUtf8(), data);
     EXPECT_EQ(data.count('\n'), 1 + i);
 }
@@ -114,7 +102,7 @@ TEST_F(Registry, RewritingAValueReplacesItsLineAndNamesIgnoreCase)
     EXPECT_EQ(get(RegistryRoot::CurrentUser, QStringLiteral("AUTOSTOP")).text(), QStringLiteral("now text"));
     EXPECT_EQ(RegGetValue(where, RegistryRoot::CurrentUser, kKey.toLower(), QStringLiteral("other")),
               RegValue::Number(1));
-    EXPECT_EQ(readFile(where.userFile).toLower().count("autostop="), 1);
+    EXPECT_EQ(ReadBytes(where.userFile).toLower().count("autostop="), 1);
 }
 
 TEST_F(Registry, KeysExistOnlyOnceCreatedAndParentsExistWithThem)
@@ -132,17 +120,17 @@ TEST_F(Registry, KeysExistOnlyOnceCreatedAndParentsExistWithThem)
                 RegValue::Number(5));
     EXPECT_TRUE(get(RegistryRoot::CurrentUser, QStringLiteral("X")).isEmpty());
 
-    const QByteArray before = readFile(where.userFile);
+    const QByteArray before = ReadBytes(where.userFile);
     RegCreateKey(where, RegistryRoot::CurrentUser, kKey);
-    EXPECT_EQ(readFile(where.userFile), before);
+    EXPECT_EQ(ReadBytes(where.userFile), before);
 }
 
 TEST_F(Registry, NewValuesFollowTheirKeyInWriteOrder)
 {
-    writeFile(where.userFile, "[1.0]\nA=dword:00000001\n\n[Software\\Other]\nZ=\"z\"\n");
+    WriteBytes(where.userFile, "[1.0]\nA=dword:00000001\n\n[Software\\Other]\nZ=\"z\"\n");
     RegSetValues(where, RegistryRoot::CurrentUser, kKey,
                  {{QStringLiteral("B"), RegValue::Number(2)}, {QStringLiteral("C"), RegValue::Text(QStringLiteral("c"))}});
-    EXPECT_EQ(readFile(where.userFile),
+    EXPECT_EQ(ReadBytes(where.userFile),
               "[1.0]\nA=dword:00000001\nB=dword:00000002\nC=\"c\"\n\n"
               "[Software\\Other]\nZ=\"z\"\n");
 }
@@ -151,12 +139,12 @@ TEST_F(Registry, CopyingAKeyReadsTheSourceAndKeepsWhatTheTargetHolds)
 {
     const QByteArray source = "[1.0]\nA=dword:00000001\nB=\"theirs\"\nSkip=dword:00000002\nC=\"a\\\\b\"\n"
                               "[1.0\\Below]\nD=dword:00000004\n";
-    writeFile(where.machineFile, source);
-    writeFile(where.userFile, "; own note\n[1.0]\nB=\"mine\"\n");
+    WriteBytes(where.machineFile, source);
+    WriteBytes(where.userFile, "; own note\n[1.0]\nB=\"mine\"\n");
     ASSERT_TRUE(RegCopyKey(where, RegistryRoot::LocalMachine, RegistryRoot::CurrentUser, kKey,
                            {QStringLiteral("skip")}));
-    EXPECT_EQ(readFile(where.userFile), "; own note\n[1.0]\nB=\"mine\"\nA=dword:00000001\nC=\"a\\\\b\"\n");
-    EXPECT_EQ(readFile(where.machineFile), source);
+    EXPECT_EQ(ReadBytes(where.userFile), "; own note\n[1.0]\nB=\"mine\"\nA=dword:00000001\nC=\"a\\\\b\"\n");
+    EXPECT_EQ(ReadBytes(where.machineFile), source);
 
     // Nothing to copy from, or nowhere to copy to.
     const RegistryLocations noSource{where.userFile, dir.filePath(QStringLiteral("none/Gatrel.conf"))};
@@ -176,7 +164,7 @@ TEST_F(Registry, UnknownLinesSurviveARewrite)
     for (const QByteArray& g : garbage)
         file += g + "\r\n";
     file += "Good=dword:0000000c\r\n";
-    writeFile(where.userFile, file);
+    WriteBytes(where.userFile, file);
 
     EXPECT_EQ(get(RegistryRoot::CurrentUser, QStringLiteral("Good")), RegValue::Number(12));
     for (const char* bad : {"Bad", "Bad2", "Bad3", "Bad4", "Bad5"})
@@ -184,7 +172,7 @@ TEST_F(Registry, UnknownLinesSurviveARewrite)
 
     set(RegistryRoot::CurrentUser, QStringLiteral("Good"), RegValue::Number(13));
     set(RegistryRoot::CurrentUser, QStringLiteral("New"), RegValue::Text(QStringLiteral("n")));
-    const QByteArray after = readFile(where.userFile);
+    const QByteArray after = ReadBytes(where.userFile);
     EXPECT_TRUE(after.startsWith("leading line\n"));
     for (const QByteArray& g : garbage)
         EXPECT_TRUE(after.contains(g + "\r\n")) << g.constData();
@@ -197,7 +185,7 @@ TEST_F(Registry, BinaryJunkReadsAsMissingWithoutCrash)
     QByteArray junk;
     for (int i = 0; i < 4096; ++i)
         junk += char((i * 7919 + 13) % 256);
-    writeFile(where.userFile, junk);
+    WriteBytes(where.userFile, junk);
     EXPECT_FALSE(RegKeyExists(where, RegistryRoot::CurrentUser, kKey));
     EXPECT_TRUE(get(RegistryRoot::CurrentUser, QStringLiteral("AutoStop")).isEmpty());
     set(RegistryRoot::CurrentUser, QStringLiteral("AutoStop"), RegValue::Number(500));
@@ -227,11 +215,11 @@ TEST_F(Registry, UnreadableFileIsNeverOverwritten)
 {
     if (geteuid() == 0)
         GTEST_SKIP() << "root reads every file";
-    writeFile(where.userFile, "[1.0]\nA=dword:00000001\n");
+    WriteBytes(where.userFile, "[1.0]\nA=dword:00000001\n");
     QFile::setPermissions(where.userFile, QFileDevice::WriteOwner);
     set(RegistryRoot::CurrentUser, QStringLiteral("B"), RegValue::Number(2));
     QFile::setPermissions(where.userFile, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    EXPECT_EQ(readFile(where.userFile), "[1.0]\nA=dword:00000001\n");
+    EXPECT_EQ(ReadBytes(where.userFile), "[1.0]\nA=dword:00000001\n");
 }
 
 TEST_F(Registry, NoLocationsMeansNothingIsReadOrWritten)

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/timers.h"
+#include "support/run_events.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <string>
 #include <vector>
 
@@ -111,13 +110,8 @@ TEST(QtTimers, IntervalZeroNeverFiresAndAPositiveOneDoes)
     });
     once->setInterval(1);
     once->setEnabled(true);
-    QElapsedTimer clock;
-    clock.start();
-    while (shortTicks == 0 && clock.elapsed() < 5000)
-        QCoreApplication::processEvents();
-    clock.restart();
-    while (clock.elapsed() < 30)
-        QCoreApplication::processEvents();
+    RunEventsUntil([&] { return shortTicks > 0; });
+    RunEventsFor(30);
     EXPECT_EQ(zeroTicks, 0);
     EXPECT_EQ(shortTicks, 1);
     EXPECT_TRUE(zero->enabled());
@@ -133,13 +127,8 @@ TEST(QtTimers, ATickMayDestroyItsOwnTimer)
     });
     t->setInterval(1);
     t->setEnabled(true);
-    QElapsedTimer clock;
-    clock.start();
-    while (ticks == 0 && clock.elapsed() < 5000)
-        QCoreApplication::processEvents();
-    clock.restart();
-    while (clock.elapsed() < 20)
-        QCoreApplication::processEvents(); // lets the deferred deletion run
+    RunEventsUntil([&] { return ticks > 0; });
+    RunEventsFor(20); // lets the deferred deletion run
     EXPECT_EQ(ticks, 1);
     EXPECT_EQ(t, nullptr);
 }

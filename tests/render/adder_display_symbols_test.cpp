@@ -78,8 +78,8 @@ TEST_F(AdderSheet, DisplayAtZoomOne)
 {
     Part p = Display(5, 5);
     Put(s, p);
-    s.P(8, 3).Value = kTrue;  // pin 1, weight 1
-    s.P(6, 3).Value = kTrue;  // pin 3, weight 4
+    s.circuit.P(8, 3).Value = kTrue;  // pin 1, weight 1
+    s.circuit.P(6, 3).Value = kTrue;  // pin 3, weight 4
     const QStringList expected = {
         BoxLine(77, 49, 133, 105, 0xC0FFFF, 0),
         BoxLine(91, 63, 126, 98, 0xE0E0E0, 0),
@@ -107,15 +107,15 @@ TEST_F(AdderSheet, DisplayNumberMovesLeftForTwoDigits)
     Put(s, p);
     // Stubs are drawn even with conductors at every pin.
     for (const PinPos& pin : p.in) {
-        s.P(pin.X, pin.Y).ConLeft = kTrue;
-        s.P(pin.X, pin.Y).ConUp = kTrue;
+        s.circuit.P(pin.X, pin.Y).ConLeft = kTrue;
+        s.circuit.P(pin.X, pin.Y).ConUp = kTrue;
     }
     QStringList log = Drawn(p);
     EXPECT_EQ(log.last(), PrintLine(91 + 14 / 1.5, 63 + 14 / 1.5, QStringLiteral(" 0"), 13));
     EXPECT_EQ(log.filter(QStringLiteral("mode=Plain")).size(), 6);
 
     for (const PinPos& pin : p.in)
-        s.P(pin.X, pin.Y).Value = kTrue;
+        s.circuit.P(pin.X, pin.Y).Value = kTrue;
     log = Drawn(p);
     EXPECT_EQ(log.last(), PrintLine(91 + 14 / 1.5 - 14 / 2.1, 63 + 14 / 1.5, QStringLiteral(" 63"), 13));
 }
@@ -124,11 +124,11 @@ TEST_F(AdderSheet, DisplayReadsTheShownLevelWhileThePowerIsOn)
 {
     Part p = Display(5, 5);
     Put(s, p);
-    s.P(5, 6).Value = kTrue;  // pin 6 in the worksheet: 32
-    s.Levels.resize(2);
-    s.Levels[1].Field.Redim(31, 31);
-    s.Levels[1].Field(5, 4).Value = kTrue;  // pin 4: 8
-    s.Levels[1].Field(7, 3).Value = kTrue;  // pin 2: 2
+    s.circuit.P(5, 6).Value = kTrue;  // pin 6 in the worksheet: 32
+    s.circuit.Levels.resize(2);
+    s.circuit.Levels[1].Field.Redim(31, 31);
+    s.circuit.Levels[1].Field(5, 4).Value = kTrue;  // pin 4: 8
+    s.circuit.Levels[1].Field(7, 3).Value = kTrue;  // pin 2: 2
     // An IC's level is shown: the pins come from Elements, the levels from its grid.
     s.engine.PowerFlag = kTrue;
     s.engine.InnerLevelShown = kTrue;

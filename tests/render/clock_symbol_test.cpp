@@ -62,16 +62,16 @@ TEST_F(ClockSheet, InsideAnICLevelTheLevelsRecordGivesTheOrientation)
     Part p = Timer(5, 5, 2);
     Put(s, p);
     // The level shown holds another generator, element 1 facing down, on these cells.
-    s.Levels.resize(2);
-    s.Levels[1].Field = s.P;
-    s.Levels[1].Elements = s.Elements;
-    s.Levels[1].Elements[1].Orientation = 4;
+    s.circuit.Levels.resize(2);
+    s.circuit.Levels[1].Field = s.circuit.P;
+    s.circuit.Levels[1].Elements = s.circuit.Elements;
+    s.circuit.Levels[1].Elements[1].Orientation = 4;
     s.engine.PowerFlag = kTrue;
     s.CurrentLevel = 1;
     const QStringList log = Drawn(p, false);
     EXPECT_EQ(g.Orientation, 4);
     EXPECT_EQ(log[0], BoxLine(63 - 3.5, 77, 91 + 3.5, 119, 0xC0FFFF, 0));
 
-    s.Levels[1].Elements[1].Orientation = 9;
+    s.circuit.Levels[1].Elements[1].Orientation = 9;
     EXPECT_TRUE(Drawn(p, false).isEmpty()) << "no sequence for an unknown orientation";
 }

@@ -43,7 +43,7 @@ void BuildMixedSheet(ProgramState& s)
     sheet::Switch(s, 32, 26);
     sheet::Sensor(s, 34, 26, QStringLiteral("A"));
     sheet::Wire(s, 5, 3, 9, 3);
-    s.P(7, 3).Marker = -1;
+    s.circuit.P(7, 3).Marker = -1;
 }
 
 struct PinTables {
@@ -93,7 +93,7 @@ void ExpectSameAsParser(ProgramState& s, int16_t c, int16_t level, bool outputs,
 
 void ExpectAllSameAsParser(ProgramState& s, const char* what)
 {
-    for (int16_t c = 0; c <= s.ElementCount() + 1; ++c) {
+    for (int16_t c = 0; c <= s.circuit.ElementCount() + 1; ++c) {
         for (bool outputs : {false, true}) {
             ExpectSameAsParser(s, c, 0, outputs, what);
             ExpectSameAsParser(s, c, 0, outputs, what); // the second time from the cache
@@ -107,7 +107,7 @@ std::vector<QString> DrawEachElement(ProgramState& s)
     RecordingSurface rec(SurfaceKind::Worksheet, 1000, 700);
     clsGrafik g(s, &rec);
     std::vector<QString> logs;
-    for (int16_t e = 1; e <= s.ElementCount(); ++e) {
+    for (int16_t e = 1; e <= s.circuit.ElementCount(); ++e) {
         rec.ClearLog();
         symbols::LoadInputPins(s, e, 0);
         DrawElement(s, g, s.InputPins[0].X, s.InputPins[0].Y, true, false);
@@ -124,14 +124,14 @@ TEST(DrawingPins, EveryPowerStateGivesWhatTheParsersGive)
     BuildMixedSheet(s);
     ExpectAllSameAsParser(s, "power off");
 
-    Copy_P_to_Field(s);
+    Copy_P_to_Field(s.circuit);
     s.engine.PowerFlag = kTrue;
-    ClearPinCache(s);
+    ClearPinCache(s.engine);
     ExpectAllSameAsParser(s, "power on, worksheet shown");
 
     // An IC's interior shown: its table is in Elements, level 0 keeps the worksheet's.
     s.engine.InnerLevelShown = kTrue;
-    std::swap(s.Elements[1], s.Elements[2]);
+    std::swap(s.circuit.Elements[1], s.circuit.Elements[2]);
     ExpectAllSameAsParser(s, "power on, inner level shown");
 }
 
@@ -142,9 +142,9 @@ TEST(DrawingPins, SymbolsDrawTheSameWithThePowerOnAsWithItOff)
     s.SelectedClock = -1;
     const std::vector<QString> off = DrawEachElement(s);
 
-    Copy_P_to_Field(s);
+    Copy_P_to_Field(s.circuit);
     s.engine.PowerFlag = kTrue;
-    ClearPinCache(s);
+    ClearPinCache(s.engine);
     const std::vector<QString> firstOn = DrawEachElement(s);
     const std::vector<QString> againOn = DrawEachElement(s);
     ASSERT_EQ(firstOn.size(), off.size());

@@ -66,8 +66,8 @@ TEST_F(DrawingObject, PaintLineRecordsStrokesByLevelAndDevice)
     g.PaintLine(1, 1, 3, 1);
     EXPECT_EQ(rec.Log(), QStringList({QStringLiteral("Polyline 21,21-49,21 color=0x808080 width=1")}));
 
-    s.P(1, 1).WireSignalH = kTrue;
-    s.P(3, 1).WireSignalH = kTrue;
+    s.circuit.P(1, 1).WireSignalH = kTrue;
+    s.circuit.P(3, 1).WireSignalH = kTrue;
     rec.ClearLog();
     g.PaintLine(1, 1, 3, 1);
     EXPECT_EQ(rec.Log(), QStringList({QStringLiteral("Polyline 21,21-50,21 color=0xFF width=1"),
@@ -76,18 +76,18 @@ TEST_F(DrawingObject, PaintLineRecordsStrokesByLevelAndDevice)
 
     // A vertical run is High only by the vertical signals of both ends.
     sheet::Wire(s, 5, 1, 5, 4);
-    s.P(5, 1).WireSignalV = kTrue;
-    s.P(5, 4).WireSignalH = kTrue;
+    s.circuit.P(5, 1).WireSignalV = kTrue;
+    s.circuit.P(5, 4).WireSignalH = kTrue;
     rec.ClearLog();
     g.PaintLine(5, 1, 5, 4);
     EXPECT_EQ(rec.Log().first(), QStringLiteral("Polyline 77,21-77,63 color=0x808080 width=1"));
-    s.P(5, 4).WireSignalV = kTrue;
+    s.circuit.P(5, 4).WireSignalV = kTrue;
     rec.ClearLog();
     g.PaintLine(5, 1, 5, 4);
     EXPECT_EQ(rec.Log().value(1), QStringLiteral("Polyline 78,21-78,64 color=0xFF width=1"));
 
     // Both cells equal: horizontal, so the vertical signals do not count.
-    s.P(7, 7).WireSignalV = kTrue;
+    s.circuit.P(7, 7).WireSignalV = kTrue;
     rec.ClearLog();
     g.PaintLine(7, 7, 7, 7);
     EXPECT_EQ(rec.Log().first(), QStringLiteral("Polyline 105,105-105,105 color=0x808080 width=1"));
@@ -100,8 +100,8 @@ TEST_F(DrawingObject, PaintLineOnPrinterIsBlackLineWhenLowRedStrokesWhenHigh)
     g.PaintLine(1, 1, 3, 1);
     // Nothing but the run lands on the paper: no mark outside the drawing.
     EXPECT_EQ(rec.Log(), QStringList(QStringLiteral("Line 21,21-49,21 color=0 mode=Plain width=1")));
-    s.P(1, 1).WireSignalH = kTrue;
-    s.P(3, 1).WireSignalH = kTrue;
+    s.circuit.P(1, 1).WireSignalH = kTrue;
+    s.circuit.P(3, 1).WireSignalH = kTrue;
     rec.ClearLog();
     g.PaintLine(1, 1, 3, 1);
     EXPECT_EQ(rec.Log().size(), 3); // the three strokes, no pass marker
@@ -122,8 +122,8 @@ TEST(DrawingObjectPixels, LowRunLeavesOutItsLastPixelHighRunKeepsIt)
     EXPECT_EQ(Px(pic, 49, 21), kWhitePx);
     EXPECT_EQ(Px(pic, 30, 20), kWhitePx) << "a Low run is one pixel wide";
 
-    s.P(1, 3).WireSignalV = kTrue;
-    s.P(1, 5).WireSignalV = kTrue;
+    s.circuit.P(1, 3).WireSignalV = kTrue;
+    s.circuit.P(1, 5).WireSignalV = kTrue;
     g.PaintLine(1, 3, 1, 5);
     for (int x : {20, 21, 22}) {
         EXPECT_EQ(Px(pic, x, 49), kRedPx);
@@ -178,7 +178,7 @@ TEST_F(ConductorPiece, LowIsGreyWithWhiteEdgesPulledBackAtAJoin)
 
 TEST_F(ConductorPiece, LowEdgeStopsTwoPixelsBeforeAHighCell)
 {
-    s.Levels[0].Field(4, 5).Value = kTrue;
+    s.circuit.Levels[0].Field(4, 5).Value = kTrue;
     g.DrawLines(4, 5, 2, 1);
     g.DrawLines(4, 5, 2, 0);
     EXPECT_EQ(Px(pic, 61, 76), kWhitePx);
@@ -220,16 +220,16 @@ TEST_F(ConductorPiece, RefreshesTheJunctureAndTheComponentAtThePiece)
 {
     RecordingSurface rec;
     g.Device = &rec;
-    s.Levels[0].Field(4, 5).Marker = -1;
+    s.circuit.Levels[0].Field(4, 5).Marker = -1;
     sheet::LED(s, 7, 5);
-    s.P(6, 5).ConRight = kTrue;
-    s.P(7, 5).ConLeft = kTrue;
+    s.circuit.P(6, 5).ConRight = kTrue;
+    s.circuit.P(7, 5).ConLeft = kTrue;
     sheet::CopyToLevel0(s);
-    s.Levels[0].Field(4, 5).Marker = -1;
+    s.circuit.Levels[0].Field(4, 5).Marker = -1;
     g.DrawLines(4, 5, 2, 1);
     EXPECT_TRUE(rec.Log().last().startsWith(QStringLiteral("Line 61,75-65,79 color=0 mode=BoxFilled")))
         << rec.Log().join(QLatin1Char('\n')).toStdString();
-    EXPECT_EQ(s.Levels[0].Field(4, 5).Marker, -1);
+    EXPECT_EQ(s.circuit.Levels[0].Field(4, 5).Marker, -1);
 
     rec.ClearLog();
     g.DrawLines(7, 5, 2, 1);
@@ -268,13 +268,13 @@ TEST(DrawingObjectPixels, FillColoursKeepTheirChannels)
     PainterSurface pic(120, 120);
     clsGrafik g(s, &pic);
     const int16_t led = sheet::LED(s, 1, 1, 0xFF0000); // blue LED colour
-    s.P(1, 1).Value = kTrue;
+    s.circuit.P(1, 1).Value = kTrue;
     g.DrawDiode(1, 1);
     EXPECT_EQ(Px(pic, 21, 21), 0x0000FFu);
-    s.Elements[static_cast<size_t>(led)].Color = 0x00FF; // red
+    s.circuit.Elements[static_cast<size_t>(led)].Color = 0x00FF; // red
     g.DrawDiode(1, 1);
     EXPECT_EQ(Px(pic, 21, 21), kRedPx);
-    s.P(1, 1).Value = 0;
+    s.circuit.P(1, 1).Value = 0;
     g.DrawDiode(1, 1);
     EXPECT_EQ(Px(pic, 21, 21), 0xE0E0E0u);
 
@@ -292,12 +292,12 @@ TEST_F(DrawingObject, LedReadsTheShownLevelWhilePowered)
     sheet::LED(s, 2, 2, 0x00FF00);
     sheet::CopyToLevel0(s);
     s.engine.PowerFlag = kTrue;
-    s.Levels[0].Field(2, 2).Value = kTrue;
+    s.circuit.Levels[0].Field(2, 2).Value = kTrue;
     g.DrawDiode(2, 2);
     EXPECT_EQ(rec.Log().value(0), QStringLiteral("Circle 35,35 r=6 color=0 fill=0xFF00 style=0 width=1"));
 
     rec.SetKind(SurfaceKind::Printer);
-    s.Levels[0].Field(2, 2).Value = 0;
+    s.circuit.Levels[0].Field(2, 2).Value = 0;
     rec.ClearLog();
     g.DrawDiode(2, 2);
     EXPECT_TRUE(rec.Log().value(0).contains(QStringLiteral("fill=0xE0E0E0")));
@@ -318,7 +318,7 @@ TEST_F(DrawingObject, SwitchShowsItsLevelAndOnPaperDrawsItsBoxTwice)
     EXPECT_TRUE(rec.Log()[1].startsWith(QStringLiteral("Print 47.8,44.3636363636 \"0\" font=Arial size=10.5")));
     EXPECT_EQ(rec.FillStyle, 1);
 
-    s.P(2, 2).Value = kTrue;
+    s.circuit.P(2, 2).Value = kTrue;
     rec.SetKind(SurfaceKind::Printer);
     rec.ClearLog();
     g.DrawSwitch(2, 2);
@@ -327,7 +327,7 @@ TEST_F(DrawingObject, SwitchShowsItsLevelAndOnPaperDrawsItsBoxTwice)
     EXPECT_TRUE(rec.Log()[1].contains(QStringLiteral("\"1\" font=Arial size=1.11")));
     EXPECT_TRUE(rec.Log()[2].contains(QStringLiteral("mode=Box fill=0xFFFFFF style=1")));
 
-    s.P(2, 2).Value = 5;
+    s.circuit.P(2, 2).Value = 5;
     rec.ClearLog();
     g.DrawSwitch(2, 2);
     for (const QString& line : rec.Log())
@@ -356,7 +356,7 @@ TEST_F(DrawingObject, SearchEndFindsTheEndOfAStraightConductor)
     EXPECT_EQ(g.SearchEndX(4, 4, 9), 0);
     sheet::Wire(s, 10, 0, 13, 0); // on into the spare column
     EXPECT_EQ(g.SearchEndX(10, 0, 2), 0) << "the scan reaches MaxX without an end";
-    s.P(6, 4).Type = ElementType::LED;
+    s.circuit.P(6, 4).Type = ElementType::LED;
     EXPECT_EQ(g.SearchEndX(2, 4, 2), 6) << "a component ends the conductor";
     sheet::Wire(s, 9, 1, 9, 6);
     EXPECT_EQ(g.SearchEndY(9, 1, 4), 6);

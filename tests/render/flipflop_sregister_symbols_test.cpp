@@ -22,9 +22,9 @@ struct StateSheet : ::testing::Test {
     // The power on with level 0 a copy of the worksheet.
     void PowerOn()
     {
-        s.Levels.resize(1);
-        s.Levels[0].Field = s.P;
-        s.Levels[0].Elements = s.Elements;
+        s.circuit.Levels.resize(1);
+        s.circuit.Levels[0].Field = s.circuit.P;
+        s.circuit.Levels[0].Elements = s.circuit.Elements;
         s.engine.PowerFlag = kTrue;
         s.CurrentLevel = 0;
     }
@@ -71,7 +71,7 @@ TEST_F(StateSheet, SetFlipFlopShowsOneInRedOnScreenBlackOnPaper)
     Part p = FlipFlop(5, 5, 1);
     Put(s, p);
     PowerOn();
-    s.Levels[0].Elements[static_cast<size_t>(p.nr)].State = kTrue;
+    s.circuit.Levels[0].Elements[static_cast<size_t>(p.nr)].State = kTrue;
     // Orientation 1: the digit stands half a pitch right of Q's centre.
     QStringList log = Drawn(p);
     EXPECT_EQ(log.last(), PrintLine(G1(0) + 7, 63 - 14 / 3.0, QStringLiteral("1"), 10, true, 0xFF));
@@ -93,8 +93,8 @@ TEST_F(StateSheet, FlipFlopOutlineKeepsStubsAndDots)
 {
     Part h = FlipFlop(5, 5, 2);
     Put(s, h);
-    s.P(5, 4).Marker = -1;  // J
-    s.P(5, 6).Marker = -1;  // K
+    s.circuit.P(5, 4).Marker = -1;  // J
+    s.circuit.P(5, 6).Marker = -1;  // K
     QStringList log = Drawn(h, true);
     ASSERT_EQ(log.size(), 3 + 1 + 2);
     EXPECT_EQ(log[3], BoxLine(77, 63 - 14 / 2.25, 147, 91 + 14 / 2.25, 0xFFFFC0, 1));
@@ -115,7 +115,7 @@ TEST_F(StateSheet, NegationDotsAfterTheDigitAreRedOnScreen)
 {
     Part p = FlipFlop(5, 5, 2);
     Put(s, p);
-    s.P(5, 5).Marker = -1;  // C
+    s.circuit.P(5, 5).Marker = -1;  // C
     const QStringList log = Drawn(p);
     EXPECT_TRUE(log.last().startsWith(QStringLiteral("Circle 73,77 r=3 color=0xFF fill=0xC0C0C0")))
         << log.last().toStdString();
@@ -167,7 +167,7 @@ TEST_F(StateSheet, ShiftRegisterStagesFacingDown)
     Part p = Adder(ElementType::ShiftRegister, 10, 10, 4);
     Put(s, p);
     PowerOn();
-    auto& words = s.Levels[0].Elements[static_cast<size_t>(p.nr)].StageWords;
+    auto& words = s.circuit.Levels[0].Elements[static_cast<size_t>(p.nr)].StageWords;
     words[2] = kTrue;  // register A, stage 2
     words[8] = kTrue;  // register B, stage 4
     const QStringList log = Drawn(p);

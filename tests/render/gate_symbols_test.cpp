@@ -103,8 +103,8 @@ TEST_F(GateSheet, OutlineShowsTheTransparentBodyAndTheNegationDots)
 {
     Part p = Gate(ElementType::OR, 5, 5, 2, 3);
     Put(s, p);
-    s.P(5, 6).Marker = -1;  // input 3
-    s.P(7, 5).Marker = -1;  // output
+    s.circuit.P(5, 6).Marker = -1;  // input 3
+    s.circuit.P(7, 5).Marker = -1;  // output
     const QStringList log = Drawn(p, true);
     ASSERT_EQ(log.size(), 3);
     EXPECT_EQ(log[0], BoxLine(77, 59.5, 105, 94.5, 0xC0FFFF, 1));
@@ -121,7 +121,7 @@ TEST_F(GateSheet, XorIsFilledEvenAfterAnOutline)
     ASSERT_EQ(rec.FillStyle, 1);
     Part x = Gate(ElementType::XOR, 15, 5, 2, 3);
     Put(s, x);
-    s.P(15, 5).Marker = -1;
+    s.circuit.P(15, 5).Marker = -1;
     const QStringList log = Drawn(x);
     EXPECT_EQ(log[0], BoxLine(217, 59.5, 245, 94.5, 0xC0FFFF, 0));
     ASSERT_EQ(log.size(), 7) << "stubs, label and the dot";
@@ -132,7 +132,7 @@ TEST_F(GateSheet, OrientationOutsideTheCodesDrawsNothing)
 {
     Part p = Gate(ElementType::AND, 5, 5, 2, 3);
     Put(s, p);
-    s.P(5, 5).Marker = -1;
+    s.circuit.P(5, 5).Marker = -1;
     g.Orientation = 0;
     rec.ClearLog();
     g.DrawUnd(5, 5, false);

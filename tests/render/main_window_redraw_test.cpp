@@ -25,8 +25,8 @@ protected:
         sheet::NewSheet(s, 20, 10);
         sheet::Wire(s, 1, 1, 6, 1);
         sheet::LED(s, 7, 1, 0xFF0000);
-        s.P(6, 1).ConRight = kTrue;
-        s.P(7, 1).ConLeft = kTrue;
+        s.circuit.P(6, 1).ConRight = kTrue;
+        s.circuit.P(7, 1).ConLeft = kTrue;
         label = sheet::Place(s, ElementType::TextLabel, 2, {sheet::At(2, 5)}, {}, sheet::Cells(2, 5, 2, 5),
                              QStringLiteral("Hello"));
         window = std::make_unique<frmGatrel>(s, dialogs, timers);
@@ -51,7 +51,7 @@ TEST_F(MainWindowRedraw, TheLoadedCircuitIsDrawnWhenTheWindowOpens)
     EXPECT_EQ(Pixel(30, 21), 0x808080u) << "the conductor";
     EXPECT_EQ(Pixel(105, 21), 0xE0E0E0u) << "the unlit LED";
     EXPECT_EQ(Pixel(7, 7), 0x808080u) << "a grid dot";
-    EXPECT_EQ(s.P(4, 5).Type, ElementType::TextLabel) << "the label claims the cells under its text";
+    EXPECT_EQ(s.circuit.P(4, 5).Type, ElementType::TextLabel) << "the label claims the cells under its text";
     bool inked = false;
     for (int x = 35; x < 70; ++x)
         for (int y = 60; y < 90; ++y)
@@ -92,9 +92,9 @@ TEST_F(MainWindowRedraw, TheTimeOfAnAreaRedrawShowsInItsLabel)
 TEST_F(MainWindowRedraw, ConnectorLabelsOfAnICBeingDefinedSitBesideTheirConductorEnds)
 {
     sheet::Wire(s, 3, 8, 6, 8); // leaves (3, 8) to the right
-    s.P(3, 8).ICConnector = 1;
+    s.circuit.P(3, 8).ICConnector = 1;
     sheet::Wire(s, 10, 6, 10, 8); // leaves (10, 6) downwards
-    s.P(10, 6).ICConnector = 2;
+    s.circuit.P(10, 6).ICConnector = 2;
     s.ports.icView->AddICConnectorLabel(1, QStringLiteral("A"), QString());
     s.ports.icView->AddICConnectorLabel(2, QStringLiteral("Clock"), QString());
     window->RedrawAllElements();

@@ -66,8 +66,8 @@ TEST(PageZoom, AgreesWithTheHeightRuleWhereverThatFitsAndStaysOnThePageElsewhere
 TEST(PrintCaption, NamesTheCircuitFileOrTheICDefinitionInBrackets)
 {
     ProgramState s;
-    s.ICInstances.resize(3);
-    s.ICInstances[2].Name = QStringLiteral("HALF");
+    s.circuit.ICInstances.resize(3);
+    s.circuit.ICInstances[2].Name = QStringLiteral("HALF");
     struct Case {
         int level;
         const char* circuitFile;
@@ -82,7 +82,7 @@ TEST(PrintCaption, NamesTheCircuitFileOrTheICDefinitionInBrackets)
     for (const Case& c : cases) {
         s.CurrentLevel = static_cast<int16_t>(c.level);
         s.CmDialog1.FileName = QString::fromUtf8(c.circuitFile);
-        EXPECT_EQ(CaptionText(PageFileName(s, QString::fromUtf8(c.folder))), QString::fromUtf8(c.caption));
+        EXPECT_EQ(CaptionText(PageFileName(s.circuit, s.CurrentLevel, s.CmDialog1.FileName, QString::fromUtf8(c.folder))), QString::fromUtf8(c.caption));
     }
 }
 
@@ -100,11 +100,11 @@ TEST(PrintOptions, ICPagesOnePerDistinctName)
     };
     for (const Case& c : cases) {
         ProgramState s;
-        s.Levels.resize(static_cast<size_t>(c.levelNames.size()) + 1);
+        s.circuit.Levels.resize(static_cast<size_t>(c.levelNames.size()) + 1);
         for (qsizetype i = 0; i < c.levelNames.size(); ++i)
-            s.Levels[static_cast<size_t>(i) + 1].Name = c.levelNames[i];
-        s.LevelUBound = static_cast<int16_t>(c.levelNames.size());
-        EXPECT_EQ(BuildICPageNames(s), c.pages) << c.levelNames.join(u',').toStdString();
+            s.circuit.Levels[static_cast<size_t>(i) + 1].Name = c.levelNames[i];
+        s.circuit.LevelUBound = static_cast<int16_t>(c.levelNames.size());
+        EXPECT_EQ(BuildICPageNames(s.circuit), c.pages) << c.levelNames.join(u',').toStdString();
     }
 }
 

@@ -29,10 +29,10 @@ struct Sheet {
 
 Sheet Snapshot(const ProgramState& s)
 {
-    Sheet sheet{s.MaxX, s.MaxY, s.ElementCount(), s.CurrentLevel, s.P, s.Elements, {}};
-    for (int x = 0; x <= s.LineMap.UBoundX(); ++x)
-        for (int y = 0; y <= s.LineMap.UBoundY(); ++y) {
-            const LineMapEntry& e = s.LineMap(x, y);
+    Sheet sheet{s.circuit.MaxX, s.circuit.MaxY, s.circuit.ElementCount(), s.CurrentLevel, s.circuit.P, s.circuit.Elements, {}};
+    for (int x = 0; x <= s.circuit.LineMap.UBoundX(); ++x)
+        for (int y = 0; y <= s.circuit.LineMap.UBoundY(); ++y) {
+            const LineMapEntry& e = s.circuit.LineMap(x, y);
             sheet.runs.push_back({e.EndX, e.EndY, e.CoveredH, e.CoveredV});
         }
     return sheet;
@@ -112,13 +112,13 @@ TEST_F(Printing, EachICOnAPageOfItsOwnAndTheWorksheetAsBefore)
     LoadNestedICs();
     s.GridMode = 0.8f;
     const Sheet before = Snapshot(s);
-    const QStringList names = BuildICPageNames(s);
+    const QStringList names = BuildICPageNames(s.circuit);
     ASSERT_EQ(names, (QStringList{QString(), QStringLiteral("FULL"), QStringLiteral("HALF")}));
 
     std::vector<int16_t> widthOnPage;
     printer.onDrawn = [&](int page) {
         if (static_cast<size_t>(page) >= widthOnPage.size())
-            widthOnPage.push_back(s.MaxX);
+            widthOnPage.push_back(s.circuit.MaxX);
     };
     window.calls.clear();
     ASSERT_TRUE(Print(names));
@@ -180,7 +180,7 @@ TEST_F(Printing, AFailedPrintIsReportedAndLeavesEverythingAsItWas)
                 if (page == 1 && ++calls == 20)
                     throw std::runtime_error("paper jam");
             };
-        EXPECT_FALSE(PrintPages(s, grafik, printer, BuildICPageNames(s), kProgramFolder));
+        EXPECT_FALSE(PrintPages(s, grafik, printer, BuildICPageNames(s.circuit), kProgramFolder));
         EXPECT_EQ(printer.sent, 0);
         EXPECT_EQ(printer.killed, c.killed);
         EXPECT_TRUE(Snapshot(s) == before);

@@ -66,7 +66,7 @@ TEST(DrawElement, DrawsEachComponentAtItsAnchorInEveryOrientation)
             RecordingSurface viaRedraw;
             clsGrafik g(s, &viaRedraw);
             PinTable pins{};
-            ParsePinList(s.Elements[static_cast<size_t>(n)].InPinList, pins);
+            ParsePinList(s.circuit.Elements[static_cast<size_t>(n)].InPinList, pins);
             DrawElement(s, g, pins[0].X, pins[0].Y, false, false);
             EXPECT_EQ(g.Orientation, o) << c.name;
 
@@ -231,10 +231,10 @@ TEST_F(Redraw, AreaDrawsEachElementOnceAndNeighboursOfConductorsEachTime)
     sheet::LED(s, 12, 8);
     sheet::Wire(s, 10, 8, 11, 8);
     sheet::Wire(s, 12, 5, 12, 7);
-    s.P(11, 8).ConRight = kTrue;
-    s.P(12, 8).ConLeft = kTrue;
-    s.P(12, 7).ConDown = kTrue;
-    s.P(12, 8).ConUp = kTrue;
+    s.circuit.P(11, 8).ConRight = kTrue;
+    s.circuit.P(12, 8).ConLeft = kTrue;
+    s.circuit.P(12, 7).ConDown = kTrue;
+    s.circuit.P(12, 8).ConUp = kTrue;
     int16_t x1 = 0, y1 = 0, x2 = 14, y2 = 10;
     RedrawArea(s, g, x1, y1, x2, y2, false);
     EXPECT_EQ(Count(QStringLiteral("fill=0xC0FFFF style=0")), 1) << "the IC's 20 cells give one symbol";
@@ -245,7 +245,7 @@ TEST_F(Redraw, AreaRedrawsConductorPiecesAndMarkers)
 {
     sheet::Wire(s, 1, 3, 6, 3);
     sheet::Wire(s, 3, 1, 3, 6);
-    s.P(3, 3).Marker = -1;
+    s.circuit.P(3, 3).Marker = -1;
     int16_t x1 = 3, y1 = 3, x2 = 3, y2 = 3;
     RedrawArea(s, g, x1, y1, x2, y2, false);
     const QStringList expected{
@@ -261,16 +261,16 @@ TEST_F(Redraw, AreaRedrawsConductorPiecesAndMarkers)
 
 TEST_F(Redraw, AreaKeepsOldRunsAndAddsNewOnes)
 {
-    s.LineMap(7, 7).EndX = 9; // a run removed since the last full redraw
-    s.LineMap(7, 7).CoveredH = kTrue;
+    s.circuit.LineMap(7, 7).EndX = 9; // a run removed since the last full redraw
+    s.circuit.LineMap(7, 7).CoveredH = kTrue;
     sheet::Wire(s, 1, 2, 4, 2);
     int16_t x1 = 0, y1 = 0, x2 = 1, y2 = 1;
     RedrawArea(s, g, x1, y1, x2, y2, false);
-    EXPECT_EQ(s.LineMap(7, 7).EndX, 9);
-    EXPECT_EQ(s.LineMap(1, 2).EndX, 4);
+    EXPECT_EQ(s.circuit.LineMap(7, 7).EndX, 9);
+    EXPECT_EQ(s.circuit.LineMap(1, 2).EndX, 4);
     RedrawAllElements(s, g, 0);
-    EXPECT_EQ(s.LineMap(7, 7).EndX, 0) << "a full redraw rebuilds the map";
-    EXPECT_EQ(s.LineMap(1, 2).EndX, 4);
+    EXPECT_EQ(s.circuit.LineMap(7, 7).EndX, 0) << "a full redraw rebuilds the map";
+    EXPECT_EQ(s.circuit.LineMap(1, 2).EndX, 4);
 }
 
 TEST_F(Redraw, FullRedrawCallsTheWindowInOrder)
@@ -303,7 +303,7 @@ TEST_F(Redraw, FullRedrawCallsTheWindowInOrder)
 TEST_F(Redraw, FullRedrawShowsConnectorsOfAnICBeingDefined)
 {
     sheet::Wire(s, 3, 3, 6, 3);
-    s.P(3, 3).ICConnector = 1;
+    s.circuit.P(3, 3).ICConnector = 1;
     sheet::IC(s, 1, 10, 10, 3, 2, {QStringLiteral("0;1;A;")});
     RedrawAllElements(s, g, 0);
     ASSERT_EQ(shell.shownICInOut.size(), 1u) << "the pins of a placed IC are no connectors here";
@@ -346,12 +346,12 @@ TEST_F(Redraw, PowerOnTakesTheSignalsOfTheShownLevel)
     sheet::Wire(s, 1, 1, 4, 1);
     sheet::CopyToLevel0(s);
     for (int x = 1; x <= 4; ++x)
-        s.Levels[0].Field(x, 1).WireSignalH = kTrue;
-    s.Levels[0].Field(8, 8).Value = kTrue; // an empty cell is not copied
+        s.circuit.Levels[0].Field(x, 1).WireSignalH = kTrue;
+    s.circuit.Levels[0].Field(8, 8).Value = kTrue; // an empty cell is not copied
     s.engine.PowerFlag = kTrue;
     RedrawAllElements(s, g, 0);
-    EXPECT_EQ(s.P(2, 1).WireSignalH, kTrue);
-    EXPECT_EQ(s.P(8, 8).Value, 0);
+    EXPECT_EQ(s.circuit.P(2, 1).WireSignalH, kTrue);
+    EXPECT_EQ(s.circuit.P(8, 8).Value, 0);
     EXPECT_EQ(Count(QStringLiteral("Polyline 21,21-64,21 color=0xFF")), 1);
 }
 
@@ -368,10 +368,10 @@ TEST_F(Redraw, OnPaperNothingIsSizedClearedOrDotted)
     rec.SetKind(SurfaceKind::Printer);
     sheet::Wire(s, 1, 1, 5, 1);
     sheet::Wire(s, 3, 1, 3, 4);
-    s.P(3, 1).Marker = -1;
+    s.circuit.P(3, 1).Marker = -1;
     sheet::Wire(s, 8, 2, 8, 4);
     sheet::Wire(s, 7, 3, 9, 3);
-    s.P(8, 3).Marker = 1;
+    s.circuit.P(8, 3).Marker = 1;
     sheet::LED(s, 12, 12);
     RedrawAllElements(s, g, 0);
     EXPECT_EQ(Count(QStringLiteral("SetPixel")), 0);

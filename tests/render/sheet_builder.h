@@ -15,11 +15,11 @@ namespace sheet {
 
 inline void NewSheet(ProgramState& s, int maxX, int maxY)
 {
-    s.MaxX = static_cast<int16_t>(maxX);
-    s.MaxY = static_cast<int16_t>(maxY);
-    s.P.Redim(maxX + 1, maxY + 1);
-    s.Elements.assign(1, ElementRecord{});
-    s.LineMap.Redim(maxX, maxY);
+    s.circuit.MaxX = static_cast<int16_t>(maxX);
+    s.circuit.MaxY = static_cast<int16_t>(maxY);
+    s.circuit.P.Redim(maxX + 1, maxY + 1);
+    s.circuit.Elements.assign(1, ElementRecord{});
+    s.circuit.LineMap.Redim(maxX, maxY);
 }
 
 // A straight conductor between two cells of one row or column.
@@ -28,7 +28,7 @@ inline void Wire(ProgramState& s, int x1, int y1, int x2, int y2)
     if (y1 == y2) {
         const int a = std::min(x1, x2), b = std::max(x1, x2);
         for (int x = a; x <= b; ++x) {
-            GridCell& c = s.P(x, y1);
+            GridCell& c = s.circuit.P(x, y1);
             if (c.Type == 0)
                 c.Type = ElementType::Conductor;
             if (x < b)
@@ -39,7 +39,7 @@ inline void Wire(ProgramState& s, int x1, int y1, int x2, int y2)
     } else {
         const int a = std::min(y1, y2), b = std::max(y1, y2);
         for (int y = a; y <= b; ++y) {
-            GridCell& c = s.P(x1, y);
+            GridCell& c = s.circuit.P(x1, y);
             if (c.Type == 0)
                 c.Type = ElementType::Conductor;
             if (y < b)
@@ -62,13 +62,13 @@ inline int16_t Place(ProgramState& s, uint8_t type, uint8_t orientation, const s
     r.OutPinList = PinListText(out);
     r.Label = label;
     r.Color = color;
-    const auto n = static_cast<int16_t>(s.Elements.size());
+    const auto n = static_cast<int16_t>(s.circuit.Elements.size());
     r.SelfIndex = n;
-    s.Elements.push_back(r);
+    s.circuit.Elements.push_back(r);
     for (int x = footprint.left(); x <= footprint.right(); ++x) {
         for (int y = footprint.top(); y <= footprint.bottom(); ++y) {
-            s.P(x, y).Type = type;
-            s.P(x, y).ElementNr = n;
+            s.circuit.P(x, y).Type = type;
+            s.circuit.P(x, y).ElementNr = n;
         }
     }
     return n;
@@ -220,11 +220,11 @@ inline int16_t Clock(ProgramState& s, int o, int X, int Y)
         n = Place(s, ElementType::ClockGenerator, 2, {At(X + 2, Y + 1)}, {At(X + 3, Y)}, Cells(X, Y - 1, X + 3, Y + 1));
         break;
     }
-    const size_t slot = s.ClockCount;
-    if (s.Clocks.size() <= slot)
-        s.Clocks.resize(slot + 1, {.ClockHigh = 500, .ClockLow = 500, .ClockLinked = kTrue, .ClockCycles = 1});
-    s.Clocks[slot].ClockElement = n;
-    ++s.ClockCount;
+    const size_t slot = s.circuit.ClockCount;
+    if (s.circuit.Clocks.size() <= slot)
+        s.circuit.Clocks.resize(slot + 1, {.ClockHigh = 500, .ClockLow = 500, .ClockLinked = kTrue, .ClockCycles = 1});
+    s.circuit.Clocks[slot].ClockElement = n;
+    ++s.circuit.ClockCount;
     return n;
 }
 
@@ -238,7 +238,7 @@ inline int16_t SevenSegment(ProgramState& s, int X, int Y)
 inline int16_t LED(ProgramState& s, int X, int Y, int32_t color = 255)
 {
     const int16_t n = Place(s, ElementType::LED, 0, {At(X, Y)}, {}, Cells(X, Y, X, Y), {}, color);
-    s.P(X, Y).Marker = -1;
+    s.circuit.P(X, Y).Marker = -1;
     return n;
 }
 
@@ -258,18 +258,18 @@ inline int16_t Sensor(ProgramState& s, int X, int Y, const QString& channel)
 inline int16_t IC(ProgramState& s, int slot, int x0, int y0, int W, int H, const QStringList& places,
                   const QString& name = QStringLiteral("IC"), int nesting = 0)
 {
-    if (s.ICInstances.size() <= static_cast<size_t>(slot))
-        s.ICInstances.resize(static_cast<size_t>(slot) + 1);
-    if (s.Levels.size() <= static_cast<size_t>(slot))
-        s.Levels.resize(static_cast<size_t>(slot) + 1);
-    ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(slot)];
+    if (s.circuit.ICInstances.size() <= static_cast<size_t>(slot))
+        s.circuit.ICInstances.resize(static_cast<size_t>(slot) + 1);
+    if (s.circuit.Levels.size() <= static_cast<size_t>(slot))
+        s.circuit.Levels.resize(static_cast<size_t>(slot) + 1);
+    ICInstanceRecord& ic = s.circuit.ICInstances[static_cast<size_t>(slot)];
     ic.Name = name;
     ic.Width = static_cast<int16_t>(W);
     ic.Height = static_cast<int16_t>(H);
     ic.GraphicPins = QStringList{QString()} + places;
     ic.PinCount = static_cast<int16_t>(places.size());
     ic.NestingLevel = static_cast<uint8_t>(nesting);
-    s.Levels[static_cast<size_t>(slot)].Name = name;
+    s.circuit.Levels[static_cast<size_t>(slot)].Name = name;
     std::vector<PinPos> pins;
     for (const QString& g : places) {
         if (g.isEmpty())
@@ -283,7 +283,7 @@ inline int16_t IC(ProgramState& s, int slot, int x0, int y0, int W, int H, const
         if (places[i].isEmpty())
             continue;
         const QStringList f = places[i].split(QLatin1Char(';'));
-        GridCell& c = s.P(x0 + f.value(0).toInt(), y0 + f.value(1).toInt());
+        GridCell& c = s.circuit.P(x0 + f.value(0).toInt(), y0 + f.value(1).toInt());
         c.ICLink = static_cast<uint8_t>(slot);
         c.ICConnector = static_cast<uint8_t>(i + 1);
     }
@@ -293,12 +293,12 @@ inline int16_t IC(ProgramState& s, int slot, int x0, int y0, int W, int H, const
 // Level 0 as the power-on copy of the worksheet.
 inline void CopyToLevel0(ProgramState& s)
 {
-    if (s.Levels.empty())
-        s.Levels.resize(1);
-    s.Levels[0].Field = s.P;
-    s.Levels[0].Elements = s.Elements;
-    s.Levels[0].Width = s.MaxX;
-    s.Levels[0].Height = s.MaxY;
+    if (s.circuit.Levels.empty())
+        s.circuit.Levels.resize(1);
+    s.circuit.Levels[0].Field = s.circuit.P;
+    s.circuit.Levels[0].Elements = s.circuit.Elements;
+    s.circuit.Levels[0].Width = s.circuit.MaxX;
+    s.circuit.Levels[0].Height = s.circuit.MaxY;
 }
 
 } // namespace sheet

@@ -60,22 +60,22 @@ TEST(SheetView, APieceDrawnLaterShowsTheLevelsItChangedWith)
     sheet::NewSheet(s, 8, 6);
     sheet::Wire(s, 1, 3, 6, 3);
     sheet::Wire(s, 3, 1, 3, 3);
-    s.Levels.assign(1, LevelRecord{});
-    s.Levels[0].Field = s.P;
+    s.circuit.Levels.assign(1, LevelRecord{});
+    s.circuit.Levels[0].Field = s.circuit.P;
     s.engine.PowerFlag = kTrue;
     RecordingSurface now;
     clsGrafik g(s, &now);
     for (int16_t here : {kTrue, kFalse}) {
-        s.Levels[0].Field(3, 3).Value = here;
-        s.Levels[0].Field(2, 3).Value = kTrue;
+        s.circuit.Levels[0].Field(3, 3).Value = here;
+        s.circuit.Levels[0].Field(2, 3).Value = kTrue;
         now.ClearLog();
         g.DrawLines(3, 3, 2, 0);
 
         RecordingSurface later;
         SheetView view(s, g, &later);
-        RecordPiece(s, 3, 3, 2, 0);
-        s.Levels[0].Field(3, 3).Value = here == kTrue ? kFalse : kTrue;
-        s.Levels[0].Field(2, 3).Value = kFalse;
+        RecordPiece(s.circuit, s.Changes, 3, 3, 2, 0);
+        s.circuit.Levels[0].Field(3, 3).Value = here == kTrue ? kFalse : kTrue;
+        s.circuit.Levels[0].Field(2, 3).Value = kFalse;
         view.Flush();
         EXPECT_EQ(later.Log(), now.Log()) << "cell High: " << (here != 0);
     }
@@ -85,7 +85,7 @@ TEST(SheetView, APlacedComponentShowsWhenItsCallerFlushes)
 {
     ProgramState s;
     sheet::NewSheet(s, 20, 20);
-    s.Levels.assign(1, LevelRecord{});
+    s.circuit.Levels.assign(1, LevelRecord{});
     PainterSurface picture(21 * 14, 21 * 14);
     clsGrafik g(s, &picture);
     clsUndo undo(s);
@@ -95,14 +95,14 @@ TEST(SheetView, APlacedComponentShowsWhenItsCallerFlushes)
     s.PlaceOrientation = Orientation::Right;
 
     SetGatter(c, ElementType::AND);
-    EXPECT_EQ(s.ElementCount(), 1);
+    EXPECT_EQ(s.circuit.ElementCount(), 1);
     EXPECT_TRUE(s.Changes.Empty()) << "nothing is kept while no view watches";
 
     SheetView view(s, g, &picture);
     const QImage blank = picture.Image().copy();
     s.CursorY = 15;
     SetGatter(c, ElementType::OR);
-    EXPECT_EQ(s.ElementCount(), 2);
+    EXPECT_EQ(s.circuit.ElementCount(), 2);
     EXPECT_TRUE(picture.Image() == blank) << "the placing routine itself draws nothing";
     s.Changes.Flush();
     EXPECT_FALSE(picture.Image() == blank);

@@ -264,13 +264,13 @@ inline int16_t Put(ProgramState& s, Part& p)
     e.InPinList = PinListText(p.in);
     e.OutPinList = PinListText(p.out);
     e.Label = p.label;
-    e.SelfIndex = static_cast<int16_t>(s.ElementCount() + 1);
-    s.Elements.push_back(e);
-    p.nr = s.ElementCount();
+    e.SelfIndex = static_cast<int16_t>(s.circuit.ElementCount() + 1);
+    s.circuit.Elements.push_back(e);
+    p.nr = s.circuit.ElementCount();
     for (int x = p.x1; x <= p.x2; ++x)
         for (int y = p.y1; y <= p.y2; ++y) {
-            s.P.at(x, y).Type = p.type;
-            s.P.at(x, y).ElementNr = p.nr;
+            s.circuit.P.at(x, y).Type = p.type;
+            s.circuit.P.at(x, y).ElementNr = p.nr;
         }
     return p.nr;
 }
@@ -302,10 +302,10 @@ inline void Draw(clsGrafik& g, const Part& p, bool outline = false, bool selecte
 // A fresh worksheet of the given size (the power off).
 inline void Sheet(ProgramState& s, int maxX, int maxY)
 {
-    s.MaxX = static_cast<int16_t>(maxX);
-    s.MaxY = static_cast<int16_t>(maxY);
-    s.P.Redim(maxX + 1, maxY + 1);
-    s.Elements.assign(1, ElementRecord{});
+    s.circuit.MaxX = static_cast<int16_t>(maxX);
+    s.circuit.MaxY = static_cast<int16_t>(maxY);
+    s.circuit.P.Redim(maxX + 1, maxY + 1);
+    s.circuit.Elements.assign(1, ElementRecord{});
 }
 
 // Numbers as the recording surface writes them.

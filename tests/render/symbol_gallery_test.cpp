@@ -25,8 +25,8 @@ struct Entry {
 
 void NegateFirstInputAndOutput(ProgramState& s, const Part& p)
 {
-    s.P(p.in.front().X, p.in.front().Y).Marker = -1;
-    s.P(p.out.front().X, p.out.front().Y).Marker = -1;
+    s.circuit.P(p.in.front().X, p.in.front().Y).Marker = -1;
+    s.circuit.P(p.out.front().X, p.out.front().Y).Marker = -1;
 }
 
 std::vector<Entry> Entries()
@@ -45,19 +45,19 @@ std::vector<Entry> Entries()
         {"display", [](int X, int Y, int) { return Display(X, Y); },
          [](ProgramState& s, const Part& p) {
              for (int k : {1, 3, 5}) // 1 + 4 + 16
-                 s.P(p.in[static_cast<size_t>(k)].X, p.in[static_cast<size_t>(k)].Y).Value = kTrue;
+                 s.circuit.P(p.in[static_cast<size_t>(k)].X, p.in[static_cast<size_t>(k)].Y).Value = kTrue;
          }},
         {"decoder", [](int X, int Y, int o) { return symfix::Decoder(X, Y, o, false); }, none},
         {"decoder_clock", [](int X, int Y, int o) { return symfix::Decoder(X, Y, o, true); }, none},
         {"multiplexer", [](int X, int Y, int o) { return symfix::Multiplexer(X, Y, o); }, none},
         {"flipflop_set_negated_clock", [](int X, int Y, int o) { return symfix::FlipFlop(X, Y, o); },
          [](ProgramState& s, const Part& p) {
-             s.Elements[static_cast<size_t>(p.nr)].State = kTrue;
-             s.P(p.in[1].X, p.in[1].Y).Marker = -1;
+             s.circuit.Elements[static_cast<size_t>(p.nr)].State = kTrue;
+             s.circuit.P(p.in[1].X, p.in[1].Y).Marker = -1;
          }},
         {"shiftregister", [](int X, int Y, int o) { return Adder(ShiftRegister, X, Y, o); },
          [](ProgramState& s, const Part& p) {
-             auto& w = s.Elements[static_cast<size_t>(p.nr)].StageWords;
+             auto& w = s.circuit.Elements[static_cast<size_t>(p.nr)].StageWords;
              w[1] = w[3] = w[6] = kTrue;
          }},
         {"timer", [](int X, int Y, int o) { return Timer(X, Y, o); }, none},
@@ -106,7 +106,7 @@ TEST(SymbolGallery, EveryComponentInFourOrientationsAtZoomOneAndTwo)
                 columns.emplace_back(left * cell, next * cell);
                 left = next;
             }
-            DrawGrid(s, picGrid);
+            DrawGrid(s.circuit, picGrid, s.CellSize, s.GridMode, s.ShowGrid != 0);
             clsGrafik g(s, &picGrid);
             for (const Part& p : parts)
                 Draw(g, p, false, e.selected);

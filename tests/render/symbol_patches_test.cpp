@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/state.h"
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 #include "render/redraw.h"
 #include "render/whole_sheet.h"
@@ -37,9 +38,9 @@ QString Data(const char* name)
 std::vector<std::pair<int, int>> Inputs(const ProgramState& s)
 {
     std::vector<std::pair<int, int>> inputs;
-    for (int x = 0; x <= s.MaxX && inputs.size() < 6; ++x) {
-        for (int y = 0; y <= s.MaxY && inputs.size() < 6; ++y) {
-            const GridCell& c = s.P(x, y);
+    for (int x = 0; x <= s.circuit.MaxX && inputs.size() < 6; ++x) {
+        for (int y = 0; y <= s.circuit.MaxY && inputs.size() < 6; ++y) {
+            const GridCell& c = s.circuit.P(x, y);
             const int links = (c.ConLeft != 0) + (c.ConRight != 0) + (c.ConUp != 0) + (c.ConDown != 0);
             if (c.Type == ElementType::Switch || (c.Type == ElementType::Conductor && links == 1))
                 inputs.emplace_back(x, y);
@@ -164,8 +165,8 @@ std::pair<QImage, long long> RunCounter(float zoom, bool keep)
     d.PowerOn();
     auto cycles = [&d](int n) {
         for (int i = 0; i < 2 * n; ++i) {
-            Timer2_Timer(d.s, d.e, 0);
-            Timer1_Timer(d.s, d.e);
+            Timer2_Timer(EngineOf(d.s, d.e), 0);
+            Timer1_Timer(EngineOf(d.s, d.e));
         }
     };
     cycles(5);
@@ -214,9 +215,9 @@ std::vector<size_t> CountingRun(const QString& file, float zoom, bool keep, bool
     d.PowerOn();
     take();
     std::vector<std::pair<int, int>> cells = Inputs(d.s);
-    for (int x = 0; x <= d.s.MaxX; ++x) {
-        for (int y = 0; y <= d.s.MaxY; ++y) {
-            const uint8_t type = d.s.P(x, y).Type;
+    for (int x = 0; x <= d.s.circuit.MaxX; ++x) {
+        for (int y = 0; y <= d.s.circuit.MaxY; ++y) {
+            const uint8_t type = d.s.circuit.P(x, y).Type;
             if (type == ElementType::FlipFlop || type == ElementType::ShiftRegister
                 || type == ElementType::ClockGenerator)
                 cells.emplace_back(x, y);
@@ -227,9 +228,9 @@ std::vector<size_t> CountingRun(const QString& file, float zoom, bool keep, bool
         take();
     }
     for (int tick = 0; tick < 12; ++tick) {
-        for (size_t c = 0; c < d.s.Clocks.size(); ++c)
-            Timer2_Timer(d.s, d.e, static_cast<int16_t>(c));
-        Timer1_Timer(d.s, d.e);
+        for (size_t c = 0; c < d.s.circuit.Clocks.size(); ++c)
+            Timer2_Timer(EngineOf(d.s, d.e), static_cast<int16_t>(c));
+        Timer1_Timer(EngineOf(d.s, d.e));
         take();
     }
     d.s.ports = Ports{};

@@ -171,7 +171,7 @@ TEST(SymbolProperties, StubsExactlyWhereNoConductorIsAttached)
                     EXPECT_EQ(stubOf(st, plain), st.drawn)
                         << k.name << " o=" << o << " pin " << st.pin.X << "," << st.pin.Y;
                 for (const PinStub& attached : stubs) {
-                    GridCell& cell = c.s.P(attached.pin.X, attached.pin.Y);
+                    GridCell& cell = c.s.circuit.P(attached.pin.X, attached.pin.Y);
                     SetOutwardFlag(cell, attached.dx, attached.dy, kTrue);
                     const std::vector<Prim> prims = ParseAll(c.Drawn());
                     SetOutwardFlag(cell, attached.dx, attached.dy, 0);
@@ -198,7 +198,7 @@ TEST(SymbolProperties, FixedStubsIgnoreConductors)
             std::vector<PinPos> pins = c.part.in;
             pins.insert(pins.end(), c.part.out.begin(), c.part.out.end());
             for (const PinPos& pin : pins) {
-                GridCell& cell = c.s.P(pin.X, pin.Y);
+                GridCell& cell = c.s.circuit.P(pin.X, pin.Y);
                 cell.ConLeft = cell.ConUp = cell.ConRight = cell.ConDown = kTrue;
             }
             EXPECT_EQ(c.Drawn(), plain) << k.name << " o=" << o;

@@ -104,9 +104,9 @@ QPoint Outwards(const QRect& f, PinPos p, int o)
 QRect Footprint(const ProgramState& s, int16_t n)
 {
     QRect r;
-    for (int x = 0; x <= s.MaxX; ++x)
-        for (int y = 0; y <= s.MaxY; ++y)
-            if (s.P(x, y).ElementNr == n)
+    for (int x = 0; x <= s.circuit.MaxX; ++x)
+        for (int y = 0; y <= s.circuit.MaxY; ++y)
+            if (s.circuit.P(x, y).ElementNr == n)
                 r = r.isNull() ? QRect(x, y, 1, 1) : r.united(QRect(x, y, 1, 1));
     return r;
 }
@@ -149,10 +149,10 @@ ProgramState Sheet(const Component& c, float zoom, bool wired)
             continue;
         const QRect f = Footprint(s, n);
         PinTable pins{};
-        const int count = ParsePinList(s.Elements[static_cast<size_t>(n)].InPinList, pins);
+        const int count = ParsePinList(s.circuit.Elements[static_cast<size_t>(n)].InPinList, pins);
         if (count > 0)
             WirePin(s, f, pins[0], o);
-        const int outs = ParsePinList(s.Elements[static_cast<size_t>(n)].OutPinList, pins);
+        const int outs = ParsePinList(s.circuit.Elements[static_cast<size_t>(n)].OutPinList, pins);
         if (outs > 0 && c.name != std::string("switch"))
             WirePin(s, f, pins[0], o);
     }
@@ -194,7 +194,7 @@ TEST(WorksheetGallery, EachComponentStaysInsideItsFootprint)
                 PainterSurface pic(kSlot * cell, kSlot * cell);
                 clsGrafik g(s, &pic);
                 PinTable pins{};
-                ParsePinList(s.Elements[static_cast<size_t>(n)].InPinList, pins);
+                ParsePinList(s.circuit.Elements[static_cast<size_t>(n)].InPinList, pins);
                 DrawElement(s, g, pins[0].X, pins[0].Y, false, false);
                 const QRect ink = InkBox(pic.Image());
                 ASSERT_FALSE(ink.isNull()) << c.name << " orientation " << o;
@@ -232,20 +232,20 @@ TEST(WorksheetGallery, ConductorsAndMarkers)
             sheet::Wire(s, 12, 2, 12, 12); // crossing without juncture at (12, 6)
             sheet::Wire(s, 11, 6, 14, 6);
             sheet::Wire(s, 16, 3, 22, 3);  // an IC connector end at (16, 3)
-            s.P(5, 4).Marker = -1;
-            s.P(5, 6).Marker = -1;
-            s.P(8, 8).Marker = 1;
-            s.P(16, 3).ICConnector = 1;
+            s.circuit.P(5, 4).Marker = -1;
+            s.circuit.P(5, 6).Marker = -1;
+            s.circuit.P(8, 8).Marker = 1;
+            s.circuit.P(16, 3).ICConnector = 1;
             sheet::Wire(s, 16, 6, 20, 6);
             sheet::LED(s, 21, 6);
-            s.P(20, 6).ConRight = kTrue;
-            s.P(21, 6).ConLeft = kTrue;
+            s.circuit.P(20, 6).ConRight = kTrue;
+            s.circuit.P(21, 6).ConLeft = kTrue;
             sheet::Wire(s, 16, 10, 19, 10);
             sheet::Switch(s, 16, 10);
             if (power) {
                 s.engine.PowerFlag = kTrue;
                 sheet::CopyToLevel0(s);
-                Grid& f = s.Levels[0].Field;
+                Grid& f = s.circuit.Levels[0].Field;
                 for (int x = 1; x <= 10; ++x) {
                     f(x, 4).WireSignalH = kTrue;
                     f(x, 4).Value = kTrue;

@@ -13,6 +13,7 @@
 #include "settings/directory_choice.h"
 #include "settings/frmVerzeichnis.h"
 #include "support/scripted_user_dialogs.h"
+#include "support/record_files.h"
 
 namespace {
 
@@ -92,9 +93,7 @@ TEST_F(Chooser, CancelAfterCreatingKeepsTheDirectoryButReturnsNothing)
 
 TEST_F(Chooser, NamesThatLeaveTheDirectoryOrCannotBeMadeAreRefused)
 {
-    QFile file(Path("work/plain"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    WriteBytes(Path("work/plain"), QByteArray());
     const char* refused[] = {"a/b", "../escape", "..", ".", "circuits", "plain", "/abs"};
     for (const char* name : refused) {
         frmVerzeichnis c(Path("work"), dialogs);

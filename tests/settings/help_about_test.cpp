@@ -24,6 +24,7 @@
 #include "settings/help_window.h"
 #include "settings/settings_windows.h"
 #include "support/scripted_user_dialogs.h"
+#include "support/record_files.h"
 
 namespace {
 
@@ -56,10 +57,8 @@ TEST_F(HelpAccess, AMissingHelpFileIsNamedWithItsFullPath)
 TEST_F(HelpAccess, OnlyHtmlPagesPassTheNameCheck)
 {
     QTemporaryDir dir;
-    for (const char* name : {"page.htm", "page.HTML", "page.chm", "page.txt"}) {
-        QFile f(dir.filePath(QLatin1String(name)));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
+    for (const char* name : {"page.htm", "page.HTML", "page.chm", "page.txt"})
+        WriteBytes(dir.filePath(QLatin1String(name)), QByteArray());
     struct Case {
         const char* file;
         bool shown;

@@ -11,6 +11,7 @@
 
 #include "settings/basNumberConversion.h"
 #include "settings/frmNumberConversion.h"
+#include "support/keystrokes.h"
 
 namespace {
 
@@ -113,7 +114,17 @@ protected:
             out << Box(b)->text();
         return out;
     }
-    void Type(NumberBox b, const char* keys) { QTest::keyClicks(Box(b), QString::fromLatin1(keys)); }
+    void Type(NumberBox b, const char* keys) { keystrokes::Type(Box(b), QString::fromLatin1(keys)); }
+    void Press(NumberBox b, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        keystrokes::Press(Box(b), key, modifiers);
+    }
+    void Paste(NumberBox b, const char* text)
+    {
+        QApplication::clipboard()->setText(QString::fromLatin1(text));
+        keystrokes::Focus(Box(b));
+        QTest::keySequence(Box(b), QKeySequence::Paste);
+    }
 
     QPointer<frmNumberConversion> window;
 };
@@ -122,8 +133,8 @@ TEST_F(NumberWindow, TypedValuesFollowInTheOtherBoxes)
 {
     Type(NumberBox::Hex, "ff");
     EXPECT_EQ(Texts(), QStringList({"255", "FF", "11111111", "377"}));
-    QTest::keyClick(Box(NumberBox::Hex), Qt::Key_Backspace);
-    QTest::keyClick(Box(NumberBox::Hex), Qt::Key_Backspace);
+    Press(NumberBox::Hex, Qt::Key_Backspace);
+    Press(NumberBox::Hex, Qt::Key_Backspace);
     EXPECT_EQ(Texts(), QStringList({"", "", "", ""})) << "emptying a box empties all four";
 
     Type(NumberBox::Bin, "0101");
@@ -158,27 +169,24 @@ TEST_F(NumberWindow, ARefusedKeyLocksDeleteUntilAnAcceptedKey)
 {
     Type(NumberBox::Dec, "123");
     Box(NumberBox::Dec)->setCursorPosition(0);
-    QTest::keyClick(Box(NumberBox::Dec), Qt::Key_X);
-    QTest::keyClick(Box(NumberBox::Dec), Qt::Key_Delete);
+    Press(NumberBox::Dec, Qt::Key_X);
+    Press(NumberBox::Dec, Qt::Key_Delete);
     EXPECT_EQ(Box(NumberBox::Dec)->text(), QStringLiteral("123"));
     Box(NumberBox::Dec)->end(false);
     Type(NumberBox::Dec, "4");
     Box(NumberBox::Dec)->setCursorPosition(0);
-    QTest::keyClick(Box(NumberBox::Dec), Qt::Key_Delete);
+    Press(NumberBox::Dec, Qt::Key_Delete);
     EXPECT_EQ(Texts(), QStringList({"234", "EA", "11101010", "352"}));
 }
 
 TEST_F(NumberWindow, PastedTextIsFilteredAndRefusedAboveTheLimit)
 {
-    QApplication::clipboard()->setText(QStringLiteral("-4 2"));
-    QTest::keySequence(Box(NumberBox::Dec), QKeySequence::Paste);
+    Paste(NumberBox::Dec, "-4 2");
     EXPECT_EQ(Texts(), QStringList({"42", "2A", "101010", "52"}));
-    QApplication::clipboard()->setText(QStringLiteral("99999999"));
-    QTest::keySequence(Box(NumberBox::Dec), QKeySequence::Paste);
+    Paste(NumberBox::Dec, "99999999");
     EXPECT_EQ(Texts(), QStringList({"42", "2A", "101010", "52"}));
     Box(NumberBox::Hex)->selectAll();
-    QApplication::clipboard()->setText(QStringLiteral("beef"));
-    QTest::keySequence(Box(NumberBox::Hex), QKeySequence::Paste);
+    Paste(NumberBox::Hex, "beef");
     EXPECT_EQ(Texts(), QStringList({"48879", "BEEF", "1011111011101111", "137357"}));
 }
 
@@ -186,15 +194,15 @@ TEST_F(NumberWindow, ArrowKeysCycleAndCtrlKCloses)
 {
     const NumberBox order[] = {NumberBox::Dec, NumberBox::Hex, NumberBox::Bin, NumberBox::Oct};
     for (int i = 0; i < 4; ++i) {
-        QTest::keyClick(Box(order[i]), Qt::Key_Down);
+        Press(order[i], Qt::Key_Down);
         EXPECT_TRUE(Box(order[(i + 1) % 4])->hasFocus()) << i;
     }
     for (int i = 0; i < 4; ++i) {
-        QTest::keyClick(Box(order[(4 - i) % 4]), Qt::Key_Up);
+        Press(order[(4 - i) % 4], Qt::Key_Up);
         EXPECT_TRUE(Box(order[(7 - i) % 4])->hasFocus()) << i;
     }
     Type(NumberBox::Oct, "17");
-    QTest::keyClick(Box(NumberBox::Oct), Qt::Key_K, Qt::ControlModifier);
+    Press(NumberBox::Oct, Qt::Key_K, Qt::ControlModifier);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull()) << "the window closes and is released";
 }

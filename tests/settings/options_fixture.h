@@ -6,8 +6,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "model/files/settings_store.h"
-#include "model/new_file.h"
+#include "placement/document/settings_store.h"
+#include "placement/document/new_file.h"
 #include "model/ports/ic_manager_port.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
@@ -30,8 +30,8 @@ protected:
     {
         w.Attach(s);
         s.ports.icManager = &icManager;
-        s.MaxX = 30;
-        s.MaxY = 20;
+        s.circuit.MaxX = 30;
+        s.circuit.MaxY = 20;
         InitArbeitsfeld(s);
         s.settings.registryFiles = {dir.filePath(QStringLiteral("u/Gatrel.conf")),
                                     dir.filePath(QStringLiteral("m/Gatrel.conf"))};

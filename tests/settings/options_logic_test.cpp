@@ -2,8 +2,9 @@
 
 #include <QFile>
 
-#include "model/files/permissions.h"
+#include "placement/document/permissions.h"
 #include "platform/string_table.h"
+#include "support/record_files.h"
 
 namespace {
 
@@ -99,9 +100,7 @@ TEST_F(OptionsFixture, TheUndoHistoryKeepsItsPlaceWhenTheNumberStays)
 TEST_F(OptionsFixture, DirectoriesAreCreatedOrKeptWithTheirOldValue)
 {
     // A plain file where a folder would have to be made.
-    QFile blocker(Path(QStringLiteral("file")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    WriteBytes(Path(QStringLiteral("file")), QByteArray());
 
     OptionsForm f = Loaded();
     f.directories = {Path(QStringLiteral("new/circuits")), Path(QStringLiteral("file/ics")), QString()};

@@ -11,11 +11,12 @@
 #include <QTest>
 #include <map>
 
-#include "model/files/permissions.h"
+#include "placement/document/permissions.h"
 #include "render/toolbar_icons.h"
 #include "settings/frmOptions.h"
 #include "settings/frmVerzeichnis.h"
 #include "support/modal_driver.h"
+#include "support/record_files.h"
 
 namespace {
 
@@ -37,11 +38,7 @@ protected:
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(w, &out);
     }
-    QByteArray StoredPermissions() const
-    {
-        QFile f(s.settings.registryFiles.userFile);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray StoredPermissions() const { return ReadBytes(s.settings.registryFiles.userFile); }
 
     frmOptions dlg;
 };

@@ -3,7 +3,7 @@
 #include <QString>
 #include <vector>
 
-#include "model/files/permissions.h"
+#include "placement/document/permissions.h"
 #include "settings/password_lock.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QTreeWidget>
 
-#include "model/new_file.h"
+#include "placement/document/new_file.h"
 #include "placement/clsUndo.h"
 #include "placement/placement_frame.h"
 #include "render/sheet_builder.h"

@@ -3,7 +3,7 @@
 #include "window_rig.h"
 
 #include "boolean/frmBoolean.h"
-#include "model/new_file.h"
+#include "placement/document/new_file.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -99,16 +99,16 @@ protected:
     std::map<int, int> Kinds() const
     {
         std::map<int, int> kinds;
-        for (int e = 1; e <= s.ElementCount(); ++e)
-            ++kinds[s.Elements[static_cast<size_t>(e)].Type];
+        for (int e = 1; e <= s.circuit.ElementCount(); ++e)
+            ++kinds[s.circuit.Elements[static_cast<size_t>(e)].Type];
         return kinds;
     }
     // The circuit as its element records and grid size, and the picture shown.
     std::pair<QString, QImage> Sheet() const
     {
-        QString circuit = QStringLiteral("%1x%2").arg(s.MaxX).arg(s.MaxY);
-        for (int e = 1; e <= s.ElementCount(); ++e) {
-            const ElementRecord& r = s.Elements[static_cast<size_t>(e)];
+        QString circuit = QStringLiteral("%1x%2").arg(s.circuit.MaxX).arg(s.circuit.MaxY);
+        for (int e = 1; e <= s.circuit.ElementCount(); ++e) {
+            const ElementRecord& r = s.circuit.Elements[static_cast<size_t>(e)];
             circuit += QStringLiteral(" %1:%2%3").arg(r.Type).arg(r.InPinList, r.OutPinList);
         }
         return {circuit, window.picGrid()->grab().toImage()};
@@ -185,7 +185,7 @@ TEST_F(GenerateOnTheWorksheet, TheCircuitDrawnAsideIsTheOneDrawnInPlace)
 {
     const QString term = QStringLiteral("(A&B&C)v(<A>&D)v<B&<C>&<D>>");
     Generate(term);
-    const Circuit generated = s;
+    const Circuit generated = s.circuit;
     clsGroups inPlace = static_cast<frmBoolean*>(Tools())->Groups();
     inPlace.ProcessEvents = nullptr;
     inPlace.Progress = nullptr;
@@ -194,7 +194,7 @@ TEST_F(GenerateOnTheWorksheet, TheCircuitDrawnAsideIsTheOneDrawnInPlace)
     NewFile(s, true);
     inPlace.CreateGroups();
     EXPECT_GT(generated.ElementCount(), 5);
-    EXPECT_TRUE(s.P == generated.P && s.Elements == generated.Elements && s.MaxX == generated.MaxX);
+    EXPECT_TRUE(s.circuit.P == generated.P && s.circuit.Elements == generated.Elements && s.circuit.MaxX == generated.MaxX);
 }
 
 } // namespace

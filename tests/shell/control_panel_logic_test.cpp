@@ -5,17 +5,13 @@
 
 #include "model/state.h"
 #include "shell/control_panel_logic.h"
-#include "support/clock_columns.h"
+#include "shell/delay_setting.h"
 
 namespace {
 
-// Two generators, the second one selected, so a write to the wrong slot shows.
-ProgramState TwoClocks()
+ClockSlot Clock()
 {
-    ProgramState s;
-    s.Clocks.assign(2, {.ClockHigh = 500, .ClockLow = 500, .ClockLinked = kFalse, .ClockCycles = 1});
-    s.SelectedClock = 1;
-    return s;
+    return {.ClockHigh = 500, .ClockLow = 500, .ClockLinked = kFalse, .ClockCycles = 1};
 }
 
 // nullptr: no text expected.
@@ -32,10 +28,10 @@ TEST(ClockCycles, UpDownStaysWithinOneToNinetyNine)
     const Case cases[] = {{1, false, 1, nullptr}, {2, false, 1, "1"},    {98, true, 99, "99"}, {99, true, 99, nullptr},
                           {100, true, 100, nullptr}, {100, false, 99, "99"}, {41, true, 42, "42"}};
     for (const Case& c : cases) {
-        ProgramState s = TwoClocks();
-        s.Clocks[1].ClockCycles = c.start;
-        EXPECT_EQ(c.up ? cmdAnzTakte_UpClick(s) : cmdAnzTakte_DownClick(s), Text(c.text)) << c.start << c.up;
-        EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockCycles), (std::vector<uint8_t>{1, c.after})) << c.start << c.up;
+        ClockSlot clock = Clock();
+        clock.ClockCycles = c.start;
+        EXPECT_EQ(c.up ? cmdAnzTakte_UpClick(&clock) : cmdAnzTakte_DownClick(&clock), Text(c.text)) << c.start << c.up;
+        EXPECT_EQ(clock.ClockCycles, c.after) << c.start << c.up;
     }
 }
 
@@ -53,16 +49,16 @@ TEST(ClockCycles, KeyUpStoresAndCorrectsTheTypedCount)
         {"-99999999999", 1, "-32768", 6},
     };
     for (const Case& c : cases) {
-        ProgramState s = TwoClocks();
-        const CyclesKeyUp r = txtAnzTakte_KeyUp(s, QString::fromLatin1(c.typed), false);
-        EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockCycles), (std::vector<uint8_t>{1, c.stored})) << c.typed;
+        ClockSlot clock = Clock();
+        const CyclesKeyUp r = txtAnzTakte_KeyUp(&clock, QString::fromLatin1(c.typed), false);
+        EXPECT_EQ(clock.ClockCycles, c.stored) << c.typed;
         EXPECT_EQ(r.cycles, c.stored) << c.typed;
         EXPECT_EQ(r.text, Text(c.text)) << c.typed;
         EXPECT_EQ(r.text ? r.caret : 0, c.caret) << c.typed;
         EXPECT_FALSE(r.focusWorksheet) << c.typed;
     }
-    ProgramState s = TwoClocks();
-    EXPECT_TRUE(txtAnzTakte_KeyUp(s, QStringLiteral("12"), true).focusWorksheet);
+    ClockSlot clock = Clock();
+    EXPECT_TRUE(txtAnzTakte_KeyUp(&clock, QStringLiteral("12"), true).focusWorksheet);
 }
 
 TEST(ClockCycles, LeavingTheBoxStoresOneToHundred)
@@ -73,29 +69,28 @@ TEST(ClockCycles, LeavingTheBoxStoresOneToHundred)
                           {"0", 1, "1"},         {"-3", 1, "1"},        {"abc", 1, "1"},
                           {"", 1, "1"},          {"0.3", 1, "1"},       {"0.5", 1, "1"}};
     for (const Case& c : cases) {
-        ProgramState s = TwoClocks();
-        s.Clocks[1].ClockCycles = 50;
-        EXPECT_EQ(txtAnzTakte_LostFocus(s, QString::fromLatin1(c.typed)), Text(c.text)) << c.typed;
-        EXPECT_EQ(s.Clocks[1].ClockCycles, c.stored) << c.typed;
+        ClockSlot clock = Clock();
+        clock.ClockCycles = 50;
+        EXPECT_EQ(txtAnzTakte_LostFocus(&clock, QString::fromLatin1(c.typed)), Text(c.text)) << c.typed;
+        EXPECT_EQ(clock.ClockCycles, c.stored) << c.typed;
     }
 }
 
-TEST(ClockCycles, ASelectedSlotOutsideTheTablesIsLeftAlone)
+TEST(ClockCycles, ASelectedSlotOutsideTheTablesIsNone)
 {
-    ProgramState s = TwoClocks();
-    for (int16_t slot : {int16_t(2), int16_t(-1)}) {
-        s.SelectedClock = slot;
-        EXPECT_FALSE(cmdAnzTakte_UpClick(s));
-        EXPECT_FALSE(cmdAnzTakte_DownClick(s));
-        EXPECT_FALSE(txtAnzTakte_KeyUp(s, QStringLiteral("150"), false).text);
-        EXPECT_FALSE(txtAnzTakte_LostFocus(s, QStringLiteral("0")));
-        EXPECT_EQ(Slider0_Scroll(s, 100, 200, false, 5).lbl0, QStringLiteral("9.9s"));
-        chkLink_Click(s, Qt::Checked, 1, 2, 0);
+    Circuit c;
+    c.Clocks.assign(2, Clock());
+    EXPECT_EQ(SelectedClockSlot(c, 1), &c.Clocks[1]);
+    for (int slot : {2, -1}) {
+        ClockSlot* none = SelectedClockSlot(c, slot);
+        EXPECT_EQ(none, nullptr) << slot;
+        EXPECT_FALSE(cmdAnzTakte_UpClick(none));
+        EXPECT_FALSE(cmdAnzTakte_DownClick(none));
+        EXPECT_FALSE(txtAnzTakte_KeyUp(none, QStringLiteral("150"), false).text);
+        EXPECT_FALSE(txtAnzTakte_LostFocus(none, QStringLiteral("0")));
+        EXPECT_EQ(Slider0_Scroll(none, 100, 200, false, 5).lbl0, QStringLiteral("9.9s"));
+        EXPECT_EQ(chkLink_Click(none, Qt::Checked, 1, 2, 0).slider0, 2);
     }
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockCycles), (std::vector<uint8_t>{1, 1}));
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockHigh), (std::vector<int16_t>{500, 500}));
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockLow), (std::vector<int16_t>{500, 500}));
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockLinked), (std::vector<int16_t>{kFalse, kFalse}));
 }
 
 TEST(PhaseSliders, LabelCutsTheDurationToTenthsOfASecond)
@@ -118,13 +113,15 @@ TEST(PhaseSliders, ScrollWritesThePhasesOfTheSelectedGenerator)
         {false, false, 0, 0, 0, 0, 0, 1000},              {true, true, 0, 10000, 0, 10000, 10000, 1000},
     };
     for (const Case& c : cases) {
-        ProgramState s = TwoClocks();
-        const PhaseSliders r = c.slider1Moved ? Slider1_Scroll(s, c.low, c.high, c.linked, c.interval)
-                                              : Slider0_Scroll(s, c.low, c.high, c.linked, c.interval);
+        SCOPED_TRACE(testing::Message() << "slider1 moved " << c.slider1Moved << ", linked " << c.linked
+                                        << ", " << c.low << "/" << c.high);
+        ClockSlot clock = Clock();
+        const PhaseSliders r = c.slider1Moved ? Slider1_Scroll(&clock, c.low, c.high, c.linked, c.interval)
+                                              : Slider0_Scroll(&clock, c.low, c.high, c.linked, c.interval);
         EXPECT_EQ(r.slider0, c.pos0);
         EXPECT_EQ(r.slider1, c.pos1);
-        EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockLow), (std::vector<int16_t>{500, int16_t(10000 - c.pos0)}));
-        EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockHigh), (std::vector<int16_t>{500, int16_t(10000 - c.pos1)}));
+        EXPECT_EQ(clock.ClockLow, 10000 - c.pos0);
+        EXPECT_EQ(clock.ClockHigh, 10000 - c.pos1);
         EXPECT_EQ(r.lbl0, PhaseSliderText(c.pos0));
         EXPECT_EQ(r.lbl1, PhaseSliderText(c.pos1));
         EXPECT_EQ(r.timerInterval, c.intervalAfter);
@@ -139,31 +136,50 @@ TEST(PhaseSliders, LinkCopiesTheHighPhaseSliderIntoTheLowOne)
                           {Qt::PartiallyChecked, kTrue, kTrue, 3000},
                           {Qt::PartiallyChecked, kFalse, kFalse, 3000}};
     for (const Case& c : cases) {
-        ProgramState s = TwoClocks();
-        s.Clocks[1].ClockLinked = c.linkedBefore;
-        const PhaseSliders r = chkLink_Click(s, c.state, 3000, 8000, 0);
-        EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockLinked), (std::vector<int16_t>{kFalse, c.linkedAfter})) << c.state;
+        ClockSlot clock = Clock();
+        clock.ClockLinked = c.linkedBefore;
+        const PhaseSliders r = chkLink_Click(&clock, c.state, 3000, 8000, 0);
+        EXPECT_EQ(clock.ClockLinked, c.linkedAfter) << c.state;
         EXPECT_EQ(r.slider0, c.pos0) << c.state;
         EXPECT_EQ(r.slider1, 8000) << c.state;
-        EXPECT_EQ(s.Clocks[1].ClockLow, 10000 - c.pos0) << c.state;
-        EXPECT_EQ(s.Clocks[1].ClockHigh, 2000) << c.state;
+        EXPECT_EQ(clock.ClockLow, 10000 - c.pos0) << c.state;
+        EXPECT_EQ(clock.ClockHigh, 2000) << c.state;
         // The link repairs a missing interval with 10 ms, before the scroll could.
         EXPECT_EQ(r.timerInterval, 10) << c.state;
     }
-    ProgramState s = TwoClocks();
-    EXPECT_EQ(chkLink_Click(s, Qt::Checked, 0, 0, 300).timerInterval, 300);
+    ClockSlot clock = Clock();
+    EXPECT_EQ(chkLink_Click(&clock, Qt::Checked, 0, 0, 300).timerInterval, 300);
 }
 
-TEST(LedColours, ButtonChoosesTheColourOfNewLeds)
+// Every button's colour is pressed in ControlPanel.LedColourButtonsChooseTheNextLedsColour.
+TEST(LedColours, TheDefaultIsTheFirstButtonsAndNoOtherButtonChangesIt)
 {
     ProgramState s;
     EXPECT_EQ(s.LEDColor, kLedButtonColours[0]) << "the default is the first button's red";
-    EXPECT_TRUE(cmdColor_MouseDown(s, 3));
-    EXPECT_EQ(s.LEDColor, 0xFF0000);
-    EXPECT_TRUE(cmdColor_MouseDown(s, 8));
     for (int bad : {-1, 9})
-        EXPECT_FALSE(cmdColor_MouseDown(s, bad));
-    EXPECT_EQ(s.LEDColor, 0);
+        EXPECT_FALSE(cmdColor_MouseDown(s.LEDColor, bad));
+    EXPECT_EQ(s.LEDColor, kLedButtonColours[0]);
+}
+
+// The step buttons, the texts "Off" and "ms" and the slider's caption are
+// driven through the window (ControlPanel.DelayBoxAndItsStepButtons,
+// ControlPanel.DecoderClockInputAndDelaySliderFollowTheirControls).
+TEST(DelaySetting, TheBoxTextIsAppliedWithinZeroToHundred)
+{
+    struct Case { const char* typed; int16_t delay; const char* shown; };
+    const Case cases[] = {
+        {"250", 100, "100ms"}, {"100", 100, "100ms"}, {"-5", 0, "Off"}, {"0.4", 0, "Off"},
+        {"0.5", 0, "Off"}, // halves to the even neighbour
+        {"0.6", 1, "1ms"}, {"2.5", 2, "2ms"}, {"3.5", 4, "4ms"}, {"Off", 0, "Off"}, {"", 0, "Off"},
+        {"42ms", 42, "42ms"}, {" 7", 7, "7ms"},
+        // Far beyond 16 bits either way: clamped, no overflow.
+        {"99999999999", 100, "100ms"}, {"-99999999999", 0, "Off"}, {"1e300", 100, "100ms"},
+    };
+    for (const Case& c : cases) {
+        int16_t delay = 55;
+        EXPECT_EQ(ApplyDelayText(delay, QString::fromLatin1(c.typed)), QString::fromLatin1(c.shown)) << c.typed;
+        EXPECT_EQ(delay, c.delay) << c.typed;
+    }
 }
 
 TEST(Zoom, BoxTextIsHeldWithinSixtyToTwoHundredFifty)
@@ -208,10 +224,9 @@ TEST(Zoom, LeavingTheBoxShowsTheFactorInForce)
 
 TEST(Zoom, StepsShowTheCutPercentOfTheStoredFactor)
 {
+    // The full runs in and out from 100 % are clicked in ControlPanel.ZoomButtonsAndZoomBox.
     struct Case { float start; const char* key; std::vector<int> shown; };
     const Case cases[] = {
-        {2.5f, "cmdZoomOut", {229, 209, 189, 169, 149, 129, 109, 89, 69, 60, 60}},
-        {1.0f, "cmdZoomIn", {120, 140, 160, 180, 200, 220, 240, 250, 250}},
         {1.0f, "cmdZoomOut", {80, 60, 60}},
         {1.0f, "cmdZoom100", {100, 100}},
     };
@@ -233,28 +248,25 @@ TEST(SidePanels, MinimiseAndRestoreSetStateAndHeight)
     struct Case { int button; size_t entry; int minimised, open; };
     const Case cases[] = {{0, 1, 370, 3255}, {1, 2, 370, 750}, {2, 4, 420, 2055}, {4, 3, 370, 1335}};
     for (const Case& c : cases) {
-        ProgramState s;
-        s.settings.PanelVisible = {-1, -1, -1, -1, -1};
-        auto expected = s.settings.PanelVisible;
-        EXPECT_EQ(cmdMin_Click(s, c.button, true), c.minimised) << c.button;
+        PanelVisibility visible = {-1, -1, -1, -1, -1};
+        auto expected = visible;
+        EXPECT_EQ(cmdMin_Click(visible, c.button, true), c.minimised) << c.button;
         expected[c.entry] = 1;
-        EXPECT_EQ(s.settings.PanelVisible, expected) << c.button;
-        EXPECT_EQ(cmdMin_Click(s, c.button, false), c.open) << c.button;
+        EXPECT_EQ(visible, expected) << c.button;
+        EXPECT_EQ(cmdMin_Click(visible, c.button, false), c.open) << c.button;
         expected[c.entry] = -1;
-        EXPECT_EQ(s.settings.PanelVisible, expected) << c.button;
-        EXPECT_EQ(kPanelButtons[static_cast<size_t>(c.button)].carriesSSPanel2, c.button == 0);
+        EXPECT_EQ(visible, expected) << c.button;
     }
     // The control panel's button and unknown buttons change no panel.
-    ProgramState s;
-    s.settings.PanelVisible = {-1, 1, 0, -1, 1};
-    const auto before = s.settings.PanelVisible;
+    PanelVisibility visible = {-1, 1, 0, -1, 1};
+    const auto before = visible;
     for (int button : {3, -1, 5}) {
-        EXPECT_FALSE(cmdMin_Click(s, button, true)) << button;
-        EXPECT_FALSE(cmdMin_Click(s, button, false)) << button;
+        EXPECT_FALSE(cmdMin_Click(visible, button, true)) << button;
+        EXPECT_FALSE(cmdMin_Click(visible, button, false)) << button;
     }
-    EXPECT_FALSE(cmdClose_Click(s, 5));
-    EXPECT_FALSE(cmdClose_Click(s, -1));
-    EXPECT_EQ(s.settings.PanelVisible, before);
+    EXPECT_FALSE(cmdClose_Click(visible, 5));
+    EXPECT_FALSE(cmdClose_Click(visible, -1));
+    EXPECT_EQ(visible, before);
 }
 
 TEST(SidePanels, CloseHidesOnlyItsPanelAndReportsTheMenuChecks)
@@ -268,9 +280,8 @@ TEST(SidePanels, CloseHidesOnlyItsPanelAndReportsTheMenuChecks)
         {2, {-1, 1, 0, -1, 0}, {true, true, false, true, false}},
     };
     for (const Case& c : cases) {
-        ProgramState s;
-        s.settings.PanelVisible = {-1, 1, 0, -1, 1};
-        EXPECT_EQ(cmdClose_Click(s, c.button), c.checks) << c.button;
-        EXPECT_EQ(s.settings.PanelVisible, c.after) << c.button;
+        PanelVisibility visible = {-1, 1, 0, -1, 1};
+        EXPECT_EQ(cmdClose_Click(visible, c.button), c.checks) << c.button;
+        EXPECT_EQ(visible, c.after) << c.button;
     }
 }

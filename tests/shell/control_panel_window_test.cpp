@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "model/ports/power_port.h"
+#include "placement/clsUndo.h"
 #include "platform/string_table.h"
 #include "simulation/engine.h"
 #include "support/keystrokes.h"
@@ -42,6 +43,28 @@ protected:
         keystrokes::Type(box, text);
     }
     void Enter(QWidget* w) { keystrokes::Press(w, Qt::Key_Return); }
+    // Steps of a table: a click on w; text typed into the box, then Enter.
+    static std::function<void()> Clicks(QWidget* w, int times = 1)
+    {
+        return [w, times] {
+            for (int i = 0; i < times; ++i)
+                QTest::mouseClick(w, Qt::LeftButton);
+        };
+    }
+    std::function<void()> TypedThenEnter(QWidget* box, const char* text)
+    {
+        return [this, box, text] {
+            Type(box, QString::fromLatin1(text));
+            Enter(box);
+        };
+    }
+    std::function<void()> TypedThenLeft(QWidget* box, const char* text)
+    {
+        return [this, box, text] {
+            Type(box, QString::fromLatin1(text));
+            Leave(box);
+        };
+    }
     // Moves the focus to the worksheet, which ends an entry.
     void Leave(QWidget* w)
     {
@@ -60,6 +83,14 @@ protected:
             if (++pumps == 1 && atFirstPump)
                 atFirstPump();
         };
+    }
+    // The elements of a type on the worksheet.
+    int Built(uint8_t type) const
+    {
+        int n = 0;
+        for (int16_t e = 1; e <= s.circuit.ElementCount(); ++e)
+            n += s.circuit.Elements[static_cast<size_t>(e)].Type == type ? 1 : 0;
+        return n;
     }
     QString PauseText() { return Button("cmdPause")->text(); }
     QString OnOffText() { return Find<QLabel>("lblOnOff")->text(); }
@@ -87,46 +118,16 @@ TEST_F(ControlPanel, DelayBoxAndItsStepButtons)
         int16_t delay;
     };
     const Step steps[] = {
-        {"down at 0", [&] { QTest::mouseClick(down, Qt::LeftButton); }, "Off", 0},
-        {"up from 0", [&] { QTest::mouseClick(up, Qt::LeftButton); }, "1ms", 1},
-        {"down from 1", [&] { QTest::mouseClick(down, Qt::LeftButton); }, "Off", 0},
-        {"25 up",
-         [&] {
-             for (int i = 0; i < 25; ++i)
-                 QTest::mouseClick(up, Qt::LeftButton);
-         },
-         "25ms", 25},
-        {"250 and Enter",
-         [&] {
-             Type(box, QStringLiteral("250"));
-             Enter(box);
-         },
-         "100ms", 100},
-        {"up at 100", [&] { QTest::mouseClick(up, Qt::LeftButton); }, "100ms", 100},
-        {"-5 and leaving",
-         [&] {
-             Type(box, QStringLiteral("-5"));
-             Leave(box);
-         },
-         "Off", 0},
-        {"0.6 and Enter",
-         [&] {
-             Type(box, QStringLiteral("0.6"));
-             Enter(box);
-         },
-         "1ms", 1},
-        {"0.4 and Enter",
-         [&] {
-             Type(box, QStringLiteral("0.4"));
-             Enter(box);
-         },
-         "Off", 0},
-        {"Off typed back and left",
-         [&] {
-             Type(box, QStringLiteral("Off"));
-             Leave(box);
-         },
-         "Off", 0},
+        {"down at 0", Clicks(down), "Off", 0},
+        {"up from 0", Clicks(up), "1ms", 1},
+        {"down from 1", Clicks(down), "Off", 0},
+        {"25 up", Clicks(up, 25), "25ms", 25},
+        {"250 and Enter", TypedThenEnter(box, "250"), "100ms", 100},
+        {"up at 100", Clicks(up), "100ms", 100},
+        {"-5 and leaving", TypedThenLeft(box, "-5"), "Off", 0},
+        {"0.6 and Enter", TypedThenEnter(box, "0.6"), "1ms", 1},
+        {"0.4 and Enter", TypedThenEnter(box, "0.4"), "Off", 0},
+        {"Off typed back and left", TypedThenLeft(box, "Off"), "Off", 0},
         {"typing alone applies nothing", [&] { Type(box, QStringLiteral("40")); }, "40", 0},
     };
     for (const Step& st : steps) {
@@ -161,7 +162,7 @@ TEST_F(ControlPanel, PauseContinueAndStopFollowADelayedRun)
     EXPECT_EQ(OnOffText(), LoadResString(2571));
     EXPECT_TRUE(Button("cmdPause")->isEnabled());
     EXPECT_FALSE(Button("cmdStop")->isEnabled());
-    EXPECT_EQ(s.Levels[0].Field(14, 5).Value, kFalse) << "the run stopped half way";
+    EXPECT_EQ(s.circuit.Levels[0].Field(14, 5).Value, kFalse) << "the run stopped half way";
 
     QTest::mouseClick(Button("cmdPause"), Qt::LeftButton);
     EXPECT_EQ(s.engine.PausedFlag, kFalse);
@@ -169,23 +170,23 @@ TEST_F(ControlPanel, PauseContinueAndStopFollowADelayedRun)
     EXPECT_EQ(OnOffText(), LoadResString(2572));
     EXPECT_FALSE(Button("cmdPause")->isEnabled());
     EXPECT_FALSE(Button("cmdStop")->isEnabled());
-    EXPECT_EQ(s.Levels[0].Field(14, 5).Value, kTrue) << "the run went on to the LED";
+    EXPECT_EQ(s.circuit.Levels[0].Field(14, 5).Value, kTrue) << "the run went on to the LED";
 
     // Stopped in the first wait: the queues go, the power stays.
     pumps = 0;
     ScriptWaits([&] { QTest::mouseClick(Button("cmdStop"), Qt::LeftButton); });
     ClickCell(2, 4);
     EXPECT_EQ(s.engine.EngineBusy, kFalse);
-    EXPECT_EQ(QueueCount(s, 2), 0);
+    EXPECT_EQ(QueueCount(s.engine, 2), 0);
     EXPECT_EQ(s.engine.PowerFlag, kTrue);
-    EXPECT_EQ(s.Levels[0].Field(14, 5).Value, kTrue) << "levels reached stay";
+    EXPECT_EQ(s.circuit.Levels[0].Field(14, 5).Value, kTrue) << "levels reached stay";
     EXPECT_EQ(PauseText(), LoadResString(2574));
     EXPECT_EQ(OnOffText(), LoadResString(2572));
     EXPECT_FALSE(Button("cmdPause")->isEnabled());
     EXPECT_FALSE(Button("cmdStop")->isEnabled());
 
     // Stop while idle resets all the same.
-    SetRunState(s, RunState::Paused);
+    SetRunState(s.engine, s.ports.power, RunState::Paused);
     s.ports.power->SetPauseEnabled(true);
     s.ports.power->SetStopEnabled(true);
     QTest::mouseClick(Button("cmdStop"), Qt::LeftButton);
@@ -213,31 +214,26 @@ TEST_F(ControlPanel, CycleBoxKeepsTheCountWithinItsRange)
         int cycles;
     };
     const Step steps[] = {
-        {"down at 1", [&] { QTest::mouseClick(down, Qt::LeftButton); }, "1", 1},
-        {"up", [&] { QTest::mouseClick(up, Qt::LeftButton); }, "2", 2},
+        {"down at 1", Clicks(down), "1", 1},
+        {"up", Clicks(up), "2", 2},
         {"150 typed", [&] { Type(box, QStringLiteral("150")); }, "15", 15},
         {"100 typed", [&] { Type(box, QStringLiteral("100")); }, "10", 10},
         {"007 typed", [&] { Type(box, QStringLiteral("007")); }, "7", 7},
         {"0 typed", [&] { Type(box, QStringLiteral("0")); }, "0", 1},
         {"0 left", [&] { Leave(box); }, "1", 1},
-        {"98 typed and Enter",
-         [&] {
-             Type(box, QStringLiteral("98"));
-             Enter(box);
-         },
-         "98", 98},
-        {"up to 99", [&] { QTest::mouseClick(up, Qt::LeftButton); }, "99", 99},
-        {"up at 99", [&] { QTest::mouseClick(up, Qt::LeftButton); }, "99", 99},
-        {"down from 99", [&] { QTest::mouseClick(down, Qt::LeftButton); }, "98", 98},
+        {"98 typed and Enter", TypedThenEnter(box, "98"), "98", 98},
+        {"up to 99", Clicks(up), "99", 99},
+        {"up at 99", Clicks(up), "99", 99},
+        {"down from 99", Clicks(down), "98", 98},
     };
     for (const Step& st : steps) {
         SCOPED_TRACE(st.what);
         st.act();
         EXPECT_EQ(box->text(), QString::fromUtf8(st.text));
-        EXPECT_EQ(s.Clocks[0].ClockCycles, st.cycles);
+        EXPECT_EQ(s.circuit.Clocks[0].ClockCycles, st.cycles);
     }
     EXPECT_TRUE(window.picGrid()->hasFocus()) << "Enter ends the entry";
-    EXPECT_EQ(s.Clocks[1].ClockCycles, 10) << "only the selected generator";
+    EXPECT_EQ(s.circuit.Clocks[1].ClockCycles, 10) << "only the selected generator";
 }
 
 TEST_F(ControlPanel, PhaseSlidersShowTheirSecondsAndCanBeLinked)
@@ -254,7 +250,7 @@ TEST_F(ControlPanel, PhaseSlidersShowTheirSecondsAndCanBeLinked)
     ASSERT_TRUE(link->isChecked()) << "the file links generator 1's phases";
     QTest::mouseClick(link, Qt::LeftButton);
     ASSERT_FALSE(link->isChecked());
-    EXPECT_EQ(s.Clocks[0].ClockLinked, kFalse);
+    EXPECT_EQ(s.circuit.Clocks[0].ClockLinked, kFalse);
 
     struct Move {
         QSlider* slider;
@@ -278,25 +274,25 @@ TEST_F(ControlPanel, PhaseSlidersShowTheirSecondsAndCanBeLinked)
         m.slider->setValue(m.position);
         EXPECT_EQ(lbl0->text(), QString::fromLatin1(m.lbl0));
         EXPECT_EQ(lbl1->text(), QString::fromLatin1(m.lbl1));
-        EXPECT_EQ(s.Clocks[0].ClockLow, m.low);
-        EXPECT_EQ(s.Clocks[0].ClockHigh, m.high);
+        EXPECT_EQ(s.circuit.Clocks[0].ClockLow, m.low);
+        EXPECT_EQ(s.circuit.Clocks[0].ClockHigh, m.high);
     }
 
     // Linking copies the high phase into the low one; then they move together.
     slider1->setValue(7000);
     QTest::mouseClick(link, Qt::LeftButton);
     ASSERT_TRUE(link->isChecked());
-    EXPECT_EQ(s.Clocks[0].ClockLinked, kTrue);
+    EXPECT_EQ(s.circuit.Clocks[0].ClockLinked, kTrue);
     EXPECT_EQ(slider0->value(), 7000);
-    EXPECT_EQ(s.Clocks[0].ClockLow, 3000);
+    EXPECT_EQ(s.circuit.Clocks[0].ClockLow, 3000);
     EXPECT_EQ(lbl0->text(), QStringLiteral("3s"));
     for (QSlider* moved : {slider0, slider1}) {
         const int p = moved == slider0 ? 8000 : 6000;
         moved->setValue(p);
         EXPECT_EQ(slider0->value(), p);
         EXPECT_EQ(slider1->value(), p);
-        EXPECT_EQ(s.Clocks[0].ClockLow, 10000 - p);
-        EXPECT_EQ(s.Clocks[0].ClockHigh, 10000 - p);
+        EXPECT_EQ(s.circuit.Clocks[0].ClockLow, 10000 - p);
+        EXPECT_EQ(s.circuit.Clocks[0].ClockHigh, 10000 - p);
     }
 }
 
@@ -319,8 +315,8 @@ TEST_F(ControlPanel, LedColourButtonsChooseTheNextLedsColour)
     }
     QTest::mousePress(Find("cmdColor3"), Qt::LeftButton);
     ClickCell(10, 10);
-    ASSERT_EQ(s.ElementCount(), 1);
-    EXPECT_EQ(s.Elements[1].Color, 0xFF0000) << "the next LED lights blue";
+    ASSERT_EQ(s.circuit.ElementCount(), 1);
+    EXPECT_EQ(s.circuit.Elements[1].Color, 0xFF0000) << "the next LED lights blue";
 }
 
 TEST_F(ControlPanel, DecoderClockInputAndDelaySliderFollowTheirControls)
@@ -348,9 +344,9 @@ TEST_F(ControlPanel, DecoderClockInputAndDelaySliderFollowTheirControls)
                               Position{7, LoadResString(2708).replace(QLatin1String("%1"), QLatin1String("7")), 0},
                               Position{0, LoadResString(2553), 0x808080}, Position{30, QStringLiteral("30 cycles"), 0}}) {
         SCOPED_TRACE(p.at);
-        QTest::keyClick(slider, Qt::Key_Home);
+        keystrokes::Press(slider, Qt::Key_Home);
         for (int i = 0; i < p.at; ++i)
-            QTest::keyClick(slider, Qt::Key_Right);
+            keystrokes::Press(slider, Qt::Key_Right);
         EXPECT_EQ(slider->value(), p.at);
         EXPECT_EQ(label->text(), p.text);
         EXPECT_EQ(textColour(), p.colour);
@@ -366,7 +362,7 @@ TEST_F(ControlPanel, ClockToolbarRunsStopsAndStopsAll)
 {
     Open(kClocks);
     PowerOn();
-    ASSERT_EQ(s.ClockCount, 3);
+    ASSERT_EQ(s.circuit.ClockCount, 3);
     auto& timer = window.Timer2();
     struct Buttons {
         bool run, single, stop, fullStop;
@@ -381,9 +377,9 @@ TEST_F(ControlPanel, ClockToolbarRunsStopsAndStopsAll)
     const auto changesOver = [&](int k, int ms) {
         int changes = 0;
         for (int t = 0; t < ms; t += 10) {
-            const int16_t was = s.Clocks[static_cast<size_t>(k)].ClockOutputHigh;
+            const int16_t was = s.circuit.Clocks[static_cast<size_t>(k)].ClockOutputHigh;
             timers.Advance(10);
-            changes += s.Clocks[static_cast<size_t>(k)].ClockOutputHigh != was;
+            changes += s.circuit.Clocks[static_cast<size_t>(k)].ClockOutputHigh != was;
         }
         return changes;
     };
@@ -399,31 +395,31 @@ TEST_F(ControlPanel, ClockToolbarRunsStopsAndStopsAll)
         ClickAction("Toolbar3", "cmdDauertakt");
         EXPECT_EQ(timer[0]->Tag, QStringLiteral("Dauertakt"));
         EXPECT_TRUE(timer[0]->enabled());
-        EXPECT_EQ(s.Clocks[0].ClockCounter, 0);
+        EXPECT_EQ(s.circuit.Clocks[0].ClockCounter, 0);
         expectButtons({false, false, true, true});
         EXPECT_GE(changesOver(0, 3000), 5);
-        EXPECT_EQ(s.Clocks[0].ClockCounter, 0) << "never ends by itself";
+        EXPECT_EQ(s.circuit.Clocks[0].ClockCounter, 0) << "never ends by itself";
     }
     {
         SCOPED_TRACE("stop it");
         ClickAction("Toolbar3", "cmdStop");
         EXPECT_EQ(timer[0]->Tag, QStringLiteral("Stop"));
-        EXPECT_EQ(s.Clocks[0].ClockCounter, 4);
+        EXPECT_EQ(s.circuit.Clocks[0].ClockCounter, 4);
         expectButtons({true, true, false, false});
         changesOver(0, 1200);
         EXPECT_FALSE(timer[0]->enabled());
-        EXPECT_EQ(s.Clocks[0].ClockOutputHigh, kFalse);
+        EXPECT_EQ(s.circuit.Clocks[0].ClockOutputHigh, kFalse);
         EXPECT_EQ(changesOver(0, 2000), 0);
     }
     {
         SCOPED_TRACE("single run of one cycle");
         ClickAction("Toolbar3", "cmdEinzeltakt");
         EXPECT_EQ(timer[0]->Tag, QStringLiteral("Einzeltakt"));
-        EXPECT_EQ(s.Clocks[0].ClockCounter, 1);
+        EXPECT_EQ(s.circuit.Clocks[0].ClockCounter, 1);
         expectButtons({false, false, true, true});
         EXPECT_EQ(changesOver(0, 3000), 2) << "one high phase";
         EXPECT_FALSE(timer[0]->enabled());
-        EXPECT_EQ(s.Clocks[0].ClockCounter, 0);
+        EXPECT_EQ(s.circuit.Clocks[0].ClockCounter, 0);
         EXPECT_TRUE(Action("Toolbar3", "cmdDauertakt")->isEnabled());
         EXPECT_FALSE(Action("Toolbar3", "cmdStop")->isEnabled());
     }
@@ -448,12 +444,12 @@ TEST_F(ControlPanel, ClockToolbarRunsStopsAndStopsAll)
         ClickAction("Toolbar3", "cmdDauertakt");
         select(1);
         ClickAction("Toolbar3", "cmdEinzeltakt");
-        EXPECT_EQ(s.Clocks[1].ClockCounter, 1) << "a fresh counted run after a stop";
+        EXPECT_EQ(s.circuit.Clocks[1].ClockCounter, 1) << "a fresh counted run after a stop";
         ClickAction("Toolbar3", "cmdFullStop");
         expectButtons({true, true, false, false});
         for (size_t k = 0; k < 3; ++k) {
             EXPECT_EQ(timer[k]->Tag, QStringLiteral("Stop"));
-            EXPECT_EQ(s.Clocks[k].ClockCounter, (s.Clocks[k].ClockCycles + 1) * 2);
+            EXPECT_EQ(s.circuit.Clocks[k].ClockCounter, (s.circuit.Clocks[k].ClockCycles + 1) * 2);
         }
         changesOver(0, 3000);
         for (size_t k = 0; k < 3; ++k)
@@ -498,8 +494,7 @@ TEST_F(ControlPanel, ZoomButtonsAndZoomBox)
         EXPECT_FLOAT_EQ(s.GridMode, e.factor);
     }
     // An entry chosen from the list applies at once.
-    box->setFocus();
-    QTest::keyClick(box, Qt::Key_Down);
+    keystrokes::Press(box, Qt::Key_Down);
     EXPECT_NE(box->currentIndex(), -1);
     EXPECT_EQ(box->currentText(), box->itemText(box->currentIndex()));
     EXPECT_FLOAT_EQ(s.GridMode, box->itemText(box->currentIndex()).chopped(1).toFloat() / 100);
@@ -510,13 +505,6 @@ TEST_F(ControlPanel, ZoomButtonsAndZoomBox)
 
 TEST_F(ControlPanel, CommandLineFormulasAndCommands)
 {
-    // What the line builds: the gates of a type on the worksheet.
-    const auto built = [&](uint8_t type) {
-        int n = 0;
-        for (int16_t e = 1; e <= s.ElementCount(); ++e)
-            n += s.Elements[static_cast<size_t>(e)].Type == type ? 1 : 0;
-        return n;
-    };
     WindowsShown shown;
     int abouts = 0;
     auto* cmdFormel = Find<QToolButton>("cmdFormel");
@@ -547,19 +535,19 @@ TEST_F(ControlPanel, CommandLineFormulasAndCommands)
     }
     Enter(cmbFormel);
     EXPECT_FALSE(cmdFormel->isChecked()) << "FORMEL 0 leaves formula mode";
-    EXPECT_EQ(built(ElementType::AND), 0);
+    EXPECT_EQ(Built(ElementType::AND), 0);
 
     QTest::mouseClick(cmdFormel, Qt::LeftButton);
     Type(cmbFormel, QStringLiteral("a 6 b"));
     Enter(cmbFormel);
-    EXPECT_EQ(built(ElementType::AND), 1);
+    EXPECT_EQ(Built(ElementType::AND), 1);
     EXPECT_EQ(cmbFormel->findText(QStringLiteral("A & B")), 0) << "kept in the list";
 
     // New circuits are withdrawn while the power is on.
     PowerOn();
     Type(cmbFormel, QStringLiteral("c v d"));
     Enter(cmbFormel);
-    EXPECT_EQ(built(ElementType::OR), 0);
+    EXPECT_EQ(Built(ElementType::OR), 0);
     PowerOff();
     QTest::mouseClick(cmdFormel, Qt::LeftButton);
     ASSERT_FALSE(cmdFormel->isChecked());
@@ -579,7 +567,7 @@ TEST_F(ControlPanel, CommandLineFormulasAndCommands)
         EXPECT_EQ(abouts, c.abouts);
         EXPECT_TRUE(cmbFormel->hasFocus()) << "the focus comes back to the line";
     }
-    EXPECT_EQ(built(ElementType::AND), 1) << "commands build nothing";
+    EXPECT_EQ(Built(ElementType::AND), 1) << "commands build nothing";
 
     // "save" asks for a name; "open" asks for a file, but not while the power is on.
     const QString saved = settingsDir.filePath(QStringLiteral("line.gtr"));
@@ -599,7 +587,7 @@ TEST_F(ControlPanel, CommandLineFormulasAndCommands)
     dialogs.QueueOpenFile(kClocks);
     Type(cmbFormel, QStringLiteral("OPEN"));
     Enter(cmbFormel);
-    EXPECT_EQ(s.MaxX, 10) << "the chosen circuit is open";
+    EXPECT_EQ(s.circuit.MaxX, 10) << "the chosen circuit is open";
     EXPECT_TRUE(dialogs.AllAnswersUsed());
 
     QLabel* time = Find<QLabel>("lblTime");
@@ -622,6 +610,32 @@ TEST_F(ControlPanel, CommandLineFormulasAndCommands)
     EXPECT_FALSE(window.MenuItem(QStringLiteral("mPanel"), 5)->isChecked());
     EXPECT_EQ(container->y(), openTop - cmbFormel->height() - 2) << "up by the line's room";
     EXPECT_EQ(container->y(), closedTop);
+}
+
+// A term typed in formula mode becomes the circuit; one it cannot draw leaves the circuit alone.
+TEST_F(ControlPanel, FormulaTermsAreDrawnWithTheirBlanksDroppedAndKeptAsTyped)
+{
+    ClickAction("Toolbar", "cmdPanel5");
+    QTest::mouseClick(Find<QToolButton>("cmdFormel"), Qt::LeftButton);
+    auto* cmbFormel = Find<QComboBox>("cmbFormel");
+    Type(cmbFormel, QStringLiteral("a 6 8b v c9"));
+    Enter(cmbFormel);
+    EXPECT_TRUE(dialogs.MessageTexts().isEmpty()) << dialogs.MessageTexts().join(u'/').toStdString();
+    EXPECT_EQ(Built(ElementType::Switch), 3);
+    EXPECT_EQ(Built(ElementType::AND), 1);
+    EXPECT_EQ(Built(ElementType::OR), 1);
+    EXPECT_EQ(Built(ElementType::LED), 1);
+    EXPECT_GE(cmbFormel->findText(QStringLiteral("A & (B v C)")), 0) << "the history keeps the text as typed";
+    EXPECT_TRUE(window.objUndo().NoUndoData());
+    EXPECT_EQ(s.FileSaved, kFalse);
+
+    // An invalid term asks nothing about saving and keeps the circuit.
+    const int16_t elements = s.circuit.ElementCount();
+    Type(cmbFormel, QStringLiteral("a66b"));
+    Enter(cmbFormel);
+    EXPECT_EQ(dialogs.MessageTexts(), QStringList{QStringLiteral("Invalid use of operators.")});
+    EXPECT_EQ(s.circuit.ElementCount(), elements);
+    EXPECT_EQ(Built(ElementType::OR), 1);
 }
 
 TEST_F(ControlPanel, PanelCloseAndMinimiseButtons)
@@ -674,15 +688,15 @@ TEST_F(ControlPanel, ASingleRunOfThreeCyclesBlinksTheLedThreeTimes)
 {
     Open(kClockAndLed);
     PowerOn();
-    ASSERT_EQ(s.ClockCount, 1);
-    const int high = s.Clocks[0].ClockHigh, low = s.Clocks[0].ClockLow;
+    ASSERT_EQ(s.circuit.ClockCount, 1);
+    const int high = s.circuit.Clocks[0].ClockHigh, low = s.circuit.Clocks[0].ClockLow;
     ASSERT_EQ(high, 300);
     ASSERT_EQ(low, 200);
     QLineEdit* cycles = Box("txtAnzTakte");
     Type(cycles, QStringLiteral("3"));
     Enter(cycles);
-    ASSERT_EQ(s.Clocks[0].ClockCycles, 3);
-    const auto led = [&] { return s.Levels[0].Field(12, 5).Value != 0; };
+    ASSERT_EQ(s.circuit.Clocks[0].ClockCycles, 3);
+    const auto led = [&] { return s.circuit.Levels[0].Field(12, 5).Value != 0; };
     ASSERT_FALSE(led());
 
     const int64_t start = timers.Now();
@@ -701,7 +715,7 @@ TEST_F(ControlPanel, ASingleRunOfThreeCyclesBlinksTheLedThreeTimes)
             changes.push_back({timers.Now(), was});
         }
         // After every tick the LED shows what the generator puts out.
-        mismatches += led() != (s.Clocks[0].ClockOutputHigh != 0);
+        mismatches += led() != (s.circuit.Clocks[0].ClockOutputHigh != 0);
     }
     EXPECT_EQ(mismatches, 0);
     ASSERT_EQ(changes.size(), 6u);
@@ -713,7 +727,7 @@ TEST_F(ControlPanel, ASingleRunOfThreeCyclesBlinksTheLedThreeTimes)
         EXPECT_NEAR(static_cast<double>(since), i == 0 ? low + 1 : (changes[i].lit ? low : high), 2.0);
     }
     EXPECT_FALSE(window.Timer2()[0]->enabled()) << "the run ended by itself";
-    EXPECT_EQ(s.Clocks[0].ClockCounter, 0);
+    EXPECT_EQ(s.circuit.Clocks[0].ClockCounter, 0);
     EXPECT_TRUE(Action("Toolbar3", "cmdEinzeltakt")->isEnabled());
     EXPECT_FALSE(Action("Toolbar3", "cmdStop")->isEnabled());
 }

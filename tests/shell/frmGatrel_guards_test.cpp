@@ -41,17 +41,17 @@ TEST_F(WindowGuards, ACommandCommitsAnOpenLabelBoxFirst)
     auto* edit = Find<QLineEdit>("txtBeschriftung");
     ASSERT_TRUE(window.editor().overlay.txtBeschriftung.Visible);
     edit->setText(QStringLiteral("clk"));
-    const int before = s.ElementCount();
+    const int before = s.circuit.ElementCount();
     ClickAction("Toolbar2", "cmdUND");
     EXPECT_FALSE(window.editor().overlay.txtBeschriftung.Visible);
-    EXPECT_EQ(s.ElementCount(), before + 1) << "the label was committed";
+    EXPECT_EQ(s.circuit.ElementCount(), before + 1) << "the label was committed";
     EXPECT_EQ(s.ToolMode, ToolCode::AND);
 
     ClickAction("Toolbar2", "cmdText");
     ClickCell(6, 12);
     Find<QLineEdit>("txtBeschriftung")->setText(QStringLiteral("q"));
     ClickAction("Toolbar", "cmdRaster");
-    EXPECT_EQ(s.ElementCount(), before + 2);
+    EXPECT_EQ(s.circuit.ElementCount(), before + 2);
 }
 
 TEST_F(WindowGuards, APanelOpenedAgainComesBackWhole)
@@ -119,7 +119,7 @@ TEST_F(StartWithICs, OneClickOnTheIcKeyShowsTheFirstICReadyToPlace)
 
     ClickAction("Toolbar2", "cmdIC");
     EXPECT_EQ(s.ToolMode, ToolCode::IC);
-    EXPECT_EQ(s.ICName, QStringLiteral("FULL"));
+    EXPECT_EQ(s.circuit.ICName, QStringLiteral("FULL"));
     EXPECT_EQ(box->currentText(), QStringLiteral("FULL"));
     EXPECT_TRUE(Find("picEigenschaft0")->isVisible()) << "the IC page, not the AND element's";
     EXPECT_FALSE(Find("picAnschlüsse")->isVisible());
@@ -151,7 +151,7 @@ TEST_F(WindowGuards, TheSelectToolShowsItsCountAndFrame)
     ClickAction("Toolbar2", "cmdUND");
     ClickCell(20, 10);
     ClickCell(20, 20);
-    ASSERT_EQ(s.ElementCount(), 2);
+    ASSERT_EQ(s.circuit.ElementCount(), 2);
     ClickAction("Toolbar2", "cmdSelect");
 
     QWidget* grid = window.picGrid();
@@ -168,9 +168,9 @@ TEST_F(WindowGuards, TheSelectToolShowsItsCountAndFrame)
     EXPECT_TRUE(del->isEnabled()) << "a framed area can be deleted";
     // Clicks pick components one by one; Ctrl-clicking a selected one drops it.
     auto cellOf = [&](int n) {
-        for (int x = 0; x <= s.MaxX; ++x)
-            for (int y = 0; y <= s.MaxY; ++y)
-                if (s.P(x, y).ElementNr == n && s.P(x, y).Type >= 4)
+        for (int x = 0; x <= s.circuit.MaxX; ++x)
+            for (int y = 0; y <= s.circuit.MaxY; ++y)
+                if (s.circuit.P(x, y).ElementNr == n && s.circuit.P(x, y).Type >= 4)
                     return At(x, y);
         return QPointF();
     };
@@ -206,7 +206,7 @@ TEST_F(WindowGuards, TheSelectToolShowsItsCountAndFrame)
     drag({32, 25}, {16, 5}, "X: 16   Y: 20");
     ASSERT_EQ(count->text(), QStringLiteral("2"));
     del->trigger();
-    EXPECT_EQ(s.ElementCount(), 0);
+    EXPECT_EQ(s.circuit.ElementCount(), 0);
     EXPECT_EQ(frame->text(), QStringLiteral("X: 0   Y: 0"));
     EXPECT_EQ(count->text(), QStringLiteral("0"));
     EXPECT_FALSE(del->isEnabled());

@@ -321,7 +321,8 @@ TEST_F(ModeSwitch, QuickHelpNamesWhatWasClicked)
     ClickAction("Toolbar2", "cmdUND");
     ClickAction("Toolbar", "cmdQuickHelp");
     ASSERT_EQ(s.ToolMode, ToolCode::QuickHelp);
-    const int elementsBefore = s.ElementCount();
+    EXPECT_FALSE(window.Menu(QStringLiteral("mBauelemente"))->isEnabled());
+    const int elementsBefore = s.circuit.ElementCount();
 
     struct Case {
         const char* what;
@@ -350,12 +351,13 @@ TEST_F(ModeSwitch, QuickHelpNamesWhatWasClicked)
     EXPECT_EQ(window.findChildren<QDialog*>().size(), 0);
     EXPECT_EQ(s.ShowGrid, kTrue);
     EXPECT_EQ(s.settings.PanelVisible[3], -1);
-    EXPECT_EQ(s.ElementCount(), elementsBefore);
+    EXPECT_EQ(s.circuit.ElementCount(), elementsBefore);
 
     ClickAction("Toolbar", "cmdQuickHelp");
     EXPECT_EQ(s.ToolMode, ToolCode::AND);
     EXPECT_TRUE(Action("Toolbar2", "cmdUND")->isChecked());
     EXPECT_FALSE(Action("Toolbar2", "cmdODER")->isChecked());
+    EXPECT_TRUE(window.Menu(QStringLiteral("mBauelemente"))->isEnabled());
     EXPECT_TRUE(Action("Toolbar", "cmdRaster")->isChecked());
     EXPECT_TRUE(Action("Toolbar", "cmdRaster")->isCheckable());
     EXPECT_TRUE(Action("Toolbar2", "cmdODER")->isCheckable());
@@ -400,8 +402,8 @@ TEST_F(LevelTree, NodesShowTheirLevelOnlyWhileThePowerIsOn)
         ASSERT_NE(node, nullptr);
         ClickNode(node);
         EXPECT_EQ(s.CurrentLevel, st.level);
-        EXPECT_EQ(LevelCaption(), st.level == 0 ? root : s.ICInstances[static_cast<size_t>(st.level)].Name);
-        EXPECT_EQ(s.MaxX, s.Levels[static_cast<size_t>(st.level)].Width);
+        EXPECT_EQ(LevelCaption(), st.level == 0 ? root : s.circuit.ICInstances[static_cast<size_t>(st.level)].Name);
+        EXPECT_EQ(s.circuit.MaxX, s.circuit.Levels[static_cast<size_t>(st.level)].Width);
     }
 
     // Beside the picture the right button climbs one level: IC3 sits in IC1.
@@ -417,20 +419,20 @@ TEST_F(LevelTree, NodesShowTheirLevelOnlyWhileThePowerIsOn)
     EXPECT_EQ(LevelCaption(), root);
     QTest::mousePress(container, Qt::RightButton, {}, beside);
     EXPECT_EQ(s.CurrentLevel, 0);
-    EXPECT_EQ(s.MaxX, 30);
+    EXPECT_EQ(s.circuit.MaxX, 30);
 
     PowerOff();
-    const int16_t maxX = s.MaxX;
-    const int16_t elements = s.ElementCount();
+    const int16_t maxX = s.circuit.MaxX;
+    const int16_t elements = s.circuit.ElementCount();
     for (int i = 0; i < Tree()->topLevelItemCount(); ++i) {
         ClickNode(Tree()->topLevelItem(i));
         EXPECT_EQ(s.CurrentLevel, 0);
-        EXPECT_EQ(s.MaxX, maxX);
-        EXPECT_EQ(s.ElementCount(), elements);
+        EXPECT_EQ(s.circuit.MaxX, maxX);
+        EXPECT_EQ(s.circuit.ElementCount(), elements);
     }
     QTest::mousePress(container, Qt::RightButton, {}, beside);
     EXPECT_EQ(s.CurrentLevel, 0);
-    EXPECT_EQ(s.ElementCount(), elements);
+    EXPECT_EQ(s.circuit.ElementCount(), elements);
 }
 
 TEST_F(ModeSwitch, IcManagerGoesAwayForTheRunOnlyWhenOpen)
@@ -524,22 +526,18 @@ namespace {
 
 TEST_F(ModeSwitch, ComponentItemsShowTheRadioLookButSeparatorsDoNot)
 {
-    // From the start, and again after a run.
-    for (int i = 1; i <= 25; ++i) {
-        QAction* item = window.MenuItem(QStringLiteral("mBauteil"), i);
-        if (item && !item->isSeparator()) {
-            EXPECT_TRUE(item->actionGroup() && item->actionGroup()->isExclusive()) << "item " << i;
+    for (const char* when : {"from the start", "after a run"}) {
+        SCOPED_TRACE(when);
+        for (int i = 1; i <= 25; ++i) {
+            QAction* item = window.MenuItem(QStringLiteral("mBauteil"), i);
+            if (!item)
+                continue;
+            const bool separator = i == 6 || i == 10 || i == 14 || i == 17 || i == 24;
+            const bool radio = item->actionGroup() && item->actionGroup()->isExclusive();
+            EXPECT_EQ(radio, !separator) << "item " << i;
         }
-    }
-    PowerOn();
-    QTest::mouseClick(Button("cmdOff"), Qt::LeftButton);
-    for (int i = 1; i <= 25; ++i) {
-        QAction* item = window.MenuItem(QStringLiteral("mBauteil"), i);
-        if (!item)
-            continue;
-        const bool separator = i == 6 || i == 10 || i == 14 || i == 17 || i == 24;
-        const bool radio = item->actionGroup() && item->actionGroup()->isExclusive();
-        EXPECT_EQ(radio, !separator) << "item " << i;
+        PowerOn();
+        PowerOff();
     }
 }
 
@@ -555,15 +553,15 @@ TEST_F(ModeSwitch, TheIcBoxChoosesTheIcOnlyForTheIcTool)
 
     // Another tool: the choice changes nothing.
     s.ToolMode = ToolCode::AND;
-    s.ICName.clear();
+    s.circuit.ICName.clear();
     box->setCurrentIndex(0);
     window.cmbIC_Click();
-    EXPECT_TRUE(s.ICName.isEmpty());
+    EXPECT_TRUE(s.circuit.ICName.isEmpty());
 
     s.ToolMode = ToolCode::IC;
     window.MenuItem(QStringLiteral("mBauteil"), 11)->setChecked(true);
     window.cmbIC_Click();
-    EXPECT_EQ(s.ICName, QStringLiteral("HALF"));
+    EXPECT_EQ(s.circuit.ICName, QStringLiteral("HALF"));
     EXPECT_FALSE(window.MenuItem(QStringLiteral("mBauteil"), 11)->isChecked());
     EXPECT_TRUE(Action("Toolbar2", "cmdIC")->isChecked());
     EXPECT_FALSE(window.Panel(4)->isHidden());

@@ -31,10 +31,10 @@ TEST_F(HandlerErrors, AFailingClickOnTheWorksheetIsReportedAndTheSimulationGoesO
     conductor.Orientation = Orientation::Right;
     conductor.InPinList = QStringLiteral("::0:");
     conductor.OutPinList = QStringLiteral("9:X18Y11:");
-    s.Elements.push_back(conductor);
-    const int16_t n = s.ElementCount();
-    s.P(11, 11).Type = ElementType::ShiftRegister;
-    s.P(11, 11).ElementNr = n;
+    s.circuit.Elements.push_back(conductor);
+    const int16_t n = s.circuit.ElementCount();
+    s.circuit.P(11, 11).Type = ElementType::ShiftRegister;
+    s.circuit.P(11, 11).ElementNr = n;
     PowerOn();
     const size_t before = dialogs.Asked().size();
 
@@ -46,8 +46,8 @@ TEST_F(HandlerErrors, AFailingClickOnTheWorksheetIsReportedAndTheSimulationGoesO
 
     // The window still answers: the power goes off, the circuit as it was.
     PowerOff();
-    EXPECT_EQ(s.ElementCount(), n);
-    EXPECT_EQ(s.Elements[1].Type, ElementType::ClockGenerator);
+    EXPECT_EQ(s.circuit.ElementCount(), n);
+    EXPECT_EQ(s.circuit.Elements[1].Type, ElementType::ClockGenerator);
     EXPECT_EQ(dialogs.Asked().size(), before + 1);
 }
 
@@ -55,8 +55,8 @@ TEST_F(HandlerErrors, AFailingPowerOnIsReportedAndCanBeRepeated)
 {
     Open(QStringLiteral(GATREL_TEST_DATA "/sim/clock_and_led.gtr"));
     // The clock generator's output in column 1: its symbol would start at column -2.
-    const QString output = s.Elements[1].OutPinList;
-    s.Elements[1].OutPinList = QStringLiteral("X1Y5:");
+    const QString output = s.circuit.Elements[1].OutPinList;
+    s.circuit.Elements[1].OutPinList = QStringLiteral("X1Y5:");
     const size_t before = dialogs.Asked().size();
     QTest::mouseClick(Button("cmdOn"), Qt::LeftButton);
     ExpectOneReport(before, "Subscript out of range");
@@ -66,7 +66,7 @@ TEST_F(HandlerErrors, AFailingPowerOnIsReportedAndCanBeRepeated)
     // Switched off and mended, the circuit runs.
     QTest::mouseClick(Button("cmdOff"), Qt::LeftButton);
     EXPECT_EQ(s.engine.PowerFlag, kFalse);
-    s.Elements[1].OutPinList = output;
+    s.circuit.Elements[1].OutPinList = output;
     PowerOn();
     EXPECT_EQ(s.ToolMode, ToolCode::SimulationRunning);
     PowerOff();

@@ -9,6 +9,7 @@
 #include "render/frmDrucken.h"
 #include "render/print_options.h"
 #include "shell/window_rig.h"
+#include "support/record_files.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ TEST_F(PrintFromTheWindow, TheCircuitPrintsIntoAPdfWithAPagePerIC)
     window.Menu(QStringLiteral("mPrint"))->trigger();
     ASSERT_NE(Dialog(), nullptr);
     EXPECT_TRUE(Dialog()->isVisible());
-    const int distinctICs = static_cast<int>(BuildICPageNames(s).size()) - 1;
+    const int distinctICs = static_cast<int>(BuildICPageNames(s.circuit).size()) - 1;
     ASSERT_EQ(distinctICs, 2);
     // An area the user copied before.
     auto& copied = window.editor().area.Puffer;
@@ -63,17 +64,15 @@ TEST_F(PrintFromTheWindow, TheCircuitPrintsIntoAPdfWithAPagePerIC)
         SCOPED_TRACE(withICs ? "with IC pages" : "the circuit alone");
         const QString path = out.filePath(withICs ? QStringLiteral("with_ics.pdf") : QStringLiteral("alone.pdf"));
         PrintPdf(path, withICs);
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray pdf = file.readAll();
+        const QByteArray pdf = ReadBytes(path);
         EXPECT_TRUE(pdf.startsWith("%PDF"));
         EXPECT_EQ(PdfPageCount(pdf), withICs ? 1 + distinctICs : 1);
     }
     EXPECT_TRUE(dialogs.MessageTexts().isEmpty()) << dialogs.MessageTexts().join(u'|').toStdString();
     EXPECT_EQ(copied, copiedBefore);
     // The window's worksheet as before.
-    EXPECT_EQ(s.MaxX, 30);
-    EXPECT_EQ(s.MaxY, 20);
+    EXPECT_EQ(s.circuit.MaxX, 30);
+    EXPECT_EQ(s.circuit.MaxY, 20);
     EXPECT_EQ(s.GridMode, 1.4f);
     EXPECT_EQ(window.objGrafik().Device, &window.picGrid()->surface());
 

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "model/files/permissions.h"
+#include "placement/document/permissions.h"
 #include "platform/string_table.h"
 #include "settings/frmInfo.h"
 #include "settings/frmNumberConversion.h"

@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "model/files/settings_store.h"
+#include "placement/document/settings_store.h"
 #include "model/state.h"
 #include "platform/registry.h"
 #include "platform/timers.h"

@@ -2,7 +2,7 @@
 #include <QComboBox>
 #include <functional>
 
-#include "model/frmCreateNewFile.h"
+#include "placement/document/frmCreateNewFile.h"
 #include "support/keystrokes.h"
 #include "window_rig.h"
 
@@ -19,7 +19,7 @@ protected:
         ClickAction("Toolbar2", "cmdUND");
         ClickCell(10, 10);
         ASSERT_EQ(s.FileSaved, kFalse);
-        edited = s.ElementCount();
+        edited = s.circuit.ElementCount();
         ASSERT_GT(edited, 0);
     }
     bool NewDialogOpen() const { return window.findChild<frmCreateNewFile*>() != nullptr; }
@@ -39,7 +39,7 @@ struct Command {
 
 TEST_F(UnsavedWork, EveryReplacingCommandAsksFirst)
 {
-    auto openedFile = [this] { return s.ElementCount() != edited; };
+    auto openedFile = [this] { return s.circuit.ElementCount() != edited; };
     const Command commands[] = {
         {"File > New", false, [this] { window.Menu(QStringLiteral("mNeu"))->trigger(); },
          [this] { return NewDialogOpen(); }},
@@ -109,7 +109,7 @@ TEST_F(UnsavedWork, EveryReplacingCommandAsksFirst)
             EXPECT_EQ(dialogs.Asked()[asked].buttons, MessageButtons::YesNoCancel);
             EXPECT_EQ(c.replaced(), a.goesOn);
             if (!a.goesOn) {
-                EXPECT_EQ(s.ElementCount(), edited) << "the edited circuit stays";
+                EXPECT_EQ(s.circuit.ElementCount(), edited) << "the edited circuit stays";
                 EXPECT_EQ(s.FileSaved, kFalse);
             }
             EXPECT_EQ(QFile::exists(saved), a.named) << "saved exactly when Yes found a name";

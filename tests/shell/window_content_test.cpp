@@ -7,6 +7,7 @@
 
 #include "ic/frmICAuswahl.h"
 #include "ic/ic_list_view.h"
+#include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "window_rig.h"
 
@@ -37,9 +38,9 @@ TEST_F(WindowContent, FitCommandsLeaveNoScrollBarOnTheFittedAxes)
         SCOPED_TRACE(testing::Message() << c.width << " x " << c.height << ", sheet " << c.maxX << " x " << c.maxY);
         window.resize(c.width, c.height);
         QTest::qWait(0);
-        s.MaxX = static_cast<int16_t>(c.maxX);
-        s.MaxY = static_cast<int16_t>(c.maxY);
-        s.P.Redim(s.MaxX + 1, s.MaxY + 1);
+        s.circuit.MaxX = static_cast<int16_t>(c.maxX);
+        s.circuit.MaxY = static_cast<int16_t>(c.maxY);
+        s.circuit.P.Redim(s.circuit.MaxX + 1, s.circuit.MaxY + 1);
         window.MenuItem(QStringLiteral("mZoom"), 1)->trigger(); // Fit to worksheet
         EXPECT_FALSE(Shown("HScroll"));
         EXPECT_FALSE(Shown("VScroll"));
@@ -48,6 +49,11 @@ TEST_F(WindowContent, FitCommandsLeaveNoScrollBarOnTheFittedAxes)
         window.MenuItem(QStringLiteral("mZoom"), 3)->trigger(); // Fit to width
         EXPECT_FALSE(Shown("HScroll"));
         EXPECT_GT(s.GridMode, 0.6f);
+        // The worksheet is drawn at the fitted zoom, and again at full size.
+        EXPECT_EQ(window.picGrid()->surface().Image().width(), CInt((c.maxX + 1) * 14 * s.GridMode));
+        window.MenuItem(QStringLiteral("mZoom"), 0)->trigger(); // Full size
+        EXPECT_EQ(s.GridMode, 1.0f);
+        EXPECT_EQ(window.picGrid()->surface().Image().width(), (c.maxX + 1) * 14);
     }
 }
 

@@ -17,7 +17,7 @@
 #include "model/state.h"
 #include "platform/registry.h"
 #include "platform/timers.h"
-#include "model/files/settings_store.h"
+#include "placement/document/settings_store.h"
 #include "settings/startup.h"
 #include "shell/frmGatrel.h"
 #include "shell/worksheet_picture.h"
@@ -28,17 +28,10 @@ protected:
     WindowRig() : WindowRig([](const QString&) {}) {}
     // beforeStart gets the user's documents folder before the window starts:
     // its folder "Gatrel" is every directory of a first start.
-    explicit WindowRig(const std::function<void(const QString&)>& beforeStart) : window(s, dialogs, timers)
+    explicit WindowRig(const std::function<void(const QString&)>& beforeStart) : WindowRig(NotStarted{})
     {
-        // Started as the program starts it, over settings of its own.
-        s.settings.registryFiles = {settingsDir.filePath(QStringLiteral("u/Gatrel.conf")),
-                                    settingsDir.filePath(QStringLiteral("m/Gatrel.conf"))};
-        WriteInstallSettings(s.settings.registryFiles.machineFile);
-        s.settings.RegRoot = FindSettingsRoot(s.settings.registryFiles, dialogs).value();
-        const QString docs = settingsDir.filePath(QStringLiteral("docs"));
-        QDir().mkpath(docs);
-        beforeStart(docs);
-        loadStatus = window.Form_Load(QString(), docs, settingsDir.path());
+        beforeStart(Docs());
+        loadStatus = Load();
         // Every side panel open, as stored settings may have them.
         s.settings.PanelVisible = {-1, -1, -1, -1, -1};
         window.resize(1100, 900);
@@ -46,6 +39,20 @@ protected:
         window.ResizeProperties(false);
     }
     void SetUp() override { ASSERT_EQ(loadStatus, 0); }
+
+    // A window over settings of its own on a fresh installation, not started
+    // yet: Load() starts it as the program does, with `file` on its command line.
+    struct NotStarted {};
+    explicit WindowRig(NotStarted) : window(s, dialogs, timers)
+    {
+        s.settings.registryFiles = {settingsDir.filePath(QStringLiteral("u/Gatrel.conf")),
+                                    settingsDir.filePath(QStringLiteral("m/Gatrel.conf"))};
+        WriteInstallSettings(s.settings.registryFiles.machineFile);
+        s.settings.RegRoot = FindSettingsRoot(s.settings.registryFiles, dialogs).value();
+        QDir().mkpath(Docs());
+    }
+    QString Docs() const { return settingsDir.filePath(QStringLiteral("docs")); }
+    int Load(const QString& file = QString()) { return window.Form_Load(file, Docs(), settingsDir.path()); }
 
     template <class W = QWidget>
     W* Find(const char* name) const

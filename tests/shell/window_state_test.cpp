@@ -4,14 +4,23 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
+#include <array>
 #include <functional>
 
 #include "model/ports/all_ports.h"
+#include "support/keystrokes.h"
 #include "window_rig.h"
 
 namespace {
 
-class WindowState : public WindowRig {};
+class WindowState : public WindowRig {
+protected:
+    static void TypeAfresh(QLineEdit* box, const char* text)
+    {
+        box->clear();
+        keystrokes::Type(box, QString::fromLatin1(text));
+    }
+};
 
 TEST_F(WindowState, ThePressedPaletteKeyIsRecordedHoweverItChanges)
 {
@@ -50,15 +59,11 @@ TEST_F(WindowState, TheGateInputCountIsRecordedAsTyped)
         const char* text;
     };
     const Step steps[] = {
-        {"typed", [&] {
-             box->clear();
-             QTest::keyClicks(box, QStringLiteral("7"));
-         }, "7"},
-        {"Enter checks it", [&] { QTest::keyClick(box, Qt::Key_Return); }, " 7"},
+        {"typed", [&] { TypeAfresh(box, "7"); }, "7"},
+        {"Enter checks it", [&] { keystrokes::Press(box, Qt::Key_Return); }, " 7"},
         {"typed too many", [&] {
-             box->clear();
-             QTest::keyClicks(box, QStringLiteral("40"));
-             QTest::keyClick(box, Qt::Key_Return);
+             TypeAfresh(box, "40");
+             keystrokes::Press(box, Qt::Key_Return);
          }, " 15"},
         {"the up-down writes its own count", [&] { QTest::mouseClick(up, Qt::LeftButton); }, "3"},
     };
@@ -70,7 +75,7 @@ TEST_F(WindowState, TheGateInputCountIsRecordedAsTyped)
     }
 }
 
-TEST_F(WindowState, CommandLinePointerAndOrientationAreRecorded)
+TEST_F(WindowState, CommandLineAndPointerAreRecorded)
 {
     EXPECT_FALSE(s.FormelPanelOpen) << "the command line starts closed";
     ClickAction("Toolbar", "cmdPanel5");
@@ -85,13 +90,8 @@ TEST_F(WindowState, CommandLinePointerAndOrientationAreRecorded)
     EXPECT_EQ(window.picGrid()->MousePointer(), 14);
     ClickAction("Toolbar", "cmdQuickHelp");
     EXPECT_EQ(s.WorksheetMousePointer, window.picGrid()->MousePointer());
-
-    for (const char* key : {"cmdUND", "cmdDiode", "cmdInverter", "cmdSchalter"}) {
-        SCOPED_TRACE(key);
-        ClickAction("Toolbar2", key);
-        const bool shown = window.Toolbar(QStringLiteral("tlbOrientation"))->actions().value(0)->isEnabled();
-        EXPECT_EQ(s.OrientationToolbarEnabled, shown);
-    }
+    // The orientation toolbar's state is recorded for every palette key in
+    // ShellWindow.PaletteKeysSetToolPropertyPagesAndMenuCheck.
 }
 
 TEST(WindowPorts, AreHandedOverWithTheWindowAndTakenBackWithIt)
@@ -99,8 +99,17 @@ TEST(WindowPorts, AreHandedOverWithTheWindowAndTakenBackWithIt)
     ProgramState s;
     ScriptedUserDialogs dialogs;
     VirtualTimerHost timers;
+    const auto ports = [&s] {
+        return std::array<const void*, 12>{s.ports.status,     s.ports.files,       s.ports.tools,  s.ports.power,
+                                           s.ports.clockPanel, s.ports.clockTimers, s.ports.levels, s.ports.icView,
+                                           s.ports.analyzer,   s.ports.worksheet,   s.ports.undo,   s.ports.probes};
+    };
     {
         frmGatrel window(s, dialogs, timers);
+        for (const void* port : ports())
+            EXPECT_NE(port, nullptr);
+        EXPECT_EQ(s.ports.status, static_cast<StatusPort*>(&window));
+        EXPECT_EQ(s.ports.worksheet, static_cast<WorksheetPort*>(&window));
         // The panels answer for themselves.
         EXPECT_EQ(dynamic_cast<QObject*>(s.ports.power)->objectName(), QStringLiteral("picEinAus"));
         EXPECT_EQ(dynamic_cast<QObject*>(s.ports.levels)->objectName(), QStringLiteral("picIC"));
@@ -112,11 +121,23 @@ TEST(WindowPorts, AreHandedOverWithTheWindowAndTakenBackWithIt)
         s.ports.worksheet->SetSizeBoxes(60, 40);
         EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("txtX"))->text(), QStringLiteral("60"));
         EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("txtY"))->text(), QStringLiteral("40"));
+
+        // The clock timers: member 0 always stays.
+        ClockTimerPort& w = *s.ports.clockTimers;
+        EXPECT_EQ(w.ClockTimerUBound(), 0);
+        w.AddClockTimer();
+        w.AddClockTimer();
+        EXPECT_EQ(w.ClockTimerUBound(), 2);
+        w.SetClockTimerInterval(2, 250);
+        EXPECT_EQ(window.Timer2()[2]->interval(), 250);
+        EXPECT_EQ(w.ClockTimerInterval(2), 250);
+        for (int i = 0; i < 3; ++i)
+            w.RemoveLastClockTimer();
+        EXPECT_EQ(w.ClockTimerUBound(), 0);
+        EXPECT_EQ(window.Timer2().size(), 1u);
+        EXPECT_EQ(w.ClockTimerInterval(5), 0);
     }
-    const void* const ports[] = {s.ports.status,     s.ports.files,       s.ports.tools,  s.ports.power,
-                                 s.ports.clockPanel, s.ports.clockTimers, s.ports.levels, s.ports.icView,
-                                 s.ports.analyzer,   s.ports.worksheet,   s.ports.undo,   s.ports.probes};
-    for (const void* port : ports)
+    for (const void* port : ports())
         EXPECT_EQ(port, nullptr);
 }
 

@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include "model/files/circuit_file.h"
+#include "placement/document/circuit_file.h"
 #include "model/state.h"
 #include "platform/timers.h"
 #include "render/clsGrafik.h"
@@ -16,6 +16,7 @@
 #include "shell/frmGatrel.h"
 #include "shell/worksheet_picture.h"
 #include "support/scripted_user_dialogs.h"
+#include "window_rig.h"
 
 namespace {
 
@@ -41,9 +42,9 @@ QString SaveLargeSheet(const QTemporaryDir& dir)
     return s.objFile.FileName;
 }
 
-class LargeWorksheet : public ::testing::Test {
+class LargeWorksheet : public WindowRig {
 protected:
-    LargeWorksheet() : window(s, dialogs, timers)
+    LargeWorksheet() : WindowRig(NotStarted{})
     {
         window.resize(1000, 700);
         window.show();
@@ -66,11 +67,9 @@ protected:
         EXPECT_TRUE(surface.Image() == whole.copy(held)) << where;
     }
 
+    void SetUp() override {}
+
     QTemporaryDir dir;
-    ProgramState s;
-    ScriptedUserDialogs dialogs;
-    VirtualTimerHost timers;
-    frmGatrel window;
 };
 
 TEST_F(LargeWorksheet, KeepsABoundedPartWithThePixelsOfTheWholePicture)

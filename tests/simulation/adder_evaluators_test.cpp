@@ -70,7 +70,7 @@ TEST(AdderEvaluators, FullAdderTruthTableWithThreeConnectedInputs)
         r.SetPin(10, 9, a);
         r.SetPin(10, 11, b);
         r.SetPin(10, 10, cin);
-        EvalVA(r.s, r.e, 10, 10, 2, cin ? 1 : 0, 0);
+        EvalVA(EngineOf(r.s, r.e), 10, 10, 2, cin ? 1 : 0, 0);
         const int n = a + b + cin;
         SCOPED_TRACE(bits);
         EXPECT_EQ(r.C(13, 9).Value != 0, n % 2 == 1);
@@ -90,7 +90,7 @@ TEST(AdderEvaluators, FullAdderWithTwoConnectedInputsAddsTwoBits)
     Adder(r, ElementType::FullAdder, true, true, false);
     r.SetPin(10, 9, true);
     r.SetPin(10, 11, true);
-    EvalVA(r.s, r.e, 10, 9, 2, 1, 0);
+    EvalVA(EngineOf(r.s, r.e), 10, 9, 2, 1, 0);
     EXPECT_EQ(r.C(13, 9).Value, kFalse);
     EXPECT_EQ(r.C(13, 11).Value, kTrue);
     EXPECT_EQ(r.C(13, 11).WireSignalH, kTrue);
@@ -99,7 +99,7 @@ TEST(AdderEvaluators, FullAdderWithTwoConnectedInputsAddsTwoBits)
     r.ClearPending();
     r.SetPin(10, 9, false);
     r.SetPin(10, 10, true);
-    EvalVA(r.s, r.e, 10, 10, 2, 1, 0);
+    EvalVA(EngineOf(r.s, r.e), 10, 10, 2, 1, 0);
     EXPECT_EQ(r.C(13, 9).Value, kFalse);
     EXPECT_EQ(r.C(13, 11).Value, kTrue);
 
@@ -107,7 +107,7 @@ TEST(AdderEvaluators, FullAdderWithTwoConnectedInputsAddsTwoBits)
     EvaluatorRig lone;
     Adder(lone, ElementType::FullAdder, true, false, false);
     lone.SetPin(10, 9, true);
-    EvalVA(lone.s, lone.e, 10, 9, 2, 1, 0);
+    EvalVA(EngineOf(lone.s, lone.e), 10, 9, 2, 1, 0);
     EXPECT_TRUE(lone.Pending().empty());
 }
 
@@ -144,7 +144,7 @@ TEST_F(MultiplexerTest, PassesTheSelectedDataInput)
             r.SetPin(12, 8, sel & 2);
             r.SetPin(13, 8, sel & 1);
             r.ClearPending();
-            EvalMultiplexer(r.s, r.e, 10, dataRow[d], 2, 1, 0);
+            EvalMultiplexer(EngineOf(r.s, r.e), 10, dataRow[d], 2, 1, 0);
             SCOPED_TRACE(testing::Message() << "select " << sel << " high " << d);
             ASSERT_EQ(r.Pending().size(), 1u);
             EXPECT_TRUE(HasEvent(r.Pending(), 15, 11, 2, sel == d));
@@ -158,14 +158,14 @@ TEST_F(MultiplexerTest, AnyEventRequeuesTheSelectedLevelAndStoresIt)
 {
     r.SetPin(12, 8, true); // S1 High, S0 Low: D2
     r.SetPin(10, 10, true);
-    EvalMultiplexer(r.s, r.e, 10, 10, 2, 1, 0);
+    EvalMultiplexer(EngineOf(r.s, r.e), 10, 10, 2, 1, 0);
     EXPECT_TRUE(HasEvent(r.Pending(), 15, 11, 2, true));
 
     // D0 goes High while D2 is Low: the output carries and stores D2's Low.
     r.ClearPending();
     r.SetPin(10, 10, false);
     r.SetPin(10, 12, true);
-    EvalMultiplexer(r.s, r.e, 10, 12, 2, 1, 0);
+    EvalMultiplexer(EngineOf(r.s, r.e), 10, 12, 2, 1, 0);
     EXPECT_TRUE(HasEvent(r.Pending(), 15, 11, 2, false));
     EXPECT_EQ(r.C(14, 11).Value, kFalse);
 }
@@ -219,7 +219,7 @@ TEST_F(DecoderTest, AddressFiveSelectsOutputFiveAndQueuesTheOthersLow)
     Build(false);
     r.SetPin(10, 8, true);
     r.SetPin(10, 10, true);
-    EvalDecoder(r.s, r.e, 10, 10, 2, 1, 0);
+    EvalDecoder(EngineOf(r.s, r.e), 10, 10, 2, 1, 0);
     EXPECT_EQ(r.C(12, 11).Value, kTrue);
     EXPECT_EQ(r.C(12, 11).WireSignalH, kTrue);
     EXPECT_EQ(r.C(13, 11).PostponeCount, 20);
@@ -263,11 +263,11 @@ TEST_F(DecoderTest, RepeatedSelectionDoesNotWrapThePostponeCount)
     Build(false);
     r.SetPin(10, 8, true);
     for (int k = 0; k < 20; ++k)
-        EvalDecoder(r.s, r.e, 10, 8, 2, 1, 0);
+        EvalDecoder(EngineOf(r.s, r.e), 10, 8, 2, 1, 0);
     EXPECT_EQ(r.C(13, 7).PostponeCount, 400);
     // Deselecting releases whatever is held.
     r.SetPin(10, 8, false);
-    EvalDecoder(r.s, r.e, 10, 8, 2, 0, 0);
+    EvalDecoder(EngineOf(r.s, r.e), 10, 8, 2, 0, 0);
     EXPECT_EQ(r.C(13, 7).PostponeCount, 0);
     EXPECT_EQ(r.C(13, 6).PostponeCount, 20);
 }

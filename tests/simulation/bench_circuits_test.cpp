@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 #include "support/circuit_driver.h"
 
@@ -16,10 +17,10 @@ std::array<long long, 32> g_evaluations{};
 EvaluatorTable g_real{};
 
 template <int T>
-void Counting(ProgramState& s, EngineContext& e, int x, int y, int dir, int v, int level)
+void Counting(const Engine& en, int x, int y, int dir, int v, int level)
 {
     ++g_evaluations[T];
-    g_real[T](s, e, x, y, dir, v, level);
+    g_real[T](en, x, y, dir, v, level);
 }
 
 template <int... T>
@@ -80,8 +81,8 @@ struct CountedCircuit {
     void ClockCycles(int n)
     {
         for (int i = 0; i < 2 * n; ++i) {
-            Timer2_Timer(d.s, d.e, 0);
-            Timer1_Timer(d.s, d.e);
+            Timer2_Timer(EngineOf(d.s, d.e), 0);
+            Timer1_Timer(EngineOf(d.s, d.e));
         }
     }
 
@@ -89,7 +90,7 @@ struct CountedCircuit {
     int Count() const
     {
         int value = 0, bit = 0;
-        const LevelRecord& L0 = d.s.Levels[0];
+        const LevelRecord& L0 = d.s.circuit.Levels[0];
         for (size_t c = 1; c < L0.Elements.size(); ++c) {
             if (L0.Elements[c].Type != ElementType::FlipFlop)
                 continue;

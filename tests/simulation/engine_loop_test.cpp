@@ -10,6 +10,7 @@
 
 #include "probe_hook.h"
 #include "render/sheet_builder.h"
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 #include "support/circuit_driver.h"
 
@@ -26,8 +27,8 @@ void BuildEndlessSquare(ProgramState& s)
     sheet::Wire(s, 5, 6, 6, 6);
     sheet::Wire(s, 5, 5, 5, 6);
     for (auto [x, y] : {std::pair{5, 5}, {6, 5}, {5, 6}, {6, 6}}) {
-        s.P(x, y).Marker = kTrue;
-        s.P(x, y).Type = ElementType::AnalysisSensor;
+        s.circuit.P(x, y).Marker = kTrue;
+        s.circuit.P(x, y).Type = ElementType::AnalysisSensor;
     }
 }
 
@@ -50,7 +51,7 @@ void JunctureBlock(ProgramState& s, int x0, int y0, int rows, int cols, bool tee
         sheet::Wire(s, x0 + c, y0 - 3, x0 + c, tees ? y0 + rows - 1 : y0 + rows + 2);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < cols; ++c)
-            s.P(x0 + c, y0 + r).Marker = kTrue;
+            s.circuit.P(x0 + c, y0 + r).Marker = kTrue;
 }
 
 } // namespace
@@ -58,12 +59,12 @@ void JunctureBlock(ProgramState& s, int x0, int y0, int rows, int cols, bool tee
 TEST(EventQueues, QueueCountAndClearQueues)
 {
     ProgramState s;
-    EXPECT_EQ(QueueCount(s, 1), 0);
-    EXPECT_EQ(QueueCount(s, 2), 0);
-    QueueEvent(s, 300, 400, 4, 7, 260);
-    QueueEvent(s, 1, 2, 0, 0, 0);
-    EXPECT_EQ(QueueCount(s, 2), 2);
-    EXPECT_EQ(QueueCount(s, 3), 0);
+    EXPECT_EQ(QueueCount(s.engine, 1), 0);
+    EXPECT_EQ(QueueCount(s.engine, 2), 0);
+    QueueEvent(s.engine, 300, 400, 4, 7, 260);
+    QueueEvent(s.engine, 1, 2, 0, 0, 0);
+    EXPECT_EQ(QueueCount(s.engine, 2), 2);
+    EXPECT_EQ(QueueCount(s.engine, 3), 0);
     const SimEvent& ev = s.engine.PendingEvents[1];
     // Coordinates and levels beyond a byte are held whole.
     EXPECT_EQ(ev.X, 300);
@@ -72,8 +73,8 @@ TEST(EventQueues, QueueCountAndClearQueues)
     EXPECT_EQ(ev.Value, kTrue);
     EXPECT_EQ(s.engine.PendingEvents[2].Value, kFalse);
     s.engine.EngineBusy = kTrue;
-    ClearQueues(s);
-    EXPECT_EQ(QueueCount(s, 2), 0);
+    ClearQueues(s.engine);
+    EXPECT_EQ(QueueCount(s.engine, 2), 0);
     EXPECT_EQ(s.engine.EngineBusy, kFalse);
 }
 
@@ -84,7 +85,7 @@ TEST(EngineLoop, RunWithoutEventsTakesOnePassAndDisablesStop)
     d.PowerOn();
     d.window.stopEnabled = true;
     d.s.engine.StepCount = 0;
-    Simulate(d.s, d.e);
+    Simulate(EngineOf(d.s, d.e));
     EXPECT_EQ(d.s.engine.StepCount, 1);
     EXPECT_FALSE(d.window.stopEnabled);
     EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
@@ -96,11 +97,11 @@ TEST(EngineLoop, EventsQueuedDuringAPassWaitForTheNext)
     BuildLine(d.s);
     d.PowerOn();
     // Held three passes at its own cell, handled in the fourth, the fifth finds nothing.
-    d.s.Levels[0].Field(10, 3).PostponeCount = 3;
-    QueueEvent(d.s, 10, 3, 2, 1, 0);
-    QueueEvent(d.s, 9, 3, 0, 1, 0); // a used-up slot is skipped
+    d.s.circuit.Levels[0].Field(10, 3).PostponeCount = 3;
+    QueueEvent(d.s.engine, 10, 3, 2, 1, 0);
+    QueueEvent(d.s.engine, 9, 3, 0, 1, 0); // a used-up slot is skipped
     d.s.engine.StepCount = 0;
-    Simulate(d.s, d.e);
+    Simulate(EngineOf(d.s, d.e));
     EXPECT_EQ(d.s.engine.StepCount, 5);
     EXPECT_TRUE(d.High(10, 3));
     EXPECT_FALSE(d.High(9, 3));
@@ -136,8 +137,8 @@ TEST(EngineLoop, StepLimitAbortsAfterAutoStopPassesWithoutDelay)
     EXPECT_EQ(d.s.engine.AbortFlag, kTrue);
     EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
     EXPECT_EQ(d.s.engine.StepCount, 0);
-    EXPECT_EQ(QueueCount(d.s, 1), 0);
-    EXPECT_EQ(QueueCount(d.s, 2), 0);
+    EXPECT_EQ(QueueCount(d.s.engine, 1), 0);
+    EXPECT_EQ(QueueCount(d.s.engine, 2), 0);
     ASSERT_EQ(d.dialogs.Asked().size(), 1u);
     const auto& q = d.dialogs.Asked()[0];
     EXPECT_EQ(q.title, QStringLiteral("Simulation aborted"));
@@ -175,7 +176,7 @@ TEST(EngineLoop, DelayedRunNeverAbortsAndWaitsAfterEveryPass)
     const int start = d.pumps;
     d.onPump = [&](int n) {
         if (n - start == 400)
-            StopEngine(d.s, d.e);
+            StopEngine(EngineOf(d.s, d.e));
     };
     d.Click(2, 5);
 
@@ -216,30 +217,30 @@ TEST(EngineLoop, PassesThatTouchOnlyICLevelsDoNotWait)
     CircuitDriver d;
     BuildLine(d.s);
     // An IC level holding the same line.
-    d.s.Levels.resize(2);
-    d.s.ICInstances.resize(2);
-    d.s.LevelUBound = 1;
-    LevelRecord& inner = d.s.Levels[1];
+    d.s.circuit.Levels.resize(2);
+    d.s.circuit.ICInstances.resize(2);
+    d.s.circuit.LevelUBound = 1;
+    LevelRecord& inner = d.s.circuit.Levels[1];
     inner.Name = QStringLiteral("LINE");
-    inner.Width = d.s.MaxX;
-    inner.Height = d.s.MaxY;
-    inner.Field = d.s.P;
+    inner.Width = d.s.circuit.MaxX;
+    inner.Height = d.s.circuit.MaxY;
+    inner.Field = d.s.circuit.P;
     inner.Elements.assign(1, ElementRecord{});
-    d.s.ICInstances[1].Name = QStringLiteral("LINE");
+    d.s.circuit.ICInstances[1].Name = QStringLiteral("LINE");
     d.PowerOn();
     d.s.engine.DelaySetting = 20;
     const int start = d.pumps;
 
-    QueueEvent(d.s, 2, 3, 2, 1, 1);
+    QueueEvent(d.s.engine, 2, 3, 2, 1, 1);
     d.s.engine.StepCount = 0;
-    Simulate(d.s, d.e);
+    Simulate(EngineOf(d.s, d.e));
     EXPECT_TRUE(d.High(10, 3, 1));
     EXPECT_EQ(d.pumps, start);
     EXPECT_EQ(d.waits.size(), 0u);
 
     // The same line in level 0 waits after each of its nine passes.
-    QueueEvent(d.s, 2, 3, 2, 1, 0);
-    Simulate(d.s, d.e);
+    QueueEvent(d.s.engine, 2, 3, 2, 1, 0);
+    Simulate(EngineOf(d.s, d.e));
     EXPECT_TRUE(d.High(10, 3, 0));
     EXPECT_EQ(d.pumps - start, 9);
 }
@@ -253,7 +254,7 @@ TEST(EngineLoop, LongDelayedRunCountsPassesBeyondSixteenBits)
     const int start = d.pumps;
     d.onPump = [&](int n) {
         if (n - start == 40000)
-            StopEngine(d.s, d.e);
+            StopEngine(EngineOf(d.s, d.e));
     };
     d.Click(2, 5);
     EXPECT_GT(d.s.engine.StepCount, 40000);
@@ -275,7 +276,7 @@ TEST(PinCache, ParsedOncePerPowerOnAndCopiedIntoTheSharedTables)
     EXPECT_EQ(d.s.OutputPins[0], (PinPos{5, 3}));
 
     // The text is not read again while the power stays on.
-    d.s.Levels[0].Elements[1].InPinList = QStringLiteral("X1Y1:");
+    d.s.circuit.Levels[0].Elements[1].InPinList = QStringLiteral("X1Y1:");
     d.s.InputPinCount = 0;
     EXPECT_EQ(ParsePinsCached(d.s, 1, 0).InputCount, 3);
     EXPECT_EQ(d.s.InputPinCount, 3);
@@ -287,7 +288,7 @@ TEST(PinCache, ParsedOncePerPowerOnAndCopiedIntoTheSharedTables)
     // A new power-on reads the worksheet's lists afresh; with the power off
     // they come from the worksheet's element table.
     d.PowerOff();
-    d.s.Elements[1].InPinList = QStringLiteral("X3Y2:X3Y4:");
+    d.s.circuit.Elements[1].InPinList = QStringLiteral("X3Y2:X3Y4:");
     EXPECT_EQ(ParsePinsCached(d.s, 1, 0).InputCount, 2);
     d.PowerOn();
     EXPECT_EQ(ParsePinsCached(d.s, 1, 0).InputCount, 2);
@@ -340,7 +341,7 @@ TEST(EngineLoop, RunsThatHoldTooManyEventsAbortAndSettlingRunsDoNot)
              sheet::Wire(d.s, 1, 3, 12, 3);
              for (int x = 3; x <= 11; x += 2) {
                  sheet::Wire(d.s, x, 3, x, 8);
-                 d.s.P(x, 3).Marker = kTrue;
+                 d.s.circuit.P(x, 3).Marker = kTrue;
              }
          },
          QPoint(1, 3), 0, 16},
@@ -357,7 +358,7 @@ TEST(EngineLoop, RunsThatHoldTooManyEventsAbortAndSettlingRunsDoNot)
         if (c.passes == 0) {
             EXPECT_EQ(d.s.engine.PowerFlag, kFalse);
             EXPECT_EQ(d.s.engine.AbortFlag, kTrue);
-            EXPECT_EQ(QueueCount(d.s, 2), 0);
+            EXPECT_EQ(QueueCount(d.s.engine, 2), 0);
             EXPECT_EQ(d.dialogs.MessageTexts(),
                       QStringList{QStringLiteral("Simulation has been aborted.\r\nPlease check for infinite loops.")});
         } else {

@@ -54,7 +54,7 @@ TEST_F(EngineWindow, SwitchDrivesTheLedThroughTheAndGate)
 {
     dialogs.QueueOpenFile(kSwitchAndLed);
     window.findChild<QAction*>(QStringLiteral("mOpen"))->trigger();
-    ASSERT_EQ(s.MaxX, 20);
+    ASSERT_EQ(s.circuit.MaxX, 20);
 
     const ToolCode editingTool = s.ToolMode;
     QTest::mouseClick(Button("cmdOn"), Qt::LeftButton);
@@ -65,11 +65,11 @@ TEST_F(EngineWindow, SwitchDrivesTheLedThroughTheAndGate)
     EXPECT_NE(Pixel(led), 0x0000FFu);
 
     QTest::mouseClick(window.picGrid(), Qt::LeftButton, {}, CellCentre(2, 4));
-    EXPECT_EQ(s.Levels[0].Field(14, 5).Value, kTrue);
+    EXPECT_EQ(s.circuit.Levels[0].Field(14, 5).Value, kTrue);
     EXPECT_EQ(Pixel(led), 0xFF0000u) << "lit in the LED's red";
 
     QTest::mouseClick(window.picGrid(), Qt::LeftButton, {}, CellCentre(2, 4));
-    EXPECT_EQ(s.Levels[0].Field(14, 5).Value, kFalse);
+    EXPECT_EQ(s.circuit.Levels[0].Field(14, 5).Value, kFalse);
     EXPECT_EQ(Pixel(led), 0xE0E0E0u);
 
     QTest::mouseClick(Button("cmdOff"), Qt::LeftButton);
@@ -86,16 +86,16 @@ TEST_F(EngineWindow, AbortSwitchesThePowerOffThroughTheButtons)
     QTest::mouseClick(Button("cmdOn"), Qt::LeftButton);
     // A High that keeps going round: a juncture square fed nowhere, started by hand.
     for (auto [x, y] : {std::pair{16, 8}, {17, 8}, {16, 9}, {17, 9}}) {
-        GridCell& c = s.Levels[0].Field(x, y);
+        GridCell& c = s.circuit.Levels[0].Field(x, y);
         c.Type = ElementType::Conductor;
         c.Marker = kTrue;
     }
-    s.Levels[0].Field(16, 8).ConRight = s.Levels[0].Field(17, 8).ConLeft = kTrue;
-    s.Levels[0].Field(17, 8).ConDown = s.Levels[0].Field(17, 9).ConUp = kTrue;
-    s.Levels[0].Field(17, 9).ConLeft = s.Levels[0].Field(16, 9).ConRight = kTrue;
-    s.Levels[0].Field(16, 9).ConUp = s.Levels[0].Field(16, 8).ConDown = kTrue;
-    QueueEvent(s, 17, 8, 2, 1, 0);
-    RunIfIdle(s, window.engineContext());
+    s.circuit.Levels[0].Field(16, 8).ConRight = s.circuit.Levels[0].Field(17, 8).ConLeft = kTrue;
+    s.circuit.Levels[0].Field(17, 8).ConDown = s.circuit.Levels[0].Field(17, 9).ConUp = kTrue;
+    s.circuit.Levels[0].Field(17, 9).ConLeft = s.circuit.Levels[0].Field(16, 9).ConRight = kTrue;
+    s.circuit.Levels[0].Field(16, 9).ConUp = s.circuit.Levels[0].Field(16, 8).ConDown = kTrue;
+    QueueEvent(s.engine, 17, 8, 2, 1, 0);
+    RunIfIdle(EngineOf(s, window.engineContext()));
     EXPECT_EQ(s.engine.PowerFlag, kFalse);
     EXPECT_TRUE(Button("cmdOff")->isChecked());
     EXPECT_FALSE(Button("cmdOn")->isChecked());
@@ -113,7 +113,7 @@ TEST_F(EngineWindow, AClickWhoseRunIsAbortedIsNoEditingClick)
     s.AutoStop = 250;
     QTest::mouseClick(Button("cmdOn"), Qt::LeftButton);
     // A juncture square that keeps a High going round, fed by an open conductor end at (15, 8).
-    LevelRecord& level = s.Levels[0];
+    LevelRecord& level = s.circuit.Levels[0];
     for (auto [x, y] : {std::pair{16, 8}, {17, 8}, {16, 9}, {17, 9}}) {
         level.Field(x, y).Type = ElementType::Conductor;
         level.Field(x, y).Marker = kTrue;
@@ -124,7 +124,7 @@ TEST_F(EngineWindow, AClickWhoseRunIsAbortedIsNoEditingClick)
     level.Field(17, 8).ConDown = level.Field(17, 9).ConUp = kTrue;
     level.Field(17, 9).ConLeft = level.Field(16, 9).ConRight = kTrue;
     level.Field(16, 9).ConUp = level.Field(16, 8).ConDown = kTrue;
-    s.P(15, 8) = level.Field(15, 8);
+    s.circuit.P(15, 8) = level.Field(15, 8);
 
     QTest::mouseClick(window.picGrid(), Qt::LeftButton, {}, CellCentre(15, 8));
     ASSERT_EQ(s.engine.PowerFlag, kFalse) << "the run was aborted";
@@ -149,7 +149,7 @@ TEST_F(EngineWindow, TheClockPageLetsAPersonRunAClockGenerator)
 {
     dialogs.QueueOpenFile(QStringLiteral(GATREL_TEST_DATA "/clocks.gtr"));
     window.findChild<QAction*>(QStringLiteral("mOpen"))->trigger();
-    ASSERT_GT(s.ClockCount, 0);
+    ASSERT_GT(s.circuit.ClockCount, 0);
     auto* page = window.findChild<QWidget*>(QStringLiteral("picEigenschaft3"));
     // Shown on its panel, whether the panel is open or not.
     EXPECT_TRUE(page->isHidden());
@@ -162,16 +162,16 @@ TEST_F(EngineWindow, TheClockPageLetsAPersonRunAClockGenerator)
     run->trigger();
 
     const int slot = s.SelectedClock;
-    const int16_t before = s.Clocks[static_cast<size_t>(slot)].ClockOutputHigh;
-    timers.Advance(s.Clocks[static_cast<size_t>(slot)].ClockHigh + s.Clocks[static_cast<size_t>(slot)].ClockLow + 5);
+    const int16_t before = s.circuit.Clocks[static_cast<size_t>(slot)].ClockOutputHigh;
+    timers.Advance(s.circuit.Clocks[static_cast<size_t>(slot)].ClockHigh + s.circuit.Clocks[static_cast<size_t>(slot)].ClockLow + 5);
     int changes = 0;
     for (int i = 0; i < 6; ++i) {
-        const int16_t was = s.Clocks[static_cast<size_t>(slot)].ClockOutputHigh;
-        timers.Advance(std::max(s.Clocks[static_cast<size_t>(slot)].ClockHigh, s.Clocks[static_cast<size_t>(slot)].ClockLow) + 2);
-        changes += s.Clocks[static_cast<size_t>(slot)].ClockOutputHigh != was;
+        const int16_t was = s.circuit.Clocks[static_cast<size_t>(slot)].ClockOutputHigh;
+        timers.Advance(std::max(s.circuit.Clocks[static_cast<size_t>(slot)].ClockHigh, s.circuit.Clocks[static_cast<size_t>(slot)].ClockLow) + 2);
+        changes += s.circuit.Clocks[static_cast<size_t>(slot)].ClockOutputHigh != was;
     }
-    EXPECT_GT(changes, 2) << "started from " << before << " slot " << slot << " high " << s.Clocks[0].ClockHigh << " low "
-                          << s.Clocks[0].ClockLow << " tag " << window.Timer2()[0]->Tag.toStdString() << " enabled "
+    EXPECT_GT(changes, 2) << "started from " << before << " slot " << slot << " high " << s.circuit.Clocks[0].ClockHigh << " low "
+                          << s.circuit.Clocks[0].ClockLow << " tag " << window.Timer2()[0]->Tag.toStdString() << " enabled "
                           << window.Timer2()[0]->enabled() << " interval " << window.Timer2()[0]->interval()
                           << " power " << s.engine.PowerFlag;
 

@@ -9,6 +9,7 @@
 #include "platform/recording_surface.h"
 #include "render/clsGrafik.h"
 #include "render/sheet_view.h"
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 #include "simulation/evaluators.h"
 
@@ -16,14 +17,14 @@ class EvaluatorRig {
 public:
     explicit EvaluatorRig(int maxX = 40, int maxY = 30) : grafik(s, &surface)
     {
-        s.MaxX = static_cast<int16_t>(maxX);
-        s.MaxY = static_cast<int16_t>(maxY);
-        s.P.Redim(maxX + 1, maxY + 1);
-        s.Elements.assign(1, ElementRecord{});
-        s.Levels.assign(1, LevelRecord{});
-        LevelRecord& lv = s.Levels[0];
-        lv.Width = s.MaxX;
-        lv.Height = s.MaxY;
+        s.circuit.MaxX = static_cast<int16_t>(maxX);
+        s.circuit.MaxY = static_cast<int16_t>(maxY);
+        s.circuit.P.Redim(maxX + 1, maxY + 1);
+        s.circuit.Elements.assign(1, ElementRecord{});
+        s.circuit.Levels.assign(1, LevelRecord{});
+        LevelRecord& lv = s.circuit.Levels[0];
+        lv.Width = s.circuit.MaxX;
+        lv.Height = s.circuit.MaxY;
         lv.Field.Redim(maxX + 1, maxY + 1);
         lv.Elements.assign(1, ElementRecord{});
         s.CurrentLevel = 0;
@@ -41,8 +42,8 @@ public:
     // The view draws what the evaluators changed, as the engine has it before each wait.
     void Drawn() { s.Changes.Flush(); }
 
-    GridCell& C(int x, int y, int level = 0) { return s.Levels[static_cast<size_t>(level)].Field(x, y); }
-    ElementRecord& El(int c, int level = 0) { return s.Levels[static_cast<size_t>(level)].Elements[static_cast<size_t>(c)]; }
+    GridCell& C(int x, int y, int level = 0) { return s.circuit.Levels[static_cast<size_t>(level)].Field(x, y); }
+    ElementRecord& El(int c, int level = 0) { return s.circuit.Levels[static_cast<size_t>(level)].Elements[static_cast<size_t>(c)]; }
     bool High(int x, int y, int level = 0) { return C(x, y, level).Value != 0; }
 
     // Adds an element covering columns x1..x2 and rows y1..y2 of level 0 (and P).
@@ -54,11 +55,11 @@ public:
         r.Orientation = orientation;
         r.InPinList = PinListText(in);
         r.OutPinList = PinListText(out);
-        LevelRecord& lv = s.Levels[0];
+        LevelRecord& lv = s.circuit.Levels[0];
         const int n = static_cast<int>(lv.Elements.size());
         r.SelfIndex = static_cast<int16_t>(n);
         lv.Elements.push_back(r);
-        s.Elements.push_back(r);
+        s.circuit.Elements.push_back(r);
         for (int x = x1; x <= x2; ++x)
             for (int y = y1; y <= y2; ++y)
                 Both(x, y, [&](GridCell& c) {
@@ -108,7 +109,7 @@ public:
     // Sets a pin's level as if an event had just stored it.
     void SetPin(int x, int y, bool high) { C(x, y).Value = high ? kTrue : kFalse; }
 
-    void Send(int x, int y, int dir, bool high) { QueueEvent(s, x, y, dir, high ? 1 : 0, 0); }
+    void Send(int x, int y, int dir, bool high) { QueueEvent(s.engine, x, y, dir, high ? 1 : 0, 0); }
 
     // Pending events without the unused entry 0.
     std::vector<SimEvent> Pending() const
@@ -124,8 +125,8 @@ public:
         std::vector<SimEvent> current = Pending();
         ClearPending();
         for (const SimEvent& ev : current)
-            if (ev.Dir != 0 && !HoldEvent(s, ev))
-                DispatchEvent(s, e, ev.X, ev.Y, ev.Dir, ev.Value != 0 ? 1 : 0, ev.Level);
+            if (ev.Dir != 0 && !HoldEvent(s.engine, ev))
+                DispatchEvent(EngineOf(s, e), ev.X, ev.Y, ev.Dir, ev.Value != 0 ? 1 : 0, ev.Level);
         ++passes;
         Drawn();
         return static_cast<int>(current.size());
@@ -159,7 +160,7 @@ private:
     template <typename F>
     void Both(int x, int y, F f)
     {
-        f(s.Levels[0].Field(x, y));
-        f(s.P(x, y));
+        f(s.circuit.Levels[0].Field(x, y));
+        f(s.circuit.P(x, y));
     }
 };

@@ -138,7 +138,7 @@ TEST_F(FlipFlopTest, MasterPresetWithOpenJAndK)
     Build(false);
     r.SetPin(10, 10, true); // the clock rests High
     r.SetPin(12, 9, true);
-    EvalFlipFlop(r.s, r.e, 12, 9, 4, 1, 0);
+    EvalFlipFlop(EngineOf(r.s, r.e), 12, 9, 4, 1, 0);
     EXPECT_EQ(r.El(ff).StageWords[0], kTrue);
     EXPECT_EQ(r.El(ff).StageWords[2], kTrue);
     EXPECT_EQ(r.C(15, 9).Value, kTrue);
@@ -209,8 +209,8 @@ TEST_F(ShiftRegisterTest, AHighWalksThroughFourStagesToTheOutput)
 TEST_F(ShiftRegisterTest, SerialInputEventsAloneChangeNothing)
 {
     r.SetPin(10, 9, true);
-    EvalSRegister(r.s, r.e, 10, 9, 2, 1, 0);
-    EvalSRegister(r.s, r.e, 18, 9, 2, 1, 0);
+    EvalSRegister(EngineOf(r.s, r.e), 10, 9, 2, 1, 0);
+    EvalSRegister(EngineOf(r.s, r.e), 18, 9, 2, 1, 0);
     EXPECT_TRUE(r.Pending().empty());
     EXPECT_EQ(Stages(), "00000000");
 }
@@ -233,12 +233,10 @@ protected:
     void Click(int x, int y, bool flipFlop)
     {
         r.s.engine.StepCount = r.s.AutoStop;
-        r.s.CursorX = static_cast<int16_t>(x);
-        r.s.CursorY = static_cast<int16_t>(y);
         if (flipFlop)
-            ClickFlipFlop(r.s, r.e, static_cast<int16_t>(ff));
+            ClickFlipFlop(EngineOf(r.s, r.e), static_cast<int16_t>(ff), x, y);
         else
-            ClickSRegister(r.s, r.e, static_cast<int16_t>(sr));
+            ClickSRegister(EngineOf(r.s, r.e), static_cast<int16_t>(sr), x, y);
     }
     EvaluatorRig r;
     int ff = 0;

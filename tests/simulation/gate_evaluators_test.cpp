@@ -33,21 +33,19 @@ int CountLines(const QStringList& log, const QString& start, const QString& part
     return n;
 }
 
-using GateFn = void (*)(ProgramState&, EngineContext&, int, int, int, int, int);
-
 TEST(GateEvaluators, TwoInputAndDrivesHighOnlyWhenBothInputsAre)
 {
     EvaluatorRig r;
     r.Gate2(ElementType::AND, 10, 10);
     r.SetPin(10, 9, true);
-    EvalAND(r.s, r.e, 10, 9, 2, 1, 0);
+    EvalAND(EngineOf(r.s, r.e), 10, 9, 2, 1, 0);
     ASSERT_EQ(r.Pending().size(), 1u);
     EXPECT_TRUE(HasEvent(r.Pending(), 13, 10, 2, false));
     EXPECT_EQ(r.C(12, 10).Value, kFalse);
 
     r.ClearPending();
     r.SetPin(10, 11, true);
-    EvalAND(r.s, r.e, 10, 11, 2, 1, 0);
+    EvalAND(EngineOf(r.s, r.e), 10, 11, 2, 1, 0);
     ASSERT_EQ(r.Pending().size(), 1u);
     EXPECT_TRUE(HasEvent(r.Pending(), 13, 10, 2, true));
     EXPECT_EQ(r.C(12, 10).Value, kTrue);
@@ -60,11 +58,11 @@ TEST(GateEvaluators, OrAndXorFollowTheirTruthTablesWithNegatedInputs)
     {
         EvaluatorRig r;
         GateN(r, ElementType::OR, 3, 10, 10);
-        EvalOR(r.s, r.e, 10, 9, 2, 0, 0);
+        EvalOR(EngineOf(r.s, r.e), 10, 9, 2, 0, 0);
         EXPECT_TRUE(HasEvent(r.Pending(), 13, 10, 2, false));
         r.ClearPending();
         r.SetMarker(10, 10, -1); // input 2 negated: a Low there counts as High
-        EvalOR(r.s, r.e, 10, 9, 2, 0, 0);
+        EvalOR(EngineOf(r.s, r.e), 10, 9, 2, 0, 0);
         EXPECT_TRUE(HasEvent(r.Pending(), 13, 10, 2, true));
         EXPECT_EQ(r.C(12, 10).Value, kTrue);
     }
@@ -73,13 +71,13 @@ TEST(GateEvaluators, OrAndXorFollowTheirTruthTablesWithNegatedInputs)
         GateN(r, ElementType::XOR, 5, 10, 10); // inputs rows 9..13, output (12, 11)
         for (int y : {9, 11, 13})
             r.SetPin(10, y, true);
-        EvalXOR(r.s, r.e, 10, 9, 2, 1, 0);
+        EvalXOR(EngineOf(r.s, r.e), 10, 9, 2, 1, 0);
         EXPECT_EQ(r.C(12, 11).Value, kTrue);
         r.SetPin(10, 12, true);
-        EvalXOR(r.s, r.e, 10, 12, 2, 1, 0);
+        EvalXOR(EngineOf(r.s, r.e), 10, 12, 2, 1, 0);
         EXPECT_EQ(r.C(12, 11).Value, kFalse);
         r.SetMarker(10, 10, -1); // five effective Highs
-        EvalXOR(r.s, r.e, 10, 10, 2, 0, 0);
+        EvalXOR(EngineOf(r.s, r.e), 10, 10, 2, 0, 0);
         EXPECT_EQ(r.C(12, 11).Value, kTrue);
     }
 }
@@ -88,7 +86,7 @@ TEST(GateEvaluators, NegatedOutputsInvertAndOnlyNandPostponesTheNextCell)
 {
     struct Case {
         uint8_t type;
-        GateFn fn;
+        Evaluator fn;
         bool result; // with both inputs High and the output negated
         int postpone;
     };
@@ -102,11 +100,11 @@ TEST(GateEvaluators, NegatedOutputsInvertAndOnlyNandPostponesTheNextCell)
         r.SetMarker(12, 10, -1);
         r.SetPin(10, 9, true);
         r.SetPin(10, 11, true);
-        c.fn(r.s, r.e, 10, 11, 2, 1, 0);
+        c.fn(EngineOf(r.s, r.e), 10, 11, 2, 1, 0);
         EXPECT_EQ(r.C(12, 10).Value != 0, c.result);
         EXPECT_TRUE(HasEvent(r.Pending(), 13, 10, 2, c.result));
         // Each event waits on its own; the cell holds nothing back.
-        c.fn(r.s, r.e, 10, 11, 2, 1, 0);
+        c.fn(EngineOf(r.s, r.e), 10, 11, 2, 1, 0);
         ASSERT_EQ(r.Pending().size(), 2u);
         for (const SimEvent& ev : r.Pending())
             EXPECT_EQ(ev.Hold, c.postpone);
@@ -124,10 +122,10 @@ TEST(GateEvaluators, ANandsLaterEventNeverOvertakesAnEarlierOne)
     r.HWire(12, 16, 10);
     r.SetPin(10, 9, true);
     r.SetPin(10, 11, false);
-    EvalAND(r.s, r.e, 10, 11, 2, 0, 0); // NAND of 1 and 0: High
+    EvalAND(EngineOf(r.s, r.e), 10, 11, 2, 0, 0); // NAND of 1 and 0: High
     r.Pass();                            // the High event waits its pass
     r.SetPin(10, 11, true);
-    EvalAND(r.s, r.e, 10, 11, 2, 1, 0); // now Low
+    EvalAND(EngineOf(r.s, r.e), 10, 11, 2, 1, 0); // now Low
     r.Settle();
     EXPECT_EQ(r.C(16, 10).Value, kFalse);
 }
@@ -137,9 +135,9 @@ TEST(GateEvaluators, EventAtTheOutputPinChangesNothing)
     EvaluatorRig r;
     r.Gate2(ElementType::AND, 10, 10);
     r.C(12, 10).Value = kTrue;
-    EvalAND(r.s, r.e, 12, 10, 1, 0, 0);
-    EvalOR(r.s, r.e, 12, 10, 1, 0, 0);
-    EvalXOR(r.s, r.e, 12, 10, 1, 0, 0);
+    EvalAND(EngineOf(r.s, r.e), 12, 10, 1, 0, 0);
+    EvalOR(EngineOf(r.s, r.e), 12, 10, 1, 0, 0);
+    EvalXOR(EngineOf(r.s, r.e), 12, 10, 1, 0, 0);
     EXPECT_TRUE(r.Pending().empty());
     EXPECT_EQ(r.C(12, 10).Value, kTrue);
 }
@@ -151,7 +149,7 @@ TEST(GateEvaluators, UpwardGateSetsTheVerticalSignalAndSendsUp)
     r.Add(ElementType::AND, 3, 9, 8, 11, 10, {{9, 10}, {11, 10}}, {{10, 8}});
     r.SetPin(9, 10, true);
     r.SetPin(11, 10, true);
-    EvalAND(r.s, r.e, 11, 10, 3, 1, 0);
+    EvalAND(EngineOf(r.s, r.e), 11, 10, 3, 1, 0);
     EXPECT_TRUE(HasEvent(r.Pending(), 10, 7, 3, true));
     EXPECT_EQ(r.C(10, 8).WireSignalV, kTrue);
     EXPECT_EQ(r.C(10, 8).WireSignalH, kFalse);
@@ -209,7 +207,7 @@ TEST(InverterEvaluator, InvertsTwoCellsAheadAndRedrawsItsOutputOnLevelZero)
 
     r.surface.ClearLog();
     r.SetPin(10, 5, false);
-    EvalInverter(r.s, r.e, 10, 5, 2, 0, 0);
+    EvalInverter(EngineOf(r.s, r.e), 10, 5, 2, 0, 0);
     r.Drawn();
     EXPECT_TRUE(HasEvent(r.Pending(), 12, 5, 2, true));
     EXPECT_EQ(r.C(11, 5).WireSignalH, kTrue);
@@ -221,7 +219,7 @@ TEST(InverterEvaluator, InvertsTwoCellsAheadAndRedrawsItsOutputOnLevelZero)
 
     // An event at the output cell is not the inverter's business.
     r.ClearPending();
-    EvalInverter(r.s, r.e, 11, 5, 2, 0, 0);
+    EvalInverter(EngineOf(r.s, r.e), 11, 5, 2, 0, 0);
     EXPECT_TRUE(r.Pending().empty());
 }
 
@@ -299,7 +297,7 @@ TEST_F(TriStateTest, StoresTheLevelItDrives)
     Data(false);
     EXPECT_EQ(r.C(12, 10).Value, kFalse);
     // The coupling diode's neighbour test sees what the gate drives.
-    EXPECT_FALSE(GetNeighbourValue(r.s, 13, 10, 1, 0));
+    EXPECT_FALSE(GetNeighbourValue(r.s.circuit, 13, 10, 1, 0));
 }
 
 TEST_F(TriStateTest, DataWiredAcrossTheAxisReachesTheOutputConductor)
@@ -320,10 +318,10 @@ TEST(LedAndSwitchEvaluators, LedLightsInItsColourAndPassesTheEventOn)
     const int led = r.Add(ElementType::LED, 0, 9, 5, 9, 5, {{9, 5}}, {});
     r.SetMarker(9, 5, -1);
     r.El(led).Color = 0x00FF00;
-    r.s.Elements[static_cast<size_t>(led)].Color = 0x00FF00;
+    r.s.circuit.Elements[static_cast<size_t>(led)].Color = 0x00FF00;
 
     r.SetPin(9, 5, true);
-    EvalLED(r.s, r.e, 9, 5, 2, 1, 0);
+    EvalLED(EngineOf(r.s, r.e), 9, 5, 2, 1, 0);
     r.Drawn();
     EXPECT_EQ(CountLines(r.surface.Log(), "Circle", "fill=0xFF00 style=0"), 1);
     EXPECT_TRUE(HasEvent(r.Pending(), 10, 5, 2, true));
@@ -331,7 +329,7 @@ TEST(LedAndSwitchEvaluators, LedLightsInItsColourAndPassesTheEventOn)
     r.surface.ClearLog();
     r.ClearPending();
     r.SetPin(9, 5, false);
-    EvalLED(r.s, r.e, 9, 5, 2, 0, 0);
+    EvalLED(EngineOf(r.s, r.e), 9, 5, 2, 0, 0);
     r.Drawn();
     EXPECT_EQ(CountLines(r.surface.Log(), "Circle", "fill=0xE0E0E0 style=0"), 1);
     EXPECT_TRUE(HasEvent(r.Pending(), 10, 5, 2, false));
@@ -343,15 +341,15 @@ TEST(LedAndSwitchEvaluators, LedLightsInItsColourAndPassesTheEventOn)
     EXPECT_TRUE(r.High(15, 5));
 
     // The same circuit as the inside of an IC: it runs but is not drawn.
-    r.s.Levels.push_back(r.s.Levels[0]);
-    r.s.Levels[1].Name = QStringLiteral("inner");
+    r.s.circuit.Levels.push_back(r.s.circuit.Levels[0]);
+    r.s.circuit.Levels[1].Name = QStringLiteral("inner");
     r.surface.ClearLog();
     r.SetPin(9, 5, true);
-    EvalLED(r.s, r.e, 9, 5, 2, 1, 1);
+    EvalLED(EngineOf(r.s, r.e), 9, 5, 2, 1, 1);
     r.Drawn();
     EXPECT_EQ(CountLines(r.surface.Log(), "Circle", ""), 0);
     r.ClearPending();
-    QueueEvent(r.s, 5, 5, 2, 0, 1);
+    QueueEvent(r.s.engine, 5, 5, 2, 0, 1);
     r.Settle();
     EXPECT_FALSE(r.High(15, 5, 1));
     EXPECT_TRUE(r.High(15, 5, 0));
@@ -363,7 +361,7 @@ TEST(LedAndSwitchEvaluators, SwitchIsRedrawnAndPassesTheEventOn)
     r.HWire(5, 12, 5);
     r.Add(ElementType::Switch, 2, 8, 5, 8, 5, {{8, 5}}, {{8, 5}});
     r.SetPin(8, 5, true);
-    EvalSwitch(r.s, r.e, 8, 5, 2, 1, 0);
+    EvalSwitch(EngineOf(r.s, r.e), 8, 5, 2, 1, 0);
     r.Drawn();
     EXPECT_EQ(CountLines(r.surface.Log(), "Print", "\"1\""), 1);
     EXPECT_TRUE(HasEvent(r.Pending(), 9, 5, 2, true));

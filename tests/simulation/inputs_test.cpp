@@ -3,6 +3,7 @@
 
 #include "platform/timers.h"
 #include "render/sheet_builder.h"
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 #include "support/circuit_driver.h"
 
@@ -23,10 +24,10 @@ void BuildClock(ProgramState& s, int16_t high, int16_t low, uint8_t cycles)
     sheet::NewSheet(s, 20, 10);
     sheet::Clock(s, Orientation::Right, 2, 3);
     sheet::Wire(s, 5, 3, 12, 3);
-    s.P(5, 3).Type = ElementType::ClockGenerator; // the output pin keeps its type
-    s.Clocks[0].ClockHigh = high;
-    s.Clocks[0].ClockLow = low;
-    s.Clocks[0].ClockCycles = cycles;
+    s.circuit.P(5, 3).Type = ElementType::ClockGenerator; // the output pin keeps its type
+    s.circuit.Clocks[0].ClockHigh = high;
+    s.circuit.Clocks[0].ClockLow = low;
+    s.circuit.Clocks[0].ClockCycles = cycles;
 }
 
 bool AllHigh(const CircuitDriver& d, int y)
@@ -47,7 +48,7 @@ TEST(InitSwitchOn, ClickingAnOpenEndTogglesTheLevelItFeeds)
     d.Click(1, 3);
     EXPECT_TRUE(AllHigh(d, 3));
     EXPECT_TRUE(d.High(1, 3));
-    EXPECT_EQ(d.s.P(1, 3).Value, kTrue);
+    EXPECT_EQ(d.s.circuit.P(1, 3).Value, kTrue);
     EXPECT_EQ(d.Cell(1, 3).WireSignalH, kTrue);
     EXPECT_FALSE(d.High(5, 6));
     EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
@@ -70,7 +71,7 @@ TEST(InitSwitchOn, AnythingButAnOpenEndIsRefusedInTheStatusBar)
         d.Click(x, y);
         EXPECT_EQ(d.window.statusPanels[0], QStringLiteral("Please select an end of the conductor.")) << x << "," << y;
     }
-    EXPECT_EQ(QueueCount(d.s, 2), 0);
+    EXPECT_EQ(QueueCount(d.s.engine, 2), 0);
 }
 
 TEST(InitSwitchOn, RunTimeLabelHasNoDigitBeforeThePoint)
@@ -141,7 +142,7 @@ TEST(Reentrancy, ClickDuringADelayedRunOnlyQueues)
             const int before = static_cast<int>(d.window.calls.count(QStringLiteral("SetTimeLabel")));
             d.Click(1, 6);
             nested = static_cast<int>(d.window.calls.count(QStringLiteral("SetTimeLabel"))) - before;
-            EXPECT_EQ(QueueCount(d.s, 2), 2) << "the clicked event waits in the shared queue";
+            EXPECT_EQ(QueueCount(d.s.engine, 2), 2) << "the clicked event waits in the shared queue";
         }
     };
     d.Click(1, 3);
@@ -175,7 +176,7 @@ TEST(Reentrancy, PauseWhileNothingRunsDoesNothing)
     CircuitDriver d;
     BuildTwoLines(d.s);
     d.PowerOn();
-    Pause(d.s, d.e);
+    Pause(EngineOf(d.s, d.e));
     EXPECT_EQ(d.s.engine.PausedFlag, kFalse);
     EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
     EXPECT_EQ(d.window.pauseCaption, QStringLiteral("&Pause"));
@@ -190,13 +191,13 @@ TEST(Reentrancy, PauseKeepsThePendingEventsAndContinueResumes)
     const int start = d.pumps;
     d.onPump = [&](int n) {
         if (n - start == 3)
-            Pause(d.s, d.e);
+            Pause(EngineOf(d.s, d.e));
     };
     d.Click(1, 3);
 
     EXPECT_EQ(d.s.engine.PausedFlag, kTrue);
     EXPECT_EQ(d.s.engine.EngineBusy, kTrue);
-    EXPECT_EQ(QueueCount(d.s, 2), 1);
+    EXPECT_EQ(QueueCount(d.s.engine, 2), 1);
     EXPECT_TRUE(d.High(4, 3));
     EXPECT_FALSE(d.High(5, 3));
     EXPECT_EQ(d.window.onOffText, QStringLiteral("Paused"));
@@ -207,10 +208,10 @@ TEST(Reentrancy, PauseKeepsThePendingEventsAndContinueResumes)
     // A click while paused only queues.
     d.Click(1, 6);
     EXPECT_FALSE(d.High(2, 6));
-    EXPECT_EQ(QueueCount(d.s, 2), 2);
+    EXPECT_EQ(QueueCount(d.s.engine, 2), 2);
 
     d.onPump = nullptr;
-    Pause(d.s, d.e);
+    Pause(EngineOf(d.s, d.e));
     EXPECT_TRUE(AllHigh(d, 3));
     EXPECT_TRUE(AllHigh(d, 6));
     EXPECT_EQ(d.s.engine.PausedFlag, kFalse);
@@ -230,7 +231,7 @@ TEST(Reentrancy, PauseInTheWaitAfterTheLastBusyPassCanStillBeContinued)
     // The line takes nine passes that touch level 0; the ninth wait is the last.
     d.onPump = [&](int n) {
         if (n - start == 9)
-            Pause(d.s, d.e);
+            Pause(EngineOf(d.s, d.e));
     };
     d.Click(1, 3);
     EXPECT_TRUE(AllHigh(d, 3));
@@ -238,7 +239,7 @@ TEST(Reentrancy, PauseInTheWaitAfterTheLastBusyPassCanStillBeContinued)
     EXPECT_EQ(d.s.engine.EngineBusy, kTrue) << "a paused run stays busy";
 
     d.onPump = nullptr;
-    Pause(d.s, d.e);
+    Pause(EngineOf(d.s, d.e));
     EXPECT_EQ(d.s.engine.PausedFlag, kFalse);
     EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
     EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
@@ -258,8 +259,8 @@ TEST(Reentrancy, ResumeFromInsideTheWaitRunsTheSharedQueues)
     int innerPumps = 0;
     d.onPump = [&](int n) {
         if (n - start == 2) {
-            Pause(d.s, d.e);
-            Pause(d.s, d.e); // Continue, pressed during the same wait
+            Pause(EngineOf(d.s, d.e));
+            Pause(EngineOf(d.s, d.e)); // Continue, pressed during the same wait
             innerPumps = d.pumps - n;
         }
     };
@@ -267,7 +268,7 @@ TEST(Reentrancy, ResumeFromInsideTheWaitRunsTheSharedQueues)
     EXPECT_TRUE(AllHigh(d, 3));
     EXPECT_EQ(d.s.engine.PausedFlag, kFalse);
     EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
-    EXPECT_EQ(QueueCount(d.s, 2), 0);
+    EXPECT_EQ(QueueCount(d.s.engine, 2), 0);
     // The inner run worked the rest of the line off: passes 3 to 9 waited.
     EXPECT_EQ(innerPumps, 7);
     EXPECT_EQ(d.pumps - start, 9);
@@ -282,7 +283,7 @@ TEST(Reentrancy, StopEmptiesTheQueuesAndTheRunEnds)
     const int start = d.pumps;
     d.onPump = [&](int n) {
         if (n - start == 3)
-            StopEngine(d.s, d.e);
+            StopEngine(EngineOf(d.s, d.e));
     };
     d.Click(1, 3);
     EXPECT_EQ(d.pumps - start, 3);
@@ -304,12 +305,12 @@ TEST(Reentrancy, StopWhilePausedEndsThePause)
     const int start = d.pumps;
     d.onPump = [&](int n) {
         if (n - start == 3)
-            Pause(d.s, d.e);
+            Pause(EngineOf(d.s, d.e));
     };
     d.Click(1, 3);
     ASSERT_EQ(d.s.engine.PausedFlag, kTrue);
     d.onPump = nullptr;
-    StopEngine(d.s, d.e);
+    StopEngine(EngineOf(d.s, d.e));
     EXPECT_EQ(d.s.engine.PausedFlag, kFalse);
     EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
     d.Click(1, 6);
@@ -331,10 +332,10 @@ TEST(Reentrancy, PowerOffDuringAWaitEndsTheRunCleanly)
     EXPECT_EQ(d.pumps - start, 3);
     EXPECT_EQ(d.s.engine.PowerFlag, kFalse);
     EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
-    EXPECT_EQ(QueueCount(d.s, 2), 0);
+    EXPECT_EQ(QueueCount(d.s.engine, 2), 0);
     for (int x = 1; x <= 10; ++x)
         EXPECT_FALSE(d.High(x, 3)) << x;
-    EXPECT_EQ(d.s.Levels[0].Field.UBoundX(), 0) << "the level-0 copy is freed";
+    EXPECT_EQ(d.s.circuit.Levels[0].Field.UBoundX(), 0) << "the level-0 copy is freed";
 
     d.onPump = nullptr;
     d.PowerOn();
@@ -377,21 +378,21 @@ TEST(ClockTicks, TickWhileBusyIsFiredByTheRunningLoop)
     sheet::Wire(d.s, 1, 8, 15, 8);
     d.PowerOn();
     d.s.SelectedClock = 0;
-    Toolbar3_ButtonClick(d.s, d.e, QStringLiteral("cmdDauertakt"));
+    Toolbar3_ButtonClick(EngineOf(d.s, d.e), QStringLiteral("cmdDauertakt"));
     d.s.engine.DelaySetting = 10;
     const int start = d.pumps;
     d.onPump = [&](int n) {
         if (n - start == 2) {
             d.timers.Advance(100); // the generator's timer ticks during the wait
-            EXPECT_EQ(d.s.Clocks[0].ClockTrigger, kTrue);
+            EXPECT_EQ(d.s.circuit.Clocks[0].ClockTrigger, kTrue);
             EXPECT_EQ(d.s.engine.StepCount, 0);
             EXPECT_FALSE(d.timer1->enabled()) << "a running engine needs no step timer";
         }
     };
     d.Click(1, 8);
-    EXPECT_EQ(d.s.Clocks[0].ClockTrigger, kFalse);
+    EXPECT_EQ(d.s.circuit.Clocks[0].ClockTrigger, kFalse);
     EXPECT_TRUE(d.High(12, 3));
-    EXPECT_EQ(d.s.Clocks[0].ClockOutputHigh, kTrue);
+    EXPECT_EQ(d.s.circuit.Clocks[0].ClockOutputHigh, kTrue);
 }
 
 TEST(ClockTicks, LimitedRunOfThreeCyclesEndsOnTheSeventhTick)
@@ -400,7 +401,7 @@ TEST(ClockTicks, LimitedRunOfThreeCyclesEndsOnTheSeventhTick)
     BuildClock(d.s, 100, 100, 3);
     d.PowerOn();
     d.s.SelectedClock = 0;
-    Toolbar3_ButtonClick(d.s, d.e, QStringLiteral("cmdEinzeltakt"));
+    Toolbar3_ButtonClick(EngineOf(d.s, d.e), QStringLiteral("cmdEinzeltakt"));
     EXPECT_TRUE(d.window.clockButtons[QStringLiteral("cmdStop")]);
 
     int rises = 0, falls = 0;
@@ -420,7 +421,7 @@ TEST(ClockTicks, LimitedRunOfThreeCyclesEndsOnTheSeventhTick)
     EXPECT_EQ(rises, 3);
     EXPECT_EQ(falls, 3);
     EXPECT_FALSE(d.timer2[0]->enabled());
-    EXPECT_EQ(d.s.Clocks[0].ClockCounter, 0);
+    EXPECT_EQ(d.s.circuit.Clocks[0].ClockCounter, 0);
     EXPECT_FALSE(d.window.clockButtons[QStringLiteral("cmdStop")]);
     EXPECT_TRUE(d.window.clockButtons[QStringLiteral("cmdDauertakt")]);
     EXPECT_TRUE(d.window.clockButtons[QStringLiteral("cmdEinzeltakt")]);
@@ -431,16 +432,16 @@ TEST(ClockTicks, StopInputHighKeepsTheOutputLowAndTakesTheRisingBranch)
     CircuitDriver d;
     BuildClock(d.s, 300, 100, 1);
     d.PowerOn();
-    d.s.Levels[0].Field(4, 4).Value = kTrue; // the stop input
+    d.s.circuit.Levels[0].Field(4, 4).Value = kTrue; // the stop input
     d.s.SelectedClock = 0;
-    Toolbar3_ButtonClick(d.s, d.e, QStringLiteral("cmdDauertakt"));
+    Toolbar3_ButtonClick(EngineOf(d.s, d.e), QStringLiteral("cmdDauertakt"));
     EXPECT_EQ(d.timer2[0]->interval(), 100);
     for (int tick = 0; tick < 4; ++tick) {
         d.Advance(d.timer2[0]->interval() + 1);
         EXPECT_FALSE(d.High(5, 3));
         EXPECT_FALSE(d.High(8, 3));
         EXPECT_EQ(d.timer2[0]->interval(), 300) << tick;
-        EXPECT_EQ(d.s.Clocks[0].ClockOutputHigh, kTrue);
+        EXPECT_EQ(d.s.circuit.Clocks[0].ClockOutputHigh, kTrue);
     }
 }
 
@@ -450,10 +451,10 @@ TEST(ClockTicks, StopButtonEndsARunAtItsNextLowPhase)
     BuildClock(d.s, 100, 100, 5);
     d.PowerOn();
     d.s.SelectedClock = 0;
-    Toolbar3_ButtonClick(d.s, d.e, QStringLiteral("cmdDauertakt"));
+    Toolbar3_ButtonClick(EngineOf(d.s, d.e), QStringLiteral("cmdDauertakt"));
     d.Advance(101);
     ASSERT_TRUE(d.High(12, 3));
-    Toolbar3_ButtonClick(d.s, d.e, QStringLiteral("cmdStop"));
+    Toolbar3_ButtonClick(EngineOf(d.s, d.e), QStringLiteral("cmdStop"));
     EXPECT_EQ(d.timer2[0]->Tag, QStringLiteral("Stop"));
     d.Advance(101); // falls
     EXPECT_FALSE(d.High(12, 3));
@@ -469,15 +470,15 @@ TEST(ClockTicks, TicksAreLostWhileAnInnerLevelIsShownAndTheStepTimerRetries)
     BuildClock(d.s, 100, 100, 1);
     d.PowerOn();
     d.s.engine.InnerLevelShown = kTrue;
-    Timer2_Timer(d.s, d.e, 0);
-    EXPECT_EQ(d.s.Clocks[0].ClockTrigger, kFalse);
+    Timer2_Timer(EngineOf(d.s, d.e), 0);
+    EXPECT_EQ(d.s.circuit.Clocks[0].ClockTrigger, kFalse);
     d.timer1->setEnabled(true);
-    Timer1_Timer(d.s, d.e);
+    Timer1_Timer(EngineOf(d.s, d.e));
     EXPECT_TRUE(d.timer1->enabled());
     EXPECT_FALSE(d.High(12, 3));
     d.s.engine.InnerLevelShown = kFalse;
-    Timer2_Timer(d.s, d.e, 0);
-    Timer1_Timer(d.s, d.e);
+    Timer2_Timer(EngineOf(d.s, d.e), 0);
+    Timer1_Timer(EngineOf(d.s, d.e));
     EXPECT_FALSE(d.timer1->enabled());
     EXPECT_TRUE(d.High(12, 3));
 }
@@ -488,27 +489,27 @@ TEST(ClockTicks, PowerOffDisarmsEveryTimerAndTicksThenDoNothing)
     BuildClock(d.s, 100, 100, 1);
     d.PowerOn();
     d.s.SelectedClock = 0;
-    Toolbar3_ButtonClick(d.s, d.e, QStringLiteral("cmdDauertakt"));
+    Toolbar3_ButtonClick(EngineOf(d.s, d.e), QStringLiteral("cmdDauertakt"));
     d.Advance(100); // the generator ticked; the step timer is armed but has not run
-    ASSERT_EQ(d.s.Clocks[0].ClockTrigger, kTrue);
+    ASSERT_EQ(d.s.circuit.Clocks[0].ClockTrigger, kTrue);
     ASSERT_TRUE(d.timer1->enabled());
     d.PowerOff();
-    EXPECT_EQ(d.s.Clocks[0].ClockTrigger, kFalse);
+    EXPECT_EQ(d.s.circuit.Clocks[0].ClockTrigger, kFalse);
     EXPECT_FALSE(d.timer1->enabled());
     EXPECT_FALSE(d.timer2[0]->enabled());
     EXPECT_EQ(d.timer2[0]->Tag, QStringLiteral("Stop"));
 
     // Late ticks find the power off.
-    Timer2_Timer(d.s, d.e, 0);
-    Timer1_Timer(d.s, d.e);
-    EXPECT_EQ(d.s.Clocks[0].ClockTrigger, kFalse);
+    Timer2_Timer(EngineOf(d.s, d.e), 0);
+    Timer1_Timer(EngineOf(d.s, d.e));
+    EXPECT_EQ(d.s.circuit.Clocks[0].ClockTrigger, kFalse);
     EXPECT_EQ(d.s.engine.StepCount, 0);
     EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
 
     // Power on starts without any trigger left from before.
-    d.s.Clocks[0].ClockTrigger = kTrue;
+    d.s.circuit.Clocks[0].ClockTrigger = kTrue;
     d.PowerOn();
-    EXPECT_EQ(d.s.Clocks[0].ClockTrigger, kFalse);
+    EXPECT_EQ(d.s.circuit.Clocks[0].ClockTrigger, kFalse);
     EXPECT_FALSE(d.High(12, 3));
 }
 
@@ -516,9 +517,9 @@ TEST(ClockPanel, ChangeToolbar3ShowsTheSelectedGenerator)
 {
     CircuitDriver d;
     BuildClock(d.s, 500, 1500, 7);
-    d.s.Clocks[0].ClockLinked = kFalse;
+    d.s.circuit.Clocks[0].ClockLinked = kFalse;
     d.s.SelectedClock = 0;
-    ChangeToolbar3(d.s, d.e);
+    ChangeToolbar3(EngineOf(d.s, d.e));
     EXPECT_EQ(d.window.clockSliders, std::make_pair(9500, 8500));
     EXPECT_EQ(d.window.clockPhaseLabels, std::make_pair(QStringLiteral("0.5s"), QStringLiteral("1.5s")));
     EXPECT_EQ(d.window.clockCyclesText, QStringLiteral("7"));
@@ -527,10 +528,10 @@ TEST(ClockPanel, ChangeToolbar3ShowsTheSelectedGenerator)
     EXPECT_FALSE(d.window.clockButtons[QStringLiteral("cmdStop")]);
     EXPECT_TRUE(d.window.clockButtons[QStringLiteral("cmdDauertakt")]);
 
-    d.s.Clocks[0].ClockHigh = 0;
-    d.s.Clocks[0].ClockLow = 2000;
+    d.s.circuit.Clocks[0].ClockHigh = 0;
+    d.s.circuit.Clocks[0].ClockLow = 2000;
     d.timer2[0]->Tag = QStringLiteral("Dauertakt");
-    ChangeToolbar3(d.s, d.e);
+    ChangeToolbar3(EngineOf(d.s, d.e));
     EXPECT_EQ(d.window.clockPhaseLabels, std::make_pair(QStringLiteral("0.0s"), QStringLiteral("2s")));
     EXPECT_TRUE(d.window.clockButtons[QStringLiteral("cmdStop")]);
     EXPECT_FALSE(d.window.clockButtons[QStringLiteral("cmdEinzeltakt")]);
@@ -542,7 +543,7 @@ TEST(ClockPanel, ClickingAGeneratorSelectsItsSlot)
     sheet::NewSheet(d.s, 20, 12);
     sheet::Clock(d.s, Orientation::Right, 2, 3);
     sheet::Clock(d.s, Orientation::Right, 2, 8);
-    d.s.Clocks[1].ClockCycles = 4;
+    d.s.circuit.Clocks[1].ClockCycles = 4;
     d.PowerOn();
     d.Click(3, 8);
     EXPECT_EQ(d.s.SelectedClock, 1);
@@ -558,16 +559,16 @@ TEST(ClockPanel, FullStopAsksEveryGeneratorToStop)
     sheet::NewSheet(d.s, 20, 12);
     sheet::Clock(d.s, Orientation::Right, 2, 3);
     sheet::Clock(d.s, Orientation::Right, 2, 8);
-    d.s.Clocks[0].ClockCycles = 2;
-    d.s.Clocks[1].ClockCycles = 5;
+    d.s.circuit.Clocks[0].ClockCycles = 2;
+    d.s.circuit.Clocks[1].ClockCycles = 5;
     d.PowerOn();
     for (int16_t i : {0, 1}) {
         d.s.SelectedClock = i;
-        Toolbar3_ButtonClick(d.s, d.e, QStringLiteral("cmdDauertakt"));
+        Toolbar3_ButtonClick(EngineOf(d.s, d.e), QStringLiteral("cmdDauertakt"));
     }
-    Toolbar3_ButtonClick(d.s, d.e, QStringLiteral("cmdFullStop"));
-    EXPECT_EQ(d.s.Clocks[0].ClockCounter, 6);
-    EXPECT_EQ(d.s.Clocks[1].ClockCounter, 12);
+    Toolbar3_ButtonClick(EngineOf(d.s, d.e), QStringLiteral("cmdFullStop"));
+    EXPECT_EQ(d.s.circuit.Clocks[0].ClockCounter, 6);
+    EXPECT_EQ(d.s.circuit.Clocks[1].ClockCounter, 12);
     EXPECT_EQ(d.timer2[0]->Tag, QStringLiteral("Stop"));
     EXPECT_EQ(d.timer2[1]->Tag, QStringLiteral("Stop"));
     d.Advance(502); // each stops at its first tick, its output being Low

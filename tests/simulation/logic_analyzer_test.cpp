@@ -33,7 +33,7 @@ LogicAnalyzer WithChannels(std::initializer_list<int> channels, int rowWidth = k
     for (int ch : channels)
         sheet::Sensor(s, x += 2, 2, QString::number(ch));
     LogicAnalyzer m(rowWidth);
-    m.PrepareListView(s);
+    m.PrepareListView(s.circuit);
     for (int ch : channels)
         if (withRows)
             m.AddGraph(ch);
@@ -53,7 +53,7 @@ struct Rig {
         sheet::Wire(d.s, 1, 6, 10, 6);
         sheet::Sensor(d.s, 5, 3, QString::fromLatin1(upper));
         sheet::Sensor(d.s, 5, 6, QString::fromLatin1(lower));
-        m.PrepareListView(d.s);
+        m.PrepareListView(d.s.circuit);
         m.AddGraph(3);
         d.PowerOn();
     }
@@ -165,7 +165,7 @@ TEST(LogicAnalyzer, ClearAndNewCircuit)
     m.AnalyserProbeEvent(Sample({{1, 1}, {3, 1}}));
     ProgramState empty;
     sheet::NewSheet(empty, 10, 4);
-    m.Reset(empty);
+    m.Reset(empty.circuit);
     EXPECT_EQ(m.RowCount(), 1);
     EXPECT_TRUE(m.Columns().empty() && m.Rows().empty() && m.Lines(0).empty());
     EXPECT_EQ(m.ProbeTraceX(0), 0);

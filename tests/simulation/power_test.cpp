@@ -8,6 +8,7 @@
 #include "probe_hook.h"
 #include "render/sheet_builder.h"
 #include "sim_levels.h"
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 #include "support/circuit_driver.h"
 
@@ -19,8 +20,8 @@ void InverterLine(ProgramState& t)
 {
     sheet::Inverter(t, Orientation::Right, 2, 3);
     sheet::Wire(t, 3, 3, 8, 3);
-    t.P(8, 3).Type = ElementType::AnalysisSensor;
-    t.P(8, 3).ElementNr = 0;
+    t.circuit.P(8, 3).Type = ElementType::AnalysisSensor;
+    t.circuit.P(8, 3).ElementNr = 0;
 }
 
 } // namespace
@@ -31,18 +32,18 @@ TEST(PowerOn, CopiesTheWorksheetIntoLevelZero)
     sheet::NewSheet(s, 12, 8);
     sheet::Wire(s, 1, 1, 5, 1);
     sheet::Gate(s, ElementType::OR, Orientation::Right, 6, 4, 2);
-    s.P(2, 1).Value = kTrue;
-    Copy_P_to_Field(s);
-    const LevelRecord& L = s.Levels[0];
+    s.circuit.P(2, 1).Value = kTrue;
+    Copy_P_to_Field(s.circuit);
+    const LevelRecord& L = s.circuit.Levels[0];
     EXPECT_EQ(L.Width, 12);
     EXPECT_EQ(L.Height, 8);
     EXPECT_EQ(L.Field.UBoundX(), 13);
     EXPECT_EQ(L.Field.UBoundY(), 9);
-    EXPECT_EQ(L.Field(2, 1), s.P(2, 1));
+    EXPECT_EQ(L.Field(2, 1), s.circuit.P(2, 1));
     EXPECT_EQ(L.Field(6, 3).Type, ElementType::OR);
     EXPECT_EQ(L.ElementCount(), 1);
     ASSERT_EQ(L.Elements.size(), 2u);
-    EXPECT_EQ(L.Elements[1], s.Elements[1]);
+    EXPECT_EQ(L.Elements[1], s.circuit.Elements[1]);
     EXPECT_EQ(L.Elements[0], ElementRecord{});
 }
 
@@ -66,8 +67,8 @@ TEST(PowerOn, SwitchesTheWindowIntoSimulationAndBack)
     EXPECT_EQ(d.s.ToolMode, ToolCode::Select);
     EXPECT_EQ(d.window.worksheetMousePointer, 1);
     EXPECT_EQ(d.window.changeGUICalls, (std::vector<bool>{false, true}));
-    EXPECT_EQ(d.s.Levels[0].Field.UBoundX(), 0);
-    EXPECT_EQ(d.s.Levels[0].Elements.size(), 1u);
+    EXPECT_EQ(d.s.circuit.Levels[0].Field.UBoundX(), 0);
+    EXPECT_EQ(d.s.circuit.Levels[0].Elements.size(), 1u);
 }
 
 TEST(PowerOn, EmptyCellsLoseTheirGridDot)
@@ -100,16 +101,16 @@ TEST(PowerOn, NegatedGateOutputsStartHigh)
     sheet::NewSheet(d.s, 20, 12);
     // NAND with open inputs.
     sheet::Gate(d.s, ElementType::AND, Orientation::Right, 2, 3, 2);
-    d.s.P(4, 3).Marker = kTrue;
+    d.s.circuit.P(4, 3).Marker = kTrue;
     sheet::Wire(d.s, 4, 3, 9, 3);
     // AND with both inputs negated and open.
     sheet::Gate(d.s, ElementType::AND, Orientation::Right, 2, 8, 2);
-    d.s.P(2, 7).Marker = kTrue;
-    d.s.P(2, 9).Marker = kTrue;
+    d.s.circuit.P(2, 7).Marker = kTrue;
+    d.s.circuit.P(2, 9).Marker = kTrue;
     sheet::Wire(d.s, 4, 8, 9, 8);
     // AND with one negated input, the other open: Low.
     sheet::Gate(d.s, ElementType::AND, Orientation::Right, 12, 3, 2);
-    d.s.P(12, 2).Marker = kTrue;
+    d.s.circuit.P(12, 2).Marker = kTrue;
     sheet::Wire(d.s, 14, 3, 18, 3);
     d.PowerOn();
     EXPECT_TRUE(d.High(9, 3));
@@ -140,7 +141,7 @@ TEST(PowerOn, DeepestLevelsAreInitialisedFirst)
     InverterLine(d.s);
     simlevels::AddLevel(d.s, 1, QStringLiteral("OUTER"), 0, 0, 12, 6, InverterLine);
     simlevels::AddLevel(d.s, 2, QStringLiteral("INNER"), 1, 1, 12, 6, InverterLine);
-    EXPECT_EQ(LowestLevel(d.s), 2);
+    EXPECT_EQ(LowestLevel(d.s.circuit), 2);
     std::vector<int> order;
     ProbeHook hook(d.s, [&](const ProbeSample&) { order.push_back(d.s.engine.InitDepth); });
     d.PowerOn();
@@ -154,10 +155,10 @@ TEST(PowerOn, DeepestLevelsAreInitialisedFirst)
 TEST(PowerOn, LowestLevelWithoutICsIsOne)
 {
     ProgramState s;
-    s.LevelUBound = -1;
-    EXPECT_EQ(LowestLevel(s), 1);
-    s.LevelUBound = 0;
-    EXPECT_EQ(LowestLevel(s), 1);
+    s.circuit.LevelUBound = -1;
+    EXPECT_EQ(LowestLevel(s.circuit), 1);
+    s.circuit.LevelUBound = 0;
+    EXPECT_EQ(LowestLevel(s.circuit), 1);
 }
 
 TEST(PowerOn, RunStateInsideICsStartsAfreshAtEveryPowerOn)
@@ -168,17 +169,17 @@ TEST(PowerOn, RunStateInsideICsStartsAfreshAtEveryPowerOn)
         sheet::FlipFlop(t, Orientation::Right, 2, 3);
     });
     d.PowerOn();
-    ElementRecord& ff = d.s.Levels[1].Elements[1];
+    ElementRecord& ff = d.s.circuit.Levels[1].Elements[1];
     ff.State = kTrue;
     ff.StageWords[0] = kTrue;
     ff.StageWords[2] = kTrue;
-    d.s.Levels[1].Field(10, 5).PostponeCount = 7;
+    d.s.circuit.Levels[1].Field(10, 5).PostponeCount = 7;
     d.PowerOff();
     d.PowerOn();
     EXPECT_EQ(ff.State, kFalse);
     EXPECT_EQ(ff.StageWords[0], kFalse);
     EXPECT_EQ(ff.StageWords[2], kFalse);
-    EXPECT_EQ(d.s.Levels[1].Field(10, 5).PostponeCount, 0);
+    EXPECT_EQ(d.s.circuit.Levels[1].Field(10, 5).PostponeCount, 0);
     EXPECT_TRUE(d.High(7, 4, 1)) << "the outputs restart from their initial state";
 }
 
@@ -190,7 +191,7 @@ TEST(PowerOff, FromAnInnerLevelShowsTheMainCircuitAndClearsEverySignal)
     simlevels::AddLevel(d.s, 1, QStringLiteral("INV"), 0, 0, 12, 6, InverterLine,
                         {QStringLiteral("1;3;A;-1;"), QStringLiteral("8;3;Y;0;")});
     d.PowerOn();
-    ShowLevel(d.s, d.e, 1);
+    ShowLevel(EngineOf(d.s, d.e), 1);
     EXPECT_EQ(d.s.engine.InnerLevelShown, kTrue);
     d.PowerOff();
     EXPECT_EQ(d.s.engine.InnerLevelShown, kFalse);
@@ -198,16 +199,16 @@ TEST(PowerOff, FromAnInnerLevelShowsTheMainCircuitAndClearsEverySignal)
     EXPECT_EQ(d.window.levelLabel, QStringLiteral("Root layer"));
     EXPECT_FALSE(d.High(8, 3));
     EXPECT_FALSE(d.High(3, 3));
-    EXPECT_EQ(d.s.P(3, 3).WireSignalH, kFalse);
-    EXPECT_EQ(d.s.Levels[1].Field(8, 3).Value, kFalse);
-    EXPECT_EQ(d.s.Levels[1].Field(3, 3).WireSignalH, kFalse);
+    EXPECT_EQ(d.s.circuit.P(3, 3).WireSignalH, kFalse);
+    EXPECT_EQ(d.s.circuit.Levels[1].Field(8, 3).Value, kFalse);
+    EXPECT_EQ(d.s.circuit.Levels[1].Field(3, 3).WireSignalH, kFalse);
     // The worksheet is the main circuit again, element table included.
-    EXPECT_EQ(d.s.P(2, 3).Type, ElementType::Inverter);
-    EXPECT_EQ(d.s.ElementCount(), 1);
-    EXPECT_EQ(d.s.MaxX, 12);
+    EXPECT_EQ(d.s.circuit.P(2, 3).Type, ElementType::Inverter);
+    EXPECT_EQ(d.s.circuit.ElementCount(), 1);
+    EXPECT_EQ(d.s.circuit.MaxX, 12);
     // Connector entries keep only column, row and name.
-    EXPECT_EQ(d.s.ICInstances[1].PinStates[1], QStringLiteral("1;3;A;"));
-    EXPECT_EQ(d.s.ICInstances[1].PinStates[2], QStringLiteral("8;3;Y;"));
+    EXPECT_EQ(d.s.circuit.ICInstances[1].PinStates[1], QStringLiteral("1;3;A;"));
+    EXPECT_EQ(d.s.circuit.ICInstances[1].PinStates[2], QStringLiteral("8;3;Y;"));
 }
 
 TEST(Levels, ShowLevelPutsTheLevelOnTheWorksheet)
@@ -217,14 +218,14 @@ TEST(Levels, ShowLevelPutsTheLevelOnTheWorksheet)
     simlevels::AddLevel(d.s, 1, QStringLiteral("HALF"), 0, 0, 9, 5, InverterLine,
                         {QStringLiteral("1;3;A;0;"), QStringLiteral("8;3;S;0;")});
     d.PowerOn();
-    ShowLevel(d.s, d.e, 1);
+    ShowLevel(EngineOf(d.s, d.e), 1);
     EXPECT_EQ(d.window.levelLabel, QStringLiteral("HALF"));
-    EXPECT_EQ(d.s.MaxX, 9);
-    EXPECT_EQ(d.s.MaxY, 5);
-    EXPECT_EQ(d.s.P.UBoundX(), 10);
-    EXPECT_EQ(d.s.P(2, 3).Type, ElementType::Inverter);
-    EXPECT_TRUE(d.s.P(8, 3).Value != 0);
-    EXPECT_EQ(d.s.Elements.size(), 2u);
+    EXPECT_EQ(d.s.circuit.MaxX, 9);
+    EXPECT_EQ(d.s.circuit.MaxY, 5);
+    EXPECT_EQ(d.s.circuit.P.UBoundX(), 10);
+    EXPECT_EQ(d.s.circuit.P(2, 3).Type, ElementType::Inverter);
+    EXPECT_TRUE(d.s.circuit.P(8, 3).Value != 0);
+    EXPECT_EQ(d.s.circuit.Elements.size(), 2u);
     EXPECT_EQ(d.s.CurrentLevel, 1);
     EXPECT_EQ(d.s.engine.InnerLevelShown, kTrue);
     EXPECT_EQ(d.window.loadedICConnectorLabels.at(1), QStringLiteral("A"));
@@ -235,7 +236,7 @@ TEST(Levels, ShowLevelPutsTheLevelOnTheWorksheet)
     EXPECT_EQ(d.s.CurrentLevel, 0);
     EXPECT_EQ(d.s.engine.InnerLevelShown, kFalse);
     EXPECT_EQ(d.window.levelLabel, QStringLiteral("Root layer"));
-    EXPECT_EQ(d.s.MaxX, 12);
+    EXPECT_EQ(d.s.circuit.MaxX, 12);
 }
 
 TEST(Levels, ClickOnAnICWhileIdleShowsItsInterior)
@@ -261,7 +262,7 @@ TEST(Levels, LevelTreeShowsNestedICsUnderTheirParents)
     simlevels::AddLevel(d.s, 2, QStringLiteral("INNER"), 1, 1, 6, 4, [](ProgramState&) {});
     simlevels::AddLevel(d.s, 3, QStringLiteral("SECOND"), 0, 0, 6, 4, [](ProgramState&) {});
     int16_t first = 0, last = 0;
-    RefreshTreeView(d.s, first, last);
+    RefreshTreeView(EngineOf(d.s, d.e), first, last);
     EXPECT_EQ(first, 1);
     EXPECT_EQ(last, 3);
     ASSERT_EQ(d.window.levelNodes.size(), 4u);
@@ -278,8 +279,8 @@ TEST(Levels, LevelTreeShowsNestedICsUnderTheirParents)
     EXPECT_EQ(n[3].key, QStringLiteral("IC3"));
     EXPECT_EQ(n[3].parentKey, QStringLiteral("Root layer"));
     EXPECT_TRUE(d.window.levelRootExpandedAndSelected);
-    EXPECT_TRUE(ExistKey(d.s, QStringLiteral("IC2")));
-    EXPECT_FALSE(ExistKey(d.s, QStringLiteral("ic2")));
+    EXPECT_TRUE(ExistKey(EngineOf(d.s, d.e), QStringLiteral("IC2")));
+    EXPECT_FALSE(ExistKey(EngineOf(d.s, d.e), QStringLiteral("ic2")));
     EXPECT_EQ(LevelOfTreeKey(QStringLiteral("IC12")), 12);
     EXPECT_EQ(LevelOfTreeKey(QStringLiteral("Root layer")), 0);
 }
@@ -288,7 +289,7 @@ TEST(Levels, LevelTreeOfACircuitWithoutICsIsTheRootAlone)
 {
     CircuitDriver d;
     int16_t first = 0, last = 0;
-    RefreshTreeView(d.s, first, last);
+    RefreshTreeView(EngineOf(d.s, d.e), first, last);
     ASSERT_EQ(d.window.levelNodes.size(), 1u);
     EXPECT_TRUE(d.window.levelRootExpandedAndSelected);
 }
@@ -299,12 +300,12 @@ TEST(Levels, LevelTreeClickWhileThePowerIsOffKeepsTheWorksheet)
     sheet::NewSheet(d.s, 12, 6);
     InverterLine(d.s);
     simlevels::AddLevel(d.s, 1, QStringLiteral("INV"), 0, 0, 9, 5, InverterLine);
-    const Grid before = d.s.P;
-    LevelTreeClick(d.s, d.e, QStringLiteral("IC1"));
-    LevelTreeClick(d.s, d.e, QStringLiteral("Root layer"));
-    EXPECT_EQ(d.s.MaxX, 12);
-    EXPECT_EQ(d.s.ElementCount(), 1);
-    EXPECT_TRUE(d.s.P.UBoundX() == before.UBoundX() && d.s.P(2, 3) == before(2, 3));
+    const Grid before = d.s.circuit.P;
+    LevelTreeClick(EngineOf(d.s, d.e), QStringLiteral("IC1"));
+    LevelTreeClick(EngineOf(d.s, d.e), QStringLiteral("Root layer"));
+    EXPECT_EQ(d.s.circuit.MaxX, 12);
+    EXPECT_EQ(d.s.circuit.ElementCount(), 1);
+    EXPECT_TRUE(d.s.circuit.P.UBoundX() == before.UBoundX() && d.s.circuit.P(2, 3) == before(2, 3));
     EXPECT_EQ(d.s.engine.InnerLevelShown, kFalse);
 }
 
@@ -315,7 +316,7 @@ TEST(Levels, InnerLevelShownDuringARunChangesNeitherPinsNorDrawingOfLevelZero)
     // An AND gate (element 1) whose second input is negated and open, fed
     // through a line from (1, 4).
     sheet::Gate(d.s, ElementType::AND, Orientation::Right, 6, 5, 2);
-    d.s.P(6, 6).Marker = kTrue;
+    d.s.circuit.P(6, 6).Marker = kTrue;
     sheet::Wire(d.s, 1, 4, 6, 4);
     sheet::Wire(d.s, 8, 5, 14, 5);
     // Element 1 of the IC level lies elsewhere.
@@ -329,7 +330,7 @@ TEST(Levels, InnerLevelShownDuringARunChangesNeitherPinsNorDrawingOfLevelZero)
     int drawnWhileInside = 0;
     d.onPump = [&](int n) {
         if (n - start == 2) {
-            LevelTreeClick(d.s, d.e, QStringLiteral("IC1"));
+            LevelTreeClick(EngineOf(d.s, d.e), QStringLiteral("IC1"));
             rec.ClearLog();
         } else if (n - start > 2) {
             drawnWhileInside += static_cast<int>(rec.Log().size());
@@ -341,14 +342,14 @@ TEST(Levels, InnerLevelShownDuringARunChangesNeitherPinsNorDrawingOfLevelZero)
     EXPECT_EQ(drawnWhileInside, 0);
     EXPECT_EQ(d.s.CurrentLevel, 1);
     EXPECT_EQ(d.s.engine.InnerLevelShown, kTrue);
-    EXPECT_EQ(d.s.P(2, 2).Type, ElementType::Inverter) << "the worksheet still shows the IC";
+    EXPECT_EQ(d.s.circuit.P(2, 2).Type, ElementType::Inverter) << "the worksheet still shows the IC";
 
     // Back at the main circuit, its current state is shown.
-    LevelTreeClick(d.s, d.e, QStringLiteral("Root layer"));
-    EXPECT_TRUE(d.s.P(14, 5).Value != 0);
+    LevelTreeClick(EngineOf(d.s, d.e), QStringLiteral("Root layer"));
+    EXPECT_TRUE(d.s.circuit.P(14, 5).Value != 0);
     // Clicks on inputs reach level 0 only while it is shown.
-    ShowLevel(d.s, d.e, 1);
+    ShowLevel(EngineOf(d.s, d.e), 1);
     d.s.engine.DelaySetting = 0;
-    InitSwitchOn(d.s, d.e);
-    EXPECT_EQ(QueueCount(d.s, 2), 0);
+    InitSwitchOn(EngineOf(d.s, d.e), 1, 4);
+    EXPECT_EQ(QueueCount(d.s.engine, 2), 0);
 }

@@ -2,11 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "model/components.h"
 #include "model/state.h"
 #include "probe_hook.h"
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 #include "simulation/evaluators.h"
 
@@ -19,15 +22,15 @@ struct Level0 {
 
     Level0()
     {
-        s.Levels.assign(1, LevelRecord{});
-        LevelRecord& L = s.Levels[0];
+        s.circuit.Levels.assign(1, LevelRecord{});
+        LevelRecord& L = s.circuit.Levels[0];
         L.Width = 10;
         L.Height = 10;
         L.Field.Redim(11, 11);
         L.Elements.assign(1, ElementRecord{});
         s.engine.PowerFlag = kTrue;
     }
-    GridCell& C(int x, int y) { return s.Levels[0].Field(x, y); }
+    GridCell& C(int x, int y) { return s.circuit.Levels[0].Field(x, y); }
     std::vector<SimEvent> Pending() const
     {
         return {s.engine.PendingEvents.begin() + 1, s.engine.PendingEvents.end()};
@@ -162,7 +165,7 @@ void CheckRow(const Row& r, int dir, int v)
     const int16_t before = v ? kFalse : kTrue;
     c.WireSignalH = before;
     c.WireSignalV = before;
-    PropagateConductor(t.s, t.e, 5, 5, dir, v, 0);
+    PropagateConductor(EngineOf(t.s, t.e), 5, 5, dir, v, 0);
 
     const std::vector<SimEvent> events = t.Pending();
     EXPECT_EQ(Steps(events, 5, 5), Expected(r.steps, dir, horizontal));
@@ -201,7 +204,7 @@ TEST(ConductorPropagation, JunctureOnATPassedAlongItsBarToTheRightDependsOnTheDi
         Level0 t;
         GridCell& c = t.C(5, 5);
         SetFlags(c, {false, true, true, true}, -1);
-        PropagateConductor(t.s, t.e, 5, 5, dir, 1, 0);
+        PropagateConductor(EngineOf(t.s, t.e), 5, 5, dir, 1, 0);
         EXPECT_EQ(Steps(t.Pending(), 5, 5), dir == 4 ? "RD" : "UR");
         EXPECT_EQ(c.WireSignalH, kTrue);
     }
@@ -212,8 +215,8 @@ TEST(ConductorPropagation, DirectionOutsideOneToFourDoesNothing)
     Level0 t;
     SetFlags(t.C(5, 5), {true, true, true, true}, -1);
     for (int dir : {0, 5}) {
-        PropagateConductor(t.s, t.e, 5, 5, dir, 1, 0);
-        EXPECT_EQ(QueueCount(t.s, 2), 0);
+        PropagateConductor(EngineOf(t.s, t.e), 5, 5, dir, 1, 0);
+        EXPECT_EQ(QueueCount(t.s.engine, 2), 0);
     }
 }
 
@@ -223,31 +226,31 @@ TEST(Dispatch, HighIsDroppedWhereNothingChanges)
     // A straight conductor already High.
     SetFlags(t.C(5, 5), {true, true, false, false}, 0);
     t.C(5, 5).Value = kTrue;
-    DispatchEvent(t.s, t.e, 5, 5, 2, 1, 0);
-    EXPECT_EQ(QueueCount(t.s, 2), 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 2, 1, 0);
+    EXPECT_EQ(QueueCount(t.s.engine, 2), 0);
 
     // A horizontal High entering a vertical conductor.
     SetFlags(t.C(3, 3), {false, false, true, true}, 0);
-    DispatchEvent(t.s, t.e, 3, 3, 2, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 3, 3, 2, 1, 0);
     EXPECT_EQ(t.C(3, 3).Value, kFalse);
-    EXPECT_EQ(QueueCount(t.s, 2), 0);
+    EXPECT_EQ(QueueCount(t.s.engine, 2), 0);
 
     // A juncture already High passes the High on again.
     SetFlags(t.C(7, 7), {true, true, true, false}, -1);
     t.C(7, 7).Value = kTrue;
-    DispatchEvent(t.s, t.e, 7, 7, 2, 1, 0);
-    EXPECT_EQ(QueueCount(t.s, 2), 2);
+    DispatchEvent(EngineOf(t.s, t.e), 7, 7, 2, 1, 0);
+    EXPECT_EQ(QueueCount(t.s.engine, 2), 2);
 }
 
 TEST(Dispatch, HighSetsTheCellAndTheConductorOfItsAxis)
 {
     Level0 t;
     SetFlags(t.C(5, 5), {true, true, false, false}, 0);
-    DispatchEvent(t.s, t.e, 5, 5, 1, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 1, 1, 0);
     EXPECT_EQ(t.C(5, 5).Value, kTrue);
     EXPECT_EQ(t.C(5, 5).WireSignalH, kTrue);
     EXPECT_EQ(t.C(5, 5).WireSignalV, kFalse);
-    ASSERT_EQ(QueueCount(t.s, 2), 1);
+    ASSERT_EQ(QueueCount(t.s.engine, 2), 1);
     EXPECT_EQ(t.s.engine.PendingEvents[1].X, 4);
 }
 
@@ -255,13 +258,13 @@ TEST(Dispatch, LowOnAPlainCrossingKeepsTheOtherConductor)
 {
     Level0 t;
     SetFlags(t.C(5, 5), {true, true, true, true}, 0);
-    DispatchEvent(t.s, t.e, 5, 5, 2, 1, 0);
-    DispatchEvent(t.s, t.e, 5, 5, 4, 1, 0);
-    DispatchEvent(t.s, t.e, 5, 5, 4, 0, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 2, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 4, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 4, 0, 0);
     EXPECT_EQ(t.C(5, 5).Value, kTrue);
     EXPECT_EQ(t.C(5, 5).WireSignalH, kTrue);
     EXPECT_EQ(t.C(5, 5).WireSignalV, kFalse);
-    DispatchEvent(t.s, t.e, 5, 5, 1, 0, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 1, 0, 0);
     EXPECT_EQ(t.C(5, 5).Value, kFalse);
     EXPECT_EQ(t.C(5, 5).WireSignalH, kFalse);
 }
@@ -270,12 +273,12 @@ TEST(Dispatch, LowIsDroppedOnALowCellWithoutMarker)
 {
     Level0 t;
     SetFlags(t.C(5, 5), {true, true, false, false}, 0);
-    DispatchEvent(t.s, t.e, 5, 5, 2, 0, 0);
-    EXPECT_EQ(QueueCount(t.s, 2), 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 2, 0, 0);
+    EXPECT_EQ(QueueCount(t.s.engine, 2), 0);
     // With a marker the Low goes on even though the cell is Low.
     SetFlags(t.C(6, 6), {true, true, true, false}, -1);
-    DispatchEvent(t.s, t.e, 6, 6, 2, 0, 0);
-    EXPECT_EQ(QueueCount(t.s, 2), 2);
+    DispatchEvent(EngineOf(t.s, t.e), 6, 6, 2, 0, 0);
+    EXPECT_EQ(QueueCount(t.s.engine, 2), 2);
 }
 
 TEST(Dispatch, CouplingDiodeHoldsHighWhileBothHorizontalNeighboursAreHigh)
@@ -286,9 +289,9 @@ TEST(Dispatch, CouplingDiodeHoldsHighWhileBothHorizontalNeighboursAreHigh)
     SetFlags(t.C(6, 5), {true, true, false, false}, 0);
     t.C(4, 5).Value = kTrue;
     t.C(6, 5).Value = kTrue;
-    DispatchEvent(t.s, t.e, 5, 5, 2, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 2, 1, 0);
     t.s.engine.PendingEvents.resize(1);
-    DispatchEvent(t.s, t.e, 5, 5, 4, 0, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 4, 0, 0);
     EXPECT_EQ(t.C(5, 5).Value, kTrue);
     EXPECT_EQ(t.C(5, 5).WireSignalH, kTrue);
     // The Low still continues down the vertical conductor.
@@ -296,7 +299,7 @@ TEST(Dispatch, CouplingDiodeHoldsHighWhileBothHorizontalNeighboursAreHigh)
 
     t.C(6, 5).Value = kFalse;
     t.s.engine.PendingEvents.resize(1);
-    DispatchEvent(t.s, t.e, 5, 5, 4, 0, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 4, 0, 0);
     EXPECT_EQ(t.C(5, 5).Value, kFalse);
     EXPECT_EQ(t.C(5, 5).WireSignalH, kFalse);
     EXPECT_EQ(t.C(5, 5).WireSignalV, kFalse);
@@ -307,10 +310,10 @@ TEST(Dispatch, PostponedEventIsQueuedAgainUnchanged)
     Level0 t;
     SetFlags(t.C(5, 5), {true, true, false, false}, 0);
     t.C(5, 5).PostponeCount = 2;
-    DispatchEvent(t.s, t.e, 5, 5, 2, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 2, 1, 0);
     EXPECT_EQ(t.C(5, 5).PostponeCount, 1);
     EXPECT_EQ(t.C(5, 5).Value, kFalse);
-    ASSERT_EQ(QueueCount(t.s, 2), 1);
+    ASSERT_EQ(QueueCount(t.s.engine, 2), 1);
     const SimEvent ev = t.s.engine.PendingEvents[1];
     EXPECT_EQ(ev.X, 5);
     EXPECT_EQ(ev.Y, 5);
@@ -321,10 +324,10 @@ TEST(Dispatch, PostponedEventIsQueuedAgainUnchanged)
 TEST(Dispatch, EventsOutsideTheGridOrLevelTableAreDropped)
 {
     Level0 t;
-    DispatchEvent(t.s, t.e, -1, 5, 1, 1, 0);
-    DispatchEvent(t.s, t.e, 12, 5, 2, 1, 0);
-    DispatchEvent(t.s, t.e, 5, 5, 2, 1, 3);
-    EXPECT_EQ(QueueCount(t.s, 2), 0);
+    DispatchEvent(EngineOf(t.s, t.e), -1, 5, 1, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 12, 5, 2, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 2, 1, 3);
+    EXPECT_EQ(QueueCount(t.s.engine, 2), 0);
 }
 
 TEST(Dispatch, ConnectorCellOfTheMainCircuitEndsTheEvent)
@@ -332,9 +335,9 @@ TEST(Dispatch, ConnectorCellOfTheMainCircuitEndsTheEvent)
     Level0 t;
     SetFlags(t.C(5, 5), {true, true, false, false}, 0);
     t.C(5, 5).ICConnector = 1;
-    DispatchEvent(t.s, t.e, 5, 5, 2, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 2, 1, 0);
     EXPECT_EQ(t.C(5, 5).Value, kTrue);
-    EXPECT_EQ(QueueCount(t.s, 2), 0);
+    EXPECT_EQ(QueueCount(t.s.engine, 2), 0);
 }
 
 TEST(Dispatch, SensorRecordsItsLevelCallsTheProbeAndPassesOn)
@@ -344,11 +347,11 @@ TEST(Dispatch, SensorRecordsItsLevelCallsTheProbeAndPassesOn)
     SetFlags(c, {true, true, false, false}, 0);
     c.Type = ElementType::AnalysisSensor;
     c.ElementNr = 1;
-    t.s.Levels[0].Elements.push_back(ElementRecord{});
+    t.s.circuit.Levels[0].Elements.push_back(ElementRecord{});
     int probes = 0;
     ProbeHook hook(t.s, [&](const ProbeSample&) { ++probes; });
-    DispatchEvent(t.s, t.e, 5, 5, 2, 1, 0);
-    EXPECT_EQ(t.s.Levels[0].Elements[1].State, kTrue);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 2, 1, 0);
+    EXPECT_EQ(t.s.circuit.Levels[0].Elements[1].State, kTrue);
     EXPECT_EQ(probes, 1);
     EXPECT_EQ(Steps(t.Pending(), 5, 5), "R");
 }
@@ -359,27 +362,45 @@ TEST(Dispatch, ComponentCellsGoToTheirEvaluatorByType)
     static int calls;
     static int lastType;
     calls = 0;
-    t.e.evaluators[ElementType::OR] = [](ProgramState& s, EngineContext&, int x, int y, int, int, int level) {
+    t.e.evaluators[ElementType::OR] = [](const Engine& en, int x, int y, int, int, int level) {
         ++calls;
-        lastType = s.Levels[static_cast<size_t>(level)].Field(x, y).Type;
+        lastType = en.circuit.Levels[static_cast<size_t>(level)].Field(x, y).Type;
     };
     t.C(2, 2).Type = ElementType::OR;
     t.C(3, 3).Type = ElementType::TextLabel;
-    DispatchEvent(t.s, t.e, 2, 2, 2, 1, 0);
-    DispatchEvent(t.s, t.e, 3, 3, 2, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 2, 2, 2, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 3, 3, 2, 1, 0);
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(lastType, ElementType::OR);
     // The pin's level is stored before the evaluator runs.
     EXPECT_EQ(t.C(2, 2).Value, kTrue);
 }
 
+// Every component reaches the engine one way only: through its evaluator,
+// through the engine's own cells, or as a part the pass loop passes over or
+// the clock timers drive; codes that name no component reach it no way.
+TEST(Dispatch, EveryComponentHasOneWayThroughTheEngine)
+{
+    const EvaluatorTable evaluators = StandardEvaluators();
+    const EvaluatorTable& own = EngineCells();
+    const std::set<int> passive = {ElementType::Conductor,      ElementType::Juncture,
+                                   ElementType::NegationMarker, ElementType::CouplingDiode,
+                                   ElementType::ClockGenerator, ElementType::TextLabel};
+    for (size_t type = 0; type < evaluators.size(); ++type) {
+        const bool component = Component(static_cast<uint8_t>(type)).name != nullptr;
+        const int ways = (evaluators[type] != nullptr) + (own[type] != nullptr)
+            + static_cast<int>(passive.count(static_cast<int>(type)));
+        EXPECT_EQ(ways, component ? 1 : 0) << "element type " << type;
+    }
+}
+
 TEST(WireSignals, SetWireSignalPicksTheAxisByDirection)
 {
     Level0 t;
-    SetWireSignal(t.s, 0, 1, 1, 1, kTrue);
-    SetWireSignal(t.s, 0, 2, 2, 4, kTrue);
-    SetWireSignal(t.s, 0, 3, 3, 0, kTrue);
-    SetWireSignal(t.s, 0, 99, 3, 1, kTrue); // outside: ignored
+    SetWireSignal(t.s.circuit, 0, 1, 1, 1, kTrue);
+    SetWireSignal(t.s.circuit, 0, 2, 2, 4, kTrue);
+    SetWireSignal(t.s.circuit, 0, 3, 3, 0, kTrue);
+    SetWireSignal(t.s.circuit, 0, 99, 3, 1, kTrue); // outside: ignored
     EXPECT_EQ(t.C(1, 1).WireSignalH, kTrue);
     EXPECT_EQ(t.C(1, 1).WireSignalV, kFalse);
     EXPECT_EQ(t.C(2, 2).WireSignalV, kTrue);
@@ -393,10 +414,10 @@ TEST(WireSignals, NeighbourValueIsFalseBeyondTheGrid)
     Level0 t;
     t.C(0, 0).Value = kTrue;
     t.C(1, 0).Value = kTrue;
-    EXPECT_TRUE(GetNeighbourValue(t.s, 1, 0, 1, 0));
-    EXPECT_TRUE(GetNeighbourValue(t.s, 0, 0, 2, 0));
-    EXPECT_FALSE(GetNeighbourValue(t.s, 0, 0, 1, 0));
-    EXPECT_FALSE(GetNeighbourValue(t.s, 0, 0, 3, 0));
-    EXPECT_FALSE(GetNeighbourValue(t.s, 1, 0, 0, 0));
-    EXPECT_FALSE(GetNeighbourValue(t.s, 1, 0, 1, 7));
+    EXPECT_TRUE(GetNeighbourValue(t.s.circuit, 1, 0, 1, 0));
+    EXPECT_TRUE(GetNeighbourValue(t.s.circuit, 0, 0, 2, 0));
+    EXPECT_FALSE(GetNeighbourValue(t.s.circuit, 0, 0, 1, 0));
+    EXPECT_FALSE(GetNeighbourValue(t.s.circuit, 0, 0, 3, 0));
+    EXPECT_FALSE(GetNeighbourValue(t.s.circuit, 1, 0, 0, 0));
+    EXPECT_FALSE(GetNeighbourValue(t.s.circuit, 1, 0, 1, 7));
 }

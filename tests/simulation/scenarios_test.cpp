@@ -37,7 +37,7 @@ void SplitInput(ProgramState& s)
 {
     sheet::Wire(s, 1, 6, 3, 6);
     sheet::Wire(s, 3, 2, 3, 10);
-    s.P(3, 6).Marker = kTrue;
+    s.circuit.P(3, 6).Marker = kTrue;
     sheet::Wire(s, 3, 2, 6, 2);
     sheet::Wire(s, 3, 10, 6, 10);
 }
@@ -55,8 +55,8 @@ void BufferIC(ProgramState& s, const QStringList& places, const QStringList& pin
         s, 1, QStringLiteral("BUF"), 0, 0, 10, 5,
         [yConnector](ProgramState& t) {
             sheet::Wire(t, 1, 2, 8, 2);
-            t.P(1, 2).ICConnector = 1;
-            t.P(8, 2).ICConnector = static_cast<uint8_t>(yConnector);
+            t.circuit.P(1, 2).ICConnector = 1;
+            t.circuit.P(8, 2).ICConnector = static_cast<uint8_t>(yConnector);
         },
         pinStates);
 }
@@ -69,11 +69,11 @@ TEST(Scenarios, NandOutputArrivesOnePassAfterAnd)
     sheet::NewSheet(d.s, 16, 14);
     SplitInput(d.s);
     sheet::Gate(d.s, ElementType::AND, Orientation::Right, 6, 3, 2);
-    d.s.P(6, 4).Marker = kTrue; // open, negated: High
+    d.s.circuit.P(6, 4).Marker = kTrue; // open, negated: High
     sheet::Wire(d.s, 8, 3, 12, 3);
     sheet::Gate(d.s, ElementType::AND, Orientation::Right, 6, 11, 2);
-    d.s.P(6, 12).Marker = kTrue;
-    d.s.P(8, 11).Marker = kTrue; // NAND
+    d.s.circuit.P(6, 12).Marker = kTrue;
+    d.s.circuit.P(8, 11).Marker = kTrue; // NAND
     sheet::Wire(d.s, 8, 11, 12, 11);
     d.PowerOn();
     ASSERT_FALSE(d.High(9, 3));
@@ -202,7 +202,7 @@ TEST(Scenarios, AConnectorMovedWhileThePowerIsOffIsFoundAtItsNewCell)
     d.PowerOff();
     // Connector A now enters at (2, 2), whose first flag points left: the
     // signal runs to the line's open end and no further.
-    d.s.ICInstances[1].PinStates[1] = QStringLiteral("2;2;A;");
+    d.s.circuit.ICInstances[1].PinStates[1] = QStringLiteral("2;2;A;");
     d.PowerOn();
     d.Click(1, 4);
     EXPECT_TRUE(d.High(1, 2, 1));
@@ -242,7 +242,7 @@ TEST(Scenarios, PostponeCountsBeyondAByteHoldTheEventThatLong)
     sheet::NewSheet(d.s, 10, 4);
     sheet::Wire(d.s, 1, 2, 5, 2);
     d.PowerOn();
-    d.s.Levels[0].Field(3, 2).PostponeCount = 300;
+    d.s.circuit.Levels[0].Field(3, 2).PostponeCount = 300;
     d.Click(1, 2);
     EXPECT_TRUE(d.High(5, 2));
     // One pass to (2, 2), 300 held and one handled at (3, 2), two more, and the empty pass.

@@ -18,24 +18,24 @@ inline void AddLevel(ProgramState& s, int slot, const QString& name, int nesting
     ProgramState t;
     sheet::NewSheet(t, width, height);
     build(t);
-    if (s.Levels.size() <= static_cast<size_t>(slot))
-        s.Levels.resize(static_cast<size_t>(slot) + 1);
-    if (s.ICInstances.size() <= static_cast<size_t>(slot))
-        s.ICInstances.resize(static_cast<size_t>(slot) + 1);
-    LevelRecord& L = s.Levels[static_cast<size_t>(slot)];
+    if (s.circuit.Levels.size() <= static_cast<size_t>(slot))
+        s.circuit.Levels.resize(static_cast<size_t>(slot) + 1);
+    if (s.circuit.ICInstances.size() <= static_cast<size_t>(slot))
+        s.circuit.ICInstances.resize(static_cast<size_t>(slot) + 1);
+    LevelRecord& L = s.circuit.Levels[static_cast<size_t>(slot)];
     L.Name = name;
-    L.Width = t.MaxX;
-    L.Height = t.MaxY;
-    L.Field = t.P;
-    L.Elements = t.Elements;
-    ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(slot)];
+    L.Width = t.circuit.MaxX;
+    L.Height = t.circuit.MaxY;
+    L.Field = t.circuit.P;
+    L.Elements = t.circuit.Elements;
+    ICInstanceRecord& ic = s.circuit.ICInstances[static_cast<size_t>(slot)];
     ic.Name = name;
     ic.NestingLevel = static_cast<uint8_t>(nesting);
     ic.ParentLevel = static_cast<uint8_t>(parent);
     ic.PinStates = QStringList{QString()} + connectors;
     ic.PinCount = static_cast<int16_t>(connectors.size());
-    s.LevelUBound = static_cast<int16_t>(std::max<int>(s.LevelUBound, slot));
-    s.ICCount = static_cast<int16_t>(std::max<int>(s.ICCount, slot));
+    s.circuit.LevelUBound = static_cast<int16_t>(std::max<int>(s.circuit.LevelUBound, slot));
+    s.circuit.ICCount = static_cast<int16_t>(std::max<int>(s.circuit.ICCount, slot));
 }
 
 } // namespace simlevels

@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QImage>
 
-#include "model/files/circuit_file.h"
+#include "placement/document/circuit_file.h"
 #include "model/geometry.h"
 #include "simulation/evaluators.h"
 
@@ -23,7 +23,7 @@ CircuitDriver::CircuitDriver()
         if (onPump)
             onPump(n);
     };
-    timer1 = timers.CreateTimer([this] { Timer1_Timer(s, e); });
+    timer1 = timers.CreateTimer([this] { Timer1_Timer(EngineOf(s, e)); });
     timer1->setInterval(1);
     e.Timer1 = timer1.get();
     e.Timer2 = &timer2;
@@ -37,10 +37,10 @@ CircuitDriver::~CircuitDriver()
 
 void CircuitDriver::SyncClockTimers()
 {
-    const size_t want = std::max<size_t>({1, s.Clocks.size(), static_cast<size_t>(window.clockTimerCount)});
+    const size_t want = std::max<size_t>({1, s.circuit.Clocks.size(), static_cast<size_t>(window.clockTimerCount)});
     while (timer2.size() < want) {
         const int index = static_cast<int>(timer2.size());
-        auto t = timers.CreateTimer([this, index] { Timer2_Timer(s, e, static_cast<int16_t>(index)); });
+        auto t = timers.CreateTimer([this, index] { Timer2_Timer(EngineOf(s, e), static_cast<int16_t>(index)); });
         t->setInterval(200);
         t->Tag = QStringLiteral("Stop");
         timer2.push_back(std::move(t));
@@ -58,27 +58,25 @@ void CircuitDriver::PowerOn()
 {
     SyncClockTimers();
     if (s.engine.PowerFlag == 0)
-        PowerOnOff(s, e);
+        PowerOnOff(EngineOf(s, e));
 }
 
 void CircuitDriver::PowerOff()
 {
     if (s.engine.PowerFlag != 0)
-        PowerOnOff(s, e);
+        PowerOnOff(EngineOf(s, e));
 }
 
 void CircuitDriver::Click(int x, int y, int button)
 {
-    s.CursorX = static_cast<int16_t>(x);
-    s.CursorY = static_cast<int16_t>(y);
-    SimulationMouseDown(s, e, button);
+    SimulationMouseDown(EngineOf(s, e), button, x, y);
 }
 
 const GridCell& CircuitDriver::Cell(int x, int y, int level) const
 {
     if (s.engine.PowerFlag != 0)
-        return s.Levels.at(static_cast<size_t>(level)).Field.at(x, y);
-    return s.P.at(x, y);
+        return s.circuit.Levels.at(static_cast<size_t>(level)).Field.at(x, y);
+    return s.circuit.P.at(x, y);
 }
 
 int32_t CircuitDriver::PixelAtCell(int x, int y) const

@@ -13,6 +13,7 @@
 #include "platform/timers.h"
 #include "render/clsGrafik.h"
 #include "render/sheet_view.h"
+#include "render/engine_binding.h"
 #include "simulation/engine.h"
 #include "support/fake_main_window.h"
 #include "support/scripted_user_dialogs.h"
@@ -53,7 +54,7 @@ public:
     void PowerOn();
     void PowerOff();
     // The power buttons: on when off, off when on.
-    void TogglePower() { PowerOnOff(s, e); }
+    void TogglePower() { PowerOnOff(EngineOf(s, e)); }
     // A left (1) or right (2) click on cell (x, y) while the simulation runs.
     void Click(int x, int y, int button = 1);
     // Moves the virtual timer clock on, firing clock and step-timer ticks.

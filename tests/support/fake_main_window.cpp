@@ -232,13 +232,11 @@ void FakeMainWindow::ShowICInOut(int16_t x, int16_t y)
 void FakeMainWindow::HideICConnectorLabels()
 {
     calls << QStringLiteral("HideICConnectorLabels");
-    ++hideICConnectorLabelsCount;
 }
 
 void FakeMainWindow::ShowNamedICConnectorLabels()
 {
     calls << QStringLiteral("ShowNamedICConnectorLabels");
-    ++showNamedICConnectorLabelsCount;
 }
 
 void FakeMainWindow::SetTimeLabel(const QString& text)
@@ -313,7 +311,6 @@ void FakeMainWindow::SetStopEnabled(bool enabled)
 void FakeMainWindow::ShowPowerPanel()
 {
     calls << QStringLiteral("ShowPowerPanel");
-    ++showPowerPanelCount;
 }
 
 void FakeMainWindow::CommitLabelEdit()
@@ -392,7 +389,6 @@ void FakeMainWindow::SetClockLinkChecked(bool checked)
 void FakeMainWindow::HideSelectedClockFrame()
 {
     calls << QStringLiteral("HideSelectedClockFrame");
-    ++hideSelectedClockFrameCount;
 }
 
 int FakeMainWindow::ClockTimerUBound() const

@@ -98,8 +98,6 @@ public:
     int selectNoneCount = 0;
     std::vector<std::pair<int16_t, QString>> displayedLabels; // DisplayBeschriftungsText
     std::vector<std::pair<int16_t, int16_t>> shownICInOut;
-    int hideICConnectorLabelsCount = 0;
-    int showNamedICConnectorLabelsCount = 0;
     QString timeLabel;
 
     void SetWorksheetPictureSize(int width, int height) override;
@@ -138,7 +136,6 @@ public:
     bool pauseEnabled = false;
     QString pauseCaption = QStringLiteral("&Pause");
     bool stopEnabled = false;
-    int showPowerPanelCount = 0;
     int commitLabelEditCount = 0;
     struct LevelNode {
         QString parentKey;
@@ -155,7 +152,6 @@ public:
     std::pair<QString, QString> clockPhaseLabels; // lbl1, lbl0
     QString clockTitle;
     bool clockLinkChecked = false;
-    int hideSelectedClockFrameCount = 0;
 
     // The texts the power panel derives from the run state.
     void ShowRunState(RunState state) override;

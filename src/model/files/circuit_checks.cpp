@@ -4,7 +4,7 @@
 
 #include "model/files/record_reader.h"
 #include "model/footprint.h"
-#include "model/state.h"
+#include "model/circuit.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 
@@ -84,13 +84,13 @@ void AppendConnectorEntry(QStringList& list, const QString& entry)
     list.append(entry);
 }
 
-bool ICSlotInUse(const ProgramState& s, int k)
+bool ICSlotInUse(const Circuit& s, int k)
 {
     return k >= 1 && static_cast<size_t>(k) < s.ICInstances.size() && static_cast<size_t>(k) < s.Levels.size()
-        && !s.ICInstances[static_cast<size_t>(k)].Name.isEmpty() && !s.Levels[static_cast<size_t>(k)].Name.isEmpty();
+        && !s.ICInstances[k].Name.isEmpty() && !s.Levels[k].Name.isEmpty();
 }
 
-void CheckCellReferences(const ProgramState& s, const Grid& grid, int elementCount, int firstLink, int lastLink)
+void CheckCellReferences(const Circuit& s, const Grid& grid, int elementCount, int firstLink, int lastLink)
 {
     for (int x = 0; x <= grid.UBoundX(); ++x) {
         for (int y = 0; y <= grid.UBoundY(); ++y) {
@@ -106,7 +106,7 @@ void CheckCellReferences(const ProgramState& s, const Grid& grid, int elementCou
 void CheckPinCells(const std::vector<ElementRecord>& elements, int count, const Grid& grid)
 {
     for (int e = 1; e <= count && static_cast<size_t>(e) < elements.size(); ++e) {
-        for (const QString* list : {&elements[static_cast<size_t>(e)].InPinList, &elements[static_cast<size_t>(e)].OutPinList}) {
+        for (const QString* list : {&elements[e].InPinList, &elements[e].OutPinList}) {
             const QString text = Trim(*list);
             qsizetype start = 0;
             for (qsizetype i = 0; i < text.size(); ++i) {
@@ -128,7 +128,7 @@ void CheckPinCells(const std::vector<ElementRecord>& elements, int count, const 
 void CheckPinListLengths(const std::vector<ElementRecord>& elements, int count)
 {
     for (int e = 1; e <= count && static_cast<size_t>(e) < elements.size(); ++e) {
-        const ElementRecord& r = elements[static_cast<size_t>(e)];
+        const ElementRecord& r = elements[e];
         for (const PinCounts& c : kPinCounts) {
             if (c.type != r.Type)
                 continue;
@@ -152,7 +152,7 @@ void CheckComponentCells(const std::vector<ElementRecord>& elements, int count, 
             if (c.Type < ElementType::LED)
                 continue;
             if (c.ElementNr < 1 || c.ElementNr > count || static_cast<size_t>(c.ElementNr) >= elements.size()
-                || elements[static_cast<size_t>(c.ElementNr)].Type != c.Type)
+                || elements[c.ElementNr].Type != c.Type)
                 throw RecordFormatError("a component's cell names no element of its type");
         }
     }
@@ -161,31 +161,31 @@ void CheckComponentCells(const std::vector<ElementRecord>& elements, int count, 
 void CheckFootprints(const std::vector<ElementRecord>& elements, int count, const Grid& grid)
 {
     for (int e = 1; e <= count && static_cast<size_t>(e) < elements.size(); ++e) {
-        const std::optional<CellRect> foot = ElementFootprint(elements[static_cast<size_t>(e)]);
+        const std::optional<CellRect> foot = ElementFootprint(elements[e]);
         if (foot && (!grid.Contains(foot->x1, foot->y1) || !grid.Contains(foot->x2, foot->y2)))
             throw RecordFormatError("a component reaches outside the grid");
     }
 }
 
-void CheckClockSlots(const ProgramState& s)
+void CheckClockSlots(const Circuit& s)
 {
     int generators = 0;
     for (int e = 1; e <= s.ElementCount(); ++e) {
-        if (s.Elements[static_cast<size_t>(e)].Type == ElementType::ClockGenerator)
+        if (s.Elements[e].Type == ElementType::ClockGenerator)
             ++generators;
     }
     if (s.ClockCount != generators || s.Clocks.size() < static_cast<size_t>(s.ClockCount))
         throw RecordFormatError("clock slots do not match the clock generators");
     std::set<int16_t> seen;
     for (int i = 0; i < s.ClockCount; ++i) {
-        const int16_t e = s.Clocks[static_cast<size_t>(i)].ClockElement;
-        if (e < 1 || e > s.ElementCount() || s.Elements[static_cast<size_t>(e)].Type != ElementType::ClockGenerator
+        const int16_t e = s.Clocks[i].ClockElement;
+        if (e < 1 || e > s.ElementCount() || s.Elements[e].Type != ElementType::ClockGenerator
             || !seen.insert(e).second)
             throw RecordFormatError("clock slot names no clock generator");
     }
 }
 
-void CheckLoadedCircuit(const ProgramState& s)
+void CheckLoadedCircuit(const Circuit& s)
 {
     CheckCellReferences(s, s.P, s.ElementCount(), 1, s.LevelUBound);
     CheckPinCells(s.Elements, s.ElementCount(), s.P);
@@ -195,7 +195,7 @@ void CheckLoadedCircuit(const ProgramState& s)
     for (int k = 1; k <= s.ICCount; ++k) {
         if (!ICSlotInUse(s, k))
             throw RecordFormatError("IC slot left empty");
-        const ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(k)];
+        const ICInstanceRecord& ic = s.ICInstances[k];
         if (ic.NestingLevel == 0 && (ic.ElementNr < 0 || ic.ElementNr > s.ElementCount()))
             throw RecordFormatError("IC names no element");
     }

@@ -8,7 +8,7 @@
 #include "model/files/record_reader.h"
 #include "model/records.h"
 
-struct ProgramState;
+struct Circuit;
 
 // Worksheet sizes a file may give, in each direction.
 constexpr int kMinFileSize = 1;
@@ -21,11 +21,11 @@ void CheckFileSize(int width, int height);
 void AppendConnectorEntry(QStringList& list, const QString& entry);
 
 // Slot k is in use in both the IC table and the level table.
-bool ICSlotInUse(const ProgramState& s, int k);
+bool ICSlotInUse(const Circuit& s, int k);
 
 // Every cell's ElementNr lies in 0..elementCount, and every non-zero ICLink
 // in firstLink..lastLink and names a slot in use.
-void CheckCellReferences(const ProgramState& s, const Grid& grid, int elementCount, int firstLink,
+void CheckCellReferences(const Circuit& s, const Grid& grid, int elementCount, int firstLink,
                          int lastLink);
 // Every pin of elements 1..count lies inside grid.
 void CheckPinCells(const std::vector<ElementRecord>& elements, int count, const Grid& grid);
@@ -48,7 +48,7 @@ void CheckComponentCells(const std::vector<ElementRecord>& elements, int count, 
 void CheckFootprints(const std::vector<ElementRecord>& elements, int count, const Grid& grid);
 // One clock slot per clock generator: ClockCount equals their number and
 // each slot names a different one.
-void CheckClockSlots(const ProgramState& s);
+void CheckClockSlots(const Circuit& s);
 // All of the above for the main circuit just read, and the element numbers
 // of its ICs.
-void CheckLoadedCircuit(const ProgramState& s);
+void CheckLoadedCircuit(const Circuit& s);

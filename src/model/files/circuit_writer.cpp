@@ -3,7 +3,7 @@
 #include "model/conductor_runs.h"
 #include "model/files/element_records.h"
 #include "model/files/record_writer.h"
-#include "model/state.h"
+#include "model/circuit.h"
 #include "platform/numeric.h"
 
 namespace {
@@ -22,7 +22,7 @@ QString JumpLine(int16_t x, int16_t y, const LineMapEntry& run)
 
 } // namespace
 
-QByteArray CircuitFileBytes(ProgramState& s)
+QByteArray CircuitFileBytes(Circuit& s)
 {
     s.LineMap.Redim(s.MaxX, s.MaxY);
     AnalysiereLeitungen(s);
@@ -50,11 +50,11 @@ QByteArray CircuitFileBytes(ProgramState& s)
 
     w.Header(Section::Elemente);
     for (int e = 1; e <= s.ElementCount(); ++e)
-        w.Line(ElementLine(s.Elements[static_cast<size_t>(e)]));
+        w.Line(ElementLine(s.Elements[e]));
 
     w.Header(Section::IC);
     for (int k = 1; k <= s.ICCount && static_cast<size_t>(k) < s.ICInstances.size(); ++k) {
-        const ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(k)];
+        const ICInstanceRecord& ic = s.ICInstances[k];
         if (ic.NestingLevel == 0)
             w.Line(ic.Name + u';' + QString::number(ic.ElementNr) + u';');
     }

@@ -2,7 +2,7 @@
 // Writing the circuit file's sections.
 #include <QByteArray>
 
-struct ProgramState;
+struct Circuit;
 
 // The circuit file's bytes. Rebuilds the conductor-run map from P first.
-QByteArray CircuitFileBytes(ProgramState& s);
+QByteArray CircuitFileBytes(Circuit& s);

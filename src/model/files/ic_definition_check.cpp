@@ -5,7 +5,8 @@
 #include "model/field_list.h"
 #include "model/files/ic_file.h"
 #include "model/files/ic_lookup.h"
-#include "model/state.h"
+#include "model/circuit.h"
+#include "model/defaults.h"
 #include "platform/numeric.h"
 
 namespace {
@@ -75,11 +76,11 @@ std::optional<ICFault> CheckICDefinition(const QString& icDir, const QString& na
         return ICFault{name, file, fault};
     if (path.isEmpty())
         return ICFault{name, file, QStringLiteral("the file is missing")};
-    ProgramState t;
-    t.Verzeichnisse[1] = icDir;
-    t.CurrentLevel = 1;
+    Circuit t;
+    SetStartDefaults(t);
+    ICLoad load{t, icDir, 1, 0, {}};
     try {
-        LoadICStrict(t, nullptr, name, 1);
+        LoadICStrict(load, nullptr, name, 1);
     } catch (const ICFileError& e) {
         return e.Fault();
     } catch (const ICCycleError& e) {

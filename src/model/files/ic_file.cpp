@@ -11,16 +11,11 @@
 #include "model/files/ic_lookup.h"
 #include "model/files/ic_nesting.h"
 #include "model/files/notes_lines.h"
-#include "model/ports/status_port.h"
-#include "model/state.h"
-#include "model/status_texts.h"
-#include "model/tool_selection.h"
+#include "model/circuit.h"
 #include "platform/numeric.h"
 #include "platform/user_dialogs.h"
 
 namespace {
-
-constexpr int kArrowHourglassPointer = 13;
 
 // The files being read, outermost first: an IC met again among them contains itself.
 struct LoadChain {
@@ -69,38 +64,34 @@ void ReadConnectors(RecordFile& file, ICInstanceRecord& ic)
     });
 }
 
-void ShowLoadProgress(ProgramState& s, int lineNo, const QString& name)
+// Every hundredth line of a long file, and every line once a nested IC is loading.
+void ShowLoadProgress(const ICLoad& load, int lineNo, const QString& name)
 {
-    if (!((lineNo >= 201 && lineNo % 100 == 0) || s.ICLoadDepth != 0))
+    if (!((lineNo >= 201 && lineNo % 100 == 0) || load.nestedLoaded != 0))
         return;
-    if (s.ports.status && lineNo < 1000)
-        s.ports.status->SetProgress(lineNo / 10);
-    SetStatusText(s, QStringLiteral("Loading IC '%1'..").arg(name));
-    if (lineNo == 300) {
-        s.LongLoad = kTrue;
-        SetWorksheetMousePointer(s, kArrowHourglassPointer);
-    }
+    if (load.progress)
+        load.progress(lineNo, name);
 }
 
-bool LoadICInto(ProgramState& s, UserDialogs* dialogs, const QString& name, uint8_t depth, LoadChain& chain);
+bool LoadICInto(ICLoad& load, UserDialogs* dialogs, const QString& name, uint8_t depth, LoadChain& chain);
 
 // Reads the lines of one IC definition into slot `slot`; nested ICs are loaded as their lines come.
 class ICLineReader {
 public:
-    ICLineReader(ProgramState& s, UserDialogs* dialogs, const QString& name, uint8_t depth, int slot, LoadChain& chain)
-        : s_(s), dialogs_(dialogs), name_(name), depth_(depth), slot_(slot), chain_(chain)
+    ICLineReader(ICLoad& load, UserDialogs* dialogs, const QString& name, uint8_t depth, int slot, LoadChain& chain)
+        : load_(load), s_(load.circuit), dialogs_(dialogs), name_(name), depth_(depth), slot_(slot), chain_(chain)
     {
     }
 
     void Header(Section)
     {
         sawHeader_ = true;
-        ShowLoadProgress(s_, ++lineNo_, name_);
+        ShowLoadProgress(load_, ++lineNo_, name_);
     }
 
     void Data(Section section, const QString& line)
     {
-        ShowLoadProgress(s_, ++lineNo_, name_);
+        ShowLoadProgress(load_, ++lineNo_, name_);
         const FieldList f(line);
         switch (section) {
         case Section::Name:
@@ -111,7 +102,7 @@ public:
         case Section::Punkte: Punkt(f); break;
         case Section::Elemente: Element(f); break;
         case Section::IC: Nested(f); break;
-        case Section::Notizen: s_.ICInstances[static_cast<size_t>(slot_)].Notes += NotesLineFromFile(line); break;
+        case Section::Notizen: s_.ICInstances[slot_].Notes += NotesLineFromFile(line); break;
         default: break;
         }
     }
@@ -121,26 +112,26 @@ public:
     {
         if (!sawHeader_)
             throw RecordFormatError(fileSize == 0 ? "the file is empty" : "it is no IC definition: it has no section");
-        const LevelRecord& level = s_.Levels[static_cast<size_t>(slot_)];
+        const LevelRecord& level = s_.Levels[slot_];
         if (level.Field.empty())
             throw RecordFormatError("it holds no circuit: [Feld] is missing");
-        CheckCellReferences(s_, level.Field, level.ElementCount(), slot_ + 1, s_.CurrentLevel);
+        CheckCellReferences(s_, level.Field, level.ElementCount(), slot_ + 1, load_.level);
         CheckPinCells(level.Elements, level.ElementCount(), level.Field);
         CheckPinListLengths(level.Elements, level.ElementCount());
         CheckComponentCells(level.Elements, level.ElementCount(), level.Field);
         CheckFootprints(level.Elements, level.ElementCount(), level.Field);
         for (int e = 1; e <= level.ElementCount(); ++e)
-            if (level.Elements[static_cast<size_t>(e)].Type == ElementType::ClockGenerator)
+            if (level.Elements[e].Type == ElementType::ClockGenerator)
                 throw RecordFormatError("it holds a clock generator, which no IC may hold");
         for (const int16_t e : nestedElements_)
             if (e < 0 || e > level.ElementCount())
                 throw RecordFormatError("a nested IC names no element");
-        CheckConnectorTable(s_.ICInstances[static_cast<size_t>(slot_)], level);
+        CheckConnectorTable(s_.ICInstances[slot_], level);
     }
 
 private:
     // Nested loads grow the tables: the slot's record is taken anew each time.
-    LevelRecord& Level() { return s_.Levels[static_cast<size_t>(slot_)]; }
+    LevelRecord& Level() { return s_.Levels[slot_]; }
 
     void Feld(const FieldList& f)
     {
@@ -189,20 +180,21 @@ private:
         const int16_t next = GetFreeICIndex(s_);
         if (next > kMaxICSlots)
             throw RecordFormatError("more ICs than the IC table holds");
-        s_.CurrentLevel = next;
+        load_.level = next;
         EnsureICSlots(s_, next);
-        ICInstanceRecord& nested = s_.ICInstances[static_cast<size_t>(next)];
+        ICInstanceRecord& nested = s_.ICInstances[next];
         nested.ElementNr = elementNr;
         nested.NestingLevel = depth_;
         nested.ParentLevel = static_cast<uint8_t>(slot_);
-        if (s_.ICLoadDepth < INT16_MAX)
-            ++s_.ICLoadDepth;
+        if (load_.nestedLoaded < INT16_MAX)
+            ++load_.nestedLoaded;
         nestedElements_.push_back(elementNr);
-        if (!LoadICInto(s_, dialogs_, f.Text(1), static_cast<uint8_t>(depth_ + 1), chain_))
+        if (!LoadICInto(load_, dialogs_, f.Text(1), static_cast<uint8_t>(depth_ + 1), chain_))
             throw RecordFormatError(QStringLiteral("the IC '%1' it holds is missing").arg(f.Text(1)).toStdString());
     }
 
-    ProgramState& s_;
+    ICLoad& load_;
+    Circuit& s_;
     UserDialogs* dialogs_;
     QString name_;
     uint8_t depth_;
@@ -217,19 +209,19 @@ private:
 };
 
 // The slot's records made anew for IC name, its connectors and outline read.
-void ClaimSlotFor(ProgramState& s, int slot, const QString& name, uint8_t depth, RecordFile& file)
+void ClaimSlotFor(Circuit& s, int slot, const QString& name, uint8_t depth, RecordFile& file)
 {
     if (s.ICCount >= kMaxICSlots || slot < 1 || slot > kMaxICSlots)
         throw RecordFormatError("more ICs than the IC table holds");
     ClaimICSlot(s, slot);
-    ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(slot)];
+    ICInstanceRecord& ic = s.ICInstances[slot];
     ic.Name = name;
     ic.Width = 0;
     ic.Height = 0;
     ic.Notes.clear();
     if (depth <= 1)
         ic.NestingLevel = 0;
-    LevelRecord& level = s.Levels[static_cast<size_t>(slot)];
+    LevelRecord& level = s.Levels[slot];
     level = LevelRecord{};
     // Named after the IC, so the slot never looks free; [Name] may rename it.
     level.Name = name;
@@ -238,11 +230,11 @@ void ClaimSlotFor(ProgramState& s, int slot, const QString& name, uint8_t depth,
 }
 
 // A fault of this file names it; one of a nested file passes on as it is.
-bool LoadICInto(ProgramState& s, UserDialogs* dialogs, const QString& name, uint8_t depth, LoadChain& chain)
+bool LoadICInto(ICLoad& load, UserDialogs* dialogs, const QString& name, uint8_t depth, LoadChain& chain)
 {
     if (IsNoName(name))
         return false;
-    const QString path = ResolveICFile(s.Verzeichnisse[1], name);
+    const QString path = ResolveICFile(load.icDir, name);
     if (path.isEmpty())
         return false;
     QString key = QFileInfo(path).canonicalFilePath();
@@ -256,11 +248,11 @@ bool LoadICInto(ProgramState& s, UserDialogs* dialogs, const QString& name, uint
             throw RecordFormatError(QFileInfo(path).size() > kMaxRecordFileSize
                                         ? "the file is larger than any the program writes"
                                         : "the file cannot be read");
-        const int slot = s.CurrentLevel;
-        ClaimSlotFor(s, slot, name, depth, *file);
+        const int slot = load.level;
+        ClaimSlotFor(load.circuit, slot, name, depth, *file);
         chain.files.append(key);
         chain.names.append(name);
-        ICLineReader reader(s, dialogs, name, depth, slot, chain);
+        ICLineReader reader(load, dialogs, name, depth, slot, chain);
         ForEachRecord(
             *file, [&](Section section) { reader.Header(section); },
             [&](Section section, const QString& line) { reader.Data(section, line); });
@@ -279,45 +271,45 @@ bool LoadICInto(ProgramState& s, UserDialogs* dialogs, const QString& name, uint
 
 } // namespace
 
-int16_t GetFreeICIndex(const ProgramState& s)
+int16_t GetFreeICIndex(const Circuit& s)
 {
     if (s.ICCount < 1)
         return 1;
     const int ub = static_cast<int>(s.ICInstances.size()) - 1;
     for (int i = 1; i <= ub; ++i) {
-        const bool levelFree = static_cast<size_t>(i) >= s.Levels.size() || s.Levels[static_cast<size_t>(i)].Name.isEmpty();
-        if (levelFree || s.ICInstances[static_cast<size_t>(i)].Name.isEmpty())
+        const bool levelFree = i >= std::ssize(s.Levels) || s.Levels[i].Name.isEmpty();
+        if (levelFree || s.ICInstances[i].Name.isEmpty())
             return static_cast<int16_t>(i);
     }
     return static_cast<int16_t>(ub + 1);
 }
 
-bool LoadICStrict(ProgramState& s, UserDialogs* dialogs, const QString& name, uint8_t depth)
+bool LoadICStrict(ICLoad& load, UserDialogs* dialogs, const QString& name, uint8_t depth)
 {
     LoadChain chain;
-    return LoadICInto(s, dialogs, name, depth, chain);
+    return LoadICInto(load, dialogs, name, depth, chain);
 }
 
-bool LoadIC(ProgramState& s, UserDialogs* dialogs, const QString& name, uint8_t depth)
+bool LoadIC(ICLoad& load, UserDialogs* dialogs, const QString& name, uint8_t depth)
 {
-    ICSlotTables saved = SaveICSlots(s);
-    const int16_t currentLevel = s.CurrentLevel;
-    const int16_t loadDepth = s.ICLoadDepth;
+    ICSlotTables saved = SaveICSlots(load.circuit);
+    const int16_t level = load.level;
+    const int16_t nestedLoaded = load.nestedLoaded;
     try {
-        return LoadICStrict(s, dialogs, name, depth);
+        return LoadICStrict(load, dialogs, name, depth);
     } catch (const std::exception&) {
-        RestoreICSlots(s, std::move(saved));
-        s.CurrentLevel = currentLevel;
-        s.ICLoadDepth = loadDepth;
+        RestoreICSlots(load.circuit, std::move(saved));
+        load.level = level;
+        load.nestedLoaded = nestedLoaded;
         return false;
     }
 }
 
-void LoadICAnschluesse(ProgramState& s, UserDialogs* dialogs, const QString& name)
+void LoadICAnschluesse(Circuit& s, const QString& icDir, UserDialogs* dialogs, const QString& name, int slot)
 {
     if (IsNoName(name))
         return;
-    const QString path = ResolveICFile(s.Verzeichnisse[1], name);
+    const QString path = ResolveICFile(icDir, name);
     auto file = RecordFile::Open(path);
     if (!file) {
         if (dialogs)
@@ -328,22 +320,22 @@ void LoadICAnschluesse(ProgramState& s, UserDialogs* dialogs, const QString& nam
         s.ICHeight = 0;
         return;
     }
-    if (s.CurrentLevel < 0 || static_cast<size_t>(s.CurrentLevel) >= s.ICInstances.size())
+    if (slot < 0 || slot >= std::ssize(s.ICInstances))
         return;
-    ICInstanceRecord ic = s.ICInstances[static_cast<size_t>(s.CurrentLevel)];
+    ICInstanceRecord ic = s.ICInstances[slot];
     try {
         ReadConnectors(*file, ic);
     } catch (const RecordFormatError&) {
         return;
     }
-    s.ICInstances[static_cast<size_t>(s.CurrentLevel)] = std::move(ic);
+    s.ICInstances[slot] = std::move(ic);
 }
 
-bool GetICSize(ProgramState& s, UserDialogs* dialogs, const QString& name)
+bool GetICSize(Circuit& s, const QString& icDir, UserDialogs* dialogs, const QString& name)
 {
     if (IsNoName(name))
         return false;
-    const QString path = ResolveICFile(s.Verzeichnisse[1], name);
+    const QString path = ResolveICFile(icDir, name);
     auto file = RecordFile::Open(path);
     if (!file) {
         if (dialogs)
@@ -369,9 +361,9 @@ bool GetICSize(ProgramState& s, UserDialogs* dialogs, const QString& name)
     return true;
 }
 
-int16_t CountICLevels(const ProgramState& s, const QString& name)
+int16_t CountICLevels(const QString& icDir, const QString& name)
 {
     if (name == u"<Name>")
         return 0;
-    return static_cast<int16_t>(CheckICNesting(s.Verzeichnisse[1], name).NestedCount);
+    return static_cast<int16_t>(CheckICNesting(icDir, name).NestedCount);
 }

@@ -1,12 +1,11 @@
 #include "model/files/ic_file_writer.h"
 
+#include "model/circuit.h"
 #include "model/field_list.h"
 #include "model/files/element_records.h"
-#include "model/files/file_messages.h"
-#include "model/files/ic_lookup.h"
 #include "model/files/notes_lines.h"
 #include "model/files/record_writer.h"
-#include "model/state.h"
+#include "model/footprint.h"
 
 namespace {
 
@@ -18,24 +17,24 @@ QString Entry(const QStringList& list, int i)
 
 } // namespace
 
-QByteArray ICFileBytes(const ProgramState& s)
+QByteArray ICFileBytes(const Circuit& s, const CellRect& crop)
 {
     RecordWriter w;
     w.Header(Section::Name);
     w.Line(s.ICName);
     w.Header(Section::Feld);
-    w.Line(NumToStr(s.CropMaxX - s.CropMinX) + u';' + NumToStr(s.CropMaxY - s.CropMinY) + u';');
+    w.Line(NumToStr(crop.x2 - crop.x1) + u';' + NumToStr(crop.y2 - crop.y1) + u';');
     w.Header(Section::Punkte);
     for (int16_t x = 0; x <= s.MaxX; ++x) {
         for (int16_t y = 0; y <= s.MaxY; ++y) {
             const GridCell& c = s.P(x, y);
             if (c.Type != 0)
-                w.Line(PunktLine(CInt(x - s.CropMinX), CInt(y - s.CropMinY), c));
+                w.Line(PunktLine(CInt(x - crop.x1), CInt(y - crop.y1), c));
         }
     }
     w.Header(Section::Elemente);
     for (int e = 1; e <= s.ElementCount(); ++e)
-        w.Line(ElementLine(s.Elements[static_cast<size_t>(e)]));
+        w.Line(ElementLine(s.Elements[e]));
     w.Header(Section::Anschluesse);
     for (int i = 1; i <= s.ICPinCount; ++i)
         w.Line(Entry(s.ICPins, i));
@@ -47,7 +46,7 @@ QByteArray ICFileBytes(const ProgramState& s)
         w.Line(Entry(s.ICGraphicPins, i));
     w.Header(Section::IC);
     for (int k = 1; k <= s.ICCount && static_cast<size_t>(k) < s.ICInstances.size(); ++k) {
-        const ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(k)];
+        const ICInstanceRecord& ic = s.ICInstances[k];
         if (ic.NestingLevel == 0)
             w.Line(ic.Name + u';' + QString::number(ic.ElementNr) + u';');
     }
@@ -58,27 +57,4 @@ QByteArray ICFileBytes(const ProgramState& s)
     for (const QString& line : s.ICNotes.split(QStringLiteral("\r\n")))
         w.Line(NotesLineToFile(line));
     return w.Bytes();
-}
-
-bool SaveIC(ProgramState& s, UserDialogs& dialogs)
-{
-    const QString path = JoinDir(s.Verzeichnisse[1], s.ICName + QStringLiteral(".icd"));
-    if (!IsPlainICName(s.ICName) || s.Verzeichnisse[1].isEmpty()) {
-        ShowSaveFailed(dialogs, path, QString());
-        return false;
-    }
-    QByteArray bytes;
-    try {
-        bytes = ICFileBytes(s);
-    } catch (const std::exception&) {
-        ShowSaveFailed(dialogs, path, QString());
-        return false;
-    }
-    QString reason;
-    if (!WriteRecordFile(path, bytes, &reason)) {
-        ShowSaveFailed(dialogs, path, reason);
-        return false;
-    }
-    s.CircuitFilePath = path;
-    return true;
 }

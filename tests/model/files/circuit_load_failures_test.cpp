@@ -1,6 +1,6 @@
 #include "file_fixture.h"
 
-#include "model/files/circuit_file.h"
+#include "placement/document/circuit_file.h"
 #include "model/files/record_reader.h"
 
 namespace {
@@ -34,7 +34,7 @@ protected:
     };
     State Snapshot() const
     {
-        return State{s.P, s.Elements, s.MaxX, s.ElementCount(), s.ICCount, s.LevelUBound, s.ClockCount, s.ToolMode,
+        return State{s.circuit.P, s.circuit.Elements, s.circuit.MaxX, s.circuit.ElementCount(), s.circuit.ICCount, s.circuit.LevelUBound, s.circuit.ClockCount, s.ToolMode,
                      s.objFile.FileName, s.objFile.FilePath, s.CircuitFilePath, w.caption, s.CmDialog1.FileName,
                      s.LastFiles, w.deleteUndoDataCount, w.unloadClockTimersCount, w.worksheetMousePointer};
     }
@@ -47,7 +47,7 @@ protected:
         ASSERT_EQ(dialogs.Asked().size(), asked + 1);
         EXPECT_EQ(dialogs.Asked().back().text, message);
         EXPECT_TRUE(Snapshot() == before);
-        EXPECT_EQ(s.ElementCount(), 17);
+        EXPECT_EQ(s.circuit.ElementCount(), 17);
         EXPECT_EQ(w.caption, QStringLiteral("components.gtr - Gatrel"));
     }
     void ExpectRefused(std::initializer_list<QString> lines, const QString& message)
@@ -155,7 +155,7 @@ TEST_F(RefusedFile, ComponentsThatDisagreeWithTheirCellsOrLeaveTheGrid)
     WriteBytes(path, CrLfLines({"[Feld]", "12;8;", "[Punkte]", "2;2;1;0;0;0;0;0;1;0;0;", "[Elemente]",
                                 "4;2;X5Y5:;;0;1;;"}));
     EXPECT_EQ(LoadFile(s, dialogs, path), LoadResult::Loaded);
-    EXPECT_EQ(s.P(2, 2).ElementNr, 1);
+    EXPECT_EQ(s.circuit.P(2, 2).ElementNr, 1);
 }
 
 // An element with fewer pins than its type is placed with would be drawn

@@ -3,10 +3,10 @@
 #include <QDirIterator>
 #include <map>
 
-#include "model/files/circuit_file.h"
+#include "placement/document/circuit_file.h"
 #include "model/files/circuit_writer.h"
-#include "model/files/ic_file_writer.h"
-#include "model/new_file.h"
+#include "placement/document/ic_definition_save.h"
+#include "placement/document/new_file.h"
 #include "model/ports/status_port.h"
 #include "support/clock_columns.h"
 
@@ -55,8 +55,8 @@ TEST_F(RoundTrip, EveryGoldenCircuitIsWrittenBackByteForByte)
         // An IC definition opens for editing and is saved as one, over its whole worksheet.
         const QString path = CopyData(name, icDir);
         ASSERT_EQ(LoadFile(s, dialogs, path), LoadResult::Loaded);
-        s.CropMaxX = s.MaxX;
-        s.CropMaxY = s.MaxY;
+        s.CropMaxX = s.circuit.MaxX;
+        s.CropMaxY = s.circuit.MaxY;
         QFile::remove(path);
         ASSERT_TRUE(SaveIC(s, dialogs));
         EXPECT_EQ(ReadBytes(path), DataBytes(name));
@@ -74,7 +74,7 @@ TEST_F(RoundTrip, LineFeedOnlyAndCarriageReturnOnlyFilesLoad)
         const QString path = circuitDir + QStringLiteral("other.gtr");
         WriteBytes(path, bytes);
         ASSERT_EQ(LoadFile(s, dialogs, path), LoadResult::Loaded);
-        EXPECT_EQ(s.ElementCount(), 17);
+        EXPECT_EQ(s.circuit.ElementCount(), 17);
         ASSERT_TRUE(SaveFile(s, dialogs, true));
         EXPECT_EQ(ReadBytes(path), golden);
     }
@@ -83,11 +83,11 @@ TEST_F(RoundTrip, LineFeedOnlyAndCarriageReturnOnlyFilesLoad)
 TEST_F(RoundTrip, ConductorsAreRebuiltFromTheirRuns)
 {
     Load(QStringLiteral("conductors.gtr"));
-    EXPECT_EQ(s.MaxX, 12);
-    EXPECT_EQ(s.MaxY, 8);
-    EXPECT_EQ(s.P.UBoundX(), 13);
+    EXPECT_EQ(s.circuit.MaxX, 12);
+    EXPECT_EQ(s.circuit.MaxY, 8);
+    EXPECT_EQ(s.circuit.P.UBoundX(), 13);
     auto flags = [&](int x, int y) {
-        const GridCell& c = s.P(x, y);
+        const GridCell& c = s.circuit.P(x, y);
         return QStringLiteral("%1%2%3%4/%5/%6")
             .arg(c.ConLeft ? "L" : "-", c.ConRight ? "R" : "-", c.ConUp ? "U" : "-", c.ConDown ? "D" : "-")
             .arg(c.Type)
@@ -102,92 +102,92 @@ TEST_F(RoundTrip, ConductorsAreRebuiltFromTheirRuns)
     EXPECT_EQ(flags(3, 6), QStringLiteral("LR--/1/1"));  // coupling diode
     EXPECT_EQ(flags(11, 2), QStringLiteral("L--D/1/0")); // corner
     EXPECT_EQ(flags(9, 1), QStringLiteral("----/0/0"));
-    EXPECT_EQ(s.ElementCount(), 0);
+    EXPECT_EQ(s.circuit.ElementCount(), 0);
 }
 
 TEST_F(RoundTrip, EveryComponentType)
 {
     Load(QStringLiteral("components.gtr"));
-    ASSERT_EQ(s.ElementCount(), 17);
-    ASSERT_EQ(s.Elements.size(), 18u);
+    ASSERT_EQ(s.circuit.ElementCount(), 17);
+    ASSERT_EQ(s.circuit.Elements.size(), 18u);
     QList<int> types;
-    for (int e = 1; e <= s.ElementCount(); ++e)
-        types.append(s.Elements[e].Type);
+    for (int e = 1; e <= s.circuit.ElementCount(); ++e)
+        types.append(s.circuit.Elements[e].Type);
     EXPECT_EQ(types, (QList<int>{4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 16, 17, 18, 19, 22, 27}));
-    const ElementRecord& gate = s.Elements[3];
+    const ElementRecord& gate = s.circuit.Elements[3];
     EXPECT_EQ(gate.Orientation, 2);
     EXPECT_EQ(gate.InPinList, QStringLiteral("X5Y2:X5Y4:"));
     EXPECT_EQ(gate.OutPinList, QStringLiteral("X7Y3:"));
     EXPECT_EQ(gate.SelfIndex, 3);
     EXPECT_EQ(gate.Label, QStringLiteral("2"));
-    EXPECT_EQ(s.Elements[1].Color, 65280);
-    EXPECT_EQ(s.P(5, 2).Marker, -1); // negation marker on a pin
-    EXPECT_EQ(s.P(5, 2).ElementNr, 3);
-    EXPECT_EQ(s.P(3, 4).Type, 1);
-    EXPECT_EQ(s.P(2, 4).Type, 5); // a component keeps its type under a run
-    EXPECT_EQ(s.P(2, 4).ConRight, kTrue);
-    EXPECT_EQ(s.P(5, 4).ConLeft, kTrue);
+    EXPECT_EQ(s.circuit.Elements[1].Color, 65280);
+    EXPECT_EQ(s.circuit.P(5, 2).Marker, -1); // negation marker on a pin
+    EXPECT_EQ(s.circuit.P(5, 2).ElementNr, 3);
+    EXPECT_EQ(s.circuit.P(3, 4).Type, 1);
+    EXPECT_EQ(s.circuit.P(2, 4).Type, 5); // a component keeps its type under a run
+    EXPECT_EQ(s.circuit.P(2, 4).ConRight, kTrue);
+    EXPECT_EQ(s.circuit.P(5, 4).ConLeft, kTrue);
     EXPECT_EQ(s.ProbeCount, 1);
     EXPECT_EQ(w.analyserChannels, std::vector<int>{1});
     EXPECT_TRUE(w.analyserMenuEnabled);
-    EXPECT_EQ(s.ClockCount, 1);
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockElement), std::vector<int16_t>{7});
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockHigh), std::vector<int16_t>{250});
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockLow), std::vector<int16_t>{750});
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockLinked), std::vector<int16_t>{0});
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockCycles), std::vector<uint8_t>{5});
+    EXPECT_EQ(s.circuit.ClockCount, 1);
+    EXPECT_EQ(ClockColumn(s.circuit.Clocks, &ClockSlot::ClockElement), std::vector<int16_t>{7});
+    EXPECT_EQ(ClockColumn(s.circuit.Clocks, &ClockSlot::ClockHigh), std::vector<int16_t>{250});
+    EXPECT_EQ(ClockColumn(s.circuit.Clocks, &ClockSlot::ClockLow), std::vector<int16_t>{750});
+    EXPECT_EQ(ClockColumn(s.circuit.Clocks, &ClockSlot::ClockLinked), std::vector<int16_t>{0});
+    EXPECT_EQ(ClockColumn(s.circuit.Clocks, &ClockSlot::ClockCycles), std::vector<uint8_t>{5});
 }
 
 TEST_F(RoundTrip, TimerSectionWithoutAndWithGenerators)
 {
     Load(QStringLiteral("empty.gtr"));
-    EXPECT_EQ(s.ClockCount, 0);
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockHigh), std::vector<int16_t>{500});
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockLinked), std::vector<int16_t>{kTrue});
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockCycles), std::vector<uint8_t>{1});
+    EXPECT_EQ(s.circuit.ClockCount, 0);
+    EXPECT_EQ(ClockColumn(s.circuit.Clocks, &ClockSlot::ClockHigh), std::vector<int16_t>{500});
+    EXPECT_EQ(ClockColumn(s.circuit.Clocks, &ClockSlot::ClockLinked), std::vector<int16_t>{kTrue});
+    EXPECT_EQ(ClockColumn(s.circuit.Clocks, &ClockSlot::ClockCycles), std::vector<uint8_t>{1});
     EXPECT_EQ(w.clockTimerCount, 1);
 
     Load(QStringLiteral("clocks.gtr"));
-    EXPECT_EQ(s.ClockCount, 3);
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockElement), (std::vector<int16_t>{1, 2, 3}));
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockHigh), (std::vector<int16_t>{500, 100, 1000}));
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockLow), (std::vector<int16_t>{500, 300, 1000}));
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockLinked), (std::vector<int16_t>{kTrue, 0, kTrue}));
-    EXPECT_EQ(ClockColumn(s.Clocks, &ClockSlot::ClockCycles), (std::vector<uint8_t>{1, 10, 100}));
+    EXPECT_EQ(s.circuit.ClockCount, 3);
+    EXPECT_EQ(ClockColumn(s.circuit.Clocks, &ClockSlot::ClockElement), (std::vector<int16_t>{1, 2, 3}));
+    EXPECT_EQ(ClockColumn(s.circuit.Clocks, &ClockSlot::ClockHigh), (std::vector<int16_t>{500, 100, 1000}));
+    EXPECT_EQ(ClockColumn(s.circuit.Clocks, &ClockSlot::ClockLow), (std::vector<int16_t>{500, 300, 1000}));
+    EXPECT_EQ(ClockColumn(s.circuit.Clocks, &ClockSlot::ClockLinked), (std::vector<int16_t>{kTrue, 0, kTrue}));
+    EXPECT_EQ(ClockColumn(s.circuit.Clocks, &ClockSlot::ClockCycles), (std::vector<uint8_t>{1, 10, 100}));
     EXPECT_EQ(w.clockTimerCount, 3);
 
     // A new circuit without generators is written with the lines 0, 0; and one slot line.
     NewFile(s, true);
-    const QByteArray bytes = CircuitFileBytes(s);
+    const QByteArray bytes = CircuitFileBytes(s.circuit);
     EXPECT_TRUE(bytes.endsWith("[Timer]\r\n0\r\n0;\r\n0;0;-1;1;\r\n")) << bytes.toStdString();
 }
 
 TEST_F(RoundTrip, TextLabelsKeepCommasQuotesAndUmlauts)
 {
     Load(QStringLiteral("labels.gtr"));
-    ASSERT_EQ(s.ElementCount(), 3);
-    EXPECT_EQ(s.Elements[1].Label, QStringLiteral("a,b"));
-    EXPECT_EQ(s.Elements[2].Label, QStringLiteral("Zähler 1"));
-    EXPECT_EQ(s.Elements[3].Label, QStringLiteral("say \"hi\", then go"));
-    EXPECT_EQ(s.P(5, 6).ElementNr, 3);
+    ASSERT_EQ(s.circuit.ElementCount(), 3);
+    EXPECT_EQ(s.circuit.Elements[1].Label, QStringLiteral("a,b"));
+    EXPECT_EQ(s.circuit.Elements[2].Label, QStringLiteral("Zähler 1"));
+    EXPECT_EQ(s.circuit.Elements[3].Label, QStringLiteral("say \"hi\", then go"));
+    EXPECT_EQ(s.circuit.P(5, 6).ElementNr, 3);
 }
 
 TEST_F(RoundTrip, NestedICsFillTheICAndLevelTables)
 {
     InstallICs();
     Load(QStringLiteral("nested_ics.gtr"));
-    ASSERT_EQ(s.ICCount, 4);
-    EXPECT_EQ(s.LevelUBound, 4);
-    ASSERT_GE(s.ICInstances.size(), 5u);
-    ASSERT_GE(s.Levels.size(), 5u);
+    ASSERT_EQ(s.circuit.ICCount, 4);
+    EXPECT_EQ(s.circuit.LevelUBound, 4);
+    ASSERT_GE(s.circuit.ICInstances.size(), 5u);
+    ASSERT_GE(s.circuit.Levels.size(), 5u);
     QStringList names;
     QList<int> nesting, parents, elementNrs;
     for (int k = 1; k <= 4; ++k) {
-        names.append(s.ICInstances[k].Name);
-        nesting.append(s.ICInstances[k].NestingLevel);
-        parents.append(s.ICInstances[k].ParentLevel);
-        elementNrs.append(s.ICInstances[k].ElementNr);
-        EXPECT_EQ(s.Levels[k].Name, s.ICInstances[k].Name);
+        names.append(s.circuit.ICInstances[k].Name);
+        nesting.append(s.circuit.ICInstances[k].NestingLevel);
+        parents.append(s.circuit.ICInstances[k].ParentLevel);
+        elementNrs.append(s.circuit.ICInstances[k].ElementNr);
+        EXPECT_EQ(s.circuit.Levels[k].Name, s.circuit.ICInstances[k].Name);
     }
     EXPECT_EQ(names, (QStringList{"FULL", "HALF", "HALF", "HALF"}));
     EXPECT_EQ(nesting, (QList<int>{0, 1, 1, 0}));
@@ -195,10 +195,10 @@ TEST_F(RoundTrip, NestedICsFillTheICAndLevelTables)
     EXPECT_EQ(elementNrs, (QList<int>{1, 1, 2, 2}));
 
     // The worksheet links to slots 1 and 4; FULL's level links to its two HALF.
-    EXPECT_EQ(s.P(3, 4).ICLink, 1);
-    EXPECT_EQ(s.P(19, 5).ICLink, 4);
-    EXPECT_EQ(s.P(19, 5).ICConnector, 4);
-    const LevelRecord& full = s.Levels[1];
+    EXPECT_EQ(s.circuit.P(3, 4).ICLink, 1);
+    EXPECT_EQ(s.circuit.P(19, 5).ICLink, 4);
+    EXPECT_EQ(s.circuit.P(19, 5).ICConnector, 4);
+    const LevelRecord& full = s.circuit.Levels[1];
     EXPECT_EQ(full.Width, 14);
     EXPECT_EQ(full.Height, 12);
     EXPECT_EQ(full.Field.UBoundX(), 15);
@@ -208,16 +208,16 @@ TEST_F(RoundTrip, NestedICsFillTheICAndLevelTables)
     EXPECT_EQ(full.Field(6, 9).ICConnector, 4);
     EXPECT_EQ(full.Elements[3].Type, 7);
 
-    const ICInstanceRecord& half = s.ICInstances[4];
+    const ICInstanceRecord& half = s.circuit.ICInstances[4];
     EXPECT_EQ(half.Width, 4);
     EXPECT_EQ(half.Height, 3);
     EXPECT_EQ(half.PinCount, 4);
     EXPECT_EQ(half.PinStates.mid(1), (QStringList{"1;2;A;0;", "1;4;B;0;", "8;2;S;0;", "8;4;C;0;"}));
     EXPECT_EQ(half.GraphicPins.value(3), QStringLiteral("4;1;S;"));
     EXPECT_EQ(half.Notes, QStringLiteral("Half adder: S = A xor B,C = A and B."));
-    EXPECT_EQ(s.ICInstances[1].Notes, QStringLiteral("Full adder"));
-    EXPECT_EQ(s.Levels[2].Field(1, 2).ICConnector, 1);
-    EXPECT_EQ(s.Levels[2].Field(3, 2).Type, 11);
+    EXPECT_EQ(s.circuit.ICInstances[1].Notes, QStringLiteral("Full adder"));
+    EXPECT_EQ(s.circuit.Levels[2].Field(1, 2).ICConnector, 1);
+    EXPECT_EQ(s.circuit.Levels[2].Field(3, 2).Type, 11);
 }
 
 TEST_F(RoundTrip, AnICDefinitionOpensForEditingAndSavesBack)
@@ -227,11 +227,11 @@ TEST_F(RoundTrip, AnICDefinitionOpensForEditingAndSavesBack)
         SCOPED_TRACE(name);
         const QString file = QString::fromLatin1(name) + QStringLiteral(".icd");
         ASSERT_EQ(LoadFile(s, dialogs, icDir + file), LoadResult::Loaded);
-        EXPECT_EQ(s.ICName, QString::fromLatin1(name));
+        EXPECT_EQ(s.circuit.ICName, QString::fromLatin1(name));
         EXPECT_EQ(w.caption, file + QStringLiteral(" - Gatrel"));
         // The crop box of an unchanged IC is its whole worksheet.
-        s.CropMaxX = s.MaxX;
-        s.CropMaxY = s.MaxY;
+        s.CropMaxX = s.circuit.MaxX;
+        s.CropMaxY = s.circuit.MaxY;
         QFile::remove(icDir + file);
         ASSERT_TRUE(SaveIC(s, dialogs));
         EXPECT_EQ(ReadBytes(icDir + file), DataBytes(QStringLiteral("ic/") + file));
@@ -246,10 +246,10 @@ TEST_F(RoundTrip, OldLinksSectionIsIgnoredWhenEditing)
     bytes.replace("[Notizen]", "[Links]\r\n1;2;3;\r\nX9\r\n[Notizen]");
     WriteBytes(icDir + QStringLiteral("HALF.icd"), bytes);
     ASSERT_EQ(LoadFile(s, dialogs, icDir + QStringLiteral("HALF.icd")), LoadResult::Loaded);
-    EXPECT_EQ(s.ICTags.size(), 5); // entry 0 and one per connector
-    EXPECT_EQ(s.ICTags.value(4), QStringLiteral("r;4;2;"));
-    EXPECT_EQ(s.ICWidth, 4);
-    EXPECT_TRUE(s.ICNotes.startsWith(QStringLiteral("Half adder")));
+    EXPECT_EQ(s.circuit.ICTags.size(), 5); // entry 0 and one per connector
+    EXPECT_EQ(s.circuit.ICTags.value(4), QStringLiteral("r;4;2;"));
+    EXPECT_EQ(s.circuit.ICWidth, 4);
+    EXPECT_TRUE(s.circuit.ICNotes.startsWith(QStringLiteral("Half adder")));
 }
 
 TEST_F(RoundTrip, LoadedICDefinitionReachesTheICWindow)
@@ -257,13 +257,13 @@ TEST_F(RoundTrip, LoadedICDefinitionReachesTheICWindow)
     InstallICs();
     s.ToolMode = ToolCode::IC;
     ASSERT_EQ(LoadFile(s, dialogs, icDir + QStringLiteral("HALF.icd")), LoadResult::Loaded);
-    EXPECT_EQ(s.ICPinCount, 4);
-    EXPECT_EQ(s.ICPins.value(3), QStringLiteral("8;2;S;"));
-    EXPECT_EQ(s.ICGraphicPins.value(4), QStringLiteral("4;2;C;"));
-    EXPECT_EQ(s.ICTags.value(4), QStringLiteral("r;4;2;"));
-    EXPECT_EQ(s.ICNotes, QStringLiteral("Half adder: S = A xor B,\r\nC = A and B."));
-    EXPECT_EQ(s.ICWidth, 4);
-    EXPECT_EQ(s.ICHeight, 3);
+    EXPECT_EQ(s.circuit.ICPinCount, 4);
+    EXPECT_EQ(s.circuit.ICPins.value(3), QStringLiteral("8;2;S;"));
+    EXPECT_EQ(s.circuit.ICGraphicPins.value(4), QStringLiteral("4;2;C;"));
+    EXPECT_EQ(s.circuit.ICTags.value(4), QStringLiteral("r;4;2;"));
+    EXPECT_EQ(s.circuit.ICNotes, QStringLiteral("Half adder: S = A xor B,\r\nC = A and B."));
+    EXPECT_EQ(s.circuit.ICWidth, 4);
+    EXPECT_EQ(s.circuit.ICHeight, 3);
     ASSERT_EQ(w.icConnectorLabels.size(), 4u);
     EXPECT_EQ(w.icConnectorLabels[2].index, 3);
     EXPECT_EQ(w.icConnectorLabels[2].name, QStringLiteral("S"));
@@ -335,7 +335,7 @@ TEST_F(FileFixture, ALongLoadShowsHowFarItHasGotBesideTheFileName)
         before = percent;
     }
     EXPECT_EQ(before, 100);
-    EXPECT_TRUE(s.P(50, 5).ConLeft && s.P(50, 5).ConRight);
+    EXPECT_TRUE(s.circuit.P(50, 5).ConLeft && s.circuit.P(50, 5).ConRight);
 
     // A small file loads at once, without a progress bar.
     status.steps.clear();

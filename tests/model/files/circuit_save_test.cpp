@@ -3,9 +3,9 @@
 #include <QDir>
 
 #include "model/files/circuit_checks.h"
-#include "model/files/circuit_file.h"
-#include "model/files/file_commands.h"
-#include "model/files/ic_file_writer.h"
+#include "placement/document/circuit_file.h"
+#include "placement/document/file_commands.h"
+#include "placement/document/ic_definition_save.h"
 #include "model/files/ic_lookup.h"
 #include "model/files/record_reader.h"
 #include "support/failing_writes.h"
@@ -55,7 +55,7 @@ TEST_F(SaveCircuit, QuietSaveOfANewCircuitAsksForAName)
 TEST_F(SaveCircuit, AFailedWriteLeavesTheOldFile)
 {
     const QString path = LoadCopy(QStringLiteral("conductors.gtr"));
-    s.P(9, 8).Type = ElementType::LED; // a change that must not reach the file
+    s.circuit.P(9, 8).Type = ElementType::LED; // a change that must not reach the file
     s.FileSaved = kFalse;
 
     // No folder of that name: nothing can be written there.
@@ -84,11 +84,11 @@ TEST_F(SaveCircuit, AFullDiskKeepsTheOldFilesAndSaysWhy)
 {
     const QString path = LoadCopy(QStringLiteral("conductors.gtr"));
     const QByteArray old = ReadBytes(path);
-    s.P(9, 8).Type = ElementType::LED;
+    s.circuit.P(9, 8).Type = ElementType::LED;
     s.FileSaved = kFalse;
     const QString icPath = icDir + QStringLiteral("SHIFT.icd");
     WriteBytes(icPath, QByteArray("old IC\r\n"));
-    s.ICName = QStringLiteral("SHIFT");
+    s.circuit.ICName = QStringLiteral("SHIFT");
     s.CircuitFilePath.clear();
     bool circuitSaved = true, icSaved = true;
     {
@@ -117,41 +117,41 @@ TEST_F(SaveCircuit, TheLargestCircuitStaysWellBelowTheReadLimit)
     // line, a conductor run starting on three cells of four, the whole
     // element table naming every cell as a pin with a few label characters
     // each, every IC slot with the longest file name, every clock slot.
-    s.MaxX = kMaxFileSize;
-    s.MaxY = kMaxFileSize;
-    s.P.Redim(s.MaxX + 1, s.MaxY + 1);
-    s.Elements.assign(size_t(INT16_MAX) + 1, ElementRecord{});
+    s.circuit.MaxX = kMaxFileSize;
+    s.circuit.MaxY = kMaxFileSize;
+    s.circuit.P.Redim(s.circuit.MaxX + 1, s.circuit.MaxY + 1);
+    s.circuit.Elements.assign(size_t(INT16_MAX) + 1, ElementRecord{});
     int e = 0;
-    for (int x = 0; x <= s.MaxX; ++x) {
-        for (int y = 0; y <= s.MaxY; ++y) {
-            GridCell& c = s.P(x, y);
+    for (int x = 0; x <= s.circuit.MaxX; ++x) {
+        for (int y = 0; y <= s.circuit.MaxY; ++y) {
+            GridCell& c = s.circuit.P(x, y);
             c.Type = UINT8_MAX;
             c.ConLeft = c.ConUp = kTrue;
             c.ConRight = x % 2 == 0 ? kTrue : kFalse;
             c.ConDown = y % 2 == 0 ? kTrue : kFalse;
             c.Marker = c.ElementNr = INT16_MIN;
             c.ICConnector = c.ICLink = UINT8_MAX;
-            ElementRecord& r = s.Elements[size_t(e % INT16_MAX + 1)];
+            ElementRecord& r = s.circuit.Elements[size_t(e % INT16_MAX + 1)];
             r.InPinList += QStringLiteral("X%1Y%2:").arg(x).arg(y);
             r.Label += QStringLiteral("WWWW");
             ++e;
         }
     }
-    for (size_t i = 1; i < s.Elements.size(); ++i) {
-        ElementRecord& r = s.Elements[i];
+    for (size_t i = 1; i < s.circuit.Elements.size(); ++i) {
+        ElementRecord& r = s.circuit.Elements[i];
         r.Type = r.Orientation = UINT8_MAX;
         r.Color = INT32_MIN;
         r.SelfIndex = INT16_MIN;
         r.OutPinList = r.InPinList;
     }
-    s.ICCount = kMaxICSlots;
-    s.ICInstances.resize(kMaxICSlots + 1);
+    s.circuit.ICCount = kMaxICSlots;
+    s.circuit.ICInstances.resize(kMaxICSlots + 1);
     for (int k = 1; k <= kMaxICSlots; ++k) {
-        s.ICInstances[size_t(k)].Name = QString(251, u'N');
-        s.ICInstances[size_t(k)].ElementNr = INT16_MIN;
+        s.circuit.ICInstances[size_t(k)].Name = QString(251, u'N');
+        s.circuit.ICInstances[size_t(k)].ElementNr = INT16_MIN;
     }
-    s.ClockCount = UINT8_MAX;
-    s.Clocks.assign(UINT8_MAX,
+    s.circuit.ClockCount = UINT8_MAX;
+    s.circuit.Clocks.assign(UINT8_MAX,
                     {.ClockElement = INT16_MIN, .ClockHigh = INT16_MIN, .ClockLow = INT16_MIN, .ClockLinked = kTrue, .ClockCycles = UINT8_MAX});
 
     const QString path = circuitDir + QStringLiteral("largest.gtr");
@@ -209,7 +209,7 @@ TEST_F(SaveCircuit, ICsOnlyInTheCircuitsFolderAreCopiedToTheICDirectory)
     CopyData(QStringLiteral("ic/FULL.icd"), icDir);
     ASSERT_EQ(LoadFile(s, dialogs, CopyData(QStringLiteral("nested_ics.gtr"), folder)), LoadResult::Loaded);
     EXPECT_EQ(ReadBytes(icDir + QStringLiteral("HALF.icd")), DataBytes(QStringLiteral("ic/HALF.icd")));
-    EXPECT_EQ(s.ICCount, 4);
+    EXPECT_EQ(s.circuit.ICCount, 4);
 }
 
 TEST_F(SaveCircuit, SavingWithICsNeverReplacesACopy)
@@ -240,10 +240,10 @@ TEST_F(SaveCircuit, SameICTwiceTakesTwoSlots)
                                 "20;2;X10Y3:X10Y4:X14Y3:X14Y4:;X10Y3:X10Y4:X14Y3:X14Y4:;0;2;;", "[IC]", "HALF;1;",
                                 "HALF;2;"}));
     ASSERT_EQ(LoadFile(s, dialogs, path), LoadResult::Loaded);
-    EXPECT_EQ(s.ICCount, 2);
-    EXPECT_EQ(s.ICInstances[1].Name, QStringLiteral("HALF"));
-    EXPECT_EQ(s.ICInstances[2].Name, QStringLiteral("HALF"));
-    EXPECT_EQ(s.ICInstances[2].ElementNr, 2);
+    EXPECT_EQ(s.circuit.ICCount, 2);
+    EXPECT_EQ(s.circuit.ICInstances[1].Name, QStringLiteral("HALF"));
+    EXPECT_EQ(s.circuit.ICInstances[2].Name, QStringLiteral("HALF"));
+    EXPECT_EQ(s.circuit.ICInstances[2].ElementNr, 2);
 }
 
 TEST_F(SaveCircuit, ICNamesMayDifferInCaseFromTheirFiles)
@@ -252,9 +252,9 @@ TEST_F(SaveCircuit, ICNamesMayDifferInCaseFromTheirFiles)
     CopyData(QStringLiteral("ic/HALF.icd"), icDir, QStringLiteral("Half.icd"));
     const QString path = LoadCopy(QStringLiteral("nested_ics.gtr"));
     EXPECT_TRUE(dialogs.MessageTexts().isEmpty());
-    EXPECT_EQ(s.ICCount, 4);
-    EXPECT_EQ(s.ICInstances[1].Name, QStringLiteral("FULL"));
-    EXPECT_EQ(s.Levels[2].Field(3, 2).Type, 11);
+    EXPECT_EQ(s.circuit.ICCount, 4);
+    EXPECT_EQ(s.circuit.ICInstances[1].Name, QStringLiteral("FULL"));
+    EXPECT_EQ(s.circuit.Levels[2].Field(3, 2).Type, 11);
     QFile::remove(path);
     ASSERT_TRUE(SaveFile(s, dialogs, true));
     EXPECT_EQ(ReadBytes(path), DataBytes(QStringLiteral("nested_ics.gtr")));

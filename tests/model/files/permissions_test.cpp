@@ -5,8 +5,8 @@
 
 #include "model/state.h"
 #include "platform/registry.h"
-#include "model/files/permissions.h"
-#include "model/files/settings_store.h"
+#include "placement/document/permissions.h"
+#include "placement/document/settings_store.h"
 #include "support/record_files.h"
 
 namespace {

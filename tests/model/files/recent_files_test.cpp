@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/state.h"
-#include "model/files/settings_store.h"
+#include "placement/document/settings_store.h"
 #include "support/fake_main_window.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 
 #include "model/state.h"
-#include "model/files/settings_store.h"
+#include "placement/document/settings_store.h"
 #include "support/failing_writes.h"
 #include "support/fake_main_window.h"
 #include "support/record_files.h"

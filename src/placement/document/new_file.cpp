@@ -1,10 +1,10 @@
-#include "model/new_file.h"
+#include "placement/document/new_file.h"
 
 #include "model/circuit_tables.h"
 #include "model/defaults.h"
 #include "model/ports/all_ports.h"
 #include "model/state.h"
-#include "model/tool_selection.h"
+#include "placement/document/tool_selection.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 
@@ -14,25 +14,26 @@ constexpr int kStrUnsavedCaption = 2506;
 
 void ClearICDefinition(ProgramState& s)
 {
-    s.ICName.clear();
-    s.ICWidth = 0;
-    s.ICHeight = 0;
-    s.ICPinCount = 0;
-    s.ICPins = QStringList{QString()};
-    s.ICGraphicPins = QStringList{QString()};
+    s.circuit.ICName.clear();
+    s.circuit.ICWidth = 0;
+    s.circuit.ICHeight = 0;
+    s.circuit.ICPinCount = 0;
+    s.circuit.ICPins = QStringList{QString()};
+    s.circuit.ICGraphicPins = QStringList{QString()};
 }
 
 } // namespace
 
 void InitArbeitsfeld(ProgramState& s)
 {
-    s.P.Redim(s.MaxX + 1, s.MaxY + 1);
-    ClearCircuitTables(s);
+    s.circuit.P.Redim(s.circuit.MaxX + 1, s.circuit.MaxY + 1);
+    ClearCircuitTables(s.circuit);
 
     s.objFile.FileName.clear();
     s.objFile.FilePath.clear();
 
-    ResetClockSlots(s, 0);
+    ResetClockSlots(s.circuit, 0);
+    s.SelectedClock = 0;
     ClearICDefinition(s);
     s.ProbeCount = 0;
 
@@ -62,7 +63,7 @@ void NewFile(ProgramState& s, bool noRedraw)
     InitArbeitsfeld(s);
 
     if (p.worksheet) {
-        p.worksheet->SetSizeBoxes(s.MaxX, s.MaxY);
+        p.worksheet->SetSizeBoxes(s.circuit.MaxX, s.circuit.MaxY);
         // A new worksheet starts at its top left corner.
         p.worksheet->ResetScrollBars();
     }

@@ -1,4 +1,4 @@
-#include "model/frmCreateNewFile.h"
+#include "placement/document/frmCreateNewFile.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "model/new_file.h"
+#include "placement/document/new_file.h"
 #include "model/state.h"
 #include "model/ports/status_port.h"
 
@@ -155,8 +155,8 @@ void frmCreateNewFile::txtHeight_Change()
 void frmCreateNewFile::cmdCreate_Click()
 {
     const WorksheetSize size = SizeClassWorksheet(sizeClass_, txtWidth_->text(), txtHeight_->text());
-    s_.MaxX = size.Width;
-    s_.MaxY = size.Height;
+    s_.circuit.MaxX = size.Width;
+    s_.circuit.MaxY = size.Height;
     if (s_.ports.status)
         s_.ports.status->EnableMainWindow(true);
     QDialog::accept();

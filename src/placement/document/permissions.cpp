@@ -1,4 +1,4 @@
-#include "model/files/permissions.h"
+#include "placement/document/permissions.h"
 
 #include <QRandomGenerator>
 #include <QTime>
@@ -7,7 +7,7 @@
 #include "platform/numeric.h"
 #include "platform/registry.h"
 #include "platform/string_table.h"
-#include "model/files/settings_store.h"
+#include "placement/document/settings_store.h"
 
 namespace {
 
@@ -81,9 +81,9 @@ std::optional<Permissions> DecodePermissions(const QString& stored)
         return std::nullopt;
     Permissions p;
     for (int i = 0; i < 7; ++i)
-        p.FeatureEnable[static_cast<size_t>(i)] = VbBool(FlagCharacterOn(stored.at(i).unicode()));
+        p.FeatureEnable[i] = VbBool(FlagCharacterOn(stored.at(i).unicode()));
     for (int i = 0; i < 14; ++i)
-        p.ElementEnable[static_cast<size_t>(i)] = VbBool(FlagCharacterOn(stored.at(7 + i).unicode()));
+        p.ElementEnable[i] = VbBool(FlagCharacterOn(stored.at(7 + i).unicode()));
     QString w;
     for (int k = 1; kFlagCount + k - 1 <= end; ++k)
         w += QChar(static_cast<char16_t>(stored.at(kFlagCount + k - 1).unicode() ^ ScrambleKey(k)));

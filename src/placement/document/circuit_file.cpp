@@ -1,4 +1,4 @@
-#include "model/files/circuit_file.h"
+#include "placement/document/circuit_file.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -8,20 +8,20 @@
 
 #include "model/field_list.h"
 #include "model/file_names.h"
-#include "model/files/circuit_reader.h"
+#include "placement/document/circuit_reader.h"
 #include "model/files/circuit_checks.h"
 #include "model/files/circuit_writer.h"
 #include "model/files/file_messages.h"
-#include "model/files/ic_check.h"
+#include "placement/document/ic_check.h"
 #include "model/files/ic_file.h"
 #include "model/files/ic_lookup.h"
 #include "model/files/record_writer.h"
-#include "model/files/settings_store.h"
-#include "model/new_file.h"
+#include "placement/document/settings_store.h"
+#include "placement/document/new_file.h"
 #include "model/ports/all_ports.h"
 #include "model/state.h"
 #include "model/status_texts.h"
-#include "model/tool_selection.h"
+#include "placement/document/tool_selection.h"
 #include "platform/numeric.h"
 #include "platform/user_dialogs.h"
 
@@ -62,7 +62,7 @@ bool HasSectionHeader(RecordFile& file)
 // The circuit tables of a fully read file replace those of s.
 void TakeCircuit(ProgramState& s, ProgramState& t)
 {
-    static_cast<Circuit&>(s) = std::move(static_cast<Circuit&>(t));
+    s.circuit = std::move(t.circuit);
     s.CurrentLevel = t.CurrentLevel;
     s.SelectedClock = 0;
     s.ProbeCount = t.ProbeCount;
@@ -86,10 +86,10 @@ void ShowLoadedCircuit(ProgramState& s, const QString& fullPath, bool showedProg
     const Ports& p = s.ports;
     s.CmDialog1.FileName = fullPath;
     if (p.clockTimers)
-        p.clockTimers->CreateClockTimers(std::max<int>(s.ClockCount, 1));
+        p.clockTimers->CreateClockTimers(std::max<int>(s.circuit.ClockCount, 1));
     if (p.analyzer) {
-        for (int e = 1; e <= s.ElementCount(); ++e) {
-            const ElementRecord& r = s.Elements[static_cast<size_t>(e)];
+        for (int e = 1; e <= s.circuit.ElementCount(); ++e) {
+            const ElementRecord& r = s.circuit.Elements[e];
             if (r.Type != ElementType::AnalysisSensor)
                 continue;
             const int channel = static_cast<int>(Val(r.Label));
@@ -98,23 +98,23 @@ void ShowLoadedCircuit(ProgramState& s, const QString& fullPath, bool showedProg
         // Enabled exactly while a sensor exists, whatever channels the file gives them.
         p.analyzer->SetAnalyserMenuEnabled(s.ProbeCount > 0);
     }
-    SetStatusText(s, QString());
+    SetStatusText(s.ports, QString());
     if (p.icView) {
-        for (int i = 1; i <= s.ICPinCount; ++i) {
-            const QString pins = i < s.ICPins.size() ? s.ICPins.at(i) : QString();
-            const QString tag = i < s.ICTags.size() ? s.ICTags.at(i) : QString();
+        for (int i = 1; i <= s.circuit.ICPinCount; ++i) {
+            const QString pins = i < s.circuit.ICPins.size() ? s.circuit.ICPins.at(i) : QString();
+            const QString tag = i < s.circuit.ICTags.size() ? s.circuit.ICTags.at(i) : QString();
             p.icView->AddICConnectorLabel(i, GetField(pins, 3), tag);
         }
     }
     AddToRecentFiles(s, fullPath);
     if (s.ToolMode == ToolCode::IC)
         SelectConductorTool(s);
-    if (!s.ICName.isEmpty() && s.ICName != u"IC-Neu") {
+    if (!s.circuit.ICName.isEmpty() && s.circuit.ICName != u"IC-Neu") {
         s.CropMinX = 0;
         s.CropMinY = 0;
         if (p.icView) {
-            p.icView->SetICWindowFields(s.ICName, u' ' + QString::number(s.ICWidth),
-                                        u' ' + QString::number(s.ICHeight));
+            p.icView->SetICWindowFields(s.circuit.ICName, u' ' + QString::number(s.circuit.ICWidth),
+                                        u' ' + QString::number(s.circuit.ICHeight));
             p.icView->ShowInOut();
             p.icView->ShowICView();
         }
@@ -123,7 +123,7 @@ void ShowLoadedCircuit(ProgramState& s, const QString& fullPath, bool showedProg
     if (p.levels)
         p.levels->RebuildLevelTree();
     if (p.worksheet)
-        p.worksheet->SetSizeBoxes(s.MaxX, s.MaxY);
+        p.worksheet->SetSizeBoxes(s.circuit.MaxX, s.circuit.MaxY);
     if (p.files)
         p.files->SetCaption(FileCaption(fullPath));
     if (p.power)
@@ -135,7 +135,7 @@ void ShowLoadedCircuit(ProgramState& s, const QString& fullPath, bool showedProg
 void FailLoad(ProgramState& s)
 {
     RestoreToolSelection(s);
-    SetStatusText(s, QString());
+    SetStatusText(s.ports, QString());
 }
 
 // The faults that can be named are; every other one has the one format message.
@@ -169,8 +169,8 @@ QString AskFileToOpen(const ProgramState& s, UserDialogs& dialogs)
 // A copy of each IC of the circuit in its folder, unless one is there already.
 void CopyICsToFolder(const ProgramState& s, const QString& folder)
 {
-    for (int k = 1; k <= s.ICCount && static_cast<size_t>(k) < s.ICInstances.size(); ++k) {
-        const ICInstanceRecord& ic = s.ICInstances[static_cast<size_t>(k)];
+    for (int k = 1; k <= s.circuit.ICCount && static_cast<size_t>(k) < s.circuit.ICInstances.size(); ++k) {
+        const ICInstanceRecord& ic = s.circuit.ICInstances[k];
         if (ic.NestingLevel != 0 || !IsPlainICName(ic.Name) || !ResolveICFile(folder, ic.Name).isEmpty())
             continue;
         const QString source = ResolveICFile(s.Verzeichnisse[1], ic.Name);
@@ -209,7 +209,7 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
     }
 
     SaveToolSelection(s);
-    SetStatusText(s, QStringLiteral("Verifying ICs.."));
+    SetStatusText(s.ports, QStringLiteral("Verifying ICs.."));
     // A long load shows at once that it has begun; reading the sections moves the bar on.
     const bool longLoad = progress && size >= kShowProgressFrom;
     if (longLoad)
@@ -225,15 +225,15 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
     // Read into a state of its own, so that a refused file leaves the circuit as it was.
     ProgramState t;
     t.Verzeichnisse = s.Verzeichnisse;
-    t.MaxX = s.MaxX;
-    t.MaxY = s.MaxY;
+    t.circuit.MaxX = s.circuit.MaxX;
+    t.circuit.MaxY = s.circuit.MaxY;
     InitArbeitsfeld(t);
-    t.LineMap.Redim(t.MaxX, t.MaxY);
+    t.circuit.LineMap.Redim(t.circuit.MaxX, t.circuit.MaxY);
     // For the progress texts and the pointer only.
     t.ports.status = progress;
     t.ports.tools = s.ports.tools;
     if (longLoad) {
-        SetStatusText(s, QStringLiteral("Loading '%1'..").arg(GetFileName(fullPath)));
+        SetStatusText(s.ports, QStringLiteral("Loading '%1'..").arg(GetFileName(fullPath)));
         file->ReportProgress([progress](int percent) { progress->SetProgress(percent); });
     }
     try {
@@ -277,7 +277,7 @@ bool SaveFile(ProgramState& s, UserDialogs& dialogs, bool quiet)
     QByteArray bytes;
     QString reason;
     try {
-        bytes = CircuitFileBytes(s);
+        bytes = CircuitFileBytes(s.circuit);
     } catch (const std::exception& e) {
         reason = QString::fromLocal8Bit(e.what());
     }

@@ -1,9 +1,10 @@
-#include "model/files/circuit_reader.h"
+#include "placement/document/circuit_reader.h"
 
 #include <algorithm>
 
 #include "model/circuit_tables.h"
 #include "model/files/circuit_checks.h"
+#include "placement/document/ic_loading.h"
 #include "model/files/element_records.h"
 #include "model/files/ic_file.h"
 #include "model/files/ic_lookup.h"
@@ -18,8 +19,8 @@ namespace {
 void MakeClockSlots(ProgramState& s, uint8_t n)
 {
     const size_t count = std::max<size_t>(n, 1);
-    s.Clocks.assign(count, ClockSlot{});
-    s.ClockCount = n;
+    s.circuit.Clocks.assign(count, ClockSlot{});
+    s.circuit.ClockCount = n;
 }
 
 class CircuitReader {
@@ -45,17 +46,17 @@ public:
         case Section::Elemente: Element(f); break;
         case Section::IC: IC(f); break;
         case Section::Timer: Timer(line, f); break;
-        case Section::Name: s_.ICName = Trim(line); break;
-        case Section::Notizen: s_.ICNotes += NotesLineFromFile(line) + QStringLiteral("\r\n"); break;
+        case Section::Name: s_.circuit.ICName = Trim(line); break;
+        case Section::Notizen: s_.circuit.ICNotes += NotesLineFromFile(line) + QStringLiteral("\r\n"); break;
         case Section::Masse: Masse(line); break;
         case Section::Anschluesse:
-            if (s_.ICPinCount == INT16_MAX)
+            if (s_.circuit.ICPinCount == INT16_MAX)
                 throw RecordFormatError("too many connectors");
-            ++s_.ICPinCount;
-            s_.ICPins.append(line);
+            ++s_.circuit.ICPinCount;
+            s_.circuit.ICPins.append(line);
             break;
-        case Section::GraphischeAnschluesse: AppendConnectorEntry(s_.ICGraphicPins, line); break;
-        case Section::Tags: AppendConnectorEntry(s_.ICTags, line); break;
+        case Section::GraphischeAnschluesse: AppendConnectorEntry(s_.circuit.ICGraphicPins, line); break;
+        case Section::Tags: AppendConnectorEntry(s_.circuit.ICTags, line); break;
         case Section::Links:
         case Section::None: break;
         }
@@ -66,10 +67,10 @@ public:
         if (!sawHeader_)
             throw RecordFormatError("no known section header");
         if (sawJump_)
-            ExpandJumps(s_);
-        if (s_.ICNotes.endsWith(QStringLiteral("\r\n")))
-            s_.ICNotes.chop(2);
-        CheckLoadedCircuit(s_);
+            ExpandJumps(s_.circuit);
+        if (s_.circuit.ICNotes.endsWith(QStringLiteral("\r\n")))
+            s_.circuit.ICNotes.chop(2);
+        CheckLoadedCircuit(s_.circuit);
     }
 
 private:
@@ -78,20 +79,20 @@ private:
         const int16_t maxX = ToInt(f.Text(1));
         const int16_t maxY = ToInt(f.Text(2));
         CheckFileSize(maxX, maxY);
-        s_.MaxX = maxX;
-        s_.MaxY = maxY;
-        s_.P.Redim(maxX + 1, maxY + 1);
-        s_.LineMap.Redim(maxX, maxY);
+        s_.circuit.MaxX = maxX;
+        s_.circuit.MaxY = maxY;
+        s_.circuit.P.Redim(maxX + 1, maxY + 1);
+        s_.circuit.LineMap.Redim(maxX, maxY);
     }
 
     void Punkt(const FieldList& f)
     {
         const int16_t x = ToInt(f.Text(1));
         const int16_t y = ToInt(f.Text(2));
-        if (!s_.P.Contains(x, y))
+        if (!s_.circuit.P.Contains(x, y))
             throw RecordFormatError("cell outside the grid");
         ParsePunktLine(f, cell_);
-        GridCell& c = s_.P(x, y);
+        GridCell& c = s_.circuit.P(x, y);
         TakeSavedCellFields(cell_, c);
         c.ICLink = cell_.ICLink;
     }
@@ -102,15 +103,15 @@ private:
         const int16_t y = ToInt(f.Text(2));
         const int16_t endX = ToInt(f.Text(3));
         const int16_t endY = ToInt(f.Text(4));
-        if (!s_.LineMap.Contains(x, y) || endX < 0 || endX > s_.MaxX || endY < 0 || endY > s_.MaxY)
+        if (!s_.circuit.LineMap.Contains(x, y) || endX < 0 || endX > s_.circuit.MaxX || endY < 0 || endY > s_.circuit.MaxY)
             throw RecordFormatError("conductor run outside the grid");
-        s_.LineMap(x, y).EndX = endX;
-        s_.LineMap(x, y).EndY = endY;
+        s_.circuit.LineMap(x, y).EndX = endX;
+        s_.circuit.LineMap(x, y).EndY = endY;
     }
 
     void Element(const FieldList& f)
     {
-        if (s_.ElementCount() == INT16_MAX)
+        if (s_.circuit.ElementCount() == INT16_MAX)
             throw RecordFormatError("too many elements");
         ParseElementLine(f, element_);
         ElementRecord e = SavedElementFields(element_);
@@ -119,22 +120,22 @@ private:
                 throw RecordFormatError("too many analysis sensors");
             ++s_.ProbeCount;
         }
-        AppendElementRecord(s_, std::move(e));
+        AppendElementRecord(s_.circuit, std::move(e));
     }
 
     void IC(const FieldList& f)
     {
         const QString name = f.Text(1);
-        SetStatusText(s_, QStringLiteral("Lade IC '") + name + QStringLiteral("' ..."));
+        SetStatusText(s_.ports, QStringLiteral("Lade IC '") + name + QStringLiteral("' ..."));
         const int16_t elementNr = ToInt(f.Text(2));
-        const int16_t slot = GetFreeICIndex(s_);
+        const int16_t slot = GetFreeICIndex(s_.circuit);
         if (slot > kMaxICSlots)
             throw RecordFormatError("more ICs than the IC table holds");
         s_.CurrentLevel = slot;
-        if (s_.ICInstances.size() <= static_cast<size_t>(slot))
-            s_.ICInstances.resize(static_cast<size_t>(slot) + 1);
-        s_.ICInstances[static_cast<size_t>(slot)].ElementNr = elementNr;
-        s_.ICInstances[static_cast<size_t>(slot)].NestingLevel = 0;
+        if (s_.circuit.ICInstances.size() <= static_cast<size_t>(slot))
+            s_.circuit.ICInstances.resize(static_cast<size_t>(slot) + 1);
+        s_.circuit.ICInstances[slot].ElementNr = elementNr;
+        s_.circuit.ICInstances[slot].NestingLevel = 0;
         if (!LoadICStrict(s_, dialogs_, name, 1))
             throw RecordFormatError("IC missing");
     }
@@ -145,13 +146,13 @@ private:
         if (timerLine_ == 1) {
             MakeClockSlots(s_, ToByte(line));
         } else if (timerLine_ == 2) {
-            for (int i = 0; i < s_.ClockCount; ++i)
-                s_.Clocks[static_cast<size_t>(i)].ClockElement = ToInt(f.Text(i + 1));
+            for (int i = 0; i < s_.circuit.ClockCount; ++i)
+                s_.circuit.Clocks[i].ClockElement = ToInt(f.Text(i + 1));
         } else {
             const size_t slot = static_cast<size_t>(timerLine_ - 3);
-            if (slot >= s_.Clocks.size())
+            if (slot >= s_.circuit.Clocks.size())
                 return;
-            ClockSlot& c = s_.Clocks[slot];
+            ClockSlot& c = s_.circuit.Clocks[slot];
             c.ClockHigh = ToInt(f.Text(1));
             c.ClockLow = ToInt(f.Text(2));
             c.ClockLinked = ToFlag(f.Text(3));
@@ -163,9 +164,9 @@ private:
     {
         const QString t = Trim(line);
         if (t.startsWith(u'X'))
-            s_.ICWidth = ToInt(t.mid(1));
+            s_.circuit.ICWidth = ToInt(t.mid(1));
         else if (t.startsWith(u'Y'))
-            s_.ICHeight = ToInt(t.mid(1));
+            s_.circuit.ICHeight = ToInt(t.mid(1));
     }
 
     ProgramState& s_;
@@ -188,7 +189,7 @@ void ReadCircuitRecords(ProgramState& s, UserDialogs* dialogs, RecordFile& file)
     reader.Finish();
 }
 
-void ExpandJumps(ProgramState& s)
+void ExpandJumps(Circuit& s)
 {
     for (int16_t x = 0; x <= s.MaxX; ++x) {
         for (int16_t y = 0; y <= s.MaxY; ++y) {

@@ -1,4 +1,4 @@
-#include "model/files/ic_check.h"
+#include "placement/document/ic_check.h"
 
 #include <QFile>
 #include <QFileInfo>

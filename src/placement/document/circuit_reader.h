@@ -1,6 +1,7 @@
 #pragma once
 // Reading the sections of a circuit file, or of an IC definition file opened
 // for editing, into the circuit tables.
+struct Circuit;
 struct ProgramState;
 class RecordFile;
 class UserDialogs;
@@ -14,4 +15,4 @@ class UserDialogs;
 void ReadCircuitRecords(ProgramState& s, UserDialogs* dialogs, RecordFile& file);
 
 // Turns the runs of LineMap back into conductor cells of P.
-void ExpandJumps(ProgramState& s);
+void ExpandJumps(Circuit& s);

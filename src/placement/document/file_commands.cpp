@@ -1,6 +1,6 @@
-#include "model/files/file_commands.h"
+#include "placement/document/file_commands.h"
 
-#include "model/files/circuit_file.h"
+#include "placement/document/circuit_file.h"
 #include "model/ports/worksheet_port.h"
 #include "model/state.h"
 #include "platform/string_table.h"

@@ -1,4 +1,4 @@
-#include "model/tool_selection.h"
+#include "placement/document/tool_selection.h"
 
 #include "model/ports/tool_port.h"
 #include "model/state.h"

@@ -1,4 +1,4 @@
-#include "model/files/settings_store.h"
+#include "placement/document/settings_store.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,7 +9,7 @@
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "platform/user_dialogs.h"
-#include "model/files/permissions.h"
+#include "placement/document/permissions.h"
 #include "model/ports/file_port.h"
 
 std::optional<RegistryRoot> ChooseRegRoot(bool keyInCurrentUser, bool keyInLocalMachine)
