@@ -1,5 +1,7 @@
 // The engine with its drawing on the worksheet picture, as a user sees a run:
 // - the 400-inverter chain toggled, per changed conductor cell;
+// - the 8-bit ripple counter counting, per conductor-cell event;
+// - a chain of 6,400 inverters switched on, with and without drawing;
 // - a 1000 x 1000 worksheet with 6,000 components: loading its file, a full
 //   redraw and power-on (also without drawing), and the memory the worksheet
 //   picture keeps at zoom 1 and 4 in a window of ordinary size.
@@ -9,11 +11,14 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <optional>
 
 #include "../tests/render/sheet_builder.h"
 #include "placement/document/circuit_file.h"
+#include "render/engine_binding.h"
 #include "render/redraw.h"
 #include "render/sheet_view.h"
+#include "simulation/engine.h"
 #include "shell/worksheet_picture.h"
 #include "support/circuit_driver.h"
 #include "support/fake_main_window.h"
@@ -88,6 +93,38 @@ void BM_ChainToggle_Picture(benchmark::State& state)
 }
 BENCHMARK(BM_ChainToggle_Picture)->Unit(benchmark::kMicrosecond);
 
+// 256 clock cycles of the counter: conductor-cell events (the benchmark table's count).
+constexpr int kCounterCycles = 256;
+constexpr int kCounterConductorEvents = 4078;
+
+void BM_Ripple8_Picture(benchmark::State& state)
+{
+    CircuitDriver d;
+    Screen screen;
+    PictureWindow window(d, *screen.picture);
+    if (!d.Load(QStringLiteral(GATREL_SOURCE_DIR "/tests/data/bench/ripple_8.gtr"))) {
+        state.SkipWithError("counter file not loaded");
+        return;
+    }
+    window.RedrawAllElements();
+    d.PowerOn();
+    auto cycles = [&d](int n) {
+        for (int i = 0; i < 2 * n; ++i) {
+            Timer2_Timer(EngineOf(d.s, d.e), 0);
+            Timer1_Timer(EngineOf(d.s, d.e));
+        }
+    };
+    // The first cycles draw the symbols the plain way and keep their pixels.
+    cycles(5);
+    for (auto _ : state)
+        cycles(kCounterCycles);
+    state.counters["per_conductor_cell_event"] = benchmark::Counter(
+        static_cast<double>(kCounterConductorEvents) * static_cast<double>(state.iterations()),
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    d.s.ports = Ports{};
+}
+BENCHMARK(BM_Ripple8_Picture)->Unit(benchmark::kMillisecond);
+
 // 1000 x 1000 cells; tiles of 20 x 16 cells, each with an inverter driving an
 // LED and a switch feeding the inverter: two components a tile, 3,000 tiles.
 void BuildLargeSheet(ProgramState& s)
@@ -104,12 +141,49 @@ void BuildLargeSheet(ProgramState& s)
     }
 }
 
-struct LargeSheet {
-    LargeSheet()
+// 6,400 inverters in one chain: 80 rows of 80, each row fed from the end of
+// the row above along a lane between them; the first input left open.
+void BuildLongChain(ProgramState& s)
+{
+    constexpr int kRows = 80, kPerRow = 80, kStep = 4;
+    constexpr int kEnd = 2 + kStep * (kPerRow - 1) + 1; // the last output of a row
+    sheet::NewSheet(s, kEnd + 3, kRows * 4 + 2);
+    for (int r = 0; r < kRows; ++r) {
+        const int y = 2 + 4 * r;
+        sheet::Wire(s, 1, y, 2, y);
+        for (int i = 0; i < kPerRow; ++i) {
+            const int x = 2 + kStep * i;
+            sheet::Inverter(s, Orientation::Right, x, y);
+            if (i + 1 < kPerRow)
+                sheet::Wire(s, x + 1, y, x + kStep, y);
+        }
+        if (r + 1 < kRows) {
+            sheet::Wire(s, kEnd, y, kEnd + 2, y);
+            sheet::Wire(s, kEnd + 2, y, kEnd + 2, y + 2);
+            sheet::Wire(s, 1, y + 2, kEnd + 2, y + 2);
+            sheet::Wire(s, 1, y + 2, 1, y + 4);
+        }
+    }
+}
+
+// Switched on, timed, and off again, untimed.
+void TimePowerOn(benchmark::State& state, CircuitDriver& d)
+{
+    for (auto _ : state) {
+        d.PowerOn();
+        state.PauseTiming();
+        d.PowerOff();
+        state.ResumeTiming();
+    }
+}
+
+// A built sheet saved once to a file, for loading as the window loads it.
+struct SavedSheet {
+    explicit SavedSheet(void (*build)(ProgramState&))
     {
         CircuitDriver d;
-        BuildLargeSheet(d.s);
-        d.s.objFile.FileName = dir.filePath(QStringLiteral("large.gtr"));
+        build(d.s);
+        d.s.objFile.FileName = dir.filePath(QStringLiteral("sheet.gtr"));
         saved = SaveFile(d.s, d.dialogs, true);
         file = d.s.objFile.FileName;
     }
@@ -118,11 +192,44 @@ struct LargeSheet {
     bool saved = false;
 };
 
-LargeSheet& Large()
+SavedSheet& Large()
 {
-    static LargeSheet sheet;
+    static SavedSheet sheet(BuildLargeSheet);
     return sheet;
 }
+
+SavedSheet& LongChain()
+{
+    static SavedSheet sheet(BuildLongChain);
+    return sheet;
+}
+
+void LongChainPowerOn(benchmark::State& state, bool drawing)
+{
+    CircuitDriver d;
+    Screen screen;
+    // Without drawing no window and no view watch, as in the large sheet's case.
+    std::optional<PictureWindow> window;
+    if (drawing)
+        window.emplace(d, *screen.picture);
+    if (!LongChain().saved || !d.Load(LongChain().file)) {
+        state.SkipWithError("long chain not loaded");
+        return;
+    }
+    if (window)
+        window->RedrawAllElements();
+    else
+        d.s.Changes.SetView(nullptr);
+    TimePowerOn(state, d);
+    state.counters["inverters"] = d.s.circuit.ElementCount();
+    d.s.ports = Ports{};
+}
+
+void BM_Chain6400_PowerOn(benchmark::State& state) { LongChainPowerOn(state, true); }
+BENCHMARK(BM_Chain6400_PowerOn)->Unit(benchmark::kMillisecond);
+
+void BM_Chain6400_PowerOn_NoDrawing(benchmark::State& state) { LongChainPowerOn(state, false); }
+BENCHMARK(BM_Chain6400_PowerOn_NoDrawing)->Unit(benchmark::kMillisecond);
 
 void BM_LargeSheet_Load(benchmark::State& state)
 {
@@ -165,12 +272,7 @@ void BM_LargeSheet_PowerOn(benchmark::State& state)
         return;
     }
     window.RedrawAllElements();
-    for (auto _ : state) {
-        d.PowerOn();
-        state.PauseTiming();
-        d.PowerOff();
-        state.ResumeTiming();
-    }
+    TimePowerOn(state, d);
 }
 BENCHMARK(BM_LargeSheet_PowerOn)->Unit(benchmark::kMillisecond);
 
@@ -183,12 +285,7 @@ void BM_LargeSheet_PowerOn_NoDrawing(benchmark::State& state)
         return;
     }
     d.s.Changes.SetView(nullptr);
-    for (auto _ : state) {
-        d.PowerOn();
-        state.PauseTiming();
-        d.PowerOff();
-        state.ResumeTiming();
-    }
+    TimePowerOn(state, d);
 }
 BENCHMARK(BM_LargeSheet_PowerOn_NoDrawing)->Unit(benchmark::kMillisecond);
 

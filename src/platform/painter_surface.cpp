@@ -201,7 +201,7 @@ void PainterSurface::FillRect(const QRect& r, QRgb value)
         std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + left, right - left + 1, value);
 }
 
-void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const std::vector<PatchRun>* runs)
+void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const PatchRuns* runs)
 {
     if (!painter_.isActive() || outside_ || patch.format() != QImage::Format_ARGB32_Premultiplied)
         return;
@@ -219,15 +219,22 @@ void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const 
     const qsizetype fromStride = patch.bytesPerLine();
     if (runs) {
         // Row by row, each stretch of opaque pixels copied whole.
-        auto run = std::lower_bound(runs->begin(), runs->end(), top,
-                                    [](const PatchRun& r, int row) { return r.row < row; });
-        for (; run != runs->end() && run->row <= bottom; ++run) {
+        const PatchRun* run = runs->runs.data() + runs->rowStart[static_cast<size_t>(top)];
+        const PatchRun* end = runs->runs.data() + runs->rowStart[static_cast<size_t>(bottom) + 1];
+        for (; run != end; ++run) {
             const int first = std::max(run->first, left);
             const int last = std::min(run->last, right);
             if (first > last)
                 continue;
-            std::copy_n(reinterpret_cast<const QRgb*>(from + run->row * fromStride) + first, last - first + 1,
-                        reinterpret_cast<QRgb*>(bits + (run->row + shift.y()) * stride) + first + shift.x());
+            const QRgb* source = reinterpret_cast<const QRgb*>(from + run->row * fromStride) + first;
+            QRgb* to = reinterpret_cast<QRgb*>(bits + (run->row + shift.y()) * stride) + first + shift.x();
+            // Most stretches are a few pixels: a plain loop beats a call to copy them.
+            if (last - first < 16) {
+                for (int i = 0; i <= last - first; ++i)
+                    to[i] = source[i];
+            } else {
+                std::copy_n(source, last - first + 1, to);
+            }
         }
         Drawn();
         return;
@@ -243,12 +250,15 @@ void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const 
     Drawn();
 }
 
-std::vector<PainterSurface::PatchRun> PainterSurface::OpaqueRuns(const QImage& patch)
+PainterSurface::PatchRuns PainterSurface::OpaqueRuns(const QImage& patch)
 {
-    std::vector<PatchRun> runs;
+    PatchRuns found;
+    std::vector<PatchRun>& runs = found.runs;
     const int width = patch.width();
     const int height = patch.height();
+    found.rowStart.reserve(static_cast<size_t>(height) + 1);
     for (int row = 0; row < height; ++row) {
+        found.rowStart.push_back(static_cast<int>(runs.size()));
         const QRgb* line = reinterpret_cast<const QRgb*>(patch.constScanLine(row));
         for (int col = 0; col < width;) {
             // Transparent premultiplied pixels are all zero.
@@ -262,7 +272,8 @@ std::vector<PainterSurface::PatchRun> PainterSurface::OpaqueRuns(const QImage& p
             runs.push_back(PatchRun{row, first, col - 1});
         }
     }
-    return runs;
+    found.rowStart.push_back(static_cast<int>(runs.size()));
+    return found;
 }
 
 int PainterSurface::Width() const
@@ -571,10 +582,44 @@ void PainterSurface::TwoPointLines(const QPoint* points, int count)
         const int bottom = std::min(std::max(from.y(), to.y()), height - 1);
         if (left > right)
             continue;
+        if (left == right) {
+            // Upright: one pixel a row.
+            for (int y = top; y <= bottom; ++y)
+                reinterpret_cast<QRgb*>(bits + y * stride)[left] = value;
+            continue;
+        }
         for (int y = top; y <= bottom; ++y)
             std::fill(reinterpret_cast<QRgb*>(bits + y * stride) + left,
                       reinterpret_cast<QRgb*>(bits + y * stride) + right + 1, value);
     }
+}
+
+void PainterSurface::PSetColumn(int x, const int* ys, int count, int32_t color)
+{
+    if (count <= 0)
+        return;
+    bool near = std::abs(x) < kCoordinateLimit;
+    for (int i = 0; near && i < count; ++i)
+        near = std::abs(ys[i]) < kCoordinateLimit;
+    if (!near || HasUserScale() || outside_ || DrawWidth > 1 || !painter_.isActive()) {
+        for (int i = 0; i < count; ++i)
+            PSet(x, ys[i], color);
+        return;
+    }
+    // Unscaled whole pixels land where they are: one opaque pixel each.
+    const QRgb value = RgbFromBgr(color);
+    const int column = x - origin_.x();
+    const bool inside = column >= 0 && column < image_.width();
+    uchar* bits = inside ? image_.bits() : nullptr;
+    const qsizetype stride = image_.bytesPerLine();
+    for (int i = 0; i < count; ++i) {
+        const int row = ys[i] - origin_.y();
+        if (inside && row >= 0 && row < image_.height())
+            reinterpret_cast<QRgb*>(bits + row * stride)[column] = value;
+        Drawn();
+    }
+    CurrentX = x;
+    CurrentY = ys[count - 1];
 }
 
 void PainterSurface::DrawPolyline(const QList<QPoint>& points)

@@ -56,12 +56,20 @@ public:
         int first;
         int last;
     };
-    void PutPatch(const QImage& patch, QPoint at, QRect area, const std::vector<PatchRun>* runs = nullptr);
+    struct PatchRuns {
+        std::vector<PatchRun> runs;
+        std::vector<int> rowStart; // the first run of each row, and one past the last
+    };
+    void PutPatch(const QImage& patch, QPoint at, QRect area, const PatchRuns* runs = nullptr);
     // The stretches of opaque pixels of a premultiplied image, row by row.
-    static std::vector<PatchRun> OpaqueRuns(const QImage& patch);
+    static PatchRuns OpaqueRuns(const QImage& patch);
 
     int Width() const override;
     int Height() const override;
+
+    // PSet(x, y, color) for each of the points in turn (whole pixels of the
+    // current scale): the grid dots of a column, without a call chain per dot.
+    void PSetColumn(int x, const int* ys, int count, int32_t color);
 
     // Without building a list: the conductors' pieces.
     void TwoPointLine(QPoint from, QPoint to) override;

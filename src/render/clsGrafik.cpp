@@ -3,6 +3,8 @@
 // straight-conductor end search.
 #include "render/clsGrafik.h"
 
+#include <typeinfo>
+
 #include "model/geometry.h"
 #include "model/state.h"
 #include "render/marker_symbols.h"
@@ -24,10 +26,11 @@ constexpr int32_t kSensorFill = 0xFFFFC0;
 
 // A cell outside a grid reads as an empty cell, so that a piece at the
 // border never reads beyond the grid.
+const GridCell kNoCell;
+
 const GridCell& CellOr(const Grid& grid, int x, int y)
 {
-    static const GridCell empty;
-    return grid.Contains(x, y) ? grid(x, y) : empty;
+    return grid.Contains(x, y) ? grid(x, y) : kNoCell;
 }
 
 const Grid& Level0Field(const ProgramState& s)
@@ -82,6 +85,11 @@ long long clsGrafik::SymbolsDrawn() const
     return patches_->SymbolsDrawn();
 }
 
+long long clsGrafik::LooksDrawn() const
+{
+    return patches_->LooksDrawn();
+}
+
 void clsGrafik::PictureCleared()
 {
     patches_->ForgetAll();
@@ -89,9 +97,12 @@ void clsGrafik::PictureCleared()
 
 PainterSurface* clsGrafik::KeptPicture() const
 {
-    auto* picture = Device && Device->kind() == SurfaceKind::Worksheet ? dynamic_cast<PainterSurface*>(Device)
-                                                                        : nullptr;
-    return KeepSymbolPixels && picture && !picture->Image().isNull() ? picture : nullptr;
+    if (!KeepSymbolPixels || !Device || Device->kind() != SurfaceKind::Worksheet)
+        return nullptr;
+    // Asked for every conductor piece: the exact type is checked first, cheaply.
+    auto* picture = typeid(*Device) == typeid(PainterSurface) ? static_cast<PainterSurface*>(Device)
+                                                              : dynamic_cast<PainterSurface*>(Device);
+    return picture && !picture->Image().isNull() ? picture : nullptr;
 }
 
 bool clsGrafik::RefreshSymbol(int16_t x, int16_t y, const QRect& area)
@@ -109,7 +120,7 @@ bool clsGrafik::RestoreLook(int16_t x, int16_t y)
     return picture && patches_->RestoreWhole(s_, *this, *picture, x, y);
 }
 
-int clsGrafik::Centre(int i)
+int clsGrafik::CentreSlow(int i)
 {
     // Worked out once per zoom: every conductor piece needs four.
     if (centresZoom_ != s_.GridMode) {
@@ -154,15 +165,9 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode)
 void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode, bool hereHigh, bool thereHigh)
 {
     s_.CurrentLevel = 0;
-    int dx = 0;
-    int dy = 0;
-    switch (dir) {
-    case Direction::Left: dx = 1; break;
-    case Direction::Right: dx = -1; break;
-    case Direction::Up: dy = 1; break;
-    case Direction::Down: dy = -1; break;
-    default: break;
-    }
+    // The cell the signal came from: the neighbour behind its travel.
+    const int dx = dir == Direction::Left ? 1 : (dir == Direction::Right ? -1 : 0);
+    const int dy = dir == Direction::Up ? 1 : (dir == Direction::Down ? -1 : 0);
     const int xn = x + dx;
     const int yn = y + dy;
     if (CellOr(s_.circuit.P, x, y).Type == 0 || CellOr(s_.circuit.P, xn, yn).Type == 0)
@@ -234,32 +239,40 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode, bool 
         drawStrokes();
     }
 
+    PieceDrawn(x, y, static_cast<int16_t>(xn), static_cast<int16_t>(yn), QPoint(cx, cy), QPoint(nx, ny));
+}
+
+// What sits on the two cells of a piece just drawn goes on top of it again.
+void clsGrafik::PieceDrawn(int16_t x, int16_t y, int16_t xn, int16_t yn, QPoint herePixel, QPoint therePixel)
+{
+    const int cx = herePixel.x(), cy = herePixel.y(), nx = therePixel.x(), ny = therePixel.y();
     // What sits on the two cells is drawn again over the new piece.
-    const GridCell& here = CellOr(level0, x, y);
-    const GridCell& there = CellOr(level0, xn, yn);
-    const int16_t hereMarker = here.Marker;
-    const int16_t thereMarker = there.Marker;
+    const Grid& level0 = Level0Field(s_);
+    const int16_t hereMarker = CellOr(level0, x, y).Marker;
+    const int16_t thereMarker = CellOr(level0, xn, yn).Marker;
     if (hereMarker == -1)
         SetKnotenpunkt(s_, s_, s_.CurrentLevel, *this, x, y, false);
     if (thereMarker == -1)
-        SetKnotenpunkt(s_, s_, s_.CurrentLevel, *this, static_cast<int16_t>(xn), static_cast<int16_t>(yn), false);
+        SetKnotenpunkt(s_, s_, s_.CurrentLevel, *this, xn, yn, false);
     if (hereMarker == 1)
         SetKoppeldiode(s_, s_, *this, x, y, false);
     if (thereMarker == 1)
-        SetKoppeldiode(s_, s_, *this, static_cast<int16_t>(xn), static_cast<int16_t>(yn), false);
+        SetKoppeldiode(s_, s_, *this, xn, yn, false);
     // The pixels the piece may have touched: its three strokes and the white
     // edges, and the markers drawn on its cells.
     QRect area = QRect(QPoint(std::min(cx, nx) - 2, std::min(cy, ny) - 2),
                        QPoint(std::max(cx, nx) + 2, std::max(cy, ny) + 2));
-    const int reach = GridPixelZoomed() + 2;
-    if (hereMarker != 0)
-        area |= QRect(cx - reach, cy - reach, 2 * reach + 1, 2 * reach + 1);
-    if (thereMarker != 0)
-        area |= QRect(nx - reach, ny - reach, 2 * reach + 1, 2 * reach + 1);
+    if (hereMarker != 0 || thereMarker != 0) {
+        const int reach = GridPixelZoomed() + 2;
+        if (hereMarker != 0)
+            area |= QRect(cx - reach, cy - reach, 2 * reach + 1, 2 * reach + 1);
+        if (thereMarker != 0)
+            area |= QRect(nx - reach, ny - reach, 2 * reach + 1, 2 * reach + 1);
+    }
     // A piece inside one component puts its kept pixels back once.
     bool restored = false;
     if (CellOr(Level0Field(s_), xn, yn).Type != ElementType::Conductor)
-        restored = RefreshSymbol(static_cast<int16_t>(xn), static_cast<int16_t>(yn), area);
+        restored = RefreshSymbol(xn, yn, area);
     const int16_t e = CellOr(s_.circuit.P, x, y).ElementNr;
     if (restored && e > 0 && e == CellOr(s_.circuit.P, xn, yn).ElementNr)
         return;

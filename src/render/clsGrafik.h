@@ -88,6 +88,8 @@ public:
     bool KeepSymbolPixels = true;
     // How often a component symbol was drawn on a surface the plain way.
     long long SymbolsDrawn() const;
+    // How many looks of symbols were drawn to be kept.
+    long long LooksDrawn() const;
 
     // Zoom commands (they redraw through the main window).
     void Zoom100();
@@ -98,7 +100,13 @@ public:
 private:
     int16_t GridPixelZoomed() const;
     // The centre pixel of column or row i at the current zoom (GridToPixel).
-    int Centre(int i);
+    int Centre(int i)
+    {
+        if (centresZoom_ == s_.GridMode && static_cast<unsigned>(i) < centres_.size() && i <= 32767)
+            return centres_[static_cast<size_t>(i)];
+        return CentreSlow(i);
+    }
+    int CentreSlow(int i);
     std::vector<int32_t> centres_;
     float centresZoom_ = -1;
 
@@ -110,6 +118,7 @@ private:
     std::unique_ptr<SymbolPatches> patches_;
     // True when the kept pixels were put back.
     bool RefreshSymbol(int16_t x, int16_t y, const QRect& area);
+    void PieceDrawn(int16_t x, int16_t y, int16_t xn, int16_t yn, QPoint herePixel, QPoint therePixel);
     // The worksheet's own picture, which keeps what is drawn on it; null elsewhere.
     PainterSurface* KeptPicture() const;
 };

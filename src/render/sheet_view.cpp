@@ -7,6 +7,7 @@
 #include "model/pin_lists.h"
 #include "model/state.h"
 #include "platform/numeric.h"
+#include "platform/painter_surface.h"
 #include "platform/surface.h"
 #include "render/clsGrafik.h"
 #include "render/marker_symbols.h"
@@ -49,7 +50,8 @@ void EraseLED(ProgramState& s, Surface& dev, int16_t x, int16_t y)
 
 } // namespace
 
-SheetView::SheetView(ProgramState& s, clsGrafik& grafik, Surface* picture) : s_(s), g_(grafik), picture_(picture)
+SheetView::SheetView(ProgramState& s, clsGrafik& grafik, Surface* picture)
+    : s_(s), g_(grafik), picture_(picture), painterPicture_(dynamic_cast<PainterSurface*>(picture))
 {
     s_.Changes.SetView(this);
 }
@@ -114,15 +116,9 @@ void SheetView::Draw(const SheetChange& c)
     case SheetChangeKind::Level:
         RedrawAllElements(s_, g_, c.x);
         break;
-    case SheetChangeKind::GridDots: {
-        if (!picture_ || s_.circuit.Levels.empty())
-            break;
-        const Grid& level0 = s_.circuit.Levels.front().Field;
-        for (int16_t y = c.y; y <= c.y2; ++y)
-            if (level0.Contains(c.x, y) && level0(c.x, y).Type == 0)
-                picture_->PSet(GridToPixel(s_, c.x), GridToPixel(s_, y), kWhite);
+    case SheetChangeKind::GridDots:
+        EraseGridDots(c);
         break;
-    }
     case SheetChangeKind::LEDErased:
         if (picture_ && g_.OnWorksheet())
             EraseLED(s_, *picture_, c.x, c.y);
@@ -132,6 +128,23 @@ void SheetView::Draw(const SheetChange& c)
             EraseJuncture(s_, *picture_, c.x, c.y);
         break;
     }
+}
+
+void SheetView::EraseGridDots(const SheetChange& c)
+{
+    if (!picture_ || s_.circuit.Levels.empty())
+        return;
+    const Grid& level0 = s_.circuit.Levels.front().Field;
+    dots_.clear();
+    for (int16_t y = c.y; y <= c.y2; ++y)
+        if (level0.Contains(c.x, y) && level0(c.x, y).Type == 0)
+            dots_.push_back(GridToPixel(s_, y));
+    if (painterPicture_) {
+        painterPicture_->PSetColumn(GridToPixel(s_, c.x), dots_.data(), static_cast<int>(dots_.size()), kWhite);
+        return;
+    }
+    for (int y : dots_)
+        picture_->PSet(GridToPixel(s_, c.x), y, kWhite);
 }
 
 void SheetView::DrawElementChange(const SheetChange& c)

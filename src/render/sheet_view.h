@@ -8,6 +8,7 @@
 
 struct ProgramState;
 class clsGrafik;
+class PainterSurface;
 class Surface;
 
 class SheetView : public SheetViewPort {
@@ -27,9 +28,12 @@ public:
 
 private:
     void DrawElementChange(const SheetChange& c);
+    void EraseGridDots(const SheetChange& c);
 
     ProgramState& s_;
     clsGrafik& g_;
     Surface* picture_;
+    PainterSurface* painterPicture_; // the same, when it draws for itself
+    std::vector<int> dots_;
     std::vector<SheetChange> spare_;
 };

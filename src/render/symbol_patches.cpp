@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <optional>
 
 #include "model/components.h"
 #include "model/pin_cache.h"
@@ -54,6 +55,8 @@ void AddLevels(Hash& k, const LevelRecord& level, const CachedPins& pins, int x,
 }
 
 constexpr int kMarginCells = 1;
+// The cells around a symbol's pins whose content its drawing may read.
+constexpr int kShapeReach = 2;
 constexpr int kFootprintReach = 8;
 // However large the sheet, the pixels kept stay within this (a variant
 // replaced within an element is still counted: the bound errs on the safe side).
@@ -199,6 +202,128 @@ bool SelectedClock(const ProgramState& s, int16_t e)
         && s.circuit.Clocks[slot].ClockElement == e;
 }
 
+// The cells from (x0, y0) to (x1, y1).
+struct CellBox {
+    int x0, x1, y0, y1;
+    void Take(int x, int y)
+    {
+        x0 = std::min(x0, x);
+        x1 = std::max(x1, x);
+        y0 = std::min(y0, y);
+        y1 = std::max(y1, y);
+    }
+};
+
+// The cell (x, y) and the pins.
+CellBox PinBox(const CachedPins* pins, int x, int y)
+{
+    CellBox box{x, x, y, y};
+    if (pins) {
+        for (int i = 0; i < pins->InputCount && i < kPinTableSize; ++i)
+            box.Take(pins->In[static_cast<size_t>(i)].X, pins->In[static_cast<size_t>(i)].Y);
+        for (int i = 0; i < pins->OutputCount && i < kPinTableSize; ++i)
+            box.Take(pins->Out[static_cast<size_t>(i)].X, pins->Out[static_cast<size_t>(i)].Y);
+    }
+    return box;
+}
+
+uint64_t Relative(PinPos p, int x, int y)
+{
+    return static_cast<uint32_t>((p.X - x) * 65536 + (p.Y - y));
+}
+
+// The pixels a symbol may reach on the whole picture: its pins and its own
+// cells, and a margin.
+QRect SymbolReach(ProgramState& s, const clsGrafik& g, int16_t x, int16_t y, int16_t e)
+{
+    CellBox box = PinBox(PowerOnPins(s, e, 0), x, y);
+    const int fx0 = std::max(0, box.x0 - kFootprintReach), fx1 = std::min<int>(s.circuit.MaxX, box.x1 + kFootprintReach);
+    const int fy0 = std::max(0, box.y0 - kFootprintReach), fy1 = std::min<int>(s.circuit.MaxY, box.y1 + kFootprintReach);
+    for (int cx = fx0; cx <= fx1; ++cx)
+        for (int cy = fy0; cy <= fy1; ++cy)
+            if (s.circuit.P.Contains(cx, cy) && s.circuit.P(cx, cy).ElementNr == e)
+                box.Take(cx, cy);
+    const double pitch = g.GridPixel * static_cast<double>(s.GridMode);
+    return QRect(QPoint(static_cast<int>(std::floor((box.x0 - kMarginCells) * pitch)),
+                        static_cast<int>(std::floor((box.y0 - kMarginCells) * pitch))),
+                 QPoint(static_cast<int>(std::ceil((box.x1 + 1 + kMarginCells) * pitch)),
+                        static_cast<int>(std::ceil((box.y1 + 1 + kMarginCells) * pitch))));
+}
+
+// The look: the surface and the zoom, and for a symbol that shows levels or
+// a state, the levels on its pins and cell, its state and what it holds.
+std::optional<uint64_t> LookOf(ProgramState& s, const clsGrafik& g, const Surface& picture, int16_t x, int16_t y,
+                               int16_t e)
+{
+    const uint8_t type = s.circuit.Elements[static_cast<size_t>(e)].Type;
+    Hash k;
+    k.Add(FixedSettings(picture));
+    k.Add(std::bit_cast<uint32_t>(s.GridMode));
+    k.Add(static_cast<uint64_t>(g.GridPixel));
+    if (ShowsLevels(type)) {
+        const CachedPins* pins = PowerOnPins(s, e, 0);
+        if (!pins)
+            return std::nullopt;
+        AddLevels(k, s.circuit.Levels.front(), *pins, x, y, e);
+    }
+    if (type == ElementType::ClockGenerator)
+        k.Add(SelectedClock(s, e) ? 1 : 0);
+    return k.h;
+}
+
+// What a symbol's pixels depend on besides its levels, its state and the
+// surface, relative to its anchor cell (x, y): its element record, its pins,
+// the cells around them, and where the anchor lies within a pixel (two
+// components a whole number of pixels apart draw the same pixels, shifted).
+// `origin` is the pixel the anchor cell starts on.
+uint64_t ShapeOf(ProgramState& s, const clsGrafik& g, int16_t x, int16_t y, int16_t e, QPoint& origin)
+{
+    const ElementRecord& rec = s.circuit.Elements[static_cast<size_t>(e)];
+    Hash k;
+    k.Add(rec.Type);
+    k.Add(rec.Orientation);
+    k.Add(qHash(rec.Label));
+    k.Add(static_cast<uint16_t>(rec.State));
+    k.Add(static_cast<uint32_t>(rec.Color));
+    for (int16_t w : rec.StageWords)
+        k.Add(static_cast<uint16_t>(w));
+    const CachedPins* pins = PowerOnPins(s, e, 0);
+    if (pins) {
+        for (int i = 0; i < pins->InputCount && i < kPinTableSize; ++i)
+            k.Add(Relative(pins->In[static_cast<size_t>(i)], x, y));
+        k.Add(0xFFFF);
+        for (int i = 0; i < pins->OutputCount && i < kPinTableSize; ++i)
+            k.Add(Relative(pins->Out[static_cast<size_t>(i)], x, y));
+    }
+    const CellBox box = PinBox(pins, x, y);
+    for (int cx = box.x0 - kShapeReach; cx <= box.x1 + kShapeReach; ++cx) {
+        for (int cy = box.y0 - kShapeReach; cy <= box.y1 + kShapeReach; ++cy) {
+            if (!s.circuit.P.Contains(cx, cy)) {
+                k.Add(0xDEAD);
+                continue;
+            }
+            const GridCell& c = s.circuit.P(cx, cy);
+            k.Add(c.Type | (static_cast<uint64_t>(c.ICConnector) << 8) | (static_cast<uint64_t>(c.ICLink) << 16)
+                  | (static_cast<uint64_t>(c.ElementNr == e ? 1 : c.ElementNr != 0 ? 2 : 0) << 24));
+            k.Add(static_cast<uint16_t>(c.ConLeft) | (static_cast<uint64_t>(static_cast<uint16_t>(c.ConUp)) << 16)
+                  | (static_cast<uint64_t>(static_cast<uint16_t>(c.ConRight)) << 32)
+                  | (static_cast<uint64_t>(static_cast<uint16_t>(c.ConDown)) << 48));
+            k.Add(static_cast<uint16_t>(c.Marker) | (static_cast<uint64_t>(static_cast<uint16_t>(c.WireSignalH)) << 16)
+                  | (static_cast<uint64_t>(static_cast<uint16_t>(c.WireSignalV)) << 32));
+        }
+    }
+    // Where the anchor lies within a pixel, and the last bits of its pixel (an
+    // odd pixel may round a half the other way).
+    const double pitch = g.GridPixel * static_cast<double>(s.GridMode);
+    const double px = x * pitch;
+    const double py = y * pitch;
+    origin = QPoint(static_cast<int>(std::floor(px)), static_cast<int>(std::floor(py)));
+    k.Add(std::bit_cast<uint64_t>(px - std::floor(px)));
+    k.Add(std::bit_cast<uint64_t>(py - std::floor(py)));
+    k.Add(static_cast<uint64_t>(origin.x() & 3) | (static_cast<uint64_t>(origin.y() & 3) << 2));
+    return k.h;
+}
+
 } // namespace
 
 void SymbolPatches::Forget(int16_t e)
@@ -215,6 +340,7 @@ void SymbolPatches::Forget(int16_t e)
 void SymbolPatches::ForgetAll()
 {
     kept_.clear();
+    shared_.clear();
     lastPicture_ = nullptr;
     bytes_ = 0;
 }
@@ -231,36 +357,13 @@ SymbolPatches::Kept* SymbolPatches::KeptFor(int16_t e)
 bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y, int16_t e,
                           bool whole, Variant& out)
 {
-    // The cells the symbol may reach: its pins and its own cells, and a margin.
-    const CachedPins* pins = PowerOnPins(s, e, 0);
-    int x0 = x, x1 = x, y0 = y, y1 = y;
-    auto take = [&](int px, int py) {
-        x0 = std::min(x0, px);
-        x1 = std::max(x1, px);
-        y0 = std::min(y0, py);
-        y1 = std::max(y1, py);
-    };
-    if (pins) {
-        for (int i = 0; i < pins->InputCount && i < kPinTableSize; ++i)
-            take(pins->In[static_cast<size_t>(i)].X, pins->In[static_cast<size_t>(i)].Y);
-        for (int i = 0; i < pins->OutputCount && i < kPinTableSize; ++i)
-            take(pins->Out[static_cast<size_t>(i)].X, pins->Out[static_cast<size_t>(i)].Y);
-    }
-    const int fx0 = std::max(0, x0 - kFootprintReach), fx1 = std::min<int>(s.circuit.MaxX, x1 + kFootprintReach);
-    const int fy0 = std::max(0, y0 - kFootprintReach), fy1 = std::min<int>(s.circuit.MaxY, y1 + kFootprintReach);
-    for (int cx = fx0; cx <= fx1; ++cx)
-        for (int cy = fy0; cy <= fy1; ++cy)
-            if (s.circuit.P.Contains(cx, cy) && s.circuit.P(cx, cy).ElementNr == e)
-                take(cx, cy);
-    const double pitch = g.GridPixel * static_cast<double>(s.GridMode);
     const QRect all(0, 0, picture.Width(), picture.Height());
-    const QRect rect = QRect(QPoint(static_cast<int>(std::floor((x0 - kMarginCells) * pitch)),
-                                    static_cast<int>(std::floor((y0 - kMarginCells) * pitch))),
-                             QPoint(static_cast<int>(std::ceil((x1 + 1 + kMarginCells) * pitch)),
-                                    static_cast<int>(std::ceil((y1 + 1 + kMarginCells) * pitch))))
-                           .intersected(all);
+    const QRect reach = SymbolReach(s, g, x, y, e);
+    const QRect rect = reach.intersected(all);
     if (rect.isEmpty())
         return false;
+    // Pixels cut off at the picture's edge are no look for a component elsewhere.
+    out.rect = rect == reach ? QRect() : rect;
 
     // Drawn once on a transparent patch: what the symbol draws is opaque there.
     struct Building {
@@ -278,9 +381,7 @@ bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture
     // Which settings it reads and which it passes through is found once per
     // kind of symbol: drawn again with each group changed, a group that changes
     // the pixels is read, one that comes out changed is passed through.
-    const ElementRecord& rec = s.circuit.Elements[static_cast<size_t>(e)];
-    const uint32_t kind = rec.Type | (static_cast<uint32_t>(rec.Orientation) << 8) | (whole ? 1u << 16 : 0u)
-        | (rec.Label == QLatin1String("2") ? 1u << 17 : 0u);
+    const uint32_t kind = KindOf(s, e, whole);
     QImage drawn = patch.Image();
     auto known = reads_.find(kind);
     if (known == reads_.end()) {
@@ -301,9 +402,8 @@ bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture
     if (Differing(after, before) & passed)
         return false;
 
-    std::vector<PainterSurface::PatchRun> runs = PainterSurface::OpaqueRuns(drawn);
     QRect ink;
-    for (const PainterSurface::PatchRun& r : runs)
+    for (const PainterSurface::PatchRun& r : PainterSurface::OpaqueRuns(drawn).runs)
         ink |= QRect(r.first, r.row, r.last - r.first + 1, 1);
     // A symbol reaching the edge of its patch may reach beyond it.
     const QRect inside = QRect(QPoint(0, 0), rect.size())
@@ -313,27 +413,59 @@ bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture
         return false;
     if (ink.isEmpty())
         ink = QRect(0, 0, 1, 1);
-    // Only the pixels drawn are kept, shared with an earlier look that has the same.
     QImage pixels = drawn.copy(ink);
-    for (PainterSurface::PatchRun& r : runs) {
-        r.row -= ink.top();
-        r.first -= ink.left();
-        r.last -= ink.left();
-    }
+    const bool cut = !out.rect.isNull();
     out.rect = ink.translated(rect.topLeft());
+    Keep(s, g, picture, x, y, e, whole, std::move(pixels), used, passed, after, !cut, out);
+    return true;
+}
+
+void SymbolPatches::Keep(ProgramState& s, const clsGrafik& g, const Surface& picture, int16_t x, int16_t y, int16_t e,
+                         bool whole, QImage pixels, unsigned used, unsigned passed, const Settings& after, bool share,
+                         Variant& out)
+{
+    // Only the pixels drawn are kept, shared with an earlier look that has the same.
     Kept& kept = *KeptFor(e);
     for (const Variant& other : (whole ? kept.whole : kept.outline).variants) {
-        if (other.rect == out.rect && other.pixels == pixels) {
-            pixels = other.pixels;
-            break;
+        if (other.rect == out.rect && other.pixels() == pixels) {
+            out.drawn = other.drawn;
+            return;
         }
     }
-    out.used = used;
-    out.passed = passed;
-    out.runs = std::move(runs);
-    out.pixels = std::move(pixels);
-    out.after = after;
-    return true;
+    ++looksDrawn_;
+    auto made = std::make_shared<Drawn>();
+    made->rect = out.rect.translated(-kept.origin);
+    made->used = used;
+    made->passed = passed;
+    made->runs = PainterSurface::OpaqueRuns(pixels);
+    made->pixels = std::move(pixels);
+    made->pixelsKey = made->pixels.cacheKey();
+    made->after = after;
+    bytes_ += static_cast<size_t>(made->pixels.sizeInBytes()) + made->runs.runs.size() * sizeof(made->runs.runs[0]);
+    out.drawn = made;
+    if (share)
+        shared_.emplace(SharedKey(s, g, picture, kept, x, y, e, out.look, whole, used), std::move(made));
+}
+
+uint32_t SymbolPatches::KindOf(const ProgramState& s, int16_t e, bool whole)
+{
+    const ElementRecord& rec = s.circuit.Elements[static_cast<size_t>(e)];
+    return rec.Type | (static_cast<uint32_t>(rec.Orientation) << 8) | (whole ? 1u << 16 : 0u)
+        | (rec.Label == QLatin1String("2") ? 1u << 17 : 0u);
+}
+
+uint64_t SymbolPatches::SharedKey(ProgramState& s, const clsGrafik& g, const Surface& picture, Kept& kept, int16_t x,
+                                  int16_t y, int16_t e, uint64_t look, bool whole, unsigned used)
+{
+    if (!kept.shaped) {
+        kept.shape = ShapeOf(s, g, x, y, e, kept.origin);
+        kept.shaped = true;
+    }
+    Hash k;
+    k.Add(kept.shape);
+    k.Add(whole ? 1 : 0);
+    k.Add(SettingsKey(look, used, picture));
+    return k.h;
 }
 
 const SymbolPatches::Variant* SymbolPatches::Find(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x,
@@ -342,46 +474,46 @@ const SymbolPatches::Variant* SymbolPatches::Find(ProgramState& s, clsGrafik& g,
     Kept& kept = *KeptFor(e);
     if (kept.never)
         return nullptr;
-    // The look: the surface and the zoom, and for a symbol that shows levels
-    // or a state, the levels on its pins and cell, its state and what it holds.
-    const LevelRecord& level = s.circuit.Levels.front();
-    const uint8_t type = s.circuit.Elements[static_cast<size_t>(e)].Type;
-    Hash k;
-    k.Add(FixedSettings(picture));
-    k.Add(std::bit_cast<uint32_t>(s.GridMode));
-    k.Add(static_cast<uint64_t>(g.GridPixel));
-    if (ShowsLevels(type)) {
-        const CachedPins* pins = PowerOnPins(s, e, 0);
-        if (!pins)
-            return nullptr;
-        AddLevels(k, level, *pins, x, y, e);
-    }
-    if (type == ElementType::ClockGenerator)
-        k.Add(SelectedClock(s, e) ? 1 : 0);
-    const uint64_t look = k.h;
-
+    const std::optional<uint64_t> look = LookOf(s, g, picture, x, y, e);
+    if (!look)
+        return nullptr;
     Looks& looks = whole ? kept.whole : kept.outline;
     for (const Variant& c : looks.variants)
-        if (c.look == look && c.key == SettingsKey(look, c.used, picture))
+        if (c.look == *look && c.key == SettingsKey(*look, c.drawn->used, picture))
             return &c;
     if (bytes_ >= kBytesKept) {
         ForgetAll();
         return nullptr;
     }
     Variant made;
-    if (!Build(s, g, picture, x, y, e, whole, made)) {
-        kept.never = true;
-        kept.outline = Looks{};
-        kept.whole = Looks{};
-        return nullptr;
+    made.look = *look;
+    // Another component of the same look drew it already.
+    const auto reads = reads_.find(KindOf(s, e, whole));
+    if (reads != reads_.end()) {
+        const auto found = shared_.find(SharedKey(s, g, picture, kept, x, y, e, *look, whole, reads->second.used));
+        if (found != shared_.end()) {
+            made.drawn = found->second;
+            made.rect = made.drawn->rect.translated(kept.origin);
+        }
     }
-    made.look = look;
-    made.key = SettingsKey(look, made.used, picture);
+    if (!made.drawn) {
+        // The origin of the pixels kept is that of the component's shape.
+        if (!kept.shaped) {
+            kept.shape = ShapeOf(s, g, x, y, e, kept.origin);
+            kept.shaped = true;
+        }
+        if (!Build(s, g, picture, x, y, e, whole, made)) {
+            kept.never = true;
+            kept.outline = Looks{};
+            kept.whole = Looks{};
+            return nullptr;
+        }
+    }
+    made.key = SettingsKey(*look, made.drawn->used, picture);
     if (looks.variants.size() >= kVariantsKept) {
         looks.variants.erase(looks.variants.begin());
         looks.shown = false;
     }
-    bytes_ += static_cast<size_t>(made.pixels.sizeInBytes()) + made.runs.size() * sizeof(made.runs[0]);
     looks.variants.push_back(std::move(made));
     return &looks.variants.back();
 }
@@ -390,26 +522,27 @@ void SymbolPatches::LeaveSettings(clsGrafik& g, PainterSurface& picture, const V
                                   const ProgramState& s)
 {
     // As the drawing leaves them; the groups it passes through stay as they came.
-    const SurfaceSettings& a = v.after;
+    const SurfaceSettings& a = v.drawn->after;
     Surface& d = picture;
-    if (!(v.passed & kFore))
+    if (!(v.drawn->passed & kFore))
         d.ForeColor = a.fore;
     d.BackColor = a.back;
-    if (!(v.passed & kFill))
+    if (!(v.drawn->passed & kFill))
         d.FillColor = a.fill;
-    if (!(v.passed & kFillStyle))
+    if (!(v.drawn->passed & kFillStyle))
         d.FillStyle = a.fillStyle;
     d.DrawWidth = a.drawWidth;
     d.DrawStyle = a.drawStyle;
-    if (!(v.passed & kFont)) {
-        if (!d.FontName.isSharedWith(a.fontName))
+    if (!(v.drawn->passed & kFont)) {
+        // The same name most times: comparing costs less than sharing it again.
+        if (!d.FontName.isSharedWith(a.fontName) && d.FontName != a.fontName)
             d.FontName = a.fontName;
         d.FontSize = a.fontSize;
     }
-    if (!(v.passed & kBold))
+    if (!(v.drawn->passed & kBold))
         d.FontBold = a.fontBold;
     d.FontTransparent = a.fontTransparent;
-    if (!(v.passed & kCurrent)) {
+    if (!(v.drawn->passed & kCurrent)) {
         d.CurrentX = a.currentX;
         d.CurrentY = a.currentY;
     }
@@ -480,17 +613,20 @@ bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& pictu
     Kept& kept = kept_[static_cast<size_t>(e)];
     Looks& looks = kept.outline;
     // Looks that differ in the levels only often have the very same pixels.
-    const bool same = looks.shown && looks.shownKey == v->pixels.cacheKey();
+    const bool same = looks.shown && looks.shownKey == v->pixelsKey();
     // Nothing drawn since these pixels went on here: the second cell of a
     // piece inside one symbol needs none.
     const bool again = same && &picture == lastPicture_ && picture.DrawCount() == lastDrawCount_
         && e == lastElement_ && area == lastArea_;
+    const QRect put = same ? area : v->rect;
     if (!again)
-        picture.PutPatch(v->pixels, v->rect.topLeft(), same ? area : v->rect, &v->runs);
+        picture.PutPatch(v->pixels(), v->rect.topLeft(), put, &v->drawn->runs);
     looks.shown = true;
-    looks.shownKey = v->pixels.cacheKey();
+    looks.shownKey = v->pixelsKey();
+    // The whole look put back later must cover the piece and all the outline
+    // went over: an outline put whole draws over the levels the symbol showed.
     if (kept.whole.shown)
-        kept.touched |= area;
+        kept.touched |= area | put;
     LeaveSettings(g, picture, *v, e, s);
     lastPicture_ = &picture;
     lastDrawCount_ = picture.DrawCount();
@@ -515,14 +651,14 @@ bool SymbolPatches::RestoreWhole(ProgramState& s, clsGrafik& g, PainterSurface& 
     // only the part where the looks differ, and that, is put.
     QRect area = v->rect;
     if (wasShown) {
-        const qint64 now = v->pixels.cacheKey();
+        const qint64 now = v->pixelsKey();
         auto known = std::find_if(kept->changes.begin(), kept->changes.end(),
                                   [&](const Change& c) { return c.from == wasKey && c.to == now; });
         if (known == kept->changes.end()) {
             for (const Variant& before : kept->whole.variants) {
-                if (before.pixels.cacheKey() == wasKey) {
+                if (before.pixelsKey() == wasKey) {
                     kept->changes.push_back(
-                        Change{wasKey, now, Differences(before.pixels, before.rect, v->pixels, v->rect)});
+                        Change{wasKey, now, Differences(before.pixels(), before.rect, v->pixels(), v->rect)});
                     known = kept->changes.end() - 1;
                     break;
                 }
@@ -531,9 +667,9 @@ bool SymbolPatches::RestoreWhole(ProgramState& s, clsGrafik& g, PainterSurface& 
         if (known != kept->changes.end())
             area = known->differ | kept->touched;
     }
-    picture.PutPatch(v->pixels, v->rect.topLeft(), area, &v->runs);
+    picture.PutPatch(v->pixels(), v->rect.topLeft(), area, &v->drawn->runs);
     kept->whole.shown = true;
-    kept->whole.shownKey = v->pixels.cacheKey();
+    kept->whole.shownKey = v->pixelsKey();
     kept->touched = QRect();
     kept->outline.shown = false;
     LeaveSettings(g, picture, *v, e, s);

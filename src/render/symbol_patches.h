@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/painter_surface.h"
@@ -37,6 +38,8 @@ public:
     void Forget(int16_t e);
     // How often a symbol was drawn on the picture the plain way.
     long long SymbolsDrawn() const { return symbolsDrawn_; }
+    // How many looks were drawn to be kept: components of one look share theirs.
+    long long LooksDrawn() const { return looksDrawn_; }
     // The picture was cleared or redrawn, or the zoom changed.
     void ForgetAll();
 
@@ -51,19 +54,28 @@ public:
     };
 
 private:
-    // One look of a symbol: its pixels (premultiplied, transparent where the
+    // The pixels of one look of a symbol (premultiplied, transparent where the
     // symbol draws nothing) and their stretches row by row, the settings it
     // reads (`used`, a bit per group) and those it leaves (`after`, except the
-    // groups in `passed`).
+    // groups in `passed`); `rect` is relative to the pixel its anchor cell
+    // starts on. Shared by every component of the same look.
+    struct Drawn {
+        QRect rect;
+        QImage pixels;
+        qint64 pixelsKey = 0; // pixels.cacheKey(), asked for every piece
+        PainterSurface::PatchRuns runs;
+        unsigned used = 0;
+        unsigned passed = 0;
+        Settings after;
+    };
+    // One look of one component's symbol, and where it lies on the whole picture.
     struct Variant {
         uint64_t look = 0;
         uint64_t key = 0; // the look and the settings it reads
-        unsigned used = 0;
-        unsigned passed = 0;
-        QRect rect; // on the whole picture
-        QImage pixels;
-        std::vector<PainterSurface::PatchRun> runs;
-        Settings after;
+        std::shared_ptr<const Drawn> drawn;
+        QRect rect;
+        const QImage& pixels() const { return drawn->pixels; }
+        qint64 pixelsKey() const { return drawn->pixelsKey; }
     };
     // The looks kept of one way of drawing a symbol, and the one the picture shows.
     struct Looks {
@@ -83,6 +95,12 @@ private:
         QRect touched;  // what its pieces drew over since the whole symbol was put
         std::vector<Change> changes;
         bool never = false; // this symbol cannot be kept
+        // What the symbol's pixels depend on besides its levels: its kind,
+        // pins and surrounding cells, and where it lies within a pixel;
+        // worked out once. `origin` is the pixel its anchor cell starts on.
+        bool shaped = false;
+        uint64_t shape = 0;
+        QPoint origin;
     };
     // Which settings groups a way of drawing reads and passes through, found
     // once per element type, orientation and way.
@@ -95,11 +113,20 @@ private:
                         bool whole);
     bool Build(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y, int16_t e, bool whole,
                Variant& out);
+    // Keeps the pixels drawn for `out`, or those of an equal earlier look.
+    void Keep(ProgramState& s, const clsGrafik& g, const Surface& picture, int16_t x, int16_t y, int16_t e, bool whole,
+              QImage pixels, unsigned used, unsigned passed, const Settings& after, bool share, Variant& out);
+    // The kind of a way of drawing a symbol, for `reads_`.
+    static uint32_t KindOf(const ProgramState& s, int16_t e, bool whole);
     void LeaveSettings(clsGrafik& g, PainterSurface& picture, const Variant& v, int16_t e, const ProgramState& s);
 
     Kept* KeptFor(int16_t e);
+    // The key of the looks shared between components.
+    uint64_t SharedKey(ProgramState& s, const clsGrafik& g, const Surface& picture, Kept& kept, int16_t x, int16_t y,
+                       int16_t e, uint64_t look, bool whole, unsigned used);
     std::vector<Kept> kept_; // by element number
     std::map<uint32_t, Reads> reads_;
+    std::unordered_map<uint64_t, std::shared_ptr<const Drawn>> shared_;
     std::unique_ptr<PainterSurface> patch_; // where symbols are drawn to be kept
     size_t bytes_ = 0;
     bool building_ = false;
@@ -110,4 +137,5 @@ private:
     int16_t lastElement_ = 0;
     QRect lastArea_;
     long long symbolsDrawn_ = 0;
+    long long looksDrawn_ = 0;
 };

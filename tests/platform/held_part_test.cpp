@@ -101,3 +101,34 @@ TEST(HeldPart, PatchGoesOnWhereOpaqueAndInsideItsArea)
 }
 
 } // namespace
+
+namespace {
+
+// A column of dots set at once is PSet for each dot: on the whole picture, on
+// a held part (dots beyond it dropped), with a user scale and a wide pen.
+TEST(HeldPart, AColumnOfDotsIsPSetForEachDot)
+{
+    const std::vector<int> ys{-3, 0, 5, 17, 29, 40, 63, 64, 90};
+    const std::vector<std::function<void(PainterSurface&)>> setups{
+        [](PainterSurface&) {},
+        [](PainterSurface& d) { d.HoldPart(QSize(100, 80), QRect(20, 10, 30, 40)); },
+        [](PainterSurface& d) { d.SetScale(0, 0, 50, 40); },
+        [](PainterSurface& d) { d.DrawWidth = 3; },
+    };
+    for (size_t k = 0; k < setups.size(); ++k) {
+        for (int x : {-2, 0, 21, 33, 99}) {
+            PainterSurface one(100, 80), many(100, 80);
+            setups[k](one);
+            setups[k](many);
+            for (int y : ys)
+                one.PSet(x, y, 0x00FF80);
+            many.PSetColumn(x, ys.data(), static_cast<int>(ys.size()), 0x00FF80);
+            EXPECT_TRUE(one.Image() == many.Image()) << "setup " << k << " x " << x;
+            EXPECT_EQ(one.DrawCount(), many.DrawCount()) << "setup " << k;
+            EXPECT_EQ(one.CurrentX, many.CurrentX);
+            EXPECT_EQ(one.CurrentY, many.CurrentY);
+        }
+    }
+}
+
+} // namespace

@@ -128,6 +128,27 @@ TEST(SymbolPatches, AConductorChangingBesideASymbolDoesNotDrawItAgain)
     }
 }
 
+TEST(SymbolPatches, ComponentsOfOneLookShareItsPixels)
+{
+    // At zoom 1 every inverter of the chain lies a whole number of pixels from
+    // the others; at 1.6 hardly two do, and each keeps its own.
+    for (float zoom : {1.0f, 1.6f}) {
+        CircuitDriver d;
+        DrawingWindow window(d);
+        ASSERT_TRUE(d.Load(Data("bench/inv_chain_400.gtr")));
+        d.s.GridMode = zoom;
+        window.RedrawAllElements();
+        d.PowerOn();
+        for (int i = 0; i < 4; ++i)
+            d.Click(1, 2);
+        if (zoom == 1.0f)
+            EXPECT_LE(d.grafik.LooksDrawn(), 40) << "400 inverters, a few looks";
+        else
+            EXPECT_GE(d.grafik.LooksDrawn(), 400);
+        d.s.ports = Ports{};
+    }
+}
+
 // The counter clocked for a while, then for 16 cycles more: the picture at
 // the end and how often a symbol was drawn the plain way in those 16.
 std::pair<QImage, long long> RunCounter(float zoom, bool keep)
@@ -164,6 +185,77 @@ TEST(SymbolPatches, ACountingCounterPutsBackItsClockAndFlipFlops)
         EXPECT_TRUE(kept.first == drawn.first) << "zoom " << zoom;
         EXPECT_EQ(kept.second, 0) << "zoom " << zoom << ": every symbol kept from its first drawing";
         EXPECT_GE(drawn.second, 16 * 2 * 3) << "the clock generator beside its changing output, each tick";
+    }
+}
+
+// The pictures of a run: after power-on, after each click on the inputs and
+// on every cell of the flip-flops, registers and clock generators, after each
+// tick of the clocks; with a delay, at every wait as well.
+// (A checksum of each: a run with a delay has hundreds of waits.)
+std::vector<size_t> CountingRun(const QString& file, float zoom, bool keep, bool delayed)
+{
+    CircuitDriver d;
+    DrawingWindow window(d);
+    d.grafik.KeepSymbolPixels = keep;
+    std::vector<size_t> pictures;
+    auto take = [&] {
+        const QImage& image = d.surface.Image();
+        pictures.push_back(qHashBits(image.constBits(), static_cast<size_t>(image.sizeInBytes())));
+    };
+    if (!d.Load(file)) {
+        ADD_FAILURE() << "not loaded: " << file.toStdString();
+        return pictures;
+    }
+    d.s.GridMode = zoom;
+    window.RedrawAllElements();
+    if (delayed) {
+        d.s.engine.DelaySetting = 1;
+        d.onPump = [&](int) { take(); };
+    }
+    d.PowerOn();
+    take();
+    std::vector<std::pair<int, int>> cells = Inputs(d.s);
+    for (int x = 0; x <= d.s.circuit.MaxX; ++x) {
+        for (int y = 0; y <= d.s.circuit.MaxY; ++y) {
+            const uint8_t type = d.s.circuit.P(x, y).Type;
+            if (type == ElementType::FlipFlop || type == ElementType::ShiftRegister
+                || type == ElementType::ClockGenerator)
+                cells.emplace_back(x, y);
+        }
+    }
+    for (auto [x, y] : cells) {
+        d.Click(x, y);
+        take();
+    }
+    for (int tick = 0; tick < 12; ++tick) {
+        for (size_t c = 0; c < d.s.circuit.Clocks.size(); ++c)
+            Timer2_Timer(EngineOf(d.s, d.e), static_cast<int16_t>(c));
+        Timer1_Timer(EngineOf(d.s, d.e));
+        take();
+    }
+    d.s.ports = Ports{};
+    return pictures;
+}
+
+// Components whose look changes in part (flip-flops, registers, counters of
+// flip-flops, clock generators) put back only what differs from the look they
+// showed: after every step and at every wait the picture must be that of
+// drawing every changed symbol again. (A full redraw is no reference: the
+// pieces drawn as the signals travel leave other pixels than a redraw of the
+// final state does, with or without kept symbols.)
+TEST(SymbolPatches, AtEveryStepOfACountingRunThePictureIsThatOfDrawingTheSymbolsAgain)
+{
+    for (const char* name : {"bench/ripple_8.gtr", "components.gtr", "clocks.gtr", "sim/clock_and_led.gtr"}) {
+        for (float zoom : {1.0f, 0.6f, 1.6f, 2.0f}) {
+            for (bool delayed : {false, true}) {
+                const std::vector<size_t> kept = CountingRun(Data(name), zoom, true, delayed);
+                const std::vector<size_t> drawn = CountingRun(Data(name), zoom, false, delayed);
+                ASSERT_EQ(kept.size(), drawn.size()) << name;
+                for (size_t i = 0; i < kept.size(); ++i)
+                    EXPECT_EQ(kept[i], drawn[i])
+                        << name << " zoom " << zoom << (delayed ? " delayed" : "") << " picture " << i;
+            }
+        }
     }
 }
 
