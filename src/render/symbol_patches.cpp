@@ -276,7 +276,7 @@ std::optional<uint64_t> LookOf(ProgramState& s, const clsGrafik& g, const Surfac
 // the cells around them, and where the anchor lies within a pixel (two
 // components a whole number of pixels apart draw the same pixels, shifted).
 // `origin` is the pixel the anchor cell starts on.
-uint64_t ShapeOf(ProgramState& s, const clsGrafik& g, int16_t x, int16_t y, int16_t e, QPoint& origin)
+uint64_t ShapeOf(CircuitRun& s, const SheetScale& scale, const clsGrafik& g, int16_t x, int16_t y, int16_t e, QPoint& origin)
 {
     const ElementRecord& rec = s.circuit.Elements[static_cast<size_t>(e)];
     Hash k;
@@ -314,7 +314,7 @@ uint64_t ShapeOf(ProgramState& s, const clsGrafik& g, int16_t x, int16_t y, int1
     }
     // Where the anchor lies within a pixel, and the last bits of its pixel (an
     // odd pixel may round a half the other way).
-    const double pitch = g.GridPixel * static_cast<double>(s.GridMode);
+    const double pitch = g.GridPixel * static_cast<double>(scale.GridMode);
     const double px = x * pitch;
     const double py = y * pitch;
     origin = QPoint(static_cast<int>(std::floor(px)), static_cast<int>(std::floor(py)));
@@ -381,7 +381,7 @@ bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture
     // Which settings it reads and which it passes through is found once per
     // kind of symbol: drawn again with each group changed, a group that changes
     // the pixels is read, one that comes out changed is passed through.
-    const uint32_t kind = KindOf(s, e, whole);
+    const uint32_t kind = KindOf(s.circuit, e, whole);
     QImage drawn = patch.Image();
     auto known = reads_.find(kind);
     if (known == reads_.end()) {
@@ -416,11 +416,11 @@ bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture
     QImage pixels = drawn.copy(ink);
     const bool cut = !out.rect.isNull();
     out.rect = ink.translated(rect.topLeft());
-    Keep(s, g, picture, x, y, e, whole, std::move(pixels), used, passed, after, !cut, out);
+    Keep(s, s, g, picture, x, y, e, whole, std::move(pixels), used, passed, after, !cut, out);
     return true;
 }
 
-void SymbolPatches::Keep(ProgramState& s, const clsGrafik& g, const Surface& picture, int16_t x, int16_t y, int16_t e,
+void SymbolPatches::Keep(CircuitRun& s, const SheetScale& scale, const clsGrafik& g, const Surface& picture, int16_t x, int16_t y, int16_t e,
                          bool whole, QImage pixels, unsigned used, unsigned passed, const Settings& after, bool share,
                          Variant& out)
 {
@@ -444,21 +444,21 @@ void SymbolPatches::Keep(ProgramState& s, const clsGrafik& g, const Surface& pic
     bytes_ += static_cast<size_t>(made->pixels.sizeInBytes()) + made->runs.runs.size() * sizeof(made->runs.runs[0]);
     out.drawn = made;
     if (share)
-        shared_.emplace(SharedKey(s, g, picture, kept, x, y, e, out.look, whole, used), std::move(made));
+        shared_.emplace(SharedKey(s, scale, g, picture, kept, x, y, e, out.look, whole, used), std::move(made));
 }
 
-uint32_t SymbolPatches::KindOf(const ProgramState& s, int16_t e, bool whole)
+uint32_t SymbolPatches::KindOf(const Circuit& c, int16_t e, bool whole)
 {
-    const ElementRecord& rec = s.circuit.Elements[static_cast<size_t>(e)];
+    const ElementRecord& rec = c.Elements[static_cast<size_t>(e)];
     return rec.Type | (static_cast<uint32_t>(rec.Orientation) << 8) | (whole ? 1u << 16 : 0u)
         | (rec.Label == QLatin1String("2") ? 1u << 17 : 0u);
 }
 
-uint64_t SymbolPatches::SharedKey(ProgramState& s, const clsGrafik& g, const Surface& picture, Kept& kept, int16_t x,
+uint64_t SymbolPatches::SharedKey(CircuitRun& s, const SheetScale& scale, const clsGrafik& g, const Surface& picture, Kept& kept, int16_t x,
                                   int16_t y, int16_t e, uint64_t look, bool whole, unsigned used)
 {
     if (!kept.shaped) {
-        kept.shape = ShapeOf(s, g, x, y, e, kept.origin);
+        kept.shape = ShapeOf(s, scale, g, x, y, e, kept.origin);
         kept.shaped = true;
     }
     Hash k;
@@ -488,9 +488,9 @@ const SymbolPatches::Variant* SymbolPatches::Find(ProgramState& s, clsGrafik& g,
     Variant made;
     made.look = *look;
     // Another component of the same look drew it already.
-    const auto reads = reads_.find(KindOf(s, e, whole));
+    const auto reads = reads_.find(KindOf(s.circuit, e, whole));
     if (reads != reads_.end()) {
-        const auto found = shared_.find(SharedKey(s, g, picture, kept, x, y, e, *look, whole, reads->second.used));
+        const auto found = shared_.find(SharedKey(s, s, g, picture, kept, x, y, e, *look, whole, reads->second.used));
         if (found != shared_.end()) {
             made.drawn = found->second;
             made.rect = made.drawn->rect.translated(kept.origin);
@@ -499,7 +499,7 @@ const SymbolPatches::Variant* SymbolPatches::Find(ProgramState& s, clsGrafik& g,
     if (!made.drawn) {
         // The origin of the pixels kept is that of the component's shape.
         if (!kept.shaped) {
-            kept.shape = ShapeOf(s, g, x, y, e, kept.origin);
+            kept.shape = ShapeOf(s, s, g, x, y, e, kept.origin);
             kept.shaped = true;
         }
         if (!Build(s, g, picture, x, y, e, whole, made)) {
@@ -519,7 +519,7 @@ const SymbolPatches::Variant* SymbolPatches::Find(ProgramState& s, clsGrafik& g,
 }
 
 void SymbolPatches::LeaveSettings(clsGrafik& g, PainterSurface& picture, const Variant& v, int16_t e,
-                                  const ProgramState& s)
+                                  const Circuit& c)
 {
     // As the drawing leaves them; the groups it passes through stay as they came.
     const SurfaceSettings& a = v.drawn->after;
@@ -546,7 +546,7 @@ void SymbolPatches::LeaveSettings(clsGrafik& g, PainterSurface& picture, const V
         d.CurrentX = a.currentX;
         d.CurrentY = a.currentY;
     }
-    g.Orientation = s.circuit.Elements[static_cast<size_t>(e)].Orientation;
+    g.Orientation = c.Elements[static_cast<size_t>(e)].Orientation;
 }
 
 namespace {
@@ -627,7 +627,7 @@ bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& pictu
     // went over: an outline put whole draws over the levels the symbol showed.
     if (kept.whole.shown)
         kept.touched |= area | put;
-    LeaveSettings(g, picture, *v, e, s);
+    LeaveSettings(g, picture, *v, e, s.circuit);
     lastPicture_ = &picture;
     lastDrawCount_ = picture.DrawCount();
     lastElement_ = e;
@@ -672,7 +672,7 @@ bool SymbolPatches::RestoreWhole(ProgramState& s, clsGrafik& g, PainterSurface& 
     kept->whole.shownKey = v->pixelsKey();
     kept->touched = QRect();
     kept->outline.shown = false;
-    LeaveSettings(g, picture, *v, e, s);
+    LeaveSettings(g, picture, *v, e, s.circuit);
     lastPicture_ = nullptr;
     return true;
 }

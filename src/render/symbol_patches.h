@@ -17,7 +17,10 @@
 
 #include "platform/painter_surface.h"
 
+struct Circuit;
+struct CircuitRun;
 struct ProgramState;
+struct SheetScale;
 class clsGrafik;
 
 class SymbolPatches {
@@ -114,15 +117,17 @@ private:
     bool Build(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y, int16_t e, bool whole,
                Variant& out);
     // Keeps the pixels drawn for `out`, or those of an equal earlier look.
-    void Keep(ProgramState& s, const clsGrafik& g, const Surface& picture, int16_t x, int16_t y, int16_t e, bool whole,
+    void Keep(CircuitRun& s, const SheetScale& scale, const clsGrafik& g, const Surface& picture, int16_t x, int16_t y,
+              int16_t e, bool whole,
               QImage pixels, unsigned used, unsigned passed, const Settings& after, bool share, Variant& out);
     // The kind of a way of drawing a symbol, for `reads_`.
-    static uint32_t KindOf(const ProgramState& s, int16_t e, bool whole);
-    void LeaveSettings(clsGrafik& g, PainterSurface& picture, const Variant& v, int16_t e, const ProgramState& s);
+    static uint32_t KindOf(const Circuit& c, int16_t e, bool whole);
+    void LeaveSettings(clsGrafik& g, PainterSurface& picture, const Variant& v, int16_t e, const Circuit& c);
 
     Kept* KeptFor(int16_t e);
     // The key of the looks shared between components.
-    uint64_t SharedKey(ProgramState& s, const clsGrafik& g, const Surface& picture, Kept& kept, int16_t x, int16_t y,
+    uint64_t SharedKey(CircuitRun& s, const SheetScale& scale, const clsGrafik& g, const Surface& picture, Kept& kept,
+                       int16_t x, int16_t y,
                        int16_t e, uint64_t look, bool whole, unsigned used);
     std::vector<Kept> kept_; // by element number
     std::map<uint32_t, Reads> reads_;
