@@ -46,6 +46,20 @@ inline LevelRecord* LevelAt(CircuitTables& t, int level)
     return &t.Levels[level];
 }
 
+// The cell (x, y) of `grid`; an empty cell outside it.
+inline const GridCell& CellOr(const Grid& grid, int x, int y)
+{
+    static const GridCell empty;
+    return grid.Contains(x, y) ? grid(x, y) : empty;
+}
+
+// Element e of the table; an empty record outside it.
+inline const ElementRecord& ElementOr(const CircuitTables& t, int e)
+{
+    static const ElementRecord empty;
+    return e >= 0 && Holds(t.Elements, static_cast<size_t>(e)) ? t.Elements[static_cast<size_t>(e)] : empty;
+}
+
 // The IC being defined (an IC definition file) or chosen for placing.
 struct ICDefinition {
     QString ICName;

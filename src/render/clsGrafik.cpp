@@ -24,15 +24,6 @@ constexpr int32_t kSilver = 0xC0C0C0;
 constexpr int32_t kUnlitLED = 0xE0E0E0;
 constexpr int32_t kSensorFill = 0xFFFFC0;
 
-// A cell outside a grid reads as an empty cell, so that a piece at the
-// border never reads beyond the grid.
-const GridCell kNoCell;
-
-const GridCell& CellOr(const Grid& grid, int x, int y)
-{
-    return grid.Contains(x, y) ? grid(x, y) : kNoCell;
-}
-
 const Grid& Level0Field(const ProgramState& s)
 {
     static const Grid none;
@@ -50,14 +41,6 @@ const GridCell& ShownCellOr(const ProgramState& s, int x, int y)
         return CellOr(s.circuit.Levels[static_cast<size_t>(s.CurrentLevel)].Field, x, y);
     }
     return CellOr(s.circuit.P, x, y);
-}
-
-const ElementRecord& ElementOr(const ProgramState& s, int e)
-{
-    static const ElementRecord empty;
-    if (e < 0 || static_cast<size_t>(e) >= s.circuit.Elements.size())
-        return empty;
-    return s.circuit.Elements[static_cast<size_t>(e)];
 }
 
 bool IsHigh(const GridCell& cell)
@@ -251,13 +234,13 @@ void clsGrafik::PieceDrawn(int16_t x, int16_t y, int16_t xn, int16_t yn, QPoint 
     const int16_t hereMarker = CellOr(level0, x, y).Marker;
     const int16_t thereMarker = CellOr(level0, xn, yn).Marker;
     if (hereMarker == -1)
-        SetKnotenpunkt(s_, s_, s_.CurrentLevel, *this, x, y, false);
+        ShowJuncture(s_, s_, s_.CurrentLevel, *this, x, y);
     if (thereMarker == -1)
-        SetKnotenpunkt(s_, s_, s_.CurrentLevel, *this, xn, yn, false);
+        ShowJuncture(s_, s_, s_.CurrentLevel, *this, xn, yn);
     if (hereMarker == 1)
-        SetKoppeldiode(s_, s_, *this, x, y, false);
+        ShowCouplingDiode(s_, s_, *this, x, y);
     if (thereMarker == 1)
-        SetKoppeldiode(s_, s_, *this, xn, yn, false);
+        ShowCouplingDiode(s_, s_, *this, xn, yn);
     // The pixels the piece may have touched: its three strokes and the white
     // edges, and the markers drawn on its cells.
     QRect area = QRect(QPoint(std::min(cx, nx) - 2, std::min(cy, ny) - 2),
@@ -328,7 +311,7 @@ void clsGrafik::DrawNegationsPunkt(int16_t x, int16_t y)
     // Outwards from the pin cell, towards its conductor.
     int ox = 0;
     int oy = 0;
-    switch (ElementOr(s_, e).Orientation) {
+    switch (ElementOr(s_.circuit, e).Orientation) {
     case Orientation::Left: ox = input ? d : -d; break;
     case Orientation::Right: ox = input ? -d : d; break;
     case Orientation::Up: oy = input ? d : -d; break;
@@ -349,7 +332,7 @@ void clsGrafik::DrawDiode(int16_t x, int16_t y)
     dev.FillStyle = 0;
     const bool lit = ShownCellOr(s_, x, y).Value != 0;
     if (lit)
-        dev.FillColor = ElementOr(s_, CellOr(s_.circuit.P, x, y).ElementNr).Color;
+        dev.FillColor = ElementOr(s_.circuit, CellOr(s_.circuit.P, x, y).ElementNr).Color;
     else if (OnPrinter() && s_.engine.PowerFlag == 0)
         dev.FillColor = kWhite;
     else
@@ -402,7 +385,7 @@ void clsGrafik::DrawAnalysepunkt(int16_t x, int16_t y)
     dev.FontSize = static_cast<double>(7.0f * s_.GridMode);
     dev.CurrentX = cx - 2 * g;
     dev.CurrentY = cy - 5 * g;
-    dev.Print(ElementOr(s_, CellOr(s_.circuit.P, x, y).ElementNr).Label);
+    dev.Print(ElementOr(s_.circuit, CellOr(s_.circuit.P, x, y).ElementNr).Label);
 }
 
 int16_t clsGrafik::SearchEndX(int16_t x, int16_t y, int16_t dir, int16_t /*unused*/)

@@ -63,15 +63,14 @@ void DrawDiodeTriangle(const SheetScale& s, bool powerOn, clsGrafik& objGrafik, 
 
 } // namespace
 
-void SetKoppeldiode(CircuitRun& run, const SheetScale& scale, clsGrafik& objGrafik, int16_t x, int16_t y,
-                    bool /*redrawOnly*/)
+void ShowCouplingDiode(CircuitRun& run, const SheetScale& scale, clsGrafik& objGrafik, int16_t x, int16_t y)
 {
     if (MarkCouplingDiode(run.circuit, run.engine, x, y))
         DrawMarker(run, scale, objGrafik, x, y, ElementType::CouplingDiode);
 }
 
-void SetKnotenpunkt(CircuitRun& run, const SheetScale& scale, int16_t level, clsGrafik& objGrafik, int16_t x,
-                    int16_t y, bool /*redrawOnly*/)
+void ShowJuncture(CircuitRun& run, const SheetScale& scale, int16_t level, clsGrafik& objGrafik, int16_t x,
+                  int16_t y)
 {
     if (MarkJuncture(run.circuit, run.engine, level, x, y))
         DrawMarker(run, scale, objGrafik, x, y, ElementType::Juncture);

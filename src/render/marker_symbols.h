@@ -8,12 +8,12 @@ struct CircuitRun;
 struct SheetScale;
 class clsGrafik;
 
-// The juncture is judged on the grid of the level shown (`level`).
-void SetKoppeldiode(CircuitRun& run, const SheetScale& scale, clsGrafik& objGrafik, int16_t x, int16_t y,
-                    bool redrawOnly);
-void SetKnotenpunkt(CircuitRun& run, const SheetScale& scale, int16_t level, clsGrafik& objGrafik, int16_t x,
-                    int16_t y, bool redrawOnly);
+// The marker is set where it belongs and drawn; the juncture is judged on the
+// grid of the level shown (`level`). The editor's SetKoppeldiode and
+// SetKnotenpunkt are the steps a user takes, with undo.
+void ShowCouplingDiode(CircuitRun& run, const SheetScale& scale, clsGrafik& objGrafik, int16_t x, int16_t y);
+void ShowJuncture(CircuitRun& run, const SheetScale& scale, int16_t level, clsGrafik& objGrafik, int16_t x, int16_t y);
 
 // The juncture dot or coupling diode (`type`) just set on (x, y), drawn as the
-// set routines above draw it.
+// routines above draw it.
 void DrawMarker(const CircuitRun& run, const SheetScale& scale, clsGrafik& objGrafik, int16_t x, int16_t y, uint8_t type);

@@ -23,20 +23,6 @@ constexpr int32_t kWhite = 0xFFFFFF;
 constexpr int kStrDrawingConductors = 2700;
 constexpr int kStrDrawingObjects = 2701;
 
-const GridCell& CellOr(const Grid& grid, int x, int y)
-{
-    static const GridCell empty;
-    return grid.Contains(x, y) ? grid(x, y) : empty;
-}
-
-const ElementRecord& ElementOr(const Circuit& s, int e)
-{
-    static const ElementRecord empty;
-    if (e < 0 || static_cast<size_t>(e) >= s.Elements.size())
-        return empty;
-    return s.Elements[static_cast<size_t>(e)];
-}
-
 bool IsComponent(const GridCell& cell)
 {
     return cell.Type != 0 && cell.Type != ElementType::Conductor;
@@ -93,12 +79,6 @@ void ClockAnchor(uint8_t orientation, const PinPos& out, int16_t& x, int16_t& y)
     }
 }
 
-bool SelectedClock(const CircuitRun& s, int16_t selected, int16_t e)
-{
-    const size_t slot = static_cast<size_t>(selected);
-    return PowerOn(s) && selected >= 0 && slot < s.circuit.Clocks.size() && s.circuit.Clocks[slot].ClockElement == e;
-}
-
 // The IC's link, and whether it is shown: nested ICs are drawn only inside
 // their parent, while the power is on.
 bool ShownIC(CircuitRun& s, int16_t level, const clsGrafik& g, int16_t e, int16_t& link)
@@ -141,7 +121,7 @@ bool PlaceSymbol(CircuitRun& s, const ShownSheet& shown, const clsGrafik& g, int
     case SymbolAnchor::ClockOutput:
         symbols::LoadOutputPins(s, e, 0);
         ClockAnchor(g.Orientation, s.OutputPins[0], call.x, call.y);
-        call.flag = SelectedClock(s, shown.selectedClock, e);
+        call.flag = IsSelectedClock(s, shown.selectedClock, e);
         return true;
     case SymbolAnchor::IC:
         return ShownIC(s, shown.level, g, e, call.icIndex);
@@ -221,9 +201,9 @@ void DrawSheetCells(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, Status
                 g.Device->SetPixel(GridToPixel(shown.scale, x), GridToPixel(shown.scale, y), kGrey);
             if (cell.Type == ElementType::Conductor) {
                 if (cell.Marker == -1)
-                    SetKnotenpunkt(s, shown.scale, shown.level, g, x, y, true);
+                    ShowJuncture(s, shown.scale, shown.level, g, x, y);
                 else if (cell.Marker == 1)
-                    SetKoppeldiode(s, shown.scale, g, x, y, true);
+                    ShowCouplingDiode(s, shown.scale, g, x, y);
             }
             if (s.circuit.P.at(x, y).Type == ElementType::Switch)
                 g.DrawSwitch(x, y);
@@ -353,7 +333,7 @@ void RedrawDiodeOn(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, int16_t
 {
     const GridCell& cell = CellOr(s.circuit.P, x, y);
     if (cell.Type == ElementType::Conductor && cell.Marker == 1)
-        SetKoppeldiode(s, shown.scale, g, x, y, true);
+        ShowCouplingDiode(s, shown.scale, g, x, y);
 }
 
 // The neighbours of a conductor cell in the order the area redraw visits
@@ -392,9 +372,9 @@ void DrawAreaConductor(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, con
     }
     const int16_t marker = CellOr(s.circuit.P, x, y).Marker;
     if (marker == -1)
-        SetKnotenpunkt(s, shown.scale, shown.level, g, x, y, true);
+        ShowJuncture(s, shown.scale, shown.level, g, x, y);
     else if (marker == 1)
-        SetKoppeldiode(s, shown.scale, g, x, y, true);
+        ShowCouplingDiode(s, shown.scale, g, x, y);
 }
 
 } // namespace
@@ -452,4 +432,10 @@ void RedrawArea(CircuitRun& s, const ShownSheet& shown, clsGrafik& g, int16_t& x
 
     if (shown.ports.power)
         shown.ports.power->SetTimeLabel(QString::number(took.elapsed() / 1000.0));
+}
+
+bool IsSelectedClock(const CircuitRun& s, int16_t selected, int16_t e)
+{
+    const size_t slot = static_cast<size_t>(selected);
+    return PowerOn(s) && selected >= 0 && slot < s.circuit.Clocks.size() && s.circuit.Clocks[slot].ClockElement == e;
 }

@@ -28,6 +28,9 @@ struct ShownSheet {
 // The editor's values for it.
 ShownSheet ShownSheetOf(ProgramState& s);
 
+// Element e is the clock generator selected (slot `selected`) while the power is on.
+bool IsSelectedClock(const CircuitRun& s, int16_t selected, int16_t e);
+
 // Draws the component that covers cell (x, y); a text label only without noText.
 // outline draws the gates, decoder, flip-flop and IC without their insides.
 void DrawElement(CircuitRun& run, const ShownSheet& shown, clsGrafik& objGrafik, int16_t x, int16_t y, bool noText,

@@ -194,14 +194,6 @@ SurfaceSettings DrawOn(ProgramState& s, clsGrafik& g, PainterSurface& patch, con
     return Read(patch);
 }
 
-// The clock generator marked as the selected one, as DrawElement decides it.
-bool SelectedClock(const ProgramState& s, int16_t e)
-{
-    const size_t slot = static_cast<size_t>(s.SelectedClock);
-    return s.engine.PowerFlag != 0 && s.SelectedClock >= 0 && slot < s.circuit.Clocks.size()
-        && s.circuit.Clocks[slot].ClockElement == e;
-}
-
 // The cells from (x0, y0) to (x1, y1).
 struct CellBox {
     int x0, x1, y0, y1;
@@ -267,7 +259,7 @@ std::optional<uint64_t> LookOf(ProgramState& s, const clsGrafik& g, const Surfac
         AddLevels(k, s.circuit.Levels.front(), *pins, x, y, e);
     }
     if (type == ElementType::ClockGenerator)
-        k.Add(SelectedClock(s, e) ? 1 : 0);
+        k.Add(IsSelectedClock(s, s.SelectedClock, e) ? 1 : 0);
     return k.h;
 }
 

@@ -26,28 +26,28 @@ protected:
 
 TEST_F(Markers, JunctureOnlyOnABranchingConductorWithoutDiode)
 {
-    SetKnotenpunkt(s, s, s.CurrentLevel, g, 2, 3, true); // straight
-    SetKnotenpunkt(s, s, s.CurrentLevel, g, 8, 8, true); // empty
+    ShowJuncture(s, s, s.CurrentLevel, g, 2, 3); // straight
+    ShowJuncture(s, s, s.CurrentLevel, g, 8, 8); // empty
     EXPECT_EQ(s.circuit.P(2, 3).Marker, 0);
     EXPECT_TRUE(rec.Log().isEmpty());
-    SetKnotenpunkt(s, s, s.CurrentLevel, g, 3, 3, true);
+    ShowJuncture(s, s, s.CurrentLevel, g, 3, 3);
     EXPECT_EQ(s.circuit.P(3, 3).Marker, -1);
     EXPECT_EQ(rec.Log(), QStringList(QStringLiteral("Line 47,47-51,51 color=0 mode=BoxFilled width=1")));
     s.circuit.P(5, 3).Marker = 1;
-    SetKnotenpunkt(s, s, s.CurrentLevel, g, 5, 3, false);
+    ShowJuncture(s, s, s.CurrentLevel, g, 5, 3);
     EXPECT_EQ(s.circuit.P(5, 3).Marker, 1);
     EXPECT_EQ(rec.Log().size(), 1);
 }
 
 TEST_F(Markers, DiodeOnABranchingConductorWithoutJuncture)
 {
-    SetKoppeldiode(s, s, g, 2, 3, true);
+    ShowCouplingDiode(s, s, g, 2, 3);
     EXPECT_EQ(s.circuit.P(2, 3).Marker, 0);
     s.circuit.P(5, 3).Marker = -1;
-    SetKoppeldiode(s, s, g, 5, 3, true);
+    ShowCouplingDiode(s, s, g, 5, 3);
     EXPECT_EQ(s.circuit.P(5, 3).Marker, -1);
     EXPECT_TRUE(rec.Log().isEmpty());
-    SetKoppeldiode(s, s, g, 3, 3, true);
+    ShowCouplingDiode(s, s, g, 3, 3);
     EXPECT_EQ(s.circuit.P(3, 3).Marker, 1);
     EXPECT_EQ(rec.Log(), QStringList({QStringLiteral("Polygon 42,49-56,49-49,56 color=0x808080 fill=0xFF0000 style=0 width=1"),
                                       QStringLiteral("PSet 49,54 color=0xFF0000 width=1")}));
@@ -56,15 +56,15 @@ TEST_F(Markers, DiodeOnABranchingConductorWithoutJuncture)
 TEST_F(Markers, TriangleCornersRoundHalfToEven)
 {
     s.GridMode = 0.5f; // pitch 7, centre of cell 3 is 24
-    SetKoppeldiode(s, s, g, 3, 3, true);
+    ShowCouplingDiode(s, s, g, 3, 3);
     EXPECT_EQ(rec.Log().value(0), QStringLiteral("Polygon 20,24-28,24-24,28 color=0x808080 fill=0xFF0000 style=0 width=1"));
 }
 
 TEST_F(Markers, OnPaperTheDiodeIsThreeBlackLinesAndTheDotOneZoomUnit)
 {
     rec.SetKind(SurfaceKind::Printer);
-    SetKoppeldiode(s, s, g, 3, 3, true);
-    SetKnotenpunkt(s, s, s.CurrentLevel, g, 5, 3, true);
+    ShowCouplingDiode(s, s, g, 3, 3);
+    ShowJuncture(s, s, s.CurrentLevel, g, 5, 3);
     EXPECT_EQ(rec.Log(), QStringList({QStringLiteral("Line 41,49-57,49 color=0 mode=Plain width=1"),
                                       QStringLiteral("Line 57,49-49,57 color=0 mode=Plain width=1"),
                                       QStringLiteral("Line 49,57-41,49 color=0 mode=Plain width=1"),
@@ -75,7 +75,7 @@ TEST_F(Markers, WithThePowerOnTheDiodeIsNotTestedAndHasNoDot)
 {
     sheet::CopyToLevel0(s);
     s.engine.PowerFlag = kTrue;
-    SetKoppeldiode(s, s, g, 2, 3, false);
+    ShowCouplingDiode(s, s, g, 2, 3);
     EXPECT_EQ(s.circuit.P(2, 3).Marker, 1);
     EXPECT_EQ(rec.Log(), QStringList(QStringLiteral("Polygon 28,49-42,49-35,56 color=0x808080 fill=0xFF0000 style=0 width=1")));
 }
@@ -85,19 +85,19 @@ TEST_F(Markers, WithThePowerOnAJunctureGoesIntoTheShownLevel)
     sheet::CopyToLevel0(s);
     s.engine.PowerFlag = kTrue;
     rec.SetKind(SurfaceKind::Printer);
-    SetKnotenpunkt(s, s, s.CurrentLevel, g, 3, 3, false);
+    ShowJuncture(s, s, s.CurrentLevel, g, 3, 3);
     EXPECT_EQ(s.circuit.Levels[0].Field(3, 3).Marker, -1);
     EXPECT_EQ(s.circuit.P(3, 3).Marker, 0);
     EXPECT_EQ(rec.Log(), QStringList(QStringLiteral("Line 47,47-51,51 color=0 mode=BoxFilled width=1")))
         << "a seventh of the pitch on any device";
-    SetKnotenpunkt(s, s, s.CurrentLevel, g, 2, 3, false);
+    ShowJuncture(s, s, s.CurrentLevel, g, 2, 3);
     EXPECT_EQ(s.circuit.Levels[0].Field(2, 3).Marker, 0);
 }
 
 TEST_F(Markers, AThickPenIsNarrowedFirst)
 {
     rec.DrawWidth = 3;
-    SetKnotenpunkt(s, s, s.CurrentLevel, g, 3, 3, true);
+    ShowJuncture(s, s, s.CurrentLevel, g, 3, 3);
     EXPECT_EQ(rec.DrawWidth, 1);
     EXPECT_TRUE(rec.Log().value(0).endsWith(QStringLiteral("width=1")));
 }
