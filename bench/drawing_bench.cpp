@@ -108,16 +108,10 @@ void BM_Ripple8_Picture(benchmark::State& state)
     }
     window.RedrawAllElements();
     d.PowerOn();
-    auto cycles = [&d](int n) {
-        for (int i = 0; i < 2 * n; ++i) {
-            Timer2_Timer(EngineOf(d.s, d.e), 0);
-            Timer1_Timer(EngineOf(d.s, d.e));
-        }
-    };
     // The first cycles draw the symbols the plain way and keep their pixels.
-    cycles(5);
+    d.ClockCycles(5);
     for (auto _ : state)
-        cycles(kCounterCycles);
+        d.ClockCycles(kCounterCycles);
     state.counters["per_conductor_cell_event"] = benchmark::Counter(
         static_cast<double>(kCounterConductorEvents) * static_cast<double>(state.iterations()),
         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);

@@ -30,15 +30,7 @@ constexpr ComponentRow kRows[] = {
     {AnalysisSensor, "sensor", true, false, nullptr, MarkerFit::Cells},
 };
 
-constexpr std::array<ComponentRow, kElementTypeBound> Indexed()
-{
-    std::array<ComponentRow, kElementTypeBound> t{};
-    for (const ComponentRow& r : kRows)
-        t[r.type] = r;
-    return t;
-}
-
-constexpr std::array<ComponentRow, kElementTypeBound> kTable = Indexed();
+constexpr std::array<ComponentRow, kElementTypeBound> kTable = ColumnByType(kRows);
 
 static_assert(kTable[LED].symbolKept && kTable[LED].showsLevels);
 static_assert(kTable[Empty].name == nullptr);

@@ -35,5 +35,15 @@ struct ComponentRow {
 // Element type codes run below this bound.
 constexpr size_t kElementTypeBound = ElementType::AnalysisSensor + 1;
 
+// A column keyed by element type: each row at the type it names (`type`).
+template <class Row, size_t N>
+constexpr std::array<Row, kElementTypeBound> ColumnByType(const Row (&rows)[N])
+{
+    std::array<Row, kElementTypeBound> column{};
+    for (const Row& r : rows)
+        column[r.type] = r;
+    return column;
+}
+
 // The row of `type`; the empty row for codes outside the table.
 const ComponentRow& Component(uint8_t type);

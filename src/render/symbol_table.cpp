@@ -38,15 +38,7 @@ constexpr SymbolRow kRows[] = {
     {AnalysisSensor, [](clsGrafik& g, C c) { g.DrawAnalysepunkt(c.x, c.y); }, A::Cell},
 };
 
-constexpr std::array<SymbolRow, kElementTypeBound> Indexed()
-{
-    std::array<SymbolRow, kElementTypeBound> t{};
-    for (const SymbolRow& r : kRows)
-        t[r.type] = r;
-    return t;
-}
-
-constexpr std::array<SymbolRow, kElementTypeBound> kTable = Indexed();
+constexpr std::array<SymbolRow, kElementTypeBound> kTable = ColumnByType(kRows);
 
 // A redraw that places a symbol has a routine to call.
 constexpr bool AnchoredHaveRoutines()

@@ -163,15 +163,9 @@ std::pair<QImage, long long> RunCounter(float zoom, bool keep)
     d.s.GridMode = zoom;
     window.RedrawAllElements();
     d.PowerOn();
-    auto cycles = [&d](int n) {
-        for (int i = 0; i < 2 * n; ++i) {
-            Timer2_Timer(EngineOf(d.s, d.e), 0);
-            Timer1_Timer(EngineOf(d.s, d.e));
-        }
-    };
-    cycles(5);
+    d.ClockCycles(5);
     const long long before = d.grafik.SymbolsDrawn();
-    cycles(16);
+    d.ClockCycles(16);
     const std::pair<QImage, long long> run{d.surface.Image().copy(), d.grafik.SymbolsDrawn() - before};
     d.s.ports = Ports{};
     return run;

@@ -78,13 +78,7 @@ struct CountedCircuit {
         return w;
     }
 
-    void ClockCycles(int n)
-    {
-        for (int i = 0; i < 2 * n; ++i) {
-            Timer2_Timer(EngineOf(d.s, d.e), 0);
-            Timer1_Timer(EngineOf(d.s, d.e));
-        }
-    }
+    void ClockCycles(int n) { d.ClockCycles(n); }
 
     // The flip-flops' states (their Q), the first by element number the lowest bit.
     int Count() const

@@ -84,3 +84,11 @@ int32_t CircuitDriver::PixelAtCell(int x, int y) const
     const QColor c = surface.Image().pixelColor(GridToPixel(s, static_cast<int16_t>(x)), GridToPixel(s, static_cast<int16_t>(y)));
     return (c.blue() << 16) | (c.green() << 8) | c.red();
 }
+
+void CircuitDriver::ClockCycles(int n)
+{
+    for (int i = 0; i < 2 * n; ++i) {
+        Timer2_Timer(EngineOf(s, e), 0);
+        Timer1_Timer(EngineOf(s, e));
+    }
+}

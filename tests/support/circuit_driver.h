@@ -57,6 +57,9 @@ public:
     void TogglePower() { PowerOnOff(EngineOf(s, e)); }
     // A left (1) or right (2) click on cell (x, y) while the simulation runs.
     void Click(int x, int y, int button = 1);
+    // n cycles of clock generator 0 ticked by hand: its tick, then a run of the
+    // step timer, twice a cycle.
+    void ClockCycles(int n);
     // Moves the virtual timer clock on, firing clock and step-timer ticks.
     void Advance(int ms) { timers.Advance(ms); }
 
