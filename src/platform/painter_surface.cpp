@@ -110,6 +110,10 @@ void PainterSurface::Finish()
 
 void PainterSurface::BeginPainting()
 {
+    // Every new picture starts painting here: its shape is read once.
+    imageWidth_ = image_.width();
+    imageHeight_ = image_.height();
+    imageStride_ = image_.bytesPerLine();
     if (!painter_.begin(Device()))
         return;
     painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -190,13 +194,13 @@ void PainterSurface::FillRect(const QRect& r, QRgb value)
     // Straight into the own picture: an opaque colour replaces the pixels, as
     // the painter (no clip, no transform) would, without its setup per call.
     const int left = std::max(r.left(), 0);
-    const int right = std::min(r.right(), image_.width() - 1);
+    const int right = std::min(r.right(), imageWidth_ - 1);
     const int top = std::max(r.top(), 0);
-    const int bottom = std::min(r.bottom(), image_.height() - 1);
+    const int bottom = std::min(r.bottom(), imageHeight_ - 1);
     if (left > right || top > bottom)
         return;
     uchar* bits = image_.bits();
-    const qsizetype stride = image_.bytesPerLine();
+    const qsizetype stride = imageStride_;
     for (int y = top; y <= bottom; ++y)
         std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + left, right - left + 1, value);
 }
@@ -208,13 +212,13 @@ void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const 
     // The patch's own pixels inside the area and on the held picture.
     const QPoint shift = at - origin_;
     const int left = std::max({area.left() - at.x(), 0, -shift.x()});
-    const int right = std::min({area.right() - at.x(), patch.width() - 1, image_.width() - 1 - shift.x()});
+    const int right = std::min({area.right() - at.x(), patch.width() - 1, imageWidth_ - 1 - shift.x()});
     const int top = std::max({area.top() - at.y(), 0, -shift.y()});
-    const int bottom = std::min({area.bottom() - at.y(), patch.height() - 1, image_.height() - 1 - shift.y()});
+    const int bottom = std::min({area.bottom() - at.y(), patch.height() - 1, imageHeight_ - 1 - shift.y()});
     if (left > right || top > bottom)
         return;
     uchar* bits = image_.bits();
-    const qsizetype stride = image_.bytesPerLine();
+    const qsizetype stride = imageStride_;
     const uchar* from = patch.constBits();
     const qsizetype fromStride = patch.bytesPerLine();
     if (runs) {
@@ -541,12 +545,17 @@ void PainterSurface::TwoPointLine(QPoint from, QPoint to)
     Drawn();
 }
 
-void PainterSurface::TwoPointLines(const QPoint* points, int count)
+bool PainterSurface::StraightStrokesFit(const QPoint* points, int count) const
 {
     bool near = !HasUserScale() && painter_.isActive();
     for (int i = 0; near && i < 2 * count; ++i)
         near = std::abs(points[i].x()) < kCoordinateLimit && std::abs(points[i].y()) < kCoordinateLimit;
-    if (!near) {
+    return near;
+}
+
+void PainterSurface::TwoPointLines(const QPoint* points, int count)
+{
+    if (!StraightStrokesFit(points, count)) {
         Surface::TwoPointLines(points, count);
         return;
     }
@@ -558,40 +567,55 @@ void PainterSurface::TwoPointLines(const QPoint* points, int count)
         }
         return;
     }
-    // The conductors' strokes: straight and one pixel wide, each a rectangle
-    // of pixels without its last one, written straight into the picture.
-    const QRgb value = RgbFromBgr(ForeColor);
     uchar* bits = image_.bits();
-    const qsizetype stride = image_.bytesPerLine();
-    const int width = image_.width();
-    const int height = image_.height();
-    for (int i = 0; i < count; ++i) {
-        const QPoint from = points[2 * i] - origin_;
-        QPoint to = points[2 * i + 1] - origin_;
-        Drawn();
-        if (from == to)
-            continue;
-        if (from.x() != to.x() && from.y() != to.y()) {
-            Stroke(from, to, ForeColor, true);
-            continue;
-        }
-        to -= QPoint((to.x() > from.x()) - (to.x() < from.x()), (to.y() > from.y()) - (to.y() < from.y()));
-        const int left = std::max(std::min(from.x(), to.x()), 0);
-        const int right = std::min(std::max(from.x(), to.x()), width - 1);
-        const int top = std::max(std::min(from.y(), to.y()), 0);
-        const int bottom = std::min(std::max(from.y(), to.y()), height - 1);
-        if (left > right)
-            continue;
-        if (left == right) {
-            // Upright: one pixel a row.
-            for (int y = top; y <= bottom; ++y)
-                reinterpret_cast<QRgb*>(bits + y * stride)[left] = value;
-            continue;
-        }
-        for (int y = top; y <= bottom; ++y)
-            std::fill(reinterpret_cast<QRgb*>(bits + y * stride) + left,
-                      reinterpret_cast<QRgb*>(bits + y * stride) + right + 1, value);
+    for (int i = 0; i < count; ++i)
+        ThinStroke(bits, points[2 * i], points[2 * i + 1], ForeColor);
+}
+
+void PainterSurface::TwoPointLines(const QPoint* points, const int32_t* colors, int count)
+{
+    const bool thinSolid = DrawWidth <= 1 && (DrawStyle < 1 || DrawStyle > 5) && !outside_;
+    if (count <= 0 || !thinSolid || !StraightStrokesFit(points, count)) {
+        Surface::TwoPointLines(points, colors, count);
+        return;
     }
+    uchar* bits = image_.bits();
+    for (int i = 0; i < count; ++i)
+        ThinStroke(bits, points[2 * i], points[2 * i + 1], colors[i]);
+    ForeColor = colors[count - 1];
+}
+
+// The conductors' strokes: straight and one pixel wide, each a rectangle of
+// pixels without its last one, written straight into the picture.
+void PainterSurface::ThinStroke(uchar* bits, QPoint wholeFrom, QPoint wholeTo, int32_t color)
+{
+    const QPoint from = wholeFrom - origin_;
+    QPoint to = wholeTo - origin_;
+    Drawn();
+    if (from == to)
+        return;
+    if (from.x() != to.x() && from.y() != to.y()) {
+        Stroke(from, to, color, true);
+        return;
+    }
+    to -= QPoint((to.x() > from.x()) - (to.x() < from.x()), (to.y() > from.y()) - (to.y() < from.y()));
+    const int left = std::max(std::min(from.x(), to.x()), 0);
+    const int right = std::min(std::max(from.x(), to.x()), imageWidth_ - 1);
+    const int top = std::max(std::min(from.y(), to.y()), 0);
+    const int bottom = std::min(std::max(from.y(), to.y()), imageHeight_ - 1);
+    if (left > right)
+        return;
+    const QRgb value = RgbFromBgr(color);
+    const qsizetype stride = imageStride_;
+    if (left == right) {
+        // Upright: one pixel a row.
+        for (int y = top; y <= bottom; ++y)
+            reinterpret_cast<QRgb*>(bits + y * stride)[left] = value;
+        return;
+    }
+    for (int y = top; y <= bottom; ++y)
+        std::fill(reinterpret_cast<QRgb*>(bits + y * stride) + left,
+                  reinterpret_cast<QRgb*>(bits + y * stride) + right + 1, value);
 }
 
 void PainterSurface::PSetColumn(int x, const int* ys, int count, int32_t color)
@@ -609,12 +633,12 @@ void PainterSurface::PSetColumn(int x, const int* ys, int count, int32_t color)
     // Unscaled whole pixels land where they are: one opaque pixel each.
     const QRgb value = RgbFromBgr(color);
     const int column = x - origin_.x();
-    const bool inside = column >= 0 && column < image_.width();
+    const bool inside = column >= 0 && column < imageWidth_;
     uchar* bits = inside ? image_.bits() : nullptr;
-    const qsizetype stride = image_.bytesPerLine();
+    const qsizetype stride = imageStride_;
     for (int i = 0; i < count; ++i) {
         const int row = ys[i] - origin_.y();
-        if (inside && row >= 0 && row < image_.height())
+        if (inside && row >= 0 && row < imageHeight_)
             reinterpret_cast<QRgb*>(bits + row * stride)[column] = value;
         Drawn();
     }

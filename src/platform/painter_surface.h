@@ -74,6 +74,7 @@ public:
     // Without building a list: the conductors' pieces.
     void TwoPointLine(QPoint from, QPoint to) override;
     void TwoPointLines(const QPoint* points, int count) override;
+    void TwoPointLines(const QPoint* points, const int32_t* colors, int count) override;
 
 protected:
     void DrawLine(double x1, double y1, double x2, double y2, int32_t color, LineMode mode) override;
@@ -94,6 +95,10 @@ private:
     const QPen& Pen(int32_t color);
     const QBrush& FillBrush();
     void Stroke(QPoint from, QPoint to, int32_t color, bool omitLast);
+    // True when the strokes may go straight into the picture by whole pixels.
+    bool StraightStrokesFit(const QPoint* points, int count) const;
+    // One thin solid stroke of TwoPointLines, written into the picture's `bits`.
+    void ThinStroke(uchar* bits, QPoint wholeFrom, QPoint wholeTo, int32_t color);
     void Box(QPoint a, QPoint b, int32_t color, bool filledWithColor);
     // An opaque rectangle of device pixels.
     void FillRect(const QRect& r, const QColor& color);
@@ -123,6 +128,10 @@ private:
     const ShapedLine* Shaped(const QString& line, const QString& shown, const QFontMetrics& metrics);
 
     QImage image_;
+    // The picture's shape, read once when it starts painting.
+    int imageWidth_ = 0;
+    int imageHeight_ = 0;
+    qsizetype imageStride_ = 0;
     QSize whole_;    // empty: the image is the whole picture
     QPoint origin_;  // where the image's top-left pixel lies on the whole picture
     QPaintDevice* outside_ = nullptr;

@@ -86,6 +86,14 @@ public:
         for (int i = 0; i < count; ++i)
             TwoPointLine(points[2 * i], points[2 * i + 1]);
     }
+    // The same with a colour for each stroke; ForeColor is left at the last.
+    virtual void TwoPointLines(const QPoint* points, const int32_t* colors, int count)
+    {
+        for (int i = 0; i < count; ++i) {
+            ForeColor = colors[i];
+            TwoPointLines(points + 2 * i, 1);
+        }
+    }
     // Outline in ForeColor, filled by FillStyle and FillColor.
     void Polygon(const QList<QPoint>& points);
     // One device pixel, whatever DrawWidth is.

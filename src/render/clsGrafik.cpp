@@ -184,10 +184,8 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode, bool 
         stroke(nx - dy, ny - dx, cx - dx - dy, cy - dy - dx);
         drawStrokes();
     } else if (mode == 0) {
-        dev.ForeColor = kGrey;
+        // The grey middle and the white edges go to the surface in one call.
         stroke(nx, ny, cx - dx, cy - dy);
-        drawStrokes();
-        dev.ForeColor = kWhite;
         // The ends of a white edge stay clear of a conductor that joins from the side.
         auto pulled = [](int end, int step, bool joined, bool high, int sign) {
             if (!joined)
@@ -219,7 +217,10 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode, bool 
             y0 = pulled(ny, step, rightThere, thereHigh, -1);
             stroke(cx + 1, y0, cx + 1, y1 - step);
         }
-        drawStrokes();
+        const int32_t colors[3] = {kGrey, kWhite, kWhite};
+        dev.TwoPointLines(strokes, colors, count);
+        dev.ForeColor = kWhite;
+        count = 0;
     }
 
     PieceDrawn(x, y, static_cast<int16_t>(xn), static_cast<int16_t>(yn), QPoint(cx, cy), QPoint(nx, ny));
