@@ -106,7 +106,7 @@ QStringList ICsUsedAtAnyDepth(const Circuit& s, const QString& icDirectory)
 {
     QStringList names;
     QSet<QString> walked;
-    for (int k = 1; k <= s.ICCount && static_cast<size_t>(k) < s.ICInstances.size(); ++k) {
+    for (int k = 1; k <= s.ICCount() && static_cast<size_t>(k) < s.ICInstances.size(); ++k) {
         const QString& name = s.ICInstances[static_cast<size_t>(k)].Name;
         if (name.isEmpty())
             continue;

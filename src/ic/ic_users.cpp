@@ -27,7 +27,7 @@ QStringList ICUsers(const QString& icDir, const QStringList& names, const QStrin
 
 bool CircuitUsesIC(const Circuit& s, const QString& name)
 {
-    for (int k = 1; k <= s.ICCount && static_cast<size_t>(k) < s.ICInstances.size(); ++k)
+    for (int k = 1; k <= s.ICCount() && static_cast<size_t>(k) < s.ICInstances.size(); ++k)
         if (s.ICInstances[static_cast<size_t>(k)].Name.compare(name, Qt::CaseInsensitive) == 0)
             return true;
     return false;

@@ -19,8 +19,10 @@ struct CircuitTables {
 
     std::vector<LevelRecord> Levels;
     std::vector<ICInstanceRecord> ICInstances;
-    int16_t LevelUBound = 0;
-    int16_t ICCount = 0;
+    // The slots in use are the levels 1.. that carry a name; a slot opened
+    // for a load, or freed, has none. Both counts are read from the table.
+    int16_t ICCount() const;
+    int16_t LevelUBound() const { return ICCount(); }
 
     // Clock-generator slots, indexed 0..ClockCount-1 (slot 0 always exists).
     std::vector<ClockSlot> Clocks;

@@ -7,8 +7,15 @@ void ClearCircuitTables(CircuitTables& t)
     t.Elements.assign(1, ElementRecord{});
     t.Levels.assign(1, LevelRecord{});
     t.ICInstances.assign(1, ICInstanceRecord{});
-    t.LevelUBound = 0;
-    t.ICCount = 0;
+}
+
+int16_t CircuitTables::ICCount() const
+{
+    int16_t n = 0;
+    for (size_t k = 1; k < Levels.size(); ++k)
+        if (!Levels[k].Name.isEmpty())
+            ++n;
+    return n;
 }
 
 void EnsureICSlots(CircuitTables& t, int ub)
@@ -20,29 +27,24 @@ void EnsureICSlots(CircuitTables& t, int ub)
         t.Levels.resize(size);
 }
 
-void ClaimICSlot(CircuitTables& t, int slot)
+void ClaimICSlot(CircuitTables& t, int slot, const QString& name)
 {
-    ++t.ICCount;
-    EnsureICSlots(t, std::max<int>(t.ICCount, slot));
-    ++t.LevelUBound;
+    EnsureICSlots(t, std::max<int>(t.ICCount() + 1, slot));
+    t.Levels[static_cast<size_t>(slot)].Name = name;
 }
 
-void ReleaseICSlots(CircuitTables& t, int n)
+void ReleaseICSlots(CircuitTables& t)
 {
-    t.ICCount = static_cast<int16_t>(std::max(0, t.ICCount - n));
-    t.LevelUBound = static_cast<int16_t>(std::max(0, t.LevelUBound - n));
-    t.ICInstances.resize(static_cast<size_t>(t.LevelUBound) + 1);
+    t.ICInstances.resize(static_cast<size_t>(t.LevelUBound()) + 1);
 }
 
 ICSlotTables SaveICSlots(const CircuitTables& t)
 {
-    return {t.ICInstances, t.Levels, t.ICCount, t.LevelUBound};
+    return {t.ICInstances, t.Levels};
 }
 
 void RestoreICSlots(CircuitTables& t, ICSlotTables&& saved)
 {
     t.ICInstances = std::move(saved.ICInstances);
     t.Levels = std::move(saved.Levels);
-    t.ICCount = saved.ICCount;
-    t.LevelUBound = saved.LevelUBound;
 }

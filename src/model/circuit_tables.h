@@ -1,13 +1,12 @@
 #pragma once
-// The element count is the element table's length; the IC and level counts
-// are kept beside their tables, and these are the only routines that change a
-// table's length together with its count, so the two cannot drift apart.
+// Every count is read from its table: the element count is the element
+// table's length, the IC and level counts the named levels (CircuitTables).
 #include <cstdint>
 #include <utility>
 
 #include "model/circuit.h"
 
-// Record 0 only in the element, level and IC tables; every count 0.
+// Record 0 only in the element, level and IC tables.
 void ClearCircuitTables(CircuitTables& t);
 
 // The element table of the worksheet or of a level (both hold Elements).
@@ -30,17 +29,15 @@ void SetElementCount(Table& t, int16_t n)
 
 // The IC and level tables hold at least slots 0..ub.
 void EnsureICSlots(CircuitTables& t, int ub);
-// One more IC and level in use; the tables hold slot `slot` and the new IC count.
-void ClaimICSlot(CircuitTables& t, int slot);
-// n ICs and levels fewer in use; the IC table shrinks to the levels in use.
-void ReleaseICSlots(CircuitTables& t, int n);
+// Slot `slot` in use under name (not empty); the tables hold it.
+void ClaimICSlot(CircuitTables& t, int slot, const QString& name);
+// After freed levels lost their names: the IC table shrinks to the levels in use.
+void ReleaseICSlots(CircuitTables& t);
 
-// The IC and level tables with their counts, to give back after a failed load.
+// The IC and level tables, to give back after a failed load.
 struct ICSlotTables {
     std::vector<ICInstanceRecord> ICInstances;
     std::vector<LevelRecord> Levels;
-    int16_t ICCount = 0;
-    int16_t LevelUBound = 0;
 };
 ICSlotTables SaveICSlots(const CircuitTables& t);
 void RestoreICSlots(CircuitTables& t, ICSlotTables&& saved);

@@ -91,7 +91,7 @@ void MakeRoom(ProgramState& s, int16_t n, bool isClock)
         for (int y = 0; y <= s.circuit.MaxY && y <= s.circuit.P.UBoundY(); ++y)
             if (s.circuit.P(x, y).ElementNr >= n)
                 ++s.circuit.P(x, y).ElementNr;
-    for (int k = 1; k <= s.circuit.LevelUBound && static_cast<size_t>(k) < s.circuit.ICInstances.size(); ++k) {
+    for (int k = 1; k <= s.circuit.LevelUBound() && static_cast<size_t>(k) < s.circuit.ICInstances.size(); ++k) {
         ICInstanceRecord& ic = s.circuit.ICInstances[k];
         if (ic.NestingLevel == 0 && ic.ElementNr >= n)
             ++ic.ElementNr;
@@ -266,7 +266,7 @@ void clsUndo::SaveUndoElements(int16_t x1, int16_t y1, int16_t x2, int16_t y2)
                 int link = cell.ICLink;
                 // An IC without connectors has no linked cell; its slot is found by its element.
                 if (link == 0 && live.InPinList.isEmpty()) {
-                    for (int k = 1; k <= s_.circuit.LevelUBound && static_cast<size_t>(k) < s_.circuit.ICInstances.size(); ++k)
+                    for (int k = 1; k <= s_.circuit.LevelUBound() && static_cast<size_t>(k) < s_.circuit.ICInstances.size(); ++k)
                         if (s_.circuit.ICInstances[k].NestingLevel == 0
                             && s_.circuit.ICInstances[k].ElementNr == e)
                             link = k;

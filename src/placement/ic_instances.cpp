@@ -58,7 +58,7 @@ void ShiftWorksheetLinks(Circuit& s, int from, int delta)
 // The slot of the IC element e on the worksheet, by the IC table.
 int16_t SlotOfElement(const Circuit& s, int16_t e)
 {
-    for (int k = 1; k <= s.LevelUBound && static_cast<size_t>(k) < s.ICInstances.size(); ++k) {
+    for (int k = 1; k <= s.LevelUBound() && static_cast<size_t>(k) < s.ICInstances.size(); ++k) {
         const ICInstanceRecord& ic = s.ICInstances[k];
         if (ic.NestingLevel == 0 && ic.ElementNr == e && SlotInUse(s, k))
             return static_cast<int16_t>(k);
@@ -91,7 +91,7 @@ bool ICPlaceable(PlacementContext& c, const QString& name, bool restoring)
         return false;
     }
     // A byte links the slots: refuse before the IC table is touched.
-    if (s.circuit.ICCount + 1 + nesting.NestedCount > kMaxICSlots)
+    if (s.circuit.ICCount() + 1 + nesting.NestedCount > kMaxICSlots)
         return false;
     // A damaged definition is named to the user; the undo history reports its own.
     if (const auto fault = CheckICDefinition(icDir, name)) {
@@ -113,8 +113,8 @@ int16_t LoadIntoSlot(PlacementContext& c, const QString& name, int16_t level)
     const int16_t shown = s.CurrentLevel;
     SlotTables before{SaveICSlots(s.circuit), Grid{}};
     // An old slot beyond the blocks in use would leave a hole.
-    if (level > s.circuit.LevelUBound + 1)
-        level = static_cast<int16_t>(s.circuit.LevelUBound + 1);
+    if (level > s.circuit.LevelUBound() + 1)
+        level = static_cast<int16_t>(s.circuit.LevelUBound() + 1);
     const bool inserted = level > 0 && SlotInUse(s.circuit, level);
     if (inserted) {
         before.p = s.circuit.P;
@@ -289,9 +289,10 @@ std::optional<CellRect> RemoveICAt(PlacementContext& c, PinPos at)
 
     if (L > 0) {
         const int16_t DeletedLevels = DeleteICLevel(s.circuit, L);
-        if (L + DeletedLevels - 1 < s.circuit.LevelUBound)
+        // The freed levels have lost their names: slots left above them close the gap.
+        if (L <= s.circuit.LevelUBound())
             CompactICLevels(s.circuit, L, DeletedLevels);
-        ReleaseICSlots(s.circuit, DeletedLevels);
+        ReleaseICSlots(s.circuit);
     }
     if (s.ports.levels)
         s.ports.levels->RebuildLevelTree();
@@ -334,9 +335,11 @@ void CompactICLevels(Circuit& s, int16_t level, int16_t DeletedLevels)
     const int D = DeletedLevels;
     if (D <= 0)
         return;
-    EnsureICSlots(s, s.LevelUBound);
+    // The D freed levels no longer count: the last slot in use lies D above the count.
+    const int top = s.LevelUBound() + D;
+    EnsureICSlots(s, top);
     ShiftWorksheetLinks(s, L + D, -D);
-    for (int k = L + D; k <= s.LevelUBound; ++k) {
+    for (int k = L + D; k <= top; ++k) {
         const int t = k - D;
         ShiftLinks(s.Levels[k].Field, L + D, -D);
         s.Levels[t] = std::move(s.Levels[k]);
@@ -345,7 +348,7 @@ void CompactICLevels(Circuit& s, int16_t level, int16_t DeletedLevels)
         if (moved.NestingLevel != 0)
             moved.ParentLevel = static_cast<uint8_t>(moved.ParentLevel - D);
     }
-    for (int k = std::max(1, s.LevelUBound - D + 1); k <= s.LevelUBound; ++k) {
+    for (int k = std::max(1, top - D + 1); k <= top; ++k) {
         s.Levels[k] = LevelRecord{};
         s.ICInstances[k] = ICInstanceRecord{};
     }
@@ -353,9 +356,9 @@ void CompactICLevels(Circuit& s, int16_t level, int16_t DeletedLevels)
 
 void InsertICLevels(Circuit& s, int16_t p, int n)
 {
-    const int top = s.ICCount + n;
+    const int top = s.ICCount() + n;
     EnsureICSlots(s, top);
-    for (int k = s.ICCount; k >= p; --k) {
+    for (int k = s.ICCount(); k >= p; --k) {
         s.ICInstances[static_cast<size_t>(k + n)] = std::move(s.ICInstances[k]);
         s.Levels[static_cast<size_t>(k + n)] = std::move(s.Levels[k]);
         ICInstanceRecord& moved = s.ICInstances[static_cast<size_t>(k + n)];

@@ -129,7 +129,7 @@ void DeleteElement(Circuit& s, int16_t i)
         }
     }
     // ICs inside ICs refer to elements of their own levels.
-    const int last = std::min<int>(s.LevelUBound, static_cast<int>(s.ICInstances.size()) - 1);
+    const int last = std::min<int>(s.LevelUBound(), static_cast<int>(s.ICInstances.size()) - 1);
     for (int k = 1; k <= last; ++k) {
         ICInstanceRecord& ic = s.ICInstances[k];
         if (ic.ElementNr > i && ic.NestingLevel == 0)

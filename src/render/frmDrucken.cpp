@@ -178,7 +178,7 @@ void frmDrucken::Form_Load()
             w->setEnabled(false);
     }
     chkIC_->setChecked(false);
-    chkIC_->setEnabled(s_.circuit.LevelUBound >= 1);
+    chkIC_->setEnabled(s_.circuit.LevelUBound() >= 1);
 }
 
 bool frmDrucken::ShowPrinters()

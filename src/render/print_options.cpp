@@ -11,7 +11,7 @@
 QStringList BuildICPageNames(const Circuit& s)
 {
     QStringList names{QString()};
-    for (int i = 1; i <= s.LevelUBound && static_cast<size_t>(i) < s.Levels.size(); ++i) {
+    for (int i = 1; i <= s.LevelUBound() && static_cast<size_t>(i) < s.Levels.size(); ++i) {
         const QString& name = s.Levels[static_cast<size_t>(i)].Name;
         if (!names.mid(1).contains(name))
             names.append(name);

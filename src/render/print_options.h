@@ -10,7 +10,7 @@ struct Circuit;
 constexpr int kMaxCopies = 999;
 
 // Entry 0 empty (the main circuit's page), then the distinct names of the IC
-// levels 1..LevelUBound in level order: one page per IC, however often it is used.
+// levels 1..LevelUBound() in level order: one page per IC, however often it is used.
 QStringList BuildICPageNames(const Circuit& c);
 
 // The number of copies a typed text asks for: its number when that is above 0

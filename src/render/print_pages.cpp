@@ -70,7 +70,7 @@ private:
 // The first IC level of that name, 0 when there is none.
 int16_t LevelNamed(const Circuit& s, const QString& name)
 {
-    for (int j = 1; j <= s.LevelUBound && static_cast<size_t>(j) < s.Levels.size(); ++j)
+    for (int j = 1; j <= s.LevelUBound() && static_cast<size_t>(j) < s.Levels.size(); ++j)
         if (s.Levels[static_cast<size_t>(j)].Name == name)
             return static_cast<int16_t>(j);
     return 0;

@@ -269,9 +269,10 @@ bool LevelAtDepth(const CircuitTables& t, int lv, int d)
 bool InitialiseLevels(const Engine& en, uint32_t cycle)
 {
     const CircuitTables& t = en.circuit;
+    const int ub = t.LevelUBound();
     for (int d = LowestLevel(t); d >= 0; --d) {
         en.engine.InitDepth = static_cast<int16_t>(d);
-        for (int lv = 0; lv <= t.LevelUBound && static_cast<size_t>(lv) < t.Levels.size(); ++lv) {
+        for (int lv = 0; lv <= ub && static_cast<size_t>(lv) < t.Levels.size(); ++lv) {
             if (!LevelAtDepth(t, lv, d))
                 continue;
             for (int x = 0;; ++x) {
@@ -464,7 +465,8 @@ void CheckElements(const Engine& en, int x, int y, int t)
 int LowestLevel(const CircuitTables& t)
 {
     int deepest = -1;
-    for (int i = 0; i <= t.LevelUBound && static_cast<size_t>(i) < t.ICInstances.size(); ++i)
+    const int ub = t.LevelUBound();
+    for (int i = 0; i <= ub && static_cast<size_t>(i) < t.ICInstances.size(); ++i)
         deepest = std::max<int>(deepest, t.ICInstances[static_cast<size_t>(i)].NestingLevel);
     return deepest < 0 ? 1 : deepest + 1;
 }
@@ -523,7 +525,7 @@ void RefreshTreeView(const Engine& en, int16_t& first, int16_t& last)
         w->ClearLevelTree();
         en.LevelTreeKeys.clear();
         first = 1;
-        last = en.circuit.LevelUBound;
+        last = en.circuit.LevelUBound();
         addNode(QString(), root, root);
     }
     std::vector<bool> marked(en.circuit.ICInstances.size() + 1, false);

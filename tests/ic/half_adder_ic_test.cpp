@@ -86,7 +86,7 @@ TEST_F(HalfAdderIC, DefinedSavedPlacedTwiceWiredAndSimulated)
     Click(12, 8);
     Click(30, 18);
     ASSERT_EQ(s.circuit.ElementCount(), 2);
-    ASSERT_EQ(s.circuit.ICCount, 2);
+    ASSERT_EQ(s.circuit.ICCount(), 2);
     // Connector k of instance `level`: its pin cell.
     const auto pin = [this](int level, int k) {
         for (int16_t x = 0; x <= s.circuit.MaxX; ++x)

@@ -159,10 +159,11 @@ TEST(CircuitUsesIC, FindsInstancesIgnoringCase)
     s.circuit.ICInstances.resize(3);
     s.circuit.ICInstances[1].Name = "FULL";
     s.circuit.ICInstances[2].Name = "half";
-    s.circuit.ICCount = 2;
+    s.circuit.Levels.resize(3);
+    s.circuit.Levels[1].Name = s.circuit.Levels[2].Name = QStringLiteral("L");
     EXPECT_TRUE(CircuitUsesIC(s.circuit, "HALF"));
     EXPECT_TRUE(CircuitUsesIC(s.circuit, "full"));
-    s.circuit.ICCount = 1; // slot 2 no longer in use
+    s.circuit.Levels[2].Name.clear(); // slot 2 no longer in use
     EXPECT_FALSE(CircuitUsesIC(s.circuit, "HALF"));
 }
 

@@ -150,7 +150,8 @@ TEST_F(SaveIC, AnICThatWouldContainItselfIsNotSaved)
     InstallICs(); // HALF, and FULL built from two HALFs
     BuildTiny();
     // The circuit holds a FULL; HALF is inside it only on disk.
-    s.circuit.ICCount = 1;
+    s.circuit.Levels.resize(2);
+    s.circuit.Levels[1].Name = QStringLiteral("FULL");
     s.circuit.ICInstances.resize(2);
     s.circuit.ICInstances[1].Name = QStringLiteral("FULL");
     for (const char* name : {"full", "HALF", "Half"}) {

@@ -4,8 +4,8 @@
 
 #include "model/circuit_tables.h"
 
-// Whatever mix of appends, truncations, claims and releases: a table's length
-// always matches the count the files store beside it.
+// Whatever mix of appends, truncations, claims and releases: each count the
+// files store follows its table.
 TEST(CircuitTables, CountsStayWithTheirTables)
 {
     std::mt19937 rng(7);
@@ -29,31 +29,38 @@ TEST(CircuitTables, CountsStayWithTheirTables)
         case 2:
             AppendElementRecord(level);
             break;
-        case 3:
-            if (claimed < 200) {
-                ClaimICSlot(t, static_cast<int>(rng() % 20) + 1);
-                ++claimed;
-            }
+        case 3: {
+            // A new slot after the last, or a slot in use claimed again.
+            const int slot = rng() % 4 == 0 && claimed > 0 ? static_cast<int>(rng() % claimed) + 1 : claimed + 1;
+            ClaimICSlot(t, slot, QStringLiteral("IC%1").arg(step));
+            claimed = std::max(claimed, slot);
+            ASSERT_GE(t.ICInstances.size(), static_cast<size_t>(slot) + 1);
             break;
+        }
         case 4: {
-            const int n = static_cast<int>(rng() % 3);
-            ReleaseICSlots(t, n);
-            claimed = std::max(0, claimed - n);
+            // The last n slots lose their names, as deleting their ICs does.
+            const int n = std::min(claimed, static_cast<int>(rng() % 3));
+            for (int k = claimed - n + 1; k <= claimed; ++k)
+                t.Levels[static_cast<size_t>(k)].Name.clear();
+            claimed -= n;
+            ReleaseICSlots(t);
+            ASSERT_EQ(t.ICInstances.size(), static_cast<size_t>(claimed) + 1);
             break;
         }
         }
         ASSERT_GE(t.ElementCount(), 0);
         ASSERT_EQ(t.Elements.size(), static_cast<size_t>(t.ElementCount()) + 1);
         ASSERT_EQ(level.Elements.size(), static_cast<size_t>(level.ElementCount()) + 1);
-        ASSERT_EQ(t.ICCount, claimed);
-        ASSERT_EQ(t.LevelUBound, claimed);
-        ASSERT_GE(t.ICInstances.size(), static_cast<size_t>(t.LevelUBound) + 1);
-        ASSERT_GE(t.Levels.size(), static_cast<size_t>(t.LevelUBound) + 1);
+        ASSERT_EQ(t.ICCount(), claimed);
+        ASSERT_EQ(t.LevelUBound(), claimed);
+        ASSERT_GE(t.ICInstances.size(), static_cast<size_t>(t.LevelUBound()) + 1);
+        ASSERT_GE(t.Levels.size(), static_cast<size_t>(t.LevelUBound()) + 1);
     }
 
     const ICSlotTables saved = SaveICSlots(t);
-    ClaimICSlot(t, 250);
+    ClaimICSlot(t, 250, QStringLiteral("FAR"));
+    ASSERT_EQ(t.ICCount(), claimed + 1);
     RestoreICSlots(t, ICSlotTables(saved));
-    EXPECT_EQ(t.ICCount, saved.ICCount);
+    EXPECT_EQ(t.ICCount(), claimed);
     EXPECT_EQ(t.ICInstances.size(), saved.ICInstances.size());
 }

@@ -16,7 +16,7 @@ protected:
         s.circuit.Elements[0].Type = 6; // record 0 must come back empty
         s.circuit.Levels.resize(3);
         s.circuit.ICInstances.resize(3);
-        s.circuit.LevelUBound = s.circuit.ICCount = 2;
+        s.circuit.Levels[1].Name = s.circuit.Levels[2].Name = QStringLiteral("L");
         s.circuit.P(3, 3).Type = 1;
         s.circuit.Clocks = {{.ClockElement = 2, .ClockHigh = 100, .ClockLinked = 0, .ClockCycles = 5},
                     {.ClockElement = 3, .ClockHigh = 200, .ClockLinked = 0, .ClockCycles = 7}};
@@ -46,7 +46,7 @@ TEST_F(NewCircuit, InitArbeitsfeldResetsEveryTable)
     EXPECT_EQ(s.circuit.ElementCount(), 0);
     EXPECT_EQ(s.circuit.Levels.size(), 1u);
     EXPECT_EQ(s.circuit.ICInstances.size(), 1u);
-    EXPECT_EQ(s.circuit.LevelUBound + s.circuit.ICCount + s.ProbeCount, 0);
+    EXPECT_EQ(s.circuit.LevelUBound() + s.circuit.ICCount() + s.ProbeCount, 0);
     EXPECT_TRUE(s.objFile.FileName.isEmpty());
     EXPECT_TRUE(s.objFile.FilePath.isEmpty());
     EXPECT_EQ(s.circuit.ClockCount, 0);

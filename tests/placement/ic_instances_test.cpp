@@ -34,7 +34,7 @@ protected:
     std::vector<Slot> Slots() const
     {
         std::vector<Slot> v;
-        for (int k = 1; k <= s.circuit.LevelUBound; ++k) {
+        for (int k = 1; k <= s.circuit.LevelUBound(); ++k) {
             const ICInstanceRecord& ic = s.circuit.ICInstances[static_cast<size_t>(k)];
             EXPECT_EQ(s.circuit.Levels[static_cast<size_t>(k)].Name, ic.Name) << "slot " << k;
             v.push_back({ic.Name, ic.ElementNr, ic.ParentLevel, ic.NestingLevel});
@@ -72,7 +72,7 @@ TEST_F(ICInstances, AnICCoversItsOutlineAndLinksItsConnectors)
     EXPECT_NE(s.circuit.P(10, 11).ConLeft, 0) << "the outside conductor keeps its link";
     EXPECT_EQ(s.circuit.P(10, 11).ConRight, 0) << "no link leads inside";
     EXPECT_EQ(Slots(), (std::vector<Slot>{{"FULL", 1, 0, 0}, {"HALF", 1, 1, 1}, {"HALF", 2, 1, 1}}));
-    EXPECT_EQ(s.circuit.ICCount, 3);
+    EXPECT_EQ(s.circuit.ICCount(), 3);
     EXPECT_EQ(Steps(), QStringList{QStringLiteral("Place IC (10,10 - 16,14)")});
     EXPECT_EQ(w.worksheetMousePointer, 2);
     EXPECT_EQ(w.progressValues.back(), 0);
@@ -101,7 +101,7 @@ TEST_F(ICInstances, AnICThatDoesNotFitOrMeetsSomethingIsRefused)
     s.circuit.P(13, 11) = GridCell{};
     s.circuit.P(14, 11) = GridCell{};
     EXPECT_EQ(File(), before);
-    EXPECT_EQ(s.circuit.ICCount, 0);
+    EXPECT_EQ(s.circuit.ICCount(), 0);
     EXPECT_EQ(s.CurrentLevel, 0);
     EXPECT_TRUE(Steps().isEmpty());
     EXPECT_TRUE(Place(QStringLiteral("FULL"), 33, 3)) << "one column and row inside the border";
@@ -115,7 +115,7 @@ TEST_F(ICInstances, AMissingFileOrNestedFilePlacesNothing)
     EXPECT_FALSE(Place(QStringLiteral("FULL"), 10, 12));
     EXPECT_EQ(w.refreshICFileListsCount, 2);
     EXPECT_EQ(s.circuit.ElementCount(), 0);
-    EXPECT_EQ(s.circuit.ICCount, 0);
+    EXPECT_EQ(s.circuit.ICCount(), 0);
     EXPECT_TRUE(Steps().isEmpty());
 }
 
@@ -131,8 +131,8 @@ TEST_F(ICInstances, RemovingAnICClosesTheGapAndUndoOpensItAgain)
 
     Remove(13, 13);
     EXPECT_EQ(Slots(), (std::vector<Slot>{{"HALF", 1, 0, 0}}));
-    EXPECT_EQ(s.circuit.ICCount, 1);
-    EXPECT_EQ(s.circuit.LevelUBound, 1);
+    EXPECT_EQ(s.circuit.ICCount(), 1);
+    EXPECT_EQ(s.circuit.LevelUBound(), 1);
     EXPECT_EQ(s.circuit.ICInstances.size(), 2u);
     for (const auto& [x, y] : {std::pair{25, 12}, {25, 13}, {29, 12}, {29, 13}})
         EXPECT_EQ(s.circuit.P(x, y).ICLink, 1) << x << "," << y;
@@ -146,8 +146,8 @@ TEST_F(ICInstances, RemovingAnICClosesTheGapAndUndoOpensItAgain)
     EXPECT_EQ(Slots(), slotsBefore);
     EXPECT_EQ(s.circuit.P(25, 12).ICLink, 4);
     EXPECT_EQ(s.circuit.P(10, 11).ICLink, 1);
-    EXPECT_EQ(s.circuit.ICCount, 4);
-    EXPECT_EQ(s.circuit.LevelUBound, 4);
+    EXPECT_EQ(s.circuit.ICCount(), 4);
+    EXPECT_EQ(s.circuit.LevelUBound(), 4);
     EXPECT_EQ(s.circuit.Levels[2].Name, QStringLiteral("HALF"));
     EXPECT_EQ(Steps(), QStringList({QStringLiteral("Place IC (25,11 - 29,14)"), QStringLiteral("Place IC (10,10 - 16,14)")}))
         << "the re-created IC recorded no step of its own";
@@ -155,7 +155,7 @@ TEST_F(ICInstances, RemovingAnICClosesTheGapAndUndoOpensItAgain)
 
     u.Undo(c);
     u.Undo(c);
-    EXPECT_EQ(s.circuit.ICCount, 0);
+    EXPECT_EQ(s.circuit.ICCount(), 0);
     EXPECT_EQ(s.circuit.ElementCount(), 0);
 }
 
@@ -185,7 +185,7 @@ TEST_F(ICInstances, InsertingLevelsMakesRoomForTheWholeBlock)
     EXPECT_EQ(s.circuit.P(10, 12).ICLink, 4);
     EXPECT_EQ(s.circuit.P(25, 11).ICLink, 5);
     EXPECT_EQ(s.circuit.Levels[5].Field(2, 3).ICLink, 6);
-    EXPECT_EQ(s.circuit.ICCount, 4) << "LoadIC counts the slots as it fills them";
+    EXPECT_EQ(s.circuit.ICCount(), 4) << "LoadIC counts the slots as it fills them";
     EXPECT_EQ(CountICLevels(s.Verzeichnisse[1], QStringLiteral("FULL")), 2);
 }
 
@@ -199,13 +199,12 @@ TEST_F(ICInstances, TheIC255SlotLimitIsCheckedBeforeAnythingChanges)
         s.circuit.Levels.push_back(LevelRecord{});
         s.circuit.Levels.back().Name = QStringLiteral("X");
     }
-    s.circuit.ICCount = s.circuit.LevelUBound = 252;
     ASSERT_TRUE(Place(QStringLiteral("FULL"), 10, 12)) << "252 + 3 slots fit";
-    EXPECT_EQ(s.circuit.ICCount, 255);
+    EXPECT_EQ(s.circuit.ICCount(), 255);
     const auto instances = s.circuit.ICInstances.size();
     const QByteArray before = File();
     EXPECT_FALSE(Place(QStringLiteral("HALF"), 25, 12));
-    EXPECT_EQ(s.circuit.ICCount, 255);
+    EXPECT_EQ(s.circuit.ICCount(), 255);
     EXPECT_EQ(s.circuit.ICInstances.size(), instances);
     EXPECT_EQ(File(), before);
     EXPECT_EQ(Steps().size(), 1);
@@ -223,7 +222,7 @@ TEST_F(ICInstances, UndoOfARemovalWhoseFileIsGoneLeavesTheAreaEmpty)
     u.Undo(c);
     EXPECT_EQ(dialogs.MessageTexts(), QStringList{QStringLiteral("IC 'FULL' could not be restored.")});
     EXPECT_EQ(s.circuit.ElementCount(), 1);
-    EXPECT_EQ(s.circuit.ICCount, 1);
+    EXPECT_EQ(s.circuit.ICCount(), 1);
     EXPECT_EQ(s.circuit.ICInstances[1].ElementNr, 1);
     EXPECT_EQ(s.circuit.P(25, 12).ICLink, 1);
     for (int x = 11; x <= 16; ++x)
@@ -247,7 +246,7 @@ TEST_F(ICInstances, UndoOfAStepBesideAConnectorLeavesTheICAlone)
     EXPECT_EQ(u.Record(1).SavedElements[1].InPinList, QStringLiteral("FULL"));
     EXPECT_EQ(u.Record(1).SavedElements[1].Label, QStringLiteral("1"));
     u.Undo(c);
-    EXPECT_EQ(s.circuit.ICCount, 3);
+    EXPECT_EQ(s.circuit.ICCount(), 3);
     EXPECT_EQ(s.circuit.ElementCount(), 1);
     EXPECT_TRUE(dialogs.MessageTexts().isEmpty());
     EXPECT_EQ(File(), before);
@@ -296,8 +295,8 @@ TEST_F(ICInstances, ASeededRunWithICsUndoesBackToEveryEarlierFile)
         u.Undo(c);
         ASSERT_EQ(File(), files[k - 1]) << "after undoing step " << k;
     }
-    EXPECT_EQ(s.circuit.ICCount, 0);
-    EXPECT_EQ(s.circuit.LevelUBound, 0);
+    EXPECT_EQ(s.circuit.ICCount(), 0);
+    EXPECT_EQ(s.circuit.LevelUBound(), 0);
     EXPECT_TRUE(dialogs.MessageTexts().isEmpty());
 }
 

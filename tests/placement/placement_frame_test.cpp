@@ -77,8 +77,6 @@ protected:
         ASSERT_EQ(PlaceAt(SetFlipFlop, 20, 3), 3);
         ASSERT_EQ(PlaceAt(SetTimer, 3, 10), 4);
         ASSERT_EQ(sheet::IC(s, 1, 10, 10, 4, 3, {QStringLiteral("0;1;a;"), QStringLiteral("4;1;b;")}), 5);
-        s.circuit.LevelUBound = 2;
-        s.circuit.ICCount = 2;
         // Slot 2: an IC inside the first one; its element number is one of level 1.
         s.circuit.ICInstances.resize(3);
         s.circuit.Levels.resize(3);

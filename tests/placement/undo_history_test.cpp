@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "model/circuit_tables.h"
 #include "placement/clock_slots.h"
 #include "placement/components.h"
 #include "placement/ic_instances.h"
@@ -360,7 +361,7 @@ protected:
             }
             int16_t slot = 0;
             if (t == ElementType::IC)
-                for (int k = 1; k <= s.circuit.LevelUBound; ++k)
+                for (int k = 1; k <= s.circuit.LevelUBound(); ++k)
                     if (s.circuit.ICInstances[static_cast<size_t>(k)].NestingLevel == 0
                         && s.circuit.ICInstances[static_cast<size_t>(k)].ElementNr == e)
                         slot = static_cast<int16_t>(k);
@@ -369,11 +370,9 @@ protected:
             DeleteElement(s.circuit, e);
             if (slot != 0) {
                 const int16_t d = DeleteICLevel(s.circuit, slot);
-                if (slot + d - 1 < s.circuit.LevelUBound)
+                if (slot <= s.circuit.LevelUBound())
                     CompactICLevels(s.circuit, slot, d);
-                s.circuit.ICCount = static_cast<int16_t>(s.circuit.ICCount - d);
-                s.circuit.LevelUBound = static_cast<int16_t>(s.circuit.LevelUBound - d);
-                s.circuit.ICInstances.resize(static_cast<size_t>(s.circuit.LevelUBound) + 1);
+                ReleaseICSlots(s.circuit);
             }
         }
         s.ProbeCount = RecountProbes(s.circuit, s.ports.analyzer);
@@ -400,20 +399,20 @@ TEST_F(AreaUndo, UndoPutsBackElementsICsClockSlotsAndSensors)
     s.circuit.Clocks[0].ClockHigh = 250;
     w.clockTimerIntervals = {250, 1000};
     const QByteArray before = File();
-    ASSERT_EQ(s.circuit.ICCount, 4);
+    ASSERT_EQ(s.circuit.ICCount(), 4);
     ASSERT_EQ(s.ProbeCount, 2);
 
     DeleteArea(0, 0, 17, 20); // the first sensor, clock and IC
     ASSERT_EQ(s.circuit.ElementCount(), 3);
-    ASSERT_EQ(s.circuit.ICCount, 3);
+    ASSERT_EQ(s.circuit.ICCount(), 3);
     ASSERT_EQ(s.circuit.ClockCount, 1);
     ASSERT_EQ(s.ProbeCount, 1);
     w.addedGraphs.clear();
 
     u.Undo(c);
     EXPECT_EQ(s.circuit.ElementCount(), 6);
-    EXPECT_EQ(s.circuit.ICCount, 4);
-    EXPECT_EQ(s.circuit.LevelUBound, 4);
+    EXPECT_EQ(s.circuit.ICCount(), 4);
+    EXPECT_EQ(s.circuit.LevelUBound(), 4);
     EXPECT_EQ(s.circuit.ClockCount, 2);
     EXPECT_EQ(ClockColumn(s.circuit.Clocks, &ClockSlot::ClockElement), (std::vector<int16_t>{2, 5}));
     EXPECT_EQ(w.clockTimerIntervals, (std::vector<int>{250, 1000}));
@@ -435,7 +434,7 @@ TEST_F(AreaUndo, UndoingAnICRemovalLeavesTheEditorsChoiceCursorAndLevel)
     ASSERT_TRUE(SetIC(c));
     const QByteArray placed = File();
     RemoveIC(c);
-    ASSERT_EQ(s.circuit.ICCount, 0);
+    ASSERT_EQ(s.circuit.ICCount(), 0);
     s.circuit.ICName = QStringLiteral("HALF");
     At(30, 20);
     s.CurrentLevel = 0;

@@ -33,7 +33,7 @@ protected:
         const QString circuit = tmp.filePath(QStringLiteral("nested_ics.gtr"));
         ASSERT_TRUE(QFile::copy(QStringLiteral(GATREL_TEST_DATA "/nested_ics.gtr"), circuit));
         ASSERT_EQ(LoadFile(s, dialogs, circuit), LoadResult::Loaded);
-        ASSERT_EQ(s.circuit.LevelUBound, 4);
+        ASSERT_EQ(s.circuit.LevelUBound(), 4);
     }
 
     QTemporaryDir tmp;

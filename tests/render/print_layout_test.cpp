@@ -103,7 +103,6 @@ TEST(PrintOptions, ICPagesOnePerDistinctName)
         s.circuit.Levels.resize(static_cast<size_t>(c.levelNames.size()) + 1);
         for (qsizetype i = 0; i < c.levelNames.size(); ++i)
             s.circuit.Levels[static_cast<size_t>(i) + 1].Name = c.levelNames[i];
-        s.circuit.LevelUBound = static_cast<int16_t>(c.levelNames.size());
         EXPECT_EQ(BuildICPageNames(s.circuit), c.pages) << c.levelNames.join(u',').toStdString();
     }
 }

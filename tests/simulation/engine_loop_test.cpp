@@ -219,7 +219,6 @@ TEST(EngineLoop, PassesThatTouchOnlyICLevelsDoNotWait)
     // An IC level holding the same line.
     d.s.circuit.Levels.resize(2);
     d.s.circuit.ICInstances.resize(2);
-    d.s.circuit.LevelUBound = 1;
     LevelRecord& inner = d.s.circuit.Levels[1];
     inner.Name = QStringLiteral("LINE");
     inner.Width = d.s.circuit.MaxX;

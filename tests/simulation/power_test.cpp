@@ -155,9 +155,6 @@ TEST(PowerOn, DeepestLevelsAreInitialisedFirst)
 TEST(PowerOn, LowestLevelWithoutICsIsOne)
 {
     ProgramState s;
-    s.circuit.LevelUBound = -1;
-    EXPECT_EQ(LowestLevel(s.circuit), 1);
-    s.circuit.LevelUBound = 0;
     EXPECT_EQ(LowestLevel(s.circuit), 1);
 }
 

@@ -34,8 +34,6 @@ inline void AddLevel(ProgramState& s, int slot, const QString& name, int nesting
     ic.ParentLevel = static_cast<uint8_t>(parent);
     ic.PinStates = QStringList{QString()} + connectors;
     ic.PinCount = static_cast<int16_t>(connectors.size());
-    s.circuit.LevelUBound = static_cast<int16_t>(std::max<int>(s.circuit.LevelUBound, slot));
-    s.circuit.ICCount = static_cast<int16_t>(std::max<int>(s.circuit.ICCount, slot));
 }
 
 } // namespace simlevels

@@ -187,12 +187,12 @@ void CheckClockSlots(const Circuit& s)
 
 void CheckLoadedCircuit(const Circuit& s)
 {
-    CheckCellReferences(s, s.P, s.ElementCount(), 1, s.LevelUBound);
+    CheckCellReferences(s, s.P, s.ElementCount(), 1, s.LevelUBound());
     CheckPinCells(s.Elements, s.ElementCount(), s.P);
     CheckPinListLengths(s.Elements, s.ElementCount());
     CheckComponentCells(s.Elements, s.ElementCount(), s.P);
     CheckFootprints(s.Elements, s.ElementCount(), s.P);
-    for (int k = 1; k <= s.ICCount; ++k) {
+    for (int k = 1; k <= s.ICCount(); ++k) {
         if (!ICSlotInUse(s, k))
             throw RecordFormatError("IC slot left empty");
         const ICInstanceRecord& ic = s.ICInstances[k];

@@ -53,7 +53,7 @@ QByteArray CircuitFileBytes(Circuit& s)
         w.Line(ElementLine(s.Elements[e]));
 
     w.Header(Section::IC);
-    for (int k = 1; k <= s.ICCount && static_cast<size_t>(k) < s.ICInstances.size(); ++k) {
+    for (int k = 1; k <= s.ICCount() && static_cast<size_t>(k) < s.ICInstances.size(); ++k) {
         const ICInstanceRecord& ic = s.ICInstances[k];
         if (ic.NestingLevel == 0)
             w.Line(ic.Name + u';' + QString::number(ic.ElementNr) + u';');

@@ -157,7 +157,7 @@ private:
             return;
         // The nested ICs take the slots after base, in the order of the [IC] lines.
         const int ub = static_cast<int>(s_.ICInstances.size()) - 1;
-        const int base = s_.LevelUBound >= ub ? s_.LevelUBound : GetFreeICIndex(s_) - 1;
+        const int base = s_.LevelUBound() >= ub ? s_.LevelUBound() : GetFreeICIndex(s_) - 1;
         const int link = cell_.ICLink + base;
         if (link > kMaxICSlots)
             throw RecordFormatError("an IC link lies outside the IC table");
@@ -211,9 +211,9 @@ private:
 // The slot's records made anew for IC name, its connectors and outline read.
 void ClaimSlotFor(Circuit& s, int slot, const QString& name, uint8_t depth, RecordFile& file)
 {
-    if (s.ICCount >= kMaxICSlots || slot < 1 || slot > kMaxICSlots)
+    if (s.ICCount() >= kMaxICSlots || slot < 1 || slot > kMaxICSlots)
         throw RecordFormatError("more ICs than the IC table holds");
-    ClaimICSlot(s, slot);
+    ClaimICSlot(s, slot, name);
     ICInstanceRecord& ic = s.ICInstances[slot];
     ic.Name = name;
     ic.Width = 0;
@@ -273,7 +273,7 @@ bool LoadICInto(ICLoad& load, UserDialogs* dialogs, const QString& name, uint8_t
 
 int16_t GetFreeICIndex(const Circuit& s)
 {
-    if (s.ICCount < 1)
+    if (s.ICCount() < 1)
         return 1;
     const int ub = static_cast<int>(s.ICInstances.size()) - 1;
     for (int i = 1; i <= ub; ++i) {

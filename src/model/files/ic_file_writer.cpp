@@ -45,7 +45,7 @@ QByteArray ICFileBytes(const Circuit& s, const CellRect& crop)
     for (int i = 1; i <= s.ICPinCount; ++i)
         w.Line(Entry(s.ICGraphicPins, i));
     w.Header(Section::IC);
-    for (int k = 1; k <= s.ICCount && static_cast<size_t>(k) < s.ICInstances.size(); ++k) {
+    for (int k = 1; k <= s.ICCount() && static_cast<size_t>(k) < s.ICInstances.size(); ++k) {
         const ICInstanceRecord& ic = s.ICInstances[k];
         if (ic.NestingLevel == 0)
             w.Line(ic.Name + u';' + QString::number(ic.ElementNr) + u';');

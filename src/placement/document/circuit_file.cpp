@@ -169,7 +169,7 @@ QString AskFileToOpen(const ProgramState& s, UserDialogs& dialogs)
 // A copy of each IC of the circuit in its folder, unless one is there already.
 void CopyICsToFolder(const ProgramState& s, const QString& folder)
 {
-    for (int k = 1; k <= s.circuit.ICCount && static_cast<size_t>(k) < s.circuit.ICInstances.size(); ++k) {
+    for (int k = 1; k <= s.circuit.ICCount() && static_cast<size_t>(k) < s.circuit.ICInstances.size(); ++k) {
         const ICInstanceRecord& ic = s.circuit.ICInstances[k];
         if (ic.NestingLevel != 0 || !IsPlainICName(ic.Name) || !ResolveICFile(folder, ic.Name).isEmpty())
             continue;

@@ -34,7 +34,7 @@ protected:
     };
     State Snapshot() const
     {
-        return State{s.circuit.P, s.circuit.Elements, s.circuit.MaxX, s.circuit.ElementCount(), s.circuit.ICCount, s.circuit.LevelUBound, s.circuit.ClockCount, s.ToolMode,
+        return State{s.circuit.P, s.circuit.Elements, s.circuit.MaxX, s.circuit.ElementCount(), s.circuit.ICCount(), s.circuit.LevelUBound(), s.circuit.ClockCount, s.ToolMode,
                      s.objFile.FileName, s.objFile.FilePath, s.CircuitFilePath, w.caption, s.CmDialog1.FileName,
                      s.LastFiles, w.deleteUndoDataCount, w.unloadClockTimersCount, w.worksheetMousePointer};
     }

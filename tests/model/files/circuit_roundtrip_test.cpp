@@ -176,8 +176,8 @@ TEST_F(RoundTrip, NestedICsFillTheICAndLevelTables)
 {
     InstallICs();
     Load(QStringLiteral("nested_ics.gtr"));
-    ASSERT_EQ(s.circuit.ICCount, 4);
-    EXPECT_EQ(s.circuit.LevelUBound, 4);
+    ASSERT_EQ(s.circuit.ICCount(), 4);
+    EXPECT_EQ(s.circuit.LevelUBound(), 4);
     ASSERT_GE(s.circuit.ICInstances.size(), 5u);
     ASSERT_GE(s.circuit.Levels.size(), 5u);
     QStringList names;

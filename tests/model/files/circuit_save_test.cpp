@@ -144,9 +144,10 @@ TEST_F(SaveCircuit, TheLargestCircuitStaysWellBelowTheReadLimit)
         r.SelfIndex = INT16_MIN;
         r.OutPinList = r.InPinList;
     }
-    s.circuit.ICCount = kMaxICSlots;
     s.circuit.ICInstances.resize(kMaxICSlots + 1);
+    s.circuit.Levels.resize(kMaxICSlots + 1);
     for (int k = 1; k <= kMaxICSlots; ++k) {
+        s.circuit.Levels[size_t(k)].Name = QStringLiteral("N");
         s.circuit.ICInstances[size_t(k)].Name = QString(251, u'N');
         s.circuit.ICInstances[size_t(k)].ElementNr = INT16_MIN;
     }
@@ -209,7 +210,7 @@ TEST_F(SaveCircuit, ICsOnlyInTheCircuitsFolderAreCopiedToTheICDirectory)
     CopyData(QStringLiteral("ic/FULL.icd"), icDir);
     ASSERT_EQ(LoadFile(s, dialogs, CopyData(QStringLiteral("nested_ics.gtr"), folder)), LoadResult::Loaded);
     EXPECT_EQ(ReadBytes(icDir + QStringLiteral("HALF.icd")), DataBytes(QStringLiteral("ic/HALF.icd")));
-    EXPECT_EQ(s.circuit.ICCount, 4);
+    EXPECT_EQ(s.circuit.ICCount(), 4);
 }
 
 TEST_F(SaveCircuit, SavingWithICsNeverReplacesACopy)
@@ -240,7 +241,7 @@ TEST_F(SaveCircuit, SameICTwiceTakesTwoSlots)
                                 "20;2;X10Y3:X10Y4:X14Y3:X14Y4:;X10Y3:X10Y4:X14Y3:X14Y4:;0;2;;", "[IC]", "HALF;1;",
                                 "HALF;2;"}));
     ASSERT_EQ(LoadFile(s, dialogs, path), LoadResult::Loaded);
-    EXPECT_EQ(s.circuit.ICCount, 2);
+    EXPECT_EQ(s.circuit.ICCount(), 2);
     EXPECT_EQ(s.circuit.ICInstances[1].Name, QStringLiteral("HALF"));
     EXPECT_EQ(s.circuit.ICInstances[2].Name, QStringLiteral("HALF"));
     EXPECT_EQ(s.circuit.ICInstances[2].ElementNr, 2);
@@ -252,7 +253,7 @@ TEST_F(SaveCircuit, ICNamesMayDifferInCaseFromTheirFiles)
     CopyData(QStringLiteral("ic/HALF.icd"), icDir, QStringLiteral("Half.icd"));
     const QString path = LoadCopy(QStringLiteral("nested_ics.gtr"));
     EXPECT_TRUE(dialogs.MessageTexts().isEmpty());
-    EXPECT_EQ(s.circuit.ICCount, 4);
+    EXPECT_EQ(s.circuit.ICCount(), 4);
     EXPECT_EQ(s.circuit.ICInstances[1].Name, QStringLiteral("FULL"));
     EXPECT_EQ(s.circuit.Levels[2].Field(3, 2).Type, 11);
     QFile::remove(path);

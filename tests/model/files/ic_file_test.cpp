@@ -29,7 +29,6 @@ TEST_F(ICFiles, FreeSlots)
     s.circuit.Levels.resize(4);
     for (int k = 1; k <= 3; ++k)
         s.circuit.ICInstances[k].Name = s.circuit.Levels[k].Name = QStringLiteral("X");
-    s.circuit.ICCount = 3;
     EXPECT_EQ(GetFreeICIndex(s.circuit), 4);
     s.circuit.Levels[2].Name.clear();
     EXPECT_EQ(GetFreeICIndex(s.circuit), 2);
@@ -43,8 +42,8 @@ TEST_F(ICFiles, NestedICsTakeTheFollowingSlots)
     InstallICs();
     ASSERT_TRUE(Place(QStringLiteral("HALF")));
     ASSERT_TRUE(Place(QStringLiteral("FULL")));
-    EXPECT_EQ(s.circuit.ICCount, 4);
-    EXPECT_EQ(s.circuit.LevelUBound, 4);
+    EXPECT_EQ(s.circuit.ICCount(), 4);
+    EXPECT_EQ(s.circuit.LevelUBound(), 4);
     EXPECT_EQ(s.CurrentLevel, 4); // the last slot filled
     EXPECT_EQ(s.circuit.ICInstances[2].Name, QStringLiteral("FULL"));
     EXPECT_EQ(s.circuit.ICInstances[3].ParentLevel, 2);
@@ -62,8 +61,8 @@ TEST_F(ICFiles, ARefusedICLeavesTheTablesAsTheyWere)
     WriteIC(QStringLiteral("OUTER"), {"[Feld]", "6;6;", "[Elemente]", "20;2;X1Y1:;X1Y1:;0;1;;", "[IC]", "HALF;1;", "BROKEN;1;"});
     WriteIC(QStringLiteral("BROKEN"), {"[Feld]", "6;6;", "[Punkte]", "1;1;1;0;0;0;0;0;7;0;0;"}); // no element 7
     EXPECT_FALSE(Place(QStringLiteral("OUTER")));
-    EXPECT_EQ(s.circuit.ICCount, 1);
-    EXPECT_EQ(s.circuit.LevelUBound, 1);
+    EXPECT_EQ(s.circuit.ICCount(), 1);
+    EXPECT_EQ(s.circuit.LevelUBound(), 1);
     EXPECT_EQ(s.CurrentLevel, 2);
     EXPECT_EQ(GetFreeICIndex(s.circuit), 2);
     EXPECT_EQ(s.circuit.ICInstances[1].Name, QStringLiteral("HALF"));
@@ -74,7 +73,7 @@ TEST_F(ICFiles, ARefusedICLeavesTheTablesAsTheyWere)
     for (const char* name : {"HOLE", "LOOP", "NONE", "../ics/HALF", "<Name>", ""}) {
         SCOPED_TRACE(name);
         EXPECT_FALSE(Place(QString::fromLatin1(name)));
-        EXPECT_EQ(s.circuit.ICCount, 1);
+        EXPECT_EQ(s.circuit.ICCount(), 1);
     }
     EXPECT_TRUE(dialogs.Asked().empty());
 }
@@ -89,7 +88,7 @@ TEST_F(ICFiles, TheLevelIsNamedAfterTheICWithoutName)
     EXPECT_EQ(s.circuit.Levels[1].Name, QStringLiteral("NONAME"));
     EXPECT_EQ(s.circuit.Levels[2].Name, QStringLiteral("NONAME"));
     EXPECT_EQ(s.circuit.Levels[3].Name, QStringLiteral("Other name"));
-    EXPECT_EQ(s.circuit.ICCount, 3);
+    EXPECT_EQ(s.circuit.ICCount(), 3);
 }
 
 TEST_F(ICFiles, BlankICLinesAreNoICs)
@@ -102,7 +101,7 @@ TEST_F(ICFiles, BlankICLinesAreNoICs)
     EXPECT_EQ(CountICLevels(s.Verzeichnisse[1], QStringLiteral("MID")), 1);
     EXPECT_EQ(CountICLevels(s.Verzeichnisse[1], QStringLiteral("<Name>")), 0);
     ASSERT_TRUE(Place(QStringLiteral("TOP")));
-    EXPECT_EQ(s.circuit.ICCount, 4);
+    EXPECT_EQ(s.circuit.ICCount(), 4);
     EXPECT_EQ(s.circuit.ICInstances[3].Name, QStringLiteral("LEAF"));
     EXPECT_EQ(s.circuit.ICInstances[3].ParentLevel, 2);
     EXPECT_EQ(s.circuit.ICInstances[4].ParentLevel, 1);
