@@ -15,7 +15,7 @@
 
 #include "../tests/render/sheet_builder.h"
 #include "placement/document/circuit_file.h"
-#include "render/engine_binding.h"
+#include "editing/engine_binding.h"
 #include "render/redraw.h"
 #include "render/sheet_view.h"
 #include "simulation/engine.h"

@@ -15,7 +15,7 @@
 #include "platform/painter_surface.h"
 #include "render/clsGrafik.h"
 #include "engine_rig.h"
-#include "render/engine_binding.h"
+#include "editing/engine_binding.h"
 #include "simulation/engine.h"
 #include "simulation/evaluators.h"
 

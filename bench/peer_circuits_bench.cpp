@@ -17,7 +17,7 @@
 #include "placement/document/circuit_file.h"
 #include "model/pin_cache.h"
 #include "platform/user_dialogs.h"
-#include "render/engine_binding.h"
+#include "editing/engine_binding.h"
 #include "simulation/engine.h"
 #include "simulation/evaluators.h"
 

@@ -14,7 +14,7 @@
 #include <cstdio>
 
 #include "model/state.h"
-#include "render/engine_binding.h"
+#include "editing/engine_binding.h"
 #include "render/redraw.h"
 #include "simulation/engine.h"
 #include "support/circuit_driver.h"

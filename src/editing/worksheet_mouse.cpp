@@ -18,7 +18,7 @@
 #include "placement/conductor_markers.h"
 #include "placement/placement_context.h"
 #include "platform/numeric.h"
-#include "render/engine_binding.h"
+#include "editing/engine_binding.h"
 #include "simulation/engine.h"
 
 namespace {

@@ -19,7 +19,7 @@
 #include "platform/qt_printer.h"
 #include "platform/timers.h"
 #include "render/clsGrafik.h"
-#include "render/engine_binding.h"
+#include "editing/engine_binding.h"
 #include "render/sheet_view.h"
 #include "render/whole_sheet.h"
 #include "shell/clock_page.h"

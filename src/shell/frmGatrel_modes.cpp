@@ -37,7 +37,7 @@
 #include "shell/worksheet_picture.h"
 #include "shell/worksheet_view.h"
 #include "shell/zoom_panel.h"
-#include "render/engine_binding.h"
+#include "editing/engine_binding.h"
 #include "simulation/engine.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The main window's side-panel column, work field and command line, placed
 // by the twips arithmetic of the layout functions rather than by Qt layouts.
 #include "shell/frmGatrel.h"
-#include "render/engine_binding.h"
+#include "editing/engine_binding.h"
 
 #include <algorithm>
 

@@ -19,7 +19,7 @@
 #include "platform/string_table.h"
 #include "platform/timers.h"
 #include "platform/user_dialogs.h"
-#include "render/engine_binding.h"
+#include "editing/engine_binding.h"
 #include "settings/startup.h"
 #include "shell/clock_timers.h"
 #include "shell/ic_definition_view.h"

@@ -11,7 +11,7 @@
 #include "model/state.h"
 #include "platform/guard.h"
 #include "platform/string_table.h"
-#include "render/engine_binding.h"
+#include "editing/engine_binding.h"
 #include "render/toolbar_icons.h"
 #include "shell/simulation_bar.h"
 

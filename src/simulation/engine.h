@@ -80,7 +80,7 @@ struct EditorCalls {
 };
 
 // The parts of the program the engine works on. Built where the whole program
-// state is known (EngineOf, render/engine_binding.h); tests may build one from
+// state is known (EngineOf, editing/engine_binding.h); tests may build one from
 // parts of their own. The members the pass loop reads come first.
 struct Engine {
     // The level table, and the sheet shown while the power is on (P, Elements).

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "model/state.h"
-#include "render/engine_binding.h"
+#include "editing/engine_binding.h"
 #include "simulation/engine.h"
 #include "render/redraw.h"
 #include "render/whole_sheet.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "render/engine_binding.h"
+#include "editing/engine_binding.h"
 #include "simulation/engine.h"
 #include "support/circuit_driver.h"
 

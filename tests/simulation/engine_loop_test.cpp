@@ -10,7 +10,7 @@
 
 #include "probe_hook.h"
 #include "render/sheet_builder.h"
-#include "render/engine_binding.h"
+#include "editing/engine_binding.h"
 #include "simulation/engine.h"
 #include "support/circuit_driver.h"
 

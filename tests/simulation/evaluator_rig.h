@@ -9,7 +9,7 @@
 #include "platform/recording_surface.h"
 #include "render/clsGrafik.h"
 #include "render/sheet_view.h"
-#include "render/engine_binding.h"
+#include "editing/engine_binding.h"
 #include "simulation/engine.h"
 #include "simulation/evaluators.h"
 

@@ -9,7 +9,7 @@
 #include "model/components.h"
 #include "model/state.h"
 #include "probe_hook.h"
-#include "render/engine_binding.h"
+#include "editing/engine_binding.h"
 #include "simulation/engine.h"
 #include "simulation/evaluators.h"
 

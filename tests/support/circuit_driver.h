@@ -13,7 +13,7 @@
 #include "platform/timers.h"
 #include "render/clsGrafik.h"
 #include "render/sheet_view.h"
-#include "render/engine_binding.h"
+#include "editing/engine_binding.h"
 #include "simulation/engine.h"
 #include "support/fake_main_window.h"
 #include "support/scripted_user_dialogs.h"

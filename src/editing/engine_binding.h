@@ -1,7 +1,7 @@
 #pragma once
 // The engine bound to the program state: the one place that knows which
-// parts of the whole state the engine works on. It lives here, in the lowest
-// folder that sees both the program state and the engine.
+// parts of the whole state the engine works on. It lives with the editor,
+// the lowest of the folders that drive the engine, not with the drawing.
 #include "model/state.h"
 #include "placement/document/tool_selection.h"
 #include "simulation/engine.h"
