@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QDir>
-#include <QStandardPaths>
 #include <QStringList>
 #include <memory>
 
@@ -40,7 +39,7 @@ int main(int argc, char** argv)
         dialogs.SetParent(window.get());
         // There is no documents folder common to all users here, so also a user whose
         // settings stay machine-wide (their own file cannot be made) works in their own.
-        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString documents = GetSpecialFolder(QStandardPaths::DocumentsLocation);
         const int failure = window->Form_Load(LadeDatei, documents, QApplication::applicationDirPath());
         if (failure != 0) {
             QCoreApplication::exit(failure);

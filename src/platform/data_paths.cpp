@@ -43,3 +43,8 @@ QString FindDataFile(const QString& name)
 {
     return FindDataFile(name, DataSearchDirs());
 }
+
+QString GetSpecialFolder(QStandardPaths::StandardLocation folder)
+{
+    return QStandardPaths::writableLocation(folder);
+}

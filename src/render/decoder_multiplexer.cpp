@@ -21,10 +21,10 @@ bool DecoderBody(Canvas& c, const Rotation& rot, int n, bool outline)
     const QPointF corners[4] = {rot.Point(c, 0, 0, -3, 0), rot.Point(c, 2, 0, -5, 0),
                                 rot.Point(c, 2, 0, 4, 0), rot.Point(c, 0, 0, 2, 0)};
     if (c.worksheet) {
-        QList<QPoint> polyPoints;
+        QList<QPoint> PolyPoints;
         for (const QPointF& p : corners)
-            polyPoints.append(p.toPoint());
-        c.dev.Polygon(polyPoints);
+            PolyPoints.append(p.toPoint());
+        c.dev.Polygon(PolyPoints);
         if (outline)
             return false;
     } else {

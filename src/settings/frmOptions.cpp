@@ -66,9 +66,10 @@ constexpr SwitchPicture kFeaturePictures[] = {
     {"frmOptions", "imgSynthese6"},
 };
 
-// A tab of switches in two columns, each with its picture before it.
+// A tab of switches in two columns, each with its picture before it; the
+// check boxes and pictures are the arrays boxName and pictureName.
 template <size_t N>
-QWidget* SwitchesTab(const char* name, const char* pictureName, int firstTextId,
+QWidget* SwitchesTab(const char* boxName, const char* pictureName, int firstTextId,
                      const SwitchPicture (&pictures)[N], std::array<QCheckBox*, N>& boxes)
 {
     auto* page = new QWidget;
@@ -77,10 +78,10 @@ QWidget* SwitchesTab(const char* name, const char* pictureName, int firstTextId,
     for (int i = 0; i < static_cast<int>(N); ++i) {
         const auto at = static_cast<size_t>(i);
         auto* picture = new QLabel(page);
-        picture->setObjectName(QStringLiteral("img%1%2").arg(QLatin1String(pictureName)).arg(i));
+        picture->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(pictureName)).arg(i));
         const QIcon icon = ToolbarIcon(QLatin1String(pictures[at].owner), QLatin1String(pictures[at].key));
         picture->setPixmap(icon.pixmap(QSize(24, 24)));
-        boxes[at] = NamedCheckBox(page, QStringLiteral("chk%1%2").arg(QLatin1String(name)).arg(i), firstTextId + i);
+        boxes[at] = NamedCheckBox(page, QStringLiteral("%1%2").arg(QLatin1String(boxName)).arg(i), firstTextId + i);
         grid->addWidget(picture, i % rows, 2 * (i / rows));
         grid->addWidget(boxes[at], i % rows, 2 * (i / rows) + 1);
     }
@@ -106,8 +107,8 @@ frmOptions::frmOptions(ProgramState& s, UserDialogs& dialogs, clsUndo& undo, std
     tabOptions_->setObjectName(QStringLiteral("tabOptions"));
     tabOptions_->addTab(BuildGeneralTab(), QString());
     tabOptions_->addTab(BuildDirectoriesTab(), QString());
-    tabOptions_->addTab(SwitchesTab("Bauteil", "Bauteil", 3617, kComponentPictures, chkBauteil), QString());
-    tabOptions_->addTab(SwitchesTab("Funktionen", "Synthese", 3631, kFeaturePictures, chkFunktionen), QString());
+    tabOptions_->addTab(SwitchesTab("chkBauteil", "imgBauteil", 3617, kComponentPictures, chkBauteil), QString());
+    tabOptions_->addTab(SwitchesTab("chkFunktionen", "imgSynthese", 3631, kFeaturePictures, chkFunktionen), QString());
 
     cmdExit_ = new QPushButton(this);
     cmdExit_->setObjectName(QStringLiteral("cmdExit"));

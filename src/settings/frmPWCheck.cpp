@@ -1,5 +1,6 @@
 #include "settings/frmPWCheck.h"
 
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include "platform/guard.h"
 #include "platform/string_table.h"
 #include "platform/user_dialogs.h"
+#include "render/toolbar_icons.h"
 #include "settings/frmPWChange.h"
 
 frmPWCheck::frmPWCheck(Settings& settings, UserDialogs& dialogs, QWidget* parent)
@@ -17,8 +19,18 @@ frmPWCheck::frmPWCheck(Settings& settings, UserDialogs& dialogs, QWidget* parent
 {
     setObjectName(QStringLiteral("frmPWCheck"));
     setWindowTitle(LoadResString(4000));
-    Label2_ = new QLabel(LoadResString(4001), this);
+    // The notice stands on a raised panel beside the settings button's picture.
+    SSPanel1_ = new QFrame(this);
+    SSPanel1_->setObjectName(QStringLiteral("SSPanel1"));
+    SSPanel1_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Image1_ = new QLabel(SSPanel1_);
+    Image1_->setObjectName(QStringLiteral("Image1"));
+    Image1_->setPixmap(ToolbarIcon(QStringLiteral("Toolbar"), QStringLiteral("cmdEinstellungen")).pixmap(32, 32));
+    Label2_ = new QLabel(LoadResString(4001), SSPanel1_);
     Label2_->setObjectName(QStringLiteral("Label2"));
+    auto* notice = new QHBoxLayout(SSPanel1_);
+    notice->addWidget(Image1_);
+    notice->addWidget(Label2_, 1);
     Label1_ = new QLabel(LoadResString(4002), this);
     Label1_->setObjectName(QStringLiteral("Label1"));
     txtPW_ = new QLineEdit(this);
@@ -35,7 +47,7 @@ frmPWCheck::frmPWCheck(Settings& settings, UserDialogs& dialogs, QWidget* parent
     cmdCancel_ = button("cmdCancel", 4005);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label2_);
+    layout->addWidget(SSPanel1_);
     layout->addWidget(Label1_);
     layout->addWidget(txtPW_);
     auto* buttons = new QHBoxLayout;

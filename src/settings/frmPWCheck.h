@@ -3,6 +3,7 @@
 // password matched; the caller then opens the settings.
 #include <QDialog>
 
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -20,6 +21,8 @@ private:
 
     Settings& settings_;
     UserDialogs& dialogs_;
+    QFrame* SSPanel1_ = nullptr;
+    QLabel* Image1_ = nullptr;
     QLabel* Label1_ = nullptr;
     QLabel* Label2_ = nullptr;
     QLineEdit* txtPW_ = nullptr;

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QStandardPaths>
 #include <QUrl>
 
 #include "model/state.h"
@@ -54,7 +53,7 @@ void SettingsWindows::SettingsDialog()
 {
     QApplication::processEvents();
     frmOptions options(s_, dialogs_, undo_, applySwitches_,
-                       QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), owner_);
+                       GetSpecialFolder(QStandardPaths::DocumentsLocation), owner_);
     options.exec();
 }
 

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
+#include <QPixmap>
 #include <QSlider>
 #include <QTabWidget>
 #include <QToolBar>
@@ -16,6 +17,7 @@
 #include "model/state.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
+#include "render/toolbar_icons.h"
 #include "shell/clock_page.h"
 #include "shell/delay_setting.h"
 #include "shell/gate_inputs_page.h"
@@ -28,6 +30,32 @@
 namespace {
 
 constexpr int kPageTop = 38;
+
+// The pictures of the tool display by number (the gaps are pictures no tool
+// shows): each is the picture of the button that offers the tool.
+struct ListImage {
+    int index;
+    const char* toolbar;
+    const char* key;
+};
+constexpr ListImage ImageList2[] = {
+    {1, "Toolbar2", "cmdAnalysepunkt"},    {2, "Toolbar2", "cmdDiode"},      {4, "frmOptions", "imgBauteil6"},
+    {5, "Toolbar2", "cmdHA"},              {7, "Toolbar2", "cmdInverter"},   {8, "Toolbar2", "cmdKoppeldiode"},
+    {9, "Toolbar2", "cmdLeitungen"},       {11, "frmOptions", "imgBauteil7"}, {12, "Toolbar2", "cmdNegationspunkt"},
+    {13, "Toolbar2", "cmdODER"},           {14, "Toolbar2", "cmdSelect"},    {15, "Toolbar2", "cmdSchalter"},
+    {17, "frmOptions", "imgBauteil10"},    {19, "Toolbar3", "cmdDauertakt"}, {20, "Toolbar2", "cmdText"},
+    {21, "Toolbar2", "cmdUND"},            {22, "Toolbar2", "cmdVerbindungspunkt"}, {23, "Toolbar2", "cmdXODER"},
+    {25, "frmOptions", "imgBauteil11"},    {26, "Toolbar2", "cmdVA"},        {27, "Toolbar2", "cmdDecoder"},
+    {28, "Toolbar2", "cmdIC"},             {29, "Toolbar", "cmdPanel0"},
+};
+
+QPixmap ListPicture(int index)
+{
+    for (const ListImage& image : ImageList2)
+        if (image.index == index)
+            return ToolbarIcon(QLatin1String(image.toolbar), QLatin1String(image.key)).pixmap(16, 16);
+    return QPixmap();
+}
 
 void SetVisibleIfDifferent(QWidget* w, bool visible)
 {
@@ -47,7 +75,8 @@ PropertiesPanel::PropertiesPanel(const PropertyFields& fields, ClockTimerPort& t
     SSPanel2->setObjectName(QStringLiteral("SSPanel2"));
     SSPanel2->setGeometry(2, kTitleHeight + 2, w - 4, Px(kPanelHeights[1]) - kTitleHeight - 4);
     lblAllgemein2 = MakeLabel(QStringLiteral("lblAllgemein2"), DesignPlaceholder(2510), SSPanel2, 2, 2, w - 8, 16);
-    lblAktElement = MakeLabel(QStringLiteral("lblAktElement"), QString(), SSPanel2, 2, 18, w - 8, 16);
+    picSelected = MakeLabel(QStringLiteral("picSelected"), QString(), SSPanel2, 2, 18, 16, 16);
+    lblAktElement = MakeLabel(QStringLiteral("lblAktElement"), QString(), SSPanel2, 22, 18, w - 28, 16);
     QFont bold = lblAktElement->font();
     bold.setBold(true);
     lblAktElement->setFont(bold);
@@ -158,20 +187,29 @@ std::vector<QLabel*> PropertiesPanel::Captions() const
 
 void PropertiesPanel::ShowSelectedTool(ToolCode tool)
 {
-    // Tool -> caption of the current tool; the transient states and quick help show none.
+    // Tool -> caption and picture of the current tool; the transient states and quick help show none.
     using T = ToolCode;
-    static constexpr std::pair<ToolCode, int> kToolCaption[] = {
-        {T::Select, 2512},         {T::Conductor, 2511},     {T::Juncture, 2513},      {T::NegationMarker, 2515},
-        {T::LED, 2516},            {T::Switch, 2517},        {T::AND, 2519},           {T::OR, 2520},
-        {T::XOR, 2521},            {T::Inverter, 2518},      {T::ClockGenerator, 2529}, {T::HalfAdder, 2522},
-        {T::FullAdder, 2523},      {T::TriState, 2524},      {T::Multiplexer, 2527},   {T::CouplingDiode, 2514},
-        {T::Decoder, 2525},        {T::FlipFlop, 2528},      {T::ShiftRegister, 2526}, {T::SevenSegment, 2530},
-        {T::IC, 2531},             {T::TextLabel, 2532},     {T::AnalysisSensor, 2534}, {T::ICDefinitionView, 2533},
-        {T::SimulationRunning, 2535},
+    struct Shown {
+        ToolCode tool;
+        int caption;
+        int picture;
     };
-    for (auto [code, id] : kToolCaption)
-        if (code == tool)
-            lblAktElement->setText(LoadResString(id));
+    static constexpr Shown kToolShown[] = {
+        {T::Select, 2512, 14},        {T::Conductor, 2511, 9},      {T::Juncture, 2513, 22},
+        {T::NegationMarker, 2515, 12}, {T::LED, 2516, 2},           {T::Switch, 2517, 15},
+        {T::AND, 2519, 21},           {T::OR, 2520, 13},            {T::XOR, 2521, 23},
+        {T::Inverter, 2518, 7},       {T::ClockGenerator, 2529, 19}, {T::HalfAdder, 2522, 5},
+        {T::FullAdder, 2523, 26},     {T::TriState, 2524, 21},      {T::Multiplexer, 2527, 11},
+        {T::CouplingDiode, 2514, 8},  {T::Decoder, 2525, 27},       {T::FlipFlop, 2528, 4},
+        {T::ShiftRegister, 2526, 17}, {T::SevenSegment, 2530, 25},  {T::IC, 2531, 28},
+        {T::TextLabel, 2532, 20},     {T::AnalysisSensor, 2534, 1}, {T::ICDefinitionView, 2533, 28},
+        {T::SimulationRunning, 2535, 29},
+    };
+    for (const Shown& row : kToolShown)
+        if (row.tool == tool) {
+            lblAktElement->setText(LoadResString(row.caption));
+            picSelected->setPixmap(ListPicture(row.picture));
+        }
 }
 
 bool PropertiesPanel::ShowPages(const std::array<bool, 8>& parts, ToolCode tool)

@@ -45,6 +45,7 @@ public:
 
     QFrame* SSPanel2 = nullptr; // everything under the title, folded away with the panel
     QLabel* lblAllgemein2 = nullptr;
+    QLabel* picSelected = nullptr; // the picture of the tool in use
     QLabel* lblAktElement = nullptr;
     QWidget* picOrientation = nullptr;
     QLabel* lblAllgemein10 = nullptr;
@@ -73,7 +74,7 @@ public:
 
     std::function<void(const QString& key, int index)> ShowQuickHelp;
 
-    // The caption of the tool in use.
+    // The caption and picture of the tool in use.
     void ShowSelectedTool(ToolCode tool);
     // The pages for the parts of ChangePropertyWindow; `tool` decides the
     // complex page. The delay control goes back to its start. True when the

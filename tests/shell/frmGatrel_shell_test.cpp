@@ -252,6 +252,11 @@ TEST_F(ShellWindow, PaletteKeysSetToolPropertyPagesAndMenuCheck)
         EXPECT_TRUE(Bar("Toolbar2", r.key)->isChecked());
         const bool orient = !(r.tool == 0 || r.tool == 1 || r.tool == 4 || r.tool == 5);
         EXPECT_EQ(OrientationToolbarEnabled(), orient) << r.key;
+        // The tool display shows the button's picture (the TriState gate the AND gate's).
+        const char* shown = r.tool == 13 ? "cmdUND" : r.key;
+        EXPECT_EQ(window.findChild<QLabel*>(N("picSelected"))->pixmap().toImage(),
+                  Bar("Toolbar2", shown)->icon().pixmap(16, 16).toImage())
+            << r.key;
     }
 
     window.findChild<QCheckBox*>(N("chkTakteingang"))->setChecked(true);
@@ -268,6 +273,7 @@ TEST_F(ShellWindow, PaletteKeysSetToolPropertyPagesAndMenuCheck)
     EXPECT_FALSE(OrientationToolbarEnabled());
     Item(18)->trigger();
     EXPECT_EQ(s.ToolMode, ToolCode::FlipFlop);
+    EXPECT_FALSE(window.findChild<QLabel*>(N("picSelected"))->pixmap().isNull());
     EXPECT_TRUE(OrientationToolbarEnabled());
     Item(1)->trigger();
     EXPECT_EQ(s.ToolMode, ToolCode::Conductor);

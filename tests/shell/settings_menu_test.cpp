@@ -97,6 +97,7 @@ TEST_F(SettingsMenu, ThePromptRefusesAWrongPasswordAndStaysOpen)
     s.settings.OptionsPassword = QStringLiteral("Secret");
     bool settingsShown = false;
     WhenModal<frmPWCheck>([&](frmPWCheck* d) {
+        EXPECT_FALSE(Child<QLabel>(d, "Image1")->pixmap().isNull()) << "the notice's picture";
         Fill(d, "txtPW", QStringLiteral("secret"));
         Press(d, "cmdOK");
         EXPECT_EQ(dialogs.MessageTexts().value(0), LoadResString(4006));
