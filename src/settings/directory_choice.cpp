@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStorageInfo>
+#include <algorithm>
 
 #include "model/file_names.h"
 #include "platform/string_table.h"
@@ -18,6 +20,29 @@ QString NearestExistingDirectory(const QString& path)
         dir = parent;
     }
     return dir;
+}
+
+QStringList MountedDrives()
+{
+    QStringList drives{QDir::rootPath()};
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        const QString root = volume.rootPath();
+        if (volume.isValid() && volume.isReady() && QFileInfo(root).isDir() && !drives.contains(root))
+            drives.append(root);
+    }
+    std::sort(drives.begin() + 1, drives.end());
+    return drives;
+}
+
+QString DriveOf(const QString& dir, const QStringList& drives)
+{
+    QString best = drives.value(0);
+    for (const QString& root : drives) {
+        const QString prefix = root.endsWith(u'/') ? root : root + u'/';
+        if ((dir == root || dir.startsWith(prefix)) && root.size() > best.size())
+            best = root;
+    }
+    return best;
 }
 
 bool NewDirectoryNameAllowed(const QString& name)

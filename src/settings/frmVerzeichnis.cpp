@@ -1,5 +1,6 @@
 #include "settings/frmVerzeichnis.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -40,7 +41,8 @@ protected:
 
 } // namespace
 
-frmVerzeichnis::frmVerzeichnis(const QString& startDirectory, UserDialogs& dialogs, QWidget* parent)
+frmVerzeichnis::frmVerzeichnis(const QString& startDirectory, UserDialogs& dialogs, QWidget* parent,
+                               const QStringList& drives)
     : QDialog(parent), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("frmVerzeichnis"));
@@ -53,6 +55,12 @@ frmVerzeichnis::frmVerzeichnis(const QString& startDirectory, UserDialogs& dialo
     Dir1_->setObjectName(QStringLiteral("Dir1"));
     Dir1_->setModel(model_);
     Dir1_->header()->hide();
+
+    Label1_ = new QLabel(LoadResString(4401) + u':', this);
+    Label1_->setObjectName(QStringLiteral("Label1"));
+    Drive1_ = new QComboBox(this);
+    Drive1_->setObjectName(QStringLiteral("Drive1"));
+    Drive1_->addItems(drives);
 
     Label2_ = new QLabel(LoadResString(4402) + u':', this);
     Label2_->setObjectName(QStringLiteral("Label2"));
@@ -71,6 +79,8 @@ frmVerzeichnis::frmVerzeichnis(const QString& startDirectory, UserDialogs& dialo
     cmdOK_->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1_);
+    layout->addWidget(Drive1_);
     layout->addWidget(Label2_);
     layout->addWidget(Dir1_, 1);
     layout->addWidget(txtVerzeichnis_);
@@ -81,6 +91,8 @@ frmVerzeichnis::frmVerzeichnis(const QString& startDirectory, UserDialogs& dialo
     buttons->addWidget(cmdAbbruch_);
     layout->addLayout(buttons);
 
+    connect(Drive1_, &QComboBox::activated, this,
+            GuardedSlot(dialogs_, QStringLiteral("frmVerzeichnis.Drive1_Change"), [this] { Drive1_Change(); }));
     connect(Dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             GuardedSlot(dialogs_, QStringLiteral("frmVerzeichnis.Dir1_Change"), [this] { Dir1_Change(); }));
     connect(cmdCreateDir_, &QPushButton::clicked, this,
@@ -89,7 +101,14 @@ frmVerzeichnis::frmVerzeichnis(const QString& startDirectory, UserDialogs& dialo
             GuardedSlot(dialogs_, QStringLiteral("frmVerzeichnis.cmdOK_Click"), [this] { cmdOK_Click(); }));
     connect(cmdAbbruch_, &QPushButton::clicked, this, &QDialog::reject);
 
-    SetDir1Path(NearestExistingDirectory(startDirectory));
+    const QString start = NearestExistingDirectory(startDirectory);
+    Drive1_->setCurrentIndex(static_cast<int>(drives.indexOf(DriveOf(start, drives))));
+    SetDir1Path(start);
+}
+
+void frmVerzeichnis::Drive1_Change()
+{
+    SetDir1Path(NearestExistingDirectory(Drive1_->currentText()));
 }
 
 void frmVerzeichnis::SetDir1Path(const QString& path)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -79,6 +81,31 @@ TEST_F(Chooser, CreatesAndSelectsANewDirectory)
     EXPECT_EQ(Shown(c), Path("work/new one"));
     Click(c, "cmdOK");
     EXPECT_EQ(c.Verzeichnis(), Path("work/new one"));
+}
+
+// The drive list shows the volume of the start directory; choosing a drive
+// from the keyboard shows that drive's root.
+TEST_F(Chooser, ChoosingADriveShowsItsRoot)
+{
+    const QStringList drives = {QDir::rootPath(), Path("work"), Path("work/circuits/deeper")};
+    EXPECT_EQ(MountedDrives().value(0), QDir::rootPath());
+    frmVerzeichnis c(Path("work/circuits"), dialogs, nullptr, drives);
+    c.show();
+    c.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&c));
+    auto* Drive1 = c.findChild<QComboBox*>(QStringLiteral("Drive1"));
+    ASSERT_NE(Drive1, nullptr);
+    EXPECT_EQ(Drive1->currentText(), Path("work")) << "the longest root the directory lies under";
+
+    Drive1->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+    EXPECT_EQ(c.Dir1Path(), QDir::rootPath());
+    EXPECT_EQ(Shown(c), QDir::rootPath());
+    // A drive whose root is gone shows its nearest existing parent.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+    EXPECT_EQ(c.Dir1Path(), Path("work/circuits"));
+    Click(c, "cmdOK");
+    EXPECT_EQ(c.Verzeichnis(), Path("work/circuits"));
 }
 
 TEST_F(Chooser, CancelAfterCreatingKeepsTheDirectoryButReturnsNothing)
