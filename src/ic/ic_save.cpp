@@ -17,10 +17,10 @@ namespace {
 
 constexpr int kMargin = 2;
 
-bool HasClockGenerator(const ProgramState& s)
+bool HasClockGenerator(const Circuit& circuit)
 {
-    for (int e = 1; e <= s.circuit.ElementCount(); ++e)
-        if (s.circuit.Elements[static_cast<size_t>(e)].Type == ElementType::ClockGenerator)
+    for (int e = 1; e <= circuit.ElementCount(); ++e)
+        if (circuit.Elements[static_cast<size_t>(e)].Type == ElementType::ClockGenerator)
             return true;
     return false;
 }
@@ -135,7 +135,7 @@ SaveICOutcome SaveICDefinition(ProgramState& s, UserDialogs& dialogs, const QStr
     SaveICOutcome outcome = SaveICOutcome::Saved;
     if (!AnyConnectorPlaced(s.circuit))
         outcome = SaveICOutcome::NotPlaced;
-    else if (HasClockGenerator(s))
+    else if (HasClockGenerator(s.circuit))
         outcome = SaveICOutcome::ClockGenerator;
     else if (name.isEmpty())
         outcome = SaveICOutcome::NoName;
