@@ -35,7 +35,8 @@ const char* const kHiddenMenus[] = {"mBauelemente", "mBearbeiten", "mSchaltung"}
 ICDefinitionController::ICDefinitionController(frmGatrel& window, ICDefinitionView& view, UserDialogs& dialogs)
     : QObject(&window), w_(window), s_(window.state()), view_(view), dialogs_(dialogs)
 {
-    frmIC_ = new frmIC(s_, dialogs_, &w_);
+    frmIC_ = new frmIC(s_.circuit, s_.ICPinIndex,
+                       [this](const QString& name) { return SaveICDefinition(s_, dialogs_, name); }, dialogs_, &w_);
     frmIC_->Closing = [this] { CloseICView(); };
     frmIC_->RemoveConnector = [this](int index) { RemoveConnector(index); };
     frmIC_->PointAt = [this](int index) { view_.lblICAnschluss_MouseMove(index); };
