@@ -62,11 +62,6 @@ struct GatePins {
     int bottom = 0; // lowest row of its footprint
 };
 
-PinPos At(int x, int y)
-{
-    return {static_cast<int16_t>(x), static_cast<int16_t>(y)};
-}
-
 GatePins PlannedGatePins(int x, int y, int inputs)
 {
     GatePins p;
