@@ -1,6 +1,7 @@
 #pragma once
 // Placing and removing every component but the markers, ICs, clock
-// generators and sensors. A placing routine works at (CursorX, CursorY) with
+// generators and sensors. A Place routine takes its cell and values and
+// returns what it made; a Set routine works at (CursorX, CursorY) with
 // PlaceOrientation; a removing routine removes the element under the cursor.
 #include <cstdint>
 
