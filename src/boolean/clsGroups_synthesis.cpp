@@ -192,11 +192,7 @@ void Synthesis::DrawVarHeads()
         if (!c_ || Stopped())
             continue;
         ProgramState& s = c_->s;
-        s.CursorX = static_cast<int16_t>(x);
-        s.CursorY = static_cast<int16_t>(g_.StartY);
-        const int16_t before = s.circuit.ElementCount();
-        SetSwitch(*c_);
-        if (s.circuit.ElementCount() == before) {
+        if (!PlaceSwitch(s.circuit, s.engine, c_->objUndo, At(x, g_.StartY))) {
             g_.Error = true;
             return;
         }
@@ -339,11 +335,7 @@ void Synthesis::DrawGroup(bool& more)
     if (!c_ || g_.Error)
         return;
     ProgramState& s = c_->s;
-    s.CursorX = static_cast<int16_t>(xo + g_.AbstandBreite);
-    s.CursorY = static_cast<int16_t>(yo);
-    const int16_t before = s.circuit.ElementCount();
-    SetDiode(*c_);
-    if (s.circuit.ElementCount() == before)
+    if (!PlaceLed(s.circuit, c_->objUndo, At(xo + g_.AbstandBreite, yo), s.LEDColor))
         g_.Error = true;
 }
 
@@ -372,8 +364,7 @@ std::optional<GatePins> Synthesis::SetElement(int yFirst, int yLast, int k, int 
         if (x >= 0 && y >= 0 && x <= s.circuit.MaxX && y <= s.circuit.MaxY) {
             const uint8_t type = gate.Term == QStringLiteral("&") ? ElementType::AND : ElementType::OR;
             // A gate never has fewer than two inputs.
-            placed = PlaceGate(s.circuit, c_->objUndo, {static_cast<int16_t>(x), static_cast<int16_t>(y)}, Orientation::Right,
-                               std::max(n, 2), type);
+            placed = PlaceGate(s.circuit, c_->objUndo, At(x, y), Orientation::Right, std::max(n, 2), type);
         }
         if (!placed) {
             // No room for it: the drawing cannot go on.
@@ -484,12 +475,7 @@ void Synthesis::Negate(int x, int y)
 {
     if (!c_ || stopped_)
         return;
-    ProgramState& s = c_->s;
-    const int16_t keepX = s.CursorX;
-    s.CursorX = static_cast<int16_t>(x);
-    s.CursorY = static_cast<int16_t>(y);
-    SetNegationsPunkt(*c_);
-    s.CursorX = keepX;
+    PlaceNegationMarker(c_->s, c_->objUndo, At(x, y));
 }
 
 // Steps shared by the check and the drawing: the term written out, checked,

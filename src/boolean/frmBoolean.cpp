@@ -4,7 +4,6 @@
 #include "boolean/term_display.h"
 #include "boolean/truth_table_view.h"
 #include "model/settings.h"
-#include "model/state.h"
 #include "platform/color.h"
 #include "platform/guard.h"
 #include "platform/numeric.h"
@@ -56,9 +55,9 @@ void frmBoolean::Form_Load()
     objBool.Output = previewSurface_.get();
 
     setWindowTitle(LoadResString(1500));
-    tabAllowed_[0] = s_.ToolMode != ToolCode::ICDefinitionView;
+    tabAllowed_[0] = tool_ != ToolCode::ICDefinitionView;
 
-    const TermOptions options = LoadTermOptions(s_.settings);
+    const TermOptions options = LoadTermOptions(settings_);
     for (std::size_t i = 0; i < 3; ++i)
         txtOption_[i]->setText(options.txtOption[i].trimmed());
     chkVereinfachen_->setChecked(options.chkVereinfachen != 0);
@@ -80,7 +79,7 @@ void frmBoolean::Form_Load()
     cmbBauteile_->setCurrentIndex(0);
     objGroups.ConvertTo = 0;
 
-    const ToolsAvailability tools = AvailableTools(s_.settings.FeatureEnable, s_.ToolMode);
+    const ToolsAvailability tools = AvailableTools(settings_.FeatureEnable, tool_);
     chkVereinfachen_->setEnabled(tools.simplify);
     for (std::size_t t = 0; t < 3; ++t) {
         tabFeature_[t] = tools.tab[t];
@@ -237,7 +236,7 @@ void frmBoolean::SaveTermOptions()
     options.chkSave = chkSave_->isChecked() ? 1 : 0;
     options.chkSorted = chkSorted_->isChecked();
     options.history = history_;
-    ::SaveTermOptions(options, s_.settings);
+    ::SaveTermOptions(options, settings_);
     if (WriteSettings)
         WriteSettings();
 }

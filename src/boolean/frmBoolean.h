@@ -29,12 +29,15 @@ class QTableView;
 class QToolButton;
 class TruthTableView;
 class UserDialogs;
-struct ProgramState;
+struct Settings;
 
 class frmBoolean : public QDialog {
     Q_OBJECT
 public:
-    frmBoolean(ProgramState& s, UserDialogs& dialogs, QWidget* parent = nullptr);
+    // settings: the term options are read from and saved into them, the
+    // feature switches read. tool: the tool in use when the window opens
+    // (the circuit synthesis is closed to the IC definition view).
+    frmBoolean(Settings& settings, ToolCode tool, UserDialogs& dialogs, QWidget* parent = nullptr);
     ~frmBoolean() override;
 
     // Draws objGroups' term as a new circuit on the worksheet with the
@@ -42,6 +45,9 @@ public:
     // lets events run through objGroups' ProcessEvents, and when objGroups'
     // Cancel stops it the worksheet stays as it was.
     std::function<void(clsGroups&)> CreateGroups;
+    // Before a drawing replaces the circuit: whether it may (the question
+    // about unsaved changes answered). Unset, the circuit is replaced.
+    std::function<bool()> MayReplaceCircuit;
     // Writes the settings to the store after the options went into them.
     std::function<void()> WriteSettings;
 
@@ -122,7 +128,8 @@ private:
     // refusal has been shown.
     bool TakeTermToDraw();
 
-    ProgramState& s_;
+    Settings& settings_;
+    ToolCode tool_;
     UserDialogs& dialogs_;
     clsGroups objGroups;
     clsBool objBool;

@@ -4,8 +4,6 @@
 
 #include "boolean/calculated_table_view.h"
 #include "boolean/truth_table_view.h"
-#include "placement/document/file_commands.h"
-#include "model/state.h"
 #include "platform/painter_surface.h"
 #include "platform/string_table.h"
 #include "platform/user_dialogs.h"
@@ -141,7 +139,7 @@ void frmBoolean::cmdErstellen_Click()
 
     // The circuit is replaced only by a term that can be drawn, and only once
     // CreateGroups has drawn it: a cancel until then leaves it as it was.
-    if (TakeTermToDraw() && !cancelRequested_ && ConfirmReplace(s_, dialogs_))
+    if (TakeTermToDraw() && !cancelRequested_ && (!MayReplaceCircuit || MayReplaceCircuit()))
         CreateGroups(objGroups);
     objGroups.Cancel = false;
     if (!cancelRequested_) {

@@ -50,8 +50,8 @@ public:
     void Expand(const QString&) override {}
 };
 
-frmBoolean::frmBoolean(ProgramState& s, UserDialogs& dialogs, QWidget* parent)
-    : QDialog(parent), s_(s), dialogs_(dialogs), grid_(0, 1800)
+frmBoolean::frmBoolean(Settings& settings, ToolCode tool, UserDialogs& dialogs, QWidget* parent)
+    : QDialog(parent), settings_(settings), tool_(tool), dialogs_(dialogs), grid_(0, 1800)
 {
     setObjectName(QStringLiteral("frmBoolean"));
     setModal(false);

@@ -17,7 +17,7 @@
 #include "ic/ic_names.h"
 #include "ic/ic_outline.h"
 #include "ic/name_validator.h"
-#include "model/state.h"
+#include "model/circuit.h"
 #include "platform/guard.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
@@ -37,8 +37,9 @@ QString SizeText(int16_t v)
 
 } // namespace
 
-frmIC::frmIC(ProgramState& s, UserDialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Tool), s_(s), dialogs_(dialogs)
+frmIC::frmIC(Circuit& circuit, int16_t& connectorIndex, SaveFn save, UserDialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Tool), circuit_(circuit), connectorIndex_(connectorIndex), save_(std::move(save)),
+      dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("frmIC"));
     setWindowTitle(LoadResString(1900));
@@ -54,7 +55,7 @@ void frmIC::BuildDrawing()
     picICFrame->setObjectName(QStringLiteral("picICFrame"));
     picICFrame->setFrameShape(QFrame::StyledPanel);
     picICFrame->setFixedSize(kFrameWidth, kFrameHeight);
-    picIC = new ICDrawing(s_.circuit, picICFrame);
+    picIC = new ICDrawing(circuit_, picICFrame);
     picIC->PinLine = [this](int k) { return linInOut(k); };
     picIC->DragOver = [this](int index, QPointF at) {
         RunGuarded(&dialogs_, QStringLiteral("picIC_DragOver"), [&] { picIC_DragOver(index, at); });
@@ -175,15 +176,15 @@ frmIC::~frmIC()
 
 void frmIC::Form_Activate()
 {
-    if (s_.circuit.ICWidth == 0)
-        s_.circuit.ICWidth = 7;
-    if (s_.circuit.ICHeight == 0)
-        s_.circuit.ICHeight = 4;
-    if (s_.circuit.ICName.isEmpty())
-        s_.circuit.ICName = kNoName;
-    txtX->setText(SizeText(s_.circuit.ICWidth));
-    txtY->setText(SizeText(s_.circuit.ICHeight));
-    txtNotizen->setText(s_.circuit.ICNotes);
+    if (circuit_.ICWidth == 0)
+        circuit_.ICWidth = 7;
+    if (circuit_.ICHeight == 0)
+        circuit_.ICHeight = 4;
+    if (circuit_.ICName.isEmpty())
+        circuit_.ICName = kNoName;
+    txtX->setText(SizeText(circuit_.ICWidth));
+    txtY->setText(SizeText(circuit_.ICHeight));
+    txtNotizen->setText(circuit_.ICNotes);
     scrScale_Change(scrScale->value());
 }
 
@@ -246,9 +247,9 @@ void frmIC::DrawRaster(bool withRaster)
 
 std::optional<QLineF> frmIC::linInOut(int k) const
 {
-    if (k < 1 || k > s_.circuit.ICPinCount)
+    if (k < 1 || k > circuit_.ICPinCount)
         return std::nullopt;
-    const auto pin = PinFromEntry(s_.circuit, ICViewScale, s_.circuit.ICGraphicPins.value(k));
+    const auto pin = PinFromEntry(circuit_, ICViewScale, circuit_.ICGraphicPins.value(k));
     if (!pin)
         return std::nullopt;
     return QLineF(pin->from, pin->to);
@@ -258,24 +259,24 @@ void frmIC::ShowInOut()
 {
     // Labels beyond the connectors are gone; an unplaced connector shows nothing.
     // Later: a right click on a label may be what removed its connector.
-    while (lblInOut_.size() > static_cast<size_t>(s_.circuit.ICPinCount) + 1) {
+    while (lblInOut_.size() > static_cast<size_t>(circuit_.ICPinCount) + 1) {
         if (QLabel* gone = lblInOut_.back()) {
             gone->hide();
             gone->deleteLater();
         }
         lblInOut_.pop_back();
     }
-    const OutlineBox box = OutlineAt(s_.circuit.ICWidth, s_.circuit.ICHeight, ICViewScale);
+    const OutlineBox box = OutlineAt(circuit_.ICWidth, circuit_.ICHeight, ICViewScale);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(std::max(7, static_cast<int>(std::lround(ICViewScale))));
-    for (int k = 1; k <= s_.circuit.ICPinCount; ++k) {
+    for (int k = 1; k <= circuit_.ICPinCount; ++k) {
         QLabel* label = MakeLabel(k);
-        const QString name = ConnectorName(s_.circuit, k);
+        const QString name = ConnectorName(circuit_, k);
         label->setFont(font);
         label->setText(name);
         label->setToolTip(LoadResString(2001) + QStringLiteral(": '") + name + QStringLiteral("' "));
         label->adjustSize();
-        const auto pin = PinFromEntry(s_.circuit, ICViewScale, s_.circuit.ICGraphicPins.value(k));
+        const auto pin = PinFromEntry(circuit_, ICViewScale, circuit_.ICGraphicPins.value(k));
         if (!pin) {
             label->hide();
             continue;
@@ -291,7 +292,7 @@ void frmIC::ShowInOut()
 
 void frmIC::CheckInOut()
 {
-    const bool free = !AnyConnectorPlaced(s_.circuit);
+    const bool free = !AnyConnectorPlaced(circuit_);
     for (QWidget* w : std::initializer_list<QWidget*>{txtX, txtY, cmdX.up, cmdX.down, cmdY.up, cmdY.down, Label2, Label3})
         if (w->isEnabled() != free)
             w->setEnabled(free);
@@ -299,13 +300,13 @@ void frmIC::CheckInOut()
 
 void frmIC::ShowICName()
 {
-    lblName->setText(s_.circuit.ICName);
+    lblName->setText(circuit_.ICName);
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(std::max(1.0, ICViewScale * 0.75));
     lblName->setFont(font);
     lblName->adjustSize();
     lblName->show();
-    const OutlineBox b = OutlineAt(s_.circuit.ICWidth, s_.circuit.ICHeight, ICViewScale);
+    const OutlineBox b = OutlineAt(circuit_.ICWidth, circuit_.ICHeight, ICViewScale);
     lblName->move(static_cast<int>(b.L + (b.W - lblName->width()) / 2),
                   static_cast<int>(b.T + (b.H - lblName->height()) / 2));
 }
@@ -348,75 +349,75 @@ void frmIC::SizeChanged()
 
 void frmIC::cmdX_UpClick()
 {
-    if (StepICWidth(s_.circuit, 1)) {
-        txtX->setText(SizeText(s_.circuit.ICWidth));
+    if (StepICWidth(circuit_, 1)) {
+        txtX->setText(SizeText(circuit_.ICWidth));
         SizeChanged();
     }
 }
 
 void frmIC::cmdX_DownClick()
 {
-    if (StepICWidth(s_.circuit, -1)) {
-        txtX->setText(SizeText(s_.circuit.ICWidth));
+    if (StepICWidth(circuit_, -1)) {
+        txtX->setText(SizeText(circuit_.ICWidth));
         SizeChanged();
     }
 }
 
 void frmIC::cmdY_UpClick()
 {
-    if (StepICHeight(s_.circuit, 1)) {
-        txtY->setText(SizeText(s_.circuit.ICHeight));
+    if (StepICHeight(circuit_, 1)) {
+        txtY->setText(SizeText(circuit_.ICHeight));
         SizeChanged();
     }
 }
 
 void frmIC::cmdY_DownClick()
 {
-    if (StepICHeight(s_.circuit, -1)) {
-        txtY->setText(SizeText(s_.circuit.ICHeight));
+    if (StepICHeight(circuit_, -1)) {
+        txtY->setText(SizeText(circuit_.ICHeight));
         SizeChanged();
     }
 }
 
 void frmIC::txtX_Change(const QString& text)
 {
-    if (AnyConnectorPlaced(s_.circuit))
+    if (AnyConnectorPlaced(circuit_))
         return;
-    if (TypeICWidth(s_.circuit, text))
+    if (TypeICWidth(circuit_, text))
         SizeChanged();
 }
 
 void frmIC::txtY_Change(const QString& text)
 {
-    if (AnyConnectorPlaced(s_.circuit))
+    if (AnyConnectorPlaced(circuit_))
         return;
-    if (TypeICHeight(s_.circuit, text))
+    if (TypeICHeight(circuit_, text))
         SizeChanged();
 }
 
 void frmIC::txtX_LostFocus()
 {
     if (Val(txtX->text()) < kMinICWidth)
-        txtX->setText(SizeText(s_.circuit.ICWidth));
+        txtX->setText(SizeText(circuit_.ICWidth));
 }
 
 void frmIC::txtY_LostFocus()
 {
     if (Val(txtY->text()) < kMinICHeight)
-        txtY->setText(SizeText(s_.circuit.ICHeight));
+        txtY->setText(SizeText(circuit_.ICHeight));
 }
 
 void frmIC::txtName_Change(const QString& text)
 {
     if (text.isEmpty()) {
-        s_.circuit.ICName = kNoName;
+        circuit_.ICName = kNoName;
     } else {
-        const OutlineBox b = OutlineAt(s_.circuit.ICWidth, s_.circuit.ICHeight, ICViewScale);
+        const OutlineBox b = OutlineAt(circuit_.ICWidth, circuit_.ICHeight, ICViewScale);
         // A longer name is taken while it still fits in the outline.
         const bool fits = lblName->width() <= b.W - 10;
         if (!fits && text.size() > lblName->text().size())
             return;
-        s_.circuit.ICName = text;
+        circuit_.ICName = text;
         if (NameTaken)
             NameTaken();
     }
@@ -425,15 +426,15 @@ void frmIC::txtName_Change(const QString& text)
 
 void frmIC::txtNotizen_LostFocus()
 {
-    s_.circuit.ICNotes = OneLineNotes(txtNotizen->text());
+    circuit_.ICNotes = OneLineNotes(txtNotizen->text());
 }
 
 void frmIC::picIC_DragOver(int index, QPointF at)
 {
-    if (index < 1 || index > s_.circuit.ICPinCount)
+    if (index < 1 || index > circuit_.ICPinCount)
         return;
-    s_.ICPinIndex = static_cast<int16_t>(index);
-    const PlaceOutcome outcome = PlaceConnector(s_.circuit, index, ICViewScale, at.x(), at.y());
+    connectorIndex_ = static_cast<int16_t>(index);
+    const PlaceOutcome outcome = PlaceConnector(circuit_, index, ICViewScale, at.x(), at.y());
     if (outcome == PlaceOutcome::Refused) {
         if (QLabel* label = lblInOut(index))
             label->hide();
@@ -445,7 +446,7 @@ void frmIC::picIC_DragOver(int index, QPointF at)
 
 void frmIC::lblInOut_MouseDown(int index, Qt::MouseButton button)
 {
-    if (button != Qt::RightButton || index < 1 || index > s_.circuit.ICPinCount)
+    if (button != Qt::RightButton || index < 1 || index > circuit_.ICPinCount)
         return;
     if (RemoveConnector)
         RemoveConnector(index);
@@ -465,7 +466,7 @@ SaveICOutcome frmIC::cmdSpeichern_Click()
 {
     txtNotizen_LostFocus();
     const QString name = txtName->text().isEmpty() ? QString() : lblName->text();
-    const SaveICOutcome outcome = SaveICDefinition(s_, dialogs_, name);
+    const SaveICOutcome outcome = save_(name);
     if (outcome == SaveICOutcome::NoName)
         txtName->setFocus();
     if (outcome != SaveICOutcome::Saved)

@@ -20,12 +20,17 @@ class QPushButton;
 class QScrollBar;
 class QToolButton;
 class UserDialogs;
-struct ProgramState;
+struct Circuit;
 
 class frmIC : public QWidget {
     Q_OBJECT
 public:
-    frmIC(ProgramState& s, UserDialogs& dialogs, QWidget* parent);
+    // circuit: the worksheet's, whose IC definition the window edits.
+    // connectorIndex: the connector being dragged onto the outline, shared
+    // with the worksheet's connector labels. save: writes the definition
+    // under the given name and reports the outcome.
+    using SaveFn = std::function<SaveICOutcome(const QString& name)>;
+    frmIC(Circuit& circuit, int16_t& connectorIndex, SaveFn save, UserDialogs& dialogs, QWidget* parent);
     ~frmIC() override;
 
     double ICViewScale = 8;
@@ -116,7 +121,9 @@ private:
     void SizeChanged();
     QLabel* MakeLabel(int k);
 
-    ProgramState& s_;
+    Circuit& circuit_;
+    int16_t& connectorIndex_;
+    SaveFn save_;
     UserDialogs& dialogs_;
     std::vector<QPointer<QLabel>> lblInOut_;
     QPoint panStart_;

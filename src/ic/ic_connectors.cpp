@@ -2,8 +2,8 @@
 
 #include "ic/ic_names.h"
 #include "model/field_list.h"
+#include "model/circuit_run.h"
 #include "model/geometry.h"
-#include "model/state.h"
 #include "platform/numeric.h"
 
 namespace {
@@ -36,33 +36,34 @@ void Resize(QStringList& list, int count)
 
 } // namespace
 
-bool IsConnectorCell(const ProgramState& s, int16_t x, int16_t y)
+bool IsConnectorCell(const CircuitRun& run, ToolCode tool, int16_t x, int16_t y)
 {
-    if (!s.circuit.P.Contains(x, y) || x > s.circuit.MaxX || y > s.circuit.MaxY)
+    const Circuit& circuit = run.circuit;
+    if (!circuit.P.Contains(x, y) || x > circuit.MaxX || y > circuit.MaxY)
         return false;
-    const GridCell& c = s.circuit.P(x, y);
-    return s.ToolMode == ToolCode::ICDefinitionView && s.engine.PowerFlag == 0 && c.Type == ElementType::Conductor
-        && c.ICLink == 0 && CountConnections(s.circuit, s.engine, x, y) == 1;
+    const GridCell& c = circuit.P(x, y);
+    return tool == ToolCode::ICDefinitionView && run.engine.PowerFlag == 0 && c.Type == ElementType::Conductor
+        && c.ICLink == 0 && CountConnections(circuit, run.engine, x, y) == 1;
 }
 
-std::optional<ConnectorEdit> BeginConnector(ProgramState& s, int16_t x, int16_t y)
+std::optional<ConnectorEdit> BeginConnector(CircuitRun& run, ToolCode tool, int16_t x, int16_t y)
 {
-    if (!IsConnectorCell(s, x, y))
+    if (!IsConnectorCell(run, tool, x, y))
         return std::nullopt;
+    Circuit& circuit = run.circuit;
     ConnectorEdit e;
     e.x = x;
     e.y = y;
-    const int k = s.circuit.P(x, y).ICConnector;
-    if (k > 0 && k <= s.circuit.ICPinCount) {
+    const int k = circuit.P(x, y).ICConnector;
+    if (k > 0 && k <= circuit.ICPinCount) {
         e.index = static_cast<int16_t>(k);
-        e.oldName = ConnectorName(s.circuit, k);
+        e.oldName = ConnectorName(circuit, k);
     } else {
         e.isNew = true;
-        ++s.circuit.ICPinCount;
-        e.index = s.circuit.ICPinCount;
-        ResizeConnectorLists(s.circuit, s.circuit.ICPinCount);
+        ++circuit.ICPinCount;
+        e.index = circuit.ICPinCount;
+        ResizeConnectorLists(circuit, circuit.ICPinCount);
     }
-    s.ICPinIndex = e.index;
     return e;
 }
 
@@ -158,28 +159,23 @@ void ResizeConnectorLists(ICDefinition& s, int count)
     Resize(s.ICTags, count);
 }
 
-void ResetICDefinition(ProgramState& s)
+void ResetICDefinition(Circuit& circuit)
 {
-    for (int16_t x = 0; x <= s.circuit.MaxX; ++x)
-        for (int16_t y = 0; y <= s.circuit.MaxY; ++y) {
-            GridCell& c = s.circuit.P(x, y);
+    for (int16_t x = 0; x <= circuit.MaxX; ++x)
+        for (int16_t y = 0; y <= circuit.MaxY; ++y) {
+            GridCell& c = circuit.P(x, y);
             if (c.ICConnector > 0 && c.ICLink == 0) {
                 c.ICConnector = 0;
                 c.Type = ElementType::Conductor;
             }
         }
-    s.circuit.ICPinCount = 0;
-    s.ICPinIndex = 0;
-    s.circuit.ICName.clear();
-    s.circuit.ICNotes.clear();
-    s.circuit.ICWidth = 7;
-    s.circuit.ICHeight = 4;
-    s.CropMinX = 0;
-    s.CropMinY = 0;
-    s.CropMaxX = 0;
-    s.CropMaxY = 0;
-    ResizeConnectorLists(s.circuit, 0);
-    s.circuit.ICPins[0].clear();
-    s.circuit.ICGraphicPins[0].clear();
-    s.circuit.ICTags[0].clear();
+    circuit.ICPinCount = 0;
+    circuit.ICName.clear();
+    circuit.ICNotes.clear();
+    circuit.ICWidth = 7;
+    circuit.ICHeight = 4;
+    ResizeConnectorLists(circuit, 0);
+    circuit.ICPins[0].clear();
+    circuit.ICGraphicPins[0].clear();
+    circuit.ICTags[0].clear();
 }

@@ -7,9 +7,11 @@
 #include <cstdint>
 #include <optional>
 
+#include "model/records.h"
+
 struct Circuit;
+struct CircuitRun;
 struct ICDefinition;
-struct ProgramState;
 
 // A connector being named: the conductor end, its number, and whether the
 // dialog makes it (a new connector) or renames it.
@@ -21,14 +23,15 @@ struct ConnectorEdit {
     QString oldName; // the current name of a connector being renamed
 };
 
-// A click on (x, y) may make or rename a connector there: the view is on, the
-// power off, and the cell is an open conductor end outside any placed IC.
-bool IsConnectorCell(const ProgramState& s, int16_t x, int16_t y);
+// A click on (x, y) may make or rename a connector there: the tool is the IC
+// definition view, the power off, and the cell is an open conductor end
+// outside any placed IC.
+bool IsConnectorCell(const CircuitRun& run, ToolCode tool, int16_t x, int16_t y);
 
 // Starts naming the connector at (x, y): a new one raises the connector
 // count (its lists get empty entries); an existing one keeps it. Nothing
-// when the cell does not qualify. Sets ICPinIndex.
-std::optional<ConnectorEdit> BeginConnector(ProgramState& s, int16_t x, int16_t y);
+// when the cell does not qualify. The edit's index is the connector's number.
+std::optional<ConnectorEdit> BeginConnector(CircuitRun& run, ToolCode tool, int16_t x, int16_t y);
 
 enum class NameOutcome {
     Accepted,
@@ -63,4 +66,4 @@ void ResizeConnectorLists(ICDefinition& s, int count);
 // Leaves the IC being defined: the worksheet's connector cells become plain
 // conductor cells (pins of placed ICs keep theirs) and the definition starts
 // afresh: no name, no notes, no connectors, outline 7 by 4.
-void ResetICDefinition(ProgramState& s);
+void ResetICDefinition(Circuit& circuit);

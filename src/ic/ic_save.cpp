@@ -17,10 +17,10 @@ namespace {
 
 constexpr int kMargin = 2;
 
-bool HasClockGenerator(const ProgramState& s)
+bool HasClockGenerator(const Circuit& circuit)
 {
-    for (int e = 1; e <= s.circuit.ElementCount(); ++e)
-        if (s.circuit.Elements[static_cast<size_t>(e)].Type == ElementType::ClockGenerator)
+    for (int e = 1; e <= circuit.ElementCount(); ++e)
+        if (circuit.Elements[static_cast<size_t>(e)].Type == ElementType::ClockGenerator)
             return true;
     return false;
 }
@@ -38,15 +38,15 @@ QString ShiftedPinList(const QString& list, int16_t dx, int16_t dy)
 
 // The circuit as the file holds it: element pins and connector cells
 // relative to the crop box.
-void ShiftToCropBox(ProgramState& t, const CropBox& box)
+void ShiftToCropBox(Circuit& t, const CropBox& box)
 {
-    for (int e = 1; e <= t.circuit.ElementCount(); ++e) {
-        ElementRecord& r = t.circuit.Elements[static_cast<size_t>(e)];
+    for (int e = 1; e <= t.ElementCount(); ++e) {
+        ElementRecord& r = t.Elements[static_cast<size_t>(e)];
         r.InPinList = ShiftedPinList(r.InPinList, box.minX, box.minY);
         r.OutPinList = ShiftedPinList(r.OutPinList, box.minX, box.minY);
     }
-    for (int k = 1; k <= t.circuit.ICPinCount; ++k) {
-        QString& entry = t.circuit.ICPins[k];
+    for (int k = 1; k <= t.ICPinCount; ++k) {
+        QString& entry = t.ICPins[k];
         if (entry.isEmpty())
             continue;
         entry = NumToStr(Val(GetField(entry, 1)) - box.minX) + u';' + NumToStr(Val(GetField(entry, 2)) - box.minY)
@@ -135,7 +135,7 @@ SaveICOutcome SaveICDefinition(ProgramState& s, UserDialogs& dialogs, const QStr
     SaveICOutcome outcome = SaveICOutcome::Saved;
     if (!AnyConnectorPlaced(s.circuit))
         outcome = SaveICOutcome::NotPlaced;
-    else if (HasClockGenerator(s))
+    else if (HasClockGenerator(s.circuit))
         outcome = SaveICOutcome::ClockGenerator;
     else if (name.isEmpty())
         outcome = SaveICOutcome::NoName;
@@ -150,18 +150,13 @@ SaveICOutcome SaveICDefinition(ProgramState& s, UserDialogs& dialogs, const QStr
     }
 
     const CropBox box = CropICArea(s.circuit);
-    ProgramState t;
-    t.circuit = s.circuit;
-    t.Verzeichnisse = s.Verzeichnisse;
-    t.circuit.ICName = name;
-    t.circuit.ICNotes = OneLineNotes(s.circuit.ICNotes);
-    t.CropMinX = box.minX;
-    t.CropMaxX = box.maxX;
-    t.CropMinY = box.minY;
-    t.CropMaxY = box.maxY;
-    ResizeConnectorLists(t.circuit, t.circuit.ICPinCount);
+    Circuit t = s.circuit;
+    t.ICName = name;
+    t.ICNotes = OneLineNotes(s.circuit.ICNotes);
+    ResizeConnectorLists(t, t.ICPinCount);
     ShiftToCropBox(t, box);
-    if (!SaveIC(t, dialogs))
+    const QString path = WriteICFile(t, {box.minX, box.minY, box.maxX, box.maxY}, s.Verzeichnisse[1], dialogs);
+    if (path.isEmpty())
         return SaveICOutcome::WriteFailed;
 
     s.circuit.ICName = name;
@@ -169,7 +164,7 @@ SaveICOutcome SaveICDefinition(ProgramState& s, UserDialogs& dialogs, const QStr
     s.CropMaxX = box.maxX;
     s.CropMinY = box.minY;
     s.CropMaxY = box.maxY;
-    s.CircuitFilePath = t.CircuitFilePath;
+    s.CircuitFilePath = path;
     dialogs.ShowMessage(LoadResString(1911), MessageButtons::OK, MessageIcon::Information, QStringLiteral("Gatrel"));
     return SaveICOutcome::Saved;
 }

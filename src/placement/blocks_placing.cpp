@@ -11,11 +11,6 @@
 
 namespace {
 
-PinPos At(int x, int y)
-{
-    return {static_cast<int16_t>(x), static_cast<int16_t>(y)};
-}
-
 // Adders (length 3) and the shift register (length 8): three inputs on the
 // anchor's side, two outputs `len` cells along the signal.
 Layout BarLayout(uint8_t o, int X, int Y, int len)

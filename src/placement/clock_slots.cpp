@@ -17,11 +17,6 @@ namespace {
 constexpr int16_t kStartPhaseMs = 1000;
 constexpr int kStoredSlotFields = 7;
 
-PinPos At(int x, int y)
-{
-    return {static_cast<int16_t>(x), static_cast<int16_t>(y)};
-}
-
 // Without a window (t null) the slots stand for the timer members.
 int TimerUBound(const Circuit& s, const ClockTimerPort* t)
 {

@@ -1,12 +1,14 @@
 #pragma once
 // Placing and removing every component but the markers, ICs, clock
-// generators and sensors. A placing routine works at (CursorX, CursorY) with
+// generators and sensors. A Place routine takes its cell and values and
+// returns what it made; a Set routine works at (CursorX, CursorY) with
 // PlaceOrientation; a removing routine removes the element under the cursor.
 #include <cstdint>
 
 #include "placement/placement_frame.h"
 
 struct Circuit;
+struct EngineState;
 struct PlacementContext;
 class clsUndo;
 
@@ -40,8 +42,16 @@ void RemoveFlipFlop(PlacementContext& c);
 void SetZAnzeige(PlacementContext& c);
 void RemoveZAnzeige(PlacementContext& c);
 
-void SetDiode(PlacementContext& c); // LED
+// An LED of the given colour at cell, joined to neighbouring LEDs; refused on
+// the border and over anything but an empty or conductor cell.
+Placed PlaceLed(Circuit& circuit, clsUndo& undo, PinPos cell, int32_t color);
+// PlaceLed at the cursor in LEDColor.
+void SetDiode(PlacementContext& c);
 void RemoveDiode(PlacementContext& c);
+// A switch (always Orientation::Right) on the conductor cell at cell; refused
+// on the border and on a cell with two or more connections (only an end takes one).
+Placed PlaceSwitch(Circuit& circuit, const EngineState& engine, clsUndo& undo, PinPos cell);
+// PlaceSwitch at the cursor.
 void SetSwitch(PlacementContext& c);
 void RemoveSwitch(PlacementContext& c);
 void RemoveText(PlacementContext& c);

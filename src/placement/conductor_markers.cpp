@@ -24,10 +24,15 @@ bool BranchingConductor(ProgramState& s, int16_t x, int16_t y)
     return s.circuit.P.Contains(x, y) && s.circuit.P(x, y).Type == ElementType::Conductor && CountConnections(s.circuit, s.engine, x, y) >= kBranching;
 }
 
+void RecordCellsOnly(clsUndo& undo, int x1, int y1, int x2, int y2, int textId)
+{
+    undo.NoObjects = true;
+    undo.NewUndo(x1, y1, x2, y2, LoadResString(textId));
+}
+
 void RecordCellsOnly(PlacementContext& c, int x1, int y1, int x2, int y2, int textId)
 {
-    c.objUndo.NoObjects = true;
-    c.objUndo.NewUndo(x1, y1, x2, y2, LoadResString(textId));
+    RecordCellsOnly(c.objUndo, x1, y1, x2, y2, textId);
 }
 
 void Redraw(PlacementContext& c, int x1, int y1, int x2, int y2)
@@ -86,20 +91,20 @@ void RemoveKnotenpunkt(PlacementContext& c, int16_t x, int16_t y)
     Redraw(c, x, y, x, y);
 }
 
-void SetNegationsPunkt(PlacementContext& c)
+bool PlaceNegationMarker(CircuitRun& run, clsUndo& undo, PinPos cell)
 {
-    ProgramState& s = c.s;
-    const int16_t x = s.CursorX;
-    const int16_t y = s.CursorY;
-    if (!s.circuit.P.Contains(x, y))
-        return;
-    const uint8_t t = s.circuit.P(x, y).Type;
+    Circuit& circuit = run.circuit;
+    const int16_t x = cell.X;
+    const int16_t y = cell.Y;
+    if (!circuit.P.Contains(x, y))
+        return false;
+    const uint8_t t = circuit.P(x, y).Type;
     if (t != ElementType::AND && t != ElementType::OR && t != ElementType::XOR && t != ElementType::FlipFlop)
-        return;
-    const int16_t e = s.circuit.P(x, y).ElementNr;
-    if (e < 1 || e > s.circuit.ElementCount())
-        return;
-    const ElementPins in = InputPinsOf(s, e, 0);
+        return false;
+    const int16_t e = circuit.P(x, y).ElementNr;
+    if (e < 1 || e > circuit.ElementCount())
+        return false;
+    const ElementPins in = InputPinsOf(run, e, 0);
     auto isInput = [&](int pin) {
         return pin < in.count && in.pin[pin].X == x
             && in.pin[pin].Y == y;
@@ -107,22 +112,29 @@ void SetNegationsPunkt(PlacementContext& c)
     if (t == ElementType::FlipFlop) {
         // J and K only: neither the clock input nor an output.
         if (!isInput(0) && !isInput(2))
-            return;
+            return false;
     }
     bool onPin = false;
     for (int i = 0; i < in.count && i < kPinTableSize; ++i)
         onPin = onPin || isInput(i);
-    const ElementPins out = OutputPinsOf(s, e, 0);
+    const ElementPins out = OutputPinsOf(run, e, 0);
     for (int i = 0; i < out.count && i < kPinTableSize; ++i) {
         const PinPos& pin = out.pin[i];
         onPin = onPin || (pin.X == x && pin.Y == y);
     }
     // A pin already negated changes nothing and records nothing (see SetKoppeldiode).
-    if (!onPin || s.circuit.P(x, y).Marker != 0)
-        return;
-    RecordCellsOnly(c, x - 2, y - 2, x + 2, y + 2, 2605);
-    s.circuit.P(x, y).Marker = -1;
-    s.Changes.Element(ElementType::NegationMarker, x, y);
+    if (!onPin || circuit.P(x, y).Marker != 0)
+        return false;
+    RecordCellsOnly(undo, x - 2, y - 2, x + 2, y + 2, 2605);
+    circuit.P(x, y).Marker = -1;
+    return true;
+}
+
+void SetNegationsPunkt(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    if (PlaceNegationMarker(s, c.objUndo, {s.CursorX, s.CursorY}))
+        s.Changes.Element(ElementType::NegationMarker, s.CursorX, s.CursorY);
 }
 
 void RemoveNegationsPunkt(PlacementContext& c)

@@ -16,11 +16,6 @@ constexpr int kMinGateInputs = 2;
 // The pin tables hold 21 entries; a gate uses one for its output.
 constexpr int kMaxGateInputs = 20;
 
-PinPos At(int x, int y)
-{
-    return {static_cast<int16_t>(x), static_cast<int16_t>(y)};
-}
-
 // The box may hold anything typed or written by synthesis.
 int GateInputs(const QString& text)
 {

@@ -10,9 +10,9 @@
 
 namespace {
 
-bool OffBorder(const ProgramState& s, int x, int y)
+bool OffBorder(const Circuit& circuit, int x, int y)
 {
-    return x >= 1 && x <= s.circuit.MaxX - 1 && y >= 1 && y <= s.circuit.MaxY - 1;
+    return x >= 1 && x <= circuit.MaxX - 1 && y >= 1 && y <= circuit.MaxY - 1;
 }
 
 // The four neighbours with the flag of this cell towards each and the
@@ -32,36 +32,43 @@ constexpr Side kSides[] = {
 
 } // namespace
 
-void SetDiode(PlacementContext& c)
+Placed PlaceLed(Circuit& circuit, clsUndo& undo, PinPos cell, int32_t color)
 {
-    ProgramState& s = c.s;
-    const int X = s.CursorX;
-    const int Y = s.CursorY;
-    if (!OffBorder(s, X, Y))
-        return;
+    const int X = cell.X;
+    const int Y = cell.Y;
+    if (!OffBorder(circuit, X, Y))
+        return {};
     // Not on another LED: its record would be left without a cell.
-    GridCell& cell = s.circuit.P(X, Y);
-    if (cell.Type != ElementType::Empty && cell.Type != ElementType::Conductor)
-        return;
-    RecordStep(c, {X - 1, Y - 1, X + 1, Y + 1}, UndoText::PlaceLED);
-    cell.Type = ElementType::LED;
+    GridCell& g = circuit.P(X, Y);
+    if (g.Type != ElementType::Empty && g.Type != ElementType::Conductor)
+        return {};
+    const CellRect changed{X - 1, Y - 1, X + 1, Y + 1};
+    RecordStep(undo, changed, UndoText::PlaceLED);
+    g.Type = ElementType::LED;
     // Neighbouring LEDs join into one lit chain.
     for (const Side& side : kSides) {
-        GridCell& other = s.circuit.P(X + side.dx, Y + side.dy);
+        GridCell& other = circuit.P(X + side.dx, Y + side.dy);
         if (other.Type == ElementType::LED) {
-            cell.*side.mine = kTrue;
+            g.*side.mine = kTrue;
             other.*side.theirs = kTrue;
         }
     }
-    cell.Marker = -1;
-    const int16_t n = AppendElement(s.circuit);
-    ElementRecord& r = s.circuit.Elements[n];
-    r.InPinList = PinListText({{static_cast<int16_t>(X), static_cast<int16_t>(Y)}});
+    g.Marker = -1;
+    const int16_t n = AppendElement(circuit);
+    ElementRecord& r = circuit.Elements[n];
+    r.InPinList = PinListText({cell});
     r.Type = ElementType::LED;
-    r.Color = s.LEDColor;
+    r.Color = color;
     r.SelfIndex = n;
-    cell.ElementNr = n;
-    s.Changes.Element(ElementType::LED, X, Y);
+    g.ElementNr = n;
+    return {n, changed};
+}
+
+void SetDiode(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    if (PlaceLed(s.circuit, c.objUndo, {s.CursorX, s.CursorY}, s.LEDColor))
+        s.Changes.Element(ElementType::LED, s.CursorX, s.CursorY);
 }
 
 void RemoveDiode(PlacementContext& c)
@@ -95,27 +102,34 @@ void RemoveDiode(PlacementContext& c)
     RedrawGrown(c, {X, Y, X, Y}, 1);
 }
 
-void SetSwitch(PlacementContext& c)
+Placed PlaceSwitch(Circuit& circuit, const EngineState& engine, clsUndo& undo, PinPos cell)
 {
-    ProgramState& s = c.s;
-    const int X = s.CursorX;
-    const int Y = s.CursorY;
-    if (!OffBorder(s, X, Y))
-        return;
-    GridCell& cell = s.circuit.P(X, Y);
-    if (cell.Type != ElementType::Conductor || CountConnections(s.circuit, s.engine, s.CursorX, s.CursorY) >= 2)
-        return;
-    RecordStep(c, {X - 1, Y - 1, X + 1, Y + 1}, UndoText::PlaceSwitch);
-    const int16_t n = AppendElement(s.circuit);
-    ElementRecord& r = s.circuit.Elements[n];
+    const int X = cell.X;
+    const int Y = cell.Y;
+    if (!OffBorder(circuit, X, Y))
+        return {};
+    GridCell& g = circuit.P(X, Y);
+    if (g.Type != ElementType::Conductor || CountConnections(circuit, engine, cell.X, cell.Y) >= 2)
+        return {};
+    const CellRect changed{X - 1, Y - 1, X + 1, Y + 1};
+    RecordStep(undo, changed, UndoText::PlaceSwitch);
+    const int16_t n = AppendElement(circuit);
+    ElementRecord& r = circuit.Elements[n];
     r.Orientation = Orientation::Right;
     r.Type = ElementType::Switch;
     r.SelfIndex = n;
-    r.InPinList = PinListText({{static_cast<int16_t>(X), static_cast<int16_t>(Y)}});
+    r.InPinList = PinListText({cell});
     r.OutPinList = r.InPinList;
-    cell.Type = ElementType::Switch;
-    cell.ElementNr = n;
-    s.Changes.Element(ElementType::Switch, X, Y);
+    g.Type = ElementType::Switch;
+    g.ElementNr = n;
+    return {n, changed};
+}
+
+void SetSwitch(PlacementContext& c)
+{
+    ProgramState& s = c.s;
+    if (PlaceSwitch(s.circuit, s.engine, c.objUndo, {s.CursorX, s.CursorY}))
+        s.Changes.Element(ElementType::Switch, s.CursorX, s.CursorY);
 }
 
 void RemoveSwitch(PlacementContext& c)

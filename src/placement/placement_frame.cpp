@@ -265,6 +265,11 @@ void MarkCells(Circuit& s, const CellRect& r, uint8_t type, int16_t n)
     }
 }
 
+PinPos At(int x, int y)
+{
+    return {static_cast<int16_t>(x), static_cast<int16_t>(y)};
+}
+
 void RecordStep(clsUndo& undo, const CellRect& r, int textId)
 {
     undo.NewUndo(r.x1, r.y1, r.x2, r.y2, LoadResString(textId));

@@ -50,6 +50,8 @@ struct Placed {
     explicit operator bool() const { return element != 0; }
 };
 
+// The cell (x, y), each coordinate held in 16 bits as the grid's are.
+PinPos At(int x, int y);
 // The whole rectangle lies in columns 1..MaxX-1 and rows 1..MaxY-1.
 bool InsideBorder(const Circuit& s, const CellRect& r);
 // InsideBorder and not IsAreaOccupied.

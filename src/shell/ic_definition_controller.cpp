@@ -35,7 +35,8 @@ const char* const kHiddenMenus[] = {"mBauelemente", "mBearbeiten", "mSchaltung"}
 ICDefinitionController::ICDefinitionController(frmGatrel& window, ICDefinitionView& view, UserDialogs& dialogs)
     : QObject(&window), w_(window), s_(window.state()), view_(view), dialogs_(dialogs)
 {
-    frmIC_ = new frmIC(s_, dialogs_, &w_);
+    frmIC_ = new frmIC(s_.circuit, s_.ICPinIndex,
+                       [this](const QString& name) { return SaveICDefinition(s_, dialogs_, name); }, dialogs_, &w_);
     frmIC_->Closing = [this] { CloseICView(); };
     frmIC_->RemoveConnector = [this](int index) { RemoveConnector(index); };
     frmIC_->PointAt = [this](int index) { view_.lblICAnschluss_MouseMove(index); };
@@ -116,9 +117,10 @@ void ICDefinitionController::ShowICView()
 
 bool ICDefinitionController::NameConnector(int16_t x, int16_t y)
 {
-    const auto edit = BeginConnector(s_, x, y);
+    const auto edit = BeginConnector(s_, s_.ToolMode, x, y);
     if (!edit)
         return false;
+    s_.ICPinIndex = edit->index;
     const int index = edit->index;
     if (edit->isNew) {
         view_.LoadICConnectorLabel(index, QString());
@@ -199,7 +201,10 @@ void ICDefinitionController::CloseICView()
     // tool brought back is never an editing tool on a running circuit.
     if (s_.engine.PowerFlag != 0 && s_.ports.power)
         s_.ports.power->SwitchPowerOff();
-    ResetICDefinition(s_);
+    ResetICDefinition(s_.circuit);
+    // The connector named last and the crop box of the last save belong to the definition left.
+    s_.ICPinIndex = 0;
+    s_.CropMinX = s_.CropMinY = s_.CropMaxX = s_.CropMaxY = 0;
     view_.UnloadICConnectorLabels();
     frmIC_->ResetFields();
     s_.ICViewOpen = false;

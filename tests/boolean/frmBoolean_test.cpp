@@ -19,6 +19,7 @@
 #include <QToolButton>
 
 #include "boolean/frmBoolean.h"
+#include "placement/document/file_commands.h"
 #include "placement/document/new_file.h"
 #include "model/records.h"
 #include "model/state.h"
@@ -44,7 +45,8 @@ protected:
 
     frmBoolean& Open(int tab = 0)
     {
-        win = std::make_unique<frmBoolean>(s, dialogs);
+        win = std::make_unique<frmBoolean>(s.settings, s.ToolMode, dialogs);
+        win->MayReplaceCircuit = [this] { return ConfirmReplace(s, dialogs); };
         win->CreateGroups = [this](clsGroups& g) {
             synthesised << g.Term;
             layout = {g.StartX, g.StartY, g.AbstandVariablen, g.AbstandSchaltungY,

@@ -21,7 +21,7 @@ protected:
     // A new connector at (x, y) named `name`; the outcome of OK.
     NameOutcome Make(int x, int y, const QString& name)
     {
-        const auto e = BeginConnector(s, static_cast<int16_t>(x), static_cast<int16_t>(y));
+        const auto e = BeginConnector(s, s.ToolMode, static_cast<int16_t>(x), static_cast<int16_t>(y));
         EXPECT_TRUE(e.has_value());
         if (!e)
             return NameOutcome::Empty;
@@ -52,16 +52,16 @@ TEST_F(Connectors, OnlyOpenConductorEndsOutsidePlacedICsQualify)
         {"end of a column", 9, 5, true}, {"outside the sheet", 30, 30, false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(IsConnectorCell(s, c.x, c.y), c.qualifies) << c.what;
+        EXPECT_EQ(IsConnectorCell(s, s.ToolMode, c.x, c.y), c.qualifies) << c.what;
     s.circuit.P(2, 3).ICLink = 1;
-    EXPECT_FALSE(IsConnectorCell(s, 2, 3)) << "a pin cell of a placed IC";
+    EXPECT_FALSE(IsConnectorCell(s, s.ToolMode, 2, 3)) << "a pin cell of a placed IC";
     s.circuit.P(2, 3).ICLink = 0;
     s.engine.PowerFlag = kTrue;
-    EXPECT_FALSE(IsConnectorCell(s, 2, 3)) << "power on";
+    EXPECT_FALSE(IsConnectorCell(s, s.ToolMode, 2, 3)) << "power on";
     s.engine.PowerFlag = kFalse;
     s.ToolMode = ToolCode::Conductor;
-    EXPECT_FALSE(IsConnectorCell(s, 2, 3)) << "another tool";
-    EXPECT_FALSE(BeginConnector(s, 2, 3).has_value());
+    EXPECT_FALSE(IsConnectorCell(s, s.ToolMode, 2, 3)) << "another tool";
+    EXPECT_FALSE(BeginConnector(s, s.ToolMode, 2, 3).has_value());
     EXPECT_EQ(s.circuit.ICPinCount, 0);
 }
 
@@ -105,7 +105,7 @@ TEST_F(Connectors, RenamingKeepsTheNumberAndRewritesTheOutlineEntryToo)
     ASSERT_EQ(Make(2, 3, QStringLiteral("A")), NameOutcome::Accepted);
     ASSERT_EQ(Make(6, 3, QStringLiteral("B")), NameOutcome::Accepted);
     s.circuit.ICGraphicPins[1] = QStringLiteral("0;2;A;");
-    const auto e = BeginConnector(s, 2, 3);
+    const auto e = BeginConnector(s, s.ToolMode, 2, 3);
     ASSERT_TRUE(e.has_value());
     EXPECT_FALSE(e->isNew);
     EXPECT_EQ(e->index, 1);
@@ -119,10 +119,10 @@ TEST_F(Connectors, RenamingKeepsTheNumberAndRewritesTheOutlineEntryToo)
 
 TEST_F(Connectors, CancelWithdrawsANewConnectorAndLeavesARenamedOne)
 {
-    const auto e = BeginConnector(s, 2, 3);
+    const auto e = BeginConnector(s, s.ToolMode, 2, 3);
     ASSERT_TRUE(e.has_value());
     EXPECT_EQ(s.circuit.ICPinCount, 1);
-    EXPECT_EQ(s.ICPinIndex, 1);
+    EXPECT_EQ(e->index, 1);
     CancelConnector(s.circuit, *e);
     EXPECT_EQ(s.circuit.ICPinCount, 0);
     EXPECT_EQ(s.circuit.ICPins.size(), 1);
@@ -130,7 +130,7 @@ TEST_F(Connectors, CancelWithdrawsANewConnectorAndLeavesARenamedOne)
     EXPECT_EQ(s.circuit.P(2, 3).Type, ElementType::Conductor);
 
     ASSERT_EQ(Make(2, 3, QStringLiteral("A")), NameOutcome::Accepted);
-    const auto r = BeginConnector(s, 2, 3);
+    const auto r = BeginConnector(s, s.ToolMode, 2, 3);
     CancelConnector(s.circuit, *r);
     EXPECT_EQ(Names(), QStringList{QStringLiteral("A")});
 }
@@ -157,7 +157,7 @@ TEST_F(Connectors, RemovingOneMovesTheLaterOnesDownInListsAndCells)
     EXPECT_EQ(s.circuit.P(9, 5).ICConnector, 2) << "the former 3 is now 2";
     EXPECT_EQ(s.circuit.P(15, 8).ICConnector, 3);
 
-    ResetICDefinition(s);
+    ResetICDefinition(s.circuit);
     EXPECT_EQ(s.circuit.ICPinCount, 0);
     EXPECT_EQ(s.circuit.P(9, 5).ICConnector, 0);
     EXPECT_EQ(s.circuit.P(15, 8).ICConnector, 3) << "leaving the view keeps a placed IC's pins";

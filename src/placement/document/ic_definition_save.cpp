@@ -7,25 +7,34 @@
 #include "model/files/record_writer.h"
 #include "model/state.h"
 
-bool SaveIC(ProgramState& s, UserDialogs& dialogs)
+QString WriteICFile(const Circuit& circuit, const CellRect& crop, const QString& icDirectory, UserDialogs& dialogs)
 {
-    const QString path = JoinDir(s.Verzeichnisse[1], s.circuit.ICName + QStringLiteral(".icd"));
-    if (!IsPlainICName(s.circuit.ICName) || s.Verzeichnisse[1].isEmpty()) {
+    const QString path = JoinDir(icDirectory, circuit.ICName + QStringLiteral(".icd"));
+    if (!IsPlainICName(circuit.ICName) || icDirectory.isEmpty()) {
         ShowSaveFailed(dialogs, path, QString());
-        return false;
+        return QString();
     }
     QByteArray bytes;
     try {
-        bytes = ICFileBytes(s.circuit, {s.CropMinX, s.CropMinY, s.CropMaxX, s.CropMaxY});
+        bytes = ICFileBytes(circuit, crop);
     } catch (const std::exception&) {
         ShowSaveFailed(dialogs, path, QString());
-        return false;
+        return QString();
     }
     QString reason;
     if (!WriteRecordFile(path, bytes, &reason)) {
         ShowSaveFailed(dialogs, path, reason);
-        return false;
+        return QString();
     }
+    return path;
+}
+
+bool SaveIC(ProgramState& s, UserDialogs& dialogs)
+{
+    const QString path =
+        WriteICFile(s.circuit, {s.CropMinX, s.CropMinY, s.CropMaxX, s.CropMaxY}, s.Verzeichnisse[1], dialogs);
+    if (path.isEmpty())
+        return false;
     s.CircuitFilePath = path;
     return true;
 }
