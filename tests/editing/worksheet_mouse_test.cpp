@@ -122,20 +122,6 @@ TEST_F(WorksheetMouse, AClickOnAMarkerAlreadyThereRecordsNoStep)
     }
 }
 
-TEST_F(WorksheetMouse, VerticalFirstLAndTheOrderStaysDuringTheDrag)
-{
-    // Down the anchor column first; a later pass through the anchor row keeps the order.
-    Drag({{2, 2}, {2, 5}, {2, 2}, {6, 2}, {6, 5}});
-    for (int y = 2; y <= 5; ++y)
-        EXPECT_EQ(C(2, y).Type, ElementType::Conductor) << y;
-    for (int x = 3; x <= 6; ++x)
-        EXPECT_EQ(C(x, 5).Type, ElementType::Conductor) << x;
-    EXPECT_EQ(Flags(C(2, 5)), (F{false, true, true, false}));
-    EXPECT_EQ(C(6, 2).Type, ElementType::Empty);
-    Undo();
-    EXPECT_EQ(C(2, 3).Type, ElementType::Empty);
-}
-
 TEST_F(WorksheetMouse, ClickWithoutMovingDrawsNothing)
 {
     Click(4, 4);
