@@ -745,23 +745,6 @@ TEST_F(WorksheetMouse, TheSizeBoxesGrowAndShrinkTheWorksheet)
     EXPECT_EQ(C(150, 24), GridCell{});
 }
 
-QStringList VisibleItems(QMenu* menu)
-{
-    QStringList items;
-    for (QAction* a : menu->actions())
-        if (a->isVisible())
-            items << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    return items;
-}
-
-QAction* Item(QMenu* menu, const QString& text)
-{
-    for (QAction* a : menu->actions())
-        if (a->text() == text)
-            return a;
-    return nullptr;
-}
-
 TEST_F(WorksheetMouse, ThePopupMenuOnAGatePinNegatesAndDeletes)
 {
     Tool(ElementType::AND);

@@ -12,11 +12,8 @@ struct StateSheet : SymbolSheet {
     // The power on with level 0 a copy of the worksheet.
     void PowerOn()
     {
-        s.circuit.Levels.resize(1);
-        s.circuit.Levels[0].Field = s.circuit.P;
-        s.circuit.Levels[0].Elements = s.circuit.Elements;
+        sheet::CopyToLevel0(s);
         s.engine.PowerFlag = kTrue;
-        s.CurrentLevel = 0;
     }
 };
 

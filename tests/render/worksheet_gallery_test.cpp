@@ -183,15 +183,14 @@ QRect InkBox(const QImage& image, int& inked)
     return box;
 }
 
-ProgramState Sheet(const Component& c, float zoom, bool wired)
+// The component in its orientations, a conductor at its first input and output.
+ProgramState Sheet(const Component& c, float zoom)
 {
     ProgramState s;
     sheet::NewSheet(s, 4 * kSlot - 1, kSlot - 1);
     s.GridMode = zoom;
     for (int o = 1; o <= (c.turns ? 4 : 1); ++o) {
         const int16_t n = c.place(s, o, (o - 1) * kSlot);
-        if (!wired)
-            continue;
         const QRect f = Footprint(s, n);
         PinTable pins{};
         const int count = ParsePinList(s.circuit.Elements[static_cast<size_t>(n)].InPinList, pins);
@@ -211,7 +210,7 @@ TEST(WorksheetGallery, EveryComponentRedrawnInFourOrientationsAtZoomOneAndTwo)
     ASSERT_TRUE(QDir().mkpath(GalleryDir()));
     for (const Component& c : Components()) {
         for (float zoom : {1.0f, 2.0f}) {
-            ProgramState s = Sheet(c, zoom, true);
+            ProgramState s = Sheet(c, zoom);
             const int cell = static_cast<int>(14 * zoom);
             PainterSurface picGrid(4 * kSlot * cell, kSlot * cell);
             clsGrafik g(s, &picGrid);
