@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <vector>
 
 #include "model/pin_lists.h"
@@ -74,7 +75,7 @@ inline Part Display(ProgramState& s, int X, int Y) { return Placed(s, sheet::Sev
 inline Part Timer(ProgramState& s, int X, int Y, int o) { return Placed(s, sheet::Clock(s, o, X, Y), X, Y); }
 
 // The symbol routine of the part, called the way the redraw calls it.
-inline void Draw(clsGrafik& g, const Part& p, bool outline = false, bool selected = false)
+inline void Draw(clsGrafik& g, const Part& p, bool outline = false)
 {
     g.Orientation = p.orientation;
     const auto x = static_cast<int16_t>(p.refX);
@@ -92,7 +93,7 @@ inline void Draw(clsGrafik& g, const Part& p, bool outline = false, bool selecte
     case ElementType::Multiplexer: g.DrawMultiplexer(x, y); break;
     case ElementType::FlipFlop: g.DrawFlipFlop(x, y, outline, 0); break;
     case ElementType::ShiftRegister: g.DrawSRegister(x, y); break;
-    case ElementType::ClockGenerator: g.DrawTimer(x, y, selected); break;
+    case ElementType::ClockGenerator: g.DrawTimer(x, y, false); break;
     default: break;
     }
 }
