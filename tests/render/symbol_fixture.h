@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "model/pin_lists.h"
@@ -73,6 +74,39 @@ inline Part Multiplexer(ProgramState& s, int X, int Y, int o)
 inline Part FlipFlop(ProgramState& s, int X, int Y, int o) { return Placed(s, sheet::FlipFlop(s, o, X, Y), X, Y); }
 inline Part Display(ProgramState& s, int X, int Y) { return Placed(s, sheet::SevenSegment(s, X, Y), X, Y); }
 inline Part Timer(ProgramState& s, int X, int Y, int o) { return Placed(s, sheet::Clock(s, o, X, Y), X, Y); }
+
+// Every symbol drawn from a component's record, each made in any
+// orientation, with what the property tests expect of it.
+struct Kind {
+    const char* name;
+    std::function<Part(ProgramState&, int X, int Y, int o)> make;
+    bool stubsFollowConductors;
+    int32_t screenFill;   // first filled shape on the worksheet and the hidden picture
+    int32_t paperFill;    // on the printer; -1: nothing filled
+};
+
+inline const std::vector<Kind>& Kinds()
+{
+    using namespace ElementType;
+    static const std::vector<Kind> kinds = {
+        {"AND3", [](auto& s, int X, int Y, int o) { return Gate(s, AND, X, Y, o, 3); }, true, 0xC0FFFF, 0xFFFFFF},
+        {"AND2", [](auto& s, int X, int Y, int o) { return Gate(s, AND, X, Y, o, 2); }, true, 0xC0FFFF, 0xFFFFFF},
+        {"OR5", [](auto& s, int X, int Y, int o) { return Gate(s, OR, X, Y, o, 5); }, true, 0xC0FFFF, 0xFFFFFF},
+        {"XOR4", [](auto& s, int X, int Y, int o) { return Gate(s, XOR, X, Y, o, 4); }, true, 0xC0FFFF, 0xFFFFFF},
+        {"Inverter", [](auto& s, int X, int Y, int o) { return symfix::Inverter(s, X, Y, o); }, false, 0xC0FFC0, 0xFFFFFF},
+        {"TriState", [](auto& s, int X, int Y, int o) { return symfix::TriState(s, X, Y, o); }, true, 0xC0FFFF, 0xC0FFFF},
+        {"HalfAdder", [](auto& s, int X, int Y, int o) { return Adder(s, HalfAdder, X, Y, o); }, true, 0xC0FFFF, 0xFFFFFF},
+        {"FullAdder", [](auto& s, int X, int Y, int o) { return Adder(s, FullAdder, X, Y, o); }, true, 0xC0FFFF, 0xFFFFFF},
+        {"ShiftRegister", [](auto& s, int X, int Y, int o) { return Adder(s, ShiftRegister, X, Y, o); }, true, 0xC0FFFF, 0xFFFFFF},
+        {"Decoder", [](auto& s, int X, int Y, int o) { return symfix::Decoder(s, X, Y, o, false); }, true, 0xC0FFFF, -1},
+        {"DecoderClock", [](auto& s, int X, int Y, int o) { return symfix::Decoder(s, X, Y, o, true); }, true, 0xC0FFFF, -1},
+        {"Multiplexer", [](auto& s, int X, int Y, int o) { return symfix::Multiplexer(s, X, Y, o); }, false, 0xFFFFC0, 0xFFFFFF},
+        {"FlipFlop", [](auto& s, int X, int Y, int o) { return symfix::FlipFlop(s, X, Y, o); }, false, 0xFFFFC0, 0xFFFFFF},
+        {"Display", [](auto& s, int X, int Y, int) { return Display(s, X, Y); }, false, 0xC0FFFF, 0xFFFFFF},
+        {"Timer", [](auto& s, int X, int Y, int o) { return Timer(s, X, Y, o); }, false, 0xC0FFFF, 0xFFFFFF},
+    };
+    return kinds;
+}
 
 // The symbol routine of the part, called the way the redraw calls it.
 inline void Draw(clsGrafik& g, const Part& p, bool outline = false)

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 
 #include "model/geometry.h"
 #include "platform/numeric.h"
@@ -14,37 +13,6 @@
 using namespace symfix;
 
 namespace {
-
-struct Kind {
-    const char* name;
-    std::function<Part(ProgramState&, int X, int Y, int o)> make;
-    bool stubsFollowConductors;
-    int32_t screenFill;   // first filled shape on the worksheet and the hidden picture
-    int32_t paperFill;    // on the printer; -1: nothing filled
-};
-
-const std::vector<Kind>& Kinds()
-{
-    using namespace ElementType;
-    static const std::vector<Kind> kinds = {
-        {"AND3", [](auto& s, int X, int Y, int o) { return Gate(s, AND, X, Y, o, 3); }, true, 0xC0FFFF, 0xFFFFFF},
-        {"AND2", [](auto& s, int X, int Y, int o) { return Gate(s, AND, X, Y, o, 2); }, true, 0xC0FFFF, 0xFFFFFF},
-        {"OR5", [](auto& s, int X, int Y, int o) { return Gate(s, OR, X, Y, o, 5); }, true, 0xC0FFFF, 0xFFFFFF},
-        {"XOR4", [](auto& s, int X, int Y, int o) { return Gate(s, XOR, X, Y, o, 4); }, true, 0xC0FFFF, 0xFFFFFF},
-        {"Inverter", [](auto& s, int X, int Y, int o) { return symfix::Inverter(s, X, Y, o); }, false, 0xC0FFC0, 0xFFFFFF},
-        {"TriState", [](auto& s, int X, int Y, int o) { return symfix::TriState(s, X, Y, o); }, true, 0xC0FFFF, 0xC0FFFF},
-        {"HalfAdder", [](auto& s, int X, int Y, int o) { return Adder(s, HalfAdder, X, Y, o); }, true, 0xC0FFFF, 0xFFFFFF},
-        {"FullAdder", [](auto& s, int X, int Y, int o) { return Adder(s, FullAdder, X, Y, o); }, true, 0xC0FFFF, 0xFFFFFF},
-        {"ShiftRegister", [](auto& s, int X, int Y, int o) { return Adder(s, ShiftRegister, X, Y, o); }, true, 0xC0FFFF, 0xFFFFFF},
-        {"Decoder", [](auto& s, int X, int Y, int o) { return symfix::Decoder(s, X, Y, o, false); }, true, 0xC0FFFF, -1},
-        {"DecoderClock", [](auto& s, int X, int Y, int o) { return symfix::Decoder(s, X, Y, o, true); }, true, 0xC0FFFF, -1},
-        {"Multiplexer", [](auto& s, int X, int Y, int o) { return symfix::Multiplexer(s, X, Y, o); }, false, 0xFFFFC0, 0xFFFFFF},
-        {"FlipFlop", [](auto& s, int X, int Y, int o) { return symfix::FlipFlop(s, X, Y, o); }, false, 0xFFFFC0, 0xFFFFFF},
-        {"Display", [](auto& s, int X, int Y, int) { return Display(s, X, Y); }, false, 0xC0FFFF, 0xFFFFFF},
-        {"Timer", [](auto& s, int X, int Y, int o) { return Timer(s, X, Y, o); }, false, 0xC0FFFF, 0xFFFFFF},
-    };
-    return kinds;
-}
 
 struct Case {
     ProgramState s;
