@@ -83,6 +83,11 @@ struct Kind {
     bool stubsFollowConductors;
     int32_t screenFill;   // first filled shape on the worksheet and the hidden picture
     int32_t paperFill;    // on the printer; -1: nothing filled
+    // How far the symbol may reach beyond its footprint's cells, in pitches:
+    // the inverter's output line is two thirds of a pitch long, the
+    // flip-flop's body is half a cell higher than its footprint, and the
+    // clock generator's stop stub leaves its cell by a quarter pitch.
+    double spill = 0;
 };
 
 inline const std::vector<Kind>& Kinds()
@@ -93,7 +98,7 @@ inline const std::vector<Kind>& Kinds()
         {"AND2", [](auto& s, int X, int Y, int o) { return Gate(s, AND, X, Y, o, 2); }, true, 0xC0FFFF, 0xFFFFFF},
         {"OR5", [](auto& s, int X, int Y, int o) { return Gate(s, OR, X, Y, o, 5); }, true, 0xC0FFFF, 0xFFFFFF},
         {"XOR4", [](auto& s, int X, int Y, int o) { return Gate(s, XOR, X, Y, o, 4); }, true, 0xC0FFFF, 0xFFFFFF},
-        {"Inverter", [](auto& s, int X, int Y, int o) { return symfix::Inverter(s, X, Y, o); }, false, 0xC0FFC0, 0xFFFFFF},
+        {"Inverter", [](auto& s, int X, int Y, int o) { return symfix::Inverter(s, X, Y, o); }, false, 0xC0FFC0, 0xFFFFFF, 1.0 / 6},
         {"TriState", [](auto& s, int X, int Y, int o) { return symfix::TriState(s, X, Y, o); }, true, 0xC0FFFF, 0xC0FFFF},
         {"HalfAdder", [](auto& s, int X, int Y, int o) { return Adder(s, HalfAdder, X, Y, o); }, true, 0xC0FFFF, 0xFFFFFF},
         {"FullAdder", [](auto& s, int X, int Y, int o) { return Adder(s, FullAdder, X, Y, o); }, true, 0xC0FFFF, 0xFFFFFF},
@@ -101,9 +106,9 @@ inline const std::vector<Kind>& Kinds()
         {"Decoder", [](auto& s, int X, int Y, int o) { return symfix::Decoder(s, X, Y, o, false); }, true, 0xC0FFFF, -1},
         {"DecoderClock", [](auto& s, int X, int Y, int o) { return symfix::Decoder(s, X, Y, o, true); }, true, 0xC0FFFF, -1},
         {"Multiplexer", [](auto& s, int X, int Y, int o) { return symfix::Multiplexer(s, X, Y, o); }, false, 0xFFFFC0, 0xFFFFFF},
-        {"FlipFlop", [](auto& s, int X, int Y, int o) { return symfix::FlipFlop(s, X, Y, o); }, false, 0xFFFFC0, 0xFFFFFF},
+        {"FlipFlop", [](auto& s, int X, int Y, int o) { return symfix::FlipFlop(s, X, Y, o); }, false, 0xFFFFC0, 0xFFFFFF, 0.5},
         {"Display", [](auto& s, int X, int Y, int) { return Display(s, X, Y); }, false, 0xC0FFFF, 0xFFFFFF},
-        {"Timer", [](auto& s, int X, int Y, int o) { return Timer(s, X, Y, o); }, false, 0xC0FFFF, 0xFFFFFF},
+        {"Timer", [](auto& s, int X, int Y, int o) { return Timer(s, X, Y, o); }, false, 0xC0FFFF, 0xFFFFFF, 0.25},
     };
     return kinds;
 }

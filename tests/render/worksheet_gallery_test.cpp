@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <algorithm>
+#include <cstring>
 #include <functional>
 
 #include "model/geometry.h"
@@ -13,6 +15,7 @@
 #include "render/clsGrafik.h"
 #include "render/redraw.h"
 #include "render/sheet_builder.h"
+#include "symbol_fixture.h"
 
 namespace {
 
@@ -25,11 +28,7 @@ struct Component {
     const char* name;
     Placer place;
     bool turns = true; // false: one orientation only
-    // How far the symbol may reach beyond its footprint's cells, in pitches:
-    // the inverter's output line is two thirds of a pitch long, the
-    // flip-flop's body is half a cell higher than its footprint, and the
-    // clock generator's stop stub leaves its cell by a quarter pitch.
-    double spill = 0;
+    double spill = 0;  // as for the symbol kinds
 };
 
 // Anchor of a slot: the body extends along the outputs, so the anchor sits
@@ -58,75 +57,55 @@ void NegateFirstInputAndOutput(ProgramState& s, ElementRecord& e, const PinTable
     s.circuit.P(out[0].X, out[0].Y).Marker = -1;
 }
 
+// The symbol kinds at the slot's anchor.
+Placer Placing(const char* kind)
+{
+    const auto& kinds = symfix::Kinds();
+    const auto k = std::find_if(kinds.begin(), kinds.end(), [&](const auto& x) { return std::strcmp(x.name, kind) == 0; });
+    return [k](ProgramState& s, int o, int left) { return k->make(s, AnchorX(o, left), AnchorY(o), o).nr; };
+}
+
 std::vector<Component> Components()
 {
-    using namespace ElementType;
-    auto gate = [](uint8_t type, int n) {
-        return [type, n](ProgramState& s, int o, int left) {
-            return sheet::Gate(s, type, o, AnchorX(o, left), AnchorY(o), n);
-        };
-    };
-    auto adder = [](uint8_t type) {
-        return [type](ProgramState& s, int o, int left) {
-            return sheet::Adder(s, type, o, AnchorX(o, left), AnchorY(o));
-        };
-    };
-    return {
-        {"and3", gate(AND, 3)},
-        {"and2", gate(AND, 2)},
-        {"and2_negated", Dressed(gate(AND, 2), NegateFirstInputAndOutput)},
-        {"or4", gate(OR, 4)},
-        {"xor3", gate(XOR, 3)},
-        {"inverter", [](ProgramState& s, int o, int l) { return sheet::Inverter(s, o, AnchorX(o, l), AnchorY(o)); },
-         true, 1.0 / 6},
-        {"tristate", [](ProgramState& s, int o, int l) { return sheet::TriState(s, o, AnchorX(o, l), AnchorY(o)); }},
-        {"halfadder", adder(HalfAdder)},
-        {"fulladder", adder(FullAdder)},
-        {"shiftregister",
-         [](ProgramState& s, int o, int l) { return sheet::ShiftRegister(s, o, AnchorX(o, l), AnchorY(o)); }},
-        {"shiftregister_words",
-         Dressed([](ProgramState& s, int o, int l) { return sheet::ShiftRegister(s, o, AnchorX(o, l), AnchorY(o)); },
-                 [](ProgramState&, ElementRecord& e, const PinTable&) {
-                     e.StageWords[1] = e.StageWords[3] = e.StageWords[6] = kTrue;
-                 })},
-        {"decoder", [](ProgramState& s, int o, int l) { return sheet::Decoder(s, o, AnchorX(o, l), AnchorY(o), false); }},
-        {"decoder_clock",
-         [](ProgramState& s, int o, int l) { return sheet::Decoder(s, o, AnchorX(o, l), AnchorY(o), true); }},
-        {"multiplexer", [](ProgramState& s, int o, int l) { return sheet::Multiplexer(s, o, AnchorX(o, l), AnchorY(o)); }},
-        {"flipflop", [](ProgramState& s, int o, int l) { return sheet::FlipFlop(s, o, AnchorX(o, l), AnchorY(o)); },
+    std::vector<Component> list;
+    for (const symfix::Kind& k : symfix::Kinds())
+        list.push_back({k.name, Placing(k.name), true, k.spill});
+    const std::vector<Component> more = {
+        {"AND2_negated", Dressed(Placing("AND2"), NegateFirstInputAndOutput)},
+        {"ShiftRegister_words", Dressed(Placing("ShiftRegister"),
+                                        [](ProgramState&, ElementRecord& e, const PinTable&) {
+                                            e.StageWords[1] = e.StageWords[3] = e.StageWords[6] = kTrue;
+                                        })},
+        {"FlipFlop_set_negated_clock", Dressed(Placing("FlipFlop"),
+                                               [](ProgramState& s, ElementRecord& e, const PinTable& in) {
+                                                   e.State = kTrue;
+                                                   s.circuit.P(in[1].X, in[1].Y).Marker = -1;
+                                               }),
          true, 0.5},
-        {"flipflop_set_negated_clock",
-         Dressed([](ProgramState& s, int o, int l) { return sheet::FlipFlop(s, o, AnchorX(o, l), AnchorY(o)); },
-                 [](ProgramState& s, ElementRecord& e, const PinTable& in) {
-                     e.State = kTrue;
-                     s.circuit.P(in[1].X, in[1].Y).Marker = -1;
-                 }),
-         true, 0.5},
-        {"clock", [](ProgramState& s, int o, int l) { return sheet::Clock(s, o, AnchorX(o, l), AnchorY(o)); },
-         true, 0.25},
-        {"display", [](ProgramState& s, int, int l) { return sheet::SevenSegment(s, l + 7, 10); }, false},
-        {"display_21", Dressed([](ProgramState& s, int, int l) { return sheet::SevenSegment(s, l + 7, 10); },
+        {"Display_21", Dressed(Placing("Display"),
                                [](ProgramState& s, ElementRecord&, const PinTable& in) {
                                    for (int k : {1, 3, 5}) // 1 + 4 + 16
                                        s.circuit.P(in[k].X, in[k].Y).Value = kTrue;
                                }),
          false},
-        {"led", [](ProgramState& s, int, int l) { return sheet::LED(s, l + 10, 10); }, false},
-        {"sensor", [](ProgramState& s, int, int l) {
+        {"LED", [](ProgramState& s, int, int l) { return sheet::LED(s, l + 10, 10); }, false},
+        {"Sensor", [](ProgramState& s, int, int l) {
              sheet::Wire(s, l + 7, 10, l + 13, 10);
              return sheet::Sensor(s, l + 10, 10, QStringLiteral("3"));
          }, false},
-        {"switch", [](ProgramState& s, int, int l) {
+        {"Switch", [](ProgramState& s, int, int l) {
              sheet::Wire(s, l + 10, 10, l + 13, 10);
              return sheet::Switch(s, l + 10, 10);
          }, false},
-        {"ic", [](ProgramState& s, int o, int l) {
+        {"IC", [](ProgramState& s, int o, int l) {
              return sheet::IC(s, o, l + 7, 8, 5, 4,
                               {QStringLiteral("0;1;A;"), QStringLiteral("0;3;B;"), QStringLiteral("5;2;Q;"),
                                QStringLiteral("2;0;C;"), QStringLiteral("3;4;R;")},
                               QStringLiteral("ALU"));
          }, false},
     };
+    list.insert(list.end(), more.begin(), more.end());
+    return list;
 }
 
 // The side of the footprint a pin lies on, as the step out of it.
@@ -197,7 +176,7 @@ ProgramState Sheet(const Component& c, float zoom)
         if (count > 0)
             WirePin(s, f, pins[0], o);
         const int outs = ParsePinList(s.circuit.Elements[static_cast<size_t>(n)].OutPinList, pins);
-        if (outs > 0 && c.name != std::string("switch"))
+        if (outs > 0 && c.name != std::string("Switch"))
             WirePin(s, f, pins[0], o);
     }
     return s;
