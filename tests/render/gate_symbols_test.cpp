@@ -26,32 +26,37 @@ TEST_F(GateSheet, ThreeInputAndAtZoomOne)
     EXPECT_EQ(Drawn(p), expected);
 }
 
-TEST_F(GateSheet, OrAndXorDifferFromAndInTheirLabelOnly)
+// The three gates draw the same body and stubs and differ in their label,
+// which stands where the orientation puts it.
+TEST_F(GateSheet, GatesDifferInTheirLabelOnlyWhichFollowsTheOrientation)
 {
-    Part orGate = Gate(s, ElementType::OR, 5, 5, 2, 3);
-    QStringList log = Drawn(orGate);
-    ASSERT_EQ(log.size(), 6);
-    EXPECT_EQ(log[0], BoxLine(77, 59.5, 105, 94.5, 0xC0FFFF, 0));
-    EXPECT_EQ(log[5], PrintLine(84, 70, QString(QChar(0x2265)) + QStringLiteral("1"), 10, false, 0,
-                                QStringLiteral("Arial")));
-
-    Part xorGate = Gate(s, ElementType::XOR, 15, 5, 2, 3);
-    log = Drawn(xorGate);
-    ASSERT_EQ(log.size(), 6);
-    EXPECT_EQ(log[5], PrintLine(84 + 140, 70, QStringLiteral("=1"), 10));
-}
-
-TEST_F(GateSheet, LabelOffsetsInTheVerticalOrientations)
-{
-    // Orientation 4, three inputs at (4..6, 5): label at G(x) - k, G(y) + z/2.
-    Part a = Gate(s, ElementType::AND, 5, 5, 4, 3);
-    QStringList log = Drawn(a);
-    EXPECT_EQ(log.first(), BoxLine(63 - 3.5, 77, 91 + 3.5, 105, 0xC0FFFF, 0));
-    EXPECT_EQ(log.last(), PrintLine(77 - 3.5, 84, QStringLiteral("&"), 10));
-
-    Part x = Gate(s, ElementType::XOR, 15, 10, 3, 3);
-    log = Drawn(x);
-    EXPECT_EQ(log.last(), PrintLine(217 - 14 / 3.0, 133 - 7, QStringLiteral("=1"), 10));
+    using namespace ElementType;
+    struct Case {
+        uint8_t type;
+        int X, Y, o;
+        QString label;
+        double x, y;
+    } const cases[] = {
+        {OR, 5, 5, 2, QString(QChar(0x2265)) + QStringLiteral("1"), 84, 70},
+        {XOR, 5, 5, 2, QStringLiteral("=1"), 84, 70},
+        // Orientation 4, three inputs at (4..6, 5): label at G(x) - k, G(y) + z/2.
+        {AND, 5, 5, 4, QStringLiteral("&"), 77 - 3.5, 84},
+        {XOR, 15, 10, 3, QStringLiteral("=1"), 217 - 14 / 3.0, 133 - 7},
+    };
+    QStringList andBody = Drawn(Gate(s, AND, 5, 5, 2, 3));
+    andBody.removeLast();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << int(c.type) << " orientation " << c.o);
+        sheet::NewSheet(s, 30, 30);
+        QStringList log = Drawn(Gate(s, c.type, c.X, c.Y, c.o, 3));
+        EXPECT_EQ(log.last(), PrintLine(c.x, c.y, c.label, 10));
+        log.removeLast();
+        if (c.o == 2) {
+            EXPECT_EQ(log, andBody);
+        } else if (c.o == 4) {
+            EXPECT_EQ(log.first(), BoxLine(63 - 3.5, 77, 91 + 3.5, 105, 0xC0FFFF, 0));
+        }
+    }
 }
 
 TEST_F(GateSheet, TwoInputGateIsThreeCellsWithStubsAtItsEnds)
