@@ -33,10 +33,11 @@ TEST(DrawElement, DrawsEachComponentAtItsAnchorFromAnyOfItsCells)
                         continue;
                     RecordingSurface viaRedraw;
                     g.Device = &viaRedraw;
-                    g.Orientation = 0;
+                    g.Orientation = {};
                     DrawElement(s, g, static_cast<int16_t>(x), static_cast<int16_t>(y), false, false);
-                    EXPECT_EQ(g.Orientation, p.orientation) << k.name;
-                    EXPECT_EQ(viaRedraw.Log(), direct.Log()) << k.name << " orientation " << o << " from " << x << "," << y;
+                    EXPECT_EQ(static_cast<int>(g.Orientation), p.orientation) << k.name;
+                    EXPECT_EQ(viaRedraw.Log(), direct.Log())
+                        << k.name << " orientation " << o << " from " << x << "," << y;
                 }
         }
     }

@@ -61,7 +61,8 @@ void NegateFirstInputAndOutput(ProgramState& s, ElementRecord& e, const PinTable
 Placer Placing(const char* kind)
 {
     const auto& kinds = symfix::Kinds();
-    const auto k = std::find_if(kinds.begin(), kinds.end(), [&](const auto& x) { return std::strcmp(x.name, kind) == 0; });
+    const auto k =
+        std::find_if(kinds.begin(), kinds.end(), [&](const auto& x) { return std::strcmp(x.name, kind) == 0; });
     return [k](ProgramState& s, int o, int left) { return k->make(s, AnchorX(o, left), AnchorY(o), o).nr; };
 }
 
