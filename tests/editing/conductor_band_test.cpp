@@ -128,6 +128,14 @@ TEST_F(Band, TheBandTakesTheDirectionOfItsFirstStraightMove)
         EXPECT_TRUE(editor.overlay.LeitungH.Visible || editor.overlay.LeitungV.Visible);
         Release(k.path.back().first, k.path.back().second);
         EXPECT_EQ(Conductors(), k.drawn);
+        // Along an L every two drawn neighbours are linked, and nothing else is.
+        for (const auto& [x, y] : k.drawn) {
+            const GridCell& cell = s.circuit.P(x, y);
+            EXPECT_EQ(cell.ConLeft != 0, k.drawn.contains({x - 1, y})) << x << "," << y;
+            EXPECT_EQ(cell.ConRight != 0, k.drawn.contains({x + 1, y})) << x << "," << y;
+            EXPECT_EQ(cell.ConUp != 0, k.drawn.contains({x, y - 1})) << x << "," << y;
+            EXPECT_EQ(cell.ConDown != 0, k.drawn.contains({x, y + 1})) << x << "," << y;
+        }
         EXPECT_FALSE(editor.overlay.LeitungH.Visible);
         EXPECT_FALSE(editor.overlay.LeitungV.Visible);
         if (!k.drawn.empty())

@@ -3,7 +3,9 @@
 // centres: what the worksheet's widget tests share.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTest>
 #include <QToolBar>
@@ -83,6 +85,22 @@ protected:
         const QString pin = list.section(QLatin1Char(':'), 0, 0);
         const int y = static_cast<int>(pin.indexOf(QLatin1Char('Y')));
         return {pin.mid(1, y - 1).toInt(), pin.mid(y + 1).toInt()};
+    }
+    // The texts of a menu's visible items, "-" for a separator.
+    static QStringList VisibleItems(QMenu* menu)
+    {
+        QStringList items;
+        for (QAction* a : menu->actions())
+            if (a->isVisible())
+                items << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        return items;
+    }
+    static QAction* Item(QMenu* menu, const QString& text)
+    {
+        for (QAction* a : menu->actions())
+            if (a->text() == text)
+                return a;
+        return nullptr;
     }
     void Tool(uint8_t t)
     {

@@ -202,10 +202,7 @@ TEST_F(WorksheetSimulation, DeletingASelectionFindsEachComponentByItsCells)
     auto* menu = window.findChild<QMenu*>(QStringLiteral("mPopupMenu"));
     ASSERT_NE(menu, nullptr);
     Click(6, 16, Qt::RightButton);
-    QAction* del = nullptr;
-    for (QAction* a : menu->actions())
-        if (a->text() == QString::fromUtf8("Löschen"))
-            del = a;
+    QAction* del = Item(menu, QString::fromUtf8("Löschen"));
     ASSERT_NE(del, nullptr);
     del->trigger();
     menu->hide();

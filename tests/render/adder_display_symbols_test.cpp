@@ -8,25 +8,13 @@ using namespace symfix;
 
 namespace {
 
-struct AdderSheet : ::testing::Test {
-    ProgramState s;
-    RecordingSurface rec{SurfaceKind::Worksheet};
-    clsGrafik g{s, &rec};
-    void SetUp() override { Sheet(s, 30, 30); }
-    QStringList Drawn(const Part& p)
-    {
-        rec.ClearLog();
-        Draw(g, p);
-        return rec.Log();
-    }
-};
+struct AdderSheet : SymbolSheet {};
 
 } // namespace
 
 TEST_F(AdderSheet, HalfAdderAtZoomOne)
 {
-    Part p = Adder(ElementType::HalfAdder, 5, 5, 2);
-    Put(s, p);
+    Part p = Adder(s, ElementType::HalfAdder, 5, 5, 2);
     const QStringList expected = {
         BoxLine(77, 59.5, 119, 94.5, 0xC0FFFF, 0),
         StubLine(119, 91, 126, 91),
@@ -42,10 +30,8 @@ TEST_F(AdderSheet, HalfAdderAtZoomOne)
 
 TEST_F(AdderSheet, FullAdderAddsTheMiddleStubAndItsText)
 {
-    Part ha = Adder(ElementType::HalfAdder, 5, 5, 2);
-    Put(s, ha);
-    Part va = Adder(ElementType::FullAdder, 5, 12, 2);
-    Put(s, va);
+    Part ha = Adder(s, ElementType::HalfAdder, 5, 5, 2);
+    Part va = Adder(s, ElementType::FullAdder, 5, 12, 2);
     QStringList halfLog = Drawn(ha);
     QStringList fullLog = Drawn(va);
     ASSERT_EQ(fullLog.size(), halfLog.size() + 1);
@@ -64,8 +50,7 @@ TEST_F(AdderSheet, FullAdderAddsTheMiddleStubAndItsText)
 
 TEST_F(AdderSheet, OnThePrinterTheBodyIsWhiteAndOutlinedAgain)
 {
-    Part p = Adder(ElementType::HalfAdder, 5, 5, 1);
-    Put(s, p);
+    Part p = Adder(s, ElementType::HalfAdder, 5, 5, 1);
     rec.SetKind(SurfaceKind::Printer);
     const QStringList log = Drawn(p);
     EXPECT_EQ(log.first(), BoxLine(35, 59.5, 77, 94.5, 0xFFFFFF, 0));
@@ -76,8 +61,7 @@ TEST_F(AdderSheet, OnThePrinterTheBodyIsWhiteAndOutlinedAgain)
 
 TEST_F(AdderSheet, DisplayAtZoomOne)
 {
-    Part p = Display(5, 5);
-    Put(s, p);
+    Part p = Display(s, 5, 5);
     s.circuit.P(8, 3).Value = kTrue;  // pin 1, weight 1
     s.circuit.P(6, 3).Value = kTrue;  // pin 3, weight 4
     const QStringList expected = {
@@ -103,8 +87,7 @@ TEST_F(AdderSheet, DisplayAtZoomOne)
 
 TEST_F(AdderSheet, DisplayNumberMovesLeftForTwoDigits)
 {
-    Part p = Display(5, 5);
-    Put(s, p);
+    Part p = Display(s, 5, 5);
     // Stubs are drawn even with conductors at every pin.
     for (const PinPos& pin : p.in) {
         s.circuit.P(pin.X, pin.Y).ConLeft = kTrue;
@@ -122,8 +105,7 @@ TEST_F(AdderSheet, DisplayNumberMovesLeftForTwoDigits)
 
 TEST_F(AdderSheet, DisplayReadsTheShownLevelWhileThePowerIsOn)
 {
-    Part p = Display(5, 5);
-    Put(s, p);
+    Part p = Display(s, 5, 5);
     s.circuit.P(5, 6).Value = kTrue;  // pin 6 in the worksheet: 32
     s.circuit.Levels.resize(2);
     s.circuit.Levels[1].Field.Redim(31, 31);
@@ -141,8 +123,7 @@ TEST_F(AdderSheet, DisplayReadsTheShownLevelWhileThePowerIsOn)
 
 TEST_F(AdderSheet, DisplayOnThePrinterIsWhiteInsideAndOut)
 {
-    Part p = Display(5, 5);
-    Put(s, p);
+    Part p = Display(s, 5, 5);
     rec.SetKind(SurfaceKind::Printer);
     const QStringList log = Drawn(p);
     EXPECT_EQ(log[0], BoxLine(77, 49, 133, 105, 0xFFFFFF, 0));

@@ -8,11 +8,7 @@ using namespace symfix;
 
 namespace {
 
-struct ClockSheet : ::testing::Test {
-    ProgramState s;
-    RecordingSurface rec{SurfaceKind::Worksheet};
-    clsGrafik g{s, &rec};
-    void SetUp() override { Sheet(s, 30, 30); }
+struct ClockSheet : SymbolSheet {
     QStringList Drawn(const Part& p, bool selected)
     {
         rec.ClearLog();
@@ -26,8 +22,7 @@ struct ClockSheet : ::testing::Test {
 
 TEST_F(ClockSheet, ClockGeneratorAtZoomOne)
 {
-    Part p = Timer(5, 5, 2);
-    Put(s, p);
+    Part p = Timer(s, 5, 5, 2);
     const QStringList expected = {
         BoxLine(77, 59.5, 119, 94.5, 0xC0FFFF, 0),
         StubLine(119, 77, 126, 77),
@@ -41,8 +36,7 @@ TEST_F(ClockSheet, ClockGeneratorAtZoomOne)
 
 TEST_F(ClockSheet, SelectedIsOrangeAndPaperWhiteWithABlackStopStub)
 {
-    Part p = Timer(10, 10, 3);
-    Put(s, p);
+    Part p = Timer(s, 10, 10, 3);
     QStringList log = Drawn(p, true);
     const double boxL = 133 - 3.5, boxR = 161 + 3.5;
     EXPECT_EQ(log[0], BoxLine(boxL, 105, boxR, 147, 0xC0E0FF, 0));
@@ -59,8 +53,7 @@ TEST_F(ClockSheet, SelectedIsOrangeAndPaperWhiteWithABlackStopStub)
 
 TEST_F(ClockSheet, InsideAnICLevelTheLevelsRecordGivesTheOrientation)
 {
-    Part p = Timer(5, 5, 2);
-    Put(s, p);
+    Part p = Timer(s, 5, 5, 2);
     // The level shown holds another generator, element 1 facing down, on these cells.
     s.circuit.Levels.resize(2);
     s.circuit.Levels[1].Field = s.circuit.P;

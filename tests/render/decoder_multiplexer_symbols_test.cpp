@@ -8,30 +8,13 @@ using namespace symfix;
 
 namespace {
 
-struct DecoderSheet : ::testing::Test {
-    ProgramState s;
-    RecordingSurface rec{SurfaceKind::Worksheet};
-    clsGrafik g{s, &rec};
-    void SetUp() override { Sheet(s, 30, 30); }
-    QStringList Drawn(const Part& p, bool outline = false)
-    {
-        rec.ClearLog();
-        Draw(g, p, outline);
-        return rec.Log();
-    }
-};
-
-double G1(int i)
-{
-    return 14 * i + 7;
-}
+struct DecoderSheet : SymbolSheet {};
 
 } // namespace
 
 TEST_F(DecoderSheet, DecoderWithClockAtZoomOne)
 {
-    Part p = Decoder(5, 10, 2, true);
-    Put(s, p);
+    Part p = Decoder(s, 5, 10, 2, true);
     QStringList expected = {
         QStringLiteral("Polygon 77,105-105,77-105,203-77,175 color=0 fill=0xC0FFFF style=0 width=1"),
         StubLine(70, 161, 77, 161),
@@ -54,8 +37,7 @@ TEST_F(DecoderSheet, DecoderWithClockAtZoomOne)
 
 TEST_F(DecoderSheet, WithoutClockNoClockStubAndNoT)
 {
-    Part p = Decoder(5, 10, 2, false);
-    Put(s, p);
+    Part p = Decoder(s, 5, 10, 2, false);
     const QStringList log = Drawn(p);
     EXPECT_FALSE(log.contains(StubLine(70, 161, 77, 161)));
     EXPECT_TRUE(log.filter(QStringLiteral("\"T\"")).isEmpty());
@@ -64,8 +46,7 @@ TEST_F(DecoderSheet, WithoutClockNoClockStubAndNoT)
 
 TEST_F(DecoderSheet, OrientationFourCarriesTheBodyOver)
 {
-    Part p = Decoder(10, 10, 4, false);
-    Put(s, p);
+    Part p = Decoder(s, 10, 10, 4, false);
     const QStringList log = Drawn(p);
     // Input row y spans columns x-2..x+3, output row y+2 spans x-4..x+5.
     EXPECT_EQ(log[0], QStringLiteral("Polygon %1,%2-%3,%4-%5,%4-%6,%2 color=0 fill=0xC0FFFF style=0 width=1")
@@ -84,8 +65,7 @@ TEST_F(DecoderSheet, OrientationFourCarriesTheBodyOver)
 
 TEST_F(DecoderSheet, OutlineOnTheWorksheetIsTheBodyOnly)
 {
-    Part p = Decoder(5, 10, 2, true);
-    Put(s, p);
+    Part p = Decoder(s, 5, 10, 2, true);
     const QStringList log = Drawn(p, true);
     ASSERT_EQ(log.size(), 1);
     EXPECT_EQ(log[0], QStringLiteral("Polygon 77,105-105,77-105,203-77,175 color=0 fill=0xC0FFFF style=1 width=1"));
@@ -93,8 +73,7 @@ TEST_F(DecoderSheet, OutlineOnTheWorksheetIsTheBodyOnly)
 
 TEST_F(DecoderSheet, OnThePrinterFourLinesThenEverythingElse)
 {
-    Part p = Decoder(5, 10, 2, true);
-    Put(s, p);
+    Part p = Decoder(s, 5, 10, 2, true);
     rec.SetKind(SurfaceKind::Printer);
     for (bool outline : {false, true}) {
         const QStringList log = Drawn(p, outline);
@@ -113,8 +92,7 @@ TEST_F(DecoderSheet, OnThePrinterFourLinesThenEverythingElse)
 
 TEST_F(DecoderSheet, MultiplexerAtZoomOne)
 {
-    Part p = Multiplexer(5, 5, 2);
-    Put(s, p);
+    Part p = Multiplexer(s, 5, 5, 2);
     const QStringList expected = {
         BoxLine(77, 49, 133, 105 + 14 / 3.0, 0xFFFFC0, 0),
         StubLine(70, 63, 77, 63),
@@ -138,8 +116,7 @@ TEST_F(DecoderSheet, MultiplexerAtZoomOne)
 
 TEST_F(DecoderSheet, MultiplexerFacingUpAndOnPaper)
 {
-    Part p = Multiplexer(10, 10, 3);
-    Put(s, p);
+    Part p = Multiplexer(s, 10, 10, 3);
     const QStringList plain = Drawn(p);
     // Orientation 3: box from (X(out.x - 1) - z/3, Y(out.y)) to (X(S0.x), Y(D0.y)).
     EXPECT_EQ(plain[0], BoxLine(G1(8) - 14 / 3.0, G1(6), G1(12), G1(10), 0xFFFFC0, 0));

@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QRegularExpression>
-
 #include "model/state.h"
 #include "platform/painter_surface.h"
 #include "platform/recording_surface.h"
 #include "render/clsGrafik.h"
 #include "render/sheet_builder.h"
+#include "symbol_fixture.h"
 
 namespace {
 
@@ -17,23 +16,6 @@ constexpr QRgb kWhitePx = 0xFFFFFF;
 QRgb Px(const PainterSurface& p, int x, int y)
 {
     return p.Image().pixel(x, y) & 0xFFFFFF;
-}
-
-// The numbers of the first log line that starts with the prefix.
-std::vector<double> Numbers(const QStringList& log, const QString& prefix)
-{
-    for (const QString& line : log) {
-        if (!line.startsWith(prefix))
-            continue;
-        std::vector<double> v;
-        static const QRegularExpression number(QStringLiteral("(?<!\\d)-?\\d+(\\.\\d+)?"));
-        const QString head = line.section(QLatin1Char(' '), 1, 1);
-        auto it = number.globalMatch(head);
-        while (it.hasNext())
-            v.push_back(it.next().captured().toDouble());
-        return v;
-    }
-    return {};
 }
 
 class DrawingObject : public ::testing::Test {
@@ -54,7 +36,7 @@ TEST_F(DrawingObject, ZoomedPitchRoundsHalfToEven)
         s.GridMode = zoom;
         rec.ClearLog();
         g.DrawSwitch(2, 2);
-        const std::vector<double> box = Numbers(rec.Log(), QStringLiteral("Line"));
+        const std::vector<double> box = symfix::Parse(rec.Log().value(0)).v;
         ASSERT_EQ(box.size(), 4u);
         EXPECT_NEAR((box[2] - box[0]) * 1.5, pitch, 1e-9) << "zoom " << zoom;
     }

@@ -8,39 +8,20 @@ using namespace symfix;
 
 namespace {
 
-struct StateSheet : ::testing::Test {
-    ProgramState s;
-    RecordingSurface rec{SurfaceKind::Worksheet};
-    clsGrafik g{s, &rec};
-    void SetUp() override { Sheet(s, 30, 30); }
-    QStringList Drawn(const Part& p, bool outline = false)
-    {
-        rec.ClearLog();
-        Draw(g, p, outline);
-        return rec.Log();
-    }
+struct StateSheet : SymbolSheet {
     // The power on with level 0 a copy of the worksheet.
     void PowerOn()
     {
-        s.circuit.Levels.resize(1);
-        s.circuit.Levels[0].Field = s.circuit.P;
-        s.circuit.Levels[0].Elements = s.circuit.Elements;
+        sheet::CopyToLevel0(s);
         s.engine.PowerFlag = kTrue;
-        s.CurrentLevel = 0;
     }
 };
-
-double G1(int i)
-{
-    return 14 * i + 7;
-}
 
 } // namespace
 
 TEST_F(StateSheet, FlipFlopAtZoomOne)
 {
-    Part p = FlipFlop(5, 5, 2);
-    Put(s, p);
+    Part p = FlipFlop(s, 5, 5, 2);
     const double third = 14 / 3.0;
     const QStringList expected = {
         StubLine(77 - third, 63, 77, 63),
@@ -68,8 +49,7 @@ TEST_F(StateSheet, FlipFlopAtZoomOne)
 
 TEST_F(StateSheet, SetFlipFlopShowsOneInRedOnScreenBlackOnPaper)
 {
-    Part p = FlipFlop(5, 5, 1);
-    Put(s, p);
+    Part p = FlipFlop(s, 5, 5, 1);
     PowerOn();
     s.circuit.Levels[0].Elements[static_cast<size_t>(p.nr)].State = kTrue;
     // Orientation 1: the digit stands half a pitch right of Q's centre.
@@ -91,8 +71,7 @@ TEST_F(StateSheet, SetFlipFlopShowsOneInRedOnScreenBlackOnPaper)
 
 TEST_F(StateSheet, FlipFlopOutlineKeepsStubsAndDots)
 {
-    Part h = FlipFlop(5, 5, 2);
-    Put(s, h);
+    Part h = FlipFlop(s, 5, 5, 2);
     s.circuit.P(5, 4).Marker = -1;  // J
     s.circuit.P(5, 6).Marker = -1;  // K
     QStringList log = Drawn(h, true);
@@ -102,8 +81,7 @@ TEST_F(StateSheet, FlipFlopOutlineKeepsStubsAndDots)
     EXPECT_TRUE(log[5].startsWith(QStringLiteral("Circle 73,91 r=3 color=0 ")));
 
     // Orientation 4 draws its output stubs before the body, outline or not.
-    Part v = FlipFlop(20, 10, 4);
-    Put(s, v);
+    Part v = FlipFlop(s, 20, 10, 4);
     log = Drawn(v, true);
     ASSERT_EQ(log.size(), 3 + 2 + 1);
     EXPECT_EQ(log[3], StubLine(G1(19), G1(15), G1(19), G1(15) + 7));
@@ -113,8 +91,7 @@ TEST_F(StateSheet, FlipFlopOutlineKeepsStubsAndDots)
 
 TEST_F(StateSheet, NegationDotsAfterTheDigitAreRedOnScreen)
 {
-    Part p = FlipFlop(5, 5, 2);
-    Put(s, p);
+    Part p = FlipFlop(s, 5, 5, 2);
     s.circuit.P(5, 5).Marker = -1;  // C
     const QStringList log = Drawn(p);
     EXPECT_TRUE(log.last().startsWith(QStringLiteral("Circle 73,77 r=3 color=0xFF fill=0xC0C0C0")))
@@ -123,8 +100,7 @@ TEST_F(StateSheet, NegationDotsAfterTheDigitAreRedOnScreen)
 
 TEST_F(StateSheet, FlipFlopOrientationThreeTexts)
 {
-    Part p = FlipFlop(10, 10, 3);
-    Put(s, p);
+    Part p = FlipFlop(s, 10, 10, 3);
     const QStringList log = Drawn(p);
     // J (11,10), C (10,10), K (9,10), S (11,7), R (9,7), Q (11,5).
     EXPECT_TRUE(log.contains(StubLine(G1(9) - 14, G1(7), G1(9), G1(7), 0x808080)));
@@ -138,8 +114,7 @@ TEST_F(StateSheet, FlipFlopOrientationThreeTexts)
 
 TEST_F(StateSheet, ShiftRegisterAtZoomOne)
 {
-    Part p = Adder(ElementType::ShiftRegister, 5, 5, 2);
-    Put(s, p);
+    Part p = Adder(s, ElementType::ShiftRegister, 5, 5, 2);
     const double tip = 77 + 14 / 1.5;
     QStringList expected = {
         BoxLine(77, 59.5, 189, 94.5, 0xC0FFFF, 0),
@@ -164,8 +139,7 @@ TEST_F(StateSheet, ShiftRegisterAtZoomOne)
 
 TEST_F(StateSheet, ShiftRegisterStagesFacingDown)
 {
-    Part p = Adder(ElementType::ShiftRegister, 10, 10, 4);
-    Put(s, p);
+    Part p = Adder(s, ElementType::ShiftRegister, 10, 10, 4);
     PowerOn();
     auto& words = s.circuit.Levels[0].Elements[static_cast<size_t>(p.nr)].StageWords;
     words[2] = kTrue;  // register A, stage 2
@@ -181,8 +155,7 @@ TEST_F(StateSheet, ShiftRegisterStagesFacingDown)
 
 TEST_F(StateSheet, ShiftRegisterOnPaperIsWhite)
 {
-    Part p = Adder(ElementType::ShiftRegister, 12, 5, 1);
-    Put(s, p);
+    Part p = Adder(s, ElementType::ShiftRegister, 12, 5, 1);
     rec.SetKind(SurfaceKind::Printer);
     const QStringList log = Drawn(p);
     EXPECT_EQ(log[0], BoxLine(G1(12), 59.5, G1(4), 94.5, 0xFFFFFF, 0));

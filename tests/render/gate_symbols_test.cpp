@@ -8,25 +8,13 @@ using namespace symfix;
 
 namespace {
 
-struct GateSheet : ::testing::Test {
-    ProgramState s;
-    RecordingSurface rec{SurfaceKind::Worksheet};
-    clsGrafik g{s, &rec};
-    void SetUp() override { Sheet(s, 30, 30); }
-    QStringList Drawn(const Part& p, bool outline = false)
-    {
-        rec.ClearLog();
-        Draw(g, p, outline);
-        return rec.Log();
-    }
-};
+struct GateSheet : SymbolSheet {};
 
 } // namespace
 
 TEST_F(GateSheet, ThreeInputAndAtZoomOne)
 {
-    Part p = Gate(ElementType::AND, 5, 5, 2, 3);
-    Put(s, p);
+    Part p = Gate(s, ElementType::AND, 5, 5, 2, 3);
     const QStringList expected = {
         BoxLine(77, 59.5, 105, 94.5, 0xC0FFFF, 0),
         StubLine(70, 63, 77, 63),
@@ -38,42 +26,42 @@ TEST_F(GateSheet, ThreeInputAndAtZoomOne)
     EXPECT_EQ(Drawn(p), expected);
 }
 
-TEST_F(GateSheet, OrAndXorDifferFromAndInTheirLabelOnly)
+// The three gates draw the same body and stubs and differ in their label,
+// which stands where the orientation puts it.
+TEST_F(GateSheet, GatesDifferInTheirLabelOnlyWhichFollowsTheOrientation)
 {
-    Part orGate = Gate(ElementType::OR, 5, 5, 2, 3);
-    Put(s, orGate);
-    QStringList log = Drawn(orGate);
-    ASSERT_EQ(log.size(), 6);
-    EXPECT_EQ(log[0], BoxLine(77, 59.5, 105, 94.5, 0xC0FFFF, 0));
-    EXPECT_EQ(log[5], PrintLine(84, 70, QString(QChar(0x2265)) + QStringLiteral("1"), 10, false, 0,
-                                QStringLiteral("Arial")));
-
-    Part xorGate = Gate(ElementType::XOR, 15, 5, 2, 3);
-    Put(s, xorGate);
-    log = Drawn(xorGate);
-    ASSERT_EQ(log.size(), 6);
-    EXPECT_EQ(log[5], PrintLine(84 + 140, 70, QStringLiteral("=1"), 10));
-}
-
-TEST_F(GateSheet, LabelOffsetsInTheVerticalOrientations)
-{
-    // Orientation 4, three inputs at (4..6, 5): label at G(x) - k, G(y) + z/2.
-    Part a = Gate(ElementType::AND, 5, 5, 4, 3);
-    Put(s, a);
-    QStringList log = Drawn(a);
-    EXPECT_EQ(log.first(), BoxLine(63 - 3.5, 77, 91 + 3.5, 105, 0xC0FFFF, 0));
-    EXPECT_EQ(log.last(), PrintLine(77 - 3.5, 84, QStringLiteral("&"), 10));
-
-    Part x = Gate(ElementType::XOR, 15, 10, 3, 3);
-    Put(s, x);
-    log = Drawn(x);
-    EXPECT_EQ(log.last(), PrintLine(217 - 14 / 3.0, 133 - 7, QStringLiteral("=1"), 10));
+    using namespace ElementType;
+    struct Case {
+        uint8_t type;
+        int X, Y, o;
+        QString label;
+        double x, y;
+    } const cases[] = {
+        {OR, 5, 5, 2, QString(QChar(0x2265)) + QStringLiteral("1"), 84, 70},
+        {XOR, 5, 5, 2, QStringLiteral("=1"), 84, 70},
+        // Orientation 4, three inputs at (4..6, 5): label at G(x) - k, G(y) + z/2.
+        {AND, 5, 5, 4, QStringLiteral("&"), 77 - 3.5, 84},
+        {XOR, 15, 10, 3, QStringLiteral("=1"), 217 - 14 / 3.0, 133 - 7},
+    };
+    QStringList andBody = Drawn(Gate(s, AND, 5, 5, 2, 3));
+    andBody.removeLast();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << int(c.type) << " orientation " << c.o);
+        sheet::NewSheet(s, 30, 30);
+        QStringList log = Drawn(Gate(s, c.type, c.X, c.Y, c.o, 3));
+        EXPECT_EQ(log.last(), PrintLine(c.x, c.y, c.label, 10));
+        log.removeLast();
+        if (c.o == 2) {
+            EXPECT_EQ(log, andBody);
+        } else if (c.o == 4) {
+            EXPECT_EQ(log.first(), BoxLine(63 - 3.5, 77, 91 + 3.5, 105, 0xC0FFFF, 0));
+        }
+    }
 }
 
 TEST_F(GateSheet, TwoInputGateIsThreeCellsWithStubsAtItsEnds)
 {
-    Part p = Gate(ElementType::AND, 5, 5, 2, 2);
-    Put(s, p);
+    Part p = Gate(s, ElementType::AND, 5, 5, 2, 2);
     const QStringList log = Drawn(p);
     EXPECT_EQ(s.InputPinCount, 3);
     EXPECT_EQ(log[0], BoxLine(77, 59.5, 105, 94.5, 0xC0FFFF, 0));
@@ -89,8 +77,7 @@ TEST_F(GateSheet, OutputStubRowFollowsTheInputCount)
     const int rows[][2] = {{4, 6}, {5, 6}, {6, 7}};
     int x = 3;
     for (const auto& [n, row] : rows) {
-        Part p = Gate(ElementType::OR, x, 5, 2, n);
-        Put(s, p);
+        Part p = Gate(s, ElementType::OR, x, 5, 2, n);
         const QStringList log = Drawn(p);
         const double gx = 14 * (x + 2) + 7;
         EXPECT_TRUE(log.contains(StubLine(gx, 14 * row + 7, gx + 7, 14 * row + 7))) << n << " inputs";
@@ -101,8 +88,7 @@ TEST_F(GateSheet, OutputStubRowFollowsTheInputCount)
 
 TEST_F(GateSheet, OutlineShowsTheTransparentBodyAndTheNegationDots)
 {
-    Part p = Gate(ElementType::OR, 5, 5, 2, 3);
-    Put(s, p);
+    Part p = Gate(s, ElementType::OR, 5, 5, 2, 3);
     s.circuit.P(5, 6).Marker = -1;  // input 3
     s.circuit.P(7, 5).Marker = -1;  // output
     const QStringList log = Drawn(p, true);
@@ -115,12 +101,10 @@ TEST_F(GateSheet, OutlineShowsTheTransparentBodyAndTheNegationDots)
 
 TEST_F(GateSheet, XorIsFilledEvenAfterAnOutline)
 {
-    Part a = Gate(ElementType::AND, 5, 5, 2, 3);
-    Put(s, a);
+    Part a = Gate(s, ElementType::AND, 5, 5, 2, 3);
     Drawn(a, true);
     ASSERT_EQ(rec.FillStyle, 1);
-    Part x = Gate(ElementType::XOR, 15, 5, 2, 3);
-    Put(s, x);
+    Part x = Gate(s, ElementType::XOR, 15, 5, 2, 3);
     s.circuit.P(15, 5).Marker = -1;
     const QStringList log = Drawn(x);
     EXPECT_EQ(log[0], BoxLine(217, 59.5, 245, 94.5, 0xC0FFFF, 0));
@@ -130,8 +114,7 @@ TEST_F(GateSheet, XorIsFilledEvenAfterAnOutline)
 
 TEST_F(GateSheet, OrientationOutsideTheCodesDrawsNothing)
 {
-    Part p = Gate(ElementType::AND, 5, 5, 2, 3);
-    Put(s, p);
+    Part p = Gate(s, ElementType::AND, 5, 5, 2, 3);
     s.circuit.P(5, 5).Marker = -1;
     g.Orientation = 0;
     rec.ClearLog();
@@ -143,8 +126,7 @@ TEST_F(GateSheet, OrientationOutsideTheCodesDrawsNothing)
 
 TEST_F(GateSheet, InverterAtZoomOne)
 {
-    Part p = Inverter(5, 5, 2);
-    Put(s, p);
+    Part p = Inverter(s, 5, 5, 2);
     const QStringList expected = {
         StubLine(91, 77, 91 + 14 / 1.5, 77),
         QStringLiteral("Circle 91,77 r=3 color=0 fill=0xC0FFC0 style=0 width=1"),
@@ -158,8 +140,7 @@ TEST_F(GateSheet, InverterCornersAreWholePixelsInEveryOrientation)
 {
     // Zoom 1.25: z = 18 (17.5 to even), cx = G(5) = 96 (96.25), g = 1.25.
     s.GridMode = 1.25f;
-    Part up = Inverter(5, 5, 3);
-    Put(s, up);
+    Part up = Inverter(s, 5, 5, 3);
     const QStringList log = Drawn(up);
     // Box from (CInt(96 + 6), 96) to (CInt(96 - 6), CInt(96 - 13.5) = 82); circle at CInt(82 - 3.75).
     EXPECT_EQ(log[1], QStringLiteral("Circle 96,78 r=3.75 color=0 fill=0xC0FFC0 style=0 width=1"));
@@ -169,8 +150,7 @@ TEST_F(GateSheet, InverterCornersAreWholePixelsInEveryOrientation)
 
 TEST_F(GateSheet, InverterOnThePrinterGetsItsOutlineAgain)
 {
-    Part p = Inverter(5, 5, 2);
-    Put(s, p);
+    Part p = Inverter(s, 5, 5, 2);
     rec.SetKind(SurfaceKind::Printer);
     const QStringList log = Drawn(p);
     ASSERT_EQ(log.size(), 5);
@@ -181,8 +161,7 @@ TEST_F(GateSheet, InverterOnThePrinterGetsItsOutlineAgain)
 
 TEST_F(GateSheet, TriStateAtZoomOne)
 {
-    Part p = TriState(5, 5, 2);
-    Put(s, p);
+    Part p = TriState(s, 5, 5, 2);
     const double apex = 91 + 14 / 1.7;
     const QStringList expected = {
         BoxLine(77, 59.5, 105, 94.5, 0xC0FFFF, 0),
@@ -200,8 +179,7 @@ TEST_F(GateSheet, TriStateAtZoomOne)
 
 TEST_F(GateSheet, TriStateKeepsItsColourAndSizeOnThePrinter)
 {
-    Part p = TriState(5, 5, 4);
-    Put(s, p);
+    Part p = TriState(s, 5, 5, 4);
     rec.SetKind(SurfaceKind::Printer);
     const QStringList log = Drawn(p);
     EXPECT_EQ(log[0], BoxLine(63 - 3.5, 77, 91 + 3.5, 105, 0xC0FFFF, 0));

@@ -7,13 +7,12 @@
 #include "platform/recording_surface.h"
 #include "render/clsGrafik.h"
 #include "render/sheet_builder.h"
+#include "symbol_fixture.h"
 
 namespace {
 
-QString Num(double v)
-{
-    return QString::number(v, 'g', 12);
-}
+using symfix::N;
+using symfix::PrintLine;
 
 // Width and height of a text in Arial at the size, in screen pixels.
 QSizeF Measure(const QString& text, double size, bool bold)
@@ -23,12 +22,6 @@ QSizeF Measure(const QString& text, double size, bool bold)
     label.FontSize = size;
     label.FontBold = bold;
     return {label.TextWidth(text), label.TextHeight(text)};
-}
-
-QString PrintLine(double x, double y, const QString& text, double size, bool bold)
-{
-    return QStringLiteral("Print %1,%2 \"%3\" font=Arial size=%4 bold=%5 transparent=1 color=0")
-        .arg(Num(x), Num(y), text, Num(size), bold ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 class ICSymbol : public ::testing::Test {
@@ -97,8 +90,8 @@ TEST_F(ICSymbol, OnPaperTheBodyIsWhiteAndTheFontsSmaller)
     ASSERT_GE(rec.Log().size(), 3);
     EXPECT_TRUE(rec.Log()[0].contains(QStringLiteral("fill=0xFFFFFF style=0")));
     // The sizes are singles: 1.08 x 1 and 0.95 x 1 as the font property takes them.
-    EXPECT_TRUE(rec.Log()[1].contains(QStringLiteral("size=") + Num(static_cast<double>(1.08f)) + QStringLiteral(" bold=1")));
-    EXPECT_TRUE(rec.Log()[3].contains(QStringLiteral("size=") + Num(static_cast<double>(0.95f)) + QStringLiteral(" bold=0")));
+    EXPECT_TRUE(rec.Log()[1].contains(QStringLiteral("size=") + N(static_cast<double>(1.08f)) + QStringLiteral(" bold=1")));
+    EXPECT_TRUE(rec.Log()[3].contains(QStringLiteral("size=") + N(static_cast<double>(0.95f)) + QStringLiteral(" bold=0")));
 }
 
 TEST_F(ICSymbol, CornerConnectorsGoToTheLeftAndRightSides)

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "model/pin_lists.h"
 #include "model/state.h"
 #include "platform/painter_surface.h"
@@ -11,84 +9,38 @@
 #include "render/redraw.h"
 #include "render/sheet_builder.h"
 #include "support/fake_main_window.h"
+#include "symbol_fixture.h"
 
 namespace {
 
-using Placer = std::function<int16_t(ProgramState&, int o, int X, int Y)>;
-using Direct = std::function<void(clsGrafik&, int X, int Y)>;
-
-struct Case {
-    const char* name;
-    Placer place;
-    Direct draw; // the symbol routine called at the placing anchor
-};
-
-std::vector<Case> Cases()
-{
-    using namespace ElementType;
-    return {
-        {"and3", [](ProgramState& s, int o, int X, int Y) { return sheet::Gate(s, AND, o, X, Y, 3); },
-         [](clsGrafik& g, int X, int Y) { g.DrawUnd(static_cast<int16_t>(X), static_cast<int16_t>(Y), false); }},
-        {"or2", [](ProgramState& s, int o, int X, int Y) { return sheet::Gate(s, OR, o, X, Y, 2); },
-         [](clsGrafik& g, int X, int Y) { g.DrawOder(static_cast<int16_t>(X), static_cast<int16_t>(Y), false); }},
-        {"xor4", [](ProgramState& s, int o, int X, int Y) { return sheet::Gate(s, XOR, o, X, Y, 4); },
-         [](clsGrafik& g, int X, int Y) { g.DrawXOder(static_cast<int16_t>(X), static_cast<int16_t>(Y)); }},
-        {"xor2", [](ProgramState& s, int o, int X, int Y) { return sheet::Gate(s, XOR, o, X, Y, 2); },
-         [](clsGrafik& g, int X, int Y) { g.DrawXOder(static_cast<int16_t>(X), static_cast<int16_t>(Y)); }},
-        {"inverter", [](ProgramState& s, int o, int X, int Y) { return sheet::Inverter(s, o, X, Y); },
-         [](clsGrafik& g, int X, int Y) { g.DrawInverter(static_cast<int16_t>(X), static_cast<int16_t>(Y)); }},
-        {"tristate", [](ProgramState& s, int o, int X, int Y) { return sheet::TriState(s, o, X, Y); },
-         [](clsGrafik& g, int X, int Y) { g.DrawTriState(static_cast<int16_t>(X), static_cast<int16_t>(Y)); }},
-        {"halfadder", [](ProgramState& s, int o, int X, int Y) { return sheet::Adder(s, HalfAdder, o, X, Y); },
-         [](clsGrafik& g, int X, int Y) { g.DrawHA(static_cast<int16_t>(X), static_cast<int16_t>(Y)); }},
-        {"fulladder", [](ProgramState& s, int o, int X, int Y) { return sheet::Adder(s, FullAdder, o, X, Y); },
-         [](clsGrafik& g, int X, int Y) { g.DrawVA(static_cast<int16_t>(X), static_cast<int16_t>(Y)); }},
-        {"shiftregister", [](ProgramState& s, int o, int X, int Y) { return sheet::ShiftRegister(s, o, X, Y); },
-         [](clsGrafik& g, int X, int Y) { g.DrawSRegister(static_cast<int16_t>(X), static_cast<int16_t>(Y)); }},
-        {"decoder", [](ProgramState& s, int o, int X, int Y) { return sheet::Decoder(s, o, X, Y, true); },
-         [](clsGrafik& g, int X, int Y) { g.DrawDecoder(static_cast<int16_t>(X), static_cast<int16_t>(Y), false); }},
-        {"flipflop", [](ProgramState& s, int o, int X, int Y) { return sheet::FlipFlop(s, o, X, Y); },
-         [](clsGrafik& g, int X, int Y) { g.DrawFlipFlop(static_cast<int16_t>(X), static_cast<int16_t>(Y), false, 0); }},
-        {"clock", [](ProgramState& s, int o, int X, int Y) { return sheet::Clock(s, o, X, Y); },
-         [](clsGrafik& g, int X, int Y) { g.DrawTimer(static_cast<int16_t>(X), static_cast<int16_t>(Y), false); }},
-    };
-}
-
 // Every component is drawn by its routine at the cell the placing routine
-// anchored it, whichever orientation; the redraw finds that cell from the pins.
-TEST(DrawElement, DrawsEachComponentAtItsAnchorInEveryOrientation)
+// anchored it, whichever orientation, from whichever of its cells the redraw
+// is given: it finds the anchor from the pins.
+TEST(DrawElement, DrawsEachComponentAtItsAnchorFromAnyOfItsCells)
 {
-    for (const Case& c : Cases()) {
+    for (const symfix::Kind& k : symfix::Kinds()) {
         for (int o = 1; o <= 4; ++o) {
             ProgramState s;
             sheet::NewSheet(s, 30, 30);
-            const int16_t n = c.place(s, o, 15, 15);
-            RecordingSurface viaRedraw;
-            clsGrafik g(s, &viaRedraw);
-            PinTable pins{};
-            ParsePinList(s.circuit.Elements[static_cast<size_t>(n)].InPinList, pins);
-            DrawElement(s, g, pins[0].X, pins[0].Y, false, false);
-            EXPECT_EQ(g.Orientation, o) << c.name;
-
+            const symfix::Part p = k.make(s, 15, 15, o);
             RecordingSurface direct;
-            g.Device = &direct;
-            c.draw(g, 15, 15);
-            EXPECT_FALSE(direct.Log().isEmpty()) << c.name << " orientation " << o;
-            EXPECT_EQ(viaRedraw.Log(), direct.Log()) << c.name << " orientation " << o;
+            clsGrafik g(s, &direct);
+            symfix::Draw(g, p);
+            ASSERT_FALSE(direct.Log().isEmpty()) << k.name << " orientation " << o;
+            for (int x = 0; x <= 30; ++x)
+                for (int y = 0; y <= 30; ++y) {
+                    if (s.circuit.P(x, y).ElementNr != p.nr)
+                        continue;
+                    RecordingSurface viaRedraw;
+                    g.Device = &viaRedraw;
+                    g.Orientation = {};
+                    DrawElement(s, g, static_cast<int16_t>(x), static_cast<int16_t>(y), false, false);
+                    EXPECT_EQ(static_cast<int>(g.Orientation), p.orientation) << k.name;
+                    EXPECT_EQ(viaRedraw.Log(), direct.Log())
+                        << k.name << " orientation " << o << " from " << x << "," << y;
+                }
         }
     }
-}
-
-TEST(DrawElement, TheThreeInputAndAtFiveFiveOrientationTwo)
-{
-    ProgramState s;
-    sheet::NewSheet(s, 12, 12);
-    sheet::Gate(s, ElementType::AND, 2, 5, 5, 3);
-    RecordingSurface rec;
-    clsGrafik g(s, &rec);
-    DrawElement(s, g, 5, 6, false, false); // any cell of the element will do for the redraw
-    EXPECT_TRUE(rec.Log().contains(QStringLiteral("Line 77,59.5-105,94.5 color=0 mode=Box fill=0xC0FFFF style=0 width=1")))
-        << rec.Log().join(QLatin1Char('\n')).toStdString();
 }
 
 TEST(DrawElement, OutlinePassesToGatesDecoderFlipFlopAndIC)

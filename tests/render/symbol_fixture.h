@@ -1,284 +1,147 @@
 #pragma once
-// Components put on the worksheet by hand (footprint, pins, record) so that
-// the symbol routines can be called on them, and a reader of the recording
-// surface's lines.
+// Components placed by the sheet builder so that the symbol routines can be
+// called on them the way the redraw calls them, a worksheet to draw them on,
+// and a reader of the recording surface's lines.
+#include <gtest/gtest.h>
+
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "model/pin_lists.h"
 #include "model/records.h"
 #include "model/state.h"
+#include "platform/recording_surface.h"
 #include "render/clsGrafik.h"
+#include "render/sheet_builder.h"
 
 namespace symfix {
 
+// A placed component: its record's pins and the cell its routine is given.
 struct Part {
     uint8_t type = 0;
     uint8_t orientation = 2;
-    int x1 = 0, y1 = 0, x2 = 0, y2 = 0; // footprint
     std::vector<PinPos> in;
     std::vector<PinPos> out;
-    QString label;
-    int refX = 0, refY = 0; // the cell the drawing routine is given
+    int refX = 0, refY = 0;
     int16_t nr = 0;
 };
-
-inline PinPos Pin(int x, int y)
-{
-    return PinPos{static_cast<int16_t>(x), static_cast<int16_t>(y)};
-}
 
 // Outputs-right direction of an orientation.
 inline int DirX(int o) { return o == 2 ? 1 : o == 1 ? -1 : 0; }
 inline int DirY(int o) { return o == 4 ? 1 : o == 3 ? -1 : 0; }
 
+inline std::vector<PinPos> Pins(const QString& list)
+{
+    PinTable table{};
+    const int16_t n = ParsePinList(list, table);
+    return {table.begin(), table.begin() + std::max<int16_t>(n, 0)};
+}
+
+inline Part Placed(const ProgramState& s, int16_t nr, int X, int Y)
+{
+    const ElementRecord& e = s.circuit.Elements[static_cast<size_t>(nr)];
+    return {e.Type, static_cast<uint8_t>(e.Orientation), Pins(e.InPinList), Pins(e.OutPinList), X, Y, nr};
+}
+
+// An orientation code 1..4 as whatever type the sheet builder takes it in.
+struct Turned {
+    int o;
+    template <class T>
+    operator T() const { return static_cast<T>(o); }
+};
+
 // AND/OR/XOR with n inputs (n = 2 makes the three-cell two-input gate).
-inline Part Gate(uint8_t type, int X, int Y, int o, int n)
+inline Part Gate(ProgramState& s, uint8_t type, int X, int Y, int o, int n)
 {
-    Part p;
-    p.type = type;
-    p.orientation = static_cast<uint8_t>(o);
-    const bool two = n == 2;
-    const int rows = two ? 3 : n;
-    p.label = two ? QStringLiteral("2") : QString();
-    const int dx = DirX(o), dy = DirY(o);
-    for (int i = 0; i < rows; ++i) {
-        if (two && i == 1)
-            continue;
-        p.in.push_back(o <= 2 ? Pin(X, Y - 1 + i) : Pin(X - 1 + i, Y));
-    }
-    if (o <= 2) {
-        p.out.push_back(Pin(X + 2 * dx, Y - 1 + rows / 2));
-        p.x1 = std::min(X, X + 2 * dx);
-        p.x2 = std::max(X, X + 2 * dx);
-        p.y1 = Y - 1;
-        p.y2 = Y + rows - 2;
-    } else {
-        p.out.push_back(Pin(X - 1 + rows / 2, Y + 2 * dy));
-        p.x1 = X - 1;
-        p.x2 = X + rows - 2;
-        p.y1 = std::min(Y, Y + 2 * dy);
-        p.y2 = std::max(Y, Y + 2 * dy);
-    }
-    p.refX = X;
-    p.refY = Y;
-    return p;
+    return Placed(s, sheet::Gate(s, type, Turned{o}, X, Y, n), X, Y);
 }
 
-// Footprint along the outputs from the anchor, `length` cells beyond it, three cells across.
-inline void Along(Part& p, int X, int Y, int length)
+// Half-adder, full-adder and shift register (nine cells long).
+inline Part Adder(ProgramState& s, uint8_t type, int X, int Y, int o)
 {
-    const int o = p.orientation;
-    if (o <= 2) {
-        p.x1 = std::min(X, X + DirX(o) * length);
-        p.x2 = std::max(X, X + DirX(o) * length);
-        p.y1 = Y - 1;
-        p.y2 = Y + 1;
-    } else {
-        p.x1 = X - 1;
-        p.x2 = X + 1;
-        p.y1 = std::min(Y, Y + DirY(o) * length);
-        p.y2 = std::max(Y, Y + DirY(o) * length);
-    }
-    p.refX = X;
-    p.refY = Y;
+    const int16_t nr = type == ElementType::ShiftRegister ? sheet::ShiftRegister(s, Turned{o}, X, Y)
+                                                          : sheet::Adder(s, type, Turned{o}, X, Y);
+    return Placed(s, nr, X, Y);
 }
 
-// Half-adder (11), full-adder (12) and shift register (18, nine cells long).
-inline Part Adder(uint8_t type, int X, int Y, int o)
+inline Part TriState(ProgramState& s, int X, int Y, int o)
 {
-    Part p;
-    p.type = type;
-    p.orientation = static_cast<uint8_t>(o);
-    const int len = type == ElementType::ShiftRegister ? 8 : 3;
-    if (o <= 2) {
-        const int ox = X + DirX(o) * len;
-        p.in = {Pin(X, Y - 1), Pin(X, Y + 1), Pin(X, Y)};
-        p.out = {Pin(ox, Y - 1), Pin(ox, Y + 1)};
-    } else {
-        const int oy = Y + DirY(o) * len;
-        p.in = {Pin(X + 1, Y), Pin(X - 1, Y), Pin(X, Y)};
-        p.out = {Pin(X + 1, oy), Pin(X - 1, oy)};
-    }
-    Along(p, X, Y, len);
-    return p;
+    return Placed(s, sheet::TriState(s, Turned{o}, X, Y), X, Y);
 }
-
-inline Part TriState(int X, int Y, int o)
+inline Part Inverter(ProgramState& s, int X, int Y, int o)
 {
-    Part p;
-    p.type = ElementType::TriState;
-    p.orientation = static_cast<uint8_t>(o);
-    if (o <= 2) {
-        p.in = {Pin(X, Y - 1), Pin(X, Y + 1)};
-        p.out = {Pin(X + 2 * DirX(o), Y)};
-    } else {
-        p.in = {Pin(X - 1, Y), Pin(X + 1, Y)};
-        p.out = {Pin(X, Y + 2 * DirY(o))};
-    }
-    Along(p, X, Y, 2);
-    return p;
+    return Placed(s, sheet::Inverter(s, Turned{o}, X, Y), X, Y);
 }
-
-inline Part Inverter(int X, int Y, int o)
+inline Part Decoder(ProgramState& s, int X, int Y, int o, bool clock)
 {
-    Part p;
-    p.type = ElementType::Inverter;
-    p.orientation = static_cast<uint8_t>(o);
-    p.in = {Pin(X, Y)};
-    p.out = {Pin(X + DirX(o), Y + DirY(o))};
-    p.x1 = std::min(X, X + DirX(o));
-    p.x2 = std::max(X, X + DirX(o));
-    p.y1 = std::min(Y, Y + DirY(o));
-    p.y2 = std::max(Y, Y + DirY(o));
-    p.refX = X;
-    p.refY = Y;
-    return p;
+    return Placed(s, sheet::Decoder(s, Turned{o}, X, Y, clock), X, Y);
 }
-
-inline Part Decoder(int X, int Y, int o, bool clock)
+inline Part Multiplexer(ProgramState& s, int X, int Y, int o)
 {
-    Part p;
-    p.type = ElementType::Decoder;
-    p.orientation = static_cast<uint8_t>(o);
-    if (o <= 2) {
-        p.in = {Pin(X, Y - 2), Pin(X, Y - 1), Pin(X, Y)};
-        if (clock)
-            p.in.push_back(Pin(X, Y + 1));
-        for (int y = Y - 4; y <= Y + 3; ++y)
-            p.out.push_back(Pin(X + 2 * DirX(o), y));
-        p.x1 = std::min(X, X + 2 * DirX(o));
-        p.x2 = std::max(X, X + 2 * DirX(o));
-        p.y1 = Y - 5;
-        p.y2 = Y + 4;
-    } else {
-        p.in = {Pin(X + 2, Y), Pin(X + 1, Y), Pin(X, Y)};
-        if (clock)
-            p.in.push_back(Pin(X - 1, Y));
-        for (int x = X + 4; x >= X - 3; --x)
-            p.out.push_back(Pin(x, Y + 2 * DirY(o)));
-        p.x1 = X - 4;
-        p.x2 = X + 5;
-        p.y1 = std::min(Y, Y + 2 * DirY(o));
-        p.y2 = std::max(Y, Y + 2 * DirY(o));
-    }
-    p.refX = X;
-    p.refY = Y;
-    return p;
+    return Placed(s, sheet::Multiplexer(s, Turned{o}, X, Y), X, Y);
 }
-
-inline Part Multiplexer(int X, int Y, int o)
+inline Part FlipFlop(ProgramState& s, int X, int Y, int o)
 {
-    Part p;
-    p.type = ElementType::Multiplexer;
-    p.orientation = static_cast<uint8_t>(o);
-    switch (o) {
-    case 2:
-        p.in = {Pin(X, Y + 2), Pin(X, Y + 1), Pin(X, Y), Pin(X, Y - 1), Pin(X + 2, Y - 2), Pin(X + 3, Y - 2)};
-        p.out = {Pin(X + 4, Y + 1)};
-        p.x1 = X, p.x2 = X + 4, p.y1 = Y - 2, p.y2 = Y + 2;
-        break;
-    case 1:
-        p.in = {Pin(X, Y + 2), Pin(X, Y + 1), Pin(X, Y), Pin(X, Y - 1), Pin(X - 3, Y - 2), Pin(X - 2, Y - 2)};
-        p.out = {Pin(X - 4, Y + 1)};
-        p.x1 = X - 4, p.x2 = X, p.y1 = Y - 2, p.y2 = Y + 2;
-        break;
-    case 3:
-        p.in = {Pin(X + 1, Y), Pin(X, Y), Pin(X - 1, Y), Pin(X - 2, Y), Pin(X + 2, Y - 3), Pin(X + 2, Y - 2)};
-        p.out = {Pin(X - 1, Y - 4)};
-        p.x1 = X - 2, p.x2 = X + 2, p.y1 = Y - 4, p.y2 = Y;
-        break;
-    default:
-        p.in = {Pin(X + 1, Y), Pin(X, Y), Pin(X - 1, Y), Pin(X - 2, Y), Pin(X + 2, Y + 2), Pin(X + 2, Y + 3)};
-        p.out = {Pin(X - 1, Y + 4)};
-        p.x1 = X - 2, p.x2 = X + 2, p.y1 = Y, p.y2 = Y + 4;
-        break;
-    }
-    p.refX = X;
-    p.refY = Y;
-    return p;
+    return Placed(s, sheet::FlipFlop(s, Turned{o}, X, Y), X, Y);
 }
+inline Part Display(ProgramState& s, int X, int Y) { return Placed(s, sheet::SevenSegment(s, X, Y), X, Y); }
+inline Part Timer(ProgramState& s, int X, int Y, int o) { return Placed(s, sheet::Clock(s, Turned{o}, X, Y), X, Y); }
 
-inline Part FlipFlop(int X, int Y, int o)
-{
-    Part p;
-    p.type = ElementType::FlipFlop;
-    p.orientation = static_cast<uint8_t>(o);
-    switch (o) {
-    case 2:
-        p.in = {Pin(X, Y - 1), Pin(X, Y), Pin(X, Y + 1), Pin(X + 2, Y - 1), Pin(X + 2, Y + 1)};
-        p.out = {Pin(X + 5, Y - 1), Pin(X + 5, Y + 1)};
-        break;
-    case 1:
-        p.in = {Pin(X, Y - 1), Pin(X, Y), Pin(X, Y + 1), Pin(X - 3, Y - 1), Pin(X - 3, Y + 1)};
-        p.out = {Pin(X - 5, Y - 1), Pin(X - 5, Y + 1)};
-        break;
-    case 3:
-        p.in = {Pin(X + 1, Y), Pin(X, Y), Pin(X - 1, Y), Pin(X + 1, Y - 3), Pin(X - 1, Y - 3)};
-        p.out = {Pin(X + 1, Y - 5), Pin(X - 1, Y - 5)};
-        break;
-    default:
-        p.in = {Pin(X + 1, Y), Pin(X, Y), Pin(X - 1, Y), Pin(X + 1, Y + 2), Pin(X - 1, Y + 2)};
-        p.out = {Pin(X + 1, Y + 5), Pin(X - 1, Y + 5)};
-        break;
-    }
-    Along(p, X, Y, 5);
-    return p;
-}
+// Every symbol drawn from a component's record, each made in any
+// orientation, with what the property tests expect of it.
+struct Kind {
+    const char* name;
+    std::function<Part(ProgramState&, int X, int Y, int o)> make;
+    bool stubsFollowConductors;
+    int32_t screenFill;   // first filled shape on the worksheet and the hidden picture
+    int32_t paperFill;    // on the printer; -1: nothing filled
+    // How far the symbol may reach beyond its footprint's cells, in pitches:
+    // the inverter's output line is two thirds of a pitch long, the
+    // flip-flop's body is half a cell higher than its footprint, and the
+    // clock generator's stop stub leaves its cell by a quarter pitch.
+    double spill = 0;
+};
 
-inline Part Display(int X, int Y)
+inline const std::vector<Kind>& Kinds()
 {
-    Part p;
-    p.type = ElementType::SevenSegment;
-    p.orientation = 2;
-    p.in = {Pin(X + 3, Y - 2), Pin(X + 2, Y - 2), Pin(X + 1, Y - 2), Pin(X, Y - 1), Pin(X, Y), Pin(X, Y + 1)};
-    p.x1 = X, p.x2 = X + 4, p.y1 = Y - 2, p.y2 = Y + 2;
-    p.refX = X;
-    p.refY = Y;
-    return p;
-}
-
-inline Part Timer(int X, int Y, int o)
-{
-    Part p;
-    p.type = ElementType::ClockGenerator;
-    p.orientation = static_cast<uint8_t>(o);
-    switch (o) {
-    case 2: p.in = {Pin(X + 2, Y + 1)}; p.out = {Pin(X + 3, Y)}; break;
-    case 1: p.in = {Pin(X - 2, Y + 1)}; p.out = {Pin(X - 3, Y)}; break;
-    case 3: p.in = {Pin(X + 1, Y - 1)}; p.out = {Pin(X, Y - 3)}; break;
-    default: p.in = {Pin(X + 1, Y + 1)}; p.out = {Pin(X, Y + 3)}; break;
-    }
-    Along(p, X, Y, 3);
-    return p;
-}
-
-// Appends the element and marks its footprint.
-inline int16_t Put(ProgramState& s, Part& p)
-{
-    ElementRecord e;
-    e.Orientation = p.orientation;
-    e.Type = p.type;
-    e.InPinList = PinListText(p.in);
-    e.OutPinList = PinListText(p.out);
-    e.Label = p.label;
-    e.SelfIndex = static_cast<int16_t>(s.circuit.ElementCount() + 1);
-    s.circuit.Elements.push_back(e);
-    p.nr = s.circuit.ElementCount();
-    for (int x = p.x1; x <= p.x2; ++x)
-        for (int y = p.y1; y <= p.y2; ++y) {
-            s.circuit.P.at(x, y).Type = p.type;
-            s.circuit.P.at(x, y).ElementNr = p.nr;
-        }
-    return p.nr;
+    using namespace ElementType;
+    static const std::vector<Kind> kinds = {
+        {"AND3", [](auto& s, int X, int Y, int o) { return Gate(s, AND, X, Y, o, 3); }, true, 0xC0FFFF, 0xFFFFFF},
+        {"AND2", [](auto& s, int X, int Y, int o) { return Gate(s, AND, X, Y, o, 2); }, true, 0xC0FFFF, 0xFFFFFF},
+        {"OR5", [](auto& s, int X, int Y, int o) { return Gate(s, OR, X, Y, o, 5); }, true, 0xC0FFFF, 0xFFFFFF},
+        {"XOR4", [](auto& s, int X, int Y, int o) { return Gate(s, XOR, X, Y, o, 4); }, true, 0xC0FFFF, 0xFFFFFF},
+        {"Inverter", [](auto& s, int X, int Y, int o) { return symfix::Inverter(s, X, Y, o); },
+          false, 0xC0FFC0, 0xFFFFFF, 1.0 / 6},
+        {"TriState", [](auto& s, int X, int Y, int o) { return symfix::TriState(s, X, Y, o); },
+          true, 0xC0FFFF, 0xC0FFFF},
+        {"HalfAdder", [](auto& s, int X, int Y, int o) { return Adder(s, HalfAdder, X, Y, o); },
+          true, 0xC0FFFF, 0xFFFFFF},
+        {"FullAdder", [](auto& s, int X, int Y, int o) { return Adder(s, FullAdder, X, Y, o); },
+          true, 0xC0FFFF, 0xFFFFFF},
+        {"ShiftRegister", [](auto& s, int X, int Y, int o) { return Adder(s, ShiftRegister, X, Y, o); },
+          true, 0xC0FFFF, 0xFFFFFF},
+        {"Decoder", [](auto& s, int X, int Y, int o) { return symfix::Decoder(s, X, Y, o, false); },
+          true, 0xC0FFFF, -1},
+        {"DecoderClock", [](auto& s, int X, int Y, int o) { return symfix::Decoder(s, X, Y, o, true); },
+          true, 0xC0FFFF, -1},
+        {"Multiplexer", [](auto& s, int X, int Y, int o) { return symfix::Multiplexer(s, X, Y, o); },
+          false, 0xFFFFC0, 0xFFFFFF},
+        {"FlipFlop", [](auto& s, int X, int Y, int o) { return symfix::FlipFlop(s, X, Y, o); },
+          false, 0xFFFFC0, 0xFFFFFF, 0.5},
+        {"Display", [](auto& s, int X, int Y, int) { return Display(s, X, Y); }, false, 0xC0FFFF, 0xFFFFFF},
+        {"Timer", [](auto& s, int X, int Y, int o) { return Timer(s, X, Y, o); }, false, 0xC0FFFF, 0xFFFFFF, 0.25},
+    };
+    return kinds;
 }
 
 // The symbol routine of the part, called the way the redraw calls it.
-inline void Draw(clsGrafik& g, const Part& p, bool outline = false, bool selected = false)
+inline void Draw(clsGrafik& g, const Part& p, bool outline = false)
 {
-    g.Orientation = p.orientation;
+    g.Orientation = static_cast<decltype(g.Orientation)>(p.orientation);
     const auto x = static_cast<int16_t>(p.refX);
     const auto y = static_cast<int16_t>(p.refY);
     switch (p.type) {
@@ -294,18 +157,29 @@ inline void Draw(clsGrafik& g, const Part& p, bool outline = false, bool selecte
     case ElementType::Multiplexer: g.DrawMultiplexer(x, y); break;
     case ElementType::FlipFlop: g.DrawFlipFlop(x, y, outline, 0); break;
     case ElementType::ShiftRegister: g.DrawSRegister(x, y); break;
-    case ElementType::ClockGenerator: g.DrawTimer(x, y, selected); break;
+    case ElementType::ClockGenerator: g.DrawTimer(x, y, false); break;
     default: break;
     }
 }
 
-// A fresh worksheet of the given size (the power off).
-inline void Sheet(ProgramState& s, int maxX, int maxY)
+// A 30 x 30 worksheet and a recording surface for the symbol tests.
+struct SymbolSheet : ::testing::Test {
+    ProgramState s;
+    RecordingSurface rec{SurfaceKind::Worksheet};
+    clsGrafik g{s, &rec};
+    void SetUp() override { sheet::NewSheet(s, 30, 30); }
+    QStringList Drawn(const Part& p, bool outline = false)
+    {
+        rec.ClearLog();
+        Draw(g, p, outline);
+        return rec.Log();
+    }
+};
+
+// The centre of cell i at zoom 1.
+inline double G1(int i)
 {
-    s.circuit.MaxX = static_cast<int16_t>(maxX);
-    s.circuit.MaxY = static_cast<int16_t>(maxY);
-    s.circuit.P.Redim(maxX + 1, maxY + 1);
-    s.circuit.Elements.assign(1, ElementRecord{});
+    return 14 * i + 7;
 }
 
 // Numbers as the recording surface writes them.
