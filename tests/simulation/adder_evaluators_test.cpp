@@ -5,14 +5,6 @@
 
 namespace {
 
-bool HasEvent(const std::vector<SimEvent>& q, int x, int y, int dir, bool high)
-{
-    for (const SimEvent& ev : q)
-        if (ev.X == x && ev.Y == y && ev.Dir == dir && (ev.Value != 0) == high)
-            return true;
-    return false;
-}
-
 // Half- or full-adder in orientation 2 at (10, 10): inputs A (10, 9), B (10, 11),
 // middle (10, 10); outputs sum (13, 9), carry (13, 11), each with a conductor.
 int Adder(EvaluatorRig& r, uint8_t type, bool wireA, bool wireB, bool wireMiddle)

@@ -3,7 +3,6 @@
 
 #include <QPoint>
 #include <QStringList>
-#include <algorithm>
 #include <functional>
 #include <optional>
 #include <set>
@@ -119,51 +118,42 @@ TEST(EngineLoop, SignalTravelsOneCellPerPass)
         EXPECT_TRUE(d.High(x, 3)) << x;
 }
 
+// The AutoStop setting is the limit, whatever it is set to.
 TEST(EngineLoop, StepLimitAbortsAfterAutoStopPassesWithoutDelay)
 {
-    CircuitDriver d;
-    BuildEndlessSquare(d.s);
-    d.s.AutoStop = 1000;
-    std::set<int> passes;
-    ProbeHook hook(d.s, [&](const ProbeSample&) { passes.insert(d.s.engine.StepCount); });
-    d.PowerOn();
-    d.Click(2, 5);
+    for (int16_t limit : {1000, 250}) {
+        SCOPED_TRACE(limit);
+        CircuitDriver d;
+        BuildEndlessSquare(d.s);
+        d.s.AutoStop = limit;
+        std::set<int> passes;
+        ProbeHook hook(d.s, [&](const ProbeSample&) { passes.insert(d.s.engine.StepCount); });
+        d.PowerOn();
+        d.Click(2, 5);
 
-    ASSERT_FALSE(passes.empty());
-    EXPECT_EQ(*passes.rbegin(), 1000);
-    EXPECT_EQ(d.window.onOffText, QStringLiteral("Simulation interrupted"));
-    EXPECT_EQ(d.window.switchPowerOffCount, 1);
-    EXPECT_EQ(d.s.engine.PowerFlag, kFalse);
-    EXPECT_EQ(d.s.engine.AbortFlag, kTrue);
-    EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
-    EXPECT_EQ(d.s.engine.StepCount, 0);
-    EXPECT_EQ(QueueCount(d.s.engine, 1), 0);
-    EXPECT_EQ(QueueCount(d.s.engine, 2), 0);
-    ASSERT_EQ(d.dialogs.Asked().size(), 1u);
-    const auto& q = d.dialogs.Asked()[0];
-    EXPECT_EQ(q.title, QStringLiteral("Simulation aborted"));
-    EXPECT_EQ(q.text, QStringLiteral("Simulation has been aborted.\r\nPlease check for infinite loops."));
-    EXPECT_EQ(q.icon, MessageIcon::Exclamation);
-    EXPECT_EQ(q.buttons, MessageButtons::OK);
-    // The power-off redrew the circuit at rest.
-    EXPECT_FALSE(d.High(5, 5));
+        ASSERT_FALSE(passes.empty());
+        EXPECT_EQ(*passes.rbegin(), limit);
+        EXPECT_EQ(d.window.onOffText, QStringLiteral("Simulation interrupted"));
+        EXPECT_EQ(d.window.switchPowerOffCount, 1);
+        EXPECT_EQ(d.s.engine.PowerFlag, kFalse);
+        EXPECT_EQ(d.s.engine.AbortFlag, kTrue);
+        EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
+        EXPECT_EQ(d.s.engine.StepCount, 0);
+        EXPECT_EQ(QueueCount(d.s.engine, 1), 0);
+        EXPECT_EQ(QueueCount(d.s.engine, 2), 0);
+        ASSERT_EQ(d.dialogs.Asked().size(), 1u);
+        const auto& q = d.dialogs.Asked()[0];
+        EXPECT_EQ(q.title, QStringLiteral("Simulation aborted"));
+        EXPECT_EQ(q.text, QStringLiteral("Simulation has been aborted.\r\nPlease check for infinite loops."));
+        EXPECT_EQ(q.icon, MessageIcon::Exclamation);
+        EXPECT_EQ(q.buttons, MessageButtons::OK);
+        // The power-off redrew the circuit at rest.
+        EXPECT_FALSE(d.High(5, 5));
 
-    // Switching on again clears the abort.
-    d.PowerOn();
-    EXPECT_EQ(d.s.engine.AbortFlag, kFalse);
-}
-
-TEST(EngineLoop, AutoStopSettingIsTheLimit)
-{
-    CircuitDriver d;
-    BuildEndlessSquare(d.s);
-    d.s.AutoStop = 250;
-    int last = 0;
-    ProbeHook hook(d.s, [&](const ProbeSample&) { last = std::max(last, d.s.engine.StepCount); });
-    d.PowerOn();
-    d.Click(2, 5);
-    EXPECT_EQ(last, 250);
-    EXPECT_EQ(d.s.engine.PowerFlag, kFalse);
+        // Switching on again clears the abort.
+        d.PowerOn();
+        EXPECT_EQ(d.s.engine.AbortFlag, kFalse);
+    }
 }
 
 TEST(EngineLoop, DelayedRunNeverAbortsAndWaitsAfterEveryPass)

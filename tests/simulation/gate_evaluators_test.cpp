@@ -16,14 +16,6 @@ int GateN(EvaluatorRig& r, uint8_t type, int n, int x, int y)
                  {{static_cast<int16_t>(x + 2), static_cast<int16_t>(y - 1 + n / 2)}});
 }
 
-bool HasEvent(const std::vector<SimEvent>& q, int x, int y, int dir, bool high)
-{
-    for (const SimEvent& ev : q)
-        if (ev.X == x && ev.Y == y && ev.Dir == dir && (ev.Value != 0) == high)
-            return true;
-    return false;
-}
-
 int CountLines(const QStringList& log, const QString& start, const QString& part)
 {
     int n = 0;

@@ -141,6 +141,7 @@ TEST(PowerOn, DeepestLevelsAreInitialisedFirst)
     InverterLine(d.s);
     simlevels::AddLevel(d.s, 1, QStringLiteral("OUTER"), 0, 0, 12, 6, InverterLine);
     simlevels::AddLevel(d.s, 2, QStringLiteral("INNER"), 1, 1, 12, 6, InverterLine);
+    EXPECT_EQ(LowestLevel(ProgramState{}.circuit), 1) << "without ICs";
     EXPECT_EQ(LowestLevel(d.s.circuit), 2);
     std::vector<int> order;
     ProbeHook hook(d.s, [&](const ProbeSample&) { order.push_back(d.s.engine.InitDepth); });
@@ -150,12 +151,6 @@ TEST(PowerOn, DeepestLevelsAreInitialisedFirst)
         EXPECT_TRUE(d.High(8, 3, lv)) << lv;
     EXPECT_EQ(d.s.engine.InitDepth, 0);
     EXPECT_EQ(d.s.CurrentLevel, 0);
-}
-
-TEST(PowerOn, LowestLevelWithoutICsIsOne)
-{
-    ProgramState s;
-    EXPECT_EQ(LowestLevel(s.circuit), 1);
 }
 
 TEST(PowerOn, RunStateInsideICsStartsAfreshAtEveryPowerOn)
