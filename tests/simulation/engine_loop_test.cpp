@@ -106,16 +106,21 @@ TEST(EngineLoop, EventsQueuedDuringAPassWaitForTheNext)
     EXPECT_FALSE(d.High(9, 3));
 }
 
+// Also on grids wider than a byte, whose coordinates are held whole.
 TEST(EngineLoop, SignalTravelsOneCellPerPass)
 {
-    CircuitDriver d;
-    BuildLine(d.s);
-    d.PowerOn();
-    d.Click(1, 3);
-    // Cells 2..10 take a pass each; the last pass finds the queue empty.
-    EXPECT_EQ(d.s.engine.StepCount, 10);
-    for (int x = 1; x <= 10; ++x)
-        EXPECT_TRUE(d.High(x, 3)) << x;
+    for (int end : {10, 300}) {
+        SCOPED_TRACE(end);
+        CircuitDriver d;
+        sheet::NewSheet(d.s, end + 5, 6);
+        sheet::Wire(d.s, 1, 3, end, 3);
+        d.PowerOn();
+        d.Click(1, 3);
+        // Cells 2..end take a pass each; the last pass finds the queue empty.
+        EXPECT_EQ(d.s.engine.StepCount, end);
+        for (int x = 1; x <= end; ++x)
+            ASSERT_TRUE(d.High(x, 3)) << x;
+    }
 }
 
 // The AutoStop setting is the limit, whatever it is set to.

@@ -223,18 +223,6 @@ TEST(Scenarios, ICConnectorWithoutAPlaceOnTheOutlineLeavesTheOthersInPlace)
     EXPECT_FALSE(d.High(0, 0));
 }
 
-TEST(Scenarios, GridsWiderThanAByteKeepTheirCoordinates)
-{
-    CircuitDriver d;
-    sheet::NewSheet(d.s, 305, 6);
-    sheet::Wire(d.s, 1, 3, 300, 3);
-    d.PowerOn();
-    d.Click(1, 3);
-    EXPECT_TRUE(d.High(300, 3));
-    EXPECT_TRUE(d.High(257, 3));
-    EXPECT_EQ(d.s.engine.StepCount, 300);
-}
-
 TEST(Scenarios, PostponeCountsBeyondAByteHoldTheEventThatLong)
 {
     CircuitDriver d;
