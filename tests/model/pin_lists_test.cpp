@@ -44,10 +44,22 @@ protected:
     ProgramState s;
 };
 
-TEST_F(PinParsers, ElementZeroKeepsInputsButClearsOutputs)
+// Numbers beyond the table leave the shared tables, and lookups there read
+// them; element 0 keeps the inputs but clears the outputs.
+TEST_F(PinParsers, ElementZeroAndNumbersBeyondTheTable)
 {
     ParseInputPins(s, 5, 0);
     ParseOutputPins(s, 5, 0);
+    ParseInputPins(s, 6, 0);
+    ParseOutputPins(s, 6, 0);
+    EXPECT_EQ(s.InputPinCount, 2);
+    EXPECT_EQ(s.OutputPins[0], (PinPos{4, 2}));
+    EXPECT_EQ(InputPinsOf(s, 6, 0).pin[1], (PinPos{1, 3}));
+    EXPECT_EQ(OutputPinsOf(s, 6, 0).pin[0], (PinPos{4, 2}));
+    EXPECT_EQ(InputPinsOf(s, 0, 0).count, 2);
+    EXPECT_EQ(OutputPinsOf(s, 0, 0).count, 0);
+    EXPECT_EQ(OutputPinsOf(s, 0, 0).pin[0], (PinPos{0, 0}));
+
     ParseInputPins(s, 0, 0);
     ParseOutputPins(s, 0, 0);
     EXPECT_EQ(s.InputPinCount, 2);
@@ -56,19 +68,13 @@ TEST_F(PinParsers, ElementZeroKeepsInputsButClearsOutputs)
     EXPECT_EQ(s.OutputPins[0], (PinPos{0, 0}));
 }
 
-TEST_F(PinParsers, NumberBeyondTableLeavesBothTables)
-{
-    ParseInputPins(s, 5, 0);
-    ParseOutputPins(s, 5, 0);
-    ParseInputPins(s, 6, 0);
-    ParseOutputPins(s, 6, 0);
-    EXPECT_EQ(s.InputPinCount, 2);
-    EXPECT_EQ(s.OutputPins[0], (PinPos{4, 2}));
-}
-
+// Parsers and lookups read a level's own table while the power is on, and
+// the worksheet's while that level is shown.
 TEST_F(PinParsers, LevelSourceWhilePowerOn)
 {
     s.engine.PowerFlag = kTrue;
+    EXPECT_EQ(InputPinsOf(s, 1, 2).pin[0], (PinPos{8, 8}));
+    EXPECT_THROW(InputPinsOf(s, 1, 4), RuntimeError);
     ParseInputPins(s, 1, 2);
     EXPECT_EQ(s.InputPinCount, 1);
     EXPECT_EQ(s.InputPins[0], (PinPos{8, 8}));
@@ -77,6 +83,7 @@ TEST_F(PinParsers, LevelSourceWhilePowerOn)
     EXPECT_THROW(ParseInputPins(s, 1, 4), RuntimeError);
 
     s.engine.InnerLevelShown = kTrue; // the shown level is copied into Elements
+    EXPECT_EQ(InputPinsOf(s, 1, 2).count, 3);
     ParseInputPins(s, 1, 2);
     EXPECT_EQ(s.InputPinCount, 3);
 }
@@ -92,26 +99,6 @@ TEST_F(PinParsers, LookupsReturnWhatTheParsersFill)
     EXPECT_EQ(out.pin[0], (PinPos{4, 2}));
     EXPECT_EQ(s.InputPinCount, 0); // the shared tables stay as they were
     EXPECT_EQ(s.OutputPinCount, 0);
-}
-
-TEST_F(PinParsers, LookupsWhereTheParsersLeaveTheTables)
-{
-    ParseInputPins(s, 5, 0);
-    ParseOutputPins(s, 5, 0);
-    EXPECT_EQ(InputPinsOf(s, 0, 0).count, 2);
-    EXPECT_EQ(InputPinsOf(s, 6, 0).pin[1], (PinPos{1, 3}));
-    EXPECT_EQ(OutputPinsOf(s, 6, 0).pin[0], (PinPos{4, 2}));
-    EXPECT_EQ(OutputPinsOf(s, 0, 0).count, 0);
-    EXPECT_EQ(OutputPinsOf(s, 0, 0).pin[0], (PinPos{0, 0}));
-}
-
-TEST_F(PinParsers, LookupLevelSourceWhilePowerOn)
-{
-    s.engine.PowerFlag = kTrue;
-    EXPECT_EQ(InputPinsOf(s, 1, 2).pin[0], (PinPos{8, 8}));
-    EXPECT_THROW(InputPinsOf(s, 1, 4), RuntimeError);
-    s.engine.InnerLevelShown = kTrue;
-    EXPECT_EQ(InputPinsOf(s, 1, 2).count, 3);
 }
 
 } // namespace

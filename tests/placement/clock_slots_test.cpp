@@ -12,12 +12,6 @@ namespace {
 class Clocks : public Placing {
 protected:
     int16_t Generator(int x, int y) { return PlaceAt(SetTimer, x, y); }
-    void RemoveAt(int x, int y)
-    {
-        s.CursorX = static_cast<int16_t>(x);
-        s.CursorY = static_cast<int16_t>(y);
-        RemoveElement(c, s.CursorX, s.CursorY);
-    }
 };
 
 TEST_F(Clocks, EachGeneratorGetsASlotAndATimerMember)
@@ -94,10 +88,20 @@ TEST_F(Clocks, RemovingTheMiddleOfThreeAndUndoingIt)
     EXPECT_EQ(s.circuit.Clocks[1].ClockLow, 300);
     EXPECT_EQ(s.circuit.Clocks[1].ClockLinked, 0);
     EXPECT_EQ(s.circuit.Clocks[1].ClockCycles, 7);
-    EXPECT_EQ(s.circuit.Clocks[1].ClockOutputHigh, kTrue);
+    EXPECT_EQ(ClockColumn(s.circuit.Clocks, &ClockSlot::ClockOutputHigh), (std::vector<int16_t>{0, kTrue, 0}));
     EXPECT_EQ(w.clockTimerIntervals, (std::vector<int>{1000, 300, 1000}));
     // The stored slot does not stay in the generator's Label, so the file is as before.
     EXPECT_EQ(s.circuit.Elements[2].Label, QString());
+    EXPECT_EQ(FileBytes(), before);
+
+    // Undoing a placement takes the slot away with the generator.
+    undo.DeleteAllUndo();
+    ASSERT_EQ(Generator(12, 25), 5);
+    ASSERT_EQ(s.circuit.ClockCount, 4);
+    undo.Undo(c);
+    EXPECT_EQ(s.circuit.ClockCount, 3);
+    EXPECT_EQ(s.circuit.Clocks.size(), 3u);
+    EXPECT_EQ(w.clockTimerCount, 3);
     EXPECT_EQ(FileBytes(), before);
 }
 

@@ -37,9 +37,7 @@ TEST_F(Components, TriStateMayCoverAConductorOnItsInputSideOnly)
 
     // Removal keeps the conductors: cells with a connection become conductor
     // cells again, the rest empty.
-    s.CursorX = 12;
-    s.CursorY = 15;
-    RemoveElement(c, 12, 15);
+    RemoveAt(12, 15);
     EXPECT_EQ(s.circuit.ElementCount(), 0);
     EXPECT_EQ(undo.Record(1).Description, QStringLiteral("Delete TriState gate"));
     for (int y = 14; y <= 16; ++y) {
@@ -76,9 +74,7 @@ TEST_F(Components, InverterCutsTheConductorBetweenItsCells)
     EXPECT_EQ(s.circuit.P(10, 10).ConRight, kTrue);
     EXPECT_EQ(s.circuit.P(10, 10).Type, ElementType::Inverter);
     // Removed from its output cell: two conductor ends facing each other.
-    s.CursorX = 10;
-    s.CursorY = 10;
-    RemoveElement(c, 10, 10);
+    RemoveAt(10, 10);
     EXPECT_EQ(s.circuit.ElementCount(), 0);
     for (int x : {9, 10}) {
         EXPECT_EQ(s.circuit.P(x, 10).Type, ElementType::Conductor);
@@ -116,9 +112,7 @@ TEST_F(Components, LedsJoinAndARemovedOneLeavesNoLinkBehind)
     EXPECT_EQ(s.circuit.Elements[2].OutPinList, QString());
     EXPECT_EQ(s.circuit.Elements[2].Orientation, 0);
 
-    s.CursorX = 11;
-    s.CursorY = 10;
-    RemoveElement(c, 11, 10);
+    RemoveAt(11, 10);
     EXPECT_TRUE(s.circuit.P(11, 10) == GridCell{});
     // No flag points into the empty cell, so no conductor appears on saving.
     EXPECT_EQ(s.circuit.P(10, 10).ConRight, 0);
@@ -129,9 +123,7 @@ TEST_F(Components, LedsJoinAndARemovedOneLeavesNoLinkBehind)
     // Beside a conductor the cell becomes a conductor cell again.
     Wire(20, 15, 22, 15);
     ASSERT_NE(PlaceAt(SetDiode, 22, 15), 0);
-    s.CursorX = 22;
-    s.CursorY = 15;
-    RemoveElement(c, 22, 15);
+    RemoveAt(22, 15);
     EXPECT_EQ(s.circuit.P(22, 15).Type, ElementType::Conductor);
     EXPECT_EQ(s.circuit.P(22, 15).Marker, 0);
     EXPECT_EQ(s.circuit.P(22, 15).ConLeft, kTrue);
@@ -147,9 +139,7 @@ TEST_F(Components, SwitchOnlyOnAConductorEnd)
     EXPECT_EQ(s.circuit.Elements[1].InPinList, QStringLiteral("X10Y5:"));
     EXPECT_EQ(s.circuit.Elements[1].OutPinList, QStringLiteral("X10Y5:"));
     EXPECT_EQ(undo.Record(1).Description, QStringLiteral("Place switch"));
-    s.CursorX = 10;
-    s.CursorY = 5;
-    RemoveElement(c, 10, 5);
+    RemoveAt(10, 5);
     EXPECT_EQ(s.circuit.P(10, 5).Type, ElementType::Conductor);
     EXPECT_EQ(s.circuit.P(10, 5).ConLeft, kTrue);
     EXPECT_EQ(s.circuit.ElementCount(), 0);
@@ -167,9 +157,7 @@ TEST_F(Components, TextLabelIsRemovedWithItsWholeRun)
         s.circuit.P(x, 7).Type = ElementType::TextLabel;
         s.circuit.P(x, 7).ElementNr = n;
     }
-    s.CursorX = 8;
-    s.CursorY = 7;
-    RemoveElement(c, 8, 7);
+    RemoveAt(8, 7);
     EXPECT_EQ(s.circuit.ElementCount(), 1);
     for (int x = 5; x <= 9; ++x)
         EXPECT_TRUE(s.circuit.P(x, 7) == GridCell{}) << x;

@@ -41,10 +41,10 @@ protected:
         dlg->show();
         list = dlg->findChild<QListWidget*>(QStringLiteral("lstUndo"));
         label = dlg->findChild<QLabel*>(QStringLiteral("lblUndo"));
-        undo = dlg->findChild<QPushButton*>(QStringLiteral("cmdUndo"));
+        undoButton = dlg->findChild<QPushButton*>(QStringLiteral("cmdUndo"));
         close = dlg->findChild<QPushButton*>(QStringLiteral("cmdAbbruch"));
         pw.progress = dlg->findChild<QLabel*>(QStringLiteral("lblFertig"));
-        ASSERT_TRUE(list && label && undo && close && pw.progress);
+        ASSERT_TRUE(list && label && undoButton && close && pw.progress);
     }
     void ClickLine(int row)
     {
@@ -70,7 +70,7 @@ protected:
     std::unique_ptr<frmUndoList> dlg;
     QListWidget* list = nullptr;
     QLabel* label = nullptr;
-    QPushButton* undo = nullptr;
+    QPushButton* undoButton = nullptr;
     QPushButton* close = nullptr;
 };
 
@@ -83,21 +83,21 @@ TEST_F(UndoListDialog, ClickingTheThirdOfFiveLinesUndoesTheThreeNewestSteps)
                                     QStringLiteral("Step 3 (3,1 - 3,1)"), QStringLiteral("Step 2 (2,1 - 2,1)"),
                                     QStringLiteral("Step 1 (1,1 - 1,1)")}));
     EXPECT_EQ(label->text(), QStringLiteral("Undo 0 steps:"));
-    EXPECT_EQ(undo->text(), QStringLiteral("&Undo"));
+    EXPECT_EQ(undoButton->text(), QStringLiteral("&Undo"));
     EXPECT_EQ(close->text(), QStringLiteral("&Close"));
-    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_TRUE(undoButton->isEnabled());
 
     ClickLine(2);
     EXPECT_EQ(Marked(), (std::vector<bool>{true, true, true, false, false}));
     EXPECT_EQ(label->text(), QStringLiteral("Undo 3 steps:"));
-    QTest::mouseClick(undo, Qt::LeftButton);
+    QTest::mouseClick(undoButton, Qt::LeftButton);
     EXPECT_EQ(pw.seen, QStringList({QStringLiteral("33% done"), QStringLiteral("66% done"),
                                     QStringLiteral("100% done")}));
     EXPECT_EQ(s.circuit.P(3, 1).Type, 0);
     EXPECT_EQ(s.circuit.P(2, 1).Type, ElementType::Conductor);
     EXPECT_EQ(Lines(), QStringList({QStringLiteral("Step 2 (2,1 - 2,1)"), QStringLiteral("Step 1 (1,1 - 1,1)")}));
     EXPECT_EQ(label->text(), QStringLiteral("Undo 0 steps:"));
-    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(undoButton->isEnabled());
     EXPECT_TRUE(close->isEnabled());
     EXPECT_TRUE(dlg->isVisible());
     EXPECT_FALSE(dlg->findChild<QFrame*>(QStringLiteral("picUndo"))->isVisible());
@@ -110,7 +110,7 @@ TEST_F(UndoListDialog, TheFirstLineUndoesOneStep)
     ClickLine(0);
     EXPECT_EQ(label->text(), QStringLiteral("Undo 1 step"));
     EXPECT_EQ(Marked(), (std::vector<bool>{true, false}));
-    QTest::mouseClick(undo, Qt::LeftButton);
+    QTest::mouseClick(undoButton, Qt::LeftButton);
     EXPECT_EQ(pw.seen, QStringList{QStringLiteral("100% done")});
     EXPECT_EQ(Lines().size(), 1);
 }
@@ -120,7 +120,7 @@ TEST_F(UndoListDialog, UndoingEveryStepClosesTheDialog)
     Steps(4);
     Open();
     ClickLine(3);
-    QTest::mouseClick(undo, Qt::LeftButton);
+    QTest::mouseClick(undoButton, Qt::LeftButton);
     EXPECT_EQ(pw.seen.size(), 4);
     EXPECT_EQ(pw.seen.first(), QStringLiteral("25% done"));
     EXPECT_FALSE(dlg->isVisible());
@@ -133,11 +133,11 @@ TEST_F(UndoListDialog, AnEmptyHistoryGivesAnEmptyListThatClosesOnUndo)
 {
     Open();
     EXPECT_EQ(list->count(), 0);
-    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(undoButton->isEnabled());
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(label->text(), QStringLiteral("Undo 1 step"));
-    EXPECT_TRUE(undo->isEnabled());
-    QTest::mouseClick(undo, Qt::LeftButton);
+    EXPECT_TRUE(undoButton->isEnabled());
+    QTest::mouseClick(undoButton, Qt::LeftButton);
     EXPECT_TRUE(pw.seen.isEmpty());
     EXPECT_FALSE(dlg->isVisible());
 }

@@ -92,9 +92,7 @@ protected:
 TEST_F(Renumbering, RemovingElement3Of5MovesEveryLaterReference)
 {
     const GridCell hcell = s.circuit.P(11, 3);
-    s.CursorX = 22;
-    s.CursorY = 4;
-    RemoveElement(c, 22, 4);
+    RemoveAt(22, 4);
     ASSERT_EQ(s.circuit.ElementCount(), 4);
     ASSERT_EQ(s.circuit.Elements.size(), 5u);
     for (int e = 1; e <= 4; ++e)

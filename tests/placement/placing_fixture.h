@@ -7,6 +7,7 @@
 #include <QString>
 #include <vector>
 
+#include "editing/mouse_dispatch.h"
 #include "model/files/circuit_writer.h"
 #include "placement/document/new_file.h"
 #include "model/state.h"
@@ -53,6 +54,18 @@ protected:
         const int16_t before = s.circuit.ElementCount();
         set(c);
         return s.circuit.ElementCount() > before ? s.circuit.ElementCount() : int16_t(0);
+    }
+
+    void At(int x, int y)
+    {
+        s.CursorX = static_cast<int16_t>(x);
+        s.CursorY = static_cast<int16_t>(y);
+    }
+    // Removes the element at (x, y) as a click with the select tool does.
+    void RemoveAt(int x, int y)
+    {
+        At(x, y);
+        RemoveElement(c, s.CursorX, s.CursorY);
     }
 
     // A straight conductor between two cells of one row or column.

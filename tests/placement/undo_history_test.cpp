@@ -197,12 +197,6 @@ TEST_F(History, TheMenuShowsTheNextStep)
     EXPECT_TRUE(u.NoUndoData());
 }
 
-TEST_F(History, AListLineNamesTheRectangle)
-{
-    u.NewUndo(12, 4, 19, 9, QStringLiteral("Delete IC"));
-    EXPECT_EQ(Steps(), QStringList{QStringLiteral("Delete IC (12,4 - 19,9)")});
-}
-
 TEST_F(History, AStepRestoresEveryFieldOfItsCells)
 {
     GridCell& cell = s.circuit.P(6, 7);
@@ -283,51 +277,6 @@ TEST_F(ElementUndo, SensorStepsKeepTheProbeCountAndTheTraces)
     EXPECT_EQ(w.removedGraphs, std::vector<int>({2, 1}));
     EXPECT_FALSE(w.analyserMenuEnabled);
     EXPECT_EQ(w.prepareListViewCount, w.resizeListViewCount);
-}
-
-TEST_F(ElementUndo, AClockGeneratorGetsItsSlotBackWithEveryField)
-{
-    for (int x : {3, 11, 19}) {
-        At(x, 5);
-        SetTimer(c);
-    }
-    ASSERT_EQ(s.circuit.ClockCount, 3);
-    s.circuit.Clocks[1].ClockHigh = 300;
-    s.circuit.Clocks[1].ClockLow = 700;
-    s.circuit.Clocks[1].ClockLinked = kFalse;
-    s.circuit.Clocks[1].ClockCycles = 4;
-    s.circuit.Clocks[1].ClockOutputHigh = kTrue;
-    w.clockTimerIntervals = {1000, 300, 1000};
-    const QByteArray before = File();
-    const auto columns = [this] {
-        return std::vector<std::vector<int16_t>>{
-            ClockColumn(s.circuit.Clocks, &ClockSlot::ClockElement), ClockColumn(s.circuit.Clocks, &ClockSlot::ClockHigh),
-            ClockColumn(s.circuit.Clocks, &ClockSlot::ClockLow), ClockColumn(s.circuit.Clocks, &ClockSlot::ClockLinked),
-            ClockColumn(s.circuit.Clocks, &ClockSlot::ClockOutputHigh)};
-    };
-    const auto slotsBefore = columns();
-    At(12, 5);
-    RemoveTimer(c);
-    ASSERT_EQ(s.circuit.ClockCount, 2);
-    EXPECT_EQ(ClockColumn(s.circuit.Clocks, &ClockSlot::ClockElement), (std::vector<int16_t>{1, 2}));
-    u.Undo(c);
-    EXPECT_EQ(s.circuit.ClockCount, 3);
-    EXPECT_EQ(columns(), slotsBefore);
-    EXPECT_EQ(s.circuit.Clocks[1].ClockCycles, 4);
-    EXPECT_EQ(w.clockTimerIntervals, (std::vector<int>{1000, 300, 1000}));
-    EXPECT_TRUE(s.circuit.Elements[2].Label.isEmpty()) << "the stored slot is not left in the record";
-    EXPECT_EQ(File(), before);
-
-    // Undoing a placement takes the slot away with the generator.
-    u.DeleteAllUndo();
-    At(27, 5);
-    SetTimer(c);
-    ASSERT_EQ(s.circuit.ClockCount, 4);
-    u.Undo(c);
-    EXPECT_EQ(s.circuit.ClockCount, 3);
-    EXPECT_EQ(s.circuit.Clocks.size(), 3u);
-    EXPECT_EQ(w.clockTimerCount, 3);
-    EXPECT_EQ(File(), before);
 }
 
 // ---- Area deletes: the whole worksheet comes back ----

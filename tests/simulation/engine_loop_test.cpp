@@ -3,7 +3,6 @@
 
 #include <QPoint>
 #include <QStringList>
-#include <algorithm>
 #include <functional>
 #include <optional>
 #include <set>
@@ -107,63 +106,59 @@ TEST(EngineLoop, EventsQueuedDuringAPassWaitForTheNext)
     EXPECT_FALSE(d.High(9, 3));
 }
 
+// Also on grids wider than a byte, whose coordinates are held whole.
 TEST(EngineLoop, SignalTravelsOneCellPerPass)
 {
-    CircuitDriver d;
-    BuildLine(d.s);
-    d.PowerOn();
-    d.Click(1, 3);
-    // Cells 2..10 take a pass each; the last pass finds the queue empty.
-    EXPECT_EQ(d.s.engine.StepCount, 10);
-    for (int x = 1; x <= 10; ++x)
-        EXPECT_TRUE(d.High(x, 3)) << x;
+    for (int end : {10, 300}) {
+        SCOPED_TRACE(end);
+        CircuitDriver d;
+        sheet::NewSheet(d.s, end + 5, 6);
+        sheet::Wire(d.s, 1, 3, end, 3);
+        d.PowerOn();
+        d.Click(1, 3);
+        // Cells 2..end take a pass each; the last pass finds the queue empty.
+        EXPECT_EQ(d.s.engine.StepCount, end);
+        for (int x = 1; x <= end; ++x)
+            ASSERT_TRUE(d.High(x, 3)) << x;
+    }
 }
 
+// The AutoStop setting is the limit, whatever it is set to.
 TEST(EngineLoop, StepLimitAbortsAfterAutoStopPassesWithoutDelay)
 {
-    CircuitDriver d;
-    BuildEndlessSquare(d.s);
-    d.s.AutoStop = 1000;
-    std::set<int> passes;
-    ProbeHook hook(d.s, [&](const ProbeSample&) { passes.insert(d.s.engine.StepCount); });
-    d.PowerOn();
-    d.Click(2, 5);
+    for (int16_t limit : {1000, 250}) {
+        SCOPED_TRACE(limit);
+        CircuitDriver d;
+        BuildEndlessSquare(d.s);
+        d.s.AutoStop = limit;
+        std::set<int> passes;
+        ProbeHook hook(d.s, [&](const ProbeSample&) { passes.insert(d.s.engine.StepCount); });
+        d.PowerOn();
+        d.Click(2, 5);
 
-    ASSERT_FALSE(passes.empty());
-    EXPECT_EQ(*passes.rbegin(), 1000);
-    EXPECT_EQ(d.window.onOffText, QStringLiteral("Simulation interrupted"));
-    EXPECT_EQ(d.window.switchPowerOffCount, 1);
-    EXPECT_EQ(d.s.engine.PowerFlag, kFalse);
-    EXPECT_EQ(d.s.engine.AbortFlag, kTrue);
-    EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
-    EXPECT_EQ(d.s.engine.StepCount, 0);
-    EXPECT_EQ(QueueCount(d.s.engine, 1), 0);
-    EXPECT_EQ(QueueCount(d.s.engine, 2), 0);
-    ASSERT_EQ(d.dialogs.Asked().size(), 1u);
-    const auto& q = d.dialogs.Asked()[0];
-    EXPECT_EQ(q.title, QStringLiteral("Simulation aborted"));
-    EXPECT_EQ(q.text, QStringLiteral("Simulation has been aborted.\r\nPlease check for infinite loops."));
-    EXPECT_EQ(q.icon, MessageIcon::Exclamation);
-    EXPECT_EQ(q.buttons, MessageButtons::OK);
-    // The power-off redrew the circuit at rest.
-    EXPECT_FALSE(d.High(5, 5));
+        ASSERT_FALSE(passes.empty());
+        EXPECT_EQ(*passes.rbegin(), limit);
+        EXPECT_EQ(d.window.onOffText, QStringLiteral("Simulation interrupted"));
+        EXPECT_EQ(d.window.switchPowerOffCount, 1);
+        EXPECT_EQ(d.s.engine.PowerFlag, kFalse);
+        EXPECT_EQ(d.s.engine.AbortFlag, kTrue);
+        EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
+        EXPECT_EQ(d.s.engine.StepCount, 0);
+        EXPECT_EQ(QueueCount(d.s.engine, 1), 0);
+        EXPECT_EQ(QueueCount(d.s.engine, 2), 0);
+        ASSERT_EQ(d.dialogs.Asked().size(), 1u);
+        const auto& q = d.dialogs.Asked()[0];
+        EXPECT_EQ(q.title, QStringLiteral("Simulation aborted"));
+        EXPECT_EQ(q.text, QStringLiteral("Simulation has been aborted.\r\nPlease check for infinite loops."));
+        EXPECT_EQ(q.icon, MessageIcon::Exclamation);
+        EXPECT_EQ(q.buttons, MessageButtons::OK);
+        // The power-off redrew the circuit at rest.
+        EXPECT_FALSE(d.High(5, 5));
 
-    // Switching on again clears the abort.
-    d.PowerOn();
-    EXPECT_EQ(d.s.engine.AbortFlag, kFalse);
-}
-
-TEST(EngineLoop, AutoStopSettingIsTheLimit)
-{
-    CircuitDriver d;
-    BuildEndlessSquare(d.s);
-    d.s.AutoStop = 250;
-    int last = 0;
-    ProbeHook hook(d.s, [&](const ProbeSample&) { last = std::max(last, d.s.engine.StepCount); });
-    d.PowerOn();
-    d.Click(2, 5);
-    EXPECT_EQ(last, 250);
-    EXPECT_EQ(d.s.engine.PowerFlag, kFalse);
+        // Switching on again clears the abort.
+        d.PowerOn();
+        EXPECT_EQ(d.s.engine.AbortFlag, kFalse);
+    }
 }
 
 TEST(EngineLoop, DelayedRunNeverAbortsAndWaitsAfterEveryPass)

@@ -29,6 +29,30 @@ protected:
         return {GridToPixel(s, static_cast<int16_t>(x)), GridToPixel(s, static_cast<int16_t>(y))};
     }
     QRgb Pixel(QPoint p) const { return window.picGrid()->surface().Image().pixel(p) & 0xFFFFFF; }
+    void Open(const QString& file)
+    {
+        dialogs.QueueOpenFile(file);
+        window.findChild<QAction*>(QStringLiteral("mOpen"))->trigger();
+    }
+    // A square of juncture cells at (16..17, 8..9) that keeps a High going
+    // round, fed from an open conductor end at (15, 8) when asked for.
+    void JunctureSquare(bool fed)
+    {
+        LevelRecord& level = s.circuit.Levels[0];
+        for (auto [x, y] : {std::pair{16, 8}, {17, 8}, {16, 9}, {17, 9}}) {
+            level.Field(x, y).Type = ElementType::Conductor;
+            level.Field(x, y).Marker = kTrue;
+        }
+        level.Field(16, 8).ConRight = level.Field(17, 8).ConLeft = kTrue;
+        level.Field(17, 8).ConDown = level.Field(17, 9).ConUp = kTrue;
+        level.Field(17, 9).ConLeft = level.Field(16, 9).ConRight = kTrue;
+        level.Field(16, 9).ConUp = level.Field(16, 8).ConDown = kTrue;
+        if (!fed)
+            return;
+        level.Field(15, 8).Type = ElementType::Conductor;
+        level.Field(15, 8).ConRight = level.Field(16, 8).ConLeft = kTrue;
+        s.circuit.P(15, 8) = level.Field(15, 8);
+    }
 
     ProgramState s;
     ScriptedUserDialogs dialogs;
@@ -38,22 +62,9 @@ protected:
 
 } // namespace
 
-TEST(SwitchAndLedFile, RunsHeadless)
-{
-    CircuitDriver d;
-    ASSERT_TRUE(d.Load(kSwitchAndLed));
-    d.PowerOn();
-    EXPECT_FALSE(d.High(14, 5));
-    d.Click(2, 4);
-    EXPECT_TRUE(d.High(14, 5));
-    d.Click(2, 4);
-    EXPECT_FALSE(d.High(14, 5));
-}
-
 TEST_F(EngineWindow, SwitchDrivesTheLedThroughTheAndGate)
 {
-    dialogs.QueueOpenFile(kSwitchAndLed);
-    window.findChild<QAction*>(QStringLiteral("mOpen"))->trigger();
+    Open(kSwitchAndLed);
     ASSERT_EQ(s.circuit.MaxX, 20);
 
     const ToolCode editingTool = s.ToolMode;
@@ -62,6 +73,7 @@ TEST_F(EngineWindow, SwitchDrivesTheLedThroughTheAndGate)
     EXPECT_TRUE(Button("cmdOn")->isChecked());
     EXPECT_EQ(s.ToolMode, ToolCode::SimulationRunning);
     const QPoint led = CellCentre(14, 5);
+    EXPECT_EQ(s.circuit.Levels[0].Field(14, 5).Value, kFalse);
     EXPECT_NE(Pixel(led), 0x0000FFu);
 
     QTest::mouseClick(window.picGrid(), Qt::LeftButton, {}, CellCentre(2, 4));
@@ -80,20 +92,10 @@ TEST_F(EngineWindow, SwitchDrivesTheLedThroughTheAndGate)
 
 TEST_F(EngineWindow, AbortSwitchesThePowerOffThroughTheButtons)
 {
-    dialogs.QueueOpenFile(kSwitchAndLed);
-    window.findChild<QAction*>(QStringLiteral("mOpen"))->trigger();
+    Open(kSwitchAndLed);
     s.AutoStop = 250;
     QTest::mouseClick(Button("cmdOn"), Qt::LeftButton);
-    // A High that keeps going round: a juncture square fed nowhere, started by hand.
-    for (auto [x, y] : {std::pair{16, 8}, {17, 8}, {16, 9}, {17, 9}}) {
-        GridCell& c = s.circuit.Levels[0].Field(x, y);
-        c.Type = ElementType::Conductor;
-        c.Marker = kTrue;
-    }
-    s.circuit.Levels[0].Field(16, 8).ConRight = s.circuit.Levels[0].Field(17, 8).ConLeft = kTrue;
-    s.circuit.Levels[0].Field(17, 8).ConDown = s.circuit.Levels[0].Field(17, 9).ConUp = kTrue;
-    s.circuit.Levels[0].Field(17, 9).ConLeft = s.circuit.Levels[0].Field(16, 9).ConRight = kTrue;
-    s.circuit.Levels[0].Field(16, 9).ConUp = s.circuit.Levels[0].Field(16, 8).ConDown = kTrue;
+    JunctureSquare(false); // fed nowhere, started by hand
     QueueEvent(s.engine, 17, 8, 2, 1, 0);
     RunIfIdle(EngineOf(s, window.engineContext()));
     EXPECT_EQ(s.engine.PowerFlag, kFalse);
@@ -108,23 +110,10 @@ TEST_F(EngineWindow, AbortSwitchesThePowerOffThroughTheButtons)
 // the circuit counted as changed.
 TEST_F(EngineWindow, AClickWhoseRunIsAbortedIsNoEditingClick)
 {
-    dialogs.QueueOpenFile(kSwitchAndLed);
-    window.findChild<QAction*>(QStringLiteral("mOpen"))->trigger();
+    Open(kSwitchAndLed);
     s.AutoStop = 250;
     QTest::mouseClick(Button("cmdOn"), Qt::LeftButton);
-    // A juncture square that keeps a High going round, fed by an open conductor end at (15, 8).
-    LevelRecord& level = s.circuit.Levels[0];
-    for (auto [x, y] : {std::pair{16, 8}, {17, 8}, {16, 9}, {17, 9}}) {
-        level.Field(x, y).Type = ElementType::Conductor;
-        level.Field(x, y).Marker = kTrue;
-    }
-    level.Field(15, 8).Type = ElementType::Conductor;
-    level.Field(15, 8).ConRight = level.Field(16, 8).ConLeft = kTrue;
-    level.Field(16, 8).ConRight = level.Field(17, 8).ConLeft = kTrue;
-    level.Field(17, 8).ConDown = level.Field(17, 9).ConUp = kTrue;
-    level.Field(17, 9).ConLeft = level.Field(16, 9).ConRight = kTrue;
-    level.Field(16, 9).ConUp = level.Field(16, 8).ConDown = kTrue;
-    s.circuit.P(15, 8) = level.Field(15, 8);
+    JunctureSquare(true);
 
     QTest::mouseClick(window.picGrid(), Qt::LeftButton, {}, CellCentre(15, 8));
     ASSERT_EQ(s.engine.PowerFlag, kFalse) << "the run was aborted";
@@ -133,8 +122,7 @@ TEST_F(EngineWindow, AClickWhoseRunIsAbortedIsNoEditingClick)
 
 TEST_F(EngineWindow, PauseAndStopButtonsFollowTheRun)
 {
-    dialogs.QueueOpenFile(kSwitchAndLed);
-    window.findChild<QAction*>(QStringLiteral("mOpen"))->trigger();
+    Open(kSwitchAndLed);
     QTest::mouseClick(Button("cmdOn"), Qt::LeftButton);
     EXPECT_FALSE(Button("cmdPause")->isEnabled());
     EXPECT_FALSE(Button("cmdStop")->isEnabled());
@@ -147,8 +135,7 @@ TEST_F(EngineWindow, PauseAndStopButtonsFollowTheRun)
 
 TEST_F(EngineWindow, TheClockPageLetsAPersonRunAClockGenerator)
 {
-    dialogs.QueueOpenFile(QStringLiteral(GATREL_TEST_DATA "/clocks.gtr"));
-    window.findChild<QAction*>(QStringLiteral("mOpen"))->trigger();
+    Open(QStringLiteral(GATREL_TEST_DATA "/clocks.gtr"));
     ASSERT_GT(s.circuit.ClockCount, 0);
     auto* page = window.findChild<QWidget*>(QStringLiteral("picEigenschaft3"));
     // Shown on its panel, whether the panel is open or not.

@@ -13,6 +13,15 @@
 #include "simulation/engine.h"
 #include "simulation/evaluators.h"
 
+// Whether the queue holds an event for (x, y) in direction dir at that level.
+inline bool HasEvent(const std::vector<SimEvent>& q, int x, int y, int dir, bool high)
+{
+    for (const SimEvent& ev : q)
+        if (ev.X == x && ev.Y == y && ev.Dir == dir && (ev.Value != 0) == high)
+            return true;
+    return false;
+}
+
 class EvaluatorRig {
 public:
     explicit EvaluatorRig(int maxX = 40, int maxY = 30) : grafik(s, &surface)

@@ -16,14 +16,6 @@ int GateN(EvaluatorRig& r, uint8_t type, int n, int x, int y)
                  {{static_cast<int16_t>(x + 2), static_cast<int16_t>(y - 1 + n / 2)}});
 }
 
-bool HasEvent(const std::vector<SimEvent>& q, int x, int y, int dir, bool high)
-{
-    for (const SimEvent& ev : q)
-        if (ev.X == x && ev.Y == y && ev.Dir == dir && (ev.Value != 0) == high)
-            return true;
-    return false;
-}
-
 int CountLines(const QStringList& log, const QString& start, const QString& part)
 {
     int n = 0;
@@ -33,52 +25,55 @@ int CountLines(const QStringList& log, const QString& start, const QString& part
     return n;
 }
 
-TEST(GateEvaluators, TwoInputAndDrivesHighOnlyWhenBothInputsAre)
+// Every level and negation of every input, and the output plain or negated:
+// the output cell, its conductor signal and the one event sent on.
+TEST(GateEvaluators, EveryGateFollowsItsTruthTableWithNegatedInputsAndOutput)
 {
-    EvaluatorRig r;
-    r.Gate2(ElementType::AND, 10, 10);
-    r.SetPin(10, 9, true);
-    EvalAND(EngineOf(r.s, r.e), 10, 9, 2, 1, 0);
-    ASSERT_EQ(r.Pending().size(), 1u);
-    EXPECT_TRUE(HasEvent(r.Pending(), 13, 10, 2, false));
-    EXPECT_EQ(r.C(12, 10).Value, kFalse);
-
-    r.ClearPending();
-    r.SetPin(10, 11, true);
-    EvalAND(EngineOf(r.s, r.e), 10, 11, 2, 1, 0);
-    ASSERT_EQ(r.Pending().size(), 1u);
-    EXPECT_TRUE(HasEvent(r.Pending(), 13, 10, 2, true));
-    EXPECT_EQ(r.C(12, 10).Value, kTrue);
-    EXPECT_EQ(r.C(12, 10).WireSignalH, kTrue);
-    EXPECT_EQ(r.C(12, 10).WireSignalV, kFalse);
-}
-
-TEST(GateEvaluators, OrAndXorFollowTheirTruthTablesWithNegatedInputs)
-{
-    {
-        EvaluatorRig r;
-        GateN(r, ElementType::OR, 3, 10, 10);
-        EvalOR(EngineOf(r.s, r.e), 10, 9, 2, 0, 0);
-        EXPECT_TRUE(HasEvent(r.Pending(), 13, 10, 2, false));
-        r.ClearPending();
-        r.SetMarker(10, 10, -1); // input 2 negated: a Low there counts as High
-        EvalOR(EngineOf(r.s, r.e), 10, 9, 2, 0, 0);
-        EXPECT_TRUE(HasEvent(r.Pending(), 13, 10, 2, true));
-        EXPECT_EQ(r.C(12, 10).Value, kTrue);
-    }
-    {
-        EvaluatorRig r;
-        GateN(r, ElementType::XOR, 5, 10, 10); // inputs rows 9..13, output (12, 11)
-        for (int y : {9, 11, 13})
-            r.SetPin(10, y, true);
-        EvalXOR(EngineOf(r.s, r.e), 10, 9, 2, 1, 0);
-        EXPECT_EQ(r.C(12, 11).Value, kTrue);
-        r.SetPin(10, 12, true);
-        EvalXOR(EngineOf(r.s, r.e), 10, 12, 2, 1, 0);
-        EXPECT_EQ(r.C(12, 11).Value, kFalse);
-        r.SetMarker(10, 10, -1); // five effective Highs
-        EvalXOR(EngineOf(r.s, r.e), 10, 10, 2, 0, 0);
-        EXPECT_EQ(r.C(12, 11).Value, kTrue);
+    struct Gate {
+        uint8_t type;
+        Evaluator fn;
+        bool (*result)(int highs, int n);
+    };
+    const Gate gates[] = {{ElementType::AND, EvalAND, [](int h, int n) { return h == n; }},
+                          {ElementType::OR, EvalOR, [](int h, int) { return h > 0; }},
+                          {ElementType::XOR, EvalXOR, [](int h, int) { return h % 2 == 1; }}};
+    for (const Gate& g : gates) {
+        for (int n : {2, 3, 5}) {
+            EvaluatorRig r;
+            GateN(r, g.type, n, 10, 10); // inputs (10, 9 ..), output (12, outY)
+            const int outY = 9 + n / 2;
+            for (int levels = 0; levels < (1 << n); ++levels) {
+                for (int negated = 0; negated < (1 << n); ++negated) {
+                    for (bool negatedOut : {false, true}) {
+                        SCOPED_TRACE(testing::Message() << "type " << int(g.type) << " inputs " << n << " levels "
+                                                        << levels << " negated " << negated << " out " << negatedOut);
+                        int highs = 0;
+                        for (int k = 0; k < n; ++k) {
+                            const bool high = (levels >> k) & 1, neg = (negated >> k) & 1;
+                            r.SetPin(10, 9 + k, high);
+                            r.SetMarker(10, 9 + k, neg ? -1 : 0);
+                            highs += high != neg;
+                        }
+                        r.SetMarker(12, outY, negatedOut ? -1 : 0);
+                        const bool out = g.result(highs, n) != negatedOut;
+                        r.ClearPending();
+                        g.fn(EngineOf(r.s, r.e), 10, 9, 2, levels & 1, 0);
+                        ASSERT_EQ(r.Pending().size(), 1u);
+                        EXPECT_TRUE(HasEvent(r.Pending(), 13, outY, 2, out));
+                        EXPECT_EQ(r.C(12, outY).Value != 0, out);
+                        EXPECT_EQ(r.C(12, outY).WireSignalH != 0, out);
+                        EXPECT_EQ(r.C(12, outY).WireSignalV, kFalse);
+                    }
+                }
+            }
+            // An event at the output pin changes nothing.
+            r.ClearPending();
+            r.SetMarker(12, outY, 0);
+            r.C(12, outY).Value = kTrue;
+            g.fn(EngineOf(r.s, r.e), 12, outY, 1, 0, 0);
+            EXPECT_TRUE(r.Pending().empty());
+            EXPECT_EQ(r.C(12, outY).Value, kTrue);
+        }
     }
 }
 
@@ -87,12 +82,9 @@ TEST(GateEvaluators, NegatedOutputsInvertAndOnlyNandPostponesTheNextCell)
     struct Case {
         uint8_t type;
         Evaluator fn;
-        bool result; // with both inputs High and the output negated
         int postpone;
     };
-    const Case cases[] = {{ElementType::AND, EvalAND, false, 1},
-                          {ElementType::OR, EvalOR, false, 0},
-                          {ElementType::XOR, EvalXOR, true, 0}};
+    const Case cases[] = {{ElementType::AND, EvalAND, 1}, {ElementType::OR, EvalOR, 0}, {ElementType::XOR, EvalXOR, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.type);
         EvaluatorRig r;
@@ -100,10 +92,8 @@ TEST(GateEvaluators, NegatedOutputsInvertAndOnlyNandPostponesTheNextCell)
         r.SetMarker(12, 10, -1);
         r.SetPin(10, 9, true);
         r.SetPin(10, 11, true);
-        c.fn(EngineOf(r.s, r.e), 10, 11, 2, 1, 0);
-        EXPECT_EQ(r.C(12, 10).Value != 0, c.result);
-        EXPECT_TRUE(HasEvent(r.Pending(), 13, 10, 2, c.result));
         // Each event waits on its own; the cell holds nothing back.
+        c.fn(EngineOf(r.s, r.e), 10, 11, 2, 1, 0);
         c.fn(EngineOf(r.s, r.e), 10, 11, 2, 1, 0);
         ASSERT_EQ(r.Pending().size(), 2u);
         for (const SimEvent& ev : r.Pending())
@@ -128,18 +118,6 @@ TEST(GateEvaluators, ANandsLaterEventNeverOvertakesAnEarlierOne)
     EvalAND(EngineOf(r.s, r.e), 10, 11, 2, 1, 0); // now Low
     r.Settle();
     EXPECT_EQ(r.C(16, 10).Value, kFalse);
-}
-
-TEST(GateEvaluators, EventAtTheOutputPinChangesNothing)
-{
-    EvaluatorRig r;
-    r.Gate2(ElementType::AND, 10, 10);
-    r.C(12, 10).Value = kTrue;
-    EvalAND(EngineOf(r.s, r.e), 12, 10, 1, 0, 0);
-    EvalOR(EngineOf(r.s, r.e), 12, 10, 1, 0, 0);
-    EvalXOR(EngineOf(r.s, r.e), 12, 10, 1, 0, 0);
-    EXPECT_TRUE(r.Pending().empty());
-    EXPECT_EQ(r.C(12, 10).Value, kTrue);
 }
 
 TEST(GateEvaluators, UpwardGateSetsTheVerticalSignalAndSendsUp)
@@ -272,6 +250,8 @@ protected:
     EvaluatorRig r;
 };
 
+// The output cell stores the level driven, which is what the coupling
+// diode's neighbour test sees.
 TEST_F(TriStateTest, DrivesOnlyWhileEnabledAndTheConductorKeepsItsLastLevel)
 {
     Build(false);
@@ -281,23 +261,15 @@ TEST_F(TriStateTest, DrivesOnlyWhileEnabledAndTheConductorKeepsItsLastLevel)
     EXPECT_TRUE(r.High(16, 10));
     Data(false);
     EXPECT_FALSE(r.High(16, 10));
+    EXPECT_EQ(r.C(12, 10).Value, kFalse);
+    EXPECT_FALSE(GetNeighbourValue(r.s.circuit, 13, 10, 1, 0));
     Data(true);
     EXPECT_TRUE(r.High(16, 10));
+    EXPECT_EQ(r.C(12, 10).Value, kTrue);
+    EXPECT_TRUE(GetNeighbourValue(r.s.circuit, 13, 10, 1, 0));
     Enable(false);
     Data(false);
     EXPECT_TRUE(r.High(16, 10)); // the last driven level stays
-}
-
-TEST_F(TriStateTest, StoresTheLevelItDrives)
-{
-    Build(false);
-    Enable(true);
-    Data(true);
-    EXPECT_EQ(r.C(12, 10).Value, kTrue);
-    Data(false);
-    EXPECT_EQ(r.C(12, 10).Value, kFalse);
-    // The coupling diode's neighbour test sees what the gate drives.
-    EXPECT_FALSE(GetNeighbourValue(r.s.circuit, 13, 10, 1, 0));
 }
 
 TEST_F(TriStateTest, DataWiredAcrossTheAxisReachesTheOutputConductor)

@@ -1,6 +1,8 @@
 // Inputs, pause, stop and clock ticks, and what may happen during a delay wait.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "platform/timers.h"
 #include "render/sheet_builder.h"
 #include "editing/engine_binding.h"
@@ -28,6 +30,13 @@ void BuildClock(ProgramState& s, int16_t high, int16_t low, uint8_t cycles)
     s.circuit.Clocks[0].ClockHigh = high;
     s.circuit.Clocks[0].ClockLow = low;
     s.circuit.Clocks[0].ClockCycles = cycles;
+}
+
+// Selects the first clock generator and presses a button of its panel.
+void Press(CircuitDriver& d, const char* button)
+{
+    d.s.SelectedClock = 0;
+    Toolbar3_ButtonClick(EngineOf(d.s, d.e), QString::fromLatin1(button));
 }
 
 bool AllHigh(const CircuitDriver& d, int y)
@@ -74,21 +83,6 @@ TEST(InitSwitchOn, AnythingButAnOpenEndIsRefusedInTheStatusBar)
     EXPECT_EQ(QueueCount(d.s.engine, 2), 0);
 }
 
-TEST(InitSwitchOn, RunTimeLabelHasNoDigitBeforeThePoint)
-{
-    CircuitDriver d;
-    BuildTwoLines(d.s);
-    d.PowerOn();
-    double t = 100.0;
-    d.e.waitHooks.now = [&] {
-        const double now = t;
-        t += 0.046875;
-        return now;
-    };
-    d.Click(1, 3);
-    EXPECT_EQ(d.window.timeLabel, QStringLiteral(" .046875"));
-}
-
 TEST(InitSwitchOn, RunTimeLabelIsTheSpanOfTheWaitsSteadyClock)
 {
     // Each reading of the waits' clock moves it on by `step`: the label shows
@@ -98,6 +92,7 @@ TEST(InitSwitchOn, RunTimeLabelIsTheSpanOfTheWaitsSteadyClock)
         double start, step;
         const char* label;
     } const rows[] = {
+        {100.0, 0.046875, " .046875"}, // no digit before the point
         {86399.99, 0.03, " .03"},
         {86399.5, 1.0, " 1"},
         {1.0e6, 2.5, " 2.5"},
@@ -129,22 +124,41 @@ TEST(InitSwitchOn, RunTimeLabelIsTheSpanOfTheWaitsSteadyClock)
     EXPECT_NEAR(d.window.timeLabel.toDouble(), span, span * 1e-6);
 }
 
-TEST(Reentrancy, ClickDuringADelayedRunOnlyQueues)
-{
+// The two lines switched on with a delay, so that every pass of a run ends
+// in a wait where a test may act.
+class Reentrancy : public ::testing::Test {
+protected:
+    void StartDelayed()
+    {
+        BuildTwoLines(d.s);
+        d.PowerOn();
+        d.s.engine.DelaySetting = 10;
+        start = d.pumps;
+    }
+    // Runs act in the wait after pass `pass` of the runs that follow.
+    void InWait(int pass, std::function<void()> act)
+    {
+        d.onPump = [this, pass, act](int n) {
+            if (n - start == pass)
+                act();
+        };
+    }
+    void Pause() { ::Pause(EngineOf(d.s, d.e)); }
+
     CircuitDriver d;
-    BuildTwoLines(d.s);
-    d.PowerOn();
-    d.s.engine.DelaySetting = 10;
-    const int start = d.pumps;
+    int start = 0;
+};
+
+TEST_F(Reentrancy, ClickDuringADelayedRunOnlyQueues)
+{
+    StartDelayed();
     int nested = 0;
-    d.onPump = [&](int n) {
-        if (n - start == 2) {
-            const int before = static_cast<int>(d.window.calls.count(QStringLiteral("SetTimeLabel")));
-            d.Click(1, 6);
-            nested = static_cast<int>(d.window.calls.count(QStringLiteral("SetTimeLabel"))) - before;
-            EXPECT_EQ(QueueCount(d.s.engine, 2), 2) << "the clicked event waits in the shared queue";
-        }
-    };
+    InWait(2, [&] {
+        const int before = static_cast<int>(d.window.calls.count(QStringLiteral("SetTimeLabel")));
+        d.Click(1, 6);
+        nested = static_cast<int>(d.window.calls.count(QStringLiteral("SetTimeLabel"))) - before;
+        EXPECT_EQ(QueueCount(d.s.engine, 2), 2) << "the clicked event waits in the shared queue";
+    });
     d.Click(1, 3);
     EXPECT_EQ(nested, 0) << "no second run was started";
     EXPECT_TRUE(AllHigh(d, 3));
@@ -154,12 +168,9 @@ TEST(Reentrancy, ClickDuringADelayedRunOnlyQueues)
     EXPECT_FALSE(d.window.redLamp);
 }
 
-TEST(Reentrancy, DelayedRunShowsItsProgressInThePowerPanel)
+TEST_F(Reentrancy, DelayedRunShowsItsProgressInThePowerPanel)
 {
-    CircuitDriver d;
-    BuildTwoLines(d.s);
-    d.PowerOn();
-    d.s.engine.DelaySetting = 10;
+    StartDelayed();
     bool seen = false;
     d.onPump = [&](int) {
         seen = seen || (d.window.redLamp && d.window.stopEnabled && d.window.pauseEnabled
@@ -171,28 +182,19 @@ TEST(Reentrancy, DelayedRunShowsItsProgressInThePowerPanel)
     EXPECT_FALSE(d.window.pauseEnabled);
 }
 
-TEST(Reentrancy, PauseWhileNothingRunsDoesNothing)
+TEST_F(Reentrancy, PauseWhileNothingRunsDoesNothing)
 {
-    CircuitDriver d;
-    BuildTwoLines(d.s);
-    d.PowerOn();
-    Pause(EngineOf(d.s, d.e));
+    StartDelayed();
+    Pause();
     EXPECT_EQ(d.s.engine.PausedFlag, kFalse);
     EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
     EXPECT_EQ(d.window.pauseCaption, QStringLiteral("&Pause"));
 }
 
-TEST(Reentrancy, PauseKeepsThePendingEventsAndContinueResumes)
+TEST_F(Reentrancy, PauseKeepsThePendingEventsAndContinueResumes)
 {
-    CircuitDriver d;
-    BuildTwoLines(d.s);
-    d.PowerOn();
-    d.s.engine.DelaySetting = 10;
-    const int start = d.pumps;
-    d.onPump = [&](int n) {
-        if (n - start == 3)
-            Pause(EngineOf(d.s, d.e));
-    };
+    StartDelayed();
+    InWait(3, [&] { Pause(); });
     d.Click(1, 3);
 
     EXPECT_EQ(d.s.engine.PausedFlag, kTrue);
@@ -211,7 +213,7 @@ TEST(Reentrancy, PauseKeepsThePendingEventsAndContinueResumes)
     EXPECT_EQ(QueueCount(d.s.engine, 2), 2);
 
     d.onPump = nullptr;
-    Pause(EngineOf(d.s, d.e));
+    Pause();
     EXPECT_TRUE(AllHigh(d, 3));
     EXPECT_TRUE(AllHigh(d, 6));
     EXPECT_EQ(d.s.engine.PausedFlag, kFalse);
@@ -221,25 +223,18 @@ TEST(Reentrancy, PauseKeepsThePendingEventsAndContinueResumes)
     EXPECT_FALSE(d.window.pauseEnabled);
 }
 
-TEST(Reentrancy, PauseInTheWaitAfterTheLastBusyPassCanStillBeContinued)
+TEST_F(Reentrancy, PauseInTheWaitAfterTheLastBusyPassCanStillBeContinued)
 {
-    CircuitDriver d;
-    BuildTwoLines(d.s);
-    d.PowerOn();
-    d.s.engine.DelaySetting = 10;
-    const int start = d.pumps;
+    StartDelayed();
     // The line takes nine passes that touch level 0; the ninth wait is the last.
-    d.onPump = [&](int n) {
-        if (n - start == 9)
-            Pause(EngineOf(d.s, d.e));
-    };
+    InWait(9, [&] { Pause(); });
     d.Click(1, 3);
     EXPECT_TRUE(AllHigh(d, 3));
     EXPECT_EQ(d.s.engine.PausedFlag, kTrue);
     EXPECT_EQ(d.s.engine.EngineBusy, kTrue) << "a paused run stays busy";
 
     d.onPump = nullptr;
-    Pause(EngineOf(d.s, d.e));
+    Pause();
     EXPECT_EQ(d.s.engine.PausedFlag, kFalse);
     EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
     EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
@@ -249,18 +244,14 @@ TEST(Reentrancy, PauseInTheWaitAfterTheLastBusyPassCanStillBeContinued)
     EXPECT_TRUE(AllHigh(d, 6));
 }
 
-TEST(Reentrancy, ResumeFromInsideTheWaitRunsTheSharedQueues)
+TEST_F(Reentrancy, ResumeFromInsideTheWaitRunsTheSharedQueues)
 {
-    CircuitDriver d;
-    BuildTwoLines(d.s);
-    d.PowerOn();
-    d.s.engine.DelaySetting = 10;
-    const int start = d.pumps;
+    StartDelayed();
     int innerPumps = 0;
     d.onPump = [&](int n) {
         if (n - start == 2) {
-            Pause(EngineOf(d.s, d.e));
-            Pause(EngineOf(d.s, d.e)); // Continue, pressed during the same wait
+            Pause();
+            Pause(); // Continue, pressed during the same wait
             innerPumps = d.pumps - n;
         }
     };
@@ -274,17 +265,10 @@ TEST(Reentrancy, ResumeFromInsideTheWaitRunsTheSharedQueues)
     EXPECT_EQ(d.pumps - start, 9);
 }
 
-TEST(Reentrancy, StopEmptiesTheQueuesAndTheRunEnds)
+TEST_F(Reentrancy, StopEmptiesTheQueuesAndTheRunEnds)
 {
-    CircuitDriver d;
-    BuildTwoLines(d.s);
-    d.PowerOn();
-    d.s.engine.DelaySetting = 10;
-    const int start = d.pumps;
-    d.onPump = [&](int n) {
-        if (n - start == 3)
-            StopEngine(EngineOf(d.s, d.e));
-    };
+    StartDelayed();
+    InWait(3, [&] { StopEngine(EngineOf(d.s, d.e)); });
     d.Click(1, 3);
     EXPECT_EQ(d.pumps - start, 3);
     EXPECT_TRUE(d.High(4, 3));
@@ -296,17 +280,10 @@ TEST(Reentrancy, StopEmptiesTheQueuesAndTheRunEnds)
     EXPECT_EQ(d.window.pauseCaption, QStringLiteral("&Pause"));
 }
 
-TEST(Reentrancy, StopWhilePausedEndsThePause)
+TEST_F(Reentrancy, StopWhilePausedEndsThePause)
 {
-    CircuitDriver d;
-    BuildTwoLines(d.s);
-    d.PowerOn();
-    d.s.engine.DelaySetting = 10;
-    const int start = d.pumps;
-    d.onPump = [&](int n) {
-        if (n - start == 3)
-            Pause(EngineOf(d.s, d.e));
-    };
+    StartDelayed();
+    InWait(3, [&] { Pause(); });
     d.Click(1, 3);
     ASSERT_EQ(d.s.engine.PausedFlag, kTrue);
     d.onPump = nullptr;
@@ -317,17 +294,10 @@ TEST(Reentrancy, StopWhilePausedEndsThePause)
     EXPECT_TRUE(AllHigh(d, 6));
 }
 
-TEST(Reentrancy, PowerOffDuringAWaitEndsTheRunCleanly)
+TEST_F(Reentrancy, PowerOffDuringAWaitEndsTheRunCleanly)
 {
-    CircuitDriver d;
-    BuildTwoLines(d.s);
-    d.PowerOn();
-    d.s.engine.DelaySetting = 10;
-    const int start = d.pumps;
-    d.onPump = [&](int n) {
-        if (n - start == 3)
-            d.TogglePower();
-    };
+    StartDelayed();
+    InWait(3, [&] { d.TogglePower(); });
     d.Click(1, 3);
     EXPECT_EQ(d.pumps - start, 3);
     EXPECT_EQ(d.s.engine.PowerFlag, kFalse);
@@ -344,9 +314,8 @@ TEST(Reentrancy, PowerOffDuringAWaitEndsTheRunCleanly)
     EXPECT_TRUE(AllHigh(d, 3));
 }
 
-TEST(Reentrancy, PowerOffDuringTheSwitchOnStopsIt)
+TEST_F(Reentrancy, PowerOffDuringTheSwitchOnStopsIt)
 {
-    CircuitDriver d;
     sheet::NewSheet(d.s, 20, 10);
     // Two inverters with open inputs: each starts High at power-on.
     sheet::Inverter(d.s, Orientation::Right, 2, 3);
@@ -377,8 +346,7 @@ TEST(ClockTicks, TickWhileBusyIsFiredByTheRunningLoop)
     BuildClock(d.s, 100, 100, 1);
     sheet::Wire(d.s, 1, 8, 15, 8);
     d.PowerOn();
-    d.s.SelectedClock = 0;
-    Toolbar3_ButtonClick(EngineOf(d.s, d.e), QStringLiteral("cmdDauertakt"));
+    Press(d, "cmdDauertakt");
     d.s.engine.DelaySetting = 10;
     const int start = d.pumps;
     d.onPump = [&](int n) {
@@ -400,8 +368,7 @@ TEST(ClockTicks, LimitedRunOfThreeCyclesEndsOnTheSeventhTick)
     CircuitDriver d;
     BuildClock(d.s, 100, 100, 3);
     d.PowerOn();
-    d.s.SelectedClock = 0;
-    Toolbar3_ButtonClick(EngineOf(d.s, d.e), QStringLiteral("cmdEinzeltakt"));
+    Press(d, "cmdEinzeltakt");
     EXPECT_TRUE(d.window.clockButtons[QStringLiteral("cmdStop")]);
 
     int rises = 0, falls = 0;
@@ -433,8 +400,7 @@ TEST(ClockTicks, StopInputHighKeepsTheOutputLowAndTakesTheRisingBranch)
     BuildClock(d.s, 300, 100, 1);
     d.PowerOn();
     d.s.circuit.Levels[0].Field(4, 4).Value = kTrue; // the stop input
-    d.s.SelectedClock = 0;
-    Toolbar3_ButtonClick(EngineOf(d.s, d.e), QStringLiteral("cmdDauertakt"));
+    Press(d, "cmdDauertakt");
     EXPECT_EQ(d.timer2[0]->interval(), 100);
     for (int tick = 0; tick < 4; ++tick) {
         d.Advance(d.timer2[0]->interval() + 1);
@@ -450,8 +416,7 @@ TEST(ClockTicks, StopButtonEndsARunAtItsNextLowPhase)
     CircuitDriver d;
     BuildClock(d.s, 100, 100, 5);
     d.PowerOn();
-    d.s.SelectedClock = 0;
-    Toolbar3_ButtonClick(EngineOf(d.s, d.e), QStringLiteral("cmdDauertakt"));
+    Press(d, "cmdDauertakt");
     d.Advance(101);
     ASSERT_TRUE(d.High(12, 3));
     Toolbar3_ButtonClick(EngineOf(d.s, d.e), QStringLiteral("cmdStop"));
@@ -488,8 +453,7 @@ TEST(ClockTicks, PowerOffDisarmsEveryTimerAndTicksThenDoNothing)
     CircuitDriver d;
     BuildClock(d.s, 100, 100, 1);
     d.PowerOn();
-    d.s.SelectedClock = 0;
-    Toolbar3_ButtonClick(EngineOf(d.s, d.e), QStringLiteral("cmdDauertakt"));
+    Press(d, "cmdDauertakt");
     d.Advance(100); // the generator ticked; the step timer is armed but has not run
     ASSERT_EQ(d.s.circuit.Clocks[0].ClockTrigger, kTrue);
     ASSERT_TRUE(d.timer1->enabled());

@@ -45,7 +45,8 @@ void SplitInput(ProgramState& s)
 // A level-0 IC at (5, 3), outline 4 x 2, whose interior is a line from its
 // connector A to its connector Y; the outside runs from (1, 4) to (14, 4).
 // places are the outline places of the connectors, pinStates their inner cells.
-void BufferIC(ProgramState& s, const QStringList& places, const QStringList& pinStates, int yConnector)
+void BufferIC(ProgramState& s, const QStringList& places = {QStringLiteral("0;1;A;"), QStringLiteral("4;1;Y;")},
+              const QStringList& pinStates = {QStringLiteral("1;2;A;"), QStringLiteral("8;2;Y;")}, int yConnector = 2)
 {
     sheet::NewSheet(s, 20, 10);
     sheet::IC(s, 1, 5, 3, 4, 2, places, QStringLiteral("BUF"));
@@ -171,8 +172,7 @@ TEST(Scenarios, HighShiftsThroughFourRegisterStages)
 TEST(Scenarios, SignalCrossesAnICAndItsInnerPassesDoNotWait)
 {
     CircuitDriver d;
-    BufferIC(d.s, {QStringLiteral("0;1;A;"), QStringLiteral("4;1;Y;")},
-             {QStringLiteral("1;2;A;"), QStringLiteral("8;2;Y;")}, 2);
+    BufferIC(d.s);
     d.PowerOn();
     d.s.engine.DelaySetting = 20;
     const int start = d.pumps;
@@ -194,8 +194,7 @@ TEST(Scenarios, SignalCrossesAnICAndItsInnerPassesDoNotWait)
 TEST(Scenarios, AConnectorMovedWhileThePowerIsOffIsFoundAtItsNewCell)
 {
     CircuitDriver d;
-    BufferIC(d.s, {QStringLiteral("0;1;A;"), QStringLiteral("4;1;Y;")},
-             {QStringLiteral("1;2;A;"), QStringLiteral("8;2;Y;")}, 2);
+    BufferIC(d.s);
     d.PowerOn();
     d.Click(1, 4);
     ASSERT_TRUE(d.High(8, 2, 1));
@@ -222,18 +221,6 @@ TEST(Scenarios, ICConnectorWithoutAPlaceOnTheOutlineLeavesTheOthersInPlace)
     EXPECT_TRUE(d.High(9, 4));
     EXPECT_TRUE(d.High(14, 4));
     EXPECT_FALSE(d.High(0, 0));
-}
-
-TEST(Scenarios, GridsWiderThanAByteKeepTheirCoordinates)
-{
-    CircuitDriver d;
-    sheet::NewSheet(d.s, 305, 6);
-    sheet::Wire(d.s, 1, 3, 300, 3);
-    d.PowerOn();
-    d.Click(1, 3);
-    EXPECT_TRUE(d.High(300, 3));
-    EXPECT_TRUE(d.High(257, 3));
-    EXPECT_EQ(d.s.engine.StepCount, 300);
 }
 
 TEST(Scenarios, PostponeCountsBeyondAByteHoldTheEventThatLong)

@@ -276,15 +276,6 @@ TEST_F(SettingsStore, PanelStatesAreStoredNegated)
         SCOPED_TRACE(v.toText().toStdString());
         EXPECT_EQ(loadWith(N("PanelVisible3"), v).settings.PanelVisible[3], expected);
     }
-    // A panel collapsed to its title comes back collapsed.
-    s.settings.PanelVisible = {1, 0, 0, 0, 0};
-    SaveSettings(s, 10);
-    EXPECT_EQ(stored(N("PanelVisible0")), RegValue::Number(-1));
-    ProgramState t;
-    FakeMainWindow w2;
-    attach(t, w2);
-    LoadSettings(t);
-    EXPECT_EQ(t.settings.PanelVisible[0], 1);
 }
 
 TEST_F(SettingsStore, StoredNumbersReadAsTextForTextSettings)
