@@ -16,12 +16,12 @@ protected:
     bool Place(const QString& name, int x, int y)
     {
         s.circuit.ICName = name;
-        At(x, y);
+        CursorTo(x, y);
         return SetIC(c);
     }
     void Remove(int x, int y)
     {
-        At(x, y);
+        CursorTo(x, y);
         RemoveIC(c);
     }
     struct Slot {
@@ -240,7 +240,7 @@ TEST_F(ICInstances, UndoOfAStepBesideAConnectorLeavesTheICAlone)
 {
     ASSERT_TRUE(Place(QStringLiteral("FULL"), 10, 12));
     const QByteArray before = File();
-    At(9, 11);
+    CursorTo(9, 11);
     SetDiode(c);
     ASSERT_EQ(u.Record(1).SavedCount, 1);
     EXPECT_EQ(u.Record(1).SavedElements[1].InPinList, QStringLiteral("FULL"));
@@ -267,7 +267,7 @@ TEST_F(ICInstances, ASeededRunWithICsUndoesBackToEveryEarlierFile)
     for (int i = 0; i < 400 && files.size() < 80; ++i) {
         const int held = static_cast<int>(Steps().size());
         const int kind = pick(0, 5);
-        At(pick(1, 39), pick(1, 29));
+        CursorTo(pick(1, 39), pick(1, 29));
         s.PlaceOrientation = static_cast<uint8_t>(pick(1, 4));
         if (kind <= 1) {
             s.ToolMode = ToolCode::IC;

@@ -61,10 +61,10 @@ TEST_F(MarkerSteps, RemovingMarkersRecordsCellSteps)
     const QByteArray marked = File();
     RemoveKnotenpunkt(c, 4, 5);
     EXPECT_EQ(s.circuit.P(4, 5).Marker, 0);
-    At(8, 5);
+    CursorTo(8, 5);
     RemoveKoppeldiode(c);
     EXPECT_EQ(s.circuit.P(8, 5).Marker, 0);
-    At(4, 5);
+    CursorTo(4, 5);
     RemoveKoppeldiode(c); // no diode there: nothing
     RemoveKnotenpunkt(c, 3, 5); // no juncture there: a step all the same
     EXPECT_EQ(Steps(), QStringList({QStringLiteral("Delete juncture (2,4 - 4,6)"),
@@ -93,28 +93,28 @@ TEST_F(MarkerSteps, WithThePowerOnAJunctureRecordsNothing)
 TEST_F(MarkerSteps, NegationMarkersOnlyOnGatePinsAndOnJAndK)
 {
     s.GateInputsText = QStringLiteral("3");
-    At(20, 10);
+    CursorTo(20, 10);
     SetGatter(c, ElementType::AND); // inputs (20, 9..11), output (22, 10)
-    At(20, 20);
+    CursorTo(20, 20);
     SetFlipFlop(c); // J (20, 19), clock (20, 20), K (20, 21), outputs (25, 19), (25, 21)
     u.DeleteAllUndo();
 
     for (auto [x, y] : {std::pair{21, 10}, {20, 20}, {25, 19}, {25, 21}, {22, 19}, {22, 21}, {4, 5}, {30, 3}}) {
-        At(x, y);
+        CursorTo(x, y);
         SetNegationsPunkt(c);
         EXPECT_EQ(s.circuit.P(x, y).Marker, 0) << x << "," << y;
     }
     EXPECT_TRUE(Steps().isEmpty());
 
     for (auto [x, y] : {std::pair{20, 9}, {20, 11}, {22, 10}, {20, 19}, {20, 21}}) {
-        At(x, y);
+        CursorTo(x, y);
         SetNegationsPunkt(c);
         EXPECT_EQ(s.circuit.P(x, y).Marker, -1) << x << "," << y;
     }
     EXPECT_EQ(Steps().size(), 5);
     EXPECT_EQ(Steps().first(), QStringLiteral("Place negation marker (18,19 - 22,23)"));
 
-    At(22, 10);
+    CursorTo(22, 10);
     RemoveNegationsPunkt(c);
     EXPECT_EQ(s.circuit.P(22, 10).Marker, 0);
     EXPECT_EQ(Steps().first(), QStringLiteral("Delete negation marker (21,9 - 23,11)"));

@@ -56,7 +56,7 @@ protected:
         return s.circuit.ElementCount() > before ? s.circuit.ElementCount() : int16_t(0);
     }
 
-    void At(int x, int y)
+    void CursorTo(int x, int y)
     {
         s.CursorX = static_cast<int16_t>(x);
         s.CursorY = static_cast<int16_t>(y);
@@ -64,7 +64,7 @@ protected:
     // Removes the element at (x, y) as a click with the select tool does.
     void RemoveAt(int x, int y)
     {
-        At(x, y);
+        CursorTo(x, y);
         RemoveElement(c, s.CursorX, s.CursorY);
     }
 

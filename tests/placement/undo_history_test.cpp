@@ -220,11 +220,11 @@ class ElementUndo : public UndoFixture {};
 TEST_F(ElementUndo, ANeighbourSavedByAStepIsNotInsertedAgain)
 {
     Wire(3, 5, 5, 5);
-    At(5, 5);
+    CursorTo(5, 5);
     SetSwitch(c);
     ASSERT_EQ(s.circuit.ElementCount(), 1);
     const QByteArray before = File();
-    At(6, 6);
+    CursorTo(6, 6);
     SetDiode(c);
     ASSERT_EQ(s.circuit.ElementCount(), 2);
     ASSERT_EQ(u.Record(1).SavedCount, 1) << "the step holds the switch";
@@ -238,12 +238,12 @@ TEST_F(ElementUndo, ARemovedElementGoesBackAtItsNumberAndTheLaterOnesFollow)
     Wire(2, 10, 30, 10);
     const int xs[] = {4, 9, 14, 19, 24};
     for (int x : xs) {
-        At(x, 10);
+        CursorTo(x, 10);
         SetAnalysepunkt(c);
     }
     ASSERT_EQ(s.circuit.ElementCount(), 5);
     const QByteArray before = File();
-    At(14, 10);
+    CursorTo(14, 10);
     RemoveAnalysepunkt(c);
     EXPECT_EQ(s.circuit.P(19, 10).ElementNr, 3);
     u.Undo(c);
@@ -257,12 +257,12 @@ TEST_F(ElementUndo, ARemovedElementGoesBackAtItsNumberAndTheLaterOnesFollow)
 TEST_F(ElementUndo, SensorStepsKeepTheProbeCountAndTheTraces)
 {
     Wire(2, 10, 30, 10);
-    At(5, 10);
+    CursorTo(5, 10);
     SetAnalysepunkt(c);
-    At(8, 10);
+    CursorTo(8, 10);
     SetAnalysepunkt(c);
     ASSERT_EQ(s.ProbeCount, 2);
-    At(5, 10);
+    CursorTo(5, 10);
     RemoveAnalysepunkt(c);
     ASSERT_EQ(s.ProbeCount, 1);
     w.addedGraphs.clear();
@@ -331,19 +331,19 @@ protected:
 TEST_F(AreaUndo, UndoPutsBackElementsICsClockSlotsAndSensors)
 {
     Wire(2, 20, 30, 20);
-    At(4, 20);
+    CursorTo(4, 20);
     SetAnalysepunkt(c);
-    At(3, 4);
+    CursorTo(3, 4);
     SetTimer(c);
     s.circuit.ICName = QStringLiteral("HALF");
-    At(12, 6);
+    CursorTo(12, 6);
     ASSERT_TRUE(SetIC(c));
-    At(20, 20);
+    CursorTo(20, 20);
     SetAnalysepunkt(c);
-    At(20, 4);
+    CursorTo(20, 4);
     SetTimer(c);
     s.circuit.ICName = QStringLiteral("FULL");
-    At(30, 8);
+    CursorTo(30, 8);
     ASSERT_TRUE(SetIC(c));
     s.circuit.Clocks[0].ClockHigh = 250;
     w.clockTimerIntervals = {250, 1000};
@@ -379,13 +379,13 @@ TEST_F(AreaUndo, UndoPutsBackElementsICsClockSlotsAndSensors)
 TEST_F(AreaUndo, UndoingAnICRemovalLeavesTheEditorsChoiceCursorAndLevel)
 {
     s.circuit.ICName = QStringLiteral("FULL");
-    At(12, 8);
+    CursorTo(12, 8);
     ASSERT_TRUE(SetIC(c));
     const QByteArray placed = File();
     RemoveIC(c);
     ASSERT_EQ(s.circuit.ICCount(), 0);
     s.circuit.ICName = QStringLiteral("HALF");
-    At(30, 20);
+    CursorTo(30, 20);
     s.CurrentLevel = 0;
 
     u.Undo(c);
