@@ -5,7 +5,7 @@
 #include "model/pin_lists.h"
 #include "model/state.h"
 
-NegPosition SearchNegPosition(const CircuitRun& s, int16_t x, int16_t y)
+NegPosition NegationMarkerAt(const CircuitRun& s, int16_t x, int16_t y)
 {
     const GridCell& cell = s.circuit.P(x, y);
     const NegatablePins pins = ToolsOf(cell.Type).negatable;
@@ -28,7 +28,7 @@ NegPosition SearchNegPosition(const CircuitRun& s, int16_t x, int16_t y)
 PopupItems PopupItemsAt(const CircuitRun& s, int16_t x, int16_t y)
 {
     PopupItems items;
-    const NegPosition neg = SearchNegPosition(s, x, y);
+    const NegPosition neg = NegationMarkerAt(s, x, y);
     items.Negate = neg == NegPosition::Free;
     items.RemoveNegation = neg == NegPosition::Negated;
     items.Separator = neg != NegPosition::None;

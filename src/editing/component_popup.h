@@ -23,6 +23,6 @@ enum class NegPosition { None, Free, Negated };
 
 // Pins of AND, OR and XOR gates and of flip-flops take a marker; a flip-flop
 // only on J and K. The pins are read as the engine sees them.
-NegPosition SearchNegPosition(const CircuitRun& s, int16_t x, int16_t y);
+NegPosition NegationMarkerAt(const CircuitRun& s, int16_t x, int16_t y);
 // The items for the component at cell (x, y).
 PopupItems PopupItemsAt(const CircuitRun& s, int16_t x, int16_t y);

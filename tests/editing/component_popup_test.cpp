@@ -54,7 +54,7 @@ TEST_F(Popup, GatePinsAndTheFlipFlopsJAndKTakeANegation)
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
-        EXPECT_EQ(SearchNegPosition(s, k.at.X, k.at.Y), k.position);
+        EXPECT_EQ(NegationMarkerAt(s, k.at.X, k.at.Y), k.position);
         EXPECT_EQ(PopupItemsAt(s, k.at.X, k.at.Y), k.items);
     }
 }
