@@ -22,7 +22,7 @@
 #include "model/ports/worksheet_port.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
-#include "placement/components.h"
+#include "placement/basSetRemove.h"
 #include "placement/conductor_markers.h"
 #include "placement/placement_context.h"
 #include "platform/numeric.h"

@@ -5,7 +5,7 @@
 #include "model/components.h"
 #include "model/state.h"
 #include "placement/clock_slots.h"
-#include "placement/components.h"
+#include "placement/basSetRemove.h"
 #include "placement/conductor_markers.h"
 #include "placement/ic_instances.h"
 #include "placement/placement_context.h"

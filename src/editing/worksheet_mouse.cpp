@@ -14,7 +14,7 @@
 #include "model/ports/status_port.h"
 #include "model/state.h"
 #include "placement/document/tool_selection.h"
-#include "placement/components.h"
+#include "placement/basSetRemove.h"
 #include "placement/conductor_markers.h"
 #include "placement/placement_context.h"
 #include "platform/numeric.h"

@@ -2,7 +2,7 @@
 #include "model/geometry.h"
 #include "model/pin_lists.h"
 #include "model/state.h"
-#include "placement/components.h"
+#include "placement/basSetRemove.h"
 #include "placement/placement_context.h"
 #include "placement/placement_frame.h"
 #include "placement/undo_texts.h"

@@ -1,7 +1,7 @@
 // The placing routines that take their cell: what they return, and that the
 // cursor and the sheet's change record stay their callers' business.
 #include "model/pin_lists.h"
-#include "placement/components.h"
+#include "placement/basSetRemove.h"
 #include "placement/conductor_markers.h"
 #include "placing_fixture.h"
 

@@ -2,7 +2,7 @@
 // the slot a removed generator keeps for undo, and the [Timer] section.
 #include "editing/mouse_dispatch.h"
 #include "placement/clock_slots.h"
-#include "placement/components.h"
+#include "placement/basSetRemove.h"
 #include "placement/placement_frame.h"
 #include "placing_fixture.h"
 #include "support/clock_columns.h"

@@ -7,7 +7,7 @@
 #include "model/components.h"
 #include "model/pin_lists.h"
 #include "placement/clock_slots.h"
-#include "placement/components.h"
+#include "placement/basSetRemove.h"
 #include "placing_fixture.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // What single components do beyond their footprint: conductors under them,
 // LED chains, switches on conductor ends, text labels, and the refusals.
 #include "editing/mouse_dispatch.h"
-#include "placement/components.h"
+#include "placement/basSetRemove.h"
 #include "placement/placement_frame.h"
 #include "placing_fixture.h"
 

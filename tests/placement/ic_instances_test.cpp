@@ -4,7 +4,7 @@
 
 #include "editing/mouse_dispatch.h"
 #include "model/files/ic_file.h"
-#include "placement/components.h"
+#include "placement/basSetRemove.h"
 #include "placement/ic_instances.h"
 #include "placement/placement_frame.h"
 #include "undo_fixture.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "placement/components.h"
+#include "placement/basSetRemove.h"
 #include "placement/conductor_markers.h"
 #include "undo_fixture.h"
 

@@ -3,7 +3,7 @@
 #include "../render/sheet_builder.h"
 #include "editing/mouse_dispatch.h"
 #include "placement/clock_slots.h"
-#include "placement/components.h"
+#include "placement/basSetRemove.h"
 #include "placement/placement_frame.h"
 #include "placing_fixture.h"
 

@@ -2,7 +2,7 @@
 
 #include "model/circuit_tables.h"
 #include "placement/clock_slots.h"
-#include "placement/components.h"
+#include "placement/basSetRemove.h"
 #include "placement/ic_instances.h"
 #include "placement/placement_frame.h"
 #include "support/clock_columns.h"

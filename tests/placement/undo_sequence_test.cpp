@@ -4,7 +4,7 @@
 #include <random>
 
 #include "editing/mouse_dispatch.h"
-#include "placement/components.h"
+#include "placement/basSetRemove.h"
 #include "placement/conductor_markers.h"
 #include "placing_fixture.h"
 

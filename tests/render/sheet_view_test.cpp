@@ -9,7 +9,7 @@
 #include "model/geometry.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
-#include "placement/components.h"
+#include "placement/basSetRemove.h"
 #include "placement/placement_context.h"
 #include "platform/painter_surface.h"
 #include "platform/recording_surface.h"
