@@ -34,8 +34,43 @@ struct GridCell {
 
 using Grid = Array2D<GridCell>;
 
+// Where an element's outputs point; None in an empty record. A damaged file
+// may hold any other number: it is kept as it is and checked where used.
+enum class Orientation : uint8_t { None = 0, Left = 1, Right = 2, Up = 3, Down = 4 };
+
+// Travel of a signal, side of a connection; None for an event used up.
+enum class Direction : uint8_t { None = 0, Left = 1, Right = 2, Up = 3, Down = 4 };
+
+// The four orientations, in the order of their numbers.
+constexpr std::array<Orientation, 4> kOrientations{Orientation::Left, Orientation::Right, Orientation::Up,
+                                                   Orientation::Down};
+
+// The number a file, a number box or a table index uses.
+constexpr int Code(Orientation o)
+{
+    return static_cast<int>(o);
+}
+constexpr int Code(Direction d)
+{
+    return static_cast<int>(d);
+}
+// The orientation or direction of number n, as read from a file or a box.
+constexpr Orientation AsOrientation(uint8_t n)
+{
+    return static_cast<Orientation>(n);
+}
+constexpr Direction AsDirection(uint8_t n)
+{
+    return static_cast<Direction>(n);
+}
+// The direction the outputs of orientation o drive (the same number).
+constexpr Direction Toward(Orientation o)
+{
+    return static_cast<Direction>(o);
+}
+
 struct ElementRecord {
-    uint8_t Orientation = 0;
+    ::Orientation Orientation = ::Orientation::None;
     QString InPinList;
     QString OutPinList;
     uint8_t Type = 0;
@@ -193,19 +228,3 @@ constexpr uint8_t PlacedType(ToolCode t)
 {
     return static_cast<uint8_t>(t);
 }
-
-// Orientation codes: where the outputs point.
-namespace Orientation {
-constexpr uint8_t Left = 1;
-constexpr uint8_t Right = 2;
-constexpr uint8_t Up = 3;
-constexpr uint8_t Down = 4;
-} // namespace Orientation
-
-// Direction codes: travel of a signal, side of a connection.
-namespace Direction {
-constexpr uint8_t Left = 1;
-constexpr uint8_t Right = 2;
-constexpr uint8_t Up = 3;
-constexpr uint8_t Down = 4;
-} // namespace Direction

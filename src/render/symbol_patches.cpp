@@ -273,7 +273,7 @@ uint64_t ShapeOf(CircuitRun& s, const SheetScale& scale, const clsGrafik& g, int
     const ElementRecord& rec = s.circuit.Elements[static_cast<size_t>(e)];
     Hash k;
     k.Add(rec.Type);
-    k.Add(rec.Orientation);
+    k.Add(Code(rec.Orientation));
     k.Add(qHash(rec.Label));
     k.Add(static_cast<uint16_t>(rec.State));
     k.Add(static_cast<uint32_t>(rec.Color));

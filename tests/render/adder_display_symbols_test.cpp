@@ -25,7 +25,7 @@ struct AdderSheet : ::testing::Test {
 
 TEST_F(AdderSheet, HalfAdderAtZoomOne)
 {
-    Part p = Adder(ElementType::HalfAdder, 5, 5, 2);
+    Part p = Adder(ElementType::HalfAdder, 5, 5, Orientation::Right);
     Put(s, p);
     const QStringList expected = {
         BoxLine(77, 59.5, 119, 94.5, 0xC0FFFF, 0),
@@ -42,9 +42,9 @@ TEST_F(AdderSheet, HalfAdderAtZoomOne)
 
 TEST_F(AdderSheet, FullAdderAddsTheMiddleStubAndItsText)
 {
-    Part ha = Adder(ElementType::HalfAdder, 5, 5, 2);
+    Part ha = Adder(ElementType::HalfAdder, 5, 5, Orientation::Right);
     Put(s, ha);
-    Part va = Adder(ElementType::FullAdder, 5, 12, 2);
+    Part va = Adder(ElementType::FullAdder, 5, 12, Orientation::Right);
     Put(s, va);
     QStringList halfLog = Drawn(ha);
     QStringList fullLog = Drawn(va);
@@ -64,7 +64,7 @@ TEST_F(AdderSheet, FullAdderAddsTheMiddleStubAndItsText)
 
 TEST_F(AdderSheet, OnThePrinterTheBodyIsWhiteAndOutlinedAgain)
 {
-    Part p = Adder(ElementType::HalfAdder, 5, 5, 1);
+    Part p = Adder(ElementType::HalfAdder, 5, 5, Orientation::Left);
     Put(s, p);
     rec.SetKind(SurfaceKind::Printer);
     const QStringList log = Drawn(p);

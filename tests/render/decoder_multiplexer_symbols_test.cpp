@@ -30,7 +30,7 @@ double G1(int i)
 
 TEST_F(DecoderSheet, DecoderWithClockAtZoomOne)
 {
-    Part p = Decoder(5, 10, 2, true);
+    Part p = Decoder(5, 10, Orientation::Right, true);
     Put(s, p);
     QStringList expected = {
         QStringLiteral("Polygon 77,105-105,77-105,203-77,175 color=0 fill=0xC0FFFF style=0 width=1"),
@@ -54,7 +54,7 @@ TEST_F(DecoderSheet, DecoderWithClockAtZoomOne)
 
 TEST_F(DecoderSheet, WithoutClockNoClockStubAndNoT)
 {
-    Part p = Decoder(5, 10, 2, false);
+    Part p = Decoder(5, 10, Orientation::Right, false);
     Put(s, p);
     const QStringList log = Drawn(p);
     EXPECT_FALSE(log.contains(StubLine(70, 161, 77, 161)));
@@ -64,7 +64,7 @@ TEST_F(DecoderSheet, WithoutClockNoClockStubAndNoT)
 
 TEST_F(DecoderSheet, OrientationFourCarriesTheBodyOver)
 {
-    Part p = Decoder(10, 10, 4, false);
+    Part p = Decoder(10, 10, Orientation::Down, false);
     Put(s, p);
     const QStringList log = Drawn(p);
     // Input row y spans columns x-2..x+3, output row y+2 spans x-4..x+5.
@@ -84,7 +84,7 @@ TEST_F(DecoderSheet, OrientationFourCarriesTheBodyOver)
 
 TEST_F(DecoderSheet, OutlineOnTheWorksheetIsTheBodyOnly)
 {
-    Part p = Decoder(5, 10, 2, true);
+    Part p = Decoder(5, 10, Orientation::Right, true);
     Put(s, p);
     const QStringList log = Drawn(p, true);
     ASSERT_EQ(log.size(), 1);
@@ -93,7 +93,7 @@ TEST_F(DecoderSheet, OutlineOnTheWorksheetIsTheBodyOnly)
 
 TEST_F(DecoderSheet, OnThePrinterFourLinesThenEverythingElse)
 {
-    Part p = Decoder(5, 10, 2, true);
+    Part p = Decoder(5, 10, Orientation::Right, true);
     Put(s, p);
     rec.SetKind(SurfaceKind::Printer);
     for (bool outline : {false, true}) {
@@ -113,7 +113,7 @@ TEST_F(DecoderSheet, OnThePrinterFourLinesThenEverythingElse)
 
 TEST_F(DecoderSheet, MultiplexerAtZoomOne)
 {
-    Part p = Multiplexer(5, 5, 2);
+    Part p = Multiplexer(5, 5, Orientation::Right);
     Put(s, p);
     const QStringList expected = {
         BoxLine(77, 49, 133, 105 + 14 / 3.0, 0xFFFFC0, 0),
@@ -138,7 +138,7 @@ TEST_F(DecoderSheet, MultiplexerAtZoomOne)
 
 TEST_F(DecoderSheet, MultiplexerFacingUpAndOnPaper)
 {
-    Part p = Multiplexer(10, 10, 3);
+    Part p = Multiplexer(10, 10, Orientation::Up);
     Put(s, p);
     const QStringList plain = Drawn(p);
     // Orientation 3: box from (X(out.x - 1) - z/3, Y(out.y)) to (X(S0.x), Y(D0.y)).

@@ -39,7 +39,7 @@ double G1(int i)
 
 TEST_F(StateSheet, FlipFlopAtZoomOne)
 {
-    Part p = FlipFlop(5, 5, 2);
+    Part p = FlipFlop(5, 5, Orientation::Right);
     Put(s, p);
     const double third = 14 / 3.0;
     const QStringList expected = {
@@ -68,7 +68,7 @@ TEST_F(StateSheet, FlipFlopAtZoomOne)
 
 TEST_F(StateSheet, SetFlipFlopShowsOneInRedOnScreenBlackOnPaper)
 {
-    Part p = FlipFlop(5, 5, 1);
+    Part p = FlipFlop(5, 5, Orientation::Left);
     Put(s, p);
     PowerOn();
     s.circuit.Levels[0].Elements[static_cast<size_t>(p.nr)].State = kTrue;
@@ -91,7 +91,7 @@ TEST_F(StateSheet, SetFlipFlopShowsOneInRedOnScreenBlackOnPaper)
 
 TEST_F(StateSheet, FlipFlopOutlineKeepsStubsAndDots)
 {
-    Part h = FlipFlop(5, 5, 2);
+    Part h = FlipFlop(5, 5, Orientation::Right);
     Put(s, h);
     s.circuit.P(5, 4).Marker = -1;  // J
     s.circuit.P(5, 6).Marker = -1;  // K
@@ -102,7 +102,7 @@ TEST_F(StateSheet, FlipFlopOutlineKeepsStubsAndDots)
     EXPECT_TRUE(log[5].startsWith(QStringLiteral("Circle 73,91 r=3 color=0 ")));
 
     // Orientation 4 draws its output stubs before the body, outline or not.
-    Part v = FlipFlop(20, 10, 4);
+    Part v = FlipFlop(20, 10, Orientation::Down);
     Put(s, v);
     log = Drawn(v, true);
     ASSERT_EQ(log.size(), 3 + 2 + 1);
@@ -113,7 +113,7 @@ TEST_F(StateSheet, FlipFlopOutlineKeepsStubsAndDots)
 
 TEST_F(StateSheet, NegationDotsAfterTheDigitAreRedOnScreen)
 {
-    Part p = FlipFlop(5, 5, 2);
+    Part p = FlipFlop(5, 5, Orientation::Right);
     Put(s, p);
     s.circuit.P(5, 5).Marker = -1;  // C
     const QStringList log = Drawn(p);
@@ -123,7 +123,7 @@ TEST_F(StateSheet, NegationDotsAfterTheDigitAreRedOnScreen)
 
 TEST_F(StateSheet, FlipFlopOrientationThreeTexts)
 {
-    Part p = FlipFlop(10, 10, 3);
+    Part p = FlipFlop(10, 10, Orientation::Up);
     Put(s, p);
     const QStringList log = Drawn(p);
     // J (11,10), C (10,10), K (9,10), S (11,7), R (9,7), Q (11,5).
@@ -138,7 +138,7 @@ TEST_F(StateSheet, FlipFlopOrientationThreeTexts)
 
 TEST_F(StateSheet, ShiftRegisterAtZoomOne)
 {
-    Part p = Adder(ElementType::ShiftRegister, 5, 5, 2);
+    Part p = Adder(ElementType::ShiftRegister, 5, 5, Orientation::Right);
     Put(s, p);
     const double tip = 77 + 14 / 1.5;
     QStringList expected = {
@@ -164,7 +164,7 @@ TEST_F(StateSheet, ShiftRegisterAtZoomOne)
 
 TEST_F(StateSheet, ShiftRegisterStagesFacingDown)
 {
-    Part p = Adder(ElementType::ShiftRegister, 10, 10, 4);
+    Part p = Adder(ElementType::ShiftRegister, 10, 10, Orientation::Down);
     Put(s, p);
     PowerOn();
     auto& words = s.circuit.Levels[0].Elements[static_cast<size_t>(p.nr)].StageWords;
@@ -181,7 +181,7 @@ TEST_F(StateSheet, ShiftRegisterStagesFacingDown)
 
 TEST_F(StateSheet, ShiftRegisterOnPaperIsWhite)
 {
-    Part p = Adder(ElementType::ShiftRegister, 12, 5, 1);
+    Part p = Adder(ElementType::ShiftRegister, 12, 5, Orientation::Left);
     Put(s, p);
     rec.SetKind(SurfaceKind::Printer);
     const QStringList log = Drawn(p);

@@ -25,7 +25,7 @@ struct GateSheet : ::testing::Test {
 
 TEST_F(GateSheet, ThreeInputAndAtZoomOne)
 {
-    Part p = Gate(ElementType::AND, 5, 5, 2, 3);
+    Part p = Gate(ElementType::AND, 5, 5, Orientation::Right, 3);
     Put(s, p);
     const QStringList expected = {
         BoxLine(77, 59.5, 105, 94.5, 0xC0FFFF, 0),
@@ -40,7 +40,7 @@ TEST_F(GateSheet, ThreeInputAndAtZoomOne)
 
 TEST_F(GateSheet, OrAndXorDifferFromAndInTheirLabelOnly)
 {
-    Part orGate = Gate(ElementType::OR, 5, 5, 2, 3);
+    Part orGate = Gate(ElementType::OR, 5, 5, Orientation::Right, 3);
     Put(s, orGate);
     QStringList log = Drawn(orGate);
     ASSERT_EQ(log.size(), 6);
@@ -48,7 +48,7 @@ TEST_F(GateSheet, OrAndXorDifferFromAndInTheirLabelOnly)
     EXPECT_EQ(log[5], PrintLine(84, 70, QString(QChar(0x2265)) + QStringLiteral("1"), 10, false, 0,
                                 QStringLiteral("Arial")));
 
-    Part xorGate = Gate(ElementType::XOR, 15, 5, 2, 3);
+    Part xorGate = Gate(ElementType::XOR, 15, 5, Orientation::Right, 3);
     Put(s, xorGate);
     log = Drawn(xorGate);
     ASSERT_EQ(log.size(), 6);
@@ -58,13 +58,13 @@ TEST_F(GateSheet, OrAndXorDifferFromAndInTheirLabelOnly)
 TEST_F(GateSheet, LabelOffsetsInTheVerticalOrientations)
 {
     // Orientation 4, three inputs at (4..6, 5): label at G(x) - k, G(y) + z/2.
-    Part a = Gate(ElementType::AND, 5, 5, 4, 3);
+    Part a = Gate(ElementType::AND, 5, 5, Orientation::Down, 3);
     Put(s, a);
     QStringList log = Drawn(a);
     EXPECT_EQ(log.first(), BoxLine(63 - 3.5, 77, 91 + 3.5, 105, 0xC0FFFF, 0));
     EXPECT_EQ(log.last(), PrintLine(77 - 3.5, 84, QStringLiteral("&"), 10));
 
-    Part x = Gate(ElementType::XOR, 15, 10, 3, 3);
+    Part x = Gate(ElementType::XOR, 15, 10, Orientation::Up, 3);
     Put(s, x);
     log = Drawn(x);
     EXPECT_EQ(log.last(), PrintLine(217 - 14 / 3.0, 133 - 7, QStringLiteral("=1"), 10));
@@ -72,7 +72,7 @@ TEST_F(GateSheet, LabelOffsetsInTheVerticalOrientations)
 
 TEST_F(GateSheet, TwoInputGateIsThreeCellsWithStubsAtItsEnds)
 {
-    Part p = Gate(ElementType::AND, 5, 5, 2, 2);
+    Part p = Gate(ElementType::AND, 5, 5, Orientation::Right, 2);
     Put(s, p);
     const QStringList log = Drawn(p);
     EXPECT_EQ(s.InputPinCount, 3);
@@ -89,7 +89,7 @@ TEST_F(GateSheet, OutputStubRowFollowsTheInputCount)
     const int rows[][2] = {{4, 6}, {5, 6}, {6, 7}};
     int x = 3;
     for (const auto& [n, row] : rows) {
-        Part p = Gate(ElementType::OR, x, 5, 2, n);
+        Part p = Gate(ElementType::OR, x, 5, Orientation::Right, n);
         Put(s, p);
         const QStringList log = Drawn(p);
         const double gx = 14 * (x + 2) + 7;
@@ -101,7 +101,7 @@ TEST_F(GateSheet, OutputStubRowFollowsTheInputCount)
 
 TEST_F(GateSheet, OutlineShowsTheTransparentBodyAndTheNegationDots)
 {
-    Part p = Gate(ElementType::OR, 5, 5, 2, 3);
+    Part p = Gate(ElementType::OR, 5, 5, Orientation::Right, 3);
     Put(s, p);
     s.circuit.P(5, 6).Marker = -1;  // input 3
     s.circuit.P(7, 5).Marker = -1;  // output
@@ -115,11 +115,11 @@ TEST_F(GateSheet, OutlineShowsTheTransparentBodyAndTheNegationDots)
 
 TEST_F(GateSheet, XorIsFilledEvenAfterAnOutline)
 {
-    Part a = Gate(ElementType::AND, 5, 5, 2, 3);
+    Part a = Gate(ElementType::AND, 5, 5, Orientation::Right, 3);
     Put(s, a);
     Drawn(a, true);
     ASSERT_EQ(rec.FillStyle, 1);
-    Part x = Gate(ElementType::XOR, 15, 5, 2, 3);
+    Part x = Gate(ElementType::XOR, 15, 5, Orientation::Right, 3);
     Put(s, x);
     s.circuit.P(15, 5).Marker = -1;
     const QStringList log = Drawn(x);
@@ -130,10 +130,10 @@ TEST_F(GateSheet, XorIsFilledEvenAfterAnOutline)
 
 TEST_F(GateSheet, OrientationOutsideTheCodesDrawsNothing)
 {
-    Part p = Gate(ElementType::AND, 5, 5, 2, 3);
+    Part p = Gate(ElementType::AND, 5, 5, Orientation::Right, 3);
     Put(s, p);
     s.circuit.P(5, 5).Marker = -1;
-    g.Orientation = 0;
+    g.Orientation = Orientation::None;
     rec.ClearLog();
     g.DrawUnd(5, 5, false);
     g.DrawTriState(5, 5);
@@ -143,7 +143,7 @@ TEST_F(GateSheet, OrientationOutsideTheCodesDrawsNothing)
 
 TEST_F(GateSheet, InverterAtZoomOne)
 {
-    Part p = Inverter(5, 5, 2);
+    Part p = Inverter(5, 5, Orientation::Right);
     Put(s, p);
     const QStringList expected = {
         StubLine(91, 77, 91 + 14 / 1.5, 77),
@@ -158,7 +158,7 @@ TEST_F(GateSheet, InverterCornersAreWholePixelsInEveryOrientation)
 {
     // Zoom 1.25: z = 18 (17.5 to even), cx = G(5) = 96 (96.25), g = 1.25.
     s.GridMode = 1.25f;
-    Part up = Inverter(5, 5, 3);
+    Part up = Inverter(5, 5, Orientation::Up);
     Put(s, up);
     const QStringList log = Drawn(up);
     // Box from (CInt(96 + 6), 96) to (CInt(96 - 6), CInt(96 - 13.5) = 82); circle at CInt(82 - 3.75).
@@ -169,7 +169,7 @@ TEST_F(GateSheet, InverterCornersAreWholePixelsInEveryOrientation)
 
 TEST_F(GateSheet, InverterOnThePrinterGetsItsOutlineAgain)
 {
-    Part p = Inverter(5, 5, 2);
+    Part p = Inverter(5, 5, Orientation::Right);
     Put(s, p);
     rec.SetKind(SurfaceKind::Printer);
     const QStringList log = Drawn(p);
@@ -181,7 +181,7 @@ TEST_F(GateSheet, InverterOnThePrinterGetsItsOutlineAgain)
 
 TEST_F(GateSheet, TriStateAtZoomOne)
 {
-    Part p = TriState(5, 5, 2);
+    Part p = TriState(5, 5, Orientation::Right);
     Put(s, p);
     const double apex = 91 + 14 / 1.7;
     const QStringList expected = {
@@ -200,7 +200,7 @@ TEST_F(GateSheet, TriStateAtZoomOne)
 
 TEST_F(GateSheet, TriStateKeepsItsColourAndSizeOnThePrinter)
 {
-    Part p = TriState(5, 5, 4);
+    Part p = TriState(5, 5, Orientation::Down);
     Put(s, p);
     rec.SetKind(SurfaceKind::Printer);
     const QStringList log = Drawn(p);

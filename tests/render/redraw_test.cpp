@@ -14,7 +14,7 @@
 
 namespace {
 
-using Placer = std::function<int16_t(ProgramState&, int o, int X, int Y)>;
+using Placer = std::function<int16_t(ProgramState&, Orientation o, int X, int Y)>;
 using Direct = std::function<void(clsGrafik&, int X, int Y)>;
 
 struct Case {
@@ -27,29 +27,29 @@ std::vector<Case> Cases()
 {
     using namespace ElementType;
     return {
-        {"and3", [](ProgramState& s, int o, int X, int Y) { return sheet::Gate(s, AND, o, X, Y, 3); },
+        {"and3", [](ProgramState& s, Orientation o, int X, int Y) { return sheet::Gate(s, AND, o, X, Y, 3); },
          [](clsGrafik& g, int X, int Y) { g.DrawUnd(static_cast<int16_t>(X), static_cast<int16_t>(Y), false); }},
-        {"or2", [](ProgramState& s, int o, int X, int Y) { return sheet::Gate(s, OR, o, X, Y, 2); },
+        {"or2", [](ProgramState& s, Orientation o, int X, int Y) { return sheet::Gate(s, OR, o, X, Y, 2); },
          [](clsGrafik& g, int X, int Y) { g.DrawOder(static_cast<int16_t>(X), static_cast<int16_t>(Y), false); }},
-        {"xor4", [](ProgramState& s, int o, int X, int Y) { return sheet::Gate(s, XOR, o, X, Y, 4); },
+        {"xor4", [](ProgramState& s, Orientation o, int X, int Y) { return sheet::Gate(s, XOR, o, X, Y, 4); },
          [](clsGrafik& g, int X, int Y) { g.DrawXOder(static_cast<int16_t>(X), static_cast<int16_t>(Y)); }},
-        {"xor2", [](ProgramState& s, int o, int X, int Y) { return sheet::Gate(s, XOR, o, X, Y, 2); },
+        {"xor2", [](ProgramState& s, Orientation o, int X, int Y) { return sheet::Gate(s, XOR, o, X, Y, 2); },
          [](clsGrafik& g, int X, int Y) { g.DrawXOder(static_cast<int16_t>(X), static_cast<int16_t>(Y)); }},
-        {"inverter", [](ProgramState& s, int o, int X, int Y) { return sheet::Inverter(s, o, X, Y); },
+        {"inverter", [](ProgramState& s, Orientation o, int X, int Y) { return sheet::Inverter(s, o, X, Y); },
          [](clsGrafik& g, int X, int Y) { g.DrawInverter(static_cast<int16_t>(X), static_cast<int16_t>(Y)); }},
-        {"tristate", [](ProgramState& s, int o, int X, int Y) { return sheet::TriState(s, o, X, Y); },
+        {"tristate", [](ProgramState& s, Orientation o, int X, int Y) { return sheet::TriState(s, o, X, Y); },
          [](clsGrafik& g, int X, int Y) { g.DrawTriState(static_cast<int16_t>(X), static_cast<int16_t>(Y)); }},
-        {"halfadder", [](ProgramState& s, int o, int X, int Y) { return sheet::Adder(s, HalfAdder, o, X, Y); },
+        {"halfadder", [](ProgramState& s, Orientation o, int X, int Y) { return sheet::Adder(s, HalfAdder, o, X, Y); },
          [](clsGrafik& g, int X, int Y) { g.DrawHA(static_cast<int16_t>(X), static_cast<int16_t>(Y)); }},
-        {"fulladder", [](ProgramState& s, int o, int X, int Y) { return sheet::Adder(s, FullAdder, o, X, Y); },
+        {"fulladder", [](ProgramState& s, Orientation o, int X, int Y) { return sheet::Adder(s, FullAdder, o, X, Y); },
          [](clsGrafik& g, int X, int Y) { g.DrawVA(static_cast<int16_t>(X), static_cast<int16_t>(Y)); }},
-        {"shiftregister", [](ProgramState& s, int o, int X, int Y) { return sheet::ShiftRegister(s, o, X, Y); },
+        {"shiftregister", [](ProgramState& s, Orientation o, int X, int Y) { return sheet::ShiftRegister(s, o, X, Y); },
          [](clsGrafik& g, int X, int Y) { g.DrawSRegister(static_cast<int16_t>(X), static_cast<int16_t>(Y)); }},
-        {"decoder", [](ProgramState& s, int o, int X, int Y) { return sheet::Decoder(s, o, X, Y, true); },
+        {"decoder", [](ProgramState& s, Orientation o, int X, int Y) { return sheet::Decoder(s, o, X, Y, true); },
          [](clsGrafik& g, int X, int Y) { g.DrawDecoder(static_cast<int16_t>(X), static_cast<int16_t>(Y), false); }},
-        {"flipflop", [](ProgramState& s, int o, int X, int Y) { return sheet::FlipFlop(s, o, X, Y); },
+        {"flipflop", [](ProgramState& s, Orientation o, int X, int Y) { return sheet::FlipFlop(s, o, X, Y); },
          [](clsGrafik& g, int X, int Y) { g.DrawFlipFlop(static_cast<int16_t>(X), static_cast<int16_t>(Y), false, 0); }},
-        {"clock", [](ProgramState& s, int o, int X, int Y) { return sheet::Clock(s, o, X, Y); },
+        {"clock", [](ProgramState& s, Orientation o, int X, int Y) { return sheet::Clock(s, o, X, Y); },
          [](clsGrafik& g, int X, int Y) { g.DrawTimer(static_cast<int16_t>(X), static_cast<int16_t>(Y), false); }},
     };
 }
@@ -59,7 +59,7 @@ std::vector<Case> Cases()
 TEST(DrawElement, DrawsEachComponentAtItsAnchorInEveryOrientation)
 {
     for (const Case& c : Cases()) {
-        for (int o = 1; o <= 4; ++o) {
+        for (Orientation o : kOrientations) {
             ProgramState s;
             sheet::NewSheet(s, 30, 30);
             const int16_t n = c.place(s, o, 15, 15);
@@ -73,8 +73,8 @@ TEST(DrawElement, DrawsEachComponentAtItsAnchorInEveryOrientation)
             RecordingSurface direct;
             g.Device = &direct;
             c.draw(g, 15, 15);
-            EXPECT_FALSE(direct.Log().isEmpty()) << c.name << " orientation " << o;
-            EXPECT_EQ(viaRedraw.Log(), direct.Log()) << c.name << " orientation " << o;
+            EXPECT_FALSE(direct.Log().isEmpty()) << c.name << " orientation " << Code(o);
+            EXPECT_EQ(viaRedraw.Log(), direct.Log()) << c.name << " orientation " << Code(o);
         }
     }
 }
@@ -83,7 +83,7 @@ TEST(DrawElement, TheThreeInputAndAtFiveFiveOrientationTwo)
 {
     ProgramState s;
     sheet::NewSheet(s, 12, 12);
-    sheet::Gate(s, ElementType::AND, 2, 5, 5, 3);
+    sheet::Gate(s, ElementType::AND, Orientation::Right, 5, 5, 3);
     RecordingSurface rec;
     clsGrafik g(s, &rec);
     DrawElement(s, g, 5, 6, false, false); // any cell of the element will do for the redraw
@@ -95,8 +95,8 @@ TEST(DrawElement, OutlinePassesToGatesDecoderFlipFlopAndIC)
 {
     ProgramState s;
     sheet::NewSheet(s, 30, 30);
-    sheet::Gate(s, ElementType::AND, 2, 5, 5, 3);
-    sheet::FlipFlop(s, 2, 5, 20);
+    sheet::Gate(s, ElementType::AND, Orientation::Right, 5, 5, 3);
+    sheet::FlipFlop(s, Orientation::Right, 5, 20);
     sheet::IC(s, 1, 15, 3, 4, 3, {QStringLiteral("0;1;A;")});
     RecordingSurface rec;
     clsGrafik g(s, &rec);
@@ -135,8 +135,8 @@ TEST(DrawElement, SelectedClockOnlyWhilePowered)
 {
     ProgramState s;
     sheet::NewSheet(s, 20, 20);
-    sheet::Clock(s, 2, 5, 5);
-    const int16_t second = sheet::Clock(s, 2, 5, 12);
+    sheet::Clock(s, Orientation::Right, 5, 5);
+    const int16_t second = sheet::Clock(s, Orientation::Right, 5, 12);
     s.SelectedClock = 1;
     RecordingSurface rec;
     clsGrafik g(s, &rec);
@@ -162,7 +162,7 @@ TEST(DrawElement, TextLabelsGoToTheWindowUnlessNoText)
 {
     ProgramState s;
     sheet::NewSheet(s, 20, 20);
-    const int16_t n = sheet::Place(s, ElementType::TextLabel, 2, {sheet::At(2, 2)}, {}, sheet::Cells(2, 2, 4, 2),
+    const int16_t n = sheet::Place(s, ElementType::TextLabel, Orientation::Right, {sheet::At(2, 2)}, {}, sheet::Cells(2, 2, 4, 2),
                                    QStringLiteral("abc"));
     FakeMainWindow shell;
     shell.Attach(s);
@@ -182,7 +182,7 @@ TEST(DrawElement, AComponentWithTooFewPinsIsLeftOutTheRestIsDrawn)
 {
     ProgramState s;
     sheet::NewSheet(s, 12, 12);
-    sheet::Place(s, ElementType::HalfAdder, 2, {sheet::At(8, 6), sheet::At(8, 7)}, {}, sheet::Cells(8, 6, 8, 7));
+    sheet::Place(s, ElementType::HalfAdder, Orientation::Right, {sheet::At(8, 6), sheet::At(8, 7)}, {}, sheet::Cells(8, 6, 8, 7));
     sheet::LED(s, 3, 3);
     RecordingSurface rec;
     clsGrafik g(s, &rec);

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "model/geometry.h"
 #include "model/pin_lists.h"
 #include "model/records.h"
 #include "model/state.h"
@@ -16,7 +17,7 @@ namespace symfix {
 
 struct Part {
     uint8_t type = 0;
-    uint8_t orientation = 2;
+    Orientation orientation = Orientation::Right;
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0; // footprint
     std::vector<PinPos> in;
     std::vector<PinPos> out;
@@ -31,15 +32,15 @@ inline PinPos Pin(int x, int y)
 }
 
 // Outputs-right direction of an orientation.
-inline int DirX(int o) { return o == 2 ? 1 : o == 1 ? -1 : 0; }
-inline int DirY(int o) { return o == 4 ? 1 : o == 3 ? -1 : 0; }
+inline int DirX(Orientation o) { return o == Orientation::Right ? 1 : o == Orientation::Left ? -1 : 0; }
+inline int DirY(Orientation o) { return o == Orientation::Down ? 1 : o == Orientation::Up ? -1 : 0; }
 
 // AND/OR/XOR with n inputs (n = 2 makes the three-cell two-input gate).
-inline Part Gate(uint8_t type, int X, int Y, int o, int n)
+inline Part Gate(uint8_t type, int X, int Y, Orientation o, int n)
 {
     Part p;
     p.type = type;
-    p.orientation = static_cast<uint8_t>(o);
+    p.orientation = o;
     const bool two = n == 2;
     const int rows = two ? 3 : n;
     p.label = two ? QStringLiteral("2") : QString();
@@ -47,9 +48,9 @@ inline Part Gate(uint8_t type, int X, int Y, int o, int n)
     for (int i = 0; i < rows; ++i) {
         if (two && i == 1)
             continue;
-        p.in.push_back(o <= 2 ? Pin(X, Y - 1 + i) : Pin(X - 1 + i, Y));
+        p.in.push_back(Horizontal(o) ? Pin(X, Y - 1 + i) : Pin(X - 1 + i, Y));
     }
-    if (o <= 2) {
+    if (Horizontal(o)) {
         p.out.push_back(Pin(X + 2 * dx, Y - 1 + rows / 2));
         p.x1 = std::min(X, X + 2 * dx);
         p.x2 = std::max(X, X + 2 * dx);
@@ -70,8 +71,8 @@ inline Part Gate(uint8_t type, int X, int Y, int o, int n)
 // Footprint along the outputs from the anchor, `length` cells beyond it, three cells across.
 inline void Along(Part& p, int X, int Y, int length)
 {
-    const int o = p.orientation;
-    if (o <= 2) {
+    const Orientation o = p.orientation;
+    if (Horizontal(o)) {
         p.x1 = std::min(X, X + DirX(o) * length);
         p.x2 = std::max(X, X + DirX(o) * length);
         p.y1 = Y - 1;
@@ -87,13 +88,13 @@ inline void Along(Part& p, int X, int Y, int length)
 }
 
 // Half-adder (11), full-adder (12) and shift register (18, nine cells long).
-inline Part Adder(uint8_t type, int X, int Y, int o)
+inline Part Adder(uint8_t type, int X, int Y, Orientation o)
 {
     Part p;
     p.type = type;
-    p.orientation = static_cast<uint8_t>(o);
+    p.orientation = o;
     const int len = type == ElementType::ShiftRegister ? 8 : 3;
-    if (o <= 2) {
+    if (Horizontal(o)) {
         const int ox = X + DirX(o) * len;
         p.in = {Pin(X, Y - 1), Pin(X, Y + 1), Pin(X, Y)};
         p.out = {Pin(ox, Y - 1), Pin(ox, Y + 1)};
@@ -106,12 +107,12 @@ inline Part Adder(uint8_t type, int X, int Y, int o)
     return p;
 }
 
-inline Part TriState(int X, int Y, int o)
+inline Part TriState(int X, int Y, Orientation o)
 {
     Part p;
     p.type = ElementType::TriState;
-    p.orientation = static_cast<uint8_t>(o);
-    if (o <= 2) {
+    p.orientation = o;
+    if (Horizontal(o)) {
         p.in = {Pin(X, Y - 1), Pin(X, Y + 1)};
         p.out = {Pin(X + 2 * DirX(o), Y)};
     } else {
@@ -122,11 +123,11 @@ inline Part TriState(int X, int Y, int o)
     return p;
 }
 
-inline Part Inverter(int X, int Y, int o)
+inline Part Inverter(int X, int Y, Orientation o)
 {
     Part p;
     p.type = ElementType::Inverter;
-    p.orientation = static_cast<uint8_t>(o);
+    p.orientation = o;
     p.in = {Pin(X, Y)};
     p.out = {Pin(X + DirX(o), Y + DirY(o))};
     p.x1 = std::min(X, X + DirX(o));
@@ -138,12 +139,12 @@ inline Part Inverter(int X, int Y, int o)
     return p;
 }
 
-inline Part Decoder(int X, int Y, int o, bool clock)
+inline Part Decoder(int X, int Y, Orientation o, bool clock)
 {
     Part p;
     p.type = ElementType::Decoder;
-    p.orientation = static_cast<uint8_t>(o);
-    if (o <= 2) {
+    p.orientation = o;
+    if (Horizontal(o)) {
         p.in = {Pin(X, Y - 2), Pin(X, Y - 1), Pin(X, Y)};
         if (clock)
             p.in.push_back(Pin(X, Y + 1));
@@ -169,23 +170,23 @@ inline Part Decoder(int X, int Y, int o, bool clock)
     return p;
 }
 
-inline Part Multiplexer(int X, int Y, int o)
+inline Part Multiplexer(int X, int Y, Orientation o)
 {
     Part p;
     p.type = ElementType::Multiplexer;
-    p.orientation = static_cast<uint8_t>(o);
+    p.orientation = o;
     switch (o) {
-    case 2:
+    case Orientation::Right:
         p.in = {Pin(X, Y + 2), Pin(X, Y + 1), Pin(X, Y), Pin(X, Y - 1), Pin(X + 2, Y - 2), Pin(X + 3, Y - 2)};
         p.out = {Pin(X + 4, Y + 1)};
         p.x1 = X, p.x2 = X + 4, p.y1 = Y - 2, p.y2 = Y + 2;
         break;
-    case 1:
+    case Orientation::Left:
         p.in = {Pin(X, Y + 2), Pin(X, Y + 1), Pin(X, Y), Pin(X, Y - 1), Pin(X - 3, Y - 2), Pin(X - 2, Y - 2)};
         p.out = {Pin(X - 4, Y + 1)};
         p.x1 = X - 4, p.x2 = X, p.y1 = Y - 2, p.y2 = Y + 2;
         break;
-    case 3:
+    case Orientation::Up:
         p.in = {Pin(X + 1, Y), Pin(X, Y), Pin(X - 1, Y), Pin(X - 2, Y), Pin(X + 2, Y - 3), Pin(X + 2, Y - 2)};
         p.out = {Pin(X - 1, Y - 4)};
         p.x1 = X - 2, p.x2 = X + 2, p.y1 = Y - 4, p.y2 = Y;
@@ -201,21 +202,21 @@ inline Part Multiplexer(int X, int Y, int o)
     return p;
 }
 
-inline Part FlipFlop(int X, int Y, int o)
+inline Part FlipFlop(int X, int Y, Orientation o)
 {
     Part p;
     p.type = ElementType::FlipFlop;
-    p.orientation = static_cast<uint8_t>(o);
+    p.orientation = o;
     switch (o) {
-    case 2:
+    case Orientation::Right:
         p.in = {Pin(X, Y - 1), Pin(X, Y), Pin(X, Y + 1), Pin(X + 2, Y - 1), Pin(X + 2, Y + 1)};
         p.out = {Pin(X + 5, Y - 1), Pin(X + 5, Y + 1)};
         break;
-    case 1:
+    case Orientation::Left:
         p.in = {Pin(X, Y - 1), Pin(X, Y), Pin(X, Y + 1), Pin(X - 3, Y - 1), Pin(X - 3, Y + 1)};
         p.out = {Pin(X - 5, Y - 1), Pin(X - 5, Y + 1)};
         break;
-    case 3:
+    case Orientation::Up:
         p.in = {Pin(X + 1, Y), Pin(X, Y), Pin(X - 1, Y), Pin(X + 1, Y - 3), Pin(X - 1, Y - 3)};
         p.out = {Pin(X + 1, Y - 5), Pin(X - 1, Y - 5)};
         break;
@@ -232,7 +233,7 @@ inline Part Display(int X, int Y)
 {
     Part p;
     p.type = ElementType::SevenSegment;
-    p.orientation = 2;
+    p.orientation = Orientation::Right;
     p.in = {Pin(X + 3, Y - 2), Pin(X + 2, Y - 2), Pin(X + 1, Y - 2), Pin(X, Y - 1), Pin(X, Y), Pin(X, Y + 1)};
     p.x1 = X, p.x2 = X + 4, p.y1 = Y - 2, p.y2 = Y + 2;
     p.refX = X;
@@ -240,15 +241,15 @@ inline Part Display(int X, int Y)
     return p;
 }
 
-inline Part Timer(int X, int Y, int o)
+inline Part Timer(int X, int Y, Orientation o)
 {
     Part p;
     p.type = ElementType::ClockGenerator;
-    p.orientation = static_cast<uint8_t>(o);
+    p.orientation = o;
     switch (o) {
-    case 2: p.in = {Pin(X + 2, Y + 1)}; p.out = {Pin(X + 3, Y)}; break;
-    case 1: p.in = {Pin(X - 2, Y + 1)}; p.out = {Pin(X - 3, Y)}; break;
-    case 3: p.in = {Pin(X + 1, Y - 1)}; p.out = {Pin(X, Y - 3)}; break;
+    case Orientation::Right: p.in = {Pin(X + 2, Y + 1)}; p.out = {Pin(X + 3, Y)}; break;
+    case Orientation::Left: p.in = {Pin(X - 2, Y + 1)}; p.out = {Pin(X - 3, Y)}; break;
+    case Orientation::Up: p.in = {Pin(X + 1, Y - 1)}; p.out = {Pin(X, Y - 3)}; break;
     default: p.in = {Pin(X + 1, Y + 1)}; p.out = {Pin(X, Y + 3)}; break;
     }
     Along(p, X, Y, 3);

@@ -16,7 +16,7 @@ namespace {
 
 struct Kind {
     const char* name;
-    std::function<Part(int X, int Y, int o)> make;
+    std::function<Part(int X, int Y, Orientation o)> make;
     bool stubsFollowConductors;
     int32_t screenFill;   // first filled shape on the worksheet and the hidden picture
     int32_t paperFill;    // on the printer; -1: nothing filled
@@ -27,21 +27,21 @@ const std::vector<Kind>& Kinds()
 {
     using namespace ElementType;
     static const std::vector<Kind> kinds = {
-        {"AND3", [](int X, int Y, int o) { return Gate(AND, X, Y, o, 3); }, true, 0xC0FFFF, 0xFFFFFF, 0},
-        {"AND2", [](int X, int Y, int o) { return Gate(AND, X, Y, o, 2); }, true, 0xC0FFFF, 0xFFFFFF, 0},
-        {"OR5", [](int X, int Y, int o) { return Gate(OR, X, Y, o, 5); }, true, 0xC0FFFF, 0xFFFFFF, 0},
-        {"XOR4", [](int X, int Y, int o) { return Gate(XOR, X, Y, o, 4); }, true, 0xC0FFFF, 0xFFFFFF, 0},
-        {"Inverter", [](int X, int Y, int o) { return symfix::Inverter(X, Y, o); }, false, 0xC0FFC0, 0xFFFFFF, 1.0 / 6},
-        {"TriState", [](int X, int Y, int o) { return symfix::TriState(X, Y, o); }, true, 0xC0FFFF, 0xC0FFFF, 0},
-        {"HalfAdder", [](int X, int Y, int o) { return Adder(HalfAdder, X, Y, o); }, true, 0xC0FFFF, 0xFFFFFF, 0},
-        {"FullAdder", [](int X, int Y, int o) { return Adder(FullAdder, X, Y, o); }, true, 0xC0FFFF, 0xFFFFFF, 0},
-        {"ShiftRegister", [](int X, int Y, int o) { return Adder(ShiftRegister, X, Y, o); }, true, 0xC0FFFF, 0xFFFFFF, 0},
-        {"Decoder", [](int X, int Y, int o) { return symfix::Decoder(X, Y, o, false); }, true, 0xC0FFFF, -1, 0},
-        {"DecoderClock", [](int X, int Y, int o) { return symfix::Decoder(X, Y, o, true); }, true, 0xC0FFFF, -1, 0},
-        {"Multiplexer", [](int X, int Y, int o) { return symfix::Multiplexer(X, Y, o); }, false, 0xFFFFC0, 0xFFFFFF, 0},
-        {"FlipFlop", [](int X, int Y, int o) { return symfix::FlipFlop(X, Y, o); }, false, 0xFFFFC0, 0xFFFFFF, 0.5},
-        {"Display", [](int X, int Y, int) { return Display(X, Y); }, false, 0xC0FFFF, 0xFFFFFF, 0},
-        {"Timer", [](int X, int Y, int o) { return Timer(X, Y, o); }, false, 0xC0FFFF, 0xFFFFFF, 0.25},
+        {"AND3", [](int X, int Y, Orientation o) { return Gate(AND, X, Y, o, 3); }, true, 0xC0FFFF, 0xFFFFFF, 0},
+        {"AND2", [](int X, int Y, Orientation o) { return Gate(AND, X, Y, o, 2); }, true, 0xC0FFFF, 0xFFFFFF, 0},
+        {"OR5", [](int X, int Y, Orientation o) { return Gate(OR, X, Y, o, 5); }, true, 0xC0FFFF, 0xFFFFFF, 0},
+        {"XOR4", [](int X, int Y, Orientation o) { return Gate(XOR, X, Y, o, 4); }, true, 0xC0FFFF, 0xFFFFFF, 0},
+        {"Inverter", [](int X, int Y, Orientation o) { return symfix::Inverter(X, Y, o); }, false, 0xC0FFC0, 0xFFFFFF, 1.0 / 6},
+        {"TriState", [](int X, int Y, Orientation o) { return symfix::TriState(X, Y, o); }, true, 0xC0FFFF, 0xC0FFFF, 0},
+        {"HalfAdder", [](int X, int Y, Orientation o) { return Adder(HalfAdder, X, Y, o); }, true, 0xC0FFFF, 0xFFFFFF, 0},
+        {"FullAdder", [](int X, int Y, Orientation o) { return Adder(FullAdder, X, Y, o); }, true, 0xC0FFFF, 0xFFFFFF, 0},
+        {"ShiftRegister", [](int X, int Y, Orientation o) { return Adder(ShiftRegister, X, Y, o); }, true, 0xC0FFFF, 0xFFFFFF, 0},
+        {"Decoder", [](int X, int Y, Orientation o) { return symfix::Decoder(X, Y, o, false); }, true, 0xC0FFFF, -1, 0},
+        {"DecoderClock", [](int X, int Y, Orientation o) { return symfix::Decoder(X, Y, o, true); }, true, 0xC0FFFF, -1, 0},
+        {"Multiplexer", [](int X, int Y, Orientation o) { return symfix::Multiplexer(X, Y, o); }, false, 0xFFFFC0, 0xFFFFFF, 0},
+        {"FlipFlop", [](int X, int Y, Orientation o) { return symfix::FlipFlop(X, Y, o); }, false, 0xFFFFC0, 0xFFFFFF, 0.5},
+        {"Display", [](int X, int Y, Orientation) { return Display(X, Y); }, false, 0xC0FFFF, 0xFFFFFF, 0},
+        {"Timer", [](int X, int Y, Orientation o) { return Timer(X, Y, o); }, false, 0xC0FFFF, 0xFFFFFF, 0.25},
     };
     return kinds;
 }
@@ -53,7 +53,7 @@ struct Case {
     RecordingSurface rec{SurfaceKind::Worksheet, 2000, 2000};
     clsGrafik g{s, &rec};
     Part part;
-    Case(const Kind& k, int o, float zoom)
+    Case(const Kind& k, Orientation o, float zoom)
     {
         Sheet(s, 40, 40);
         s.GridMode = zoom;
@@ -132,7 +132,7 @@ void SetOutwardFlag(GridCell& cell, int dx, int dy, int16_t v)
 TEST(SymbolProperties, EverythingStaysInsideTheFootprint)
 {
     for (const Kind& k : Kinds()) {
-        for (int o = 1; o <= 4; ++o) {
+        for (Orientation o : kOrientations) {
             for (float zoom : kZooms) {
                 Case c(k, o, zoom);
                 const double z = c.Z();
@@ -140,11 +140,11 @@ TEST(SymbolProperties, EverythingStaysInsideTheFootprint)
                 const double left = c.G(c.part.x1) - m, right = c.G(c.part.x2) + m;
                 const double top = c.G(c.part.y1) - m, bottom = c.G(c.part.y2) + m;
                 const QStringList log = c.Drawn();
-                ASSERT_FALSE(log.isEmpty()) << k.name << " o=" << o;
+                ASSERT_FALSE(log.isEmpty()) << k.name << " o=" << Code(o);
                 for (const QString& line : log) {
                     for (const QPointF& pt : Points(Parse(line))) {
                         EXPECT_TRUE(pt.x() >= left && pt.x() <= right && pt.y() >= top && pt.y() <= bottom)
-                            << k.name << " o=" << o << " zoom=" << zoom << ": " << line.toStdString();
+                            << k.name << " o=" << Code(o) << " zoom=" << zoom << ": " << line.toStdString();
                     }
                 }
             }
@@ -157,7 +157,7 @@ TEST(SymbolProperties, StubsExactlyWhereNoConductorIsAttached)
     for (const Kind& k : Kinds()) {
         if (!k.stubsFollowConductors)
             continue;
-        for (int o = 1; o <= 4; ++o) {
+        for (Orientation o : kOrientations) {
             for (float zoom : {1.0f, 1.25f}) {
                 Case c(k, o, zoom);
                 const double z = c.Z();
@@ -169,7 +169,7 @@ TEST(SymbolProperties, StubsExactlyWhereNoConductorIsAttached)
                 const std::vector<Prim> plain = ParseAll(c.Drawn());
                 for (const PinStub& st : stubs)
                     EXPECT_EQ(stubOf(st, plain), st.drawn)
-                        << k.name << " o=" << o << " pin " << st.pin.X << "," << st.pin.Y;
+                        << k.name << " o=" << Code(o) << " pin " << st.pin.X << "," << st.pin.Y;
                 for (const PinStub& attached : stubs) {
                     GridCell& cell = c.s.circuit.P(attached.pin.X, attached.pin.Y);
                     SetOutwardFlag(cell, attached.dx, attached.dy, kTrue);
@@ -178,7 +178,7 @@ TEST(SymbolProperties, StubsExactlyWhereNoConductorIsAttached)
                     for (const PinStub& st : stubs) {
                         const bool expected = st.drawn && !(st.pin == attached.pin);
                         EXPECT_EQ(stubOf(st, prims), expected)
-                            << k.name << " o=" << o << " conductor at " << attached.pin.X << ","
+                            << k.name << " o=" << Code(o) << " conductor at " << attached.pin.X << ","
                             << attached.pin.Y << ", stub of " << st.pin.X << "," << st.pin.Y;
                     }
                 }
@@ -192,7 +192,7 @@ TEST(SymbolProperties, FixedStubsIgnoreConductors)
     for (const Kind& k : Kinds()) {
         if (k.stubsFollowConductors)
             continue;
-        for (int o = 1; o <= 4; ++o) {
+        for (Orientation o : kOrientations) {
             Case c(k, o, 1.0f);
             const QStringList plain = c.Drawn();
             std::vector<PinPos> pins = c.part.in;
@@ -201,7 +201,7 @@ TEST(SymbolProperties, FixedStubsIgnoreConductors)
                 GridCell& cell = c.s.circuit.P(pin.X, pin.Y);
                 cell.ConLeft = cell.ConUp = cell.ConRight = cell.ConDown = kTrue;
             }
-            EXPECT_EQ(c.Drawn(), plain) << k.name << " o=" << o;
+            EXPECT_EQ(c.Drawn(), plain) << k.name << " o=" << Code(o);
         }
     }
 }
@@ -217,14 +217,14 @@ TEST(SymbolProperties, FillColoursBySurface)
         return -1;
     };
     for (const Kind& k : Kinds()) {
-        for (int o = 1; o <= 4; ++o) {
+        for (Orientation o : kOrientations) {
             Case c(k, o, 1.0f);
-            EXPECT_EQ(firstFill(c.Drawn()), k.screenFill) << k.name << " o=" << o << " worksheet";
+            EXPECT_EQ(firstFill(c.Drawn()), k.screenFill) << k.name << " o=" << Code(o) << " worksheet";
             c.rec.SetKind(SurfaceKind::Hidden);
             const int32_t hidden = k.paperFill == -1 ? -1 : k.screenFill;
-            EXPECT_EQ(firstFill(c.Drawn()), hidden) << k.name << " o=" << o << " hidden";
+            EXPECT_EQ(firstFill(c.Drawn()), hidden) << k.name << " o=" << Code(o) << " hidden";
             c.rec.SetKind(SurfaceKind::Printer);
-            EXPECT_EQ(firstFill(c.Drawn()), k.paperFill) << k.name << " o=" << o << " printer";
+            EXPECT_EQ(firstFill(c.Drawn()), k.paperFill) << k.name << " o=" << Code(o) << " printer";
         }
     }
 }
@@ -236,7 +236,7 @@ TEST(SymbolProperties, FontSizesFollowTheSurfaceAndTheZoom)
     for (const char* name : {"AND3", "HalfAdder", "ShiftRegister", "Timer"}) {
         const Kind& k = *std::find_if(Kinds().begin(), Kinds().end(),
                                       [&](const Kind& x) { return QLatin1String(x.name) == QLatin1String(name); });
-        Case c(k, 2, 1.25f);
+        Case c(k, Orientation::Right, 1.25f);
         const QString sheet = c.Drawn().filter(QStringLiteral("Print ")).first();
         EXPECT_TRUE(sheet.contains(QStringLiteral(" size=12.5 "))) << sheet.toStdString();
         c.rec.SetKind(SurfaceKind::Hidden);

@@ -21,7 +21,7 @@ constexpr int kSlot = 20; // cells per orientation
 struct Component {
     const char* name;
     // Places the component in the slot whose top-left cell is (left, 0).
-    std::function<int16_t(ProgramState&, int o, int left)> place;
+    std::function<int16_t(ProgramState&, Orientation o, int left)> place;
     bool turns = true; // false: one orientation only
     // How far the symbol may reach beyond its footprint's cells, in pitches:
     // the inverter's output line is two thirds of a pitch long, the
@@ -32,19 +32,19 @@ struct Component {
 
 // Anchor of a slot: the body extends along the outputs, so the anchor sits
 // on the input side.
-int AnchorX(int o, int left) { return left + (o == 2 ? 5 : o == 1 ? 15 : 10); }
-int AnchorY(int o) { return o == 4 ? 5 : o == 3 ? 15 : 10; }
+int AnchorX(Orientation o, int left) { return left + (o == Orientation::Right ? 5 : o == Orientation::Left ? 15 : 10); }
+int AnchorY(Orientation o) { return o == Orientation::Down ? 5 : o == Orientation::Up ? 15 : 10; }
 
 std::vector<Component> Components()
 {
     using namespace ElementType;
     auto gate = [](uint8_t type, int n) {
-        return [type, n](ProgramState& s, int o, int left) {
+        return [type, n](ProgramState& s, Orientation o, int left) {
             return sheet::Gate(s, type, o, AnchorX(o, left), AnchorY(o), n);
         };
     };
     auto adder = [](uint8_t type) {
-        return [type](ProgramState& s, int o, int left) {
+        return [type](ProgramState& s, Orientation o, int left) {
             return sheet::Adder(s, type, o, AnchorX(o, left), AnchorY(o));
         };
     };
@@ -53,33 +53,33 @@ std::vector<Component> Components()
         {"and2", gate(AND, 2)},
         {"or4", gate(OR, 4)},
         {"xor3", gate(XOR, 3)},
-        {"inverter", [](ProgramState& s, int o, int l) { return sheet::Inverter(s, o, AnchorX(o, l), AnchorY(o)); },
+        {"inverter", [](ProgramState& s, Orientation o, int l) { return sheet::Inverter(s, o, AnchorX(o, l), AnchorY(o)); },
          true, 1.0 / 6},
-        {"tristate", [](ProgramState& s, int o, int l) { return sheet::TriState(s, o, AnchorX(o, l), AnchorY(o)); }},
+        {"tristate", [](ProgramState& s, Orientation o, int l) { return sheet::TriState(s, o, AnchorX(o, l), AnchorY(o)); }},
         {"halfadder", adder(HalfAdder)},
         {"fulladder", adder(FullAdder)},
         {"shiftregister",
-         [](ProgramState& s, int o, int l) { return sheet::ShiftRegister(s, o, AnchorX(o, l), AnchorY(o)); }},
-        {"decoder", [](ProgramState& s, int o, int l) { return sheet::Decoder(s, o, AnchorX(o, l), AnchorY(o), false); }},
+         [](ProgramState& s, Orientation o, int l) { return sheet::ShiftRegister(s, o, AnchorX(o, l), AnchorY(o)); }},
+        {"decoder", [](ProgramState& s, Orientation o, int l) { return sheet::Decoder(s, o, AnchorX(o, l), AnchorY(o), false); }},
         {"decoder_clock",
-         [](ProgramState& s, int o, int l) { return sheet::Decoder(s, o, AnchorX(o, l), AnchorY(o), true); }},
-        {"multiplexer", [](ProgramState& s, int o, int l) { return sheet::Multiplexer(s, o, AnchorX(o, l), AnchorY(o)); }},
-        {"flipflop", [](ProgramState& s, int o, int l) { return sheet::FlipFlop(s, o, AnchorX(o, l), AnchorY(o)); },
+         [](ProgramState& s, Orientation o, int l) { return sheet::Decoder(s, o, AnchorX(o, l), AnchorY(o), true); }},
+        {"multiplexer", [](ProgramState& s, Orientation o, int l) { return sheet::Multiplexer(s, o, AnchorX(o, l), AnchorY(o)); }},
+        {"flipflop", [](ProgramState& s, Orientation o, int l) { return sheet::FlipFlop(s, o, AnchorX(o, l), AnchorY(o)); },
          true, 0.5},
-        {"clock", [](ProgramState& s, int o, int l) { return sheet::Clock(s, o, AnchorX(o, l), AnchorY(o)); },
+        {"clock", [](ProgramState& s, Orientation o, int l) { return sheet::Clock(s, o, AnchorX(o, l), AnchorY(o)); },
          true, 0.25},
-        {"display", [](ProgramState& s, int, int l) { return sheet::SevenSegment(s, l + 7, 10); }, false},
-        {"led", [](ProgramState& s, int, int l) { return sheet::LED(s, l + 10, 10); }, false},
-        {"sensor", [](ProgramState& s, int, int l) {
+        {"display", [](ProgramState& s, Orientation, int l) { return sheet::SevenSegment(s, l + 7, 10); }, false},
+        {"led", [](ProgramState& s, Orientation, int l) { return sheet::LED(s, l + 10, 10); }, false},
+        {"sensor", [](ProgramState& s, Orientation, int l) {
              sheet::Wire(s, l + 7, 10, l + 13, 10);
              return sheet::Sensor(s, l + 10, 10, QStringLiteral("3"));
          }, false},
-        {"switch", [](ProgramState& s, int, int l) {
+        {"switch", [](ProgramState& s, Orientation, int l) {
              sheet::Wire(s, l + 10, 10, l + 13, 10);
              return sheet::Switch(s, l + 10, 10);
          }, false},
-        {"ic", [](ProgramState& s, int o, int l) {
-             return sheet::IC(s, o, l + 7, 8, 5, 4,
+        {"ic", [](ProgramState& s, Orientation o, int l) {
+             return sheet::IC(s, Code(o), l + 7, 8, 5, 4,
                               {QStringLiteral("0;1;A;"), QStringLiteral("0;3;B;"), QStringLiteral("5;2;Q;"),
                                QStringLiteral("2;0;C;"), QStringLiteral("3;4;R;")},
                               QStringLiteral("ALU"));
@@ -88,9 +88,9 @@ std::vector<Component> Components()
 }
 
 // The side of the footprint a pin lies on, as the step out of it.
-QPoint Outwards(const QRect& f, PinPos p, int o)
+QPoint Outwards(const QRect& f, PinPos p, Orientation o)
 {
-    const bool horizontalFirst = o <= 2;
+    const bool horizontalFirst = Horizontal(o);
     const QPoint left(-1, 0), right(1, 0), up(0, -1), down(0, 1);
     const std::vector<std::pair<bool, QPoint>> h{{p.X == f.left(), left}, {p.X == f.right(), right}};
     const std::vector<std::pair<bool, QPoint>> v{{p.Y == f.top(), up}, {p.Y == f.bottom(), down}};
@@ -112,7 +112,7 @@ QRect Footprint(const ProgramState& s, int16_t n)
 }
 
 // A conductor of two cells leaving the pin.
-void WirePin(ProgramState& s, const QRect& f, PinPos p, int o)
+void WirePin(ProgramState& s, const QRect& f, PinPos p, Orientation o)
 {
     const QPoint d = Outwards(f, p, o);
     if (d.isNull())
@@ -143,8 +143,9 @@ ProgramState Sheet(const Component& c, float zoom, bool wired)
     ProgramState s;
     sheet::NewSheet(s, 4 * kSlot - 1, kSlot - 1);
     s.GridMode = zoom;
-    for (int o = 1; o <= (c.turns ? 4 : 1); ++o) {
-        const int16_t n = c.place(s, o, (o - 1) * kSlot);
+    for (int k = 0; k < (c.turns ? 4 : 1); ++k) {
+        const Orientation o = kOrientations[k];
+        const int16_t n = c.place(s, o, k * kSlot);
         if (!wired)
             continue;
         const QRect f = Footprint(s, n);
@@ -185,7 +186,8 @@ TEST(WorksheetGallery, EachComponentStaysInsideItsFootprint)
 {
     for (const Component& c : Components()) {
         for (float zoom : {1.0f, 2.0f}) {
-            for (int o = 1; o <= (c.turns ? 4 : 1); ++o) {
+            for (int k = 0; k < (c.turns ? 4 : 1); ++k) {
+                const Orientation o = kOrientations[k];
                 ProgramState s;
                 sheet::NewSheet(s, kSlot - 1, kSlot - 1);
                 s.GridMode = zoom;
@@ -197,7 +199,7 @@ TEST(WorksheetGallery, EachComponentStaysInsideItsFootprint)
                 ParsePinList(s.circuit.Elements[static_cast<size_t>(n)].InPinList, pins);
                 DrawElement(s, g, pins[0].X, pins[0].Y, false, false);
                 const QRect ink = InkBox(pic.Image());
-                ASSERT_FALSE(ink.isNull()) << c.name << " orientation " << o;
+                ASSERT_FALSE(ink.isNull()) << c.name << " orientation " << Code(o);
                 const QRect f = Footprint(s, n);
                 const double half = ZoomedCellSize(s) * (0.5 + c.spill);
                 const QRect allowed(QPoint(static_cast<int>(GridToPixel(s, static_cast<int16_t>(f.left())) - half - 1),
@@ -205,7 +207,7 @@ TEST(WorksheetGallery, EachComponentStaysInsideItsFootprint)
                                     QPoint(static_cast<int>(GridToPixel(s, static_cast<int16_t>(f.right())) + half + 1),
                                            static_cast<int>(GridToPixel(s, static_cast<int16_t>(f.bottom())) + half + 1)));
                 EXPECT_TRUE(allowed.contains(ink))
-                    << c.name << " orientation " << o << " zoom " << zoom << ": ink (" << ink.left() << ","
+                    << c.name << " orientation " << Code(o) << " zoom " << zoom << ": ink (" << ink.left() << ","
                     << ink.top() << ")-(" << ink.right() << "," << ink.bottom() << ") allowed (" << allowed.left()
                     << "," << allowed.top() << ")-(" << allowed.right() << "," << allowed.bottom() << ")";
             }

@@ -94,7 +94,7 @@ TEST_F(EngineWindow, AbortSwitchesThePowerOffThroughTheButtons)
     s.circuit.Levels[0].Field(17, 8).ConDown = s.circuit.Levels[0].Field(17, 9).ConUp = kTrue;
     s.circuit.Levels[0].Field(17, 9).ConLeft = s.circuit.Levels[0].Field(16, 9).ConRight = kTrue;
     s.circuit.Levels[0].Field(16, 9).ConUp = s.circuit.Levels[0].Field(16, 8).ConDown = kTrue;
-    QueueEvent(s.engine, 17, 8, 2, 1, 0);
+    QueueEvent(s.engine, 17, 8, Direction::Right, 1, 0);
     RunIfIdle(EngineOf(s, window.engineContext()));
     EXPECT_EQ(s.engine.PowerFlag, kFalse);
     EXPECT_TRUE(Button("cmdOff")->isChecked());

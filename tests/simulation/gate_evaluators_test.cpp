@@ -12,11 +12,11 @@ int GateN(EvaluatorRig& r, uint8_t type, int n, int x, int y)
     std::vector<PinPos> in;
     for (int k = 0; k < n; ++k)
         in.push_back({static_cast<int16_t>(x), static_cast<int16_t>(y - 1 + k)});
-    return r.Add(type, 2, x, y - 1, x + 2, y + n - 2, in,
+    return r.Add(type, Orientation::Right, x, y - 1, x + 2, y + n - 2, in,
                  {{static_cast<int16_t>(x + 2), static_cast<int16_t>(y - 1 + n / 2)}});
 }
 
-bool HasEvent(const std::vector<SimEvent>& q, int x, int y, int dir, bool high)
+bool HasEvent(const std::vector<SimEvent>& q, int x, int y, Direction dir, bool high)
 {
     for (const SimEvent& ev : q)
         if (ev.X == x && ev.Y == y && ev.Dir == dir && (ev.Value != 0) == high)
@@ -38,16 +38,16 @@ TEST(GateEvaluators, TwoInputAndDrivesHighOnlyWhenBothInputsAre)
     EvaluatorRig r;
     r.Gate2(ElementType::AND, 10, 10);
     r.SetPin(10, 9, true);
-    EvalAND(EngineOf(r.s, r.e), 10, 9, 2, 1, 0);
+    EvalAND(EngineOf(r.s, r.e), 10, 9, Direction::Right, 1, 0);
     ASSERT_EQ(r.Pending().size(), 1u);
-    EXPECT_TRUE(HasEvent(r.Pending(), 13, 10, 2, false));
+    EXPECT_TRUE(HasEvent(r.Pending(), 13, 10, Direction::Right, false));
     EXPECT_EQ(r.C(12, 10).Value, kFalse);
 
     r.ClearPending();
     r.SetPin(10, 11, true);
-    EvalAND(EngineOf(r.s, r.e), 10, 11, 2, 1, 0);
+    EvalAND(EngineOf(r.s, r.e), 10, 11, Direction::Right, 1, 0);
     ASSERT_EQ(r.Pending().size(), 1u);
-    EXPECT_TRUE(HasEvent(r.Pending(), 13, 10, 2, true));
+    EXPECT_TRUE(HasEvent(r.Pending(), 13, 10, Direction::Right, true));
     EXPECT_EQ(r.C(12, 10).Value, kTrue);
     EXPECT_EQ(r.C(12, 10).WireSignalH, kTrue);
     EXPECT_EQ(r.C(12, 10).WireSignalV, kFalse);
@@ -58,12 +58,12 @@ TEST(GateEvaluators, OrAndXorFollowTheirTruthTablesWithNegatedInputs)
     {
         EvaluatorRig r;
         GateN(r, ElementType::OR, 3, 10, 10);
-        EvalOR(EngineOf(r.s, r.e), 10, 9, 2, 0, 0);
-        EXPECT_TRUE(HasEvent(r.Pending(), 13, 10, 2, false));
+        EvalOR(EngineOf(r.s, r.e), 10, 9, Direction::Right, 0, 0);
+        EXPECT_TRUE(HasEvent(r.Pending(), 13, 10, Direction::Right, false));
         r.ClearPending();
         r.SetMarker(10, 10, -1); // input 2 negated: a Low there counts as High
-        EvalOR(EngineOf(r.s, r.e), 10, 9, 2, 0, 0);
-        EXPECT_TRUE(HasEvent(r.Pending(), 13, 10, 2, true));
+        EvalOR(EngineOf(r.s, r.e), 10, 9, Direction::Right, 0, 0);
+        EXPECT_TRUE(HasEvent(r.Pending(), 13, 10, Direction::Right, true));
         EXPECT_EQ(r.C(12, 10).Value, kTrue);
     }
     {
@@ -71,13 +71,13 @@ TEST(GateEvaluators, OrAndXorFollowTheirTruthTablesWithNegatedInputs)
         GateN(r, ElementType::XOR, 5, 10, 10); // inputs rows 9..13, output (12, 11)
         for (int y : {9, 11, 13})
             r.SetPin(10, y, true);
-        EvalXOR(EngineOf(r.s, r.e), 10, 9, 2, 1, 0);
+        EvalXOR(EngineOf(r.s, r.e), 10, 9, Direction::Right, 1, 0);
         EXPECT_EQ(r.C(12, 11).Value, kTrue);
         r.SetPin(10, 12, true);
-        EvalXOR(EngineOf(r.s, r.e), 10, 12, 2, 1, 0);
+        EvalXOR(EngineOf(r.s, r.e), 10, 12, Direction::Right, 1, 0);
         EXPECT_EQ(r.C(12, 11).Value, kFalse);
         r.SetMarker(10, 10, -1); // five effective Highs
-        EvalXOR(EngineOf(r.s, r.e), 10, 10, 2, 0, 0);
+        EvalXOR(EngineOf(r.s, r.e), 10, 10, Direction::Right, 0, 0);
         EXPECT_EQ(r.C(12, 11).Value, kTrue);
     }
 }
@@ -100,11 +100,11 @@ TEST(GateEvaluators, NegatedOutputsInvertAndOnlyNandPostponesTheNextCell)
         r.SetMarker(12, 10, -1);
         r.SetPin(10, 9, true);
         r.SetPin(10, 11, true);
-        c.fn(EngineOf(r.s, r.e), 10, 11, 2, 1, 0);
+        c.fn(EngineOf(r.s, r.e), 10, 11, Direction::Right, 1, 0);
         EXPECT_EQ(r.C(12, 10).Value != 0, c.result);
-        EXPECT_TRUE(HasEvent(r.Pending(), 13, 10, 2, c.result));
+        EXPECT_TRUE(HasEvent(r.Pending(), 13, 10, Direction::Right, c.result));
         // Each event waits on its own; the cell holds nothing back.
-        c.fn(EngineOf(r.s, r.e), 10, 11, 2, 1, 0);
+        c.fn(EngineOf(r.s, r.e), 10, 11, Direction::Right, 1, 0);
         ASSERT_EQ(r.Pending().size(), 2u);
         for (const SimEvent& ev : r.Pending())
             EXPECT_EQ(ev.Hold, c.postpone);
@@ -122,10 +122,10 @@ TEST(GateEvaluators, ANandsLaterEventNeverOvertakesAnEarlierOne)
     r.HWire(12, 16, 10);
     r.SetPin(10, 9, true);
     r.SetPin(10, 11, false);
-    EvalAND(EngineOf(r.s, r.e), 10, 11, 2, 0, 0); // NAND of 1 and 0: High
+    EvalAND(EngineOf(r.s, r.e), 10, 11, Direction::Right, 0, 0); // NAND of 1 and 0: High
     r.Pass();                            // the High event waits its pass
     r.SetPin(10, 11, true);
-    EvalAND(EngineOf(r.s, r.e), 10, 11, 2, 1, 0); // now Low
+    EvalAND(EngineOf(r.s, r.e), 10, 11, Direction::Right, 1, 0); // now Low
     r.Settle();
     EXPECT_EQ(r.C(16, 10).Value, kFalse);
 }
@@ -135,9 +135,9 @@ TEST(GateEvaluators, EventAtTheOutputPinChangesNothing)
     EvaluatorRig r;
     r.Gate2(ElementType::AND, 10, 10);
     r.C(12, 10).Value = kTrue;
-    EvalAND(EngineOf(r.s, r.e), 12, 10, 1, 0, 0);
-    EvalOR(EngineOf(r.s, r.e), 12, 10, 1, 0, 0);
-    EvalXOR(EngineOf(r.s, r.e), 12, 10, 1, 0, 0);
+    EvalAND(EngineOf(r.s, r.e), 12, 10, Direction::Left, 0, 0);
+    EvalOR(EngineOf(r.s, r.e), 12, 10, Direction::Left, 0, 0);
+    EvalXOR(EngineOf(r.s, r.e), 12, 10, Direction::Left, 0, 0);
     EXPECT_TRUE(r.Pending().empty());
     EXPECT_EQ(r.C(12, 10).Value, kTrue);
 }
@@ -146,11 +146,11 @@ TEST(GateEvaluators, UpwardGateSetsTheVerticalSignalAndSendsUp)
 {
     EvaluatorRig r;
     // Orientation 3 at (10, 10): inputs (9, 10) and (11, 10), output (10, 8).
-    r.Add(ElementType::AND, 3, 9, 8, 11, 10, {{9, 10}, {11, 10}}, {{10, 8}});
+    r.Add(ElementType::AND, Orientation::Up, 9, 8, 11, 10, {{9, 10}, {11, 10}}, {{10, 8}});
     r.SetPin(9, 10, true);
     r.SetPin(11, 10, true);
-    EvalAND(EngineOf(r.s, r.e), 11, 10, 3, 1, 0);
-    EXPECT_TRUE(HasEvent(r.Pending(), 10, 7, 3, true));
+    EvalAND(EngineOf(r.s, r.e), 11, 10, Direction::Up, 1, 0);
+    EXPECT_TRUE(HasEvent(r.Pending(), 10, 7, Direction::Up, true));
     EXPECT_EQ(r.C(10, 8).WireSignalV, kTrue);
     EXPECT_EQ(r.C(10, 8).WireSignalH, kFalse);
 }
@@ -171,11 +171,11 @@ TEST(GateEvaluators, NandOutputArrivesOnePassAfterAndAndXnor)
         r.HWire(12, 16, y);
     }
     // AND and XNOR get both inputs High, the NAND only its first one.
-    r.Send(5, rows[0] - 1, 2, true);
-    r.Send(5, rows[0] + 1, 2, true);
-    r.Send(5, rows[1] - 1, 2, true);
-    r.Send(5, rows[2] - 1, 2, true);
-    r.Send(5, rows[2] + 1, 2, true);
+    r.Send(5, rows[0] - 1, Direction::Right, true);
+    r.Send(5, rows[0] + 1, Direction::Right, true);
+    r.Send(5, rows[1] - 1, Direction::Right, true);
+    r.Send(5, rows[2] - 1, Direction::Right, true);
+    r.Send(5, rows[2] + 1, Direction::Right, true);
 
     int arrival[3] = {-1, -1, -1};
     for (int pass = 1; pass <= 40 && !r.Pending().empty(); ++pass) {
@@ -196,20 +196,20 @@ TEST(GateEvaluators, NandOutputArrivesOnePassAfterAndAndXnor)
 TEST(InverterEvaluator, InvertsTwoCellsAheadAndRedrawsItsOutputOnLevelZero)
 {
     EvaluatorRig r;
-    r.Add(ElementType::Inverter, 2, 10, 5, 11, 5, {{10, 5}}, {{11, 5}});
+    r.Add(ElementType::Inverter, Orientation::Right, 10, 5, 11, 5, {{10, 5}}, {{11, 5}});
     r.HWire(5, 10, 5);
     r.HWire(11, 15, 5);
-    r.Send(5, 5, 2, true);
+    r.Send(5, 5, Direction::Right, true);
     ASSERT_GT(r.PassWhen([&] { return r.High(10, 5); }), 0);
-    EXPECT_TRUE(HasEvent(r.Pending(), 12, 5, 2, false));
+    EXPECT_TRUE(HasEvent(r.Pending(), 12, 5, Direction::Right, false));
     EXPECT_EQ(r.C(11, 5).Value, kFalse);
     r.Settle();
 
     r.surface.ClearLog();
     r.SetPin(10, 5, false);
-    EvalInverter(EngineOf(r.s, r.e), 10, 5, 2, 0, 0);
+    EvalInverter(EngineOf(r.s, r.e), 10, 5, Direction::Right, 0, 0);
     r.Drawn();
-    EXPECT_TRUE(HasEvent(r.Pending(), 12, 5, 2, true));
+    EXPECT_TRUE(HasEvent(r.Pending(), 12, 5, Direction::Right, true));
     EXPECT_EQ(r.C(11, 5).WireSignalH, kTrue);
     // The output piece is drawn High: three red strokes.
     EXPECT_EQ(CountLines(r.surface.Log(), "Polyline", "color=0xFF "), 3);
@@ -219,20 +219,20 @@ TEST(InverterEvaluator, InvertsTwoCellsAheadAndRedrawsItsOutputOnLevelZero)
 
     // An event at the output cell is not the inverter's business.
     r.ClearPending();
-    EvalInverter(EngineOf(r.s, r.e), 11, 5, 2, 0, 0);
+    EvalInverter(EngineOf(r.s, r.e), 11, 5, Direction::Right, 0, 0);
     EXPECT_TRUE(r.Pending().empty());
 }
 
 TEST(InverterEvaluator, InputWiredAcrossTheAxisStillDrivesTheOutputCell)
 {
     EvaluatorRig r;
-    r.Add(ElementType::Inverter, 2, 10, 5, 11, 5, {{10, 5}}, {{11, 5}});
+    r.Add(ElementType::Inverter, Orientation::Right, 10, 5, 11, 5, {{10, 5}}, {{11, 5}});
     r.VWire(10, 1, 5); // the input is fed from above
     r.HWire(11, 15, 5);
     r.HWire(8, 12, 6); // an unrelated conductor just below
-    r.Send(10, 1, 4, true);
+    r.Send(10, 1, Direction::Down, true);
     r.Settle();
-    r.Send(10, 1, 4, false);
+    r.Send(10, 1, Direction::Down, false);
     r.Settle();
     for (int x = 11; x <= 15; ++x)
         EXPECT_TRUE(r.High(x, 5)) << x;
@@ -248,7 +248,7 @@ protected:
     // Orientation 2 at (10, 10): data (10, 9), enable (10, 11), output (12, 10).
     void Build(bool dataFromAbove)
     {
-        r.Add(ElementType::TriState, 2, 10, 9, 12, 11, {{10, 9}, {10, 11}}, {{12, 10}});
+        r.Add(ElementType::TriState, Orientation::Right, 10, 9, 12, 11, {{10, 9}, {10, 11}}, {{12, 10}});
         if (dataFromAbove)
             r.VWire(10, 4, 9);
         else
@@ -259,14 +259,14 @@ protected:
     void Data(bool high, bool fromAbove = false)
     {
         if (fromAbove)
-            r.Send(10, 4, 4, high);
+            r.Send(10, 4, Direction::Down, high);
         else
-            r.Send(5, 9, 2, high);
+            r.Send(5, 9, Direction::Right, high);
         r.Settle();
     }
     void Enable(bool high)
     {
-        r.Send(5, 11, 2, high);
+        r.Send(5, 11, Direction::Right, high);
         r.Settle();
     }
     EvaluatorRig r;
@@ -297,7 +297,7 @@ TEST_F(TriStateTest, StoresTheLevelItDrives)
     Data(false);
     EXPECT_EQ(r.C(12, 10).Value, kFalse);
     // The coupling diode's neighbour test sees what the gate drives.
-    EXPECT_FALSE(GetNeighbourValue(r.s.circuit, 13, 10, 1, 0));
+    EXPECT_FALSE(GetNeighbourValue(r.s.circuit, 13, 10, Direction::Left, 0));
 }
 
 TEST_F(TriStateTest, DataWiredAcrossTheAxisReachesTheOutputConductor)
@@ -315,27 +315,27 @@ TEST(LedAndSwitchEvaluators, LedLightsInItsColourAndPassesTheEventOn)
 {
     EvaluatorRig r;
     r.HWire(5, 15, 5);
-    const int led = r.Add(ElementType::LED, 0, 9, 5, 9, 5, {{9, 5}}, {});
+    const int led = r.Add(ElementType::LED, Orientation::None, 9, 5, 9, 5, {{9, 5}}, {});
     r.SetMarker(9, 5, -1);
     r.El(led).Color = 0x00FF00;
     r.s.circuit.Elements[static_cast<size_t>(led)].Color = 0x00FF00;
 
     r.SetPin(9, 5, true);
-    EvalLED(EngineOf(r.s, r.e), 9, 5, 2, 1, 0);
+    EvalLED(EngineOf(r.s, r.e), 9, 5, Direction::Right, 1, 0);
     r.Drawn();
     EXPECT_EQ(CountLines(r.surface.Log(), "Circle", "fill=0xFF00 style=0"), 1);
-    EXPECT_TRUE(HasEvent(r.Pending(), 10, 5, 2, true));
+    EXPECT_TRUE(HasEvent(r.Pending(), 10, 5, Direction::Right, true));
 
     r.surface.ClearLog();
     r.ClearPending();
     r.SetPin(9, 5, false);
-    EvalLED(EngineOf(r.s, r.e), 9, 5, 2, 0, 0);
+    EvalLED(EngineOf(r.s, r.e), 9, 5, Direction::Right, 0, 0);
     r.Drawn();
     EXPECT_EQ(CountLines(r.surface.Log(), "Circle", "fill=0xE0E0E0 style=0"), 1);
-    EXPECT_TRUE(HasEvent(r.Pending(), 10, 5, 2, false));
+    EXPECT_TRUE(HasEvent(r.Pending(), 10, 5, Direction::Right, false));
 
     r.ClearPending();
-    r.Send(5, 5, 2, true);
+    r.Send(5, 5, Direction::Right, true);
     r.Settle();
     EXPECT_TRUE(r.High(9, 5));
     EXPECT_TRUE(r.High(15, 5));
@@ -345,11 +345,11 @@ TEST(LedAndSwitchEvaluators, LedLightsInItsColourAndPassesTheEventOn)
     r.s.circuit.Levels[1].Name = QStringLiteral("inner");
     r.surface.ClearLog();
     r.SetPin(9, 5, true);
-    EvalLED(EngineOf(r.s, r.e), 9, 5, 2, 1, 1);
+    EvalLED(EngineOf(r.s, r.e), 9, 5, Direction::Right, 1, 1);
     r.Drawn();
     EXPECT_EQ(CountLines(r.surface.Log(), "Circle", ""), 0);
     r.ClearPending();
-    QueueEvent(r.s.engine, 5, 5, 2, 0, 1);
+    QueueEvent(r.s.engine, 5, 5, Direction::Right, 0, 1);
     r.Settle();
     EXPECT_FALSE(r.High(15, 5, 1));
     EXPECT_TRUE(r.High(15, 5, 0));
@@ -359,16 +359,16 @@ TEST(LedAndSwitchEvaluators, SwitchIsRedrawnAndPassesTheEventOn)
 {
     EvaluatorRig r;
     r.HWire(5, 12, 5);
-    r.Add(ElementType::Switch, 2, 8, 5, 8, 5, {{8, 5}}, {{8, 5}});
+    r.Add(ElementType::Switch, Orientation::Right, 8, 5, 8, 5, {{8, 5}}, {{8, 5}});
     r.SetPin(8, 5, true);
-    EvalSwitch(EngineOf(r.s, r.e), 8, 5, 2, 1, 0);
+    EvalSwitch(EngineOf(r.s, r.e), 8, 5, Direction::Right, 1, 0);
     r.Drawn();
     EXPECT_EQ(CountLines(r.surface.Log(), "Print", "\"1\""), 1);
-    EXPECT_TRUE(HasEvent(r.Pending(), 9, 5, 2, true));
+    EXPECT_TRUE(HasEvent(r.Pending(), 9, 5, Direction::Right, true));
 
     r.ClearPending();
     r.SetPin(8, 5, false);
-    r.Send(5, 5, 2, true);
+    r.Send(5, 5, Direction::Right, true);
     r.Settle();
     EXPECT_TRUE(r.High(8, 5));
     EXPECT_TRUE(r.High(12, 5));

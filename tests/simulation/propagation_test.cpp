@@ -56,13 +56,13 @@ std::string Steps(const std::vector<SimEvent>& events, int x, int y)
 {
     std::string t;
     for (const SimEvent& ev : events) {
-        if (ev.X == x - 1 && ev.Y == y && ev.Dir == 1)
+        if (ev.X == x - 1 && ev.Y == y && ev.Dir == Direction::Left)
             t += 'L';
-        else if (ev.X == x + 1 && ev.Y == y && ev.Dir == 2)
+        else if (ev.X == x + 1 && ev.Y == y && ev.Dir == Direction::Right)
             t += 'R';
-        else if (ev.X == x && ev.Y == y - 1 && ev.Dir == 3)
+        else if (ev.X == x && ev.Y == y - 1 && ev.Dir == Direction::Up)
             t += 'U';
-        else if (ev.X == x && ev.Y == y + 1 && ev.Dir == 4)
+        else if (ev.X == x && ev.Y == y + 1 && ev.Dir == Direction::Down)
             t += 'D';
         else
             t += '?';
@@ -125,12 +125,12 @@ const Row kVertical[] = {
     {"dead end", false, false, false, 0, "", false},
 };
 
-char Letter(int dir)
+char Letter(Direction dir)
 {
-    return "?LRUD"[dir];
+    return "?LRUD"[Code(dir)];
 }
 
-std::string Expected(const char* steps, int dir, bool horizontal)
+std::string Expected(const char* steps, Direction dir, bool horizontal)
 {
     std::string t;
     for (const char* p = steps; *p; ++p) {
@@ -144,20 +144,20 @@ std::string Expected(const char* steps, int dir, bool horizontal)
     return t;
 }
 
-Flags Place(const Row& r, int dir)
+Flags Place(const Row& r, Direction dir)
 {
     switch (dir) {
-    case 1: return {r.ahead, false, r.side1, r.side2};
-    case 2: return {false, r.ahead, r.side1, r.side2};
-    case 3: return {r.side1, r.side2, r.ahead, false};
+    case Direction::Left: return {r.ahead, false, r.side1, r.side2};
+    case Direction::Right: return {false, r.ahead, r.side1, r.side2};
+    case Direction::Up: return {r.side1, r.side2, r.ahead, false};
     default: return {r.side1, r.side2, false, r.ahead};
     }
 }
 
-void CheckRow(const Row& r, int dir, int v)
+void CheckRow(const Row& r, Direction dir, int v)
 {
-    SCOPED_TRACE(std::string(r.shape) + " dir " + std::to_string(dir) + " v " + std::to_string(v));
-    const bool horizontal = dir <= 2;
+    SCOPED_TRACE(std::string(r.shape) + " dir " + std::to_string(Code(dir)) + " v " + std::to_string(v));
+    const bool horizontal = dir <= Direction::Right;
     Level0 t;
     GridCell& c = t.C(5, 5);
     SetFlags(c, Place(r, dir), r.marker);
@@ -185,7 +185,7 @@ void CheckRow(const Row& r, int dir, int v)
 TEST(ConductorPropagation, EveryShapeInBothHorizontalDirections)
 {
     for (const Row& r : kHorizontal)
-        for (int dir : {1, 2})
+        for (Direction dir : {Direction::Left, Direction::Right})
             for (int v : {1, 0})
                 CheckRow(r, dir, v);
 }
@@ -193,19 +193,19 @@ TEST(ConductorPropagation, EveryShapeInBothHorizontalDirections)
 TEST(ConductorPropagation, EveryShapeInBothVerticalDirections)
 {
     for (const Row& r : kVertical)
-        for (int dir : {3, 4})
+        for (Direction dir : {Direction::Up, Direction::Down})
             for (int v : {1, 0})
                 CheckRow(r, dir, v);
 }
 
 TEST(ConductorPropagation, JunctureOnATPassedAlongItsBarToTheRightDependsOnTheDirection)
 {
-    for (int dir : {3, 4}) {
+    for (Direction dir : {Direction::Up, Direction::Down}) {
         Level0 t;
         GridCell& c = t.C(5, 5);
         SetFlags(c, {false, true, true, true}, -1);
         PropagateConductor(EngineOf(t.s, t.e), 5, 5, dir, 1, 0);
-        EXPECT_EQ(Steps(t.Pending(), 5, 5), dir == 4 ? "RD" : "UR");
+        EXPECT_EQ(Steps(t.Pending(), 5, 5), dir == Direction::Down ? "RD" : "UR");
         EXPECT_EQ(c.WireSignalH, kTrue);
     }
 }
@@ -214,7 +214,7 @@ TEST(ConductorPropagation, DirectionOutsideOneToFourDoesNothing)
 {
     Level0 t;
     SetFlags(t.C(5, 5), {true, true, true, true}, -1);
-    for (int dir : {0, 5}) {
+    for (Direction dir : {Direction::None, AsDirection(5)}) {
         PropagateConductor(EngineOf(t.s, t.e), 5, 5, dir, 1, 0);
         EXPECT_EQ(QueueCount(t.s.engine, 2), 0);
     }
@@ -226,19 +226,19 @@ TEST(Dispatch, HighIsDroppedWhereNothingChanges)
     // A straight conductor already High.
     SetFlags(t.C(5, 5), {true, true, false, false}, 0);
     t.C(5, 5).Value = kTrue;
-    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 2, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Right, 1, 0);
     EXPECT_EQ(QueueCount(t.s.engine, 2), 0);
 
     // A horizontal High entering a vertical conductor.
     SetFlags(t.C(3, 3), {false, false, true, true}, 0);
-    DispatchEvent(EngineOf(t.s, t.e), 3, 3, 2, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 3, 3, Direction::Right, 1, 0);
     EXPECT_EQ(t.C(3, 3).Value, kFalse);
     EXPECT_EQ(QueueCount(t.s.engine, 2), 0);
 
     // A juncture already High passes the High on again.
     SetFlags(t.C(7, 7), {true, true, true, false}, -1);
     t.C(7, 7).Value = kTrue;
-    DispatchEvent(EngineOf(t.s, t.e), 7, 7, 2, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 7, 7, Direction::Right, 1, 0);
     EXPECT_EQ(QueueCount(t.s.engine, 2), 2);
 }
 
@@ -246,7 +246,7 @@ TEST(Dispatch, HighSetsTheCellAndTheConductorOfItsAxis)
 {
     Level0 t;
     SetFlags(t.C(5, 5), {true, true, false, false}, 0);
-    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 1, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Left, 1, 0);
     EXPECT_EQ(t.C(5, 5).Value, kTrue);
     EXPECT_EQ(t.C(5, 5).WireSignalH, kTrue);
     EXPECT_EQ(t.C(5, 5).WireSignalV, kFalse);
@@ -258,13 +258,13 @@ TEST(Dispatch, LowOnAPlainCrossingKeepsTheOtherConductor)
 {
     Level0 t;
     SetFlags(t.C(5, 5), {true, true, true, true}, 0);
-    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 2, 1, 0);
-    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 4, 1, 0);
-    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 4, 0, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Right, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Down, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Down, 0, 0);
     EXPECT_EQ(t.C(5, 5).Value, kTrue);
     EXPECT_EQ(t.C(5, 5).WireSignalH, kTrue);
     EXPECT_EQ(t.C(5, 5).WireSignalV, kFalse);
-    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 1, 0, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Left, 0, 0);
     EXPECT_EQ(t.C(5, 5).Value, kFalse);
     EXPECT_EQ(t.C(5, 5).WireSignalH, kFalse);
 }
@@ -273,11 +273,11 @@ TEST(Dispatch, LowIsDroppedOnALowCellWithoutMarker)
 {
     Level0 t;
     SetFlags(t.C(5, 5), {true, true, false, false}, 0);
-    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 2, 0, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Right, 0, 0);
     EXPECT_EQ(QueueCount(t.s.engine, 2), 0);
     // With a marker the Low goes on even though the cell is Low.
     SetFlags(t.C(6, 6), {true, true, true, false}, -1);
-    DispatchEvent(EngineOf(t.s, t.e), 6, 6, 2, 0, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 6, 6, Direction::Right, 0, 0);
     EXPECT_EQ(QueueCount(t.s.engine, 2), 2);
 }
 
@@ -289,9 +289,9 @@ TEST(Dispatch, CouplingDiodeHoldsHighWhileBothHorizontalNeighboursAreHigh)
     SetFlags(t.C(6, 5), {true, true, false, false}, 0);
     t.C(4, 5).Value = kTrue;
     t.C(6, 5).Value = kTrue;
-    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 2, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Right, 1, 0);
     t.s.engine.PendingEvents.resize(1);
-    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 4, 0, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Down, 0, 0);
     EXPECT_EQ(t.C(5, 5).Value, kTrue);
     EXPECT_EQ(t.C(5, 5).WireSignalH, kTrue);
     // The Low still continues down the vertical conductor.
@@ -299,7 +299,7 @@ TEST(Dispatch, CouplingDiodeHoldsHighWhileBothHorizontalNeighboursAreHigh)
 
     t.C(6, 5).Value = kFalse;
     t.s.engine.PendingEvents.resize(1);
-    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 4, 0, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Down, 0, 0);
     EXPECT_EQ(t.C(5, 5).Value, kFalse);
     EXPECT_EQ(t.C(5, 5).WireSignalH, kFalse);
     EXPECT_EQ(t.C(5, 5).WireSignalV, kFalse);
@@ -310,23 +310,23 @@ TEST(Dispatch, PostponedEventIsQueuedAgainUnchanged)
     Level0 t;
     SetFlags(t.C(5, 5), {true, true, false, false}, 0);
     t.C(5, 5).PostponeCount = 2;
-    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 2, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Right, 1, 0);
     EXPECT_EQ(t.C(5, 5).PostponeCount, 1);
     EXPECT_EQ(t.C(5, 5).Value, kFalse);
     ASSERT_EQ(QueueCount(t.s.engine, 2), 1);
     const SimEvent ev = t.s.engine.PendingEvents[1];
     EXPECT_EQ(ev.X, 5);
     EXPECT_EQ(ev.Y, 5);
-    EXPECT_EQ(ev.Dir, 2);
+    EXPECT_EQ(ev.Dir, Direction::Right);
     EXPECT_EQ(ev.Value, kTrue);
 }
 
 TEST(Dispatch, EventsOutsideTheGridOrLevelTableAreDropped)
 {
     Level0 t;
-    DispatchEvent(EngineOf(t.s, t.e), -1, 5, 1, 1, 0);
-    DispatchEvent(EngineOf(t.s, t.e), 12, 5, 2, 1, 0);
-    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 2, 1, 3);
+    DispatchEvent(EngineOf(t.s, t.e), -1, 5, Direction::Left, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 12, 5, Direction::Right, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Right, 1, 3);
     EXPECT_EQ(QueueCount(t.s.engine, 2), 0);
 }
 
@@ -335,7 +335,7 @@ TEST(Dispatch, ConnectorCellOfTheMainCircuitEndsTheEvent)
     Level0 t;
     SetFlags(t.C(5, 5), {true, true, false, false}, 0);
     t.C(5, 5).ICConnector = 1;
-    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 2, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Right, 1, 0);
     EXPECT_EQ(t.C(5, 5).Value, kTrue);
     EXPECT_EQ(QueueCount(t.s.engine, 2), 0);
 }
@@ -350,7 +350,7 @@ TEST(Dispatch, SensorRecordsItsLevelCallsTheProbeAndPassesOn)
     t.s.circuit.Levels[0].Elements.push_back(ElementRecord{});
     int probes = 0;
     ProbeHook hook(t.s, [&](const ProbeSample&) { ++probes; });
-    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 2, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Right, 1, 0);
     EXPECT_EQ(t.s.circuit.Levels[0].Elements[1].State, kTrue);
     EXPECT_EQ(probes, 1);
     EXPECT_EQ(Steps(t.Pending(), 5, 5), "R");
@@ -362,14 +362,14 @@ TEST(Dispatch, ComponentCellsGoToTheirEvaluatorByType)
     static int calls;
     static int lastType;
     calls = 0;
-    t.e.evaluators[ElementType::OR] = [](const Engine& en, int x, int y, int, int, int level) {
+    t.e.evaluators[ElementType::OR] = [](const Engine& en, int x, int y, Direction, int, int level) {
         ++calls;
         lastType = en.circuit.Levels[static_cast<size_t>(level)].Field(x, y).Type;
     };
     t.C(2, 2).Type = ElementType::OR;
     t.C(3, 3).Type = ElementType::TextLabel;
-    DispatchEvent(EngineOf(t.s, t.e), 2, 2, 2, 1, 0);
-    DispatchEvent(EngineOf(t.s, t.e), 3, 3, 2, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 2, 2, Direction::Right, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 3, 3, Direction::Right, 1, 0);
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(lastType, ElementType::OR);
     // The pin's level is stored before the evaluator runs.
@@ -397,10 +397,10 @@ TEST(Dispatch, EveryComponentHasOneWayThroughTheEngine)
 TEST(WireSignals, SetWireSignalPicksTheAxisByDirection)
 {
     Level0 t;
-    SetWireSignal(t.s.circuit, 0, 1, 1, 1, kTrue);
-    SetWireSignal(t.s.circuit, 0, 2, 2, 4, kTrue);
-    SetWireSignal(t.s.circuit, 0, 3, 3, 0, kTrue);
-    SetWireSignal(t.s.circuit, 0, 99, 3, 1, kTrue); // outside: ignored
+    SetWireSignal(t.s.circuit, 0, 1, 1, Direction::Left, kTrue);
+    SetWireSignal(t.s.circuit, 0, 2, 2, Direction::Down, kTrue);
+    SetWireSignal(t.s.circuit, 0, 3, 3, Direction::None, kTrue);
+    SetWireSignal(t.s.circuit, 0, 99, 3, Direction::Left, kTrue); // outside: ignored
     EXPECT_EQ(t.C(1, 1).WireSignalH, kTrue);
     EXPECT_EQ(t.C(1, 1).WireSignalV, kFalse);
     EXPECT_EQ(t.C(2, 2).WireSignalV, kTrue);
@@ -414,10 +414,10 @@ TEST(WireSignals, NeighbourValueIsFalseBeyondTheGrid)
     Level0 t;
     t.C(0, 0).Value = kTrue;
     t.C(1, 0).Value = kTrue;
-    EXPECT_TRUE(GetNeighbourValue(t.s.circuit, 1, 0, 1, 0));
-    EXPECT_TRUE(GetNeighbourValue(t.s.circuit, 0, 0, 2, 0));
-    EXPECT_FALSE(GetNeighbourValue(t.s.circuit, 0, 0, 1, 0));
-    EXPECT_FALSE(GetNeighbourValue(t.s.circuit, 0, 0, 3, 0));
-    EXPECT_FALSE(GetNeighbourValue(t.s.circuit, 1, 0, 0, 0));
-    EXPECT_FALSE(GetNeighbourValue(t.s.circuit, 1, 0, 1, 7));
+    EXPECT_TRUE(GetNeighbourValue(t.s.circuit, 1, 0, Direction::Left, 0));
+    EXPECT_TRUE(GetNeighbourValue(t.s.circuit, 0, 0, Direction::Right, 0));
+    EXPECT_FALSE(GetNeighbourValue(t.s.circuit, 0, 0, Direction::Left, 0));
+    EXPECT_FALSE(GetNeighbourValue(t.s.circuit, 0, 0, Direction::Up, 0));
+    EXPECT_FALSE(GetNeighbourValue(t.s.circuit, 1, 0, Direction::None, 0));
+    EXPECT_FALSE(GetNeighbourValue(t.s.circuit, 1, 0, Direction::Left, 7));
 }
