@@ -76,7 +76,8 @@ public:
                                        | (thereHigh ? kPieceThereHigh : 0));
         items_.push_back(c);
     }
-    void Element(uint8_t type, int x, int y, Orientation orientation = Orientation::None, bool flag = false, int icIndex = 0)
+    void Element(uint8_t type, int x, int y, Orientation orientation = Orientation::None, bool flag = false,
+                 int icIndex = 0)
     {
         if (!view_)
             return;

@@ -36,7 +36,7 @@ void SetMultiplexer(PlacementContext& c);
 void RemoveMultiplexer(PlacementContext& c);
 void SetFlipFlop(PlacementContext& c);
 void RemoveFlipFlop(PlacementContext& c);
-// Always in orientation 2; sets PlaceOrientation to 2.
+// Always facing right; sets PlaceOrientation to right.
 void SetZAnzeige(PlacementContext& c);
 void RemoveZAnzeige(PlacementContext& c);
 

@@ -74,7 +74,8 @@ namespace {
 
 // The conductor step on the cell (x, y) of `level`, already looked up.
 // A signal travelling along a row reaches a cell with a connection up or down.
-[[gnu::always_inline]] inline void TurnFromRow(EngineState& g, GridCell& c, int x, int y, Direction dir, int v, int level)
+[[gnu::always_inline]] inline void TurnFromRow(EngineState& g, GridCell& c, int x, int y, Direction dir, int v,
+                                               int level)
 {
     const int16_t w = evaluators::Level16(v != 0);
     const bool junction = c.Marker != 0; // juncture or coupling diode
@@ -119,7 +120,8 @@ namespace {
 }
 
 // A signal travelling along a column reaches a cell with a connection left or right.
-[[gnu::always_inline]] inline void TurnFromColumn(EngineState& g, GridCell& c, int x, int y, Direction dir, int v, int level)
+[[gnu::always_inline]] inline void TurnFromColumn(EngineState& g, GridCell& c, int x, int y, Direction dir, int v,
+                                                  int level)
 {
     const int16_t w = evaluators::Level16(v != 0);
     const bool juncture = c.Marker == kTrue;
@@ -169,7 +171,8 @@ namespace {
     }
 }
 
-[[gnu::always_inline]] inline void PropagateCell(EngineState& g, GridCell& c, int x, int y, Direction dir, int v, int level)
+[[gnu::always_inline]] inline void PropagateCell(EngineState& g, GridCell& c, int x, int y, Direction dir, int v,
+                                                 int level)
 {
     // Straight on, or a dead end: most cells of a conductor.
     if (AlongRow(dir)) {
@@ -244,8 +247,8 @@ constexpr EvaluatorTable kEngineCells = ColumnOf<Evaluator>({
 });
 
 // The tables and the engine state come from the pass loop, which keeps them at hand.
-[[gnu::always_inline]] inline void Dispatch(const Engine& en, CircuitTables& t, EngineState& g, int x, int y, Direction dir,
-                                            int v, int level)
+[[gnu::always_inline]] inline void Dispatch(const Engine& en, CircuitTables& t, EngineState& g, int x, int y,
+                                            Direction dir, int v, int level)
 {
     LevelRecord* lv = LevelAt(t, level);
     if (!lv || !lv->Field.Contains(x, y))

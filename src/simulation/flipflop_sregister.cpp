@@ -14,8 +14,8 @@ constexpr size_t kSerialA = 9;
 constexpr size_t kSerialB = 10;
 
 // Output k (1 Q, 2 Q inverted) of a flip-flop in level lv.
-void SetOutput(EngineState& g, LevelRecord& lv, const CachedPins& p, Orientation orientation, int k, bool high, Direction travel,
-               int level)
+void SetOutput(EngineState& g, LevelRecord& lv, const CachedPins& p, Orientation orientation, int k, bool high,
+               Direction travel, int level)
 {
     if (k > p.OutputCount)
         return;
@@ -67,7 +67,10 @@ struct FlipFlopAt {
     GridCell* Cell(int x, int y) const { return lv.Field.Contains(x, y) ? &lv.Field(x, y) : nullptr; }
     GridCell* Pin(PinPos q) const { return Cell(q.X, q.Y); }
     // Output k (1 Q, 2 Q inverted) to `high`, its event leaving in `travel`.
-    void Output(int k, bool high, Direction travel) const { SetOutput(en.engine, lv, p, orientation, k, high, travel, level); }
+    void Output(int k, bool high, Direction travel) const
+    {
+        SetOutput(en.engine, lv, p, orientation, k, high, travel, level);
+    }
     // The state as Q shows it, and the symbol redrawn.
     void Show() const
     {

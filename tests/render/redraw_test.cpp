@@ -27,29 +27,29 @@ std::vector<Case> Cases()
 {
     using namespace ElementType;
     return {
-        {"and3", [](ProgramState& s, Orientation o, int X, int Y) { return sheet::Gate(s, AND, o, X, Y, 3); },
+        {"and3", [](ProgramState& s, auto o, int X, int Y) { return sheet::Gate(s, AND, o, X, Y, 3); },
          [](clsGrafik& g, int X, int Y) { g.DrawUnd(static_cast<int16_t>(X), static_cast<int16_t>(Y), false); }},
-        {"or2", [](ProgramState& s, Orientation o, int X, int Y) { return sheet::Gate(s, OR, o, X, Y, 2); },
+        {"or2", [](ProgramState& s, auto o, int X, int Y) { return sheet::Gate(s, OR, o, X, Y, 2); },
          [](clsGrafik& g, int X, int Y) { g.DrawOder(static_cast<int16_t>(X), static_cast<int16_t>(Y), false); }},
-        {"xor4", [](ProgramState& s, Orientation o, int X, int Y) { return sheet::Gate(s, XOR, o, X, Y, 4); },
+        {"xor4", [](ProgramState& s, auto o, int X, int Y) { return sheet::Gate(s, XOR, o, X, Y, 4); },
          [](clsGrafik& g, int X, int Y) { g.DrawXOder(static_cast<int16_t>(X), static_cast<int16_t>(Y)); }},
-        {"xor2", [](ProgramState& s, Orientation o, int X, int Y) { return sheet::Gate(s, XOR, o, X, Y, 2); },
+        {"xor2", [](ProgramState& s, auto o, int X, int Y) { return sheet::Gate(s, XOR, o, X, Y, 2); },
          [](clsGrafik& g, int X, int Y) { g.DrawXOder(static_cast<int16_t>(X), static_cast<int16_t>(Y)); }},
-        {"inverter", [](ProgramState& s, Orientation o, int X, int Y) { return sheet::Inverter(s, o, X, Y); },
+        {"inverter", [](ProgramState& s, auto o, int X, int Y) { return sheet::Inverter(s, o, X, Y); },
          [](clsGrafik& g, int X, int Y) { g.DrawInverter(static_cast<int16_t>(X), static_cast<int16_t>(Y)); }},
-        {"tristate", [](ProgramState& s, Orientation o, int X, int Y) { return sheet::TriState(s, o, X, Y); },
+        {"tristate", [](ProgramState& s, auto o, int X, int Y) { return sheet::TriState(s, o, X, Y); },
          [](clsGrafik& g, int X, int Y) { g.DrawTriState(static_cast<int16_t>(X), static_cast<int16_t>(Y)); }},
-        {"halfadder", [](ProgramState& s, Orientation o, int X, int Y) { return sheet::Adder(s, HalfAdder, o, X, Y); },
+        {"halfadder", [](ProgramState& s, auto o, int X, int Y) { return sheet::Adder(s, HalfAdder, o, X, Y); },
          [](clsGrafik& g, int X, int Y) { g.DrawHA(static_cast<int16_t>(X), static_cast<int16_t>(Y)); }},
-        {"fulladder", [](ProgramState& s, Orientation o, int X, int Y) { return sheet::Adder(s, FullAdder, o, X, Y); },
+        {"fulladder", [](ProgramState& s, auto o, int X, int Y) { return sheet::Adder(s, FullAdder, o, X, Y); },
          [](clsGrafik& g, int X, int Y) { g.DrawVA(static_cast<int16_t>(X), static_cast<int16_t>(Y)); }},
-        {"shiftregister", [](ProgramState& s, Orientation o, int X, int Y) { return sheet::ShiftRegister(s, o, X, Y); },
+        {"shiftregister", [](ProgramState& s, auto o, int X, int Y) { return sheet::ShiftRegister(s, o, X, Y); },
          [](clsGrafik& g, int X, int Y) { g.DrawSRegister(static_cast<int16_t>(X), static_cast<int16_t>(Y)); }},
-        {"decoder", [](ProgramState& s, Orientation o, int X, int Y) { return sheet::Decoder(s, o, X, Y, true); },
+        {"decoder", [](ProgramState& s, auto o, int X, int Y) { return sheet::Decoder(s, o, X, Y, true); },
          [](clsGrafik& g, int X, int Y) { g.DrawDecoder(static_cast<int16_t>(X), static_cast<int16_t>(Y), false); }},
-        {"flipflop", [](ProgramState& s, Orientation o, int X, int Y) { return sheet::FlipFlop(s, o, X, Y); },
+        {"flipflop", [](ProgramState& s, auto o, int X, int Y) { return sheet::FlipFlop(s, o, X, Y); },
          [](clsGrafik& g, int X, int Y) { g.DrawFlipFlop(static_cast<int16_t>(X), static_cast<int16_t>(Y), false, 0); }},
-        {"clock", [](ProgramState& s, Orientation o, int X, int Y) { return sheet::Clock(s, o, X, Y); },
+        {"clock", [](ProgramState& s, auto o, int X, int Y) { return sheet::Clock(s, o, X, Y); },
          [](clsGrafik& g, int X, int Y) { g.DrawTimer(static_cast<int16_t>(X), static_cast<int16_t>(Y), false); }},
     };
 }
@@ -162,8 +162,8 @@ TEST(DrawElement, TextLabelsGoToTheWindowUnlessNoText)
 {
     ProgramState s;
     sheet::NewSheet(s, 20, 20);
-    const int16_t n = sheet::Place(s, ElementType::TextLabel, Orientation::Right, {sheet::At(2, 2)}, {}, sheet::Cells(2, 2, 4, 2),
-                                   QStringLiteral("abc"));
+    const int16_t n = sheet::Place(s, ElementType::TextLabel, Orientation::Right, {sheet::At(2, 2)}, {},
+                                   sheet::Cells(2, 2, 4, 2), QStringLiteral("abc"));
     FakeMainWindow shell;
     shell.Attach(s);
     RecordingSurface rec;
@@ -182,7 +182,8 @@ TEST(DrawElement, AComponentWithTooFewPinsIsLeftOutTheRestIsDrawn)
 {
     ProgramState s;
     sheet::NewSheet(s, 12, 12);
-    sheet::Place(s, ElementType::HalfAdder, Orientation::Right, {sheet::At(8, 6), sheet::At(8, 7)}, {}, sheet::Cells(8, 6, 8, 7));
+    sheet::Place(s, ElementType::HalfAdder, Orientation::Right, {sheet::At(8, 6), sheet::At(8, 7)}, {},
+                 sheet::Cells(8, 6, 8, 7));
     sheet::LED(s, 3, 3);
     RecordingSurface rec;
     clsGrafik g(s, &rec);

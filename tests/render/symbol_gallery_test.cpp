@@ -34,34 +34,34 @@ std::vector<Entry> Entries()
     using namespace ElementType;
     auto none = [](ProgramState&, const Part&) {};
     return {
-        {"and3", [](int X, int Y, Orientation o) { return Gate(AND, X, Y, o, 3); }, none},
-        {"and2_negated", [](int X, int Y, Orientation o) { return Gate(AND, X, Y, o, 2); }, NegateFirstInputAndOutput},
-        {"or4", [](int X, int Y, Orientation o) { return Gate(OR, X, Y, o, 4); }, none},
-        {"xor5", [](int X, int Y, Orientation o) { return Gate(XOR, X, Y, o, 5); }, none},
-        {"inverter", [](int X, int Y, Orientation o) { return symfix::Inverter(X, Y, o); }, none},
-        {"tristate", [](int X, int Y, Orientation o) { return symfix::TriState(X, Y, o); }, none},
-        {"halfadder", [](int X, int Y, Orientation o) { return Adder(HalfAdder, X, Y, o); }, none},
-        {"fulladder", [](int X, int Y, Orientation o) { return Adder(FullAdder, X, Y, o); }, none},
+        {"and3", [](int X, int Y, auto o) { return Gate(AND, X, Y, o, 3); }, none},
+        {"and2_negated", [](int X, int Y, auto o) { return Gate(AND, X, Y, o, 2); }, NegateFirstInputAndOutput},
+        {"or4", [](int X, int Y, auto o) { return Gate(OR, X, Y, o, 4); }, none},
+        {"xor5", [](int X, int Y, auto o) { return Gate(XOR, X, Y, o, 5); }, none},
+        {"inverter", [](int X, int Y, auto o) { return symfix::Inverter(X, Y, o); }, none},
+        {"tristate", [](int X, int Y, auto o) { return symfix::TriState(X, Y, o); }, none},
+        {"halfadder", [](int X, int Y, auto o) { return Adder(HalfAdder, X, Y, o); }, none},
+        {"fulladder", [](int X, int Y, auto o) { return Adder(FullAdder, X, Y, o); }, none},
         {"display", [](int X, int Y, Orientation) { return Display(X, Y); },
          [](ProgramState& s, const Part& p) {
              for (int k : {1, 3, 5}) // 1 + 4 + 16
                  s.circuit.P(p.in[static_cast<size_t>(k)].X, p.in[static_cast<size_t>(k)].Y).Value = kTrue;
          }},
-        {"decoder", [](int X, int Y, Orientation o) { return symfix::Decoder(X, Y, o, false); }, none},
-        {"decoder_clock", [](int X, int Y, Orientation o) { return symfix::Decoder(X, Y, o, true); }, none},
-        {"multiplexer", [](int X, int Y, Orientation o) { return symfix::Multiplexer(X, Y, o); }, none},
-        {"flipflop_set_negated_clock", [](int X, int Y, Orientation o) { return symfix::FlipFlop(X, Y, o); },
+        {"decoder", [](int X, int Y, auto o) { return symfix::Decoder(X, Y, o, false); }, none},
+        {"decoder_clock", [](int X, int Y, auto o) { return symfix::Decoder(X, Y, o, true); }, none},
+        {"multiplexer", [](int X, int Y, auto o) { return symfix::Multiplexer(X, Y, o); }, none},
+        {"flipflop_set_negated_clock", [](int X, int Y, auto o) { return symfix::FlipFlop(X, Y, o); },
          [](ProgramState& s, const Part& p) {
              s.circuit.Elements[static_cast<size_t>(p.nr)].State = kTrue;
              s.circuit.P(p.in[1].X, p.in[1].Y).Marker = -1;
          }},
-        {"shiftregister", [](int X, int Y, Orientation o) { return Adder(ShiftRegister, X, Y, o); },
+        {"shiftregister", [](int X, int Y, auto o) { return Adder(ShiftRegister, X, Y, o); },
          [](ProgramState& s, const Part& p) {
              auto& w = s.circuit.Elements[static_cast<size_t>(p.nr)].StageWords;
              w[1] = w[3] = w[6] = kTrue;
          }},
-        {"timer", [](int X, int Y, Orientation o) { return Timer(X, Y, o); }, none},
-        {"timer_selected", [](int X, int Y, Orientation o) { return Timer(X, Y, o); }, none, true},
+        {"timer", [](int X, int Y, auto o) { return Timer(X, Y, o); }, none},
+        {"timer_selected", [](int X, int Y, auto o) { return Timer(X, Y, o); }, none, true},
     };
 }
 

@@ -27,21 +27,21 @@ const std::vector<Kind>& Kinds()
 {
     using namespace ElementType;
     static const std::vector<Kind> kinds = {
-        {"AND3", [](int X, int Y, Orientation o) { return Gate(AND, X, Y, o, 3); }, true, 0xC0FFFF, 0xFFFFFF, 0},
-        {"AND2", [](int X, int Y, Orientation o) { return Gate(AND, X, Y, o, 2); }, true, 0xC0FFFF, 0xFFFFFF, 0},
-        {"OR5", [](int X, int Y, Orientation o) { return Gate(OR, X, Y, o, 5); }, true, 0xC0FFFF, 0xFFFFFF, 0},
-        {"XOR4", [](int X, int Y, Orientation o) { return Gate(XOR, X, Y, o, 4); }, true, 0xC0FFFF, 0xFFFFFF, 0},
-        {"Inverter", [](int X, int Y, Orientation o) { return symfix::Inverter(X, Y, o); }, false, 0xC0FFC0, 0xFFFFFF, 1.0 / 6},
-        {"TriState", [](int X, int Y, Orientation o) { return symfix::TriState(X, Y, o); }, true, 0xC0FFFF, 0xC0FFFF, 0},
-        {"HalfAdder", [](int X, int Y, Orientation o) { return Adder(HalfAdder, X, Y, o); }, true, 0xC0FFFF, 0xFFFFFF, 0},
-        {"FullAdder", [](int X, int Y, Orientation o) { return Adder(FullAdder, X, Y, o); }, true, 0xC0FFFF, 0xFFFFFF, 0},
-        {"ShiftRegister", [](int X, int Y, Orientation o) { return Adder(ShiftRegister, X, Y, o); }, true, 0xC0FFFF, 0xFFFFFF, 0},
-        {"Decoder", [](int X, int Y, Orientation o) { return symfix::Decoder(X, Y, o, false); }, true, 0xC0FFFF, -1, 0},
-        {"DecoderClock", [](int X, int Y, Orientation o) { return symfix::Decoder(X, Y, o, true); }, true, 0xC0FFFF, -1, 0},
-        {"Multiplexer", [](int X, int Y, Orientation o) { return symfix::Multiplexer(X, Y, o); }, false, 0xFFFFC0, 0xFFFFFF, 0},
-        {"FlipFlop", [](int X, int Y, Orientation o) { return symfix::FlipFlop(X, Y, o); }, false, 0xFFFFC0, 0xFFFFFF, 0.5},
+        {"AND3", [](int X, int Y, auto o) { return Gate(AND, X, Y, o, 3); }, true, 0xC0FFFF, 0xFFFFFF, 0},
+        {"AND2", [](int X, int Y, auto o) { return Gate(AND, X, Y, o, 2); }, true, 0xC0FFFF, 0xFFFFFF, 0},
+        {"OR5", [](int X, int Y, auto o) { return Gate(OR, X, Y, o, 5); }, true, 0xC0FFFF, 0xFFFFFF, 0},
+        {"XOR4", [](int X, int Y, auto o) { return Gate(XOR, X, Y, o, 4); }, true, 0xC0FFFF, 0xFFFFFF, 0},
+        {"Inverter", [](int X, int Y, auto o) { return symfix::Inverter(X, Y, o); }, false, 0xC0FFC0, 0xFFFFFF, 1.0 / 6},
+        {"TriState", [](int X, int Y, auto o) { return symfix::TriState(X, Y, o); }, true, 0xC0FFFF, 0xC0FFFF, 0},
+        {"HalfAdder", [](int X, int Y, auto o) { return Adder(HalfAdder, X, Y, o); }, true, 0xC0FFFF, 0xFFFFFF, 0},
+        {"FullAdder", [](int X, int Y, auto o) { return Adder(FullAdder, X, Y, o); }, true, 0xC0FFFF, 0xFFFFFF, 0},
+        {"ShiftRegister", [](int X, int Y, auto o) { return Adder(ShiftRegister, X, Y, o); }, true, 0xC0FFFF, 0xFFFFFF, 0},
+        {"Decoder", [](int X, int Y, auto o) { return symfix::Decoder(X, Y, o, false); }, true, 0xC0FFFF, -1, 0},
+        {"DecoderClock", [](int X, int Y, auto o) { return symfix::Decoder(X, Y, o, true); }, true, 0xC0FFFF, -1, 0},
+        {"Multiplexer", [](int X, int Y, auto o) { return symfix::Multiplexer(X, Y, o); }, false, 0xFFFFC0, 0xFFFFFF, 0},
+        {"FlipFlop", [](int X, int Y, auto o) { return symfix::FlipFlop(X, Y, o); }, false, 0xFFFFC0, 0xFFFFFF, 0.5},
         {"Display", [](int X, int Y, Orientation) { return Display(X, Y); }, false, 0xC0FFFF, 0xFFFFFF, 0},
-        {"Timer", [](int X, int Y, Orientation o) { return Timer(X, Y, o); }, false, 0xC0FFFF, 0xFFFFFF, 0.25},
+        {"Timer", [](int X, int Y, auto o) { return Timer(X, Y, o); }, false, 0xC0FFFF, 0xFFFFFF, 0.25},
     };
     return kinds;
 }

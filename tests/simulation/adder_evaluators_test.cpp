@@ -13,7 +13,7 @@ bool HasEvent(const std::vector<SimEvent>& q, int x, int y, Direction dir, bool 
     return false;
 }
 
-// Half- or full-adder in orientation 2 at (10, 10): inputs A (10, 9), B (10, 11),
+// Half- or full-adder facing right at (10, 10): inputs A (10, 9), B (10, 11),
 // middle (10, 10); outputs sum (13, 9), carry (13, 11), each with a conductor.
 int Adder(EvaluatorRig& r, uint8_t type, bool wireA, bool wireB, bool wireMiddle)
 {
@@ -128,8 +128,8 @@ protected:
     // S1 (12, 8), S0 (13, 8); output (14, 11).
     void SetUp() override
     {
-        r.Add(ElementType::Multiplexer, Orientation::Right, 10, 8, 14, 12, {{10, 12}, {10, 11}, {10, 10}, {10, 9}, {12, 8}, {13, 8}},
-              {{14, 11}});
+        r.Add(ElementType::Multiplexer, Orientation::Right, 10, 8, 14, 12,
+              {{10, 12}, {10, 11}, {10, 10}, {10, 9}, {12, 8}, {13, 8}}, {{14, 11}});
     }
     EvaluatorRig r;
 };

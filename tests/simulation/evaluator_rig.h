@@ -69,11 +69,12 @@ public:
         return n;
     }
 
-    // Two-input gate in orientation 2 anchored at (x, y): inputs (x, y-1) and
+    // Two-input gate facing right anchored at (x, y): inputs (x, y-1) and
     // (x, y+1), output (x+2, y).
     int Gate2(uint8_t type, int x, int y)
     {
-        return Add(type, Orientation::Right, x, y - 1, x + 2, y + 1, {{P(x), P(y - 1)}, {P(x), P(y + 1)}}, {{P(x + 2), P(y)}});
+        return Add(type, Orientation::Right, x, y - 1, x + 2, y + 1, {{P(x), P(y - 1)}, {P(x), P(y + 1)}},
+                   {{P(x + 2), P(y)}});
     }
 
     // A straight conductor; component cells keep their type and get the flags.

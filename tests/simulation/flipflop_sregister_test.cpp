@@ -5,15 +5,15 @@
 
 namespace {
 
-// Flip-flop in orientation 2 at (10, 10): J (10, 9), C (10, 10), K (10, 11),
+// Flip-flop facing right at (10, 10): J (10, 9), C (10, 10), K (10, 11),
 // S (12, 9) fed from above, R (12, 11) fed from below; Q (15, 9) and Q
 // inverted (15, 11), each with a conductor to column 19.
 class FlipFlopTest : public ::testing::Test {
 protected:
     void Build(bool wireJK)
     {
-        ff = r.Add(ElementType::FlipFlop, Orientation::Right, 10, 9, 15, 11, {{10, 9}, {10, 10}, {10, 11}, {12, 9}, {12, 11}},
-                   {{15, 9}, {15, 11}});
+        ff = r.Add(ElementType::FlipFlop, Orientation::Right, 10, 9, 15, 11,
+                   {{10, 9}, {10, 10}, {10, 11}, {12, 9}, {12, 11}}, {{15, 9}, {15, 11}});
         if (wireJK) {
             r.HWire(5, 10, 9);
             r.HWire(5, 10, 11);
@@ -145,13 +145,14 @@ TEST_F(FlipFlopTest, MasterPresetWithOpenJAndK)
     EXPECT_EQ(r.C(15, 9).WireSignalH, kTrue);
 }
 
-// Shift register in orientation 2 at (10, 10): serial A (10, 9), B (10, 11),
+// Shift register facing right at (10, 10): serial A (10, 9), B (10, 11),
 // clock (10, 10); outputs (18, 9) and (18, 11) with conductors to column 22.
 class ShiftRegisterTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        sr = r.Add(ElementType::ShiftRegister, Orientation::Right, 10, 9, 18, 11, {{10, 9}, {10, 11}, {10, 10}}, {{18, 9}, {18, 11}});
+        sr = r.Add(ElementType::ShiftRegister, Orientation::Right, 10, 9, 18, 11, {{10, 9}, {10, 11}, {10, 10}},
+                   {{18, 9}, {18, 11}});
         r.HWire(5, 10, 9);
         r.HWire(5, 10, 11);
         r.HWire(5, 10, 10);
@@ -220,8 +221,8 @@ class ComponentClickTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ff = r.Add(ElementType::FlipFlop, Orientation::Right, 10, 9, 15, 11, {{10, 9}, {10, 10}, {10, 11}, {12, 9}, {12, 11}},
-                   {{15, 9}, {15, 11}});
+        ff = r.Add(ElementType::FlipFlop, Orientation::Right, 10, 9, 15, 11,
+                   {{10, 9}, {10, 10}, {10, 11}, {12, 9}, {12, 11}}, {{15, 9}, {15, 11}});
         r.HWire(15, 19, 9);
         r.HWire(15, 19, 11);
         sr = r.Add(ElementType::ShiftRegister, Orientation::Right, 10, 19, 18, 21, {{10, 19}, {10, 21}, {10, 20}},

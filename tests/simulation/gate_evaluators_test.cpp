@@ -5,7 +5,7 @@
 
 namespace {
 
-// A gate of n inputs in orientation 2 anchored at (x, y): inputs (x, y-1) ..
+// A gate of n inputs facing right anchored at (x, y): inputs (x, y-1) ..
 // (x, y+n-2), output (x+2, y-1+n/2).
 int GateN(EvaluatorRig& r, uint8_t type, int n, int x, int y)
 {

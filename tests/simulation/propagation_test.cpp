@@ -81,7 +81,7 @@ struct Row {
     bool setsCross;           // WireSignalV for horizontal travel, WireSignalH for vertical
 };
 
-// Horizontal travel (dir 1 or 2), sides up and down.
+// Horizontal travel (left or right), sides up and down.
 const Row kHorizontal[] = {
     {"straight", true, false, false, 0, "A", false},
     {"straight with juncture", true, false, false, -1, "A", false},
@@ -104,7 +104,7 @@ const Row kHorizontal[] = {
     {"dead end with juncture", false, false, false, -1, "", false},
 };
 
-// Vertical travel (dir 3 or 4), sides left and right. The T along its bar
+// Vertical travel (up or down), sides left and right. The T along its bar
 // with the branch to the right depends on the direction: see below.
 const Row kVertical[] = {
     {"straight", true, false, false, 0, "A", false},
