@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <type_traits>
 #include <vector>
 
 #include "model/array2d.h"
@@ -45,14 +46,13 @@ enum class Direction : uint8_t { None = 0, Left = 1, Right = 2, Up = 3, Down = 4
 constexpr std::array<Orientation, 4> kOrientations{Orientation::Left, Orientation::Right, Orientation::Up,
                                                    Orientation::Down};
 
-// The number a file, a number box or a table index uses.
-constexpr int Code(Orientation o)
+// The number of an orientation, a direction or a tool, as files, number
+// boxes, the window and table indexes use it.
+template <typename Enum>
+    requires std::is_enum_v<Enum>
+constexpr int Code(Enum e)
 {
-    return static_cast<int>(o);
-}
-constexpr int Code(Direction d)
-{
-    return static_cast<int>(d);
+    return static_cast<int>(e);
 }
 // The orientation or direction of number n, as read from a file or a box.
 constexpr Orientation AsOrientation(uint8_t n)
@@ -213,11 +213,6 @@ enum class ToolCode : uint8_t {
     QuickHelp = 200,
 };
 
-// The tool's number, as the window shows it.
-constexpr int Code(ToolCode t)
-{
-    return static_cast<int>(t);
-}
 // The placing tool of element type `type`.
 constexpr ToolCode ToolFor(uint8_t type)
 {
