@@ -43,7 +43,7 @@ inline long long g_evaluations = 0;
 inline std::array<long long, 256> g_evaluationsByType{};
 
 template <int T>
-void Counted(const Engine& en, int x, int y, int dir, int value, int level)
+void Counted(const Engine& en, int x, int y, Direction dir, int value, int level)
 {
     ++g_evaluations;
     ++g_evaluationsByType[T];

@@ -76,9 +76,9 @@ bool Blocked(const CircuitRun& s, int16_t x, int16_t y, int16_t along, int16_t t
                 return true;
             }
         } else if (dir != 0) {
-            const uint8_t forward = row ? (dir > 0 ? Orientation::Right : Orientation::Left)
+            const Orientation forward = row ? (dir > 0 ? Orientation::Right : Orientation::Left)
                                         : (dir > 0 ? Orientation::Down : Orientation::Up);
-            const uint8_t backward = row ? (dir > 0 ? Orientation::Left : Orientation::Right)
+            const Orientation backward = row ? (dir > 0 ? Orientation::Left : Orientation::Right)
                                          : (dir > 0 ? Orientation::Up : Orientation::Down);
             const bool intoInput = OnPins(InputPinsOf(s, c, 0), x, y) && e.Orientation == forward;
             const bool intoOutput = OnPins(OutputPinsOf(s, c, 0), x, y) && e.Orientation == backward;

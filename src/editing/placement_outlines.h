@@ -32,7 +32,7 @@ struct OutlineSegment {
 struct OutlineSpot {
     int X = 0;
     int Y = 0;
-    uint8_t Orientation = Orientation::Right;
+    ::Orientation Orientation = ::Orientation::Right;
 };
 
 // Two rows (or columns) and a half high, `length` cells long from the anchor

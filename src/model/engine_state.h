@@ -16,7 +16,7 @@
 struct SimEvent {
     int X = 0;
     int Y = 0;
-    uint8_t Dir = 0; // 1 left, 2 right, 3 up, 4 down; 0 used up
+    Direction Dir = Direction::None; // None: used up
     // Passes the event still waits before it is dispatched. Each event
     // waits on its own, so later events from one source never overtake it.
     uint8_t Hold = 0;
@@ -76,7 +76,7 @@ struct CachedPins {
     bool valid = false;
     // The element's orientation, kept beside its first pins: the evaluators
     // need both, and one cache line then serves an evaluation.
-    uint8_t Orientation = 0;
+    ::Orientation Orientation = ::Orientation::None;
     int16_t InputCount = 0;
     int16_t OutputCount = 0;
     PinTable In{};

@@ -12,7 +12,7 @@ constexpr int kAdderLength = 3;
 constexpr int kRegisterLength = 8;
 
 // Adders and the shift register, back from output 1 along the signal.
-CellRect BarFromOutput(uint8_t o, PinPos p, int len)
+CellRect BarFromOutput(Orientation o, PinPos p, int len)
 {
     switch (o) {
     case Orientation::Left: return {p.X, p.Y, p.X + len, p.Y + 2};
@@ -22,7 +22,7 @@ CellRect BarFromOutput(uint8_t o, PinPos p, int len)
     }
 }
 
-CellRect ClockFromOutput(uint8_t o, PinPos p)
+CellRect ClockFromOutput(Orientation o, PinPos p)
 {
     int x1 = p.X - 3;
     int y1 = p.Y - 1;
@@ -37,7 +37,7 @@ CellRect ClockFromOutput(uint8_t o, PinPos p)
 }
 
 // From the anchor, the third input.
-CellRect DecoderFromAnchor(uint8_t o, PinPos a)
+CellRect DecoderFromAnchor(Orientation o, PinPos a)
 {
     switch (o) {
     case Orientation::Left: return {a.X - 2, a.Y - 5, a.X, a.Y + 4};
@@ -48,7 +48,7 @@ CellRect DecoderFromAnchor(uint8_t o, PinPos a)
 }
 
 // Two cells back from the output and one to each side of it.
-CellRect TriStateFromOutput(uint8_t o, PinPos p)
+CellRect TriStateFromOutput(Orientation o, PinPos p)
 {
     switch (o) {
     case Orientation::Left: return {p.X, p.Y - 1, p.X + 2, p.Y + 1};
@@ -82,7 +82,7 @@ CellRect PinBounds(const Pins& pins)
     return r;
 }
 
-std::optional<CellRect> GateFootprint(uint8_t o, const Pins& in, const Pins& out)
+std::optional<CellRect> GateFootprint(Orientation o, const Pins& in, const Pins& out)
 {
     if (in.empty() || out.empty())
         return std::nullopt;
@@ -94,42 +94,42 @@ std::optional<CellRect> GateFootprint(uint8_t o, const Pins& in, const Pins& out
     return CellRect{first.X, std::min(first.Y, q.Y), last.X, std::max(first.Y, q.Y)};
 }
 
-std::optional<CellRect> InverterFootprint(uint8_t, const Pins& in, const Pins& out)
+std::optional<CellRect> InverterFootprint(Orientation, const Pins& in, const Pins& out)
 {
     if (in.empty() || out.empty())
         return std::nullopt;
     return PinBounds({in.front(), out.front()});
 }
 
-std::optional<CellRect> ClockFootprint(uint8_t o, const Pins&, const Pins& out)
+std::optional<CellRect> ClockFootprint(Orientation o, const Pins&, const Pins& out)
 {
     if (out.empty())
         return std::nullopt;
     return ClockFromOutput(o, out.front());
 }
 
-std::optional<CellRect> AdderFootprint(uint8_t o, const Pins&, const Pins& out)
+std::optional<CellRect> AdderFootprint(Orientation o, const Pins&, const Pins& out)
 {
     if (out.empty())
         return std::nullopt;
     return BarFromOutput(o, out.front(), kAdderLength);
 }
 
-std::optional<CellRect> ShiftRegisterFootprint(uint8_t o, const Pins&, const Pins& out)
+std::optional<CellRect> ShiftRegisterFootprint(Orientation o, const Pins&, const Pins& out)
 {
     if (out.empty())
         return std::nullopt;
     return BarFromOutput(o, out.front(), kRegisterLength);
 }
 
-std::optional<CellRect> TriStateFootprint(uint8_t o, const Pins&, const Pins& out)
+std::optional<CellRect> TriStateFootprint(Orientation o, const Pins&, const Pins& out)
 {
     if (out.empty())
         return std::nullopt;
     return TriStateFromOutput(o, out.front());
 }
 
-std::optional<CellRect> MultiplexerFootprint(uint8_t, const Pins& in, const Pins& out)
+std::optional<CellRect> MultiplexerFootprint(Orientation, const Pins& in, const Pins& out)
 {
     if (in.empty() || out.empty())
         return std::nullopt;
@@ -139,28 +139,28 @@ std::optional<CellRect> MultiplexerFootprint(uint8_t, const Pins& in, const Pins
     return PinBounds(pins);
 }
 
-std::optional<CellRect> DecoderFootprint(uint8_t o, const Pins& in, const Pins&)
+std::optional<CellRect> DecoderFootprint(Orientation o, const Pins& in, const Pins&)
 {
     if (in.size() < 3)
         return std::nullopt;
     return DecoderFromAnchor(o, in[2]);
 }
 
-std::optional<CellRect> FlipFlopFootprint(uint8_t, const Pins& in, const Pins& out)
+std::optional<CellRect> FlipFlopFootprint(Orientation, const Pins& in, const Pins& out)
 {
     if (in.empty() || out.size() < 2)
         return std::nullopt;
     return PinBounds({in[0], out[0], out[1]});
 }
 
-std::optional<CellRect> SevenSegmentFootprint(uint8_t, const Pins& in, const Pins&)
+std::optional<CellRect> SevenSegmentFootprint(Orientation, const Pins& in, const Pins&)
 {
     if (in.size() < 6)
         return std::nullopt;
     return CellRect{in[3].X, in[2].Y, in[0].X + 1, in[5].Y + 1};
 }
 
-std::optional<CellRect> ComponentFootprint(uint8_t type, uint8_t o, const Pins& in, const Pins& out)
+std::optional<CellRect> ComponentFootprint(uint8_t type, Orientation o, const Pins& in, const Pins& out)
 {
     const FootprintRule rule = Component(type).footprint;
     return rule ? rule(o, in, out) : std::nullopt;

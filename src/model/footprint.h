@@ -28,21 +28,21 @@ CellRect PinBounds(const Pins& pins);
 
 // A component's footprint from its orientation and pins; nothing for pins
 // too few to tell. Each component's row names its rule.
-using FootprintRule = std::optional<CellRect> (*)(uint8_t orientation, const Pins& in, const Pins& out);
-std::optional<CellRect> GateFootprint(uint8_t o, const Pins& in, const Pins& out);
-std::optional<CellRect> InverterFootprint(uint8_t o, const Pins& in, const Pins& out);
-std::optional<CellRect> ClockFootprint(uint8_t o, const Pins& in, const Pins& out);
-std::optional<CellRect> AdderFootprint(uint8_t o, const Pins& in, const Pins& out);
-std::optional<CellRect> ShiftRegisterFootprint(uint8_t o, const Pins& in, const Pins& out);
-std::optional<CellRect> TriStateFootprint(uint8_t o, const Pins& in, const Pins& out);
-std::optional<CellRect> MultiplexerFootprint(uint8_t o, const Pins& in, const Pins& out);
-std::optional<CellRect> DecoderFootprint(uint8_t o, const Pins& in, const Pins& out);
-std::optional<CellRect> FlipFlopFootprint(uint8_t o, const Pins& in, const Pins& out);
-std::optional<CellRect> SevenSegmentFootprint(uint8_t o, const Pins& in, const Pins& out);
+using FootprintRule = std::optional<CellRect> (*)(Orientation orientation, const Pins& in, const Pins& out);
+std::optional<CellRect> GateFootprint(Orientation o, const Pins& in, const Pins& out);
+std::optional<CellRect> InverterFootprint(Orientation o, const Pins& in, const Pins& out);
+std::optional<CellRect> ClockFootprint(Orientation o, const Pins& in, const Pins& out);
+std::optional<CellRect> AdderFootprint(Orientation o, const Pins& in, const Pins& out);
+std::optional<CellRect> ShiftRegisterFootprint(Orientation o, const Pins& in, const Pins& out);
+std::optional<CellRect> TriStateFootprint(Orientation o, const Pins& in, const Pins& out);
+std::optional<CellRect> MultiplexerFootprint(Orientation o, const Pins& in, const Pins& out);
+std::optional<CellRect> DecoderFootprint(Orientation o, const Pins& in, const Pins& out);
+std::optional<CellRect> FlipFlopFootprint(Orientation o, const Pins& in, const Pins& out);
+std::optional<CellRect> SevenSegmentFootprint(Orientation o, const Pins& in, const Pins& out);
 
 // The footprint of a placed component of that type. Nothing for the types
 // that cover only their pin's cell or a run of cells of their own (LED,
 // switch, sensor, text, IC, conductors) and for pins too few to tell.
-std::optional<CellRect> ComponentFootprint(uint8_t type, uint8_t orientation, const Pins& in, const Pins& out);
+std::optional<CellRect> ComponentFootprint(uint8_t type, Orientation orientation, const Pins& in, const Pins& out);
 // The same for an element record, from its pin lists.
 std::optional<CellRect> ElementFootprint(const ElementRecord& e);

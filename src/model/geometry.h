@@ -12,19 +12,19 @@ struct EngineState;
 struct CircuitRun;
 
 // The outputs point left or right.
-constexpr bool Horizontal(uint8_t orientation)
+constexpr bool Horizontal(Orientation orientation)
 {
     return orientation == Orientation::Left || orientation == Orientation::Right;
 }
 
 // The outputs point up or down.
-constexpr bool Vertical(uint8_t orientation)
+constexpr bool Vertical(Orientation orientation)
 {
     return orientation == Orientation::Up || orientation == Orientation::Down;
 }
 
-// One of the four orientation codes.
-constexpr bool ValidOrientation(uint8_t orientation)
+// One of the four orientations (a damaged file may hold another number).
+constexpr bool ValidOrientation(Orientation orientation)
 {
     return orientation >= Orientation::Left && orientation <= Orientation::Down;
 }

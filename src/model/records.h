@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <type_traits>
 #include <vector>
 
 #include "model/array2d.h"
@@ -34,8 +35,42 @@ struct GridCell {
 
 using Grid = Array2D<GridCell>;
 
+// Where an element's outputs point; None in an empty record. A damaged file
+// may hold any other number: it is kept as it is and checked where used.
+enum class Orientation : uint8_t { None = 0, Left = 1, Right = 2, Up = 3, Down = 4 };
+
+// Travel of a signal, side of a connection; None for an event used up.
+enum class Direction : uint8_t { None = 0, Left = 1, Right = 2, Up = 3, Down = 4 };
+
+// The four orientations, in the order of their numbers.
+constexpr std::array<Orientation, 4> kOrientations{Orientation::Left, Orientation::Right, Orientation::Up,
+                                                   Orientation::Down};
+
+// The number of an orientation, a direction or a tool, as files, number
+// boxes, the window and table indexes use it.
+template <typename Enum>
+    requires std::is_enum_v<Enum>
+constexpr int Code(Enum e)
+{
+    return static_cast<int>(e);
+}
+// The orientation or direction of number n, as read from a file or a box.
+constexpr Orientation AsOrientation(uint8_t n)
+{
+    return static_cast<Orientation>(n);
+}
+constexpr Direction AsDirection(uint8_t n)
+{
+    return static_cast<Direction>(n);
+}
+// The direction the outputs of orientation o drive (the same number).
+constexpr Direction Toward(Orientation o)
+{
+    return static_cast<Direction>(o);
+}
+
 struct ElementRecord {
-    uint8_t Orientation = 0;
+    ::Orientation Orientation = ::Orientation::None;
     QString InPinList;
     QString OutPinList;
     uint8_t Type = 0;
@@ -178,11 +213,6 @@ enum class ToolCode : uint8_t {
     QuickHelp = 200,
 };
 
-// The tool's number, as the window shows it.
-constexpr int Code(ToolCode t)
-{
-    return static_cast<int>(t);
-}
 // The placing tool of element type `type`.
 constexpr ToolCode ToolFor(uint8_t type)
 {
@@ -193,19 +223,3 @@ constexpr uint8_t PlacedType(ToolCode t)
 {
     return static_cast<uint8_t>(t);
 }
-
-// Orientation codes: where the outputs point.
-namespace Orientation {
-constexpr uint8_t Left = 1;
-constexpr uint8_t Right = 2;
-constexpr uint8_t Up = 3;
-constexpr uint8_t Down = 4;
-} // namespace Orientation
-
-// Direction codes: travel of a signal, side of a connection.
-namespace Direction {
-constexpr uint8_t Left = 1;
-constexpr uint8_t Right = 2;
-constexpr uint8_t Up = 3;
-constexpr uint8_t Down = 4;
-} // namespace Direction

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/ports/sheet_view_port.h"
+#include "model/records.h"
 
 enum class SheetChangeKind : uint8_t {
     // A signal reached the conductor cell (x, y) travelling `dir` with a level;
@@ -37,8 +38,8 @@ enum class SheetChangeKind : uint8_t {
 struct SheetChange {
     SheetChangeKind kind = SheetChangeKind::Area;
     uint8_t type = 0;        // Element: the element type whose routine draws it; Marker: which marker
-    uint8_t orientation = 0; // Element: set on the drawing object first; 0 leaves it
-    uint8_t dir = 0;         // Piece: travel direction 1..4
+    Orientation orientation = Orientation::None; // Element: set on the drawing object first; None leaves it
+    Direction dir = Direction::None;             // Piece: travel direction
     uint8_t flags = 0;       // the bits below
     int16_t x = 0;
     int16_t y = 0;
@@ -66,16 +67,17 @@ public:
     SheetViewPort* View() const { return view_; }
     bool Watched() const { return view_ != nullptr; }
 
-    void Piece(int x, int y, int dir, int value, bool hereHigh, bool thereHigh)
+    void Piece(int x, int y, Direction dir, int value, bool hereHigh, bool thereHigh)
     {
         if (!view_)
             return;
-        SheetChange c{.kind = SheetChangeKind::Piece, .dir = static_cast<uint8_t>(dir), .x = Cell(x), .y = Cell(y)};
+        SheetChange c{.kind = SheetChangeKind::Piece, .dir = dir, .x = Cell(x), .y = Cell(y)};
         c.flags = static_cast<uint8_t>((value != 0 ? kPieceHigh : 0) | (hereHigh ? kPieceHereHigh : 0)
                                        | (thereHigh ? kPieceThereHigh : 0));
         items_.push_back(c);
     }
-    void Element(uint8_t type, int x, int y, uint8_t orientation = 0, bool flag = false, int icIndex = 0)
+    void Element(uint8_t type, int x, int y, Orientation orientation = Orientation::None, bool flag = false,
+                 int icIndex = 0)
     {
         if (!view_)
             return;

@@ -54,7 +54,7 @@ struct ProgramState : CircuitRun, SheetScale, ToolSelection, RecentFiles {
 
     int16_t CursorX = 0;
     int16_t CursorY = 0;
-    uint8_t PlaceOrientation = Orientation::Right;
+    Orientation PlaceOrientation = Orientation::Right;
     int16_t DecoderClockInput = kFalse;
     // The last AND, OR or XOR placed had two inputs (its outline reads it).
     bool TwoInputGate = false;

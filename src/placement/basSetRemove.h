@@ -15,7 +15,7 @@ class clsUndo;
 // An AND, OR or XOR gate with `inputs` inputs (2..20) placed with its anchor
 // (the first input's row or column) at cell; refused outside the border or
 // over other components.
-Placed PlaceGate(Circuit& circuit, clsUndo& undo, PinPos cell, uint8_t orientation, int inputs, uint8_t gateType);
+Placed PlaceGate(Circuit& circuit, clsUndo& undo, PinPos cell, Orientation orientation, int inputs, uint8_t gateType);
 
 // PlaceGate at the cursor in PlaceOrientation with the number of inputs in the
 // main window's gate-inputs box, held within 2..20 (2 when there is no window).
@@ -38,7 +38,7 @@ void SetMultiplexer(PlacementContext& c);
 void RemoveMultiplexer(PlacementContext& c);
 void SetFlipFlop(PlacementContext& c);
 void RemoveFlipFlop(PlacementContext& c);
-// Always in orientation 2; sets PlaceOrientation to 2.
+// Always facing right; sets PlaceOrientation to right.
 void SetZAnzeige(PlacementContext& c);
 void RemoveZAnzeige(PlacementContext& c);
 

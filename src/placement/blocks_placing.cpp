@@ -13,7 +13,7 @@ namespace {
 
 // Adders (length 3) and the shift register (length 8): three inputs on the
 // anchor's side, two outputs `len` cells along the signal.
-Layout BarLayout(uint8_t o, int X, int Y, int len)
+Layout BarLayout(Orientation o, int X, int Y, int len)
 {
     switch (o) {
     case Orientation::Left:
@@ -34,7 +34,7 @@ Layout BarLayout(uint8_t o, int X, int Y, int len)
 bool PlaceBar(PlacementContext& c, uint8_t type, int len, int textId)
 {
     ProgramState& s = c.s;
-    const uint8_t o = s.PlaceOrientation;
+    const Orientation o = s.PlaceOrientation;
     if (!ValidOrientation(o))
         return false;
     const Layout l = BarLayout(o, s.CursorX, s.CursorY, len);
@@ -58,7 +58,7 @@ void RemoveBar(PlacementContext& c, std::initializer_list<uint8_t> types, int te
 constexpr int kAdderLength = 3;
 constexpr int kRegisterLength = 8;
 
-Layout DecoderLayout(uint8_t o, int X, int Y, bool clock)
+Layout DecoderLayout(Orientation o, int X, int Y, bool clock)
 {
     Layout l;
     const int lastInput = clock ? 1 : 0;
@@ -80,7 +80,7 @@ Layout DecoderLayout(uint8_t o, int X, int Y, bool clock)
     return l;
 }
 
-Layout MultiplexerLayout(uint8_t o, int X, int Y)
+Layout MultiplexerLayout(Orientation o, int X, int Y)
 {
     switch (o) {
     case Orientation::Left:
@@ -102,7 +102,7 @@ Layout MultiplexerLayout(uint8_t o, int X, int Y)
     }
 }
 
-Layout FlipFlopLayout(uint8_t o, int X, int Y)
+Layout FlipFlopLayout(Orientation o, int X, int Y)
 {
     switch (o) {
     case Orientation::Left:
@@ -157,7 +157,7 @@ void RemoveSRegister(PlacementContext& c)
 void SetDecoder(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const uint8_t o = s.PlaceOrientation;
+    const Orientation o = s.PlaceOrientation;
     if (!ValidOrientation(o))
         return;
     const Layout l = DecoderLayout(o, s.CursorX, s.CursorY, s.DecoderClockInput != 0);
@@ -181,7 +181,7 @@ void RemoveDecoder(PlacementContext& c)
 void SetMultiplexer(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const uint8_t o = s.PlaceOrientation;
+    const Orientation o = s.PlaceOrientation;
     if (!ValidOrientation(o))
         return;
     const Layout l = MultiplexerLayout(o, s.CursorX, s.CursorY);
@@ -204,7 +204,7 @@ void RemoveMultiplexer(PlacementContext& c)
 void SetFlipFlop(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const uint8_t o = s.PlaceOrientation;
+    const Orientation o = s.PlaceOrientation;
     if (!ValidOrientation(o))
         return;
     const Layout l = FlipFlopLayout(o, s.CursorX, s.CursorY);

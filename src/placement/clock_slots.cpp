@@ -60,7 +60,7 @@ void CopySlot(Circuit& s, ClockTimerPort* timers, int to, int from, int elementS
     SetTimerInterval(timers, to, TimerInterval(timers, from));
 }
 
-Layout ClockLayout(uint8_t o, int X, int Y)
+Layout ClockLayout(Orientation o, int X, int Y)
 {
     switch (o) {
     case Orientation::Left: return {{X - 3, Y - 1, X, Y + 1}, {At(X - 2, Y + 1)}, {At(X - 3, Y)}};
@@ -80,7 +80,7 @@ int16_t Bool16(double v)
 void SetTimer(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const uint8_t o = s.PlaceOrientation;
+    const Orientation o = s.PlaceOrientation;
     if (!ValidOrientation(o) || s.circuit.ClockCount >= kMaxClockGenerators)
         return;
     const Layout l = ClockLayout(o, s.CursorX, s.CursorY);

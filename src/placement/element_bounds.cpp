@@ -159,7 +159,7 @@ SelLabelRect PositionSelLabel(ProgramState& s, int16_t c, int16_t k)
     if (c < 0 || static_cast<size_t>(c) >= s.circuit.Elements.size())
         throw RuntimeError(kErrSubscript, "Subscript out of range");
     const uint8_t type = s.circuit.Elements[c].Type;
-    const uint8_t orient = s.circuit.Elements[c].Orientation;
+    const Orientation orient = s.circuit.Elements[c].Orientation;
     const bool vertical = Vertical(orient);
 
     const int16_t L = GetElementLeft(s, c, s.CursorX);

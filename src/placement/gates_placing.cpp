@@ -27,7 +27,7 @@ int GateInputs(const QString& text)
 }
 
 // rows: the footprint's extent across the signal (3 for a two-input gate).
-Layout GateLayout(uint8_t o, int X, int Y, int rows, bool two)
+Layout GateLayout(Orientation o, int X, int Y, int rows, bool two)
 {
     Layout l;
     const int mid = rows / 2;
@@ -57,7 +57,7 @@ Layout GateLayout(uint8_t o, int X, int Y, int rows, bool two)
     return l;
 }
 
-Layout TriStateLayout(uint8_t o, int X, int Y)
+Layout TriStateLayout(Orientation o, int X, int Y)
 {
     switch (o) {
     case Orientation::Left: return {{X - 2, Y - 1, X, Y + 1}, {At(X, Y - 1), At(X, Y + 1)}, {At(X - 2, Y)}};
@@ -68,7 +68,7 @@ Layout TriStateLayout(uint8_t o, int X, int Y)
 }
 
 // The inverter's output cell, one step in the output direction.
-PinPos InverterOutput(uint8_t o, int X, int Y)
+PinPos InverterOutput(Orientation o, int X, int Y)
 {
     switch (o) {
     case Orientation::Left: return At(X - 1, Y);
@@ -106,9 +106,9 @@ void LeaveConductorOrEmpty(Circuit& s, int x, int y)
 
 } // namespace
 
-Placed PlaceGate(Circuit& circuit, clsUndo& undo, PinPos cell, uint8_t orientation, int inputs, uint8_t gateType)
+Placed PlaceGate(Circuit& circuit, clsUndo& undo, PinPos cell, Orientation orientation, int inputs, uint8_t gateType)
 {
-    const uint8_t o = orientation;
+    const Orientation o = orientation;
     if (gateType < ElementType::AND || gateType > ElementType::XOR || !ValidOrientation(o) || inputs < kMinGateInputs
         || inputs > kMaxGateInputs)
         return {};
@@ -147,7 +147,7 @@ void RemoveGatter(PlacementContext& c)
 void SetInverter(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const uint8_t o = s.PlaceOrientation;
+    const Orientation o = s.PlaceOrientation;
     const int X = s.CursorX;
     const int Y = s.CursorY;
     if (!ValidOrientation(o))
@@ -196,7 +196,7 @@ void RemoveInverter(PlacementContext& c)
 void SetTriState(PlacementContext& c)
 {
     ProgramState& s = c.s;
-    const uint8_t o = s.PlaceOrientation;
+    const Orientation o = s.PlaceOrientation;
     const int X = s.CursorX;
     const int Y = s.CursorY;
     if (!ValidOrientation(o))

@@ -230,7 +230,7 @@ PlacedIC PlaceIC(PlacementContext& c, const ICPlacing& p)
     LinkICPins(s.circuit, rec, L, {x0, static_cast<int16_t>(y0)});
     if (!rec.InPinList.isEmpty()) {
         const PinPos first = ListPins(rec.InPinList).front();
-        s.Changes.Element(ElementType::IC, first.X, first.Y, 0, false, L);
+        s.Changes.Element(ElementType::IC, first.X, first.Y, Orientation::None, false, L);
     }
     if (s.ports.levels)
         s.ports.levels->RebuildLevelTree();

@@ -21,7 +21,7 @@ struct ICPlacing {
     PinPos cell;
     int16_t level = 0;
     int16_t element = 0;
-    uint8_t orientation = Orientation::Right;
+    Orientation orientation = Orientation::Right;
 };
 // What placing an IC made: its element and slot (0 when refused) and its
 // cells. levelReset: refused for want of room or a failed load, after which

@@ -193,7 +193,7 @@ void SetAnalysepunkt(PlacementContext& c)
     RecordStep(c, {x - 1, y - 1, x + 1, y + 1}, UndoText::PlaceSensor);
     const int16_t n = AppendElement(s.circuit);
     ElementRecord& r = s.circuit.Elements[n];
-    r.Orientation = 0;
+    r.Orientation = Orientation::None;
     r.Type = ElementType::AnalysisSensor;
     r.SelfIndex = n;
     r.InPinList = PinListText({{x, y}});
@@ -293,7 +293,7 @@ void RedrawGrown(PlacementContext& c, const CellRect& r, int grow)
                      static_cast<int16_t>(g.y2));
 }
 
-int16_t PlaceLayout(Circuit& s, clsUndo& undo, const Layout& l, uint8_t type, uint8_t orientation, int textId)
+int16_t PlaceLayout(Circuit& s, clsUndo& undo, const Layout& l, uint8_t type, Orientation orientation, int textId)
 {
     RecordStep(undo, l.area, textId);
     const int16_t n = AppendElement(s);

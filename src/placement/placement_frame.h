@@ -74,7 +74,7 @@ struct Layout {
 };
 // The placing frame once bounds and occupancy have passed: the undo step,
 // the new element (returned) with its pins, and its cells.
-int16_t PlaceLayout(Circuit& circuit, clsUndo& undo, const Layout& l, uint8_t type, uint8_t orientation,
+int16_t PlaceLayout(Circuit& circuit, clsUndo& undo, const Layout& l, uint8_t type, Orientation orientation,
                     int textId);
 
 // An element of the worksheet with its pins in pin order; n is 0 for none.

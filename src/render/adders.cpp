@@ -125,7 +125,7 @@ AdderLayout AdderSymbol::Along(int dir) const
 }
 
 // Both adders; the full-adder has a stub on its middle input.
-void DrawAdder(uint8_t orientation, Canvas& c, int x, int y, bool full)
+void DrawAdder(Orientation orientation, Canvas& c, int x, int y, bool full)
 {
     c.Prologue(c.Size(10.0f, 1.2f), c.Body(kPaleYellow), 0);
     const AdderSymbol adder{c, x, y, full};

@@ -137,7 +137,7 @@ int16_t clsGrafik::GridPixelZoomed() const
     return CInt(static_cast<double>(static_cast<float>(GridPixel) * s_.GridMode));
 }
 
-void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode)
+void clsGrafik::DrawLines(int16_t x, int16_t y, Direction dir, uint8_t mode)
 {
     const int back = dir == Direction::Left ? 1 : (dir == Direction::Right ? -1 : 0);
     const int up = dir == Direction::Up ? 1 : (dir == Direction::Down ? -1 : 0);
@@ -145,7 +145,7 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode)
     DrawLines(x, y, dir, mode, IsHigh(CellOr(level0, x, y)), IsHigh(CellOr(level0, x + back, y + up)));
 }
 
-void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode, bool hereHigh, bool thereHigh)
+void clsGrafik::DrawLines(int16_t x, int16_t y, Direction dir, uint8_t mode, bool hereHigh, bool thereHigh)
 {
     s_.CurrentLevel = 0;
     // The cell the signal came from: the neighbour behind its travel.
@@ -389,7 +389,7 @@ void clsGrafik::DrawAnalysepunkt(int16_t x, int16_t y)
     dev.Print(ElementOr(s_.circuit, CellOr(s_.circuit.P, x, y).ElementNr).Label);
 }
 
-int16_t clsGrafik::SearchEndX(int16_t x, int16_t y, int16_t dir, int16_t /*unused*/)
+int16_t clsGrafik::SearchEndX(int16_t x, int16_t y, Direction dir, int16_t /*unused*/)
 {
     switch (dir) {
     case Direction::Right:
@@ -414,7 +414,7 @@ int16_t clsGrafik::SearchEndX(int16_t x, int16_t y, int16_t dir, int16_t /*unuse
     }
 }
 
-int16_t clsGrafik::SearchEndY(int16_t x, int16_t y, int16_t dir, int16_t /*unused*/)
+int16_t clsGrafik::SearchEndY(int16_t x, int16_t y, Direction dir, int16_t /*unused*/)
 {
     switch (dir) {
     case Direction::Down:

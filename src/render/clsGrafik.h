@@ -24,7 +24,7 @@ public:
     int16_t GridPixel = 14;
     float GridMode() const { return s_.GridMode; }
     void SetGridMode(float mode) { s_.GridMode = mode; }
-    uint8_t Orientation = 0;
+    ::Orientation Orientation = ::Orientation::None;
     Surface* Device = nullptr;
     int16_t VStartX = 0;
     int16_t VEndX = 0;
@@ -38,15 +38,15 @@ public:
 
     // Small routines.
     void DrawAnalysepunkt(int16_t x, int16_t y);
-    void DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode);
+    void DrawLines(int16_t x, int16_t y, Direction dir, uint8_t mode);
     // The same piece with the levels its two cells had when it changed.
-    void DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode, bool hereHigh, bool thereHigh);
+    void DrawLines(int16_t x, int16_t y, Direction dir, uint8_t mode, bool hereHigh, bool thereHigh);
     void PaintLine(int16_t x1, int16_t y1, int16_t x2, int16_t y2);
     void DrawDiode(int16_t x, int16_t y);
     void DrawNegationsPunkt(int16_t x, int16_t y);
     void DrawSwitch(int16_t x, int16_t y);
-    int16_t SearchEndX(int16_t x, int16_t y, int16_t dir, int16_t unused = 0);
-    int16_t SearchEndY(int16_t x, int16_t y, int16_t dir, int16_t unused = 0);
+    int16_t SearchEndX(int16_t x, int16_t y, Direction dir, int16_t unused = 0);
+    int16_t SearchEndY(int16_t x, int16_t y, Direction dir, int16_t unused = 0);
 
     // IC symbol and connector mark.
     void DrawICInOut(int16_t x, int16_t y);

@@ -52,7 +52,7 @@ bool DecoderBody(Canvas& c, const Rotation& rot, int n, bool outline)
 
 // 2 to the power d beside each address input, T beside the clock input, and
 // the numbers of the outputs.
-void DecoderLabels(Canvas& c, uint8_t orientation, int x, int y, int n)
+void DecoderLabels(Canvas& c, Orientation orientation, int x, int y, int n)
 {
     const double z = c.z;
     auto G = [&c](int i) { return c.G(i); };

@@ -242,7 +242,7 @@ struct TriStateLayout {
 };
 
 // The box and the stubs of the free pins; false for an orientation out of range.
-bool TriStateBody(Canvas& c, uint8_t orientation, int x, int y, TriStateLayout& t)
+bool TriStateBody(Canvas& c, Orientation orientation, int x, int y, TriStateLayout& t)
 {
     const double z = c.z;
     auto G = [&c](int i) { return c.G(i); };

@@ -35,7 +35,7 @@ int16_t Shifted(int v, int by)
 
 // The middle row (outputs left or right) or column of a gate whose first
 // input pin is given; false for an orientation out of range.
-bool MiddleOfThree(uint8_t orientation, const PinPos& pin, int16_t& x, int16_t& y)
+bool MiddleOfThree(Orientation orientation, const PinPos& pin, int16_t& x, int16_t& y)
 {
     switch (orientation) {
     case Orientation::Left:
@@ -66,7 +66,7 @@ void WhiteBox(Surface& dev, double x1, double y1, double x2, double y2)
 }
 
 // The output pin, three cells back against the outputs.
-void ClockAnchor(uint8_t orientation, const PinPos& out, int16_t& x, int16_t& y)
+void ClockAnchor(Orientation orientation, const PinPos& out, int16_t& x, int16_t& y)
 {
     x = out.X;
     y = out.Y;

@@ -149,7 +149,7 @@ void SheetView::EraseGridDots(const SheetChange& c)
 
 void SheetView::DrawElementChange(const SheetChange& c)
 {
-    if (c.orientation != 0)
+    if (c.orientation != Orientation::None)
         g_.Orientation = c.orientation;
     const bool flag = (c.flags & kElementFlag) != 0;
     const int16_t x = c.x;

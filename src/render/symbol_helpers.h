@@ -80,7 +80,7 @@ void LoadOutputPins(CircuitRun& s, int16_t c, int16_t level);
 // drawing units, drawn in another orientation:
 //   Left: (x - u, y + v), Down: (x - v, y + u), Up: (x - v, y - u).
 struct Rotation {
-    uint8_t orientation;
+    Orientation orientation;
     int x;
     int y;
 

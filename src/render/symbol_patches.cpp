@@ -273,7 +273,7 @@ uint64_t ShapeOf(CircuitRun& s, const SheetScale& scale, const clsGrafik& g, int
     const ElementRecord& rec = s.circuit.Elements[static_cast<size_t>(e)];
     Hash k;
     k.Add(rec.Type);
-    k.Add(rec.Orientation);
+    k.Add(Code(rec.Orientation));
     k.Add(qHash(rec.Label));
     k.Add(static_cast<uint16_t>(rec.State));
     k.Add(static_cast<uint32_t>(rec.Color));
@@ -442,7 +442,7 @@ void SymbolPatches::Keep(CircuitRun& s, const SheetScale& scale, const clsGrafik
 uint32_t SymbolPatches::KindOf(const Circuit& c, int16_t e, bool whole)
 {
     const ElementRecord& rec = c.Elements[static_cast<size_t>(e)];
-    return rec.Type | (static_cast<uint32_t>(rec.Orientation) << 8) | (whole ? 1u << 16 : 0u)
+    return rec.Type | (static_cast<uint32_t>(Code(rec.Orientation)) << 8) | (whole ? 1u << 16 : 0u)
         | (rec.Label == QLatin1String("2") ? 1u << 17 : 0u);
 }
 

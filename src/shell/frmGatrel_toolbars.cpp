@@ -97,12 +97,12 @@ const ToolbarRow kToolbarRows[] = {
 };
 
 // The orientation each key of tlbOrientation gives the next component.
-uint8_t OrientationOf(const QString& key)
+Orientation OrientationOf(const QString& key)
 {
-    static constexpr std::pair<const char*, uint8_t> kOrientation[] = {{"cmdRechts", Orientation::Right},
-                                                                       {"cmdLinks", Orientation::Left},
-                                                                       {"cmdOben", Orientation::Up},
-                                                                       {"cmdUnten", Orientation::Down}};
+    static constexpr std::pair<const char*, Orientation> kOrientation[] = {{"cmdRechts", Orientation::Right},
+                                                                           {"cmdLinks", Orientation::Left},
+                                                                           {"cmdOben", Orientation::Up},
+                                                                           {"cmdUnten", Orientation::Down}};
     for (auto [k, code] : kOrientation)
         if (key == QLatin1String(k))
             return code;

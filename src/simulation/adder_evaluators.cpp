@@ -8,31 +8,31 @@ using namespace evaluators;
 namespace {
 
 // An adder input counts as connected when the conductor outside it points at it.
-bool InputConnected(const Engine& en, int level, PinPos pin, int orientation)
+bool InputConnected(const Engine& en, int level, PinPos pin, Orientation orientation)
 {
-    if (!ValidDirection(orientation))
+    if (!ValidOrientation(orientation))
         return false;
     // The cell before the pin, against the orientation, with its flag toward the pin.
     const Step st = OrientationStep(orientation);
     const GridCell* c = CellAt(en, level, pin.X - st.dx, pin.Y - st.dy);
-    return c != nullptr && FlagOnSide(*c, orientation);
+    return c != nullptr && FlagOnSide(*c, Toward(orientation));
 }
 
 // Sum on output 1, then carry on output 2. The events leave along the
 // orientation: an input wired from the side must not send them across the
 // output conductor.
-void DriveAdderOutputs(const Engine& en, const CachedPins& p, int orientation, bool sum, bool carry, int level)
+void DriveAdderOutputs(const Engine& en, const CachedPins& p, Orientation orientation, bool sum, bool carry, int level)
 {
     const Step st = OrientationStep(orientation);
     const bool levels[2] = {sum, carry};
     for (int k = 0; k < 2 && k < p.OutputCount; ++k) {
         const PinPos out = p.Out[static_cast<size_t>(k)];
         const bool v = levels[k];
-        QueueIfInside(en, out.X + st.dx, out.Y + st.dy, orientation, v, level);
+        QueueIfInside(en, out.X + st.dx, out.Y + st.dy, Toward(orientation), v, level);
         if (GridCell* o = CellAt(en, level, out))
             o->Value = Level16(v);
         if (v)
-            SetWireSignal(en.circuit, level, out.X, out.Y, orientation, kTrue);
+            SetWireSignal(en.circuit, level, out.X, out.Y, Toward(orientation), kTrue);
     }
 }
 
@@ -44,7 +44,7 @@ int InputPin(const CachedPins& p, int x, int y, int first, int last)
 
 } // namespace
 
-void EvalHA(const Engine& en, int x, int y, int, int, int level)
+void EvalHA(const Engine& en, int x, int y, Direction, int, int level)
 {
     const Found f = FindElement(en, x, y, level);
     if (f.pins == nullptr || f.pins->InputCount < 2)
@@ -52,7 +52,7 @@ void EvalHA(const Engine& en, int x, int y, int, int, int level)
     const CachedPins& p = *f.pins;
     if (InputPin(p, x, y, 1, 3) == 0)
         return;
-    const int orientation = f.element->Orientation;
+    const Orientation orientation = f.element->Orientation;
     if (!InputConnected(en, level, p.In[0], orientation) || !InputConnected(en, level, p.In[1], orientation))
         return;
     const bool a = IsHigh(CellAt(en, level, p.In[0]));
@@ -60,7 +60,7 @@ void EvalHA(const Engine& en, int x, int y, int, int, int level)
     DriveAdderOutputs(en, p, orientation, a != b, a && b, level);
 }
 
-void EvalVA(const Engine& en, int x, int y, int, int, int level)
+void EvalVA(const Engine& en, int x, int y, Direction, int, int level)
 {
     const Found f = FindElement(en, x, y, level);
     if (f.pins == nullptr || f.pins->InputCount < 3)
@@ -69,7 +69,7 @@ void EvalVA(const Engine& en, int x, int y, int, int, int level)
     const int own = InputPin(p, x, y, 1, 3);
     if (own == 0)
         return;
-    const int orientation = f.element->Orientation;
+    const Orientation orientation = f.element->Orientation;
     bool connected[3];
     bool high[3];
     int count = 0;
@@ -99,7 +99,7 @@ void EvalVA(const Engine& en, int x, int y, int, int, int level)
     DriveAdderOutputs(en, p, orientation, sum, carry, level);
 }
 
-void EvalMultiplexer(const Engine& en, int x, int y, int, int, int level)
+void EvalMultiplexer(const Engine& en, int x, int y, Direction, int, int level)
 {
     const Found f = FindElement(en, x, y, level);
     if (f.pins == nullptr || f.pins->InputCount < 6 || f.pins->OutputCount < 1)
@@ -113,14 +113,14 @@ void EvalMultiplexer(const Engine& en, int x, int y, int, int, int level)
     // The selected level, which the coupling diode's neighbour test reads.
     if (GridCell* o = CellAt(en, level, out))
         o->Value = Level16(d);
-    const int orientation = f.element->Orientation;
+    const Orientation orientation = f.element->Orientation;
     const Step st = OrientationStep(orientation);
-    QueueIfInside(en, out.X + st.dx, out.Y + st.dy, orientation, d, level);
-    if (ValidDirection(orientation))
-        SetWireSignal(en.circuit, level, out.X, out.Y, orientation, Level16(d));
+    QueueIfInside(en, out.X + st.dx, out.Y + st.dy, Toward(orientation), d, level);
+    if (ValidOrientation(orientation))
+        SetWireSignal(en.circuit, level, out.X, out.Y, Toward(orientation), Level16(d));
 }
 
-void EvalDecoder(const Engine& en, int x, int y, int, int value, int level)
+void EvalDecoder(const Engine& en, int x, int y, Direction, int value, int level)
 {
     const Found f = FindElement(en, x, y, level);
     if (f.pins == nullptr || f.pins->InputCount < 3)
@@ -150,22 +150,22 @@ void EvalDecoder(const Engine& en, int x, int y, int, int value, int level)
             index += 1 << k;
     }
 
-    const int orientation = f.element->Orientation;
+    const Orientation orientation = f.element->Orientation;
     const Step st = OrientationStep(orientation);
     const int outputs = p.OutputCount < 8 ? p.OutputCount : 8;
     if (index < outputs) {
         const PinPos out = p.Out[static_cast<size_t>(index)];
         if (GridCell* o = CellAt(en, level, out)) {
             o->Value = kTrue;
-            if (AlongRow(orientation))
+            if (Horizontal(orientation))
                 o->WireSignalH = kTrue;
-            else if (AlongColumn(orientation))
+            else if (Vertical(orientation))
                 o->WireSignalV = kTrue;
         }
         // The new High follows the Lows of the deselected outputs 20 passes later.
-        if (ValidDirection(orientation))
+        if (ValidOrientation(orientation))
             AddPostpone(CellAt(en, level, out.X + st.dx, out.Y + st.dy), 20);
-        QueueIfInside(en, out.X + st.dx, out.Y + st.dy, orientation, true, level);
+        QueueIfInside(en, out.X + st.dx, out.Y + st.dy, Toward(orientation), true, level);
     }
     for (int k = 0; k < outputs; ++k) {
         if (k == index)
@@ -174,9 +174,9 @@ void EvalDecoder(const Engine& en, int x, int y, int, int value, int level)
         if (GridCell* o = CellAt(en, level, out))
             o->Value = kFalse;
         // Releases a High of an earlier selection still held there.
-        if (ValidDirection(orientation))
+        if (ValidOrientation(orientation))
             if (GridCell* beyond = CellAt(en, level, out.X + st.dx, out.Y + st.dy))
                 beyond->PostponeCount = 0;
-        QueueIfInside(en, out.X + st.dx, out.Y + st.dy, orientation, false, level);
+        QueueIfInside(en, out.X + st.dx, out.Y + st.dy, Toward(orientation), false, level);
     }
 }

@@ -46,12 +46,12 @@ namespace {
 
 
 // Direction out of a cell by its first connection flag, in the order left, right, up, down.
-int FirstFlagDirection(const GridCell& c)
+Direction FirstFlagDirection(const GridCell& c)
 {
-    for (int d : {Direction::Left, Direction::Right, Direction::Up, Direction::Down})
+    for (Direction d : {Direction::Left, Direction::Right, Direction::Up, Direction::Down})
         if (evaluators::FlagOnSide(c, d))
             return d;
-    return 0;
+    return Direction::None;
 }
 
 } // namespace
@@ -74,11 +74,12 @@ namespace {
 
 // The conductor step on the cell (x, y) of `level`, already looked up.
 // A signal travelling along a row reaches a cell with a connection up or down.
-[[gnu::always_inline]] inline void TurnFromRow(EngineState& g, GridCell& c, int x, int y, int dir, int v, int level)
+[[gnu::always_inline]] inline void TurnFromRow(EngineState& g, GridCell& c, int x, int y, Direction dir, int v,
+                                               int level)
 {
     const int16_t w = evaluators::Level16(v != 0);
     const bool junction = c.Marker != 0; // juncture or coupling diode
-    auto queue = [&](int d) { QueueEvent(g, x + StepX(d), y + StepY(d), d, v, level); };
+    auto queue = [&](Direction d) { QueueEvent(g, x + StepX(d), y + StepY(d), d, v, level); };
     const bool ahead = (dir == Direction::Left ? c.ConLeft : c.ConRight) != 0;
     const bool up = c.ConUp != 0;
     const bool down = c.ConDown != 0;
@@ -119,11 +120,12 @@ namespace {
 }
 
 // A signal travelling along a column reaches a cell with a connection left or right.
-[[gnu::always_inline]] inline void TurnFromColumn(EngineState& g, GridCell& c, int x, int y, int dir, int v, int level)
+[[gnu::always_inline]] inline void TurnFromColumn(EngineState& g, GridCell& c, int x, int y, Direction dir, int v,
+                                                  int level)
 {
     const int16_t w = evaluators::Level16(v != 0);
     const bool juncture = c.Marker == kTrue;
-    auto queue = [&](int d) { QueueEvent(g, x + StepX(d), y + StepY(d), d, v, level); };
+    auto queue = [&](Direction d) { QueueEvent(g, x + StepX(d), y + StepY(d), d, v, level); };
     const bool ahead = (dir == Direction::Up ? c.ConUp : c.ConDown) != 0;
     const bool left = c.ConLeft != 0;
     const bool right = c.ConRight != 0;
@@ -169,7 +171,8 @@ namespace {
     }
 }
 
-[[gnu::always_inline]] inline void PropagateCell(EngineState& g, GridCell& c, int x, int y, int dir, int v, int level)
+[[gnu::always_inline]] inline void PropagateCell(EngineState& g, GridCell& c, int x, int y, Direction dir, int v,
+                                                 int level)
 {
     // Straight on, or a dead end: most cells of a conductor.
     if (AlongRow(dir)) {
@@ -207,7 +210,7 @@ void FireDueClocks(const Engine& en)
 }
 
 // A sensor takes the level for the analyzer and passes it on like a conductor.
-void PassSensor(const Engine& en, int x, int y, int dir, int v, int level)
+void PassSensor(const Engine& en, int x, int y, Direction dir, int v, int level)
 {
     LevelRecord* lv = LevelAt(en.circuit, level);
     if (!lv || !lv->Field.Contains(x, y))
@@ -229,7 +232,7 @@ void PassSensor(const Engine& en, int x, int y, int dir, int v, int level)
 }
 
 // A pin cell of an IC passes the signal into the IC's level.
-void PassIntoIC(const Engine& en, int x, int y, int dir, int v, int level)
+void PassIntoIC(const Engine& en, int x, int y, Direction dir, int v, int level)
 {
     const LevelRecord* lv = LevelAt(en.circuit, level);
     if (lv && lv->Field.Contains(x, y) && lv->Field(x, y).ICLink != 0)
@@ -244,8 +247,8 @@ constexpr EvaluatorTable kEngineCells = ColumnOf<Evaluator>({
 });
 
 // The tables and the engine state come from the pass loop, which keeps them at hand.
-[[gnu::always_inline]] inline void Dispatch(const Engine& en, CircuitTables& t, EngineState& g, int x, int y, int dir,
-                                            int v, int level)
+[[gnu::always_inline]] inline void Dispatch(const Engine& en, CircuitTables& t, EngineState& g, int x, int y,
+                                            Direction dir, int v, int level)
 {
     LevelRecord* lv = LevelAt(t, level);
     if (!lv || !lv->Field.Contains(x, y))
@@ -394,18 +397,18 @@ void Simulate(const Engine& en)
         bool touched = false;
         for (size_t k = 1; k < g.CurrentEvents.size(); ++k) {
             SimEvent& slot = g.CurrentEvents[k];
-            if (slot.Dir == 0)
+            if (slot.Dir == Direction::None)
                 continue;
             const SimEvent ev = slot;
             if (HoldEvent(g, ev)) {
-                slot.Dir = 0;
+                slot.Dir = Direction::None;
                 continue;
             }
             touched |= ev.Level == 0;
             Dispatch(en, t, g, ev.X, ev.Y, ev.Dir, ev.Value != 0 ? 1 : 0, ev.Level);
             // The handler may have emptied the queue (a stop or a power-off).
             if (k < g.CurrentEvents.size())
-                g.CurrentEvents[k].Dir = 0;
+                g.CurrentEvents[k].Dir = Direction::None;
         }
         d = g.DelaySetting;
         if (d > 0 && touched) {
@@ -434,7 +437,7 @@ void RunIfIdle(const Engine& en)
 
 // ---- Dispatch and conductors ----
 
-void RecordPiece(const CircuitTables& t, SheetChanges& changes, int x, int y, int dir, int v)
+void RecordPiece(const CircuitTables& t, SheetChanges& changes, int x, int y, Direction dir, int v)
 {
     const Grid& field = t.Levels.front().Field;
     const int fx = x - StepX(dir);
@@ -444,12 +447,12 @@ void RecordPiece(const CircuitTables& t, SheetChanges& changes, int x, int y, in
     changes.Piece(x, y, dir, v, hereHigh, thereHigh);
 }
 
-void DispatchEvent(const Engine& en, int x, int y, int dir, int v, int level)
+void DispatchEvent(const Engine& en, int x, int y, Direction dir, int v, int level)
 {
     Dispatch(en, en.circuit, en.engine, x, y, dir, v, level);
 }
 
-void PropagateConductor(const Engine& en, int x, int y, int dir, int v, int level)
+void PropagateConductor(const Engine& en, int x, int y, Direction dir, int v, int level)
 {
     LevelRecord* lv = LevelAt(en.circuit, level);
     if (!lv || !lv->Field.Contains(x, y))
@@ -457,12 +460,12 @@ void PropagateConductor(const Engine& en, int x, int y, int dir, int v, int leve
     PropagateCell(en.engine, lv->Field(x, y), x, y, dir, v, level);
 }
 
-void ContinueConductor(const Engine& en, int x, int y, int dir, int v, int level)
+void ContinueConductor(const Engine& en, int x, int y, Direction dir, int v, int level)
 {
     PropagateConductor(en, x, y, dir, v, level);
 }
 
-void SetWireSignal(CircuitTables& t, int level, int x, int y, int dir, int16_t value)
+void SetWireSignal(CircuitTables& t, int level, int x, int y, Direction dir, int16_t value)
 {
     LevelRecord* lv = LevelAt(t, level);
     if (!lv || !lv->Field.Contains(x, y))
@@ -474,7 +477,7 @@ void SetWireSignal(CircuitTables& t, int level, int x, int y, int dir, int16_t v
         c.WireSignalV = value;
 }
 
-bool GetNeighbourValue(const CircuitTables& t, int x, int y, int dir, int level)
+bool GetNeighbourValue(const CircuitTables& t, int x, int y, Direction dir, int level)
 {
     if (!evaluators::ValidDirection(dir) || level < 0 || static_cast<size_t>(level) >= t.Levels.size())
         return false;
@@ -486,7 +489,7 @@ bool GetNeighbourValue(const CircuitTables& t, int x, int y, int dir, int level)
     return f(nx, ny).Value != 0;
 }
 
-void TransferICSignal(const Engine& en, int x, int y, int /*dir*/, int v, int level, int mode)
+void TransferICSignal(const Engine& en, int x, int y, Direction /*dir*/, int v, int level, int mode)
 {
     LevelRecord* from = LevelAt(en.circuit, level);
     if (!from || !from->Field.Contains(x, y))
@@ -509,7 +512,7 @@ void TransferICSignal(const Engine& en, int x, int y, int /*dir*/, int v, int le
         if (!inner->Field.Contains(cx, cy))
             return;
         GridCell& ic_cell = inner->Field(cx, cy);
-        const int d = FirstFlagDirection(ic_cell);
+        const Direction d = FirstFlagDirection(ic_cell);
         SetWireSignal(en.circuit, n, cx, cy, d, w);
         ic_cell.Value = w;
         QueueEvent(en.engine, cx + StepX(d), cy + StepY(d), d, v, n);
@@ -534,7 +537,7 @@ void TransferICSignal(const Engine& en, int x, int y, int /*dir*/, int v, int le
             GridCell& pc = parent->Field(px, py);
             if (pc.ICConnector != k || pc.ICLink != level)
                 continue;
-            const int d = FirstFlagDirection(pc);
+            const Direction d = FirstFlagDirection(pc);
             pc.Value = w;
             SetWireSignal(en.circuit, p, px, py, d, w);
             QueueEvent(en.engine, px + StepX(d), py + StepY(d), d, v, p);
@@ -543,7 +546,7 @@ void TransferICSignal(const Engine& en, int x, int y, int /*dir*/, int v, int le
     }
 }
 
-void EvalZAnzeige(const Engine& en, int x, int y, int /*dir*/, int /*v*/, int level)
+void EvalZAnzeige(const Engine& en, int x, int y, Direction /*dir*/, int /*v*/, int level)
 {
     if (SheetShows(en, level))
         en.Changes.Element(ElementType::SevenSegment, x, y);

@@ -32,8 +32,8 @@ class UserDialogs;
 struct Engine;
 
 // One component's event handler: (x, y) the cell the event is for, dir its
-// travel direction 1..4, value 1 High or 0 Low, level the index into Levels.
-using Evaluator = void (*)(const Engine& en, int x, int y, int dir, int value, int level);
+// travel direction, value 1 High or 0 Low, level the index into Levels.
+using Evaluator = void (*)(const Engine& en, int x, int y, Direction dir, int value, int level);
 // A column of routines keyed by element type: one entry per type code, null
 // where a type has no routine. Built from (type, routine) rows.
 template <typename Routine>
@@ -104,11 +104,11 @@ struct Engine {
 // ---- Queues and the pass loop ----
 
 // Appends one event to PendingEvents. No check of any kind is made.
-inline void QueueEvent(EngineState& g, int x, int y, int dir, int value, int level, int hold = 0)
+inline void QueueEvent(EngineState& g, int x, int y, Direction dir, int value, int level, int hold = 0)
 {
     g.PendingEvents.push_back(SimEvent{.X = x,
                                        .Y = y,
-                                       .Dir = static_cast<uint8_t>(dir),
+                                       .Dir = dir,
                                        .Hold = static_cast<uint8_t>(hold),
                                        .Value = static_cast<int16_t>(value != 0 ? kTrue : kFalse),
                                        .Level = level});
@@ -141,22 +141,22 @@ void RunIfIdle(const Engine& en);
 
 // ---- Dispatch and conductors ----
 
-void DispatchEvent(const Engine& en, int x, int y, int dir, int v, int level);
-void PropagateConductor(const Engine& en, int x, int y, int dir, int v, int level);
-void ContinueConductor(const Engine& en, int x, int y, int dir, int v, int level);
-// dir 1 or 2 sets WireSignalH, 3 or 4 WireSignalV; value is -1 High or 0 Low.
+void DispatchEvent(const Engine& en, int x, int y, Direction dir, int v, int level);
+void PropagateConductor(const Engine& en, int x, int y, Direction dir, int v, int level);
+void ContinueConductor(const Engine& en, int x, int y, Direction dir, int v, int level);
+// dir left or right sets WireSignalH, up or down WireSignalV; value is -1 High or 0 Low.
 // A cell outside the level's grid is left alone.
-void SetWireSignal(CircuitTables& t, int level, int x, int y, int dir, int16_t value);
+void SetWireSignal(CircuitTables& t, int level, int x, int y, Direction dir, int16_t value);
 // Value of the neighbour of (x, y) in direction dir; false outside the grid.
-bool GetNeighbourValue(const CircuitTables& t, int x, int y, int dir, int level);
+bool GetNeighbourValue(const CircuitTables& t, int x, int y, Direction dir, int level);
 // mode 1: from an IC element's pin cell into the IC; mode 2: from a connector
 // cell inside an IC out to its parent level.
-void TransferICSignal(const Engine& en, int x, int y, int dir, int v, int level, int mode);
+void TransferICSignal(const Engine& en, int x, int y, Direction dir, int v, int level, int mode);
 // The cells the engine handles itself before any evaluator, by element type:
 // sensors, 7-segment displays and the pin cells of ICs.
 const EvaluatorTable& EngineCells();
 // The 7-segment display: redrawn on level 0, nothing else.
-void EvalZAnzeige(const Engine& en, int x, int y, int dir, int v, int level);
+void EvalZAnzeige(const Engine& en, int x, int y, Direction dir, int v, int level);
 
 // Whether changes of `level` show on the sheet now (a view watches, the power
 // is on and level 0 is shown); only then are they recorded.
@@ -166,7 +166,7 @@ inline bool SheetShows(const Engine& en, int level)
 }
 // The conductor piece that a signal reaching (x, y) of level 0 in direction
 // dir changed, with the levels of its two cells now.
-void RecordPiece(const CircuitTables& t, SheetChanges& changes, int x, int y, int dir, int v);
+void RecordPiece(const CircuitTables& t, SheetChanges& changes, int x, int y, Direction dir, int v);
 
 
 // ---- Power and levels ----

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "model/circuit.h"
+#include "model/geometry.h"
 #include "simulation/engine.h"
 
 namespace evaluators {
@@ -16,26 +17,26 @@ struct Step {
     int dy = 0;
 };
 
-inline bool ValidDirection(int d) { return d >= Direction::Left && d <= Direction::Down; }
+inline bool ValidDirection(Direction d) { return d >= Direction::Left && d <= Direction::Down; }
 
 // One cell in direction dir along x or y; 0 for a code that is no direction.
-constexpr int StepX(int dir) { return dir == Direction::Left ? -1 : (dir == Direction::Right ? 1 : 0); }
-constexpr int StepY(int dir) { return dir == Direction::Up ? -1 : (dir == Direction::Down ? 1 : 0); }
+constexpr int StepX(Direction dir) { return dir == Direction::Left ? -1 : (dir == Direction::Right ? 1 : 0); }
+constexpr int StepY(Direction dir) { return dir == Direction::Up ? -1 : (dir == Direction::Down ? 1 : 0); }
 // Whether dir runs along a row (left or right) or along a column (up or down).
-constexpr bool AlongRow(int dir) { return dir == Direction::Left || dir == Direction::Right; }
-constexpr bool AlongColumn(int dir) { return dir == Direction::Up || dir == Direction::Down; }
+constexpr bool AlongRow(Direction dir) { return dir == Direction::Left || dir == Direction::Right; }
+constexpr bool AlongColumn(Direction dir) { return dir == Direction::Up || dir == Direction::Down; }
 
 // One cell in the direction of the outputs (an orientation names the
 // direction its outputs drive); (0, 0) for a code that is no orientation.
-inline Step OrientationStep(int orientation)
+inline Step OrientationStep(Orientation orientation)
 {
     static constexpr auto kSteps = [] {
-        std::array<Step, Orientation::Down + 1> t{};
-        for (int o = Orientation::Left; o <= Orientation::Down; ++o)
-            t[static_cast<size_t>(o)] = {StepX(o), StepY(o)};
+        std::array<Step, Code(Orientation::Down) + 1> t{};
+        for (Orientation o : kOrientations)
+            t[Code(o)] = {StepX(Toward(o)), StepY(Toward(o))};
         return t;
     }();
-    return static_cast<unsigned>(orientation) < kSteps.size() ? kSteps[static_cast<size_t>(orientation)] : Step{};
+    return ValidOrientation(orientation) ? kSteps[Code(orientation)] : Step{};
 }
 
 inline int16_t Level16(bool high) { return high ? kTrue : kFalse; }
@@ -80,8 +81,8 @@ inline void AddPostpone(GridCell* c, int32_t n)
     c->PostponeCount = c->PostponeCount > INT32_MAX - n ? INT32_MAX : c->PostponeCount + n;
 }
 
-// Whether the cell has its connection flag on side `side` (a direction code).
-inline bool FlagOnSide(const GridCell& c, int side)
+// Whether the cell has its connection flag on side `side`.
+inline bool FlagOnSide(const GridCell& c, Direction side)
 {
     switch (side) {
     case Direction::Left: return c.ConLeft != 0;
@@ -102,7 +103,7 @@ inline int Connections(const GridCell* c)
 
 // Queues an event unless the cell lies outside the level or the direction is
 // no travel direction (an element with a damaged orientation drives nothing).
-inline void QueueIfInside(const Engine& en, int x, int y, int dir, bool high, int level, int hold = 0)
+inline void QueueIfInside(const Engine& en, int x, int y, Direction dir, bool high, int level, int hold = 0)
 {
     if (!ValidDirection(dir) || CellAt(en, level, x, y) == nullptr)
         return;

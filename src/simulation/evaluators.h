@@ -10,23 +10,23 @@
 #include "simulation/engine.h"
 
 // Gates, LED and switch.
-void EvalAND(const Engine& en, int x, int y, int dir, int value, int level);       // type 6
-void EvalOR(const Engine& en, int x, int y, int dir, int value, int level);        // type 7
-void EvalXOR(const Engine& en, int x, int y, int dir, int value, int level);       // type 8
-void EvalInverter(const Engine& en, int x, int y, int dir, int value, int level);  // type 9
-void EvalTriState(const Engine& en, int x, int y, int dir, int value, int level);  // type 13
-void EvalLED(const Engine& en, int x, int y, int dir, int value, int level);       // type 4
-void EvalSwitch(const Engine& en, int x, int y, int dir, int value, int level);    // type 5
+void EvalAND(const Engine& en, int x, int y, Direction dir, int value, int level);       // type 6
+void EvalOR(const Engine& en, int x, int y, Direction dir, int value, int level);        // type 7
+void EvalXOR(const Engine& en, int x, int y, Direction dir, int value, int level);       // type 8
+void EvalInverter(const Engine& en, int x, int y, Direction dir, int value, int level);  // type 9
+void EvalTriState(const Engine& en, int x, int y, Direction dir, int value, int level);  // type 13
+void EvalLED(const Engine& en, int x, int y, Direction dir, int value, int level);       // type 4
+void EvalSwitch(const Engine& en, int x, int y, Direction dir, int value, int level);    // type 5
 
 // Adders, multiplexer and decoder.
-void EvalHA(const Engine& en, int x, int y, int dir, int value, int level);          // type 11
-void EvalVA(const Engine& en, int x, int y, int dir, int value, int level);          // type 12
-void EvalMultiplexer(const Engine& en, int x, int y, int dir, int value, int level); // type 14
-void EvalDecoder(const Engine& en, int x, int y, int dir, int value, int level);     // type 16
+void EvalHA(const Engine& en, int x, int y, Direction dir, int value, int level);          // type 11
+void EvalVA(const Engine& en, int x, int y, Direction dir, int value, int level);          // type 12
+void EvalMultiplexer(const Engine& en, int x, int y, Direction dir, int value, int level); // type 14
+void EvalDecoder(const Engine& en, int x, int y, Direction dir, int value, int level);     // type 16
 
 // Flip-flop and shift register.
-void EvalFlipFlop(const Engine& en, int x, int y, int dir, int value, int level);  // type 17
-void EvalSRegister(const Engine& en, int x, int y, int dir, int value, int level); // type 18
+void EvalFlipFlop(const Engine& en, int x, int y, Direction dir, int value, int level);  // type 17
+void EvalSRegister(const Engine& en, int x, int y, Direction dir, int value, int level); // type 18
 
 // Clicks on a flip-flop or a shift-register stage while the power is on; c is
 // the element number in level 0, (x, y) the clicked cell. They act only

@@ -14,8 +14,8 @@ constexpr size_t kSerialA = 9;
 constexpr size_t kSerialB = 10;
 
 // Output k (1 Q, 2 Q inverted) of a flip-flop in level lv.
-void SetOutput(EngineState& g, LevelRecord& lv, const CachedPins& p, int orientation, int k, bool high, int travel,
-               int level)
+void SetOutput(EngineState& g, LevelRecord& lv, const CachedPins& p, Orientation orientation, int k, bool high,
+               Direction travel, int level)
 {
     if (k > p.OutputCount)
         return;
@@ -29,8 +29,8 @@ void SetOutput(EngineState& g, LevelRecord& lv, const CachedPins& p, int orienta
         return;
     GridCell& o = lv.Field(out.X, out.Y);
     o.Value = Level16(high);
-    if (high && ValidDirection(orientation)) {
-        if (AlongRow(orientation))
+    if (high && ValidOrientation(orientation)) {
+        if (Horizontal(orientation))
             o.WireSignalH = kTrue;
         else
             o.WireSignalV = kTrue;
@@ -38,16 +38,16 @@ void SetOutput(EngineState& g, LevelRecord& lv, const CachedPins& p, int orienta
 }
 
 // The symbols show the flip-flop's state and the register's stages.
-void DrawFlipFlopAt(const Engine& en, const CachedPins& p, int orientation, int level)
+void DrawFlipFlopAt(const Engine& en, const CachedPins& p, Orientation orientation, int level)
 {
     if (p.InputCount >= 2 && SheetShows(en, level))
-        en.Changes.Element(ElementType::FlipFlop, p.In[1].X, p.In[1].Y, static_cast<uint8_t>(orientation));
+        en.Changes.Element(ElementType::FlipFlop, p.In[1].X, p.In[1].Y, orientation);
 }
 
-void DrawSRegisterAt(const Engine& en, PinPos at, int orientation, int level)
+void DrawSRegisterAt(const Engine& en, PinPos at, Orientation orientation, int level)
 {
     if (SheetShows(en, level))
-        en.Changes.Element(ElementType::ShiftRegister, at.X, at.Y, static_cast<uint8_t>(orientation));
+        en.Changes.Element(ElementType::ShiftRegister, at.X, at.Y, orientation);
 }
 
 bool ClicksAllowed(const Engine& en)
@@ -61,13 +61,16 @@ struct FlipFlopAt {
     LevelRecord& lv;
     const CachedPins& p;
     ElementRecord& el;
-    int orientation = 0;
+    Orientation orientation = Orientation::None;
     int level = 0;
 
     GridCell* Cell(int x, int y) const { return lv.Field.Contains(x, y) ? &lv.Field(x, y) : nullptr; }
     GridCell* Pin(PinPos q) const { return Cell(q.X, q.Y); }
     // Output k (1 Q, 2 Q inverted) to `high`, its event leaving in `travel`.
-    void Output(int k, bool high, int travel) const { SetOutput(en.engine, lv, p, orientation, k, high, travel, level); }
+    void Output(int k, bool high, Direction travel) const
+    {
+        SetOutput(en.engine, lv, p, orientation, k, high, travel, level);
+    }
     // The state as Q shows it, and the symbol redrawn.
     void Show() const
     {
@@ -81,19 +84,19 @@ struct FlipFlopAt {
 void SetOrReset(const FlipFlopAt& f, int pin, bool high)
 {
     const CachedPins& p = f.p;
-    const int o = f.orientation;
+    const Direction travel = Toward(f.orientation);
     const bool setHigh = IsHigh(f.Pin(p.In[3]));
     const bool resetHigh = IsHigh(f.Pin(p.In[4]));
     const int k = pin == 4 ? 1 : 2;
-    f.Output(k, true, o);
+    f.Output(k, true, travel);
     if (high) {
-        f.Output(3 - k, false, o);
+        f.Output(3 - k, false, travel);
     } else if (pin == 4 && resetHigh) {
-        f.Output(2, true, o);
-        f.Output(1, false, o);
+        f.Output(2, true, travel);
+        f.Output(1, false, travel);
     } else if (pin == 5 && setHigh) {
-        f.Output(1, true, o);
-        f.Output(2, false, o);
+        f.Output(1, true, travel);
+        f.Output(2, false, travel);
     }
     // Master preset of a flip-flop without J and K wiring.
     const GridCell* J = f.Pin(p.In[0]);
@@ -107,7 +110,7 @@ void SetOrReset(const FlipFlopAt& f, int pin, bool high)
 
 // The falling clock edge: the slave acts on the latched J and K, its events
 // leaving in the clock event's direction.
-void ClockFalls(const FlipFlopAt& f, int dir)
+void ClockFalls(const FlipFlopAt& f, Direction dir)
 {
     const bool j = f.el.StageWords[kLatchJ] != 0;
     const bool k = f.el.StageWords[kLatchK] != 0;
@@ -133,7 +136,7 @@ void ClockFalls(const FlipFlopAt& f, int dir)
 
 } // namespace
 
-void EvalFlipFlop(const Engine& en, int x, int y, int dir, int value, int level)
+void EvalFlipFlop(const Engine& en, int x, int y, Direction dir, int value, int level)
 {
     const Found found = FindElement(en, x, y, level);
     if (found.pins == nullptr || found.pins->InputCount < 5 || found.pins->OutputCount < 2)
@@ -169,7 +172,7 @@ void EvalFlipFlop(const Engine& en, int x, int y, int dir, int value, int level)
     ClockFalls(f, dir);
 }
 
-void EvalSRegister(const Engine& en, int x, int y, int, int value, int level)
+void EvalSRegister(const Engine& en, int x, int y, Direction, int value, int level)
 {
     const Found f = FindElement(en, x, y, level);
     if (f.pins == nullptr || f.pins->InputCount < 3)
@@ -192,7 +195,7 @@ void EvalSRegister(const Engine& en, int x, int y, int, int value, int level)
     w[1] = w[kSerialA];
     w[5] = w[kSerialB];
 
-    const int orientation = el.Orientation;
+    const Orientation orientation = el.Orientation;
     const Step st = OrientationStep(orientation);
     const int16_t stage4[2] = {w[4], w[8]};
     for (int k = 0; k < 2 && k < p.OutputCount; ++k) {
@@ -200,9 +203,9 @@ void EvalSRegister(const Engine& en, int x, int y, int, int value, int level)
         const int16_t v = stage4[k];
         if (GridCell* o = CellAt(en, level, out))
             o->Value = v;
-        QueueIfInside(en, out.X + st.dx, out.Y + st.dy, orientation, v != 0, level);
-        if (ValidDirection(orientation))
-            SetWireSignal(en.circuit, level, out.X, out.Y, orientation, v);
+        QueueIfInside(en, out.X + st.dx, out.Y + st.dy, Toward(orientation), v != 0, level);
+        if (ValidOrientation(orientation))
+            SetWireSignal(en.circuit, level, out.X, out.Y, Toward(orientation), v);
     }
     DrawSRegisterAt(en, PinPos{static_cast<int16_t>(x), static_cast<int16_t>(y)}, orientation, level);
 }
@@ -217,8 +220,8 @@ void ClickFlipFlop(const Engine& en, int16_t c, int x, int y)
     const CachedPins p = ParsePinsCached(en.circuit, en.engine, c, 0);
     if (p.OutputCount < 2)
         return;
-    const int orientation = el->Orientation;
-    if (!ValidDirection(orientation))
+    const Orientation orientation = el->Orientation;
+    if (!ValidOrientation(orientation))
         return;
     const Step st = OrientationStep(orientation);
     const PinPos q = p.Out[0];
@@ -234,8 +237,8 @@ void ClickFlipFlop(const Engine& en, int16_t c, int x, int y)
         const PinPos out = p.Out[static_cast<size_t>(k)];
         if (GridCell* o = CellAt(en, 0, out))
             o->Value = levels[k];
-        QueueIfInside(en, out.X + st.dx, out.Y + st.dy, orientation, levels[k] != 0, 0);
-        SetWireSignal(en.circuit, 0, out.X, out.Y, orientation, levels[k]);
+        QueueIfInside(en, out.X + st.dx, out.Y + st.dy, Toward(orientation), levels[k] != 0, 0);
+        SetWireSignal(en.circuit, 0, out.X, out.Y, Toward(orientation), levels[k]);
     }
     RunIfIdle(en);
 }
@@ -250,8 +253,8 @@ void ClickSRegister(const Engine& en, int16_t c, int x, int y)
     const CachedPins p = ParsePinsCached(en.circuit, en.engine, c, 0);
     if (p.OutputCount < 2 || p.InputCount < 3)
         return;
-    const int orientation = el->Orientation;
-    if (!ValidDirection(orientation))
+    const Orientation orientation = el->Orientation;
+    if (!ValidOrientation(orientation))
         return;
     const Step st = OrientationStep(orientation);
 
@@ -278,8 +281,8 @@ void ClickSRegister(const Engine& en, int16_t c, int x, int y)
 
     if (word == 4 || word == 8) {
         const PinPos out = p.Out[static_cast<size_t>(reg)];
-        QueueIfInside(en, out.X + st.dx, out.Y + st.dy, orientation, w[word] != 0, 0);
-        SetWireSignal(en.circuit, 0, out.X, out.Y, orientation, w[word]);
+        QueueIfInside(en, out.X + st.dx, out.Y + st.dy, Toward(orientation), w[word] != 0, 0);
+        SetWireSignal(en.circuit, 0, out.X, out.Y, Toward(orientation), w[word]);
     }
     if (GridCell* o = CellAt(en, 0, p.Out[0]))
         o->Value = w[4];

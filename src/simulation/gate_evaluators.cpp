@@ -39,11 +39,11 @@ void EvalGate(const Engine& en, int x, int y, int level, GateKind kind)
         return;
     if (o->Marker != 0)
         r = !r;
-    const int orientation = f.element->Orientation;
+    const Orientation orientation = f.element->Orientation;
     o->Value = Level16(r);
-    if (AlongRow(orientation))
+    if (Horizontal(orientation))
         o->WireSignalH = Level16(r);
-    else if (AlongColumn(orientation))
+    else if (Vertical(orientation))
         o->WireSignalV = Level16(r);
 
     const Step st = OrientationStep(orientation);
@@ -54,27 +54,27 @@ void EvalGate(const Engine& en, int x, int y, int level, GateKind kind)
     // this output still on its way, which then arrives last and leaves the
     // conductor at a stale level.
     const bool nand = kind == GateKind::And && o->Marker == -1;
-    QueueIfInside(en, bx, by, orientation, r, level, nand ? 1 : 0);
+    QueueIfInside(en, bx, by, Toward(orientation), r, level, nand ? 1 : 0);
 }
 
 } // namespace
 
-void EvalAND(const Engine& en, int x, int y, int, int, int level)
+void EvalAND(const Engine& en, int x, int y, Direction, int, int level)
 {
     EvalGate(en, x, y, level, GateKind::And);
 }
 
-void EvalOR(const Engine& en, int x, int y, int, int, int level)
+void EvalOR(const Engine& en, int x, int y, Direction, int, int level)
 {
     EvalGate(en, x, y, level, GateKind::Or);
 }
 
-void EvalXOR(const Engine& en, int x, int y, int, int, int level)
+void EvalXOR(const Engine& en, int x, int y, Direction, int, int level)
 {
     EvalGate(en, x, y, level, GateKind::Xor);
 }
 
-void EvalInverter(const Engine& en, int x, int y, int, int value, int level)
+void EvalInverter(const Engine& en, int x, int y, Direction, int value, int level)
 {
     // The hottest evaluator: one look-up of the level, then plain cell access.
     EngineState& g = en.engine;
@@ -90,9 +90,9 @@ void EvalInverter(const Engine& en, int x, int y, int, int value, int level)
     // The output cell follows the orientation, not the event's travel: an
     // input wired from the side must still drive the output cell.
     // While the power is on the pins come with the element's orientation.
-    const int orientation =
+    const Orientation orientation =
         g.PowerFlag != 0 ? pins.Orientation : lv->Elements[static_cast<size_t>(c)].Orientation;
-    if (!ValidDirection(orientation))
+    if (!ValidOrientation(orientation))
         return;
     const Step st = OrientationStep(orientation);
     const int ox = x + st.dx;
@@ -102,17 +102,17 @@ void EvalInverter(const Engine& en, int x, int y, int, int value, int level)
     GridCell& o = lv->Field(ox, oy);
     const bool r = value == 0;
     o.Value = Level16(r);
-    if (AlongRow(orientation))
+    if (Horizontal(orientation))
         o.WireSignalH = Level16(r);
     else
         o.WireSignalV = Level16(r);
     if (lv->Field.Contains(ox + st.dx, oy + st.dy))
-        QueueEvent(g, ox + st.dx, oy + st.dy, orientation, r ? 1 : 0, level);
+        QueueEvent(g, ox + st.dx, oy + st.dy, Toward(orientation), r ? 1 : 0, level);
     if (SheetShows(en, level))
-        RecordPiece(en.circuit, en.Changes, ox, oy, orientation, r ? 1 : 0);
+        RecordPiece(en.circuit, en.Changes, ox, oy, Toward(orientation), r ? 1 : 0);
 }
 
-void EvalTriState(const Engine& en, int x, int y, int, int, int level)
+void EvalTriState(const Engine& en, int x, int y, Direction, int, int level)
 {
     const Found f = FindElement(en, x, y, level);
     if (f.pins == nullptr || f.pins->InputCount < 2 || f.pins->OutputCount < 1)
@@ -124,22 +124,22 @@ void EvalTriState(const Engine& en, int x, int y, int, int, int level)
     const bool enable = IsHigh(CellAt(en, level, p.In[1]));
     if (!enable)
         return; // a disabled gate stops driving; the conductor keeps its level
-    const int orientation = f.element->Orientation;
-    if (!ValidDirection(orientation))
+    const Orientation orientation = f.element->Orientation;
+    if (!ValidOrientation(orientation))
         return;
     const PinPos out = p.Out[0];
     const Step st = OrientationStep(orientation);
     // The cell beyond the output lies along the orientation also for an
     // input wired from the side.
-    QueueIfInside(en, out.X + st.dx, out.Y + st.dy, orientation, data, level);
+    QueueIfInside(en, out.X + st.dx, out.Y + st.dy, Toward(orientation), data, level);
     if (data)
-        SetWireSignal(en.circuit, level, out.X, out.Y, orientation, kTrue);
+        SetWireSignal(en.circuit, level, out.X, out.Y, Toward(orientation), kTrue);
     // The driven level, which the coupling diode's neighbour test reads.
     if (GridCell* o = CellAt(en, level, out))
         o->Value = Level16(data);
 }
 
-void EvalLED(const Engine& en, int x, int y, int dir, int value, int level)
+void EvalLED(const Engine& en, int x, int y, Direction dir, int value, int level)
 {
     // The dispatcher has given the cell the event's level, which the LED shows.
     if (SheetShows(en, level))
@@ -147,7 +147,7 @@ void EvalLED(const Engine& en, int x, int y, int dir, int value, int level)
     PropagateConductor(en, x, y, dir, value, level);
 }
 
-void EvalSwitch(const Engine& en, int x, int y, int dir, int value, int level)
+void EvalSwitch(const Engine& en, int x, int y, Direction dir, int value, int level)
 {
     if (SheetShows(en, level))
         en.Changes.Element(ElementType::Switch, x, y);

@@ -114,12 +114,12 @@ void InitSwitchOn(const Engine& en, int x, int y)
         return;
     const GridCell& c = en.circuit.P(x, y);
     // An open end has one connection; the signal leaves along it.
-    int dir = 0;
+    Direction dir = Direction::None;
     if (evaluators::Connections(&c) == 1)
-        for (int d : {Direction::Left, Direction::Right, Direction::Up, Direction::Down})
+        for (Direction d : {Direction::Left, Direction::Right, Direction::Up, Direction::Down})
             if (evaluators::FlagOnSide(c, d))
                 dir = d;
-    if (dir == 0) {
+    if (dir == Direction::None) {
         ShowError(en.ports, nullptr, 1);
         return;
     }
@@ -215,7 +215,7 @@ void ClockTick(const Engine& en, int16_t i)
     const int ox = pins.Out[0].X, oy = pins.Out[0].Y;
     if (!L0.Field.Contains(ox, oy))
         return;
-    const int o = L0.Elements[static_cast<size_t>(n)].Orientation;
+    const Direction o = Toward(L0.Elements[static_cast<size_t>(n)].Orientation);
     const bool outputHigh = L0.Field(ox, oy).Value != 0;
     PlatformTimer* timer = ClockTimer(en, i);
 
@@ -275,10 +275,10 @@ void SelectTimer(const Engine& en, int16_t i)
         if (pins.OutputCount < 1)
             return;
         // The generator's symbol stands three cells back from its output.
-        const int o = en.circuit.Elements[static_cast<size_t>(n)].Orientation;
-        const int x = pins.Out[0].X - 3 * StepX(o);
-        const int y = pins.Out[0].Y - 3 * StepY(o);
-        en.Changes.Element(ElementType::ClockGenerator, x, y, static_cast<uint8_t>(o), marked);
+        const Orientation o = en.circuit.Elements[static_cast<size_t>(n)].Orientation;
+        const int x = pins.Out[0].X - 3 * StepX(Toward(o));
+        const int y = pins.Out[0].Y - 3 * StepY(Toward(o));
+        en.Changes.Element(ElementType::ClockGenerator, x, y, o, marked);
     };
     draw(en.SelectedClock, false);
     draw(i, true);

@@ -69,7 +69,7 @@ struct PowerOnCell {
     int y = 0;
     int type = 0;
     int level = 0;
-    int o = 0; // the component's orientation
+    Orientation o = Orientation::None; // the component's orientation
     evaluators::Step step;
     const CachedPins& pins;
     int inPin = 0;  // 1-based number of the input pin on (x, y); 0 when none
@@ -86,7 +86,7 @@ GridCell* CellOf(const Engine& en, const PowerOnCell& p, int cx, int cy)
 void DriveFirstOutput(const Engine& en, const PowerOnCell& p, bool high)
 {
     if (p.pins.OutputCount >= 1)
-        SetWireSignal(en.circuit, p.level, p.pins.Out[0].X, p.pins.Out[0].Y, p.o, high ? kTrue : kFalse);
+        SetWireSignal(en.circuit, p.level, p.pins.Out[0].X, p.pins.Out[0].Y, Toward(p.o), high ? kTrue : kFalse);
 }
 
 // The inverter drives its output High from its unconnected input.
@@ -97,13 +97,13 @@ void InitInverter(const Engine& en, const PowerOnCell& p)
     const int v = CellOf(en, p, p.x, p.y)->Value != kTrue ? 1 : 0;
     if (GridCell* out = CellOf(en, p, p.x + p.step.dx, p.y + p.step.dy))
         out->Value = v ? kTrue : kFalse;
-    QueueEvent(en.engine, p.x + 2 * p.step.dx, p.y + 2 * p.step.dy, p.o, v, p.level);
+    QueueEvent(en.engine, p.x + 2 * p.step.dx, p.y + 2 * p.step.dy, Toward(p.o), v, p.level);
     DriveFirstOutput(en, p, v != 0);
     Simulate(en);
 }
 
 // The decoder's first output, seen from its third input, by orientation.
-evaluators::Step DecoderOutputOffset(int o)
+evaluators::Step DecoderOutputOffset(Orientation o)
 {
     switch (o) {
     case Orientation::Left: return {-3, -4};
@@ -125,7 +125,7 @@ void InitDecoder(const Engine& en, const PowerOnCell& p)
         if (GridCell* out = CellOf(en, p, p.pins.Out[0].X, p.pins.Out[0].Y))
             out->Value = kTrue;
     const evaluators::Step d = DecoderOutputOffset(p.o);
-    QueueEvent(en.engine, p.x + d.dx, p.y + d.dy, p.o, v, p.level);
+    QueueEvent(en.engine, p.x + d.dx, p.y + d.dy, Toward(p.o), v, p.level);
     DriveFirstOutput(en, p, v != 0);
     Simulate(en);
 }
@@ -135,17 +135,17 @@ void InitGate(const Engine& en, const PowerOnCell& p)
 {
     const GridCell* c = CellOf(en, p, p.x, p.y);
     if (p.inPin > 0 && c->Marker == kTrue) {
-        QueueEvent(en.engine, p.x, p.y, p.o, c->Value == kTrue ? 1 : 0, p.level);
+        QueueEvent(en.engine, p.x, p.y, Toward(p.o), c->Value == kTrue ? 1 : 0, p.level);
         Simulate(en);
         en.engine.InitDepth = 0;
     } else if (p.outPin == 1 && c->Marker == kTrue) {
         const int v = c->Value != c->Marker ? 1 : 0;
-        SetWireSignal(en.circuit, p.level, p.x, p.y, p.o, v ? kTrue : kFalse);
+        SetWireSignal(en.circuit, p.level, p.x, p.y, Toward(p.o), v ? kTrue : kFalse);
         if (p.pins.InputCount >= 1) {
             const PinPos in = p.pins.In[0];
             const GridCell* in1 = CellOf(en, p, in.X, in.Y);
             if (Evaluator f = en.context.evaluators[static_cast<size_t>(p.type)])
-                f(en, in.X, in.Y, p.o, (in1 && in1->Value == kTrue) ? 1 : 0, p.level);
+                f(en, in.X, in.Y, Toward(p.o), (in1 && in1->Value == kTrue) ? 1 : 0, p.level);
         }
         Simulate(en);
     }
@@ -157,13 +157,13 @@ void InitFlipFlop(const Engine& en, const PowerOnCell& p)
     GridCell* c = CellOf(en, p, p.x, p.y);
     if (p.outPin == 2) {
         c->Value = kTrue;
-        if (evaluators::FlagOnSide(*c, p.o)) {
-            QueueEvent(en.engine, p.x + p.step.dx, p.y + p.step.dy, p.o, 1, p.level);
-            SetWireSignal(en.circuit, p.level, p.x, p.y, p.o, kTrue);
+        if (evaluators::FlagOnSide(*c, Toward(p.o))) {
+            QueueEvent(en.engine, p.x + p.step.dx, p.y + p.step.dy, Toward(p.o), 1, p.level);
+            SetWireSignal(en.circuit, p.level, p.x, p.y, Toward(p.o), kTrue);
             Simulate(en);
         }
     } else if (p.inPin >= 1 && p.inPin <= 3 && c->Marker == kTrue) {
-        QueueEvent(en.engine, p.x, p.y, p.o, 0, p.level);
+        QueueEvent(en.engine, p.x, p.y, Toward(p.o), 0, p.level);
         Simulate(en);
     }
 }
@@ -192,7 +192,7 @@ void CheckElementsAt(const Engine& en, int x, int y, int t, int lv)
     const int n = L.Field(x, y).ElementNr;
     if (n <= 0 || static_cast<size_t>(n) >= L.Elements.size())
         return;
-    const int o = L.Elements[static_cast<size_t>(n)].Orientation;
+    const Orientation o = L.Elements[static_cast<size_t>(n)].Orientation;
     const CachedPins pins = ParsePinsCached(en.circuit, en.engine, n, lv);
     en.engine.StepCount = 0;
     init(en, PowerOnCell{.x = x,

@@ -58,7 +58,7 @@ protected:
         editor.HidePlacementAids();
     }
     // Places a component of the tool at (x, y) as a click would; its number.
-    int Place(uint8_t tool, int x, int y, uint8_t orientation = Orientation::Right)
+    int Place(uint8_t tool, int x, int y, Orientation orientation = Orientation::Right)
     {
         Tool(tool);
         s.PlaceOrientation = orientation;

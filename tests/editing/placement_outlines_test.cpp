@@ -40,7 +40,7 @@ protected:
                     cells.insert({x, y});
         return cells;
     }
-    static const char* Name(uint8_t o)
+    static const char* Name(Orientation o)
     {
         switch (o) {
         case Orientation::Left: return "left";
@@ -89,7 +89,7 @@ const OutlinedTool kTools[] = {
 // click places it there, in each orientation.
 TEST_F(PlacementOutlines, EachOutlineHoldsTheCellsItsComponentTakes)
 {
-    for (uint8_t o = Orientation::Left; o <= Orientation::Down; ++o)
+    for (Orientation o : kOrientations)
         for (const OutlinedTool& tool : kTools) {
             SCOPED_TRACE(testing::Message() << tool.name << " " << Name(o));
             const Cells shown = Inside(tool.outline(Scale(), OutlineSpot{20, 15, o}));
@@ -104,7 +104,7 @@ TEST_F(PlacementOutlines, EachOutlineHoldsTheCellsItsComponentTakes)
 TEST_F(PlacementOutlines, TheDecoderTrapeziumSpansItsCellsWithTheWideSideAtTheOutputs)
 {
     struct Case {
-        uint8_t orientation;
+        Orientation orientation;
         int wideX, wideY; // a point of the wide side, in cells
     } const cases[] = {
         {Orientation::Left, 18, 15}, {Orientation::Right, 22, 15}, {Orientation::Up, 20, 13}, {Orientation::Down, 20, 17}};
@@ -141,7 +141,7 @@ TEST_F(PlacementOutlines, OutlinesFollowTheAnchorCellByCell)
     for (float zoom : {1.0f, 2.0f}) {
         s.GridMode = zoom;
         const double cell = 14 * zoom;
-        for (uint8_t o = Orientation::Left; o <= Orientation::Down; ++o)
+        for (Orientation o : kOrientations)
             for (const OutlinedTool& tool : kTools) {
                 SCOPED_TRACE(testing::Message() << tool.name << " " << Name(o) << " zoom " << zoom);
                 const OutlineRect at = tool.outline(Scale(), OutlineSpot{20, 15, o});
@@ -155,7 +155,7 @@ TEST_F(PlacementOutlines, OutlinesFollowTheAnchorCellByCell)
 
 TEST_F(PlacementOutlines, AGateOutlineGrowsByACellPerInputAndTwoInputsTakeThree)
 {
-    for (uint8_t o = Orientation::Left; o <= Orientation::Down; ++o) {
+    for (Orientation o : kOrientations) {
         SCOPED_TRACE(Name(o));
         const bool across = o == Orientation::Left || o == Orientation::Right;
         const OutlineSpot at{20, 15, o};

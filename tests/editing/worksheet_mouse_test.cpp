@@ -226,7 +226,7 @@ TEST_F(WorksheetMouse, PlacesEachComponentInEachOrientation)
                              ElementType::ClockGenerator, ElementType::HalfAdder, ElementType::FullAdder,
                              ElementType::TriState,   ElementType::Multiplexer,  ElementType::Decoder,
                              ElementType::FlipFlop,   ElementType::ShiftRegister, ElementType::SevenSegment};
-    for (uint8_t orientation = 1; orientation <= 4; ++orientation) {
+    for (Orientation orientation : kOrientations) {
         s.PlaceOrientation = orientation;
         for (uint8_t tool : tools) {
             Tool(tool);
@@ -241,7 +241,7 @@ TEST_F(WorksheetMouse, PlacesEachComponentInEachOrientation)
                 EXPECT_TRUE(o.picRahmen.Visible) << int(tool);
             Press(20, 15);
             Release(20, 15);
-            ASSERT_EQ(s.circuit.ElementCount(), 1) << int(tool) << " orientation " << int(orientation);
+            ASSERT_EQ(s.circuit.ElementCount(), 1) << int(tool) << " orientation " << Code(orientation);
             EXPECT_EQ(s.circuit.Elements[1].Type, tool);
             if (tool != ElementType::SevenSegment && tool != ElementType::LED && tool != ElementType::Switch) {
                 EXPECT_EQ(s.circuit.Elements[1].Orientation, orientation) << int(tool);
@@ -249,7 +249,7 @@ TEST_F(WorksheetMouse, PlacesEachComponentInEachOrientation)
             EXPECT_EQ(C(20, 15).ElementNr, 1) << int(tool);
             EXPECT_EQ(C(20, 15).Type, tool);
             // Taken back by Undo, or found again by its cell under the right button.
-            if (orientation % 2 == 1) {
+            if (Code(orientation) % 2 == 1) {
                 Undo();
             } else { // found from a cell it covers; most pins start a conductor instead
                 for (int x = 10; x <= 30 && s.circuit.ElementCount() > 0; ++x)

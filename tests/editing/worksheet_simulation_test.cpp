@@ -160,7 +160,7 @@ TEST_F(WorksheetSimulation, TheSpaceBarPausesARunAndContinuesIt)
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdOff")), Qt::LeftButton);
     ASSERT_EQ(s.engine.PowerFlag, kFalse);
     for (int i = 0; i < 3; ++i)
-        s.engine.PendingEvents.push_back(SimEvent{.X = 1, .Y = 1, .Dir = 2, .Value = kTrue, .Level = 0});
+        s.engine.PendingEvents.push_back(SimEvent{.X = 1, .Y = 1, .Dir = Direction::Right, .Value = kTrue, .Level = 0});
     QTest::keyClick(window.picGrid(), Qt::Key_Space);
     EXPECT_EQ(s.engine.PausedFlag, kFalse);
     s.engine.PendingEvents.clear();

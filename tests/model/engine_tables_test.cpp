@@ -59,7 +59,7 @@ TEST(EventQueueTable, BehavesAsAGrowableArrayUnderRandomUse)
     for (int step = 0; step < 5000; ++step) {
         const SimEvent ev{.X = static_cast<int>(random() % 300),
                           .Y = 1,
-                          .Dir = static_cast<uint8_t>(random() % 5),
+                          .Dir = AsDirection(static_cast<uint8_t>(random() % 5)),
                           .Value = static_cast<int16_t>(random() % 2 ? kTrue : kFalse)};
         switch (random() % 10) {
         case 0: {

@@ -20,7 +20,7 @@ struct Offset {
 struct Shape {
     const char* name;
     uint8_t type;
-    int o;
+    Orientation o;
     std::function<void(PlacementContext&)> set;
     Offset topLeft;
     Offset bottomRight;
@@ -33,6 +33,9 @@ struct Shape {
     int slackBottom = 0;
 };
 
+// Short names for the orientations in the tables below.
+constexpr Orientation L = Orientation::Left, R = Orientation::Right, U = Orientation::Up, D = Orientation::Down;
+
 auto Gate(uint8_t type)
 {
     return [type](PlacementContext& c) { SetGatter(c, type); };
@@ -44,63 +47,63 @@ std::vector<Shape> Shapes()
     using V = std::vector<Offset>;
     const uint8_t AND = ElementType::AND;
     return {
-        {"AND3", AND, 2, Gate(AND), {0, -1}, {2, 1}, V{{0, -1}, {0, 0}, {0, 1}}, V{{2, 0}}},
-        {"AND3", AND, 1, Gate(AND), {-2, -1}, {0, 1}, V{{0, -1}, {0, 0}, {0, 1}}, V{{-2, 0}}},
-        {"AND3", AND, 3, Gate(AND), {-1, -2}, {1, 0}, V{{-1, 0}, {0, 0}, {1, 0}}, V{{0, -2}}},
-        {"AND3", AND, 4, Gate(AND), {-1, 0}, {1, 2}, V{{-1, 0}, {0, 0}, {1, 0}}, V{{0, 2}}},
-        {"HA", ElementType::HalfAdder, 2, SetHA, {0, -1}, {3, 1}, V{{0, -1}, {0, 1}, {0, 0}}, V{{3, -1}, {3, 1}}},
-        {"HA", ElementType::HalfAdder, 1, SetHA, {-3, -1}, {0, 1}, V{{0, -1}, {0, 1}, {0, 0}}, V{{-3, -1}, {-3, 1}}},
-        {"HA", ElementType::HalfAdder, 3, SetHA, {-1, -3}, {1, 0}, V{{1, 0}, {-1, 0}, {0, 0}}, V{{1, -3}, {-1, -3}}},
-        {"HA", ElementType::HalfAdder, 4, SetHA, {-1, 0}, {1, 3}, V{{1, 0}, {-1, 0}, {0, 0}}, V{{1, 3}, {-1, 3}}},
-        {"FA", ElementType::FullAdder, 2, SetVA, {0, -1}, {3, 1}, V{{0, -1}, {0, 1}, {0, 0}}, V{{3, -1}, {3, 1}}},
-        {"FA", ElementType::FullAdder, 3, SetVA, {-1, -3}, {1, 0}, V{{1, 0}, {-1, 0}, {0, 0}}, V{{1, -3}, {-1, -3}}},
-        {"SR", ElementType::ShiftRegister, 2, SetSRegister, {0, -1}, {8, 1}, V{{0, -1}, {0, 1}, {0, 0}},
+        {"AND3", AND, R, Gate(AND), {0, -1}, {2, 1}, V{{0, -1}, {0, 0}, {0, 1}}, V{{2, 0}}},
+        {"AND3", AND, L, Gate(AND), {-2, -1}, {0, 1}, V{{0, -1}, {0, 0}, {0, 1}}, V{{-2, 0}}},
+        {"AND3", AND, U, Gate(AND), {-1, -2}, {1, 0}, V{{-1, 0}, {0, 0}, {1, 0}}, V{{0, -2}}},
+        {"AND3", AND, D, Gate(AND), {-1, 0}, {1, 2}, V{{-1, 0}, {0, 0}, {1, 0}}, V{{0, 2}}},
+        {"HA", ElementType::HalfAdder, R, SetHA, {0, -1}, {3, 1}, V{{0, -1}, {0, 1}, {0, 0}}, V{{3, -1}, {3, 1}}},
+        {"HA", ElementType::HalfAdder, L, SetHA, {-3, -1}, {0, 1}, V{{0, -1}, {0, 1}, {0, 0}}, V{{-3, -1}, {-3, 1}}},
+        {"HA", ElementType::HalfAdder, U, SetHA, {-1, -3}, {1, 0}, V{{1, 0}, {-1, 0}, {0, 0}}, V{{1, -3}, {-1, -3}}},
+        {"HA", ElementType::HalfAdder, D, SetHA, {-1, 0}, {1, 3}, V{{1, 0}, {-1, 0}, {0, 0}}, V{{1, 3}, {-1, 3}}},
+        {"FA", ElementType::FullAdder, R, SetVA, {0, -1}, {3, 1}, V{{0, -1}, {0, 1}, {0, 0}}, V{{3, -1}, {3, 1}}},
+        {"FA", ElementType::FullAdder, U, SetVA, {-1, -3}, {1, 0}, V{{1, 0}, {-1, 0}, {0, 0}}, V{{1, -3}, {-1, -3}}},
+        {"SR", ElementType::ShiftRegister, R, SetSRegister, {0, -1}, {8, 1}, V{{0, -1}, {0, 1}, {0, 0}},
          V{{8, -1}, {8, 1}}},
-        {"SR", ElementType::ShiftRegister, 1, SetSRegister, {-8, -1}, {0, 1}, V{{0, -1}, {0, 1}, {0, 0}},
+        {"SR", ElementType::ShiftRegister, L, SetSRegister, {-8, -1}, {0, 1}, V{{0, -1}, {0, 1}, {0, 0}},
          V{{-8, -1}, {-8, 1}}},
-        {"SR", ElementType::ShiftRegister, 3, SetSRegister, {-1, -8}, {1, 0}, V{{1, 0}, {-1, 0}, {0, 0}},
+        {"SR", ElementType::ShiftRegister, U, SetSRegister, {-1, -8}, {1, 0}, V{{1, 0}, {-1, 0}, {0, 0}},
          V{{1, -8}, {-1, -8}}},
-        {"SR", ElementType::ShiftRegister, 4, SetSRegister, {-1, 0}, {1, 8}, V{{1, 0}, {-1, 0}, {0, 0}},
+        {"SR", ElementType::ShiftRegister, D, SetSRegister, {-1, 0}, {1, 8}, V{{1, 0}, {-1, 0}, {0, 0}},
          V{{1, 8}, {-1, 8}}},
-        {"DEC", ElementType::Decoder, 2, SetDecoder, {0, -5}, {2, 4}, V{{0, -2}, {0, -1}, {0, 0}},
+        {"DEC", ElementType::Decoder, R, SetDecoder, {0, -5}, {2, 4}, V{{0, -2}, {0, -1}, {0, 0}},
          V{{2, -4}, {2, -3}, {2, -2}, {2, -1}, {2, 0}, {2, 1}, {2, 2}, {2, 3}}},
-        {"DEC", ElementType::Decoder, 1, SetDecoder, {-2, -5}, {0, 4}, V{{0, -2}, {0, -1}, {0, 0}},
+        {"DEC", ElementType::Decoder, L, SetDecoder, {-2, -5}, {0, 4}, V{{0, -2}, {0, -1}, {0, 0}},
          V{{-2, -4}, {-2, -3}, {-2, -2}, {-2, -1}, {-2, 0}, {-2, 1}, {-2, 2}, {-2, 3}}},
-        {"DEC", ElementType::Decoder, 3, SetDecoder, {-4, -2}, {5, 0}, V{{2, 0}, {1, 0}, {0, 0}},
+        {"DEC", ElementType::Decoder, U, SetDecoder, {-4, -2}, {5, 0}, V{{2, 0}, {1, 0}, {0, 0}},
          V{{4, -2}, {3, -2}, {2, -2}, {1, -2}, {0, -2}, {-1, -2}, {-2, -2}, {-3, -2}}},
-        {"DEC", ElementType::Decoder, 4, SetDecoder, {-4, 0}, {5, 2}, V{{2, 0}, {1, 0}, {0, 0}},
+        {"DEC", ElementType::Decoder, D, SetDecoder, {-4, 0}, {5, 2}, V{{2, 0}, {1, 0}, {0, 0}},
          V{{4, 2}, {3, 2}, {2, 2}, {1, 2}, {0, 2}, {-1, 2}, {-2, 2}, {-3, 2}}},
-        {"MUX", ElementType::Multiplexer, 2, SetMultiplexer, {0, -2}, {4, 2},
+        {"MUX", ElementType::Multiplexer, R, SetMultiplexer, {0, -2}, {4, 2},
          V{{0, 2}, {0, 1}, {0, 0}, {0, -1}, {2, -2}, {3, -2}}, V{{4, 1}}},
-        {"MUX", ElementType::Multiplexer, 1, SetMultiplexer, {-4, -2}, {0, 2},
+        {"MUX", ElementType::Multiplexer, L, SetMultiplexer, {-4, -2}, {0, 2},
          V{{0, 2}, {0, 1}, {0, 0}, {0, -1}, {-3, -2}, {-2, -2}}, V{{-4, 1}}},
-        {"MUX", ElementType::Multiplexer, 3, SetMultiplexer, {-2, -4}, {2, 0},
+        {"MUX", ElementType::Multiplexer, U, SetMultiplexer, {-2, -4}, {2, 0},
          V{{1, 0}, {0, 0}, {-1, 0}, {-2, 0}, {2, -3}, {2, -2}}, V{{-1, -4}}},
-        {"MUX", ElementType::Multiplexer, 4, SetMultiplexer, {-2, 0}, {2, 4},
+        {"MUX", ElementType::Multiplexer, D, SetMultiplexer, {-2, 0}, {2, 4},
          V{{1, 0}, {0, 0}, {-1, 0}, {-2, 0}, {2, 2}, {2, 3}}, V{{-1, 4}}},
-        {"FF", ElementType::FlipFlop, 2, SetFlipFlop, {0, -1}, {5, 1}, V{{0, -1}, {0, 0}, {0, 1}, {2, -1}, {2, 1}},
+        {"FF", ElementType::FlipFlop, R, SetFlipFlop, {0, -1}, {5, 1}, V{{0, -1}, {0, 0}, {0, 1}, {2, -1}, {2, 1}},
          V{{5, -1}, {5, 1}}},
-        {"FF", ElementType::FlipFlop, 1, SetFlipFlop, {-5, -1}, {0, 1},
+        {"FF", ElementType::FlipFlop, L, SetFlipFlop, {-5, -1}, {0, 1},
          V{{0, -1}, {0, 0}, {0, 1}, {-3, -1}, {-3, 1}}, V{{-5, -1}, {-5, 1}}},
-        {"FF", ElementType::FlipFlop, 3, SetFlipFlop, {-1, -5}, {1, 0},
+        {"FF", ElementType::FlipFlop, U, SetFlipFlop, {-1, -5}, {1, 0},
          V{{1, 0}, {0, 0}, {-1, 0}, {1, -3}, {-1, -3}}, V{{1, -5}, {-1, -5}}},
-        {"FF", ElementType::FlipFlop, 4, SetFlipFlop, {-1, 0}, {1, 5}, V{{1, 0}, {0, 0}, {-1, 0}, {1, 2}, {-1, 2}},
+        {"FF", ElementType::FlipFlop, D, SetFlipFlop, {-1, 0}, {1, 5}, V{{1, 0}, {0, 0}, {-1, 0}, {1, 2}, {-1, 2}},
          V{{1, 5}, {-1, 5}}},
-        {"TRI", ElementType::TriState, 2, SetTriState, {0, -1}, {2, 1}, V{{0, -1}, {0, 1}}, V{{2, 0}}, 0, 1, 0, 1},
-        {"TRI", ElementType::TriState, 1, SetTriState, {-2, -1}, {0, 1}, V{{0, -1}, {0, 1}}, V{{-2, 0}}, 0, 1, 0, 1},
-        {"TRI", ElementType::TriState, 3, SetTriState, {-1, -2}, {1, 0}, V{{-1, 0}, {1, 0}}, V{{0, -2}}, 1, 0, 1, 0},
-        {"TRI", ElementType::TriState, 4, SetTriState, {-1, 0}, {1, 2}, V{{-1, 0}, {1, 0}}, V{{0, 2}}, 1, 0, 1, 0},
-        {"INV", ElementType::Inverter, 2, SetInverter, {0, 0}, {1, 0}, V{{0, 0}}, V{{1, 0}}},
-        {"INV", ElementType::Inverter, 1, SetInverter, {-1, 0}, {0, 0}, V{{0, 0}}, V{{-1, 0}}},
-        {"INV", ElementType::Inverter, 3, SetInverter, {0, -1}, {0, 0}, V{{0, 0}}, V{{0, -1}}},
-        {"INV", ElementType::Inverter, 4, SetInverter, {0, 0}, {0, 1}, V{{0, 0}}, V{{0, 1}}},
-        {"7SEG", ElementType::SevenSegment, 2, SetZAnzeige, {0, -2}, {4, 2},
+        {"TRI", ElementType::TriState, R, SetTriState, {0, -1}, {2, 1}, V{{0, -1}, {0, 1}}, V{{2, 0}}, 0, 1, 0, 1},
+        {"TRI", ElementType::TriState, L, SetTriState, {-2, -1}, {0, 1}, V{{0, -1}, {0, 1}}, V{{-2, 0}}, 0, 1, 0, 1},
+        {"TRI", ElementType::TriState, U, SetTriState, {-1, -2}, {1, 0}, V{{-1, 0}, {1, 0}}, V{{0, -2}}, 1, 0, 1, 0},
+        {"TRI", ElementType::TriState, D, SetTriState, {-1, 0}, {1, 2}, V{{-1, 0}, {1, 0}}, V{{0, 2}}, 1, 0, 1, 0},
+        {"INV", ElementType::Inverter, R, SetInverter, {0, 0}, {1, 0}, V{{0, 0}}, V{{1, 0}}},
+        {"INV", ElementType::Inverter, L, SetInverter, {-1, 0}, {0, 0}, V{{0, 0}}, V{{-1, 0}}},
+        {"INV", ElementType::Inverter, U, SetInverter, {0, -1}, {0, 0}, V{{0, 0}}, V{{0, -1}}},
+        {"INV", ElementType::Inverter, D, SetInverter, {0, 0}, {0, 1}, V{{0, 0}}, V{{0, 1}}},
+        {"7SEG", ElementType::SevenSegment, R, SetZAnzeige, {0, -2}, {4, 2},
          V{{3, -2}, {2, -2}, {1, -2}, {0, -1}, {0, 0}, {0, 1}}, V{}, 0, 0, 0, 1},
-        {"CLK", ElementType::ClockGenerator, 2, SetTimer, {0, -1}, {3, 1}, V{{2, 1}}, V{{3, 0}}},
-        {"CLK", ElementType::ClockGenerator, 1, SetTimer, {-3, -1}, {0, 1}, V{{-2, 1}}, V{{-3, 0}}},
-        {"CLK", ElementType::ClockGenerator, 3, SetTimer, {-1, -3}, {1, 0}, V{{1, -1}}, V{{0, -3}}},
-        {"CLK", ElementType::ClockGenerator, 4, SetTimer, {-1, 0}, {1, 3}, V{{1, 1}}, V{{0, 3}}},
-        {"LED", ElementType::LED, 2, SetDiode, {0, 0}, {0, 0}, V{{0, 0}}, V{}},
+        {"CLK", ElementType::ClockGenerator, R, SetTimer, {0, -1}, {3, 1}, V{{2, 1}}, V{{3, 0}}},
+        {"CLK", ElementType::ClockGenerator, L, SetTimer, {-3, -1}, {0, 1}, V{{-2, 1}}, V{{-3, 0}}},
+        {"CLK", ElementType::ClockGenerator, U, SetTimer, {-1, -3}, {1, 0}, V{{1, -1}}, V{{0, -3}}},
+        {"CLK", ElementType::ClockGenerator, D, SetTimer, {-1, 0}, {1, 3}, V{{1, 1}}, V{{0, 3}}},
+        {"LED", ElementType::LED, R, SetDiode, {0, 0}, {0, 0}, V{{0, 0}}, V{}},
     };
 }
 
@@ -129,7 +132,7 @@ TEST_F(ComponentShapes, PinListsAndFootprintsFollowTheTables)
 {
     s.GateInputsText = QStringLiteral("3");
     for (const Shape& sh : Shapes()) {
-        SCOPED_TRACE(QStringLiteral("%1 orientation %2").arg(sh.name).arg(sh.o).toStdString());
+        SCOPED_TRACE(QStringLiteral("%1 orientation %2").arg(sh.name).arg(Code(sh.o)).toStdString());
         Reset();
         const int X = 20, Y = 15;
         const int16_t n = PlaceAt(sh.set, X, Y, sh.o);
@@ -139,7 +142,7 @@ TEST_F(ComponentShapes, PinListsAndFootprintsFollowTheTables)
         EXPECT_EQ(r.OutPinList, PinText(X, Y, sh.out));
         EXPECT_EQ(r.Type, sh.type);
         EXPECT_EQ(r.SelfIndex, 1);
-        EXPECT_EQ(r.Orientation, sh.type == ElementType::LED ? 0 : sh.o);
+        EXPECT_EQ(r.Orientation, sh.type == ElementType::LED ? Orientation::None : sh.o);
         for (int x = X + sh.topLeft.dx; x <= X + sh.bottomRight.dx; ++x) {
             for (int y = Y + sh.topLeft.dy; y <= Y + sh.bottomRight.dy; ++y) {
                 EXPECT_EQ(s.circuit.P(x, y).Type, sh.type) << x << "," << y;
@@ -162,7 +165,7 @@ TEST_F(ComponentShapes, GateInputCountComesFromTheBoxAndIsHeldWithin2To20)
 {
     struct Case {
         const char* box;
-        int o;
+        Orientation o;
         QString in;
         QString out;
         QString label;
@@ -170,19 +173,19 @@ TEST_F(ComponentShapes, GateInputCountComesFromTheBoxAndIsHeldWithin2To20)
         Offset bottomRight;
     };
     const Case cases[] = {
-        {"2", 2, "X10Y9:X10Y11:", "X12Y10:", "2", {10, 9}, {12, 11}},
-        {"2", 3, "X9Y10:X11Y10:", "X10Y8:", "2", {9, 8}, {11, 10}},
-        {"4", 2, "X10Y9:X10Y10:X10Y11:X10Y12:", "X12Y11:", "", {10, 9}, {12, 12}},
-        {"4", 1, "X10Y9:X10Y10:X10Y11:X10Y12:", "X8Y11:", "", {8, 9}, {10, 12}},
-        {"4", 4, "X9Y10:X10Y10:X11Y10:X12Y10:", "X11Y12:", "", {9, 10}, {12, 12}},
-        {"5", 3, "X9Y10:X10Y10:X11Y10:X12Y10:X13Y10:", "X11Y8:", "", {9, 8}, {13, 10}},
+        {"2", R, "X10Y9:X10Y11:", "X12Y10:", "2", {10, 9}, {12, 11}},
+        {"2", U, "X9Y10:X11Y10:", "X10Y8:", "2", {9, 8}, {11, 10}},
+        {"4", R, "X10Y9:X10Y10:X10Y11:X10Y12:", "X12Y11:", "", {10, 9}, {12, 12}},
+        {"4", L, "X10Y9:X10Y10:X10Y11:X10Y12:", "X8Y11:", "", {8, 9}, {10, 12}},
+        {"4", D, "X9Y10:X10Y10:X11Y10:X12Y10:", "X11Y12:", "", {9, 10}, {12, 12}},
+        {"5", U, "X9Y10:X10Y10:X11Y10:X12Y10:X13Y10:", "X11Y8:", "", {9, 8}, {13, 10}},
         // Fewer than 2 or no number gives the two-input gate, never a gate without footprint.
-        {"1", 2, "X10Y9:X10Y11:", "X12Y10:", "2", {10, 9}, {12, 11}},
-        {"-7", 2, "X10Y9:X10Y11:", "X12Y10:", "2", {10, 9}, {12, 11}},
-        {"abc", 2, "X10Y9:X10Y11:", "X12Y10:", "2", {10, 9}, {12, 11}},
+        {"1", R, "X10Y9:X10Y11:", "X12Y10:", "2", {10, 9}, {12, 11}},
+        {"-7", R, "X10Y9:X10Y11:", "X12Y10:", "2", {10, 9}, {12, 11}},
+        {"abc", R, "X10Y9:X10Y11:", "X12Y10:", "2", {10, 9}, {12, 11}},
     };
     for (const Case& k : cases) {
-        SCOPED_TRACE(QStringLiteral("%1 inputs, orientation %2").arg(k.box).arg(k.o).toStdString());
+        SCOPED_TRACE(QStringLiteral("%1 inputs, orientation %2").arg(k.box).arg(Code(k.o)).toStdString());
         Reset();
         s.GateInputsText = QString::fromLatin1(k.box);
         ASSERT_EQ(PlaceAt(Gate(ElementType::OR), 10, 10, k.o), 1);
@@ -199,7 +202,7 @@ TEST_F(ComponentShapes, GateInputCountComesFromTheBoxAndIsHeldWithin2To20)
     // More than 20 gives 20 inputs: the pin tables keep room for the output.
     Reset();
     s.GateInputsText = QStringLiteral("35");
-    ASSERT_EQ(PlaceAt(Gate(ElementType::XOR), 5, 2, 2), 1);
+    ASSERT_EQ(PlaceAt(Gate(ElementType::XOR), 5, 2, Orientation::Right), 1);
     ParseInputPins(s, 1, 0);
     ParseOutputPins(s, 1, 0);
     EXPECT_EQ(s.InputPinCount, 20);
@@ -222,7 +225,7 @@ TEST_F(ComponentShapes, FootprintsMayNotReachTheBorder)
 {
     const int maxX = s.circuit.MaxX, maxY = s.circuit.MaxY;
     for (const Shape& sh : Shapes()) {
-        SCOPED_TRACE(QStringLiteral("%1 orientation %2").arg(sh.name).arg(sh.o).toStdString());
+        SCOPED_TRACE(QStringLiteral("%1 orientation %2").arg(sh.name).arg(Code(sh.o)).toStdString());
         // Anchors at which the footprint's edge lies just on its limit, and one beyond.
         const int left = 1 - sh.slackLeft - sh.topLeft.dx;
         const int top = 1 - sh.slackTop - sh.topLeft.dy;
@@ -257,7 +260,7 @@ TEST_F(ComponentShapes, RemovingClearsExactlyWhatPlacingCovered)
     int placed = 0;
     for (int round = 0; round < 6; ++round) {
         for (const Shape& sh : Shapes()) {
-            SCOPED_TRACE(QStringLiteral("%1 orientation %2").arg(sh.name).arg(sh.o).toStdString());
+            SCOPED_TRACE(QStringLiteral("%1 orientation %2").arg(sh.name).arg(Code(sh.o)).toStdString());
             Reset();
             const Grid before = s.circuit.P;
             const int X = ax(rng), Y = ay(rng);

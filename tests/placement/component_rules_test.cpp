@@ -110,7 +110,7 @@ TEST_F(Components, LedsJoinAndARemovedOneLeavesNoLinkBehind)
     EXPECT_EQ(s.circuit.P(11, 10).Marker, -1);
     EXPECT_EQ(s.circuit.Elements[2].Color, 255);
     EXPECT_EQ(s.circuit.Elements[2].OutPinList, QString());
-    EXPECT_EQ(s.circuit.Elements[2].Orientation, 0);
+    EXPECT_EQ(s.circuit.Elements[2].Orientation, Orientation::None);
 
     RemoveAt(11, 10);
     EXPECT_TRUE(s.circuit.P(11, 10) == GridCell{});

@@ -268,7 +268,7 @@ TEST_F(ICInstances, ASeededRunWithICsUndoesBackToEveryEarlierFile)
         const int held = static_cast<int>(Steps().size());
         const int kind = pick(0, 5);
         CursorTo(pick(1, 39), pick(1, 29));
-        s.PlaceOrientation = static_cast<uint8_t>(pick(1, 4));
+        s.PlaceOrientation = AsOrientation(pick(1, 4));
         if (kind <= 1) {
             s.ToolMode = ToolCode::IC;
             s.circuit.ICName = kind == 0 ? QStringLiteral("FULL") : QStringLiteral("HALF");

@@ -218,14 +218,14 @@ TEST_F(Frame, PlacingAGateReturnsItsElementAndCellsAndRefusesWhatCannotBeHeld)
 {
     struct Case {
         int inputs;
-        uint8_t o;
+        Orientation o;
         CellRect cells; // empty when refused
     };
     const Case cases[] = {
         {2, Orientation::Right, {10, 9, 12, 11}}, {3, Orientation::Right, {10, 9, 12, 11}},
         {5, Orientation::Up, {9, 8, 13, 10}},     {20, Orientation::Left, {8, 9, 10, 28}},
         {1, Orientation::Right, {}},              {21, Orientation::Right, {}},
-        {3, 0, {}},
+        {3, Orientation::None, {}},
     };
     for (const Case& k : cases) {
         Reset();

@@ -46,11 +46,11 @@ protected:
     // Runs a placing routine at (x, y) in orientation o; the new element's
     // number, or 0 when nothing was placed.
     template <typename F>
-    int16_t PlaceAt(F&& set, int x, int y, int o = Orientation::Right)
+    int16_t PlaceAt(F&& set, int x, int y, Orientation o = Orientation::Right)
     {
         s.CursorX = static_cast<int16_t>(x);
         s.CursorY = static_cast<int16_t>(y);
-        s.PlaceOrientation = static_cast<uint8_t>(o);
+        s.PlaceOrientation = o;
         const int16_t before = s.circuit.ElementCount();
         set(c);
         return s.circuit.ElementCount() > before ? s.circuit.ElementCount() : int16_t(0);

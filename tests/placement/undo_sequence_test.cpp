@@ -76,7 +76,7 @@ protected:
                                                ElementType::Juncture, ElementType::CouplingDiode,
                                                ElementType::TriState};
         auto isConductor = [](const GridCell& g) { return g.Type == ElementType::Conductor; };
-        s.PlaceOrientation = static_cast<uint8_t>(Pick(1, 4));
+        s.PlaceOrientation = AsOrientation(static_cast<uint8_t>(Pick(1, 4)));
         s.GateInputsText = QString::number(Pick(2, 5));
         s.DecoderClockInput = Pick(0, 1) != 0 ? kTrue : kFalse;
         const int kind = Pick(0, 9);

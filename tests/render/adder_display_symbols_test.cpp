@@ -14,7 +14,7 @@ struct AdderSheet : SymbolSheet {};
 
 TEST_F(AdderSheet, HalfAdderAtZoomOne)
 {
-    Part p = Adder(s, ElementType::HalfAdder, 5, 5, 2);
+    Part p = Adder(s, ElementType::HalfAdder, 5, 5, Orientation::Right);
     const QStringList expected = {
         BoxLine(77, 59.5, 119, 94.5, 0xC0FFFF, 0),
         StubLine(119, 91, 126, 91),
@@ -30,8 +30,8 @@ TEST_F(AdderSheet, HalfAdderAtZoomOne)
 
 TEST_F(AdderSheet, FullAdderAddsTheMiddleStubAndItsText)
 {
-    Part ha = Adder(s, ElementType::HalfAdder, 5, 5, 2);
-    Part va = Adder(s, ElementType::FullAdder, 5, 12, 2);
+    Part ha = Adder(s, ElementType::HalfAdder, 5, 5, Orientation::Right);
+    Part va = Adder(s, ElementType::FullAdder, 5, 12, Orientation::Right);
     QStringList halfLog = Drawn(ha);
     QStringList fullLog = Drawn(va);
     ASSERT_EQ(fullLog.size(), halfLog.size() + 1);
@@ -50,7 +50,7 @@ TEST_F(AdderSheet, FullAdderAddsTheMiddleStubAndItsText)
 
 TEST_F(AdderSheet, OnThePrinterTheBodyIsWhiteAndOutlinedAgain)
 {
-    Part p = Adder(s, ElementType::HalfAdder, 5, 5, 1);
+    Part p = Adder(s, ElementType::HalfAdder, 5, 5, Orientation::Left);
     rec.SetKind(SurfaceKind::Printer);
     const QStringList log = Drawn(p);
     EXPECT_EQ(log.first(), BoxLine(35, 59.5, 77, 94.5, 0xFFFFFF, 0));

@@ -12,7 +12,7 @@ struct ClockSheet : SymbolSheet {
     QStringList Drawn(const Part& p, bool selected)
     {
         rec.ClearLog();
-        g.Orientation = 0;  // the routine takes it from the record
+        g.Orientation = Orientation::None;  // the routine takes it from the record
         g.DrawTimer(static_cast<int16_t>(p.refX), static_cast<int16_t>(p.refY), selected);
         return rec.Log();
     }
@@ -22,7 +22,7 @@ struct ClockSheet : SymbolSheet {
 
 TEST_F(ClockSheet, ClockGeneratorAtZoomOne)
 {
-    Part p = Timer(s, 5, 5, 2);
+    Part p = Timer(s, 5, 5, Orientation::Right);
     const QStringList expected = {
         BoxLine(77, 59.5, 119, 94.5, 0xC0FFFF, 0),
         StubLine(119, 77, 126, 77),
@@ -31,12 +31,12 @@ TEST_F(ClockSheet, ClockGeneratorAtZoomOne)
         PrintLine(84, 77 + 5.6, QStringLiteral("Stop"), 7),
     };
     EXPECT_EQ(Drawn(p, false), expected);
-    EXPECT_EQ(g.Orientation, 2);
+    EXPECT_EQ(g.Orientation, Orientation::Right);
 }
 
 TEST_F(ClockSheet, SelectedIsOrangeAndPaperWhiteWithABlackStopStub)
 {
-    Part p = Timer(s, 10, 10, 3);
+    Part p = Timer(s, 10, 10, Orientation::Up);
     QStringList log = Drawn(p, true);
     const double boxL = 133 - 3.5, boxR = 161 + 3.5;
     EXPECT_EQ(log[0], BoxLine(boxL, 105, boxR, 147, 0xC0E0FF, 0));
@@ -53,18 +53,18 @@ TEST_F(ClockSheet, SelectedIsOrangeAndPaperWhiteWithABlackStopStub)
 
 TEST_F(ClockSheet, InsideAnICLevelTheLevelsRecordGivesTheOrientation)
 {
-    Part p = Timer(s, 5, 5, 2);
+    Part p = Timer(s, 5, 5, Orientation::Right);
     // The level shown holds another generator, element 1 facing down, on these cells.
     s.circuit.Levels.resize(2);
     s.circuit.Levels[1].Field = s.circuit.P;
     s.circuit.Levels[1].Elements = s.circuit.Elements;
-    s.circuit.Levels[1].Elements[1].Orientation = 4;
+    s.circuit.Levels[1].Elements[1].Orientation = Orientation::Down;
     s.engine.PowerFlag = kTrue;
     s.CurrentLevel = 1;
     const QStringList log = Drawn(p, false);
-    EXPECT_EQ(g.Orientation, 4);
+    EXPECT_EQ(g.Orientation, Orientation::Down);
     EXPECT_EQ(log[0], BoxLine(63 - 3.5, 77, 91 + 3.5, 119, 0xC0FFFF, 0));
 
-    s.circuit.Levels[1].Elements[1].Orientation = 9;
+    s.circuit.Levels[1].Elements[1].Orientation = AsOrientation(9);
     EXPECT_TRUE(Drawn(p, false).isEmpty()) << "no sequence for an unknown orientation";
 }

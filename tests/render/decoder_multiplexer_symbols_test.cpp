@@ -14,7 +14,7 @@ struct DecoderSheet : SymbolSheet {};
 
 TEST_F(DecoderSheet, DecoderWithClockAtZoomOne)
 {
-    Part p = Decoder(s, 5, 10, 2, true);
+    Part p = Decoder(s, 5, 10, Orientation::Right, true);
     QStringList expected = {
         QStringLiteral("Polygon 77,105-105,77-105,203-77,175 color=0 fill=0xC0FFFF style=0 width=1"),
         StubLine(70, 161, 77, 161),
@@ -37,7 +37,7 @@ TEST_F(DecoderSheet, DecoderWithClockAtZoomOne)
 
 TEST_F(DecoderSheet, WithoutClockNoClockStubAndNoT)
 {
-    Part p = Decoder(s, 5, 10, 2, false);
+    Part p = Decoder(s, 5, 10, Orientation::Right, false);
     const QStringList log = Drawn(p);
     EXPECT_FALSE(log.contains(StubLine(70, 161, 77, 161)));
     EXPECT_TRUE(log.filter(QStringLiteral("\"T\"")).isEmpty());
@@ -46,7 +46,7 @@ TEST_F(DecoderSheet, WithoutClockNoClockStubAndNoT)
 
 TEST_F(DecoderSheet, OrientationFourCarriesTheBodyOver)
 {
-    Part p = Decoder(s, 10, 10, 4, false);
+    Part p = Decoder(s, 10, 10, Orientation::Down, false);
     const QStringList log = Drawn(p);
     // Input row y spans columns x-2..x+3, output row y+2 spans x-4..x+5.
     EXPECT_EQ(log[0], QStringLiteral("Polygon %1,%2-%3,%4-%5,%4-%6,%2 color=0 fill=0xC0FFFF style=0 width=1")
@@ -65,7 +65,7 @@ TEST_F(DecoderSheet, OrientationFourCarriesTheBodyOver)
 
 TEST_F(DecoderSheet, OutlineOnTheWorksheetIsTheBodyOnly)
 {
-    Part p = Decoder(s, 5, 10, 2, true);
+    Part p = Decoder(s, 5, 10, Orientation::Right, true);
     const QStringList log = Drawn(p, true);
     ASSERT_EQ(log.size(), 1);
     EXPECT_EQ(log[0], QStringLiteral("Polygon 77,105-105,77-105,203-77,175 color=0 fill=0xC0FFFF style=1 width=1"));
@@ -73,7 +73,7 @@ TEST_F(DecoderSheet, OutlineOnTheWorksheetIsTheBodyOnly)
 
 TEST_F(DecoderSheet, OnThePrinterFourLinesThenEverythingElse)
 {
-    Part p = Decoder(s, 5, 10, 2, true);
+    Part p = Decoder(s, 5, 10, Orientation::Right, true);
     rec.SetKind(SurfaceKind::Printer);
     for (bool outline : {false, true}) {
         const QStringList log = Drawn(p, outline);
@@ -92,7 +92,7 @@ TEST_F(DecoderSheet, OnThePrinterFourLinesThenEverythingElse)
 
 TEST_F(DecoderSheet, MultiplexerAtZoomOne)
 {
-    Part p = Multiplexer(s, 5, 5, 2);
+    Part p = Multiplexer(s, 5, 5, Orientation::Right);
     const QStringList expected = {
         BoxLine(77, 49, 133, 105 + 14 / 3.0, 0xFFFFC0, 0),
         StubLine(70, 63, 77, 63),
@@ -116,7 +116,7 @@ TEST_F(DecoderSheet, MultiplexerAtZoomOne)
 
 TEST_F(DecoderSheet, MultiplexerFacingUpAndOnPaper)
 {
-    Part p = Multiplexer(s, 10, 10, 3);
+    Part p = Multiplexer(s, 10, 10, Orientation::Up);
     const QStringList plain = Drawn(p);
     // Orientation 3: box from (X(out.x - 1) - z/3, Y(out.y)) to (X(S0.x), Y(D0.y)).
     EXPECT_EQ(plain[0], BoxLine(G1(8) - 14 / 3.0, G1(6), G1(12), G1(10), 0xFFFFC0, 0));

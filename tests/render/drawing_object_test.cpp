@@ -133,7 +133,7 @@ protected:
 
 TEST_F(ConductorPiece, HighIsThreeRedStrokes)
 {
-    g.DrawLines(4, 5, 2, 1); // reached (4, 5) travelling right, from (3, 5)
+    g.DrawLines(4, 5, Direction::Right, 1); // reached (4, 5) travelling right, from (3, 5)
     for (int y : {76, 77, 78}) {
         EXPECT_EQ(Px(pic, 49, y), kRedPx);
         EXPECT_EQ(Px(pic, 63, y), kRedPx);
@@ -145,8 +145,8 @@ TEST_F(ConductorPiece, HighIsThreeRedStrokes)
 
 TEST_F(ConductorPiece, LowIsGreyWithWhiteEdgesPulledBackAtAJoin)
 {
-    g.DrawLines(4, 5, 2, 1);
-    g.DrawLines(4, 5, 2, 0);
+    g.DrawLines(4, 5, Direction::Right, 1);
+    g.DrawLines(4, 5, Direction::Right, 0);
     EXPECT_EQ(Px(pic, 49, 77), kGreyPx);
     EXPECT_EQ(Px(pic, 63, 77), kGreyPx);
     EXPECT_EQ(Px(pic, 64, 77), kWhitePx);
@@ -161,8 +161,8 @@ TEST_F(ConductorPiece, LowIsGreyWithWhiteEdgesPulledBackAtAJoin)
 TEST_F(ConductorPiece, LowEdgeStopsTwoPixelsBeforeAHighCell)
 {
     s.circuit.Levels[0].Field(4, 5).Value = kTrue;
-    g.DrawLines(4, 5, 2, 1);
-    g.DrawLines(4, 5, 2, 0);
+    g.DrawLines(4, 5, Direction::Right, 1);
+    g.DrawLines(4, 5, Direction::Right, 0);
     EXPECT_EQ(Px(pic, 61, 76), kWhitePx);
     EXPECT_EQ(Px(pic, 62, 76), kRedPx);
     EXPECT_EQ(Px(pic, 63, 76), kRedPx);
@@ -173,14 +173,14 @@ TEST_F(ConductorPiece, PulledBackAtTheNeighbourEndAndOnVerticalPieces)
     RecordingSurface rec;
     g.Device = &rec;
     // (3, 5) reached travelling left from (4, 5): the join above (4, 5) is the neighbour's.
-    g.DrawLines(3, 5, 1, 0);
+    g.DrawLines(3, 5, Direction::Left, 0);
     EXPECT_EQ(rec.Log().value(0), QStringLiteral("Polyline 63,77-48,77 color=0x808080 width=1"));
     EXPECT_EQ(rec.Log().value(1), QStringLiteral("Polyline 62,76-48,76 color=0xFFFFFF width=1"));
     EXPECT_EQ(rec.Log().value(2), QStringLiteral("Polyline 63,78-48,78 color=0xFFFFFF width=1"));
 
     // A vertical piece: (4, 4) reached travelling down from (4, 3); nothing joins from the sides.
     rec.ClearLog();
-    g.DrawLines(4, 4, 4, 0);
+    g.DrawLines(4, 4, Direction::Down, 0);
     EXPECT_EQ(rec.Log().value(0), QStringLiteral("Polyline 63,49-63,64 color=0x808080 width=1"));
     EXPECT_EQ(rec.Log().value(1), QStringLiteral("Polyline 62,49-62,64 color=0xFFFFFF width=1"));
     EXPECT_EQ(rec.Log().value(2), QStringLiteral("Polyline 64,49-64,64 color=0xFFFFFF width=1"));
@@ -191,10 +191,10 @@ TEST_F(ConductorPiece, NothingWhenTheCellTheSignalCameFromIsEmpty)
     RecordingSurface rec;
     g.Device = &rec;
     s.CurrentLevel = 3;
-    g.DrawLines(2, 5, 2, 1); // from (1, 5), which is empty
+    g.DrawLines(2, 5, Direction::Right, 1); // from (1, 5), which is empty
     EXPECT_TRUE(rec.Log().isEmpty());
     EXPECT_EQ(s.CurrentLevel, 0);
-    g.DrawLines(0, 0, 1, 1); // an empty cell at the border
+    g.DrawLines(0, 0, Direction::Left, 1); // an empty cell at the border
     EXPECT_TRUE(rec.Log().isEmpty());
 }
 
@@ -208,13 +208,13 @@ TEST_F(ConductorPiece, RefreshesTheJunctureAndTheComponentAtThePiece)
     s.circuit.P(7, 5).ConLeft = kTrue;
     sheet::CopyToLevel0(s);
     s.circuit.Levels[0].Field(4, 5).Marker = -1;
-    g.DrawLines(4, 5, 2, 1);
+    g.DrawLines(4, 5, Direction::Right, 1);
     EXPECT_TRUE(rec.Log().last().startsWith(QStringLiteral("Line 61,75-65,79 color=0 mode=BoxFilled")))
         << rec.Log().join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(s.circuit.Levels[0].Field(4, 5).Marker, -1);
 
     rec.ClearLog();
-    g.DrawLines(7, 5, 2, 1);
+    g.DrawLines(7, 5, Direction::Right, 1);
     EXPECT_TRUE(rec.Log().last().startsWith(QStringLiteral("Circle 105,77 r=6 color=0xFF fill=0xE0E0E0")))
         << rec.Log().join(QLatin1Char('\n')).toStdString();
 }
@@ -332,19 +332,19 @@ TEST_F(DrawingObject, SensorShowsItsChannelButNotOnPaper)
 TEST_F(DrawingObject, SearchEndFindsTheEndOfAStraightConductor)
 {
     sheet::Wire(s, 2, 4, 7, 4);
-    EXPECT_EQ(g.SearchEndX(2, 4, 2), 7);
-    EXPECT_EQ(g.SearchEndX(7, 4, 1), 2) << "the first cell without a link to the left";
-    EXPECT_EQ(g.SearchEndX(4, 4, 3), 4);
-    EXPECT_EQ(g.SearchEndX(4, 4, 9), 0);
+    EXPECT_EQ(g.SearchEndX(2, 4, Direction::Right), 7);
+    EXPECT_EQ(g.SearchEndX(7, 4, Direction::Left), 2) << "the first cell without a link to the left";
+    EXPECT_EQ(g.SearchEndX(4, 4, Direction::Up), 4);
+    EXPECT_EQ(g.SearchEndX(4, 4, AsDirection(9)), 0);
     sheet::Wire(s, 10, 0, 13, 0); // on into the spare column
-    EXPECT_EQ(g.SearchEndX(10, 0, 2), 0) << "the scan reaches MaxX without an end";
+    EXPECT_EQ(g.SearchEndX(10, 0, Direction::Right), 0) << "the scan reaches MaxX without an end";
     s.circuit.P(6, 4).Type = ElementType::LED;
-    EXPECT_EQ(g.SearchEndX(2, 4, 2), 6) << "a component ends the conductor";
+    EXPECT_EQ(g.SearchEndX(2, 4, Direction::Right), 6) << "a component ends the conductor";
     sheet::Wire(s, 9, 1, 9, 6);
-    EXPECT_EQ(g.SearchEndY(9, 1, 4), 6);
-    EXPECT_EQ(g.SearchEndY(9, 6, 3), 1);
-    EXPECT_EQ(g.SearchEndY(9, 3, 1), 3);
-    EXPECT_EQ(g.SearchEndY(9, 3, 7), 0);
+    EXPECT_EQ(g.SearchEndY(9, 1, Direction::Down), 6);
+    EXPECT_EQ(g.SearchEndY(9, 6, Direction::Up), 1);
+    EXPECT_EQ(g.SearchEndY(9, 3, Direction::Left), 3);
+    EXPECT_EQ(g.SearchEndY(9, 3, AsDirection(7)), 0);
 }
 
 } // namespace

@@ -21,7 +21,7 @@ struct StateSheet : SymbolSheet {
 
 TEST_F(StateSheet, FlipFlopAtZoomOne)
 {
-    Part p = FlipFlop(s, 5, 5, 2);
+    Part p = FlipFlop(s, 5, 5, Orientation::Right);
     const double third = 14 / 3.0;
     const QStringList expected = {
         StubLine(77 - third, 63, 77, 63),
@@ -49,7 +49,7 @@ TEST_F(StateSheet, FlipFlopAtZoomOne)
 
 TEST_F(StateSheet, SetFlipFlopShowsOneInRedOnScreenBlackOnPaper)
 {
-    Part p = FlipFlop(s, 5, 5, 1);
+    Part p = FlipFlop(s, 5, 5, Orientation::Left);
     PowerOn();
     s.circuit.Levels[0].Elements[static_cast<size_t>(p.nr)].State = kTrue;
     // Orientation 1: the digit stands half a pitch right of Q's centre.
@@ -71,7 +71,7 @@ TEST_F(StateSheet, SetFlipFlopShowsOneInRedOnScreenBlackOnPaper)
 
 TEST_F(StateSheet, FlipFlopOutlineKeepsStubsAndDots)
 {
-    Part h = FlipFlop(s, 5, 5, 2);
+    Part h = FlipFlop(s, 5, 5, Orientation::Right);
     s.circuit.P(5, 4).Marker = -1;  // J
     s.circuit.P(5, 6).Marker = -1;  // K
     QStringList log = Drawn(h, true);
@@ -81,7 +81,7 @@ TEST_F(StateSheet, FlipFlopOutlineKeepsStubsAndDots)
     EXPECT_TRUE(log[5].startsWith(QStringLiteral("Circle 73,91 r=3 color=0 ")));
 
     // Orientation 4 draws its output stubs before the body, outline or not.
-    Part v = FlipFlop(s, 20, 10, 4);
+    Part v = FlipFlop(s, 20, 10, Orientation::Down);
     log = Drawn(v, true);
     ASSERT_EQ(log.size(), 3 + 2 + 1);
     EXPECT_EQ(log[3], StubLine(G1(19), G1(15), G1(19), G1(15) + 7));
@@ -91,7 +91,7 @@ TEST_F(StateSheet, FlipFlopOutlineKeepsStubsAndDots)
 
 TEST_F(StateSheet, NegationDotsAfterTheDigitAreRedOnScreen)
 {
-    Part p = FlipFlop(s, 5, 5, 2);
+    Part p = FlipFlop(s, 5, 5, Orientation::Right);
     s.circuit.P(5, 5).Marker = -1;  // C
     const QStringList log = Drawn(p);
     EXPECT_TRUE(log.last().startsWith(QStringLiteral("Circle 73,77 r=3 color=0xFF fill=0xC0C0C0")))
@@ -100,7 +100,7 @@ TEST_F(StateSheet, NegationDotsAfterTheDigitAreRedOnScreen)
 
 TEST_F(StateSheet, FlipFlopOrientationThreeTexts)
 {
-    Part p = FlipFlop(s, 10, 10, 3);
+    Part p = FlipFlop(s, 10, 10, Orientation::Up);
     const QStringList log = Drawn(p);
     // J (11,10), C (10,10), K (9,10), S (11,7), R (9,7), Q (11,5).
     EXPECT_TRUE(log.contains(StubLine(G1(9) - 14, G1(7), G1(9), G1(7), 0x808080)));
@@ -114,7 +114,7 @@ TEST_F(StateSheet, FlipFlopOrientationThreeTexts)
 
 TEST_F(StateSheet, ShiftRegisterAtZoomOne)
 {
-    Part p = Adder(s, ElementType::ShiftRegister, 5, 5, 2);
+    Part p = Adder(s, ElementType::ShiftRegister, 5, 5, Orientation::Right);
     const double tip = 77 + 14 / 1.5;
     QStringList expected = {
         BoxLine(77, 59.5, 189, 94.5, 0xC0FFFF, 0),
@@ -139,7 +139,7 @@ TEST_F(StateSheet, ShiftRegisterAtZoomOne)
 
 TEST_F(StateSheet, ShiftRegisterStagesFacingDown)
 {
-    Part p = Adder(s, ElementType::ShiftRegister, 10, 10, 4);
+    Part p = Adder(s, ElementType::ShiftRegister, 10, 10, Orientation::Down);
     PowerOn();
     auto& words = s.circuit.Levels[0].Elements[static_cast<size_t>(p.nr)].StageWords;
     words[2] = kTrue;  // register A, stage 2
@@ -155,7 +155,7 @@ TEST_F(StateSheet, ShiftRegisterStagesFacingDown)
 
 TEST_F(StateSheet, ShiftRegisterOnPaperIsWhite)
 {
-    Part p = Adder(s, ElementType::ShiftRegister, 12, 5, 1);
+    Part p = Adder(s, ElementType::ShiftRegister, 12, 5, Orientation::Left);
     rec.SetKind(SurfaceKind::Printer);
     const QStringList log = Drawn(p);
     EXPECT_EQ(log[0], BoxLine(G1(12), 59.5, G1(4), 94.5, 0xFFFFFF, 0));

@@ -14,7 +14,7 @@ struct GateSheet : SymbolSheet {};
 
 TEST_F(GateSheet, ThreeInputAndAtZoomOne)
 {
-    Part p = Gate(s, ElementType::AND, 5, 5, 2, 3);
+    Part p = Gate(s, ElementType::AND, 5, 5, Orientation::Right, 3);
     const QStringList expected = {
         BoxLine(77, 59.5, 105, 94.5, 0xC0FFFF, 0),
         StubLine(70, 63, 77, 63),
@@ -43,12 +43,12 @@ TEST_F(GateSheet, GatesDifferInTheirLabelOnlyWhichFollowsTheOrientation)
         {AND, 5, 5, 4, QStringLiteral("&"), 77 - 3.5, 84},
         {XOR, 15, 10, 3, QStringLiteral("=1"), 217 - 14 / 3.0, 133 - 7},
     };
-    QStringList andBody = Drawn(Gate(s, AND, 5, 5, 2, 3));
+    QStringList andBody = Drawn(Gate(s, AND, 5, 5, Orientation::Right, 3));
     andBody.removeLast();
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << int(c.type) << " orientation " << c.o);
         sheet::NewSheet(s, 30, 30);
-        QStringList log = Drawn(Gate(s, c.type, c.X, c.Y, c.o, 3));
+        QStringList log = Drawn(Gate(s, c.type, c.X, c.Y, AsOrientation(c.o), 3));
         EXPECT_EQ(log.last(), PrintLine(c.x, c.y, c.label, 10));
         log.removeLast();
         if (c.o == 2) {
@@ -61,7 +61,7 @@ TEST_F(GateSheet, GatesDifferInTheirLabelOnlyWhichFollowsTheOrientation)
 
 TEST_F(GateSheet, TwoInputGateIsThreeCellsWithStubsAtItsEnds)
 {
-    Part p = Gate(s, ElementType::AND, 5, 5, 2, 2);
+    Part p = Gate(s, ElementType::AND, 5, 5, Orientation::Right, 2);
     const QStringList log = Drawn(p);
     EXPECT_EQ(s.InputPinCount, 3);
     EXPECT_EQ(log[0], BoxLine(77, 59.5, 105, 94.5, 0xC0FFFF, 0));
@@ -77,7 +77,7 @@ TEST_F(GateSheet, OutputStubRowFollowsTheInputCount)
     const int rows[][2] = {{4, 6}, {5, 6}, {6, 7}};
     int x = 3;
     for (const auto& [n, row] : rows) {
-        Part p = Gate(s, ElementType::OR, x, 5, 2, n);
+        Part p = Gate(s, ElementType::OR, x, 5, Orientation::Right, n);
         const QStringList log = Drawn(p);
         const double gx = 14 * (x + 2) + 7;
         EXPECT_TRUE(log.contains(StubLine(gx, 14 * row + 7, gx + 7, 14 * row + 7))) << n << " inputs";
@@ -88,7 +88,7 @@ TEST_F(GateSheet, OutputStubRowFollowsTheInputCount)
 
 TEST_F(GateSheet, OutlineShowsTheTransparentBodyAndTheNegationDots)
 {
-    Part p = Gate(s, ElementType::OR, 5, 5, 2, 3);
+    Part p = Gate(s, ElementType::OR, 5, 5, Orientation::Right, 3);
     s.circuit.P(5, 6).Marker = -1;  // input 3
     s.circuit.P(7, 5).Marker = -1;  // output
     const QStringList log = Drawn(p, true);
@@ -101,10 +101,10 @@ TEST_F(GateSheet, OutlineShowsTheTransparentBodyAndTheNegationDots)
 
 TEST_F(GateSheet, XorIsFilledEvenAfterAnOutline)
 {
-    Part a = Gate(s, ElementType::AND, 5, 5, 2, 3);
+    Part a = Gate(s, ElementType::AND, 5, 5, Orientation::Right, 3);
     Drawn(a, true);
     ASSERT_EQ(rec.FillStyle, 1);
-    Part x = Gate(s, ElementType::XOR, 15, 5, 2, 3);
+    Part x = Gate(s, ElementType::XOR, 15, 5, Orientation::Right, 3);
     s.circuit.P(15, 5).Marker = -1;
     const QStringList log = Drawn(x);
     EXPECT_EQ(log[0], BoxLine(217, 59.5, 245, 94.5, 0xC0FFFF, 0));
@@ -114,9 +114,9 @@ TEST_F(GateSheet, XorIsFilledEvenAfterAnOutline)
 
 TEST_F(GateSheet, OrientationOutsideTheCodesDrawsNothing)
 {
-    Part p = Gate(s, ElementType::AND, 5, 5, 2, 3);
+    Part p = Gate(s, ElementType::AND, 5, 5, Orientation::Right, 3);
     s.circuit.P(5, 5).Marker = -1;
-    g.Orientation = 0;
+    g.Orientation = Orientation::None;
     rec.ClearLog();
     g.DrawUnd(5, 5, false);
     g.DrawTriState(5, 5);
@@ -126,7 +126,7 @@ TEST_F(GateSheet, OrientationOutsideTheCodesDrawsNothing)
 
 TEST_F(GateSheet, InverterAtZoomOne)
 {
-    Part p = Inverter(s, 5, 5, 2);
+    Part p = Inverter(s, 5, 5, Orientation::Right);
     const QStringList expected = {
         StubLine(91, 77, 91 + 14 / 1.5, 77),
         QStringLiteral("Circle 91,77 r=3 color=0 fill=0xC0FFC0 style=0 width=1"),
@@ -140,7 +140,7 @@ TEST_F(GateSheet, InverterCornersAreWholePixelsInEveryOrientation)
 {
     // Zoom 1.25: z = 18 (17.5 to even), cx = G(5) = 96 (96.25), g = 1.25.
     s.GridMode = 1.25f;
-    Part up = Inverter(s, 5, 5, 3);
+    Part up = Inverter(s, 5, 5, Orientation::Up);
     const QStringList log = Drawn(up);
     // Box from (CInt(96 + 6), 96) to (CInt(96 - 6), CInt(96 - 13.5) = 82); circle at CInt(82 - 3.75).
     EXPECT_EQ(log[1], QStringLiteral("Circle 96,78 r=3.75 color=0 fill=0xC0FFC0 style=0 width=1"));
@@ -150,7 +150,7 @@ TEST_F(GateSheet, InverterCornersAreWholePixelsInEveryOrientation)
 
 TEST_F(GateSheet, InverterOnThePrinterGetsItsOutlineAgain)
 {
-    Part p = Inverter(s, 5, 5, 2);
+    Part p = Inverter(s, 5, 5, Orientation::Right);
     rec.SetKind(SurfaceKind::Printer);
     const QStringList log = Drawn(p);
     ASSERT_EQ(log.size(), 5);
@@ -161,7 +161,7 @@ TEST_F(GateSheet, InverterOnThePrinterGetsItsOutlineAgain)
 
 TEST_F(GateSheet, TriStateAtZoomOne)
 {
-    Part p = TriState(s, 5, 5, 2);
+    Part p = TriState(s, 5, 5, Orientation::Right);
     const double apex = 91 + 14 / 1.7;
     const QStringList expected = {
         BoxLine(77, 59.5, 105, 94.5, 0xC0FFFF, 0),
@@ -179,7 +179,7 @@ TEST_F(GateSheet, TriStateAtZoomOne)
 
 TEST_F(GateSheet, TriStateKeepsItsColourAndSizeOnThePrinter)
 {
-    Part p = TriState(s, 5, 5, 4);
+    Part p = TriState(s, 5, 5, Orientation::Down);
     rec.SetKind(SurfaceKind::Printer);
     const QStringList log = Drawn(p);
     EXPECT_EQ(log[0], BoxLine(63 - 3.5, 77, 91 + 3.5, 105, 0xC0FFFF, 0));

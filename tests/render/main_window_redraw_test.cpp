@@ -27,8 +27,8 @@ protected:
         sheet::LED(s, 7, 1, 0xFF0000);
         s.circuit.P(6, 1).ConRight = kTrue;
         s.circuit.P(7, 1).ConLeft = kTrue;
-        label = sheet::Place(s, ElementType::TextLabel, 2, {sheet::At(2, 5)}, {}, sheet::Cells(2, 5, 2, 5),
-                             QStringLiteral("Hello"));
+        label = sheet::Place(s, ElementType::TextLabel, Orientation::Right, {sheet::At(2, 5)}, {},
+                             sheet::Cells(2, 5, 2, 5), QStringLiteral("Hello"));
         window = std::make_unique<frmGatrel>(s, dialogs, timers);
         window->show();
     }

@@ -19,14 +19,14 @@ namespace {
 TEST(DrawElement, DrawsEachComponentAtItsAnchorFromAnyOfItsCells)
 {
     for (const symfix::Kind& k : symfix::Kinds()) {
-        for (int o = 1; o <= 4; ++o) {
+        for (const Orientation o : kOrientations) {
             ProgramState s;
             sheet::NewSheet(s, 30, 30);
             const symfix::Part p = k.make(s, 15, 15, o);
             RecordingSurface direct;
             clsGrafik g(s, &direct);
             symfix::Draw(g, p);
-            ASSERT_FALSE(direct.Log().isEmpty()) << k.name << " orientation " << o;
+            ASSERT_FALSE(direct.Log().isEmpty()) << k.name << " orientation " << Code(o);
             for (int x = 0; x <= 30; ++x)
                 for (int y = 0; y <= 30; ++y) {
                     if (s.circuit.P(x, y).ElementNr != p.nr)
@@ -35,9 +35,9 @@ TEST(DrawElement, DrawsEachComponentAtItsAnchorFromAnyOfItsCells)
                     g.Device = &viaRedraw;
                     g.Orientation = {};
                     DrawElement(s, g, static_cast<int16_t>(x), static_cast<int16_t>(y), false, false);
-                    EXPECT_EQ(static_cast<int>(g.Orientation), p.orientation) << k.name;
+                    EXPECT_EQ(g.Orientation, p.orientation) << k.name;
                     EXPECT_EQ(viaRedraw.Log(), direct.Log())
-                        << k.name << " orientation " << o << " from " << x << "," << y;
+                        << k.name << " orientation " << Code(o) << " from " << x << "," << y;
                 }
         }
     }
@@ -47,8 +47,8 @@ TEST(DrawElement, OutlinePassesToGatesDecoderFlipFlopAndIC)
 {
     ProgramState s;
     sheet::NewSheet(s, 30, 30);
-    sheet::Gate(s, ElementType::AND, 2, 5, 5, 3);
-    sheet::FlipFlop(s, 2, 5, 20);
+    sheet::Gate(s, ElementType::AND, Orientation::Right, 5, 5, 3);
+    sheet::FlipFlop(s, Orientation::Right, 5, 20);
     sheet::IC(s, 1, 15, 3, 4, 3, {QStringLiteral("0;1;A;")});
     RecordingSurface rec;
     clsGrafik g(s, &rec);
@@ -87,8 +87,8 @@ TEST(DrawElement, SelectedClockOnlyWhilePowered)
 {
     ProgramState s;
     sheet::NewSheet(s, 20, 20);
-    sheet::Clock(s, 2, 5, 5);
-    const int16_t second = sheet::Clock(s, 2, 5, 12);
+    sheet::Clock(s, Orientation::Right, 5, 5);
+    const int16_t second = sheet::Clock(s, Orientation::Right, 5, 12);
     s.SelectedClock = 1;
     RecordingSurface rec;
     clsGrafik g(s, &rec);
@@ -114,8 +114,8 @@ TEST(DrawElement, TextLabelsGoToTheWindowUnlessNoText)
 {
     ProgramState s;
     sheet::NewSheet(s, 20, 20);
-    const int16_t n = sheet::Place(s, ElementType::TextLabel, 2, {sheet::At(2, 2)}, {}, sheet::Cells(2, 2, 4, 2),
-                                   QStringLiteral("abc"));
+    const int16_t n = sheet::Place(s, ElementType::TextLabel, Orientation::Right, {sheet::At(2, 2)}, {},
+                                   sheet::Cells(2, 2, 4, 2), QStringLiteral("abc"));
     FakeMainWindow shell;
     shell.Attach(s);
     RecordingSurface rec;
@@ -134,7 +134,8 @@ TEST(DrawElement, AComponentWithTooFewPinsIsLeftOutTheRestIsDrawn)
 {
     ProgramState s;
     sheet::NewSheet(s, 12, 12);
-    sheet::Place(s, ElementType::HalfAdder, 2, {sheet::At(8, 6), sheet::At(8, 7)}, {}, sheet::Cells(8, 6, 8, 7));
+    sheet::Place(s, ElementType::HalfAdder, Orientation::Right, {sheet::At(8, 6), sheet::At(8, 7)}, {},
+                 sheet::Cells(8, 6, 8, 7));
     sheet::LED(s, 3, 3);
     RecordingSurface rec;
     clsGrafik g(s, &rec);

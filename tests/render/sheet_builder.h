@@ -51,7 +51,7 @@ inline void Wire(ProgramState& s, int x1, int y1, int x2, int y2)
 }
 
 // Appends an element and marks its footprint; returns its number.
-inline int16_t Place(ProgramState& s, uint8_t type, uint8_t orientation, const std::vector<PinPos>& in,
+inline int16_t Place(ProgramState& s, uint8_t type, Orientation orientation, const std::vector<PinPos>& in,
                      const std::vector<PinPos>& out, QRect footprint, const QString& label = {},
                      int32_t color = 0)
 {
@@ -82,7 +82,7 @@ inline QRect Cells(int x1, int y1, int x2, int y2)
 // A cell (x + u, y + v) of the outputs-right layout carried into another
 // orientation; the gates and the TriState gate keep their inputs left to
 // right (flip = false), the adders, shift register and decoder mirror them.
-inline PinPos Turn(int o, int X, int Y, int u, int v, bool flip)
+inline PinPos Turn(Orientation o, int X, int Y, int u, int v, bool flip)
 {
     const int w = flip ? -v : v;
     switch (o) {
@@ -93,7 +93,7 @@ inline PinPos Turn(int o, int X, int Y, int u, int v, bool flip)
     }
 }
 
-inline QRect TurnRect(int o, int X, int Y, int u1, int v1, int u2, int v2, bool flip)
+inline QRect TurnRect(Orientation o, int X, int Y, int u1, int v1, int u2, int v2, bool flip)
 {
     const PinPos a = Turn(o, X, Y, u1, v1, flip);
     const PinPos b = Turn(o, X, Y, u2, v2, flip);
@@ -101,7 +101,7 @@ inline QRect TurnRect(int o, int X, int Y, int u1, int v1, int u2, int v2, bool 
 }
 
 // AND, OR or XOR with n inputs (2 gives the three-cell gate with label "2").
-inline int16_t Gate(ProgramState& s, uint8_t type, int o, int X, int Y, int n = 3)
+inline int16_t Gate(ProgramState& s, uint8_t type, Orientation o, int X, int Y, int n = 3)
 {
     const bool two = n == 2;
     const int rows = two ? 3 : n;
@@ -110,26 +110,26 @@ inline int16_t Gate(ProgramState& s, uint8_t type, int o, int X, int Y, int n = 
         if (!two || i != 1)
             in.push_back(Turn(o, X, Y, 0, -1 + i, false));
     const std::vector<PinPos> out{Turn(o, X, Y, 2, -1 + rows / 2, false)};
-    return Place(s, type, static_cast<uint8_t>(o), in, out, TurnRect(o, X, Y, 0, -1, 2, rows - 2, false),
+    return Place(s, type, o, in, out, TurnRect(o, X, Y, 0, -1, 2, rows - 2, false),
                  two ? QStringLiteral("2") : QString());
 }
 
-inline int16_t Adder(ProgramState& s, uint8_t type, int o, int X, int Y)
+inline int16_t Adder(ProgramState& s, uint8_t type, Orientation o, int X, int Y)
 {
     const std::vector<PinPos> in{Turn(o, X, Y, 0, -1, true), Turn(o, X, Y, 0, 1, true), Turn(o, X, Y, 0, 0, true)};
     const std::vector<PinPos> out{Turn(o, X, Y, 3, -1, true), Turn(o, X, Y, 3, 1, true)};
-    return Place(s, type, static_cast<uint8_t>(o), in, out, TurnRect(o, X, Y, 0, -1, 3, 1, true));
+    return Place(s, type, o, in, out, TurnRect(o, X, Y, 0, -1, 3, 1, true));
 }
 
-inline int16_t ShiftRegister(ProgramState& s, int o, int X, int Y)
+inline int16_t ShiftRegister(ProgramState& s, Orientation o, int X, int Y)
 {
     const std::vector<PinPos> in{Turn(o, X, Y, 0, -1, true), Turn(o, X, Y, 0, 1, true), Turn(o, X, Y, 0, 0, true)};
     const std::vector<PinPos> out{Turn(o, X, Y, 8, -1, true), Turn(o, X, Y, 8, 1, true)};
-    return Place(s, ElementType::ShiftRegister, static_cast<uint8_t>(o), in, out,
+    return Place(s, ElementType::ShiftRegister, o, in, out,
                  TurnRect(o, X, Y, 0, -1, 8, 1, true));
 }
 
-inline int16_t Decoder(ProgramState& s, int o, int X, int Y, bool clock)
+inline int16_t Decoder(ProgramState& s, Orientation o, int X, int Y, bool clock)
 {
     std::vector<PinPos> in;
     for (int v = -2; v <= (clock ? 1 : 0); ++v)
@@ -137,21 +137,21 @@ inline int16_t Decoder(ProgramState& s, int o, int X, int Y, bool clock)
     std::vector<PinPos> out;
     for (int v = -4; v <= 3; ++v)
         out.push_back(Turn(o, X, Y, 2, v, true));
-    return Place(s, ElementType::Decoder, static_cast<uint8_t>(o), in, out, TurnRect(o, X, Y, 0, -5, 2, 4, true));
+    return Place(s, ElementType::Decoder, o, in, out, TurnRect(o, X, Y, 0, -5, 2, 4, true));
 }
 
-inline int16_t TriState(ProgramState& s, int o, int X, int Y)
+inline int16_t TriState(ProgramState& s, Orientation o, int X, int Y)
 {
     const std::vector<PinPos> in{Turn(o, X, Y, 0, -1, false), Turn(o, X, Y, 0, 1, false)};
     const std::vector<PinPos> out{Turn(o, X, Y, 2, 0, false)};
-    return Place(s, ElementType::TriState, static_cast<uint8_t>(o), in, out, TurnRect(o, X, Y, 0, -1, 2, 1, false));
+    return Place(s, ElementType::TriState, o, in, out, TurnRect(o, X, Y, 0, -1, 2, 1, false));
 }
 
-inline int16_t Inverter(ProgramState& s, int o, int X, int Y)
+inline int16_t Inverter(ProgramState& s, Orientation o, int X, int Y)
 {
     const PinPos a = Turn(o, X, Y, 0, 0, false);
     const PinPos b = Turn(o, X, Y, 1, 0, false);
-    return Place(s, ElementType::Inverter, static_cast<uint8_t>(o), {a}, {b}, Cells(a.X, a.Y, b.X, b.Y));
+    return Place(s, ElementType::Inverter, o, {a}, {b}, Cells(a.X, a.Y, b.X, b.Y));
 }
 
 inline PinPos At(int x, int y)
@@ -159,65 +159,69 @@ inline PinPos At(int x, int y)
     return {static_cast<int16_t>(x), static_cast<int16_t>(y)};
 }
 
-inline int16_t Multiplexer(ProgramState& s, int o, int X, int Y)
+inline int16_t Multiplexer(ProgramState& s, Orientation o, int X, int Y)
 {
     switch (o) {
     case Orientation::Left:
-        return Place(s, ElementType::Multiplexer, 1,
+        return Place(s, ElementType::Multiplexer, Orientation::Left,
                      {At(X, Y + 2), At(X, Y + 1), At(X, Y), At(X, Y - 1), At(X - 3, Y - 2), At(X - 2, Y - 2)},
                      {At(X - 4, Y + 1)}, Cells(X - 4, Y - 2, X, Y + 2));
     case Orientation::Up:
-        return Place(s, ElementType::Multiplexer, 3,
+        return Place(s, ElementType::Multiplexer, Orientation::Up,
                      {At(X + 1, Y), At(X, Y), At(X - 1, Y), At(X - 2, Y), At(X + 2, Y - 3), At(X + 2, Y - 2)},
                      {At(X - 1, Y - 4)}, Cells(X - 2, Y - 4, X + 2, Y));
     case Orientation::Down:
-        return Place(s, ElementType::Multiplexer, 4,
+        return Place(s, ElementType::Multiplexer, Orientation::Down,
                      {At(X + 1, Y), At(X, Y), At(X - 1, Y), At(X - 2, Y), At(X + 2, Y + 2), At(X + 2, Y + 3)},
                      {At(X - 1, Y + 4)}, Cells(X - 2, Y, X + 2, Y + 4));
     default:
-        return Place(s, ElementType::Multiplexer, 2,
+        return Place(s, ElementType::Multiplexer, Orientation::Right,
                      {At(X, Y + 2), At(X, Y + 1), At(X, Y), At(X, Y - 1), At(X + 2, Y - 2), At(X + 3, Y - 2)},
                      {At(X + 4, Y + 1)}, Cells(X, Y - 2, X + 4, Y + 2));
     }
 }
 
-inline int16_t FlipFlop(ProgramState& s, int o, int X, int Y)
+inline int16_t FlipFlop(ProgramState& s, Orientation o, int X, int Y)
 {
     switch (o) {
     case Orientation::Left:
-        return Place(s, ElementType::FlipFlop, 1,
+        return Place(s, ElementType::FlipFlop, Orientation::Left,
                      {At(X, Y - 1), At(X, Y), At(X, Y + 1), At(X - 3, Y - 1), At(X - 3, Y + 1)},
                      {At(X - 5, Y - 1), At(X - 5, Y + 1)}, Cells(X - 5, Y - 1, X, Y + 1));
     case Orientation::Up:
-        return Place(s, ElementType::FlipFlop, 3,
+        return Place(s, ElementType::FlipFlop, Orientation::Up,
                      {At(X + 1, Y), At(X, Y), At(X - 1, Y), At(X + 1, Y - 3), At(X - 1, Y - 3)},
                      {At(X + 1, Y - 5), At(X - 1, Y - 5)}, Cells(X - 1, Y - 5, X + 1, Y));
     case Orientation::Down:
-        return Place(s, ElementType::FlipFlop, 4,
+        return Place(s, ElementType::FlipFlop, Orientation::Down,
                      {At(X + 1, Y), At(X, Y), At(X - 1, Y), At(X + 1, Y + 2), At(X - 1, Y + 2)},
                      {At(X + 1, Y + 5), At(X - 1, Y + 5)}, Cells(X - 1, Y, X + 1, Y + 5));
     default:
-        return Place(s, ElementType::FlipFlop, 2,
+        return Place(s, ElementType::FlipFlop, Orientation::Right,
                      {At(X, Y - 1), At(X, Y), At(X, Y + 1), At(X + 2, Y - 1), At(X + 2, Y + 1)},
                      {At(X + 5, Y - 1), At(X + 5, Y + 1)}, Cells(X, Y - 1, X + 5, Y + 1));
     }
 }
 
-inline int16_t Clock(ProgramState& s, int o, int X, int Y)
+inline int16_t Clock(ProgramState& s, Orientation o, int X, int Y)
 {
     int16_t n = 0;
     switch (o) {
     case Orientation::Left:
-        n = Place(s, ElementType::ClockGenerator, 1, {At(X - 2, Y + 1)}, {At(X - 3, Y)}, Cells(X - 3, Y - 1, X, Y + 1));
+        n = Place(s, ElementType::ClockGenerator, Orientation::Left, {At(X - 2, Y + 1)}, {At(X - 3, Y)},
+                  Cells(X - 3, Y - 1, X, Y + 1));
         break;
     case Orientation::Up:
-        n = Place(s, ElementType::ClockGenerator, 3, {At(X + 1, Y - 1)}, {At(X, Y - 3)}, Cells(X - 1, Y - 3, X + 1, Y));
+        n = Place(s, ElementType::ClockGenerator, Orientation::Up, {At(X + 1, Y - 1)}, {At(X, Y - 3)},
+                  Cells(X - 1, Y - 3, X + 1, Y));
         break;
     case Orientation::Down:
-        n = Place(s, ElementType::ClockGenerator, 4, {At(X + 1, Y + 1)}, {At(X, Y + 3)}, Cells(X - 1, Y, X + 1, Y + 3));
+        n = Place(s, ElementType::ClockGenerator, Orientation::Down, {At(X + 1, Y + 1)}, {At(X, Y + 3)},
+                  Cells(X - 1, Y, X + 1, Y + 3));
         break;
     default:
-        n = Place(s, ElementType::ClockGenerator, 2, {At(X + 2, Y + 1)}, {At(X + 3, Y)}, Cells(X, Y - 1, X + 3, Y + 1));
+        n = Place(s, ElementType::ClockGenerator, Orientation::Right, {At(X + 2, Y + 1)}, {At(X + 3, Y)},
+                  Cells(X, Y - 1, X + 3, Y + 1));
         break;
     }
     const size_t slot = s.circuit.ClockCount;
@@ -230,14 +234,14 @@ inline int16_t Clock(ProgramState& s, int o, int X, int Y)
 
 inline int16_t SevenSegment(ProgramState& s, int X, int Y)
 {
-    return Place(s, ElementType::SevenSegment, 2,
+    return Place(s, ElementType::SevenSegment, Orientation::Right,
                  {At(X + 3, Y - 2), At(X + 2, Y - 2), At(X + 1, Y - 2), At(X, Y - 1), At(X, Y), At(X, Y + 1)}, {},
                  Cells(X, Y - 2, X + 4, Y + 2));
 }
 
 inline int16_t LED(ProgramState& s, int X, int Y, int32_t color = 255)
 {
-    const int16_t n = Place(s, ElementType::LED, 0, {At(X, Y)}, {}, Cells(X, Y, X, Y), {}, color);
+    const int16_t n = Place(s, ElementType::LED, Orientation::None, {At(X, Y)}, {}, Cells(X, Y, X, Y), {}, color);
     s.circuit.P(X, Y).Marker = -1;
     return n;
 }
@@ -245,12 +249,12 @@ inline int16_t LED(ProgramState& s, int X, int Y, int32_t color = 255)
 // On a conductor end.
 inline int16_t Switch(ProgramState& s, int X, int Y)
 {
-    return Place(s, ElementType::Switch, 2, {At(X, Y)}, {At(X, Y)}, Cells(X, Y, X, Y));
+    return Place(s, ElementType::Switch, Orientation::Right, {At(X, Y)}, {At(X, Y)}, Cells(X, Y, X, Y));
 }
 
 inline int16_t Sensor(ProgramState& s, int X, int Y, const QString& channel)
 {
-    return Place(s, ElementType::AnalysisSensor, 0, {At(X, Y)}, {}, Cells(X, Y, X, Y), channel);
+    return Place(s, ElementType::AnalysisSensor, Orientation::None, {At(X, Y)}, {}, Cells(X, Y, X, Y), channel);
 }
 
 // One IC instance in slot `slot` with outline W x H and connectors given as
@@ -277,7 +281,7 @@ inline int16_t IC(ProgramState& s, int slot, int x0, int y0, int W, int H, const
         const QStringList f = g.split(QLatin1Char(';'));
         pins.push_back(At(x0 + f.value(0).toInt(), y0 + f.value(1).toInt()));
     }
-    const int16_t n = Place(s, ElementType::IC, 2, pins, pins, Cells(x0, y0, x0 + W, y0 + H));
+    const int16_t n = Place(s, ElementType::IC, Orientation::Right, pins, pins, Cells(x0, y0, x0 + W, y0 + H));
     ic.ElementNr = n;
     for (int i = 0; i < places.size(); ++i) {
         if (places[i].isEmpty())

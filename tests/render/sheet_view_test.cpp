@@ -69,11 +69,11 @@ TEST(SheetView, APieceDrawnLaterShowsTheLevelsItChangedWith)
         s.circuit.Levels[0].Field(3, 3).Value = here;
         s.circuit.Levels[0].Field(2, 3).Value = kTrue;
         now.ClearLog();
-        g.DrawLines(3, 3, 2, 0);
+        g.DrawLines(3, 3, Direction::Right, 0);
 
         RecordingSurface later;
         SheetView view(s, g, &later);
-        RecordPiece(s.circuit, s.Changes, 3, 3, 2, 0);
+        RecordPiece(s.circuit, s.Changes, 3, 3, Direction::Right, 0);
         s.circuit.Levels[0].Field(3, 3).Value = here == kTrue ? kFalse : kTrue;
         s.circuit.Levels[0].Field(2, 3).Value = kFalse;
         view.Flush();

@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+#include "model/geometry.h"
 #include "model/pin_lists.h"
 #include "model/records.h"
 #include "model/state.h"
@@ -23,7 +24,7 @@ namespace symfix {
 // A placed component: its record's pins and the cell its routine is given.
 struct Part {
     uint8_t type = 0;
-    uint8_t orientation = 2;
+    Orientation orientation = Orientation::Right;
     std::vector<PinPos> in;
     std::vector<PinPos> out;
     int refX = 0, refY = 0;
@@ -31,8 +32,8 @@ struct Part {
 };
 
 // Outputs-right direction of an orientation.
-inline int DirX(int o) { return o == 2 ? 1 : o == 1 ? -1 : 0; }
-inline int DirY(int o) { return o == 4 ? 1 : o == 3 ? -1 : 0; }
+inline int DirX(Orientation o) { return o == Orientation::Right ? 1 : o == Orientation::Left ? -1 : 0; }
+inline int DirY(Orientation o) { return o == Orientation::Down ? 1 : o == Orientation::Up ? -1 : 0; }
 
 inline std::vector<PinPos> Pins(const QString& list)
 {
@@ -44,58 +45,51 @@ inline std::vector<PinPos> Pins(const QString& list)
 inline Part Placed(const ProgramState& s, int16_t nr, int X, int Y)
 {
     const ElementRecord& e = s.circuit.Elements[static_cast<size_t>(nr)];
-    return {e.Type, static_cast<uint8_t>(e.Orientation), Pins(e.InPinList), Pins(e.OutPinList), X, Y, nr};
+    return {e.Type, e.Orientation, Pins(e.InPinList), Pins(e.OutPinList), X, Y, nr};
 }
 
-// An orientation code 1..4 as whatever type the sheet builder takes it in.
-struct Turned {
-    int o;
-    template <class T>
-    operator T() const { return static_cast<T>(o); }
-};
-
 // AND/OR/XOR with n inputs (n = 2 makes the three-cell two-input gate).
-inline Part Gate(ProgramState& s, uint8_t type, int X, int Y, int o, int n)
+inline Part Gate(ProgramState& s, uint8_t type, int X, int Y, Orientation o, int n)
 {
-    return Placed(s, sheet::Gate(s, type, Turned{o}, X, Y, n), X, Y);
+    return Placed(s, sheet::Gate(s, type, o, X, Y, n), X, Y);
 }
 
 // Half-adder, full-adder and shift register (nine cells long).
-inline Part Adder(ProgramState& s, uint8_t type, int X, int Y, int o)
+inline Part Adder(ProgramState& s, uint8_t type, int X, int Y, Orientation o)
 {
-    const int16_t nr = type == ElementType::ShiftRegister ? sheet::ShiftRegister(s, Turned{o}, X, Y)
-                                                          : sheet::Adder(s, type, Turned{o}, X, Y);
+    const int16_t nr = type == ElementType::ShiftRegister ? sheet::ShiftRegister(s, o, X, Y)
+                                                          : sheet::Adder(s, type, o, X, Y);
     return Placed(s, nr, X, Y);
 }
 
-inline Part TriState(ProgramState& s, int X, int Y, int o)
+inline Part TriState(ProgramState& s, int X, int Y, Orientation o)
 {
-    return Placed(s, sheet::TriState(s, Turned{o}, X, Y), X, Y);
+    return Placed(s, sheet::TriState(s, o, X, Y), X, Y);
 }
-inline Part Inverter(ProgramState& s, int X, int Y, int o)
+inline Part Inverter(ProgramState& s, int X, int Y, Orientation o)
 {
-    return Placed(s, sheet::Inverter(s, Turned{o}, X, Y), X, Y);
+    return Placed(s, sheet::Inverter(s, o, X, Y), X, Y);
 }
-inline Part Decoder(ProgramState& s, int X, int Y, int o, bool clock)
+inline Part Decoder(ProgramState& s, int X, int Y, Orientation o, bool clock)
 {
-    return Placed(s, sheet::Decoder(s, Turned{o}, X, Y, clock), X, Y);
+    return Placed(s, sheet::Decoder(s, o, X, Y, clock), X, Y);
 }
-inline Part Multiplexer(ProgramState& s, int X, int Y, int o)
+inline Part Multiplexer(ProgramState& s, int X, int Y, Orientation o)
 {
-    return Placed(s, sheet::Multiplexer(s, Turned{o}, X, Y), X, Y);
+    return Placed(s, sheet::Multiplexer(s, o, X, Y), X, Y);
 }
-inline Part FlipFlop(ProgramState& s, int X, int Y, int o)
+inline Part FlipFlop(ProgramState& s, int X, int Y, Orientation o)
 {
-    return Placed(s, sheet::FlipFlop(s, Turned{o}, X, Y), X, Y);
+    return Placed(s, sheet::FlipFlop(s, o, X, Y), X, Y);
 }
 inline Part Display(ProgramState& s, int X, int Y) { return Placed(s, sheet::SevenSegment(s, X, Y), X, Y); }
-inline Part Timer(ProgramState& s, int X, int Y, int o) { return Placed(s, sheet::Clock(s, Turned{o}, X, Y), X, Y); }
+inline Part Timer(ProgramState& s, int X, int Y, Orientation o) { return Placed(s, sheet::Clock(s, o, X, Y), X, Y); }
 
 // Every symbol drawn from a component's record, each made in any
 // orientation, with what the property tests expect of it.
 struct Kind {
     const char* name;
-    std::function<Part(ProgramState&, int X, int Y, int o)> make;
+    std::function<Part(ProgramState&, int X, int Y, Orientation o)> make;
     bool stubsFollowConductors;
     int32_t screenFill;   // first filled shape on the worksheet and the hidden picture
     int32_t paperFill;    // on the printer; -1: nothing filled
@@ -110,30 +104,30 @@ inline const std::vector<Kind>& Kinds()
 {
     using namespace ElementType;
     static const std::vector<Kind> kinds = {
-        {"AND3", [](auto& s, int X, int Y, int o) { return Gate(s, AND, X, Y, o, 3); }, true, 0xC0FFFF, 0xFFFFFF},
-        {"AND2", [](auto& s, int X, int Y, int o) { return Gate(s, AND, X, Y, o, 2); }, true, 0xC0FFFF, 0xFFFFFF},
-        {"OR5", [](auto& s, int X, int Y, int o) { return Gate(s, OR, X, Y, o, 5); }, true, 0xC0FFFF, 0xFFFFFF},
-        {"XOR4", [](auto& s, int X, int Y, int o) { return Gate(s, XOR, X, Y, o, 4); }, true, 0xC0FFFF, 0xFFFFFF},
-        {"Inverter", [](auto& s, int X, int Y, int o) { return symfix::Inverter(s, X, Y, o); },
+        {"AND3", [](auto& s, int X, int Y, Orientation o) { return Gate(s, AND, X, Y, o, 3); }, true, 0xC0FFFF, 0xFFFFFF},
+        {"AND2", [](auto& s, int X, int Y, Orientation o) { return Gate(s, AND, X, Y, o, 2); }, true, 0xC0FFFF, 0xFFFFFF},
+        {"OR5", [](auto& s, int X, int Y, Orientation o) { return Gate(s, OR, X, Y, o, 5); }, true, 0xC0FFFF, 0xFFFFFF},
+        {"XOR4", [](auto& s, int X, int Y, Orientation o) { return Gate(s, XOR, X, Y, o, 4); }, true, 0xC0FFFF, 0xFFFFFF},
+        {"Inverter", [](auto& s, int X, int Y, Orientation o) { return symfix::Inverter(s, X, Y, o); },
           false, 0xC0FFC0, 0xFFFFFF, 1.0 / 6},
-        {"TriState", [](auto& s, int X, int Y, int o) { return symfix::TriState(s, X, Y, o); },
+        {"TriState", [](auto& s, int X, int Y, Orientation o) { return symfix::TriState(s, X, Y, o); },
           true, 0xC0FFFF, 0xC0FFFF},
-        {"HalfAdder", [](auto& s, int X, int Y, int o) { return Adder(s, HalfAdder, X, Y, o); },
+        {"HalfAdder", [](auto& s, int X, int Y, Orientation o) { return Adder(s, HalfAdder, X, Y, o); },
           true, 0xC0FFFF, 0xFFFFFF},
-        {"FullAdder", [](auto& s, int X, int Y, int o) { return Adder(s, FullAdder, X, Y, o); },
+        {"FullAdder", [](auto& s, int X, int Y, Orientation o) { return Adder(s, FullAdder, X, Y, o); },
           true, 0xC0FFFF, 0xFFFFFF},
-        {"ShiftRegister", [](auto& s, int X, int Y, int o) { return Adder(s, ShiftRegister, X, Y, o); },
+        {"ShiftRegister", [](auto& s, int X, int Y, Orientation o) { return Adder(s, ShiftRegister, X, Y, o); },
           true, 0xC0FFFF, 0xFFFFFF},
-        {"Decoder", [](auto& s, int X, int Y, int o) { return symfix::Decoder(s, X, Y, o, false); },
+        {"Decoder", [](auto& s, int X, int Y, Orientation o) { return symfix::Decoder(s, X, Y, o, false); },
           true, 0xC0FFFF, -1},
-        {"DecoderClock", [](auto& s, int X, int Y, int o) { return symfix::Decoder(s, X, Y, o, true); },
+        {"DecoderClock", [](auto& s, int X, int Y, Orientation o) { return symfix::Decoder(s, X, Y, o, true); },
           true, 0xC0FFFF, -1},
-        {"Multiplexer", [](auto& s, int X, int Y, int o) { return symfix::Multiplexer(s, X, Y, o); },
+        {"Multiplexer", [](auto& s, int X, int Y, Orientation o) { return symfix::Multiplexer(s, X, Y, o); },
           false, 0xFFFFC0, 0xFFFFFF},
-        {"FlipFlop", [](auto& s, int X, int Y, int o) { return symfix::FlipFlop(s, X, Y, o); },
+        {"FlipFlop", [](auto& s, int X, int Y, Orientation o) { return symfix::FlipFlop(s, X, Y, o); },
           false, 0xFFFFC0, 0xFFFFFF, 0.5},
-        {"Display", [](auto& s, int X, int Y, int) { return Display(s, X, Y); }, false, 0xC0FFFF, 0xFFFFFF},
-        {"Timer", [](auto& s, int X, int Y, int o) { return Timer(s, X, Y, o); }, false, 0xC0FFFF, 0xFFFFFF, 0.25},
+        {"Display", [](auto& s, int X, int Y, Orientation) { return Display(s, X, Y); }, false, 0xC0FFFF, 0xFFFFFF},
+        {"Timer", [](auto& s, int X, int Y, Orientation o) { return Timer(s, X, Y, o); }, false, 0xC0FFFF, 0xFFFFFF, 0.25},
     };
     return kinds;
 }

@@ -19,7 +19,7 @@ struct Case {
     RecordingSurface rec{SurfaceKind::Worksheet, 2000, 2000};
     clsGrafik g{s, &rec};
     Part part;
-    Case(const Kind& k, int o, float zoom)
+    Case(const Kind& k, Orientation o, float zoom)
     {
         sheet::NewSheet(s, 40, 40);
         s.GridMode = zoom;
@@ -86,7 +86,7 @@ TEST(SymbolProperties, StubsExactlyWhereNoConductorIsAttached)
     for (const Kind& k : Kinds()) {
         if (!k.stubsFollowConductors)
             continue;
-        for (int o = 1; o <= 4; ++o) {
+        for (Orientation o : kOrientations) {
             for (float zoom : {1.0f, 1.25f}) {
                 Case c(k, o, zoom);
                 const double z = c.Z();
@@ -98,7 +98,7 @@ TEST(SymbolProperties, StubsExactlyWhereNoConductorIsAttached)
                 const std::vector<Prim> plain = ParseAll(c.Drawn());
                 for (const PinStub& st : stubs)
                     EXPECT_EQ(stubOf(st, plain), st.drawn)
-                        << k.name << " o=" << o << " pin " << st.pin.X << "," << st.pin.Y;
+                        << k.name << " o=" << Code(o) << " pin " << st.pin.X << "," << st.pin.Y;
                 for (const PinStub& attached : stubs) {
                     GridCell& cell = c.s.circuit.P(attached.pin.X, attached.pin.Y);
                     SetOutwardFlag(cell, attached.dx, attached.dy, kTrue);
@@ -107,7 +107,7 @@ TEST(SymbolProperties, StubsExactlyWhereNoConductorIsAttached)
                     for (const PinStub& st : stubs) {
                         const bool expected = st.drawn && !(st.pin == attached.pin);
                         EXPECT_EQ(stubOf(st, prims), expected)
-                            << k.name << " o=" << o << " conductor at " << attached.pin.X << ","
+                            << k.name << " o=" << Code(o) << " conductor at " << attached.pin.X << ","
                             << attached.pin.Y << ", stub of " << st.pin.X << "," << st.pin.Y;
                     }
                 }
@@ -121,7 +121,7 @@ TEST(SymbolProperties, FixedStubsIgnoreConductors)
     for (const Kind& k : Kinds()) {
         if (k.stubsFollowConductors)
             continue;
-        for (int o = 1; o <= 4; ++o) {
+        for (Orientation o : kOrientations) {
             Case c(k, o, 1.0f);
             const QStringList plain = c.Drawn();
             std::vector<PinPos> pins = c.part.in;
@@ -130,7 +130,7 @@ TEST(SymbolProperties, FixedStubsIgnoreConductors)
                 GridCell& cell = c.s.circuit.P(pin.X, pin.Y);
                 cell.ConLeft = cell.ConUp = cell.ConRight = cell.ConDown = kTrue;
             }
-            EXPECT_EQ(c.Drawn(), plain) << k.name << " o=" << o;
+            EXPECT_EQ(c.Drawn(), plain) << k.name << " o=" << Code(o);
         }
     }
 }
@@ -146,14 +146,14 @@ TEST(SymbolProperties, FillColoursBySurface)
         return -1;
     };
     for (const Kind& k : Kinds()) {
-        for (int o = 1; o <= 4; ++o) {
+        for (Orientation o : kOrientations) {
             Case c(k, o, 1.0f);
-            EXPECT_EQ(firstFill(c.Drawn()), k.screenFill) << k.name << " o=" << o << " worksheet";
+            EXPECT_EQ(firstFill(c.Drawn()), k.screenFill) << k.name << " o=" << Code(o) << " worksheet";
             c.rec.SetKind(SurfaceKind::Hidden);
             const int32_t hidden = k.paperFill == -1 ? -1 : k.screenFill;
-            EXPECT_EQ(firstFill(c.Drawn()), hidden) << k.name << " o=" << o << " hidden";
+            EXPECT_EQ(firstFill(c.Drawn()), hidden) << k.name << " o=" << Code(o) << " hidden";
             c.rec.SetKind(SurfaceKind::Printer);
-            EXPECT_EQ(firstFill(c.Drawn()), k.paperFill) << k.name << " o=" << o << " printer";
+            EXPECT_EQ(firstFill(c.Drawn()), k.paperFill) << k.name << " o=" << Code(o) << " printer";
         }
     }
 }
@@ -165,7 +165,7 @@ TEST(SymbolProperties, FontSizesFollowTheSurfaceAndTheZoom)
     for (const char* name : {"AND3", "HalfAdder", "ShiftRegister", "Timer"}) {
         const Kind& k = *std::find_if(Kinds().begin(), Kinds().end(),
                                       [&](const Kind& x) { return QLatin1String(x.name) == QLatin1String(name); });
-        Case c(k, 2, 1.25f);
+        Case c(k, Orientation::Right, 1.25f);
         const QString sheet = c.Drawn().filter(QStringLiteral("Print ")).first();
         EXPECT_TRUE(sheet.contains(QStringLiteral(" size=12.5 "))) << sheet.toStdString();
         c.rec.SetKind(SurfaceKind::Hidden);

@@ -22,7 +22,7 @@ namespace {
 constexpr int kSlot = 20; // cells per orientation
 
 // Places a component in the slot whose top-left cell is (left, 0).
-using Placer = std::function<int16_t(ProgramState&, int o, int left)>;
+using Placer = std::function<int16_t(ProgramState&, Orientation o, int left)>;
 
 struct Component {
     const char* name;
@@ -33,13 +33,13 @@ struct Component {
 
 // Anchor of a slot: the body extends along the outputs, so the anchor sits
 // on the input side.
-int AnchorX(int o, int left) { return left + (o == 2 ? 5 : o == 1 ? 15 : 10); }
-int AnchorY(int o) { return o == 4 ? 5 : o == 3 ? 15 : 10; }
+int AnchorX(Orientation o, int left) { return left + (o == Orientation::Right ? 5 : o == Orientation::Left ? 15 : 10); }
+int AnchorY(Orientation o) { return o == Orientation::Down ? 5 : o == Orientation::Up ? 15 : 10; }
 
 // Markers, values and states set after placing, to be seen in the pictures.
 Placer Dressed(Placer place, std::function<void(ProgramState&, ElementRecord&, const PinTable& in)> dress)
 {
-    return [=](ProgramState& s, int o, int left) {
+    return [=](ProgramState& s, Orientation o, int left) {
         const int16_t n = place(s, o, left);
         ElementRecord& e = s.circuit.Elements[static_cast<size_t>(n)];
         PinTable in{};
@@ -63,7 +63,7 @@ Placer Placing(const char* kind)
     const auto& kinds = symfix::Kinds();
     const auto k =
         std::find_if(kinds.begin(), kinds.end(), [&](const auto& x) { return std::strcmp(x.name, kind) == 0; });
-    return [k](ProgramState& s, int o, int left) { return k->make(s, AnchorX(o, left), AnchorY(o), o).nr; };
+    return [k](ProgramState& s, Orientation o, int left) { return k->make(s, AnchorX(o, left), AnchorY(o), o).nr; };
 }
 
 std::vector<Component> Components()
@@ -89,17 +89,17 @@ std::vector<Component> Components()
                                        s.circuit.P(in[k].X, in[k].Y).Value = kTrue;
                                }),
          false},
-        {"LED", [](ProgramState& s, int, int l) { return sheet::LED(s, l + 10, 10); }, false},
-        {"Sensor", [](ProgramState& s, int, int l) {
+        {"LED", [](ProgramState& s, Orientation, int l) { return sheet::LED(s, l + 10, 10); }, false},
+        {"Sensor", [](ProgramState& s, Orientation, int l) {
              sheet::Wire(s, l + 7, 10, l + 13, 10);
              return sheet::Sensor(s, l + 10, 10, QStringLiteral("3"));
          }, false},
-        {"Switch", [](ProgramState& s, int, int l) {
+        {"Switch", [](ProgramState& s, Orientation, int l) {
              sheet::Wire(s, l + 10, 10, l + 13, 10);
              return sheet::Switch(s, l + 10, 10);
          }, false},
-        {"IC", [](ProgramState& s, int o, int l) {
-             return sheet::IC(s, o, l + 7, 8, 5, 4,
+        {"IC", [](ProgramState& s, Orientation o, int l) {
+             return sheet::IC(s, Code(o), l + 7, 8, 5, 4,
                               {QStringLiteral("0;1;A;"), QStringLiteral("0;3;B;"), QStringLiteral("5;2;Q;"),
                                QStringLiteral("2;0;C;"), QStringLiteral("3;4;R;")},
                               QStringLiteral("ALU"));
@@ -110,9 +110,9 @@ std::vector<Component> Components()
 }
 
 // The side of the footprint a pin lies on, as the step out of it.
-QPoint Outwards(const QRect& f, PinPos p, int o)
+QPoint Outwards(const QRect& f, PinPos p, Orientation o)
 {
-    const bool horizontalFirst = o <= 2;
+    const bool horizontalFirst = Horizontal(o);
     const QPoint left(-1, 0), right(1, 0), up(0, -1), down(0, 1);
     const std::vector<std::pair<bool, QPoint>> h{{p.X == f.left(), left}, {p.X == f.right(), right}};
     const std::vector<std::pair<bool, QPoint>> v{{p.Y == f.top(), up}, {p.Y == f.bottom(), down}};
@@ -134,7 +134,7 @@ QRect Footprint(const ProgramState& s, int16_t n)
 }
 
 // A conductor of two cells leaving the pin.
-void WirePin(ProgramState& s, const QRect& f, PinPos p, int o)
+void WirePin(ProgramState& s, const QRect& f, PinPos p, Orientation o)
 {
     const QPoint d = Outwards(f, p, o);
     if (d.isNull())
@@ -169,8 +169,10 @@ ProgramState Sheet(const Component& c, float zoom)
     ProgramState s;
     sheet::NewSheet(s, 4 * kSlot - 1, kSlot - 1);
     s.GridMode = zoom;
-    for (int o = 1; o <= (c.turns ? 4 : 1); ++o) {
-        const int16_t n = c.place(s, o, (o - 1) * kSlot);
+    for (const Orientation o : kOrientations) {
+        if (!c.turns && o != Orientation::Left)
+            continue;
+        const int16_t n = c.place(s, o, (Code(o) - 1) * kSlot);
         const QRect f = Footprint(s, n);
         PinTable pins{};
         const int count = ParsePinList(s.circuit.Elements[static_cast<size_t>(n)].InPinList, pins);
@@ -209,7 +211,9 @@ TEST(WorksheetGallery, EachComponentStaysInsideItsFootprint)
 {
     for (const Component& c : Components()) {
         for (float zoom : {0.6f, 1.0f, 1.25f, 2.0f}) {
-            for (int o = 1; o <= (c.turns ? 4 : 1); ++o) {
+            for (const Orientation o : kOrientations) {
+                if (!c.turns && o != Orientation::Left)
+                    continue;
                 ProgramState s;
                 sheet::NewSheet(s, kSlot - 1, kSlot - 1);
                 s.GridMode = zoom;
@@ -222,7 +226,7 @@ TEST(WorksheetGallery, EachComponentStaysInsideItsFootprint)
                 DrawElement(s, g, pins[0].X, pins[0].Y, false, false);
                 int inked = 0;
                 const QRect ink = InkBox(pic.Image(), inked);
-                ASSERT_GT(inked, 20 * zoom * zoom) << c.name << " orientation " << o << " zoom " << zoom;
+                ASSERT_GT(inked, 20 * zoom * zoom) << c.name << " orientation " << Code(o) << " zoom " << zoom;
                 const QRect f = Footprint(s, n);
                 const double half = ZoomedCellSize(s) * (0.5 + c.spill);
                 const QRect allowed(QPoint(static_cast<int>(GridToPixel(s, static_cast<int16_t>(f.left())) - half - 1),
@@ -230,7 +234,7 @@ TEST(WorksheetGallery, EachComponentStaysInsideItsFootprint)
                                     QPoint(static_cast<int>(GridToPixel(s, static_cast<int16_t>(f.right())) + half + 1),
                                            static_cast<int>(GridToPixel(s, static_cast<int16_t>(f.bottom())) + half + 1)));
                 EXPECT_TRUE(allowed.contains(ink))
-                    << c.name << " orientation " << o << " zoom " << zoom << ": ink (" << ink.left() << ","
+                    << c.name << " orientation " << Code(o) << " zoom " << zoom << ": ink (" << ink.left() << ","
                     << ink.top() << ")-(" << ink.right() << "," << ink.bottom() << ") allowed (" << allowed.left()
                     << "," << allowed.top() << ")-(" << allowed.right() << "," << allowed.bottom() << ")";
             }

@@ -9,7 +9,7 @@ namespace {
 // middle (10, 10); outputs sum (13, 9), carry (13, 11), each with a conductor.
 int Adder(EvaluatorRig& r, uint8_t type, bool wireA, bool wireB, bool wireMiddle)
 {
-    const int c = r.Add(type, 2, 10, 9, 13, 11, {{10, 9}, {10, 11}, {10, 10}}, {{13, 9}, {13, 11}});
+    const int c = r.Add(type, Orientation::Right, 10, 9, 13, 11, {{10, 9}, {10, 11}, {10, 10}}, {{13, 9}, {13, 11}});
     if (wireA)
         r.HWire(5, 10, 9);
     if (wireB)
@@ -34,7 +34,7 @@ TEST(AdderEvaluators, HalfAdderTruthTableThroughTheConductors)
     const Step steps[] = {{9, true, true, false}, {11, true, false, true}, {9, false, true, false},
                           {11, false, false, false}};
     for (const Step& st : steps) {
-        r.Send(5, st.row, 2, st.high);
+        r.Send(5, st.row, Direction::Right, st.high);
         r.Settle();
         EXPECT_EQ(r.High(17, 9), st.sum) << st.row << st.high;
         EXPECT_EQ(r.High(17, 11), st.carry) << st.row << st.high;
@@ -52,9 +52,9 @@ TEST(AdderEvaluators, WithOneInputConnectedNothingIsDriven)
         Adder(r, type, true, false, false);
         r.SetPin(10, 11, true);
         r.SetPin(10, 9, true);
-        fn(EngineOf(r.s, r.e), 10, 9, 2, 1, 0);
+        fn(EngineOf(r.s, r.e), 10, 9, Direction::Right, 1, 0);
         EXPECT_TRUE(r.Pending().empty());
-        r.Send(5, 9, 2, true); // and through the conductor
+        r.Send(5, 9, Direction::Right, true); // and through the conductor
         r.Settle();
         EXPECT_FALSE(r.High(14, 9));
         EXPECT_FALSE(r.High(14, 11));
@@ -71,7 +71,7 @@ TEST(AdderEvaluators, FullAdderTruthTableWithThreeConnectedInputs)
         r.SetPin(10, 9, a);
         r.SetPin(10, 11, b);
         r.SetPin(10, 10, cin);
-        EvalVA(EngineOf(r.s, r.e), 10, 10, 2, cin ? 1 : 0, 0);
+        EvalVA(EngineOf(r.s, r.e), 10, 10, Direction::Right, cin ? 1 : 0, 0);
         const int n = a + b + cin;
         SCOPED_TRACE(bits);
         EXPECT_EQ(r.C(13, 9).Value != 0, n % 2 == 1);
@@ -80,8 +80,8 @@ TEST(AdderEvaluators, FullAdderTruthTableWithThreeConnectedInputs)
         // Sum first, then carry.
         EXPECT_EQ(r.Pending()[0].Y, 9);
         EXPECT_EQ(r.Pending()[1].Y, 11);
-        EXPECT_TRUE(HasEvent(r.Pending(), 14, 9, 2, n % 2 == 1));
-        EXPECT_TRUE(HasEvent(r.Pending(), 14, 11, 2, n >= 2));
+        EXPECT_TRUE(HasEvent(r.Pending(), 14, 9, Direction::Right, n % 2 == 1));
+        EXPECT_TRUE(HasEvent(r.Pending(), 14, 11, Direction::Right, n >= 2));
     }
 }
 
@@ -91,7 +91,7 @@ TEST(AdderEvaluators, FullAdderWithTwoConnectedInputsAddsTwoBits)
     Adder(r, ElementType::FullAdder, true, true, false);
     r.SetPin(10, 9, true);
     r.SetPin(10, 11, true);
-    EvalVA(EngineOf(r.s, r.e), 10, 9, 2, 1, 0);
+    EvalVA(EngineOf(r.s, r.e), 10, 9, Direction::Right, 1, 0);
     EXPECT_EQ(r.C(13, 9).Value, kFalse);
     EXPECT_EQ(r.C(13, 11).Value, kTrue);
     EXPECT_EQ(r.C(13, 11).WireSignalH, kTrue);
@@ -100,7 +100,7 @@ TEST(AdderEvaluators, FullAdderWithTwoConnectedInputsAddsTwoBits)
     r.ClearPending();
     r.SetPin(10, 9, false);
     r.SetPin(10, 10, true);
-    EvalVA(EngineOf(r.s, r.e), 10, 10, 2, 1, 0);
+    EvalVA(EngineOf(r.s, r.e), 10, 10, Direction::Right, 1, 0);
     EXPECT_EQ(r.C(13, 9).Value, kFalse);
     EXPECT_EQ(r.C(13, 11).Value, kTrue);
 }
@@ -110,7 +110,7 @@ TEST(AdderEvaluators, InputWiredFromTheSideStillSendsAlongTheOutputs)
     EvaluatorRig r;
     Adder(r, ElementType::HalfAdder, true, true, false);
     r.VWire(10, 4, 9); // A is also fed from above
-    r.Send(10, 4, 4, true);
+    r.Send(10, 4, Direction::Down, true);
     r.Settle();
     for (int x = 14; x <= 17; ++x)
         EXPECT_TRUE(r.High(x, 9)) << x;
@@ -122,8 +122,8 @@ protected:
     // S1 (12, 8), S0 (13, 8); output (14, 11).
     void SetUp() override
     {
-        r.Add(ElementType::Multiplexer, 2, 10, 8, 14, 12, {{10, 12}, {10, 11}, {10, 10}, {10, 9}, {12, 8}, {13, 8}},
-              {{14, 11}});
+        r.Add(ElementType::Multiplexer, Orientation::Right, 10, 8, 14, 12,
+              {{10, 12}, {10, 11}, {10, 10}, {10, 9}, {12, 8}, {13, 8}}, {{14, 11}});
     }
     EvaluatorRig r;
 };
@@ -138,10 +138,10 @@ TEST_F(MultiplexerTest, PassesTheSelectedDataInput)
             r.SetPin(12, 8, sel & 2);
             r.SetPin(13, 8, sel & 1);
             r.ClearPending();
-            EvalMultiplexer(EngineOf(r.s, r.e), 10, dataRow[d], 2, 1, 0);
+            EvalMultiplexer(EngineOf(r.s, r.e), 10, dataRow[d], Direction::Right, 1, 0);
             SCOPED_TRACE(testing::Message() << "select " << sel << " high " << d);
             ASSERT_EQ(r.Pending().size(), 1u);
-            EXPECT_TRUE(HasEvent(r.Pending(), 15, 11, 2, sel == d));
+            EXPECT_TRUE(HasEvent(r.Pending(), 15, 11, Direction::Right, sel == d));
             EXPECT_EQ(r.C(14, 11).Value != 0, sel == d);
             EXPECT_EQ(r.C(14, 11).WireSignalH != 0, sel == d);
         }
@@ -152,15 +152,15 @@ TEST_F(MultiplexerTest, AnyEventRequeuesTheSelectedLevelAndStoresIt)
 {
     r.SetPin(12, 8, true); // S1 High, S0 Low: D2
     r.SetPin(10, 10, true);
-    EvalMultiplexer(EngineOf(r.s, r.e), 10, 10, 2, 1, 0);
-    EXPECT_TRUE(HasEvent(r.Pending(), 15, 11, 2, true));
+    EvalMultiplexer(EngineOf(r.s, r.e), 10, 10, Direction::Right, 1, 0);
+    EXPECT_TRUE(HasEvent(r.Pending(), 15, 11, Direction::Right, true));
 
     // D0 goes High while D2 is Low: the output carries and stores D2's Low.
     r.ClearPending();
     r.SetPin(10, 10, false);
     r.SetPin(10, 12, true);
-    EvalMultiplexer(EngineOf(r.s, r.e), 10, 12, 2, 1, 0);
-    EXPECT_TRUE(HasEvent(r.Pending(), 15, 11, 2, false));
+    EvalMultiplexer(EngineOf(r.s, r.e), 10, 12, Direction::Right, 1, 0);
+    EXPECT_TRUE(HasEvent(r.Pending(), 15, 11, Direction::Right, false));
     EXPECT_EQ(r.C(14, 11).Value, kFalse);
 }
 
@@ -170,13 +170,13 @@ TEST_F(MultiplexerTest, SelectionThroughTheConductors)
     r.HWire(5, 10, 12); // D0
     r.VWire(12, 3, 8);  // S1 from above
     r.HWire(14, 18, 11);
-    r.Send(5, 10, 2, true);
+    r.Send(5, 10, Direction::Right, true);
     r.Settle();
     EXPECT_FALSE(r.High(18, 11)); // D0 selected, Low
-    r.Send(12, 3, 4, true);
+    r.Send(12, 3, Direction::Down, true);
     r.Settle();
     EXPECT_TRUE(r.High(18, 11));
-    r.Send(12, 3, 4, false);
+    r.Send(12, 3, Direction::Down, false);
     r.Settle();
     EXPECT_FALSE(r.High(18, 11));
 }
@@ -194,7 +194,7 @@ protected:
         std::vector<PinPos> out;
         for (int y = 6; y <= 13; ++y)
             out.push_back({12, static_cast<int16_t>(y)});
-        r.Add(ElementType::Decoder, 2, 10, 5, 12, 14, in, out);
+        r.Add(ElementType::Decoder, Orientation::Right, 10, 5, 12, 14, in, out);
         for (const PinPos& p : in)
             r.HWire(5, 10, p.Y);
         for (int y = 6; y <= 13; ++y)
@@ -202,7 +202,7 @@ protected:
     }
     void Address(int pin, bool high)
     {
-        r.Send(5, 7 + pin, 2, high);
+        r.Send(5, 7 + pin, Direction::Right, high);
         r.Settle();
     }
     EvaluatorRig r;
@@ -213,16 +213,16 @@ TEST_F(DecoderTest, AddressFiveSelectsOutputFiveAndQueuesTheOthersLow)
     Build(false);
     r.SetPin(10, 8, true);
     r.SetPin(10, 10, true);
-    EvalDecoder(EngineOf(r.s, r.e), 10, 10, 2, 1, 0);
+    EvalDecoder(EngineOf(r.s, r.e), 10, 10, Direction::Right, 1, 0);
     EXPECT_EQ(r.C(12, 11).Value, kTrue);
     EXPECT_EQ(r.C(12, 11).WireSignalH, kTrue);
     EXPECT_EQ(r.C(13, 11).PostponeCount, 20);
     const std::vector<SimEvent> q = r.Pending();
     ASSERT_EQ(q.size(), 8u);
-    EXPECT_TRUE(HasEvent({q[0]}, 13, 11, 2, true));
+    EXPECT_TRUE(HasEvent({q[0]}, 13, 11, Direction::Right, true));
     const int lows[] = {6, 7, 8, 9, 10, 12, 13};
     for (int k = 0; k < 7; ++k)
-        EXPECT_TRUE(HasEvent({q[static_cast<size_t>(k + 1)]}, 13, lows[k], 2, false)) << k;
+        EXPECT_TRUE(HasEvent({q[static_cast<size_t>(k + 1)]}, 13, lows[k], Direction::Right, false)) << k;
     for (int y : lows) {
         EXPECT_EQ(r.C(12, y).Value, kFalse);
         EXPECT_EQ(r.C(13, y).PostponeCount, 0);
@@ -235,7 +235,7 @@ TEST_F(DecoderTest, NewHighFollowsTheLowsTwentyPassesLater)
     Address(1, true); // output 1
     EXPECT_TRUE(r.High(16, 7));
     const int start = r.passes;
-    r.Send(5, 9, 2, true); // address 3
+    r.Send(5, 9, Direction::Right, true); // address 3
     int low = -1;
     int high = -1;
     for (int n = 0; n < 100 && !r.Pending().empty(); ++n) {
@@ -257,11 +257,11 @@ TEST_F(DecoderTest, RepeatedSelectionDoesNotWrapThePostponeCount)
     Build(false);
     r.SetPin(10, 8, true);
     for (int k = 0; k < 20; ++k)
-        EvalDecoder(EngineOf(r.s, r.e), 10, 8, 2, 1, 0);
+        EvalDecoder(EngineOf(r.s, r.e), 10, 8, Direction::Right, 1, 0);
     EXPECT_EQ(r.C(13, 7).PostponeCount, 400);
     // Deselecting releases whatever is held.
     r.SetPin(10, 8, false);
-    EvalDecoder(EngineOf(r.s, r.e), 10, 8, 2, 0, 0);
+    EvalDecoder(EngineOf(r.s, r.e), 10, 8, Direction::Right, 0, 0);
     EXPECT_EQ(r.C(13, 7).PostponeCount, 0);
     EXPECT_EQ(r.C(13, 6).PostponeCount, 20);
 }

@@ -17,7 +17,7 @@ std::array<long long, 32> g_evaluations{};
 EvaluatorTable g_real{};
 
 template <int T>
-void Counting(const Engine& en, int x, int y, int dir, int v, int level)
+void Counting(const Engine& en, int x, int y, Direction dir, int v, int level)
 {
     ++g_evaluations[T];
     g_real[T](en, x, y, dir, v, level);

@@ -60,8 +60,8 @@ TEST(EventQueues, QueueCountAndClearQueues)
     ProgramState s;
     EXPECT_EQ(QueueCount(s.engine, 1), 0);
     EXPECT_EQ(QueueCount(s.engine, 2), 0);
-    QueueEvent(s.engine, 300, 400, 4, 7, 260);
-    QueueEvent(s.engine, 1, 2, 0, 0, 0);
+    QueueEvent(s.engine, 300, 400, Direction::Down, 7, 260);
+    QueueEvent(s.engine, 1, 2, Direction::None, 0, 0);
     EXPECT_EQ(QueueCount(s.engine, 2), 2);
     EXPECT_EQ(QueueCount(s.engine, 3), 0);
     const SimEvent& ev = s.engine.PendingEvents[1];
@@ -97,8 +97,8 @@ TEST(EngineLoop, EventsQueuedDuringAPassWaitForTheNext)
     d.PowerOn();
     // Held three passes at its own cell, handled in the fourth, the fifth finds nothing.
     d.s.circuit.Levels[0].Field(10, 3).PostponeCount = 3;
-    QueueEvent(d.s.engine, 10, 3, 2, 1, 0);
-    QueueEvent(d.s.engine, 9, 3, 0, 1, 0); // a used-up slot is skipped
+    QueueEvent(d.s.engine, 10, 3, Direction::Right, 1, 0);
+    QueueEvent(d.s.engine, 9, 3, Direction::None, 1, 0); // a used-up slot is skipped
     d.s.engine.StepCount = 0;
     Simulate(EngineOf(d.s, d.e));
     EXPECT_EQ(d.s.engine.StepCount, 5);
@@ -225,7 +225,7 @@ TEST(EngineLoop, PassesThatTouchOnlyICLevelsDoNotWait)
     d.s.engine.DelaySetting = 20;
     const int start = d.pumps;
 
-    QueueEvent(d.s.engine, 2, 3, 2, 1, 1);
+    QueueEvent(d.s.engine, 2, 3, Direction::Right, 1, 1);
     d.s.engine.StepCount = 0;
     Simulate(EngineOf(d.s, d.e));
     EXPECT_TRUE(d.High(10, 3, 1));
@@ -233,7 +233,7 @@ TEST(EngineLoop, PassesThatTouchOnlyICLevelsDoNotWait)
     EXPECT_EQ(d.waits.size(), 0u);
 
     // The same line in level 0 waits after each of its nine passes.
-    QueueEvent(d.s.engine, 2, 3, 2, 1, 0);
+    QueueEvent(d.s.engine, 2, 3, Direction::Right, 1, 0);
     Simulate(EngineOf(d.s, d.e));
     EXPECT_TRUE(d.High(10, 3, 0));
     EXPECT_EQ(d.pumps - start, 9);

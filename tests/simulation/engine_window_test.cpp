@@ -96,7 +96,7 @@ TEST_F(EngineWindow, AbortSwitchesThePowerOffThroughTheButtons)
     s.AutoStop = 250;
     QTest::mouseClick(Button("cmdOn"), Qt::LeftButton);
     JunctureSquare(false); // fed nowhere, started by hand
-    QueueEvent(s.engine, 17, 8, 2, 1, 0);
+    QueueEvent(s.engine, 17, 8, Direction::Right, 1, 0);
     RunIfIdle(EngineOf(s, window.engineContext()));
     EXPECT_EQ(s.engine.PowerFlag, kFalse);
     EXPECT_TRUE(Button("cmdOff")->isChecked());

@@ -14,7 +14,7 @@
 #include "simulation/evaluators.h"
 
 // Whether the queue holds an event for (x, y) in direction dir at that level.
-inline bool HasEvent(const std::vector<SimEvent>& q, int x, int y, int dir, bool high)
+inline bool HasEvent(const std::vector<SimEvent>& q, int x, int y, Direction dir, bool high)
 {
     for (const SimEvent& ev : q)
         if (ev.X == x && ev.Y == y && ev.Dir == dir && (ev.Value != 0) == high)
@@ -56,7 +56,7 @@ public:
     bool High(int x, int y, int level = 0) { return C(x, y, level).Value != 0; }
 
     // Adds an element covering columns x1..x2 and rows y1..y2 of level 0 (and P).
-    int Add(uint8_t type, uint8_t orientation, int x1, int y1, int x2, int y2, const std::vector<PinPos>& in,
+    int Add(uint8_t type, Orientation orientation, int x1, int y1, int x2, int y2, const std::vector<PinPos>& in,
             const std::vector<PinPos>& out)
     {
         ElementRecord r;
@@ -78,11 +78,12 @@ public:
         return n;
     }
 
-    // Two-input gate in orientation 2 anchored at (x, y): inputs (x, y-1) and
+    // Two-input gate facing right anchored at (x, y): inputs (x, y-1) and
     // (x, y+1), output (x+2, y).
     int Gate2(uint8_t type, int x, int y)
     {
-        return Add(type, 2, x, y - 1, x + 2, y + 1, {{P(x), P(y - 1)}, {P(x), P(y + 1)}}, {{P(x + 2), P(y)}});
+        return Add(type, Orientation::Right, x, y - 1, x + 2, y + 1, {{P(x), P(y - 1)}, {P(x), P(y + 1)}},
+                   {{P(x + 2), P(y)}});
     }
 
     // A straight conductor; component cells keep their type and get the flags.
@@ -118,7 +119,7 @@ public:
     // Sets a pin's level as if an event had just stored it.
     void SetPin(int x, int y, bool high) { C(x, y).Value = high ? kTrue : kFalse; }
 
-    void Send(int x, int y, int dir, bool high) { QueueEvent(s.engine, x, y, dir, high ? 1 : 0, 0); }
+    void Send(int x, int y, Direction dir, bool high) { QueueEvent(s.engine, x, y, dir, high ? 1 : 0, 0); }
 
     // Pending events without the unused entry 0.
     std::vector<SimEvent> Pending() const
@@ -134,7 +135,7 @@ public:
         std::vector<SimEvent> current = Pending();
         ClearPending();
         for (const SimEvent& ev : current)
-            if (ev.Dir != 0 && !HoldEvent(s.engine, ev))
+            if (ev.Dir != Direction::None && !HoldEvent(s.engine, ev))
                 DispatchEvent(EngineOf(s, e), ev.X, ev.Y, ev.Dir, ev.Value != 0 ? 1 : 0, ev.Level);
         ++passes;
         Drawn();

@@ -5,15 +5,15 @@
 
 namespace {
 
-// Flip-flop in orientation 2 at (10, 10): J (10, 9), C (10, 10), K (10, 11),
+// Flip-flop facing right at (10, 10): J (10, 9), C (10, 10), K (10, 11),
 // S (12, 9) fed from above, R (12, 11) fed from below; Q (15, 9) and Q
 // inverted (15, 11), each with a conductor to column 19.
 class FlipFlopTest : public ::testing::Test {
 protected:
     void Build(bool wireJK)
     {
-        ff = r.Add(ElementType::FlipFlop, 2, 10, 9, 15, 11, {{10, 9}, {10, 10}, {10, 11}, {12, 9}, {12, 11}},
-                   {{15, 9}, {15, 11}});
+        ff = r.Add(ElementType::FlipFlop, Orientation::Right, 10, 9, 15, 11,
+                   {{10, 9}, {10, 10}, {10, 11}, {12, 9}, {12, 11}}, {{15, 9}, {15, 11}});
         if (wireJK) {
             r.HWire(5, 10, 9);
             r.HWire(5, 10, 11);
@@ -24,17 +24,17 @@ protected:
         r.HWire(15, 19, 9);
         r.HWire(15, 19, 11);
     }
-    void J(bool high) { Drive(5, 9, 2, high); }
-    void K(bool high) { Drive(5, 11, 2, high); }
-    void Clock(bool high) { Drive(5, 10, 2, high); }
-    void Set(bool high) { Drive(12, 5, 4, high); }
-    void Reset(bool high) { Drive(12, 15, 3, high); }
+    void J(bool high) { Drive(5, 9, Direction::Right, high); }
+    void K(bool high) { Drive(5, 11, Direction::Right, high); }
+    void Clock(bool high) { Drive(5, 10, Direction::Right, high); }
+    void Set(bool high) { Drive(12, 5, Direction::Down, high); }
+    void Reset(bool high) { Drive(12, 15, Direction::Up, high); }
     void Pulse()
     {
         Clock(true);
         Clock(false);
     }
-    void Drive(int x, int y, int dir, bool high)
+    void Drive(int x, int y, Direction dir, bool high)
     {
         r.Send(x, y, dir, high);
         r.Settle();
@@ -57,7 +57,7 @@ TEST_F(FlipFlopTest, LatchesAtTheRisingEdgeAndActsAtTheFallingEdge)
     EXPECT_FALSE(r.High(16, 9)); // nothing until the fall
     J(false);                    // too late: J was latched
     const int start = r.passes;
-    r.Send(5, 10, 2, false);
+    r.Send(5, 10, Direction::Right, false);
     const int at = r.PassWhen([&] { return r.High(16, 9); });
     EXPECT_EQ(at - start, 7); // the clock pin in pass 6, the cell beyond Q in pass 7
     r.Settle();
@@ -89,7 +89,7 @@ TEST_F(FlipFlopTest, SetActsAtOnceAndOverridesTheClock)
     Build(true);
     K(true);
     const int start = r.passes;
-    r.Send(12, 5, 4, true);
+    r.Send(12, 5, Direction::Down, true);
     // S reaches its pin in pass 5, the cell beyond Q in pass 6.
     EXPECT_EQ(r.PassWhen([&] { return r.High(16, 9); }) - start, 6);
     r.Settle();
@@ -138,20 +138,21 @@ TEST_F(FlipFlopTest, MasterPresetWithOpenJAndK)
     Build(false);
     r.SetPin(10, 10, true); // the clock rests High
     r.SetPin(12, 9, true);
-    EvalFlipFlop(EngineOf(r.s, r.e), 12, 9, 4, 1, 0);
+    EvalFlipFlop(EngineOf(r.s, r.e), 12, 9, Direction::Down, 1, 0);
     EXPECT_EQ(r.El(ff).StageWords[0], kTrue);
     EXPECT_EQ(r.El(ff).StageWords[2], kTrue);
     EXPECT_EQ(r.C(15, 9).Value, kTrue);
     EXPECT_EQ(r.C(15, 9).WireSignalH, kTrue);
 }
 
-// Shift register in orientation 2 at (10, 10): serial A (10, 9), B (10, 11),
+// Shift register facing right at (10, 10): serial A (10, 9), B (10, 11),
 // clock (10, 10); outputs (18, 9) and (18, 11) with conductors to column 22.
 class ShiftRegisterTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        sr = r.Add(ElementType::ShiftRegister, 2, 10, 9, 18, 11, {{10, 9}, {10, 11}, {10, 10}}, {{18, 9}, {18, 11}});
+        sr = r.Add(ElementType::ShiftRegister, Orientation::Right, 10, 9, 18, 11, {{10, 9}, {10, 11}, {10, 10}},
+                   {{18, 9}, {18, 11}});
         r.HWire(5, 10, 9);
         r.HWire(5, 10, 11);
         r.HWire(5, 10, 10);
@@ -160,7 +161,7 @@ protected:
     }
     void Drive(int y, bool high)
     {
-        r.Send(5, y, 2, high);
+        r.Send(5, y, Direction::Right, high);
         r.Settle();
     }
     void Pulse()
@@ -209,8 +210,8 @@ TEST_F(ShiftRegisterTest, AHighWalksThroughFourStagesToTheOutput)
 TEST_F(ShiftRegisterTest, SerialInputEventsAloneChangeNothing)
 {
     r.SetPin(10, 9, true);
-    EvalSRegister(EngineOf(r.s, r.e), 10, 9, 2, 1, 0);
-    EvalSRegister(EngineOf(r.s, r.e), 18, 9, 2, 1, 0);
+    EvalSRegister(EngineOf(r.s, r.e), 10, 9, Direction::Right, 1, 0);
+    EvalSRegister(EngineOf(r.s, r.e), 18, 9, Direction::Right, 1, 0);
     EXPECT_TRUE(r.Pending().empty());
     EXPECT_EQ(Stages(), "00000000");
 }
@@ -220,11 +221,11 @@ class ComponentClickTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ff = r.Add(ElementType::FlipFlop, 2, 10, 9, 15, 11, {{10, 9}, {10, 10}, {10, 11}, {12, 9}, {12, 11}},
-                   {{15, 9}, {15, 11}});
+        ff = r.Add(ElementType::FlipFlop, Orientation::Right, 10, 9, 15, 11,
+                   {{10, 9}, {10, 10}, {10, 11}, {12, 9}, {12, 11}}, {{15, 9}, {15, 11}});
         r.HWire(15, 19, 9);
         r.HWire(15, 19, 11);
-        sr = r.Add(ElementType::ShiftRegister, 2, 10, 19, 18, 21, {{10, 19}, {10, 21}, {10, 20}},
+        sr = r.Add(ElementType::ShiftRegister, Orientation::Right, 10, 19, 18, 21, {{10, 19}, {10, 21}, {10, 20}},
                    {{18, 19}, {18, 21}});
         r.HWire(18, 22, 19);
         r.HWire(18, 22, 21);

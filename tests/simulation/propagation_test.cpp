@@ -40,13 +40,13 @@ std::string Steps(const std::vector<SimEvent>& events, int x, int y)
 {
     std::string t;
     for (const SimEvent& ev : events) {
-        if (ev.X == x - 1 && ev.Y == y && ev.Dir == 1)
+        if (ev.X == x - 1 && ev.Y == y && ev.Dir == Direction::Left)
             t += 'L';
-        else if (ev.X == x + 1 && ev.Y == y && ev.Dir == 2)
+        else if (ev.X == x + 1 && ev.Y == y && ev.Dir == Direction::Right)
             t += 'R';
-        else if (ev.X == x && ev.Y == y - 1 && ev.Dir == 3)
+        else if (ev.X == x && ev.Y == y - 1 && ev.Dir == Direction::Up)
             t += 'U';
-        else if (ev.X == x && ev.Y == y + 1 && ev.Dir == 4)
+        else if (ev.X == x && ev.Y == y + 1 && ev.Dir == Direction::Down)
             t += 'D';
         else
             t += '?';
@@ -65,7 +65,7 @@ struct Row {
     bool setsCross;           // WireSignalV for horizontal travel, WireSignalH for vertical
 };
 
-// Horizontal travel (dir 1 or 2), sides up and down.
+// Horizontal travel (left or right), sides up and down.
 const Row kHorizontal[] = {
     {"straight", true, false, false, 0, "A", false},
     {"straight with juncture", true, false, false, -1, "A", false},
@@ -88,7 +88,7 @@ const Row kHorizontal[] = {
     {"dead end with juncture", false, false, false, -1, "", false},
 };
 
-// Vertical travel (dir 3 or 4), sides left and right. The T along its bar
+// Vertical travel (up or down), sides left and right. The T along its bar
 // with the branch to the right depends on the direction: see below.
 const Row kVertical[] = {
     {"straight", true, false, false, 0, "A", false},
@@ -109,12 +109,12 @@ const Row kVertical[] = {
     {"dead end", false, false, false, 0, "", false},
 };
 
-char Letter(int dir)
+char Letter(Direction dir)
 {
-    return "?LRUD"[dir];
+    return "?LRUD"[Code(dir)];
 }
 
-std::string Expected(const char* steps, int dir, bool horizontal)
+std::string Expected(const char* steps, Direction dir, bool horizontal)
 {
     std::string t;
     for (const char* p = steps; *p; ++p) {
@@ -128,20 +128,20 @@ std::string Expected(const char* steps, int dir, bool horizontal)
     return t;
 }
 
-Flags Place(const Row& r, int dir)
+Flags Place(const Row& r, Direction dir)
 {
     switch (dir) {
-    case 1: return {r.ahead, false, r.side1, r.side2};
-    case 2: return {false, r.ahead, r.side1, r.side2};
-    case 3: return {r.side1, r.side2, r.ahead, false};
+    case Direction::Left: return {r.ahead, false, r.side1, r.side2};
+    case Direction::Right: return {false, r.ahead, r.side1, r.side2};
+    case Direction::Up: return {r.side1, r.side2, r.ahead, false};
     default: return {r.side1, r.side2, false, r.ahead};
     }
 }
 
-void CheckRow(const Row& r, int dir, int v)
+void CheckRow(const Row& r, Direction dir, int v)
 {
-    SCOPED_TRACE(std::string(r.shape) + " dir " + std::to_string(dir) + " v " + std::to_string(v));
-    const bool horizontal = dir <= 2;
+    SCOPED_TRACE(std::string(r.shape) + " dir " + std::to_string(Code(dir)) + " v " + std::to_string(v));
+    const bool horizontal = dir <= Direction::Right;
     Level0 t;
     GridCell& c = t.C(5, 5);
     SetFlags(c, Place(r, dir), r.marker);
@@ -169,7 +169,7 @@ void CheckRow(const Row& r, int dir, int v)
 TEST(ConductorPropagation, EveryShapeInBothHorizontalDirections)
 {
     for (const Row& r : kHorizontal)
-        for (int dir : {1, 2})
+        for (Direction dir : {Direction::Left, Direction::Right})
             for (int v : {1, 0})
                 CheckRow(r, dir, v);
 }
@@ -177,19 +177,19 @@ TEST(ConductorPropagation, EveryShapeInBothHorizontalDirections)
 TEST(ConductorPropagation, EveryShapeInBothVerticalDirections)
 {
     for (const Row& r : kVertical)
-        for (int dir : {3, 4})
+        for (Direction dir : {Direction::Up, Direction::Down})
             for (int v : {1, 0})
                 CheckRow(r, dir, v);
 }
 
 TEST(ConductorPropagation, JunctureOnATPassedAlongItsBarToTheRightDependsOnTheDirection)
 {
-    for (int dir : {3, 4}) {
+    for (Direction dir : {Direction::Up, Direction::Down}) {
         Level0 t;
         GridCell& c = t.C(5, 5);
         SetFlags(c, {false, true, true, true}, -1);
         PropagateConductor(EngineOf(t.s, t.e), 5, 5, dir, 1, 0);
-        EXPECT_EQ(Steps(t.Pending(), 5, 5), dir == 4 ? "RD" : "UR");
+        EXPECT_EQ(Steps(t.Pending(), 5, 5), dir == Direction::Down ? "RD" : "UR");
         EXPECT_EQ(c.WireSignalH, kTrue);
     }
 }
@@ -198,7 +198,7 @@ TEST(ConductorPropagation, DirectionOutsideOneToFourDoesNothing)
 {
     Level0 t;
     SetFlags(t.C(5, 5), {true, true, true, true}, -1);
-    for (int dir : {0, 5}) {
+    for (Direction dir : {Direction::None, AsDirection(5)}) {
         PropagateConductor(EngineOf(t.s, t.e), 5, 5, dir, 1, 0);
         EXPECT_EQ(QueueCount(t.s.engine, 2), 0);
     }
@@ -232,7 +232,7 @@ TEST(Dispatch, EventsAreDroppedWhereNothingChangesAndMarkersPassThemOn)
         SetFlags(t.C(5, 5), row.flags, row.marker);
         t.C(5, 5).Value = row.high ? kTrue : kFalse;
         t.C(5, 5).ICConnector = row.connector ? 1 : 0;
-        DispatchEvent(EngineOf(t.s, t.e), 5, 5, 2, row.v, 0);
+        DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Right, row.v, 0);
         EXPECT_EQ(t.C(5, 5).Value != 0, row.after);
         EXPECT_EQ(QueueCount(t.s.engine, 2), row.queued);
     }
@@ -242,7 +242,7 @@ TEST(Dispatch, HighSetsTheCellAndTheConductorOfItsAxis)
 {
     Level0 t;
     SetFlags(t.C(5, 5), {true, true, false, false}, 0);
-    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 1, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Left, 1, 0);
     EXPECT_EQ(t.C(5, 5).Value, kTrue);
     EXPECT_EQ(t.C(5, 5).WireSignalH, kTrue);
     EXPECT_EQ(t.C(5, 5).WireSignalV, kFalse);
@@ -254,13 +254,13 @@ TEST(Dispatch, LowOnAPlainCrossingKeepsTheOtherConductor)
 {
     Level0 t;
     SetFlags(t.C(5, 5), {true, true, true, true}, 0);
-    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 2, 1, 0);
-    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 4, 1, 0);
-    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 4, 0, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Right, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Down, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Down, 0, 0);
     EXPECT_EQ(t.C(5, 5).Value, kTrue);
     EXPECT_EQ(t.C(5, 5).WireSignalH, kTrue);
     EXPECT_EQ(t.C(5, 5).WireSignalV, kFalse);
-    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 1, 0, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Left, 0, 0);
     EXPECT_EQ(t.C(5, 5).Value, kFalse);
     EXPECT_EQ(t.C(5, 5).WireSignalH, kFalse);
 }
@@ -273,9 +273,9 @@ TEST(Dispatch, CouplingDiodeHoldsHighWhileBothHorizontalNeighboursAreHigh)
     SetFlags(t.C(6, 5), {true, true, false, false}, 0);
     t.C(4, 5).Value = kTrue;
     t.C(6, 5).Value = kTrue;
-    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 2, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Right, 1, 0);
     t.s.engine.PendingEvents.resize(1);
-    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 4, 0, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Down, 0, 0);
     EXPECT_EQ(t.C(5, 5).Value, kTrue);
     EXPECT_EQ(t.C(5, 5).WireSignalH, kTrue);
     // The Low still continues down the vertical conductor.
@@ -283,7 +283,7 @@ TEST(Dispatch, CouplingDiodeHoldsHighWhileBothHorizontalNeighboursAreHigh)
 
     t.C(6, 5).Value = kFalse;
     t.s.engine.PendingEvents.resize(1);
-    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 4, 0, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Down, 0, 0);
     EXPECT_EQ(t.C(5, 5).Value, kFalse);
     EXPECT_EQ(t.C(5, 5).WireSignalH, kFalse);
     EXPECT_EQ(t.C(5, 5).WireSignalV, kFalse);
@@ -294,23 +294,23 @@ TEST(Dispatch, PostponedEventIsQueuedAgainUnchanged)
     Level0 t;
     SetFlags(t.C(5, 5), {true, true, false, false}, 0);
     t.C(5, 5).PostponeCount = 2;
-    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 2, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Right, 1, 0);
     EXPECT_EQ(t.C(5, 5).PostponeCount, 1);
     EXPECT_EQ(t.C(5, 5).Value, kFalse);
     ASSERT_EQ(QueueCount(t.s.engine, 2), 1);
     const SimEvent ev = t.s.engine.PendingEvents[1];
     EXPECT_EQ(ev.X, 5);
     EXPECT_EQ(ev.Y, 5);
-    EXPECT_EQ(ev.Dir, 2);
+    EXPECT_EQ(ev.Dir, Direction::Right);
     EXPECT_EQ(ev.Value, kTrue);
 }
 
 TEST(Dispatch, EventsOutsideTheGridOrLevelTableAreDropped)
 {
     Level0 t;
-    DispatchEvent(EngineOf(t.s, t.e), -1, 5, 1, 1, 0);
-    DispatchEvent(EngineOf(t.s, t.e), 12, 5, 2, 1, 0);
-    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 2, 1, 3);
+    DispatchEvent(EngineOf(t.s, t.e), -1, 5, Direction::Left, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 12, 5, Direction::Right, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Right, 1, 3);
     EXPECT_EQ(QueueCount(t.s.engine, 2), 0);
 }
 
@@ -324,7 +324,7 @@ TEST(Dispatch, SensorRecordsItsLevelCallsTheProbeAndPassesOn)
     t.s.circuit.Levels[0].Elements.push_back(ElementRecord{});
     int probes = 0;
     ProbeHook hook(t.s, [&](const ProbeSample&) { ++probes; });
-    DispatchEvent(EngineOf(t.s, t.e), 5, 5, 2, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Right, 1, 0);
     EXPECT_EQ(t.s.circuit.Levels[0].Elements[1].State, kTrue);
     EXPECT_EQ(probes, 1);
     EXPECT_EQ(Steps(t.Pending(), 5, 5), "R");
@@ -336,14 +336,14 @@ TEST(Dispatch, ComponentCellsGoToTheirEvaluatorByType)
     static int calls;
     static int lastType;
     calls = 0;
-    t.e.evaluators[ElementType::OR] = [](const Engine& en, int x, int y, int, int, int level) {
+    t.e.evaluators[ElementType::OR] = [](const Engine& en, int x, int y, Direction, int, int level) {
         ++calls;
         lastType = en.circuit.Levels[static_cast<size_t>(level)].Field(x, y).Type;
     };
     t.C(2, 2).Type = ElementType::OR;
     t.C(3, 3).Type = ElementType::TextLabel;
-    DispatchEvent(EngineOf(t.s, t.e), 2, 2, 2, 1, 0);
-    DispatchEvent(EngineOf(t.s, t.e), 3, 3, 2, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 2, 2, Direction::Right, 1, 0);
+    DispatchEvent(EngineOf(t.s, t.e), 3, 3, Direction::Right, 1, 0);
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(lastType, ElementType::OR);
     // The pin's level is stored before the evaluator runs.
@@ -371,10 +371,10 @@ TEST(Dispatch, EveryComponentHasOneWayThroughTheEngine)
 TEST(WireSignals, SetWireSignalPicksTheAxisByDirection)
 {
     Level0 t;
-    SetWireSignal(t.s.circuit, 0, 1, 1, 1, kTrue);
-    SetWireSignal(t.s.circuit, 0, 2, 2, 4, kTrue);
-    SetWireSignal(t.s.circuit, 0, 3, 3, 0, kTrue);
-    SetWireSignal(t.s.circuit, 0, 99, 3, 1, kTrue); // outside: ignored
+    SetWireSignal(t.s.circuit, 0, 1, 1, Direction::Left, kTrue);
+    SetWireSignal(t.s.circuit, 0, 2, 2, Direction::Down, kTrue);
+    SetWireSignal(t.s.circuit, 0, 3, 3, Direction::None, kTrue);
+    SetWireSignal(t.s.circuit, 0, 99, 3, Direction::Left, kTrue); // outside: ignored
     EXPECT_EQ(t.C(1, 1).WireSignalH, kTrue);
     EXPECT_EQ(t.C(1, 1).WireSignalV, kFalse);
     EXPECT_EQ(t.C(2, 2).WireSignalV, kTrue);
@@ -388,10 +388,10 @@ TEST(WireSignals, NeighbourValueIsFalseBeyondTheGrid)
     Level0 t;
     t.C(0, 0).Value = kTrue;
     t.C(1, 0).Value = kTrue;
-    EXPECT_TRUE(GetNeighbourValue(t.s.circuit, 1, 0, 1, 0));
-    EXPECT_TRUE(GetNeighbourValue(t.s.circuit, 0, 0, 2, 0));
-    EXPECT_FALSE(GetNeighbourValue(t.s.circuit, 0, 0, 1, 0));
-    EXPECT_FALSE(GetNeighbourValue(t.s.circuit, 0, 0, 3, 0));
-    EXPECT_FALSE(GetNeighbourValue(t.s.circuit, 1, 0, 0, 0));
-    EXPECT_FALSE(GetNeighbourValue(t.s.circuit, 1, 0, 1, 7));
+    EXPECT_TRUE(GetNeighbourValue(t.s.circuit, 1, 0, Direction::Left, 0));
+    EXPECT_TRUE(GetNeighbourValue(t.s.circuit, 0, 0, Direction::Right, 0));
+    EXPECT_FALSE(GetNeighbourValue(t.s.circuit, 0, 0, Direction::Left, 0));
+    EXPECT_FALSE(GetNeighbourValue(t.s.circuit, 0, 0, Direction::Up, 0));
+    EXPECT_FALSE(GetNeighbourValue(t.s.circuit, 1, 0, Direction::None, 0));
+    EXPECT_FALSE(GetNeighbourValue(t.s.circuit, 1, 0, Direction::Left, 7));
 }

@@ -50,7 +50,7 @@ void ParseElementLine(const FieldList& f, ElementRecord& e)
     if (f.Has(1))
         e.Type = ToByte(f.Text(1));
     if (f.Has(2))
-        e.Orientation = ToByte(f.Text(2));
+        e.Orientation = AsOrientation(ToByte(f.Text(2)));
     if (f.Has(3))
         e.InPinList = f.Text(3);
     if (f.Has(4))
@@ -89,7 +89,7 @@ QString PunktLine(int16_t x, int16_t y, const GridCell& c)
 
 QString ElementLine(const ElementRecord& e)
 {
-    return QString::number(e.Type) + u';' + QString::number(e.Orientation) + u';' + Trim(e.InPinList) + u';'
+    return QString::number(e.Type) + u';' + QString::number(Code(e.Orientation)) + u';' + Trim(e.InPinList) + u';'
         + Trim(e.OutPinList) + u';' + QString::number(e.Color) + u';' + QString::number(e.SelfIndex) + u';'
         + Trim(e.Label) + u';';
 }

@@ -119,7 +119,7 @@ TEST_F(RoundTrip, EveryComponentType)
         types.append(s.circuit.Elements[e].Type);
     EXPECT_EQ(types, (QList<int>{4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 16, 17, 18, 19, 22, 27}));
     const ElementRecord& gate = s.circuit.Elements[3];
-    EXPECT_EQ(gate.Orientation, 2);
+    EXPECT_EQ(gate.Orientation, Orientation::Right);
     EXPECT_EQ(gate.InPinList, QStringLiteral("X5Y2:X5Y4:"));
     EXPECT_EQ(gate.OutPinList, QStringLiteral("X7Y3:"));
     EXPECT_EQ(gate.SelfIndex, 3);

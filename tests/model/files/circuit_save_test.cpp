@@ -139,7 +139,8 @@ TEST_F(SaveCircuit, TheLargestCircuitStaysWellBelowTheReadLimit)
     }
     for (size_t i = 1; i < s.circuit.Elements.size(); ++i) {
         ElementRecord& r = s.circuit.Elements[i];
-        r.Type = r.Orientation = UINT8_MAX;
+        r.Type = UINT8_MAX;
+        r.Orientation = AsOrientation(UINT8_MAX);
         r.Color = INT32_MIN;
         r.SelfIndex = INT16_MIN;
         r.OutPinList = r.InPinList;
