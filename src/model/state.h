@@ -42,16 +42,11 @@ struct RecentFiles {
     std::array<QString, 4> UsedFileCaptions;
 };
 
-// The circuit with its run state (CircuitRun) and everything the program
-// keeps around it.
-struct ProgramState : CircuitRun, SheetScale, ToolSelection, RecentFiles {
-    ProgramState();
-
+// Where and what the editor places next: the cell under the mouse, the
+// level and clock shown, and the values the panels hold for the next component.
+struct EditorCursor {
     int16_t CurrentLevel = 0;
-
-
     int16_t SelectedClock = 0;
-
     int16_t CursorX = 0;
     int16_t CursorY = 0;
     Orientation PlaceOrientation = Orientation::Right;
@@ -61,6 +56,31 @@ struct ProgramState : CircuitRun, SheetScale, ToolSelection, RecentFiles {
     int32_t LEDColor = 255;
     int32_t LineColor = 0;
     int16_t LabelFontSize = 8;
+};
+
+// What the windows show, kept here so that no routine reads it back from a
+// control. The windows write the fields a user changes in them.
+struct WindowMirrors {
+    // The file dialogs' current file name: the circuit file in use.
+    struct {
+        QString FileName;
+    } CmDialog1;
+    QString GateInputsText = QStringLiteral("2"); // txtAnschlüsse: inputs of the next AND, OR, XOR
+    bool FormelPanelOpen = false;   // the command line is shown
+    QStringList LevelTreeKeys;      // the nodes of the level tree
+    // Left and top of each selection marker picBorder(k), in drawing units.
+    std::vector<SelLabelPoint> SelLabelPos;
+    int16_t ICPinIndex = 0; // the connector under the mouse or being named
+    // The IC-definition view is open: the windows keep the IC manager and the
+    // settings dialog out of reach, which would overwrite the IC being defined.
+    bool ICViewOpen = false;
+};
+
+// The circuit with its run state (CircuitRun), the editor's and the windows'
+// fields, and the program's options and document around them.
+struct ProgramState : CircuitRun, SheetScale, ToolSelection, RecentFiles, EditorCursor, WindowMirrors {
+    ProgramState();
+
     int16_t ShowGrid = kTrue;
     int16_t AutoJunction = kTrue;
     int16_t Scroll = kTrue;
@@ -72,10 +92,6 @@ struct ProgramState : CircuitRun, SheetScale, ToolSelection, RecentFiles {
     QString CircuitFilePath;
     std::array<QString, 3> Verzeichnisse; // circuit, IC and bitmap directories
 
-    int16_t ICPinIndex = 0; // the connector under the mouse or being named
-    // The IC-definition view is open: the windows keep the IC manager and the
-    // settings dialog out of reach, which would overwrite the IC being defined.
-    bool ICViewOpen = false;
     // Used area of the IC's circuit, found before it is saved.
     int16_t CropMinX = 0;
     int16_t CropMaxX = 0;
@@ -87,19 +103,6 @@ struct ProgramState : CircuitRun, SheetScale, ToolSelection, RecentFiles {
 
     // The zoom factor GridMode and the CellSize are the SheetScale; the zoom
     // belongs to the drawing object once it exists.
-
-    // Left and top of each selection marker picBorder(k), in drawing units.
-    std::vector<SelLabelPoint> SelLabelPos;
-
-    // What the windows show, kept here so that no routine reads it back from
-    // a control. The windows write the fields a user changes in them.
-    // The file dialogs' current file name: the circuit file in use.
-    struct {
-        QString FileName;
-    } CmDialog1;
-    QString GateInputsText = QStringLiteral("2"); // txtAnschlüsse: inputs of the next AND, OR, XOR
-    bool FormelPanelOpen = false;   // the command line is shown
-    QStringList LevelTreeKeys;      // the nodes of the level tree
 
     Settings settings;
     clsFile objFile;
