@@ -555,6 +555,10 @@ bool PainterSurface::StraightStrokesFit(const QPoint* points, int count) const
 
 void PainterSurface::TwoPointLines(const QPoint* points, int count)
 {
+    if (ThinStrokesInside(points, count)) {
+        InsideStrokes(points, nullptr, count);
+        return;
+    }
     if (!StraightStrokesFit(points, count)) {
         Surface::TwoPointLines(points, count);
         return;
@@ -574,6 +578,11 @@ void PainterSurface::TwoPointLines(const QPoint* points, int count)
 
 void PainterSurface::TwoPointLines(const QPoint* points, const int32_t* colors, int count)
 {
+    if (count > 0 && ThinStrokesInside(points, count)) {
+        InsideStrokes(points, colors, count);
+        ForeColor = colors[count - 1];
+        return;
+    }
     const bool thinSolid = DrawWidth <= 1 && (DrawStyle < 1 || DrawStyle > 5) && !outside_;
     if (count <= 0 || !thinSolid || !StraightStrokesFit(points, count)) {
         Surface::TwoPointLines(points, colors, count);
@@ -583,6 +592,51 @@ void PainterSurface::TwoPointLines(const QPoint* points, const int32_t* colors, 
     for (int i = 0; i < count; ++i)
         ThinStroke(bits, points[2 * i], points[2 * i + 1], colors[i]);
     ForeColor = colors[count - 1];
+}
+
+bool PainterSurface::ThinStrokesInside(const QPoint* points, int count) const
+{
+    if (HasUserScale() || outside_ || DrawWidth > 1 || (DrawStyle >= 1 && DrawStyle <= 5) || !painter_.isActive())
+        return false;
+    const auto width = static_cast<unsigned>(imageWidth_);
+    const auto height = static_cast<unsigned>(imageHeight_);
+    bool inside = true;
+    for (int i = 0; i < 2 * count; ++i) {
+        const QPoint p = points[i] - origin_;
+        inside &= static_cast<unsigned>(p.x()) < width && static_cast<unsigned>(p.y()) < height;
+    }
+    return inside;
+}
+
+// The strokes of ThinStroke when all their ends lie on the held picture:
+// nothing to clip. Without a colour each, in ForeColor.
+void PainterSurface::InsideStrokes(const QPoint* points, const int32_t* colors, int count)
+{
+    uchar* const bits = image_.bits();
+    const qsizetype stride = imageStride_;
+    for (int i = 0; i < count; ++i) {
+        const int32_t color = colors ? colors[i] : ForeColor;
+        const QRgb value = RgbFromBgr(color);
+        const QPoint from = points[2 * i] - origin_;
+        const QPoint to = points[2 * i + 1] - origin_;
+        Drawn();
+        if (from.y() == to.y()) {
+            // Without its last pixel, towards whichever side the stroke runs.
+            const int left = from.x() < to.x() ? from.x() : to.x() + 1;
+            const int right = from.x() < to.x() ? to.x() - 1 : from.x();
+            QRgb* row = reinterpret_cast<QRgb*>(bits + from.y() * stride);
+            for (int x = left; x <= right; ++x)
+                row[x] = value;
+        } else if (from.x() == to.x()) {
+            const int top = from.y() < to.y() ? from.y() : to.y() + 1;
+            const int bottom = from.y() < to.y() ? to.y() - 1 : from.y();
+            uchar* pixel = bits + top * stride + static_cast<qsizetype>(from.x()) * 4;
+            for (int y = top; y <= bottom; ++y, pixel += stride)
+                *reinterpret_cast<QRgb*>(pixel) = value;
+        } else {
+            Stroke(from, to, color, true);
+        }
+    }
 }
 
 // The conductors' strokes: straight and one pixel wide, each a rectangle of

@@ -99,6 +99,9 @@ private:
     bool StraightStrokesFit(const QPoint* points, int count) const;
     // One thin solid stroke of TwoPointLines, written into the picture's `bits`.
     void ThinStroke(uchar* bits, QPoint wholeFrom, QPoint wholeTo, int32_t color);
+    // True when the strokes are thin and solid and all their ends lie on the held picture.
+    bool ThinStrokesInside(const QPoint* points, int count) const;
+    void InsideStrokes(const QPoint* points, const int32_t* colors, int count);
     void Box(QPoint a, QPoint b, int32_t color, bool filledWithColor);
     // An opaque rectangle of device pixels.
     void FillRect(const QRect& r, const QColor& color);
