@@ -207,6 +207,12 @@ void PainterSurface::FillRect(const QRect& r, QRgb value)
 
 void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const PatchRuns* runs)
 {
+    if (runs) {
+        // The patch's shape was read with its runs: no asking the image again.
+        if (runs->premultiplied && !outside_ && painter_.isActive())
+            PutRuns(patch.constBits(), *runs, at, area);
+        return;
+    }
     if (!painter_.isActive() || outside_ || patch.format() != QImage::Format_ARGB32_Premultiplied)
         return;
     // The patch's own pixels inside the area and on the held picture.
@@ -221,28 +227,6 @@ void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const 
     const qsizetype stride = imageStride_;
     const uchar* from = patch.constBits();
     const qsizetype fromStride = patch.bytesPerLine();
-    if (runs) {
-        // Row by row, each stretch of opaque pixels copied whole.
-        const PatchRun* run = runs->runs.data() + runs->rowStart[static_cast<size_t>(top)];
-        const PatchRun* end = runs->runs.data() + runs->rowStart[static_cast<size_t>(bottom) + 1];
-        for (; run != end; ++run) {
-            const int first = std::max(run->first, left);
-            const int last = std::min(run->last, right);
-            if (first > last)
-                continue;
-            const QRgb* source = reinterpret_cast<const QRgb*>(from + run->row * fromStride) + first;
-            QRgb* to = reinterpret_cast<QRgb*>(bits + (run->row + shift.y()) * stride) + first + shift.x();
-            // Most stretches are a few pixels: a plain loop beats a call to copy them.
-            if (last - first < 16) {
-                for (int i = 0; i <= last - first; ++i)
-                    to[i] = source[i];
-            } else {
-                std::copy_n(source, last - first + 1, to);
-            }
-        }
-        Drawn();
-        return;
-    }
     // Opaque pixels replace, transparent ones leave the picture alone.
     for (int y = top; y <= bottom; ++y) {
         const QRgb* source = reinterpret_cast<const QRgb*>(from + y * fromStride);
@@ -250,6 +234,34 @@ void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const 
         for (int x = left; x <= right; ++x)
             if (source[x] != 0)
                 to[x] = source[x];
+    }
+    Drawn();
+}
+
+void PainterSurface::PutRuns(const uchar* from, const PatchRuns& runs, QPoint at, QRect area)
+{
+    // The patch's own pixels inside the area and on the held picture.
+    const QPoint shift = at - origin_;
+    const int left = std::max({area.left() - at.x(), 0, -shift.x()});
+    const int right = std::min({area.right() - at.x(), runs.width - 1, imageWidth_ - 1 - shift.x()});
+    const int top = std::max({area.top() - at.y(), 0, -shift.y()});
+    const int bottom = std::min({area.bottom() - at.y(), runs.height - 1, imageHeight_ - 1 - shift.y()});
+    if (left > right || top > bottom)
+        return;
+    uchar* bits = image_.bits();
+    const qsizetype stride = imageStride_;
+    const qsizetype fromStride = runs.stride;
+    // Row by row, each stretch of opaque pixels copied whole; most are a few
+    // pixels, which a plain loop copies faster than a call.
+    const PatchRun* run = runs.runs.data() + runs.rowStart[static_cast<size_t>(top)];
+    const PatchRun* end = runs.runs.data() + runs.rowStart[static_cast<size_t>(bottom) + 1];
+    for (; run != end; ++run) {
+        const int first = std::max(run->first, left);
+        const int last = std::min(run->last, right);
+        const QRgb* source = reinterpret_cast<const QRgb*>(from + run->row * fromStride) + first;
+        QRgb* to = reinterpret_cast<QRgb*>(bits + (run->row + shift.y()) * stride) + first + shift.x();
+        for (int i = 0; i <= last - first; ++i)
+            to[i] = source[i];
     }
     Drawn();
 }
@@ -277,6 +289,10 @@ PainterSurface::PatchRuns PainterSurface::OpaqueRuns(const QImage& patch)
         }
     }
     found.rowStart.push_back(static_cast<int>(runs.size()));
+    found.width = width;
+    found.height = height;
+    found.stride = patch.bytesPerLine();
+    found.premultiplied = patch.format() == QImage::Format_ARGB32_Premultiplied;
     return found;
 }
 

@@ -59,6 +59,11 @@ public:
     struct PatchRuns {
         std::vector<PatchRun> runs;
         std::vector<int> rowStart; // the first run of each row, and one past the last
+        // The patch's shape and whether it is premultiplied, read with the runs.
+        int width = 0;
+        int height = 0;
+        qsizetype stride = 0;
+        bool premultiplied = false;
     };
     void PutPatch(const QImage& patch, QPoint at, QRect area, const PatchRuns* runs = nullptr);
     // The stretches of opaque pixels of a premultiplied image, row by row.
@@ -95,6 +100,8 @@ private:
     const QPen& Pen(int32_t color);
     const QBrush& FillBrush();
     void Stroke(QPoint from, QPoint to, int32_t color, bool omitLast);
+    // PutPatch by the runs, of the patch whose pixels start at `from`.
+    void PutRuns(const uchar* from, const PatchRuns& runs, QPoint at, QRect area);
     // True when the strokes may go straight into the picture by whole pixels.
     bool StraightStrokesFit(const QPoint* points, int count) const;
     // One thin solid stroke of TwoPointLines, written into the picture's `bits`.

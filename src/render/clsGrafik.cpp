@@ -153,7 +153,12 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode, bool 
     const int dy = dir == Direction::Up ? 1 : (dir == Direction::Down ? -1 : 0);
     const int xn = x + dx;
     const int yn = y + dy;
-    if (CellOr(s_.circuit.P, x, y).Type == 0 || CellOr(s_.circuit.P, xn, yn).Type == 0)
+    const Grid& level0 = Level0Field(s_);
+    // The cells of the two ends, read once for the piece and what goes on top of it.
+    const PieceEnds ends{static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<int16_t>(xn),
+                         static_cast<int16_t>(yn), &CellOr(s_.circuit.P, x, y), &CellOr(s_.circuit.P, xn, yn),
+                         &CellOr(level0, x, y), &CellOr(level0, xn, yn)};
+    if (ends.here->Type == 0 || ends.there->Type == 0)
         return;
     if (Device == nullptr)
         return;
@@ -175,7 +180,6 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode, bool 
         dev.TwoPointLines(strokes, count);
         count = 0;
     };
-    const Grid& level0 = Level0Field(s_);
 
     if (mode == 1) {
         dev.ForeColor = kRed;
@@ -223,17 +227,17 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode, bool 
         count = 0;
     }
 
-    PieceDrawn(x, y, static_cast<int16_t>(xn), static_cast<int16_t>(yn), QPoint(cx, cy), QPoint(nx, ny));
+    PieceDrawn(ends, QPoint(cx, cy), QPoint(nx, ny));
 }
 
 // What sits on the two cells of a piece just drawn goes on top of it again.
-void clsGrafik::PieceDrawn(int16_t x, int16_t y, int16_t xn, int16_t yn, QPoint herePixel, QPoint therePixel)
+void clsGrafik::PieceDrawn(const PieceEnds& ends, QPoint herePixel, QPoint therePixel)
 {
     const int cx = herePixel.x(), cy = herePixel.y(), nx = therePixel.x(), ny = therePixel.y();
+    const int16_t x = ends.x, y = ends.y, xn = ends.xn, yn = ends.yn;
     // What sits on the two cells is drawn again over the new piece.
-    const Grid& level0 = Level0Field(s_);
-    const int16_t hereMarker = CellOr(level0, x, y).Marker;
-    const int16_t thereMarker = CellOr(level0, xn, yn).Marker;
+    const int16_t hereMarker = ends.here0->Marker;
+    const int16_t thereMarker = ends.there0->Marker;
     if (hereMarker == -1)
         ShowJuncture(s_, s_, s_.CurrentLevel, *this, x, y);
     if (thereMarker == -1)
@@ -255,12 +259,12 @@ void clsGrafik::PieceDrawn(int16_t x, int16_t y, int16_t xn, int16_t yn, QPoint 
     }
     // A piece inside one component puts its kept pixels back once.
     bool restored = false;
-    if (CellOr(Level0Field(s_), xn, yn).Type != ElementType::Conductor)
+    if (ends.there0->Type != ElementType::Conductor)
         restored = RefreshSymbol(xn, yn, area);
-    const int16_t e = CellOr(s_.circuit.P, x, y).ElementNr;
-    if (restored && e > 0 && e == CellOr(s_.circuit.P, xn, yn).ElementNr)
+    const int16_t e = ends.here->ElementNr;
+    if (restored && e > 0 && e == ends.there->ElementNr)
         return;
-    if (CellOr(Level0Field(s_), x, y).Type != ElementType::Conductor)
+    if (ends.here0->Type != ElementType::Conductor)
         RefreshSymbol(x, y, area);
 }
 
