@@ -106,6 +106,7 @@ void PainterSurface::Finish()
 {
     if (painter_.isActive())
         painter_.end();
+    painting_ = false;
 }
 
 void PainterSurface::BeginPainting()
@@ -114,7 +115,9 @@ void PainterSurface::BeginPainting()
     imageWidth_ = image_.width();
     imageHeight_ = image_.height();
     imageStride_ = image_.bytesPerLine();
-    if (!painter_.begin(Device()))
+    painter_.begin(Device());
+    painting_ = painter_.isActive();
+    if (!painting_)
         return;
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, false);
@@ -209,7 +212,7 @@ void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const 
 {
     if (runs) {
         // The patch's shape was read with its runs: no asking the image again.
-        if (runs->premultiplied && !outside_ && painter_.isActive())
+        if (runs->premultiplied && !outside_ && painting_)
             PutRuns(patch.constBits(), *runs, at, area);
         return;
     }
@@ -612,7 +615,7 @@ void PainterSurface::TwoPointLines(const QPoint* points, const int32_t* colors, 
 
 bool PainterSurface::ThinStrokesInside(const QPoint* points, int count) const
 {
-    if (HasUserScale() || outside_ || DrawWidth > 1 || (DrawStyle >= 1 && DrawStyle <= 5) || !painter_.isActive())
+    if (HasUserScale() || outside_ || DrawWidth > 1 || (DrawStyle >= 1 && DrawStyle <= 5) || !painting_)
         return false;
     const auto width = static_cast<unsigned>(imageWidth_);
     const auto height = static_cast<unsigned>(imageHeight_);

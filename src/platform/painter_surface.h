@@ -34,6 +34,8 @@ public:
     // The own picture (null for an outside device). It is painted in place:
     // take a copy() to keep a snapshot.
     const QImage& Image() const { return image_; }
+    // !Image().isNull(), without asking the image.
+    bool HasOwnPicture() const { return imageWidth_ > 0; }
     // Own picture only: keeps what overlaps, the new area gets BackColor. The
     // whole picture is held again.
     void Resize(int width, int height);
@@ -45,6 +47,14 @@ public:
     // it from the circuit again.
     void HoldPart(QSize whole, QRect held);
     QRect HeldRect() const { return QRect(origin_, image_.size()); }
+    // HeldRect().intersects(r) for a valid r, without asking the image.
+    bool HeldIntersects(const QRect& r) const
+    {
+        if (!r.isValid())
+            return HeldRect().intersects(r);
+        return imageWidth_ > 0 && imageHeight_ > 0 && r.left() < origin_.x() + imageWidth_ && origin_.x() <= r.right()
+            && r.top() < origin_.y() + imageHeight_ && origin_.y() <= r.bottom();
+    }
     // A transparent picture only: every pixel transparent again.
     void MakeTransparent();
     // Puts the pixels of a premultiplied `patch` (whose top-left pixel is at
@@ -142,6 +152,7 @@ private:
     int imageWidth_ = 0;
     int imageHeight_ = 0;
     qsizetype imageStride_ = 0;
+    bool painting_ = false; // painter_.isActive(), without the call
     QSize whole_;    // empty: the image is the whole picture
     QPoint origin_;  // where the image's top-left pixel lies on the whole picture
     QPaintDevice* outside_ = nullptr;

@@ -85,7 +85,7 @@ PainterSurface* clsGrafik::KeptPicture() const
     // Asked for every conductor piece: the exact type is checked first, cheaply.
     auto* picture = typeid(*Device) == typeid(PainterSurface) ? static_cast<PainterSurface*>(Device)
                                                               : dynamic_cast<PainterSurface*>(Device);
-    return picture && !picture->Image().isNull() ? picture : nullptr;
+    return picture && picture->HasOwnPicture() ? picture : nullptr;
 }
 
 bool clsGrafik::RefreshSymbol(int16_t x, int16_t y, const QRect& area)
@@ -154,13 +154,8 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode, bool 
     const int xn = x + dx;
     const int yn = y + dy;
     const Grid& level0 = Level0Field(s_);
-    // The cells of the two ends, read once for the piece and what goes on top of it.
-    const PieceEnds ends{static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<int16_t>(xn),
-                         static_cast<int16_t>(yn), &CellOr(s_.circuit.P, x, y), &CellOr(s_.circuit.P, xn, yn),
-                         &CellOr(level0, x, y), &CellOr(level0, xn, yn)};
-    if (ends.here->Type == 0 || ends.there->Type == 0)
-        return;
-    if (Device == nullptr)
+    const PieceEnds ends = EndsOf(x, y, xn, yn);
+    if (ends.here->Type == 0 || ends.there->Type == 0 || Device == nullptr)
         return;
     Surface& dev = *Device;
 
@@ -230,6 +225,14 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, int16_t dir, uint8_t mode, bool 
     PieceDrawn(ends, QPoint(cx, cy), QPoint(nx, ny));
 }
 
+clsGrafik::PieceEnds clsGrafik::EndsOf(int x, int y, int xn, int yn) const
+{
+    const Grid& level0 = Level0Field(s_);
+    return PieceEnds{static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<int16_t>(xn),
+                     static_cast<int16_t>(yn), &CellOr(s_.circuit.P, x, y), &CellOr(s_.circuit.P, xn, yn),
+                     &CellOr(level0, x, y), &CellOr(level0, xn, yn)};
+}
+
 // What sits on the two cells of a piece just drawn goes on top of it again.
 void clsGrafik::PieceDrawn(const PieceEnds& ends, QPoint herePixel, QPoint therePixel)
 {
@@ -246,11 +249,18 @@ void clsGrafik::PieceDrawn(const PieceEnds& ends, QPoint herePixel, QPoint there
         ShowCouplingDiode(s_, s_, *this, x, y);
     if (thereMarker == 1)
         ShowCouplingDiode(s_, s_, *this, xn, yn);
-    // The pixels the piece may have touched: its three strokes and the white
-    // edges, and the markers drawn on its cells.
-    QRect area = QRect(QPoint(std::min(cx, nx) - 2, std::min(cy, ny) - 2),
-                       QPoint(std::max(cx, nx) + 2, std::max(cy, ny) + 2));
+    // The pixels the piece may have touched: its three strokes, side by side
+    // across it, and the white edges, whose ends may reach two pixels further
+    // along it; and the markers drawn on its cells.
+    const int alongX = cy == ny && cx != nx ? 2 : 1;
+    const int alongY = cx == nx && cy != ny ? 2 : 1;
+    const int growX = alongX == alongY ? 2 : alongX;
+    const int growY = alongX == alongY ? 2 : alongY;
+    QRect area = QRect(QPoint(std::min(cx, nx) - growX, std::min(cy, ny) - growY),
+                       QPoint(std::max(cx, nx) + growX, std::max(cy, ny) + growY));
     if (hereMarker != 0 || thereMarker != 0) {
+        area = QRect(QPoint(std::min(cx, nx) - 2, std::min(cy, ny) - 2),
+                     QPoint(std::max(cx, nx) + 2, std::max(cy, ny) + 2));
         const int reach = GridPixelZoomed() + 2;
         if (hereMarker != 0)
             area |= QRect(cx - reach, cy - reach, 2 * reach + 1, 2 * reach + 1);

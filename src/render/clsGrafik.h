@@ -126,6 +126,8 @@ private:
         const GridCell* here0;
         const GridCell* there0;
     };
+    // The cells of a piece's two ends, read once for the piece and what goes on top of it.
+    PieceEnds EndsOf(int x, int y, int xn, int yn) const;
     void PieceDrawn(const PieceEnds& ends, QPoint herePixel, QPoint therePixel);
     // The worksheet's own picture, which keeps what is drawn on it; null elsewhere.
     PainterSurface* KeptPicture() const;

@@ -603,7 +603,7 @@ bool HeldNear(const PainterSurface& picture, const ProgramState& s, const clsGra
     const double pitch = g.GridPixel * static_cast<double>(s.GridMode);
     const QRect cells(static_cast<int>((x - kFootprintReach) * pitch), static_cast<int>((y - kFootprintReach) * pitch),
                       static_cast<int>(2 * kFootprintReach * pitch) + 1, static_cast<int>(2 * kFootprintReach * pitch) + 1);
-    return picture.HeldRect().intersects(cells);
+    return picture.HeldIntersects(cells);
 }
 
 // The pixels where two looks of one symbol differ, on the whole picture.
@@ -638,7 +638,7 @@ bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& pictu
     const int16_t e = KeptElementAt(s, x, y);
     // Outside the part of a large picture that is kept, drawing costs little:
     // nothing lands.
-    if (e == 0 || !picture.HeldRect().intersects(area))
+    if (e == 0 || !picture.HeldIntersects(area))
         return false;
     const Variant* v = Find(s, g, picture, x, y, e, false);
     if (!v)
