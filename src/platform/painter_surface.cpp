@@ -106,6 +106,7 @@ void PainterSurface::Finish()
 {
     if (painter_.isActive())
         painter_.end();
+    painting_ = false;
 }
 
 void PainterSurface::BeginPainting()
@@ -114,7 +115,9 @@ void PainterSurface::BeginPainting()
     imageWidth_ = image_.width();
     imageHeight_ = image_.height();
     imageStride_ = image_.bytesPerLine();
-    if (!painter_.begin(Device()))
+    painter_.begin(Device());
+    painting_ = painter_.isActive();
+    if (!painting_)
         return;
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, false);
@@ -207,6 +210,12 @@ void PainterSurface::FillRect(const QRect& r, QRgb value)
 
 void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const PatchRuns* runs)
 {
+    if (runs) {
+        // The patch's shape was read with its runs: no asking the image again.
+        if (runs->premultiplied && !outside_ && painting_)
+            PutRuns(patch.constBits(), *runs, at, area);
+        return;
+    }
     if (!painter_.isActive() || outside_ || patch.format() != QImage::Format_ARGB32_Premultiplied)
         return;
     // The patch's own pixels inside the area and on the held picture.
@@ -221,28 +230,6 @@ void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const 
     const qsizetype stride = imageStride_;
     const uchar* from = patch.constBits();
     const qsizetype fromStride = patch.bytesPerLine();
-    if (runs) {
-        // Row by row, each stretch of opaque pixels copied whole.
-        const PatchRun* run = runs->runs.data() + runs->rowStart[static_cast<size_t>(top)];
-        const PatchRun* end = runs->runs.data() + runs->rowStart[static_cast<size_t>(bottom) + 1];
-        for (; run != end; ++run) {
-            const int first = std::max(run->first, left);
-            const int last = std::min(run->last, right);
-            if (first > last)
-                continue;
-            const QRgb* source = reinterpret_cast<const QRgb*>(from + run->row * fromStride) + first;
-            QRgb* to = reinterpret_cast<QRgb*>(bits + (run->row + shift.y()) * stride) + first + shift.x();
-            // Most stretches are a few pixels: a plain loop beats a call to copy them.
-            if (last - first < 16) {
-                for (int i = 0; i <= last - first; ++i)
-                    to[i] = source[i];
-            } else {
-                std::copy_n(source, last - first + 1, to);
-            }
-        }
-        Drawn();
-        return;
-    }
     // Opaque pixels replace, transparent ones leave the picture alone.
     for (int y = top; y <= bottom; ++y) {
         const QRgb* source = reinterpret_cast<const QRgb*>(from + y * fromStride);
@@ -250,6 +237,34 @@ void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const 
         for (int x = left; x <= right; ++x)
             if (source[x] != 0)
                 to[x] = source[x];
+    }
+    Drawn();
+}
+
+void PainterSurface::PutRuns(const uchar* from, const PatchRuns& runs, QPoint at, QRect area)
+{
+    // The patch's own pixels inside the area and on the held picture.
+    const QPoint shift = at - origin_;
+    const int left = std::max({area.left() - at.x(), 0, -shift.x()});
+    const int right = std::min({area.right() - at.x(), runs.width - 1, imageWidth_ - 1 - shift.x()});
+    const int top = std::max({area.top() - at.y(), 0, -shift.y()});
+    const int bottom = std::min({area.bottom() - at.y(), runs.height - 1, imageHeight_ - 1 - shift.y()});
+    if (left > right || top > bottom)
+        return;
+    uchar* bits = image_.bits();
+    const qsizetype stride = imageStride_;
+    const qsizetype fromStride = runs.stride;
+    // Row by row, each stretch of opaque pixels copied whole; most are a few
+    // pixels, which a plain loop copies faster than a call.
+    const PatchRun* run = runs.runs.data() + runs.rowStart[static_cast<size_t>(top)];
+    const PatchRun* end = runs.runs.data() + runs.rowStart[static_cast<size_t>(bottom) + 1];
+    for (; run != end; ++run) {
+        const int first = std::max(run->first, left);
+        const int last = std::min(run->last, right);
+        const QRgb* source = reinterpret_cast<const QRgb*>(from + run->row * fromStride) + first;
+        QRgb* to = reinterpret_cast<QRgb*>(bits + (run->row + shift.y()) * stride) + first + shift.x();
+        for (int i = 0; i <= last - first; ++i)
+            to[i] = source[i];
     }
     Drawn();
 }
@@ -277,6 +292,10 @@ PainterSurface::PatchRuns PainterSurface::OpaqueRuns(const QImage& patch)
         }
     }
     found.rowStart.push_back(static_cast<int>(runs.size()));
+    found.width = width;
+    found.height = height;
+    found.stride = patch.bytesPerLine();
+    found.premultiplied = patch.format() == QImage::Format_ARGB32_Premultiplied;
     return found;
 }
 
@@ -555,6 +574,10 @@ bool PainterSurface::StraightStrokesFit(const QPoint* points, int count) const
 
 void PainterSurface::TwoPointLines(const QPoint* points, int count)
 {
+    if (ThinStrokesInside(points, count)) {
+        InsideStrokes(points, nullptr, count);
+        return;
+    }
     if (!StraightStrokesFit(points, count)) {
         Surface::TwoPointLines(points, count);
         return;
@@ -574,6 +597,11 @@ void PainterSurface::TwoPointLines(const QPoint* points, int count)
 
 void PainterSurface::TwoPointLines(const QPoint* points, const int32_t* colors, int count)
 {
+    if (count > 0 && ThinStrokesInside(points, count)) {
+        InsideStrokes(points, colors, count);
+        ForeColor = colors[count - 1];
+        return;
+    }
     const bool thinSolid = DrawWidth <= 1 && (DrawStyle < 1 || DrawStyle > 5) && !outside_;
     if (count <= 0 || !thinSolid || !StraightStrokesFit(points, count)) {
         Surface::TwoPointLines(points, colors, count);
@@ -583,6 +611,51 @@ void PainterSurface::TwoPointLines(const QPoint* points, const int32_t* colors, 
     for (int i = 0; i < count; ++i)
         ThinStroke(bits, points[2 * i], points[2 * i + 1], colors[i]);
     ForeColor = colors[count - 1];
+}
+
+bool PainterSurface::ThinStrokesInside(const QPoint* points, int count) const
+{
+    if (HasUserScale() || outside_ || DrawWidth > 1 || (DrawStyle >= 1 && DrawStyle <= 5) || !painting_)
+        return false;
+    const auto width = static_cast<unsigned>(imageWidth_);
+    const auto height = static_cast<unsigned>(imageHeight_);
+    bool inside = true;
+    for (int i = 0; i < 2 * count; ++i) {
+        const QPoint p = points[i] - origin_;
+        inside &= static_cast<unsigned>(p.x()) < width && static_cast<unsigned>(p.y()) < height;
+    }
+    return inside;
+}
+
+// The strokes of ThinStroke when all their ends lie on the held picture:
+// nothing to clip. Without a colour each, in ForeColor.
+void PainterSurface::InsideStrokes(const QPoint* points, const int32_t* colors, int count)
+{
+    uchar* const bits = image_.bits();
+    const qsizetype stride = imageStride_;
+    for (int i = 0; i < count; ++i) {
+        const int32_t color = colors ? colors[i] : ForeColor;
+        const QRgb value = RgbFromBgr(color);
+        const QPoint from = points[2 * i] - origin_;
+        const QPoint to = points[2 * i + 1] - origin_;
+        Drawn();
+        if (from.y() == to.y()) {
+            // Without its last pixel, towards whichever side the stroke runs.
+            const int left = from.x() < to.x() ? from.x() : to.x() + 1;
+            const int right = from.x() < to.x() ? to.x() - 1 : from.x();
+            QRgb* row = reinterpret_cast<QRgb*>(bits + from.y() * stride);
+            for (int x = left; x <= right; ++x)
+                row[x] = value;
+        } else if (from.x() == to.x()) {
+            const int top = from.y() < to.y() ? from.y() : to.y() + 1;
+            const int bottom = from.y() < to.y() ? to.y() - 1 : from.y();
+            uchar* pixel = bits + top * stride + static_cast<qsizetype>(from.x()) * 4;
+            for (int y = top; y <= bottom; ++y, pixel += stride)
+                *reinterpret_cast<QRgb*>(pixel) = value;
+        } else {
+            Stroke(from, to, color, true);
+        }
+    }
 }
 
 // The conductors' strokes: straight and one pixel wide, each a rectangle of

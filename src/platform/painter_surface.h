@@ -34,6 +34,8 @@ public:
     // The own picture (null for an outside device). It is painted in place:
     // take a copy() to keep a snapshot.
     const QImage& Image() const { return image_; }
+    // !Image().isNull(), without asking the image.
+    bool HasOwnPicture() const { return imageWidth_ > 0; }
     // Own picture only: keeps what overlaps, the new area gets BackColor. The
     // whole picture is held again.
     void Resize(int width, int height);
@@ -45,6 +47,14 @@ public:
     // it from the circuit again.
     void HoldPart(QSize whole, QRect held);
     QRect HeldRect() const { return QRect(origin_, image_.size()); }
+    // HeldRect().intersects(r) for a valid r, without asking the image.
+    bool HeldIntersects(const QRect& r) const
+    {
+        if (!r.isValid())
+            return HeldRect().intersects(r);
+        return imageWidth_ > 0 && imageHeight_ > 0 && r.left() < origin_.x() + imageWidth_ && origin_.x() <= r.right()
+            && r.top() < origin_.y() + imageHeight_ && origin_.y() <= r.bottom();
+    }
     // A transparent picture only: every pixel transparent again.
     void MakeTransparent();
     // Puts the pixels of a premultiplied `patch` (whose top-left pixel is at
@@ -59,6 +69,11 @@ public:
     struct PatchRuns {
         std::vector<PatchRun> runs;
         std::vector<int> rowStart; // the first run of each row, and one past the last
+        // The patch's shape and whether it is premultiplied, read with the runs.
+        int width = 0;
+        int height = 0;
+        qsizetype stride = 0;
+        bool premultiplied = false;
     };
     void PutPatch(const QImage& patch, QPoint at, QRect area, const PatchRuns* runs = nullptr);
     // The stretches of opaque pixels of a premultiplied image, row by row.
@@ -95,10 +110,15 @@ private:
     const QPen& Pen(int32_t color);
     const QBrush& FillBrush();
     void Stroke(QPoint from, QPoint to, int32_t color, bool omitLast);
+    // PutPatch by the runs, of the patch whose pixels start at `from`.
+    void PutRuns(const uchar* from, const PatchRuns& runs, QPoint at, QRect area);
     // True when the strokes may go straight into the picture by whole pixels.
     bool StraightStrokesFit(const QPoint* points, int count) const;
     // One thin solid stroke of TwoPointLines, written into the picture's `bits`.
     void ThinStroke(uchar* bits, QPoint wholeFrom, QPoint wholeTo, int32_t color);
+    // True when the strokes are thin and solid and all their ends lie on the held picture.
+    bool ThinStrokesInside(const QPoint* points, int count) const;
+    void InsideStrokes(const QPoint* points, const int32_t* colors, int count);
     void Box(QPoint a, QPoint b, int32_t color, bool filledWithColor);
     // An opaque rectangle of device pixels.
     void FillRect(const QRect& r, const QColor& color);
@@ -132,6 +152,7 @@ private:
     int imageWidth_ = 0;
     int imageHeight_ = 0;
     qsizetype imageStride_ = 0;
+    bool painting_ = false; // painter_.isActive(), without the call
     QSize whole_;    // empty: the image is the whole picture
     QPoint origin_;  // where the image's top-left pixel lies on the whole picture
     QPaintDevice* outside_ = nullptr;

@@ -85,7 +85,7 @@ PainterSurface* clsGrafik::KeptPicture() const
     // Asked for every conductor piece: the exact type is checked first, cheaply.
     auto* picture = typeid(*Device) == typeid(PainterSurface) ? static_cast<PainterSurface*>(Device)
                                                               : dynamic_cast<PainterSurface*>(Device);
-    return picture && !picture->Image().isNull() ? picture : nullptr;
+    return picture && picture->HasOwnPicture() ? picture : nullptr;
 }
 
 bool clsGrafik::RefreshSymbol(int16_t x, int16_t y, const QRect& area)
@@ -153,9 +153,9 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, Direction dir, uint8_t mode, boo
     const int dy = dir == Direction::Up ? 1 : (dir == Direction::Down ? -1 : 0);
     const int xn = x + dx;
     const int yn = y + dy;
-    if (CellOr(s_.circuit.P, x, y).Type == 0 || CellOr(s_.circuit.P, xn, yn).Type == 0)
-        return;
-    if (Device == nullptr)
+    const Grid& level0 = Level0Field(s_);
+    const PieceEnds ends = EndsOf(x, y, xn, yn);
+    if (ends.here->Type == 0 || ends.there->Type == 0 || Device == nullptr)
         return;
     Surface& dev = *Device;
 
@@ -175,7 +175,6 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, Direction dir, uint8_t mode, boo
         dev.TwoPointLines(strokes, count);
         count = 0;
     };
-    const Grid& level0 = Level0Field(s_);
 
     if (mode == 1) {
         dev.ForeColor = kRed;
@@ -223,17 +222,25 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, Direction dir, uint8_t mode, boo
         count = 0;
     }
 
-    PieceDrawn(x, y, static_cast<int16_t>(xn), static_cast<int16_t>(yn), QPoint(cx, cy), QPoint(nx, ny));
+    PieceDrawn(ends, QPoint(cx, cy), QPoint(nx, ny));
+}
+
+clsGrafik::PieceEnds clsGrafik::EndsOf(int x, int y, int xn, int yn) const
+{
+    const Grid& level0 = Level0Field(s_);
+    return PieceEnds{static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<int16_t>(xn),
+                     static_cast<int16_t>(yn), &CellOr(s_.circuit.P, x, y), &CellOr(s_.circuit.P, xn, yn),
+                     &CellOr(level0, x, y), &CellOr(level0, xn, yn)};
 }
 
 // What sits on the two cells of a piece just drawn goes on top of it again.
-void clsGrafik::PieceDrawn(int16_t x, int16_t y, int16_t xn, int16_t yn, QPoint herePixel, QPoint therePixel)
+void clsGrafik::PieceDrawn(const PieceEnds& ends, QPoint herePixel, QPoint therePixel)
 {
     const int cx = herePixel.x(), cy = herePixel.y(), nx = therePixel.x(), ny = therePixel.y();
+    const int16_t x = ends.x, y = ends.y, xn = ends.xn, yn = ends.yn;
     // What sits on the two cells is drawn again over the new piece.
-    const Grid& level0 = Level0Field(s_);
-    const int16_t hereMarker = CellOr(level0, x, y).Marker;
-    const int16_t thereMarker = CellOr(level0, xn, yn).Marker;
+    const int16_t hereMarker = ends.here0->Marker;
+    const int16_t thereMarker = ends.there0->Marker;
     if (hereMarker == -1)
         ShowJuncture(s_, s_, s_.CurrentLevel, *this, x, y);
     if (thereMarker == -1)
@@ -242,11 +249,18 @@ void clsGrafik::PieceDrawn(int16_t x, int16_t y, int16_t xn, int16_t yn, QPoint 
         ShowCouplingDiode(s_, s_, *this, x, y);
     if (thereMarker == 1)
         ShowCouplingDiode(s_, s_, *this, xn, yn);
-    // The pixels the piece may have touched: its three strokes and the white
-    // edges, and the markers drawn on its cells.
-    QRect area = QRect(QPoint(std::min(cx, nx) - 2, std::min(cy, ny) - 2),
-                       QPoint(std::max(cx, nx) + 2, std::max(cy, ny) + 2));
+    // The pixels the piece may have touched: its three strokes, side by side
+    // across it, and the white edges, whose ends may reach two pixels further
+    // along it; and the markers drawn on its cells.
+    const int alongX = cy == ny && cx != nx ? 2 : 1;
+    const int alongY = cx == nx && cy != ny ? 2 : 1;
+    const int growX = alongX == alongY ? 2 : alongX;
+    const int growY = alongX == alongY ? 2 : alongY;
+    QRect area = QRect(QPoint(std::min(cx, nx) - growX, std::min(cy, ny) - growY),
+                       QPoint(std::max(cx, nx) + growX, std::max(cy, ny) + growY));
     if (hereMarker != 0 || thereMarker != 0) {
+        area = QRect(QPoint(std::min(cx, nx) - 2, std::min(cy, ny) - 2),
+                     QPoint(std::max(cx, nx) + 2, std::max(cy, ny) + 2));
         const int reach = GridPixelZoomed() + 2;
         if (hereMarker != 0)
             area |= QRect(cx - reach, cy - reach, 2 * reach + 1, 2 * reach + 1);
@@ -255,12 +269,12 @@ void clsGrafik::PieceDrawn(int16_t x, int16_t y, int16_t xn, int16_t yn, QPoint 
     }
     // A piece inside one component puts its kept pixels back once.
     bool restored = false;
-    if (CellOr(Level0Field(s_), xn, yn).Type != ElementType::Conductor)
+    if (ends.there0->Type != ElementType::Conductor)
         restored = RefreshSymbol(xn, yn, area);
-    const int16_t e = CellOr(s_.circuit.P, x, y).ElementNr;
-    if (restored && e > 0 && e == CellOr(s_.circuit.P, xn, yn).ElementNr)
+    const int16_t e = ends.here->ElementNr;
+    if (restored && e > 0 && e == ends.there->ElementNr)
         return;
-    if (CellOr(Level0Field(s_), x, y).Type != ElementType::Conductor)
+    if (ends.here0->Type != ElementType::Conductor)
         RefreshSymbol(x, y, area);
 }
 

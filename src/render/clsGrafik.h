@@ -118,7 +118,17 @@ private:
     std::unique_ptr<SymbolPatches> patches_;
     // True when the kept pixels were put back.
     bool RefreshSymbol(int16_t x, int16_t y, const QRect& area);
-    void PieceDrawn(int16_t x, int16_t y, int16_t xn, int16_t yn, QPoint herePixel, QPoint therePixel);
+    // A piece's two cells, on the sheet and on the running level.
+    struct PieceEnds {
+        int16_t x, y, xn, yn;
+        const GridCell* here;
+        const GridCell* there;
+        const GridCell* here0;
+        const GridCell* there0;
+    };
+    // The cells of a piece's two ends, read once for the piece and what goes on top of it.
+    PieceEnds EndsOf(int x, int y, int xn, int yn) const;
+    void PieceDrawn(const PieceEnds& ends, QPoint herePixel, QPoint therePixel);
     // The worksheet's own picture, which keeps what is drawn on it; null elsewhere.
     PainterSurface* KeptPicture() const;
 };

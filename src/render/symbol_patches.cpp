@@ -135,6 +135,22 @@ uint64_t FixedSettings(const Surface& d)
     return k.h;
 }
 
+// Whether the surface has the settings `a` in every group a look and its key
+// read (compared bit for bit, as the key hashes them).
+bool SameReads(const SurfaceSettings& a, const Surface& d, unsigned used)
+{
+    auto same = [](double x, double y) { return std::bit_cast<uint64_t>(x) == std::bit_cast<uint64_t>(y); };
+    if (a.drawWidth != d.DrawWidth || a.drawStyle != d.DrawStyle || a.fontTransparent != d.FontTransparent
+        || a.back != d.BackColor)
+        return false;
+    if (((used & kFore) && a.fore != d.ForeColor) || ((used & kFill) && a.fill != d.FillColor)
+        || ((used & kFillStyle) && a.fillStyle != d.FillStyle) || ((used & kBold) && a.fontBold != d.FontBold))
+        return false;
+    if ((used & kFont) && (!same(a.fontSize, d.FontSize) || a.fontName != d.FontName))
+        return false;
+    return !(used & kCurrent) || (same(a.currentX, d.CurrentX) && same(a.currentY, d.CurrentY));
+}
+
 // The settings with one group changed.
 SurfaceSettings Varied(SurfaceSettings v, unsigned group)
 {
@@ -460,19 +476,44 @@ uint64_t SymbolPatches::SharedKey(CircuitRun& s, const SheetScale& scale, const 
     return k.h;
 }
 
+SymbolPatches::Variant* SymbolPatches::FoundAgain(const ProgramState& s, const clsGrafik& g, const Surface& picture,
+                                                  Looks& looks)
+{
+    for (Variant& c : looks.variants)
+        if (c.readsKnown && c.gridMode == std::bit_cast<uint32_t>(s.GridMode) && c.gridPixel == g.GridPixel
+            && SameReads(c.reads, picture, c.drawn->used))
+            return &c;
+    return nullptr;
+}
+
 const SymbolPatches::Variant* SymbolPatches::Find(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x,
                                                   int16_t y, int16_t e, bool whole)
 {
     Kept& kept = *KeptFor(e);
     if (kept.never)
         return nullptr;
+    Looks& looks = whole ? kept.whole : kept.outline;
+    const uint8_t type = s.circuit.Elements[static_cast<size_t>(e)].Type;
+    // A look that shows no levels depends on the settings and the zoom alone.
+    const bool plain = !ShowsLevels(type) && type != ElementType::ClockGenerator;
+    if (plain)
+        if (Variant* again = FoundAgain(s, g, picture, looks))
+            return again;
     const std::optional<uint64_t> look = LookOf(s, g, picture, x, y, e);
     if (!look)
         return nullptr;
-    Looks& looks = whole ? kept.whole : kept.outline;
-    for (const Variant& c : looks.variants)
+    auto remember = [&](Variant& c) {
+        if (plain) {
+            c.readsKnown = true;
+            c.reads = Read(picture);
+            c.gridMode = std::bit_cast<uint32_t>(s.GridMode);
+            c.gridPixel = g.GridPixel;
+        }
+        return &c;
+    };
+    for (Variant& c : looks.variants)
         if (c.look == *look && c.key == SettingsKey(*look, c.drawn->used, picture))
-            return &c;
+            return remember(c);
     if (bytes_ >= kBytesKept) {
         ForgetAll();
         return nullptr;
@@ -507,7 +548,7 @@ const SymbolPatches::Variant* SymbolPatches::Find(ProgramState& s, clsGrafik& g,
         looks.shown = false;
     }
     looks.variants.push_back(std::move(made));
-    return &looks.variants.back();
+    return remember(looks.variants.back());
 }
 
 void SymbolPatches::LeaveSettings(clsGrafik& g, PainterSurface& picture, const Variant& v, int16_t e,
@@ -562,7 +603,7 @@ bool HeldNear(const PainterSurface& picture, const ProgramState& s, const clsGra
     const double pitch = g.GridPixel * static_cast<double>(s.GridMode);
     const QRect cells(static_cast<int>((x - kFootprintReach) * pitch), static_cast<int>((y - kFootprintReach) * pitch),
                       static_cast<int>(2 * kFootprintReach * pitch) + 1, static_cast<int>(2 * kFootprintReach * pitch) + 1);
-    return picture.HeldRect().intersects(cells);
+    return picture.HeldIntersects(cells);
 }
 
 // The pixels where two looks of one symbol differ, on the whole picture.
@@ -597,7 +638,7 @@ bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& pictu
     const int16_t e = KeptElementAt(s, x, y);
     // Outside the part of a large picture that is kept, drawing costs little:
     // nothing lands.
-    if (e == 0 || !picture.HeldRect().intersects(area))
+    if (e == 0 || !picture.HeldIntersects(area))
         return false;
     const Variant* v = Find(s, g, picture, x, y, e, false);
     if (!v)

@@ -77,6 +77,12 @@ private:
         uint64_t key = 0; // the look and the settings it reads
         std::shared_ptr<const Drawn> drawn;
         QRect rect;
+        // The settings and zoom it was last found with, for a symbol whose
+        // look shows no levels: while they hold, no key is worked out.
+        bool readsKnown = false;
+        Settings reads;
+        uint32_t gridMode = 0;
+        int16_t gridPixel = 0;
         const QImage& pixels() const { return drawn->pixels; }
         qint64 pixelsKey() const { return drawn->pixelsKey; }
     };
@@ -114,6 +120,9 @@ private:
 
     const Variant* Find(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y, int16_t e,
                         bool whole);
+    // The variant found last time with the same settings, for a symbol whose
+    // look shows no levels; null when there is none.
+    Variant* FoundAgain(const ProgramState& s, const clsGrafik& g, const Surface& picture, Looks& looks);
     bool Build(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y, int16_t e, bool whole,
                Variant& out);
     // Keeps the pixels drawn for `out`, or those of an equal earlier look.

@@ -321,3 +321,90 @@ TEST(DrawingPens, ChangedSettingsTakeEffectFromTheNextCall)
         }
     }
 }
+
+namespace {
+
+// A small generator, the same on every run.
+struct Lcg {
+    uint32_t state = 12345;
+    int Next(int bound)
+    {
+        state = state * 1103515245u + 12345u;
+        return static_cast<int>((state >> 8) % static_cast<uint32_t>(bound));
+    }
+};
+
+} // namespace
+
+// Conductor strokes given several at once draw what they draw one at a time:
+// on the whole picture and on a held part, with a user scale and a wide pen,
+// with ends inside the picture, on its edges and beyond, straight or not.
+TEST(DrawingStrokes, SeveralAtOnceDrawWhatOneAtATimeDraws)
+{
+    const std::vector<std::function<void(PainterSurface&)>> setups{
+        [](PainterSurface&) {},
+        [](PainterSurface& d) { d.HoldPart(QSize(90, 70), QRect(20, 10, 40, 45)); },
+        [](PainterSurface& d) { d.SetScale(0, 0, 45, 35); },
+        [](PainterSurface& d) { d.DrawWidth = 2; },
+        [](PainterSurface& d) { d.DrawStyle = 2; },
+    };
+    Lcg random;
+    for (size_t k = 0; k < setups.size(); ++k) {
+        for (int trial = 0; trial < 40; ++trial) {
+            QPoint points[6];
+            int32_t colors[3];
+            for (int i = 0; i < 3; ++i) {
+                const QPoint from(random.Next(110) - 10, random.Next(90) - 10);
+                const int length = random.Next(30) - 15;
+                const int shape = random.Next(4); // across, upright, none, slanted
+                points[2 * i] = from;
+                points[2 * i + 1] = from + QPoint(shape == 1 ? 0 : length, shape == 0 || shape == 2 ? 0 : length);
+                if (shape == 2)
+                    points[2 * i + 1] = from;
+                colors[i] = random.Next(2) ? 0xFF : 0x808080 + random.Next(0x7F);
+            }
+            PainterSurface one(90, 70), many(90, 70), single(90, 70);
+            for (PainterSurface* d : {&one, &many, &single})
+                setups[k](*d);
+            for (int i = 0; i < 3; ++i) {
+                one.ForeColor = colors[i];
+                one.TwoPointLine(points[2 * i], points[2 * i + 1]);
+            }
+            many.TwoPointLines(points, colors, 3);
+            EXPECT_TRUE(one.Image() == many.Image()) << "setup " << k << " trial " << trial;
+            EXPECT_EQ(one.DrawCount(), many.DrawCount()) << "setup " << k;
+            EXPECT_EQ(one.ForeColor, many.ForeColor);
+            // In one colour: the last stroke drawn alone on what the first two drew.
+            single.TwoPointLines(points, colors, 2);
+            single.ForeColor = colors[2];
+            single.TwoPointLines(points + 4, 1);
+            EXPECT_TRUE(one.Image() == single.Image()) << "setup " << k << " trial " << trial;
+        }
+    }
+}
+
+// A patch put by the stretches of its opaque pixels puts what putting it
+// pixel by pixel puts, whatever part of it the area and the held part cut.
+TEST(DrawingPatches, PutByItsRunsIsPutPixelByPixel)
+{
+    Lcg random;
+    for (int trial = 0; trial < 60; ++trial) {
+        QImage patch(1 + random.Next(24), 1 + random.Next(24), QImage::Format_ARGB32_Premultiplied);
+        patch.fill(Qt::transparent);
+        for (int y = 0; y < patch.height(); ++y)
+            for (int x = 0; x < patch.width(); ++x)
+                if (random.Next(3) != 0)
+                    patch.setPixel(x, y, 0xFF000000u | static_cast<uint32_t>(random.Next(0xFFFFFF)));
+        const PainterSurface::PatchRuns runs = PainterSurface::OpaqueRuns(patch);
+        const QPoint at(random.Next(60) - 10, random.Next(50) - 10);
+        const QRect area(random.Next(60) - 5, random.Next(50) - 5, random.Next(40), random.Next(40));
+        const QRect held = trial % 2 ? QRect(0, 0, 60, 50) : QRect(7, 5, 30, 28);
+        PainterSurface plain(1, 1), byRuns(1, 1);
+        plain.HoldPart(QSize(60, 50), held);
+        byRuns.HoldPart(QSize(60, 50), held);
+        plain.PutPatch(patch, at, area);
+        byRuns.PutPatch(patch, at, area, &runs);
+        EXPECT_TRUE(plain.Image() == byRuns.Image()) << "trial " << trial;
+        EXPECT_EQ(plain.DrawCount(), byRuns.DrawCount()) << "trial " << trial;
+    }
+}
