@@ -115,6 +115,7 @@ TEST_F(BooleanWindow, TabsFollowTheFeatureSwitchesAndTheICView)
         EXPECT_EQ(termSynthesis->isEnabledTo(termSynthesis->parentWidget()), c.termSynthesis);
         if (c.tabs[1]) {
             EXPECT_EQ(win->windowTitle(), QStringLiteral("Truth table"));
+            EXPECT_TRUE(Find<QPushButton>(QStringLiteral("cmdTabelle"))->isDefault());
         }
     }
     // The IC view opened later leaves a loaded window's synthesis tab alone.
@@ -124,8 +125,12 @@ TEST_F(BooleanWindow, TabsFollowTheFeatureSwitchesAndTheICView)
     win->ShowTab(2);
     EXPECT_TRUE(Find<QTabWidget>(QStringLiteral("SSTab1"))->isTabEnabled(0));
     EXPECT_EQ(win->windowTitle(), QStringLiteral("Term synthesis"));
+    EXPECT_TRUE(Find<QPushButton>(QStringLiteral("cmdTerm"))->isDefault());
     win->ShowTab(0);
     EXPECT_EQ(win->windowTitle(), QStringLiteral("Circuit synthesis"));
+    // Each tab's own command is the default button, and only it.
+    EXPECT_TRUE(Find<QPushButton>(QStringLiteral("cmdErstellen"))->isDefault());
+    EXPECT_FALSE(Find<QPushButton>(QStringLiteral("cmdTerm"))->isDefault());
 }
 
 TEST_F(BooleanWindow, TermBoxFiltersKeysAndEnablesTheCommands)

@@ -74,22 +74,6 @@ TEST(TruthTableGrid, SortCountsInBinary)
     EXPECT_EQ(rows, (QStringList{"000", "001", "010", "011", "100", "101", "110", "111", "000", "001"}));
 }
 
-TEST(TruthTableGrid, ContradictionsColourTheErrorLabel)
-{
-    TruthTableGrid grid = GridWith(2, 4);
-    grid.SortTabelle();
-    EXPECT_FALSE(grid.CheckForErrors());
-    EXPECT_EQ(grid.lblFehlerColor, TruthTableGrid::kGrey);
-    grid.SetlblLine(30, 0); // row 3 becomes 01 like row 1
-    grid.SetlblLine(31, 1);
-    grid.SetlblResult(1, 1);
-    EXPECT_TRUE(grid.CheckForErrors());
-    EXPECT_EQ(grid.lblFehlerColor, TruthTableGrid::kYellow);
-    grid.SetlblResult(3, 1);
-    EXPECT_FALSE(grid.CheckForErrors());
-    EXPECT_EQ(grid.lblFehlerColor, TruthTableGrid::kGrey);
-}
-
 TEST(TruthTableGrid, NormalForms)
 {
     struct Case {

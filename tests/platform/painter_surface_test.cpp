@@ -4,6 +4,7 @@
 #include "platform/painter_surface.h"
 
 #include <cmath>
+#include <initializer_list>
 
 namespace {
 
@@ -12,9 +13,16 @@ constexpr QRgb kBlack = 0xFF000000;
 constexpr QRgb kRed = 0xFFFF0000;
 constexpr QRgb kYellowish = 0xFFFFFFC0; // &HC0FFFF
 
-QRgb At(const PainterSurface& s, int x, int y)
+struct Pixel {
+    int x, y;
+    QRgb color;
+};
+
+// Each listed pixel has its colour.
+void ExpectPixels(const QImage& image, std::initializer_list<Pixel> pixels)
 {
-    return s.Image().pixel(x, y);
+    for (const Pixel& p : pixels)
+        EXPECT_EQ(image.pixel(p.x, p.y), p.color) << p.x << "," << p.y;
 }
 
 int Count(const QImage& image, const QRect& area, QRgb color)
@@ -72,20 +80,12 @@ TEST(PainterSurface, LinesLeaveOutTheirLastPixelInEitherDirection)
 {
     PainterSurface s(20, 20);
     s.Line(2, 5, 8, 5, 0);
-    EXPECT_EQ(At(s, 2, 5), kBlack);
-    EXPECT_EQ(At(s, 7, 5), kBlack);
-    EXPECT_EQ(At(s, 8, 5), kWhite);
     s.Line(8, 7, 2, 7, 0);
-    EXPECT_EQ(At(s, 8, 7), kBlack);
-    EXPECT_EQ(At(s, 3, 7), kBlack);
-    EXPECT_EQ(At(s, 2, 7), kWhite);
     s.Line(15, 15, 15, 10, 0);
-    EXPECT_EQ(At(s, 15, 15), kBlack);
-    EXPECT_EQ(At(s, 15, 11), kBlack);
-    EXPECT_EQ(At(s, 15, 10), kWhite);
     s.Line(0, 10, 5, 15, 0);
-    EXPECT_EQ(At(s, 4, 14), kBlack);
-    EXPECT_EQ(At(s, 5, 15), kWhite);
+    ExpectPixels(s.Image(), {{2, 5, kBlack}, {7, 5, kBlack}, {8, 5, kWhite}, {8, 7, kBlack}, {3, 7, kBlack},
+                             {2, 7, kWhite}, {15, 15, kBlack}, {15, 11, kBlack}, {15, 10, kWhite}, {4, 14, kBlack},
+                             {5, 15, kWhite}});
     EXPECT_EQ(Count(s.Image(), QRect(0, 10, 6, 6), kBlack), 5);
 }
 
@@ -95,59 +95,39 @@ TEST(PainterSurface, PolylineLeavesOutItsLastPixelAndUsesForeColorAndWidth)
     s.ForeColor = 0xFF;
     // A piece ending one pixel past a point covers that point.
     s.Polyline({QPoint(5, 3), QPoint(12 + 1, 3)});
-    EXPECT_EQ(At(s, 5, 3), kRed);
-    EXPECT_EQ(At(s, 12, 3), kRed);
-    EXPECT_EQ(At(s, 13, 3), kWhite);
     s.Polyline({QPoint(20, 20), QPoint(10, 20)});
-    EXPECT_EQ(At(s, 20, 20), kRed);
-    EXPECT_EQ(At(s, 11, 20), kRed);
-    EXPECT_EQ(At(s, 10, 20), kWhite);
     // The corner of a three-point line is drawn, only the very end is left out.
     s.Polyline({QPoint(2, 25), QPoint(6, 25), QPoint(6, 28)});
-    EXPECT_EQ(At(s, 6, 25), kRed);
-    EXPECT_EQ(At(s, 6, 27), kRed);
-    EXPECT_EQ(At(s, 6, 28), kWhite);
     s.DrawWidth = 3;
     s.Polyline({QPoint(20, 8), QPoint(28, 8)});
-    EXPECT_EQ(At(s, 24, 7), kRed);
-    EXPECT_EQ(At(s, 24, 9), kRed);
+    ExpectPixels(s.Image(), {{5, 3, kRed}, {12, 3, kRed}, {13, 3, kWhite}, {20, 20, kRed}, {11, 20, kRed},
+                             {10, 20, kWhite}, {6, 25, kRed}, {6, 27, kRed}, {6, 28, kWhite}, {24, 7, kRed},
+                             {24, 9, kRed}});
 }
 
-TEST(PainterSurface, BoxFillsByFillStyleWhileBoxFilledUsesTheLineColour)
+// Boxes, circles and polygons are filled with FillColor when FillStyle is 0;
+// BoxFilled always fills, with the line colour.
+TEST(PainterSurface, ShapesFillByFillStyleWhileBoxFilledUsesTheLineColour)
 {
-    PainterSurface s(40, 20);
+    PainterSurface s(100, 40);
     s.FillColor = 0xC0FFFF;
     s.FillStyle = 1;
     s.Line(2, 2, 8, 8, 0, LineMode::Box);
-    EXPECT_EQ(At(s, 2, 2), kBlack);
-    EXPECT_EQ(At(s, 8, 8), kBlack); // both corners belong to the box
-    EXPECT_EQ(At(s, 5, 5), kWhite);
-    EXPECT_EQ(At(s, 9, 9), kWhite);
+    s.Circle(75, 15, 6, 0);
     s.FillStyle = 0;
     s.Line(18, 8, 12, 2, 0, LineMode::Box); // corners in any order
-    EXPECT_EQ(At(s, 12, 2), kBlack);
-    EXPECT_EQ(At(s, 18, 8), kBlack);
-    EXPECT_EQ(At(s, 15, 5), kYellowish);
-    s.FillStyle = 1;
-    s.Line(22, 2, 28, 8, 0xFF, LineMode::BoxFilled);
-    EXPECT_EQ(Count(s.Image(), QRect(22, 2, 7, 7), kRed), 49);
-    EXPECT_EQ(At(s, 29, 5), kWhite);
-}
-
-TEST(PainterSurface, CircleIsFilledUnlessTransparent)
-{
-    PainterSurface s(60, 30);
+    s.Polygon({QPoint(5, 15), QPoint(25, 15), QPoint(25, 35), QPoint(5, 35)});
     s.FillColor = 0xC0C0C0;
-    s.FillStyle = 0;
-    s.Circle(15, 15, 6, 0);
-    EXPECT_EQ(At(s, 15, 15), 0xFFC0C0C0);
-    EXPECT_EQ(At(s, 21, 15), kBlack);
-    EXPECT_EQ(At(s, 9, 15), kBlack);
-    EXPECT_EQ(At(s, 15, 22), kWhite);
-    s.FillStyle = 1;
     s.Circle(45, 15, 6, 0);
-    EXPECT_EQ(At(s, 45, 15), kWhite);
-    EXPECT_EQ(At(s, 51, 15), kBlack);
+    s.FillStyle = 1;
+    s.Line(32, 30, 38, 36, 0xFF, LineMode::BoxFilled);
+    ExpectPixels(s.Image(), {// both corners belong to the box
+                             {2, 2, kBlack}, {8, 8, kBlack}, {5, 5, kWhite}, {9, 9, kWhite},
+                             {12, 2, kBlack}, {18, 8, kBlack}, {15, 5, kYellowish},
+                             {15, 25, kYellowish}, {5, 25, kBlack}, {25, 35, kBlack}, {27, 25, kWhite},
+                             {45, 15, 0xFFC0C0C0}, {51, 15, kBlack}, {39, 15, kBlack}, {45, 22, kWhite},
+                             {75, 15, kWhite}, {81, 15, kBlack}, {39, 33, kWhite}});
+    EXPECT_EQ(Count(s.Image(), QRect(32, 30, 7, 7), kRed), 49);
 }
 
 TEST(PainterSurface, ColourChannelsAreNotSwapped)
@@ -156,9 +136,7 @@ TEST(PainterSurface, ColourChannelsAreNotSwapped)
     s.PSet(2, 2, 255);
     s.PSet(3, 3, 0xFF0000);
     s.SetPixel(4, 4, 0x00FF00);
-    EXPECT_EQ(At(s, 2, 2), kRed);
-    EXPECT_EQ(At(s, 3, 3), 0xFF0000FFu);
-    EXPECT_EQ(At(s, 4, 4), 0xFF00FF00u);
+    ExpectPixels(s.Image(), {{2, 2, kRed}, {3, 3, 0xFF0000FFu}, {4, 4, 0xFF00FF00u}});
     // A point outside the picture is harmless.
     s.PSet(-1, -1, 255);
     s.SetPixel(-1, -1, 255);
@@ -206,26 +184,12 @@ TEST(PainterSurface, ClsAndResize)
     s.Resize(30, 12);
     EXPECT_EQ(s.Width(), 30);
     EXPECT_EQ(s.Height(), 12);
-    EXPECT_EQ(At(s, 5, 5), kBlack);
-    EXPECT_EQ(At(s, 25, 11), kWhite);
+    ExpectPixels(s.Image(), {{5, 5, kBlack}, {25, 11, kWhite}});
     s.BackColor = 0xFF;
     s.Cls();
     EXPECT_EQ(Count(s.Image(), s.Image().rect(), kRed), 30 * 12);
     s.Resize(10, 20);
-    EXPECT_EQ(At(s, 5, 5), kRed);
-    EXPECT_EQ(At(s, 5, 15), kRed); // new area in the back colour
-}
-
-TEST(PainterSurface, PolygonIsFilledAndOutlined)
-{
-    PainterSurface s(30, 30);
-    s.FillColor = 0xC0FFFF;
-    s.FillStyle = 0;
-    s.Polygon({QPoint(5, 5), QPoint(25, 5), QPoint(25, 25), QPoint(5, 25)});
-    EXPECT_EQ(At(s, 15, 15), kYellowish);
-    EXPECT_EQ(At(s, 5, 15), kBlack);
-    EXPECT_EQ(At(s, 25, 25), kBlack);
-    EXPECT_EQ(At(s, 27, 15), kWhite);
+    ExpectPixels(s.Image(), {{5, 5, kRed}, {5, 15, kRed}}); // new area in the back colour
 }
 
 TEST(PainterSurface, UserScaleMapsOntoTheWholeDevice)
@@ -245,10 +209,6 @@ TEST(PainterSurface, UserScaleMapsOntoTheWholeDevice)
         s.ResetScale();
         EXPECT_DOUBLE_EQ(s.ScaleWidth(), 576);
     }
-    EXPECT_EQ(page.pixel(50, 30), kRed);
-    EXPECT_EQ(page.pixel(150, 130), kBlack);
-    EXPECT_EQ(page.pixel(249, 130), kBlack);
-    EXPECT_EQ(page.pixel(250, 130), kWhite);
-    EXPECT_EQ(page.pixel(360, 330), kBlack);
-    EXPECT_EQ(page.pixel(350, 330), kWhite);
+    ExpectPixels(page, {{50, 30, kRed}, {150, 130, kBlack}, {249, 130, kBlack}, {250, 130, kWhite},
+                        {360, 330, kBlack}, {350, 330, kWhite}});
 }

@@ -78,10 +78,8 @@ TEST(NullSurface, KeepsStateAndMeasuresButIsHidden)
 {
     NullSurface s;
     EXPECT_EQ(s.kind(), SurfaceKind::Hidden);
-    s.ForeColor = 0xFF;
     s.Line(1, 2, 3, 4, 0);
     s.Circle(5, 6, 7);
-    EXPECT_EQ(s.ForeColor, 0xFF);
     EXPECT_EQ(s.CurrentX, 5);
     EXPECT_EQ(s.CurrentY, 6);
     EXPECT_GT(s.TextWidth("abc"), 0);

@@ -35,34 +35,37 @@ const RegistryRoot kBothRoots[] = {RegistryRoot::CurrentUser, RegistryRoot::Loca
 
 } // namespace
 
-TEST_F(Registry, NumbersAndTextsKeepTheirTypeInBothRoots)
+TEST_F(Registry, NumbersAndTextsKeepTheirTypeInBothRootsWhichAreSeparateFiles)
 {
+    struct Case {
+        const char* name;
+        RegValue written;
+        RegValue read;
+    };
+    const Case cases[] = {
+        {"Num", RegValue::Number(12), RegValue::Number(12)},
+        {"NumText", RegValue::Text(QStringLiteral("12")), RegValue::Text(QStringLiteral("12"))},
+        {"Neg", RegValue::Number(-1), RegValue::Number(-1)},
+        {"Min", RegValue::Number(INT32_MIN), RegValue::Number(INT32_MIN)},
+        {"Max", RegValue::Number(INT32_MAX), RegValue::Number(INT32_MAX)},
+        {"Empty", RegValue::Text(QString()), RegValue::Text(QString())},
+        // A text is cut at its first NUL.
+        {"Nul", RegValue::Text(QStringLiteral("ab") + QChar(0) + u'c'), RegValue::Text(QStringLiteral("ab"))},
+    };
     for (RegistryRoot root : kBothRoots) {
         SCOPED_TRACE(int(root));
-        set(root, QStringLiteral("Num"), RegValue::Number(12));
-        set(root, QStringLiteral("NumText"), RegValue::Text(QStringLiteral("12")));
-        set(root, QStringLiteral("Neg"), RegValue::Number(-1));
-        set(root, QStringLiteral("Min"), RegValue::Number(INT32_MIN));
-        set(root, QStringLiteral("Max"), RegValue::Number(INT32_MAX));
-        set(root, QStringLiteral("Empty"), RegValue::Text(QString()));
-        EXPECT_EQ(get(root, QStringLiteral("Num")), RegValue::Number(12));
-        EXPECT_EQ(get(root, QStringLiteral("NumText")), RegValue::Text(QStringLiteral("12")));
-        EXPECT_EQ(get(root, QStringLiteral("Neg")), RegValue::Number(-1));
-        EXPECT_EQ(get(root, QStringLiteral("Min")), RegValue::Number(INT32_MIN));
-        EXPECT_EQ(get(root, QStringLiteral("Max")), RegValue::Number(INT32_MAX));
-        EXPECT_EQ(get(root, QStringLiteral("Empty")), RegValue::Text(QString()));
+        // The roots are separate files: what the user root holds is not yet in the machine root.
+        EXPECT_FALSE(RegKeyExists(where, root, kKey));
+        EXPECT_TRUE(get(root, QStringLiteral("Num")).isEmpty());
+        for (const Case& c : cases)
+            set(root, QLatin1String(c.name), c.written);
+        EXPECT_TRUE(RegKeyExists(where, root, kKey));
+        for (const Case& c : cases)
+            EXPECT_EQ(get(root, QLatin1String(c.name)), c.read) << c.name;
         EXPECT_TRUE(get(root, QStringLiteral("Missing")).isEmpty());
     }
     EXPECT_TRUE(QFile::exists(where.userFile));
     EXPECT_TRUE(QFile::exists(where.machineFile));
-}
-
-TEST_F(Registry, RootsAreSeparateFiles)
-{
-    set(RegistryRoot::CurrentUser, QStringLiteral("OnlyUser"), RegValue::Number(1));
-    EXPECT_TRUE(get(RegistryRoot::LocalMachine, QStringLiteral("OnlyUser")).isEmpty());
-    EXPECT_FALSE(RegKeyExists(where, RegistryRoot::LocalMachine, kKey));
-    EXPECT_TRUE(RegKeyExists(where, RegistryRoot::CurrentUser, kKey));
 }
 
 TEST_F(Registry, TextsWithSpecialCharactersRoundTrip)
@@ -86,12 +89,6 @@ TEST_F(Registry, TextsWithSpecialCharactersRoundTrip)
     const QByteArray data = ReadBytes(where.userFile);
     EXPECT_EQ(QString::fromUtf8(data).toUtf8(), data);
     EXPECT_EQ(data.count('\n'), 1 + i);
-}
-
-TEST_F(Registry, TextIsCutAtItsFirstNul)
-{
-    set(RegistryRoot::CurrentUser, QStringLiteral("Nul"), RegValue::Text(QStringLiteral("ab") + QChar(0) + u'c'));
-    EXPECT_EQ(get(RegistryRoot::CurrentUser, QStringLiteral("Nul")), RegValue::Text(QStringLiteral("ab")));
 }
 
 TEST_F(Registry, RewritingAValueReplacesItsLineAndNamesIgnoreCase)

@@ -38,18 +38,6 @@ TEST(OptionsText, TrailingSeparatorsGoButTheRootStays)
     EXPECT_EQ(ResetDirectoryText(QStringLiteral("/home/u/Documents/")), QStringLiteral("/home/u/Documents/Gatrel"));
 }
 
-TEST_F(OptionsFixture, TheFormShowsDisplayCopiesAndTheProgramKeepsItsSeparators)
-{
-    const auto before = s.Verzeichnisse;
-    const OptionsForm f = Loaded();
-    for (size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(f.directories[i] + u'/', before[i]);
-        EXPECT_EQ(s.Verzeichnisse[i], before[i]) << "only the box loses its separator";
-    }
-    EXPECT_EQ(f.undosText, QString::number(u.Undos()));
-    EXPECT_EQ(f.stopText, QString::number(s.AutoStop));
-}
-
 TEST_F(OptionsFixture, OkAppliesGeneralOptionsAndReadsUnclampedBoxesByTheirNumber)
 {
     struct Case {

@@ -48,7 +48,12 @@ TEST_F(OptionsWindow, OpensWithTheSettingsAndClampsBoxesOnLeaving)
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Settings"));
     EXPECT_EQ(Box("txtStop")->text(), QString::number(s.AutoStop));
     EXPECT_EQ(Box("txtUndos")->text(), QString::number(u.Undos()));
-    EXPECT_EQ(Box("txtDirICs")->text() + u'/', s.Verzeichnisse[1]);
+    // The boxes show the directories without their separator; the program keeps it.
+    const char* boxes[] = {"txtDirSchaltungen", "txtDirICs", "txtDirBitmaps"};
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(Box(boxes[i])->text() + u'/', s.Verzeichnisse[i]);
+        EXPECT_EQ(s.Verzeichnisse[i], Path(QStringLiteral("dir%1/").arg(i)));
+    }
     for (int i = 0; i < 14; ++i)
         EXPECT_TRUE(Find<QCheckBox>(QStringLiteral("chkBauteil%1").arg(i))->isChecked());
     EXPECT_EQ(Find<QCheckBox>(QStringLiteral("chkFunktionen6"))->text(), QStringLiteral("Number conversion"));
