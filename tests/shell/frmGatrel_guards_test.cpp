@@ -79,11 +79,7 @@ TEST_F(WindowGuards, APanelOpenedAgainComesBackWhole)
 TEST_F(WindowGuards, TheIcKeyOffersTheIcsOfTheIcFolder)
 {
     ASSERT_TRUE(icDir.isValid());
-    const QString ics = icDir.filePath(QStringLiteral("ics/"));
-    QDir().mkpath(ics);
-    for (const char* name : {"HALF.icd", "FULL.icd"})
-        QFile::copy(QStringLiteral(GATREL_TEST_DATA "/ic/") + QLatin1String(name), ics + QLatin1String(name));
-    s.Verzeichnisse[1] = ics;
+    s.Verzeichnisse[1] = CopyTestICs(icDir.filePath(QStringLiteral("ics/")));
     // The key was withdrawn while the folder was empty; the window finds the files again on activation.
     window.Form_Activate();
     ASSERT_TRUE(Action("Toolbar2", "cmdIC")->isEnabled());
@@ -99,12 +95,7 @@ TEST_F(WindowGuards, TheIcKeyOffersTheIcsOfTheIcFolder)
 class StartWithICs : public WindowRig {
 protected:
     StartWithICs()
-        : WindowRig([](const QString& docs) {
-              QDir().mkpath(docs + QStringLiteral("/Gatrel"));
-              for (const char* name : {"HALF.icd", "FULL.icd"})
-                  QFile::copy(QStringLiteral(GATREL_TEST_DATA "/ic/") + QLatin1String(name),
-                              docs + QStringLiteral("/Gatrel/") + QLatin1String(name));
-          })
+        : WindowRig([](const QString& docs) { CopyTestICs(docs + QStringLiteral("/Gatrel")); })
     {
     }
 };

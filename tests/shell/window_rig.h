@@ -77,14 +77,21 @@ protected:
         window.Menu(QStringLiteral("mOpen"))->trigger();
         ASSERT_TRUE(dialogs.MessageTexts().isEmpty()) << dialogs.MessageTexts().join(u'|').toStdString();
     }
+    // The test half and full adder ICs copied into `folder`, which is made; returns it.
+    static QString CopyTestICs(const QString& folder)
+    {
+        QDir().mkpath(folder);
+        for (const char* name : {"HALF.icd", "FULL.icd"})
+            EXPECT_TRUE(QFile::copy(QStringLiteral(GATREL_TEST_DATA "/ic/") + QLatin1String(name),
+                                    QDir(folder).filePath(QLatin1String(name))))
+                << name;
+        return folder;
+    }
     // The nested IC circuit with its IC folder.
     void OpenNestedICs()
     {
         ASSERT_TRUE(icDir.isValid());
-        const QString ics = icDir.filePath(QStringLiteral("ics/"));
-        QDir().mkpath(ics);
-        for (const char* name : {"HALF.icd", "FULL.icd"})
-            QFile::copy(QStringLiteral(GATREL_TEST_DATA "/ic/") + QLatin1String(name), ics + QLatin1String(name));
+        const QString ics = CopyTestICs(icDir.filePath(QStringLiteral("ics/")));
         s.Verzeichnisse = {icDir.path() + QLatin1Char('/'), ics, icDir.path() + QLatin1Char('/')};
         Open(QStringLiteral(GATREL_TEST_DATA "/nested_ics.gtr"));
     }
