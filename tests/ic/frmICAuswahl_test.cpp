@@ -26,6 +26,7 @@
 #include "model/files/ic_definition_check.h"
 #include "platform/string_table.h"
 #include "shell/window_rig.h"
+#include "support/modal_driver.h"
 #include "support/record_files.h"
 
 namespace {
@@ -181,6 +182,9 @@ TEST_F(ICManager, ListsTheICsInThreeViewsWithTheirNotes)
     EXPECT_EQ(manager->pos(), QPoint(120, 90));
 }
 
+// Menu item, toolbar button and the IC page's button each open and close the
+// manager, and all three show whether it is open; a simulation run puts an
+// open manager away and brings it back, a closed one stays closed.
 TEST_F(ICManager, MenuToolbarAndPageButtonShowOneState)
 {
     auto* pageButton = Find<QToolButton>("cmdICVerwaltung");
@@ -189,21 +193,32 @@ TEST_F(ICManager, MenuToolbarAndPageButtonShowOneState)
                            window.ToolbarButton("Toolbar", "cmdICAuswahl")->isChecked(), pageButton->isChecked()};
     };
     const QList<bool> on{true, true, true}, off{false, false, false};
-    QTest::mouseClick(pageButton, Qt::LeftButton);
+    WindowsShown shown;
+    PowerOn();
+    PowerOff();
+    EXPECT_FALSE(manager->isVisible());
+    EXPECT_EQ(checks(), off);
+    EXPECT_FALSE(shown.Take().contains(QStringLiteral("frmICAuswahl")));
+    window.Menu(QStringLiteral("mICAuswahl"))->trigger();
     EXPECT_TRUE(manager->isVisible());
     EXPECT_EQ(checks(), on);
-    // A simulation run hides the manager and brings it back.
     PowerOn();
     EXPECT_FALSE(manager->isVisible());
     EXPECT_EQ(checks(), on);
     PowerOff();
     EXPECT_TRUE(manager->isVisible());
+    EXPECT_EQ(shown.Take().count(QStringLiteral("frmICAuswahl")), 2);
+    ClickAction("Toolbar", "cmdICAuswahl");
+    EXPECT_FALSE(manager->isVisible());
+    EXPECT_EQ(checks(), off);
+    QTest::mouseClick(pageButton, Qt::LeftButton);
+    EXPECT_TRUE(manager->isVisible());
+    EXPECT_EQ(checks(), on);
     QTest::mouseClick(pageButton, Qt::LeftButton);
     EXPECT_FALSE(manager->isVisible());
     EXPECT_EQ(checks(), off);
     ClickAction("Toolbar", "cmdICAuswahl");
     EXPECT_TRUE(manager->isVisible());
-    EXPECT_EQ(checks(), on);
     window.Menu(QStringLiteral("mICAuswahl"))->trigger();
     EXPECT_FALSE(manager->isVisible());
     EXPECT_EQ(checks(), off);

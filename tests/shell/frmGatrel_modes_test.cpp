@@ -12,11 +12,9 @@
 #include <functional>
 
 #include "editing/worksheet_editor.h"
-#include "ic/frmICAuswahl.h"
 #include "placement/clsUndo.h"
 #include "platform/string_table.h"
 #include "shell/quick_help_box.h"
-#include "support/modal_driver.h"
 #include "window_rig.h"
 
 namespace {
@@ -258,29 +256,11 @@ TEST_F(ModeSwitch, AClickArrivingDuringTheSwitchChangesNothing)
     }
 }
 
-TEST_F(ModeSwitch, QuickHelpDuringSimulationKeepsTheEditingTool)
+// Quick help leaves the run, or the editing tool, as it found them.
+TEST_F(ModeSwitch, PowerButtonsOnlyExplainThemselvesInQuickHelp)
 {
     Open(kClocks);
     ClickAction("Toolbar2", "cmdUND");
-    PowerOn();
-    ClickAction("Toolbar", "cmdQuickHelp");
-    ASSERT_EQ(s.ToolMode, ToolCode::QuickHelp);
-    ClickAction("Toolbar", "cmdQuickHelp");
-    EXPECT_EQ(s.ToolMode, ToolCode::SimulationRunning) << "the run goes on";
-    // The editing pages stay out of the simulation panel.
-    for (const char* page : {"picOrientation", "picAnschlüsse", "picKomplex", "picEigenschaft0", "picEigenschaft1",
-                             "picEigenschaft2"})
-        EXPECT_TRUE(Find(page)->isHidden()) << page;
-    EXPECT_FALSE(Find("picEigenschaft3")->isHidden());
-    PowerOff();
-    EXPECT_EQ(s.ToolMode, ToolCode::AND);
-    EXPECT_TRUE(Action("Toolbar2", "cmdUND")->isChecked());
-    EXPECT_FALSE(Find("picOrientation")->isHidden());
-}
-
-TEST_F(ModeSwitch, PowerButtonsOnlyExplainThemselvesInQuickHelp)
-{
-    Open(kNoClock);
     QLabel* headline = window.picQuickHelp()->lblHeadline();
     struct Case {
         bool powered;
@@ -309,9 +289,18 @@ TEST_F(ModeSwitch, PowerButtonsOnlyExplainThemselvesInQuickHelp)
         ClickAction("Toolbar", "cmdQuickHelp");
         EXPECT_FALSE(window.picQuickHelp()->isVisible());
         EXPECT_EQ(Button("cmdOn")->isChecked(), c.powered);
+        EXPECT_EQ(s.ToolMode, c.powered ? ToolCode::SimulationRunning : ToolCode::AND);
     }
-    // The next plain press switches the right way.
+    // The editing pages stay out of the simulation panel.
+    for (const char* page : {"picOrientation", "picAnschlüsse", "picKomplex", "picEigenschaft0", "picEigenschaft1",
+                             "picEigenschaft2"})
+        EXPECT_TRUE(Find(page)->isHidden()) << page;
+    EXPECT_FALSE(Find("picEigenschaft3")->isHidden());
+    // The next plain press switches the right way, and the editing tool comes back.
     PowerOff();
+    EXPECT_EQ(s.ToolMode, ToolCode::AND);
+    EXPECT_TRUE(Action("Toolbar2", "cmdUND")->isChecked());
+    EXPECT_FALSE(Find("picOrientation")->isHidden());
     PowerOn();
 }
 
@@ -435,24 +424,6 @@ TEST_F(LevelTree, NodesShowTheirLevelOnlyWhileThePowerIsOn)
     EXPECT_EQ(s.circuit.ElementCount(), elements);
 }
 
-TEST_F(ModeSwitch, IcManagerGoesAwayForTheRunOnlyWhenOpen)
-{
-    auto* manager = window.findChild<frmICAuswahl*>();
-    WindowsShown shown;
-    Open(kNoClock);
-    PowerOn();
-    PowerOff();
-    EXPECT_FALSE(manager->isVisible()) << "closed, it stays closed";
-    EXPECT_FALSE(shown.Take().contains(QStringLiteral("frmICAuswahl")));
-    ClickAction("Toolbar", "cmdICAuswahl");
-    ASSERT_TRUE(manager->isVisible());
-    PowerOn();
-    EXPECT_FALSE(manager->isVisible()) << "away for the run";
-    PowerOff();
-    EXPECT_TRUE(manager->isVisible()) << "back after it";
-    EXPECT_EQ(shown.Take().count(QStringLiteral("frmICAuswahl")), 2);
-}
-
 // Placement aids disappear when the pointer leaves the worksheet for a control.
 TEST_F(ModeSwitch, MovingOntoAControlHidesThePlacementAids)
 {
@@ -548,8 +519,7 @@ TEST_F(ModeSwitch, TheIcBoxChoosesTheIcOnlyForTheIcTool)
     box->addItems({QStringLiteral("HALF"), QStringLiteral("<Name>")});
     s.settings.ElementEnable[13] = kTrue;
     // The IC manager follows the choice and needs the IC's file.
-    ASSERT_TRUE(QDir().mkpath(s.Verzeichnisse[1]));
-    QFile::copy(QStringLiteral(GATREL_TEST_DATA "/ic/HALF.icd"), s.Verzeichnisse[1] + QStringLiteral("HALF.icd"));
+    CopyTestICs(s.Verzeichnisse[1]);
 
     // Another tool: the choice changes nothing.
     s.ToolMode = ToolCode::AND;
