@@ -129,6 +129,12 @@ protected:
         return texts.isEmpty() ? QString() : texts.back();
     }
     QLineEdit* MainNotes() const { return Find<QLineEdit>("txtNotizen"); }
+    // The IC page's notes box loses the focus, which ends an edit.
+    void LeaveMainNotes() const
+    {
+        QFocusEvent out(QEvent::FocusOut);
+        QApplication::sendEvent(MainNotes(), &out);
+    }
 
     QTemporaryDir elsewhere;
     frmICAuswahl* manager = nullptr;
@@ -495,21 +501,17 @@ TEST_F(ICManager, EditedNotesAreSavedOnceIntoTheFileAndTheList)
 {
     OpenManager();
     Choose("HALF");
-    const auto leave = [this] {
-        QFocusEvent out(QEvent::FocusOut);
-        QApplication::sendEvent(MainNotes(), &out);
-    };
     // Leaving the box unedited writes nothing.
     const QByteArray original = ReadBytes(Ic("HALF"));
-    leave();
+    LeaveMainNotes();
     EXPECT_EQ(ReadBytes(Ic("HALF")), original);
     Choose("FULL");
-    leave();
+    LeaveMainNotes();
     EXPECT_EQ(ReadBytes(Ic("FULL")), TestIC("FULL.icd"));
 
     Choose("HALF");
     MainNotes()->setText("adds two bits");
-    leave();
+    LeaveMainNotes();
     const QByteArray saved = ReadBytes(Ic("HALF"));
     EXPECT_TRUE(saved.endsWith("[Notizen]\r\nadds two bits\r\n")) << saved.toStdString();
     EXPECT_TRUE(saved.startsWith(original.left(original.indexOf("[Notizen]"))));
@@ -519,7 +521,7 @@ TEST_F(ICManager, EditedNotesAreSavedOnceIntoTheFileAndTheList)
 
     // Written once: a second focus loss leaves a change made since alone.
     WriteBytes(Ic("HALF"), original);
-    leave();
+    LeaveMainNotes();
     EXPECT_EQ(ReadBytes(Ic("HALF")), original);
 }
 
@@ -540,8 +542,7 @@ TEST_F(ICManager, DirectoryChangeRefreshesTheVisibleManager)
     const QString placeholder = "[" + LoadResString(2120) + "]";
     EXPECT_EQ(manager->txtNotizen->toPlainText(), placeholder);
     EXPECT_EQ(MainNotes()->text(), placeholder);
-    QFocusEvent out(QEvent::FocusOut);
-    QApplication::sendEvent(MainNotes(), &out);
+    LeaveMainNotes();
     EXPECT_EQ(ReadBytes(other.filePath("ONLY.icd")), CrLfLines({"[Name]", "ONLY", "[Maße]", "X2", "Y2"}));
 }
 

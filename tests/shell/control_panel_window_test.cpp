@@ -507,9 +507,11 @@ TEST_F(ControlPanel, CommandLineFormulasAndCommands)
     QWidget* container = Find("picContainer");
     QAction* panel5 = Action("Toolbar", "cmdPanel5");
     ASSERT_TRUE(cmbFormel->isHidden()) << "the line starts closed";
+    EXPECT_FALSE(s.FormelPanelOpen);
     const int closedTop = container->y();
 
     ClickAction("Toolbar", "cmdPanel5");
+    EXPECT_TRUE(s.FormelPanelOpen);
     for (const char* name : {"cmdFormel", "cmbFormel", "cmdCloseFormel"})
         EXPECT_TRUE(Find(name)->isVisible()) << name;
     EXPECT_TRUE(panel5->isChecked());
@@ -599,6 +601,7 @@ TEST_F(ControlPanel, CommandLineFormulasAndCommands)
     EXPECT_EQ(cmbFormel->count(), 0);
 
     QTest::mouseClick(Find("cmdCloseFormel"), Qt::LeftButton);
+    EXPECT_FALSE(s.FormelPanelOpen);
     for (const char* name : {"cmdFormel", "cmbFormel", "cmdCloseFormel"})
         EXPECT_TRUE(Find(name)->isHidden()) << name;
     EXPECT_FALSE(panel5->isChecked());

@@ -399,15 +399,13 @@ TEST_F(LevelTree, NodesShowTheirLevelOnlyWhileThePowerIsOn)
     QWidget* container = Find("picContainer");
     const QPoint beside(container->width() - 4, container->height() - 4);
     ASSERT_FALSE(window.picGrid()->geometry().contains(beside));
-    QTest::mousePress(container, Qt::LeftButton, {}, beside);
-    EXPECT_EQ(s.CurrentLevel, 3) << "only the right button climbs";
-    QTest::mousePress(container, Qt::RightButton, {}, beside);
-    EXPECT_EQ(s.CurrentLevel, 1);
-    QTest::mousePress(container, Qt::RightButton, {}, beside);
-    EXPECT_EQ(s.CurrentLevel, 0);
+    // Only the right button climbs, and not beyond the root.
+    for (auto [button, level] : {std::pair{Qt::LeftButton, 3}, {Qt::RightButton, 1}, {Qt::RightButton, 0},
+                                 {Qt::RightButton, 0}}) {
+        QTest::mousePress(container, button, {}, beside);
+        EXPECT_EQ(s.CurrentLevel, level);
+    }
     EXPECT_EQ(LevelCaption(), root);
-    QTest::mousePress(container, Qt::RightButton, {}, beside);
-    EXPECT_EQ(s.CurrentLevel, 0);
     EXPECT_EQ(s.circuit.MaxX, 30);
 
     PowerOff();
