@@ -158,20 +158,12 @@ TEST_F(WindowGuards, TheSelectToolShowsItsCountAndFrame)
     EXPECT_EQ(count->text(), QStringLiteral("0")) << "an empty area";
     EXPECT_TRUE(del->isEnabled()) << "a framed area can be deleted";
     // Clicks pick components one by one; Ctrl-clicking a selected one drops it.
-    auto cellOf = [&](int n) {
+    auto click = [&](int n, Qt::KeyboardModifiers mods) {
         for (int x = 0; x <= s.circuit.MaxX; ++x)
             for (int y = 0; y <= s.circuit.MaxY; ++y)
                 if (s.circuit.P(x, y).ElementNr == n && s.circuit.P(x, y).Type >= 4)
-                    return At(x, y);
-        return QPointF();
-    };
-    auto click = [&](int n, Qt::KeyboardModifiers mods) {
-        const QPointF p = cellOf(n);
-        SendMouse(grid, QEvent::MouseMove, p, Qt::NoButton, Qt::NoButton);
-        QMouseEvent press(QEvent::MouseButtonPress, p, grid->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton, mods);
-        QApplication::sendEvent(grid, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, p, grid->mapToGlobal(p), Qt::LeftButton, Qt::NoButton, mods);
-        QApplication::sendEvent(grid, &release);
+                    return ClickCell(x, y, mods);
+        ADD_FAILURE() << "no component " << n;
     };
     ClickCell(40, 28); // away from the frame: it goes
     click(1, Qt::NoModifier);
@@ -186,9 +178,7 @@ TEST_F(WindowGuards, TheSelectToolShowsItsCountAndFrame)
 
     // Moving the area leaves the frame label at nothing.
     drag({30, 25}, {14, 5}, "X: 16   Y: 20");
-    SendMouse(grid, QEvent::MouseButtonPress, At(20, 15), Qt::LeftButton, Qt::LeftButton);
-    SendMouse(grid, QEvent::MouseMove, At(22, 15), Qt::NoButton, Qt::LeftButton);
-    SendMouse(grid, QEvent::MouseButtonRelease, At(22, 15), Qt::LeftButton, Qt::NoButton);
+    DragCells({20, 15}, {22, 15});
     EXPECT_EQ(frame->text(), QStringLiteral("X: 0   Y: 0"));
     EXPECT_EQ(count->text(), QStringLiteral("0"));
     EXPECT_FALSE(del->isEnabled());

@@ -475,10 +475,7 @@ TEST_F(ModeSwitch, MovingOntoAControlHidesThePlacementAids)
 
     // The select tool's frame stays, except for the status bar.
     ClickAction("Toolbar2", "cmdSelect");
-    SendMouse(window.picGrid(), QEvent::MouseMove, At(5, 5), Qt::NoButton, Qt::NoButton);
-    SendMouse(window.picGrid(), QEvent::MouseButtonPress, At(5, 5), Qt::LeftButton, Qt::LeftButton);
-    SendMouse(window.picGrid(), QEvent::MouseMove, At(9, 9), Qt::NoButton, Qt::LeftButton);
-    SendMouse(window.picGrid(), QEvent::MouseButtonRelease, At(9, 9), Qt::LeftButton, Qt::NoButton);
+    DragCells({5, 5}, {9, 9});
     ASSERT_TRUE(o.picRahmen.Visible);
     moveOnto("Toolbar2");
     EXPECT_TRUE(o.picRahmen.Visible);

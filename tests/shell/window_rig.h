@@ -110,17 +110,26 @@ protected:
     {
         return QPointF(GridToPixel(s, static_cast<int16_t>(x)), GridToPixel(s, static_cast<int16_t>(y)));
     }
-    void SendMouse(QWidget* w, QEvent::Type type, QPointF p, Qt::MouseButton b, Qt::MouseButtons held)
+    void SendMouse(QWidget* w, QEvent::Type type, QPointF p, Qt::MouseButton b, Qt::MouseButtons held,
+                   Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
-        QMouseEvent e(type, p, w->mapToGlobal(p), b, held, Qt::NoModifier);
+        QMouseEvent e(type, p, w->mapToGlobal(p), b, held, mods);
         QApplication::sendEvent(w, &e);
     }
     // A left click on cell (x, y) of the worksheet, with the move before it.
-    void ClickCell(int x, int y)
+    void ClickCell(int x, int y, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
         SendMouse(window.picGrid(), QEvent::MouseMove, At(x, y), Qt::NoButton, Qt::NoButton);
-        SendMouse(window.picGrid(), QEvent::MouseButtonPress, At(x, y), Qt::LeftButton, Qt::LeftButton);
-        SendMouse(window.picGrid(), QEvent::MouseButtonRelease, At(x, y), Qt::LeftButton, Qt::NoButton);
+        SendMouse(window.picGrid(), QEvent::MouseButtonPress, At(x, y), Qt::LeftButton, Qt::LeftButton, mods);
+        SendMouse(window.picGrid(), QEvent::MouseButtonRelease, At(x, y), Qt::LeftButton, Qt::NoButton, mods);
+    }
+    // A left-button drag on the worksheet from cell to cell, with the move before it.
+    void DragCells(QPoint from, QPoint to)
+    {
+        SendMouse(window.picGrid(), QEvent::MouseMove, At(from.x(), from.y()), Qt::NoButton, Qt::NoButton);
+        SendMouse(window.picGrid(), QEvent::MouseButtonPress, At(from.x(), from.y()), Qt::LeftButton, Qt::LeftButton);
+        SendMouse(window.picGrid(), QEvent::MouseMove, At(to.x(), to.y()), Qt::NoButton, Qt::LeftButton);
+        SendMouse(window.picGrid(), QEvent::MouseButtonRelease, At(to.x(), to.y()), Qt::LeftButton, Qt::NoButton);
     }
     // A click queued to arrive the next time pending events run.
     static void PostClick(QWidget* w)
