@@ -372,6 +372,20 @@ TEST_F(ShellWindow, CloseStopsTheRunWritesTheSettingsAndAsksYesNoCancel)
     EXPECT_TRUE(dialogs.AllAnswersUsed());
 }
 
+TEST_F(ShellWindow, SettingsThatCannotBeSavedOnCloseAreReportedOnce)
+{
+    ASSERT_EQ(Load(), 0);
+    // A folder where the settings file should be.
+    const QString file = s.settings.registryFiles.userFile;
+    ASSERT_TRUE(QFile::remove(file));
+    ASSERT_TRUE(QDir().mkpath(file));
+    s.FileSaved = kTrue;
+    const qsizetype before = dialogs.MessageTexts().size();
+    EXPECT_TRUE(window.Form_QueryUnload()) << "the window still closes";
+    ASSERT_EQ(dialogs.MessageTexts().size(), before + 1);
+    EXPECT_TRUE(dialogs.MessageTexts().back().contains(file)) << dialogs.MessageTexts().back().toStdString();
+}
+
 TEST_F(ShellWindow, SaveOnANewCircuitActsAsSaveAs)
 {
     ASSERT_EQ(Load(), 0);
