@@ -14,7 +14,6 @@
 #include <QToolBar>
 
 #include "ic/frmICAuswahl.h"
-#include "placement/document/circuit_file.h"
 #include "model/state.h"
 #include "platform/registry.h"
 #include "platform/string_table.h"
@@ -171,14 +170,10 @@ TEST_F(ShellWindow, NoSettingsKeyEndsBeforeAnyWindow)
 TEST_F(ShellWindow, TheCommandLineFileIsLoaded)
 {
     const QString file = settingsDir.filePath(N("adder.gtr"));
-    {
-        ProgramState other;
-        ScriptedUserDialogs d;
-        d.QueueSaveFile(file);
-        ASSERT_TRUE(SaveFile(other, d, false));
-    }
+    ASSERT_TRUE(QFile::copy(N(GATREL_TEST_DATA "/components.gtr"), file));
     ASSERT_EQ(Load(file), 0);
     EXPECT_EQ(s.objFile.FileName, file);
+    EXPECT_EQ(s.circuit.MaxX, 32);
     EXPECT_TRUE(window.windowTitle().startsWith(N("adder")));
 }
 
