@@ -193,40 +193,36 @@ TEST_F(ICManager, ListsTheICsInThreeViewsWithTheirNotes)
 TEST_F(ICManager, MenuToolbarAndPageButtonShowOneState)
 {
     auto* pageButton = Find<QToolButton>("cmdICVerwaltung");
-    const auto checks = [&] {
-        return QList<bool>{window.Menu(QStringLiteral("mICAuswahl"))->isChecked(),
-                           window.ToolbarButton("Toolbar", "cmdICAuswahl")->isChecked(), pageButton->isChecked()};
+    const auto menu = [&] { window.Menu(QStringLiteral("mICAuswahl"))->trigger(); };
+    const auto toolbar = [&] { ClickAction("Toolbar", "cmdICAuswahl"); };
+    const auto page = [&] { QTest::mouseClick(pageButton, Qt::LeftButton); };
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        bool shown, checked;
     };
-    const QList<bool> on{true, true, true}, off{false, false, false};
+    const Step steps[] = {
+        {"power on while closed", [&] { PowerOn(); }, false, false},
+        {"power off", [&] { PowerOff(); }, false, false},
+        {"the menu opens it", menu, true, true},
+        {"power on puts it away", [&] { PowerOn(); }, false, true},
+        {"power off brings it back", [&] { PowerOff(); }, true, true},
+        {"the toolbar closes it", toolbar, false, false},
+        {"the page button opens it", page, true, true},
+        {"the page button closes it", page, false, false},
+        {"the toolbar opens it", toolbar, true, true},
+        {"the menu closes it", menu, false, false},
+    };
     WindowsShown shown;
-    PowerOn();
-    PowerOff();
-    EXPECT_FALSE(manager->isVisible());
-    EXPECT_EQ(checks(), off);
-    EXPECT_FALSE(shown.Take().contains(QStringLiteral("frmICAuswahl")));
-    window.Menu(QStringLiteral("mICAuswahl"))->trigger();
-    EXPECT_TRUE(manager->isVisible());
-    EXPECT_EQ(checks(), on);
-    PowerOn();
-    EXPECT_FALSE(manager->isVisible());
-    EXPECT_EQ(checks(), on);
-    PowerOff();
-    EXPECT_TRUE(manager->isVisible());
-    EXPECT_EQ(shown.Take().count(QStringLiteral("frmICAuswahl")), 2);
-    ClickAction("Toolbar", "cmdICAuswahl");
-    EXPECT_FALSE(manager->isVisible());
-    EXPECT_EQ(checks(), off);
-    QTest::mouseClick(pageButton, Qt::LeftButton);
-    EXPECT_TRUE(manager->isVisible());
-    EXPECT_EQ(checks(), on);
-    QTest::mouseClick(pageButton, Qt::LeftButton);
-    EXPECT_FALSE(manager->isVisible());
-    EXPECT_EQ(checks(), off);
-    ClickAction("Toolbar", "cmdICAuswahl");
-    EXPECT_TRUE(manager->isVisible());
-    window.Menu(QStringLiteral("mICAuswahl"))->trigger();
-    EXPECT_FALSE(manager->isVisible());
-    EXPECT_EQ(checks(), off);
+    for (const Step& st : steps) {
+        SCOPED_TRACE(st.what);
+        st.act();
+        EXPECT_EQ(manager->isVisible(), st.shown);
+        EXPECT_EQ(window.Menu(QStringLiteral("mICAuswahl"))->isChecked(), st.checked);
+        EXPECT_EQ(window.ToolbarButton("Toolbar", "cmdICAuswahl")->isChecked(), st.checked);
+        EXPECT_EQ(pageButton->isChecked(), st.checked);
+    }
+    EXPECT_EQ(shown.Take().count(QStringLiteral("frmICAuswahl")), 4) << "shown exactly when it opened";
 }
 
 TEST_F(ICManager, ChoosingAnICMakesItTheToolWithPreviewNotesAndTree)
