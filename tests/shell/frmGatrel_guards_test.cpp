@@ -57,23 +57,22 @@ TEST_F(WindowGuards, ACommandCommitsAnOpenLabelBoxFirst)
 TEST_F(WindowGuards, APanelOpenedAgainComesBackWhole)
 {
     auto* min = Find<QToolButton>("cmdMin0");
-    QTest::mouseClick(min, Qt::LeftButton);
-    ASSERT_EQ(s.settings.PanelVisible[1], 1);
-    ASSERT_EQ(window.Panel(1)->height(), 25);
-    ClickAction("Toolbar", "cmdPanel1");
-    ASSERT_EQ(s.settings.PanelVisible[1], 0);
-    ClickAction("Toolbar", "cmdPanel1");
-    EXPECT_EQ(s.settings.PanelVisible[1], -1);
-    EXPECT_FALSE(min->isChecked());
-    EXPECT_EQ(window.Panel(1)->height(), 217);
-    EXPECT_FALSE(Find("SSPanel2")->isHidden());
-
-    // The same through the View menu.
-    QTest::mouseClick(min, Qt::LeftButton);
-    window.MenuItem(QStringLiteral("mPanel"), 1)->trigger();
-    window.MenuItem(QStringLiteral("mPanel"), 1)->trigger();
-    EXPECT_FALSE(min->isChecked());
-    EXPECT_EQ(window.Panel(1)->height(), 217);
+    for (const bool byMenu : {false, true}) {
+        SCOPED_TRACE(byMenu ? "View menu" : "toolbar");
+        QTest::mouseClick(min, Qt::LeftButton);
+        ASSERT_EQ(s.settings.PanelVisible[1], 1);
+        ASSERT_EQ(window.Panel(1)->height(), 25);
+        for (const int16_t state : {0, -1}) {
+            if (byMenu)
+                window.MenuItem(QStringLiteral("mPanel"), 1)->trigger();
+            else
+                ClickAction("Toolbar", "cmdPanel1");
+            ASSERT_EQ(s.settings.PanelVisible[1], state);
+        }
+        EXPECT_FALSE(min->isChecked());
+        EXPECT_EQ(window.Panel(1)->height(), 217);
+        EXPECT_FALSE(Find("SSPanel2")->isHidden());
+    }
 }
 
 TEST_F(WindowGuards, TheIcKeyOffersTheIcsOfTheIcFolder)
