@@ -39,7 +39,7 @@ protected:
     }
     QAction* Menu(const char* name) const { return window.Menu(QString::fromLatin1(name)); }
     QLabel* SheetLabel(int k) const { return window.findChild<QLabel*>(QString::fromUtf8("lblICAnschluß%1").arg(k)); }
-    // Names a new connector at (x, y).
+    // Names the connector at (x, y), a new one or one there already.
     void Make(int x, int y, const char* name)
     {
         Expect(Name(QString::fromLatin1(name)));
@@ -125,8 +125,7 @@ TEST_F(ICView, ConnectorsAreNamedRenamedAndRemovedOnTheWorksheet)
     });
     Click(3, 5);
     EXPECT_EQ(SheetLabel(1)->text(), QStringLiteral("[In]"));
-    Expect(Name(QStringLiteral("Clk")));
-    Click(3, 5);
+    Make(3, 5, "Clk");
     EXPECT_EQ(s.circuit.ICPins.at(1), QStringLiteral("3;5;Clk;"));
     EXPECT_EQ(SheetLabel(1)->text(), QStringLiteral("[Clk]"));
 
@@ -199,8 +198,7 @@ TEST_F(ICView, ConnectorLabelsShowOnTheOutlineOnlyOncePlaced)
     EXPECT_EQ(b->x() + b->width(), 112 + 57 - 3) << "right-aligned on the right side";
 
     // Renaming a placed connector renames its place and its label too.
-    Expect(Name(QStringLiteral("Data")));
-    Click(3, 5);
+    Make(3, 5, "Data");
     EXPECT_EQ(s.circuit.ICGraphicPins.at(1), QStringLiteral("0;2;Data;"));
     EXPECT_EQ(a->text(), QStringLiteral("Data"));
 
@@ -284,8 +282,7 @@ TEST_F(ICView, AnICOpenedForEditingIsChangedAndSavedAgainUnderItsName)
     EXPECT_FALSE(IC().txtX->isEnabled());
     EXPECT_EQ(SheetLabel(1)->text(), QStringLiteral("[A]"));
 
-    Expect(Name(QStringLiteral("X")));
-    Click(1, 2);
+    Make(1, 2, "X");
     IC().txtNotizen->setText(QStringLiteral("changed"));
     QTest::mouseClick(IC().cmdSpeichern, Qt::LeftButton);
     EXPECT_EQ(dialogs.MessageTexts().last(), QStringLiteral("IC created successfully."));

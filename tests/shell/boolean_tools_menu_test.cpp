@@ -32,22 +32,22 @@ TEST_F(BooleanToolsMenu, MenusAndToolbarOpenTheirTab)
         {"mTermCreation", "", 2, "Term synthesis"},
     };
     for (const Case& c : cases) {
-        window.Menu(QString::fromLatin1(c.menu))->trigger();
-        auto* tools = window.findChild<QDialog*>(QStringLiteral("frmBoolean"));
-        ASSERT_NE(tools, nullptr) << c.menu;
-        EXPECT_TRUE(tools->isVisible());
-        EXPECT_EQ(tools->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->currentIndex(), c.tab);
-        EXPECT_EQ(tools->windowTitle(), QString::fromUtf8(c.title));
-        tools->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed window is released
-        EXPECT_EQ(window.findChild<QDialog*>(QStringLiteral("frmBoolean")), nullptr);
-        if (*c.toolbarKey) {
-            ClickAction("Toolbar", c.toolbarKey);
-            tools = window.findChild<QDialog*>(QStringLiteral("frmBoolean"));
-            ASSERT_NE(tools, nullptr) << c.toolbarKey;
+        for (const bool byToolbar : {false, true}) {
+            if (byToolbar && !*c.toolbarKey)
+                continue;
+            SCOPED_TRACE(byToolbar ? c.toolbarKey : c.menu);
+            if (byToolbar)
+                ClickAction("Toolbar", c.toolbarKey);
+            else
+                window.Menu(QString::fromLatin1(c.menu))->trigger();
+            auto* tools = window.findChild<QDialog*>(QStringLiteral("frmBoolean"));
+            ASSERT_NE(tools, nullptr);
+            EXPECT_TRUE(tools->isVisible());
             EXPECT_EQ(tools->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->currentIndex(), c.tab);
+            EXPECT_EQ(tools->windowTitle(), QString::fromUtf8(c.title));
             tools->close();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed window is released
+            EXPECT_EQ(window.findChild<QDialog*>(QStringLiteral("frmBoolean")), nullptr);
         }
     }
 }
@@ -63,12 +63,11 @@ TEST_F(BooleanToolsMenu, TheSimplificationSwitchReachesTheWindow)
     ASSERT_NE(tools, nullptr);
     auto* simplify = tools->findChild<QCheckBox*>(QStringLiteral("chkVereinfachen"));
     EXPECT_FALSE(simplify->isEnabled());
-    s.settings.FeatureEnable[3] = -1;
-    window.ShowPanels();
-    EXPECT_TRUE(simplify->isEnabled());
-    s.settings.FeatureEnable[3] = 0;
-    window.ShowPanels();
-    EXPECT_FALSE(simplify->isEnabled());
+    for (const int16_t enable : {-1, 0}) {
+        s.settings.FeatureEnable[3] = enable;
+        window.ShowPanels();
+        EXPECT_EQ(simplify->isEnabled(), enable != 0);
+    }
 }
 
 } // namespace

@@ -92,8 +92,15 @@ protected:
             n += s.circuit.Elements[static_cast<size_t>(e)].Type == type ? 1 : 0;
         return n;
     }
-    QString PauseText() { return Button("cmdPause")->text(); }
-    QString OnOffText() { return Find<QLabel>("lblOnOff")->text(); }
+    // The pause button's caption and the state label of a paused or idle run;
+    // only a paused run can be continued, and neither can be stopped.
+    void ExpectRunControls(bool paused)
+    {
+        EXPECT_EQ(Button("cmdPause")->text(), LoadResString(paused ? 2573 : 2574));
+        EXPECT_EQ(Find<QLabel>("lblOnOff")->text(), LoadResString(paused ? 2571 : 2572));
+        EXPECT_EQ(Button("cmdPause")->isEnabled(), paused);
+        EXPECT_FALSE(Button("cmdStop")->isEnabled());
+    }
 
     double clock = 0;
     int pumps = 0;
@@ -158,18 +165,12 @@ TEST_F(ControlPanel, PauseContinueAndStopFollowADelayedRun)
     ClickCell(2, 4);
     ASSERT_GT(pumps, 0);
     EXPECT_EQ(s.engine.PausedFlag, kTrue);
-    EXPECT_EQ(PauseText(), LoadResString(2573));
-    EXPECT_EQ(OnOffText(), LoadResString(2571));
-    EXPECT_TRUE(Button("cmdPause")->isEnabled());
-    EXPECT_FALSE(Button("cmdStop")->isEnabled());
+    ExpectRunControls(true);
     EXPECT_EQ(s.circuit.Levels[0].Field(14, 5).Value, kFalse) << "the run stopped half way";
 
     QTest::mouseClick(Button("cmdPause"), Qt::LeftButton);
     EXPECT_EQ(s.engine.PausedFlag, kFalse);
-    EXPECT_EQ(PauseText(), LoadResString(2574));
-    EXPECT_EQ(OnOffText(), LoadResString(2572));
-    EXPECT_FALSE(Button("cmdPause")->isEnabled());
-    EXPECT_FALSE(Button("cmdStop")->isEnabled());
+    ExpectRunControls(false);
     EXPECT_EQ(s.circuit.Levels[0].Field(14, 5).Value, kTrue) << "the run went on to the LED";
 
     // Stopped in the first wait: the queues go, the power stays.
@@ -180,20 +181,14 @@ TEST_F(ControlPanel, PauseContinueAndStopFollowADelayedRun)
     EXPECT_EQ(QueueCount(s.engine, 2), 0);
     EXPECT_EQ(s.engine.PowerFlag, kTrue);
     EXPECT_EQ(s.circuit.Levels[0].Field(14, 5).Value, kTrue) << "levels reached stay";
-    EXPECT_EQ(PauseText(), LoadResString(2574));
-    EXPECT_EQ(OnOffText(), LoadResString(2572));
-    EXPECT_FALSE(Button("cmdPause")->isEnabled());
-    EXPECT_FALSE(Button("cmdStop")->isEnabled());
+    ExpectRunControls(false);
 
     // Stop while idle resets all the same.
     SetRunState(s.engine, s.ports.power, RunState::Paused);
     s.ports.power->SetPauseEnabled(true);
     s.ports.power->SetStopEnabled(true);
     QTest::mouseClick(Button("cmdStop"), Qt::LeftButton);
-    EXPECT_EQ(PauseText(), LoadResString(2574));
-    EXPECT_EQ(OnOffText(), LoadResString(2572));
-    EXPECT_FALSE(Button("cmdPause")->isEnabled());
-    EXPECT_FALSE(Button("cmdStop")->isEnabled());
+    ExpectRunControls(false);
 }
 
 TEST_F(ControlPanel, CycleBoxKeepsTheCountWithinItsRange)
@@ -512,9 +507,11 @@ TEST_F(ControlPanel, CommandLineFormulasAndCommands)
     QWidget* container = Find("picContainer");
     QAction* panel5 = Action("Toolbar", "cmdPanel5");
     ASSERT_TRUE(cmbFormel->isHidden()) << "the line starts closed";
+    EXPECT_FALSE(s.FormelPanelOpen);
     const int closedTop = container->y();
 
     ClickAction("Toolbar", "cmdPanel5");
+    EXPECT_TRUE(s.FormelPanelOpen);
     for (const char* name : {"cmdFormel", "cmbFormel", "cmdCloseFormel"})
         EXPECT_TRUE(Find(name)->isVisible()) << name;
     EXPECT_TRUE(panel5->isChecked());
@@ -604,6 +601,7 @@ TEST_F(ControlPanel, CommandLineFormulasAndCommands)
     EXPECT_EQ(cmbFormel->count(), 0);
 
     QTest::mouseClick(Find("cmdCloseFormel"), Qt::LeftButton);
+    EXPECT_FALSE(s.FormelPanelOpen);
     for (const char* name : {"cmdFormel", "cmbFormel", "cmdCloseFormel"})
         EXPECT_TRUE(Find(name)->isHidden()) << name;
     EXPECT_FALSE(panel5->isChecked());

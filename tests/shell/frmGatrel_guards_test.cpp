@@ -57,33 +57,28 @@ TEST_F(WindowGuards, ACommandCommitsAnOpenLabelBoxFirst)
 TEST_F(WindowGuards, APanelOpenedAgainComesBackWhole)
 {
     auto* min = Find<QToolButton>("cmdMin0");
-    QTest::mouseClick(min, Qt::LeftButton);
-    ASSERT_EQ(s.settings.PanelVisible[1], 1);
-    ASSERT_EQ(window.Panel(1)->height(), 25);
-    ClickAction("Toolbar", "cmdPanel1");
-    ASSERT_EQ(s.settings.PanelVisible[1], 0);
-    ClickAction("Toolbar", "cmdPanel1");
-    EXPECT_EQ(s.settings.PanelVisible[1], -1);
-    EXPECT_FALSE(min->isChecked());
-    EXPECT_EQ(window.Panel(1)->height(), 217);
-    EXPECT_FALSE(Find("SSPanel2")->isHidden());
-
-    // The same through the View menu.
-    QTest::mouseClick(min, Qt::LeftButton);
-    window.MenuItem(QStringLiteral("mPanel"), 1)->trigger();
-    window.MenuItem(QStringLiteral("mPanel"), 1)->trigger();
-    EXPECT_FALSE(min->isChecked());
-    EXPECT_EQ(window.Panel(1)->height(), 217);
+    for (const bool byMenu : {false, true}) {
+        SCOPED_TRACE(byMenu ? "View menu" : "toolbar");
+        QTest::mouseClick(min, Qt::LeftButton);
+        ASSERT_EQ(s.settings.PanelVisible[1], 1);
+        ASSERT_EQ(window.Panel(1)->height(), 25);
+        for (const int16_t state : {0, -1}) {
+            if (byMenu)
+                window.MenuItem(QStringLiteral("mPanel"), 1)->trigger();
+            else
+                ClickAction("Toolbar", "cmdPanel1");
+            ASSERT_EQ(s.settings.PanelVisible[1], state);
+        }
+        EXPECT_FALSE(min->isChecked());
+        EXPECT_EQ(window.Panel(1)->height(), 217);
+        EXPECT_FALSE(Find("SSPanel2")->isHidden());
+    }
 }
 
 TEST_F(WindowGuards, TheIcKeyOffersTheIcsOfTheIcFolder)
 {
     ASSERT_TRUE(icDir.isValid());
-    const QString ics = icDir.filePath(QStringLiteral("ics/"));
-    QDir().mkpath(ics);
-    for (const char* name : {"HALF.icd", "FULL.icd"})
-        QFile::copy(QStringLiteral(GATREL_TEST_DATA "/ic/") + QLatin1String(name), ics + QLatin1String(name));
-    s.Verzeichnisse[1] = ics;
+    s.Verzeichnisse[1] = CopyTestICs(icDir.filePath(QStringLiteral("ics/")));
     // The key was withdrawn while the folder was empty; the window finds the files again on activation.
     window.Form_Activate();
     ASSERT_TRUE(Action("Toolbar2", "cmdIC")->isEnabled());
@@ -99,12 +94,7 @@ TEST_F(WindowGuards, TheIcKeyOffersTheIcsOfTheIcFolder)
 class StartWithICs : public WindowRig {
 protected:
     StartWithICs()
-        : WindowRig([](const QString& docs) {
-              QDir().mkpath(docs + QStringLiteral("/Gatrel"));
-              for (const char* name : {"HALF.icd", "FULL.icd"})
-                  QFile::copy(QStringLiteral(GATREL_TEST_DATA "/ic/") + QLatin1String(name),
-                              docs + QStringLiteral("/Gatrel/") + QLatin1String(name));
-          })
+        : WindowRig([](const QString& docs) { CopyTestICs(docs + QStringLiteral("/Gatrel")); })
     {
     }
 };
@@ -167,20 +157,12 @@ TEST_F(WindowGuards, TheSelectToolShowsItsCountAndFrame)
     EXPECT_EQ(count->text(), QStringLiteral("0")) << "an empty area";
     EXPECT_TRUE(del->isEnabled()) << "a framed area can be deleted";
     // Clicks pick components one by one; Ctrl-clicking a selected one drops it.
-    auto cellOf = [&](int n) {
+    auto click = [&](int n, Qt::KeyboardModifiers mods) {
         for (int x = 0; x <= s.circuit.MaxX; ++x)
             for (int y = 0; y <= s.circuit.MaxY; ++y)
                 if (s.circuit.P(x, y).ElementNr == n && s.circuit.P(x, y).Type >= 4)
-                    return At(x, y);
-        return QPointF();
-    };
-    auto click = [&](int n, Qt::KeyboardModifiers mods) {
-        const QPointF p = cellOf(n);
-        SendMouse(grid, QEvent::MouseMove, p, Qt::NoButton, Qt::NoButton);
-        QMouseEvent press(QEvent::MouseButtonPress, p, grid->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton, mods);
-        QApplication::sendEvent(grid, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, p, grid->mapToGlobal(p), Qt::LeftButton, Qt::NoButton, mods);
-        QApplication::sendEvent(grid, &release);
+                    return ClickCell(x, y, mods);
+        ADD_FAILURE() << "no component " << n;
     };
     ClickCell(40, 28); // away from the frame: it goes
     click(1, Qt::NoModifier);
@@ -195,9 +177,7 @@ TEST_F(WindowGuards, TheSelectToolShowsItsCountAndFrame)
 
     // Moving the area leaves the frame label at nothing.
     drag({30, 25}, {14, 5}, "X: 16   Y: 20");
-    SendMouse(grid, QEvent::MouseButtonPress, At(20, 15), Qt::LeftButton, Qt::LeftButton);
-    SendMouse(grid, QEvent::MouseMove, At(22, 15), Qt::NoButton, Qt::LeftButton);
-    SendMouse(grid, QEvent::MouseButtonRelease, At(22, 15), Qt::LeftButton, Qt::NoButton);
+    DragCells({20, 15}, {22, 15});
     EXPECT_EQ(frame->text(), QStringLiteral("X: 0   Y: 0"));
     EXPECT_EQ(count->text(), QStringLiteral("0"));
     EXPECT_FALSE(del->isEnabled());

@@ -12,11 +12,9 @@
 #include <functional>
 
 #include "editing/worksheet_editor.h"
-#include "ic/frmICAuswahl.h"
 #include "placement/clsUndo.h"
 #include "platform/string_table.h"
 #include "shell/quick_help_box.h"
-#include "support/modal_driver.h"
 #include "window_rig.h"
 
 namespace {
@@ -258,29 +256,11 @@ TEST_F(ModeSwitch, AClickArrivingDuringTheSwitchChangesNothing)
     }
 }
 
-TEST_F(ModeSwitch, QuickHelpDuringSimulationKeepsTheEditingTool)
+// Quick help leaves the run, or the editing tool, as it found them.
+TEST_F(ModeSwitch, PowerButtonsOnlyExplainThemselvesInQuickHelp)
 {
     Open(kClocks);
     ClickAction("Toolbar2", "cmdUND");
-    PowerOn();
-    ClickAction("Toolbar", "cmdQuickHelp");
-    ASSERT_EQ(s.ToolMode, ToolCode::QuickHelp);
-    ClickAction("Toolbar", "cmdQuickHelp");
-    EXPECT_EQ(s.ToolMode, ToolCode::SimulationRunning) << "the run goes on";
-    // The editing pages stay out of the simulation panel.
-    for (const char* page : {"picOrientation", "picAnschlüsse", "picKomplex", "picEigenschaft0", "picEigenschaft1",
-                             "picEigenschaft2"})
-        EXPECT_TRUE(Find(page)->isHidden()) << page;
-    EXPECT_FALSE(Find("picEigenschaft3")->isHidden());
-    PowerOff();
-    EXPECT_EQ(s.ToolMode, ToolCode::AND);
-    EXPECT_TRUE(Action("Toolbar2", "cmdUND")->isChecked());
-    EXPECT_FALSE(Find("picOrientation")->isHidden());
-}
-
-TEST_F(ModeSwitch, PowerButtonsOnlyExplainThemselvesInQuickHelp)
-{
-    Open(kNoClock);
     QLabel* headline = window.picQuickHelp()->lblHeadline();
     struct Case {
         bool powered;
@@ -309,9 +289,18 @@ TEST_F(ModeSwitch, PowerButtonsOnlyExplainThemselvesInQuickHelp)
         ClickAction("Toolbar", "cmdQuickHelp");
         EXPECT_FALSE(window.picQuickHelp()->isVisible());
         EXPECT_EQ(Button("cmdOn")->isChecked(), c.powered);
+        EXPECT_EQ(s.ToolMode, c.powered ? ToolCode::SimulationRunning : ToolCode::AND);
     }
-    // The next plain press switches the right way.
+    // The editing pages stay out of the simulation panel.
+    for (const char* page : {"picOrientation", "picAnschlüsse", "picKomplex", "picEigenschaft0", "picEigenschaft1",
+                             "picEigenschaft2"})
+        EXPECT_TRUE(Find(page)->isHidden()) << page;
+    EXPECT_FALSE(Find("picEigenschaft3")->isHidden());
+    // The next plain press switches the right way, and the editing tool comes back.
     PowerOff();
+    EXPECT_EQ(s.ToolMode, ToolCode::AND);
+    EXPECT_TRUE(Action("Toolbar2", "cmdUND")->isChecked());
+    EXPECT_FALSE(Find("picOrientation")->isHidden());
     PowerOn();
 }
 
@@ -410,15 +399,13 @@ TEST_F(LevelTree, NodesShowTheirLevelOnlyWhileThePowerIsOn)
     QWidget* container = Find("picContainer");
     const QPoint beside(container->width() - 4, container->height() - 4);
     ASSERT_FALSE(window.picGrid()->geometry().contains(beside));
-    QTest::mousePress(container, Qt::LeftButton, {}, beside);
-    EXPECT_EQ(s.CurrentLevel, 3) << "only the right button climbs";
-    QTest::mousePress(container, Qt::RightButton, {}, beside);
-    EXPECT_EQ(s.CurrentLevel, 1);
-    QTest::mousePress(container, Qt::RightButton, {}, beside);
-    EXPECT_EQ(s.CurrentLevel, 0);
+    // Only the right button climbs, and not beyond the root.
+    for (auto [button, level] : {std::pair{Qt::LeftButton, 3}, {Qt::RightButton, 1}, {Qt::RightButton, 0},
+                                 {Qt::RightButton, 0}}) {
+        QTest::mousePress(container, button, {}, beside);
+        EXPECT_EQ(s.CurrentLevel, level);
+    }
     EXPECT_EQ(LevelCaption(), root);
-    QTest::mousePress(container, Qt::RightButton, {}, beside);
-    EXPECT_EQ(s.CurrentLevel, 0);
     EXPECT_EQ(s.circuit.MaxX, 30);
 
     PowerOff();
@@ -433,24 +420,6 @@ TEST_F(LevelTree, NodesShowTheirLevelOnlyWhileThePowerIsOn)
     QTest::mousePress(container, Qt::RightButton, {}, beside);
     EXPECT_EQ(s.CurrentLevel, 0);
     EXPECT_EQ(s.circuit.ElementCount(), elements);
-}
-
-TEST_F(ModeSwitch, IcManagerGoesAwayForTheRunOnlyWhenOpen)
-{
-    auto* manager = window.findChild<frmICAuswahl*>();
-    WindowsShown shown;
-    Open(kNoClock);
-    PowerOn();
-    PowerOff();
-    EXPECT_FALSE(manager->isVisible()) << "closed, it stays closed";
-    EXPECT_FALSE(shown.Take().contains(QStringLiteral("frmICAuswahl")));
-    ClickAction("Toolbar", "cmdICAuswahl");
-    ASSERT_TRUE(manager->isVisible());
-    PowerOn();
-    EXPECT_FALSE(manager->isVisible()) << "away for the run";
-    PowerOff();
-    EXPECT_TRUE(manager->isVisible()) << "back after it";
-    EXPECT_EQ(shown.Take().count(QStringLiteral("frmICAuswahl")), 2);
 }
 
 // Placement aids disappear when the pointer leaves the worksheet for a control.
@@ -506,10 +475,7 @@ TEST_F(ModeSwitch, MovingOntoAControlHidesThePlacementAids)
 
     // The select tool's frame stays, except for the status bar.
     ClickAction("Toolbar2", "cmdSelect");
-    SendMouse(window.picGrid(), QEvent::MouseMove, At(5, 5), Qt::NoButton, Qt::NoButton);
-    SendMouse(window.picGrid(), QEvent::MouseButtonPress, At(5, 5), Qt::LeftButton, Qt::LeftButton);
-    SendMouse(window.picGrid(), QEvent::MouseMove, At(9, 9), Qt::NoButton, Qt::LeftButton);
-    SendMouse(window.picGrid(), QEvent::MouseButtonRelease, At(9, 9), Qt::LeftButton, Qt::NoButton);
+    DragCells({5, 5}, {9, 9});
     ASSERT_TRUE(o.picRahmen.Visible);
     moveOnto("Toolbar2");
     EXPECT_TRUE(o.picRahmen.Visible);
@@ -548,8 +514,7 @@ TEST_F(ModeSwitch, TheIcBoxChoosesTheIcOnlyForTheIcTool)
     box->addItems({QStringLiteral("HALF"), QStringLiteral("<Name>")});
     s.settings.ElementEnable[13] = kTrue;
     // The IC manager follows the choice and needs the IC's file.
-    ASSERT_TRUE(QDir().mkpath(s.Verzeichnisse[1]));
-    QFile::copy(QStringLiteral(GATREL_TEST_DATA "/ic/HALF.icd"), s.Verzeichnisse[1] + QStringLiteral("HALF.icd"));
+    CopyTestICs(s.Verzeichnisse[1]);
 
     // Another tool: the choice changes nothing.
     s.ToolMode = ToolCode::AND;

@@ -14,7 +14,6 @@
 #include <QToolBar>
 
 #include "ic/frmICAuswahl.h"
-#include "placement/document/circuit_file.h"
 #include "model/state.h"
 #include "platform/registry.h"
 #include "platform/string_table.h"
@@ -25,7 +24,6 @@
 #include "shell/frmGatrel.h"
 #include "shell/quick_help_box.h"
 #include "shell/main_window_texts.h"
-#include "support/modal_driver.h"
 #include "support/scripted_user_dialogs.h"
 #include "window_rig.h"
 
@@ -172,14 +170,10 @@ TEST_F(ShellWindow, NoSettingsKeyEndsBeforeAnyWindow)
 TEST_F(ShellWindow, TheCommandLineFileIsLoaded)
 {
     const QString file = settingsDir.filePath(N("adder.gtr"));
-    {
-        ProgramState other;
-        ScriptedUserDialogs d;
-        d.QueueSaveFile(file);
-        ASSERT_TRUE(SaveFile(other, d, false));
-    }
+    ASSERT_TRUE(QFile::copy(N(GATREL_TEST_DATA "/components.gtr"), file));
     ASSERT_EQ(Load(file), 0);
     EXPECT_EQ(s.objFile.FileName, file);
+    EXPECT_EQ(s.circuit.MaxX, 32);
     EXPECT_TRUE(window.windowTitle().startsWith(N("adder")));
 }
 
@@ -286,21 +280,11 @@ TEST_F(ShellWindow, PaletteKeysSetToolPropertyPagesAndMenuCheck)
 // tested: printing (PrintFromTheWindow), the Boolean tools
 // (BooleanToolsMenu.MenusAndToolbarOpenTheirTab), settings, help, about, the
 // web page and number conversion (SettingsMenu), the analyzer
-// (AnalyzerWindow.CheckMarkGoesWhenNeitherWindowIsLeftOpen).
+// (AnalyzerWindow.CheckMarkGoesWhenNeitherWindowIsLeftOpen), the IC manager
+// (ICManager.MenuToolbarAndPageButtonShowOneState).
 TEST_F(ShellWindow, MenuItemsReachTheirCommands)
 {
     ASSERT_EQ(Load(), 0);
-    WindowsShown shown;
-    auto* manager = window.findChild<frmICAuswahl*>();
-    window.Menu(N("mICAuswahl"))->trigger();
-    QApplication::processEvents();
-    EXPECT_EQ(shown.Take(), QStringList{N("frmICAuswahl")});
-    EXPECT_TRUE(manager->isVisible());
-    EXPECT_TRUE(Bar("Toolbar", "cmdICAuswahl")->isChecked());
-    Bar("Toolbar", "cmdICAuswahl")->trigger();
-    EXPECT_FALSE(manager->isVisible());
-    EXPECT_FALSE(window.Menu(N("mICAuswahl"))->isChecked());
-
     // Grid, zoom and panels.
     window.MenuItem(N("mAnsichtItem"), 3)->trigger();
     EXPECT_EQ(s.ShowGrid, kFalse);
@@ -332,14 +316,28 @@ TEST_F(ShellWindow, MenuItemsReachTheirCommands)
     EXPECT_NE(s.engine.PowerFlag, 0);
 }
 
-TEST_F(ShellWindow, CloseAsksYesNoCancel)
+TEST_F(ShellWindow, CloseStopsTheRunWritesTheSettingsAndAsksYesNoCancel)
 {
     ASSERT_EQ(Load(), 0);
     s.AutoStop = 4321;
-    // Unchanged: no question, settings written.
+    window.Timer1().setEnabled(true);
+    window.Timer2()[0]->setEnabled(true);
+    s.engine.EngineBusy = kTrue;
+    s.engine.PausedFlag = kTrue;
+    // The IC manager's place is stored in 16-bit twips, clamped rather than wrapped.
+    window.Menu(N("mICAuswahl"))->trigger();
+    window.findChild<frmICAuswahl*>()->setGeometry(3000, -2500, 640, 480);
+    // Unchanged: no question; clocks and engine stopped, settings written.
     EXPECT_TRUE(window.Form_QueryUnload());
     EXPECT_TRUE(dialogs.Asked().empty());
+    EXPECT_FALSE(window.Timer1().enabled());
+    EXPECT_FALSE(window.Timer2()[0]->enabled());
+    EXPECT_EQ(s.engine.PausedFlag, 0);
     EXPECT_EQ(Value("AutoStop").number(), 4321);
+    EXPECT_EQ(Value("frmICAuswahlWindowX").number(), 32767);
+    EXPECT_EQ(Value("frmICAuswahlWindowY").number(), -32768);
+    EXPECT_EQ(Value("frmICAuswahlWindowWidth").number(), 9600);
+    EXPECT_EQ(Value("frmICAuswahlWindowHeight").number(), 7200);
 
     s.FileSaved = kFalse;
     s.AutoStop = 5000;
@@ -369,30 +367,18 @@ TEST_F(ShellWindow, CloseAsksYesNoCancel)
     EXPECT_TRUE(dialogs.AllAnswersUsed());
 }
 
-TEST_F(ShellWindow, ShutDownStopsClocksAndEngineBeforeSaving)
+TEST_F(ShellWindow, SettingsThatCannotBeSavedOnCloseAreReportedOnce)
 {
     ASSERT_EQ(Load(), 0);
-    window.Timer1().setEnabled(true);
-    window.Timer2()[0]->setEnabled(true);
-    s.engine.EngineBusy = kTrue;
-    s.engine.PausedFlag = kTrue;
-    EXPECT_TRUE(window.Form_QueryUnload());
-    EXPECT_FALSE(window.Timer1().enabled());
-    EXPECT_FALSE(window.Timer2()[0]->enabled());
-    EXPECT_EQ(s.engine.PausedFlag, 0);
-}
-
-TEST_F(ShellWindow, IcManagerPositionsAreClampedTo16BitTwips)
-{
-    ASSERT_EQ(Load(), 0);
-    window.Menu(N("mICAuswahl"))->trigger();
-    auto* manager = window.findChild<frmICAuswahl*>();
-    manager->setGeometry(3000, -2500, 640, 480);
-    EXPECT_TRUE(window.Form_QueryUnload());
-    EXPECT_EQ(Value("frmICAuswahlWindowX").number(), 32767);
-    EXPECT_EQ(Value("frmICAuswahlWindowY").number(), -32768);
-    EXPECT_EQ(Value("frmICAuswahlWindowWidth").number(), 9600);
-    EXPECT_EQ(Value("frmICAuswahlWindowHeight").number(), 7200);
+    // A folder where the settings file should be.
+    const QString file = s.settings.registryFiles.userFile;
+    ASSERT_TRUE(QFile::remove(file));
+    ASSERT_TRUE(QDir().mkpath(file));
+    s.FileSaved = kTrue;
+    const qsizetype before = dialogs.MessageTexts().size();
+    EXPECT_TRUE(window.Form_QueryUnload()) << "the window still closes";
+    ASSERT_EQ(dialogs.MessageTexts().size(), before + 1);
+    EXPECT_TRUE(dialogs.MessageTexts().back().contains(file)) << dialogs.MessageTexts().back().toStdString();
 }
 
 TEST_F(ShellWindow, SaveOnANewCircuitActsAsSaveAs)

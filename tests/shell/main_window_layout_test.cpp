@@ -2,6 +2,8 @@
 
 #include "shell/main_window_layout.h"
 
+#include <array>
+
 namespace {
 
 // A window of 1000 x 700 pixels with the column 2085 twips wide.
@@ -28,15 +30,11 @@ ResizeInput Window(double innerW, double innerH)
 
 TEST(MainWindowLayout, MinimumSizeHeightThenWidth)
 {
-    double w = 100, h = 100;
-    EnforceMinimumSize(w, h);
-    EXPECT_EQ(w, 5900);
-    EXPECT_EQ(h, 3140);
-    w = 8000;
-    h = 4000;
-    EnforceMinimumSize(w, h);
-    EXPECT_EQ(w, 8000);
-    EXPECT_EQ(h, 4000);
+    for (auto [w, h, wantW, wantH] : {std::array<double, 4>{100, 100, 5900, 3140}, {8000, 4000, 8000, 4000}}) {
+        EnforceMinimumSize(w, h);
+        EXPECT_EQ(w, wantW);
+        EXPECT_EQ(h, wantH);
+    }
 }
 
 TEST(MainWindowLayout, ContainerProgressAndCommandLine)
@@ -88,12 +86,9 @@ TEST(MainWindowLayout, ScrollBarsExactlyWhenWorksheetPlusThreeCellsDoesNotFit)
     EXPECT_EQ(l.vScroll.rect.left, 30000 - 255);
     EXPECT_EQ(l.vScroll.rect.top, 960);
     EXPECT_EQ(l.pictureTop, -2 * 14 * 15);
-}
 
-TEST(MainWindowLayout, HorizontalMaximumForThirtyVisibleColumns)
-{
-    ResizeInput in = Window(30 * 210 + 255 + 2145, 20000);
-    const ResizeLayout l = LayoutMainWindow(in);
+    // Thirty whole columns in view.
+    l = LayoutMainWindow(Window(30 * 210 + 255 + 2145, 20000));
     EXPECT_EQ(l.visibleColumns, 30);
     EXPECT_EQ(l.hScroll.maximum, 23);
 }

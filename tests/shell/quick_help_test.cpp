@@ -112,14 +112,19 @@ QuickHelpGeometry Window()
 
 } // namespace
 
-TEST(QuickHelpTexts, EveryKeyHasItsHeadlineAndOwnBody)
+TEST(QuickHelpTexts, EveryKeyHasItsHeadlineOwnBodyAndPlace)
 {
     for (const KeyRow& row : kKeys) {
         const QuickHelpText t = QuickHelpFor(QString::fromLatin1(row.key));
         EXPECT_EQ(t.headline, U(row.headline)) << row.key;
         EXPECT_NE(t.body, U(kDefaultBody)) << row.key;
         EXPECT_FALSE(t.body.isEmpty()) << row.key;
+        EXPECT_EQ(QuickHelpGroupFor(QString::fromLatin1(row.key)), row.group) << row.key;
     }
+    for (const char* key : {"cmdCut", "cmdCopy", "cmdPaste"})
+        EXPECT_EQ(QuickHelpGroupFor(QString::fromLatin1(key)), G::MainToolbar) << key;
+    for (const char* key : {"cmdICAuswahl", "cmdQuickHelp", "picPanel3", "cmdnew", ""})
+        EXPECT_EQ(QuickHelpGroupFor(QString::fromLatin1(key)), G::None) << key;
 }
 
 TEST(QuickHelpTexts, UnknownOrMiscasedKeysGetTheDefaultPair)
@@ -200,16 +205,6 @@ TEST(QuickHelpTexts, BodiesKeepTheLineLayout)
             }
         }
     }
-}
-
-TEST(QuickHelpPlacement, GroupsByKey)
-{
-    for (const KeyRow& row : kKeys)
-        EXPECT_EQ(QuickHelpGroupFor(QString::fromLatin1(row.key)), row.group) << row.key;
-    for (const char* key : {"cmdCut", "cmdCopy", "cmdPaste"})
-        EXPECT_EQ(QuickHelpGroupFor(QString::fromLatin1(key)), G::MainToolbar) << key;
-    for (const char* key : {"cmdICAuswahl", "cmdQuickHelp", "picPanel3", "cmdnew", ""})
-        EXPECT_EQ(QuickHelpGroupFor(QString::fromLatin1(key)), G::None) << key;
 }
 
 TEST(QuickHelpPlacement, PositionPerGroup)

@@ -61,9 +61,7 @@ TEST_F(WindowContent, FitCommandsLeaveNoScrollBarOnTheFittedAxes)
 // bar and the status beside "Status:" in its panel, neither cut off.
 TEST_F(WindowContent, TheICManagerFirstOpensWideEnoughForItsTexts)
 {
-    const QString ics = icDir.filePath(QStringLiteral("circuits of the lab/integrated circuits/"));
-    ASSERT_TRUE(QDir().mkpath(ics));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(GATREL_TEST_DATA "/ic/HALF.icd"), ics + QStringLiteral("HALF.icd")));
+    const QString ics = CopyTestICs(icDir.filePath(QStringLiteral("circuits of the lab/integrated circuits/")));
     s.Verzeichnisse[1] = ics;
     window.ShowICNames();
     window.Menu(QStringLiteral("mICAuswahl"))->trigger();

@@ -77,14 +77,21 @@ protected:
         window.Menu(QStringLiteral("mOpen"))->trigger();
         ASSERT_TRUE(dialogs.MessageTexts().isEmpty()) << dialogs.MessageTexts().join(u'|').toStdString();
     }
+    // The test half and full adder ICs copied into `folder`, which is made; returns it.
+    static QString CopyTestICs(const QString& folder)
+    {
+        QDir().mkpath(folder);
+        for (const char* name : {"HALF.icd", "FULL.icd"})
+            EXPECT_TRUE(QFile::copy(QStringLiteral(GATREL_TEST_DATA "/ic/") + QLatin1String(name),
+                                    QDir(folder).filePath(QLatin1String(name))))
+                << name;
+        return folder;
+    }
     // The nested IC circuit with its IC folder.
     void OpenNestedICs()
     {
         ASSERT_TRUE(icDir.isValid());
-        const QString ics = icDir.filePath(QStringLiteral("ics/"));
-        QDir().mkpath(ics);
-        for (const char* name : {"HALF.icd", "FULL.icd"})
-            QFile::copy(QStringLiteral(GATREL_TEST_DATA "/ic/") + QLatin1String(name), ics + QLatin1String(name));
+        const QString ics = CopyTestICs(icDir.filePath(QStringLiteral("ics/")));
         s.Verzeichnisse = {icDir.path() + QLatin1Char('/'), ics, icDir.path() + QLatin1Char('/')};
         Open(QStringLiteral(GATREL_TEST_DATA "/nested_ics.gtr"));
     }
@@ -103,17 +110,26 @@ protected:
     {
         return QPointF(GridToPixel(s, static_cast<int16_t>(x)), GridToPixel(s, static_cast<int16_t>(y)));
     }
-    void SendMouse(QWidget* w, QEvent::Type type, QPointF p, Qt::MouseButton b, Qt::MouseButtons held)
+    void SendMouse(QWidget* w, QEvent::Type type, QPointF p, Qt::MouseButton b, Qt::MouseButtons held,
+                   Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
-        QMouseEvent e(type, p, w->mapToGlobal(p), b, held, Qt::NoModifier);
+        QMouseEvent e(type, p, w->mapToGlobal(p), b, held, mods);
         QApplication::sendEvent(w, &e);
     }
     // A left click on cell (x, y) of the worksheet, with the move before it.
-    void ClickCell(int x, int y)
+    void ClickCell(int x, int y, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
         SendMouse(window.picGrid(), QEvent::MouseMove, At(x, y), Qt::NoButton, Qt::NoButton);
-        SendMouse(window.picGrid(), QEvent::MouseButtonPress, At(x, y), Qt::LeftButton, Qt::LeftButton);
-        SendMouse(window.picGrid(), QEvent::MouseButtonRelease, At(x, y), Qt::LeftButton, Qt::NoButton);
+        SendMouse(window.picGrid(), QEvent::MouseButtonPress, At(x, y), Qt::LeftButton, Qt::LeftButton, mods);
+        SendMouse(window.picGrid(), QEvent::MouseButtonRelease, At(x, y), Qt::LeftButton, Qt::NoButton, mods);
+    }
+    // A left-button drag on the worksheet from cell to cell, with the move before it.
+    void DragCells(QPoint from, QPoint to)
+    {
+        SendMouse(window.picGrid(), QEvent::MouseMove, At(from.x(), from.y()), Qt::NoButton, Qt::NoButton);
+        SendMouse(window.picGrid(), QEvent::MouseButtonPress, At(from.x(), from.y()), Qt::LeftButton, Qt::LeftButton);
+        SendMouse(window.picGrid(), QEvent::MouseMove, At(to.x(), to.y()), Qt::NoButton, Qt::LeftButton);
+        SendMouse(window.picGrid(), QEvent::MouseButtonRelease, At(to.x(), to.y()), Qt::LeftButton, Qt::NoButton);
     }
     // A click queued to arrive the next time pending events run.
     static void PostClick(QWidget* w)

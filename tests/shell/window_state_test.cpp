@@ -75,16 +75,9 @@ TEST_F(WindowState, TheGateInputCountIsRecordedAsTyped)
     }
 }
 
-TEST_F(WindowState, CommandLineAndPointerAreRecorded)
+// The command line's state is recorded in ControlPanel.CommandLineFormulasAndCommands.
+TEST_F(WindowState, TheQuickHelpPointerIsRecorded)
 {
-    EXPECT_FALSE(s.FormelPanelOpen) << "the command line starts closed";
-    ClickAction("Toolbar", "cmdPanel5");
-    EXPECT_TRUE(s.FormelPanelOpen);
-    EXPECT_FALSE(Find("cmbFormel")->isHidden());
-    QTest::mouseClick(Find("cmdCloseFormel"), Qt::LeftButton);
-    EXPECT_FALSE(s.FormelPanelOpen);
-    EXPECT_TRUE(Find("cmbFormel")->isHidden());
-
     ClickAction("Toolbar", "cmdQuickHelp");
     EXPECT_EQ(s.WorksheetMousePointer, 14);
     EXPECT_EQ(window.picGrid()->MousePointer(), 14);
