@@ -155,7 +155,7 @@ SaveICOutcome SaveICDefinition(ProgramState& s, UserDialogs& dialogs, const QStr
     t.ICNotes = OneLineNotes(s.circuit.ICNotes);
     ResizeConnectorLists(t, t.ICPinCount);
     ShiftToCropBox(t, box);
-    const QString path = WriteICFile(t, {box.minX, box.minY, box.maxX, box.maxY}, s.Verzeichnisse[1], dialogs);
+    const QString path = SaveIC(t, {box.minX, box.minY, box.maxX, box.maxY}, s.Verzeichnisse[1], dialogs);
     if (path.isEmpty())
         return SaveICOutcome::WriteFailed;
 

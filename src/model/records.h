@@ -68,6 +68,11 @@ constexpr Direction Toward(Orientation o)
 {
     return static_cast<Direction>(o);
 }
+static_assert(Toward(Orientation::Left) == Direction::Left && Toward(Orientation::Right) == Direction::Right
+              && Toward(Orientation::Up) == Direction::Up && Toward(Orientation::Down) == Direction::Down);
+
+// The four directions, in the order of their numbers.
+constexpr std::array<Direction, 4> kDirections{Direction::Left, Direction::Right, Direction::Up, Direction::Down};
 
 struct ElementRecord {
     ::Orientation Orientation = ::Orientation::None;

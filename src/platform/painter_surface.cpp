@@ -212,6 +212,7 @@ void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const 
 {
     if (runs) {
         // The patch's shape was read with its runs: no asking the image again.
+        Q_ASSERT(patch.width() == runs->width && patch.height() == runs->height);
         if (runs->premultiplied && !outside_ && painting_)
             PutRuns(patch.constBits(), *runs, at, area);
         return;
@@ -261,6 +262,8 @@ void PainterSurface::PutRuns(const uchar* from, const PatchRuns& runs, QPoint at
     for (; run != end; ++run) {
         const int first = std::max(run->first, left);
         const int last = std::min(run->last, right);
+        if (first > last)
+            continue;
         const QRgb* source = reinterpret_cast<const QRgb*>(from + run->row * fromStride) + first;
         QRgb* to = reinterpret_cast<QRgb*>(bits + (run->row + shift.y()) * stride) + first + shift.x();
         for (int i = 0; i <= last - first; ++i)
@@ -272,6 +275,10 @@ void PainterSurface::PutRuns(const uchar* from, const PatchRuns& runs, QPoint at
 PainterSurface::PatchRuns PainterSurface::OpaqueRuns(const QImage& patch)
 {
     PatchRuns found;
+    // Only premultiplied pixels are put back by their runs; other formats are
+    // not read as such.
+    if (patch.format() != QImage::Format_ARGB32_Premultiplied)
+        return found;
     std::vector<PatchRun>& runs = found.runs;
     const int width = patch.width();
     const int height = patch.height();
@@ -295,7 +302,7 @@ PainterSurface::PatchRuns PainterSurface::OpaqueRuns(const QImage& patch)
     found.width = width;
     found.height = height;
     found.stride = patch.bytesPerLine();
-    found.premultiplied = patch.format() == QImage::Format_ARGB32_Premultiplied;
+    found.premultiplied = true;
     return found;
 }
 

@@ -252,10 +252,10 @@ void clsGrafik::PieceDrawn(const PieceEnds& ends, QPoint herePixel, QPoint there
     // The pixels the piece may have touched: its three strokes, side by side
     // across it, and the white edges, whose ends may reach two pixels further
     // along it; and the markers drawn on its cells.
-    const int alongX = cy == ny && cx != nx ? 2 : 1;
-    const int alongY = cx == nx && cy != ny ? 2 : 1;
-    const int growX = alongX == alongY ? 2 : alongX;
-    const int growY = alongX == alongY ? 2 : alongY;
+    const bool horizontal = cy == ny && cx != nx;
+    const bool vertical = cx == nx && cy != ny;
+    const int growX = vertical ? 1 : 2;
+    const int growY = horizontal ? 1 : 2;
     QRect area = QRect(QPoint(std::min(cx, nx) - growX, std::min(cy, ny) - growY),
                        QPoint(std::max(cx, nx) + growX, std::max(cy, ny) + growY));
     if (hereMarker != 0 || thereMarker != 0) {

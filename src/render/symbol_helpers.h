@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "model/geometry.h"
 #include "model/records.h"
 
 struct Circuit;
@@ -84,7 +85,7 @@ struct Rotation {
     int x;
     int y;
 
-    bool Valid() const { return orientation >= Orientation::Left && orientation <= Orientation::Down; }
+    bool Valid() const { return ValidOrientation(orientation); }
     // The cell (x + u, y + v) carried over.
     int CellX(int u, int v) const;
     int CellY(int u, int v) const;

@@ -24,9 +24,14 @@ QString NearestExistingDirectory(const QString& path)
 
 QStringList MountedDrives()
 {
+    // Package images, container layers and memory file systems hold no
+    // folders of the user's own; the root reaches them anyway.
+    static const QList<QByteArray> kSkipped{"squashfs", "overlay", "tmpfs", "devtmpfs"};
     QStringList drives{QDir::rootPath()};
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         const QString root = volume.rootPath();
+        if (kSkipped.contains(volume.fileSystemType()))
+            continue;
         if (volume.isValid() && volume.isReady() && QFileInfo(root).isDir() && !drives.contains(root))
             drives.append(root);
     }

@@ -67,7 +67,8 @@ constexpr SwitchPicture kFeaturePictures[] = {
 };
 
 // A tab of switches in two columns, each with its picture before it; the
-// check boxes and pictures are the arrays boxName and pictureName.
+// check boxes and pictures are named boxName and pictureName followed by
+// their index.
 template <size_t N>
 QWidget* SwitchesTab(const char* boxName, const char* pictureName, int firstTextId,
                      const SwitchPicture (&pictures)[N], std::array<QCheckBox*, N>& boxes)

@@ -32,7 +32,8 @@ namespace {
 constexpr int kPageTop = 38;
 
 // The pictures of the tool display by number (the gaps are pictures no tool
-// shows): each is the picture of the button that offers the tool.
+// shows): each is the picture of a button that offers the tool; the
+// tri-state gate shows the AND gate's.
 struct ListImage {
     int index;
     const char* toolbar;
@@ -187,7 +188,8 @@ std::vector<QLabel*> PropertiesPanel::Captions() const
 
 void PropertiesPanel::ShowSelectedTool(ToolCode tool)
 {
-    // Tool -> caption and picture of the current tool; the transient states and quick help show none.
+    // Tool -> caption and picture of the current tool; the transient states and quick help leave
+    // the last ones shown.
     using T = ToolCode;
     struct Shown {
         ToolCode tool;

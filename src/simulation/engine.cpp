@@ -48,7 +48,7 @@ namespace {
 // Direction out of a cell by its first connection flag, in the order left, right, up, down.
 Direction FirstFlagDirection(const GridCell& c)
 {
-    for (Direction d : {Direction::Left, Direction::Right, Direction::Up, Direction::Down})
+    for (Direction d : kDirections)
         if (evaluators::FlagOnSide(c, d))
             return d;
     return Direction::None;

@@ -116,7 +116,7 @@ void InitSwitchOn(const Engine& en, int x, int y)
     // An open end has one connection; the signal leaves along it.
     Direction dir = Direction::None;
     if (evaluators::Connections(&c) == 1)
-        for (Direction d : {Direction::Left, Direction::Right, Direction::Up, Direction::Down})
+        for (Direction d : kDirections)
             if (evaluators::FlagOnSide(c, d))
                 dir = d;
     if (dir == Direction::None) {

@@ -7,7 +7,7 @@
 #include "model/files/record_writer.h"
 #include "model/state.h"
 
-QString WriteICFile(const Circuit& circuit, const CellRect& crop, const QString& icDirectory, UserDialogs& dialogs)
+QString SaveIC(const Circuit& circuit, const CellRect& crop, const QString& icDirectory, UserDialogs& dialogs)
 {
     const QString path = JoinDir(icDirectory, circuit.ICName + QStringLiteral(".icd"));
     if (!IsPlainICName(circuit.ICName) || icDirectory.isEmpty()) {
@@ -27,14 +27,4 @@ QString WriteICFile(const Circuit& circuit, const CellRect& crop, const QString&
         return QString();
     }
     return path;
-}
-
-bool SaveIC(ProgramState& s, UserDialogs& dialogs)
-{
-    const QString path =
-        WriteICFile(s.circuit, {s.CropMinX, s.CropMinY, s.CropMaxX, s.CropMaxY}, s.Verzeichnisse[1], dialogs);
-    if (path.isEmpty())
-        return false;
-    s.CircuitFilePath = path;
-    return true;
 }

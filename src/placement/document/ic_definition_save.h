@@ -5,14 +5,10 @@
 #include "model/footprint.h"
 
 struct Circuit;
-struct ProgramState;
 class UserDialogs;
 
 // Writes circuit, cut to crop, as icDirectory + its ICName + ".icd". The
 // caller has shifted the element pins into the crop box. A name that is no
 // plain file name, or a failed write, is reported and leaves any old file
 // unchanged. The path written; empty when nothing was.
-QString WriteICFile(const Circuit& circuit, const CellRect& crop, const QString& icDirectory, UserDialogs& dialogs);
-// WriteICFile with the crop box and the IC directory of s; the file then
-// becomes CircuitFilePath. False when it was not written.
-bool SaveIC(ProgramState& s, UserDialogs& dialogs);
+QString SaveIC(const Circuit& circuit, const CellRect& crop, const QString& icDirectory, UserDialogs& dialogs);

@@ -94,7 +94,7 @@ TEST_F(SaveCircuit, AFullDiskKeepsTheOldFilesAndSaysWhy)
     {
         FailingWrites full;
         circuitSaved = SaveFile(s, dialogs, true);
-        icSaved = SaveIC(s, dialogs);
+        icSaved = !SaveIC(s.circuit, {}, s.Verzeichnisse[1], dialogs).isEmpty();
     }
     EXPECT_FALSE(circuitSaved);
     EXPECT_FALSE(icSaved);

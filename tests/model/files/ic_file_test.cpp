@@ -159,11 +159,7 @@ TEST_F(ICFiles, SaveICWritesCellsRelativeToTheCropBox)
     s.circuit.ICName = QStringLiteral("SHIFT");
     s.circuit.P(7, 4).Type = ElementType::Conductor;
     s.circuit.P(7, 4).ConRight = kTrue;
-    s.CropMinX = 5;
-    s.CropMaxX = 12;
-    s.CropMinY = 2;
-    s.CropMaxY = 8;
-    ASSERT_TRUE(SaveIC(s, dialogs));
+    ASSERT_FALSE(SaveIC(s.circuit, {5, 2, 12, 8}, s.Verzeichnisse[1], dialogs).isEmpty());
     const QByteArray bytes = ReadBytes(icDir + QStringLiteral("SHIFT.icd"));
     EXPECT_TRUE(bytes.startsWith("[Name]\r\nSHIFT\r\n[Feld]\r\n7;6;\r\n[Punkte]\r\n2;2;1;0;-1;0;0;0;0;0;0;\r\n[Elemente]\r\n"))
         << bytes.toStdString();
@@ -173,13 +169,12 @@ TEST_F(ICFiles, SaveICWritesCellsRelativeToTheCropBox)
 TEST_F(ICFiles, SaveICRefusesPathsAndReportsFailures)
 {
     s.circuit.ICName = QStringLiteral("../escape");
-    EXPECT_FALSE(SaveIC(s, dialogs));
+    EXPECT_TRUE(SaveIC(s.circuit, {}, s.Verzeichnisse[1], dialogs).isEmpty());
     EXPECT_FALSE(QFile::exists(tmp.path() + QStringLiteral("/escape.icd")));
     s.circuit.ICName = QStringLiteral("GOOD");
     s.Verzeichnisse[1] = tmp.path() + QStringLiteral("/missing/");
-    EXPECT_FALSE(SaveIC(s, dialogs));
+    EXPECT_TRUE(SaveIC(s.circuit, {}, s.Verzeichnisse[1], dialogs).isEmpty());
     EXPECT_EQ(dialogs.MessageTexts().size(), 2);
-    EXPECT_TRUE(s.CircuitFilePath.isEmpty());
 }
 
 } // namespace
