@@ -1,6 +1,7 @@
 #include "render/symbol_patches.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <optional>
@@ -14,13 +15,27 @@
 
 namespace {
 
+// The two facts of the component rows asked for every conductor piece,
+// copied once into a table the compiler reads without a call.
+struct TypeFacts {
+    bool kept = false;
+    bool showsLevels = false;
+};
+const std::array<TypeFacts, 256> kTypeFacts = [] {
+    std::array<TypeFacts, 256> facts{};
+    for (size_t t = 0; t < facts.size(); ++t)
+        facts[t] = TypeFacts{Component(static_cast<uint8_t>(t)).symbolKept,
+                             Component(static_cast<uint8_t>(t)).showsLevels};
+    return facts;
+}();
+
 // Symbols kept: those whose look depends on the component's own pins and
 // state only. ICs (their levels) and text labels (drawn by the window) are
 // always drawn.
-bool Keepable(uint8_t type) { return Component(type).symbolKept; }
+bool Keepable(uint8_t type) { return kTypeFacts[type].kept; }
 
 // Symbols whose look changes while the power is on, drawn whole when it does.
-bool ChangesLook(uint8_t type) { return Component(type).showsLevels; }
+bool ChangesLook(uint8_t type) { return kTypeFacts[type].showsLevels; }
 
 struct Hash {
     uint64_t h = 1469598103934665603ull;
@@ -33,7 +48,7 @@ struct Hash {
 
 // Symbols whose pixels show levels or a state. The others show their
 // cells' connections and markers only, which do not change while the power is on.
-bool ShowsLevels(uint8_t type) { return Component(type).showsLevels; }
+bool ShowsLevels(uint8_t type) { return kTypeFacts[type].showsLevels; }
 
 void AddLevels(Hash& k, const LevelRecord& level, const CachedPins& pins, int x, int y,
                int16_t e)
@@ -351,15 +366,6 @@ void SymbolPatches::ForgetAll()
     shared_.clear();
     lastPicture_ = nullptr;
     bytes_ = 0;
-}
-
-SymbolPatches::Kept* SymbolPatches::KeptFor(int16_t e)
-{
-    if (e <= 0)
-        return nullptr;
-    if (static_cast<size_t>(e) >= kept_.size())
-        kept_.resize(static_cast<size_t>(e) + 1);
-    return &kept_[static_cast<size_t>(e)];
 }
 
 bool SymbolPatches::Build(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y, int16_t e,

@@ -133,7 +133,15 @@ private:
     static uint32_t KindOf(const Circuit& c, int16_t e, bool whole);
     void LeaveSettings(clsGrafik& g, PainterSurface& picture, const Variant& v, int16_t e, const Circuit& c);
 
-    Kept* KeptFor(int16_t e);
+    // Asked for every conductor piece: defined here to be inlined.
+    Kept* KeptFor(int16_t e)
+    {
+        if (e <= 0)
+            return nullptr;
+        if (static_cast<size_t>(e) >= kept_.size())
+            kept_.resize(static_cast<size_t>(e) + 1);
+        return &kept_[static_cast<size_t>(e)];
+    }
     // The key of the looks shared between components.
     uint64_t SharedKey(CircuitRun& s, const SheetScale& scale, const clsGrafik& g, const Surface& picture, Kept& kept,
                        int16_t x, int16_t y,
