@@ -214,39 +214,28 @@ TEST_F(ComponentShapes, GateInputCountComesFromTheBoxAndIsHeldWithin2To20)
     EXPECT_EQ(CellsOf(1), 3 * 20);
 }
 
-// Each kind a click places on an empty sheet writes as many pins as its row
-// in the component table says, and its pins follow the chosen orientation
-// exactly when the row says it turns.
+// Each kind a click places on an empty sheet (every kind with a footprint
+// rule does) writes the pins its component row counts, and its pins follow
+// the chosen orientation exactly when the row says it turns.
 TEST_F(ComponentShapes, PinCountsAndTurningFollowTheComponentRows)
 {
     s.GateInputsText = QStringLiteral("5");
-    for (unsigned t = 0; t < kElementTypeBound; ++t) {
-        const auto type = static_cast<uint8_t>(t);
+    for (uint8_t type = 0; type < kElementTypeBound; ++type) {
         const ComponentRow& row = Component(type);
-        const PlaceRoutine place = ToolsOf(type).place;
-        if (place == nullptr || row.pins.maxInputs == 0)
-            continue;
-        SCOPED_TRACE(row.name);
+        SCOPED_TRACE(row.name ? row.name : "");
+        const PlaceRoutine place = row.pins.maxInputs > 0 ? ToolsOf(type).place : nullptr;
         std::set<QString> lists;
         for (Orientation o : {R, L, U, D}) {
             Reset();
-            if (PlaceAt(place, 20, 15, o) != 1)
+            if (place == nullptr || PlaceAt(place, 20, 15, o) != 1)
                 continue;
             const ElementRecord& r = s.circuit.Elements[1];
             const auto in = static_cast<int>(ListPins(r.InPinList).size());
-            const auto out = static_cast<int>(ListPins(r.OutPinList).size());
-            EXPECT_GE(in, row.pins.minInputs);
-            EXPECT_LE(in, row.pins.maxInputs);
-            EXPECT_EQ(out, row.pins.outputs == kOutputsAreInputs ? in : row.pins.outputs);
+            EXPECT_TRUE(in >= row.pins.minInputs && in <= row.pins.maxInputs) << in;
+            EXPECT_EQ(ListPins(r.OutPinList).size(), row.pins.outputs == kOutputsAreInputs ? in : row.pins.outputs);
             lists.insert(r.InPinList + r.OutPinList);
         }
-        // Every kind with a footprint of its own places on an empty sheet.
-        if (row.footprint != nullptr) {
-            ASSERT_FALSE(lists.empty());
-        }
-        if (!lists.empty()) {
-            EXPECT_EQ(lists.size() > 1, row.turns);
-        }
+        EXPECT_TRUE(lists.empty() ? row.footprint == nullptr : (lists.size() > 1) == row.turns);
     }
 }
 

@@ -27,34 +27,25 @@ struct Column {
     std::set<uint8_t> others = {}; // codes of no component that have a row (tools of their own)
 };
 
-// Ways an event reaches a component: its evaluator, the engine's own cells,
-// or none for a part the pass loop passes over or the clock timers drive.
-int EngineWays(uint8_t t)
-{
-    static const EvaluatorTable evaluators = StandardEvaluators();
-    static const std::set<uint8_t> passive = {Conductor,     Juncture,       NegationMarker,
-                                              CouplingDiode, ClockGenerator, TextLabel};
-    return (evaluators[t] != nullptr) + (EngineCells()[t] != nullptr) + static_cast<int>(passive.count(t));
-}
-
 std::vector<Column> Columns()
 {
+    static const EvaluatorTable evaluators = StandardEvaluators();
+    // An event reaches a component by its evaluator, the engine's own cells, or
+    // not at all for the parts the pass loop passes over or the clock timers drive.
+    static const std::set<uint8_t> passive = {Conductor, Juncture, NegationMarker, CouplingDiode, ClockGenerator,
+                                              TextLabel};
     const std::set<uint8_t> noRecord = {Conductor, Juncture, NegationMarker, CouplingDiode};
     return {
-        // Each kind with an element record names itself in messages and has its pins.
         {"name and pins",
-         [](uint8_t t) {
-             const ComponentRow& c = Component(t);
-             return c.pins.maxInputs > 0 && c.nameId != 0 && !LoadResString(c.nameId).isEmpty();
-         },
+         [](uint8_t t) { return Component(t).pins.maxInputs > 0 && !LoadResString(Component(t).nameId).isEmpty(); },
          noRecord},
-        // The conductor is drawn by the band; every other kind a click places or removes.
-        {"editor tools", [](uint8_t t) { return ToolsOf(t).place != nullptr || ToolsOf(t).remove != nullptr; },
-         {Conductor}},
+        {"editor tools", [](uint8_t t) { return ToolsOf(t).place || ToolsOf(t).remove; }, {Conductor}},
         {"symbol rows", [](uint8_t t) { return t != Empty && Symbol(t).type == t; }, {}},
         {"symbol routines", [](uint8_t t) { return Symbol(t).draw != nullptr; },
          {Conductor, Juncture, CouplingDiode, TextLabel}},
-        {"engine, one way", [](uint8_t t) { return EngineWays(t) == 1; }, {}},
+        {"engine, one way",
+         [](uint8_t t) { return (evaluators[t] != nullptr) + (EngineCells()[t] != nullptr) + int(passive.count(t)) == 1; },
+         {}},
         {"placement outlines", [](uint8_t t) { return HasPlacementOutline(ToolFor(t)); },
          {Conductor, Juncture, NegationMarker, CouplingDiode, TextLabel, AnalysisSensor}},
         {"properties panel", [](uint8_t t) { return ShownFor(ToolFor(t)) != nullptr; }, {},
