@@ -18,6 +18,7 @@
 #include "editing/label_editor.h"
 #include "editing/worksheet_size.h"
 #include "model/circuit_tables.h"
+#include "model/components.h"
 #include "model/geometry.h"
 #include "model/pin_lists.h"
 #include "model/ports/worksheet_port.h"
@@ -30,7 +31,8 @@
 
 namespace {
 
-constexpr int kMaxGateInputs = 20;
+// The widest gate the placing routines take.
+const int kMaxGateInputs = Component(ElementType::AND).pins.maxInputs;
 
 // The spacing boxes correct their values only when they lose the focus, so
 // whatever reaches the synthesis is held to the same limits here.
