@@ -326,7 +326,7 @@ TEST_F(ICManager, ImportsUnderTheICNameAndRefusesWhatIsThere)
 // manager shows it faulty with its file and reason, the preview stays empty,
 // placing it and opening a circuit that uses it are refused naming both.
 // A well-formed one, whatever its outline, is OK, is placed and its circuit opens.
-TEST_F(ICManager, DamagedDefinitionsAreRefusedNamingTheFileAndTheReason)
+TEST_F(ICManager, OnlyDamagedDefinitionsAreRefusedNamingTheFileAndTheReason)
 {
     const QByteArray half = TestIC("HALF.icd");
     QByteArray binary;

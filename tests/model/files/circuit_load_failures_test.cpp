@@ -164,7 +164,6 @@ TEST_F(RefusedFile, ComponentsThatDisagreeWithTheirCellsOrLeaveTheGrid)
 // is empty or holds no section.
 TEST_F(RefusedFile, FaultsThatCanBeActedOnAreNamed)
 {
-    InstallICs();
     auto withElement = [](const char* element) {
         return CrLfLines({"[Feld]", "12;8;", "[Elemente]", QLatin1String(element), "[IC]", "HALF;1;"});
     };
