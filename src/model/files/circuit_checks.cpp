@@ -24,7 +24,7 @@ QString Needed(int min, int max)
 
 [[noreturn]] void RefusePins(int e, const ComponentRow& c, const QString& what)
 {
-    throw PinListError(
+    throw NamedFormatError(
         QStringLiteral("element %1 (%2) %3").arg(e).arg(LoadResString(c.nameId), what).toStdString());
 }
 
@@ -36,6 +36,13 @@ QString PinCountText(const char* side, int has, int min, int max)
 }
 
 } // namespace
+
+void CheckRoomForElement(int count)
+{
+    if (count >= INT16_MAX)
+        throw NamedFormatError(
+            QStringLiteral("it has more than %1 elements; a circuit has at most %1").arg(INT16_MAX).toStdString());
+}
 
 void CheckFileSize(int width, int height)
 {
