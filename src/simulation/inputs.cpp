@@ -61,8 +61,8 @@ void RunWithBracket(const Engine& en)
     en.engine.StepCount = 0;
     // The run is timed only for the window's time label: reading the clock
     // costs about as much as a short run's events.
-    const double t1 = w ? TimerSeconds(en) : 0.0;
     StartRunTime(en);
+    const double t1 = w ? TimerSeconds(en) : 0.0;
     Simulate(en);
     const double t2 = w ? TimerSeconds(en) : 0.0;
     // A pause, a stop or a power-off during the run's waits has shown its own state.

@@ -124,6 +124,7 @@ TEST(SheetView, ASymbolRecordedOutsideTheSheetReadsNoCellThere)
     for (int16_t power : {kFalse, kTrue}) {
         s.engine.PowerFlag = power;
         s.circuit.Levels[0].Field = s.circuit.P;
+        s.circuit.Levels[0].Elements = s.circuit.Elements;
         for (int type = 1; type < static_cast<int>(kElementTypeBound); ++type) {
             for (auto [x, y] : {std::pair{-2, 4}, {4, -3}, {12, 4}, {4, 30}}) {
                 s.Changes.Element(static_cast<uint8_t>(type), x, y, Orientation::Right);
