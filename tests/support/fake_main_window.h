@@ -63,33 +63,53 @@ public:
     int deleteUndoDataCount = 0;
     int resetAnalyserCount = 0;
 
-    void SetStatusPanel(int panel, const QString& text) override;
-    void SetProgress(int value) override;
-    void EnableMainWindow(bool enabled) override;
-    void SetCaption(const QString& text) override;
-    void ChangePropertyWindow(std::array<bool, 8> parts) override;
-    void ChangeGUI(bool edit) override;
-    void ChangeSelPicture(ToolCode tool) override;
-    void SetSizeBoxes(int16_t maxX, int16_t maxY) override;
-    void ResetScrollBars() override;
-    void SwitchPowerOff() override;
-    void SetAnalyserMenuEnabled(bool enabled) override;
-    void SetUndoListMenuEnabled(bool enabled) override;
-    void CheckComponentMenuOnly(int item) override;
+    void SetStatusPanel(int panel, const QString& text) override { Note("SetStatusPanel"); statusPanels[panel] = text; }
+    void SetProgress(int value) override { Note("SetProgress"); progressValues.push_back(value); }
+    void EnableMainWindow(bool enabled) override { Note("EnableMainWindow"); mainWindowEnabled = enabled; }
+    void SetCaption(const QString& text) override { Note("SetCaption"); caption = text; }
+    void ChangePropertyWindow(std::array<bool, 8> parts) override
+    {
+        Note("ChangePropertyWindow");
+        propertyWindowParts.push_back(parts);
+    }
+    void ChangeGUI(bool edit) override { Note("ChangeGUI"); changeGUICalls.push_back(edit); }
+    void ChangeSelPicture(ToolCode tool) override { Note("ChangeSelPicture"); selPictures.push_back(tool); }
+    void SetSizeBoxes(int16_t maxX, int16_t maxY) override { Note("SetSizeBoxes"); sizeBoxes.emplace_back(maxX, maxY); }
+    void ResetScrollBars() override { Note("ResetScrollBars"); ++resetScrollBarsCount; }
+    void SwitchPowerOff() override { Note("SwitchPowerOff"); ++switchPowerOffCount; }
+    void SetAnalyserMenuEnabled(bool enabled) override
+    {
+        Note("SetAnalyserMenuEnabled");
+        analyserMenuEnabled = enabled;
+    }
+    void SetUndoListMenuEnabled(bool enabled) override
+    {
+        Note("SetUndoListMenuEnabled");
+        undoListMenuEnabled = enabled;
+    }
+    void CheckComponentMenuOnly(int item) override { Note("CheckComponentMenuOnly"); checkedComponentItem = item; }
     void SetUsedFileItem(int index, const QString& text) override;
-    void ShowUsedFilesSeparator() override;
+    void ShowUsedFilesSeparator() override { Note("ShowUsedFilesSeparator"); usedFilesSeparatorVisible = true; }
     void PressToolButton(const QString& key, int index) override;
     void ReleaseToolButton(const QString& key) override;
-    void SetOrientationToolbarEnabled(bool enabled) override;
-    void SetWorksheetMousePointer(int pointer) override;
-    void RedrawAllElements() override;
-    void DrawGrid() override;
+    void SetOrientationToolbarEnabled(bool enabled) override
+    {
+        Note("SetOrientationToolbarEnabled");
+        orientationToolbarEnabled = enabled;
+    }
+    void SetWorksheetMousePointer(int pointer) override
+    {
+        Note("SetWorksheetMousePointer");
+        worksheetMousePointer = pointer;
+    }
+    void RedrawAllElements() override { Note("RedrawAllElements"); ++redrawAllElementsCount; }
+    void DrawGrid() override { Note("DrawGrid"); ++drawGridCount; }
     void UnloadClockTimers() override;
-    void UnloadICConnectorLabels() override;
-    void ResetICWindow() override;
-    void RebuildLevelTree() override;
-    void DeleteUndoData() override;
-    void ResetAnalyser() override;
+    void UnloadICConnectorLabels() override { Note("UnloadICConnectorLabels"); ++unloadICConnectorLabelsCount; }
+    void ResetICWindow() override { Note("ResetICWindow"); ++resetICWindowCount; }
+    void RebuildLevelTree() override { Note("RebuildLevelTree"); ++rebuildLevelTreeCount; }
+    void DeleteUndoData() override { Note("DeleteUndoData"); ++deleteUndoDataCount; }
+    void ResetAnalyser() override { Note("ResetAnalyser"); ++resetAnalyserCount; }
 
     // Worksheet redraw and zoom.
     std::pair<int, int> pictureSize{0, 0};
@@ -100,15 +120,27 @@ public:
     std::vector<std::pair<int16_t, int16_t>> shownICInOut;
     QString timeLabel;
 
-    void SetWorksheetPictureSize(int width, int height) override;
-    QSize WorksheetContainerInnerSize() const override;
-    void ResizeWorksheet() override;
-    void SelectNone() override;
-    void DisplayBeschriftungsText(int16_t n, const QString& oldText) override;
-    void ShowICInOut(int16_t x, int16_t y) override;
-    void HideICConnectorLabels() override;
-    void ShowNamedICConnectorLabels() override;
-    void SetTimeLabel(const QString& text) override;
+    void SetWorksheetPictureSize(int width, int height) override
+    {
+        Note("SetWorksheetPictureSize");
+        pictureSize = {width, height};
+    }
+    QSize WorksheetContainerInnerSize() const override
+    {
+        Note("WorksheetContainerInnerSize");
+        return containerInnerSize;
+    }
+    void ResizeWorksheet() override { Note("ResizeWorksheet"); ++resizeWorksheetCount; }
+    void SelectNone() override { Note("SelectNone"); ++selectNoneCount; }
+    void DisplayBeschriftungsText(int16_t n, const QString& oldText) override
+    {
+        Note("DisplayBeschriftungsText");
+        displayedLabels.emplace_back(n, oldText);
+    }
+    void ShowICInOut(int16_t x, int16_t y) override { Note("ShowICInOut"); shownICInOut.emplace_back(x, y); }
+    void HideICConnectorLabels() override { Note("HideICConnectorLabels"); }
+    void ShowNamedICConnectorLabels() override { Note("ShowNamedICConnectorLabels"); }
+    void SetTimeLabel(const QString& text) override { Note("SetTimeLabel"); timeLabel = text; }
 
     // Loading circuit and IC definition files.
     int clockTimerCount = 1;
@@ -124,11 +156,19 @@ public:
     int showICViewCount = 0;
 
     void CreateClockTimers(int count) override;
-    void AddAnalyserChannel(int channel) override;
-    void AddICConnectorLabel(int index, const QString& name, const QString& tag) override;
-    void SetICWindowFields(const QString& name, const QString& width, const QString& height) override;
-    void ShowInOut() override;
-    void ShowICView() override;
+    void AddAnalyserChannel(int channel) override { Note("AddAnalyserChannel"); analyserChannels.push_back(channel); }
+    void AddICConnectorLabel(int index, const QString& name, const QString& tag) override
+    {
+        Note("AddICConnectorLabel");
+        icConnectorLabels.push_back({index, name, tag});
+    }
+    void SetICWindowFields(const QString& name, const QString& width, const QString& height) override
+    {
+        Note("SetICWindowFields");
+        icWindowFields = {name, width, height};
+    }
+    void ShowInOut() override { Note("ShowInOut"); ++showInOutCount; }
+    void ShowICView() override { Note("ShowICView"); ++showICViewCount; }
 
     // The engine's power panel, level tree and clock panel.
     QString onOffText = QStringLiteral("Ready");
@@ -155,23 +195,43 @@ public:
 
     // The texts the power panel derives from the run state.
     void ShowRunState(RunState state) override;
-    void SetRunLamp(bool red) override;
-    void SetPauseEnabled(bool enabled) override;
-    void SetStopEnabled(bool enabled) override;
-    void ShowPowerPanel() override;
-    void CommitLabelEdit() override;
+    void SetRunLamp(bool red) override { Note("SetRunLamp"); redLamp = red; }
+    void SetPauseEnabled(bool enabled) override { Note("SetPauseEnabled"); pauseEnabled = enabled; }
+    void SetStopEnabled(bool enabled) override { Note("SetStopEnabled"); stopEnabled = enabled; }
+    void ShowPowerPanel() override { Note("ShowPowerPanel"); }
+    void CommitLabelEdit() override { Note("CommitLabelEdit"); ++commitLabelEditCount; }
     void ClearLevelTree() override;
-    void AddLevelNode(const QString& parentKey, const QString& key, const QString& text) override;
-    void ExpandAndSelectLevelRoot() override;
-    void SetLevelLabel(const QString& text) override;
-    void LoadICConnectorLabel(int index, const QString& text) override;
-    void SetClockButtonEnabled(const QString& key, bool enabled) override;
-    void SetClockCyclesText(const QString& text) override;
-    void SetClockSliders(int slider1, int slider0) override;
-    void SetClockPhaseLabels(const QString& lbl1, const QString& lbl0) override;
-    void SetClockTitle(const QString& text) override;
-    void SetClockLinkChecked(bool checked) override;
-    void HideSelectedClockFrame() override;
+    void AddLevelNode(const QString& parentKey, const QString& key, const QString& text) override
+    {
+        Note("AddLevelNode");
+        levelNodes.push_back(LevelNode{parentKey, key, text});
+    }
+    void ExpandAndSelectLevelRoot() override { Note("ExpandAndSelectLevelRoot"); levelRootExpandedAndSelected = true; }
+    void SetLevelLabel(const QString& text) override { Note("SetLevelLabel"); levelLabel = text; }
+    void LoadICConnectorLabel(int index, const QString& text) override
+    {
+        Note("LoadICConnectorLabel");
+        loadedICConnectorLabels[index] = text;
+    }
+    void SetClockButtonEnabled(const QString& key, bool enabled) override
+    {
+        Note("SetClockButtonEnabled");
+        clockButtons[key] = enabled;
+    }
+    void SetClockCyclesText(const QString& text) override { Note("SetClockCyclesText"); clockCyclesText = text; }
+    void SetClockSliders(int slider1, int slider0) override
+    {
+        Note("SetClockSliders");
+        clockSliders = {slider1, slider0};
+    }
+    void SetClockPhaseLabels(const QString& lbl1, const QString& lbl0) override
+    {
+        Note("SetClockPhaseLabels");
+        clockPhaseLabels = {lbl1, lbl0};
+    }
+    void SetClockTitle(const QString& text) override { Note("SetClockTitle"); clockTitle = text; }
+    void SetClockLinkChecked(bool checked) override { Note("SetClockLinkChecked"); clockLinkChecked = checked; }
+    void HideSelectedClockFrame() override { Note("HideSelectedClockFrame"); }
 
     // Placing: the gate-inputs box, the clock timers and the logic analyzer.
     std::vector<int> clockTimerIntervals{0}; // one per member, kept as long as clockTimerCount
@@ -180,15 +240,15 @@ public:
     std::vector<int> addedGraphs;
     std::vector<int> removedGraphs;
 
-    int ClockTimerUBound() const override;
+    int ClockTimerUBound() const override { Note("ClockTimerUBound"); return clockTimerCount - 1; }
     void AddClockTimer() override;
     void RemoveLastClockTimer() override;
     int ClockTimerInterval(int index) const override;
     void SetClockTimerInterval(int index, int ms) override;
-    void PrepareListView() override;
-    void ResizeListView() override;
-    void AddGraph(int channel) override;
-    void RemoveGraph(int channel) override;
+    void PrepareListView() override { Note("PrepareListView"); ++prepareListViewCount; }
+    void ResizeListView() override { Note("ResizeListView"); ++resizeListViewCount; }
+    void AddGraph(int channel) override { Note("AddGraph"); addedGraphs.push_back(channel); }
+    void RemoveGraph(int channel) override { Note("RemoveGraph"); removedGraphs.push_back(channel); }
 
     // The undo history's menu items and buttons, and the IC file lists.
     bool undoMenuEnabled = false;
@@ -197,9 +257,11 @@ public:
     int refreshICFileListsCount = 0;
 
     void SetUndoMenu(bool enabled, const QString& caption) override;
-    void SetUndoButtonsEnabled(bool enabled) override;
-    void RefreshICFileLists() override;
+    void SetUndoButtonsEnabled(bool enabled) override { Note("SetUndoButtonsEnabled"); undoButtonsEnabled = enabled; }
+    void RefreshICFileLists() override { Note("RefreshICFileLists"); ++refreshICFileListsCount; }
 
 private:
+    void Note(const char* name) const { calls << QLatin1String(name); }
+
     ProgramState* state_ = nullptr;
 };
