@@ -34,6 +34,24 @@ QString Data(const char* name)
     return QStringLiteral(GATREL_TEST_DATA "/") + QLatin1String(name);
 }
 
+// A test file loaded and drawn by the full redraw at a zoom, with or without
+// kept symbol pixels.
+struct DrawnSheet {
+    CircuitDriver d;
+    DrawingWindow window{d};
+    DrawnSheet(const QString& file, float zoom, bool keep = true)
+    {
+        d.grafik.KeepSymbolPixels = keep;
+        if (!d.Load(file))
+            ADD_FAILURE() << "not loaded: " << file.toStdString();
+        d.s.GridMode = zoom;
+        window.RedrawAllElements();
+    }
+    ~DrawnSheet() { d.s.ports = Ports{}; }
+    DrawnSheet(const DrawnSheet&) = delete;
+    DrawnSheet& operator=(const DrawnSheet&) = delete;
+};
+
 // The switches and open conductor ends, at most six.
 std::vector<std::pair<int, int>> Inputs(const ProgramState& s)
 {
@@ -58,16 +76,9 @@ struct RunPictures {
 // picture after each step.
 RunPictures RunCircuit(const QString& file, float zoom, bool keep)
 {
-    CircuitDriver d;
-    DrawingWindow window(d);
-    d.grafik.KeepSymbolPixels = keep;
+    DrawnSheet sheet(file, zoom, keep);
+    CircuitDriver& d = sheet.d;
     RunPictures run;
-    if (!d.Load(file)) {
-        ADD_FAILURE() << "not loaded: " << file.toStdString();
-        return run;
-    }
-    d.s.GridMode = zoom;
-    window.RedrawAllElements();
     d.PowerOn();
     run.pictures.push_back(d.surface.Image().copy());
     d.surface.OnDrawn = [&run] { ++run.primitives; };
@@ -85,7 +96,6 @@ RunPictures RunCircuit(const QString& file, float zoom, bool keep)
     d.surface.OnDrawn = nullptr;
     d.PowerOff();
     run.pictures.push_back(d.surface.Image().copy());
-    d.s.ports = Ports{};
     return run;
 }
 
@@ -106,11 +116,8 @@ TEST(SymbolPatches, PicturesOfRunsAreThoseOfDrawingTheSymbolsAgain)
 TEST(SymbolPatches, AConductorChangingBesideASymbolDoesNotDrawItAgain)
 {
     for (bool keep : {true, false}) {
-        CircuitDriver d;
-        DrawingWindow window(d);
-        d.grafik.KeepSymbolPixels = keep;
-        ASSERT_TRUE(d.Load(Data("bench/inv_chain_400.gtr")));
-        window.RedrawAllElements();
+        DrawnSheet sheet(Data("bench/inv_chain_400.gtr"), 1.0f, keep);
+        CircuitDriver& d = sheet.d;
         d.PowerOn();
         for (int i = 0; i < 4; ++i)
             d.Click(1, 2);
@@ -124,7 +131,6 @@ TEST(SymbolPatches, AConductorChangingBesideASymbolDoesNotDrawItAgain)
             EXPECT_LE(drawn, 2) << "only the LED, whose own look changes";
         else
             EXPECT_GE(drawn, 2 * 400) << "every inverter beside a changing conductor";
-        d.s.ports = Ports{};
     }
 }
 
@@ -133,11 +139,8 @@ TEST(SymbolPatches, ComponentsOfOneLookShareItsPixels)
     // At zoom 1 every inverter of the chain lies a whole number of pixels from
     // the others; at 1.6 hardly two do, and each keeps its own.
     for (float zoom : {1.0f, 1.6f}) {
-        CircuitDriver d;
-        DrawingWindow window(d);
-        ASSERT_TRUE(d.Load(Data("bench/inv_chain_400.gtr")));
-        d.s.GridMode = zoom;
-        window.RedrawAllElements();
+        DrawnSheet sheet(Data("bench/inv_chain_400.gtr"), zoom);
+        CircuitDriver& d = sheet.d;
         d.PowerOn();
         for (int i = 0; i < 4; ++i)
             d.Click(1, 2);
@@ -145,7 +148,6 @@ TEST(SymbolPatches, ComponentsOfOneLookShareItsPixels)
             EXPECT_LE(d.grafik.LooksDrawn(), 40) << "400 inverters, a few looks";
         else
             EXPECT_GE(d.grafik.LooksDrawn(), 400);
-        d.s.ports = Ports{};
     }
 }
 
@@ -153,22 +155,13 @@ TEST(SymbolPatches, ComponentsOfOneLookShareItsPixels)
 // the end and how often a symbol was drawn the plain way in those 16.
 std::pair<QImage, long long> RunCounter(float zoom, bool keep)
 {
-    CircuitDriver d;
-    DrawingWindow window(d);
-    d.grafik.KeepSymbolPixels = keep;
-    if (!d.Load(Data("bench/ripple_8.gtr"))) {
-        ADD_FAILURE() << "counter not loaded";
-        return {};
-    }
-    d.s.GridMode = zoom;
-    window.RedrawAllElements();
+    DrawnSheet sheet(Data("bench/ripple_8.gtr"), zoom, keep);
+    CircuitDriver& d = sheet.d;
     d.PowerOn();
     d.ClockCycles(5);
     const long long before = d.grafik.SymbolsDrawn();
     d.ClockCycles(16);
-    const std::pair<QImage, long long> run{d.surface.Image().copy(), d.grafik.SymbolsDrawn() - before};
-    d.s.ports = Ports{};
-    return run;
+    return {d.surface.Image().copy(), d.grafik.SymbolsDrawn() - before};
 }
 
 TEST(SymbolPatches, ACountingCounterPutsBackItsClockAndFlipFlops)
@@ -188,20 +181,13 @@ TEST(SymbolPatches, ACountingCounterPutsBackItsClockAndFlipFlops)
 // (A checksum of each: a run with a delay has hundreds of waits.)
 std::vector<size_t> CountingRun(const QString& file, float zoom, bool keep, bool delayed)
 {
-    CircuitDriver d;
-    DrawingWindow window(d);
-    d.grafik.KeepSymbolPixels = keep;
+    DrawnSheet sheet(file, zoom, keep);
+    CircuitDriver& d = sheet.d;
     std::vector<size_t> pictures;
     auto take = [&] {
         const QImage& image = d.surface.Image();
         pictures.push_back(qHashBits(image.constBits(), static_cast<size_t>(image.sizeInBytes())));
     };
-    if (!d.Load(file)) {
-        ADD_FAILURE() << "not loaded: " << file.toStdString();
-        return pictures;
-    }
-    d.s.GridMode = zoom;
-    window.RedrawAllElements();
     if (delayed) {
         d.s.engine.DelaySetting = 1;
         d.onPump = [&](int) { take(); };
@@ -227,7 +213,6 @@ std::vector<size_t> CountingRun(const QString& file, float zoom, bool keep, bool
         Timer1_Timer(EngineOf(d.s, d.e));
         take();
     }
-    d.s.ports = Ports{};
     return pictures;
 }
 
@@ -257,17 +242,13 @@ TEST(WholeSheet, IsThePictureOfTheFullRedraw)
 {
     for (const char* name : {"components.gtr", "conductors.gtr", "bench/ripple_8.gtr"}) {
         for (float zoom : {1.0f, 1.6f}) {
-            CircuitDriver d;
-            DrawingWindow window(d);
-            ASSERT_TRUE(d.Load(Data(name))) << name;
-            d.s.GridMode = zoom;
-            window.RedrawAllElements();
+            DrawnSheet sheet(Data(name), zoom);
+            CircuitDriver& d = sheet.d;
             EXPECT_TRUE(WholeSheetPicture(d.s, ShownSheetOf(d.s), d.grafik) == d.surface.Image()) << name << " zoom " << zoom;
             EXPECT_EQ(d.grafik.Device, &d.surface) << "the drawing object is back on the worksheet";
             d.PowerOn();
-            window.RedrawAllElements();
+            sheet.window.RedrawAllElements();
             EXPECT_TRUE(WholeSheetPicture(d.s, ShownSheetOf(d.s), d.grafik) == d.surface.Image()) << name << " powered, zoom " << zoom;
-            d.s.ports = Ports{};
         }
     }
 }
