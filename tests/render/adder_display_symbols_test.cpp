@@ -6,11 +6,7 @@
 
 using namespace symfix;
 
-namespace {
-
-struct AdderSheet : SymbolSheet {};
-
-} // namespace
+using AdderSheet = SymbolSheet;
 
 TEST_F(AdderSheet, HalfAdderAtZoomOne)
 {

@@ -6,11 +6,7 @@
 
 using namespace symfix;
 
-namespace {
-
-struct DecoderSheet : SymbolSheet {};
-
-} // namespace
+using DecoderSheet = SymbolSheet;
 
 TEST_F(DecoderSheet, DecoderWithClockAtZoomOne)
 {

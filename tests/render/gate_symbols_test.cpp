@@ -6,11 +6,7 @@
 
 using namespace symfix;
 
-namespace {
-
-struct GateSheet : SymbolSheet {};
-
-} // namespace
+using GateSheet = SymbolSheet;
 
 TEST_F(GateSheet, ThreeInputAndAtZoomOne)
 {

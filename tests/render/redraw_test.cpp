@@ -43,33 +43,44 @@ TEST(DrawElement, DrawsEachComponentAtItsAnchorFromAnyOfItsCells)
     }
 }
 
-TEST(DrawElement, OutlinePassesToGatesDecoderFlipFlopAndIC)
-{
+class Redraw : public ::testing::Test {
+protected:
+    Redraw() : g(s, &rec)
+    {
+        sheet::NewSheet(s, 20, 16);
+        shell.Attach(s);
+    }
+
+    int Count(const QString& part) const { return static_cast<int>(rec.Log().filter(part).size()); }
+
     ProgramState s;
-    sheet::NewSheet(s, 30, 30);
+    FakeMainWindow shell;
+    RecordingSurface rec{SurfaceKind::Worksheet, 294, 238};
+    clsGrafik g;
+};
+
+// The same worksheet for the components drawn one at a time.
+using ElementRedraw = Redraw;
+
+TEST_F(ElementRedraw, OutlinePassesToGatesDecoderFlipFlopAndIC)
+{
     sheet::Gate(s, ElementType::AND, Orientation::Right, 5, 5, 3);
-    sheet::FlipFlop(s, Orientation::Right, 5, 20);
+    sheet::FlipFlop(s, Orientation::Right, 5, 12);
     sheet::IC(s, 1, 15, 3, 4, 3, {QStringLiteral("0;1;A;")});
-    RecordingSurface rec;
-    clsGrafik g(s, &rec);
     DrawElement(s, g, 5, 5, false, true);
-    DrawElement(s, g, 5, 20, false, true);
+    DrawElement(s, g, 5, 12, false, true);
     DrawElement(s, g, 15, 4, false, true);
     RecordingSurface direct;
     g.Device = &direct;
     g.DrawUnd(5, 5, true);
-    g.DrawFlipFlop(5, 20, true, 0);
+    g.DrawFlipFlop(5, 12, true, 0);
     g.DrawIC(15, 4, 1, true);
     EXPECT_EQ(rec.Log(), direct.Log());
 }
 
-TEST(DrawElement, NestedICOnlyOnPaperOrWithThePowerOn)
+TEST_F(ElementRedraw, NestedICOnlyOnPaperOrWithThePowerOn)
 {
-    ProgramState s;
-    sheet::NewSheet(s, 20, 20);
     sheet::IC(s, 1, 3, 3, 4, 3, {QStringLiteral("0;1;A;")}, QStringLiteral("IN"), 1);
-    RecordingSurface rec;
-    clsGrafik g(s, &rec);
     DrawElement(s, g, 3, 4, false, false);
     EXPECT_TRUE(rec.Log().isEmpty());
     rec.SetKind(SurfaceKind::Printer);
@@ -83,15 +94,11 @@ TEST(DrawElement, NestedICOnlyOnPaperOrWithThePowerOn)
     EXPECT_FALSE(rec.Log().isEmpty());
 }
 
-TEST(DrawElement, SelectedClockOnlyWhilePowered)
+TEST_F(ElementRedraw, SelectedClockOnlyWhilePowered)
 {
-    ProgramState s;
-    sheet::NewSheet(s, 20, 20);
     sheet::Clock(s, Orientation::Right, 5, 5);
     const int16_t second = sheet::Clock(s, Orientation::Right, 5, 12);
     s.SelectedClock = 1;
-    RecordingSurface rec;
-    clsGrafik g(s, &rec);
     DrawElement(s, g, 7, 13, false, false); // the stop input of the second generator
     RecordingSurface expected;
     g.Device = &expected;
@@ -110,16 +117,10 @@ TEST(DrawElement, SelectedClockOnlyWhilePowered)
     EXPECT_EQ(second, 2);
 }
 
-TEST(DrawElement, TextLabelsGoToTheWindowUnlessNoText)
+TEST_F(ElementRedraw, TextLabelsGoToTheWindowUnlessNoText)
 {
-    ProgramState s;
-    sheet::NewSheet(s, 20, 20);
     const int16_t n = sheet::Place(s, ElementType::TextLabel, Orientation::Right, {sheet::At(2, 2)}, {},
                                    sheet::Cells(2, 2, 4, 2), QStringLiteral("abc"));
-    FakeMainWindow shell;
-    shell.Attach(s);
-    RecordingSurface rec;
-    clsGrafik g(s, &rec);
     DrawElement(s, g, 3, 2, true, false);
     EXPECT_TRUE(shell.displayedLabels.empty());
     DrawElement(s, g, 3, 2, false, false);
@@ -130,34 +131,15 @@ TEST(DrawElement, TextLabelsGoToTheWindowUnlessNoText)
 }
 
 // A damaged file may hold a component whose pins do not fit its type.
-TEST(DrawElement, AComponentWithTooFewPinsIsLeftOutTheRestIsDrawn)
+TEST_F(ElementRedraw, AComponentWithTooFewPinsIsLeftOutTheRestIsDrawn)
 {
-    ProgramState s;
-    sheet::NewSheet(s, 12, 12);
     sheet::Place(s, ElementType::HalfAdder, Orientation::Right, {sheet::At(8, 6), sheet::At(8, 7)}, {},
                  sheet::Cells(8, 6, 8, 7));
     sheet::LED(s, 3, 3);
-    RecordingSurface rec;
-    clsGrafik g(s, &rec);
     RedrawAllElements(s, g, 0);
     EXPECT_TRUE(rec.Log().contains(QStringLiteral("Circle 49,49 r=6 color=0 fill=0xE0E0E0 style=0 width=1")));
 }
 
-class Redraw : public ::testing::Test {
-protected:
-    Redraw() : g(s, &rec)
-    {
-        sheet::NewSheet(s, 20, 16);
-        shell.Attach(s);
-    }
-
-    int Count(const QString& part) const { return static_cast<int>(rec.Log().filter(part).size()); }
-
-    ProgramState s;
-    FakeMainWindow shell;
-    RecordingSurface rec{SurfaceKind::Worksheet, 294, 238};
-    clsGrafik g;
-};
 
 TEST_F(Redraw, AreaCornersAreClampedAndWrittenBack)
 {

@@ -25,28 +25,17 @@ inline void NewSheet(ProgramState& s, int maxX, int maxY)
 // A straight conductor between two cells of one row or column.
 inline void Wire(ProgramState& s, int x1, int y1, int x2, int y2)
 {
-    if (y1 == y2) {
-        const int a = std::min(x1, x2), b = std::max(x1, x2);
-        for (int x = a; x <= b; ++x) {
-            GridCell& c = s.circuit.P(x, y1);
-            if (c.Type == 0)
-                c.Type = ElementType::Conductor;
-            if (x < b)
-                c.ConRight = kTrue;
-            if (x > a)
-                c.ConLeft = kTrue;
-        }
-    } else {
-        const int a = std::min(y1, y2), b = std::max(y1, y2);
-        for (int y = a; y <= b; ++y) {
-            GridCell& c = s.circuit.P(x1, y);
-            if (c.Type == 0)
-                c.Type = ElementType::Conductor;
-            if (y < b)
-                c.ConDown = kTrue;
-            if (y > a)
-                c.ConUp = kTrue;
-        }
+    const bool across = y1 == y2;
+    const int a = across ? std::min(x1, x2) : std::min(y1, y2);
+    const int b = across ? std::max(x1, x2) : std::max(y1, y2);
+    for (int i = a; i <= b; ++i) {
+        GridCell& c = across ? s.circuit.P(i, y1) : s.circuit.P(x1, i);
+        if (c.Type == 0)
+            c.Type = ElementType::Conductor;
+        if (i < b)
+            (across ? c.ConRight : c.ConDown) = kTrue;
+        if (i > a)
+            (across ? c.ConLeft : c.ConUp) = kTrue;
     }
 }
 
