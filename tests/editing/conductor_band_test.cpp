@@ -69,6 +69,7 @@ TEST_F(Band, ALegStopsAtTheFirstComponentInItsWay)
 {
     Component(10, 5, false); // pin (10, 5), body (11, 5)
     Component(30, 10, true); // pin (30, 10), body (30, 11)
+    Component(0, 5, false);  // pin (0, 5), body (1, 5)
     struct Case {
         const char* name;
         int from, at, to;
@@ -82,6 +83,9 @@ TEST_F(Band, ALegStopsAtTheFirstComponentInItsWay)
         {"out of the pin, into its body", 10, 5, 20, 10},
         {"out of the body", 11, 5, 20, 11},
         {"a single free cell", 4, 5, 4, kNoObstacle},
+        // Fault: a leg from a pin in column 0 into its own body was taken as unblocked.
+        {"out of a pin in column 0, into its body", 0, 5, 6, 0},
+        {"beyond a component in column 0", 2, 5, 6, kNoObstacle},
     };
     for (const Case& k : rows)
         EXPECT_EQ(band().BlockedH(static_cast<int16_t>(k.from), static_cast<int16_t>(k.at),
@@ -101,6 +105,9 @@ TEST_F(Band, ALegStopsAtTheFirstComponentInItsWay)
                                        static_cast<int16_t>(k.to)),
                   k.stop)
             << k.name;
+    Drag({{0, 5}, {6, 5}});
+    EXPECT_TRUE(Conductors().empty()) << "no leg into the component from column 0";
+    EXPECT_EQ(s.circuit.P(1, 5).Type, ElementType::LED);
 }
 
 TEST_F(Band, TheBandTakesTheDirectionOfItsFirstStraightMove)
