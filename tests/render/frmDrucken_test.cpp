@@ -105,7 +105,7 @@ TEST_F(PrintDialog, OpensWithItsTextsAndTheCurrentPrinter)
     EXPECT_TRUE(dialogs.Asked().empty());
 }
 
-TEST_F(PrintDialog, CopiesFollowTheBoxAndAreCorrectedWhenItLosesTheFocus)
+TEST_F(PrintDialog, CopiesFollowTheBoxAreCorrectedWhenItLosesTheFocusAndPrintSendsAtMost999)
 {
     Open();
     struct Step {
@@ -132,11 +132,8 @@ TEST_F(PrintDialog, CopiesFollowTheBoxAndAreCorrectedWhenItLosesTheFocus)
         EXPECT_EQ(Copies()->text(), QString::fromLatin1(to)) << from << " " << button;
     }
     EXPECT_EQ(printer.copies, 1);
-}
 
-TEST_F(PrintDialog, PrintByTheKeyboardSendsAtMost999Copies)
-{
-    Open();
+    // Print by the keyboard sends at most 999 copies.
     Type(QStringLiteral("1500"));
     QTest::keyClick(Copies(), Qt::Key_Return); // the default button, the focus stays in the box
     EXPECT_EQ(printer.sent, 1);

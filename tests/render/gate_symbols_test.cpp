@@ -82,7 +82,7 @@ TEST_F(GateSheet, OutputStubRowFollowsTheInputCount)
     }
 }
 
-TEST_F(GateSheet, OutlineShowsTheTransparentBodyAndTheNegationDots)
+TEST_F(GateSheet, OutlineShowsTheTransparentBodyAndTheNegationDotsAndLeavesXorFilled)
 {
     Part p = Gate(s, ElementType::OR, 5, 5, Orientation::Right, 3);
     s.circuit.P(5, 6).Marker = -1;  // input 3
@@ -93,19 +93,15 @@ TEST_F(GateSheet, OutlineShowsTheTransparentBodyAndTheNegationDots)
     // The dots sit on the conductor side of their pins.
     EXPECT_TRUE(log[1].startsWith(QStringLiteral("Circle 73,91 r=3"))) << log[1].toStdString();
     EXPECT_TRUE(log[2].startsWith(QStringLiteral("Circle 109,77 r=3"))) << log[2].toStdString();
-}
 
-TEST_F(GateSheet, XorIsFilledEvenAfterAnOutline)
-{
-    Part a = Gate(s, ElementType::AND, 5, 5, Orientation::Right, 3);
-    Drawn(a, true);
+    // The XOR gate is filled even after an outline.
     ASSERT_EQ(rec.FillStyle, 1);
     Part x = Gate(s, ElementType::XOR, 15, 5, Orientation::Right, 3);
     s.circuit.P(15, 5).Marker = -1;
-    const QStringList log = Drawn(x);
-    EXPECT_EQ(log[0], BoxLine(217, 59.5, 245, 94.5, 0xC0FFFF, 0));
-    ASSERT_EQ(log.size(), 7) << "stubs, label and the dot";
-    EXPECT_TRUE(log.last().startsWith(QStringLiteral("Circle 213,77 r=3"))) << log.last().toStdString();
+    const QStringList xor3 = Drawn(x);
+    EXPECT_EQ(xor3[0], BoxLine(217, 59.5, 245, 94.5, 0xC0FFFF, 0));
+    ASSERT_EQ(xor3.size(), 7) << "stubs, label and the dot";
+    EXPECT_TRUE(xor3.last().startsWith(QStringLiteral("Circle 213,77 r=3"))) << xor3.last().toStdString();
 }
 
 TEST_F(GateSheet, OrientationOutsideTheCodesDrawsNothing)

@@ -33,7 +33,7 @@ protected:
     ScriptedUserDialogs dialogs;
 };
 
-TEST_F(Chooser, StartsAtTheStartDirectoryOrItsNearestExistingParent)
+TEST_F(Chooser, StartsAtTheStartDirectoryOrItsNearestExistingParentAndOkReturnsIt)
 {
     const std::pair<QString, QString> cases[] = {
         {Path("work/circuits"), Path("work/circuits")},
@@ -48,21 +48,15 @@ TEST_F(Chooser, StartsAtTheStartDirectoryOrItsNearestExistingParent)
         EXPECT_EQ(c.Dir1Path(), expected);
         EXPECT_EQ(Shown(c), expected);
         EXPECT_TRUE(c.Verzeichnis().isEmpty());
+        Click(c, "cmdOK");
+        EXPECT_EQ(c.Verzeichnis(), expected) << "OK returns the shown directory";
+        EXPECT_EQ(c.result(), QDialog::Accepted);
     }
-}
-
-TEST_F(Chooser, OkReturnsTheShownDirectoryAndCancelNothing)
-{
-    frmVerzeichnis ok(Path("work/circuits"), dialogs);
-    Click(ok, "cmdOK");
-    EXPECT_EQ(ok.Verzeichnis(), Path("work/circuits"));
-    EXPECT_EQ(ok.result(), QDialog::Accepted);
-
+    // Another directory shown is the one returned; Cancel: CreatesAndSelectsANewDirectory.
     frmVerzeichnis moved(Path("work/circuits"), dialogs);
     moved.SetDir1Path(Path("work"));
     Click(moved, "cmdOK");
     EXPECT_EQ(moved.Verzeichnis(), Path("work"));
-    // Cancel: CreatesAndSelectsANewDirectory.
 }
 
 // A directory made in the chooser stays, whether it is then chosen or not.
