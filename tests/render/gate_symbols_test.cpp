@@ -95,6 +95,8 @@ TEST_F(GateSheet, OutlineShowsTheTransparentBodyAndTheNegationDotsAndLeavesXorFi
     EXPECT_TRUE(log[2].startsWith(QStringLiteral("Circle 109,77 r=3"))) << log[2].toStdString();
 
     // The XOR gate is filled even after an outline.
+    s.circuit.P(5, 6).Marker = s.circuit.P(7, 5).Marker = 0;
+    Drawn(p, true);
     ASSERT_EQ(rec.FillStyle, 1);
     Part x = Gate(s, ElementType::XOR, 15, 5, Orientation::Right, 3);
     s.circuit.P(15, 5).Marker = -1;
