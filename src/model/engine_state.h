@@ -90,8 +90,10 @@ struct CachedCell {
     int Y = 0;
 };
 
-// The smallest limit of the events a run may hold for its next pass.
+// The smallest and the largest limit of the events a run may hold for its
+// next pass.
 inline constexpr size_t kFewestEventsHeld = size_t{1} << 16;
+inline constexpr size_t kMostEventsHeld = size_t{1} << 20;
 
 // The run as the power panel shows it; the panel derives its status text and
 // the pause button's caption from it.
@@ -112,8 +114,8 @@ struct EngineState {
     int16_t AbortFlag = 0;
     // Wide so that long delayed runs cannot wrap it.
     int32_t StepCount = 0;
-    // The most events a run may hold for its next pass, set from the
-    // circuit's size at each power-on (EventLimit, engine.h).
+    // The most events a run may hold for its next pass, set from the cells
+    // the circuit uses at each power-on (EventLimit, engine.h).
     size_t EventLimit = kFewestEventsHeld;
     int16_t DelaySetting = 0;
     int16_t InnerLevelShown = 0;
