@@ -65,7 +65,7 @@ void SetRunState(EngineState& g, PowerPort* power, RunState state)
 
 bool PauseOffersPause(const EngineState& g)
 {
-    return g.Run != RunState::Paused;
+    return !g.PausedFlag();
 }
 
 // ---- The pass loop's inner steps ----
@@ -379,7 +379,7 @@ void Simulate(const Engine& en)
     g.EngineBusy = kTrue;
     int d = g.DelaySetting;
     for (;;) {
-        if (g.PausedFlag != 0)
+        if (g.PausedFlag())
             return;
         ++g.StepCount;
         if (d == 0 && g.StepCount > en.AutoStop) {
