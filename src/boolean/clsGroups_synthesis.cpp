@@ -10,6 +10,7 @@
 
 #include <QScopeGuard>
 
+#include "boolean/gate_input_runs.h"
 #include "boolean/term_checks.h"
 #include "boolean/term_parts.h"
 #include "editing/conductor_band.h"
@@ -17,6 +18,7 @@
 #include "editing/label_editor.h"
 #include "editing/worksheet_size.h"
 #include "model/circuit_tables.h"
+#include "model/components.h"
 #include "model/geometry.h"
 #include "model/pin_lists.h"
 #include "model/ports/worksheet_port.h"
@@ -29,7 +31,8 @@
 
 namespace {
 
-constexpr int kMaxGateInputs = 20;
+// The widest gate the placing routines take.
+const int kMaxGateInputs = Component(ElementType::AND).pins.maxInputs;
 
 // The spacing boxes correct their values only when they lose the focus, so
 // whatever reaches the synthesis is held to the same limits here.
@@ -111,6 +114,15 @@ public:
 private:
     void CreateMainLines();
     void DrawGroup(bool& more);
+    // The input runs of the gate fed by the operands first .. first + count
+    // - 1 of the group list, with the negation markers of its variables.
+    void DrawStaggeredInputs(int first, int count, const GatePins& pins);
+    void DrawWideInputs(int first, int count, const GatePins& pins);
+    // The pin row of input p.
+    static int PinRow(const GatePins& pins, int p)
+    {
+        return p < static_cast<int>(pins.inputY.size()) ? pins.inputY[static_cast<size_t>(p)] : pins.outputY;
+    }
     // The pins of the gate placed for group k; empty when none was placed.
     std::optional<GatePins> SetElement(int yFirst, int yLast, int k, int last);
     void RouteConnection(int x1, int y1, int x2, int y2);
@@ -169,16 +181,7 @@ void Synthesis::CreateLevelX()
             const int n = parent >= 1 && parent < static_cast<int>(groups.size())
                             ? groups[static_cast<size_t>(parent)].Inputs
                             : 0;
-            // A gate of many inputs gets room before it for its input runs.
-            if (n > 3) {
-                const int32_t candidate = next + g_.AbstandBreite + n;
-                if (x < candidate - 1)
-                    x = candidate;
-            } else {
-                const int32_t candidate = next + g_.AbstandBreite + 2;
-                if (x < candidate)
-                    x = candidate;
-            }
+            x = GateInputColumn(x, next, g_.AbstandBreite, n);
         }
     }
 }
@@ -294,34 +297,10 @@ void Synthesis::DrawGroup(bool& more)
         Negate(pins->outputX, pins->outputY);
 
     const int c = end - start + 1;
-    const double h = c / 2.0;
-    const int upper = static_cast<int>(LevelX_.size()) - 1;
-    const int xi = pins->inputX;
-    for (int p = 0; p < c && !g_.Error; ++p) {
-        const GroupRecord& op = groups[static_cast<size_t>(start + p)];
-        const int yp = p < static_cast<int>(pins->inputY.size()) ? pins->inputY[static_cast<size_t>(p)] : pins->outputY;
-        // The deepest operands of the first drawing were connected by the main lines.
-        if (op.Level < upper) {
-            const int xs = LevelColumn(op.Level + 1) + 3;
-            const int r = op.Row;
-            if (c == 2) {
-                RouteConnection(xs, r, xi, yp);
-            } else if (p <= h && h + pins->inputY.front() > r) {
-                DrawLine(xs, r, xi - (p + 1), r);
-                RouteConnection(xi - (p + 1), r, xi, yp);
-            } else if (p > h) {
-                // Staggered columns keep the runs of the lower inputs apart.
-                const int k2 = static_cast<int>(std::floor(p + 1 - h));
-                const int xr = static_cast<int>(RoundHalfEven(xi - (h - k2) - 1));
-                DrawLine(xs, r, xr, r);
-                RouteConnection(xr, r, xi, yp);
-            } else {
-                RouteConnection(xs, r, xi, yp);
-            }
-        }
-        if (!g_.Error && !op.IsGate() && op.Negation)
-            Negate(xi, yp);
-    }
+    if (c >= kWideGateInputs)
+        DrawWideInputs(start, c, *pins);
+    else
+        DrawStaggeredInputs(start, c, *pins);
     if (g_.Error)
         return;
     for (int j = end; j >= start; --j)
@@ -337,6 +316,70 @@ void Synthesis::DrawGroup(bool& more)
     ProgramState& s = c_->s;
     if (!PlaceLed(s.circuit, c_->objUndo, At(xo + g_.AbstandBreite, yo), s.LEDColor))
         g_.Error = true;
+}
+
+void Synthesis::DrawStaggeredInputs(int first, int count, const GatePins& pins)
+{
+    const int c = count;
+    const double h = c / 2.0;
+    const int upper = static_cast<int>(LevelX_.size()) - 1;
+    const auto& groups = g_.Groups();
+    const int xi = pins.inputX;
+    for (int p = 0; p < c && !g_.Error; ++p) {
+        const GroupRecord& op = groups[static_cast<size_t>(first + p)];
+        const int yp = PinRow(pins, p);
+        // The deepest operands of the first drawing were connected by the main lines.
+        if (op.Level < upper) {
+            const int xs = LevelColumn(op.Level + 1) + 3;
+            const int r = op.Row;
+            if (c == 2) {
+                RouteConnection(xs, r, xi, yp);
+            } else if (p <= h && h + pins.inputY.front() > r) {
+                DrawLine(xs, r, xi - (p + 1), r);
+                RouteConnection(xi - (p + 1), r, xi, yp);
+            } else if (p > h) {
+                // Staggered columns keep the runs of the lower inputs apart.
+                const int k2 = static_cast<int>(std::floor(p + 1 - h));
+                const int xr = static_cast<int>(RoundHalfEven(xi - (h - k2) - 1));
+                DrawLine(xs, r, xr, r);
+                RouteConnection(xr, r, xi, yp);
+            } else {
+                RouteConnection(xs, r, xi, yp);
+            }
+        }
+        if (!g_.Error && !op.IsGate() && op.Negation)
+            Negate(xi, yp);
+    }
+}
+
+void Synthesis::DrawWideInputs(int first, int count, const GatePins& pins)
+{
+    const auto& groups = g_.Groups();
+    const int upper = static_cast<int>(LevelX_.size()) - 1;
+    std::vector<int> rows, pinRows;
+    for (int p = 0; p < count; ++p) {
+        rows.push_back(groups[static_cast<size_t>(first + p)].Row);
+        pinRows.push_back(PinRow(pins, p));
+    }
+    const std::vector<GateInputRun> runs = WideGateColumns(pins.inputX, rows, pinRows);
+    for (int p = 0; p < count && !g_.Error; ++p) {
+        const GroupRecord& op = groups[static_cast<size_t>(first + p)];
+        const GateInputRun& run = runs[static_cast<size_t>(p)];
+        // The deepest operands of the first drawing were connected by the main lines.
+        if (op.Level < upper) {
+            const int xs = LevelColumn(op.Level + 1) + 3;
+            if (run.row == run.pin) {
+                DrawLine(xs, run.row, pins.inputX, run.pin);
+            } else {
+                if (run.column != xs)
+                    DrawLine(xs, run.row, run.column, run.row);
+                DrawLine(run.column, run.row, run.column, run.pin);
+                DrawLine(run.column, run.pin, pins.inputX, run.pin);
+            }
+        }
+        if (!g_.Error && !op.IsGate() && op.Negation)
+            Negate(pins.inputX, run.pin);
+    }
 }
 
 std::optional<GatePins> Synthesis::SetElement(int yFirst, int yLast, int k, int last)

@@ -119,13 +119,13 @@ void frmBoolean::cmdErstellen_Click()
     // must not start another one, nor run beside a calculation.
     if (generating_ || running_ || !CreateGroups)
         return;
-    if (!chkSave_->isChecked()
-        && dialogs_.ShowMessage(LoadResString(1527), MessageButtons::YesNo, MessageIcon::Question,
-                                LoadResString(1518)) != MessageResult::Yes)
-        return;
     FlagScope generating(generating_);
     cancelRequested_ = false;
     objGroups.Cancel = false;
+    // A No to the overwrite question leaves the history and the labels as they were.
+    const QStringList historyBefore = history_;
+    const std::array<int32_t, 3> statusBefore = status_;
+    const int32_t errorBefore = grid_.lblFehlerColor;
     AddTermToList();
     status_.fill(kGrey);
     grid_.lblFehlerColor = kGrey;
@@ -137,9 +137,24 @@ void frmBoolean::cmdErstellen_Click()
     ShowWaiting(LoadResString(1528));
     QCoreApplication::processEvents();
 
-    // The circuit is replaced only by a term that can be drawn, and only once
-    // CreateGroups has drawn it: a cancel until then leaves it as it was.
-    if (TakeTermToDraw() && !cancelRequested_ && (!MayReplaceCircuit || MayReplaceCircuit()))
+    // The term is checked first: the user is asked to overwrite the circuit
+    // only for a term that will be drawn.
+    const bool drawable = TakeTermToDraw() && !cancelRequested_;
+    if (drawable && !chkSave_->isChecked()
+        && dialogs_.ShowMessage(LoadResString(1527), MessageButtons::YesNo, MessageIcon::Question,
+                                LoadResString(1518)) != MessageResult::Yes) {
+        SetHistory(historyBefore);
+        status_ = statusBefore;
+        grid_.lblFehlerColor = errorBefore;
+        HideWaiting();
+        DrawPreview(Formula());
+        SyncStatus();
+        cmbFormel_->setFocus();
+        return;
+    }
+    // The circuit is replaced only once CreateGroups has drawn it: a cancel
+    // until then leaves it as it was.
+    if (drawable && (!MayReplaceCircuit || MayReplaceCircuit()))
         CreateGroups(objGroups);
     objGroups.Cancel = false;
     if (!cancelRequested_) {
@@ -166,19 +181,19 @@ bool frmBoolean::TakeTermToDraw()
         term = objQuineMcCluskey.Vereinfache();
         if (formula != term && !cancelRequested_)
             status_[0] = kYellow;
-        if (objQuineMcCluskey.Error) {
-            // Its table calculation has said why (a bad term, a cancel, too
-            // many variables); there is nothing to check.
-            objGroups.Term = term;
+        // Its table calculation has said why (a bad term, a cancel, too many
+        // variables) and left the term as it checked it; there is nothing to check.
+        if (objQuineMcCluskey.Error)
             return false;
-        }
     }
     objGroups.Term = term;
     objGroups.Minimised = minimise;
     const bool drawable = objGroups.CheckSynthesis();
     objGroups.Minimised = false;
-    // The drawing starts again from the term as it came, and reports what it corrected.
-    objGroups.Term = term;
+    // A refused term stays as the check wrote it out, for the preview; the
+    // drawing starts again from the term as it came, and reports what it corrected.
+    if (drawable)
+        objGroups.Term = term;
     return drawable;
 }
 
@@ -198,6 +213,9 @@ void frmBoolean::CalculateTable()
 {
     // Whatever happens inside, the window must be closable afterwards.
     FlagScope running(running_);
+    // Each calculation shows its own outcome, not an earlier command's.
+    status_.fill(kGrey);
+    grid_.lblFehlerColor = kGrey;
     AddTermToList();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     struct CursorBack {

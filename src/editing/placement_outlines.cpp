@@ -226,6 +226,11 @@ void ShowDecoderLines(WorksheetOverlay& o, const std::array<OutlineSegment, 4>& 
 
 } // namespace
 
+bool HasPlacementOutline(ToolCode tool)
+{
+    return OutlineOf(tool) != nullptr;
+}
+
 bool ShowPlacementOutline(ProgramState& s, WorksheetOverlay& o)
 {
     const OutlineRow* row = OutlineOf(s.ToolMode);

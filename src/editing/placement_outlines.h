@@ -53,6 +53,9 @@ std::array<OutlineSegment, 4> ShowRahmenDecoder(const SheetScale& scale, Outline
 // IC and seven-segment display, w x h cells, centred on the anchor's row.
 OutlineRect ShowRahmenIC(const SheetScale& scale, OutlineSpot at, int16_t w, int16_t h);
 
+// The tool shows an outline while it is chosen.
+bool HasPlacementOutline(ToolCode tool);
+
 // Moves the outline of the current tool to the cursor cell: the area frame
 // for the components, the decoder lines, or the box of the LED and switch
 // tools. An outline hides where it would stand on a component, for the tools

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/components.h"
 #include "model/state.h"
 #include "platform/numeric.h"
 #include "model/ports/worksheet_port.h"
@@ -79,6 +80,14 @@ int16_t BoxSize(const QString& text)
     return CInt(Val(ClampSizeText(text)));
 }
 
+// The user's own gate-input counts stay below what synthesis may write into the box.
+constexpr int kGateBoxMax = 15;
+
+int GateBoxMin()
+{
+    return Component(ElementType::AND).pins.minInputs;
+}
+
 } // namespace
 
 SizeBoxTexts CommitSizeBox(Circuit& s, WorksheetPort* sheet, SizeBoxTexts boxes, SizeBox which)
@@ -108,12 +117,12 @@ QString ValidateGateInputs(const QString& text)
 {
     // Held before rounding, so no count overflows the byte it is kept in.
     const double v = std::clamp(Val(text), 0.0, 255.0);
-    const int n = std::clamp(static_cast<int>(RoundHalfEven(v)), 2, 15);
+    const int n = std::clamp(static_cast<int>(RoundHalfEven(v)), GateBoxMin(), kGateBoxMax);
     return Str(n);
 }
 
 GateInputsStep GateInputsUpDown(int value)
 {
-    const int v = std::clamp(value, 2, 15);
+    const int v = std::clamp(value, GateBoxMin(), kGateBoxMax);
     return GateInputsStep{v, QString::number(v)};
 }

@@ -26,6 +26,7 @@
 #include "ic/ic_manager_texts.h"
 #include "ic/ic_nesting_tree.h"
 #include "ic/ic_users.h"
+#include "ic/wrapping_delegate.h"
 #include "placement/document/circuit_file.h"
 #include "placement/document/file_commands.h"
 #include "model/files/ic_lookup.h"
@@ -92,6 +93,8 @@ frmICAuswahl::frmICAuswahl(ProgramState& s, UserDialogs& dialogs, ICChooser* cho
     tvwSchachtelung = new QTreeWidget(central_);
     tvwSchachtelung->setObjectName(QStringLiteral("tvwSchachtelung"));
     tvwSchachtelung->setHeaderHidden(true);
+    // A damage reason is longer than the tree is wide at the opening size.
+    new WrappingDelegate(tvwSchachtelung);
     BuildPanel();
     BuildMenus();
     BuildToolbar();

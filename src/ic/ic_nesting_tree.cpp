@@ -100,8 +100,7 @@ NestingTree BuildNestingTree(const QString& icDir, const QString& name)
     NestingTree tree;
     tree.nodes.append({QStringLiteral("main"), name, QString()});
     TreeWalk(icDir, tree).ICSchachtelung(name, 0, true);
-    if (tree.nodes.size() == 1)
-        tree.nodes[0].text = u'(' + LoadResString(2122) + u')';
+    const bool leaf = tree.nodes.size() == 1;
     if (!tree.MissingICs.isEmpty()) {
         tree.nodes.append({QStringLiteral("Fehler"), LoadResString(2124), QString()});
         for (qsizetype i = 0; i < tree.MissingICs.size(); ++i) {
@@ -113,6 +112,9 @@ NestingTree BuildNestingTree(const QString& icDir, const QString& name)
     const bool found = tree.MissingICs.isEmpty() && tree.Cycles.isEmpty() && !tree.truncated;
     if (found)
         tree.fault = CheckICDefinition(icDir, name);
+    // A damaged file's dependencies are not known: its root keeps the IC's name.
+    if (leaf && !tree.fault)
+        tree.nodes[0].text = u'(' + LoadResString(2122) + u')';
     if (tree.fault) {
         tree.nodes.append({QStringLiteral("Defekt"), DamagedGroupText(), QString()});
         tree.nodes.append({QStringLiteral("Defekt1"), GetFileName(tree.fault->path) + QStringLiteral(": ") + tree.fault->reason,

@@ -7,8 +7,11 @@
 #include <cstdint>
 #include <optional>
 
-// The outline limits kMinICWidth .. kMaxICHeight, in raster steps.
-#include "model/files/ic_definition_check.h"
+// The outlines the IC window keeps, in raster steps; files may hold others.
+constexpr int16_t kMinICWidth = 3;
+constexpr int16_t kMaxICWidth = 31;
+constexpr int16_t kMinICHeight = 2;
+constexpr int16_t kMaxICHeight = 18;
 
 struct ICDefinition;
 

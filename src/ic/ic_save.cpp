@@ -75,6 +75,16 @@ void WalkNames(const QString& dir, const QString& name, QStringList& seen, QSet<
     }
 }
 
+// A connector dragged over a refused point lost its place without notice:
+// saving then would give the IC fewer pins than it has connectors.
+bool EveryConnectorPlaced(const ICDefinition& s)
+{
+    for (int k = 1; k <= s.ICPinCount; ++k)
+        if (s.ICGraphicPins.value(k).isEmpty())
+            return false;
+    return true;
+}
+
 } // namespace
 
 CropBox CropICArea(const Circuit& s)
@@ -133,7 +143,7 @@ QString SaveICMessage(SaveICOutcome outcome, const QString& name)
 SaveICOutcome SaveICDefinition(ProgramState& s, UserDialogs& dialogs, const QString& name)
 {
     SaveICOutcome outcome = SaveICOutcome::Saved;
-    if (!AnyConnectorPlaced(s.circuit))
+    if (!AnyConnectorPlaced(s.circuit) || !EveryConnectorPlaced(s.circuit))
         outcome = SaveICOutcome::NotPlaced;
     else if (HasClockGenerator(s.circuit))
         outcome = SaveICOutcome::ClockGenerator;

@@ -23,7 +23,7 @@ QStringList ICsUsedAtAnyDepth(const Circuit& s, const QString& icDirectory);
 
 enum class SaveICOutcome {
     Saved,
-    NotPlaced,       // no connector on the outline
+    NotPlaced,       // no connector, or not every connector, on the outline
     ClockGenerator,  // the circuit holds a clock generator
     NoName,          // the name box is empty: the focus goes there
     BadName,         // the name is no plain file name

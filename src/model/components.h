@@ -17,9 +17,32 @@
 // switch).
 enum class MarkerFit : uint8_t { Cells, Gate, FlipFlop, Multiplexer, Inverter, OneCell };
 
+// What chooses the input count of a kind whose count varies.
+enum class InputsBy : uint8_t {
+    Fixed,      // always the same
+    GateBox,    // the gate-inputs box (the user within its own bounds, synthesis up to the most)
+    ClockInput, // one more with the clock input (decoder)
+    Connectors, // one per connector of the IC's definition
+};
+
+// Pins as the placing routines write an element's pin lists; a kind with no
+// element record (conductor, the markers) has none.
+struct PinCounts {
+    uint8_t minInputs = 0;
+    uint8_t maxInputs = 0;
+    InputsBy inputsBy = InputsBy::Fixed;
+    // kOutputsAreInputs: one list serves as both (the IC's connectors).
+    int8_t outputs = 0;
+};
+constexpr int8_t kOutputsAreInputs = -1;
+
 struct ComponentRow {
     uint8_t type = ElementType::Empty;
     const char* name = nullptr; // plain name; null for codes that are no component
+    int nameId = 0;             // its name in the string table, as messages show it
+    PinCounts pins;
+    // Its placing follows the chosen orientation, so the orientation page is offered for it.
+    bool turns = false;
     // Its symbol depends on its own pins and state only (the clock generator:
     // also on being the selected one), so a drawing of it can be kept.
     bool symbolKept = false;

@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr int kAdderLength = 3;
-constexpr int kRegisterLength = 8;
-
 // Adders and the shift register, back from output 1 along the signal.
 CellRect BarFromOutput(Orientation o, PinPos p, int len)
 {

@@ -20,6 +20,11 @@ struct CellRect {
 
 using Pins = std::vector<PinPos>;
 
+// Columns from the inputs to the outputs of the adders and of the shift
+// register, along the signal.
+constexpr int kAdderLength = 3;
+constexpr int kRegisterLength = 8;
+
 // The pins of a pin list ("X12Y7:X12Y9:") in pin order.
 Pins ListPins(const QString& list);
 

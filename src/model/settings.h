@@ -43,4 +43,6 @@ struct Settings {
     QString OptionsPassword;
     // 0 while the main window loads, 255 after its first layout, 1 after its first activation.
     uint8_t MainFormReady = 0;
+    // The user has been told at start-up that their settings cannot be saved.
+    bool UnsavableTold = false;
 };

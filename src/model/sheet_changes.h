@@ -3,8 +3,15 @@
 // changed. The engine's passes, the placing and removing routines and the undo
 // history append here instead of drawing; the view draws each change with the
 // drawing routine of the thing that changed when it is flushed: once per pass
-// before the engine waits, at the end of a run, and after each editing step.
-// Nothing is kept while no view watches.
+// before the engine waits or lets the window events run, at the end of a run,
+// and after each editing step. Nothing is kept while no view watches.
+//
+// A run that does not settle changes the same cells over and over; drawn one
+// by one, its changes would take far longer than the run. While bounded, the
+// record holds at most a few changes per cell in use: past that it gives them
+// up for one whole redraw of the shown level, which draws the latest state of
+// every cell and component once.
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -56,14 +63,23 @@ constexpr uint8_t kPieceThereHigh = 4;
 // generator's selection mark.
 constexpr uint8_t kElementFlag = 1;
 
+// The changes kept per cell in use of the shown sheet while the power is on,
+// and never fewer in all than the floor.
+inline constexpr size_t kChangesPerCellInUse = 4;
+inline constexpr size_t kFewestChangesKept = 1024;
+
 class SheetChanges {
 public:
     // The view that draws the changes; with none nothing is recorded.
     void SetView(SheetViewPort* view)
     {
         view_ = view;
-        items_.clear();
+        Discard();
     }
+    // At most `limit` changes are kept between two flushes; 0: no bound.
+    void Bound(size_t limit) { limit_ = limit; }
+    // The record stands for one whole redraw of the shown level.
+    bool Whole() const { return whole_; }
     SheetViewPort* View() const { return view_; }
     bool Watched() const { return view_ != nullptr; }
 
@@ -74,14 +90,14 @@ public:
         SheetChange c{.kind = SheetChangeKind::Piece, .dir = dir, .x = Cell(x), .y = Cell(y)};
         c.flags = static_cast<uint8_t>((value != 0 ? kPieceHigh : 0) | (hereHigh ? kPieceHereHigh : 0)
                                        | (thereHigh ? kPieceThereHigh : 0));
-        items_.push_back(c);
+        Push(c);
     }
     void Element(uint8_t type, int x, int y, Orientation orientation = Orientation::None, bool flag = false,
                  int icIndex = 0)
     {
         if (!view_)
             return;
-        items_.push_back(SheetChange{.kind = SheetChangeKind::Element,
+        Push(SheetChange{.kind = SheetChangeKind::Element,
                                      .type = type,
                                      .orientation = orientation,
                                      .flags = static_cast<uint8_t>(flag ? kElementFlag : 0),
@@ -93,11 +109,15 @@ public:
     {
         if (!view_)
             return;
-        items_.push_back(SheetChange{.kind = SheetChangeKind::Marker, .type = type, .x = Cell(x), .y = Cell(y)});
+        Push(SheetChange{.kind = SheetChangeKind::Marker, .type = type, .x = Cell(x), .y = Cell(y)});
     }
     void Run(int x1, int y1, int x2, int y2) { Add(SheetChangeKind::Run, x1, y1, x2, y2); }
     void Area(int x1, int y1, int x2, int y2) { Add(SheetChangeKind::Area, x1, y1, x2, y2); }
-    void Level(int n) { Add(SheetChangeKind::Level, n, 0, n, 0); }
+    void Level(int n)
+    {
+        level_ = Cell(n);
+        Add(SheetChangeKind::Level, n, 0, n, 0);
+    }
     void GridDots(int x, int y1, int y2) { Add(SheetChangeKind::GridDots, x, y1, x, y2); }
     void LEDErased(int x, int y) { Add(SheetChangeKind::LEDErased, x, y, x, y); }
     void JunctureErased(int x, int y) { Add(SheetChangeKind::JunctureErased, x, y, x, y); }
@@ -109,10 +129,15 @@ public:
     {
         spare.clear();
         std::swap(items_, spare);
+        whole_ = false;
         return std::move(spare);
     }
     // Forgets the changes so far: the whole sheet is drawn afresh anyway.
-    void Discard() { items_.clear(); }
+    void Discard()
+    {
+        items_.clear();
+        whole_ = false;
+    }
     // Has the view draw the changes so far.
     void Flush()
     {
@@ -125,9 +150,26 @@ private:
     void Add(SheetChangeKind kind, int x1, int y1, int x2, int y2)
     {
         if (view_)
-            items_.push_back(SheetChange{.kind = kind, .x = Cell(x1), .y = Cell(y1), .x2 = Cell(x2), .y2 = Cell(y2)});
+            Push(SheetChange{.kind = kind, .x = Cell(x1), .y = Cell(y1), .x2 = Cell(x2), .y2 = Cell(y2)});
+    }
+    void Push(const SheetChange& c)
+    {
+        if (whole_) {
+            // The whole redraw to come draws it, on the level shown last.
+            items_.front().x = items_.front().x2 = level_;
+            return;
+        }
+        if (limit_ != 0 && items_.size() >= limit_) {
+            items_.assign(1, SheetChange{.kind = SheetChangeKind::Level, .x = level_, .x2 = level_});
+            whole_ = true;
+            return;
+        }
+        items_.push_back(c);
     }
 
     SheetViewPort* view_ = nullptr;
     std::vector<SheetChange> items_;
+    size_t limit_ = 0;
+    bool whole_ = false;
+    int16_t level_ = 0; // the level last shown whole
 };

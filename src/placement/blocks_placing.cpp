@@ -2,6 +2,7 @@
 // 7-segment display.
 #include <algorithm>
 
+#include "model/footprint.h"
 #include "model/geometry.h"
 #include "model/state.h"
 #include "placement/basSetRemove.h"
@@ -54,9 +55,6 @@ void RemoveBar(PlacementContext& c, std::initializer_list<uint8_t> types, int te
     if (const auto r = FootprintOf(s.circuit, f))
         RemoveLayout(c, f.n, *r, textId, 1);
 }
-
-constexpr int kAdderLength = 3;
-constexpr int kRegisterLength = 8;
 
 Layout DecoderLayout(Orientation o, int X, int Y, bool clock)
 {

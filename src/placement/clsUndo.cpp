@@ -308,6 +308,8 @@ void clsUndo::Undo(PlacementContext& c)
     const UndoRecord& r = UndoRecords[undoPointer_];
     if (r.IsEmpty())
         return;
+    // Taking a step back changes the circuit as much as the edit did.
+    s_.FileSaved = kFalse;
     {
         SuspendRecording suspended(undoSuspended_);
         if (r.Kind == UndoKind::WholeField) {

@@ -1,6 +1,7 @@
 // AND, OR and XOR elements, the inverter and the TriState gate.
 #include <algorithm>
 
+#include "model/components.h"
 #include "model/geometry.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
@@ -12,9 +13,8 @@
 
 namespace {
 
-constexpr int kMinGateInputs = 2;
-// The pin tables hold 21 entries; a gate uses one for its output.
-constexpr int kMaxGateInputs = 20;
+const int kMinGateInputs = Component(ElementType::AND).pins.minInputs;
+const int kMaxGateInputs = Component(ElementType::AND).pins.maxInputs;
 
 // The box may hold anything typed or written by synthesis.
 int GateInputs(const QString& text)

@@ -486,6 +486,13 @@ bool RegCreateKey(const RegistryLocations& where, RegistryRoot root, const QStri
     return RegSetValues(where, root, subkey, {}, error);
 }
 
+bool RegRewrite(const RegistryLocations& where, RegistryRoot root, QString* error)
+{
+    const QString& path = FileOf(where, root);
+    IniDocument doc;
+    return !path.isEmpty() && doc.load(path, error) && doc.save(path, root == RegistryRoot::CurrentUser, error);
+}
+
 bool RegCopyKey(const RegistryLocations& where, RegistryRoot from, RegistryRoot to, const QString& subkey,
                 const QStringList& leaveOut, QString* error)
 {

@@ -77,6 +77,9 @@ bool RegSetValues(const RegistryLocations& where, RegistryRoot root, const QStri
                   const std::vector<std::pair<QString, RegValue>>& values, QString* error = nullptr);
 bool RegCreateKey(const RegistryLocations& where, RegistryRoot root, const QString& subkey,
                   QString* error = nullptr);
+// Writes the root's file back as it stands, making it when missing: false,
+// with the reason, when values could not be stored there.
+bool RegRewrite(const RegistryLocations& where, RegistryRoot root, QString* error = nullptr);
 // Copies the values of the key from one root's file into the other's,
 // creating the key there; values the target already holds and the names in
 // leaveOut stay as they are. The source is only read. False when either

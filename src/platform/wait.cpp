@@ -49,6 +49,26 @@ void WaitSeconds(double seconds, bool noEvents, const WaitHooks& hooks)
     }
 }
 
+void EventBreaks::Restart(const WaitHooks& hooks)
+{
+    work_ = 0;
+    if (hooks.now)
+        since_ = hooks.now();
+}
+
+bool EventBreaks::Elapsed(const WaitHooks& hooks)
+{
+    work_ = 0;
+    return hooks.now && hooks.now() - since_ >= interval_;
+}
+
+void EventBreaks::Take(const WaitHooks& hooks)
+{
+    if (hooks.pumpEvents)
+        hooks.pumpEvents();
+    Restart(hooks);
+}
+
 void RunAside(const std::function<void()>& work, const std::function<void()>& tick, int tickMs)
 {
     if (!QCoreApplication::instance()) {

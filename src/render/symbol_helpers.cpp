@@ -69,7 +69,7 @@ void Canvas::Prologue(double fontSize, int32_t fill, int fillStyle)
 
 const GridCell& SheetCell(const Circuit& s, int x, int y)
 {
-    return s.P.at(x, y);
+    return CellOr(s.P, x, y);
 }
 
 namespace {
@@ -93,8 +93,8 @@ const ElementRecord& Record(const std::vector<ElementRecord>& table, int c)
 const GridCell& ShownCell(const Circuit& s, bool powerOn, int16_t level, int x, int y)
 {
     if (powerOn)
-        return ShownLevel(s, level).Field.at(x, y);
-    return s.P.at(x, y);
+        return CellOr(ShownLevel(s, level).Field, x, y);
+    return CellOr(s.P, x, y);
 }
 
 const ElementRecord& SheetElement(const Circuit& s, int c)

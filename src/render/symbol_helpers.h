@@ -64,7 +64,9 @@ public:
 };
 
 // Cells and records. The worksheet grid P, or while the power is on the grid
-// and element table of the level shown. Out of range is a subscript error.
+// and element table of the level shown. A cell outside the grid reads as an
+// empty cell (a damaged file's pins may lie there); an element number out of
+// range is a subscript error.
 const GridCell& SheetCell(const Circuit& c, int x, int y);
 const GridCell& ShownCell(const Circuit& c, bool powerOn, int16_t level, int x, int y);
 const ElementRecord& SheetElement(const Circuit& circuit, int c);

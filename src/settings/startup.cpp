@@ -36,6 +36,20 @@ std::optional<RegistryRoot> FindSettingsRoot(const RegistryLocations& where, Use
     return root;
 }
 
+void CheckOwnSettings(Settings& st, UserDialogs& dialogs)
+{
+    const QString& file = st.registryFiles.userFile;
+    QString reason;
+    if (file.isEmpty()
+        || (UseOwnSettings(st, &reason) && RegRewrite(st.registryFiles, RegistryRoot::CurrentUser, &reason)))
+        return;
+    dialogs.ShowMessage(QStringLiteral("The settings cannot be saved to '%1'.\n%2\n"
+                                       "Settings changed from now on are lost when Gatrel ends.")
+                            .arg(file, reason),
+                        MessageButtons::OK, MessageIcon::Exclamation, LoadResString(1533));
+    st.UnsavableTold = true;
+}
+
 void CheckIconFiles(const QString& gatrelIco, const QString& icIco, UserDialogs& dialogs)
 {
     if (gatrelIco.isEmpty() || icIco.isEmpty() || !FileExists(gatrelIco) || !FileExists(icIco))

@@ -15,6 +15,11 @@ class UserDialogs;
 // which is then their root.
 std::optional<RegistryRoot> FindSettingsRoot(const RegistryLocations& where, UserDialogs& dialogs);
 
+// Whether the user's own settings file can be written (made from the
+// machine-wide one when missing). When not, the user is told the file and
+// why, now rather than when the settings are saved at the end.
+void CheckOwnSettings(Settings& st, UserDialogs& dialogs);
+
 // Message 1207 when one of the two icon files is missing; start-up goes on.
 void CheckIconFiles(const QString& gatrelIco, const QString& icIco, UserDialogs& dialogs);
 

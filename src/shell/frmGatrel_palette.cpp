@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QToolBar>
 
+#include "model/components.h"
 #include "model/state.h"
 #include "placement/document/tool_selection.h"
 #include "platform/numeric.h"
@@ -23,41 +24,48 @@ namespace {
 // Components menu separators.
 constexpr int kComponentSeparators[] = {6, 10, 14, 17, 24};
 
-// The palette: key, tool code, the eight property-panel flags, the Components
-// menu item that gets the check mark (0 none).
+// The palette: key, tool code, the Components menu item that gets the check
+// mark (0 none).
 struct PaletteEntry {
     const char* key;
     ToolCode tool;
-    const char* flags; // "TTFFFFTF"
     int menuItem;
 };
 constexpr PaletteEntry kPalette[] = {
-    {"cmdSelect", ToolCode::Select, "FFTFFFFF", 0},
-    {"cmdLeitungen", ToolCode::Conductor, "FFFFFFFF", 1},
-    {"cmdDiode", ToolCode::LED, "FFFFTFFF", 7},
-    {"cmdSchalter", ToolCode::Switch, "FFFFFFFF", 8},
-    {"cmdInverter", ToolCode::Inverter, "TFFFFFTF", 9},
-    {"cmdVerbindungspunkt", ToolCode::Juncture, "FFFFFFFF", 2},
-    {"cmdKoppeldiode", ToolCode::CouplingDiode, "FFFFFFFF", 3},
-    {"cmdNegationspunkt", ToolCode::NegationMarker, "FFFFFFFF", 4},
-    {"cmdAnalysepunkt", ToolCode::AnalysisSensor, "FFFFFFFF", 5},
-    {"cmdUND", ToolCode::AND, "TTFFFFTF", 11},
-    {"cmdODER", ToolCode::OR, "TTFFFFTF", 12},
-    {"cmdXODER", ToolCode::XOR, "TTFFFFTF", 13},
-    {"cmdHA", ToolCode::HalfAdder, "TFFFFFTF", 15},
-    {"cmdVA", ToolCode::FullAdder, "TFFFFFTF", 16},
-    {"cmdTriState", ToolCode::TriState, "TFFFFFTF", 0},
-    {"cmdDecoder", ToolCode::Decoder, "TFFFFFTT", 20},
-    {"cmdText", ToolCode::TextLabel, "FFFFFTFF", 0},
+    {"cmdSelect", ToolCode::Select, 0},
+    {"cmdLeitungen", ToolCode::Conductor, 1},
+    {"cmdDiode", ToolCode::LED, 7},
+    {"cmdSchalter", ToolCode::Switch, 8},
+    {"cmdInverter", ToolCode::Inverter, 9},
+    {"cmdVerbindungspunkt", ToolCode::Juncture, 2},
+    {"cmdKoppeldiode", ToolCode::CouplingDiode, 3},
+    {"cmdNegationspunkt", ToolCode::NegationMarker, 4},
+    {"cmdAnalysepunkt", ToolCode::AnalysisSensor, 5},
+    {"cmdUND", ToolCode::AND, 11},
+    {"cmdODER", ToolCode::OR, 12},
+    {"cmdXODER", ToolCode::XOR, 13},
+    {"cmdHA", ToolCode::HalfAdder, 15},
+    {"cmdVA", ToolCode::FullAdder, 16},
+    {"cmdTriState", ToolCode::TriState, 0},
+    {"cmdDecoder", ToolCode::Decoder, 20},
+    {"cmdText", ToolCode::TextLabel, 0},
 };
 
-std::array<bool, 8> Flags(const char* f)
+// The property pages of a placing tool, in ChangePropertyWindow's order: the
+// orientation for a kind that turns, the gate-inputs box for a kind whose
+// input count it chooses, the select tool's selection, the LED's colour, the
+// text tool's part, the orientation again (only stored) and the decoder's
+// clock input.
+std::array<bool, 8> PropertyParts(ToolCode tool)
 {
-    std::array<bool, 8> out{};
-    for (size_t i = 0; i < 8; ++i)
-        out[i] = f[i] == 'T';
-    return out;
+    const ComponentRow& c = Component(PlacedType(tool));
+    return {c.turns, c.pins.inputsBy == InputsBy::GateBox, tool == ToolCode::Select, false,
+            tool == ToolCode::LED, tool == ToolCode::TextLabel, c.turns, tool == ToolCode::Decoder};
 }
+
+// The complex components' box keeps the orientation page for each of its
+// kinds; the toolbar on it is disabled for the one that does not turn.
+constexpr std::array<bool, 8> kComplexParts = {true, false, false, false, false, false, true, false};
 
 // Complex components: entry text id, tool code, menu item, ElementEnable index.
 struct ComplexEntry {
@@ -135,7 +143,7 @@ void frmGatrel::Toolbar2_ButtonClick(const QString& key)
         if (key == QLatin1String("cmdDecoder"))
             s_.DecoderClockInput = VbBool(chkTakteingang->isChecked());
         s_.ToolMode = entry->tool;
-        ChangePropertyWindow(Flags(entry->flags));
+        ChangePropertyWindow(PropertyParts(entry->tool));
         if (entry->menuItem != 0)
             MenuItem(QStringLiteral("mBauteil"), entry->menuItem)->setChecked(true);
     } else if (key == QLatin1String("cmdKomplex")) {
@@ -144,13 +152,13 @@ void frmGatrel::Toolbar2_ButtonClick(const QString& key)
             box->setCurrentIndex(0);
         else
             SelectKomplexElement();
-        ChangePropertyWindow(Flags("TFFFFFTF"));
+        ChangePropertyWindow(kComplexParts);
     } else if (key == QLatin1String("cmdDecoderT")) {
         // The decoder with its clock input ticked.
         chkTakteingang->setChecked(true);
         s_.DecoderClockInput = kTrue;
         s_.ToolMode = ToolCode::Decoder;
-        ChangePropertyWindow(Flags("TFFFFFTT"));
+        ChangePropertyWindow(PropertyParts(ToolCode::Decoder));
         MenuItem(QStringLiteral("mBauteil"), 20)->setChecked(true);
     } else if (key == QLatin1String("cmdIC")) {
         if (ICFileCount() > 0) {

@@ -100,6 +100,7 @@ int frmGatrel::Form_Load(const QString& LadeDatei, const QString& documentsFolde
 
     const QString workFolder = DefaultWorkingFolder(documentsFolder, programFolder);
     LoadSettings(s_);
+    CheckOwnSettings(s_.settings, dialogs_);
     ToolbarButton(QStringLiteral("Toolbar"), QStringLiteral("cmdICAuswahl"))
         ->setChecked(s_.settings.frmICAuswahlVisible != 0);
     CheckDirectories(s_.Verzeichnisse, dialogs_, workFolder);

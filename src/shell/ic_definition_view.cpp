@@ -254,6 +254,9 @@ bool ICDefinitionView::eventFilter(QObject* watched, QEvent* event)
         data->setData(kConnectorMimeType, QByteArray::number(index));
         drag->setMimeData(data);
         drag->setPixmap(lblICAnschluss_[static_cast<size_t>(index)]->grab());
+        // The label stays under the pointer where it was taken (a drag's own
+        // hot spot would draw it beside and below the pointer).
+        drag->setHotSpot(dragStart_);
         drag->exec(Qt::MoveAction);
         return true;
     }

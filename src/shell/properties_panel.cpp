@@ -186,17 +186,10 @@ std::vector<QLabel*> PropertiesPanel::Captions() const
             clockPage->lblAllgemein1, lblAllgemein14};
 }
 
-void PropertiesPanel::ShowSelectedTool(ToolCode tool)
+const ToolShown* ShownFor(ToolCode tool)
 {
-    // Tool -> caption and picture of the current tool; the transient states and quick help leave
-    // the last ones shown.
     using T = ToolCode;
-    struct Shown {
-        ToolCode tool;
-        int caption;
-        int picture;
-    };
-    static constexpr Shown kToolShown[] = {
+    static constexpr ToolShown kToolShown[] = {
         {T::Select, 2512, 14},        {T::Conductor, 2511, 9},      {T::Juncture, 2513, 22},
         {T::NegationMarker, 2515, 12}, {T::LED, 2516, 2},           {T::Switch, 2517, 15},
         {T::AND, 2519, 21},           {T::OR, 2520, 13},            {T::XOR, 2521, 23},
@@ -207,11 +200,19 @@ void PropertiesPanel::ShowSelectedTool(ToolCode tool)
         {T::TextLabel, 2532, 20},     {T::AnalysisSensor, 2534, 1}, {T::ICDefinitionView, 2533, 28},
         {T::SimulationRunning, 2535, 29},
     };
-    for (const Shown& row : kToolShown)
-        if (row.tool == tool) {
-            lblAktElement->setText(LoadResString(row.caption));
-            picSelected->setPixmap(ListPicture(row.picture));
-        }
+    for (const ToolShown& row : kToolShown)
+        if (row.tool == tool)
+            return &row;
+    return nullptr;
+}
+
+void PropertiesPanel::ShowSelectedTool(ToolCode tool)
+{
+    // The transient states and quick help leave the last ones shown.
+    if (const ToolShown* row = ShownFor(tool)) {
+        lblAktElement->setText(LoadResString(row->caption));
+        picSelected->setPixmap(ListPicture(row->picture));
+    }
 }
 
 bool PropertiesPanel::ShowPages(const std::array<bool, 8>& parts, ToolCode tool)

@@ -36,6 +36,15 @@ struct PropertyFields {
     int32_t& ledColour;
 };
 
+// The caption (string id) and picture (by number) the panel shows for a tool;
+// null for the transient states and quick help.
+struct ToolShown {
+    ToolCode tool;
+    int caption;
+    int picture;
+};
+const ToolShown* ShownFor(ToolCode tool);
+
 class PropertiesPanel : public SidePanel {
     Q_OBJECT
 public:

@@ -45,6 +45,17 @@ namespace {
 }
 
 
+// A run without delay that holds the window long lets its events run between
+// two passes, as a delayed run does in its waits: the user sees how far it
+// got and can stop it or switch the power off.
+[[gnu::cold, gnu::noinline]] void TakeBreak(const Engine& en)
+{
+    en.Changes.Flush();
+    if (en.ports.power)
+        en.ports.power->SetStopEnabled(true);
+    en.context.breaks.Take(en.context.waitHooks);
+}
+
 // Direction out of a cell by its first connection flag, in the order left, right, up, down.
 Direction FirstFlagDirection(const GridCell& c)
 {
@@ -422,6 +433,13 @@ void Simulate(const Engine& en)
             en.Changes.Flush();
             WaitSeconds(d / 110.0, false, en.context.waitHooks);
             d = g.DelaySetting;
+        } else if (d == 0 && en.context.breaks.Due(en.context.waitHooks, g.CurrentEvents.size())) {
+            TakeBreak(en);
+            // A stop or a power-off in the break ended the run, and so did any
+            // run started there: the queues it shared are worked off.
+            if (g.EngineBusy == 0)
+                break;
+            d = g.DelaySetting;
         }
     }
     en.Changes.Flush();
@@ -438,6 +456,7 @@ void RunIfIdle(const Engine& en)
     if (en.engine.EngineBusy != 0)
         return;
     en.engine.StepCount = 0;
+    StartRunTime(en);
     Simulate(en);
 }
 

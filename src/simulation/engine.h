@@ -59,6 +59,8 @@ struct EngineContext {
     // The delay wait and "let pending window events run"; its clock also
     // times each run for the run-time label.
     WaitHooks waitHooks = RealWaitHooks();
+    // When a run without delay lets the window events run next.
+    EventBreaks breaks;
     // The step timer and the clock generators' timers (member i for slot i).
     PlatformTimer* Timer1 = nullptr;
     std::vector<std::unique_ptr<PlatformTimer>>* Timer2 = nullptr;
@@ -138,6 +140,12 @@ size_t EventLimit(const CircuitTables& t);
 // Starts a run when the engine is idle (pass count reset first); while a run
 // is under way or paused it does nothing, and that run takes the queued events.
 void RunIfIdle(const Engine& en);
+// A run without delay starts from a window event: it may hold the window for
+// the breaks' interval before it lets the events run.
+inline void StartRunTime(const Engine& en)
+{
+    en.context.breaks.Restart(en.context.waitHooks);
+}
 
 // ---- Dispatch and conductors ----
 

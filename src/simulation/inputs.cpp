@@ -61,6 +61,7 @@ void RunWithBracket(const Engine& en)
     en.engine.StepCount = 0;
     // The run is timed only for the window's time label: reading the clock
     // costs about as much as a short run's events.
+    StartRunTime(en);
     const double t1 = w ? TimerSeconds(en) : 0.0;
     Simulate(en);
     const double t2 = w ? TimerSeconds(en) : 0.0;
@@ -144,6 +145,7 @@ void Pause(const Engine& en)
             if (g.DelaySetting > 0)
                 w->SetStopEnabled(true);
         }
+        StartRunTime(en);
         Simulate(en);
         if (g.EngineBusy == 0 && g.PowerFlag != 0) {
             SetRunState(en.engine, en.ports.power, RunState::Ready);
@@ -272,11 +274,15 @@ void SelectTimer(const Engine& en, int16_t i)
         const CachedPins& pins = ParsePinsCached(en.circuit, en.engine, n, 0);
         if (pins.OutputCount < 1)
             return;
-        // The generator's symbol stands three cells back from its output.
+        // The generator's symbol stands three cells back from its output, on
+        // a cell of its own; a damaged file's generator whose pin lies
+        // elsewhere is left out, as the redraw leaves it out.
         const Orientation o = en.circuit.Elements[static_cast<size_t>(n)].Orientation;
         const int x = pins.Out[0].X - 3 * StepX(Toward(o));
         const int y = pins.Out[0].Y - 3 * StepY(Toward(o));
-        en.Changes.Element(ElementType::ClockGenerator, x, y, o, marked);
+        const GridCell& anchor = CellOr(en.circuit.P, x, y);
+        if (anchor.Type == ElementType::ClockGenerator && anchor.ElementNr == n)
+            en.Changes.Element(ElementType::ClockGenerator, x, y, o, marked);
     };
     draw(en.SelectedClock, false);
     draw(i, true);

@@ -54,6 +54,16 @@ void ClearRunState(const Engine& en)
     }
 }
 
+// The cells of a level that hold anything: conductors, markers, components.
+size_t CellsInUse(const LevelRecord& lv)
+{
+    size_t n = 0;
+    for (int x = 0; x <= lv.Field.UBoundX(); ++x)
+        for (int y = 0; y <= lv.Field.UBoundY(); ++y)
+            n += lv.Field(x, y).Type != 0 ? 1 : 0;
+    return n;
+}
+
 void StopTimers(const Engine& en)
 {
     for (ClockSlot& c : en.circuit.Clocks)
@@ -313,10 +323,12 @@ void PowerOn(const Engine& en)
     en.CurrentLevel = 0;
 
     Copy_P_to_Field(en.circuit);
+    en.Changes.Bound(std::max(kFewestChangesKept, kChangesPerCellInUse * CellsInUse(en.circuit.Levels[0])));
     ClearPinCache(en.engine);
     ClearRunState(en);
     g.EventLimit = EventLimit(en.circuit);
     PumpEvents(en);
+    StartRunTime(en);
     g.PendingEvents.resize(1);
     g.CurrentEvents.resize(1);
 
@@ -427,6 +439,7 @@ void PowerOff(const Engine& en)
     g.SwitchingOff = kFalse;
     SetRunState(en.engine, en.ports.power, RunState::Off);
     ShowWhole(en, 0);
+    en.Changes.Bound(0);
 }
 
 } // namespace

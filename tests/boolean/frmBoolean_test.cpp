@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -243,17 +244,13 @@ TEST_F(BooleanWindow, GenerateAsksThenSimplifiesAndHandsTheLayoutOver)
     Type(QStringLiteral("A&BvA&<B>"));
     Find<QLineEdit>(QStringLiteral("txtOption0"))->setText(QStringLiteral("12"));
     Find<QLineEdit>(QStringLiteral("txtOption2"))->setText(QStringLiteral("4"));
-    dialogs.QueueMessageAnswer(MessageResult::No);
-    Click(QStringLiteral("cmdErstellen"));
-    EXPECT_TRUE(synthesised.isEmpty());
-
     // The unsaved circuit is asked about after the overwrite question.
     s.FileSaved = 0;
     dialogs.QueueMessageAnswer(MessageResult::Yes);
     dialogs.QueueMessageAnswer(MessageResult::Cancel);
     Click(QStringLiteral("cmdErstellen"));
     EXPECT_TRUE(synthesised.isEmpty());
-    EXPECT_EQ(dialogs.Asked().size(), 2u + 1u);
+    EXPECT_EQ(dialogs.Asked().size(), 2u);
     s.FileSaved = -1;
 
     Check(QStringLiteral("chkVereinfachen"));
@@ -269,6 +266,57 @@ TEST_F(BooleanWindow, GenerateAsksThenSimplifiesAndHandsTheLayoutOver)
     EXPECT_EQ(Formula()->itemText(0), QStringLiteral("A&BvA&<B>"));
     EXPECT_FALSE(Find<QLabel>(QStringLiteral("lblError"))->isVisible());
     EXPECT_GT(Find<QTableView>(QStringLiteral("lvwTabelle"))->model()->rowCount(), 0);
+}
+
+// Generate checks the term before it asks to overwrite the circuit; the
+// preview then shows the term as checked, and each command lights "[ Error ]"
+// for its own outcome only.
+TEST_F(BooleanWindow, GenerateChecksBeforeItAsksAndEachCommandShowsItsOwnOutcome)
+{
+    const QString overwrite = LoadResString(1527);
+    struct Step {
+        const char* typed;
+        const char* button;
+        std::vector<MessageResult> answers;
+        QStringList asked;   // the messages shown, in order
+        const char* preview; // the term the preview strip shows
+        int32_t error;       // "[ Error ]"
+        const char* drawn;   // the term handed to the synthesis; "" for none
+        const char* newest;  // the history's newest term
+    };
+    const Step steps[] = {
+        {"AB<C", "cmdErstellen", {}, {QStringLiteral("Invalid negation.")}, "A&B&<C", kYellow, "", "AB<C"},
+        {"AvB", "cmdTabelle", {}, {}, "AvB", kGrey, "", "AvB"},
+        {"AB<C", "cmdErstellen", {}, {QStringLiteral("Invalid negation.")}, "A&B&<C", kYellow, "", "AB<C"},
+        // No leaves the history and the labels as they were.
+        {"A&B", "cmdErstellen", {MessageResult::No}, {overwrite}, "A&B", kYellow, "", "AB<C"},
+        {"A&B", "cmdErstellen", {MessageResult::Yes}, {overwrite}, "A&B", kGrey, "A&B", "A&B"},
+    };
+    Open();
+    const auto typeOver = [this](const QString& text) {
+        keystrokes::Press(Formula(), Qt::Key_A, Qt::ControlModifier);
+        Type(text);
+    };
+    auto* preview = Find<QLabel>(QStringLiteral("picVorschau"));
+    QTabBar* tabs = Find<QTabWidget>(QStringLiteral("SSTab1"))->tabBar();
+    for (const Step& step : steps) {
+        SCOPED_TRACE(std::string(step.typed) + " " + step.button);
+        const int tab = QLatin1String(step.button) == QLatin1String("cmdTabelle") ? 1 : 0;
+        QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(tab).center());
+        typeOver(QString::fromLatin1(step.preview));
+        const QImage expected = preview->pixmap().toImage();
+        typeOver(QString::fromLatin1(step.typed));
+        dialogs = ScriptedUserDialogs{};
+        for (MessageResult a : step.answers)
+            dialogs.QueueMessageAnswer(a);
+        synthesised.clear();
+        Click(QString::fromLatin1(step.button));
+        EXPECT_EQ(dialogs.MessageTexts(), step.asked);
+        EXPECT_TRUE(preview->pixmap().toImage() == expected) << "the preview shows " << step.preview;
+        EXPECT_EQ(win->StatusColour(2), step.error);
+        EXPECT_EQ(synthesised, *step.drawn ? QStringList{QString::fromLatin1(step.drawn)} : QStringList{});
+        EXPECT_EQ(Formula()->itemText(0), QString::fromLatin1(step.newest));
+    }
 }
 
 TEST_F(BooleanWindow, WhileGeneratingTheWindowStaysAndGenerateDoesNotRestart)

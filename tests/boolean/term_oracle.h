@@ -36,6 +36,10 @@ struct TermShape {
     int depth = 3;
     bool constants = false; // also "0" and "1" as operands
     bool implicitAnd = true;
+    // Percent of operand sequences drawn as one gate of 5 to `widest`
+    // operands (one operator throughout); 0 keeps the sequences of 2 to 4.
+    int wide = 0;
+    int widest = 20;
 };
 
 // A random valid term: at least two top-level operands; every operand, a
@@ -147,6 +151,22 @@ inline QString Sequence(std::mt19937& rng, const TermShape& shape, int depth)
 {
     std::uniform_int_distribution<int> percent(0, 99);
     std::uniform_int_distribution<int> coin(0, 2);
+    if (shape.wide > 0 && percent(rng) < shape.wide) {
+        std::uniform_int_distribution<int> count(5, shape.widest);
+        const int n = count(rng);
+        const int op = coin(rng);
+        // Operands a level shallower than usual keep the term of a moderate size.
+        QString s = Operand(rng, shape, depth - 2);
+        for (int k = 1; k < n; ++k) {
+            // An AND run mixes "&" and juxtaposition.
+            if (op == 0)
+                s += u'v';
+            else if (!shape.implicitAnd || coin(rng) != 0)
+                s += u'&';
+            s += Operand(rng, shape, depth - 2);
+        }
+        return s;
+    }
     // Mostly two or three operands; four give two AND runs side by side.
     const int roll = percent(rng);
     const int n = roll < 25 ? 4 : roll < 60 ? 3 : 2;

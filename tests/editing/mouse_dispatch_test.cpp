@@ -2,10 +2,8 @@
 // the clicked cell's type.
 #include <gtest/gtest.h>
 
-#include "editing/component_tools.h"
 #include "editing/mouse_dispatch.h"
 #include "editor_rig.h"
-#include "model/components.h"
 
 namespace {
 
@@ -71,20 +69,6 @@ TEST_F(MouseDispatch, SimulationModeAndOtherToolsChangeNothing)
     s.ToolMode = ToolCode::SimulationRunning;
     RemoveElement(c, 15, 15);
     EXPECT_EQ(s.circuit.ElementCount(), 1);
-}
-
-// Every kind of component has a row in the editor's column, and only they:
-// the conductor (drawn by the band) is the one kind a click neither places
-// nor removes.
-TEST(ComponentTools, TheColumnCoversEveryComponent)
-{
-    for (size_t t = 0; t <= kElementTypeBound; ++t) {
-        const auto type = static_cast<uint8_t>(t);
-        const ComponentTools& row = ToolsOf(type);
-        const bool hasRow = row.place != nullptr || row.remove != nullptr;
-        const bool expected = Component(type).name != nullptr && type != ElementType::Conductor;
-        EXPECT_EQ(hasRow, expected) << t;
-    }
 }
 
 } // namespace

@@ -11,6 +11,8 @@
 #include <QTreeView>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <QStyle>
 #include <algorithm>
 #include <functional>
 #include <fcntl.h>
@@ -116,6 +118,25 @@ protected:
         for (int i = 0; i < manager->tvwSchachtelung->topLevelItemCount(); ++i)
             walk(manager->tvwSchachtelung->topLevelItem(i));
         return out;
+    }
+    // The lines of the nesting tree that do not show whole: wider than the
+    // tree, or wrapped onto more rows than the line has.
+    QStringList CutOffLines() const
+    {
+        QTreeWidget* tree = manager->tvwSchachtelung;
+        const QFontMetrics metrics(tree->font());
+        const int margin = 2 * (tree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tree) + 1);
+        QStringList cut;
+        for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+            const QString text = (*it)->text(0);
+            const QRect shown = tree->visualItemRect(*it);
+            const QRect needed =
+                metrics.boundingRect(QRect(0, 0, shown.width() - margin, 10000), Qt::TextWordWrap, text);
+            if (shown.right() > tree->viewport()->width() || needed.width() > shown.width() - margin
+                || needed.height() > shown.height())
+                cut << text;
+        }
+        return cut;
     }
     QString Outside(const QString& file, const QByteArray& bytes)
     {
@@ -304,7 +325,8 @@ TEST_F(ICManager, ImportsUnderTheICNameAndRefusesWhatIsThere)
 // Every damaged shape of an IC definition is found by the one check: the
 // manager shows it faulty with its file and reason, the preview stays empty,
 // placing it and opening a circuit that uses it are refused naming both.
-TEST_F(ICManager, DamagedDefinitionsAreRefusedNamingTheFileAndTheReason)
+// A well-formed one, whatever its outline, is OK, is placed and its circuit opens.
+TEST_F(ICManager, OnlyDamagedDefinitionsAreRefusedNamingTheFileAndTheReason)
 {
     const QByteArray half = TestIC("HALF.icd");
     QByteArray binary;
@@ -319,16 +341,31 @@ TEST_F(ICManager, DamagedDefinitionsAreRefusedNamingTheFileAndTheReason)
     }
     manyConnectors.replace("[Ma\xDF" "e]", connectors + "[Ma\xDF" "e]");
     manyConnectors.replace("[IC]", places + "[IC]");
+    // HALF with the outline w x h, its inputs on the left and outputs on the right side.
+    auto outline = [&half](int w, int h) {
+        const QByteArray top = h >= 2 ? "1;" : "0;";
+        const QByteArray bottom = h >= 2 ? "2;" : "1;";
+        const QByteArray right = QByteArray::number(w) + ";";
+        return QByteArray(half)
+            .replace("X4\r\nY3", "X" + QByteArray::number(w) + "\r\nY" + QByteArray::number(h))
+            .replace("0;1;A;", "0;" + top + "A;")
+            .replace("0;2;B;", "0;" + bottom + "B;")
+            .replace("4;1;S;", right + top + "S;")
+            .replace("4;2;C;", right + bottom + "C;");
+    };
     const struct {
         const char* what;
         const char* name;
         QByteArray bytes;
-        QString reason;
-    } damaged[] = {
+        QString reason; // empty: the definition is accepted
+    } definitions[] = {
         {"empty", "EMPTY", QByteArray(), "the file is empty"},
         {"binary", "BINARY", binary, "it is no IC definition: it has no section"},
         {"absurd outline", "HUGE", QByteArray(half).replace("X4\r\nY3", "X30000\r\nY20000"),
-         "its outline of 30000 x 20000 cells is outside 3 x 2 to 31 x 18"},
+         "its outline of 30000 x 20000 cells is outside 1 x 1 to 998 x 998"},
+        {"no width", "FLAT", outline(0, 3), "its outline of 0 x 3 cells is outside 1 x 1 to 998 x 998"},
+        {"taller than a worksheet holds", "TALL", outline(4, 999),
+         "its outline of 4 x 999 cells is outside 1 x 1 to 998 x 998"},
         {"absurd grid", "VAST", QByteArray(half).replace("10;6;", "30000;30000;"),
          "its grid of 30000 x 30000 cells is outside 1 x 1 to 1000 x 1000"},
         {"400 connectors", "MANY", manyConnectors, "it has 404 connectors; an IC has at most 255"},
@@ -337,13 +374,41 @@ TEST_F(ICManager, DamagedDefinitionsAreRefusedNamingTheFileAndTheReason)
         {"short pin list", "SHORT", QByteArray(half).replace("X3Y2:X3Y4:X3Y3:;", "X3Y2:X3Y4:;"),
          "element 1 (Half-adder) has 2 input pins where it needs 3"},
         {"';' in its name", "a;b", half, "its name holds \";\", which a circuit file cannot keep"},
+        // Accepted ones last: each stays on the worksheet.
+        {"2 x 2 outline", "SMALL", outline(2, 2), {}},
+        {"1 x 1 outline", "TINY", outline(1, 1), {}},
+        {"40 x 5 outline", "WIDE", outline(40, 5), {}},
     };
+    // Where the accepted ones are placed, in turn.
+    const QPoint cells[] = {{45, 3}, {45, 8}, {2, 20}};
+    const QPoint* place = cells;
     OpenManager();
     const QString circuit = elsewhere.filePath("uses.gtr");
-    for (const auto& d : damaged) {
+    for (const auto& d : definitions) {
         SCOPED_TRACE(d.what);
         const QString name = QString::fromLatin1(d.name);
         WriteBytes(Ic(name), d.bytes);
+        if (d.reason.isEmpty()) {
+            manager->ShowICNames();
+            Choose(name);
+            EXPECT_EQ(manager->lblStatus->text(), QStringLiteral("OK"));
+            EXPECT_TRUE(chooser->previewed().has_value());
+            ASSERT_EQ(s.circuit.ICName, name);
+            const int before = s.circuit.ElementCount();
+            const qsizetype told = dialogs.MessageTexts().size();
+            ClickCell(place->x(), place->y());
+            ++place;
+            EXPECT_EQ(s.circuit.ElementCount(), before + 1) << dialogs.MessageTexts().join(u'|').toStdString();
+            dialogs.QueueSaveFile(circuit);
+            window.Menu(QStringLiteral("mSaveAs"))->trigger();
+            dialogs.QueueOpenFile(circuit);
+            window.Menu(QStringLiteral("mOpen"))->trigger();
+            EXPECT_EQ(s.objFile.FileName, circuit);
+            EXPECT_EQ(s.circuit.ElementCount(), before + 1);
+            EXPECT_TRUE(dialogs.AllAnswersUsed());
+            EXPECT_EQ(dialogs.MessageTexts().size(), told) << dialogs.MessageTexts().join(u'|').toStdString();
+            continue;
+        }
         auto namesFileAndReason = [&](const QString& text) {
             return text.contains(Ic(name)) && text.contains(d.reason);
         };
@@ -352,8 +417,10 @@ TEST_F(ICManager, DamagedDefinitionsAreRefusedNamingTheFileAndTheReason)
         Choose(name);
         EXPECT_EQ(manager->lblStatus->text(), LoadResString(2121));
         EXPECT_TRUE(namesFileAndReason(manager->lblStatus->toolTip()));
-        EXPECT_EQ(Tree().mid(1), (QStringList{DamagedGroupText() + u'<',
-                                              Ic(name).section(u'/', -1) + ": " + d.reason + u'<' + DamagedGroupText()}));
+        // Its dependencies are unknown, and the reason reads whole at the opening size.
+        EXPECT_EQ(Tree(), (QStringList{name + u'<', DamagedGroupText() + u'<',
+                                       Ic(name).section(u'/', -1) + ": " + d.reason + u'<' + DamagedGroupText()}));
+        EXPECT_EQ(CutOffLines().join(u'|').toStdString(), "");
         EXPECT_FALSE(chooser->previewed().has_value());
         EXPECT_FALSE(Find<QLabel>("lblICFehler")->isHidden());
 

@@ -3,6 +3,7 @@
 // placed on the IC window's outline, and an IC opened again for editing.
 #include "ic_window_rig.h"
 
+#include <QDrag>
 #include <QFile>
 #include <QLabel>
 #include <QScrollBar>
@@ -180,6 +181,18 @@ TEST_F(ICView, ConnectorLabelsShowOnTheOutlineOnlyOncePlaced)
     EXPECT_FALSE(b->isVisible());
     EXPECT_TRUE(IC().txtX->isEnabled());
 
+    // A label taken on the worksheet is dragged under the pointer where it was taken.
+    const QPoint taken(4, 3);
+    QTest::mousePress(SheetLabel(1), Qt::LeftButton, Qt::NoModifier, taken);
+    const QPointF moved = taken + QPointF(2 * QApplication::startDragDistance(), 0);
+    QMouseEvent move(QEvent::MouseMove, moved, SheetLabel(1)->mapToGlobal(moved), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(SheetLabel(1), &move);
+    const auto* drag = SheetLabel(1)->findChild<QDrag*>();
+    ASSERT_NE(drag, nullptr);
+    EXPECT_EQ(drag->hotSpot(), taken);
+    EXPECT_EQ(drag->pixmap().deviceIndependentSize().toSize(), SheetLabel(1)->size());
+
     for (int index : {0, -1, 3, 99})
         DragOver(index, {100, 88});
     EXPECT_EQ(s.circuit.ICGraphicPins, QStringList({"", "", ""})) << "drags naming no connector are ignored";
@@ -228,9 +241,20 @@ TEST_F(ICView, SaveCheckFailuresKeepTheViewOpen)
 {
     Enter();
     Make(3, 5, "A");
+    Make(12, 8, "B");
+    const QString notPlaced = QStringLiteral("You have to specify the IC-Interface.");
     QTest::mouseClick(IC().cmdSpeichern, Qt::LeftButton);
-    EXPECT_EQ(dialogs.MessageTexts().last(), QStringLiteral("You have to specify the IC-Interface."));
+    EXPECT_EQ(dialogs.MessageTexts().last(), notPlaced);
+    // B dragged over A's place loses its own: an IC short of a pin is not saved.
     DragOver(1, {100, 88});
+    DragOver(2, {180, 96});
+    DragOver(2, {99, 90});
+    EXPECT_FALSE(IC().lblInOut(2)->isVisible());
+    const auto messages = dialogs.MessageTexts().size();
+    QTest::mouseClick(IC().cmdSpeichern, Qt::LeftButton);
+    ASSERT_EQ(dialogs.MessageTexts().size(), messages + 1);
+    EXPECT_EQ(dialogs.MessageTexts().last(), notPlaced);
+    DragOver(2, {180, 96});
     QTest::mouseClick(IC().cmdSpeichern, Qt::LeftButton);
     EXPECT_EQ(dialogs.MessageTexts().last(), QStringLiteral("You have to specify a name."));
     // A pasted name loses what an IC name may not hold.

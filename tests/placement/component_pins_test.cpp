@@ -2,9 +2,12 @@
 // out from the component tables, and the border refusals they imply.
 #include <functional>
 #include <random>
+#include <set>
 
+#include "editing/component_tools.h"
 #include "editing/mouse_dispatch.h"
 #include "model/components.h"
+#include "model/footprint.h"
 #include "model/pin_lists.h"
 #include "placement/clock_slots.h"
 #include "placement/basSetRemove.h"
@@ -209,6 +212,31 @@ TEST_F(ComponentShapes, GateInputCountComesFromTheBoxAndIsHeldWithin2To20)
     EXPECT_EQ(s.InputPins[19], (PinPos{5, 20}));
     EXPECT_EQ(s.OutputPins[0], (PinPos{7, 11}));
     EXPECT_EQ(CellsOf(1), 3 * 20);
+}
+
+// Each kind a click places on an empty sheet (every kind with a footprint
+// rule does) writes the pins its component row counts, and its pins follow
+// the chosen orientation exactly when the row says it turns.
+TEST_F(ComponentShapes, PinCountsAndTurningFollowTheComponentRows)
+{
+    s.GateInputsText = QStringLiteral("5");
+    for (uint8_t type = 0; type < kElementTypeBound; ++type) {
+        const ComponentRow& row = Component(type);
+        SCOPED_TRACE(row.name ? row.name : "");
+        const PlaceRoutine place = row.pins.maxInputs > 0 ? ToolsOf(type).place : nullptr;
+        std::set<QString> lists;
+        for (Orientation o : {R, L, U, D}) {
+            Reset();
+            if (place == nullptr || PlaceAt(place, 20, 15, o) != 1)
+                continue;
+            const ElementRecord& r = s.circuit.Elements[1];
+            const auto in = static_cast<int>(ListPins(r.InPinList).size());
+            EXPECT_TRUE(in >= row.pins.minInputs && in <= row.pins.maxInputs) << in;
+            EXPECT_EQ(ListPins(r.OutPinList).size(), row.pins.outputs == kOutputsAreInputs ? in : row.pins.outputs);
+            lists.insert(r.InPinList + r.OutPinList);
+        }
+        EXPECT_TRUE(lists.empty() ? row.footprint == nullptr : (lists.size() > 1) == row.turns);
+    }
 }
 
 TEST_F(ComponentShapes, SevenSegmentDisplayIsAlwaysUpright)

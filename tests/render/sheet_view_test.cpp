@@ -6,6 +6,7 @@
 
 #include <QImage>
 
+#include "model/components.h"
 #include "model/geometry.h"
 #include "model/state.h"
 #include "placement/clsUndo.h"
@@ -107,6 +108,30 @@ TEST(SheetView, APlacedComponentShowsWhenItsCallerFlushes)
     s.Changes.Flush();
     EXPECT_FALSE(picture.Image() == blank);
     EXPECT_TRUE(s.Changes.Empty());
+}
+
+// Fault: pressing a clock generator failed with "Subscript out of range": the
+// symbol recorded at a cell outside the sheet read that cell. No symbol
+// routine reads a cell outside the sheet, with the power off or on.
+TEST(SheetView, ASymbolRecordedOutsideTheSheetReadsNoCellThere)
+{
+    ProgramState s;
+    sheet::NewSheet(s, 10, 8);
+    s.circuit.Levels.assign(1, LevelRecord{});
+    RecordingSurface picture;
+    clsGrafik g(s, &picture);
+    SheetView view(s, g, &picture);
+    for (int16_t power : {kFalse, kTrue}) {
+        s.engine.PowerFlag = power;
+        s.circuit.Levels[0].Field = s.circuit.P;
+        s.circuit.Levels[0].Elements = s.circuit.Elements;
+        for (int type = 1; type < static_cast<int>(kElementTypeBound); ++type) {
+            for (auto [x, y] : {std::pair{-2, 4}, {4, -3}, {12, 4}, {4, 30}}) {
+                s.Changes.Element(static_cast<uint8_t>(type), x, y, Orientation::Right);
+                EXPECT_NO_THROW(s.Changes.Flush()) << "type " << type << " at " << x << "," << y << " power " << power;
+            }
+        }
+    }
 }
 
 } // namespace

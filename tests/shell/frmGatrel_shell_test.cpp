@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -379,6 +380,28 @@ TEST_F(ShellWindow, SettingsThatCannotBeSavedOnCloseAreReportedOnce)
     EXPECT_TRUE(window.Form_QueryUnload()) << "the window still closes";
     ASSERT_EQ(dialogs.MessageTexts().size(), before + 1);
     EXPECT_TRUE(dialogs.MessageTexts().back().contains(file)) << dialogs.MessageTexts().back().toStdString();
+}
+
+// A user whose own settings folder cannot be made learns it when the program
+// starts, not again when it ends.
+TEST_F(ShellWindow, SettingsThatCannotBeKeptAreToldAtStartUpOnce)
+{
+    const QString file = s.settings.registryFiles.userFile;
+    const QString folder = QFileInfo(file).path();
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    QFile plain(folder);
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    s.settings.RegRoot = FindSettingsRoot(s.settings.registryFiles, dialogs).value();
+    ASSERT_EQ(s.settings.RegRoot, RegistryRoot::LocalMachine) << "the machine-wide defaults are read";
+
+    ASSERT_EQ(Load(), 0);
+    ASSERT_EQ(dialogs.MessageTexts().size(), 1);
+    EXPECT_TRUE(dialogs.MessageTexts()[0].contains(file)) << dialogs.MessageTexts()[0].toStdString();
+    EXPECT_TRUE(dialogs.MessageTexts()[0].contains(folder + N("' cannot be made")));
+    s.FileSaved = kTrue;
+    EXPECT_TRUE(window.Form_QueryUnload());
+    EXPECT_EQ(dialogs.MessageTexts().size(), 1);
 }
 
 TEST_F(ShellWindow, SaveOnANewCircuitActsAsSaveAs)

@@ -25,7 +25,8 @@ TEST_F(HandlerErrors, AFailingClickOnTheWorksheetIsReportedAndTheSimulationGoesO
     Open(QStringLiteral(GATREL_TEST_DATA "/sim/clock_and_led.gtr"));
     // What the loader now refuses, put straight into the model: a shift-register
     // cell naming a conductor's record whose third input is at (0, 0), so that the
-    // register is drawn from there, reaching row -1.
+    // register is drawn from there, and that cell names an element the table
+    // does not hold.
     ElementRecord conductor;
     conductor.Type = ElementType::Conductor;
     conductor.Orientation = Orientation::Right;
@@ -35,6 +36,7 @@ TEST_F(HandlerErrors, AFailingClickOnTheWorksheetIsReportedAndTheSimulationGoesO
     const int16_t n = s.circuit.ElementCount();
     s.circuit.P(11, 11).Type = ElementType::ShiftRegister;
     s.circuit.P(11, 11).ElementNr = n;
+    s.circuit.P(0, 0).ElementNr = 999;
     PowerOn();
     const size_t before = dialogs.Asked().size();
 
@@ -54,9 +56,10 @@ TEST_F(HandlerErrors, AFailingClickOnTheWorksheetIsReportedAndTheSimulationGoesO
 TEST_F(HandlerErrors, AFailingPowerOnIsReportedAndCanBeRepeated)
 {
     Open(QStringLiteral(GATREL_TEST_DATA "/sim/clock_and_led.gtr"));
-    // The clock generator's output in column 1: its symbol would start at column -2.
-    const QString output = s.circuit.Elements[1].OutPinList;
-    s.circuit.Elements[1].OutPinList = QStringLiteral("X1Y5:");
+    // Letting the window events run fails while the power comes on.
+    WaitHooks& hooks = window.engineContext().waitHooks;
+    const WaitHooks real = hooks;
+    hooks.pumpEvents = [] { throw RuntimeError(kErrSubscript, "Subscript out of range"); };
     const size_t before = dialogs.Asked().size();
     QTest::mouseClick(Button("cmdOn"), Qt::LeftButton);
     ExpectOneReport(before, "Subscript out of range");
@@ -66,7 +69,7 @@ TEST_F(HandlerErrors, AFailingPowerOnIsReportedAndCanBeRepeated)
     // Switched off and mended, the circuit runs.
     QTest::mouseClick(Button("cmdOff"), Qt::LeftButton);
     EXPECT_EQ(s.engine.PowerFlag, kFalse);
-    s.circuit.Elements[1].OutPinList = output;
+    hooks = real;
     PowerOn();
     EXPECT_EQ(s.ToolMode, ToolCode::SimulationRunning);
     PowerOff();

@@ -1,9 +1,12 @@
 // Every command that replaces the circuit asks first when it has changed.
 #include <QComboBox>
+#include <QListWidget>
 #include <functional>
 
 #include "placement/document/frmCreateNewFile.h"
+#include "placement/frmUndoList.h"
 #include "support/keystrokes.h"
+#include "support/modal_driver.h"
 #include "window_rig.h"
 
 namespace {
@@ -11,20 +14,51 @@ namespace {
 const QString kSwitchAndLed = QStringLiteral(GATREL_TEST_DATA "/sim/switch_and_led.gtr");
 const QString kComponents = QStringLiteral(GATREL_TEST_DATA "/components.gtr");
 
+// How the circuit came to differ from its file: a press on the worksheet, or
+// that press saved and then taken back.
+struct Change {
+    const char* name;
+    std::function<void()> takeBack; // empty: the press is the change
+};
+
 class UnsavedWork : public WindowRig {
 protected:
-    // An AND gate placed with the mouse on the empty worksheet.
-    void Edit()
+    // An AND gate placed with the mouse on the empty worksheet, then the
+    // circuit made one never saved, so that Yes must ask for a name.
+    void Edit(const Change& how)
     {
         ClickAction("Toolbar2", "cmdUND");
         ClickCell(10, 10);
         ASSERT_EQ(s.FileSaved, kFalse);
+        if (how.takeBack) {
+            dialogs.QueueSaveFile(settingsDir.filePath(QStringLiteral("placed.gtr")));
+            window.Menu(QStringLiteral("mSaveAs"))->trigger();
+            ASSERT_EQ(s.FileSaved, kTrue);
+            const int placed = s.circuit.ElementCount();
+            how.takeBack();
+            ASSERT_EQ(s.circuit.ElementCount(), placed - 1) << "the gate is gone again";
+        }
+        s.CmDialog1.FileName.clear();
+        s.objFile.FileName.clear();
         edited = s.circuit.ElementCount();
-        ASSERT_GT(edited, 0);
     }
     bool NewDialogOpen() const { return window.findChild<frmCreateNewFile*>() != nullptr; }
 
     int edited = 0;
+    const Change changes[4] = {
+        {"a press", {}},
+        {"Edit > Undo", [this] { window.Menu(QStringLiteral("mUndo"))->trigger(); }},
+        {"toolbar Undo", [this] { ClickAction("Toolbar", "cmdUndo"); }},
+        {"a step in the undo list",
+         [this] {
+             WhenModal<frmUndoList>([](frmUndoList* d) {
+                 auto* list = d->findChild<QListWidget*>(QStringLiteral("lstUndo"));
+                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+                 QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("cmdUndo")), Qt::LeftButton);
+             });
+             window.Menu(QStringLiteral("mUndoList"))->trigger();
+         }},
+    };
 };
 
 struct Command {
@@ -77,9 +111,13 @@ TEST_F(UnsavedWork, EveryReplacingCommandAsksFirst)
         {"No discards", MessageResult::No, false, true},
         {"Yes saves first", MessageResult::Yes, true, true},
     };
-    for (const Command& c : commands) {
-        for (const Answer& a : answers) {
-            SCOPED_TRACE(std::string(c.name) + ": " + a.what);
+    for (size_t ci = 0; ci < std::size(commands); ++ci) {
+        const Command& c = commands[ci];
+        for (size_t ai = 0; ai < std::size(answers); ++ai) {
+            const Answer& a = answers[ai];
+            // Each command and each answer meets every kind of change once.
+            const Change& how = changes[(ci + ai) % std::size(changes)];
+            SCOPED_TRACE(std::string(c.name) + " after " + how.name + ": " + a.what);
             delete window.findChild<frmCreateNewFile*>();
             // Back to the circuit on file; a circuit without changes is replaced without a word.
             if (s.FileSaved == kFalse)
@@ -91,10 +129,7 @@ TEST_F(UnsavedWork, EveryReplacingCommandAsksFirst)
             if (before == 0) {
                 ASSERT_EQ(dialogs.Asked().size(), 1u) << "only the open dialog";
             }
-            // As if never saved: Yes must ask for a name.
-            s.CmDialog1.FileName.clear();
-            s.objFile.FileName.clear();
-            Edit();
+            Edit(how);
             QFile::remove(saved);
             const size_t asked = dialogs.Asked().size();
 
@@ -116,4 +151,16 @@ TEST_F(UnsavedWork, EveryReplacingCommandAsksFirst)
             EXPECT_TRUE(dialogs.AllAnswersUsed());
         }
     }
+}
+
+TEST_F(UnsavedWork, ExitAsksAfterAnUndo)
+{
+    Open(kSwitchAndLed);
+    Edit(changes[1]);
+    dialogs.QueueMessageAnswer(MessageResult::Cancel);
+    window.Menu(QStringLiteral("mBeenden"))->trigger();
+    ASSERT_FALSE(dialogs.Asked().empty());
+    EXPECT_EQ(dialogs.Asked().back().buttons, MessageButtons::YesNoCancel);
+    EXPECT_TRUE(window.isVisible()) << "Cancel keeps the window";
+    EXPECT_EQ(s.circuit.ElementCount(), edited);
 }

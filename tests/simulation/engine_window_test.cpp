@@ -1,10 +1,13 @@
 // The engine in the main window: open a circuit, switch on, click, watch.
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "model/ports/power_port.h"
 #include "model/geometry.h"
@@ -18,6 +21,14 @@
 namespace {
 
 const QString kSwitchAndLed = QStringLiteral(GATREL_TEST_DATA "/sim/switch_and_led.gtr");
+// A flip-flop whose outputs feed its own set and reset inputs: its power-on
+// run never settles.
+const QString kFeedbackFlipFlop = QStringLiteral(GATREL_TEST_DATA "/repro/ff_sr_feedback.gtr");
+#if defined(__SANITIZE_ADDRESS__)
+constexpr qint64 kLongestGapMs = 800;
+#else
+constexpr qint64 kLongestGapMs = 200;
+#endif
 
 class EngineWindow : public ::testing::Test {
 protected:
@@ -167,4 +178,69 @@ TEST_F(EngineWindow, TheClockPageLetsAPersonRunAClockGenerator)
     QTest::mouseClick(off, Qt::LeftButton);
     EXPECT_EQ(s.engine.PowerFlag, kFalse);
     EXPECT_TRUE(page->isHidden());
+}
+
+// Fault: a run without delay that never settled held the window until the
+// step limit ended it (about 15 s for this flip-flop), drawing every change
+// of every pass one by one; the desktop then offered to end the silent window.
+TEST_F(EngineWindow, ARunThatNeverSettlesKeepsTheWindowAnsweringUntilItsAbort)
+{
+    Open(kFeedbackFlipFlop);
+    ASSERT_EQ(s.engine.DelaySetting, 0);
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 longest = 0;
+    QTimer beat;
+    beat.setInterval(10);
+    QObject::connect(&beat, &QTimer::timeout, [&] {
+        longest = std::max(longest, clock.elapsed() - last);
+        last = clock.elapsed();
+    });
+    clock.start();
+    beat.start();
+    QTest::mouseClick(Button("cmdOn"), Qt::LeftButton);
+    longest = std::max(longest, clock.elapsed() - last);
+    beat.stop();
+
+    EXPECT_EQ(s.engine.PowerFlag, kFalse);
+    ASSERT_EQ(dialogs.MessageTexts().size(), 1);
+    EXPECT_TRUE(dialogs.MessageTexts()[0].startsWith(QStringLiteral("Simulation has been aborted.")));
+    EXPECT_LT(longest, kLongestGapMs) << "ms without window events, of " << clock.elapsed() << " ms";
+}
+
+// While such a run lets the window events run, Stop ends the run and the
+// power stays on; switching the power off ends it too. Neither is an abort.
+TEST_F(EngineWindow, StopOrPowerOffDuringARunWithoutDelayEndsIt)
+{
+    struct Row {
+        const char* button;
+        int16_t powerAfter;
+    };
+    for (const Row& row : {Row{"cmdStop", kTrue}, Row{"cmdOff", kFalse}}) {
+        Open(kFeedbackFlipFlop);
+        // A clock a second further at each reading: the run lets the events
+        // run as soon as it looks; the user presses the button then.
+        WaitHooks& hooks = window.engineContext().waitHooks;
+        const WaitHooks real = hooks;
+        double t = 0;
+        hooks.now = [&t] { return t += 1; };
+        bool pressed = false;
+        hooks.pumpEvents = [&] {
+            if (s.engine.EngineBusy != 0 && !pressed) {
+                pressed = true;
+                QTest::mouseClick(Button(row.button), Qt::LeftButton);
+            }
+            real.pumpEvents();
+        };
+        QTest::mouseClick(Button("cmdOn"), Qt::LeftButton);
+        hooks = real;
+
+        EXPECT_TRUE(pressed) << row.button;
+        EXPECT_EQ(s.engine.PowerFlag, row.powerAfter) << row.button;
+        EXPECT_EQ(s.engine.EngineBusy, kFalse) << row.button;
+        EXPECT_TRUE(dialogs.MessageTexts().isEmpty()) << row.button << " was no abort";
+        EXPECT_FALSE(Button("cmdStop")->isEnabled()) << row.button;
+        if (s.engine.PowerFlag != 0)
+            QTest::mouseClick(Button("cmdOff"), Qt::LeftButton);
+    }
 }

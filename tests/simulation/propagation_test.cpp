@@ -2,11 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QString>
-#include <set>
 #include <string>
 #include <vector>
 
-#include "model/components.h"
 #include "model/state.h"
 #include "evaluator_rig.h"
 #include "probe_hook.h"
@@ -348,24 +346,6 @@ TEST(Dispatch, ComponentCellsGoToTheirEvaluatorByType)
     EXPECT_EQ(lastType, ElementType::OR);
     // The pin's level is stored before the evaluator runs.
     EXPECT_EQ(t.C(2, 2).Value, kTrue);
-}
-
-// Every component reaches the engine one way only: through its evaluator,
-// through the engine's own cells, or as a part the pass loop passes over or
-// the clock timers drive; codes that name no component reach it no way.
-TEST(Dispatch, EveryComponentHasOneWayThroughTheEngine)
-{
-    const EvaluatorTable evaluators = StandardEvaluators();
-    const EvaluatorTable& own = EngineCells();
-    const std::set<int> passive = {ElementType::Conductor,      ElementType::Juncture,
-                                   ElementType::NegationMarker, ElementType::CouplingDiode,
-                                   ElementType::ClockGenerator, ElementType::TextLabel};
-    for (size_t type = 0; type < evaluators.size(); ++type) {
-        const bool component = Component(static_cast<uint8_t>(type)).name != nullptr;
-        const int ways = (evaluators[type] != nullptr) + (own[type] != nullptr)
-            + static_cast<int>(passive.count(static_cast<int>(type)));
-        EXPECT_EQ(ways, component ? 1 : 0) << "element type " << type;
-    }
 }
 
 TEST(WireSignals, SetWireSignalPicksTheAxisByDirection)

@@ -3,42 +3,13 @@
 #include <set>
 
 #include "model/files/record_reader.h"
+#include "model/components.h"
 #include "model/footprint.h"
 #include "model/circuit.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 
 namespace {
-
-// Pins by element type as the placing routines write them; outputs -1: the
-// same list as the inputs.
-struct PinCounts {
-    uint8_t type;
-    int nameId;
-    int minIn;
-    int maxIn;
-    int out;
-};
-constexpr PinCounts kPinCounts[] = {
-    {ElementType::LED, 2456, 1, 1, 0},
-    {ElementType::Switch, 2457, 1, 1, 1},
-    {ElementType::AND, 2459, 2, 20, 1},
-    {ElementType::OR, 2460, 2, 20, 1},
-    {ElementType::XOR, 2461, 2, 20, 1},
-    {ElementType::Inverter, 2458, 1, 1, 1},
-    {ElementType::ClockGenerator, 2467, 1, 1, 1},
-    {ElementType::HalfAdder, 2462, 3, 3, 2},
-    {ElementType::FullAdder, 2463, 3, 3, 2},
-    {ElementType::TriState, 2524, 2, 2, 1},
-    {ElementType::Multiplexer, 2465, 6, 6, 1},
-    {ElementType::Decoder, 2466, 3, 4, 8},
-    {ElementType::FlipFlop, 2464, 5, 5, 2},
-    {ElementType::ShiftRegister, 2468, 3, 3, 2},
-    {ElementType::SevenSegment, 2469, 6, 6, 0},
-    {ElementType::IC, 2470, 1, kPinTableSize, -1},
-    {ElementType::TextLabel, 2532, 1, 1, 0},
-    {ElementType::AnalysisSensor, 2455, 1, 1, 1},
-};
 
 // Entries of a pin list, each ended by ":", as the pin-list parser counts them.
 int PinEntries(const QString& list)
@@ -51,9 +22,9 @@ QString Needed(int min, int max)
     return min == max ? QString::number(min) : QStringLiteral("%1 to %2").arg(min).arg(max);
 }
 
-[[noreturn]] void RefusePins(int e, const PinCounts& c, const QString& what)
+[[noreturn]] void RefusePins(int e, const ComponentRow& c, const QString& what)
 {
-    throw PinListError(
+    throw NamedFormatError(
         QStringLiteral("element %1 (%2) %3").arg(e).arg(LoadResString(c.nameId), what).toStdString());
 }
 
@@ -65,6 +36,13 @@ QString PinCountText(const char* side, int has, int min, int max)
 }
 
 } // namespace
+
+void CheckRoomForElement(int count)
+{
+    if (count >= INT16_MAX)
+        throw NamedFormatError(
+            QStringLiteral("it has more than %1 elements; a circuit has at most %1").arg(INT16_MAX).toStdString());
+}
 
 void CheckFileSize(int width, int height)
 {
@@ -129,18 +107,19 @@ void CheckPinListLengths(const std::vector<ElementRecord>& elements, int count)
 {
     for (int e = 1; e <= count && static_cast<size_t>(e) < elements.size(); ++e) {
         const ElementRecord& r = elements[e];
-        for (const PinCounts& c : kPinCounts) {
-            if (c.type != r.Type)
-                continue;
-            const int in = PinEntries(r.InPinList);
-            if (in < c.minIn || in > c.maxIn)
-                RefusePins(e, c, PinCountText("input", in, c.minIn, c.maxIn));
-            const int out = PinEntries(r.OutPinList);
-            if (c.out >= 0 && out != c.out)
-                RefusePins(e, c, PinCountText("output", out, c.out, c.out));
-            if (c.out < 0 && Trim(r.OutPinList) != Trim(r.InPinList))
-                RefusePins(e, c, QStringLiteral("has output pins other than its input pins"));
-        }
+        const ComponentRow& c = Component(r.Type);
+        const PinCounts& p = c.pins;
+        // Kinds without an element record of their own have nothing to check.
+        if (p.maxInputs == 0)
+            continue;
+        const int in = PinEntries(r.InPinList);
+        if (in < p.minInputs || in > p.maxInputs)
+            RefusePins(e, c, PinCountText("input", in, p.minInputs, p.maxInputs));
+        const int out = PinEntries(r.OutPinList);
+        if (p.outputs != kOutputsAreInputs && out != p.outputs)
+            RefusePins(e, c, PinCountText("output", out, p.outputs, p.outputs));
+        if (p.outputs == kOutputsAreInputs && Trim(r.OutPinList) != Trim(r.InPinList))
+            RefusePins(e, c, QStringLiteral("has output pins other than its input pins"));
     }
 }
 

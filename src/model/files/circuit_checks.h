@@ -29,15 +29,20 @@ void CheckCellReferences(const Circuit& s, const Grid& grid, int elementCount, i
                          int lastLink);
 // Every pin of elements 1..count lies inside grid.
 void CheckPinCells(const std::vector<ElementRecord>& elements, int count, const Grid& grid);
-// An element with more or fewer pins than its type is placed with: its symbol
-// would be drawn around the wrong cell, (0,0) for a list that is too short.
-class PinListError : public RecordFormatError {
+// A fault of a file that the user can act on, told with the file: the reason
+// reads on from "cannot be loaded: ".
+class NamedFormatError : public RecordFormatError {
 public:
     using RecordFormatError::RecordFormatError;
 };
+// A table of count elements has room for one more; else throws
+// NamedFormatError naming the limit.
+void CheckRoomForElement(int count);
 // Every element 1..count has as many input and output pins as the placing
 // routines give its type; an IC element holds one list twice, one pin per
-// connector on its outline. Throws PinListError naming the element.
+// connector on its outline. An element with more or fewer pins would be drawn
+// around the wrong cell, (0,0) for a list that is too short. Throws
+// NamedFormatError naming the element.
 void CheckPinListLengths(const std::vector<ElementRecord>& elements, int count);
 // Every component cell (type 4 and above) of grid names an element of its
 // own type among elements 1..count; a conductor cell may keep any number.

@@ -26,14 +26,12 @@ bool OnOutline(int x, int y, int w, int h)
 
 void CheckConnectorTable(const ICInstanceRecord& ic, const LevelRecord& level)
 {
-    if (ic.Width < kMinICWidth || ic.Width > kMaxICWidth || ic.Height < kMinICHeight || ic.Height > kMaxICHeight)
-        Refuse(QStringLiteral("its outline of %1 x %2 cells is outside %3 x %4 to %5 x %6")
+    if (ic.Width < kMinICOutline || ic.Width > kMaxICOutline || ic.Height < kMinICOutline || ic.Height > kMaxICOutline)
+        Refuse(QStringLiteral("its outline of %1 x %2 cells is outside %3 x %3 to %4 x %4")
                    .arg(ic.Width)
                    .arg(ic.Height)
-                   .arg(kMinICWidth)
-                   .arg(kMinICHeight)
-                   .arg(kMaxICWidth)
-                   .arg(kMaxICHeight));
+                   .arg(kMinICOutline)
+                   .arg(kMaxICOutline));
     if (ic.PinCount > kMaxICConnectors)
         Refuse(QStringLiteral("it has %1 connectors; an IC has at most %2").arg(ic.PinCount).arg(kMaxICConnectors));
     if (ic.GraphicPins.size() - 1 != ic.PinCount)

@@ -8,14 +8,16 @@
 #include <cstdint>
 #include <optional>
 
+#include "model/files/circuit_checks.h"
+
 struct ICInstanceRecord;
 struct LevelRecord;
 
-// Outline limits of an IC, in cells.
-constexpr int16_t kMinICWidth = 3;
-constexpr int16_t kMaxICWidth = 31;
-constexpr int16_t kMinICHeight = 2;
-constexpr int16_t kMaxICHeight = 18;
+// Outlines an IC file may give, in cells, in each direction: the placer
+// keeps a free column and row on every side, so the largest worksheet a
+// file can make holds an outline two cells smaller than itself.
+constexpr int kMinICOutline = 1;
+constexpr int kMaxICOutline = kMaxFileSize - 2;
 // A connector's number is one byte in a cell.
 constexpr int kMaxICConnectors = 255;
 
@@ -33,7 +35,7 @@ std::optional<ICFault> CheckICDefinition(const QString& icDir, const QString& na
 // The message of a fault: the file and the reason.
 QString ICFaultText(const ICFault& fault);
 
-// The outline is within its limits; there are as many places as connectors,
+// The outline can be drawn and placed; there are as many places as connectors,
 // each connector's cell lies in the IC's grid and each place on the outline,
 // no two on one point; between 1 and the pin table's size of them are placed.
 // Throws RecordFormatError with the reason.

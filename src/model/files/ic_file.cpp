@@ -111,7 +111,7 @@ public:
     void Finish(qint64 fileSize) const
     {
         if (!sawHeader_)
-            throw RecordFormatError(fileSize == 0 ? "the file is empty" : "it is no IC definition: it has no section");
+            throw RecordFormatError(NoSectionReason(fileSize).toStdString());
         const LevelRecord& level = s_.Levels[slot_];
         if (level.Field.empty())
             throw RecordFormatError("it holds no circuit: [Feld] is missing");
@@ -166,8 +166,7 @@ private:
 
     void Element(const FieldList& f)
     {
-        if (Level().ElementCount() == INT16_MAX)
-            throw RecordFormatError("too many elements");
+        CheckRoomForElement(Level().ElementCount());
         ParseElementLine(f, element_);
         AppendElementRecord(Level(), SavedElementFields(element_));
     }
@@ -282,6 +281,11 @@ int16_t GetFreeICIndex(const Circuit& s)
             return static_cast<int16_t>(i);
     }
     return static_cast<int16_t>(ub + 1);
+}
+
+QString NoSectionReason(qint64 fileSize)
+{
+    return fileSize == 0 ? QStringLiteral("the file is empty") : QStringLiteral("it is no IC definition: it has no section");
 }
 
 bool LoadICStrict(ICLoad& load, UserDialogs* dialogs, const QString& name, uint8_t depth)

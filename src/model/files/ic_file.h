@@ -40,6 +40,9 @@ private:
     ICFault fault_;
 };
 
+// Why a file of fileSize bytes without a section header is no IC definition.
+QString NoSectionReason(qint64 fileSize);
+
 // The slot the next IC instance takes: the first free one, else the one
 // after the last.
 int16_t GetFreeICIndex(const Circuit& s);

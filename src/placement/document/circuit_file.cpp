@@ -45,6 +45,11 @@ QString FileCaption(const QString& fullPath)
     return GetFileName(fullPath) + QStringLiteral(" - Gatrel");
 }
 
+bool IsICDefinitionPath(const QString& path)
+{
+    return path.endsWith(QLatin1String(".icd"), Qt::CaseInsensitive);
+}
+
 bool HasSectionHeader(RecordFile& file)
 {
     bool found = false;
@@ -143,7 +148,7 @@ void ShowRefusal(UserDialogs& dialogs, const QString& path, const std::exception
 {
     if (const auto* ic = dynamic_cast<const ICFileError*>(&e))
         ShowICErrors(dialogs, {}, {}, {}, {ic->Fault()});
-    else if (dynamic_cast<const PinListError*>(&e))
+    else if (dynamic_cast<const NamedFormatError*>(&e))
         ShowDamagedFile(dialogs, path, QString::fromStdString(e.what()));
     else
         ShowUnrecognizableFile(dialogs);
@@ -204,7 +209,11 @@ LoadResult LoadFile(ProgramState& s, UserDialogs& dialogs, const QString& path)
     // An empty file has no header either.
     auto file = RecordFile::Open(fullPath);
     if (!file || !HasSectionHeader(*file)) {
-        ShowUnrecognizableFile(dialogs);
+        // An IC definition is told as the IC manager tells it.
+        if (file && IsICDefinitionPath(fullPath))
+            ShowDamagedFile(dialogs, fullPath, NoSectionReason(size));
+        else
+            ShowUnrecognizableFile(dialogs);
         return LoadResult::Failed;
     }
 

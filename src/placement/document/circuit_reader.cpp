@@ -111,8 +111,7 @@ private:
 
     void Element(const FieldList& f)
     {
-        if (s_.circuit.ElementCount() == INT16_MAX)
-            throw RecordFormatError("too many elements");
+        CheckRoomForElement(s_.circuit.ElementCount());
         ParseElementLine(f, element_);
         ElementRecord e = SavedElementFields(element_);
         if (e.Type == ElementType::AnalysisSensor) {

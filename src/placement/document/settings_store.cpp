@@ -235,7 +235,7 @@ bool SaveSettings(ProgramState& s, int16_t undoSteps, UserDialogs* dialogs)
     if (UseOwnSettings(s.settings, &reason)
         && RegSetValues(st.registryFiles, RegistryRoot::CurrentUser, QString::fromLatin1(kSettingsKey), v, &reason))
         return true;
-    if (dialogs)
+    if (dialogs && !st.UnsavableTold)
         dialogs->ShowMessage(QStringLiteral("The settings could not be saved to '%1'.\n%2").arg(file, reason),
                              MessageButtons::OK, MessageIcon::Critical, LoadResString(1533));
     return false;

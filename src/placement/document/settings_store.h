@@ -50,8 +50,8 @@ void LoadSettings(ProgramState& s);
 // Writes the settings back in one replacement of the user's own file (see
 // UseOwnSettings); the machine-wide file is never written.
 // undoSteps: the undo history's current number of steps. A write that fails
-// leaves the old file as it was and is shown once through dialogs (when
-// given), naming the file and the reason; false then. A store without a
+// leaves the old file as it was and is shown through dialogs (when given),
+// naming the file and the reason, unless the start-up told it; false then. A store without a
 // file (a fresh ProgramState) keeps nothing and reports nothing.
 bool SaveSettings(ProgramState& s, int16_t undoSteps, UserDialogs* dialogs = nullptr);
 

@@ -158,25 +158,40 @@ TEST_F(RefusedFile, ComponentsThatDisagreeWithTheirCellsOrLeaveTheGrid)
     EXPECT_EQ(s.circuit.P(2, 2).ElementNr, 1);
 }
 
-// An element with fewer pins than its type is placed with would be drawn
-// around cell (0,0): the message names the file and the element.
-TEST_F(RefusedFile, PinListsThatDoNotFitTheirTypeAreNamed)
+// A fault the user can act on is named with the file: an element with fewer
+// pins than its type is placed with (it would be drawn around cell (0,0)),
+// more elements than a circuit holds, an IC definition opened to edit that
+// is empty or holds no section.
+TEST_F(RefusedFile, FaultsThatCanBeActedOnAreNamed)
 {
-    InstallICs();
+    auto withElement = [](const char* element) {
+        return CrLfLines({"[Feld]", "12;8;", "[Elemente]", QLatin1String(element), "[IC]", "HALF;1;"});
+    };
+    QByteArray tooMany = CrLfLines({"[Feld]", "12;8;", "[Elemente]"});
+    for (int e = 0; e <= INT16_MAX; ++e)
+        tooMany += "22;2;X1Y1:;;0;1;;\r\n";
+    const QByteArray binary("\x01\x02\xff\xfe\x00\x7f garbage\x00", 16);
     const struct {
-        const char* element;
+        const char* file;
+        QByteArray bytes;
         const char* reason;
     } cases[] = {
-        {"11;2;X3Y2:X3Y4:;X6Y2:X6Y4:;0;1;;", "element 1 (Half-adder) has 2 input pins where it needs 3"},
-        {"16;2;X3Y2:X3Y3:X3Y4:;X5Y1:X5Y2:;0;1;;", "element 1 (Decoder) has 2 output pins where it needs 8"},
-        {"6;2;X3Y2:;X5Y3:;0;1;;", "element 1 (AND element) has 1 input pin where it needs 2 to 20"},
-        {"20;2;;;0;1;;", "element 1 (IC) has 0 input pins where it needs 1 to 21"},
-        {"20;2;X2Y3:;X2Y4:;0;1;;", "element 1 (IC) has output pins other than its input pins"},
+        {"bad.gtr", withElement("11;2;X3Y2:X3Y4:;X6Y2:X6Y4:;0;1;;"),
+         "element 1 (Half-adder) has 2 input pins where it needs 3"},
+        {"bad.gtr", withElement("16;2;X3Y2:X3Y3:X3Y4:;X5Y1:X5Y2:;0;1;;"),
+         "element 1 (Decoder) has 2 output pins where it needs 8"},
+        {"bad.gtr", withElement("6;2;X3Y2:;X5Y3:;0;1;;"),
+         "element 1 (AND element) has 1 input pin where it needs 2 to 20"},
+        {"bad.gtr", withElement("20;2;;;0;1;;"), "element 1 (IC) has 0 input pins where it needs 1 to 21"},
+        {"bad.gtr", withElement("20;2;X2Y3:;X2Y4:;0;1;;"), "element 1 (IC) has output pins other than its input pins"},
+        {"many.gtr", tooMany, "it has more than 32767 elements; a circuit has at most 32767"},
+        {"EMPTY.icd", QByteArray(), "the file is empty"},
+        {"GARB.ICD", binary, "it is no IC definition: it has no section"},
     };
-    const QString path = circuitDir + QStringLiteral("bad.gtr");
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.element);
-        WriteBytes(path, CrLfLines({"[Feld]", "12;8;", "[Elemente]", QLatin1String(c.element), "[IC]", "HALF;1;"}));
+        SCOPED_TRACE(c.reason);
+        const QString path = circuitDir + QLatin1String(c.file);
+        WriteBytes(path, c.bytes);
         ExpectRefused(path, QStringLiteral("The file '%1' cannot be loaded: %2.").arg(path, QLatin1String(c.reason)));
         EXPECT_EQ(dialogs.Asked().back().title, QStringLiteral("I/O error"));
     }
