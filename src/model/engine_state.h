@@ -90,11 +90,14 @@ struct CachedCell {
     int Y = 0;
 };
 
-// The smallest limit of the events a run may hold for its next pass.
+// The smallest and the largest limit of the events a run may hold for its
+// next pass.
 inline constexpr size_t kFewestEventsHeld = size_t{1} << 16;
+inline constexpr size_t kMostEventsHeld = size_t{1} << 20;
 
 // The run as the power panel shows it; the panel derives its status text and
-// the pause button's caption from it.
+// the pause button's caption from it. It is also the one record of whether
+// the user has paused the run.
 enum class RunState : uint8_t {
     Off,          // the power is off: the panel keeps its last text
     SwitchingOn,  // the components are being initialised
@@ -108,18 +111,21 @@ enum class RunState : uint8_t {
 struct EngineState {
     int16_t PowerFlag = 0;
     int16_t EngineBusy = 0;
-    int16_t PausedFlag = 0;
     int16_t AbortFlag = 0;
     // Wide so that long delayed runs cannot wrap it.
     int32_t StepCount = 0;
-    // The most events a run may hold for its next pass, set from the
-    // circuit's size at each power-on (EventLimit, engine.h).
+    // The most events a run may hold for its next pass, set from the cells
+    // the circuit uses at each power-on (EventLimit, engine.h).
     size_t EventLimit = kFewestEventsHeld;
     int16_t DelaySetting = 0;
     int16_t InnerLevelShown = 0;
     int16_t SwitchingOff = 0;
     int16_t InitDepth = 0;
     RunState Run = RunState::Off;
+
+    // The user has paused the engine: the run returns at the top of its next
+    // pass and keeps its queues until the pause is continued.
+    bool PausedFlag() const { return Run == RunState::Paused; }
 
     // Entry 0 of each queue is never used; the vectors keep their capacity.
     EventQueue PendingEvents{SimEvent{}};

@@ -190,8 +190,7 @@ void frmGatrel::StopForShutDown()
     timer1_->setEnabled(false);
     for (auto& t : clockTimers_->members())
         t->setEnabled(false);
-    if (s_.engine.EngineBusy != 0 || s_.engine.PausedFlag != 0) {
-        s_.engine.PausedFlag = 0;
+    if (s_.engine.EngineBusy != 0 || s_.engine.PausedFlag()) {
         s_.engine.AbortFlag = kTrue;
         StopEngine(EngineOf(s_, engine_));
     }

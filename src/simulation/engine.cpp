@@ -76,7 +76,7 @@ void SetRunState(EngineState& g, PowerPort* power, RunState state)
 
 bool PauseOffersPause(const EngineState& g)
 {
-    return g.Run != RunState::Paused;
+    return !g.PausedFlag();
 }
 
 // ---- The pass loop's inner steps ----
@@ -347,18 +347,24 @@ const EvaluatorTable& EngineCells()
 
 // A juncture passes on every High it gets, so a block of junctures can
 // multiply a run's events from pass to pass; such a run would fill the memory
-// long before the step limit, which counts passes, ends it. A circuit that
-// settles holds far fewer events than it has cells (the test and benchmark
-// circuits at most one for every 25 cells), so eight per cell of all levels,
-// and never fewer than 65,536 (1 MiB of events), leaves every such circuit
-// alone and still ends a runaway run within a fraction of a second.
+// long before the step limit, which counts passes, ends it. Events travel
+// only through the cells a circuit uses (conductors, markers and the cells
+// of components), and a circuit that settles holds far fewer events than it
+// uses cells: a pass holds the fronts of its signals, not the area they
+// cover. So eight per used cell of all levels, and never fewer than 65,536
+// (1 MiB of events), leaves every such circuit alone; counting the used cells
+// rather than the sheet's keeps what a runaway run takes in proportion to its
+// circuit, and the ceiling of 1,048,576 ends one on the largest sheet within
+// about 100 MB.
 size_t EventLimit(const CircuitTables& t)
 {
     constexpr size_t kEventsPerCell = 8;
-    size_t cells = 0;
+    size_t used = 0;
     for (const LevelRecord& lv : t.Levels)
-        cells += static_cast<size_t>(lv.Field.UBoundX() + 1) * static_cast<size_t>(lv.Field.UBoundY() + 1);
-    return std::max(kFewestEventsHeld, kEventsPerCell * cells);
+        for (int y = 0; y <= lv.Field.UBoundY(); ++y)
+            for (int x = 0; x <= lv.Field.UBoundX(); ++x)
+                used += lv.Field(x, y).Type != ElementType::Empty ? 1 : 0;
+    return std::clamp(kEventsPerCell * used, kFewestEventsHeld, kMostEventsHeld);
 }
 
 void ClearQueues(EngineState& g)
@@ -384,7 +390,7 @@ void Simulate(const Engine& en)
     g.EngineBusy = kTrue;
     int d = g.DelaySetting;
     for (;;) {
-        if (g.PausedFlag != 0)
+        if (g.PausedFlag())
             return;
         ++g.StepCount;
         if (d == 0 && g.StepCount > en.AutoStop) {

@@ -138,14 +138,13 @@ void Pause(const Engine& en)
 {
     EngineState& g = en.engine;
     PowerPort* w = en.ports.power;
-    if (g.PausedFlag != 0) {
+    if (g.PausedFlag()) {
         SetRunState(en.engine, en.ports.power, RunState::Running);
         if (w) {
             w->SetRunLamp(true);
             if (g.DelaySetting > 0)
                 w->SetStopEnabled(true);
         }
-        g.PausedFlag = kFalse;
         StartRunTime(en);
         Simulate(en);
         if (g.EngineBusy == 0 && g.PowerFlag != 0) {
@@ -162,13 +161,12 @@ void Pause(const Engine& en)
         w->SetRunLamp(true);
         w->SetStopEnabled(false);
     }
-    g.PausedFlag = kTrue;
 }
 
 void StopEngine(const Engine& en)
 {
     ClearQueues(en.engine);
-    en.engine.PausedFlag = kFalse;
+    // Ends a pause too.
     SetRunState(en.engine, en.ports.power, RunState::Ready);
     if (PowerPort* w = en.ports.power) {
         w->SetStopEnabled(false);

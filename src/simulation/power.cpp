@@ -7,7 +7,6 @@
 #include "model/field_list.h"
 #include "model/geometry.h"
 #include "model/ports/all_ports.h"
-#include "placement/document/tool_selection.h"
 #include "platform/numeric.h"
 #include "platform/string_table.h"
 #include "platform/timers.h"
@@ -309,7 +308,6 @@ void PowerOn(const Engine& en)
 
     g.PowerFlag = kTrue;
     const uint32_t cycle = ++g.PowerCycle;
-    g.PausedFlag = kFalse;
     g.AbortFlag = kFalse;
     StopTimers(en);
     SetRunState(en.engine, en.ports.power, RunState::SwitchingOn);
@@ -343,6 +341,12 @@ void PowerOn(const Engine& en)
     g.InitDepth = 0;
     if (ProbePort* probes = en.ports.probes)
         probes->ClearAnalyserTraces();
+    // A pause made during the switch-on holds the rest of it until Continue.
+    if (g.PausedFlag()) {
+        if (en.ports.power)
+            en.ports.power->SetPauseEnabled(true);
+        return;
+    }
     if (en.ports.power)
         en.ports.power->SetRunLamp(false);
     SetRunState(en.engine, en.ports.power, RunState::Ready);
@@ -392,7 +396,6 @@ void PowerOff(const Engine& en)
     if (g.EngineBusy != 0)
         ClearQueues(en.engine);
     // A pause does not outlive the power.
-    g.PausedFlag = kFalse;
     SetRunState(en.engine, en.ports.power, RunState::SwitchingOff);
     if (en.ports.power) {
         en.ports.power->SetPauseEnabled(false);

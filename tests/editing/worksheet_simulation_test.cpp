@@ -131,7 +131,7 @@ TEST_F(WorksheetSimulation, TheSpaceBarPausesARunAndContinuesIt)
     // A scripted clock; the first wait of a run gets the keys.
     double clock = 0;
     int pumps = 0;
-    int16_t pausedAfterLetters = -1;
+    bool pausedAfterLetters = true;
     EngineContext& e = window.engineContext();
     e.waitHooks.now = [&clock] { return clock; };
     e.waitHooks.idle = [&clock](double seconds) { clock += seconds + 1e-6; };
@@ -140,19 +140,19 @@ TEST_F(WorksheetSimulation, TheSpaceBarPausesARunAndContinuesIt)
             return;
         for (char key : {'p', 'l', 't'})
             QTest::keyClick(window.picGrid(), key);
-        pausedAfterLetters = s.engine.PausedFlag;
+        pausedAfterLetters = s.engine.PausedFlag();
         QTest::keyClick(window.picGrid(), Qt::Key_Space);
     };
     window.picGrid()->setFocus();
 
     Click(2, 4);
-    EXPECT_EQ(pausedAfterLetters, kFalse) << "letters do nothing";
-    ASSERT_EQ(s.engine.PausedFlag, kTrue);
+    EXPECT_FALSE(pausedAfterLetters) << "letters do nothing";
+    ASSERT_TRUE(s.engine.PausedFlag());
     EXPECT_EQ(s.engine.EngineBusy, kTrue);
     EXPECT_EQ(Field(14, 5).Value, kFalse) << "the LED is not reached yet";
 
     QTest::keyClick(window.picGrid(), Qt::Key_Space);
-    EXPECT_EQ(s.engine.PausedFlag, kFalse);
+    EXPECT_FALSE(s.engine.PausedFlag());
     EXPECT_EQ(s.engine.EngineBusy, kFalse);
     EXPECT_EQ(Field(14, 5).Value, kTrue);
 
@@ -162,7 +162,7 @@ TEST_F(WorksheetSimulation, TheSpaceBarPausesARunAndContinuesIt)
     for (int i = 0; i < 3; ++i)
         s.engine.PendingEvents.push_back(SimEvent{.X = 1, .Y = 1, .Dir = Direction::Right, .Value = kTrue, .Level = 0});
     QTest::keyClick(window.picGrid(), Qt::Key_Space);
-    EXPECT_EQ(s.engine.PausedFlag, kFalse);
+    EXPECT_FALSE(s.engine.PausedFlag());
     s.engine.PendingEvents.clear();
     e.waitHooks = RealWaitHooks();
 }

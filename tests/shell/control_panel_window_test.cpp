@@ -164,12 +164,12 @@ TEST_F(ControlPanel, PauseContinueAndStopFollowADelayedRun)
     });
     ClickCell(2, 4);
     ASSERT_GT(pumps, 0);
-    EXPECT_EQ(s.engine.PausedFlag, kTrue);
+    EXPECT_TRUE(s.engine.PausedFlag());
     ExpectRunControls(true);
     EXPECT_EQ(s.circuit.Levels[0].Field(14, 5).Value, kFalse) << "the run stopped half way";
 
     QTest::mouseClick(Button("cmdPause"), Qt::LeftButton);
-    EXPECT_EQ(s.engine.PausedFlag, kFalse);
+    EXPECT_FALSE(s.engine.PausedFlag());
     ExpectRunControls(false);
     EXPECT_EQ(s.circuit.Levels[0].Field(14, 5).Value, kTrue) << "the run went on to the LED";
 

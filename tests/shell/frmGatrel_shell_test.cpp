@@ -324,7 +324,7 @@ TEST_F(ShellWindow, CloseStopsTheRunWritesTheSettingsAndAsksYesNoCancel)
     window.Timer1().setEnabled(true);
     window.Timer2()[0]->setEnabled(true);
     s.engine.EngineBusy = kTrue;
-    s.engine.PausedFlag = kTrue;
+    s.engine.Run = RunState::Paused;
     // The IC manager's place is stored in 16-bit twips, clamped rather than wrapped.
     window.Menu(N("mICAuswahl"))->trigger();
     window.findChild<frmICAuswahl*>()->setGeometry(3000, -2500, 640, 480);
@@ -333,7 +333,7 @@ TEST_F(ShellWindow, CloseStopsTheRunWritesTheSettingsAndAsksYesNoCancel)
     EXPECT_TRUE(dialogs.Asked().empty());
     EXPECT_FALSE(window.Timer1().enabled());
     EXPECT_FALSE(window.Timer2()[0]->enabled());
-    EXPECT_EQ(s.engine.PausedFlag, 0);
+    EXPECT_FALSE(s.engine.PausedFlag());
     EXPECT_EQ(Value("AutoStop").number(), 4321);
     EXPECT_EQ(Value("frmICAuswahlWindowX").number(), 32767);
     EXPECT_EQ(Value("frmICAuswahlWindowY").number(), -32768);

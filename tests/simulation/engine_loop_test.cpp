@@ -290,8 +290,9 @@ TEST(PinCache, ParsedOncePerPowerOnAndCopiedIntoTheSharedTables)
 
 // Junctures pass every High on, so a block of them multiplies a run's events
 // from pass to pass while the passes stay few: the run ends through the abort
-// once it holds more events than the circuit can sensibly need. Circuits that
-// settle, junctures and all, run exactly as many passes as before.
+// once it holds more events than the circuit can sensibly need, counted by the
+// cells it uses, whatever the sheet's size. Circuits that settle, junctures
+// and all, run exactly as many passes as before.
 TEST(EngineLoop, RunsThatHoldTooManyEventsAbortAndSettlingRunsDoNot)
 {
     struct Case {
@@ -300,6 +301,7 @@ TEST(EngineLoop, RunsThatHoldTooManyEventsAbortAndSettlingRunsDoNot)
         std::optional<QPoint> click; // an input clicked after the power-on
         int delay;
         int passes; // of a settling run; 0: the run aborts
+        size_t limit = kFewestEventsHeld; // the events a run may hold
     };
     auto block = [](int rows, int cols, bool tees) {
         return [=](CircuitDriver& d) {
@@ -312,12 +314,20 @@ TEST(EngineLoop, RunsThatHoldTooManyEventsAbortAndSettlingRunsDoNot)
             ASSERT_TRUE(d.Load(QStringLiteral(GATREL_TEST_DATA "/sim/") + QLatin1String(name)));
         };
     };
+    auto lines = [](int rows) {
+        return [=](CircuitDriver& d) {
+            sheet::NewSheet(d.s, 1000, 1000);
+            for (int y = 10; y < 10 + rows; ++y)
+                sheet::Wire(d.s, 1, y, 900, y);
+        };
+    };
     const Case cases[] = {
         {"2 x 3 crossings", block(2, 3, false), QPoint(2, 5), 0, 0},
         {"3 x 2 crossings", block(3, 2, false), QPoint(2, 5), 0, 0},
         {"2 x 3 tees", block(2, 3, true), QPoint(2, 5), 0, 0},
         {"2 x 3 crossings with a delay", block(2, 3, false), QPoint(2, 5), 1, 0},
         {"the reported file", file("junction_block.gtr"), QPoint(1, 4), 0, 0},
+        {"a 30 x 30 block on a 1000 x 1000 sheet", file("mesh_on_a_large_sheet.gtr"), QPoint(3, 20), 0, 0},
         // The decoder's first output goes High at the power-on and feeds the block.
         {"a decoder output at power-on",
          [](CircuitDriver& d) {
@@ -339,6 +349,9 @@ TEST(EngineLoop, RunsThatHoldTooManyEventsAbortAndSettlingRunsDoNot)
              }
          },
          QPoint(1, 3), 0, 16},
+        // Rows of 900 conductor cells: eight events for each, up to the ceiling.
+        {"ten long lines on a 1000 x 1000 sheet", lines(10), QPoint(1, 10), 0, 900, 8 * 9000},
+        {"150 long lines on a 1000 x 1000 sheet", lines(150), QPoint(1, 10), 0, 900, kMostEventsHeld},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -347,6 +360,7 @@ TEST(EngineLoop, RunsThatHoldTooManyEventsAbortAndSettlingRunsDoNot)
         d.s.AutoStop = 5000;
         d.s.engine.DelaySetting = static_cast<int16_t>(c.delay);
         d.PowerOn();
+        EXPECT_EQ(d.s.engine.EventLimit, c.limit);
         if (c.click)
             d.Click(c.click->x(), c.click->y());
         if (c.passes == 0) {

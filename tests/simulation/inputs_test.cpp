@@ -39,6 +39,16 @@ void Press(CircuitDriver& d, const char* button)
     Toolbar3_ButtonClick(EngineOf(d.s, d.e), QString::fromLatin1(button));
 }
 
+// Two inverters with open inputs, each driving a line: both start High at power-on.
+void BuildTwoInverters(ProgramState& s)
+{
+    sheet::NewSheet(s, 20, 10);
+    sheet::Inverter(s, Orientation::Right, 2, 3);
+    sheet::Wire(s, 3, 3, 10, 3);
+    sheet::Inverter(s, Orientation::Right, 2, 7);
+    sheet::Wire(s, 3, 7, 10, 7);
+}
+
 bool AllHigh(const CircuitDriver& d, int y)
 {
     for (int x = 2; x <= 10; ++x)
@@ -186,7 +196,7 @@ TEST_F(Reentrancy, PauseWhileNothingRunsDoesNothing)
 {
     StartDelayed();
     Pause();
-    EXPECT_EQ(d.s.engine.PausedFlag, kFalse);
+    EXPECT_FALSE(d.s.engine.PausedFlag());
     EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
     EXPECT_EQ(d.window.pauseCaption, QStringLiteral("&Pause"));
 }
@@ -197,7 +207,7 @@ TEST_F(Reentrancy, PauseKeepsThePendingEventsAndContinueResumes)
     InWait(3, [&] { Pause(); });
     d.Click(1, 3);
 
-    EXPECT_EQ(d.s.engine.PausedFlag, kTrue);
+    EXPECT_TRUE(d.s.engine.PausedFlag());
     EXPECT_EQ(d.s.engine.EngineBusy, kTrue);
     EXPECT_EQ(QueueCount(d.s.engine, 2), 1);
     EXPECT_TRUE(d.High(4, 3));
@@ -216,7 +226,7 @@ TEST_F(Reentrancy, PauseKeepsThePendingEventsAndContinueResumes)
     Pause();
     EXPECT_TRUE(AllHigh(d, 3));
     EXPECT_TRUE(AllHigh(d, 6));
-    EXPECT_EQ(d.s.engine.PausedFlag, kFalse);
+    EXPECT_FALSE(d.s.engine.PausedFlag());
     EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
     EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
     EXPECT_EQ(d.window.pauseCaption, QStringLiteral("&Pause"));
@@ -230,12 +240,12 @@ TEST_F(Reentrancy, PauseInTheWaitAfterTheLastBusyPassCanStillBeContinued)
     InWait(9, [&] { Pause(); });
     d.Click(1, 3);
     EXPECT_TRUE(AllHigh(d, 3));
-    EXPECT_EQ(d.s.engine.PausedFlag, kTrue);
+    EXPECT_TRUE(d.s.engine.PausedFlag());
     EXPECT_EQ(d.s.engine.EngineBusy, kTrue) << "a paused run stays busy";
 
     d.onPump = nullptr;
     Pause();
-    EXPECT_EQ(d.s.engine.PausedFlag, kFalse);
+    EXPECT_FALSE(d.s.engine.PausedFlag());
     EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
     EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
 
@@ -257,7 +267,7 @@ TEST_F(Reentrancy, ResumeFromInsideTheWaitRunsTheSharedQueues)
     };
     d.Click(1, 3);
     EXPECT_TRUE(AllHigh(d, 3));
-    EXPECT_EQ(d.s.engine.PausedFlag, kFalse);
+    EXPECT_FALSE(d.s.engine.PausedFlag());
     EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
     EXPECT_EQ(QueueCount(d.s.engine, 2), 0);
     // The inner run worked the rest of the line off: passes 3 to 9 waited.
@@ -285,10 +295,10 @@ TEST_F(Reentrancy, StopWhilePausedEndsThePause)
     StartDelayed();
     InWait(3, [&] { Pause(); });
     d.Click(1, 3);
-    ASSERT_EQ(d.s.engine.PausedFlag, kTrue);
+    ASSERT_TRUE(d.s.engine.PausedFlag());
     d.onPump = nullptr;
     StopEngine(EngineOf(d.s, d.e));
-    EXPECT_EQ(d.s.engine.PausedFlag, kFalse);
+    EXPECT_FALSE(d.s.engine.PausedFlag());
     EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
     d.Click(1, 6);
     EXPECT_TRUE(AllHigh(d, 6));
@@ -316,12 +326,7 @@ TEST_F(Reentrancy, PowerOffDuringAWaitEndsTheRunCleanly)
 
 TEST_F(Reentrancy, PowerOffDuringTheSwitchOnStopsIt)
 {
-    sheet::NewSheet(d.s, 20, 10);
-    // Two inverters with open inputs: each starts High at power-on.
-    sheet::Inverter(d.s, Orientation::Right, 2, 3);
-    sheet::Wire(d.s, 3, 3, 10, 3);
-    sheet::Inverter(d.s, Orientation::Right, 2, 7);
-    sheet::Wire(d.s, 3, 7, 10, 7);
+    BuildTwoInverters(d.s);
     d.s.engine.DelaySetting = 10;
     d.onPump = [&](int n) {
         if (n == 4) // the two pumps of the switch-on, then the first inverter's run
@@ -336,6 +341,32 @@ TEST_F(Reentrancy, PowerOffDuringTheSwitchOnStopsIt)
     d.onPump = nullptr;
     d.s.engine.DelaySetting = 0;
     d.PowerOn();
+    EXPECT_TRUE(d.High(10, 3));
+    EXPECT_TRUE(d.High(10, 7));
+}
+
+// The pause holds the rest of the switch-on too, and the panel keeps saying so.
+TEST_F(Reentrancy, PauseDuringTheSwitchOnLastsUntilContinue)
+{
+    BuildTwoInverters(d.s);
+    d.s.engine.DelaySetting = 10;
+    d.onPump = [&](int n) {
+        if (n == 4)
+            Pause();
+    };
+    d.PowerOn();
+    EXPECT_TRUE(d.s.engine.PausedFlag());
+    EXPECT_EQ(d.window.onOffText, QStringLiteral("Paused"));
+    EXPECT_EQ(d.window.pauseCaption, QStringLiteral("Continue"));
+    EXPECT_TRUE(d.window.pauseEnabled);
+    EXPECT_FALSE(d.High(10, 3));
+    EXPECT_FALSE(d.High(4, 7));
+
+    d.onPump = nullptr;
+    Pause();
+    EXPECT_FALSE(d.s.engine.PausedFlag());
+    EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
+    EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
     EXPECT_TRUE(d.High(10, 3));
     EXPECT_TRUE(d.High(10, 7));
 }
