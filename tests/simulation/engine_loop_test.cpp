@@ -311,7 +311,7 @@ TEST(EngineLoop, RunsThatHoldTooManyEventsAbortAndSettlingRunsDoNot)
     };
     auto file = [](const char* name) {
         return [=](CircuitDriver& d) {
-            ASSERT_TRUE(d.Load(QStringLiteral(GATREL_TEST_DATA "/sim/") + QLatin1String(name)));
+            ASSERT_TRUE(d.Load(QStringLiteral(GATREL_TEST_DATA "/") + QLatin1String(name)));
         };
     };
     auto lines = [](int rows) {
@@ -326,8 +326,8 @@ TEST(EngineLoop, RunsThatHoldTooManyEventsAbortAndSettlingRunsDoNot)
         {"3 x 2 crossings", block(3, 2, false), QPoint(2, 5), 0, 0},
         {"2 x 3 tees", block(2, 3, true), QPoint(2, 5), 0, 0},
         {"2 x 3 crossings with a delay", block(2, 3, false), QPoint(2, 5), 1, 0},
-        {"the reported file", file("junction_block.gtr"), QPoint(1, 4), 0, 0},
-        {"a 30 x 30 block on a 1000 x 1000 sheet", file("mesh_on_a_large_sheet.gtr"), QPoint(3, 20), 0, 0},
+        {"the reported file", file("sim/junction_block.gtr"), QPoint(1, 4), 0, 0},
+        {"a 30 x 30 block on a 1000 x 1000 sheet", file("repro/mesh_on_a_large_sheet.gtr"), QPoint(3, 20), 0, 0},
         // The decoder's first output goes High at the power-on and feeds the block.
         {"a decoder output at power-on",
          [](CircuitDriver& d) {
@@ -337,7 +337,7 @@ TEST(EngineLoop, RunsThatHoldTooManyEventsAbortAndSettlingRunsDoNot)
              sheet::Wire(d.s, 5, 4, 7, 4);
          },
          std::nullopt, 0, 0},
-        {"a switch through a juncture", file("switch_and_led.gtr"), QPoint(2, 4), 0, 13},
+        {"a switch through a juncture", file("sim/switch_and_led.gtr"), QPoint(2, 4), 0, 13},
         // One conductor with a juncture at each of its five branches.
         {"a comb of junctures",
          [](CircuitDriver& d) {
