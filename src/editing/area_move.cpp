@@ -286,13 +286,21 @@ void AreaMove::MoveElements()
     f.BorderColor = kOutlineGrey;
     st.DifX = static_cast<int16_t>(nx1 - old.X1);
     st.DifY = static_cast<int16_t>(ny1 - old.Y1);
-    e_.c.objUndo.Move = true;
-    e_.c.objUndo.NoObjects = false;
-    e_.c.objUndo.NewUndo(std::min(old.X1, nx1), std::min(old.Y1, ny1), std::max(old.X2, nx2),
-                         std::max(old.Y2, ny2), LoadResString(kUndoMoveArea));
-    DeleteArea(old.X1, old.Y1, old.X2, old.Y2, true);
-    s.Changes.Area(old.X1, old.Y1, old.X2, old.Y2);
-    PasteArea(nx1, ny1, nx2, ny2);
+    // An area dropped where it was or refused changes nothing and leaves no
+    // step, which after an Undo would wipe the steps still to be undone.
+    if (st.DifX != 0 || st.DifY != 0) {
+        e_.c.objUndo.Move = true;
+        e_.c.objUndo.NoObjects = false;
+        e_.c.objUndo.NewUndo(std::min(old.X1, nx1), std::min(old.Y1, ny1), std::max(old.X2, nx2),
+                             std::max(old.Y2, ny2), LoadResString(kUndoMoveArea));
+        DeleteArea(old.X1, old.Y1, old.X2, old.Y2, true);
+        s.Changes.Area(old.X1, old.Y1, old.X2, old.Y2);
+        if (!PasteArea(nx1, ny1, nx2, ny2)) {
+            // The way back may lose a marker on the edge: the cells go back exactly.
+            e_.c.objUndo.Undo(e_.c);
+            e_.c.objUndo.DeleteLastUndo();
+        }
+    }
     s.ToolMode = ToolCode::Select;
     selection_.SelectNone();
     SetFrameLabel(0, 0);
@@ -375,12 +383,12 @@ void AreaMove::RemoveElements(std::vector<int16_t> numbers)
     }
 }
 
-void AreaMove::PasteArea(int16_t x1, int16_t y1, int16_t x2, int16_t y2)
+bool AreaMove::PasteArea(int16_t x1, int16_t y1, int16_t x2, int16_t y2)
 {
     ProgramState& s = e_.s;
     EditorState& st = e_.st;
     if (x1 == x2 || y1 == y2 || PufferWidth() != x2 - x1 + 1 || PufferHeight() != y2 - y1 + 1)
-        return;
+        return true;
     const CellBox to{x1, y1, x2, y2};
     // Components may not meet anything; on the edge a conductor may meet a conductor.
     for (int x = x1; x <= x2; ++x)
@@ -394,7 +402,7 @@ void AreaMove::PasteArea(int16_t x1, int16_t y1, int16_t x2, int16_t y2)
                 const CellBox& from = selection_.Rect;
                 if (from.X1 != x1 || from.Y1 != y1)
                     PasteArea(from.X1, from.Y1, from.X2, from.Y2);
-                return;
+                return false;
             }
         }
     for (int16_t x = x1; x <= x2; ++x)
@@ -402,6 +410,7 @@ void AreaMove::PasteArea(int16_t x1, int16_t y1, int16_t x2, int16_t y2)
             CopyPufferToP(to, x, y);
     selection_.ChangeInOut(st.DifX, st.DifY);
     s.Changes.Area(x1, y1, x2, y2);
+    return true;
 }
 
 void AreaMove::CopyPufferToP(const CellBox& to, int16_t x, int16_t y)

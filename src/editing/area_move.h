@@ -58,8 +58,8 @@ public:
     // Unless keepElements, the components inside leave the element table.
     void DeleteArea(int16_t x1, int16_t y1, int16_t x2, int16_t y2, bool keepElements);
     // Writes the buffer into x1..x2, y1..y2; where it would land on something
-    // it goes back to where it came from.
-    void PasteArea(int16_t x1, int16_t y1, int16_t x2, int16_t y2);
+    // it goes back to where it came from, and the answer is false.
+    bool PasteArea(int16_t x1, int16_t y1, int16_t x2, int16_t y2);
     // Copies the buffer's cell for (x, y) of the area `to` into the grid; a
     // cell on the edge joins the conductors outside.
     void CopyPufferToP(const CellBox& to, int16_t x, int16_t y);

@@ -184,10 +184,16 @@ void clsUndo::NewUndo(int16_t& x1, int16_t& y1, int16_t& x2, int16_t& y2, const 
     // A rectangle wholly beyond the worksheet holds nothing to save.
     if (x1 > x2 || y1 > y2)
         return;
-    if (undoPointer_ != 1)
+    Displaced before{true, undoPointer_, {}, {}};
+    if (undoPointer_ != 1) {
+        before.records.swap(UndoRecords);
+        UndoRecords.resize(static_cast<size_t>(undos_) + 1);
         DeleteUndoData(true);
-    else
+    } else {
+        before.oldest = std::move(UndoRecords[undos_]);
         ShiftUndoStack();
+    }
+    displaced_ = std::move(before);
     undoPointer_ = 1;
     UndoRecord& r = UndoRecords[1];
     r = UndoRecord{};
@@ -308,6 +314,9 @@ void clsUndo::Undo(PlacementContext& c)
     const UndoRecord& r = UndoRecords[undoPointer_];
     if (r.IsEmpty())
         return;
+    // Only the step just recorded may still be withdrawn after its undo.
+    if (undoPointer_ != 1)
+        displaced_ = {};
     // Taking a step back changes the circuit as much as the edit did.
     s_.FileSaved = kFalse;
     {
@@ -524,6 +533,10 @@ void clsUndo::RedrawUndoArea(const UndoRecord& r)
 
 void clsUndo::DeleteLastUndo()
 {
+    if (displaced_.valid) {
+        RestoreDisplaced();
+        return;
+    }
     UndoRecords[1] = UndoRecord{};
     int i = 2;
     for (; i <= undos_; ++i) {
@@ -540,8 +553,27 @@ void clsUndo::DeleteLastUndo()
         DisableUndo(false);
 }
 
+void clsUndo::RestoreDisplaced()
+{
+    Displaced d = std::move(displaced_);
+    displaced_ = {};
+    if (!d.records.empty()) {
+        UndoRecords = std::move(d.records);
+    } else {
+        for (int k = 1; k < undos_; ++k)
+            UndoRecords[k] = std::move(UndoRecords[static_cast<size_t>(k) + 1]);
+        UndoRecords[undos_] = std::move(d.oldest);
+    }
+    undoPointer_ = d.pointer;
+    if (undoPointer_ >= 1 && undoPointer_ <= undos_ && !UndoRecords[undoPointer_].IsEmpty())
+        ShowStep(UndoRecords[undoPointer_], true);
+    else
+        DisableUndo(true);
+}
+
 void clsUndo::DeleteUndoData(bool KeepMode)
 {
+    displaced_ = {};
     for (int i = 1; i <= undos_; ++i)
         UndoRecords[i] = UndoRecord{};
     undoPointer_ = 0;
@@ -555,6 +587,7 @@ void clsUndo::DeleteUndoData(bool KeepMode)
 
 void clsUndo::DeleteAllUndo()
 {
+    displaced_ = {};
     for (UndoRecord& r : UndoRecords)
         r = UndoRecord{};
     undoPointer_ = 1;
@@ -564,6 +597,7 @@ void clsUndo::DeleteAllUndo()
 void clsUndo::SetUndos(int16_t n)
 {
     const int16_t count = std::clamp<int16_t>(n, 1, kMaxUndos);
+    displaced_ = {};
     // Steps already undone are dropped, so the pointer can start at 1 again
     // without undoing one of them a second time.
     std::vector<UndoRecord> next(static_cast<size_t>(count) + 1);

@@ -63,6 +63,9 @@ public:
     bool Delete = false;    // an area delete: the whole worksheet (kind 2)
 
     void DeleteAllUndo();
+    // Drops the newest step. Right after NewUndo (or after NewUndo and the
+    // Undo of that step) the history returns to what it was before the step:
+    // a refused edit leaves the earlier steps undoable.
     void DeleteLastUndo();
     void DeleteUndoData(bool KeepMode);
     // Appends one line per step that can still be undone, the next one first.
@@ -97,6 +100,7 @@ private:
     void SaveUndoGrid(int16_t& x1, int16_t& y1, int16_t& x2, int16_t& y2);
     void SaveTables(UndoRecord& r) const;
     uint64_t NewIdentity();
+    void RestoreDisplaced();
     void ShowStep(const UndoRecord& r, bool alsoList);
     void DisableUndo(bool alsoList);
 
@@ -107,6 +111,15 @@ private:
     bool undoSuspended_ = false;
     int16_t restoreLevel_ = 0;
     uint64_t lastIdentity_ = 0;
+    // What the newest NewUndo discarded (the whole history, after an Undo) or
+    // pushed out (the oldest step), for DeleteLastUndo to put back.
+    struct Displaced {
+        bool valid = false;
+        int16_t pointer = 1;
+        std::vector<UndoRecord> records;
+        UndoRecord oldest;
+    };
+    Displaced displaced_;
     // Within one Undo: old slot -> new slot of each IC re-created, and the
     // ICs that could not be (identity, name).
     std::vector<std::pair<int, int>> icLevelMap_;

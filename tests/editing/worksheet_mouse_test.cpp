@@ -63,9 +63,11 @@ TEST_F(WorksheetMouse, HorizontalFirstLIsCommittedAndUndone)
         EXPECT_EQ(C(x, 2), GridCell{}) << x;
 }
 
-// A click that would set a marker already there changes nothing and records
-// no step: after an Undo such a step would wipe the steps still to be undone.
-TEST_F(WorksheetMouse, AClickOnAMarkerAlreadyThereRecordsNoStep)
+// An edit that is refused or changes nothing (a marker set again, a
+// component placed or dropped onto another, an area moved onto one or
+// dropped where it was) leaves no step: after an Undo such a step would
+// wipe the steps still to be undone.
+TEST_F(WorksheetMouse, ARefusedEditAfterAnUndoKeepsTheHistory)
 {
     Drag({{2, 5}, {14, 5}});
     Drag({{6, 2}, {6, 9}}); // crossings at (6, 5) and (12, 5)
@@ -77,14 +79,15 @@ TEST_F(WorksheetMouse, AClickOnAMarkerAlreadyThereRecordsNoStep)
     auto steps = [this] {
         QStringList lines;
         window.objUndo().ListUndos(lines);
-        return lines;
+        return lines.join(QLatin1Char('|')).toStdString();
     };
+    QAction* undo = window.Menu(QStringLiteral("mUndo"));
 
     struct Case {
         const char* name;
         const char* tool;
         QPoint first, second;
-        std::function<void()> again; // the click on the first marker
+        std::function<void()> again; // the refused edit
     };
     const Case cases[] = {
         {"juncture", "cmdVerbindungspunkt", {6, 5}, {12, 5}, [this] { Click(6, 5); }},
@@ -105,22 +108,42 @@ TEST_F(WorksheetMouse, AClickOnAMarkerAlreadyThereRecordsNoStep)
              ClickPalette("cmdLeitungen");
              DoubleClick(20, 9);
          }},
+        {"gate placed onto a gate", "cmdUND", {30, 20}, {40, 20}, [this] { Click(21, 10); }},
+        {"gate dropped onto a gate", "cmdUND", {30, 20}, {40, 20},
+         [this] {
+             ClickPalette("cmdSelect");
+             Drag({{31, 20}, {26, 15}, {21, 10}});
+         }},
+        {"area moved onto a gate", "cmdUND", {30, 20}, {40, 20},
+         [this] {
+             ClickPalette("cmdSelect");
+             Drag({{28, 17}, {34, 23}});
+             Drag({{31, 20}, {26, 15}, {21, 10}});
+         }},
+        {"area dropped where it was", "cmdUND", {30, 20}, {40, 20},
+         [this] {
+             ClickPalette("cmdSelect");
+             Drag({{28, 17}, {34, 23}});
+             Click(31, 20);
+         }},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
         ClickPalette(k.tool);
         Click(k.first.x(), k.first.y());
+        const std::string firstCaption = UndoCaption().toStdString();
+        const std::string firstSteps = steps();
         Click(k.second.x(), k.second.y());
-        ASSERT_NE(C(k.first.x(), k.first.y()).Marker, 0);
-        ASSERT_NE(C(k.second.x(), k.second.y()).Marker, 0);
-        Undo();
+        ASSERT_NE(steps(), firstSteps) << "the second click recorded a step";
+        undo->trigger();
         const QByteArray one = CircuitFileBytes(s.circuit);
-        const QStringList held = steps();
+        ASSERT_EQ(steps(), firstSteps);
         k.again();
         EXPECT_EQ(CircuitFileBytes(s.circuit), one);
-        EXPECT_EQ(steps(), held);
-        // The first marker's own step is still there to undo.
-        Undo();
+        EXPECT_EQ(steps(), firstSteps);
+        EXPECT_EQ(UndoCaption().toStdString(), firstCaption);
+        // The first click's own step is still there to undo.
+        undo->trigger();
         EXPECT_EQ(CircuitFileBytes(s.circuit), start);
     }
 }
