@@ -6,7 +6,7 @@
 #include "boolean/clsGroups.h"
 #include "boolean/clsQuineMcCluskey.h"
 #include "platform/numeric.h"
-#include "term_oracle.h"
+#include "support/term_oracle.h"
 
 #include <algorithm>
 #include <bit>

@@ -5,7 +5,7 @@
 #include "boolean/boolean_ports.h"
 #include "boolean/clsBool.h"
 #include "platform/recording_surface.h"
-#include "term_oracle.h"
+#include "support/term_oracle.h"
 
 namespace {
 

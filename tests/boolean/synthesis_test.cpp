@@ -20,7 +20,8 @@
 #include "placement/clsUndo.h"
 #include "placement/placement_context.h"
 #include "support/circuit_driver.h"
-#include "term_oracle.h"
+#include "support/synthesised_led.h"
+#include "support/term_oracle.h"
 
 namespace {
 
@@ -69,30 +70,7 @@ protected:
         return out;
     }
 
-    // The switch cell of each variable, found through its label above it.
-    std::map<QChar, PinPos> Switches() const
-    {
-        std::map<QChar, PinPos> out;
-        for (int16_t n = 1; n <= d.s.circuit.ElementCount(); ++n) {
-            const ElementRecord& e = d.s.circuit.Elements[static_cast<size_t>(n)];
-            if (e.Type != ElementType::TextLabel)
-                continue;
-            const PinPos at = InputPinsOf(d.s, n, 0).pin[0];
-            const GridCell& below = d.s.circuit.P(at.X, at.Y + 1);
-            if (e.Label.size() == 1 && below.Type == ElementType::Switch)
-                out[e.Label[0]] = PinPos{at.X, static_cast<int16_t>(at.Y + 1)};
-        }
-        return out;
-    }
-
-    PinPos Led() const
-    {
-        for (int16_t n = 1; n <= d.s.circuit.ElementCount(); ++n)
-            if (d.s.circuit.Elements[static_cast<size_t>(n)].Type == ElementType::LED)
-                return InputPinsOf(d.s, n, 0).pin[0];
-        ADD_FAILURE() << "no LED";
-        return {};
-    }
+    std::map<QChar, PinPos> Switches() const { return SynthesisedSwitches(d.s); }
 
     // The last occupied column and row.
     std::pair<int, int> Extent() const
@@ -121,41 +99,12 @@ protected:
         return tees;
     }
 
-    // Powers the drawn circuit on, sets every combination of the switches
-    // (one switch changes per step) and compares the LED with the term.
-    // The number of combinations that disagree.
+    // Powers the drawn circuit on and operates its switches: the number of
+    // combinations where the LED disagrees with the term.
     int RunTruthTable(const QString& term)
     {
-        const std::map<QChar, PinPos> switches = Switches();
-        const unsigned mask = oracle::Variables(term);
-        EXPECT_EQ(switches.size(), static_cast<size_t>(__builtin_popcount(mask))) << "one switch per variable";
-        std::vector<QChar> vars;
-        for (const auto& [name, at] : switches)
-            vars.push_back(name);
-        const PinPos led = Led();
         d.PowerOn();
-        unsigned set = 0; // bit i: switch vars[i] is on
-        int wrong = 0;
-        const unsigned combinations = 1u << vars.size();
-        for (unsigned step = 0; step < combinations; ++step) {
-            const unsigned gray = step ^ (step >> 1);
-            for (size_t i = 0; i < vars.size(); ++i) {
-                if (((gray ^ set) >> i) & 1u) {
-                    const PinPos at = switches.at(vars[i]);
-                    d.Click(at.X, at.Y);
-                }
-            }
-            set = gray;
-            unsigned values = 0;
-            for (size_t i = 0; i < vars.size(); ++i)
-                if ((set >> i) & 1u)
-                    values |= 1u << (vars[i].unicode() - u'A');
-            const std::optional<bool> want = oracle::Evaluate(term, values);
-            if (!want || d.High(led.X, led.Y) != *want) {
-                ++wrong;
-                ADD_FAILURE() << term.toStdString() << " values " << values << " LED " << d.High(led.X, led.Y);
-            }
-        }
+        const int wrong = WrongLedCombinations(d.s, term, [&](int x, int y) { d.Click(x, y); });
         d.PowerOff();
         return wrong;
     }

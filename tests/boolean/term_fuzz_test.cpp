@@ -11,7 +11,7 @@
 #include "boolean/term_parts.h"
 #include "platform/string_table.h"
 #include "support/scripted_user_dialogs.h"
-#include "term_oracle.h"
+#include "support/term_oracle.h"
 
 #include <random>
 

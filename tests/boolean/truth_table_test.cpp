@@ -8,7 +8,7 @@
 #include "boolean/clsGroups.h"
 #include "boolean/term_parts.h"
 #include "support/scripted_user_dialogs.h"
-#include "term_oracle.h"
+#include "support/term_oracle.h"
 
 #include <random>
 

@@ -4,6 +4,8 @@
 
 #include "boolean/frmBoolean.h"
 #include "placement/document/new_file.h"
+#include "support/keystrokes.h"
+#include "support/synthesised_led.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -176,6 +178,33 @@ TEST_F(GenerateOnTheWorksheet, GenerateInQuickHelpSwitchesTheRunningCircuitOff)
     ClickAction("Toolbar", "cmdQuickHelp");
     EXPECT_EQ(s.ToolMode, ToolCode::AND) << "the editing tool comes back";
     EXPECT_TRUE(Action("Toolbar2", "cmdUND")->isChecked());
+}
+
+// Gates of five and more inputs, generated in each style the window offers
+// and operated by their switches, light the LED exactly where the term is true.
+TEST_F(GenerateOnTheWorksheet, WideGatesComputeTheirTermInEveryStyle)
+{
+    const char* const terms[] = {"A&A&<B>&A&<B&AvB&BvB>", "AvBvAvAv<AAvAvA>A", "A&(A&AvA&A)&A&<<A&AA&A>>",
+                                 "AvAvBvAvA&<AvA>&A&A"};
+    for (const char* typed : terms) {
+        for (int style = 0; style <= 2; ++style) { // all gates, NAND only, NOR only
+            SCOPED_TRACE(std::string(typed) + " style " + std::to_string(style));
+            auto* styles = Control<QComboBox>("cmbBauteile");
+            keystrokes::Press(styles, Qt::Key_Home);
+            for (int k = 0; k < style; ++k)
+                keystrokes::Press(styles, Qt::Key_Down);
+            ASSERT_EQ(styles->currentIndex(), style);
+            dialogs = ScriptedUserDialogs{};
+            const QString term = QString::fromLatin1(typed);
+            Generate(term);
+            ASSERT_TRUE(dialogs.MessageTexts().isEmpty()) << dialogs.MessageTexts().join(u'|').toStdString();
+            EXPECT_TRUE(style != 1 || Kinds()[ElementType::OR] == 0);
+            EXPECT_TRUE(style != 2 || Kinds()[ElementType::AND] == 0);
+            PowerOn();
+            EXPECT_EQ(WrongLedCombinations(s, term, [&](int x, int y) { ClickCell(x, y); }), 0);
+            PowerOff();
+        }
+    }
 }
 
 // Drawn on a worksheet of its own and put in place once done, the circuit
