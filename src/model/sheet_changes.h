@@ -158,6 +158,9 @@ public:
     // Forgets the changes so far: the whole sheet is drawn afresh anyway.
     void Discard()
     {
+        // The storage a power-on's held record grew to goes too.
+        if (items_.capacity() > kFewestChangesKept)
+            std::vector<SheetChange>().swap(items_);
         items_.clear();
         whole_ = false;
     }
