@@ -11,6 +11,7 @@
 // record holds at most a few changes per cell in use: past that it gives them
 // up for one whole redraw of the shown level, which draws the latest state of
 // every cell and component once.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
@@ -67,6 +68,23 @@ constexpr uint8_t kElementFlag = 1;
 // and never fewer in all than the floor.
 inline constexpr size_t kChangesPerCellInUse = 4;
 inline constexpr size_t kFewestChangesKept = 1024;
+// Held over a whole power-on, the record keeps the changes of all its runs: a
+// chain initialised against its own direction changes each cell once per
+// component before it (a settling 400-inverter chain about 17 times). Within
+// this bound a settling power-on draws exactly what its runs drew one by one;
+// the ceiling keeps the memory of a huge sheet's power-on to some tens of MB.
+inline constexpr size_t kChangesPerCellHeld = 32;
+inline constexpr size_t kMostChangesHeld = size_t{1} << 22;
+
+// The bound on the record while the power is on, and while a power-on holds it.
+inline size_t ChangesBound(size_t cellsInUse)
+{
+    return std::max(kFewestChangesKept, kChangesPerCellInUse * cellsInUse);
+}
+inline size_t HeldChangesBound(size_t cellsInUse)
+{
+    return std::clamp(kChangesPerCellHeld * cellsInUse, kFewestChangesKept, kMostChangesHeld);
+}
 
 class SheetChanges {
 public:
@@ -80,6 +98,11 @@ public:
     void Bound(size_t limit) { limit_ = limit; }
     // The record stands for one whole redraw of the shown level.
     bool Whole() const { return whole_; }
+    // While held (a power-on initialising its components), neither the end
+    // of each of its many short runs nor a break for the window events draws:
+    // the changes wait for the power-on's end, so that the bound can give up
+    // those of many runs for one whole redraw.
+    void Hold(bool hold) { held_ = hold; }
     SheetViewPort* View() const { return view_; }
     bool Watched() const { return view_ != nullptr; }
 
@@ -135,6 +158,9 @@ public:
     // Forgets the changes so far: the whole sheet is drawn afresh anyway.
     void Discard()
     {
+        // The storage a power-on's held record grew to goes too.
+        if (items_.capacity() > kFewestChangesKept)
+            std::vector<SheetChange>().swap(items_);
         items_.clear();
         whole_ = false;
     }
@@ -143,6 +169,12 @@ public:
     {
         if (view_ && !items_.empty())
             view_->Flush();
+    }
+    // The end of a run or a break in it: the changes so far are drawn unless held.
+    void FlushUnlessHeld()
+    {
+        if (!held_)
+            Flush();
     }
 
 private:
@@ -171,5 +203,6 @@ private:
     std::vector<SheetChange> items_;
     size_t limit_ = 0;
     bool whole_ = false;
+    bool held_ = false;
     int16_t level_ = 0; // the level last shown whole
 };

@@ -50,7 +50,7 @@ namespace {
 // got and can stop it or switch the power off.
 [[gnu::cold, gnu::noinline]] void TakeBreak(const Engine& en)
 {
-    en.Changes.Flush();
+    en.Changes.FlushUnlessHeld();
     if (en.ports.power)
         en.ports.power->SetStopEnabled(true);
     en.context.breaks.Take(en.context.waitHooks);
@@ -442,7 +442,7 @@ void Simulate(const Engine& en)
             d = g.DelaySetting;
         }
     }
-    en.Changes.Flush();
+    en.Changes.FlushUnlessHeld();
     if (PowerPort* w = en.ports.power) {
         if (PauseOffersPause(en.engine))
             w->SetPauseEnabled(false);

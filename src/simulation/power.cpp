@@ -323,7 +323,7 @@ void PowerOn(const Engine& en)
     en.CurrentLevel = 0;
 
     Copy_P_to_Field(en.circuit);
-    en.Changes.Bound(std::max(kFewestChangesKept, kChangesPerCellInUse * CellsInUse(en.circuit.Levels[0])));
+    const size_t cellsInUse = CellsInUse(en.circuit.Levels[0]);
     ClearPinCache(en.engine);
     ClearRunState(en);
     g.EventLimit = EventLimit(en.circuit);
@@ -332,10 +332,17 @@ void PowerOn(const Engine& en)
     g.PendingEvents.resize(1);
     g.CurrentEvents.resize(1);
 
-    if (!InitialiseLevels(en, cycle))
+    // The many short runs of the initialisation are drawn once, at its end:
+    // a power-on that ends in the abort draws none of them.
+    en.Changes.Bound(HeldChangesBound(cellsInUse));
+    en.Changes.Hold(true);
+    const bool initialised = InitialiseLevels(en, cycle);
+    en.Changes.Hold(false);
+    if (!initialised)
         return;
 
     en.Changes.Flush();
+    en.Changes.Bound(ChangesBound(cellsInUse));
     if (g.InnerLevelShown == 0)
         en.CurrentLevel = 0;
     g.InitDepth = 0;
@@ -438,6 +445,9 @@ void PowerOff(const Engine& en)
 
     g.SwitchingOff = kFalse;
     SetRunState(en.engine, en.ports.power, RunState::Off);
+    // The whole redraw paints every cell afresh: what the last run changed
+    // need not be drawn first.
+    en.Changes.Discard();
     ShowWhole(en, 0);
     en.Changes.Bound(0);
 }

@@ -6,6 +6,7 @@
 
 #include "platform/recording_surface.h"
 #include "probe_hook.h"
+#include "render/redraw.h"
 #include "render/sheet_builder.h"
 #include "sim_levels.h"
 #include "editing/engine_binding.h"
@@ -173,6 +174,26 @@ TEST(PowerOn, RunStateInsideICsStartsAfreshAtEveryPowerOn)
     EXPECT_EQ(ff.StageWords[2], kFalse);
     EXPECT_EQ(d.s.circuit.Levels[1].Field(10, 5).PostponeCount, 0);
     EXPECT_TRUE(d.High(7, 4, 1)) << "the outputs restart from their initial state";
+}
+
+// Fault: a power-on drew the changes of each run of its initialisation as it
+// ended, and a 15,000-inverter chain drew millions of them before its own
+// run passed the step limit and the power-off redrew the sheet anyway.
+// Switched on against its own direction, the 400-inverter chain's runs reach
+// far down the chain; with a low step limit the last one aborts.
+TEST(PowerOn, OneThatEndsInTheAbortDrawsTheSheetOnceAtRest)
+{
+    CircuitDriver d;
+    ASSERT_TRUE(d.Load(QStringLiteral(GATREL_TEST_DATA "/bench/inv_chain_400.gtr")));
+    d.s.AutoStop = 200;
+    const uint64_t before = d.surface.DrawCount();
+    d.PowerOn();
+    ASSERT_EQ(d.s.engine.AbortFlag, kTrue);
+    const uint64_t powerOn = d.surface.DrawCount() - before;
+
+    const uint64_t atRest = d.surface.DrawCount();
+    RedrawAllElements(d.s, d.grafik, 0);
+    EXPECT_EQ(powerOn, d.surface.DrawCount() - atRest);
 }
 
 TEST(PowerOff, FromAnInnerLevelShowsTheMainCircuitAndClearsEverySignal)
