@@ -17,6 +17,7 @@
 #include "render/clsGrafik.h"
 #include "support/fake_main_window.h"
 #include "support/scripted_user_dialogs.h"
+#include "../render/sheet_builder.h"
 
 class Placing : public ::testing::Test {
 protected:
@@ -69,21 +70,7 @@ protected:
     }
 
     // A straight conductor between two cells of one row or column.
-    void Wire(int x1, int y1, int x2, int y2)
-    {
-        const bool row = y1 == y2;
-        const int a = row ? std::min(x1, x2) : std::min(y1, y2);
-        const int b = row ? std::max(x1, x2) : std::max(y1, y2);
-        for (int i = a; i <= b; ++i) {
-            GridCell& cell = row ? s.circuit.P(i, y1) : s.circuit.P(x1, i);
-            if (cell.Type == 0)
-                cell.Type = ElementType::Conductor;
-            if (i < b)
-                (row ? cell.ConRight : cell.ConDown) = kTrue;
-            if (i > a)
-                (row ? cell.ConLeft : cell.ConUp) = kTrue;
-        }
-    }
+    void Wire(int x1, int y1, int x2, int y2) { sheet::Wire(s, x1, y1, x2, y2); }
 
     // Every link between two neighbouring cells is set on both sides.
     bool LinksAgree() const
