@@ -43,10 +43,10 @@ public:
     const SimEvent* begin() const { return items_.data(); }
     const SimEvent* end() const { return items_.data() + size_; }
 
-    void push_back(const SimEvent& ev)
+    [[gnu::always_inline]] void push_back(const SimEvent& ev)
     {
-        if (size_ == items_.size())
-            items_.resize(2 * size_ + 16);
+        if (size_ == items_.size()) [[unlikely]]
+            Grow();
         items_[size_++] = ev;
     }
     // Shortens, or lengthens with empty events.
@@ -59,6 +59,8 @@ public:
         size_ = n;
     }
     void clear() { size_ = 0; }
+    // Keeps the first n events (n at most size()).
+    void truncate(size_t n) { size_ = n; }
     void swap(EventQueue& o) noexcept
     {
         items_.swap(o.items_);
@@ -67,6 +69,8 @@ public:
     friend void swap(EventQueue& a, EventQueue& b) noexcept { a.swap(b); }
 
 private:
+    [[gnu::noinline]] void Grow() { items_.resize(2 * size_ + 16); }
+
     std::vector<SimEvent> items_;
     size_t size_ = 0;
 };

@@ -49,24 +49,25 @@ void WaitSeconds(double seconds, bool noEvents, const WaitHooks& hooks)
     }
 }
 
-void EventBreaks::Restart(const WaitHooks& hooks)
-{
-    work_ = 0;
-    if (hooks.now)
-        since_ = hooks.now();
-}
-
 bool EventBreaks::Elapsed(const WaitHooks& hooks)
 {
     work_ = 0;
-    return hooks.now && hooks.now() - since_ >= interval_;
+    if (!hooks.now)
+        return false;
+    const double now = hooks.now();
+    if (!started_) {
+        started_ = true;
+        since_ = now;
+        return false;
+    }
+    return now - since_ >= interval_;
 }
 
 void EventBreaks::Take(const WaitHooks& hooks)
 {
     if (hooks.pumpEvents)
         hooks.pumpEvents();
-    Restart(hooks);
+    Restart();
 }
 
 void RunAside(const std::function<void()>& work, const std::function<void()>& tick, int tickMs)

@@ -27,8 +27,15 @@ void WaitSeconds(double seconds, bool noEvents, const WaitHooks& hooks);
 class EventBreaks {
 public:
     explicit EventBreaks(double interval = 0.1) : interval_(interval) {}
-    // The events have just run: the interval counts from now.
-    void Restart(const WaitHooks& hooks);
+    // The events have just run: the interval counts from now. The clock is
+    // read only once the work reaches the first reading: most runs end long
+    // before, and a reading costs as much as a short run's events; the few
+    // microseconds of work before it are no matter beside the interval.
+    void Restart()
+    {
+        work_ = 0;
+        started_ = false;
+    }
     // Counts `work` units done; true once the interval has passed since the
     // last restart or break. The clock is read only every so many units.
     bool Due(const WaitHooks& hooks, size_t work)
@@ -47,6 +54,7 @@ private:
     double interval_;
     double since_ = 0;
     size_t work_ = 0;
+    bool started_ = false; // since_ read for this interval
 };
 
 // Runs work on a thread of its own and returns once it is done; meanwhile the

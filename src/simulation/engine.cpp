@@ -90,7 +90,7 @@ namespace {
 {
     const int16_t w = evaluators::Level16(v != 0);
     const bool junction = c.Marker != 0; // juncture or coupling diode
-    auto queue = [&](Direction d) { QueueEvent(g, x + StepX(d), y + StepY(d), d, v, level); };
+    auto queue = [&](Direction d) __attribute__((always_inline)) { QueueEvent(g, x + StepX(d), y + StepY(d), d, v, level); };
     const bool ahead = (dir == Direction::Left ? c.ConLeft : c.ConRight) != 0;
     const bool up = c.ConUp != 0;
     const bool down = c.ConDown != 0;
@@ -136,7 +136,7 @@ namespace {
 {
     const int16_t w = evaluators::Level16(v != 0);
     const bool juncture = c.Marker == kTrue;
-    auto queue = [&](Direction d) { QueueEvent(g, x + StepX(d), y + StepY(d), d, v, level); };
+    auto queue = [&](Direction d) __attribute__((always_inline)) { QueueEvent(g, x + StepX(d), y + StepY(d), d, v, level); };
     const bool ahead = (dir == Direction::Up ? c.ConUp : c.ConDown) != 0;
     const bool left = c.ConLeft != 0;
     const bool right = c.ConRight != 0;
@@ -383,6 +383,49 @@ int QueueCount(const EngineState& g, int which)
     return 0;
 }
 
+namespace {
+
+// Passes that each hold one event, without delay: a signal running along a
+// chain of components, one cell or component a pass. They take the event
+// straight out of the pending queue instead of swapping the queues, and
+// begin the next such pass themselves. The general loop's checks are made
+// in its order: the pause, the step limit, the break for the window events;
+// a clock can only fall due in a break or a wait (its timer runs there), and
+// two events are far within the event bound. Returns after a pass ends in a
+// break, or when the next pass is not such a pass or reaches the step limit:
+// the general loop then begins it, with every check. False when a stop or a
+// power-off in a break ended the run.
+bool SingleEventPasses(const Engine& en, CircuitTables& t, EngineState& g)
+{
+    EventQueue& pending = g.PendingEvents;
+    // Only the window's events change the step limit.
+    const int32_t limit = en.AutoStop;
+    for (;;) {
+        const SimEvent ev = pending[1];
+        pending.truncate(1);
+        if (ev.Dir == Direction::None) {
+            // Used up: nothing to do, as in the general loop.
+        } else if (ev.Hold > 0) {
+            SimEvent later = ev;
+            --later.Hold;
+            pending.push_back(later);
+        } else {
+            Dispatch(en, t, g, ev.X, ev.Y, ev.Dir, ev.Value != 0 ? 1 : 0, ev.Level);
+        }
+        // A pass of one event counts as two slots, as the general loop's does
+        // (the queue's unused first entry with it).
+        if (en.context.breaks.Due(en.context.waitHooks, 2)) {
+            TakeBreak(en);
+            return g.EngineBusy != 0;
+        }
+        if (pending.size() != 2 || g.StepCount >= limit || g.DelaySetting != 0 || g.PausedFlag())
+            return true;
+        ++g.StepCount;
+    }
+}
+
+} // namespace
+
 void Simulate(const Engine& en)
 {
     EngineState& g = en.engine;
@@ -407,6 +450,12 @@ void Simulate(const Engine& en)
         if (g.PendingEvents.size() > g.EventLimit) {
             Abort(en);
             return;
+        }
+        if (d == 0 && g.PendingEvents.size() == 2) {
+            if (!SingleEventPasses(en, t, g))
+                break;
+            d = g.DelaySetting;
+            continue;
         }
         // Swapping keeps both vectors' capacity from pass to pass.
         g.CurrentEvents.swap(g.PendingEvents);

@@ -106,7 +106,7 @@ struct Engine {
 // ---- Queues and the pass loop ----
 
 // Appends one event to PendingEvents. No check of any kind is made.
-inline void QueueEvent(EngineState& g, int x, int y, Direction dir, int value, int level, int hold = 0)
+[[gnu::always_inline]] inline void QueueEvent(EngineState& g, int x, int y, Direction dir, int value, int level, int hold = 0)
 {
     g.PendingEvents.push_back(SimEvent{.X = x,
                                        .Y = y,
@@ -144,7 +144,7 @@ void RunIfIdle(const Engine& en);
 // the breaks' interval before it lets the events run.
 inline void StartRunTime(const Engine& en)
 {
-    en.context.breaks.Restart(en.context.waitHooks);
+    en.context.breaks.Restart();
 }
 
 // ---- Dispatch and conductors ----
