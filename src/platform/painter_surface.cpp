@@ -3,6 +3,7 @@
 #include "platform/color.h"
 #include "platform/font_map.h"
 #include "platform/numeric.h"
+#include "platform/pixel_rows.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -205,7 +206,7 @@ void PainterSurface::FillRect(const QRect& r, QRgb value)
     uchar* bits = image_.bits();
     const qsizetype stride = imageStride_;
     for (int y = top; y <= bottom; ++y)
-        std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + left, right - left + 1, value);
+        FillPixels(reinterpret_cast<QRgb*>(bits + y * stride) + left, right - left + 1, value);
 }
 
 void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const PatchRuns* runs)
@@ -255,8 +256,7 @@ void PainterSurface::PutRuns(const uchar* from, const PatchRuns& runs, QPoint at
     uchar* bits = image_.bits();
     const qsizetype stride = imageStride_;
     const qsizetype fromStride = runs.stride;
-    // Row by row, each stretch of opaque pixels copied whole; most are a few
-    // pixels, which a plain loop copies faster than a call.
+    // Row by row, each stretch of opaque pixels copied whole.
     const PatchRun* run = runs.runs.data() + runs.rowStart[static_cast<size_t>(top)];
     const PatchRun* end = runs.runs.data() + runs.rowStart[static_cast<size_t>(bottom) + 1];
     for (; run != end; ++run) {
@@ -266,8 +266,7 @@ void PainterSurface::PutRuns(const uchar* from, const PatchRuns& runs, QPoint at
             continue;
         const QRgb* source = reinterpret_cast<const QRgb*>(from + run->row * fromStride) + first;
         QRgb* to = reinterpret_cast<QRgb*>(bits + (run->row + shift.y()) * stride) + first + shift.x();
-        for (int i = 0; i <= last - first; ++i)
-            to[i] = source[i];
+        CopyPixels(to, source, last - first + 1);
     }
     Drawn();
 }
@@ -650,9 +649,7 @@ void PainterSurface::InsideStrokes(const QPoint* points, const int32_t* colors, 
             // Without its last pixel, towards whichever side the stroke runs.
             const int left = from.x() < to.x() ? from.x() : to.x() + 1;
             const int right = from.x() < to.x() ? to.x() - 1 : from.x();
-            QRgb* row = reinterpret_cast<QRgb*>(bits + from.y() * stride);
-            for (int x = left; x <= right; ++x)
-                row[x] = value;
+            FillPixels(reinterpret_cast<QRgb*>(bits + from.y() * stride) + left, right - left + 1, value);
         } else if (from.x() == to.x()) {
             const int top = from.y() < to.y() ? from.y() : to.y() + 1;
             const int bottom = from.y() < to.y() ? to.y() - 1 : from.y();
@@ -694,8 +691,7 @@ void PainterSurface::ThinStroke(uchar* bits, QPoint wholeFrom, QPoint wholeTo, i
         return;
     }
     for (int y = top; y <= bottom; ++y)
-        std::fill(reinterpret_cast<QRgb*>(bits + y * stride) + left,
-                  reinterpret_cast<QRgb*>(bits + y * stride) + right + 1, value);
+        FillPixels(reinterpret_cast<QRgb*>(bits + y * stride) + left, right - left + 1, value);
 }
 
 void PainterSurface::PSetColumn(int x, const int* ys, int count, int32_t color)
