@@ -3,6 +3,7 @@
 #include "platform/color.h"
 #include "platform/font_map.h"
 #include "platform/numeric.h"
+#include "platform/pixel_rows.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -107,6 +108,7 @@ void PainterSurface::Finish()
     if (painter_.isActive())
         painter_.end();
     painting_ = false;
+    bits_ = nullptr;
 }
 
 void PainterSurface::BeginPainting()
@@ -119,6 +121,9 @@ void PainterSurface::BeginPainting()
     painting_ = painter_.isActive();
     if (!painting_)
         return;
+    // While a painter is on it the picture is never shared (a copy taken then
+    // is a deep one), so its pixels stay where they are until it is replaced.
+    bits_ = outside_ ? nullptr : image_.bits();
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, false);
 }
@@ -202,10 +207,10 @@ void PainterSurface::FillRect(const QRect& r, QRgb value)
     const int bottom = std::min(r.bottom(), imageHeight_ - 1);
     if (left > right || top > bottom)
         return;
-    uchar* bits = image_.bits();
+    uchar* bits = Bits();
     const qsizetype stride = imageStride_;
     for (int y = top; y <= bottom; ++y)
-        std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + left, right - left + 1, value);
+        FillPixels(reinterpret_cast<QRgb*>(bits + y * stride) + left, right - left + 1, value);
 }
 
 void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const PatchRuns* runs)
@@ -227,7 +232,7 @@ void PainterSurface::PutPatch(const QImage& patch, QPoint at, QRect area, const 
     const int bottom = std::min({area.bottom() - at.y(), patch.height() - 1, imageHeight_ - 1 - shift.y()});
     if (left > right || top > bottom)
         return;
-    uchar* bits = image_.bits();
+    uchar* bits = Bits();
     const qsizetype stride = imageStride_;
     const uchar* from = patch.constBits();
     const qsizetype fromStride = patch.bytesPerLine();
@@ -252,11 +257,10 @@ void PainterSurface::PutRuns(const uchar* from, const PatchRuns& runs, QPoint at
     const int bottom = std::min({area.bottom() - at.y(), runs.height - 1, imageHeight_ - 1 - shift.y()});
     if (left > right || top > bottom)
         return;
-    uchar* bits = image_.bits();
+    uchar* bits = Bits();
     const qsizetype stride = imageStride_;
     const qsizetype fromStride = runs.stride;
-    // Row by row, each stretch of opaque pixels copied whole; most are a few
-    // pixels, which a plain loop copies faster than a call.
+    // Row by row, each stretch of opaque pixels copied whole.
     const PatchRun* run = runs.runs.data() + runs.rowStart[static_cast<size_t>(top)];
     const PatchRun* end = runs.runs.data() + runs.rowStart[static_cast<size_t>(bottom) + 1];
     for (; run != end; ++run) {
@@ -266,8 +270,7 @@ void PainterSurface::PutRuns(const uchar* from, const PatchRuns& runs, QPoint at
             continue;
         const QRgb* source = reinterpret_cast<const QRgb*>(from + run->row * fromStride) + first;
         QRgb* to = reinterpret_cast<QRgb*>(bits + (run->row + shift.y()) * stride) + first + shift.x();
-        for (int i = 0; i <= last - first; ++i)
-            to[i] = source[i];
+        CopyPixels(to, source, last - first + 1);
     }
     Drawn();
 }
@@ -581,97 +584,79 @@ bool PainterSurface::StraightStrokesFit(const QPoint* points, int count) const
 
 void PainterSurface::TwoPointLines(const QPoint* points, int count)
 {
-    if (ThinStrokesInside(points, count)) {
-        InsideStrokes(points, nullptr, count);
+    if (ThinSolidOnOwnPicture()) {
+        ThinStrokes(points, nullptr, count);
         return;
     }
     if (!StraightStrokesFit(points, count)) {
         Surface::TwoPointLines(points, count);
         return;
     }
-    const bool thinSolid = DrawWidth <= 1 && (DrawStyle < 1 || DrawStyle > 5) && !outside_;
-    if (!thinSolid) {
-        for (int i = 0; i < count; ++i) {
-            Stroke(points[2 * i] - origin_, points[2 * i + 1] - origin_, ForeColor, true);
-            Drawn();
-        }
-        return;
+    for (int i = 0; i < count; ++i) {
+        Stroke(points[2 * i] - origin_, points[2 * i + 1] - origin_, ForeColor, true);
+        Drawn();
     }
-    uchar* bits = image_.bits();
-    for (int i = 0; i < count; ++i)
-        ThinStroke(bits, points[2 * i], points[2 * i + 1], ForeColor);
 }
 
 void PainterSurface::TwoPointLines(const QPoint* points, const int32_t* colors, int count)
 {
-    if (count > 0 && ThinStrokesInside(points, count)) {
-        InsideStrokes(points, colors, count);
-        ForeColor = colors[count - 1];
-        return;
-    }
-    const bool thinSolid = DrawWidth <= 1 && (DrawStyle < 1 || DrawStyle > 5) && !outside_;
-    if (count <= 0 || !thinSolid || !StraightStrokesFit(points, count)) {
+    if (count <= 0 || !ThinSolidOnOwnPicture()) {
         Surface::TwoPointLines(points, colors, count);
         return;
     }
-    uchar* bits = image_.bits();
-    for (int i = 0; i < count; ++i)
-        ThinStroke(bits, points[2 * i], points[2 * i + 1], colors[i]);
+    ThinStrokes(points, colors, count);
     ForeColor = colors[count - 1];
 }
 
-bool PainterSurface::ThinStrokesInside(const QPoint* points, int count) const
+bool PainterSurface::ThinSolidOnOwnPicture() const
 {
-    if (HasUserScale() || outside_ || DrawWidth > 1 || (DrawStyle >= 1 && DrawStyle <= 5) || !painting_)
-        return false;
-    const auto width = static_cast<unsigned>(imageWidth_);
-    const auto height = static_cast<unsigned>(imageHeight_);
-    bool inside = true;
-    for (int i = 0; i < 2 * count; ++i) {
-        const QPoint p = points[i] - origin_;
-        inside &= static_cast<unsigned>(p.x()) < width && static_cast<unsigned>(p.y()) < height;
-    }
-    return inside;
+    return painting_ && !outside_ && !HasUserScale() && DrawWidth <= 1 && (DrawStyle < 1 || DrawStyle > 5);
 }
 
-// The strokes of ThinStroke when all their ends lie on the held picture:
-// nothing to clip. Without a colour each, in ForeColor.
-void PainterSurface::InsideStrokes(const QPoint* points, const int32_t* colors, int count)
+// The conductors' strokes: straight and one pixel wide, each a rectangle of
+// pixels without its last one, written straight into the picture; without a
+// colour each, in ForeColor. Each stroke is drawn as TwoPointLine draws it.
+void PainterSurface::ThinStrokes(const QPoint* points, const int32_t* colors, int count)
 {
-    uchar* const bits = image_.bits();
+    uchar* const bits = Bits();
     const qsizetype stride = imageStride_;
+    const auto width = static_cast<unsigned>(imageWidth_);
+    const auto height = static_cast<unsigned>(imageHeight_);
     for (int i = 0; i < count; ++i) {
         const int32_t color = colors ? colors[i] : ForeColor;
-        const QRgb value = RgbFromBgr(color);
         const QPoint from = points[2 * i] - origin_;
         const QPoint to = points[2 * i + 1] - origin_;
-        Drawn();
-        if (from.y() == to.y()) {
+        // Both ends on the held picture: nothing to clip.
+        const bool inside = static_cast<unsigned>(from.x()) < width && static_cast<unsigned>(to.x()) < width
+            && static_cast<unsigned>(from.y()) < height && static_cast<unsigned>(to.y()) < height;
+        if (inside && from.y() == to.y()) {
             // Without its last pixel, towards whichever side the stroke runs.
             const int left = from.x() < to.x() ? from.x() : to.x() + 1;
             const int right = from.x() < to.x() ? to.x() - 1 : from.x();
-            QRgb* row = reinterpret_cast<QRgb*>(bits + from.y() * stride);
-            for (int x = left; x <= right; ++x)
-                row[x] = value;
-        } else if (from.x() == to.x()) {
+            FillPixels(reinterpret_cast<QRgb*>(bits + from.y() * stride) + left, right - left + 1, RgbFromBgr(color));
+            Drawn();
+        } else if (inside && from.x() == to.x()) {
             const int top = from.y() < to.y() ? from.y() : to.y() + 1;
             const int bottom = from.y() < to.y() ? to.y() - 1 : from.y();
+            const QRgb value = RgbFromBgr(color);
             uchar* pixel = bits + top * stride + static_cast<qsizetype>(from.x()) * 4;
             for (int y = top; y <= bottom; ++y, pixel += stride)
                 *reinterpret_cast<QRgb*>(pixel) = value;
+            Drawn();
+        } else if (StraightStrokesFit(points + 2 * i, 1)) {
+            ThinStroke(bits, from, to, color);
+            Drawn();
         } else {
-            Stroke(from, to, color, true);
+            ForeColor = color;
+            TwoPointLine(points[2 * i], points[2 * i + 1]);
         }
     }
 }
 
-// The conductors' strokes: straight and one pixel wide, each a rectangle of
-// pixels without its last one, written straight into the picture.
-void PainterSurface::ThinStroke(uchar* bits, QPoint wholeFrom, QPoint wholeTo, int32_t color)
+// One stroke of ThinStrokes that may reach beyond the held picture, in
+// picture coordinates.
+void PainterSurface::ThinStroke(uchar* bits, QPoint from, QPoint to, int32_t color)
 {
-    const QPoint from = wholeFrom - origin_;
-    QPoint to = wholeTo - origin_;
-    Drawn();
     if (from == to)
         return;
     if (from.x() != to.x() && from.y() != to.y()) {
@@ -694,8 +679,7 @@ void PainterSurface::ThinStroke(uchar* bits, QPoint wholeFrom, QPoint wholeTo, i
         return;
     }
     for (int y = top; y <= bottom; ++y)
-        std::fill(reinterpret_cast<QRgb*>(bits + y * stride) + left,
-                  reinterpret_cast<QRgb*>(bits + y * stride) + right + 1, value);
+        FillPixels(reinterpret_cast<QRgb*>(bits + y * stride) + left, right - left + 1, value);
 }
 
 void PainterSurface::PSetColumn(int x, const int* ys, int count, int32_t color)
@@ -714,7 +698,7 @@ void PainterSurface::PSetColumn(int x, const int* ys, int count, int32_t color)
     const QRgb value = RgbFromBgr(color);
     const int column = x - origin_.x();
     const bool inside = column >= 0 && column < imageWidth_;
-    uchar* bits = inside ? image_.bits() : nullptr;
+    uchar* bits = inside ? Bits() : nullptr;
     const qsizetype stride = imageStride_;
     for (int i = 0; i < count; ++i) {
         const int row = ys[i] - origin_.y();

@@ -105,6 +105,9 @@ protected:
 
 private:
     QPaintDevice* Device() const;
+    // The own picture's pixels for writing, without asking the image while it
+    // is painted on.
+    uchar* Bits() { return bits_ ? bits_ : image_.bits(); }
     void BeginPainting();
     QPoint DevicePoint(double x, double y) const;
     const QPen& Pen(int32_t color);
@@ -114,11 +117,11 @@ private:
     void PutRuns(const uchar* from, const PatchRuns& runs, QPoint at, QRect area);
     // True when the strokes may go straight into the picture by whole pixels.
     bool StraightStrokesFit(const QPoint* points, int count) const;
-    // One thin solid stroke of TwoPointLines, written into the picture's `bits`.
-    void ThinStroke(uchar* bits, QPoint wholeFrom, QPoint wholeTo, int32_t color);
-    // True when the strokes are thin and solid and all their ends lie on the held picture.
-    bool ThinStrokesInside(const QPoint* points, int count) const;
-    void InsideStrokes(const QPoint* points, const int32_t* colors, int count);
+    // True when strokes are thin and solid and land on the own picture unscaled.
+    bool ThinSolidOnOwnPicture() const;
+    void ThinStrokes(const QPoint* points, const int32_t* colors, int count);
+    // One stroke of ThinStrokes that may reach beyond the held picture.
+    void ThinStroke(uchar* bits, QPoint from, QPoint to, int32_t color);
     void Box(QPoint a, QPoint b, int32_t color, bool filledWithColor);
     // An opaque rectangle of device pixels.
     void FillRect(const QRect& r, const QColor& color);
@@ -153,6 +156,7 @@ private:
     int imageHeight_ = 0;
     qsizetype imageStride_ = 0;
     bool painting_ = false; // painter_.isActive(), without the call
+    uchar* bits_ = nullptr; // image_.bits() while painting_
     QSize whole_;    // empty: the image is the whole picture
     QPoint origin_;  // where the image's top-left pixel lies on the whole picture
     QPaintDevice* outside_ = nullptr;

@@ -24,20 +24,21 @@ constexpr int32_t kSilver = 0xC0C0C0;
 constexpr int32_t kUnlitLED = 0xE0E0E0;
 constexpr int32_t kSensorFill = 0xFFFFC0;
 
+// Made once at start-up: asked twice for every conductor piece.
+const Grid kNoGrid;
+
 const Grid& Level0Field(const ProgramState& s)
 {
-    static const Grid none;
-    return s.circuit.Levels.empty() ? none : s.circuit.Levels.front().Field;
+    return s.circuit.Levels.empty() ? kNoGrid : s.circuit.Levels.front().Field;
 }
 
 // The grid a cell's level is read from: the shown level while the power is
 // on, else the worksheet.
 const GridCell& ShownCellOr(const ProgramState& s, int x, int y)
 {
-    static const Grid none;
     if (s.engine.PowerFlag != 0) {
         if (s.CurrentLevel < 0 || static_cast<size_t>(s.CurrentLevel) >= s.circuit.Levels.size())
-            return CellOr(none, x, y);
+            return CellOr(kNoGrid, x, y);
         return CellOr(s.circuit.Levels[static_cast<size_t>(s.CurrentLevel)].Field, x, y);
     }
     return CellOr(s.circuit.P, x, y);

@@ -336,9 +336,11 @@ struct Lcg {
 
 } // namespace
 
-// Conductor strokes given several at once draw what they draw one at a time:
-// on the whole picture and on a held part, with a user scale and a wide pen,
-// with ends inside the picture, on its edges and beyond, straight or not.
+// Conductor strokes given several at once draw what they draw one at a time,
+// and what the painter draws on a picture that is not the surface's own: on
+// the whole picture and on a held part, with a user scale and a wide pen, with
+// ends inside the picture, on its edges and beyond, straight or not, as long
+// as a piece at the largest zoom.
 TEST(DrawingStrokes, SeveralAtOnceDrawWhatOneAtATimeDraws)
 {
     const std::vector<std::function<void(PainterSurface&)>> setups{
@@ -355,7 +357,7 @@ TEST(DrawingStrokes, SeveralAtOnceDrawWhatOneAtATimeDraws)
             int32_t colors[3];
             for (int i = 0; i < 3; ++i) {
                 const QPoint from(random.Next(110) - 10, random.Next(90) - 10);
-                const int length = random.Next(30) - 15;
+                const int length = random.Next(121) - 60;
                 const int shape = random.Next(4); // across, upright, none, slanted
                 points[2 * i] = from;
                 points[2 * i + 1] = from + QPoint(shape == 1 ? 0 : length, shape == 0 || shape == 2 ? 0 : length);
@@ -379,6 +381,17 @@ TEST(DrawingStrokes, SeveralAtOnceDrawWhatOneAtATimeDraws)
             single.ForeColor = colors[2];
             single.TwoPointLines(points + 4, 1);
             EXPECT_TRUE(one.Image() == single.Image()) << "setup " << k << " trial " << trial;
+            QImage canvas(90, 70, QImage::Format_RGB32);
+            canvas.fill(Qt::white);
+            {
+                PainterSurface painted(&canvas, SurfaceKind::Worksheet);
+                setups[k](painted);
+                for (int i = 0; i < 3; ++i) {
+                    painted.ForeColor = colors[i];
+                    painted.TwoPointLine(points[2 * i], points[2 * i + 1]);
+                }
+            }
+            EXPECT_TRUE(one.Image() == canvas.copy(one.HeldRect())) << "setup " << k << " trial " << trial;
         }
     }
 }
