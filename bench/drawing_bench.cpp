@@ -2,6 +2,8 @@
 // - the 400-inverter chain toggled, per changed conductor cell;
 // - the 8-bit ripple counter counting, per conductor-cell event;
 // - a chain of 6,400 inverters switched on, with and without drawing;
+// - a serpentine chain of 6,000 inverters over a 1000 x 1000 worksheet, far
+//   larger than the part of the picture kept, switched on likewise;
 // - a 1000 x 1000 worksheet with 6,000 components: loading its file, a full
 //   redraw and power-on (also without drawing), and the memory the worksheet
 //   picture keeps at zoom 1 and 4 in a window of ordinary size.
@@ -160,6 +162,35 @@ void BuildLongChain(ProgramState& s)
     }
 }
 
+// 6,000 inverters in one chain over a 1000 x 1000 sheet: 60 rows of 100,
+// running right and left in turn, each row joined to the next by a conductor
+// around its end; the first input left open.
+void BuildSerpentine(ProgramState& s)
+{
+    constexpr int kRows = 60, kPerRow = 100, kStep = 10, kRowPitch = 16;
+    constexpr int kFirst = 4, kLast = kFirst + kStep * (kPerRow - 1) + 1; // a row's outer pins
+    sheet::NewSheet(s, 999, 999);
+    sheet::Wire(s, 1, kFirst, kFirst, kFirst);
+    for (int r = 0; r < kRows; ++r) {
+        const int y = kFirst + kRowPitch * r;
+        const bool right = r % 2 == 0;
+        for (int i = 0; i < kPerRow; ++i) {
+            // Inputs at kFirst + kStep * i going right, at kLast - kStep * i going left.
+            const int in = right ? kFirst + kStep * i : kLast - kStep * i;
+            sheet::Inverter(s, right ? Orientation::Right : Orientation::Left, in, y);
+            if (i + 1 < kPerRow)
+                sheet::Wire(s, right ? in + 1 : in - 1, y, right ? in + kStep : in - kStep, y);
+        }
+        if (r + 1 < kRows) {
+            const int end = right ? kLast : kFirst;
+            const int lane = right ? kLast + 3 : kFirst - 3;
+            sheet::Wire(s, end, y, lane, y);
+            sheet::Wire(s, lane, y, lane, y + kRowPitch);
+            sheet::Wire(s, lane, y + kRowPitch, end, y + kRowPitch);
+        }
+    }
+}
+
 // Switched on, timed, and off again, untimed.
 void TimePowerOn(benchmark::State& state, CircuitDriver& d)
 {
@@ -198,7 +229,13 @@ SavedSheet& LongChain()
     return sheet;
 }
 
-void LongChainPowerOn(benchmark::State& state, bool drawing)
+SavedSheet& Serpentine()
+{
+    static SavedSheet sheet(BuildSerpentine);
+    return sheet;
+}
+
+void ChainPowerOn(benchmark::State& state, SavedSheet& chain, bool drawing)
 {
     CircuitDriver d;
     Screen screen;
@@ -206,8 +243,8 @@ void LongChainPowerOn(benchmark::State& state, bool drawing)
     std::optional<PictureWindow> window;
     if (drawing)
         window.emplace(d, *screen.picture);
-    if (!LongChain().saved || !d.Load(LongChain().file)) {
-        state.SkipWithError("long chain not loaded");
+    if (!chain.saved || !d.Load(chain.file)) {
+        state.SkipWithError("chain not loaded");
         return;
     }
     if (window)
@@ -219,11 +256,17 @@ void LongChainPowerOn(benchmark::State& state, bool drawing)
     d.s.ports = Ports{};
 }
 
-void BM_Chain6400_PowerOn(benchmark::State& state) { LongChainPowerOn(state, true); }
+void BM_Chain6400_PowerOn(benchmark::State& state) { ChainPowerOn(state, LongChain(), true); }
 BENCHMARK(BM_Chain6400_PowerOn)->Unit(benchmark::kMillisecond);
 
-void BM_Chain6400_PowerOn_NoDrawing(benchmark::State& state) { LongChainPowerOn(state, false); }
+void BM_Chain6400_PowerOn_NoDrawing(benchmark::State& state) { ChainPowerOn(state, LongChain(), false); }
 BENCHMARK(BM_Chain6400_PowerOn_NoDrawing)->Unit(benchmark::kMillisecond);
+
+void BM_Serpentine6000_PowerOn(benchmark::State& state) { ChainPowerOn(state, Serpentine(), true); }
+BENCHMARK(BM_Serpentine6000_PowerOn)->Unit(benchmark::kMillisecond);
+
+void BM_Serpentine6000_PowerOn_NoDrawing(benchmark::State& state) { ChainPowerOn(state, Serpentine(), false); }
+BENCHMARK(BM_Serpentine6000_PowerOn_NoDrawing)->Unit(benchmark::kMillisecond);
 
 void BM_LargeSheet_Load(benchmark::State& state)
 {
