@@ -48,6 +48,35 @@ void EraseLED(ProgramState& s, Surface& dev, int16_t x, int16_t y)
     dev.Line(cx - r, cy - r, cx + r, cy + r, kWhite, LineMode::BoxFilled);
 }
 
+// The first of the rows from..to whose centre lies on or below the pixel row
+// `pixel` (to + 1 when none), and the last whose centre lies on or above it
+// (from - 1 when none): the centres grow with the row.
+int16_t FirstRowFrom(const ProgramState& s, int16_t from, int16_t to, int pixel)
+{
+    int lo = from, hi = to + 1;
+    while (lo < hi) {
+        const int mid = (lo + hi) / 2;
+        if (GridToPixel(s, static_cast<int16_t>(mid)) < pixel)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return static_cast<int16_t>(lo);
+}
+
+int16_t LastRowTo(const ProgramState& s, int16_t from, int16_t to, int pixel)
+{
+    int lo = from - 1, hi = to;
+    while (lo < hi) {
+        const int mid = (lo + hi + 1) / 2;
+        if (GridToPixel(s, static_cast<int16_t>(mid)) > pixel)
+            hi = mid - 1;
+        else
+            lo = mid;
+    }
+    return static_cast<int16_t>(lo);
+}
+
 } // namespace
 
 SheetView::SheetView(ProgramState& s, clsGrafik& grafik, Surface* picture)
@@ -135,14 +164,37 @@ void SheetView::EraseGridDots(const SheetChange& c)
     if (!picture_ || s_.circuit.Levels.empty())
         return;
     const Grid& level0 = s_.circuit.Levels.front().Field;
-    dots_.clear();
-    for (int16_t y = c.y; y <= c.y2; ++y)
-        if (level0.Contains(c.x, y) && level0(c.x, y).Type == 0)
-            dots_.push_back(GridToPixel(s_, y));
-    if (painterPicture_) {
-        painterPicture_->PSetColumn(GridToPixel(s_, c.x), dots_.data(), static_cast<int>(dots_.size()), kWhite);
+    const auto empty = [&](int16_t y) { return level0.Contains(c.x, y) && level0(c.x, y).Type == 0; };
+    int16_t from = c.y;
+    int16_t to = c.y2;
+    if (painterPicture_ && painterPicture_->HasOwnPicture() && !painterPicture_->HasUserScale()) {
+        // Of a large picture only the part kept takes the dots: the rest of
+        // the column is not walked, and the pen is left at its last dot.
+        int16_t last = to;
+        while (last >= from && !empty(last))
+            --last;
+        if (last < from)
+            return;
+        const QRect held = painterPicture_->HeldRect();
+        const int reach = std::max(painterPicture_->DrawWidth, 1) + 1;
+        const int px = GridToPixel(s_, c.x);
+        if (px < held.left() - reach || px > held.right() + reach)
+            to = static_cast<int16_t>(from - 1);
+        from = FirstRowFrom(s_, from, to, held.top() - reach);
+        to = LastRowTo(s_, from, to, held.bottom() + reach);
+        dots_.clear();
+        for (int16_t y = from; y <= to; ++y)
+            if (empty(y))
+                dots_.push_back(GridToPixel(s_, y));
+        painterPicture_->PSetColumn(px, dots_.data(), static_cast<int>(dots_.size()), kWhite);
+        painterPicture_->CurrentX = px;
+        painterPicture_->CurrentY = GridToPixel(s_, last);
         return;
     }
+    dots_.clear();
+    for (int16_t y = from; y <= to; ++y)
+        if (empty(y))
+            dots_.push_back(GridToPixel(s_, y));
     for (int y : dots_)
         picture_->PSet(GridToPixel(s_, c.x), y, kWhite);
 }

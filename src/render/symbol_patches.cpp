@@ -642,9 +642,10 @@ QRect Differences(const QImage& a, QRect aRect, const QImage& b, QRect bRect)
 bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y, QRect area)
 {
     const int16_t e = KeptElementAt(s, x, y);
-    // Outside the part of a large picture that is kept, drawing costs little:
-    // nothing lands.
-    if (e == 0 || !picture.HeldIntersects(area))
+    // Outside the part of a large picture that is kept nothing lands, but the
+    // symbol's drawing would still cost its whole time: the kept look stands
+    // in there too and leaves the settings its drawing would.
+    if (e == 0)
         return false;
     const Variant* v = Find(s, g, picture, x, y, e, false);
     if (!v)
