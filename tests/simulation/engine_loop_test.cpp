@@ -31,6 +31,26 @@ void BuildEndlessSquare(ProgramState& s)
     }
 }
 
+// An XOR whose output runs back to its second input through a loop of
+// sensor cells: a High clicked in at (2, 2) sets it oscillating, one event a
+// pass, for ever.
+void BuildXorRing(ProgramState& s)
+{
+    sheet::NewSheet(s, 14, 10);
+    sheet::Gate(s, ElementType::XOR, Orientation::Right, 6, 3, 2);
+    sheet::Wire(s, 2, 2, 6, 2);
+    sheet::Wire(s, 8, 3, 10, 3);
+    sheet::Wire(s, 10, 3, 10, 7);
+    sheet::Wire(s, 4, 7, 10, 7);
+    sheet::Wire(s, 4, 4, 4, 7);
+    sheet::Wire(s, 4, 4, 6, 4);
+    // Every conductor cell of the loop (all but the input's row).
+    for (int y = 3; y <= s.circuit.MaxY; ++y)
+        for (int x = 0; x <= s.circuit.MaxX; ++x)
+            if (GridCell& c = s.circuit.P(x, y); c.Type == ElementType::Conductor)
+                c.Type = ElementType::AnalysisSensor;
+}
+
 // A straight conductor from (1, 3) to (10, 3) with an open end at (1, 3).
 void BuildLine(ProgramState& s)
 {
@@ -123,18 +143,39 @@ TEST(EngineLoop, SignalTravelsOneCellPerPass)
     }
 }
 
-// The AutoStop setting is the limit, whatever it is set to.
+// The AutoStop setting is the limit, whatever it is set to; passes of many
+// events (the square's) and of one event (the ring's) end at the same pass.
 TEST(EngineLoop, StepLimitAbortsAfterAutoStopPassesWithoutDelay)
 {
-    for (int16_t limit : {1000, 250}) {
+    struct Row {
+        const char* name;
+        void (*build)(ProgramState&);
+        QPoint input;
+        int16_t limit;
+    };
+    for (const Row& row : {Row{"square", BuildEndlessSquare, QPoint(2, 5), 1000},
+                           Row{"square", BuildEndlessSquare, QPoint(2, 5), 250},
+                           Row{"XOR ring", BuildXorRing, QPoint(2, 2), 1000},
+                           Row{"XOR ring", BuildXorRing, QPoint(2, 2), 250}}) {
+        SCOPED_TRACE(row.name);
+        const int16_t limit = row.limit;
         SCOPED_TRACE(limit);
         CircuitDriver d;
-        BuildEndlessSquare(d.s);
+        row.build(d.s);
         d.s.AutoStop = limit;
+        // Every pass reaches a sensor or the XOR.
         std::set<int> passes;
         ProbeHook hook(d.s, [&](const ProbeSample&) { passes.insert(d.s.engine.StepCount); });
+        static std::set<int>* xorPasses;
+        static Evaluator xorEvaluator;
+        xorPasses = &passes;
+        xorEvaluator = d.e.evaluators[ElementType::XOR];
+        d.e.evaluators[ElementType::XOR] = [](const Engine& en, int x, int y, Direction dir, int v, int level) {
+            xorPasses->insert(en.engine.StepCount);
+            xorEvaluator(en, x, y, dir, v, level);
+        };
         d.PowerOn();
-        d.Click(2, 5);
+        d.Click(row.input.x(), row.input.y());
 
         ASSERT_FALSE(passes.empty());
         EXPECT_EQ(*passes.rbegin(), limit);
