@@ -136,8 +136,7 @@ TEST(InitSwitchOn, RunTimeLabelIsTheSpanOfTheWaitsSteadyClock)
 
 // The two lines switched on with a delay, so that every pass of a run ends
 // in a wait where a test may act.
-class Reentrancy : public ::testing::Test {
-protected:
+struct DelayedLines {
     void StartDelayed()
     {
         BuildTwoLines(d.s);
@@ -158,6 +157,8 @@ protected:
     CircuitDriver d;
     int start = 0;
 };
+
+class Reentrancy : public ::testing::Test, protected DelayedLines {};
 
 TEST_F(Reentrancy, ClickDuringADelayedRunOnlyQueues)
 {
@@ -275,19 +276,44 @@ TEST_F(Reentrancy, ResumeFromInsideTheWaitRunsTheSharedQueues)
     EXPECT_EQ(d.pumps - start, 9);
 }
 
-TEST_F(Reentrancy, StopEmptiesTheQueuesAndTheRunEnds)
+// Stop and power-off in the third wait: the run ends there, the panel is
+// idle again, and later runs work.
+TEST(StopAndPowerOff, StopOrPowerOffDuringAWaitEndsTheRun)
 {
-    StartDelayed();
-    InWait(3, [&] { StopEngine(EngineOf(d.s, d.e)); });
-    d.Click(1, 3);
-    EXPECT_EQ(d.pumps - start, 3);
-    EXPECT_TRUE(d.High(4, 3));
-    EXPECT_FALSE(d.High(5, 3));
-    EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
-    EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
-    EXPECT_FALSE(d.window.stopEnabled);
-    EXPECT_FALSE(d.window.pauseEnabled);
-    EXPECT_EQ(d.window.pauseCaption, QStringLiteral("&Pause"));
+    for (bool powerOff : {false, true}) {
+        SCOPED_TRACE(powerOff ? "power off" : "stop");
+        DelayedLines r;
+        CircuitDriver& c = r.d;
+        r.StartDelayed();
+        r.InWait(3, [&] {
+            if (powerOff)
+                c.TogglePower();
+            else
+                StopEngine(EngineOf(c.s, c.e));
+        });
+        c.Click(1, 3);
+        EXPECT_EQ(c.pumps - r.start, 3);
+        EXPECT_EQ(c.High(4, 3), !powerOff) << "power-off clears every signal";
+        EXPECT_FALSE(c.High(5, 3));
+        EXPECT_EQ(c.s.engine.PowerFlag, powerOff ? kFalse : kTrue);
+        EXPECT_EQ(c.s.engine.EngineBusy, kFalse);
+        EXPECT_EQ(QueueCount(c.s.engine, 2), 0);
+        if (!powerOff) {
+            EXPECT_EQ(c.window.onOffText, QStringLiteral("Ready"));
+            EXPECT_FALSE(c.window.stopEnabled);
+            EXPECT_FALSE(c.window.pauseEnabled);
+            EXPECT_EQ(c.window.pauseCaption, QStringLiteral("&Pause"));
+        } else {
+            for (int x = 1; x <= 10; ++x)
+                EXPECT_FALSE(c.High(x, 3)) << x;
+            EXPECT_EQ(c.s.circuit.Levels[0].Field.UBoundX(), 0) << "the level-0 copy is freed";
+            c.PowerOn();
+        }
+        c.onPump = nullptr;
+        c.s.engine.DelaySetting = 0;
+        c.Click(1, 6);
+        EXPECT_TRUE(AllHigh(c, 6));
+    }
 }
 
 TEST_F(Reentrancy, StopWhilePausedEndsThePause)
@@ -302,26 +328,6 @@ TEST_F(Reentrancy, StopWhilePausedEndsThePause)
     EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
     d.Click(1, 6);
     EXPECT_TRUE(AllHigh(d, 6));
-}
-
-TEST_F(Reentrancy, PowerOffDuringAWaitEndsTheRunCleanly)
-{
-    StartDelayed();
-    InWait(3, [&] { d.TogglePower(); });
-    d.Click(1, 3);
-    EXPECT_EQ(d.pumps - start, 3);
-    EXPECT_EQ(d.s.engine.PowerFlag, kFalse);
-    EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
-    EXPECT_EQ(QueueCount(d.s.engine, 2), 0);
-    for (int x = 1; x <= 10; ++x)
-        EXPECT_FALSE(d.High(x, 3)) << x;
-    EXPECT_EQ(d.s.circuit.Levels[0].Field.UBoundX(), 0) << "the level-0 copy is freed";
-
-    d.onPump = nullptr;
-    d.PowerOn();
-    d.s.engine.DelaySetting = 0;
-    d.Click(1, 3);
-    EXPECT_TRUE(AllHigh(d, 3));
 }
 
 TEST_F(Reentrancy, PowerOffDuringTheSwitchOnStopsIt)

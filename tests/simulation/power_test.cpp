@@ -84,55 +84,44 @@ TEST(PowerOn, EmptyCellsLoseTheirGridDot)
     EXPECT_FALSE(rec.Log().contains(QStringLiteral("PSet 21,21 color=0xFFFFFF width=1")));
 }
 
-TEST(PowerOn, InverterWithOpenInputStartsHighAlongItsOutput)
+// Each component starts from the level its open inputs give it, driven
+// along its output conductor.
+TEST(PowerOn, EveryComponentStartsAtTheLevelOfItsOpenInputs)
 {
     CircuitDriver d;
-    sheet::NewSheet(d.s, 12, 6);
+    sheet::NewSheet(d.s, 34, 14);
     InverterLine(d.s);
-    d.PowerOn();
-    EXPECT_TRUE(d.High(3, 3));
-    EXPECT_TRUE(d.High(8, 3));
-    EXPECT_EQ(d.Cell(3, 3).WireSignalH, kTrue);
-    EXPECT_FALSE(d.High(2, 3));
-}
-
-TEST(PowerOn, NegatedGateOutputsStartHigh)
-{
-    CircuitDriver d;
-    sheet::NewSheet(d.s, 20, 12);
     // NAND with open inputs.
-    sheet::Gate(d.s, ElementType::AND, Orientation::Right, 2, 3, 2);
-    d.s.circuit.P(4, 3).Marker = kTrue;
-    sheet::Wire(d.s, 4, 3, 9, 3);
-    // AND with both inputs negated and open.
     sheet::Gate(d.s, ElementType::AND, Orientation::Right, 2, 8, 2);
-    d.s.circuit.P(2, 7).Marker = kTrue;
-    d.s.circuit.P(2, 9).Marker = kTrue;
+    d.s.circuit.P(4, 8).Marker = kTrue;
     sheet::Wire(d.s, 4, 8, 9, 8);
+    // AND with both inputs negated and open.
+    sheet::Gate(d.s, ElementType::AND, Orientation::Right, 2, 12, 2);
+    d.s.circuit.P(2, 11).Marker = kTrue;
+    d.s.circuit.P(2, 13).Marker = kTrue;
+    sheet::Wire(d.s, 4, 12, 9, 12);
     // AND with one negated input, the other open: Low.
     sheet::Gate(d.s, ElementType::AND, Orientation::Right, 12, 3, 2);
     d.s.circuit.P(12, 2).Marker = kTrue;
     sheet::Wire(d.s, 14, 3, 18, 3);
+    sheet::FlipFlop(d.s, Orientation::Right, 12, 8); // outputs (17, 7) and (17, 9)
+    sheet::Wire(d.s, 17, 9, 22, 9);
+    sheet::FlipFlop(d.s, Orientation::Right, 21, 3); // no conductor at its outputs
+    sheet::ShiftRegister(d.s, Orientation::Right, 12, 12); // outputs (20, 11) and (20, 13)
+    sheet::Wire(d.s, 20, 11, 23, 11);
+    sheet::Decoder(d.s, Orientation::Right, 29, 9, false); // outputs 0 .. 7 at (31, 5 .. 12)
+    sheet::Wire(d.s, 31, 5, 33, 5);
+    sheet::Wire(d.s, 31, 6, 33, 6);
     d.PowerOn();
-    EXPECT_TRUE(d.High(9, 3));
-    EXPECT_TRUE(d.High(9, 8));
-    EXPECT_FALSE(d.High(14, 3));
-    EXPECT_FALSE(d.High(18, 3));
-}
-
-TEST(PowerOn, FlipFlopStartsWithQInvertedHigh)
-{
-    CircuitDriver d;
-    sheet::NewSheet(d.s, 20, 14);
-    sheet::FlipFlop(d.s, Orientation::Right, 2, 3); // outputs (7, 2) and (7, 4)
-    sheet::Wire(d.s, 7, 4, 12, 4);
-    sheet::FlipFlop(d.s, Orientation::Right, 2, 10); // no conductor at its outputs
-    d.PowerOn();
-    EXPECT_TRUE(d.High(7, 4));
-    EXPECT_TRUE(d.High(12, 4));
-    EXPECT_FALSE(d.High(7, 2));
-    EXPECT_TRUE(d.High(7, 11));
-    EXPECT_FALSE(d.High(8, 11));
+    const struct {
+        int x, y;
+        bool high;
+    } cells[] = {{3, 3, true},  {8, 3, true},   {2, 3, false},  {9, 8, true},  {9, 12, true},  {14, 3, false},
+                 {18, 3, false}, {17, 9, true}, {22, 9, true}, {17, 7, false}, {26, 4, true}, {27, 4, false},
+                 {23, 11, false}, {20, 13, false}, {33, 5, true}, {33, 6, false}}; // address 0 selects output 0
+    for (const auto& c : cells)
+        EXPECT_EQ(d.High(c.x, c.y), c.high) << c.x << "," << c.y;
+    EXPECT_EQ(d.Cell(3, 3).WireSignalH, kTrue);
 }
 
 TEST(PowerOn, DeepestLevelsAreInitialisedFirst)
