@@ -161,30 +161,35 @@ TEST(EngineLoop, StepLimitAbortsAfterAutoStopPassesWithoutDelay)
     }
 }
 
+// Stopped by hand after `stop` waits; the long run counts passes beyond
+// sixteen bits.
 TEST(EngineLoop, DelayedRunNeverAbortsAndWaitsAfterEveryPass)
 {
-    CircuitDriver d;
-    BuildEndlessSquare(d.s);
-    d.s.AutoStop = 250;
-    d.PowerOn();
-    d.s.engine.DelaySetting = 55;
-    const int start = d.pumps;
-    d.onPump = [&](int n) {
-        if (n - start == 400)
-            StopEngine(EngineOf(d.s, d.e));
-    };
-    d.Click(2, 5);
+    for (auto [delay, stop] : {std::pair{55, 400}, {1, 40000}}) {
+        SCOPED_TRACE(stop);
+        CircuitDriver d;
+        BuildEndlessSquare(d.s);
+        d.s.AutoStop = 250;
+        d.PowerOn();
+        d.s.engine.DelaySetting = static_cast<int16_t>(delay);
+        const int start = d.pumps;
+        d.onPump = [&, stop = stop](int n) {
+            if (n - start == stop)
+                StopEngine(EngineOf(d.s, d.e));
+        };
+        d.Click(2, 5);
 
-    EXPECT_EQ(d.s.engine.PowerFlag, kTrue);
-    EXPECT_TRUE(d.dialogs.Asked().empty());
-    EXPECT_GT(d.s.engine.StepCount, 250);
-    ASSERT_EQ(d.pumps - start, 400);
-    EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
-    EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
-    // Every wait took the delay's 55/110 s.
-    ASSERT_EQ(d.waits.size(), 400u);
-    for (double w : d.waits)
-        EXPECT_DOUBLE_EQ(w, 0.5);
+        EXPECT_EQ(d.s.engine.PowerFlag, kTrue);
+        EXPECT_TRUE(d.dialogs.Asked().empty());
+        EXPECT_GT(d.s.engine.StepCount, stop);
+        ASSERT_EQ(d.pumps - start, stop);
+        EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
+        EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
+        // Every wait took the delay's share of 1/110 s.
+        ASSERT_EQ(d.waits.size(), static_cast<size_t>(stop));
+        for (double w : d.waits)
+            ASSERT_DOUBLE_EQ(w, delay / 110.0);
+    }
 }
 
 TEST(EngineLoop, DelayChangedDuringAWaitCountsFromTheNextPass)
@@ -237,23 +242,6 @@ TEST(EngineLoop, PassesThatTouchOnlyICLevelsDoNotWait)
     Simulate(EngineOf(d.s, d.e));
     EXPECT_TRUE(d.High(10, 3, 0));
     EXPECT_EQ(d.pumps - start, 9);
-}
-
-TEST(EngineLoop, LongDelayedRunCountsPassesBeyondSixteenBits)
-{
-    CircuitDriver d;
-    BuildEndlessSquare(d.s);
-    d.PowerOn();
-    d.s.engine.DelaySetting = 1;
-    const int start = d.pumps;
-    d.onPump = [&](int n) {
-        if (n - start == 40000)
-            StopEngine(EngineOf(d.s, d.e));
-    };
-    d.Click(2, 5);
-    EXPECT_GT(d.s.engine.StepCount, 40000);
-    EXPECT_EQ(d.s.engine.PowerFlag, kTrue);
-    EXPECT_TRUE(d.dialogs.Asked().empty());
 }
 
 TEST(PinCache, ParsedOncePerPowerOnAndCopiedIntoTheSharedTables)
