@@ -258,12 +258,17 @@ TEST(Levels, LevelTreeShowsNestedICsUnderTheirParents)
 {
     CircuitDriver d;
     sheet::NewSheet(d.s, 20, 10);
+    int16_t first = 0, last = 0;
+    RefreshTreeView(EngineOf(d.s, d.e), first, last);
+    ASSERT_EQ(d.window.levelNodes.size(), 1u) << "without ICs the root alone";
+    EXPECT_TRUE(d.window.levelRootExpandedAndSelected);
+    d.window.levelRootExpandedAndSelected = false;
+
     simlevels::AddLevel(d.s, 1, QStringLiteral("OUTER"), 0, 0, 10, 6, [](ProgramState& t) {
         sheet::IC(t, 2, 3, 2, 3, 2, {QStringLiteral("0;1;A;")}, QStringLiteral("INNER"));
     });
     simlevels::AddLevel(d.s, 2, QStringLiteral("INNER"), 1, 1, 6, 4, [](ProgramState&) {});
     simlevels::AddLevel(d.s, 3, QStringLiteral("SECOND"), 0, 0, 6, 4, [](ProgramState&) {});
-    int16_t first = 0, last = 0;
     RefreshTreeView(EngineOf(d.s, d.e), first, last);
     EXPECT_EQ(first, 1);
     EXPECT_EQ(last, 3);
@@ -279,15 +284,6 @@ TEST(Levels, LevelTreeShowsNestedICsUnderTheirParents)
     EXPECT_FALSE(ExistKey(EngineOf(d.s, d.e), QStringLiteral("ic2")));
     EXPECT_EQ(LevelOfTreeKey(QStringLiteral("IC12")), 12);
     EXPECT_EQ(LevelOfTreeKey(QStringLiteral("Root layer")), 0);
-}
-
-TEST(Levels, LevelTreeOfACircuitWithoutICsIsTheRootAlone)
-{
-    CircuitDriver d;
-    int16_t first = 0, last = 0;
-    RefreshTreeView(EngineOf(d.s, d.e), first, last);
-    ASSERT_EQ(d.window.levelNodes.size(), 1u);
-    EXPECT_TRUE(d.window.levelRootExpandedAndSelected);
 }
 
 TEST(Levels, LevelTreeClickWhileThePowerIsOffKeepsTheWorksheet)
