@@ -90,20 +90,23 @@ TEST(EngineLoop, RunWithoutEventsTakesOnePassAndDisablesStop)
     EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
 }
 
+// Also held longer than a byte counts.
 TEST(EngineLoop, EventsQueuedDuringAPassWaitForTheNext)
 {
-    CircuitDriver d;
-    BuildLine(d.s);
-    d.PowerOn();
-    // Held three passes at its own cell, handled in the fourth, the fifth finds nothing.
-    d.s.circuit.Levels[0].Field(10, 3).PostponeCount = 3;
-    QueueEvent(d.s.engine, 10, 3, Direction::Right, 1, 0);
-    QueueEvent(d.s.engine, 9, 3, Direction::None, 1, 0); // a used-up slot is skipped
-    d.s.engine.StepCount = 0;
-    Simulate(EngineOf(d.s, d.e));
-    EXPECT_EQ(d.s.engine.StepCount, 5);
-    EXPECT_TRUE(d.High(10, 3));
-    EXPECT_FALSE(d.High(9, 3));
+    for (int16_t hold : {3, 300}) {
+        CircuitDriver d;
+        BuildLine(d.s);
+        d.PowerOn();
+        // Held at its own cell, handled in the pass after, the next finds nothing.
+        d.s.circuit.Levels[0].Field(10, 3).PostponeCount = hold;
+        QueueEvent(d.s.engine, 10, 3, Direction::Right, 1, 0);
+        QueueEvent(d.s.engine, 9, 3, Direction::None, 1, 0); // a used-up slot is skipped
+        d.s.engine.StepCount = 0;
+        Simulate(EngineOf(d.s, d.e));
+        EXPECT_EQ(d.s.engine.StepCount, hold + 2);
+        EXPECT_TRUE(d.High(10, 3));
+        EXPECT_FALSE(d.High(9, 3));
+    }
 }
 
 // Also on grids wider than a byte, whose coordinates are held whole.

@@ -213,14 +213,16 @@ TEST(PowerOff, FromAnInnerLevelShowsTheMainCircuitAndClearsEverySignal)
     EXPECT_EQ(d.s.circuit.ICInstances[1].PinStates[2], QStringLiteral("8;3;Y;"));
 }
 
+// A click on an IC while the engine is idle shows its interior.
 TEST(Levels, ShowLevelPutsTheLevelOnTheWorksheet)
 {
     CircuitDriver d;
-    sheet::NewSheet(d.s, 12, 6);
+    sheet::NewSheet(d.s, 20, 6);
+    sheet::IC(d.s, 1, 12, 2, 4, 2, {QStringLiteral("0;1;A;"), QStringLiteral("4;1;S;")}, QStringLiteral("HALF"));
     simlevels::AddLevel(d.s, 1, QStringLiteral("HALF"), 0, 0, 9, 5, InverterLine,
                         {QStringLiteral("1;3;A;0;"), QStringLiteral("8;3;S;0;")});
     d.PowerOn();
-    ShowLevel(EngineOf(d.s, d.e), 1);
+    d.Click(14, 3);
     EXPECT_EQ(d.window.levelLabel, QStringLiteral("HALF"));
     EXPECT_EQ(d.s.circuit.MaxX, 9);
     EXPECT_EQ(d.s.circuit.MaxY, 5);
@@ -238,20 +240,7 @@ TEST(Levels, ShowLevelPutsTheLevelOnTheWorksheet)
     EXPECT_EQ(d.s.CurrentLevel, 0);
     EXPECT_EQ(d.s.engine.InnerLevelShown, kFalse);
     EXPECT_EQ(d.window.levelLabel, QStringLiteral("Root layer"));
-    EXPECT_EQ(d.s.circuit.MaxX, 12);
-}
-
-TEST(Levels, ClickOnAnICWhileIdleShowsItsInterior)
-{
-    CircuitDriver d;
-    sheet::NewSheet(d.s, 20, 10);
-    sheet::IC(d.s, 1, 5, 3, 4, 2, {QStringLiteral("0;1;A;"), QStringLiteral("4;1;Y;")}, QStringLiteral("BUF"));
-    simlevels::AddLevel(d.s, 1, QStringLiteral("BUF"), 0, 0, 10, 5, [](ProgramState& t) { sheet::Wire(t, 1, 2, 8, 2); },
-                        {QStringLiteral("1;2;A;"), QStringLiteral("8;2;Y;")});
-    d.PowerOn();
-    d.Click(7, 4);
-    EXPECT_EQ(d.s.CurrentLevel, 1);
-    EXPECT_EQ(d.window.levelLabel, QStringLiteral("BUF"));
+    EXPECT_EQ(d.s.circuit.MaxX, 20);
 }
 
 TEST(Levels, LevelTreeShowsNestedICsUnderTheirParents)

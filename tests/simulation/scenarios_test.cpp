@@ -159,19 +159,6 @@ TEST(Scenarios, ICConnectorWithoutAPlaceOnTheOutlineLeavesTheOthersInPlace)
     EXPECT_FALSE(d.High(0, 0));
 }
 
-TEST(Scenarios, PostponeCountsBeyondAByteHoldTheEventThatLong)
-{
-    CircuitDriver d;
-    sheet::NewSheet(d.s, 10, 4);
-    sheet::Wire(d.s, 1, 2, 5, 2);
-    d.PowerOn();
-    d.s.circuit.Levels[0].Field(3, 2).PostponeCount = 300;
-    d.Click(1, 2);
-    EXPECT_TRUE(d.High(5, 2));
-    // One pass to (2, 2), 300 held and one handled at (3, 2), two more, and the empty pass.
-    EXPECT_EQ(d.s.engine.StepCount, 1 + 301 + 2 + 1);
-}
-
 TEST(Scenarios, ClicksOnASettlingFlipFlopNeverAddUpToTheStepLimit)
 {
     CircuitDriver d;
