@@ -215,38 +215,6 @@ TEST(EngineLoop, DelayChangedDuringAWaitCountsFromTheNextPass)
     EXPECT_EQ(d.s.engine.AbortFlag, kTrue);
 }
 
-TEST(EngineLoop, PassesThatTouchOnlyICLevelsDoNotWait)
-{
-    CircuitDriver d;
-    BuildLine(d.s);
-    // An IC level holding the same line.
-    d.s.circuit.Levels.resize(2);
-    d.s.circuit.ICInstances.resize(2);
-    LevelRecord& inner = d.s.circuit.Levels[1];
-    inner.Name = QStringLiteral("LINE");
-    inner.Width = d.s.circuit.MaxX;
-    inner.Height = d.s.circuit.MaxY;
-    inner.Field = d.s.circuit.P;
-    inner.Elements.assign(1, ElementRecord{});
-    d.s.circuit.ICInstances[1].Name = QStringLiteral("LINE");
-    d.PowerOn();
-    d.s.engine.DelaySetting = 20;
-    const int start = d.pumps;
-
-    QueueEvent(d.s.engine, 2, 3, Direction::Right, 1, 1);
-    d.s.engine.StepCount = 0;
-    Simulate(EngineOf(d.s, d.e));
-    EXPECT_TRUE(d.High(10, 3, 1));
-    EXPECT_EQ(d.pumps, start);
-    EXPECT_EQ(d.waits.size(), 0u);
-
-    // The same line in level 0 waits after each of its nine passes.
-    QueueEvent(d.s.engine, 2, 3, Direction::Right, 1, 0);
-    Simulate(EngineOf(d.s, d.e));
-    EXPECT_TRUE(d.High(10, 3, 0));
-    EXPECT_EQ(d.pumps - start, 9);
-}
-
 TEST(PinCache, ParsedOncePerPowerOnAndCopiedIntoTheSharedTables)
 {
     CircuitDriver d;

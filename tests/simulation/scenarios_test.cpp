@@ -117,9 +117,11 @@ TEST(Scenarios, SignalCrossesAnICAndItsInnerPassesDoNotWait)
     EXPECT_TRUE(d.High(14, 4));
     EXPECT_TRUE(d.High(9, 4));
     EXPECT_EQ(d.Cell(1, 2, 1).WireSignalH, kTrue);
-    // Four cells to the IC, seven inside, five beyond it, and the empty last pass.
+    // Four cells to the IC, seven inside, five beyond it, and the empty last
+    // pass; only the nine that touch level 0 wait.
     EXPECT_EQ(d.s.engine.StepCount, 17);
     EXPECT_EQ(d.pumps - start, 9);
+    EXPECT_EQ(d.waits.size(), 9u);
 
     d.s.engine.DelaySetting = 0;
     d.Click(1, 4);
