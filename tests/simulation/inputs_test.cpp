@@ -193,19 +193,10 @@ TEST_F(Reentrancy, DelayedRunShowsItsProgressInThePowerPanel)
     EXPECT_FALSE(d.window.pauseEnabled);
 }
 
-TEST_F(Reentrancy, PauseWhileNothingRunsDoesNothing)
-{
-    StartDelayed();
-    Pause();
-    EXPECT_FALSE(d.s.engine.PausedFlag());
-    EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
-    EXPECT_EQ(d.window.pauseCaption, QStringLiteral("&Pause"));
-}
-
-// A pause in a wait keeps the pending events, also in the wait after the
-// last busy pass (the line takes nine passes that touch level 0); a click
-// while paused only queues; Continue works everything off and later runs
-// are not swallowed.
+// Pause while nothing runs does nothing. A pause in a wait keeps the pending
+// events, also in the wait after the last busy pass (the line takes nine
+// passes that touch level 0); a click while paused only queues; Continue
+// works everything off and later runs are not swallowed.
 TEST_F(Reentrancy, PauseKeepsThePendingEventsAndContinueResumes)
 {
     for (int pass : {3, 9}) {
@@ -213,6 +204,10 @@ TEST_F(Reentrancy, PauseKeepsThePendingEventsAndContinueResumes)
         DelayedLines r;
         CircuitDriver& c = r.d;
         r.StartDelayed();
+        r.Pause();
+        EXPECT_FALSE(c.s.engine.PausedFlag());
+        EXPECT_EQ(c.window.onOffText, QStringLiteral("Ready"));
+        EXPECT_EQ(c.window.pauseCaption, QStringLiteral("&Pause"));
         r.InWait(pass, [&] { r.Pause(); });
         c.Click(1, 3);
         EXPECT_TRUE(c.s.engine.PausedFlag());
