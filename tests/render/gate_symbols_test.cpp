@@ -55,29 +55,23 @@ TEST_F(GateSheet, GatesDifferInTheirLabelOnlyWhichFollowsTheOrientation)
     }
 }
 
-TEST_F(GateSheet, TwoInputGateIsThreeCellsWithStubsAtItsEnds)
+// The body spans the input rows (three for the two-input gate, whose middle
+// row has no pin) and the output stub stands in row y - 1 + Int(n / 2).
+TEST_F(GateSheet, BodyAndStubsFollowTheInputCount)
 {
-    Part p = Gate(s, ElementType::AND, 5, 5, Orientation::Right, 2);
-    const QStringList log = Drawn(p);
-    EXPECT_EQ(s.InputPinCount, 3);
-    EXPECT_EQ(log[0], BoxLine(77, 59.5, 105, 94.5, 0xC0FFFF, 0));
-    EXPECT_TRUE(log.contains(StubLine(70, 63, 77, 63)));
-    EXPECT_TRUE(log.contains(StubLine(70, 91, 77, 91)));
-    EXPECT_FALSE(log.contains(StubLine(70, 77, 77, 77))) << "the middle row has no pin";
-    EXPECT_TRUE(log.contains(StubLine(105, 77, 112, 77)));
-}
-
-TEST_F(GateSheet, OutputStubRowFollowsTheInputCount)
-{
-    // Rows y - 1 + Int(n / 2): 4 inputs -> y + 1, 5 -> y + 1, 6 -> y + 2.
-    const int rows[][2] = {{4, 6}, {5, 6}, {6, 7}};
+    const int rows[][2] = {{2, 5}, {4, 6}, {5, 6}, {6, 7}};
     int x = 3;
     for (const auto& [n, row] : rows) {
-        Part p = Gate(s, ElementType::OR, x, 5, Orientation::Right, n);
-        const QStringList log = Drawn(p);
+        SCOPED_TRACE(testing::Message() << n << " inputs");
+        const QStringList log = Drawn(Gate(s, ElementType::OR, x, 5, Orientation::Right, n));
+        const int cells = std::max(n, 3);
         const double gx = 14 * (x + 2) + 7;
-        EXPECT_TRUE(log.contains(StubLine(gx, 14 * row + 7, gx + 7, 14 * row + 7))) << n << " inputs";
-        EXPECT_EQ(log[0], BoxLine(14 * x + 7, 59.5, gx, 14 * (5 + n - 2) + 7 + 3.5, 0xC0FFFF, 0));
+        EXPECT_EQ(log[0], BoxLine(14 * x + 7, 59.5, gx, 14 * (5 + cells - 2) + 7 + 3.5, 0xC0FFFF, 0));
+        EXPECT_TRUE(log.contains(StubLine(gx, 14 * row + 7, gx + 7, 14 * row + 7)));
+        for (int k = 0; k < cells; ++k) {
+            const double y = 14 * (4 + k) + 7;
+            EXPECT_EQ(log.contains(StubLine(14 * x, y, 14 * x + 7, y)), n != 2 || k != 1) << "row " << k;
+        }
         x += 5;
     }
 }

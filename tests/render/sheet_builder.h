@@ -246,16 +246,23 @@ inline int16_t Sensor(ProgramState& s, int X, int Y, const QString& channel)
     return Place(s, ElementType::AnalysisSensor, Orientation::None, {At(X, Y)}, {}, Cells(X, Y, X, Y), channel);
 }
 
+// The IC slot `slot`, with its level, made where the tables are shorter.
+inline ICInstanceRecord& ICSlot(ProgramState& s, int slot)
+{
+    const auto n = static_cast<size_t>(slot) + 1;
+    if (s.circuit.ICInstances.size() < n)
+        s.circuit.ICInstances.resize(n);
+    if (s.circuit.Levels.size() < n)
+        s.circuit.Levels.resize(n);
+    return s.circuit.ICInstances[n - 1];
+}
+
 // One IC instance in slot `slot` with outline W x H and connectors given as
 // "gx;gy;name;" places; anchored with its top-left cell at (x0, y0).
 inline int16_t IC(ProgramState& s, int slot, int x0, int y0, int W, int H, const QStringList& places,
                   const QString& name = QStringLiteral("IC"), int nesting = 0)
 {
-    if (s.circuit.ICInstances.size() <= static_cast<size_t>(slot))
-        s.circuit.ICInstances.resize(static_cast<size_t>(slot) + 1);
-    if (s.circuit.Levels.size() <= static_cast<size_t>(slot))
-        s.circuit.Levels.resize(static_cast<size_t>(slot) + 1);
-    ICInstanceRecord& ic = s.circuit.ICInstances[static_cast<size_t>(slot)];
+    ICInstanceRecord& ic = ICSlot(s, slot);
     ic.Name = name;
     ic.Width = static_cast<int16_t>(W);
     ic.Height = static_cast<int16_t>(H);

@@ -21,26 +21,6 @@ int Adder(EvaluatorRig& r, uint8_t type, bool wireA, bool wireB, bool wireMiddle
     return c;
 }
 
-TEST(AdderEvaluators, HalfAdderTruthTableThroughTheConductors)
-{
-    EvaluatorRig r;
-    Adder(r, ElementType::HalfAdder, true, true, false);
-    struct Step {
-        int row;
-        bool high;
-        bool sum;
-        bool carry;
-    };
-    const Step steps[] = {{9, true, true, false}, {11, true, false, true}, {9, false, true, false},
-                          {11, false, false, false}};
-    for (const Step& st : steps) {
-        r.Send(5, st.row, Direction::Right, st.high);
-        r.Settle();
-        EXPECT_EQ(r.High(17, 9), st.sum) << st.row << st.high;
-        EXPECT_EQ(r.High(17, 11), st.carry) << st.row << st.high;
-    }
-}
-
 // An adder drives its outputs only with a second input connected, whatever
 // the open pins hold.
 TEST(AdderEvaluators, WithOneInputConnectedNothingIsDriven)
@@ -62,26 +42,36 @@ TEST(AdderEvaluators, WithOneInputConnectedNothingIsDriven)
     }
 }
 
-TEST(AdderEvaluators, FullAdderTruthTableWithThreeConnectedInputs)
+// The half-adder with A and B connected, the full-adder with all three, one
+// row after the other: the evaluator called at the last input sends sum
+// first, then carry, along the output conductors.
+TEST(AdderEvaluators, EachAdderFollowsItsTruthTable)
 {
-    for (int bits = 0; bits < 8; ++bits) {
+    for (const bool full : {false, true}) {
         EvaluatorRig r;
-        Adder(r, ElementType::FullAdder, true, true, true);
-        const bool a = bits & 1, b = bits & 2, cin = bits & 4;
-        r.SetPin(10, 9, a);
-        r.SetPin(10, 11, b);
-        r.SetPin(10, 10, cin);
-        EvalVA(EngineOf(r.s, r.e), 10, 10, Direction::Right, cin ? 1 : 0, 0);
-        const int n = a + b + cin;
-        SCOPED_TRACE(bits);
-        EXPECT_EQ(r.C(13, 9).Value != 0, n % 2 == 1);
-        EXPECT_EQ(r.C(13, 11).Value != 0, n >= 2);
-        ASSERT_EQ(r.Pending().size(), 2u);
-        // Sum first, then carry.
-        EXPECT_EQ(r.Pending()[0].Y, 9);
-        EXPECT_EQ(r.Pending()[1].Y, 11);
-        EXPECT_TRUE(HasEvent(r.Pending(), 14, 9, Direction::Right, n % 2 == 1));
-        EXPECT_TRUE(HasEvent(r.Pending(), 14, 11, Direction::Right, n >= 2));
+        Adder(r, full ? ElementType::FullAdder : ElementType::HalfAdder, true, true, full);
+        const int rows = full ? 8 : 4;
+        for (int step = 0; step <= rows; ++step) { // and back to all Low
+            const int bits = step % rows;
+            SCOPED_TRACE(testing::Message() << (full ? "full " : "half ") << bits);
+            const bool a = bits & 1, b = bits & 2, cin = bits & 4;
+            r.SetPin(10, 9, a);
+            r.SetPin(10, 11, b);
+            r.SetPin(10, 10, cin);
+            if (full)
+                EvalVA(EngineOf(r.s, r.e), 10, 10, Direction::Right, cin ? 1 : 0, 0);
+            else
+                EvalHA(EngineOf(r.s, r.e), 10, 11, Direction::Right, b ? 1 : 0, 0);
+            const int n = a + b + cin;
+            EXPECT_EQ(r.C(13, 9).Value != 0, n % 2 == 1);
+            EXPECT_EQ(r.C(13, 11).Value != 0, n >= 2);
+            ASSERT_EQ(r.Pending().size(), 2u);
+            EXPECT_TRUE(HasEvent({r.Pending()[0]}, 14, 9, Direction::Right, n % 2 == 1));
+            EXPECT_TRUE(HasEvent({r.Pending()[1]}, 14, 11, Direction::Right, n >= 2));
+            r.Settle();
+            EXPECT_EQ(r.High(17, 9), n % 2 == 1);
+            EXPECT_EQ(r.High(17, 11), n >= 2);
+        }
     }
 }
 

@@ -110,20 +110,23 @@ TEST(EngineLoop, RunWithoutEventsTakesOnePassAndDisablesStop)
     EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
 }
 
+// Also held longer than a byte counts.
 TEST(EngineLoop, EventsQueuedDuringAPassWaitForTheNext)
 {
-    CircuitDriver d;
-    BuildLine(d.s);
-    d.PowerOn();
-    // Held three passes at its own cell, handled in the fourth, the fifth finds nothing.
-    d.s.circuit.Levels[0].Field(10, 3).PostponeCount = 3;
-    QueueEvent(d.s.engine, 10, 3, Direction::Right, 1, 0);
-    QueueEvent(d.s.engine, 9, 3, Direction::None, 1, 0); // a used-up slot is skipped
-    d.s.engine.StepCount = 0;
-    Simulate(EngineOf(d.s, d.e));
-    EXPECT_EQ(d.s.engine.StepCount, 5);
-    EXPECT_TRUE(d.High(10, 3));
-    EXPECT_FALSE(d.High(9, 3));
+    for (int16_t hold : {3, 300}) {
+        CircuitDriver d;
+        BuildLine(d.s);
+        d.PowerOn();
+        // Held at its own cell, handled in the pass after, the next finds nothing.
+        d.s.circuit.Levels[0].Field(10, 3).PostponeCount = hold;
+        QueueEvent(d.s.engine, 10, 3, Direction::Right, 1, 0);
+        QueueEvent(d.s.engine, 9, 3, Direction::None, 1, 0); // a used-up slot is skipped
+        d.s.engine.StepCount = 0;
+        Simulate(EngineOf(d.s, d.e));
+        EXPECT_EQ(d.s.engine.StepCount, hold + 2);
+        EXPECT_TRUE(d.High(10, 3));
+        EXPECT_FALSE(d.High(9, 3));
+    }
 }
 
 // Also on grids wider than a byte, whose coordinates are held whole.
@@ -202,30 +205,35 @@ TEST(EngineLoop, StepLimitAbortsAfterAutoStopPassesWithoutDelay)
     }
 }
 
+// Stopped by hand after `stop` waits; the long run counts passes beyond
+// sixteen bits.
 TEST(EngineLoop, DelayedRunNeverAbortsAndWaitsAfterEveryPass)
 {
-    CircuitDriver d;
-    BuildEndlessSquare(d.s);
-    d.s.AutoStop = 250;
-    d.PowerOn();
-    d.s.engine.DelaySetting = 55;
-    const int start = d.pumps;
-    d.onPump = [&](int n) {
-        if (n - start == 400)
-            StopEngine(EngineOf(d.s, d.e));
-    };
-    d.Click(2, 5);
+    for (auto [delay, stop] : {std::pair{55, 400}, {1, 40000}}) {
+        SCOPED_TRACE(stop);
+        CircuitDriver d;
+        BuildEndlessSquare(d.s);
+        d.s.AutoStop = 250;
+        d.PowerOn();
+        d.s.engine.DelaySetting = static_cast<int16_t>(delay);
+        const int start = d.pumps;
+        d.onPump = [&, stop = stop](int n) {
+            if (n - start == stop)
+                StopEngine(EngineOf(d.s, d.e));
+        };
+        d.Click(2, 5);
 
-    EXPECT_EQ(d.s.engine.PowerFlag, kTrue);
-    EXPECT_TRUE(d.dialogs.Asked().empty());
-    EXPECT_GT(d.s.engine.StepCount, 250);
-    ASSERT_EQ(d.pumps - start, 400);
-    EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
-    EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
-    // Every wait took the delay's 55/110 s.
-    ASSERT_EQ(d.waits.size(), 400u);
-    for (double w : d.waits)
-        EXPECT_DOUBLE_EQ(w, 0.5);
+        EXPECT_EQ(d.s.engine.PowerFlag, kTrue);
+        EXPECT_TRUE(d.dialogs.Asked().empty());
+        EXPECT_GT(d.s.engine.StepCount, stop);
+        ASSERT_EQ(d.pumps - start, stop);
+        EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
+        EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
+        // Every wait took the delay's share of 1/110 s.
+        ASSERT_EQ(d.waits.size(), static_cast<size_t>(stop));
+        for (double w : d.waits)
+            ASSERT_DOUBLE_EQ(w, delay / 110.0);
+    }
 }
 
 TEST(EngineLoop, DelayChangedDuringAWaitCountsFromTheNextPass)
@@ -246,55 +254,6 @@ TEST(EngineLoop, DelayChangedDuringAWaitCountsFromTheNextPass)
     EXPECT_EQ(d.pumps - start, 150);
     EXPECT_EQ(d.s.engine.PowerFlag, kFalse);
     EXPECT_EQ(d.s.engine.AbortFlag, kTrue);
-}
-
-TEST(EngineLoop, PassesThatTouchOnlyICLevelsDoNotWait)
-{
-    CircuitDriver d;
-    BuildLine(d.s);
-    // An IC level holding the same line.
-    d.s.circuit.Levels.resize(2);
-    d.s.circuit.ICInstances.resize(2);
-    LevelRecord& inner = d.s.circuit.Levels[1];
-    inner.Name = QStringLiteral("LINE");
-    inner.Width = d.s.circuit.MaxX;
-    inner.Height = d.s.circuit.MaxY;
-    inner.Field = d.s.circuit.P;
-    inner.Elements.assign(1, ElementRecord{});
-    d.s.circuit.ICInstances[1].Name = QStringLiteral("LINE");
-    d.PowerOn();
-    d.s.engine.DelaySetting = 20;
-    const int start = d.pumps;
-
-    QueueEvent(d.s.engine, 2, 3, Direction::Right, 1, 1);
-    d.s.engine.StepCount = 0;
-    Simulate(EngineOf(d.s, d.e));
-    EXPECT_TRUE(d.High(10, 3, 1));
-    EXPECT_EQ(d.pumps, start);
-    EXPECT_EQ(d.waits.size(), 0u);
-
-    // The same line in level 0 waits after each of its nine passes.
-    QueueEvent(d.s.engine, 2, 3, Direction::Right, 1, 0);
-    Simulate(EngineOf(d.s, d.e));
-    EXPECT_TRUE(d.High(10, 3, 0));
-    EXPECT_EQ(d.pumps - start, 9);
-}
-
-TEST(EngineLoop, LongDelayedRunCountsPassesBeyondSixteenBits)
-{
-    CircuitDriver d;
-    BuildEndlessSquare(d.s);
-    d.PowerOn();
-    d.s.engine.DelaySetting = 1;
-    const int start = d.pumps;
-    d.onPump = [&](int n) {
-        if (n - start == 40000)
-            StopEngine(EngineOf(d.s, d.e));
-    };
-    d.Click(2, 5);
-    EXPECT_GT(d.s.engine.StepCount, 40000);
-    EXPECT_EQ(d.s.engine.PowerFlag, kTrue);
-    EXPECT_TRUE(d.dialogs.Asked().empty());
 }
 
 TEST(PinCache, ParsedOncePerPowerOnAndCopiedIntoTheSharedTables)

@@ -84,25 +84,37 @@ TEST_F(FlipFlopTest, OpenJAndKToggleOnEveryPulse)
     }
 }
 
-TEST_F(FlipFlopTest, SetActsAtOnceAndOverridesTheClock)
+// S and R act at once and override the clock pulses that would do the
+// opposite, until they are released.
+TEST_F(FlipFlopTest, SetAndResetActAtOnceAndOverrideTheClock)
 {
     Build(true);
-    K(true);
-    const int start = r.passes;
-    r.Send(12, 5, Direction::Down, true);
-    // S reaches its pin in pass 5, the cell beyond Q in pass 6.
-    EXPECT_EQ(r.PassWhen([&] { return r.High(16, 9); }) - start, 6);
-    r.Settle();
-    EXPECT_TRUE(Q());
-    EXPECT_EQ(r.C(15, 11).Value, kFalse);
-    Pulse(); // J Low, K High would reset, but S is High
-    EXPECT_TRUE(Q());
-    Set(false);
-    EXPECT_TRUE(Q());
-    EXPECT_EQ(r.El(ff).State, kTrue);
-    Pulse();
-    EXPECT_FALSE(Q());
-    EXPECT_TRUE(QInv());
+    for (const bool set : {false, true}) {
+        SCOPED_TRACE(set ? "set" : "reset");
+        // J and K as a pulse would do the opposite, and Q the opposite already.
+        J(!set);
+        K(set);
+        Pulse();
+        ASSERT_EQ(Q(), !set);
+        const int start = r.passes;
+        if (set)
+            r.Send(12, 5, Direction::Down, true);
+        else
+            r.Send(12, 15, Direction::Up, true);
+        // S or R reaches its pin in pass 5, the cell beyond its output in pass 6.
+        EXPECT_EQ(r.PassWhen([&] { return r.High(16, set ? 9 : 11); }) - start, 6);
+        r.Settle();
+        EXPECT_EQ(Q(), set);
+        EXPECT_EQ(QInv(), !set);
+        Pulse();
+        EXPECT_EQ(Q(), set);
+        set ? Set(false) : Reset(false);
+        EXPECT_EQ(Q(), set);
+        EXPECT_EQ(r.El(ff).State, set ? kTrue : kFalse);
+        Pulse();
+        EXPECT_EQ(Q(), !set);
+        EXPECT_EQ(QInv(), set);
+    }
 }
 
 TEST_F(FlipFlopTest, ReleasingSetWhileResetIsHighRestoresTheReset)

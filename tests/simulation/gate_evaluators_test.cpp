@@ -133,44 +133,6 @@ TEST(GateEvaluators, UpwardGateSetsTheVerticalSignalAndSendsUp)
     EXPECT_EQ(r.C(10, 8).WireSignalH, kFalse);
 }
 
-TEST(GateEvaluators, NandOutputArrivesOnePassAfterAndAndXnor)
-{
-    EvaluatorRig r;
-    // Three two-input gates fed over conductors of the same length.
-    const int rows[] = {5, 12, 19};
-    r.Gate2(ElementType::AND, 10, rows[0]);
-    r.Gate2(ElementType::AND, 10, rows[1]);
-    r.SetMarker(12, rows[1], -1);
-    r.Gate2(ElementType::XOR, 10, rows[2]);
-    r.SetMarker(12, rows[2], -1);
-    for (int y : rows) {
-        r.HWire(5, 10, y - 1);
-        r.HWire(5, 10, y + 1);
-        r.HWire(12, 16, y);
-    }
-    // AND and XNOR get both inputs High, the NAND only its first one.
-    r.Send(5, rows[0] - 1, Direction::Right, true);
-    r.Send(5, rows[0] + 1, Direction::Right, true);
-    r.Send(5, rows[1] - 1, Direction::Right, true);
-    r.Send(5, rows[2] - 1, Direction::Right, true);
-    r.Send(5, rows[2] + 1, Direction::Right, true);
-
-    int arrival[3] = {-1, -1, -1};
-    for (int pass = 1; pass <= 40 && !r.Pending().empty(); ++pass) {
-        r.Pass();
-        for (int g = 0; g < 3; ++g)
-            if (arrival[g] < 0 && r.High(13, rows[g]))
-                arrival[g] = pass;
-    }
-    // The inputs reach the pins in pass 6; the output cell beyond in pass 7.
-    EXPECT_EQ(arrival[0], 7);
-    EXPECT_EQ(arrival[1], 8);
-    EXPECT_EQ(arrival[2], 7);
-    for (int y : rows)
-        EXPECT_TRUE(r.High(16, y));
-    EXPECT_EQ(r.C(13, rows[1]).PostponeCount, 0);
-}
-
 TEST(InverterEvaluator, InvertsTwoCellsAheadAndRedrawsItsOutputOnLevelZero)
 {
     EvaluatorRig r;

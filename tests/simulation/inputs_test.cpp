@@ -136,8 +136,7 @@ TEST(InitSwitchOn, RunTimeLabelIsTheSpanOfTheWaitsSteadyClock)
 
 // The two lines switched on with a delay, so that every pass of a run ends
 // in a wait where a test may act.
-class Reentrancy : public ::testing::Test {
-protected:
+struct DelayedLines {
     void StartDelayed()
     {
         BuildTwoLines(d.s);
@@ -158,6 +157,8 @@ protected:
     CircuitDriver d;
     int start = 0;
 };
+
+class Reentrancy : public ::testing::Test, protected DelayedLines {};
 
 TEST_F(Reentrancy, ClickDuringADelayedRunOnlyQueues)
 {
@@ -192,66 +193,50 @@ TEST_F(Reentrancy, DelayedRunShowsItsProgressInThePowerPanel)
     EXPECT_FALSE(d.window.pauseEnabled);
 }
 
-TEST_F(Reentrancy, PauseWhileNothingRunsDoesNothing)
-{
-    StartDelayed();
-    Pause();
-    EXPECT_FALSE(d.s.engine.PausedFlag());
-    EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
-    EXPECT_EQ(d.window.pauseCaption, QStringLiteral("&Pause"));
-}
-
+// Pause while nothing runs does nothing. A pause in a wait keeps the pending
+// events, also in the wait after the last busy pass (the line takes nine
+// passes that touch level 0); a click while paused only queues; Continue
+// works everything off and later runs are not swallowed.
 TEST_F(Reentrancy, PauseKeepsThePendingEventsAndContinueResumes)
 {
-    StartDelayed();
-    InWait(3, [&] { Pause(); });
-    d.Click(1, 3);
+    for (int pass : {3, 9}) {
+        SCOPED_TRACE(pass);
+        DelayedLines r;
+        CircuitDriver& c = r.d;
+        r.StartDelayed();
+        r.Pause();
+        EXPECT_FALSE(c.s.engine.PausedFlag());
+        EXPECT_EQ(c.window.onOffText, QStringLiteral("Ready"));
+        EXPECT_EQ(c.window.pauseCaption, QStringLiteral("&Pause"));
+        r.InWait(pass, [&] { r.Pause(); });
+        c.Click(1, 3);
+        EXPECT_TRUE(c.s.engine.PausedFlag());
+        EXPECT_EQ(c.s.engine.EngineBusy, kTrue) << "a paused run stays busy";
+        EXPECT_TRUE(c.High(pass + 1, 3));
+        EXPECT_FALSE(pass < 9 && c.High(pass + 2, 3));
+        EXPECT_EQ(c.window.onOffText, QStringLiteral("Paused"));
+        EXPECT_EQ(c.window.pauseCaption, QStringLiteral("Continue"));
+        EXPECT_TRUE(c.window.pauseEnabled);
+        EXPECT_FALSE(c.window.stopEnabled);
+        const int pending = QueueCount(c.s.engine, 2);
+        EXPECT_EQ(pending, pass < 9 ? 1 : 0);
 
-    EXPECT_TRUE(d.s.engine.PausedFlag());
-    EXPECT_EQ(d.s.engine.EngineBusy, kTrue);
-    EXPECT_EQ(QueueCount(d.s.engine, 2), 1);
-    EXPECT_TRUE(d.High(4, 3));
-    EXPECT_FALSE(d.High(5, 3));
-    EXPECT_EQ(d.window.onOffText, QStringLiteral("Paused"));
-    EXPECT_EQ(d.window.pauseCaption, QStringLiteral("Continue"));
-    EXPECT_TRUE(d.window.pauseEnabled);
-    EXPECT_FALSE(d.window.stopEnabled);
+        c.Click(1, 6);
+        EXPECT_FALSE(c.High(2, 6));
+        EXPECT_EQ(QueueCount(c.s.engine, 2), pending + 1);
 
-    // A click while paused only queues.
-    d.Click(1, 6);
-    EXPECT_FALSE(d.High(2, 6));
-    EXPECT_EQ(QueueCount(d.s.engine, 2), 2);
-
-    d.onPump = nullptr;
-    Pause();
-    EXPECT_TRUE(AllHigh(d, 3));
-    EXPECT_TRUE(AllHigh(d, 6));
-    EXPECT_FALSE(d.s.engine.PausedFlag());
-    EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
-    EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
-    EXPECT_EQ(d.window.pauseCaption, QStringLiteral("&Pause"));
-    EXPECT_FALSE(d.window.pauseEnabled);
-}
-
-TEST_F(Reentrancy, PauseInTheWaitAfterTheLastBusyPassCanStillBeContinued)
-{
-    StartDelayed();
-    // The line takes nine passes that touch level 0; the ninth wait is the last.
-    InWait(9, [&] { Pause(); });
-    d.Click(1, 3);
-    EXPECT_TRUE(AllHigh(d, 3));
-    EXPECT_TRUE(d.s.engine.PausedFlag());
-    EXPECT_EQ(d.s.engine.EngineBusy, kTrue) << "a paused run stays busy";
-
-    d.onPump = nullptr;
-    Pause();
-    EXPECT_FALSE(d.s.engine.PausedFlag());
-    EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
-    EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
-
-    // Later runs are not swallowed.
-    d.Click(1, 6);
-    EXPECT_TRUE(AllHigh(d, 6));
+        c.onPump = nullptr;
+        r.Pause();
+        EXPECT_TRUE(AllHigh(c, 3));
+        EXPECT_TRUE(AllHigh(c, 6));
+        EXPECT_FALSE(c.s.engine.PausedFlag());
+        EXPECT_EQ(c.s.engine.EngineBusy, kFalse);
+        EXPECT_EQ(c.window.onOffText, QStringLiteral("Ready"));
+        EXPECT_EQ(c.window.pauseCaption, QStringLiteral("&Pause"));
+        EXPECT_FALSE(c.window.pauseEnabled);
+        c.Click(1, 6);
+        EXPECT_FALSE(c.High(10, 6));
+    }
 }
 
 TEST_F(Reentrancy, ResumeFromInsideTheWaitRunsTheSharedQueues)
@@ -275,19 +260,44 @@ TEST_F(Reentrancy, ResumeFromInsideTheWaitRunsTheSharedQueues)
     EXPECT_EQ(d.pumps - start, 9);
 }
 
-TEST_F(Reentrancy, StopEmptiesTheQueuesAndTheRunEnds)
+// Stop and power-off in the third wait: the run ends there, the panel is
+// idle again, and later runs work.
+TEST_F(Reentrancy, StopOrPowerOffDuringAWaitEndsTheRun)
 {
-    StartDelayed();
-    InWait(3, [&] { StopEngine(EngineOf(d.s, d.e)); });
-    d.Click(1, 3);
-    EXPECT_EQ(d.pumps - start, 3);
-    EXPECT_TRUE(d.High(4, 3));
-    EXPECT_FALSE(d.High(5, 3));
-    EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
-    EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
-    EXPECT_FALSE(d.window.stopEnabled);
-    EXPECT_FALSE(d.window.pauseEnabled);
-    EXPECT_EQ(d.window.pauseCaption, QStringLiteral("&Pause"));
+    for (bool powerOff : {false, true}) {
+        SCOPED_TRACE(powerOff ? "power off" : "stop");
+        DelayedLines r;
+        CircuitDriver& c = r.d;
+        r.StartDelayed();
+        r.InWait(3, [&] {
+            if (powerOff)
+                c.TogglePower();
+            else
+                StopEngine(EngineOf(c.s, c.e));
+        });
+        c.Click(1, 3);
+        EXPECT_EQ(c.pumps - r.start, 3);
+        EXPECT_EQ(c.High(4, 3), !powerOff) << "power-off clears every signal";
+        EXPECT_FALSE(c.High(5, 3));
+        EXPECT_EQ(c.s.engine.PowerFlag, powerOff ? kFalse : kTrue);
+        EXPECT_EQ(c.s.engine.EngineBusy, kFalse);
+        EXPECT_EQ(QueueCount(c.s.engine, 2), 0);
+        if (!powerOff) {
+            EXPECT_EQ(c.window.onOffText, QStringLiteral("Ready"));
+            EXPECT_FALSE(c.window.stopEnabled);
+            EXPECT_FALSE(c.window.pauseEnabled);
+            EXPECT_EQ(c.window.pauseCaption, QStringLiteral("&Pause"));
+        } else {
+            for (int x = 1; x <= 10; ++x)
+                EXPECT_FALSE(c.High(x, 3)) << x;
+            EXPECT_EQ(c.s.circuit.Levels[0].Field.UBoundX(), 0) << "the level-0 copy is freed";
+            c.PowerOn();
+        }
+        c.onPump = nullptr;
+        c.s.engine.DelaySetting = 0;
+        c.Click(1, 6);
+        EXPECT_TRUE(AllHigh(c, 6));
+    }
 }
 
 TEST_F(Reentrancy, StopWhilePausedEndsThePause)
@@ -304,71 +314,44 @@ TEST_F(Reentrancy, StopWhilePausedEndsThePause)
     EXPECT_TRUE(AllHigh(d, 6));
 }
 
-TEST_F(Reentrancy, PowerOffDuringAWaitEndsTheRunCleanly)
+// Power-off stops the rest of the switch-on; a pause holds it, and the panel
+// keeps saying so, until Continue.
+TEST_F(Reentrancy, PowerOffOrPauseDuringTheSwitchOn)
 {
-    StartDelayed();
-    InWait(3, [&] { d.TogglePower(); });
-    d.Click(1, 3);
-    EXPECT_EQ(d.pumps - start, 3);
-    EXPECT_EQ(d.s.engine.PowerFlag, kFalse);
-    EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
-    EXPECT_EQ(QueueCount(d.s.engine, 2), 0);
-    for (int x = 1; x <= 10; ++x)
-        EXPECT_FALSE(d.High(x, 3)) << x;
-    EXPECT_EQ(d.s.circuit.Levels[0].Field.UBoundX(), 0) << "the level-0 copy is freed";
-
-    d.onPump = nullptr;
-    d.PowerOn();
-    d.s.engine.DelaySetting = 0;
-    d.Click(1, 3);
-    EXPECT_TRUE(AllHigh(d, 3));
-}
-
-TEST_F(Reentrancy, PowerOffDuringTheSwitchOnStopsIt)
-{
-    BuildTwoInverters(d.s);
-    d.s.engine.DelaySetting = 10;
-    d.onPump = [&](int n) {
-        if (n == 4) // the two pumps of the switch-on, then the first inverter's run
-            d.TogglePower();
-    };
-    d.PowerOn();
-    EXPECT_EQ(d.s.engine.PowerFlag, kFalse);
-    EXPECT_EQ(d.s.ToolMode, ToolCode::Select);
-    EXPECT_EQ(d.s.CurrentLevel, 0);
-    EXPECT_EQ(d.window.changeGUICalls.back(), true);
-
-    d.onPump = nullptr;
-    d.s.engine.DelaySetting = 0;
-    d.PowerOn();
-    EXPECT_TRUE(d.High(10, 3));
-    EXPECT_TRUE(d.High(10, 7));
-}
-
-// The pause holds the rest of the switch-on too, and the panel keeps saying so.
-TEST_F(Reentrancy, PauseDuringTheSwitchOnLastsUntilContinue)
-{
-    BuildTwoInverters(d.s);
-    d.s.engine.DelaySetting = 10;
-    d.onPump = [&](int n) {
-        if (n == 4)
-            Pause();
-    };
-    d.PowerOn();
-    EXPECT_TRUE(d.s.engine.PausedFlag());
-    EXPECT_EQ(d.window.onOffText, QStringLiteral("Paused"));
-    EXPECT_EQ(d.window.pauseCaption, QStringLiteral("Continue"));
-    EXPECT_TRUE(d.window.pauseEnabled);
-    EXPECT_FALSE(d.High(10, 3));
-    EXPECT_FALSE(d.High(4, 7));
-
-    d.onPump = nullptr;
-    Pause();
-    EXPECT_FALSE(d.s.engine.PausedFlag());
-    EXPECT_EQ(d.s.engine.EngineBusy, kFalse);
-    EXPECT_EQ(d.window.onOffText, QStringLiteral("Ready"));
-    EXPECT_TRUE(d.High(10, 3));
-    EXPECT_TRUE(d.High(10, 7));
+    for (bool pause : {false, true}) {
+        SCOPED_TRACE(pause ? "pause" : "power off");
+        DelayedLines r;
+        CircuitDriver& c = r.d;
+        BuildTwoInverters(c.s);
+        c.s.engine.DelaySetting = 10;
+        c.onPump = [&](int n) {
+            if (n == 4) // the two pumps of the switch-on, then the first inverter's run
+                pause ? r.Pause() : c.TogglePower();
+        };
+        c.PowerOn();
+        EXPECT_FALSE(c.High(10, 3));
+        EXPECT_FALSE(c.High(4, 7));
+        c.onPump = nullptr;
+        if (pause) {
+            EXPECT_TRUE(c.s.engine.PausedFlag());
+            EXPECT_EQ(c.window.onOffText, QStringLiteral("Paused"));
+            EXPECT_EQ(c.window.pauseCaption, QStringLiteral("Continue"));
+            EXPECT_TRUE(c.window.pauseEnabled);
+            r.Pause();
+            EXPECT_FALSE(c.s.engine.PausedFlag());
+            EXPECT_EQ(c.s.engine.EngineBusy, kFalse);
+            EXPECT_EQ(c.window.onOffText, QStringLiteral("Ready"));
+        } else {
+            EXPECT_EQ(c.s.engine.PowerFlag, kFalse);
+            EXPECT_EQ(c.s.ToolMode, ToolCode::Select);
+            EXPECT_EQ(c.s.CurrentLevel, 0);
+            EXPECT_EQ(c.window.changeGUICalls.back(), true);
+            c.s.engine.DelaySetting = 0;
+            c.PowerOn();
+        }
+        EXPECT_TRUE(c.High(10, 3));
+        EXPECT_TRUE(c.High(10, 7));
+    }
 }
 
 TEST(ClockTicks, TickWhileBusyIsFiredByTheRunningLoop)

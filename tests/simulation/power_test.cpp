@@ -84,55 +84,44 @@ TEST(PowerOn, EmptyCellsLoseTheirGridDot)
     EXPECT_FALSE(rec.Log().contains(QStringLiteral("PSet 21,21 color=0xFFFFFF width=1")));
 }
 
-TEST(PowerOn, InverterWithOpenInputStartsHighAlongItsOutput)
+// Each component starts from the level its open inputs give it, driven
+// along its output conductor.
+TEST(PowerOn, EveryComponentStartsAtTheLevelOfItsOpenInputs)
 {
     CircuitDriver d;
-    sheet::NewSheet(d.s, 12, 6);
+    sheet::NewSheet(d.s, 34, 14);
     InverterLine(d.s);
-    d.PowerOn();
-    EXPECT_TRUE(d.High(3, 3));
-    EXPECT_TRUE(d.High(8, 3));
-    EXPECT_EQ(d.Cell(3, 3).WireSignalH, kTrue);
-    EXPECT_FALSE(d.High(2, 3));
-}
-
-TEST(PowerOn, NegatedGateOutputsStartHigh)
-{
-    CircuitDriver d;
-    sheet::NewSheet(d.s, 20, 12);
     // NAND with open inputs.
-    sheet::Gate(d.s, ElementType::AND, Orientation::Right, 2, 3, 2);
-    d.s.circuit.P(4, 3).Marker = kTrue;
-    sheet::Wire(d.s, 4, 3, 9, 3);
-    // AND with both inputs negated and open.
     sheet::Gate(d.s, ElementType::AND, Orientation::Right, 2, 8, 2);
-    d.s.circuit.P(2, 7).Marker = kTrue;
-    d.s.circuit.P(2, 9).Marker = kTrue;
+    d.s.circuit.P(4, 8).Marker = kTrue;
     sheet::Wire(d.s, 4, 8, 9, 8);
+    // AND with both inputs negated and open.
+    sheet::Gate(d.s, ElementType::AND, Orientation::Right, 2, 12, 2);
+    d.s.circuit.P(2, 11).Marker = kTrue;
+    d.s.circuit.P(2, 13).Marker = kTrue;
+    sheet::Wire(d.s, 4, 12, 9, 12);
     // AND with one negated input, the other open: Low.
     sheet::Gate(d.s, ElementType::AND, Orientation::Right, 12, 3, 2);
     d.s.circuit.P(12, 2).Marker = kTrue;
     sheet::Wire(d.s, 14, 3, 18, 3);
+    sheet::FlipFlop(d.s, Orientation::Right, 12, 8); // outputs (17, 7) and (17, 9)
+    sheet::Wire(d.s, 17, 9, 22, 9);
+    sheet::FlipFlop(d.s, Orientation::Right, 21, 3); // no conductor at its outputs
+    sheet::ShiftRegister(d.s, Orientation::Right, 12, 12); // outputs (20, 11) and (20, 13)
+    sheet::Wire(d.s, 20, 11, 23, 11);
+    sheet::Decoder(d.s, Orientation::Right, 29, 9, false); // outputs 0 .. 7 at (31, 5 .. 12)
+    sheet::Wire(d.s, 31, 5, 33, 5);
+    sheet::Wire(d.s, 31, 6, 33, 6);
     d.PowerOn();
-    EXPECT_TRUE(d.High(9, 3));
-    EXPECT_TRUE(d.High(9, 8));
-    EXPECT_FALSE(d.High(14, 3));
-    EXPECT_FALSE(d.High(18, 3));
-}
-
-TEST(PowerOn, FlipFlopStartsWithQInvertedHigh)
-{
-    CircuitDriver d;
-    sheet::NewSheet(d.s, 20, 14);
-    sheet::FlipFlop(d.s, Orientation::Right, 2, 3); // outputs (7, 2) and (7, 4)
-    sheet::Wire(d.s, 7, 4, 12, 4);
-    sheet::FlipFlop(d.s, Orientation::Right, 2, 10); // no conductor at its outputs
-    d.PowerOn();
-    EXPECT_TRUE(d.High(7, 4));
-    EXPECT_TRUE(d.High(12, 4));
-    EXPECT_FALSE(d.High(7, 2));
-    EXPECT_TRUE(d.High(7, 11));
-    EXPECT_FALSE(d.High(8, 11));
+    const struct {
+        int x, y;
+        bool high;
+    } cells[] = {{3, 3, true},  {8, 3, true},   {2, 3, false},  {9, 8, true},  {9, 12, true},  {14, 3, false},
+                 {18, 3, false}, {17, 9, true}, {22, 9, true}, {17, 7, false}, {26, 4, true}, {27, 4, false},
+                 {23, 11, false}, {20, 13, false}, {33, 5, true}, {33, 6, false}}; // address 0 selects output 0
+    for (const auto& c : cells)
+        EXPECT_EQ(d.High(c.x, c.y), c.high) << c.x << "," << c.y;
+    EXPECT_EQ(d.Cell(3, 3).WireSignalH, kTrue);
 }
 
 TEST(PowerOn, DeepestLevelsAreInitialisedFirst)
@@ -224,14 +213,16 @@ TEST(PowerOff, FromAnInnerLevelShowsTheMainCircuitAndClearsEverySignal)
     EXPECT_EQ(d.s.circuit.ICInstances[1].PinStates[2], QStringLiteral("8;3;Y;"));
 }
 
+// A click on an IC while the engine is idle shows its interior.
 TEST(Levels, ShowLevelPutsTheLevelOnTheWorksheet)
 {
     CircuitDriver d;
-    sheet::NewSheet(d.s, 12, 6);
+    sheet::NewSheet(d.s, 20, 6);
+    sheet::IC(d.s, 1, 12, 2, 4, 2, {QStringLiteral("0;1;A;"), QStringLiteral("4;1;S;")}, QStringLiteral("HALF"));
     simlevels::AddLevel(d.s, 1, QStringLiteral("HALF"), 0, 0, 9, 5, InverterLine,
                         {QStringLiteral("1;3;A;0;"), QStringLiteral("8;3;S;0;")});
     d.PowerOn();
-    ShowLevel(EngineOf(d.s, d.e), 1);
+    d.Click(14, 3);
     EXPECT_EQ(d.window.levelLabel, QStringLiteral("HALF"));
     EXPECT_EQ(d.s.circuit.MaxX, 9);
     EXPECT_EQ(d.s.circuit.MaxY, 5);
@@ -249,32 +240,24 @@ TEST(Levels, ShowLevelPutsTheLevelOnTheWorksheet)
     EXPECT_EQ(d.s.CurrentLevel, 0);
     EXPECT_EQ(d.s.engine.InnerLevelShown, kFalse);
     EXPECT_EQ(d.window.levelLabel, QStringLiteral("Root layer"));
-    EXPECT_EQ(d.s.circuit.MaxX, 12);
-}
-
-TEST(Levels, ClickOnAnICWhileIdleShowsItsInterior)
-{
-    CircuitDriver d;
-    sheet::NewSheet(d.s, 20, 10);
-    sheet::IC(d.s, 1, 5, 3, 4, 2, {QStringLiteral("0;1;A;"), QStringLiteral("4;1;Y;")}, QStringLiteral("BUF"));
-    simlevels::AddLevel(d.s, 1, QStringLiteral("BUF"), 0, 0, 10, 5, [](ProgramState& t) { sheet::Wire(t, 1, 2, 8, 2); },
-                        {QStringLiteral("1;2;A;"), QStringLiteral("8;2;Y;")});
-    d.PowerOn();
-    d.Click(7, 4);
-    EXPECT_EQ(d.s.CurrentLevel, 1);
-    EXPECT_EQ(d.window.levelLabel, QStringLiteral("BUF"));
+    EXPECT_EQ(d.s.circuit.MaxX, 20);
 }
 
 TEST(Levels, LevelTreeShowsNestedICsUnderTheirParents)
 {
     CircuitDriver d;
     sheet::NewSheet(d.s, 20, 10);
+    int16_t first = 0, last = 0;
+    RefreshTreeView(EngineOf(d.s, d.e), first, last);
+    ASSERT_EQ(d.window.levelNodes.size(), 1u) << "without ICs the root alone";
+    EXPECT_TRUE(d.window.levelRootExpandedAndSelected);
+    d.window.levelRootExpandedAndSelected = false;
+
     simlevels::AddLevel(d.s, 1, QStringLiteral("OUTER"), 0, 0, 10, 6, [](ProgramState& t) {
         sheet::IC(t, 2, 3, 2, 3, 2, {QStringLiteral("0;1;A;")}, QStringLiteral("INNER"));
     });
     simlevels::AddLevel(d.s, 2, QStringLiteral("INNER"), 1, 1, 6, 4, [](ProgramState&) {});
     simlevels::AddLevel(d.s, 3, QStringLiteral("SECOND"), 0, 0, 6, 4, [](ProgramState&) {});
-    int16_t first = 0, last = 0;
     RefreshTreeView(EngineOf(d.s, d.e), first, last);
     EXPECT_EQ(first, 1);
     EXPECT_EQ(last, 3);
@@ -290,15 +273,6 @@ TEST(Levels, LevelTreeShowsNestedICsUnderTheirParents)
     EXPECT_FALSE(ExistKey(EngineOf(d.s, d.e), QStringLiteral("ic2")));
     EXPECT_EQ(LevelOfTreeKey(QStringLiteral("IC12")), 12);
     EXPECT_EQ(LevelOfTreeKey(QStringLiteral("Root layer")), 0);
-}
-
-TEST(Levels, LevelTreeOfACircuitWithoutICsIsTheRootAlone)
-{
-    CircuitDriver d;
-    int16_t first = 0, last = 0;
-    RefreshTreeView(EngineOf(d.s, d.e), first, last);
-    ASSERT_EQ(d.window.levelNodes.size(), 1u);
-    EXPECT_TRUE(d.window.levelRootExpandedAndSelected);
 }
 
 TEST(Levels, LevelTreeClickWhileThePowerIsOffKeepsTheWorksheet)

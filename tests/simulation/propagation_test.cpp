@@ -202,9 +202,9 @@ TEST(ConductorPropagation, DirectionOutsideOneToFourDoesNothing)
     }
 }
 
-// Events the dispatcher drops, and those a marker passes on although the
-// cell already has their level; the cell's level after the event.
-TEST(Dispatch, EventsAreDroppedWhereNothingChangesAndMarkersPassThemOn)
+// Events the dispatcher passes on or drops, and those a marker passes on
+// although the cell already has their level; the cell's level after the event.
+TEST(Dispatch, EventsGoOnOrAreDroppedByTheCellsLevelAndMarker)
 {
     struct Row {
         const char* what;
@@ -217,6 +217,7 @@ TEST(Dispatch, EventsAreDroppedWhereNothingChangesAndMarkersPassThemOn)
         int queued;
     };
     const Row rows[] = {
+        {"High on a Low straight conductor", {true, true, false, false}, 0, false, 1, false, true, 1},
         {"High on a straight conductor already High", {true, true, false, false}, 0, true, 1, false, true, 0},
         {"horizontal High entering a vertical conductor", {false, false, true, true}, 0, false, 1, false, false, 0},
         {"High on a juncture already High", {true, true, true, false}, -1, true, 1, false, true, 2},
@@ -233,19 +234,12 @@ TEST(Dispatch, EventsAreDroppedWhereNothingChangesAndMarkersPassThemOn)
         DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Right, row.v, 0);
         EXPECT_EQ(t.C(5, 5).Value != 0, row.after);
         EXPECT_EQ(QueueCount(t.s.engine, 2), row.queued);
+        if (row.queued == 1) { // on to the next cell; the conductor of its axis High
+            EXPECT_EQ(Steps(t.Pending(), 5, 5), "R");
+            EXPECT_EQ(t.C(5, 5).WireSignalH, kTrue);
+            EXPECT_EQ(t.C(5, 5).WireSignalV, kFalse);
+        }
     }
-}
-
-TEST(Dispatch, HighSetsTheCellAndTheConductorOfItsAxis)
-{
-    Level0 t;
-    SetFlags(t.C(5, 5), {true, true, false, false}, 0);
-    DispatchEvent(EngineOf(t.s, t.e), 5, 5, Direction::Left, 1, 0);
-    EXPECT_EQ(t.C(5, 5).Value, kTrue);
-    EXPECT_EQ(t.C(5, 5).WireSignalH, kTrue);
-    EXPECT_EQ(t.C(5, 5).WireSignalV, kFalse);
-    ASSERT_EQ(QueueCount(t.s.engine, 2), 1);
-    EXPECT_EQ(t.s.engine.PendingEvents[1].X, 4);
 }
 
 TEST(Dispatch, LowOnAPlainCrossingKeepsTheOtherConductor)

@@ -18,17 +18,13 @@ inline void AddLevel(ProgramState& s, int slot, const QString& name, int nesting
     ProgramState t;
     sheet::NewSheet(t, width, height);
     build(t);
-    if (s.circuit.Levels.size() <= static_cast<size_t>(slot))
-        s.circuit.Levels.resize(static_cast<size_t>(slot) + 1);
-    if (s.circuit.ICInstances.size() <= static_cast<size_t>(slot))
-        s.circuit.ICInstances.resize(static_cast<size_t>(slot) + 1);
+    ICInstanceRecord& ic = sheet::ICSlot(s, slot);
     LevelRecord& L = s.circuit.Levels[static_cast<size_t>(slot)];
     L.Name = name;
     L.Width = t.circuit.MaxX;
     L.Height = t.circuit.MaxY;
     L.Field = t.circuit.P;
     L.Elements = t.circuit.Elements;
-    ICInstanceRecord& ic = s.circuit.ICInstances[static_cast<size_t>(slot)];
     ic.Name = name;
     ic.NestingLevel = static_cast<uint8_t>(nesting);
     ic.ParentLevel = static_cast<uint8_t>(parent);
