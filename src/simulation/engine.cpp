@@ -403,15 +403,9 @@ bool SingleEventPasses(const Engine& en, CircuitTables& t, EngineState& g)
     for (;;) {
         const SimEvent ev = pending[1];
         pending.truncate(1);
-        if (ev.Dir == Direction::None) {
-            // Used up: nothing to do, as in the general loop.
-        } else if (ev.Hold > 0) {
-            SimEvent later = ev;
-            --later.Hold;
-            pending.push_back(later);
-        } else {
+        // A used-up event is skipped, a waiting one held, as in the general loop.
+        if (ev.Dir != Direction::None && !HoldEvent(g, ev))
             Dispatch(en, t, g, ev.X, ev.Y, ev.Dir, ev.Value != 0 ? 1 : 0, ev.Level);
-        }
         // A pass of one event counts as two slots, as the general loop's does
         // (the queue's unused first entry with it).
         if (en.context.breaks.Due(en.context.waitHooks, 2)) {
