@@ -103,7 +103,7 @@ inline constexpr size_t kMostEventsHeld = size_t{1} << 20;
 // the pause button's caption from it. It is also the one record of whether
 // the user has paused the run.
 enum class RunState : uint8_t {
-    Off,          // the power is off: the panel keeps its last text
+    Off,          // the power is off: nothing runs, as after a run
     SwitchingOn,  // the components are being initialised
     Ready,
     Running,      // a run the user watches (one with a delay)

@@ -444,7 +444,11 @@ void PowerOff(const Engine& en)
     ClearPinCache(en.engine);
 
     g.SwitchingOff = kFalse;
+    // A run that was waiting or paused has ended with the power: the panel
+    // shows the engine at rest (the abort puts its own text back).
     SetRunState(en.engine, en.ports.power, RunState::Off);
+    if (en.ports.power)
+        en.ports.power->SetRunLamp(false);
     // The whole redraw paints every cell afresh: what the last run changed
     // need not be drawn first.
     en.Changes.Discard();

@@ -73,14 +73,15 @@ protected:
         ASSERT_FALSE(w->hasFocus());
     }
     // Scripted waits for a delayed run: a clock that moves on at every look,
-    // and a hook that runs once at the first pending-events run.
+    // and a hook that runs once at the first pending-events run while the
+    // engine works (the switch-on lets them run before too).
     void ScriptWaits(std::function<void()> atFirstPump)
     {
         WaitHooks& h = window.engineContext().waitHooks;
         h.now = [this] { return clock += 0.01; };
         h.idle = {};
         h.pumpEvents = [this, atFirstPump] {
-            if (++pumps == 1 && atFirstPump)
+            if (s.engine.EngineBusy != 0 && ++pumps == 1 && atFirstPump)
                 atFirstPump();
         };
     }
@@ -93,13 +94,18 @@ protected:
         return n;
     }
     // The pause button's caption and the state label of a paused or idle run;
-    // only a paused run can be continued, and neither can be stopped.
+    // only a paused run can be continued, and neither can be stopped. An idle
+    // engine shows the green lamp.
     void ExpectRunControls(bool paused)
     {
         EXPECT_EQ(Button("cmdPause")->text(), LoadResString(paused ? 2573 : 2574));
         EXPECT_EQ(Find<QLabel>("lblOnOff")->text(), LoadResString(paused ? 2571 : 2572));
         EXPECT_EQ(Button("cmdPause")->isEnabled(), paused);
         EXPECT_FALSE(Button("cmdStop")->isEnabled());
+        if (!paused) {
+            EXPECT_TRUE(Find("picRot")->isHidden());
+            EXPECT_FALSE(Find("picGrün")->isHidden());
+        }
     }
 
     double clock = 0;
@@ -148,7 +154,7 @@ TEST_F(ControlPanel, DelayBoxAndItsStepButtons)
     EXPECT_TRUE(window.picGrid()->hasFocus()) << "Enter hands the focus to the worksheet";
 }
 
-TEST_F(ControlPanel, PauseContinueAndStopFollowADelayedRun)
+TEST_F(ControlPanel, PauseContinueStopAndPowerOffFollowADelayedRun)
 {
     Open(kSwitchAndLed);
     PowerOn();
@@ -189,6 +195,26 @@ TEST_F(ControlPanel, PauseContinueAndStopFollowADelayedRun)
     s.ports.power->SetStopEnabled(true);
     QTest::mouseClick(Button("cmdStop"), Qt::LeftButton);
     ExpectRunControls(false);
+
+    // Switched off in the first wait of a run, of a continued run and of a
+    // switch-on: nothing runs any more, and the panel shows it at rest.
+    const auto offInFirstWait = [&](const std::function<void()>& run) {
+        pumps = 0;
+        ScriptWaits([&] { QTest::mouseClick(Button("cmdOff"), Qt::LeftButton); });
+        run();
+        EXPECT_GT(pumps, 0);
+        EXPECT_EQ(s.engine.PowerFlag, kFalse);
+        ExpectRunControls(false);
+    };
+    offInFirstWait([&] { ClickCell(2, 4); });
+    PowerOn();
+    pumps = 0;
+    ScriptWaits([&] { QTest::mouseClick(Button("cmdPause"), Qt::LeftButton); });
+    ClickCell(2, 4);
+    ASSERT_TRUE(s.engine.PausedFlag());
+    offInFirstWait([&] { QTest::mouseClick(Button("cmdPause"), Qt::LeftButton); });
+    Open(QStringLiteral(GATREL_TEST_DATA "/components.gtr")); // its inverter runs at the switch-on
+    offInFirstWait([&] { QTest::mouseClick(Button("cmdOn"), Qt::LeftButton); });
 }
 
 TEST_F(ControlPanel, CycleBoxKeepsTheCountWithinItsRange)
