@@ -65,6 +65,9 @@ TEST(AdderEvaluators, EachAdderFollowsItsTruthTable)
             const int n = a + b + cin;
             EXPECT_EQ(r.C(13, 9).Value != 0, n % 2 == 1);
             EXPECT_EQ(r.C(13, 11).Value != 0, n >= 2);
+            // The output cell's conductor signal, which the redraw paints, follows too.
+            EXPECT_EQ(r.C(13, 9).WireSignalH != 0, n % 2 == 1);
+            EXPECT_EQ(r.C(13, 11).WireSignalH != 0, n >= 2);
             ASSERT_EQ(r.Pending().size(), 2u);
             EXPECT_TRUE(HasEvent({r.Pending()[0]}, 14, 9, Direction::Right, n % 2 == 1));
             EXPECT_TRUE(HasEvent({r.Pending()[1]}, 14, 11, Direction::Right, n >= 2));
