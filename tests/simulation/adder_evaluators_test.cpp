@@ -43,8 +43,9 @@ TEST(AdderEvaluators, WithOneInputConnectedNothingIsDriven)
 }
 
 // The half-adder with A and B connected, the full-adder with all three, one
-// row after the other: the evaluator called at the last input sends sum
-// first, then carry, along the output conductors.
+// row after the other: the evaluator called at the last input sets the output
+// cells and their conductor signals and sends sum first, then carry, along the
+// output conductors.
 TEST(AdderEvaluators, EachAdderFollowsItsTruthTable)
 {
     for (const bool full : {false, true}) {
@@ -65,7 +66,6 @@ TEST(AdderEvaluators, EachAdderFollowsItsTruthTable)
             const int n = a + b + cin;
             EXPECT_EQ(r.C(13, 9).Value != 0, n % 2 == 1);
             EXPECT_EQ(r.C(13, 11).Value != 0, n >= 2);
-            // The output cell's conductor signal, which the redraw paints, follows too.
             EXPECT_EQ(r.C(13, 9).WireSignalH != 0, n % 2 == 1);
             EXPECT_EQ(r.C(13, 11).WireSignalH != 0, n >= 2);
             ASSERT_EQ(r.Pending().size(), 2u);
