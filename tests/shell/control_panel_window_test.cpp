@@ -73,8 +73,7 @@ protected:
         ASSERT_FALSE(w->hasFocus());
     }
     // Scripted waits for a delayed run: a clock that moves on at every look,
-    // and a hook that runs once at the first pending-events run while the
-    // engine works (the switch-on lets them run before too).
+    // and a hook that runs once at the first pending-events run.
     void ScriptWaits(std::function<void()> atFirstPump)
     {
         pumps = 0;
@@ -82,7 +81,7 @@ protected:
         h.now = [this] { return clock += 0.01; };
         h.idle = {};
         h.pumpEvents = [this, atFirstPump] {
-            if (s.engine.EngineBusy != 0 && ++pumps == 1 && atFirstPump)
+            if (++pumps == 1 && atFirstPump)
                 atFirstPump();
         };
     }
@@ -94,9 +93,8 @@ protected:
             n += s.circuit.Elements[static_cast<size_t>(e)].Type == type ? 1 : 0;
         return n;
     }
-    // The pause button's caption and the state label of a paused or idle run;
-    // only a paused run can be continued, and neither can be stopped; the
-    // idle engine's lamp is green.
+    // The pause button's caption, the state label and (idle) the green lamp of
+    // a paused or idle run; only a paused run can be continued, neither stopped.
     void ExpectRunControls(bool paused)
     {
         EXPECT_EQ(Button("cmdPause")->text(), LoadResString(paused ? 2573 : 2574));
@@ -193,21 +191,13 @@ TEST_F(ControlPanel, PauseContinueStopAndPowerOffFollowADelayedRun)
     QTest::mouseClick(Button("cmdStop"), Qt::LeftButton);
     ExpectRunControls(false);
 
-    // Switched off in the first wait of a run, of a continued run and of a
-    // switch-on (an inverter's): the panel shows the engine at rest.
-    const auto offInFirstWait = [&](const char* button) {
-        ScriptWaits([&] { QTest::mouseClick(Button("cmdOff"), Qt::LeftButton); });
-        button ? QTest::mouseClick(Button(button), Qt::LeftButton) : ClickCell(2, 4);
-        EXPECT_EQ(s.engine.PowerFlag, kFalse);
-        ExpectRunControls(false);
-    };
-    offInFirstWait(nullptr);
-    PowerOn();
+    // Switched off in the first wait of a continued run: the panel shows the engine at rest.
     ScriptWaits([&] { QTest::mouseClick(Button("cmdPause"), Qt::LeftButton); });
     ClickCell(2, 4);
-    offInFirstWait("cmdPause");
-    Open(QStringLiteral(GATREL_TEST_DATA "/components.gtr"));
-    offInFirstWait("cmdOn");
+    ScriptWaits([&] { QTest::mouseClick(Button("cmdOff"), Qt::LeftButton); });
+    QTest::mouseClick(Button("cmdPause"), Qt::LeftButton);
+    EXPECT_EQ(s.engine.PowerFlag, kFalse);
+    ExpectRunControls(false);
 }
 
 TEST_F(ControlPanel, CycleBoxKeepsTheCountWithinItsRange)

@@ -282,12 +282,11 @@ TEST_F(Reentrancy, StopOrPowerOffDuringAWaitEndsTheRun)
         EXPECT_EQ(c.s.engine.PowerFlag, powerOff ? kFalse : kTrue);
         EXPECT_EQ(c.s.engine.EngineBusy, kFalse);
         EXPECT_EQ(QueueCount(c.s.engine, 2), 0);
-        if (!powerOff) {
-            EXPECT_EQ(c.window.onOffText, QStringLiteral("Ready"));
-            EXPECT_FALSE(c.window.stopEnabled);
-            EXPECT_FALSE(c.window.pauseEnabled);
-            EXPECT_EQ(c.window.pauseCaption, QStringLiteral("&Pause"));
-        } else {
+        EXPECT_EQ(c.window.onOffText, QStringLiteral("Ready"));
+        EXPECT_FALSE(c.window.stopEnabled);
+        EXPECT_FALSE(c.window.pauseEnabled);
+        EXPECT_EQ(c.window.pauseCaption, QStringLiteral("&Pause"));
+        if (powerOff) {
             for (int x = 1; x <= 10; ++x)
                 EXPECT_FALSE(c.High(x, 3)) << x;
             EXPECT_EQ(c.s.circuit.Levels[0].Field.UBoundX(), 0) << "the level-0 copy is freed";
@@ -314,8 +313,8 @@ TEST_F(Reentrancy, StopWhilePausedEndsThePause)
     EXPECT_TRUE(AllHigh(d, 6));
 }
 
-// Power-off stops the rest of the switch-on; a pause holds it, and the panel
-// keeps saying so, until Continue.
+// Power-off stops the rest of the switch-on and the panel shows the engine at
+// rest; a pause holds it, and the panel keeps saying so, until Continue.
 TEST_F(Reentrancy, PowerOffOrPauseDuringTheSwitchOn)
 {
     for (bool pause : {false, true}) {
@@ -332,9 +331,9 @@ TEST_F(Reentrancy, PowerOffOrPauseDuringTheSwitchOn)
         EXPECT_FALSE(c.High(10, 3));
         EXPECT_FALSE(c.High(4, 7));
         c.onPump = nullptr;
+        EXPECT_EQ(c.window.onOffText, QString::fromLatin1(pause ? "Paused" : "Ready"));
         if (pause) {
             EXPECT_TRUE(c.s.engine.PausedFlag());
-            EXPECT_EQ(c.window.onOffText, QStringLiteral("Paused"));
             EXPECT_EQ(c.window.pauseCaption, QStringLiteral("Continue"));
             EXPECT_TRUE(c.window.pauseEnabled);
             r.Pause();
