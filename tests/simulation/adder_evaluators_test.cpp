@@ -63,10 +63,8 @@ TEST(AdderEvaluators, EachAdderFollowsItsTruthTable)
             else
                 EvalHA(EngineOf(r.s, r.e), 10, 11, Direction::Right, b ? 1 : 0, 0);
             const int n = a + b + cin;
-            EXPECT_EQ(r.C(13, 9).Value != 0, n % 2 == 1);
-            EXPECT_EQ(r.C(13, 11).Value != 0, n >= 2);
-            EXPECT_EQ(r.C(13, 9).WireSignalH != 0, n % 2 == 1);
-            EXPECT_EQ(r.C(13, 11).WireSignalH != 0, n >= 2);
+            for (auto [y, high] : {std::pair{9, n % 2 == 1}, std::pair{11, n >= 2}}) // sum, carry
+                EXPECT_EQ((std::pair{r.C(13, y).Value != 0, r.C(13, y).WireSignalH != 0}), std::pair(high, high)) << y;
             ASSERT_EQ(r.Pending().size(), 2u);
             EXPECT_TRUE(HasEvent({r.Pending()[0]}, 14, 9, Direction::Right, n % 2 == 1));
             EXPECT_TRUE(HasEvent({r.Pending()[1]}, 14, 11, Direction::Right, n >= 2));
