@@ -175,15 +175,6 @@ TEST_F(ControlPanel, PauseContinueStopAndPowerOffFollowADelayedRun)
     ExpectRunControls(false);
     EXPECT_EQ(s.circuit.Levels[0].Field(14, 5).Value, kTrue) << "the run went on to the LED";
 
-    // Stopped in the first wait: the queues go, the power stays.
-    ScriptWaits([&] { QTest::mouseClick(Button("cmdStop"), Qt::LeftButton); });
-    ClickCell(2, 4);
-    EXPECT_EQ(s.engine.EngineBusy, kFalse);
-    EXPECT_EQ(QueueCount(s.engine, 2), 0);
-    EXPECT_EQ(s.engine.PowerFlag, kTrue);
-    EXPECT_EQ(s.circuit.Levels[0].Field(14, 5).Value, kTrue) << "levels reached stay";
-    ExpectRunControls(false);
-
     // Stop while idle resets all the same.
     SetRunState(s.engine, s.ports.power, RunState::Paused);
     s.ports.power->SetPauseEnabled(true);
@@ -191,13 +182,19 @@ TEST_F(ControlPanel, PauseContinueStopAndPowerOffFollowADelayedRun)
     QTest::mouseClick(Button("cmdStop"), Qt::LeftButton);
     ExpectRunControls(false);
 
-    // Switched off in the first wait of a continued run: the panel shows the engine at rest.
-    ScriptWaits([&] { QTest::mouseClick(Button("cmdPause"), Qt::LeftButton); });
-    ClickCell(2, 4);
-    ScriptWaits([&] { QTest::mouseClick(Button("cmdOff"), Qt::LeftButton); });
-    QTest::mouseClick(Button("cmdPause"), Qt::LeftButton);
-    EXPECT_EQ(s.engine.PowerFlag, kFalse);
-    ExpectRunControls(false);
+    // Stopped or switched off in the first wait of a continued run: the queues
+    // go and the panel shows the engine at rest; a stop keeps the levels reached.
+    for (auto [button, power] : {std::pair{"cmdStop", kTrue}, {"cmdOff", kFalse}}) {
+        ScriptWaits([&] { QTest::mouseClick(Button("cmdPause"), Qt::LeftButton); });
+        ClickCell(2, 4);
+        ScriptWaits([&] { QTest::mouseClick(Button(button), Qt::LeftButton); });
+        QTest::mouseClick(Button("cmdPause"), Qt::LeftButton);
+        EXPECT_EQ(s.engine.EngineBusy, kFalse);
+        EXPECT_EQ(QueueCount(s.engine, 2), 0);
+        EXPECT_EQ(s.engine.PowerFlag, power) << button;
+        EXPECT_TRUE(power == kFalse || s.circuit.Levels[0].Field(14, 5).Value == kTrue) << "levels reached stay";
+        ExpectRunControls(false);
+    }
 }
 
 TEST_F(ControlPanel, CycleBoxKeepsTheCountWithinItsRange)
