@@ -31,8 +31,8 @@ void DriveAdderOutputs(const Engine& en, const CachedPins& p, Orientation orient
         QueueIfInside(en, out.X + st.dx, out.Y + st.dy, Toward(orientation), v, level);
         if (GridCell* o = CellAt(en, level, out))
             o->Value = Level16(v);
-        // Cleared on Low as the gates do: a conductor run between two driven
-        // outputs is redrawn red while both ends say High.
+        // Cleared on Low as the gates do: the redraw paints a conductor run red
+        // when both its end cells say High, and a run may join two outputs.
         SetWireSignal(en.circuit, level, out.X, out.Y, Toward(orientation), Level16(v));
     }
 }
