@@ -612,29 +612,75 @@ bool HeldNear(const PainterSurface& picture, const ProgramState& s, const clsGra
     return picture.HeldIntersects(cells);
 }
 
-// The pixels where two looks of one symbol differ, on the whole picture.
-QRect Differences(const QImage& a, QRect aRect, const QImage& b, QRect bRect)
+// The runs of the pixels of `to` that differ from those of `from`, a look of
+// the same box: all that putting `to` where `from` is shown changes.
+PainterSurface::PatchRuns DifferingRuns(const QImage& from, const QImage& to, const PainterSurface::PatchRuns& toRuns)
 {
-    if (aRect != bRect)
-        return aRect | bRect;
-    int left = aRect.width(), right = -1, top = aRect.height(), bottom = -1;
-    const int w = a.width();
-    const int h = a.height();
-    for (int row = 0; row < h; ++row) {
-        const QRgb* pa = reinterpret_cast<const QRgb*>(a.constScanLine(row));
-        const QRgb* pb = reinterpret_cast<const QRgb*>(b.constScanLine(row));
-        for (int col = 0; col < w; ++col) {
-            if (pa[col] == pb[col])
-                continue;
-            left = std::min(left, col);
-            right = std::max(right, col);
-            top = std::min(top, row);
-            bottom = std::max(bottom, row);
+    PainterSurface::PatchRuns found;
+    found.width = toRuns.width;
+    found.height = toRuns.height;
+    found.stride = toRuns.stride;
+    found.premultiplied = toRuns.premultiplied;
+    found.rowStart.reserve(toRuns.rowStart.size());
+    for (int row = 0; row < toRuns.height; ++row) {
+        found.rowStart.push_back(static_cast<int>(found.runs.size()));
+        const QRgb* a = reinterpret_cast<const QRgb*>(from.constScanLine(row));
+        const QRgb* b = reinterpret_cast<const QRgb*>(to.constScanLine(row));
+        const size_t first = static_cast<size_t>(toRuns.rowStart[static_cast<size_t>(row)]);
+        const size_t last = static_cast<size_t>(toRuns.rowStart[static_cast<size_t>(row) + 1]);
+        for (size_t k = first; k < last; ++k) {
+            const PainterSurface::PatchRun& r = toRuns.runs[k];
+            for (int col = r.first; col <= r.last;) {
+                if (a[col] == b[col]) {
+                    ++col;
+                    continue;
+                }
+                const int begin = col;
+                while (col <= r.last && a[col] != b[col])
+                    ++col;
+                found.runs.push_back(PainterSurface::PatchRun{row, begin, col - 1});
+            }
         }
     }
-    if (right < 0)
-        return QRect();
-    return QRect(aRect.left() + left, aRect.top() + top, right - left + 1, bottom - top + 1);
+    found.rowStart.push_back(static_cast<int>(found.runs.size()));
+    return found;
+}
+
+// The pixels of an outline look (its runs) that a whole look shows
+// otherwise, both placed on the whole picture: a box a stretch, or the box of
+// them all when there are many.
+std::vector<QRect> OutlineDiffers(const QImage& whole, QRect wholeRect, const QImage& outline, QRect outlineRect,
+                                  const PainterSurface::PatchRuns& outlineRuns)
+{
+    constexpr size_t kMost = 4;
+    std::vector<QRect> differs;
+    auto pixel = [&](int row, int col) -> QRgb {
+        const int y = outlineRect.top() + row - wholeRect.top();
+        const int x = outlineRect.left() + col - wholeRect.left();
+        if (y < 0 || y >= whole.height() || x < 0 || x >= whole.width())
+            return 0;
+        return reinterpret_cast<const QRgb*>(whole.constScanLine(y))[x];
+    };
+    for (const PainterSurface::PatchRun& r : outlineRuns.runs) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(outline.constScanLine(r.row));
+        for (int col = r.first; col <= r.last;) {
+            if (line[col] == pixel(r.row, col)) {
+                ++col;
+                continue;
+            }
+            const int begin = col;
+            while (col <= r.last && line[col] != pixel(r.row, col))
+                ++col;
+            differs.push_back(QRect(outlineRect.left() + begin, outlineRect.top() + r.row, col - begin, 1));
+        }
+    }
+    if (differs.size() > kMost) {
+        QRect all;
+        for (const QRect& d : differs)
+            all |= d;
+        differs.assign(1, all);
+    }
+    return differs;
 }
 
 } // namespace
@@ -666,7 +712,7 @@ bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& pictu
     // The whole look put back later must cover the piece and all the outline
     // went over: an outline put whole draws over the levels the symbol showed.
     if (kept.whole.shown)
-        kept.touched |= area | put;
+        NoteTouched(kept, *v, area, put);
     LeaveSettings(g, picture, *v, e, s.circuit);
     lastPicture_ = &picture;
     lastDrawCount_ = picture.DrawCount();
@@ -688,31 +734,121 @@ bool SymbolPatches::RestoreWhole(ProgramState& s, clsGrafik& g, PainterSurface& 
         return false;
     kept = &kept_[static_cast<size_t>(e)];
     // The symbol shows an earlier look, apart from what its pieces drew over:
-    // only the part where the looks differ, and that, is put.
-    QRect area = v->rect;
-    if (wasShown) {
-        const qint64 now = v->pixelsKey();
-        auto known = std::find_if(kept->changes.begin(), kept->changes.end(),
-                                  [&](const Change& c) { return c.from == wasKey && c.to == now; });
-        if (known == kept->changes.end()) {
-            for (const Variant& before : kept->whole.variants) {
-                if (before.pixelsKey() == wasKey) {
-                    kept->changes.push_back(
-                        Change{wasKey, now, Differences(before.pixels(), before.rect, v->pixels(), v->rect)});
-                    known = kept->changes.end() - 1;
-                    break;
-                }
-            }
-        }
-        if (known != kept->changes.end())
-            area = known->differ | kept->touched;
+    // only the pixels where the looks differ, and that, are put.
+    const Change* change = wasShown ? ChangeTo(*kept, wasKey, *v) : nullptr;
+    const QPoint at = v->rect.topLeft();
+    if (!change) {
+        picture.PutPatch(v->pixels(), at, v->rect, &v->drawn->runs);
+    } else if (change->byRuns) {
+        bool whole = false;
+        for (const QRect& r : kept->touched)
+            whole = whole || r.contains(v->rect);
+        if (!whole && !change->runs.runs.empty())
+            picture.PutPatch(v->pixels(), at, v->rect, &change->runs);
+        for (const QRect& r : kept->touched)
+            picture.PutPatch(v->pixels(), at, r, &v->drawn->runs);
+    } else {
+        picture.PutPatch(v->pixels(), at, change->differ | kept->touched.Bounds(), &v->drawn->runs);
     }
-    picture.PutPatch(v->pixels(), v->rect.topLeft(), area, &v->drawn->runs);
     kept->whole.shown = true;
     kept->whole.shownKey = v->pixelsKey();
-    kept->touched = QRect();
-    kept->outline.shown = false;
+    kept->touched.Clear();
+    kept->outline.shown = OutlineStays(*kept, *v);
     LeaveSettings(g, picture, *v, e, s.circuit);
     lastPicture_ = nullptr;
     return true;
+}
+
+const SymbolPatches::Change* SymbolPatches::ChangeTo(Kept& kept, qint64 wasKey, const Variant& now)
+{
+    const qint64 to = now.pixelsKey();
+    for (const Change& c : kept.changes)
+        if (c.from == wasKey && c.to == to)
+            return &c;
+    for (const Variant& before : kept.whole.variants) {
+        if (before.pixelsKey() != wasKey)
+            continue;
+        Change c;
+        c.from = wasKey;
+        c.to = to;
+        c.byRuns = before.rect == now.rect;
+        if (c.byRuns) {
+            c.runs = DifferingRuns(before.pixels(), now.pixels(), now.drawn->runs);
+            bytes_ += c.runs.runs.size() * sizeof(c.runs.runs[0]) + c.runs.rowStart.size() * sizeof(int);
+        } else {
+            c.differ = before.rect | now.rect;
+        }
+        kept.changes.push_back(std::move(c));
+        return &kept.changes.back();
+    }
+    return nullptr;
+}
+
+const SymbolPatches::Cover* SymbolPatches::CoverOf(Kept& kept, const Variant& whole, qint64 outlineKey)
+{
+    const qint64 wholeKey = whole.pixelsKey();
+    for (const Cover& c : kept.covers)
+        if (c.whole == wholeKey && c.outline == outlineKey)
+            return &c;
+    for (const Variant& o : kept.outline.variants) {
+        if (o.pixelsKey() != outlineKey)
+            continue;
+        Cover c{wholeKey, outlineKey, OutlineDiffers(whole.pixels(), whole.rect, o.pixels(), o.rect, o.drawn->runs)};
+        bytes_ += sizeof(Cover) + c.differs.size() * sizeof(QRect);
+        kept.covers.push_back(std::move(c));
+        return &kept.covers.back();
+    }
+    return nullptr;
+}
+
+bool SymbolPatches::OutlineStays(Kept& kept, const Variant& now)
+{
+    const Cover* c = CoverOf(kept, now, kept.outline.shownKey);
+    return c && c->differs.empty();
+}
+
+void SymbolPatches::NoteTouched(Kept& kept, const Variant& outline, QRect area, QRect put)
+{
+    kept.touched |= area;
+    if (put == area)
+        return;
+    // An outline put whole over the whole look changes only the pixels
+    // where the two differ.
+    for (const Variant& whole : kept.whole.variants) {
+        if (whole.pixelsKey() != kept.whole.shownKey)
+            continue;
+        if (const Cover* c = CoverOf(kept, whole, outline.pixelsKey())) {
+            for (const QRect& r : c->differs)
+                kept.touched |= r;
+            return;
+        }
+    }
+    kept.touched |= put;
+}
+
+SymbolPatches::Touched& SymbolPatches::Touched::operator|=(const QRect& r)
+{
+    if (r.isEmpty())
+        return *this;
+    for (QRect* t = rects_; t != rects_ + count_; ++t) {
+        if (t->contains(r))
+            return *this;
+        if (r.contains(*t)) {
+            *t = r;
+            return *this;
+        }
+    }
+    if (count_ < kMost)
+        rects_[count_++] = r;
+    else
+        rects_[kMost - 1] |= r;
+    return *this;
+}
+
+QRect SymbolPatches::Touched::Bounds() const
+{
+    QRect all;
+    for (const QRect& r : *this)
+        all |= r;
+    return all;
 }
