@@ -683,6 +683,13 @@ std::vector<QRect> OutlineDiffers(const QImage& whole, QRect wholeRect, const QI
     return differs;
 }
 
+// QRect::contains for valid boxes, without its call: asked for every piece.
+bool Holds(const QRect& outer, const QRect& inner)
+{
+    return outer.left() <= inner.left() && inner.right() <= outer.right() && outer.top() <= inner.top()
+        && inner.bottom() <= outer.bottom();
+}
+
 } // namespace
 
 bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y, QRect area)
@@ -742,7 +749,7 @@ bool SymbolPatches::RestoreWhole(ProgramState& s, clsGrafik& g, PainterSurface& 
     } else if (change->byRuns) {
         bool whole = false;
         for (const QRect& r : kept->touched)
-            whole = whole || r.contains(v->rect);
+            whole = whole || Holds(r, v->rect);
         if (!whole && !change->runs.runs.empty())
             picture.PutPatch(v->pixels(), at, v->rect, &change->runs);
         for (const QRect& r : kept->touched)
@@ -831,9 +838,9 @@ SymbolPatches::Touched& SymbolPatches::Touched::operator|=(const QRect& r)
     if (r.isEmpty())
         return *this;
     for (QRect* t = rects_; t != rects_ + count_; ++t) {
-        if (t->contains(r))
+        if (Holds(*t, r))
             return *this;
-        if (r.contains(*t)) {
+        if (Holds(r, *t)) {
             *t = r;
             return *this;
         }
