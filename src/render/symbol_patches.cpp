@@ -766,18 +766,28 @@ bool SymbolPatches::RestoreWhole(ProgramState& s, clsGrafik& g, PainterSurface& 
     return true;
 }
 
+template <class Entry, class Make>
+const Entry* SymbolPatches::PairOf(std::vector<Entry>& found, qint64 from, qint64 to,
+                                   const std::vector<Variant>& variants, qint64 key, Make make)
+{
+    for (const Entry& c : found)
+        if (c.from == from && c.to == to)
+            return &c;
+    for (const Variant& v : variants) {
+        if (v.pixelsKey() == key) {
+            found.push_back(make(v));
+            return &found.back();
+        }
+    }
+    return nullptr;
+}
+
 const SymbolPatches::Change* SymbolPatches::ChangeTo(Kept& kept, qint64 wasKey, const Variant& now)
 {
-    const qint64 to = now.pixelsKey();
-    for (const Change& c : kept.changes)
-        if (c.from == wasKey && c.to == to)
-            return &c;
-    for (const Variant& before : kept.whole.variants) {
-        if (before.pixelsKey() != wasKey)
-            continue;
+    return PairOf(kept.changes, wasKey, now.pixelsKey(), kept.whole.variants, wasKey, [&](const Variant& before) {
         Change c;
         c.from = wasKey;
-        c.to = to;
+        c.to = now.pixelsKey();
         c.byRuns = before.rect == now.rect;
         if (c.byRuns) {
             c.runs = DifferingRuns(before.pixels(), now.pixels(), now.drawn->runs);
@@ -785,27 +795,19 @@ const SymbolPatches::Change* SymbolPatches::ChangeTo(Kept& kept, qint64 wasKey, 
         } else {
             c.differ = before.rect | now.rect;
         }
-        kept.changes.push_back(std::move(c));
-        return &kept.changes.back();
-    }
-    return nullptr;
+        return c;
+    });
 }
 
 const SymbolPatches::Cover* SymbolPatches::CoverOf(Kept& kept, const Variant& whole, qint64 outlineKey)
 {
-    const qint64 wholeKey = whole.pixelsKey();
-    for (const Cover& c : kept.covers)
-        if (c.whole == wholeKey && c.outline == outlineKey)
-            return &c;
-    for (const Variant& o : kept.outline.variants) {
-        if (o.pixelsKey() != outlineKey)
-            continue;
-        Cover c{wholeKey, outlineKey, OutlineDiffers(whole.pixels(), whole.rect, o.pixels(), o.rect, o.drawn->runs)};
-        bytes_ += sizeof(Cover) + c.differs.size() * sizeof(QRect);
-        kept.covers.push_back(std::move(c));
-        return &kept.covers.back();
-    }
-    return nullptr;
+    return PairOf(kept.covers, whole.pixelsKey(), outlineKey, kept.outline.variants, outlineKey,
+                  [&](const Variant& o) {
+                      Cover c{whole.pixelsKey(), outlineKey,
+                              OutlineDiffers(whole.pixels(), whole.rect, o.pixels(), o.rect, o.drawn->runs)};
+                      bytes_ += sizeof(Cover) + c.differs.size() * sizeof(QRect);
+                      return c;
+                  });
 }
 
 bool SymbolPatches::OutlineStays(Kept& kept, const Variant& now)

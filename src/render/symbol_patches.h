@@ -96,7 +96,7 @@ private:
     // the old one did not have, or, when the looks cover different boxes, the
     // box of both.
     struct Change {
-        qint64 from = 0;
+        qint64 from = 0; // the pixels of the looks
         qint64 to = 0;
         bool byRuns = false;
         PainterSurface::PatchRuns runs;
@@ -105,8 +105,8 @@ private:
     // The pixels of an outline look that a whole look shows otherwise: where
     // there are none, putting the whole look back leaves the outline shown.
     struct Cover {
-        qint64 whole = 0;
-        qint64 outline = 0;
+        qint64 from = 0; // the pixels of the whole look
+        qint64 to = 0;   // and of the outline look put over it
         std::vector<QRect> differs;
     };
     // What the pieces drew over a symbol since its whole look was put: a few
@@ -162,6 +162,12 @@ private:
     // What a whole look put where `wasKey` was shown must write; null when
     // that look is no longer kept.
     const Change* ChangeTo(Kept& kept, qint64 wasKey, const Variant& now);
+    // The entry of `found` for the looks (from, to), made from the variant
+    // whose pixels are `key` when there is none yet; null when that variant
+    // is no longer kept.
+    template <class Entry, class Make>
+    static const Entry* PairOf(std::vector<Entry>& found, qint64 from, qint64 to, const std::vector<Variant>& variants,
+                               qint64 key, Make make);
     // Null when the outline look is no longer kept.
     const Cover* CoverOf(Kept& kept, const Variant& whole, qint64 outlineKey);
     // Whether the outline look last shown is still on the picture once the
