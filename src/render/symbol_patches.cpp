@@ -750,10 +750,10 @@ bool SymbolPatches::RestoreWhole(ProgramState& s, clsGrafik& g, PainterSurface& 
         bool whole = false;
         for (const QRect& r : kept->touched)
             whole = whole || Holds(r, v->rect);
-        if (!whole && !change->runs.runs.empty())
-            picture.PutPatch(v->pixels(), at, v->rect, &change->runs);
-        for (const QRect& r : kept->touched)
-            picture.PutPatch(v->pixels(), at, r, &v->drawn->runs);
+        if (whole)
+            picture.PutPatch(v->pixels(), at, v->rect, &v->drawn->runs);
+        else if (const PainterSurface::PatchRuns& runs = Joined(*change, kept->touched, *v); !runs.runs.empty())
+            picture.PutPatch(v->pixels(), at, v->rect, &runs);
     } else {
         picture.PutPatch(v->pixels(), at, change->differ | kept->touched.Bounds(), &v->drawn->runs);
     }
@@ -797,6 +797,50 @@ const SymbolPatches::Change* SymbolPatches::ChangeTo(Kept& kept, qint64 wasKey, 
         }
         return c;
     });
+}
+
+const PainterSurface::PatchRuns& SymbolPatches::Joined(const Change& change, const Touched& touched,
+                                                       const Variant& now)
+{
+    if (change.joinedKnown && change.joinedFor == touched)
+        return change.joined;
+    const PainterSurface::PatchRuns& all = now.drawn->runs;
+    PainterSurface::PatchRuns& joined = change.joined;
+    joined.runs.clear();
+    joined.rowStart.clear();
+    joined.width = all.width;
+    joined.height = all.height;
+    joined.stride = all.stride;
+    joined.premultiplied = all.premultiplied;
+    std::vector<PainterSurface::PatchRun> row;
+    auto take = [&](const PainterSurface::PatchRuns& runs, int y, int left, int right) {
+        for (int k = runs.rowStart[static_cast<size_t>(y)]; k < runs.rowStart[static_cast<size_t>(y) + 1]; ++k) {
+            const PainterSurface::PatchRun& r = runs.runs[static_cast<size_t>(k)];
+            if (std::max(r.first, left) <= std::min(r.last, right))
+                row.push_back(PainterSurface::PatchRun{y, std::max(r.first, left), std::min(r.last, right)});
+        }
+    };
+    for (int y = 0; y < all.height; ++y) {
+        joined.rowStart.push_back(static_cast<int>(joined.runs.size()));
+        row.clear();
+        take(change.runs, y, 0, all.width - 1);
+        const int pictureRow = now.rect.top() + y;
+        for (const QRect& t : touched)
+            if (t.top() <= pictureRow && pictureRow <= t.bottom())
+                take(all, y, t.left() - now.rect.left(), t.right() - now.rect.left());
+        // Overlapping and neighbouring stretches, all of opaque pixels, go as one.
+        std::sort(row.begin(), row.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (const PainterSurface::PatchRun& r : row) {
+            if (joined.runs.size() > static_cast<size_t>(joined.rowStart.back()) && r.first <= joined.runs.back().last + 1)
+                joined.runs.back().last = std::max(joined.runs.back().last, r.last);
+            else
+                joined.runs.push_back(r);
+        }
+    }
+    joined.rowStart.push_back(static_cast<int>(joined.runs.size()));
+    change.joinedFor = touched;
+    change.joinedKnown = true;
+    return joined;
 }
 
 const SymbolPatches::Cover* SymbolPatches::CoverOf(Kept& kept, const Variant& whole, qint64 outlineKey)

@@ -7,6 +7,7 @@
 // from the look it showed: the picture is that of drawing the symbol again, at
 // a fraction of the cost.
 #include <QImage>
+#include <algorithm>
 #include <QRect>
 #include <QString>
 #include <cstdint>
@@ -92,23 +93,6 @@ private:
         bool shown = false;
         qint64 shownKey = 0;
     };
-    // Where two whole looks differ, found once: the new look's pixels that
-    // the old one did not have, or, when the looks cover different boxes, the
-    // box of both.
-    struct Change {
-        qint64 from = 0; // the pixels of the looks
-        qint64 to = 0;
-        bool byRuns = false;
-        PainterSurface::PatchRuns runs;
-        QRect differ;
-    };
-    // The pixels of an outline look that a whole look shows otherwise: where
-    // there are none, putting the whole look back leaves the outline shown.
-    struct Cover {
-        qint64 from = 0; // the pixels of the whole look
-        qint64 to = 0;   // and of the outline look put over it
-        std::vector<QRect> differs;
-    };
     // What the pieces drew over a symbol since its whole look was put: a few
     // boxes (a piece at each of its pins), merged when there are more.
     class Touched {
@@ -118,11 +102,34 @@ private:
         const QRect* end() const { return rects_ + count_; }
         QRect Bounds() const;
         void Clear() { count_ = 0; }
+        bool operator==(const Touched& o) const { return std::equal(begin(), end(), o.begin(), o.end()); }
 
     private:
         static constexpr int kMost = 8;
         QRect rects_[kMost];
         int count_ = 0;
+    };
+    // Where two whole looks differ, found once: the new look's pixels that
+    // the old one did not have, or, when the looks cover different boxes, the
+    // box of both.
+    struct Change {
+        qint64 from = 0; // the pixels of the looks
+        qint64 to = 0;
+        bool byRuns = false;
+        PainterSurface::PatchRuns runs;
+        QRect differ;
+        // These runs and those of the boxes last touched, in one: a symbol's
+        // pieces touch the same boxes time after time.
+        mutable bool joinedKnown = false;
+        mutable Touched joinedFor;
+        mutable PainterSurface::PatchRuns joined;
+    };
+    // The pixels of an outline look that a whole look shows otherwise: where
+    // there are none, putting the whole look back leaves the outline shown.
+    struct Cover {
+        qint64 from = 0; // the pixels of the whole look
+        qint64 to = 0;   // and of the outline look put over it
+        std::vector<QRect> differs;
     };
     struct Kept {
         Looks outline;  // after a conductor piece
@@ -162,6 +169,8 @@ private:
     // What a whole look put where `wasKey` was shown must write; null when
     // that look is no longer kept.
     const Change* ChangeTo(Kept& kept, qint64 wasKey, const Variant& now);
+    // The runs of `now` that `change` and the boxes `touched` put.
+    const PainterSurface::PatchRuns& Joined(const Change& change, const Touched& touched, const Variant& now);
     // The entry of `found` for the looks (from, to), made from the variant
     // whose pixels are `key` when there is none yet; null when that variant
     // is no longer kept.
