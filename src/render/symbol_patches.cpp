@@ -11,6 +11,7 @@
 #include "model/state.h"
 #include "platform/painter_surface.h"
 #include "render/clsGrafik.h"
+#include "render/look_differences.h"
 #include "render/redraw.h"
 
 namespace {
@@ -612,77 +613,6 @@ bool HeldNear(const PainterSurface& picture, const ProgramState& s, const clsGra
     return picture.HeldIntersects(cells);
 }
 
-// The runs of the pixels of `to` that differ from those of `from`, a look of
-// the same box: all that putting `to` where `from` is shown changes.
-PainterSurface::PatchRuns DifferingRuns(const QImage& from, const QImage& to, const PainterSurface::PatchRuns& toRuns)
-{
-    PainterSurface::PatchRuns found;
-    found.width = toRuns.width;
-    found.height = toRuns.height;
-    found.stride = toRuns.stride;
-    found.premultiplied = toRuns.premultiplied;
-    found.rowStart.reserve(toRuns.rowStart.size());
-    for (int row = 0; row < toRuns.height; ++row) {
-        found.rowStart.push_back(static_cast<int>(found.runs.size()));
-        const QRgb* a = reinterpret_cast<const QRgb*>(from.constScanLine(row));
-        const QRgb* b = reinterpret_cast<const QRgb*>(to.constScanLine(row));
-        const size_t first = static_cast<size_t>(toRuns.rowStart[static_cast<size_t>(row)]);
-        const size_t last = static_cast<size_t>(toRuns.rowStart[static_cast<size_t>(row) + 1]);
-        for (size_t k = first; k < last; ++k) {
-            const PainterSurface::PatchRun& r = toRuns.runs[k];
-            for (int col = r.first; col <= r.last;) {
-                if (a[col] == b[col]) {
-                    ++col;
-                    continue;
-                }
-                const int begin = col;
-                while (col <= r.last && a[col] != b[col])
-                    ++col;
-                found.runs.push_back(PainterSurface::PatchRun{row, begin, col - 1});
-            }
-        }
-    }
-    found.rowStart.push_back(static_cast<int>(found.runs.size()));
-    return found;
-}
-
-// The pixels of an outline look (its runs) that a whole look shows
-// otherwise, both placed on the whole picture: a box a stretch, or the box of
-// them all when there are many.
-std::vector<QRect> OutlineDiffers(const QImage& whole, QRect wholeRect, const QImage& outline, QRect outlineRect,
-                                  const PainterSurface::PatchRuns& outlineRuns)
-{
-    constexpr size_t kMost = 4;
-    std::vector<QRect> differs;
-    auto pixel = [&](int row, int col) -> QRgb {
-        const int y = outlineRect.top() + row - wholeRect.top();
-        const int x = outlineRect.left() + col - wholeRect.left();
-        if (y < 0 || y >= whole.height() || x < 0 || x >= whole.width())
-            return 0;
-        return reinterpret_cast<const QRgb*>(whole.constScanLine(y))[x];
-    };
-    for (const PainterSurface::PatchRun& r : outlineRuns.runs) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(outline.constScanLine(r.row));
-        for (int col = r.first; col <= r.last;) {
-            if (line[col] == pixel(r.row, col)) {
-                ++col;
-                continue;
-            }
-            const int begin = col;
-            while (col <= r.last && line[col] != pixel(r.row, col))
-                ++col;
-            differs.push_back(QRect(outlineRect.left() + begin, outlineRect.top() + r.row, col - begin, 1));
-        }
-    }
-    if (differs.size() > kMost) {
-        QRect all;
-        for (const QRect& d : differs)
-            all |= d;
-        differs.assign(1, all);
-    }
-    return differs;
-}
-
 // QRect::contains for valid boxes, without its call: asked for every piece.
 bool Holds(const QRect& outer, const QRect& inner)
 {
@@ -802,45 +732,12 @@ const SymbolPatches::Change* SymbolPatches::ChangeTo(Kept& kept, qint64 wasKey, 
 const PainterSurface::PatchRuns& SymbolPatches::Joined(const Change& change, const Touched& touched,
                                                        const Variant& now)
 {
-    if (change.joinedKnown && change.joinedFor == touched)
-        return change.joined;
-    const PainterSurface::PatchRuns& all = now.drawn->runs;
-    PainterSurface::PatchRuns& joined = change.joined;
-    joined.runs.clear();
-    joined.rowStart.clear();
-    joined.width = all.width;
-    joined.height = all.height;
-    joined.stride = all.stride;
-    joined.premultiplied = all.premultiplied;
-    std::vector<PainterSurface::PatchRun> row;
-    auto take = [&](const PainterSurface::PatchRuns& runs, int y, int left, int right) {
-        for (int k = runs.rowStart[static_cast<size_t>(y)]; k < runs.rowStart[static_cast<size_t>(y) + 1]; ++k) {
-            const PainterSurface::PatchRun& r = runs.runs[static_cast<size_t>(k)];
-            if (std::max(r.first, left) <= std::min(r.last, right))
-                row.push_back(PainterSurface::PatchRun{y, std::max(r.first, left), std::min(r.last, right)});
-        }
-    };
-    for (int y = 0; y < all.height; ++y) {
-        joined.rowStart.push_back(static_cast<int>(joined.runs.size()));
-        row.clear();
-        take(change.runs, y, 0, all.width - 1);
-        const int pictureRow = now.rect.top() + y;
-        for (const QRect& t : touched)
-            if (t.top() <= pictureRow && pictureRow <= t.bottom())
-                take(all, y, t.left() - now.rect.left(), t.right() - now.rect.left());
-        // Overlapping and neighbouring stretches, all of opaque pixels, go as one.
-        std::sort(row.begin(), row.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-        for (const PainterSurface::PatchRun& r : row) {
-            if (joined.runs.size() > static_cast<size_t>(joined.rowStart.back()) && r.first <= joined.runs.back().last + 1)
-                joined.runs.back().last = std::max(joined.runs.back().last, r.last);
-            else
-                joined.runs.push_back(r);
-        }
+    if (!change.joinedKnown || !(change.joinedFor == touched)) {
+        change.joined = JoinedRuns(change.runs, now.drawn->runs, now.rect, touched.begin(), touched.end());
+        change.joinedFor = touched;
+        change.joinedKnown = true;
     }
-    joined.rowStart.push_back(static_cast<int>(joined.runs.size()));
-    change.joinedFor = touched;
-    change.joinedKnown = true;
-    return joined;
+    return change.joined;
 }
 
 const SymbolPatches::Cover* SymbolPatches::CoverOf(Kept& kept, const Variant& whole, qint64 outlineKey)
