@@ -682,6 +682,21 @@ void PainterSurface::ThinStroke(uchar* bits, QPoint from, QPoint to, int32_t col
         FillPixels(reinterpret_cast<QRgb*>(bits + y * stride) + left, right - left + 1, value);
 }
 
+void PainterSurface::FilledBox(double x1, double y1, double x2, double y2, int32_t color)
+{
+    if (HasUserScale() || outside_ || !painter_.isActive() || !Finite(x1, y1) || !Finite(x2, y2)) {
+        Line(x1, y1, x2, y2, color, LineMode::BoxFilled);
+        return;
+    }
+    // Unscaled, the corners are rounded as DevicePoint rounds them.
+    const QPoint a(ToPixel(x1) - origin_.x(), ToPixel(y1) - origin_.y());
+    const QPoint b(ToPixel(x2) - origin_.x(), ToPixel(y2) - origin_.y());
+    FillRect(Inclusive(a, b), RgbFromBgr(color));
+    Drawn();
+    CurrentX = x2;
+    CurrentY = y2;
+}
+
 void PainterSurface::PSetColumn(int x, const int* ys, int count, int32_t color)
 {
     if (count <= 0)

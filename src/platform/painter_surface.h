@@ -90,6 +90,7 @@ public:
     void TwoPointLine(QPoint from, QPoint to) override;
     void TwoPointLines(const QPoint* points, int count) override;
     void TwoPointLines(const QPoint* points, const int32_t* colors, int count) override;
+    void FilledBox(double x1, double y1, double x2, double y2, int32_t color) override;
 
 protected:
     void DrawLine(double x1, double y1, double x2, double y2, int32_t color, LineMode mode) override;

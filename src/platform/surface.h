@@ -94,6 +94,12 @@ public:
             TwoPointLines(points + 2 * i, 1);
         }
     }
+    // Line(x1, y1, x2, y2, color, BoxFilled); a device may fill it without
+    // the call chain (the juncture dots of every conductor piece).
+    virtual void FilledBox(double x1, double y1, double x2, double y2, int32_t color)
+    {
+        Line(x1, y1, x2, y2, color, LineMode::BoxFilled);
+    }
     // Outline in ForeColor, filled by FillStyle and FillColor.
     void Polygon(const QList<QPoint>& points);
     // One device pixel, whatever DrawWidth is.

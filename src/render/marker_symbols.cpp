@@ -31,7 +31,7 @@ void DrawJunctureDot(const SheetScale& s, clsGrafik& objGrafik, int16_t x, int16
     const double cx = GridToPixel(s, x);
     const double cy = GridToPixel(s, y);
     const double d = pixelSized ? ZoomedCellSize(s) / 7.0 : static_cast<double>(s.GridMode);
-    dev.Line(cx - d, cy - d, cx + d, cy + d, 0, LineMode::BoxFilled);
+    dev.FilledBox(cx - d, cy - d, cx + d, cy + d, 0);
 }
 
 void DrawDiodeTriangle(const SheetScale& s, bool powerOn, clsGrafik& objGrafik, int16_t x, int16_t y)

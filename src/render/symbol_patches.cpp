@@ -11,6 +11,7 @@
 #include "model/state.h"
 #include "platform/painter_surface.h"
 #include "render/clsGrafik.h"
+#include "render/look_differences.h"
 #include "render/redraw.h"
 
 namespace {
@@ -612,29 +613,11 @@ bool HeldNear(const PainterSurface& picture, const ProgramState& s, const clsGra
     return picture.HeldIntersects(cells);
 }
 
-// The pixels where two looks of one symbol differ, on the whole picture.
-QRect Differences(const QImage& a, QRect aRect, const QImage& b, QRect bRect)
+// QRect::contains for valid boxes, without its call: asked for every piece.
+bool Holds(const QRect& outer, const QRect& inner)
 {
-    if (aRect != bRect)
-        return aRect | bRect;
-    int left = aRect.width(), right = -1, top = aRect.height(), bottom = -1;
-    const int w = a.width();
-    const int h = a.height();
-    for (int row = 0; row < h; ++row) {
-        const QRgb* pa = reinterpret_cast<const QRgb*>(a.constScanLine(row));
-        const QRgb* pb = reinterpret_cast<const QRgb*>(b.constScanLine(row));
-        for (int col = 0; col < w; ++col) {
-            if (pa[col] == pb[col])
-                continue;
-            left = std::min(left, col);
-            right = std::max(right, col);
-            top = std::min(top, row);
-            bottom = std::max(bottom, row);
-        }
-    }
-    if (right < 0)
-        return QRect();
-    return QRect(aRect.left() + left, aRect.top() + top, right - left + 1, bottom - top + 1);
+    return outer.left() <= inner.left() && inner.right() <= outer.right() && outer.top() <= inner.top()
+        && inner.bottom() <= outer.bottom();
 }
 
 } // namespace
@@ -666,7 +649,7 @@ bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& pictu
     // The whole look put back later must cover the piece and all the outline
     // went over: an outline put whole draws over the levels the symbol showed.
     if (kept.whole.shown)
-        kept.touched |= area | put;
+        NoteTouched(kept, *v, area, put);
     LeaveSettings(g, picture, *v, e, s.circuit);
     lastPicture_ = &picture;
     lastDrawCount_ = picture.DrawCount();
@@ -688,31 +671,134 @@ bool SymbolPatches::RestoreWhole(ProgramState& s, clsGrafik& g, PainterSurface& 
         return false;
     kept = &kept_[static_cast<size_t>(e)];
     // The symbol shows an earlier look, apart from what its pieces drew over:
-    // only the part where the looks differ, and that, is put.
-    QRect area = v->rect;
-    if (wasShown) {
-        const qint64 now = v->pixelsKey();
-        auto known = std::find_if(kept->changes.begin(), kept->changes.end(),
-                                  [&](const Change& c) { return c.from == wasKey && c.to == now; });
-        if (known == kept->changes.end()) {
-            for (const Variant& before : kept->whole.variants) {
-                if (before.pixelsKey() == wasKey) {
-                    kept->changes.push_back(
-                        Change{wasKey, now, Differences(before.pixels(), before.rect, v->pixels(), v->rect)});
-                    known = kept->changes.end() - 1;
-                    break;
-                }
-            }
-        }
-        if (known != kept->changes.end())
-            area = known->differ | kept->touched;
+    // only the pixels where the looks differ, and that, are put.
+    const Change* change = wasShown ? ChangeTo(*kept, wasKey, *v) : nullptr;
+    const QPoint at = v->rect.topLeft();
+    if (!change) {
+        picture.PutPatch(v->pixels(), at, v->rect, &v->drawn->runs);
+    } else if (change->byRuns) {
+        bool whole = false;
+        for (const QRect& r : kept->touched)
+            whole = whole || Holds(r, v->rect);
+        if (whole)
+            picture.PutPatch(v->pixels(), at, v->rect, &v->drawn->runs);
+        else if (const PainterSurface::PatchRuns& runs = Joined(*change, kept->touched, *v); !runs.runs.empty())
+            picture.PutPatch(v->pixels(), at, v->rect, &runs);
+    } else {
+        picture.PutPatch(v->pixels(), at, change->differ | kept->touched.Bounds(), &v->drawn->runs);
     }
-    picture.PutPatch(v->pixels(), v->rect.topLeft(), area, &v->drawn->runs);
     kept->whole.shown = true;
     kept->whole.shownKey = v->pixelsKey();
-    kept->touched = QRect();
-    kept->outline.shown = false;
+    kept->touched.Clear();
+    kept->outline.shown = OutlineStays(*kept, *v);
     LeaveSettings(g, picture, *v, e, s.circuit);
     lastPicture_ = nullptr;
     return true;
+}
+
+template <class Entry, class Make>
+const Entry* SymbolPatches::PairOf(std::vector<Entry>& found, qint64 from, qint64 to,
+                                   const std::vector<Variant>& variants, qint64 key, Make make)
+{
+    for (const Entry& c : found)
+        if (c.from == from && c.to == to)
+            return &c;
+    for (const Variant& v : variants) {
+        if (v.pixelsKey() == key) {
+            found.push_back(make(v));
+            return &found.back();
+        }
+    }
+    return nullptr;
+}
+
+const SymbolPatches::Change* SymbolPatches::ChangeTo(Kept& kept, qint64 wasKey, const Variant& now)
+{
+    return PairOf(kept.changes, wasKey, now.pixelsKey(), kept.whole.variants, wasKey, [&](const Variant& before) {
+        Change c;
+        c.from = wasKey;
+        c.to = now.pixelsKey();
+        c.byRuns = before.rect == now.rect;
+        if (c.byRuns) {
+            c.runs = DifferingRuns(before.pixels(), now.pixels(), now.drawn->runs);
+            bytes_ += c.runs.runs.size() * sizeof(c.runs.runs[0]) + c.runs.rowStart.size() * sizeof(int);
+        } else {
+            c.differ = before.rect | now.rect;
+        }
+        return c;
+    });
+}
+
+const PainterSurface::PatchRuns& SymbolPatches::Joined(const Change& change, const Touched& touched,
+                                                       const Variant& now)
+{
+    if (!change.joinedKnown || !(change.joinedFor == touched)) {
+        change.joined = JoinedRuns(change.runs, now.drawn->runs, now.rect, touched.begin(), touched.end());
+        change.joinedFor = touched;
+        change.joinedKnown = true;
+    }
+    return change.joined;
+}
+
+const SymbolPatches::Cover* SymbolPatches::CoverOf(Kept& kept, const Variant& whole, qint64 outlineKey)
+{
+    return PairOf(kept.covers, whole.pixelsKey(), outlineKey, kept.outline.variants, outlineKey,
+                  [&](const Variant& o) {
+                      Cover c{whole.pixelsKey(), outlineKey,
+                              OutlineDiffers(whole.pixels(), whole.rect, o.pixels(), o.rect, o.drawn->runs)};
+                      bytes_ += sizeof(Cover) + c.differs.size() * sizeof(QRect);
+                      return c;
+                  });
+}
+
+bool SymbolPatches::OutlineStays(Kept& kept, const Variant& now)
+{
+    const Cover* c = CoverOf(kept, now, kept.outline.shownKey);
+    return c && c->differs.empty();
+}
+
+void SymbolPatches::NoteTouched(Kept& kept, const Variant& outline, QRect area, QRect put)
+{
+    kept.touched |= area;
+    if (put == area)
+        return;
+    // An outline put whole over the whole look changes only the pixels
+    // where the two differ.
+    for (const Variant& whole : kept.whole.variants) {
+        if (whole.pixelsKey() != kept.whole.shownKey)
+            continue;
+        if (const Cover* c = CoverOf(kept, whole, outline.pixelsKey())) {
+            for (const QRect& r : c->differs)
+                kept.touched |= r;
+            return;
+        }
+    }
+    kept.touched |= put;
+}
+
+SymbolPatches::Touched& SymbolPatches::Touched::operator|=(const QRect& r)
+{
+    if (r.isEmpty())
+        return *this;
+    for (QRect* t = rects_; t != rects_ + count_; ++t) {
+        if (Holds(*t, r))
+            return *this;
+        if (Holds(r, *t)) {
+            *t = r;
+            return *this;
+        }
+    }
+    if (count_ < kMost)
+        rects_[count_++] = r;
+    else
+        rects_[kMost - 1] |= r;
+    return *this;
+}
+
+QRect SymbolPatches::Touched::Bounds() const
+{
+    QRect all;
+    for (const QRect& r : *this)
+        all |= r;
+    return all;
 }

@@ -7,6 +7,7 @@
 // from the look it showed: the picture is that of drawing the symbol again, at
 // a fraction of the cost.
 #include <QImage>
+#include <algorithm>
 #include <QRect>
 #include <QString>
 #include <cstdint>
@@ -92,17 +93,50 @@ private:
         bool shown = false;
         qint64 shownKey = 0;
     };
-    // Where two whole looks differ, found once.
+    // What the pieces drew over a symbol since its whole look was put: a few
+    // boxes (a piece at each of its pins), merged when there are more.
+    class Touched {
+    public:
+        Touched& operator|=(const QRect& r);
+        const QRect* begin() const { return rects_; }
+        const QRect* end() const { return rects_ + count_; }
+        QRect Bounds() const;
+        void Clear() { count_ = 0; }
+        bool operator==(const Touched& o) const { return std::equal(begin(), end(), o.begin(), o.end()); }
+
+    private:
+        static constexpr int kMost = 8;
+        QRect rects_[kMost];
+        int count_ = 0;
+    };
+    // Where two whole looks differ, found once: the new look's pixels that
+    // the old one did not have, or, when the looks cover different boxes, the
+    // box of both.
     struct Change {
-        qint64 from = 0;
+        qint64 from = 0; // the pixels of the looks
         qint64 to = 0;
+        bool byRuns = false;
+        PainterSurface::PatchRuns runs;
         QRect differ;
+        // These runs and those of the boxes last touched, in one: a symbol's
+        // pieces touch the same boxes time after time.
+        mutable bool joinedKnown = false;
+        mutable Touched joinedFor;
+        mutable PainterSurface::PatchRuns joined;
+    };
+    // The pixels of an outline look that a whole look shows otherwise: where
+    // there are none, putting the whole look back leaves the outline shown.
+    struct Cover {
+        qint64 from = 0; // the pixels of the whole look
+        qint64 to = 0;   // and of the outline look put over it
+        std::vector<QRect> differs;
     };
     struct Kept {
         Looks outline;  // after a conductor piece
         Looks whole;    // when the look changes
-        QRect touched;  // what its pieces drew over since the whole symbol was put
+        Touched touched;
         std::vector<Change> changes;
+        std::vector<Cover> covers;
         bool never = false; // this symbol cannot be kept
         // What the symbol's pixels depend on besides its levels: its kind,
         // pins and surrounding cells, and where it lies within a pixel;
@@ -132,6 +166,25 @@ private:
     // The kind of a way of drawing a symbol, for `reads_`.
     static uint32_t KindOf(const Circuit& c, int16_t e, bool whole);
     void LeaveSettings(clsGrafik& g, PainterSurface& picture, const Variant& v, int16_t e, const Circuit& c);
+    // What a whole look put where `wasKey` was shown must write; null when
+    // that look is no longer kept.
+    const Change* ChangeTo(Kept& kept, qint64 wasKey, const Variant& now);
+    // The runs of `now` that `change` and the boxes `touched` put.
+    const PainterSurface::PatchRuns& Joined(const Change& change, const Touched& touched, const Variant& now);
+    // The entry of `found` for the looks (from, to), made from the variant
+    // whose pixels are `key` when there is none yet; null when that variant
+    // is no longer kept.
+    template <class Entry, class Make>
+    static const Entry* PairOf(std::vector<Entry>& found, qint64 from, qint64 to, const std::vector<Variant>& variants,
+                               qint64 key, Make make);
+    // Null when the outline look is no longer kept.
+    const Cover* CoverOf(Kept& kept, const Variant& whole, qint64 outlineKey);
+    // Whether the outline look last shown is still on the picture once the
+    // whole look `now` is.
+    bool OutlineStays(Kept& kept, const Variant& now);
+    // An outline look put over the whole look shown, in `put`, with a piece
+    // drawn in `area`: what changed there is noted.
+    void NoteTouched(Kept& kept, const Variant& outline, QRect area, QRect put);
 
     // Asked for every conductor piece: defined here to be inlined.
     Kept* KeptFor(int16_t e)

@@ -421,3 +421,32 @@ TEST(DrawingPatches, PutByItsRunsIsPutPixelByPixel)
         EXPECT_EQ(plain.DrawCount(), byRuns.DrawCount()) << "trial " << trial;
     }
 }
+
+// A filled box straight into the picture is the box the line routine fills:
+// corners between pixels, beyond the picture, on a held part, with a scale.
+TEST(DrawingBoxes, AFilledBoxIsTheBoxOfTheLineRoutine)
+{
+    const std::vector<std::function<void(PainterSurface&)>> setups{
+        [](PainterSurface&) {},
+        [](PainterSurface& d) { d.HoldPart(QSize(90, 70), QRect(20, 10, 40, 45)); },
+        [](PainterSurface& d) { d.SetScale(0, 0, 45, 35); },
+    };
+    Lcg random;
+    for (size_t k = 0; k < setups.size(); ++k) {
+        for (int trial = 0; trial < 30; ++trial) {
+            const double x = random.Next(110) - 10 + random.Next(7) / 7.0;
+            const double y = random.Next(90) - 10 + random.Next(7) / 7.0;
+            const double d = random.Next(30) / 7.0;
+            const int32_t color = random.Next(0xFFFFFF);
+            PainterSurface line(90, 70), box(90, 70);
+            setups[k](line);
+            setups[k](box);
+            line.Line(x - d, y - d, x + d, y + d, color, LineMode::BoxFilled);
+            box.FilledBox(x - d, y - d, x + d, y + d, color);
+            EXPECT_TRUE(line.Image() == box.Image()) << "setup " << k << " trial " << trial;
+            EXPECT_EQ(line.DrawCount(), box.DrawCount());
+            EXPECT_EQ(line.CurrentX, box.CurrentX);
+            EXPECT_EQ(line.CurrentY, box.CurrentY);
+        }
+    }
+}
