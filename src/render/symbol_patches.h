@@ -37,6 +37,24 @@ public:
     // look it showed before is put, with what its pieces touched since.
     bool RestoreWhole(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y);
 
+    // While held, the put-backs of one symbol after consecutive conductor
+    // pieces are gathered and put together, as long as no piece draws over
+    // what is gathered; false puts what is held.
+    void HoldPutBacks(bool hold);
+    // A piece is about to be drawn over `area` (its markers too, with
+    // `markers`), and then to put back the symbols of the elements on its two
+    // cells (0: a conductor): what is held goes on first unless the piece
+    // keeps clear of it or puts back only the held look over its own area.
+    void BeforePiece(const Surface& picture, QRect area, bool markers, int16_t hereElement, int16_t thereElement)
+    {
+        if (held_.count > 0)
+            PutHeldUnlessClear(picture, area, markers, hereElement, thereElement);
+    }
+    // Puts what is held; the holding goes on.
+    void PutHeld();
+    void PutHeldUnlessClear(const Surface& picture, QRect area, bool markers, int16_t hereElement,
+                            int16_t thereElement);
+
     // The symbol of element e was drawn on the picture by other means.
     void Forget(int16_t e);
     // How often a symbol was drawn on the picture the plain way.
@@ -149,6 +167,23 @@ private:
     std::vector<Kept> kept_; // by element number
     std::map<uint32_t, Reads> reads_;
     std::unordered_map<uint64_t, std::shared_ptr<const Drawn>> shared_;
+    // The put-backs gathered: one look of one symbol and the areas it goes
+    // into. `stable`: the surface holds the settings the look was found
+    // with, apart from the fore colour, which it does not read; until
+    // something other than a conductor stroke is drawn, it is the look found
+    // again and its settings are left again but for the fore colour.
+    static constexpr int kHeldAreas = 4;
+    struct Held {
+        PainterSurface* picture = nullptr;
+        int16_t e = 0;
+        const Variant* v = nullptr;
+        bool stable = false;
+        QRect areas[kHeldAreas];
+        int count = 0;
+    };
+    Held held_;
+    bool holding_ = false;
+    void Hold(PainterSurface& picture, int16_t e, const Variant& v, QRect put);
     std::unique_ptr<PainterSurface> patch_; // where symbols are drawn to be kept
     size_t bytes_ = 0;
     bool building_ = false;
