@@ -749,7 +749,8 @@ bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& pictu
         && e == lastElement_ && area == lastArea_;
     const QRect put = same ? area : v->rect;
     if (done) {
-    } else if (holding_) {
+    } else if (holding_ && v->readsKnown) {
+        // Only a look that shows no levels is held: it is found again cheaply.
         Hold(picture, e, *v, put);
     } else {
         picture.PutPatch(v->pixels(), v->rect.topLeft(), put, &v->drawn->runs);
