@@ -166,11 +166,13 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, Direction dir, uint8_t mode, boo
     const int ny = Centre(yn);
     // Symbol pixels held back go on first unless the piece keeps clear of them.
     const QRect area = PieceArea(ends, QPoint(cx, cy), QPoint(nx, ny));
-    const auto element = [](const GridCell* sheet, const GridCell* level) {
-        return level->Type == ElementType::Conductor ? int16_t{0} : sheet->ElementNr;
-    };
-    patches_->BeforePiece(dev, area, ends.here0->Marker != 0 || ends.there0->Marker != 0,
-                          element(ends.here, ends.here0), element(ends.there, ends.there0));
+    if (patches_->Holds()) {
+        const auto element = [](const GridCell* sheet, const GridCell* level) {
+            return level->Type == ElementType::Conductor ? int16_t{0} : sheet->ElementNr;
+        };
+        patches_->BeforePiece(dev, area, ends.here0->Marker != 0 || ends.there0->Marker != 0,
+                              element(ends.here, ends.here0), element(ends.there, ends.there0));
+    }
     // The strokes of one colour go to the surface together.
     QPoint strokes[6];
     int count = 0;
@@ -256,13 +258,17 @@ QRect clsGrafik::PieceArea(const PieceEnds& ends, QPoint herePixel, QPoint there
     if (hereMarker == 0 && thereMarker == 0)
         return QRect(QPoint(std::min(cx, nx) - growX, std::min(cy, ny) - growY),
                      QPoint(std::max(cx, nx) + growX, std::max(cy, ny) + growY));
-    QRect area(QPoint(std::min(cx, nx) - 2, std::min(cy, ny) - 2), QPoint(std::max(cx, nx) + 2, std::max(cy, ny) + 2));
+    // The piece grown by two pixels, and a marker's cell by a zoomed cell and two.
+    int left = std::min(cx, nx) - 2, top = std::min(cy, ny) - 2;
+    int right = std::max(cx, nx) + 2, bottom = std::max(cy, ny) + 2;
     const int reach = GridPixelZoomed() + 2;
-    if (hereMarker != 0)
-        area |= QRect(cx - reach, cy - reach, 2 * reach + 1, 2 * reach + 1);
-    if (thereMarker != 0)
-        area |= QRect(nx - reach, ny - reach, 2 * reach + 1, 2 * reach + 1);
-    return area;
+    for (const QPoint& p : {hereMarker != 0 ? herePixel : therePixel, thereMarker != 0 ? therePixel : herePixel}) {
+        left = std::min(left, p.x() - reach);
+        top = std::min(top, p.y() - reach);
+        right = std::max(right, p.x() + reach);
+        bottom = std::max(bottom, p.y() + reach);
+    }
+    return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
 void clsGrafik::HoldPutBacks(bool hold)

@@ -504,18 +504,27 @@ const SymbolPatches::Variant* SymbolPatches::Find(ProgramState& s, clsGrafik& g,
     const uint8_t type = s.circuit.Elements[static_cast<size_t>(e)].Type;
     // A look that shows no levels depends on the settings and the zoom alone.
     const bool plain = !ShowsLevels(type) && type != ElementType::ClockGenerator;
-    if (plain)
+    if (plain) {
         if (Variant* again = FoundAgain(s, g, picture, looks))
             return again;
+    } else if (holding_ && looks.foundIn == flush_ && SameReads(looks.foundWith, picture, looks.found->drawn->used)) {
+        return looks.found;
+    }
     const std::optional<uint64_t> look = LookOf(s, g, picture, x, y, e);
     if (!look)
         return nullptr;
+    // The looks change: what was found in this flush is looked for again.
+    looks.foundIn = 0;
     auto remember = [&](Variant& c) {
         if (plain) {
             c.readsKnown = true;
             c.reads = Read(picture);
             c.gridMode = std::bit_cast<uint32_t>(s.GridMode);
             c.gridPixel = g.GridPixel;
+        } else if (holding_) {
+            looks.found = &c;
+            looks.foundIn = flush_;
+            looks.foundWith = Read(picture);
         }
         return &c;
     };
@@ -645,11 +654,13 @@ void SymbolPatches::HoldPutBacks(bool hold)
 {
     if (!hold)
         PutHeld();
+    else
+        ++flush_;
     holding_ = hold;
 }
 
-void SymbolPatches::PutHeldUnlessClear(const Surface& picture, QRect area, bool markers, int16_t hereElement,
-                                       int16_t thereElement)
+void SymbolPatches::BeforePiece(const Surface& picture, QRect area, bool markers, int16_t hereElement,
+                                int16_t thereElement)
 {
     // Only thin strokes are sure to stay inside the piece's area.
     if (markers || picture.DrawWidth != 1 || &picture != held_.picture) {

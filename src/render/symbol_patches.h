@@ -45,15 +45,11 @@ public:
     // `markers`), and then to put back the symbols of the elements on its two
     // cells (0: a conductor): what is held goes on first unless the piece
     // keeps clear of it or puts back only the held look over its own area.
-    void BeforePiece(const Surface& picture, QRect area, bool markers, int16_t hereElement, int16_t thereElement)
-    {
-        if (held_.count > 0)
-            PutHeldUnlessClear(picture, area, markers, hereElement, thereElement);
-    }
+    void BeforePiece(const Surface& picture, QRect area, bool markers, int16_t hereElement, int16_t thereElement);
     // Puts what is held; the holding goes on.
     void PutHeld();
-    void PutHeldUnlessClear(const Surface& picture, QRect area, bool markers, int16_t hereElement,
-                            int16_t thereElement);
+    // Something is held: asked before every piece.
+    bool Holds() const { return held_.count > 0; }
 
     // The symbol of element e was drawn on the picture by other means.
     void Forget(int16_t e);
@@ -109,6 +105,12 @@ private:
         std::vector<Variant> variants;
         bool shown = false;
         qint64 shownKey = 0;
+        // For a look showing levels: the variant found last in the flush
+        // `foundIn`, and the settings it was found with. Within one flush the
+        // levels stand still: with the same settings it is found again.
+        const Variant* found = nullptr;
+        uint64_t foundIn = 0;
+        Settings foundWith;
     };
     // Where two whole looks differ, found once.
     struct Change {
@@ -183,6 +185,7 @@ private:
     };
     Held held_;
     bool holding_ = false;
+    uint64_t flush_ = 0; // counts the flushes, which hold put-backs
     void Hold(PainterSurface& picture, int16_t e, const Variant& v, QRect put);
     std::unique_ptr<PainterSurface> patch_; // where symbols are drawn to be kept
     size_t bytes_ = 0;
