@@ -91,7 +91,8 @@ PainterSurface* clsGrafik::KeptPicture() const
 
 bool clsGrafik::RefreshSymbol(int16_t x, int16_t y, const QRect& area)
 {
-    PainterSurface* picture = KeptPicture();
+    PainterSurface* held = patches_->HeldOn(Device);
+    PainterSurface* picture = held ? held : KeptPicture();
     if (picture && patches_->Restore(s_, *this, *picture, x, y, area))
         return true;
     DrawElement(s_, *this, x, y, false, true);
@@ -246,18 +247,11 @@ clsGrafik::PieceEnds clsGrafik::EndsOf(int x, int y, int xn, int yn) const
 // The pixels a piece may touch: its three strokes, side by side across it,
 // and the white edges, whose ends may reach two pixels further along it; and
 // the markers drawn on its cells.
-QRect clsGrafik::PieceArea(const PieceEnds& ends, QPoint herePixel, QPoint therePixel) const
+QRect clsGrafik::PieceAreaWithMarkers(const PieceEnds& ends, QPoint herePixel, QPoint therePixel) const
 {
     const int cx = herePixel.x(), cy = herePixel.y(), nx = therePixel.x(), ny = therePixel.y();
-    const bool horizontal = cy == ny && cx != nx;
-    const bool vertical = cx == nx && cy != ny;
-    const int growX = vertical ? 1 : 2;
-    const int growY = horizontal ? 1 : 2;
     const int16_t hereMarker = ends.here0->Marker;
     const int16_t thereMarker = ends.there0->Marker;
-    if (hereMarker == 0 && thereMarker == 0)
-        return QRect(QPoint(std::min(cx, nx) - growX, std::min(cy, ny) - growY),
-                     QPoint(std::max(cx, nx) + growX, std::max(cy, ny) + growY));
     // The piece grown by two pixels, and a marker's cell by a zoomed cell and two.
     int left = std::min(cx, nx) - 2, top = std::min(cy, ny) - 2;
     int right = std::max(cx, nx) + 2, bottom = std::max(cy, ny) + 2;

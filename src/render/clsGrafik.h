@@ -4,6 +4,7 @@
 #include <QList>
 #include <QPoint>
 #include <QRect>
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -135,7 +136,18 @@ private:
     PieceEnds EndsOf(int x, int y, int xn, int yn) const;
     // `area`: the pixels the piece may have touched (PieceArea).
     void PieceDrawn(const PieceEnds& ends, const QRect& area);
-    QRect PieceArea(const PieceEnds& ends, QPoint herePixel, QPoint therePixel) const;
+    // Asked for every piece: the usual one, without markers, is worked out here.
+    QRect PieceArea(const PieceEnds& ends, QPoint herePixel, QPoint therePixel) const
+    {
+        if (ends.here0->Marker != 0 || ends.there0->Marker != 0)
+            return PieceAreaWithMarkers(ends, herePixel, therePixel);
+        const int cx = herePixel.x(), cy = herePixel.y(), nx = therePixel.x(), ny = therePixel.y();
+        const int growX = cx == nx && cy != ny ? 1 : 2;
+        const int growY = cy == ny && cx != nx ? 1 : 2;
+        return QRect(QPoint(std::min(cx, nx) - growX, std::min(cy, ny) - growY),
+                     QPoint(std::max(cx, nx) + growX, std::max(cy, ny) + growY));
+    }
+    QRect PieceAreaWithMarkers(const PieceEnds& ends, QPoint herePixel, QPoint therePixel) const;
     // The worksheet's own picture, which keeps what is drawn on it; null elsewhere.
     PainterSurface* KeptPicture() const;
 };
