@@ -91,7 +91,8 @@ PainterSurface* clsGrafik::KeptPicture() const
 
 bool clsGrafik::RefreshSymbol(int16_t x, int16_t y, const QRect& area)
 {
-    PainterSurface* picture = KeptPicture();
+    PainterSurface* held = patches_->HeldOn(Device);
+    PainterSurface* picture = held ? held : KeptPicture();
     if (picture && patches_->Restore(s_, *this, *picture, x, y, area))
         return true;
     DrawElement(s_, *this, x, y, false, true);
@@ -164,6 +165,15 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, Direction dir, uint8_t mode, boo
     const int cy = Centre(y);
     const int nx = Centre(xn);
     const int ny = Centre(yn);
+    // Symbol pixels held back go on first unless the piece keeps clear of them.
+    const QRect area = PieceArea(ends, QPoint(cx, cy), QPoint(nx, ny));
+    if (patches_->HoldsPutBacks()) {
+        const auto element = [](const GridCell* sheet, const GridCell* level) {
+            return level->Type == ElementType::Conductor ? int16_t{0} : sheet->ElementNr;
+        };
+        patches_->BeforePiece(dev, area, ends.here0->Marker != 0 || ends.there0->Marker != 0,
+                              element(ends.here, ends.here0), element(ends.there, ends.there0));
+    }
     // The strokes of one colour go to the surface together.
     QPoint strokes[6];
     int count = 0;
@@ -223,7 +233,7 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, Direction dir, uint8_t mode, boo
         count = 0;
     }
 
-    PieceDrawn(ends, QPoint(cx, cy), QPoint(nx, ny));
+    PieceDrawn(ends, area);
 }
 
 clsGrafik::PieceEnds clsGrafik::EndsOf(int x, int y, int xn, int yn) const
@@ -234,10 +244,40 @@ clsGrafik::PieceEnds clsGrafik::EndsOf(int x, int y, int xn, int yn) const
                      &CellOr(level0, x, y), &CellOr(level0, xn, yn)};
 }
 
-// What sits on the two cells of a piece just drawn goes on top of it again.
-void clsGrafik::PieceDrawn(const PieceEnds& ends, QPoint herePixel, QPoint therePixel)
+// The pixels a piece may touch: its three strokes, side by side across it,
+// and the white edges, whose ends may reach two pixels further along it; and
+// the markers drawn on its cells.
+QRect clsGrafik::PieceAreaWithMarkers(const PieceEnds& ends, QPoint herePixel, QPoint therePixel) const
 {
     const int cx = herePixel.x(), cy = herePixel.y(), nx = therePixel.x(), ny = therePixel.y();
+    const int16_t hereMarker = ends.here0->Marker;
+    const int16_t thereMarker = ends.there0->Marker;
+    // The piece grown by two pixels, and a marker's cell by a zoomed cell and two.
+    int left = std::min(cx, nx) - 2, top = std::min(cy, ny) - 2;
+    int right = std::max(cx, nx) + 2, bottom = std::max(cy, ny) + 2;
+    const int reach = GridPixelZoomed() + 2;
+    for (const QPoint& p : {hereMarker != 0 ? herePixel : therePixel, thereMarker != 0 ? therePixel : herePixel}) {
+        left = std::min(left, p.x() - reach);
+        top = std::min(top, p.y() - reach);
+        right = std::max(right, p.x() + reach);
+        bottom = std::max(bottom, p.y() + reach);
+    }
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+void clsGrafik::HoldPutBacks(bool hold)
+{
+    patches_->HoldPutBacks(hold);
+}
+
+void clsGrafik::PutHeldBack()
+{
+    patches_->PutHeld();
+}
+
+// What sits on the two cells of a piece just drawn goes on top of it again.
+void clsGrafik::PieceDrawn(const PieceEnds& ends, const QRect& area)
+{
     const int16_t x = ends.x, y = ends.y, xn = ends.xn, yn = ends.yn;
     // What sits on the two cells is drawn again over the new piece.
     const int16_t hereMarker = ends.here0->Marker;
@@ -250,24 +290,6 @@ void clsGrafik::PieceDrawn(const PieceEnds& ends, QPoint herePixel, QPoint there
         ShowCouplingDiode(s_, s_, *this, x, y);
     if (thereMarker == 1)
         ShowCouplingDiode(s_, s_, *this, xn, yn);
-    // The pixels the piece may have touched: its three strokes, side by side
-    // across it, and the white edges, whose ends may reach two pixels further
-    // along it; and the markers drawn on its cells.
-    const bool horizontal = cy == ny && cx != nx;
-    const bool vertical = cx == nx && cy != ny;
-    const int growX = vertical ? 1 : 2;
-    const int growY = horizontal ? 1 : 2;
-    QRect area = QRect(QPoint(std::min(cx, nx) - growX, std::min(cy, ny) - growY),
-                       QPoint(std::max(cx, nx) + growX, std::max(cy, ny) + growY));
-    if (hereMarker != 0 || thereMarker != 0) {
-        area = QRect(QPoint(std::min(cx, nx) - 2, std::min(cy, ny) - 2),
-                     QPoint(std::max(cx, nx) + 2, std::max(cy, ny) + 2));
-        const int reach = GridPixelZoomed() + 2;
-        if (hereMarker != 0)
-            area |= QRect(cx - reach, cy - reach, 2 * reach + 1, 2 * reach + 1);
-        if (thereMarker != 0)
-            area |= QRect(nx - reach, ny - reach, 2 * reach + 1, 2 * reach + 1);
-    }
     // A piece inside one component puts its kept pixels back once.
     bool restored = false;
     if (ends.there0->Type != ElementType::Conductor)

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QPoint>
 #include <QRect>
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -83,6 +84,11 @@ public:
     // DrawElement(x, y, False, False) draws it, put back from the pixels kept
     // of it; false when they are not kept (then the caller draws it).
     bool RestoreLook(int16_t x, int16_t y);
+    // While held, a symbol put back after consecutive conductor pieces goes
+    // on once for them all; false puts what is held. PutHeldBack puts it and
+    // goes on holding: before anything but a piece is drawn.
+    void HoldPutBacks(bool hold);
+    void PutHeldBack();
     // False: a conductor piece on a component's cell, or a change of its look,
     // draws the symbol again (the same picture, slower; kept to compare the two).
     bool KeepSymbolPixels = true;
@@ -128,7 +134,20 @@ private:
     };
     // The cells of a piece's two ends, read once for the piece and what goes on top of it.
     PieceEnds EndsOf(int x, int y, int xn, int yn) const;
-    void PieceDrawn(const PieceEnds& ends, QPoint herePixel, QPoint therePixel);
+    // `area`: the pixels the piece may have touched (PieceArea).
+    void PieceDrawn(const PieceEnds& ends, const QRect& area);
+    // Asked for every piece: the usual one, without markers, is worked out here.
+    QRect PieceArea(const PieceEnds& ends, QPoint herePixel, QPoint therePixel) const
+    {
+        if (ends.here0->Marker != 0 || ends.there0->Marker != 0)
+            return PieceAreaWithMarkers(ends, herePixel, therePixel);
+        const int cx = herePixel.x(), cy = herePixel.y(), nx = therePixel.x(), ny = therePixel.y();
+        const int growX = cx == nx && cy != ny ? 1 : 2;
+        const int growY = cy == ny && cx != nx ? 1 : 2;
+        return QRect(QPoint(std::min(cx, nx) - growX, std::min(cy, ny) - growY),
+                     QPoint(std::max(cx, nx) + growX, std::max(cy, ny) + growY));
+    }
+    QRect PieceAreaWithMarkers(const PieceEnds& ends, QPoint herePixel, QPoint therePixel) const;
     // The worksheet's own picture, which keeps what is drawn on it; null elsewhere.
     PainterSurface* KeptPicture() const;
 };

@@ -107,7 +107,9 @@ void SheetView::Flush()
         picture_->OnDrawn = nullptr;
         count = picture_->DrawCount();
     }
+    g_.HoldPutBacks(true);
     const auto back = qScopeGuard([&] {
+        g_.HoldPutBacks(false);
         g_.Device = was;
         changes.clear();
         spare_ = std::move(changes);
@@ -123,6 +125,9 @@ void SheetView::Flush()
 
 void SheetView::Draw(const SheetChange& c)
 {
+    // Only a piece may be drawn while symbol pixels are held back.
+    if (c.kind != SheetChangeKind::Piece)
+        g_.PutHeldBack();
     switch (c.kind) {
     case SheetChangeKind::Piece:
         g_.DrawLines(c.x, c.y, c.dir, (c.flags & kPieceHigh) ? 1 : 0, (c.flags & kPieceHereHigh) != 0,

@@ -354,6 +354,7 @@ void SymbolPatches::Forget(int16_t e)
 {
     if (building_)
         return;
+    PutHeld();
     ++symbolsDrawn_;
     if (e > 0 && static_cast<size_t>(e) < kept_.size()) {
         kept_[static_cast<size_t>(e)].outline.shown = false;
@@ -363,6 +364,7 @@ void SymbolPatches::Forget(int16_t e)
 
 void SymbolPatches::ForgetAll()
 {
+    PutHeld();
     kept_.clear();
     shared_.clear();
     lastPicture_ = nullptr;
@@ -503,18 +505,27 @@ const SymbolPatches::Variant* SymbolPatches::Find(ProgramState& s, clsGrafik& g,
     const uint8_t type = s.circuit.Elements[static_cast<size_t>(e)].Type;
     // A look that shows no levels depends on the settings and the zoom alone.
     const bool plain = !ShowsLevels(type) && type != ElementType::ClockGenerator;
-    if (plain)
+    if (plain) {
         if (Variant* again = FoundAgain(s, g, picture, looks))
             return again;
+    } else if (holding_ && looks.foundIn == flush_ && SameReads(looks.foundWith, picture, looks.found->drawn->used)) {
+        return looks.found;
+    }
     const std::optional<uint64_t> look = LookOf(s, g, picture, x, y, e);
     if (!look)
         return nullptr;
+    // The looks change: what was found in this flush is looked for again.
+    looks.foundIn = 0;
     auto remember = [&](Variant& c) {
         if (plain) {
             c.readsKnown = true;
             c.reads = Read(picture);
             c.gridMode = std::bit_cast<uint32_t>(s.GridMode);
             c.gridPixel = g.GridPixel;
+        } else if (holding_) {
+            looks.found = &c;
+            looks.foundIn = flush_;
+            looks.foundWith = Read(picture);
         }
         return &c;
     };
@@ -622,35 +633,139 @@ bool Holds(const QRect& outer, const QRect& inner)
 
 } // namespace
 
+void SymbolPatches::HoldPutBacks(bool hold)
+{
+    if (!hold)
+        PutHeld();
+    else
+        ++flush_;
+    holding_ = hold;
+}
+
+void SymbolPatches::BeforePiece(const Surface& picture, QRect area, bool markers, int16_t hereElement,
+                                int16_t thereElement)
+{
+    // Only thin strokes are sure to stay inside the piece's area.
+    if (markers || picture.DrawWidth != 1 || &picture != held_.picture) {
+        PutHeld();
+        return;
+    }
+    // A piece that puts back only the held look, over an area holding its
+    // strokes, may go under it.
+    if (held_.stable && (hereElement == held_.e || thereElement == held_.e)
+        && (hereElement == 0 || hereElement == held_.e) && (thereElement == 0 || thereElement == held_.e))
+        return;
+    // The areas are never empty: compared here without a call.
+    for (int i = 0; i < held_.count; ++i) {
+        const QRect& a = held_.areas[i];
+        if (a.left() <= area.right() && area.left() <= a.right() && a.top() <= area.bottom()
+            && area.top() <= a.bottom()) {
+            PutHeld();
+            return;
+        }
+    }
+}
+
+void SymbolPatches::PutHeld()
+{
+    if (held_.count == 0)
+        return;
+    const Variant& v = *held_.v;
+    for (int i = 0; i < held_.count; ++i)
+        held_.picture->PutPatch(v.pixels(), v.rect.topLeft(), held_.areas[i], &v.drawn->runs);
+    held_.count = 0;
+}
+
+namespace {
+
+// Whether the pixels of a and b together are those of one rectangle.
+bool FormOneRect(const QRect& a, const QRect& b)
+{
+    if (a.top() == b.top() && a.bottom() == b.bottom())
+        return b.left() <= a.right() + 1 && a.left() <= b.right() + 1;
+    if (a.left() == b.left() && a.right() == b.right())
+        return b.top() <= a.bottom() + 1 && a.top() <= b.bottom() + 1;
+    return a.contains(b) || b.contains(a);
+}
+
+} // namespace
+
+void SymbolPatches::Hold(PainterSurface& picture, int16_t e, const Variant& v, QRect put)
+{
+    if (held_.count > 0 && held_.v == &v && held_.e == e && held_.picture == &picture) {
+        // The same pixels put twice over one rectangle: once, over both.
+        QRect& last = held_.areas[held_.count - 1];
+        if (FormOneRect(last, put)) {
+            last = QRect(QPoint(std::min(last.left(), put.left()), std::min(last.top(), put.top())),
+                         QPoint(std::max(last.right(), put.right()), std::max(last.bottom(), put.bottom())));
+            return;
+        }
+        if (held_.count < kHeldAreas) {
+            held_.areas[held_.count++] = put;
+            return;
+        }
+    }
+    PutHeld();
+    held_.picture = &picture;
+    held_.e = e;
+    held_.v = &v;
+    held_.stable = false;
+    held_.areas[0] = put;
+    held_.count = 1;
+}
+
 bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y, QRect area)
 {
-    const int16_t e = KeptElementAt(s, x, y);
-    // Outside the part of a large picture that is kept nothing lands, but the
-    // symbol's drawing would still cost its whole time: the kept look stands
-    // in there too and leaves the settings its drawing would.
-    if (e == 0)
-        return false;
-    const Variant* v = Find(s, g, picture, x, y, e, false);
-    if (!v)
-        return false;
+    // The held look found again: only the pieces' strokes went on since.
+    const bool again = held_.count > 0 && held_.stable && held_.picture == &picture && s.circuit.P.Contains(x, y)
+        && s.circuit.P(x, y).ElementNr == held_.e;
+    const int16_t e = again ? held_.e : KeptElementAt(s, x, y);
+    const Variant* v = again ? held_.v : nullptr;
+    if (!again) {
+        // Whatever goes on now goes on after what is held.
+        PutHeld();
+        // Outside the part of a large picture that is kept nothing lands, but the
+        // symbol's drawing would still cost its whole time: the kept look stands
+        // in there too and leaves the settings its drawing would.
+        if (e == 0)
+            return false;
+        v = Find(s, g, picture, x, y, e, false);
+        if (!v)
+            return false;
+    }
     Kept& kept = kept_[static_cast<size_t>(e)];
     Looks& looks = kept.outline;
     // Looks that differ in the levels only often have the very same pixels.
     const bool same = looks.shown && looks.shownKey == v->pixelsKey();
     // Nothing drawn since these pixels went on here: the second cell of a
     // piece inside one symbol needs none.
-    const bool again = same && &picture == lastPicture_ && picture.DrawCount() == lastDrawCount_
+    const bool done = same && &picture == lastPicture_ && picture.DrawCount() == lastDrawCount_
         && e == lastElement_ && area == lastArea_;
     const QRect put = same ? area : v->rect;
-    if (!again)
+    if (done) {
+    } else if (holding_ && v->readsKnown) {
+        // Only a look that shows no levels is held: it is found again cheaply.
+        Hold(picture, e, *v, put);
+    } else {
         picture.PutPatch(v->pixels(), v->rect.topLeft(), put, &v->drawn->runs);
+    }
     looks.shown = true;
     looks.shownKey = v->pixelsKey();
     // The whole look put back later must cover the piece and all the outline
     // went over: an outline put whole draws over the levels the symbol showed.
     if (kept.whole.shown)
         NoteTouched(kept, *v, area, put);
-    LeaveSettings(g, picture, *v, e, s.circuit);
+    if (again) {
+        if (!(v->drawn->passed & kFore))
+            picture.ForeColor = v->drawn->after.fore;
+    } else {
+        LeaveSettings(g, picture, *v, e, s.circuit);
+        if (held_.count > 0 && held_.v == v) {
+            const unsigned used = v->drawn->used;
+            held_.stable = v->readsKnown && !(used & kFore) && v->gridMode == std::bit_cast<uint32_t>(s.GridMode)
+                && v->gridPixel == g.GridPixel && SameReads(v->reads, picture, used);
+        }
+    }
     lastPicture_ = &picture;
     lastDrawCount_ = picture.DrawCount();
     lastElement_ = e;

@@ -38,6 +38,25 @@ public:
     // look it showed before is put, with what its pieces touched since.
     bool RestoreWhole(ProgramState& s, clsGrafik& g, PainterSurface& picture, int16_t x, int16_t y);
 
+    // While held, the put-backs of one symbol after consecutive conductor
+    // pieces are gathered and put together, as long as no piece draws over
+    // what is gathered; false puts what is held.
+    void HoldPutBacks(bool hold);
+    // A piece is about to be drawn over `area` (its markers too, with
+    // `markers`), and then to put back the symbols of the elements on its two
+    // cells (0: a conductor): what is held goes on first unless the piece
+    // keeps clear of it or puts back only the held look over its own area.
+    void BeforePiece(const Surface& picture, QRect area, bool markers, int16_t hereElement, int16_t thereElement);
+    // Puts what is held; the holding goes on.
+    void PutHeld();
+    // Something is held: asked before every piece.
+    bool HoldsPutBacks() const { return held_.count > 0; }
+    // The picture held for, when it is `device`: it was found to be kept.
+    PainterSurface* HeldOn(const Surface* device) const
+    {
+        return held_.count > 0 && static_cast<const Surface*>(held_.picture) == device ? held_.picture : nullptr;
+    }
+
     // The symbol of element e was drawn on the picture by other means.
     void Forget(int16_t e);
     // How often a symbol was drawn on the picture the plain way.
@@ -92,6 +111,12 @@ private:
         std::vector<Variant> variants;
         bool shown = false;
         qint64 shownKey = 0;
+        // For a look showing levels: the variant found last in the flush
+        // `foundIn`, and the settings it was found with. Within one flush the
+        // levels stand still: with the same settings it is found again.
+        const Variant* found = nullptr;
+        uint64_t foundIn = 0;
+        Settings foundWith;
     };
     // What the pieces drew over a symbol since its whole look was put: a few
     // boxes (a piece at each of its pins), merged when there are more.
@@ -202,6 +227,24 @@ private:
     std::vector<Kept> kept_; // by element number
     std::map<uint32_t, Reads> reads_;
     std::unordered_map<uint64_t, std::shared_ptr<const Drawn>> shared_;
+    // The put-backs gathered: one look of one symbol and the areas it goes
+    // into. `stable`: the surface holds the settings the look was found
+    // with, apart from the fore colour, which it does not read; until
+    // something other than a conductor stroke is drawn, it is the look found
+    // again and its settings are left again but for the fore colour.
+    static constexpr int kHeldAreas = 4;
+    struct Held {
+        PainterSurface* picture = nullptr;
+        int16_t e = 0;
+        const Variant* v = nullptr;
+        bool stable = false;
+        QRect areas[kHeldAreas];
+        int count = 0;
+    };
+    Held held_;
+    bool holding_ = false;
+    uint64_t flush_ = 0; // counts the flushes, which hold put-backs
+    void Hold(PainterSurface& picture, int16_t e, const Variant& v, QRect put);
     std::unique_ptr<PainterSurface> patch_; // where symbols are drawn to be kept
     size_t bytes_ = 0;
     bool building_ = false;
