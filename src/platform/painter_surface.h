@@ -90,6 +90,12 @@ public:
     void TwoPointLine(QPoint from, QPoint to) override;
     void TwoPointLines(const QPoint* points, int count) override;
     void TwoPointLines(const QPoint* points, const int32_t* colors, int count) override;
+    // The three strokes of a conductor piece, side by side: stroke k runs
+    // along the piece (level when `level`, else upright) at across - 1 + k,
+    // from from[k] to to[k] without its last pixel, in colors[k], as
+    // TwoPointLine draws it. False, with nothing drawn, unless the strokes are
+    // thin and solid and land whole on the own picture unscaled.
+    bool PieceStrokes(bool level, int across, const int* from, const int* to, const int32_t* colors);
 
 protected:
     void DrawLine(double x1, double y1, double x2, double y2, int32_t color, LineMode mode) override;
@@ -118,7 +124,10 @@ private:
     // True when the strokes may go straight into the picture by whole pixels.
     bool StraightStrokesFit(const QPoint* points, int count) const;
     // True when strokes are thin and solid and land on the own picture unscaled.
-    bool ThinSolidOnOwnPicture() const;
+    bool ThinSolidOnOwnPicture() const
+    {
+        return painting_ && !outside_ && !HasUserScale() && DrawWidth <= 1 && (DrawStyle < 1 || DrawStyle > 5);
+    }
     void ThinStrokes(const QPoint* points, const int32_t* colors, int count);
     // One stroke of ThinStrokes that may reach beyond the held picture.
     void ThinStroke(uchar* bits, QPoint from, QPoint to, int32_t color);

@@ -44,6 +44,13 @@ const GridCell& ShownCellOr(const ProgramState& s, int x, int y)
     return CellOr(s.circuit.P, x, y);
 }
 
+// The smallest rectangle holding both, of two rectangles that are not empty.
+QRect Joined(const QRect& a, const QRect& b)
+{
+    return QRect(QPoint(std::min(a.left(), b.left()), std::min(a.top(), b.top())),
+                 QPoint(std::max(a.right(), b.right()), std::max(a.bottom(), b.bottom())));
+}
+
 bool IsHigh(const GridCell& cell)
 {
     return cell.Value == kTrue;
@@ -81,7 +88,12 @@ void clsGrafik::PictureCleared()
 
 PainterSurface* clsGrafik::KeptPicture() const
 {
-    if (!KeepSymbolPixels || !Device || Device->kind() != SurfaceKind::Worksheet)
+    return KeepSymbolPixels ? OwnPicture() : nullptr;
+}
+
+PainterSurface* clsGrafik::OwnPicture() const
+{
+    if (!Device || Device->kind() != SurfaceKind::Worksheet)
         return nullptr;
     // Asked for every conductor piece: the exact type is checked first, cheaply.
     auto* picture = typeid(*Device) == typeid(PainterSurface) ? static_cast<PainterSurface*>(Device)
@@ -89,9 +101,8 @@ PainterSurface* clsGrafik::KeptPicture() const
     return picture && picture->HasOwnPicture() ? picture : nullptr;
 }
 
-bool clsGrafik::RefreshSymbol(int16_t x, int16_t y, const QRect& area)
+bool clsGrafik::RefreshSymbol(int16_t x, int16_t y, const QRect& area, PainterSurface* picture)
 {
-    PainterSurface* picture = KeptPicture();
     if (picture && patches_->Restore(s_, *this, *picture, x, y, area))
         return true;
     DrawElement(s_, *this, x, y, false, true);
@@ -154,16 +165,90 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, Direction dir, uint8_t mode, boo
     const int dy = dir == Direction::Up ? 1 : (dir == Direction::Down ? -1 : 0);
     const int xn = x + dx;
     const int yn = y + dy;
-    const Grid& level0 = Level0Field(s_);
     const PieceEnds ends = EndsOf(x, y, xn, yn);
     if (ends.here->Type == 0 || ends.there->Type == 0 || Device == nullptr)
         return;
-    Surface& dev = *Device;
-
     const int cx = Centre(x);
     const int cy = Centre(y);
     const int nx = Centre(xn);
     const int ny = Centre(yn);
+    PainterSurface* const picture = OwnPicture();
+    if (mode == 0 || mode == 1) {
+        PieceGeometry g{x, y, dx, dy, cx, cy, nx, ny, hereHigh, thereHigh};
+        if (!picture || (dx == 0) == (dy == 0) || !PieceOnPicture(*picture, g, mode))
+            PieceStrokes(g, mode);
+    }
+    PieceDrawn(ends, QPoint(cx, cy), QPoint(nx, ny), KeepSymbolPixels ? picture : nullptr);
+}
+
+// The ends along a Low piece of its two white edges, the one before and the
+// one after it across (above and below, or left and right). Each end is
+// pulled back where a perpendicular conductor joins that cell from the
+// edge's side, so that the joining conductor keeps its pixels.
+clsGrafik::Edges clsGrafik::WhiteEdges(const PieceGeometry& g) const
+{
+    const Grid& level0 = Level0Field(s_);
+    auto pulled = [](int end, int step, bool joined, bool high, int sign) {
+        if (!joined)
+            return end;
+        return end + sign * (high ? 2 * step : step);
+    };
+    const int xn = g.x + g.dx, yn = g.y + g.dy;
+    bool beforeHere, beforeThere, afterHere, afterThere;
+    int step, c, n;
+    if (g.dy == 0) {
+        step = g.dx, c = g.cx, n = g.nx;
+        beforeHere = g.y > 0 && CellOr(level0, g.x, g.y - 1).ConDown != 0;
+        beforeThere = g.y > 0 && CellOr(level0, xn, g.y - 1).ConDown != 0;
+        afterHere = CellOr(level0, g.x, g.y + 1).ConUp != 0;
+        afterThere = CellOr(level0, xn, g.y + 1).ConUp != 0;
+    } else {
+        step = g.dy, c = g.cy, n = g.ny;
+        beforeHere = g.x > 0 && CellOr(level0, g.x - 1, g.y).ConRight != 0;
+        beforeThere = g.x > 0 && CellOr(level0, g.x - 1, yn).ConRight != 0;
+        afterHere = CellOr(level0, g.x + 1, g.y).ConLeft != 0;
+        afterThere = CellOr(level0, g.x + 1, yn).ConLeft != 0;
+    }
+    Edges e;
+    e.from[0] = pulled(n, step, beforeThere, g.thereHigh, -1);
+    e.to[0] = pulled(c, step, beforeHere, g.hereHigh, 1) - step;
+    e.from[1] = pulled(n, step, afterThere, g.thereHigh, -1);
+    e.to[1] = pulled(c, step, afterHere, g.hereHigh, 1) - step;
+    return e;
+}
+
+// A piece straight into the worksheet's own picture: its three strokes side
+// by side, without a list of points.
+bool clsGrafik::PieceOnPicture(PainterSurface& picture, const PieceGeometry& g, uint8_t mode) const
+{
+    const bool level = g.dy == 0;
+    const int across = level ? g.cy : g.cx;
+    const int from = level ? g.nx : g.ny;
+    const int to = level ? g.cx - g.dx : g.cy - g.dy;
+    if (mode == 1) {
+        const int froms[3] = {from, from, from};
+        const int tos[3] = {to, to, to};
+        const int32_t colors[3] = {kRed, kRed, kRed};
+        if (!picture.PieceStrokes(level, across, froms, tos, colors))
+            return false;
+        picture.ForeColor = kRed;
+        return true;
+    }
+    const Edges e = WhiteEdges(g);
+    const int froms[3] = {e.from[0], from, e.from[1]};
+    const int tos[3] = {e.to[0], to, e.to[1]};
+    const int32_t colors[3] = {kWhite, kGrey, kWhite};
+    if (!picture.PieceStrokes(level, across, froms, tos, colors))
+        return false;
+    picture.ForeColor = kWhite;
+    return true;
+}
+
+// A piece on any surface, stroke by stroke.
+void clsGrafik::PieceStrokes(const PieceGeometry& g, uint8_t mode)
+{
+    Surface& dev = *Device;
+    const int dx = g.dx, dy = g.dy, cx = g.cx, cy = g.cy, nx = g.nx, ny = g.ny;
     // The strokes of one colour go to the surface together.
     QPoint strokes[6];
     int count = 0;
@@ -172,58 +257,29 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, Direction dir, uint8_t mode, boo
         strokes[2 * count + 1] = QPoint(x2, y2);
         ++count;
     };
-    auto drawStrokes = [&] {
-        dev.TwoPointLines(strokes, count);
-        count = 0;
-    };
-
     if (mode == 1) {
         dev.ForeColor = kRed;
         stroke(nx + dy, ny + dx, cx + dy - dx, cy + dx - dy);
         stroke(nx, ny, cx - dx, cy - dy);
         stroke(nx - dy, ny - dx, cx - dx - dy, cy - dy - dx);
-        drawStrokes();
-    } else if (mode == 0) {
-        // The grey middle and the white edges go to the surface in one call.
-        stroke(nx, ny, cx - dx, cy - dy);
-        // The ends of a white edge stay clear of a conductor that joins from the side.
-        auto pulled = [](int end, int step, bool joined, bool high, int sign) {
-            if (!joined)
-                return end;
-            return end + sign * (high ? 2 * step : step);
-        };
-        if (dy == 0 && dx != 0) {
-            const int step = dx;
-            const bool upperHere = y > 0 && CellOr(level0, x, y - 1).ConDown != 0;
-            const bool upperThere = y > 0 && CellOr(level0, xn, y - 1).ConDown != 0;
-            int x1 = pulled(cx, step, upperHere, hereHigh, 1);
-            int x0 = pulled(nx, step, upperThere, thereHigh, -1);
-            stroke(x0, cy - 1, x1 - step, cy - 1);
-            const bool lowerHere = CellOr(level0, x, y + 1).ConUp != 0;
-            const bool lowerThere = CellOr(level0, xn, y + 1).ConUp != 0;
-            x1 = pulled(cx, step, lowerHere, hereHigh, 1);
-            x0 = pulled(nx, step, lowerThere, thereHigh, -1);
-            stroke(x0, cy + 1, x1 - step, cy + 1);
-        } else if (dx == 0 && dy != 0) {
-            const int step = dy;
-            const bool leftHere = x > 0 && CellOr(level0, x - 1, y).ConRight != 0;
-            const bool leftThere = x > 0 && CellOr(level0, x - 1, yn).ConRight != 0;
-            int y1 = pulled(cy, step, leftHere, hereHigh, 1);
-            int y0 = pulled(ny, step, leftThere, thereHigh, -1);
-            stroke(cx - 1, y0, cx - 1, y1 - step);
-            const bool rightHere = CellOr(level0, x + 1, y).ConLeft != 0;
-            const bool rightThere = CellOr(level0, x + 1, yn).ConLeft != 0;
-            y1 = pulled(cy, step, rightHere, hereHigh, 1);
-            y0 = pulled(ny, step, rightThere, thereHigh, -1);
-            stroke(cx + 1, y0, cx + 1, y1 - step);
-        }
-        const int32_t colors[3] = {kGrey, kWhite, kWhite};
-        dev.TwoPointLines(strokes, colors, count);
-        dev.ForeColor = kWhite;
-        count = 0;
+        dev.TwoPointLines(strokes, count);
+        return;
     }
-
-    PieceDrawn(ends, QPoint(cx, cy), QPoint(nx, ny));
+    // The grey middle and the white edges go to the surface in one call.
+    stroke(nx, ny, cx - dx, cy - dy);
+    if ((dx == 0) != (dy == 0)) {
+        const Edges e = WhiteEdges(g);
+        if (dy == 0) {
+            stroke(e.from[0], cy - 1, e.to[0], cy - 1);
+            stroke(e.from[1], cy + 1, e.to[1], cy + 1);
+        } else {
+            stroke(cx - 1, e.from[0], cx - 1, e.to[0]);
+            stroke(cx + 1, e.from[1], cx + 1, e.to[1]);
+        }
+    }
+    const int32_t colors[3] = {kGrey, kWhite, kWhite};
+    dev.TwoPointLines(strokes, colors, count);
+    dev.ForeColor = kWhite;
 }
 
 clsGrafik::PieceEnds clsGrafik::EndsOf(int x, int y, int xn, int yn) const
@@ -235,7 +291,7 @@ clsGrafik::PieceEnds clsGrafik::EndsOf(int x, int y, int xn, int yn) const
 }
 
 // What sits on the two cells of a piece just drawn goes on top of it again.
-void clsGrafik::PieceDrawn(const PieceEnds& ends, QPoint herePixel, QPoint therePixel)
+void clsGrafik::PieceDrawn(const PieceEnds& ends, QPoint herePixel, QPoint therePixel, PainterSurface* kept)
 {
     const int cx = herePixel.x(), cy = herePixel.y(), nx = therePixel.x(), ny = therePixel.y();
     const int16_t x = ends.x, y = ends.y, xn = ends.xn, yn = ends.yn;
@@ -250,6 +306,9 @@ void clsGrafik::PieceDrawn(const PieceEnds& ends, QPoint herePixel, QPoint there
         ShowCouplingDiode(s_, s_, *this, x, y);
     if (thereMarker == 1)
         ShowCouplingDiode(s_, s_, *this, xn, yn);
+    // A piece between two conductor cells leaves nothing to put back.
+    if (ends.there0->Type == ElementType::Conductor && ends.here0->Type == ElementType::Conductor)
+        return;
     // The pixels the piece may have touched: its three strokes, side by side
     // across it, and the white edges, whose ends may reach two pixels further
     // along it; and the markers drawn on its cells.
@@ -264,19 +323,19 @@ void clsGrafik::PieceDrawn(const PieceEnds& ends, QPoint herePixel, QPoint there
                      QPoint(std::max(cx, nx) + 2, std::max(cy, ny) + 2));
         const int reach = GridPixelZoomed() + 2;
         if (hereMarker != 0)
-            area |= QRect(cx - reach, cy - reach, 2 * reach + 1, 2 * reach + 1);
+            area = Joined(area, QRect(cx - reach, cy - reach, 2 * reach + 1, 2 * reach + 1));
         if (thereMarker != 0)
-            area |= QRect(nx - reach, ny - reach, 2 * reach + 1, 2 * reach + 1);
+            area = Joined(area, QRect(nx - reach, ny - reach, 2 * reach + 1, 2 * reach + 1));
     }
     // A piece inside one component puts its kept pixels back once.
     bool restored = false;
     if (ends.there0->Type != ElementType::Conductor)
-        restored = RefreshSymbol(xn, yn, area);
+        restored = RefreshSymbol(xn, yn, area, kept);
     const int16_t e = ends.here->ElementNr;
     if (restored && e > 0 && e == ends.there->ElementNr)
         return;
     if (ends.here0->Type != ElementType::Conductor)
-        RefreshSymbol(x, y, area);
+        RefreshSymbol(x, y, area, kept);
 }
 
 void clsGrafik::PaintLine(int16_t x1, int16_t y1, int16_t x2, int16_t y2)

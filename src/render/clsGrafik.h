@@ -116,8 +116,8 @@ private:
     // A conductor piece ending on a component puts its symbol's pixels back
     // instead of drawing it again.
     std::unique_ptr<SymbolPatches> patches_;
-    // True when the kept pixels were put back.
-    bool RefreshSymbol(int16_t x, int16_t y, const QRect& area);
+    // True when the kept pixels were put back; `picture` is KeptPicture().
+    bool RefreshSymbol(int16_t x, int16_t y, const QRect& area, PainterSurface* picture);
     // A piece's two cells, on the sheet and on the running level.
     struct PieceEnds {
         int16_t x, y, xn, yn;
@@ -128,7 +128,22 @@ private:
     };
     // The cells of a piece's two ends, read once for the piece and what goes on top of it.
     PieceEnds EndsOf(int x, int y, int xn, int yn) const;
-    void PieceDrawn(const PieceEnds& ends, QPoint herePixel, QPoint therePixel);
-    // The worksheet's own picture, which keeps what is drawn on it; null elsewhere.
+    void PieceDrawn(const PieceEnds& ends, QPoint herePixel, QPoint therePixel, PainterSurface* kept);
+    // A piece's cell, travel back to the cell it came from, the two centre
+    // pixels, and the levels the two cells had.
+    struct PieceGeometry {
+        int x, y, dx, dy, cx, cy, nx, ny;
+        bool hereHigh, thereHigh;
+    };
+    struct Edges {
+        int from[2], to[2];
+    };
+    Edges WhiteEdges(const PieceGeometry& g) const;
+    bool PieceOnPicture(PainterSurface& picture, const PieceGeometry& g, uint8_t mode) const;
+    void PieceStrokes(const PieceGeometry& g, uint8_t mode);
+    // The worksheet's own picture, which keeps what is drawn on it, while its
+    // symbols' pixels are kept; null elsewhere.
     PainterSurface* KeptPicture() const;
+    // The worksheet's own picture; null elsewhere.
+    PainterSurface* OwnPicture() const;
 };
