@@ -622,9 +622,9 @@ bool PainterSurface::PieceStrokes(bool level, int across, const int* from, const
         return false;
     uchar* const bits = Bits();
     const qsizetype stride = imageStride_;
-    if (level && from[0] == from[1] && from[1] == from[2] && to[0] == to[1] && to[1] == to[2]
-        && colors[0] == colors[1] && colors[1] == colors[2]) {
-        // A High piece: three rows alike.
+    if (from[0] == from[1] && from[1] == from[2] && to[0] == to[1] && to[1] == to[2] && colors[0] == colors[1]
+        && colors[1] == colors[2]) {
+        // A High piece: three strokes alike.
         const int a = from[0] - alongOrigin;
         const int b = to[0] - alongOrigin;
         const int lo = a < b ? a : b + 1;
@@ -632,11 +632,19 @@ bool PainterSurface::PieceStrokes(bool level, int across, const int* from, const
         if (n > 0 && (lo < 0 || lo + n > alongSize))
             return false;
         const QRgb value = RgbFromBgr(colors[0]);
-        QRgb* row = reinterpret_cast<QRgb*>(bits + first * stride) + lo;
-        for (int k = 0; k < 3; ++k, row = reinterpret_cast<QRgb*>(reinterpret_cast<uchar*>(row) + stride)) {
-            FillPixels(row, n, value);
-            Drawn();
+        if (level) {
+            uchar* row = bits + first * stride + static_cast<qsizetype>(lo) * 4;
+            for (int k = 0; k < 3; ++k, row += stride)
+                FillPixels(reinterpret_cast<QRgb*>(row), n, value);
+        } else {
+            // Upright: three pixels side by side on each row.
+            uchar* row = bits + lo * stride + static_cast<qsizetype>(first) * 4;
+            for (int i = 0; i < n; ++i, row += stride)
+                FillPixels(reinterpret_cast<QRgb*>(row), 3, value);
         }
+        Drawn();
+        Drawn();
+        Drawn();
         return true;
     }
     int lo[3], hi[3];
