@@ -609,6 +609,39 @@ void PainterSurface::TwoPointLines(const QPoint* points, const int32_t* colors, 
 }
 
 
+bool PainterSurface::PieceStrokesAlike(bool level, int across, int from, int to, int32_t color)
+{
+    if (!ThinSolidOnOwnPicture())
+        return false;
+    const int alongOrigin = level ? origin_.x() : origin_.y();
+    const int first = across - 1 - (level ? origin_.y() : origin_.x());
+    if (first < 0 || first + 2 >= (level ? imageHeight_ : imageWidth_))
+        return false;
+    const int a = from - alongOrigin;
+    const int b = to - alongOrigin;
+    const int lo = a < b ? a : b + 1;
+    const int n = (a < b ? b - 1 : a) - lo + 1;
+    if (n > 0 && (lo < 0 || lo + n > (level ? imageWidth_ : imageHeight_)))
+        return false;
+    uchar* const bits = Bits();
+    const qsizetype stride = imageStride_;
+    const QRgb value = RgbFromBgr(color);
+    if (level) {
+        uchar* row = bits + first * stride + static_cast<qsizetype>(lo) * 4;
+        for (int k = 0; k < 3; ++k, row += stride)
+            FillPixels(reinterpret_cast<QRgb*>(row), n, value);
+    } else {
+        // Upright: three pixels side by side on each row.
+        uchar* row = bits + lo * stride + static_cast<qsizetype>(first) * 4;
+        for (int i = 0; i < n; ++i, row += stride)
+            FillPixels(reinterpret_cast<QRgb*>(row), 3, value);
+    }
+    Drawn();
+    Drawn();
+    Drawn();
+    return true;
+}
+
 bool PainterSurface::PieceStrokes(bool level, int across, const int* from, const int* to, const int32_t* colors)
 {
     if (!ThinSolidOnOwnPicture())
@@ -622,31 +655,6 @@ bool PainterSurface::PieceStrokes(bool level, int across, const int* from, const
         return false;
     uchar* const bits = Bits();
     const qsizetype stride = imageStride_;
-    if (from[0] == from[1] && from[1] == from[2] && to[0] == to[1] && to[1] == to[2] && colors[0] == colors[1]
-        && colors[1] == colors[2]) {
-        // A High piece: three strokes alike.
-        const int a = from[0] - alongOrigin;
-        const int b = to[0] - alongOrigin;
-        const int lo = a < b ? a : b + 1;
-        const int n = (a < b ? b - 1 : a) - lo + 1;
-        if (n > 0 && (lo < 0 || lo + n > alongSize))
-            return false;
-        const QRgb value = RgbFromBgr(colors[0]);
-        if (level) {
-            uchar* row = bits + first * stride + static_cast<qsizetype>(lo) * 4;
-            for (int k = 0; k < 3; ++k, row += stride)
-                FillPixels(reinterpret_cast<QRgb*>(row), n, value);
-        } else {
-            // Upright: three pixels side by side on each row.
-            uchar* row = bits + lo * stride + static_cast<qsizetype>(first) * 4;
-            for (int i = 0; i < n; ++i, row += stride)
-                FillPixels(reinterpret_cast<QRgb*>(row), 3, value);
-        }
-        Drawn();
-        Drawn();
-        Drawn();
-        return true;
-    }
     int lo[3], hi[3];
     for (int k = 0; k < 3; ++k) {
         const int a = from[k] - alongOrigin;

@@ -96,6 +96,8 @@ public:
     // TwoPointLine draws it. False, with nothing drawn, unless the strokes are
     // thin and solid and land whole on the own picture unscaled.
     bool PieceStrokes(bool level, int across, const int* from, const int* to, const int32_t* colors);
+    // The same with the three strokes alike, as a High piece has them.
+    bool PieceStrokesAlike(bool level, int across, int from, int to, int32_t color);
 
 protected:
     void DrawLine(double x1, double y1, double x2, double y2, int32_t color, LineMode mode) override;

@@ -165,7 +165,9 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, Direction dir, uint8_t mode, boo
     const int dy = dir == Direction::Up ? 1 : (dir == Direction::Down ? -1 : 0);
     const int xn = x + dx;
     const int yn = y + dy;
-    const PieceEnds ends = EndsOf(x, y, xn, yn);
+    const Grid& level0 = Level0Field(s_);
+    const PieceEnds ends{x, y, static_cast<int16_t>(xn), static_cast<int16_t>(yn), &CellOr(s_.circuit.P, x, y),
+                         &CellOr(s_.circuit.P, xn, yn), &CellOr(level0, x, y), &CellOr(level0, xn, yn)};
     if (ends.here->Type == 0 || ends.there->Type == 0 || Device == nullptr)
         return;
     const int cx = Centre(x);
@@ -226,10 +228,7 @@ bool clsGrafik::PieceOnPicture(PainterSurface& picture, const PieceGeometry& g, 
     const int from = level ? g.nx : g.ny;
     const int to = level ? g.cx - g.dx : g.cy - g.dy;
     if (mode == 1) {
-        const int froms[3] = {from, from, from};
-        const int tos[3] = {to, to, to};
-        const int32_t colors[3] = {kRed, kRed, kRed};
-        if (!picture.PieceStrokes(level, across, froms, tos, colors))
+        if (!picture.PieceStrokesAlike(level, across, from, to, kRed))
             return false;
         picture.ForeColor = kRed;
         return true;
@@ -280,14 +279,6 @@ void clsGrafik::PieceStrokes(const PieceGeometry& g, uint8_t mode)
     const int32_t colors[3] = {kGrey, kWhite, kWhite};
     dev.TwoPointLines(strokes, colors, count);
     dev.ForeColor = kWhite;
-}
-
-clsGrafik::PieceEnds clsGrafik::EndsOf(int x, int y, int xn, int yn) const
-{
-    const Grid& level0 = Level0Field(s_);
-    return PieceEnds{static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<int16_t>(xn),
-                     static_cast<int16_t>(yn), &CellOr(s_.circuit.P, x, y), &CellOr(s_.circuit.P, xn, yn),
-                     &CellOr(level0, x, y), &CellOr(level0, xn, yn)};
 }
 
 // What sits on the two cells of a piece just drawn goes on top of it again.

@@ -118,7 +118,8 @@ private:
     std::unique_ptr<SymbolPatches> patches_;
     // True when the kept pixels were put back; `picture` is KeptPicture().
     bool RefreshSymbol(int16_t x, int16_t y, const QRect& area, PainterSurface* picture);
-    // A piece's two cells, on the sheet and on the running level.
+    // A piece's two cells, on the sheet and on the running level, read once
+    // for the piece and what goes on top of it.
     struct PieceEnds {
         int16_t x, y, xn, yn;
         const GridCell* here;
@@ -126,8 +127,6 @@ private:
         const GridCell* here0;
         const GridCell* there0;
     };
-    // The cells of a piece's two ends, read once for the piece and what goes on top of it.
-    PieceEnds EndsOf(int x, int y, int xn, int yn) const;
     void PieceDrawn(const PieceEnds& ends, QPoint herePixel, QPoint therePixel, PainterSurface* kept);
     // A piece's cell, travel back to the cell it came from, the two centre
     // pixels, and the levels the two cells had.
