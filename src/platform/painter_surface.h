@@ -82,14 +82,6 @@ public:
     int Width() const override;
     int Height() const override;
 
-    // PSet(x, y, color) for each of the points in turn (whole pixels of the
-    // current scale): the grid dots of a column, without a call chain per dot.
-    void PSetColumn(int x, const int* ys, int count, int32_t color);
-
-    // Without building a list: the conductors' pieces.
-    void TwoPointLine(QPoint from, QPoint to) override;
-    void TwoPointLines(const QPoint* points, int count) override;
-    void TwoPointLines(const QPoint* points, const int32_t* colors, int count) override;
     // The three strokes of a conductor piece, side by side: stroke k runs
     // along the piece (level when `level`, else upright) at across - 1 + k,
     // from from[k] to to[k] without its last pixel, in colors[k], as
@@ -98,6 +90,15 @@ public:
     bool PieceStrokes(bool level, int across, const int* from, const int* to, const int32_t* colors);
     // The same with the three strokes alike, as a High piece has them.
     bool PieceStrokesAlike(bool level, int across, int from, int to, int32_t color);
+
+    // PSet(x, y, color) for each of the points in turn (whole pixels of the
+    // current scale): the grid dots of a column, without a call chain per dot.
+    void PSetColumn(int x, const int* ys, int count, int32_t color);
+
+    // Without building a list: the conductors' pieces.
+    void TwoPointLine(QPoint from, QPoint to) override;
+    void TwoPointLines(const QPoint* points, int count) override;
+    void TwoPointLines(const QPoint* points, const int32_t* colors, int count) override;
 
 protected:
     void DrawLine(double x1, double y1, double x2, double y2, int32_t color, LineMode mode) override;
