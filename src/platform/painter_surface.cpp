@@ -608,9 +608,74 @@ void PainterSurface::TwoPointLines(const QPoint* points, const int32_t* colors, 
     ForeColor = colors[count - 1];
 }
 
-bool PainterSurface::ThinSolidOnOwnPicture() const
+
+bool PainterSurface::PieceStrokesAlike(bool level, int across, int from, int to, int32_t color)
 {
-    return painting_ && !outside_ && !HasUserScale() && DrawWidth <= 1 && (DrawStyle < 1 || DrawStyle > 5);
+    if (!ThinSolidOnOwnPicture())
+        return false;
+    const int alongOrigin = level ? origin_.x() : origin_.y();
+    const int first = across - 1 - (level ? origin_.y() : origin_.x());
+    if (first < 0 || first + 2 >= (level ? imageHeight_ : imageWidth_))
+        return false;
+    const int a = from - alongOrigin;
+    const int b = to - alongOrigin;
+    const int lo = a < b ? a : b + 1;
+    const int n = (a < b ? b - 1 : a) - lo + 1;
+    if (n > 0 && (lo < 0 || lo + n > (level ? imageWidth_ : imageHeight_)))
+        return false;
+    uchar* const bits = Bits();
+    const qsizetype stride = imageStride_;
+    const QRgb value = RgbFromBgr(color);
+    if (level) {
+        uchar* row = bits + first * stride + static_cast<qsizetype>(lo) * 4;
+        for (int k = 0; k < 3; ++k, row += stride)
+            FillPixels(reinterpret_cast<QRgb*>(row), n, value);
+    } else {
+        // Upright: three pixels side by side on each row.
+        uchar* row = bits + lo * stride + static_cast<qsizetype>(first) * 4;
+        for (int i = 0; i < n; ++i, row += stride)
+            FillPixels(reinterpret_cast<QRgb*>(row), 3, value);
+    }
+    Drawn();
+    Drawn();
+    Drawn();
+    return true;
+}
+
+bool PainterSurface::PieceStrokes(bool level, int across, const int* from, const int* to, const int32_t* colors)
+{
+    if (!ThinSolidOnOwnPicture())
+        return false;
+    const int alongOrigin = level ? origin_.x() : origin_.y();
+    const int acrossOrigin = level ? origin_.y() : origin_.x();
+    const int alongSize = level ? imageWidth_ : imageHeight_;
+    const int acrossSize = level ? imageHeight_ : imageWidth_;
+    const int first = across - 1 - acrossOrigin;
+    if (first < 0 || first + 2 >= acrossSize)
+        return false;
+    uchar* const bits = Bits();
+    const qsizetype stride = imageStride_;
+    int lo[3], hi[3];
+    for (int k = 0; k < 3; ++k) {
+        const int a = from[k] - alongOrigin;
+        const int b = to[k] - alongOrigin;
+        lo[k] = a < b ? a : b + 1;
+        hi[k] = a < b ? b - 1 : a;
+        if (lo[k] <= hi[k] && (lo[k] < 0 || hi[k] >= alongSize))
+            return false;
+    }
+    for (int k = 0; k < 3; ++k) {
+        const QRgb value = RgbFromBgr(colors[k]);
+        if (level) {
+            FillPixels(reinterpret_cast<QRgb*>(bits + (first + k) * stride) + lo[k], hi[k] - lo[k] + 1, value);
+        } else {
+            uchar* pixel = bits + lo[k] * stride + static_cast<qsizetype>(first + k) * 4;
+            for (int y = lo[k]; y <= hi[k]; ++y, pixel += stride)
+                *reinterpret_cast<QRgb*>(pixel) = value;
+        }
+        Drawn();
+    }
+    return true;
 }
 
 // The conductors' strokes: straight and one pixel wide, each a rectangle of

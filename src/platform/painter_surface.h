@@ -82,6 +82,15 @@ public:
     int Width() const override;
     int Height() const override;
 
+    // The three strokes of a conductor piece, side by side: stroke k runs
+    // along the piece (level when `level`, else upright) at across - 1 + k,
+    // from from[k] to to[k] without its last pixel, in colors[k], as
+    // TwoPointLine draws it. False, with nothing drawn, unless the strokes are
+    // thin and solid and land whole on the own picture unscaled.
+    bool PieceStrokes(bool level, int across, const int* from, const int* to, const int32_t* colors);
+    // The same with the three strokes alike, as a High piece has them.
+    bool PieceStrokesAlike(bool level, int across, int from, int to, int32_t color);
+
     // PSet(x, y, color) for each of the points in turn (whole pixels of the
     // current scale): the grid dots of a column, without a call chain per dot.
     void PSetColumn(int x, const int* ys, int count, int32_t color);
@@ -119,7 +128,10 @@ private:
     // True when the strokes may go straight into the picture by whole pixels.
     bool StraightStrokesFit(const QPoint* points, int count) const;
     // True when strokes are thin and solid and land on the own picture unscaled.
-    bool ThinSolidOnOwnPicture() const;
+    bool ThinSolidOnOwnPicture() const
+    {
+        return painting_ && !outside_ && !HasUserScale() && DrawWidth <= 1 && (DrawStyle < 1 || DrawStyle > 5);
+    }
     void ThinStrokes(const QPoint* points, const int32_t* colors, int count);
     // One stroke of ThinStrokes that may reach beyond the held picture.
     void ThinStroke(uchar* bits, QPoint from, QPoint to, int32_t color);

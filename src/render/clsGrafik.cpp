@@ -81,7 +81,12 @@ void clsGrafik::PictureCleared()
 
 PainterSurface* clsGrafik::KeptPicture() const
 {
-    if (!KeepSymbolPixels || !Device || Device->kind() != SurfaceKind::Worksheet)
+    return KeepSymbolPixels ? OwnPicture() : nullptr;
+}
+
+PainterSurface* clsGrafik::OwnPicture() const
+{
+    if (!Device || Device->kind() != SurfaceKind::Worksheet)
         return nullptr;
     // Asked for every conductor piece: the exact type is checked first, cheaply.
     auto* picture = typeid(*Device) == typeid(PainterSurface) ? static_cast<PainterSurface*>(Device)
@@ -89,10 +94,8 @@ PainterSurface* clsGrafik::KeptPicture() const
     return picture && picture->HasOwnPicture() ? picture : nullptr;
 }
 
-bool clsGrafik::RefreshSymbol(int16_t x, int16_t y, const QRect& area)
+bool clsGrafik::RefreshSymbol(int16_t x, int16_t y, const QRect& area, PainterSurface* picture)
 {
-    PainterSurface* held = patches_->HeldOn(Device);
-    PainterSurface* picture = held ? held : KeptPicture();
     if (picture && patches_->Restore(s_, *this, *picture, x, y, area))
         return true;
     DrawElement(s_, *this, x, y, false, true);
@@ -156,11 +159,10 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, Direction dir, uint8_t mode, boo
     const int xn = x + dx;
     const int yn = y + dy;
     const Grid& level0 = Level0Field(s_);
-    const PieceEnds ends = EndsOf(x, y, xn, yn);
+    const PieceEnds ends{x, y, static_cast<int16_t>(xn), static_cast<int16_t>(yn), &CellOr(s_.circuit.P, x, y),
+                         &CellOr(s_.circuit.P, xn, yn), &CellOr(level0, x, y), &CellOr(level0, xn, yn)};
     if (ends.here->Type == 0 || ends.there->Type == 0 || Device == nullptr)
         return;
-    Surface& dev = *Device;
-
     const int cx = Centre(x);
     const int cy = Centre(y);
     const int nx = Centre(xn);
@@ -171,9 +173,83 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, Direction dir, uint8_t mode, boo
         const auto element = [](const GridCell* sheet, const GridCell* level) {
             return level->Type == ElementType::Conductor ? int16_t{0} : sheet->ElementNr;
         };
-        patches_->BeforePiece(dev, area, ends.here0->Marker != 0 || ends.there0->Marker != 0,
+        patches_->BeforePiece(*Device, area, ends.here0->Marker != 0 || ends.there0->Marker != 0,
                               element(ends.here, ends.here0), element(ends.there, ends.there0));
     }
+    PainterSurface* const picture = OwnPicture();
+    if (mode == 0 || mode == 1) {
+        PieceGeometry g{x, y, dx, dy, cx, cy, nx, ny, hereHigh, thereHigh};
+        if (!picture || (dx == 0) == (dy == 0) || !PieceOnPicture(*picture, g, mode))
+            PieceStrokes(g, mode);
+    }
+    PieceDrawn(ends, area, KeepSymbolPixels ? picture : nullptr);
+}
+
+// The ends along a Low piece of its two white edges, the one before and the
+// one after it across (above and below, or left and right). Each end is
+// pulled back where a perpendicular conductor joins that cell from the
+// edge's side, so that the joining conductor keeps its pixels.
+clsGrafik::Edges clsGrafik::WhiteEdges(const PieceGeometry& g) const
+{
+    const Grid& level0 = Level0Field(s_);
+    auto pulled = [](int end, int step, bool joined, bool high, int sign) {
+        if (!joined)
+            return end;
+        return end + sign * (high ? 2 * step : step);
+    };
+    const int xn = g.x + g.dx, yn = g.y + g.dy;
+    bool beforeHere, beforeThere, afterHere, afterThere;
+    int step, c, n;
+    if (g.dy == 0) {
+        step = g.dx, c = g.cx, n = g.nx;
+        beforeHere = g.y > 0 && CellOr(level0, g.x, g.y - 1).ConDown != 0;
+        beforeThere = g.y > 0 && CellOr(level0, xn, g.y - 1).ConDown != 0;
+        afterHere = CellOr(level0, g.x, g.y + 1).ConUp != 0;
+        afterThere = CellOr(level0, xn, g.y + 1).ConUp != 0;
+    } else {
+        step = g.dy, c = g.cy, n = g.ny;
+        beforeHere = g.x > 0 && CellOr(level0, g.x - 1, g.y).ConRight != 0;
+        beforeThere = g.x > 0 && CellOr(level0, g.x - 1, yn).ConRight != 0;
+        afterHere = CellOr(level0, g.x + 1, g.y).ConLeft != 0;
+        afterThere = CellOr(level0, g.x + 1, yn).ConLeft != 0;
+    }
+    Edges e;
+    e.from[0] = pulled(n, step, beforeThere, g.thereHigh, -1);
+    e.to[0] = pulled(c, step, beforeHere, g.hereHigh, 1) - step;
+    e.from[1] = pulled(n, step, afterThere, g.thereHigh, -1);
+    e.to[1] = pulled(c, step, afterHere, g.hereHigh, 1) - step;
+    return e;
+}
+
+// A piece straight into the worksheet's own picture: its three strokes side
+// by side, without a list of points.
+bool clsGrafik::PieceOnPicture(PainterSurface& picture, const PieceGeometry& g, uint8_t mode) const
+{
+    const bool level = g.dy == 0;
+    const int across = level ? g.cy : g.cx;
+    const int from = level ? g.nx : g.ny;
+    const int to = level ? g.cx - g.dx : g.cy - g.dy;
+    if (mode == 1) {
+        if (!picture.PieceStrokesAlike(level, across, from, to, kRed))
+            return false;
+        picture.ForeColor = kRed;
+        return true;
+    }
+    const Edges e = WhiteEdges(g);
+    const int froms[3] = {e.from[0], from, e.from[1]};
+    const int tos[3] = {e.to[0], to, e.to[1]};
+    const int32_t colors[3] = {kWhite, kGrey, kWhite};
+    if (!picture.PieceStrokes(level, across, froms, tos, colors))
+        return false;
+    picture.ForeColor = kWhite;
+    return true;
+}
+
+// A piece on any surface, stroke by stroke.
+void clsGrafik::PieceStrokes(const PieceGeometry& g, uint8_t mode)
+{
+    Surface& dev = *Device;
+    const int dx = g.dx, dy = g.dy, cx = g.cx, cy = g.cy, nx = g.nx, ny = g.ny;
     // The strokes of one colour go to the surface together.
     QPoint strokes[6];
     int count = 0;
@@ -182,66 +258,29 @@ void clsGrafik::DrawLines(int16_t x, int16_t y, Direction dir, uint8_t mode, boo
         strokes[2 * count + 1] = QPoint(x2, y2);
         ++count;
     };
-    auto drawStrokes = [&] {
-        dev.TwoPointLines(strokes, count);
-        count = 0;
-    };
-
     if (mode == 1) {
         dev.ForeColor = kRed;
         stroke(nx + dy, ny + dx, cx + dy - dx, cy + dx - dy);
         stroke(nx, ny, cx - dx, cy - dy);
         stroke(nx - dy, ny - dx, cx - dx - dy, cy - dy - dx);
-        drawStrokes();
-    } else if (mode == 0) {
-        // The grey middle and the white edges go to the surface in one call.
-        stroke(nx, ny, cx - dx, cy - dy);
-        // The ends of a white edge stay clear of a conductor that joins from the side.
-        auto pulled = [](int end, int step, bool joined, bool high, int sign) {
-            if (!joined)
-                return end;
-            return end + sign * (high ? 2 * step : step);
-        };
-        if (dy == 0 && dx != 0) {
-            const int step = dx;
-            const bool upperHere = y > 0 && CellOr(level0, x, y - 1).ConDown != 0;
-            const bool upperThere = y > 0 && CellOr(level0, xn, y - 1).ConDown != 0;
-            int x1 = pulled(cx, step, upperHere, hereHigh, 1);
-            int x0 = pulled(nx, step, upperThere, thereHigh, -1);
-            stroke(x0, cy - 1, x1 - step, cy - 1);
-            const bool lowerHere = CellOr(level0, x, y + 1).ConUp != 0;
-            const bool lowerThere = CellOr(level0, xn, y + 1).ConUp != 0;
-            x1 = pulled(cx, step, lowerHere, hereHigh, 1);
-            x0 = pulled(nx, step, lowerThere, thereHigh, -1);
-            stroke(x0, cy + 1, x1 - step, cy + 1);
-        } else if (dx == 0 && dy != 0) {
-            const int step = dy;
-            const bool leftHere = x > 0 && CellOr(level0, x - 1, y).ConRight != 0;
-            const bool leftThere = x > 0 && CellOr(level0, x - 1, yn).ConRight != 0;
-            int y1 = pulled(cy, step, leftHere, hereHigh, 1);
-            int y0 = pulled(ny, step, leftThere, thereHigh, -1);
-            stroke(cx - 1, y0, cx - 1, y1 - step);
-            const bool rightHere = CellOr(level0, x + 1, y).ConLeft != 0;
-            const bool rightThere = CellOr(level0, x + 1, yn).ConLeft != 0;
-            y1 = pulled(cy, step, rightHere, hereHigh, 1);
-            y0 = pulled(ny, step, rightThere, thereHigh, -1);
-            stroke(cx + 1, y0, cx + 1, y1 - step);
-        }
-        const int32_t colors[3] = {kGrey, kWhite, kWhite};
-        dev.TwoPointLines(strokes, colors, count);
-        dev.ForeColor = kWhite;
-        count = 0;
+        dev.TwoPointLines(strokes, count);
+        return;
     }
-
-    PieceDrawn(ends, area);
-}
-
-clsGrafik::PieceEnds clsGrafik::EndsOf(int x, int y, int xn, int yn) const
-{
-    const Grid& level0 = Level0Field(s_);
-    return PieceEnds{static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<int16_t>(xn),
-                     static_cast<int16_t>(yn), &CellOr(s_.circuit.P, x, y), &CellOr(s_.circuit.P, xn, yn),
-                     &CellOr(level0, x, y), &CellOr(level0, xn, yn)};
+    // The grey middle and the white edges go to the surface in one call.
+    stroke(nx, ny, cx - dx, cy - dy);
+    if ((dx == 0) != (dy == 0)) {
+        const Edges e = WhiteEdges(g);
+        if (dy == 0) {
+            stroke(e.from[0], cy - 1, e.to[0], cy - 1);
+            stroke(e.from[1], cy + 1, e.to[1], cy + 1);
+        } else {
+            stroke(cx - 1, e.from[0], cx - 1, e.to[0]);
+            stroke(cx + 1, e.from[1], cx + 1, e.to[1]);
+        }
+    }
+    const int32_t colors[3] = {kGrey, kWhite, kWhite};
+    dev.TwoPointLines(strokes, colors, count);
+    dev.ForeColor = kWhite;
 }
 
 // The pixels a piece may touch: its three strokes, side by side across it,
@@ -276,7 +315,7 @@ void clsGrafik::PutHeldBack()
 }
 
 // What sits on the two cells of a piece just drawn goes on top of it again.
-void clsGrafik::PieceDrawn(const PieceEnds& ends, const QRect& area)
+void clsGrafik::PieceDrawn(const PieceEnds& ends, const QRect& area, PainterSurface* kept)
 {
     const int16_t x = ends.x, y = ends.y, xn = ends.xn, yn = ends.yn;
     // What sits on the two cells is drawn again over the new piece.
@@ -293,12 +332,12 @@ void clsGrafik::PieceDrawn(const PieceEnds& ends, const QRect& area)
     // A piece inside one component puts its kept pixels back once.
     bool restored = false;
     if (ends.there0->Type != ElementType::Conductor)
-        restored = RefreshSymbol(xn, yn, area);
+        restored = RefreshSymbol(xn, yn, area, kept);
     const int16_t e = ends.here->ElementNr;
     if (restored && e > 0 && e == ends.there->ElementNr)
         return;
     if (ends.here0->Type != ElementType::Conductor)
-        RefreshSymbol(x, y, area);
+        RefreshSymbol(x, y, area, kept);
 }
 
 void clsGrafik::PaintLine(int16_t x1, int16_t y1, int16_t x2, int16_t y2)

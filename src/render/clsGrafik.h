@@ -122,9 +122,10 @@ private:
     // A conductor piece ending on a component puts its symbol's pixels back
     // instead of drawing it again.
     std::unique_ptr<SymbolPatches> patches_;
-    // True when the kept pixels were put back.
-    bool RefreshSymbol(int16_t x, int16_t y, const QRect& area);
-    // A piece's two cells, on the sheet and on the running level.
+    // True when the kept pixels were put back; `picture` is KeptPicture().
+    bool RefreshSymbol(int16_t x, int16_t y, const QRect& area, PainterSurface* picture);
+    // A piece's two cells, on the sheet and on the running level, read once
+    // for the piece and what goes on top of it.
     struct PieceEnds {
         int16_t x, y, xn, yn;
         const GridCell* here;
@@ -132,10 +133,8 @@ private:
         const GridCell* here0;
         const GridCell* there0;
     };
-    // The cells of a piece's two ends, read once for the piece and what goes on top of it.
-    PieceEnds EndsOf(int x, int y, int xn, int yn) const;
-    // `area`: the pixels the piece may have touched (PieceArea).
-    void PieceDrawn(const PieceEnds& ends, const QRect& area);
+    // `area`: the pixels the piece may have touched (PieceArea); `kept`: KeptPicture().
+    void PieceDrawn(const PieceEnds& ends, const QRect& area, PainterSurface* kept);
     // Asked for every piece: the usual one, without markers, is worked out here.
     QRect PieceArea(const PieceEnds& ends, QPoint herePixel, QPoint therePixel) const
     {
@@ -148,6 +147,21 @@ private:
                      QPoint(std::max(cx, nx) + growX, std::max(cy, ny) + growY));
     }
     QRect PieceAreaWithMarkers(const PieceEnds& ends, QPoint herePixel, QPoint therePixel) const;
-    // The worksheet's own picture, which keeps what is drawn on it; null elsewhere.
+    // A piece's cell, travel back to the cell it came from, the two centre
+    // pixels, and the levels the two cells had.
+    struct PieceGeometry {
+        int x, y, dx, dy, cx, cy, nx, ny;
+        bool hereHigh, thereHigh;
+    };
+    struct Edges {
+        int from[2], to[2];
+    };
+    Edges WhiteEdges(const PieceGeometry& g) const;
+    bool PieceOnPicture(PainterSurface& picture, const PieceGeometry& g, uint8_t mode) const;
+    void PieceStrokes(const PieceGeometry& g, uint8_t mode);
+    // The worksheet's own picture, which keeps what is drawn on it, while its
+    // symbols' pixels are kept; null elsewhere.
     PainterSurface* KeptPicture() const;
+    // The worksheet's own picture; null elsewhere.
+    PainterSurface* OwnPicture() const;
 };

@@ -51,11 +51,6 @@ public:
     void PutHeld();
     // Something is held: asked before every piece.
     bool HoldsPutBacks() const { return held_.count > 0; }
-    // The picture held for, when it is `device`: it was found to be kept.
-    PainterSurface* HeldOn(const Surface* device) const
-    {
-        return held_.count > 0 && static_cast<const Surface*>(held_.picture) == device ? held_.picture : nullptr;
-    }
 
     // The symbol of element e was drawn on the picture by other means.
     void Forget(int16_t e);

@@ -1,3 +1,6 @@
+#include <bit>
+#include <cstdint>
+
 #include "model/field_list.h"
 #include "model/ports/all_ports.h"
 #include "model/status_texts.h"
@@ -24,6 +27,19 @@ QString ShortNumber(double v)
     else if (t.startsWith(QLatin1String("-0.")))
         t.remove(1, 1);
     return t;
+}
+
+// The time label's text for a run of dt seconds. Runs without a delay mostly
+// take no measurable time, so the text of the last duration is kept.
+const QString& TimeLabelText(double dt)
+{
+    static uint64_t lastBits = std::bit_cast<uint64_t>(-1.0);
+    static QString text = QStringLiteral("-1");
+    if (std::bit_cast<uint64_t>(dt) != lastBits) {
+        text = (dt >= 0 ? QStringLiteral(" ") : QString()) + ShortNumber(dt);
+        lastBits = std::bit_cast<uint64_t>(dt);
+    }
+    return text;
 }
 
 // The waits' steady clock: cheap to read, and a run's duration never jumps
@@ -74,8 +90,7 @@ void RunWithBracket(const Engine& en)
         if (PauseOffersPause(en.engine))
             w->SetPauseEnabled(false);
         w->SetStopEnabled(false);
-        const double dt = t2 - t1;
-        w->SetTimeLabel((dt >= 0 ? QStringLiteral(" ") : QString()) + ShortNumber(dt));
+        w->SetTimeLabel(TimeLabelText(t2 - t1));
     }
     // EngineBusy is Simulate's alone: a run paused during its last wait stays busy.
 }

@@ -340,7 +340,7 @@ struct Lcg {
 // and what the painter draws on a picture that is not the surface's own: on
 // the whole picture and on a held part, with a user scale and a wide pen, with
 // ends inside the picture, on its edges and beyond, straight or not, as long
-// as a piece at the largest zoom.
+// as a piece at the largest zoom; and three side by side, as a conductor piece.
 TEST(DrawingStrokes, SeveralAtOnceDrawWhatOneAtATimeDraws)
 {
     const std::vector<std::function<void(PainterSurface&)>> setups{
@@ -351,6 +351,7 @@ TEST(DrawingStrokes, SeveralAtOnceDrawWhatOneAtATimeDraws)
         [](PainterSurface& d) { d.DrawStyle = 2; },
     };
     Lcg random;
+    int piecesDrawn = 0;
     for (size_t k = 0; k < setups.size(); ++k) {
         for (int trial = 0; trial < 40; ++trial) {
             QPoint points[6];
@@ -392,8 +393,42 @@ TEST(DrawingStrokes, SeveralAtOnceDrawWhatOneAtATimeDraws)
                 }
             }
             EXPECT_TRUE(one.Image() == canvas.copy(one.HeldRect())) << "setup " << k << " trial " << trial;
+
+            // Side by side, as a conductor piece's strokes: the picture's own
+            // routine draws what they draw one at a time, or nothing at all.
+            const bool level = random.Next(2) != 0;
+            int across = trial % 5 == 0 ? random.Next(95) - 10 : 1 + random.Next(level ? 68 : 88);
+            if (trial % 3 == 2 && trial % 5 != 0) // the third stroke just beyond the edge
+                across = level ? 69 : 89;
+            const bool alike = trial % 2 == 0;
+            int from[3], to[3];
+            for (int i = 0; i < 3; ++i) {
+                from[i] = alike && i > 0 ? from[0] : random.Next(level ? 100 : 80) - 5;
+                to[i] = alike && i > 0 ? to[0] : from[i] + random.Next(41) - 20;
+                if (trial % 3 == 1) { // just one pixel beyond the far edge
+                    to[i] = level ? 91 : 71;
+                    from[i] = to[i] - 6;
+                }
+                if (alike)
+                    colors[i] = colors[0];
+                const QPoint a = level ? QPoint(from[i], across - 1 + i) : QPoint(across - 1 + i, from[i]);
+                points[2 * i] = a;
+                points[2 * i + 1] = level ? QPoint(to[i], a.y()) : QPoint(a.x(), to[i]);
+            }
+            PainterSurface piece(90, 70), strokes(90, 70), blank(90, 70);
+            for (PainterSurface* d : {&piece, &strokes, &blank})
+                setups[k](*d);
+            const bool drawn = alike ? piece.PieceStrokesAlike(level, across, from[0], to[0], colors[0])
+                                     : piece.PieceStrokes(level, across, from, to, colors);
+            if (drawn) {
+                strokes.TwoPointLines(points, colors, 3);
+                ++piecesDrawn;
+            }
+            EXPECT_TRUE(piece.Image() == (drawn ? strokes : blank).Image()) << "setup " << k << " trial " << trial;
+            EXPECT_EQ(piece.DrawCount(), drawn ? strokes.DrawCount() : 0u) << "setup " << k << " trial " << trial;
         }
     }
+    EXPECT_GE(piecesDrawn, 8) << "many pieces land on the picture";
 }
 
 // A patch put by the stretches of its opaque pixels puts what putting it

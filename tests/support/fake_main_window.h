@@ -4,6 +4,7 @@
 // the real window it keeps the program state's record of the pressed tool.
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <array>
 #include <map>
 #include <utility>
@@ -12,6 +13,38 @@
 #include "model/ports/all_ports.h"
 
 struct ProgramState;
+
+// The names of the calls in order, asked like a list of texts. A name is kept
+// as its literal and made a text only when read: every engine run calls the
+// power panel a few times, and the benchmarks make runs by the million.
+class CallLog {
+public:
+    void Add(const char* name) { names_.push_back(name); }
+    qsizetype count(const QString& name) const
+    {
+        return std::count_if(names_.begin(), names_.end(), [&](const char* n) { return name == QLatin1String(n); });
+    }
+    qsizetype indexOf(const QString& name) const
+    {
+        const auto found =
+            std::find_if(names_.begin(), names_.end(), [&](const char* n) { return name == QLatin1String(n); });
+        return found == names_.end() ? -1 : found - names_.begin();
+    }
+    bool contains(const QString& name) const { return indexOf(name) >= 0; }
+    qsizetype size() const { return static_cast<qsizetype>(names_.size()); }
+    bool isEmpty() const { return names_.empty(); }
+    void clear() { names_.clear(); }
+    operator QStringList() const
+    {
+        QStringList list;
+        for (const char* n : names_)
+            list << QLatin1String(n);
+        return list;
+    }
+
+private:
+    std::vector<const char*> names_;
+};
 
 class FakeMainWindow : public StatusPort,
                        public FilePort,
@@ -29,7 +62,7 @@ public:
     void Attach(ProgramState& s);
     void Detach();
 
-    mutable QStringList calls; // getters are recorded too
+    mutable CallLog calls; // getters are recorded too
 
     std::map<int, QString> statusPanels;
     std::vector<int> progressValues;
@@ -261,7 +294,7 @@ public:
     void RefreshICFileLists() override { Note("RefreshICFileLists"); ++refreshICFileListsCount; }
 
 private:
-    void Note(const char* name) const { calls << QLatin1String(name); }
+    void Note(const char* name) const { calls.Add(name); }
 
     ProgramState* state_ = nullptr;
 };
