@@ -7,9 +7,9 @@
 // from the look it showed: the picture is that of drawing the symbol again, at
 // a fraction of the cost.
 #include <QImage>
-#include <algorithm>
 #include <QRect>
 #include <QString>
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <memory>

@@ -33,11 +33,13 @@ QString ShortNumber(double v)
 // take no measurable time, so the text of the last duration is kept.
 const QString& TimeLabelText(double dt)
 {
-    static uint64_t lastBits = std::bit_cast<uint64_t>(-1.0);
-    static QString text = QStringLiteral("-1");
-    if (std::bit_cast<uint64_t>(dt) != lastBits) {
+    static bool known = false;
+    static uint64_t lastBits = 0;
+    static QString text;
+    if (!known || std::bit_cast<uint64_t>(dt) != lastBits) {
         text = (dt >= 0 ? QStringLiteral(" ") : QString()) + ShortNumber(dt);
         lastBits = std::bit_cast<uint64_t>(dt);
+        known = true;
     }
     return text;
 }
