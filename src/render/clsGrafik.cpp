@@ -74,6 +74,11 @@ long long clsGrafik::LooksDrawn() const
     return patches_->LooksDrawn();
 }
 
+void clsGrafik::GridDotsErased()
+{
+    patches_->ForgetShown();
+}
+
 void clsGrafik::PictureCleared()
 {
     patches_->ForgetAll();

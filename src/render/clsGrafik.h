@@ -80,6 +80,8 @@ public:
     // an outline redraw after a conductor piece; and the picture was cleared.
     void SymbolDrawnAt(int16_t x, int16_t y);
     void PictureCleared();
+    // Grid dots were erased: each kept symbol is put back whole the next time.
+    void GridDotsErased();
     // The symbol of the component on (x, y), whose look changed, as
     // DrawElement(x, y, False, False) draws it, put back from the pixels kept
     // of it; false when they are not kept (then the caller draws it).

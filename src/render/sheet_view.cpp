@@ -152,6 +152,9 @@ void SheetView::Draw(const SheetChange& c)
         break;
     case SheetChangeKind::GridDots:
         EraseGridDots(c);
+        // A dot may lie under a turned flip-flop's stub: putting back only
+        // what differs between two of its looks would leave it erased.
+        g_.GridDotsErased();
         break;
     case SheetChangeKind::LEDErased:
         if (picture_ && g_.OnWorksheet())

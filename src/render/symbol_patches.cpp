@@ -362,6 +362,20 @@ void SymbolPatches::Forget(int16_t e)
     }
 }
 
+void SymbolPatches::ForgetShown()
+{
+    // Power-on erases the dots column by column: once is enough.
+    if (noneShown_)
+        return;
+    noneShown_ = true;
+    PutHeld();
+    for (Kept& k : kept_) {
+        k.outline.shown = false;
+        k.whole.shown = false;
+    }
+    lastPicture_ = nullptr;
+}
+
 void SymbolPatches::ForgetAll()
 {
     PutHeld();
@@ -750,6 +764,7 @@ bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& pictu
         picture.PutPatch(v->pixels(), v->rect.topLeft(), put, &v->drawn->runs);
     }
     looks.shown = true;
+    noneShown_ = false;
     looks.shownKey = v->pixelsKey();
     // The whole look put back later must cover the piece and all the outline
     // went over: an outline put whole draws over the levels the symbol showed.
@@ -803,6 +818,7 @@ bool SymbolPatches::RestoreWhole(ProgramState& s, clsGrafik& g, PainterSurface& 
         picture.PutPatch(v->pixels(), at, change->differ | kept->touched.Bounds(), &v->drawn->runs);
     }
     kept->whole.shown = true;
+    noneShown_ = false;
     kept->whole.shownKey = v->pixelsKey();
     kept->touched.Clear();
     kept->outline.shown = OutlineStays(*kept, *v);

@@ -54,6 +54,9 @@ public:
 
     // The symbol of element e was drawn on the picture by other means.
     void Forget(int16_t e);
+    // Pixels were written beside the symbols (grid dots erased, one may lie
+    // under a stub): no symbol's look is known to be whole there any more.
+    void ForgetShown();
     // How often a symbol was drawn on the picture the plain way.
     long long SymbolsDrawn() const { return symbolsDrawn_; }
     // How many looks were drawn to be kept: components of one look share theirs.
@@ -238,6 +241,7 @@ private:
     };
     Held held_;
     bool holding_ = false;
+    bool noneShown_ = false; // since the last ForgetShown
     uint64_t flush_ = 0; // counts the flushes, which hold put-backs
     void Hold(PainterSurface& picture, int16_t e, const Variant& v, QRect put);
     std::unique_ptr<PainterSurface> patch_; // where symbols are drawn to be kept

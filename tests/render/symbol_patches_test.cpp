@@ -117,7 +117,8 @@ RunPictures RunCircuit(const QString& file, float zoom, bool keep, bool held = f
 TEST(SymbolPatches, PicturesOfRunsAreThoseOfDrawingTheSymbolsAgain)
 {
     for (const char* name : {"bench/inv_chain_400.gtr", "bench/ripple_8.gtr", "sim/switch_and_led.gtr",
-                             "sim/clock_and_led.gtr", "components.gtr", "clocks.gtr", "conductors.gtr"}) {
+                             "sim/clock_and_led.gtr", "components.gtr", "clocks.gtr", "conductors.gtr",
+                             "turned_flipflop.gtr"}) {
         for (float zoom : {1.0f, 0.6f, 1.6f, 2.0f}) {
             const RunPictures drawn = RunCircuit(Data(name), zoom, false);
             for (bool held : {false, true}) {
