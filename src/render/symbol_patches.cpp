@@ -364,15 +364,10 @@ void SymbolPatches::Forget(int16_t e)
 
 void SymbolPatches::ForgetShown()
 {
-    // Power-on erases the dots column by column: once is enough.
-    if (noneShown_)
-        return;
-    noneShown_ = true;
+    // Power-on erases the dots column by column: a new count, not a walk of
+    // every kept symbol each time.
     PutHeld();
-    for (Kept& k : kept_) {
-        k.outline.shown = false;
-        k.whole.shown = false;
-    }
+    ++shownIn_;
     lastPicture_ = nullptr;
 }
 
@@ -750,7 +745,7 @@ bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& pictu
     Kept& kept = kept_[static_cast<size_t>(e)];
     Looks& looks = kept.outline;
     // Looks that differ in the levels only often have the very same pixels.
-    const bool same = looks.shown && looks.shownKey == v->pixelsKey();
+    const bool same = Shown(looks) && looks.shownKey == v->pixelsKey();
     // Nothing drawn since these pixels went on here: the second cell of a
     // piece inside one symbol needs none.
     const bool done = same && &picture == lastPicture_ && picture.DrawCount() == lastDrawCount_
@@ -764,11 +759,11 @@ bool SymbolPatches::Restore(ProgramState& s, clsGrafik& g, PainterSurface& pictu
         picture.PutPatch(v->pixels(), v->rect.topLeft(), put, &v->drawn->runs);
     }
     looks.shown = true;
-    noneShown_ = false;
+    looks.shownIn = shownIn_;
     looks.shownKey = v->pixelsKey();
     // The whole look put back later must cover the piece and all the outline
     // went over: an outline put whole draws over the levels the symbol showed.
-    if (kept.whole.shown)
+    if (Shown(kept.whole))
         NoteTouched(kept, *v, area, put);
     if (again) {
         if (!(v->drawn->passed & kFore))
@@ -794,7 +789,7 @@ bool SymbolPatches::RestoreWhole(ProgramState& s, clsGrafik& g, PainterSurface& 
     if (e == 0 || !ChangesLook(s.circuit.Elements[static_cast<size_t>(e)].Type) || !HeldNear(picture, s, g, x, y))
         return false;
     Kept* kept = KeptFor(e);
-    const bool wasShown = kept->whole.shown;
+    const bool wasShown = Shown(kept->whole);
     const qint64 wasKey = kept->whole.shownKey;
     const Variant* v = Find(s, g, picture, x, y, e, true);
     if (!v)
@@ -818,10 +813,11 @@ bool SymbolPatches::RestoreWhole(ProgramState& s, clsGrafik& g, PainterSurface& 
         picture.PutPatch(v->pixels(), at, change->differ | kept->touched.Bounds(), &v->drawn->runs);
     }
     kept->whole.shown = true;
-    noneShown_ = false;
+    kept->whole.shownIn = shownIn_;
     kept->whole.shownKey = v->pixelsKey();
     kept->touched.Clear();
     kept->outline.shown = OutlineStays(*kept, *v);
+    kept->outline.shownIn = shownIn_;
     LeaveSettings(g, picture, *v, e, s.circuit);
     lastPicture_ = nullptr;
     return true;

@@ -108,6 +108,7 @@ private:
     struct Looks {
         std::vector<Variant> variants;
         bool shown = false;
+        uint64_t shownIn = 0; // holds while it equals shownIn_
         qint64 shownKey = 0;
         // For a look showing levels: the variant found last in the flush
         // `foundIn`, and the settings it was found with. Within one flush the
@@ -241,7 +242,8 @@ private:
     };
     Held held_;
     bool holding_ = false;
-    bool noneShown_ = false; // since the last ForgetShown
+    uint64_t shownIn_ = 1; // counts the ForgetShown calls
+    bool Shown(const Looks& looks) const { return looks.shown && looks.shownIn == shownIn_; }
     uint64_t flush_ = 0; // counts the flushes, which hold put-backs
     void Hold(PainterSurface& picture, int16_t e, const Variant& v, QRect put);
     std::unique_ptr<PainterSurface> patch_; // where symbols are drawn to be kept
